@@ -1,0 +1,12 @@
+#include "cli/commands_all.h"
+
+namespace dorvane::cli {
+
+const QList<Command>& commands() {
+    static const QList<Command> all{
+        inspectCommand(),
+    };
+    return all;
+}
+
+}  // namespace dorvane::cli

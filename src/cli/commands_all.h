@@ -1,0 +1,10 @@
+#pragma once
+
+#include "cli/command.h"
+
+namespace dorvane::cli {
+
+// One accessor per command; each lives in its own <name>_command.cpp.
+const Command& inspectCommand();
+
+}  // namespace dorvane::cli

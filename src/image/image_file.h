@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "image/binary_file.h"
+
+namespace dorvane {
+
+enum class ImageType : std::int32_t {
+    Undefined = 0,
+    Boot = 1,
+    Application = 2,
+    Database = 3,
+    IrzData = 4,
+    Factory = 5,
+    Upload = 6,
+};
+
+// The causes an image header is refused with.
+enum class ImageFileError : int {
+    ChecksumMismatch = static_cast<int>(FileErrorCause::ChecksumMismatch),
+    CorruptHeader = static_cast<int>(FileErrorCause::CorruptHeader),
+};
+
+// Result code of checkBuyer.
+inline constexpr int kBuyerAccepted = 254;
+inline constexpr int kBuyerRefused = 102;
+
+// A firmware image or channel-data file picked for a download. Opening it
+// reads and checks the header and classifies the file.
+class CImageFile : public BinaryFile {
+public:
+    bool open(const std::filesystem::path& path, FileError& error);
+    void close() override;
+
+    ImageType type() const { return type_; }
+    bool hasBuildInfo() const { return hasBuildInfo_; }
+    std::uint32_t version() const { return version_; }
+    std::uint32_t buildNumber() const { return build_; }
+    std::uint32_t buildDate() const { return buildDate_; }
+    std::uint32_t buildTime() const { return buildTime_; }
+    std::uint32_t buyerCode() const { return buyerCode_; }
+    const std::string& buyerText() const { return buyer_; }
+
+    // "Application." etc.; the "." when the header carries build info.
+    std::string typeName() const;
+    std::string versionText() const;  // "%d.%d.%d"
+    std::string dateText() const;     // "%4d.%d.%d"
+    std::string timeText() const;     // "%02d:%02d:%02d"
+
+    // Whether this image may go to the receiver whose 128-byte information
+    // record is given: true with 254 when its buyer code (offset 20) is 0
+    // or equals the image's; false with 102 otherwise.
+    bool checkBuyer(std::span<const std::uint8_t> infoRecord, int& resultCode) const;
+
+private:
+    void resetFields();
+    bool payloadSumMatches(std::uint32_t payloadLength, std::uint32_t storedSum);
+
+    bool hasBuildInfo_ = false;
+    std::string buyer_;
+    std::uint32_t buyerCode_ = 0;
+    ImageType type_ = ImageType::Undefined;
+    std::uint32_t version_ = 0;
+    std::uint32_t build_ = 0;
+    std::uint32_t buildDate_ = 0;
+    std::uint32_t buildTime_ = 0;
+};
+
+// The name of a type as the log shows it ("IRZ Data"); empty outside 0..6.
+std::string imageTypeName(ImageType type);
+
+// "%d.%d.%d" of bits 31..24, 23..16 and 15..8 of a version word.
+std::string versionWordText(std::uint32_t word);
+
+}  // namespace dorvane

@@ -1,0 +1,38 @@
+#include "image/inspection.h"
+
+#include <string>
+
+namespace dorvane {
+
+Inspection inspectImageFile(CImageFile& image, const std::filesystem::path& path) {
+    Inspection result;
+    if (image.isOpen()) image.close();
+
+    FileError error;
+    if (!image.open(path, error)) {
+        result.errorMessage = error.message();
+        return result;
+    }
+
+    result.opened = true;
+    auto& log = result.logLines;
+    log.emplace_back(48, '-');
+    log.push_back("File Name : " + image.fileName());
+    log.push_back("Image Type : " + image.typeName());
+    log.push_back("File Size : " + std::to_string(image.length()) + " bytes");
+
+    if (image.type() == ImageType::IrzData) {
+        result.showEditor = true;
+        return result;
+    }
+
+    result.enableForcedDownload = true;
+    std::string version = "Version : " + image.versionText();
+    if (image.buildNumber() != 0) version += " (build #" + std::to_string(image.buildNumber()) + ")";
+    log.push_back(version);
+    if (image.hasBuildInfo()) log.push_back("Build Date : " + image.dateText() + " (" + image.timeText() + ")");
+    log.push_back("Buyer : " + image.buyerText());
+    return result;
+}
+
+}  // namespace dorvane

@@ -1,0 +1,219 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "image/image_file.h"
+#include "image/inspection.h"
+#include "support/image_builder.h"
+#include "support/temp_dir.h"
+
+using namespace dorvane;
+using namespace dorvane::test;
+using ::testing::ElementsAre;
+
+namespace {
+
+struct Inspected {
+    Inspection result;
+    CImageFile image;
+};
+
+class ImageFileTest : public ::testing::Test {
+protected:
+    Inspection inspect(const Bytes& bytes, const std::string& name = "image.img") {
+        return inspectImageFile(image, dir.write(name, bytes));
+    }
+    TempDir dir;
+    CImageFile image;
+};
+
+const std::string kHyphens(48, '-');
+
+}  // namespace
+
+TEST_F(ImageFileTest, WorkedExampleOfAnApplicationImage) {
+    const Bytes file = xprImage(XprFields{}, patternBytes(1000));
+    const auto r = inspect(file, "app.img");
+    ASSERT_TRUE(r.opened);
+    EXPECT_THAT(r.logLines, ElementsAre(kHyphens, "File Name : app.img", "Image Type : Application.",
+                                        "File Size : 1048 bytes", "Version : 1.2.3 (build #15)",
+                                        "Build Date : 2008.4.3 (11:48:22)", "Buyer : XY"));
+    EXPECT_FALSE(r.showEditor);
+    EXPECT_TRUE(r.enableForcedDownload);
+    EXPECT_TRUE(image.isOpen()) << "the inspected file stays open for the download";
+    EXPECT_EQ(image.type(), ImageType::Application);
+}
+
+TEST_F(ImageFileTest, XprKindOtherThanAppIsUndefinedWithAllLines) {
+    XprFields f;
+    f.kind = "BOO";
+    f.build = 0;
+    f.buyer = "";
+    const auto r = inspect(xprImage(f, patternBytes(10)));
+    ASSERT_TRUE(r.opened);
+    EXPECT_THAT(r.logLines, ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined.",
+                                        "File Size : 58 bytes", "Version : 1.2.3",
+                                        "Build Date : 2008.4.3 (11:48:22)", "Buyer : Free"));
+}
+
+TEST_F(ImageFileTest, FactoryImageIsNotChecksummedAndKeepsItsFields) {
+    const std::uint32_t wrongSum = 12345;
+    const auto r = inspect(yfwImage(xprImage(XprFields{}, patternBytes(100), &wrongSum)));
+    ASSERT_TRUE(r.opened);
+    EXPECT_EQ(r.logLines[2], "Image Type : Factory.");
+    EXPECT_EQ(r.logLines[4], "Version : 1.2.3 (build #15)");
+    EXPECT_EQ(r.logLines[5], "Build Date : 2008.4.3 (11:48:22)");
+    EXPECT_EQ(r.logLines[6], "Buyer : XY");
+}
+
+TEST_F(ImageFileTest, YfwWithoutXprIsUndefinedWithBuildInfoFlag) {
+    Bytes file(100, 0);
+    std::memcpy(file.data(), "YFW", 3);
+    const auto r = inspect(file);
+    ASSERT_TRUE(r.opened);
+    EXPECT_THAT(r.logLines, ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined.",
+                                        "File Size : 100 bytes", "Version : 0.0.0",
+                                        "Build Date :    0.0.0 (00:00:00)", "Buyer : "));
+}
+
+TEST_F(ImageFileTest, CnxtProductCodesDecideTheType) {
+    struct Case {
+        std::uint32_t code;
+        const char* typeLine;
+    } cases[] = {{0x20060203, "Image Type : Boot"},
+                 {0x20060106, "Image Type : Application"},
+                 {0x20030106, "Image Type : Application"},
+                 {0x12345678, "Image Type : Undefined"}};
+    for (const auto& c : cases) {
+        const auto r = inspect(cnxtImage(c.code, 0x02000100, "AB"));
+        ASSERT_TRUE(r.opened);
+        EXPECT_THAT(r.logLines, ElementsAre(kHyphens, "File Name : image.img", c.typeLine, "File Size : 64 bytes",
+                                            "Version : 2.0.1", "Buyer : AB"))
+            << std::hex << c.code;
+    }
+    const auto freeBoot = inspect(cnxtImage(0x20060203, 0, ""));
+    EXPECT_EQ(freeBoot.logLines.back(), "Buyer : Free");
+}
+
+TEST_F(ImageFileTest, ChannelDataFileLogsFourLinesAndShowsTheEditor) {
+    Bytes file(300, 7);
+    std::memcpy(file.data(), "IRZ", 3);
+    const auto r = inspect(file, "stbdata.irz");
+    ASSERT_TRUE(r.opened);
+    EXPECT_THAT(r.logLines,
+                ElementsAre(kHyphens, "File Name : stbdata.irz", "Image Type : IRZ Data.", "File Size : 300 bytes"));
+    EXPECT_TRUE(r.showEditor);
+    EXPECT_FALSE(r.enableForcedDownload);
+}
+
+TEST_F(ImageFileTest, CommandFilesAndEmptyFile) {
+    Bytes cmd0{'C', 'M', 'D', '0', 1, 2};
+    Bytes cmdx{'C', 'M', 'D', 'x'};
+    EXPECT_EQ(inspect(cmd0).logLines[2], "Image Type : Upload");
+    const auto undefinedCmd = inspect(cmdx);
+    EXPECT_EQ(undefinedCmd.logLines[2], "Image Type : Undefined");
+    EXPECT_EQ(undefinedCmd.logLines.size(), 6u) << "no date line without build info";
+
+    const auto empty = inspect({});
+    ASSERT_TRUE(empty.opened);
+    EXPECT_THAT(empty.logLines, ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined",
+                                            "File Size : 0 bytes", "Version : 0.0.0", "Buyer : "));
+}
+
+TEST_F(ImageFileTest, RefusedHeadersCloseTheImage) {
+    XprFields badSize;
+    badSize.headerSize = 47;
+    const std::uint32_t wrongSum = 1;
+    const std::uint32_t longer = 2000;
+    const std::uint32_t zero = 0;
+    const struct {
+        const char* what;
+        Bytes bytes;
+        bool accepted;
+    } cases[] = {
+        {"header size 47", xprImage(badSize, patternBytes(10)), false},
+        {"checksum mismatch", xprImage(XprFields{}, patternBytes(10), &wrongSum), false},
+        {"payload shorter than declared", xprImage(XprFields{}, patternBytes(10), nullptr, &longer), false},
+        {"short payload with stored checksum 0", xprImage(XprFields{}, patternBytes(10), &zero, &longer), true},
+        {"header size 47 behind YFW", yfwImage(xprImage(badSize, {})), false},
+    };
+    for (const auto& c : cases) {
+        const auto r = inspect(c.bytes);
+        EXPECT_EQ(r.opened, c.accepted) << c.what;
+        if (!c.accepted) {
+            EXPECT_EQ(r.errorMessage, "Image File corrupted!") << c.what;
+            EXPECT_TRUE(r.logLines.empty()) << c.what;
+            EXPECT_FALSE(image.isOpen()) << c.what;
+            EXPECT_EQ(image.type(), ImageType::Undefined) << c.what;
+        }
+    }
+}
+
+TEST_F(ImageFileTest, RefusalCausesAreTheHeaderCodes) {
+    XprFields badSize;
+    badSize.headerSize = 49;
+    FileError error;
+    EXPECT_FALSE(image.open(dir.write("a", xprImage(badSize, {})), error));
+    EXPECT_EQ(error.cause, FileErrorCause::CorruptHeader);
+    EXPECT_EQ(static_cast<int>(error.cause), 102);
+    const std::uint32_t wrongSum = 99;
+    EXPECT_FALSE(image.open(dir.write("b", xprImage(XprFields{}, {1, 2, 3}, &wrongSum)), error));
+    EXPECT_EQ(static_cast<int>(error.cause), 101);
+    EXPECT_EQ(error.fileName, dir.file("b").string());
+}
+
+TEST_F(ImageFileTest, ChecksumWrapsAtThirtyTwoBitsOverLargePayload) {
+    // 17,000,000 bytes of 0xFF sum to more than 2^32.
+    const Bytes payload(17'000'000, 0xFF);
+    const std::uint32_t wrapped = static_cast<std::uint32_t>(17'000'000ull * 0xFF);
+    EXPECT_TRUE(inspect(xprImage(XprFields{}, payload, &wrapped)).opened);
+    const std::uint32_t unwrapped = wrapped + 1;
+    EXPECT_FALSE(inspect(xprImage(XprFields{}, payload, &unwrapped)).opened);
+}
+
+TEST_F(ImageFileTest, MissingFileGivesThePlatformMessage) {
+    const auto path = dir.file("nothing.img");
+    const auto r = inspectImageFile(image, path);
+    EXPECT_FALSE(r.opened);
+    EXPECT_EQ(r.errorMessage, path.string() + " was not found.");
+}
+
+TEST_F(ImageFileTest, CloseResetsEveryField) {
+    ASSERT_TRUE(inspect(xprImage(XprFields{}, {1})).opened);
+    image.close();
+    EXPECT_FALSE(image.isOpen());
+    EXPECT_EQ(image.type(), ImageType::Undefined);
+    EXPECT_FALSE(image.hasBuildInfo());
+    EXPECT_EQ(image.version(), 0u);
+    EXPECT_EQ(image.buildNumber(), 0u);
+    EXPECT_EQ(image.buyerCode(), 0u);
+    EXPECT_EQ(image.buyerText(), "");
+    EXPECT_EQ(image.typeName(), "Undefined");
+}
+
+TEST_F(ImageFileTest, CheckBuyerComparesAllFourBytes) {
+    XprFields f;
+    f.buyer = "AB";
+    ASSERT_TRUE(inspect(xprImage(f, {})).opened);
+    Bytes record(128, 0);
+    int code = 0;
+    EXPECT_TRUE(image.checkBuyer(record, code)) << "receiver code 0 accepts any image";
+    EXPECT_EQ(code, 254);
+    record[20] = 'A';
+    record[21] = 'B';
+    EXPECT_TRUE(image.checkBuyer(record, code));
+    EXPECT_EQ(code, 254);
+    record[21] = 'C';
+    EXPECT_FALSE(image.checkBuyer(record, code));
+    EXPECT_EQ(code, 102);
+    record[21] = 'B';
+    record[23] = 1;  // a difference in the last byte counts too
+    EXPECT_FALSE(image.checkBuyer(record, code));
+}
+
+TEST(ImageTypeNames, NamesAndVersionWords) {
+    EXPECT_EQ(imageTypeName(ImageType::IrzData), "IRZ Data");
+    EXPECT_EQ(imageTypeName(static_cast<ImageType>(7)), "");
+    EXPECT_EQ(versionWordText(0xFF0A01FF), "255.10.1");
+}
