@@ -81,7 +81,10 @@ TEST_F(BackupBlobTest, ReceiverShapedBlobFillsTheTablesAndImportsChannelsWithinO
         .channel(channelCommon("C", 3, kFlagTv), 11777, 0, 0)
         .channel(channelCommon("D", 4, kFlagTv), 11780, 0, 1)  // 2 MHz off: dropped
         .channel(channelCommon("E", 5, kFlagTv), 11779, 0, 1)
-        .channel(channelCommon("F", 6, kFlagTv), 12000, 1, 1);  // wrong polarisation: dropped
+        .channel(channelCommon("F", 6, kFlagTv), 12000, 1, 1)   // wrong polarisation: dropped
+        .channel(channelCommon("G", 7, kFlagTv), 12100, 1, 0)   // polarisation byte 2 is not 0: dropped
+        .channel(channelCommon("H", 8, kFlagTv), 12101, 1, 2);
+    s.transponders[7] = transponderOn(2, 12100, 2);
     const auto blob = s.blob();
     ASSERT_EQ(unpackBackup(*db, blob), kUnpackOk);
 
@@ -95,24 +98,24 @@ TEST_F(BackupBlobTest, ReceiverShapedBlobFillsTheTablesAndImportsChannelsWithinO
     EXPECT_EQ(db->tvGroupName(0), "News");
     EXPECT_EQ(std::memcmp(&db->storedHeader(), blob.data(), 32), 0);
 
-    const char* names[] = {"A", "B", "C", "E"};
-    const int transponders[] = {0, 1, 5, 0};
-    const int satellites[] = {0, 1, 0, 0};
-    for (int n = 0; n < 4; ++n) {
+    const char* names[] = {"A", "B", "C", "E", "H"};
+    const int transponders[] = {0, 1, 5, 0, 7};
+    const int satellites[] = {0, 1, 0, 0, 1};
+    for (int n = 0; n < 5; ++n) {
         SCOPED_TRACE(n);
         EXPECT_EQ(fixedText(db->channel(n).name), names[n]);
         EXPECT_EQ(db->channel(n).transponder, transponders[n]);
         EXPECT_EQ(db->channel(n).satellite, satellites[n]);
     }
-    EXPECT_EQ(db->channel(4).lead, 0x80);
-    EXPECT_EQ(fixedText(db->channel(4).name), "----");
+    EXPECT_EQ(db->channel(5).lead, 0x80);
+    EXPECT_EQ(fixedText(db->channel(5).name), "----");
     EXPECT_EQ(db->channel(4999).lead, 0x80);
     EXPECT_EQ(db->satellite(0).channelMark, kChannelMarkFound);
     EXPECT_EQ(db->satellite(1).channelMark, kChannelMarkFound);
     EXPECT_EQ(db->satellite(2).channelMark, 0);
-    EXPECT_EQ(diagnostics, (std::vector<std::string>{"Invalid value in Factory_PGM\n", "Invalid value in Factory_PGM\n"}));
+    EXPECT_EQ(diagnostics, std::vector<std::string>(3, "Invalid value in Factory_PGM\n"));
 
-    EXPECT_EQ(std::vector<int>(db->tvList().begin(), db->tvList().end()), (std::vector<int>{0, 2, 3}));
+    EXPECT_EQ(std::vector<int>(db->tvList().begin(), db->tvList().end()), (std::vector<int>{0, 2, 3, 4}));
     EXPECT_EQ(std::vector<int>(db->radioList().begin(), db->radioList().end()), (std::vector<int>{1}));
 }
 
