@@ -8,7 +8,11 @@
 #include <system_error>
 #include <vector>
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -63,6 +67,17 @@ bool writeWholeFile(const std::filesystem::path& path, const std::uint8_t* data,
 #endif
 }
 
+// Puts the temporary file in the target's place in one step.
+bool replaceFile(const std::filesystem::path& temp, const std::filesystem::path& target) {
+#if defined(_WIN32)
+    return MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    std::error_code ec;
+    std::filesystem::rename(temp, target, ec);
+    return !ec;
+#endif
+}
+
 }  // namespace
 
 FileResult openChannelDataFile(const std::filesystem::path& path, ChannelDataBuffer& buffer) {
@@ -100,9 +115,7 @@ FileResult writeChannelDataFile(const ChannelDataBuffer& buffer, const std::file
         std::filesystem::remove(temp, ignored);
         return {false, kWriteFailed};
     }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
+    if (!replaceFile(temp, path)) {
         std::error_code ignored;
         std::filesystem::remove(temp, ignored);
         return {false, kWriteFailed};
