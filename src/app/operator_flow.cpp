@@ -145,6 +145,11 @@ void OperatorFlow::continueDownload(bool receiverAnswers) {
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
+    if (!link_.isOpen()) {  // the port failed during the link test
+        view_.showMessage(kPortClosed);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
     engine_.stopLinkPoll();
     view_.setDownloadButtonText("Stop");
     view_.setProgress(0, "Waiting Turning on STB...");

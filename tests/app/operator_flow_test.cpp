@@ -135,6 +135,19 @@ TEST_F(FlowTest, DownloadPreconditions) {
     EXPECT_TRUE(view.progress.empty());
 }
 
+TEST_F(FlowTest, PortFailingDuringTheLinkTestStartsNothing) {
+    openImage(patternBytes(3000));
+    flow.downloadClicked();
+    loop.advance(100);
+    link.fail();
+    loop.advance(200);
+    ASSERT_EQ(view.outcomes.size(), 1u);
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
+    EXPECT_EQ(view.messages.back(), "Can't open Serial Port! Please, Check your Serial port setting!");
+    EXPECT_FALSE(flow.busy());
+    EXPECT_EQ(engine.state(), st::kIdle);
+}
+
 TEST_F(FlowTest, DownloadToAnEnqReceiver) {
     openImage(patternBytes(4096));
     FakeBootLoader stb(link);
