@@ -480,7 +480,7 @@ void Receiver::uploadTimeout() {
         case Upload::BlockAck: sendUploadBlock(); break;
         case Upload::Eot1:
         case Upload::Eot2: send(EOT); break;
-        case Upload::EndAck: send(makeHeaderBlock("", 0, 128)); break;
+        case Upload::EndAck: send(makeBlock(0, Bytes{}, 128, 0)); break;
         default: break;
     }
     armUploadTimeout();
@@ -577,7 +577,7 @@ void Receiver::uploadByte(std::uint8_t b) {
             break;
         case Upload::WaitCEnd:
             if (b != REQ_C) return;
-            send(makeHeaderBlock("", 0, 128));
+            send(makeBlock(0, Bytes{}, 128, 0));
             up_ = Upload::EndAck;
             break;
         case Upload::EndAck:
@@ -585,7 +585,7 @@ void Receiver::uploadByte(std::uint8_t b) {
                 endUpload("upload done");
                 return;
             }
-            if (b == NAK) send(makeHeaderBlock("", 0, 128));
+            if (b == NAK) send(makeBlock(0, Bytes{}, 128, 0));
             else return;
             break;
         case Upload::None: return;
