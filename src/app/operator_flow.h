@@ -77,6 +77,13 @@ struct FlowTimes {
 // The operator's side of a download and an upload: preconditions, start,
 // stop, progress, log lines, message boxes, the end of the transfer and the
 // saving of an upload. Shared by the window and the command line.
+//
+// Wiring, everything on the thread that runs the event loop:
+//   QtEventLoop loop;  CSerialPort port;  CImageFile image;
+//   CTransferEngine engine(loop, port, image, channelDataBuffer());
+//   OperatorFlow flow(loop, engine, port, image, channelDataBuffer(), view);
+//   port.open(...);  flow.start();          // link test every 500 ms
+//   flow.openFile(path);  flow.downloadClicked();  ...
 class OperatorFlow : public TransferListener {
 public:
     OperatorFlow(EventLoop& loop, CTransferEngine& engine, SerialLink& link, CImageFile& image,
