@@ -110,7 +110,8 @@ public:
     // The Upload button: starts an upload into the file the view chooses,
     // or, while a transfer runs, asks whether to stop it.
     void uploadClicked();
-    // Ends a running transfer without asking ("Transferring canceled!").
+    // Ends a running transfer without asking ("Transferring canceled!"), or
+    // a start that is still checking the receiver or sending the command.
     void cancel();
 
     bool busy() const { return busy_; }
@@ -153,6 +154,7 @@ private:
     Kind kind_ = Kind::None;
     bool busy_ = false;
     bool starting_ = false;
+    int startGeneration_ = 0;  // a cancelled start ignores its late callbacks
     std::filesystem::path filePath_;
     int progressScale_ = 68;
     std::int64_t transferred_ = 0;
