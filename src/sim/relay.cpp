@@ -13,6 +13,9 @@ namespace dorvane::sim {
 namespace {
 constexpr Micros kMs = 1000;
 constexpr char kUploadCommand[] = "loadb up curdb y";
+// Longer than the program's link poll period (500 ms): a pause this long
+// means the polls have stopped.
+constexpr Micros kQuietMs = 1200;
 }  // namespace
 
 Relay::Relay(RelayOptions options, Timers& timers, Send send, Log log)
@@ -172,7 +175,7 @@ Micros Relay::service(Micros now) {
     // A download is armed when the link tests stop: the receiver is
     // switched on and its boot loader (the program) starts asking.
     const bool waiting = opt_.mode == RelayOptions::Mode::Download && !started_;
-    if (waiting && lastBel_ >= 0 && now - lastBel_ > 300 * kMs) {
+    if (waiting && lastBel_ >= 0 && now - lastBel_ > kQuietMs * kMs) {
         log_("relay: switching on");
         startChild();
     }
