@@ -2,6 +2,7 @@
 
 #include <lzo/lzo1x.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <random>

@@ -82,15 +82,13 @@ void Relay::startChild() {
 }
 
 void Relay::received(const Bytes& bytes) {
-    const Micros now = timers_.now();
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const std::uint8_t b = bytes[i];
+    for (const std::uint8_t b : bytes) {
         if (!started_ || finished_) {
             if (b == BEL) {
-                lastBel_ = now;
+                lastBel_ = timers_.now();
                 // The application answers the link test; the boot loader
                 // of a receiver that is off does not.
-                if (opt_.mode == RelayOptions::Mode::Upload && !finished_) send_(Bytes{ACK});
+                if (opt_.mode == RelayOptions::Mode::Upload) send_(Bytes{ACK});
                 continue;
             }
             if (opt_.mode == RelayOptions::Mode::Upload && !started_) {
@@ -108,7 +106,6 @@ void Relay::received(const Bytes& bytes) {
         }
         toChild_.push_back(b);
     }
-    (void)now;
 }
 
 void Relay::watchToolBytes(const Bytes& bytes) {
