@@ -8,6 +8,9 @@ const QList<Command>& commands() {
         channelsCommand(),
         repackCommand(),
         demoDataCommand(),
+        portsCommand(),
+        downloadCommand(),
+        uploadCommand(),
     };
     return all;
 }

@@ -9,5 +9,8 @@ const Command& inspectCommand();
 const Command& channelsCommand();
 const Command& repackCommand();
 const Command& demoDataCommand();
+const Command& portsCommand();
+const Command& downloadCommand();
+const Command& uploadCommand();
 
 }  // namespace dorvane::cli
