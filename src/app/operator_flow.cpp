@@ -58,6 +58,8 @@ constexpr char kEnqEnd[] = "Downloading stopped successfully. \nYour STB will re
 constexpr char kTimeoutBox[] = "Timeout occurred! Please, Check your STB, And retry!";
 constexpr char kPortFailedLine[] = "Serial Port Error! The port stopped working.";
 constexpr char kPortFailedBox[] = "Serial Port Error! Please, Check your Serial port and STB, And retry!";
+constexpr char kTooManyErrorsLine[] = "Transferring failed! Too many errors on the line.";
+constexpr char kTooManyErrorsBox[] = "Too many errors on the line! Please, Check your cable and STB, And retry!";
 constexpr char kUploadFailedLine[] = "Uploading failed!";
 constexpr char kUploadFailedBox[] = "Uploading failed! The file was not changed. Please, Check your STB, And retry!";
 constexpr char kOpenWhileBusy[] = "You can't open a file on downloading...";
@@ -366,6 +368,13 @@ void OperatorFlow::onTransferEvent(int state, int code) {
     }
     if (code == ev::kPortFailed) {
         onPortFailed();
+        return;
+    }
+    if (code == ev::kTooManyErrors) {
+        endTransfer();
+        view_.appendLog(kTooManyErrorsLine);
+        view_.showMessage(kTooManyErrorsBox);
+        finish(TransferOutcome::Failed);
         return;
     }
 

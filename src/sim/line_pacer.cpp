@@ -5,6 +5,16 @@
 
 namespace dorvane::sim {
 
+bool LineFaults::hits(std::uint32_t rate, std::uint64_t salt, std::uint64_t index) const {
+    if (rate == 0) return false;
+    // splitmix64 of seed, direction and position.
+    std::uint64_t z = seed * 0x9E3779B97F4A7C15ull + salt * 0xBF58476D1CE4E5B9ull + index + 1;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    z ^= z >> 31;
+    return z % 1'000'000 < rate;
+}
+
 LinePacer::LinePacer(int bitRate, LineFaults faults)
     : byteTime_(bitRate > 0 ? static_cast<Micros>(10'000'000 / bitRate) : 0),
       faults_(std::move(faults)),
@@ -15,8 +25,9 @@ void LinePacer::arrived(std::span<const std::uint8_t> bytes, Micros now) {
     for (std::uint8_t b : bytes) {
         const std::uint64_t index = inCount_++;
         busy += byteTimeExact_;
-        if (faults_.dropIn.count(index)) continue;
+        if (faults_.dropIn.count(index) || faults_.hits(faults_.dropInRate, 1, index)) continue;
         if (faults_.corruptIn.count(index)) b = static_cast<std::uint8_t>(b ^ 0x5A);
+        if (faults_.hits(faults_.corruptInRate, 2, index)) b = static_cast<std::uint8_t>(b ^ (1u << (index % 8)));
         in_.push_back({b, static_cast<Micros>(busy)});
     }
     inBusyUntil_ = static_cast<Micros>(busy);
@@ -39,8 +50,9 @@ void LinePacer::send(std::span<const std::uint8_t> bytes) {
     if (out_.empty() && outBusyUntil_ < now) outBusyUntil_ = now;
     for (std::uint8_t b : bytes) {
         const std::uint64_t index = outCount_++;
-        if (faults_.dropOut.count(index)) continue;
+        if (faults_.dropOut.count(index) || faults_.hits(faults_.dropOutRate, 3, index)) continue;
         if (faults_.corruptOut.count(index)) b = static_cast<std::uint8_t>(b ^ 0x5A);
+        if (faults_.hits(faults_.corruptOutRate, 4, index)) b = static_cast<std::uint8_t>(b ^ (1u << (index % 8)));
         out_.push_back(b);
     }
 }

@@ -15,6 +15,13 @@ namespace dorvane::sim {
 // loses or garbles a byte, one set per direction.
 struct LineFaults {
     std::set<std::uint64_t> dropIn, corruptIn, dropOut, corruptOut;
+    // And at a set rate: the chance of each byte, in parts per million.
+    // Which bytes are hit depends only on the seed and the byte's position,
+    // so a run can be repeated.
+    std::uint32_t dropInRate = 0, corruptInRate = 0, dropOutRate = 0, corruptOutRate = 0;
+    std::uint64_t seed = 1;
+
+    bool hits(std::uint32_t rate, std::uint64_t salt, std::uint64_t index) const;
 };
 
 // Makes a pseudo-terminal behave like a serial line at a given bit rate:

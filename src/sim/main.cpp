@@ -71,6 +71,11 @@ const char kUsage[] =
     "                         upload-block:N, upload-eot\n"
     "  --drop-in N,... --corrupt-in N,... --drop-out N,... --corrupt-out N,...\n"
     "                         lose or garble the bytes at these positions (from 0)\n"
+    "  --drop-in-rate PPM --corrupt-in-rate PPM --drop-out-rate PPM --corrupt-out-rate PPM\n"
+    "                         lose bytes, or flip one bit of them, at a set rate\n"
+    "                         (parts per million of the bytes in that direction)\n"
+    "  --fault-seed N         which bytes the rates hit (1)\n"
+    "  --nak-times N          how often each of --nak-blocks is refused (1)\n"
     "  --verbose              one event per data block\n"
     "Relay (a standard YMODEM program in the STB's place):\n"
     "  --relay download|upload, --relay-dir DIR, --relay-log FILE, --relay-now,\n"
@@ -166,6 +171,12 @@ Config parse(int argc, char** argv) {
         else if (a == "--corrupt-in") c.faults.corruptIn = numberSet(need(i));
         else if (a == "--drop-out") c.faults.dropOut = numberSet(need(i));
         else if (a == "--corrupt-out") c.faults.corruptOut = numberSet(need(i));
+        else if (a == "--drop-in-rate") c.faults.dropInRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--corrupt-in-rate") c.faults.corruptInRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--drop-out-rate") c.faults.dropOutRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--corrupt-out-rate") c.faults.corruptOutRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--fault-seed") c.faults.seed = std::strtoull(need(i).c_str(), nullptr, 0);
+        else if (a == "--nak-times") c.receiver.nakTimes = std::max(1, std::atoi(need(i).c_str()));
         else if (a == "--relay") {
             const std::string v = need(i);
             if (v != "download" && v != "upload") usage("bad --relay");

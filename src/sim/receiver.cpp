@@ -359,8 +359,8 @@ void Receiver::bootBlock() {
     }
     const int number = blocksTaken_ + 1;
     if (faultAt("block:" + std::to_string(number))) return;
-    if (opt_.nakBlocks.count(number) && !nakDone_.count(number)) {
-        nakDone_.insert(number);
+    if (opt_.nakBlocks.count(number) && nakDone_[number] < opt_.nakTimes) {
+        ++nakDone_[number];
         log_("nak block " + std::to_string(number));
         send(NAK);
         armByteTimeout();

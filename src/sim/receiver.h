@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -33,6 +34,7 @@ struct ReceiverOptions {
     int bootWindowMs = 5000;               // boot loader time before the application runs
     bool refuseFirstEot = true;
     std::set<int> nakBlocks;  // data blocks answered with NAK the first time
+    int nakTimes = 1;         // ... or the first nakTimes times
     int writeMs = 1000;       // length of the writing phase
     bool echo = false;        // the console echoes what it is typed
     int answerTimeoutMs = 10000;
@@ -115,7 +117,7 @@ private:
     int blocksTaken_ = 0;
     int eots_ = 0;
     int timeouts_ = 0;
-    std::set<int> nakDone_;
+    std::map<int, int> nakDone_;  // refusals so far, by block
     bool stored_ = false;
     Micros writeStep_ = 0;
 

@@ -114,6 +114,7 @@ void CTransferEngine::reset() {
     pending_ = Pending::None;
     record_.clear();
     blockAckOwed_ = false;
+    repeats_ = 0;
     sequence_ = 1;
     stopRequest_ = false;
     blockIndex_ = 0;
@@ -252,13 +253,16 @@ void CTransferEngine::stepWaitHeaderAnswer() {
     while (state_ == kWaitHeaderAnswer) {
         if (pending_ == Pending::InfoAckPause) return;  // bytes wait for data phase
         if (!takeByte(b)) return;
-        armDeadline(timeouts_.reply);
+        // Only an answer moves the deadline: a receiver that sends anything
+        // else (noise, NAKs, repeated requests) cannot keep this wait open.
         switch (pending_) {
         case Pending::InfoRecord:
+            armDeadline(timeouts_.reply);
             record_.push_back(b);
             if (record_.size() == kInfoRecordSize) finishInfoRecord();
             continue;
         case Pending::CAfterAck:
+            armDeadline(timeouts_.reply);
             pending_ = Pending::None;
             if (b == ctl::C) {
                 ackAnswer_ = true;
@@ -270,10 +274,12 @@ void CTransferEngine::stepWaitHeaderAnswer() {
         default: break;
         }
         if (b == ctl::ENQ) {
+            armDeadline(timeouts_.reply);
             ackAnswer_ = false;
             record_.clear();
             pending_ = Pending::InfoRecord;
         } else if (b == ctl::ACK) {
+            armDeadline(timeouts_.reply);
             pending_ = Pending::CAfterAck;  // 'C' follows, possibly in the next burst
         } else if (b == ctl::NAK) {
             // ignored
@@ -282,7 +288,14 @@ void CTransferEngine::stepWaitHeaderAnswer() {
             // A receiver that asks again long after the header block went
             // out has lost it (a 'C' that crossed the block on the line
             // comes within milliseconds): send it once more.
-            if (b == ctl::C && loop_.now() - headerSentAt_ >= kHeaderRepeatAfter) sendHeaderBlock();
+            if (b == ctl::C && loop_.now() - headerSentAt_ >= kHeaderRepeatAfter) {
+                if (++repeats_ > timeouts_.maxRepeats) {
+                    giveUp(ev::kTooManyErrors);
+                    return;
+                }
+                sendHeaderBlock();
+                armDeadline(timeouts_.reply);
+            }
         }
     }
     // The state changed within this step: what is still queued was sent
@@ -347,6 +360,7 @@ void CTransferEngine::afterBlockSent(SendResult result) {
 }
 
 void CTransferEngine::enterEndingFile() {
+    repeats_ = 0;
     state_ = kEndingFile;
     pending_ = Pending::EotAnswer;
     link_.writeByte(ctl::EOT);
@@ -361,6 +375,7 @@ void CTransferEngine::stepSendingData() {
         if (stopRequest_) {
             link_.writeByte(ctl::DC1);
         } else {
+            repeats_ = 0;
             ++blockIndex_;
             ++sequence_;
             post(kSendingData, ev::kBlockAcked);
@@ -371,6 +386,10 @@ void CTransferEngine::stepSendingData() {
             }
         }
     } else if (b == ctl::NAK) {
+        if (++repeats_ > timeouts_.maxRepeats) {
+            giveUp(ev::kTooManyErrors);
+            return;
+        }
         armDeadline(timeouts_.reply);
         const bool wasLast = lastBlock_;
         afterBlockSent(sendDataBlock());
@@ -390,6 +409,10 @@ void CTransferEngine::stepEndingFile() {
         case Pending::EotAnswer:
             if (b == ctl::NAK) {
                 // The receiver refuses the first EOT: send it again.
+                if (++repeats_ > timeouts_.maxRepeats) {
+                    giveUp(ev::kTooManyErrors);
+                    return;
+                }
                 link_.writeByte(ctl::EOT);
                 pending_ = Pending::SecondEotAck;
                 armDeadline(timeouts_.reply);

@@ -57,6 +57,11 @@ inline constexpr int kBlockAcked = 1024;      // (48, 1024)
 // that moment and leave the engine idle.
 inline constexpr int kReceiverSilent = 2000;
 inline constexpr int kPortFailed = 2001;
+// The receiver refused the same thing too often in a row (a data block, the
+// EOT) or kept asking for the header block without ever answering it: the
+// line or the receiver is broken, and the transfer ends instead of going on
+// for ever. Also leaves the engine idle.
+inline constexpr int kTooManyErrors = 2002;
 }  // namespace engine_event
 
 // wParam of WM_TRANSFER_INFO.
@@ -98,6 +103,10 @@ struct EngineTimeouts {
     Millis linkLook = 200;
     // Link poll period while idle.
     Millis linkPollPeriod = 500;
+    // How often a data block or the EOT goes again after a NAK, and the
+    // header block after a late 'C', before the transfer ends with
+    // kTooManyErrors.
+    int maxRepeats = 10;
 };
 
 // What the last upload came to.
@@ -236,6 +245,7 @@ private:
     Pending pending_ = Pending::None;
     std::vector<std::uint8_t> record_;
     bool blockAckOwed_ = false;  // EOT went right behind a resent block
+    int repeats_ = 0;            // sends of the current block, EOT or header block after the first
     Millis headerSentAt_ = 0;
 
     EventLoop::TimerId deadline_ = 0;

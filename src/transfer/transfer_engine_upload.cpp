@@ -317,7 +317,8 @@ struct UploadRunner {
 
         if (h == ctl::DC1) {
             put(e, ctl::ACK);
-            co_return 0;
+            // A sender that does nothing else cannot keep the upload going.
+            co_return ++u.headerErrors >= 10 ? -3 : 0;
         }
 
         // Anything else, or nothing after the waits. Before the first block

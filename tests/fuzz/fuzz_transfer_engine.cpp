@@ -1,0 +1,192 @@
+// The transfer engine fed arbitrary receiver bytes in any state of a
+// download or an upload, on the virtual clock.
+//
+// Input: a selector byte (download or upload, image or file size, how the
+// scripted receiver answers), the state to drive to and a number of further
+// event-loop steps to run in it; then commands: a burst of bytes from the
+// receiver, time passing, a stop request, a reset, the link failing.
+// After the input the clock runs on for a long while: the engine must have
+// come to rest (idle, waiting for a download to be started by the
+// receiver, or finished writing), with every wait bounded.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "database/channel_data_buffer.h"
+#include "image/image_file.h"
+#include "support/fake_receiver.h"
+#include "support/fake_sender.h"
+#include "support/image_builder.h"
+#include "support/scripted_link.h"
+#include "support/virtual_event_loop.h"
+#include "transfer/transfer_engine.h"
+
+namespace {
+
+using namespace dorvane;
+using namespace dorvane::test;
+namespace st = engine_state;
+namespace ev = engine_event;
+
+class Input {
+public:
+    Input(const std::uint8_t* data, std::size_t size) : p_(data), end_(data + size) {}
+    bool empty() const { return p_ == end_; }
+    std::uint8_t byte() { return p_ == end_ ? 0 : *p_++; }
+    std::vector<std::uint8_t> take(std::size_t n) {
+        n = std::min<std::size_t>(n, static_cast<std::size_t>(end_ - p_));
+        std::vector<std::uint8_t> out(p_, p_ + n);
+        p_ += n;
+        return out;
+    }
+
+private:
+    const std::uint8_t* p_;
+    const std::uint8_t* end_;
+};
+
+bool knownState(int s) {
+    switch (s) {
+    case st::kIdle: case st::kWaitStart: case st::kUploadArm: case st::kWaitHeaderAnswer:
+    case st::kSendingData: case st::kUploadReceive: case st::kDataWriteFailed: case st::kEndingFile:
+    case st::kUploadEnd: case st::kWaitWriting: case st::kWaitWritingEnd: case st::kWritingProgress:
+        return true;
+    default: return false;
+    }
+}
+
+struct CheckingListener : TransferListener {
+    bool writingEnded = false;
+    void onTransferEvent(int state, int code) override {
+        if (!knownState(state)) __builtin_trap();
+        if (state == st::kWaitWritingEnd && code == ev::kWritingEnded) writingEnded = true;
+    }
+    void onTransferInfo(int item, std::uint32_t) override {
+        if (item != engine_info::kBootVersion && item != engine_info::kAppVersion && item != engine_info::kLinkState)
+            __builtin_trap();
+    }
+};
+
+// Images written once per process: sizes around the block boundaries.
+const std::vector<std::filesystem::path>& images() {
+    static const std::vector<std::filesystem::path> paths = [] {
+        std::vector<std::filesystem::path> out;
+        const auto dir = std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                             : std::filesystem::temp_directory_path();
+        XprFields fields;
+        fields.buyer = "";
+        const std::size_t sizes[] = {1, 1024 - 48, 1500, 2048 - 48};
+        for (std::size_t i = 0; i < std::size(sizes); ++i) {
+            const auto path = dir / ("dorvane-fuzz-engine-" + std::to_string(getpid()) + "-" + std::to_string(i) + ".img");
+            const Bytes image = xprImage(fields, patternBytes(sizes[i], static_cast<std::uint32_t>(i + 1)));
+            if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
+                std::fwrite(image.data(), 1, image.size(), f);
+                std::fclose(f);
+            }
+            out.push_back(path);
+        }
+        return out;
+    }();
+    return paths;
+}
+
+constexpr int kDownloadTargets[] = {st::kWaitStart,  st::kWaitHeaderAnswer, st::kSendingData,    st::kEndingFile,
+                                    st::kWaitWriting, st::kWritingProgress,   st::kWaitWritingEnd};
+constexpr int kUploadTargets[] = {st::kUploadArm, st::kUploadReceive};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static auto* buffer = new ChannelDataBuffer();
+    Input in(data, size);
+    const std::uint8_t selector = in.byte();
+    const std::uint8_t target = in.byte();
+    const std::uint8_t skip = in.byte();
+    const bool upload = selector & 1;
+
+    VirtualEventLoop loop;
+    ScriptedLink link(loop);
+    CImageFile image;
+    CTransferEngine engine(loop, link, image, *buffer);
+    CheckingListener listener;
+    engine.attach(&listener);
+
+    std::unique_ptr<FakeBootLoader> loader;
+    std::unique_ptr<FakeSender> sender;
+    int targetState = 0;
+    if (!upload) {
+        FileError error;
+        if (!image.open(images()[(selector >> 1) % images().size()], error)) return 0;
+        engine.setForcedDownload(selector & 8);
+        loader = std::make_unique<FakeBootLoader>(link);
+        loader->enqAnswer = selector & 16;
+        loader->ackFirstEot = selector & 32;
+        loader->splitPairs = selector & 64;
+        if (selector & 128) loader->nakOnce = {1, 2};
+        targetState = kDownloadTargets[target % std::size(kDownloadTargets)];
+        engine.setState(st::kWaitStart);
+        if (targetState != st::kWaitStart) loader->powerOn();
+    } else {
+        const std::size_t sizes[] = {100, 1024, 1500, 3000};
+        sender = std::make_unique<FakeSender>(link, patternBytes(sizes[(selector >> 1) % 4], 9));
+        sender->headerAs1K = selector & 8;
+        sender->sendHeader = !(selector & 16);
+        if (selector & 32) sender->corruptOnce = {1};
+        targetState = kUploadTargets[target % std::size(kUploadTargets)];
+        engine.setState(st::kUploadArm);
+    }
+
+    // Drive to the chosen state, then a few steps further into it.
+    loop.runUntil([&] { return engine.state() == targetState; }, 120000);
+    int steps = 0;
+    loop.runUntil([&] { return ++steps > skip % 32; }, 120000);
+    link.onWrite = nullptr;  // from here on the input speaks for the receiver
+
+    bool failed = false;
+    while (!in.empty()) {
+        const std::uint8_t op = in.byte();
+        switch (op % 8) {
+        case 0: case 1: case 2: case 3: {  // a burst of bytes
+            auto bytes = in.take(static_cast<std::size_t>(in.byte() % 200) + 1);
+            link.send(std::move(bytes), op >> 6);
+            loop.advance(op >> 6);
+            break;
+        }
+        case 4:  // time passes: up to about 65 s
+            loop.advance(static_cast<Millis>(in.byte()) << (op >> 5));
+            break;
+        case 5:
+            if (op & 0x80) engine.requestStop();
+            else engine.cancelStopRequest();
+            break;
+        case 6:
+            if ((op & 0xF0) == 0x60) engine.reset();
+            break;
+        case 7:
+            if ((op & 0xF0) == 0x70 && !failed) {
+                failed = true;
+                link.fail();
+            }
+            break;
+        }
+        if (!knownState(engine.state())) __builtin_trap();
+    }
+
+    // Every wait ends: after long enough the engine rests.
+    loop.advance(200000);
+    const int s = engine.state();
+    const bool rests = s == st::kIdle || s == st::kWaitStart || (s == st::kWaitWritingEnd && listener.writingEnded);
+    if (!rests) {
+        std::fprintf(stderr, "engine stuck in state %d\n", s);
+        __builtin_trap();
+    }
+    const UploadOutcome& outcome = engine.uploadOutcome();
+    if (outcome.stored > ChannelDataBuffer::kCapacity) __builtin_trap();
+    if (outcome.completed && outcome.stored < outcome.announced) __builtin_trap();
+    return 0;
+}
