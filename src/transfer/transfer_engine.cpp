@@ -433,8 +433,8 @@ void CTransferEngine::stepEndingFile() {
             if (b == ctl::ACK) {
                 pending_ = Pending::CAfterEotAck;
                 armDeadline(timeouts_.reply);
-            } else {
-                pending_ = Pending::EotAnswer;
+            } else if (!backToEotAnswer()) {
+                return;
             }
             break;
         case Pending::CAfterEotAck:
@@ -443,8 +443,8 @@ void CTransferEngine::stepEndingFile() {
                 writeBytes(block);
                 pending_ = Pending::BatchAck;
                 armDeadline(timeouts_.batchAck);
-            } else {
-                pending_ = Pending::EotAnswer;
+            } else if (!backToEotAnswer()) {
+                return;
             }
             break;
         case Pending::BatchAck:
@@ -462,6 +462,16 @@ void CTransferEngine::stepEndingFile() {
         default: pending_ = Pending::EotAnswer; break;
         }
     }
+}
+
+// An answer that does not fit the exchange after the EOT starts it over.
+// That counts as a repeat, so that a receiver going round in circles (ACK,
+// then anything but 'C', again and again) cannot hold the batch open.
+bool CTransferEngine::backToEotAnswer() {
+    pending_ = Pending::EotAnswer;
+    if (++repeats_ <= timeouts_.maxRepeats) return true;
+    giveUp(ev::kTooManyErrors);
+    return false;
 }
 
 void CTransferEngine::stepWaitWriting() {

@@ -190,6 +190,7 @@ private:
     SendResult sendDataBlock();
     void afterBlockSent(SendResult result);
     void enterEndingFile();
+    bool backToEotAnswer();
     void finishInfoRecord();
 
     // Upload.

@@ -7,7 +7,10 @@
 // receiver, time passing, a stop request, a reset, the link failing.
 // After the input the clock runs on for a long while: the engine must have
 // come to rest (idle, waiting for a download to be started by the
-// receiver, or finished writing), with every wait bounded.
+// receiver, or finished writing), with every wait bounded. With the top
+// bit of the step count set, the last burst of the input is then repeated
+// every 50 ms for five minutes first, and the engine must not be held in a
+// transfer by it.
 #include <unistd.h>
 
 #include <cstdint>
@@ -148,11 +151,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     link.onWrite = nullptr;  // from here on the input speaks for the receiver
 
     bool failed = false;
+    std::vector<std::uint8_t> lastBurst;
     while (!in.empty()) {
         const std::uint8_t op = in.byte();
         switch (op % 8) {
         case 0: case 1: case 2: case 3: {  // a burst of bytes
             auto bytes = in.take(static_cast<std::size_t>(in.byte() % 200) + 1);
+            lastBurst = bytes;
             link.send(std::move(bytes), op >> 6);
             loop.advance(op >> 6);
             break;
@@ -175,6 +180,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         }
         if (!knownState(engine.state())) __builtin_trap();
+    }
+
+    // A receiver that goes on sending the same bytes for ever (noise,
+    // refusals, requests) cannot hold a transfer open: after five minutes of
+    // it the engine has left the transfer states (a report of the
+    // receiver's writing may go on as long as it reports).
+    // (A stop request pauses the transfer while the operator decides: the
+    // receiver's ACKs to DC1 keep it waiting, as they should.)
+    if ((skip & 0x80) && !lastBurst.empty() && !failed && !engine.stopRequested()) {
+        for (int i = 0; i < 6000; ++i) {
+            link.send(lastBurst, 0);
+            loop.advance(50);
+        }
+        const int s = engine.state();
+        if (s == st::kWaitHeaderAnswer || s == st::kSendingData || s == st::kEndingFile || s == st::kUploadArm ||
+            s == st::kUploadReceive) {
+            std::fprintf(stderr, "engine held in state %d by a receiver repeating itself\n", s);
+            __builtin_trap();
+        }
     }
 
     // Every wait ends: after long enough the engine rests.
