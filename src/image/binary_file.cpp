@@ -22,7 +22,9 @@ FileErrorCause causeFromErrno(int err) {
 #endif
         return FileErrorCause::SharingViolation;
     case EIO: return FileErrorCause::HardIO;
-    case ENOSPC: return FileErrorCause::DiskFull;
+    case ENOSPC:
+    case EFBIG:  // the file may grow no further: for the user, a full disk
+        return FileErrorCause::DiskFull;
     default: return FileErrorCause::Generic;
     }
 }

@@ -66,7 +66,7 @@ const char kUsage[] =
     "                         small built-in blob)\n"
     "  --echo                 the console echoes what it is typed\n"
     "Faults:\n"
-    "  --fault silent|noise|close@POINT   at POINT: on, header, info, block:N, eot,\n"
+    "  --fault silent|noise|close|restart@POINT   at POINT: on, header, info, block:N, eot,\n"
     "                         batch, writing, command, upload-header,\n"
     "                         upload-block:N, upload-eot\n"
     "  --drop-in N,... --corrupt-in N,... --drop-out N,... --corrupt-out N,...\n"
@@ -164,6 +164,7 @@ Config parse(int argc, char** argv) {
             if (kind == "silent") f.kind = Fault::Kind::Silent;
             else if (kind == "noise") f.kind = Fault::Kind::Noise;
             else if (kind == "close") f.kind = Fault::Kind::Close;
+            else if (kind == "restart") f.kind = Fault::Kind::Restart;
             else usage("bad fault kind " + kind);
             f.point = v.substr(atSign + 1);
             c.receiver.fault = f;

@@ -138,6 +138,7 @@ void Receiver::sendRequest() {
 
 bool Receiver::faultAt(const std::string& point) {
     if (!opt_.fault || opt_.fault->point != point) return false;
+    if (opt_.fault->kind == Fault::Kind::Restart && restarted_) return false;
     cancelTimers();
     mode_ = Mode::Faulted;
     switch (opt_.fault->kind) {
@@ -150,6 +151,17 @@ bool Receiver::faultAt(const std::string& point) {
             log_("fault close at " + point);
             closeLine_();
             break;
+        case Fault::Kind::Restart: {
+            log_("fault restart at " + point);
+            restarted_ = true;
+            const bool application = point == "command" || point.rfind("upload", 0) == 0;
+            phaseTimer_ = timers_.schedule(200 * kMs, [this, application] {
+                phaseTimer_ = 0;
+                if (application) startApp();
+                else powerOn();
+            });
+            break;
+        }
     }
     return true;
 }

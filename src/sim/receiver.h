@@ -15,7 +15,10 @@ namespace dorvane::sim {
 
 // Something going wrong at a chosen point of a transfer.
 struct Fault {
-    enum class Kind { Silent, Noise, Close };
+    // Restart: the receiver is switched off and on again (its boot loader,
+    // or its application for the upload points) and forgets the transfer;
+    // once per run.
+    enum class Kind { Silent, Noise, Close, Restart };
     Kind kind = Kind::Silent;
     // "on", "header", "info", "block:N", "eot", "batch", "writing",
     // "command", "upload-header", "upload-block:N", "upload-eot".
@@ -120,6 +123,7 @@ private:
     std::map<int, int> nakDone_;  // refusals so far, by block
     bool stored_ = false;
     Micros writeStep_ = 0;
+    bool restarted_ = false;
 
     // Application side.
     std::string consoleLine_;

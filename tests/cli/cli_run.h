@@ -23,7 +23,17 @@ struct CliRun {
 // Test time limits: the start time-out and the engine's waits, shortened.
 inline const char* const kShortTimeouts = "start=2000,reply=1500,batch=1000,writing=2000,first=2000";
 
+// The same, started through a wrapper program (prlimit, setpriv, ...)
+// given as its name and options; an empty wrapper runs it directly.
+inline CliRun runCliAs(const QStringList& wrapper, const QStringList& args, const QProcessEnvironment& extra = {},
+                       int limitMs = 30000);
+
 inline CliRun runCli(const QStringList& args, const QProcessEnvironment& extra = {}, int limitMs = 30000) {
+    return runCliAs({}, args, extra, limitMs);
+}
+
+inline CliRun runCliAs(const QStringList& wrapper, const QStringList& args, const QProcessEnvironment& extra,
+                       int limitMs) {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("DORVANE_TIMEOUTS"), QString::fromLatin1(kShortTimeouts));
@@ -31,7 +41,9 @@ inline CliRun runCli(const QStringList& args, const QProcessEnvironment& extra =
     p.setProcessEnvironment(env);
     QElapsedTimer t;
     t.start();
-    p.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"), args);
+    const QString program = QStringLiteral(DORVANE_BIN_DIR "/dorvane");
+    if (wrapper.isEmpty()) p.start(program, args);
+    else p.start(wrapper.first(), wrapper.mid(1) + QStringList{program} + args);
     CliRun r;
     if (!p.waitForFinished(limitMs)) {
         p.kill();

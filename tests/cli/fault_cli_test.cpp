@@ -1,6 +1,7 @@
 #include <QTemporaryDir>
-#include <csignal>
 #include <QTest>
+
+#include <csignal>
 
 #include "cli_run.h"
 #include "sim/sim_process.h"
@@ -32,6 +33,7 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString timeout = "Timeout occurred! Please, Check your STB, And retry!\n";
         const QString portError = "Serial Port Error! Please, Check your Serial port and STB, And retry!\n";
+        QTest::newRow("switched on but its boot loader silent") << "silent@on" << timeout;
         QTest::newRow("silent after the header block") << "silent@header" << timeout;
         QTest::newRow("silent inside the information record") << "silent@info" << timeout;
         QTest::newRow("silent at block 3") << "silent@block:3" << timeout;
@@ -39,6 +41,8 @@ private slots:
         QTest::newRow("silent at the end-of-batch block") << "silent@batch" << timeout;
         QTest::newRow("silent while writing") << "silent@writing" << timeout;
         QTest::newRow("terminal closes at block 3") << "close@block:3" << portError;
+        QTest::newRow("restarts at block 3") << "restart@block:3" << timeout;
+        QTest::newRow("restarts at the first EOT") << "restart@eot" << timeout;
     }
     void downloadFaults() {
         QFETCH(QString, fault);
@@ -59,6 +63,9 @@ private slots:
         QTest::newRow("noise instead of the header block") << "noise@upload-header";
         QTest::newRow("noise at block 2") << "noise@upload-block:2";
         QTest::newRow("terminal closes at block 2") << "close@upload-block:2";
+        QTest::newRow("silent at block 2") << "silent@upload-block:2";
+        QTest::newRow("silent instead of the EOT") << "silent@upload-eot";
+        QTest::newRow("restarts at block 2") << "restart@upload-block:2";
     }
     void uploadFaults() {
         QFETCH(QString, fault);

@@ -1,0 +1,128 @@
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+#include "cli_run.h"
+#include "sim/sim_process.h"
+
+// Errors the transfer recovers from, errors it gives up on, and a save of
+// the upload that fails: each ends with the file byte for byte or with a
+// message, status 1 and the previous file whole.
+class FaultRecoveryCliTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+
+    void expectFailure(const CliRun& r) {
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.elapsedMs < 15000, qPrintable(QString::number(r.elapsedMs)));
+        QVERIFY(!r.err.isEmpty());
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        QVERIFY(makeSamples(dir.path()));
+    }
+
+    // Errors on the line at a set rate, and refusals the receiver gives up
+    // on: the transfer completes byte for byte.
+    void recoverableDownloadErrors_data() {
+        QTest::addColumn<QStringList>("faults");
+        QTest::newRow("bit errors") << QStringList{"--corrupt-in-rate", "150"};
+        QTest::newRow("dropped bytes") << QStringList{"--drop-in-rate", "40"};
+        QTest::newRow("both, another seed") << QStringList{"--corrupt-in-rate", "100", "--drop-in-rate", "30", "--fault-seed", "5"};
+        QTest::newRow("blocks refused five times") << QStringList{"--nak-blocks", "2,7,20", "--nak-times", "5"};
+    }
+    void recoverableDownloadErrors() {
+        QFETCH(QStringList, faults);
+        const QString store = dir.filePath("recovered.bin");
+        QFile::remove(store);
+        SimProcess sim(QStringList{"--rate", "0", "--at", "300:on", "--timeout", "1000", "--store", store,
+                                   "--write-ms", "200", "--answer", "ack"} + faults);
+        const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath("boot.bin")});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.err.startsWith("Downloading stopped successfully."));
+        QCOMPARE(fileBytes(store), fileBytes(dir.filePath("boot.bin")));
+    }
+
+    void endlessRefusalsEndTheDownload() {
+        const QString store = dir.filePath("refused.bin");
+        SimProcess sim({"--rate", "0", "--at", "300:on", "--nak-blocks", "2", "--nak-times", "1000", "--store", store});
+        const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath("boot.bin")});
+        expectFailure(r);
+        QCOMPARE(r.err, QString("Too many errors on the line! Please, Check your cable and STB, And retry!\n"));
+        QVERIFY(r.out.contains("Transferring failed! Too many errors on the line."));
+        QVERIFY(!QFile::exists(store));
+    }
+
+    void recoverableUploadErrors_data() {
+        QTest::addColumn<QStringList>("faults");
+        QTest::newRow("bit errors") << QStringList{"--corrupt-out-rate", "150"};
+        QTest::newRow("dropped bytes") << QStringList{"--drop-out-rate", "40"};
+    }
+    void recoverableUploadErrors() {
+        QFETCH(QStringList, faults);
+        const QString target = dir.filePath("rate.irz");
+        QVERIFY(writeBytes(target, "the previous backup"));
+        QByteArray blob(30000, '\0');
+        for (int i = 0; i < blob.size(); ++i) blob[i] = static_cast<char>((i * 7919) >> 3);
+        blob.replace(0, 3, "IRZ");
+        QVERIFY(writeBytes(dir.filePath("blob30000.irz"), blob));
+        SimProcess sim(QStringList{"--rate", "0", "--start", "app", "--upload-file", dir.filePath("blob30000.irz")} +
+                       faults);
+        const CliRun r = runCli({"upload", "--port", sim.path(), target});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(fileBytes(target), blob);
+    }
+
+    // Saving the upload fails: the previous file stays whole and no work
+    // file is left behind.
+    void fullDiskKeepsTheTarget() {
+        const QString target = dir.filePath("full.irz");
+        QVERIFY(writeBytes(target, "the previous backup"));
+        QByteArray blob(20000, 'z');
+        blob.replace(0, 3, "IRZ");
+        QVERIFY(writeBytes(dir.filePath("blob20000.irz"), blob));
+        SimProcess sim({"--rate", "0", "--start", "app", "--upload-file", dir.filePath("blob20000.irz")});
+        // No file of the program may grow beyond 8 KiB.
+        const CliRun r = runCliAs({"prlimit", "--fsize=8192"}, {"upload", "--port", sim.path(), target});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith("Disk full while accessing "), qPrintable(r.err));
+        QVERIFY(r.out.contains("Uploading finished successfully!"));
+        QVERIFY(!r.out.contains("Uploading data is saved to"));
+        QCOMPARE(fileBytes(target), QByteArray("the previous backup"));
+        QVERIFY(!QFile::exists(dir.filePath("_stbdata.irz")));
+    }
+
+    void readOnlyFolderKeepsTheTarget() {
+        QTemporaryDir outer;
+        const QString folder = outer.filePath("readonly");
+        QVERIFY(QDir().mkdir(folder));
+        const QString target = folder + "/stbdata.irz";
+        QVERIFY(writeBytes(target, "the previous backup"));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                                  QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+        SimProcess sim({"--rate", "0", "--start", "app"});
+        QStringList wrapper;
+        if (::geteuid() == 0) {
+            // The superuser writes anywhere: run the program as nobody, on a
+            // terminal it may open.
+            QVERIFY(QFile::setPermissions(sim.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                                          QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
+            QVERIFY(QFile::setPermissions(outer.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                            QFile::ReadOther | QFile::ExeOther));
+            wrapper = QStringList{"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
+        }
+        const CliRun r = runCliAs(wrapper, {"upload", "--port", sim.path(), target});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.err, QString("File open failed!\n"));
+        QCOMPARE(fileBytes(target), QByteArray("the previous backup"));
+        QVERIFY(!QFile::exists(folder + "/_stbdata.irz"));
+    }
+};
+
+QTEST_GUILESS_MAIN(FaultRecoveryCliTest)
+#include "fault_recovery_cli_test.moc"
