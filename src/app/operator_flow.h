@@ -18,6 +18,7 @@ class SerialLink;
 // How a download or upload ended (for the command line's exit status and
 // for tests; the window shows the texts it was given on the way).
 enum class TransferOutcome {
+    NotStarted,  // a precondition refused the start (its box was shown)
     Succeeded,
     Canceled,   // stop answered Yes, or cancel()
     TimedOut,   // no receiver within the start time-out, or it fell silent
@@ -61,7 +62,8 @@ public:
     // its path field, the editor button and the "Forced download" box.
     virtual void fileInspected(const std::filesystem::path& /*path*/, const Inspection& /*result*/) {}
 
-    // The transfer started by downloadClicked()/uploadClicked() is over.
+    // The transfer started by downloadClicked()/uploadClicked() is over, or
+    // it did not start (NotStarted). Not called for a stop question.
     virtual void transferEnded(TransferOutcome /*outcome*/) {}
 };
 
@@ -125,9 +127,8 @@ private:
     void continueDownload(bool receiverAnswers);
     void continueUpload(bool receiverAnswers, const std::filesystem::path& target);
     void saveUpload();
-    void startTick();
-    void onTick();
-    void showElapsed();
+    void startElapsedTimer();
+    void startThroughputTimer();
     void startBlink();
     void stopBlink();
     void showUploadPercent(int shown);
@@ -153,7 +154,8 @@ private:
     int lastUploadPercent_ = 0;
     bool blinkOn_ = true;
 
-    EventLoop::TimerId tickTimer_ = 0;      // elapsed + throughput, every second
+    EventLoop::TimerId elapsedTimer_ = 0;     // elapsed time, every second
+    EventLoop::TimerId throughputTimer_ = 0;  // line speed, every second
     EventLoop::TimerId startTimeout_ = 0;   // 30 s until the receiver answers
     EventLoop::TimerId blinkTimer_ = 0;     // "Wait writing image end..."
     EventLoop::TimerId continuation_ = 0;   // pauses around the command

@@ -185,8 +185,11 @@ private:
 
     // Upload.
     void startUpload();
+    void resumeUploadOnData();
+    void resumeUpload(std::coroutine_handle<> handle);
     void endUpload(int result);
-    friend struct ByteWait;
+    void destroyUpload();
+    friend struct UploadRunner;
 
     // Notifications and deadlines.
     void post(int state, int code);
@@ -228,12 +231,14 @@ private:
         CAfterEotAck,  // state 64: 'C' after the EOT's ACK
         BatchAck,      // state 64: ACK for the end-of-batch block
         ProgressByte,  // state 101: RS seen, progress byte due
+        InfoAckPause,  // state 32: ACK of the record sent, first block due
     };
     Pending pending_ = Pending::None;
     std::vector<std::uint8_t> record_;
     bool blockAckOwed_ = false;  // EOT went right behind a resent block
 
     EventLoop::TimerId deadline_ = 0;
+    EventLoop::TimerId pauseTimer_ = 0;  // 50 ms after the ACK of an InfoRecord
     EventLoop::TimerId pollTimer_ = 0;
     EventLoop::TimerId pollLook_ = 0;
     std::vector<std::function<void(bool)>> pollWaiters_;
