@@ -6,5 +6,8 @@ namespace dorvane::cli {
 
 // One accessor per command; each lives in its own <name>_command.cpp.
 const Command& inspectCommand();
+const Command& portsCommand();
+const Command& downloadCommand();
+const Command& uploadCommand();
 
 }  // namespace dorvane::cli
