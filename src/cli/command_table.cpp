@@ -8,6 +8,9 @@ const QList<Command>& commands() {
         portsCommand(),
         downloadCommand(),
         uploadCommand(),
+        channelsCommand(),
+        repackCommand(),
+        demoDataCommand(),
     };
     return all;
 }

@@ -9,5 +9,8 @@ const Command& inspectCommand();
 const Command& portsCommand();
 const Command& downloadCommand();
 const Command& uploadCommand();
+const Command& channelsCommand();
+const Command& repackCommand();
+const Command& demoDataCommand();
 
 }  // namespace dorvane::cli

@@ -1,0 +1,88 @@
+#pragma once
+
+// The backup blob: a 36-byte header ("IRZ", section sizes and counts, the
+// compressed size) followed by the LZO1X-1 compressed payload that holds the
+// receiver's tables.
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string_view>
+
+#include "database/channel_data_buffer.h"
+#include "database/receiver_database.h"
+
+namespace dorvane {
+
+inline constexpr std::size_t kBlobHeaderSize = 36;           // BackupHeader + compressed size
+inline constexpr std::uint32_t kCompressedSizeLimit = 131036; // compressed size stays below
+inline constexpr std::uint16_t kFavoriteSectionSize = 13824;  // 1,728 entries of 8 bytes
+inline constexpr std::uint16_t kFavoriteNamesSize = 288;
+inline constexpr std::uint16_t kSatelliteFileRecordSize = 33;
+inline constexpr std::uint16_t kTransponderFileRecordSize = 16;
+inline constexpr std::uint16_t kChannelFileRecordSize = 44;
+// Largest payload a blob may declare; the receiver's is about 272 KB.
+inline constexpr std::uint32_t kPayloadSizeLimit = 4u << 20;
+
+// Results of unpackBackup.
+enum UnpackResult : int {
+    kUnpackOk = 0,
+    kUnpackNoMemory = -1,
+    kUnpackBadMagic = -2,
+    kUnpackDecompressionFailed = -3,
+    // The header's sizes, counts or prefix kind do not fit the blob or the
+    // payload; nothing was read.
+    kUnpackBadLayout = -4,
+    // The blob is shorter than its header declares.
+    kUnpackTruncated = -5,
+};
+
+// Results of packBackup.
+enum PackResult : int {
+    kPackOk = 0,
+    kPackNoMemory = -1,
+    kPackCompressionFailed = -3,
+};
+
+// The text the user sees for a failed unpack ("Invalid Backup Data", ...).
+std::string_view unpackResultText(int result);
+
+// Fills the database from the blob at the start of `blob` (only the bytes of
+// the span are read). On any failure the tables and the stored header stay as
+// they were.
+int unpackBackup(ReceiverDatabase& database, std::span<const std::uint8_t> blob);
+// The same for the blob in the buffer (its first `length` bytes).
+int unpackBackup(ReceiverDatabase& database, const ChannelDataBuffer& buffer);
+
+// Packs the database into a blob in the buffer and sets its length; on
+// failure the buffer is left as it was. `date` is the header's day number.
+int packBackup(const ReceiverDatabase& database, ChannelDataBuffer& buffer, std::uint16_t date);
+// The same, dated with mjdToday().
+int packBackup(const ReceiverDatabase& database, ChannelDataBuffer& buffer);
+
+// Modified Julian Date of a calendar date, kept in 16 bits.
+std::uint16_t mjdFromDate(int year, int month, int day);
+// Of the local day; the date comes from the date source.
+std::uint16_t mjdToday();
+
+struct CalendarDate {
+    int year;
+    int month;  // 1..12
+    int day;    // 1..31
+};
+// Replaces the source of today's date (tests); an empty function restores
+// the local clock.
+void setDateSource(std::function<CalendarDate()> source);
+
+// Where the database code's diagnostic lines go ("Invalid value in
+// Factory_PGM", ...). Standard output unless replaced; an empty function
+// restores standard output.
+void setDiagnosticSink(std::function<void(std::string_view line)> sink);
+
+// A header of the receiver's own shape (prefix kind 0 with 96 bytes, 164
+// satellites, 2000 transponders, 5000 channels) for databases built from
+// scratch.
+BackupHeader receiverShapedHeader();
+
+}  // namespace dorvane
