@@ -130,6 +130,15 @@ void OperatorFlow::askStop(const char* question) {
 }
 
 void OperatorFlow::cancel() {
+    if (starting_) {
+        // Still checking the receiver or typing the command: nothing more goes out.
+        ++startGeneration_;
+        starting_ = false;
+        cancelTimer(continuation_);
+        engine_.startLinkPoll();
+        finish(TransferOutcome::Canceled);
+        return;
+    }
     if (!busy_) return;
     view_.appendLog("Transferring canceled!");
     endTransfer();
@@ -155,8 +164,9 @@ void OperatorFlow::downloadClicked() {
     }
     starting_ = true;
     std::weak_ptr<bool> alive = alive_;
-    engine_.pollLink([this, alive](bool answers) {
-        if (auto a = alive.lock(); a && *a) continueDownload(answers);
+    const int generation = ++startGeneration_;
+    engine_.pollLink([this, alive, generation](bool answers) {
+        if (auto a = alive.lock(); a && *a && generation == startGeneration_) continueDownload(answers);
     });
 }
 
@@ -199,8 +209,9 @@ void OperatorFlow::uploadClicked() {
     }
     starting_ = true;
     std::weak_ptr<bool> alive = alive_;
-    engine_.pollLink([this, alive, path = *target](bool answers) {
-        if (auto a = alive.lock(); a && *a) continueUpload(answers, path);
+    const int generation = ++startGeneration_;
+    engine_.pollLink([this, alive, generation, path = *target](bool answers) {
+        if (auto a = alive.lock(); a && *a && generation == startGeneration_) continueUpload(answers, path);
     });
 }
 
@@ -215,11 +226,12 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
     engine_.stopLinkPoll();
     // The receiver's console gets a pause before and after the command.
     std::weak_ptr<bool> alive = alive_;
-    continuation_ = loop_.schedule(times_.commandPause, [this, alive] {
+    const int generation = startGeneration_;
+    continuation_ = loop_.schedule(times_.commandPause, [this, alive, generation] {
         continuation_ = 0;
         if (auto a = alive.lock(); !a || !*a) return;
-        engine_.sendUploadCommand([this, alive] {
-            if (auto a2 = alive.lock(); !a2 || !*a2) return;
+        engine_.sendUploadCommand([this, alive, generation] {
+            if (auto a2 = alive.lock(); !a2 || !*a2 || generation != startGeneration_) return;
             continuation_ = loop_.schedule(times_.commandPause, [this, alive] {
                 continuation_ = 0;
                 if (auto a3 = alive.lock(); !a3 || !*a3) return;

@@ -333,6 +333,22 @@ TEST_F(FlowTest, UploadPreconditions) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("stbdata.irz")));
 }
 
+TEST_F(FlowTest, CancelDuringTheStartSendsNothingMore) {
+    view.target = dir.file("x.irz");
+    FakeSender stb(link, irzFile(3000));
+    answerBells();
+    flow.uploadClicked();
+    loop.advance(300);  // link test done, the command is due
+    ASSERT_TRUE(flow.starting());
+    flow.cancel();
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Canceled);
+    const auto written = link.written.size();
+    loop.advance(3000);
+    EXPECT_FALSE(flow.busy());
+    EXPECT_EQ(std::count(link.written.begin() + static_cast<long>(written), link.written.end(), 'l'), 0);
+    EXPECT_EQ(engine.state(), st::kIdle);
+}
+
 TEST_F(FlowTest, UploadReplacesTheTargetWithTheReceivedFile) {
     const auto target = dir.write("stbdata.irz", Bytes(10, 0xEE));
     view.target = target;

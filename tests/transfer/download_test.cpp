@@ -136,6 +136,21 @@ TEST_F(EngineTest, TwoCInOneStepSendTheHeaderTwice) {
     EXPECT_EQ(listener.count(st::kWaitStart, ev::kStarted), 2);
 }
 
+TEST_F(EngineTest, HeaderGoesAgainOnlyWhenTheReceiverAsksLongAfterIt) {
+    openImage("a.bin", patternBytes(2000));
+    engine.setState(st::kWaitStart);
+    link.send(ctl::C);
+    loop.advance(5);
+    link.send(ctl::C, 10);  // crossed the header block on the line
+    loop.advance(100);
+    EXPECT_EQ(link.writes.size(), 1u);
+    link.send(ctl::C, 3000);  // the receiver lost it and asks again
+    loop.advance(3100);
+    ASSERT_EQ(link.writes.size(), 2u);
+    EXPECT_EQ(link.writes[0], link.writes[1]);
+    EXPECT_EQ(engine.state(), st::kWaitHeaderAnswer);
+}
+
 TEST_F(EngineTest, FilesOfEverySizeReachAnAckReceiverByteForByte) {
     for (const std::size_t size : {1024u, 1025u, 1500u, 2048u, 3000u}) {
         SCOPED_TRACE(size);
