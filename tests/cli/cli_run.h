@@ -21,7 +21,7 @@ struct CliRun {
 };
 
 // Test time limits: the start time-out and the engine's waits, shortened.
-inline const char* const kShortTimeouts = "start=2500,reply=2500,batch=1500,writing=3000,first=3000";
+inline const char* const kShortTimeouts = "start=2000,reply=1500,batch=1000,writing=2000,first=2000";
 
 inline CliRun runCli(const QStringList& args, const QProcessEnvironment& extra = {}, int limitMs = 30000) {
     QProcess p;
