@@ -88,8 +88,10 @@ FileResult openChannelDataFile(const std::filesystem::path& path, ChannelDataBuf
     if (file.bad()) return {false, kOpenFailed};
     const auto size = static_cast<std::size_t>(file.gcount());
 
-    if (size < kBlobHeaderSize) return {false, kTruncated};
+    // Other content is left to the unpacking, which refuses it by its magic.
+    if (size < 3) return {false, kTruncated};
     if (std::memcmp(bytes.data(), "IRZ", 3) == 0) {
+        if (size < kBlobHeaderSize) return {false, kTruncated};
         std::uint32_t compressedSize = 0;
         std::memcpy(&compressedSize, bytes.data() + 32, sizeof compressedSize);
         if (std::uint64_t{compressedSize} + kBlobHeaderSize > size) return {false, kTruncated};
