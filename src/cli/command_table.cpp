@@ -5,12 +5,12 @@ namespace dorvane::cli {
 const QList<Command>& commands() {
     static const QList<Command> all{
         inspectCommand(),
-        channelsCommand(),
-        repackCommand(),
-        demoDataCommand(),
         portsCommand(),
         downloadCommand(),
         uploadCommand(),
+        channelsCommand(),
+        repackCommand(),
+        demoDataCommand(),
     };
     return all;
 }
