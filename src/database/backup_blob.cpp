@@ -1,0 +1,457 @@
+#include "database/backup_blob.h"
+
+#include <lzo/lzo1x.h>
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <memory>
+#include <new>
+#include <vector>
+
+namespace dorvane {
+
+namespace {
+
+constexpr int kFavoriteEntries = kFavoriteGroups * kGroupSlots;  // 1,728
+constexpr std::size_t kFavoriteEntrySize = 8;
+
+std::function<void(std::string_view)>& diagnosticSink() {
+    static std::function<void(std::string_view)> sink;
+    return sink;
+}
+
+std::function<CalendarDate()>& dateSource() {
+    static std::function<CalendarDate()> source;
+    return source;
+}
+
+#if defined(__GNUC__)
+__attribute__((format(printf, 1, 2)))
+#endif
+void diagnostic(const char* format, ...) {
+    char line[160];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    if (diagnosticSink()) {
+        diagnosticSink()(line);
+    } else {
+        std::fputs(line, stdout);
+        std::fflush(stdout);
+    }
+}
+
+bool lzoReady() {
+    if (lzo_init() == LZO_E_OK) return true;
+    diagnostic("internal error - lzo_init() failed !!!\n");
+    return false;
+}
+
+template <typename T>
+T readAt(const std::uint8_t* p) {
+    T value;
+    std::memcpy(&value, p, sizeof value);
+    return value;
+}
+
+template <typename T>
+void writeAt(std::uint8_t* p, T value) {
+    std::memcpy(p, &value, sizeof value);
+}
+
+// Transponders sorted by (satellite number, polarisation, frequency, number),
+// for finding the first transponder that a channel record names.
+class TransponderIndex {
+public:
+    explicit TransponderIndex(const ReceiverDatabase& database) {
+        entries_.reserve(kTransponderSlots);
+        for (int t = 0; t < kTransponderSlots; ++t) {
+            const TransponderRecord& tp = database.transponder(t);
+            entries_.push_back(key(tp.satellite, tp.polarisation, tp.frequency) << 16 | static_cast<std::uint64_t>(t));
+        }
+        std::sort(entries_.begin(), entries_.end());
+    }
+
+    // Lowest transponder number on the satellite slot and polarisation whose
+    // frequency is within 1 MHz of the given one; -1 if there is none.
+    int find(unsigned satelliteSlot, std::uint8_t polarisation, std::uint16_t frequency) const {
+        if (satelliteSlot >= 255) return -1;
+        const unsigned satellite = satelliteSlot + 1;
+        const unsigned low = frequency > 0 ? frequency - 1u : 0u;
+        const unsigned high = frequency < 0xFFFF ? frequency + 1u : 0xFFFFu;
+        auto it = std::lower_bound(entries_.begin(), entries_.end(), key(satellite, polarisation, low) << 16);
+        int best = -1;
+        for (; it != entries_.end() && (*it >> 16) <= key(satellite, polarisation, high); ++it) {
+            const int number = static_cast<int>(*it & 0xFFFF);
+            if (best < 0 || number < best) best = number;
+        }
+        return best;
+    }
+
+private:
+    static std::uint64_t key(unsigned satellite, unsigned polarisation, unsigned frequency) {
+        return static_cast<std::uint64_t>(satellite) << 24 | static_cast<std::uint64_t>(polarisation) << 16 | frequency;
+    }
+    std::vector<std::uint64_t> entries_;
+};
+
+// Channels sorted by what a favourite entry names them by: satellite slot,
+// polarisation and frequency (without its lowest bit) of the transponder,
+// and the service id; equal keys keep the lower channel first.
+class FavoriteIndex {
+public:
+    FavoriteIndex(const ReceiverDatabase& database, int channelCount) {
+        entries_.reserve(static_cast<std::size_t>(channelCount));
+        for (int n = 0; n < channelCount; ++n) {
+            const ChannelRecord& c = database.channel(n);
+            const TransponderRecord& tp = database.transponder(c.transponder);
+            entries_.push_back(key(static_cast<std::uint8_t>(tp.satellite - 1), tp.polarisation, tp.frequency, c.serviceId)
+                                   << 13 |
+                               static_cast<std::uint64_t>(n));
+        }
+        std::sort(entries_.begin(), entries_.end());
+    }
+
+    int find(std::uint8_t satelliteSlot, std::uint8_t polarisation, std::uint16_t frequency,
+             std::uint16_t serviceId) const {
+        const std::uint64_t k = key(satelliteSlot, polarisation, frequency, serviceId);
+        const auto it = std::lower_bound(entries_.begin(), entries_.end(), k << 13);
+        if (it == entries_.end() || (*it >> 13) != k) return -1;
+        return static_cast<int>(*it & 0x1FFF);
+    }
+
+private:
+    static std::uint64_t key(std::uint8_t satelliteSlot, std::uint8_t polarisation, std::uint16_t frequency,
+                             std::uint16_t serviceId) {
+        return static_cast<std::uint64_t>(satelliteSlot) << 39 | static_cast<std::uint64_t>(polarisation) << 31 |
+               static_cast<std::uint64_t>(frequency >> 1) << 16 | serviceId;
+    }
+    std::vector<std::uint64_t> entries_;
+};
+
+// Checks every size, count and the prefix kind of a header against the
+// payload it declares; true when all sections lie inside the payload.
+bool layoutFits(const BackupHeader& h) {
+    if (h.prefixKind > 1) return false;
+    if (h.prefixKind == 1 && h.prefixLength > kPrefixStoreSize) return false;
+    if (h.payloadSize == 0 || h.payloadSize > kPayloadSizeLimit) return false;
+    if (h.satelliteRecordSize == 0 && h.satelliteCount != 0) return false;
+    const std::uint64_t sections =
+        std::uint64_t{h.prefixLength} + std::uint64_t{h.satelliteRecordSize} * h.satelliteCount +
+        std::uint64_t{h.transponderRecordSize} * h.transponderCount +
+        std::uint64_t{h.channelRecordSize} * h.channelCount + h.favoriteSectionSize + h.favoriteNamesSize;
+    return sections <= h.payloadSize;
+}
+
+// Returns the number of channels imported (they stand in slots 0..n-1).
+int importChannels(ReceiverDatabase& db, const std::uint8_t* records, int count) {
+    const TransponderIndex transponders(db);
+    int n = 0;
+    for (int i = 0; i < count; ++i) {
+        const std::uint8_t* record = records + static_cast<std::size_t>(i) * kChannelFileRecordSize;
+        const auto frequency = readAt<std::uint16_t>(record + 40);
+        if (frequency == 0) continue;
+        const std::uint8_t satelliteSlot = record[42];
+        const std::uint8_t polarisation = record[43];
+        ChannelRecord& c = db.channel(n);
+        std::memset(&c, 0, sizeof c);
+        std::memcpy(&c, record, kChannelCommonSize);
+        const int tp = transponders.find(satelliteSlot, polarisation, frequency);
+        if (tp < 0) {
+            diagnostic("Invalid value in Factory_PGM\n");
+            continue;
+        }
+        c.transponder = static_cast<std::uint16_t>(tp);
+        c.satellite = satelliteSlot;
+        if (satelliteSlot < kSatelliteSlots) db.satellite(satelliteSlot).channelMark = kChannelMarkFound;
+        ++n;
+    }
+    for (int k = n; k < kChannelSlots; ++k) db.resetChannel(k);
+    return n;
+}
+
+void importFavorites(ReceiverDatabase& db, const std::uint8_t* entries, int channelCount) {
+    const FavoriteIndex channels(db, channelCount);
+    int filled = 0;
+    for (int g = 0; g < kFavoriteGroups && filled < kFavoriteEntries; ++g) {
+        int e = 0;
+        for (int s = 0; s < kGroupSlots && filled < kFavoriteEntries; ++s) {
+            while (e < kFavoriteEntries && entries[static_cast<std::size_t>(e) * kFavoriteEntrySize] != g) ++e;
+            if (e == kFavoriteEntries) break;
+            const std::uint8_t* entry = entries + static_cast<std::size_t>(e) * kFavoriteEntrySize;
+            const auto frequency = readAt<std::uint16_t>(entry + 4);
+            if (frequency == 0) {
+                db.groupSlot(g, s) = -1;
+                continue;
+            }
+            const int member = channels.find(entry[2], entry[3], frequency, readAt<std::uint16_t>(entry + 6));
+            db.groupSlot(g, s) = static_cast<std::int16_t>(member);
+            if (member >= 0) ++filled;
+            ++e;
+        }
+    }
+    // An entry whose channel was not imported leaves a hole; close it so
+    // that every group keeps its members at the front.
+    for (int g = 0; g < kFavoriteGroups; ++g) {
+        int w = 0;
+        for (int s = 0; s < kGroupSlots; ++s) {
+            const std::int16_t member = db.groupSlot(g, s);
+            if (member >= 0) db.groupSlot(g, w++) = member;
+        }
+        for (; w < kGroupSlots; ++w) db.groupSlot(g, w) = -1;
+    }
+}
+
+// Whether a slot goes to the file as a channel: it holds a channel (not
+// blank, not deleted) on a transponder with a frequency.
+bool packsAsChannel(const ReceiverDatabase& db, const ChannelRecord& c) {
+    return !channelFree(c) && db.transponder(c.transponder).frequency != 0;
+}
+
+}  // namespace
+
+std::string_view unpackResultText(int result) {
+    switch (result) {
+    case kUnpackOk: return "";
+    case kUnpackNoMemory: return "Not enough memory for the backup data";
+    case kUnpackDecompressionFailed: return "Backup data is corrupted (decompression failed)";
+    case kUnpackTruncated: return "Backup data is truncated";
+    case kUnpackBadMagic:
+    case kUnpackBadLayout:
+    default: return "Invalid Backup Data";
+    }
+}
+
+int unpackBackup(ReceiverDatabase& db, const ChannelDataBuffer& buffer) {
+    return unpackBackup(db, buffer.contents());
+}
+
+int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob) {
+    if (blob.size() >= 3 && std::memcmp(blob.data(), "IRZ", 3) != 0) return kUnpackBadMagic;
+    if (blob.size() < kBlobHeaderSize) return blob.size() < 3 ? kUnpackBadMagic : kUnpackTruncated;
+
+    BackupHeader h;
+    std::memcpy(&h, blob.data(), sizeof h);
+    const auto compressedSize = readAt<std::uint32_t>(blob.data() + 32);
+    if (compressedSize > blob.size() - kBlobHeaderSize) return kUnpackTruncated;
+    if (!layoutFits(h)) return kUnpackBadLayout;
+    if (!lzoReady()) return kUnpackDecompressionFailed;
+
+    std::unique_ptr<std::uint8_t[]> payload(new (std::nothrow) std::uint8_t[h.payloadSize]);
+    if (!payload) return kUnpackNoMemory;
+    lzo_uint produced = h.payloadSize;
+    const int status = lzo1x_decompress_safe(blob.data() + kBlobHeaderSize, compressedSize, payload.get(), &produced,
+                                             nullptr);
+    if (status != LZO_E_OK) {
+        diagnostic("internal error - decompression failed: %d\n", -1);
+        return kUnpackDecompressionFailed;
+    }
+    if (produced != h.payloadSize) {
+        diagnostic("internal error - decompression failed: %d\n", 0);
+        return kUnpackDecompressionFailed;
+    }
+
+    // Everything below reads inside the payload: layoutFits checked it.
+    db.storedHeader() = h;
+    const std::uint8_t* p = payload.get();
+
+    if (h.prefixKind == 0 && h.prefixLength == kKind0PrefixLength)
+        std::memcpy(db.prefix().data(), p, kKind0PrefixLength);
+    else if (h.prefixKind == 1)
+        std::memcpy(db.prefix().data(), p, h.prefixLength);
+    p += h.prefixLength;
+
+    const int satellites = std::min<int>(h.satelliteCount, kSatelliteSlots);
+    const std::size_t satelliteStep = h.satelliteRecordSize > 0 ? h.satelliteRecordSize - 1u : 0u;
+    if (satelliteStep == sizeof(SatelliteRecord)) {
+        std::memcpy(&db.satellite(0), p, static_cast<std::size_t>(satellites) * sizeof(SatelliteRecord));
+    } else {
+        const std::size_t part = std::min(satelliteStep, sizeof(SatelliteRecord));
+        for (int s = 0; s < satellites; ++s)
+            std::memcpy(&db.satellite(s), p + static_cast<std::size_t>(s) * satelliteStep, part);
+    }
+    const std::uint8_t* orderBytes = p + satelliteStep * h.satelliteCount;
+    for (int i = 0; i < satellites; ++i) db.orderEntry(i) = orderBytes[i];
+    p += std::size_t{h.satelliteRecordSize} * h.satelliteCount;
+
+    const int transponders = std::min<int>(h.transponderCount, kTransponderSlots);
+    if (h.transponderRecordSize == sizeof(TransponderRecord)) {
+        std::memcpy(&db.transponder(0), p, static_cast<std::size_t>(transponders) * sizeof(TransponderRecord));
+    } else {
+        const std::size_t part = std::min<std::size_t>(h.transponderRecordSize, sizeof(TransponderRecord));
+        for (int t = 0; t < transponders; ++t)
+            std::memcpy(&db.transponder(t), p + static_cast<std::size_t>(t) * h.transponderRecordSize, part);
+    }
+    p += std::size_t{h.transponderRecordSize} * h.transponderCount;
+
+    for (int n = 0; n < kChannelSlots; ++n) db.resetChannel(n);
+    for (int s = 0; s < kSatelliteSlots; ++s) db.satellite(s).channelMark = 0;
+    int imported = 0;
+    if (h.channelRecordSize == kChannelFileRecordSize)
+        imported = importChannels(db, p, std::min<int>(h.channelCount, kChannelSlots));
+    p += std::size_t{h.channelRecordSize} * h.channelCount;
+
+    db.setDefaultFavorites();
+    if (h.favoriteSectionSize == kFavoriteSectionSize) importFavorites(db, p, imported);
+    if (h.favoriteNamesSize == kFavoriteNamesSize)
+        std::memcpy(db.groupNameBytes().data(), p + h.favoriteSectionSize, kFavoriteNamesSize);
+
+    db.buildKindLists();
+    return kUnpackOk;
+}
+
+int packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer) { return packBackup(db, buffer, mjdToday()); }
+
+int packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std::uint16_t date) {
+    const BackupHeader& stored = db.storedHeader();
+    const bool kind1 = stored.prefixKind == 1;
+    const std::size_t prefixLength = kind1 ? std::min<std::size_t>(stored.prefixLength, kPrefixStoreSize)
+                                           : std::size_t{kKind0PrefixLength};
+    const int satellites = std::min<int>(stored.satelliteCount, kSatelliteSlots);
+    const std::size_t payloadSize = prefixLength + static_cast<std::size_t>(satellites) * kSatelliteFileRecordSize +
+                                    std::size_t{kTransponderSlots} * kTransponderFileRecordSize +
+                                    std::size_t{kChannelSlots} * kChannelFileRecordSize + kFavoriteSectionSize +
+                                    kFavoriteNamesSize;
+    if (!lzoReady()) return kPackCompressionFailed;
+
+    std::unique_ptr<std::uint8_t[]> payload(new (std::nothrow) std::uint8_t[payloadSize]);
+    const std::size_t outCapacity = payloadSize + payloadSize / 16 + 64 + 3;
+    std::unique_ptr<std::uint8_t[]> packed(new (std::nothrow) std::uint8_t[outCapacity]);
+    if (!payload || !packed) return kPackNoMemory;
+
+    std::uint8_t* p = payload.get();
+    std::memcpy(p, db.prefix().data(), prefixLength);
+    p += prefixLength;
+    const std::size_t satelliteBytes = static_cast<std::size_t>(satellites) * sizeof(SatelliteRecord);
+    if (satelliteBytes) std::memcpy(p, &db.satellite(0), satelliteBytes);
+    p += satelliteBytes;
+    for (int i = 0; i < satellites; ++i) *p++ = db.orderEntry(i);
+    std::memcpy(p, &db.transponder(0), std::size_t{kTransponderSlots} * sizeof(TransponderRecord));
+    p += std::size_t{kTransponderSlots} * sizeof(TransponderRecord);
+
+    for (int n = 0; n < kChannelSlots; ++n, p += kChannelFileRecordSize) {
+        const ChannelRecord& c = db.channel(n);
+        std::memcpy(p, &c, kChannelCommonSize);
+        if (packsAsChannel(db, c)) {
+            const TransponderRecord& tp = db.transponder(c.transponder);
+            writeAt<std::uint16_t>(p + 40, tp.frequency);
+            p[42] = static_cast<std::uint8_t>(tp.satellite - 1);
+            p[43] = tp.polarisation;
+        } else {
+            std::memset(p + 40, 0, 4);
+        }
+    }
+
+    // Members that name no channel are left out, so that the empty entry
+    // that ends a group on reading never hides a later member.
+    for (int g = 0; g < kFavoriteGroups; ++g) {
+        int written = 0;
+        for (int s = 0; s < kGroupSlots; ++s) {
+            const int member = db.groupSlot(g, s);
+            if (member < 0 || member >= kChannelSlots || !packsAsChannel(db, db.channel(member))) continue;
+            const ChannelRecord& c = db.channel(member);
+            const TransponderRecord& tp = db.transponder(c.transponder);
+            std::uint8_t* entry = p + static_cast<std::size_t>(written++) * kFavoriteEntrySize;
+            entry[0] = static_cast<std::uint8_t>(g);
+            entry[1] = 0;
+            entry[2] = static_cast<std::uint8_t>(tp.satellite - 1);
+            entry[3] = tp.polarisation;
+            writeAt<std::uint16_t>(entry + 4, tp.frequency);
+            writeAt<std::uint16_t>(entry + 6, c.serviceId);
+        }
+        for (; written < kGroupSlots; ++written) {
+            std::uint8_t* entry = p + static_cast<std::size_t>(written) * kFavoriteEntrySize;
+            std::memset(entry, 0, kFavoriteEntrySize);
+            entry[0] = static_cast<std::uint8_t>(g);
+        }
+        p += kGroupSlots * kFavoriteEntrySize;
+    }
+    std::memcpy(p, db.groupNameBytes().data(), kFavoriteNamesSize);
+
+    alignas(16) static lzo_align_t workMemory[(LZO1X_1_MEM_COMPRESS + sizeof(lzo_align_t) - 1) / sizeof(lzo_align_t)];
+    lzo_uint packedSize = 0;
+    if (lzo1x_1_compress(payload.get(), payloadSize, packed.get(), &packedSize, workMemory) != LZO_E_OK) {
+        diagnostic("internal error - compression failed: %d\n", -1);
+        return kPackCompressionFailed;
+    }
+    if (packedSize >= kCompressedSizeLimit) {
+        diagnostic("internal error - compression failed: %d\n", 0);
+        return kPackCompressionFailed;
+    }
+
+    BackupHeader h{};
+    std::memcpy(h.magic, "IRZ", 4);
+    h.payloadSize = static_cast<std::uint32_t>(payloadSize);
+    h.prefixLength = static_cast<std::uint16_t>(prefixLength);
+    h.favoriteSectionSize = kFavoriteSectionSize;
+    h.favoriteNamesSize = kFavoriteNamesSize;
+    h.date = date;
+    h.satelliteRecordSize = kSatelliteFileRecordSize;
+    h.satelliteCount = static_cast<std::uint16_t>(satellites);
+    h.transponderRecordSize = kTransponderFileRecordSize;
+    h.transponderCount = kTransponderSlots;
+    h.channelRecordSize = kChannelFileRecordSize;
+    h.channelCount = kChannelSlots;
+    h.prefixKind = kind1 ? 1 : 0;
+    h.carried29 = stored.carried29;
+    h.reserved = 0;
+
+    std::uint8_t* out = buffer.data();
+    std::memcpy(out, &h, sizeof h);
+    writeAt<std::uint32_t>(out + 32, static_cast<std::uint32_t>(packedSize));
+    std::memcpy(out + kBlobHeaderSize, packed.get(), packedSize);
+    buffer.setLength(static_cast<std::uint32_t>(kBlobHeaderSize + packedSize));
+    diagnostic("BACKUP data compressed to %lu bytes\n", static_cast<unsigned long>(packedSize));
+    return kPackOk;
+}
+
+std::uint16_t mjdFromDate(int year, int month, int day) {
+    const long a = (month - 14) / 12;
+    const long y = year + a;
+    const long m = month - 2 - 12 * a;
+    const long mjd = 1461 * (y + 4800) / 4 + 367 * m / 12 - 3 * ((y + 4900) / 100) / 4 + day - 2432076;
+    return static_cast<std::uint16_t>(mjd);
+}
+
+std::uint16_t mjdToday() {
+    CalendarDate date{};
+    if (dateSource()) {
+        date = dateSource()();
+    } else {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+#if defined(_WIN32)
+        localtime_s(&local, &now);
+#else
+        localtime_r(&now, &local);
+#endif
+        date = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+    }
+    return mjdFromDate(date.year, date.month, date.day);
+}
+
+void setDateSource(std::function<CalendarDate()> source) { dateSource() = std::move(source); }
+
+void setDiagnosticSink(std::function<void(std::string_view line)> sink) { diagnosticSink() = std::move(sink); }
+
+BackupHeader receiverShapedHeader() {
+    BackupHeader h{};
+    std::memcpy(h.magic, "IRZ", 4);
+    h.prefixLength = kKind0PrefixLength;
+    h.favoriteSectionSize = kFavoriteSectionSize;
+    h.favoriteNamesSize = kFavoriteNamesSize;
+    h.satelliteRecordSize = kSatelliteFileRecordSize;
+    h.satelliteCount = kSatelliteSlots;
+    h.transponderRecordSize = kTransponderFileRecordSize;
+    h.transponderCount = kTransponderSlots;
+    h.channelRecordSize = kChannelFileRecordSize;
+    h.channelCount = kChannelSlots;
+    h.payloadSize = 271620;
+    return h;
+}
+
+}  // namespace dorvane
