@@ -1,0 +1,44 @@
+#include "app/about_dialog.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+
+#include "app/dialog_units.h"
+#include "app/version.h"
+
+namespace dorvane {
+
+CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Dorvane_QX"));
+    setFixedSize(dialogUnits(235, 55).size());
+
+    auto* icon = new QLabel(this);
+    icon->setPixmap(QIcon(QStringLiteral(":/art/icon_256.png")).pixmap(32, 32));
+    icon->setGeometry(dialogUnits(11, 17, 21, 20));
+
+    auto* name = new QLabel(QStringLiteral("Dorvane_QX"), this);
+    QFont bold = name->font();
+    bold.setBold(true);
+    name->setFont(bold);
+    name->setGeometry(dialogUnits(40, 10, 40, 8).adjusted(0, -2, 0, 2));
+
+    version_ = new QLabel(QStringLiteral("Version v1.0"), this);
+    version_->setObjectName(QStringLiteral("control1015"));
+    version_->setGeometry(dialogUnits(81, 10, 83, 8).adjusted(0, -2, 0, 2));
+    version_->setText(QString::fromStdString(aboutVersionLine()));
+
+    auto* blurb = new QLabel(QStringLiteral("Service tool for digital satellite receivers:\n"
+                                            "firmware download and channel data backup."),
+                             this);
+    blurb->setGeometry(dialogUnits(40, 25, 178, 17).adjusted(0, -1, 20, 4));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    ok->setGeometry(dialogUnits(178, 7, 50, 14));
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString CAboutDialog::versionLine() const { return version_->text(); }
+
+}  // namespace dorvane

@@ -1,0 +1,172 @@
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+#include <QRegion>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "app/operator_flow.h"
+#include "image/image_file.h"
+#include "serial/serial_port.h"
+#include "transfer/transfer_engine.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+namespace dorvane {
+
+class CSkinButton;
+class CTextProgressBar;
+class ChannelDataBuffer;
+class WindowEventLoop;
+class WindowPrompts;
+
+// The program's window: a frameless, skinned and shaped panel with the
+// buttons, the message log, the progress bar and the lamps. It owns the
+// serial port, the transfer engine and the operator flow that runs every
+// download and upload, and shows what the flow tells it.
+class CMainDialog : public QDialog, private OperatorView {
+    Q_OBJECT
+
+public:
+    // Control ids of the window template; control(id) finds them.
+    enum ControlId {
+        kMinimize = 1000, kClose = 1001, kOpen = 1002, kDownload = 1003, kProgress = 1004,
+        kFilePath = 1005, kElapsed = 1006, kThroughput = 1007, kConfigure = 1008, kTitle = 1009,
+        kPortLamp = 1010, kPortName = 1011, kPowerLamp = 1012, kLog = 1013, kEditor = 1014,
+        kUpload = 1016, kForced = 1018
+    };
+
+    struct Options {
+        QString portName = QStringLiteral("COM1");
+        FlowTimes flowTimes{};
+        EngineTimeouts engineTimeouts{};
+        int portRetryMs = 500;
+        // The dialogs to ask through; nullptr: the real ones.
+        WindowPrompts* prompts = nullptr;
+        // Where the settings go when the operator picks another port
+        // (empty: the program's own).
+        QString settingsApplication;
+    };
+
+    explicit CMainDialog(Options options, QWidget* parent = nullptr);
+    ~CMainDialog() override;
+
+    QWidget* control(int id) const;
+    QStringList logLines() const;
+    bool portLampOn() const { return portLampOn_; }
+    bool powerLampOn() const { return powerLampOn_; }
+    bool busy() const;
+    QString portName() const { return portName_; }
+    bool portRetryRunning() const { return retryTimer_.isActive(); }
+
+    CSerialPort& port() { return port_; }
+    OperatorFlow& flow() { return *flow_; }
+    CTransferEngine& engine() { return *engine_; }
+
+    // Open with a chosen file (what the Open button does after its dialog).
+    void openFile(const QString& path);
+    void appendLog(const QString& line);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Commands.
+    void onMinimizeClicked();
+    void onCloseClicked();
+    void onOpenClicked();
+    void onDownloadClicked();
+    void onUploadClicked();
+    void onConfigureClicked();
+    void onTitleClicked();
+    void onPortLampClicked();
+    void onForcedToggled(bool checked);
+    void onEditClicked();
+    // The editor window opens from here.
+    void openEditor();
+
+    // The port.
+    bool openPort();
+    void onPortRetry();
+    void onPortFailed(const QString& message);
+    void setPortLamp(bool on);
+    void showPortName();
+
+    // Start-up pieces.
+    void buildControls();
+    void setUpButtons();
+    CSkinButton* makeTextButton(int id, const QString& text, const QString& tooltip, QRect where);
+    CSkinButton* makeLamp(int id, QRect where);
+    bool confirmStop();
+
+    // OperatorView.
+    void appendLog(const std::string& line) override;
+    void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& question) override;
+    void setProgress(int position, const std::string& text) override;
+    void setProgressText(const std::string& text) override;
+    void setElapsedText(const std::string& text) override;
+    void setThroughputText(const std::string& text) override;
+    void setDownloadButtonText(const std::string& text) override;
+    void setUploadButtonText(const std::string& text) override;
+    void setPowerLamp(bool on) override;
+    std::optional<std::filesystem::path> chooseUploadTarget() override;
+    void fileInspected(const std::filesystem::path& path, const Inspection& result) override;
+
+    Options options_;
+    std::unique_ptr<WindowPrompts> ownPrompts_;
+    WindowPrompts* prompts_ = nullptr;
+
+    CSerialPort port_;
+    CImageFile image_;
+    ChannelDataBuffer& buffer_;
+    std::unique_ptr<WindowEventLoop> loop_;
+    std::unique_ptr<CTransferEngine> engine_;
+    std::unique_ptr<OperatorFlow> flow_;
+
+    QString portName_;
+    QString filePath_;
+    QPixmap skin_;
+    std::optional<QRegion> skinRegion_;
+    QTimer retryTimer_;
+    bool portLampOn_ = false;
+    bool powerLampOn_ = false;
+    bool closingConfirmed_ = false;
+    std::optional<QPoint> dragOffset_;
+
+    std::map<int, QWidget*> controls_;
+    CSkinButton* minimizeButton_ = nullptr;
+    CSkinButton* closeButton_ = nullptr;
+    CSkinButton* openButton_ = nullptr;
+    CSkinButton* downloadButton_ = nullptr;
+    CSkinButton* uploadButton_ = nullptr;
+    CSkinButton* configureButton_ = nullptr;
+    CSkinButton* editorButton_ = nullptr;
+    CSkinButton* titleButton_ = nullptr;
+    CSkinButton* portLamp_ = nullptr;
+    CSkinButton* powerLamp_ = nullptr;
+    CTextProgressBar* progress_ = nullptr;
+    QLineEdit* filePathEdit_ = nullptr;
+    QLabel* elapsed_ = nullptr;
+    QLabel* throughput_ = nullptr;
+    QLabel* portLabel_ = nullptr;
+    QListWidget* log_ = nullptr;
+    QCheckBox* forced_ = nullptr;
+};
+
+}  // namespace dorvane

@@ -1,0 +1,488 @@
+#include "app/operator_flow.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#include "database/channel_data_buffer.h"
+#include "image/image_file.h"
+#include "serial/serial_link.h"
+
+namespace dorvane {
+
+using namespace engine_state;
+namespace ev = engine_event;
+
+namespace {
+
+template <class... Args>
+std::string format(const char* pattern, Args... args) {
+    char text[128];
+    std::snprintf(text, sizeof text, pattern, args...);
+    return text;
+}
+
+constexpr char kNoFile[] = "Please, Open a File to be downloaded!";
+constexpr char kPortClosed[] = "Can't open Serial Port! Please, Check your Serial port setting!";
+constexpr char kTurnOff[] = "Before download start, You should turn off the Power of STB";
+constexpr char kTurnOn[] =
+    "Before upload start, You should turn on the Power of STB and activate 'PC COM' item in 'Software Transfer' menu";
+constexpr char kRefused[] = "This image can't be downloaded your STB!";
+constexpr char kAckEnd[] =
+    "Downloading stopped successfully. \nYou should Check LCD window whether STB has remain job or not!";
+constexpr char kEnqEnd[] = "Downloading stopped successfully. \nYour STB will restart now!";
+constexpr char kTimeoutBox[] = "Timeout occurred! Please, Check your STB, And retry!";
+constexpr char kPortFailedLine[] = "Serial Port Error! The port stopped working.";
+constexpr char kPortFailedBox[] = "Serial Port Error! Please, Check your Serial port and STB, And retry!";
+constexpr char kUploadFailedLine[] = "Uploading failed!";
+constexpr char kUploadFailedBox[] = "Uploading failed! The file was not changed. Please, Check your STB, And retry!";
+constexpr char kOpenWhileBusy[] = "You can't open a file on downloading...";
+
+}  // namespace
+
+OperatorFlow::OperatorFlow(EventLoop& loop, CTransferEngine& engine, SerialLink& link, CImageFile& image,
+                           ChannelDataBuffer& buffer, OperatorView& view, FlowTimes times)
+    : loop_(loop), engine_(engine), link_(link), image_(image), buffer_(buffer), view_(view), times_(times),
+      alive_(std::make_shared<bool>(true)) {}
+
+OperatorFlow::~OperatorFlow() {
+    *alive_ = false;
+    cancelTimer(elapsedTimer_);
+    cancelTimer(throughputTimer_);
+    cancelTimer(startTimeout_);
+    cancelTimer(blinkTimer_);
+    cancelTimer(continuation_);
+    engine_.attach(nullptr);
+}
+
+void OperatorFlow::cancelTimer(EventLoop::TimerId& id) {
+    if (id != 0) loop_.cancel(id);
+    id = 0;
+}
+
+void OperatorFlow::start() {
+    engine_.attach(this);
+    engine_.startLinkPoll();
+}
+
+Inspection OperatorFlow::openFile(const std::filesystem::path& path) {
+    // The image of a running download is not swapped under it.
+    if (busy_ && kind_ == Kind::Download) {
+        view_.showMessage(kOpenWhileBusy);
+        return {};
+    }
+    Inspection result = inspectImageFile(image_, path);
+    filePath_ = path;
+    setForcedDownload(false);
+    if (result.opened) {
+        for (const auto& line : result.logLines) view_.appendLog(line);
+    } else {
+        view_.showMessage(result.errorMessage);
+    }
+    view_.fileInspected(path, result);
+    return result;
+}
+
+void OperatorFlow::setForcedDownload(bool forced) { engine_.setForcedDownload(forced); }
+
+bool OperatorFlow::forcedDownload() const { return engine_.forcedDownload(); }
+
+// ---------------------------------------------------------------------------
+// Start and stop
+
+void OperatorFlow::askStop(const char* question) {
+    engine_.requestStop();
+    const bool yes = view_.askYesNo(question);
+    // The transfer may have ended while the question was open.
+    if (!busy_) {
+        engine_.cancelStopRequest();
+        return;
+    }
+    if (!yes) {
+        engine_.cancelStopRequest();
+        return;
+    }
+    cancel();
+}
+
+void OperatorFlow::cancel() {
+    if (!busy_) return;
+    view_.appendLog("Transferring canceled!");
+    endTransfer();
+    engine_.startLinkPoll();
+    finish(TransferOutcome::Canceled);
+}
+
+void OperatorFlow::downloadClicked() {
+    if (busy_) {
+        askStop("Do you want to stop the downloading?");
+        return;
+    }
+    if (starting_) return;
+    if (!image_.isOpen()) {
+        view_.showMessage(kNoFile);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    if (!link_.isOpen()) {
+        view_.showMessage(kPortClosed);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    starting_ = true;
+    std::weak_ptr<bool> alive = alive_;
+    engine_.pollLink([this, alive](bool answers) {
+        if (auto a = alive.lock(); a && *a) continueDownload(answers);
+    });
+}
+
+void OperatorFlow::continueDownload(bool receiverAnswers) {
+    starting_ = false;
+    if (receiverAnswers) {
+        view_.showMessage(kTurnOff);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    engine_.stopLinkPoll();
+    view_.setDownloadButtonText("Stop");
+    view_.setProgress(0, "Waiting Turning on STB...");
+    beginBusy(Kind::Download);
+    engine_.setState(kWaitStart);
+}
+
+void OperatorFlow::uploadClicked() {
+    if (busy_) {
+        askStop("Do you want to stop the uploading?");
+        return;
+    }
+    if (starting_) return;
+    if (!link_.isOpen()) {
+        view_.showMessage(kPortClosed);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    // Without a chosen target nothing starts (the current file is never
+    // taken as the target by default).
+    const auto target = view_.chooseUploadTarget();
+    if (!target || target->empty()) {
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    starting_ = true;
+    std::weak_ptr<bool> alive = alive_;
+    engine_.pollLink([this, alive, path = *target](bool answers) {
+        if (auto a = alive.lock(); a && *a) continueUpload(answers, path);
+    });
+}
+
+void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::path& target) {
+    if (!receiverAnswers) {
+        starting_ = false;
+        view_.showMessage(kTurnOn);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    filePath_ = target;
+    engine_.stopLinkPoll();
+    // The receiver's console gets a pause before and after the command.
+    std::weak_ptr<bool> alive = alive_;
+    continuation_ = loop_.schedule(times_.commandPause, [this, alive] {
+        continuation_ = 0;
+        if (auto a = alive.lock(); !a || !*a) return;
+        engine_.sendUploadCommand([this, alive] {
+            if (auto a2 = alive.lock(); !a2 || !*a2) return;
+            continuation_ = loop_.schedule(times_.commandPause, [this, alive] {
+                continuation_ = 0;
+                if (auto a3 = alive.lock(); !a3 || !*a3) return;
+                starting_ = false;
+                if (!link_.isOpen()) {
+                    view_.showMessage(kPortClosed);
+                    engine_.startLinkPoll();
+                    view_.transferEnded(TransferOutcome::NotStarted);
+                    return;
+                }
+                view_.setUploadButtonText("Stop");
+                view_.setProgress(0, "Wait Upload Data...");
+                beginBusy(Kind::Upload);
+                engine_.setState(kUploadArm);
+            });
+        });
+    });
+}
+
+void OperatorFlow::beginBusy(Kind kind) {
+    kind_ = kind;
+    busy_ = true;
+    transferred_ = 0;
+    throughputBytes_ = 0;
+    startTime_ = loop_.now();
+    startElapsedTimer();
+    startThroughputTimer();
+    cancelTimer(startTimeout_);
+    startTimeout_ = loop_.schedule(times_.startTimeout, [this] {
+        startTimeout_ = 0;
+        onTransferTimeout();
+    });
+}
+
+void OperatorFlow::endTransfer() {
+    cancelTimer(throughputTimer_);
+    cancelTimer(startTimeout_);
+    cancelTimer(elapsedTimer_);
+    transferred_ = 0;
+    throughputBytes_ = 0;
+    view_.setDownloadButtonText("Download");
+    view_.setUploadButtonText("Upload");
+    busy_ = false;
+    view_.setProgressText("");
+    engine_.reset();
+}
+
+void OperatorFlow::finish(TransferOutcome outcome) {
+    kind_ = Kind::None;
+    view_.transferEnded(outcome);
+}
+
+void OperatorFlow::onTransferTimeout() {
+    endTransfer();
+    view_.appendLog("Transferring timeout occurred!");
+    view_.showMessage(kTimeoutBox);
+    finish(TransferOutcome::TimedOut);
+}
+
+void OperatorFlow::onPortFailed() {
+    endTransfer();
+    view_.appendLog(kPortFailedLine);
+    view_.showMessage(kPortFailedBox);
+    finish(TransferOutcome::PortError);
+}
+
+// ---------------------------------------------------------------------------
+// Timers
+
+void OperatorFlow::startElapsedTimer() {
+    cancelTimer(elapsedTimer_);
+    elapsedTimer_ = loop_.schedule(times_.tick, [this] {
+        elapsedTimer_ = 0;
+        startElapsedTimer();
+        const auto s = static_cast<long long>((loop_.now() - startTime_) / 1000);
+        view_.setElapsedText(format("%02d:%02d", static_cast<int>((s / 60) % 60), static_cast<int>(s % 60)));
+    });
+}
+
+void OperatorFlow::startThroughputTimer() {
+    cancelTimer(throughputTimer_);
+    throughputTimer_ = loop_.schedule(times_.tick, [this] {
+        throughputTimer_ = 0;
+        startThroughputTimer();
+        view_.setThroughputText(format("%d bps", static_cast<int>(throughputBytes_ * 9)));
+        throughputBytes_ = 0;
+    });
+}
+
+void OperatorFlow::startBlink() {
+    cancelTimer(blinkTimer_);
+    blinkTimer_ = loop_.schedule(times_.tick, [this] {
+        blinkTimer_ = 0;
+        startBlink();
+        blinkOn_ = !blinkOn_;
+        view_.setProgressText(blinkOn_ ? "Wait writing image end..." : "");
+    });
+}
+
+void OperatorFlow::stopBlink() { cancelTimer(blinkTimer_); }
+
+// ---------------------------------------------------------------------------
+// Engine notifications
+
+void OperatorFlow::onTransferInfo(int item, std::uint32_t value) {
+    switch (item) {
+    case engine_info::kBootVersion:
+        view_.appendLog("STB Boot Ver : " + versionWordText(value));
+        break;
+    case engine_info::kAppVersion:
+        view_.appendLog("STB App Ver : " + versionWordText(value));
+        break;
+    case engine_info::kLinkState: view_.setPowerLamp(value != 0); break;
+    default: break;
+    }
+}
+
+void OperatorFlow::showUploadPercent(int shown) {
+    if (shown == lastUploadPercent_) return;
+    lastUploadPercent_ = std::min(shown, 100);
+    view_.setProgress(lastUploadPercent_, format("Uploading %d%% ...", lastUploadPercent_));
+}
+
+void OperatorFlow::onTransferEvent(int state, int code) {
+    // What the engine posted before the transfer ended (a stop, a time-out)
+    // no longer concerns anybody.
+    if (!busy_) return;
+
+    if (code == ev::kReceiverSilent) {
+        onTransferTimeout();
+        return;
+    }
+    if (code == ev::kPortFailed) {
+        onPortFailed();
+        return;
+    }
+
+    switch (state) {
+    case kWaitStart:
+        if (code == ev::kStarted) {
+            cancelTimer(startTimeout_);
+            view_.appendLog("Downloading process started.");
+        }
+        break;
+    case kUploadArm:
+        if (code == ev::kStarted) {
+            view_.appendLog("Uploading process started.");
+            view_.appendLog("Send upload command and wait ack..");
+            cancelTimer(startTimeout_);
+            view_.setProgress(3, format("Uploading %d%% ...", 3));
+        }
+        break;
+    case kWaitHeaderAnswer:
+        if (code == ev::kInfoAccepted) {
+            view_.appendLog("Transferring started.");
+            progressScale_ = 68;
+        } else if (code == ev::kAckAnswer) {
+            view_.appendLog("Transferring started!");
+            progressScale_ = 100;
+        } else if (code == ev::kWriteFailed) {
+            view_.appendLog("Serial Port Internal Error: Write");
+        } else if (code == ev::kBuyerRefused) {
+            endTransfer();
+            view_.showMessage(kRefused);
+            view_.appendLog(kRefused);
+            finish(TransferOutcome::Refused);
+        }
+        break;
+    case kSendingData: {
+        transferred_ += code;
+        throughputBytes_ += code;
+        // The last block counts 1,024 even when it is short; the bar does
+        // not go beyond the whole file.
+        const auto length = static_cast<std::int64_t>(image_.isOpen() ? image_.length() : 0);
+        const int percent =
+            length > 0 ? static_cast<int>(progressScale_ * std::min<std::int64_t>(transferred_, length) / length) : 0;
+        view_.setProgress(percent, format("Downloading %d%% ...", percent));
+        break;
+    }
+    case kUploadReceive: showUploadPercent(code + 3); break;
+    case kDataWriteFailed:
+        if (code == ev::kWriteFailed) onTransferTimeout();
+        break;
+    case kEndingFile:
+        cancelTimer(throughputTimer_);
+        view_.appendLog("Transferring ended.");
+        if (engine_.ackAnswer()) {
+            endTransfer();
+            view_.showMessage(kAckEnd);
+            finish(TransferOutcome::Succeeded);
+        }
+        break;
+    case kUploadEnd: {
+        cancelTimer(throughputTimer_);
+        cancelTimer(elapsedTimer_);
+        const UploadOutcome& outcome = engine_.uploadOutcome();
+        if (!outcome.completed) {
+            // The target stays as it was.
+            endTransfer();
+            view_.appendLog(kUploadFailedLine);
+            view_.showMessage(kUploadFailedBox);
+            finish(TransferOutcome::Failed);
+            break;
+        }
+        view_.setProgress(100, format("Uploading %d%% ...", 100));
+        endTransfer();
+        view_.appendLog("Uploading finished successfully!");
+        saveUpload();
+        break;
+    }
+    case kWaitWriting:
+        view_.appendLog("Writing Image started.");
+        if (engine_.ackAnswer()) startBlink();
+        break;
+    case kWaitWritingEnd:
+        cancelTimer(elapsedTimer_);
+        view_.appendLog("Writing Image stopped.");
+        view_.setDownloadButtonText("Download");
+        if (engine_.ackAnswer()) {
+            stopBlink();
+            cancelTimer(throughputTimer_);
+            cancelTimer(startTimeout_);
+            busy_ = false;
+            view_.setProgressText("Writing image stopped.");
+            engine_.reset();
+        } else {
+            view_.setProgress(100, "Downloading 100% ...");
+            endTransfer();
+        }
+        view_.appendLog("Downloading stopped successfully!");
+        if (!engine_.ackAnswer()) view_.showMessage(kEnqEnd);
+        finish(TransferOutcome::Succeeded);
+        break;
+    case kWritingProgress: view_.setProgress(code, format("Downloading %d%% ...", code)); break;
+    default: break;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Saving an upload: the data goes into a work file next to the target,
+// which then replaces the target in one rename. There is no moment in which
+// the target is missing or half written.
+
+void OperatorFlow::saveUpload() {
+    const std::filesystem::path target = filePath_;
+    std::filesystem::path work = target.parent_path() / "_stbdata.irz";
+    if (work == target) work += ".tmp";
+
+    const auto data = buffer_.contents();
+    {
+        std::ofstream out(work, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            view_.showMessage("File open failed!");
+            finish(TransferOutcome::Failed);
+            return;
+        }
+        out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
+        out.flush();
+        if (!out) {
+            const int err = errno;
+            out.close();
+            std::error_code ignored;
+            std::filesystem::remove(work, ignored);
+            view_.showMessage(FileError{causeFromErrno(err), err, utf8Path(work)}.message());
+            finish(TransferOutcome::Failed);
+            return;
+        }
+    }
+
+    std::error_code ec;
+    std::filesystem::rename(work, target, ec);
+    if (ec) {
+        std::error_code ignored;
+        std::filesystem::remove(work, ignored);
+        view_.showMessage(FileError{causeFromErrno(ec.value()), ec.value(), utf8Path(target)}.message());
+        finish(TransferOutcome::Failed);
+        return;
+    }
+
+    const Inspection result = inspectImageFile(image_, target);
+    if (result.opened) {
+        for (const auto& line : result.logLines) view_.appendLog(line);
+    } else {
+        view_.showMessage(result.errorMessage);
+    }
+    setForcedDownload(false);
+    view_.fileInspected(target, result);
+    view_.appendLog("Uploading data is saved to");
+    view_.appendLog(" " + utf8Path(target));
+    finish(TransferOutcome::Succeeded);
+}
+
+}  // namespace dorvane

@@ -1,0 +1,164 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "image/inspection.h"
+#include "transfer/event_loop.h"
+#include "transfer/transfer_engine.h"
+
+namespace dorvane {
+
+class CImageFile;
+class ChannelDataBuffer;
+class SerialLink;
+
+// How a download or upload ended (for the command line's exit status and
+// for tests; the window shows the texts it was given on the way).
+enum class TransferOutcome {
+    NotStarted,  // a precondition refused the start (its box was shown)
+    Succeeded,
+    Canceled,   // stop answered Yes, or cancel()
+    TimedOut,   // no receiver within the start time-out, or it fell silent
+    Refused,    // the receiver refused the image (buyer code)
+    PortError,  // the port failed, or a frame could not be written
+    Failed,     // an upload that did not bring the whole file, or its saving failed
+};
+
+// What the operator sees, without widgets. The main window implements it
+// with its controls; the command line with standard output and error.
+class OperatorView {
+public:
+    virtual ~OperatorView() = default;
+
+    // A line at the end of the message log.
+    virtual void appendLog(const std::string& line) = 0;
+    // A message box with an OK button.
+    virtual void showMessage(const std::string& text) = 0;
+    // A Yes/No question; true for Yes. May run a modal loop.
+    virtual bool askYesNo(const std::string& question) = 0;
+
+    // The progress bar: position 0..100 and the text drawn over it.
+    virtual void setProgress(int position, const std::string& text) = 0;
+    // Only the text; the position stays.
+    virtual void setProgressText(const std::string& text) = 0;
+    // "%02d:%02d" and "%d bps".
+    virtual void setElapsedText(const std::string& text) = 0;
+    virtual void setThroughputText(const std::string& text) = 0;
+    // "Download"/"Stop" and "Upload"/"Stop".
+    virtual void setDownloadButtonText(const std::string& text) = 0;
+    virtual void setUploadButtonText(const std::string& text) = 0;
+    // The receiver power lamp (the link test's result while idle).
+    virtual void setPowerLamp(bool on) = 0;
+
+    // The file dialog of an upload: the target to write, or nothing when
+    // the operator cancelled (the upload then does not start).
+    virtual std::optional<std::filesystem::path> chooseUploadTarget() = 0;
+
+    // A file was (re)inspected: after Open and after a saved upload. The
+    // log lines and error box have been shown already; the window updates
+    // its path field, the editor button and the "Forced download" box.
+    virtual void fileInspected(const std::filesystem::path& /*path*/, const Inspection& /*result*/) {}
+
+    // The transfer started by downloadClicked()/uploadClicked() is over, or
+    // it did not start (NotStarted). Not called for a stop question.
+    virtual void transferEnded(TransferOutcome /*outcome*/) {}
+};
+
+// Times of the flow, changeable for tests.
+struct FlowTimes {
+    Millis startTimeout = 30000;  // until the receiver's first answer
+    Millis tick = 1000;           // elapsed time, throughput, blinking text
+    Millis commandPause = 200;    // before and after the boot-console command
+};
+
+// The operator's side of a download and an upload: preconditions, start,
+// stop, progress, log lines, message boxes, the end of the transfer and the
+// saving of an upload. Shared by the window and the command line.
+class OperatorFlow : public TransferListener {
+public:
+    OperatorFlow(EventLoop& loop, CTransferEngine& engine, SerialLink& link, CImageFile& image,
+                 ChannelDataBuffer& buffer, OperatorView& view, FlowTimes times = {});
+    ~OperatorFlow() override;
+    OperatorFlow(const OperatorFlow&) = delete;
+    OperatorFlow& operator=(const OperatorFlow&) = delete;
+
+    // Attaches itself to the engine as its listener and starts the link
+    // poll (what the window does at start-up once the port is open).
+    void start();
+
+    // Open: inspects the file (log lines or the error box), makes it the
+    // current file, turns "Forced download" off.
+    Inspection openFile(const std::filesystem::path& path);
+
+    // The "Forced download" box.
+    void setForcedDownload(bool forced);
+    bool forcedDownload() const;
+
+    // The Download button: starts a download of the current image, or, while
+    // a transfer runs, asks whether to stop it.
+    void downloadClicked();
+    // The Upload button: starts an upload into the file the view chooses,
+    // or, while a transfer runs, asks whether to stop it.
+    void uploadClicked();
+    // Ends a running transfer without asking ("Transferring canceled!").
+    void cancel();
+
+    bool busy() const { return busy_; }
+    bool starting() const { return starting_; }  // checks/command before busy
+    const std::filesystem::path& filePath() const { return filePath_; }
+    int progressScale() const { return progressScale_; }
+
+    // TransferListener.
+    void onTransferEvent(int state, int code) override;
+    void onTransferInfo(int item, std::uint32_t value) override;
+
+private:
+    enum class Kind { None, Download, Upload };
+
+    void askStop(const char* question);
+    void beginBusy(Kind kind);
+    void endTransfer();
+    void finish(TransferOutcome outcome);
+    void onTransferTimeout();
+    void onPortFailed();
+    void continueDownload(bool receiverAnswers);
+    void continueUpload(bool receiverAnswers, const std::filesystem::path& target);
+    void saveUpload();
+    void startElapsedTimer();
+    void startThroughputTimer();
+    void startBlink();
+    void stopBlink();
+    void showUploadPercent(int shown);
+    void cancelTimer(EventLoop::TimerId& id);
+
+    EventLoop& loop_;
+    CTransferEngine& engine_;
+    SerialLink& link_;
+    CImageFile& image_;
+    ChannelDataBuffer& buffer_;
+    OperatorView& view_;
+    FlowTimes times_;
+    std::shared_ptr<bool> alive_;
+
+    Kind kind_ = Kind::None;
+    bool busy_ = false;
+    bool starting_ = false;
+    std::filesystem::path filePath_;
+    int progressScale_ = 68;
+    std::int64_t transferred_ = 0;
+    std::int64_t throughputBytes_ = 0;
+    Millis startTime_ = 0;
+    int lastUploadPercent_ = 0;
+    bool blinkOn_ = true;
+
+    EventLoop::TimerId elapsedTimer_ = 0;     // elapsed time, every second
+    EventLoop::TimerId throughputTimer_ = 0;  // line speed, every second
+    EventLoop::TimerId startTimeout_ = 0;   // 30 s until the receiver answers
+    EventLoop::TimerId blinkTimer_ = 0;     // "Wait writing image end..."
+    EventLoop::TimerId continuation_ = 0;   // pauses around the command
+};
+
+}  // namespace dorvane

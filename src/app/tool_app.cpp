@@ -1,0 +1,55 @@
+#include "app/tool_app.h"
+
+#include <cstdio>
+
+#include "app/main_dialog.h"
+#include "app/settings.h"
+
+namespace dorvane {
+
+CToolApp::StartOptions CToolApp::parseArguments(const QStringList& arguments) {
+    StartOptions options;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& a = arguments.at(i);
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            options.showHelp = true;
+        } else if (a == QLatin1String("--port")) {
+            if (i + 1 >= arguments.size()) {
+                options.error = QStringLiteral("--port needs a port name");
+                return options;
+            }
+            options.portOverride = arguments.at(++i);
+        } else if (a.startsWith(QLatin1String("--port="))) {
+            options.portOverride = a.mid(7);
+        } else {
+            options.error = QStringLiteral("unknown argument: %1").arg(a);
+            return options;
+        }
+    }
+    return options;
+}
+
+QString CToolApp::startPort(const StartOptions& options, const QString& settingsApplication) {
+    if (!options.portOverride.isEmpty()) return options.portOverride;
+    return Settings(settingsApplication).configuredPort();
+}
+
+int CToolApp::run(const QStringList& arguments) {
+    const StartOptions options = parseArguments(arguments);
+    if (!options.error.isEmpty() || options.showHelp) {
+        std::fprintf(options.showHelp ? stdout : stderr,
+                     "%s%susage: Dorvane_QX [--port NAME]\n"
+                     "  --port NAME  open this serial port for this run (e.g. COM3, /dev/ttyUSB0)\n",
+                     qPrintable(options.error), options.error.isEmpty() ? "" : "\n");
+        return options.showHelp ? 0 : 2;
+    }
+
+    // The setting is read once, here.
+    CMainDialog::Options windowOptions;
+    windowOptions.portName = startPort(options);
+    CMainDialog window(windowOptions);
+    window.exec();
+    return 0;
+}
+
+}  // namespace dorvane

@@ -1,0 +1,172 @@
+#include "serial/serial_port.h"
+
+#include <QSerialPortInfo>
+
+#include <array>
+
+namespace dorvane {
+
+namespace {
+
+QSerialPort::DataBits dataBits(int byteSize) {
+    switch (byteSize) {
+        case 5: return QSerialPort::Data5;
+        case 6: return QSerialPort::Data6;
+        case 7: return QSerialPort::Data7;
+        default: return QSerialPort::Data8;
+    }
+}
+
+QSerialPort::StopBits stopBitsOf(int code) {
+    switch (code) {
+        case 1: return QSerialPort::OneAndHalfStop;
+        case 2: return QSerialPort::TwoStop;
+        default: return QSerialPort::OneStop;
+    }
+}
+
+QSerialPort::Parity parityOf(int code) {
+    switch (code) {
+        case 1: return QSerialPort::OddParity;
+        case 2: return QSerialPort::EvenParity;
+        case 3: return QSerialPort::MarkParity;
+        case 4: return QSerialPort::SpaceParity;
+        default: return QSerialPort::NoParity;
+    }
+}
+
+}  // namespace
+
+CSerialPort::CSerialPort(QObject* parent) : QObject(parent) {
+    connect(&port_, &QSerialPort::readyRead, this, &CSerialPort::onReadyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, &CSerialPort::onError);
+}
+
+CSerialPort::~CSerialPort() {
+    open_ = false;
+    if (port_.isOpen()) port_.close();
+}
+
+bool CSerialPort::open(const QString& name, qint32 baudRate, int byteSize, int stopBits, int parity) {
+    if (open_) close();
+    name_ = name;
+    lastError_.clear();
+    port_.setPortName(name);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        lastError_ = port_.errorString();
+        port_.clearError();
+        return false;
+    }
+    const bool configured = port_.setBaudRate(baudRate) && port_.setDataBits(dataBits(byteSize)) &&
+                            port_.setParity(parityOf(parity)) && port_.setStopBits(stopBitsOf(stopBits)) &&
+                            port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        lastError_ = port_.errorString();
+        port_.close();
+        port_.clearError();
+        return false;
+    }
+    // DTR and RTS low. Pseudo-terminals and some adapters have no modem
+    // lines; that is not a reason to refuse the port.
+    port_.setDataTerminalReady(false);
+    port_.setRequestToSend(false);
+    port_.clearError();
+    // Nothing from before the open belongs to this session.
+    port_.clear(QSerialPort::AllDirections);
+    queue_.drain();
+    open_ = true;
+    return true;
+}
+
+bool CSerialPort::openDefault() { return open(name_); }
+
+void CSerialPort::close() {
+    open_ = false;
+    if (port_.isOpen()) {
+        port_.clear(QSerialPort::AllDirections);
+        port_.close();
+    }
+    port_.clearError();
+}
+
+std::size_t CSerialPort::write(std::span<const std::uint8_t> bytes) {
+    if (!open_ || bytes.empty()) return 0;
+    const qint64 n = port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    return n > 0 ? static_cast<std::size_t>(n) : 0;
+}
+
+qint64 CSerialPort::pendingWriteBytes() const { return open_ ? port_.bytesToWrite() : 0; }
+
+void CSerialPort::onReadyRead() {
+    if (!open_) return;
+    bool any = false;
+    std::array<char, kChunkSize> chunk;
+    for (;;) {
+        const qint64 n = port_.read(chunk.data(), kChunkSize);
+        if (n <= 0) break;
+        any = true;
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(chunk.data());
+        if (!queue_.pushChunk(std::span<const std::uint8_t>(bytes, static_cast<std::size_t>(n)))) emit bufferFull();
+    }
+    if (any) notifyData();
+}
+
+void CSerialPort::onError(QSerialPort::SerialPortError error) {
+    if (!open_ || error == QSerialPort::NoError || error == QSerialPort::TimeoutError) return;
+    // A write the driver refused once leaves the device usable; everything
+    // else means the device is gone or unusable (Qt would otherwise report
+    // the same read error over and over).
+    if (error == QSerialPort::WriteError && port_.isOpen()) {
+        port_.clearError();
+        return;
+    }
+    lastError_ = port_.errorString();
+    close();
+    emit failed(lastError_);
+    notifyFailure();
+}
+
+bool CSerialPort::probePort(const QString& name) {
+    QSerialPort probe;
+    probe.setPortName(name);
+    if (!probe.open(QIODevice::ReadWrite)) return false;
+    probe.close();
+    return true;
+}
+
+QList<std::uint32_t> CSerialPort::comNumbersFromNames(const QStringList& names) {
+    QList<std::uint32_t> numbers;
+    for (const QString& n : names) {
+        if (n.size() < 4 || n.size() > 5) continue;
+        if (!n.startsWith(QLatin1String("COM"), Qt::CaseInsensitive)) continue;
+        std::uint32_t value = 0;
+        for (qsizetype i = 3; i < n.size() && n[i].isDigit(); ++i)
+            value = value * 10 + static_cast<std::uint32_t>(n[i].digitValue());
+        numbers.append(value);
+    }
+    return numbers;
+}
+
+void CSerialPort::enumeratePorts(QList<std::uint32_t>& list) {
+    list.clear();
+#ifdef Q_OS_WIN
+    QStringList names;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) names.append(info.portName());
+    list = comNumbersFromNames(names);
+#endif
+}
+
+QList<SerialPortEntry> CSerialPort::availablePorts() {
+    QList<SerialPortEntry> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+#ifdef Q_OS_WIN
+        if (comNumbersFromNames({info.portName()}).isEmpty()) continue;
+        ports.append({info.portName(), info.description()});
+#else
+        ports.append({info.systemLocation(), info.description()});
+#endif
+    }
+    return ports;
+}
+
+}  // namespace dorvane

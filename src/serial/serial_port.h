@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+
+#include <cstdint>
+
+#include "serial/receive_queue.h"
+#include "serial/serial_link.h"
+
+namespace dorvane {
+
+// One serial port as the program lists it: the name to open and what the
+// system says about it.
+struct SerialPortEntry {
+    QString name;
+    QString description;
+};
+
+// The serial line to the receiver on Qt SerialPort: 115,200 bit/s 8N1 at
+// both call sites, every kind of flow control off, DTR and RTS low.
+//
+// Received bytes are read on the thread that owns the object (the UI
+// thread) as Qt reports them: everything available is moved into the
+// receive queue in chunks of at most 2,048 bytes, a chunk that does not fit
+// is dropped whole and reported, and one data notification follows each
+// burst. Writes go into Qt's write buffer and never wait for the line.
+//
+// A port that fails while open (adapter unplugged, the other end of a
+// pseudo-terminal gone) is closed at once and the failure handler runs.
+class CSerialPort : public QObject, public SerialLink {
+    Q_OBJECT
+public:
+    static constexpr qint32 kDefaultBaudRate = 115200;
+    static constexpr int kChunkSize = 2048;
+
+    explicit CSerialPort(QObject* parent = nullptr);
+    ~CSerialPort() override;
+
+    // byteSize 5..8; stopBits 0 = one, 1 = one and a half, 2 = two;
+    // parity 0 = none, 1 = odd, 2 = even, 3 = mark, 4 = space.
+    bool open(const QString& name, qint32 baudRate = kDefaultBaudRate, int byteSize = 8, int stopBits = 0,
+              int parity = 0);
+    // open() with the name of the last open (or setName) at 115,200 8N1.
+    bool openDefault();
+    void close();
+
+    bool isOpen() const override { return open_; }
+    std::size_t write(std::span<const std::uint8_t> bytes) override;
+    using SerialLink::writeByte;
+    ReceiveQueue& receiveQueue() override { return queue_; }
+
+    QString name() const { return name_; }
+    void setName(const QString& name) { name_ = name; }
+
+    // What went wrong at the last failed open or while open ("" when
+    // nothing did).
+    QString lastError() const { return lastError_; }
+
+    // Bytes handed to the port that have not reached the driver yet.
+    qint64 pendingWriteBytes() const;
+
+    // True when the device can be opened now (it is released again at once).
+    static bool probePort(const QString& name);
+
+    // The COM numbers of the ports on this machine, in the order found.
+    // Meaningful on Windows; elsewhere the list stays empty.
+    static void enumeratePorts(QList<std::uint32_t>& list);
+
+    // The ports to offer: "COM%d" on Windows, the device paths found
+    // elsewhere, each with the system's description.
+    static QList<SerialPortEntry> availablePorts();
+
+    // The COM numbers among device names: a name of four or five characters
+    // that starts with "COM" in any case gives the number after it (0 when
+    // no digits follow). Other names are skipped.
+    static QList<std::uint32_t> comNumbersFromNames(const QStringList& names);
+
+signals:
+    // A received chunk did not fit into the queue and was dropped.
+    void bufferFull();
+    // The port failed while open and has been closed; message says why.
+    void failed(const QString& message);
+
+private:
+    void onReadyRead();
+    void onError(QSerialPort::SerialPortError error);
+
+    QSerialPort port_;
+    ReceiveQueue queue_;
+    QString name_;
+    QString lastError_;
+    bool open_ = false;
+};
+
+}  // namespace dorvane

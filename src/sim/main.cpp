@@ -1,0 +1,339 @@
+// dorvane-sim: a receiver on a pseudo-terminal, for trying the program and
+// for its tests without hardware. Prints the terminal's device path on the
+// first line of standard output, then one line per event ("<ms> <what>").
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "sim/line_pacer.h"
+#include "sim/pty.h"
+#include "sim/receiver.h"
+#include "sim/relay.h"
+
+using namespace dorvane::sim;
+
+namespace {
+
+volatile sig_atomic_t gStop = 0;
+void onSignal(int) { gStop = 1; }
+
+const char kUsage[] =
+    "usage: dorvane-sim [OPTIONS] [--relay download|upload [RELAY OPTIONS] -- PROGRAM ARGS...]\n"
+    "\n"
+    "A simulated STB on a pseudo-terminal. The first line of standard output is\n"
+    "the terminal's device path; then one line per event: \"<ms> <event>\".\n"
+    "Standard input takes commands, one a line: on, off, boot, app, quit.\n"
+    "The simulator ends on quit, at the end of standard input, on SIGTERM or SIGINT.\n"
+    "\n"
+    "Power and timing:\n"
+    "  --start off|on|app     state at start (default off; on = boot loader first)\n"
+    "  --at MS:COMMAND        run a command MS milliseconds after start (repeatable)\n"
+    "  --boot-ms MS           boot loader time before the application runs (5000)\n"
+    "  --c-interval MS        'C' cadence of the boot loader (1000)\n"
+    "  --write-ms MS          length of the writing phase after a download (1000)\n"
+    "  --timeout MS           how long the STB waits for an answer (10000)\n"
+    "  --rate BPS             line speed to pace both directions at (115200; 0 = unpaced)\n"
+    "  --no-stdin             do not read commands from standard input\n"
+    "  --demo                 switch on by itself when the link tests stop while\n"
+    "                         off (a download was armed); off again after 60 s of\n"
+    "                         running the application without an upload\n"
+    "Boot loader:\n"
+    "  --answer enq|ack       answer the header block with ENQ + information record\n"
+    "                         or with ACK + 'C' (enq)\n"
+    "  --boot-version W, --app-version W   version words of the record\n"
+    "  --buyer TEXT           buyer code of the record (empty: takes any image)\n"
+    "  --record-length N      length word of the record (32)\n"
+    "  --store PATH           where the received file is written\n"
+    "  --first-eot refuse|ack answer to the first EOT (refuse)\n"
+    "  --nak-blocks N,...     refuse these data blocks once\n"
+    "Application:\n"
+    "  --upload-file PATH     channel data sent on \"loadb up curdb y\" (default: a\n"
+    "                         small built-in blob)\n"
+    "  --echo                 the console echoes what it is typed\n"
+    "Faults:\n"
+    "  --fault silent|noise|close@POINT   at POINT: on, header, info, block:N, eot,\n"
+    "                         batch, writing, command, upload-header,\n"
+    "                         upload-block:N, upload-eot\n"
+    "  --drop-in N,... --corrupt-in N,... --drop-out N,... --corrupt-out N,...\n"
+    "                         lose or garble the bytes at these positions (from 0)\n"
+    "  --verbose              one event per data block\n"
+    "Relay (a standard YMODEM program in the STB's place):\n"
+    "  --relay download|upload, --relay-dir DIR, --relay-log FILE, --relay-now,\n"
+    "  --hold-ms MS (10)\n";
+
+std::set<std::uint64_t> numberSet(const std::string& text) {
+    std::set<std::uint64_t> out;
+    std::stringstream ss(text);
+    std::string item;
+    while (std::getline(ss, item, ','))
+        if (!item.empty()) out.insert(std::strtoull(item.c_str(), nullptr, 0));
+    return out;
+}
+
+struct Config {
+    ReceiverOptions receiver;
+    std::optional<RelayOptions> relay;
+    LineFaults faults;
+    int rate = 115200;
+    std::string start = "off";
+    std::vector<std::pair<int, std::string>> at;
+    bool readStdin = true;
+};
+
+[[noreturn]] void usage(const std::string& message) {
+    std::fprintf(stderr, "dorvane-sim: %s\n%s", message.c_str(), kUsage);
+    std::exit(2);
+}
+
+Config parse(int argc, char** argv) {
+    Config c;
+    auto need = [&](int& i) -> std::string {
+        if (i + 1 >= argc) usage(std::string(argv[i]) + " needs a value");
+        return argv[++i];
+    };
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            std::fputs(kUsage, stdout);
+            std::exit(0);
+        } else if (a == "--start") {
+            c.start = need(i);
+            if (c.start != "off" && c.start != "on" && c.start != "app") usage("bad --start");
+        } else if (a == "--at") {
+            const std::string v = need(i);
+            const auto colon = v.find(':');
+            if (colon == std::string::npos) usage("--at wants MS:COMMAND");
+            c.at.emplace_back(std::atoi(v.substr(0, colon).c_str()), v.substr(colon + 1));
+        } else if (a == "--boot-ms") c.receiver.bootWindowMs = std::atoi(need(i).c_str());
+        else if (a == "--c-interval") c.receiver.requestIntervalMs = std::max(10, std::atoi(need(i).c_str()));
+        else if (a == "--write-ms") c.receiver.writeMs = std::atoi(need(i).c_str());
+        else if (a == "--timeout") c.receiver.answerTimeoutMs = std::max(10, std::atoi(need(i).c_str()));
+        else if (a == "--rate") c.rate = std::atoi(need(i).c_str());
+        else if (a == "--no-stdin") c.readStdin = false;
+        else if (a == "--demo") c.receiver.demo = true;
+        else if (a == "--answer") {
+            const std::string v = need(i);
+            if (v != "enq" && v != "ack") usage("bad --answer");
+            c.receiver.enqAnswer = v == "enq";
+        } else if (a == "--boot-version") c.receiver.bootVersion = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--app-version") c.receiver.appVersion = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--buyer") {
+            const std::string v = need(i);
+            c.receiver.buyer = {};
+            for (std::size_t k = 0; k < 4 && k < v.size(); ++k) c.receiver.buyer[k] = static_cast<std::uint8_t>(v[k]);
+        } else if (a == "--record-length") c.receiver.recordLength = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--store") c.receiver.storePath = need(i);
+        else if (a == "--first-eot") {
+            const std::string v = need(i);
+            if (v != "refuse" && v != "ack") usage("bad --first-eot");
+            c.receiver.refuseFirstEot = v == "refuse";
+        } else if (a == "--nak-blocks") {
+            for (auto n : numberSet(need(i))) c.receiver.nakBlocks.insert(static_cast<int>(n));
+        } else if (a == "--upload-file") {
+            std::ifstream f(need(i), std::ios::binary);
+            if (!f) usage(std::string("cannot read ") + argv[i]);
+            c.receiver.uploadBlob.assign(std::istreambuf_iterator<char>(f), {});
+        } else if (a == "--echo") c.receiver.echo = true;
+        else if (a == "--verbose") c.receiver.verbose = true;
+        else if (a == "--fault") {
+            const std::string v = need(i);
+            const auto atSign = v.find('@');
+            if (atSign == std::string::npos) usage("--fault wants KIND@POINT");
+            Fault f;
+            const std::string kind = v.substr(0, atSign);
+            if (kind == "silent") f.kind = Fault::Kind::Silent;
+            else if (kind == "noise") f.kind = Fault::Kind::Noise;
+            else if (kind == "close") f.kind = Fault::Kind::Close;
+            else usage("bad fault kind " + kind);
+            f.point = v.substr(atSign + 1);
+            c.receiver.fault = f;
+        } else if (a == "--drop-in") c.faults.dropIn = numberSet(need(i));
+        else if (a == "--corrupt-in") c.faults.corruptIn = numberSet(need(i));
+        else if (a == "--drop-out") c.faults.dropOut = numberSet(need(i));
+        else if (a == "--corrupt-out") c.faults.corruptOut = numberSet(need(i));
+        else if (a == "--relay") {
+            const std::string v = need(i);
+            if (v != "download" && v != "upload") usage("bad --relay");
+            if (!c.relay) c.relay.emplace();
+            c.relay->mode = v == "download" ? RelayOptions::Mode::Download : RelayOptions::Mode::Upload;
+        } else if (a == "--relay-dir") {
+            if (!c.relay) c.relay.emplace();
+            c.relay->directory = need(i);
+        } else if (a == "--relay-log") {
+            if (!c.relay) c.relay.emplace();
+            c.relay->logPath = need(i);
+        } else if (a == "--relay-now") {
+            if (!c.relay) c.relay.emplace();
+            c.relay->startAtOnce = true;
+        } else if (a == "--hold-ms") {
+            if (!c.relay) c.relay.emplace();
+            c.relay->holdMs = std::max(0, std::atoi(need(i).c_str()));
+        } else if (a == "--") {
+            if (!c.relay) usage("a program to relay to needs --relay");
+            for (++i; i < argc; ++i) c.relay->command.emplace_back(argv[i]);
+        } else {
+            usage("unknown option " + a);
+        }
+    }
+    if (c.relay && c.relay->command.empty()) usage("--relay needs a program after --");
+    if (c.receiver.uploadBlob.empty()) c.receiver.uploadBlob = builtInChannelData();
+    return c;
+}
+
+std::string trim(const std::string& s) {
+    const auto b = s.find_first_not_of(" \t\r\n");
+    if (b == std::string::npos) return {};
+    return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Config config = parse(argc, argv);
+
+    struct sigaction sa {};
+    sa.sa_handler = onSignal;
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGHUP, &sa, nullptr);
+    signal(SIGPIPE, SIG_IGN);
+
+    PtyPair line;
+    if (!openPty(line, true)) {
+        std::fprintf(stderr, "dorvane-sim: no pseudo-terminal: %s\n", std::strerror(errno));
+        return 1;
+    }
+    std::printf("%s\n", line.slavePath.c_str());
+    std::fflush(stdout);
+
+    Timers timers;
+    const Micros started = timers.now();
+    auto log = [&](const std::string& what) {
+        std::printf("%lld %s\n", static_cast<long long>((timers.now() - started) / 1000), what.c_str());
+        std::fflush(stdout);
+    };
+    LinePacer pacer(config.rate, config.faults);
+    bool closeRequested = false;
+    auto send = [&](const Bytes& bytes) { pacer.send(bytes); };
+
+    std::unique_ptr<Receiver> receiver;
+    std::unique_ptr<Relay> relay;
+    if (config.relay) {
+        relay = std::make_unique<Relay>(*config.relay, timers, send, log);
+    } else {
+        receiver = std::make_unique<Receiver>(config.receiver, timers, send, log, [&] { closeRequested = true; });
+        receiver->lineIdle = [&] { return pacer.idle(); };
+    }
+    auto command = [&](const std::string& word) {
+        if (word == "quit") {
+            gStop = 1;
+            return;
+        }
+        const bool known = receiver ? receiver->command(word) : relay->command(word);
+        if (!known) log("unknown command " + word);
+    };
+    if (config.start == "on") command("on");
+    else if (config.start == "app") command("app");
+    for (const auto& [ms, word] : config.at) {
+        const std::string w = word;
+        timers.schedule(static_cast<Micros>(ms) * 1000, [&command, w] { command(w); });
+    }
+
+    std::string stdinLine;
+    bool stdinOpen = config.readStdin;
+    while (!gStop) {
+        Micros now = timers.now();
+        const Bytes arrived = pacer.takeArrived(now);
+        if (!arrived.empty()) {
+            if (receiver) receiver->received(arrived);
+            else relay->received(arrived);
+        }
+        timers.runDue();
+        Micros relayNext = relay ? relay->service(timers.now()) : -1;
+        if (closeRequested) {
+            // Let what is on its way go out first, then the line goes dead.
+            while (!pacer.idle()) {
+                const auto& out = pacer.outgoing();
+                const Bytes chunk(out.begin(), out.end());
+                if (write(line.master, chunk.data(), chunk.size()) <= 0) break;
+                pacer.sent(chunk.size(), timers.now());
+            }
+            break;
+        }
+
+        now = timers.now();
+        bool wantWrite = false;
+        if (const std::size_t n = pacer.sendable(now); n > 0) {
+            const auto& out = pacer.outgoing();
+            const Bytes chunk(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(n));
+            const ssize_t w = write(line.master, chunk.data(), chunk.size());
+            if (w > 0) pacer.sent(static_cast<std::size_t>(w), now);
+            else if (errno == EAGAIN) wantWrite = true;
+        }
+
+        // Sleep until something is due.
+        Micros deadline = now + 200'000;
+        auto consider = [&](Micros t) {
+            if (t >= 0 && t < deadline) deadline = t;
+        };
+        consider(timers.nextDeadline());
+        consider(pacer.nextArrival());
+        if (!wantWrite) consider(pacer.nextSendSlot(now));
+        consider(relayNext);
+        const Micros wait = std::max<Micros>(0, deadline - timers.now());
+        timespec ts{static_cast<time_t>(wait / 1'000'000), static_cast<long>((wait % 1'000'000) * 1000)};
+
+        pollfd fds[3];
+        nfds_t count = 0;
+        fds[count++] = {line.master, static_cast<short>(POLLIN | (wantWrite ? POLLOUT : 0)), 0};
+        const int stdinIndex = stdinOpen ? static_cast<int>(count) : -1;
+        if (stdinOpen) fds[count++] = {0, POLLIN, 0};
+        const int childIndex = relay && relay->childFd() >= 0 ? static_cast<int>(count) : -1;
+        if (childIndex >= 0) fds[count++] = {relay->childFd(), POLLIN, 0};
+        const int ready = ppoll(fds, count, &ts, nullptr);
+        if (ready < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        if (fds[0].revents & POLLIN) {
+            std::uint8_t buf[4096];
+            const ssize_t n = read(line.master, buf, sizeof buf);
+            if (n > 0) pacer.arrived(std::span<const std::uint8_t>(buf, static_cast<std::size_t>(n)), timers.now());
+        }
+        if (stdinIndex >= 0 && (fds[stdinIndex].revents & (POLLIN | POLLHUP))) {
+            char buf[512];
+            const ssize_t n = read(0, buf, sizeof buf);
+            if (n <= 0) {
+                stdinOpen = false;
+                gStop = 1;  // our controller has gone
+            } else {
+                stdinLine.append(buf, static_cast<std::size_t>(n));
+                std::size_t nl;
+                while ((nl = stdinLine.find('\n')) != std::string::npos) {
+                    const std::string word = trim(stdinLine.substr(0, nl));
+                    stdinLine.erase(0, nl + 1);
+                    if (!word.empty()) command(word);
+                }
+            }
+        }
+        if (childIndex >= 0 && (fds[childIndex].revents & (POLLIN | POLLHUP | POLLERR))) relay->childReadable();
+    }
+    log("exit");
+    relay.reset();
+    closePty(line);
+    return 0;
+}

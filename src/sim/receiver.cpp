@@ -1,0 +1,613 @@
+#include "sim/receiver.h"
+
+#include <lzo/lzo1x.h>
+
+#include <cstdio>
+#include <fstream>
+#include <random>
+
+namespace dorvane::sim {
+
+namespace {
+
+constexpr char kUploadCommand[] = "loadb up curdb y";
+constexpr Micros kMs = 1000;
+
+void putLe32(Bytes& b, std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+void putLe16(Bytes& b, std::size_t at, std::uint16_t v) {
+    b[at] = static_cast<std::uint8_t>(v & 0xFF);
+    b[at + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+
+}  // namespace
+
+Bytes builtInChannelData() {
+    // An empty database: prefix kind 0, no satellites, every transponder,
+    // channel and favourite slot zero.
+    const std::size_t payloadSize = 96 + 2000 * 16 + 5000 * 44 + 13824 + 288;
+    const Bytes payload(payloadSize, 0);
+    Bytes blob(36 + payloadSize + payloadSize / 16 + 64 + 3, 0);
+    blob[0] = 'I';
+    blob[1] = 'R';
+    blob[2] = 'Z';
+    putLe32(blob, 4, static_cast<std::uint32_t>(payloadSize));
+    putLe16(blob, 8, 96);
+    putLe16(blob, 10, 13824);
+    putLe16(blob, 12, 288);
+    putLe16(blob, 14, 60000);
+    putLe16(blob, 16, 33);
+    putLe16(blob, 18, 0);
+    putLe16(blob, 20, 16);
+    putLe16(blob, 22, 2000);
+    putLe16(blob, 24, 44);
+    putLe16(blob, 26, 5000);
+    lzo_uint packed = 0;
+    static std::vector<unsigned char> work(LZO1X_1_MEM_COMPRESS);
+    if (lzo_init() != LZO_E_OK ||
+        lzo1x_1_compress(payload.data(), payload.size(), blob.data() + 36, &packed, work.data()) != LZO_E_OK)
+        packed = 0;
+    putLe32(blob, 32, static_cast<std::uint32_t>(packed));
+    blob.resize(36 + packed);
+    return blob;
+}
+
+Receiver::Receiver(ReceiverOptions options, Timers& timers, Send send, Log log, std::function<void()> closeLine)
+    : opt_(std::move(options)), timers_(timers), send_(std::move(send)), log_(std::move(log)),
+      closeLine_(std::move(closeLine)) {
+    if (opt_.demo) timers_.schedule(100 * kMs, [this] { demoTick(); });  // re-armed by demoTick
+}
+
+void Receiver::cancelTimers() {
+    timers_.cancel(requestTimer_);
+    timers_.cancel(windowTimer_);
+    timers_.cancel(byteTimer_);
+    timers_.cancel(phaseTimer_);
+    timers_.cancel(upTimer_);
+    timers_.cancel(noiseTimer_);
+}
+
+bool Receiver::command(const std::string& word) {
+    if (word == "on") powerOn();
+    else if (word == "off") powerOff();
+    else if (word == "boot") startBoot();
+    else if (word == "app") startApp();
+    else return false;
+    return true;
+}
+
+void Receiver::powerOn() {
+    log_("power on");
+    startBoot();
+}
+
+void Receiver::powerOff() {
+    cancelTimers();
+    mode_ = Mode::Off;
+    up_ = Upload::None;
+    block_.reset();
+    log_("power off");
+}
+
+void Receiver::startBoot() {
+    cancelTimers();
+    mode_ = Mode::Boot;
+    boot_ = Boot::WaitHeader;
+    up_ = Upload::None;
+    block_.reset();
+    file_.clear();
+    fileName_.clear();
+    fileLength_ = 0;
+    expected_ = 1;
+    blocksTaken_ = 0;
+    eots_ = 0;
+    timeouts_ = 0;
+    stored_ = false;
+    log_("boot loader");
+    if (faultAt("on")) return;
+    if (opt_.bootWindowMs <= 0) {
+        startApp();
+        return;
+    }
+    sendRequest();
+    windowTimer_ = timers_.schedule(opt_.bootWindowMs * kMs, [this] {
+        windowTimer_ = 0;
+        if (mode_ == Mode::Boot && boot_ == Boot::WaitHeader && !block_.active()) startApp();
+    });
+}
+
+void Receiver::startApp() {
+    cancelTimers();
+    mode_ = Mode::App;
+    up_ = Upload::None;
+    consoleLine_.clear();
+    appSince_ = timers_.now();
+    log_("application");
+}
+
+void Receiver::sendRequest() {
+    if (mode_ != Mode::Boot || boot_ != Boot::WaitHeader) return;
+    if (!block_.active()) send(REQ_C);
+    requestTimer_ = timers_.schedule(opt_.requestIntervalMs * kMs, [this] {
+        requestTimer_ = 0;
+        sendRequest();
+    });
+}
+
+bool Receiver::faultAt(const std::string& point) {
+    if (!opt_.fault || opt_.fault->point != point) return false;
+    cancelTimers();
+    mode_ = Mode::Faulted;
+    switch (opt_.fault->kind) {
+        case Fault::Kind::Silent: log_("fault silent at " + point); break;
+        case Fault::Kind::Noise:
+            log_("fault noise at " + point);
+            emitNoise();
+            break;
+        case Fault::Kind::Close:
+            log_("fault close at " + point);
+            closeLine_();
+            break;
+    }
+    return true;
+}
+
+void Receiver::emitNoise() {
+    static std::mt19937 rng(7);
+    Bytes noise(64);
+    for (auto& b : noise) b = static_cast<std::uint8_t>(rng());
+    send(noise);
+    noiseTimer_ = timers_.schedule(50 * kMs, [this] {
+        noiseTimer_ = 0;
+        if (mode_ == Mode::Faulted) emitNoise();
+    });
+}
+
+void Receiver::received(const Bytes& bytes) {
+    for (std::uint8_t b : bytes) {
+        if (b == BEL) lastBel_ = timers_.now();
+        switch (mode_) {
+            case Mode::Off:
+            case Mode::Faulted: break;
+            case Mode::Boot: bootByte(b); break;
+            case Mode::App: appByte(b); break;
+        }
+    }
+}
+
+// ---- boot loader: download --------------------------------------------
+
+void Receiver::armByteTimeout() {
+    timers_.cancel(byteTimer_);
+    byteTimer_ = timers_.schedule(opt_.answerTimeoutMs * kMs, [this] {
+        byteTimer_ = 0;
+        byteTimeout();
+    });
+}
+
+void Receiver::byteTimeout() {
+    if (mode_ != Mode::Boot) return;
+    block_.reset();
+    if (boot_ == Boot::WaitHeader) return;
+    if (++timeouts_ > 5) {
+        log_("download given up");
+        startBoot();
+        return;
+    }
+    log_("timeout");
+    if (boot_ == Boot::Data) send(NAK);
+    if (boot_ == Boot::EndBatch) send(REQ_C);
+    armByteTimeout();
+}
+
+void Receiver::bootByte(std::uint8_t b) {
+    if (boot_ == Boot::Writing) return;
+    if (block_.active()) {
+        if (block_.add(b)) bootBlock();
+        else armByteTimeout();
+        return;
+    }
+    if (boot_ == Boot::RejectCode) {
+        if (b == REJECT) {
+            log_("refused");
+            timers_.cancel(byteTimer_);
+            phaseTimer_ = timers_.schedule(1000 * kMs, [this] {
+                phaseTimer_ = 0;
+                startBoot();
+            });
+            boot_ = Boot::Writing;  // deaf until the restart
+        } else {
+            boot_ = Boot::InfoAnswer;
+        }
+        return;
+    }
+    switch (b) {
+        case SOH:
+        case STX:
+            block_.start(b);
+            armByteTimeout();
+            return;
+        case ACK:
+            if (boot_ == Boot::InfoAnswer) {
+                log_("info accepted");
+                boot_ = Boot::Data;
+                armByteTimeout();
+            }
+            return;
+        case NAK:
+            if (boot_ == Boot::InfoAnswer) boot_ = Boot::RejectCode;
+            return;
+        case DC1:
+            if (boot_ == Boot::Data) {
+                log_("stop request");
+                phaseTimer_ = timers_.schedule(500 * kMs, [this] {
+                    phaseTimer_ = 0;
+                    send(ACK);
+                });
+            }
+            return;
+        case EOT:
+            if (boot_ == Boot::Data || boot_ == Boot::EndBatch) {
+                timeouts_ = 0;
+                ++eots_;
+                log_("eot " + std::to_string(eots_));
+                if (eots_ == 1 && faultAt("eot")) return;
+                if (eots_ == 1 && opt_.refuseFirstEot) {
+                    send(NAK);
+                    armByteTimeout();
+                    return;
+                }
+                storeFile();
+                boot_ = Boot::EndBatch;
+                if (eots_ == 1) {
+                    // Acknowledge the first EOT and ask for the next file a
+                    // second later, as many standard receivers do.
+                    send(ACK);
+                    phaseTimer_ = timers_.schedule(1000 * kMs, [this] {
+                        phaseTimer_ = 0;
+                        if (mode_ == Mode::Boot && boot_ == Boot::EndBatch) send(REQ_C);
+                    });
+                } else {
+                    send(Bytes{ACK, REQ_C});
+                }
+                armByteTimeout();
+            }
+            return;
+        default: return;
+    }
+}
+
+void Receiver::bootBlock() {
+    const bool good = block_.sequenceBytesFit() && block_.crcMatches();
+    const std::uint8_t seq = block_.sequence();
+    const auto data = block_.data();
+    const Bytes copy(data.begin(), data.end());
+    block_.reset();
+    timeouts_ = 0;
+
+    if (boot_ == Boot::WaitHeader) {
+        if (!good || seq != 0) {
+            send(NAK);
+            return;
+        }
+        timers_.cancel(requestTimer_);
+        timers_.cancel(windowTimer_);
+        const auto nul = std::find(copy.begin(), copy.end(), 0);
+        fileName_.assign(copy.begin(), nul);
+        fileLength_ = 0;
+        for (auto it = nul == copy.end() ? nul : nul + 1; it != copy.end() && *it >= '0' && *it <= '9'; ++it)
+            fileLength_ = fileLength_ * 10 + (*it - '0');
+        log_("header " + fileName_ + " " + std::to_string(fileLength_));
+        if (faultAt("header")) return;
+        if (opt_.enqAnswer) {
+            Bytes record(128, 0);
+            putLe32(record, 0, opt_.recordLength);
+            putLe32(record, 8, opt_.bootVersion);
+            putLe32(record, 12, opt_.appVersion);
+            std::copy(opt_.buyer.begin(), opt_.buyer.end(), record.begin() + 20);
+            send(ENQ);
+            if (opt_.fault && opt_.fault->point == "info") {
+                send(Bytes(record.begin(), record.begin() + 64));
+                faultAt("info");
+                return;
+            }
+            send(record);
+            boot_ = Boot::InfoAnswer;
+        } else {
+            send(Bytes{ACK, REQ_C});
+            boot_ = Boot::Data;
+        }
+        armByteTimeout();
+        return;
+    }
+
+    if (boot_ == Boot::InfoAnswer || boot_ == Boot::RejectCode) return;  // a repeated header block
+
+    if (boot_ == Boot::EndBatch) {
+        if (good && seq == 0) {
+            if (faultAt("batch")) return;
+            send(ACK);
+            timers_.cancel(byteTimer_);
+            log_("batch end");
+            startWriting();
+        } else {
+            send(NAK);
+            armByteTimeout();
+        }
+        return;
+    }
+
+    // Data blocks.
+    if (!good) {
+        if (opt_.verbose) log_("bad block");
+        send(NAK);
+        armByteTimeout();
+        return;
+    }
+    if (seq == 0 && blocksTaken_ == 0) return;  // the header block once more
+    if (seq == static_cast<std::uint8_t>(expected_ - 1)) {
+        send(ACK);  // our ACK was lost: the block again
+        armByteTimeout();
+        return;
+    }
+    if (seq != expected_) {
+        send(NAK);
+        armByteTimeout();
+        return;
+    }
+    const int number = blocksTaken_ + 1;
+    if (faultAt("block:" + std::to_string(number))) return;
+    if (opt_.nakBlocks.count(number) && !nakDone_.count(number)) {
+        nakDone_.insert(number);
+        log_("nak block " + std::to_string(number));
+        send(NAK);
+        armByteTimeout();
+        return;
+    }
+    file_.insert(file_.end(), copy.begin(), copy.end());
+    ++blocksTaken_;
+    ++expected_;
+    if (opt_.verbose) log_("block " + std::to_string(number));
+    send(ACK);
+    armByteTimeout();
+}
+
+void Receiver::storeFile() {
+    if (stored_) return;
+    stored_ = true;
+    if (file_.size() > fileLength_) file_.resize(fileLength_);
+    log_("received " + std::to_string(file_.size()) + " bytes");
+    if (opt_.storePath.empty()) return;
+    const std::string tmp = opt_.storePath + ".part";
+    {
+        std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
+        f.write(reinterpret_cast<const char*>(file_.data()), static_cast<std::streamsize>(file_.size()));
+        if (!f) {
+            log_("store failed");
+            return;
+        }
+    }
+    std::rename(tmp.c_str(), opt_.storePath.c_str());
+    log_("stored " + opt_.storePath);
+}
+
+void Receiver::startWriting() {
+    boot_ = Boot::Writing;
+    writeStep_ = std::max(1, opt_.writeMs / 11) * kMs;
+    phaseTimer_ = timers_.schedule(writeStep_, [this] {
+        phaseTimer_ = 0;
+        send(VT);
+        log_("writing");
+        if (faultAt("writing")) return;
+        writingProgress(10);
+    });
+}
+
+void Receiver::writingProgress(int percent) {
+    phaseTimer_ = timers_.schedule(writeStep_, [this, percent] {
+        phaseTimer_ = 0;
+        if (percent <= 100) {
+            send(Bytes{RS, static_cast<std::uint8_t>(percent)});
+            writingProgress(percent + 10);
+            return;
+        }
+        send(FF);
+        log_("written");
+        phaseTimer_ = timers_.schedule(500 * kMs, [this] {
+            phaseTimer_ = 0;
+            startBoot();  // the receiver restarts
+        });
+    });
+}
+
+// ---- application: link test and upload --------------------------------
+
+void Receiver::appByte(std::uint8_t b) {
+    if (up_ != Upload::None) {
+        uploadByte(b);
+        return;
+    }
+    if (b == BEL) {
+        send(ACK);
+        return;
+    }
+    if (opt_.echo) send(b);
+    if (b == '\r' || b == '\n') {
+        if (!consoleLine_.empty()) consoleLine(consoleLine_);
+        consoleLine_.clear();
+        return;
+    }
+    if (b >= 0x20 && b < 0x7F && consoleLine_.size() < 200) consoleLine_.push_back(static_cast<char>(b));
+}
+
+void Receiver::consoleLine(const std::string& line) {
+    log_("console " + line);
+    if (line != kUploadCommand) {
+        if (opt_.echo) send(Bytes{'?', '\r', '\n'});
+        return;
+    }
+    if (faultAt("command")) return;
+    if (opt_.echo) {
+        const std::string banner = "\r\nsending curdb...\r\n";
+        send(Bytes(banner.begin(), banner.end()));
+    }
+    up_ = Upload::WaitC;
+    upOffset_ = 0;
+    upSequence_ = 1;
+    upRetries_ = 0;
+    upBlockNumber_ = 0;
+    armUploadTimeout();
+}
+
+void Receiver::armUploadTimeout() {
+    timers_.cancel(upTimer_);
+    upTimer_ = timers_.schedule(opt_.answerTimeoutMs * kMs, [this] {
+        upTimer_ = 0;
+        uploadTimeout();
+    });
+}
+
+void Receiver::uploadTimeout() {
+    if (mode_ != Mode::App || up_ == Upload::None) return;
+    if (++upRetries_ > 5 || up_ == Upload::WaitC) {
+        endUpload("upload given up");
+        return;
+    }
+    log_("upload timeout");
+    switch (up_) {
+        case Upload::HeaderAck: sendUploadHeader(); break;
+        case Upload::BlockAck: sendUploadBlock(); break;
+        case Upload::Eot1:
+        case Upload::Eot2: send(EOT); break;
+        case Upload::EndAck: send(makeBlock(0, Bytes{}, 128, 0)); break;
+        default: break;
+    }
+    armUploadTimeout();
+}
+
+void Receiver::endUpload(const std::string& how) {
+    timers_.cancel(upTimer_);
+    up_ = Upload::None;
+    log_(how);
+}
+
+void Receiver::sendUploadHeader() {
+    Bytes data;
+    for (const char c : std::string("curdb")) data.push_back(static_cast<std::uint8_t>(c));
+    data.push_back(0);
+    const std::string len = std::to_string(opt_.uploadBlob.size());
+    data.insert(data.end(), len.begin(), len.end());
+    data.push_back(0);
+    send(makeBlock(0, data, 128, 0));
+    headerSentAt_ = timers_.now();
+}
+
+void Receiver::sendUploadBlock() {
+    const std::size_t n = std::min<std::size_t>(1024, opt_.uploadBlob.size() - upOffset_);
+    send(makeBlock(upSequence_, std::span<const std::uint8_t>(opt_.uploadBlob.data() + upOffset_, n), 1024, SUB));
+}
+
+void Receiver::uploadByte(std::uint8_t b) {
+    if (b == CAN && up_ != Upload::WaitC) {
+        endUpload("upload cancelled");
+        return;
+    }
+    switch (up_) {
+        case Upload::WaitC:
+            if (b != REQ_C) return;
+            if (faultAt("upload-header")) return;
+            log_("upload header");
+            sendUploadHeader();
+            up_ = Upload::HeaderAck;
+            break;
+        case Upload::HeaderAck:
+            if (b == ACK) {
+                up_ = Upload::WaitC2;
+            } else if (b == NAK || (b == REQ_C && timers_.now() - headerSentAt_ > 1000 * kMs)) {
+                sendUploadHeader();
+            } else {
+                return;
+            }
+            break;
+        case Upload::WaitC2:
+            if (b != REQ_C) return;
+            [[fallthrough]];
+        case Upload::BlockAck:
+            if (up_ == Upload::BlockAck) {
+                if (b == NAK) {
+                    if (++upRetries_ > 10) {
+                        send(Bytes{CAN, CAN, CAN});
+                        endUpload("upload given up");
+                        return;
+                    }
+                    sendUploadBlock();
+                    break;
+                }
+                if (b != ACK) return;
+                upOffset_ += std::min<std::size_t>(1024, opt_.uploadBlob.size() - upOffset_);
+                ++upSequence_;
+            }
+            upRetries_ = 0;
+            if (upOffset_ >= opt_.uploadBlob.size()) {
+                if (faultAt("upload-eot")) return;
+                send(EOT);
+                up_ = Upload::Eot1;
+                break;
+            }
+            ++upBlockNumber_;
+            if (faultAt("upload-block:" + std::to_string(upBlockNumber_))) return;
+            sendUploadBlock();
+            up_ = Upload::BlockAck;
+            break;
+        case Upload::Eot1:
+            if (b == NAK) {
+                send(EOT);
+                up_ = Upload::Eot2;
+            } else if (b == ACK) {
+                up_ = Upload::WaitCEnd;
+            } else {
+                return;
+            }
+            break;
+        case Upload::Eot2:
+            if (b == ACK) up_ = Upload::WaitCEnd;
+            else if (b == NAK) send(EOT);
+            else return;
+            break;
+        case Upload::WaitCEnd:
+            if (b != REQ_C) return;
+            send(makeBlock(0, Bytes{}, 128, 0));
+            up_ = Upload::EndAck;
+            break;
+        case Upload::EndAck:
+            if (b == ACK) {
+                endUpload("upload done");
+                return;
+            }
+            if (b == NAK) send(makeBlock(0, Bytes{}, 128, 0));
+            else return;
+            break;
+        case Upload::None: return;
+    }
+    armUploadTimeout();
+}
+
+// ---- demo operator -----------------------------------------------------
+
+void Receiver::demoTick() {
+    const Micros now = timers_.now();
+    // The program polls the link every half second while idle; when the
+    // polls stop with the receiver off, a download has been armed: switch on.
+    if (mode_ == Mode::Off && lastBel_ >= 0 && now - lastBel_ > 1500 * kMs) {
+        log_("demo: switching on");
+        lastBel_ = -1;
+        powerOn();
+    } else if (mode_ == Mode::App && up_ == Upload::None && now - appSince_ > 60000 * kMs) {
+        log_("demo: switching off");
+        powerOff();
+    }
+    timers_.schedule(100 * kMs, [this] { demoTick(); });
+}
+
+}  // namespace dorvane::sim

@@ -1,0 +1,138 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "sim/frames.h"
+#include "sim/sim_clock.h"
+
+namespace dorvane::sim {
+
+// Something going wrong at a chosen point of a transfer.
+struct Fault {
+    enum class Kind { Silent, Noise, Close };
+    Kind kind = Kind::Silent;
+    // "on", "header", "info", "block:N", "eot", "batch", "writing",
+    // "command", "upload-header", "upload-block:N", "upload-eot".
+    std::string point;
+};
+
+struct ReceiverOptions {
+    bool enqAnswer = true;  // ENQ + information record, else ACK + 'C'
+    std::uint32_t recordLength = 32;
+    std::uint32_t bootVersion = 0x01000000;
+    std::uint32_t appVersion = 0x01020300;
+    std::array<std::uint8_t, 4> buyer{};  // all zero: takes any image
+    std::string storePath;                 // where a received file goes
+    Bytes uploadBlob;                      // what "loadb up curdb y" sends
+    int requestIntervalMs = 1000;          // 'C' cadence of the boot loader
+    int bootWindowMs = 5000;               // boot loader time before the application runs
+    bool refuseFirstEot = true;
+    std::set<int> nakBlocks;  // data blocks answered with NAK the first time
+    int writeMs = 1000;       // length of the writing phase
+    bool echo = false;        // the console echoes what it is typed
+    int answerTimeoutMs = 10000;
+    std::optional<Fault> fault;
+    bool demo = false;
+    bool verbose = false;
+};
+
+// The receiver at the other end of the line: its boot loader takes a
+// download, its application answers the link test and sends its channel
+// data on the boot-console command. Everything is driven by received bytes,
+// commands and timers; nothing waits.
+class Receiver {
+public:
+    using Send = std::function<void(const Bytes&)>;
+    using Log = std::function<void(const std::string&)>;
+
+    Receiver(ReceiverOptions options, Timers& timers, Send send, Log log, std::function<void()> closeLine);
+
+    // "on", "off", "boot", "app"; false for an unknown command.
+    bool command(const std::string& word);
+    void received(const Bytes& bytes);
+
+    // The line sits idle (nothing queued to send).
+    std::function<bool()> lineIdle;
+
+private:
+    enum class Mode { Off, Boot, App, Faulted };
+    enum class Boot { WaitHeader, InfoAnswer, RejectCode, Data, EndBatch, Writing };
+    enum class Upload { None, WaitC, HeaderAck, WaitC2, BlockAck, Eot1, Eot2, WaitCEnd, EndAck };
+
+    void powerOn();
+    void powerOff();
+    void startBoot();
+    void startApp();
+    void sendRequest();
+    bool faultAt(const std::string& point);
+    void emitNoise();
+
+    void bootByte(std::uint8_t b);
+    void bootBlock();
+    void armByteTimeout();
+    void byteTimeout();
+    void storeFile();
+    void startWriting();
+    void writingProgress(int percent);
+
+    void appByte(std::uint8_t b);
+    void consoleLine(const std::string& line);
+    void uploadByte(std::uint8_t b);
+    void sendUploadHeader();
+    void sendUploadBlock();
+    void armUploadTimeout();
+    void uploadTimeout();
+    void endUpload(const std::string& how);
+
+    void demoTick();
+    void send(const Bytes& b) { send_(b); }
+    void send(std::uint8_t b) { send_(Bytes{b}); }
+    void cancelTimers();
+
+    ReceiverOptions opt_;
+    Timers& timers_;
+    Send send_;
+    Log log_;
+    std::function<void()> closeLine_;
+
+    Mode mode_ = Mode::Off;
+    Boot boot_ = Boot::WaitHeader;
+    Upload up_ = Upload::None;
+
+    Timers::Id requestTimer_ = 0, windowTimer_ = 0, byteTimer_ = 0, phaseTimer_ = 0, upTimer_ = 0, noiseTimer_ = 0;
+
+    // Download side.
+    BlockCollector block_;
+    std::string fileName_;
+    std::uint64_t fileLength_ = 0;
+    Bytes file_;
+    std::uint8_t expected_ = 1;
+    int blocksTaken_ = 0;
+    int eots_ = 0;
+    int timeouts_ = 0;
+    std::set<int> nakDone_;
+    bool stored_ = false;
+    Micros writeStep_ = 0;
+
+    // Application side.
+    std::string consoleLine_;
+    std::size_t upOffset_ = 0;
+    std::uint8_t upSequence_ = 1;
+    int upRetries_ = 0;
+    int upBlockNumber_ = 0;
+    Micros headerSentAt_ = 0;
+
+    // Demo operator.
+    Micros lastBel_ = -1;
+    Micros appSince_ = 0;
+};
+
+// A small channel-data blob ("IRZ", an empty database packed with LZO1X-1).
+Bytes builtInChannelData();
+
+}  // namespace dorvane::sim

@@ -1,0 +1,476 @@
+#include "transfer/transfer_engine.h"
+
+#include <algorithm>
+#include <array>
+
+#include "database/channel_data_buffer.h"
+#include "image/image_file.h"
+#include "serial/receive_queue.h"
+#include "serial/serial_link.h"
+
+namespace dorvane {
+
+using namespace engine_state;
+namespace ev = engine_event;
+
+void CTransferEngine::attach(TransferListener* listener) {
+    listener_ = listener;
+    link_.setDataHandler([this] { onPortData(); });
+    link_.setFailureHandler([this] { onPortFailure(); });
+}
+
+// ---------------------------------------------------------------------------
+// Notifications: always posted, so that a listener never runs inside an
+// engine call and may call back into the engine freely.
+
+void CTransferEngine::post(int state, int code) {
+    std::weak_ptr<bool> alive = alive_;
+    loop_.schedule(0, [this, alive, state, code] {
+        if (auto a = alive.lock(); a && *a && listener_) listener_->onTransferEvent(state, code);
+    });
+}
+
+void CTransferEngine::postInfo(int item, std::uint32_t value) {
+    std::weak_ptr<bool> alive = alive_;
+    loop_.schedule(0, [this, alive, item, value] {
+        if (auto a = alive.lock(); a && *a && listener_) listener_->onTransferInfo(item, value);
+    });
+}
+
+std::size_t CTransferEngine::writeBytes(std::span<const std::uint8_t> bytes) { return link_.write(bytes); }
+
+bool CTransferEngine::takeByte(std::uint8_t& byte) { return link_.receiveQueue().pop(byte); }
+
+// ---------------------------------------------------------------------------
+// Deadlines
+
+void CTransferEngine::armDeadline(Millis delay) {
+    loop_.cancel(deadline_);
+    deadline_ = loop_.schedule(delay, [this] {
+        deadline_ = 0;
+        onDeadline();
+    });
+}
+
+void CTransferEngine::disarmDeadline() {
+    loop_.cancel(deadline_);
+    deadline_ = 0;
+}
+
+void CTransferEngine::onDeadline() {
+    // The ACK of the end-of-batch block is the one answer whose loss does
+    // not matter: the receiver confirmed the whole file with the EOT's ACK.
+    if (state_ == kEndingFile && pending_ == Pending::BatchAck) {
+        pending_ = Pending::None;
+        post(kEndingFile, ev::kBatchEnded);
+        state_ = kWaitWriting;
+        armDeadline(timeouts_.writing);
+        return;
+    }
+    if (state_ == kIdle || state_ == kWaitStart) return;
+    giveUp(ev::kReceiverSilent);
+}
+
+void CTransferEngine::giveUp(int code) {
+    post(state_, code);
+    reset();
+}
+
+// ---------------------------------------------------------------------------
+// Control
+
+void CTransferEngine::setState(int state) {
+    cancelPoll();
+    state_ = state;
+    if (state == kWaitStart) {
+        mode_ = kWaitStart;
+        pending_ = Pending::None;
+        // The receiver may already have spoken ('C' of a boot loader that was
+        // switched on early); look at what is queued.
+        if (!link_.receiveQueue().empty()) {
+            std::weak_ptr<bool> alive = alive_;
+            loop_.schedule(0, [this, alive] {
+                if (auto a = alive.lock(); a && *a) onPortData();
+            });
+        }
+    } else if (state == kUploadArm) {
+        startUpload();
+    }
+}
+
+void CTransferEngine::reset() {
+    disarmDeadline();
+    loop_.cancel(pauseTimer_);
+    pauseTimer_ = 0;
+    loop_.cancel(byteWaitTimer_);
+    byteWaitTimer_ = 0;
+    byteWaiter_ = nullptr;
+    destroyUpload();
+    pending_ = Pending::None;
+    record_.clear();
+    blockAckOwed_ = false;
+    sequence_ = 1;
+    stopRequest_ = false;
+    blockIndex_ = 0;
+    lastBlock_ = false;
+    state_ = kIdle;
+    startLinkPoll();
+}
+
+// ---------------------------------------------------------------------------
+// Link test
+
+void CTransferEngine::startLinkPoll() {
+    if (pollTimer_ != 0) return;
+    pollTimer_ = loop_.schedule(timeouts_.linkPollPeriod, [this] {
+        pollTimer_ = 0;
+        startLinkPoll();
+        if (state_ != kIdle || pollLook_ != 0) return;
+        pollFromTimer_ = true;
+        pollLink(nullptr);
+    });
+}
+
+void CTransferEngine::stopLinkPoll() {
+    loop_.cancel(pollTimer_);
+    pollTimer_ = 0;
+    // A test that the timer started and nobody waits for is dropped, so
+    // that it cannot take a byte that belongs to the transfer.
+    if (pollLook_ != 0 && pollWaiters_.empty()) cancelPoll();
+}
+
+void CTransferEngine::pollLink(std::function<void(bool)> done) {
+    if (done) pollWaiters_.push_back(std::move(done));
+    if (pollLook_ != 0) return;  // a test runs; share its answer
+    link_.writeByte(ctl::BEL);
+    pollLook_ = loop_.schedule(timeouts_.linkLook, [this] {
+        pollLook_ = 0;
+        finishPoll();
+    });
+}
+
+void CTransferEngine::finishPoll() {
+    std::uint8_t byte = 0;
+    const bool up = takeByte(byte) && byte == ctl::ACK;
+    if (state_ == kIdle) link_.receiveQueue().drain();
+    if (pollFromTimer_) postInfo(engine_info::kLinkState, up ? 1u : 0u);
+    pollFromTimer_ = false;
+    auto waiters = std::move(pollWaiters_);
+    pollWaiters_.clear();
+    for (auto& w : waiters) w(up);
+}
+
+void CTransferEngine::cancelPoll() {
+    if (pollLook_ == 0) return;
+    loop_.cancel(pollLook_);
+    pollLook_ = 0;
+    pollFromTimer_ = false;
+    auto waiters = std::move(pollWaiters_);
+    pollWaiters_.clear();
+    for (auto& w : waiters) w(false);
+}
+
+void CTransferEngine::sendUploadCommand(std::function<void()> done) {
+    link_.writeByte(ctl::CR);
+    link_.writeByte(ctl::LF);
+    for (const char ch : std::string_view(kUploadCommand)) link_.writeByte(static_cast<std::uint8_t>(ch));
+    link_.writeByte(ctl::CR);
+    link_.writeByte(ctl::LF);
+    std::weak_ptr<bool> alive = alive_;
+    loop_.schedule(200, [alive, done = std::move(done)] {
+        if (auto a = alive.lock(); a && *a && done) done();
+    });
+}
+
+// ---------------------------------------------------------------------------
+// Steps
+
+void CTransferEngine::onPortData() {
+    if (stepping_) {
+        stepAgain_ = true;
+        return;
+    }
+    stepping_ = true;
+    do {
+        stepAgain_ = false;
+        switch (state_) {
+        case kIdle: stepIdle(); break;
+        case kWaitStart: stepWaitStart(); break;
+        case kWaitHeaderAnswer: stepWaitHeaderAnswer(); break;
+        case kSendingData: stepSendingData(); break;
+        case kEndingFile: stepEndingFile(); break;
+        case kWaitWriting: stepWaitWriting(); break;
+        case kWritingProgress: stepWritingProgress(); break;
+        case kWaitWritingEnd: stepWaitWritingEnd(); break;
+        case kUploadArm:
+        case kUploadReceive:
+        case kUploadEnd: resumeUploadOnData(); break;
+        default: break;
+        }
+    } while (stepAgain_);
+    stepping_ = false;
+}
+
+void CTransferEngine::onPortFailure() {
+    cancelPoll();
+    if (state_ == kIdle) return;
+    giveUp(ev::kPortFailed);
+}
+
+void CTransferEngine::stepIdle() {
+    // While a link test runs, its answer stays queued for the look.
+    if (pollLook_ != 0) return;
+    link_.receiveQueue().drain();
+}
+
+void CTransferEngine::stepWaitStart() {
+    mode_ = kWaitStart;
+    std::uint8_t b = 0;
+    while (takeByte(b)) {
+        if (b != ctl::C) continue;
+        lastBlock_ = false;
+        post(kWaitStart, ev::kStarted);
+        sendHeaderBlock();
+        state_ = kWaitHeaderAnswer;
+        armDeadline(timeouts_.reply);
+    }
+}
+
+void CTransferEngine::sendHeaderBlock() {
+    const auto frame = buildHeaderBlock(headerNameFor(image_.type(), image_.fileName()), image_.length());
+    if (writeBytes(frame) < frame.size()) post(state_, ev::kWriteFailed);
+}
+
+void CTransferEngine::stepWaitHeaderAnswer() {
+    std::uint8_t b = 0;
+    while (state_ == kWaitHeaderAnswer) {
+        if (pending_ == Pending::InfoAckPause) return;  // bytes wait for data phase
+        if (!takeByte(b)) return;
+        armDeadline(timeouts_.reply);
+        switch (pending_) {
+        case Pending::InfoRecord:
+            record_.push_back(b);
+            if (record_.size() == kInfoRecordSize) finishInfoRecord();
+            continue;
+        case Pending::CAfterAck:
+            pending_ = Pending::None;
+            if (b == ctl::C) {
+                ackAnswer_ = true;
+                post(kWaitHeaderAnswer, ev::kAckAnswer);
+                state_ = kSendingData;
+                afterBlockSent(sendDataBlock());
+            }
+            continue;
+        default: break;
+        }
+        if (b == ctl::ENQ) {
+            ackAnswer_ = false;
+            record_.clear();
+            pending_ = Pending::InfoRecord;
+        } else if (b == ctl::ACK) {
+            pending_ = Pending::CAfterAck;  // 'C' follows, possibly in the next burst
+        } else if (b == ctl::NAK) {
+            // ignored
+        } else {
+            post(kWaitHeaderAnswer, ev::kUnexpectedByte);
+        }
+    }
+    // The state changed within this step: what is still queued was sent
+    // before our answer went out and cannot be an answer to it.
+    if (state_ == kSendingData) link_.receiveQueue().drain();
+}
+
+void CTransferEngine::finishInfoRecord() {
+    pending_ = Pending::None;
+    const InfoRecord info = parseInfoRecord(record_);
+    if (info.recordLength == receiverInfo_.recordLength) {
+        receiverInfo_ = info;
+        postInfo(engine_info::kBootVersion, info.bootVersion);
+        postInfo(engine_info::kAppVersion, info.appVersion);
+    }
+    const ImageType type = image_.type();
+    const bool check = !forced_ && (type == ImageType::Boot || type == ImageType::Application || type == ImageType::Database);
+    if (check) {
+        int code = 0;
+        if (!image_.checkBuyer(record_, code)) {
+            link_.writeByte(ctl::NAK);
+            link_.writeByte(static_cast<std::uint8_t>(code));
+            post(kWaitHeaderAnswer, ev::kBuyerRefused);
+            reset();
+            return;
+        }
+    }
+    link_.writeByte(ctl::ACK);
+    // The receiver gets 50 ms after the ACK before the first block comes.
+    pending_ = Pending::InfoAckPause;
+    pauseTimer_ = loop_.schedule(50, [this] {
+        pauseTimer_ = 0;
+        pending_ = Pending::None;
+        link_.receiveQueue().drain();
+        post(kWaitHeaderAnswer, ev::kInfoAccepted);
+        state_ = kSendingData;
+        armDeadline(timeouts_.reply);
+        afterBlockSent(sendDataBlock());
+    });
+}
+
+CTransferEngine::SendResult CTransferEngine::sendDataBlock() {
+    std::array<std::uint8_t, kBlockData> data{};
+    std::size_t n = 0;
+    if (image_.seek(static_cast<std::uint64_t>(blockIndex_) * kBlockData)) n = image_.read(data.data(), data.size());
+    if (n == 0) {
+        lastBlock_ = true;
+        return SendResult::NotFull;
+    }
+    const auto frame = buildDataBlock(sequence_, std::span<const std::uint8_t>(data.data(), n));
+    if (writeBytes(frame) < frame.size()) post(kDataWriteFailed, ev::kWriteFailed);
+    return n == kBlockData ? SendResult::Full : SendResult::NotFull;
+}
+
+void CTransferEngine::afterBlockSent(SendResult result) {
+    if (result != SendResult::NotFull) return;
+    if (lastBlock_) {
+        enterEndingFile();
+    } else {
+        lastBlock_ = true;
+    }
+}
+
+void CTransferEngine::enterEndingFile() {
+    state_ = kEndingFile;
+    pending_ = Pending::EotAnswer;
+    link_.writeByte(ctl::EOT);
+    armDeadline(timeouts_.reply);
+}
+
+void CTransferEngine::stepSendingData() {
+    std::uint8_t b = 0;
+    if (!takeByte(b)) return;
+    if (b == ctl::ACK) {
+        armDeadline(timeouts_.reply);
+        if (stopRequest_) {
+            link_.writeByte(ctl::DC1);
+        } else {
+            ++blockIndex_;
+            ++sequence_;
+            post(kSendingData, ev::kBlockAcked);
+            if (lastBlock_) {
+                enterEndingFile();
+            } else {
+                afterBlockSent(sendDataBlock());
+            }
+        }
+    } else if (b == ctl::NAK) {
+        armDeadline(timeouts_.reply);
+        const bool wasLast = lastBlock_;
+        afterBlockSent(sendDataBlock());
+        // The EOT went right behind the resent short block: the next ACK
+        // answers the block, not the EOT.
+        if (state_ == kEndingFile && wasLast) blockAckOwed_ = true;
+    }
+    // One byte per step, as the receiver answers one block at a time; what
+    // else is queued is looked at in the next step.
+    if (state_ == kSendingData && !link_.receiveQueue().empty()) stepAgain_ = true;
+}
+
+void CTransferEngine::stepEndingFile() {
+    std::uint8_t b = 0;
+    while (state_ == kEndingFile && takeByte(b)) {
+        switch (pending_) {
+        case Pending::EotAnswer:
+            if (b == ctl::NAK) {
+                // The receiver refuses the first EOT: send it again.
+                link_.writeByte(ctl::EOT);
+                pending_ = Pending::SecondEotAck;
+                armDeadline(timeouts_.reply);
+            } else if (b == ctl::ACK) {
+                armDeadline(timeouts_.reply);
+                if (blockAckOwed_) {
+                    blockAckOwed_ = false;
+                    ++blockIndex_;
+                    ++sequence_;
+                    post(kSendingData, ev::kBlockAcked);
+                } else {
+                    // A receiver that takes the first EOT at once.
+                    pending_ = Pending::CAfterEotAck;
+                }
+            }
+            break;
+        case Pending::SecondEotAck:
+            if (b == ctl::ACK) {
+                pending_ = Pending::CAfterEotAck;
+                armDeadline(timeouts_.reply);
+            } else {
+                pending_ = Pending::EotAnswer;
+            }
+            break;
+        case Pending::CAfterEotAck:
+            if (b == ctl::C) {
+                const auto block = buildEndOfBatchBlock();
+                writeBytes(block);
+                pending_ = Pending::BatchAck;
+                armDeadline(timeouts_.batchAck);
+            } else {
+                pending_ = Pending::EotAnswer;
+            }
+            break;
+        case Pending::BatchAck:
+            if (b == ctl::ACK) {
+                pending_ = Pending::None;
+                post(kEndingFile, ev::kBatchEnded);
+                state_ = kWaitWriting;
+                armDeadline(timeouts_.writing);
+                if (!link_.receiveQueue().empty()) stepAgain_ = true;
+            } else if (b == ctl::C || b == ctl::NAK) {
+                // The block was not taken; it goes again.
+                writeBytes(buildEndOfBatchBlock());
+            }
+            break;
+        default: pending_ = Pending::EotAnswer; break;
+        }
+    }
+}
+
+void CTransferEngine::stepWaitWriting() {
+    std::uint8_t b = 0;
+    while (takeByte(b)) {
+        if (b != ctl::VT) continue;
+        post(kWaitWriting, ev::kWritingStarted);
+        state_ = ackAnswer_ ? kWaitWritingEnd : kWritingProgress;
+        armDeadline(timeouts_.writing);
+        // What came after VT is looked at in the next state's step.
+        if (!link_.receiveQueue().empty()) stepAgain_ = true;
+        return;
+    }
+}
+
+void CTransferEngine::stepWritingProgress() {
+    std::uint8_t b = 0;
+    while (takeByte(b)) {
+        if (pending_ == Pending::ProgressByte) {
+            pending_ = Pending::None;
+            armDeadline(timeouts_.writing);
+            post(kWritingProgress, b);
+            if (b == 100) {
+                state_ = kWaitWritingEnd;
+                if (!link_.receiveQueue().empty()) stepAgain_ = true;
+                return;
+            }
+        } else if (b == ctl::RS) {
+            pending_ = Pending::ProgressByte;  // the value may come in the next burst
+        }
+    }
+}
+
+void CTransferEngine::stepWaitWritingEnd() {
+    std::uint8_t b = 0;
+    while (takeByte(b)) {
+        if (b != ctl::FF) continue;
+        post(kWaitWritingEnd, ev::kWritingEnded);
+        // The window ends the transfer; nothing more is awaited here.
+        disarmDeadline();
+        return;
+    }
+}
+
+}  // namespace dorvane

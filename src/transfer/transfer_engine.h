@@ -1,0 +1,257 @@
+#pragma once
+
+#include <coroutine>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <vector>
+
+#include "transfer/event_loop.h"
+#include "transfer/frames.h"
+
+namespace dorvane {
+
+class CImageFile;
+class ChannelDataBuffer;
+class SerialLink;
+
+// Message numbers of the engine's notifications (kept as the receiver side
+// of the program knows them).
+inline constexpr int WM_USER = 0x0400;
+inline constexpr int WM_PORT_DATA = WM_USER + 1;       // 1025
+inline constexpr int WM_TRANSFER_EVENT = WM_USER + 2;  // 1026
+inline constexpr int WM_TRANSFER_INFO = WM_USER + 3;   // 1027
+
+// Engine states; the numbers travel in every WM_TRANSFER_EVENT.
+namespace engine_state {
+inline constexpr int kIdle = 0;
+inline constexpr int kWaitStart = 16;         // download: waiting for 'C'
+inline constexpr int kUploadArm = 17;         // upload: arm the receiver
+inline constexpr int kWaitHeaderAnswer = 32;  // ENQ + record, or ACK 'C'
+inline constexpr int kSendingData = 48;
+inline constexpr int kUploadReceive = 49;
+inline constexpr int kDataWriteFailed = 50;  // only as wParam of (50, 60)
+inline constexpr int kEndingFile = 64;
+inline constexpr int kUploadEnd = 65;
+inline constexpr int kWaitWriting = 80;
+inline constexpr int kWaitWritingEnd = 96;
+inline constexpr int kWritingProgress = 101;
+}  // namespace engine_state
+
+// lParam of WM_TRANSFER_EVENT.
+namespace engine_event {
+inline constexpr int kInfoAccepted = 10;      // (32, 10)
+inline constexpr int kWritingStarted = 11;    // (80, 11)
+inline constexpr int kWritingEnded = 12;      // (96, 12)
+inline constexpr int kAckAnswer = 20;         // (32, 20)
+inline constexpr int kBatchEnded = 30;        // (64, 30), (65, 30)
+inline constexpr int kStarted = 40;           // (16, 40), (17, 40)
+inline constexpr int kWriteFailed = 60;       // (16|32, 60), (50, 60)
+inline constexpr int kBuyerRefused = 102;     // (32, 102)
+inline constexpr int kUnexpectedByte = 254;   // (32, 254)
+inline constexpr int kBlockAcked = 1024;      // (48, 1024)
+// Our own additions, outside every range the others use (progress bytes
+// are 0..255): the receiver fell silent beyond the bound of the running
+// wait, or the port failed while open. Both come with the engine's state at
+// that moment and leave the engine idle.
+inline constexpr int kReceiverSilent = 2000;
+inline constexpr int kPortFailed = 2001;
+}  // namespace engine_event
+
+// wParam of WM_TRANSFER_INFO.
+namespace engine_info {
+inline constexpr int kBootVersion = 16;
+inline constexpr int kAppVersion = 32;
+inline constexpr int kLinkState = 48;
+}  // namespace engine_info
+
+// Receives the engine's notifications. They are always delivered from the
+// event loop (posted with schedule(0)), never from inside an engine call.
+class TransferListener {
+public:
+    virtual ~TransferListener() = default;
+    virtual void onTransferEvent(int state, int code) = 0;  // WM_TRANSFER_EVENT
+    virtual void onTransferInfo(int item, std::uint32_t value) = 0;  // WM_TRANSFER_INFO
+};
+
+// How long the engine waits for the receiver. Every wait has a bound; a
+// receiver that stays silent beyond it ends the transfer with
+// (state, kReceiverSilent).
+struct EngineTimeouts {
+    // Any answer to the header block, a data block, an EOT, the
+    // end-of-batch block, and the rest of an InfoRecord or of a byte pair.
+    // Long enough for peers that time out on their side first (a YMODEM
+    // receiver that lost a block NAKs it after up to 10 s).
+    Millis reply = 15000;
+    // The ACK of the end-of-batch block. A receiver that acknowledged the
+    // EOT has the whole file; some exit right after the final block and
+    // their ACK never arrives, so after this wait the batch counts as ended.
+    Millis batchAck = 5000;
+    // From the end of the batch until VT, and between the receiver's
+    // progress reports while it writes its memory.
+    Millis writing = 60000;
+    // Upload: from arming until the first block (header or data block 1)
+    // while 'C' goes out every 200 ms.
+    Millis firstBlock = 30000;
+    // Link test: from BEL to the look at the queue.
+    Millis linkLook = 200;
+    // Link poll period while idle.
+    Millis linkPollPeriod = 500;
+};
+
+// What the last upload came to.
+struct UploadOutcome {
+    int result = 0;            // the block receiver's last result (1: file ended)
+    bool completed = false;    // header block taken, file ended, every announced byte stored
+    std::uint32_t announced = 0;
+    std::uint32_t stored = 0;
+};
+
+// The conversation with the receiver: download of the image, upload of the
+// channel data, link test. Runs on the event loop, never blocks, never
+// sleeps; reads bytes from the link's receive queue when the link reports a
+// burst.
+class CTransferEngine {
+public:
+    CTransferEngine(EventLoop& loop, SerialLink& link, CImageFile& image, ChannelDataBuffer& buffer,
+                    EngineTimeouts timeouts = {});
+    ~CTransferEngine();
+    CTransferEngine(const CTransferEngine&) = delete;
+    CTransferEngine& operator=(const CTransferEngine&) = delete;
+
+    // Stores the listener and takes over the link's data and failure
+    // handlers.
+    void attach(TransferListener* listener);
+
+    int state() const { return state_; }
+    // 16 starts a download, 17 an upload (the upload starts at once; it does
+    // not wait for the receiver to speak first).
+    void setState(int state);
+    // Back to idle: sequence 1, no stop request, counters 0, state 0, any
+    // running wait cancelled; restarts the link poll.
+    void reset();
+
+    void startLinkPoll();
+    void stopLinkPoll();
+    bool linkPollRunning() const { return pollTimer_ != 0; }
+    // Link test: BEL, look at the oldest received byte 200 ms later; done
+    // gets true when it is ACK. Calls made while a test runs share its
+    // result.
+    void pollLink(std::function<void(bool)> done);
+
+    // CR LF "loadb up curdb y" CR LF, each byte its own write; done runs
+    // 200 ms after the last byte.
+    void sendUploadCommand(std::function<void()> done);
+
+    void requestStop() { stopRequest_ = true; }
+    void cancelStopRequest() { stopRequest_ = false; }
+    bool stopRequested() const { return stopRequest_; }
+
+    void setForcedDownload(bool forced) { forced_ = forced; }
+    bool forcedDownload() const { return forced_; }
+
+    // 1 when the receiver answered the header block with ACK and 'C' (its
+    // writing is not followed), 0 after ENQ and an InfoRecord. Starts at 1.
+    bool ackAnswer() const { return ackAnswer_; }
+
+    const UploadOutcome& uploadOutcome() const { return upload_; }
+    const EngineTimeouts& timeouts() const { return timeouts_; }
+
+    // One step over the queued bytes (what a burst of received bytes
+    // triggers); public for the link adapters.
+    void onPortData();
+    // The link failed while open.
+    void onPortFailure();
+
+    struct UploadTask;  // the running upload (a coroutine)
+
+private:
+    // Download.
+    void stepIdle();
+    void stepWaitStart();
+    void stepWaitHeaderAnswer();
+    void stepSendingData();
+    void stepEndingFile();
+    void stepWaitWriting();
+    void stepWritingProgress();
+    void stepWaitWritingEnd();
+    void sendHeaderBlock();
+    enum class SendResult { Full, NotFull };
+    SendResult sendDataBlock();
+    void afterBlockSent(SendResult result);
+    void enterEndingFile();
+    void finishInfoRecord();
+
+    // Upload.
+    void startUpload();
+    void resumeUploadOnData();
+    void resumeUpload(std::coroutine_handle<> handle);
+    void endUpload(int result);
+    void destroyUpload();
+    friend struct UploadRunner;
+
+    // Notifications and deadlines.
+    void post(int state, int code);
+    void postInfo(int item, std::uint32_t value);
+    void armDeadline(Millis delay);
+    void disarmDeadline();
+    void onDeadline();
+    void giveUp(int code);
+    void cancelPoll();
+    void finishPoll();
+    std::size_t writeBytes(std::span<const std::uint8_t> bytes);
+    bool takeByte(std::uint8_t& byte);
+
+    EventLoop& loop_;
+    SerialLink& link_;
+    CImageFile& image_;
+    ChannelDataBuffer& buffer_;
+    EngineTimeouts timeouts_;
+    TransferListener* listener_ = nullptr;
+    std::shared_ptr<bool> alive_;
+
+    int state_ = engine_state::kIdle;
+    int mode_ = 0;
+    std::uint8_t sequence_ = 1;
+    int blockIndex_ = 0;
+    bool lastBlock_ = false;
+    bool stopRequest_ = false;
+    bool forced_ = false;
+    bool ackAnswer_ = true;
+    InfoRecord receiverInfo_{kInfoRecordLength, 0, 0, 0};
+
+    // Waits inside the download states.
+    enum class Pending {
+        None,
+        InfoRecord,    // collecting the 128 bytes after ENQ
+        CAfterAck,     // state 32: ACK seen, 'C' due
+        EotAnswer,     // state 64: first answer to EOT
+        SecondEotAck,  // state 64: ACK for the second EOT
+        CAfterEotAck,  // state 64: 'C' after the EOT's ACK
+        BatchAck,      // state 64: ACK for the end-of-batch block
+        ProgressByte,  // state 101: RS seen, progress byte due
+        InfoAckPause,  // state 32: ACK of the record sent, first block due
+    };
+    Pending pending_ = Pending::None;
+    std::vector<std::uint8_t> record_;
+    bool blockAckOwed_ = false;  // EOT went right behind a resent block
+
+    EventLoop::TimerId deadline_ = 0;
+    EventLoop::TimerId pauseTimer_ = 0;  // 50 ms after the ACK of an InfoRecord
+    EventLoop::TimerId pollTimer_ = 0;
+    EventLoop::TimerId pollLook_ = 0;
+    std::vector<std::function<void(bool)>> pollWaiters_;
+    bool pollFromTimer_ = false;
+    bool stepping_ = false;
+    bool stepAgain_ = false;
+
+    // Upload.
+    std::unique_ptr<UploadTask> upload_task_;
+    UploadOutcome upload_;
+    std::coroutine_handle<> byteWaiter_;
+    EventLoop::TimerId byteWaitTimer_ = 0;
+    bool byteWaitExpired_ = false;
+};
+
+}  // namespace dorvane

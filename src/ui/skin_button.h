@@ -1,0 +1,108 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QPushButton>
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace dorvane {
+
+// A push button that paints itself: an image with a transparent colour,
+// optional text over or beside it, a hover look and a pressed offset, on a
+// flat colour or on whatever its parent paints behind it.
+class CSkinButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    // Result codes of the setters.
+    static constexpr int kOk = 0;
+    static constexpr int kBadImageSize = 1;
+    static constexpr int kBadMask = 2;
+    static constexpr int kBadColorSlot = 3;
+    static constexpr int kBadAlign = 4;
+    static constexpr int kBadPressedStyle = 6;
+
+    enum class Align { ImageLeft = 0, ImageAbove = 1, ImageRight = 2, TextOverImage = 3 };
+    // The image shown when neither hovered nor pressed.
+    enum class OutImage { None = 0, Grey = -2, Darker = -3 };
+    enum ColorSlot {
+        BackgroundIn = 0, TextIn = 1, BackgroundOut = 2, TextOut = 3, BackgroundFocus = 4, TextFocus = 5
+    };
+
+    // checkMode: a click toggles the latched state (a check-box push button).
+    explicit CSkinButton(QWidget* parent = nullptr, bool checkMode = false);
+    CSkinButton(const QString& text, QWidget* parent, bool checkMode = false);
+
+    // The in image (shown hovered or pressed, and always when there is no
+    // out image) from a file or resource path; `transparent` is the colour
+    // that lets the background show through (none: the image is opaque).
+    // Returns kOk, kBadImageSize (the image cannot be read; the button is
+    // left without images) or kBadMask.
+    int setBitmaps(const QString& inPath, std::optional<QRgb> transparent, OutImage out = OutImage::None);
+    int setBitmaps(const QString& inPath, std::optional<QRgb> inTransparent, const QString& outPath,
+                   std::optional<QRgb> outTransparent);
+    int setBitmaps(const QImage& in, std::optional<QRgb> inTransparent, const QImage& out,
+                   std::optional<QRgb> outTransparent, OutImage derive = OutImage::None);
+
+    int setAlign(int align, bool repaint = true);
+    int setPressedStyle(int style, bool repaint = true);
+    int setColor(int slot, QColor color, bool repaint = true);
+    QColor color(int slot) const;
+    int resetColors(bool repaint = true);
+    int setDrawBorder(bool draw, bool repaint = true);
+    void setFlat(bool flat);
+    void setFlatFocus(bool flatFocus, bool repaint = true);
+    void setTransparent(bool repaint = true);
+    bool isTransparent() const { return transparent_; }
+    void setTooltipText(const QString& text, bool activate = true);
+    void sizeToContent();
+
+    void setCheck(bool latched);
+    bool getCheck() const;
+
+    bool isHovered() const { return hovered_; }
+    QPoint pressedOffset() const { return pressedOffset_; }
+    int align() const { return static_cast<int>(align_); }
+    // The images as painted, transparent pixels with alpha 0; null when absent.
+    QImage inImage() const { return in_; }
+    QImage outImage() const { return out_; }
+
+    // Copies of an image: every channel c as c - c/4 (fraction dropped), or
+    // the luma 0.299 R + 0.587 G + 0.114 B in all three; pixels of the
+    // transparent colour stay as they are.
+    static QImage darkerCopy(const QImage& image, std::optional<QRgb> transparent);
+    static QImage greyCopy(const QImage& image, std::optional<QRgb> transparent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void init(bool checkMode);
+    void clearImages();
+    void clearHover();
+    void refresh(bool repaint);
+    QColor backgroundFor(bool in, bool focused) const;
+    QColor textFor(bool in, bool focused) const;
+
+    bool flat_ = true;
+    bool drawBorder_ = true;
+    bool flatFocus_ = false;
+    bool transparent_ = false;
+    bool hovered_ = false;
+    Align align_ = Align::ImageLeft;
+    QPoint pressedOffset_{1, 1};
+    QImage in_;
+    QImage out_;
+    std::array<QColor, 6> colors_;
+};
+
+}  // namespace dorvane
