@@ -21,6 +21,10 @@
 #include "app/window_event_loop.h"
 #include "app/window_prompts.h"
 #include "database/channel_data_buffer.h"
+#include "database/channel_data_file.h"
+#include "database/receiver_database.h"
+#include "editor/editor_prompts.h"
+#include "editor/receiver_data_dialog.h"
 #include "ui/region_from_bitmap.h"
 #include "ui/skin_button.h"
 #include "ui/text_progress_bar.h"
@@ -512,8 +516,23 @@ void CMainDialog::onUploadClicked() { flow_->uploadClicked(); }
 void CMainDialog::onEditClicked() { openEditor(); }
 
 void CMainDialog::openEditor() {
-    // The "Edit Receiver Data" window on the current channel-data file
-    // comes with the editor.
+    // The editor shares the channel-data buffer with the upload.
+    if (flow_->busy() || flow_->starting()) {
+        prompts_->message(this, QStringLiteral("You can't edit a file while transferring..."));
+        return;
+    }
+    image_.close();
+    const FileResult read = openChannelDataFile(filePath_.toStdString(), buffer_);
+    if (!read.ok) {
+        prompts_->message(this, QString::fromStdString(read.message));
+        return;
+    }
+    {
+        CReceiverDataDialog editor(receiverDatabase(), buffer_);
+        if (editor.initialise()) editorPrompts().run(editor);
+    }
+    // The file as it is now (saved or not) becomes the current file again.
+    openFile(QString::fromStdString(saveTarget().string()));
 }
 
 // ---------------------------------------------------------------- what the flow shows
