@@ -26,9 +26,45 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 600
+	@$(MAKE) --no-print-directory fuzz-smoke
 
 bench: build
 	@scripts/run-benchmarks $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# Sanitizer builds run the whole suite in trees of their own.
+.PHONY: test-asan test-tsan fuzz fuzz-build fuzz-smoke
+ASAN_DIR ?= build-asan
+TSAN_DIR ?= build-tsan
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_SMOKE_SECONDS ?= 10
+
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVANE_SANITIZE=address $(CMAKE_FLAGS)
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS) --timeout 900
+
+test-tsan: deps
+	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVANE_SANITIZE=thread $(CMAKE_FLAGS)
+	cmake --build $(TSAN_DIR) -j $(JOBS)
+	cd $(TSAN_DIR) && TSAN_OPTIONS=halt_on_error=1:suppressions=$(CURDIR)/tests/sanitizer/tsan.supp \
+	  ctest --output-on-failure -j $(JOBS) --timeout 900
+
+$(FUZZ_DIR)/build.ninja:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVANE_FUZZ=ON
+
+fuzz-build: deps $(FUZZ_DIR)/build.ninja
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+
+# Each target for FUZZ_SECONDS; findings land in build-fuzz/findings.
+fuzz: fuzz-build
+	@scripts/run-fuzzers $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+fuzz-smoke: fuzz-build
+	@scripts/run-fuzzers $(FUZZ_DIR) $(FUZZ_SMOKE_SECONDS)

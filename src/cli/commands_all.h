@@ -6,5 +6,8 @@ namespace dorvane::cli {
 
 // One accessor per command; each lives in its own <name>_command.cpp.
 const Command& inspectCommand();
+const Command& channelsCommand();
+const Command& repackCommand();
+const Command& demoDataCommand();
 
 }  // namespace dorvane::cli

@@ -3,6 +3,8 @@
 #include <lzo/lzo1x.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -45,6 +47,21 @@ void diagnostic(const char* format, ...) {
     }
 }
 
+// Work areas, kept between calls so that a pack or unpack does not fault in
+// fresh pages each time. Only the user-interface thread packs and unpacks;
+// thread_local keeps tests on other threads apart.
+std::uint8_t* workArea(std::vector<std::uint8_t>& area, std::size_t size) {
+    try {
+        if (area.size() < size) area.resize(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+    return area.data();
+}
+
+thread_local std::vector<std::uint8_t> payloadArea;
+thread_local std::vector<std::uint8_t> packedArea;
+
 bool lzoReady() {
     if (lzo_init() == LZO_E_OK) return true;
     diagnostic("internal error - lzo_init() failed !!!\n");
@@ -63,74 +80,87 @@ void writeAt(std::uint8_t* p, T value) {
     std::memcpy(p, &value, sizeof value);
 }
 
-// Transponders sorted by (satellite number, polarisation, frequency, number),
-// for finding the first transponder that a channel record names.
-class TransponderIndex {
+// Transponders grouped by satellite number and the lowest polarisation bit,
+// each group in number order, for finding the transponder a channel record
+// or favourite entry names.
+class TransponderGroups {
 public:
-    explicit TransponderIndex(const ReceiverDatabase& database) {
-        entries_.reserve(kTransponderSlots);
+    explicit TransponderGroups(const ReceiverDatabase& db) {
+        std::array<std::uint16_t, kGroups + 1> count{};
         for (int t = 0; t < kTransponderSlots; ++t) {
-            const TransponderRecord& tp = database.transponder(t);
-            entries_.push_back(key(tp.satellite, tp.polarisation, tp.frequency) << 16 | static_cast<std::uint64_t>(t));
+            const TransponderRecord& tp = db.transponder(t);
+            ++count[group(tp.satellite, tp.polarisation) + 1u];
         }
-        std::sort(entries_.begin(), entries_.end());
+        for (std::size_t i = 1; i < count.size(); ++i) count[i] = static_cast<std::uint16_t>(count[i] + count[i - 1]);
+        start_ = count;
+        for (int t = 0; t < kTransponderSlots; ++t) {
+            const TransponderRecord& tp = db.transponder(t);
+            members_[count[group(tp.satellite, tp.polarisation)]++] = {tp.frequency, static_cast<std::uint16_t>(t),
+                                                                        tp.polarisation};
+        }
     }
 
     // Lowest transponder number on the satellite slot and polarisation whose
     // frequency is within 1 MHz of the given one; -1 if there is none.
-    int find(unsigned satelliteSlot, std::uint8_t polarisation, std::uint16_t frequency) const {
+    int findForChannel(unsigned satelliteSlot, std::uint8_t polarisation, std::uint16_t frequency) const {
         if (satelliteSlot >= 255) return -1;
-        const unsigned satellite = satelliteSlot + 1;
-        const unsigned low = frequency > 0 ? frequency - 1u : 0u;
-        const unsigned high = frequency < 0xFFFF ? frequency + 1u : 0xFFFFu;
-        auto it = std::lower_bound(entries_.begin(), entries_.end(), key(satellite, polarisation, low) << 16);
-        int best = -1;
-        for (; it != entries_.end() && (*it >> 16) <= key(satellite, polarisation, high); ++it) {
-            const int number = static_cast<int>(*it & 0xFFFF);
-            if (best < 0 || number < best) best = number;
+        const unsigned g = group(satelliteSlot + 1, polarisation);
+        for (int i = start_[g]; i < start_[g + 1]; ++i) {
+            const Member& m = members_[i];
+            if (m.polarisation == polarisation && std::abs(int{m.frequency} - int{frequency}) <= 1) return m.number;
         }
-        return best;
+        return -1;
+    }
+
+    // Calls visit(transponder) for each transponder on the satellite slot and
+    // polarisation whose frequency equals the given one apart from the
+    // lowest bit.
+    template <typename Visit>
+    void forEachForFavorite(unsigned satelliteSlot, std::uint8_t polarisation, std::uint16_t frequency,
+                            Visit visit) const {
+        if (satelliteSlot >= 255) return;
+        const unsigned g = group(satelliteSlot + 1, polarisation);
+        for (int i = start_[g]; i < start_[g + 1]; ++i) {
+            const Member& m = members_[i];
+            if (m.polarisation == polarisation && (m.frequency >> 1) == (frequency >> 1)) visit(m.number);
+        }
     }
 
 private:
-    static std::uint64_t key(unsigned satellite, unsigned polarisation, unsigned frequency) {
-        return static_cast<std::uint64_t>(satellite) << 24 | static_cast<std::uint64_t>(polarisation) << 16 | frequency;
-    }
-    std::vector<std::uint64_t> entries_;
+    static constexpr unsigned kGroups = 512;
+    static unsigned group(unsigned satellite, std::uint8_t polarisation) { return satellite * 2 + (polarisation & 1u); }
+    struct Member {
+        std::uint16_t frequency;
+        std::uint16_t number;
+        std::uint8_t polarisation;
+    };
+    std::array<std::uint16_t, kGroups + 1> start_{};  // group g: [start_[g], start_[g + 1])
+    std::array<Member, kTransponderSlots> members_{};
 };
 
-// Channels sorted by what a favourite entry names them by: satellite slot,
-// polarisation and frequency (without its lowest bit) of the transponder,
-// and the service id; equal keys keep the lower channel first.
-class FavoriteIndex {
+// Channels 0..n-1 grouped by transponder, each group in channel order.
+class ChannelGroups {
 public:
-    FavoriteIndex(const ReceiverDatabase& database, int channelCount) {
-        entries_.reserve(static_cast<std::size_t>(channelCount));
-        for (int n = 0; n < channelCount; ++n) {
-            const ChannelRecord& c = database.channel(n);
-            const TransponderRecord& tp = database.transponder(c.transponder);
-            entries_.push_back(key(static_cast<std::uint8_t>(tp.satellite - 1), tp.polarisation, tp.frequency, c.serviceId)
-                                   << 13 |
-                               static_cast<std::uint64_t>(n));
-        }
-        std::sort(entries_.begin(), entries_.end());
+    ChannelGroups(const ReceiverDatabase& database, int channelCount) : db_(database) {
+        std::array<std::uint16_t, kTransponderSlots + 1> count{};
+        for (int n = 0; n < channelCount; ++n) ++count[db_.channel(n).transponder + 1u];
+        for (std::size_t i = 1; i < count.size(); ++i) count[i] = static_cast<std::uint16_t>(count[i] + count[i - 1]);
+        start_ = count;
+        for (int n = 0; n < channelCount; ++n)
+            members_[count[db_.channel(n).transponder]++] = static_cast<std::uint16_t>(n);
     }
 
-    int find(std::uint8_t satelliteSlot, std::uint8_t polarisation, std::uint16_t frequency,
-             std::uint16_t serviceId) const {
-        const std::uint64_t k = key(satelliteSlot, polarisation, frequency, serviceId);
-        const auto it = std::lower_bound(entries_.begin(), entries_.end(), k << 13);
-        if (it == entries_.end() || (*it >> 13) != k) return -1;
-        return static_cast<int>(*it & 0x1FFF);
+    // Lowest channel on the transponder with the service id, or -1.
+    int find(int transponder, std::uint16_t serviceId) const {
+        for (int i = start_[transponder]; i < start_[transponder + 1]; ++i)
+            if (db_.channel(members_[i]).serviceId == serviceId) return members_[i];
+        return -1;
     }
 
 private:
-    static std::uint64_t key(std::uint8_t satelliteSlot, std::uint8_t polarisation, std::uint16_t frequency,
-                             std::uint16_t serviceId) {
-        return static_cast<std::uint64_t>(satelliteSlot) << 39 | static_cast<std::uint64_t>(polarisation) << 31 |
-               static_cast<std::uint64_t>(frequency >> 1) << 16 | serviceId;
-    }
-    std::vector<std::uint64_t> entries_;
+    const ReceiverDatabase& db_;
+    std::array<std::uint16_t, kTransponderSlots + 1> start_{};
+    std::array<std::uint16_t, kChannelSlots> members_{};
 };
 
 // Checks every size, count and the prefix kind of a header against the
@@ -149,7 +179,7 @@ bool layoutFits(const BackupHeader& h) {
 
 // Returns the number of channels imported (they stand in slots 0..n-1).
 int importChannels(ReceiverDatabase& db, const std::uint8_t* records, int count) {
-    const TransponderIndex transponders(db);
+    const TransponderGroups transponders(db);
     int n = 0;
     for (int i = 0; i < count; ++i) {
         const std::uint8_t* record = records + static_cast<std::size_t>(i) * kChannelFileRecordSize;
@@ -160,7 +190,7 @@ int importChannels(ReceiverDatabase& db, const std::uint8_t* records, int count)
         ChannelRecord& c = db.channel(n);
         std::memset(&c, 0, sizeof c);
         std::memcpy(&c, record, kChannelCommonSize);
-        const int tp = transponders.find(satelliteSlot, polarisation, frequency);
+        const int tp = transponders.findForChannel(satelliteSlot, polarisation, frequency);
         if (tp < 0) {
             diagnostic("Invalid value in Factory_PGM\n");
             continue;
@@ -175,7 +205,8 @@ int importChannels(ReceiverDatabase& db, const std::uint8_t* records, int count)
 }
 
 void importFavorites(ReceiverDatabase& db, const std::uint8_t* entries, int channelCount) {
-    const FavoriteIndex channels(db, channelCount);
+    const TransponderGroups transponders(db);
+    const ChannelGroups channels(db, channelCount);
     int filled = 0;
     for (int g = 0; g < kFavoriteGroups && filled < kFavoriteEntries; ++g) {
         int e = 0;
@@ -188,7 +219,12 @@ void importFavorites(ReceiverDatabase& db, const std::uint8_t* entries, int chan
                 db.groupSlot(g, s) = -1;
                 continue;
             }
-            const int member = channels.find(entry[2], entry[3], frequency, readAt<std::uint16_t>(entry + 6));
+            const auto serviceId = readAt<std::uint16_t>(entry + 6);
+            int member = -1;
+            transponders.forEachForFavorite(entry[2], entry[3], frequency, [&](int tp) {
+                const int found = channels.find(tp, serviceId);
+                if (found >= 0 && (member < 0 || found < member)) member = found;
+            });
             db.groupSlot(g, s) = static_cast<std::int16_t>(member);
             if (member >= 0) ++filled;
             ++e;
@@ -241,10 +277,10 @@ int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob) {
     if (!layoutFits(h)) return kUnpackBadLayout;
     if (!lzoReady()) return kUnpackDecompressionFailed;
 
-    std::unique_ptr<std::uint8_t[]> payload(new (std::nothrow) std::uint8_t[h.payloadSize]);
+    std::uint8_t* const payload = workArea(payloadArea, h.payloadSize);
     if (!payload) return kUnpackNoMemory;
     lzo_uint produced = h.payloadSize;
-    const int status = lzo1x_decompress_safe(blob.data() + kBlobHeaderSize, compressedSize, payload.get(), &produced,
+    const int status = lzo1x_decompress_safe(blob.data() + kBlobHeaderSize, compressedSize, payload, &produced,
                                              nullptr);
     if (status != LZO_E_OK) {
         diagnostic("internal error - decompression failed: %d\n", -1);
@@ -257,7 +293,7 @@ int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob) {
 
     // Everything below reads inside the payload: layoutFits checked it.
     db.storedHeader() = h;
-    const std::uint8_t* p = payload.get();
+    const std::uint8_t* p = payload;
 
     if (h.prefixKind == 0 && h.prefixLength == kKind0PrefixLength)
         std::memcpy(db.prefix().data(), p, kKind0PrefixLength);
@@ -288,11 +324,11 @@ int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob) {
     }
     p += std::size_t{h.transponderRecordSize} * h.transponderCount;
 
-    for (int n = 0; n < kChannelSlots; ++n) db.resetChannel(n);
+    // The import resets the slots it does not fill.
     for (int s = 0; s < kSatelliteSlots; ++s) db.satellite(s).channelMark = 0;
-    int imported = 0;
-    if (h.channelRecordSize == kChannelFileRecordSize)
-        imported = importChannels(db, p, std::min<int>(h.channelCount, kChannelSlots));
+    const int imported = h.channelRecordSize == kChannelFileRecordSize
+                             ? importChannels(db, p, std::min<int>(h.channelCount, kChannelSlots))
+                             : importChannels(db, p, 0);
     p += std::size_t{h.channelRecordSize} * h.channelCount;
 
     db.setDefaultFavorites();
@@ -318,12 +354,11 @@ int packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std::uint1
                                     kFavoriteNamesSize;
     if (!lzoReady()) return kPackCompressionFailed;
 
-    std::unique_ptr<std::uint8_t[]> payload(new (std::nothrow) std::uint8_t[payloadSize]);
-    const std::size_t outCapacity = payloadSize + payloadSize / 16 + 64 + 3;
-    std::unique_ptr<std::uint8_t[]> packed(new (std::nothrow) std::uint8_t[outCapacity]);
+    std::uint8_t* const payload = workArea(payloadArea, payloadSize);
+    std::uint8_t* const packed = workArea(packedArea, payloadSize + payloadSize / 16 + 64 + 3);
     if (!payload || !packed) return kPackNoMemory;
 
-    std::uint8_t* p = payload.get();
+    std::uint8_t* p = payload;
     std::memcpy(p, db.prefix().data(), prefixLength);
     p += prefixLength;
     const std::size_t satelliteBytes = static_cast<std::size_t>(satellites) * sizeof(SatelliteRecord);
@@ -372,9 +407,9 @@ int packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std::uint1
     }
     std::memcpy(p, db.groupNameBytes().data(), kFavoriteNamesSize);
 
-    alignas(16) static lzo_align_t workMemory[(LZO1X_1_MEM_COMPRESS + sizeof(lzo_align_t) - 1) / sizeof(lzo_align_t)];
+    alignas(16) thread_local lzo_align_t workMemory[(LZO1X_1_MEM_COMPRESS + sizeof(lzo_align_t) - 1) / sizeof(lzo_align_t)];
     lzo_uint packedSize = 0;
-    if (lzo1x_1_compress(payload.get(), payloadSize, packed.get(), &packedSize, workMemory) != LZO_E_OK) {
+    if (lzo1x_1_compress(payload, payloadSize, packed, &packedSize, workMemory) != LZO_E_OK) {
         diagnostic("internal error - compression failed: %d\n", -1);
         return kPackCompressionFailed;
     }
@@ -403,7 +438,7 @@ int packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std::uint1
     std::uint8_t* out = buffer.data();
     std::memcpy(out, &h, sizeof h);
     writeAt<std::uint32_t>(out + 32, static_cast<std::uint32_t>(packedSize));
-    std::memcpy(out + kBlobHeaderSize, packed.get(), packedSize);
+    std::memcpy(out + kBlobHeaderSize, packed, packedSize);
     buffer.setLength(static_cast<std::uint32_t>(kBlobHeaderSize + packedSize));
     diagnostic("BACKUP data compressed to %lu bytes\n", static_cast<unsigned long>(packedSize));
     return kPackOk;

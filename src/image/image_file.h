@@ -69,6 +69,9 @@ private:
     std::uint32_t buildTime_ = 0;
 };
 
+// The sum of the bytes, each unsigned, in a 32-bit accumulator that wraps.
+std::uint32_t byteSum(const std::uint8_t* data, std::size_t size);
+
 // The name of a type as the log shows it ("IRZ Data"); empty outside 0..6.
 std::string imageTypeName(ImageType type);
 

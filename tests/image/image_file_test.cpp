@@ -217,3 +217,28 @@ TEST(ImageTypeNames, NamesAndVersionWords) {
     EXPECT_EQ(imageTypeName(static_cast<ImageType>(7)), "");
     EXPECT_EQ(versionWordText(0xFF0A01FF), "255.10.1");
 }
+
+TEST_F(ImageFileTest, SizeOfFilesBeyondTwoGibibytesIsNotWrapped) {
+    // A sparse command file of 3 GiB: classified by its first bytes, no pass
+    // over the contents.
+    const auto path = dir.write("huge.bin", {'C', 'M', 'D', '0'});
+    std::error_code ec;
+    std::filesystem::resize_file(path, 3ull << 30, ec);
+    if (ec) GTEST_SKIP() << "no room for a sparse file here: " << ec.message();
+    const auto r = inspectImageFile(image, path);
+    ASSERT_TRUE(r.opened);
+    EXPECT_EQ(r.logLines[3], "File Size : 3221225472 bytes");
+}
+
+TEST(ByteSum, AgreesWithAPlainLoopAtEveryAlignmentAndLength) {
+    const auto bytes = patternBytes(4096 + 37, 9);
+    for (std::size_t offset : {0u, 1u, 7u, 15u}) {
+        for (std::size_t length : {0u, 1u, 15u, 16u, 17u, 255u, 4096u}) {
+            std::uint32_t plain = 0;
+            for (std::size_t i = 0; i < length; ++i) plain += bytes[offset + i];
+            EXPECT_EQ(byteSum(bytes.data() + offset, length), plain) << offset << "+" << length;
+        }
+    }
+    const Bytes ones(100'000, 0xFF);
+    EXPECT_EQ(byteSum(ones.data(), ones.size()), 100'000u * 0xFF);
+}

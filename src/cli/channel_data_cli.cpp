@@ -1,0 +1,45 @@
+#include "cli/channel_data_cli.h"
+
+#include "cli/command.h"
+#include "database/backup_blob.h"
+#include "database/channel_data_file.h"
+
+namespace dorvane::cli {
+
+namespace {
+std::filesystem::path toPath(const QString& file) { return std::filesystem::path(file.toStdU16String()); }
+}  // namespace
+
+std::unique_ptr<ReceiverDatabase> loadChannelDataFile(const QString& file) {
+    ChannelDataBuffer& buffer = channelDataBuffer();
+    const FileResult opened = openChannelDataFile(toPath(file), buffer);
+    if (!opened.ok) {
+        err() << file << ": " << QString::fromStdString(opened.message) << Qt::endl;
+        return nullptr;
+    }
+    auto database = std::make_unique<ReceiverDatabase>();
+    const int result = unpackBackup(*database, buffer);
+    if (result != kUnpackOk) {
+        err() << file << ": " << QString::fromUtf8(unpackResultText(result).data(),
+                                                   static_cast<qsizetype>(unpackResultText(result).size()))
+              << Qt::endl;
+        return nullptr;
+    }
+    return database;
+}
+
+bool saveChannelDataFile(const ReceiverDatabase& database, const QString& file) {
+    ChannelDataBuffer& buffer = channelDataBuffer();
+    if (packBackup(database, buffer) != kPackOk) {
+        err() << file << ": Data is unavailable!" << Qt::endl;
+        return false;
+    }
+    const FileResult written = writeChannelDataFile(buffer, toPath(file));
+    if (!written.ok) {
+        err() << file << ": " << QString::fromStdString(written.message) << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace dorvane::cli

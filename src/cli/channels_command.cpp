@@ -1,0 +1,238 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <chrono>
+
+#include "cli/channel_data_cli.h"
+#include "cli/commands_all.h"
+#include "database/backup_blob.h"
+
+namespace dorvane::cli {
+
+namespace {
+
+QString text(const std::string& s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+QString text(std::string_view s) { return QString::fromLatin1(s.data(), static_cast<qsizetype>(s.size())); }
+
+const char* kindName(const ChannelRecord& c) {
+    switch (channelKind(c)) {
+    case kKindTv: return "tv";
+    case kKindRadio: return "radio";
+    default: return "other";
+    }
+}
+
+QString dateText(std::uint16_t mjd) {
+    using namespace std::chrono;
+    const year_month_day day{sys_days{year{1858} / November / 17} + days{mjd}};
+    return QString::asprintf("%04d-%02u-%02u", static_cast<int>(day.year()), static_cast<unsigned>(day.month()),
+                             static_cast<unsigned>(day.day()));
+}
+
+QString diseqcText(std::uint8_t type) {
+    static const char* const names[] = {"Off", "1.0(4 Switch)", "1.1(16 Switch)", "1.2(Motor)", "1.3(USALS)"};
+    return type < 5 ? QString::fromLatin1(names[type]) : QString::number(type);
+}
+
+QJsonObject headerJson(const BackupHeader& h) {
+    return QJsonObject{
+        {"magic", QString::fromLatin1(h.magic, static_cast<qsizetype>(strnlen(h.magic, sizeof h.magic)))},
+        {"payloadSize", static_cast<qint64>(h.payloadSize)},
+        {"prefixLength", h.prefixLength},
+        {"favoriteSectionSize", h.favoriteSectionSize},
+        {"favoriteNamesSize", h.favoriteNamesSize},
+        {"date", h.date},
+        {"satelliteRecordSize", h.satelliteRecordSize},
+        {"satelliteCount", h.satelliteCount},
+        {"transponderRecordSize", h.transponderRecordSize},
+        {"transponderCount", h.transponderCount},
+        {"channelRecordSize", h.channelRecordSize},
+        {"channelCount", h.channelCount},
+        {"prefixKind", h.prefixKind},
+        {"carried29", h.carried29},
+        {"reserved", h.reserved},
+    };
+}
+
+QJsonDocument databaseJson(const ReceiverDatabase& db) {
+    QJsonArray order;
+    for (int i = 0; i < kSatelliteSlots; ++i)
+        if (db.orderEntry(i) != 0) order.append(db.orderEntry(i));
+
+    QJsonArray satellites;
+    for (int s = 0; s < kSatelliteSlots; ++s) {
+        const SatelliteRecord& r = db.satellite(s);
+        if (!satelliteInUse(r)) continue;
+        satellites.append(QJsonObject{{"slot", s},
+                                      {"name", text(fixedText(r.name))},
+                                      {"location", r.location},
+                                      {"tone22k", r.tone22k},
+                                      {"diseqcType", r.diseqcType},
+                                      {"diseqcPort", r.diseqcPort},
+                                      {"lnbPower", r.lnbPower},
+                                      {"lnbFrequency", r.lnbFrequency},
+                                      {"lnbFrequencyChoice", r.lnbFrequencyChoice},
+                                      {"lnbType", r.lnbType},
+                                      {"dishPosition", r.dishPosition}});
+    }
+
+    QJsonArray transponders;
+    for (int t = 0; t < kTransponderSlots; ++t) {
+        const TransponderRecord& r = db.transponder(t);
+        if (transponderFree(r)) continue;
+        transponders.append(QJsonObject{{"number", t},
+                                        {"satellite", r.satellite},
+                                        {"polarisation", r.polarisation},
+                                        {"frequency", r.frequency},
+                                        {"symbolRate", r.symbolRate},
+                                        {"fec", r.fec},
+                                        {"transmission", r.transmission},
+                                        {"modulation", r.modulation}});
+    }
+
+    QJsonArray channels;
+    for (int n = 0; n < kChannelSlots; ++n) {
+        const ChannelRecord& r = db.channel(n);
+        if (channelFree(r)) continue;
+        channels.append(QJsonObject{{"number", n},
+                                    {"name", text(fixedText(r.name))},
+                                    {"transponder", r.transponder},
+                                    {"satellite", r.satellite},
+                                    {"serviceId", r.serviceId},
+                                    {"videoPid", r.videoPid},
+                                    {"audioPid", r.audioPid},
+                                    {"pcrPid", r.pcrPid},
+                                    {"teletextPid", r.teletextPid},
+                                    {"videoType", r.videoType},
+                                    {"cas", text(casText(r.cas))},
+                                    {"flags", r.flags},
+                                    {"kind", kindName(r)}});
+    }
+
+    QJsonArray favourites;
+    for (int g = 0; g < kFavoriteGroups; ++g) {
+        int last = kGroupSlots - 1;
+        while (last >= 0 && db.groupSlot(g, last) < 0) --last;
+        QJsonArray members;
+        for (int s = 0; s <= last; ++s) members.append(db.groupSlot(g, s) < 0 ? -1 : db.groupSlot(g, s));
+        favourites.append(QJsonObject{{"group", g},
+                                      {"tvName", text(db.tvGroupName(g))},
+                                      {"radioName", text(db.radioGroupName(g))},
+                                      {"members", members}});
+    }
+
+    return QJsonDocument(QJsonObject{{"header", headerJson(db.storedHeader())},
+                                     {"order", order},
+                                     {"satellites", satellites},
+                                     {"transponders", transponders},
+                                     {"channels", channels},
+                                     {"favourites", favourites}});
+}
+
+void printListing(const ReceiverDatabase& db, QTextStream& o) {
+    const BackupHeader& h = db.storedHeader();
+    o << QString::asprintf("Header: payload %u bytes, prefix kind %u (%u bytes), date %u (%s)\n", h.payloadSize,
+                           h.prefixKind, h.prefixLength, h.date, qPrintable(dateText(h.date)));
+    o << QString::asprintf("        satellites %u x %u, transponders %u x %u, channels %u x %u, favourites %u + %u\n",
+                           h.satelliteCount, h.satelliteRecordSize, h.transponderCount, h.transponderRecordSize,
+                           h.channelCount, h.channelRecordSize, h.favoriteSectionSize, h.favoriteNamesSize);
+
+    QStringList order;
+    for (int i = 0; i < kSatelliteSlots; ++i)
+        if (db.orderEntry(i) != 0) order << QString::number(db.orderEntry(i));
+    o << "\nSatellite order: " << (order.isEmpty() ? QStringLiteral("(empty)") : order.join(' ')) << "\n";
+
+    QStringList rows;
+    for (int s = 0; s < kSatelliteSlots; ++s) {
+        const SatelliteRecord& r = db.satellite(s);
+        if (!satelliteInUse(r)) continue;
+        rows << QString::asprintf("  %6d  %-15s  %4s (%4d)  %5u %-9s %-5s  %-14s %4u  %-3s  %4u", s + 1,
+                                  qPrintable(text(fixedText(r.name))), locationText(r.location).c_str(), r.location,
+                                  r.lnbFrequency, r.lnbType == 0 ? "Universal" : "Single",
+                                  r.tone22k ? "22KHz" : "Off", qPrintable(diseqcText(r.diseqcType)),
+                                  r.diseqcPort + 1u, r.lnbPower == 0 ? "On" : "Off", r.dishPosition);
+    }
+    o << "\nSatellites: " << rows.size() << "\n";
+    o << "  Sat_id  Satellite        Location     LNB   Type      22kHz  DiSEqC         Port  Pwr  Dish\n";
+    for (const QString& row : rows) o << row << "\n";
+
+    rows.clear();
+    for (int t = 0; t < kTransponderSlots; ++t) {
+        const TransponderRecord& r = db.transponder(t);
+        if (transponderFree(r)) continue;
+        rows << QString::asprintf("  %5d  %6u  %5u  %-4s  %5u  %-4s  %-6s  %-4s", t, r.satellite, r.frequency,
+                                  polarisationText(r.polarisation).data(), r.symbolRate, fecText(r.fec).data(),
+                                  transmissionText(r.transmission).data(), modulationText(r.modulation).data());
+    }
+    o << "\nTransponders: " << rows.size() << "\n";
+    o << "  Tp_id  Sat_id  Freq.  Pol.    S/R  FEC   Trans   Mod\n";
+    for (const QString& row : rows) o << row << "\n";
+
+    rows.clear();
+    for (int n = 0; n < kChannelSlots; ++n) {
+        const ChannelRecord& r = db.channel(n);
+        if (channelFree(r)) continue;
+        rows << QString::asprintf("  %5d  %-18s  %5u  %6u  %5u  %5u  %5u  %5u  %5u  %-8s  %-5s  %-5s  %s", n,
+                                  qPrintable(text(fixedText(r.name))), r.transponder, r.satellite + 1u, r.serviceId,
+                                  r.pcrPid, r.videoPid, r.audioPid, r.teletextPid, casText(r.cas).c_str(),
+                                  r.videoType == 27 ? "MPEG4" : "", (r.flags & kFlagDolby) ? "Dolby" : "",
+                                  kindName(r));
+    }
+    o << "\nChannels: " << rows.size() << "\n";
+    o << "  Ch_id  Channel             Tp_id  Sat_id    SID   PPid   VPid   APid   ttxt  CAS       VTyp   ATyp   Kind\n";
+    for (const QString& row : rows) o << row << "\n";
+
+    o << "\nFavourites:\n";
+    for (int g = 0; g < kFavoriteGroups; ++g) {
+        QStringList members;
+        for (int s = 0; s < kGroupSlots; ++s)
+            if (db.groupSlot(g, s) >= 0) members << QString::number(db.groupSlot(g, s));
+        o << QString::asprintf("  Group %2d  TV \"%s\", radio \"%s\": %lld members", g + 1,
+                               qPrintable(text(db.tvGroupName(g))), qPrintable(text(db.radioGroupName(g))),
+                               static_cast<long long>(members.size()));
+        if (!members.isEmpty()) o << ": " << members.join(' ');
+        o << "\n";
+    }
+    o.flush();
+}
+
+int runChannels(const QStringList& args) {
+    QStringList files;
+    bool json = false;
+    for (const QString& a : args) {
+        if (a == QLatin1String("--json"))
+            json = true;
+        else if (a.startsWith(QLatin1String("--")))
+            return usageError(channelsCommand(), QStringLiteral("unknown option %1").arg(a));
+        else
+            files << a;
+    }
+    if (files.size() != 1) return usageError(channelsCommand(), QStringLiteral("channels needs one file"));
+
+    // The standard output carries the listing; diagnostics go beside it.
+    setDiagnosticSink([](std::string_view line) { err() << text(line) << Qt::flush; });
+    const auto db = loadChannelDataFile(files.first());
+    setDiagnosticSink({});
+    if (!db) return kExitFailure;
+    if (json) {
+        out() << databaseJson(*db).toJson(QJsonDocument::Indented) << Qt::flush;
+    } else {
+        printListing(*db, out());
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+const Command& channelsCommand() {
+    static const Command command{
+        "channels", "channels FILE [--json]",
+        "Unpacks a channel-data file and prints its database: the header, the\n"
+        "satellite order, satellites, transponders, channels and favourite groups.\n"
+        "--json prints one JSON object instead (see README).",
+        runChannels};
+    return command;
+}
+
+}  // namespace dorvane::cli

@@ -1,0 +1,29 @@
+#include "cli/channel_data_cli.h"
+#include "cli/commands_all.h"
+
+namespace dorvane::cli {
+
+namespace {
+
+int runRepack(const QStringList& args) {
+    if (args.size() != 2) return usageError(repackCommand(), QStringLiteral("repack needs an input and an output file"));
+    const auto db = loadChannelDataFile(args[0]);
+    if (!db) return kExitFailure;
+    if (!saveChannelDataFile(*db, args[1])) return kExitFailure;
+    out() << "Wrote " << args[1] << " (" << channelDataBuffer().length() << " bytes)" << Qt::endl;
+    return kExitOk;
+}
+
+}  // namespace
+
+const Command& repackCommand() {
+    static const Command command{
+        "repack", "repack IN OUT",
+        "Unpacks the channel-data file IN and packs it again into OUT, as the\n"
+        "editor's save does: channels stand packed from slot 0, deleted ones are\n"
+        "dropped, the date is today's.",
+        runRepack};
+    return command;
+}
+
+}  // namespace dorvane::cli
