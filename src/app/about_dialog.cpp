@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "app/dialog_units.h"
 #include "app/version.h"
@@ -22,10 +23,13 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     bold.setBold(true);
     name->setFont(bold);
     name->setGeometry(dialogUnits(40, 10, 40, 8).adjusted(0, -2, 0, 2));
+    name->adjustSize();
 
     version_ = new QLabel(QStringLiteral("Version v1.0"), this);
     version_->setObjectName(QStringLiteral("control1015"));
-    version_->setGeometry(dialogUnits(81, 10, 83, 8).adjusted(0, -2, 0, 2));
+    // After the name, however wide the font makes it.
+    const QRect versionPlace = dialogUnits(81, 10, 83, 8).adjusted(0, -2, 0, 2);
+    version_->setGeometry(versionPlace.translated(std::max(0, name->geometry().right() + 6 - versionPlace.left()), 0));
     version_->setText(QString::fromStdString(aboutVersionLine()));
 
     auto* blurb = new QLabel(QStringLiteral("Service tool for digital satellite receivers:\n"

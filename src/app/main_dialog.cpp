@@ -18,7 +18,7 @@
 #include "app/serial_config_dialog.h"
 #include "app/settings.h"
 #include "app/version.h"
-#include "app/window_event_loop.h"
+#include "transfer/qt_event_loop.h"
 #include "app/window_prompts.h"
 #include "database/channel_data_buffer.h"
 #include "database/channel_data_file.h"
@@ -60,7 +60,7 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
       options_(std::move(options)),
       buffer_(channelDataBuffer()),
-      loop_(std::make_unique<WindowEventLoop>()),
+      loop_(std::make_unique<QtEventLoop>()),
       portName_(options_.portName) {
     if (options_.prompts) {
         prompts_ = options_.prompts;
@@ -227,7 +227,9 @@ void CMainDialog::buildControls() {
     controls_[kLog] = log_;
 
     titleButton_ = new CSkinButton(QString::fromStdString(titleText()), this);
-    titleButton_->setGeometry(dialogUnits(191, 42, 51, 15));
+    // Wider than the template to the left (the header is empty there), so
+    // that "Dorvane_QX 0.6" fits on one line; it sits on the skin's badge.
+    titleButton_->setGeometry(QRect(248, 64, 118, 28));
     titleButton_->setFocusPolicy(Qt::NoFocus);
     controls_[kTitle] = titleButton_;
 
@@ -244,7 +246,10 @@ void CMainDialog::buildControls() {
 
     forced_ = new QCheckBox(QStringLiteral("Forced download"), this);
     forced_->setPalette(labelPalette);
-    forced_->setGeometry(dialogUnits(118, 208, 67, 15));
+    forced_->setGeometry(dialogUnits(118, 208, 67, 15).translated(-6, 0));
+    QFont small = font();
+    small.setPixelSize(10);
+    forced_->setFont(small);
     forced_->setEnabled(false);
     forced_->setToolTip(QStringLiteral("Download even when the STB's buyer code does not match the image"));
     controls_[kForced] = forced_;
@@ -492,7 +497,7 @@ void CMainDialog::onConfigureClicked() {
 void CMainDialog::onOpenClicked() {
     if (busy()) {
         // Replacing the image under a running download is not allowed.
-        prompts_->message(this, QStringLiteral("You can't open a file while transferring..."));
+        prompts_->message(this, QStringLiteral("You can't open a file on downloading..."));
         return;
     }
     const QString path = prompts_->openFileName(this, kOpenFilter);

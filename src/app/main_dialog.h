@@ -26,7 +26,7 @@ namespace dorvane {
 class CSkinButton;
 class CTextProgressBar;
 class ChannelDataBuffer;
-class WindowEventLoop;
+class QtEventLoop;
 class WindowPrompts;
 
 // The program's window: a frameless, skinned and shaped panel with the
@@ -135,7 +135,7 @@ private:
     CSerialPort port_;
     CImageFile image_;
     ChannelDataBuffer& buffer_;
-    std::unique_ptr<WindowEventLoop> loop_;
+    std::unique_ptr<QtEventLoop> loop_;
     std::unique_ptr<CTransferEngine> engine_;
     std::unique_ptr<OperatorFlow> flow_;
 

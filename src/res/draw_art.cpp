@@ -43,9 +43,12 @@ void keyOutside(QImage& image, const QPainterPath& shape, const QColor& key) {
 
 // The control positions of the main window in pixels (dialog units of the
 // window template times the MS Sans Serif 8 base units 6 x 13).
-int px(int dluX) { return dluX * 6 / 4; }
-int py(int dluY) { return dluY * 13 / 8; }
-QRect dlu(int x, int y, int w, int h) { return QRect(px(x), py(y), px(w), py(h)); }
+int px(int dluX) { return (dluX * 6 + 2) / 4; }
+int py(int dluY) { return (dluY * 13 + 4) / 8; }
+QRect dlu(int x, int y, int w, int h) { return QRect(px(x), py(y), px(x + w) - px(x), py(y + h) - py(y)); }
+
+// The title button, widened to the left so that its text fits on one line.
+QRect titleBadge() { return QRect(248, 64, 118, 28); }
 
 void engrave(QPainter& p, const QRectF& r, qreal radius) {
     // A recessed area: dark fill, shadow on the upper edge, light lower edge.
@@ -135,7 +138,19 @@ QImage drawSkin() {
         accent.setColorAt(0.7, QColor(0x3d, 0x8b, 0xe0, 90));
         accent.setColorAt(1, QColor(0x3d, 0x8b, 0xe0, 0));
         p.setPen(QPen(QBrush(accent), 2));
-        p.drawLine(QPointF(22, 80), QPointF(368, 80));
+        p.drawLine(QPointF(22, 80), QPointF(240, 80));
+
+        // Badge behind the title button (its text is drawn by the button).
+        const QRectF badge(titleBadge());
+        QLinearGradient b(badge.topLeft(), badge.bottomLeft());
+        b.setColorAt(0, QColor(0xb4, 0xc6, 0xd9));
+        b.setColorAt(1, QColor(0x7e, 0x96, 0xb0));
+        p.setPen(QPen(QColor(0x10, 0x13, 0x17), 1));
+        p.setBrush(b);
+        p.drawRoundedRect(badge.adjusted(0.5, 0.5, -0.5, -0.5), 7, 7);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(255, 255, 255, 120), 1));
+        p.drawLine(QPointF(badge.left() + 7, badge.top() + 1.5), QPointF(badge.right() - 7, badge.top() + 1.5));
 
         // Plate under the Minimize and Close buttons.
         const QRect minimize = QRect(px(217), py(18), 18, 18);

@@ -1,0 +1,532 @@
+// The main window against a simulated STB on a pseudo-terminal: start-up
+// and the port, the commands, downloads and uploads to their ends.
+
+#include <QAbstractItemModel>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "app/main_dialog.h"
+#include "app/settings.h"
+#include "sim/sim_process.h"
+#include "support/image_builder.h"
+#include "support/temp_dir.h"
+#include "ui/scripted_prompts.h"
+#include "ui/skin_button.h"
+#include "ui/text_progress_bar.h"
+
+using namespace dorvane;
+namespace fs = std::filesystem;
+
+namespace {
+
+const QString kNoFile = QStringLiteral("Please, Open a File to be downloaded!");
+const QString kPortClosed = QStringLiteral("Can't open Serial Port! Please, Check your Serial port setting!");
+const QString kTurnOff = QStringLiteral("Before download start, You should turn off the Power of STB");
+const QString kTurnOn = QStringLiteral(
+    "Before upload start, You should turn on the Power of STB and activate 'PC COM' item in 'Software Transfer' menu");
+const QString kEnqEnd = QStringLiteral("Downloading stopped successfully. \nYour STB will restart now!");
+const QString kAckEnd =
+    QStringLiteral("Downloading stopped successfully. \nYou should Check LCD window whether STB has remain job or not!");
+const QString kRefused = QStringLiteral("This image can't be downloaded your STB!");
+
+QString qpath(const fs::path& p) { return QString::fromStdString(p.string()); }
+
+// Records the progress bar's position at the moment a log line appears.
+class ProgressAtLine : public QObject {
+public:
+    ProgressAtLine(CMainDialog& w, const QString& line) : line_(line) {
+        auto* log = static_cast<QListWidget*>(w.control(CMainDialog::kLog));
+        auto* bar = static_cast<CTextProgressBar*>(w.control(CMainDialog::kProgress));
+        connect(log->model(), &QAbstractItemModel::rowsInserted, this, [this, log, bar](const QModelIndex&, int, int last) {
+            if (log->item(last)->text() == line_) position = bar->position();
+        });
+    }
+    int position = -1;
+
+private:
+    QString line_;
+};
+
+// A timer that should run every 10 ms; records how late it came.
+class StallProbe : public QObject {
+public:
+    StallProbe() {
+        timer_.setTimerType(Qt::PreciseTimer);
+        timer_.setInterval(10);
+        connect(&timer_, &QTimer::timeout, this, [this] {
+            const qint64 now = clock_.elapsed();
+            maxLateness = std::max(maxLateness, now - last_ - 10);
+            last_ = now;
+        });
+        clock_.start();
+        timer_.start();
+    }
+    qint64 maxLateness = 0;
+
+private:
+    QTimer timer_;
+    QElapsedTimer clock_;
+    qint64 last_ = 0;
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TempDir> dir_;
+    fs::path image_;      // 1 MiB application image, buyer "XY"
+    fs::path smallImage_; // 64 KiB
+    fs::path irz_;        // a channel-data file
+
+    std::unique_ptr<CMainDialog> window(const QString& port, ScriptedPrompts& prompts, Millis startTimeout = 30000) {
+        CMainDialog::Options o;
+        o.portName = port;
+        o.prompts = &prompts;
+        o.settingsApplication = QStringLiteral("dorvane-window-test");
+        o.flowTimes.startTimeout = startTimeout;
+        auto w = std::make_unique<CMainDialog>(o);
+        w->show();
+        return w;
+    }
+
+    static CSkinButton* button(CMainDialog& w, int id) { return static_cast<CSkinButton*>(w.control(id)); }
+    static CTextProgressBar* bar(CMainDialog& w) { return static_cast<CTextProgressBar*>(w.control(CMainDialog::kProgress)); }
+
+private slots:
+    void initTestCase() {
+        dir_ = std::make_unique<test::TempDir>();
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir_->file("config").string()));
+        test::XprFields fields;
+        image_ = dir_->write("app.img", test::xprImage(fields, test::patternBytes(1 << 20)));
+        smallImage_ = dir_->write("small.img", test::xprImage(fields, test::patternBytes(64 << 10, 7)));
+        test::Bytes irz(160, 0);
+        irz[0] = 'I';
+        irz[1] = 'R';
+        irz[2] = 'Z';
+        for (std::size_t i = 3; i < irz.size(); ++i) irz[i] = static_cast<std::uint8_t>(i * 7);
+        irz_ = dir_->write("data.irz", irz);
+    }
+
+    void cleanupTestCase() { dir_.reset(); }
+
+    // ------------------------------------------------------------ the port
+
+    void startupWithAnExistingPort() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        QCOMPARE(w->logLines().value(0), sim.path() + QStringLiteral(" port was opened successfully!"));
+        QVERIFY(w->portLampOn());
+        QVERIFY(prompts.messages.isEmpty());
+        QVERIFY(!w->portRetryRunning());
+        const auto* label = static_cast<QLabel*>(w->control(CMainDialog::kPortName));
+        QCOMPARE(label->text(), sim.path().mid(5));  // "pts/N"
+    }
+
+    void startupWithAMissingPortRetriesSilentlyUntilItAppears() {
+        const fs::path link = dir_->file("ttyLATER");
+        fs::remove(link);
+        ScriptedPrompts prompts;
+        auto w = window(qpath(link), prompts);
+        const QString failed = QStringLiteral("Port(%1) open failed.").arg(qpath(link));
+        QCOMPARE(prompts.messages, QStringList{failed});
+        QCOMPARE(w->logLines(), QStringList{failed});
+        QVERIFY(!w->portLampOn());
+        QVERIFY(w->portRetryRunning());
+        QTest::qWait(1200);  // two retries and more
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(w->logLines().size(), 1);
+
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        fs::create_symlink(sim.path().toStdString(), link);
+        QTRY_VERIFY_WITH_TIMEOUT(w->portLampOn(), 2000);
+        QCOMPARE(w->logLines().last(), qpath(link) + QStringLiteral(" port was opened successfully!"));
+        QVERIFY(!w->portRetryRunning());
+        QCOMPARE(prompts.messages.size(), 1);
+        w.reset();
+        fs::remove(link);
+    }
+
+    void portLampDisconnectsAndConnects() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        button(*w, CMainDialog::kPortLamp)->click();
+        QCOMPARE(w->logLines().last(), sim.path() + QStringLiteral(" disconnected."));
+        QVERIFY(!w->portLampOn());
+        QVERIFY(!w->port().isOpen());
+        QTest::qWait(700);
+        QVERIFY(!w->port().isOpen());  // no retry after a disconnect by hand
+        button(*w, CMainDialog::kPortLamp)->click();
+        QCOMPARE(w->logLines().last(), sim.path() + QStringLiteral(" connected."));
+        QVERIFY(w->portLampOn());
+        QVERIFY(w->port().isOpen());
+    }
+
+    void configureChoosesAnotherPortAndStoresIt() {
+        SimProcess first({QStringLiteral("--start"), QStringLiteral("off")});
+        SimProcess second({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(first.path(), prompts);
+        prompts.port = second.path();
+        button(*w, CMainDialog::kConfigure)->click();
+        QCOMPARE(w->portName(), second.path());
+        QCOMPARE(w->logLines().last(), second.path() + QStringLiteral(" port was opened successfully!"));
+        QCOMPARE(Settings(QStringLiteral("dorvane-window-test")).portName(), second.path());
+        // Cancelled: nothing changes.
+        prompts.port.reset();
+        const int lines = static_cast<int>(w->logLines().size());
+        button(*w, CMainDialog::kConfigure)->click();
+        QCOMPARE(w->portName(), second.path());
+        QCOMPARE(w->logLines().size(), lines);
+    }
+
+    void adapterUnpluggedMidTransferEndsItAndThePortComesBack() {
+        const fs::path link = dir_->file("ttyUNPLUG");
+        fs::remove(link);
+        auto sim = std::make_unique<SimProcess>(QStringList{QStringLiteral("--start"), QStringLiteral("off"),
+                                                            QStringLiteral("--rate"), QStringLiteral("0"),
+                                                            QStringLiteral("--fault"), QStringLiteral("close@block:20")});
+        fs::create_symlink(sim->path().toStdString(), link);
+        ScriptedPrompts prompts;
+        auto w = window(qpath(link), prompts);
+        QVERIFY(w->portLampOn());
+        w->openFile(qpath(image_));
+        button(*w, CMainDialog::kDownload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
+        sim->command("on");
+        QTRY_VERIFY_WITH_TIMEOUT(!w->busy(), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->portLampOn(), 2000);
+        QVERIFY(w->logLines().contains(QStringLiteral("Serial Port Error! The port stopped working.")));
+        QVERIFY(std::any_of(w->logLines().begin(), w->logLines().end(),
+                            [&](const QString& l) { return l.startsWith(QStringLiteral("Port(%1) failed").arg(qpath(link))); }));
+        QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
+        QVERIFY(w->portRetryRunning());
+
+        // The adapter comes back (another terminal behind the same name).
+        sim.reset();
+        fs::remove(link);
+        SimProcess again({QStringLiteral("--start"), QStringLiteral("off")});
+        fs::create_symlink(again.path().toStdString(), link);
+        QTRY_VERIFY_WITH_TIMEOUT(w->portLampOn(), 3000);
+        QCOMPARE(w->logLines().last(), qpath(link) + QStringLiteral(" port was opened successfully!"));
+        w.reset();
+        fs::remove(link);
+    }
+
+    // ------------------------------------------------------------ files and refusals
+
+    void openingChannelDataShowsEditAndAnImageHidesIt() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        QWidget* edit = w->control(CMainDialog::kEditor);
+        auto* forced = static_cast<QCheckBox*>(w->control(CMainDialog::kForced));
+        QVERIFY(!edit->isVisible());
+        QVERIFY(!forced->isEnabled());
+
+        prompts.openFile = qpath(irz_);
+        button(*w, CMainDialog::kOpen)->click();
+        QVERIFY(edit->isVisible());
+        QVERIFY(!forced->isEnabled());  // disabled until the first other file
+        QCOMPARE(static_cast<QLineEdit*>(w->control(CMainDialog::kFilePath))->text(), qpath(irz_));
+        QVERIFY(w->logLines().contains(QStringLiteral("Image Type : IRZ Data.")));
+
+        prompts.openFile = qpath(smallImage_);
+        button(*w, CMainDialog::kOpen)->click();
+        QVERIFY(!edit->isVisible());
+        QVERIFY(forced->isEnabled());
+        forced->click();
+        QVERIFY(w->flow().forcedDownload());
+        // Opening again turns the option off.
+        button(*w, CMainDialog::kOpen)->click();
+        QVERIFY(!forced->isChecked());
+        QVERIFY(!w->flow().forcedDownload());
+
+        // Cancelled: nothing changes.
+        prompts.openFile.clear();
+        const auto lines = w->logLines().size();
+        button(*w, CMainDialog::kOpen)->click();
+        QCOMPARE(w->logLines().size(), lines);
+    }
+
+    void downloadPreconditions() {
+        SimProcess app({QStringLiteral("--start"), QStringLiteral("app")});
+        ScriptedPrompts prompts;
+        auto w = window(app.path(), prompts);
+        button(*w, CMainDialog::kDownload)->click();
+        QCOMPARE(prompts.messages, QStringList{kNoFile});
+
+        w->openFile(qpath(smallImage_));
+        // The receiver's application answers: it must be switched off first.
+        button(*w, CMainDialog::kDownload)->click();
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 2, 2000);
+        QCOMPARE(prompts.messages.last(), kTurnOff);
+        QVERIFY(!w->busy());
+        QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
+
+        button(*w, CMainDialog::kPortLamp)->click();  // disconnect
+        button(*w, CMainDialog::kDownload)->click();
+        QCOMPARE(prompts.messages.last(), kPortClosed);
+        QVERIFY(!w->busy());
+    }
+
+    void uploadPreconditionsAndTheCancelledSaveDialog() {
+        SimProcess off({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(off.path(), prompts);
+        w->openFile(qpath(smallImage_));
+        const auto before = test::readFile(smallImage_);
+        const QStringList lines = w->logLines();
+
+        // The save dialog dismissed: the command ends there, nothing is written.
+        prompts.saveFile.clear();
+        button(*w, CMainDialog::kUpload)->click();
+        QCOMPARE(prompts.saveDialogs, 1);
+        QTest::qWait(600);
+        QVERIFY(!w->busy());
+        QVERIFY(prompts.messages.isEmpty());
+        QCOMPARE(w->logLines(), lines);
+        QCOMPARE(static_cast<QLineEdit*>(w->control(CMainDialog::kFilePath))->text(), qpath(smallImage_));
+        QCOMPARE(test::readFile(smallImage_), before);
+
+        // The receiver is off: the save dialog first, then the refusal.
+        const fs::path target = dir_->file("never.irz");
+        prompts.saveFile = qpath(target);
+        button(*w, CMainDialog::kUpload)->click();
+        QCOMPARE(prompts.saveDialogs, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(prompts.messages.size(), 1, 2000);
+        QCOMPARE(prompts.messages.last(), kTurnOn);
+        QVERIFY(!w->busy());
+        QVERIFY(!fs::exists(target));
+
+        button(*w, CMainDialog::kPortLamp)->click();  // disconnect
+        button(*w, CMainDialog::kUpload)->click();
+        QCOMPARE(prompts.messages.last(), kPortClosed);
+        QCOMPARE(prompts.saveDialogs, 2);
+    }
+
+    // ------------------------------------------------------------ downloads
+
+    void downloadEnqAnswerEndsAtItsBoxWith68PercentAtTheLastAck() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off"), QStringLiteral("--rate"), QStringLiteral("0"),
+                        QStringLiteral("--answer"), QStringLiteral("enq"), QStringLiteral("--write-ms"),
+                        QStringLiteral("500"), QStringLiteral("--app-version"), QStringLiteral("0x01020300")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        w->openFile(qpath(image_));
+        ProgressAtLine atEnd(*w, QStringLiteral("Transferring ended."));
+        button(*w, CMainDialog::kDownload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
+        QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Stop"));
+        QCOMPARE(bar(*w)->text(), QStringLiteral("Waiting Turning on STB..."));
+        sim.command("on");
+        QTRY_VERIFY_WITH_TIMEOUT(prompts.messages.contains(kEnqEnd), 60000);
+        QCOMPARE(atEnd.position, 68);
+        QCOMPARE(bar(*w)->position(), 100);
+        QVERIFY(!w->busy());
+        QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
+        const QStringList log = w->logLines();
+        const auto order = {QStringLiteral("Downloading process started."), QStringLiteral("STB App Ver : 1.2.3"),
+                            QStringLiteral("Transferring started."), QStringLiteral("Transferring ended."),
+                            QStringLiteral("Writing Image started."), QStringLiteral("Writing Image stopped."),
+                            QStringLiteral("Downloading stopped successfully!")};
+        qsizetype at = -1;
+        for (const QString& line : order) {
+            const qsizetype found = log.indexOf(line, at + 1);
+            QVERIFY2(found > at, qPrintable(line));
+            at = found;
+        }
+        QCOMPARE(prompts.messages, QStringList{kEnqEnd});
+    }
+
+    void downloadAckAnswerReaches100Percent() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off"), QStringLiteral("--rate"), QStringLiteral("0"),
+                        QStringLiteral("--answer"), QStringLiteral("ack")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        w->openFile(qpath(image_));
+        ProgressAtLine atEnd(*w, QStringLiteral("Transferring ended."));
+        button(*w, CMainDialog::kDownload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
+        sim.command("on");
+        QTRY_VERIFY_WITH_TIMEOUT(prompts.messages.contains(kAckEnd), 60000);
+        QCOMPARE(atEnd.position, 100);
+        QVERIFY(w->logLines().contains(QStringLiteral("Transferring started!")));
+        QVERIFY(!w->busy());
+        QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
+    }
+
+    void stopAnsweredNoGoesOnAndYesCancels() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        w->openFile(qpath(smallImage_));
+        button(*w, CMainDialog::kDownload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
+
+        // Configure and Open are refused while it runs.
+        button(*w, CMainDialog::kConfigure)->click();
+        QCOMPARE(prompts.messages.last(), QStringLiteral("You can't configure Serial port on downloading..."));
+        prompts.openFile = qpath(irz_);
+        button(*w, CMainDialog::kOpen)->click();
+        QCOMPARE(prompts.messages.last(), QStringLiteral("You can't open a file on downloading..."));
+        QVERIFY(!w->control(CMainDialog::kEditor)->isVisible());
+
+        prompts.answers = {false};
+        button(*w, CMainDialog::kDownload)->click();
+        QCOMPARE(prompts.questions.last(), QStringLiteral("Do you want to stop the downloading?"));
+        QVERIFY(w->busy());
+        QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Stop"));
+        QVERIFY(!w->engine().stopRequested());
+
+        prompts.answers = {true};
+        button(*w, CMainDialog::kUpload)->click();  // either button stops, with its own question
+        QCOMPARE(prompts.questions.last(), QStringLiteral("Do you want to stop the uploading?"));
+        QVERIFY(!w->busy());
+        QCOMPARE(w->logLines().last(), QStringLiteral("Transferring canceled!"));
+        QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
+        QVERIFY(bar(*w)->text().isEmpty());
+    }
+
+    void startTimeOut() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts, 1500);
+        w->openFile(qpath(smallImage_));
+        button(*w, CMainDialog::kDownload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->busy(), 4000);
+        QCOMPARE(w->logLines().last(), QStringLiteral("Transferring timeout occurred!"));
+        QCOMPARE(prompts.messages, QStringList{QStringLiteral("Timeout occurred! Please, Check your STB, And retry!")});
+        QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
+    }
+
+    void refusedImage() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off"), QStringLiteral("--rate"), QStringLiteral("0"),
+                        QStringLiteral("--buyer"), QStringLiteral("AB")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        w->openFile(qpath(smallImage_));  // buyer "XY"
+        button(*w, CMainDialog::kDownload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
+        sim.command("on");
+        QTRY_VERIFY_WITH_TIMEOUT(!w->busy(), 15000);
+        QCOMPARE(prompts.messages, QStringList{kRefused});
+        QCOMPARE(w->logLines().last(), kRefused);
+    }
+
+    // ------------------------------------------------------------ upload
+
+    void uploadIsSavedIntoTheChosenFile() {
+        const fs::path served = dir_->write("served.irz", [] {
+            test::Bytes b = test::patternBytes(20000, 3);
+            b[0] = 'I';
+            b[1] = 'R';
+            b[2] = 'Z';
+            return b;
+        }());
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("app"), QStringLiteral("--rate"), QStringLiteral("0"),
+                        QStringLiteral("--upload-file"), qpath(served)});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        const fs::path target = dir_->file("backup.irz");
+        { std::ofstream(target) << "old contents"; }
+        prompts.saveFile = qpath(target);
+        button(*w, CMainDialog::kUpload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 3000);
+        QCOMPARE(button(*w, CMainDialog::kUpload)->text(), QStringLiteral("Stop"));
+        QTRY_VERIFY_WITH_TIMEOUT(w->logLines().contains(QStringLiteral("Uploading finished successfully!")), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(w->logLines().contains(QStringLiteral(" ") + qpath(target)), 3000);
+        QVERIFY(!w->busy());
+        QCOMPARE(test::readFile(target), test::readFile(served));
+        QCOMPARE(bar(*w)->position(), 100);
+        QCOMPARE(button(*w, CMainDialog::kUpload)->text(), QStringLiteral("Upload"));
+        QVERIFY(w->control(CMainDialog::kEditor)->isVisible());
+        QCOMPARE(static_cast<QLineEdit*>(w->control(CMainDialog::kFilePath))->text(), qpath(target));
+        QVERIFY(prompts.messages.isEmpty());
+    }
+
+    // ------------------------------------------------------------ never frozen
+
+    void userInterfaceNeverStallsDuringPacedTransfers() {
+        const fs::path served = dir_->write("paced.irz", [] {
+            test::Bytes b = test::patternBytes(48 * 1024, 5);
+            b[0] = 'I';
+            b[1] = 'R';
+            b[2] = 'Z';
+            return b;
+        }());
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off"), QStringLiteral("--answer"),
+                        QStringLiteral("enq"), QStringLiteral("--write-ms"), QStringLiteral("300"),
+                        QStringLiteral("--boot-ms"), QStringLiteral("500"), QStringLiteral("--upload-file"),
+                        qpath(served)});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        w->openFile(qpath(smallImage_));
+
+        StallProbe downloadProbe;
+        button(*w, CMainDialog::kDownload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
+        sim.command("on");
+        QTRY_VERIFY_WITH_TIMEOUT(prompts.messages.contains(kEnqEnd), 30000);
+        const qint64 downloadLateness = downloadProbe.maxLateness;
+
+        // The receiver restarts into its application; then the upload.
+        QTRY_VERIFY_WITH_TIMEOUT(w->powerLampOn(), 10000);
+        const fs::path target = dir_->file("paced-backup.irz");
+        prompts.saveFile = qpath(target);
+        StallProbe uploadProbe;
+        button(*w, CMainDialog::kUpload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->logLines().contains(QStringLiteral("Uploading finished successfully!")), 30000);
+        const qint64 uploadLateness = uploadProbe.maxLateness;
+        QCOMPARE(test::readFile(target), test::readFile(served));
+
+        qInfo("UI stall probe (10 ms timer): max lateness %lld ms during the download, %lld ms during the upload",
+              static_cast<long long>(downloadLateness), static_cast<long long>(uploadLateness));
+        // A blocking pause of the old kind (200 or 400 ms) would show here.
+        QVERIFY2(downloadLateness < 100, qPrintable(QString::number(downloadLateness)));
+        QVERIFY2(uploadLateness < 100, qPrintable(QString::number(uploadLateness)));
+    }
+
+    // ------------------------------------------------------------ the rest of the window
+
+    void titleOpensAboutAndCloseAsksWhileBusy() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        button(*w, CMainDialog::kTitle)->click();
+        QCOMPARE(prompts.aboutBoxes, 1);
+        QCOMPARE(button(*w, CMainDialog::kTitle)->text(), QStringLiteral("Dorvane_QX 0.6"));
+        QVERIFY(!w->mask().isEmpty());
+        QVERIFY(!w->mask().contains(QPoint(0, 0)));
+
+        w->openFile(qpath(smallImage_));
+        button(*w, CMainDialog::kDownload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
+        prompts.answers = {false};
+        button(*w, CMainDialog::kClose)->click();
+        QCOMPARE(prompts.questions.last(),
+                 QStringLiteral("Downloading process is in progress, Do you want to stop the downloading?"));
+        QVERIFY(w->isVisible());
+        QVERIFY(w->busy());
+        prompts.answers = {true};
+        button(*w, CMainDialog::kClose)->click();
+        QVERIFY(!w->isVisible());
+        QVERIFY(!w->busy());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -1,0 +1,112 @@
+// Renders the main window (idle and during a download), the About box and
+// the port dialog into PNG files, for looking at the window without
+// running it by hand. Meant for an X server such as Xvfb.
+//
+// usage: dorvane-screenshots OUTDIR PORT IMAGE
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/about_dialog.h"
+#include "app/main_dialog.h"
+#include "app/serial_config_dialog.h"
+#include "scripted_prompts.h"
+#include "ui/text_progress_bar.h"
+
+using namespace dorvane;
+
+namespace {
+
+void settle(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool save(const QPixmap& pixmap, const QString& dir, const char* name) {
+    const QString path = QDir(dir).filePath(QString::fromLatin1(name));
+    const bool ok = pixmap.save(path, "PNG");
+    std::printf("%s %s\n", ok ? "wrote" : "cannot write", qPrintable(path));
+    return ok;
+}
+
+// The window as it shows on the desktop: from the screen where a window
+// system draws it (its shape included), composed from its mask elsewhere.
+QPixmap shot(QWidget& w) {
+    QScreen* screen = w.screen();
+    const bool onDesktop = QGuiApplication::platformName() == QLatin1String("xcb");
+    const QRect area = w.frameGeometry().adjusted(-12, -12, 12, 12);
+    if (onDesktop && screen) return screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    QPixmap out(area.size());
+    out.fill(QColor(0x9a, 0xa3, 0xad));
+    QPainter p(&out);
+    p.setClipRegion(w.mask().isEmpty() ? QRegion(w.rect()).translated(12, 12) : w.mask().translated(12, 12));
+    p.drawPixmap(12, 12, w.grab());
+    return out;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 4) {
+        std::fprintf(stderr, "usage: dorvane-screenshots OUTDIR PORT IMAGE\n");
+        return 2;
+    }
+    const QString dir = args.at(1);
+    QDir().mkpath(dir);
+
+    // A plain desktop behind the shaped window.
+    QWidget desktop;
+    desktop.setWindowFlags(Qt::FramelessWindowHint);
+    desktop.setStyleSheet(QStringLiteral("background: #9aa3ad;"));
+    if (QScreen* s = QGuiApplication::primaryScreen()) desktop.setGeometry(s->geometry());
+    desktop.show();
+    settle(200);
+
+    ScriptedPrompts prompts;
+    prompts.answers = {true, true, true};
+    CMainDialog::Options options;
+    options.portName = args.at(2);
+    options.prompts = &prompts;
+    options.settingsApplication = QStringLiteral("dorvane-screenshots");
+    CMainDialog window(options);
+    window.move(40, 40);
+    window.show();
+    window.raise();
+    settle(1500);
+    bool ok = save(shot(window), dir, "main_idle.png");
+
+    window.openFile(args.at(3));
+    settle(300);
+    window.flow().downloadClicked();
+    auto* bar = static_cast<CTextProgressBar*>(window.control(CMainDialog::kProgress));
+    QElapsedTimer t;
+    t.start();
+    while (bar->position() < 30 && t.elapsed() < 60000) settle(100);
+    settle(1200);  // the elapsed and throughput fields have ticked
+    ok = save(shot(window), dir, "main_download.png") && ok;
+    if (window.busy()) window.flow().cancel();
+
+    CAboutDialog about(&window);
+    about.show();
+    settle(300);
+    ok = save(about.grab(), dir, "about.png") && ok;
+    about.close();
+
+    CSerialConfigDialog config(&window);
+    config.setPortName(args.at(2));
+    config.show();
+    settle(300);
+    ok = save(config.grab(), dir, "serial_config.png") && ok;
+    config.close();
+
+    if (!prompts.messages.isEmpty()) std::printf("boxes: %s\n", qPrintable(prompts.messages.join(QStringLiteral(" | "))));
+    return ok ? 0 : 1;
+}
