@@ -533,6 +533,72 @@ private slots:
         QVERIFY(fileBytes(session.path()) != original);
     }
 
+    void addsAndDeletesSatellitesWithEverySatelliteListed() {
+        ScriptedPrompts prompts;
+        auto db = std::make_unique<ReceiverDatabase>(*source_);
+        db->deleteSatellite(160);
+        EditorSession session(*db);
+        auto& w = session.dialog();
+        // With "Searched Sat" the satellite list takes no "Add".
+        selectRows(w.leftList(), {0});
+        clickList(w.leftList());
+        QVERIFY(!w.addButton()->isEnabled());
+        clickRadio(w.allSatButton());
+        const int rows = w.leftList()->listModel()->rowCount();
+        selectRows(w.leftList(), {0});
+        clickList(w.leftList());
+        QCOMPARE(w.activeList(), int(CReceiverDataDialog::LeftList));
+        QVERIFY(w.addButton()->isEnabled() && w.deleteButton()->isEnabled());
+        prompts.onDialog = [](QDialog& d) {
+            auto* sat = qobject_cast<CEditSatelliteDialog*>(&d);
+            if (!sat) return int(QDialog::Rejected);
+            sat->locationEdit()->setText(QStringLiteral("1300"));
+            sat->accept();
+            return sat->result();
+        };
+        QTest::mouseClick(w.addButton(), Qt::LeftButton);
+        QCOMPARE(w.leftList()->listModel()->rowCount(), rows + 1);
+        QCOMPARE(w.leftList()->listModel()->ids().back(), 160);
+        QCOMPARE(w.leftList()->model()->index(rows, 0).data().toString(), QStringLiteral("SAT 161"));
+        QCOMPARE(int(session.database().satellite(160).location), 1300);
+        QVERIFY(w.isDirty());
+
+        // Delete two satellites: their transponders and channels go too.
+        const int first = w.leftList()->listModel()->idAt(0);
+        const int second = w.leftList()->listModel()->idAt(1);
+        selectRows(w.leftList(), {0, 1});
+        clickList(w.leftList());
+        QTest::mouseClick(w.deleteButton(), Qt::LeftButton);
+        QCOMPARE(prompts.questions.last(), QStringLiteral("Are you sure to delete all selected satellites?"));
+        QCOMPARE(w.leftList()->listModel()->rowCount(), rows - 1);
+        QCOMPARE(w.middleList()->listModel()->rowCount(), 0);
+        QCOMPARE(w.channelList()->listModel()->rowCount(), 0);
+        QCOMPARE(w.counterValue(1036), 0);
+        const ReceiverDatabase& edited = session.database();
+        QVERIFY(!satelliteInUse(edited.satellite(first)) && !satelliteInUse(edited.satellite(second)));
+        for (int t = 0; t < kTransponderSlots; ++t) {
+            QVERIFY(edited.transponder(t).satellite != first + 1 && edited.transponder(t).satellite != second + 1);
+        }
+        for (int n = 0; n < kChannelSlots; ++n) {
+            QVERIFY(channelFree(edited.channel(n)) || (edited.channel(n).satellite != first && edited.channel(n).satellite != second));
+        }
+    }
+
+    void aRefusedBlobOpensNoWindow() {
+        ScriptedPrompts prompts;
+        EditorSession session(*source_);
+        const auto length = session.buffer().length();
+        session.buffer().setLength(length / 2);  // shorter than the blob it holds
+        CReceiverDataDialog w(session.database(), session.buffer());
+        QVERIFY(!w.initialise());
+        QCOMPARE(prompts.messages.size(), 1);
+        session.buffer().setLength(length);
+        session.buffer().data()[0] = 'X';
+        CReceiverDataDialog w2(session.database(), session.buffer());
+        QVERIFY(!w2.initialise());
+        QCOMPARE(prompts.messages.last(), QStringLiteral("Invalid Backup Data"));
+    }
+
     void aFailedSaveSaysSoAndKeepsTheChanges() {
         ScriptedPrompts prompts;
         EditorSession session(*source_);
