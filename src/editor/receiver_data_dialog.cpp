@@ -556,8 +556,12 @@ void CReceiverDataDialog::channelListDoubleClicked() {
     const int row = channelList_->firstSelectedRow();
     if (row < 0) return;
     if (editChannel(channelModel_->idAt(row))) {
+        // The channel may now stand on another transponder: the counts shown
+        // beside satellites and transponders follow.
+        db_.recount();
         channelModel_->rowChanged(row);
-        if (viewMode_ != SatelliteView) middleModel_->allRowsChanged();
+        middleModel_->allRowsChanged();
+        leftModel_->allRowsChanged();
     }
 }
 
@@ -621,7 +625,8 @@ void CReceiverDataDialog::addSatellite() {
 }
 
 void CReceiverDataDialog::addTransponder() {
-    if (lastTransponderId_ < 0) return;
+    // The last listed transponder may have been deleted since.
+    if (lastTransponderId_ < 0 || transponderFree(db_.transponder(lastTransponderId_))) return;
     const int number = db_.duplicateTransponder(lastTransponderId_);
     if (number < 0) {
         showMessage(QStringLiteral("Cannot add transponder"), true);
@@ -638,7 +643,8 @@ void CReceiverDataDialog::addTransponder() {
 }
 
 void CReceiverDataDialog::addChannel() {
-    if (currentChannelId_ < 0) return;
+    // The remembered channel may have been deleted or moved away since.
+    if (currentChannelId_ < 0 || channelFree(db_.channel(currentChannelId_))) return;
     const int number = db_.duplicateChannel(currentChannelId_);
     if (number < 0) {
         showMessage(QStringLiteral("Cannot add channel"), true);

@@ -1,8 +1,8 @@
-// Renumbering along with a channel move.
+// Where channels go when marked ones are gathered in front of a destination
+// (the favourites are renumbered with it; the window test checks that).
 
 #include <QTest>
 
-#include "database/receiver_database.h"
 #include "editor/channel_move.h"
 
 using namespace dorvane;
@@ -26,29 +26,6 @@ private slots:
         QCOMPARE(toEnd, (std::vector<int>{9, 0, 1, 2, 3, 4, 5, 6, 7, 8}));
         marked.assign(10, false);
         QCOMPARE(channelMoveMap(marked, 3), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
-    }
-
-    void favouritesKeepTheirChannels() {
-        auto db = std::make_unique<ReceiverDatabase>();
-        db->setDefaultFavorites();
-        for (int n = 0; n < 10; ++n) {
-            db->channel(n).flags = kFlagTv;
-            db->channel(n).serviceId = static_cast<std::uint16_t>(100 + n);
-        }
-        db->groupSlot(0, 0) = 2;
-        db->groupSlot(0, 1) = 5;
-        db->groupSlot(4, 0) = 7;
-        db->groupSlot(4, 1) = 9;
-        db->setMoveMark(2);
-        db->setMoveMark(7);
-        moveMarkedChannelsKeepingFavourites(*db, 5);
-        QCOMPARE(int(db->channel(4).serviceId), 102);
-        QCOMPARE(int(db->channel(5).serviceId), 107);
-        QCOMPARE(int(db->channel(db->groupSlot(0, 0)).serviceId), 102);
-        QCOMPARE(int(db->channel(db->groupSlot(0, 1)).serviceId), 105);
-        QCOMPARE(int(db->channel(db->groupSlot(4, 0)).serviceId), 107);
-        QCOMPARE(int(db->channel(db->groupSlot(4, 1)).serviceId), 109);
-        QCOMPARE(int(db->groupSlot(0, 2)), -1);
     }
 };
 
