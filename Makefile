@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean bench
+.PHONY: all deps configure build run test clean bench screenshot
 
 all: build
 
@@ -27,6 +27,10 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 600
 	@$(MAKE) --no-print-directory fuzz-smoke
+
+# PNG screenshots of the windows, rendered under Xvfb, in BUILD_DIR/screenshots.
+screenshot: configure
+	@scripts/screenshots $(BUILD_DIR)
 
 bench: build
 	@scripts/run-benchmarks $(BUILD_DIR)

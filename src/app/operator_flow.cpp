@@ -3,7 +3,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
+
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 #include <system_error>
 
 #include "database/channel_data_buffer.h"
@@ -16,6 +21,23 @@ using namespace engine_state;
 namespace ev = engine_event;
 
 namespace {
+
+std::FILE* openForWriting(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"wb");
+#else
+    return std::fopen(path.c_str(), "wb");
+#endif
+}
+
+// The bytes are on the disk before the rename makes them the target.
+bool syncToDisk(std::FILE* file) {
+#ifdef _WIN32
+    return _commit(_fileno(file)) == 0;
+#else
+    return ::fsync(fileno(file)) == 0;
+#endif
+}
 
 template <class... Args>
 std::string format(const char* pattern, Args... args) {
@@ -108,6 +130,15 @@ void OperatorFlow::askStop(const char* question) {
 }
 
 void OperatorFlow::cancel() {
+    if (starting_) {
+        // Still checking the receiver or typing the command: nothing more goes out.
+        ++startGeneration_;
+        starting_ = false;
+        cancelTimer(continuation_);
+        engine_.startLinkPoll();
+        finish(TransferOutcome::Canceled);
+        return;
+    }
     if (!busy_) return;
     view_.appendLog("Transferring canceled!");
     endTransfer();
@@ -133,8 +164,9 @@ void OperatorFlow::downloadClicked() {
     }
     starting_ = true;
     std::weak_ptr<bool> alive = alive_;
-    engine_.pollLink([this, alive](bool answers) {
-        if (auto a = alive.lock(); a && *a) continueDownload(answers);
+    const int generation = ++startGeneration_;
+    engine_.pollLink([this, alive, generation](bool answers) {
+        if (auto a = alive.lock(); a && *a && generation == startGeneration_) continueDownload(answers);
     });
 }
 
@@ -142,6 +174,11 @@ void OperatorFlow::continueDownload(bool receiverAnswers) {
     starting_ = false;
     if (receiverAnswers) {
         view_.showMessage(kTurnOff);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    if (!link_.isOpen()) {  // the port failed during the link test
+        view_.showMessage(kPortClosed);
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
@@ -172,8 +209,9 @@ void OperatorFlow::uploadClicked() {
     }
     starting_ = true;
     std::weak_ptr<bool> alive = alive_;
-    engine_.pollLink([this, alive, path = *target](bool answers) {
-        if (auto a = alive.lock(); a && *a) continueUpload(answers, path);
+    const int generation = ++startGeneration_;
+    engine_.pollLink([this, alive, generation, path = *target](bool answers) {
+        if (auto a = alive.lock(); a && *a && generation == startGeneration_) continueUpload(answers, path);
     });
 }
 
@@ -188,11 +226,12 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
     engine_.stopLinkPoll();
     // The receiver's console gets a pause before and after the command.
     std::weak_ptr<bool> alive = alive_;
-    continuation_ = loop_.schedule(times_.commandPause, [this, alive] {
+    const int generation = startGeneration_;
+    continuation_ = loop_.schedule(times_.commandPause, [this, alive, generation] {
         continuation_ = 0;
         if (auto a = alive.lock(); !a || !*a) return;
-        engine_.sendUploadCommand([this, alive] {
-            if (auto a2 = alive.lock(); !a2 || !*a2) return;
+        engine_.sendUploadCommand([this, alive, generation] {
+            if (auto a2 = alive.lock(); !a2 || !*a2 || generation != startGeneration_) return;
             continuation_ = loop_.schedule(times_.commandPause, [this, alive] {
                 continuation_ = 0;
                 if (auto a3 = alive.lock(); !a3 || !*a3) return;
@@ -442,24 +481,22 @@ void OperatorFlow::saveUpload() {
     if (work == target) work += ".tmp";
 
     const auto data = buffer_.contents();
-    {
-        std::ofstream out(work, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            view_.showMessage("File open failed!");
-            finish(TransferOutcome::Failed);
-            return;
-        }
-        out.write(reinterpret_cast<const char*>(data.data()), static_cast<std::streamsize>(data.size()));
-        out.flush();
-        if (!out) {
-            const int err = errno;
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(work, ignored);
-            view_.showMessage(FileError{causeFromErrno(err), err, utf8Path(work)}.message());
-            finish(TransferOutcome::Failed);
-            return;
-        }
+    std::FILE* out = openForWriting(work);
+    if (out == nullptr) {
+        view_.showMessage("File open failed!");
+        finish(TransferOutcome::Failed);
+        return;
+    }
+    const bool written = std::fwrite(data.data(), 1, data.size(), out) == data.size() && std::fflush(out) == 0 &&
+                         syncToDisk(out);
+    const int err = errno;
+    const bool closed = std::fclose(out) == 0;
+    if (!written || !closed) {
+        std::error_code ignored;
+        std::filesystem::remove(work, ignored);
+        view_.showMessage(FileError{causeFromErrno(err), err, utf8Path(work)}.message());
+        finish(TransferOutcome::Failed);
+        return;
     }
 
     std::error_code ec;

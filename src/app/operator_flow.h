@@ -77,6 +77,13 @@ struct FlowTimes {
 // The operator's side of a download and an upload: preconditions, start,
 // stop, progress, log lines, message boxes, the end of the transfer and the
 // saving of an upload. Shared by the window and the command line.
+//
+// Wiring, everything on the thread that runs the event loop:
+//   QtEventLoop loop;  CSerialPort port;  CImageFile image;
+//   CTransferEngine engine(loop, port, image, channelDataBuffer());
+//   OperatorFlow flow(loop, engine, port, image, channelDataBuffer(), view);
+//   port.open(...);  flow.start();          // link test every 500 ms
+//   flow.openFile(path);  flow.downloadClicked();  ...
 class OperatorFlow : public TransferListener {
 public:
     OperatorFlow(EventLoop& loop, CTransferEngine& engine, SerialLink& link, CImageFile& image,
@@ -103,7 +110,8 @@ public:
     // The Upload button: starts an upload into the file the view chooses,
     // or, while a transfer runs, asks whether to stop it.
     void uploadClicked();
-    // Ends a running transfer without asking ("Transferring canceled!").
+    // Ends a running transfer without asking ("Transferring canceled!"), or
+    // a start that is still checking the receiver or sending the command.
     void cancel();
 
     bool busy() const { return busy_; }
@@ -146,6 +154,7 @@ private:
     Kind kind_ = Kind::None;
     bool busy_ = false;
     bool starting_ = false;
+    int startGeneration_ = 0;  // a cancelled start ignores its late callbacks
     std::filesystem::path filePath_;
     int progressScale_ = 68;
     std::int64_t transferred_ = 0;

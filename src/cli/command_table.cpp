@@ -5,6 +5,9 @@ namespace dorvane::cli {
 const QList<Command>& commands() {
     static const QList<Command> all{
         inspectCommand(),
+        portsCommand(),
+        downloadCommand(),
+        uploadCommand(),
         channelsCommand(),
         repackCommand(),
         demoDataCommand(),

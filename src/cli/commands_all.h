@@ -6,6 +6,9 @@ namespace dorvane::cli {
 
 // One accessor per command; each lives in its own <name>_command.cpp.
 const Command& inspectCommand();
+const Command& portsCommand();
+const Command& downloadCommand();
+const Command& uploadCommand();
 const Command& channelsCommand();
 const Command& repackCommand();
 const Command& demoDataCommand();

@@ -8,7 +8,11 @@
 #include <system_error>
 #include <vector>
 
-#if !defined(_WIN32)
+#if defined(_WIN32)
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -63,6 +67,17 @@ bool writeWholeFile(const std::filesystem::path& path, const std::uint8_t* data,
 #endif
 }
 
+// Puts the temporary file in the target's place in one step.
+bool replaceFile(const std::filesystem::path& temp, const std::filesystem::path& target) {
+#if defined(_WIN32)
+    return MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    std::error_code ec;
+    std::filesystem::rename(temp, target, ec);
+    return !ec;
+#endif
+}
+
 }  // namespace
 
 FileResult openChannelDataFile(const std::filesystem::path& path, ChannelDataBuffer& buffer) {
@@ -73,8 +88,10 @@ FileResult openChannelDataFile(const std::filesystem::path& path, ChannelDataBuf
     if (file.bad()) return {false, kOpenFailed};
     const auto size = static_cast<std::size_t>(file.gcount());
 
-    if (size < kBlobHeaderSize) return {false, kTruncated};
+    // Other content is left to the unpacking, which refuses it by its magic.
+    if (size < 3) return {false, kTruncated};
     if (std::memcmp(bytes.data(), "IRZ", 3) == 0) {
+        if (size < kBlobHeaderSize) return {false, kTruncated};
         std::uint32_t compressedSize = 0;
         std::memcpy(&compressedSize, bytes.data() + 32, sizeof compressedSize);
         if (std::uint64_t{compressedSize} + kBlobHeaderSize > size) return {false, kTruncated};
@@ -100,9 +117,7 @@ FileResult writeChannelDataFile(const ChannelDataBuffer& buffer, const std::file
         std::filesystem::remove(temp, ignored);
         return {false, kWriteFailed};
     }
-    std::error_code ec;
-    std::filesystem::rename(temp, path, ec);
-    if (ec) {
+    if (!replaceFile(temp, path)) {
         std::error_code ignored;
         std::filesystem::remove(temp, ignored);
         return {false, kWriteFailed};

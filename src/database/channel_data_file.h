@@ -18,8 +18,9 @@ struct FileResult {
 
 // Reads a channel-data file into the buffer (at most 262,144 bytes), sets the
 // buffer's length to the bytes read and remembers the path as the save target.
-// Refuses a file shorter than the blob its header declares; the buffer may
-// then hold part of the file, the save target is not changed.
+// Refuses a file shorter than the blob its header declares (or than three
+// bytes); the buffer and the save target are then left as they were. A file
+// that does not begin with "IRZ" is read; unpacking refuses it.
 FileResult openChannelDataFile(const std::filesystem::path& path, ChannelDataBuffer& buffer);
 
 // The path the last successful openChannelDataFile read.

@@ -81,9 +81,14 @@ bool CSerialPort::open(const QString& name, qint32 baudRate, int byteSize, int s
 bool CSerialPort::openDefault() { return open(name_); }
 
 void CSerialPort::close() {
+    const bool wasOpen = open_;
     open_ = false;
     if (port_.isOpen()) {
-        port_.clear(QSerialPort::AllDirections);
+        // What the engine wrote last (a refusal, the final ACK) still goes
+        // out; a line that does not take it within a short bound loses it.
+        // The driver's own output queue is not purged either.
+        if (wasOpen && port_.bytesToWrite() > 0) port_.waitForBytesWritten(kCloseFlushMs);
+        port_.clear(QSerialPort::Input);
         port_.close();
     }
     port_.clearError();

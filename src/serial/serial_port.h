@@ -35,6 +35,7 @@ class CSerialPort : public QObject, public SerialLink {
 public:
     static constexpr qint32 kDefaultBaudRate = 115200;
     static constexpr int kChunkSize = 2048;
+    static constexpr int kCloseFlushMs = 500;  // bound on sending what is still buffered at close
 
     explicit CSerialPort(QObject* parent = nullptr);
     ~CSerialPort() override;

@@ -504,11 +504,13 @@ void Receiver::sendUploadHeader() {
 }
 
 void Receiver::sendUploadBlock() {
+    if (opt_.verbose) log_("upload block " + std::to_string(upSequence_));
     const std::size_t n = std::min<std::size_t>(1024, opt_.uploadBlob.size() - upOffset_);
     send(makeBlock(upSequence_, std::span<const std::uint8_t>(opt_.uploadBlob.data() + upOffset_, n), 1024, SUB));
 }
 
 void Receiver::uploadByte(std::uint8_t b) {
+    if (opt_.verbose && (b == ACK || b == NAK || b == CAN || b == EOT)) log_(std::string("upload got ") + (b == ACK ? "ACK" : b == NAK ? "NAK" : b == CAN ? "CAN" : "EOT"));
     if (b == CAN && up_ != Upload::WaitC) {
         endUpload("upload cancelled");
         return;
@@ -535,7 +537,15 @@ void Receiver::uploadByte(std::uint8_t b) {
             [[fallthrough]];
         case Upload::BlockAck:
             if (up_ == Upload::BlockAck) {
+                // The program answers a bad block with NAK and ACK back to
+                // back: the ACK belongs to the NAK, not to the resent block.
+                if (b == ACK && nakAt_ >= 0 && timers_.now() - nakAt_ < 2 * kMs) {
+                    nakAt_ = -1;
+                    return;
+                }
+                nakAt_ = -1;
                 if (b == NAK) {
+                    nakAt_ = timers_.now();
                     if (++upRetries_ > 10) {
                         send(Bytes{CAN, CAN, CAN});
                         endUpload("upload given up");

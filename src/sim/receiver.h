@@ -126,6 +126,7 @@ private:
     int upRetries_ = 0;
     int upBlockNumber_ = 0;
     Micros headerSentAt_ = 0;
+    Micros nakAt_ = -1;  // when the last NAK for a block came
 
     // Demo operator.
     Micros lastBel_ = -1;

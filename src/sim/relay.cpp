@@ -43,7 +43,10 @@ bool Relay::command(const std::string& word) {
 
 void Relay::startChild() {
     if (started_ || opt_.command.empty()) return;
-    if (!openPty(child_, false)) {
+    // The relay keeps the program's terminal open on its side as well, so
+    // that neither a read before the program opens it nor one after it
+    // exits finds the terminal hung up (and nothing it wrote is lost).
+    if (!openPty(child_, true)) {
         log_("relay: no pseudo-terminal");
         return;
     }
@@ -158,8 +161,8 @@ void Relay::childReadable() {
             send_(bytes);
             continue;
         }
-        if (n < 0 && errno == EAGAIN) return;
-        // The program closed its terminal (it is ending).
+        if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
+        // The terminal is gone.
         closePty(child_);
         return;
     }

@@ -13,6 +13,11 @@ namespace dorvane {
 using namespace engine_state;
 namespace ev = engine_event;
 
+namespace {
+// A 'C' this long after the header block asks for it again.
+constexpr Millis kHeaderRepeatAfter = 2000;
+}  // namespace
+
 void CTransferEngine::attach(TransferListener* listener) {
     listener_ = listener;
     link_.setDataHandler([this] { onPortData(); });
@@ -237,6 +242,7 @@ void CTransferEngine::stepWaitStart() {
 }
 
 void CTransferEngine::sendHeaderBlock() {
+    headerSentAt_ = loop_.now();
     const auto frame = buildHeaderBlock(headerNameFor(image_.type(), image_.fileName()), image_.length());
     if (writeBytes(frame) < frame.size()) post(state_, ev::kWriteFailed);
 }
@@ -273,6 +279,10 @@ void CTransferEngine::stepWaitHeaderAnswer() {
             // ignored
         } else {
             post(kWaitHeaderAnswer, ev::kUnexpectedByte);
+            // A receiver that asks again long after the header block went
+            // out has lost it (a 'C' that crossed the block on the line
+            // comes within milliseconds): send it once more.
+            if (b == ctl::C && loop_.now() - headerSentAt_ >= kHeaderRepeatAfter) sendHeaderBlock();
         }
     }
     // The state changed within this step: what is still queued was sent

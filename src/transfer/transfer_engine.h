@@ -236,6 +236,7 @@ private:
     Pending pending_ = Pending::None;
     std::vector<std::uint8_t> record_;
     bool blockAckOwed_ = false;  // EOT went right behind a resent block
+    Millis headerSentAt_ = 0;
 
     EventLoop::TimerId deadline_ = 0;
     EventLoop::TimerId pauseTimer_ = 0;  // 50 ms after the ACK of an InfoRecord

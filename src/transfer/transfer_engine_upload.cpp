@@ -149,6 +149,8 @@ struct UploadRunner {
         void await_resume() const {}
     };
 
+    static bool startsExchange(int b) { return b == ctl::SOH || b == ctl::STX || b == ctl::EOT || b == ctl::DC1; }
+
     static void put(Engine& e, std::uint8_t b) { e.link_.writeByte(b); }
     static void drain(Engine& e) { e.link_.receiveQueue().drain(); }
 
@@ -213,6 +215,20 @@ struct UploadRunner {
                 h = co_await ByteWait{e, kAskWait};
             } else {
                 h = co_await ByteWait{e, kByteWait};
+            }
+            // Before the first block the console may echo the command or
+            // print a few lines: skip such text up to a block or the end of
+            // what has arrived, then ask again.
+            if (u.requestC && h != kTimedOut && !startsExchange(h)) {
+                std::uint8_t next = 0;
+                h = kTimedOut;
+                while (e.link_.receiveQueue().peek(next)) {
+                    e.takeByte(next);
+                    if (startsExchange(next)) {
+                        h = next;
+                        break;
+                    }
+                }
             }
         }
 

@@ -89,8 +89,10 @@ class MainWindowTest : public QObject {
     fs::path smallImage_; // 64 KiB
     fs::path irz_;        // a channel-data file
 
-    std::unique_ptr<CMainDialog> window(const QString& port, ScriptedPrompts& prompts, Millis startTimeout = 30000) {
+    std::unique_ptr<CMainDialog> window(const QString& port, ScriptedPrompts& prompts, Millis startTimeout = 30000,
+                                        Millis replyTimeout = 15000) {
         CMainDialog::Options o;
+        o.engineTimeouts.reply = replyTimeout;
         o.portName = port;
         o.prompts = &prompts;
         o.settingsApplication = QStringLiteral("dorvane-window-test");
@@ -208,9 +210,11 @@ private slots:
         sim->command("on");
         QTRY_VERIFY_WITH_TIMEOUT(!w->busy(), 15000);
         QTRY_VERIFY_WITH_TIMEOUT(!w->portLampOn(), 2000);
-        QVERIFY(w->logLines().contains(QStringLiteral("Serial Port Error! The port stopped working.")));
-        QVERIFY(std::any_of(w->logLines().begin(), w->logLines().end(),
-                            [&](const QString& l) { return l.startsWith(QStringLiteral("Port(%1) failed").arg(qpath(link))); }));
+        const QStringList log = w->logLines();
+        QVERIFY2(log.contains(QStringLiteral("Serial Port Error! The port stopped working.")), qPrintable(log.join('|')));
+        QVERIFY2(std::any_of(log.begin(), log.end(),
+                             [&](const QString& l) { return l.startsWith(QStringLiteral("Port(%1) failed").arg(qpath(link))); }),
+                 qPrintable(log.join('|')));
         QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
         QVERIFY(w->portRetryRunning());
 
@@ -456,6 +460,34 @@ private slots:
         QVERIFY(w->control(CMainDialog::kEditor)->isVisible());
         QCOMPARE(static_cast<QLineEdit*>(w->control(CMainDialog::kFilePath))->text(), qpath(target));
         QVERIFY(prompts.messages.isEmpty());
+    }
+
+    void failedUploadLeavesTheTargetAsItWas() {
+        const fs::path served = dir_->write("long.irz", [] {
+            test::Bytes b = test::patternBytes(20000, 9);
+            b[0] = 'I';
+            b[1] = 'R';
+            b[2] = 'Z';
+            return b;
+        }());
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("app"), QStringLiteral("--rate"), QStringLiteral("0"),
+                        QStringLiteral("--upload-file"), qpath(served), QStringLiteral("--fault"),
+                        QStringLiteral("silent@upload-block:3")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts, 30000, 1500);
+        const fs::path target = dir_->file("kept.irz");
+        { std::ofstream(target) << "the previous backup"; }
+        const auto before = test::readFile(target);
+        prompts.saveFile = qpath(target);
+        button(*w, CMainDialog::kUpload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->flow().busy(), 20000);
+        const QStringList log = w->logLines();
+        QVERIFY2(!log.contains(QStringLiteral("Uploading finished successfully!")), qPrintable(log.join('|')));
+        QVERIFY2(log.contains(QStringLiteral("Uploading failed!")), qPrintable(log.join('|')));
+        QCOMPARE(prompts.messages.size(), 1);
+        QCOMPARE(test::readFile(target), before);
+        QCOMPARE(button(*w, CMainDialog::kUpload)->text(), QStringLiteral("Upload"));
     }
 
     // ------------------------------------------------------------ never frozen

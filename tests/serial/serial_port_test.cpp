@@ -101,6 +101,16 @@ private slots:
         QCOMPARE(pty.receive(expected.size(), 5000), expected);
     }
 
+    void closeSendsWhatIsStillBuffered() {
+        Pty pty;
+        CSerialPort port;
+        QVERIFY(port.open(pty.path));
+        const auto out = pattern(2000);
+        QCOMPARE(port.write(out), out.size());
+        port.close();  // at once, before the event loop ran
+        QCOMPARE(pty.receive(out.size(), 3000), out);
+    }
+
     void chunkThatDoesNotFitIsDroppedAndReported() {
         Pty pty;
         CSerialPort port;

@@ -32,6 +32,7 @@ public:
     // The adapter is unplugged.
     void fail();
     void setOpen(bool open) { open_ = open; }
+    EventLoop& loop() { return loop_; }
     // Writes of this size are cut short (to test incomplete frames).
     std::size_t shortWriteOf = 0;
 

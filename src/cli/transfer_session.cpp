@@ -1,0 +1,222 @@
+#include "cli/transfer_session.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <unistd.h>
+
+#include "app/operator_flow.h"
+#include "app/settings.h"
+#include "cli/command.h"
+#include "cli/commands_all.h"
+#include "database/channel_data_buffer.h"
+#include "image/image_file.h"
+#include "serial/serial_port.h"
+#include "transfer/qt_event_loop.h"
+#include "transfer/transfer_engine.h"
+
+namespace dorvane::cli {
+
+namespace {
+
+volatile std::sig_atomic_t gInterrupted = 0;
+void onInterrupt(int) { gInterrupted = 1; }
+
+// The window's settings: the command line uses the port the window uses.
+constexpr char kWindowApplication[] = "Dorvane_QX";
+
+// Time limits can be shortened for tests and trials:
+// DORVANE_TIMEOUTS="start=2000,reply=3000,batch=1000,writing=5000,first=3000" (milliseconds).
+void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
+    const char* text = std::getenv("DORVANE_TIMEOUTS");
+    if (!text) return;
+    for (const QString& item : QString::fromLocal8Bit(text).split(',', Qt::SkipEmptyParts)) {
+        const QStringList kv = item.split('=');
+        if (kv.size() != 2) continue;
+        bool ok = false;
+        const Millis v = kv[1].trimmed().toLongLong(&ok);
+        if (!ok || v <= 0) continue;
+        const QString key = kv[0].trimmed();
+        if (key == QLatin1String("start")) flow.startTimeout = v;
+        else if (key == QLatin1String("reply")) engine.reply = v;
+        else if (key == QLatin1String("batch")) engine.batchAck = v;
+        else if (key == QLatin1String("writing")) engine.writing = v;
+        else if (key == QLatin1String("first")) engine.firstBlock = v;
+    }
+}
+
+// The window's log, boxes and progress, as text.
+class ConsoleView : public OperatorView {
+public:
+    explicit ConsoleView(std::filesystem::path uploadTarget)
+        : target_(std::move(uploadTarget)), progressOnTerminal_(isatty(STDERR_FILENO) == 1) {}
+    ~ConsoleView() override { clearStatus(); }
+
+    void appendLog(const std::string& line) override {
+        clearStatus();
+        std::fputs(line.c_str(), stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    }
+    void showMessage(const std::string& text) override {
+        clearStatus();
+        std::fputs(text.c_str(), stderr);
+        std::fputc('\n', stderr);
+        std::fflush(stderr);
+    }
+    // Nothing is asked on the command line; a stop comes from SIGINT.
+    bool askYesNo(const std::string&) override { return false; }
+
+    void setProgress(int, const std::string& text) override { updateStatus(progress_ = text); }
+    void setProgressText(const std::string& text) override { updateStatus(progress_ = text); }
+    void setElapsedText(const std::string& text) override {
+        elapsed_ = text;
+        updateStatus(progress_);
+    }
+    void setThroughputText(const std::string& text) override {
+        throughput_ = text;
+        updateStatus(progress_);
+    }
+    void setDownloadButtonText(const std::string&) override {}
+    void setUploadButtonText(const std::string&) override {}
+    void setPowerLamp(bool) override {}
+    std::optional<std::filesystem::path> chooseUploadTarget() override { return target_; }
+
+    void transferEnded(TransferOutcome outcome) override {
+        clearStatus();
+        outcome_ = outcome;
+        ended_ = true;
+        QCoreApplication::exit(0);
+    }
+
+    bool ended() const { return ended_; }
+    TransferOutcome outcome() const { return outcome_; }
+
+private:
+    void updateStatus(const std::string& text) {
+        if (!progressOnTerminal_) return;
+        std::string line = text;
+        if (!elapsed_.empty()) line += "  " + elapsed_;
+        if (!throughput_.empty()) line += "  " + throughput_;
+        std::fprintf(stderr, "\r\033[K%s", line.c_str());
+        std::fflush(stderr);
+        statusShown_ = !line.empty();
+    }
+    void clearStatus() {
+        if (!statusShown_) return;
+        std::fputs("\r\033[K", stderr);
+        std::fflush(stderr);
+        statusShown_ = false;
+    }
+
+    std::filesystem::path target_;
+    bool progressOnTerminal_;
+    bool statusShown_ = false;
+    std::string progress_, elapsed_, throughput_;
+    bool ended_ = false;
+    TransferOutcome outcome_ = TransferOutcome::NotStarted;
+};
+
+}  // namespace
+
+std::optional<TransferRequest> parseTransferArguments(const QStringList& args, TransferRequest::Kind kind,
+                                                      int* status) {
+    const Command& command = kind == TransferRequest::Kind::Download ? downloadCommand() : uploadCommand();
+    TransferRequest request;
+    request.kind = kind;
+    QStringList files;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--port")) {
+            if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
+                *status = usageError(command, QStringLiteral("--port needs a port name"));
+                return std::nullopt;
+            }
+            request.port = args[++i];
+        } else if (a.startsWith(QLatin1String("--port="))) {
+            request.port = a.mid(7);
+        } else if (a == QLatin1String("--forced") && kind == TransferRequest::Kind::Download) {
+            request.forced = true;
+        } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
+            *status = usageError(command, QStringLiteral("unknown option %1").arg(a));
+            return std::nullopt;
+        } else {
+            files.append(a);
+        }
+    }
+    if (files.size() != 1) {
+        *status = usageError(command, files.isEmpty() ? QStringLiteral("a file is needed")
+                                                      : QStringLiteral("only one file at a time"));
+        return std::nullopt;
+    }
+    request.file = std::filesystem::absolute(std::filesystem::path(files.first().toStdU16String()));
+    return request;
+}
+
+int runTransfer(const TransferRequest& request) {
+    FlowTimes flowTimes;
+    EngineTimeouts engineTimeouts;
+    applyTimeoutOverrides(flowTimes, engineTimeouts);
+
+    QtEventLoop loop;
+    CSerialPort port;
+    CImageFile image;
+    ConsoleView view(request.file);
+    CTransferEngine engine(loop, port, image, channelDataBuffer(), engineTimeouts);
+    OperatorFlow flow(loop, engine, port, image, channelDataBuffer(), view, flowTimes);
+
+    QObject::connect(&port, &CSerialPort::bufferFull, [&view] { view.showMessage("buff full"); });
+
+    // Start-up as the window does it: open the port, then the link poll.
+    const QString portName = request.port.isEmpty() ? Settings(QString::fromLatin1(kWindowApplication)).configuredPort()
+                                                    : request.port;
+    if (!port.open(portName)) {
+        const std::string text = QStringLiteral("Port(%1) open failed.").arg(portName).toStdString();
+        view.showMessage(text);
+        view.appendLog(text);
+        if (!port.lastError().isEmpty()) std::fprintf(stderr, "(%s)\n", qPrintable(port.lastError()));
+        return kExitFailure;
+    }
+    view.appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName).toStdString());
+    flow.start();
+
+    if (request.kind == TransferRequest::Kind::Download) {
+        const Inspection inspected = flow.openFile(request.file);
+        if (!inspected.opened) return kExitFailure;
+        if (request.forced) flow.setForcedDownload(true);
+    }
+
+    gInterrupted = 0;
+    struct sigaction sa {};
+    struct sigaction oldInt {}, oldTerm {};
+    sa.sa_handler = onInterrupt;
+    sigaction(SIGINT, &sa, &oldInt);
+    sigaction(SIGTERM, &sa, &oldTerm);
+    QTimer interruptWatch;
+    QObject::connect(&interruptWatch, &QTimer::timeout, [&] {
+        if (!gInterrupted) return;
+        gInterrupted = 0;
+        if (flow.busy()) flow.cancel();
+        else if (!view.ended()) view.transferEnded(TransferOutcome::Canceled);
+    });
+    interruptWatch.start(100);
+
+    QTimer::singleShot(0, [&] {
+        if (request.kind == TransferRequest::Kind::Download) flow.downloadClicked();
+        else flow.uploadClicked();
+    });
+    if (!view.ended()) QCoreApplication::exec();
+
+    interruptWatch.stop();
+    sigaction(SIGINT, &oldInt, nullptr);
+    sigaction(SIGTERM, &oldTerm, nullptr);
+    port.close();
+    return view.outcome() == TransferOutcome::Succeeded ? kExitOk : kExitFailure;
+}
+
+}  // namespace dorvane::cli

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+#include <optional>
+
+namespace dorvane::cli {
+
+// What a download or an upload from the command line needs.
+struct TransferRequest {
+    enum class Kind { Download, Upload };
+    Kind kind = Kind::Download;
+    QString port;  // empty: the configured port
+    bool forced = false;
+    std::filesystem::path file;  // the image to send, or the upload's target
+};
+
+// Runs one transfer through the operator flow that the window uses, with
+// the log on standard output, message boxes on standard error and progress
+// on standard error while it is a terminal. Returns the exit status.
+int runTransfer(const TransferRequest& request);
+
+// Parses "[--port P] [--forced] FILE" (--forced only when allowed);
+// returns nothing after a usage error, which *status then holds.
+std::optional<TransferRequest> parseTransferArguments(const QStringList& args, TransferRequest::Kind kind,
+                                                      int* status);
+
+}  // namespace dorvane::cli

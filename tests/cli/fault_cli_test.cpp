@@ -1,0 +1,102 @@
+#include <QTemporaryDir>
+#include <csignal>
+#include <QTest>
+
+#include "cli_run.h"
+#include "sim/sim_process.h"
+
+// A receiver that goes wrong at some point of a transfer: the command ends
+// within its bounds with a message and status 1, and leaves no file behind
+// or changed.
+class FaultCliTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+
+    void expectFailure(const CliRun& r) {
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.elapsedMs < 15000, qPrintable(QString::number(r.elapsedMs)));
+        QVERIFY(!r.err.isEmpty());
+        QVERIFY(!r.out.contains("Downloading stopped successfully!"));
+        QVERIFY(!r.out.contains("Uploading finished successfully!"));
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        QVERIFY(makeSamples(dir.path()));
+    }
+
+    void downloadFaults_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("message");
+        const QString timeout = "Timeout occurred! Please, Check your STB, And retry!\n";
+        const QString portError = "Serial Port Error! Please, Check your Serial port and STB, And retry!\n";
+        QTest::newRow("silent after the header block") << "silent@header" << timeout;
+        QTest::newRow("silent inside the information record") << "silent@info" << timeout;
+        QTest::newRow("silent at block 3") << "silent@block:3" << timeout;
+        QTest::newRow("silent at the first EOT") << "silent@eot" << timeout;
+        QTest::newRow("silent at the end-of-batch block") << "silent@batch" << timeout;
+        QTest::newRow("silent while writing") << "silent@writing" << timeout;
+        QTest::newRow("terminal closes at block 3") << "close@block:3" << portError;
+    }
+    void downloadFaults() {
+        QFETCH(QString, fault);
+        QFETCH(QString, message);
+        const QString store = dir.filePath(QString(fault).replace(':', '-').replace('@', '-') + ".bin");
+        SimProcess sim({"--rate", "0", "--at", "300:on", "--timeout", "1000", "--fault", fault, "--store", store,
+                        "--write-ms", "300"});
+        const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath("app.img")});
+        expectFailure(r);
+        QCOMPARE(r.err, message);
+        if (fault != "silent@batch" && fault != "silent@writing") QVERIFY(!QFile::exists(store));
+    }
+
+    void uploadFaults_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("console ignores the command") << "silent@command";
+        QTest::newRow("noise instead of the header block") << "noise@upload-header";
+        QTest::newRow("noise at block 2") << "noise@upload-block:2";
+        QTest::newRow("terminal closes at block 2") << "close@upload-block:2";
+    }
+    void uploadFaults() {
+        QFETCH(QString, fault);
+        const QString target = dir.filePath("target.irz");
+        QVERIFY(writeBytes(target, "the previous backup"));
+        SimProcess sim({"--rate", "0", "--start", "app", "--timeout", "1000", "--fault", fault});
+        const CliRun r = runCli({"upload", "--port", sim.path(), target});
+        expectFailure(r);
+        QCOMPARE(fileBytes(target), QByteArray("the previous backup"));
+        QVERIFY(!QFile::exists(dir.filePath("_stbdata.irz")));
+    }
+
+    void garbledUploadBlocksAreAskedForAgain() {
+        const QString target = dir.filePath("garbled.irz");
+        QByteArray blob(9000, 'x');
+        blob.replace(0, 3, "IRZ");
+        QVERIFY(writeBytes(dir.filePath("blob9000.irz"), blob));
+        // Bytes inside blocks 2 and 5 of the upload are garbled on the line.
+        SimProcess sim({"--rate", "0", "--start", "app", "--upload-file", dir.filePath("blob9000.irz"),
+                        "--corrupt-out", "1800,4900"});
+        const CliRun r = runCli({"upload", "--port", sim.path(), target});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(fileBytes(target), blob);
+    }
+
+    void interruptCancelsARunningDownload() {
+        SimProcess sim({"--rate", "9600", "--at", "300:on", "--answer", "ack"});
+        QProcess p;
+        p.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"), {"download", "--port", sim.path(), dir.filePath("app.img")});
+        QVERIFY(p.waitForStarted(5000));
+        QByteArray seen;
+        QTRY_VERIFY_WITH_TIMEOUT((seen += p.readAllStandardOutput()).contains("Transferring started!"), 10000);
+        ::kill(static_cast<pid_t>(p.processId()), SIGINT);
+        QVERIFY(p.waitForFinished(5000));
+        QCOMPARE(p.exitCode(), 1);
+        seen += p.readAllStandardOutput();
+        QVERIFY(seen.endsWith("Transferring canceled!\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(FaultCliTest)
+#include "fault_cli_test.moc"

@@ -1,0 +1,74 @@
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "cli_run.h"
+#include "sim/sim_process.h"
+
+// dorvane against lrzsz, the standard YMODEM programs. Neither answers the
+// link test or knows the boot-console command, so the simulator's relay
+// plays the STB around them.
+class LrzszCliTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        if (QStandardPaths::findExecutable("rb").isEmpty() || QStandardPaths::findExecutable("sb").isEmpty())
+            QSKIP("lrzsz is not installed (scripts/install-deps installs it)");
+        QVERIFY(makeSamples(dir.path()));
+    }
+
+    void rbReceivesADownloadByteForByte_data() {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("application image") << "app.img";
+        QTest::newRow("length a multiple of 1,024") << "even.bin";
+    }
+    void rbReceivesADownloadByteForByte() {
+        QFETCH(QString, file);
+        if (file == "even.bin") {
+            QByteArray even(20480, '\0');
+            for (int i = 0; i < even.size(); ++i) even[i] = static_cast<char>(i * 7);
+            QVERIFY(writeBytes(dir.filePath(file), even));
+        }
+        QTemporaryDir into;
+        SimProcess sim({"--rate", "0", "--relay", "download", "--relay-dir", into.path(), "--", "rb"});
+        QVERIFY(!sim.path().isEmpty());
+        const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath(file)});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.contains("Transferring started!\nTransferring ended.\n"));
+        QVERIFY(!sim.waitEvent("rb ended with 0", 5000).isEmpty());
+        const QByteArray sent = fileBytes(dir.filePath(file));
+        const QByteArray got = fileBytes(into.filePath(file));
+        QCOMPARE(got.size(), sent.size());
+        QVERIFY(got == sent);
+    }
+
+    void sbServesAnUploadThatIsSavedByteForByte_data() {
+        QTest::addColumn<int>("size");
+        QTest::newRow("short last blocks") << 5000;
+        QTest::newRow("a full channel database") << 131071;
+    }
+    void sbServesAnUploadThatIsSavedByteForByte() {
+        QFETCH(int, size);
+        QByteArray blob(size, '\0');
+        for (int i = 0; i < size; ++i) blob[i] = static_cast<char>((i * 29) ^ (i >> 9));
+        blob.replace(0, 3, "IRZ");
+        const QString source = dir.filePath(QStringLiteral("source%1.irz").arg(size));
+        QVERIFY(writeBytes(source, blob));
+        const QString target = dir.filePath(QStringLiteral("backup%1.irz").arg(size));
+        QVERIFY(writeBytes(target, "older backup"));
+        SimProcess sim({"--rate", "0", "--relay", "upload", "--", "sb", "--ymodem", "-k", source});
+        const CliRun r = runCli({"upload", "--port", sim.path(), target});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.contains("Uploading finished successfully!\n"));
+        const QByteArray got = fileBytes(target);
+        QCOMPARE(got.size(), blob.size());
+        QVERIFY(got == blob);
+    }
+};
+
+QTEST_GUILESS_MAIN(LrzszCliTest)
+#include "lrzsz_cli_test.moc"

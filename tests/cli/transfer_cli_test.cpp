@@ -1,0 +1,175 @@
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "cli_run.h"
+#include "sim/sim_process.h"
+
+// dorvane download / upload against the simulated STB.
+class TransferCliTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    QString image() const { return dir.filePath("app.img"); }
+    QStringList imageLines() const {
+        return {QString(48, '-'), "File Name : app.img", "Image Type : Application.", "File Size : 150048 bytes",
+                "Version : 1.2.3 (build #15)", "Build Date : 2008.4.3 (11:48:22)", "Buyer : XY"};
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        QVERIFY(makeSamples(dir.path()));
+    }
+
+    void downloadToAReceiverThatSendsItsInformationRecord() {
+        // The port comes from the window's settings: "PortName" wins where
+        // there are no COM numbers.
+        const QString store = dir.filePath("enq-stored.bin");
+        SimProcess sim({"--rate", "0", "--at", "400:on", "--buyer", "XY", "--boot-version", "0x02010000",
+                        "--app-version", "0x01020300", "--store", store, "--write-ms", "300"});
+        QVERIFY(!sim.path().isEmpty());
+        const QString config = dir.filePath("config");
+        {
+            QSettings s(config + "/Tavro Technology, Inc./Dorvane_QX.conf", QSettings::IniFormat);
+            s.setValue("COM/PortNum", 7);
+            s.setValue("COM/PortName", sim.path());
+        }
+        QProcessEnvironment env;
+        env.insert("XDG_CONFIG_HOME", config);
+        const CliRun r = runCli({"download", image()}, env);
+        QCOMPARE(r.status, 0);
+        QStringList expected{sim.path() + " port was opened successfully!"};
+        expected += imageLines();
+        expected += QStringList{"Downloading process started.", "STB Boot Ver : 2.1.0", "STB App Ver : 1.2.3",
+                                "Transferring started.", "Transferring ended.", "Writing Image started.",
+                                "Writing Image stopped.", "Downloading stopped successfully!"};
+        QCOMPARE(r.outLines(), expected);
+        QCOMPARE(r.err, QStringLiteral("Downloading stopped successfully. \nYour STB will restart now!\n"));
+        QCOMPARE(fileBytes(store), fileBytes(image()));
+    }
+
+    void downloadToAnAckReceiverThroughRefusedBlocksAndLineNoise() {
+        const QString store = dir.filePath("ack-stored.bin");
+        // Block 2 refused once, a byte of block 5 garbled, one of block 9
+        // lost (the receiver times out and asks again), the first EOT
+        // acknowledged as standard receivers do.
+        SimProcess sim({"--rate", "0", "--at", "300:on", "--answer", "ack", "--nak-blocks", "2", "--corrupt-in",
+                        "5500", "--drop-in", "9900", "--timeout", "700", "--first-eot", "ack", "--store", store});
+        const CliRun r = runCli({"download", "--port", sim.path(), image()});
+        QCOMPARE(r.status, 0);
+        const QStringList lines = r.outLines();
+        QCOMPARE(lines.mid(lines.size() - 3),
+                 (QStringList{"Downloading process started.", "Transferring started!", "Transferring ended."}));
+        QCOMPARE(r.err,
+                 QStringLiteral("Downloading stopped successfully. \nYou should Check LCD window whether STB has "
+                                "remain job or not!\n"));
+        QCOMPARE(fileBytes(store), fileBytes(image()));
+    }
+
+    void refusedImageAndForcedDownload() {
+        const QString store = dir.filePath("refused.bin");
+        {
+            SimProcess sim({"--rate", "0", "--at", "300:on", "--buyer", "ZZ", "--store", store});
+            const CliRun r = runCli({"download", "--port", sim.path(), image()});
+            QCOMPARE(r.status, 1);
+            const QString text = "This image can't be downloaded your STB!";
+            QCOMPARE(r.outLines().last(), text);
+            QVERIFY(!r.out.contains("Transferring started"));
+            QCOMPARE(r.err, text + "\n");
+            QVERIFY(!sim.waitEvent("refused", 3000).isEmpty());
+            QVERIFY(!QFile::exists(store));
+        }
+        {
+            SimProcess sim({"--rate", "0", "--at", "300:on", "--buyer", "ZZ", "--store", store, "--write-ms", "100"});
+            const CliRun r = runCli({"download", "--forced", "--port", sim.path(), image()});
+            QCOMPARE(r.status, 0);
+            QCOMPARE(fileBytes(store), fileBytes(image()));
+        }
+    }
+
+    void receiverLeftSwitchedOn() {
+        SimProcess sim({"--rate", "0", "--start", "app"});
+        const CliRun r = runCli({"download", "--port", sim.path(), image()});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.err, QStringLiteral("Before download start, You should turn off the Power of STB\n"));
+        QVERIFY(!r.out.contains("Downloading process started."));
+    }
+
+    void receiverThatNeverSwitchesOn() {
+        SimProcess sim({"--rate", "0"});
+        const CliRun r = runCli({"download", "--port", sim.path(), image()});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.outLines().last(), QStringLiteral("Transferring timeout occurred!"));
+        QCOMPARE(r.err, QStringLiteral("Timeout occurred! Please, Check your STB, And retry!\n"));
+        QVERIFY2(r.elapsedMs >= 2000 && r.elapsedMs < 8000, qPrintable(QString::number(r.elapsedMs)));
+    }
+
+    void uploadReplacesTheTargetWithTheChannelData() {
+        QByteArray blob(70000, '\0');
+        for (int i = 0; i < blob.size(); ++i) blob[i] = static_cast<char>((i * 13) ^ (i >> 7));
+        blob.replace(0, 3, "IRZ");
+        QVERIFY(writeBytes(dir.filePath("blob.irz"), blob));
+        const QString target = dir.filePath("backup.irz");
+        QVERIFY(writeBytes(target, "previous backup"));
+        // The console echoes the command and says something first.
+        SimProcess sim({"--rate", "0", "--start", "app", "--echo", "--upload-file", dir.filePath("blob.irz")});
+        const CliRun r = runCli({"upload", "--port", sim.path(), target});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.outLines(),
+                 (QStringList{sim.path() + " port was opened successfully!", "Uploading process started.",
+                              "Send upload command and wait ack..", "Uploading finished successfully!",
+                              QString(48, '-'), "File Name : backup.irz", "Image Type : IRZ Data.",
+                              "File Size : 70000 bytes", "Uploading data is saved to", " " + target}));
+        QCOMPARE(r.err, QString());
+        QCOMPARE(fileBytes(target), blob);
+        QVERIFY(!QFile::exists(dir.filePath("_stbdata.irz")));
+    }
+
+    void uploadFromAReceiverThatIsOff() {
+        const QString target = dir.filePath("untouched.irz");
+        QVERIFY(writeBytes(target, "keep me"));
+        SimProcess sim({"--rate", "0"});
+        const CliRun r = runCli({"upload", "--port", sim.path(), target});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.err, QStringLiteral("Before upload start, You should turn on the Power of STB and activate "
+                                       "'PC COM' item in 'Software Transfer' menu\n"));
+        QCOMPARE(fileBytes(target), QByteArray("keep me"));
+    }
+
+    void demoOperatorSwitchesTheReceiverOnForADownloadThenUploads() {
+        // Off while the link tests come; on by itself once they stop (a
+        // download was armed); its application runs after the download.
+        SimProcess sim({"--rate", "0", "--demo", "--boot-ms", "300", "--write-ms", "100"});
+        const CliRun down = runCli({"download", "--port", sim.path(), image()});
+        QCOMPARE(down.status, 0);
+        QVERIFY(!sim.waitEvent("application", 5000).isEmpty());
+        const QString target = dir.filePath("demo.irz");
+        const CliRun up = runCli({"upload", "--port", sim.path(), target});
+        QCOMPARE(up.status, 0);
+        QVERIFY(fileBytes(target).startsWith("IRZ"));
+    }
+
+    void usageAndPortErrors() {
+        QCOMPARE(runCli({"download"}).status, 2);
+        QCOMPARE(runCli({"download", "a.img", "b.img"}).status, 2);
+        QCOMPARE(runCli({"upload", "--bogus", "x.irz"}).status, 2);
+        QCOMPARE(runCli({"upload", "--port"}).status, 2);
+        QCOMPARE(runCli({"ports", "extra"}).status, 2);
+        const CliRun r = runCli({"download", "--port", "/dev/no-such-port", image()});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.outLines(), QStringList{"Port(/dev/no-such-port) open failed."});
+        QVERIFY(r.err.startsWith("Port(/dev/no-such-port) open failed.\n"));
+        const CliRun missing = runCli({"download", "--port", "/dev/no-such-port", dir.filePath("missing.img")});
+        QCOMPARE(missing.status, 1);
+    }
+
+    void portsListsNameTabDescription() {
+        const CliRun r = runCli({"ports"});
+        QCOMPARE(r.status, 0);
+        for (const QString& line : r.outLines()) QVERIFY2(line.count('\t') == 1 && !line.startsWith('\t'), qPrintable(line));
+    }
+};
+
+QTEST_GUILESS_MAIN(TransferCliTest)
+#include "transfer_cli_test.moc"

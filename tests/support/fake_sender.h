@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "support/scripted_link.h"
+
+namespace dorvane::test {
+
+// The receiver's side of an upload: its application sends a file as a
+// YMODEM batch of one file when asked with 'C'. A NAK makes it send the
+// block again; an ACK right behind a NAK is taken as part of that answer.
+class FakeSender {
+public:
+    FakeSender(ScriptedLink& link, std::vector<std::uint8_t> file);
+
+    std::vector<std::uint8_t> file;
+    std::string name = "curdb";
+    std::string lengthText;            // empty: the file's length
+    std::string extraPairs;            // more name/length strings after the first pair
+    bool headerAs1K = false;
+    bool sendHeader = true;            // false: data block 1 answers the first 'C'
+    bool corruptHeader = false;
+    std::set<int> corruptAlways;       // data blocks whose CRC is always wrong
+    std::set<int> corruptOnce;         // data blocks whose CRC is wrong the first time
+    bool eotFirst = false;             // answers the first 'C' with EOT
+    int wrongSequenceAt = 0;           // data block sent with an unfitting sequence, forever
+    std::vector<std::uint8_t> beforeHeader;  // console text before the header block
+    int silentAfterBytesOfBlock = -1;  // block (1..) cut off after a few bytes, then silence
+    int silentBlock = 0;
+    bool silent = false;               // answers nothing at all
+
+    // What it saw.
+    int cReceived = 0;
+    int cans = 0;
+    bool finished = false;  // the end-of-batch block was acknowledged
+    bool cancelled = false;
+
+private:
+    enum class Phase { WaitC0, WaitHeaderAck, WaitC1, WaitAck, WaitEotAnswer, WaitEotAck, WaitFinalC, WaitBatchAck, Done };
+    void onWrite(std::uint8_t byte);
+    void sendBlock(int number);
+    void sendHeaderBlock();
+    std::vector<std::uint8_t> frame(std::uint8_t start, std::uint8_t seq, std::vector<std::uint8_t> data,
+                                    bool corrupt) const;
+
+    ScriptedLink& link_;
+    Phase phase_ = Phase::WaitC0;
+    int current_ = 1;
+    int blocks_ = 0;
+    Millis nakTime_ = -1;  // when the last NAK came
+    std::set<int> corrupted_;
+};
+
+}  // namespace dorvane::test

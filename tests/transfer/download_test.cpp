@@ -1,0 +1,469 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "support/fake_receiver.h"
+#include "support/image_builder.h"
+#include "transfer/engine_fixture.h"
+#include "transfer/crc16.h"
+#include "transfer/frames.h"
+
+using namespace dorvane;
+using namespace dorvane::test;
+namespace st = engine_state;
+namespace ev = engine_event;
+
+namespace {
+
+Bytes asBytes(const std::string& s) { return Bytes(s.begin(), s.end()); }
+
+// The file bytes as the receiver must hold them: the data, then 0x1A and
+// zeros up to the end of the last block.
+Bytes padded(const Bytes& file) {
+    Bytes out = file;
+    if (out.size() % 1024 != 0) {
+        out.push_back(0x1A);
+        out.resize((out.size() + 1023) / 1024 * 1024, 0);
+    }
+    return out;
+}
+
+// Index of the first write that equals bytes, or -1.
+int findWrite(const ScriptedLink& link, const Bytes& bytes, std::size_t from = 0) {
+    for (std::size_t i = from; i < link.writes.size(); ++i)
+        if (link.writes[i] == bytes) return static_cast<int>(i);
+    return -1;
+}
+
+Bytes endOfBatch() {
+    const auto b = buildEndOfBatchBlock();
+    return Bytes(b.begin(), b.end());
+}
+
+}  // namespace
+
+TEST(Frames, BlocksAndRecords) {
+    const auto header = buildHeaderBlock("curdb", 70000);
+    EXPECT_EQ(header[0], 0x02);
+    EXPECT_EQ(header[1], 0x00);
+    EXPECT_EQ(header[2], 0xFF);
+    EXPECT_EQ(std::string(header.begin() + 3, header.begin() + 14), std::string("curdb\0" "70000", 11));
+    EXPECT_TRUE(std::all_of(header.begin() + 14, header.begin() + 1027, [](auto b) { return b == 0; }));
+    const std::uint16_t crc = crc16(std::span<const std::uint8_t>(header.data() + 3, 1024));
+    EXPECT_EQ(header[1027], crc >> 8);
+    EXPECT_EQ(header[1028], crc & 0xFF);
+
+    const Bytes one{0x55};
+    const auto block = buildDataBlock(0, one);
+    EXPECT_EQ(block[1], 0x00);
+    EXPECT_EQ(block[2], 0xFF);
+    EXPECT_EQ(block[3], 0x55);
+    EXPECT_EQ(block[4], 0x1A);
+    EXPECT_TRUE(std::all_of(block.begin() + 5, block.begin() + 1027, [](auto b) { return b == 0; }));
+
+    const auto eob = buildEndOfBatchBlock();
+    EXPECT_EQ(eob[0], 0x01);
+    EXPECT_EQ(eob[2], 0xFF);
+    EXPECT_TRUE(std::all_of(eob.begin() + 3, eob.end(), [](auto b) { return b == 0; }));
+
+    EXPECT_EQ(headerNameFor(ImageType::Application, "a.img"), "a.img");
+    EXPECT_EQ(headerNameFor(ImageType::IrzData, "a.irz"), "curdb");
+    EXPECT_EQ(headerNameFor(ImageType::Factory, "f.img"), "appsfac");
+    EXPECT_EQ(headerNameFor(ImageType::Upload, "u.bin"), "upload");
+
+    const auto info = parseInfoRecord(infoRecord(32, 0x01020300, 0x04050600, 0xAABBCCDD));
+    EXPECT_EQ(info.recordLength, 32u);
+    EXPECT_EQ(info.bootVersion, 0x01020300u);
+    EXPECT_EQ(info.appVersion, 0x04050600u);
+    EXPECT_EQ(info.buyerCode, 0xAABBCCDDu);
+
+    // sb's header: a name and one string with length, date and mode.
+    Bytes sb = asBytes(std::string("stbdata.irz\0" "131071 14557316011 100644 0 1 131071\0", 49));
+    sb.resize(128, 0);
+    const auto pairs = parseHeaderPairs(sb);
+    ASSERT_EQ(pairs.size(), 1u);
+    EXPECT_EQ(leadingDecimal(pairs[0].second), 131071);
+    Bytes two = asBytes(std::string("a\0" "10\0" "b\0" "20\0", 10));
+    two.resize(128, 0);
+    EXPECT_EQ(parseHeaderPairs(two).size(), 2u);
+    EXPECT_EQ(leadingDecimal("x12"), 0);
+}
+
+TEST_F(EngineTest, HeaderBlockNameFollowsImageType) {
+    struct Case {
+        std::string file;
+        Bytes bytes;
+        ImageType type;
+        std::string name;
+    };
+    XprFields app;
+    XprFields fac;
+    fac.kind = "FAC";
+    Bytes irz = asBytes("IRZ");
+    irz.resize(3000, 7);
+    Bytes cmd = asBytes("CMD0");
+    cmd.resize(700, 1);
+    const Case cases[] = {
+        {"plain.bin", patternBytes(5000), ImageType::Undefined, "plain.bin"},
+        {"main.img", xprImage(app, patternBytes(3000)), ImageType::Application, "main.img"},
+        {"boot.bin", cnxtImage(0x20060203, 0x01000000, "AB", patternBytes(100)), ImageType::Boot, "boot.bin"},
+        {"chan.irz", irz, ImageType::IrzData, "curdb"},
+        {"fac.img", yfwImage(xprImage(fac, patternBytes(900))), ImageType::Factory, "appsfac"},
+        {"cmd.bin", cmd, ImageType::Upload, "upload"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        openImage(c.file, c.bytes);
+        ASSERT_EQ(image.type(), c.type);
+        engine.reset();
+        link.writes.clear();
+        engine.setState(st::kWaitStart);
+        link.send(ctl::C);
+        loop.advance(5);
+        ASSERT_EQ(engine.state(), st::kWaitHeaderAnswer);
+        const auto expected = buildHeaderBlock(c.name, c.bytes.size());
+        EXPECT_EQ(findWrite(link, Bytes(expected.begin(), expected.end())), 0);
+    }
+}
+
+TEST_F(EngineTest, TwoCInOneStepSendTheHeaderTwice) {
+    openImage("a.bin", patternBytes(2000));
+    engine.setState(st::kWaitStart);
+    link.send(Bytes{ctl::C, 'x', ctl::C});
+    loop.advance(5);
+    EXPECT_EQ(link.writes.size(), 2u);
+    EXPECT_EQ(listener.count(st::kWaitStart, ev::kStarted), 2);
+}
+
+TEST_F(EngineTest, HeaderGoesAgainOnlyWhenTheReceiverAsksLongAfterIt) {
+    openImage("a.bin", patternBytes(2000));
+    engine.setState(st::kWaitStart);
+    link.send(ctl::C);
+    loop.advance(5);
+    link.send(ctl::C, 10);  // crossed the header block on the line
+    loop.advance(100);
+    EXPECT_EQ(link.writes.size(), 1u);
+    link.send(ctl::C, 3000);  // the receiver lost it and asks again
+    loop.advance(3100);
+    ASSERT_EQ(link.writes.size(), 2u);
+    EXPECT_EQ(link.writes[0], link.writes[1]);
+    EXPECT_EQ(engine.state(), st::kWaitHeaderAnswer);
+}
+
+TEST_F(EngineTest, FilesOfEverySizeReachAnAckReceiverByteForByte) {
+    for (const std::size_t size : {1024u, 1025u, 1500u, 2048u, 3000u}) {
+        SCOPED_TRACE(size);
+        EngineRig rig;
+        const Bytes file = patternBytes(size, static_cast<std::uint32_t>(size));
+        FileError error;
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
+        FakeBootLoader stb(rig.link);
+        rig.engine.setState(st::kWaitStart);
+        stb.powerOn();
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kWaitWritingEnd, ev::kWritingEnded); }, 10000));
+
+        const std::size_t blocks = (size + 1023) / 1024;
+        EXPECT_EQ(stb.headerName, "fw.bin");
+        EXPECT_EQ(stb.headerLength, std::to_string(size));
+        EXPECT_EQ(stb.data, padded(file));
+        EXPECT_FALSE(stb.badCrc);
+        EXPECT_EQ(stb.sequences.size(), blocks);
+        EXPECT_EQ(rig.listener.count(st::kSendingData, ev::kBlockAcked), static_cast<int>(blocks));
+        EXPECT_TRUE(rig.engine.ackAnswer());
+        // The batch closes with EOT, EOT (after the NAK) and the end-of-batch block.
+        const auto& w = rig.link.writes;
+        ASSERT_GE(w.size(), 3u);
+        EXPECT_EQ(w[w.size() - 3], Bytes{ctl::EOT});
+        EXPECT_EQ(w[w.size() - 2], Bytes{ctl::EOT});
+        EXPECT_EQ(w.back(), endOfBatch());
+        const std::vector<std::pair<int, int>> order{{16, 40}, {32, 20}, {64, 30}, {80, 11}, {96, 12}};
+        std::vector<std::pair<int, int>> seen;
+        for (const auto& e : rig.listener.events)
+            if (e.first != st::kSendingData) seen.push_back(e);
+        EXPECT_EQ(seen, order);
+    }
+}
+
+TEST_F(EngineTest, SequenceWrapsAtTheTwoHundredFiftySixthBlock) {
+    const Bytes file = patternBytes(256 * 1024 + 10);
+    openImage("big.bin", file);
+    FakeBootLoader stb(link);
+    engine.setState(st::kWaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded));
+    ASSERT_EQ(stb.sequences.size(), 257u);
+    EXPECT_EQ(stb.sequences[254], 255);
+    EXPECT_EQ(stb.sequences[255], 0);
+    EXPECT_EQ(stb.sequences[256], 1);
+    EXPECT_FALSE(stb.badCrc);  // the complement byte of sequence 0 is 0xFF
+    EXPECT_EQ(stb.data, padded(file));
+}
+
+TEST_F(EngineTest, NakedBlockGoesAgainUnchanged) {
+    const Bytes file = patternBytes(3500);
+    openImage("fw.bin", file);
+    FakeBootLoader stb(link);
+    stb.nakOnce = {2};
+    engine.setState(st::kWaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded));
+    EXPECT_EQ(stb.sequences, (Bytes{1, 2, 2, 3, 4}));
+    EXPECT_EQ(stb.data, padded(file));
+    EXPECT_EQ(link.writes[2], link.writes[3]);  // header, block 1, block 2, block 2
+}
+
+TEST_F(EngineTest, EotRightBehindANakedShortBlockWithEitherEotAnswer) {
+    for (const bool ackFirstEot : {false, true}) {
+        SCOPED_TRACE(ackFirstEot);
+        EngineRig rig;
+        const Bytes file = patternBytes(1500);
+        FileError error;
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
+        FakeBootLoader stb(rig.link);
+        stb.nakOnce = {2};
+        stb.ackFirstEot = ackFirstEot;
+        rig.engine.setState(st::kWaitStart);
+        stb.powerOn();
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kEndingFile, ev::kBatchEnded); }, 10000));
+        const auto& w = rig.link.writes;
+        // header, block 1, block 2, block 2 again with EOT right behind it.
+        ASSERT_GE(w.size(), 5u);
+        EXPECT_EQ(w[2], w[3]);
+        EXPECT_EQ(w[4], Bytes{ctl::EOT});
+        EXPECT_EQ(stb.eots, ackFirstEot ? 1 : 2);
+        EXPECT_EQ(stb.batchBlocks, 1);
+        EXPECT_EQ(w.back(), endOfBatch());
+        EXPECT_EQ(stb.data, padded(file));
+        EXPECT_EQ(rig.listener.count(st::kSendingData, ev::kBlockAcked), 2);
+    }
+}
+
+TEST_F(EngineTest, ReceiverThatAcknowledgesTheFirstEot) {
+    const Bytes file = patternBytes(2048);
+    openImage("fw.bin", file);
+    FakeBootLoader stb(link);
+    stb.ackFirstEot = true;  // ACK after 1 s, 'C' a second later
+    engine.setState(st::kWaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded));
+    EXPECT_EQ(stb.eots, 1);
+    EXPECT_EQ(stb.batchBlocks, 1);
+    EXPECT_EQ(link.writes.back(), endOfBatch());
+    EXPECT_EQ(stb.data, file);
+}
+
+TEST_F(EngineTest, StopRequestAnswersEveryAckWithDc1) {
+    const Bytes file = patternBytes(5000);
+    openImage("fw.bin", file);
+    FakeBootLoader stb(link);
+    engine.setState(st::kWaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 2; }, 1000));
+    engine.requestStop();
+    loop.advance(20);
+    EXPECT_GE(stb.dc1s, 5);
+    EXPECT_EQ(stb.sequences.size(), 2u);  // no data block while the question is open
+    engine.cancelStopRequest();
+    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded));
+    EXPECT_EQ(stb.data, padded(file));
+    EXPECT_EQ(stb.sequences, (Bytes{1, 2, 3, 4, 5}));
+}
+
+TEST_F(EngineTest, BuyerMismatchRefusesTheImageAndGoesIdle) {
+    XprFields fields;
+    fields.buyer = "XY";
+    openImage("app.img", xprImage(fields, patternBytes(4000)));
+    ASSERT_EQ(image.type(), ImageType::Application);
+    FakeBootLoader stb(link);
+    stb.enqAnswer = true;
+    stb.record = infoRecord(32, 0x01000000, 0x02000000, 0x12345678);
+    engine.setState(st::kWaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(runUntilEvent(st::kWaitHeaderAnswer, ev::kBuyerRefused, 1000));
+    EXPECT_EQ(engine.state(), st::kIdle);
+    ASSERT_EQ(link.writes.size(), 3u);
+    EXPECT_EQ(link.writes[1], Bytes{ctl::NAK});
+    EXPECT_EQ(link.writes[2], Bytes{0x66});
+    EXPECT_EQ(listener.infos.size(), 2u);  // the versions were still reported
+    // Idle: the next 'C' is discarded and the link test runs again.
+    stb.powerOn();
+    loop.advance(600);
+    EXPECT_EQ(stb.headerBlocks, 1);
+    EXPECT_EQ(link.writes.back(), Bytes{ctl::BEL});
+}
+
+TEST_F(EngineTest, BuyerCheckIsSkippedWhenForcedOrForOtherTypes) {
+    XprFields fields;
+    fields.buyer = "XY";
+    const Bytes app = xprImage(fields, patternBytes(1500));
+    for (const bool forced : {false, true}) {
+        SCOPED_TRACE(forced);
+        EngineRig rig;
+        FileError error;
+        // Not forced: a record buyer code of 0 accepts any image; a record of
+        // another length still goes through the check but reports nothing.
+        ASSERT_TRUE(rig.image.open(rig.dir.write("app.img", app), error));
+        FakeBootLoader stb(rig.link);
+        stb.enqAnswer = true;
+        stb.record = forced ? infoRecord(32, 1, 2, 0x12345678) : infoRecord(40, 1, 2, 0);
+        rig.engine.setForcedDownload(forced);
+        rig.engine.setState(st::kWaitStart);
+        stb.powerOn();
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kWaitWritingEnd, ev::kWritingEnded); }, 10000));
+        EXPECT_EQ(rig.link.writes[1], Bytes{ctl::ACK});
+        EXPECT_EQ(rig.listener.infos.size(), forced ? 2u : 0u);
+        EXPECT_EQ(stb.data, padded(app));
+    }
+}
+
+TEST_F(EngineTest, EnqReceiverIsFollowedThroughItsWritingEvenWithSplitPairs) {
+    for (const bool split : {false, true}) {
+        SCOPED_TRACE(split);
+        EngineRig rig;
+        const Bytes file = patternBytes(2000);
+        FileError error;
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
+        FakeBootLoader stb(rig.link);
+        stb.enqAnswer = true;
+        stb.splitPairs = split;
+        rig.engine.setState(st::kWaitStart);
+        stb.powerOn();
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kWaitWritingEnd, ev::kWritingEnded); }, 10000));
+        const std::vector<std::pair<int, int>> expected{{16, 40}, {32, 10},  {48, 1024},  {48, 1024}, {64, 30},
+                                                        {80, 11}, {101, 40}, {101, 100}, {96, 12}};
+        EXPECT_EQ(rig.listener.events, expected);
+        const std::vector<std::pair<int, std::uint32_t>> infos{{16, 0x01020300}, {32, 0x02030400}};
+        EXPECT_EQ(rig.listener.infos, infos);
+        EXPECT_FALSE(rig.engine.ackAnswer());
+        EXPECT_EQ(stb.data, padded(file));
+        EXPECT_EQ(rig.link.writes[1], Bytes{ctl::ACK});
+        EXPECT_EQ(stb.eots, 2);
+    }
+}
+
+TEST_F(EngineTest, AckAndCSplitAcrossBurstsStillStartTheData) {
+    const Bytes file = patternBytes(1100);
+    openImage("fw.bin", file);
+    FakeBootLoader stb(link);
+    stb.splitPairs = true;
+    engine.setState(st::kWaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(runUntilEvent(st::kWaitWritingEnd, ev::kWritingEnded, 10000));
+    EXPECT_TRUE(listener.has(st::kWaitHeaderAnswer, ev::kAckAnswer));
+    EXPECT_EQ(stb.data, padded(file));
+}
+
+TEST_F(EngineTest, SilentReceiverEndsEveryStageWithinItsBound) {
+    using Stage = FakeBootLoader::Stage;
+    const Stage stages[] = {Stage::HeaderAnswer, Stage::DataAck, Stage::EotAnswer, Stage::SecondEotAck,
+                            Stage::Writing};
+    for (const Stage stage : stages) {
+        SCOPED_TRACE(static_cast<int>(stage));
+        EngineRig rig;
+        FileError error;
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", patternBytes(3000)), error));
+        FakeBootLoader stb(rig.link);
+        stb.enqAnswer = true;
+        stb.silentAt = stage;
+        rig.engine.setState(st::kWaitStart);
+        stb.powerOn();
+        const bool ended = rig.loop.runUntil(
+            [&] {
+                return std::any_of(rig.listener.events.begin(), rig.listener.events.end(),
+                                   [](auto e) { return e.second == ev::kReceiverSilent; });
+            },
+            61000 + 1000);
+        EXPECT_TRUE(ended);
+        EXPECT_EQ(rig.engine.state(), st::kIdle);
+        EXPECT_TRUE(rig.engine.linkPollRunning());
+    }
+}
+
+TEST_F(EngineTest, InfoRecordCutShortEndsWithinTheBound) {
+    openImage("fw.bin", patternBytes(3000));
+    engine.setState(st::kWaitStart);
+    link.send(ctl::C);
+    loop.advance(5);
+    Bytes part{ctl::ENQ};
+    part.resize(60, 0);
+    link.send(part);
+    ASSERT_TRUE(runUntilEvent(st::kWaitHeaderAnswer, ev::kReceiverSilent, engine.timeouts().reply + 100));
+    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(link.writes.size(), 1u);  // the header block, nothing else
+}
+
+TEST_F(EngineTest, LostAckOfTheEndOfBatchStillEndsTheBatch) {
+    openImage("fw.bin", patternBytes(1024));
+    FakeBootLoader stb(link);
+    stb.silentAt = FakeBootLoader::Stage::BatchAck;
+    engine.setState(st::kWaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded, 10000));
+    EXPECT_EQ(engine.state(), st::kWaitWriting);
+}
+
+TEST_F(EngineTest, PortFailureEndsTheTransfer) {
+    openImage("fw.bin", patternBytes(50000));
+    FakeBootLoader stb(link);
+    engine.setState(st::kWaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 5; }, 1000));
+    link.fail();
+    loop.advance(1);
+    EXPECT_TRUE(listener.has(st::kSendingData, ev::kPortFailed));
+    EXPECT_EQ(engine.state(), st::kIdle);
+}
+
+TEST_F(EngineTest, IncompleteFrameWritesAreReported) {
+    openImage("fw.bin", patternBytes(3000));
+    link.shortWriteOf = kBlockFrameSize;
+    FakeBootLoader stb(link);
+    engine.setState(st::kWaitStart);
+    stb.powerOn();
+    loop.advance(10);
+    EXPECT_TRUE(listener.has(st::kWaitStart, ev::kWriteFailed));
+    EXPECT_TRUE(listener.has(st::kDataWriteFailed, ev::kWriteFailed));
+}
+
+TEST_F(EngineTest, LinkTestWhileIdle) {
+    FakeBootLoader stb(link);
+    engine.startLinkPoll();
+    loop.advance(800);
+    EXPECT_EQ(link.writes, std::vector<Bytes>{Bytes{ctl::BEL}});
+    ASSERT_EQ(listener.infos.size(), 1u);
+    EXPECT_EQ(listener.infos[0], std::make_pair(engine_info::kLinkState, 0u));
+    stb.appRunning = true;
+    loop.advance(500);
+    EXPECT_EQ(listener.infos.back(), std::make_pair(engine_info::kLinkState, 1u));
+
+    // An explicit test shares a running one and answers later, not at once.
+    int answers = 0;
+    bool result = false;
+    engine.stopLinkPoll();
+    engine.pollLink([&](bool up) {
+        ++answers;
+        result = up;
+    });
+    EXPECT_EQ(answers, 0);
+    loop.advance(199);
+    EXPECT_EQ(answers, 0);
+    loop.advance(1);
+    EXPECT_EQ(answers, 1);
+    EXPECT_TRUE(result);
+    const auto bels = std::count(link.written.begin(), link.written.end(), ctl::BEL);
+    loop.advance(2000);
+    EXPECT_EQ(std::count(link.written.begin(), link.written.end(), ctl::BEL), bels);  // stopped
+}
+
+TEST_F(EngineTest, UploadCommandGoesByteByByte) {
+    bool done = false;
+    engine.sendUploadCommand([&] { done = true; });
+    const std::string text = "\r\nloadb up curdb y\r\n";
+    EXPECT_EQ(link.written, asBytes(text));
+    EXPECT_EQ(link.writes.size(), text.size());
+    loop.advance(199);
+    EXPECT_FALSE(done);
+    loop.advance(1);
+    EXPECT_TRUE(done);
+}
