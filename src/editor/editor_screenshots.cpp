@@ -30,7 +30,7 @@ bool save(QWidget& widget, const QDir& dir, const char* name) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
-    std::printf("%s\n", qPrintable(path));
+    std::printf("wrote %s\n", qPrintable(path));
     return true;
 }
 
@@ -54,27 +54,27 @@ int main(int argc, char** argv) {
     auto db = std::make_unique<ReceiverDatabase>();
     CReceiverDataDialog editor(*db, *buffer);
     if (!editor.initialise()) return 1;
-    bool ok = save(editor, dir, "editor-satellites.png");
+    bool ok = save(editor, dir, "editor_satellites.png");
 
     editor.viewCombo()->setCurrentIndex(CReceiverDataDialog::FavTvView);
     emit editor.viewCombo()->activated(CReceiverDataDialog::FavTvView);
     editor.leftList()->selectRow(0, true);
-    ok = save(editor, dir, "editor-fav-tv.png") && ok;
+    ok = save(editor, dir, "editor_fav_tv.png") && ok;
     editor.viewCombo()->setCurrentIndex(CReceiverDataDialog::FavRadioView);
     emit editor.viewCombo()->activated(CReceiverDataDialog::FavRadioView);
     editor.leftList()->selectRow(0, true);
-    ok = save(editor, dir, "editor-fav-radio.png") && ok;
+    ok = save(editor, dir, "editor_fav_radio.png") && ok;
     editor.viewCombo()->setCurrentIndex(CReceiverDataDialog::SatelliteView);
     emit editor.viewCombo()->activated(CReceiverDataDialog::SatelliteView);
 
     const int satellite = editor.leftList()->listModel()->idAt(0);
     CEditSatelliteDialog satelliteDialog(satelliteDialogValues(db->satellite(satellite)), &editor);
-    ok = save(satelliteDialog, dir, "edit-satellite.png") && ok;
+    ok = save(satelliteDialog, dir, "edit_satellite.png") && ok;
     const int transponder = editor.middleList()->listModel()->idAt(0);
     CEditTpDialog tpDialog(transponderDialogValues(db->transponder(transponder)), &editor);
-    ok = save(tpDialog, dir, "edit-tp.png") && ok;
+    ok = save(tpDialog, dir, "edit_tp.png") && ok;
     const int channel = editor.channelList()->listModel()->idAt(0);
     CEditChannelDialog channelDialog(*db, channel, &editor);
-    ok = save(channelDialog, dir, "edit-channel.png") && ok;
+    ok = save(channelDialog, dir, "edit_channel.png") && ok;
     return ok ? 0 : 1;
 }
