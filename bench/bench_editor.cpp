@@ -27,13 +27,16 @@ using Clock = std::chrono::steady_clock;
 
 double millis(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
+// The best of several runs; the first run's time, too, when asked.
 template <typename Work>
-double bestOf(int rounds, Work work) {
+double bestOf(int rounds, Work work, double* first = nullptr) {
     double best = 1e18;
     for (int i = 0; i < rounds; ++i) {
         const auto start = Clock::now();
         work();
-        best = std::min(best, millis(Clock::now() - start));
+        const double took = millis(Clock::now() - start);
+        if (i == 0 && first) *first = took;
+        best = std::min(best, took);
     }
     return best;
 }
@@ -59,13 +62,14 @@ int main(int argc, char** argv) {
 
     // Open: construct, unpack, list everything, show and paint once.
     int listed = 0;
+    double firstOpen = 0;
     const double open = bestOf(kRounds, [&] {
         CReceiverDataDialog dialog(*db, *buffer);
         if (!dialog.initialise()) std::abort();
         dialog.show();
         QApplication::processEvents();
         listed = dialog.channelList()->listModel()->rowCount();
-    });
+    }, &firstOpen);
     const double unpack = bestOf(kRounds, [&] {
         if (unpackBackup(*db, *buffer) != kUnpackOk) std::abort();
     });
@@ -94,6 +98,8 @@ int main(int argc, char** argv) {
     std::printf("rows listed: %d channels\n", listed);
     std::printf("open editor (unpack, list all, show): %8.2f ms   bare unpack: %8.2f ms   ratio %.2f   %s\n", open,
                 unpack, open / unpack, open < 150.0 ? "under 150 ms" : "OVER 150 ms");
+    std::printf("first open in the process (fonts, styles loaded): %.2f ms   %s\n", firstOpen,
+                firstOpen < 150.0 ? "under 150 ms" : "OVER 150 ms");
     std::printf("re-sort by name:                      %8.2f ms   bare sort:   %8.2f ms   ratio %.2f   %s\n",
                 sortByName, bareSort, sortByName / bareSort, sortByName < 150.0 ? "under 150 ms" : "OVER 150 ms");
     return 0;
