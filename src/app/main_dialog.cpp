@@ -527,7 +527,9 @@ void CMainDialog::openEditor() {
         return;
     }
     image_.close();
-    const FileResult read = openChannelDataFile(filePath_.toStdString(), buffer_);
+    // Through UTF-16 so that names outside the local code page survive on
+    // Windows.
+    const FileResult read = openChannelDataFile(std::filesystem::path(filePath_.toStdU16String()), buffer_);
     if (!read.ok) {
         prompts_->message(this, QString::fromStdString(read.message));
         return;
@@ -537,7 +539,7 @@ void CMainDialog::openEditor() {
         if (editor.initialise()) editorPrompts().run(editor);
     }
     // The file as it is now (saved or not) becomes the current file again.
-    openFile(QString::fromStdString(saveTarget().string()));
+    openFile(QString::fromStdU16String(saveTarget().u16string()));
 }
 
 // ---------------------------------------------------------------- what the flow shows
