@@ -450,6 +450,12 @@ void CReceiverDataDialog::refreshSatelliteRow(int row) {
 
 void CReceiverDataDialog::setSearchedOnly(int value) {
     searchedOnly_ = value;
+    // Satellites are added and deleted only while every one is listed.
+    if (value == 1 && activeList_ == LeftList) {
+        activeList_ = NoList;
+        add_->setEnabled(false);
+        delete_->setEnabled(false);
+    }
     selectAllSatellitesAndList();
 }
 
