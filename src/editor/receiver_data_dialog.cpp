@@ -180,7 +180,6 @@ void CReceiverDataDialog::buildControls() {
     save_ = new QPushButton(QStringLiteral("Save"));
     exit_ = new QPushButton(QStringLiteral("Exit"));
     for (QPushButton* button : {add_, delete_, move_, save_}) button->setEnabled(false);
-    for (QPushButton* button : {add_, delete_, move_, selectDestination_, save_}) button->setAutoDefault(false);
     selectDestination_->hide();
     exit_->setDefault(true);
     connect(add_, &QPushButton::clicked, this, &CReceiverDataDialog::addClicked);
