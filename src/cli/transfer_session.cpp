@@ -201,8 +201,8 @@ int runTransfer(const TransferRequest& request) {
     QObject::connect(&interruptWatch, &QTimer::timeout, [&] {
         if (!gInterrupted) return;
         gInterrupted = 0;
-        if (flow.busy()) flow.cancel();
-        else if (!view.ended()) view.transferEnded(TransferOutcome::Canceled);
+        if (flow.busy() || flow.starting()) flow.cancel();
+        if (!view.ended()) view.transferEnded(TransferOutcome::Canceled);
     });
     interruptWatch.start(100);
 

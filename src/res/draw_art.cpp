@@ -158,10 +158,10 @@ QImage drawSkin() {
     }
 
     // Main recessed panel with the file, progress and log area.
-    const QRectF panel(14, 94, 262, 282);
+    const QRectF panel(14, 94, 262, 272);
     engrave(p, panel, 12);
     // Button column plate.
-    const QRectF column(282, 94, 92, 282);
+    const QRectF column(282, 94, 92, 272);
     {
         QLinearGradient g(column.topLeft(), column.topRight());
         g.setColorAt(0, QColor(0x2a, 0x2f, 0x36));
@@ -178,10 +178,9 @@ QImage drawSkin() {
     // Separators inside the panel.
     p.setPen(QPen(QColor(0x3a, 0x41, 0x4b), 1));
     p.drawLine(QPointF(22, 157.5), QPointF(268, 157.5));
-    p.drawLine(QPointF(22, 333.5), QPointF(268, 333.5));
 
     // Screws in the four corners of the body.
-    for (const QPointF c : {QPointF(20, 20), QPointF(370, 20), QPointF(20, 370), QPointF(370, 370)}) {
+    for (const QPointF c : {QPointF(17, 17), QPointF(373, 17), QPointF(17, 373), QPointF(373, 373)}) {
         QRadialGradient g(c - QPointF(1.2, 1.2), 5);
         g.setColorAt(0, QColor(0xb8, 0xc0, 0xcb));
         g.setColorAt(1, QColor(0x4a, 0x51, 0x5b));

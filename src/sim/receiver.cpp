@@ -2,6 +2,7 @@
 
 #include <lzo/lzo1x.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -539,13 +540,13 @@ void Receiver::uploadByte(std::uint8_t b) {
             if (up_ == Upload::BlockAck) {
                 // The program answers a bad block with NAK and ACK back to
                 // back: the ACK belongs to the NAK, not to the resent block.
-                if (b == ACK && nakAt_ >= 0 && timers_.now() - nakAt_ < 2 * kMs) {
-                    nakAt_ = -1;
-                    return;
-                }
-                nakAt_ = -1;
+                // (It comes while the resent block is still on its way; the
+                // answer to the resent block cannot come before it is out.)
+                const bool pairedWithNak = b == ACK && nakPending_ && lineIdle && !lineIdle();
+                nakPending_ = false;
+                if (pairedWithNak) return;
                 if (b == NAK) {
-                    nakAt_ = timers_.now();
+                    nakPending_ = true;
                     if (++upRetries_ > 10) {
                         send(Bytes{CAN, CAN, CAN});
                         endUpload("upload given up");

@@ -126,7 +126,7 @@ private:
     int upRetries_ = 0;
     int upBlockNumber_ = 0;
     Micros headerSentAt_ = 0;
-    Micros nakAt_ = -1;  // when the last NAK for a block came
+    bool nakPending_ = false;  // the last byte was a NAK for a block
 
     // Demo operator.
     Micros lastBel_ = -1;

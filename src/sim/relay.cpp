@@ -13,6 +13,9 @@ namespace dorvane::sim {
 namespace {
 constexpr Micros kMs = 1000;
 constexpr char kUploadCommand[] = "loadb up curdb y";
+// Longer than the program's link poll period (500 ms): a pause this long
+// means the polls have stopped.
+constexpr Micros kQuietMs = 1200;
 }  // namespace
 
 Relay::Relay(RelayOptions options, Timers& timers, Send send, Log log)
@@ -79,15 +82,13 @@ void Relay::startChild() {
 }
 
 void Relay::received(const Bytes& bytes) {
-    const Micros now = timers_.now();
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const std::uint8_t b = bytes[i];
+    for (const std::uint8_t b : bytes) {
         if (!started_ || finished_) {
             if (b == BEL) {
-                lastBel_ = now;
+                lastBel_ = timers_.now();
                 // The application answers the link test; the boot loader
                 // of a receiver that is off does not.
-                if (opt_.mode == RelayOptions::Mode::Upload && !finished_) send_(Bytes{ACK});
+                if (opt_.mode == RelayOptions::Mode::Upload) send_(Bytes{ACK});
                 continue;
             }
             if (opt_.mode == RelayOptions::Mode::Upload && !started_) {
@@ -105,7 +106,6 @@ void Relay::received(const Bytes& bytes) {
         }
         toChild_.push_back(b);
     }
-    (void)now;
 }
 
 void Relay::watchToolBytes(const Bytes& bytes) {
@@ -172,7 +172,7 @@ Micros Relay::service(Micros now) {
     // A download is armed when the link tests stop: the receiver is
     // switched on and its boot loader (the program) starts asking.
     const bool waiting = opt_.mode == RelayOptions::Mode::Download && !started_;
-    if (waiting && lastBel_ >= 0 && now - lastBel_ > 300 * kMs) {
+    if (waiting && lastBel_ >= 0 && now - lastBel_ > kQuietMs * kMs) {
         log_("relay: switching on");
         startChild();
     }

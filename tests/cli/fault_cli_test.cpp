@@ -55,6 +55,7 @@ private slots:
     void uploadFaults_data() {
         QTest::addColumn<QString>("fault");
         QTest::newRow("console ignores the command") << "silent@command";
+        QTest::newRow("silent instead of the header block") << "silent@upload-header";
         QTest::newRow("noise instead of the header block") << "noise@upload-header";
         QTest::newRow("noise at block 2") << "noise@upload-block:2";
         QTest::newRow("terminal closes at block 2") << "close@upload-block:2";

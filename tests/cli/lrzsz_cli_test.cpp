@@ -36,7 +36,10 @@ private slots:
         QTemporaryDir into;
         SimProcess sim({"--rate", "0", "--relay", "download", "--relay-dir", into.path(), "--", "rb"});
         QVERIFY(!sim.path().isEmpty());
-        const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath(file)});
+        // rb asks first about a second after it starts.
+        QProcessEnvironment env;
+        env.insert("DORVANE_TIMEOUTS", "start=8000,reply=8000");
+        const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath(file)}, env);
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.contains("Transferring started!\nTransferring ended.\n"));
         QVERIFY(!sim.waitEvent("rb ended with 0", 5000).isEmpty());
