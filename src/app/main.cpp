@@ -1,9 +1,16 @@
 #include <QApplication>
+#include <QStringList>
 
 #include "app/tool_app.h"
 
 int main(int argc, char* argv[]) {
+    // Bad usage and --help are answered before any window system is needed.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const auto options = dorvane::CToolApp::parseArguments(arguments);
+    if (const int status = dorvane::CToolApp::handleUsage(options); status >= 0) return status;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorvane_QX"));
-    return dorvane::CToolApp().run(QApplication::arguments());
+    return dorvane::CToolApp().run(options);
 }

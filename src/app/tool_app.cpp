@@ -34,15 +34,16 @@ QString CToolApp::startPort(const StartOptions& options, const QString& settings
     return Settings(settingsApplication).configuredPort();
 }
 
-int CToolApp::run(const QStringList& arguments) {
-    const StartOptions options = parseArguments(arguments);
-    if (!options.error.isEmpty() || options.showHelp) {
-        std::fprintf(options.showHelp ? stdout : stderr,
-                     "%s%susage: Dorvane_QX [--port NAME]\n"
-                     "  --port NAME  open this serial port for this run (e.g. COM3, /dev/ttyUSB0)\n",
-                     qPrintable(options.error), options.error.isEmpty() ? "" : "\n");
-        return options.showHelp ? 0 : 2;
-    }
+int CToolApp::handleUsage(const StartOptions& options) {
+    if (options.error.isEmpty() && !options.showHelp) return -1;
+    std::fprintf(options.showHelp ? stdout : stderr,
+                 "%s%susage: Dorvane_QX [--port NAME]\n"
+                 "  --port NAME  open this serial port for this run (e.g. COM3, /dev/ttyUSB0)\n",
+                 options.error.isEmpty() ? "" : "Dorvane_QX: ", qPrintable(options.error + (options.error.isEmpty() ? "" : "\n")));
+    return options.showHelp ? 0 : 2;
+}
+
+int CToolApp::run(const StartOptions& options) {
 
     // The setting is read once, here.
     CMainDialog::Options windowOptions;

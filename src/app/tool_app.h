@@ -22,8 +22,12 @@ public:
     // on systems without COM numbers).
     static QString startPort(const StartOptions& options, const QString& settingsApplication = {});
 
-    // Runs the program; returns the process's exit status.
-    int run(const QStringList& arguments);
+    // Prints the usage for --help or bad usage; returns the exit status to
+    // end with, or -1 to go on. Needs no QApplication (runs before one).
+    static int handleUsage(const StartOptions& options);
+
+    // Runs the program (inside a QApplication); returns the exit status.
+    int run(const StartOptions& options);
 };
 
 }  // namespace dorvane

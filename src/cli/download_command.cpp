@@ -18,7 +18,8 @@ const Command& downloadCommand() {
         "download", "download [--port PORT] [--forced] FILE",
         "Downloads an image or channel-data file into the STB. Arm it with the STB\n"
         "switched off, then switch the STB on. --forced skips the buyer check.\n"
-        "The log goes to standard output, messages to standard error.",
+        "PORT defaults to the port configured in the window. The log goes to\n"
+        "standard output, messages to standard error; Ctrl-C cancels.",
         runDownload};
     return command;
 }

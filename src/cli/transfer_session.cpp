@@ -8,7 +8,11 @@
 #include <cstdlib>
 #include <string>
 
+#ifdef _WIN32
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 #include "app/operator_flow.h"
 #include "app/settings.h"
@@ -25,7 +29,15 @@ namespace dorvane::cli {
 namespace {
 
 volatile std::sig_atomic_t gInterrupted = 0;
-void onInterrupt(int) { gInterrupted = 1; }
+extern "C" void onInterrupt(int) { gInterrupted = 1; }
+
+bool standardErrorIsTerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) == 1;
+#endif
+}
 
 // The window's settings: the command line uses the port the window uses.
 constexpr char kWindowApplication[] = "Dorvane_QX";
@@ -54,7 +66,7 @@ void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
 class ConsoleView : public OperatorView {
 public:
     explicit ConsoleView(std::filesystem::path uploadTarget)
-        : target_(std::move(uploadTarget)), progressOnTerminal_(isatty(STDERR_FILENO) == 1) {}
+        : target_(std::move(uploadTarget)), progressOnTerminal_(standardErrorIsTerminal()) {}
     ~ConsoleView() override { clearStatus(); }
 
     void appendLog(const std::string& line) override {
@@ -192,11 +204,8 @@ int runTransfer(const TransferRequest& request) {
     }
 
     gInterrupted = 0;
-    struct sigaction sa {};
-    struct sigaction oldInt {}, oldTerm {};
-    sa.sa_handler = onInterrupt;
-    sigaction(SIGINT, &sa, &oldInt);
-    sigaction(SIGTERM, &sa, &oldTerm);
+    const auto oldInt = std::signal(SIGINT, onInterrupt);
+    const auto oldTerm = std::signal(SIGTERM, onInterrupt);
     QTimer interruptWatch;
     QObject::connect(&interruptWatch, &QTimer::timeout, [&] {
         if (!gInterrupted) return;
@@ -213,8 +222,8 @@ int runTransfer(const TransferRequest& request) {
     if (!view.ended()) QCoreApplication::exec();
 
     interruptWatch.stop();
-    sigaction(SIGINT, &oldInt, nullptr);
-    sigaction(SIGTERM, &oldTerm, nullptr);
+    std::signal(SIGINT, oldInt);
+    std::signal(SIGTERM, oldTerm);
     port.close();
     return view.outcome() == TransferOutcome::Succeeded ? kExitOk : kExitFailure;
 }

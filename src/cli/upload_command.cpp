@@ -17,7 +17,8 @@ const Command& uploadCommand() {
     static const Command command{
         "upload", "upload [--port PORT] FILE",
         "Backs up the STB's channel data into FILE (replaced only when the whole\n"
-        "upload arrived). The STB must be on with its 'PC COM' item active.",
+        "upload arrived). The STB must be on with its 'PC COM' item active.\n"
+        "PORT defaults to the port configured in the window.",
         runUpload};
     return command;
 }

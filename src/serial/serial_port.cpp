@@ -74,6 +74,7 @@ bool CSerialPort::open(const QString& name, qint32 baudRate, int byteSize, int s
     // Nothing from before the open belongs to this session.
     port_.clear(QSerialPort::AllDirections);
     queue_.drain();
+    lastWriteError_.invalidate();
     open_ = true;
     return true;
 }
@@ -118,10 +119,12 @@ void CSerialPort::onReadyRead() {
 
 void CSerialPort::onError(QSerialPort::SerialPortError error) {
     if (!open_ || error == QSerialPort::NoError || error == QSerialPort::TimeoutError) return;
-    // A write the driver refused once leaves the device usable; everything
-    // else means the device is gone or unusable (Qt would otherwise report
-    // the same read error over and over).
-    if (error == QSerialPort::WriteError && port_.isOpen()) {
+    // A write the driver refused once leaves the device usable; a second one
+    // soon after, and every other error, means the device is gone or
+    // unusable (Qt would otherwise report the same error over and over).
+    if (error == QSerialPort::WriteError && port_.isOpen() &&
+        (!lastWriteError_.isValid() || lastWriteError_.elapsed() > kWriteErrorWindowMs)) {
+        lastWriteError_.start();
         port_.clearError();
         return;
     }

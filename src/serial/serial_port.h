@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QSerialPort>
@@ -36,6 +37,7 @@ public:
     static constexpr qint32 kDefaultBaudRate = 115200;
     static constexpr int kChunkSize = 2048;
     static constexpr int kCloseFlushMs = 500;  // bound on sending what is still buffered at close
+    static constexpr int kWriteErrorWindowMs = 1000;  // a second write error within this is fatal
 
     explicit CSerialPort(QObject* parent = nullptr);
     ~CSerialPort() override;
@@ -93,6 +95,7 @@ private:
     ReceiveQueue queue_;
     QString name_;
     QString lastError_;
+    QElapsedTimer lastWriteError_;
     bool open_ = false;
 };
 

@@ -93,12 +93,6 @@ private slots:
         dialog.accept();
         QVERIFY(dialog.portName().isEmpty());
     }
-
-    void shortNames() {
-        QCOMPARE(shortPortName(QStringLiteral("/dev/ttyUSB0")), QStringLiteral("ttyUSB0"));
-        QCOMPARE(shortPortName(QStringLiteral("/dev/pts/3")), QStringLiteral("pts/3"));
-        QCOMPARE(shortPortName(QStringLiteral("COM12")), QStringLiteral("COM12"));
-    }
 };
 
 QTEST_MAIN(DialogsTest)

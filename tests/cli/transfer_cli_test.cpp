@@ -1,6 +1,12 @@
+#include <QRegularExpression>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
 
 #include "cli_run.h"
 #include "sim/sim_process.h"
@@ -148,6 +154,35 @@ private slots:
         const CliRun up = runCli({"upload", "--port", sim.path(), target});
         QCOMPARE(up.status, 0);
         QVERIFY(fileBytes(target).startsWith("IRZ"));
+    }
+
+    void progressGoesToStandardErrorWhenItIsATerminal() {
+        const int master = posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(master >= 0 && grantpt(master) == 0 && unlockpt(master) == 0);
+        fcntl(master, F_SETFL, O_NONBLOCK);
+        const QString terminal = QString::fromLocal8Bit(ptsname(master));
+        SimProcess sim({"--rate", "230400", "--at", "300:on", "--answer", "ack"});
+        QProcess p;
+        p.setStandardErrorFile(terminal);
+        p.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"), {"download", "--port", sim.path(), dir.filePath("boot.bin")});
+        QByteArray shown;
+        QElapsedTimer t;
+        t.start();
+        while (p.state() != QProcess::NotRunning && t.elapsed() < 20000) {
+            p.waitForFinished(50);
+            char buf[4096];
+            for (ssize_t n; (n = ::read(master, buf, sizeof buf)) > 0;) shown.append(buf, n);
+        }
+        ::close(master);
+        QCOMPARE(p.exitCode(), 0);
+        QVERIFY(shown.contains("\r\033[KWaiting Turning on STB..."));
+        QSet<QString> percents;
+        for (const auto& m : QRegularExpression("Downloading (\\d+)% \\.\\.\\.").globalMatch(QString::fromLatin1(shown)))
+            percents.insert(m.captured(1));
+        QVERIFY2(percents.size() >= 10 && percents.contains("100"), qPrintable(QStringList(percents.values()).join(' ')));
+        QVERIFY(shown.contains(" bps"));
+        QVERIFY(shown.contains("Downloading stopped successfully."));
+        QVERIFY(!p.readAllStandardOutput().contains("Downloading 50%"));  // the log stays clean
     }
 
     void usageAndPortErrors() {

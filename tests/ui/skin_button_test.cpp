@@ -220,14 +220,6 @@ private slots:
         QVERIFY(second->hasFocus());
         QVERIFY(!first->isHovered());
     }
-
-    void tooltipCanBeDeactivated() {
-        CSkinButton b;
-        b.setTooltipText(QStringLiteral("Open"));
-        QCOMPARE(b.toolTip(), QStringLiteral("Open"));
-        b.setTooltipText(QStringLiteral("Open"), false);
-        QVERIFY(b.toolTip().isEmpty());
-    }
 };
 
 QTEST_MAIN(SkinButtonTest)
