@@ -21,6 +21,10 @@
 #include "transfer/qt_event_loop.h"
 #include "app/window_prompts.h"
 #include "database/channel_data_buffer.h"
+#include "database/channel_data_file.h"
+#include "database/receiver_database.h"
+#include "editor/editor_prompts.h"
+#include "editor/receiver_data_dialog.h"
 #include "ui/region_from_bitmap.h"
 #include "ui/skin_button.h"
 #include "ui/text_progress_bar.h"
@@ -517,8 +521,25 @@ void CMainDialog::onUploadClicked() { flow_->uploadClicked(); }
 void CMainDialog::onEditClicked() { openEditor(); }
 
 void CMainDialog::openEditor() {
-    // The "Edit Receiver Data" window on the current channel-data file
-    // comes with the editor.
+    // The editor shares the channel-data buffer with the upload.
+    if (flow_->busy() || flow_->starting()) {
+        prompts_->message(this, QStringLiteral("You can't edit a file while transferring..."));
+        return;
+    }
+    image_.close();
+    // Through UTF-16 so that names outside the local code page survive on
+    // Windows.
+    const FileResult read = openChannelDataFile(std::filesystem::path(filePath_.toStdU16String()), buffer_);
+    if (!read.ok) {
+        prompts_->message(this, QString::fromStdString(read.message));
+        return;
+    }
+    {
+        CReceiverDataDialog editor(receiverDatabase(), buffer_);
+        if (editor.initialise()) editorPrompts().run(editor);
+    }
+    // The file as it is now (saved or not) becomes the current file again.
+    openFile(QString::fromStdU16String(saveTarget().u16string()));
 }
 
 // ---------------------------------------------------------------- what the flow shows

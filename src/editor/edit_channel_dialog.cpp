@@ -1,0 +1,110 @@
+#include "editor/edit_channel_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "database/receiver_database.h"
+#include "editor/cell_texts.h"
+#include "editor/integer_edit.h"
+
+namespace dorvane {
+
+CEditChannelDialog::CEditChannelDialog(ReceiverDatabase& database, int channel, QWidget* parent)
+    : QDialog(parent), database_(database), channel_(channel) {
+    setWindowTitle(QStringLiteral("Edit Channel"));
+    const ChannelRecord& record = database_.channel(channel_);
+
+    name_ = new QLineEdit(textFromField(record.name));
+    name_->setMaxLength(kNameLength);
+    satellite_ = new QComboBox;
+    transponder_ = new QComboBox;
+    videoPid_ = new QLineEdit(QString::number(record.videoPid));
+    audioPid_ = new QLineEdit(QString::number(record.audioPid));
+    pcrPid_ = new QLineEdit(QString::number(record.pcrPid));
+
+    for (int slot = 0; slot < kEditableSatellites; ++slot) {
+        const SatelliteRecord& sat = database_.satellite(slot);
+        if (sat.dishPosition != 0 && sat.location != 0) satellite_->addItem(satelliteChoiceText(database_, slot), slot);
+    }
+    satellite_->setCurrentIndex(satellite_->findData(static_cast<int>(record.satellite)));
+    fillTransponders(record.satellite, record.transponder);
+
+    auto* nameGroup = new QGroupBox;
+    auto* nameForm = new QFormLayout(nameGroup);
+    nameForm->addRow(QStringLiteral("Name"), name_);
+    nameForm->addRow(QStringLiteral("Satellite"), satellite_);
+    nameForm->addRow(QStringLiteral("Transponder"), transponder_);
+    auto* pidGroup = new QGroupBox;
+    auto* pidForm = new QFormLayout(pidGroup);
+    pidForm->addRow(QStringLiteral("Video PID"), videoPid_);
+    pidForm->addRow(QStringLiteral("Audio PID"), audioPid_);
+    pidForm->addRow(QStringLiteral("PCR PID"), pcrPid_);
+
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("CANCEL"), QDialogButtonBox::RejectRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CEditChannelDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CEditChannelDialog::reject);
+
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(nameGroup, 2);
+    groups->addWidget(pidGroup, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(groups);
+    layout->addWidget(buttons);
+
+    connect(satellite_, &QComboBox::currentIndexChanged, this, &CEditChannelDialog::onSatelliteChosen);
+}
+
+void CEditChannelDialog::fillTransponders(int satelliteSlot, int selectedTransponder) {
+    transponder_->clear();
+    for (int t = 0; t < kTransponderSlots; ++t) {
+        if (database_.transponder(t).satellite == satelliteSlot + 1) {
+            transponder_->addItem(transponderChoiceText(database_, t), t);
+        }
+    }
+    transponder_->setCurrentIndex(transponder_->findData(selectedTransponder));
+}
+
+void CEditChannelDialog::onSatelliteChosen(int index) {
+    if (index < 0) return;
+    const int slot = satellite_->itemData(index).toInt();
+    const ChannelRecord& record = database_.channel(channel_);
+    // Back on the channel's own satellite its transponder is chosen again;
+    // on another one its first transponder.
+    fillTransponders(slot, slot == record.satellite ? record.transponder : -1);
+    if (transponder_->currentIndex() < 0 && transponder_->count() > 0) transponder_->setCurrentIndex(0);
+}
+
+void CEditChannelDialog::accept() {
+    const auto video = readIntegerEdit(this, videoPid_);
+    if (!video) return;
+    const auto audio = readIntegerEdit(this, audioPid_);
+    if (!audio) return;
+    const auto pcr = readIntegerEdit(this, pcrPid_);
+    if (!pcr) return;
+
+    ChannelRecord& record = database_.channel(channel_);
+    const QByteArray name = fieldBytes(name_->text().left(kNameLength));
+    setFixedText(record.name, std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
+    // Only a listed transponder is taken, and the satellite always follows
+    // it; without a choice the channel stays where it was.
+    const int tpIndex = transponder_->currentIndex();
+    if (tpIndex >= 0) {
+        const int number = transponder_->itemData(tpIndex).toInt();
+        record.transponder = static_cast<std::uint16_t>(number);
+        record.satellite = static_cast<std::uint8_t>(database_.transponder(number).satellite - 1);
+    }
+    record.videoPid = static_cast<std::uint16_t>(*video);
+    record.audioPid = static_cast<std::uint16_t>(*audio);
+    record.pcrPid = static_cast<std::uint16_t>(*pcr);
+    QDialog::accept();
+}
+
+}  // namespace dorvane

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QComboBox;
+class QLineEdit;
+
+namespace dorvane {
+
+class ReceiverDatabase;
+
+// "Edit Channel": name, satellite, transponder and the video, audio and PCR
+// PIDs of one channel. The transponder list always shows the transponders of
+// the satellite chosen above it, so a channel never ends up on a transponder
+// of another satellite. "OK" writes the record directly.
+class CEditChannelDialog : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kNameLength = 18;
+
+    CEditChannelDialog(ReceiverDatabase& database, int channel, QWidget* parent = nullptr);
+
+    QLineEdit* nameEdit() const { return name_; }
+    QComboBox* satelliteList() const { return satellite_; }
+    QComboBox* transponderList() const { return transponder_; }
+    QLineEdit* videoPidEdit() const { return videoPid_; }
+    QLineEdit* audioPidEdit() const { return audioPid_; }
+    QLineEdit* pcrPidEdit() const { return pcrPid_; }
+
+public slots:
+    void accept() override;
+
+private:
+    void fillTransponders(int satelliteSlot, int selectedTransponder);
+    void onSatelliteChosen(int index);
+
+    ReceiverDatabase& database_;
+    int channel_;
+    QLineEdit* name_;
+    QComboBox* satellite_;
+    QComboBox* transponder_;
+    QLineEdit* videoPid_;
+    QLineEdit* audioPid_;
+    QLineEdit* pcrPid_;
+};
+
+}  // namespace dorvane

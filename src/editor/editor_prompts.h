@@ -1,0 +1,31 @@
+#pragma once
+
+#include <functional>
+
+#include <QString>
+
+class QDialog;
+class QWidget;
+
+namespace dorvane {
+
+enum class PromptIcon { None, Exclamation };
+
+// The editor's boxes and modal runs go through these hooks so that the
+// widget tests can answer them; by default they show real message boxes and
+// run dialogs with exec().
+struct EditorPrompts {
+    // A box with an OK button.
+    std::function<void(QWidget* parent, const QString& text, PromptIcon icon)> message;
+    // An OK/Cancel question; true for OK.
+    std::function<bool(QWidget* parent, const QString& text)> confirm;
+    // Runs a dialog modally and returns its result code.
+    std::function<int(QDialog& dialog)> run;
+};
+
+// The hooks in use. Assigning a member replaces it; resetEditorPrompts()
+// brings back the defaults.
+EditorPrompts& editorPrompts();
+void resetEditorPrompts();
+
+}  // namespace dorvane

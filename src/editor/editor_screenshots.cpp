@@ -1,0 +1,80 @@
+// Renders the Edit Receiver Data window on the demo database in each of its
+// three views, and its three edit dialogs, into PNG files:
+//   dorvane-editor-screenshots OUTPUT_DIRECTORY
+
+#include <cstdio>
+#include <memory>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QPixmap>
+
+#include "database/backup_blob.h"
+#include "database/demo_data.h"
+#include "editor/edit_channel_dialog.h"
+#include "editor/edit_satellite_dialog.h"
+#include "editor/edit_tp_dialog.h"
+#include "editor/receiver_data_dialog.h"
+#include "editor/record_list_model.h"
+#include "editor/report_list_view.h"
+
+namespace {
+
+bool save(QWidget& widget, const QDir& dir, const char* name) {
+    widget.show();
+    widget.raise();
+    QApplication::processEvents();
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("wrote %s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    using namespace dorvane;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", argv[0]);
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!QDir().mkpath(dir.path())) return 1;
+    setDiagnosticSink([](std::string_view) {});
+
+    auto demo = std::make_unique<ReceiverDatabase>();
+    fillDemoDatabase(*demo);
+    auto buffer = std::make_unique<ChannelDataBuffer>();
+    if (packBackup(*demo, *buffer) != kPackOk) return 1;
+    auto db = std::make_unique<ReceiverDatabase>();
+    CReceiverDataDialog editor(*db, *buffer);
+    if (!editor.initialise()) return 1;
+    bool ok = save(editor, dir, "editor_satellites.png");
+
+    editor.viewCombo()->setCurrentIndex(CReceiverDataDialog::FavTvView);
+    emit editor.viewCombo()->activated(CReceiverDataDialog::FavTvView);
+    editor.leftList()->selectRow(0, true);
+    ok = save(editor, dir, "editor_fav_tv.png") && ok;
+    editor.viewCombo()->setCurrentIndex(CReceiverDataDialog::FavRadioView);
+    emit editor.viewCombo()->activated(CReceiverDataDialog::FavRadioView);
+    editor.leftList()->selectRow(0, true);
+    ok = save(editor, dir, "editor_fav_radio.png") && ok;
+    editor.viewCombo()->setCurrentIndex(CReceiverDataDialog::SatelliteView);
+    emit editor.viewCombo()->activated(CReceiverDataDialog::SatelliteView);
+
+    const int satellite = editor.leftList()->listModel()->idAt(0);
+    CEditSatelliteDialog satelliteDialog(satelliteDialogValues(db->satellite(satellite)), &editor);
+    ok = save(satelliteDialog, dir, "edit_satellite.png") && ok;
+    const int transponder = editor.middleList()->listModel()->idAt(0);
+    CEditTpDialog tpDialog(transponderDialogValues(db->transponder(transponder)), &editor);
+    ok = save(tpDialog, dir, "edit_tp.png") && ok;
+    const int channel = editor.channelList()->listModel()->idAt(0);
+    CEditChannelDialog channelDialog(*db, channel, &editor);
+    ok = save(channelDialog, dir, "edit_channel.png") && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,21 @@
+#include "editor/integer_edit.h"
+
+#include <QLineEdit>
+
+#include "editor/editor_prompts.h"
+
+namespace dorvane {
+
+std::optional<int> readIntegerEdit(QWidget* dialog, QLineEdit* edit) {
+    bool ok = false;
+    const int value = edit->text().trimmed().toInt(&ok, 10);
+    if (ok) return value;
+    editorPrompts().message(dialog, QStringLiteral("Please enter an integer."), PromptIcon::Exclamation);
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    return std::nullopt;
+}
+
+int listIndexOrNone(int index, int count) { return index >= 0 && index < count ? index : -1; }
+
+}  // namespace dorvane

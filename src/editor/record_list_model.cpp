@@ -1,0 +1,83 @@
+#include "editor/record_list_model.h"
+
+#include <algorithm>
+
+namespace dorvane {
+
+void RecordListModel::setColumns(std::vector<ListColumn> columns) {
+    beginResetModel();
+    columns_ = std::move(columns);
+    ids_.clear();
+    endResetModel();
+}
+
+void RecordListModel::setRows(std::vector<int> ids) {
+    beginResetModel();
+    ids_ = std::move(ids);
+    endResetModel();
+}
+
+void RecordListModel::appendRow(int id) {
+    const int row = static_cast<int>(ids_.size());
+    beginInsertRows({}, row, row);
+    ids_.push_back(id);
+    endInsertRows();
+}
+
+void RecordListModel::removeRowAt(int row) {
+    if (row < 0 || row >= rowCount()) return;
+    beginRemoveRows({}, row, row);
+    ids_.erase(ids_.begin() + row);
+    endRemoveRows();
+}
+
+void RecordListModel::rowChanged(int row) {
+    if (row < 0 || row >= rowCount() || columns_.empty()) return;
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+}
+
+void RecordListModel::allRowsChanged() {
+    if (ids_.empty() || columns_.empty()) return;
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+int RecordListModel::rowOf(int id) const {
+    const auto found = std::find(ids_.begin(), ids_.end(), id);
+    return found == ids_.end() ? -1 : static_cast<int>(found - ids_.begin());
+}
+
+void RecordListModel::sortRows(const std::function<bool(int a, int b)>& less) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    std::stable_sort(ids_.begin(), ids_.end(), less);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+int RecordListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(ids_.size());
+}
+
+int RecordListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+}
+
+QVariant RecordListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::ToolTipRole:
+            return columns_[static_cast<std::size_t>(index.column())].text(idAt(index.row()));
+        case Qt::TextAlignmentRole:
+            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        default:
+            return {};
+    }
+}
+
+QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount()) return {};
+    if (role == Qt::DisplayRole) return columns_[static_cast<std::size_t>(section)].heading;
+    if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+    return {};
+}
+
+}  // namespace dorvane

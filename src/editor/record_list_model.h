@@ -1,0 +1,60 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include <QAbstractTableModel>
+#include <QString>
+
+namespace dorvane {
+
+// One column of a report list: heading, width in pixels and the text of a
+// row's cell, computed from the row's record id when the cell is painted.
+struct ListColumn {
+    QString heading;
+    int width = 0;
+    std::function<QString(int id)> text;
+};
+
+// A report list over records of the receiver database: each row is a record
+// id (satellite slot, transponder number, channel number, group, ...), its
+// cells are computed on demand, every cell is centred. The list holds no
+// copies of the records, so rewriting a row is just a repaint.
+class RecordListModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // Replaces the columns (and empties the list).
+    void setColumns(std::vector<ListColumn> columns);
+    const std::vector<ListColumn>& columns() const { return columns_; }
+
+    // Replaces all rows at once.
+    void setRows(std::vector<int> ids);
+    void clear() { setRows({}); }
+    void appendRow(int id);
+    void removeRowAt(int row);
+    // Repaints one row, or all of them.
+    void rowChanged(int row);
+    void allRowsChanged();
+
+    const std::vector<int>& ids() const { return ids_; }
+    int idAt(int row) const { return ids_[static_cast<std::size_t>(row)]; }
+    // The first row holding id, or -1.
+    int rowOf(int id) const;
+
+    // Sorts the rows by a comparison of record ids, keeping the order of
+    // equal rows.
+    void sortRows(const std::function<bool(int a, int b)>& less);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+private:
+    std::vector<ListColumn> columns_;
+    std::vector<int> ids_;
+};
+
+}  // namespace dorvane

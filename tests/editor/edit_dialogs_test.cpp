@@ -1,0 +1,280 @@
+// The three edit dialogs: what they show for a record and what "OK" writes.
+
+#include <cstring>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include "database/receiver_database.h"
+#include "editor/edit_channel_dialog.h"
+#include "editor/edit_satellite_dialog.h"
+#include "editor/edit_tp_dialog.h"
+#include "editor_test_support.h"
+
+using namespace dorvane;
+using namespace dorvane::test;
+
+namespace {
+
+QStringList entries(const QComboBox* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i) texts << list->itemText(i);
+    return texts;
+}
+
+SatelliteRecord universalSatellite() {
+    SatelliteRecord sat{};
+    setFixedText(sat.name, "Orbit A");
+    sat.location = 192;
+    sat.lnbType = 0;
+    sat.lnbFrequency = 10600;
+    sat.lnbFrequencyChoice = 0;
+    sat.diseqcType = 1;
+    sat.diseqcPort = 2;
+    sat.dishPosition = 29;
+    sat.carried18 = 0x5A;
+    sat.carried30[0] = 0xA5;
+    return sat;
+}
+
+// Shows a dialog so that focus and enabled states are real.
+void showActive(QDialog& dialog) {
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+}
+
+void setSatellite(ReceiverDatabase& db, int slot, const char* name, int location) {
+    SatelliteRecord& sat = db.satellite(slot);
+    sat = {};
+    setFixedText(sat.name, name);
+    sat.location = static_cast<std::int16_t>(location);
+    sat.dishPosition = 29;
+}
+
+void setTransponder(ReceiverDatabase& db, int number, int slot, int frequency, int polarisation) {
+    TransponderRecord& tp = db.transponder(number);
+    tp = {};
+    tp.satellite = static_cast<std::uint8_t>(slot + 1);
+    tp.frequency = static_cast<std::uint16_t>(frequency);
+    tp.polarisation = static_cast<std::uint8_t>(polarisation);
+}
+
+}  // namespace
+
+class EditDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void satelliteLnbListsFollowTheLnbType() {
+        CEditSatelliteDialog dialog(satelliteDialogValues(universalSatellite()));
+        showActive(dialog);
+        QCOMPARE(dialog.lnbLowEdit()->text(), QStringLiteral("9750"));
+        QVERIFY(!dialog.lnbLowEdit()->isEnabled());
+        QVERIFY(!dialog.lnbHighEdit()->isEnabled());
+        QVERIFY(!dialog.toneList()->isEnabled());
+        QCOMPARE(entries(dialog.frequencyList()), QStringList({"10600", "10700", "10750", "11250"}));
+        QCOMPARE(entries(dialog.diseqcPortList()), QStringList({"1", "2", "3", "4"}));
+        QCOMPARE(dialog.diseqcPortList()->currentIndex(), 2);
+        QVERIFY(dialog.diseqcPortList()->isEnabled());
+        QVERIFY(!dialog.dishPositionEdit()->isEnabled());
+
+        dialog.lnbTypeList()->setCurrentIndex(1);
+        QVERIFY(dialog.lnbHighEdit()->isEnabled());
+        QVERIFY(dialog.toneList()->isEnabled());
+        QCOMPARE(entries(dialog.frequencyList()), QStringList({"5150", "5750", "9750", "10600", "10750", "11250"}));
+        QCOMPARE(dialog.frequencyList()->currentIndex(), 0);
+
+        dialog.diseqcTypeList()->setCurrentIndex(2);
+        QCOMPARE(dialog.diseqcPortList()->count(), 16);
+        dialog.diseqcTypeList()->setCurrentIndex(3);
+        QCOMPARE(dialog.diseqcPortList()->count(), 0);
+        QVERIFY(!dialog.diseqcPortList()->isEnabled());
+        QVERIFY(!dialog.dishPositionEdit()->isEnabled());
+        dialog.diseqcTypeList()->setCurrentIndex(4);
+        QVERIFY(dialog.dishPositionEdit()->isEnabled());
+        dialog.dishPositionEdit()->setText(QStringLiteral("256"));
+        dialog.lnbHighEdit()->setText(QStringLiteral("75150"));  // beyond 16 bits
+
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        SatelliteRecord sat = universalSatellite();
+        storeSatelliteDialogValues(dialog.values(), sat);
+        QCOMPARE(sat.lnbType, std::uint8_t(1));
+        QCOMPARE(sat.diseqcType, std::uint8_t(4));
+        QCOMPARE(sat.diseqcPort, std::uint8_t(255));  // no port list: no selection
+        QCOMPARE(sat.dishPosition, std::uint8_t(0));  // 256, low eight bits
+        QVERIFY(!satelliteInUse(sat));
+        QCOMPARE(int(sat.lnbFrequency), 75150 - 65536);
+        QCOMPARE(sat.carried18, std::uint8_t(0x5A));
+        QCOMPARE(sat.carried30[0], std::uint8_t(0xA5));
+        QCOMPARE(fixedText(sat.name), std::string("Orbit A"));
+        QCOMPARE(int(sat.location), 192);
+    }
+
+    void frequencyChoiceBeyondTheListIsStoredAs255() {
+        SatelliteRecord sat = universalSatellite();
+        sat.lnbType = 1;
+        sat.lnbFrequency = 5150;
+        sat.lnbFrequencyChoice = 5;
+        CEditSatelliteDialog dialog(satelliteDialogValues(sat));
+        QCOMPARE(dialog.lnbLowEdit()->text(), QStringLiteral("5150"));
+        QCOMPARE(dialog.frequencyList()->currentText(), QStringLiteral("11250"));
+        dialog.lnbTypeList()->setCurrentIndex(0);
+        QCOMPARE(dialog.frequencyList()->currentIndex(), -1);
+        dialog.accept();
+        storeSatelliteDialogValues(dialog.values(), sat);
+        QCOMPARE(sat.lnbFrequencyChoice, std::uint8_t(255));
+        QCOMPARE(sat.lnbType, std::uint8_t(0));
+    }
+
+    void satelliteNameAndLocationAreCutToTheirFields() {
+        SatelliteRecord sat = universalSatellite();
+        CEditSatelliteDialog dialog(satelliteDialogValues(sat));
+        dialog.nameEdit()->setText(QStringLiteral("A very long satellite name"));
+        dialog.locationEdit()->setText(QStringLiteral("-1"));
+        dialog.accept();
+        storeSatelliteDialogValues(dialog.values(), sat);
+        QCOMPARE(fixedText(sat.name), std::string("A very long sat"));
+        QCOMPARE(sat.name[15], '\0');
+        QCOMPARE(int(sat.location), -1);
+        QVERIFY(!satelliteInUse(sat));
+    }
+
+    void nonIntegerKeepsTheDialogOpenWithTheFieldFocused() {
+        ScriptedPrompts prompts;
+        CEditSatelliteDialog dialog(satelliteDialogValues(universalSatellite()));
+        showActive(dialog);
+        dialog.locationEdit()->setText(QStringLiteral("19.2"));
+        dialog.nameEdit()->setFocus();
+        dialog.accept();
+        QCOMPARE(prompts.messages, QStringList{QStringLiteral("Please enter an integer.")});
+        QVERIFY(dialog.isVisible());
+        QVERIFY(dialog.locationEdit()->hasFocus());
+        dialog.locationEdit()->setText(QStringLiteral(" 192 "));
+        dialog.accept();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.values().location, 192);
+
+        TransponderRecord tp{};
+        CEditTpDialog tpDialog(transponderDialogValues(tp));
+        showActive(tpDialog);
+        tpDialog.symbolRateEdit()->setText(QStringLiteral("27.5k"));
+        tpDialog.accept();
+        QCOMPARE(prompts.messages.size(), 2);
+        QVERIFY(tpDialog.isVisible());
+        QVERIFY(tpDialog.symbolRateEdit()->hasFocus());
+        tpDialog.reject();
+    }
+
+    void transponderEncodings() {
+        TransponderRecord tp{};
+        tp.satellite = 3;
+        tp.frequency = 11778;
+        tp.symbolRate = 27500;
+        tp.fec = 13;           // beyond the table
+        tp.transmission = 0;   // neither
+        tp.modulation = 1;     // neither
+        tp.carried12[2] = 0x77;
+        CEditTpDialog dialog(transponderDialogValues(tp));
+        QCOMPARE(dialog.fecList()->count(), 13);
+        QCOMPARE(dialog.fecList()->itemText(12), QStringLiteral("Auto"));
+        QCOMPARE(dialog.fecList()->currentIndex(), -1);
+        QCOMPARE(dialog.transmissionList()->currentIndex(), -1);
+        QCOMPARE(dialog.modulationList()->currentIndex(), -1);
+        QCOMPARE(dialog.polarisationList()->currentText(), QStringLiteral("V(R)"));
+        dialog.accept();
+        storeTransponderDialogValues(dialog.values(), tp);
+        QCOMPARE(tp.fec, std::uint8_t(255));
+        QCOMPARE(tp.transmission, std::uint8_t(0));
+        QCOMPARE(tp.modulation, std::uint8_t(0));
+        QCOMPARE(tp.carried12[2], std::uint8_t(0x77));
+        QCOMPARE(tp.satellite, std::uint8_t(3));
+
+        tp.transmission = 2;
+        tp.modulation = 4;
+        tp.fec = 3;
+        CEditTpDialog again(transponderDialogValues(tp));
+        QCOMPARE(again.transmissionList()->currentText(), QStringLiteral("DVB-S2"));
+        QCOMPARE(again.modulationList()->currentText(), QStringLiteral("8PSK"));
+        QCOMPARE(again.fecList()->currentText(), QStringLiteral("3/4"));
+        again.transmissionList()->setCurrentIndex(0);
+        again.modulationList()->setCurrentIndex(0);
+        again.polarisationList()->setCurrentIndex(1);
+        again.frequencyEdit()->setText(QStringLiteral("70000"));
+        again.accept();
+        storeTransponderDialogValues(again.values(), tp);
+        QCOMPARE(tp.transmission, std::uint8_t(1));
+        QCOMPARE(tp.modulation, std::uint8_t(2));
+        QCOMPARE(tp.polarisation, std::uint8_t(1));
+        QCOMPARE(int(tp.frequency), 70000 - 65536);
+        QCOMPARE(tp.fec, std::uint8_t(3));
+    }
+
+    void channelListsNameAndPids() {
+        auto db = std::make_unique<ReceiverDatabase>();
+        setSatellite(*db, 0, "East", 192);
+        setSatellite(*db, 1, "West", 3300);
+        setSatellite(*db, 2, "Edge", 1800);
+        setSatellite(*db, 3, "Over", 1801);
+        setSatellite(*db, 4, "Parked", 100);
+        db->satellite(4).dishPosition = 0;  // not offered
+        setTransponder(*db, 5, 0, 11778, 1);
+        setTransponder(*db, 9, 0, 12100, 0);
+        setTransponder(*db, 7, 1, 10900, 0);
+        setTransponder(*db, 8, 1, 11100, 1);
+        ChannelRecord& ch = db->channel(3);
+        setFixedText(ch.name, "Old name");
+        ch.flags = kFlagTv;
+        ch.transponder = 9;
+        ch.satellite = 0;
+        ch.videoPid = 101;
+        ch.audioPid = 102;
+        ch.pcrPid = 103;
+        ch.serviceId = 777;
+
+        CEditChannelDialog dialog(*db, 3);
+        QCOMPARE(entries(dialog.satelliteList()),
+                 QStringList({"East ( 19E)", "West ( 30W)", "Edge (180E)", "Over (179W)"}));
+        QCOMPARE(dialog.satelliteList()->currentIndex(), 0);
+        QCOMPARE(entries(dialog.transponderList()), QStringList({"TP(5) 11778H", "TP(9) 12100V"}));
+        QCOMPARE(dialog.transponderList()->currentText(), QStringLiteral("TP(9) 12100V"));
+        QCOMPARE(dialog.videoPidEdit()->text(), QStringLiteral("101"));
+
+        dialog.nameEdit()->setText(QStringLiteral("A name of twenty-five ch"));
+        QCOMPARE(dialog.nameEdit()->text().size(), 18);
+        dialog.pcrPidEdit()->setText(QStringLiteral("65537"));
+        // Another satellite: its own transponders, the first one chosen.
+        dialog.satelliteList()->setCurrentIndex(1);
+        QCOMPARE(entries(dialog.transponderList()), QStringList({"TP(7) 10900V", "TP(8) 11100H"}));
+        dialog.transponderList()->setCurrentIndex(1);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(fixedText(ch.name), std::string("A name of twenty-f"));
+        for (std::size_t i = 18; i < sizeof ch.name; ++i) QCOMPARE(ch.name[i], '\0');
+        QCOMPARE(int(ch.transponder), 8);
+        QCOMPARE(int(ch.satellite), 1);
+        QCOMPARE(int(ch.pcrPid), 1);
+        QCOMPARE(int(ch.videoPid), 101);
+        QCOMPARE(int(ch.serviceId), 777);
+
+        // A satellite without transponders: nothing to choose, the channel
+        // stays on its transponder.
+        CEditChannelDialog second(*db, 3);
+        second.satelliteList()->setCurrentIndex(2);
+        QCOMPARE(second.transponderList()->count(), 0);
+        second.accept();
+        QCOMPARE(int(ch.transponder), 8);
+        QCOMPARE(int(ch.satellite), 1);
+
+        // Cancel writes nothing.
+        CEditChannelDialog third(*db, 3);
+        third.nameEdit()->setText(QStringLiteral("Changed"));
+        third.reject();
+        QCOMPARE(fixedText(ch.name), std::string("A name of twenty-f"));
+    }
+};
+
+QTEST_MAIN(EditDialogsTest)
+#include "edit_dialogs_test.moc"

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include "database/channel_data_buffer.h"
+#include "database/receiver_database.h"
+#include "editor/receiver_data_dialog.h"
+#include "editor/report_list_view.h"
+
+class QAbstractButton;
+class QDialog;
+
+namespace dorvane::test {
+
+// Answers the editor's boxes and modal runs: records every message and
+// question, answers questions from a queue (OK when it is empty) and hands
+// every dialog to `onDialog` (which returns the dialog's result; by default
+// the dialog is cancelled).
+class ScriptedPrompts {
+public:
+    ScriptedPrompts();
+    ~ScriptedPrompts();
+
+    QStringList messages;
+    QStringList questions;
+    std::deque<bool> answers;
+    std::function<int(QDialog&)> onDialog;
+    int dialogsRun = 0;
+};
+
+// A channel-data file in a temporary directory, made from a database, and an
+// editor window opened on it the way the main window opens one.
+class EditorSession {
+public:
+    // Packs `source` into a file and opens the editor on it.
+    explicit EditorSession(const ReceiverDatabase& source);
+
+    // Closes the window and opens the file again (as a new "Edit" would).
+    void reopen();
+
+    CReceiverDataDialog& dialog() { return *dialog_; }
+    ReceiverDatabase& database() { return *database_; }
+    ChannelDataBuffer& buffer() { return *buffer_; }
+    QString path() const { return path_; }
+    bool opened() const { return opened_; }
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+    std::unique_ptr<ReceiverDatabase> database_;
+    std::unique_ptr<ChannelDataBuffer> buffer_;
+    std::unique_ptr<CReceiverDataDialog> dialog_;
+    bool opened_ = false;
+};
+
+// A full database (163 satellites, 2,000 transponders, 5,000 channels, full
+// favourite groups), the same every time.
+std::unique_ptr<ReceiverDatabase> makeFullDatabase();
+
+// A click on a radio button's indicator.
+void clickRadio(QAbstractButton* button);
+// Selects exactly the given rows of a list.
+void selectRows(ReportListView* list, const std::vector<int>& rows);
+// What a click on the list reports to the window (the selection stays).
+void clickList(ReportListView* list);
+
+}  // namespace dorvane::test
