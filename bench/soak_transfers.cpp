@@ -14,6 +14,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <malloc.h>
+
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -41,6 +43,16 @@ long statusKb(const char* key) {
     while (std::getline(status, line))
         if (line.compare(0, n, key) == 0 && line.size() > n && line[n] == ':') return std::stol(line.substr(n + 1));
     return -1;
+}
+
+// Bytes of the heap in use (what malloc has handed out and not had back),
+// apart from how fragmented the heap is.
+long heapInUse() {
+#if defined(__GLIBC__)
+    return static_cast<long>(mallinfo2().uordblks);
+#else
+    return -1;
+#endif
 }
 
 struct CountingView : OperatorView {
@@ -97,6 +109,7 @@ int main(int argc, char** argv) {
     const int cycles = argc > 1 ? std::max(1, std::atoi(argv[1])) : 200;
     const QString binDir = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QCoreApplication::applicationDirPath();
     const long rssStart = statusKb("VmRSS");
+    const long heapStart = heapInUse();
 
     QTemporaryDir dir;
     const QString image = dir.filePath("fw.bin");
@@ -118,6 +131,7 @@ int main(int argc, char** argv) {
     }
     const QString port = QString::fromLocal8Bit(sim.readLine()).trimmed();
     auto command = [&](const char* word) {
+        sim.readAllStandardOutput();  // its event lines are not kept
         sim.write(word);
         sim.write("\n");
         sim.waitForBytesWritten(1000);
@@ -138,7 +152,7 @@ int main(int argc, char** argv) {
 
     std::map<std::string, int> outcomes;
     int stuck = 0, wrongBytes = 0;
-    long rssFirst = 0;
+    long rssFirst = 0, heapFirst = 0;
     qint64 slowestDownload = 0, slowestUpload = 0;
     QElapsedTimer total;
     total.start();
@@ -191,12 +205,16 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "cycle %d: %s: %s\n", cycle, up.c_str(), view.lastMessage.c_str());
         }
         if (engine.state() != engine_state::kIdle || flow.busy()) ++stuck;
-        if (cycle == 0) rssFirst = statusKb("VmRSS");
+        if (cycle == 0) {
+            rssFirst = statusKb("VmRSS");
+            heapFirst = heapInUse();
+        }
         if ((cycle + 1) % 20 == 0)
-            std::fprintf(stderr, "%d cycles, %lld s, RSS %ld kB\n", cycle + 1,
-                         static_cast<long long>(total.elapsed() / 1000), statusKb("VmRSS"));
+            std::fprintf(stderr, "%d cycles, %lld s, RSS %ld kB, heap in use %ld bytes\n", cycle + 1,
+                         static_cast<long long>(total.elapsed() / 1000), statusKb("VmRSS"), heapInUse());
     }
     const long rssEnd = statusKb("VmRSS");
+    const long heapEnd = heapInUse();
 
     std::printf("soak: %d cycles (%d downloads of 40,000 bytes, %d uploads) in %.1f s\n", cycles, cycles, cycles,
                 static_cast<double>(total.elapsed()) / 1000.0);
@@ -207,6 +225,8 @@ int main(int argc, char** argv) {
                 static_cast<double>(slowestUpload) / 1000.0);
     std::printf("  RSS: start %ld kB, after cycle 1 %ld kB, end %ld kB (growth after cycle 1: %ld kB), peak %ld kB\n",
                 rssStart, rssFirst, rssEnd, rssEnd - rssFirst, statusKb("VmHWM"));
+    std::printf("  heap in use: start %ld bytes, after cycle 1 %ld bytes, end %ld bytes (growth after cycle 1: %ld bytes)\n",
+                heapStart, heapFirst, heapEnd, heapEnd - heapFirst);
     serial.close();
     sim.write("quit\n");
     if (!sim.waitForFinished(3000)) sim.kill();
