@@ -57,7 +57,7 @@ test-asan: deps
 test-tsan: deps
 	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDORVANE_SANITIZE=thread $(CMAKE_FLAGS)
 	cmake --build $(TSAN_DIR) -j $(JOBS)
-	cd $(TSAN_DIR) && TSAN_OPTIONS=halt_on_error=1:suppressions=$(CURDIR)/tests/sanitizer/tsan.supp \
+	cd $(TSAN_DIR) && TSAN_OPTIONS=halt_on_error=1:die_after_fork=0:suppressions=$(CURDIR)/tests/sanitizer/tsan.supp \
 	  ctest --output-on-failure -j $(JOBS) --timeout 900
 
 $(FUZZ_DIR)/build.ninja:
