@@ -262,9 +262,9 @@ void CTransferEngine::stepWaitHeaderAnswer() {
             if (record_.size() == kInfoRecordSize) finishInfoRecord();
             continue;
         case Pending::CAfterAck:
-            armDeadline(timeouts_.reply);
             pending_ = Pending::None;
             if (b == ctl::C) {
+                armDeadline(timeouts_.reply);
                 ackAnswer_ = true;
                 post(kWaitHeaderAnswer, ev::kAckAnswer);
                 state_ = kSendingData;
@@ -279,8 +279,10 @@ void CTransferEngine::stepWaitHeaderAnswer() {
             record_.clear();
             pending_ = Pending::InfoRecord;
         } else if (b == ctl::ACK) {
-            armDeadline(timeouts_.reply);
-            pending_ = Pending::CAfterAck;  // 'C' follows, possibly in the next burst
+            // 'C' follows, possibly in the next burst, within the same
+            // bound: an ACK followed by anything else, over and over, must
+            // not hold the wait open.
+            pending_ = Pending::CAfterAck;
         } else if (b == ctl::NAK) {
             // ignored
         } else {

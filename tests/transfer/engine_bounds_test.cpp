@@ -101,6 +101,18 @@ TEST_F(EngineBoundsTest, NoiseAfterTheHeaderBlockDoesNotHoldTheWaitOpen) {
     EXPECT_EQ(engine.state(), st::kIdle);
 }
 
+// Found by the engine's fuzz target: ACK and then anything but 'C', over
+// and over, moved the deadline on with every ACK.
+TEST_F(EngineBoundsTest, AckWithoutCAfterTheHeaderBlockOverAndOverEnds) {
+    openImage("fw.bin", patternBytes(3000));
+    engine.setState(st::kWaitStart);
+    link.send(ctl::C);
+    loop.advance(5);
+    repeatEvery(50, Bytes{ctl::ACK, ctl::VT, 0x00, 0x08});
+    ASSERT_TRUE(loop.runUntil([&] { return endedWith(ev::kReceiverSilent); }, engine.timeouts().reply + 200));
+    EXPECT_EQ(engine.state(), st::kIdle);
+}
+
 TEST_F(EngineBoundsTest, RequestsForTheHeaderWithoutAnAnswerEnd) {
     openImage("fw.bin", patternBytes(3000));
     engine.setState(st::kWaitStart);
