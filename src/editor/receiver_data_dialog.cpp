@@ -611,6 +611,20 @@ void CReceiverDataDialog::addClicked() {
     }
 }
 
+namespace {
+
+// Adds a record at the end of a list, makes it the only selected row and
+// scrolls it into view.
+void appendAndSelect(ReportListView* list, RecordListModel* model, int id) {
+    list->clearRowSelection();
+    model->appendRow(id);
+    const int row = model->rowCount() - 1;
+    list->selectRow(row, true);
+    list->scrollTo(model->index(row, 0));
+}
+
+}  // namespace
+
 void CReceiverDataDialog::addSatellite() {
     const int slot = db_.addSatellite();
     if (slot < 0) {
@@ -618,11 +632,7 @@ void CReceiverDataDialog::addSatellite() {
         return;
     }
     markDirty();
-    leftList_->clearRowSelection();
-    leftModel_->appendRow(slot);
-    const int row = leftModel_->rowCount() - 1;
-    leftList_->selectRow(row, true);
-    leftList_->scrollTo(leftModel_->index(row, 0));
+    appendAndSelect(leftList_, leftModel_, slot);
     editSatellite(slot);
     refreshAfterChange();
     // A satellite left without a location is free again and not listed.
@@ -638,11 +648,7 @@ void CReceiverDataDialog::addTransponder() {
         return;
     }
     markDirty();
-    middleList_->clearRowSelection();
-    middleModel_->appendRow(number);
-    const int row = middleModel_->rowCount() - 1;
-    middleList_->selectRow(row, true);
-    middleList_->scrollTo(middleModel_->index(row, 0));
+    appendAndSelect(middleList_, middleModel_, number);
     editTransponder(number);
     refreshAfterChange();
 }
@@ -656,11 +662,7 @@ void CReceiverDataDialog::addChannel() {
         return;
     }
     markDirty();
-    channelList_->clearRowSelection();
-    channelModel_->appendRow(number);
-    const int row = channelModel_->rowCount() - 1;
-    channelList_->selectRow(row, true);
-    channelList_->scrollTo(channelModel_->index(row, 0));
+    appendAndSelect(channelList_, channelModel_, number);
     editChannel(number);
     refreshAfterChange();
 }
