@@ -86,9 +86,9 @@ void mutations(const std::string& base, const Bytes& blob) {
         put32(m, 4, v);
         write(base + "-payload-" + std::to_string(v), m);
     }
-    for (const std::uint8_t kind : {1, 2, 255}) {
+    for (const int kind : {1, 2, 255}) {
         Bytes m = blob;
-        m[28] = kind;
+        m[28] = static_cast<std::uint8_t>(kind);
         write(base + "-kind-" + std::to_string(kind), m);
     }
     for (const std::uint32_t v : {0u, get32(blob, 32) - 1, get32(blob, 32) + 1, 0x7FFFFFFFu}) {
