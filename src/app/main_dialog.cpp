@@ -15,6 +15,7 @@
 #include <QWindow>
 
 #include "app/dialog_units.h"
+#include "app/path_text.h"
 #include "app/serial_config_dialog.h"
 #include "app/settings.h"
 #include "app/version.h"
@@ -509,7 +510,7 @@ void CMainDialog::openFile(const QString& path) {
     filePath_ = path;
     filePathEdit_->setText(path);
     filePathEdit_->setCursorPosition(static_cast<int>(path.size()));
-    flow_->openFile(std::filesystem::path(path.toStdString()));
+    flow_->openFile(pathFromText(path));
 }
 
 void CMainDialog::onForcedToggled(bool checked) { flow_->setForcedDownload(checked); }
@@ -527,9 +528,7 @@ void CMainDialog::openEditor() {
         return;
     }
     image_.close();
-    // Through UTF-16 so that names outside the local code page survive on
-    // Windows.
-    const FileResult read = openChannelDataFile(std::filesystem::path(filePath_.toStdU16String()), buffer_);
+    const FileResult read = openChannelDataFile(pathFromText(filePath_), buffer_);
     if (!read.ok) {
         prompts_->message(this, QString::fromStdString(read.message));
         return;
@@ -539,7 +538,7 @@ void CMainDialog::openEditor() {
         if (editor.initialise()) editorPrompts().run(editor);
     }
     // The file as it is now (saved or not) becomes the current file again.
-    openFile(QString::fromStdU16String(saveTarget().u16string()));
+    openFile(textFromPath(saveTarget()));
 }
 
 // ---------------------------------------------------------------- what the flow shows
@@ -581,11 +580,11 @@ std::optional<std::filesystem::path> CMainDialog::chooseUploadTarget() {
     filePath_ = path;
     filePathEdit_->setText(path);
     filePathEdit_->setCursorPosition(static_cast<int>(path.size()));
-    return std::filesystem::path(path.toStdString());
+    return pathFromText(path);
 }
 
 void CMainDialog::fileInspected(const std::filesystem::path& path, const Inspection& result) {
-    const QString shown = QString::fromStdString(path.string());
+    const QString shown = textFromPath(path);
     filePath_ = shown;
     filePathEdit_->setText(shown);
     filePathEdit_->setCursorPosition(static_cast<int>(shown.size()));

@@ -1,18 +1,15 @@
 #include "cli/channel_data_cli.h"
 
+#include "app/path_text.h"
 #include "cli/command.h"
 #include "database/backup_blob.h"
 #include "database/channel_data_file.h"
 
 namespace dorvane::cli {
 
-namespace {
-std::filesystem::path toPath(const QString& file) { return std::filesystem::path(file.toStdU16String()); }
-}  // namespace
-
 std::unique_ptr<ReceiverDatabase> loadChannelDataFile(const QString& file) {
     ChannelDataBuffer& buffer = channelDataBuffer();
-    const FileResult opened = openChannelDataFile(toPath(file), buffer);
+    const FileResult opened = openChannelDataFile(pathFromText(file), buffer);
     if (!opened.ok) {
         err() << file << ": " << QString::fromStdString(opened.message) << Qt::endl;
         return nullptr;
@@ -34,7 +31,7 @@ bool saveChannelDataFile(const ReceiverDatabase& database, const QString& file) 
         err() << file << ": Data is unavailable!" << Qt::endl;
         return false;
     }
-    const FileResult written = writeChannelDataFile(buffer, toPath(file));
+    const FileResult written = writeChannelDataFile(buffer, pathFromText(file));
     if (!written.ok) {
         err() << file << ": " << QString::fromStdString(written.message) << Qt::endl;
         return false;

@@ -1,3 +1,4 @@
+#include "app/path_text.h"
 #include "cli/commands_all.h"
 #include "image/inspection.h"
 
@@ -8,7 +9,7 @@ int runInspect(const QStringList& args) {
     int status = kExitOk;
     CImageFile image;
     for (const QString& file : args) {
-        const Inspection result = inspectImageFile(image, std::filesystem::path(file.toStdU16String()));
+        const Inspection result = inspectImageFile(image, pathFromText(file));
         if (!result.opened) {
             err() << QString::fromStdString(result.errorMessage) << Qt::endl;
             status = kExitFailure;

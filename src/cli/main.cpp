@@ -1,9 +1,6 @@
 #include <QCoreApplication>
 
-#ifndef _WIN32
-#include <csignal>
-#endif
-
+#include "app/process_setup.h"
 #include "cli/command.h"
 
 namespace dorvane::cli {
@@ -46,11 +43,7 @@ void printHelp(QTextStream& stream) {
 
 int main(int argc, char* argv[]) {
     using namespace dorvane::cli;
-#ifndef _WIN32
-    // A file that may grow no further (a size limit on the process) is a
-    // failed write to report, not a reason to die halfway through saving.
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
+    dorvane::prepareProcess();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dorvane"));
     QStringList args = QCoreApplication::arguments().mid(1);

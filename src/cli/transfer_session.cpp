@@ -15,6 +15,7 @@
 #endif
 
 #include "app/operator_flow.h"
+#include "app/path_text.h"
 #include "app/settings.h"
 #include "cli/command.h"
 #include "cli/commands_all.h"
@@ -166,7 +167,7 @@ std::optional<TransferRequest> parseTransferArguments(const QStringList& args, T
                                                       : QStringLiteral("only one file at a time"));
         return std::nullopt;
     }
-    request.file = std::filesystem::absolute(std::filesystem::path(files.first().toStdU16String()));
+    request.file = std::filesystem::absolute(pathFromText(files.first()));
     return request;
 }
 
