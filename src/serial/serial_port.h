@@ -3,10 +3,16 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
-#include <QSerialPort>
 #include <QString>
 
 #include <cstdint>
+#include <memory>
+
+#ifdef Q_OS_WIN
+#include <QTimer>
+#else
+#include <QSerialPort>
+#endif
 
 #include "serial/receive_queue.h"
 #include "serial/serial_link.h"
@@ -20,14 +26,18 @@ struct SerialPortEntry {
     QString description;
 };
 
-// The serial line to the receiver on Qt SerialPort: 115,200 bit/s 8N1 at
-// both call sites, every kind of flow control off, DTR and RTS low.
+// The serial line to the receiver: 115,200 bit/s 8N1 at both call sites,
+// every kind of flow control off, DTR and RTS low. On Windows it is the
+// communications API itself (serial_port_win32.cpp), elsewhere Qt
+// SerialPort (serial_port_qt.cpp).
 //
 // Received bytes are read on the thread that owns the object (the UI
-// thread) as Qt reports them: everything available is moved into the
-// receive queue in chunks of at most 2,048 bytes, a chunk that does not fit
-// is dropped whole and reported, and one data notification follows each
-// burst. Writes go into Qt's write buffer and never wait for the line.
+// thread): everything available is moved into the receive queue in chunks
+// of at most 2,048 bytes, a chunk that does not fit is dropped whole and
+// reported, and one data notification follows each burst. Writes never
+// wait for the line: on Qt SerialPort they go into its write buffer, on
+// Windows into the driver's output queue (a write the driver does not take
+// within kWriteTimeoutMs is cut short).
 //
 // A port that fails while open (adapter unplugged, the other end of a
 // pseudo-terminal gone) is closed at once and the failure handler runs.
@@ -38,6 +48,9 @@ public:
     static constexpr int kChunkSize = 2048;
     static constexpr int kCloseFlushMs = 500;  // bound on sending what is still buffered at close
     static constexpr int kWriteErrorWindowMs = 1000;  // a second write error within this is fatal
+    static constexpr int kDriverQueueSize = 4192;     // the driver's input and output queues (Windows)
+    static constexpr int kWriteTimeoutMs = 2000;      // bound on one write (Windows)
+    static constexpr int kPollIntervalMs = 5;         // how often the driver's input queue is looked at (Windows)
 
     explicit CSerialPort(QObject* parent = nullptr);
     ~CSerialPort() override;
@@ -68,8 +81,9 @@ public:
     // True when the device can be opened now (it is released again at once).
     static bool probePort(const QString& name);
 
-    // The COM numbers of the ports on this machine, in the order found.
-    // Meaningful on Windows; elsewhere the list stays empty.
+    // The COM numbers of the ports on this machine, in the order the
+    // system lists its device names. Meaningful on Windows; elsewhere the
+    // list stays empty.
     static void enumeratePorts(QList<std::uint32_t>& list);
 
     // The ports to offer: "COM%d" on Windows, the device paths found
@@ -88,10 +102,19 @@ signals:
     void failed(const QString& message);
 
 private:
+    void takeChunk(const std::uint8_t* bytes, std::size_t size);
+#ifdef Q_OS_WIN
+    struct Device;  // the open COM device and its overlapped-I/O records
+    void poll();
+    void failWith(const QString& message);
+    std::unique_ptr<Device> device_;
+    QTimer poll_;
+#else
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
 
     QSerialPort port_;
+#endif
     ReceiveQueue queue_;
     QString name_;
     QString lastError_;

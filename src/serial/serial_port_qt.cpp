@@ -79,8 +79,6 @@ bool CSerialPort::open(const QString& name, qint32 baudRate, int byteSize, int s
     return true;
 }
 
-bool CSerialPort::openDefault() { return open(name_); }
-
 void CSerialPort::close() {
     const bool wasOpen = open_;
     open_ = false;
@@ -111,8 +109,7 @@ void CSerialPort::onReadyRead() {
         const qint64 n = port_.read(chunk.data(), kChunkSize);
         if (n <= 0) break;
         any = true;
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(chunk.data());
-        if (!queue_.pushChunk(std::span<const std::uint8_t>(bytes, static_cast<std::size_t>(n)))) emit bufferFull();
+        takeChunk(reinterpret_cast<const std::uint8_t*>(chunk.data()), static_cast<std::size_t>(n));
     }
     if (any) notifyData();
 }
@@ -142,38 +139,13 @@ bool CSerialPort::probePort(const QString& name) {
     return true;
 }
 
-QList<std::uint32_t> CSerialPort::comNumbersFromNames(const QStringList& names) {
-    QList<std::uint32_t> numbers;
-    for (const QString& n : names) {
-        if (n.size() < 4 || n.size() > 5) continue;
-        if (!n.startsWith(QLatin1String("COM"), Qt::CaseInsensitive)) continue;
-        std::uint32_t value = 0;
-        for (qsizetype i = 3; i < n.size() && n[i].isDigit(); ++i)
-            value = value * 10 + static_cast<std::uint32_t>(n[i].digitValue());
-        numbers.append(value);
-    }
-    return numbers;
-}
-
-void CSerialPort::enumeratePorts(QList<std::uint32_t>& list) {
-    list.clear();
-#ifdef Q_OS_WIN
-    QStringList names;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) names.append(info.portName());
-    list = comNumbersFromNames(names);
-#endif
-}
+// No COM numbers here: ports are device paths.
+void CSerialPort::enumeratePorts(QList<std::uint32_t>& list) { list.clear(); }
 
 QList<SerialPortEntry> CSerialPort::availablePorts() {
     QList<SerialPortEntry> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
-#ifdef Q_OS_WIN
-        if (comNumbersFromNames({info.portName()}).isEmpty()) continue;
-        ports.append({info.portName(), info.description()});
-#else
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
         ports.append({info.systemLocation(), info.description()});
-#endif
-    }
     return ports;
 }
 
