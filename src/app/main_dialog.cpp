@@ -476,15 +476,7 @@ void CMainDialog::onConfigureClicked() {
     const std::optional<QString> chosen = prompts_->choosePort(this, portName_);
     if (!chosen || chosen->isEmpty()) return;
 
-    Settings settings(options_.settingsApplication);
-    static const QRegularExpression comName(QStringLiteral("^COM(-?\\d+)$"), QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = comName.match(*chosen);
-    if (m.hasMatch()) {
-        settings.setPortNumber(m.captured(1).toInt());
-        settings.clearPortName();
-    } else {
-        settings.setPortName(*chosen);
-    }
+    Settings(options_.settingsApplication).storePort(*chosen);
     retryTimer_.stop();
     port_.close();
     portName_ = *chosen;

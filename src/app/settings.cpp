@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSettings>
 
 namespace dorvane {
@@ -58,6 +59,17 @@ QString Settings::configuredPort() const {
     if (!name.isEmpty()) return name;
 #endif
     return comPortName(portNumber());
+}
+
+void Settings::storePort(const QString& name) {
+    static const QRegularExpression comName(QStringLiteral("^COM(-?\\d+)$"), QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = comName.match(name);
+    if (m.hasMatch()) {
+        setPortNumber(m.captured(1).toInt());
+        clearPortName();
+    } else {
+        setPortName(name);
+    }
 }
 
 QString comPortName(int number) { return QStringLiteral("COM%1").arg(number); }

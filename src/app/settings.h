@@ -25,6 +25,11 @@ public:
     // system has no COM numbers and the value is set.
     QString configuredPort() const;
 
+    // Stores the port the operator chose: "COM%d" (any letter case) as
+    // "PortNum" with "PortName" removed, any other name (a device path) as
+    // "PortName". What Configure does and "dorvane port NAME" does.
+    void storePort(const QString& name);
+
     static QString organization();
     static QString defaultApplicationName();
 

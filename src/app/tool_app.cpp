@@ -1,5 +1,7 @@
 #include "app/tool_app.h"
 
+#include <QTimer>
+
 #include <cstdio>
 
 #include "app/main_dialog.h"
@@ -21,9 +23,11 @@ CToolApp::StartOptions CToolApp::parseArguments(const QStringList& arguments) {
             options.portOverride = arguments.at(++i);
         } else if (a.startsWith(QLatin1String("--port="))) {
             options.portOverride = a.mid(7);
-        } else {
+        } else if (a.startsWith(QLatin1Char('-')) || !options.file.isEmpty()) {
             options.error = QStringLiteral("unknown argument: %1").arg(a);
             return options;
+        } else {
+            options.file = a;
         }
     }
     return options;
@@ -37,8 +41,9 @@ QString CToolApp::startPort(const StartOptions& options, const QString& settings
 int CToolApp::handleUsage(const StartOptions& options) {
     if (options.error.isEmpty() && !options.showHelp) return -1;
     std::fprintf(options.showHelp ? stdout : stderr,
-                 "%s%susage: Dorvane_QX [--port NAME]\n"
-                 "  --port NAME  open this serial port for this run (e.g. COM3, /dev/ttyUSB0)\n",
+                 "%s%susage: Dorvane_QX [--port NAME] [FILE]\n"
+                 "  --port NAME  open this serial port for this run (e.g. COM3, /dev/ttyUSB0)\n"
+                 "  FILE         an image or channel-data file to open\n",
                  options.error.isEmpty() ? "" : "Dorvane_QX: ", qPrintable(options.error + (options.error.isEmpty() ? "" : "\n")));
     return options.showHelp ? 0 : 2;
 }
@@ -49,6 +54,10 @@ int CToolApp::run(const StartOptions& options) {
     CMainDialog::Options windowOptions;
     windowOptions.portName = startPort(options);
     CMainDialog window(windowOptions);
+    if (!options.file.isEmpty()) {
+        const QString file = options.file;
+        QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
+    }
     window.exec();
     return 0;
 }

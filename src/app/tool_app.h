@@ -6,12 +6,14 @@
 namespace dorvane {
 
 // Start-up of the windowed program: reads the port setting once, takes
-// "--port NAME" for this run, shows the main window modally and ends when
-// it closes.
+// "--port NAME" for this run and a file to open (what opening a channel-data
+// file from the desktop passes), shows the main window modally and ends
+// when it closes.
 class CToolApp {
 public:
     struct StartOptions {
         QString portOverride;  // --port NAME; empty: the setting
+        QString file;          // opened as "Open" opens it, once the window shows
         bool showHelp = false;
         QString error;         // bad usage
     };

@@ -6,6 +6,7 @@ const QList<Command>& commands() {
     static const QList<Command> all{
         inspectCommand(),
         portsCommand(),
+        portCommand(),
         downloadCommand(),
         uploadCommand(),
         channelsCommand(),

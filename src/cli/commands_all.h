@@ -7,6 +7,7 @@ namespace dorvane::cli {
 // One accessor per command; each lives in its own <name>_command.cpp.
 const Command& inspectCommand();
 const Command& portsCommand();
+const Command& portCommand();
 const Command& downloadCommand();
 const Command& uploadCommand();
 const Command& channelsCommand();

@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 
 #include "app/process_setup.h"
+#include "app/version.h"
 #include "cli/command.h"
 
 namespace dorvane::cli {
@@ -34,7 +35,8 @@ void printHelp(QTextStream& stream) {
             stream << "      " << line << "\n";
         stream << "\n";
     }
-    stream << "Exit status: 0 on success, 1 on a failure, 2 on bad usage." << Qt::endl;
+    stream << "dorvane --version prints the version.\n"
+              "Exit status: 0 on success, 1 on a failure, 2 on bad usage." << Qt::endl;
 }
 
 }  // namespace
@@ -55,6 +57,11 @@ int main(int argc, char* argv[]) {
     const QString name = args.takeFirst();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         printHelp(out());
+        return kExitOk;
+    }
+    if (name == QLatin1String("--version")) {
+        out() << "dorvane " << QString::fromStdString(dorvane::productVersionShort()) << " (build #"
+              << QString::fromStdString(dorvane::productBuild()) << ")" << Qt::endl;
         return kExitOk;
     }
     for (const Command& c : commands()) {

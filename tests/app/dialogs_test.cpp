@@ -30,6 +30,18 @@ private slots:
         QVERIFY(CToolApp::parseArguments(Args{"x", "--help"}).showHelp);
     }
 
+    void fileArgument() {
+        using Args = QStringList;
+        auto o = CToolApp::parseArguments(Args{"x", "--port", "COM3", "C:\\data\\stbdata.irz"});
+        QVERIFY(o.error.isEmpty());
+        QCOMPARE(o.file, QStringLiteral("C:\\data\\stbdata.irz"));
+        QCOMPARE(o.portOverride, QStringLiteral("COM3"));
+        QVERIFY(CToolApp::parseArguments(Args{"x"}).file.isEmpty());
+        // One file only; an option after it is still an option.
+        QVERIFY(!CToolApp::parseArguments(Args{"x", "a.irz", "b.irz"}).error.isEmpty());
+        QCOMPARE(CToolApp::parseArguments(Args{"x", "a.irz", "--port=COM2"}).portOverride, QStringLiteral("COM2"));
+    }
+
     void startPortFromSettingsOrOption() {
         Settings settings(app_);
         settings.clearPortName();
