@@ -38,6 +38,24 @@ bench: build
 clean:
 	rm -rf $(BUILD_DIR)
 
+# Windows: cross-built with mingw-w64 into WIN_DIR, tried under Wine. The
+# libraries come from scripts/build-windows-deps, run once beforehand.
+.PHONY: windows test-windows screenshot-windows
+WIN_DIR ?= build-win
+
+windows:
+	@scripts/install-windows-deps
+	@scripts/build-windows $(WIN_DIR)
+
+# The simulated STB of the Linux build stands behind Wine's COM port.
+test-windows: windows configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target dorvane-sim
+	@scripts/test-windows $(WIN_DIR) $(BUILD_DIR)
+
+screenshot-windows: windows configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target dorvane-sim
+	@scripts/test-windows $(WIN_DIR) $(BUILD_DIR) --screenshot-only
+
 # Sanitizer builds run the whole suite in trees of their own.
 .PHONY: test-asan test-tsan fuzz fuzz-build fuzz-smoke
 ASAN_DIR ?= build-asan
