@@ -1,0 +1,75 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstring>
+#include <fstream>
+#include <memory>
+
+#include "app/path_text.h"
+#include "database/channel_data_buffer.h"
+#include "database/channel_data_file.h"
+
+using namespace dorvane;
+
+// File names that leave the local 8-bit code page behind: Qt and the file
+// layer must mean the same file.
+class PathTextTest : public QObject {
+    Q_OBJECT
+private:
+    const QStringList names_{
+        QStringLiteral("stbdata ÄÖÜ ß é.irz"),
+        QStringLiteral("Ωmega – канал 日本.irz"),
+        QStringLiteral("emoji \U0001F4E1 beyond the basic plane.irz"),
+    };
+
+private slots:
+    void roundTripKeepsEveryCharacter() {
+        for (const QString& name : names_) QCOMPARE(textFromPath(pathFromText(name)), name);
+        QCOMPARE(textFromPath(pathFromText(QString())), QString());
+    }
+
+    void bothSidesMeanTheSameFile() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const QString& name : names_) {
+            const QString qtPath = dir.filePath(name);
+            // Written through the file layer's path, found by Qt...
+            { std::ofstream(pathFromText(qtPath), std::ios::binary) << "IRZ"; }
+            QVERIFY2(QFileInfo::exists(qtPath), qPrintable(name));
+            QCOMPARE(QFileInfo(qtPath).size(), 3);
+            // ...and the name the file layer lists is the one Qt shows.
+            const auto listed = std::filesystem::directory_iterator(pathFromText(dir.path()));
+            bool seen = false;
+            for (const auto& entry : listed) seen = seen || textFromPath(entry.path().filename()) == name;
+            QVERIFY2(seen, qPrintable(name));
+            QVERIFY(QFile::remove(qtPath));
+        }
+    }
+
+    void channelDataFileUnderANonAsciiName() {
+        QTemporaryDir dir;
+        const QString target = dir.filePath(names_[1]);
+        auto buffer = std::make_unique<ChannelDataBuffer>();
+        const std::uint8_t bytes[] = {'D', 'A', 'T', 0, 1, 2, 3};
+        std::memcpy(buffer->data(), bytes, sizeof bytes);
+        buffer->setLength(sizeof bytes);
+        QVERIFY(writeChannelDataFile(*buffer, pathFromText(target)).ok);
+        QFile f(target);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray(reinterpret_cast<const char*>(bytes), sizeof bytes));
+        // Nothing else (a working file) is left in the folder.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{names_[1]});
+
+        // Opened again by the name Qt shows, and saved back to it.
+        auto again = std::make_unique<ChannelDataBuffer>();
+        QVERIFY(openChannelDataFile(pathFromText(target), *again).ok);
+        QCOMPARE(again->length(), static_cast<std::uint32_t>(sizeof bytes));
+        QCOMPARE(textFromPath(saveTarget()), target);
+    }
+};
+
+QTEST_GUILESS_MAIN(PathTextTest)
+#include "path_text_test.moc"
