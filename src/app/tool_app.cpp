@@ -31,7 +31,7 @@ CToolApp::StartOptions CToolApp::parseArguments(const QStringList& arguments) {
 
 QString CToolApp::startPort(const StartOptions& options, const QString& settingsApplication) {
     if (!options.portOverride.isEmpty()) return options.portOverride;
-    return Settings(settingsApplication).configuredPort();
+    return chooseStartPort(Settings(settingsApplication), CSerialPort::availablePorts()).name;
 }
 
 int CToolApp::handleUsage(const StartOptions& options) {

@@ -3,7 +3,12 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <QFile>
+
+#include <cerrno>
 #include <csignal>
+#include <cstring>
+#include <memory>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -18,9 +23,13 @@
 #include "app/settings.h"
 #include "cli/command.h"
 #include "cli/commands_all.h"
+#include "cli/transfer_reporting.h"
 #include "database/channel_data_buffer.h"
 #include "image/image_file.h"
+#include "serial/port_diagnosis.h"
 #include "serial/serial_port.h"
+#include "serial/tracing_link.h"
+#include "transfer/line_trace.h"
 #include "transfer/qt_event_loop.h"
 #include "transfer/transfer_engine.h"
 
@@ -154,6 +163,16 @@ std::optional<TransferRequest> parseTransferArguments(const QStringList& args, T
             request.port = a.mid(7);
         } else if (a == QLatin1String("--forced") && kind == TransferRequest::Kind::Download) {
             request.forced = true;
+        } else if (a == QLatin1String("--json")) {
+            request.json = true;
+        } else if (a == QLatin1String("--trace")) {
+            if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
+                *status = usageError(command, QStringLiteral("--trace needs a file name"));
+                return std::nullopt;
+            }
+            request.trace = args[++i];
+        } else if (a.startsWith(QLatin1String("--trace="))) {
+            request.trace = a.mid(8);
         } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
             *status = usageError(command, QStringLiteral("unknown option %1").arg(a));
             return std::nullopt;
@@ -177,21 +196,59 @@ int runTransfer(const TransferRequest& request) {
 
     QtEventLoop loop;
     CSerialPort port;
+    TracingLink line(port, loop);
     CImageFile image;
-    ConsoleView view(request.file);
-    CTransferEngine engine(loop, port, image, channelDataBuffer(), engineTimeouts);
-    OperatorFlow flow(loop, engine, port, image, channelDataBuffer(), view, flowTimes);
-
-    QObject::connect(&port, &CSerialPort::bufferFull, [&view] { view.showMessage("buff full"); });
+    ConsoleView console(request.file);
+    CTransferEngine engine(loop, line, image, channelDataBuffer(), engineTimeouts);
+    TransferMonitor monitor(loop, [&engine] { return engine.expiredWaits(); });
+    line.addObserver(&monitor);
 
     // Start-up as the window does it: open the port, then the link poll.
-    const QString portName = request.port.isEmpty() ? Settings(QString::fromLatin1(kWindowApplication)).configuredPort()
-                                                    : request.port;
+    PortChoice choice{request.port, {}};
+    if (choice.name.isEmpty())
+        choice = chooseStartPort(Settings(QString::fromLatin1(kWindowApplication)), CSerialPort::availablePorts());
+    const QString portName = choice.name;
+
+    ReportContext context{portName.toStdString(), &monitor, &line, [&image] { return image.buyerCode(); }};
+    std::unique_ptr<ReportingView> report;
+    if (request.json) report = std::make_unique<JsonReport>(console, context);
+    else report = std::make_unique<TextReport>(console, context, standardErrorIsTerminal());
+    ReportingView& view = *report;
+    OperatorFlow flow(loop, engine, line, image, channelDataBuffer(), view, flowTimes);
+
+    QObject::connect(&port, &CSerialPort::bufferFull, [&view] { view.showMessage("buff full"); });
+    QObject::connect(&port, &CSerialPort::failed, [&port, &view, portName](const QString& message) {
+        view.setPendingAdvice(
+            adviseFailureWhileOpen(portName, port.lastErrorCode(), message, gatherPortFacts(portName)).text.toStdString());
+    });
+
+    // The trace of the line, written as it goes.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> traceFile(nullptr, &std::fclose);
+    std::unique_ptr<TraceFileWriter> trace;
+    if (!request.trace.isEmpty()) {
+        traceFile.reset(std::fopen(QFile::encodeName(request.trace).constData(), "w"));
+        if (!traceFile) {
+            view.showMessage(QStringLiteral("Can't write the trace to %1: %2")
+                                 .arg(request.trace, QString::fromLocal8Bit(std::strerror(errno)))
+                                 .toStdString());
+            return kExitFailure;
+        }
+        trace = std::make_unique<TraceFileWriter>(traceFile.get(), loop.now());
+        line.addObserver(trace.get());
+    }
+
+    if (!choice.reason.isEmpty())
+        view.appendLog(QStringLiteral("Using port %1: %2 (--port chooses another).").arg(portName, choice.reason).toStdString());
+    if (portName.isEmpty()) {
+        view.showMessage("No serial port found: plug in the adapter, or name the port with --port.");
+        return kExitFailure;
+    }
     if (!port.open(portName)) {
-        const std::string text = QStringLiteral("Port(%1) open failed.").arg(portName).toStdString();
-        view.showMessage(text);
-        view.appendLog(text);
-        if (!port.lastError().isEmpty()) std::fprintf(stderr, "(%s)\n", qPrintable(port.lastError()));
+        const QString text = QStringLiteral("Port(%1) open failed.").arg(portName);
+        const PortAdvice advice =
+            adviseOpenFailure(portName, port.lastErrorCode(), port.lastError(), gatherPortFacts(portName));
+        view.showMessage((text + QLatin1Char(' ') + advice.text).toStdString());
+        view.appendLog(text.toStdString());
         return kExitFailure;
     }
     view.appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName).toStdString());
@@ -211,21 +268,26 @@ int runTransfer(const TransferRequest& request) {
         if (!gInterrupted) return;
         gInterrupted = 0;
         if (flow.busy() || flow.starting()) flow.cancel();
-        if (!view.ended()) view.transferEnded(TransferOutcome::Canceled);
+        if (!console.ended()) view.transferEnded(TransferOutcome::Canceled);
     });
     interruptWatch.start(100);
 
     QTimer::singleShot(0, [&] {
-        if (request.kind == TransferRequest::Kind::Download) flow.downloadClicked();
+        const bool download = request.kind == TransferRequest::Kind::Download;
+        monitor.begin(download ? TransferMonitor::Kind::Download : TransferMonitor::Kind::Upload,
+                      download && image.isOpen() ? static_cast<std::int64_t>(image.length()) : 0);
+        view.started(download ? "download" : "upload", utf8Path(request.file));
+        if (download) flow.downloadClicked();
         else flow.uploadClicked();
     });
-    if (!view.ended()) QCoreApplication::exec();
+    if (!console.ended()) QCoreApplication::exec();
 
     interruptWatch.stop();
     std::signal(SIGINT, oldInt);
     std::signal(SIGTERM, oldTerm);
+    if (trace) trace->flush();
     port.close();
-    return view.outcome() == TransferOutcome::Succeeded ? kExitOk : kExitFailure;
+    return console.outcome() == TransferOutcome::Succeeded ? kExitOk : kExitFailure;
 }
 
 }  // namespace dorvane::cli

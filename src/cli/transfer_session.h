@@ -14,6 +14,8 @@ struct TransferRequest {
     QString port;  // empty: the configured port
     bool forced = false;
     std::filesystem::path file;  // the image to send, or the upload's target
+    bool json = false;           // one JSON object a line instead of text
+    QString trace;               // where the trace of the line goes (empty: nowhere)
 };
 
 // Runs one transfer through the operator flow that the window uses, with
@@ -21,7 +23,8 @@ struct TransferRequest {
 // on standard error while it is a terminal. Returns the exit status.
 int runTransfer(const TransferRequest& request);
 
-// Parses "[--port P] [--forced] FILE" (--forced only when allowed);
+// Parses "[--port P] [--forced] [--json] [--trace TRACE] FILE" (--forced
+// only when allowed);
 // returns nothing after a usage error, which *status then holds.
 std::optional<TransferRequest> parseTransferArguments(const QStringList& args, TransferRequest::Kind kind,
                                                       int* status);

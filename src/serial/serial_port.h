@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 #include "serial/receive_queue.h"
 #include "serial/serial_link.h"
@@ -18,6 +19,14 @@ namespace dorvane {
 struct SerialPortEntry {
     QString name;
     QString description;
+    QString manufacturer;
+    std::optional<quint16> vendorId;   // USB adapters only
+    std::optional<quint16> productId;
+    QString serialNumber;
+    bool busy = false;  // another program holds it
+    QString holder;     // which one, where the system tells ("minicom (pid 812)")
+
+    bool isUsb() const { return vendorId.has_value(); }
 };
 
 // The serial line to the receiver on Qt SerialPort: 115,200 bit/s 8N1 at
@@ -61,6 +70,8 @@ public:
     // What went wrong at the last failed open or while open ("" when
     // nothing did).
     QString lastError() const { return lastError_; }
+    // Qt's code for it (NoError when nothing went wrong).
+    QSerialPort::SerialPortError lastErrorCode() const { return lastErrorCode_; }
 
     // Bytes handed to the port that have not reached the driver yet.
     qint64 pendingWriteBytes() const;
@@ -73,7 +84,8 @@ public:
     static void enumeratePorts(QList<std::uint32_t>& list);
 
     // The ports to offer: "COM%d" on Windows, the device paths found
-    // elsewhere, each with the system's description.
+    // elsewhere, each with what the system says about it (description,
+    // maker, USB ids, serial number, whether another program holds it).
     static QList<SerialPortEntry> availablePorts();
 
     // The COM numbers among device names: a name of four or five characters
@@ -95,6 +107,7 @@ private:
     ReceiveQueue queue_;
     QString name_;
     QString lastError_;
+    QSerialPort::SerialPortError lastErrorCode_ = QSerialPort::NoError;
     QElapsedTimer lastWriteError_;
     bool open_ = false;
 };

@@ -77,6 +77,8 @@ const char kUsage[] =
     "  --fault-seed N         which bytes the rates hit (1)\n"
     "  --nak-times N          how often each of --nak-blocks is refused (1)\n"
     "  --verbose              one event per data block\n"
+    "  --capture-in PATH, --capture-out PATH   every byte read from / written to the\n"
+    "                         line, raw, before faults and pacing\n"
     "Relay (a standard YMODEM program in the STB's place):\n"
     "  --relay download|upload, --relay-dir DIR, --relay-log FILE, --relay-now,\n"
     "  --hold-ms MS (10)\n";
@@ -98,6 +100,8 @@ struct Config {
     std::string start = "off";
     std::vector<std::pair<int, std::string>> at;
     bool readStdin = true;
+    std::string captureIn;   // every byte the program sent, as read from the line
+    std::string captureOut;  // every byte the program was sent, as written to the line
 };
 
 [[noreturn]] void usage(const std::string& message) {
@@ -155,6 +159,8 @@ Config parse(int argc, char** argv) {
             c.receiver.uploadBlob.assign(std::istreambuf_iterator<char>(f), {});
         } else if (a == "--echo") c.receiver.echo = true;
         else if (a == "--verbose") c.receiver.verbose = true;
+        else if (a == "--capture-in") c.captureIn = need(i);
+        else if (a == "--capture-out") c.captureOut = need(i);
         else if (a == "--fault") {
             const std::string v = need(i);
             const auto atSign = v.find('@');
@@ -233,6 +239,21 @@ int main(int argc, char** argv) {
     std::printf("%s\n", line.slavePath.c_str());
     std::fflush(stdout);
 
+    auto openCapture = [](const std::string& path) -> std::FILE* {
+        if (path.empty()) return nullptr;
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        if (!f) std::fprintf(stderr, "dorvane-sim: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
+        return f;
+    };
+    std::FILE* captureIn = openCapture(config.captureIn);
+    std::FILE* captureOut = openCapture(config.captureOut);
+    auto capture = [](std::FILE* f, const void* data, std::size_t n) {
+        if (f && n > 0) {
+            std::fwrite(data, 1, n, f);
+            std::fflush(f);
+        }
+    };
+
     Timers timers;
     const Micros started = timers.now();
     auto log = [&](const std::string& what) {
@@ -282,8 +303,10 @@ int main(int argc, char** argv) {
             while (!pacer.idle()) {
                 const auto& out = pacer.outgoing();
                 const Bytes chunk(out.begin(), out.end());
-                if (write(line.master, chunk.data(), chunk.size()) <= 0) break;
-                pacer.sent(chunk.size(), timers.now());
+                const ssize_t w = write(line.master, chunk.data(), chunk.size());
+                if (w <= 0) break;
+                capture(captureOut, chunk.data(), static_cast<std::size_t>(w));
+                pacer.sent(static_cast<std::size_t>(w), timers.now());
             }
             break;
         }
@@ -294,7 +317,10 @@ int main(int argc, char** argv) {
             const auto& out = pacer.outgoing();
             const Bytes chunk(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(n));
             const ssize_t w = write(line.master, chunk.data(), chunk.size());
-            if (w > 0) pacer.sent(static_cast<std::size_t>(w), now);
+            if (w > 0) {
+                capture(captureOut, chunk.data(), static_cast<std::size_t>(w));
+                pacer.sent(static_cast<std::size_t>(w), now);
+            }
             else if (errno == EAGAIN) wantWrite = true;
         }
 
@@ -325,6 +351,7 @@ int main(int argc, char** argv) {
         if (fds[0].revents & POLLIN) {
             std::uint8_t buf[4096];
             const ssize_t n = read(line.master, buf, sizeof buf);
+            if (n > 0) capture(captureIn, buf, static_cast<std::size_t>(n));
             if (n > 0) pacer.arrived(std::span<const std::uint8_t>(buf, static_cast<std::size_t>(n)), timers.now());
         }
         if (stdinIndex >= 0 && (fds[stdinIndex].revents & (POLLIN | POLLHUP))) {
@@ -346,6 +373,8 @@ int main(int argc, char** argv) {
         if (childIndex >= 0 && (fds[childIndex].revents & (POLLIN | POLLHUP | POLLERR))) relay->childReadable();
     }
     log("exit");
+    if (captureIn) std::fclose(captureIn);
+    if (captureOut) std::fclose(captureOut);
     relay.reset();
     closePty(line);
     return 0;

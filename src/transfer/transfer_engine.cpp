@@ -63,6 +63,7 @@ void CTransferEngine::disarmDeadline() {
 }
 
 void CTransferEngine::onDeadline() {
+    ++expiredWaits_;
     // The ACK of the end-of-batch block is the one answer whose loss does
     // not matter: the receiver confirmed the whole file with the EOT's ACK.
     if (state_ == kEndingFile && pending_ == Pending::BatchAck) {

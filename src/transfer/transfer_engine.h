@@ -165,6 +165,9 @@ public:
     bool ackAnswer() const { return ackAnswer_; }
 
     const UploadOutcome& uploadOutcome() const { return upload_; }
+    // Waits for the receiver that ran out, since construction (the
+    // progress reports count them).
+    int expiredWaits() const { return expiredWaits_; }
     const EngineTimeouts& timeouts() const { return timeouts_; }
 
     // One step over the queued bytes (what a burst of received bytes
@@ -250,6 +253,7 @@ private:
     Millis headerSentAt_ = 0;
 
     EventLoop::TimerId deadline_ = 0;
+    int expiredWaits_ = 0;
     EventLoop::TimerId pauseTimer_ = 0;  // 50 ms after the ACK of an InfoRecord
     EventLoop::TimerId pollTimer_ = 0;
     EventLoop::TimerId pollLook_ = 0;

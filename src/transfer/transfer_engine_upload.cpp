@@ -124,6 +124,7 @@ struct UploadRunner {
             Engine* engine = &e;
             e.byteWaitTimer_ = e.loop_.schedule(timeout, [engine] {
                 engine->byteWaitTimer_ = 0;
+                ++engine->expiredWaits_;
                 auto waiter = std::exchange(engine->byteWaiter_, nullptr);
                 if (waiter) engine->resumeUpload(waiter);
             });
