@@ -44,7 +44,7 @@ private slots:
                                    "--write-ms", "200", "--answer", "ack"} + faults);
         const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath("boot.bin")});
         QCOMPARE(r.status, 0);
-        QVERIFY(r.err.startsWith("Downloading stopped successfully."));
+        QVERIFY(r.out.contains("\nDownloading stopped successfully. You should Check LCD window"));
         QCOMPARE(fileBytes(store), fileBytes(dir.filePath("boot.bin")));
     }
 
@@ -53,7 +53,7 @@ private slots:
         SimProcess sim({"--rate", "0", "--at", "300:on", "--nak-blocks", "2", "--nak-times", "1000", "--store", store});
         const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath("boot.bin")});
         expectFailure(r);
-        QCOMPARE(r.err, QString("Too many errors on the line! Please, Check your cable and STB, And retry!\n"));
+        QCOMPARE(r.err, QString("dorvane: Too many errors on the line! Please, Check your cable and STB, And retry!\n"));
         QVERIFY(r.out.contains("Transferring failed! Too many errors on the line."));
         QVERIFY(!QFile::exists(store));
     }
@@ -90,7 +90,7 @@ private slots:
         // No file of the program may grow beyond 8 KiB.
         const CliRun r = runCliAs({"prlimit", "--fsize=8192"}, {"upload", "--port", sim.path(), target});
         QCOMPARE(r.status, 1);
-        QVERIFY2(r.err.startsWith("Disk full while accessing "), qPrintable(r.err));
+        QVERIFY2(r.err.startsWith("dorvane: Disk full while accessing "), qPrintable(r.err));
         QVERIFY(r.out.contains("Uploading finished successfully!"));
         QVERIFY(!r.out.contains("Uploading data is saved to"));
         QCOMPARE(fileBytes(target), QByteArray("the previous backup"));
@@ -118,7 +118,7 @@ private slots:
         }
         const CliRun r = runCliAs(wrapper, {"upload", "--port", sim.path(), target});
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.err, QString("File open failed!\n"));
+        QCOMPARE(r.err, QString("dorvane: File open failed!\n"));
         QCOMPARE(fileBytes(target), QByteArray("the previous backup"));
         QVERIFY(!QFile::exists(folder + "/_stbdata.irz"));
     }

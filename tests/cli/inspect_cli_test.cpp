@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(run(QStringList{"frobnicate"}).status, 2);
         const Run help = run(QStringList{"--help"});
         QCOMPARE(help.status, 0);
-        QVERIFY(help.out.contains("dorvane inspect FILE..."));
+        QVERIFY(help.out.contains("dorvane inspect [--json] FILE..."));
     }
 
 };
