@@ -9,12 +9,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QSaveFile>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QWindow>
 
 #include "app/dialog_units.h"
+#include "app/operator_advice.h"
+#include "serial/port_diagnosis.h"
 #include "app/serial_config_dialog.h"
 #include "app/settings.h"
 #include "app/version.h"
@@ -44,7 +48,8 @@ const QString kGreenLamp = QStringLiteral(":/art/lamp_green.png");
 const QString kGreyLamp = QStringLiteral(":/art/lamp_grey.png");
 const QString kTitleStrip = QStringLiteral(":/art/title_strip.png");
 
-const QString kOpenFilter = QStringLiteral("Image or Binary Files (*.img *.bin);;Channel Data (*irz)");
+const QString kOpenFilter =
+    QStringLiteral("Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)");
 const QString kUploadFilter = QStringLiteral("Channel Data (*irz)");
 
 // Colours of the panel's own texts and fields (the skin is dark).
@@ -68,8 +73,13 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
         ownPrompts_ = std::make_unique<DialogPrompts>();
         prompts_ = ownPrompts_.get();
     }
-    engine_ = std::make_unique<CTransferEngine>(*loop_, port_, image_, buffer_, options_.engineTimeouts);
-    flow_ = std::make_unique<OperatorFlow>(*loop_, *engine_, port_, image_, buffer_,
+    line_ = std::make_unique<TracingLink>(port_, *loop_);
+    engine_ = std::make_unique<CTransferEngine>(*loop_, *line_, image_, buffer_, options_.engineTimeouts);
+    monitor_ = std::make_unique<TransferMonitor>(*loop_, [this] { return engine_->expiredWaits(); });
+    line_->addObserver(monitor_.get());
+    trace_.setRecording(false);
+    line_->addObserver(&trace_);
+    flow_ = std::make_unique<OperatorFlow>(*loop_, *engine_, *line_, image_, buffer_,
                                            static_cast<OperatorView&>(*this), options_.flowTimes);
 
     // The skin and the shape cut from it (everything but the key green).
@@ -94,6 +104,8 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     retryTimer_.setInterval(options_.portRetryMs);
     connect(&retryTimer_, &QTimer::timeout, this, &CMainDialog::onPortRetry);
     connect(&port_, &CSerialPort::failed, this, &CMainDialog::onPortFailed);
+    figuresTimer_.setInterval(1000);
+    connect(&figuresTimer_, &QTimer::timeout, this, &CMainDialog::showTransferFigures);
 
     openPort();
     flow_->start();
@@ -101,9 +113,12 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
 
 CMainDialog::~CMainDialog() {
     retryTimer_.stop();
-    // The flow and the engine go before the port and the event loop they use.
+    // The flow and the engine go before the line, the port and the event
+    // loop they use.
+    figuresTimer_.stop();
     flow_.reset();
     engine_.reset();
+    line_.reset();
     port_.close();
 }
 
@@ -224,6 +239,8 @@ void CMainDialog::buildControls() {
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     log_->setUniformItemSizes(true);
     log_->setFocusPolicy(Qt::NoFocus);
+    log_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(log_, &QWidget::customContextMenuRequested, this, &CMainDialog::onLogMenu);
     controls_[kLog] = log_;
 
     titleButton_ = new CSkinButton(QString::fromStdString(titleText()), this);
@@ -394,7 +411,8 @@ void CMainDialog::closeEvent(QCloseEvent* event) {
 
 void CMainDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        if (confirmStop()) {
+        // A stray Esc does not end the program: it asks first, busy or not.
+        if (busy() ? confirmStop() : prompts_->question(this, QStringLiteral("Do you want to close Dorvane_QX?"))) {
             closingConfirmed_ = true;
             done(QDialog::Rejected);
         }
@@ -419,9 +437,12 @@ bool CMainDialog::openPort() {
     // No retry while the box is up: one box per failed attempt.
     retryTimer_.stop();
     const QString text = QStringLiteral("Port(%1) open failed.").arg(portName_);
+    const PortAdvice advice =
+        adviseOpenFailure(portName_, port_.lastErrorCode(), port_.lastError(), gatherPortFacts(portName_));
     setPortLamp(false);
-    prompts_->message(this, text);
+    prompts_->message(this, text + QLatin1Char('\n') + advice.text);
     appendLog(text);
+    appendLog(advice.text);
     retryTimer_.start();
     return false;
 }
@@ -438,7 +459,10 @@ void CMainDialog::onPortRetry() {
 void CMainDialog::onPortFailed(const QString& message) {
     // The adapter went away: the engine has ended a running transfer; the
     // port comes back by itself when the device does.
-    appendLog(QStringLiteral("Port(%1) failed: %2").arg(portName_, message));
+    const PortAdvice advice =
+        adviseFailureWhileOpen(portName_, port_.lastErrorCode(), message, gatherPortFacts(portName_));
+    appendLog(QStringLiteral("Port(%1) failed: %2").arg(portName_, advice.text));
+    portAdvice_ = advice.text.toStdString();
     setPortLamp(false);
     retryTimer_.start();
 }
@@ -514,9 +538,88 @@ void CMainDialog::openFile(const QString& path) {
 
 void CMainDialog::onForcedToggled(bool checked) { flow_->setForcedDownload(checked); }
 
-void CMainDialog::onDownloadClicked() { flow_->downloadClicked(); }
+void CMainDialog::onDownloadClicked() {
+    const bool wasIdle = !busy();
+    flow_->downloadClicked();
+    if (wasIdle && busy()) beginTransferRecord(TransferMonitor::Kind::Download);
+}
 
-void CMainDialog::onUploadClicked() { flow_->uploadClicked(); }
+void CMainDialog::onUploadClicked() {
+    const bool wasIdle = !busy();
+    flow_->uploadClicked();
+    if (wasIdle && busy()) beginTransferRecord(TransferMonitor::Kind::Upload);
+}
+
+// ---------------------------------------------------------------- trace and figures
+
+void CMainDialog::beginTransferRecord(TransferMonitor::Kind kind) {
+    // The trace holds the last transfer only.
+    trace_.restart(loop_->now());
+    trace_.setRecording(true);
+    const bool download = kind == TransferMonitor::Kind::Download;
+    monitor_->begin(kind, download && image_.isOpen() ? static_cast<std::int64_t>(image_.length()) : 0);
+    portAdvice_.clear();
+    receivedAtStart_ = line_->bytesFromReceiver();
+    progress_->setToolTip(QString());
+    figuresTimer_.start();
+}
+
+void CMainDialog::showTransferFigures() {
+    // The bar keeps its own texts; the figures behind them are its tooltip.
+    progress_->setToolTip(QString::fromStdString(monitor_->progressText()));
+}
+
+void CMainDialog::transferEnded(TransferOutcome outcome) {
+    if (!monitor_->running()) return;
+    figuresTimer_.stop();
+    monitor_->end();
+    trace_.setRecording(false);
+    const QString summary = QString::fromStdString(monitor_->summary());
+    progress_->setToolTip(summary);
+    if (outcome == TransferOutcome::Refused)
+        appendLog(QString::fromStdString(buyerRefusalAdvice(image_.buyerCode(), monitor_->infoRecord())));
+    if (outcome != TransferOutcome::NotStarted) appendLog(QStringLiteral("Transfer summary: ") + summary);
+}
+
+void CMainDialog::onLogMenu(const QPoint& at) {
+    QMenu menu(this);
+    QAction* saveLogAction = menu.addAction(QStringLiteral("Save log..."));
+    QAction* saveTraceAction = menu.addAction(QStringLiteral("Save trace..."));
+    saveLogAction->setEnabled(log_->count() > 0);
+    saveTraceAction->setEnabled(!trace_.bursts().empty());
+    QAction* chosen = menu.exec(log_->viewport()->mapToGlobal(at));
+    if (chosen == saveLogAction) saveLog();
+    else if (chosen == saveTraceAction) saveTrace();
+}
+
+namespace {
+
+// Writes text into path through a work file, so that a failed save leaves
+// the previous file whole.
+QString writeTextFile(const QString& path, const QByteArray& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return QStringLiteral("Can't save %1: %2").arg(path, file.errorString());
+    return {};
+}
+
+}  // namespace
+
+void CMainDialog::saveLog() {
+    const QString path = prompts_->saveFileName(this, QStringLiteral("dorvane.log"), QStringLiteral("Log (*.log *.txt);;All files (*)"));
+    if (path.isEmpty()) return;
+    const QString error = writeTextFile(path, logLines().join(QLatin1Char('\n')).append(QLatin1Char('\n')).toUtf8());
+    if (!error.isEmpty()) prompts_->message(this, error);
+}
+
+void CMainDialog::saveTrace() {
+    const QString path =
+        prompts_->saveFileName(this, QStringLiteral("dorvane.trace"), QStringLiteral("Trace (*.trace *.txt);;All files (*)"));
+    if (path.isEmpty()) return;
+    const std::string text = trace_.text();
+    const QString error = writeTextFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    if (!error.isEmpty()) prompts_->message(this, error);
+}
 
 void CMainDialog::onEditClicked() { openEditor(); }
 
@@ -546,7 +649,21 @@ void CMainDialog::openEditor() {
 
 void CMainDialog::appendLog(const std::string& line) { appendLog(q(line)); }
 
-void CMainDialog::showMessage(const std::string& text) { prompts_->message(this, q(text)); }
+void CMainDialog::showMessage(const std::string& text) {
+    if (isSuccessMessage(text)) {
+        prompts_->information(this, q(text));
+        return;
+    }
+    std::string shown = text;
+    // Not a byte ever came back: say where nothing answered.
+    if (isTimeoutMessage(text) && monitor_->running() && line_->bytesFromReceiver() == receivedAtStart_)
+        shown = noReceiverAdvice(portName_.toStdString()) + "\n" + text;
+    if (!portAdvice_.empty() && text.rfind("Serial Port Error!", 0) == 0) {
+        shown += "\n" + portAdvice_;
+        portAdvice_.clear();
+    }
+    prompts_->message(this, q(shown));
+}
 
 bool CMainDialog::askYesNo(const std::string& question) { return prompts_->question(this, q(question)); }
 

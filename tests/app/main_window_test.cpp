@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "app/main_dialog.h"
+#include "app/operator_advice.h"
 #include "app/settings.h"
 #include "sim/sim_process.h"
 #include "support/image_builder.h"
@@ -142,13 +143,16 @@ private slots:
         ScriptedPrompts prompts;
         auto w = window(qpath(link), prompts);
         const QString failed = QStringLiteral("Port(%1) open failed.").arg(qpath(link));
-        QCOMPARE(prompts.messages, QStringList{failed});
-        QCOMPARE(w->logLines(), QStringList{failed});
+        const QString advice = qpath(link) + QStringLiteral(" does not exist: the adapter is unplugged or the name is "
+                                                            "wrong. Plug it in, or choose one of the ports that "
+                                                            "Configure or 'dorvane ports' lists.");
+        QCOMPARE(prompts.messages, QStringList{failed + "\n" + advice});
+        QCOMPARE(w->logLines(), (QStringList{failed, advice}));
         QVERIFY(!w->portLampOn());
         QVERIFY(w->portRetryRunning());
         QTest::qWait(1200);  // two retries and more
         QCOMPARE(prompts.messages.size(), 1);
-        QCOMPARE(w->logLines().size(), 1);
+        QCOMPARE(w->logLines().size(), 2);
 
         SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
         fs::create_symlink(sim.path().toStdString(), link);
@@ -212,9 +216,13 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!w->portLampOn(), 2000);
         const QStringList log = w->logLines();
         QVERIFY2(log.contains(QStringLiteral("Serial Port Error! The port stopped working.")), qPrintable(log.join('|')));
-        QVERIFY2(std::any_of(log.begin(), log.end(),
-                             [&](const QString& l) { return l.startsWith(QStringLiteral("Port(%1) failed").arg(qpath(link))); }),
-                 qPrintable(log.join('|')));
+        // Where the system tells, the line says what happened and what to do.
+        const QString unplugged = qpath(link) + QStringLiteral(" has gone away: the adapter was unplugged. Plug it "
+                                                               "back in and retry.");
+        QVERIFY2(log.contains(QStringLiteral("Port(%1) failed: %2").arg(qpath(link), unplugged)), qPrintable(log.join('|')));
+        QVERIFY2(prompts.messages.contains(
+                     QStringLiteral("Serial Port Error! Please, Check your Serial port and STB, And retry!\n") + unplugged),
+                 qPrintable(prompts.messages.join('|')));
         QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
         QVERIFY(w->portRetryRunning());
 
@@ -370,6 +378,58 @@ private slots:
         QVERIFY(w->logLines().contains(QStringLiteral("Transferring started!")));
         QVERIFY(!w->busy());
         QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
+        // Good news comes with the information icon.
+        QCOMPARE(prompts.informations, QStringList{kAckEnd});
+
+        // One summary line, also the bar's tooltip.
+        const int blocks = static_cast<int>((fs::file_size(image_) + 1023) / 1024);
+        const QString summary = w->logLines().last();
+        QVERIFY2(summary.startsWith(QStringLiteral("Transfer summary: %1 bytes in ").arg(fs::file_size(image_))) &&
+                     summary.endsWith(QStringLiteral(", %1 blocks, 0 resent, 0 time-outs").arg(blocks)),
+                 qPrintable(summary));
+        QCOMPARE(QStringLiteral("Transfer summary: ") + bar(*w)->toolTip(), summary);
+
+        // The trace of the transfer holds every block that went out.
+        const TraceRecorder& trace = w->trace();
+        std::size_t out = 0;
+        for (const LineBurst& b : trace.bursts())
+            if (b.direction == LineDirection::ToReceiver) out += b.bytes.size();
+        QVERIFY(out >= static_cast<std::size_t>(blocks) * 1029 + 1029);
+        prompts.saveFile = qpath(dir_->file("window.trace"));
+        w->saveTrace();
+        QFile traceFile(prompts.saveFile);
+        QVERIFY(traceFile.open(QIODevice::ReadOnly));
+        const QByteArray traceText = traceFile.readAll();
+        QVERIFY(traceText.startsWith("# line trace"));
+        QVERIFY(traceText.contains(QStringLiteral("STX block %1, CRC ok").arg(blocks % 256).toLatin1()));
+        prompts.saveFile = qpath(dir_->file("window.log"));
+        w->saveLog();
+        QFile logFile(prompts.saveFile);
+        QVERIFY(logFile.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(logFile.readAll()), w->logLines().join('\n') + '\n');
+    }
+
+    void escapeOnTheIdleWindowAsksFirst() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        w->show();
+        prompts.answers = {false};
+        QTest::keyClick(w.get(), Qt::Key_Escape);
+        QCOMPARE(prompts.questions, QStringList{QStringLiteral("Do you want to close Dorvane_QX?")});
+        QVERIFY(w->isVisible());
+        prompts.answers = {true};
+        QTest::keyClick(w.get(), Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
+    }
+
+    void openOffersChannelDataAndAllFiles() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        button(*w, CMainDialog::kOpen)->click();
+        QCOMPARE(prompts.openFilter,
+                 QStringLiteral("Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)"));
     }
 
     void stopAnsweredNoGoesOnAndYesCancels() {
@@ -399,7 +459,8 @@ private slots:
         button(*w, CMainDialog::kUpload)->click();  // either button stops, with its own question
         QCOMPARE(prompts.questions.last(), QStringLiteral("Do you want to stop the uploading?"));
         QVERIFY(!w->busy());
-        QCOMPARE(w->logLines().last(), QStringLiteral("Transferring canceled!"));
+        QCOMPARE(w->logLines().value(w->logLines().size() - 2), QStringLiteral("Transferring canceled!"));
+        QVERIFY(w->logLines().last().startsWith("Transfer summary: 0 bytes in "));
         QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
         QVERIFY(bar(*w)->text().isEmpty());
     }
@@ -412,8 +473,11 @@ private slots:
         button(*w, CMainDialog::kDownload)->click();
         QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
         QTRY_VERIFY_WITH_TIMEOUT(!w->busy(), 4000);
-        QCOMPARE(w->logLines().last(), QStringLiteral("Transferring timeout occurred!"));
-        QCOMPARE(prompts.messages, QStringList{QStringLiteral("Timeout occurred! Please, Check your STB, And retry!")});
+        QCOMPARE(w->logLines().value(w->logLines().size() - 2), QStringLiteral("Transferring timeout occurred!"));
+        // Nothing came back at all: the box says where nothing answered.
+        QCOMPARE(prompts.messages,
+                 QStringList{QString::fromStdString(noReceiverAdvice(sim.path().toStdString())) +
+                             QStringLiteral("\nTimeout occurred! Please, Check your STB, And retry!")});
         QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
     }
 
@@ -428,7 +492,12 @@ private slots:
         sim.command("on");
         QTRY_VERIFY_WITH_TIMEOUT(!w->busy(), 15000);
         QCOMPARE(prompts.messages, QStringList{kRefused});
-        QCOMPARE(w->logLines().last(), kRefused);
+        const QStringList lines = w->logLines();
+        QCOMPARE(lines.mid(lines.size() - 3, 2),
+                 (QStringList{kRefused, QStringLiteral("The image's buyer code 0x00005958 (\"XY\") differs from the STB's "
+                                                       "0x00004241 (\"AB\"). \"Forced download\" (command line: "
+                                                       "--forced) downloads it anyway.")}));
+        QVERIFY(lines.last().startsWith("Transfer summary: 0 bytes in "));
     }
 
     // ------------------------------------------------------------ upload
