@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -92,6 +93,60 @@ private slots:
         QCOMPARE(dialog.portBox()->currentText(), QStringLiteral("pts/4  (current)"));
         dialog.accept();
         QCOMPARE(dialog.portName(), QStringLiteral("/dev/pts/4"));
+    }
+
+    void theChosenPortIsDescribedAndTheListFollowsThePlugs() {
+        SerialPortEntry ftdi{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("FT232R USB UART"), QStringLiteral("FTDI")};
+        ftdi.vendorId = 0x0403;
+        ftdi.productId = 0x6001;
+        ftdi.serialNumber = QStringLiteral("A50285BI");
+        QList<SerialPortEntry> plugged{{QStringLiteral("/dev/ttyS0"), QString()}};
+        int asked = 0;
+        CSerialConfigDialog dialog(
+            [&] {
+                ++asked;
+                return plugged;
+            },
+            nullptr);
+        dialog.setPortName(QStringLiteral("/dev/ttyS0"));
+        QCOMPARE(dialog.detailsLabel()->text(), QStringLiteral("/dev/ttyS0\nFree"));
+
+        // The adapter is plugged in: it shows up, the choice stays.
+        plugged.append(ftdi);
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.portBox()->count(), 2, 3000);
+        QVERIFY(asked >= 2);
+        QCOMPARE(dialog.portBox()->currentIndex(), 0);
+        dialog.portBox()->setCurrentIndex(1);
+        QCOMPARE(dialog.detailsLabel()->text(),
+                 QStringLiteral("/dev/ttyUSB0\nFT232R USB UART\nMade by FTDI\nUSB 0403:6001\nSerial number A50285BI\nFree"));
+        // Another program takes it.
+        plugged[1].busy = true;
+        plugged[1].holder = QStringLiteral("minicom (pid 812)");
+        dialog.refresh();
+        QVERIFY(dialog.detailsLabel()->text().endsWith("\nIn use by minicom (pid 812)"));
+        QCOMPARE(dialog.portBox()->currentIndex(), 1);
+        // And it is pulled out again.
+        plugged.removeLast();
+        dialog.refresh();
+        QCOMPARE(dialog.portBox()->count(), 1);
+        dialog.accept();
+        QCOMPARE(dialog.portName(), QStringLiteral("/dev/ttyS0"));
+    }
+
+    void aTypedPathIsTaken() {
+        CSerialConfigDialog dialog(QList<SerialPortEntry>{{QStringLiteral("/dev/ttyS0"), QString()}}, nullptr);
+        dialog.setPortName(QStringLiteral("/dev/ttyS0"));
+        const QString byId = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+        dialog.portBox()->setEditText(byId);
+        QCOMPARE(dialog.detailsLabel()->text(), byId + QStringLiteral("\nNot listed by the system"));
+        dialog.accept();
+        QCOMPARE(dialog.portName(), byId);
+#ifndef Q_OS_WIN
+        CSerialConfigDialog shortName(QList<SerialPortEntry>{}, nullptr);
+        shortName.portBox()->setEditText(QStringLiteral(" ttyACM0 "));
+        shortName.accept();
+        QCOMPARE(shortName.portName(), QStringLiteral("/dev/ttyACM0"));
+#endif
     }
 
     void emptyListKeepsThePort() {
