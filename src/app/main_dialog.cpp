@@ -14,7 +14,11 @@
 #include <QSaveFile>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QWindow>
+
+#include <array>
+#include <functional>
 
 #include "app/dialog_units.h"
 #include "app/operator_advice.h"
@@ -90,7 +94,9 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     setWindowTitle(QStringLiteral("Dorvane_QX"));
     setAttribute(Qt::WA_NoSystemBackground, true);
     QFont font;
-    font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    // The desktop's own font first, at the size the skin is drawn for.
+    font.setFamilies({QApplication::font().family(), QStringLiteral("Segoe UI"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
     setFont(font);
     setFixedSize(skin_.isNull() ? dialogUnits(280, 255).size() : skin_.size());
@@ -217,11 +223,11 @@ void CMainDialog::buildControls() {
     controls_[kFilePath] = filePathEdit_;
     label(QStringLiteral("File Name :"), dialogUnits(16, 74, 41, 8));
 
-    label(QStringLiteral("Elapsed :"), dialogUnits(15, 103, 31, 8));
+    elapsedLabel_ = label(QStringLiteral("Elapsed :"), dialogUnits(15, 103, 31, 8));
     // Wide enough for "00:00" in this font.
     elapsed_ = field(kElapsed, QStringLiteral("00:00"), dialogUnits(46, 103, 19, 11).adjusted(0, 0, 8, 0),
                      Qt::AlignHCenter);
-    label(QStringLiteral("Throughput :"), dialogUnits(90, 103, 42, 8));
+    throughputLabel_ = label(QStringLiteral("Throughput :"), dialogUnits(90, 103, 42, 8));
     throughput_ = field(kThroughput, QString(), dialogUnits(139, 103, 41, 11), Qt::AlignRight);
 
     configureButton_ = makeTextButton(kConfigure, QStringLiteral("Configure"), QStringLiteral("Configure"),
@@ -255,7 +261,7 @@ void CMainDialog::buildControls() {
     powerLamp_ = makeLamp(kPowerLamp, dialogUnits(94, 209, 10, 12));
     powerLamp_->setToolTip(QStringLiteral("STB power: green while the STB's application answers"));
     powerLamp_->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    label(QStringLiteral("STB Power"), dialogUnits(55, 209, 37, 8));
+    powerLabel_ = label(QStringLiteral("STB Power"), dialogUnits(55, 209, 37, 8));
 
     editorButton_ = makeTextButton(kEditor, QStringLiteral("Edit"), QStringLiteral("editor"),
                                    dialogUnits(192, 169, 46, 25));
@@ -264,13 +270,11 @@ void CMainDialog::buildControls() {
     forced_ = new QCheckBox(QStringLiteral("Forced download"), this);
     forced_->setPalette(labelPalette);
     forced_->setGeometry(dialogUnits(118, 208, 67, 15).translated(-6, 0));
-    QFont small = font();
-    small.setPixelSize(10);
-    forced_->setFont(small);
     forced_->setEnabled(false);
     forced_->setToolTip(QStringLiteral("Download even when the STB's buyer code does not match the image"));
     controls_[kForced] = forced_;
 
+    fitRows();
     showPortName();
 
     connect(minimizeButton_, &QPushButton::clicked, this, &CMainDialog::onMinimizeClicked);
@@ -331,6 +335,86 @@ void CMainDialog::appendLog(const QString& line) {
     log_->addItem(line);
     log_->setCurrentRow(log_->count() - 1, QItemSelectionModel::NoUpdate);
     log_->scrollToBottom();
+}
+
+namespace {
+
+// The font at the largest pixel size, from the base's down to 8, at which
+// needed() fits into room.
+QFont fittingFont(QFont font, int room, const std::function<int(const QFontMetrics&)>& needed) {
+    for (int size = font.pixelSize(); size > 8; --size) {
+        font.setPixelSize(size);
+        if (needed(QFontMetrics(font)) <= room) return font;
+    }
+    font.setPixelSize(8);
+    return font;
+}
+
+}  // namespace
+
+void CMainDialog::fitRows() {
+    // Both rows live in the left panel of the skin, between these edges.
+    const int left = dialogUnitsX(15);
+    const int right = dialogUnitsX(180);
+    constexpr int kGap = 3;        // between a label and its field or lamp
+    constexpr int kGroupGap = 8;   // between one label's group and the next
+    constexpr int kFieldPad = 6;   // a sunken field's frame and margin
+
+    // Elapsed and throughput: the label, its field wide enough for the
+    // widest value ("59:59", a full line's "1036800 bps").
+    const auto statusWidths = [&](const QFontMetrics& fm) {
+        return std::array<int, 4>{fm.horizontalAdvance(elapsedLabel_->text()),
+                                  fm.horizontalAdvance(QStringLiteral("59:59")) + kFieldPad,
+                                  fm.horizontalAdvance(throughputLabel_->text()),
+                                  fm.horizontalAdvance(QStringLiteral("1036800 bps")) + kFieldPad};
+    };
+    const QFont statusFont = fittingFont(font(), right - left, [&](const QFontMetrics& fm) {
+        const auto w = statusWidths(fm);
+        return w[0] + kGap + w[1] + kGroupGap + w[2] + kGap + w[3];
+    });
+    for (QWidget* w : {static_cast<QWidget*>(elapsedLabel_), static_cast<QWidget*>(elapsed_),
+                       static_cast<QWidget*>(throughputLabel_), static_cast<QWidget*>(throughput_)})
+        w->setFont(statusFont);
+    const auto sw = statusWidths(QFontMetrics(statusFont));
+    const auto place = [](QWidget* w, int x, int width) { w->setGeometry(x, w->y(), width, w->height()); };
+    // The fields are as high as a line of their font with frame and margin.
+    for (QLabel* field : {elapsed_, throughput_}) {
+        const int needed = QFontMetrics(statusFont).height() + 2 * (field->frameWidth() + field->margin());
+        if (field->height() < needed)
+            field->setGeometry(field->x(), field->y() - (needed - field->height() + 1) / 2, field->width(), needed);
+    }
+    place(elapsedLabel_, left, sw[0]);
+    place(elapsed_, left + sw[0] + kGap, sw[1]);
+    // The throughput group keeps to the right edge, its template place.
+    place(throughput_, right - sw[3], sw[3]);
+    place(throughputLabel_, right - sw[3] - kGap - sw[2], sw[2]);
+
+    // The bottom row: port name and lamp, "STB Power" and lamp, then
+    // "Forced download" against the right edge. The port name gets what is
+    // left (showPortName() fits the name into it).
+    QFont rowFont = font();
+    rowFont.setPixelSize(std::max(8, font().pixelSize() - 1));
+    const int lamp = portLamp_->width();
+    QFont bottomFont = rowFont;
+    for (int size = rowFont.pixelSize(); size >= 8; --size) {
+        bottomFont.setPixelSize(size);
+        forced_->setFont(bottomFont);
+        const int needed = lamp + kGroupGap + QFontMetrics(bottomFont).horizontalAdvance(powerLabel_->text()) + kGap +
+                           lamp + kGroupGap + forced_->sizeHint().width();
+        // The port name keeps at least the template's width.
+        if (needed <= right - left - dialogUnitsX(23)) break;
+    }
+    forced_->setFont(bottomFont);
+    powerLabel_->setFont(bottomFont);
+    const int checkWidth = forced_->sizeHint().width();
+    place(forced_, right - checkWidth, checkWidth);
+    const int powerLampX = forced_->x() - kGroupGap - lamp;
+    place(powerLamp_, powerLampX, lamp);
+    const int powerWidth = QFontMetrics(bottomFont).horizontalAdvance(powerLabel_->text());
+    place(powerLabel_, powerLampX - kGap - powerWidth, powerWidth);
+    const int portLampX = powerLabel_->x() - kGroupGap - lamp;
+    place(portLamp_, portLampX, lamp);
+    place(portLabel_, left, portLampX - kGap - left);
 }
 
 void CMainDialog::showPortName() {

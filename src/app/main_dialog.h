@@ -119,6 +119,8 @@ private:
     void onPortFailed(const QString& message);
     void setPortLamp(bool on);
     void showPortName();
+    // Places the status row and the bottom row so that every text fits.
+    void fitRows();
 
     // Start-up pieces.
     void buildControls();
@@ -187,6 +189,9 @@ private:
     QLabel* elapsed_ = nullptr;
     QLabel* throughput_ = nullptr;
     QLabel* portLabel_ = nullptr;
+    QLabel* elapsedLabel_ = nullptr;
+    QLabel* throughputLabel_ = nullptr;
+    QLabel* powerLabel_ = nullptr;
     QListWidget* log_ = nullptr;
     QCheckBox* forced_ = nullptr;
 };
