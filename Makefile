@@ -21,7 +21,9 @@ configure: deps $(BUILD_DIR)/build.ninja
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# Builds only the three programs the demo runs.
+run: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target Dorvane_QX dorvane dorvane-sim
 	@scripts/run-demo $(BUILD_DIR)
 
 test: build
