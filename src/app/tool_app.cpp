@@ -47,8 +47,13 @@ int CToolApp::run(const StartOptions& options) {
 
     // The setting is read once, here.
     CMainDialog::Options windowOptions;
-    windowOptions.portName = startPort(options);
+    PortChoice choice{options.portOverride, {}};
+    if (choice.name.isEmpty()) choice = chooseStartPort(Settings(), CSerialPort::availablePorts());
+    windowOptions.portName = choice.name;
     CMainDialog window(windowOptions);
+    // Nothing configured yet: say which port was taken and how to change it.
+    if (!choice.reason.isEmpty())
+        window.appendLog(QStringLiteral("Using %1: %2 (Configure chooses another).").arg(choice.name, choice.reason));
     window.exec();
     return 0;
 }

@@ -45,7 +45,7 @@ int runInspect(const QStringList& arguments) {
             continue;
         }
         if (!result.opened) {
-            err() << QString::fromStdString(result.errorMessage) << Qt::endl;
+            err() << "dorvane: " << QString::fromStdString(result.errorMessage) << Qt::endl;
             status = kExitFailure;
             continue;
         }
@@ -61,7 +61,7 @@ const Command& inspectCommand() {
         "inspect", "inspect [--json] FILE...",
         "Prints, for each file, the lines the main window logs when the file is\n"
         "opened: name, image type, size, version, build date and buyer.\n"
-        "A refused header prints \"Image File corrupted!\" on standard error.\n"
+        "A refused header prints \"dorvane: Image File corrupted!\" on standard error.\n"
         "--json prints one JSON object a line per file: file, opened, and either\n"
         "error or lines, type, typeName, size, version, buyer, buyerCode,\n"
         "channelData.",

@@ -53,7 +53,7 @@ private slots:
         const QString missing = dir.filePath("missing.img");
         const Run r = run({"inspect", dir.filePath("bad.img"), missing, dir.filePath("upload.bin")});
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.err, QStringLiteral("Image File corrupted!\n%1 was not found.\n").arg(missing));
+        QCOMPARE(r.err, QStringLiteral("dorvane: Image File corrupted!\ndorvane: %1 was not found.\n").arg(missing));
         QVERIFY(r.out.contains("Image Type : Upload"));
     }
 
