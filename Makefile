@@ -81,7 +81,7 @@ fuzz-smoke: fuzz-build
 .PHONY: package test-package
 PACKAGE_DIR ?= build-package
 
-package:
+package: deps
 	@scripts/install-package-deps
 	@scripts/build-package $(PACKAGE_DIR)
 
