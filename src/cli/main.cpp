@@ -4,6 +4,7 @@
 #include <csignal>
 #endif
 
+#include "app/version.h"
 #include "cli/command.h"
 
 namespace dorvane::cli {
@@ -30,6 +31,8 @@ void printHelp(QTextStream& stream) {
               "Service tool for digital satellite set-top boxes (STB): downloads firmware\n"
               "images and channel data into the STB, backs up its channel data and shows\n"
               "what image and channel-data files hold.\n\n"
+              "  --help       show this help (COMMAND --help: that command's)\n"
+              "  --version    show the version and build\n\n"
               "Commands:\n";
     for (const Command& c : commands()) {
         stream << "  dorvane " << c.synopsis << "\n";
@@ -62,6 +65,10 @@ int main(int argc, char* argv[]) {
     const QString name = args.takeFirst();
     if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
         printHelp(out());
+        return kExitOk;
+    }
+    if (name == QLatin1String("--version")) {
+        out() << QString::fromStdString(dorvane::versionAnswer("dorvane")) << Qt::endl;
         return kExitOk;
     }
     for (const Command& c : commands()) {

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "app/version.h"
 #include "sim/line_pacer.h"
 #include "sim/pty.h"
 #include "sim/receiver.h"
@@ -81,7 +82,10 @@ const char kUsage[] =
     "                         line, raw, before faults and pacing\n"
     "Relay (a standard YMODEM program in the STB's place):\n"
     "  --relay download|upload, --relay-dir DIR, --relay-log FILE, --relay-now,\n"
-    "  --hold-ms MS (10)\n";
+    "  --hold-ms MS (10)\n"
+    "Other:\n"
+    "  --help                 show this help\n"
+    "  --version              show the version and build\n";
 
 std::set<std::uint64_t> numberSet(const std::string& text) {
     std::set<std::uint64_t> out;
@@ -119,6 +123,9 @@ Config parse(int argc, char** argv) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
             std::fputs(kUsage, stdout);
+            std::exit(0);
+        } else if (a == "--version") {
+            std::printf("%s\n", dorvane::versionAnswer("dorvane-sim").c_str());
             std::exit(0);
         } else if (a == "--start") {
             c.start = need(i);

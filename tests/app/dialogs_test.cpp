@@ -32,6 +32,26 @@ private slots:
         QVERIFY(CToolApp::parseArguments(Args{"x", "--help"}).showHelp);
     }
 
+    void fileAndVersionArguments() {
+        using Args = QStringList;
+        // What the desktop's file association starts: the program and a file.
+        auto o = CToolApp::parseArguments(Args{"Dorvane_QX", "/home/op/stbdata.irz"});
+        QVERIFY(o.error.isEmpty());
+        QCOMPARE(o.openPath, QStringLiteral("/home/op/stbdata.irz"));
+        o = CToolApp::parseArguments(Args{"x", "app.img", "--port", "/dev/ttyUSB0"});
+        QVERIFY(o.error.isEmpty());
+        QCOMPARE(o.openPath, QStringLiteral("app.img"));
+        QCOMPARE(o.portOverride, QStringLiteral("/dev/ttyUSB0"));
+        // One window, one current file: a second one is bad usage, not lost.
+        QVERIFY(CToolApp::parseArguments(Args{"x", "a.img", "b.img"}).error.contains(QStringLiteral("b.img")));
+        // An option's value is not taken for the file.
+        QVERIFY(CToolApp::parseArguments(Args{"x", "--port", "COM2"}).openPath.isEmpty());
+        QVERIFY(CToolApp::parseArguments(Args{"x", "--version"}).showVersion);
+        // No file, no version: the window just starts.
+        QCOMPARE(CToolApp::handleUsage(CToolApp::parseArguments(Args{"x", "stbdata.irz"})), -1);
+        QCOMPARE(CToolApp::handleUsage(CToolApp::parseArguments(Args{"x", "-x"})), 2);
+    }
+
     void startPortFromSettingsOrOption() {
         Settings settings(app_);
         settings.clearPortName();
