@@ -42,8 +42,8 @@ expect "inspect" ins
 expect "--help --version channels demo-data download inspect ports repack upload" ""
 expect "demo-data download" d
 # Options of each command, from its usage line.
-expect "--forced --help --port" download --
-expect "--help --port" upload --
+expect "--forced --help --json --port --trace" download --
+expect "--help --json --port --trace" upload --
 expect "--full --help --seed" demo-data x.irz --
 expect "--help --json" channels --
 # Port names after --port, in both spellings.
