@@ -122,6 +122,14 @@ void TransferMonitor::onLineBytes(LineDirection direction, std::span<const std::
     // Blocks go out whole (the engine writes each frame at once); blocks
     // coming in may arrive in pieces.
     const bool blocksThisWay = (kind_ == Kind::Download) == (direction == LineDirection::ToReceiver);
+    if (!blocksThisWay && partialExpected_ > 0) {
+        // The other side answered before the block was whole (it timed out
+        // waiting for the rest): what comes next is a block from its start,
+        // and after a NAK the same block again.
+        if (std::find(bytes.begin(), bytes.end(), ctl::NAK) != bytes.end()) ++resent_;
+        partial_.clear();
+        partialExpected_ = 0;
+    }
     std::size_t i = 0;
     while (i < bytes.size()) {
         if (blocksThisWay && partialExpected_ > 0) {
@@ -143,7 +151,9 @@ void TransferMonitor::onLineBytes(LineDirection direction, std::span<const std::
             ++i;
             continue;
         }
-        if (blocksThisWay && (b == ctl::SOH || b == ctl::STX) && i == 0) {
+        const bool looksLikeBlock =
+            bytes.size() - i < 3 || static_cast<std::uint8_t>(~bytes[i + 1]) == bytes[i + 2];
+        if (blocksThisWay && (b == ctl::SOH || b == ctl::STX) && looksLikeBlock) {
             partialExpected_ = b == ctl::SOH ? kShortBlockFrameSize : kBlockFrameSize;
             continue;
         }

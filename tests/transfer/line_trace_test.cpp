@@ -244,4 +244,21 @@ TEST(TransferMonitor, AnUploadLearnsItsSizeFromTheHeaderBlockAndTakesBlocksInPie
     m.onLineBytes(LineDirection::FromReceiver, block, loop.now());
     EXPECT_EQ(m.figures().blocks, 1);
     EXPECT_EQ(m.figures().resent, 1);
+
+    // A block cut short on the line: we time out and ask again with NAK,
+    // the STB sends the whole block again, and the count goes on in step.
+    const auto second = dataBlock(2, 8);
+    m.onLineBytes(LineDirection::ToReceiver, bytesOf({0x06}), loop.now());
+    m.onLineBytes(LineDirection::FromReceiver, {second.begin(), second.end() - 1}, loop.now());
+    m.onLineBytes(LineDirection::ToReceiver, bytesOf({0x15}), loop.now());
+    m.onLineBytes(LineDirection::FromReceiver, second, loop.now());
+    const auto third = dataBlock(3, 7);
+    std::vector<std::uint8_t> tail{0x04};  // a block and the EOT in one burst
+    m.onLineBytes(LineDirection::ToReceiver, bytesOf({0x06}), loop.now());
+    std::vector<std::uint8_t> burst(third.begin(), third.end());
+    burst.insert(burst.end(), tail.begin(), tail.end());
+    m.onLineBytes(LineDirection::FromReceiver, burst, loop.now());
+    EXPECT_EQ(m.figures().blocks, 3);
+    EXPECT_EQ(m.figures().resent, 2);
+    EXPECT_EQ(m.figures().bytes, 2500);
 }
