@@ -231,6 +231,7 @@ int runTransfer(const TransferRequest& request) {
             view.showMessage(QStringLiteral("Can't write the trace to %1: %2")
                                  .arg(request.trace, QString::fromLocal8Bit(std::strerror(errno)))
                                  .toStdString());
+            view.transferEnded(TransferOutcome::NotStarted);
             return kExitFailure;
         }
         trace = std::make_unique<TraceFileWriter>(traceFile.get(), loop.now());
@@ -241,6 +242,7 @@ int runTransfer(const TransferRequest& request) {
         view.appendLog(QStringLiteral("Using port %1: %2 (--port chooses another).").arg(portName, choice.reason).toStdString());
     if (portName.isEmpty()) {
         view.showMessage("No serial port found: plug in the adapter, or name the port with --port.");
+        view.transferEnded(TransferOutcome::NotStarted);
         return kExitFailure;
     }
     if (!port.open(portName)) {
@@ -249,6 +251,7 @@ int runTransfer(const TransferRequest& request) {
             adviseOpenFailure(portName, port.lastErrorCode(), port.lastError(), gatherPortFacts(portName));
         view.showMessage((text + QLatin1Char(' ') + advice.text).toStdString());
         view.appendLog(text.toStdString());
+        view.transferEnded(TransferOutcome::NotStarted);
         return kExitFailure;
     }
     view.appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName).toStdString());
@@ -256,7 +259,10 @@ int runTransfer(const TransferRequest& request) {
 
     if (request.kind == TransferRequest::Kind::Download) {
         const Inspection inspected = flow.openFile(request.file);
-        if (!inspected.opened) return kExitFailure;
+        if (!inspected.opened) {
+            view.transferEnded(TransferOutcome::NotStarted);
+            return kExitFailure;
+        }
         if (request.forced) flow.setForcedDownload(true);
     }
 

@@ -138,7 +138,8 @@ private slots:
     }
 
     void jsonEventsOfADownload() {
-        SimProcess sim({"--rate", "0", "--at", "300:on", "--buyer", "XY", "--write-ms", "100"});
+        // About three seconds of transfer: progress events every second.
+        SimProcess sim({"--rate", "460800", "--at", "300:on", "--buyer", "XY", "--write-ms", "100"});
         const CliRun r = runCli({"download", "--json", "--port", sim.path(), image()});
         QCOMPARE(r.status, 0);
         QVERIFY(r.err.isEmpty());
@@ -162,6 +163,19 @@ private slots:
             }
         }
         QCOMPARE(starts, 1);
+        int progress = 0;
+        int lastBlocks = 0;
+        for (const QJsonObject& e : events) {
+            if (e["event"] != "progress") continue;
+            ++progress;
+            QVERIFY(e["blocks"].toInt() >= lastBlocks && e["blocks"].toInt() <= 147);
+            lastBlocks = e["blocks"].toInt();
+            QCOMPARE(e["totalBlocks"].toInt(), 147);
+            QCOMPARE(e["totalBytes"].toInt(), 150048);
+            QVERIFY(e["elapsedMs"].toInt() > 0);
+            if (e["phase"] == "transferring") QVERIFY(e["rate"].toInt() > 0 && e["etaMs"].isDouble());
+        }
+        QVERIFY2(progress >= 2, qPrintable(r.out));
         QVERIFY(logLines.contains("Transferring started."));
         QVERIFY(logLines.contains("Downloading stopped successfully!"));
         const QJsonObject result = events.last();
@@ -204,6 +218,20 @@ private slots:
         const QJsonObject missing = QJsonDocument::fromJson(lines[1].toUtf8()).object();
         QCOMPARE(missing["opened"].toBool(), false);
         QVERIFY(!missing["error"].toString().isEmpty());
+    }
+
+    void jsonOfAPortThatWillNotOpenEndsWithAResult() {
+        const CliRun r = runCli({"download", "--json", "--port", "/dev/no-such-port", image()});
+        QCOMPARE(r.status, 1);
+        const QStringList lines = r.outLines();
+        QCOMPARE(lines.size(), 2);
+        const QJsonObject error = QJsonDocument::fromJson(lines[0].toUtf8()).object();
+        QCOMPARE(error["event"].toString(), QStringLiteral("error"));
+        QVERIFY(error["text"].toString().startsWith("Port(/dev/no-such-port) open failed. "));
+        const QJsonObject result = QJsonDocument::fromJson(lines[1].toUtf8()).object();
+        QCOMPARE(result["event"].toString(), QStringLiteral("result"));
+        QCOMPARE(result["outcome"].toString(), QStringLiteral("not-started"));
+        QCOMPARE(result["success"].toBool(), false);
     }
 
     void errorsArePrintedOnceWithWhatToDo() {
