@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -524,6 +525,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w->logLines().contains(QStringLiteral(" ") + qpath(target)), 3000);
         QVERIFY(!w->busy());
         QCOMPARE(test::readFile(target), test::readFile(served));
+        QTRY_VERIFY_WITH_TIMEOUT(w->logLines().last().startsWith(
+                                     QStringLiteral("Transfer summary: %1 bytes in ").arg(48 * 1024)),
+                                 5000);
         QCOMPARE(bar(*w)->position(), 100);
         QCOMPARE(button(*w, CMainDialog::kUpload)->text(), QStringLiteral("Upload"));
         QVERIFY(w->control(CMainDialog::kEditor)->isVisible());
@@ -581,6 +585,14 @@ private slots:
         button(*w, CMainDialog::kDownload)->click();
         QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
         sim.command("on");
+        // While the blocks go, the bar's tooltip has the figures behind it.
+        QTRY_VERIFY_WITH_TIMEOUT(bar(*w)->toolTip().startsWith(QStringLiteral("transferring ")), 10000);
+        const QString figures = bar(*w)->toolTip();
+        QVERIFY2(QRegularExpression(QStringLiteral("^transferring \\d+/\\d+ blocks, \\d+/\\d+ bytes, \\d+ bytes/s, "
+                                                   "ETA [\\d:-]+, 0 resent, 0 time-outs, \\d+:\\d\\d$"))
+                     .match(figures)
+                     .hasMatch(),
+                 qPrintable(figures));
         QTRY_VERIFY_WITH_TIMEOUT(prompts.messages.contains(kEnqEnd), 30000);
         const qint64 downloadLateness = downloadProbe.maxLateness;
 
@@ -593,6 +605,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w->logLines().contains(QStringLiteral("Uploading finished successfully!")), 30000);
         const qint64 uploadLateness = uploadProbe.maxLateness;
         QCOMPARE(test::readFile(target), test::readFile(served));
+        QTRY_VERIFY_WITH_TIMEOUT(w->logLines().last().startsWith(
+                                     QStringLiteral("Transfer summary: %1 bytes in ").arg(48 * 1024)),
+                                 5000);
 
         qInfo("UI stall probe (10 ms timer): max lateness %lld ms during the download, %lld ms during the upload",
               static_cast<long long>(downloadLateness), static_cast<long long>(uploadLateness));
