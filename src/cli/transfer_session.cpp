@@ -71,6 +71,16 @@ void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
     }
 }
 
+// An observer of the line for as long as the scope lasts.
+struct ObserverScope {
+    ObserverScope(TracingLink& line, LineObserver* observer) : line(line), observer(observer) {}
+    ~ObserverScope() { line.removeObserver(observer); }
+    ObserverScope(const ObserverScope&) = delete;
+    ObserverScope& operator=(const ObserverScope&) = delete;
+    TracingLink& line;
+    LineObserver* observer;
+};
+
 // The window's log, boxes and progress, as text.
 class ConsoleView : public OperatorView {
 public:
@@ -202,6 +212,7 @@ int runTransfer(const TransferRequest& request) {
     CTransferEngine engine(loop, line, image, channelDataBuffer(), engineTimeouts);
     TransferMonitor monitor(loop, [&engine] { return engine.expiredWaits(); });
     line.addObserver(&monitor);
+    const ObserverScope monitorScope{line, &monitor};
 
     // Start-up as the window does it: open the port, then the link poll.
     PortChoice choice{request.port, {}};
@@ -225,6 +236,7 @@ int runTransfer(const TransferRequest& request) {
     // The trace of the line, written as it goes.
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> traceFile(nullptr, &std::fclose);
     std::unique_ptr<TraceFileWriter> trace;
+    std::optional<ObserverScope> traceScope;
     if (!request.trace.isEmpty()) {
         traceFile.reset(std::fopen(QFile::encodeName(request.trace).constData(), "w"));
         if (!traceFile) {
@@ -236,6 +248,7 @@ int runTransfer(const TransferRequest& request) {
         }
         trace = std::make_unique<TraceFileWriter>(traceFile.get(), loop.now());
         line.addObserver(trace.get());
+        traceScope.emplace(line, trace.get());
     }
 
     if (!choice.reason.isEmpty())
