@@ -16,6 +16,10 @@ int runPorts(const QStringList& args) {
     if (json) out() << QString::fromUtf8(portsJson(ports));
     else out() << portsText(ports);
     out().flush();
+    if (ports.isEmpty() && !json)
+        err() << "dorvane: no serial port found: plug in the adapter (USB serial adapters appear as "
+                 "/dev/ttyUSB* or /dev/ttyACM* on Linux, COM ports on Windows)"
+              << Qt::endl;
     return kExitOk;
 }
 
