@@ -189,8 +189,8 @@ bool layoutFits(const BackupHeader& h) {
 // Returns the number of channels imported (they stand in slots 0..n-1).
 // A move mark left in the file is not taken over: a later move would
 // otherwise carry channels the operator never chose.
-int importChannels(ReceiverDatabase& db, const std::uint8_t* records, int count, BlobLosses& losses) {
-    const TransponderGroups transponders(db);
+int importChannels(ReceiverDatabase& db, const TransponderGroups& transponders, const std::uint8_t* records, int count,
+                   BlobLosses& losses) {
     int n = 0;
     for (int i = 0; i < count; ++i) {
         const std::uint8_t* record = records + static_cast<std::size_t>(i) * kChannelFileRecordSize;
@@ -217,8 +217,8 @@ int importChannels(ReceiverDatabase& db, const std::uint8_t* records, int count,
     return n;
 }
 
-void importFavorites(ReceiverDatabase& db, const std::uint8_t* entries, int channelCount, BlobLosses& losses) {
-    const TransponderGroups transponders(db);
+void importFavorites(ReceiverDatabase& db, const TransponderGroups& transponders, const std::uint8_t* entries,
+                     int channelCount, BlobLosses& losses) {
     const ChannelGroups channels(db, channelCount);
     int filled = 0;
     for (int g = 0; g < kFavoriteGroups && filled < kFavoriteEntries; ++g) {
@@ -315,7 +315,7 @@ int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob, BlobL
     // where this one declares fewer records.
     BlobLosses losses;
     losses.shape = unwritableShape(h);
-    db.clear();
+    db.clearForFilling();
     db.storedHeader() = h;
     const std::uint8_t* p = payload;
 
@@ -350,13 +350,15 @@ int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob, BlobL
 
     // The import resets the slots it does not fill.
     for (int s = 0; s < kSatelliteSlots; ++s) db.satellite(s).channelMark = 0;
-    const int imported = h.channelRecordSize == kChannelFileRecordSize
-                             ? importChannels(db, p, std::min<int>(h.channelCount, kChannelSlots), losses)
-                             : importChannels(db, p, 0, losses);
+    const auto groups = std::make_unique<TransponderGroups>(db);
+    const int imported =
+        importChannels(db, *groups, p,
+                       h.channelRecordSize == kChannelFileRecordSize ? std::min<int>(h.channelCount, kChannelSlots) : 0,
+                       losses);
     p += std::size_t{h.channelRecordSize} * h.channelCount;
 
     db.setDefaultFavorites();
-    if (h.favoriteSectionSize == kFavoriteSectionSize) importFavorites(db, p, imported, losses);
+    if (h.favoriteSectionSize == kFavoriteSectionSize) importFavorites(db, *groups, p, imported, losses);
     if (h.favoriteNamesSize == kFavoriteNamesSize)
         std::memcpy(db.groupNameBytes().data(), p + h.favoriteSectionSize, kFavoriteNamesSize);
     p += std::size_t{h.favoriteSectionSize} + h.favoriteNamesSize;

@@ -42,6 +42,20 @@ void ReceiverDatabase::clear() {
     channelsPerTransponder_.fill(0);
 }
 
+void ReceiverDatabase::clearForFilling() {
+    std::memset(satellites_.data(), 0, sizeof satellites_);
+    order_.fill(0);
+    std::memset(transponders_.data(), 0, sizeof transponders_);
+    groupNames_.fill(0);
+    prefix_.fill(0);
+    std::memset(&header_, 0, sizeof header_);
+    tvCount_ = radioCount_ = 0;
+    groupViewCount_ = 0;
+    channelsPerSatellite_.fill(0);
+    transpondersPerSatellite_.fill(0);
+    channelsPerTransponder_.fill(0);
+}
+
 int ReceiverDatabase::groupSize(int group) const {
     const auto& slots = favorites_[checked(group, kFavoriteGroups)];
     int size = 0;
@@ -327,11 +341,6 @@ int ReceiverDatabase::compareChannels(int a, int b, int order) const {
     default:
         return 0;
     }
-}
-
-ReceiverDatabase& receiverDatabase() {
-    static ReceiverDatabase database;
-    return database;
 }
 
 }  // namespace dorvane

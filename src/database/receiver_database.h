@@ -30,6 +30,9 @@ public:
 
     // Back to the start state: everything zero, empty group names.
     void clear();
+    // The same for every table but the channels and the favourite groups,
+    // which a filling (the unpack) sets slot by slot in any case.
+    void clearForFilling();
 
     // ---- tables ------------------------------------------------------------
     SatelliteRecord& satellite(int slot) { return satellites_[checked(slot, kSatelliteSlots)]; }
