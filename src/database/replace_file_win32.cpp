@@ -88,6 +88,12 @@ ReplaceResult replaceFileAtomically(const std::filesystem::path& target, std::sp
             return {true, 0, {}, ReplaceResult::None};
         }
         const DWORD error = GetLastError();
+        // The old file went to the backup name but the new one did not
+        // follow: put it in place now rather than leave no target.
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
+            MoveFileExW(work.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return {true, 0, {}, ReplaceResult::None};
+        }
         removeQuietly(work);
         return {false, errnoFrom(error), target, ReplaceResult::KeepBackup};
     }
