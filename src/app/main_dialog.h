@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "app/operator_flow.h"
+#include "database/channel_data_document.h"
 #include "image/image_file.h"
 #include "serial/serial_port.h"
 #include "transfer/transfer_engine.h"
@@ -25,7 +26,6 @@ namespace dorvane {
 
 class CSkinButton;
 class CTextProgressBar;
-class ChannelDataBuffer;
 class QtEventLoop;
 class WindowPrompts;
 
@@ -134,7 +134,8 @@ private:
 
     CSerialPort port_;
     CImageFile image_;
-    ChannelDataBuffer& buffer_;
+    // The channel-data file the editor and the upload work on.
+    ChannelDataDocument document_;
     std::unique_ptr<QtEventLoop> loop_;
     std::unique_ptr<CTransferEngine> engine_;
     std::unique_ptr<OperatorFlow> flow_;

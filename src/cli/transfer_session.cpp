@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #ifdef _WIN32
@@ -179,8 +180,9 @@ int runTransfer(const TransferRequest& request) {
     CSerialPort port;
     CImageFile image;
     ConsoleView view(request.file);
-    CTransferEngine engine(loop, port, image, channelDataBuffer(), engineTimeouts);
-    OperatorFlow flow(loop, engine, port, image, channelDataBuffer(), view, flowTimes);
+    const auto buffer = std::make_unique<ChannelDataBuffer>();
+    CTransferEngine engine(loop, port, image, *buffer, engineTimeouts);
+    OperatorFlow flow(loop, engine, port, image, *buffer, view, flowTimes);
 
     QObject::connect(&port, &CSerialPort::bufferFull, [&view] { view.showMessage("buff full"); });
 
