@@ -68,7 +68,6 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 CMainDialog::CMainDialog(Options options, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
       options_(std::move(options)),
-      buffer_(channelDataBuffer()),
       loop_(std::make_unique<QtEventLoop>()),
       portName_(options_.portName) {
     if (options_.prompts) {
@@ -78,12 +77,12 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
         prompts_ = ownPrompts_.get();
     }
     line_ = std::make_unique<TracingLink>(port_, *loop_);
-    engine_ = std::make_unique<CTransferEngine>(*loop_, *line_, image_, buffer_, options_.engineTimeouts);
+    engine_ = std::make_unique<CTransferEngine>(*loop_, *line_, image_, document_.buffer(), options_.engineTimeouts);
     monitor_ = std::make_unique<TransferMonitor>(*loop_, [this] { return engine_->expiredWaits(); });
     line_->addObserver(monitor_.get());
     trace_.setRecording(false);
     line_->addObserver(&trace_);
-    flow_ = std::make_unique<OperatorFlow>(*loop_, *engine_, *line_, image_, buffer_,
+    flow_ = std::make_unique<OperatorFlow>(*loop_, *engine_, *line_, image_, document_.buffer(),
                                            static_cast<OperatorView&>(*this), options_.flowTimes);
 
     // The skin and the shape cut from it (everything but the key green).
@@ -716,17 +715,17 @@ void CMainDialog::openEditor() {
     image_.close();
     // Through UTF-16 so that names outside the local code page survive on
     // Windows.
-    const FileResult read = openChannelDataFile(std::filesystem::path(filePath_.toStdU16String()), buffer_);
+    const FileResult read = document_.read(std::filesystem::path(filePath_.toStdU16String()));
     if (!read.ok) {
         prompts_->message(this, QString::fromStdString(read.message));
         return;
     }
     {
-        CReceiverDataDialog editor(receiverDatabase(), buffer_);
+        CReceiverDataDialog editor(document_);
         if (editor.initialise()) editorPrompts().run(editor);
     }
     // The file as it is now (saved or not) becomes the current file again.
-    openFile(QString::fromStdU16String(saveTarget().u16string()));
+    openFile(QString::fromStdU16String(document_.path().u16string()));
 }
 
 // ---------------------------------------------------------------- what the flow shows

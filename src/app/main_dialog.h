@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "app/operator_flow.h"
+#include "database/channel_data_document.h"
 #include "image/image_file.h"
 #include "serial/serial_port.h"
 #include "serial/tracing_link.h"
@@ -28,7 +29,6 @@ namespace dorvane {
 
 class CSkinButton;
 class CTextProgressBar;
-class ChannelDataBuffer;
 class QtEventLoop;
 class WindowPrompts;
 
@@ -153,7 +153,8 @@ private:
     // Every byte to and from the STB passes through here: the trace of the
     // last transfer and its figures are taken from it.
     TraceRecorder trace_;
-    ChannelDataBuffer& buffer_;
+    // The channel-data file the editor and the upload work on.
+    ChannelDataDocument document_;
     std::unique_ptr<QtEventLoop> loop_;
     std::unique_ptr<TracingLink> line_;
     std::unique_ptr<TransferMonitor> monitor_;

@@ -4,14 +4,10 @@
 #include <cerrno>
 #include <cstdio>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 #include <system_error>
 
 #include "database/channel_data_buffer.h"
+#include "database/replace_file.h"
 #include "image/image_file.h"
 #include "serial/serial_link.h"
 
@@ -21,23 +17,6 @@ using namespace engine_state;
 namespace ev = engine_event;
 
 namespace {
-
-std::FILE* openForWriting(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"wb");
-#else
-    return std::fopen(path.c_str(), "wb");
-#endif
-}
-
-// The bytes are on the disk before the rename makes them the target.
-bool syncToDisk(std::FILE* file) {
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return ::fsync(fileno(file)) == 0;
-#endif
-}
 
 template <class... Args>
 std::string format(const char* pattern, Args... args) {
@@ -482,38 +461,24 @@ void OperatorFlow::onTransferEvent(int state, int code) {
 // ---------------------------------------------------------------------------
 // Saving an upload: the data goes into a work file next to the target,
 // which then replaces the target in one rename. There is no moment in which
-// the target is missing or half written.
+// the target is missing or half written; the file it replaces is kept as
+// NAME.bak.
 
 void OperatorFlow::saveUpload() {
     const std::filesystem::path target = filePath_;
     std::filesystem::path work = target.parent_path() / "_stbdata.irz";
     if (work == target) work += ".tmp";
 
-    const auto data = buffer_.contents();
-    std::FILE* out = openForWriting(work);
-    if (out == nullptr) {
-        view_.showMessage("File open failed!");
-        finish(TransferOutcome::Failed);
-        return;
-    }
-    const bool written = std::fwrite(data.data(), 1, data.size(), out) == data.size() && std::fflush(out) == 0 &&
-                         syncToDisk(out);
-    const int err = errno;
-    const bool closed = std::fclose(out) == 0;
-    if (!written || !closed) {
-        std::error_code ignored;
-        std::filesystem::remove(work, ignored);
-        view_.showMessage(FileError{causeFromErrno(err), err, utf8Path(work)}.message());
-        finish(TransferOutcome::Failed);
-        return;
-    }
-
-    std::error_code ec;
-    std::filesystem::rename(work, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(work, ignored);
-        view_.showMessage(FileError{causeFromErrno(ec.value()), ec.value(), utf8Path(target)}.message());
+    ReplaceOptions options;
+    options.keepBackup = true;  // the file it replaces stays as NAME.bak
+    options.workFile = work;
+    const ReplaceResult replaced = replaceFileAtomically(target, buffer_.contents(), options);
+    if (!replaced.ok) {
+        view_.showMessage(replaced.step == ReplaceResult::CreateWorkFile
+                              ? std::string("File open failed!")
+                              : FileError{causeFromErrno(replaced.systemError), replaced.systemError,
+                                          utf8Path(replaced.failedPath)}
+                                    .message());
         finish(TransferOutcome::Failed);
         return;
     }

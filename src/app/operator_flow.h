@@ -80,8 +80,8 @@ struct FlowTimes {
 //
 // Wiring, everything on the thread that runs the event loop:
 //   QtEventLoop loop;  CSerialPort port;  CImageFile image;
-//   CTransferEngine engine(loop, port, image, channelDataBuffer());
-//   OperatorFlow flow(loop, engine, port, image, channelDataBuffer(), view);
+//   CTransferEngine engine(loop, port, image, document.buffer());
+//   OperatorFlow flow(loop, engine, port, image, document.buffer(), view);
 //   port.open(...);  flow.start();          // link test every 500 ms
 //   flow.openFile(path);  flow.downloadClicked();  ...
 class OperatorFlow : public TransferListener {

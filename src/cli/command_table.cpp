@@ -10,6 +10,8 @@ const QList<Command>& commands() {
         uploadCommand(),
         channelsCommand(),
         repackCommand(),
+        checkCommand(),
+        importCommand(),
         demoDataCommand(),
     };
     return all;

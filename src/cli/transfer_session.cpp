@@ -7,10 +7,10 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
-#include <memory>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
 
 #ifdef _WIN32
@@ -209,7 +209,8 @@ int runTransfer(const TransferRequest& request) {
     TracingLink line(port, loop);
     CImageFile image;
     ConsoleView console(request.file);
-    CTransferEngine engine(loop, line, image, channelDataBuffer(), engineTimeouts);
+    const auto buffer = std::make_unique<ChannelDataBuffer>();
+    CTransferEngine engine(loop, line, image, *buffer, engineTimeouts);
     TransferMonitor monitor(loop, [&engine] { return engine.expiredWaits(); });
     line.addObserver(&monitor);
     const ObserverScope monitorScope{line, &monitor};
@@ -225,7 +226,7 @@ int runTransfer(const TransferRequest& request) {
     if (request.json) report = std::make_unique<JsonReport>(console, context);
     else report = std::make_unique<TextReport>(console, context, standardErrorIsTerminal());
     ReportingView& view = *report;
-    OperatorFlow flow(loop, engine, line, image, channelDataBuffer(), view, flowTimes);
+    OperatorFlow flow(loop, engine, line, image, *buffer, view, flowTimes);
 
     QObject::connect(&port, &CSerialPort::bufferFull, [&view] { view.showMessage("buff full"); });
     QObject::connect(&port, &CSerialPort::failed, [&port, &view, portName](const QString& message) {

@@ -360,6 +360,8 @@ TEST_F(FlowTest, UploadReplacesTheTargetWithTheReceivedFile) {
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Succeeded);
     EXPECT_EQ(readFile(target), file);
     EXPECT_FALSE(std::filesystem::exists(dir.file("_stbdata.irz")));
+    // The file it replaced is kept as NAME.bak.
+    EXPECT_EQ(readFile(dir.file("stbdata.irz.bak")), Bytes(10, 0xEE));
 
     // BEL, then 200 ms later the boot-console command.
     const std::string command = "\r\nloadb up curdb y\r\n";
