@@ -39,13 +39,13 @@ expect() {
 
 # Commands, read from the program's help.
 expect "inspect" ins
-expect "--help --version channels demo-data download inspect ports repack upload" ""
+expect "--help --version channels check demo-data download import inspect ports repack upload" ""
 expect "demo-data download" d
 # Options of each command, from its usage line.
 expect "--forced --help --port" download --
 expect "--help --port" upload --
 expect "--full --help --seed" demo-data x.irz --
-expect "--help --json" channels --
+expect "--csv --help --json" channels --
 # Port names after --port, in both spellings.
 expect "/dev/ttyS0 /dev/ttyUSB0" download --port ""
 expect "/dev/ttyUSB0" upload --port /dev/ttyU
