@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <span>
+#include <vector>
 
 #ifdef _WIN32
 #include <io.h>
@@ -41,7 +45,7 @@ bool syncToDisk(std::FILE* file) {
 
 template <class... Args>
 std::string format(const char* pattern, Args... args) {
-    char text[128];
+    char text[512];
     std::snprintf(text, sizeof text, pattern, args...);
     return text;
 }
@@ -63,8 +67,65 @@ constexpr char kTooManyErrorsBox[] = "Too many errors on the line! Please, Check
 constexpr char kUploadFailedLine[] = "Uploading failed!";
 constexpr char kUploadFailedBox[] = "Uploading failed! The file was not changed. Please, Check your STB, And retry!";
 constexpr char kOpenWhileBusy[] = "You can't open a file on downloading...";
+constexpr char kWritingSilentLine[] = "The STB stopped reporting while writing its memory.";
+constexpr char kWritingSilentBox[] =
+    "The STB stopped reporting while writing its memory! \nDo not switch it off until its own display says it is done.";
+constexpr char kSourceFailedBox[] = "Downloading failed! The file could not be read to its end: %s";
+
+// Where the data of an upload that could not be saved is kept: next to the
+// target, else in the temporary folder, else in the current one.
+std::vector<std::filesystem::path> recoveryFolders(const std::filesystem::path& target) {
+    std::vector<std::filesystem::path> out;
+    if (!target.parent_path().empty()) out.push_back(target.parent_path());
+    std::error_code ec;
+    if (auto tmp = std::filesystem::temp_directory_path(ec); !ec) out.push_back(tmp);
+    if (auto cwd = std::filesystem::current_path(ec); !ec) out.push_back(cwd);
+    return out;
+}
+
+bool writeWhole(const std::filesystem::path& path, std::span<const std::uint8_t> data) {
+    std::FILE* out = openForWriting(path);
+    if (out == nullptr) return false;
+    const bool written = std::fwrite(data.data(), 1, data.size(), out) == data.size() && std::fflush(out) == 0 &&
+                         syncToDisk(out);
+    const bool closed = std::fclose(out) == 0;
+    if (written && closed) return true;
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    return false;
+}
 
 }  // namespace
+
+std::optional<std::string> downloadSizeProblem(std::uint64_t length, bool forced) {
+    if (length == 0) return std::string("The file is empty! There is nothing to download.");
+    if (length > kLargestImage && !forced)
+        return format("The file is larger than %d MiB, more than any STB takes! Check the file, or use Forced "
+                      "download to send it anyway.",
+                      static_cast<int>(kLargestImage >> 20));
+    return std::nullopt;
+}
+
+std::optional<std::string> uploadTargetProblem(const std::filesystem::path& target) {
+    std::error_code ec;
+    const std::string name = utf8Path(target);
+    if (std::filesystem::is_directory(target, ec))
+        return "Can't save the upload to " + name + ": it is a folder!";
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    if (!std::filesystem::is_directory(folder, ec))
+        return "Can't save the upload to " + name + ": its folder does not exist!";
+    // The saving writes a work file beside the target: try that now.
+    const std::filesystem::path probe = folder / "_stbdata.irz";
+    const bool existed = std::filesystem::exists(probe, ec);
+    std::FILE* f = existed ? nullptr : openForWriting(probe);
+    if (!existed && f == nullptr) return "Can't save the upload to " + name + ": its folder cannot be written!";
+    if (f != nullptr) {
+        std::fclose(f);
+        std::filesystem::remove(probe, ec);
+    }
+    return std::nullopt;
+}
 
 OperatorFlow::OperatorFlow(EventLoop& loop, CTransferEngine& engine, SerialLink& link, CImageFile& image,
                            ChannelDataBuffer& buffer, OperatorView& view, FlowTimes times)
@@ -143,9 +204,20 @@ void OperatorFlow::cancel() {
     }
     if (!busy_) return;
     view_.appendLog("Transferring canceled!");
+    stopBlink();
     endTransfer();
     engine_.startLinkPoll();
     finish(TransferOutcome::Canceled);
+}
+
+bool OperatorFlow::interrupt() {
+    if (busy_ && engine_.receiverWriting() && !writingWarned_) {
+        writingWarned_ = true;
+        return false;
+    }
+    if (busy_) engine_.releaseReceiver();
+    cancel();
+    return true;
 }
 
 void OperatorFlow::downloadClicked() {
@@ -156,6 +228,11 @@ void OperatorFlow::downloadClicked() {
     if (starting_) return;
     if (!image_.isOpen()) {
         view_.showMessage(kNoFile);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    if (const auto problem = downloadSizeProblem(image_.length(), forcedDownload())) {
+        view_.showMessage(*problem);
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
@@ -209,6 +286,12 @@ void OperatorFlow::uploadClicked() {
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
+    // Nothing is asked of the receiver for a backup that could not be kept.
+    if (const auto problem = uploadTargetProblem(*target)) {
+        view_.showMessage(*problem);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
     starting_ = true;
     std::weak_ptr<bool> alive = alive_;
     const int generation = ++startGeneration_;
@@ -256,6 +339,7 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
 void OperatorFlow::beginBusy(Kind kind) {
     kind_ = kind;
     busy_ = true;
+    writingWarned_ = false;
     transferred_ = 0;
     throughputBytes_ = 0;
     startTime_ = loop_.now();
@@ -291,6 +375,24 @@ void OperatorFlow::onTransferTimeout() {
     view_.appendLog("Transferring timeout occurred!");
     view_.showMessage(kTimeoutBox);
     finish(TransferOutcome::TimedOut);
+}
+
+void OperatorFlow::onWritingSilent() {
+    stopBlink();
+    endTransfer();
+    // The receiver is left alone: no link test while it may still write.
+    engine_.stopLinkPoll();
+    view_.appendLog(kWritingSilentLine);
+    view_.showMessage(kWritingSilentBox);
+    finish(TransferOutcome::TimedOut);
+}
+
+void OperatorFlow::onSourceFailed() {
+    endTransfer();
+    const std::string text = format(kSourceFailedBox, utf8Path(image_.path()).c_str());
+    view_.appendLog(text);
+    view_.showMessage(text);
+    finish(TransferOutcome::Failed);
 }
 
 void OperatorFlow::onPortFailed() {
@@ -370,6 +472,14 @@ void OperatorFlow::onTransferEvent(int state, int code) {
         onPortFailed();
         return;
     }
+    if (code == ev::kWritingSilent) {
+        onWritingSilent();
+        return;
+    }
+    if (code == ev::kSourceFailed) {
+        onSourceFailed();
+        return;
+    }
     if (code == ev::kTooManyErrors) {
         endTransfer();
         view_.appendLog(kTooManyErrorsLine);
@@ -447,7 +557,6 @@ void OperatorFlow::onTransferEvent(int state, int code) {
         }
         view_.setProgress(100, format("Uploading %d%% ...", 100));
         endTransfer();
-        view_.appendLog("Uploading finished successfully!");
         saveUpload();
         break;
     }
@@ -489,11 +598,23 @@ void OperatorFlow::saveUpload() {
     std::filesystem::path work = target.parent_path() / "_stbdata.irz";
     if (work == target) work += ".tmp";
 
+    // A saving that fails keeps the received data in a recovery file and
+    // says where; "successfully" is said only once the target holds it.
+    auto failed = [&](const std::string& reason) {
+        std::string text = reason;
+        if (const auto kept = keepRecoveryCopy()) {
+            text += " \nThe received data is kept in " + utf8Path(*kept);
+            view_.appendLog("Uploading data is kept in");
+            view_.appendLog(" " + utf8Path(*kept));
+        }
+        view_.showMessage(text);
+        finish(TransferOutcome::Failed);
+    };
+
     const auto data = buffer_.contents();
     std::FILE* out = openForWriting(work);
     if (out == nullptr) {
-        view_.showMessage("File open failed!");
-        finish(TransferOutcome::Failed);
+        failed("File open failed!");
         return;
     }
     const bool written = std::fwrite(data.data(), 1, data.size(), out) == data.size() && std::fflush(out) == 0 &&
@@ -503,8 +624,7 @@ void OperatorFlow::saveUpload() {
     if (!written || !closed) {
         std::error_code ignored;
         std::filesystem::remove(work, ignored);
-        view_.showMessage(FileError{causeFromErrno(err), err, utf8Path(work)}.message());
-        finish(TransferOutcome::Failed);
+        failed(FileError{causeFromErrno(err), err, utf8Path(work)}.message());
         return;
     }
 
@@ -513,10 +633,10 @@ void OperatorFlow::saveUpload() {
     if (ec) {
         std::error_code ignored;
         std::filesystem::remove(work, ignored);
-        view_.showMessage(FileError{causeFromErrno(ec.value()), ec.value(), utf8Path(target)}.message());
-        finish(TransferOutcome::Failed);
+        failed(FileError{causeFromErrno(ec.value()), ec.value(), utf8Path(target)}.message());
         return;
     }
+    view_.appendLog("Uploading finished successfully!");
 
     const Inspection result = inspectImageFile(image_, target);
     if (result.opened) {
@@ -529,6 +649,18 @@ void OperatorFlow::saveUpload() {
     view_.appendLog("Uploading data is saved to");
     view_.appendLog(" " + utf8Path(target));
     finish(TransferOutcome::Succeeded);
+}
+
+std::optional<std::filesystem::path> OperatorFlow::keepRecoveryCopy() {
+    const std::time_t now = std::time(nullptr);
+    char stamp[32] = "recovered";
+    if (const std::tm* t = std::localtime(&now)) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", t);
+    const auto data = buffer_.contents();
+    for (const auto& folder : recoveryFolders(filePath_)) {
+        const std::filesystem::path path = folder / (std::string("stbdata-recovered-") + stamp + ".irz");
+        if (writeWhole(path, std::span<const std::uint8_t>(data.data(), data.size()))) return path;
+    }
+    return std::nullopt;
 }
 
 }  // namespace dorvane

@@ -46,6 +46,21 @@ std::size_t CTransferEngine::writeBytes(std::span<const std::uint8_t> bytes) { r
 
 bool CTransferEngine::takeByte(std::uint8_t& byte) { return link_.receiveQueue().pop(byte); }
 
+bool CTransferEngine::receiverWriting() const {
+    return state_ == kWaitWriting || state_ == kWritingProgress || state_ == kWaitWritingEnd;
+}
+
+bool CTransferEngine::exchangingBlocks() const {
+    return state_ == kWaitHeaderAnswer || state_ == kSendingData || state_ == kEndingFile || state_ == kUploadArm ||
+           state_ == kUploadReceive;
+}
+
+void CTransferEngine::releaseReceiver() {
+    if (!exchangingBlocks()) return;
+    link_.writeByte(ctl::CAN);
+    link_.writeByte(ctl::CAN);
+}
+
 // ---------------------------------------------------------------------------
 // Deadlines
 
@@ -73,6 +88,14 @@ void CTransferEngine::onDeadline() {
         return;
     }
     if (state_ == kIdle || state_ == kWaitStart) return;
+    if (receiverWriting()) {
+        // The receiver may still be writing its memory: it must not be
+        // disturbed, not even by the link test.
+        post(state_, ev::kWritingSilent);
+        reset();
+        stopLinkPoll();
+        return;
+    }
     giveUp(ev::kReceiverSilent);
 }
 
@@ -105,6 +128,9 @@ void CTransferEngine::setState(int state) {
 
 void CTransferEngine::reset() {
     disarmDeadline();
+    loop_.cancel(resumeTimer_);
+    resumeTimer_ = 0;
+    heldAck_ = false;
     loop_.cancel(pauseTimer_);
     pauseTimer_ = 0;
     loop_.cancel(byteWaitTimer_);
@@ -113,7 +139,6 @@ void CTransferEngine::reset() {
     destroyUpload();
     pending_ = Pending::None;
     record_.clear();
-    blockAckOwed_ = false;
     repeats_ = 0;
     sequence_ = 1;
     stopRequest_ = false;
@@ -244,7 +269,8 @@ void CTransferEngine::stepWaitStart() {
 
 void CTransferEngine::sendHeaderBlock() {
     headerSentAt_ = loop_.now();
-    const auto frame = buildHeaderBlock(headerNameFor(image_.type(), image_.fileName()), image_.length());
+    announced_ = image_.length();
+    const auto frame = buildHeaderBlock(headerNameFor(image_.type(), image_.fileName()), announced_);
     if (writeBytes(frame) < frame.size()) post(state_, ev::kWriteFailed);
 }
 
@@ -340,9 +366,18 @@ void CTransferEngine::finishInfoRecord() {
 }
 
 CTransferEngine::SendResult CTransferEngine::sendDataBlock() {
+    // Exactly the bytes the header block announced: a file that shrank or
+    // cannot be read any more fails the download; one that grew is sent as
+    // it was announced.
+    const std::uint64_t offset = static_cast<std::uint64_t>(blockIndex_) * kBlockData;
+    const std::size_t want = offset < announced_ ? static_cast<std::size_t>(std::min<std::uint64_t>(kBlockData, announced_ - offset)) : 0;
     std::array<std::uint8_t, kBlockData> data{};
     std::size_t n = 0;
-    if (image_.seek(static_cast<std::uint64_t>(blockIndex_) * kBlockData)) n = image_.read(data.data(), data.size());
+    if (want > 0 && image_.seek(offset)) n = image_.read(data.data(), want);
+    if (n < want) {
+        sourceFailed();
+        return SendResult::Failed;
+    }
     if (n == 0) {
         lastBlock_ = true;
         return SendResult::NotFull;
@@ -350,6 +385,13 @@ CTransferEngine::SendResult CTransferEngine::sendDataBlock() {
     const auto frame = buildDataBlock(sequence_, std::span<const std::uint8_t>(data.data(), n));
     if (writeBytes(frame) < frame.size()) post(kDataWriteFailed, ev::kWriteFailed);
     return n == kBlockData ? SendResult::Full : SendResult::NotFull;
+}
+
+void CTransferEngine::sourceFailed() {
+    // The receiver is released at once rather than left to its time-outs.
+    link_.writeByte(ctl::CAN);
+    link_.writeByte(ctl::CAN);
+    giveUp(ev::kSourceFailed);
 }
 
 void CTransferEngine::afterBlockSent(SendResult result) {
@@ -369,23 +411,46 @@ void CTransferEngine::enterEndingFile() {
     armDeadline(timeouts_.reply);
 }
 
+void CTransferEngine::cancelStopRequest() {
+    stopRequest_ = false;
+    if (state_ != kSendingData || !heldAck_ || resumeTimer_ != 0) return;
+    // A DC1 went out in place of the next block. A receiver that answers it
+    // does so with an ACK, which continues the transfer; one that ignores
+    // it gets the next block after this short wait instead of running into
+    // its own time-out.
+    resumeTimer_ = loop_.schedule(timeouts_.dc1Answer, [this] {
+        resumeTimer_ = 0;
+        if (state_ == kSendingData && heldAck_ && !stopRequest_) blockAcknowledged();
+    });
+}
+
+void CTransferEngine::blockAcknowledged() {
+    heldAck_ = false;
+    repeats_ = 0;
+    ++blockIndex_;
+    ++sequence_;
+    post(kSendingData, ev::kBlockAcked);
+    if (lastBlock_) {
+        enterEndingFile();
+    } else {
+        afterBlockSent(sendDataBlock());
+    }
+}
+
 void CTransferEngine::stepSendingData() {
     std::uint8_t b = 0;
     if (!takeByte(b)) return;
+    if (b == ctl::ACK || b == ctl::NAK) {
+        loop_.cancel(resumeTimer_);
+        resumeTimer_ = 0;
+    }
     if (b == ctl::ACK) {
         armDeadline(timeouts_.reply);
         if (stopRequest_) {
             link_.writeByte(ctl::DC1);
+            heldAck_ = true;
         } else {
-            repeats_ = 0;
-            ++blockIndex_;
-            ++sequence_;
-            post(kSendingData, ev::kBlockAcked);
-            if (lastBlock_) {
-                enterEndingFile();
-            } else {
-                afterBlockSent(sendDataBlock());
-            }
+            blockAcknowledged();
         }
     } else if (b == ctl::NAK) {
         if (++repeats_ > timeouts_.maxRepeats) {
@@ -393,11 +458,11 @@ void CTransferEngine::stepSendingData() {
             return;
         }
         armDeadline(timeouts_.reply);
+        // The block goes again, the short last one too; the EOT follows
+        // only its ACK, so that every answer means one thing.
         const bool wasLast = lastBlock_;
-        afterBlockSent(sendDataBlock());
-        // The EOT went right behind the resent short block: the next ACK
-        // answers the block, not the EOT.
-        if (state_ == kEndingFile && wasLast) blockAckOwed_ = true;
+        const SendResult result = sendDataBlock();
+        if (!wasLast) afterBlockSent(result);
     }
     // One byte per step, as the receiver answers one block at a time; what
     // else is queued is looked at in the next step.
@@ -419,16 +484,9 @@ void CTransferEngine::stepEndingFile() {
                 pending_ = Pending::SecondEotAck;
                 armDeadline(timeouts_.reply);
             } else if (b == ctl::ACK) {
+                // A receiver that takes the first EOT at once.
                 armDeadline(timeouts_.reply);
-                if (blockAckOwed_) {
-                    blockAckOwed_ = false;
-                    ++blockIndex_;
-                    ++sequence_;
-                    post(kSendingData, ev::kBlockAcked);
-                } else {
-                    // A receiver that takes the first EOT at once.
-                    pending_ = Pending::CAfterEotAck;
-                }
+                pending_ = Pending::CAfterEotAck;
             }
             break;
         case Pending::SecondEotAck:
@@ -503,6 +561,12 @@ void CTransferEngine::stepWritingProgress() {
             }
         } else if (b == ctl::RS) {
             pending_ = Pending::ProgressByte;  // the value may come in the next burst
+        } else if (b == ctl::FF) {
+            // Writing finished without a last progress report.
+            state_ = kWaitWritingEnd;
+            post(kWaitWritingEnd, ev::kWritingEnded);
+            disarmDeadline();
+            return;
         }
     }
 }

@@ -62,6 +62,12 @@ inline constexpr int kPortFailed = 2001;
 // line or the receiver is broken, and the transfer ends instead of going on
 // for ever. Also leaves the engine idle.
 inline constexpr int kTooManyErrors = 2002;
+// The receiver stopped reporting while it writes its memory (state 80, 101
+// or 96). The engine goes idle without the link test, which would disturb it.
+inline constexpr int kWritingSilent = 2003;
+// The image could not be read up to the length its header block announced
+// (it shrank, or a read failed); CAN CAN went to the receiver.
+inline constexpr int kSourceFailed = 2004;
 }  // namespace engine_event
 
 // wParam of WM_TRANSFER_INFO.
@@ -94,11 +100,32 @@ struct EngineTimeouts {
     // their ACK never arrives, so after this wait the batch counts as ended.
     Millis batchAck = 5000;
     // From the end of the batch until VT, and between the receiver's
-    // progress reports while it writes its memory.
-    Millis writing = 60000;
+    // progress reports while it writes its memory. A receiver may erase
+    // for minutes; it must never be taken for dead too early.
+    Millis writing = 600000;
+    // After a stop question answered No: how long an ACK for the DC1 that
+    // went out in place of a block may take before the next block goes.
+    Millis dc1Answer = 1500;
     // Upload: from arming until the first block (header or data block 1)
-    // while 'C' goes out every 200 ms.
+    // while 'C' goes out every uploadAsk ms.
     Millis firstBlock = 30000;
+    Millis uploadArmPause = 200;  // from arming to the first 'C'
+    Millis uploadAsk = 200;       // 'C' cadence before the first block
+    Millis uploadByte = 1000;     // each byte within a block
+    // Silence after an accepted block: a NAK asks again (our ACK may have
+    // been lost), up to maxSilenceNaks times; a sender that resends on its
+    // own after 10 s is still heard.
+    Millis uploadSilence = 3000;
+    int maxSilenceNaks = 5;
+    // A frame that cannot be read is skipped until the line has been quiet
+    // this long (within uploadQuietBound) before the NAK.
+    Millis uploadQuiet = 250;
+    Millis uploadQuietBound = 3000;
+    // A copy of the last accepted block that starts within this time of our
+    // ACK, with no NAK of ours in between, was already answered by it.
+    Millis duplicateGrace = 1000;
+    int maxBadBlocks = 5;     // CRC failures of the same block before CAN
+    int maxLineErrors = 10;   // unreadable frames in a row
     // Link test: from BEL to the look at the queue.
     Millis linkLook = 200;
     // Link poll period while idle.
@@ -111,7 +138,11 @@ struct EngineTimeouts {
 
 // What the last upload came to.
 struct UploadOutcome {
-    int result = 0;            // the block receiver's last result (1: file ended)
+    // 1: the file ended; -1: 1,024-byte header block; -2: a block failed too
+    // often; -3: too many unreadable frames; -6: the sender fell silent;
+    // -100: no first block.
+    int result = 0;
+    int pairs = 0;             // name/length pairs of the header block
     bool completed = false;    // header block taken, file ended, every announced byte stored
     std::uint32_t announced = 0;
     std::uint32_t stored = 0;
@@ -154,7 +185,8 @@ public:
     void sendUploadCommand(std::function<void()> done);
 
     void requestStop() { stopRequest_ = true; }
-    void cancelStopRequest() { stopRequest_ = false; }
+    // Ends the stop question with No: the transfer goes on at once.
+    void cancelStopRequest();
     bool stopRequested() const { return stopRequest_; }
 
     void setForcedDownload(bool forced) { forced_ = forced; }
@@ -165,6 +197,15 @@ public:
     bool ackAnswer() const { return ackAnswer_; }
 
     const UploadOutcome& uploadOutcome() const { return upload_; }
+
+    // The receiver writes its memory (states 80, 101, 96): it must not be
+    // switched off or disturbed.
+    bool receiverWriting() const;
+    // Blocks are being exchanged (download states 32, 48, 64; upload 17, 49).
+    bool exchangingBlocks() const;
+    // CAN CAN while blocks are exchanged, so that the receiver (or sender)
+    // gives up at once; call reset() after it.
+    void releaseReceiver();
     const EngineTimeouts& timeouts() const { return timeouts_; }
 
     // One step over the queued bytes (what a burst of received bytes
@@ -186,8 +227,10 @@ private:
     void stepWritingProgress();
     void stepWaitWritingEnd();
     void sendHeaderBlock();
-    enum class SendResult { Full, NotFull };
+    enum class SendResult { Full, NotFull, Failed };
     SendResult sendDataBlock();
+    void sourceFailed();
+    void blockAcknowledged();
     void afterBlockSent(SendResult result);
     void enterEndingFile();
     bool backToEotAnswer();
@@ -197,7 +240,7 @@ private:
     void startUpload();
     void resumeUploadOnData();
     void resumeUpload(std::coroutine_handle<> handle);
-    void endUpload(int result);
+    void endUpload();
     void destroyUpload();
     friend struct UploadRunner;
 
@@ -245,12 +288,14 @@ private:
     };
     Pending pending_ = Pending::None;
     std::vector<std::uint8_t> record_;
-    bool blockAckOwed_ = false;  // EOT went right behind a resent block
+    bool heldAck_ = false;       // a DC1 went out in place of the next block
+    std::uint64_t announced_ = 0;  // length in the header block
     int repeats_ = 0;            // sends of the current block, EOT or header block after the first
     Millis headerSentAt_ = 0;
 
     EventLoop::TimerId deadline_ = 0;
     EventLoop::TimerId pauseTimer_ = 0;  // 50 ms after the ACK of an InfoRecord
+    EventLoop::TimerId resumeTimer_ = 0;  // after No, for the DC1's answer
     EventLoop::TimerId pollTimer_ = 0;
     EventLoop::TimerId pollLook_ = 0;
     std::vector<std::function<void(bool)>> pollWaiters_;

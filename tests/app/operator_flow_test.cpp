@@ -399,14 +399,54 @@ TEST_F(FlowTest, FailedUploadLeavesTheTargetAlone) {
     EXPECT_EQ(stb.cans, 3);
 }
 
-TEST_F(FlowTest, UploadIntoAMissingFolderReportsTheFile) {
-    view.target = dir.file("missing") / "stbdata.irz";
-    FakeSender stb(link, irzFile(3000));
+TEST_F(FlowTest, UploadIntoATargetThatCannotBeKeptDoesNotStart) {
+    std::filesystem::create_directories(dir.file("folder.irz"));
+    dir.write("plain", {1, 2, 3});
+    struct Case {
+        std::filesystem::path target;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {dir.file("missing") / "stbdata.irz", "its folder does not exist!"},
+        {dir.file("plain") / "stbdata.irz", "its folder does not exist!"},
+        {dir.file("folder.irz"), "it is a folder!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target.string());
+        view.target = c.target;
+        FakeSender stb(link, irzFile(3000));
+        answerBells();
+        link.written.clear();
+        flow.uploadClicked();
+        EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
+        EXPECT_EQ(view.messages.back(), "Can't save the upload to " + utf8Path(c.target) + ": " + c.reason);
+        loop.advance(2000);
+        // Nothing but the idle link tests: no command.
+        EXPECT_TRUE(std::all_of(link.written.begin(), link.written.end(), [](auto b) { return b == ctl::BEL; }));
+        EXPECT_FALSE(flow.busy());
+    }
+}
+
+TEST_F(FlowTest, UploadThatCannotBeSavedIsKeptInARecoveryFile) {
+    const Bytes file = irzFile(20000);
+    view.target = dir.file("stbdata.irz");
+    FakeSender stb(link, file);
     answerBells();
     flow.uploadClicked();
+    // While the data comes, the target turns into a folder with a file in
+    // it: the final rename cannot replace it.
+    ASSERT_TRUE(loop.runUntil([&] { return flow.busy(); }, 5000));
+    std::filesystem::create_directories(dir.file("stbdata.irz"));
+    dir.write("stbdata.irz/inside", {1});
     ASSERT_TRUE(runUntilEnded());
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Failed);
-    EXPECT_EQ(view.messages.back(), "File open failed!");
+    EXPECT_FALSE(view.logged("Uploading finished successfully!"));
+    ASSERT_GE(view.log.size(), 2u);
+    EXPECT_EQ(view.log[view.log.size() - 2], "Uploading data is kept in");
+    const std::filesystem::path kept = view.log.back().substr(1);
+    EXPECT_EQ(kept.parent_path(), dir.path());
+    EXPECT_EQ(readFile(kept), file);
+    EXPECT_NE(view.messages.back().find("The received data is kept in " + utf8Path(kept)), std::string::npos);
 }
 
 TEST_F(FlowTest, UploadPercentIsShiftedByThreeAndCapped) {
@@ -435,4 +475,110 @@ TEST_F(FlowTest, VersionLinesAndPowerLamp) {
     stb.appRunning = false;
     loop.advance(500);
     EXPECT_EQ(view.lamp, std::optional<bool>(false));
+}
+
+TEST_F(FlowTest, EmptyOrOversizedImageIsRefusedBeforeTheLine) {
+    openImage({});
+    flow.downloadClicked();
+    EXPECT_EQ(view.messages.back(), "The file is empty! There is nothing to download.");
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
+    flow.setForcedDownload(true);  // never for an empty file
+    flow.downloadClicked();
+    EXPECT_EQ(view.outcomes.size(), 2u);
+    EXPECT_TRUE(link.written.empty());
+
+    const auto big = dir.write("huge.bin", patternBytes(4096));
+    std::filesystem::resize_file(big, kLargestImage + 1);
+    ASSERT_TRUE(flow.openFile(big).opened);
+    flow.downloadClicked();
+    EXPECT_EQ(view.messages.back(),
+              "The file is larger than 64 MiB, more than any STB takes! Check the file, or use Forced download to "
+              "send it anyway.");
+    EXPECT_EQ(view.outcomes.size(), 3u);
+    EXPECT_TRUE(link.written.empty());
+    flow.setForcedDownload(true);
+    flow.downloadClicked();
+    loop.advance(300);
+    EXPECT_TRUE(flow.busy());  // forced: it goes ahead
+    flow.cancel();
+
+    std::filesystem::resize_file(big, kLargestImage);
+    ASSERT_TRUE(flow.openFile(big).opened);  // exactly the bound is taken
+    flow.downloadClicked();
+    loop.advance(300);
+    EXPECT_TRUE(flow.busy());
+}
+
+TEST_F(FlowTest, InterruptReleasesTheReceiverDuringTheData) {
+    openImage(patternBytes(20000));
+    FakeBootLoader stb(link);
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() >= 3; }, 5000));
+    EXPECT_TRUE(flow.interrupt());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Canceled);
+    ASSERT_GE(link.written.size(), 2u);
+    EXPECT_EQ(Bytes(link.written.end() - 2, link.written.end()), (Bytes{ctl::CAN, ctl::CAN}));
+    EXPECT_FALSE(flow.busy());
+}
+
+TEST_F(FlowTest, InterruptWhileTheReceiverWritesOnlyWarnsFirst) {
+    openImage(patternBytes(20000));
+    FakeBootLoader stb(link);
+    stb.enqAnswer = true;
+    stb.reportWriting = false;
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.batchBlocks == 1; }, 5000));
+    link.send(Bytes{ctl::VT, ctl::RS, 20}, 10);
+    loop.advance(50);
+    ASSERT_EQ(engine.state(), engine_state::kWritingProgress);
+    const std::size_t written = link.written.size();
+    EXPECT_FALSE(flow.interrupt());  // the first one only warns
+    EXPECT_TRUE(flow.busy());
+    EXPECT_TRUE(flow.interrupt());
+    EXPECT_FALSE(flow.busy());
+    EXPECT_EQ(link.written.size(), written);  // no CAN into a writing boot loader
+}
+
+TEST_F(FlowTest, ReceiverSilentWhileWritingIsNeverTheRetryBox) {
+    openImage(patternBytes(3000));
+    FakeBootLoader stb(link);
+    stb.enqAnswer = true;
+    stb.silentAt = FakeBootLoader::Stage::Writing;
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return view.logged("Transferring ended."); }, 5000));
+    loop.advance(5 * 60000);
+    EXPECT_TRUE(flow.busy());  // still waiting after five minutes
+    ASSERT_TRUE(runUntilEnded(engine.timeouts().writing));
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::TimedOut);
+    EXPECT_EQ(view.log.back(), "The STB stopped reporting while writing its memory.");
+    EXPECT_EQ(view.messages.back(),
+              "The STB stopped reporting while writing its memory! \nDo not switch it off until its own display says "
+              "it is done.");
+    EXPECT_FALSE(view.logged("Transferring timeout occurred!"));
+    const std::size_t written = link.written.size();
+    loop.advance(3000);
+    EXPECT_EQ(link.written.size(), written);  // no link test disturbs it
+}
+
+TEST_F(FlowTest, ImageThatShrinksDuringTheDownloadFails) {
+    const Bytes file = patternBytes(40000);
+    const auto path = dir.write("fw.bin", file);
+    ASSERT_TRUE(flow.openFile(path).opened);
+    FakeBootLoader stb(link);
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() >= 2; }, 5000));
+    std::filesystem::resize_file(path, 10000);
+    ASSERT_TRUE(runUntilEnded());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Failed);
+    EXPECT_EQ(view.messages.back(), "Downloading failed! The file could not be read to its end: " + utf8Path(path));
+    EXPECT_FALSE(view.logged("Transferring ended."));
+    EXPECT_EQ(stb.eots, 0);
 }

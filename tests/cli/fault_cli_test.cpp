@@ -72,7 +72,7 @@ private slots:
         const QString target = dir.filePath("target.irz");
         QVERIFY(writeBytes(target, "the previous backup"));
         SimProcess sim({"--rate", "0", "--start", "app", "--timeout", "1000", "--fault", fault});
-        const CliRun r = runCli({"upload", "--port", sim.path(), target});
+        const CliRun r = runCli({"upload", "--force", "--port", sim.path(), target});
         expectFailure(r);
         QCOMPARE(fileBytes(target), QByteArray("the previous backup"));
         QVERIFY(!QFile::exists(dir.filePath("_stbdata.irz")));
@@ -86,7 +86,7 @@ private slots:
         // Bytes inside blocks 2 and 5 of the upload are garbled on the line.
         SimProcess sim({"--rate", "0", "--start", "app", "--upload-file", dir.filePath("blob9000.irz"),
                         "--corrupt-out", "1800,4900"});
-        const CliRun r = runCli({"upload", "--port", sim.path(), target});
+        const CliRun r = runCli({"upload", "--force", "--port", sim.path(), target});
         QCOMPARE(r.status, 0);
         QCOMPARE(fileBytes(target), blob);
     }

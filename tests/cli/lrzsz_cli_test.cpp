@@ -64,7 +64,7 @@ private slots:
         const QString target = dir.filePath(QStringLiteral("backup%1.irz").arg(size));
         QVERIFY(writeBytes(target, "older backup"));
         SimProcess sim({"--rate", "0", "--relay", "upload", "--", "sb", "--ymodem", "-k", source});
-        const CliRun r = runCli({"upload", "--port", sim.path(), target});
+        const CliRun r = runCli({"upload", "--force", "--port", sim.path(), target});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.contains("Uploading finished successfully!\n"));
         const QByteArray got = fileBytes(target);

@@ -57,8 +57,8 @@ void FakeBootLoader::onWrite(std::span<const std::uint8_t> b) {
         sequences.push_back(b[1]);
         ++blocksSeen_;
         if (silent(Stage::DataAck)) return;
-        if (nakOnce.count(blocksSeen_) && !naked_.count(blocksSeen_)) {
-            naked_.insert(blocksSeen_);
+        if (nakOnce.count(blocksSeen_) && naked_[blocksSeen_] < nakTimes) {
+            ++naked_[blocksSeen_];
             --blocksSeen_;  // the same block comes again
             answer({ctl::NAK});
             return;
@@ -110,7 +110,7 @@ void FakeBootLoader::onWrite(std::span<const std::uint8_t> b) {
         break;
     case ctl::DC1:
         ++dc1s;
-        answer({ctl::ACK});
+        if (answerDc1) answer({ctl::ACK});
         break;
     case ctl::BEL:
         if (appRunning) answer({ctl::ACK}, 5);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -34,6 +35,8 @@ public:
     bool reportWriting = true;     // VT, progress, FF after the batch
     Stage silentAt = Stage::None;  // from this answer on it says nothing
     std::set<int> nakOnce;         // data blocks (1, 2, ... in order sent) refused once
+    int nakTimes = 1;              // ... or this many times
+    bool answerDc1 = true;         // ACK for a DC1 (a standard receiver ignores it)
 
     // What it saw.
     std::string headerName;
@@ -53,7 +56,7 @@ private:
 
     ScriptedLink& link_;
     int blocksSeen_ = 0;
-    std::set<int> naked_;
+    std::map<int, int> naked_;
 };
 
 }  // namespace dorvane::test

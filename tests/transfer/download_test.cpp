@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "support/fake_receiver.h"
@@ -213,29 +214,34 @@ TEST_F(EngineTest, NakedBlockGoesAgainUnchanged) {
     EXPECT_EQ(link.writes[2], link.writes[3]);  // header, block 1, block 2, block 2
 }
 
-TEST_F(EngineTest, EotRightBehindANakedShortBlockWithEitherEotAnswer) {
-    for (const bool ackFirstEot : {false, true}) {
-        SCOPED_TRACE(ackFirstEot);
-        EngineRig rig;
-        const Bytes file = patternBytes(1500);
-        FileError error;
-        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
-        FakeBootLoader stb(rig.link);
-        stb.nakOnce = {2};
-        stb.ackFirstEot = ackFirstEot;
-        rig.engine.setState(st::kWaitStart);
-        stb.powerOn();
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kEndingFile, ev::kBatchEnded); }, 10000));
-        const auto& w = rig.link.writes;
-        // header, block 1, block 2, block 2 again with EOT right behind it.
-        ASSERT_GE(w.size(), 5u);
-        EXPECT_EQ(w[2], w[3]);
-        EXPECT_EQ(w[4], Bytes{ctl::EOT});
-        EXPECT_EQ(stb.eots, ackFirstEot ? 1 : 2);
-        EXPECT_EQ(stb.batchBlocks, 1);
-        EXPECT_EQ(w.back(), endOfBatch());
-        EXPECT_EQ(stb.data, padded(file));
-        EXPECT_EQ(rig.listener.count(st::kSendingData, ev::kBlockAcked), 2);
+TEST_F(EngineTest, RefusedShortLastBlockGoesAgainUntilAcknowledgedThenEot) {
+    for (const int refusals : {1, 3}) {
+        for (const bool ackFirstEot : {false, true}) {
+            SCOPED_TRACE(std::to_string(refusals) + (ackFirstEot ? " ack-first-eot" : ""));
+            EngineRig rig;
+            const Bytes file = patternBytes(1500);
+            FileError error;
+            ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
+            FakeBootLoader stb(rig.link);
+            stb.nakOnce = {2};
+            stb.nakTimes = refusals;
+            stb.ackFirstEot = ackFirstEot;
+            rig.engine.setState(st::kWaitStart);
+            stb.powerOn();
+            ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kEndingFile, ev::kBatchEnded); }, 10000));
+            const auto& w = rig.link.writes;
+            // header, block 1, block 2 as often as it was refused and once
+            // more, then the EOT: never an EOT while the block is unanswered.
+            const std::size_t eotAt = 3 + static_cast<std::size_t>(refusals);
+            ASSERT_GT(w.size(), eotAt);
+            for (std::size_t i = 3; i < eotAt; ++i) EXPECT_EQ(w[i], w[2]);
+            EXPECT_EQ(w[eotAt], Bytes{ctl::EOT});
+            EXPECT_EQ(stb.eots, ackFirstEot ? 1 : 2);
+            EXPECT_EQ(stb.batchBlocks, 1);
+            EXPECT_EQ(w.back(), endOfBatch());
+            EXPECT_EQ(stb.data, padded(file));
+            EXPECT_EQ(rig.listener.count(st::kSendingData, ev::kBlockAcked), 2);
+        }
     }
 }
 
@@ -268,6 +274,103 @@ TEST_F(EngineTest, StopRequestAnswersEveryAckWithDc1) {
     ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded));
     EXPECT_EQ(stb.data, padded(file));
     EXPECT_EQ(stb.sequences, (Bytes{1, 2, 3, 4, 5}));
+}
+
+TEST_F(EngineTest, StopAnsweredNoGoesOnAtOnceWhenTheReceiverIgnoresDc1) {
+    // A standard receiver says nothing to a DC1: after No the next block
+    // (here the EOT after the last one) goes within the short wait, long
+    // before the receiver's own 10 s time-out.
+    for (const std::size_t stopAfter : {std::size_t{2}, std::size_t{5}}) {
+        SCOPED_TRACE(stopAfter);
+        EngineRig rig;
+        const Bytes file = patternBytes(5000);
+        FileError error;
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
+        FakeBootLoader stb(rig.link);
+        stb.answerDc1 = false;
+        rig.engine.setState(st::kWaitStart);
+        stb.powerOn();
+        ASSERT_TRUE(rig.loop.runUntil([&] { return stb.sequences.size() == stopAfter; }, 1000));
+        rig.engine.requestStop();
+        rig.loop.advance(3000);
+        EXPECT_EQ(stb.dc1s, 1);
+        EXPECT_EQ(stb.sequences.size(), stopAfter);
+        EXPECT_EQ(stb.eots, 0);
+        rig.engine.cancelStopRequest();
+        rig.loop.advance(rig.engine.timeouts().dc1Answer + 10);
+        EXPECT_TRUE(stb.sequences.size() > stopAfter || stb.eots > 0);
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kEndingFile, ev::kBatchEnded); }, 2000));
+        EXPECT_EQ(stb.data, padded(file));
+        EXPECT_EQ(stb.sequences, (Bytes{1, 2, 3, 4, 5}));
+    }
+}
+
+TEST_F(EngineTest, StopAnsweredNoWaitsForTheAckOfAnAnsweredDc1) {
+    // A receiver that answers DC1 with ACK (after 500 ms here) must not get
+    // a block early: its ACK would then be taken for that block's.
+    const Bytes file = patternBytes(5000);
+    openImage("fw.bin", file);
+    FakeBootLoader stb(link);
+    stb.answerDc1 = false;
+    engine.setState(st::kWaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 2; }, 1000));
+    engine.requestStop();
+    loop.advance(100);
+    ASSERT_EQ(stb.dc1s, 1);
+    engine.cancelStopRequest();
+    loop.advance(100);
+    EXPECT_EQ(stb.sequences.size(), 2u);
+    link.send(ctl::ACK, 300);  // the DC1's answer
+    loop.advance(299);
+    EXPECT_EQ(stb.sequences.size(), 2u);
+    loop.advance(engine.timeouts().dc1Answer);
+    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded, 2000));
+    EXPECT_EQ(stb.sequences, (Bytes{1, 2, 3, 4, 5}));
+    EXPECT_EQ(stb.data, padded(file));
+}
+
+TEST_F(EngineTest, FileThatShrinksOrEndsEarlyFailsWithCan) {
+    // Cut after the header announced the full length: at a block boundary,
+    // inside a block, and to nothing. (What the file layer had read ahead
+    // may still go out; never more than was there.)
+    for (const std::size_t cutTo : {std::size_t{10240}, std::size_t{10500}, std::size_t{0}}) {
+        SCOPED_TRACE(cutTo);
+        EngineRig rig;
+        const Bytes file = patternBytes(30000);
+        const auto path = rig.dir.write("fw.bin", file);
+        FileError error;
+        ASSERT_TRUE(rig.image.open(path, error));
+        FakeBootLoader stb(rig.link);
+        rig.engine.setState(st::kWaitStart);
+        stb.powerOn();
+        ASSERT_TRUE(rig.loop.runUntil([&] { return stb.headerBlocks == 1; }, 1000));
+        std::filesystem::resize_file(path, cutTo);
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(st::kSendingData, ev::kSourceFailed) ||
+                         rig.listener.has(st::kWaitHeaderAnswer, ev::kSourceFailed); }, 5000));
+        EXPECT_EQ(stb.eots, 0);
+        EXPECT_FALSE(rig.listener.has(st::kEndingFile, ev::kBatchEnded));
+        EXPECT_EQ(rig.link.written.back(), ctl::CAN);
+        EXPECT_EQ(rig.link.written[rig.link.written.size() - 2], ctl::CAN);
+        EXPECT_EQ(rig.engine.state(), st::kIdle);
+        EXPECT_LT(stb.data.size(), file.size());
+        EXPECT_TRUE(std::equal(stb.data.begin(), stb.data.end(), file.begin()));
+    }
+}
+
+TEST_F(EngineTest, FileThatGrowsIsSentAsAnnounced) {
+    const Bytes file = patternBytes(3000);
+    const auto path = dir.write("fw.bin", file);
+    FileError error;
+    ASSERT_TRUE(image.open(path, error));
+    FakeBootLoader stb(link);
+    engine.setState(st::kWaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.headerBlocks == 1; }, 1000));
+    std::filesystem::resize_file(path, 9000);
+    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded));
+    EXPECT_EQ(stb.data, padded(file));
 }
 
 TEST_F(EngineTest, BuyerMismatchRefusesTheImageAndGoesIdle) {
@@ -356,8 +459,7 @@ TEST_F(EngineTest, AckAndCSplitAcrossBurstsStillStartTheData) {
 
 TEST_F(EngineTest, SilentReceiverEndsEveryStageWithinItsBound) {
     using Stage = FakeBootLoader::Stage;
-    const Stage stages[] = {Stage::HeaderAnswer, Stage::DataAck, Stage::EotAnswer, Stage::SecondEotAck,
-                            Stage::Writing};
+    const Stage stages[] = {Stage::HeaderAnswer, Stage::DataAck, Stage::EotAnswer, Stage::SecondEotAck};
     for (const Stage stage : stages) {
         SCOPED_TRACE(static_cast<int>(stage));
         EngineRig rig;
@@ -373,11 +475,56 @@ TEST_F(EngineTest, SilentReceiverEndsEveryStageWithinItsBound) {
                 return std::any_of(rig.listener.events.begin(), rig.listener.events.end(),
                                    [](auto e) { return e.second == ev::kReceiverSilent; });
             },
-            61000 + 1000);
+            rig.engine.timeouts().reply + 1000);
         EXPECT_TRUE(ended);
         EXPECT_EQ(rig.engine.state(), st::kIdle);
         EXPECT_TRUE(rig.engine.linkPollRunning());
     }
+}
+
+TEST_F(EngineTest, ReceiverSilentWhileWritingIsWaitedForTenMinutesAndLeftAlone) {
+    for (const bool enq : {true, false}) {
+        SCOPED_TRACE(enq);
+        EngineRig rig;
+        FileError error;
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", patternBytes(3000)), error));
+        FakeBootLoader stb(rig.link);
+        stb.enqAnswer = enq;
+        stb.silentAt = FakeBootLoader::Stage::Writing;
+        rig.engine.setState(st::kWaitStart);
+        stb.powerOn();
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kEndingFile, ev::kBatchEnded); }, 5000));
+        EXPECT_GE(rig.engine.timeouts().writing, 600000);
+        rig.loop.advance(rig.engine.timeouts().writing - 100);
+        EXPECT_EQ(rig.engine.state(), st::kWaitWriting);
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kWaitWriting, ev::kWritingSilent); }, 200));
+        EXPECT_FALSE(rig.listener.has(st::kWaitWriting, ev::kReceiverSilent));
+        EXPECT_EQ(rig.engine.state(), st::kIdle);
+        // No link test goes to a boot loader that may still write.
+        EXPECT_FALSE(rig.engine.linkPollRunning());
+        const std::size_t written = rig.link.written.size();
+        rig.loop.advance(5000);
+        EXPECT_EQ(rig.link.written.size(), written);
+    }
+}
+
+TEST_F(EngineTest, WritingReportsPauseLongerThanAMinuteAndFfWithoutProgressEndsWriting) {
+    openImage("fw.bin", patternBytes(2048));
+    FakeBootLoader stb(link);
+    stb.enqAnswer = true;
+    stb.reportWriting = false;
+    engine.setState(st::kWaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded, 5000));
+    link.send(Bytes{ctl::VT, ctl::RS, 30}, 10);
+    loop.advance(5 * 60000);  // five minutes of erasing without a word
+    link.send(Bytes{ctl::RS, 70});
+    loop.advance(4 * 60000);
+    EXPECT_EQ(engine.state(), st::kWritingProgress);
+    link.send(Bytes{ctl::FF});  // done, without the last report
+    ASSERT_TRUE(runUntilEvent(st::kWaitWritingEnd, ev::kWritingEnded, 100));
+    EXPECT_TRUE(listener.has(st::kWritingProgress, 70));
+    EXPECT_FALSE(listener.has(st::kWritingProgress, ev::kWritingSilent));
 }
 
 TEST_F(EngineTest, InfoRecordCutShortEndsWithinTheBound) {
