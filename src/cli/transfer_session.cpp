@@ -51,7 +51,7 @@ bool standardErrorIsTerminal() {
 constexpr char kWindowApplication[] = "Dorvane_QX";
 
 // Time limits can be shortened for tests and trials:
-// DORVANE_TIMEOUTS="start=2000,reply=3000,batch=1000,writing=5000,first=3000" (milliseconds).
+// DORVANE_TIMEOUTS="start=2000,reply=3000,batch=1000,writing=5000,first=3000,silence=1000" (milliseconds).
 void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
     const char* text = std::getenv("DORVANE_TIMEOUTS");
     if (!text) return;
@@ -67,6 +67,7 @@ void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
         else if (key == QLatin1String("batch")) engine.batchAck = v;
         else if (key == QLatin1String("writing")) engine.writing = v;
         else if (key == QLatin1String("first")) engine.firstBlock = v;
+        else if (key == QLatin1String("silence")) engine.uploadSilence = v;
     }
 }
 

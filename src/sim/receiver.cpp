@@ -217,6 +217,8 @@ void Receiver::byteTimeout() {
 
 void Receiver::bootByte(std::uint8_t b) {
     if (boot_ == Boot::Writing) return;
+    const std::uint8_t previous = lastBootByte_;
+    lastBootByte_ = b;
     if (block_.active()) {
         if (block_.add(b)) bootBlock();
         else armByteTimeout();
@@ -251,6 +253,14 @@ void Receiver::bootByte(std::uint8_t b) {
             return;
         case NAK:
             if (boot_ == Boot::InfoAnswer) boot_ = Boot::RejectCode;
+            return;
+        case CAN:
+            // Two in a row: the program gave up; so does the boot loader.
+            if ((boot_ == Boot::Data || boot_ == Boot::EndBatch) && previous == CAN) {
+                log_("download cancelled");
+                startBoot();
+                return;
+            }
             return;
         case DC1:
             if (boot_ == Boot::Data) {

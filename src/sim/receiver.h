@@ -149,6 +149,7 @@ private:
     bool stored_ = false;
     Micros writeStep_ = 0;
     bool restarted_ = false;
+    std::uint8_t lastBootByte_ = 0;
 
     // Application side.
     std::string consoleLine_;

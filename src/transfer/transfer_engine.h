@@ -120,7 +120,7 @@ struct EngineTimeouts {
     // A frame that cannot be read is skipped until the line has been quiet
     // this long (within uploadQuietBound) before the NAK.
     Millis uploadQuiet = 250;
-    Millis uploadQuietBound = 3000;
+    Millis uploadQuietBound = 1000;
     // A copy of the last accepted block that starts within this time of our
     // ACK, with no NAK of ours in between, was already answered by it.
     Millis duplicateGrace = 1000;
