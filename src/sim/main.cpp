@@ -90,7 +90,8 @@ const char kUsage[] =
     "  --verbose              one event per data block\n"
     "Relay (a standard YMODEM program in the STB's place):\n"
     "  --relay download|upload, --relay-dir DIR, --relay-log FILE, --relay-now,\n"
-    "  --hold-ms MS (10)\n";
+    "  --hold-ms MS (10), --relay-delay MS (upload: the program starts MS after the\n"
+    "  command, with what came meanwhile waiting in its input)\n";
 
 std::set<std::uint64_t> numberSet(const std::string& text) {
     std::set<std::uint64_t> out;
@@ -229,6 +230,9 @@ Config parse(int argc, char** argv) {
         } else if (a == "--relay-now") {
             if (!c.relay) c.relay.emplace();
             c.relay->startAtOnce = true;
+        } else if (a == "--relay-delay") {
+            if (!c.relay) c.relay.emplace();
+            c.relay->startDelayMs = std::max(0, std::atoi(need(i).c_str()));
         } else if (a == "--hold-ms") {
             if (!c.relay) c.relay.emplace();
             c.relay->holdMs = std::max(0, std::atoi(need(i).c_str()));
