@@ -21,8 +21,6 @@
 
 namespace dorvane {
 
-using namespace engine_state;
-namespace ev = engine_event;
 
 namespace {
 
@@ -265,7 +263,7 @@ void OperatorFlow::continueDownload(bool receiverAnswers) {
     view_.setDownloadButtonText("Stop");
     view_.setProgress(0, "Waiting Turning on STB...");
     beginBusy(Kind::Download);
-    engine_.setState(kWaitStart);
+    engine_.setState(EngineState::WaitStart);
 }
 
 void OperatorFlow::uploadClicked() {
@@ -330,7 +328,7 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
                 view_.setUploadButtonText("Stop");
                 view_.setProgress(0, "Wait Upload Data...");
                 beginBusy(Kind::Upload);
-                engine_.setState(kUploadArm);
+                engine_.setState(EngineState::UploadArm);
             });
         });
     });
@@ -440,15 +438,15 @@ void OperatorFlow::stopBlink() { cancelTimer(blinkTimer_); }
 // ---------------------------------------------------------------------------
 // Engine notifications
 
-void OperatorFlow::onTransferInfo(int item, std::uint32_t value) {
+void OperatorFlow::onTransferInfo(EngineInfo item, std::uint32_t value) {
     switch (item) {
-    case engine_info::kBootVersion:
+    case EngineInfo::BootVersion:
         view_.appendLog("STB Boot Ver : " + versionWordText(value));
         break;
-    case engine_info::kAppVersion:
+    case EngineInfo::AppVersion:
         view_.appendLog("STB App Ver : " + versionWordText(value));
         break;
-    case engine_info::kLinkState: view_.setPowerLamp(value != 0); break;
+    case EngineInfo::LinkState: view_.setPowerLamp(value != 0); break;
     default: break;
     }
 }
@@ -459,28 +457,28 @@ void OperatorFlow::showUploadPercent(int shown) {
     view_.setProgress(lastUploadPercent_, format("Uploading %d%% ...", lastUploadPercent_));
 }
 
-void OperatorFlow::onTransferEvent(int state, int code) {
+void OperatorFlow::onTransferEvent(EngineState state, int code) {
     // What the engine posted before the transfer ended (a stop, a time-out)
     // no longer concerns anybody.
     if (!busy_) return;
 
-    if (code == ev::kReceiverSilent) {
+    if (code == EngineEvent::ReceiverSilent) {
         onTransferTimeout();
         return;
     }
-    if (code == ev::kPortFailed) {
+    if (code == EngineEvent::PortFailed) {
         onPortFailed();
         return;
     }
-    if (code == ev::kWritingSilent) {
+    if (code == EngineEvent::WritingSilent) {
         onWritingSilent();
         return;
     }
-    if (code == ev::kSourceFailed) {
+    if (code == EngineEvent::SourceFailed) {
         onSourceFailed();
         return;
     }
-    if (code == ev::kTooManyErrors) {
+    if (code == EngineEvent::TooManyErrors) {
         endTransfer();
         view_.appendLog(kTooManyErrorsLine);
         view_.showMessage(kTooManyErrorsBox);
@@ -489,37 +487,37 @@ void OperatorFlow::onTransferEvent(int state, int code) {
     }
 
     switch (state) {
-    case kWaitStart:
-        if (code == ev::kStarted) {
+    case EngineState::WaitStart:
+        if (code == EngineEvent::Started) {
             cancelTimer(startTimeout_);
             view_.appendLog("Downloading process started.");
         }
         break;
-    case kUploadArm:
-        if (code == ev::kStarted) {
+    case EngineState::UploadArm:
+        if (code == EngineEvent::Started) {
             view_.appendLog("Uploading process started.");
             view_.appendLog("Send upload command and wait ack..");
             cancelTimer(startTimeout_);
             view_.setProgress(3, format("Uploading %d%% ...", 3));
         }
         break;
-    case kWaitHeaderAnswer:
-        if (code == ev::kInfoAccepted) {
+    case EngineState::WaitHeaderAnswer:
+        if (code == EngineEvent::InfoAccepted) {
             view_.appendLog("Transferring started.");
             progressScale_ = 68;
-        } else if (code == ev::kAckAnswer) {
+        } else if (code == EngineEvent::AckAnswer) {
             view_.appendLog("Transferring started!");
             progressScale_ = 100;
-        } else if (code == ev::kWriteFailed) {
+        } else if (code == EngineEvent::WriteFailed) {
             view_.appendLog("Serial Port Internal Error: Write");
-        } else if (code == ev::kBuyerRefused) {
+        } else if (code == EngineEvent::BuyerRefused) {
             endTransfer();
             view_.showMessage(kRefused);
             view_.appendLog(kRefused);
             finish(TransferOutcome::Refused);
         }
         break;
-    case kSendingData: {
+    case EngineState::SendingData: {
         transferred_ += code;
         throughputBytes_ += code;
         // The last block counts 1,024 even when it is short; the bar does
@@ -530,11 +528,11 @@ void OperatorFlow::onTransferEvent(int state, int code) {
         view_.setProgress(percent, format("Downloading %d%% ...", percent));
         break;
     }
-    case kUploadReceive: showUploadPercent(code + 3); break;
-    case kDataWriteFailed:
-        if (code == ev::kWriteFailed) onTransferTimeout();
+    case EngineState::UploadReceive: showUploadPercent(code + 3); break;
+    case EngineState::DataWriteFailed:
+        if (code == EngineEvent::WriteFailed) onTransferTimeout();
         break;
-    case kEndingFile:
+    case EngineState::EndingFile:
         cancelTimer(throughputTimer_);
         view_.appendLog("Transferring ended.");
         if (engine_.ackAnswer()) {
@@ -543,7 +541,7 @@ void OperatorFlow::onTransferEvent(int state, int code) {
             finish(TransferOutcome::Succeeded);
         }
         break;
-    case kUploadEnd: {
+    case EngineState::UploadEnd: {
         cancelTimer(throughputTimer_);
         cancelTimer(elapsedTimer_);
         const UploadOutcome& outcome = engine_.uploadOutcome();
@@ -560,11 +558,11 @@ void OperatorFlow::onTransferEvent(int state, int code) {
         saveUpload();
         break;
     }
-    case kWaitWriting:
+    case EngineState::WaitWriting:
         view_.appendLog("Writing Image started.");
         if (engine_.ackAnswer()) startBlink();
         break;
-    case kWaitWritingEnd:
+    case EngineState::WaitWritingEnd:
         cancelTimer(elapsedTimer_);
         view_.appendLog("Writing Image stopped.");
         view_.setDownloadButtonText("Download");
@@ -583,7 +581,7 @@ void OperatorFlow::onTransferEvent(int state, int code) {
         if (!engine_.ackAnswer()) view_.showMessage(kEnqEnd);
         finish(TransferOutcome::Succeeded);
         break;
-    case kWritingProgress: view_.setProgress(code, format("Downloading %d%% ...", code)); break;
+    case EngineState::WritingProgress: view_.setProgress(code, format("Downloading %d%% ...", code)); break;
     default: break;
     }
 }

@@ -137,8 +137,8 @@ public:
     int progressScale() const { return progressScale_; }
 
     // TransferListener.
-    void onTransferEvent(int state, int code) override;
-    void onTransferInfo(int item, std::uint32_t value) override;
+    void onTransferEvent(EngineState state, int code) override;
+    void onTransferInfo(EngineInfo item, std::uint32_t value) override;
 
 private:
     enum class Kind { None, Download, Upload };

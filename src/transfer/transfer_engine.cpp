@@ -10,13 +10,7 @@
 
 namespace dorvane {
 
-using namespace engine_state;
-namespace ev = engine_event;
 
-namespace {
-// A 'C' this long after the header block asks for it again.
-constexpr Millis kHeaderRepeatAfter = 2000;
-}  // namespace
 
 void CTransferEngine::attach(TransferListener* listener) {
     listener_ = listener;
@@ -28,14 +22,14 @@ void CTransferEngine::attach(TransferListener* listener) {
 // Notifications: always posted, so that a listener never runs inside an
 // engine call and may call back into the engine freely.
 
-void CTransferEngine::post(int state, int code) {
+void CTransferEngine::post(EngineState state, int code) {
     std::weak_ptr<bool> alive = alive_;
     loop_.schedule(0, [this, alive, state, code] {
         if (auto a = alive.lock(); a && *a && listener_) listener_->onTransferEvent(state, code);
     });
 }
 
-void CTransferEngine::postInfo(int item, std::uint32_t value) {
+void CTransferEngine::postInfo(EngineInfo item, std::uint32_t value) {
     std::weak_ptr<bool> alive = alive_;
     loop_.schedule(0, [this, alive, item, value] {
         if (auto a = alive.lock(); a && *a && listener_) listener_->onTransferInfo(item, value);
@@ -47,12 +41,12 @@ std::size_t CTransferEngine::writeBytes(std::span<const std::uint8_t> bytes) { r
 bool CTransferEngine::takeByte(std::uint8_t& byte) { return link_.receiveQueue().pop(byte); }
 
 bool CTransferEngine::receiverWriting() const {
-    return state_ == kWaitWriting || state_ == kWritingProgress || state_ == kWaitWritingEnd;
+    return state_ == EngineState::WaitWriting || state_ == EngineState::WritingProgress || state_ == EngineState::WaitWritingEnd;
 }
 
 bool CTransferEngine::exchangingBlocks() const {
-    return state_ == kWaitHeaderAnswer || state_ == kSendingData || state_ == kEndingFile || state_ == kUploadArm ||
-           state_ == kUploadReceive;
+    return state_ == EngineState::WaitHeaderAnswer || state_ == EngineState::SendingData || state_ == EngineState::EndingFile || state_ == EngineState::UploadArm ||
+           state_ == EngineState::UploadReceive;
 }
 
 void CTransferEngine::releaseReceiver() {
@@ -80,38 +74,38 @@ void CTransferEngine::disarmDeadline() {
 void CTransferEngine::onDeadline() {
     // The ACK of the end-of-batch block is the one answer whose loss does
     // not matter: the receiver confirmed the whole file with the EOT's ACK.
-    if (state_ == kEndingFile && pending_ == Pending::BatchAck) {
+    if (state_ == EngineState::EndingFile && pending_ == Pending::BatchAck) {
         pending_ = Pending::None;
-        post(kEndingFile, ev::kBatchEnded);
-        state_ = kWaitWriting;
+        post(EngineState::EndingFile, EngineEvent::BatchEnded);
+        state_ = EngineState::WaitWriting;
         armDeadline(timeouts_.writing);
         return;
     }
-    if (state_ == kIdle || state_ == kWaitStart) return;
+    if (state_ == EngineState::Idle || state_ == EngineState::WaitStart) return;
     if (receiverWriting()) {
         // The receiver may still be writing its memory: it must not be
         // disturbed, not even by the link test.
-        post(state_, ev::kWritingSilent);
+        post(state_, EngineEvent::WritingSilent);
         reset();
         stopLinkPoll();
         return;
     }
-    giveUp(ev::kReceiverSilent);
+    giveUp(EngineEvent::ReceiverSilent);
 }
 
-void CTransferEngine::giveUp(int code) {
-    post(state_, code);
+void CTransferEngine::giveUp(EngineEvent event) {
+    post(state_, event);
     reset();
 }
 
 // ---------------------------------------------------------------------------
 // Control
 
-void CTransferEngine::setState(int state) {
+void CTransferEngine::setState(EngineState state) {
     cancelPoll();
     state_ = state;
-    if (state == kWaitStart) {
-        mode_ = kWaitStart;
+    if (state == EngineState::WaitStart) {
+        mode_ = EngineState::WaitStart;
         pending_ = Pending::None;
         // The receiver may already have spoken ('C' of a boot loader that was
         // switched on early); look at what is queued.
@@ -121,7 +115,7 @@ void CTransferEngine::setState(int state) {
                 if (auto a = alive.lock(); a && *a) onPortData();
             });
         }
-    } else if (state == kUploadArm) {
+    } else if (state == EngineState::UploadArm) {
         startUpload();
     }
 }
@@ -144,7 +138,7 @@ void CTransferEngine::reset() {
     stopRequest_ = false;
     blockIndex_ = 0;
     lastBlock_ = false;
-    state_ = kIdle;
+    state_ = EngineState::Idle;
     startLinkPoll();
 }
 
@@ -156,7 +150,7 @@ void CTransferEngine::startLinkPoll() {
     pollTimer_ = loop_.schedule(timeouts_.linkPollPeriod, [this] {
         pollTimer_ = 0;
         startLinkPoll();
-        if (state_ != kIdle || pollLook_ != 0) return;
+        if (state_ != EngineState::Idle || pollLook_ != 0) return;
         pollFromTimer_ = true;
         pollLink(nullptr);
     });
@@ -183,8 +177,8 @@ void CTransferEngine::pollLink(std::function<void(bool)> done) {
 void CTransferEngine::finishPoll() {
     std::uint8_t byte = 0;
     const bool up = takeByte(byte) && byte == ctl::ACK;
-    if (state_ == kIdle) link_.receiveQueue().drain();
-    if (pollFromTimer_) postInfo(engine_info::kLinkState, up ? 1u : 0u);
+    if (state_ == EngineState::Idle) link_.receiveQueue().drain();
+    if (pollFromTimer_) postInfo(EngineInfo::LinkState, up ? 1u : 0u);
     pollFromTimer_ = false;
     auto waiters = std::move(pollWaiters_);
     pollWaiters_.clear();
@@ -225,17 +219,17 @@ void CTransferEngine::onPortData() {
     do {
         stepAgain_ = false;
         switch (state_) {
-        case kIdle: stepIdle(); break;
-        case kWaitStart: stepWaitStart(); break;
-        case kWaitHeaderAnswer: stepWaitHeaderAnswer(); break;
-        case kSendingData: stepSendingData(); break;
-        case kEndingFile: stepEndingFile(); break;
-        case kWaitWriting: stepWaitWriting(); break;
-        case kWritingProgress: stepWritingProgress(); break;
-        case kWaitWritingEnd: stepWaitWritingEnd(); break;
-        case kUploadArm:
-        case kUploadReceive:
-        case kUploadEnd: resumeUploadOnData(); break;
+        case EngineState::Idle: stepIdle(); break;
+        case EngineState::WaitStart: stepWaitStart(); break;
+        case EngineState::WaitHeaderAnswer: stepWaitHeaderAnswer(); break;
+        case EngineState::SendingData: stepSendingData(); break;
+        case EngineState::EndingFile: stepEndingFile(); break;
+        case EngineState::WaitWriting: stepWaitWriting(); break;
+        case EngineState::WritingProgress: stepWritingProgress(); break;
+        case EngineState::WaitWritingEnd: stepWaitWritingEnd(); break;
+        case EngineState::UploadArm:
+        case EngineState::UploadReceive:
+        case EngineState::UploadEnd: resumeUploadOnData(); break;
         default: break;
         }
     } while (stepAgain_);
@@ -244,8 +238,8 @@ void CTransferEngine::onPortData() {
 
 void CTransferEngine::onPortFailure() {
     cancelPoll();
-    if (state_ == kIdle) return;
-    giveUp(ev::kPortFailed);
+    if (state_ == EngineState::Idle) return;
+    giveUp(EngineEvent::PortFailed);
 }
 
 void CTransferEngine::stepIdle() {
@@ -255,14 +249,14 @@ void CTransferEngine::stepIdle() {
 }
 
 void CTransferEngine::stepWaitStart() {
-    mode_ = kWaitStart;
+    mode_ = EngineState::WaitStart;
     std::uint8_t b = 0;
     while (takeByte(b)) {
         if (b != ctl::C) continue;
         lastBlock_ = false;
-        post(kWaitStart, ev::kStarted);
+        post(EngineState::WaitStart, EngineEvent::Started);
         sendHeaderBlock();
-        state_ = kWaitHeaderAnswer;
+        state_ = EngineState::WaitHeaderAnswer;
         armDeadline(timeouts_.reply);
     }
 }
@@ -271,12 +265,12 @@ void CTransferEngine::sendHeaderBlock() {
     headerSentAt_ = loop_.now();
     announced_ = image_.length();
     const auto frame = buildHeaderBlock(headerNameFor(image_.type(), image_.fileName()), announced_);
-    if (writeBytes(frame) < frame.size()) post(state_, ev::kWriteFailed);
+    if (writeBytes(frame) < frame.size()) post(state_, EngineEvent::WriteFailed);
 }
 
 void CTransferEngine::stepWaitHeaderAnswer() {
     std::uint8_t b = 0;
-    while (state_ == kWaitHeaderAnswer) {
+    while (state_ == EngineState::WaitHeaderAnswer) {
         if (pending_ == Pending::InfoAckPause) return;  // bytes wait for data phase
         if (!takeByte(b)) return;
         // Only an answer moves the deadline: a receiver that sends anything
@@ -292,8 +286,8 @@ void CTransferEngine::stepWaitHeaderAnswer() {
             if (b == ctl::C) {
                 armDeadline(timeouts_.reply);
                 ackAnswer_ = true;
-                post(kWaitHeaderAnswer, ev::kAckAnswer);
-                state_ = kSendingData;
+                post(EngineState::WaitHeaderAnswer, EngineEvent::AckAnswer);
+                state_ = EngineState::SendingData;
                 afterBlockSent(sendDataBlock());
             }
             continue;
@@ -312,13 +306,13 @@ void CTransferEngine::stepWaitHeaderAnswer() {
         } else if (b == ctl::NAK) {
             // ignored
         } else {
-            post(kWaitHeaderAnswer, ev::kUnexpectedByte);
+            post(EngineState::WaitHeaderAnswer, EngineEvent::UnexpectedByte);
             // A receiver that asks again long after the header block went
             // out has lost it (a 'C' that crossed the block on the line
             // comes within milliseconds): send it once more.
-            if (b == ctl::C && loop_.now() - headerSentAt_ >= kHeaderRepeatAfter) {
+            if (b == ctl::C && loop_.now() - headerSentAt_ >= timeouts_.headerRepeatAfter) {
                 if (++repeats_ > timeouts_.maxRepeats) {
-                    giveUp(ev::kTooManyErrors);
+                    giveUp(EngineEvent::TooManyErrors);
                     return;
                 }
                 sendHeaderBlock();
@@ -328,7 +322,7 @@ void CTransferEngine::stepWaitHeaderAnswer() {
     }
     // The state changed within this step: what is still queued was sent
     // before our answer went out and cannot be an answer to it.
-    if (state_ == kSendingData) link_.receiveQueue().drain();
+    if (state_ == EngineState::SendingData) link_.receiveQueue().drain();
 }
 
 void CTransferEngine::finishInfoRecord() {
@@ -336,8 +330,8 @@ void CTransferEngine::finishInfoRecord() {
     const InfoRecord info = parseInfoRecord(record_);
     if (info.recordLength == receiverInfo_.recordLength) {
         receiverInfo_ = info;
-        postInfo(engine_info::kBootVersion, info.bootVersion);
-        postInfo(engine_info::kAppVersion, info.appVersion);
+        postInfo(EngineInfo::BootVersion, info.bootVersion);
+        postInfo(EngineInfo::AppVersion, info.appVersion);
     }
     const ImageType type = image_.type();
     const bool check = !forced_ && (type == ImageType::Boot || type == ImageType::Application || type == ImageType::Database);
@@ -346,7 +340,7 @@ void CTransferEngine::finishInfoRecord() {
         if (!image_.checkBuyer(record_, code)) {
             link_.writeByte(ctl::NAK);
             link_.writeByte(static_cast<std::uint8_t>(code));
-            post(kWaitHeaderAnswer, ev::kBuyerRefused);
+            post(EngineState::WaitHeaderAnswer, EngineEvent::BuyerRefused);
             reset();
             return;
         }
@@ -358,8 +352,8 @@ void CTransferEngine::finishInfoRecord() {
         pauseTimer_ = 0;
         pending_ = Pending::None;
         link_.receiveQueue().drain();
-        post(kWaitHeaderAnswer, ev::kInfoAccepted);
-        state_ = kSendingData;
+        post(EngineState::WaitHeaderAnswer, EngineEvent::InfoAccepted);
+        state_ = EngineState::SendingData;
         armDeadline(timeouts_.reply);
         afterBlockSent(sendDataBlock());
     });
@@ -383,7 +377,7 @@ CTransferEngine::SendResult CTransferEngine::sendDataBlock() {
         return SendResult::NotFull;
     }
     const auto frame = buildDataBlock(sequence_, std::span<const std::uint8_t>(data.data(), n));
-    if (writeBytes(frame) < frame.size()) post(kDataWriteFailed, ev::kWriteFailed);
+    if (writeBytes(frame) < frame.size()) post(EngineState::DataWriteFailed, EngineEvent::WriteFailed);
     return n == kBlockData ? SendResult::Full : SendResult::NotFull;
 }
 
@@ -391,7 +385,7 @@ void CTransferEngine::sourceFailed() {
     // The receiver is released at once rather than left to its time-outs.
     link_.writeByte(ctl::CAN);
     link_.writeByte(ctl::CAN);
-    giveUp(ev::kSourceFailed);
+    giveUp(EngineEvent::SourceFailed);
 }
 
 void CTransferEngine::afterBlockSent(SendResult result) {
@@ -405,7 +399,7 @@ void CTransferEngine::afterBlockSent(SendResult result) {
 
 void CTransferEngine::enterEndingFile() {
     repeats_ = 0;
-    state_ = kEndingFile;
+    state_ = EngineState::EndingFile;
     pending_ = Pending::EotAnswer;
     link_.writeByte(ctl::EOT);
     armDeadline(timeouts_.reply);
@@ -413,14 +407,14 @@ void CTransferEngine::enterEndingFile() {
 
 void CTransferEngine::cancelStopRequest() {
     stopRequest_ = false;
-    if (state_ != kSendingData || !heldAck_ || resumeTimer_ != 0) return;
+    if (state_ != EngineState::SendingData || !heldAck_ || resumeTimer_ != 0) return;
     // A DC1 went out in place of the next block. A receiver that answers it
     // does so with an ACK, which continues the transfer; one that ignores
     // it gets the next block after this short wait instead of running into
     // its own time-out.
     resumeTimer_ = loop_.schedule(timeouts_.dc1Answer, [this] {
         resumeTimer_ = 0;
-        if (state_ == kSendingData && heldAck_ && !stopRequest_) blockAcknowledged();
+        if (state_ == EngineState::SendingData && heldAck_ && !stopRequest_) blockAcknowledged();
     });
 }
 
@@ -429,7 +423,7 @@ void CTransferEngine::blockAcknowledged() {
     repeats_ = 0;
     ++blockIndex_;
     ++sequence_;
-    post(kSendingData, ev::kBlockAcked);
+    post(EngineState::SendingData, EngineEvent::BlockAcked);
     if (lastBlock_) {
         enterEndingFile();
     } else {
@@ -454,7 +448,7 @@ void CTransferEngine::stepSendingData() {
         }
     } else if (b == ctl::NAK) {
         if (++repeats_ > timeouts_.maxRepeats) {
-            giveUp(ev::kTooManyErrors);
+            giveUp(EngineEvent::TooManyErrors);
             return;
         }
         armDeadline(timeouts_.reply);
@@ -466,18 +460,18 @@ void CTransferEngine::stepSendingData() {
     }
     // One byte per step, as the receiver answers one block at a time; what
     // else is queued is looked at in the next step.
-    if (state_ == kSendingData && !link_.receiveQueue().empty()) stepAgain_ = true;
+    if (state_ == EngineState::SendingData && !link_.receiveQueue().empty()) stepAgain_ = true;
 }
 
 void CTransferEngine::stepEndingFile() {
     std::uint8_t b = 0;
-    while (state_ == kEndingFile && takeByte(b)) {
+    while (state_ == EngineState::EndingFile && takeByte(b)) {
         switch (pending_) {
         case Pending::EotAnswer:
             if (b == ctl::NAK) {
                 // The receiver refuses the first EOT: send it again.
                 if (++repeats_ > timeouts_.maxRepeats) {
-                    giveUp(ev::kTooManyErrors);
+                    giveUp(EngineEvent::TooManyErrors);
                     return;
                 }
                 link_.writeByte(ctl::EOT);
@@ -510,8 +504,8 @@ void CTransferEngine::stepEndingFile() {
         case Pending::BatchAck:
             if (b == ctl::ACK) {
                 pending_ = Pending::None;
-                post(kEndingFile, ev::kBatchEnded);
-                state_ = kWaitWriting;
+                post(EngineState::EndingFile, EngineEvent::BatchEnded);
+                state_ = EngineState::WaitWriting;
                 armDeadline(timeouts_.writing);
                 if (!link_.receiveQueue().empty()) stepAgain_ = true;
             } else if (b == ctl::C || b == ctl::NAK) {
@@ -530,7 +524,7 @@ void CTransferEngine::stepEndingFile() {
 bool CTransferEngine::backToEotAnswer() {
     pending_ = Pending::EotAnswer;
     if (++repeats_ <= timeouts_.maxRepeats) return true;
-    giveUp(ev::kTooManyErrors);
+    giveUp(EngineEvent::TooManyErrors);
     return false;
 }
 
@@ -538,8 +532,8 @@ void CTransferEngine::stepWaitWriting() {
     std::uint8_t b = 0;
     while (takeByte(b)) {
         if (b != ctl::VT) continue;
-        post(kWaitWriting, ev::kWritingStarted);
-        state_ = ackAnswer_ ? kWaitWritingEnd : kWritingProgress;
+        post(EngineState::WaitWriting, EngineEvent::WritingStarted);
+        state_ = ackAnswer_ ? EngineState::WaitWritingEnd : EngineState::WritingProgress;
         armDeadline(timeouts_.writing);
         // What came after VT is looked at in the next state's step.
         if (!link_.receiveQueue().empty()) stepAgain_ = true;
@@ -553,9 +547,9 @@ void CTransferEngine::stepWritingProgress() {
         if (pending_ == Pending::ProgressByte) {
             pending_ = Pending::None;
             armDeadline(timeouts_.writing);
-            post(kWritingProgress, b);
+            post(EngineState::WritingProgress, b);
             if (b == 100) {
-                state_ = kWaitWritingEnd;
+                state_ = EngineState::WaitWritingEnd;
                 if (!link_.receiveQueue().empty()) stepAgain_ = true;
                 return;
             }
@@ -563,8 +557,8 @@ void CTransferEngine::stepWritingProgress() {
             pending_ = Pending::ProgressByte;  // the value may come in the next burst
         } else if (b == ctl::FF) {
             // Writing finished without a last progress report.
-            state_ = kWaitWritingEnd;
-            post(kWaitWritingEnd, ev::kWritingEnded);
+            state_ = EngineState::WaitWritingEnd;
+            post(EngineState::WaitWritingEnd, EngineEvent::WritingEnded);
             disarmDeadline();
             return;
         }
@@ -575,7 +569,7 @@ void CTransferEngine::stepWaitWritingEnd() {
     std::uint8_t b = 0;
     while (takeByte(b)) {
         if (b != ctl::FF) continue;
-        post(kWaitWritingEnd, ev::kWritingEnded);
+        post(EngineState::WaitWritingEnd, EngineEvent::WritingEnded);
         // The window ends the transfer; nothing more is awaited here.
         disarmDeadline();
         return;

@@ -16,8 +16,6 @@
 
 namespace dorvane {
 
-using namespace engine_state;
-namespace ev = engine_event;
 
 namespace {
 
@@ -261,7 +259,7 @@ struct UploadRunner {
     static void noteAnswer(Engine& e, UploadReceiver& u) {
         if (u.answered) return;
         u.answered = true;
-        e.post(kUploadArm, ev::kStarted);
+        e.post(EngineState::UploadArm, EngineEvent::Started);
     }
 
     static BlockKind classify(const UploadReceiver& u, int s, int c) {
@@ -337,7 +335,7 @@ struct UploadRunner {
         } else {
             if (u.announced > 0) {
                 const auto percent = static_cast<int>(static_cast<std::int64_t>(u.stored) * 100 / u.announced);
-                e.post(kUploadReceive, percent);
+                e.post(EngineState::UploadReceive, percent);
             }
             ++u.expected;
         }
@@ -435,7 +433,7 @@ struct UploadRunner {
 
     static Task<StepOutcome> run(Engine& e, UploadReceiver& u) {
         co_await Pause{e, limits(e).uploadArmPause};
-        e.state_ = kUploadReceive;
+        e.state_ = EngineState::UploadReceive;
         for (;;) {
             const StepOutcome outcome = co_await receiveStep(e, u);
             if (outcome != StepOutcome::Continue) co_return outcome;
@@ -473,8 +471,8 @@ void CTransferEngine::startUpload() {
     cancelPoll();
     disarmDeadline();
     destroyUpload();
-    mode_ = kUploadArm;
-    state_ = kUploadArm;
+    mode_ = EngineState::UploadArm;
+    state_ = EngineState::UploadArm;
     link_.receiveQueue().drain();
     upload_ = {};
     upload_task_ = std::make_unique<UploadTask>();
@@ -508,12 +506,12 @@ void CTransferEngine::endUpload() {
                         u.announced <= static_cast<std::int64_t>(ChannelDataBuffer::kCapacity) &&
                         static_cast<std::int64_t>(u.stored) >= u.announced;
     if (outcome == StepOutcome::NoFirstBlock || outcome == StepOutcome::SenderSilent) {
-        giveUp(ev::kReceiverSilent);
+        giveUp(EngineEvent::ReceiverSilent);
         return;
     }
-    state_ = kUploadEnd;
+    state_ = EngineState::UploadEnd;
     reset();
-    post(kUploadEnd, ev::kBatchEnded);
+    post(EngineState::UploadEnd, EngineEvent::BatchEnded);
 }
 
 }  // namespace dorvane

@@ -135,7 +135,7 @@ private:
 
     // After a failure the engine rests and the flow takes the next click.
     static void expectAtRest(Window& w) {
-        QCOMPARE(w.engine.state(), engine_state::kIdle);
+        QCOMPARE(w.engine.state(), EngineState::Idle);
         QVERIFY(!w.flow.busy());
         QVERIFY(!w.flow.starting());
     }

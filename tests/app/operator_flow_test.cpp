@@ -20,8 +20,6 @@
 
 using namespace dorvane;
 using namespace dorvane::test;
-namespace st = engine_state;
-namespace ev = engine_event;
 
 namespace {
 
@@ -145,7 +143,7 @@ TEST_F(FlowTest, PortFailingDuringTheLinkTestStartsNothing) {
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
     EXPECT_EQ(view.messages.back(), "Can't open Serial Port! Please, Check your Serial port setting!");
     EXPECT_FALSE(flow.busy());
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 TEST_F(FlowTest, DownloadToAnEnqReceiver) {
@@ -176,7 +174,7 @@ TEST_F(FlowTest, DownloadToAnEnqReceiver) {
     EXPECT_EQ(view.downloadButton, "Download");
     EXPECT_FALSE(flow.busy());
     EXPECT_EQ(flow.progressScale(), 68);
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
     EXPECT_TRUE(engine.linkPollRunning());
 }
 
@@ -213,7 +211,7 @@ TEST_F(FlowTest, ReceiverNeverSwitchedOnTimesOut) {
     EXPECT_EQ(view.log, std::vector<std::string>{"Transferring timeout occurred!"});
     EXPECT_EQ(view.messages, std::vector<std::string>{kTimeoutBox});
     EXPECT_EQ(view.downloadButton, "Download");
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 TEST_F(FlowTest, StartTimeOutIsInjectableAndElapsedShowsMinutesAndSeconds) {
@@ -228,7 +226,7 @@ TEST_F(FlowTest, StartTimeOutIsInjectableAndElapsedShowsMinutesAndSeconds) {
     EXPECT_EQ(view.elapsed, "02:05");
     EXPECT_EQ(view.throughput, "0 bps");
     // Three acknowledged blocks within one second.
-    for (int i = 0; i < 3; ++i) slow.onTransferEvent(st::kSendingData, ev::kBlockAcked);
+    for (int i = 0; i < 3; ++i) slow.onTransferEvent(EngineState::SendingData, number(EngineEvent::BlockAcked));
     loop.advance(1000);
     EXPECT_EQ(view.throughput, "27648 bps");
     slow.cancel();
@@ -261,7 +259,7 @@ TEST_F(FlowTest, StopAnsweredNoGoesOnAndYesCancels) {
     EXPECT_EQ(view.log.back(), "Transferring canceled!");
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Canceled);
     EXPECT_FALSE(flow.busy());
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
     const auto blocks = stb.sequences.size();
     loop.advance(2000);
     EXPECT_EQ(stb.sequences.size(), blocks);  // nothing more goes out
@@ -346,7 +344,7 @@ TEST_F(FlowTest, CancelDuringTheStartSendsNothingMore) {
     loop.advance(3000);
     EXPECT_FALSE(flow.busy());
     EXPECT_EQ(std::count(link.written.begin() + static_cast<long>(written), link.written.end(), 'l'), 0);
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 TEST_F(FlowTest, UploadReplacesTheTargetWithTheReceivedFile) {
@@ -458,15 +456,15 @@ TEST_F(FlowTest, UploadPercentIsShiftedByThreeAndCapped) {
     loop.advance(1000);
     ASSERT_TRUE(flow.busy());
     view.progress.clear();
-    for (const int p : {50, 50, 97, 98, 98}) flow.onTransferEvent(st::kUploadReceive, p);
+    for (const int p : {50, 50, 97, 98, 98}) flow.onTransferEvent(EngineState::UploadReceive, p);
     const std::vector<std::pair<int, std::string>> expected{
         {53, "Uploading 53% ..."}, {100, "Uploading 100% ..."}, {100, "Uploading 100% ..."}, {100, "Uploading 100% ..."}};
     EXPECT_EQ(view.progress, expected);
 }
 
 TEST_F(FlowTest, VersionLinesAndPowerLamp) {
-    flow.onTransferInfo(engine_info::kBootVersion, 0x0A0B0CFF);
-    flow.onTransferInfo(engine_info::kAppVersion, 0xFF000100);
+    flow.onTransferInfo(EngineInfo::BootVersion, 0x0A0B0CFF);
+    flow.onTransferInfo(EngineInfo::AppVersion, 0xFF000100);
     EXPECT_EQ(view.log, (std::vector<std::string>{"STB Boot Ver : 10.11.12", "STB App Ver : 255.0.1"}));
     FakeBootLoader stb(link);
     stb.appRunning = true;
@@ -534,7 +532,7 @@ TEST_F(FlowTest, InterruptWhileTheReceiverWritesOnlyWarnsFirst) {
     ASSERT_TRUE(loop.runUntil([&] { return stb.batchBlocks == 1; }, 5000));
     link.send(Bytes{ctl::VT, ctl::RS, 20}, 10);
     loop.advance(50);
-    ASSERT_EQ(engine.state(), engine_state::kWritingProgress);
+    ASSERT_EQ(engine.state(), EngineState::WritingProgress);
     const std::size_t written = link.written.size();
     EXPECT_FALSE(flow.interrupt());  // the first one only warns
     EXPECT_TRUE(flow.busy());

@@ -11,8 +11,6 @@
 
 using namespace dorvane;
 using namespace dorvane::test;
-namespace st = engine_state;
-namespace ev = engine_event;
 
 namespace {
 
@@ -20,12 +18,12 @@ class UploadTest : public EngineTest {
 protected:
     // Arms the upload and runs until it has ended (65, 30) or gave up.
     bool runUpload(Millis limit = 120000) {
-        engine.setState(st::kUploadArm);
+        engine.setState(EngineState::UploadArm);
         return loop.runUntil(
             [&] {
-                return listener.has(st::kUploadEnd, ev::kBatchEnded) ||
+                return listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded) ||
                        std::any_of(listener.events.begin(), listener.events.end(),
-                                   [](auto e) { return e.second == ev::kReceiverSilent; });
+                                   [](auto e) { return e.second == EngineEvent::ReceiverSilent; });
             },
             limit);
     }
@@ -65,7 +63,7 @@ TEST_F(UploadTest, WholeFileIsCollectedAndTheBatchClosed) {
     FakeSender stb(link, file);
     ASSERT_TRUE(runUpload());
     EXPECT_TRUE(stb.finished);
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
     const auto& outcome = engine.uploadOutcome();
     EXPECT_EQ(outcome.result, 1);
     EXPECT_TRUE(outcome.completed);
@@ -82,23 +80,23 @@ TEST_F(UploadTest, WholeFileIsCollectedAndTheBatchClosed) {
     // Progress after each block but the first: 2048 * 100 / 70000 = 2, ...
     std::vector<int> percents;
     for (const auto& e : listener.events)
-        if (e.first == st::kUploadReceive) percents.push_back(e.second);
+        if (e.first == EngineState::UploadReceive) percents.push_back(e.second);
     ASSERT_EQ(percents.size(), 68u);
     EXPECT_EQ(percents[0], 2);
     EXPECT_EQ(percents[1], 4);
     EXPECT_EQ(percents.back(), 100);
-    EXPECT_EQ(listener.events.front(), std::make_pair(st::kUploadArm, ev::kStarted));
+    EXPECT_EQ(listener.numbers().front(), std::make_pair(17, 40));
 }
 
 TEST_F(UploadTest, AsksWithCEveryTwoHundredMillisecondsUntilTheHeaderComes) {
     FakeSender stb(link, patternBytes(3000));
     stb.silent = true;
-    engine.setState(st::kUploadArm);
+    engine.setState(EngineState::UploadArm);
     loop.advance(200 + 2000 - 1);
     EXPECT_EQ(stb.cReceived, 10);  // the first step: ten 'C', 200 ms apart
     stb.silent = false;            // console echo first, then the header block
     stb.beforeHeader = {'l', 'o', 'a', 'd', 'b', '\r', '\n'};
-    ASSERT_TRUE(loop.runUntil([&] { return listener.has(st::kUploadEnd, ev::kBatchEnded); }, 20000));
+    ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 20000));
     EXPECT_TRUE(engine.uploadOutcome().completed);
     EXPECT_EQ(stored(), stb.file);
 }
@@ -107,9 +105,9 @@ TEST_F(UploadTest, ReceiverThatNeverSendsEndsAfterTheFirstBlockBound) {
     FakeSender stb(link, patternBytes(3000));
     stb.silent = true;
     ASSERT_TRUE(runUpload(engine.timeouts().firstBlock + 3000));
-    EXPECT_TRUE(listener.has(st::kUploadReceive, ev::kReceiverSilent));
-    EXPECT_FALSE(listener.has(st::kUploadEnd, ev::kBatchEnded));
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_TRUE(listener.has(EngineState::UploadReceive, EngineEvent::ReceiverSilent));
+    EXPECT_FALSE(listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded));
+    EXPECT_EQ(engine.state(), EngineState::Idle);
     EXPECT_GE(stb.cReceived, 140);
     EXPECT_LE(stb.cReceived, 151);
 }
@@ -146,12 +144,12 @@ TEST_F(UploadTest, ResultsOfFailedUploads) {
         FakeSender stb(rig.link, patternBytes(5000));
         c.setup(stb);
         const Millis start = rig.loop.now();
-        rig.engine.setState(st::kUploadArm);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kUploadEnd, ev::kBatchEnded); }, 60000));
+        rig.engine.setState(EngineState::UploadArm);
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 60000));
         EXPECT_LT(rig.loop.now() - start, 15000);
         EXPECT_EQ(rig.engine.uploadOutcome().result, c.result);
         EXPECT_FALSE(rig.engine.uploadOutcome().completed);
-        EXPECT_EQ(rig.engine.state(), st::kIdle);
+        EXPECT_EQ(rig.engine.state(), EngineState::Idle);
         Bytes written = rig.link.written;
         written.erase(written.begin(),
                       std::find_if(written.begin(), written.end(), [](auto b) { return b != ctl::C; }));
@@ -165,7 +163,7 @@ TEST_F(UploadTest, SenderSilentInTheMiddleOfABlockIsAskedAgainThenGivenUp) {
     stb.silentAfterBytesOfBlock = 300;
     const Millis start = loop.now();
     ASSERT_TRUE(runUpload());
-    EXPECT_TRUE(listener.has(st::kUploadReceive, ev::kReceiverSilent));
+    EXPECT_TRUE(listener.has(EngineState::UploadReceive, EngineEvent::ReceiverSilent));
     EXPECT_FALSE(engine.uploadOutcome().completed);
     // NAK for the broken block, then a NAK for every 3 s of silence.
     EXPECT_EQ(answers(), (Bytes{ctl::ACK, ctl::C, ctl::ACK, ctl::NAK, ctl::NAK, ctl::NAK, ctl::NAK, ctl::NAK,
@@ -207,8 +205,8 @@ TEST_F(UploadTest, OneLineErrorDoesNotEndTheUpload) {
             file[i] = (i % 3 == 0) ? ctl::STX : static_cast<std::uint8_t>(i);
         FakeSender stb(rig.link, file);
         c.setup(stb);
-        rig.engine.setState(st::kUploadArm);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kUploadEnd, ev::kBatchEnded); }, 60000));
+        rig.engine.setState(EngineState::UploadArm);
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 60000));
         EXPECT_TRUE(rig.engine.uploadOutcome().completed);
         EXPECT_TRUE(stb.finished);
         const auto got = rig.buffer->contents();
@@ -228,7 +226,7 @@ TEST_F(UploadTest, CopiesOfTheHeaderBlockRightBehindItAreNotAnswered) {
     // times; our one ACK answers them all. An answer to each copy would be
     // taken for the ACK of block 1.
     const Bytes file = patternBytes(3000);
-    engine.setState(st::kUploadArm);
+    engine.setState(EngineState::UploadArm);
     loop.advance(250);
     const Bytes header = headerFrame("curdb", "3000");
     Bytes copies = header;
@@ -246,7 +244,7 @@ TEST_F(UploadTest, CopiesOfTheHeaderBlockRightBehindItAreNotAnswered) {
 }
 
 TEST_F(UploadTest, HeaderBlockAgainAfterOurAckWasLostIsAcknowledged) {
-    engine.setState(st::kUploadArm);
+    engine.setState(EngineState::UploadArm);
     loop.advance(250);
     const Bytes header = headerFrame("curdb", "3000");
     link.send(header);
@@ -263,12 +261,12 @@ TEST_F(UploadTest, HeaderBlockAgainAfterOurAckWasLostIsAcknowledged) {
     link.send(header, engine.timeouts().duplicateGrace + 500);
     loop.advance(engine.timeouts().duplicateGrace + 510);
     EXPECT_EQ(link.written, Bytes{ctl::ACK});
-    EXPECT_EQ(engine.state(), st::kUploadReceive);
+    EXPECT_EQ(engine.state(), EngineState::UploadReceive);
 }
 
 TEST_F(UploadTest, DuplicateDataBlockIsNotStoredTwiceAndCostsNoRetry) {
     const Bytes file = patternBytes(6000);
-    engine.setState(st::kUploadArm);
+    engine.setState(EngineState::UploadArm);
     loop.advance(250);
     link.send(headerFrame("curdb", "6000"));
     loop.advance(10);
@@ -290,8 +288,8 @@ TEST_F(UploadTest, DuplicateDataBlockIsNotStoredTwiceAndCostsNoRetry) {
         loop.advance(engine.timeouts().duplicateGrace + 20);
     }
     EXPECT_EQ(link.written, Bytes(8, ctl::ACK));
-    EXPECT_EQ(listener.count(st::kUploadReceive, 2048 * 100 / 6000), 1);
-    EXPECT_EQ(engine.state(), st::kUploadReceive);
+    EXPECT_EQ(listener.count(EngineState::UploadReceive, 2048 * 100 / 6000), 1);
+    EXPECT_EQ(engine.state(), EngineState::UploadReceive);
 }
 
 TEST_F(UploadTest, ResentBlock255AfterTheSequenceWrappedIsADuplicate) {
@@ -312,8 +310,8 @@ TEST_F(UploadTest, HeaderWithSeveralPairsCompletesWhenTheFileEnds) {
         FakeSender stb(rig.link, file);
         stb.extraPairs = extra;
         const Millis start = rig.loop.now();
-        rig.engine.setState(st::kUploadArm);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kUploadEnd, ev::kBatchEnded); }, 20000));
+        rig.engine.setState(EngineState::UploadArm);
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 20000));
         EXPECT_LT(rig.loop.now() - start, 2000);
         EXPECT_TRUE(rig.engine.uploadOutcome().completed);
         EXPECT_GE(rig.engine.uploadOutcome().pairs, 2);
@@ -323,7 +321,7 @@ TEST_F(UploadTest, HeaderWithSeveralPairsCompletesWhenTheFileEnds) {
 }
 
 TEST_F(UploadTest, RequestsKeepTheirCadenceWhileTheConsoleTalks) {
-    engine.setState(st::kUploadArm);
+    engine.setState(EngineState::UploadArm);
     loop.advance(200);
     // Console text in small pieces every 30 ms for two seconds.
     for (int i = 0; i < 66; ++i) link.send(Bytes{'x', 'y'}, 30 * i + 5);
@@ -336,32 +334,32 @@ TEST_F(UploadTest, RequestsKeepTheirCadenceWhileTheConsoleTalks) {
 TEST_F(UploadTest, StartIsReportedAtTheReceiversFirstAnswer) {
     FakeSender stb(link, patternBytes(2000));
     stb.silent = true;
-    engine.setState(st::kUploadArm);
+    engine.setState(EngineState::UploadArm);
     loop.advance(3000);
-    EXPECT_FALSE(listener.has(st::kUploadArm, ev::kStarted));
+    EXPECT_FALSE(listener.has(EngineState::UploadArm, EngineEvent::Started));
     stb.silent = false;
-    ASSERT_TRUE(runUntilEvent(st::kUploadArm, ev::kStarted, 1000));
-    ASSERT_TRUE(runUntilEvent(st::kUploadEnd, ev::kBatchEnded, 10000));
-    EXPECT_EQ(listener.count(st::kUploadArm, ev::kStarted), 1);
+    ASSERT_TRUE(runUntilEvent(EngineState::UploadArm, EngineEvent::Started, 1000));
+    ASSERT_TRUE(runUntilEvent(EngineState::UploadEnd, EngineEvent::BatchEnded, 10000));
+    EXPECT_EQ(listener.count(EngineState::UploadArm, EngineEvent::Started), 1);
     EXPECT_TRUE(engine.uploadOutcome().completed);
 }
 
 TEST_F(UploadTest, FramesWithUnfittingSequenceBytesEndTheUploadAfterTen) {
-    engine.setState(st::kUploadArm);
+    engine.setState(EngineState::UploadArm);
     loop.advance(250);
     link.send(headerFrame("curdb", "5000"));
     loop.advance(10);
     link.written.clear();
     // Each garbled start is skipped until the line is quiet, then refused.
     for (int i = 0; i < 10; ++i) link.send(Bytes{ctl::STX, 0x33, 0x99}, 1 + i * 500);
-    ASSERT_TRUE(runUntilEvent(st::kUploadEnd, ev::kBatchEnded, 8000));
+    ASSERT_TRUE(runUntilEvent(EngineState::UploadEnd, EngineEvent::BatchEnded, 8000));
     EXPECT_EQ(engine.uploadOutcome().result, -3);
     EXPECT_EQ(link.written, Bytes(10, ctl::NAK));
 }
 
 TEST_F(UploadTest, StrayByteBetweenBlocksIsRefusedAndTheUploadGoesOn) {
     const Bytes file = patternBytes(3000);
-    engine.setState(st::kUploadArm);
+    engine.setState(EngineState::UploadArm);
     loop.advance(250);
     link.send(headerFrame("curdb", "3000"));
     loop.advance(10);
@@ -376,7 +374,7 @@ TEST_F(UploadTest, StrayByteBetweenBlocksIsRefusedAndTheUploadGoesOn) {
     link.send(Bytes(block2.begin(), block2.end()));
     loop.advance(10);
     EXPECT_EQ(link.written, (Bytes{ctl::NAK, ctl::ACK}));
-    EXPECT_EQ(engine.state(), st::kUploadReceive);
+    EXPECT_EQ(engine.state(), EngineState::UploadReceive);
 }
 
 TEST_F(UploadTest, WithoutHeaderBlockTheDataIsKeptButTheUploadIsNotComplete) {
@@ -389,7 +387,7 @@ TEST_F(UploadTest, WithoutHeaderBlockTheDataIsKeptButTheUploadIsNotComplete) {
 }
 
 TEST_F(UploadTest, Dc1IsAnsweredWithAck) {
-    engine.setState(st::kUploadArm);
+    engine.setState(EngineState::UploadArm);
     loop.advance(250);
     link.send(headerFrame("curdb", "3000"));
     loop.advance(10);
