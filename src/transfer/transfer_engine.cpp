@@ -376,6 +376,7 @@ CTransferEngine::SendResult CTransferEngine::sendDataBlock() {
         lastBlock_ = true;
         return SendResult::NotFull;
     }
+    if (blockIndex_ == 0) firstBlockSentAt_ = loop_.now();
     const auto frame = buildDataBlock(sequence_, std::span<const std::uint8_t>(data.data(), n));
     if (writeBytes(frame) < frame.size()) post(EngineState::DataWriteFailed, EngineEvent::WriteFailed);
     return n == kBlockData ? SendResult::Full : SendResult::NotFull;
@@ -434,6 +435,8 @@ void CTransferEngine::blockAcknowledged() {
 void CTransferEngine::stepSendingData() {
     std::uint8_t b = 0;
     if (!takeByte(b)) return;
+    if (b == ctl::C && blockIndex_ == 0 && loop_.now() - firstBlockSentAt_ >= timeouts_.firstBlockRepeatAfter)
+        b = ctl::NAK;
     if (b == ctl::ACK || b == ctl::NAK) {
         loop_.cancel(resumeTimer_);
         resumeTimer_ = 0;

@@ -139,6 +139,11 @@ struct EngineTimeouts {
     // A 'C' this long after the header block asks for it again (one that
     // crossed the block on the line comes within milliseconds).
     Millis headerRepeatAfter = 2000;
+    // A 'C' this long after data block 1 went out asks for it again: a
+    // standard receiver that found it bad asks with 'C' rather than NAK as
+    // long as it has no block yet (the block takes 90 ms on the line; a 'C'
+    // that crossed it comes sooner).
+    Millis firstBlockRepeatAfter = 150;
 };
 
 // What the last upload came to.
@@ -298,6 +303,7 @@ private:
     std::uint64_t announced_ = 0;  // length in the header block
     int repeats_ = 0;            // sends of the current block, EOT or header block after the first
     Millis headerSentAt_ = 0;
+    Millis firstBlockSentAt_ = 0;
 
     EventLoop::TimerId deadline_ = 0;
     EventLoop::TimerId pauseTimer_ = 0;  // 50 ms after the ACK of an InfoRecord

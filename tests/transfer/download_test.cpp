@@ -612,3 +612,30 @@ TEST_F(EngineTest, UploadCommandGoesByteByByte) {
     loop.advance(1);
     EXPECT_TRUE(done);
 }
+
+TEST_F(EngineTest, ReceiverAskingWithCForABadFirstBlockGetsItAgain) {
+    const Bytes file = patternBytes(3000);
+    openImage("fw.bin", file);
+    engine.setState(EngineState::WaitStart);
+    link.send(ctl::C);
+    loop.advance(5);
+    link.send(Bytes{ctl::ACK, ctl::C});
+    loop.advance(5);
+    ASSERT_EQ(link.writes.size(), 2u);  // header block, block 1
+    // A 'C' that crossed block 1 on the line: nothing goes again.
+    link.send(ctl::C, 20);
+    loop.advance(30);
+    EXPECT_EQ(link.writes.size(), 2u);
+    // A standard receiver that found block 1 bad asks with 'C' once more.
+    link.send(ctl::C, engine.timeouts().firstBlockRepeatAfter);
+    loop.advance(engine.timeouts().firstBlockRepeatAfter + 10);
+    ASSERT_EQ(link.writes.size(), 3u);
+    EXPECT_EQ(link.writes[2], link.writes[1]);
+    // Once a block is acknowledged a 'C' means nothing.
+    link.send(ctl::ACK);
+    loop.advance(500);
+    const std::size_t writes = link.writes.size();
+    link.send(ctl::C, 300);
+    loop.advance(400);
+    EXPECT_EQ(link.writes.size(), writes);
+}
