@@ -450,7 +450,10 @@ void CTransferEngine::stepSendingData() {
             blockAcknowledged();
         }
     } else if (b == ctl::NAK) {
-        if (++repeats_ > timeouts_.maxRepeats) {
+        // A receiver that takes the DC1 for a garbled block refuses it: the
+        // block it has goes again (it acknowledges the copy), which keeps it
+        // talking while the question is open and costs no repeat.
+        if (!heldAck_ && ++repeats_ > timeouts_.maxRepeats) {
             giveUp(EngineEvent::TooManyErrors);
             return;
         }

@@ -37,6 +37,7 @@ public:
     std::set<int> nakOnce;         // data blocks (1, 2, ... in order sent) refused once
     int nakTimes = 1;              // ... or this many times
     bool answerDc1 = true;         // ACK for a DC1 (a standard receiver ignores it)
+    bool nakDc1 = false;           // NAK for a DC1 after 1 s, as for a garbled block
 
     // What it saw.
     std::string headerName;
@@ -44,6 +45,7 @@ public:
     std::vector<std::uint8_t> data;       // data bytes of accepted blocks, padding included
     std::vector<std::uint8_t> sequences;  // sequence byte of every data block received
     int headerBlocks = 0;
+    int duplicates = 0;  // copies of the last accepted block
     int eots = 0;
     int dc1s = 0;
     int batchBlocks = 0;
@@ -56,6 +58,7 @@ private:
 
     ScriptedLink& link_;
     int blocksSeen_ = 0;
+    std::uint8_t lastAccepted_ = 0;
     std::map<int, int> naked_;
 };
 

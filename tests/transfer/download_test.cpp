@@ -639,3 +639,21 @@ TEST_F(EngineTest, ReceiverAskingWithCForABadFirstBlockGetsItAgain) {
     loop.advance(400);
     EXPECT_EQ(link.writes.size(), writes);
 }
+
+TEST_F(EngineTest, LongStopQuestionWithAReceiverThatRefusesDc1DoesNotEndTheDownload) {
+    const Bytes file = patternBytes(5000);
+    openImage("fw.bin", file);
+    FakeBootLoader stb(link);
+    stb.nakDc1 = true;
+    engine.setState(EngineState::WaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 2; }, 1000));
+    engine.requestStop();
+    loop.advance(30000);  // half a minute of DC1, NAK, block 2 again, ACK
+    EXPECT_GE(stb.dc1s, engine.timeouts().maxRepeats + 2);
+    EXPECT_GE(stb.duplicates, stb.dc1s - 1);  // the last NAK may still be on its way
+    EXPECT_EQ(engine.state(), EngineState::SendingData);
+    engine.cancelStopRequest();
+    ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded, 5000));
+    EXPECT_EQ(stb.data, padded(file));
+}
