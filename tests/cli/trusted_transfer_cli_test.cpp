@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -66,6 +67,35 @@ private slots:
         QCOMPARE(r.err, target + " exists; use --force to replace it.\n");
         QVERIFY(sim.waitEvent("console", 500).isEmpty());  // nothing was typed
         QCOMPARE(fileBytes(target), QByteArray("the previous backup"));
+    }
+
+    void existingTargetIsReplacedAfterYesOnTheTerminal_data() {
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("no") << QByteArray("n\n") << false;
+        QTest::newRow("yes") << QByteArray("y\n") << true;
+    }
+    void existingTargetIsReplacedAfterYesOnTheTerminal() {
+        QFETCH(QByteArray, answer);
+        QFETCH(bool, replaced);
+        if (QStandardPaths::findExecutable("script").isEmpty()) QSKIP("script(1) is not installed");
+        const QString target = dir.filePath("asked.irz");
+        QVERIFY(writeBytes(target, "the previous backup"));
+        SimProcess sim({"--rate", "0", "--start", "app"});
+        // script(1) gives the program a terminal and passes our answer on.
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DORVANE_TIMEOUTS", kShortTimeouts);
+        p.setProcessEnvironment(env);
+        p.start("script", {"-qec", QStringLiteral(DORVANE_BIN_DIR "/dorvane upload --port %1 %2").arg(sim.path(), target),
+                           "/dev/null"});
+        QVERIFY(p.waitForStarted(5000));
+        QByteArray shown;
+        QTRY_VERIFY_WITH_TIMEOUT((shown += p.readAllStandardOutput()).contains("Replace it? [y/N]"), 5000);
+        p.write(answer);
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitCode(), replaced ? 0 : 1);
+        QCOMPARE(fileBytes(target).startsWith("IRZ"), replaced);
     }
 
     void filesNoBootLoaderTakesAreRefusedBeforeThePort() {
