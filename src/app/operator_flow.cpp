@@ -201,10 +201,14 @@ void OperatorFlow::cancel() {
         return;
     }
     if (!busy_) return;
+    // A receiver that may still write its memory is left alone: no link
+    // test until the next transfer.
+    const bool writing = engine_.receiverWriting();
     view_.appendLog("Transferring canceled!");
     stopBlink();
     endTransfer();
-    engine_.startLinkPoll();
+    if (writing) engine_.stopLinkPoll();
+    else engine_.startLinkPoll();
     finish(TransferOutcome::Canceled);
 }
 
