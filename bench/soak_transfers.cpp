@@ -205,7 +205,7 @@ int main(int argc, char** argv) {
         } else {
             std::fprintf(stderr, "cycle %d: %s: %s\n", cycle, up.c_str(), view.lastMessage.c_str());
         }
-        if (engine.state() != engine_state::kIdle || flow.busy()) ++stuck;
+        if (engine.state() != EngineState::Idle || flow.busy()) ++stuck;
         if (cycle == 0) {
             rssFirst = statusKb("VmRSS");
             heapFirst = heapInUse();

@@ -111,6 +111,9 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     connect(&port_, &CSerialPort::failed, this, &CMainDialog::onPortFailed);
     figuresTimer_.setInterval(1000);
     connect(&figuresTimer_, &QTimer::timeout, this, &CMainDialog::showTransferFigures);
+    // The receive queue overflowed: bytes were lost (the command line says
+    // the same on standard error).
+    connect(&port_, &CSerialPort::bufferFull, this, [this] { appendLog(QStringLiteral("buff full")); });
 
     openPort();
     flow_->start();
@@ -556,6 +559,11 @@ void CMainDialog::setPortLamp(bool on) {
 }
 
 void CMainDialog::onPortLampClicked() {
+    // The port stays as it is under a running transfer, as with Configure.
+    if (busy()) {
+        prompts_->message(this, QStringLiteral("You can't disconnect Serial port on downloading..."));
+        return;
+    }
     if (port_.isOpen()) {
         setPortLamp(false);
         port_.close();

@@ -17,7 +17,8 @@ const Command& downloadCommand() {
     static const Command command{
         "download", "download [--port PORT] [--forced] [--json] [--trace TRACE] FILE",
         "Downloads an image or channel-data file into the STB. Arm it with the STB\n"
-        "switched off, then switch the STB on. --forced skips the buyer check.\n"
+        "switched off, then switch the STB on. --forced skips the buyer check and\n"
+        "the 64 MiB bound; an empty file is never sent.\n"
         "PORT defaults to the port configured in the window, else the first USB\n"
         "serial adapter. The log goes to standard output, errors to standard error\n"
         "(\"dorvane: ...\"), progress to standard error (a line that redraws itself on\n"

@@ -38,7 +38,15 @@ namespace dorvane::cli {
 namespace {
 
 volatile std::sig_atomic_t gInterrupted = 0;
-extern "C" void onInterrupt(int) { gInterrupted = 1; }
+extern "C" void onInterrupt(int signal) { gInterrupted = signal; }
+
+bool standardInputIsTerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stdin)) != 0;
+#else
+    return isatty(STDIN_FILENO) == 1;
+#endif
+}
 
 bool standardErrorIsTerminal() {
 #ifdef _WIN32
@@ -52,7 +60,7 @@ bool standardErrorIsTerminal() {
 constexpr char kWindowApplication[] = "Dorvane_QX";
 
 // Time limits can be shortened for tests and trials:
-// DORVANE_TIMEOUTS="start=2000,reply=3000,batch=1000,writing=5000,first=3000" (milliseconds).
+// DORVANE_TIMEOUTS="start=2000,reply=3000,batch=1000,writing=5000,first=3000,silence=1000" (milliseconds).
 void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
     const char* text = std::getenv("DORVANE_TIMEOUTS");
     if (!text) return;
@@ -68,6 +76,7 @@ void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
         else if (key == QLatin1String("batch")) engine.batchAck = v;
         else if (key == QLatin1String("writing")) engine.writing = v;
         else if (key == QLatin1String("first")) engine.firstBlock = v;
+        else if (key == QLatin1String("silence")) engine.uploadSilence = v;
     }
 }
 
@@ -183,6 +192,8 @@ std::optional<TransferRequest> parseTransferArguments(const QStringList& args, T
             request.trace = args[++i];
         } else if (a.startsWith(QLatin1String("--trace="))) {
             request.trace = a.mid(8);
+        } else if (a == QLatin1String("--force") && kind == TransferRequest::Kind::Upload) {
+            request.force = true;
         } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
             *status = usageError(command, QStringLiteral("unknown option %1").arg(a));
             return std::nullopt;
@@ -198,6 +209,47 @@ std::optional<TransferRequest> parseTransferArguments(const QStringList& args, T
     request.file = std::filesystem::absolute(std::filesystem::path(files.first().toStdU16String()));
     return request;
 }
+
+namespace {
+
+// A download's file is checked before the port is touched: a file that
+// cannot be opened, is empty, or is larger than any image.
+bool downloadFileAcceptable(const TransferRequest& request, OperatorView& view) {
+    CImageFile probe;
+    FileError error;
+    if (!probe.openForRead(request.file, error)) {
+        view.showMessage(error.message());
+        return false;
+    }
+    if (const auto problem = downloadSizeProblem(probe.length(), request.forced)) {
+        view.showMessage(*problem);
+        return false;
+    }
+    return true;
+}
+
+// An upload replaces an existing file only when asked to with --force or
+// when the user says yes on the terminal.
+bool overwriteConfirmed(const TransferRequest& request) {
+    std::error_code ec;
+    if (request.force || !std::filesystem::exists(request.file, ec) || std::filesystem::is_directory(request.file, ec))
+        return true;
+    const std::string name = utf8Path(request.file);
+    if (!standardInputIsTerminal()) {
+        std::fprintf(stderr, "dorvane: %s exists; use --force to replace it.\n", name.c_str());
+        return false;
+    }
+    std::fprintf(stderr, "%s exists. Replace it? [y/N] ", name.c_str());
+    std::fflush(stderr);
+    char answer[16] = {};
+    if (!std::fgets(answer, sizeof answer, stdin)) return false;
+    return answer[0] == 'y' || answer[0] == 'Y';
+}
+
+// The exit status of a transfer ended by a signal: 128 + its number.
+int interruptedStatus(int signal) { return 128 + signal; }
+
+}  // namespace
 
 int runTransfer(const TransferRequest& request) {
     FlowTimes flowTimes;
@@ -215,6 +267,7 @@ int runTransfer(const TransferRequest& request) {
     line.addObserver(&monitor);
     const ObserverScope monitorScope{line, &monitor};
 
+
     // Start-up as the window does it: open the port, then the link poll.
     PortChoice choice{request.port, {}};
     if (choice.name.isEmpty())
@@ -227,6 +280,16 @@ int runTransfer(const TransferRequest& request) {
     else report = std::make_unique<TextReport>(console, context, standardErrorIsTerminal());
     ReportingView& view = *report;
     OperatorFlow flow(loop, engine, line, image, *buffer, view, flowTimes);
+
+    // The file is checked before the port.
+    if (request.kind == TransferRequest::Kind::Download && !downloadFileAcceptable(request, view)) {
+        view.transferEnded(TransferOutcome::NotStarted);
+        return kExitFailure;
+    }
+    if (request.kind == TransferRequest::Kind::Upload && !overwriteConfirmed(request)) {
+        view.transferEnded(TransferOutcome::NotStarted);
+        return kExitFailure;
+    }
 
     QObject::connect(&port, &CSerialPort::bufferFull, [&view] { view.showMessage("buff full"); });
     QObject::connect(&port, &CSerialPort::failed, [&port, &view, portName](const QString& message) {
@@ -281,13 +344,20 @@ int runTransfer(const TransferRequest& request) {
     }
 
     gInterrupted = 0;
+    int interruptedBy = 0;
     const auto oldInt = std::signal(SIGINT, onInterrupt);
     const auto oldTerm = std::signal(SIGTERM, onInterrupt);
     QTimer interruptWatch;
     QObject::connect(&interruptWatch, &QTimer::timeout, [&] {
         if (!gInterrupted) return;
+        const int signal = gInterrupted;
         gInterrupted = 0;
-        if (flow.busy() || flow.starting()) flow.cancel();
+        if (!flow.interrupt()) {
+            view.showMessage("The STB is writing its memory! Do not switch it off until its own display says it is "
+                             "done. Ctrl-C again stops waiting for it.");
+            return;
+        }
+        interruptedBy = signal;
         if (!console.ended()) view.transferEnded(TransferOutcome::Canceled);
     });
     interruptWatch.start(100);
@@ -307,6 +377,7 @@ int runTransfer(const TransferRequest& request) {
     std::signal(SIGTERM, oldTerm);
     if (trace) trace->flush();
     port.close();
+    if (interruptedBy != 0) return interruptedStatus(interruptedBy);
     return console.outcome() == TransferOutcome::Succeeded ? kExitOk : kExitFailure;
 }
 

@@ -133,7 +133,7 @@ private slots:
         QVERIFY(writeBytes(target, "previous backup"));
         // The console echoes the command and says something first.
         SimProcess sim({"--rate", "0", "--start", "app", "--echo", "--upload-file", dir.filePath("blob.irz")});
-        const CliRun r = runCli({"upload", "--port", sim.path(), target});
+        const CliRun r = runCli({"upload", "--force", "--port", sim.path(), target});
         QCOMPARE(r.status, 0);
         QStringList lines = r.outLines();
         QVERIFY2(lines.takeLast().startsWith("Transfer succeeded: 70000 bytes in "), qPrintable(r.out));
@@ -151,7 +151,7 @@ private slots:
         const QString target = dir.filePath("untouched.irz");
         QVERIFY(writeBytes(target, "keep me"));
         SimProcess sim({"--rate", "0"});
-        const CliRun r = runCli({"upload", "--port", sim.path(), target});
+        const CliRun r = runCli({"upload", "--force", "--port", sim.path(), target});
         QCOMPARE(r.status, 1);
         QCOMPARE(r.err, QStringLiteral("dorvane: Before upload start, You should turn on the Power of STB and activate "
                                        "'PC COM' item in 'Software Transfer' menu\n"));
@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(down.status, 0);
         QVERIFY(!sim.waitEvent("application", 5000).isEmpty());
         const QString target = dir.filePath("demo.irz");
-        const CliRun up = runCli({"upload", "--port", sim.path(), target});
+        const CliRun up = runCli({"upload", "--force", "--port", sim.path(), target});
         QCOMPARE(up.status, 0);
         QVERIFY(fileBytes(target).startsWith("IRZ"));
     }

@@ -43,7 +43,7 @@ expect "--help --version channels check demo-data download import inspect ports 
 expect "demo-data download" d
 # Options of each command, from its usage line.
 expect "--forced --help --json --port --trace" download --
-expect "--help --json --port --trace" upload --
+expect "--force --help --json --port --trace" upload --
 expect "--full --help --seed" demo-data x.irz --
 expect "--csv --help --json" channels --
 # Port names after --port, in both spellings.
