@@ -82,7 +82,7 @@ void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
 
 // An observer of the line for as long as the scope lasts.
 struct ObserverScope {
-    ObserverScope(TracingLink& line, LineObserver* observer) : line(line), observer(observer) {}
+    ObserverScope(TracingLink& on, LineObserver* who) : line(on), observer(who) {}
     ~ObserverScope() { line.removeObserver(observer); }
     ObserverScope(const ObserverScope&) = delete;
     ObserverScope& operator=(const ObserverScope&) = delete;
@@ -90,45 +90,27 @@ struct ObserverScope {
     LineObserver* observer;
 };
 
-// The window's log, boxes and progress, as text.
+// The end of the session and the upload's target; the report (TextReport
+// or JsonReport) in front of it shows everything else.
 class ConsoleView : public OperatorView {
 public:
-    explicit ConsoleView(std::filesystem::path uploadTarget)
-        : target_(std::move(uploadTarget)), progressOnTerminal_(standardErrorIsTerminal()) {}
-    ~ConsoleView() override { clearStatus(); }
+    explicit ConsoleView(std::filesystem::path uploadTarget) : target_(std::move(uploadTarget)) {}
 
-    void appendLog(const std::string& line) override {
-        clearStatus();
-        std::fputs(line.c_str(), stdout);
-        std::fputc('\n', stdout);
-        std::fflush(stdout);
-    }
-    void showMessage(const std::string& text) override {
-        clearStatus();
-        std::fputs(text.c_str(), stderr);
-        std::fputc('\n', stderr);
-        std::fflush(stderr);
-    }
+    // The report in front of this view prints the texts and the progress.
+    void appendLog(const std::string&) override {}
+    void showMessage(const std::string&) override {}
     // Nothing is asked on the command line; a stop comes from SIGINT.
     bool askYesNo(const std::string&) override { return false; }
-
-    void setProgress(int, const std::string& text) override { updateStatus(progress_ = text); }
-    void setProgressText(const std::string& text) override { updateStatus(progress_ = text); }
-    void setElapsedText(const std::string& text) override {
-        elapsed_ = text;
-        updateStatus(progress_);
-    }
-    void setThroughputText(const std::string& text) override {
-        throughput_ = text;
-        updateStatus(progress_);
-    }
+    void setProgress(int, const std::string&) override {}
+    void setProgressText(const std::string&) override {}
+    void setElapsedText(const std::string&) override {}
+    void setThroughputText(const std::string&) override {}
     void setDownloadButtonText(const std::string&) override {}
     void setUploadButtonText(const std::string&) override {}
     void setPowerLamp(bool) override {}
     std::optional<std::filesystem::path> chooseUploadTarget() override { return target_; }
 
     void transferEnded(TransferOutcome outcome) override {
-        clearStatus();
         outcome_ = outcome;
         ended_ = true;
         QCoreApplication::exit(0);
@@ -138,26 +120,7 @@ public:
     TransferOutcome outcome() const { return outcome_; }
 
 private:
-    void updateStatus(const std::string& text) {
-        if (!progressOnTerminal_) return;
-        std::string line = text;
-        if (!elapsed_.empty()) line += "  " + elapsed_;
-        if (!throughput_.empty()) line += "  " + throughput_;
-        std::fprintf(stderr, "\r\033[K%s", line.c_str());
-        std::fflush(stderr);
-        statusShown_ = !line.empty();
-    }
-    void clearStatus() {
-        if (!statusShown_) return;
-        std::fputs("\r\033[K", stderr);
-        std::fflush(stderr);
-        statusShown_ = false;
-    }
-
     std::filesystem::path target_;
-    bool progressOnTerminal_;
-    bool statusShown_ = false;
-    std::string progress_, elapsed_, throughput_;
     bool ended_ = false;
     TransferOutcome outcome_ = TransferOutcome::NotStarted;
 };

@@ -20,8 +20,8 @@ struct TransferRequest {
 };
 
 // Runs one transfer through the operator flow that the window uses, with
-// the log on standard output, message boxes on standard error and progress
-// on standard error while it is a terminal. Returns the exit status.
+// the log on standard output, errors on standard error and progress on
+// standard error (or everything as JSON lines). Returns the exit status.
 int runTransfer(const TransferRequest& request);
 
 // Parses "[--port P] [--forced] [--json] [--trace TRACE] FILE" for a
