@@ -40,7 +40,8 @@ void printHelp(QTextStream& stream) {
             stream << "      " << line << "\n";
         stream << "\n";
     }
-    stream << "Exit status: 0 on success, 1 on a failure, 2 on bad usage." << Qt::endl;
+    stream << "Exit status: 0 on success, 1 on a failure, 2 on bad usage, 130 when a transfer was\n"
+              "interrupted (Ctrl-C)." << Qt::endl;
 }
 
 }  // namespace
