@@ -43,7 +43,7 @@ expect "--help --version channels check demo-data download import inspect ports 
 expect "demo-data download" d
 # Options of each command, from its usage line.
 expect "--forced --help --port" download --
-expect "--help --port" upload --
+expect "--force --help --port" upload --
 expect "--full --help --seed" demo-data x.irz --
 expect "--csv --help --json" channels --
 # Port names after --port, in both spellings.
