@@ -1,6 +1,9 @@
 # Two commands set everything up on a fresh Debian machine:
 #   make run    installs what is missing, builds, runs the program
 #   make test   installs what is missing, builds, runs every test
+# and two more for installing it:
+#   make package       the Debian package, in PACKAGE_DIR
+#   make test-package  installs that package into a clean Debian root and runs it
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
@@ -21,7 +24,9 @@ configure: deps $(BUILD_DIR)/build.ninja
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-run: build
+# Builds only the three programs the demo runs.
+run: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target Dorvane_QX dorvane dorvane-sim
 	@scripts/run-demo $(BUILD_DIR)
 
 test: build
@@ -90,3 +95,17 @@ fuzz: fuzz-build
 
 fuzz-smoke: fuzz-build
 	@scripts/run-fuzzers $(FUZZ_DIR) $(FUZZ_SMOKE_SECONDS)
+
+# The Debian package, built in a tree of its own with Debian's hardening
+# flags; scripts/build-package checks it (desktop entry, metainfo, lintian).
+.PHONY: package test-package
+PACKAGE_DIR ?= build-package
+
+package: deps
+	@scripts/install-package-deps
+	@scripts/build-package $(PACKAGE_DIR)
+
+# Installs the package with apt-get into a fresh Debian root (made once with
+# mmdebstrap, kept in PACKAGE_DIR/root-cache) and runs it there.
+test-package: package
+	@scripts/test-package $(PACKAGE_DIR)

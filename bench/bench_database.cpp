@@ -46,34 +46,32 @@ int main(int argc, char** argv) {
     std::vector<std::uint8_t> packed(header.payloadSize + header.payloadSize / 16 + 67);
     std::vector<lzo_align_t> work(LZO1X_1_MEM_COMPRESS / sizeof(lzo_align_t) + 1);
 
+    // The two are timed one run each, in turn, and the fastest run of each
+    // counts: on a busy machine the minimum is what the code costs.
     double best[2] = {1e9, 1e9};
     std::size_t check = 0;
-    for (int round = 0; round < kRounds; ++round) {
+    const int runs = iterations * kRounds;
+    for (int run = 0; run < runs; ++run) {
         auto start = Clock::now();
-        for (int i = 0; i < iterations; ++i) {
-            if (unpackBackup(*db, blob) != kUnpackOk || packBackup(*db, *out) != kPackOk) return 1;
-            check += out->length();
-        }
-        best[0] = std::min(best[0], seconds(Clock::now() - start) / iterations);
+        if (unpackBackup(*db, blob) != kUnpackOk || packBackup(*db, *out) != kPackOk) return 1;
+        check += out->length();
+        best[0] = std::min(best[0], seconds(Clock::now() - start));
 
         start = Clock::now();
-        for (int i = 0; i < iterations; ++i) {
-            lzo_uint produced = payload.size();
-            if (lzo1x_decompress_safe(blob.data() + kBlobHeaderSize, compressedSize, payload.data(), &produced,
-                                      nullptr) != LZO_E_OK)
-                return 1;
-            lzo_uint packedSize = 0;
-            if (lzo1x_1_compress(payload.data(), produced, packed.data(), &packedSize, work.data()) != LZO_E_OK)
-                return 1;
-            check += packedSize;
-        }
-        best[1] = std::min(best[1], seconds(Clock::now() - start) / iterations);
+        lzo_uint produced = payload.size();
+        if (lzo1x_decompress_safe(blob.data() + kBlobHeaderSize, compressedSize, payload.data(), &produced, nullptr) !=
+            LZO_E_OK)
+            return 1;
+        lzo_uint packedSize = 0;
+        if (lzo1x_1_compress(payload.data(), produced, packed.data(), &packedSize, work.data()) != LZO_E_OK) return 1;
+        check += packedSize;
+        best[1] = std::min(best[1], seconds(Clock::now() - start));
     }
 
     std::printf("full receiver-shaped blob: payload %u bytes, compressed %zu bytes (check %zu)\n", header.payloadSize,
                 compressedSize, check % 1000);
     std::printf("unpack + pack            : %8.3f ms\n", best[0] * 1e3);
     std::printf("LZO decompress + compress: %8.3f ms\n", best[1] * 1e3);
-    std::printf("ratio                    : %8.2f (goal <= 1.5)\n", best[0] / best[1]);
+    std::printf("ratio                    : %8.2f (goal <= 1.3)\n", best[0] / best[1]);
     return 0;
 }

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QRadioButton>
 
+#include "database/channel_data_document.h"
 #include "database/backup_blob.h"
 #include "database/demo_data.h"
 #include "editor/receiver_data_dialog.h"
@@ -53,18 +54,19 @@ int main(int argc, char** argv) {
 
     auto source = std::make_unique<ReceiverDatabase>();
     fillFullDatabase(*source, 1);
-    auto buffer = std::make_unique<ChannelDataBuffer>();
+    ChannelDataDocument document;
+    ChannelDataBuffer* buffer = &document.buffer();
     if (packBackup(*source, *buffer) != kPackOk) {
         std::fprintf(stderr, "cannot build the blob\n");
         return 1;
     }
-    auto db = std::make_unique<ReceiverDatabase>();
+    ReceiverDatabase* db = &document.database();
 
     // Open: construct, unpack, list everything, show and paint once.
     int listed = 0;
     double firstOpen = 0;
     const double open = bestOf(kRounds, [&] {
-        CReceiverDataDialog dialog(*db, *buffer);
+        CReceiverDataDialog dialog(document);
         if (!dialog.initialise()) std::abort();
         dialog.show();
         QApplication::processEvents();
@@ -75,7 +77,7 @@ int main(int argc, char** argv) {
     });
 
     // Re-sort by name, and back to channel order in between.
-    CReceiverDataDialog dialog(*db, *buffer);
+    CReceiverDataDialog dialog(document);
     if (!dialog.initialise()) std::abort();
     dialog.show();
     QApplication::processEvents();

@@ -142,8 +142,9 @@ int main(int argc, char** argv) {
     CImageFile current;
     CountingView view;
     view.target = target.toStdString();
-    CTransferEngine engine(loop, serial, current, channelDataBuffer());
-    OperatorFlow flow(loop, engine, serial, current, channelDataBuffer(), view);
+    const auto buffer = std::make_unique<ChannelDataBuffer>();
+    CTransferEngine engine(loop, serial, current, *buffer);
+    OperatorFlow flow(loop, engine, serial, current, *buffer, view);
     if (!serial.open(port)) {
         std::fprintf(stderr, "soak: cannot open %s\n", qPrintable(port));
         return 1;
@@ -198,13 +199,13 @@ int main(int argc, char** argv) {
         const std::string up = std::string("upload ") + (view.outcome ? outcomeName(*view.outcome) : "stuck");
         ++outcomes[up];
         if (view.outcome == TransferOutcome::Succeeded) {
-            const auto kept = channelDataBuffer().contents();
+            const auto kept = buffer->contents();
             if (fileBytes(target) != QByteArray(reinterpret_cast<const char*>(kept.data()), static_cast<int>(kept.size())))
                 ++wrongBytes;
         } else {
             std::fprintf(stderr, "cycle %d: %s: %s\n", cycle, up.c_str(), view.lastMessage.c_str());
         }
-        if (engine.state() != engine_state::kIdle || flow.busy()) ++stuck;
+        if (engine.state() != EngineState::Idle || flow.busy()) ++stuck;
         if (cycle == 0) {
             rssFirst = statusKb("VmRSS");
             heapFirst = heapInUse();

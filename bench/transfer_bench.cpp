@@ -178,7 +178,7 @@ int main(int argc, char* argv[]) {
     {
         Sim sim({"--rate", "115200", "--start", "app", "--upload-file", blobPath, "--no-stdin"});
         const QString target = work.filePath("backup.irz");
-        const Run r = runProgram(binDir + "/dorvane", {"upload", "--port", sim.path(), target}, 300000);
+        const Run r = runProgram(binDir + "/dorvane", {"upload", "--force", "--port", sim.path(), target}, 300000);
         const auto header = sim.eventTime("upload header", 5000);
         const auto end = sim.eventTime("upload done", 5000);
         QFile saved(target);

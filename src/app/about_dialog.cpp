@@ -12,7 +12,6 @@ namespace dorvane {
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Dorvane_QX"));
-    setFixedSize(dialogUnits(235, 55).size());
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/art/icon_256.png")).pixmap(32, 32));
@@ -31,15 +30,28 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     const QRect versionPlace = dialogUnits(81, 10, 83, 8).adjusted(0, -2, 0, 2);
     version_->setGeometry(versionPlace.translated(std::max(0, name->geometry().right() + 6 - versionPlace.left()), 0));
     version_->setText(QString::fromStdString(aboutVersionLine()));
+    version_->resize(version_->size().expandedTo(version_->sizeHint()));
 
     auto* blurb = new QLabel(QStringLiteral("Service tool for digital satellite receivers:\n"
                                             "firmware download and channel data backup."),
                              this);
     blurb->setGeometry(dialogUnits(40, 25, 178, 17).adjusted(0, -1, 20, 4));
+    // However wide the desktop's font sets it.
+    blurb->resize(std::max(blurb->width(), blurb->sizeHint().width()), std::max(blurb->height(), blurb->sizeHint().height()));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setDefault(true);
     ok->setGeometry(dialogUnits(178, 7, 50, 14));
+    ok->resize(ok->size().expandedTo(ok->sizeHint()));
+
+    // The box grows with its texts; the template's size is the least.
+    const QRect least = dialogUnits(235, 55);
+    const int margin = dialogUnitsX(7);
+    const int width = std::max({least.width(), blurb->geometry().right() + 1 + margin,
+                                version_->geometry().right() + 1 + margin + ok->width() + margin});
+    const int height = std::max(least.height(), blurb->geometry().bottom() + 1 + dialogUnitsY(6));
+    ok->move(width - margin - ok->width(), ok->y());
+    setFixedSize(width, height);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -9,13 +9,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QSaveFile>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
 #include <QWindow>
+
+#include <array>
+#include <functional>
 
 #include "app/dialog_units.h"
 #include "app/path_text.h"
+#include "app/operator_advice.h"
+#include "serial/port_diagnosis.h"
 #include "app/serial_config_dialog.h"
 #include "app/settings.h"
 #include "app/version.h"
@@ -45,7 +53,8 @@ const QString kGreenLamp = QStringLiteral(":/art/lamp_green.png");
 const QString kGreyLamp = QStringLiteral(":/art/lamp_grey.png");
 const QString kTitleStrip = QStringLiteral(":/art/title_strip.png");
 
-const QString kOpenFilter = QStringLiteral("Image or Binary Files (*.img *.bin);;Channel Data (*irz)");
+const QString kOpenFilter =
+    QStringLiteral("Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)");
 const QString kUploadFilter = QStringLiteral("Channel Data (*irz)");
 
 // Colours of the panel's own texts and fields (the skin is dark).
@@ -60,7 +69,6 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 CMainDialog::CMainDialog(Options options, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
       options_(std::move(options)),
-      buffer_(channelDataBuffer()),
       loop_(std::make_unique<QtEventLoop>()),
       portName_(options_.portName) {
     if (options_.prompts) {
@@ -69,8 +77,13 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
         ownPrompts_ = std::make_unique<DialogPrompts>();
         prompts_ = ownPrompts_.get();
     }
-    engine_ = std::make_unique<CTransferEngine>(*loop_, port_, image_, buffer_, options_.engineTimeouts);
-    flow_ = std::make_unique<OperatorFlow>(*loop_, *engine_, port_, image_, buffer_,
+    line_ = std::make_unique<TracingLink>(port_, *loop_);
+    engine_ = std::make_unique<CTransferEngine>(*loop_, *line_, image_, document_.buffer(), options_.engineTimeouts);
+    monitor_ = std::make_unique<TransferMonitor>(*loop_, [this] { return engine_->expiredWaits(); });
+    line_->addObserver(monitor_.get());
+    trace_.setRecording(false);
+    line_->addObserver(&trace_);
+    flow_ = std::make_unique<OperatorFlow>(*loop_, *engine_, *line_, image_, document_.buffer(),
                                            static_cast<OperatorView&>(*this), options_.flowTimes);
 
     // The skin and the shape cut from it (everything but the key green).
@@ -81,7 +94,9 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     setWindowTitle(QStringLiteral("Dorvane_QX"));
     setAttribute(Qt::WA_NoSystemBackground, true);
     QFont font;
-    font.setFamilies({QStringLiteral("Segoe UI"), QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    // The desktop's own font first, at the size the skin is drawn for.
+    font.setFamilies({QApplication::font().family(), QStringLiteral("Segoe UI"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans")});
     font.setPixelSize(11);
     setFont(font);
     setFixedSize(skin_.isNull() ? dialogUnits(280, 255).size() : skin_.size());
@@ -95,6 +110,11 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     retryTimer_.setInterval(options_.portRetryMs);
     connect(&retryTimer_, &QTimer::timeout, this, &CMainDialog::onPortRetry);
     connect(&port_, &CSerialPort::failed, this, &CMainDialog::onPortFailed);
+    figuresTimer_.setInterval(1000);
+    connect(&figuresTimer_, &QTimer::timeout, this, &CMainDialog::showTransferFigures);
+    // The receive queue overflowed: bytes were lost (the command line says
+    // the same on standard error).
+    connect(&port_, &CSerialPort::bufferFull, this, [this] { appendLog(QStringLiteral("buff full")); });
 
     openPort();
     flow_->start();
@@ -102,9 +122,12 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
 
 CMainDialog::~CMainDialog() {
     retryTimer_.stop();
-    // The flow and the engine go before the port and the event loop they use.
+    // The flow and the engine go before the line, the port and the event
+    // loop they use.
+    figuresTimer_.stop();
     flow_.reset();
     engine_.reset();
+    line_.reset();
     port_.close();
 }
 
@@ -203,11 +226,11 @@ void CMainDialog::buildControls() {
     controls_[kFilePath] = filePathEdit_;
     label(QStringLiteral("File Name :"), dialogUnits(16, 74, 41, 8));
 
-    label(QStringLiteral("Elapsed :"), dialogUnits(15, 103, 31, 8));
+    elapsedLabel_ = label(QStringLiteral("Elapsed :"), dialogUnits(15, 103, 31, 8));
     // Wide enough for "00:00" in this font.
     elapsed_ = field(kElapsed, QStringLiteral("00:00"), dialogUnits(46, 103, 19, 11).adjusted(0, 0, 8, 0),
                      Qt::AlignHCenter);
-    label(QStringLiteral("Throughput :"), dialogUnits(90, 103, 42, 8));
+    throughputLabel_ = label(QStringLiteral("Throughput :"), dialogUnits(90, 103, 42, 8));
     throughput_ = field(kThroughput, QString(), dialogUnits(139, 103, 41, 11), Qt::AlignRight);
 
     configureButton_ = makeTextButton(kConfigure, QStringLiteral("Configure"), QStringLiteral("Configure"),
@@ -225,6 +248,8 @@ void CMainDialog::buildControls() {
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     log_->setUniformItemSizes(true);
     log_->setFocusPolicy(Qt::NoFocus);
+    log_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(log_, &QWidget::customContextMenuRequested, this, &CMainDialog::onLogMenu);
     controls_[kLog] = log_;
 
     titleButton_ = new CSkinButton(QString::fromStdString(titleText()), this);
@@ -239,7 +264,7 @@ void CMainDialog::buildControls() {
     powerLamp_ = makeLamp(kPowerLamp, dialogUnits(94, 209, 10, 12));
     powerLamp_->setToolTip(QStringLiteral("STB power: green while the STB's application answers"));
     powerLamp_->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    label(QStringLiteral("STB Power"), dialogUnits(55, 209, 37, 8));
+    powerLabel_ = label(QStringLiteral("STB Power"), dialogUnits(55, 209, 37, 8));
 
     editorButton_ = makeTextButton(kEditor, QStringLiteral("Edit"), QStringLiteral("editor"),
                                    dialogUnits(192, 169, 46, 25));
@@ -248,13 +273,11 @@ void CMainDialog::buildControls() {
     forced_ = new QCheckBox(QStringLiteral("Forced download"), this);
     forced_->setPalette(labelPalette);
     forced_->setGeometry(dialogUnits(118, 208, 67, 15).translated(-6, 0));
-    QFont small = font();
-    small.setPixelSize(10);
-    forced_->setFont(small);
     forced_->setEnabled(false);
     forced_->setToolTip(QStringLiteral("Download even when the STB's buyer code does not match the image"));
     controls_[kForced] = forced_;
 
+    fitRows();
     showPortName();
 
     connect(minimizeButton_, &QPushButton::clicked, this, &CMainDialog::onMinimizeClicked);
@@ -315,6 +338,86 @@ void CMainDialog::appendLog(const QString& line) {
     log_->addItem(line);
     log_->setCurrentRow(log_->count() - 1, QItemSelectionModel::NoUpdate);
     log_->scrollToBottom();
+}
+
+namespace {
+
+// The font at the largest pixel size, from the base's down to 8, at which
+// needed() fits into room.
+QFont fittingFont(QFont font, int room, const std::function<int(const QFontMetrics&)>& needed) {
+    for (int size = font.pixelSize(); size > 8; --size) {
+        font.setPixelSize(size);
+        if (needed(QFontMetrics(font)) <= room) return font;
+    }
+    font.setPixelSize(8);
+    return font;
+}
+
+}  // namespace
+
+void CMainDialog::fitRows() {
+    // Both rows live in the left panel of the skin, between these edges.
+    const int left = dialogUnitsX(15);
+    const int right = dialogUnitsX(180);
+    constexpr int kGap = 3;        // between a label and its field or lamp
+    constexpr int kGroupGap = 8;   // between one label's group and the next
+    constexpr int kFieldPad = 6;   // a sunken field's frame and margin
+
+    // Elapsed and throughput: the label, its field wide enough for the
+    // widest value ("59:59", a full line's "1036800 bps").
+    const auto statusWidths = [&](const QFontMetrics& fm) {
+        return std::array<int, 4>{fm.horizontalAdvance(elapsedLabel_->text()),
+                                  fm.horizontalAdvance(QStringLiteral("59:59")) + kFieldPad,
+                                  fm.horizontalAdvance(throughputLabel_->text()),
+                                  fm.horizontalAdvance(QStringLiteral("1036800 bps")) + kFieldPad};
+    };
+    const QFont statusFont = fittingFont(font(), right - left, [&](const QFontMetrics& fm) {
+        const auto w = statusWidths(fm);
+        return w[0] + kGap + w[1] + kGroupGap + w[2] + kGap + w[3];
+    });
+    for (QWidget* w : {static_cast<QWidget*>(elapsedLabel_), static_cast<QWidget*>(elapsed_),
+                       static_cast<QWidget*>(throughputLabel_), static_cast<QWidget*>(throughput_)})
+        w->setFont(statusFont);
+    const auto sw = statusWidths(QFontMetrics(statusFont));
+    const auto place = [](QWidget* w, int x, int width) { w->setGeometry(x, w->y(), width, w->height()); };
+    // The fields are as high as a line of their font with frame and margin.
+    for (QLabel* field : {elapsed_, throughput_}) {
+        const int needed = QFontMetrics(statusFont).height() + 2 * (field->frameWidth() + field->margin());
+        if (field->height() < needed)
+            field->setGeometry(field->x(), field->y() - (needed - field->height() + 1) / 2, field->width(), needed);
+    }
+    place(elapsedLabel_, left, sw[0]);
+    place(elapsed_, left + sw[0] + kGap, sw[1]);
+    // The throughput group keeps to the right edge, its template place.
+    place(throughput_, right - sw[3], sw[3]);
+    place(throughputLabel_, right - sw[3] - kGap - sw[2], sw[2]);
+
+    // The bottom row: port name and lamp, "STB Power" and lamp, then
+    // "Forced download" against the right edge. The port name gets what is
+    // left (showPortName() fits the name into it).
+    QFont rowFont = font();
+    rowFont.setPixelSize(std::max(8, font().pixelSize() - 1));
+    const int lamp = portLamp_->width();
+    QFont bottomFont = rowFont;
+    for (int size = rowFont.pixelSize(); size >= 8; --size) {
+        bottomFont.setPixelSize(size);
+        forced_->setFont(bottomFont);
+        const int needed = lamp + kGroupGap + QFontMetrics(bottomFont).horizontalAdvance(powerLabel_->text()) + kGap +
+                           lamp + kGroupGap + forced_->sizeHint().width();
+        // The port name keeps at least the template's width.
+        if (needed <= right - left - dialogUnitsX(23)) break;
+    }
+    forced_->setFont(bottomFont);
+    powerLabel_->setFont(bottomFont);
+    const int checkWidth = forced_->sizeHint().width();
+    place(forced_, right - checkWidth, checkWidth);
+    const int powerLampX = forced_->x() - kGroupGap - lamp;
+    place(powerLamp_, powerLampX, lamp);
+    const int powerWidth = QFontMetrics(bottomFont).horizontalAdvance(powerLabel_->text());
+    place(powerLabel_, powerLampX - kGap - powerWidth, powerWidth);
+    const int portLampX = powerLabel_->x() - kGroupGap - lamp;
+    place(portLamp_, portLampX, lamp);
+    place(portLabel_, left, portLampX - kGap - left);
 }
 
 void CMainDialog::showPortName() {
@@ -395,7 +498,8 @@ void CMainDialog::closeEvent(QCloseEvent* event) {
 
 void CMainDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        if (confirmStop()) {
+        // A stray Esc does not end the program: it asks first, busy or not.
+        if (busy() ? confirmStop() : prompts_->question(this, QStringLiteral("Do you want to close Dorvane_QX?"))) {
             closingConfirmed_ = true;
             done(QDialog::Rejected);
         }
@@ -420,9 +524,12 @@ bool CMainDialog::openPort() {
     // No retry while the box is up: one box per failed attempt.
     retryTimer_.stop();
     const QString text = QStringLiteral("Port(%1) open failed.").arg(portName_);
+    const PortAdvice advice =
+        adviseOpenFailure(portName_, port_.lastErrorCode(), port_.lastError(), gatherPortFacts(portName_));
     setPortLamp(false);
-    prompts_->message(this, text);
+    prompts_->message(this, text + QLatin1Char('\n') + advice.text);
     appendLog(text);
+    appendLog(advice.text);
     retryTimer_.start();
     return false;
 }
@@ -439,7 +546,10 @@ void CMainDialog::onPortRetry() {
 void CMainDialog::onPortFailed(const QString& message) {
     // The adapter went away: the engine has ended a running transfer; the
     // port comes back by itself when the device does.
-    appendLog(QStringLiteral("Port(%1) failed: %2").arg(portName_, message));
+    const PortAdvice advice =
+        adviseFailureWhileOpen(portName_, port_.lastErrorCode(), message, gatherPortFacts(portName_));
+    appendLog(QStringLiteral("Port(%1) failed: %2").arg(portName_, advice.text));
+    portAdvice_ = advice.text.toStdString();
     setPortLamp(false);
     retryTimer_.start();
 }
@@ -450,6 +560,11 @@ void CMainDialog::setPortLamp(bool on) {
 }
 
 void CMainDialog::onPortLampClicked() {
+    // The port stays as it is under a running transfer, as with Configure.
+    if (busy()) {
+        prompts_->message(this, QStringLiteral("You can't disconnect Serial port on downloading..."));
+        return;
+    }
     if (port_.isOpen()) {
         setPortLamp(false);
         port_.close();
@@ -507,9 +622,88 @@ void CMainDialog::openFile(const QString& path) {
 
 void CMainDialog::onForcedToggled(bool checked) { flow_->setForcedDownload(checked); }
 
-void CMainDialog::onDownloadClicked() { flow_->downloadClicked(); }
+void CMainDialog::onDownloadClicked() {
+    const bool wasIdle = !busy();
+    flow_->downloadClicked();
+    if (wasIdle && busy()) beginTransferRecord(TransferMonitor::Kind::Download);
+}
 
-void CMainDialog::onUploadClicked() { flow_->uploadClicked(); }
+void CMainDialog::onUploadClicked() {
+    const bool wasIdle = !busy();
+    flow_->uploadClicked();
+    if (wasIdle && busy()) beginTransferRecord(TransferMonitor::Kind::Upload);
+}
+
+// ---------------------------------------------------------------- trace and figures
+
+void CMainDialog::beginTransferRecord(TransferMonitor::Kind kind) {
+    // The trace holds the last transfer only.
+    trace_.restart(loop_->now());
+    trace_.setRecording(true);
+    const bool download = kind == TransferMonitor::Kind::Download;
+    monitor_->begin(kind, download && image_.isOpen() ? static_cast<std::int64_t>(image_.length()) : 0);
+    portAdvice_.clear();
+    receivedAtStart_ = line_->bytesFromReceiver();
+    progress_->setToolTip(QString());
+    figuresTimer_.start();
+}
+
+void CMainDialog::showTransferFigures() {
+    // The bar keeps its own texts; the figures behind them are its tooltip.
+    progress_->setToolTip(QString::fromStdString(monitor_->progressText()));
+}
+
+void CMainDialog::transferEnded(TransferOutcome outcome) {
+    if (!monitor_->running()) return;
+    figuresTimer_.stop();
+    monitor_->end();
+    trace_.setRecording(false);
+    const QString summary = QString::fromStdString(monitor_->summary());
+    progress_->setToolTip(summary);
+    if (outcome == TransferOutcome::Refused)
+        appendLog(QString::fromStdString(buyerRefusalAdvice(image_.buyerCode(), monitor_->infoRecord())));
+    if (outcome != TransferOutcome::NotStarted) appendLog(QStringLiteral("Transfer summary: ") + summary);
+}
+
+void CMainDialog::onLogMenu(const QPoint& at) {
+    QMenu menu(this);
+    QAction* saveLogAction = menu.addAction(QStringLiteral("Save log..."));
+    QAction* saveTraceAction = menu.addAction(QStringLiteral("Save trace..."));
+    saveLogAction->setEnabled(log_->count() > 0);
+    saveTraceAction->setEnabled(!trace_.bursts().empty());
+    QAction* chosen = menu.exec(log_->viewport()->mapToGlobal(at));
+    if (chosen == saveLogAction) saveLog();
+    else if (chosen == saveTraceAction) saveTrace();
+}
+
+namespace {
+
+// Writes text into path through a work file, so that a failed save leaves
+// the previous file whole.
+QString writeTextFile(const QString& path, const QByteArray& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return QStringLiteral("Can't save %1: %2").arg(path, file.errorString());
+    return {};
+}
+
+}  // namespace
+
+void CMainDialog::saveLog() {
+    const QString path = prompts_->saveFileName(this, QStringLiteral("dorvane.log"), QStringLiteral("Log (*.log *.txt);;All files (*)"));
+    if (path.isEmpty()) return;
+    const QString error = writeTextFile(path, logLines().join(QLatin1Char('\n')).append(QLatin1Char('\n')).toUtf8());
+    if (!error.isEmpty()) prompts_->message(this, error);
+}
+
+void CMainDialog::saveTrace() {
+    const QString path =
+        prompts_->saveFileName(this, QStringLiteral("dorvane.trace"), QStringLiteral("Trace (*.trace *.txt);;All files (*)"));
+    if (path.isEmpty()) return;
+    const std::string text = trace_.text();
+    const QString error = writeTextFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    if (!error.isEmpty()) prompts_->message(this, error);
+}
 
 void CMainDialog::onEditClicked() { openEditor(); }
 
@@ -520,24 +714,38 @@ void CMainDialog::openEditor() {
         return;
     }
     image_.close();
-    const FileResult read = openChannelDataFile(pathFromText(filePath_), buffer_);
+    const FileResult read = document_.read(pathFromText(filePath_));
     if (!read.ok) {
         prompts_->message(this, QString::fromStdString(read.message));
         return;
     }
     {
-        CReceiverDataDialog editor(receiverDatabase(), buffer_);
+        CReceiverDataDialog editor(document_);
         if (editor.initialise()) editorPrompts().run(editor);
     }
     // The file as it is now (saved or not) becomes the current file again.
-    openFile(textFromPath(saveTarget()));
+    openFile(textFromPath(document_.path()));
 }
 
 // ---------------------------------------------------------------- what the flow shows
 
 void CMainDialog::appendLog(const std::string& line) { appendLog(q(line)); }
 
-void CMainDialog::showMessage(const std::string& text) { prompts_->message(this, q(text)); }
+void CMainDialog::showMessage(const std::string& text) {
+    if (isSuccessMessage(text)) {
+        prompts_->information(this, q(text));
+        return;
+    }
+    std::string shown = text;
+    // Not a byte ever came back: say where nothing answered.
+    if (isTimeoutMessage(text) && monitor_->running() && line_->bytesFromReceiver() == receivedAtStart_)
+        shown = noReceiverAdvice(portName_.toStdString()) + "\n" + text;
+    if (!portAdvice_.empty() && text.rfind("Serial Port Error!", 0) == 0) {
+        shown += "\n" + portAdvice_;
+        portAdvice_.clear();
+    }
+    prompts_->message(this, q(shown));
+}
 
 bool CMainDialog::askYesNo(const std::string& question) { return prompts_->question(this, q(question)); }
 

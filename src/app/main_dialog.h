@@ -12,9 +12,13 @@
 #include <optional>
 
 #include "app/operator_flow.h"
+#include "database/channel_data_document.h"
 #include "image/image_file.h"
 #include "serial/serial_port.h"
+#include "serial/tracing_link.h"
+#include "transfer/line_trace.h"
 #include "transfer/transfer_engine.h"
+#include "transfer/transfer_monitor.h"
 
 class QCheckBox;
 class QLabel;
@@ -25,7 +29,6 @@ namespace dorvane {
 
 class CSkinButton;
 class CTextProgressBar;
-class ChannelDataBuffer;
 class QtEventLoop;
 class WindowPrompts;
 
@@ -71,6 +74,13 @@ public:
     CSerialPort& port() { return port_; }
     OperatorFlow& flow() { return *flow_; }
     CTransferEngine& engine() { return *engine_; }
+    // The bytes of the last transfer on the line (bounded) and its figures.
+    const TraceRecorder& trace() const { return trace_; }
+    const TransferMonitor& monitor() const { return *monitor_; }
+
+    // The log's context menu: "Save log..." and "Save trace...".
+    void saveLog();
+    void saveTrace();
 
     // Open with a chosen file (what the Open button does after its dialog).
     void openFile(const QString& path);
@@ -97,6 +107,9 @@ private:
     void onPortLampClicked();
     void onForcedToggled(bool checked);
     void onEditClicked();
+    void beginTransferRecord(TransferMonitor::Kind kind);
+    void showTransferFigures();
+    void onLogMenu(const QPoint& at);
     // The editor window opens from here.
     void openEditor();
 
@@ -106,6 +119,8 @@ private:
     void onPortFailed(const QString& message);
     void setPortLamp(bool on);
     void showPortName();
+    // Places the status row and the bottom row so that every text fits.
+    void fitRows();
 
     // Start-up pieces.
     void buildControls();
@@ -127,6 +142,7 @@ private:
     void setPowerLamp(bool on) override;
     std::optional<std::filesystem::path> chooseUploadTarget() override;
     void fileInspected(const std::filesystem::path& path, const Inspection& result) override;
+    void transferEnded(TransferOutcome outcome) override;
 
     Options options_;
     std::unique_ptr<WindowPrompts> ownPrompts_;
@@ -134,8 +150,14 @@ private:
 
     CSerialPort port_;
     CImageFile image_;
-    ChannelDataBuffer& buffer_;
+    // Every byte to and from the STB passes through here: the trace of the
+    // last transfer and its figures are taken from it.
+    TraceRecorder trace_;
+    // The channel-data file the editor and the upload work on.
+    ChannelDataDocument document_;
     std::unique_ptr<QtEventLoop> loop_;
+    std::unique_ptr<TracingLink> line_;
+    std::unique_ptr<TransferMonitor> monitor_;
     std::unique_ptr<CTransferEngine> engine_;
     std::unique_ptr<OperatorFlow> flow_;
 
@@ -144,6 +166,9 @@ private:
     QPixmap skin_;
     std::optional<QRegion> skinRegion_;
     QTimer retryTimer_;
+    QTimer figuresTimer_;  // the progress bar's tooltip while a transfer runs
+    std::string portAdvice_;
+    std::uint64_t receivedAtStart_ = 0;  // bytes from the STB before the transfer  // why the port failed while open, for the next box
     bool portLampOn_ = false;
     bool powerLampOn_ = false;
     bool closingConfirmed_ = false;
@@ -165,6 +190,9 @@ private:
     QLabel* elapsed_ = nullptr;
     QLabel* throughput_ = nullptr;
     QLabel* portLabel_ = nullptr;
+    QLabel* elapsedLabel_ = nullptr;
+    QLabel* throughputLabel_ = nullptr;
+    QLabel* powerLabel_ = nullptr;
     QListWidget* log_ = nullptr;
     QCheckBox* forced_ = nullptr;
 };

@@ -2,46 +2,28 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <span>
+#include <vector>
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 #include <system_error>
 
 #include "database/channel_data_buffer.h"
+#include "database/replace_file.h"
 #include "image/image_file.h"
 #include "serial/serial_link.h"
 
 namespace dorvane {
 
-using namespace engine_state;
-namespace ev = engine_event;
 
 namespace {
 
-std::FILE* openForWriting(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return _wfopen(path.c_str(), L"wb");
-#else
-    return std::fopen(path.c_str(), "wb");
-#endif
-}
-
-// The bytes are on the disk before the rename makes them the target.
-bool syncToDisk(std::FILE* file) {
-#ifdef _WIN32
-    return _commit(_fileno(file)) == 0;
-#else
-    return ::fsync(fileno(file)) == 0;
-#endif
-}
-
 template <class... Args>
 std::string format(const char* pattern, Args... args) {
-    char text[128];
+    char text[512];
     std::snprintf(text, sizeof text, pattern, args...);
     return text;
 }
@@ -63,8 +45,57 @@ constexpr char kTooManyErrorsBox[] = "Too many errors on the line! Please, Check
 constexpr char kUploadFailedLine[] = "Uploading failed!";
 constexpr char kUploadFailedBox[] = "Uploading failed! The file was not changed. Please, Check your STB, And retry!";
 constexpr char kOpenWhileBusy[] = "You can't open a file on downloading...";
+constexpr char kWritingSilentLine[] = "The STB stopped reporting while writing its memory.";
+constexpr char kWritingSilentBox[] =
+    "The STB stopped reporting while writing its memory! \nDo not switch it off until its own display says it is done.";
+constexpr char kSourceFailedBox[] = "Downloading failed! The file could not be read to its end: %s";
+
+// Where the data of an upload that could not be saved is kept: next to the
+// target, else in the temporary folder, else in the current one.
+std::vector<std::filesystem::path> recoveryFolders(const std::filesystem::path& target) {
+    std::vector<std::filesystem::path> out;
+    if (!target.parent_path().empty()) out.push_back(target.parent_path());
+    std::error_code ec;
+    if (auto tmp = std::filesystem::temp_directory_path(ec); !ec) out.push_back(tmp);
+    if (auto cwd = std::filesystem::current_path(ec); !ec) out.push_back(cwd);
+    return out;
+}
+
+bool writeWhole(const std::filesystem::path& path, std::span<const std::uint8_t> data) {
+    return replaceFileAtomically(path, data).ok;
+}
 
 }  // namespace
+
+std::optional<std::string> downloadSizeProblem(std::uint64_t length, bool forced) {
+    if (length == 0) return std::string("The file is empty! There is nothing to download.");
+    if (length > kLargestImage && !forced)
+        return format("The file is larger than %d MiB, more than any STB takes! Check the file, or use Forced "
+                      "download to send it anyway.",
+                      static_cast<int>(kLargestImage >> 20));
+    return std::nullopt;
+}
+
+std::optional<std::string> uploadTargetProblem(const std::filesystem::path& target) {
+    std::error_code ec;
+    const std::string name = utf8Path(target);
+    if (std::filesystem::is_directory(target, ec))
+        return "Can't save the upload to " + name + ": it is a folder!";
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    if (!std::filesystem::is_directory(folder, ec))
+        return "Can't save the upload to " + name + ": its folder does not exist!";
+    // The saving writes a work file beside the target: try that now.
+    const std::filesystem::path probe = folder / "_stbdata.irz";
+    const bool existed = std::filesystem::exists(probe, ec);
+    if (!existed) {
+        std::ofstream f(probe, std::ios::binary);
+        if (!f) return "Can't save the upload to " + name + ": its folder cannot be written!";
+        f.close();
+        std::filesystem::remove(probe, ec);
+    }
+    return std::nullopt;
+}
 
 OperatorFlow::OperatorFlow(EventLoop& loop, CTransferEngine& engine, SerialLink& link, CImageFile& image,
                            ChannelDataBuffer& buffer, OperatorView& view, FlowTimes times)
@@ -142,10 +173,25 @@ void OperatorFlow::cancel() {
         return;
     }
     if (!busy_) return;
+    // A receiver that may still write its memory is left alone: no link
+    // test until the next transfer.
+    const bool writing = engine_.receiverWriting();
     view_.appendLog("Transferring canceled!");
+    stopBlink();
     endTransfer();
-    engine_.startLinkPoll();
+    if (writing) engine_.stopLinkPoll();
+    else engine_.startLinkPoll();
     finish(TransferOutcome::Canceled);
+}
+
+bool OperatorFlow::interrupt() {
+    if (busy_ && engine_.receiverWriting() && !writingWarned_) {
+        writingWarned_ = true;
+        return false;
+    }
+    if (busy_) engine_.releaseReceiver();
+    cancel();
+    return true;
 }
 
 void OperatorFlow::downloadClicked() {
@@ -156,6 +202,11 @@ void OperatorFlow::downloadClicked() {
     if (starting_) return;
     if (!image_.isOpen()) {
         view_.showMessage(kNoFile);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    if (const auto problem = downloadSizeProblem(image_.length(), forcedDownload())) {
+        view_.showMessage(*problem);
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
@@ -188,7 +239,7 @@ void OperatorFlow::continueDownload(bool receiverAnswers) {
     view_.setDownloadButtonText("Stop");
     view_.setProgress(0, "Waiting Turning on STB...");
     beginBusy(Kind::Download);
-    engine_.setState(kWaitStart);
+    engine_.setState(EngineState::WaitStart);
 }
 
 void OperatorFlow::uploadClicked() {
@@ -206,6 +257,12 @@ void OperatorFlow::uploadClicked() {
     // taken as the target by default).
     const auto target = view_.chooseUploadTarget();
     if (!target || target->empty()) {
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    // Nothing is asked of the receiver for a backup that could not be kept.
+    if (const auto problem = uploadTargetProblem(*target)) {
+        view_.showMessage(*problem);
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
@@ -247,7 +304,7 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
                 view_.setUploadButtonText("Stop");
                 view_.setProgress(0, "Wait Upload Data...");
                 beginBusy(Kind::Upload);
-                engine_.setState(kUploadArm);
+                engine_.setState(EngineState::UploadArm);
             });
         });
     });
@@ -256,6 +313,7 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
 void OperatorFlow::beginBusy(Kind kind) {
     kind_ = kind;
     busy_ = true;
+    writingWarned_ = false;
     transferred_ = 0;
     throughputBytes_ = 0;
     startTime_ = loop_.now();
@@ -291,6 +349,24 @@ void OperatorFlow::onTransferTimeout() {
     view_.appendLog("Transferring timeout occurred!");
     view_.showMessage(kTimeoutBox);
     finish(TransferOutcome::TimedOut);
+}
+
+void OperatorFlow::onWritingSilent() {
+    stopBlink();
+    endTransfer();
+    // The receiver is left alone: no link test while it may still write.
+    engine_.stopLinkPoll();
+    view_.appendLog(kWritingSilentLine);
+    view_.showMessage(kWritingSilentBox);
+    finish(TransferOutcome::TimedOut);
+}
+
+void OperatorFlow::onSourceFailed() {
+    endTransfer();
+    const std::string text = format(kSourceFailedBox, utf8Path(image_.path()).c_str());
+    view_.appendLog(text);
+    view_.showMessage(text);
+    finish(TransferOutcome::Failed);
 }
 
 void OperatorFlow::onPortFailed() {
@@ -338,15 +414,15 @@ void OperatorFlow::stopBlink() { cancelTimer(blinkTimer_); }
 // ---------------------------------------------------------------------------
 // Engine notifications
 
-void OperatorFlow::onTransferInfo(int item, std::uint32_t value) {
+void OperatorFlow::onTransferInfo(EngineInfo item, std::uint32_t value) {
     switch (item) {
-    case engine_info::kBootVersion:
+    case EngineInfo::BootVersion:
         view_.appendLog("STB Boot Ver : " + versionWordText(value));
         break;
-    case engine_info::kAppVersion:
+    case EngineInfo::AppVersion:
         view_.appendLog("STB App Ver : " + versionWordText(value));
         break;
-    case engine_info::kLinkState: view_.setPowerLamp(value != 0); break;
+    case EngineInfo::LinkState: view_.setPowerLamp(value != 0); break;
     default: break;
     }
 }
@@ -357,20 +433,28 @@ void OperatorFlow::showUploadPercent(int shown) {
     view_.setProgress(lastUploadPercent_, format("Uploading %d%% ...", lastUploadPercent_));
 }
 
-void OperatorFlow::onTransferEvent(int state, int code) {
+void OperatorFlow::onTransferEvent(EngineState state, int code) {
     // What the engine posted before the transfer ended (a stop, a time-out)
     // no longer concerns anybody.
     if (!busy_) return;
 
-    if (code == ev::kReceiverSilent) {
+    if (code == EngineEvent::ReceiverSilent) {
         onTransferTimeout();
         return;
     }
-    if (code == ev::kPortFailed) {
+    if (code == EngineEvent::PortFailed) {
         onPortFailed();
         return;
     }
-    if (code == ev::kTooManyErrors) {
+    if (code == EngineEvent::WritingSilent) {
+        onWritingSilent();
+        return;
+    }
+    if (code == EngineEvent::SourceFailed) {
+        onSourceFailed();
+        return;
+    }
+    if (code == EngineEvent::TooManyErrors) {
         endTransfer();
         view_.appendLog(kTooManyErrorsLine);
         view_.showMessage(kTooManyErrorsBox);
@@ -379,37 +463,37 @@ void OperatorFlow::onTransferEvent(int state, int code) {
     }
 
     switch (state) {
-    case kWaitStart:
-        if (code == ev::kStarted) {
+    case EngineState::WaitStart:
+        if (code == EngineEvent::Started) {
             cancelTimer(startTimeout_);
             view_.appendLog("Downloading process started.");
         }
         break;
-    case kUploadArm:
-        if (code == ev::kStarted) {
+    case EngineState::UploadArm:
+        if (code == EngineEvent::Started) {
             view_.appendLog("Uploading process started.");
             view_.appendLog("Send upload command and wait ack..");
             cancelTimer(startTimeout_);
             view_.setProgress(3, format("Uploading %d%% ...", 3));
         }
         break;
-    case kWaitHeaderAnswer:
-        if (code == ev::kInfoAccepted) {
+    case EngineState::WaitHeaderAnswer:
+        if (code == EngineEvent::InfoAccepted) {
             view_.appendLog("Transferring started.");
             progressScale_ = 68;
-        } else if (code == ev::kAckAnswer) {
+        } else if (code == EngineEvent::AckAnswer) {
             view_.appendLog("Transferring started!");
             progressScale_ = 100;
-        } else if (code == ev::kWriteFailed) {
+        } else if (code == EngineEvent::WriteFailed) {
             view_.appendLog("Serial Port Internal Error: Write");
-        } else if (code == ev::kBuyerRefused) {
+        } else if (code == EngineEvent::BuyerRefused) {
             endTransfer();
             view_.showMessage(kRefused);
             view_.appendLog(kRefused);
             finish(TransferOutcome::Refused);
         }
         break;
-    case kSendingData: {
+    case EngineState::SendingData: {
         transferred_ += code;
         throughputBytes_ += code;
         // The last block counts 1,024 even when it is short; the bar does
@@ -420,11 +504,11 @@ void OperatorFlow::onTransferEvent(int state, int code) {
         view_.setProgress(percent, format("Downloading %d%% ...", percent));
         break;
     }
-    case kUploadReceive: showUploadPercent(code + 3); break;
-    case kDataWriteFailed:
-        if (code == ev::kWriteFailed) onTransferTimeout();
+    case EngineState::UploadReceive: showUploadPercent(code + 3); break;
+    case EngineState::DataWriteFailed:
+        if (code == EngineEvent::WriteFailed) onTransferTimeout();
         break;
-    case kEndingFile:
+    case EngineState::EndingFile:
         cancelTimer(throughputTimer_);
         view_.appendLog("Transferring ended.");
         if (engine_.ackAnswer()) {
@@ -433,7 +517,7 @@ void OperatorFlow::onTransferEvent(int state, int code) {
             finish(TransferOutcome::Succeeded);
         }
         break;
-    case kUploadEnd: {
+    case EngineState::UploadEnd: {
         cancelTimer(throughputTimer_);
         cancelTimer(elapsedTimer_);
         const UploadOutcome& outcome = engine_.uploadOutcome();
@@ -447,15 +531,14 @@ void OperatorFlow::onTransferEvent(int state, int code) {
         }
         view_.setProgress(100, format("Uploading %d%% ...", 100));
         endTransfer();
-        view_.appendLog("Uploading finished successfully!");
         saveUpload();
         break;
     }
-    case kWaitWriting:
+    case EngineState::WaitWriting:
         view_.appendLog("Writing Image started.");
         if (engine_.ackAnswer()) startBlink();
         break;
-    case kWaitWritingEnd:
+    case EngineState::WaitWritingEnd:
         cancelTimer(elapsedTimer_);
         view_.appendLog("Writing Image stopped.");
         view_.setDownloadButtonText("Download");
@@ -474,7 +557,7 @@ void OperatorFlow::onTransferEvent(int state, int code) {
         if (!engine_.ackAnswer()) view_.showMessage(kEnqEnd);
         finish(TransferOutcome::Succeeded);
         break;
-    case kWritingProgress: view_.setProgress(code, format("Downloading %d%% ...", code)); break;
+    case EngineState::WritingProgress: view_.setProgress(code, format("Downloading %d%% ...", code)); break;
     default: break;
     }
 }
@@ -482,41 +565,40 @@ void OperatorFlow::onTransferEvent(int state, int code) {
 // ---------------------------------------------------------------------------
 // Saving an upload: the data goes into a work file next to the target,
 // which then replaces the target in one rename. There is no moment in which
-// the target is missing or half written.
+// the target is missing or half written; the file it replaces is kept as
+// NAME.bak.
 
 void OperatorFlow::saveUpload() {
     const std::filesystem::path target = filePath_;
     std::filesystem::path work = target.parent_path() / "_stbdata.irz";
     if (work == target) work += ".tmp";
 
-    const auto data = buffer_.contents();
-    std::FILE* out = openForWriting(work);
-    if (out == nullptr) {
-        view_.showMessage("File open failed!");
+    // A saving that fails keeps the received data in a recovery file and
+    // says where; "successfully" is said only once the target holds it.
+    auto failed = [&](const std::string& reason) {
+        std::string text = reason;
+        if (const auto kept = keepRecoveryCopy()) {
+            text += " \nThe received data is kept in " + utf8Path(*kept);
+            view_.appendLog("Uploading data is kept in");
+            view_.appendLog(" " + utf8Path(*kept));
+        }
+        view_.showMessage(text);
         finish(TransferOutcome::Failed);
-        return;
-    }
-    const bool written = std::fwrite(data.data(), 1, data.size(), out) == data.size() && std::fflush(out) == 0 &&
-                         syncToDisk(out);
-    const int err = errno;
-    const bool closed = std::fclose(out) == 0;
-    if (!written || !closed) {
-        std::error_code ignored;
-        std::filesystem::remove(work, ignored);
-        view_.showMessage(FileError{causeFromErrno(err), err, utf8Path(work)}.message());
-        finish(TransferOutcome::Failed);
-        return;
-    }
+    };
 
-    std::error_code ec;
-    std::filesystem::rename(work, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(work, ignored);
-        view_.showMessage(FileError{causeFromErrno(ec.value()), ec.value(), utf8Path(target)}.message());
-        finish(TransferOutcome::Failed);
+    ReplaceOptions options;
+    options.keepBackup = true;  // the file it replaces stays as NAME.bak
+    options.workFile = work;
+    const ReplaceResult replaced = replaceFileAtomically(target, buffer_.contents(), options);
+    if (!replaced.ok) {
+        failed(replaced.step == ReplaceResult::CreateWorkFile
+                   ? std::string("File open failed!")
+                   : FileError{causeFromErrno(replaced.systemError), replaced.systemError,
+                               utf8Path(replaced.failedPath)}
+                         .message());
         return;
     }
+    view_.appendLog("Uploading finished successfully!");
 
     const Inspection result = inspectImageFile(image_, target);
     if (result.opened) {
@@ -529,6 +611,18 @@ void OperatorFlow::saveUpload() {
     view_.appendLog("Uploading data is saved to");
     view_.appendLog(" " + utf8Path(target));
     finish(TransferOutcome::Succeeded);
+}
+
+std::optional<std::filesystem::path> OperatorFlow::keepRecoveryCopy() {
+    const std::time_t now = std::time(nullptr);
+    char stamp[32] = "recovered";
+    if (const std::tm* t = std::localtime(&now)) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", t);
+    const auto data = buffer_.contents();
+    for (const auto& folder : recoveryFolders(filePath_)) {
+        const std::filesystem::path path = folder / (std::string("stbdata-recovered-") + stamp + ".irz");
+        if (writeWhole(path, std::span<const std::uint8_t>(data.data(), data.size()))) return path;
+    }
+    return std::nullopt;
 }
 
 }  // namespace dorvane

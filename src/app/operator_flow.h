@@ -67,6 +67,18 @@ public:
     virtual void transferEnded(TransferOutcome /*outcome*/) {}
 };
 
+// The largest file a download sends without "Forced download": 64 MiB,
+// far beyond any image a receiver's memory holds.
+inline constexpr std::uint64_t kLargestImage = std::uint64_t{64} << 20;
+
+// Why a file of this length must not go to a receiver, or nothing when it
+// may: an empty file never; one beyond kLargestImage only when forced.
+std::optional<std::string> downloadSizeProblem(std::uint64_t length, bool forced);
+
+// Why an upload cannot be kept in target, or nothing when it can: the
+// target is a folder, or its folder is missing or cannot be written.
+std::optional<std::string> uploadTargetProblem(const std::filesystem::path& target);
+
 // Times of the flow, changeable for tests.
 struct FlowTimes {
     Millis startTimeout = 30000;  // until the receiver's first answer
@@ -80,8 +92,8 @@ struct FlowTimes {
 //
 // Wiring, everything on the thread that runs the event loop:
 //   QtEventLoop loop;  CSerialPort port;  CImageFile image;
-//   CTransferEngine engine(loop, port, image, channelDataBuffer());
-//   OperatorFlow flow(loop, engine, port, image, channelDataBuffer(), view);
+//   CTransferEngine engine(loop, port, image, document.buffer());
+//   OperatorFlow flow(loop, engine, port, image, document.buffer(), view);
 //   port.open(...);  flow.start();          // link test every 500 ms
 //   flow.openFile(path);  flow.downloadClicked();  ...
 class OperatorFlow : public TransferListener {
@@ -113,6 +125,11 @@ public:
     // Ends a running transfer without asking ("Transferring canceled!"), or
     // a start that is still checking the receiver or sending the command.
     void cancel();
+    // An interrupt from outside (Ctrl-C): while blocks are exchanged the
+    // receiver gets CAN CAN and the transfer ends at once. While the
+    // receiver writes its memory the first interrupt does nothing and
+    // returns false (the caller warns); a second one ends the wait.
+    bool interrupt();
 
     bool busy() const { return busy_; }
     bool starting() const { return starting_; }  // checks/command before busy
@@ -120,8 +137,8 @@ public:
     int progressScale() const { return progressScale_; }
 
     // TransferListener.
-    void onTransferEvent(int state, int code) override;
-    void onTransferInfo(int item, std::uint32_t value) override;
+    void onTransferEvent(EngineState state, int code) override;
+    void onTransferInfo(EngineInfo item, std::uint32_t value) override;
 
 private:
     enum class Kind { None, Download, Upload };
@@ -132,6 +149,9 @@ private:
     void finish(TransferOutcome outcome);
     void onTransferTimeout();
     void onPortFailed();
+    void onWritingSilent();
+    void onSourceFailed();
+    std::optional<std::filesystem::path> keepRecoveryCopy();
     void continueDownload(bool receiverAnswers);
     void continueUpload(bool receiverAnswers, const std::filesystem::path& target);
     void saveUpload();
@@ -162,6 +182,7 @@ private:
     Millis startTime_ = 0;
     int lastUploadPercent_ = 0;
     bool blinkOn_ = true;
+    bool writingWarned_ = false;  // an interrupt while the receiver writes
 
     EventLoop::TimerId elapsedTimer_ = 0;     // elapsed time, every second
     EventLoop::TimerId throughputTimer_ = 0;  // line speed, every second

@@ -72,6 +72,24 @@ void Settings::storePort(const QString& name) {
     }
 }
 
+bool Settings::portConfigured() const {
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, organization(), application_);
+    return s.contains(QStringLiteral("%1/%2").arg(kSection, kPortNum)) ||
+           s.contains(QStringLiteral("%1/%2").arg(kSection, kPortName));
+}
+
+PortChoice chooseStartPort(const Settings& settings, const QList<SerialPortEntry>& ports) {
+#ifndef Q_OS_WIN
+    if (!settings.portConfigured()) {
+        PortChoice choice = defaultPortChoice(ports);
+        if (!choice.name.isEmpty()) return choice;
+    }
+#else
+    Q_UNUSED(ports);
+#endif
+    return {settings.configuredPort(), {}};
+}
+
 QString comPortName(int number) { return QStringLiteral("COM%1").arg(number); }
 
 }  // namespace dorvane

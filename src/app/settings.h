@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include "serial/port_diagnosis.h"
 
 namespace dorvane {
 
@@ -24,6 +27,8 @@ public:
     // The port to open: "COM%d" of "PortNum", or "PortName" where the
     // system has no COM numbers and the value is set.
     QString configuredPort() const;
+    // True when a port has been stored (either value).
+    bool portConfigured() const;
 
     // Stores the port the operator chose: "COM%d" (any letter case) as
     // "PortNum" with "PortName" removed, any other name (a device path) as
@@ -39,5 +44,10 @@ private:
 
 // "COM%d" of a port number.
 QString comPortName(int number);
+
+// The port a program starts on: the configured one; on systems without COM
+// numbers, while none is configured, the first USB serial adapter found
+// (else the first port), with the reason in PortChoice::reason.
+PortChoice chooseStartPort(const Settings& settings, const QList<SerialPortEntry>& ports);
 
 }  // namespace dorvane

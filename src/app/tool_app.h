@@ -6,15 +6,15 @@
 namespace dorvane {
 
 // Start-up of the windowed program: reads the port setting once, takes
-// "--port NAME" for this run and a file to open (what opening a channel-data
-// file from the desktop passes), shows the main window modally and ends
-// when it closes.
+// "--port NAME" for this run and a file to open, shows the main window
+// modally and ends when it closes.
 class CToolApp {
 public:
     struct StartOptions {
         QString portOverride;  // --port NAME; empty: the setting
-        QString file;          // opened as "Open" opens it, once the window shows
+        QString openPath;      // FILE: opened as "Open" would, once the window is up
         bool showHelp = false;
+        bool showVersion = false;
         QString error;         // bad usage
     };
 
@@ -24,7 +24,7 @@ public:
     // on systems without COM numbers).
     static QString startPort(const StartOptions& options, const QString& settingsApplication = {});
 
-    // Prints the usage for --help or bad usage; returns the exit status to
+    // Prints the usage for --help or bad usage, or the version; returns the exit status to
     // end with, or -1 to go on. Needs no QApplication (runs before one).
     static int handleUsage(const StartOptions& options);
 

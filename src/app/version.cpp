@@ -47,4 +47,6 @@ std::string aboutVersionLine() { return "v" + productVersionShort() + " (build #
 
 std::string titleText() { return "Dorvane_QX " + productVersionShort(); }
 
+std::string versionAnswer(std::string_view program) { return std::string(program) + " " + aboutVersionLine(); }
+
 }  // namespace dorvane

@@ -23,4 +23,7 @@ std::string aboutVersionLine();
 // "Dorvane_QX %s" for the title button.
 std::string titleText();
 
+// What "PROGRAM --version" prints: "<program> v%s (build #%s)".
+std::string versionAnswer(std::string_view program);
+
 }  // namespace dorvane

@@ -20,6 +20,11 @@ void DialogPrompts::message(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+void DialogPrompts::information(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, kTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 bool DialogPrompts::question(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::No);

@@ -16,6 +16,8 @@ public:
 
     // A box with the exclamation icon and an OK button.
     virtual void message(QWidget* parent, const QString& text) = 0;
+    // The same with the information icon, for news that is good.
+    virtual void information(QWidget* parent, const QString& text) { message(parent, text); }
     // Yes and No; true for Yes.
     virtual bool question(QWidget* parent, const QString& text) = 0;
     // The chosen existing file, or empty when cancelled. filter in Qt's
@@ -33,6 +35,7 @@ public:
 class DialogPrompts : public WindowPrompts {
 public:
     void message(QWidget* parent, const QString& text) override;
+    void information(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
     QString openFileName(QWidget* parent, const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& proposedName, const QString& filter) override;

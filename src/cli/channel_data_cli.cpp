@@ -3,37 +3,47 @@
 #include "app/path_text.h"
 #include "cli/command.h"
 #include "database/backup_blob.h"
-#include "database/channel_data_file.h"
+#include "database/integrity_check.h"
 
 namespace dorvane::cli {
 
-std::unique_ptr<ReceiverDatabase> loadChannelDataFile(const QString& file) {
-    ChannelDataBuffer& buffer = channelDataBuffer();
-    const FileResult opened = openChannelDataFile(pathFromText(file), buffer);
+namespace {
+QString text(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
+
+std::filesystem::path toPath(const QString& file) { return pathFromText(file); }
+
+std::unique_ptr<ChannelDataDocument> loadChannelDataFile(const QString& file) {
+    auto document = std::make_unique<ChannelDataDocument>();
+    const FileResult opened = document->open(toPath(file));
     if (!opened.ok) {
-        err() << file << ": " << QString::fromStdString(opened.message) << Qt::endl;
+        err() << file << ": " << text(opened.message) << Qt::endl;
         return nullptr;
     }
-    auto database = std::make_unique<ReceiverDatabase>();
-    const int result = unpackBackup(*database, buffer);
-    if (result != kUnpackOk) {
-        err() << file << ": " << QString::fromUtf8(unpackResultText(result).data(),
-                                                   static_cast<qsizetype>(unpackResultText(result).size()))
-              << Qt::endl;
-        return nullptr;
-    }
-    return database;
+    return document;
 }
 
-bool saveChannelDataFile(const ReceiverDatabase& database, const QString& file) {
-    ChannelDataBuffer& buffer = channelDataBuffer();
-    if (packBackup(database, buffer) != kPackOk) {
-        err() << file << ": Data is unavailable!" << Qt::endl;
+void reportNotRead(const ChannelDataDocument& document, const QString& file) {
+    for (const std::string& line : document.losses().notRead()) err() << file << ": not read: " << text(line) << Qt::endl;
+}
+
+bool saveChannelDataFile(ChannelDataDocument& document, const QString& file) {
+    if (document.isReadOnly()) {
+        err() << file << ": not written: the source cannot be written back without losing data: "
+              << text(joinReasons(document.readOnlyReasons())) << Qt::endl;
         return false;
     }
-    const FileResult written = writeChannelDataFile(buffer, pathFromText(file));
+    const auto findings = checkIntegrity(document.database());
+    if (countLosingData(findings) > 0) {
+        for (const auto& f : findings)
+            if (f.losesData) err() << file << ": " << text(f.text) << Qt::endl;
+        err() << file << ": not written: " << text(lossSummary(findings)) << Qt::endl;
+        return false;
+    }
+    for (const auto& f : findings) err() << file << ": warning: " << text(f.text) << Qt::endl;
+    const FileResult written = document.saveAs(toPath(file));
     if (!written.ok) {
-        err() << file << ": " << QString::fromStdString(written.message) << Qt::endl;
+        err() << file << ": " << text(written.message) << Qt::endl;
         return false;
     }
     return true;

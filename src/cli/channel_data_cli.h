@@ -4,17 +4,24 @@
 
 #include <memory>
 
-#include "database/channel_data_buffer.h"
-#include "database/receiver_database.h"
+#include "database/channel_data_document.h"
 
 namespace dorvane::cli {
 
-// Opens a channel-data file into the process's buffer and unpacks it into a
-// new database; prints the failure on standard error and returns null.
-std::unique_ptr<ReceiverDatabase> loadChannelDataFile(const QString& file);
+// Opens and unpacks a channel-data file into a new document; prints the
+// failure on standard error and returns null.
+std::unique_ptr<ChannelDataDocument> loadChannelDataFile(const QString& file);
 
-// Packs the database into the process's buffer and writes it to the file;
-// prints the failure on standard error and returns false.
-bool saveChannelDataFile(const ReceiverDatabase& database, const QString& file);
+// Prints on standard error what the document's file holds that was not read
+// (and so would not be written back).
+void reportNotRead(const ChannelDataDocument& document, const QString& file);
+
+// Checks the database, refuses a read-only document or one whose saving
+// would drop channels (printing why on standard error), then packs it and
+// replaces `file`, keeping the previous one as NAME.bak. Findings that lose
+// nothing are printed as warnings. Returns false on any refusal or failure.
+bool saveChannelDataFile(ChannelDataDocument& document, const QString& file);
+
+std::filesystem::path toPath(const QString& file);
 
 }  // namespace dorvane::cli

@@ -1,12 +1,11 @@
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
 #include <chrono>
+#include <cstdio>
 
 #include "cli/channel_data_cli.h"
 #include "cli/commands_all.h"
 #include "database/backup_blob.h"
+#include "exchange/channel_data_json.h"
+#include "exchange/channel_table_csv.h"
 
 namespace dorvane::cli {
 
@@ -33,101 +32,6 @@ QString dateText(std::uint16_t mjd) {
 QString diseqcText(std::uint8_t type) {
     static const char* const names[] = {"Off", "1.0(4 Switch)", "1.1(16 Switch)", "1.2(Motor)", "1.3(USALS)"};
     return type < 5 ? QString::fromLatin1(names[type]) : QString::number(type);
-}
-
-QJsonObject headerJson(const BackupHeader& h) {
-    return QJsonObject{
-        {"magic", QString::fromLatin1(h.magic, static_cast<qsizetype>(strnlen(h.magic, sizeof h.magic)))},
-        {"payloadSize", static_cast<qint64>(h.payloadSize)},
-        {"prefixLength", h.prefixLength},
-        {"favoriteSectionSize", h.favoriteSectionSize},
-        {"favoriteNamesSize", h.favoriteNamesSize},
-        {"date", h.date},
-        {"satelliteRecordSize", h.satelliteRecordSize},
-        {"satelliteCount", h.satelliteCount},
-        {"transponderRecordSize", h.transponderRecordSize},
-        {"transponderCount", h.transponderCount},
-        {"channelRecordSize", h.channelRecordSize},
-        {"channelCount", h.channelCount},
-        {"prefixKind", h.prefixKind},
-        {"carried29", h.carried29},
-        {"reserved", h.reserved},
-    };
-}
-
-QJsonDocument databaseJson(const ReceiverDatabase& db) {
-    QJsonArray order;
-    for (int i = 0; i < kSatelliteSlots; ++i)
-        if (db.orderEntry(i) != 0) order.append(db.orderEntry(i));
-
-    QJsonArray satellites;
-    for (int s = 0; s < kSatelliteSlots; ++s) {
-        const SatelliteRecord& r = db.satellite(s);
-        if (!satelliteInUse(r)) continue;
-        satellites.append(QJsonObject{{"slot", s},
-                                      {"name", text(fixedText(r.name))},
-                                      {"location", r.location},
-                                      {"tone22k", r.tone22k},
-                                      {"diseqcType", r.diseqcType},
-                                      {"diseqcPort", r.diseqcPort},
-                                      {"lnbPower", r.lnbPower},
-                                      {"lnbFrequency", r.lnbFrequency},
-                                      {"lnbFrequencyChoice", r.lnbFrequencyChoice},
-                                      {"lnbType", r.lnbType},
-                                      {"dishPosition", r.dishPosition}});
-    }
-
-    QJsonArray transponders;
-    for (int t = 0; t < kTransponderSlots; ++t) {
-        const TransponderRecord& r = db.transponder(t);
-        if (transponderFree(r)) continue;
-        transponders.append(QJsonObject{{"number", t},
-                                        {"satellite", r.satellite},
-                                        {"polarisation", r.polarisation},
-                                        {"frequency", r.frequency},
-                                        {"symbolRate", r.symbolRate},
-                                        {"fec", r.fec},
-                                        {"transmission", r.transmission},
-                                        {"modulation", r.modulation}});
-    }
-
-    QJsonArray channels;
-    for (int n = 0; n < kChannelSlots; ++n) {
-        const ChannelRecord& r = db.channel(n);
-        if (channelFree(r)) continue;
-        channels.append(QJsonObject{{"number", n},
-                                    {"name", text(fixedText(r.name))},
-                                    {"transponder", r.transponder},
-                                    {"satellite", r.satellite},
-                                    {"serviceId", r.serviceId},
-                                    {"videoPid", r.videoPid},
-                                    {"audioPid", r.audioPid},
-                                    {"pcrPid", r.pcrPid},
-                                    {"teletextPid", r.teletextPid},
-                                    {"videoType", r.videoType},
-                                    {"cas", text(casText(r.cas))},
-                                    {"flags", r.flags},
-                                    {"kind", kindName(r)}});
-    }
-
-    QJsonArray favourites;
-    for (int g = 0; g < kFavoriteGroups; ++g) {
-        int last = kGroupSlots - 1;
-        while (last >= 0 && db.groupSlot(g, last) < 0) --last;
-        QJsonArray members;
-        for (int s = 0; s <= last; ++s) members.append(db.groupSlot(g, s) < 0 ? -1 : db.groupSlot(g, s));
-        favourites.append(QJsonObject{{"group", g},
-                                      {"tvName", text(db.tvGroupName(g))},
-                                      {"radioName", text(db.radioGroupName(g))},
-                                      {"members", members}});
-    }
-
-    return QJsonDocument(QJsonObject{{"header", headerJson(db.storedHeader())},
-                                     {"order", order},
-                                     {"satellites", satellites},
-                                     {"transponders", transponders},
-                                     {"channels", channels},
-                                     {"favourites", favourites}});
 }
 
 void printListing(const ReceiverDatabase& db, QTextStream& o) {
@@ -200,23 +104,37 @@ void printListing(const ReceiverDatabase& db, QTextStream& o) {
 int runChannels(const QStringList& args) {
     QStringList files;
     bool json = false;
+    bool csv = false;
     for (const QString& a : args) {
         if (a == QLatin1String("--json"))
             json = true;
+        else if (a == QLatin1String("--csv"))
+            csv = true;
         else if (a.startsWith(QLatin1String("--")))
             return usageError(channelsCommand(), QStringLiteral("unknown option %1").arg(a));
         else
             files << a;
     }
     if (files.size() != 1) return usageError(channelsCommand(), QStringLiteral("channels needs one file"));
+    if (json && csv) return usageError(channelsCommand(), QStringLiteral("--json and --csv exclude each other"));
 
     // The standard output carries the listing; diagnostics go beside it.
     setDiagnosticSink([](std::string_view line) { err() << text(line) << Qt::flush; });
-    const auto db = loadChannelDataFile(files.first());
+    const auto document = loadChannelDataFile(files.first());
     setDiagnosticSink({});
-    if (!db) return kExitFailure;
+    if (!document) return kExitFailure;
+    reportNotRead(*document, files.first());
+    const ReceiverDatabase* db = &document->database();
     if (json) {
-        out() << databaseJson(*db).toJson(QJsonDocument::Indented) << Qt::flush;
+        const QByteArray text = databaseToJson(*db);
+        out().flush();
+        std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
+        std::fflush(stdout);
+    } else if (csv) {
+        const QByteArray table = channelTableCsv(*db);
+        out().flush();
+        std::fwrite(table.constData(), 1, static_cast<std::size_t>(table.size()), stdout);
+        std::fflush(stdout);
     } else {
         printListing(*db, out());
     }
@@ -227,10 +145,13 @@ int runChannels(const QStringList& args) {
 
 const Command& channelsCommand() {
     static const Command command{
-        "channels", "channels FILE [--json]",
+        "channels", "channels FILE [--json|--csv]",
         "Unpacks a channel-data file and prints its database: the header, the\n"
         "satellite order, satellites, transponders, channels and favourite groups.\n"
-        "--json prints one JSON object instead (see README).",
+        "--json prints one JSON object instead that carries every byte a save\n"
+        "keeps (`import` turns it back into a file; see README). --csv prints the\n"
+        "channel table for spreadsheets. What the file holds that was not read\n"
+        "is said on standard error.",
         runChannels};
     return command;
 }

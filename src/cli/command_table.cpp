@@ -11,6 +11,8 @@ const QList<Command>& commands() {
         uploadCommand(),
         channelsCommand(),
         repackCommand(),
+        checkCommand(),
+        importCommand(),
         demoDataCommand(),
     };
     return all;

@@ -12,6 +12,8 @@ const Command& downloadCommand();
 const Command& uploadCommand();
 const Command& channelsCommand();
 const Command& repackCommand();
+const Command& checkCommand();
+const Command& importCommand();
 const Command& demoDataCommand();
 
 }  // namespace dorvane::cli

@@ -27,15 +27,16 @@ int runDemoData(const QStringList& args) {
     }
     if (files.size() != 1) return usageError(demoDataCommand(), QStringLiteral("demo-data needs one file"));
 
-    auto db = std::make_unique<ReceiverDatabase>();
+    ChannelDataDocument document;
+    ReceiverDatabase* db = &document.database();
     if (full)
         fillFullDatabase(*db, seed);
     else
         fillDemoDatabase(*db);
-    if (!saveChannelDataFile(*db, files.first())) return kExitFailure;
+    if (!saveChannelDataFile(document, files.first())) return kExitFailure;
     int channels = 0;
     for (int n = 0; n < kChannelSlots; ++n) channels += !channelFree(db->channel(n));
-    out() << "Wrote " << files.first() << ": " << channels << " channels (" << channelDataBuffer().length()
+    out() << "Wrote " << files.first() << ": " << channels << " channels (" << document.buffer().length()
           << " bytes)" << Qt::endl;
     return kExitOk;
 }

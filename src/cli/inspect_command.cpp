@@ -1,17 +1,52 @@
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include "app/path_text.h"
 #include "cli/commands_all.h"
 #include "image/inspection.h"
 
 namespace dorvane::cli {
 
-int runInspect(const QStringList& args) {
+// One JSON object a line per file: what the window logs, and the header's
+// fields by name.
+void printJson(const QString& file, const Inspection& result, const CImageFile& image) {
+    QJsonObject o;
+    o.insert(QStringLiteral("file"), file);
+    o.insert(QStringLiteral("opened"), result.opened);
+    if (!result.opened) {
+        o.insert(QStringLiteral("error"), QString::fromStdString(result.errorMessage));
+    } else {
+        QJsonArray lines;
+        for (const std::string& line : result.logLines) lines.append(QString::fromStdString(line));
+        o.insert(QStringLiteral("lines"), lines);
+        o.insert(QStringLiteral("type"), static_cast<int>(image.type()));
+        o.insert(QStringLiteral("typeName"), QString::fromStdString(image.typeName()));
+        o.insert(QStringLiteral("size"), static_cast<qint64>(image.length()));
+        o.insert(QStringLiteral("version"), QString::fromStdString(image.versionText()));
+        o.insert(QStringLiteral("buyer"), QString::fromStdString(image.buyerText()));
+        o.insert(QStringLiteral("buyerCode"), static_cast<qint64>(image.buyerCode()));
+        o.insert(QStringLiteral("channelData"), result.showEditor);
+    }
+    out() << QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) << '\n';
+    out().flush();
+}
+
+int runInspect(const QStringList& arguments) {
+    QStringList args = arguments;
+    const bool json = args.removeAll(QStringLiteral("--json")) > 0;
     if (args.isEmpty()) return usageError(inspectCommand(), QStringLiteral("inspect needs at least one file"));
     int status = kExitOk;
     CImageFile image;
     for (const QString& file : args) {
         const Inspection result = inspectImageFile(image, pathFromText(file));
+        if (json) {
+            printJson(file, result, image);
+            if (!result.opened) status = kExitFailure;
+            continue;
+        }
         if (!result.opened) {
-            err() << QString::fromStdString(result.errorMessage) << Qt::endl;
+            err() << "dorvane: " << QString::fromStdString(result.errorMessage) << Qt::endl;
             status = kExitFailure;
             continue;
         }
@@ -24,10 +59,13 @@ int runInspect(const QStringList& args) {
 
 const Command& inspectCommand() {
     static const Command command{
-        "inspect", "inspect FILE...",
+        "inspect", "inspect [--json] FILE...",
         "Prints, for each file, the lines the main window logs when the file is\n"
         "opened: name, image type, size, version, build date and buyer.\n"
-        "A refused header prints \"Image File corrupted!\" on standard error.",
+        "A refused header prints \"dorvane: Image File corrupted!\" on standard error.\n"
+        "--json prints one JSON object a line per file: file, opened, and either\n"
+        "error or lines, type, typeName, size, version, buyer, buyerCode,\n"
+        "channelData.",
         runInspect};
     return command;
 }

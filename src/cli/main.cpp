@@ -28,6 +28,8 @@ void printHelp(QTextStream& stream) {
               "Service tool for digital satellite set-top boxes (STB): downloads firmware\n"
               "images and channel data into the STB, backs up its channel data and shows\n"
               "what image and channel-data files hold.\n\n"
+              "  --help       show this help (COMMAND --help: that command's)\n"
+              "  --version    show the version and build\n\n"
               "Commands:\n";
     for (const Command& c : commands()) {
         stream << "  dorvane " << c.synopsis << "\n";
@@ -35,8 +37,8 @@ void printHelp(QTextStream& stream) {
             stream << "      " << line << "\n";
         stream << "\n";
     }
-    stream << "dorvane --version prints the version.\n"
-              "Exit status: 0 on success, 1 on a failure, 2 on bad usage." << Qt::endl;
+    stream << "Exit status: 0 on success, 1 on a failure, 2 on bad usage, 130 when a transfer was\n"
+              "interrupted (Ctrl-C)." << Qt::endl;
 }
 
 }  // namespace
@@ -60,8 +62,7 @@ int main(int argc, char* argv[]) {
         return kExitOk;
     }
     if (name == QLatin1String("--version")) {
-        out() << "dorvane " << QString::fromStdString(dorvane::productVersionShort()) << " (build #"
-              << QString::fromStdString(dorvane::productBuild()) << ")" << Qt::endl;
+        out() << QString::fromStdString(dorvane::versionAnswer("dorvane")) << Qt::endl;
         return kExitOk;
     }
     for (const Command& c : commands()) {

@@ -7,10 +7,10 @@ namespace {
 
 int runRepack(const QStringList& args) {
     if (args.size() != 2) return usageError(repackCommand(), QStringLiteral("repack needs an input and an output file"));
-    const auto db = loadChannelDataFile(args[0]);
-    if (!db) return kExitFailure;
-    if (!saveChannelDataFile(*db, args[1])) return kExitFailure;
-    out() << "Wrote " << args[1] << " (" << channelDataBuffer().length() << " bytes)" << Qt::endl;
+    const auto document = loadChannelDataFile(args[0]);
+    if (!document) return kExitFailure;
+    if (!saveChannelDataFile(*document, args[1])) return kExitFailure;
+    out() << "Wrote " << args[1] << " (" << document->buffer().length() << " bytes)" << Qt::endl;
     return kExitOk;
 }
 
@@ -21,7 +21,9 @@ const Command& repackCommand() {
         "repack", "repack IN OUT",
         "Unpacks the channel-data file IN and packs it again into OUT, as the\n"
         "editor's save does: channels stand packed from slot 0, deleted ones are\n"
-        "dropped, the date is today's.",
+        "dropped, the date is today's. An existing OUT is kept as OUT.bak. A file\n"
+        "that cannot be written back whole, or whose channels would be lost, is\n"
+        "refused with the reason.",
         runRepack};
     return command;
 }

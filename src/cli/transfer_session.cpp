@@ -3,9 +3,14 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <QFile>
+
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <memory>
 #include <string>
 
 #ifdef _WIN32
@@ -19,9 +24,13 @@
 #include "app/settings.h"
 #include "cli/command.h"
 #include "cli/commands_all.h"
+#include "cli/transfer_reporting.h"
 #include "database/channel_data_buffer.h"
 #include "image/image_file.h"
+#include "serial/port_diagnosis.h"
 #include "serial/serial_port.h"
+#include "serial/tracing_link.h"
+#include "transfer/line_trace.h"
 #include "transfer/qt_event_loop.h"
 #include "transfer/transfer_engine.h"
 
@@ -30,7 +39,15 @@ namespace dorvane::cli {
 namespace {
 
 volatile std::sig_atomic_t gInterrupted = 0;
-extern "C" void onInterrupt(int) { gInterrupted = 1; }
+extern "C" void onInterrupt(int signal) { gInterrupted = signal; }
+
+bool standardInputIsTerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stdin)) != 0;
+#else
+    return isatty(STDIN_FILENO) == 1;
+#endif
+}
 
 bool standardErrorIsTerminal() {
 #ifdef _WIN32
@@ -44,7 +61,7 @@ bool standardErrorIsTerminal() {
 constexpr char kWindowApplication[] = "Dorvane_QX";
 
 // Time limits can be shortened for tests and trials:
-// DORVANE_TIMEOUTS="start=2000,reply=3000,batch=1000,writing=5000,first=3000" (milliseconds).
+// DORVANE_TIMEOUTS="start=2000,reply=3000,batch=1000,writing=5000,first=3000,silence=1000" (milliseconds).
 void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
     const char* text = std::getenv("DORVANE_TIMEOUTS");
     if (!text) return;
@@ -60,48 +77,41 @@ void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
         else if (key == QLatin1String("batch")) engine.batchAck = v;
         else if (key == QLatin1String("writing")) engine.writing = v;
         else if (key == QLatin1String("first")) engine.firstBlock = v;
+        else if (key == QLatin1String("silence")) engine.uploadSilence = v;
     }
 }
 
-// The window's log, boxes and progress, as text.
+// An observer of the line for as long as the scope lasts.
+struct ObserverScope {
+    ObserverScope(TracingLink& on, LineObserver* who) : line(on), observer(who) {}
+    ~ObserverScope() { line.removeObserver(observer); }
+    ObserverScope(const ObserverScope&) = delete;
+    ObserverScope& operator=(const ObserverScope&) = delete;
+    TracingLink& line;
+    LineObserver* observer;
+};
+
+// The end of the session and the upload's target; the report (TextReport
+// or JsonReport) in front of it shows everything else.
 class ConsoleView : public OperatorView {
 public:
-    explicit ConsoleView(std::filesystem::path uploadTarget)
-        : target_(std::move(uploadTarget)), progressOnTerminal_(standardErrorIsTerminal()) {}
-    ~ConsoleView() override { clearStatus(); }
+    explicit ConsoleView(std::filesystem::path uploadTarget) : target_(std::move(uploadTarget)) {}
 
-    void appendLog(const std::string& line) override {
-        clearStatus();
-        std::fputs(line.c_str(), stdout);
-        std::fputc('\n', stdout);
-        std::fflush(stdout);
-    }
-    void showMessage(const std::string& text) override {
-        clearStatus();
-        std::fputs(text.c_str(), stderr);
-        std::fputc('\n', stderr);
-        std::fflush(stderr);
-    }
+    // The report in front of this view prints the texts and the progress.
+    void appendLog(const std::string&) override {}
+    void showMessage(const std::string&) override {}
     // Nothing is asked on the command line; a stop comes from SIGINT.
     bool askYesNo(const std::string&) override { return false; }
-
-    void setProgress(int, const std::string& text) override { updateStatus(progress_ = text); }
-    void setProgressText(const std::string& text) override { updateStatus(progress_ = text); }
-    void setElapsedText(const std::string& text) override {
-        elapsed_ = text;
-        updateStatus(progress_);
-    }
-    void setThroughputText(const std::string& text) override {
-        throughput_ = text;
-        updateStatus(progress_);
-    }
+    void setProgress(int, const std::string&) override {}
+    void setProgressText(const std::string&) override {}
+    void setElapsedText(const std::string&) override {}
+    void setThroughputText(const std::string&) override {}
     void setDownloadButtonText(const std::string&) override {}
     void setUploadButtonText(const std::string&) override {}
     void setPowerLamp(bool) override {}
     std::optional<std::filesystem::path> chooseUploadTarget() override { return target_; }
 
     void transferEnded(TransferOutcome outcome) override {
-        clearStatus();
         outcome_ = outcome;
         ended_ = true;
         QCoreApplication::exit(0);
@@ -111,26 +121,7 @@ public:
     TransferOutcome outcome() const { return outcome_; }
 
 private:
-    void updateStatus(const std::string& text) {
-        if (!progressOnTerminal_) return;
-        std::string line = text;
-        if (!elapsed_.empty()) line += "  " + elapsed_;
-        if (!throughput_.empty()) line += "  " + throughput_;
-        std::fprintf(stderr, "\r\033[K%s", line.c_str());
-        std::fflush(stderr);
-        statusShown_ = !line.empty();
-    }
-    void clearStatus() {
-        if (!statusShown_) return;
-        std::fputs("\r\033[K", stderr);
-        std::fflush(stderr);
-        statusShown_ = false;
-    }
-
     std::filesystem::path target_;
-    bool progressOnTerminal_;
-    bool statusShown_ = false;
-    std::string progress_, elapsed_, throughput_;
     bool ended_ = false;
     TransferOutcome outcome_ = TransferOutcome::NotStarted;
 };
@@ -155,6 +146,18 @@ std::optional<TransferRequest> parseTransferArguments(const QStringList& args, T
             request.port = a.mid(7);
         } else if (a == QLatin1String("--forced") && kind == TransferRequest::Kind::Download) {
             request.forced = true;
+        } else if (a == QLatin1String("--json")) {
+            request.json = true;
+        } else if (a == QLatin1String("--trace")) {
+            if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
+                *status = usageError(command, QStringLiteral("--trace needs a file name"));
+                return std::nullopt;
+            }
+            request.trace = args[++i];
+        } else if (a.startsWith(QLatin1String("--trace="))) {
+            request.trace = a.mid(8);
+        } else if (a == QLatin1String("--force") && kind == TransferRequest::Kind::Upload) {
+            request.force = true;
         } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
             *status = usageError(command, QStringLiteral("unknown option %1").arg(a));
             return std::nullopt;
@@ -171,6 +174,47 @@ std::optional<TransferRequest> parseTransferArguments(const QStringList& args, T
     return request;
 }
 
+namespace {
+
+// A download's file is checked before the port is touched: a file that
+// cannot be opened, is empty, or is larger than any image.
+bool downloadFileAcceptable(const TransferRequest& request, OperatorView& view) {
+    CImageFile probe;
+    FileError error;
+    if (!probe.openForRead(request.file, error)) {
+        view.showMessage(error.message());
+        return false;
+    }
+    if (const auto problem = downloadSizeProblem(probe.length(), request.forced)) {
+        view.showMessage(*problem);
+        return false;
+    }
+    return true;
+}
+
+// An upload replaces an existing file only when asked to with --force or
+// when the user says yes on the terminal.
+bool overwriteConfirmed(const TransferRequest& request) {
+    std::error_code ec;
+    if (request.force || !std::filesystem::exists(request.file, ec) || std::filesystem::is_directory(request.file, ec))
+        return true;
+    const std::string name = utf8Path(request.file);
+    if (!standardInputIsTerminal()) {
+        std::fprintf(stderr, "dorvane: %s exists; use --force to replace it.\n", name.c_str());
+        return false;
+    }
+    std::fprintf(stderr, "%s exists. Replace it? [y/N] ", name.c_str());
+    std::fflush(stderr);
+    char answer[16] = {};
+    if (!std::fgets(answer, sizeof answer, stdin)) return false;
+    return answer[0] == 'y' || answer[0] == 'Y';
+}
+
+// The exit status of a transfer ended by a signal: 128 + its number.
+int interruptedStatus(int signal) { return 128 + signal; }
+
+}  // namespace
+
 int runTransfer(const TransferRequest& request) {
     FlowTimes flowTimes;
     EngineTimeouts engineTimeouts;
@@ -178,21 +222,77 @@ int runTransfer(const TransferRequest& request) {
 
     QtEventLoop loop;
     CSerialPort port;
+    TracingLink line(port, loop);
     CImageFile image;
-    ConsoleView view(request.file);
-    CTransferEngine engine(loop, port, image, channelDataBuffer(), engineTimeouts);
-    OperatorFlow flow(loop, engine, port, image, channelDataBuffer(), view, flowTimes);
+    ConsoleView console(request.file);
+    const auto buffer = std::make_unique<ChannelDataBuffer>();
+    CTransferEngine engine(loop, line, image, *buffer, engineTimeouts);
+    TransferMonitor monitor(loop, [&engine] { return engine.expiredWaits(); });
+    line.addObserver(&monitor);
+    const ObserverScope monitorScope{line, &monitor};
 
-    QObject::connect(&port, &CSerialPort::bufferFull, [&view] { view.showMessage("buff full"); });
 
     // Start-up as the window does it: open the port, then the link poll.
-    const QString portName = request.port.isEmpty() ? Settings(QString::fromLatin1(kWindowApplication)).configuredPort()
-                                                    : request.port;
+    PortChoice choice{request.port, {}};
+    if (choice.name.isEmpty())
+        choice = chooseStartPort(Settings(QString::fromLatin1(kWindowApplication)), CSerialPort::availablePorts());
+    const QString portName = choice.name;
+
+    ReportContext context{portName.toStdString(), &monitor, &line, [&image] { return image.buyerCode(); }};
+    std::unique_ptr<ReportingView> report;
+    if (request.json) report = std::make_unique<JsonReport>(console, context);
+    else report = std::make_unique<TextReport>(console, context, standardErrorIsTerminal());
+    ReportingView& view = *report;
+    OperatorFlow flow(loop, engine, line, image, *buffer, view, flowTimes);
+
+    // The file is checked before the port.
+    if (request.kind == TransferRequest::Kind::Download && !downloadFileAcceptable(request, view)) {
+        view.transferEnded(TransferOutcome::NotStarted);
+        return kExitFailure;
+    }
+    if (request.kind == TransferRequest::Kind::Upload && !overwriteConfirmed(request)) {
+        view.transferEnded(TransferOutcome::NotStarted);
+        return kExitFailure;
+    }
+
+    QObject::connect(&port, &CSerialPort::bufferFull, [&view] { view.showMessage("buff full"); });
+    QObject::connect(&port, &CSerialPort::failed, [&port, &view, portName](const QString& message) {
+        view.setPendingAdvice(
+            adviseFailureWhileOpen(portName, port.lastErrorCode(), message, gatherPortFacts(portName)).text.toStdString());
+    });
+
+    // The trace of the line, written as it goes.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> traceFile(nullptr, &std::fclose);
+    std::unique_ptr<TraceFileWriter> trace;
+    std::optional<ObserverScope> traceScope;
+    if (!request.trace.isEmpty()) {
+        traceFile.reset(std::fopen(QFile::encodeName(request.trace).constData(), "w"));
+        if (!traceFile) {
+            view.showMessage(QStringLiteral("Can't write the trace to %1: %2")
+                                 .arg(request.trace, QString::fromLocal8Bit(std::strerror(errno)))
+                                 .toStdString());
+            view.transferEnded(TransferOutcome::NotStarted);
+            return kExitFailure;
+        }
+        trace = std::make_unique<TraceFileWriter>(traceFile.get(), loop.now());
+        line.addObserver(trace.get());
+        traceScope.emplace(line, trace.get());
+    }
+
+    if (!choice.reason.isEmpty())
+        view.appendLog(QStringLiteral("Using port %1: %2 (--port chooses another).").arg(portName, choice.reason).toStdString());
+    if (portName.isEmpty()) {
+        view.showMessage("No serial port found: plug in the adapter, or name the port with --port.");
+        view.transferEnded(TransferOutcome::NotStarted);
+        return kExitFailure;
+    }
     if (!port.open(portName)) {
-        const std::string text = QStringLiteral("Port(%1) open failed.").arg(portName).toStdString();
-        view.showMessage(text);
-        view.appendLog(text);
-        if (!port.lastError().isEmpty()) std::fprintf(stderr, "(%s)\n", qPrintable(port.lastError()));
+        const QString text = QStringLiteral("Port(%1) open failed.").arg(portName);
+        const PortAdvice advice =
+            adviseOpenFailure(portName, port.lastErrorCode(), port.lastError(), gatherPortFacts(portName));
+        view.showMessage((text + QLatin1Char(' ') + advice.text).toStdString());
+        view.appendLog(text.toStdString());
+        view.transferEnded(TransferOutcome::NotStarted);
         return kExitFailure;
     }
     view.appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName).toStdString());
@@ -200,33 +300,49 @@ int runTransfer(const TransferRequest& request) {
 
     if (request.kind == TransferRequest::Kind::Download) {
         const Inspection inspected = flow.openFile(request.file);
-        if (!inspected.opened) return kExitFailure;
+        if (!inspected.opened) {
+            view.transferEnded(TransferOutcome::NotStarted);
+            return kExitFailure;
+        }
         if (request.forced) flow.setForcedDownload(true);
     }
 
     gInterrupted = 0;
+    int interruptedBy = 0;
     const auto oldInt = std::signal(SIGINT, onInterrupt);
     const auto oldTerm = std::signal(SIGTERM, onInterrupt);
     QTimer interruptWatch;
     QObject::connect(&interruptWatch, &QTimer::timeout, [&] {
         if (!gInterrupted) return;
+        const int signal = gInterrupted;
         gInterrupted = 0;
-        if (flow.busy() || flow.starting()) flow.cancel();
-        if (!view.ended()) view.transferEnded(TransferOutcome::Canceled);
+        if (!flow.interrupt()) {
+            view.showMessage("The STB is writing its memory! Do not switch it off until its own display says it is "
+                             "done. Ctrl-C again stops waiting for it.");
+            return;
+        }
+        interruptedBy = signal;
+        if (!console.ended()) view.transferEnded(TransferOutcome::Canceled);
     });
     interruptWatch.start(100);
 
     QTimer::singleShot(0, [&] {
-        if (request.kind == TransferRequest::Kind::Download) flow.downloadClicked();
+        const bool download = request.kind == TransferRequest::Kind::Download;
+        monitor.begin(download ? TransferMonitor::Kind::Download : TransferMonitor::Kind::Upload,
+                      download && image.isOpen() ? static_cast<std::int64_t>(image.length()) : 0);
+        view.started(download ? "download" : "upload", utf8Path(request.file));
+        if (download) flow.downloadClicked();
         else flow.uploadClicked();
     });
-    if (!view.ended()) QCoreApplication::exec();
+    if (!console.ended()) QCoreApplication::exec();
 
     interruptWatch.stop();
     std::signal(SIGINT, oldInt);
     std::signal(SIGTERM, oldTerm);
+    if (trace) trace->flush();
     port.close();
-    return view.outcome() == TransferOutcome::Succeeded ? kExitOk : kExitFailure;
+    if (interruptedBy != 0) return interruptedStatus(interruptedBy);
+    return console.outcome() == TransferOutcome::Succeeded ? kExitOk : kExitFailure;
 }
 
 }  // namespace dorvane::cli

@@ -15,10 +15,12 @@ int runUpload(const QStringList& args) {
 
 const Command& uploadCommand() {
     static const Command command{
-        "upload", "upload [--port PORT] FILE",
+        "upload", "upload [--port PORT] [--force] [--json] [--trace TRACE] FILE",
         "Backs up the STB's channel data into FILE (replaced only when the whole\n"
         "upload arrived). The STB must be on with its 'PC COM' item active.\n"
-        "PORT defaults to the port configured in the window.",
+        "An existing FILE is replaced only after a yes on the terminal, or with\n"
+        "--force. PORT defaults to the port configured in the window, else the\n"
+        "first USB serial adapter. Output, --json and --trace as for download.",
         runUpload};
     return command;
 }

@@ -13,6 +13,8 @@
 #include <new>
 #include <vector>
 
+#include "database/blob_shape.h"
+
 namespace dorvane {
 
 namespace {
@@ -102,27 +104,34 @@ public:
 
     // Lowest transponder number on the satellite slot and polarisation whose
     // frequency is within 1 MHz of the given one; -1 if there is none.
+    // A transponder of exactly that frequency comes first, so two
+    // transponders 1 MHz apart each keep their own channels.
     int findForChannel(unsigned satelliteSlot, std::uint8_t polarisation, std::uint16_t frequency) const {
         if (satelliteSlot >= 255) return -1;
         const unsigned g = group(satelliteSlot + 1, polarisation);
+        int near = -1;
         for (int i = start_[g]; i < start_[g + 1]; ++i) {
             const Member& m = members_[i];
-            if (m.polarisation == polarisation && std::abs(int{m.frequency} - int{frequency}) <= 1) return m.number;
+            if (m.polarisation != polarisation) continue;
+            if (m.frequency == frequency) return m.number;
+            if (near < 0 && std::abs(int{m.frequency} - int{frequency}) <= 1) near = m.number;
         }
-        return -1;
+        return near;
     }
 
     // Calls visit(transponder) for each transponder on the satellite slot and
-    // polarisation whose frequency equals the given one apart from the
-    // lowest bit.
+    // polarisation whose frequency equals the given one (exact = true), or
+    // equals it apart from the lowest bit without being equal.
     template <typename Visit>
-    void forEachForFavorite(unsigned satelliteSlot, std::uint8_t polarisation, std::uint16_t frequency,
+    void forEachForFavorite(unsigned satelliteSlot, std::uint8_t polarisation, std::uint16_t frequency, bool exact,
                             Visit visit) const {
         if (satelliteSlot >= 255) return;
         const unsigned g = group(satelliteSlot + 1, polarisation);
         for (int i = start_[g]; i < start_[g + 1]; ++i) {
             const Member& m = members_[i];
-            if (m.polarisation == polarisation && (m.frequency >> 1) == (frequency >> 1)) visit(m.number);
+            if (m.polarisation != polarisation) continue;
+            if (exact ? m.frequency == frequency : (m.frequency != frequency && (m.frequency >> 1) == (frequency >> 1)))
+                visit(m.number);
         }
     }
 
@@ -178,8 +187,10 @@ bool layoutFits(const BackupHeader& h) {
 }
 
 // Returns the number of channels imported (they stand in slots 0..n-1).
-int importChannels(ReceiverDatabase& db, const std::uint8_t* records, int count) {
-    const TransponderGroups transponders(db);
+// A move mark left in the file is not taken over: a later move would
+// otherwise carry channels the operator never chose.
+int importChannels(ReceiverDatabase& db, const TransponderGroups& transponders, const std::uint8_t* records, int count,
+                   BlobLosses& losses) {
     int n = 0;
     for (int i = 0; i < count; ++i) {
         const std::uint8_t* record = records + static_cast<std::size_t>(i) * kChannelFileRecordSize;
@@ -193,8 +204,10 @@ int importChannels(ReceiverDatabase& db, const std::uint8_t* records, int count)
         const int tp = transponders.findForChannel(satelliteSlot, polarisation, frequency);
         if (tp < 0) {
             diagnostic("Invalid value in Factory_PGM\n");
+            ++losses.channelRecordsWithoutTransponder;
             continue;
         }
+        c.flags = static_cast<std::uint16_t>(c.flags & ~kFlagMoveMark);
         c.transponder = static_cast<std::uint16_t>(tp);
         c.satellite = satelliteSlot;
         if (satelliteSlot < kSatelliteSlots) db.satellite(satelliteSlot).channelMark = kChannelMarkFound;
@@ -204,8 +217,8 @@ int importChannels(ReceiverDatabase& db, const std::uint8_t* records, int count)
     return n;
 }
 
-void importFavorites(ReceiverDatabase& db, const std::uint8_t* entries, int channelCount) {
-    const TransponderGroups transponders(db);
+void importFavorites(ReceiverDatabase& db, const TransponderGroups& transponders, const std::uint8_t* entries,
+                     int channelCount, BlobLosses& losses) {
     const ChannelGroups channels(db, channelCount);
     int filled = 0;
     for (int g = 0; g < kFavoriteGroups && filled < kFavoriteEntries; ++g) {
@@ -221,12 +234,18 @@ void importFavorites(ReceiverDatabase& db, const std::uint8_t* entries, int chan
             }
             const auto serviceId = readAt<std::uint16_t>(entry + 6);
             int member = -1;
-            transponders.forEachForFavorite(entry[2], entry[3], frequency, [&](int tp) {
-                const int found = channels.find(tp, serviceId);
-                if (found >= 0 && (member < 0 || found < member)) member = found;
-            });
+            for (const bool exact : {true, false}) {
+                transponders.forEachForFavorite(entry[2], entry[3], frequency, exact, [&](int tp) {
+                    const int found = channels.find(tp, serviceId);
+                    if (found >= 0 && (member < 0 || found < member)) member = found;
+                });
+                if (member >= 0) break;
+            }
             db.groupSlot(g, s) = static_cast<std::int16_t>(member);
-            if (member >= 0) ++filled;
+            if (member >= 0)
+                ++filled;
+            else
+                ++losses.favouriteEntriesWithoutChannel;
             ++e;
         }
     }
@@ -262,11 +281,11 @@ std::string_view unpackResultText(int result) {
     }
 }
 
-int unpackBackup(ReceiverDatabase& db, const ChannelDataBuffer& buffer) {
-    return unpackBackup(db, buffer.contents());
+int unpackBackup(ReceiverDatabase& db, const ChannelDataBuffer& buffer, BlobLosses* losses) {
+    return unpackBackup(db, buffer.contents(), losses);
 }
 
-int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob) {
+int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob, BlobLosses* lossesOut) {
     if (blob.size() >= 3 && std::memcmp(blob.data(), "IRZ", 3) != 0) return kUnpackBadMagic;
     if (blob.size() < kBlobHeaderSize) return blob.size() < 3 ? kUnpackBadMagic : kUnpackTruncated;
 
@@ -292,6 +311,11 @@ int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob) {
     }
 
     // Everything below reads inside the payload: layoutFits checked it.
+    // The tables start empty, so nothing of an earlier file stays behind
+    // where this one declares fewer records.
+    BlobLosses losses;
+    losses.shape = unwritableShape(h);
+    db.clearForFilling();
     db.storedHeader() = h;
     const std::uint8_t* p = payload;
 
@@ -326,17 +350,22 @@ int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob) {
 
     // The import resets the slots it does not fill.
     for (int s = 0; s < kSatelliteSlots; ++s) db.satellite(s).channelMark = 0;
-    const int imported = h.channelRecordSize == kChannelFileRecordSize
-                             ? importChannels(db, p, std::min<int>(h.channelCount, kChannelSlots))
-                             : importChannels(db, p, 0);
+    const auto groups = std::make_unique<TransponderGroups>(db);
+    const int imported =
+        importChannels(db, *groups, p,
+                       h.channelRecordSize == kChannelFileRecordSize ? std::min<int>(h.channelCount, kChannelSlots) : 0,
+                       losses);
     p += std::size_t{h.channelRecordSize} * h.channelCount;
 
     db.setDefaultFavorites();
-    if (h.favoriteSectionSize == kFavoriteSectionSize) importFavorites(db, p, imported);
+    if (h.favoriteSectionSize == kFavoriteSectionSize) importFavorites(db, *groups, p, imported, losses);
     if (h.favoriteNamesSize == kFavoriteNamesSize)
         std::memcpy(db.groupNameBytes().data(), p + h.favoriteSectionSize, kFavoriteNamesSize);
+    p += std::size_t{h.favoriteSectionSize} + h.favoriteNamesSize;
+    losses.bytesBehindSections = static_cast<std::uint32_t>(payload + h.payloadSize - p);
 
     db.buildKindLists();
+    if (lossesOut) *lossesOut = std::move(losses);
     return kUnpackOk;
 }
 

@@ -48,12 +48,16 @@ enum PackResult : int {
 // The text the user sees for a failed unpack ("Invalid Backup Data", ...).
 std::string_view unpackResultText(int result);
 
+struct BlobLosses;
+
 // Fills the database from the blob at the start of `blob` (only the bytes of
-// the span are read). On any failure the tables and the stored header stay as
-// they were.
-int unpackBackup(ReceiverDatabase& database, std::span<const std::uint8_t> blob);
+// the span are read). The tables start empty: nothing of what the database
+// held before stays. On any failure the tables and the stored header stay as
+// they were. `losses`, when given, learns what the blob holds that packing
+// would not write back.
+int unpackBackup(ReceiverDatabase& database, std::span<const std::uint8_t> blob, BlobLosses* losses = nullptr);
 // The same for the blob in the buffer (its first `length` bytes).
-int unpackBackup(ReceiverDatabase& database, const ChannelDataBuffer& buffer);
+int unpackBackup(ReceiverDatabase& database, const ChannelDataBuffer& buffer, BlobLosses* losses = nullptr);
 
 // Packs the database into a blob in the buffer and sets its length; on
 // failure the buffer is left as it was. `date` is the header's day number.

@@ -7,9 +7,9 @@
 
 namespace dorvane {
 
-// The one process-wide area that holds a channel-data file's bytes: filled
-// by an upload, saved after it, read from a file by the editor's open and
-// rebuilt by its save.
+// The area that holds a channel-data file's bytes: filled by an upload,
+// saved after it, read from a file by the editor's open and rebuilt by its
+// save. A ChannelDataDocument owns one.
 class ChannelDataBuffer {
 public:
     static constexpr std::size_t kCapacity = 524288;
@@ -32,8 +32,5 @@ private:
     std::array<std::uint8_t, kCapacity> bytes_{};
     std::uint32_t length_ = 0;
 };
-
-// The process's buffer.
-ChannelDataBuffer& channelDataBuffer();
 
 }  // namespace dorvane

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "database/channel_data_buffer.h"
+#include "database/replace_file.h"
 
 namespace dorvane {
 
@@ -16,21 +17,15 @@ struct FileResult {
     std::string message;  // what the user sees when !ok, e.g. "File open failed!"
 };
 
-// Reads a channel-data file into the buffer (at most 262,144 bytes), sets the
-// buffer's length to the bytes read and remembers the path as the save target.
-// Refuses a file shorter than the blob its header declares (or than three
-// bytes); the buffer and the save target are then left as they were. A file
-// that does not begin with "IRZ" is read; unpacking refuses it.
+// Reads a channel-data file into the buffer (at most 262,144 bytes) and sets
+// the buffer's length to the bytes read. Refuses a file shorter than the blob
+// its header declares (or than three bytes); the buffer is then left as it
+// was. A file that does not begin with "IRZ" is read; unpacking refuses it.
 FileResult openChannelDataFile(const std::filesystem::path& path, ChannelDataBuffer& buffer);
 
-// The path the last successful openChannelDataFile read.
-const std::filesystem::path& saveTarget();
-void setSaveTarget(const std::filesystem::path& path);
-
-// Writes the buffer's `length` bytes as the whole file: a temporary file next
-// to the target, then a rename over it. A failure leaves the old file whole.
-FileResult writeChannelDataFile(const ChannelDataBuffer& buffer, const std::filesystem::path& path);
-// The same to the save target.
-FileResult writeChannelDataFile(const ChannelDataBuffer& buffer);
+// Writes the buffer's `length` bytes as the whole file through
+// replaceFileAtomically: a failure leaves the old file whole.
+FileResult writeChannelDataFile(const ChannelDataBuffer& buffer, const std::filesystem::path& path,
+                                const ReplaceOptions& options = {});
 
 }  // namespace dorvane

@@ -42,6 +42,20 @@ void ReceiverDatabase::clear() {
     channelsPerTransponder_.fill(0);
 }
 
+void ReceiverDatabase::clearForFilling() {
+    std::memset(satellites_.data(), 0, sizeof satellites_);
+    order_.fill(0);
+    std::memset(transponders_.data(), 0, sizeof transponders_);
+    groupNames_.fill(0);
+    prefix_.fill(0);
+    std::memset(&header_, 0, sizeof header_);
+    tvCount_ = radioCount_ = 0;
+    groupViewCount_ = 0;
+    channelsPerSatellite_.fill(0);
+    transpondersPerSatellite_.fill(0);
+    channelsPerTransponder_.fill(0);
+}
+
 int ReceiverDatabase::groupSize(int group) const {
     const auto& slots = favorites_[checked(group, kFavoriteGroups)];
     int size = 0;
@@ -142,7 +156,33 @@ int ReceiverDatabase::addSatellite() {
         setFixedText(sat.name, name);
         sat.lnbFrequency = 10600;
         sat.dishPosition = 29;
+        // Listed and saved like the others: it takes a place in the order
+        // list, and the file's satellite section reaches as far as its slot.
+        if (header_.satelliteCount < s + 1) header_.satelliteCount = static_cast<std::uint16_t>(s + 1);
+        if (satelliteOrderPosition(s) < 0) {
+            for (int position = 0; position < kEditableSatellites; ++position) {
+                if (order_[position] != 0) continue;
+                order_[position] = static_cast<std::uint8_t>(s + 1);
+                if (header_.satelliteCount < position + 1) header_.satelliteCount = static_cast<std::uint16_t>(position + 1);
+                break;
+            }
+        }
         return s;
+    }
+    return -1;
+}
+
+int ReceiverDatabase::addTransponder(int satelliteSlot) {
+    if (satelliteSlot < 0 || satelliteSlot >= kEditableSatellites) return -1;
+    for (int t = 0; t < kTransponderSlots; ++t) {
+        if (!transponderFree(transponders_[t])) continue;
+        TransponderRecord& tp = transponders_[t];
+        std::memset(&tp, 0, sizeof tp);
+        tp.satellite = static_cast<std::uint8_t>(satelliteSlot + 1);
+        tp.fec = 12;  // Auto
+        tp.transmission = 1;
+        tp.modulation = 2;
+        return t;
     }
     return -1;
 }
@@ -301,11 +341,6 @@ int ReceiverDatabase::compareChannels(int a, int b, int order) const {
     default:
         return 0;
     }
-}
-
-ReceiverDatabase& receiverDatabase() {
-    static ReceiverDatabase database;
-    return database;
 }
 
 }  // namespace dorvane

@@ -11,8 +11,8 @@
 
 namespace dorvane {
 
-// The PC-side copy of the receiver's channel data: fixed, preallocated
-// tables, the header of the blob it was last filled from and the lists and
+// The PC-side copy of the receiver's channel data: a value type (copying it
+// takes a snapshot of every table) with fixed, preallocated tables, the header of the blob it was last filled from and the lists and
 // counters derived from the tables. Filled by unpackBackup, changed through
 // the operations below and the edit dialogs, packed again by packBackup.
 //
@@ -30,6 +30,9 @@ public:
 
     // Back to the start state: everything zero, empty group names.
     void clear();
+    // The same for every table but the channels and the favourite groups,
+    // which a filling (the unpack) sets slot by slot in any case.
+    void clearForFilling();
 
     // ---- tables ------------------------------------------------------------
     SatelliteRecord& satellite(int slot) { return satellites_[checked(slot, kSatelliteSlots)]; }
@@ -93,8 +96,12 @@ public:
     // Rebuilds the three counter arrays.
     void recount();
 
-    // New satellite in the first free slot of 0..162, or -1.
+    // New satellite in the first free slot of 0..162, or -1. It is put into
+    // the satellite order list (first empty place) unless it stands there.
     int addSatellite();
+    // New transponder on a satellite slot in the first free transponder
+    // slot (frequency 0, to be edited), or -1.
+    int addTransponder(int satelliteSlot);
     // Copy of a transponder in the first free slot, or -1.
     int duplicateTransponder(int source);
     // Copy of a channel in the first free slot, or -1.
@@ -154,8 +161,5 @@ inline int ReceiverDatabase::checked(int index, int size) {
     (void)size;
     return index;
 }
-
-// The process's database.
-ReceiverDatabase& receiverDatabase();
 
 }  // namespace dorvane

@@ -1,5 +1,9 @@
 #include "editor/edit_channel_dialog.h"
 
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,6 +15,7 @@
 
 #include "database/receiver_database.h"
 #include "editor/cell_texts.h"
+#include "editor/editor_prompts.h"
 #include "editor/integer_edit.h"
 
 namespace dorvane {
@@ -22,6 +27,7 @@ CEditChannelDialog::CEditChannelDialog(ReceiverDatabase& database, int channel, 
 
     name_ = new QLineEdit(textFromField(record.name));
     name_->setMaxLength(kNameLength);
+    loadedName_ = name_->text();
     satellite_ = new QComboBox;
     transponder_ = new QComboBox;
     videoPid_ = new QLineEdit(QString::number(record.videoPid));
@@ -90,9 +96,21 @@ void CEditChannelDialog::accept() {
     const auto pcr = readIntegerEdit(this, pcrPid_);
     if (!pcr) return;
 
+    for (const auto& [value, label] : {std::pair{*video, "Video PID"}, {*audio, "Audio PID"}, {*pcr, "PCR PID"}}) {
+        if (value >= 0 && value <= 65535) continue;
+        editorPrompts().message(this, QStringLiteral("%1 must be 0 to 65535.").arg(QLatin1String(label)),
+                                PromptIcon::Exclamation);
+        return;
+    }
+
     ChannelRecord& record = database_.channel(channel_);
-    const QByteArray name = fieldBytes(name_->text().left(kNameLength));
-    setFixedText(record.name, std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
+    // The name takes the first 18 bytes of its field, zero-filled; the 19th
+    // byte is left as it is, and an unchanged name is not written at all.
+    if (name_->text() != loadedName_) {
+        const QByteArray name = fieldBytes(name_->text().left(kNameLength));
+        std::memset(record.name, 0, kNameLength);
+        std::memcpy(record.name, name.constData(), static_cast<std::size_t>(std::min<qsizetype>(name.size(), kNameLength)));
+    }
     // Only a listed transponder is taken, and the satellite always follows
     // it; without a choice the channel stays where it was.
     const int tpIndex = transponder_->currentIndex();

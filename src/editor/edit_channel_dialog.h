@@ -43,6 +43,7 @@ private:
     QLineEdit* videoPid_;
     QLineEdit* audioPid_;
     QLineEdit* pcrPid_;
+    QString loadedName_;
 };
 
 }  // namespace dorvane

@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "database/records.h"
+#include "database/integrity_check.h"
+#include "database/receiver_database.h"
 #include "editor/cell_texts.h"
+#include "editor/editor_prompts.h"
 #include "editor/integer_edit.h"
 
 namespace dorvane {
@@ -43,6 +45,7 @@ void storeTransponderDialogValues(const TransponderDialogValues& values, Transpo
     record.fec = static_cast<std::uint8_t>(values.fec);
     record.transmission = static_cast<std::uint8_t>(values.transmission + 1);
     record.modulation = static_cast<std::uint8_t>((values.modulation + 1) * 2);
+    if (values.satellite > 0) record.satellite = static_cast<std::uint8_t>(values.satellite);
 }
 
 CEditTpDialog::CEditTpDialog(const TransponderDialogValues& values, QWidget* parent)
@@ -57,7 +60,8 @@ CEditTpDialog::CEditTpDialog(const TransponderDialogValues& values, QWidget* par
     modulation_ = makeList({"QPSK", "8PSK"}, values_.modulation);
 
     auto* group = new QGroupBox;
-    auto* form = new QFormLayout(group);
+    form_ = new QFormLayout(group);
+    QFormLayout* form = form_;
     form->addRow(QStringLiteral("Frequency"), frequency_);
     form->addRow(QStringLiteral("Horz/Vert"), polarisation_);
     form->addRow(QStringLiteral("Symbol Rate"), symbolRate_);
@@ -76,6 +80,38 @@ CEditTpDialog::CEditTpDialog(const TransponderDialogValues& values, QWidget* par
     layout->addWidget(buttons);
 }
 
+void CEditTpDialog::useDatabase(const ReceiverDatabase& database, int transponder) {
+    database_ = &database;
+    transponder_ = transponder;
+    const int own = database.transponder(transponder).satellite;
+    satellite_ = new QComboBox;
+    for (int slot = 0; slot < kEditableSatellites; ++slot) {
+        if (satelliteInUse(database.satellite(slot)) || slot + 1 == own)
+            satellite_->addItem(satelliteChoiceText(database, slot), slot + 1);
+    }
+    satellite_->setCurrentIndex(satellite_->findData(own));
+    form_->insertRow(0, QStringLiteral("Satellite"), satellite_);
+}
+
+bool CEditTpDialog::confirmNoCollision(const TransponderDialogValues& taken) {
+    if (!database_) return true;
+    const int satellite = taken.satellite > 0 ? taken.satellite : database_->transponder(transponder_).satellite;
+    for (int t = 0; t < kTransponderSlots; ++t) {
+        const TransponderRecord& other = database_->transponder(t);
+        if (t == transponder_ || transponderFree(other)) continue;
+        if (!transpondersCollide(satellite, taken.polarisation & 0xFF, taken.frequency, other.satellite,
+                                 other.polarisation, other.frequency))
+            continue;
+        const QString text = QStringLiteral("Transponder %1 (%2 MHz %3) has the same satellite and polarisation and a "
+                                            "frequency within 1 MHz of this one; the STB may not tell them apart.")
+                                 .arg(t)
+                                 .arg(other.frequency)
+                                 .arg(QString::fromLatin1(polarisationText(other.polarisation).data()));
+        return editorPrompts().ask(this, text, QStringLiteral("Keep"), QStringLiteral("Change"));
+    }
+    return true;
+}
+
 void CEditTpDialog::accept() {
     TransponderDialogValues taken;
     const auto frequency = readIntegerEdit(this, frequency_);
@@ -88,6 +124,19 @@ void CEditTpDialog::accept() {
     taken.fec = fec_->currentIndex();
     taken.transmission = transmission_->currentIndex();
     taken.modulation = modulation_->currentIndex();
+    if (satellite_ && satellite_->currentIndex() >= 0) taken.satellite = satellite_->currentData().toInt();
+    // A transponder of 0 MHz is not written to the file with its channels.
+    if (taken.frequency < 1 || taken.frequency > 65535) {
+        editorPrompts().message(this, QStringLiteral("Frequency must be 1 to 65535 MHz."), PromptIcon::Exclamation);
+        frequency_->setFocus();
+        return;
+    }
+    if (taken.symbolRate < 0 || taken.symbolRate > 65535) {
+        editorPrompts().message(this, QStringLiteral("Symbol Rate must be 0 to 65535."), PromptIcon::Exclamation);
+        symbolRate_->setFocus();
+        return;
+    }
+    if (!confirmNoCollision(taken)) return;
     values_ = taken;
     QDialog::accept();
 }

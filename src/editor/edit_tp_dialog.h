@@ -3,10 +3,12 @@
 #include <QDialog>
 
 class QComboBox;
+class QFormLayout;
 class QLineEdit;
 
 namespace dorvane {
 
+class ReceiverDatabase;
 struct TransponderRecord;
 
 // The values "Edit TP" exchanges with its controls (-1: no selection).
@@ -17,21 +19,31 @@ struct TransponderDialogValues {
     int fec = -1;
     int transmission = -1;
     int modulation = -1;
+    // Satellite number (slot + 1); 0 when the dialog offers no choice.
+    int satellite = 0;
 };
 
 // Loading: transmission byte - 1, modulation byte / 2 - 1, the others as
 // stored. Writing back: low 16 bits of frequency and symbol rate,
 // polarisation and FEC as their index's low eight bits, transmission index
-// + 1, modulation (index + 1) x 2.
+// + 1, modulation (index + 1) x 2, the satellite number when one was chosen.
 TransponderDialogValues transponderDialogValues(const TransponderRecord& record);
 void storeTransponderDialogValues(const TransponderDialogValues& values, TransponderRecord& record);
 
 // "Edit TP": frequency, polarisation, symbol rate, FEC, transmission and
-// modulation of one transponder.
+// modulation of one transponder. "OK" refuses values the file cannot hold
+// (a frequency outside 1..65535 MHz, a symbol rate outside 0..65535).
 class CEditTpDialog : public QDialog {
     Q_OBJECT
 public:
     explicit CEditTpDialog(const TransponderDialogValues& values, QWidget* parent = nullptr);
+
+    // Offers the satellites in use as a "Satellite" choice (so a transponder
+    // can be put on a satellite that has none yet) and warns on "OK" when
+    // the transponder would collide with another of the database: same
+    // satellite and polarisation, frequency within 1 MHz.
+    void useDatabase(const ReceiverDatabase& database, int transponder);
+    QComboBox* satelliteList() const { return satellite_; }
 
     const TransponderDialogValues& values() const { return values_; }
 
@@ -46,7 +58,13 @@ public slots:
     void accept() override;
 
 private:
+    bool confirmNoCollision(const TransponderDialogValues& taken);
+
     TransponderDialogValues values_;
+    const ReceiverDatabase* database_ = nullptr;
+    int transponder_ = -1;
+    QComboBox* satellite_ = nullptr;
+    QFormLayout* form_ = nullptr;
     QLineEdit* frequency_;
     QComboBox* polarisation_;
     QLineEdit* symbolRate_;

@@ -1,7 +1,9 @@
 #include "editor/editor_prompts.h"
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace dorvane {
 
@@ -22,6 +24,20 @@ EditorPrompts defaultPrompts() {
         return box.exec() == QMessageBox::Ok;
     };
     p.run = [](QDialog& dialog) { return dialog.exec(); };
+    p.ask = [](QWidget* parent, const QString& text, const QString& yes, const QString& no) {
+        QMessageBox box(QMessageBox::Warning, kBoxTitle, text, QMessageBox::NoButton, parent);
+        QPushButton* first = box.addButton(yes, QMessageBox::AcceptRole);
+        QPushButton* second = box.addButton(no, QMessageBox::RejectRole);
+        box.setDefaultButton(second);
+        box.exec();
+        return box.clickedButton() == first;
+    };
+    p.openFileName = [](QWidget* parent, const QString& caption, const QString& filter) {
+        return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+    };
+    p.saveFileName = [](QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
+        return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    };
     return p;
 }
 

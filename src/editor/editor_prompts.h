@@ -21,6 +21,12 @@ struct EditorPrompts {
     std::function<bool(QWidget* parent, const QString& text)> confirm;
     // Runs a dialog modally and returns its result code.
     std::function<int(QDialog& dialog)> run;
+    // A question with two buttons of the given texts; true for the first.
+    std::function<bool(QWidget* parent, const QString& text, const QString& yes, const QString& no)> ask;
+    // File choosers; an empty text when the operator cancels.
+    std::function<QString(QWidget* parent, const QString& caption, const QString& filter)> openFileName;
+    std::function<QString(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter)>
+        saveFileName;
 };
 
 // The hooks in use. Assigning a member replaces it; resetEditorPrompts()

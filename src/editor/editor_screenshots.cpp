@@ -11,6 +11,7 @@
 #include <QPixmap>
 
 #include "database/backup_blob.h"
+#include "database/channel_data_document.h"
 #include "database/demo_data.h"
 #include "editor/edit_channel_dialog.h"
 #include "editor/edit_satellite_dialog.h"
@@ -49,10 +50,10 @@ int main(int argc, char** argv) {
 
     auto demo = std::make_unique<ReceiverDatabase>();
     fillDemoDatabase(*demo);
-    auto buffer = std::make_unique<ChannelDataBuffer>();
-    if (packBackup(*demo, *buffer) != kPackOk) return 1;
-    auto db = std::make_unique<ReceiverDatabase>();
-    CReceiverDataDialog editor(*db, *buffer);
+    ChannelDataDocument document;
+    if (packBackup(*demo, document.buffer()) != kPackOk) return 1;
+    ReceiverDatabase* db = &document.database();
+    CReceiverDataDialog editor(document);
     if (!editor.initialise()) return 1;
     bool ok = save(editor, dir, "editor_satellites.png");
 
@@ -72,6 +73,7 @@ int main(int argc, char** argv) {
     ok = save(satelliteDialog, dir, "edit_satellite.png") && ok;
     const int transponder = editor.middleList()->listModel()->idAt(0);
     CEditTpDialog tpDialog(transponderDialogValues(db->transponder(transponder)), &editor);
+    tpDialog.useDatabase(*db, transponder);
     ok = save(tpDialog, dir, "edit_tp.png") && ok;
     const int channel = editor.channelList()->listModel()->idAt(0);
     CEditChannelDialog channelDialog(*db, channel, &editor);

@@ -120,10 +120,12 @@ void CReceiverDataDialog::favouriteAdd() {
         showMessage(full, false);
         return;
     }
+    std::vector<int> added;
     for (int row : channelList_->selectedRowNumbers()) {
         const int slot = firstEmptySlot(db_, currentGroup_);
         if (slot < 0) break;
         if (!db_.addToGroup(currentGroup_, channelModel_->idAt(row), slot)) continue;
+        added.push_back(channelModel_->idAt(row));
         if (++groupSize_ >= kGroupSlots) {
             showMessage(full, false);
             break;
@@ -131,6 +133,32 @@ void CReceiverDataDialog::favouriteAdd() {
     }
     showGroup(currentGroup_);
     markDirty();
+    warnIfNotUnique(added);
+}
+
+// The file names a favourite by transponder and service id: a member that
+// shares both with another channel comes back as the lower-numbered one.
+void CReceiverDataDialog::warnIfNotUnique(const std::vector<int>& channels) {
+    QStringList lines;
+    for (int member : channels) {
+        const ChannelRecord& c = db_.channel(member);
+        for (int n = 0; n < kChannelSlots; ++n) {
+            const ChannelRecord& other = db_.channel(n);
+            if (n == member || channelFree(other) || other.transponder != c.transponder || other.serviceId != c.serviceId)
+                continue;
+            lines << QStringLiteral("\"%1\" (channel %2) has the transponder and service id of \"%3\" (channel %4).")
+                         .arg(textFromField(c.name))
+                         .arg(member)
+                         .arg(textFromField(other.name))
+                         .arg(n);
+            break;
+        }
+    }
+    if (lines.isEmpty()) return;
+    showMessage(lines.join('\n') +
+                    QStringLiteral("\nThe file cannot tell such channels apart: the favourite may come back as the "
+                                   "lower-numbered one."),
+                true);
 }
 
 void CReceiverDataDialog::favouriteDelete() {
@@ -173,8 +201,11 @@ void CReceiverDataDialog::favouriteMove() {
     exit_->setEnabled(false);
     add_->setEnabled(false);
     delete_->setEnabled(false);
+    // The group stays the one the marks belong to until the move ends.
+    leftList_->setEnabled(false);
     move_->hide();
     selectDestination_->show();
+    cancelMove_->show();
     movePending_ = true;
 }
 
@@ -215,9 +246,11 @@ void CReceiverDataDialog::favouriteSelectDestination() {
 
     movePending_ = false;
     exit_->setEnabled(true);
+    leftList_->setEnabled(true);
     add_->setEnabled(false);
     delete_->setEnabled(true);
     selectDestination_->hide();
+    cancelMove_->hide();
     move_->show();
     move_->setEnabled(true);
     showGroup(currentGroup_);

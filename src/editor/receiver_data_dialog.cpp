@@ -1,9 +1,11 @@
 #include "editor/receiver_data_dialog.h"
 
 #include <algorithm>
+#include <memory>
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,9 +15,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/path_text.h"
 #include "database/backup_blob.h"
-#include "database/channel_data_file.h"
+#include "database/channel_data_document.h"
+#include "database/integrity_check.h"
 #include "database/receiver_database.h"
+#include "database/replace_file.h"
 #include "editor/cell_texts.h"
 #include "editor/channel_move.h"
 #include "editor/edit_channel_dialog.h"
@@ -24,6 +29,8 @@
 #include "editor/editor_prompts.h"
 #include "editor/record_list_model.h"
 #include "editor/report_list_view.h"
+#include "exchange/channel_data_json.h"
+#include "exchange/channel_table_csv.h"
 
 namespace dorvane {
 
@@ -52,8 +59,8 @@ QRadioButton* addRadio(QButtonGroup* group, QGridLayout* grid, const QString& te
 
 }  // namespace
 
-CReceiverDataDialog::CReceiverDataDialog(ReceiverDatabase& database, ChannelDataBuffer& buffer, QWidget* parent)
-    : QDialog(parent), db_(database), buffer_(buffer) {
+CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent)
+    : QDialog(parent), document_(document), db_(document.database()) {
     setWindowTitle(QStringLiteral("Edit Receiver Data"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     buildControls();
@@ -82,7 +89,7 @@ void CReceiverDataDialog::buildControls() {
     connect(middleList_, &QAbstractItemView::doubleClicked, this, &CReceiverDataDialog::middleListDoubleClicked);
     connect(channelList_, &QAbstractItemView::doubleClicked, this, &CReceiverDataDialog::channelListDoubleClicked);
     connect(leftList_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (viewMode_ == SatelliteView) return;
+        if (viewMode_ == SatelliteView || movePending_) return;
         const int row = leftList_->firstSelectedRow();
         if (row >= 0) showGroup(leftModel_->idAt(row));
     });
@@ -177,10 +184,14 @@ void CReceiverDataDialog::buildControls() {
     delete_ = new QPushButton(QStringLiteral("Delete"));
     move_ = new QPushButton(QStringLiteral("Move"));
     selectDestination_ = new QPushButton(QStringLiteral("Select Destination"));
+    cancelMove_ = new QPushButton(QStringLiteral("Cancel Move"));
     save_ = new QPushButton(QStringLiteral("Save"));
     exit_ = new QPushButton(QStringLiteral("Exit"));
+    export_ = new QPushButton(QStringLiteral("Export..."));
+    import_ = new QPushButton(QStringLiteral("Import..."));
     for (QPushButton* button : {add_, delete_, move_, save_}) button->setEnabled(false);
     selectDestination_->hide();
+    cancelMove_->hide();
     exit_->setDefault(true);
     connect(add_, &QPushButton::clicked, this, &CReceiverDataDialog::addClicked);
     connect(delete_, &QPushButton::clicked, this, &CReceiverDataDialog::deleteClicked);
@@ -188,14 +199,20 @@ void CReceiverDataDialog::buildControls() {
     connect(selectDestination_, &QPushButton::clicked, this, &CReceiverDataDialog::selectDestinationClicked);
     connect(save_, &QPushButton::clicked, this, &CReceiverDataDialog::saveClicked);
     connect(exit_, &QPushButton::clicked, this, &CReceiverDataDialog::exitClicked);
+    connect(cancelMove_, &QPushButton::clicked, this, &CReceiverDataDialog::cancelMoveClicked);
+    connect(export_, &QPushButton::clicked, this, &CReceiverDataDialog::exportClicked);
+    connect(import_, &QPushButton::clicked, this, &CReceiverDataDialog::importClicked);
 
     auto* buttonGrid = new QGridLayout;
     buttonGrid->addWidget(add_, 0, 0);
     buttonGrid->addWidget(delete_, 0, 1);
     buttonGrid->addWidget(move_, 1, 0, 1, 2);
-    buttonGrid->addWidget(selectDestination_, 2, 0, 1, 2);
-    buttonGrid->addWidget(save_, 3, 0);
-    buttonGrid->addWidget(exit_, 3, 1);
+    buttonGrid->addWidget(selectDestination_, 2, 0);
+    buttonGrid->addWidget(cancelMove_, 2, 1);
+    buttonGrid->addWidget(export_, 3, 0);
+    buttonGrid->addWidget(import_, 3, 1);
+    buttonGrid->addWidget(save_, 4, 0);
+    buttonGrid->addWidget(exit_, 4, 1);
 
     auto* side = new QVBoxLayout;
     side->addLayout(satRow);
@@ -247,7 +264,7 @@ bool CReceiverDataDialog::confirm(const QString& text) { return editorPrompts().
 bool CReceiverDataDialog::initialise() {
     viewCombo_->setCurrentIndex(SatelliteView);
     viewMode_ = SatelliteView;
-    const int result = unpackBackup(db_, buffer_);
+    const int result = document_.unpack();
     if (result != kUnpackOk) {
         const std::string_view text = unpackResultText(result);
         showMessage(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), false);
@@ -259,6 +276,7 @@ bool CReceiverDataDialog::initialise() {
     leftList_->setFocus(Qt::OtherFocusReason);
     dirty_ = false;
     save_->setEnabled(false);
+    if (document_.isReadOnly()) setWindowTitle(windowTitle() + QStringLiteral(" (read-only)"));
     return true;
 }
 
@@ -485,6 +503,7 @@ void CReceiverDataDialog::enableSatelliteChoices(bool enable) {
 // ---- clicks ----------------------------------------------------------------------
 
 void CReceiverDataDialog::leftListClicked() {
+    if (movePending_) return;  // a pending move keeps its group
     if (viewMode_ != SatelliteView) {
         add_->setEnabled(false);
         delete_->setEnabled(false);
@@ -518,7 +537,10 @@ void CReceiverDataDialog::middleListClicked() {
         return;
     }
     listChannels();
-    add_->setEnabled(middleList_->selectedRowCount() == 1);
+    // With one satellite chosen and no transponder listed, "Add" makes the
+    // satellite's first transponder.
+    add_->setEnabled(middleList_->selectedRowCount() == 1 ||
+                     (middleModel_->rowCount() == 0 && leftList_->selectedRowCount() == 1));
     delete_->setEnabled(true);
     move_->setEnabled(false);
     activeList_ = MiddleList;
@@ -561,12 +583,17 @@ void CReceiverDataDialog::channelListDoubleClicked() {
     const int row = channelList_->firstSelectedRow();
     if (row < 0) return;
     if (editChannel(channelModel_->idAt(row))) {
-        // The channel may now stand on another transponder: the counts shown
-        // beside satellites and transponders follow.
+        // The channel may now stand on another transponder or satellite: the
+        // rows and counters are listed again.
         db_.recount();
-        channelModel_->rowChanged(row);
-        middleModel_->allRowsChanged();
-        leftModel_->allRowsChanged();
+        if (viewMode_ == SatelliteView) {
+            middleModel_->allRowsChanged();
+            listChannels();
+            refreshSelectedSatelliteRows();
+            leftModel_->allRowsChanged();
+        } else {
+            channelModel_->rowChanged(row);
+        }
     }
 }
 
@@ -582,8 +609,18 @@ bool CReceiverDataDialog::editSatellite(int slot) {
 
 bool CReceiverDataDialog::editTransponder(int transponder) {
     CEditTpDialog dialog(transponderDialogValues(db_.transponder(transponder)), this);
+    dialog.useDatabase(db_, transponder);
     if (editorPrompts().run(dialog) != QDialog::Accepted) return false;
-    storeTransponderDialogValues(dialog.values(), db_.transponder(transponder));
+    TransponderRecord& record = db_.transponder(transponder);
+    const int before = record.satellite;
+    storeTransponderDialogValues(dialog.values(), record);
+    // Its channels go along to another satellite.
+    if (record.satellite != before) {
+        for (int n = 0; n < kChannelSlots; ++n) {
+            ChannelRecord& c = db_.channel(n);
+            if (!channelFree(c) && c.transponder == transponder) c.satellite = static_cast<std::uint8_t>(record.satellite - 1);
+        }
+    }
     markDirty();
     return true;
 }
@@ -625,45 +662,75 @@ void appendAndSelect(ReportListView* list, RecordListModel* model, int id) {
 
 }  // namespace
 
+// A record made by "Add" whose edit dialog is cancelled is taken out again:
+// the database goes back to the copy taken before the add.
 void CReceiverDataDialog::addSatellite() {
+    const auto before = std::make_unique<ReceiverDatabase>(db_);
+    const bool wasDirty = dirty_;
     const int slot = db_.addSatellite();
     if (slot < 0) {
         showMessage(QStringLiteral("Cannot add satellite"), true);
         return;
     }
-    markDirty();
     appendAndSelect(leftList_, leftModel_, slot);
-    editSatellite(slot);
+    if (!editSatellite(slot)) {
+        db_ = *before;
+        leftModel_->removeRowAt(leftModel_->rowOf(slot));
+        dirty_ = wasDirty;
+        save_->setEnabled(dirty_);
+        refreshAfterChange();
+        return;
+    }
     refreshAfterChange();
     // A satellite left without a location is free again and not listed.
     refreshSatelliteRow(leftModel_->rowOf(slot));
 }
 
 void CReceiverDataDialog::addTransponder() {
-    // The last listed transponder may have been deleted since.
-    if (lastTransponderId_ < 0 || transponderFree(db_.transponder(lastTransponderId_))) return;
-    const int number = db_.duplicateTransponder(lastTransponderId_);
+    const auto before = std::make_unique<ReceiverDatabase>(db_);
+    const bool wasDirty = dirty_;
+    int number = -1;
+    if (middleList_->selectedRowCount() == 0 && middleModel_->rowCount() == 0) {
+        // The satellite has no transponder to copy: a new one on it.
+        const int row = leftList_->firstSelectedRow();
+        if (row < 0 || leftList_->selectedRowCount() != 1) return;
+        number = db_.addTransponder(leftModel_->idAt(row));
+    } else {
+        // The last listed transponder may have been deleted since.
+        if (lastTransponderId_ < 0 || transponderFree(db_.transponder(lastTransponderId_))) return;
+        number = db_.duplicateTransponder(lastTransponderId_);
+    }
     if (number < 0) {
         showMessage(QStringLiteral("Cannot add transponder"), true);
         return;
     }
-    markDirty();
     appendAndSelect(middleList_, middleModel_, number);
-    editTransponder(number);
+    if (!editTransponder(number)) {
+        db_ = *before;
+        middleModel_->removeRowAt(middleModel_->rowOf(number));
+        dirty_ = wasDirty;
+        save_->setEnabled(dirty_);
+    }
     refreshAfterChange();
 }
 
 void CReceiverDataDialog::addChannel() {
     // The remembered channel may have been deleted or moved away since.
     if (currentChannelId_ < 0 || channelFree(db_.channel(currentChannelId_))) return;
+    const auto before = std::make_unique<ReceiverDatabase>(db_);
+    const bool wasDirty = dirty_;
     const int number = db_.duplicateChannel(currentChannelId_);
     if (number < 0) {
         showMessage(QStringLiteral("Cannot add channel"), true);
         return;
     }
-    markDirty();
     appendAndSelect(channelList_, channelModel_, number);
-    editChannel(number);
+    if (!editChannel(number)) {
+        db_ = *before;
+        channelModel_->removeRowAt(channelModel_->rowOf(number));
+        dirty_ = wasDirty;
+        save_->setEnabled(dirty_);
+    }
     refreshAfterChange();
 }
 
@@ -763,6 +830,7 @@ void CReceiverDataDialog::moveClicked() {
     delete_->setEnabled(false);
     move_->hide();
     selectDestination_->show();
+    cancelMove_->show();
     movePending_ = true;
 }
 
@@ -790,6 +858,7 @@ void CReceiverDataDialog::selectDestinationClicked() {
 
 void CReceiverDataDialog::endMoveControls() {
     selectDestination_->hide();
+    cancelMove_->hide();
     move_->show();
     move_->setEnabled(false);
 }
@@ -801,28 +870,70 @@ void CReceiverDataDialog::cancelPendingMove() {
     movePending_ = false;
     leftList_->setEnabled(true);
     middleList_->setEnabled(true);
-    enableSatelliteChoices(true);
+    if (viewMode_ == SatelliteView) enableSatelliteChoices(true);
     exit_->setEnabled(true);
     add_->setEnabled(false);
     delete_->setEnabled(false);
     endMoveControls();
+    if (viewMode_ != SatelliteView) move_->setEnabled(middleList_->selectedRowCount() > 0);
     save_->setEnabled(dirty_);
 }
+
+void CReceiverDataDialog::cancelMoveClicked() { cancelPendingMove(); }
 
 // ---- save, exit ------------------------------------------------------------------------------
 
 void CReceiverDataDialog::markDirty() {
     dirty_ = true;
+    document_.setDirty(true);
     save_->setEnabled(!movePending_);
+}
+
+namespace {
+
+// The findings as lines, at most `limit` of them.
+QString findingLines(const std::vector<IntegrityFinding>& findings, bool losingOnly, int limit = 12) {
+    QStringList lines;
+    int left = 0;
+    for (const IntegrityFinding& f : findings) {
+        if (losingOnly && !f.losesData) continue;
+        if (lines.size() < limit)
+            lines << QStringLiteral("- ") + QString::fromStdString(f.text);
+        else
+            ++left;
+    }
+    if (left > 0) lines << QStringLiteral("... and %1 more").arg(left);
+    return lines.join('\n');
+}
+
+}  // namespace
+
+// Saving never drops data quietly: a database whose saving would lose
+// channels is not saved; other findings are shown and the operator decides.
+bool CReceiverDataDialog::confirmIntegrity() {
+    const std::vector<IntegrityFinding> findings = checkIntegrity(db_);
+    if (findings.empty()) return true;
+    if (countLosingData(findings) > 0) {
+        showMessage(QString::fromStdString(lossSummary(findings)) + QStringLiteral(" Not saved.\n\n") +
+                        findingLines(findings, true),
+                    true);
+        return false;
+    }
+    return editorPrompts().ask(this,
+                               QStringLiteral("The check before saving found:\n") + findingLines(findings, false),
+                               QStringLiteral("Save anyway"), QStringLiteral("Cancel"));
 }
 
 bool CReceiverDataDialog::save() {
     if (!dirty_) return true;
-    if (packBackup(db_, buffer_) != kPackOk) {
-        showMessage(QStringLiteral("Data is unavailable!"), true);
+    if (document_.isReadOnly()) {
+        showMessage(QStringLiteral("This file cannot be saved: it holds data the editor would lose (%1).")
+                        .arg(QString::fromStdString(joinReasons(document_.readOnlyReasons()))),
+                    true);
         return false;
     }
-    const FileResult written = writeChannelDataFile(buffer_);
+    if (!confirmIntegrity()) return false;
+    const FileResult written = document_.save();
     if (!written.ok) {
         const QString text = written.message.empty() ? QStringLiteral("File open failed!")
                                                      : QString::fromStdString(written.message);
@@ -847,6 +958,71 @@ void CReceiverDataDialog::exitClicked() {
         if (!save()) return;
     }
     accept();
+}
+
+}  // namespace dorvane
+
+// ---- export, import ------------------------------------------------------------------------
+
+namespace dorvane {
+
+namespace {
+
+const QString kExchangeFilter = QStringLiteral("Channel data JSON (*.json);;Channel table CSV (*.csv)");
+
+bool isCsv(const QString& file) { return file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive); }
+
+}  // namespace
+
+void CReceiverDataDialog::exportClicked() {
+    if (movePending_) return;
+    const QString suggested = textFromPath(document_.path().stem()) + QStringLiteral(".json");
+    const QString file = editorPrompts().saveFileName(this, QStringLiteral("Export"), suggested, kExchangeFilter);
+    if (file.isEmpty()) return;
+    const QByteArray bytes = isCsv(file) ? channelTableCsv(db_) : databaseToJson(db_);
+    const ReplaceResult written = replaceFileAtomically(pathFromText(file),
+                                                        {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                                         static_cast<std::size_t>(bytes.size())});
+    if (!written.ok) showMessage(QStringLiteral("File write failed!"), true);
+}
+
+void CReceiverDataDialog::importClicked() {
+    if (movePending_) return;
+    const QString file = editorPrompts().openFileName(this, QStringLiteral("Import"), kExchangeFilter);
+    if (file.isEmpty()) return;
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly)) {
+        showMessage(QStringLiteral("File open failed!"), true);
+        return;
+    }
+    const QByteArray bytes = input.readAll();
+    ExchangeResult result;
+    if (isCsv(file)) {
+        result = applyChannelTableCsv(bytes, db_);
+    } else {
+        result = databaseFromJson(bytes, db_);
+        // The whole database now comes from the JSON, which is complete.
+        if (result.ok) document_.clearLosses();
+    }
+    if (!result.ok) {
+        showMessage(QStringLiteral("Nothing was imported: %1").arg(result.error), true);
+        return;
+    }
+    relistAll();
+    markDirty();
+}
+
+void CReceiverDataDialog::relistAll() {
+    db_.recount();
+    db_.buildKindLists();
+    activeList_ = NoList;
+    add_->setEnabled(false);
+    delete_->setEnabled(false);
+    move_->setEnabled(false);
+    if (viewMode_ == SatelliteView)
+        selectAllSatellitesAndList();
+    else
+        enterFavouriteView();
 }
 
 }  // namespace dorvane

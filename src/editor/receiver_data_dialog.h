@@ -11,7 +11,7 @@ class QRadioButton;
 
 namespace dorvane {
 
-class ChannelDataBuffer;
+class ChannelDataDocument;
 class ReceiverDatabase;
 class RecordListModel;
 class ReportListView;
@@ -27,13 +27,14 @@ public:
     enum View { SatelliteView = 0, FavTvView = 1, FavRadioView = 2 };
     enum ActiveList { NoList = 0, LeftList = 1, MiddleList = 2, ChannelList = 3 };
 
-    // The window edits `database`, which it fills from the blob in `buffer`;
-    // "Save" packs into `buffer` and writes it to the save target.
-    CReceiverDataDialog(ReceiverDatabase& database, ChannelDataBuffer& buffer, QWidget* parent = nullptr);
+    // The window edits the document's database, which it fills from the
+    // document's buffer; "Save" checks the database, packs it and replaces
+    // the document's file (keeping NAME.bak).
+    explicit CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent = nullptr);
 
-    // Fills the database from the channel-data buffer and lists it. On a
-    // refused blob it shows why and returns false; the dialog must then not
-    // be run (saving would write tables that do not come from this file).
+    // Fills the database from the document's buffer (from empty tables) and
+    // lists it. On a refused blob it shows why and returns false; the dialog
+    // must then not be run.
     bool initialise();
 
     // The state the window shows, for its owner and the tests.
@@ -57,7 +58,10 @@ public:
     QPushButton* deleteButton() const { return delete_; }
     QPushButton* moveButton() const { return move_; }
     QPushButton* selectDestinationButton() const { return selectDestination_; }
+    QPushButton* cancelMoveButton() const { return cancelMove_; }
     QPushButton* saveButton() const { return save_; }
+    QPushButton* exportButton() const { return export_; }
+    QPushButton* importButton() const { return import_; }
     QPushButton* exitButton() const { return exit_; }
     // The counters by the ids of their places: 1022..1024, 1027..1029,
     // 1033..1036.
@@ -79,6 +83,13 @@ public slots:
     void selectDestinationClicked();
     void saveClicked();
     void exitClicked();
+    // Takes back the marks of a pending move; the other edits stay.
+    void cancelMoveClicked();
+    // "Export...": the database as JSON (every byte saving keeps) or the
+    // channel table as CSV. "Import...": a JSON replaces the database, a
+    // CSV updates names and PIDs of existing channels by number.
+    void exportClicked();
+    void importClicked();
 
 private:
     void buildControls();
@@ -123,13 +134,16 @@ private:
 
     void markDirty();
     bool save();
+    bool confirmIntegrity();
+    void relistAll();
+    void warnIfNotUnique(const std::vector<int>& channels);
     void showMessage(const QString& text, bool exclamation);
     bool confirm(const QString& text);
     void setChannelColumns();
     void zeroChannelCounters();
 
+    ChannelDataDocument& document_;
     ReceiverDatabase& db_;
-    ChannelDataBuffer& buffer_;
 
     int viewMode_ = SatelliteView;
     int searchedOnly_ = 1;
@@ -162,8 +176,11 @@ private:
     QPushButton* delete_ = nullptr;
     QPushButton* move_ = nullptr;
     QPushButton* selectDestination_ = nullptr;
+    QPushButton* cancelMove_ = nullptr;
     QPushButton* save_ = nullptr;
     QPushButton* exit_ = nullptr;
+    QPushButton* export_ = nullptr;
+    QPushButton* import_ = nullptr;
 };
 
 }  // namespace dorvane

@@ -24,7 +24,8 @@ enum class ImageFileError : int {
     CorruptHeader = static_cast<int>(FileErrorCause::CorruptHeader),
 };
 
-// Result code of checkBuyer.
+// Result code of checkBuyer. The refusal code is also the byte that tells
+// the receiver, and the code the transfer engine reports the refusal with.
 inline constexpr int kBuyerAccepted = 254;
 inline constexpr int kBuyerRefused = 102;
 

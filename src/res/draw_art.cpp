@@ -18,6 +18,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -355,5 +356,11 @@ int main(int argc, char* argv[]) {
     ok = save(drawTitleStrip(), dir, "title_strip.png") && ok;
     ok = save(drawIcon(64), dir, "icon.png") && ok;
     ok = save(drawIcon(256), dir, "icon_256.png") && ok;
+    // The icon theme's sizes, installed for the desktop's menus and files.
+    QDir().mkpath(QDir(dir).filePath(QStringLiteral("icons")));
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        const std::string name = "icons/" + std::to_string(size) + ".png";
+        ok = save(drawIcon(size), dir, name.c_str()) && ok;
+    }
     return ok ? 0 : 1;
 }

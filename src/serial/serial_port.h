@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <QTimer>
@@ -15,6 +16,7 @@
 #endif
 
 #include "serial/receive_queue.h"
+#include "serial/serial_error.h"
 #include "serial/serial_link.h"
 
 namespace dorvane {
@@ -24,6 +26,14 @@ namespace dorvane {
 struct SerialPortEntry {
     QString name;
     QString description;
+    QString manufacturer;
+    std::optional<quint16> vendorId;   // USB adapters only
+    std::optional<quint16> productId;
+    QString serialNumber;
+    bool busy = false;  // another program holds it
+    QString holder;     // which one, where the system tells ("minicom (pid 812)")
+
+    bool isUsb() const { return vendorId.has_value(); }
 };
 
 // The serial line to the receiver: 115,200 bit/s 8N1 at both call sites,
@@ -74,6 +84,8 @@ public:
     // What went wrong at the last failed open or while open ("" when
     // nothing did).
     QString lastError() const { return lastError_; }
+    // Its code (NoError when nothing went wrong; see serial_error.h).
+    SerialError lastErrorCode() const { return lastErrorCode_; }
 
     // Bytes handed to the port that have not reached the driver yet.
     qint64 pendingWriteBytes() const;
@@ -87,7 +99,8 @@ public:
     static void enumeratePorts(QList<std::uint32_t>& list);
 
     // The ports to offer: "COM%d" on Windows, the device paths found
-    // elsewhere, each with the system's description.
+    // elsewhere, each with what the system says about it (description,
+    // maker, USB ids, serial number, whether another program holds it).
     static QList<SerialPortEntry> availablePorts();
 
     // The COM numbers among device names: a name of four or five characters
@@ -118,6 +131,7 @@ private:
     ReceiveQueue queue_;
     QString name_;
     QString lastError_;
+    SerialError lastErrorCode_ = SerialError::NoError;
     QElapsedTimer lastWriteError_;
     bool open_ = false;
 };

@@ -2,6 +2,8 @@
 
 #include <QSerialPortInfo>
 
+#include "serial/port_diagnosis.h"
+
 #include <array>
 
 namespace dorvane {
@@ -51,9 +53,11 @@ bool CSerialPort::open(const QString& name, qint32 baudRate, int byteSize, int s
     if (open_) close();
     name_ = name;
     lastError_.clear();
+    lastErrorCode_ = QSerialPort::NoError;
     port_.setPortName(name);
     if (!port_.open(QIODevice::ReadWrite)) {
         lastError_ = port_.errorString();
+        lastErrorCode_ = port_.error();
         port_.clearError();
         return false;
     }
@@ -62,6 +66,7 @@ bool CSerialPort::open(const QString& name, qint32 baudRate, int byteSize, int s
                             port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         lastError_ = port_.errorString();
+        lastErrorCode_ = port_.error();
         port_.close();
         port_.clearError();
         return false;
@@ -126,6 +131,7 @@ void CSerialPort::onError(QSerialPort::SerialPortError error) {
         return;
     }
     lastError_ = port_.errorString();
+    lastErrorCode_ = error;
     close();
     emit failed(lastError_);
     notifyFailure();
@@ -144,8 +150,20 @@ void CSerialPort::enumeratePorts(QList<std::uint32_t>& list) { list.clear(); }
 
 QList<SerialPortEntry> CSerialPort::availablePorts() {
     QList<SerialPortEntry> ports;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        ports.append({info.systemLocation(), info.description()});
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        SerialPortEntry entry;
+        entry.name = info.systemLocation();
+        entry.description = info.description();
+        entry.manufacturer = info.manufacturer();
+        if (info.hasVendorIdentifier()) entry.vendorId = info.vendorIdentifier();
+        if (info.hasProductIdentifier()) entry.productId = info.productIdentifier();
+        entry.serialNumber = info.serialNumber();
+        if (const std::optional<PortHolder> holder = findPortHolder(entry.name)) {
+            entry.busy = true;
+            entry.holder = holder->text();
+        }
+        ports.append(entry);
+    }
     return ports;
 }
 

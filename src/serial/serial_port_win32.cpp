@@ -61,6 +61,18 @@ std::wstring devicePath(const QString& name) {
     return (QStringLiteral("\\\\.\\") + name).toStdWString();
 }
 
+// The code of a failed open, as the port diagnosis reads it.
+SerialError openErrorCode(DWORD code) {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME: return SerialError::DeviceNotFoundError;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION: return SerialError::PermissionError;
+        default: return SerialError::OpenError;
+    }
+}
+
 HANDLE openDevice(const QString& name) {
     return CreateFileW(devicePath(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                        FILE_FLAG_OVERLAPPED, nullptr);
@@ -126,13 +138,17 @@ bool CSerialPort::open(const QString& name, qint32 baudRate, int byteSize, int s
     if (open_) close();
     name_ = name;
     lastError_.clear();
+    lastErrorCode_ = SerialError::NoError;
     if (!device_->read.hEvent || !device_->write.hEvent) {
         lastError_ = QStringLiteral("the port's events could not be created");
+        lastErrorCode_ = SerialError::UnknownError;
         return false;
     }
     const HANDLE handle = openDevice(name);
     if (handle == INVALID_HANDLE_VALUE) {
-        lastError_ = systemMessage(GetLastError());
+        const DWORD error = GetLastError();
+        lastError_ = systemMessage(error);
+        lastErrorCode_ = openErrorCode(error);
         return false;
     }
     // The queue sizes are a request the driver may round or ignore.
@@ -168,6 +184,7 @@ bool CSerialPort::open(const QString& name, qint32 baudRate, int byteSize, int s
     }
     if (!ok) {
         lastError_ = systemMessage(GetLastError());
+        lastErrorCode_ = SerialError::UnsupportedOperationError;
         CloseHandle(handle);
         return false;
     }
@@ -254,6 +271,7 @@ void CSerialPort::poll() {
 
 void CSerialPort::failWith(const QString& message) {
     lastError_ = message;
+    lastErrorCode_ = SerialError::ResourceError;
     close();
     emit failed(lastError_);
     notifyFailure();

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "app/version.h"
 #include "sim/line_pacer.h"
 #include "sim/pty.h"
 #include "sim/receiver.h"
@@ -65,6 +66,12 @@ const char kUsage[] =
     "  --upload-file PATH     channel data sent on \"loadb up curdb y\" (default: a\n"
     "                         small built-in blob)\n"
     "  --echo                 the console echoes what it is typed\n"
+    "  --sender stb|standard  the upload's sender: the STB's own (default), or an\n"
+    "                         ordinary YMODEM sender that answers every 'C' with the\n"
+    "                         header block until it is acknowledged, takes 'C' as NAK\n"
+    "                         while waiting for an ACK and resends after --timeout\n"
+    "  --sender-delay MS      the sender starts MS after the command; what arrives\n"
+    "                         meanwhile waits in its input\n"
     "Faults:\n"
     "  --fault silent|noise|close|restart@POINT   at POINT: on, header, info, block:N, eot,\n"
     "                         batch, writing, command, upload-header,\n"
@@ -76,10 +83,21 @@ const char kUsage[] =
     "                         (parts per million of the bytes in that direction)\n"
     "  --fault-seed N         which bytes the rates hit (1)\n"
     "  --nak-times N          how often each of --nak-blocks is refused (1)\n"
+    "  --upload-fault F       once each (repeatable): duplicate-header, bad-header-crc,\n"
+    "                         corrupt-sequence:N (of data block N), lost-ack:N (the\n"
+    "                         program's ACK of data block N does not arrive)\n"
+    "  --write-stall MS       the writing phase stalls MS without a report half-way\n"
+    "  --shrink-file PATH@N:SIZE   cut PATH to SIZE bytes when data block N arrives\n"
     "  --verbose              one event per data block\n"
+    "  --capture-in PATH, --capture-out PATH   every byte read from / written to the\n"
+    "                         line, raw, before faults and pacing\n"
     "Relay (a standard YMODEM program in the STB's place):\n"
     "  --relay download|upload, --relay-dir DIR, --relay-log FILE, --relay-now,\n"
-    "  --hold-ms MS (10)\n";
+    "  --hold-ms MS (10), --relay-delay MS (upload: the program starts MS after the\n"
+    "  command, with what came meanwhile waiting in its input)\n"
+    "Other:\n"
+    "  --help                 show this help\n"
+    "  --version              show the version and build\n";
 
 std::set<std::uint64_t> numberSet(const std::string& text) {
     std::set<std::uint64_t> out;
@@ -98,6 +116,8 @@ struct Config {
     std::string start = "off";
     std::vector<std::pair<int, std::string>> at;
     bool readStdin = true;
+    std::string captureIn;   // every byte the program sent, as read from the line
+    std::string captureOut;  // every byte the program was sent, as written to the line
 };
 
 [[noreturn]] void usage(const std::string& message) {
@@ -115,6 +135,9 @@ Config parse(int argc, char** argv) {
         const std::string a = argv[i];
         if (a == "--help" || a == "-h") {
             std::fputs(kUsage, stdout);
+            std::exit(0);
+        } else if (a == "--version") {
+            std::printf("%s\n", dorvane::versionAnswer("dorvane-sim").c_str());
             std::exit(0);
         } else if (a == "--start") {
             c.start = need(i);
@@ -154,7 +177,35 @@ Config parse(int argc, char** argv) {
             if (!f) usage(std::string("cannot read ") + argv[i]);
             c.receiver.uploadBlob.assign(std::istreambuf_iterator<char>(f), {});
         } else if (a == "--echo") c.receiver.echo = true;
+        else if (a == "--sender") {
+            const std::string v = need(i);
+            if (v != "stb" && v != "standard") usage("bad --sender");
+            c.receiver.standardSender = v == "standard";
+        } else if (a == "--sender-delay") c.receiver.senderDelayMs = std::max(0, std::atoi(need(i).c_str()));
+        else if (a == "--upload-fault") {
+            const std::string v = need(i);
+            const auto colon = v.find(':');
+            const std::string kind = v.substr(0, colon);
+            const int n = colon == std::string::npos ? 0 : std::atoi(v.substr(colon + 1).c_str());
+            if (kind == "duplicate-header") c.receiver.duplicateHeader = true;
+            else if (kind == "bad-header-crc") c.receiver.badHeaderCrc = true;
+            else if (kind == "corrupt-sequence" && n > 0) c.receiver.corruptSequenceBlock = n;
+            else if (kind == "lost-ack" && n > 0) c.receiver.lostAckBlock = n;
+            else usage("bad --upload-fault " + v);
+        } else if (a == "--write-stall") c.receiver.writeStallMs = std::max(0, std::atoi(need(i).c_str()));
+        else if (a == "--shrink-file") {
+            const std::string v = need(i);
+            const auto atSign = v.rfind('@');
+            const auto colon = v.rfind(':');
+            if (atSign == std::string::npos || colon == std::string::npos || colon < atSign)
+                usage("--shrink-file wants PATH@N:SIZE");
+            c.receiver.shrinkPath = v.substr(0, atSign);
+            c.receiver.shrinkAtBlock = std::atoi(v.substr(atSign + 1, colon - atSign - 1).c_str());
+            c.receiver.shrinkTo = std::strtoull(v.substr(colon + 1).c_str(), nullptr, 0);
+        }
         else if (a == "--verbose") c.receiver.verbose = true;
+        else if (a == "--capture-in") c.captureIn = need(i);
+        else if (a == "--capture-out") c.captureOut = need(i);
         else if (a == "--fault") {
             const std::string v = need(i);
             const auto atSign = v.find('@');
@@ -192,6 +243,9 @@ Config parse(int argc, char** argv) {
         } else if (a == "--relay-now") {
             if (!c.relay) c.relay.emplace();
             c.relay->startAtOnce = true;
+        } else if (a == "--relay-delay") {
+            if (!c.relay) c.relay.emplace();
+            c.relay->startDelayMs = std::max(0, std::atoi(need(i).c_str()));
         } else if (a == "--hold-ms") {
             if (!c.relay) c.relay.emplace();
             c.relay->holdMs = std::max(0, std::atoi(need(i).c_str()));
@@ -232,6 +286,21 @@ int main(int argc, char** argv) {
     }
     std::printf("%s\n", line.slavePath.c_str());
     std::fflush(stdout);
+
+    auto openCapture = [](const std::string& path) -> std::FILE* {
+        if (path.empty()) return nullptr;
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        if (!f) std::fprintf(stderr, "dorvane-sim: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
+        return f;
+    };
+    std::FILE* captureIn = openCapture(config.captureIn);
+    std::FILE* captureOut = openCapture(config.captureOut);
+    auto capture = [](std::FILE* f, const void* data, std::size_t n) {
+        if (f && n > 0) {
+            std::fwrite(data, 1, n, f);
+            std::fflush(f);
+        }
+    };
 
     Timers timers;
     const Micros started = timers.now();
@@ -282,8 +351,10 @@ int main(int argc, char** argv) {
             while (!pacer.idle()) {
                 const auto& out = pacer.outgoing();
                 const Bytes chunk(out.begin(), out.end());
-                if (write(line.master, chunk.data(), chunk.size()) <= 0) break;
-                pacer.sent(chunk.size(), timers.now());
+                const ssize_t w = write(line.master, chunk.data(), chunk.size());
+                if (w <= 0) break;
+                capture(captureOut, chunk.data(), static_cast<std::size_t>(w));
+                pacer.sent(static_cast<std::size_t>(w), timers.now());
             }
             break;
         }
@@ -294,7 +365,10 @@ int main(int argc, char** argv) {
             const auto& out = pacer.outgoing();
             const Bytes chunk(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(n));
             const ssize_t w = write(line.master, chunk.data(), chunk.size());
-            if (w > 0) pacer.sent(static_cast<std::size_t>(w), now);
+            if (w > 0) {
+                capture(captureOut, chunk.data(), static_cast<std::size_t>(w));
+                pacer.sent(static_cast<std::size_t>(w), now);
+            }
             else if (errno == EAGAIN) wantWrite = true;
         }
 
@@ -325,6 +399,7 @@ int main(int argc, char** argv) {
         if (fds[0].revents & POLLIN) {
             std::uint8_t buf[4096];
             const ssize_t n = read(line.master, buf, sizeof buf);
+            if (n > 0) capture(captureIn, buf, static_cast<std::size_t>(n));
             if (n > 0) pacer.arrived(std::span<const std::uint8_t>(buf, static_cast<std::size_t>(n)), timers.now());
         }
         if (stdinIndex >= 0 && (fds[stdinIndex].revents & (POLLIN | POLLHUP))) {
@@ -346,6 +421,8 @@ int main(int argc, char** argv) {
         if (childIndex >= 0 && (fds[childIndex].revents & (POLLIN | POLLHUP | POLLERR))) relay->childReadable();
     }
     log("exit");
+    if (captureIn) std::fclose(captureIn);
+    if (captureOut) std::fclose(captureOut);
     relay.reset();
     closePty(line);
     return 0;

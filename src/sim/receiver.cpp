@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <random>
 
@@ -216,6 +217,8 @@ void Receiver::byteTimeout() {
 
 void Receiver::bootByte(std::uint8_t b) {
     if (boot_ == Boot::Writing) return;
+    const std::uint8_t previous = lastBootByte_;
+    lastBootByte_ = b;
     if (block_.active()) {
         if (block_.add(b)) bootBlock();
         else armByteTimeout();
@@ -250,6 +253,14 @@ void Receiver::bootByte(std::uint8_t b) {
             return;
         case NAK:
             if (boot_ == Boot::InfoAnswer) boot_ = Boot::RejectCode;
+            return;
+        case CAN:
+            // Two in a row: the program gave up; so does the boot loader.
+            if ((boot_ == Boot::Data || boot_ == Boot::EndBatch) && previous == CAN) {
+                log_("download cancelled");
+                startBoot();
+                return;
+            }
             return;
         case DC1:
             if (boot_ == Boot::Data) {
@@ -378,6 +389,11 @@ void Receiver::bootBlock() {
         armByteTimeout();
         return;
     }
+    if (number == opt_.shrinkAtBlock && !opt_.shrinkPath.empty()) {
+        std::error_code ec;
+        std::filesystem::resize_file(opt_.shrinkPath, opt_.shrinkTo, ec);
+        log_(ec ? "shrink failed" : "source shrunk");
+    }
     file_.insert(file_.end(), copy.begin(), copy.end());
     ++blocksTaken_;
     ++expected_;
@@ -418,7 +434,9 @@ void Receiver::startWriting() {
 }
 
 void Receiver::writingProgress(int percent) {
-    phaseTimer_ = timers_.schedule(writeStep_, [this, percent] {
+    const Micros stall = percent == 60 ? opt_.writeStallMs * kMs : 0;
+    if (stall > 0) log_("writing stalls");
+    phaseTimer_ = timers_.schedule(writeStep_ + stall, [this, percent] {
         phaseTimer_ = 0;
         if (percent <= 100) {
             send(Bytes{RS, static_cast<std::uint8_t>(percent)});
@@ -470,7 +488,26 @@ void Receiver::consoleLine(const std::string& line) {
     upSequence_ = 1;
     upRetries_ = 0;
     upBlockNumber_ = 0;
+    senderInput_.clear();
+    senderStarted_ = opt_.senderDelayMs <= 0;
+    if (!senderStarted_) {
+        phaseTimer_ = timers_.schedule(opt_.senderDelayMs * kMs, [this] {
+            phaseTimer_ = 0;
+            startSender();
+        });
+        return;
+    }
     armUploadTimeout();
+}
+
+void Receiver::startSender() {
+    if (mode_ != Mode::App || up_ == Upload::None) return;
+    senderStarted_ = true;
+    log_("sender started with " + std::to_string(senderInput_.size()) + " bytes waiting");
+    armUploadTimeout();
+    const Bytes waiting = std::move(senderInput_);
+    senderInput_.clear();
+    for (const std::uint8_t b : waiting) uploadByte(b);
 }
 
 void Receiver::armUploadTimeout() {
@@ -483,7 +520,7 @@ void Receiver::armUploadTimeout() {
 
 void Receiver::uploadTimeout() {
     if (mode_ != Mode::App || up_ == Upload::None) return;
-    if (++upRetries_ > 5 || up_ == Upload::WaitC) {
+    if (++upRetries_ > 5 || (up_ == Upload::WaitC && !opt_.standardSender)) {
         endUpload("upload given up");
         return;
     }
@@ -491,6 +528,13 @@ void Receiver::uploadTimeout() {
     switch (up_) {
         case Upload::HeaderAck: sendUploadHeader(); break;
         case Upload::BlockAck: sendUploadBlock(); break;
+        case Upload::WaitC2:  // the ACK of the header block came, its 'C' did not
+            if (opt_.standardSender) {
+                ++upBlockNumber_;
+                sendUploadBlock();
+                up_ = Upload::BlockAck;
+            }
+            break;
         case Upload::Eot1:
         case Upload::Eot2: send(EOT); break;
         case Upload::EndAck: send(makeBlock(0, Bytes{}, 128, 0)); break;
@@ -512,20 +556,46 @@ void Receiver::sendUploadHeader() {
     const std::string len = std::to_string(opt_.uploadBlob.size());
     data.insert(data.end(), len.begin(), len.end());
     data.push_back(0);
-    send(makeBlock(0, data, 128, 0));
+    Bytes block = makeBlock(0, data, 128, 0);
+    if (opt_.badHeaderCrc && !headerCrcSpoiled_) {
+        headerCrcSpoiled_ = true;
+        block[131] ^= 0x5A;
+        log_("upload header with a bad CRC");
+    }
+    send(block);
+    if (opt_.duplicateHeader && !duplicateSent_) {
+        duplicateSent_ = true;
+        send(makeBlock(0, data, 128, 0));
+        log_("upload header twice");
+    }
     headerSentAt_ = timers_.now();
 }
 
 void Receiver::sendUploadBlock() {
     if (opt_.verbose) log_("upload block " + std::to_string(upSequence_));
     const std::size_t n = std::min<std::size_t>(1024, opt_.uploadBlob.size() - upOffset_);
-    send(makeBlock(upSequence_, std::span<const std::uint8_t>(opt_.uploadBlob.data() + upOffset_, n), 1024, SUB));
+    Bytes block = makeBlock(upSequence_, std::span<const std::uint8_t>(opt_.uploadBlob.data() + upOffset_, n), 1024, SUB);
+    if (opt_.corruptSequenceBlock == upBlockNumber_ && !sequenceSpoiled_) {
+        sequenceSpoiled_ = true;
+        block[1] ^= 0x10;
+        log_("upload block " + std::to_string(upBlockNumber_) + " with a garbled sequence byte");
+    }
+    send(block);
 }
 
 void Receiver::uploadByte(std::uint8_t b) {
     if (opt_.verbose && (b == ACK || b == NAK || b == CAN || b == EOT)) log_(std::string("upload got ") + (b == ACK ? "ACK" : b == NAK ? "NAK" : b == CAN ? "CAN" : "EOT"));
+    if (!senderStarted_) {
+        senderInput_.push_back(b);
+        return;
+    }
     if (b == CAN && up_ != Upload::WaitC) {
         endUpload("upload cancelled");
+        return;
+    }
+    if (b == ACK && up_ == Upload::BlockAck && opt_.lostAckBlock == upBlockNumber_ && !ackLost_) {
+        ackLost_ = true;
+        log_("ack of upload block " + std::to_string(upBlockNumber_) + " lost");
         return;
     }
     switch (up_) {
@@ -539,7 +609,7 @@ void Receiver::uploadByte(std::uint8_t b) {
         case Upload::HeaderAck:
             if (b == ACK) {
                 up_ = Upload::WaitC2;
-            } else if (b == NAK || (b == REQ_C && timers_.now() - headerSentAt_ > 1000 * kMs)) {
+            } else if (b == NAK || (b == REQ_C && (opt_.standardSender || timers_.now() - headerSentAt_ > 1000 * kMs))) {
                 sendUploadHeader();
             } else {
                 return;
@@ -554,10 +624,10 @@ void Receiver::uploadByte(std::uint8_t b) {
                 // back: the ACK belongs to the NAK, not to the resent block.
                 // (It comes while the resent block is still on its way; the
                 // answer to the resent block cannot come before it is out.)
-                const bool pairedWithNak = b == ACK && nakPending_ && lineIdle && !lineIdle();
+                const bool pairedWithNak = !opt_.standardSender && b == ACK && nakPending_ && lineIdle && !lineIdle();
                 nakPending_ = false;
                 if (pairedWithNak) return;
-                if (b == NAK) {
+                if (b == NAK || (opt_.standardSender && b == REQ_C)) {
                     nakPending_ = true;
                     if (++upRetries_ > 10) {
                         send(Bytes{CAN, CAN, CAN});

@@ -42,6 +42,30 @@ struct ReceiverOptions {
     bool echo = false;        // the console echoes what it is typed
     int answerTimeoutMs = 10000;
     std::optional<Fault> fault;
+    // The application's sender: "stb" answers a 'C' after the header block
+    // only when it comes a second later and takes an ACK right behind a NAK
+    // as part of it; "standard" answers every 'C' with the header block
+    // until it is acknowledged and takes 'C' like NAK while waiting for an
+    // ACK, as ordinary YMODEM senders do.
+    bool standardSender = false;
+    // The sender starts this long after the command; requests that arrive
+    // meanwhile wait in its input and are answered one by one at its start.
+    int senderDelayMs = 0;
+    // Upload faults, each once: the header block sent twice in a row; its
+    // CRC wrong the first time; the sequence byte of data block N garbled;
+    // the ACK of data block N lost on its way.
+    bool duplicateHeader = false;
+    bool badHeaderCrc = false;
+    int corruptSequenceBlock = 0;
+    int lostAckBlock = 0;
+    // Download: writing stalls this long without a report half-way.
+    int writeStallMs = 0;
+    // Download: when data block shrinkAtBlock arrives, the file at
+    // shrinkPath is cut to shrinkTo bytes (the source of a running download
+    // shrinking under it).
+    std::string shrinkPath;
+    int shrinkAtBlock = 0;
+    std::uint64_t shrinkTo = 0;
     bool demo = false;
     bool verbose = false;
 };
@@ -90,6 +114,7 @@ private:
     void uploadByte(std::uint8_t b);
     void sendUploadHeader();
     void sendUploadBlock();
+    void startSender();
     void armUploadTimeout();
     void uploadTimeout();
     void endUpload(const std::string& how);
@@ -124,6 +149,7 @@ private:
     bool stored_ = false;
     Micros writeStep_ = 0;
     bool restarted_ = false;
+    std::uint8_t lastBootByte_ = 0;
 
     // Application side.
     std::string consoleLine_;
@@ -133,6 +159,9 @@ private:
     int upBlockNumber_ = 0;
     Micros headerSentAt_ = 0;
     bool nakPending_ = false;  // the last byte was a NAK for a block
+    bool senderStarted_ = true;
+    Bytes senderInput_;        // what arrived before the sender started
+    bool headerCrcSpoiled_ = false, sequenceSpoiled_ = false, ackLost_ = false, duplicateSent_ = false;
 
     // Demo operator.
     Micros lastBel_ = -1;

@@ -92,10 +92,22 @@ void Relay::received(const Bytes& bytes) {
                 continue;
             }
             if (opt_.mode == RelayOptions::Mode::Upload && !started_) {
+                if (commandSeen_) {
+                    toChild_.push_back(b);  // waits for the program
+                    continue;
+                }
                 if (b == '\r' || b == '\n') {
                     if (console_ == kUploadCommand) {
                         log_("relay: upload command");
-                        startChild();
+                        commandSeen_ = true;
+                        if (opt_.startDelayMs <= 0) {
+                            startChild();
+                        } else {
+                            timers_.schedule(static_cast<Micros>(opt_.startDelayMs) * kMs, [this] {
+                                log_("relay: " + std::to_string(toChild_.size()) + " bytes waiting");
+                                startChild();
+                            });
+                        }
                     }
                     console_.clear();
                 } else if (console_.size() < 100) {

@@ -21,6 +21,8 @@ struct RelayOptions {
     std::string logPath;               // its standard error ("" = discarded)
     bool startAtOnce = false;          // download: start without waiting for the link tests to stop
     int holdMs = 10;                   // quiet time towards the program after it wrote
+    int startDelayMs = 0;              // upload: the program starts this long after the command;
+                                       // what the tool sends meanwhile waits in its input
 };
 
 // Puts a standard YMODEM program (which knows nothing of the link test or
@@ -70,6 +72,7 @@ private:
     Micros childWroteAt_ = 0;
     Micros lastBel_ = -1;
     std::string console_;
+    bool commandSeen_ = false;
 
     // End-of-batch bookkeeping: such programs may exit before their last
     // ACK leaves the terminal; the relay then gives it in their place.

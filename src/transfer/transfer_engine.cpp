@@ -10,13 +10,7 @@
 
 namespace dorvane {
 
-using namespace engine_state;
-namespace ev = engine_event;
 
-namespace {
-// A 'C' this long after the header block asks for it again.
-constexpr Millis kHeaderRepeatAfter = 2000;
-}  // namespace
 
 void CTransferEngine::attach(TransferListener* listener) {
     listener_ = listener;
@@ -28,14 +22,14 @@ void CTransferEngine::attach(TransferListener* listener) {
 // Notifications: always posted, so that a listener never runs inside an
 // engine call and may call back into the engine freely.
 
-void CTransferEngine::post(int state, int code) {
+void CTransferEngine::post(EngineState state, int code) {
     std::weak_ptr<bool> alive = alive_;
     loop_.schedule(0, [this, alive, state, code] {
         if (auto a = alive.lock(); a && *a && listener_) listener_->onTransferEvent(state, code);
     });
 }
 
-void CTransferEngine::postInfo(int item, std::uint32_t value) {
+void CTransferEngine::postInfo(EngineInfo item, std::uint32_t value) {
     std::weak_ptr<bool> alive = alive_;
     loop_.schedule(0, [this, alive, item, value] {
         if (auto a = alive.lock(); a && *a && listener_) listener_->onTransferInfo(item, value);
@@ -45,6 +39,21 @@ void CTransferEngine::postInfo(int item, std::uint32_t value) {
 std::size_t CTransferEngine::writeBytes(std::span<const std::uint8_t> bytes) { return link_.write(bytes); }
 
 bool CTransferEngine::takeByte(std::uint8_t& byte) { return link_.receiveQueue().pop(byte); }
+
+bool CTransferEngine::receiverWriting() const {
+    return state_ == EngineState::WaitWriting || state_ == EngineState::WritingProgress || state_ == EngineState::WaitWritingEnd;
+}
+
+bool CTransferEngine::exchangingBlocks() const {
+    return state_ == EngineState::WaitHeaderAnswer || state_ == EngineState::SendingData || state_ == EngineState::EndingFile || state_ == EngineState::UploadArm ||
+           state_ == EngineState::UploadReceive;
+}
+
+void CTransferEngine::releaseReceiver() {
+    if (!exchangingBlocks()) return;
+    link_.writeByte(ctl::CAN);
+    link_.writeByte(ctl::CAN);
+}
 
 // ---------------------------------------------------------------------------
 // Deadlines
@@ -63,32 +72,41 @@ void CTransferEngine::disarmDeadline() {
 }
 
 void CTransferEngine::onDeadline() {
+    ++expiredWaits_;
     // The ACK of the end-of-batch block is the one answer whose loss does
     // not matter: the receiver confirmed the whole file with the EOT's ACK.
-    if (state_ == kEndingFile && pending_ == Pending::BatchAck) {
+    if (state_ == EngineState::EndingFile && pending_ == Pending::BatchAck) {
         pending_ = Pending::None;
-        post(kEndingFile, ev::kBatchEnded);
-        state_ = kWaitWriting;
+        post(EngineState::EndingFile, EngineEvent::BatchEnded);
+        state_ = EngineState::WaitWriting;
         armDeadline(timeouts_.writing);
         return;
     }
-    if (state_ == kIdle || state_ == kWaitStart) return;
-    giveUp(ev::kReceiverSilent);
+    if (state_ == EngineState::Idle || state_ == EngineState::WaitStart) return;
+    if (receiverWriting()) {
+        // The receiver may still be writing its memory: it must not be
+        // disturbed, not even by the link test.
+        post(state_, EngineEvent::WritingSilent);
+        reset();
+        stopLinkPoll();
+        return;
+    }
+    giveUp(EngineEvent::ReceiverSilent);
 }
 
-void CTransferEngine::giveUp(int code) {
-    post(state_, code);
+void CTransferEngine::giveUp(EngineEvent event) {
+    post(state_, event);
     reset();
 }
 
 // ---------------------------------------------------------------------------
 // Control
 
-void CTransferEngine::setState(int state) {
+void CTransferEngine::setState(EngineState state) {
     cancelPoll();
     state_ = state;
-    if (state == kWaitStart) {
-        mode_ = kWaitStart;
+    if (state == EngineState::WaitStart) {
+        mode_ = EngineState::WaitStart;
         pending_ = Pending::None;
         // The receiver may already have spoken ('C' of a boot loader that was
         // switched on early); look at what is queued.
@@ -98,13 +116,16 @@ void CTransferEngine::setState(int state) {
                 if (auto a = alive.lock(); a && *a) onPortData();
             });
         }
-    } else if (state == kUploadArm) {
+    } else if (state == EngineState::UploadArm) {
         startUpload();
     }
 }
 
 void CTransferEngine::reset() {
     disarmDeadline();
+    loop_.cancel(resumeTimer_);
+    resumeTimer_ = 0;
+    heldAck_ = false;
     loop_.cancel(pauseTimer_);
     pauseTimer_ = 0;
     loop_.cancel(byteWaitTimer_);
@@ -113,13 +134,12 @@ void CTransferEngine::reset() {
     destroyUpload();
     pending_ = Pending::None;
     record_.clear();
-    blockAckOwed_ = false;
     repeats_ = 0;
     sequence_ = 1;
     stopRequest_ = false;
     blockIndex_ = 0;
     lastBlock_ = false;
-    state_ = kIdle;
+    state_ = EngineState::Idle;
     startLinkPoll();
 }
 
@@ -131,7 +151,7 @@ void CTransferEngine::startLinkPoll() {
     pollTimer_ = loop_.schedule(timeouts_.linkPollPeriod, [this] {
         pollTimer_ = 0;
         startLinkPoll();
-        if (state_ != kIdle || pollLook_ != 0) return;
+        if (state_ != EngineState::Idle || pollLook_ != 0) return;
         pollFromTimer_ = true;
         pollLink(nullptr);
     });
@@ -158,8 +178,8 @@ void CTransferEngine::pollLink(std::function<void(bool)> done) {
 void CTransferEngine::finishPoll() {
     std::uint8_t byte = 0;
     const bool up = takeByte(byte) && byte == ctl::ACK;
-    if (state_ == kIdle) link_.receiveQueue().drain();
-    if (pollFromTimer_) postInfo(engine_info::kLinkState, up ? 1u : 0u);
+    if (state_ == EngineState::Idle) link_.receiveQueue().drain();
+    if (pollFromTimer_) postInfo(EngineInfo::LinkState, up ? 1u : 0u);
     pollFromTimer_ = false;
     auto waiters = std::move(pollWaiters_);
     pollWaiters_.clear();
@@ -200,17 +220,17 @@ void CTransferEngine::onPortData() {
     do {
         stepAgain_ = false;
         switch (state_) {
-        case kIdle: stepIdle(); break;
-        case kWaitStart: stepWaitStart(); break;
-        case kWaitHeaderAnswer: stepWaitHeaderAnswer(); break;
-        case kSendingData: stepSendingData(); break;
-        case kEndingFile: stepEndingFile(); break;
-        case kWaitWriting: stepWaitWriting(); break;
-        case kWritingProgress: stepWritingProgress(); break;
-        case kWaitWritingEnd: stepWaitWritingEnd(); break;
-        case kUploadArm:
-        case kUploadReceive:
-        case kUploadEnd: resumeUploadOnData(); break;
+        case EngineState::Idle: stepIdle(); break;
+        case EngineState::WaitStart: stepWaitStart(); break;
+        case EngineState::WaitHeaderAnswer: stepWaitHeaderAnswer(); break;
+        case EngineState::SendingData: stepSendingData(); break;
+        case EngineState::EndingFile: stepEndingFile(); break;
+        case EngineState::WaitWriting: stepWaitWriting(); break;
+        case EngineState::WritingProgress: stepWritingProgress(); break;
+        case EngineState::WaitWritingEnd: stepWaitWritingEnd(); break;
+        case EngineState::UploadArm:
+        case EngineState::UploadReceive:
+        case EngineState::UploadEnd: resumeUploadOnData(); break;
         default: break;
         }
     } while (stepAgain_);
@@ -219,8 +239,8 @@ void CTransferEngine::onPortData() {
 
 void CTransferEngine::onPortFailure() {
     cancelPoll();
-    if (state_ == kIdle) return;
-    giveUp(ev::kPortFailed);
+    if (state_ == EngineState::Idle) return;
+    giveUp(EngineEvent::PortFailed);
 }
 
 void CTransferEngine::stepIdle() {
@@ -230,27 +250,28 @@ void CTransferEngine::stepIdle() {
 }
 
 void CTransferEngine::stepWaitStart() {
-    mode_ = kWaitStart;
+    mode_ = EngineState::WaitStart;
     std::uint8_t b = 0;
     while (takeByte(b)) {
         if (b != ctl::C) continue;
         lastBlock_ = false;
-        post(kWaitStart, ev::kStarted);
+        post(EngineState::WaitStart, EngineEvent::Started);
         sendHeaderBlock();
-        state_ = kWaitHeaderAnswer;
+        state_ = EngineState::WaitHeaderAnswer;
         armDeadline(timeouts_.reply);
     }
 }
 
 void CTransferEngine::sendHeaderBlock() {
     headerSentAt_ = loop_.now();
-    const auto frame = buildHeaderBlock(headerNameFor(image_.type(), image_.fileName()), image_.length());
-    if (writeBytes(frame) < frame.size()) post(state_, ev::kWriteFailed);
+    announced_ = image_.length();
+    const auto frame = buildHeaderBlock(headerNameFor(image_.type(), image_.fileName()), announced_);
+    if (writeBytes(frame) < frame.size()) post(state_, EngineEvent::WriteFailed);
 }
 
 void CTransferEngine::stepWaitHeaderAnswer() {
     std::uint8_t b = 0;
-    while (state_ == kWaitHeaderAnswer) {
+    while (state_ == EngineState::WaitHeaderAnswer) {
         if (pending_ == Pending::InfoAckPause) return;  // bytes wait for data phase
         if (!takeByte(b)) return;
         // Only an answer moves the deadline: a receiver that sends anything
@@ -266,8 +287,8 @@ void CTransferEngine::stepWaitHeaderAnswer() {
             if (b == ctl::C) {
                 armDeadline(timeouts_.reply);
                 ackAnswer_ = true;
-                post(kWaitHeaderAnswer, ev::kAckAnswer);
-                state_ = kSendingData;
+                post(EngineState::WaitHeaderAnswer, EngineEvent::AckAnswer);
+                state_ = EngineState::SendingData;
                 afterBlockSent(sendDataBlock());
             }
             continue;
@@ -286,13 +307,13 @@ void CTransferEngine::stepWaitHeaderAnswer() {
         } else if (b == ctl::NAK) {
             // ignored
         } else {
-            post(kWaitHeaderAnswer, ev::kUnexpectedByte);
+            post(EngineState::WaitHeaderAnswer, EngineEvent::UnexpectedByte);
             // A receiver that asks again long after the header block went
             // out has lost it (a 'C' that crossed the block on the line
             // comes within milliseconds): send it once more.
-            if (b == ctl::C && loop_.now() - headerSentAt_ >= kHeaderRepeatAfter) {
+            if (b == ctl::C && loop_.now() - headerSentAt_ >= timeouts_.headerRepeatAfter) {
                 if (++repeats_ > timeouts_.maxRepeats) {
-                    giveUp(ev::kTooManyErrors);
+                    giveUp(EngineEvent::TooManyErrors);
                     return;
                 }
                 sendHeaderBlock();
@@ -302,7 +323,7 @@ void CTransferEngine::stepWaitHeaderAnswer() {
     }
     // The state changed within this step: what is still queued was sent
     // before our answer went out and cannot be an answer to it.
-    if (state_ == kSendingData) link_.receiveQueue().drain();
+    if (state_ == EngineState::SendingData) link_.receiveQueue().drain();
 }
 
 void CTransferEngine::finishInfoRecord() {
@@ -310,8 +331,8 @@ void CTransferEngine::finishInfoRecord() {
     const InfoRecord info = parseInfoRecord(record_);
     if (info.recordLength == receiverInfo_.recordLength) {
         receiverInfo_ = info;
-        postInfo(engine_info::kBootVersion, info.bootVersion);
-        postInfo(engine_info::kAppVersion, info.appVersion);
+        postInfo(EngineInfo::BootVersion, info.bootVersion);
+        postInfo(EngineInfo::AppVersion, info.appVersion);
     }
     const ImageType type = image_.type();
     const bool check = !forced_ && (type == ImageType::Boot || type == ImageType::Application || type == ImageType::Database);
@@ -320,7 +341,7 @@ void CTransferEngine::finishInfoRecord() {
         if (!image_.checkBuyer(record_, code)) {
             link_.writeByte(ctl::NAK);
             link_.writeByte(static_cast<std::uint8_t>(code));
-            post(kWaitHeaderAnswer, ev::kBuyerRefused);
+            post(EngineState::WaitHeaderAnswer, EngineEvent::BuyerRefused);
             reset();
             return;
         }
@@ -332,24 +353,41 @@ void CTransferEngine::finishInfoRecord() {
         pauseTimer_ = 0;
         pending_ = Pending::None;
         link_.receiveQueue().drain();
-        post(kWaitHeaderAnswer, ev::kInfoAccepted);
-        state_ = kSendingData;
+        post(EngineState::WaitHeaderAnswer, EngineEvent::InfoAccepted);
+        state_ = EngineState::SendingData;
         armDeadline(timeouts_.reply);
         afterBlockSent(sendDataBlock());
     });
 }
 
 CTransferEngine::SendResult CTransferEngine::sendDataBlock() {
+    // Exactly the bytes the header block announced: a file that shrank or
+    // cannot be read any more fails the download; one that grew is sent as
+    // it was announced.
+    const std::uint64_t offset = static_cast<std::uint64_t>(blockIndex_) * kBlockData;
+    const std::size_t want = offset < announced_ ? static_cast<std::size_t>(std::min<std::uint64_t>(kBlockData, announced_ - offset)) : 0;
     std::array<std::uint8_t, kBlockData> data{};
     std::size_t n = 0;
-    if (image_.seek(static_cast<std::uint64_t>(blockIndex_) * kBlockData)) n = image_.read(data.data(), data.size());
+    if (want > 0 && image_.seek(offset)) n = image_.read(data.data(), want);
+    if (n < want) {
+        sourceFailed();
+        return SendResult::Failed;
+    }
     if (n == 0) {
         lastBlock_ = true;
         return SendResult::NotFull;
     }
+    if (blockIndex_ == 0) firstBlockSentAt_ = loop_.now();
     const auto frame = buildDataBlock(sequence_, std::span<const std::uint8_t>(data.data(), n));
-    if (writeBytes(frame) < frame.size()) post(kDataWriteFailed, ev::kWriteFailed);
+    if (writeBytes(frame) < frame.size()) post(EngineState::DataWriteFailed, EngineEvent::WriteFailed);
     return n == kBlockData ? SendResult::Full : SendResult::NotFull;
+}
+
+void CTransferEngine::sourceFailed() {
+    // The receiver is released at once rather than left to its time-outs.
+    link_.writeByte(ctl::CAN);
+    link_.writeByte(ctl::CAN);
+    giveUp(EngineEvent::SourceFailed);
 }
 
 void CTransferEngine::afterBlockSent(SendResult result) {
@@ -363,72 +401,93 @@ void CTransferEngine::afterBlockSent(SendResult result) {
 
 void CTransferEngine::enterEndingFile() {
     repeats_ = 0;
-    state_ = kEndingFile;
+    state_ = EngineState::EndingFile;
     pending_ = Pending::EotAnswer;
     link_.writeByte(ctl::EOT);
     armDeadline(timeouts_.reply);
 }
 
+void CTransferEngine::cancelStopRequest() {
+    stopRequest_ = false;
+    if (state_ != EngineState::SendingData || !heldAck_ || resumeTimer_ != 0) return;
+    // A DC1 went out in place of the next block. A receiver that answers it
+    // does so with an ACK, which continues the transfer; one that ignores
+    // it gets the next block after this short wait instead of running into
+    // its own time-out.
+    resumeTimer_ = loop_.schedule(timeouts_.dc1Answer, [this] {
+        resumeTimer_ = 0;
+        if (state_ == EngineState::SendingData && heldAck_ && !stopRequest_) blockAcknowledged();
+    });
+}
+
+void CTransferEngine::blockAcknowledged() {
+    heldAck_ = false;
+    repeats_ = 0;
+    ++blockIndex_;
+    ++sequence_;
+    post(EngineState::SendingData, EngineEvent::BlockAcked);
+    if (lastBlock_) {
+        enterEndingFile();
+    } else {
+        afterBlockSent(sendDataBlock());
+    }
+}
+
 void CTransferEngine::stepSendingData() {
     std::uint8_t b = 0;
     if (!takeByte(b)) return;
+    if (b == ctl::C && blockIndex_ == 0 && loop_.now() - firstBlockSentAt_ >= timeouts_.firstBlockRepeatAfter)
+        b = ctl::NAK;
+    if (b == ctl::ACK || b == ctl::NAK) {
+        loop_.cancel(resumeTimer_);
+        resumeTimer_ = 0;
+    }
     if (b == ctl::ACK) {
         armDeadline(timeouts_.reply);
         if (stopRequest_) {
             link_.writeByte(ctl::DC1);
+            heldAck_ = true;
         } else {
-            repeats_ = 0;
-            ++blockIndex_;
-            ++sequence_;
-            post(kSendingData, ev::kBlockAcked);
-            if (lastBlock_) {
-                enterEndingFile();
-            } else {
-                afterBlockSent(sendDataBlock());
-            }
+            blockAcknowledged();
         }
     } else if (b == ctl::NAK) {
-        if (++repeats_ > timeouts_.maxRepeats) {
-            giveUp(ev::kTooManyErrors);
+        // A receiver that takes the DC1 for a garbled block refuses it: the
+        // block it has goes again (it acknowledges the copy), which keeps it
+        // talking while the question is open and costs no repeat.
+        if (!heldAck_ && ++repeats_ > timeouts_.maxRepeats) {
+            giveUp(EngineEvent::TooManyErrors);
             return;
         }
         armDeadline(timeouts_.reply);
+        // The block goes again, the short last one too; the EOT follows
+        // only its ACK, so that every answer means one thing.
         const bool wasLast = lastBlock_;
-        afterBlockSent(sendDataBlock());
-        // The EOT went right behind the resent short block: the next ACK
-        // answers the block, not the EOT.
-        if (state_ == kEndingFile && wasLast) blockAckOwed_ = true;
+        const SendResult result = sendDataBlock();
+        if (!wasLast) afterBlockSent(result);
     }
     // One byte per step, as the receiver answers one block at a time; what
     // else is queued is looked at in the next step.
-    if (state_ == kSendingData && !link_.receiveQueue().empty()) stepAgain_ = true;
+    if (state_ == EngineState::SendingData && !link_.receiveQueue().empty()) stepAgain_ = true;
 }
 
 void CTransferEngine::stepEndingFile() {
     std::uint8_t b = 0;
-    while (state_ == kEndingFile && takeByte(b)) {
+    while (state_ == EngineState::EndingFile && takeByte(b)) {
         switch (pending_) {
         case Pending::EotAnswer:
             if (b == ctl::NAK) {
                 // The receiver refuses the first EOT: send it again.
                 if (++repeats_ > timeouts_.maxRepeats) {
-                    giveUp(ev::kTooManyErrors);
+                    giveUp(EngineEvent::TooManyErrors);
                     return;
                 }
                 link_.writeByte(ctl::EOT);
                 pending_ = Pending::SecondEotAck;
                 armDeadline(timeouts_.reply);
             } else if (b == ctl::ACK) {
+                // A receiver that takes the first EOT at once.
                 armDeadline(timeouts_.reply);
-                if (blockAckOwed_) {
-                    blockAckOwed_ = false;
-                    ++blockIndex_;
-                    ++sequence_;
-                    post(kSendingData, ev::kBlockAcked);
-                } else {
-                    // A receiver that takes the first EOT at once.
-                    pending_ = Pending::CAfterEotAck;
-                }
+                pending_ = Pending::CAfterEotAck;
             }
             break;
         case Pending::SecondEotAck:
@@ -452,8 +511,8 @@ void CTransferEngine::stepEndingFile() {
         case Pending::BatchAck:
             if (b == ctl::ACK) {
                 pending_ = Pending::None;
-                post(kEndingFile, ev::kBatchEnded);
-                state_ = kWaitWriting;
+                post(EngineState::EndingFile, EngineEvent::BatchEnded);
+                state_ = EngineState::WaitWriting;
                 armDeadline(timeouts_.writing);
                 if (!link_.receiveQueue().empty()) stepAgain_ = true;
             } else if (b == ctl::C || b == ctl::NAK) {
@@ -472,7 +531,7 @@ void CTransferEngine::stepEndingFile() {
 bool CTransferEngine::backToEotAnswer() {
     pending_ = Pending::EotAnswer;
     if (++repeats_ <= timeouts_.maxRepeats) return true;
-    giveUp(ev::kTooManyErrors);
+    giveUp(EngineEvent::TooManyErrors);
     return false;
 }
 
@@ -480,8 +539,8 @@ void CTransferEngine::stepWaitWriting() {
     std::uint8_t b = 0;
     while (takeByte(b)) {
         if (b != ctl::VT) continue;
-        post(kWaitWriting, ev::kWritingStarted);
-        state_ = ackAnswer_ ? kWaitWritingEnd : kWritingProgress;
+        post(EngineState::WaitWriting, EngineEvent::WritingStarted);
+        state_ = ackAnswer_ ? EngineState::WaitWritingEnd : EngineState::WritingProgress;
         armDeadline(timeouts_.writing);
         // What came after VT is looked at in the next state's step.
         if (!link_.receiveQueue().empty()) stepAgain_ = true;
@@ -495,14 +554,20 @@ void CTransferEngine::stepWritingProgress() {
         if (pending_ == Pending::ProgressByte) {
             pending_ = Pending::None;
             armDeadline(timeouts_.writing);
-            post(kWritingProgress, b);
+            post(EngineState::WritingProgress, b);
             if (b == 100) {
-                state_ = kWaitWritingEnd;
+                state_ = EngineState::WaitWritingEnd;
                 if (!link_.receiveQueue().empty()) stepAgain_ = true;
                 return;
             }
         } else if (b == ctl::RS) {
             pending_ = Pending::ProgressByte;  // the value may come in the next burst
+        } else if (b == ctl::FF) {
+            // Writing finished without a last progress report.
+            state_ = EngineState::WaitWritingEnd;
+            post(EngineState::WaitWritingEnd, EngineEvent::WritingEnded);
+            disarmDeadline();
+            return;
         }
     }
 }
@@ -511,7 +576,7 @@ void CTransferEngine::stepWaitWritingEnd() {
     std::uint8_t b = 0;
     while (takeByte(b)) {
         if (b != ctl::FF) continue;
-        post(kWaitWritingEnd, ev::kWritingEnded);
+        post(EngineState::WaitWritingEnd, EngineEvent::WritingEnded);
         // The window ends the transfer; nothing more is awaited here.
         disarmDeadline();
         return;

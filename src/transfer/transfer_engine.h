@@ -8,76 +8,84 @@
 #include <vector>
 
 #include "transfer/event_loop.h"
+#include "image/image_file.h"
 #include "transfer/frames.h"
 
 namespace dorvane {
 
-class CImageFile;
 class ChannelDataBuffer;
 class SerialLink;
 
-// Message numbers of the engine's notifications (kept as the receiver side
-// of the program knows them).
-inline constexpr int WM_USER = 0x0400;
-inline constexpr int WM_PORT_DATA = WM_USER + 1;       // 1025
-inline constexpr int WM_TRANSFER_EVENT = WM_USER + 2;  // 1026
-inline constexpr int WM_TRANSFER_INFO = WM_USER + 3;   // 1027
+// Engine states; the numbers travel as the state of every notification.
+enum class EngineState : int {
+    Idle = 0,
+    WaitStart = 16,         // download: waiting for 'C'
+    UploadArm = 17,         // upload: arm the receiver
+    WaitHeaderAnswer = 32,  // ENQ + record, or ACK 'C'
+    SendingData = 48,
+    UploadReceive = 49,
+    DataWriteFailed = 50,  // only in (50, 60)
+    EndingFile = 64,
+    UploadEnd = 65,
+    WaitWriting = 80,
+    WaitWritingEnd = 96,
+    WritingProgress = 101,
+};
 
-// Engine states; the numbers travel in every WM_TRANSFER_EVENT.
-namespace engine_state {
-inline constexpr int kIdle = 0;
-inline constexpr int kWaitStart = 16;         // download: waiting for 'C'
-inline constexpr int kUploadArm = 17;         // upload: arm the receiver
-inline constexpr int kWaitHeaderAnswer = 32;  // ENQ + record, or ACK 'C'
-inline constexpr int kSendingData = 48;
-inline constexpr int kUploadReceive = 49;
-inline constexpr int kDataWriteFailed = 50;  // only as wParam of (50, 60)
-inline constexpr int kEndingFile = 64;
-inline constexpr int kUploadEnd = 65;
-inline constexpr int kWaitWriting = 80;
-inline constexpr int kWaitWritingEnd = 96;
-inline constexpr int kWritingProgress = 101;
-}  // namespace engine_state
+// The code of a notification. (48, n), (49, percent) and (101, n) carry a
+// number in its place; the codes lie outside those ranges except where the
+// state tells them apart.
+enum class EngineEvent : int {
+    InfoAccepted = 10,     // (32, 10)
+    WritingStarted = 11,   // (80, 11)
+    WritingEnded = 12,     // (96, 12)
+    AckAnswer = 20,        // (32, 20)
+    BatchEnded = 30,       // (64, 30), (65, 30)
+    Started = 40,          // (16, 40), (17, 40)
+    WriteFailed = 60,      // (16|32, 60), (50, 60)
+    BuyerRefused = kBuyerRefused,  // (32, 102): the image's refusal code
+    UnexpectedByte = 254,  // (32, 254)
+    BlockAcked = 1024,     // (48, 1024)
+    // Our own additions, outside every range the others use (progress
+    // bytes are 0..255); each comes with the engine's state at that moment
+    // and leaves the engine idle. The receiver fell silent beyond the bound
+    // of the running wait:
+    ReceiverSilent = 2000,
+    // The port failed while open:
+    PortFailed = 2001,
+    // The receiver refused the same thing too often in a row (a data block,
+    // the EOT) or kept asking for the header block without ever answering
+    // it: the line or the receiver is broken.
+    TooManyErrors = 2002,
+    // The receiver stopped reporting while it writes its memory (state 80,
+    // 101 or 96). The engine goes idle without the link test, which would
+    // disturb it.
+    WritingSilent = 2003,
+    // The image could not be read up to the length its header block
+    // announced (it shrank, or a read failed); CAN CAN went to the receiver.
+    SourceFailed = 2004,
+};
 
-// lParam of WM_TRANSFER_EVENT.
-namespace engine_event {
-inline constexpr int kInfoAccepted = 10;      // (32, 10)
-inline constexpr int kWritingStarted = 11;    // (80, 11)
-inline constexpr int kWritingEnded = 12;      // (96, 12)
-inline constexpr int kAckAnswer = 20;         // (32, 20)
-inline constexpr int kBatchEnded = 30;        // (64, 30), (65, 30)
-inline constexpr int kStarted = 40;           // (16, 40), (17, 40)
-inline constexpr int kWriteFailed = 60;       // (16|32, 60), (50, 60)
-inline constexpr int kBuyerRefused = 102;     // (32, 102)
-inline constexpr int kUnexpectedByte = 254;   // (32, 254)
-inline constexpr int kBlockAcked = 1024;      // (48, 1024)
-// Our own additions, outside every range the others use (progress bytes
-// are 0..255): the receiver fell silent beyond the bound of the running
-// wait, or the port failed while open. Both come with the engine's state at
-// that moment and leave the engine idle.
-inline constexpr int kReceiverSilent = 2000;
-inline constexpr int kPortFailed = 2001;
-// The receiver refused the same thing too often in a row (a data block, the
-// EOT) or kept asking for the header block without ever answering it: the
-// line or the receiver is broken, and the transfer ends instead of going on
-// for ever. Also leaves the engine idle.
-inline constexpr int kTooManyErrors = 2002;
-}  // namespace engine_event
+// A notification's code is an event, or a number for the progress events.
+constexpr bool operator==(int code, EngineEvent event) { return code == static_cast<int>(event); }
+constexpr int number(EngineState state) { return static_cast<int>(state); }
+constexpr int number(EngineEvent event) { return static_cast<int>(event); }
 
-// wParam of WM_TRANSFER_INFO.
-namespace engine_info {
-inline constexpr int kBootVersion = 16;
-inline constexpr int kAppVersion = 32;
-inline constexpr int kLinkState = 48;
-}  // namespace engine_info
+// Items of the engine's information notifications.
+enum class EngineInfo : int {
+    BootVersion = 16,
+    AppVersion = 32,
+    LinkState = 48,
+};
 
 // Receives the engine's notifications. They are always delivered from the
 // event loop (posted with schedule(0)), never from inside an engine call.
 class TransferListener {
 public:
     virtual ~TransferListener() = default;
-    virtual void onTransferEvent(int state, int code) = 0;  // WM_TRANSFER_EVENT
-    virtual void onTransferInfo(int item, std::uint32_t value) = 0;  // WM_TRANSFER_INFO
+    // code: an EngineEvent, or the number of (48, n), (49, percent), (101, n).
+    virtual void onTransferEvent(EngineState state, int code) = 0;
+    virtual void onTransferInfo(EngineInfo item, std::uint32_t value) = 0;
 };
 
 // How long the engine waits for the receiver. Every wait has a bound; a
@@ -94,11 +102,32 @@ struct EngineTimeouts {
     // their ACK never arrives, so after this wait the batch counts as ended.
     Millis batchAck = 5000;
     // From the end of the batch until VT, and between the receiver's
-    // progress reports while it writes its memory.
-    Millis writing = 60000;
+    // progress reports while it writes its memory. A receiver may erase
+    // for minutes; it must never be taken for dead too early.
+    Millis writing = 600000;
+    // After a stop question answered No: how long an ACK for the DC1 that
+    // went out in place of a block may take before the next block goes.
+    Millis dc1Answer = 1500;
     // Upload: from arming until the first block (header or data block 1)
-    // while 'C' goes out every 200 ms.
+    // while 'C' goes out every uploadAsk ms.
     Millis firstBlock = 30000;
+    Millis uploadArmPause = 200;  // from arming to the first 'C'
+    Millis uploadAsk = 200;       // 'C' cadence before the first block
+    Millis uploadByte = 1000;     // each byte within a block
+    // Silence after an accepted block: a NAK asks again (our ACK may have
+    // been lost), up to maxSilenceNaks times; a sender that resends on its
+    // own after 10 s is still heard.
+    Millis uploadSilence = 3000;
+    int maxSilenceNaks = 5;
+    // A frame that cannot be read is skipped until the line has been quiet
+    // this long (within uploadQuietBound) before the NAK.
+    Millis uploadQuiet = 250;
+    Millis uploadQuietBound = 1000;
+    // A copy of the last accepted block that starts within this time of our
+    // ACK, with no NAK of ours in between, was already answered by it.
+    Millis duplicateGrace = 1000;
+    int maxBadBlocks = 5;     // CRC failures of the same block before CAN
+    int maxLineErrors = 10;   // unreadable frames in a row
     // Link test: from BEL to the look at the queue.
     Millis linkLook = 200;
     // Link poll period while idle.
@@ -107,11 +136,23 @@ struct EngineTimeouts {
     // header block after a late 'C', before the transfer ends with
     // kTooManyErrors.
     int maxRepeats = 10;
+    // A 'C' this long after the header block asks for it again (one that
+    // crossed the block on the line comes within milliseconds).
+    Millis headerRepeatAfter = 2000;
+    // A 'C' this long after data block 1 went out asks for it again: a
+    // standard receiver that found it bad asks with 'C' rather than NAK as
+    // long as it has no block yet (the block takes 90 ms on the line; a 'C'
+    // that crossed it comes sooner).
+    Millis firstBlockRepeatAfter = 150;
 };
 
 // What the last upload came to.
 struct UploadOutcome {
-    int result = 0;            // the block receiver's last result (1: file ended)
+    // 1: the file ended; -1: 1,024-byte header block; -2: a block failed too
+    // often; -3: too many unreadable frames; -6: the sender fell silent;
+    // -100: no first block.
+    int result = 0;
+    int pairs = 0;             // name/length pairs of the header block
     bool completed = false;    // header block taken, file ended, every announced byte stored
     std::uint32_t announced = 0;
     std::uint32_t stored = 0;
@@ -133,10 +174,10 @@ public:
     // handlers.
     void attach(TransferListener* listener);
 
-    int state() const { return state_; }
-    // 16 starts a download, 17 an upload (the upload starts at once; it does
-    // not wait for the receiver to speak first).
-    void setState(int state);
+    EngineState state() const { return state_; }
+    // WaitStart starts a download, UploadArm an upload (the upload asks
+    // at once; it does not wait for the receiver to speak first).
+    void setState(EngineState state);
     // Back to idle: sequence 1, no stop request, counters 0, state 0, any
     // running wait cancelled; restarts the link poll.
     void reset();
@@ -154,7 +195,8 @@ public:
     void sendUploadCommand(std::function<void()> done);
 
     void requestStop() { stopRequest_ = true; }
-    void cancelStopRequest() { stopRequest_ = false; }
+    // Ends the stop question with No: the transfer goes on at once.
+    void cancelStopRequest();
     bool stopRequested() const { return stopRequest_; }
 
     void setForcedDownload(bool forced) { forced_ = forced; }
@@ -165,6 +207,18 @@ public:
     bool ackAnswer() const { return ackAnswer_; }
 
     const UploadOutcome& uploadOutcome() const { return upload_; }
+    // Waits for the receiver that ran out, since construction (the
+    // progress reports count them).
+    int expiredWaits() const { return expiredWaits_; }
+
+    // The receiver writes its memory (states 80, 101, 96): it must not be
+    // switched off or disturbed.
+    bool receiverWriting() const;
+    // Blocks are being exchanged (download states 32, 48, 64; upload 17, 49).
+    bool exchangingBlocks() const;
+    // CAN CAN while blocks are exchanged, so that the receiver (or sender)
+    // gives up at once; call reset() after it.
+    void releaseReceiver();
     const EngineTimeouts& timeouts() const { return timeouts_; }
 
     // One step over the queued bytes (what a burst of received bytes
@@ -186,8 +240,10 @@ private:
     void stepWritingProgress();
     void stepWaitWritingEnd();
     void sendHeaderBlock();
-    enum class SendResult { Full, NotFull };
+    enum class SendResult { Full, NotFull, Failed };
     SendResult sendDataBlock();
+    void sourceFailed();
+    void blockAcknowledged();
     void afterBlockSent(SendResult result);
     void enterEndingFile();
     bool backToEotAnswer();
@@ -197,17 +253,18 @@ private:
     void startUpload();
     void resumeUploadOnData();
     void resumeUpload(std::coroutine_handle<> handle);
-    void endUpload(int result);
+    void endUpload();
     void destroyUpload();
     friend struct UploadRunner;
 
     // Notifications and deadlines.
-    void post(int state, int code);
-    void postInfo(int item, std::uint32_t value);
+    void post(EngineState state, int code);
+    void post(EngineState state, EngineEvent event) { post(state, number(event)); }
+    void postInfo(EngineInfo item, std::uint32_t value);
     void armDeadline(Millis delay);
     void disarmDeadline();
     void onDeadline();
-    void giveUp(int code);
+    void giveUp(EngineEvent event);
     void cancelPoll();
     void finishPoll();
     std::size_t writeBytes(std::span<const std::uint8_t> bytes);
@@ -221,8 +278,8 @@ private:
     TransferListener* listener_ = nullptr;
     std::shared_ptr<bool> alive_;
 
-    int state_ = engine_state::kIdle;
-    int mode_ = 0;
+    EngineState state_ = EngineState::Idle;
+    EngineState mode_ = EngineState::Idle;
     std::uint8_t sequence_ = 1;
     int blockIndex_ = 0;
     bool lastBlock_ = false;
@@ -245,12 +302,16 @@ private:
     };
     Pending pending_ = Pending::None;
     std::vector<std::uint8_t> record_;
-    bool blockAckOwed_ = false;  // EOT went right behind a resent block
+    bool heldAck_ = false;       // a DC1 went out in place of the next block
+    std::uint64_t announced_ = 0;  // length in the header block
     int repeats_ = 0;            // sends of the current block, EOT or header block after the first
     Millis headerSentAt_ = 0;
+    Millis firstBlockSentAt_ = 0;
 
     EventLoop::TimerId deadline_ = 0;
+    int expiredWaits_ = 0;
     EventLoop::TimerId pauseTimer_ = 0;  // 50 ms after the ACK of an InfoRecord
+    EventLoop::TimerId resumeTimer_ = 0;  // after No, for the DC1's answer
     EventLoop::TimerId pollTimer_ = 0;
     EventLoop::TimerId pollLook_ = 0;
     std::vector<std::function<void(bool)>> pollWaiters_;

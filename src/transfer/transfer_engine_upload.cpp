@@ -16,8 +16,6 @@
 
 namespace dorvane {
 
-using namespace engine_state;
-namespace ev = engine_event;
 
 namespace {
 
@@ -77,37 +75,60 @@ private:
 // Upload receiver state; set afresh when an upload is armed.
 struct UploadReceiver {
     std::array<std::uint8_t, 1030> block{};  // data bytes, then the two CRC bytes
-    int result = 1;                          // name/length pairs of the header block
+    int pairs = 0;                           // name/length pairs of the header block
     bool block0Accepted = false;
     bool blocksStarted = false;
     bool block1Accepted = false;
     std::uint8_t expected = 0;  // sequence number of the next new block
-    bool requestC = true;       // every header wait first writes 'C'
-    int retries = 5;
-    int headerErrors = 0;
+    bool requestC = true;       // 'C' asks for the first block
+    bool answered = false;      // the receiver has said something since the arming
+    int badBlocks = 0;          // bad blocks in a row
+    int lineErrors = 0;         // frames with unfitting start or sequence bytes in a row
+    int silenceNaks = 0;        // NAKs for silence in a row
     std::int64_t announced = 0;
     std::uint32_t stored = 0;
     bool fileEnded = false;
     Millis armedAt = 0;
+    Millis lastC = -1'000'000;  // when the last 'C' went out
+    Millis lastAck = 0;         // when the last accepted block was acknowledged
+    bool askedSinceAck = false; // a NAK has asked for a block since that ACK
 };
 
 constexpr int kTimedOut = -1;
-// The upload never got its first block within the bound.
-constexpr int kNoFirstBlock = -100;
 
-// Byte waits. Before the first block the tool asks with 'C' every 200 ms;
-// after it, the receiver gets a second per byte.
-constexpr Millis kAskWait = 200;
-constexpr Millis kByteWait = 1000;
-constexpr int kHeaderWaits = 10;
-// The receiver gets this long after the upload is armed before the first 'C'.
-constexpr Millis kArmPause = 200;
+// How one exchange ended; anything but Continue ends the upload.
+enum class StepOutcome {
+    Continue,
+    FileEnded,          // the end-of-file exchange ran
+    HeaderRefused,      // a 1,024-byte header block
+    TooManyBadBlocks,   // the same block failed its CRC too often (CAN sent)
+    TooManyLineErrors,  // too many frames whose start or sequence bytes did not fit
+    SenderSilent,       // no block after the silence NAKs
+    NoFirstBlock,       // nothing within the first-block bound
+};
+
+// The receiver's last result as the outcome reports it.
+int resultCode(StepOutcome outcome) {
+    switch (outcome) {
+    case StepOutcome::FileEnded: return 1;
+    case StepOutcome::HeaderRefused: return -1;
+    case StepOutcome::TooManyBadBlocks: return -2;
+    case StepOutcome::TooManyLineErrors: return -3;
+    case StepOutcome::SenderSilent: return -6;
+    case StepOutcome::NoFirstBlock: return -100;
+    case StepOutcome::Continue: break;
+    }
+    return 0;
+}
+
+// What a block's first three bytes make of it.
+enum class BlockKind { Header, DuplicateHeader, First, Next, Duplicate, Unfitting };
 
 }  // namespace
 
 struct CTransferEngine::UploadTask {
     UploadReceiver rx;
-    Task<int> body;  // declared after rx: destroyed first
+    Task<StepOutcome> body;  // declared after rx: destroyed first
 };
 
 struct UploadRunner {
@@ -122,8 +143,9 @@ struct UploadRunner {
         void await_suspend(std::coroutine_handle<> h) {
             e.byteWaiter_ = h;
             Engine* engine = &e;
-            e.byteWaitTimer_ = e.loop_.schedule(timeout, [engine] {
+            e.byteWaitTimer_ = e.loop_.schedule(std::max<Millis>(timeout, 0), [engine] {
                 engine->byteWaitTimer_ = 0;
+                ++engine->expiredWaits_;
                 auto waiter = std::exchange(engine->byteWaiter_, nullptr);
                 if (waiter) engine->resumeUpload(waiter);
             });
@@ -153,19 +175,41 @@ struct UploadRunner {
 
     static void put(Engine& e, std::uint8_t b) { e.link_.writeByte(b); }
     static void drain(Engine& e) { e.link_.receiveQueue().drain(); }
+    static const EngineTimeouts& limits(Engine& e) { return e.timeouts_; }
+
+    static void ack(Engine& e, UploadReceiver& u) {
+        put(e, ctl::ACK);
+        u.lastAck = e.loop_.now();
+        u.askedSinceAck = false;
+        u.silenceNaks = 0;
+    }
+    static void nak(Engine& e, UploadReceiver& u) {
+        put(e, ctl::NAK);
+        u.askedSinceAck = true;
+    }
 
     // Reads size data bytes and two CRC bytes into the block buffer. False
-    // when the CRC is wrong, or at once when the receiver stops in the
-    // middle of the block (a bounded wait instead of a second per missing
-    // byte).
+    // when the CRC is wrong, or at once when the sender stops in the middle
+    // of the block (a bounded wait instead of a second per missing byte).
     static Task<bool> readBlock(Engine& e, UploadReceiver& u, std::size_t size) {
         for (std::size_t i = 0; i < size + 2; ++i) {
-            const int b = co_await ByteWait{e, kByteWait};
+            const int b = co_await ByteWait{e, limits(e).uploadByte};
             if (b == kTimedOut) co_return false;
             u.block[i] = static_cast<std::uint8_t>(b);
         }
         const std::uint16_t crc = crc16(std::span<const std::uint8_t>(u.block.data(), size));
         co_return crc == (static_cast<std::uint16_t>(u.block[size] << 8 | u.block[size + 1]));
+    }
+
+    // Skips what is left of a frame that cannot be read as one: everything
+    // until the line has been quiet for a while (bounded, so that a line
+    // full of noise cannot hold the wait open).
+    static Task<bool> skipUntilQuiet(Engine& e) {
+        const Millis until = e.loop_.now() + limits(e).uploadQuietBound;
+        while (e.loop_.now() < until) {
+            if (co_await ByteWait{e, limits(e).uploadQuiet} == kTimedOut) co_return true;
+        }
+        co_return true;
     }
 
     static std::size_t store(Engine& e, UploadReceiver& u, std::size_t size) {
@@ -178,167 +222,222 @@ struct UploadRunner {
         return n;
     }
 
+    // The next byte that starts an exchange. Before the first block it asks
+    // with 'C', never faster than the request cadence, and skips the
+    // console's text; after it, each stretch of silence is answered with a
+    // NAK (our last ACK may have been lost), up to the limit. kTimedOut when
+    // the wait is over.
+    static Task<int> awaitFrameStart(Engine& e, UploadReceiver& u) {
+        for (;;) {
+            if (u.requestC) {
+                if (e.loop_.now() - u.armedAt >= limits(e).firstBlock) co_return kTimedOut;
+                if (e.loop_.now() - u.lastC >= limits(e).uploadAsk) {
+                    put(e, ctl::C);
+                    u.lastC = e.loop_.now();
+                }
+                const int h = co_await ByteWait{e, u.lastC + limits(e).uploadAsk - e.loop_.now()};
+                if (h == kTimedOut) continue;
+                noteAnswer(e, u);
+                if (startsExchange(h)) co_return h;
+                // The console's echo or a few lines of text: skip up to a
+                // block or the end of what has arrived.
+                std::uint8_t next = 0;
+                while (e.link_.receiveQueue().peek(next)) {
+                    e.takeByte(next);
+                    if (startsExchange(next)) co_return next;
+                }
+                continue;
+            }
+            const int h = co_await ByteWait{e, limits(e).uploadSilence};
+            if (h != kTimedOut) co_return h;
+            if (++u.silenceNaks > limits(e).maxSilenceNaks) co_return kTimedOut;
+            nak(e, u);
+        }
+    }
+
+    // The receiver's first answer after the arming is what the window
+    // reports as the start of the upload.
+    static void noteAnswer(Engine& e, UploadReceiver& u) {
+        if (u.answered) return;
+        u.answered = true;
+        e.post(EngineState::UploadArm, EngineEvent::Started);
+    }
+
+    static BlockKind classify(const UploadReceiver& u, int s, int c) {
+        if (s < 0 || c < 0 || s != (~c & 0xFF)) return BlockKind::Unfitting;
+        if (s == 0 && !u.blocksStarted) return BlockKind::Header;
+        if (s == 0 && u.block0Accepted && !u.block1Accepted) return BlockKind::DuplicateHeader;
+        if (s == 1 && !u.block1Accepted) return BlockKind::First;
+        if (!u.block1Accepted) return BlockKind::Unfitting;
+        if (s == u.expected) return BlockKind::Next;
+        if (static_cast<std::uint8_t>(s + 1) == u.expected) return BlockKind::Duplicate;
+        return BlockKind::Unfitting;
+    }
+
+    // A frame that could not be taken: NAK once the line is quiet; too many
+    // in a row end the upload.
+    static Task<StepOutcome> lineError(Engine& e, UploadReceiver& u) {
+        co_await skipUntilQuiet(e);
+        nak(e, u);
+        co_return ++u.lineErrors >= limits(e).maxLineErrors ? StepOutcome::TooManyLineErrors : StepOutcome::Continue;
+    }
+
+    // A block whose CRC failed: NAK and wait for it again, up to the limit.
+    static StepOutcome badBlock(Engine& e, UploadReceiver& u) {
+        nak(e, u);
+        if (++u.badBlocks < limits(e).maxBadBlocks) return StepOutcome::Continue;
+        drain(e);
+        put(e, ctl::CAN);
+        put(e, ctl::CAN);
+        put(e, ctl::CAN);
+        return StepOutcome::TooManyBadBlocks;
+    }
+
+    // A copy of the block we accepted last. The sender sent it either
+    // before our ACK reached it (one ACK answers every copy: say nothing,
+    // or the sender takes our extra ACK for the next block's) or because
+    // our ACK was lost (it waits for one).
+    static void duplicate(Engine& e, UploadReceiver& u, Millis startedAt) {
+        const bool alreadyAnswered = !u.askedSinceAck && startedAt - u.lastAck < limits(e).duplicateGrace;
+        if (!alreadyAnswered) ack(e, u);
+    }
+
+    static Task<StepOutcome> headerStep(Engine& e, UploadReceiver& u, int h, std::size_t size) {
+        if (!co_await readBlock(e, u, size)) co_return badBlock(e, u);
+        u.badBlocks = 0;
+        const auto pairs = parseHeaderPairs(std::span<const std::uint8_t>(u.block.data(), size));
+        if (pairs.empty()) co_return StepOutcome::Continue;  // no file: ask again
+        u.pairs = static_cast<int>(pairs.size());
+        u.announced = leadingDecimal(pairs.front().second);
+        u.block0Accepted = true;
+        u.requestC = false;
+        u.expected = 1;
+        u.blocksStarted = true;
+        e.buffer_.setLength(static_cast<std::uint32_t>(std::clamp<std::int64_t>(u.announced, 0, UINT32_MAX)));
+        if (h == ctl::STX) {
+            put(e, ctl::NAK);
+            co_return StepOutcome::HeaderRefused;
+        }
+        ack(e, u);
+        put(e, ctl::C);
+        co_return StepOutcome::Continue;
+    }
+
+    static Task<StepOutcome> dataStep(Engine& e, UploadReceiver& u, BlockKind kind, std::size_t size) {
+        if (!co_await readBlock(e, u, size)) co_return badBlock(e, u);
+        u.badBlocks = 0;
+        u.lineErrors = 0;
+        store(e, u, size);
+        if (kind == BlockKind::First) {
+            u.block1Accepted = true;
+            u.blocksStarted = true;
+            u.requestC = false;
+            u.expected = 2;
+        } else {
+            if (u.announced > 0) {
+                const auto percent = static_cast<int>(static_cast<std::int64_t>(u.stored) * 100 / u.announced);
+                e.post(EngineState::UploadReceive, percent);
+            }
+            ++u.expected;
+        }
+        ack(e, u);
+        co_return StepOutcome::Continue;
+    }
+
+    static Task<StepOutcome> blockStep(Engine& e, UploadReceiver& u, int h) {
+        const Millis startedAt = e.loop_.now();
+        const std::size_t size = h == ctl::SOH ? kShortBlockData : kBlockData;
+        const int s = co_await ByteWait{e, limits(e).uploadByte};
+        const int c = co_await ByteWait{e, limits(e).uploadByte};
+        const BlockKind kind = classify(u, s, c);
+        switch (kind) {
+        case BlockKind::Header: co_return co_await headerStep(e, u, h, size);
+        case BlockKind::First:
+        case BlockKind::Next: co_return co_await dataStep(e, u, kind, size);
+        case BlockKind::DuplicateHeader:
+        case BlockKind::Duplicate:
+            // Read it whole either way; a copy that fails its CRC is the
+            // sender's problem only if it was asked for.
+            if (co_await readBlock(e, u, size)) duplicate(e, u, startedAt);
+            else if (u.askedSinceAck) co_return badBlock(e, u);
+            co_return StepOutcome::Continue;
+        case BlockKind::Unfitting: break;
+        }
+        co_return co_await lineError(e, u);
+    }
+
     // After the first EOT: NAK, EOT, ACK 'C', the end-of-batch block, ACK.
-    static Task<int> endOfFile(Engine& e) {
+    static Task<StepOutcome> endOfFileStep(Engine& e, UploadReceiver& u) {
+        u.fileEnded = true;
         drain(e);
         put(e, ctl::NAK);
-        int b = co_await ByteWait{e, kByteWait};
+        int b = co_await ByteWait{e, limits(e).uploadByte};
         if (b != ctl::EOT) {
             put(e, ctl::NAK);
-            co_return 1;
+            co_return StepOutcome::FileEnded;
         }
         put(e, ctl::ACK);
         put(e, ctl::C);
-        b = co_await ByteWait{e, kByteWait};
-        if (b != ctl::SOH) co_return 0;
-        const int s = co_await ByteWait{e, kByteWait};
-        const int c = co_await ByteWait{e, kByteWait};
-        if (s != 0 || c != 0xFF) co_return 0;
-        std::array<std::uint8_t, 130> data{};
-        for (auto& d : data) {
-            b = co_await ByteWait{e, kByteWait};
-            if (b == kTimedOut) co_return 0;
-            d = static_cast<std::uint8_t>(b);
+        for (int attempt = 0; attempt < limits(e).maxBadBlocks; ++attempt) {
+            b = co_await ByteWait{e, limits(e).uploadByte};
+            if (b == ctl::EOT) {  // our ACK did not arrive
+                put(e, ctl::ACK);
+                put(e, ctl::C);
+                continue;
+            }
+            if (b != ctl::SOH) co_return StepOutcome::FileEnded;
+            const int s = co_await ByteWait{e, limits(e).uploadByte};
+            const int c = co_await ByteWait{e, limits(e).uploadByte};
+            std::array<std::uint8_t, 130> data{};
+            bool whole = true;
+            for (auto& d : data) {
+                const int x = co_await ByteWait{e, limits(e).uploadByte};
+                if (x == kTimedOut) {
+                    whole = false;
+                    break;
+                }
+                d = static_cast<std::uint8_t>(x);
+            }
+            const std::uint16_t crc = crc16Bitwise(std::span<const std::uint8_t>(data.data(), 128));
+            if (whole && s == 0 && c == 0xFF && crc == static_cast<std::uint16_t>(data[128] << 8 | data[129])) {
+                put(e, ctl::ACK);
+                co_return StepOutcome::FileEnded;
+            }
+            co_await skipUntilQuiet(e);
+            put(e, ctl::NAK);
         }
-        const std::uint16_t crc = crc16Bitwise(std::span<const std::uint8_t>(data.data(), 128));
-        if (crc == static_cast<std::uint16_t>(data[128] << 8 | data[129])) put(e, ctl::ACK);
-        co_return 0;
+        co_return StepOutcome::FileEnded;
     }
 
-    // At most one block or end-of-file exchange: 0 go on, 1 file ended,
-    // negative failed, 2..4 file ended after a header with that many pairs.
-    static Task<int> receiveStep(Engine& e, UploadReceiver& u) {
-        int h = kTimedOut;
-        for (int i = 0; i < kHeaderWaits && (h == kTimedOut || h == 0xFF); ++i) {
-            if (u.requestC) {
-                put(e, ctl::C);
-                h = co_await ByteWait{e, kAskWait};
-            } else {
-                h = co_await ByteWait{e, kByteWait};
-            }
-            // Before the first block the console may echo the command or
-            // print a few lines: skip such text up to a block or the end of
-            // what has arrived, then ask again.
-            if (u.requestC && h != kTimedOut && !startsExchange(h)) {
-                std::uint8_t next = 0;
-                h = kTimedOut;
-                while (e.link_.receiveQueue().peek(next)) {
-                    e.takeByte(next);
-                    if (startsExchange(next)) {
-                        h = next;
-                        break;
-                    }
-                }
-            }
-        }
-
-        if (h == ctl::SOH || h == ctl::STX) {
-            const std::size_t size = h == ctl::SOH ? kShortBlockData : kBlockData;
-            const int s = co_await ByteWait{e, kByteWait};
-            const int c = co_await ByteWait{e, kByteWait};
-
-            if (s == 0 && c == 0xFF && !u.blocksStarted) {  // header block
-                if (!co_await readBlock(e, u, size)) {
-                    put(e, ctl::NAK);
-                    co_return u.result;
-                }
-                const auto pairs = parseHeaderPairs(std::span<const std::uint8_t>(u.block.data(), size));
-                u.result = static_cast<int>(pairs.size());
-                if (!pairs.empty()) u.announced = leadingDecimal(pairs.front().second);
-                if (pairs.empty()) co_return 0;
-                u.block0Accepted = true;
-                u.requestC = false;
-                ++u.expected;
-                u.blocksStarted = true;
-                e.buffer_.setLength(static_cast<std::uint32_t>(std::max<std::int64_t>(u.announced, 0)));
-                if (h == ctl::SOH) {
-                    put(e, ctl::ACK);
-                    put(e, ctl::C);
-                    co_return 0;
-                }
-                put(e, ctl::NAK);
-                co_return -1;
-            }
-
-            if (s == 1 && c == 0xFE && !u.block1Accepted) {  // first data block
-                if (!co_await readBlock(e, u, size)) {
-                    put(e, ctl::NAK);
-                    co_return -1;
-                }
-                store(e, u, size);
-                u.expected = 2;
-                put(e, ctl::ACK);
-                u.block1Accepted = true;
-                u.blocksStarted = true;
-                u.requestC = false;
-                co_return 0;
-            }
-
-            if (s >= 0 && c >= 0 && s == (~c & 0xFF) && (s == u.expected || s + 1 == u.expected)) {
-                const bool good = co_await readBlock(e, u, size);
-                if (s == u.expected && good) {
-                    if (store(e, u, size) > 0 && u.announced > 0) {
-                        const auto percent = static_cast<int>(static_cast<std::int64_t>(u.stored) * 100 / u.announced);
-                        e.post(kUploadReceive, percent);
-                    }
-                    ++u.expected;
-                    u.retries = 5;
-                    put(e, ctl::ACK);
-                    co_return 0;
-                }
-                // A repeated block or a bad one.
-                drain(e);
-                put(e, ctl::NAK);
-                if (--u.retries > 0) {
-                    put(e, ctl::ACK);
-                    co_return 0;
-                }
-                drain(e);
-                put(e, ctl::CAN);
-                put(e, ctl::CAN);
-                put(e, ctl::CAN);
-                co_return -2;
-            }
-
-            put(e, ctl::NAK);  // the sequence bytes do not fit
-            co_return ++u.headerErrors >= 10 ? -3 : 0;
-        }
-
+    // At most one block or end-of-file exchange.
+    static Task<StepOutcome> receiveStep(Engine& e, UploadReceiver& u) {
+        const int h = co_await awaitFrameStart(e, u);
+        if (h == kTimedOut) co_return u.requestC ? StepOutcome::NoFirstBlock : StepOutcome::SenderSilent;
+        if (h == ctl::SOH || h == ctl::STX) co_return co_await blockStep(e, u, h);
         if (h == ctl::EOT) {
-            if (u.block0Accepted) {
-                const int r = co_await endOfFile(e);
-                u.fileEnded = true;
-                co_return r == 1 ? 1 : u.result;
-            }
+            if (u.block0Accepted) co_return co_await endOfFileStep(e, u);
+            // No file announced: nothing to receive.
             drain(e);
             put(e, ctl::ACK);
-            co_return u.result;
+            co_return StepOutcome::FileEnded;
         }
-
         if (h == ctl::DC1) {
             put(e, ctl::ACK);
             // A sender that does nothing else cannot keep the upload going.
-            co_return ++u.headerErrors >= 10 ? -3 : 0;
+            co_return ++u.lineErrors >= limits(e).maxLineErrors ? StepOutcome::TooManyLineErrors
+                                                                 : StepOutcome::Continue;
         }
-
-        // Anything else, or nothing after the waits. Before the first block
-        // this is the console's echo or chatter: skip it and ask again.
-        drain(e);
-        if (u.requestC) co_return 0;
-        put(e, ctl::NAK);
-        if (!u.block0Accepted) co_return -6;
-        if (!u.blocksStarted) co_return -4;
-        if (!u.block1Accepted) co_return -5;
-        co_return -6;
+        // A byte that starts nothing after the first block: a garbled frame
+        // start, or noise.
+        co_return co_await lineError(e, u);
     }
 
-    static Task<int> run(Engine& e, UploadReceiver& u) {
-        co_await Pause{e, kArmPause};
-        e.state_ = kUploadReceive;
+    static Task<StepOutcome> run(Engine& e, UploadReceiver& u) {
+        co_await Pause{e, limits(e).uploadArmPause};
+        e.state_ = EngineState::UploadReceive;
         for (;;) {
-            if (u.requestC && e.loop_.now() - u.armedAt >= e.timeouts_.firstBlock) co_return kNoFirstBlock;
-            const int rc = co_await receiveStep(e, u);
-            if (rc < 0 || rc == 1) co_return rc;
+            const StepOutcome outcome = co_await receiveStep(e, u);
+            if (outcome != StepOutcome::Continue) co_return outcome;
         }
     }
 };
@@ -354,6 +453,7 @@ CTransferEngine::~CTransferEngine() {
     cancelPoll();
     disarmDeadline();
     loop_.cancel(pauseTimer_);
+    loop_.cancel(resumeTimer_);
     loop_.cancel(byteWaitTimer_);
     byteWaiter_ = nullptr;
     destroyUpload();
@@ -372,13 +472,12 @@ void CTransferEngine::startUpload() {
     cancelPoll();
     disarmDeadline();
     destroyUpload();
-    mode_ = kUploadArm;
-    state_ = kUploadArm;
+    mode_ = EngineState::UploadArm;
+    state_ = EngineState::UploadArm;
     link_.receiveQueue().drain();
     upload_ = {};
     upload_task_ = std::make_unique<UploadTask>();
     upload_task_->rx.armedAt = loop_.now();
-    post(kUploadArm, ev::kStarted);
     upload_task_->body = UploadRunner::run(*this, upload_task_->rx);
     resumeUpload(upload_task_->body.handle());
 }
@@ -392,24 +491,28 @@ void CTransferEngine::resumeUploadOnData() {
 
 void CTransferEngine::resumeUpload(std::coroutine_handle<> handle) {
     handle.resume();
-    if (upload_task_ && upload_task_->body.done()) endUpload(upload_task_->body.value());
+    if (upload_task_ && upload_task_->body.done()) endUpload();
 }
 
-void CTransferEngine::endUpload(int result) {
+void CTransferEngine::endUpload() {
     const UploadReceiver& u = upload_task_->rx;
-    upload_.result = result;
-    upload_.announced = static_cast<std::uint32_t>(std::max<std::int64_t>(u.announced, 0));
+    const StepOutcome outcome = upload_task_->body.value();
+    upload_.result = resultCode(outcome);
+    upload_.pairs = u.pairs;
+    upload_.announced = static_cast<std::uint32_t>(std::clamp<std::int64_t>(u.announced, 0, UINT32_MAX));
     upload_.stored = u.stored;
-    upload_.completed = result >= 1 && u.fileEnded && u.block0Accepted && u.announced > 0 &&
+    // However many name/length pairs the header block held: the file ended
+    // and every announced byte is here.
+    upload_.completed = outcome == StepOutcome::FileEnded && u.fileEnded && u.block0Accepted && u.announced > 0 &&
                         u.announced <= static_cast<std::int64_t>(ChannelDataBuffer::kCapacity) &&
                         static_cast<std::int64_t>(u.stored) >= u.announced;
-    if (result == kNoFirstBlock) {
-        giveUp(ev::kReceiverSilent);
+    if (outcome == StepOutcome::NoFirstBlock || outcome == StepOutcome::SenderSilent) {
+        giveUp(EngineEvent::ReceiverSilent);
         return;
     }
-    state_ = kUploadEnd;
+    state_ = EngineState::UploadEnd;
     reset();
-    post(kUploadEnd, ev::kBatchEnded);
+    post(EngineState::UploadEnd, EngineEvent::BatchEnded);
 }
 
 }  // namespace dorvane

@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -6,6 +7,7 @@
 #include "app/about_dialog.h"
 #include "app/serial_config_dialog.h"
 #include "app/settings.h"
+#include "serial/port_diagnosis.h"
 #include "app/tool_app.h"
 
 using namespace dorvane;
@@ -30,16 +32,24 @@ private slots:
         QVERIFY(CToolApp::parseArguments(Args{"x", "--help"}).showHelp);
     }
 
-    void fileArgument() {
+    void fileAndVersionArguments() {
         using Args = QStringList;
-        auto o = CToolApp::parseArguments(Args{"x", "--port", "COM3", "C:\\data\\stbdata.irz"});
+        // What the desktop's file association starts: the program and a file.
+        auto o = CToolApp::parseArguments(Args{"Dorvane_QX", "/home/op/stbdata.irz"});
         QVERIFY(o.error.isEmpty());
-        QCOMPARE(o.file, QStringLiteral("C:\\data\\stbdata.irz"));
-        QCOMPARE(o.portOverride, QStringLiteral("COM3"));
-        QVERIFY(CToolApp::parseArguments(Args{"x"}).file.isEmpty());
-        // One file only; an option after it is still an option.
-        QVERIFY(!CToolApp::parseArguments(Args{"x", "a.irz", "b.irz"}).error.isEmpty());
-        QCOMPARE(CToolApp::parseArguments(Args{"x", "a.irz", "--port=COM2"}).portOverride, QStringLiteral("COM2"));
+        QCOMPARE(o.openPath, QStringLiteral("/home/op/stbdata.irz"));
+        o = CToolApp::parseArguments(Args{"x", "app.img", "--port", "/dev/ttyUSB0"});
+        QVERIFY(o.error.isEmpty());
+        QCOMPARE(o.openPath, QStringLiteral("app.img"));
+        QCOMPARE(o.portOverride, QStringLiteral("/dev/ttyUSB0"));
+        // One window, one current file: a second one is bad usage, not lost.
+        QVERIFY(CToolApp::parseArguments(Args{"x", "a.img", "b.img"}).error.contains(QStringLiteral("b.img")));
+        // An option's value is not taken for the file.
+        QVERIFY(CToolApp::parseArguments(Args{"x", "--port", "COM2"}).openPath.isEmpty());
+        QVERIFY(CToolApp::parseArguments(Args{"x", "--version"}).showVersion);
+        // No file, no version: the window just starts.
+        QCOMPARE(CToolApp::handleUsage(CToolApp::parseArguments(Args{"x", "stbdata.irz"})), -1);
+        QCOMPARE(CToolApp::handleUsage(CToolApp::parseArguments(Args{"x", "-x"})), 2);
     }
 
     void startPortFromSettingsOrOption() {
@@ -47,7 +57,14 @@ private slots:
         settings.clearPortName();
         QSettings(QSettings::NativeFormat, QSettings::UserScope, Settings::organization(), app_).clear();
         CToolApp::StartOptions none;
+#ifdef Q_OS_WIN
         QCOMPARE(CToolApp::startPort(none, app_), QStringLiteral("COM1"));  // first run
+#else
+        // First run on a system without COM numbers: the first USB adapter,
+        // else the first port, found.
+        const QString found = defaultPortChoice(CSerialPort::availablePorts()).name;
+        QCOMPARE(CToolApp::startPort(none, app_), found.isEmpty() ? QStringLiteral("COM1") : found);
+#endif
         settings.setPortNumber(12);
         QCOMPARE(CToolApp::startPort(none, app_), QStringLiteral("COM12"));
         settings.setPortNumber(-1);
@@ -96,6 +113,60 @@ private slots:
         QCOMPARE(dialog.portBox()->currentText(), QStringLiteral("pts/4  (current)"));
         dialog.accept();
         QCOMPARE(dialog.portName(), QStringLiteral("/dev/pts/4"));
+    }
+
+    void theChosenPortIsDescribedAndTheListFollowsThePlugs() {
+        SerialPortEntry ftdi{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("FT232R USB UART"), QStringLiteral("FTDI")};
+        ftdi.vendorId = 0x0403;
+        ftdi.productId = 0x6001;
+        ftdi.serialNumber = QStringLiteral("A50285BI");
+        QList<SerialPortEntry> plugged{{QStringLiteral("/dev/ttyS0"), QString()}};
+        int asked = 0;
+        CSerialConfigDialog dialog(
+            [&] {
+                ++asked;
+                return plugged;
+            },
+            nullptr);
+        dialog.setPortName(QStringLiteral("/dev/ttyS0"));
+        QCOMPARE(dialog.detailsLabel()->text(), QStringLiteral("/dev/ttyS0\nFree"));
+
+        // The adapter is plugged in: it shows up, the choice stays.
+        plugged.append(ftdi);
+        QTRY_COMPARE_WITH_TIMEOUT(dialog.portBox()->count(), 2, 3000);
+        QVERIFY(asked >= 2);
+        QCOMPARE(dialog.portBox()->currentIndex(), 0);
+        dialog.portBox()->setCurrentIndex(1);
+        QCOMPARE(dialog.detailsLabel()->text(),
+                 QStringLiteral("/dev/ttyUSB0\nFT232R USB UART\nMade by FTDI\nUSB 0403:6001\nSerial number A50285BI\nFree"));
+        // Another program takes it.
+        plugged[1].busy = true;
+        plugged[1].holder = QStringLiteral("minicom (pid 812)");
+        dialog.refresh();
+        QVERIFY(dialog.detailsLabel()->text().endsWith("\nIn use by minicom (pid 812)"));
+        QCOMPARE(dialog.portBox()->currentIndex(), 1);
+        // And it is pulled out again.
+        plugged.removeLast();
+        dialog.refresh();
+        QCOMPARE(dialog.portBox()->count(), 1);
+        dialog.accept();
+        QCOMPARE(dialog.portName(), QStringLiteral("/dev/ttyS0"));
+    }
+
+    void aTypedPathIsTaken() {
+        CSerialConfigDialog dialog(QList<SerialPortEntry>{{QStringLiteral("/dev/ttyS0"), QString()}}, nullptr);
+        dialog.setPortName(QStringLiteral("/dev/ttyS0"));
+        const QString byId = QStringLiteral("/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+        dialog.portBox()->setEditText(byId);
+        QCOMPARE(dialog.detailsLabel()->text(), byId + QStringLiteral("\nNot listed by the system"));
+        dialog.accept();
+        QCOMPARE(dialog.portName(), byId);
+#ifndef Q_OS_WIN
+        CSerialConfigDialog shortName(QList<SerialPortEntry>{}, nullptr);
+        shortName.portBox()->setEditText(QStringLiteral(" ttyACM0 "));
+        shortName.accept();
+        QCOMPARE(shortName.portName(), QStringLiteral("/dev/ttyACM0"));
+#endif
     }
 
     void emptyListKeepsThePort() {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -16,6 +17,7 @@
 #include <memory>
 
 #include "app/main_dialog.h"
+#include "app/operator_advice.h"
 #include "app/settings.h"
 #include "sim/sim_process.h"
 #include "support/image_builder.h"
@@ -93,6 +95,8 @@ class MainWindowTest : public QObject {
                                         Millis replyTimeout = 15000) {
         CMainDialog::Options o;
         o.engineTimeouts.reply = replyTimeout;
+        // A silent sender is asked again every uploadSilence, six times.
+        o.engineTimeouts.uploadSilence = std::min<Millis>(replyTimeout, 3000);
         o.portName = port;
         o.prompts = &prompts;
         o.settingsApplication = QStringLiteral("dorvane-window-test");
@@ -142,13 +146,16 @@ private slots:
         ScriptedPrompts prompts;
         auto w = window(qpath(link), prompts);
         const QString failed = QStringLiteral("Port(%1) open failed.").arg(qpath(link));
-        QCOMPARE(prompts.messages, QStringList{failed});
-        QCOMPARE(w->logLines(), QStringList{failed});
+        const QString advice = qpath(link) + QStringLiteral(" does not exist: the adapter is unplugged or the name is "
+                                                            "wrong. Plug it in, or choose one of the ports that "
+                                                            "Configure or 'dorvane ports' lists.");
+        QCOMPARE(prompts.messages, QStringList{failed + "\n" + advice});
+        QCOMPARE(w->logLines(), (QStringList{failed, advice}));
         QVERIFY(!w->portLampOn());
         QVERIFY(w->portRetryRunning());
         QTest::qWait(1200);  // two retries and more
         QCOMPARE(prompts.messages.size(), 1);
-        QCOMPARE(w->logLines().size(), 1);
+        QCOMPARE(w->logLines().size(), 2);
 
         SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
         fs::create_symlink(sim.path().toStdString(), link);
@@ -174,6 +181,9 @@ private slots:
         QCOMPARE(w->logLines().last(), sim.path() + QStringLiteral(" connected."));
         QVERIFY(w->portLampOn());
         QVERIFY(w->port().isOpen());
+        // Bytes lost to a full receive queue are said in the log.
+        emit w->port().bufferFull();
+        QCOMPARE(w->logLines().last(), QStringLiteral("buff full"));
     }
 
     void configureChoosesAnotherPortAndStoresIt() {
@@ -212,9 +222,13 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!w->portLampOn(), 2000);
         const QStringList log = w->logLines();
         QVERIFY2(log.contains(QStringLiteral("Serial Port Error! The port stopped working.")), qPrintable(log.join('|')));
-        QVERIFY2(std::any_of(log.begin(), log.end(),
-                             [&](const QString& l) { return l.startsWith(QStringLiteral("Port(%1) failed").arg(qpath(link))); }),
-                 qPrintable(log.join('|')));
+        // Where the system tells, the line says what happened and what to do.
+        const QString unplugged = qpath(link) + QStringLiteral(" has gone away: the adapter was unplugged. Plug it "
+                                                               "back in and retry.");
+        QVERIFY2(log.contains(QStringLiteral("Port(%1) failed: %2").arg(qpath(link), unplugged)), qPrintable(log.join('|')));
+        QVERIFY2(prompts.messages.contains(
+                     QStringLiteral("Serial Port Error! Please, Check your Serial port and STB, And retry!\n") + unplugged),
+                 qPrintable(prompts.messages.join('|')));
         QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
         QVERIFY(w->portRetryRunning());
 
@@ -370,6 +384,58 @@ private slots:
         QVERIFY(w->logLines().contains(QStringLiteral("Transferring started!")));
         QVERIFY(!w->busy());
         QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
+        // Good news comes with the information icon.
+        QCOMPARE(prompts.informations, QStringList{kAckEnd});
+
+        // One summary line, also the bar's tooltip.
+        const int blocks = static_cast<int>((fs::file_size(image_) + 1023) / 1024);
+        const QString summary = w->logLines().last();
+        QVERIFY2(summary.startsWith(QStringLiteral("Transfer summary: %1 bytes in ").arg(fs::file_size(image_))) &&
+                     summary.endsWith(QStringLiteral(", %1 blocks, 0 resent, 0 time-outs").arg(blocks)),
+                 qPrintable(summary));
+        QCOMPARE(QStringLiteral("Transfer summary: ") + bar(*w)->toolTip(), summary);
+
+        // The trace of the transfer holds every block that went out.
+        const TraceRecorder& trace = w->trace();
+        std::size_t out = 0;
+        for (const LineBurst& b : trace.bursts())
+            if (b.direction == LineDirection::ToReceiver) out += b.bytes.size();
+        QVERIFY(out >= static_cast<std::size_t>(blocks) * 1029 + 1029);
+        prompts.saveFile = qpath(dir_->file("window.trace"));
+        w->saveTrace();
+        QFile traceFile(prompts.saveFile);
+        QVERIFY(traceFile.open(QIODevice::ReadOnly));
+        const QByteArray traceText = traceFile.readAll();
+        QVERIFY(traceText.startsWith("# line trace"));
+        QVERIFY(traceText.contains(QStringLiteral("STX block %1, CRC ok").arg(blocks % 256).toLatin1()));
+        prompts.saveFile = qpath(dir_->file("window.log"));
+        w->saveLog();
+        QFile logFile(prompts.saveFile);
+        QVERIFY(logFile.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(logFile.readAll()), w->logLines().join('\n') + '\n');
+    }
+
+    void escapeOnTheIdleWindowAsksFirst() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        w->show();
+        prompts.answers = {false};
+        QTest::keyClick(w.get(), Qt::Key_Escape);
+        QCOMPARE(prompts.questions, QStringList{QStringLiteral("Do you want to close Dorvane_QX?")});
+        QVERIFY(w->isVisible());
+        prompts.answers = {true};
+        QTest::keyClick(w.get(), Qt::Key_Escape);
+        QVERIFY(!w->isVisible());
+    }
+
+    void openOffersChannelDataAndAllFiles() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        button(*w, CMainDialog::kOpen)->click();
+        QCOMPARE(prompts.openFilter,
+                 QStringLiteral("Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)"));
     }
 
     void stopAnsweredNoGoesOnAndYesCancels() {
@@ -383,6 +449,11 @@ private slots:
         // Configure and Open are refused while it runs.
         button(*w, CMainDialog::kConfigure)->click();
         QCOMPARE(prompts.messages.last(), QStringLiteral("You can't configure Serial port on downloading..."));
+        // Nor does the port lamp close the port under it.
+        button(*w, CMainDialog::kPortLamp)->click();
+        QCOMPARE(prompts.messages.last(), QStringLiteral("You can't disconnect Serial port on downloading..."));
+        QVERIFY(w->port().isOpen());
+        QVERIFY(w->portLampOn());
         prompts.openFile = qpath(irz_);
         button(*w, CMainDialog::kOpen)->click();
         QCOMPARE(prompts.messages.last(), QStringLiteral("You can't open a file on downloading..."));
@@ -399,7 +470,8 @@ private slots:
         button(*w, CMainDialog::kUpload)->click();  // either button stops, with its own question
         QCOMPARE(prompts.questions.last(), QStringLiteral("Do you want to stop the uploading?"));
         QVERIFY(!w->busy());
-        QCOMPARE(w->logLines().last(), QStringLiteral("Transferring canceled!"));
+        QCOMPARE(w->logLines().value(w->logLines().size() - 2), QStringLiteral("Transferring canceled!"));
+        QVERIFY(w->logLines().last().startsWith("Transfer summary: 0 bytes in "));
         QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
         QVERIFY(bar(*w)->text().isEmpty());
     }
@@ -412,8 +484,11 @@ private slots:
         button(*w, CMainDialog::kDownload)->click();
         QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
         QTRY_VERIFY_WITH_TIMEOUT(!w->busy(), 4000);
-        QCOMPARE(w->logLines().last(), QStringLiteral("Transferring timeout occurred!"));
-        QCOMPARE(prompts.messages, QStringList{QStringLiteral("Timeout occurred! Please, Check your STB, And retry!")});
+        QCOMPARE(w->logLines().value(w->logLines().size() - 2), QStringLiteral("Transferring timeout occurred!"));
+        // Nothing came back at all: the box says where nothing answered.
+        QCOMPARE(prompts.messages,
+                 QStringList{QString::fromStdString(noReceiverAdvice(sim.path().toStdString())) +
+                             QStringLiteral("\nTimeout occurred! Please, Check your STB, And retry!")});
         QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
     }
 
@@ -428,7 +503,12 @@ private slots:
         sim.command("on");
         QTRY_VERIFY_WITH_TIMEOUT(!w->busy(), 15000);
         QCOMPARE(prompts.messages, QStringList{kRefused});
-        QCOMPARE(w->logLines().last(), kRefused);
+        const QStringList lines = w->logLines();
+        QCOMPARE(lines.mid(lines.size() - 3, 2),
+                 (QStringList{kRefused, QStringLiteral("The image's buyer code 0x00005958 (\"XY\") differs from the STB's "
+                                                       "0x00004241 (\"AB\"). \"Forced download\" (command line: "
+                                                       "--forced) downloads it anyway.")}));
+        QVERIFY(lines.last().startsWith("Transfer summary: 0 bytes in "));
     }
 
     // ------------------------------------------------------------ upload
@@ -455,6 +535,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w->logLines().contains(QStringLiteral(" ") + qpath(target)), 3000);
         QVERIFY(!w->busy());
         QCOMPARE(test::readFile(target), test::readFile(served));
+        QTRY_VERIFY_WITH_TIMEOUT(w->logLines().last().startsWith(
+                                     QStringLiteral("Transfer summary: %1 bytes in ").arg(fs::file_size(served))),
+                                 5000);
         QCOMPARE(bar(*w)->position(), 100);
         QCOMPARE(button(*w, CMainDialog::kUpload)->text(), QStringLiteral("Upload"));
         QVERIFY(w->control(CMainDialog::kEditor)->isVisible());
@@ -484,7 +567,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!w->flow().busy(), 20000);
         const QStringList log = w->logLines();
         QVERIFY2(!log.contains(QStringLiteral("Uploading finished successfully!")), qPrintable(log.join('|')));
-        QVERIFY2(log.contains(QStringLiteral("Uploading failed!")), qPrintable(log.join('|')));
+        // A sender that falls silent is a time-out of the upload.
+        QVERIFY2(log.contains(QStringLiteral("Transferring timeout occurred!")), qPrintable(log.join('|')));
         QCOMPARE(prompts.messages.size(), 1);
         QCOMPARE(test::readFile(target), before);
         QCOMPARE(button(*w, CMainDialog::kUpload)->text(), QStringLiteral("Upload"));
@@ -512,6 +596,14 @@ private slots:
         button(*w, CMainDialog::kDownload)->click();
         QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
         sim.command("on");
+        // While the blocks go, the bar's tooltip has the figures behind it.
+        QTRY_VERIFY_WITH_TIMEOUT(bar(*w)->toolTip().startsWith(QStringLiteral("transferring ")), 10000);
+        const QString figures = bar(*w)->toolTip();
+        QVERIFY2(QRegularExpression(QStringLiteral("^transferring \\d+/\\d+ blocks, \\d+/\\d+ bytes, \\d+ bytes/s, "
+                                                   "ETA [\\d:-]+, 0 resent, 0 time-outs, \\d+:\\d\\d$"))
+                     .match(figures)
+                     .hasMatch(),
+                 qPrintable(figures));
         QTRY_VERIFY_WITH_TIMEOUT(prompts.messages.contains(kEnqEnd), 30000);
         const qint64 downloadLateness = downloadProbe.maxLateness;
 
@@ -524,6 +616,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w->logLines().contains(QStringLiteral("Uploading finished successfully!")), 30000);
         const qint64 uploadLateness = uploadProbe.maxLateness;
         QCOMPARE(test::readFile(target), test::readFile(served));
+        QTRY_VERIFY_WITH_TIMEOUT(w->logLines().last().startsWith(
+                                     QStringLiteral("Transfer summary: %1 bytes in ").arg(fs::file_size(served))),
+                                 5000);
 
         qInfo("UI stall probe (10 ms timer): max lateness %lld ms during the download, %lld ms during the upload",
               static_cast<long long>(downloadLateness), static_cast<long long>(uploadLateness));

@@ -20,8 +20,6 @@
 
 using namespace dorvane;
 using namespace dorvane::test;
-namespace st = engine_state;
-namespace ev = engine_event;
 
 namespace {
 
@@ -145,7 +143,7 @@ TEST_F(FlowTest, PortFailingDuringTheLinkTestStartsNothing) {
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
     EXPECT_EQ(view.messages.back(), "Can't open Serial Port! Please, Check your Serial port setting!");
     EXPECT_FALSE(flow.busy());
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 TEST_F(FlowTest, DownloadToAnEnqReceiver) {
@@ -176,7 +174,7 @@ TEST_F(FlowTest, DownloadToAnEnqReceiver) {
     EXPECT_EQ(view.downloadButton, "Download");
     EXPECT_FALSE(flow.busy());
     EXPECT_EQ(flow.progressScale(), 68);
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
     EXPECT_TRUE(engine.linkPollRunning());
 }
 
@@ -213,7 +211,7 @@ TEST_F(FlowTest, ReceiverNeverSwitchedOnTimesOut) {
     EXPECT_EQ(view.log, std::vector<std::string>{"Transferring timeout occurred!"});
     EXPECT_EQ(view.messages, std::vector<std::string>{kTimeoutBox});
     EXPECT_EQ(view.downloadButton, "Download");
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 TEST_F(FlowTest, StartTimeOutIsInjectableAndElapsedShowsMinutesAndSeconds) {
@@ -228,7 +226,7 @@ TEST_F(FlowTest, StartTimeOutIsInjectableAndElapsedShowsMinutesAndSeconds) {
     EXPECT_EQ(view.elapsed, "02:05");
     EXPECT_EQ(view.throughput, "0 bps");
     // Three acknowledged blocks within one second.
-    for (int i = 0; i < 3; ++i) slow.onTransferEvent(st::kSendingData, ev::kBlockAcked);
+    for (int i = 0; i < 3; ++i) slow.onTransferEvent(EngineState::SendingData, number(EngineEvent::BlockAcked));
     loop.advance(1000);
     EXPECT_EQ(view.throughput, "27648 bps");
     slow.cancel();
@@ -261,7 +259,7 @@ TEST_F(FlowTest, StopAnsweredNoGoesOnAndYesCancels) {
     EXPECT_EQ(view.log.back(), "Transferring canceled!");
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Canceled);
     EXPECT_FALSE(flow.busy());
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
     const auto blocks = stb.sequences.size();
     loop.advance(2000);
     EXPECT_EQ(stb.sequences.size(), blocks);  // nothing more goes out
@@ -346,7 +344,7 @@ TEST_F(FlowTest, CancelDuringTheStartSendsNothingMore) {
     loop.advance(3000);
     EXPECT_FALSE(flow.busy());
     EXPECT_EQ(std::count(link.written.begin() + static_cast<long>(written), link.written.end(), 'l'), 0);
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 TEST_F(FlowTest, UploadReplacesTheTargetWithTheReceivedFile) {
@@ -360,6 +358,8 @@ TEST_F(FlowTest, UploadReplacesTheTargetWithTheReceivedFile) {
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Succeeded);
     EXPECT_EQ(readFile(target), file);
     EXPECT_FALSE(std::filesystem::exists(dir.file("_stbdata.irz")));
+    // The file it replaced is kept as NAME.bak.
+    EXPECT_EQ(readFile(dir.file("stbdata.irz.bak")), Bytes(10, 0xEE));
 
     // BEL, then 200 ms later the boot-console command.
     const std::string command = "\r\nloadb up curdb y\r\n";
@@ -399,14 +399,54 @@ TEST_F(FlowTest, FailedUploadLeavesTheTargetAlone) {
     EXPECT_EQ(stb.cans, 3);
 }
 
-TEST_F(FlowTest, UploadIntoAMissingFolderReportsTheFile) {
-    view.target = dir.file("missing") / "stbdata.irz";
-    FakeSender stb(link, irzFile(3000));
+TEST_F(FlowTest, UploadIntoATargetThatCannotBeKeptDoesNotStart) {
+    std::filesystem::create_directories(dir.file("folder.irz"));
+    dir.write("plain", {1, 2, 3});
+    struct Case {
+        std::filesystem::path target;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {dir.file("missing") / "stbdata.irz", "its folder does not exist!"},
+        {dir.file("plain") / "stbdata.irz", "its folder does not exist!"},
+        {dir.file("folder.irz"), "it is a folder!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target.string());
+        view.target = c.target;
+        FakeSender stb(link, irzFile(3000));
+        answerBells();
+        link.written.clear();
+        flow.uploadClicked();
+        EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
+        EXPECT_EQ(view.messages.back(), "Can't save the upload to " + utf8Path(c.target) + ": " + c.reason);
+        loop.advance(2000);
+        // Nothing but the idle link tests: no command.
+        EXPECT_TRUE(std::all_of(link.written.begin(), link.written.end(), [](auto b) { return b == ctl::BEL; }));
+        EXPECT_FALSE(flow.busy());
+    }
+}
+
+TEST_F(FlowTest, UploadThatCannotBeSavedIsKeptInARecoveryFile) {
+    const Bytes file = irzFile(20000);
+    view.target = dir.file("stbdata.irz");
+    FakeSender stb(link, file);
     answerBells();
     flow.uploadClicked();
+    // While the data comes, the target turns into a folder with a file in
+    // it: the final rename cannot replace it.
+    ASSERT_TRUE(loop.runUntil([&] { return flow.busy(); }, 5000));
+    std::filesystem::create_directories(dir.file("stbdata.irz"));
+    dir.write("stbdata.irz/inside", {1});
     ASSERT_TRUE(runUntilEnded());
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Failed);
-    EXPECT_EQ(view.messages.back(), "File open failed!");
+    EXPECT_FALSE(view.logged("Uploading finished successfully!"));
+    ASSERT_GE(view.log.size(), 2u);
+    EXPECT_EQ(view.log[view.log.size() - 2], "Uploading data is kept in");
+    const std::filesystem::path kept = view.log.back().substr(1);
+    EXPECT_EQ(kept.parent_path(), dir.path());
+    EXPECT_EQ(readFile(kept), file);
+    EXPECT_NE(view.messages.back().find("The received data is kept in " + utf8Path(kept)), std::string::npos);
 }
 
 TEST_F(FlowTest, UploadPercentIsShiftedByThreeAndCapped) {
@@ -418,15 +458,15 @@ TEST_F(FlowTest, UploadPercentIsShiftedByThreeAndCapped) {
     loop.advance(1000);
     ASSERT_TRUE(flow.busy());
     view.progress.clear();
-    for (const int p : {50, 50, 97, 98, 98}) flow.onTransferEvent(st::kUploadReceive, p);
+    for (const int p : {50, 50, 97, 98, 98}) flow.onTransferEvent(EngineState::UploadReceive, p);
     const std::vector<std::pair<int, std::string>> expected{
         {53, "Uploading 53% ..."}, {100, "Uploading 100% ..."}, {100, "Uploading 100% ..."}, {100, "Uploading 100% ..."}};
     EXPECT_EQ(view.progress, expected);
 }
 
 TEST_F(FlowTest, VersionLinesAndPowerLamp) {
-    flow.onTransferInfo(engine_info::kBootVersion, 0x0A0B0CFF);
-    flow.onTransferInfo(engine_info::kAppVersion, 0xFF000100);
+    flow.onTransferInfo(EngineInfo::BootVersion, 0x0A0B0CFF);
+    flow.onTransferInfo(EngineInfo::AppVersion, 0xFF000100);
     EXPECT_EQ(view.log, (std::vector<std::string>{"STB Boot Ver : 10.11.12", "STB App Ver : 255.0.1"}));
     FakeBootLoader stb(link);
     stb.appRunning = true;
@@ -435,4 +475,112 @@ TEST_F(FlowTest, VersionLinesAndPowerLamp) {
     stb.appRunning = false;
     loop.advance(500);
     EXPECT_EQ(view.lamp, std::optional<bool>(false));
+}
+
+TEST_F(FlowTest, EmptyOrOversizedImageIsRefusedBeforeTheLine) {
+    openImage({});
+    flow.downloadClicked();
+    EXPECT_EQ(view.messages.back(), "The file is empty! There is nothing to download.");
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
+    flow.setForcedDownload(true);  // never for an empty file
+    flow.downloadClicked();
+    EXPECT_EQ(view.outcomes.size(), 2u);
+    EXPECT_TRUE(link.written.empty());
+
+    const auto big = dir.write("huge.bin", patternBytes(4096));
+    std::filesystem::resize_file(big, kLargestImage + 1);
+    ASSERT_TRUE(flow.openFile(big).opened);
+    flow.downloadClicked();
+    EXPECT_EQ(view.messages.back(),
+              "The file is larger than 64 MiB, more than any STB takes! Check the file, or use Forced download to "
+              "send it anyway.");
+    EXPECT_EQ(view.outcomes.size(), 3u);
+    EXPECT_TRUE(link.written.empty());
+    flow.setForcedDownload(true);
+    flow.downloadClicked();
+    loop.advance(300);
+    EXPECT_TRUE(flow.busy());  // forced: it goes ahead
+    flow.cancel();
+
+    std::filesystem::resize_file(big, kLargestImage);
+    ASSERT_TRUE(flow.openFile(big).opened);  // exactly the bound is taken
+    flow.downloadClicked();
+    loop.advance(300);
+    EXPECT_TRUE(flow.busy());
+}
+
+TEST_F(FlowTest, InterruptReleasesTheReceiverDuringTheData) {
+    openImage(patternBytes(20000));
+    FakeBootLoader stb(link);
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() >= 3; }, 5000));
+    EXPECT_TRUE(flow.interrupt());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Canceled);
+    ASSERT_GE(link.written.size(), 2u);
+    EXPECT_EQ(Bytes(link.written.end() - 2, link.written.end()), (Bytes{ctl::CAN, ctl::CAN}));
+    EXPECT_FALSE(flow.busy());
+}
+
+TEST_F(FlowTest, InterruptWhileTheReceiverWritesOnlyWarnsFirst) {
+    openImage(patternBytes(20000));
+    FakeBootLoader stb(link);
+    stb.enqAnswer = true;
+    stb.reportWriting = false;
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.batchBlocks == 1; }, 5000));
+    link.send(Bytes{ctl::VT, ctl::RS, 20}, 10);
+    loop.advance(50);
+    ASSERT_EQ(engine.state(), EngineState::WritingProgress);
+    const std::size_t written = link.written.size();
+    EXPECT_FALSE(flow.interrupt());  // the first one only warns
+    EXPECT_TRUE(flow.busy());
+    EXPECT_TRUE(flow.interrupt());
+    EXPECT_FALSE(flow.busy());
+    loop.advance(3000);
+    // No CAN into a writing boot loader, and no link test either.
+    EXPECT_EQ(link.written.size(), written);
+}
+
+TEST_F(FlowTest, ReceiverSilentWhileWritingIsNeverTheRetryBox) {
+    openImage(patternBytes(3000));
+    FakeBootLoader stb(link);
+    stb.enqAnswer = true;
+    stb.silentAt = FakeBootLoader::Stage::Writing;
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return view.logged("Transferring ended."); }, 5000));
+    loop.advance(5 * 60000);
+    EXPECT_TRUE(flow.busy());  // still waiting after five minutes
+    ASSERT_TRUE(runUntilEnded(engine.timeouts().writing));
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::TimedOut);
+    EXPECT_EQ(view.log.back(), "The STB stopped reporting while writing its memory.");
+    EXPECT_EQ(view.messages.back(),
+              "The STB stopped reporting while writing its memory! \nDo not switch it off until its own display says "
+              "it is done.");
+    EXPECT_FALSE(view.logged("Transferring timeout occurred!"));
+    const std::size_t written = link.written.size();
+    loop.advance(3000);
+    EXPECT_EQ(link.written.size(), written);  // no link test disturbs it
+}
+
+TEST_F(FlowTest, ImageThatShrinksDuringTheDownloadFails) {
+    const Bytes file = patternBytes(40000);
+    const auto path = dir.write("fw.bin", file);
+    ASSERT_TRUE(flow.openFile(path).opened);
+    FakeBootLoader stb(link);
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() >= 2; }, 5000));
+    std::filesystem::resize_file(path, 10000);
+    ASSERT_TRUE(runUntilEnded());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Failed);
+    EXPECT_EQ(view.messages.back(), "Downloading failed! The file could not be read to its end: " + utf8Path(path));
+    EXPECT_FALSE(view.logged("Transferring ended."));
+    EXPECT_EQ(stb.eots, 0);
 }

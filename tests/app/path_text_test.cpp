@@ -10,6 +10,7 @@
 
 #include "app/path_text.h"
 #include "database/channel_data_buffer.h"
+#include "database/channel_data_document.h"
 #include "database/channel_data_file.h"
 
 using namespace dorvane;
@@ -63,11 +64,11 @@ private slots:
         // Nothing else (a working file) is left in the folder.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{names_[1]});
 
-        // Opened again by the name Qt shows, and saved back to it.
-        auto again = std::make_unique<ChannelDataBuffer>();
-        QVERIFY(openChannelDataFile(pathFromText(target), *again).ok);
-        QCOMPARE(again->length(), static_cast<std::uint32_t>(sizeof bytes));
-        QCOMPARE(textFromPath(saveTarget()), target);
+        // Opened again by the name Qt shows, and the document keeps it.
+        auto again = std::make_unique<ChannelDataDocument>();
+        QVERIFY(again->read(pathFromText(target)).ok);
+        QCOMPARE(again->buffer().length(), static_cast<std::uint32_t>(sizeof bytes));
+        QCOMPARE(textFromPath(again->path()), target);
     }
 };
 

@@ -50,7 +50,9 @@ private slots:
         const QJsonDocument doc = QJsonDocument::fromJson(r.out, &error);
         QCOMPARE(error.error, QJsonParseError::NoError);
         const QJsonObject root = doc.object();
-        QCOMPARE(root.keys(), (QStringList{"channels", "favourites", "header", "order", "satellites", "transponders"}));
+        QCOMPARE(root.keys(),
+                 (QStringList{"channels", "favourites", "header", "order", "prefix", "satellites", "transponders"}));
+        QCOMPARE(root["prefix"].toString().size(), 192);  // 96 bytes in hex
         const QJsonObject header = root["header"].toObject();
         QCOMPARE(header["magic"].toString(), QStringLiteral("IRZ"));
         QCOMPARE(header["payloadSize"].toInt(), 271620);
@@ -61,13 +63,13 @@ private slots:
         const QJsonArray channels = root["channels"].toArray();
         QCOMPARE(channels.size(), 5000);
         const QJsonObject first = channels[0].toObject();
-        QCOMPARE(first.keys(), (QStringList{"audioPid", "cas", "flags", "kind", "name", "number", "pcrPid",
-                                            "satellite", "serviceId", "teletextPid", "transponder", "videoPid",
-                                            "videoType"}));
+        QCOMPARE(first.keys(), (QStringList{"audioPid", "carried30", "carried34", "cas", "casWord", "flags", "kind",
+                                            "lead", "name", "number", "pcrPid", "satellite", "serviceId",
+                                            "teletextPid", "transponder", "videoPid", "videoType", "word20"}));
         QVERIFY(first["kind"].toString() == "tv" || first["kind"].toString() == "radio");
         const QJsonObject satellite = root["satellites"].toArray()[0].toObject();
-        QCOMPARE(satellite.keys().size(), 11);
-        QCOMPARE(root["transponders"].toArray()[0].toObject().keys().size(), 8);
+        QCOMPARE(satellite.keys().size(), 15);
+        QCOMPARE(root["transponders"].toArray()[0].toObject().keys().size(), 12);
         const QJsonArray favourites = root["favourites"].toArray();
         QCOMPARE(favourites.size(), 12);
         QCOMPARE(favourites[0].toObject()["members"].toArray().size(), 144);

@@ -21,7 +21,7 @@ struct CliRun {
 };
 
 // Test time limits: the start time-out and the engine's waits, shortened.
-inline const char* const kShortTimeouts = "start=2000,reply=1500,batch=1000,writing=2000,first=2000";
+inline const char* const kShortTimeouts = "start=2000,reply=1500,batch=1000,writing=2000,first=2000,silence=1000";
 
 // The same, started through a wrapper program (prlimit, setpriv, ...)
 // given as its name and options; an empty wrapper runs it directly.

@@ -53,7 +53,7 @@ private slots:
         const QString missing = dir.filePath("missing.img");
         const Run r = run({"inspect", dir.filePath("bad.img"), missing, dir.filePath("upload.bin")});
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.err, QStringLiteral("Image File corrupted!\n%1 was not found.\n").arg(missing));
+        QCOMPARE(r.err, QStringLiteral("dorvane: Image File corrupted!\ndorvane: %1 was not found.\n").arg(missing));
         QVERIFY(r.out.contains("Image Type : Upload"));
     }
 
@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(run(QStringList{"frobnicate"}).status, 2);
         const Run help = run(QStringList{"--help"});
         QCOMPARE(help.status, 0);
-        QVERIFY(help.out.contains("dorvane inspect FILE..."));
+        QVERIFY(help.out.contains("dorvane inspect [--json] FILE..."));
     }
 
 };

@@ -51,11 +51,22 @@ private slots:
 
     void sbServesAnUploadThatIsSavedByteForByte_data() {
         QTest::addColumn<int>("size");
-        QTest::newRow("short last blocks") << 5000;
-        QTest::newRow("a full channel database") << 131071;
+        QTest::addColumn<QStringList>("line");
+        const QStringList unpaced{"--rate", "0"};
+        QTest::newRow("short last blocks") << 5000 << unpaced;
+        QTest::newRow("a full channel database") << 131071 << unpaced;
+        // sb starts a second after the command and finds our requests
+        // waiting: it sends block 0 once per request.
+        QTest::newRow("sb a second late") << 20000 << (unpaced + QStringList{"--relay-delay", "1000"});
+        // The longer runs of these are in bench/lrzsz_soak.sh.
+        QTest::newRow("paced, bit errors both ways, sb a second late")
+            << 30000
+            << QStringList{"--rate",        "115200", "--corrupt-in-rate", "50", "--corrupt-out-rate", "50",
+                           "--fault-seed",  "3",      "--relay-delay",     "1000"};
     }
     void sbServesAnUploadThatIsSavedByteForByte() {
         QFETCH(int, size);
+        QFETCH(QStringList, line);
         QByteArray blob(size, '\0');
         for (int i = 0; i < size; ++i) blob[i] = static_cast<char>((i * 29) ^ (i >> 9));
         blob.replace(0, 3, "IRZ");
@@ -63,8 +74,8 @@ private slots:
         QVERIFY(writeBytes(source, blob));
         const QString target = dir.filePath(QStringLiteral("backup%1.irz").arg(size));
         QVERIFY(writeBytes(target, "older backup"));
-        SimProcess sim({"--rate", "0", "--relay", "upload", "--", "sb", "--ymodem", "-k", source});
-        const CliRun r = runCli({"upload", "--port", sim.path(), target});
+        SimProcess sim(line + QStringList{"--relay", "upload", "--", "sb", "--ymodem", "-k", source});
+        const CliRun r = runCli({"upload", "--force", "--port", sim.path(), target});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.contains("Uploading finished successfully!\n"));
         const QByteArray got = fileBytes(target);

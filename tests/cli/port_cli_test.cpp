@@ -4,13 +4,12 @@
 #include <QTest>
 
 #include "app/settings.h"
-#include "version_info.h"
 #include "cli/cli_run.h"
 
 using dorvane::Settings;
 
-// "dorvane port" and "dorvane --version" as a user runs them; the settings
-// live in a configuration folder of the test's own.
+// "dorvane port" as a user runs it; the settings live in a configuration
+// folder of the test's own.
 class PortCliTest : public QObject {
     Q_OBJECT
 private:
@@ -63,15 +62,6 @@ private slots:
         QCOMPARE(port({"--bogus"}).status, 2);
         QCOMPARE(port({" "}).status, 2);
         QCOMPARE(port().outLines(), QStringList{"COM5"});
-    }
-
-    void versionLine() {
-        const CliRun r = runCli({"--version"}, env_);
-        QCOMPARE(r.status, 0);
-        QCOMPARE(r.outLines(), QStringList{QStringLiteral("dorvane %1.%2 (build # %3)")
-                                               .arg(DORVANE_VERSION_MAJOR)
-                                               .arg(DORVANE_VERSION_MINOR)
-                                               .arg(DORVANE_VERSION_BUILD)});
     }
 };
 

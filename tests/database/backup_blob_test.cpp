@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "database/blob_shape.h"
 #include "database/blob_builder.h"
 #include "database/database_fixture.h"
 #include "database/demo_data.h"
@@ -150,10 +151,12 @@ TEST_F(BackupBlobTest, FavouritesResolveByServiceIdAndTransponderApartFromTheLow
     EXPECT_EQ(db->groupSlot(11, 143), -1);
 }
 
-TEST_F(BackupBlobTest, OtherRecordSizesAndCountsReadWhatTheyHoldAndKeepTheRest) {
-    // What an earlier file left in the tables beyond the new file's sections.
-    db->satellite(3) = satelliteNamed("Kept", 100);
+TEST_F(BackupBlobTest, OtherRecordSizesAndCountsReadWhatTheyHoldAndStartFromEmptyTables) {
+    // What an earlier file left in the tables beyond the new file's sections
+    // is gone: every unpack starts from empty tables.
+    db->satellite(3) = satelliteNamed("Stale", 100);
     db->transponder(3) = transponderOn(4, 12345, 0);
+    db->prefix()[10] = 0x99;
 
     // 40-byte satellite records (32 bytes used), 20-byte transponders
     // (16 used), then 19-byte satellites and 10-byte transponders.
@@ -193,7 +196,13 @@ TEST_F(BackupBlobTest, OtherRecordSizesAndCountsReadWhatTheyHoldAndKeepTheRest) 
         h.channelCount = 1;
         db->satellite(1).carried30[1] = 0xEE;
         db->transponder(1).carried12[3] = 0x77;
-        ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes())), kUnpackOk);
+        BlobLosses losses;
+        ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes()), &losses), kUnpackOk);
+        // Packing writes 33- and 16-byte records: such a file is not
+        // written back.
+        ASSERT_EQ(losses.shape.size(), 2u);
+        EXPECT_EQ(losses.shape[0], "satellite records are " + std::to_string(satSize) + " bytes, not 33");
+        EXPECT_EQ(losses.shape[1], "transponder records are " + std::to_string(tpSize) + " bytes, not 16");
 
         EXPECT_EQ(fixedText(db->satellite(0).name), wide ? "Wide" : "Narrow");
         EXPECT_EQ(db->satellite(2).location, 102);
@@ -204,13 +213,15 @@ TEST_F(BackupBlobTest, OtherRecordSizesAndCountsReadWhatTheyHoldAndKeepTheRest) 
             EXPECT_EQ(db->satellite(1).carried30[1], 0);
             EXPECT_EQ(db->transponder(1).carried12[3], 0x42);
         } else {
-            // Only the first 19 (satellite) and 10 (transponder) bytes came in.
-            EXPECT_EQ(db->satellite(1).carried30[1], 0xEE);
-            EXPECT_EQ(db->transponder(1).carried12[3], 0x77);
+            // Only the first 19 (satellite) and 10 (transponder) bytes came
+            // in; the rest of each record is empty, not the earlier file's.
+            EXPECT_EQ(db->satellite(1).carried30[1], 0);
+            EXPECT_EQ(db->transponder(1).carried12[3], 0);
             EXPECT_EQ(db->transponder(1).frequency, 11100);
         }
-        EXPECT_EQ(fixedText(db->satellite(3).name), "Kept");
-        EXPECT_EQ(db->transponder(3).frequency, 12345);
+        EXPECT_EQ(fixedText(db->satellite(3).name), "");
+        EXPECT_EQ(db->transponder(3).frequency, 0);
+        EXPECT_EQ(db->prefix()[10], 0);
         EXPECT_EQ(fixedText(db->channel(0).name), "Only");
         EXPECT_EQ(db->channel(0).transponder, 1);
         EXPECT_EQ(db->groupSlot(0, 0), 0);
@@ -278,9 +289,13 @@ TEST_F(BackupBlobTest, PrefixKindsAreKeptAndPackedBack) {
     h = receiverShapedHeader();
     h.prefixLength = 50;
     h.satelliteCount = 1;
-    ASSERT_EQ(unpackBackup(*db, makeBlob(h, q.bytes())), kUnpackOk);
+    BlobLosses losses;
+    ASSERT_EQ(unpackBackup(*db, makeBlob(h, q.bytes()), &losses), kUnpackOk);
     EXPECT_EQ(fixedText(db->satellite(0).name), "Behind");
-    EXPECT_EQ(db->prefix()[199], 56);  // untouched
+    // Nothing of the kind-1 prefix read before stays behind, and the 50
+    // bytes would not be written back (a kind-0 save writes 96).
+    EXPECT_EQ(db->prefix()[199], 0);
+    EXPECT_EQ(losses.unwritable(), std::vector<std::string>{"the prefix is 50 bytes, not 96"});
 }
 
 TEST_F(BackupBlobTest, PackingAReceiverDatabaseOnNewYear2006GivesTheKnownHeader) {
@@ -462,6 +477,134 @@ TEST_F(BackupBlobTest, CountsAboveTheCapacitiesAreClippedToTheTables) {
     EXPECT_EQ(db->transponder(1999).frequency, 10000 + 2 * 1999);
     EXPECT_EQ(db->channel(4999).serviceId, 4999);
     EXPECT_EQ(db->channel(4999).transponder, 999);
+}
+
+}  // namespace
+}  // namespace dorvane
+
+namespace dorvane {
+namespace {
+
+using test::channelCommon;
+using test::makeBlob;
+using test::PayloadBuilder;
+using test::tableBytes;
+using test::transponderOn;
+
+class UnpackFaultsTest : public test::DatabaseTest {
+protected:
+    // Satellite 1 with transponders 0 (11778 V), 1 (11779 V) and 2 (12000 H).
+    Scene adjacent() {
+        Scene s;
+        s.satellites[0] = satelliteNamed("Alpha", 192);
+        s.order[0] = 1;
+        s.transponders[0] = transponderOn(1, 11778, 0);
+        s.transponders[1] = transponderOn(1, 11779, 0);
+        s.transponders[2] = transponderOn(1, 12000, 1);
+        return s;
+    }
+};
+
+TEST_F(UnpackFaultsTest, TwoFilesOneAfterTheOtherShareNothing) {
+    // A full database first, then a small file that declares fewer
+    // satellites and transponders and another prefix.
+    auto full = std::make_unique<ReceiverDatabase>();
+    fillFullDatabase(*full, 7);
+    full->prefix()[5] = 0x55;
+    ASSERT_EQ(packBackup(*full, *buffer), kPackOk);
+    ASSERT_EQ(unpackBackup(*db, *buffer), kUnpackOk);
+    ASSERT_GT(db->transponder(1500).frequency, 0);
+
+    Scene s = adjacent();
+    s.channels.channel(channelCommon("Only", 1, kFlagTv), 11778, 0, 0);
+    PayloadBuilder p;
+    p.addBytes(s.prefix);
+    p.add(s.satellites[0]).addBytes({1});
+    for (int t = 0; t < 3; ++t) p.add(s.transponders[static_cast<std::size_t>(t)]);
+    p.addBytes(s.channels.bytes()).zeros(13824 + 288);
+    BackupHeader h = receiverShapedHeader();
+    h.satelliteCount = 1;
+    h.transponderCount = 3;
+    h.channelCount = 1;
+    ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes())), kUnpackOk);
+
+    auto expected = std::make_unique<ReceiverDatabase>();
+    ASSERT_EQ(unpackBackup(*expected, makeBlob(h, p.bytes())), kUnpackOk);
+    EXPECT_EQ(tableBytes(*db), tableBytes(*expected));
+    EXPECT_EQ(db->transponder(1500).frequency, 0);
+    EXPECT_EQ(db->satellite(5).dishPosition, 0);
+    EXPECT_EQ(db->prefix()[5], 0);
+}
+
+TEST_F(UnpackFaultsTest, MoveMarksLeftInTheFileAreCleared) {
+    Scene s = adjacent();
+    s.channels.channel(channelCommon("Marked", 1, kFlagTv | kFlagMoveMark), 11778, 0, 0)
+        .channel(channelCommon("Plain", 2, kFlagTv), 12000, 0, 1)
+        .channel(channelCommon("Radio marked", 3, kFlagRadio | kFlagMoveMark | kFlagScrambled), 11779, 0, 0);
+    s.favorites.favorite(0, 0, 0, 11779, 3);
+    ASSERT_EQ(unpackBackup(*db, s.blob()), kUnpackOk);
+    EXPECT_EQ(db->channel(0).flags, kFlagTv);
+    EXPECT_EQ(db->channel(2).flags, kFlagRadio | kFlagScrambled);
+    // A move now takes only what is marked after the unpack.
+    db->setMoveMark(1);
+    db->moveMarkedChannels(0);
+    EXPECT_EQ(fixedText(db->channel(0).name), "Plain");
+    EXPECT_EQ(fixedText(db->channel(1).name), "Marked");
+    EXPECT_EQ(fixedText(db->channel(2).name), "Radio marked");
+}
+
+TEST_F(UnpackFaultsTest, AdjacentTranspondersKeepTheirChannelsAndFavouritesThroughARepack) {
+    Scene s = adjacent();
+    s.channels.channel(channelCommon("On 11779", 1, kFlagTv), 11779, 0, 0)
+        .channel(channelCommon("On 11778", 1, kFlagTv), 11778, 0, 0)
+        .channel(channelCommon("Near 11780", 2, kFlagTv), 11780, 0, 0);  // nothing exact: 11779
+    s.favorites.favorite(0, 0, 0, 11778, 1).favorite(0, 0, 0, 11779, 1).favorite(0, 0, 0, 11779, 2);
+    ASSERT_EQ(unpackBackup(*db, s.blob()), kUnpackOk);
+    EXPECT_EQ(db->channel(0).transponder, 1);
+    EXPECT_EQ(db->channel(1).transponder, 0);
+    EXPECT_EQ(db->channel(2).transponder, 1);
+    EXPECT_EQ(db->groupSlot(0, 0), 1);
+    EXPECT_EQ(db->groupSlot(0, 1), 0);
+    EXPECT_EQ(db->groupSlot(0, 2), 2);
+
+    // A plain repack changes nothing: the same tables come back.
+    ASSERT_EQ(packBackup(*db, *buffer), kPackOk);
+    auto again = std::make_unique<ReceiverDatabase>();
+    ASSERT_EQ(unpackBackup(*again, *buffer), kUnpackOk);
+    EXPECT_EQ(tableBytes(*again), tableBytes(*db));
+}
+
+TEST_F(UnpackFaultsTest, WhatIsNotReadIsCountedAndMakesTheBlobUnwritable) {
+    Scene s = adjacent();
+    s.channels.channel(channelCommon("Kept", 1, kFlagTv), 11778, 0, 0)
+        .channel(channelCommon("No transponder", 2, kFlagTv), 10000, 0, 0);
+    s.favorites.favorite(0, 0, 0, 11778, 1).favorite(0, 0, 0, 11778, 99);
+    std::vector<std::uint8_t> payload = s.payload();
+    payload.insert(payload.end(), 7, 0xEE);  // behind the last section
+    BlobLosses losses;
+    ASSERT_EQ(unpackBackup(*db, makeBlob(receiverShapedHeader(), payload), &losses), kUnpackOk);
+    EXPECT_TRUE(losses.shape.empty());
+    EXPECT_EQ(losses.channelRecordsWithoutTransponder, 1);
+    EXPECT_EQ(losses.favouriteEntriesWithoutChannel, 1);
+    EXPECT_EQ(losses.bytesBehindSections, 7u);
+    EXPECT_EQ(losses.unwritable().size(), 2u);
+    EXPECT_EQ(losses.notRead().size(), 3u);
+
+    // Each unwritable shape of the header is named.
+    BackupHeader h = receiverShapedHeader();
+    EXPECT_TRUE(unwritableShape(h).empty());
+    h.channelRecordSize = 40;
+    h.favoriteNamesSize = 200;
+    h.channelCount = 5001;
+    h.satelliteCount = 165;
+    h.transponderCount = 2001;
+    h.favoriteSectionSize = 100;
+    EXPECT_EQ(unwritableShape(h),
+              (std::vector<std::string>{"channel records are 40 bytes, not 44", "the favourites are 100 bytes, not 13824",
+                                        "the favourite names are 200 bytes, not 288",
+                                        "the file declares 165 satellites, more than the 164 the table holds",
+                                        "the file declares 2001 transponders, more than the 2000 the table holds",
+                                        "the file declares 5001 channels, more than the 5000 the table holds"}));
 }
 
 }  // namespace

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <cstring>
 #include <memory>
+#include <span>
 
 #include "database/backup_blob.h"
+#include "database/channel_data_document.h"
 #include "database/channel_data_file.h"
+#include "database/replace_file.h"
 #include "database/database_fixture.h"
 #include "database/demo_data.h"
 #include "support/temp_dir.h"
@@ -17,7 +21,7 @@ protected:
     test::TempDir dir;
 };
 
-TEST_F(ChannelDataFileTest, OpenReadsTheFileAndRemembersItAsTheSaveTarget) {
+TEST_F(ChannelDataFileTest, OpenReadsTheFile) {
     fillDemoDatabase(*db);
     ASSERT_EQ(packBackup(*db, *buffer), kPackOk);
     std::vector<std::uint8_t> blob(buffer->contents().begin(), buffer->contents().end());
@@ -28,7 +32,6 @@ TEST_F(ChannelDataFileTest, OpenReadsTheFileAndRemembersItAsTheSaveTarget) {
     auto other = std::make_unique<ChannelDataBuffer>();
     const FileResult opened = openChannelDataFile(path, *other);
     ASSERT_TRUE(opened.ok) << opened.message;
-    EXPECT_EQ(saveTarget(), path);
     EXPECT_EQ(other->length(), file.size());
     auto reread = std::make_unique<ReceiverDatabase>();
     ASSERT_EQ(unpackBackup(*reread, *other), kUnpackOk);
@@ -37,14 +40,12 @@ TEST_F(ChannelDataFileTest, OpenReadsTheFileAndRemembersItAsTheSaveTarget) {
     const FileResult missing = openChannelDataFile(dir.file("missing.irz"), *other);
     EXPECT_FALSE(missing.ok);
     EXPECT_EQ(missing.message, "File open failed!");
-    EXPECT_EQ(saveTarget(), path);
 }
 
 TEST_F(ChannelDataFileTest, AFileShorterThanItsBlobIsRefused) {
     fillDemoDatabase(*db);
     ASSERT_EQ(packBackup(*db, *buffer), kPackOk);
     std::vector<std::uint8_t> blob(buffer->contents().begin(), buffer->contents().end());
-    setSaveTarget(dir.file("before.irz"));
     auto other = std::make_unique<ChannelDataBuffer>();
     other->setLength(7);
     for (const std::size_t size : {blob.size() - 1, std::size_t{35}, std::size_t{0}}) {
@@ -54,7 +55,6 @@ TEST_F(ChannelDataFileTest, AFileShorterThanItsBlobIsRefused) {
         EXPECT_FALSE(opened.ok);
         EXPECT_FALSE(opened.message.empty());
         EXPECT_EQ(other->length(), 7u);
-        EXPECT_EQ(saveTarget(), dir.file("before.irz"));
     }
 }
 
@@ -64,8 +64,7 @@ TEST_F(ChannelDataFileTest, WritingReplacesTheWholeFileAndAFailureKeepsTheOldOne
     buffer->data()[1] = 'R';
     buffer->data()[2] = 'Z';
     buffer->setLength(40);
-    setSaveTarget(path);
-    const FileResult written = writeChannelDataFile(*buffer);
+    const FileResult written = writeChannelDataFile(*buffer, path);
     ASSERT_TRUE(written.ok) << written.message;
     const auto bytes = test::readFile(path);
     ASSERT_EQ(bytes.size(), 40u);  // nothing of the longer old file is left
@@ -86,6 +85,156 @@ TEST_F(ChannelDataFileTest, WritingReplacesTheWholeFileAndAFailureKeepsTheOldOne
     int entries = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
     EXPECT_EQ(entries, 2);  // target.irz and blocked
+}
+
+}  // namespace
+}  // namespace dorvane
+
+namespace dorvane {
+namespace {
+
+std::span<const std::uint8_t> bytesOf(const std::vector<std::uint8_t>& v) { return {v.data(), v.size()}; }
+
+int filesIn(const std::filesystem::path& dir) {
+    int entries = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir)) ++entries;
+    return entries;
+}
+
+TEST(ReplaceFileTest, KeepsOnePreviousGenerationWhenAsked) {
+    test::TempDir dir;
+    const auto target = dir.file("list.irz");
+    const std::vector<std::uint8_t> first(100, 1), second(50, 2), third(70, 3);
+    ReplaceOptions keep;
+    keep.keepBackup = true;
+
+    // Nothing to keep yet: no NAME.bak appears.
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(first), keep).ok);
+    EXPECT_FALSE(std::filesystem::exists(backupPathFor(target)));
+    EXPECT_EQ(backupPathFor(target).filename(), "list.irz.bak");
+
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(second), keep).ok);
+    EXPECT_EQ(test::readFile(target), second);
+    EXPECT_EQ(test::readFile(backupPathFor(target)), first);
+
+    // One generation: the older backup gives way.
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(third), keep).ok);
+    EXPECT_EQ(test::readFile(target), third);
+    EXPECT_EQ(test::readFile(backupPathFor(target)), second);
+
+    // Without the option the backup is left as it is.
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(first)).ok);
+    EXPECT_EQ(test::readFile(backupPathFor(target)), second);
+    EXPECT_EQ(filesIn(dir.path()), 2);
+}
+
+TEST(ReplaceFileTest, AFailureLeavesTheTargetAndItsBackupWholeAndNoWorkFile) {
+    test::TempDir dir;
+    const auto target = dir.file("list.irz");
+    const std::vector<std::uint8_t> old(10, 7), fresh(20, 8);
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(old)).ok);
+    ReplaceOptions keep;
+    keep.keepBackup = true;
+
+    // The work file cannot be made: a directory stands in its place.
+    keep.workFile = dir.file("_work.irz");
+    std::filesystem::create_directory(keep.workFile);
+    std::filesystem::create_directory(keep.workFile / "inside");
+    const ReplaceResult blocked = replaceFileAtomically(target, bytesOf(fresh), keep);
+    EXPECT_FALSE(blocked.ok);
+    EXPECT_NE(blocked.systemError, 0);
+    EXPECT_EQ(blocked.failedPath, keep.workFile);
+    EXPECT_EQ(test::readFile(target), old);
+    EXPECT_FALSE(std::filesystem::exists(backupPathFor(target)));
+
+    // A named work file is used and gone afterwards.
+    keep.workFile = dir.file("_stbdata.irz");
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(fresh), keep).ok);
+    EXPECT_FALSE(std::filesystem::exists(keep.workFile));
+    EXPECT_EQ(test::readFile(backupPathFor(target)), old);
+
+    // The backup name is taken by a directory: the save is refused and
+    // the target keeps its content.
+    const auto other = dir.file("other.irz");
+    ASSERT_TRUE(replaceFileAtomically(other, bytesOf(old)).ok);
+    std::filesystem::create_directory(backupPathFor(other));
+    std::filesystem::create_directory(backupPathFor(other) / "inside");
+    keep.workFile.clear();
+    const ReplaceResult noBackup = replaceFileAtomically(other, bytesOf(fresh), keep);
+    EXPECT_FALSE(noBackup.ok);
+    EXPECT_EQ(noBackup.failedPath, backupPathFor(other));
+    EXPECT_EQ(test::readFile(other), old);
+    EXPECT_EQ(filesIn(dir.path()), 5);  // list.irz, .bak, _work.irz, other.irz, other.irz.bak
+}
+
+class ChannelDataDocumentTest : public test::DatabaseTest {
+protected:
+    test::TempDir dir;
+
+    std::filesystem::path packed(const ReceiverDatabase& source, const std::string& name) {
+        auto out = std::make_unique<ChannelDataBuffer>();
+        EXPECT_EQ(packBackup(source, *out), kPackOk);
+        return dir.write(name, std::vector<std::uint8_t>(out->contents().begin(), out->contents().end()));
+    }
+};
+
+TEST_F(ChannelDataDocumentTest, OpeningASecondFileStartsFromAnEmptyDatabase) {
+    auto full = std::make_unique<ReceiverDatabase>();
+    fillFullDatabase(*full, 3);
+    auto demo = std::make_unique<ReceiverDatabase>();
+    fillDemoDatabase(*demo);
+    demo->storedHeader().satelliteCount = 10;  // declares fewer satellites than the full file
+    const auto fullPath = packed(*full, "full.irz");
+    const auto demoPath = packed(*demo, "demo.irz");
+
+    ChannelDataDocument document;
+    ASSERT_TRUE(document.open(fullPath).ok);
+    ASSERT_TRUE(document.open(demoPath).ok);
+    EXPECT_EQ(document.path(), demoPath);
+    ChannelDataDocument fresh;
+    ASSERT_TRUE(fresh.open(demoPath).ok);
+    EXPECT_EQ(test::tableBytes(document.database()), test::tableBytes(fresh.database()));
+
+    // A failed open keeps what the document held.
+    EXPECT_FALSE(document.open(dir.file("missing.irz")).ok);
+    EXPECT_EQ(document.path(), demoPath);
+    const auto junk = dir.write("junk.irz", std::vector<std::uint8_t>(64, 'x'));
+    const FileResult refused = document.open(junk);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_EQ(refused.message, "Invalid Backup Data");
+    EXPECT_EQ(test::tableBytes(document.database()), test::tableBytes(fresh.database()));
+}
+
+TEST_F(ChannelDataDocumentTest, SavingKeepsTheOldFileAsBakAndAReadOnlyDocumentIsNotSaved) {
+    auto demo = std::make_unique<ReceiverDatabase>();
+    fillDemoDatabase(*demo);
+    const auto path = packed(*demo, "stbdata.irz");
+    const auto before = test::readFile(path);
+    ChannelDataDocument document;
+    ASSERT_TRUE(document.open(path).ok);
+    EXPECT_FALSE(document.isReadOnly());
+    document.database().deleteChannel(0);
+    document.setDirty(true);
+    ASSERT_TRUE(document.save().ok);
+    EXPECT_FALSE(document.isDirty());
+    EXPECT_EQ(test::readFile(backupPathFor(path)), before);
+    EXPECT_NE(test::readFile(path), before);
+
+    // A file with 40-byte channel records opens, but is not written back.
+    ReceiverDatabase& db = document.database();
+    db.storedHeader() = receiverShapedHeader();
+    ASSERT_EQ(packBackup(db, document.buffer()), kPackOk);
+    std::vector<std::uint8_t> blob(document.buffer().contents().begin(), document.buffer().contents().end());
+    const std::uint16_t forty = 40;
+    std::memcpy(blob.data() + 24, &forty, 2);  // the payload still holds the 44-byte records: they fit
+    const auto odd = dir.write("odd.irz", blob);
+    ASSERT_TRUE(document.open(odd).ok);
+    EXPECT_TRUE(document.isReadOnly());
+    const FileResult saved = document.save();
+    EXPECT_FALSE(saved.ok);
+    EXPECT_NE(saved.message.find("channel records are 40 bytes, not 44"), std::string::npos);
+    EXPECT_EQ(test::readFile(odd), blob);
+    EXPECT_FALSE(std::filesystem::exists(backupPathFor(odd)));
 }
 
 }  // namespace

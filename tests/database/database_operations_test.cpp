@@ -64,11 +64,24 @@ TEST_F(DatabaseOperationsTest, AddSatelliteTakesTheFirstFreeSlotBelow163) {
     EXPECT_EQ(added.dishPosition, 29);
     EXPECT_EQ(added.location, 0);
     EXPECT_FALSE(satelliteInUse(added));
-    EXPECT_EQ(db->orderEntry(0), 0);
-    // Free until it is given a location.
+    // It takes the first empty place of the order list, so the editor lists
+    // it once it has a location, and the file's satellite section reaches it.
+    EXPECT_EQ(db->orderEntry(0), 6);
+    EXPECT_EQ(db->storedHeader().satelliteCount, 6);
+    // Free until it is given a location; taken again, it is not listed twice.
     EXPECT_EQ(db->addSatellite(), 5);
+    EXPECT_EQ(db->orderEntry(1), 0);
     db->satellite(5).location = 3599;
     EXPECT_EQ(db->addSatellite(), 7);
+    EXPECT_EQ(db->orderEntry(1), 8);
+    EXPECT_EQ(db->satelliteOrderPosition(7), 1);
+
+    // A transponder can be made on a satellite that has none.
+    const int tp = db->addTransponder(7);
+    ASSERT_GE(tp, 0);
+    EXPECT_EQ(db->transponder(tp).satellite, 8);
+    EXPECT_EQ(db->transponder(tp).frequency, 0);
+    EXPECT_EQ(db->addTransponder(163), -1);
 
     for (int s = 0; s < kEditableSatellites; ++s) useSatellite(s);
     EXPECT_EQ(db->addSatellite(), -1);  // slot 163 is never given out

@@ -169,6 +169,7 @@ private slots:
     }
 
     void transponderEncodings() {
+        ScriptedPrompts prompts;
         TransponderRecord tp{};
         tp.satellite = 3;
         tp.frequency = 11778;
@@ -202,17 +203,75 @@ private slots:
         again.transmissionList()->setCurrentIndex(0);
         again.modulationList()->setCurrentIndex(0);
         again.polarisationList()->setCurrentIndex(1);
-        again.frequencyEdit()->setText(QStringLiteral("70000"));
+        // Values the file cannot hold are refused, the dialog stays open.
+        for (const char* frequency : {"70000", "0", "-5"}) {
+            again.frequencyEdit()->setText(QLatin1String(frequency));
+            again.accept();
+            QCOMPARE(again.result(), int(QDialog::Rejected));
+            QCOMPARE(prompts.messages.last(), QStringLiteral("Frequency must be 1 to 65535 MHz."));
+        }
+        again.frequencyEdit()->setText(QStringLiteral("11000"));
+        again.symbolRateEdit()->setText(QStringLiteral("65536"));
         again.accept();
+        QCOMPARE(prompts.messages.last(), QStringLiteral("Symbol Rate must be 0 to 65535."));
+        again.symbolRateEdit()->setText(QStringLiteral("65535"));
+        again.accept();
+        QCOMPARE(again.result(), int(QDialog::Accepted));
         storeTransponderDialogValues(again.values(), tp);
         QCOMPARE(tp.transmission, std::uint8_t(1));
         QCOMPARE(tp.modulation, std::uint8_t(2));
         QCOMPARE(tp.polarisation, std::uint8_t(1));
-        QCOMPARE(int(tp.frequency), 70000 - 65536);
+        QCOMPARE(int(tp.frequency), 11000);
+        QCOMPARE(int(tp.symbolRate), 65535);
         QCOMPARE(tp.fec, std::uint8_t(3));
+        QCOMPARE(tp.satellite, std::uint8_t(3));  // no satellite choice offered: unchanged
+    }
+
+    void transponderSatelliteChoiceAndCollisionWarning() {
+        ScriptedPrompts prompts;
+        auto db = std::make_unique<ReceiverDatabase>();
+        setSatellite(*db, 0, "East", 192);
+        setSatellite(*db, 1, "West", 3300);
+        setSatellite(*db, 2, "Parked", 100);
+        db->satellite(2).dishPosition = 0;  // not in use: not offered
+        setTransponder(*db, 0, 0, 11778, 0);
+        setTransponder(*db, 1, 0, 12000, 0);
+
+        CEditTpDialog dialog(transponderDialogValues(db->transponder(1)));
+        dialog.useDatabase(*db, 1);
+        QVERIFY(dialog.satelliteList());
+        QCOMPARE(entries(dialog.satelliteList()), QStringList({"East ( 19E)", "West ( 30W)"}));
+        QCOMPARE(dialog.satelliteList()->currentIndex(), 0);
+
+        // 11779 on the same satellite and polarisation: a warning; "Change"
+        // keeps the dialog open.
+        dialog.frequencyEdit()->setText(QStringLiteral("11779"));
+        prompts.answers = {false};
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(prompts.questions.size(), 1);
+        QVERIFY(prompts.questions.last().startsWith(QStringLiteral("Transponder 0 (11778 MHz V(R))")));
+        // On another satellite it collides with nothing.
+        dialog.satelliteList()->setCurrentIndex(1);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(prompts.questions.size(), 1);
+        storeTransponderDialogValues(dialog.values(), db->transponder(1));
+        QCOMPARE(int(db->transponder(1).satellite), 2);
+        QCOMPARE(int(db->transponder(1).frequency), 11779);
+
+        // "Keep" takes the colliding frequency.
+        CEditTpDialog again(transponderDialogValues(db->transponder(1)));
+        again.useDatabase(*db, 1);
+        again.satelliteList()->setCurrentIndex(0);
+        prompts.answers = {true};
+        again.accept();
+        QCOMPARE(again.result(), int(QDialog::Accepted));
+        QCOMPARE(prompts.questions.size(), 2);
     }
 
     void channelListsNameAndPids() {
+        ScriptedPrompts prompts;
         auto db = std::make_unique<ReceiverDatabase>();
         setSatellite(*db, 0, "East", 192);
         setSatellite(*db, 1, "West", 3300);
@@ -250,6 +309,11 @@ private slots:
         QCOMPARE(entries(dialog.transponderList()), QStringList({"TP(7) 10900V", "TP(8) 11100H"}));
         dialog.transponderList()->setCurrentIndex(1);
         dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(prompts.messages.last(), QStringLiteral("PCR PID must be 0 to 65535."));
+        QCOMPARE(fixedText(ch.name), std::string("Old name"));  // nothing written yet
+        dialog.pcrPidEdit()->setText(QStringLiteral("1"));
+        dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(fixedText(ch.name), std::string("A name of twenty-f"));
         for (std::size_t i = 18; i < sizeof ch.name; ++i) QCOMPARE(ch.name[i], '\0');
@@ -273,6 +337,34 @@ private slots:
         third.nameEdit()->setText(QStringLiteral("Changed"));
         third.reject();
         QCOMPARE(fixedText(ch.name), std::string("A name of twenty-f"));
+    }
+
+    void okWithoutChangesKeepsEveryByteOfTheRecord() {
+        ScriptedPrompts prompts;
+        auto db = std::make_unique<ReceiverDatabase>();
+        setSatellite(*db, 0, "East", 192);
+        setTransponder(*db, 5, 0, 11778, 1);
+        ChannelRecord& ch = db->channel(0);
+        ch.flags = kFlagTv;
+        ch.transponder = 5;
+        std::memcpy(ch.name, "Nineteen characters", 19);  // fills the field, no NUL
+        ch.word20 = 0x1234;
+        ch.carried34 = 0xBEEF;
+        const ChannelRecord before = ch;
+
+        CEditChannelDialog dialog(*db, 0);
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(std::memcmp(&before, &ch, sizeof ch), 0);
+        QCOMPARE(fixedText(ch.name), std::string("Nineteen characters"));
+
+        // A new name takes the first 18 bytes; the 19th stays as it was.
+        CEditChannelDialog renamed(*db, 0);
+        renamed.nameEdit()->setText(QStringLiteral("Short"));
+        renamed.accept();
+        QCOMPARE(fixedText(ch.name), std::string("Short"));
+        QCOMPARE(ch.name[18], 's');
+        QCOMPARE(ch.carried34, std::uint16_t(0xBEEF));
     }
 };
 

@@ -88,7 +88,10 @@ private slots:
         QVERIFY(window.logLines().size() > logged);
         QVERIFY(window.logLines().join('\n').contains(QStringLiteral("stbdata.irz")));
         QVERIFY(!edit->isHidden());
-        QCOMPARE(saveTarget(), std::filesystem::path(path.toStdString()));
+        // The file it replaced stays beside it as NAME.bak.
+        QFile backup(path + QStringLiteral(".bak"));
+        QVERIFY(backup.open(QIODevice::ReadOnly));
+        QCOMPARE(backup.readAll(), before);
         QVERIFY(windowPrompts.messages.filter(QStringLiteral("File open failed!")).isEmpty());
 
         // The file gone: the box, and no editor.

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QFile>
 #include <QTest>
 
 #include "database/backup_blob.h"
@@ -27,12 +28,26 @@ ScriptedPrompts::ScriptedPrompts() {
         ++dialogsRun;
         return onDialog ? onDialog(dialog) : int(QDialog::Rejected);
     };
+    p.ask = [this](QWidget*, const QString& text, const QString&, const QString&) {
+        questions << text;
+        if (answers.empty()) return true;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    };
+    auto nextFile = [this] {
+        if (files.empty()) return QString();
+        const QString file = files.front();
+        files.pop_front();
+        return file;
+    };
+    p.openFileName = [nextFile](QWidget*, const QString&, const QString&) { return nextFile(); };
+    p.saveFileName = [nextFile](QWidget*, const QString&, const QString&, const QString&) { return nextFile(); };
 }
 
 ScriptedPrompts::~ScriptedPrompts() { resetEditorPrompts(); }
 
-EditorSession::EditorSession(const ReceiverDatabase& source)
-    : database_(std::make_unique<ReceiverDatabase>()), buffer_(std::make_unique<ChannelDataBuffer>()) {
+EditorSession::EditorSession(const ReceiverDatabase& source) : document_(std::make_unique<ChannelDataDocument>()) {
     setDiagnosticSink([](std::string_view) {});
     path_ = dir_.filePath(QStringLiteral("stbdata.irz"));
     auto packed = std::make_unique<ChannelDataBuffer>();
@@ -41,11 +56,20 @@ EditorSession::EditorSession(const ReceiverDatabase& source)
     reopen();
 }
 
+EditorSession::EditorSession(const QByteArray& fileBytes) : document_(std::make_unique<ChannelDataDocument>()) {
+    setDiagnosticSink([](std::string_view) {});
+    path_ = dir_.filePath(QStringLiteral("stbdata.irz"));
+    QFile file(path_);
+    if (!file.open(QIODevice::WriteOnly) || file.write(fileBytes) != fileBytes.size()) qFatal("cannot write the test file");
+    file.close();
+    reopen();
+}
+
 void EditorSession::reopen() {
     dialog_.reset();
-    const FileResult read = openChannelDataFile(path_.toStdString(), *buffer_);
+    const FileResult read = document_->read(path_.toStdString());
     if (!read.ok) qFatal("cannot read the test file");
-    dialog_ = std::make_unique<CReceiverDataDialog>(*database_, *buffer_);
+    dialog_ = std::make_unique<CReceiverDataDialog>(*document_);
     opened_ = dialog_->initialise();
     // Shown, as the operator sees it, so that clicks reach its controls.
     if (opened_) {

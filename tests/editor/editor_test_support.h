@@ -8,8 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "database/channel_data_buffer.h"
-#include "database/receiver_database.h"
+#include "database/channel_data_document.h"
 #include "editor/receiver_data_dialog.h"
 #include "editor/report_list_view.h"
 
@@ -19,7 +18,8 @@ class QDialog;
 namespace dorvane::test {
 
 // Answers the editor's boxes and modal runs: records every message and
-// question, answers questions from a queue (OK when it is empty) and hands
+// question (two-button questions too), answers questions from a queue (OK
+// when it is empty) and hands
 // every dialog to `onDialog` (which returns the dialog's result; by default
 // the dialog is cancelled).
 class ScriptedPrompts {
@@ -32,6 +32,8 @@ public:
     std::deque<bool> answers;
     std::function<int(QDialog&)> onDialog;
     int dialogsRun = 0;
+    // Files the choosers return, in turn (empty: cancelled).
+    std::deque<QString> files;
 };
 
 // A channel-data file in a temporary directory, made from a database, and an
@@ -40,21 +42,23 @@ class EditorSession {
 public:
     // Packs `source` into a file and opens the editor on it.
     explicit EditorSession(const ReceiverDatabase& source);
+    // Opens the editor on the given file as it is.
+    explicit EditorSession(const QByteArray& fileBytes);
 
     // Closes the window and opens the file again (as a new "Edit" would).
     void reopen();
 
     CReceiverDataDialog& dialog() { return *dialog_; }
-    ReceiverDatabase& database() { return *database_; }
-    ChannelDataBuffer& buffer() { return *buffer_; }
+    ChannelDataDocument& document() { return *document_; }
+    ReceiverDatabase& database() { return document_->database(); }
+    ChannelDataBuffer& buffer() { return document_->buffer(); }
     QString path() const { return path_; }
     bool opened() const { return opened_; }
 
 private:
     QTemporaryDir dir_;
     QString path_;
-    std::unique_ptr<ReceiverDatabase> database_;
-    std::unique_ptr<ChannelDataBuffer> buffer_;
+    std::unique_ptr<ChannelDataDocument> document_;
     std::unique_ptr<CReceiverDataDialog> dialog_;
     bool opened_ = false;
 };

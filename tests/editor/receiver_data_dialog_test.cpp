@@ -580,12 +580,12 @@ private slots:
         EditorSession session(*source_);
         const auto length = session.buffer().length();
         session.buffer().setLength(length / 2);  // shorter than the blob it holds
-        CReceiverDataDialog w(session.database(), session.buffer());
+        CReceiverDataDialog w(session.document());
         QVERIFY(!w.initialise());
         QCOMPARE(prompts.messages.size(), 1);
         session.buffer().setLength(length);
         session.buffer().data()[0] = 'X';
-        CReceiverDataDialog w2(session.database(), session.buffer());
+        CReceiverDataDialog w2(session.document());
         QVERIFY(!w2.initialise());
         QCOMPARE(prompts.messages.last(), QStringLiteral("Invalid Backup Data"));
     }
@@ -600,12 +600,12 @@ private slots:
         QTest::mouseClick(w.deleteButton(), Qt::LeftButton);
 
         // The target cannot be written.
-        const auto target = saveTarget();
-        setSaveTarget(std::filesystem::path(target).parent_path() / "missing" / "stbdata.irz");
+        const auto target = session.document().path();
+        session.document().setPath(std::filesystem::path(target).parent_path() / "missing" / "stbdata.irz");
         QTest::mouseClick(w.saveButton(), Qt::LeftButton);
         QCOMPARE(prompts.messages.size(), 1);
         QVERIFY(w.isDirty() && w.saveButton()->isEnabled());
-        setSaveTarget(target);
+        session.document().setPath(target);
 
         // The data no longer packs into a blob: noise does not compress.
         std::uint32_t x = 12345;

@@ -33,8 +33,6 @@ namespace {
 
 using namespace dorvane;
 using namespace dorvane::test;
-namespace st = engine_state;
-namespace ev = engine_event;
 
 class Input {
 public:
@@ -53,11 +51,11 @@ private:
     const std::uint8_t* end_;
 };
 
-bool knownState(int s) {
+bool knownState(EngineState s) {
     switch (s) {
-    case st::kIdle: case st::kWaitStart: case st::kUploadArm: case st::kWaitHeaderAnswer:
-    case st::kSendingData: case st::kUploadReceive: case st::kDataWriteFailed: case st::kEndingFile:
-    case st::kUploadEnd: case st::kWaitWriting: case st::kWaitWritingEnd: case st::kWritingProgress:
+    case EngineState::Idle: case EngineState::WaitStart: case EngineState::UploadArm: case EngineState::WaitHeaderAnswer:
+    case EngineState::SendingData: case EngineState::UploadReceive: case EngineState::DataWriteFailed: case EngineState::EndingFile:
+    case EngineState::UploadEnd: case EngineState::WaitWriting: case EngineState::WaitWritingEnd: case EngineState::WritingProgress:
         return true;
     default: return false;
     }
@@ -65,12 +63,12 @@ bool knownState(int s) {
 
 struct CheckingListener : TransferListener {
     bool writingEnded = false;
-    void onTransferEvent(int state, int code) override {
+    void onTransferEvent(EngineState state, int code) override {
         if (!knownState(state)) __builtin_trap();
-        if (state == st::kWaitWritingEnd && code == ev::kWritingEnded) writingEnded = true;
+        if (state == EngineState::WaitWritingEnd && code == EngineEvent::WritingEnded) writingEnded = true;
     }
-    void onTransferInfo(int item, std::uint32_t) override {
-        if (item != engine_info::kBootVersion && item != engine_info::kAppVersion && item != engine_info::kLinkState)
+    void onTransferInfo(EngineInfo item, std::uint32_t) override {
+        if (item != EngineInfo::BootVersion && item != EngineInfo::AppVersion && item != EngineInfo::LinkState)
             __builtin_trap();
     }
 };
@@ -98,9 +96,9 @@ const std::vector<std::filesystem::path>& images() {
     return paths;
 }
 
-constexpr int kDownloadTargets[] = {st::kWaitStart,  st::kWaitHeaderAnswer, st::kSendingData,    st::kEndingFile,
-                                    st::kWaitWriting, st::kWritingProgress,   st::kWaitWritingEnd};
-constexpr int kUploadTargets[] = {st::kUploadArm, st::kUploadReceive};
+constexpr EngineState kDownloadTargets[] = {EngineState::WaitStart,  EngineState::WaitHeaderAnswer, EngineState::SendingData,    EngineState::EndingFile,
+                                    EngineState::WaitWriting, EngineState::WritingProgress,   EngineState::WaitWritingEnd};
+constexpr EngineState kUploadTargets[] = {EngineState::UploadArm, EngineState::UploadReceive};
 
 }  // namespace
 
@@ -121,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::unique_ptr<FakeBootLoader> loader;
     std::unique_ptr<FakeSender> sender;
-    int targetState = 0;
+    EngineState targetState = EngineState::Idle;
     if (!upload) {
         FileError error;
         if (!image.open(images()[(selector >> 1) % images().size()], error)) return 0;
@@ -132,8 +130,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         loader->splitPairs = selector & 64;
         if (selector & 128) loader->nakOnce = {1, 2};
         targetState = kDownloadTargets[target % std::size(kDownloadTargets)];
-        engine.setState(st::kWaitStart);
-        if (targetState != st::kWaitStart) loader->powerOn();
+        engine.setState(EngineState::WaitStart);
+        if (targetState != EngineState::WaitStart) loader->powerOn();
     } else {
         const std::size_t sizes[] = {100, 1024, 1500, 3000};
         sender = std::make_unique<FakeSender>(link, patternBytes(sizes[(selector >> 1) % 4], 9));
@@ -141,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         sender->sendHeader = !(selector & 16);
         if (selector & 32) sender->corruptOnce = {1};
         targetState = kUploadTargets[target % std::size(kUploadTargets)];
-        engine.setState(st::kUploadArm);
+        engine.setState(EngineState::UploadArm);
     }
 
     // Drive to the chosen state, then a few steps further into it.
@@ -193,9 +191,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             link.send(lastBurst, 0);
             loop.advance(50);
         }
-        const int s = engine.state();
-        if (s == st::kWaitHeaderAnswer || s == st::kSendingData || s == st::kEndingFile || s == st::kUploadArm ||
-            s == st::kUploadReceive) {
+        const EngineState s = engine.state();
+        if (s == EngineState::WaitHeaderAnswer || s == EngineState::SendingData || s == EngineState::EndingFile || s == EngineState::UploadArm ||
+            s == EngineState::UploadReceive) {
             std::fprintf(stderr, "engine held in state %d by a receiver repeating itself\n", s);
             __builtin_trap();
         }
@@ -203,8 +201,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Every wait ends: after long enough the engine rests.
     loop.advance(200000);
-    const int s = engine.state();
-    const bool rests = s == st::kIdle || s == st::kWaitStart || (s == st::kWaitWritingEnd && listener.writingEnded);
+    const EngineState s = engine.state();
+    const bool rests = s == EngineState::Idle || s == EngineState::WaitStart || (s == EngineState::WaitWritingEnd && listener.writingEnded);
     if (!rests) {
         std::fprintf(stderr, "engine stuck in state %d\n", s);
         __builtin_trap();

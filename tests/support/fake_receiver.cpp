@@ -55,15 +55,21 @@ void FakeBootLoader::onWrite(std::span<const std::uint8_t> b) {
             return;
         }
         sequences.push_back(b[1]);
+        if (!data.empty() && b[1] == lastAccepted_) {  // a copy of the block it has
+            ++duplicates;
+            answer({ctl::ACK});
+            return;
+        }
         ++blocksSeen_;
         if (silent(Stage::DataAck)) return;
-        if (nakOnce.count(blocksSeen_) && !naked_.count(blocksSeen_)) {
-            naked_.insert(blocksSeen_);
+        if (nakOnce.count(blocksSeen_) && naked_[blocksSeen_] < nakTimes) {
+            ++naked_[blocksSeen_];
             --blocksSeen_;  // the same block comes again
             answer({ctl::NAK});
             return;
         }
         data.insert(data.end(), b.begin() + 3, b.begin() + 3 + kBlockData);
+        lastAccepted_ = b[1];
         answer({ctl::ACK});
         return;
     }
@@ -110,7 +116,8 @@ void FakeBootLoader::onWrite(std::span<const std::uint8_t> b) {
         break;
     case ctl::DC1:
         ++dc1s;
-        answer({ctl::ACK});
+        if (nakDc1) answer({ctl::NAK}, 1000);
+        else if (answerDc1) answer({ctl::ACK});
         break;
     case ctl::BEL:
         if (appRunning) answer({ctl::ACK}, 5);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -34,6 +35,9 @@ public:
     bool reportWriting = true;     // VT, progress, FF after the batch
     Stage silentAt = Stage::None;  // from this answer on it says nothing
     std::set<int> nakOnce;         // data blocks (1, 2, ... in order sent) refused once
+    int nakTimes = 1;              // ... or this many times
+    bool answerDc1 = true;         // ACK for a DC1 (a standard receiver ignores it)
+    bool nakDc1 = false;           // NAK for a DC1 after 1 s, as for a garbled block
 
     // What it saw.
     std::string headerName;
@@ -41,6 +45,7 @@ public:
     std::vector<std::uint8_t> data;       // data bytes of accepted blocks, padding included
     std::vector<std::uint8_t> sequences;  // sequence byte of every data block received
     int headerBlocks = 0;
+    int duplicates = 0;  // copies of the last accepted block
     int eots = 0;
     int dc1s = 0;
     int batchBlocks = 0;
@@ -53,7 +58,8 @@ private:
 
     ScriptedLink& link_;
     int blocksSeen_ = 0;
-    std::set<int> naked_;
+    std::uint8_t lastAccepted_ = 0;
+    std::map<int, int> naked_;
 };
 
 }  // namespace dorvane::test

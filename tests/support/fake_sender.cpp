@@ -30,7 +30,9 @@ void FakeSender::sendHeaderBlock() {
     text.push_back('\0');
     text += extraPairs;
     std::copy(text.begin(), text.end(), data.begin());
-    auto f = frame(headerAs1K ? ctl::STX : ctl::SOH, 0, data, corruptHeader);
+    const bool corrupt = corruptHeader || headersCorrupted_ < corruptHeaderTimes;
+    if (corrupt) ++headersCorrupted_;
+    auto f = frame(headerAs1K ? ctl::STX : ctl::SOH, 0, data, corrupt);
     std::vector<std::uint8_t> burst = beforeHeader;
     burst.insert(burst.end(), f.begin(), f.end());
     link_.send(burst, 5);
@@ -47,11 +49,26 @@ void FakeSender::sendBlock(int number) {
     }
     const std::uint8_t seq = number == wrongSequenceAt ? 0x77 : static_cast<std::uint8_t>(number);
     auto f = frame(ctl::STX, seq, data, corrupt);
+    if (number == garbleSequenceOf && !sequenceGarbled_) {
+        sequenceGarbled_ = true;
+        f[1] ^= 0x04;
+    }
+    ++sends_;
+    resendAfterTimeout(number);
     if (number == silentBlock && silentAfterBytesOfBlock >= 0) {
         f.resize(static_cast<std::size_t>(silentAfterBytesOfBlock));
         silent = true;
     }
     link_.send(f, 5);
+}
+
+// Like a standard sender: a block left unanswered goes again after its
+// time-out.
+void FakeSender::resendAfterTimeout(int number) {
+    const int sendsThen = sends_;
+    link_.loop().schedule(ownTimeout, [this, number, sendsThen] {
+        if (phase_ == Phase::WaitAck && current_ == number && sends_ == sendsThen && !silent) sendBlock(number);
+    });
 }
 
 void FakeSender::onWrite(std::uint8_t b) {
@@ -86,7 +103,7 @@ void FakeSender::onWrite(std::uint8_t b) {
         break;
     case Phase::WaitHeaderAck:
         if (b == ctl::ACK) phase_ = Phase::WaitC1;
-        if (b == ctl::NAK) phase_ = Phase::Done;
+        if (b == ctl::NAK) sendHeaderBlock();
         break;
     case Phase::WaitC1:
         if (b != ctl::C) return;
@@ -96,8 +113,12 @@ void FakeSender::onWrite(std::uint8_t b) {
         phase_ = Phase::WaitAck;
         break;
     case Phase::WaitAck:
+        if (b == ctl::ACK && current_ == loseAckOf && !ackLost_) {
+            ackLost_ = true;
+            return;
+        }
         if (b == ctl::NAK) {
-            sendBlock(current_);
+            if (resendOnNak) sendBlock(current_);
         } else if (b == ctl::ACK) {
             if (++current_ <= blocks_) {
                 sendBlock(current_);

@@ -22,7 +22,12 @@ public:
     std::string extraPairs;            // more name/length strings after the first pair
     bool headerAs1K = false;
     bool sendHeader = true;            // false: data block 1 answers the first 'C'
-    bool corruptHeader = false;
+    bool corruptHeader = false;        // the header block's CRC always wrong
+    int corruptHeaderTimes = 0;        // ... or wrong the first times
+    int garbleSequenceOf = 0;          // data block sent once with a garbled sequence byte
+    int loseAckOf = 0;                 // the first ACK of this data block is lost on the line
+    bool resendOnNak = true;           // false: only its own time-out resends
+    Millis ownTimeout = 10000;         // it resends the unanswered block after this
     std::set<int> corruptAlways;       // data blocks whose CRC is always wrong
     std::set<int> corruptOnce;         // data blocks whose CRC is wrong the first time
     bool eotFirst = false;             // answers the first 'C' with EOT
@@ -43,6 +48,7 @@ private:
     void onWrite(std::uint8_t byte);
     void sendBlock(int number);
     void sendHeaderBlock();
+    void resendAfterTimeout(int number);
     std::vector<std::uint8_t> frame(std::uint8_t start, std::uint8_t seq, std::vector<std::uint8_t> data,
                                     bool corrupt) const;
 
@@ -52,6 +58,10 @@ private:
     int blocks_ = 0;
     Millis nakTime_ = -1;  // when the last NAK came
     std::set<int> corrupted_;
+    int headersCorrupted_ = 0;
+    bool sequenceGarbled_ = false;
+    bool ackLost_ = false;
+    int sends_ = 0;  // blocks sent; a time-out resends only if nothing went since
 };
 
 }  // namespace dorvane::test

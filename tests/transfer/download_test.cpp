@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "support/fake_receiver.h"
@@ -11,8 +12,6 @@
 
 using namespace dorvane;
 using namespace dorvane::test;
-namespace st = engine_state;
-namespace ev = engine_event;
 
 namespace {
 
@@ -118,10 +117,10 @@ TEST_F(EngineTest, HeaderBlockNameFollowsImageType) {
         ASSERT_EQ(image.type(), c.type);
         engine.reset();
         link.writes.clear();
-        engine.setState(st::kWaitStart);
+        engine.setState(EngineState::WaitStart);
         link.send(ctl::C);
         loop.advance(5);
-        ASSERT_EQ(engine.state(), st::kWaitHeaderAnswer);
+        ASSERT_EQ(engine.state(), EngineState::WaitHeaderAnswer);
         const auto expected = buildHeaderBlock(c.name, c.bytes.size());
         EXPECT_EQ(findWrite(link, Bytes(expected.begin(), expected.end())), 0);
     }
@@ -129,16 +128,16 @@ TEST_F(EngineTest, HeaderBlockNameFollowsImageType) {
 
 TEST_F(EngineTest, TwoCInOneStepSendTheHeaderTwice) {
     openImage("a.bin", patternBytes(2000));
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     link.send(Bytes{ctl::C, 'x', ctl::C});
     loop.advance(5);
     EXPECT_EQ(link.writes.size(), 2u);
-    EXPECT_EQ(listener.count(st::kWaitStart, ev::kStarted), 2);
+    EXPECT_EQ(listener.count(EngineState::WaitStart, EngineEvent::Started), 2);
 }
 
 TEST_F(EngineTest, HeaderGoesAgainOnlyWhenTheReceiverAsksLongAfterIt) {
     openImage("a.bin", patternBytes(2000));
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     link.send(ctl::C);
     loop.advance(5);
     link.send(ctl::C, 10);  // crossed the header block on the line
@@ -148,7 +147,7 @@ TEST_F(EngineTest, HeaderGoesAgainOnlyWhenTheReceiverAsksLongAfterIt) {
     loop.advance(3100);
     ASSERT_EQ(link.writes.size(), 2u);
     EXPECT_EQ(link.writes[0], link.writes[1]);
-    EXPECT_EQ(engine.state(), st::kWaitHeaderAnswer);
+    EXPECT_EQ(engine.state(), EngineState::WaitHeaderAnswer);
 }
 
 TEST_F(EngineTest, FilesOfEverySizeReachAnAckReceiverByteForByte) {
@@ -159,9 +158,9 @@ TEST_F(EngineTest, FilesOfEverySizeReachAnAckReceiverByteForByte) {
         FileError error;
         ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
         FakeBootLoader stb(rig.link);
-        rig.engine.setState(st::kWaitStart);
+        rig.engine.setState(EngineState::WaitStart);
         stb.powerOn();
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kWaitWritingEnd, ev::kWritingEnded); }, 10000));
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
 
         const std::size_t blocks = (size + 1023) / 1024;
         EXPECT_EQ(stb.headerName, "fw.bin");
@@ -169,7 +168,7 @@ TEST_F(EngineTest, FilesOfEverySizeReachAnAckReceiverByteForByte) {
         EXPECT_EQ(stb.data, padded(file));
         EXPECT_FALSE(stb.badCrc);
         EXPECT_EQ(stb.sequences.size(), blocks);
-        EXPECT_EQ(rig.listener.count(st::kSendingData, ev::kBlockAcked), static_cast<int>(blocks));
+        EXPECT_EQ(rig.listener.count(EngineState::SendingData, EngineEvent::BlockAcked), static_cast<int>(blocks));
         EXPECT_TRUE(rig.engine.ackAnswer());
         // The batch closes with EOT, EOT (after the NAK) and the end-of-batch block.
         const auto& w = rig.link.writes;
@@ -180,7 +179,7 @@ TEST_F(EngineTest, FilesOfEverySizeReachAnAckReceiverByteForByte) {
         const std::vector<std::pair<int, int>> order{{16, 40}, {32, 20}, {64, 30}, {80, 11}, {96, 12}};
         std::vector<std::pair<int, int>> seen;
         for (const auto& e : rig.listener.events)
-            if (e.first != st::kSendingData) seen.push_back(e);
+            if (e.first != EngineState::SendingData) seen.emplace_back(number(e.first), e.second);
         EXPECT_EQ(seen, order);
     }
 }
@@ -189,9 +188,9 @@ TEST_F(EngineTest, SequenceWrapsAtTheTwoHundredFiftySixthBlock) {
     const Bytes file = patternBytes(256 * 1024 + 10);
     openImage("big.bin", file);
     FakeBootLoader stb(link);
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     stb.powerOn();
-    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded));
+    ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded));
     ASSERT_EQ(stb.sequences.size(), 257u);
     EXPECT_EQ(stb.sequences[254], 255);
     EXPECT_EQ(stb.sequences[255], 0);
@@ -205,37 +204,42 @@ TEST_F(EngineTest, NakedBlockGoesAgainUnchanged) {
     openImage("fw.bin", file);
     FakeBootLoader stb(link);
     stb.nakOnce = {2};
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     stb.powerOn();
-    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded));
+    ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded));
     EXPECT_EQ(stb.sequences, (Bytes{1, 2, 2, 3, 4}));
     EXPECT_EQ(stb.data, padded(file));
     EXPECT_EQ(link.writes[2], link.writes[3]);  // header, block 1, block 2, block 2
 }
 
-TEST_F(EngineTest, EotRightBehindANakedShortBlockWithEitherEotAnswer) {
-    for (const bool ackFirstEot : {false, true}) {
-        SCOPED_TRACE(ackFirstEot);
-        EngineRig rig;
-        const Bytes file = patternBytes(1500);
-        FileError error;
-        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
-        FakeBootLoader stb(rig.link);
-        stb.nakOnce = {2};
-        stb.ackFirstEot = ackFirstEot;
-        rig.engine.setState(st::kWaitStart);
-        stb.powerOn();
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kEndingFile, ev::kBatchEnded); }, 10000));
-        const auto& w = rig.link.writes;
-        // header, block 1, block 2, block 2 again with EOT right behind it.
-        ASSERT_GE(w.size(), 5u);
-        EXPECT_EQ(w[2], w[3]);
-        EXPECT_EQ(w[4], Bytes{ctl::EOT});
-        EXPECT_EQ(stb.eots, ackFirstEot ? 1 : 2);
-        EXPECT_EQ(stb.batchBlocks, 1);
-        EXPECT_EQ(w.back(), endOfBatch());
-        EXPECT_EQ(stb.data, padded(file));
-        EXPECT_EQ(rig.listener.count(st::kSendingData, ev::kBlockAcked), 2);
+TEST_F(EngineTest, RefusedShortLastBlockGoesAgainUntilAcknowledgedThenEot) {
+    for (const int refusals : {1, 3}) {
+        for (const bool ackFirstEot : {false, true}) {
+            SCOPED_TRACE(std::to_string(refusals) + (ackFirstEot ? " ack-first-eot" : ""));
+            EngineRig rig;
+            const Bytes file = patternBytes(1500);
+            FileError error;
+            ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
+            FakeBootLoader stb(rig.link);
+            stb.nakOnce = {2};
+            stb.nakTimes = refusals;
+            stb.ackFirstEot = ackFirstEot;
+            rig.engine.setState(EngineState::WaitStart);
+            stb.powerOn();
+            ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded); }, 10000));
+            const auto& w = rig.link.writes;
+            // header, block 1, block 2 as often as it was refused and once
+            // more, then the EOT: never an EOT while the block is unanswered.
+            const std::size_t eotAt = 3 + static_cast<std::size_t>(refusals);
+            ASSERT_GT(w.size(), eotAt);
+            for (std::size_t i = 3; i < eotAt; ++i) EXPECT_EQ(w[i], w[2]);
+            EXPECT_EQ(w[eotAt], Bytes{ctl::EOT});
+            EXPECT_EQ(stb.eots, ackFirstEot ? 1 : 2);
+            EXPECT_EQ(stb.batchBlocks, 1);
+            EXPECT_EQ(w.back(), endOfBatch());
+            EXPECT_EQ(stb.data, padded(file));
+            EXPECT_EQ(rig.listener.count(EngineState::SendingData, EngineEvent::BlockAcked), 2);
+        }
     }
 }
 
@@ -244,9 +248,9 @@ TEST_F(EngineTest, ReceiverThatAcknowledgesTheFirstEot) {
     openImage("fw.bin", file);
     FakeBootLoader stb(link);
     stb.ackFirstEot = true;  // ACK after 1 s, 'C' a second later
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     stb.powerOn();
-    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded));
+    ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded));
     EXPECT_EQ(stb.eots, 1);
     EXPECT_EQ(stb.batchBlocks, 1);
     EXPECT_EQ(link.writes.back(), endOfBatch());
@@ -257,7 +261,7 @@ TEST_F(EngineTest, StopRequestAnswersEveryAckWithDc1) {
     const Bytes file = patternBytes(5000);
     openImage("fw.bin", file);
     FakeBootLoader stb(link);
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     stb.powerOn();
     ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 2; }, 1000));
     engine.requestStop();
@@ -265,9 +269,106 @@ TEST_F(EngineTest, StopRequestAnswersEveryAckWithDc1) {
     EXPECT_GE(stb.dc1s, 5);
     EXPECT_EQ(stb.sequences.size(), 2u);  // no data block while the question is open
     engine.cancelStopRequest();
-    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded));
+    ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded));
     EXPECT_EQ(stb.data, padded(file));
     EXPECT_EQ(stb.sequences, (Bytes{1, 2, 3, 4, 5}));
+}
+
+TEST_F(EngineTest, StopAnsweredNoGoesOnAtOnceWhenTheReceiverIgnoresDc1) {
+    // A standard receiver says nothing to a DC1: after No the next block
+    // (here the EOT after the last one) goes within the short wait, long
+    // before the receiver's own 10 s time-out.
+    for (const std::size_t stopAfter : {std::size_t{2}, std::size_t{5}}) {
+        SCOPED_TRACE(stopAfter);
+        EngineRig rig;
+        const Bytes file = patternBytes(5000);
+        FileError error;
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
+        FakeBootLoader stb(rig.link);
+        stb.answerDc1 = false;
+        rig.engine.setState(EngineState::WaitStart);
+        stb.powerOn();
+        ASSERT_TRUE(rig.loop.runUntil([&] { return stb.sequences.size() == stopAfter; }, 1000));
+        rig.engine.requestStop();
+        rig.loop.advance(3000);
+        EXPECT_EQ(stb.dc1s, 1);
+        EXPECT_EQ(stb.sequences.size(), stopAfter);
+        EXPECT_EQ(stb.eots, 0);
+        rig.engine.cancelStopRequest();
+        rig.loop.advance(rig.engine.timeouts().dc1Answer + 10);
+        EXPECT_TRUE(stb.sequences.size() > stopAfter || stb.eots > 0);
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded); }, 2000));
+        EXPECT_EQ(stb.data, padded(file));
+        EXPECT_EQ(stb.sequences, (Bytes{1, 2, 3, 4, 5}));
+    }
+}
+
+TEST_F(EngineTest, StopAnsweredNoWaitsForTheAckOfAnAnsweredDc1) {
+    // A receiver that answers DC1 with ACK (after 500 ms here) must not get
+    // a block early: its ACK would then be taken for that block's.
+    const Bytes file = patternBytes(5000);
+    openImage("fw.bin", file);
+    FakeBootLoader stb(link);
+    stb.answerDc1 = false;
+    engine.setState(EngineState::WaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 2; }, 1000));
+    engine.requestStop();
+    loop.advance(100);
+    ASSERT_EQ(stb.dc1s, 1);
+    engine.cancelStopRequest();
+    loop.advance(100);
+    EXPECT_EQ(stb.sequences.size(), 2u);
+    link.send(ctl::ACK, 300);  // the DC1's answer
+    loop.advance(299);
+    EXPECT_EQ(stb.sequences.size(), 2u);
+    loop.advance(engine.timeouts().dc1Answer);
+    ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded, 2000));
+    EXPECT_EQ(stb.sequences, (Bytes{1, 2, 3, 4, 5}));
+    EXPECT_EQ(stb.data, padded(file));
+}
+
+TEST_F(EngineTest, FileThatShrinksOrEndsEarlyFailsWithCan) {
+    // Cut after the header announced the full length: at a block boundary,
+    // inside a block, and to nothing. (What the file layer had read ahead
+    // may still go out; never more than was there.)
+    for (const std::size_t cutTo : {std::size_t{10240}, std::size_t{10500}, std::size_t{0}}) {
+        SCOPED_TRACE(cutTo);
+        EngineRig rig;
+        const Bytes file = patternBytes(30000);
+        const auto path = rig.dir.write("fw.bin", file);
+        FileError error;
+        ASSERT_TRUE(rig.image.open(path, error));
+        FakeBootLoader stb(rig.link);
+        rig.engine.setState(EngineState::WaitStart);
+        stb.powerOn();
+        ASSERT_TRUE(rig.loop.runUntil([&] { return stb.headerBlocks == 1; }, 1000));
+        std::filesystem::resize_file(path, cutTo);
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(EngineState::SendingData, EngineEvent::SourceFailed) ||
+                         rig.listener.has(EngineState::WaitHeaderAnswer, EngineEvent::SourceFailed); }, 5000));
+        EXPECT_EQ(stb.eots, 0);
+        EXPECT_FALSE(rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded));
+        EXPECT_EQ(rig.link.written.back(), ctl::CAN);
+        EXPECT_EQ(rig.link.written[rig.link.written.size() - 2], ctl::CAN);
+        EXPECT_EQ(rig.engine.state(), EngineState::Idle);
+        EXPECT_LT(stb.data.size(), file.size());
+        EXPECT_TRUE(std::equal(stb.data.begin(), stb.data.end(), file.begin()));
+    }
+}
+
+TEST_F(EngineTest, FileThatGrowsIsSentAsAnnounced) {
+    const Bytes file = patternBytes(3000);
+    const auto path = dir.write("fw.bin", file);
+    FileError error;
+    ASSERT_TRUE(image.open(path, error));
+    FakeBootLoader stb(link);
+    engine.setState(EngineState::WaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.headerBlocks == 1; }, 1000));
+    std::filesystem::resize_file(path, 9000);
+    ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded));
+    EXPECT_EQ(stb.data, padded(file));
 }
 
 TEST_F(EngineTest, BuyerMismatchRefusesTheImageAndGoesIdle) {
@@ -278,10 +379,10 @@ TEST_F(EngineTest, BuyerMismatchRefusesTheImageAndGoesIdle) {
     FakeBootLoader stb(link);
     stb.enqAnswer = true;
     stb.record = infoRecord(32, 0x01000000, 0x02000000, 0x12345678);
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     stb.powerOn();
-    ASSERT_TRUE(runUntilEvent(st::kWaitHeaderAnswer, ev::kBuyerRefused, 1000));
-    EXPECT_EQ(engine.state(), st::kIdle);
+    ASSERT_TRUE(runUntilEvent(EngineState::WaitHeaderAnswer, EngineEvent::BuyerRefused, 1000));
+    EXPECT_EQ(engine.state(), EngineState::Idle);
     ASSERT_EQ(link.writes.size(), 3u);
     EXPECT_EQ(link.writes[1], Bytes{ctl::NAK});
     EXPECT_EQ(link.writes[2], Bytes{0x66});
@@ -308,9 +409,9 @@ TEST_F(EngineTest, BuyerCheckIsSkippedWhenForcedOrForOtherTypes) {
         stb.enqAnswer = true;
         stb.record = forced ? infoRecord(32, 1, 2, 0x12345678) : infoRecord(40, 1, 2, 0);
         rig.engine.setForcedDownload(forced);
-        rig.engine.setState(st::kWaitStart);
+        rig.engine.setState(EngineState::WaitStart);
         stb.powerOn();
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kWaitWritingEnd, ev::kWritingEnded); }, 10000));
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
         EXPECT_EQ(rig.link.writes[1], Bytes{ctl::ACK});
         EXPECT_EQ(rig.listener.infos.size(), forced ? 2u : 0u);
         EXPECT_EQ(stb.data, padded(app));
@@ -327,14 +428,14 @@ TEST_F(EngineTest, EnqReceiverIsFollowedThroughItsWritingEvenWithSplitPairs) {
         FakeBootLoader stb(rig.link);
         stb.enqAnswer = true;
         stb.splitPairs = split;
-        rig.engine.setState(st::kWaitStart);
+        rig.engine.setState(EngineState::WaitStart);
         stb.powerOn();
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(st::kWaitWritingEnd, ev::kWritingEnded); }, 10000));
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
         const std::vector<std::pair<int, int>> expected{{16, 40}, {32, 10},  {48, 1024},  {48, 1024}, {64, 30},
                                                         {80, 11}, {101, 40}, {101, 100}, {96, 12}};
-        EXPECT_EQ(rig.listener.events, expected);
+        EXPECT_EQ(rig.listener.numbers(), expected);
         const std::vector<std::pair<int, std::uint32_t>> infos{{16, 0x01020300}, {32, 0x02030400}};
-        EXPECT_EQ(rig.listener.infos, infos);
+        EXPECT_EQ(rig.listener.infoNumbers(), infos);
         EXPECT_FALSE(rig.engine.ackAnswer());
         EXPECT_EQ(stb.data, padded(file));
         EXPECT_EQ(rig.link.writes[1], Bytes{ctl::ACK});
@@ -347,17 +448,16 @@ TEST_F(EngineTest, AckAndCSplitAcrossBurstsStillStartTheData) {
     openImage("fw.bin", file);
     FakeBootLoader stb(link);
     stb.splitPairs = true;
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     stb.powerOn();
-    ASSERT_TRUE(runUntilEvent(st::kWaitWritingEnd, ev::kWritingEnded, 10000));
-    EXPECT_TRUE(listener.has(st::kWaitHeaderAnswer, ev::kAckAnswer));
+    ASSERT_TRUE(runUntilEvent(EngineState::WaitWritingEnd, EngineEvent::WritingEnded, 10000));
+    EXPECT_TRUE(listener.has(EngineState::WaitHeaderAnswer, EngineEvent::AckAnswer));
     EXPECT_EQ(stb.data, padded(file));
 }
 
 TEST_F(EngineTest, SilentReceiverEndsEveryStageWithinItsBound) {
     using Stage = FakeBootLoader::Stage;
-    const Stage stages[] = {Stage::HeaderAnswer, Stage::DataAck, Stage::EotAnswer, Stage::SecondEotAck,
-                            Stage::Writing};
+    const Stage stages[] = {Stage::HeaderAnswer, Stage::DataAck, Stage::EotAnswer, Stage::SecondEotAck};
     for (const Stage stage : stages) {
         SCOPED_TRACE(static_cast<int>(stage));
         EngineRig rig;
@@ -366,30 +466,75 @@ TEST_F(EngineTest, SilentReceiverEndsEveryStageWithinItsBound) {
         FakeBootLoader stb(rig.link);
         stb.enqAnswer = true;
         stb.silentAt = stage;
-        rig.engine.setState(st::kWaitStart);
+        rig.engine.setState(EngineState::WaitStart);
         stb.powerOn();
         const bool ended = rig.loop.runUntil(
             [&] {
                 return std::any_of(rig.listener.events.begin(), rig.listener.events.end(),
-                                   [](auto e) { return e.second == ev::kReceiverSilent; });
+                                   [](auto e) { return e.second == EngineEvent::ReceiverSilent; });
             },
-            61000 + 1000);
+            rig.engine.timeouts().reply + 1000);
         EXPECT_TRUE(ended);
-        EXPECT_EQ(rig.engine.state(), st::kIdle);
+        EXPECT_EQ(rig.engine.state(), EngineState::Idle);
         EXPECT_TRUE(rig.engine.linkPollRunning());
     }
 }
 
+TEST_F(EngineTest, ReceiverSilentWhileWritingIsWaitedForTenMinutesAndLeftAlone) {
+    for (const bool enq : {true, false}) {
+        SCOPED_TRACE(enq);
+        EngineRig rig;
+        FileError error;
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", patternBytes(3000)), error));
+        FakeBootLoader stb(rig.link);
+        stb.enqAnswer = enq;
+        stb.silentAt = FakeBootLoader::Stage::Writing;
+        rig.engine.setState(EngineState::WaitStart);
+        stb.powerOn();
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded); }, 5000));
+        EXPECT_GE(rig.engine.timeouts().writing, 600000);
+        rig.loop.advance(rig.engine.timeouts().writing - 100);
+        EXPECT_EQ(rig.engine.state(), EngineState::WaitWriting);
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWriting, EngineEvent::WritingSilent); }, 200));
+        EXPECT_FALSE(rig.listener.has(EngineState::WaitWriting, EngineEvent::ReceiverSilent));
+        EXPECT_EQ(rig.engine.state(), EngineState::Idle);
+        // No link test goes to a boot loader that may still write.
+        EXPECT_FALSE(rig.engine.linkPollRunning());
+        const std::size_t written = rig.link.written.size();
+        rig.loop.advance(5000);
+        EXPECT_EQ(rig.link.written.size(), written);
+    }
+}
+
+TEST_F(EngineTest, WritingReportsPauseLongerThanAMinuteAndFfWithoutProgressEndsWriting) {
+    openImage("fw.bin", patternBytes(2048));
+    FakeBootLoader stb(link);
+    stb.enqAnswer = true;
+    stb.reportWriting = false;
+    engine.setState(EngineState::WaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded, 5000));
+    link.send(Bytes{ctl::VT, ctl::RS, 30}, 10);
+    loop.advance(5 * 60000);  // five minutes of erasing without a word
+    link.send(Bytes{ctl::RS, 70});
+    loop.advance(4 * 60000);
+    EXPECT_EQ(engine.state(), EngineState::WritingProgress);
+    link.send(Bytes{ctl::FF});  // done, without the last report
+    ASSERT_TRUE(runUntilEvent(EngineState::WaitWritingEnd, EngineEvent::WritingEnded, 100));
+    EXPECT_TRUE(listener.has(EngineState::WritingProgress, 70));
+    EXPECT_FALSE(listener.has(EngineState::WritingProgress, EngineEvent::WritingSilent));
+}
+
 TEST_F(EngineTest, InfoRecordCutShortEndsWithinTheBound) {
     openImage("fw.bin", patternBytes(3000));
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     link.send(ctl::C);
     loop.advance(5);
     Bytes part{ctl::ENQ};
     part.resize(60, 0);
     link.send(part);
-    ASSERT_TRUE(runUntilEvent(st::kWaitHeaderAnswer, ev::kReceiverSilent, engine.timeouts().reply + 100));
-    EXPECT_EQ(engine.state(), st::kIdle);
+    ASSERT_TRUE(runUntilEvent(EngineState::WaitHeaderAnswer, EngineEvent::ReceiverSilent, engine.timeouts().reply + 100));
+    EXPECT_EQ(engine.state(), EngineState::Idle);
     EXPECT_EQ(link.writes.size(), 1u);  // the header block, nothing else
 }
 
@@ -397,33 +542,33 @@ TEST_F(EngineTest, LostAckOfTheEndOfBatchStillEndsTheBatch) {
     openImage("fw.bin", patternBytes(1024));
     FakeBootLoader stb(link);
     stb.silentAt = FakeBootLoader::Stage::BatchAck;
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     stb.powerOn();
-    ASSERT_TRUE(runUntilEvent(st::kEndingFile, ev::kBatchEnded, 10000));
-    EXPECT_EQ(engine.state(), st::kWaitWriting);
+    ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded, 10000));
+    EXPECT_EQ(engine.state(), EngineState::WaitWriting);
 }
 
 TEST_F(EngineTest, PortFailureEndsTheTransfer) {
     openImage("fw.bin", patternBytes(50000));
     FakeBootLoader stb(link);
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     stb.powerOn();
     ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 5; }, 1000));
     link.fail();
     loop.advance(1);
-    EXPECT_TRUE(listener.has(st::kSendingData, ev::kPortFailed));
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_TRUE(listener.has(EngineState::SendingData, EngineEvent::PortFailed));
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 TEST_F(EngineTest, IncompleteFrameWritesAreReported) {
     openImage("fw.bin", patternBytes(3000));
     link.shortWriteOf = kBlockFrameSize;
     FakeBootLoader stb(link);
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     stb.powerOn();
     loop.advance(10);
-    EXPECT_TRUE(listener.has(st::kWaitStart, ev::kWriteFailed));
-    EXPECT_TRUE(listener.has(st::kDataWriteFailed, ev::kWriteFailed));
+    EXPECT_TRUE(listener.has(EngineState::WaitStart, EngineEvent::WriteFailed));
+    EXPECT_TRUE(listener.has(EngineState::DataWriteFailed, EngineEvent::WriteFailed));
 }
 
 TEST_F(EngineTest, LinkTestWhileIdle) {
@@ -432,10 +577,10 @@ TEST_F(EngineTest, LinkTestWhileIdle) {
     loop.advance(800);
     EXPECT_EQ(link.writes, std::vector<Bytes>{Bytes{ctl::BEL}});
     ASSERT_EQ(listener.infos.size(), 1u);
-    EXPECT_EQ(listener.infos[0], std::make_pair(engine_info::kLinkState, 0u));
+    EXPECT_EQ(listener.infos[0], std::make_pair(EngineInfo::LinkState, 0u));
     stb.appRunning = true;
     loop.advance(500);
-    EXPECT_EQ(listener.infos.back(), std::make_pair(engine_info::kLinkState, 1u));
+    EXPECT_EQ(listener.infos.back(), std::make_pair(EngineInfo::LinkState, 1u));
 
     // An explicit test shares a running one and answers later, not at once.
     int answers = 0;
@@ -466,4 +611,49 @@ TEST_F(EngineTest, UploadCommandGoesByteByByte) {
     EXPECT_FALSE(done);
     loop.advance(1);
     EXPECT_TRUE(done);
+}
+
+TEST_F(EngineTest, ReceiverAskingWithCForABadFirstBlockGetsItAgain) {
+    const Bytes file = patternBytes(3000);
+    openImage("fw.bin", file);
+    engine.setState(EngineState::WaitStart);
+    link.send(ctl::C);
+    loop.advance(5);
+    link.send(Bytes{ctl::ACK, ctl::C});
+    loop.advance(5);
+    ASSERT_EQ(link.writes.size(), 2u);  // header block, block 1
+    // A 'C' that crossed block 1 on the line: nothing goes again.
+    link.send(ctl::C, 20);
+    loop.advance(30);
+    EXPECT_EQ(link.writes.size(), 2u);
+    // A standard receiver that found block 1 bad asks with 'C' once more.
+    link.send(ctl::C, engine.timeouts().firstBlockRepeatAfter);
+    loop.advance(engine.timeouts().firstBlockRepeatAfter + 10);
+    ASSERT_EQ(link.writes.size(), 3u);
+    EXPECT_EQ(link.writes[2], link.writes[1]);
+    // Once a block is acknowledged a 'C' means nothing.
+    link.send(ctl::ACK);
+    loop.advance(500);
+    const std::size_t writes = link.writes.size();
+    link.send(ctl::C, 300);
+    loop.advance(400);
+    EXPECT_EQ(link.writes.size(), writes);
+}
+
+TEST_F(EngineTest, LongStopQuestionWithAReceiverThatRefusesDc1DoesNotEndTheDownload) {
+    const Bytes file = patternBytes(5000);
+    openImage("fw.bin", file);
+    FakeBootLoader stb(link);
+    stb.nakDc1 = true;
+    engine.setState(EngineState::WaitStart);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 2; }, 1000));
+    engine.requestStop();
+    loop.advance(30000);  // half a minute of DC1, NAK, block 2 again, ACK
+    EXPECT_GE(stb.dc1s, engine.timeouts().maxRepeats + 2);
+    EXPECT_GE(stb.duplicates, stb.dc1s - 1);  // the last NAK may still be on its way
+    EXPECT_EQ(engine.state(), EngineState::SendingData);
+    engine.cancelStopRequest();
+    ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded, 5000));
+    EXPECT_EQ(stb.data, padded(file));
 }

@@ -12,8 +12,6 @@
 
 using namespace dorvane;
 using namespace dorvane::test;
-namespace st = engine_state;
-namespace ev = engine_event;
 
 namespace {
 
@@ -29,22 +27,22 @@ protected:
     int countWrites(const Bytes& bytes) const {
         return static_cast<int>(std::count(link.writes.begin(), link.writes.end(), bytes));
     }
-    bool endedWith(int code) const {
+    bool endedWith(EngineEvent code) const {
         return std::any_of(listener.events.begin(), listener.events.end(), [code](auto e) { return e.second == code; });
     }
 };
 
 TEST_F(EngineBoundsTest, ReceiverRefusingEveryBlockEndsTheDownload) {
     openImage("fw.bin", patternBytes(3000));
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     link.send(ctl::C);
     loop.advance(5);
     link.send(Bytes{ctl::ACK, ctl::C});
     // From now on every write is answered with NAK.
     link.onWrite = [this](std::span<const std::uint8_t>) { link.send(ctl::NAK); };
-    ASSERT_TRUE(loop.runUntil([&] { return endedWith(ev::kTooManyErrors); }, 5000));
-    EXPECT_EQ(engine.state(), st::kIdle);
-    EXPECT_TRUE(listener.has(st::kSendingData, ev::kTooManyErrors));
+    ASSERT_TRUE(loop.runUntil([&] { return endedWith(EngineEvent::TooManyErrors); }, 5000));
+    EXPECT_EQ(engine.state(), EngineState::Idle);
+    EXPECT_TRUE(listener.has(EngineState::SendingData, EngineEvent::TooManyErrors));
     // The first block went once and then as often as it may be repeated.
     const Bytes first(link.writes[1]);
     EXPECT_EQ(first.size(), kBlockFrameSize);
@@ -55,25 +53,25 @@ TEST_F(EngineBoundsTest, RecoverableRefusalsStillComplete) {
     openImage("fw.bin", patternBytes(3000));
     FakeBootLoader stb(link);
     stb.nakOnce = {1, 2, 3};
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     stb.powerOn();
-    ASSERT_TRUE(runUntilEvent(st::kWaitWritingEnd, ev::kWritingEnded, 10000));
-    EXPECT_FALSE(endedWith(ev::kTooManyErrors));
+    ASSERT_TRUE(runUntilEvent(EngineState::WaitWritingEnd, EngineEvent::WritingEnded, 10000));
+    EXPECT_FALSE(endedWith(EngineEvent::TooManyErrors));
 }
 
 TEST_F(EngineBoundsTest, ReceiverRefusingEveryEotEndsTheDownload) {
     openImage("fw.bin", patternBytes(1024));
     FakeBootLoader stb(link);
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     stb.powerOn();
-    ASSERT_TRUE(runUntilState(st::kEndingFile, 5000));
+    ASSERT_TRUE(runUntilState(EngineState::EndingFile, 5000));
     link.onWrite = [this](std::span<const std::uint8_t> b) {
         // Two refusals each time: the second one meets the EOT sent again
         // and is taken as a refusal of that one.
         if (b.size() == 1 && b[0] == ctl::EOT) link.send(Bytes{ctl::NAK, ctl::NAK});
     };
-    ASSERT_TRUE(loop.runUntil([&] { return endedWith(ev::kTooManyErrors); }, 5000));
-    EXPECT_EQ(engine.state(), st::kIdle);
+    ASSERT_TRUE(loop.runUntil([&] { return endedWith(EngineEvent::TooManyErrors); }, 5000));
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 // Found by the engine's fuzz target: ACK then NAK, over and over, after the
@@ -81,59 +79,59 @@ TEST_F(EngineBoundsTest, ReceiverRefusingEveryEotEndsTheDownload) {
 TEST_F(EngineBoundsTest, ReceiverGoingRoundInCirclesAfterTheEotEndsTheDownload) {
     openImage("fw.bin", patternBytes(1024));
     FakeBootLoader stb(link);
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     stb.powerOn();
-    ASSERT_TRUE(runUntilState(st::kEndingFile, 5000));
+    ASSERT_TRUE(runUntilState(EngineState::EndingFile, 5000));
     link.onWrite = nullptr;
     repeatEvery(50, Bytes{0xA1, ctl::ACK, ctl::NAK});
-    ASSERT_TRUE(loop.runUntil([&] { return endedWith(ev::kTooManyErrors); }, 5000));
-    EXPECT_EQ(engine.state(), st::kIdle);
+    ASSERT_TRUE(loop.runUntil([&] { return endedWith(EngineEvent::TooManyErrors); }, 5000));
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 TEST_F(EngineBoundsTest, NoiseAfterTheHeaderBlockDoesNotHoldTheWaitOpen) {
     openImage("fw.bin", patternBytes(3000));
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     link.send(ctl::C);
     loop.advance(5);
-    ASSERT_EQ(engine.state(), st::kWaitHeaderAnswer);
+    ASSERT_EQ(engine.state(), EngineState::WaitHeaderAnswer);
     repeatEvery(50, Bytes{0x55, 0xAA, ctl::NAK, 0x00, 0x7E});
-    ASSERT_TRUE(loop.runUntil([&] { return endedWith(ev::kReceiverSilent); }, engine.timeouts().reply + 200));
-    EXPECT_EQ(engine.state(), st::kIdle);
+    ASSERT_TRUE(loop.runUntil([&] { return endedWith(EngineEvent::ReceiverSilent); }, engine.timeouts().reply + 200));
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 // Found by the engine's fuzz target: ACK and then anything but 'C', over
 // and over, moved the deadline on with every ACK.
 TEST_F(EngineBoundsTest, AckWithoutCAfterTheHeaderBlockOverAndOverEnds) {
     openImage("fw.bin", patternBytes(3000));
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     link.send(ctl::C);
     loop.advance(5);
     repeatEvery(50, Bytes{ctl::ACK, ctl::VT, 0x00, 0x08});
-    ASSERT_TRUE(loop.runUntil([&] { return endedWith(ev::kReceiverSilent); }, engine.timeouts().reply + 200));
-    EXPECT_EQ(engine.state(), st::kIdle);
+    ASSERT_TRUE(loop.runUntil([&] { return endedWith(EngineEvent::ReceiverSilent); }, engine.timeouts().reply + 200));
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 TEST_F(EngineBoundsTest, RequestsForTheHeaderWithoutAnAnswerEnd) {
     openImage("fw.bin", patternBytes(3000));
-    engine.setState(st::kWaitStart);
+    engine.setState(EngineState::WaitStart);
     link.send(ctl::C);
     loop.advance(5);
     // A receiver that keeps asking every 2.5 s and never takes the block.
     repeatEvery(2500, Bytes{ctl::C});
-    ASSERT_TRUE(loop.runUntil([&] { return endedWith(ev::kTooManyErrors); }, 60000));
+    ASSERT_TRUE(loop.runUntil([&] { return endedWith(EngineEvent::TooManyErrors); }, 60000));
     EXPECT_EQ(static_cast<int>(link.writes.size()), 1 + engine.timeouts().maxRepeats);
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 TEST_F(EngineBoundsTest, SenderSendingOnlyDc1EndsTheUpload) {
-    engine.setState(st::kUploadArm);
+    engine.setState(EngineState::UploadArm);
     loop.advance(250);
     link.send(Bytes{ctl::SOH, 0, 0xFF});  // a header block would start here...
     loop.advance(5);
     repeatEvery(20, Bytes{ctl::DC1});  // ...but only DC1 follows
-    ASSERT_TRUE(loop.runUntil([&] { return listener.has(st::kUploadEnd, ev::kBatchEnded); }, 60000));
+    ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 60000));
     EXPECT_FALSE(engine.uploadOutcome().completed);
-    EXPECT_EQ(engine.state(), st::kIdle);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 }  // namespace

@@ -17,17 +17,31 @@ namespace dorvane::test {
 
 // Records the engine's notifications in the order they are delivered.
 struct RecordingListener : TransferListener {
-    std::vector<std::pair<int, int>> events;
-    std::vector<std::pair<int, std::uint32_t>> infos;
-    void onTransferEvent(int state, int code) override { events.emplace_back(state, code); }
-    void onTransferInfo(int item, std::uint32_t value) override { infos.emplace_back(item, value); }
+    std::vector<std::pair<EngineState, int>> events;
+    std::vector<std::pair<EngineInfo, std::uint32_t>> infos;
+    void onTransferEvent(EngineState state, int code) override { events.emplace_back(state, code); }
+    void onTransferInfo(EngineInfo item, std::uint32_t value) override { infos.emplace_back(item, value); }
 
-    int count(int state, int code) const {
+    int count(EngineState state, int code) const {
         int n = 0;
         for (const auto& e : events) n += e == std::make_pair(state, code);
         return n;
     }
-    bool has(int state, int code) const { return count(state, code) > 0; }
+    int count(EngineState state, EngineEvent event) const { return count(state, number(event)); }
+    bool has(EngineState state, int code) const { return count(state, code) > 0; }
+    bool has(EngineState state, EngineEvent event) const { return count(state, event) > 0; }
+
+    // The notifications as the numbers they carry.
+    std::vector<std::pair<int, int>> numbers() const {
+        std::vector<std::pair<int, int>> out;
+        for (const auto& [state, code] : events) out.emplace_back(number(state), code);
+        return out;
+    }
+    std::vector<std::pair<int, std::uint32_t>> infoNumbers() const {
+        std::vector<std::pair<int, std::uint32_t>> out;
+        for (const auto& [item, value] : infos) out.emplace_back(static_cast<int>(item), value);
+        return out;
+    }
 };
 
 // An engine on a virtual clock with a scripted link.
@@ -40,10 +54,13 @@ struct EngineRig {
     }
 
     // Runs the loop until the engine is in state or limit ms passed.
-    bool runUntilState(int state, Millis limit = 60000) {
+    bool runUntilState(EngineState state, Millis limit = 60000) {
         return loop.runUntil([&] { return engine.state() == state; }, limit);
     }
-    bool runUntilEvent(int state, int code, Millis limit = 60000) {
+    bool runUntilEvent(EngineState state, EngineEvent event, Millis limit = 60000) {
+        return loop.runUntil([&] { return listener.has(state, event); }, limit);
+    }
+    bool runUntilEvent(EngineState state, int code, Millis limit = 60000) {
         return loop.runUntil([&] { return listener.has(state, code); }, limit);
     }
 

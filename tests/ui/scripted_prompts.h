@@ -23,7 +23,13 @@ public:
     // Called while a question is "open" (the nested loop of a real box).
     std::function<void()> duringQuestion;
 
+    QStringList informations;      // the boxes with the information icon (also in messages)
+
     void message(QWidget*, const QString& text) override { messages << text; }
+    void information(QWidget*, const QString& text) override {
+        messages << text;
+        informations << text;
+    }
     bool question(QWidget*, const QString& text) override {
         questions << text;
         if (duringQuestion) duringQuestion();
@@ -32,7 +38,11 @@ public:
         answers.pop_front();
         return a;
     }
-    QString openFileName(QWidget*, const QString&) override { return openFile; }
+    QString openFilter;            // the filter the open dialog was given
+    QString openFileName(QWidget*, const QString& filter) override {
+        openFilter = filter;
+        return openFile;
+    }
     QString saveFileName(QWidget*, const QString&, const QString&) override {
         ++saveDialogs;
         return saveFile;

@@ -2,7 +2,9 @@
 // the port dialog into PNG files, for looking at the window without
 // running it by hand. Meant for an X server such as Xvfb.
 //
-// usage: dorvane-screenshots OUTDIR PORT IMAGE
+// usage: dorvane-screenshots OUTDIR PORT IMAGE [SUFFIX]
+// SUFFIX goes into every file name (e.g. "_200" for a run at
+// QT_SCALE_FACTOR=2).
 
 #include <QApplication>
 #include <QDir>
@@ -55,11 +57,17 @@ QPixmap shot(QWidget& w) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() != 4) {
-        std::fprintf(stderr, "usage: dorvane-screenshots OUTDIR PORT IMAGE\n");
+    if (args.size() != 4 && args.size() != 5) {
+        std::fprintf(stderr, "usage: dorvane-screenshots OUTDIR PORT IMAGE [SUFFIX]\n");
         return 2;
     }
     const QString dir = args.at(1);
+    const QString suffix = args.value(4);
+    const auto name = [&suffix](const char* base) {
+        static QByteArray keep;
+        keep = (QString::fromLatin1(base) + suffix + QStringLiteral(".png")).toLatin1();
+        return keep.constData();
+    };
     QDir().mkpath(dir);
 
     // A plain desktop behind the shaped window.
@@ -81,7 +89,7 @@ int main(int argc, char* argv[]) {
     window.show();
     window.raise();
     settle(1500);
-    bool ok = save(shot(window), dir, "main_idle.png");
+    bool ok = save(shot(window), dir, name("main_idle"));
 
     window.openFile(args.at(3));
     settle(300);
@@ -91,21 +99,35 @@ int main(int argc, char* argv[]) {
     t.start();
     while (bar->position() < 30 && t.elapsed() < 60000) settle(100);
     settle(1200);  // the elapsed and throughput fields have ticked
-    ok = save(shot(window), dir, "main_download.png") && ok;
+    ok = save(shot(window), dir, name("main_download")) && ok;
     if (window.busy()) window.flow().cancel();
 
     CAboutDialog about(&window);
     about.show();
     settle(300);
-    ok = save(about.grab(), dir, "about.png") && ok;
+    ok = save(about.grab(), dir, name("about")) && ok;
     about.close();
 
     CSerialConfigDialog config(&window);
     config.setPortName(args.at(2));
     config.show();
     settle(300);
-    ok = save(config.grab(), dir, "serial_config.png") && ok;
+    ok = save(config.grab(), dir, name("serial_config")) && ok;
     config.close();
+
+    // The same dialog on a machine with a USB adapter (as the system would
+    // describe one), the adapter chosen.
+    SerialPortEntry usb{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("FT232R USB UART"),
+                        QStringLiteral("FTDI")};
+    usb.vendorId = 0x0403;
+    usb.productId = 0x6001;
+    usb.serialNumber = QStringLiteral("A50285BI");
+    CSerialConfigDialog usbConfig(QList<SerialPortEntry>{{QStringLiteral("/dev/ttyS0"), QString()}, usb}, &window);
+    usbConfig.setPortName(QStringLiteral("/dev/ttyUSB0"));
+    usbConfig.show();
+    settle(300);
+    ok = save(usbConfig.grab(), dir, name("serial_config_usb")) && ok;
+    usbConfig.close();
 
     if (!prompts.messages.isEmpty()) std::printf("boxes: %s\n", qPrintable(prompts.messages.join(QStringLiteral(" | "))));
     return ok ? 0 : 1;

@@ -1,0 +1,114 @@
+#include "database/replace_file.h"
+
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <random>
+#include <string>
+#include <system_error>
+
+namespace dorvane {
+
+namespace {
+
+std::filesystem::path freshNameNextTo(const std::filesystem::path& target) {
+    std::random_device random;
+    std::filesystem::path name = target;
+    name += ".tmp" + std::to_string(random() % 1000000u);
+    return name;
+}
+
+// Writes all bytes into a new file and flushes them to the disk; returns 0
+// or the system's error code of the failing step.
+DWORD writeWholeFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size, bool& created) {
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr);
+    created = file != INVALID_HANDLE_VALUE;
+    if (file == INVALID_HANDLE_VALUE) return GetLastError();
+    DWORD error = 0;
+    std::size_t done = 0;
+    while (error == 0 && done < size) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 30));
+        DWORD written = 0;
+        if (!WriteFile(file, data + done, chunk, &written, nullptr) || written == 0)
+            error = GetLastError() ? GetLastError() : ERROR_WRITE_FAULT;
+        done += written;
+    }
+    if (error == 0 && !FlushFileBuffers(file)) error = GetLastError();
+    if (!CloseHandle(file) && error == 0) error = GetLastError();
+    return error;
+}
+
+// The errno value callers expect for a system error code.
+int errnoFrom(DWORD error) {
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND: return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT: return EACCES;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return EBUSY;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME: return EINVAL;
+    case ERROR_TOO_MANY_OPEN_FILES: return EMFILE;
+    default: return EIO;
+    }
+}
+
+void removeQuietly(const std::filesystem::path& path) { DeleteFileW(path.c_str()); }
+
+bool isRegularFile(const std::filesystem::path& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+}  // namespace
+
+ReplaceResult replaceFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                                    const ReplaceOptions& options) {
+    if (target.empty()) return {false, EINVAL, target, ReplaceResult::CreateWorkFile};
+    const std::filesystem::path work =
+        options.workFile.empty() || options.workFile == target ? freshNameNextTo(target) : options.workFile;
+    bool created = false;
+    if (const DWORD error = writeWholeFile(work, bytes.data(), bytes.size(), created)) {
+        if (created) removeQuietly(work);
+        return {false, errnoFrom(error), work, created ? ReplaceResult::WriteWorkFile : ReplaceResult::CreateWorkFile};
+    }
+    if (options.keepBackup && isRegularFile(target)) {
+        // ReplaceFileW renames the old target to the backup name and the
+        // work file to the target, keeping the target's attributes.
+        const std::filesystem::path backup = backupPathFor(target);
+        if (ReplaceFileW(target.c_str(), work.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                         nullptr)) {
+            return {true, 0, {}, ReplaceResult::None};
+        }
+        const DWORD error = GetLastError();
+        // The old file went to the backup name but the new one did not
+        // follow: put it in place now rather than leave no target.
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
+            MoveFileExW(work.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return {true, 0, {}, ReplaceResult::None};
+        }
+        removeQuietly(work);
+        return {false, errnoFrom(error), target, ReplaceResult::KeepBackup};
+    }
+    if (!MoveFileExW(work.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        removeQuietly(work);
+        return {false, errnoFrom(error), target, ReplaceResult::MoveIntoPlace};
+    }
+    return {true, 0, {}, ReplaceResult::None};
+}
+
+std::filesystem::path backupPathFor(const std::filesystem::path& target) {
+    std::filesystem::path backup = target;
+    backup += ".bak";
+    return backup;
+}
+
+}  // namespace dorvane

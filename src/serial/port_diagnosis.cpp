@@ -1,0 +1,166 @@
+#include "serial/port_diagnosis.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+
+#ifndef _WIN32
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace dorvane {
+
+namespace {
+
+QString programOf(const QString& procDirectory, qint64 pid) {
+    QFile comm(QStringLiteral("%1/%2/comm").arg(procDirectory).arg(pid));
+    if (!comm.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLocal8Bit(comm.readAll()).trimmed();
+}
+
+bool processAlive(const QString& procDirectory, qint64 pid) {
+    return pid > 0 && QFileInfo::exists(QStringLiteral("%1/%2").arg(procDirectory).arg(pid));
+}
+
+// A lock file holds the owner's pid as text ("  812\n", or Qt's "812\napp\nhost\n")
+// or, in the oldest form, as a binary int.
+std::optional<qint64> pidFromLockFile(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = f.read(128);
+    const QByteArray first = bytes.split('\n').value(0).trimmed();
+    bool ok = false;
+    const qint64 pid = first.toLongLong(&ok);
+    if (ok && pid > 0) return pid;
+    if (bytes.size() == 4) {
+        qint32 raw = 0;
+        std::memcpy(&raw, bytes.constData(), 4);
+        if (raw > 0) return raw;
+    }
+    return std::nullopt;
+}
+
+QString deviceDescription(const SerialPortEntry& port) {
+    return port.description.isEmpty() ? port.manufacturer : port.description;
+}
+
+}  // namespace
+
+QString PortHolder::text() const {
+    return program.isEmpty() ? QStringLiteral("process %1").arg(pid) : QStringLiteral("%1 (pid %2)").arg(program).arg(pid);
+}
+
+std::optional<PortHolder> findPortHolder(const QString& devicePath, const PortLookupPlaces& places) {
+#ifdef _WIN32
+    Q_UNUSED(devicePath);
+    Q_UNUSED(places);
+    return std::nullopt;
+#else
+    if (devicePath.isEmpty()) return std::nullopt;
+    const QString baseName = QFileInfo(devicePath).fileName();
+    for (const QString& dir : places.lockDirectories) {
+        const QString lock = QDir(dir).filePath(QStringLiteral("LCK..") + baseName);
+        if (!QFileInfo::exists(lock)) continue;
+        const std::optional<qint64> pid = pidFromLockFile(lock);
+        if (pid && processAlive(places.procDirectory, *pid))
+            return PortHolder{*pid, programOf(places.procDirectory, *pid)};
+    }
+    // Open files of every process we may look at.
+    const QString target = QFileInfo(devicePath).canonicalFilePath();
+    if (target.isEmpty()) return std::nullopt;
+    const QDir proc(places.procDirectory);
+    for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool ok = false;
+        const qint64 pid = entry.toLongLong(&ok);
+        if (!ok) continue;
+        const QDir fds(proc.filePath(entry + QStringLiteral("/fd")));
+        for (const QString& fd : fds.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
+            const QString link = QFile::symLinkTarget(fds.filePath(fd));
+            if (!link.isEmpty() && link == target) return PortHolder{pid, programOf(places.procDirectory, pid)};
+        }
+    }
+    return std::nullopt;
+#endif
+}
+
+PortFacts gatherPortFacts(const QString& name) {
+    PortFacts facts;
+#ifdef _WIN32
+    Q_UNUSED(name);
+#else
+    const QByteArray path = QFile::encodeName(name);
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0) {
+        facts.exists = false;
+        return facts;
+    }
+    facts.accessible = ::access(path.constData(), R_OK | W_OK) == 0;
+    if (const group* g = ::getgrgid(st.st_gid)) facts.group = QString::fromLocal8Bit(g->gr_name);
+    facts.holder = findPortHolder(name);
+#endif
+    return facts;
+}
+
+PortAdvice adviseOpenFailure(const QString& name, SerialError error, const QString& systemText,
+                             const PortFacts& facts) {
+    if (!facts.exists || error == SerialError::DeviceNotFoundError)
+        return {PortProblem::Missing,
+                QStringLiteral("%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, "
+                               "or choose one of the ports that Configure or 'dorvane ports' lists.")
+                    .arg(name)};
+    if (facts.holder)
+        return {PortProblem::Busy,
+                QStringLiteral("%1 is in use by %2. Close that program, or choose another port.")
+                    .arg(name, facts.holder->text())};
+#ifdef _WIN32
+    if (error == SerialError::PermissionError)
+        return {PortProblem::Busy,
+                QStringLiteral("%1 is in use by another program. Close that program, or choose another port.").arg(name)};
+#else
+    if (!facts.accessible) {
+        const QString group = facts.group.isEmpty() || facts.group == QLatin1String("root") ? QStringLiteral("dialout")
+                                                                                            : facts.group;
+        return {PortProblem::Permission,
+                QStringLiteral("Permission denied on %1: your user is not in the '%2' group. Join it with "
+                               "'sudo usermod -aG %2 $USER', then log out and in again.")
+                    .arg(name, group)};
+    }
+    if (error == SerialError::PermissionError)
+        return {PortProblem::Busy,
+                QStringLiteral("%1 is in use by another program. Close that program, or choose another port.").arg(name)};
+#endif
+    return {PortProblem::Other, QStringLiteral("%1: %2.").arg(name, systemText.isEmpty() ? QStringLiteral("unknown error")
+                                                                                          : systemText)};
+}
+
+PortAdvice adviseFailureWhileOpen(const QString& name, SerialError error, const QString& systemText,
+                                  const PortFacts& facts) {
+    if (!facts.exists || error == SerialError::ResourceError || error == SerialError::DeviceNotFoundError)
+        return {PortProblem::Unplugged,
+                QStringLiteral("%1 has gone away: the adapter was unplugged. Plug it back in and retry.").arg(name)};
+    return {PortProblem::Other, QStringLiteral("%1 stopped working: %2.").arg(name, systemText)};
+}
+
+PortChoice defaultPortChoice(const QList<SerialPortEntry>& ports) {
+    for (const SerialPortEntry& p : ports) {
+        if (!p.isUsb()) continue;
+        const QString what = deviceDescription(p);
+        return {p.name, what.isEmpty() ? QStringLiteral("the first USB serial adapter found")
+                                       : QStringLiteral("the first USB serial adapter found (%1)").arg(what)};
+    }
+    if (ports.isEmpty()) return {};
+    return {ports.first().name, QStringLiteral("the first serial port found")};
+}
+
+QString usbIdText(const SerialPortEntry& port) {
+    if (!port.vendorId || !port.productId) return {};
+    return QStringLiteral("%1:%2")
+        .arg(*port.vendorId, 4, 16, QLatin1Char('0'))
+        .arg(*port.productId, 4, 16, QLatin1Char('0'));
+}
+
+}  // namespace dorvane

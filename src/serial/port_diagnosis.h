@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QList>
+#include "serial/serial_error.h"
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+#include "serial/serial_port.h"
+
+namespace dorvane {
+
+// A process that holds a serial device open.
+struct PortHolder {
+    qint64 pid = 0;
+    QString program;  // empty when the system does not tell
+
+    // "minicom (pid 812)", or "process 812".
+    QString text() const;
+};
+
+// Where the system keeps what it knows about a device's users; the tests
+// point these at folders of their own.
+struct PortLookupPlaces {
+    QStringList lockDirectories{QStringLiteral("/var/lock"), QStringLiteral("/run/lock"),
+                                QStringLiteral("/var/spool/locks"), QStringLiteral("/var/spool/uucp"),
+                                QStringLiteral("/tmp")};
+    QString procDirectory = QStringLiteral("/proc");
+};
+
+// Who holds the device: the owner of a live "LCK..NAME" lock file, else a
+// process with the device among its open files. Nothing on systems without
+// /proc, or when nobody (visible to us) holds it.
+std::optional<PortHolder> findPortHolder(const QString& devicePath, const PortLookupPlaces& places = {});
+
+// What the system says about a port that would not open or failed.
+struct PortFacts {
+    bool exists = true;
+    bool accessible = true;  // read and write allowed to this user
+    QString group;           // the device's group ("dialout")
+    std::optional<PortHolder> holder;
+};
+PortFacts gatherPortFacts(const QString& name);
+
+enum class PortProblem { Missing, Permission, Busy, Unplugged, Other };
+
+// A cause and what to do about it, in one or two sentences.
+struct PortAdvice {
+    PortProblem problem = PortProblem::Other;
+    QString text;
+};
+
+// Why a port could not be opened, from Qt's error code, the system's own
+// text and the facts gathered about the device.
+PortAdvice adviseOpenFailure(const QString& name, SerialError error, const QString& systemText,
+                             const PortFacts& facts);
+
+// Why an open port stopped working.
+PortAdvice adviseFailureWhileOpen(const QString& name, SerialError error, const QString& systemText,
+                                  const PortFacts& facts);
+
+// The port to use when none is configured, on systems without COM numbers:
+// the first USB serial adapter, else the first port. Empty when there are
+// no ports.
+struct PortChoice {
+    QString name;
+    QString reason;  // "the first USB serial adapter found (FT232R USB UART)"
+};
+PortChoice defaultPortChoice(const QList<SerialPortEntry>& ports);
+
+// "0403:6001" of a USB adapter, empty otherwise.
+QString usbIdText(const SerialPortEntry& port);
+
+}  // namespace dorvane

@@ -1,0 +1,237 @@
+#include "transfer/line_trace.h"
+
+#include <algorithm>
+#include <cinttypes>
+
+#include "transfer/crc16.h"
+#include "transfer/frames.h"
+
+namespace dorvane {
+
+namespace {
+
+std::size_t index(LineDirection d) { return d == LineDirection::ToReceiver ? 0 : 1; }
+
+bool printable(std::uint8_t b) { return b >= 0x20 && b < 0x7f; }
+
+std::string hex(std::span<const std::uint8_t> bytes) {
+    static const char digits[] = "0123456789abcdef";
+    std::string s;
+    s.reserve(bytes.size() * 3);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i) s += ' ';
+        s += digits[bytes[i] >> 4];
+        s += digits[bytes[i] & 15];
+    }
+    return s;
+}
+
+std::string plural(std::size_t n, const char* what) {
+    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+}
+
+bool mergeable(const LineBurst& last, LineDirection direction, Millis at) {
+    return last.direction == direction && last.at == at;
+}
+
+}  // namespace
+
+std::optional<std::string> TraceFormatter::controlName(std::uint8_t b) {
+    switch (b) {
+    case ctl::SOH: return "SOH";
+    case ctl::STX: return "STX";
+    case ctl::EOT: return "EOT";
+    case ctl::ACK: return "ACK";
+    case ctl::NAK: return "NAK";
+    case ctl::CAN: return "CAN";
+    case ctl::C: return "'C'";
+    case ctl::ENQ: return "ENQ";
+    case ctl::VT: return "VT";
+    case ctl::RS: return "RS";
+    case ctl::FF: return "FF";
+    case ctl::DC1: return "DC1";
+    case ctl::BEL: return "BEL";
+    case ctl::CR: return "CR";
+    case ctl::LF: return "LF";
+    default: return std::nullopt;
+    }
+}
+
+std::string describeFrame(std::span<const std::uint8_t> frame) {
+    const bool shortBlock = frame[0] == ctl::SOH;
+    const std::size_t length = shortBlock ? kShortBlockData : kBlockData;
+    if (frame.size() != length + 5) return "frame of " + std::to_string(frame.size()) + " bytes";
+    const std::uint8_t seq = frame[1];
+    const auto data = frame.subspan(3, length);
+    const std::uint16_t carried = static_cast<std::uint16_t>((frame[3 + length] << 8) | frame[4 + length]);
+    std::string s = std::string(shortBlock ? "SOH" : "STX") + " block " + std::to_string(seq);
+    if (static_cast<std::uint8_t>(~seq) != frame[2]) s += " (sequence complement wrong)";
+    if (seq == 0) {
+        // The header block: a file name, NUL, the length in decimal; or all
+        // zeros for the end of the batch.
+        const auto nul = std::find(data.begin(), data.end(), std::uint8_t{0});
+        if (nul == data.begin()) {
+            if (std::all_of(data.begin(), data.end(), [](std::uint8_t b) { return b == 0; })) s += " (end of batch)";
+        } else if (nul != data.end() && std::all_of(data.begin(), nul, printable)) {
+            const std::string name(data.begin(), nul);
+            std::string size;
+            for (auto it = nul + 1; it != data.end() && *it >= '0' && *it <= '9'; ++it) size += static_cast<char>(*it);
+            s += " (header \"" + name + "\"" + (size.empty() ? "" : ", " + size + " bytes") + ")";
+        }
+    }
+    s += crc16(data) == carried ? ", CRC ok" : ", CRC bad";
+    return s;
+}
+
+std::string TraceFormatter::header() {
+    return "# line trace: ms since the start, '>' to the STB, '<' from the STB, the bytes in hex ; what they are\n";
+}
+
+std::string TraceFormatter::annotate(LineDirection direction, std::span<const std::uint8_t> bytes) {
+    const std::size_t d = index(direction);
+    Pending& pending = pending_[d];
+    std::vector<std::string> parts;
+    std::size_t i = 0;
+    const std::size_t n = bytes.size();
+    while (i < n) {
+        if (pending.expected > 0) {
+            const std::size_t take = std::min(pending.expected - pending.bytes.size(), n - i);
+            pending.bytes.insert(pending.bytes.end(), bytes.begin() + static_cast<std::ptrdiff_t>(i),
+                                 bytes.begin() + static_cast<std::ptrdiff_t>(i + take));
+            i += take;
+            if (pending.bytes.size() == pending.expected) {
+                parts.push_back(pending.record ? "information record ends (" + plural(pending.expected, "byte") + ")"
+                                               : "end of " + describeFrame(pending.bytes));
+                pending = Pending{};
+            } else {
+                parts.push_back((pending.record ? "information record continues (" : "block continues (") +
+                                std::to_string(pending.bytes.size()) + "/" + std::to_string(pending.expected) +
+                                " bytes)");
+            }
+            continue;
+        }
+        const std::uint8_t b = bytes[i];
+        if (afterRs_[d]) {
+            afterRs_[d] = false;
+            if (parts.empty()) parts.push_back("progress " + std::to_string(b) + "%");
+            else parts.back() += " " + std::to_string(b) + "%";
+            ++i;
+            continue;
+        }
+        const bool frameStart = (b == ctl::SOH || b == ctl::STX) &&
+                                (n - i < 3 || static_cast<std::uint8_t>(~bytes[i + 1]) == bytes[i + 2]);
+        if (frameStart) {
+            const std::size_t size = b == ctl::SOH ? kShortBlockFrameSize : kBlockFrameSize;
+            if (n - i >= size) {
+                parts.push_back(describeFrame(bytes.subspan(i, size)));
+                i += size;
+            } else {
+                pending.bytes.assign(bytes.begin() + static_cast<std::ptrdiff_t>(i), bytes.end());
+                pending.expected = size;
+                std::string start = std::string(b == ctl::SOH ? "SOH" : "STX") + " block";
+                if (n - i >= 2) start += " " + std::to_string(bytes[i + 1]);
+                parts.push_back(start + " starts (" + std::to_string(n - i) + "/" + std::to_string(size) + " bytes)");
+                i = n;
+            }
+            continue;
+        }
+        if (const auto name = controlName(b)) {
+            parts.push_back(*name);
+            ++i;
+            if (b == ctl::RS && direction == LineDirection::FromReceiver) afterRs_[d] = true;
+            if (b == ctl::ENQ && direction == LineDirection::FromReceiver) {
+                // The STB's information record follows.
+                pending.expected = kInfoRecordSize;
+                pending.record = true;
+                const std::size_t take = std::min(kInfoRecordSize, n - i);
+                pending.bytes.assign(bytes.begin() + static_cast<std::ptrdiff_t>(i),
+                                     bytes.begin() + static_cast<std::ptrdiff_t>(i + take));
+                i += take;
+                if (take == kInfoRecordSize) {
+                    parts.push_back("information record (" + plural(take, "byte") + ")");
+                    pending = Pending{};
+                } else if (take > 0) {
+                    parts.push_back("information record starts (" + std::to_string(take) + "/" +
+                                    std::to_string(kInfoRecordSize) + " bytes)");
+                }
+            }
+            continue;
+        }
+        std::size_t j = i;
+        while (j < n && !controlName(bytes[j])) ++j;
+        const auto run = bytes.subspan(i, j - i);
+        if (run.size() >= 2 && std::all_of(run.begin(), run.end(), printable))
+            parts.push_back("\"" + std::string(run.begin(), run.end()) + "\"");
+        else
+            parts.push_back(plural(run.size(), "byte"));
+        i = j;
+    }
+    std::string joined;
+    for (const std::string& p : parts) joined += (joined.empty() ? "" : ", ") + p;
+    return joined;
+}
+
+std::string TraceFormatter::line(const LineBurst& burst, Millis origin) {
+    char prefix[32];
+    std::snprintf(prefix, sizeof prefix, "%8" PRId64 " %c ", static_cast<std::int64_t>(burst.at - origin),
+                  burst.direction == LineDirection::ToReceiver ? '>' : '<');
+    return prefix + hex(burst.bytes) + " ; " + annotate(burst.direction, burst.bytes) + "\n";
+}
+
+// ---------------------------------------------------------------------------
+
+void TraceRecorder::restart(Millis origin) {
+    origin_ = origin;
+    bursts_.clear();
+    stored_ = 0;
+    dropped_ = false;
+}
+
+void TraceRecorder::onLineBytes(LineDirection direction, std::span<const std::uint8_t> bytes, Millis at) {
+    if (!recording_ || bytes.empty()) return;
+    if (!bursts_.empty() && mergeable(bursts_.back(), direction, at))
+        bursts_.back().bytes.insert(bursts_.back().bytes.end(), bytes.begin(), bytes.end());
+    else
+        bursts_.push_back(LineBurst{at, direction, std::vector<std::uint8_t>(bytes.begin(), bytes.end())});
+    stored_ += bytes.size();
+    while (stored_ > limit_ && bursts_.size() > 1) {
+        stored_ -= bursts_.front().bytes.size();
+        bursts_.pop_front();
+        dropped_ = true;
+    }
+}
+
+std::string TraceRecorder::text() const {
+    TraceFormatter formatter;
+    std::string s = TraceFormatter::header();
+    if (dropped_) s += "# the oldest bytes were dropped to keep the trace within its bound\n";
+    for (const LineBurst& b : bursts_) s += formatter.line(b, origin_);
+    return s;
+}
+
+// ---------------------------------------------------------------------------
+
+TraceFileWriter::TraceFileWriter(std::FILE* file, Millis origin) : file_(file), origin_(origin) {
+    if (std::fputs(TraceFormatter::header().c_str(), file_) < 0) failed_ = true;
+}
+
+TraceFileWriter::~TraceFileWriter() { flush(); }
+
+void TraceFileWriter::onLineBytes(LineDirection direction, std::span<const std::uint8_t> bytes, Millis at) {
+    if (bytes.empty()) return;
+    if (open_ && mergeable(*open_, direction, at)) {
+        open_->bytes.insert(open_->bytes.end(), bytes.begin(), bytes.end());
+        return;
+    }
+    flush();
+    open_ = LineBurst{at, direction, std::vector<std::uint8_t>(bytes.begin(), bytes.end())};
+}
+
+void TraceFileWriter::flush() {
+    if (!open_) return;
+    const std::string text = formatter_.line(*open_, origin_);
+    open_.reset();
+    if (std::fputs(text.c_str(), file_) < 0 || std::fflush(file_) != 0) failed_ = true;
+}
+
+}  // namespace dorvane

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <deque>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "serial/tracing_link.h"
+
+namespace dorvane {
+
+// One burst of bytes in one direction.
+struct LineBurst {
+    Millis at = 0;
+    LineDirection direction = LineDirection::ToReceiver;
+    std::vector<std::uint8_t> bytes;
+};
+
+// Turns bursts into trace lines:
+//
+//   <ms since start> <'>' to the STB | '<' from it> <every byte in hex> ; <what they are>
+//
+// e.g. "    1532 < 06 43 ; ACK, 'C'". Control bytes are named, data blocks
+// summarised by block number and CRC check (a block that spans several
+// bursts is summarised where it ends), the STB's information record and
+// text (the boot-console command) are marked.
+class TraceFormatter {
+public:
+    static std::string header();
+    std::string line(const LineBurst& burst, Millis origin);
+
+    // The name of a control byte ("ACK", "'C'"), or nothing.
+    static std::optional<std::string> controlName(std::uint8_t byte);
+
+private:
+    struct Pending {
+        std::vector<std::uint8_t> bytes;
+        std::size_t expected = 0;
+        bool record = false;  // the information record after ENQ
+    };
+    std::string annotate(LineDirection direction, std::span<const std::uint8_t> bytes);
+    std::array<Pending, 2> pending_{};
+    std::array<bool, 2> afterRs_{};
+};
+
+// "SOH block 0 (header "app.img", 5120 bytes), CRC ok" for a whole frame.
+std::string describeFrame(std::span<const std::uint8_t> frame);
+
+// Collects the bursts of a transfer in memory, up to a bound (the oldest go
+// first), and writes them out as a trace on request. Bursts in the same
+// direction within the same millisecond count as one.
+class TraceRecorder : public LineObserver {
+public:
+    static constexpr std::size_t kDefaultLimit = 16u << 20;  // 16 MiB of line bytes
+
+    explicit TraceRecorder(std::size_t limitBytes = kDefaultLimit) : limit_(limitBytes) {}
+
+    void setRecording(bool on) { recording_ = on; }
+    bool recording() const { return recording_; }
+    // Forgets everything; times count from origin.
+    void restart(Millis origin);
+
+    void onLineBytes(LineDirection direction, std::span<const std::uint8_t> bytes, Millis at) override;
+
+    const std::deque<LineBurst>& bursts() const { return bursts_; }
+    std::size_t storedBytes() const { return stored_; }
+    bool droppedAny() const { return dropped_; }
+
+    // The whole trace as text.
+    std::string text() const;
+
+private:
+    std::size_t limit_;
+    bool recording_ = true;
+    Millis origin_ = 0;
+    std::deque<LineBurst> bursts_;
+    std::size_t stored_ = 0;
+    bool dropped_ = false;
+};
+
+// Writes trace lines to a file as the transfer runs: each burst is written
+// and flushed as soon as the next one shows it is complete.
+class TraceFileWriter : public LineObserver {
+public:
+    TraceFileWriter(std::FILE* file, Millis origin);
+    ~TraceFileWriter() override;
+
+    void onLineBytes(LineDirection direction, std::span<const std::uint8_t> bytes, Millis at) override;
+    // Writes the burst still being collected.
+    void flush();
+    bool failed() const { return failed_; }
+
+private:
+    std::FILE* file_;
+    Millis origin_;
+    TraceFormatter formatter_;
+    std::optional<LineBurst> open_;
+    bool failed_ = false;
+};
+
+}  // namespace dorvane

@@ -1,0 +1,211 @@
+#include "transfer/transfer_monitor.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "transfer/crc16.h"
+#include "transfer/frames.h"
+
+namespace dorvane {
+
+using Phase = TransferFigures::Phase;
+
+const char* phaseName(Phase phase) {
+    switch (phase) {
+    case Phase::Idle: return "idle";
+    case Phase::Waiting: return "waiting";
+    case Phase::Transferring: return "transferring";
+    case Phase::Writing: return "writing";
+    case Phase::Ended: return "ended";
+    }
+    return "";
+}
+
+TransferMonitor::TransferMonitor(const EventLoop& clock, std::function<int()> timeouts)
+    : clock_(clock), timeoutCounter_(std::move(timeouts)) {}
+
+void TransferMonitor::begin(Kind kind, std::int64_t totalBytes) {
+    kind_ = kind;
+    running_ = true;
+    phase_ = Phase::Waiting;
+    begunAt_ = clock_.now();
+    endedAt_ = 0;
+    firstDataAt_.reset();
+    totalBytes_ = std::max<std::int64_t>(0, totalBytes);
+    blocks_ = 0;
+    resent_ = 0;
+    lastSeq_ = -1;
+    timeoutsAtBegin_ = timeoutCounter_ ? timeoutCounter_() : 0;
+    timeoutsAtEnd_ = timeoutsAtBegin_;
+    writingPercent_ = -1;
+    afterRs_ = false;
+    collectingRecord_ = false;
+    infoRecord_.clear();
+    partial_.clear();
+    partialExpected_ = 0;
+}
+
+void TransferMonitor::end() {
+    if (!running_) return;
+    running_ = false;
+    phase_ = Phase::Ended;
+    endedAt_ = clock_.now();
+    timeoutsAtEnd_ = timeoutCounter_ ? timeoutCounter_() : timeoutsAtBegin_;
+}
+
+TransferFigures TransferMonitor::figures() const {
+    TransferFigures f;
+    f.phase = phase_;
+    f.totalBytes = totalBytes_;
+    f.blocks = blocks_;
+    f.totalBlocks = static_cast<int>((totalBytes_ + static_cast<std::int64_t>(kBlockData) - 1) /
+                                     static_cast<std::int64_t>(kBlockData));
+    const std::int64_t carried = static_cast<std::int64_t>(blocks_) * static_cast<std::int64_t>(kBlockData);
+    f.bytes = totalBytes_ > 0 ? std::min(carried, totalBytes_) : carried;
+    f.resent = resent_;
+    const int timeoutsNow = running_ ? (timeoutCounter_ ? timeoutCounter_() : timeoutsAtBegin_) : timeoutsAtEnd_;
+    f.timeouts = timeoutsNow - timeoutsAtBegin_;
+    const Millis now = running_ ? clock_.now() : endedAt_;
+    f.elapsed = phase_ == Phase::Idle ? 0 : now - begunAt_;
+    if (firstDataAt_ && now > *firstDataAt_ && f.bytes > 0) {
+        f.rate = f.bytes * 1000 / (now - *firstDataAt_);
+        if (f.rate > 0 && totalBytes_ > 0 && phase_ == Phase::Transferring)
+            f.eta = (totalBytes_ - f.bytes) * 1000 / f.rate;
+    }
+    f.writingPercent = writingPercent_;
+    return f;
+}
+
+namespace {
+
+std::string clockText(Millis ms) {
+    const long long s = static_cast<long long>((ms + 500) / 1000);
+    char text[32];
+    if (s >= 3600) std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", s / 3600, (s / 60) % 60, s % 60);
+    else std::snprintf(text, sizeof text, "%lld:%02lld", s / 60, s % 60);
+    return text;
+}
+
+}  // namespace
+
+std::string TransferMonitor::summary() const {
+    const TransferFigures f = figures();
+    char text[200];
+    std::snprintf(text, sizeof text, "%lld bytes in %.1f s (%lld bytes/s), %d blocks, %d resent, %d time-outs",
+                  static_cast<long long>(f.bytes), static_cast<double>(f.elapsed) / 1000.0,
+                  static_cast<long long>(f.rate), f.blocks, f.resent, f.timeouts);
+    return text;
+}
+
+std::string TransferMonitor::progressText() const {
+    const TransferFigures f = figures();
+    std::string s = phaseName(f.phase);
+    char part[160];
+    if (f.phase == Phase::Writing && f.writingPercent >= 0) {
+        std::snprintf(part, sizeof part, " %d%%", f.writingPercent);
+        s += part;
+    }
+    if (f.totalBlocks > 0) std::snprintf(part, sizeof part, " %d/%d blocks, %lld/%lld bytes", f.blocks, f.totalBlocks,
+                                         static_cast<long long>(f.bytes), static_cast<long long>(f.totalBytes));
+    else std::snprintf(part, sizeof part, " %d blocks, %lld bytes", f.blocks, static_cast<long long>(f.bytes));
+    s += part;
+    std::snprintf(part, sizeof part, ", %lld bytes/s", static_cast<long long>(f.rate));
+    s += part;
+    s += ", ETA " + (f.eta ? clockText(*f.eta) : std::string("--:--"));
+    std::snprintf(part, sizeof part, ", %d resent, %d time-outs, %s", f.resent, f.timeouts, clockText(f.elapsed).c_str());
+    s += part;
+    return s;
+}
+
+void TransferMonitor::onLineBytes(LineDirection direction, std::span<const std::uint8_t> bytes, Millis at) {
+    if (!running_) return;
+    // Blocks go out whole (the engine writes each frame at once); blocks
+    // coming in may arrive in pieces.
+    const bool blocksThisWay = (kind_ == Kind::Download) == (direction == LineDirection::ToReceiver);
+    if (!blocksThisWay && partialExpected_ > 0) {
+        // The other side answered before the block was whole (it timed out
+        // waiting for the rest): what comes next is a block from its start,
+        // and after a NAK the same block again.
+        if (std::find(bytes.begin(), bytes.end(), ctl::NAK) != bytes.end()) ++resent_;
+        partial_.clear();
+        partialExpected_ = 0;
+    }
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        if (blocksThisWay && partialExpected_ > 0) {
+            const std::size_t take = std::min(partialExpected_ - partial_.size(), bytes.size() - i);
+            partial_.insert(partial_.end(), bytes.begin() + static_cast<std::ptrdiff_t>(i),
+                            bytes.begin() + static_cast<std::ptrdiff_t>(i + take));
+            i += take;
+            if (partial_.size() == partialExpected_) {
+                onFrame(partial_, at);
+                partial_.clear();
+                partialExpected_ = 0;
+            }
+            continue;
+        }
+        const std::uint8_t b = bytes[i];
+        if (collectingRecord_ && direction == LineDirection::FromReceiver) {
+            infoRecord_.push_back(b);
+            collectingRecord_ = infoRecord_.size() < kInfoRecordBytes;
+            ++i;
+            continue;
+        }
+        const bool looksLikeBlock =
+            bytes.size() - i < 3 || static_cast<std::uint8_t>(~bytes[i + 1]) == bytes[i + 2];
+        if (blocksThisWay && (b == ctl::SOH || b == ctl::STX) && looksLikeBlock) {
+            partialExpected_ = b == ctl::SOH ? kShortBlockFrameSize : kBlockFrameSize;
+            continue;
+        }
+        onControl(direction, b);
+        ++i;
+    }
+}
+
+void TransferMonitor::onFrame(std::span<const std::uint8_t> frame, Millis at) {
+    const std::size_t length = frame[0] == ctl::SOH ? kShortBlockData : kBlockData;
+    const int seq = frame[1];
+    const auto data = frame.subspan(3, length);
+    const std::uint16_t carried = static_cast<std::uint16_t>((frame[3 + length] << 8) | frame[4 + length]);
+    // A damaged block is not a block yet; it will come again.
+    if (crc16(data) != carried || static_cast<std::uint8_t>(~frame[1]) != frame[2]) return;
+    if (seq == 0 && (blocks_ == 0 || lastSeq_ != 255)) {
+        // The header block (the upload's tells the size), or the end of the batch.
+        if (blocks_ == 0 && kind_ == Kind::Upload && totalBytes_ == 0) {
+            const auto nul = std::find(data.begin(), data.end(), std::uint8_t{0});
+            std::int64_t size = 0;
+            for (auto it = nul == data.end() ? nul : nul + 1; it != data.end() && *it >= '0' && *it <= '9'; ++it)
+                size = size * 10 + (*it - '0');
+            totalBytes_ = size;
+        }
+        return;
+    }
+    if (seq == lastSeq_) {
+        ++resent_;
+        return;
+    }
+    if (!firstDataAt_) firstDataAt_ = at;
+    lastSeq_ = seq;
+    ++blocks_;
+    phase_ = Phase::Transferring;
+}
+
+void TransferMonitor::onControl(LineDirection direction, std::uint8_t b) {
+    if (direction != LineDirection::FromReceiver || kind_ != Kind::Download) return;
+    if (afterRs_) {
+        afterRs_ = false;
+        writingPercent_ = b;
+        return;
+    }
+    if (b == ctl::ENQ && phase_ == Phase::Waiting && infoRecord_.empty()) {
+        collectingRecord_ = true;
+    } else if (b == ctl::VT) {
+        phase_ = Phase::Writing;
+    } else if (b == ctl::RS && phase_ == Phase::Writing) {
+        afterRs_ = true;
+    } else if (b == ctl::FF && phase_ == Phase::Writing) {
+        writingPercent_ = 100;
+    }
+}
+
+}  // namespace dorvane

@@ -1,0 +1,60 @@
+#include <QTest>
+
+#include "app/version.h"
+#include "cli_run.h"
+
+// --version and --help of the three programs, as a user (and help2man,
+// which makes the man pages from them) runs them.
+class VersionCliTest : public QObject {
+    Q_OBJECT
+
+    static CliRun runProgram(const QString& program, const QStringList& args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        // No display is needed for either answer.
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(DORVANE_BIN_DIR "/") + program, args);
+        CliRun r;
+        if (p.waitForFinished(15000) && p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
+        else p.kill();
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        return r;
+    }
+
+private slots:
+    void everyProgramAnswersWithTheProductVersionAndBuild_data() {
+        QTest::addColumn<QString>("program");
+        QTest::newRow("window") << QStringLiteral("Dorvane_QX");
+        QTest::newRow("command line") << QStringLiteral("dorvane");
+#ifndef Q_OS_WIN
+        QTest::newRow("simulated STB") << QStringLiteral("dorvane-sim");
+#endif
+    }
+
+    void everyProgramAnswersWithTheProductVersionAndBuild() {
+        QFETCH(QString, program);
+        const CliRun r = runProgram(program, {QStringLiteral("--version")});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.out, program + QStringLiteral(" v0.6 (build # 235)\n"));
+        QVERIFY(r.err.isEmpty());
+        QCOMPARE(r.out.trimmed().toStdString(), dorvane::versionAnswer(program.toStdString()));
+
+        const CliRun help = runProgram(program, {QStringLiteral("--help")});
+        QCOMPARE(help.status, 0);
+        QVERIFY(help.out.contains(QStringLiteral("--version")));
+    }
+
+    void theWindowRefusesBadUsageBeforeAnyWindowSystem() {
+        const CliRun r = runProgram(QStringLiteral("Dorvane_QX"), {QStringLiteral("a.img"), QStringLiteral("b.img")});
+        QCOMPARE(r.status, 2);
+        QVERIFY(r.err.startsWith(QStringLiteral("Dorvane_QX: only one file can be opened: b.img\n")));
+        QVERIFY(r.out.isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(VersionCliTest)
+#include "version_cli_test.moc"

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The completion for dorvane, run as bash runs it on TAB, without the
+# bash-completion package's helpers (the script must work either way).
+# usage: bash_completion_test.sh COMPLETION_FILE DORVANE
+set -uo pipefail
+export LC_ALL=C  # the order the cases are written in
+completion=$1
+real_dorvane=$2
+source "$completion"
+
+# The real program for its commands and options; two known ports instead of
+# whatever this machine has.
+fake_dorvane() {
+  if [ "${1:-}" = ports ]; then
+    printf '/dev/ttyS0\t\n/dev/ttyUSB0\tFT232R USB UART\n'
+  else
+    "$real_dorvane" "$@"
+  fi
+}
+
+failures=0
+# complete WORD... : the line up to the cursor, the last word being completed.
+complete_line() {
+  COMP_WORDS=(fake_dorvane "$@")
+  COMP_CWORD=$(( ${#COMP_WORDS[@]} - 1 ))
+  COMPREPLY=()
+  _dorvane
+  printf '%s\n' "${COMPREPLY[@]}" | sort | tr '\n' ' ' | sed 's/ $//'
+}
+expect() {
+  local want=$1; shift
+  local got
+  got=$(complete_line "$@")
+  if [ "$got" != "$want" ]; then
+    echo "FAIL: dorvane $* <TAB>: got '$got', want '$want'"
+    failures=$((failures + 1))
+  fi
+}
+
+# Commands, read from the program's help.
+expect "inspect" ins
+expect "--help --version channels check demo-data download import inspect ports repack upload" ""
+expect "demo-data download" d
+# Options of each command, from its usage line.
+expect "--forced --help --json --port --trace" download --
+expect "--force --help --json --port --trace" upload --
+expect "--full --help --seed" demo-data x.irz --
+expect "--csv --help --json" channels --
+# Port names after --port, in both spellings.
+expect "/dev/ttyS0 /dev/ttyUSB0" download --port ""
+expect "/dev/ttyUSB0" upload --port /dev/ttyU
+expect "/dev/ttyS0 /dev/ttyUSB0" download --port = ""
+expect "--port=/dev/ttyUSB0" download --port=/dev/ttyU
+# Files for the file arguments, nothing where there is no argument.
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+touch "$dir/app.img" "$dir/stbdata.irz"
+expect "$dir/app.img" inspect "$dir/a"
+expect "$dir/stbdata.irz" download --port /dev/ttyS0 "$dir/s"
+expect "" ports ""
+expect "" demo-data x.irz --seed ""
+
+[ "$failures" -eq 0 ] && echo "bash completion: all cases pass"
+exit $(( failures > 0 ))

@@ -1,0 +1,264 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "serial/tracing_link.h"
+#include "support/scripted_link.h"
+#include "support/virtual_event_loop.h"
+#include "transfer/frames.h"
+#include "transfer/line_trace.h"
+#include "transfer/transfer_monitor.h"
+
+using namespace dorvane;
+using dorvane::test::ScriptedLink;
+using dorvane::test::VirtualEventLoop;
+using ::testing::HasSubstr;
+
+namespace {
+
+std::vector<std::uint8_t> bytesOf(std::initializer_list<int> list) {
+    std::vector<std::uint8_t> v;
+    for (int b : list) v.push_back(static_cast<std::uint8_t>(b));
+    return v;
+}
+
+std::vector<std::uint8_t> dataBlock(std::uint8_t seq, std::uint8_t fill) {
+    std::vector<std::uint8_t> data(kBlockData, fill);
+    const BlockFrame f = buildDataBlock(seq, data);
+    return {f.begin(), f.end()};
+}
+
+// The bytes a trace line carries: the hex between the direction and ';'.
+std::vector<std::uint8_t> hexOf(const std::string& line) {
+    std::istringstream in(line);
+    std::string ms, dir, word;
+    in >> ms >> dir;
+    std::vector<std::uint8_t> out;
+    while (in >> word && word != ";") out.push_back(static_cast<std::uint8_t>(std::stoi(word, nullptr, 16)));
+    return out;
+}
+
+struct Recorded : LineObserver {
+    std::vector<std::uint8_t> out, in;
+    int bursts = 0;
+    void onLineBytes(LineDirection d, std::span<const std::uint8_t> b, Millis) override {
+        auto& v = d == LineDirection::ToReceiver ? out : in;
+        v.insert(v.end(), b.begin(), b.end());
+        ++bursts;
+    }
+};
+
+}  // namespace
+
+TEST(TracingLink, ShowsEveryByteBothWaysAndHandsTheSameBytesOn) {
+    VirtualEventLoop loop;
+    ScriptedLink inner(loop);
+    TracingLink link(inner, loop);
+    Recorded seen;
+    link.addObserver(&seen);
+    int dataCalls = 0, failures = 0;
+    link.setDataHandler([&] { ++dataCalls; });
+    link.setFailureHandler([&] { ++failures; });
+
+    EXPECT_EQ(link.write(bytesOf({0x07})), 1u);
+    EXPECT_EQ(link.write(bytesOf({0x01, 0x02, 0x03})), 3u);
+    inner.send(bytesOf({0x06, 0x43}));
+    loop.advance(5);
+    EXPECT_EQ(dataCalls, 1);
+    EXPECT_EQ(seen.out, bytesOf({0x07, 0x01, 0x02, 0x03}));
+    EXPECT_EQ(inner.written, seen.out);
+    EXPECT_EQ(seen.in, bytesOf({0x06, 0x43}));
+    std::uint8_t b = 0;
+    ASSERT_TRUE(link.receiveQueue().pop(b));
+    EXPECT_EQ(b, 0x06);
+    ASSERT_TRUE(link.receiveQueue().pop(b));
+    EXPECT_EQ(b, 0x43);
+    EXPECT_TRUE(inner.receiveQueue().empty());
+    EXPECT_EQ(link.bytesToReceiver(), 4u);
+    EXPECT_EQ(link.bytesFromReceiver(), 2u);
+
+    // A short write shows only what went out; a failure is passed on.
+    inner.shortWriteOf = 5;
+    link.write(std::vector<std::uint8_t>(5, 0x55));
+    EXPECT_LT(seen.out.size(), 9u);
+    inner.fail();
+    EXPECT_EQ(failures, 1);
+}
+
+TEST(TracingLink, AFullQueueKeepsTheRestForLater) {
+    VirtualEventLoop loop;
+    ScriptedLink inner(loop);
+    TracingLink link(inner, loop);
+    link.setDataHandler([] {});
+    std::vector<std::uint8_t> big(ReceiveQueue::kCapacity, 0x11);
+    big.push_back(0x22);
+    big.push_back(0x33);
+    // More than the queue holds arrives in two bursts into the inner link.
+    inner.send(std::vector<std::uint8_t>(big.begin(), big.begin() + 3000));
+    inner.send(std::vector<std::uint8_t>(big.begin() + 3000, big.end()), 2);
+    loop.advance(5);
+    EXPECT_EQ(link.receiveQueue().count(), ReceiveQueue::kCapacity);
+    std::uint8_t b = 0;
+    while (link.receiveQueue().pop(b)) {}
+    inner.send(bytesOf({0x44}));
+    loop.advance(5);
+    std::vector<std::uint8_t> rest;
+    while (link.receiveQueue().pop(b)) rest.push_back(b);
+    EXPECT_EQ(rest, bytesOf({0x22, 0x33, 0x44}));
+}
+
+TEST(TraceFormatter, NamesControlBytesAndSummarisesBlocks) {
+    TraceFormatter f;
+    const auto header = buildHeaderBlock("app.img", 5120);
+    std::string line = f.line({12, LineDirection::ToReceiver, {header.begin(), header.end()}}, 0);
+    EXPECT_THAT(line, HasSubstr("      12 > 02 00 ff 61 70 70"));
+    EXPECT_THAT(line, HasSubstr("; STX block 0 (header \"app.img\", 5120 bytes), CRC ok"));
+    EXPECT_EQ(hexOf(line), std::vector<std::uint8_t>(header.begin(), header.end()));
+
+    EXPECT_THAT(f.line({20, LineDirection::FromReceiver, bytesOf({0x06, 0x43})}, 0), HasSubstr("< 06 43 ; ACK, 'C'"));
+    EXPECT_THAT(f.line({21, LineDirection::FromReceiver, bytesOf({0x15, 0x18, 0x04, 0x0b, 0x0c, 0x11, 0x07})}, 0),
+                HasSubstr("; NAK, CAN, EOT, VT, FF, DC1, BEL"));
+    EXPECT_THAT(f.line({22, LineDirection::FromReceiver, bytesOf({0x1e, 37})}, 0), HasSubstr("; RS 37%"));
+
+    auto bad = dataBlock(7, 0xAA);
+    bad[100] ^= 1;
+    EXPECT_THAT(f.line({30, LineDirection::ToReceiver, bad}, 0), HasSubstr("; STX block 7, CRC bad"));
+    const auto end = buildEndOfBatchBlock();
+    EXPECT_THAT(f.line({31, LineDirection::ToReceiver, {end.begin(), end.end()}}, 0),
+                HasSubstr("; SOH block 0 (end of batch), CRC ok"));
+
+    const std::string command = "\r\nloadb up curdb y\r\n";
+    EXPECT_THAT(f.line({40, LineDirection::ToReceiver, {command.begin(), command.end()}}, 0),
+                HasSubstr("; CR, LF, \"loadb up curdb y\", CR, LF"));
+}
+
+TEST(TraceFormatter, FollowsABlockAndARecordAcrossBursts) {
+    TraceFormatter f;
+    const auto block = dataBlock(3, 0x5A);
+    const std::vector<std::uint8_t> a(block.begin(), block.begin() + 400), b(block.begin() + 400, block.end());
+    EXPECT_THAT(f.line({1, LineDirection::FromReceiver, a}, 0), HasSubstr("; STX block 3 starts (400/1029 bytes)"));
+    std::vector<std::uint8_t> rest = b;
+    rest.push_back(0x04);
+    EXPECT_THAT(f.line({2, LineDirection::FromReceiver, rest}, 0), HasSubstr("; end of STX block 3, CRC ok, EOT"));
+    // The other direction has its own state.
+    EXPECT_THAT(f.line({3, LineDirection::ToReceiver, bytesOf({0x06})}, 0), HasSubstr("; ACK"));
+
+    std::vector<std::uint8_t> record(129, 0x01);  // ENQ and bytes that look like control bytes
+    record[0] = 0x05;
+    EXPECT_THAT(f.line({4, LineDirection::FromReceiver, {record.begin(), record.begin() + 60}}, 0),
+                HasSubstr("; ENQ, information record starts (59/128 bytes)"));
+    EXPECT_THAT(f.line({5, LineDirection::FromReceiver, {record.begin() + 60, record.end()}}, 0),
+                HasSubstr("; information record ends (128 bytes)"));
+}
+
+TEST(TraceRecorder, MergesBurstsOfOneMillisecondAndKeepsWithinItsBound) {
+    TraceRecorder rec(10);
+    rec.restart(100);
+    rec.onLineBytes(LineDirection::ToReceiver, bytesOf({1, 2}), 105);
+    rec.onLineBytes(LineDirection::ToReceiver, bytesOf({3}), 105);
+    rec.onLineBytes(LineDirection::FromReceiver, bytesOf({6}), 105);
+    ASSERT_EQ(rec.bursts().size(), 2u);
+    EXPECT_EQ(rec.bursts()[0].bytes, bytesOf({1, 2, 3}));
+    EXPECT_THAT(rec.text(), HasSubstr("       5 > 01 02 03 ;"));
+    EXPECT_FALSE(rec.droppedAny());
+
+    rec.onLineBytes(LineDirection::ToReceiver, std::vector<std::uint8_t>(8, 0x30), 110);
+    EXPECT_TRUE(rec.droppedAny());
+    EXPECT_LE(rec.storedBytes(), 10u);
+    EXPECT_THAT(rec.text(), HasSubstr("dropped"));
+
+    rec.setRecording(false);
+    rec.onLineBytes(LineDirection::ToReceiver, bytesOf({9}), 111);
+    EXPECT_EQ(rec.bursts().back().at, 110);
+}
+
+TEST(TransferMonitor, CountsBlocksResendsRateAndTheWritingPhase) {
+    VirtualEventLoop loop;
+    int expired = 2;
+    TransferMonitor m(loop, [&] { return expired; });
+    m.begin(TransferMonitor::Kind::Download, 3000);  // three blocks
+    EXPECT_EQ(m.figures().phase, TransferFigures::Phase::Waiting);
+    EXPECT_EQ(m.figures().totalBlocks, 3);
+
+    std::vector<std::uint8_t> record(128, 0);
+    record[20] = 'Z';
+    record[21] = 'Z';
+    std::vector<std::uint8_t> enq{0x05};
+    enq.insert(enq.end(), record.begin(), record.begin() + 50);
+    m.onLineBytes(LineDirection::FromReceiver, enq, loop.now());
+    m.onLineBytes(LineDirection::FromReceiver, {record.begin() + 50, record.end()}, loop.now());
+    EXPECT_TRUE(m.infoRecordComplete());
+    EXPECT_EQ(m.infoRecord(), record);
+
+    const auto header = buildHeaderBlock("a.img", 3000);
+    m.onLineBytes(LineDirection::ToReceiver, {header.begin(), header.end()}, loop.now());
+    EXPECT_EQ(m.figures().blocks, 0);
+    loop.advance(1000);
+    m.onLineBytes(LineDirection::ToReceiver, dataBlock(1, 1), loop.now());
+    loop.advance(1000);
+    m.onLineBytes(LineDirection::ToReceiver, dataBlock(2, 2), loop.now());
+    m.onLineBytes(LineDirection::ToReceiver, dataBlock(2, 2), loop.now());  // refused, sent again
+    auto damaged = dataBlock(2, 2);
+    damaged[50] ^= 0xFF;
+    m.onLineBytes(LineDirection::ToReceiver, damaged, loop.now());  // not a block: its CRC is wrong
+    ++expired;
+    TransferFigures f = m.figures();
+    EXPECT_EQ(f.phase, TransferFigures::Phase::Transferring);
+    EXPECT_EQ(f.blocks, 2);
+    EXPECT_EQ(f.bytes, 2048);
+    EXPECT_EQ(f.resent, 1);
+    EXPECT_EQ(f.timeouts, 1);
+    EXPECT_EQ(f.rate, 2048);  // 2,048 bytes in the second since the first block
+    ASSERT_TRUE(f.eta.has_value());
+    EXPECT_EQ(*f.eta, (3000 - 2048) * 1000 / 2048);
+    EXPECT_THAT(m.progressText(), HasSubstr("transferring 2/3 blocks, 2048/3000 bytes, 2048 bytes/s, ETA 0:00, 1 resent"));
+
+    m.onLineBytes(LineDirection::ToReceiver, dataBlock(3, 3), loop.now());
+    EXPECT_EQ(m.figures().bytes, 3000);  // the padded last block counts what the file holds
+    m.onLineBytes(LineDirection::FromReceiver, bytesOf({0x0b, 0x1e, 40}), loop.now());
+    EXPECT_EQ(m.figures().phase, TransferFigures::Phase::Writing);
+    EXPECT_EQ(m.figures().writingPercent, 40);
+    EXPECT_FALSE(m.figures().eta.has_value());
+    loop.advance(500);
+    m.end();
+    ++expired;  // after the end nothing counts any more
+    EXPECT_EQ(m.figures().timeouts, 1);
+    EXPECT_EQ(m.summary(), "3000 bytes in 2.5 s (2000 bytes/s), 3 blocks, 1 resent, 1 time-outs");
+}
+
+TEST(TransferMonitor, AnUploadLearnsItsSizeFromTheHeaderBlockAndTakesBlocksInPieces) {
+    VirtualEventLoop loop;
+    TransferMonitor m(loop);
+    m.begin(TransferMonitor::Kind::Upload, 0);
+    const auto header = buildHeaderBlock("curdb", 2500);
+    m.onLineBytes(LineDirection::FromReceiver, {header.begin(), header.begin() + 700}, loop.now());
+    m.onLineBytes(LineDirection::FromReceiver, {header.begin() + 700, header.end()}, loop.now());
+    EXPECT_EQ(m.figures().totalBytes, 2500);
+    EXPECT_EQ(m.figures().totalBlocks, 3);
+    // Our own 'C' and ACKs are not blocks.
+    m.onLineBytes(LineDirection::ToReceiver, bytesOf({0x06, 0x43}), loop.now());
+    const auto block = dataBlock(1, 9);
+    m.onLineBytes(LineDirection::FromReceiver, {block.begin(), block.begin() + 1}, loop.now());
+    m.onLineBytes(LineDirection::FromReceiver, {block.begin() + 1, block.end()}, loop.now());
+    m.onLineBytes(LineDirection::FromReceiver, block, loop.now());
+    EXPECT_EQ(m.figures().blocks, 1);
+    EXPECT_EQ(m.figures().resent, 1);
+
+    // A block cut short on the line: we time out and ask again with NAK,
+    // the STB sends the whole block again, and the count goes on in step.
+    const auto second = dataBlock(2, 8);
+    m.onLineBytes(LineDirection::ToReceiver, bytesOf({0x06}), loop.now());
+    m.onLineBytes(LineDirection::FromReceiver, {second.begin(), second.end() - 1}, loop.now());
+    m.onLineBytes(LineDirection::ToReceiver, bytesOf({0x15}), loop.now());
+    m.onLineBytes(LineDirection::FromReceiver, second, loop.now());
+    const auto third = dataBlock(3, 7);
+    std::vector<std::uint8_t> tail{0x04};  // a block and the EOT in one burst
+    m.onLineBytes(LineDirection::ToReceiver, bytesOf({0x06}), loop.now());
+    std::vector<std::uint8_t> burst(third.begin(), third.end());
+    burst.insert(burst.end(), tail.begin(), tail.end());
+    m.onLineBytes(LineDirection::FromReceiver, burst, loop.now());
+    EXPECT_EQ(m.figures().blocks, 3);
+    EXPECT_EQ(m.figures().resent, 2);
+    EXPECT_EQ(m.figures().bytes, 2500);
+}
