@@ -1,7 +1,9 @@
 #include "database/replace_file.h"
 
 #define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX  // the compiler's own headers may define it already
 #define NOMINMAX
+#endif
 #include <windows.h>
 
 #include <algorithm>
@@ -95,7 +97,10 @@ ReplaceResult replaceFileAtomically(const std::filesystem::path& target, std::sp
             return {true, 0, {}, ReplaceResult::None};
         }
         removeQuietly(work);
-        return {false, errnoFrom(error), target, ReplaceResult::KeepBackup};
+        // Name what is in the way: something other than a file under the
+        // backup name, else the target itself (in use, read-only).
+        const bool backupBlocked = GetFileAttributesW(backup.c_str()) != INVALID_FILE_ATTRIBUTES && !isRegularFile(backup);
+        return {false, errnoFrom(error), backupBlocked ? backup : target, ReplaceResult::KeepBackup};
     }
     if (!MoveFileExW(work.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();

@@ -16,6 +16,9 @@ namespace dorvane {
 
 namespace {
 
+// Who holds a device is looked up in /proc and the lock folders, which
+// Windows does not have.
+#ifndef _WIN32
 QString programOf(const QString& procDirectory, qint64 pid) {
     QFile comm(QStringLiteral("%1/%2/comm").arg(procDirectory).arg(pid));
     if (!comm.open(QIODevice::ReadOnly)) return {};
@@ -43,6 +46,8 @@ std::optional<qint64> pidFromLockFile(const QString& path) {
     }
     return std::nullopt;
 }
+
+#endif
 
 QString deviceDescription(const SerialPortEntry& port) {
     return port.description.isEmpty() ? port.manufacturer : port.description;

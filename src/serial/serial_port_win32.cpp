@@ -291,8 +291,10 @@ QList<SerialPortEntry> CSerialPort::availablePorts() {
     enumeratePorts(numbers);
     QList<SerialPortEntry> ports;
     for (const std::uint32_t n : numbers) {
-        const QString name = QStringLiteral("COM%1").arg(n);
-        ports.append({name, dosDeviceTarget(name)});
+        SerialPortEntry entry;
+        entry.name = QStringLiteral("COM%1").arg(n);
+        entry.description = dosDeviceTarget(entry.name);
+        ports.append(entry);
     }
     return ports;
 }
