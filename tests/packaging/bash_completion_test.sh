@@ -39,7 +39,7 @@ expect() {
 
 # Commands, read from the program's help.
 expect "inspect" ins
-expect "--help --version channels check demo-data download import inspect ports repack upload" ""
+expect "--help --version channels check demo-data download import inspect port ports repack upload" ""
 expect "demo-data download" d
 # Options of each command, from its usage line.
 expect "--forced --help --json --port --trace" download --
@@ -58,6 +58,9 @@ touch "$dir/app.img" "$dir/stbdata.irz"
 expect "$dir/app.img" inspect "$dir/a"
 expect "$dir/stbdata.irz" download --port /dev/ttyS0 "$dir/s"
 expect "" ports ""
+# The port command takes one port.
+expect "/dev/ttyS0 /dev/ttyUSB0" port ""
+expect "" port /dev/ttyS0 ""
 expect "" demo-data x.irz --seed ""
 
 [ "$failures" -eq 0 ] && echo "bash completion: all cases pass"
