@@ -42,10 +42,17 @@ public:
     int idAt(int row) const { return ids_[static_cast<std::size_t>(row)]; }
     // The first row holding id, or -1.
     int rowOf(int id) const;
+    // The ids of the given rows.
+    std::vector<int> idsOf(const std::vector<int>& rows) const;
 
     // Sorts the rows by a comparison of record ids, keeping the order of
     // equal rows.
     void sortRows(const std::function<bool(int a, int b)>& less);
+    // Sorts ids (or the rows) by the texts of one column: numbers by value,
+    // other texts alphabetically without regard to case; equal rows keep
+    // their order.
+    void sortIdsByColumn(std::vector<int>& ids, int column, bool descending) const;
+    void sortRowsByColumn(int column, bool descending);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

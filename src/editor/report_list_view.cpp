@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 
@@ -33,7 +34,21 @@ ReportListView::ReportListView(RecordListModel* model, QWidget* parent) : QTable
 
 void ReportListView::applyColumnWidths() {
     const auto& columns = model_->columns();
-    for (std::size_t i = 0; i < columns.size(); ++i) setColumnWidth(static_cast<int>(i), columns[i].width);
+    const bool useRemembered = remembered_.size() == static_cast<qsizetype>(columns.size());
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        int width = columns[i].width;
+        if (useRemembered) {
+            const int stored = remembered_[static_cast<qsizetype>(i)].toInt();
+            if (stored >= 16 && stored <= 2000) width = stored;
+        }
+        setColumnWidth(static_cast<int>(i), width);
+    }
+}
+
+QStringList ReportListView::currentWidths() const {
+    QStringList widths;
+    for (int i = 0; i < model_->columnCount(); ++i) widths << QString::number(columnWidth(i));
+    return widths;
 }
 
 void ReportListView::setMultipleSelection(bool multiple) {
@@ -76,6 +91,45 @@ void ReportListView::selectAllRows() {
 
 void ReportListView::clearRowSelection() {
     if (selectionModel()) selectionModel()->clearSelection();
+}
+
+void ReportListView::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (event->key()) {
+        case Qt::Key_Delete:
+            if (plain) emit deletePressed();
+            event->accept();
+            return;
+        case Qt::Key_Insert:
+            if (plain) emit insertPressed();
+            event->accept();
+            return;
+        case Qt::Key_F2:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (plain) emit editPressed();
+            event->accept();
+            return;
+        default: break;
+    }
+    const int before = currentIndex().row();
+    const auto selectedBefore = selectedRowNumbers();
+    QTableView::keyPressEvent(event);
+    // Moving through the rows acts as a click on the row reached.
+    if (currentIndex().row() != before || selectedRowNumbers() != selectedBefore) emit clickedAnywhere();
+}
+
+bool ReportListView::selectIds(const std::vector<int>& ids) {
+    clearRowSelection();
+    if (model_->columnCount() == 0) return false;
+    QItemSelection selection;
+    for (int id : ids) {
+        const int row = model_->rowOf(id);
+        if (row >= 0) selection.select(model_->index(row, 0), model_->index(row, model_->columnCount() - 1));
+    }
+    if (selection.isEmpty()) return false;
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    return true;
 }
 
 void ReportListView::mouseReleaseEvent(QMouseEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include <QStringList>
 #include <QTableView>
 
 namespace dorvane {
@@ -19,8 +20,11 @@ public:
 
     RecordListModel* listModel() const { return model_; }
 
-    // Applies the column widths of the model's current columns.
+    // Applies the column widths of the model's current columns (or the
+    // remembered ones when they are for as many columns).
     void applyColumnWidths();
+    void setRememberedWidths(const QStringList& widths) { remembered_ = widths; }
+    QStringList currentWidths() const;
     void setMultipleSelection(bool multiple);
 
     // Selected rows in list order.
@@ -30,15 +34,26 @@ public:
     void selectRow(int row, bool clearOthers);
     void selectAllRows();
     void clearRowSelection();
+    // Selects exactly the rows holding the given ids; false when none is
+    // listed (the selection is then empty).
+    bool selectIds(const std::vector<int>& ids);
 
 signals:
+    // A finished click, or a move of the current row by the keyboard (which
+    // the window treats as the same).
     void clickedAnywhere();
+    void deletePressed();
+    void insertPressed();
+    // F2, Enter or Return on a row.
+    void editPressed();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     RecordListModel* model_;
+    QStringList remembered_;
 };
 
 }  // namespace dorvane
