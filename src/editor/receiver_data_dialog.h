@@ -178,6 +178,7 @@ private:
     void setKindFilter(int value);
     void setAccessFilter(int value);
     void setSortOrder(int value);
+    void checkSortButton(int order);
     void enableSatelliteChoices(bool enable);
     void addSatellite();
     void addTransponder();

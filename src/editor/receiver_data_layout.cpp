@@ -308,18 +308,12 @@ void CReceiverDataDialog::restoreSettings() {
     if (sort >= 0 && sort < 11) channelSortColumn_ = sort;
     channelSortDescending_ = settings.value(QStringLiteral("SortDescending"), false).toBool();
     // The "Sort by" button of the remembered column, if it has one.
-    for (int order = 0; order < 3; ++order) {
-        sortButtons_[static_cast<std::size_t>(order)]->setAutoExclusive(false);
-        sortButtons_[static_cast<std::size_t>(order)]->setChecked(false);
-    }
     const int orders[] = {10, 8, 0};
+    int checked = -1;
     for (int order = 0; order < 3; ++order) {
-        if (orders[order] == channelSortColumn_) {
-            sortOrder_ = order;
-            sortButtons_[static_cast<std::size_t>(order)]->setChecked(true);
-        }
+        if (orders[order] == channelSortColumn_) checked = sortOrder_ = order;
     }
-    for (QRadioButton* b : sortButtons_) b->setAutoExclusive(true);
+    checkSortButton(checked);
     const std::pair<ReportListView*, const char*> lists[] = {
         {leftList_, "LeftWidths"}, {middleList_, "MiddleWidths"}, {channelList_, "ChannelWidths"}};
     for (const auto& [list, key] : lists) {

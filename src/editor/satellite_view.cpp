@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QButtonGroup>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -245,12 +246,7 @@ void CReceiverDataDialog::channelHeaderClicked(int column) {
     channelSortColumn_ = column;
     const int order = orderOfSortColumn(column);
     sortOrder_ = order < 0 ? sortOrder_ : order;
-    // The buttons show the order a header stands for; none for other columns.
-    for (std::size_t i = 0; i < sortButtons_.size(); ++i) {
-        sortButtons_[i]->setAutoExclusive(false);
-        sortButtons_[i]->setChecked(static_cast<int>(i) == order);
-        sortButtons_[i]->setAutoExclusive(true);
-    }
+    checkSortButton(order);
     channelList_->horizontalHeader()->setSortIndicator(column, channelSortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
     listChannels();
 }
@@ -275,6 +271,14 @@ void CReceiverDataDialog::middleHeaderClicked(int column) {
     const std::vector<int> chosen = middleModel_->idsOf(middleList_->selectedRowNumbers());
     middleModel_->sortRowsByColumn(column, middleSortDescending_);
     middleList_->selectIds(chosen);
+}
+
+// The buttons show the order a header stands for; none for other columns.
+void CReceiverDataDialog::checkSortButton(int order) {
+    QButtonGroup* group = sortButtons_[0]->group();
+    group->setExclusive(false);
+    for (std::size_t i = 0; i < sortButtons_.size(); ++i) sortButtons_[i]->setChecked(static_cast<int>(i) == order);
+    group->setExclusive(true);
 }
 
 // ---- choices -------------------------------------------------------------------
