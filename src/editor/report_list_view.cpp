@@ -121,13 +121,25 @@ void ReportListView::keyPressEvent(QKeyEvent* event) {
 
 bool ReportListView::selectIds(const std::vector<int>& ids) {
     clearRowSelection();
-    if (model_->columnCount() == 0) return false;
-    QItemSelection selection;
-    for (int id : ids) {
-        const int row = model_->rowOf(id);
-        if (row >= 0) selection.select(model_->index(row, 0), model_->index(row, model_->columnCount() - 1));
+    if (model_->columnCount() == 0 || ids.empty()) return false;
+    // Rows of the ids, joined into as few ranges as possible: a selection
+    // of thousands of single rows is slow to build and to read back.
+    std::vector<int> wanted(ids);
+    std::sort(wanted.begin(), wanted.end());
+    std::vector<int> rows;
+    const std::vector<int>& listed = model_->ids();
+    for (int row = 0; row < static_cast<int>(listed.size()); ++row) {
+        if (std::binary_search(wanted.begin(), wanted.end(), listed[static_cast<std::size_t>(row)])) rows.push_back(row);
     }
-    if (selection.isEmpty()) return false;
+    if (rows.empty()) return false;
+    QItemSelection selection;
+    const int lastColumn = model_->columnCount() - 1;
+    std::size_t first = 0;
+    for (std::size_t k = 1; k <= rows.size(); ++k) {
+        if (k < rows.size() && rows[k] == rows[k - 1] + 1) continue;
+        selection.select(model_->index(rows[first], 0), model_->index(rows[k - 1], lastColumn));
+        first = k;
+    }
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     return true;
 }
