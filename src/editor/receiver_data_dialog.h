@@ -127,6 +127,11 @@ public slots:
     // A favourite group's TV or radio name (the view's), within its stored
     // size; asks for it and renames the group.
     void renameGroupClicked();
+    // Rows of list `from` (its selection) dropped on row `row` of list
+    // `onto` (-1: not on a row): channels before a channel (as Move, then
+    // Select Destination on it), channels into a favourite group (as Add),
+    // members before a member (as the favourite Move).
+    void dropRows(int onto, int from, int row);
 
     // Esc: takes back a pending move, and only that; otherwise the window
     // closes, asking first when there are unsaved edits.
@@ -203,6 +208,8 @@ private:
     void finishMove();
     bool finishAdd(std::unique_ptr<EditState> before, bool edited, RecordListModel* model, int id);
     void listFavouritePool();
+    void dropChannelsOnChannel(int row);
+    void dropMembersOnMember(int row);
 
     bool save();
     bool confirmIntegrity();

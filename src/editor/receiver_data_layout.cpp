@@ -52,6 +52,9 @@ void CReceiverDataDialog::buildControls() {
     leftModel_ = new RecordListModel(this);
     middleModel_ = new RecordListModel(this);
     channelModel_ = new RecordListModel(this);
+    leftModel_->setObjectName(QStringLiteral("leftList"));
+    middleModel_->setObjectName(QStringLiteral("middleList"));
+    channelModel_->setObjectName(QStringLiteral("channelList"));
     leftList_ = new ReportListView(leftModel_);
     middleList_ = new ReportListView(middleModel_);
     channelList_ = new ReportListView(channelModel_);
@@ -114,6 +117,13 @@ void CReceiverDataDialog::connectLists() {
             addClicked();
         });
         connect(list, &ReportListView::editPressed, this, [this, which] { editFocusedRow(which); });
+        connect(list, &ReportListView::rowsDropped, this, [this, which](const QString& source, int row) {
+            const int from = source == QLatin1String("leftList")     ? LeftList
+                             : source == QLatin1String("middleList") ? MiddleList
+                             : source == QLatin1String("channelList") ? ChannelList
+                                                                      : NoList;
+            dropRows(which, from, row);
+        });
         list->horizontalHeader()->setSectionsClickable(true);
     }
     connect(leftList_, &ReportListView::clickedAnywhere, this, &CReceiverDataDialog::leftListClicked);

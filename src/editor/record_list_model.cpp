@@ -1,5 +1,7 @@
 #include "editor/record_list_model.h"
 
+#include <QMimeData>
+
 #include <algorithm>
 
 namespace dorvane {
@@ -78,6 +80,20 @@ QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, i
     if (role == Qt::DisplayRole) return columns_[static_cast<std::size_t>(section)].heading;
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     return {};
+}
+
+Qt::ItemFlags RecordListModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid()) f |= Qt::ItemIsDragEnabled;
+    return f;
+}
+
+QStringList RecordListModel::mimeTypes() const { return {QString::fromLatin1(kRowsMimeType)}; }
+
+QMimeData* RecordListModel::mimeData(const QModelIndexList&) const {
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(kRowsMimeType), objectName().toUtf8());
+    return data;
 }
 
 std::vector<int> RecordListModel::idsOf(const std::vector<int>& rows) const {

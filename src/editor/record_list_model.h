@@ -20,6 +20,10 @@ struct ListColumn {
 // id (satellite slot, transponder number, channel number, group, ...), its
 // cells are computed on demand, every cell is centred. The list holds no
 // copies of the records, so rewriting a row is just a repaint.
+// The drag format of rows of the editor's lists: the object name of the list
+// they come from (the rows are that list's selection).
+inline constexpr const char* kRowsMimeType = "application/x-dorvane-editor-rows";
+
 class RecordListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -58,6 +62,11 @@ public:
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // Rows can be dragged; what a drop does is the window's (see
+    // ReportListView::rowsDropped), the model itself never changes by one.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
 private:
     std::vector<ListColumn> columns_;

@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <QDragEnterEvent>
 #include <QKeyEvent>
+#include <QMimeData>
+#include <QPainter>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 
@@ -30,6 +33,11 @@ ReportListView::ReportListView(RecordListModel* model, QWidget* parent) : QTable
     p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
     p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
     setPalette(p);
+    setDragEnabled(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDefaultDropAction(Qt::CopyAction);
+    setDropIndicatorShown(false);  // the line above the target row instead
 }
 
 void ReportListView::applyColumnWidths() {
@@ -142,6 +150,70 @@ bool ReportListView::selectIds(const std::vector<int>& ids) {
     }
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     return true;
+}
+
+int ReportListView::rowAt(const QPoint& position) const {
+    const int row = indexAt(position).row();
+    return row < 0 ? model_->rowCount() : row;
+}
+
+void ReportListView::setDropTarget(int row) {
+    if (row == dropTarget_) return;
+    dropTarget_ = row;
+    viewport()->update();
+}
+
+void ReportListView::dragEnterEvent(QDragEnterEvent* event) {
+    if (!event->mimeData()->hasFormat(QString::fromLatin1(kRowsMimeType))) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void ReportListView::dragMoveEvent(QDragMoveEvent* event) {
+    if (!event->mimeData()->hasFormat(QString::fromLatin1(kRowsMimeType))) {
+        event->ignore();
+        return;
+    }
+    setDropTarget(rowAt(event->position().toPoint()));
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void ReportListView::dragLeaveEvent(QDragLeaveEvent* event) {
+    setDropTarget(-1);
+    QTableView::dragLeaveEvent(event);
+}
+
+void ReportListView::dropEvent(QDropEvent* event) {
+    setDropTarget(-1);
+    const QByteArray source = event->mimeData()->data(QString::fromLatin1(kRowsMimeType));
+    if (source.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    // A copy, so that the view never removes the dragged rows itself.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    const int row = indexAt(event->position().toPoint()).row();
+    emit rowsDropped(QString::fromUtf8(source), row);
+}
+
+void ReportListView::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    if (dropTarget_ < 0) return;
+    const int rows = model_->rowCount();
+    int y = 0;
+    if (dropTarget_ < rows) {
+        y = rowViewportPosition(dropTarget_);
+    } else if (rows > 0) {
+        y = rowViewportPosition(rows - 1) + rowHeight(rows - 1);
+    }
+    QPainter painter(viewport());
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 3));
+    painter.drawLine(0, y, viewport()->width(), y);
 }
 
 void ReportListView::mouseReleaseEvent(QMouseEvent* event) {

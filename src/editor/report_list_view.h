@@ -46,14 +46,30 @@ signals:
     void insertPressed();
     // F2, Enter or Return on a row.
     void editPressed();
+    // Rows of the list named `source` were dropped on `row` of this list
+    // (-1: below the last row).
+    void rowsDropped(const QString& source, int row);
+
+public:
+    // The row a drag would drop on, marked with a line above it (-1: none,
+    // rowCount(): below the last row).
+    void setDropTarget(int row);
+    int dropTarget() const { return dropTarget_; }
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     RecordListModel* model_;
     QStringList remembered_;
+    int dropTarget_ = -1;
+    int rowAt(const QPoint& position) const;
 };
 
 }  // namespace dorvane

@@ -407,4 +407,58 @@ void CReceiverDataDialog::cancelPendingMove() {
 
 void CReceiverDataDialog::cancelMoveClicked() { cancelPendingMove(); }
 
+// ---- drag and drop ------------------------------------------------------------------
+
+void CReceiverDataDialog::dropRows(int onto, int from, int row) {
+    if (movePending_) return;
+    if (!viewTraits(viewMode_).favourite) {
+        if (from == ChannelList && onto == ChannelList) dropChannelsOnChannel(row);
+        return;
+    }
+    if (from == MiddleList && onto == MiddleList) {
+        dropMembersOnMember(row);
+        return;
+    }
+    if (from != ChannelList) return;
+    if (onto == LeftList) {
+        // Onto a group's name: into that group.
+        if (row < 0) return;
+        leftList_->selectRow(row, true);
+        showGroup(leftModel_->idAt(row));
+    } else if (onto != MiddleList) {
+        return;
+    }
+    activeList_ = ChannelList;
+    favouriteAdd();
+    updateButtons();
+}
+
+void CReceiverDataDialog::dropChannelsOnChannel(int row) {
+    if (row < 0 || row >= channelModel_->rowCount() || channelList_->selectedRowCount() == 0) return;
+    // Move's own rule: the channels of one satellite.
+    if (leftList_->selectedRowCount() != 1) return;
+    const int destination = channelModel_->idAt(row);
+    activeList_ = ChannelList;
+    moveClicked();
+    if (!movePending_) return;
+    if ((db_.channel(destination).flags & kFlagMoveMark) != 0) {
+        showMessage(QStringLiteral("You must select another destination"), false);
+        cancelPendingMove();
+        return;
+    }
+    channelList_->selectIds({destination});
+    selectDestinationClicked();
+}
+
+void CReceiverDataDialog::dropMembersOnMember(int row) {
+    if (row < 0 || row >= middleModel_->rowCount() || middleList_->selectedRowCount() == 0) return;
+    activeList_ = MiddleList;
+    favouriteMove();
+    if (!movePending_) return;
+    middleList_->selectRow(row, true);
+    favouriteSelectDestination();
+    // A destination among the dragged members: said, and nothing moved.
+    if (movePending_) cancelPendingMove();
+}
+
 }  // namespace dorvane
