@@ -98,7 +98,7 @@ void CReceiverDataDialog::buildControls() {
     layout->addWidget(scroll_, 1);
     layout->addLayout(buildButtonLayout());
     addShortcuts();
-    resize(1180, 720);
+    resize(1180, 760);
 }
 
 void CReceiverDataDialog::connectLists() {
@@ -194,6 +194,8 @@ QLayout* CReceiverDataDialog::buildChoicesLayout() {
                             std::vector<QRadioButton*>& buttons, void (CReceiverDataDialog::*slot)(int)) {
         auto* box = new QGroupBox(title);
         auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(6, 4, 6, 4);
+        grid->setVerticalSpacing(2);
         auto* group = new QButtonGroup(this);
         buttons.clear();
         for (int i = 0; i < texts.size(); ++i) {
@@ -207,6 +209,7 @@ QLayout* CReceiverDataDialog::buildChoicesLayout() {
     static constexpr int kKindIds[] = {1027, 1028, 1029};
     static constexpr int kAccessIds[] = {1033, 1034, 1035};
     auto* side = new QVBoxLayout;
+    side->setSpacing(4);
     side->addLayout(satRow);
     side->addWidget(makeGroup({}, {QStringLiteral("All"), QStringLiteral("TV"), QStringLiteral("Radio")}, kKindIds,
                               kindButtons_, &CReceiverDataDialog::setKindFilter));
@@ -226,8 +229,6 @@ QLayout* CReceiverDataDialog::buildChoicesLayout() {
     actions->addWidget(move_, 1, 0, 1, 2);
     actions->addWidget(selectDestination_, 2, 0);
     actions->addWidget(cancelMove_, 2, 1);
-    actions->addWidget(export_, 3, 0);
-    actions->addWidget(import_, 3, 1);
     side->addLayout(actions);
     return side;
 }
@@ -261,6 +262,9 @@ QLayout* CReceiverDataDialog::buildButtonLayout() {
     auto* row = new QHBoxLayout;
     row->addWidget(undo_);
     row->addWidget(redo_);
+    row->addSpacing(16);
+    row->addWidget(export_);
+    row->addWidget(import_);
     row->addStretch(1);
     row->addWidget(save_);
     row->addWidget(saveAs_);
