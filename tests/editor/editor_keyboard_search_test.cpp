@@ -9,11 +9,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include "database/receiver_database.h"
 #include "editor/cell_texts.h"
 #include "editor/edit_channel_dialog.h"
+#include "editor/editor_prompts.h"
 #include "editor/record_list_model.h"
 #include "editor_test_support.h"
 
@@ -210,6 +213,35 @@ private slots:
 
         // Every push button has a mnemonic.
         for (QPushButton* b : w.findChildren<QPushButton*>()) QVERIFY2(b->text().contains(QLatin1Char('&')), qPrintable(b->text()));
+    }
+
+    void columnWidthsAndSortAreRemembered() {
+        QStandardPaths::setTestModeEnabled(true);
+        ScriptedPrompts prompts;
+        editorPrompts().rememberLayout = true;
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavro Technology, Inc."),
+                  QCoreApplication::applicationName())
+            .remove(QStringLiteral("Editor"));
+        EditorSession session(*source_);
+        auto& w = session.dialog();
+        clickHeader(w.channelList(), 1);  // "PPid"
+        clickHeader(w.channelList(), 1);
+        w.channelList()->setColumnWidth(0, 222);
+        w.exitButton()->click();
+        QVERIFY(w.isHidden());
+
+        session.reopen();
+        auto& again = session.dialog();
+        QCOMPARE(again.channelSortColumn(), 1);
+        QVERIFY(again.channelSortDescending());
+        QCOMPARE(again.channelList()->columnWidth(0), 222);
+        const std::vector<int> rows = listedChannels(again);
+        for (std::size_t i = 1; i < rows.size(); ++i)
+            QVERIFY(session.database().channel(rows[i - 1]).pcrPid >= session.database().channel(rows[i]).pcrPid);
+        for (int order = 0; order < 3; ++order) QVERIFY(!again.sortButton(order)->isChecked());
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavro Technology, Inc."),
+                  QCoreApplication::applicationName())
+            .remove(QStringLiteral("Editor"));
     }
 
     void fitsTheScreen() {
