@@ -112,26 +112,7 @@ void CEditChannelDialog::accept() {
         return;
     }
 
-    // The STB and the file tell channels of one transponder apart by their
-    // service id: a shared one is allowed, but said.
-    const int tpChoice = transponder_->currentIndex();
-    const int tpNumber = tpChoice >= 0 ? transponder_->itemData(tpChoice).toInt() : database_.channel(channel_).transponder;
-    const int other = channelSharing(tpNumber, *service);
-    if (other >= 0) {
-        const bool keep = editorPrompts().ask(
-            this,
-            QStringLiteral("Service ID %1 is already used on this transponder by \"%2\" (channel %3). The STB and the "
-                           "file cannot tell such channels apart.")
-                .arg(*service)
-                .arg(textFromField(database_.channel(other).name))
-                .arg(other),
-            QStringLiteral("Keep It"), QStringLiteral("Change It"));
-        if (!keep) {
-            serviceId_->setFocus();
-            serviceId_->selectAll();
-            return;
-        }
-    }
+    if (!serviceIdAccepted(*service)) return;
 
     ChannelRecord& record = database_.channel(channel_);
     // The name takes the first 18 bytes of its field, zero-filled; the 19th
@@ -155,6 +136,31 @@ void CEditChannelDialog::accept() {
     record.teletextPid = static_cast<std::uint16_t>(*teletext);
     record.serviceId = static_cast<std::uint16_t>(*service);
     QDialog::accept();
+}
+
+bool CEditChannelDialog::serviceIdAccepted(int service) {
+    // The STB and the file tell channels of one transponder apart by their
+    // service id: a shared one is allowed, but said.
+    const int tpChoice = transponder_->currentIndex();
+    const int tpNumber = tpChoice >= 0 ? transponder_->itemData(tpChoice).toInt() : database_.channel(channel_).transponder;
+    const int other = channelSharing(tpNumber, service);
+    if (other >= 0) {
+        const bool keep = editorPrompts().ask(
+            this,
+            QStringLiteral("Service ID %1 is already used on this transponder by \"%2\" (channel %3). The STB and the "
+                           "file cannot tell such channels apart.")
+                .arg(service)
+                .arg(textFromField(database_.channel(other).name))
+                .arg(other),
+            QStringLiteral("Keep It"), QStringLiteral("Change It"));
+        if (!keep) {
+            serviceId_->setFocus();
+            serviceId_->selectAll();
+            return false;
+        }
+    }
+    return true;
+
 }
 
 int CEditChannelDialog::channelSharing(int transponder, int serviceId) const {

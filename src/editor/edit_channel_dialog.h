@@ -36,6 +36,9 @@ public slots:
 private:
     void fillTransponders(int satelliteSlot, int selectedTransponder);
     void onSatelliteChosen(int index);
+    // True unless the service id is another channel's on the chosen
+    // transponder and the operator wants to change it.
+    bool serviceIdAccepted(int service);
     // Another channel on `transponder` with `serviceId`, or -1.
     int channelSharing(int transponder, int serviceId) const;
 
