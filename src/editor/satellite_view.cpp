@@ -19,11 +19,11 @@ namespace dorvane {
 namespace {
 
 template <typename Cell>
-std::vector<ListColumn> makeColumns(const ReceiverDatabase& db, std::initializer_list<std::pair<const char*, int>> specs,
+std::vector<ListColumn> makeColumns(const ReceiverDatabase& db, std::initializer_list<std::pair<const char*, int>> headings,
                                     Cell cell) {
     std::vector<ListColumn> columns;
     int index = 0;
-    for (const auto& [heading, width] : specs) {
+    for (const auto& [heading, width] : headings) {
         const int column = index++;
         columns.push_back({QString::fromLatin1(heading), width, [&db, cell, column](int id) { return cell(db, id, column); }});
     }
@@ -204,7 +204,8 @@ void CReceiverDataDialog::setSearchText(const QString& text) {
     bool number = false;
     searchNumber_ = searchText_.toInt(&number);
     searchIsNumber_ = number && searchNumber_ >= 0;
-    if (movePending_) return;  // the move's destination list stays as it is
+    // Also while a move waits: the search helps to find the destination,
+    // and the marks stay on the channels whatever is listed.
     if (viewTraits(viewMode_).favourite)
         listFavouritePool();
     else

@@ -115,6 +115,23 @@ private slots:
         w.searchEdit()->clear();
         QCOMPARE(w.counterValue(1036), all);
 
+        // While a move waits, the search finds the destination; the marks stay.
+        selectRows(w.leftList(), {0});
+        clickList(w.leftList());
+        const int moving = listedChannels(w)[0];
+        selectRows(w.channelList(), {0});
+        clickList(w.channelList());
+        w.moveButton()->click();
+        QVERIFY(w.isMovePending());
+        w.searchEdit()->setText(nameOf(db, listedChannels(w)[5]));
+        const int destination = listedChannels(w)[0];
+        QCOMPARE((db.channel(moving).flags & kFlagMoveMark) != 0, true);
+        selectRows(w.channelList(), {0});
+        w.selectDestinationButton()->click();
+        QVERIFY(!w.isMovePending());
+        QCOMPARE(textFromField(db.channel(destination - 1).name), textFromField(source_->channel(moving).name));
+        w.searchEdit()->clear();
+
         // In a favourite view the pool is narrowed.
         w.viewCombo()->setCurrentIndex(CReceiverDataDialog::FavTvView);
         emit w.viewCombo()->activated(CReceiverDataDialog::FavTvView);
