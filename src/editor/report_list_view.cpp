@@ -38,6 +38,8 @@ ReportListView::ReportListView(RecordListModel* model, QWidget* parent) : QTable
     setDragDropMode(QAbstractItemView::DragDrop);
     setDefaultDropAction(Qt::CopyAction);
     setDropIndicatorShown(false);  // the line above the target row instead
+    // The list with the keyboard focus has a frame in the selection colour.
+    setStyleSheet(QStringLiteral("QTableView:focus { border: 2px solid palette(highlight); }"));
 }
 
 void ReportListView::applyColumnWidths() {

@@ -228,6 +228,18 @@ private slots:
         QVERIFY(w.isVisible());
         for (int n = 0; n < kChannelSlots; ++n) QCOMPARE(db.channel(n).flags & kFlagMoveMark, 0);
 
+        // The focused list shows it: a frame in the selection colour.
+        w.activateWindow();
+        w.middleList()->setFocus();
+        QTRY_VERIFY(w.middleList()->hasFocus());
+        const QColor frame = w.middleList()->palette().color(QPalette::Highlight);
+        const QImage focused = w.middleList()->grab().toImage();
+        QCOMPARE(QColor(focused.pixel(0, focused.height() / 2)).rgb(), frame.rgb());
+        w.channelList()->setFocus();
+        QTRY_VERIFY(!w.middleList()->hasFocus());
+        const QImage unfocused = w.middleList()->grab().toImage();
+        QVERIFY(QColor(unfocused.pixel(0, unfocused.height() / 2)).rgb() != frame.rgb());
+
         // Every push button has a mnemonic.
         for (QPushButton* b : w.findChildren<QPushButton*>()) QVERIFY2(b->text().contains(QLatin1Char('&')), qPrintable(b->text()));
     }
