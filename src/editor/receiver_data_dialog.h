@@ -12,6 +12,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
@@ -132,6 +133,11 @@ public slots:
     // Select Destination on it), channels into a favourite group (as Add),
     // members before a member (as the favourite Move).
     void dropRows(int onto, int from, int row);
+
+public:
+    // The context menu of a list (1..3): Undo, Redo and the list's actions,
+    // each enabled as its button is. The caller owns the menu.
+    QMenu* contextMenuFor(int list);
 
     // Esc: takes back a pending move, and only that; otherwise the window
     // closes, asking first when there are unsaved edits.

@@ -11,6 +11,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -125,6 +126,13 @@ void CReceiverDataDialog::connectLists() {
             dropRows(which, from, row);
         });
         list->horizontalHeader()->setSectionsClickable(true);
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(list, &QWidget::customContextMenuRequested, this, [this, list, which](const QPoint& at) {
+            // A right click acts on the list as a left click does first.
+            activateList(which);
+            std::unique_ptr<QMenu> menu(contextMenuFor(which));
+            menu->exec(list->viewport()->mapToGlobal(at));
+        });
     }
     connect(leftList_, &ReportListView::clickedAnywhere, this, &CReceiverDataDialog::leftListClicked);
     connect(middleList_, &ReportListView::clickedAnywhere, this, &CReceiverDataDialog::middleListClicked);
@@ -285,6 +293,26 @@ void CReceiverDataDialog::addShortcuts() {
         search_->setFocus(Qt::ShortcutFocusReason);
         search_->selectAll();
     });
+}
+
+QMenu* CReceiverDataDialog::contextMenuFor(int list) {
+    auto* menu = new QMenu(this);
+    auto item = [this, menu](const QString& text, const QKeySequence& keys, bool enabled, auto slot) {
+        QAction* action = menu->addAction(text, this, slot);
+        action->setShortcut(keys);
+        action->setEnabled(enabled);
+    };
+    const ButtonStates s = deriveButtonStates(currentFacts());
+    item(QStringLiteral("&Undo"), QKeySequence::Undo, s.undo, &CReceiverDataDialog::undoClicked);
+    item(QStringLiteral("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), s.redo, &CReceiverDataDialog::redoClicked);
+    menu->addSeparator();
+    const bool active = activeList_ == list;
+    item(QStringLiteral("&Add"), QKeySequence(Qt::Key_Insert), active && s.add, &CReceiverDataDialog::addClicked);
+    item(QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete), active && s.remove, &CReceiverDataDialog::deleteClicked);
+    item(QStringLiteral("&Move"), QKeySequence(), active && s.move && s.moveShown, &CReceiverDataDialog::moveClicked);
+    const bool editable = !movePending_ && (list == ChannelList || !viewTraits(viewMode_).favourite || list == LeftList);
+    menu->addAction(QStringLiteral("&Edit..."), this, [this, list] { editFocusedRow(list); })->setEnabled(editable);
+    return menu;
 }
 
 QLabel* CReceiverDataDialog::counter(int id) const {

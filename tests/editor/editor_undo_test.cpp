@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -216,7 +217,19 @@ private slots:
         clickList(w.channelList());
         w.deleteButton()->click();
         QVERIFY(w.isDirty() && w.saveButton()->isEnabled());
-        w.undoButton()->click();
+        // Undo from the list's context menu.
+        std::unique_ptr<QMenu> menu(w.contextMenuFor(CReceiverDataDialog::ChannelList));
+        auto action = [&menu](const QString& text) -> QAction* {
+            for (QAction* a : menu->actions()) {
+                if (a->text() == text) return a;
+            }
+            return nullptr;
+        };
+        QVERIFY(action(QStringLiteral("&Undo")) && action(QStringLiteral("&Undo"))->isEnabled());
+        QVERIFY(!action(QStringLiteral("&Redo"))->isEnabled());
+        QVERIFY(action(QStringLiteral("&Delete"))->isEnabled());
+        QVERIFY(!action(QStringLiteral("&Move"))->isEnabled());  // several satellites chosen
+        action(QStringLiteral("&Undo"))->trigger();
         QVERIFY(!w.isDirty() && !w.saveButton()->isEnabled());
         QCOMPARE(packed(session.database()), saved);
         // Before the save: dirty again, and Save takes it.
