@@ -620,6 +620,11 @@ void CMainDialog::openFile(const QString& path) {
     flow_->openFile(pathFromText(path));
 }
 
+void CMainDialog::openFileForEditing(const QString& path) {
+    openFile(path);
+    if (!editorButton_->isHidden()) openEditor();
+}
+
 void CMainDialog::onForcedToggled(bool checked) { flow_->setForcedDownload(checked); }
 
 void CMainDialog::onDownloadClicked() {

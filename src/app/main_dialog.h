@@ -84,6 +84,8 @@ public:
 
     // Open with a chosen file (what the Open button does after its dialog).
     void openFile(const QString& path);
+    // Opens the file and, when it is channel data, the editor on it.
+    void openFileForEditing(const QString& path);
     void appendLog(const QString& line);
 
 protected:

@@ -16,6 +16,10 @@ CToolApp::StartOptions CToolApp::parseArguments(const QStringList& arguments) {
         const QString& a = arguments.at(i);
         if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             options.showHelp = true;
+        } else if (a == QLatin1String("--edit")) {
+            // Alone (a file association started without a file) it only
+            // starts the window.
+            options.edit = true;
         } else if (a == QLatin1String("--version")) {
             options.showVersion = true;
         } else if (a == QLatin1String("--port")) {
@@ -51,11 +55,12 @@ int CToolApp::handleUsage(const StartOptions& options) {
     }
     if (options.error.isEmpty() && !options.showHelp) return -1;
     std::fprintf(options.showHelp ? stdout : stderr,
-                 "%s%susage: Dorvane_QX [--port NAME] [FILE]\n\n"
+                 "%s%susage: Dorvane_QX [--port NAME] [[--edit] FILE]\n\n"
                  "Service tool for digital satellite set-top boxes (STB): downloads firmware\n"
                  "images and channel data into the STB over its serial port, backs up its\n"
                  "channel data and edits it.\n\n"
                  "  FILE         an image or channel-data file to open at start, as \"Open\" does\n"
+                 "  --edit FILE  open the channel-data FILE in the editor at once\n"
                  "  --port NAME  open this serial port for this run (e.g. COM3, /dev/ttyUSB0)\n"
                  "  --help       show this help\n"
                  "  --version    show the version and build\n",
@@ -78,7 +83,13 @@ int CToolApp::run(const StartOptions& options) {
         // Opened once the window shows, so that what the file logs, and any
         // question it asks, appears on the window.
         const QString path = options.openPath;
-        QTimer::singleShot(0, &window, [&window, path] { window.openFile(path); });
+        const bool edit = options.edit;
+        QTimer::singleShot(0, &window, [&window, path, edit] {
+            if (edit)
+                window.openFileForEditing(path);
+            else
+                window.openFile(path);
+        });
     }
     window.exec();
     return 0;

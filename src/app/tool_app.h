@@ -13,6 +13,7 @@ public:
     struct StartOptions {
         QString portOverride;  // --port NAME; empty: the setting
         QString openPath;      // FILE: opened as "Open" would, once the window is up
+        bool edit = false;     // --edit: the editor opens on FILE at once
         bool showHelp = false;
         bool showVersion = false;
         QString error;         // bad usage

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "database/blob_shape.h"
@@ -49,6 +50,8 @@ public:
     bool isReadOnly() const { return !losses_.unwritable().empty(); }
     // After an import replaced the whole database with data that is complete.
     void clearLosses() { losses_ = {}; }
+    // Back to what an earlier state knew (the editor's undo).
+    void setLosses(BlobLosses losses) { losses_ = std::move(losses); }
 
     // Packs the database and replaces the file at path(), keeping the
     // previous file as NAME.bak. Refuses a read-only document with its

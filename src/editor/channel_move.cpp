@@ -1,6 +1,7 @@
 #include "editor/channel_move.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "database/receiver_database.h"
 
@@ -47,6 +48,55 @@ void moveMarkedChannelsKeepingFavourites(ReceiverDatabase& db, int destination) 
                 member = static_cast<std::int16_t>(newNumber[static_cast<std::size_t>(member)]);
             }
         }
+    }
+}
+
+void moveMember(std::vector<int>& order, int from, int to) {
+    const int count = static_cast<int>(order.size());
+    if (from < 0 || to < 0 || from >= count || to >= count) return;
+    auto at = [&order](int position) { return order.begin() + position; };
+    if (from < to) {
+        std::rotate(at(from), at(from + 1), at(to + 1));
+    } else if (from > to + 1) {
+        std::rotate(at(to + 1), at(from), at(from + 1));
+    }
+}
+
+std::vector<int> favouriteMoveOrder(const std::vector<bool>& marked, int destination) {
+    const int count = static_cast<int>(marked.size());
+    std::vector<int> order(marked.size());
+    std::iota(order.begin(), order.end(), 0);
+    if (destination < 0 || destination >= count || marked[static_cast<std::size_t>(destination)]) return order;
+    auto isMarked = [&](int position) { return marked[static_cast<std::size_t>(order[static_cast<std::size_t>(position)])]; };
+    // Members in front of the destination are taken from where the earlier
+    // moves left them; those behind it queue up after the ones moved before.
+    int before = 0;
+    int after = destination;
+    for (int i = 0; i < count; ++i) {
+        const int position = i < destination ? i - before : i;
+        const int target = i > destination ? after : destination;
+        if (!isMarked(position)) continue;
+        if (position < destination) ++before;
+        if (position > destination) ++after;
+        moveMember(order, position, target);
+    }
+    return order;
+}
+
+void moveMarkedGroupMembers(ReceiverDatabase& db, int group, int destination) {
+    const auto view = db.groupView();
+    std::vector<bool> marked;
+    std::vector<int> channels;
+    for (const auto& entry : view) {
+        channels.push_back(entry.channel);
+        marked.push_back((db.channel(entry.channel).flags & kFlagMoveMark) != 0);
+    }
+    const std::vector<int> order = favouriteMoveOrder(marked, destination);
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        db.groupSlot(group, view[k].slot) = static_cast<std::int16_t>(channels[static_cast<std::size_t>(order[k])]);
+    }
+    for (std::size_t k = 0; k < channels.size(); ++k) {
+        if (marked[k]) db.channel(channels[k]).flags &= static_cast<std::uint16_t>(~kFlagMoveMark);
     }
 }
 

@@ -17,4 +17,21 @@ std::vector<int> channelMoveMap(const std::vector<bool>& marked, int destination
 // channel.
 void moveMarkedChannelsKeepingFavourites(ReceiverDatabase& db, int destination);
 
+// One member of a group moved to stand directly after the member at `to`
+// (the database's moveGroupMember on a plain sequence of positions).
+void moveMember(std::vector<int>& order, int from, int to);
+
+// The order of a favourite group after its marked members are moved behind
+// the member at position `destination`, in their previous order: element k
+// is the former position of the member that then stands at k. marked[k]
+// tells whether the member at position k carries the mark. Without a valid,
+// unmarked destination the order is unchanged.
+std::vector<int> favouriteMoveOrder(const std::vector<bool>& marked, int destination);
+
+// Applies favouriteMoveOrder to the group view of `group` (the members of
+// one kind, as selectGroupMembers left it): only the slots listed in the
+// view take part, so members of the other kind keep theirs. Clears the
+// marks of the moved channels.
+void moveMarkedGroupMembers(ReceiverDatabase& db, int group, int destination);
+
 }  // namespace dorvane

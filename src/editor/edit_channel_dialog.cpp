@@ -33,6 +33,8 @@ CEditChannelDialog::CEditChannelDialog(ReceiverDatabase& database, int channel, 
     videoPid_ = new QLineEdit(QString::number(record.videoPid));
     audioPid_ = new QLineEdit(QString::number(record.audioPid));
     pcrPid_ = new QLineEdit(QString::number(record.pcrPid));
+    teletextPid_ = new QLineEdit(QString::number(record.teletextPid));
+    serviceId_ = new QLineEdit(QString::number(record.serviceId));
 
     for (int slot = 0; slot < kEditableSatellites; ++slot) {
         const SatelliteRecord& sat = database_.satellite(slot);
@@ -46,11 +48,13 @@ CEditChannelDialog::CEditChannelDialog(ReceiverDatabase& database, int channel, 
     nameForm->addRow(QStringLiteral("Name"), name_);
     nameForm->addRow(QStringLiteral("Satellite"), satellite_);
     nameForm->addRow(QStringLiteral("Transponder"), transponder_);
+    nameForm->addRow(QStringLiteral("Service ID"), serviceId_);
     auto* pidGroup = new QGroupBox;
     auto* pidForm = new QFormLayout(pidGroup);
     pidForm->addRow(QStringLiteral("Video PID"), videoPid_);
     pidForm->addRow(QStringLiteral("Audio PID"), audioPid_);
     pidForm->addRow(QStringLiteral("PCR PID"), pcrPid_);
+    pidForm->addRow(QStringLiteral("Teletext PID"), teletextPid_);
 
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
@@ -95,13 +99,20 @@ void CEditChannelDialog::accept() {
     if (!audio) return;
     const auto pcr = readIntegerEdit(this, pcrPid_);
     if (!pcr) return;
+    const auto teletext = readIntegerEdit(this, teletextPid_);
+    if (!teletext) return;
+    const auto service = readIntegerEdit(this, serviceId_);
+    if (!service) return;
 
-    for (const auto& [value, label] : {std::pair{*video, "Video PID"}, {*audio, "Audio PID"}, {*pcr, "PCR PID"}}) {
+    for (const auto& [value, label] : {std::pair{*video, "Video PID"}, {*audio, "Audio PID"}, {*pcr, "PCR PID"},
+                                       {*teletext, "Teletext PID"}, {*service, "Service ID"}}) {
         if (value >= 0 && value <= 65535) continue;
         editorPrompts().message(this, QStringLiteral("%1 must be 0 to 65535.").arg(QLatin1String(label)),
                                 PromptIcon::Exclamation);
         return;
     }
+
+    if (!serviceIdAccepted(*service)) return;
 
     ChannelRecord& record = database_.channel(channel_);
     // The name takes the first 18 bytes of its field, zero-filled; the 19th
@@ -122,7 +133,42 @@ void CEditChannelDialog::accept() {
     record.videoPid = static_cast<std::uint16_t>(*video);
     record.audioPid = static_cast<std::uint16_t>(*audio);
     record.pcrPid = static_cast<std::uint16_t>(*pcr);
+    record.teletextPid = static_cast<std::uint16_t>(*teletext);
+    record.serviceId = static_cast<std::uint16_t>(*service);
     QDialog::accept();
+}
+
+bool CEditChannelDialog::serviceIdAccepted(int service) {
+    // The STB and the file tell channels of one transponder apart by their
+    // service id: a shared one is allowed, but said.
+    const int tpChoice = transponder_->currentIndex();
+    const int tpNumber = tpChoice >= 0 ? transponder_->itemData(tpChoice).toInt() : database_.channel(channel_).transponder;
+    const int other = channelSharing(tpNumber, service);
+    if (other >= 0) {
+        const bool keep = editorPrompts().ask(
+            this,
+            QStringLiteral("Service ID %1 is already used on this transponder by \"%2\" (channel %3). The STB and the "
+                           "file cannot tell such channels apart.")
+                .arg(service)
+                .arg(textFromField(database_.channel(other).name))
+                .arg(other),
+            QStringLiteral("Keep It"), QStringLiteral("Change It"));
+        if (!keep) {
+            serviceId_->setFocus();
+            serviceId_->selectAll();
+            return false;
+        }
+    }
+    return true;
+
+}
+
+int CEditChannelDialog::channelSharing(int transponder, int serviceId) const {
+    for (int n = 0; n < kChannelSlots; ++n) {
+        const ChannelRecord& c = database_.channel(n);
+        if (n != channel_ && !channelFree(c) && c.transponder == transponder && c.serviceId == serviceId) return n;
+    }
+    return -1;
 }
 
 }  // namespace dorvane

@@ -10,8 +10,8 @@ namespace dorvane {
 
 class ReceiverDatabase;
 
-// "Edit Channel": name, satellite, transponder and the video, audio and PCR
-// PIDs of one channel. The transponder list always shows the transponders of
+// "Edit Channel": name, satellite, transponder, service id and the video,
+// audio, PCR and teletext PIDs of one channel. The transponder list always shows the transponders of
 // the satellite chosen above it, so a channel never ends up on a transponder
 // of another satellite. "OK" writes the record directly.
 class CEditChannelDialog : public QDialog {
@@ -27,6 +27,8 @@ public:
     QLineEdit* videoPidEdit() const { return videoPid_; }
     QLineEdit* audioPidEdit() const { return audioPid_; }
     QLineEdit* pcrPidEdit() const { return pcrPid_; }
+    QLineEdit* teletextPidEdit() const { return teletextPid_; }
+    QLineEdit* serviceIdEdit() const { return serviceId_; }
 
 public slots:
     void accept() override;
@@ -34,6 +36,11 @@ public slots:
 private:
     void fillTransponders(int satelliteSlot, int selectedTransponder);
     void onSatelliteChosen(int index);
+    // True unless the service id is another channel's on the chosen
+    // transponder and the operator wants to change it.
+    bool serviceIdAccepted(int service);
+    // Another channel on `transponder` with `serviceId`, or -1.
+    int channelSharing(int transponder, int serviceId) const;
 
     ReceiverDatabase& database_;
     int channel_;
@@ -43,6 +50,8 @@ private:
     QLineEdit* videoPid_;
     QLineEdit* audioPid_;
     QLineEdit* pcrPid_;
+    QLineEdit* teletextPid_;
+    QLineEdit* serviceId_;
     QString loadedName_;
 };
 

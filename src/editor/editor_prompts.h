@@ -27,6 +27,9 @@ struct EditorPrompts {
     std::function<QString(QWidget* parent, const QString& caption, const QString& filter)> openFileName;
     std::function<QString(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter)>
         saveFileName;
+    // Whether the editor reads and keeps its column widths and sort choice
+    // in the user's settings (the tests switch it off).
+    bool rememberLayout = true;
 };
 
 // The hooks in use. Assigning a member replaces it; resetEditorPrompts()

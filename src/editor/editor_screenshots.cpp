@@ -1,13 +1,19 @@
 // Renders the Edit Receiver Data window on the demo database in each of its
-// three views, and its three edit dialogs, into PNG files:
+// three views, with a search active and with a drag in progress, and its
+// three edit dialogs, into PNG files:
 //   dorvane-editor-screenshots OUTPUT_DIRECTORY
+// With "scaled" as a second argument only the window is rendered, as
+// "editor_200_percent.png" (run it with QT_SCALE_FACTOR=2 on a small screen).
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 
 #include "database/backup_blob.h"
@@ -35,6 +41,36 @@ bool save(QWidget& widget, const QDir& dir, const char* name) {
     return true;
 }
 
+// Three channels picked up and held over the channel list: the rows that go
+// along drawn by the pointer, the line where they would land.
+bool saveDrag(dorvane::CReceiverDataDialog& editor, const QDir& dir) {
+    using namespace dorvane;
+    ReportListView* list = editor.channelList();
+    editor.leftList()->selectRow(0, true);
+    editor.leftListClicked();
+    list->clearRowSelection();
+    for (int row : {1, 2, 3}) list->selectRow(row, false);
+    editor.channelListClicked();
+    list->setDropTarget(7);
+    editor.show();
+    QApplication::processEvents();
+    QPixmap shot = editor.grab();
+    const QRect rows = list->visualRect(list->model()->index(1, 0)).united(
+        list->visualRect(list->model()->index(3, list->model()->columnCount() - 1)));
+    const QPixmap dragged = list->viewport()->grab(QRect(rows.topLeft(), QSize(std::min(rows.width(), 420), rows.height())));
+    const QPoint target = list->viewport()->mapTo(&editor, list->visualRect(list->model()->index(7, 0)).topLeft()) +
+                          QPoint(60, 6);
+    QPainter painter(&shot);
+    painter.setOpacity(0.7);
+    painter.drawPixmap(target, dragged);
+    painter.end();
+    list->setDropTarget(-1);
+    const QString path = dir.filePath(QStringLiteral("editor_drag.png"));
+    if (!shot.save(path)) return false;
+    std::printf("wrote %s\n", qPrintable(path));
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,7 +91,13 @@ int main(int argc, char** argv) {
     ReceiverDatabase* db = &document.database();
     CReceiverDataDialog editor(document);
     if (!editor.initialise()) return 1;
+    if (argc > 2 && QByteArray(argv[2]) == "scaled") return save(editor, dir, "editor_200_percent.png") ? 0 : 1;
     bool ok = save(editor, dir, "editor_satellites.png");
+
+    editor.searchEdit()->setText(QStringLiteral("sport"));
+    ok = save(editor, dir, "editor_search.png") && ok;
+    editor.searchEdit()->clear();
+    ok = saveDrag(editor, dir) && ok;
 
     editor.viewCombo()->setCurrentIndex(CReceiverDataDialog::FavTvView);
     emit editor.viewCombo()->activated(CReceiverDataDialog::FavTvView);

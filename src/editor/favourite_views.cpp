@@ -1,12 +1,18 @@
 // The "Fav TV" and "Fav Radio" views of the Edit Receiver Data window.
 
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include "database/receiver_database.h"
 #include "editor/cell_texts.h"
+#include "editor/channel_move.h"
+#include "editor/editor_prompts.h"
 #include "editor/receiver_data_dialog.h"
 #include "editor/record_list_model.h"
 #include "editor/report_list_view.h"
@@ -20,23 +26,18 @@ void CReceiverDataDialog::switchView(int view) {
     cancelPendingMove();
     viewMode_ = view;
     activeList_ = NoList;
-    add_->setEnabled(false);
-    delete_->setEnabled(false);
-    move_->setEnabled(false);
-    if (view != SatelliteView) {
+    if (viewTraits(view).favourite) {
         enterFavouriteView();
-        return;
+    } else {
+        leftList_->setMultipleSelection(true);
+        setSatelliteColumns();
+        selectAllSatellitesAndList();
     }
-    leftList_->setMultipleSelection(true);
-    setSatelliteColumns();
-    selectAllSatellitesAndList();
-    enableSatelliteChoices(true);
-    counter(1023)->setEnabled(true);
-    counter(1022)->setEnabled(true);
+    updateButtons();
 }
 
 void CReceiverDataDialog::enterFavouriteView() {
-    const bool tv = viewMode_ == FavTvView;
+    const bool tv = viewTraits(viewMode_).kind == 0;
     const ReceiverDatabase& db = db_;
     leftModel_->setColumns({{QStringLiteral("Group Name"), 130, [&db, tv](int group) {
                                  const std::string name = tv ? db.tvGroupName(group) : db.radioGroupName(group);
@@ -51,54 +52,51 @@ void CReceiverDataDialog::enterFavouriteView() {
               return textFromField(db.channel(view[static_cast<std::size_t>(position)].channel).name);
           }}});
     middleList_->applyColumnWidths();
+    for (ReportListView* list : {leftList_, middleList_}) list->horizontalHeader()->setSortIndicatorShown(false);
     setChannelColumns();
     leftList_->setMultipleSelection(false);
     leftList_->setFocus(Qt::OtherFocusReason);
-    zeroChannelCounters();
 
     std::vector<int> groups;
     for (int g = 0; g < kFavoriteGroups; ++g) groups.push_back(g);
     leftModel_->setRows(std::move(groups));
-
     // The kind lists are rebuilt here, so channels added, deleted or moved
     // in the satellite view are offered as they are now.
     db_.buildKindLists();
     showGroup(0);
+    listFavouritePool();
+}
 
+// Every channel of the view's kind, in the kind list's order, narrowed by
+// the search.
+void CReceiverDataDialog::listFavouritePool() {
+    const bool tv = viewTraits(viewMode_).kind == 0;
     const std::span<const int> pool = tv ? db_.tvList() : db_.radioList();
     std::vector<int> rows;
-    int fta = 0;
-    int scrambled = 0;
+    counts_.zeroChannels();
     for (int channel : pool) {
         const std::uint16_t flags = db_.channel(channel).flags;
-        if (flags == 0) continue;
+        if (flags == 0 || !passesSearch(channel)) continue;
         rows.push_back(channel);
-        (flags & kFlagScrambled) != 0 ? ++scrambled : ++fta;
+        (flags & kFlagScrambled) != 0 ? ++counts_.scrambled : ++counts_.freeToAir;
     }
-    const int listed = static_cast<int>(rows.size());
+    counts_.listed = static_cast<int>(rows.size());
+    counts_.tv = tv ? counts_.listed : 0;
+    counts_.radio = tv ? 0 : counts_.listed;
     channelModel_->setRows(std::move(rows));
-    setCounter(1027, listed);
-    setCounter(1028, tv ? listed : 0);
-    setCounter(1029, tv ? 0 : listed);
-    setCounter(1033, fta + scrambled);
-    setCounter(1034, fta);
-    setCounter(1035, scrambled);
-    setCounter(1036, listed);
-
-    enableSatelliteChoices(false);
-    counter(1023)->setEnabled(false);
-    counter(1022)->setEnabled(false);
+    drawCounts();
 }
 
 void CReceiverDataDialog::showGroup(int group) {
     if (group < 0 || group >= kFavoriteGroups) return;
-    groupSize_ = db_.selectGroupMembers(viewKind(), group);
+    groupSize_ = db_.selectGroupMembers(viewTraits(viewMode_).kind, group);
     currentGroup_ = group;
     const int members = static_cast<int>(db_.groupView().size());
     std::vector<int> rows;
     for (int position = 0; position < members; ++position) rows.push_back(position);
     middleModel_->setRows(std::move(rows));
-    setCounter(1024, members);
+    counts_.selectedChannels = members;
+    drawCounts();
 }
 
 namespace {
@@ -120,6 +118,7 @@ void CReceiverDataDialog::favouriteAdd() {
         showMessage(full, false);
         return;
     }
+    auto before = snapshot();
     std::vector<int> added;
     for (int row : channelList_->selectedRowNumbers()) {
         const int slot = firstEmptySlot(db_, currentGroup_);
@@ -132,7 +131,7 @@ void CReceiverDataDialog::favouriteAdd() {
         }
     }
     showGroup(currentGroup_);
-    markDirty();
+    if (!added.empty()) commitEdit(std::move(before));
     warnIfNotUnique(added);
 }
 
@@ -167,6 +166,7 @@ void CReceiverDataDialog::favouriteDelete() {
         showMessage(empty, false);
         return;
     }
+    auto before = snapshot();
     int removed = 0;
     int lastPosition = -1;
     for (int row : middleList_->selectedRowNumbers()) {
@@ -182,13 +182,14 @@ void CReceiverDataDialog::favouriteDelete() {
     showGroup(currentGroup_);
     const int rows = middleModel_->rowCount();
     if (lastPosition >= 0 && rows > 0) middleList_->selectRow(std::min(lastPosition, rows - 1), true);
-    markDirty();
+    if (removed > 0) commitEdit(std::move(before));
 }
 
 void CReceiverDataDialog::favouriteMove() {
     if (activeList_ != MiddleList || movePending_) return;
     const std::vector<int> rows = middleList_->selectedRowNumbers();
     if (rows.empty()) return;
+    beforeMove_ = snapshot();
     const auto view = db_.groupView();
     markedForMove_.clear();
     for (int row : rows) {
@@ -197,65 +198,58 @@ void CReceiverDataDialog::favouriteMove() {
         db_.setMoveMark(channel);
         markedForMove_.push_back(channel);
     }
-    save_->setEnabled(false);
-    exit_->setEnabled(false);
-    add_->setEnabled(false);
-    delete_->setEnabled(false);
     // The group stays the one the marks belong to until the move ends.
-    leftList_->setEnabled(false);
-    move_->hide();
-    selectDestination_->show();
-    cancelMove_->show();
     movePending_ = true;
+    updateButtons();
 }
 
 void CReceiverDataDialog::favouriteSelectDestination() {
     if (activeList_ != MiddleList || !movePending_) return;
     const int destination = middleList_->firstSelectedRow();
-    if (destination < 0) return;
-    auto marked = [this](int position) {
-        const auto view = db_.groupView();
-        return (db_.channel(view[static_cast<std::size_t>(position)].channel).flags & kFlagMoveMark) != 0;
-    };
-    if (marked(destination)) {
+    const auto view = db_.groupView();
+    if (destination < 0 || destination >= static_cast<int>(view.size())) return;
+    if ((db_.channel(view[static_cast<std::size_t>(destination)].channel).flags & kFlagMoveMark) != 0) {
         showMessage(QStringLiteral("You must select another destination"), false);
         return;
     }
-    const int members = static_cast<int>(db_.groupView().size());
-    int before = 0;
-    int after = destination;
-    for (int i = 0; i < members; ++i) {
-        int position = i;
-        int target = destination;
-        if (i < destination) {
-            position = i - before;
-        } else if (i > destination) {
-            target = after;
-        }
-        if (!marked(position)) continue;
-        if (position < destination) {
-            ++before;
-        } else if (position > destination) {
-            ++after;
-        }
-        db_.moveGroupMember(currentGroup_, position, target);
-    }
+    moveMarkedGroupMembers(db_, currentGroup_, destination);
     // Members that were already in place keep no mark behind.
     for (int channel : markedForMove_) db_.channel(channel).flags &= static_cast<std::uint16_t>(~kFlagMoveMark);
-    markedForMove_.clear();
-
-    movePending_ = false;
-    exit_->setEnabled(true);
-    leftList_->setEnabled(true);
-    add_->setEnabled(false);
-    delete_->setEnabled(true);
-    selectDestination_->hide();
-    cancelMove_->hide();
-    move_->show();
-    move_->setEnabled(true);
+    finishMove();
     showGroup(currentGroup_);
     middleList_->selectRow(destination, true);
-    markDirty();
+    updateButtons();
+}
+
+// ---- group names ------------------------------------------------------------------
+
+void CReceiverDataDialog::renameGroupClicked() {
+    if (movePending_ || !viewTraits(viewMode_).favourite) return;
+    const int row = leftList_->firstSelectedRow();
+    const int group = row >= 0 ? leftModel_->idAt(row) : currentGroup_;
+    const bool tv = viewTraits(viewMode_).kind == 0;
+    const std::string current = tv ? db_.tvGroupName(group) : db_.radioGroupName(group);
+
+    QDialog dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Rename Group"));
+    auto* name = new QLineEdit(QString::fromLatin1(current.data(), static_cast<qsizetype>(current.size())));
+    name->setObjectName(QStringLiteral("groupName"));
+    name->setMaxLength(kGroupNameSize - 1);  // the stored name keeps its terminator
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(tv ? QStringLiteral("&TV name:") : QStringLiteral("&Radio name:"), name);
+    form->addRow(buttons);
+    if (editorPrompts().run(dialog) != QDialog::Accepted) return;
+
+    const QByteArray bytes = fieldBytes(name->text()).left(kGroupNameSize - 1);
+    const std::string wanted(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (wanted == current) return;
+    auto before = snapshot();
+    tv ? db_.setTvGroupName(group, wanted) : db_.setRadioGroupName(group, wanted);
+    commitEdit(std::move(before));
+    leftModel_->rowChanged(leftModel_->rowOf(group));
 }
 
 }  // namespace dorvane

@@ -1,19 +1,28 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 #include <QDialog>
 
+#include "editor/edit_history.h"
+#include "editor/editor_state.h"
+
 class QComboBox;
 class QLabel;
+class QLineEdit;
+class QMenu;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 
 namespace dorvane {
 
 class ChannelDataDocument;
 class ReceiverDatabase;
 class RecordListModel;
+struct EditState;
 class ReportListView;
 
 // "Edit Receiver Data": the receiver database of the current channel-data
@@ -40,7 +49,9 @@ public:
     // The state the window shows, for its owner and the tests.
     int viewMode() const { return viewMode_; }
     int activeList() const { return activeList_; }
-    bool isDirty() const { return dirty_; }
+    // Not at the saved state: edits made and not all undone since the last
+    // save.
+    bool isDirty() const { return !history_.atSavedState(); }
     bool isMovePending() const { return movePending_; }
     int currentGroup() const { return currentGroup_; }
     int groupSize() const { return groupSize_; }
@@ -63,10 +74,21 @@ public:
     QPushButton* exportButton() const { return export_; }
     QPushButton* importButton() const { return import_; }
     QPushButton* exitButton() const { return exit_; }
+    QPushButton* undoButton() const { return undo_; }
+    QPushButton* redoButton() const { return redo_; }
+    QPushButton* saveAsButton() const { return saveAs_; }
+    QPushButton* renameGroupButton() const { return renameGroup_; }
+    QLineEdit* searchEdit() const { return search_; }
+    const EditHistory& history() const { return history_; }
     // The counters by the ids of their places: 1022..1024, 1027..1029,
     // 1033..1036.
     QLabel* counter(int id) const;
-    int counterValue(int id) const;
+    int counterValue(int id) const { return counts_.byId(id); }
+    const ListCounts& counts() const { return counts_; }
+    // The channel list's sort: a column and a direction (the "Sort by"
+    // buttons choose columns "Ch_id", "Sat_id" and "Channel").
+    int channelSortColumn() const { return channelSortColumn_; }
+    bool channelSortDescending() const { return channelSortDescending_; }
 
 public slots:
     // The clicks and double-clicks of the three lists (the lists call them;
@@ -90,10 +112,67 @@ public slots:
     // CSV updates names and PIDs of existing channels by number.
     void exportClicked();
     void importClicked();
+    // Takes back the last edit, or makes it again.
+    void undoClicked();
+    void redoClicked();
+    // "Save As...": the database to another file, which the window then edits.
+    void saveAsClicked();
+    // The filter box: narrows the channel list by name (any case), or by
+    // service id or PID when the text is a number.
+    void setSearchText(const QString& text);
+    // A click on a header of the channel list: sorts by that column,
+    // ascending, or the other way on a second click.
+    void channelHeaderClicked(int column);
+    void leftHeaderClicked(int column);
+    void middleHeaderClicked(int column);
+    // A favourite group's TV or radio name (the view's), within its stored
+    // size; asks for it and renames the group.
+    void renameGroupClicked();
+    // Rows of list `from` (its selection) dropped on row `row` of list
+    // `onto` (-1: not on a row): channels before a channel (as Move, then
+    // Select Destination on it), channels into a favourite group (as Add),
+    // members before a member (as the favourite Move).
+    void dropRows(int onto, int from, int row);
+
+public:
+    // The context menu of a list (1..3): Undo, Redo and the list's actions,
+    // each enabled as its button is. The caller owns the menu.
+    QMenu* contextMenuFor(int list);
+
+    // Esc: takes back a pending move, and only that; otherwise the window
+    // closes, asking first when there are unsaved edits.
+    void reject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
-    void setCounter(int id, int value);
+    QLayout* buildTopLayout();
+    QLayout* buildChoicesLayout();
+    QLayout* buildButtonLayout();
+    void createButtons();
+    void connectLists();
+    void addShortcuts();
+    void restoreSettings();
+    void storeSettings() const;
+    void drawCounts();
+    // Every button's state, from (view, active list, move pending, dirty).
+    void updateButtons();
+    EditorFacts currentFacts() const;
+
+    // Undo: the state before an edit, and the edit made.
+    std::unique_ptr<EditState> snapshot() const;
+    void restore(const EditState& state);
+    void commitEdit(std::unique_ptr<EditState> before);
+    void relistKeepingSelection();
+    // Closing with unsaved edits: save, discard or stay. True to close.
+    bool settleUnsavedEdits();
+    bool passesSearch(int channel) const;
+    void sortChannelRows(std::vector<int>& rows) const;
+    void activateList(int list);
+    void editFocusedRow(int list);
 
     // The satellite view.
     void setSatelliteColumns();
@@ -104,11 +183,13 @@ private:
     void refreshAfterChange();
     void refreshSelectedSatelliteRows();
     void refreshSatelliteRow(int row);
+    void addChannelToCounts(std::uint16_t flags, bool listed);
     bool satelliteQualifies(int slot) const;
     void setSearchedOnly(int value);
     void setKindFilter(int value);
     void setAccessFilter(int value);
     void setSortOrder(int value);
+    void checkSortButton(int order);
     void enableSatelliteChoices(bool enable);
     void addSatellite();
     void addTransponder();
@@ -130,9 +211,12 @@ private:
     void favouriteMove();
     void favouriteSelectDestination();
     void cancelPendingMove();
-    void endMoveControls();
+    void finishMove();
+    bool finishAdd(std::unique_ptr<EditState> before, bool edited, RecordListModel* model, int id);
+    void listFavouritePool();
+    void dropChannelsOnChannel(int row);
+    void dropMembersOnMember(int row);
 
-    void markDirty();
     bool save();
     bool confirmIntegrity();
     void relistAll();
@@ -140,7 +224,6 @@ private:
     void showMessage(const QString& text, bool exclamation);
     bool confirm(const QString& text);
     void setChannelColumns();
-    void zeroChannelCounters();
 
     ChannelDataDocument& document_;
     ReceiverDatabase& db_;
@@ -152,12 +235,24 @@ private:
     int sortOrder_ = 0;
     int activeList_ = NoList;
     bool movePending_ = false;
-    bool dirty_ = false;
     int lastTransponderId_ = -1;
     int currentChannelId_ = -1;
     int currentGroup_ = 0;
     int groupSize_ = 0;
     std::vector<int> markedForMove_;
+    // The state before a pending move's marks, recorded once the move ends.
+    std::unique_ptr<EditState> beforeMove_;
+    EditHistory history_;
+    ListCounts counts_;
+    QString searchText_;
+    bool searchIsNumber_ = false;
+    int searchNumber_ = 0;
+    int channelSortColumn_ = 10;  // "Ch_id"
+    bool channelSortDescending_ = false;
+    int leftSortColumn_ = -1;     // -1: the satellite order list
+    bool leftSortDescending_ = false;
+    int middleSortColumn_ = -1;   // -1: slot order
+    bool middleSortDescending_ = false;
 
     QComboBox* viewCombo_ = nullptr;
     RecordListModel* leftModel_ = nullptr;
@@ -181,6 +276,12 @@ private:
     QPushButton* exit_ = nullptr;
     QPushButton* export_ = nullptr;
     QPushButton* import_ = nullptr;
+    QPushButton* undo_ = nullptr;
+    QPushButton* redo_ = nullptr;
+    QPushButton* saveAs_ = nullptr;
+    QPushButton* renameGroup_ = nullptr;
+    QLineEdit* search_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
 };
 
 }  // namespace dorvane

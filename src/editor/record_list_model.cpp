@@ -1,5 +1,7 @@
 #include "editor/record_list_model.h"
 
+#include <QMimeData>
+
 #include <algorithm>
 
 namespace dorvane {
@@ -78,6 +80,61 @@ QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, i
     if (role == Qt::DisplayRole) return columns_[static_cast<std::size_t>(section)].heading;
     if (role == Qt::TextAlignmentRole) return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     return {};
+}
+
+Qt::ItemFlags RecordListModel::flags(const QModelIndex& index) const {
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid()) f |= Qt::ItemIsDragEnabled;
+    return f;
+}
+
+QStringList RecordListModel::mimeTypes() const { return {QString::fromLatin1(kRowsMimeType)}; }
+
+QMimeData* RecordListModel::mimeData(const QModelIndexList&) const {
+    auto* data = new QMimeData;
+    data->setData(QString::fromLatin1(kRowsMimeType), objectName().toUtf8());
+    return data;
+}
+
+std::vector<int> RecordListModel::idsOf(const std::vector<int>& rows) const {
+    std::vector<int> ids;
+    for (int row : rows) {
+        if (row >= 0 && row < static_cast<int>(ids_.size())) ids.push_back(ids_[static_cast<std::size_t>(row)]);
+    }
+    return ids;
+}
+
+void RecordListModel::sortIdsByColumn(std::vector<int>& ids, int column, bool descending) const {
+    if (column < 0 || column >= static_cast<int>(columns_.size())) return;
+    struct Key {
+        int id;
+        bool isNumber;
+        qlonglong number;
+        QString text;
+    };
+    std::vector<Key> keys;
+    keys.reserve(ids.size());
+    for (int id : ids) {
+        Key key{id, false, 0, columns_[static_cast<std::size_t>(column)].text(id).trimmed()};
+        key.number = key.text.toLongLong(&key.isNumber);
+        keys.push_back(std::move(key));
+    }
+    auto compare = [](const Key& a, const Key& b) {
+        if (a.isNumber && b.isNumber) return a.number < b.number ? -1 : (a.number > b.number ? 1 : 0);
+        if (a.isNumber != b.isNumber) return a.isNumber ? -1 : 1;  // numbers before texts
+        return QString::compare(a.text, b.text, Qt::CaseInsensitive);
+    };
+    std::stable_sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+        const int c = compare(a, b);
+        return descending ? c > 0 : c < 0;
+    });
+    for (std::size_t i = 0; i < keys.size(); ++i) ids[i] = keys[i].id;
+}
+
+void RecordListModel::sortRowsByColumn(int column, bool descending) {
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    sortIdsByColumn(ids_, column, descending);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 }  // namespace dorvane

@@ -20,6 +20,10 @@ struct ListColumn {
 // id (satellite slot, transponder number, channel number, group, ...), its
 // cells are computed on demand, every cell is centred. The list holds no
 // copies of the records, so rewriting a row is just a repaint.
+// The drag format of rows of the editor's lists: the object name of the list
+// they come from (the rows are that list's selection).
+inline constexpr const char* kRowsMimeType = "application/x-dorvane-editor-rows";
+
 class RecordListModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -42,15 +46,27 @@ public:
     int idAt(int row) const { return ids_[static_cast<std::size_t>(row)]; }
     // The first row holding id, or -1.
     int rowOf(int id) const;
+    // The ids of the given rows.
+    std::vector<int> idsOf(const std::vector<int>& rows) const;
 
     // Sorts the rows by a comparison of record ids, keeping the order of
     // equal rows.
     void sortRows(const std::function<bool(int a, int b)>& less);
+    // Sorts ids (or the rows) by the texts of one column: numbers by value,
+    // other texts alphabetically without regard to case; equal rows keep
+    // their order.
+    void sortIdsByColumn(std::vector<int>& ids, int column, bool descending) const;
+    void sortRowsByColumn(int column, bool descending);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // Rows can be dragged; what a drop does is the window's (see
+    // ReportListView::rowsDropped), the model itself never changes by one.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
 private:
     std::vector<ListColumn> columns_;

@@ -47,6 +47,15 @@ private slots:
         // An option's value is not taken for the file.
         QVERIFY(CToolApp::parseArguments(Args{"x", "--port", "COM2"}).openPath.isEmpty());
         QVERIFY(CToolApp::parseArguments(Args{"x", "--version"}).showVersion);
+        // "Open with" and the file association: the editor on the file.
+        o = CToolApp::parseArguments(Args{"Dorvane_QX", "--edit", "/home/op/stbdata.irz"});
+        QVERIFY(o.error.isEmpty() && o.edit);
+        QCOMPARE(o.openPath, QStringLiteral("/home/op/stbdata.irz"));
+        QVERIFY(!CToolApp::parseArguments(Args{"x", "stbdata.irz"}).edit);
+        // Started without a file (%f left out), --edit only starts the window.
+        o = CToolApp::parseArguments(Args{"x", "--edit"});
+        QVERIFY(o.error.isEmpty() && o.openPath.isEmpty());
+        QCOMPARE(CToolApp::handleUsage(o), -1);
         // No file, no version: the window just starts.
         QCOMPARE(CToolApp::handleUsage(CToolApp::parseArguments(Args{"x", "stbdata.irz"})), -1);
         QCOMPARE(CToolApp::handleUsage(CToolApp::parseArguments(Args{"x", "-x"})), 2);

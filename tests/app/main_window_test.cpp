@@ -19,6 +19,10 @@
 #include "app/main_dialog.h"
 #include "app/operator_advice.h"
 #include "app/settings.h"
+#include "database/backup_blob.h"
+#include "database/channel_data_file.h"
+#include "database/demo_data.h"
+#include "editor/editor_prompts.h"
 #include "sim/sim_process.h"
 #include "support/image_builder.h"
 #include "support/temp_dir.h"
@@ -244,6 +248,33 @@ private slots:
     }
 
     // ------------------------------------------------------------ files and refusals
+
+    // "Dorvane_QX --edit FILE": the file is opened and, being channel data,
+    // the editor comes up on it at once; an image opens without an editor.
+    void editOptionOpensTheEditorOnChannelData() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        QStringList shown;
+        editorPrompts().run = [&shown](QDialog& dialog) {
+            shown << dialog.windowTitle();
+            return int(QDialog::Accepted);
+        };
+        // A real channel-data file, so that the editor opens on it.
+        auto demo = std::make_unique<ReceiverDatabase>();
+        fillDemoDatabase(*demo);
+        auto packed = std::make_unique<ChannelDataBuffer>();
+        QCOMPARE(packBackup(*demo, *packed), kPackOk);
+        const fs::path demoFile = dir_->file("demo.irz");
+        QVERIFY(writeChannelDataFile(*packed, demoFile).ok);
+        w->openFileForEditing(qpath(demoFile));
+        QVERIFY(prompts.messages.isEmpty());
+        QCOMPARE(shown, QStringList{QStringLiteral("Edit Receiver Data")});
+        QCOMPARE(static_cast<QLineEdit*>(w->control(CMainDialog::kFilePath))->text(), qpath(demoFile));
+        w->openFileForEditing(qpath(smallImage_));
+        QCOMPARE(shown.size(), 1);
+        resetEditorPrompts();
+    }
 
     void openingChannelDataShowsEditAndAnImageHidesIt() {
         SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});

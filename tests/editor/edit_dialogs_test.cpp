@@ -337,6 +337,39 @@ private slots:
         third.nameEdit()->setText(QStringLiteral("Changed"));
         third.reject();
         QCOMPARE(fixedText(ch.name), std::string("A name of twenty-f"));
+
+        // Service id and teletext PID; a service id another channel of the
+        // transponder has is said, and kept only when the operator says so.
+        ChannelRecord& other = db->channel(4);
+        other = ch;
+        setFixedText(other.name, "Other");
+        other.serviceId = 900;
+        CEditChannelDialog fourth(*db, 3);
+        QCOMPARE(fourth.serviceIdEdit()->text(), QStringLiteral("777"));
+        fourth.teletextPidEdit()->setText(QStringLiteral("70000"));
+        fourth.accept();
+        QCOMPARE(prompts.messages.last(), QStringLiteral("Teletext PID must be 0 to 65535."));
+        fourth.teletextPidEdit()->setText(QStringLiteral("555"));
+        fourth.serviceIdEdit()->setText(QStringLiteral("900"));
+        prompts.answers = {false};
+        fourth.accept();
+        QVERIFY(prompts.questions.last().contains(QStringLiteral("Service ID 900 is already used on this transponder by \"Other\" (channel 4)")));
+        QCOMPARE(fourth.result(), int(QDialog::Rejected));
+        QCOMPARE(int(ch.serviceId), 777);
+        QVERIFY(fourth.serviceIdEdit()->hasFocus() || !fourth.isVisible());
+        prompts.answers = {true};
+        fourth.accept();
+        QCOMPARE(fourth.result(), int(QDialog::Accepted));
+        QCOMPARE(int(ch.serviceId), 900);
+        QCOMPARE(int(ch.teletextPid), 555);
+        // On another transponder the same id is no question.
+        const int asked = int(prompts.questions.size());
+        other.transponder = 7;
+        CEditChannelDialog fifth(*db, 3);
+        fifth.serviceIdEdit()->setText(QStringLiteral("900"));
+        fifth.accept();
+        QCOMPARE(int(prompts.questions.size()), asked);
+        QCOMPARE(fifth.result(), int(QDialog::Accepted));
     }
 
     void okWithoutChangesKeepsEveryByteOfTheRecord() {

@@ -16,6 +16,7 @@ namespace dorvane::test {
 
 ScriptedPrompts::ScriptedPrompts() {
     EditorPrompts& p = editorPrompts();
+    p.rememberLayout = false;
     p.message = [this](QWidget*, const QString& text, PromptIcon) { messages << text; };
     p.confirm = [this](QWidget*, const QString& text) {
         questions << text;

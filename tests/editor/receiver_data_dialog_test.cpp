@@ -485,8 +485,10 @@ private slots:
         QVERIFY(!again.isDirty());
     }
 
-    // Exit answered with OK saves: see editor_command_test.
-    void exitAsksAboutUnsavedChangesAndEscapeDoesNot() {
+    // Exit answered with OK saves: see editor_command_test. Unsaved edits
+    // are given up only after a second question, whichever way the window
+    // is closed.
+    void nothingIsDiscardedWithoutAsking() {
         ScriptedPrompts prompts;
         EditorSession session(*source_);
         const QByteArray original = fileBytes(session.path());
@@ -497,31 +499,71 @@ private slots:
         QVERIFY(prompts.questions.isEmpty());
         QCOMPARE(w.result(), int(QDialog::Accepted));
 
-        // Changed, Cancel: closes without saving.
+        auto deleteFirstChannel = [](CReceiverDataDialog& d) {
+            selectRows(d.channelList(), {0});
+            clickList(d.channelList());
+            QTest::mouseClick(d.deleteButton(), Qt::LeftButton);
+            QVERIFY(d.isDirty());
+        };
+        const QString saveQuestion = QStringLiteral("Do you want to save changes?");
+        const QString discardQuestion = QStringLiteral("Discard the unsaved changes?");
+
+        // Exit, Cancel at the save question, then "Keep Editing": stays open.
         session.reopen();
         auto& w2 = session.dialog();
-        selectRows(w2.channelList(), {0});
-        clickList(w2.channelList());
-        QTest::mouseClick(w2.deleteButton(), Qt::LeftButton);
-        prompts.answers = {false};
+        w2.show();
+        deleteFirstChannel(w2);
+        prompts.questions.clear();
+        prompts.answers = {false, false};
         QTest::mouseClick(w2.exitButton(), Qt::LeftButton);
-        QCOMPARE(prompts.questions.last(), QStringLiteral("Do you want to save changes?"));
+        QCOMPARE(prompts.questions, (QStringList{saveQuestion, discardQuestion}));
+        QVERIFY(w2.isVisible());
+        QVERIFY(w2.isDirty());
+        // ... and "Discard": closes without saving.
+        prompts.answers = {false, true};
+        QTest::mouseClick(w2.exitButton(), Qt::LeftButton);
         QVERIFY(w2.isHidden());
         QCOMPARE(w2.result(), int(QDialog::Accepted));
         QCOMPARE(fileBytes(session.path()), original);
 
-        // Changed, Escape: closes without asking or saving.
+        // Escape asks the same; kept editing, then discarded.
         session.reopen();
         auto& w3 = session.dialog();
-        selectRows(w3.channelList(), {0});
-        clickList(w3.channelList());
-        QTest::mouseClick(w3.deleteButton(), Qt::LeftButton);
-        const int asked = int(prompts.questions.size());
+        w3.show();
+        deleteFirstChannel(w3);
+        prompts.questions.clear();
+        prompts.answers = {false, false};
+        QTest::keyClick(&w3, Qt::Key_Escape);
+        QCOMPARE(prompts.questions, (QStringList{saveQuestion, discardQuestion}));
+        QVERIFY(w3.isVisible());
+        prompts.answers = {false, true};
         QTest::keyClick(&w3, Qt::Key_Escape);
         QVERIFY(w3.isHidden());
         QCOMPARE(w3.result(), int(QDialog::Rejected));
-        QCOMPARE(int(prompts.questions.size()), asked);
         QCOMPARE(fileBytes(session.path()), original);
+
+        // The close box: OK at the save question saves, then closes.
+        session.reopen();
+        auto& w4 = session.dialog();
+        w4.show();
+        deleteFirstChannel(w4);
+        prompts.questions.clear();
+        prompts.answers = {true};
+        QVERIFY(w4.close());
+        QCOMPARE(prompts.questions, QStringList{saveQuestion});
+        QVERIFY(fileBytes(session.path()) != original);
+
+        // Undone back to the saved state: nothing to ask.
+        session.reopen();
+        auto& w5 = session.dialog();
+        w5.show();
+        deleteFirstChannel(w5);
+        QTest::keyClick(&w5, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!w5.isDirty());
+        prompts.questions.clear();
+        QTest::keyClick(&w5, Qt::Key_Escape);
+        QVERIFY(prompts.questions.isEmpty());
+        QVERIFY(w5.isHidden());
     }
 
     void addsAndDeletesSatellitesWithEverySatelliteListed() {

@@ -46,7 +46,7 @@ fi
 # The desktop entry opens channel-data files with the window; the file type
 # is the one the entry names.
 desktop="$prefix/share/applications/$app.desktop"
-grep -qx 'Exec=Dorvane_QX %f' "$desktop" || { echo "FAIL: Exec line"; failures=$((failures + 1)); }
+grep -qx 'Exec=Dorvane_QX --edit %f' "$desktop" || { echo "FAIL: Exec line"; failures=$((failures + 1)); }
 mime=$(sed -n 's/.*mime-type type="\([^"]*\)".*/\1/p' "$prefix/share/mime/packages/dorvane-channel-data.xml")
 grep -qx "MimeType=$mime;" "$desktop" || { echo "FAIL: MimeType is not $mime"; failures=$((failures + 1)); }
 grep -q "<mediatype>$mime</mediatype>" "$prefix/share/metainfo/$app.metainfo.xml" \

@@ -1,0 +1,378 @@
+// The controls of the Edit Receiver Data window and their places.
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QSettings>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "editor/cell_texts.h"
+#include "editor/editor_prompts.h"
+#include "editor/receiver_data_dialog.h"
+#include "editor/record_list_model.h"
+#include "editor/report_list_view.h"
+
+namespace dorvane {
+
+namespace {
+
+constexpr int kCounterIds[] = {1023, 1022, 1024, 1027, 1028, 1029, 1033, 1034, 1035, 1036};
+
+QRadioButton* addRadio(QButtonGroup* group, QGridLayout* grid, const QString& text, int id, int row) {
+    auto* button = new QRadioButton(text);
+    group->addButton(button, id);
+    grid->addWidget(button, row, 0);
+    return button;
+}
+
+QSettings editorSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavro Technology, Inc."),
+                     QCoreApplication::applicationName());
+}
+
+}  // namespace
+
+void CReceiverDataDialog::buildControls() {
+    viewCombo_ = new QComboBox;
+    viewCombo_->addItems({QStringLiteral("Satellite"), QStringLiteral("Fav TV"), QStringLiteral("Fav Radio")});
+    connect(viewCombo_, &QComboBox::activated, this, &CReceiverDataDialog::switchView);
+    leftModel_ = new RecordListModel(this);
+    middleModel_ = new RecordListModel(this);
+    channelModel_ = new RecordListModel(this);
+    leftModel_->setObjectName(QStringLiteral("leftList"));
+    middleModel_->setObjectName(QStringLiteral("middleList"));
+    channelModel_->setObjectName(QStringLiteral("channelList"));
+    leftList_ = new ReportListView(leftModel_);
+    middleList_ = new ReportListView(middleModel_);
+    channelList_ = new ReportListView(channelModel_);
+    connectLists();
+    for (int id : kCounterIds) {
+        auto* label = new QLabel(counterText(0));
+        label->setAlignment(Qt::AlignCenter);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setMinimumWidth(52);
+        label->setObjectName(QStringLiteral("counter%1").arg(id));
+        counters_.emplace_back(id, label);
+    }
+    search_ = new QLineEdit;
+    search_->setPlaceholderText(QStringLiteral("Search channels by name, service id or PID (Ctrl+F)"));
+    search_->setClearButtonEnabled(true);
+    connect(search_, &QLineEdit::textChanged, this, &CReceiverDataDialog::setSearchText);
+    createButtons();
+
+    // Everything but the bottom row scrolls when the screen is too small,
+    // so "Save" and "Exit" stay reachable at any scale.
+    auto* content = new QWidget;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->addLayout(buildTopLayout(), 2);
+    auto* searchRow = new QHBoxLayout;
+    auto* searchLabel = new QLabel(QStringLiteral("&Find:"));
+    searchLabel->setBuddy(search_);
+    searchRow->addWidget(searchLabel);
+    searchRow->addWidget(search_, 1);
+    contentLayout->addLayout(searchRow);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(channelList_, 1);
+    bottom->addLayout(buildChoicesLayout());
+    contentLayout->addLayout(bottom, 3);
+    scroll_ = new QScrollArea;
+    scroll_->setWidget(content);
+    scroll_->setWidgetResizable(true);
+    scroll_->setFrameShape(QFrame::NoFrame);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scroll_, 1);
+    layout->addLayout(buildButtonLayout());
+    addShortcuts();
+    resize(1180, 760);
+}
+
+void CReceiverDataDialog::connectLists() {
+    leftList_->setMinimumSize(260, 120);
+    middleList_->setMinimumSize(280, 120);
+    channelList_->setMinimumSize(360, 160);
+    const std::pair<ReportListView*, int> lists[] = {{leftList_, LeftList}, {middleList_, MiddleList}, {channelList_, ChannelList}};
+    for (const auto& [list, id] : lists) {
+        const int which = id;
+        connect(list, &ReportListView::deletePressed, this, [this, which] {
+            activateList(which);
+            deleteClicked();
+        });
+        connect(list, &ReportListView::insertPressed, this, [this, which] {
+            activateList(which);
+            addClicked();
+        });
+        connect(list, &ReportListView::editPressed, this, [this, which] { editFocusedRow(which); });
+        connect(list, &ReportListView::rowsDropped, this, [this, which](const QString& source, int row) {
+            const int from = source == QLatin1String("leftList")     ? LeftList
+                             : source == QLatin1String("middleList") ? MiddleList
+                             : source == QLatin1String("channelList") ? ChannelList
+                                                                      : NoList;
+            dropRows(which, from, row);
+        });
+        list->horizontalHeader()->setSectionsClickable(true);
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(list, &QWidget::customContextMenuRequested, this, [this, list, which](const QPoint& at) {
+            // A right click acts on the list as a left click does first.
+            activateList(which);
+            std::unique_ptr<QMenu> menu(contextMenuFor(which));
+            menu->exec(list->viewport()->mapToGlobal(at));
+        });
+    }
+    connect(leftList_, &ReportListView::clickedAnywhere, this, &CReceiverDataDialog::leftListClicked);
+    connect(middleList_, &ReportListView::clickedAnywhere, this, &CReceiverDataDialog::middleListClicked);
+    connect(channelList_, &ReportListView::clickedAnywhere, this, &CReceiverDataDialog::channelListClicked);
+    connect(leftList_, &QAbstractItemView::doubleClicked, this, &CReceiverDataDialog::leftListDoubleClicked);
+    connect(middleList_, &QAbstractItemView::doubleClicked, this, &CReceiverDataDialog::middleListDoubleClicked);
+    connect(channelList_, &QAbstractItemView::doubleClicked, this, &CReceiverDataDialog::channelListDoubleClicked);
+    connect(leftList_->horizontalHeader(), &QHeaderView::sectionClicked, this, &CReceiverDataDialog::leftHeaderClicked);
+    connect(middleList_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &CReceiverDataDialog::middleHeaderClicked);
+    connect(channelList_->horizontalHeader(), &QHeaderView::sectionClicked, this,
+            &CReceiverDataDialog::channelHeaderClicked);
+    connect(leftList_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (!viewTraits(viewMode_).favourite || movePending_) return;
+        const int row = leftList_->firstSelectedRow();
+        if (row >= 0) showGroup(leftModel_->idAt(row));
+    });
+}
+
+QLayout* CReceiverDataDialog::buildTopLayout() {
+    auto* leftBox = new QVBoxLayout;
+    auto* viewRow = new QHBoxLayout;
+    auto* viewLabel = new QLabel(QStringLiteral("&View:"));
+    viewLabel->setBuddy(viewCombo_);
+    viewRow->addWidget(viewLabel);
+    viewRow->addWidget(viewCombo_, 1);
+    leftBox->addLayout(viewRow);
+    leftBox->addWidget(leftList_, 1);
+    auto* leftCounters = new QHBoxLayout;
+    leftCounters->addWidget(new QLabel(QStringLiteral("TPs:")));
+    leftCounters->addWidget(counter(1023));
+    leftCounters->addWidget(new QLabel(QStringLiteral("CHs:")));
+    leftCounters->addWidget(counter(1022));
+    leftCounters->addStretch(1);
+    leftCounters->addWidget(renameGroup_);
+    leftBox->addLayout(leftCounters);
+
+    auto* middleBox = new QVBoxLayout;
+    middleBox->addSpacing(viewCombo_->sizeHint().height());
+    middleBox->addWidget(middleList_, 1);
+    auto* middleCounters = new QHBoxLayout;
+    middleCounters->addWidget(new QLabel(QStringLiteral("CHs:")));
+    middleCounters->addWidget(counter(1024));
+    middleCounters->addStretch(1);
+    middleBox->addLayout(middleCounters);
+
+    auto* top = new QHBoxLayout;
+    top->addLayout(leftBox, 4);
+    top->addLayout(middleBox, 5);
+    return top;
+}
+
+QLayout* CReceiverDataDialog::buildChoicesLayout() {
+    auto* satGroup = new QButtonGroup(this);
+    allSat_ = new QRadioButton(QStringLiteral("All Sat"));
+    searchedSat_ = new QRadioButton(QStringLiteral("Searched Sat"));
+    satGroup->addButton(allSat_, 0);
+    satGroup->addButton(searchedSat_, 1);
+    searchedSat_->setChecked(true);
+    connect(satGroup, &QButtonGroup::idClicked, this, &CReceiverDataDialog::setSearchedOnly);
+    auto* satRow = new QHBoxLayout;
+    satRow->addWidget(allSat_);
+    satRow->addWidget(searchedSat_);
+
+    // Three radio groups, each with its counters beside the buttons.
+    auto makeGroup = [this](const QString& title, const QStringList& texts, const int* ids,
+                            std::vector<QRadioButton*>& buttons, void (CReceiverDataDialog::*slot)(int)) {
+        auto* box = new QGroupBox(title);
+        auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(6, 4, 6, 4);
+        grid->setVerticalSpacing(2);
+        auto* group = new QButtonGroup(this);
+        buttons.clear();
+        for (int i = 0; i < texts.size(); ++i) {
+            buttons.push_back(addRadio(group, grid, texts[i], i, i));
+            if (ids) grid->addWidget(counter(ids[i]), i, 1);
+        }
+        buttons[0]->setChecked(true);
+        connect(group, &QButtonGroup::idClicked, this, slot);
+        return box;
+    };
+    static constexpr int kKindIds[] = {1027, 1028, 1029};
+    static constexpr int kAccessIds[] = {1033, 1034, 1035};
+    auto* side = new QVBoxLayout;
+    side->setSpacing(4);
+    side->addLayout(satRow);
+    side->addWidget(makeGroup({}, {QStringLiteral("All"), QStringLiteral("TV"), QStringLiteral("Radio")}, kKindIds,
+                              kindButtons_, &CReceiverDataDialog::setKindFilter));
+    side->addWidget(makeGroup({}, {QStringLiteral("All"), QStringLiteral("FTA"), QStringLiteral("CAS")}, kAccessIds,
+                              accessButtons_, &CReceiverDataDialog::setAccessFilter));
+    side->addWidget(makeGroup(QStringLiteral("Sort by:"),
+                              {QStringLiteral("Channel No"), QStringLiteral("Sat/Tp"), QStringLiteral("Name")}, nullptr,
+                              sortButtons_, &CReceiverDataDialog::setSortOrder));
+    auto* listedRow = new QHBoxLayout;
+    listedRow->addWidget(new QLabel(QStringLiteral("Listed channels:")));
+    listedRow->addWidget(counter(1036));
+    side->addLayout(listedRow);
+    side->addStretch(1);
+    auto* actions = new QGridLayout;
+    actions->addWidget(add_, 0, 0);
+    actions->addWidget(delete_, 0, 1);
+    actions->addWidget(move_, 1, 0, 1, 2);
+    actions->addWidget(selectDestination_, 2, 0);
+    actions->addWidget(cancelMove_, 2, 1);
+    side->addLayout(actions);
+    return side;
+}
+
+void CReceiverDataDialog::createButtons() {
+    auto make = [this](const char* text, void (CReceiverDataDialog::*slot)()) {
+        auto* button = new QPushButton(QString::fromLatin1(text));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, slot);
+        return button;
+    };
+    add_ = make("&Add", &CReceiverDataDialog::addClicked);
+    delete_ = make("&Delete", &CReceiverDataDialog::deleteClicked);
+    move_ = make("&Move", &CReceiverDataDialog::moveClicked);
+    selectDestination_ = make("Select Desti&nation", &CReceiverDataDialog::selectDestinationClicked);
+    cancelMove_ = make("&Cancel Move", &CReceiverDataDialog::cancelMoveClicked);
+    save_ = make("&Save", &CReceiverDataDialog::saveClicked);
+    saveAs_ = make("Sa&ve As...", &CReceiverDataDialog::saveAsClicked);
+    exit_ = make("E&xit", &CReceiverDataDialog::exitClicked);
+    export_ = make("&Export...", &CReceiverDataDialog::exportClicked);
+    import_ = make("&Import...", &CReceiverDataDialog::importClicked);
+    undo_ = make("&Undo", &CReceiverDataDialog::undoClicked);
+    redo_ = make("&Redo", &CReceiverDataDialog::redoClicked);
+    renameGroup_ = make("Rename &Group...", &CReceiverDataDialog::renameGroupClicked);
+    exit_->setDefault(true);
+    undo_->setToolTip(QStringLiteral("Undo the last edit (Ctrl+Z)"));
+    redo_->setToolTip(QStringLiteral("Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)"));
+}
+
+QLayout* CReceiverDataDialog::buildButtonLayout() {
+    auto* row = new QHBoxLayout;
+    row->addWidget(undo_);
+    row->addWidget(redo_);
+    row->addSpacing(16);
+    row->addWidget(export_);
+    row->addWidget(import_);
+    row->addStretch(1);
+    row->addWidget(save_);
+    row->addWidget(saveAs_);
+    row->addWidget(exit_);
+    return row;
+}
+
+void CReceiverDataDialog::addShortcuts() {
+    auto shortcut = [this](const QKeySequence& keys, auto slot) {
+        auto* s = new QShortcut(keys, this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this, slot);
+    };
+    shortcut(QKeySequence::Undo, &CReceiverDataDialog::undoClicked);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &CReceiverDataDialog::redoClicked);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &CReceiverDataDialog::redoClicked);
+    shortcut(QKeySequence::Find, [this] {
+        search_->setFocus(Qt::ShortcutFocusReason);
+        search_->selectAll();
+    });
+}
+
+QMenu* CReceiverDataDialog::contextMenuFor(int list) {
+    auto* menu = new QMenu(this);
+    auto item = [this, menu](const QString& text, const QKeySequence& keys, bool enabled, auto slot) {
+        QAction* action = menu->addAction(text, this, slot);
+        action->setShortcut(keys);
+        action->setEnabled(enabled);
+    };
+    const ButtonStates s = deriveButtonStates(currentFacts());
+    item(QStringLiteral("&Undo"), QKeySequence::Undo, s.undo, &CReceiverDataDialog::undoClicked);
+    item(QStringLiteral("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), s.redo, &CReceiverDataDialog::redoClicked);
+    menu->addSeparator();
+    const bool active = activeList_ == list;
+    item(QStringLiteral("&Add"), QKeySequence(Qt::Key_Insert), active && s.add, &CReceiverDataDialog::addClicked);
+    item(QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete), active && s.remove, &CReceiverDataDialog::deleteClicked);
+    item(QStringLiteral("&Move"), QKeySequence(), active && s.move && s.moveShown, &CReceiverDataDialog::moveClicked);
+    const bool editable = !movePending_ && (list == ChannelList || !viewTraits(viewMode_).favourite || list == LeftList);
+    menu->addAction(QStringLiteral("&Edit..."), this, [this, list] { editFocusedRow(list); })->setEnabled(editable);
+    return menu;
+}
+
+QLabel* CReceiverDataDialog::counter(int id) const {
+    for (const auto& [counterId, label] : counters_) {
+        if (counterId == id) return label;
+    }
+    return nullptr;
+}
+
+void CReceiverDataDialog::drawCounts() {
+    for (const auto& [id, label] : counters_) label->setText(counterText(counts_.byId(id)));
+}
+
+// ---- screen and remembered choices ------------------------------------------
+
+void CReceiverDataDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Never larger than the screen's free area; the content scrolls inside.
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect available = screen->availableGeometry();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize room = available.size() - frame;
+    if (width() > room.width() || height() > room.height()) {
+        resize(std::min(width(), room.width()), std::min(height(), room.height()));
+        move(available.topLeft());
+    }
+}
+
+void CReceiverDataDialog::restoreSettings() {
+    if (!editorPrompts().rememberLayout) return;
+    QSettings settings = editorSettings();
+    settings.beginGroup(QStringLiteral("Editor"));
+    const int sort = settings.value(QStringLiteral("SortColumn"), channelSortColumn_).toInt();
+    if (sort >= 0 && sort < 11) channelSortColumn_ = sort;
+    channelSortDescending_ = settings.value(QStringLiteral("SortDescending"), false).toBool();
+    // The "Sort by" button of the remembered column, if it has one.
+    const int orders[] = {10, 8, 0};
+    int checked = -1;
+    for (int order = 0; order < 3; ++order) {
+        if (orders[order] == channelSortColumn_) checked = sortOrder_ = order;
+    }
+    checkSortButton(checked);
+    const std::pair<ReportListView*, const char*> lists[] = {
+        {leftList_, "LeftWidths"}, {middleList_, "MiddleWidths"}, {channelList_, "ChannelWidths"}};
+    for (const auto& [list, key] : lists) {
+        const QStringList widths = settings.value(QString::fromLatin1(key)).toStringList();
+        list->setRememberedWidths(widths);
+    }
+}
+
+void CReceiverDataDialog::storeSettings() const {
+    if (!editorPrompts().rememberLayout) return;
+    QSettings settings = editorSettings();
+    settings.beginGroup(QStringLiteral("Editor"));
+    settings.setValue(QStringLiteral("SortColumn"), channelSortColumn_);
+    settings.setValue(QStringLiteral("SortDescending"), channelSortDescending_);
+    if (viewMode_ == SatelliteView) settings.setValue(QStringLiteral("LeftWidths"), leftList_->currentWidths());
+    if (viewMode_ == SatelliteView) settings.setValue(QStringLiteral("MiddleWidths"), middleList_->currentWidths());
+    settings.setValue(QStringLiteral("ChannelWidths"), channelList_->currentWidths());
+}
+
+}  // namespace dorvane
