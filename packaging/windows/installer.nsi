@@ -2,7 +2,7 @@
 ;   makensis -DVERSION=0.6.0 -DVERSION4=0.6.0.235 -DSTAGE=<folder of the programs>
 ;            -DICON=<app.ico> -DOUTFILE=<setup.exe> installer.nsi
 ; It installs the programs for all users, adds a Start-menu folder, opens
-; channel-data files (.irz) in the window and registers its uninstaller.
+; channel-data files (.irz) in the editor and registers its uninstaller.
 ; "/S" installs and uninstalls silently; "/D=FOLDER" (last) picks the folder.
 
 ; A 64-bit installer for a 64-bit program (it runs where the program runs,
@@ -67,11 +67,11 @@ Section "Install"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\Dorvane_QX.exe" "" "$INSTDIR\Dorvane_QX.exe" 0
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk" "$INSTDIR\Uninstall.exe"
 
-  ; Channel-data files open in the window.
+  ; Channel-data files open in the editor.
   WriteRegStr HKLM "Software\Classes\.irz" "" "${PROGID}"
   WriteRegStr HKLM "Software\Classes\${PROGID}" "" "${PRODUCT} channel data"
   WriteRegStr HKLM "Software\Classes\${PROGID}\DefaultIcon" "" "$INSTDIR\Dorvane_QX.exe,0"
-  WriteRegStr HKLM "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\Dorvane_QX.exe" "%1"'
+  WriteRegStr HKLM "Software\Classes\${PROGID}\shell\open\command" "" '"$INSTDIR\Dorvane_QX.exe" --edit "%1"'
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"

@@ -234,7 +234,7 @@ void CReceiverDataDialog::saveClicked() {
 
 void CReceiverDataDialog::saveAsClicked() {
     if (movePending_) return;
-    const QString suggested = QString::fromStdU16String(document_.path().filename().u16string());
+    const QString suggested = textFromPath(document_.path().filename());
     const QString file = editorPrompts().saveFileName(this, QStringLiteral("Save As"), suggested,
                                                       QStringLiteral("Channel data (*.irz)"));
     if (file.isEmpty()) return;
@@ -245,7 +245,7 @@ void CReceiverDataDialog::saveAsClicked() {
         return;
     }
     if (!confirmIntegrity()) return;
-    const FileResult written = document_.saveAs(std::filesystem::path(file.toStdU16String()));
+    const FileResult written = document_.saveAs(pathFromText(file));
     if (!written.ok) {
         showMessage(written.message.empty() ? QStringLiteral("File write failed!") : QString::fromStdString(written.message),
                     true);
