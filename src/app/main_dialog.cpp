@@ -106,8 +106,6 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     progress_->setRange(0, 100);
     progress_->setText(QString());
 
-    retryTimer_.setInterval(options_.portRetryMs);
-    connect(&retryTimer_, &QTimer::timeout, this, &CMainDialog::onPortRetry);
     connect(&port_, &CSerialPort::failed, this, &CMainDialog::onPortFailed);
     figuresTimer_.setInterval(1000);
     connect(&figuresTimer_, &QTimer::timeout, this, &CMainDialog::showTransferFigures);
@@ -120,7 +118,7 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
 }
 
 CMainDialog::~CMainDialog() {
-    retryTimer_.stop();
+    stopPortRetry();
     // The flow and the engine go before the line, the port and the event
     // loop they use.
     figuresTimer_.stop();
@@ -517,11 +515,11 @@ bool CMainDialog::openPort() {
     if (port_.open(portName_, CSerialPort::kDefaultBaudRate, 8, 0, 0)) {
         appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName_));
         setPortLamp(true);
-        retryTimer_.stop();
+        stopPortRetry();
         return true;
     }
     // No retry while the box is up: one box per failed attempt.
-    retryTimer_.stop();
+    stopPortRetry();
     const QString text = QStringLiteral("Port(%1) open failed.").arg(portName_);
     const PortAdvice advice =
         adviseOpenFailure(portName_, port_.lastErrorCode(), port_.lastError(), gatherPortFacts(portName_));
@@ -529,17 +527,32 @@ bool CMainDialog::openPort() {
     prompts_->message(this, text + QLatin1Char('\n') + advice.text);
     appendLog(text);
     appendLog(advice.text);
-    retryTimer_.start();
+    startPortRetry();
     return false;
 }
 
 void CMainDialog::onPortRetry() {
     // Silent while the device cannot be opened.
     if (port_.isOpen()) {
-        retryTimer_.stop();
+        stopPortRetry();
         return;
     }
     if (CSerialPort::probePort(portName_)) openPort();
+    else startPortRetry();
+}
+
+// The retry runs on the event loop the engine and the flow use.
+void CMainDialog::startPortRetry() {
+    stopPortRetry();
+    retryTimer_ = loop_->schedule(options_.portRetryMs, [this] {
+        retryTimer_ = 0;
+        onPortRetry();
+    });
+}
+
+void CMainDialog::stopPortRetry() {
+    if (retryTimer_ != 0) loop_->cancel(retryTimer_);
+    retryTimer_ = 0;
 }
 
 void CMainDialog::onPortFailed(const QString& message) {
@@ -550,7 +563,7 @@ void CMainDialog::onPortFailed(const QString& message) {
     appendLog(QStringLiteral("Port(%1) failed: %2").arg(portName_, advice.text));
     portAdvice_ = advice.text.toStdString();
     setPortLamp(false);
-    retryTimer_.start();
+    startPortRetry();
 }
 
 void CMainDialog::setPortLamp(bool on) {
@@ -570,7 +583,7 @@ void CMainDialog::onPortLampClicked() {
         appendLog(QStringLiteral("%1 disconnected.").arg(port_.name()));
         return;
     }
-    retryTimer_.stop();
+    stopPortRetry();
     if (port_.name().isEmpty()) port_.setName(portName_);
     if (port_.openDefault()) {
         setPortLamp(true);
@@ -599,7 +612,7 @@ void CMainDialog::onConfigureClicked() {
     } else {
         settings.setPortName(*chosen);
     }
-    retryTimer_.stop();
+    stopPortRetry();
     port_.close();
     portName_ = *chosen;
     port_.setName(portName_);
