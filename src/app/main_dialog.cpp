@@ -135,8 +135,8 @@ CSkinButton* CMainDialog::makeTextButton(int id, const QString& text, const QStr
     b->setGeometry(where);
     b->setBitmaps(kButtonFace, kKeyMagenta);
     b->setTooltipText(tooltip);
-    b->setAlign(3, false);
-    b->setPressedStyle(1, false);
+    b->setAlign(CSkinButton::Align::TextOverImage, false);
+    b->setPressedStyle(CSkinButton::PressedStyle::ShiftDown, false);
     b->setColor(CSkinButton::TextIn, QColor(0xFF, 0xFF, 0xFF));
     b->setColor(CSkinButton::TextOut, QColor(0x00, 0x00, 0x00));
     b->sizeToContent();
@@ -155,8 +155,8 @@ CSkinButton* CMainDialog::makeLamp(int id, QRect where) {
     auto* b = new CSkinButton(this);
     b->setGeometry(where);
     b->setBitmaps(kGreyLamp, std::nullopt);
-    b->setAlign(3, false);
-    b->setPressedStyle(1, false);
+    b->setAlign(CSkinButton::Align::TextOverImage, false);
+    b->setPressedStyle(CSkinButton::PressedStyle::ShiftDown, false);
     b->setColor(CSkinButton::TextIn, QColor(0xFF, 0xFF, 0xFF));
     b->setColor(CSkinButton::TextOut, QColor(0x00, 0x00, 0x00));
     b->sizeToContent();
@@ -307,8 +307,8 @@ void CMainDialog::setUpButtons() {
     // shows, white while the pointer is over it.
     titleButton_->setBitmaps(QImage(kTitleStrip), kKeyGreen, QImage(), std::nullopt, CSkinButton::OutImage::Darker);
     titleButton_->setTransparent();
-    titleButton_->setAlign(3, true);
-    titleButton_->setPressedStyle(1);
+    titleButton_->setAlign(CSkinButton::Align::TextOverImage, true);
+    titleButton_->setPressedStyle(CSkinButton::PressedStyle::ShiftDown);
     titleButton_->setColor(CSkinButton::TextIn, QColor(0xFF, 0xFF, 0xFF));
     titleButton_->setColor(CSkinButton::TextOut, QColor(0x00, 0x00, 0x00));
     titleButton_->setDrawBorder(false);
@@ -512,7 +512,7 @@ void CMainDialog::onTitleClicked() { prompts_->about(this); }
 // ---------------------------------------------------------------- the port
 
 bool CMainDialog::openPort() {
-    if (port_.open(portName_, CSerialPort::kDefaultBaudRate, 8, 0, 0)) {
+    if (port_.open(portName_)) {  // 115,200 8N1
         appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName_));
         setPortLamp(true);
         stopPortRetry();

@@ -29,6 +29,14 @@ struct SerialPortEntry {
     bool isUsb() const { return vendorId.has_value(); }
 };
 
+// Speed and frame of a line; the default is the receiver's 115,200 8N1.
+struct SerialLineSettings {
+    qint32 baudRate = 115200;
+    QSerialPort::DataBits dataBits = QSerialPort::Data8;
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+};
+
 // The serial line to the receiver on Qt SerialPort: 115,200 bit/s 8N1 at
 // both call sites, every kind of flow control off, DTR and RTS low.
 //
@@ -51,10 +59,7 @@ public:
     explicit CSerialPort(QObject* parent = nullptr);
     ~CSerialPort() override;
 
-    // byteSize 5..8; stopBits 0 = one, 1 = one and a half, 2 = two;
-    // parity 0 = none, 1 = odd, 2 = even, 3 = mark, 4 = space.
-    bool open(const QString& name, qint32 baudRate = kDefaultBaudRate, int byteSize = 8, int stopBits = 0,
-              int parity = 0);
+    bool open(const QString& name, const SerialLineSettings& line = SerialLineSettings{});
     // open() with the name of the last open (or setName) at 115,200 8N1.
     bool openDefault();
     void close();
@@ -72,9 +77,6 @@ public:
     QString lastError() const { return lastError_; }
     // Qt's code for it (NoError when nothing went wrong).
     QSerialPort::SerialPortError lastErrorCode() const { return lastErrorCode_; }
-
-    // Bytes handed to the port that have not reached the driver yet.
-    qint64 pendingWriteBytes() const;
 
     // True when the device can be opened now (it is released again at once).
     static bool probePort(const QString& name);

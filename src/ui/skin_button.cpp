@@ -118,22 +118,14 @@ void CSkinButton::refresh(bool repaint) {
     if (repaint) update();
 }
 
-int CSkinButton::setAlign(int align, bool repaint) {
-    if (align < 0 || align > 3) return kBadAlign;
-    align_ = static_cast<Align>(align);
+void CSkinButton::setAlign(Align align, bool repaint) {
+    align_ = align;
     refresh(repaint);
-    return kOk;
 }
 
-int CSkinButton::setPressedStyle(int style, bool repaint) {
-    if (style == 0)
-        pressedOffset_ = QPoint(1, 1);
-    else if (style == 1)
-        pressedOffset_ = QPoint(0, 2);
-    else
-        return kBadPressedStyle;
+void CSkinButton::setPressedStyle(PressedStyle style, bool repaint) {
+    pressedOffset_ = style == PressedStyle::ShiftRightDown ? QPoint(1, 1) : QPoint(0, 2);
     refresh(repaint);
-    return kOk;
 }
 
 int CSkinButton::setColor(int slot, QColor color, bool repaint) {
