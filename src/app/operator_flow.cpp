@@ -99,11 +99,10 @@ std::optional<std::string> uploadTargetProblem(const std::filesystem::path& targ
 
 OperatorFlow::OperatorFlow(EventLoop& loop, CTransferEngine& engine, SerialLink& link, CImageFile& image,
                            ChannelDataBuffer& buffer, OperatorView& view, FlowTimes times)
-    : loop_(loop), engine_(engine), link_(link), image_(image), buffer_(buffer), view_(view), times_(times),
-      alive_(std::make_shared<bool>(true)) {}
+    : loop_(loop), engine_(engine), link_(link), image_(image), buffer_(buffer), view_(view), times_(times) {}
 
 OperatorFlow::~OperatorFlow() {
-    *alive_ = false;
+    lifetime_.end();
     cancelTimer(elapsedTimer_);
     cancelTimer(throughputTimer_);
     cancelTimer(startTimeout_);
@@ -216,11 +215,10 @@ void OperatorFlow::downloadClicked() {
         return;
     }
     starting_ = true;
-    std::weak_ptr<bool> alive = alive_;
     const int generation = ++startGeneration_;
-    engine_.pollLink([this, alive, generation](bool answers) {
-        if (auto a = alive.lock(); a && *a && generation == startGeneration_) continueDownload(answers);
-    });
+    engine_.pollLink(lifetime_.guard([this, generation](bool answers) {
+        if (generation == startGeneration_) continueDownload(answers);
+    }));
 }
 
 void OperatorFlow::continueDownload(bool receiverAnswers) {
@@ -267,11 +265,10 @@ void OperatorFlow::uploadClicked() {
         return;
     }
     starting_ = true;
-    std::weak_ptr<bool> alive = alive_;
     const int generation = ++startGeneration_;
-    engine_.pollLink([this, alive, generation, path = *target](bool answers) {
-        if (auto a = alive.lock(); a && *a && generation == startGeneration_) continueUpload(answers, path);
-    });
+    engine_.pollLink(lifetime_.guard([this, generation, path = *target](bool answers) {
+        if (generation == startGeneration_) continueUpload(answers, path);
+    }));
 }
 
 void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::path& target) {
@@ -284,16 +281,13 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
     filePath_ = target;
     engine_.stopLinkPoll();
     // The receiver's console gets a pause before and after the command.
-    std::weak_ptr<bool> alive = alive_;
     const int generation = startGeneration_;
-    continuation_ = loop_.schedule(times_.commandPause, [this, alive, generation] {
+    continuation_ = loop_.schedule(times_.commandPause, lifetime_.guard([this, generation] {
         continuation_ = 0;
-        if (auto a = alive.lock(); !a || !*a) return;
-        engine_.sendUploadCommand([this, alive, generation] {
-            if (auto a2 = alive.lock(); !a2 || !*a2 || generation != startGeneration_) return;
-            continuation_ = loop_.schedule(times_.commandPause, [this, alive] {
+        engine_.sendUploadCommand(lifetime_.guard([this, generation] {
+            if (generation != startGeneration_) return;
+            continuation_ = loop_.schedule(times_.commandPause, lifetime_.guard([this] {
                 continuation_ = 0;
-                if (auto a3 = alive.lock(); !a3 || !*a3) return;
                 starting_ = false;
                 if (!link_.isOpen()) {
                     view_.showMessage(kPortClosed);
@@ -305,9 +299,9 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
                 view_.setProgress(0, "Wait Upload Data...");
                 beginBusy(Kind::Upload);
                 engine_.setState(EngineState::UploadArm);
-            });
-        });
-    });
+            }));
+        }));
+    }));
 }
 
 void OperatorFlow::beginBusy(Kind kind) {

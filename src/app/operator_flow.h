@@ -169,7 +169,7 @@ private:
     ChannelDataBuffer& buffer_;
     OperatorView& view_;
     FlowTimes times_;
-    std::shared_ptr<bool> alive_;
+    LifetimeGuard lifetime_;  // for the scheduled steps of a start
 
     Kind kind_ = Kind::None;
     bool busy_ = false;

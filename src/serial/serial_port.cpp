@@ -129,15 +129,6 @@ QList<std::uint32_t> CSerialPort::comNumbersFromNames(const QStringList& names) 
     return numbers;
 }
 
-void CSerialPort::enumeratePorts(QList<std::uint32_t>& list) {
-    list.clear();
-#ifdef Q_OS_WIN
-    QStringList names;
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) names.append(info.portName());
-    list = comNumbersFromNames(names);
-#endif
-}
-
 QList<SerialPortEntry> CSerialPort::availablePorts() {
     QList<SerialPortEntry> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {

@@ -81,12 +81,9 @@ public:
     // True when the device can be opened now (it is released again at once).
     static bool probePort(const QString& name);
 
-    // The COM numbers of the ports on this machine, in the order found.
-    // Meaningful on Windows; elsewhere the list stays empty.
-    static void enumeratePorts(QList<std::uint32_t>& list);
-
-    // The ports to offer: "COM%d" on Windows, the device paths found
-    // elsewhere, each with what the system says about it (description,
+    // The ports to offer, the one list of them (the settings dialog, the
+    // start-up choice and `dorvane ports`): "COM%d" on Windows (their
+    // numbers through comNumbersFromNames), the device paths found elsewhere, each with what the system says about it (description,
     // maker, USB ids, serial number, whether another program holds it).
     static QList<SerialPortEntry> availablePorts();
 
