@@ -148,6 +148,11 @@ private:
     void endTransfer();
     void finish(TransferOutcome outcome);
     void onTransferTimeout();
+    bool onTransferFailure(int code);
+    void onHeaderAnswer(int code);
+    void onBlocksSent(int bytes);
+    void onUploadEnd();
+    void onWritingEnd();
     void onPortFailed();
     void onWritingSilent();
     void onSourceFailed();
