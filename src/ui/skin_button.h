@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+class QPainter;
+
 namespace dorvane {
 
 // A push button that paints itself: an image with a transparent colour,
@@ -87,6 +89,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    QRect paintBackground(QPainter& p, bool in, bool focused);
+    void paintBorder(QPainter& p, const QRect& frame, bool pressed);
+    QRect placeImage(QSize s, const QRect& client, bool hasText, QRect& textRect) const;
+    void paintFace(QPainter& p, bool pressed, bool in, bool focused);
     void init(bool checkMode);
     void clearImages();
     void clearHover();
