@@ -166,33 +166,58 @@ CSkinButton* CMainDialog::makeLamp(int id, QRect where) {
     return b;
 }
 
+QPalette CMainDialog::labelPalette() const {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, kLabelText);
+    return p;
+}
+
+QLabel* CMainDialog::label(const QString& text, QRect where, Qt::Alignment align) {
+    auto* l = new QLabel(text, this);
+    l->setPalette(labelPalette());
+    l->setAlignment(align);
+    // Room for the text's height; the template's 8 units are one line.
+    l->setGeometry(where.adjusted(0, -2, 0, 2));
+    return l;
+}
+
+QLabel* CMainDialog::field(int id, const QString& text, QRect where, Qt::Alignment align) {
+    auto* l = new QLabel(text, this);
+    QPalette p = labelPalette();
+    p.setColor(QPalette::Window, kFieldBackground);
+    p.setColor(QPalette::WindowText, kFieldText);
+    l->setPalette(p);
+    l->setAutoFillBackground(true);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAlignment(align | Qt::AlignVCenter);
+    l->setMargin(1);
+    l->setGeometry(where);
+    controls_[id] = l;
+    return l;
+}
+
+void CMainDialog::buildProgressBar() {
+    buildProgressBar();
+}
+
+void CMainDialog::buildLog() {
+    buildLog();
+}
+
+void CMainDialog::connectControls() {
+    connect(minimizeButton_, &QPushButton::clicked, this, &CMainDialog::onMinimizeClicked);
+    connect(closeButton_, &QPushButton::clicked, this, &CMainDialog::onCloseClicked);
+    connect(openButton_, &QPushButton::clicked, this, &CMainDialog::onOpenClicked);
+    connect(downloadButton_, &QPushButton::clicked, this, &CMainDialog::onDownloadClicked);
+    connect(uploadButton_, &QPushButton::clicked, this, &CMainDialog::onUploadClicked);
+    connect(configureButton_, &QPushButton::clicked, this, &CMainDialog::onConfigureClicked);
+    connect(titleButton_, &QPushButton::clicked, this, &CMainDialog::onTitleClicked);
+    connect(portLamp_, &QPushButton::clicked, this, &CMainDialog::onPortLampClicked);
+    connect(editorButton_, &QPushButton::clicked, this, &CMainDialog::onEditClicked);
+    connect(forced_, &QCheckBox::toggled, this, &CMainDialog::onForcedToggled);
+}
+
 void CMainDialog::buildControls() {
-    QPalette labelPalette = palette();
-    labelPalette.setColor(QPalette::WindowText, kLabelText);
-
-    const auto label = [&](const QString& text, QRect where, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-        auto* l = new QLabel(text, this);
-        l->setPalette(labelPalette);
-        l->setAlignment(align);
-        // Room for the text's height; the template's 8 units are one line.
-        l->setGeometry(where.adjusted(0, -2, 0, 2));
-        return l;
-    };
-    const auto field = [&](int id, const QString& text, QRect where, Qt::Alignment align) {
-        auto* l = new QLabel(text, this);
-        QPalette p = labelPalette;
-        p.setColor(QPalette::Window, kFieldBackground);
-        p.setColor(QPalette::WindowText, kFieldText);
-        l->setPalette(p);
-        l->setAutoFillBackground(true);
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setAlignment(align | Qt::AlignVCenter);
-        l->setMargin(1);
-        l->setGeometry(where);
-        controls_[id] = l;
-        return l;
-    };
-
     // Tab order follows the template.
     minimizeButton_ = new CSkinButton(this);
     minimizeButton_->setGeometry(dialogUnits(217, 18, 10, 12));
@@ -268,7 +293,7 @@ void CMainDialog::buildControls() {
     editorButton_->hide();
 
     forced_ = new QCheckBox(QStringLiteral("Forced download"), this);
-    forced_->setPalette(labelPalette);
+    forced_->setPalette(labelPalette());
     forced_->setGeometry(dialogUnits(118, 208, 67, 15).translated(-6, 0));
     forced_->setEnabled(false);
     forced_->setToolTip(QStringLiteral("Download even when the STB's buyer code does not match the image"));
@@ -276,17 +301,7 @@ void CMainDialog::buildControls() {
 
     fitRows();
     showPortName();
-
-    connect(minimizeButton_, &QPushButton::clicked, this, &CMainDialog::onMinimizeClicked);
-    connect(closeButton_, &QPushButton::clicked, this, &CMainDialog::onCloseClicked);
-    connect(openButton_, &QPushButton::clicked, this, &CMainDialog::onOpenClicked);
-    connect(downloadButton_, &QPushButton::clicked, this, &CMainDialog::onDownloadClicked);
-    connect(uploadButton_, &QPushButton::clicked, this, &CMainDialog::onUploadClicked);
-    connect(configureButton_, &QPushButton::clicked, this, &CMainDialog::onConfigureClicked);
-    connect(titleButton_, &QPushButton::clicked, this, &CMainDialog::onTitleClicked);
-    connect(portLamp_, &QPushButton::clicked, this, &CMainDialog::onPortLampClicked);
-    connect(editorButton_, &QPushButton::clicked, this, &CMainDialog::onEditClicked);
-    connect(forced_, &QCheckBox::toggled, this, &CMainDialog::onForcedToggled);
+    connectControls();
 }
 
 void CMainDialog::setUpButtons() {

@@ -116,6 +116,12 @@ private:
     // The port.
     bool openPort();
     void onPortRetry();
+    QPalette labelPalette() const;
+    QLabel* label(const QString& text, QRect where, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+    QLabel* field(int id, const QString& text, QRect where, Qt::Alignment align);
+    void buildProgressBar();
+    void buildLog();
+    void connectControls();
     void startPortRetry();
     void stopPortRetry();
     void onPortFailed(const QString& message);
