@@ -217,14 +217,27 @@ void CMainDialog::connectControls() {
     connect(forced_, &QCheckBox::toggled, this, &CMainDialog::onForcedToggled);
 }
 
-void CMainDialog::buildControls() {
-    // Tab order follows the template.
+void CMainDialog::buildWindowButtons() {
     minimizeButton_ = new CSkinButton(this);
     minimizeButton_->setGeometry(dialogUnits(217, 18, 10, 12));
     controls_[kMinimize] = minimizeButton_;
     closeButton_ = new CSkinButton(this);
     closeButton_->setGeometry(dialogUnits(229, 18, 10, 12));
     controls_[kClose] = closeButton_;
+}
+
+void CMainDialog::buildForcedCheckBox() {
+    forced_ = new QCheckBox(QStringLiteral("Forced download"), this);
+    forced_->setPalette(labelPalette());
+    forced_->setGeometry(dialogUnits(118, 208, 67, 15).translated(-6, 0));
+    forced_->setEnabled(false);
+    forced_->setToolTip(QStringLiteral("Download even when the STB's buyer code does not match the image"));
+    controls_[kForced] = forced_;
+}
+
+void CMainDialog::buildControls() {
+    // Tab order follows the template.
+    buildWindowButtons();
 
     openButton_ = makeTextButton(kOpen, QStringLiteral("Open"), QStringLiteral("Open"), dialogUnits(192, 64, 46, 25));
     downloadButton_ = makeTextButton(kDownload, QStringLiteral("Download"), QStringLiteral("download"),
@@ -292,12 +305,7 @@ void CMainDialog::buildControls() {
                                    dialogUnits(192, 169, 46, 25));
     editorButton_->hide();
 
-    forced_ = new QCheckBox(QStringLiteral("Forced download"), this);
-    forced_->setPalette(labelPalette());
-    forced_->setGeometry(dialogUnits(118, 208, 67, 15).translated(-6, 0));
-    forced_->setEnabled(false);
-    forced_->setToolTip(QStringLiteral("Download even when the STB's buyer code does not match the image"));
-    controls_[kForced] = forced_;
+    buildForcedCheckBox();
 
     fitRows();
     showPortName();

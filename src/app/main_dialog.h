@@ -120,6 +120,8 @@ private:
     QLabel* label(const QString& text, QRect where, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
     QLabel* field(int id, const QString& text, QRect where, Qt::Alignment align);
     void buildProgressBar();
+    void buildWindowButtons();
+    void buildForcedCheckBox();
     void buildLog();
     void connectControls();
     void startPortRetry();
