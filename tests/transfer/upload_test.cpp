@@ -303,7 +303,7 @@ TEST_F(UploadTest, ResentBlock255AfterTheSequenceWrappedIsADuplicate) {
 
 TEST_F(UploadTest, HeaderWithSeveralPairsCompletesWhenTheFileEnds) {
     const std::string extras[] = {std::string("more\0" "12\0", 8),
-                                  std::string("a\0" "1\0" "b\0" "2\0" "c\0" "3\0", 18)};
+                                  std::string("a\0" "1\0" "b\0" "2\0" "c\0" "3\0", 12)};
     for (const std::string& extra : extras) {
         EngineRig rig;
         const Bytes file = patternBytes(4000);
