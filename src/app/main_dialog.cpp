@@ -107,8 +107,6 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     progress_->setRange(0, 100);
     progress_->setText(QString());
 
-    retryTimer_.setInterval(options_.portRetryMs);
-    connect(&retryTimer_, &QTimer::timeout, this, &CMainDialog::onPortRetry);
     connect(&port_, &CSerialPort::failed, this, &CMainDialog::onPortFailed);
     figuresTimer_.setInterval(1000);
     connect(&figuresTimer_, &QTimer::timeout, this, &CMainDialog::showTransferFigures);
@@ -121,7 +119,7 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
 }
 
 CMainDialog::~CMainDialog() {
-    retryTimer_.stop();
+    stopPortRetry();
     // The flow and the engine go before the line, the port and the event
     // loop they use.
     figuresTimer_.stop();
@@ -138,8 +136,8 @@ CSkinButton* CMainDialog::makeTextButton(int id, const QString& text, const QStr
     b->setGeometry(where);
     b->setBitmaps(kButtonFace, kKeyMagenta);
     b->setTooltipText(tooltip);
-    b->setAlign(3, false);
-    b->setPressedStyle(1, false);
+    b->setAlign(CSkinButton::Align::TextOverImage, false);
+    b->setPressedStyle(CSkinButton::PressedStyle::ShiftDown, false);
     b->setColor(CSkinButton::TextIn, QColor(0xFF, 0xFF, 0xFF));
     b->setColor(CSkinButton::TextOut, QColor(0x00, 0x00, 0x00));
     b->sizeToContent();
@@ -158,8 +156,8 @@ CSkinButton* CMainDialog::makeLamp(int id, QRect where) {
     auto* b = new CSkinButton(this);
     b->setGeometry(where);
     b->setBitmaps(kGreyLamp, std::nullopt);
-    b->setAlign(3, false);
-    b->setPressedStyle(1, false);
+    b->setAlign(CSkinButton::Align::TextOverImage, false);
+    b->setPressedStyle(CSkinButton::PressedStyle::ShiftDown, false);
     b->setColor(CSkinButton::TextIn, QColor(0xFF, 0xFF, 0xFF));
     b->setColor(CSkinButton::TextOut, QColor(0x00, 0x00, 0x00));
     b->sizeToContent();
@@ -169,40 +167,78 @@ CSkinButton* CMainDialog::makeLamp(int id, QRect where) {
     return b;
 }
 
-void CMainDialog::buildControls() {
-    QPalette labelPalette = palette();
-    labelPalette.setColor(QPalette::WindowText, kLabelText);
+QPalette CMainDialog::labelPalette() const {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, kLabelText);
+    return p;
+}
 
-    const auto label = [&](const QString& text, QRect where, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-        auto* l = new QLabel(text, this);
-        l->setPalette(labelPalette);
-        l->setAlignment(align);
-        // Room for the text's height; the template's 8 units are one line.
-        l->setGeometry(where.adjusted(0, -2, 0, 2));
-        return l;
-    };
-    const auto field = [&](int id, const QString& text, QRect where, Qt::Alignment align) {
-        auto* l = new QLabel(text, this);
-        QPalette p = labelPalette;
-        p.setColor(QPalette::Window, kFieldBackground);
-        p.setColor(QPalette::WindowText, kFieldText);
-        l->setPalette(p);
-        l->setAutoFillBackground(true);
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setAlignment(align | Qt::AlignVCenter);
-        l->setMargin(1);
-        l->setGeometry(where);
-        controls_[id] = l;
-        return l;
-    };
+QLabel* CMainDialog::label(const QString& text, QRect where, Qt::Alignment align) {
+    auto* l = new QLabel(text, this);
+    l->setPalette(labelPalette());
+    l->setAlignment(align);
+    // Room for the text's height; the template's 8 units are one line.
+    l->setGeometry(where.adjusted(0, -2, 0, 2));
+    return l;
+}
 
-    // Tab order follows the template.
+QLabel* CMainDialog::field(int id, const QString& text, QRect where, Qt::Alignment align) {
+    auto* l = new QLabel(text, this);
+    QPalette p = labelPalette();
+    p.setColor(QPalette::Window, kFieldBackground);
+    p.setColor(QPalette::WindowText, kFieldText);
+    l->setPalette(p);
+    l->setAutoFillBackground(true);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAlignment(align | Qt::AlignVCenter);
+    l->setMargin(1);
+    l->setGeometry(where);
+    controls_[id] = l;
+    return l;
+}
+
+void CMainDialog::buildProgressBar() {
+    buildProgressBar();
+}
+
+void CMainDialog::buildLog() {
+    buildLog();
+}
+
+void CMainDialog::connectControls() {
+    connect(minimizeButton_, &QPushButton::clicked, this, &CMainDialog::onMinimizeClicked);
+    connect(closeButton_, &QPushButton::clicked, this, &CMainDialog::onCloseClicked);
+    connect(openButton_, &QPushButton::clicked, this, &CMainDialog::onOpenClicked);
+    connect(downloadButton_, &QPushButton::clicked, this, &CMainDialog::onDownloadClicked);
+    connect(uploadButton_, &QPushButton::clicked, this, &CMainDialog::onUploadClicked);
+    connect(configureButton_, &QPushButton::clicked, this, &CMainDialog::onConfigureClicked);
+    connect(titleButton_, &QPushButton::clicked, this, &CMainDialog::onTitleClicked);
+    connect(portLamp_, &QPushButton::clicked, this, &CMainDialog::onPortLampClicked);
+    connect(editorButton_, &QPushButton::clicked, this, &CMainDialog::onEditClicked);
+    connect(forced_, &QCheckBox::toggled, this, &CMainDialog::onForcedToggled);
+}
+
+void CMainDialog::buildWindowButtons() {
     minimizeButton_ = new CSkinButton(this);
     minimizeButton_->setGeometry(dialogUnits(217, 18, 10, 12));
     controls_[kMinimize] = minimizeButton_;
     closeButton_ = new CSkinButton(this);
     closeButton_->setGeometry(dialogUnits(229, 18, 10, 12));
     controls_[kClose] = closeButton_;
+}
+
+void CMainDialog::buildForcedCheckBox() {
+    forced_ = new QCheckBox(QStringLiteral("Forced download"), this);
+    forced_->setPalette(labelPalette());
+    forced_->setGeometry(dialogUnits(118, 208, 67, 15).translated(-6, 0));
+    forced_->setEnabled(false);
+    forced_->setToolTip(QStringLiteral("Download even when the STB's buyer code does not match the image"));
+    controls_[kForced] = forced_;
+}
+
+void CMainDialog::buildControls() {
+    // Tab order follows the template.
+    buildWindowButtons();
 
     openButton_ = makeTextButton(kOpen, QStringLiteral("Open"), QStringLiteral("Open"), dialogUnits(192, 64, 46, 25));
     downloadButton_ = makeTextButton(kDownload, QStringLiteral("Download"), QStringLiteral("download"),
@@ -270,26 +306,11 @@ void CMainDialog::buildControls() {
                                    dialogUnits(192, 169, 46, 25));
     editorButton_->hide();
 
-    forced_ = new QCheckBox(QStringLiteral("Forced download"), this);
-    forced_->setPalette(labelPalette);
-    forced_->setGeometry(dialogUnits(118, 208, 67, 15).translated(-6, 0));
-    forced_->setEnabled(false);
-    forced_->setToolTip(QStringLiteral("Download even when the STB's buyer code does not match the image"));
-    controls_[kForced] = forced_;
+    buildForcedCheckBox();
 
     fitRows();
     showPortName();
-
-    connect(minimizeButton_, &QPushButton::clicked, this, &CMainDialog::onMinimizeClicked);
-    connect(closeButton_, &QPushButton::clicked, this, &CMainDialog::onCloseClicked);
-    connect(openButton_, &QPushButton::clicked, this, &CMainDialog::onOpenClicked);
-    connect(downloadButton_, &QPushButton::clicked, this, &CMainDialog::onDownloadClicked);
-    connect(uploadButton_, &QPushButton::clicked, this, &CMainDialog::onUploadClicked);
-    connect(configureButton_, &QPushButton::clicked, this, &CMainDialog::onConfigureClicked);
-    connect(titleButton_, &QPushButton::clicked, this, &CMainDialog::onTitleClicked);
-    connect(portLamp_, &QPushButton::clicked, this, &CMainDialog::onPortLampClicked);
-    connect(editorButton_, &QPushButton::clicked, this, &CMainDialog::onEditClicked);
-    connect(forced_, &QCheckBox::toggled, this, &CMainDialog::onForcedToggled);
+    connectControls();
 }
 
 void CMainDialog::setUpButtons() {
@@ -310,8 +331,8 @@ void CMainDialog::setUpButtons() {
     // shows, white while the pointer is over it.
     titleButton_->setBitmaps(QImage(kTitleStrip), kKeyGreen, QImage(), std::nullopt, CSkinButton::OutImage::Darker);
     titleButton_->setTransparent();
-    titleButton_->setAlign(3, true);
-    titleButton_->setPressedStyle(1);
+    titleButton_->setAlign(CSkinButton::Align::TextOverImage, true);
+    titleButton_->setPressedStyle(CSkinButton::PressedStyle::ShiftDown);
     titleButton_->setColor(CSkinButton::TextIn, QColor(0xFF, 0xFF, 0xFF));
     titleButton_->setColor(CSkinButton::TextOut, QColor(0x00, 0x00, 0x00));
     titleButton_->setDrawBorder(false);
@@ -515,14 +536,14 @@ void CMainDialog::onTitleClicked() { prompts_->about(this); }
 // ---------------------------------------------------------------- the port
 
 bool CMainDialog::openPort() {
-    if (port_.open(portName_, CSerialPort::kDefaultBaudRate, 8, 0, 0)) {
+    if (port_.open(portName_)) {  // 115,200 8N1
         appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName_));
         setPortLamp(true);
-        retryTimer_.stop();
+        stopPortRetry();
         return true;
     }
     // No retry while the box is up: one box per failed attempt.
-    retryTimer_.stop();
+    stopPortRetry();
     const QString text = QStringLiteral("Port(%1) open failed.").arg(portName_);
     const PortAdvice advice =
         adviseOpenFailure(portName_, port_.lastErrorCode(), port_.lastError(), gatherPortFacts(portName_));
@@ -530,17 +551,32 @@ bool CMainDialog::openPort() {
     prompts_->message(this, text + QLatin1Char('\n') + advice.text);
     appendLog(text);
     appendLog(advice.text);
-    retryTimer_.start();
+    startPortRetry();
     return false;
 }
 
 void CMainDialog::onPortRetry() {
     // Silent while the device cannot be opened.
     if (port_.isOpen()) {
-        retryTimer_.stop();
+        stopPortRetry();
         return;
     }
     if (CSerialPort::probePort(portName_)) openPort();
+    else startPortRetry();
+}
+
+// The retry runs on the event loop the engine and the flow use.
+void CMainDialog::startPortRetry() {
+    stopPortRetry();
+    retryTimer_ = loop_->schedule(options_.portRetryMs, [this] {
+        retryTimer_ = 0;
+        onPortRetry();
+    });
+}
+
+void CMainDialog::stopPortRetry() {
+    if (retryTimer_ != 0) loop_->cancel(retryTimer_);
+    retryTimer_ = 0;
 }
 
 void CMainDialog::onPortFailed(const QString& message) {
@@ -551,7 +587,7 @@ void CMainDialog::onPortFailed(const QString& message) {
     appendLog(QStringLiteral("Port(%1) failed: %2").arg(portName_, advice.text));
     portAdvice_ = advice.text.toStdString();
     setPortLamp(false);
-    retryTimer_.start();
+    startPortRetry();
 }
 
 void CMainDialog::setPortLamp(bool on) {
@@ -571,7 +607,7 @@ void CMainDialog::onPortLampClicked() {
         appendLog(QStringLiteral("%1 disconnected.").arg(port_.name()));
         return;
     }
-    retryTimer_.stop();
+    stopPortRetry();
     if (port_.name().isEmpty()) port_.setName(portName_);
     if (port_.openDefault()) {
         setPortLamp(true);
@@ -592,7 +628,7 @@ void CMainDialog::onConfigureClicked() {
     if (!chosen || chosen->isEmpty()) return;
 
     Settings(options_.settingsApplication).storePort(*chosen);
-    retryTimer_.stop();
+    stopPortRetry();
     port_.close();
     portName_ = *chosen;
     port_.setName(portName_);

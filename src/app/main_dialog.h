@@ -69,7 +69,7 @@ public:
     bool powerLampOn() const { return powerLampOn_; }
     bool busy() const;
     QString portName() const { return portName_; }
-    bool portRetryRunning() const { return retryTimer_.isActive(); }
+    bool portRetryRunning() const { return retryTimer_ != 0; }
 
     CSerialPort& port() { return port_; }
     OperatorFlow& flow() { return *flow_; }
@@ -118,6 +118,16 @@ private:
     // The port.
     bool openPort();
     void onPortRetry();
+    QPalette labelPalette() const;
+    QLabel* label(const QString& text, QRect where, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
+    QLabel* field(int id, const QString& text, QRect where, Qt::Alignment align);
+    void buildProgressBar();
+    void buildWindowButtons();
+    void buildForcedCheckBox();
+    void buildLog();
+    void connectControls();
+    void startPortRetry();
+    void stopPortRetry();
     void onPortFailed(const QString& message);
     void setPortLamp(bool on);
     void showPortName();
@@ -167,7 +177,7 @@ private:
     QString filePath_;
     QPixmap skin_;
     std::optional<QRegion> skinRegion_;
-    QTimer retryTimer_;
+    std::uint64_t retryTimer_ = 0;  // the port retry on the event loop (0: not armed)
     QTimer figuresTimer_;  // the progress bar's tooltip while a transfer runs
     std::string portAdvice_;
     std::uint64_t receivedAtStart_ = 0;  // bytes from the STB before the transfer  // why the port failed while open, for the next box

@@ -99,11 +99,10 @@ std::optional<std::string> uploadTargetProblem(const std::filesystem::path& targ
 
 OperatorFlow::OperatorFlow(EventLoop& loop, CTransferEngine& engine, SerialLink& link, CImageFile& image,
                            ChannelDataBuffer& buffer, OperatorView& view, FlowTimes times)
-    : loop_(loop), engine_(engine), link_(link), image_(image), buffer_(buffer), view_(view), times_(times),
-      alive_(std::make_shared<bool>(true)) {}
+    : loop_(loop), engine_(engine), link_(link), image_(image), buffer_(buffer), view_(view), times_(times) {}
 
 OperatorFlow::~OperatorFlow() {
-    *alive_ = false;
+    lifetime_.end();
     cancelTimer(elapsedTimer_);
     cancelTimer(throughputTimer_);
     cancelTimer(startTimeout_);
@@ -216,11 +215,10 @@ void OperatorFlow::downloadClicked() {
         return;
     }
     starting_ = true;
-    std::weak_ptr<bool> alive = alive_;
     const int generation = ++startGeneration_;
-    engine_.pollLink([this, alive, generation](bool answers) {
-        if (auto a = alive.lock(); a && *a && generation == startGeneration_) continueDownload(answers);
-    });
+    engine_.pollLink(lifetime_.guard([this, generation](bool answers) {
+        if (generation == startGeneration_) continueDownload(answers);
+    }));
 }
 
 void OperatorFlow::continueDownload(bool receiverAnswers) {
@@ -267,11 +265,10 @@ void OperatorFlow::uploadClicked() {
         return;
     }
     starting_ = true;
-    std::weak_ptr<bool> alive = alive_;
     const int generation = ++startGeneration_;
-    engine_.pollLink([this, alive, generation, path = *target](bool answers) {
-        if (auto a = alive.lock(); a && *a && generation == startGeneration_) continueUpload(answers, path);
-    });
+    engine_.pollLink(lifetime_.guard([this, generation, path = *target](bool answers) {
+        if (generation == startGeneration_) continueUpload(answers, path);
+    }));
 }
 
 void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::path& target) {
@@ -284,16 +281,13 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
     filePath_ = target;
     engine_.stopLinkPoll();
     // The receiver's console gets a pause before and after the command.
-    std::weak_ptr<bool> alive = alive_;
     const int generation = startGeneration_;
-    continuation_ = loop_.schedule(times_.commandPause, [this, alive, generation] {
+    continuation_ = loop_.schedule(times_.commandPause, lifetime_.guard([this, generation] {
         continuation_ = 0;
-        if (auto a = alive.lock(); !a || !*a) return;
-        engine_.sendUploadCommand([this, alive, generation] {
-            if (auto a2 = alive.lock(); !a2 || !*a2 || generation != startGeneration_) return;
-            continuation_ = loop_.schedule(times_.commandPause, [this, alive] {
+        engine_.sendUploadCommand(lifetime_.guard([this, generation] {
+            if (generation != startGeneration_) return;
+            continuation_ = loop_.schedule(times_.commandPause, lifetime_.guard([this] {
                 continuation_ = 0;
-                if (auto a3 = alive.lock(); !a3 || !*a3) return;
                 starting_ = false;
                 if (!link_.isOpen()) {
                     view_.showMessage(kPortClosed);
@@ -305,9 +299,9 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
                 view_.setProgress(0, "Wait Upload Data...");
                 beginBusy(Kind::Upload);
                 engine_.setState(EngineState::UploadArm);
-            });
-        });
-    });
+            }));
+        }));
+    }));
 }
 
 void OperatorFlow::beginBusy(Kind kind) {
@@ -436,31 +430,7 @@ void OperatorFlow::showUploadPercent(int shown) {
 void OperatorFlow::onTransferEvent(EngineState state, int code) {
     // What the engine posted before the transfer ended (a stop, a time-out)
     // no longer concerns anybody.
-    if (!busy_) return;
-
-    if (code == EngineEvent::ReceiverSilent) {
-        onTransferTimeout();
-        return;
-    }
-    if (code == EngineEvent::PortFailed) {
-        onPortFailed();
-        return;
-    }
-    if (code == EngineEvent::WritingSilent) {
-        onWritingSilent();
-        return;
-    }
-    if (code == EngineEvent::SourceFailed) {
-        onSourceFailed();
-        return;
-    }
-    if (code == EngineEvent::TooManyErrors) {
-        endTransfer();
-        view_.appendLog(kTooManyErrorsLine);
-        view_.showMessage(kTooManyErrorsBox);
-        finish(TransferOutcome::Failed);
-        return;
-    }
+    if (!busy_ || onTransferFailure(code)) return;
 
     switch (state) {
     case EngineState::WaitStart:
@@ -477,33 +447,8 @@ void OperatorFlow::onTransferEvent(EngineState state, int code) {
             view_.setProgress(3, format("Uploading %d%% ...", 3));
         }
         break;
-    case EngineState::WaitHeaderAnswer:
-        if (code == EngineEvent::InfoAccepted) {
-            view_.appendLog("Transferring started.");
-            progressScale_ = 68;
-        } else if (code == EngineEvent::AckAnswer) {
-            view_.appendLog("Transferring started!");
-            progressScale_ = 100;
-        } else if (code == EngineEvent::WriteFailed) {
-            view_.appendLog("Serial Port Internal Error: Write");
-        } else if (code == EngineEvent::BuyerRefused) {
-            endTransfer();
-            view_.showMessage(kRefused);
-            view_.appendLog(kRefused);
-            finish(TransferOutcome::Refused);
-        }
-        break;
-    case EngineState::SendingData: {
-        transferred_ += code;
-        throughputBytes_ += code;
-        // The last block counts 1,024 even when it is short; the bar does
-        // not go beyond the whole file.
-        const auto length = static_cast<std::int64_t>(image_.isOpen() ? image_.length() : 0);
-        const int percent =
-            length > 0 ? static_cast<int>(progressScale_ * std::min<std::int64_t>(transferred_, length) / length) : 0;
-        view_.setProgress(percent, format("Downloading %d%% ...", percent));
-        break;
-    }
+    case EngineState::WaitHeaderAnswer: onHeaderAnswer(code); break;
+    case EngineState::SendingData: onBlocksSent(code); break;
     case EngineState::UploadReceive: showUploadPercent(code + 3); break;
     case EngineState::DataWriteFailed:
         if (code == EngineEvent::WriteFailed) onTransferTimeout();
@@ -517,49 +462,97 @@ void OperatorFlow::onTransferEvent(EngineState state, int code) {
             finish(TransferOutcome::Succeeded);
         }
         break;
-    case EngineState::UploadEnd: {
-        cancelTimer(throughputTimer_);
-        cancelTimer(elapsedTimer_);
-        const UploadOutcome& outcome = engine_.uploadOutcome();
-        if (!outcome.completed) {
-            // The target stays as it was.
-            endTransfer();
-            view_.appendLog(kUploadFailedLine);
-            view_.showMessage(kUploadFailedBox);
-            finish(TransferOutcome::Failed);
-            break;
-        }
-        view_.setProgress(100, format("Uploading %d%% ...", 100));
-        endTransfer();
-        saveUpload();
-        break;
-    }
+    case EngineState::UploadEnd: onUploadEnd(); break;
     case EngineState::WaitWriting:
         view_.appendLog("Writing Image started.");
         if (engine_.ackAnswer()) startBlink();
         break;
-    case EngineState::WaitWritingEnd:
-        cancelTimer(elapsedTimer_);
-        view_.appendLog("Writing Image stopped.");
-        view_.setDownloadButtonText("Download");
-        if (engine_.ackAnswer()) {
-            stopBlink();
-            cancelTimer(throughputTimer_);
-            cancelTimer(startTimeout_);
-            busy_ = false;
-            view_.setProgressText("Writing image stopped.");
-            engine_.reset();
-        } else {
-            view_.setProgress(100, "Downloading 100% ...");
-            endTransfer();
-        }
-        view_.appendLog("Downloading stopped successfully!");
-        if (!engine_.ackAnswer()) view_.showMessage(kEnqEnd);
-        finish(TransferOutcome::Succeeded);
-        break;
+    case EngineState::WaitWritingEnd: onWritingEnd(); break;
     case EngineState::WritingProgress: view_.setProgress(code, format("Downloading %d%% ...", code)); break;
     default: break;
     }
+}
+
+// The events that end a transfer whatever its state; false for the others.
+bool OperatorFlow::onTransferFailure(int code) {
+    switch (static_cast<EngineEvent>(code)) {
+    case EngineEvent::ReceiverSilent: onTransferTimeout(); return true;
+    case EngineEvent::PortFailed: onPortFailed(); return true;
+    case EngineEvent::WritingSilent: onWritingSilent(); return true;
+    case EngineEvent::SourceFailed: onSourceFailed(); return true;
+    case EngineEvent::TooManyErrors:
+        endTransfer();
+        view_.appendLog(kTooManyErrorsLine);
+        view_.showMessage(kTooManyErrorsBox);
+        finish(TransferOutcome::Failed);
+        return true;
+    default: return false;
+    }
+}
+
+void OperatorFlow::onHeaderAnswer(int code) {
+    if (code == EngineEvent::InfoAccepted) {
+        view_.appendLog("Transferring started.");
+        progressScale_ = 68;
+    } else if (code == EngineEvent::AckAnswer) {
+        view_.appendLog("Transferring started!");
+        progressScale_ = 100;
+    } else if (code == EngineEvent::WriteFailed) {
+        view_.appendLog("Serial Port Internal Error: Write");
+    } else if (code == EngineEvent::BuyerRefused) {
+        endTransfer();
+        view_.showMessage(kRefused);
+        view_.appendLog(kRefused);
+        finish(TransferOutcome::Refused);
+    }
+}
+
+void OperatorFlow::onBlocksSent(int bytes) {
+    transferred_ += bytes;
+    throughputBytes_ += bytes;
+    // The last block counts 1,024 even when it is short; the bar does not go
+    // beyond the whole file.
+    const auto length = static_cast<std::int64_t>(image_.isOpen() ? image_.length() : 0);
+    const int percent =
+        length > 0 ? static_cast<int>(progressScale_ * std::min<std::int64_t>(transferred_, length) / length) : 0;
+    view_.setProgress(percent, format("Downloading %d%% ...", percent));
+}
+
+void OperatorFlow::onUploadEnd() {
+    cancelTimer(throughputTimer_);
+    cancelTimer(elapsedTimer_);
+    const UploadOutcome& outcome = engine_.uploadOutcome();
+    if (!outcome.completed) {
+        // The target stays as it was.
+        endTransfer();
+        view_.appendLog(kUploadFailedLine);
+        view_.showMessage(kUploadFailedBox);
+        finish(TransferOutcome::Failed);
+        return;
+    }
+    view_.setProgress(100, format("Uploading %d%% ...", 100));
+    endTransfer();
+    saveUpload();
+}
+
+void OperatorFlow::onWritingEnd() {
+    cancelTimer(elapsedTimer_);
+    view_.appendLog("Writing Image stopped.");
+    view_.setDownloadButtonText("Download");
+    if (engine_.ackAnswer()) {
+        stopBlink();
+        cancelTimer(throughputTimer_);
+        cancelTimer(startTimeout_);
+        busy_ = false;
+        view_.setProgressText("Writing image stopped.");
+        engine_.reset();
+    } else {
+        view_.setProgress(100, "Downloading 100% ...");
+        endTransfer();
+    }
+    view_.appendLog("Downloading stopped successfully!");
+    if (!engine_.ackAnswer()) view_.showMessage(kEnqEnd);
+    finish(TransferOutcome::Succeeded);
 }
 
 // ---------------------------------------------------------------------------

@@ -148,6 +148,11 @@ private:
     void endTransfer();
     void finish(TransferOutcome outcome);
     void onTransferTimeout();
+    bool onTransferFailure(int code);
+    void onHeaderAnswer(int code);
+    void onBlocksSent(int bytes);
+    void onUploadEnd();
+    void onWritingEnd();
     void onPortFailed();
     void onWritingSilent();
     void onSourceFailed();
@@ -169,7 +174,7 @@ private:
     ChannelDataBuffer& buffer_;
     OperatorView& view_;
     FlowTimes times_;
-    std::shared_ptr<bool> alive_;
+    LifetimeGuard lifetime_;  // for the scheduled steps of a start
 
     Kind kind_ = Kind::None;
     bool busy_ = false;

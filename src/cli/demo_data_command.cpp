@@ -15,9 +15,9 @@ int runDemoData(const QStringList& args) {
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--full")) {
             full = true;
-        } else if (args[i] == QLatin1String("--seed") && i + 1 < args.size()) {
+        } else if (args[i] == QLatin1String("--seed")) {
             bool ok = false;
-            seed = args[++i].toUInt(&ok);
+            if (i + 1 < args.size()) seed = args[++i].toUInt(&ok);
             if (!ok) return usageError(demoDataCommand(), QStringLiteral("--seed needs a number"));
         } else if (args[i].startsWith(QLatin1String("--"))) {
             return usageError(demoDataCommand(), QStringLiteral("unknown option %1").arg(args[i]));

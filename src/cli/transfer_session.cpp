@@ -215,6 +215,100 @@ int interruptedStatus(int signal) { return 128 + signal; }
 
 }  // namespace
 
+namespace {
+
+// The file is checked before the port: a download's image, an upload's
+// target that would be replaced.
+bool fileAcceptable(const TransferRequest& request, ReportingView& view) {
+    if (request.kind == TransferRequest::Kind::Download) return downloadFileAcceptable(request, view);
+    return overwriteConfirmed(request);
+}
+
+// The trace of the line, written as it goes.
+struct TraceOutput {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{nullptr, &std::fclose};
+    std::unique_ptr<TraceFileWriter> writer;
+    std::optional<ObserverScope> scope;
+
+    bool open(const QString& path, TracingLink& line, Millis origin, ReportingView& view) {
+        file.reset(std::fopen(QFile::encodeName(path).constData(), "w"));
+        if (!file) {
+            view.showMessage(QStringLiteral("Can't write the trace to %1: %2")
+                                 .arg(path, QString::fromLocal8Bit(std::strerror(errno)))
+                                 .toStdString());
+            return false;
+        }
+        writer = std::make_unique<TraceFileWriter>(file.get(), origin);
+        line.addObserver(writer.get());
+        scope.emplace(line, writer.get());
+        return true;
+    }
+};
+
+bool openChosenPort(CSerialPort& port, const PortChoice& choice, ReportingView& view) {
+    const QString& portName = choice.name;
+    if (!choice.reason.isEmpty())
+        view.appendLog(QStringLiteral("Using port %1: %2 (--port chooses another).").arg(portName, choice.reason).toStdString());
+    if (portName.isEmpty()) {
+        view.showMessage("No serial port found: plug in the adapter, or name the port with --port.");
+        return false;
+    }
+    if (!port.open(portName)) {
+        const QString text = QStringLiteral("Port(%1) open failed.").arg(portName);
+        const PortAdvice advice =
+            adviseOpenFailure(portName, port.lastErrorCode(), port.lastError(), gatherPortFacts(portName));
+        view.showMessage((text + QLatin1Char(' ') + advice.text).toStdString());
+        view.appendLog(text.toStdString());
+        return false;
+    }
+    view.appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName).toStdString());
+    return true;
+}
+
+// Ctrl-C and SIGTERM while the transfer runs: the first stops it (while the
+// STB writes its memory it only warns); the signal that stopped it decides
+// the exit status.
+class InterruptWatch {
+public:
+    InterruptWatch(OperatorFlow& flow, ReportingView& view, const ConsoleView& console) {
+        gInterrupted = 0;
+        oldInt_ = std::signal(SIGINT, onInterrupt);
+        oldTerm_ = std::signal(SIGTERM, onInterrupt);
+        QObject::connect(&timer_, &QTimer::timeout, [this, &flow, &view, &console] {
+            if (!gInterrupted) return;
+            const int signal = gInterrupted;
+            gInterrupted = 0;
+            if (!flow.interrupt()) {
+                view.showMessage("The STB is writing its memory! Do not switch it off until its own display says it "
+                                 "is done. Ctrl-C again stops waiting for it.");
+                return;
+            }
+            by_ = signal;
+            if (!console.ended()) view.transferEnded(TransferOutcome::Canceled);
+        });
+        timer_.start(100);
+    }
+    ~InterruptWatch() { stop(); }
+    InterruptWatch(const InterruptWatch&) = delete;
+    InterruptWatch& operator=(const InterruptWatch&) = delete;
+
+    void stop() {
+        if (!timer_.isActive()) return;
+        timer_.stop();
+        std::signal(SIGINT, oldInt_);
+        std::signal(SIGTERM, oldTerm_);
+    }
+    int by() const { return by_; }
+
+private:
+    QTimer timer_;
+    void (*oldInt_)(int) = SIG_DFL;
+    void (*oldTerm_)(int) = SIG_DFL;
+    int by_ = 0;
+};
+
+}  // namespace
+
 int runTransfer(const TransferRequest& request) {
     FlowTimes flowTimes;
     EngineTimeouts engineTimeouts;
@@ -246,11 +340,7 @@ int runTransfer(const TransferRequest& request) {
     OperatorFlow flow(loop, engine, line, image, *buffer, view, flowTimes);
 
     // The file is checked before the port.
-    if (request.kind == TransferRequest::Kind::Download && !downloadFileAcceptable(request, view)) {
-        view.transferEnded(TransferOutcome::NotStarted);
-        return kExitFailure;
-    }
-    if (request.kind == TransferRequest::Kind::Upload && !overwriteConfirmed(request)) {
+    if (!fileAcceptable(request, view)) {
         view.transferEnded(TransferOutcome::NotStarted);
         return kExitFailure;
     }
@@ -262,40 +352,15 @@ int runTransfer(const TransferRequest& request) {
     });
 
     // The trace of the line, written as it goes.
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> traceFile(nullptr, &std::fclose);
-    std::unique_ptr<TraceFileWriter> trace;
-    std::optional<ObserverScope> traceScope;
-    if (!request.trace.isEmpty()) {
-        traceFile.reset(std::fopen(QFile::encodeName(request.trace).constData(), "w"));
-        if (!traceFile) {
-            view.showMessage(QStringLiteral("Can't write the trace to %1: %2")
-                                 .arg(request.trace, QString::fromLocal8Bit(std::strerror(errno)))
-                                 .toStdString());
-            view.transferEnded(TransferOutcome::NotStarted);
-            return kExitFailure;
-        }
-        trace = std::make_unique<TraceFileWriter>(traceFile.get(), loop.now());
-        line.addObserver(trace.get());
-        traceScope.emplace(line, trace.get());
-    }
-
-    if (!choice.reason.isEmpty())
-        view.appendLog(QStringLiteral("Using port %1: %2 (--port chooses another).").arg(portName, choice.reason).toStdString());
-    if (portName.isEmpty()) {
-        view.showMessage("No serial port found: plug in the adapter, or name the port with --port.");
+    TraceOutput trace;
+    if (!request.trace.isEmpty() && !trace.open(request.trace, line, loop.now(), view)) {
         view.transferEnded(TransferOutcome::NotStarted);
         return kExitFailure;
     }
-    if (!port.open(portName)) {
-        const QString text = QStringLiteral("Port(%1) open failed.").arg(portName);
-        const PortAdvice advice =
-            adviseOpenFailure(portName, port.lastErrorCode(), port.lastError(), gatherPortFacts(portName));
-        view.showMessage((text + QLatin1Char(' ') + advice.text).toStdString());
-        view.appendLog(text.toStdString());
+    if (!openChosenPort(port, choice, view)) {
         view.transferEnded(TransferOutcome::NotStarted);
         return kExitFailure;
     }
-    view.appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName).toStdString());
     flow.start();
 
     if (request.kind == TransferRequest::Kind::Download) {
@@ -307,24 +372,7 @@ int runTransfer(const TransferRequest& request) {
         if (request.forced) flow.setForcedDownload(true);
     }
 
-    gInterrupted = 0;
-    int interruptedBy = 0;
-    const auto oldInt = std::signal(SIGINT, onInterrupt);
-    const auto oldTerm = std::signal(SIGTERM, onInterrupt);
-    QTimer interruptWatch;
-    QObject::connect(&interruptWatch, &QTimer::timeout, [&] {
-        if (!gInterrupted) return;
-        const int signal = gInterrupted;
-        gInterrupted = 0;
-        if (!flow.interrupt()) {
-            view.showMessage("The STB is writing its memory! Do not switch it off until its own display says it is "
-                             "done. Ctrl-C again stops waiting for it.");
-            return;
-        }
-        interruptedBy = signal;
-        if (!console.ended()) view.transferEnded(TransferOutcome::Canceled);
-    });
-    interruptWatch.start(100);
+    InterruptWatch interrupts(flow, view, console);
 
     QTimer::singleShot(0, [&] {
         const bool download = request.kind == TransferRequest::Kind::Download;
@@ -336,12 +384,10 @@ int runTransfer(const TransferRequest& request) {
     });
     if (!console.ended()) QCoreApplication::exec();
 
-    interruptWatch.stop();
-    std::signal(SIGINT, oldInt);
-    std::signal(SIGTERM, oldTerm);
-    if (trace) trace->flush();
+    interrupts.stop();
+    if (trace.writer) trace.writer->flush();
     port.close();
-    if (interruptedBy != 0) return interruptedStatus(interruptedBy);
+    if (interrupts.by() != 0) return interruptedStatus(interrupts.by());
     return console.outcome() == TransferOutcome::Succeeded ? kExitOk : kExitFailure;
 }
 

@@ -281,11 +281,90 @@ std::string_view unpackResultText(int result) {
     }
 }
 
-int unpackBackup(ReceiverDatabase& db, const ChannelDataBuffer& buffer, BlobLosses* losses) {
+namespace {
+
+// The satellite section (records, then the order bytes) at p; returns
+// where the next section starts.
+const std::uint8_t* readSatellites(ReceiverDatabase& db, const BackupHeader& h, const std::uint8_t* p) {
+    const int satellites = std::min<int>(h.satelliteCount, kSatelliteSlots);
+    const std::size_t satelliteStep = h.satelliteRecordSize > 0 ? h.satelliteRecordSize - 1u : 0u;
+    if (satelliteStep == sizeof(SatelliteRecord)) {
+        std::memcpy(&db.satellite(0), p, static_cast<std::size_t>(satellites) * sizeof(SatelliteRecord));
+    } else {
+        const std::size_t part = std::min(satelliteStep, sizeof(SatelliteRecord));
+        for (int s = 0; s < satellites; ++s)
+            std::memcpy(&db.satellite(s), p + static_cast<std::size_t>(s) * satelliteStep, part);
+    }
+    const std::uint8_t* orderBytes = p + satelliteStep * h.satelliteCount;
+    for (int i = 0; i < satellites; ++i) db.orderEntry(i) = orderBytes[i];
+    return p + std::size_t{h.satelliteRecordSize} * h.satelliteCount;
+}
+
+const std::uint8_t* readTransponders(ReceiverDatabase& db, const BackupHeader& h, const std::uint8_t* p) {
+    const int transponders = std::min<int>(h.transponderCount, kTransponderSlots);
+    if (h.transponderRecordSize == sizeof(TransponderRecord)) {
+        std::memcpy(&db.transponder(0), p, static_cast<std::size_t>(transponders) * sizeof(TransponderRecord));
+    } else {
+        const std::size_t part = std::min<std::size_t>(h.transponderRecordSize, sizeof(TransponderRecord));
+        for (int t = 0; t < transponders; ++t)
+            std::memcpy(&db.transponder(t), p + static_cast<std::size_t>(t) * h.transponderRecordSize, part);
+    }
+    return p + std::size_t{h.transponderRecordSize} * h.transponderCount;
+}
+
+// The channel section at p; returns where the next section starts.
+std::uint8_t* writeChannels(const ReceiverDatabase& db, std::uint8_t* p) {
+    for (int n = 0; n < kChannelSlots; ++n, p += kChannelFileRecordSize) {
+        const ChannelRecord& c = db.channel(n);
+        std::memcpy(p, &c, kChannelCommonSize);
+        if (packsAsChannel(db, c)) {
+            const TransponderRecord& tp = db.transponder(c.transponder);
+            writeAt<std::uint16_t>(p + 40, tp.frequency);
+            p[42] = static_cast<std::uint8_t>(tp.satellite - 1);
+            p[43] = tp.polarisation;
+        } else {
+            std::memset(p + 40, 0, 4);
+        }
+    }
+    return p;
+}
+
+// The favourite entries at p. Members that name no channel are left out, so
+// that the empty entry that ends a group on reading never hides a later
+// member.
+std::uint8_t* writeFavourites(const ReceiverDatabase& db, std::uint8_t* p) {
+    for (int g = 0; g < kFavoriteGroups; ++g) {
+        int written = 0;
+        for (int s = 0; s < kGroupSlots; ++s) {
+            const int member = db.groupSlot(g, s);
+            if (member < 0 || member >= kChannelSlots || !packsAsChannel(db, db.channel(member))) continue;
+            const ChannelRecord& c = db.channel(member);
+            const TransponderRecord& tp = db.transponder(c.transponder);
+            std::uint8_t* entry = p + static_cast<std::size_t>(written++) * kFavoriteEntrySize;
+            entry[0] = static_cast<std::uint8_t>(g);
+            entry[1] = 0;
+            entry[2] = static_cast<std::uint8_t>(tp.satellite - 1);
+            entry[3] = tp.polarisation;
+            writeAt<std::uint16_t>(entry + 4, tp.frequency);
+            writeAt<std::uint16_t>(entry + 6, c.serviceId);
+        }
+        for (; written < kGroupSlots; ++written) {
+            std::uint8_t* entry = p + static_cast<std::size_t>(written) * kFavoriteEntrySize;
+            std::memset(entry, 0, kFavoriteEntrySize);
+            entry[0] = static_cast<std::uint8_t>(g);
+        }
+        p += kGroupSlots * kFavoriteEntrySize;
+    }
+    return p;
+}
+
+}  // namespace
+
+UnpackResult unpackBackup(ReceiverDatabase& db, const ChannelDataBuffer& buffer, BlobLosses* losses) {
     return unpackBackup(db, buffer.contents(), losses);
 }
 
-int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob, BlobLosses* lossesOut) {
+UnpackResult unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob, BlobLosses* lossesOut) {
     if (blob.size() >= 3 && std::memcmp(blob.data(), "IRZ", 3) != 0) return kUnpackBadMagic;
     if (blob.size() < kBlobHeaderSize) return blob.size() < 3 ? kUnpackBadMagic : kUnpackTruncated;
 
@@ -325,28 +404,8 @@ int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob, BlobL
         std::memcpy(db.prefix().data(), p, h.prefixLength);
     p += h.prefixLength;
 
-    const int satellites = std::min<int>(h.satelliteCount, kSatelliteSlots);
-    const std::size_t satelliteStep = h.satelliteRecordSize > 0 ? h.satelliteRecordSize - 1u : 0u;
-    if (satelliteStep == sizeof(SatelliteRecord)) {
-        std::memcpy(&db.satellite(0), p, static_cast<std::size_t>(satellites) * sizeof(SatelliteRecord));
-    } else {
-        const std::size_t part = std::min(satelliteStep, sizeof(SatelliteRecord));
-        for (int s = 0; s < satellites; ++s)
-            std::memcpy(&db.satellite(s), p + static_cast<std::size_t>(s) * satelliteStep, part);
-    }
-    const std::uint8_t* orderBytes = p + satelliteStep * h.satelliteCount;
-    for (int i = 0; i < satellites; ++i) db.orderEntry(i) = orderBytes[i];
-    p += std::size_t{h.satelliteRecordSize} * h.satelliteCount;
-
-    const int transponders = std::min<int>(h.transponderCount, kTransponderSlots);
-    if (h.transponderRecordSize == sizeof(TransponderRecord)) {
-        std::memcpy(&db.transponder(0), p, static_cast<std::size_t>(transponders) * sizeof(TransponderRecord));
-    } else {
-        const std::size_t part = std::min<std::size_t>(h.transponderRecordSize, sizeof(TransponderRecord));
-        for (int t = 0; t < transponders; ++t)
-            std::memcpy(&db.transponder(t), p + static_cast<std::size_t>(t) * h.transponderRecordSize, part);
-    }
-    p += std::size_t{h.transponderRecordSize} * h.transponderCount;
+    p = readSatellites(db, h, p);
+    p = readTransponders(db, h, p);
 
     // The import resets the slots it does not fill.
     for (int s = 0; s < kSatelliteSlots; ++s) db.satellite(s).channelMark = 0;
@@ -369,9 +428,9 @@ int unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob, BlobL
     return kUnpackOk;
 }
 
-int packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer) { return packBackup(db, buffer, mjdToday()); }
+PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer) { return packBackup(db, buffer, mjdToday()); }
 
-int packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std::uint16_t date) {
+PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std::uint16_t date) {
     const BackupHeader& stored = db.storedHeader();
     const bool kind1 = stored.prefixKind == 1;
     const std::size_t prefixLength = kind1 ? std::min<std::size_t>(stored.prefixLength, kPrefixStoreSize)
@@ -397,43 +456,8 @@ int packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std::uint1
     std::memcpy(p, &db.transponder(0), std::size_t{kTransponderSlots} * sizeof(TransponderRecord));
     p += std::size_t{kTransponderSlots} * sizeof(TransponderRecord);
 
-    for (int n = 0; n < kChannelSlots; ++n, p += kChannelFileRecordSize) {
-        const ChannelRecord& c = db.channel(n);
-        std::memcpy(p, &c, kChannelCommonSize);
-        if (packsAsChannel(db, c)) {
-            const TransponderRecord& tp = db.transponder(c.transponder);
-            writeAt<std::uint16_t>(p + 40, tp.frequency);
-            p[42] = static_cast<std::uint8_t>(tp.satellite - 1);
-            p[43] = tp.polarisation;
-        } else {
-            std::memset(p + 40, 0, 4);
-        }
-    }
-
-    // Members that name no channel are left out, so that the empty entry
-    // that ends a group on reading never hides a later member.
-    for (int g = 0; g < kFavoriteGroups; ++g) {
-        int written = 0;
-        for (int s = 0; s < kGroupSlots; ++s) {
-            const int member = db.groupSlot(g, s);
-            if (member < 0 || member >= kChannelSlots || !packsAsChannel(db, db.channel(member))) continue;
-            const ChannelRecord& c = db.channel(member);
-            const TransponderRecord& tp = db.transponder(c.transponder);
-            std::uint8_t* entry = p + static_cast<std::size_t>(written++) * kFavoriteEntrySize;
-            entry[0] = static_cast<std::uint8_t>(g);
-            entry[1] = 0;
-            entry[2] = static_cast<std::uint8_t>(tp.satellite - 1);
-            entry[3] = tp.polarisation;
-            writeAt<std::uint16_t>(entry + 4, tp.frequency);
-            writeAt<std::uint16_t>(entry + 6, c.serviceId);
-        }
-        for (; written < kGroupSlots; ++written) {
-            std::uint8_t* entry = p + static_cast<std::size_t>(written) * kFavoriteEntrySize;
-            std::memset(entry, 0, kFavoriteEntrySize);
-            entry[0] = static_cast<std::uint8_t>(g);
-        }
-        p += kGroupSlots * kFavoriteEntrySize;
-    }
+    p = writeChannels(db, p);
+    p = writeFavourites(db, p);
     std::memcpy(p, db.groupNameBytes().data(), kFavoriteNamesSize);
 
     alignas(16) thread_local lzo_align_t workMemory[(LZO1X_1_MEM_COMPRESS + sizeof(lzo_align_t) - 1) / sizeof(lzo_align_t)];

@@ -55,15 +55,15 @@ struct BlobLosses;
 // held before stays. On any failure the tables and the stored header stay as
 // they were. `losses`, when given, learns what the blob holds that packing
 // would not write back.
-int unpackBackup(ReceiverDatabase& database, std::span<const std::uint8_t> blob, BlobLosses* losses = nullptr);
+UnpackResult unpackBackup(ReceiverDatabase& database, std::span<const std::uint8_t> blob, BlobLosses* losses = nullptr);
 // The same for the blob in the buffer (its first `length` bytes).
-int unpackBackup(ReceiverDatabase& database, const ChannelDataBuffer& buffer, BlobLosses* losses = nullptr);
+UnpackResult unpackBackup(ReceiverDatabase& database, const ChannelDataBuffer& buffer, BlobLosses* losses = nullptr);
 
 // Packs the database into a blob in the buffer and sets its length; on
 // failure the buffer is left as it was. `date` is the header's day number.
-int packBackup(const ReceiverDatabase& database, ChannelDataBuffer& buffer, std::uint16_t date);
+PackResult packBackup(const ReceiverDatabase& database, ChannelDataBuffer& buffer, std::uint16_t date);
 // The same, dated with mjdToday().
-int packBackup(const ReceiverDatabase& database, ChannelDataBuffer& buffer);
+PackResult packBackup(const ReceiverDatabase& database, ChannelDataBuffer& buffer);
 
 // Modified Julian Date of a calendar date, kept in 16 bits.
 std::uint16_t mjdFromDate(int year, int month, int day);

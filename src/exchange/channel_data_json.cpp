@@ -113,36 +113,36 @@ std::size_t prefixBytes(const BackupHeader& h) {
 
 int satellitesWritten(const BackupHeader& h) { return std::min<int>(h.satelliteCount, kSatelliteSlots); }
 
-}  // namespace
+// Top-level arrays hold one record per line.
+class RecordArray {
+public:
+    RecordArray(JsonWriter& w, const char* name, bool indented) : w_(w) {
+        w_.raw(",");
+        w_.newline(1);
+        w_.raw("\"");
+        w_.raw(name);
+        w_.raw(indented ? "\": [" : "\":[");
+    }
+    ~RecordArray() {
+        if (!first_) w_.newline(1);
+        w_.raw("]");
+    }
+    RecordArray(const RecordArray&) = delete;
+    RecordArray& operator=(const RecordArray&) = delete;
 
-QByteArray databaseToJson(const ReceiverDatabase& db, bool indented) {
-    const BackupHeader& h = db.storedHeader();
-    const int satelliteCount = satellitesWritten(h);
-    JsonWriter w(indented);
-    // Top-level arrays hold one record per line.
-    bool firstRecord = true;
-    auto beginArray = [&](const char* name) {
-        w.raw(",");
-        w.newline(1);
-        w.raw("\"");
-        w.raw(name);
-        w.raw(indented ? "\": [" : "\":[");
-        firstRecord = true;
-    };
-    auto beginRecord = [&] {
-        if (!firstRecord) w.raw(",");
-        firstRecord = false;
-        w.newline(2);
-        w.raw("{");
-    };
-    auto endArray = [&] {
-        if (!firstRecord) w.newline(1);
-        w.raw("]");
-    };
+    void beginRecord() {
+        if (!first_) w_.raw(",");
+        first_ = false;
+        w_.newline(2);
+        w_.raw("{");
+    }
 
-    w.raw("{");
-    w.newline(1);
-    w.raw(indented ? "\"header\": {" : "\"header\":{");
+private:
+    JsonWriter& w_;
+    bool first_ = true;
+};
+
+void writeHeader(JsonWriter& w, const BackupHeader& h) {
     w.field("magic", QByteArray(h.magic, static_cast<qsizetype>(strnlen(h.magic, sizeof h.magic))), true);
     w.field("payloadSize", h.payloadSize);
     w.field("prefixLength", h.prefixLength);
@@ -158,12 +158,9 @@ QByteArray databaseToJson(const ReceiverDatabase& db, bool indented) {
     w.field("prefixKind", h.prefixKind);
     w.field("carried29", h.carried29);
     w.field("reserved", h.reserved);
-    w.raw("},");
-    w.newline(1);
-    w.raw(indented ? "\"prefix\": \"" : "\"prefix\":\"");
-    w.raw(QByteArray(reinterpret_cast<const char*>(db.prefix().data()), static_cast<qsizetype>(prefixBytes(h))).toHex());
-    w.raw("\",");
-    w.newline(1);
+}
+
+void writeOrder(JsonWriter& w, const ReceiverDatabase& db, int satelliteCount, bool indented) {
     w.raw(indented ? "\"order\": [" : "\"order\":[");
     int lastOrder = satelliteCount - 1;
     while (lastOrder >= 0 && db.orderEntry(lastOrder) == 0) --lastOrder;
@@ -172,98 +169,130 @@ QByteArray databaseToJson(const ReceiverDatabase& db, bool indented) {
         w.number(db.orderEntry(i));
     }
     w.raw("]");
+}
 
-    beginArray("satellites");
-    for (int s = 0; s < satelliteCount; ++s) {
-        const SatelliteRecord& r = db.satellite(s);
-        if (allZero(&r, sizeof r)) continue;
-        beginRecord();
-        w.field("slot", s, true);
-        w.name("name", "nameTail", r.name, sizeof r.name);
-        w.field("location", r.location);
-        w.field("tone22k", r.tone22k);
-        w.field("diseqcType", r.diseqcType);
-        w.field("diseqcPort", r.diseqcPort);
-        w.field("lnbPower", r.lnbPower);
-        w.field("lnbFrequency", r.lnbFrequency);
-        w.field("lnbFrequencyChoice", r.lnbFrequencyChoice);
-        w.field("lnbType", r.lnbType);
-        w.field("dishPosition", r.dishPosition);
-        w.field("channelMark", r.channelMark);
-        w.field("carried18", r.carried18);
-        w.field("carried20", r.carried20);
-        w.hexField("carried30", r.carried30, sizeof r.carried30);
-        w.raw("}");
+void writeSatellite(JsonWriter& w, const SatelliteRecord& r, int s) {
+    w.field("slot", s, true);
+    w.name("name", "nameTail", r.name, sizeof r.name);
+    w.field("location", r.location);
+    w.field("tone22k", r.tone22k);
+    w.field("diseqcType", r.diseqcType);
+    w.field("diseqcPort", r.diseqcPort);
+    w.field("lnbPower", r.lnbPower);
+    w.field("lnbFrequency", r.lnbFrequency);
+    w.field("lnbFrequencyChoice", r.lnbFrequencyChoice);
+    w.field("lnbType", r.lnbType);
+    w.field("dishPosition", r.dishPosition);
+    w.field("channelMark", r.channelMark);
+    w.field("carried18", r.carried18);
+    w.field("carried20", r.carried20);
+    w.hexField("carried30", r.carried30, sizeof r.carried30);
+    w.raw("}");
+}
+
+void writeTransponder(JsonWriter& w, const TransponderRecord& r, int t) {
+    w.field("number", t, true);
+    w.field("satellite", r.satellite);
+    w.field("polarisation", r.polarisation);
+    w.field("frequency", r.frequency);
+    w.field("symbolRate", r.symbolRate);
+    w.field("fec", r.fec);
+    w.field("transmission", r.transmission);
+    w.field("modulation", r.modulation);
+    w.field("carried6", r.carried6);
+    w.field("carried8", r.carried8);
+    w.field("carried10", r.carried10);
+    w.hexField("carried12", r.carried12, sizeof r.carried12);
+    w.raw("}");
+}
+
+void writeChannel(JsonWriter& w, const ChannelRecord& r, int n) {
+    w.field("number", n, true);
+    w.name("name", "nameTail", r.name, sizeof r.name);
+    w.field("transponder", r.transponder);
+    w.field("satellite", r.satellite);
+    w.field("serviceId", r.serviceId);
+    w.field("videoPid", r.videoPid);
+    w.field("audioPid", r.audioPid);
+    w.field("pcrPid", r.pcrPid);
+    w.field("teletextPid", r.teletextPid);
+    w.field("videoType", r.videoType);
+    w.field("cas", QByteArray::fromStdString(casText(r.cas)));
+    w.field("casWord", r.cas);
+    w.field("flags", r.flags);
+    w.field("kind", QByteArray(kindName(r)));
+    w.field("lead", r.lead);
+    w.field("word20", r.word20);
+    w.field("carried30", r.carried30);
+    w.field("carried34", r.carried34);
+    w.raw("}");
+}
+
+void writeFavourite(JsonWriter& w, const ReceiverDatabase& db, int g, bool indented) {
+    w.field("group", g, true);
+    const auto* names = reinterpret_cast<const char*>(db.groupNameBytes().data()) + g * 2 * kGroupNameSize;
+    w.name("tvName", "tvNameTail", names, kGroupNameSize);
+    w.name("radioName", "radioNameTail", names + kGroupNameSize, kGroupNameSize);
+    w.key("members");
+    w.raw("[");
+    int last = kGroupSlots - 1;
+    while (last >= 0 && db.groupSlot(g, last) < 0) --last;
+    for (int s = 0; s <= last; ++s) {
+        if (s > 0) w.raw(indented ? ", " : ",");
+        w.number(db.groupSlot(g, s) < 0 ? -1 : db.groupSlot(g, s));
     }
-    endArray();
+    w.raw("]}");
+}
 
-    beginArray("transponders");
-    for (int t = 0; t < kTransponderSlots; ++t) {
-        const TransponderRecord& r = db.transponder(t);
-        if (allZero(&r, sizeof r)) continue;
-        beginRecord();
-        w.field("number", t, true);
-        w.field("satellite", r.satellite);
-        w.field("polarisation", r.polarisation);
-        w.field("frequency", r.frequency);
-        w.field("symbolRate", r.symbolRate);
-        w.field("fec", r.fec);
-        w.field("transmission", r.transmission);
-        w.field("modulation", r.modulation);
-        w.field("carried6", r.carried6);
-        w.field("carried8", r.carried8);
-        w.field("carried10", r.carried10);
-        w.hexField("carried12", r.carried12, sizeof r.carried12);
-        w.raw("}");
-    }
-    endArray();
+}  // namespace
 
-    const ChannelRecord blank = blankChannel();
-    beginArray("channels");
-    for (int n = 0; n < kChannelSlots; ++n) {
-        const ChannelRecord& r = db.channel(n);
-        if (std::memcmp(&r, &blank, sizeof r) == 0) continue;
-        beginRecord();
-        w.field("number", n, true);
-        w.name("name", "nameTail", r.name, sizeof r.name);
-        w.field("transponder", r.transponder);
-        w.field("satellite", r.satellite);
-        w.field("serviceId", r.serviceId);
-        w.field("videoPid", r.videoPid);
-        w.field("audioPid", r.audioPid);
-        w.field("pcrPid", r.pcrPid);
-        w.field("teletextPid", r.teletextPid);
-        w.field("videoType", r.videoType);
-        w.field("cas", QByteArray::fromStdString(casText(r.cas)));
-        w.field("casWord", r.cas);
-        w.field("flags", r.flags);
-        w.field("kind", QByteArray(kindName(r)));
-        w.field("lead", r.lead);
-        w.field("word20", r.word20);
-        w.field("carried30", r.carried30);
-        w.field("carried34", r.carried34);
-        w.raw("}");
-    }
-    endArray();
-
-    beginArray("favourites");
-    for (int g = 0; g < kFavoriteGroups; ++g) {
-        beginRecord();
-        w.field("group", g, true);
-        const auto* names = reinterpret_cast<const char*>(db.groupNameBytes().data()) + g * 2 * kGroupNameSize;
-        w.name("tvName", "tvNameTail", names, kGroupNameSize);
-        w.name("radioName", "radioNameTail", names + kGroupNameSize, kGroupNameSize);
-        w.key("members");
-        w.raw("[");
-        int last = kGroupSlots - 1;
-        while (last >= 0 && db.groupSlot(g, last) < 0) --last;
-        for (int s = 0; s <= last; ++s) {
-            if (s > 0) w.raw(indented ? ", " : ",");
-            w.number(db.groupSlot(g, s) < 0 ? -1 : db.groupSlot(g, s));
+QByteArray databaseToJson(const ReceiverDatabase& db, bool indented) {
+    const BackupHeader& h = db.storedHeader();
+    const int satelliteCount = satellitesWritten(h);
+    JsonWriter w(indented);
+    w.raw("{");
+    w.newline(1);
+    w.raw(indented ? "\"header\": {" : "\"header\":{");
+    writeHeader(w, h);
+    w.raw("},");
+    w.newline(1);
+    w.raw(indented ? "\"prefix\": \"" : "\"prefix\":\"");
+    w.raw(QByteArray(reinterpret_cast<const char*>(db.prefix().data()), static_cast<qsizetype>(prefixBytes(h))).toHex());
+    w.raw("\",");
+    w.newline(1);
+    writeOrder(w, db, satelliteCount, indented);
+    {
+        RecordArray satellites(w, "satellites", indented);
+        for (int s = 0; s < satelliteCount; ++s) {
+            if (allZero(&db.satellite(s), sizeof(SatelliteRecord))) continue;
+            satellites.beginRecord();
+            writeSatellite(w, db.satellite(s), s);
         }
-        w.raw("]}");
     }
-    endArray();
+    {
+        RecordArray transponders(w, "transponders", indented);
+        for (int t = 0; t < kTransponderSlots; ++t) {
+            if (allZero(&db.transponder(t), sizeof(TransponderRecord))) continue;
+            transponders.beginRecord();
+            writeTransponder(w, db.transponder(t), t);
+        }
+    }
+    {
+        const ChannelRecord blank = blankChannel();
+        RecordArray channels(w, "channels", indented);
+        for (int n = 0; n < kChannelSlots; ++n) {
+            if (std::memcmp(&db.channel(n), &blank, sizeof blank) == 0) continue;
+            channels.beginRecord();
+            writeChannel(w, db.channel(n), n);
+        }
+    }
+    {
+        RecordArray favourites(w, "favourites", indented);
+        for (int g = 0; g < kFavoriteGroups; ++g) {
+            favourites.beginRecord();
+            writeFavourite(w, db, g, indented);
+        }
+    }
     w.newline(0);
     w.raw("}");
     if (indented) w.raw("\n");

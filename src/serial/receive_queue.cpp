@@ -3,30 +3,26 @@
 namespace dorvane {
 
 int ReceiveQueue::count() const {
-    const int head = head_.load(std::memory_order_acquire);
-    const int tail = tail_.load(std::memory_order_acquire);
-    return (head - tail + kSlots) % kSlots;
+    return (head_ - tail_ + kSlots) % kSlots;
 }
 
 bool ReceiveQueue::push(std::uint8_t byte) {
     if (count() == kCapacity) return false;
-    const int head = head_.load(std::memory_order_relaxed);
-    slots_[static_cast<std::size_t>(head)] = byte;
-    head_.store((head + 1) % kSlots, std::memory_order_release);
+    slots_[static_cast<std::size_t>(head_)] = byte;
+    head_ = (head_ + 1) % kSlots;
     return true;
 }
 
 bool ReceiveQueue::pop(std::uint8_t& byte) {
     if (count() == 0) return false;
-    const int tail = tail_.load(std::memory_order_relaxed);
-    byte = slots_[static_cast<std::size_t>(tail)];
-    tail_.store((tail + 1) % kSlots, std::memory_order_release);
+    byte = slots_[static_cast<std::size_t>(tail_)];
+    tail_ = (tail_ + 1) % kSlots;
     return true;
 }
 
 bool ReceiveQueue::peek(std::uint8_t& byte) const {
     if (count() == 0) return false;
-    byte = slots_[static_cast<std::size_t>(tail_.load(std::memory_order_relaxed))];
+    byte = slots_[static_cast<std::size_t>(tail_)];
     return true;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -9,8 +8,8 @@
 namespace dorvane {
 
 // Received bytes on their way from the port to the engine: a ring of 4,192
-// slots of which at most 4,191 hold bytes. One producer pushes, one consumer
-// pops; each side writes only its own index, so no lock is needed.
+// slots of which at most 4,191 hold bytes. The port pushes and the engine
+// pops, both on the thread of the event loop: no second thread reaches it.
 class ReceiveQueue {
 public:
     static constexpr int kSlots = 4192;
@@ -36,8 +35,8 @@ public:
 
 private:
     std::array<std::uint8_t, kSlots> slots_{};
-    std::atomic<int> head_{0};  // next slot to write; the producer's
-    std::atomic<int> tail_{0};  // next slot to read; the consumer's
+    int head_ = 0;  // next slot to write
+    int tail_ = 0;  // next slot to read
 };
 
 }  // namespace dorvane

@@ -36,6 +36,26 @@ struct SerialPortEntry {
     bool isUsb() const { return vendorId.has_value(); }
 };
 
+// Speed and frame of a line; the default is the receiver's 115,200 8N1.
+// In Qt SerialPort's terms; the Windows build, which has a port of its own,
+// carries the same values in enums of its own.
+struct SerialLineSettings {
+#ifdef Q_OS_WIN
+    enum DataBits { Data5 = 5, Data6 = 6, Data7 = 7, Data8 = 8 };
+    enum Parity { NoParity = 0, EvenParity = 2, OddParity = 3, SpaceParity = 4, MarkParity = 5 };
+    enum StopBits { OneStop = 1, OneAndHalfStop = 3, TwoStop = 2 };
+    qint32 baudRate = 115200;
+    DataBits dataBits = Data8;
+    Parity parity = NoParity;
+    StopBits stopBits = OneStop;
+#else
+    qint32 baudRate = 115200;
+    QSerialPort::DataBits dataBits = QSerialPort::Data8;
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+#endif
+};
+
 // The serial line to the receiver: 115,200 bit/s 8N1 at both call sites,
 // every kind of flow control off, DTR and RTS low. On Windows it is the
 // communications API itself (serial_port_win32.cpp), elsewhere Qt
@@ -65,10 +85,7 @@ public:
     explicit CSerialPort(QObject* parent = nullptr);
     ~CSerialPort() override;
 
-    // byteSize 5..8; stopBits 0 = one, 1 = one and a half, 2 = two;
-    // parity 0 = none, 1 = odd, 2 = even, 3 = mark, 4 = space.
-    bool open(const QString& name, qint32 baudRate = kDefaultBaudRate, int byteSize = 8, int stopBits = 0,
-              int parity = 0);
+    bool open(const QString& name, const SerialLineSettings& line = SerialLineSettings{});
     // open() with the name of the last open (or setName) at 115,200 8N1.
     bool openDefault();
     void close();
@@ -87,18 +104,12 @@ public:
     // Its code (NoError when nothing went wrong; see serial_error.h).
     SerialError lastErrorCode() const { return lastErrorCode_; }
 
-    // Bytes handed to the port that have not reached the driver yet.
-    qint64 pendingWriteBytes() const;
-
     // True when the device can be opened now (it is released again at once).
     static bool probePort(const QString& name);
 
-    // The COM numbers of the ports on this machine, in the order the
-    // system lists its device names. Meaningful on Windows; elsewhere the
-    // list stays empty.
-    static void enumeratePorts(QList<std::uint32_t>& list);
-
-    // The ports to offer: "COM%d" on Windows, the device paths found
+    // The ports to offer, the one list of them (the settings dialog, the
+    // start-up choice and `dorvane ports`): "COM%d" on Windows (their
+    // numbers through comNumbersFromNames), the device paths found
     // elsewhere, each with what the system says about it (description,
     // maker, USB ids, serial number, whether another program holds it).
     static QList<SerialPortEntry> availablePorts();

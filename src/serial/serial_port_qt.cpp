@@ -8,37 +8,6 @@
 
 namespace dorvane {
 
-namespace {
-
-QSerialPort::DataBits dataBits(int byteSize) {
-    switch (byteSize) {
-        case 5: return QSerialPort::Data5;
-        case 6: return QSerialPort::Data6;
-        case 7: return QSerialPort::Data7;
-        default: return QSerialPort::Data8;
-    }
-}
-
-QSerialPort::StopBits stopBitsOf(int code) {
-    switch (code) {
-        case 1: return QSerialPort::OneAndHalfStop;
-        case 2: return QSerialPort::TwoStop;
-        default: return QSerialPort::OneStop;
-    }
-}
-
-QSerialPort::Parity parityOf(int code) {
-    switch (code) {
-        case 1: return QSerialPort::OddParity;
-        case 2: return QSerialPort::EvenParity;
-        case 3: return QSerialPort::MarkParity;
-        case 4: return QSerialPort::SpaceParity;
-        default: return QSerialPort::NoParity;
-    }
-}
-
-}  // namespace
-
 CSerialPort::CSerialPort(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::readyRead, this, &CSerialPort::onReadyRead);
     connect(&port_, &QSerialPort::errorOccurred, this, &CSerialPort::onError);
@@ -49,7 +18,7 @@ CSerialPort::~CSerialPort() {
     if (port_.isOpen()) port_.close();
 }
 
-bool CSerialPort::open(const QString& name, qint32 baudRate, int byteSize, int stopBits, int parity) {
+bool CSerialPort::open(const QString& name, const SerialLineSettings& line) {
     if (open_) close();
     name_ = name;
     lastError_.clear();
@@ -61,8 +30,8 @@ bool CSerialPort::open(const QString& name, qint32 baudRate, int byteSize, int s
         port_.clearError();
         return false;
     }
-    const bool configured = port_.setBaudRate(baudRate) && port_.setDataBits(dataBits(byteSize)) &&
-                            port_.setParity(parityOf(parity)) && port_.setStopBits(stopBitsOf(stopBits)) &&
+    const bool configured = port_.setBaudRate(line.baudRate) && port_.setDataBits(line.dataBits) &&
+                            port_.setParity(line.parity) && port_.setStopBits(line.stopBits) &&
                             port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
         lastError_ = port_.errorString();
@@ -104,7 +73,6 @@ std::size_t CSerialPort::write(std::span<const std::uint8_t> bytes) {
     return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
-qint64 CSerialPort::pendingWriteBytes() const { return open_ ? port_.bytesToWrite() : 0; }
 
 void CSerialPort::onReadyRead() {
     if (!open_) return;
@@ -145,8 +113,6 @@ bool CSerialPort::probePort(const QString& name) {
     return true;
 }
 
-// No COM numbers here: ports are device paths.
-void CSerialPort::enumeratePorts(QList<std::uint32_t>& list) { list.clear(); }
 
 QList<SerialPortEntry> CSerialPort::availablePorts() {
     QList<SerialPortEntry> ports;

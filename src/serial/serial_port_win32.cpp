@@ -134,7 +134,30 @@ CSerialPort::~CSerialPort() {
     device_->release();
 }
 
-bool CSerialPort::open(const QString& name, qint32 baudRate, int byteSize, int stopBits, int parity) {
+// The line settings in the communications API's codes.
+static int dcbParity(SerialLineSettings::Parity parity) {
+    switch (parity) {
+    case SerialLineSettings::OddParity: return ODDPARITY;
+    case SerialLineSettings::EvenParity: return EVENPARITY;
+    case SerialLineSettings::MarkParity: return MARKPARITY;
+    case SerialLineSettings::SpaceParity: return SPACEPARITY;
+    default: return NOPARITY;
+    }
+}
+
+static int dcbStopBits(SerialLineSettings::StopBits stopBits) {
+    switch (stopBits) {
+    case SerialLineSettings::TwoStop: return TWOSTOPBITS;
+    case SerialLineSettings::OneAndHalfStop: return ONE5STOPBITS;
+    default: return ONESTOPBIT;
+    }
+}
+
+bool CSerialPort::open(const QString& name, const SerialLineSettings& line) {
+    const qint32 baudRate = line.baudRate;
+    const int byteSize = static_cast<int>(line.dataBits);
+    const int parity = dcbParity(line.parity);
+    const int stopBits = dcbStopBits(line.stopBits);
     if (open_) close();
     name_ = name;
     lastError_.clear();
@@ -284,11 +307,8 @@ bool CSerialPort::probePort(const QString& name) {
     return true;
 }
 
-void CSerialPort::enumeratePorts(QList<std::uint32_t>& list) { list = comNumbersFromNames(dosDeviceNames()); }
-
 QList<SerialPortEntry> CSerialPort::availablePorts() {
-    QList<std::uint32_t> numbers;
-    enumeratePorts(numbers);
+    const QList<std::uint32_t> numbers = comNumbersFromNames(dosDeviceNames());
     QList<SerialPortEntry> ports;
     for (const std::uint32_t n : numbers) {
         SerialPortEntry entry;

@@ -13,7 +13,7 @@ namespace dorvane::sim {
 namespace {
 
 constexpr char kUploadCommand[] = "loadb up curdb y";
-constexpr Micros kMs = 1000;
+constexpr Millis kMs = 1;
 
 void putLe32(Bytes& b, std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
@@ -55,19 +55,19 @@ Bytes builtInChannelData() {
     return blob;
 }
 
-Receiver::Receiver(ReceiverOptions options, Timers& timers, Send send, Log log, std::function<void()> closeLine)
+Receiver::Receiver(ReceiverOptions options, EventLoop& timers, Send send, Log log, std::function<void()> closeLine)
     : opt_(std::move(options)), timers_(timers), send_(std::move(send)), log_(std::move(log)),
       closeLine_(std::move(closeLine)) {
     if (opt_.demo) timers_.schedule(100 * kMs, [this] { demoTick(); });  // re-armed by demoTick
 }
 
 void Receiver::cancelTimers() {
-    timers_.cancel(requestTimer_);
-    timers_.cancel(windowTimer_);
-    timers_.cancel(byteTimer_);
-    timers_.cancel(phaseTimer_);
-    timers_.cancel(upTimer_);
-    timers_.cancel(noiseTimer_);
+    stop(requestTimer_);
+    stop(windowTimer_);
+    stop(byteTimer_);
+    stop(phaseTimer_);
+    stop(upTimer_);
+    stop(noiseTimer_);
 }
 
 bool Receiver::command(const std::string& word) {
@@ -193,7 +193,7 @@ void Receiver::received(const Bytes& bytes) {
 // ---- boot loader: download --------------------------------------------
 
 void Receiver::armByteTimeout() {
-    timers_.cancel(byteTimer_);
+    stop(byteTimer_);
     byteTimer_ = timers_.schedule(opt_.answerTimeoutMs * kMs, [this] {
         byteTimer_ = 0;
         byteTimeout();
@@ -227,7 +227,7 @@ void Receiver::bootByte(std::uint8_t b) {
     if (boot_ == Boot::RejectCode) {
         if (b == REJECT) {
             log_("refused");
-            timers_.cancel(byteTimer_);
+            stop(byteTimer_);
             phaseTimer_ = timers_.schedule(1000 * kMs, [this] {
                 phaseTimer_ = 0;
                 startBoot();
@@ -315,8 +315,8 @@ void Receiver::bootBlock() {
             send(NAK);
             return;
         }
-        timers_.cancel(requestTimer_);
-        timers_.cancel(windowTimer_);
+        stop(requestTimer_);
+        stop(windowTimer_);
         const auto nul = std::find(copy.begin(), copy.end(), 0);
         fileName_.assign(copy.begin(), nul);
         fileLength_ = 0;
@@ -352,7 +352,7 @@ void Receiver::bootBlock() {
         if (good && seq == 0) {
             if (faultAt("batch")) return;
             send(ACK);
-            timers_.cancel(byteTimer_);
+            stop(byteTimer_);
             log_("batch end");
             startWriting();
         } else {
@@ -434,7 +434,7 @@ void Receiver::startWriting() {
 }
 
 void Receiver::writingProgress(int percent) {
-    const Micros stall = percent == 60 ? opt_.writeStallMs * kMs : 0;
+    const Millis stall = percent == 60 ? opt_.writeStallMs * kMs : 0;
     if (stall > 0) log_("writing stalls");
     phaseTimer_ = timers_.schedule(writeStep_ + stall, [this, percent] {
         phaseTimer_ = 0;
@@ -511,7 +511,7 @@ void Receiver::startSender() {
 }
 
 void Receiver::armUploadTimeout() {
-    timers_.cancel(upTimer_);
+    stop(upTimer_);
     upTimer_ = timers_.schedule(opt_.answerTimeoutMs * kMs, [this] {
         upTimer_ = 0;
         uploadTimeout();
@@ -544,7 +544,7 @@ void Receiver::uploadTimeout() {
 }
 
 void Receiver::endUpload(const std::string& how) {
-    timers_.cancel(upTimer_);
+    stop(upTimer_);
     up_ = Upload::None;
     log_(how);
 }
@@ -689,7 +689,7 @@ void Receiver::uploadByte(std::uint8_t b) {
 // ---- demo operator -----------------------------------------------------
 
 void Receiver::demoTick() {
-    const Micros now = timers_.now();
+    const Millis now = timers_.now();
     // The program polls the link every half second while idle; when the
     // polls stop with the receiver off, a download has been armed: switch on.
     if (mode_ == Mode::Off && lastBel_ >= 0 && now - lastBel_ > 1500 * kMs) {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "sim/frames.h"
-#include "sim/sim_clock.h"
+#include "transfer/event_loop.h"
 
 namespace dorvane::sim {
 
@@ -79,7 +79,7 @@ public:
     using Send = std::function<void(const Bytes&)>;
     using Log = std::function<void(const std::string&)>;
 
-    Receiver(ReceiverOptions options, Timers& timers, Send send, Log log, std::function<void()> closeLine);
+    Receiver(ReceiverOptions options, EventLoop& loop, Send send, Log log, std::function<void()> closeLine);
 
     // "on", "off", "boot", "app"; false for an unknown command.
     bool command(const std::string& word);
@@ -123,9 +123,13 @@ private:
     void send(const Bytes& b) { send_(b); }
     void send(std::uint8_t b) { send_(Bytes{b}); }
     void cancelTimers();
+    void stop(EventLoop::TimerId& id) {
+        if (id != 0) timers_.cancel(id);
+        id = 0;
+    }
 
     ReceiverOptions opt_;
-    Timers& timers_;
+    EventLoop& timers_;
     Send send_;
     Log log_;
     std::function<void()> closeLine_;
@@ -134,7 +138,7 @@ private:
     Boot boot_ = Boot::WaitHeader;
     Upload up_ = Upload::None;
 
-    Timers::Id requestTimer_ = 0, windowTimer_ = 0, byteTimer_ = 0, phaseTimer_ = 0, upTimer_ = 0, noiseTimer_ = 0;
+    EventLoop::TimerId requestTimer_ = 0, windowTimer_ = 0, byteTimer_ = 0, phaseTimer_ = 0, upTimer_ = 0, noiseTimer_ = 0;
 
     // Download side.
     BlockCollector block_;
@@ -147,7 +151,7 @@ private:
     int timeouts_ = 0;
     std::map<int, int> nakDone_;  // refusals so far, by block
     bool stored_ = false;
-    Micros writeStep_ = 0;
+    Millis writeStep_ = 0;
     bool restarted_ = false;
     std::uint8_t lastBootByte_ = 0;
 
@@ -157,15 +161,15 @@ private:
     std::uint8_t upSequence_ = 1;
     int upRetries_ = 0;
     int upBlockNumber_ = 0;
-    Micros headerSentAt_ = 0;
+    Millis headerSentAt_ = 0;
     bool nakPending_ = false;  // the last byte was a NAK for a block
     bool senderStarted_ = true;
     Bytes senderInput_;        // what arrived before the sender started
     bool headerCrcSpoiled_ = false, sequenceSpoiled_ = false, ackLost_ = false, duplicateSent_ = false;
 
     // Demo operator.
-    Micros lastBel_ = -1;
-    Micros appSince_ = 0;
+    Millis lastBel_ = -1;
+    Millis appSince_ = 0;
 };
 
 // A small channel-data blob ("IRZ", an empty database packed with LZO1X-1).

@@ -85,7 +85,7 @@ void Relay::received(const Bytes& bytes) {
     for (const std::uint8_t b : bytes) {
         if (!started_ || finished_) {
             if (b == BEL) {
-                lastBel_ = timers_.now();
+                lastBel_ = timers_.nowMicros();
                 // The application answers the link test; the boot loader
                 // of a receiver that is off does not.
                 if (opt_.mode == RelayOptions::Mode::Upload) send_(Bytes{ACK});
@@ -103,7 +103,7 @@ void Relay::received(const Bytes& bytes) {
                         if (opt_.startDelayMs <= 0) {
                             startChild();
                         } else {
-                            timers_.schedule(static_cast<Micros>(opt_.startDelayMs) * kMs, [this] {
+                            timers_.scheduleMicros(static_cast<Micros>(opt_.startDelayMs) * kMs, [this] {
                                 log_("relay: " + std::to_string(toChild_.size()) + " bytes waiting");
                                 startChild();
                             });
@@ -157,7 +157,7 @@ void Relay::childReadable() {
     for (;;) {
         const ssize_t n = read(child_.master, buf, sizeof buf);
         if (n > 0) {
-            childWroteAt_ = timers_.now();
+            childWroteAt_ = timers_.nowMicros();
             Bytes bytes(buf, buf + n);
             if (opt_.mode == RelayOptions::Mode::Upload && !dataStarted_) {
                 for (const std::uint8_t b : bytes)

@@ -5,6 +5,8 @@
 #include <functional>
 #include <map>
 
+#include "transfer/event_loop.h"
+
 namespace dorvane::sim {
 
 using Micros = std::int64_t;
@@ -15,21 +17,22 @@ inline Micros monotonicMicros() {
         .count();
 }
 
-// One-shot timers on the monotonic clock, run by the main loop.
-class Timers {
+// One-shot timers on the monotonic clock, run by the main loop. As an
+// event loop (milliseconds) it drives the receiver; the line pacing and the
+// relay work in microseconds.
+class Timers : public EventLoop {
 public:
     using Id = std::uint64_t;
 
-    Micros now() const { return monotonicMicros(); }
+    Millis now() const override { return monotonicMicros() / 1000; }
+    TimerId schedule(Millis delay, std::function<void()> fn) override { return scheduleMicros(delay * 1000, std::move(fn)); }
+    void cancel(TimerId id) override { pending_.erase(id); }
 
-    Id schedule(Micros delay, std::function<void()> fn) {
+    Micros nowMicros() const { return monotonicMicros(); }
+    Id scheduleMicros(Micros delay, std::function<void()> fn) {
         const Id id = ++lastId_;
-        pending_.emplace(id, Entry{now() + delay, std::move(fn)});
+        pending_.emplace(id, Entry{nowMicros() + delay, std::move(fn)});
         return id;
-    }
-    void cancel(Id& id) {
-        if (id != 0) pending_.erase(id);
-        id = 0;
     }
     // The earliest deadline, or -1 when nothing is pending.
     Micros nextDeadline() const {
@@ -41,7 +44,7 @@ public:
     // Runs everything that is due (in deadline order, ids breaking ties).
     void runDue() {
         for (;;) {
-            const Micros t = now();
+            const Micros t = nowMicros();
             auto due = pending_.end();
             for (auto it = pending_.begin(); it != pending_.end(); ++it)
                 if (it->second.at <= t && (due == pending_.end() || it->second.at < due->second.at)) due = it;

@@ -87,84 +87,92 @@ std::string TraceFormatter::header() {
     return "# line trace: ms since the start, '>' to the STB, '<' from the STB, the bytes in hex ; what they are\n";
 }
 
+std::size_t TraceFormatter::continuePending(Pending& pending, Bytes bytes, std::size_t i, Parts& parts) {
+    const std::size_t take = std::min(pending.expected - pending.bytes.size(), bytes.size() - i);
+    pending.bytes.insert(pending.bytes.end(), bytes.begin() + static_cast<std::ptrdiff_t>(i),
+                         bytes.begin() + static_cast<std::ptrdiff_t>(i + take));
+    if (pending.bytes.size() == pending.expected) {
+        parts.push_back(pending.record ? "information record ends (" + plural(pending.expected, "byte") + ")"
+                                       : "end of " + describeFrame(pending.bytes));
+        pending = Pending{};
+    } else {
+        parts.push_back((pending.record ? "information record continues (" : "block continues (") +
+                        std::to_string(pending.bytes.size()) + "/" + std::to_string(pending.expected) + " bytes)");
+    }
+    return i + take;
+}
+
+std::size_t TraceFormatter::startFrame(Pending& pending, Bytes bytes, std::size_t i, Parts& parts) {
+    const std::size_t n = bytes.size();
+    const std::uint8_t b = bytes[i];
+    const std::size_t size = b == ctl::SOH ? kShortBlockFrameSize : kBlockFrameSize;
+    if (n - i >= size) {
+        parts.push_back(describeFrame(bytes.subspan(i, size)));
+        return i + size;
+    }
+    pending.bytes.assign(bytes.begin() + static_cast<std::ptrdiff_t>(i), bytes.end());
+    pending.expected = size;
+    std::string start = std::string(b == ctl::SOH ? "SOH" : "STX") + " block";
+    if (n - i >= 2) start += " " + std::to_string(bytes[i + 1]);
+    parts.push_back(start + " starts (" + std::to_string(n - i) + "/" + std::to_string(size) + " bytes)");
+    return n;
+}
+
+// The STB's information record, which follows its ENQ.
+std::size_t TraceFormatter::startInfoRecord(Pending& pending, Bytes bytes, std::size_t i, Parts& parts) {
+    pending.expected = kInfoRecordSize;
+    pending.record = true;
+    const std::size_t take = std::min(kInfoRecordSize, bytes.size() - i);
+    pending.bytes.assign(bytes.begin() + static_cast<std::ptrdiff_t>(i),
+                         bytes.begin() + static_cast<std::ptrdiff_t>(i + take));
+    if (take == kInfoRecordSize) {
+        parts.push_back("information record (" + plural(take, "byte") + ")");
+        pending = Pending{};
+    } else if (take > 0) {
+        parts.push_back("information record starts (" + std::to_string(take) + "/" + std::to_string(kInfoRecordSize) +
+                        " bytes)");
+    }
+    return i + take;
+}
+
+std::size_t TraceFormatter::takeText(Bytes bytes, std::size_t i, Parts& parts) {
+    std::size_t j = i;
+    while (j < bytes.size() && !controlName(bytes[j])) ++j;
+    const auto run = bytes.subspan(i, j - i);
+    if (run.size() >= 2 && std::all_of(run.begin(), run.end(), printable))
+        parts.push_back("\"" + std::string(run.begin(), run.end()) + "\"");
+    else
+        parts.push_back(plural(run.size(), "byte"));
+    return j;
+}
+
 std::string TraceFormatter::annotate(LineDirection direction, std::span<const std::uint8_t> bytes) {
     const std::size_t d = index(direction);
+    const bool fromReceiver = direction == LineDirection::FromReceiver;
     Pending& pending = pending_[d];
-    std::vector<std::string> parts;
+    Parts parts;
     std::size_t i = 0;
     const std::size_t n = bytes.size();
     while (i < n) {
-        if (pending.expected > 0) {
-            const std::size_t take = std::min(pending.expected - pending.bytes.size(), n - i);
-            pending.bytes.insert(pending.bytes.end(), bytes.begin() + static_cast<std::ptrdiff_t>(i),
-                                 bytes.begin() + static_cast<std::ptrdiff_t>(i + take));
-            i += take;
-            if (pending.bytes.size() == pending.expected) {
-                parts.push_back(pending.record ? "information record ends (" + plural(pending.expected, "byte") + ")"
-                                               : "end of " + describeFrame(pending.bytes));
-                pending = Pending{};
-            } else {
-                parts.push_back((pending.record ? "information record continues (" : "block continues (") +
-                                std::to_string(pending.bytes.size()) + "/" + std::to_string(pending.expected) +
-                                " bytes)");
-            }
-            continue;
-        }
         const std::uint8_t b = bytes[i];
-        if (afterRs_[d]) {
+        if (pending.expected > 0) {
+            i = continuePending(pending, bytes, i, parts);
+        } else if (afterRs_[d]) {
             afterRs_[d] = false;
             if (parts.empty()) parts.push_back("progress " + std::to_string(b) + "%");
             else parts.back() += " " + std::to_string(b) + "%";
             ++i;
-            continue;
-        }
-        const bool frameStart = (b == ctl::SOH || b == ctl::STX) &&
-                                (n - i < 3 || static_cast<std::uint8_t>(~bytes[i + 1]) == bytes[i + 2]);
-        if (frameStart) {
-            const std::size_t size = b == ctl::SOH ? kShortBlockFrameSize : kBlockFrameSize;
-            if (n - i >= size) {
-                parts.push_back(describeFrame(bytes.subspan(i, size)));
-                i += size;
-            } else {
-                pending.bytes.assign(bytes.begin() + static_cast<std::ptrdiff_t>(i), bytes.end());
-                pending.expected = size;
-                std::string start = std::string(b == ctl::SOH ? "SOH" : "STX") + " block";
-                if (n - i >= 2) start += " " + std::to_string(bytes[i + 1]);
-                parts.push_back(start + " starts (" + std::to_string(n - i) + "/" + std::to_string(size) + " bytes)");
-                i = n;
-            }
-            continue;
-        }
-        if (const auto name = controlName(b)) {
+        } else if ((b == ctl::SOH || b == ctl::STX) &&
+                   (n - i < 3 || static_cast<std::uint8_t>(~bytes[i + 1]) == bytes[i + 2])) {
+            i = startFrame(pending, bytes, i, parts);
+        } else if (const auto name = controlName(b)) {
             parts.push_back(*name);
             ++i;
-            if (b == ctl::RS && direction == LineDirection::FromReceiver) afterRs_[d] = true;
-            if (b == ctl::ENQ && direction == LineDirection::FromReceiver) {
-                // The STB's information record follows.
-                pending.expected = kInfoRecordSize;
-                pending.record = true;
-                const std::size_t take = std::min(kInfoRecordSize, n - i);
-                pending.bytes.assign(bytes.begin() + static_cast<std::ptrdiff_t>(i),
-                                     bytes.begin() + static_cast<std::ptrdiff_t>(i + take));
-                i += take;
-                if (take == kInfoRecordSize) {
-                    parts.push_back("information record (" + plural(take, "byte") + ")");
-                    pending = Pending{};
-                } else if (take > 0) {
-                    parts.push_back("information record starts (" + std::to_string(take) + "/" +
-                                    std::to_string(kInfoRecordSize) + " bytes)");
-                }
-            }
-            continue;
+            if (b == ctl::RS && fromReceiver) afterRs_[d] = true;
+            if (b == ctl::ENQ && fromReceiver) i = startInfoRecord(pending, bytes, i, parts);
+        } else {
+            i = takeText(bytes, i, parts);
         }
-        std::size_t j = i;
-        while (j < n && !controlName(bytes[j])) ++j;
-        const auto run = bytes.subspan(i, j - i);
-        if (run.size() >= 2 && std::all_of(run.begin(), run.end(), printable))
-            parts.push_back("\"" + std::string(run.begin(), run.end()) + "\"");
-        else
-            parts.push_back(plural(run.size(), "byte"));
-        i = j;
     }
     std::string joined;
     for (const std::string& p : parts) joined += (joined.empty() ? "" : ", ") + p;

@@ -43,6 +43,13 @@ private:
         bool record = false;  // the information record after ENQ
     };
     std::string annotate(LineDirection direction, std::span<const std::uint8_t> bytes);
+    // Each takes what it describes from bytes at i and returns where it stopped.
+    using Bytes = std::span<const std::uint8_t>;
+    using Parts = std::vector<std::string>;
+    static std::size_t continuePending(Pending& pending, Bytes bytes, std::size_t i, Parts& parts);
+    static std::size_t startFrame(Pending& pending, Bytes bytes, std::size_t i, Parts& parts);
+    static std::size_t startInfoRecord(Pending& pending, Bytes bytes, std::size_t i, Parts& parts);
+    static std::size_t takeText(Bytes bytes, std::size_t i, Parts& parts);
     std::array<Pending, 2> pending_{};
     std::array<bool, 2> afterRs_{};
 };

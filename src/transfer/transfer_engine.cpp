@@ -23,17 +23,15 @@ void CTransferEngine::attach(TransferListener* listener) {
 // engine call and may call back into the engine freely.
 
 void CTransferEngine::post(EngineState state, int code) {
-    std::weak_ptr<bool> alive = alive_;
-    loop_.schedule(0, [this, alive, state, code] {
-        if (auto a = alive.lock(); a && *a && listener_) listener_->onTransferEvent(state, code);
-    });
+    loop_.schedule(0, lifetime_.guard([this, state, code] {
+        if (listener_) listener_->onTransferEvent(state, code);
+    }));
 }
 
 void CTransferEngine::postInfo(EngineInfo item, std::uint32_t value) {
-    std::weak_ptr<bool> alive = alive_;
-    loop_.schedule(0, [this, alive, item, value] {
-        if (auto a = alive.lock(); a && *a && listener_) listener_->onTransferInfo(item, value);
-    });
+    loop_.schedule(0, lifetime_.guard([this, item, value] {
+        if (listener_) listener_->onTransferInfo(item, value);
+    }));
 }
 
 std::size_t CTransferEngine::writeBytes(std::span<const std::uint8_t> bytes) { return link_.write(bytes); }
@@ -111,10 +109,7 @@ void CTransferEngine::setState(EngineState state) {
         // The receiver may already have spoken ('C' of a boot loader that was
         // switched on early); look at what is queued.
         if (!link_.receiveQueue().empty()) {
-            std::weak_ptr<bool> alive = alive_;
-            loop_.schedule(0, [this, alive] {
-                if (auto a = alive.lock(); a && *a) onPortData();
-            });
+            loop_.schedule(0, lifetime_.guard([this] { onPortData(); }));
         }
     } else if (state == EngineState::UploadArm) {
         startUpload();
@@ -202,10 +197,9 @@ void CTransferEngine::sendUploadCommand(std::function<void()> done) {
     for (const char ch : std::string_view(kUploadCommand)) link_.writeByte(static_cast<std::uint8_t>(ch));
     link_.writeByte(ctl::CR);
     link_.writeByte(ctl::LF);
-    std::weak_ptr<bool> alive = alive_;
-    loop_.schedule(200, [alive, done = std::move(done)] {
-        if (auto a = alive.lock(); a && *a && done) done();
-    });
+    loop_.schedule(200, lifetime_.guard([done = std::move(done)] {
+        if (done) done();
+    }));
 }
 
 // ---------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "transfer/event_loop.h"
 #include "image/image_file.h"
 #include "transfer/frames.h"
+#include "transfer/lifetime_guard.h"
 
 namespace dorvane {
 
@@ -276,7 +277,7 @@ private:
     ChannelDataBuffer& buffer_;
     EngineTimeouts timeouts_;
     TransferListener* listener_ = nullptr;
-    std::shared_ptr<bool> alive_;
+    LifetimeGuard lifetime_;  // for posted notifications and steps
 
     EngineState state_ = EngineState::Idle;
     EngineState mode_ = EngineState::Idle;

@@ -444,11 +444,10 @@ struct UploadRunner {
 
 CTransferEngine::CTransferEngine(EventLoop& loop, SerialLink& link, CImageFile& image, ChannelDataBuffer& buffer,
                                  EngineTimeouts timeouts)
-    : loop_(loop), link_(link), image_(image), buffer_(buffer), timeouts_(timeouts),
-      alive_(std::make_shared<bool>(true)) {}
+    : loop_(loop), link_(link), image_(image), buffer_(buffer), timeouts_(timeouts) {}
 
 CTransferEngine::~CTransferEngine() {
-    *alive_ = false;
+    lifetime_.end();
     stopLinkPoll();
     cancelPoll();
     disarmDeadline();

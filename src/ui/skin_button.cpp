@@ -118,22 +118,14 @@ void CSkinButton::refresh(bool repaint) {
     if (repaint) update();
 }
 
-int CSkinButton::setAlign(int align, bool repaint) {
-    if (align < 0 || align > 3) return kBadAlign;
-    align_ = static_cast<Align>(align);
+void CSkinButton::setAlign(Align align, bool repaint) {
+    align_ = align;
     refresh(repaint);
-    return kOk;
 }
 
-int CSkinButton::setPressedStyle(int style, bool repaint) {
-    if (style == 0)
-        pressedOffset_ = QPoint(1, 1);
-    else if (style == 1)
-        pressedOffset_ = QPoint(0, 2);
-    else
-        return kBadPressedStyle;
+void CSkinButton::setPressedStyle(PressedStyle style, bool repaint) {
+    pressedOffset_ = style == PressedStyle::ShiftRightDown ? QPoint(1, 1) : QPoint(0, 2);
     refresh(repaint);
-    return kOk;
 }
 
 int CSkinButton::setColor(int slot, QColor color, bool repaint) {
@@ -203,12 +195,21 @@ void CSkinButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const bool pressed = isDown() || (isCheckable() && isChecked());
     const bool focused = hasFocus();
-    const bool disabled = !isEnabled();
     const bool in = hovered_ || pressed;
-    const QPalette pal = palette();
-    QRect area = rect();
+    const QRect area = paintBackground(p, in, focused);
+    paintBorder(p, area.adjusted(0, 0, -1, -1), pressed);
+    paintFace(p, pressed, in, focused);
+    if (focused && (!flat_ || flatFocus_)) {
+        QStyleOptionFocusRect opt;
+        opt.initFrom(this);
+        opt.rect = rect().adjusted(3, 3, -3, -3);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p, this);
+    }
+}
 
-    // Background.
+// Returns the area inside the default button's black outline.
+QRect CSkinButton::paintBackground(QPainter& p, bool in, bool focused) {
+    QRect area = rect();
     if (!transparent_) {
         if (!flat_ && (focused || isDefault())) {
             p.setPen(Qt::black);
@@ -217,8 +218,11 @@ void CSkinButton::paintEvent(QPaintEvent*) {
         }
         p.fillRect(area, backgroundFor(in, focused));
     }
+    return area;
+}
 
-    // Border.
+void CSkinButton::paintBorder(QPainter& p, const QRect& frame, bool pressed) {
+    const QPalette pal = palette();
     const auto bevel = [&](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
         p.setPen(topLeft);
         p.drawLine(r.topLeft(), r.topRight());
@@ -227,7 +231,6 @@ void CSkinButton::paintEvent(QPaintEvent*) {
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
     };
-    const QRect frame = area.adjusted(0, 0, -1, -1);
     if (pressed) {
         if (!flat_) {
             p.setPen(pal.color(QPalette::Dark));
@@ -241,38 +244,46 @@ void CSkinButton::paintEvent(QPaintEvent*) {
     } else if (hovered_ && drawBorder_) {
         bevel(frame, pal.color(QPalette::Light), pal.color(QPalette::Dark));
     }
+}
 
-    // Image and text placement.
+// Where an image of size s goes in client; narrows textRect to what is left.
+QRect CSkinButton::placeImage(QSize s, const QRect& client, bool hasText, QRect& textRect) const {
+    const int centreX = client.left() + (client.width() - s.width()) / 2;
+    const int centreY = client.top() + (client.height() - s.height()) / 2;
+    QRect imageRect;
+    switch (hasText ? align_ : Align::TextOverImage) {
+    case Align::ImageLeft:
+        imageRect = QRect(QPoint(client.left() + kMargin, centreY), s);
+        textRect.setLeft(imageRect.right() + 1 + kMargin);
+        break;
+    case Align::ImageAbove:
+        imageRect = QRect(QPoint(centreX, client.top() + kMargin), s);
+        textRect.setTop(imageRect.bottom() + 1 + kMargin);
+        break;
+    case Align::ImageRight:
+        imageRect = QRect(QPoint(client.right() + 1 - kMargin - s.width(), centreY), s);
+        textRect.setRight(imageRect.left() - 1 - kMargin);
+        break;
+    case Align::TextOverImage:
+        imageRect = QRect(QPoint(centreX, centreY), s);
+        textRect = client;
+        break;
+    }
+    return imageRect;
+}
+
+// The image and the text, moved while pressed.
+void CSkinButton::paintFace(QPainter& p, bool pressed, bool in, bool focused) {
+    const bool disabled = !isEnabled();
+    const QPalette pal = palette();
     const bool showIn = isCheckable() ? pressed : in;
     const QImage& image = showIn || out_.isNull() ? in_ : out_;
     const QString label = text();
     const QPoint offset = pressed && !isCheckable() ? pressedOffset_ : QPoint(0, 0);
     const QRect client = rect();
-    QRect imageRect;
     QRect textRect = client.adjusted(kMargin, kMargin, -kMargin, -kMargin);
     if (!image.isNull()) {
-        const QSize s = image.size();
-        const int centreX = client.left() + (client.width() - s.width()) / 2;
-        const int centreY = client.top() + (client.height() - s.height()) / 2;
-        switch (label.isEmpty() ? Align::TextOverImage : align_) {
-        case Align::ImageLeft:
-            imageRect = QRect(QPoint(client.left() + kMargin, centreY), s);
-            textRect.setLeft(imageRect.right() + 1 + kMargin);
-            break;
-        case Align::ImageAbove:
-            imageRect = QRect(QPoint(centreX, client.top() + kMargin), s);
-            textRect.setTop(imageRect.bottom() + 1 + kMargin);
-            break;
-        case Align::ImageRight:
-            imageRect = QRect(QPoint(client.right() + 1 - kMargin - s.width(), centreY), s);
-            textRect.setRight(imageRect.left() - 1 - kMargin);
-            break;
-        case Align::TextOverImage:
-            imageRect = QRect(QPoint(centreX, centreY), s);
-            textRect = client;
-            break;
-        }
-        imageRect.translate(offset);
+        const QRect imageRect = placeImage(image.size(), client, !label.isEmpty(), textRect).translated(offset);
         if (disabled) {
             QStyleOption opt;
             opt.initFrom(this);
@@ -282,27 +293,18 @@ void CSkinButton::paintEvent(QPaintEvent*) {
             p.drawImage(imageRect.topLeft(), image);
         }
     }
-
-    if (!label.isEmpty()) {
-        textRect.translate(offset);
-        const int flags = Qt::AlignCenter | Qt::TextWordWrap;
-        p.setFont(font());
-        if (disabled) {
-            p.setPen(pal.color(QPalette::Light));
-            p.drawText(textRect.translated(1, 1), flags, label);
-            p.setPen(pal.color(QPalette::Dark));
-            p.drawText(textRect, flags, label);
-        } else {
-            p.setPen(textFor(in, focused));
-            p.drawText(textRect, flags, label);
-        }
-    }
-
-    if (focused && (!flat_ || flatFocus_)) {
-        QStyleOptionFocusRect opt;
-        opt.initFrom(this);
-        opt.rect = rect().adjusted(3, 3, -3, -3);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p, this);
+    if (label.isEmpty()) return;
+    textRect.translate(offset);
+    const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+    p.setFont(font());
+    if (disabled) {
+        p.setPen(pal.color(QPalette::Light));
+        p.drawText(textRect.translated(1, 1), flags, label);
+        p.setPen(pal.color(QPalette::Dark));
+        p.drawText(textRect, flags, label);
+    } else {
+        p.setPen(textFor(in, focused));
+        p.drawText(textRect, flags, label);
     }
 }
 

@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+class QPainter;
+
 namespace dorvane {
 
 // A push button that paints itself: an image with a transparent colour,
@@ -22,10 +24,11 @@ public:
     static constexpr int kBadImageSize = 1;
     static constexpr int kBadMask = 2;
     static constexpr int kBadColorSlot = 3;
-    static constexpr int kBadAlign = 4;
-    static constexpr int kBadPressedStyle = 6;
 
     enum class Align { ImageLeft = 0, ImageAbove = 1, ImageRight = 2, TextOverImage = 3 };
+    // How far the face moves while pressed: one pixel right and down, or
+    // two pixels down.
+    enum class PressedStyle { ShiftRightDown, ShiftDown };
     // The image shown when neither hovered nor pressed.
     enum class OutImage { None = 0, Grey = -2, Darker = -3 };
     enum ColorSlot {
@@ -47,8 +50,8 @@ public:
     int setBitmaps(const QImage& in, std::optional<QRgb> inTransparent, const QImage& out,
                    std::optional<QRgb> outTransparent, OutImage derive = OutImage::None);
 
-    int setAlign(int align, bool repaint = true);
-    int setPressedStyle(int style, bool repaint = true);
+    void setAlign(Align align, bool repaint = true);
+    void setPressedStyle(PressedStyle style, bool repaint = true);
     int setColor(int slot, QColor color, bool repaint = true);
     QColor color(int slot) const;
     int resetColors(bool repaint = true);
@@ -65,7 +68,7 @@ public:
 
     bool isHovered() const { return hovered_; }
     QPoint pressedOffset() const { return pressedOffset_; }
-    int align() const { return static_cast<int>(align_); }
+    Align align() const { return align_; }
     // The images as painted, transparent pixels with alpha 0; null when absent.
     QImage inImage() const { return in_; }
     QImage outImage() const { return out_; }
@@ -86,6 +89,10 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    QRect paintBackground(QPainter& p, bool in, bool focused);
+    void paintBorder(QPainter& p, const QRect& frame, bool pressed);
+    QRect placeImage(QSize s, const QRect& client, bool hasText, QRect& textRect) const;
+    void paintFace(QPainter& p, bool pressed, bool in, bool focused);
     void init(bool checkMode);
     void clearImages();
     void clearHover();

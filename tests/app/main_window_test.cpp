@@ -374,7 +374,7 @@ private slots:
                         QStringLiteral("500"), QStringLiteral("--app-version"), QStringLiteral("0x01020300")});
         ScriptedPrompts prompts;
         auto w = window(sim.path(), prompts);
-        w->openFile(qpath(image_));
+        w->openFile(qpath(smallImage_));
         ProgressAtLine atEnd(*w, QStringLiteral("Transferring ended."));
         button(*w, CMainDialog::kDownload)->click();
         QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
@@ -405,7 +405,7 @@ private slots:
                         QStringLiteral("--answer"), QStringLiteral("ack")});
         ScriptedPrompts prompts;
         auto w = window(sim.path(), prompts);
-        w->openFile(qpath(image_));
+        w->openFile(qpath(smallImage_));
         ProgressAtLine atEnd(*w, QStringLiteral("Transferring ended."));
         button(*w, CMainDialog::kDownload)->click();
         QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
@@ -419,9 +419,9 @@ private slots:
         QCOMPARE(prompts.informations, QStringList{kAckEnd});
 
         // One summary line, also the bar's tooltip.
-        const int blocks = static_cast<int>((fs::file_size(image_) + 1023) / 1024);
+        const int blocks = static_cast<int>((fs::file_size(smallImage_) + 1023) / 1024);
         const QString summary = w->logLines().last();
-        QVERIFY2(summary.startsWith(QStringLiteral("Transfer summary: %1 bytes in ").arg(fs::file_size(image_))) &&
+        QVERIFY2(summary.startsWith(QStringLiteral("Transfer summary: %1 bytes in ").arg(fs::file_size(smallImage_))) &&
                      summary.endsWith(QStringLiteral(", %1 blocks, 0 resent, 0 time-outs").arg(blocks)),
                  qPrintable(summary));
         QCOMPARE(QStringLiteral("Transfer summary: ") + bar(*w)->toolTip(), summary);
@@ -588,7 +588,7 @@ private slots:
                         QStringLiteral("--upload-file"), qpath(served), QStringLiteral("--fault"),
                         QStringLiteral("silent@upload-block:3")});
         ScriptedPrompts prompts;
-        auto w = window(sim.path(), prompts, 30000, 1500);
+        auto w = window(sim.path(), prompts, 30000, 300);
         const fs::path target = dir_->file("kept.irz");
         { std::ofstream(target) << "the previous backup"; }
         const auto before = test::readFile(target);
@@ -609,7 +609,7 @@ private slots:
 
     void userInterfaceNeverStallsDuringPacedTransfers() {
         const fs::path served = dir_->write("paced.irz", [] {
-            test::Bytes b = test::patternBytes(48 * 1024, 5);
+            test::Bytes b = test::patternBytes(16 * 1024, 5);
             b[0] = 'I';
             b[1] = 'R';
             b[2] = 'Z';
@@ -621,7 +621,9 @@ private slots:
                         qpath(served)});
         ScriptedPrompts prompts;
         auto w = window(sim.path(), prompts);
-        w->openFile(qpath(smallImage_));
+        // Long enough at 115200 bit/s for the figures, which come each second.
+        const fs::path pacedImage = dir_->write("paced.img", test::xprImage(test::XprFields{}, test::patternBytes(24 << 10, 3)));
+        w->openFile(qpath(pacedImage));
 
         StallProbe downloadProbe;
         button(*w, CMainDialog::kDownload)->click();

@@ -1,16 +1,17 @@
-// The window's download and upload flow over a real serial port (a
-// pseudo-terminal of the simulated STB) on Qt's event loop, with the STB
-// going wrong in every way it can: each run ends within its bound with the
+// The window's download and upload flow against the simulated STB (the
+// simulator's receiver, in-process on a virtual clock), with the STB going
+// wrong in every way it can: each run ends within its bound with the
 // message the window would show, the engine back at rest, and no file lost
 // or half written; errors the protocol recovers from end byte for byte.
+// The same flow serves the command line, so these cases run once, here.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <sys/resource.h>
-#include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <memory>
 #include <optional>
@@ -20,9 +21,8 @@
 #include "app/operator_flow.h"
 #include "database/channel_data_buffer.h"
 #include "image/image_file.h"
-#include "serial/serial_port.h"
-#include "sim/sim_process.h"
-#include "transfer/qt_event_loop.h"
+#include "support/simulated_stb.h"
+#include "support/virtual_event_loop.h"
 #include "transfer/transfer_engine.h"
 
 using namespace dorvane;
@@ -49,9 +49,18 @@ struct RecordingView : OperatorView {
     void transferEnded(TransferOutcome o) override { outcome = o; }
 };
 
-// What the window owns, with the time limits of the tests.
+std::vector<std::string> toStrings(const QStringList& list) {
+    std::vector<std::string> out;
+    for (const QString& s : list) out.push_back(s.toStdString());
+    return out;
+}
+
+// What the window owns, with the time limits of the tests, and the STB at
+// the other end of its line, started with dorvane-sim's options.
 struct Window {
-    Window() : engine(loop, port, image, *buffer, timeouts()), flow(loop, engine, port, image, *buffer, view, times()) {}
+    explicit Window(const QStringList& simOptions, EngineTimeouts engineTimes = timeouts(), FlowTimes flowTimes = times())
+        : stb(loop, toStrings(simOptions)), engine(loop, stb.link(), image, *buffer, engineTimes),
+          flow(loop, engine, stb.link(), image, *buffer, view, flowTimes) {}
 
     static EngineTimeouts timeouts() {
         EngineTimeouts t;
@@ -68,8 +77,8 @@ struct Window {
         return t;
     }
 
-    QtEventLoop loop;
-    CSerialPort port;
+    test::VirtualEventLoop loop;
+    test::SimulatedStb stb;
     CImageFile image;
     std::unique_ptr<ChannelDataBuffer> buffer = std::make_unique<ChannelDataBuffer>();
     RecordingView view;
@@ -84,6 +93,8 @@ const char kPortBox[] = "Serial Port Error! Please, Check your Serial port and S
 const char kTooManyBox[] = "Too many errors on the line! Please, Check your cable and STB, And retry!";
 const char kUploadFailedBox[] = "Uploading failed! The file was not changed. Please, Check your STB, And retry!";
 const char kEnqEnd[] = "Downloading stopped successfully. \nYour STB will restart now!";
+const char kAckEnd[] =
+    "Downloading stopped successfully. \nYou should Check LCD window whether STB has remain job or not!";
 
 QByteArray fileBytes(const QString& path) {
     QFile f(path);
@@ -113,8 +124,8 @@ private:
     QString image;
 
     // Runs one transfer to its end; false when it did not end in time.
-    bool run(Window& w, SimProcess& sim, bool download, int limitMs = 15000) {
-        if (!w.port.open(sim.path())) return false;
+    bool run(Window& w, bool download, int limitMs = 15000) {
+        if (!w.stb.valid()) return false;
         w.flow.start();
         if (download) {
             if (!w.flow.openFile(image.toStdString()).opened) return false;
@@ -123,10 +134,7 @@ private:
         } else {
             w.flow.uploadClicked();
         }
-        QElapsedTimer t;
-        t.start();
-        while (!w.view.outcome && t.elapsed() < limitMs) QTest::qWait(20);
-        return w.view.outcome.has_value();
+        return w.loop.runUntil([&] { return w.view.outcome.has_value(); }, limitMs);
     }
 
     static QString lastMessage(const Window& w) {
@@ -163,6 +171,7 @@ private slots:
         QTest::newRow("silent while writing") << QStringList{"--fault", "silent@writing"} << timedOut << kWritingBox;
         QTest::newRow("noise after the header block") << QStringList{"--fault", "noise@header"} << TransferOutcome::Failed << kTooManyBox;
         QTest::newRow("restarts at block 3") << QStringList{"--fault", "restart@block:3"} << timedOut << kTimeoutBox;
+        QTest::newRow("restarts at the first EOT") << QStringList{"--fault", "restart@eot"} << timedOut << kTimeoutBox;
         QTest::newRow("adapter unplugged at block 3")
             << QStringList{"--fault", "close@block:3"} << TransferOutcome::PortError << kPortBox;
         QTest::newRow("refuses block 2 for ever")
@@ -170,7 +179,17 @@ private slots:
         const auto ok = TransferOutcome::Succeeded;
         QTest::newRow("bit errors") << QStringList{"--corrupt-in-rate", "150"} << ok << kEnqEnd;
         QTest::newRow("dropped bytes") << QStringList{"--drop-in-rate", "40"} << ok << kEnqEnd;
+        QTest::newRow("bit errors and dropped bytes, another seed")
+            << QStringList{"--corrupt-in-rate", "100", "--drop-in-rate", "30", "--fault-seed", "5"} << ok << kEnqEnd;
         QTest::newRow("blocks refused five times") << QStringList{"--nak-blocks", "2,7,20", "--nak-times", "5"} << ok << kEnqEnd;
+        // A boot loader that answers the header block with ACK and 'C'.
+        const QStringList ack{"--answer", "ack"};
+        QTest::newRow("ACK answer, bit errors") << ack + QStringList{"--corrupt-in-rate", "150"} << ok << kAckEnd;
+        QTest::newRow("ACK answer, dropped bytes") << ack + QStringList{"--drop-in-rate", "40"} << ok << kAckEnd;
+        QTest::newRow("ACK answer, both, another seed")
+            << ack + QStringList{"--corrupt-in-rate", "100", "--drop-in-rate", "30", "--fault-seed", "5"} << ok << kAckEnd;
+        QTest::newRow("ACK answer, blocks refused five times")
+            << ack + QStringList{"--nak-blocks", "2,7,20", "--nak-times", "5"} << ok << kAckEnd;
     }
     void downloadFaults() {
         QFETCH(QStringList, options);
@@ -178,13 +197,10 @@ private slots:
         QFETCH(QString, message);
         const QString store = dir.filePath("stored.bin");
         QFile::remove(store);
-        SimProcess sim(QStringList{"--rate", "0", "--at", "300:on", "--timeout", "1000", "--store", store,
-                                   "--write-ms", "300"} + options);
-        Window w;
-        QElapsedTimer t;
-        t.start();
-        QVERIFY(run(w, sim, true));
-        QVERIFY2(t.elapsed() < 12000, qPrintable(QString::number(t.elapsed())));
+        Window w(QStringList{"--rate", "0", "--at", "300:on", "--timeout", "1000", "--store", store, "--write-ms", "300"} +
+                 options);
+        QVERIFY(run(w, true));
+        QVERIFY2(w.loop.now() < 12000, qPrintable(QString::number(w.loop.now())));
         QVERIFY2(*w.view.outcome == outcome, qPrintable(lastMessage(w)));
         QCOMPARE(lastMessage(w), message);
         if (outcome == TransferOutcome::Succeeded) {
@@ -192,7 +208,7 @@ private slots:
         } else if (!options.contains("silent@batch") && !options.contains("silent@writing")) {
             QVERIFY(!QFile::exists(store));  // the receiver never had the whole file
         }
-        QTest::qWait(50);
+        w.loop.advance(50);
         expectAtRest(w);
     }
 
@@ -214,6 +230,8 @@ private slots:
             << QStringList{"--fault", "close@upload-block:2"} << TransferOutcome::PortError << kPortBox;
         QTest::newRow("bit errors") << QStringList{"--corrupt-out-rate", "150"} << TransferOutcome::Succeeded << "";
         QTest::newRow("dropped bytes") << QStringList{"--drop-out-rate", "40"} << TransferOutcome::Succeeded << "";
+        QTest::newRow("bytes in blocks 2 and 5 garbled")
+            << QStringList{"--corrupt-out", "1800,4900"} << TransferOutcome::Succeeded << "";
     }
     void uploadFaults() {
         QFETCH(QStringList, options);
@@ -223,14 +241,11 @@ private slots:
         QVERIFY(writeBytes(dir.filePath("blob.irz"), blob));
         const QString target = dir.filePath("target.irz");
         QVERIFY(writeBytes(target, "the previous backup"));
-        SimProcess sim(QStringList{"--rate", "0", "--start", "app", "--timeout", "1000", "--upload-file",
-                                   dir.filePath("blob.irz")} + options);
-        Window w;
+        Window w(QStringList{"--rate", "0", "--start", "app", "--timeout", "1000", "--upload-file", dir.filePath("blob.irz")} +
+                 options);
         w.view.target = target.toStdString();
-        QElapsedTimer t;
-        t.start();
-        QVERIFY(run(w, sim, false));
-        QVERIFY2(t.elapsed() < 12000, qPrintable(QString::number(t.elapsed())));
+        QVERIFY(run(w, false));
+        QVERIFY2(w.loop.now() < 12000, qPrintable(QString::number(w.loop.now())));
         QVERIFY2(*w.view.outcome == outcome, qPrintable(lastMessage(w)));
         if (outcome == TransferOutcome::Succeeded) {
             QCOMPARE(fileBytes(target), blob);
@@ -239,7 +254,35 @@ private slots:
             QCOMPARE(fileBytes(target), QByteArray("the previous backup"));
         }
         QVERIFY(!QFile::exists(dir.filePath("_stbdata.irz")));
-        QTest::qWait(50);
+        w.loop.advance(50);
+        expectAtRest(w);
+    }
+
+    // An ordinary YMODEM sender in the STB's place, with one fault each,
+    // against the program's own time limits (the sender's time-out is 10 s).
+    void standardSenderCompletesThroughOneError_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("starts a second late with our requests waiting") << QStringList{"--sender-delay", "1000"};
+        QTest::newRow("duplicate header block") << QStringList{"--upload-fault", "duplicate-header"};
+        QTest::newRow("header block with a bad CRC") << QStringList{"--upload-fault", "bad-header-crc"};
+        QTest::newRow("garbled sequence byte") << QStringList{"--upload-fault", "corrupt-sequence:3"};
+        QTest::newRow("lost ACK") << QStringList{"--upload-fault", "lost-ack:4"};
+    }
+    void standardSenderCompletesThroughOneError() {
+        QFETCH(QStringList, options);
+        const QByteArray blob = patternBlob(12000);
+        QVERIFY(writeBytes(dir.filePath("up.irz"), blob));
+        const QString target = dir.filePath("standard.irz");
+        QFile::remove(target);
+        Window w(QStringList{"--rate", "0", "--start", "app", "--sender", "standard", "--upload-file",
+                             dir.filePath("up.irz")} + options,
+                 EngineTimeouts{}, FlowTimes{});
+        w.view.target = target.toStdString();
+        QVERIFY(run(w, false, 60000));
+        QVERIFY2(*w.view.outcome == TransferOutcome::Succeeded, qPrintable(lastMessage(w)));
+        QCOMPARE(fileBytes(target), blob);
+        w.loop.advance(3000);
+        QVERIFY(std::find(w.stb.events().begin(), w.stb.events().end(), "upload done") != w.stb.events().end());
         expectAtRest(w);
     }
 
@@ -267,8 +310,7 @@ private slots:
         const QString path = dir.filePath(target);
         if (QFileInfo(path).dir().exists()) QVERIFY(writeBytes(path, "the previous backup"));
         QVERIFY(writeBytes(dir.filePath("blob.irz"), patternBlob(20000)));
-        SimProcess sim({"--rate", "0", "--start", "app", "--upload-file", dir.filePath("blob.irz")});
-        Window w;
+        Window w({"--rate", "0", "--start", "app", "--upload-file", dir.filePath("blob.irz")});
         w.view.target = path.toStdString();
 
         rlimit saved{};
@@ -278,7 +320,7 @@ private slots:
             limited.rlim_cur = static_cast<rlim_t>(sizeLimit);
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &limited), 0);
         }
-        const bool ended = run(w, sim, false);
+        const bool ended = run(w, false);
         setrlimit(RLIMIT_FSIZE, &saved);
         QVERIFY(ended);
         QCOMPARE(*w.view.outcome, outcome);

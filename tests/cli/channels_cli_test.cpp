@@ -133,6 +133,14 @@ private slots:
         QCOMPARE(run({"channels", "a", "b"}).status, 2);
         QCOMPARE(run({"repack", "a"}).status, 2);
         QCOMPARE(run({"demo-data"}).status, 2);
+        // An option without its value says so, not "unknown option".
+        for (const QStringList& args : {QStringList{"demo-data", "x.irz", "--full", "--seed"},
+                                        QStringList{"demo-data", "x.irz", "--seed", "many"}}) {
+            const Run bad = run(args);
+            QCOMPARE(bad.status, 2);
+            QVERIFY2(bad.err.startsWith("dorvane: --seed needs a number\n"), qPrintable(bad.err));
+        }
+        QVERIFY(!QFile::exists("x.irz"));
     }
 };
 

@@ -39,15 +39,11 @@ class SkinButtonTest : public QObject {
 private slots:
     void settersReturnTheirCodes() {
         CSkinButton b;
-        QCOMPARE(b.setAlign(3), CSkinButton::kOk);
-        QCOMPARE(b.setAlign(4), CSkinButton::kBadAlign);
-        QCOMPARE(b.setAlign(-1), CSkinButton::kBadAlign);
-        QCOMPARE(b.align(), 3);
-        QCOMPARE(b.setPressedStyle(1), CSkinButton::kOk);
+        b.setAlign(CSkinButton::Align::TextOverImage);
+        QCOMPARE(b.align(), CSkinButton::Align::TextOverImage);
+        b.setPressedStyle(CSkinButton::PressedStyle::ShiftDown);
         QCOMPARE(b.pressedOffset(), QPoint(0, 2));
-        QCOMPARE(b.setPressedStyle(2), CSkinButton::kBadPressedStyle);
-        QCOMPARE(b.pressedOffset(), QPoint(0, 2));
-        QCOMPARE(b.setPressedStyle(0), CSkinButton::kOk);
+        b.setPressedStyle(CSkinButton::PressedStyle::ShiftRightDown);
         QCOMPARE(b.pressedOffset(), QPoint(1, 1));
         QCOMPARE(b.setColor(5, Qt::red), CSkinButton::kOk);
         QCOMPARE(b.color(5), QColor(Qt::red));
@@ -130,7 +126,7 @@ private slots:
         b->setColor(CSkinButton::BackgroundIn, Qt::black);
         b->setColor(CSkinButton::BackgroundOut, Qt::black);
         b->setDrawBorder(false);
-        b->setPressedStyle(1);
+        b->setPressedStyle(CSkinButton::PressedStyle::ShiftDown);
         host.show();
         QVERIFY(QTest::qWaitForWindowExposed(&host));
         // Centred: columns and rows 13..16.

@@ -1,0 +1,250 @@
+#include "sim/sim_options.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace dorvane::sim {
+
+const char kSimUsage[] =
+    "usage: dorvane-sim [OPTIONS] [--relay download|upload [RELAY OPTIONS] -- PROGRAM ARGS...]\n"
+    "\n"
+    "A simulated STB on a pseudo-terminal. The first line of standard output is\n"
+    "the terminal's device path; then one line per event: \"<ms> <event>\".\n"
+    "Standard input takes commands, one a line: on, off, boot, app, quit.\n"
+    "The simulator ends on quit, at the end of standard input, on SIGTERM or SIGINT.\n"
+    "\n"
+    "Power and timing:\n"
+    "  --start off|on|app     state at start (default off; on = boot loader first)\n"
+    "  --at MS:COMMAND        run a command MS milliseconds after start (repeatable)\n"
+    "  --boot-ms MS           boot loader time before the application runs (5000)\n"
+    "  --c-interval MS        'C' cadence of the boot loader (1000)\n"
+    "  --write-ms MS          length of the writing phase after a download (1000)\n"
+    "  --timeout MS           how long the STB waits for an answer (10000)\n"
+    "  --rate BPS             line speed to pace both directions at (115200; 0 = unpaced)\n"
+    "  --no-stdin             do not read commands from standard input\n"
+    "  --demo                 switch on by itself when the link tests stop while\n"
+    "                         off (a download was armed); off again after 60 s of\n"
+    "                         running the application without an upload\n"
+    "Boot loader:\n"
+    "  --answer enq|ack       answer the header block with ENQ + information record\n"
+    "                         or with ACK + 'C' (enq)\n"
+    "  --boot-version W, --app-version W   version words of the record\n"
+    "  --buyer TEXT           buyer code of the record (empty: takes any image)\n"
+    "  --record-length N      length word of the record (32)\n"
+    "  --store PATH           where the received file is written\n"
+    "  --first-eot refuse|ack answer to the first EOT (refuse)\n"
+    "  --nak-blocks N,...     refuse these data blocks once\n"
+    "Application:\n"
+    "  --upload-file PATH     channel data sent on \"loadb up curdb y\" (default: a\n"
+    "                         small built-in blob)\n"
+    "  --echo                 the console echoes what it is typed\n"
+    "  --sender stb|standard  the upload's sender: the STB's own (default), or an\n"
+    "                         ordinary YMODEM sender that answers every 'C' with the\n"
+    "                         header block until it is acknowledged, takes 'C' as NAK\n"
+    "                         while waiting for an ACK and resends after --timeout\n"
+    "  --sender-delay MS      the sender starts MS after the command; what arrives\n"
+    "                         meanwhile waits in its input\n"
+    "Faults:\n"
+    "  --fault silent|noise|close|restart@POINT   at POINT: on, header, info, block:N, eot,\n"
+    "                         batch, writing, command, upload-header,\n"
+    "                         upload-block:N, upload-eot\n"
+    "  --drop-in N,... --corrupt-in N,... --drop-out N,... --corrupt-out N,...\n"
+    "                         lose or garble the bytes at these positions (from 0)\n"
+    "  --drop-in-rate PPM --corrupt-in-rate PPM --drop-out-rate PPM --corrupt-out-rate PPM\n"
+    "                         lose bytes, or flip one bit of them, at a set rate\n"
+    "                         (parts per million of the bytes in that direction)\n"
+    "  --fault-seed N         which bytes the rates hit (1)\n"
+    "  --nak-times N          how often each of --nak-blocks is refused (1)\n"
+    "  --upload-fault F       once each (repeatable): duplicate-header, bad-header-crc,\n"
+    "                         corrupt-sequence:N (of data block N), lost-ack:N (the\n"
+    "                         program's ACK of data block N does not arrive)\n"
+    "  --write-stall MS       the writing phase stalls MS without a report half-way\n"
+    "  --shrink-file PATH@N:SIZE   cut PATH to SIZE bytes when data block N arrives\n"
+    "  --verbose              one event per data block\n"
+    "  --capture-in PATH, --capture-out PATH   every byte read from / written to the\n"
+    "                         line, raw, before faults and pacing\n"
+    "Relay (a standard YMODEM program in the STB's place):\n"
+    "  --relay download|upload, --relay-dir DIR, --relay-log FILE, --relay-now,\n"
+    "  --hold-ms MS (10), --relay-delay MS (upload: the program starts MS after the\n"
+    "  command, with what came meanwhile waiting in its input)\n"
+    "Other:\n"
+    "  --help                 show this help\n"
+    "  --version              show the version and build\n";
+
+namespace {
+
+
+std::set<std::uint64_t> numberSet(const std::string& text) {
+    std::set<std::uint64_t> out;
+    std::stringstream ss(text);
+    std::string item;
+    while (std::getline(ss, item, ','))
+        if (!item.empty()) out.insert(std::strtoull(item.c_str(), nullptr, 0));
+    return out;
+}
+
+
+struct BadArgs {
+    std::string message;
+};
+
+[[noreturn]] void usage(const std::string& message) { throw BadArgs{message}; }
+
+struct Finished {
+    ParsedArgs::Action action;
+};
+
+Config parse(const std::vector<std::string>& argv) {
+    const int argc = static_cast<int>(argv.size());
+    Config c;
+    auto need = [&](int& i) -> std::string {
+        if (i + 1 >= argc) usage(argv[i] + " needs a value");
+        return argv[++i];
+    };
+    for (int i = 0; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            throw Finished{ParsedArgs::Action::Help};
+        } else if (a == "--version") {
+            throw Finished{ParsedArgs::Action::Version};
+        } else if (a == "--start") {
+            c.start = need(i);
+            if (c.start != "off" && c.start != "on" && c.start != "app") usage("bad --start");
+        } else if (a == "--at") {
+            const std::string v = need(i);
+            const auto colon = v.find(':');
+            if (colon == std::string::npos) usage("--at wants MS:COMMAND");
+            c.at.emplace_back(std::atoi(v.substr(0, colon).c_str()), v.substr(colon + 1));
+        } else if (a == "--boot-ms") c.receiver.bootWindowMs = std::atoi(need(i).c_str());
+        else if (a == "--c-interval") c.receiver.requestIntervalMs = std::max(10, std::atoi(need(i).c_str()));
+        else if (a == "--write-ms") c.receiver.writeMs = std::atoi(need(i).c_str());
+        else if (a == "--timeout") c.receiver.answerTimeoutMs = std::max(10, std::atoi(need(i).c_str()));
+        else if (a == "--rate") c.rate = std::atoi(need(i).c_str());
+        else if (a == "--no-stdin") c.readStdin = false;
+        else if (a == "--demo") c.receiver.demo = true;
+        else if (a == "--answer") {
+            const std::string v = need(i);
+            if (v != "enq" && v != "ack") usage("bad --answer");
+            c.receiver.enqAnswer = v == "enq";
+        } else if (a == "--boot-version") c.receiver.bootVersion = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--app-version") c.receiver.appVersion = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--buyer") {
+            const std::string v = need(i);
+            c.receiver.buyer = {};
+            for (std::size_t k = 0; k < 4 && k < v.size(); ++k) c.receiver.buyer[k] = static_cast<std::uint8_t>(v[k]);
+        } else if (a == "--record-length") c.receiver.recordLength = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--store") c.receiver.storePath = need(i);
+        else if (a == "--first-eot") {
+            const std::string v = need(i);
+            if (v != "refuse" && v != "ack") usage("bad --first-eot");
+            c.receiver.refuseFirstEot = v == "refuse";
+        } else if (a == "--nak-blocks") {
+            for (auto n : numberSet(need(i))) c.receiver.nakBlocks.insert(static_cast<int>(n));
+        } else if (a == "--upload-file") {
+            std::ifstream f(need(i), std::ios::binary);
+            if (!f) usage("cannot read " + argv[i]);
+            c.receiver.uploadBlob.assign(std::istreambuf_iterator<char>(f), {});
+        } else if (a == "--echo") c.receiver.echo = true;
+        else if (a == "--sender") {
+            const std::string v = need(i);
+            if (v != "stb" && v != "standard") usage("bad --sender");
+            c.receiver.standardSender = v == "standard";
+        } else if (a == "--sender-delay") c.receiver.senderDelayMs = std::max(0, std::atoi(need(i).c_str()));
+        else if (a == "--upload-fault") {
+            const std::string v = need(i);
+            const auto colon = v.find(':');
+            const std::string kind = v.substr(0, colon);
+            const int n = colon == std::string::npos ? 0 : std::atoi(v.substr(colon + 1).c_str());
+            if (kind == "duplicate-header") c.receiver.duplicateHeader = true;
+            else if (kind == "bad-header-crc") c.receiver.badHeaderCrc = true;
+            else if (kind == "corrupt-sequence" && n > 0) c.receiver.corruptSequenceBlock = n;
+            else if (kind == "lost-ack" && n > 0) c.receiver.lostAckBlock = n;
+            else usage("bad --upload-fault " + v);
+        } else if (a == "--write-stall") c.receiver.writeStallMs = std::max(0, std::atoi(need(i).c_str()));
+        else if (a == "--shrink-file") {
+            const std::string v = need(i);
+            const auto atSign = v.rfind('@');
+            const auto colon = v.rfind(':');
+            if (atSign == std::string::npos || colon == std::string::npos || colon < atSign)
+                usage("--shrink-file wants PATH@N:SIZE");
+            c.receiver.shrinkPath = v.substr(0, atSign);
+            c.receiver.shrinkAtBlock = std::atoi(v.substr(atSign + 1, colon - atSign - 1).c_str());
+            c.receiver.shrinkTo = std::strtoull(v.substr(colon + 1).c_str(), nullptr, 0);
+        }
+        else if (a == "--verbose") c.receiver.verbose = true;
+        else if (a == "--capture-in") c.captureIn = need(i);
+        else if (a == "--capture-out") c.captureOut = need(i);
+        else if (a == "--fault") {
+            const std::string v = need(i);
+            const auto atSign = v.find('@');
+            if (atSign == std::string::npos) usage("--fault wants KIND@POINT");
+            Fault f;
+            const std::string kind = v.substr(0, atSign);
+            if (kind == "silent") f.kind = Fault::Kind::Silent;
+            else if (kind == "noise") f.kind = Fault::Kind::Noise;
+            else if (kind == "close") f.kind = Fault::Kind::Close;
+            else if (kind == "restart") f.kind = Fault::Kind::Restart;
+            else usage("bad fault kind " + kind);
+            f.point = v.substr(atSign + 1);
+            c.receiver.fault = f;
+        } else if (a == "--drop-in") c.faults.dropIn = numberSet(need(i));
+        else if (a == "--corrupt-in") c.faults.corruptIn = numberSet(need(i));
+        else if (a == "--drop-out") c.faults.dropOut = numberSet(need(i));
+        else if (a == "--corrupt-out") c.faults.corruptOut = numberSet(need(i));
+        else if (a == "--drop-in-rate") c.faults.dropInRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--corrupt-in-rate") c.faults.corruptInRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--drop-out-rate") c.faults.dropOutRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--corrupt-out-rate") c.faults.corruptOutRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+        else if (a == "--fault-seed") c.faults.seed = std::strtoull(need(i).c_str(), nullptr, 0);
+        else if (a == "--nak-times") c.receiver.nakTimes = std::max(1, std::atoi(need(i).c_str()));
+        else if (a == "--relay") {
+            const std::string v = need(i);
+            if (v != "download" && v != "upload") usage("bad --relay");
+            if (!c.relay) c.relay.emplace();
+            c.relay->mode = v == "download" ? RelayOptions::Mode::Download : RelayOptions::Mode::Upload;
+        } else if (a == "--relay-dir") {
+            if (!c.relay) c.relay.emplace();
+            c.relay->directory = need(i);
+        } else if (a == "--relay-log") {
+            if (!c.relay) c.relay.emplace();
+            c.relay->logPath = need(i);
+        } else if (a == "--relay-now") {
+            if (!c.relay) c.relay.emplace();
+            c.relay->startAtOnce = true;
+        } else if (a == "--relay-delay") {
+            if (!c.relay) c.relay.emplace();
+            c.relay->startDelayMs = std::max(0, std::atoi(need(i).c_str()));
+        } else if (a == "--hold-ms") {
+            if (!c.relay) c.relay.emplace();
+            c.relay->holdMs = std::max(0, std::atoi(need(i).c_str()));
+        } else if (a == "--") {
+            if (!c.relay) usage("a program to relay to needs --relay");
+            for (++i; i < argc; ++i) c.relay->command.emplace_back(argv[i]);
+        } else {
+            usage("unknown option " + a);
+        }
+    }
+    if (c.relay && c.relay->command.empty()) usage("--relay needs a program after --");
+    if (c.receiver.uploadBlob.empty()) c.receiver.uploadBlob = builtInChannelData();
+    return c;
+}
+
+}  // namespace
+
+ParsedArgs parseSimArgs(const std::vector<std::string>& args) {
+    ParsedArgs out;
+    try {
+        out.config = parse(args);
+    } catch (const BadArgs& bad) {
+        out.action = ParsedArgs::Action::Error;
+        out.error = bad.message;
+    } catch (const Finished& done) {
+        out.action = done.action;
+    }
+    return out;
+}
+
+}  // namespace dorvane::sim
