@@ -199,8 +199,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     }
 
-    // Every wait ends: after long enough the engine rests.
-    loop.advance(200000);
+    // Every wait ends: after long enough the engine rests. The longest wait
+    // is the one for a receiver writing its memory (ten minutes).
+    loop.advance(EngineTimeouts{}.writing + 100000);
     const EngineState s = engine.state();
     const bool rests = s == EngineState::Idle || s == EngineState::WaitStart || (s == EngineState::WaitWritingEnd && listener.writingEnded);
     if (!rests) {
