@@ -129,6 +129,7 @@ struct EngineTimeouts {
     Millis duplicateGrace = 1000;
     int maxBadBlocks = 5;     // CRC failures of the same block before CAN
     int maxLineErrors = 10;   // unreadable frames in a row
+    int maxDuplicates = 10;   // copies of the last accepted block in a row
     // Link test: from BEL to the look at the queue.
     Millis linkLook = 200;
     // Link poll period while idle.

@@ -85,6 +85,7 @@ struct UploadReceiver {
     int badBlocks = 0;          // bad blocks in a row
     int lineErrors = 0;         // frames with unfitting start or sequence bytes in a row
     int silenceNaks = 0;        // NAKs for silence in a row
+    int duplicates = 0;         // copies of the last accepted block in a row
     std::int64_t announced = 0;
     std::uint32_t stored = 0;
     bool fileEnded = false;
@@ -327,6 +328,7 @@ struct UploadRunner {
         if (!co_await readBlock(e, u, size)) co_return badBlock(e, u);
         u.badBlocks = 0;
         u.lineErrors = 0;
+        u.duplicates = 0;
         store(e, u, size);
         if (kind == BlockKind::First) {
             u.block1Accepted = true;
@@ -360,7 +362,10 @@ struct UploadRunner {
             // sender's problem only if it was asked for.
             if (co_await readBlock(e, u, size)) duplicate(e, u, startedAt);
             else if (u.askedSinceAck) co_return badBlock(e, u);
-            co_return StepOutcome::Continue;
+            // A sender that sends the same block for ever, whatever we
+            // answer, cannot hold the upload open.
+            co_return ++u.duplicates >= limits(e).maxDuplicates ? StepOutcome::TooManyLineErrors
+                                                                : StepOutcome::Continue;
         case BlockKind::Unfitting: break;
         }
         co_return co_await lineError(e, u);

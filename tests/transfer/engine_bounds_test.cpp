@@ -8,6 +8,7 @@
 #include "support/fake_sender.h"
 #include "support/image_builder.h"
 #include "transfer/engine_fixture.h"
+#include "transfer/crc16.h"
 #include "transfer/frames.h"
 
 using namespace dorvane;
@@ -130,6 +131,28 @@ TEST_F(EngineBoundsTest, SenderSendingOnlyDc1EndsTheUpload) {
     loop.advance(5);
     repeatEvery(20, Bytes{ctl::DC1});  // ...but only DC1 follows
     ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 60000));
+    EXPECT_FALSE(engine.uploadOutcome().completed);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
+}
+
+TEST_F(EngineBoundsTest, SenderRepeatingTheAcceptedBlockForEverEndsTheUpload) {
+    engine.setState(EngineState::UploadArm);
+    loop.advance(250);
+    // The header block, accepted...
+    std::array<std::uint8_t, 128> announce{};
+    const char text[] = "curdb\0" "3000";
+    std::copy(std::begin(text), std::end(text), announce.begin());
+    const std::uint16_t crc = crc16(std::span<const std::uint8_t>(announce));
+    Bytes header{ctl::SOH, 0x00, 0xFF};
+    header.insert(header.end(), announce.begin(), announce.end());
+    header.push_back(static_cast<std::uint8_t>(crc >> 8));
+    header.push_back(static_cast<std::uint8_t>(crc & 0xFF));
+    link.send(header, 0);
+    loop.advance(50);
+    // ...then block 1 again and again, whatever the answer.
+    const BlockFrame first = buildDataBlock(1, patternBytes(1024));
+    repeatEvery(3000, Bytes(first.begin(), first.end()));
+    ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 120000));
     EXPECT_FALSE(engine.uploadOutcome().completed);
     EXPECT_EQ(engine.state(), EngineState::Idle);
 }
