@@ -263,6 +263,34 @@ std::size_t CSerialPort::write(std::span<const std::uint8_t> bytes) {
 }
 
 
+void CSerialPort::poll() {
+    if (!open_) return;
+    const HANDLE handle = device_->handle;
+    bool any = false;
+    std::array<std::uint8_t, kChunkSize> chunk;
+    for (int i = 0; i < kChunksPerPoll && open_; ++i) {
+        DWORD errors = 0;
+        COMSTAT status{};
+        if (!ClearCommError(handle, &errors, &status)) {
+            failWith(systemMessage(GetLastError()));
+            return;
+        }
+        if (status.cbInQue == 0) break;
+        OVERLAPPED& overlap = device_->read;
+        ResetEvent(overlap.hEvent);
+        DWORD got = 0;
+        const DWORD want = std::min<DWORD>(status.cbInQue, kChunkSize);
+        if (!finish(handle, overlap, ReadFile(handle, chunk.data(), want, &got, &overlap), got)) {
+            failWith(systemMessage(GetLastError()));
+            return;
+        }
+        if (got == 0) break;
+        any = true;
+        takeChunk(chunk.data(), got);
+    }
+    if (any && open_) notifyData();
+}
+
 void CSerialPort::failWith(const QString& message) {
     lastError_ = message;
     lastErrorCode_ = SerialError::ResourceError;
