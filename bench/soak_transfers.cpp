@@ -24,7 +24,7 @@
 #include <optional>
 #include <string>
 
-#include "app/operator_flow.h"
+#include "flow/operator_flow.h"
 #include "database/channel_data_buffer.h"
 #include "image/image_file.h"
 #include "serial/serial_port.h"

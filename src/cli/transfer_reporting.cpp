@@ -3,7 +3,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "app/operator_advice.h"
+#include "flow/operator_advice.h"
 
 namespace dorvane::cli {
 

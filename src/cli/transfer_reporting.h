@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/operator_flow.h"
+#include "flow/operator_flow.h"
 #include "serial/tracing_link.h"
 #include "transfer/transfer_monitor.h"
 

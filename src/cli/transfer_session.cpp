@@ -19,7 +19,7 @@
 #include <unistd.h>
 #endif
 
-#include "app/operator_flow.h"
+#include "flow/operator_flow.h"
 #include "app/path_text.h"
 #include "app/settings.h"
 #include "cli/command.h"

@@ -1,0 +1,49 @@
+#include "flow/operator_advice.h"
+
+#include <cstdio>
+
+namespace dorvane {
+
+std::string buyerCodeText(std::uint32_t code) {
+    char text[48];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(code));
+    std::string s = text;
+    // The characters as they lie in the file (low byte first), unused
+    // bytes (0) left out.
+    std::string chars;
+    for (int i = 0; i < 4; ++i) {
+        const auto c = static_cast<unsigned char>((code >> (8 * i)) & 0xFF);
+        if (c == 0) continue;
+        if (c < 0x20 || c >= 0x7f) return s;
+        chars += static_cast<char>(c);
+    }
+    return chars.empty() ? s : s + " (\"" + chars + "\")";
+}
+
+std::string buyerRefusalAdvice(std::uint32_t imageBuyerCode, std::span<const std::uint8_t> infoRecord) {
+    std::string s = "The image's buyer code " + buyerCodeText(imageBuyerCode);
+    if (infoRecord.size() >= 24) {
+        const std::uint32_t stb = static_cast<std::uint32_t>(infoRecord[20]) |
+                                  (static_cast<std::uint32_t>(infoRecord[21]) << 8) |
+                                  (static_cast<std::uint32_t>(infoRecord[22]) << 16) |
+                                  (static_cast<std::uint32_t>(infoRecord[23]) << 24);
+        s += " differs from the STB's " + buyerCodeText(stb) + ".";
+    } else {
+        s += " does not match the STB's.";
+    }
+    return s + " \"Forced download\" (command line: --forced) downloads it anyway.";
+}
+
+std::string noReceiverAdvice(const std::string& port) {
+    return "No receiver answered on " + port +
+           ": check the cable and the port, and that the STB is switched on (for a download: after the start; "
+           "for an upload: with its 'PC COM' item active).";
+}
+
+bool isTimeoutMessage(const std::string& text) {
+    return text == "Timeout occurred! Please, Check your STB, And retry!";
+}
+
+bool isSuccessMessage(const std::string& text) { return text.rfind("Downloading stopped successfully.", 0) == 0; }
+
+}  // namespace dorvane

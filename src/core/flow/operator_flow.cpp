@@ -1,0 +1,621 @@
+#include "flow/operator_flow.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <span>
+#include <vector>
+
+#include <system_error>
+
+#include "database/channel_data_buffer.h"
+#include "database/replace_file.h"
+#include "image/image_file.h"
+#include "serial/serial_link.h"
+
+namespace dorvane {
+
+
+namespace {
+
+template <class... Args>
+std::string format(const char* pattern, Args... args) {
+    char text[512];
+    std::snprintf(text, sizeof text, pattern, args...);
+    return text;
+}
+
+constexpr char kNoFile[] = "Please, Open a File to be downloaded!";
+constexpr char kPortClosed[] = "Can't open Serial Port! Please, Check your Serial port setting!";
+constexpr char kTurnOff[] = "Before download start, You should turn off the Power of STB";
+constexpr char kTurnOn[] =
+    "Before upload start, You should turn on the Power of STB and activate 'PC COM' item in 'Software Transfer' menu";
+constexpr char kRefused[] = "This image can't be downloaded your STB!";
+constexpr char kAckEnd[] =
+    "Downloading stopped successfully. \nYou should Check LCD window whether STB has remain job or not!";
+constexpr char kEnqEnd[] = "Downloading stopped successfully. \nYour STB will restart now!";
+constexpr char kTimeoutBox[] = "Timeout occurred! Please, Check your STB, And retry!";
+constexpr char kPortFailedLine[] = "Serial Port Error! The port stopped working.";
+constexpr char kPortFailedBox[] = "Serial Port Error! Please, Check your Serial port and STB, And retry!";
+constexpr char kTooManyErrorsLine[] = "Transferring failed! Too many errors on the line.";
+constexpr char kTooManyErrorsBox[] = "Too many errors on the line! Please, Check your cable and STB, And retry!";
+constexpr char kUploadFailedLine[] = "Uploading failed!";
+constexpr char kUploadFailedBox[] = "Uploading failed! The file was not changed. Please, Check your STB, And retry!";
+constexpr char kOpenWhileBusy[] = "You can't open a file on downloading...";
+constexpr char kWritingSilentLine[] = "The STB stopped reporting while writing its memory.";
+constexpr char kWritingSilentBox[] =
+    "The STB stopped reporting while writing its memory! \nDo not switch it off until its own display says it is done.";
+constexpr char kSourceFailedBox[] = "Downloading failed! The file could not be read to its end: %s";
+
+// Where the data of an upload that could not be saved is kept: next to the
+// target, else in the temporary folder, else in the current one.
+std::vector<std::filesystem::path> recoveryFolders(const std::filesystem::path& target) {
+    std::vector<std::filesystem::path> out;
+    if (!target.parent_path().empty()) out.push_back(target.parent_path());
+    std::error_code ec;
+    if (auto tmp = std::filesystem::temp_directory_path(ec); !ec) out.push_back(tmp);
+    if (auto cwd = std::filesystem::current_path(ec); !ec) out.push_back(cwd);
+    return out;
+}
+
+bool writeWhole(const std::filesystem::path& path, std::span<const std::uint8_t> data) {
+    return replaceFileAtomically(path, data).ok;
+}
+
+}  // namespace
+
+std::optional<std::string> downloadSizeProblem(std::uint64_t length, bool forced) {
+    if (length == 0) return std::string("The file is empty! There is nothing to download.");
+    if (length > kLargestImage && !forced)
+        return format("The file is larger than %d MiB, more than any STB takes! Check the file, or use Forced "
+                      "download to send it anyway.",
+                      static_cast<int>(kLargestImage >> 20));
+    return std::nullopt;
+}
+
+std::optional<std::string> uploadTargetProblem(const std::filesystem::path& target) {
+    std::error_code ec;
+    const std::string name = utf8Path(target);
+    if (std::filesystem::is_directory(target, ec))
+        return "Can't save the upload to " + name + ": it is a folder!";
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    if (!std::filesystem::is_directory(folder, ec))
+        return "Can't save the upload to " + name + ": its folder does not exist!";
+    // The saving writes a work file beside the target: try that now.
+    const std::filesystem::path probe = folder / "_stbdata.irz";
+    const bool existed = std::filesystem::exists(probe, ec);
+    if (!existed) {
+        std::ofstream f(probe, std::ios::binary);
+        if (!f) return "Can't save the upload to " + name + ": its folder cannot be written!";
+        f.close();
+        std::filesystem::remove(probe, ec);
+    }
+    return std::nullopt;
+}
+
+OperatorFlow::OperatorFlow(EventLoop& loop, CTransferEngine& engine, SerialLink& link, CImageFile& image,
+                           ChannelDataBuffer& buffer, OperatorView& view, FlowTimes times)
+    : loop_(loop), engine_(engine), link_(link), image_(image), buffer_(buffer), view_(view), times_(times) {}
+
+OperatorFlow::~OperatorFlow() {
+    lifetime_.end();
+    cancelTimer(elapsedTimer_);
+    cancelTimer(throughputTimer_);
+    cancelTimer(startTimeout_);
+    cancelTimer(blinkTimer_);
+    cancelTimer(continuation_);
+    engine_.attach(nullptr);
+}
+
+void OperatorFlow::cancelTimer(EventLoop::TimerId& id) {
+    if (id != 0) loop_.cancel(id);
+    id = 0;
+}
+
+void OperatorFlow::start() {
+    engine_.attach(this);
+    engine_.startLinkPoll();
+}
+
+Inspection OperatorFlow::openFile(const std::filesystem::path& path) {
+    // The image of a running download is not swapped under it.
+    if (busy_ && kind_ == Kind::Download) {
+        view_.showMessage(kOpenWhileBusy);
+        return {};
+    }
+    Inspection result = inspectImageFile(image_, path);
+    filePath_ = path;
+    setForcedDownload(false);
+    if (result.opened) {
+        for (const auto& line : result.logLines) view_.appendLog(line);
+    } else {
+        view_.showMessage(result.errorMessage);
+    }
+    view_.fileInspected(path, result);
+    return result;
+}
+
+void OperatorFlow::setForcedDownload(bool forced) { engine_.setForcedDownload(forced); }
+
+bool OperatorFlow::forcedDownload() const { return engine_.forcedDownload(); }
+
+// ---------------------------------------------------------------------------
+// Start and stop
+
+void OperatorFlow::askStop(const char* question) {
+    engine_.requestStop();
+    const bool yes = view_.askYesNo(question);
+    // The transfer may have ended while the question was open.
+    if (!busy_) {
+        engine_.cancelStopRequest();
+        return;
+    }
+    if (!yes) {
+        engine_.cancelStopRequest();
+        return;
+    }
+    cancel();
+}
+
+void OperatorFlow::cancel() {
+    if (starting_) {
+        // Still checking the receiver or typing the command: nothing more goes out.
+        ++startGeneration_;
+        starting_ = false;
+        cancelTimer(continuation_);
+        engine_.startLinkPoll();
+        finish(TransferOutcome::Canceled);
+        return;
+    }
+    if (!busy_) return;
+    // A receiver that may still write its memory is left alone: no link
+    // test until the next transfer.
+    const bool writing = engine_.receiverWriting();
+    view_.appendLog("Transferring canceled!");
+    stopBlink();
+    endTransfer();
+    if (writing) engine_.stopLinkPoll();
+    else engine_.startLinkPoll();
+    finish(TransferOutcome::Canceled);
+}
+
+bool OperatorFlow::interrupt() {
+    if (busy_ && engine_.receiverWriting() && !writingWarned_) {
+        writingWarned_ = true;
+        return false;
+    }
+    if (busy_) engine_.releaseReceiver();
+    cancel();
+    return true;
+}
+
+void OperatorFlow::downloadClicked() {
+    if (busy_) {
+        askStop("Do you want to stop the downloading?");
+        return;
+    }
+    if (starting_) return;
+    if (!image_.isOpen()) {
+        view_.showMessage(kNoFile);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    if (const auto problem = downloadSizeProblem(image_.length(), forcedDownload())) {
+        view_.showMessage(*problem);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    if (!link_.isOpen()) {
+        view_.showMessage(kPortClosed);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    starting_ = true;
+    const int generation = ++startGeneration_;
+    engine_.pollLink(lifetime_.guard([this, generation](bool answers) {
+        if (generation == startGeneration_) continueDownload(answers);
+    }));
+}
+
+void OperatorFlow::continueDownload(bool receiverAnswers) {
+    starting_ = false;
+    if (receiverAnswers) {
+        view_.showMessage(kTurnOff);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    if (!link_.isOpen()) {  // the port failed during the link test
+        view_.showMessage(kPortClosed);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    engine_.stopLinkPoll();
+    view_.setDownloadButtonText("Stop");
+    view_.setProgress(0, "Waiting Turning on STB...");
+    beginBusy(Kind::Download);
+    engine_.setState(EngineState::WaitStart);
+}
+
+void OperatorFlow::uploadClicked() {
+    if (busy_) {
+        askStop("Do you want to stop the uploading?");
+        return;
+    }
+    if (starting_) return;
+    if (!link_.isOpen()) {
+        view_.showMessage(kPortClosed);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    // Without a chosen target nothing starts (the current file is never
+    // taken as the target by default).
+    const auto target = view_.chooseUploadTarget();
+    if (!target || target->empty()) {
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    // Nothing is asked of the receiver for a backup that could not be kept.
+    if (const auto problem = uploadTargetProblem(*target)) {
+        view_.showMessage(*problem);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    starting_ = true;
+    const int generation = ++startGeneration_;
+    engine_.pollLink(lifetime_.guard([this, generation, path = *target](bool answers) {
+        if (generation == startGeneration_) continueUpload(answers, path);
+    }));
+}
+
+void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::path& target) {
+    if (!receiverAnswers) {
+        starting_ = false;
+        view_.showMessage(kTurnOn);
+        view_.transferEnded(TransferOutcome::NotStarted);
+        return;
+    }
+    filePath_ = target;
+    engine_.stopLinkPoll();
+    // The receiver's console gets a pause before and after the command.
+    const int generation = startGeneration_;
+    continuation_ = loop_.schedule(times_.commandPause, lifetime_.guard([this, generation] {
+        continuation_ = 0;
+        engine_.sendUploadCommand(lifetime_.guard([this, generation] {
+            if (generation != startGeneration_) return;
+            continuation_ = loop_.schedule(times_.commandPause, lifetime_.guard([this] {
+                continuation_ = 0;
+                starting_ = false;
+                if (!link_.isOpen()) {
+                    view_.showMessage(kPortClosed);
+                    engine_.startLinkPoll();
+                    view_.transferEnded(TransferOutcome::NotStarted);
+                    return;
+                }
+                view_.setUploadButtonText("Stop");
+                view_.setProgress(0, "Wait Upload Data...");
+                beginBusy(Kind::Upload);
+                engine_.setState(EngineState::UploadArm);
+            }));
+        }));
+    }));
+}
+
+void OperatorFlow::beginBusy(Kind kind) {
+    kind_ = kind;
+    busy_ = true;
+    writingWarned_ = false;
+    transferred_ = 0;
+    throughputBytes_ = 0;
+    startTime_ = loop_.now();
+    startElapsedTimer();
+    startThroughputTimer();
+    cancelTimer(startTimeout_);
+    startTimeout_ = loop_.schedule(times_.startTimeout, [this] {
+        startTimeout_ = 0;
+        onTransferTimeout();
+    });
+}
+
+void OperatorFlow::endTransfer() {
+    cancelTimer(throughputTimer_);
+    cancelTimer(startTimeout_);
+    cancelTimer(elapsedTimer_);
+    transferred_ = 0;
+    throughputBytes_ = 0;
+    view_.setDownloadButtonText("Download");
+    view_.setUploadButtonText("Upload");
+    busy_ = false;
+    view_.setProgressText("");
+    engine_.reset();
+}
+
+void OperatorFlow::finish(TransferOutcome outcome) {
+    kind_ = Kind::None;
+    view_.transferEnded(outcome);
+}
+
+void OperatorFlow::onTransferTimeout() {
+    endTransfer();
+    view_.appendLog("Transferring timeout occurred!");
+    view_.showMessage(kTimeoutBox);
+    finish(TransferOutcome::TimedOut);
+}
+
+void OperatorFlow::onWritingSilent() {
+    stopBlink();
+    endTransfer();
+    // The receiver is left alone: no link test while it may still write.
+    engine_.stopLinkPoll();
+    view_.appendLog(kWritingSilentLine);
+    view_.showMessage(kWritingSilentBox);
+    finish(TransferOutcome::TimedOut);
+}
+
+void OperatorFlow::onSourceFailed() {
+    endTransfer();
+    const std::string text = format(kSourceFailedBox, utf8Path(image_.path()).c_str());
+    view_.appendLog(text);
+    view_.showMessage(text);
+    finish(TransferOutcome::Failed);
+}
+
+void OperatorFlow::onPortFailed() {
+    endTransfer();
+    view_.appendLog(kPortFailedLine);
+    view_.showMessage(kPortFailedBox);
+    finish(TransferOutcome::PortError);
+}
+
+// ---------------------------------------------------------------------------
+// Timers
+
+void OperatorFlow::startElapsedTimer() {
+    cancelTimer(elapsedTimer_);
+    elapsedTimer_ = loop_.schedule(times_.tick, [this] {
+        elapsedTimer_ = 0;
+        startElapsedTimer();
+        const auto s = static_cast<long long>((loop_.now() - startTime_) / 1000);
+        view_.setElapsedText(format("%02d:%02d", static_cast<int>((s / 60) % 60), static_cast<int>(s % 60)));
+    });
+}
+
+void OperatorFlow::startThroughputTimer() {
+    cancelTimer(throughputTimer_);
+    throughputTimer_ = loop_.schedule(times_.tick, [this] {
+        throughputTimer_ = 0;
+        startThroughputTimer();
+        view_.setThroughputText(format("%d bps", static_cast<int>(throughputBytes_ * 9)));
+        throughputBytes_ = 0;
+    });
+}
+
+void OperatorFlow::startBlink() {
+    cancelTimer(blinkTimer_);
+    blinkTimer_ = loop_.schedule(times_.tick, [this] {
+        blinkTimer_ = 0;
+        startBlink();
+        blinkOn_ = !blinkOn_;
+        view_.setProgressText(blinkOn_ ? "Wait writing image end..." : "");
+    });
+}
+
+void OperatorFlow::stopBlink() { cancelTimer(blinkTimer_); }
+
+// ---------------------------------------------------------------------------
+// Engine notifications
+
+void OperatorFlow::onTransferInfo(EngineInfo item, std::uint32_t value) {
+    switch (item) {
+    case EngineInfo::BootVersion:
+        view_.appendLog("STB Boot Ver : " + versionWordText(value));
+        break;
+    case EngineInfo::AppVersion:
+        view_.appendLog("STB App Ver : " + versionWordText(value));
+        break;
+    case EngineInfo::LinkState: view_.setPowerLamp(value != 0); break;
+    default: break;
+    }
+}
+
+void OperatorFlow::showUploadPercent(int shown) {
+    if (shown == lastUploadPercent_) return;
+    lastUploadPercent_ = std::min(shown, 100);
+    view_.setProgress(lastUploadPercent_, format("Uploading %d%% ...", lastUploadPercent_));
+}
+
+void OperatorFlow::onTransferEvent(EngineState state, int code) {
+    // What the engine posted before the transfer ended (a stop, a time-out)
+    // no longer concerns anybody.
+    if (!busy_ || onTransferFailure(code)) return;
+
+    switch (state) {
+    case EngineState::WaitStart:
+        if (code == EngineEvent::Started) {
+            cancelTimer(startTimeout_);
+            view_.appendLog("Downloading process started.");
+        }
+        break;
+    case EngineState::UploadArm:
+        if (code == EngineEvent::Started) {
+            view_.appendLog("Uploading process started.");
+            view_.appendLog("Send upload command and wait ack..");
+            cancelTimer(startTimeout_);
+            view_.setProgress(3, format("Uploading %d%% ...", 3));
+        }
+        break;
+    case EngineState::WaitHeaderAnswer: onHeaderAnswer(code); break;
+    case EngineState::SendingData: onBlocksSent(code); break;
+    case EngineState::UploadReceive: showUploadPercent(code + 3); break;
+    case EngineState::DataWriteFailed:
+        if (code == EngineEvent::WriteFailed) onTransferTimeout();
+        break;
+    case EngineState::EndingFile:
+        cancelTimer(throughputTimer_);
+        view_.appendLog("Transferring ended.");
+        if (engine_.ackAnswer()) {
+            endTransfer();
+            view_.showMessage(kAckEnd);
+            finish(TransferOutcome::Succeeded);
+        }
+        break;
+    case EngineState::UploadEnd: onUploadEnd(); break;
+    case EngineState::WaitWriting:
+        view_.appendLog("Writing Image started.");
+        if (engine_.ackAnswer()) startBlink();
+        break;
+    case EngineState::WaitWritingEnd: onWritingEnd(); break;
+    case EngineState::WritingProgress: view_.setProgress(code, format("Downloading %d%% ...", code)); break;
+    default: break;
+    }
+}
+
+// The events that end a transfer whatever its state; false for the others.
+bool OperatorFlow::onTransferFailure(int code) {
+    switch (static_cast<EngineEvent>(code)) {
+    case EngineEvent::ReceiverSilent: onTransferTimeout(); return true;
+    case EngineEvent::PortFailed: onPortFailed(); return true;
+    case EngineEvent::WritingSilent: onWritingSilent(); return true;
+    case EngineEvent::SourceFailed: onSourceFailed(); return true;
+    case EngineEvent::TooManyErrors:
+        endTransfer();
+        view_.appendLog(kTooManyErrorsLine);
+        view_.showMessage(kTooManyErrorsBox);
+        finish(TransferOutcome::Failed);
+        return true;
+    default: return false;
+    }
+}
+
+void OperatorFlow::onHeaderAnswer(int code) {
+    if (code == EngineEvent::InfoAccepted) {
+        view_.appendLog("Transferring started.");
+        progressScale_ = 68;
+    } else if (code == EngineEvent::AckAnswer) {
+        view_.appendLog("Transferring started!");
+        progressScale_ = 100;
+    } else if (code == EngineEvent::WriteFailed) {
+        view_.appendLog("Serial Port Internal Error: Write");
+    } else if (code == EngineEvent::BuyerRefused) {
+        endTransfer();
+        view_.showMessage(kRefused);
+        view_.appendLog(kRefused);
+        finish(TransferOutcome::Refused);
+    }
+}
+
+void OperatorFlow::onBlocksSent(int bytes) {
+    transferred_ += bytes;
+    throughputBytes_ += bytes;
+    // The last block counts 1,024 even when it is short; the bar does not go
+    // beyond the whole file.
+    const auto length = static_cast<std::int64_t>(image_.isOpen() ? image_.length() : 0);
+    const int percent =
+        length > 0 ? static_cast<int>(progressScale_ * std::min<std::int64_t>(transferred_, length) / length) : 0;
+    view_.setProgress(percent, format("Downloading %d%% ...", percent));
+}
+
+void OperatorFlow::onUploadEnd() {
+    cancelTimer(throughputTimer_);
+    cancelTimer(elapsedTimer_);
+    const UploadOutcome& outcome = engine_.uploadOutcome();
+    if (!outcome.completed) {
+        // The target stays as it was.
+        endTransfer();
+        view_.appendLog(kUploadFailedLine);
+        view_.showMessage(kUploadFailedBox);
+        finish(TransferOutcome::Failed);
+        return;
+    }
+    view_.setProgress(100, format("Uploading %d%% ...", 100));
+    endTransfer();
+    saveUpload();
+}
+
+void OperatorFlow::onWritingEnd() {
+    cancelTimer(elapsedTimer_);
+    view_.appendLog("Writing Image stopped.");
+    view_.setDownloadButtonText("Download");
+    if (engine_.ackAnswer()) {
+        stopBlink();
+        cancelTimer(throughputTimer_);
+        cancelTimer(startTimeout_);
+        busy_ = false;
+        view_.setProgressText("Writing image stopped.");
+        engine_.reset();
+    } else {
+        view_.setProgress(100, "Downloading 100% ...");
+        endTransfer();
+    }
+    view_.appendLog("Downloading stopped successfully!");
+    if (!engine_.ackAnswer()) view_.showMessage(kEnqEnd);
+    finish(TransferOutcome::Succeeded);
+}
+
+// ---------------------------------------------------------------------------
+// Saving an upload: the data goes into a work file next to the target,
+// which then replaces the target in one rename. There is no moment in which
+// the target is missing or half written; the file it replaces is kept as
+// NAME.bak.
+
+void OperatorFlow::saveUpload() {
+    const std::filesystem::path target = filePath_;
+    std::filesystem::path work = target.parent_path() / "_stbdata.irz";
+    if (work == target) work += ".tmp";
+
+    // A saving that fails keeps the received data in a recovery file and
+    // says where; "successfully" is said only once the target holds it.
+    auto failed = [&](const std::string& reason) {
+        std::string text = reason;
+        if (const auto kept = keepRecoveryCopy()) {
+            text += " \nThe received data is kept in " + utf8Path(*kept);
+            view_.appendLog("Uploading data is kept in");
+            view_.appendLog(" " + utf8Path(*kept));
+        }
+        view_.showMessage(text);
+        finish(TransferOutcome::Failed);
+    };
+
+    ReplaceOptions options;
+    options.keepBackup = true;  // the file it replaces stays as NAME.bak
+    options.workFile = work;
+    const ReplaceResult replaced = replaceFileAtomically(target, buffer_.contents(), options);
+    if (!replaced.ok) {
+        failed(replaced.step == ReplaceResult::CreateWorkFile
+                   ? std::string("File open failed!")
+                   : FileError{causeFromErrno(replaced.systemError), replaced.systemError,
+                               utf8Path(replaced.failedPath)}
+                         .message());
+        return;
+    }
+    view_.appendLog("Uploading finished successfully!");
+
+    const Inspection result = inspectImageFile(image_, target);
+    if (result.opened) {
+        for (const auto& line : result.logLines) view_.appendLog(line);
+    } else {
+        view_.showMessage(result.errorMessage);
+    }
+    setForcedDownload(false);
+    view_.fileInspected(target, result);
+    view_.appendLog("Uploading data is saved to");
+    view_.appendLog(" " + utf8Path(target));
+    finish(TransferOutcome::Succeeded);
+}
+
+std::optional<std::filesystem::path> OperatorFlow::keepRecoveryCopy() {
+    const std::time_t now = std::time(nullptr);
+    char stamp[32] = "recovered";
+    if (const std::tm* t = std::localtime(&now)) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", t);
+    const auto data = buffer_.contents();
+    for (const auto& folder : recoveryFolders(filePath_)) {
+        const std::filesystem::path path = folder / (std::string("stbdata-recovered-") + stamp + ".irz");
+        if (writeWhole(path, std::span<const std::uint8_t>(data.data(), data.size()))) return path;
+    }
+    return std::nullopt;
+}
+
+}  // namespace dorvane

@@ -1,0 +1,841 @@
+#include "app/main_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSaveFile>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QStyle>
+#include <QWindow>
+
+#include <array>
+#include <functional>
+
+#include "app/dialog_units.h"
+#include "app/path_text.h"
+#include "flow/operator_advice.h"
+#include "serial/port_diagnosis.h"
+#include "app/serial_config_dialog.h"
+#include "app/settings.h"
+#include "app/version.h"
+#include "transfer/qt_event_loop.h"
+#include "app/window_prompts.h"
+#include "database/channel_data_buffer.h"
+#include "database/channel_data_file.h"
+#include "database/receiver_database.h"
+#include "editor/editor_prompts.h"
+#include "editor/receiver_data_dialog.h"
+#include "ui/region_from_bitmap.h"
+#include "ui/skin_button.h"
+#include "ui/text_progress_bar.h"
+
+namespace dorvane {
+
+namespace {
+
+constexpr QRgb kKeyGreen = 0xFF00FF00;
+constexpr QRgb kKeyMagenta = 0xFFFF00FF;
+
+const QString kSkin = QStringLiteral(":/art/skin.png");
+const QString kButtonFace = QStringLiteral(":/art/button_face.png");
+const QString kMinimizeImage = QStringLiteral(":/art/minimize.png");
+const QString kCloseImage = QStringLiteral(":/art/close.png");
+const QString kGreenLamp = QStringLiteral(":/art/lamp_green.png");
+const QString kGreyLamp = QStringLiteral(":/art/lamp_grey.png");
+const QString kTitleStrip = QStringLiteral(":/art/title_strip.png");
+
+const QString kOpenFilter =
+    QStringLiteral("Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)");
+const QString kUploadFilter = QStringLiteral("Channel Data (*irz)");
+
+// Colours of the panel's own texts and fields (the skin is dark).
+const QColor kLabelText(0xd9, 0xde, 0xe6);
+const QColor kFieldBackground(0x10, 0x15, 0x1b);
+const QColor kFieldText(0x8c, 0xe8, 0xa6);
+
+QString q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+CMainDialog::CMainDialog(Options options, QWidget* parent)
+    : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
+      options_(std::move(options)),
+      loop_(std::make_unique<QtEventLoop>()),
+      portName_(options_.portName) {
+    if (options_.prompts) {
+        prompts_ = options_.prompts;
+    } else {
+        ownPrompts_ = std::make_unique<DialogPrompts>();
+        prompts_ = ownPrompts_.get();
+    }
+    line_ = std::make_unique<TracingLink>(port_, *loop_);
+    engine_ = std::make_unique<CTransferEngine>(*loop_, *line_, image_, document_.buffer(), options_.engineTimeouts);
+    monitor_ = std::make_unique<TransferMonitor>(*loop_, [this] { return engine_->expiredWaits(); });
+    line_->addObserver(monitor_.get());
+    trace_.setRecording(false);
+    line_->addObserver(&trace_);
+    flow_ = std::make_unique<OperatorFlow>(*loop_, *engine_, *line_, image_, document_.buffer(),
+                                           static_cast<OperatorView&>(*this), options_.flowTimes);
+
+    // The skin and the shape cut from it (everything but the key green).
+    skin_ = QPixmap(kSkin);
+    skinRegion_ = regionFromBitmap(skin_.toImage(), kKeyGreen);
+
+    setWindowIcon(QIcon(QStringLiteral(":/art/icon_256.png")));
+    setWindowTitle(QStringLiteral("Dorvane_QX"));
+    setAttribute(Qt::WA_NoSystemBackground, true);
+    QFont font;
+    // The desktop's own font first, at the size the skin is drawn for.
+    font.setFamilies({QApplication::font().family(), QStringLiteral("Segoe UI"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setPixelSize(11);
+    setFont(font);
+    setFixedSize(skin_.isNull() ? dialogUnits(280, 255).size() : skin_.size());
+    if (skinRegion_) setMask(*skinRegion_);
+
+    buildControls();
+    setUpButtons();
+    progress_->setRange(0, 100);
+    progress_->setText(QString());
+
+    connect(&port_, &CSerialPort::failed, this, &CMainDialog::onPortFailed);
+    figuresTimer_.setInterval(1000);
+    connect(&figuresTimer_, &QTimer::timeout, this, &CMainDialog::showTransferFigures);
+    // The receive queue overflowed: bytes were lost (the command line says
+    // the same on standard error).
+    connect(&port_, &CSerialPort::bufferFull, this, [this] { appendLog(QStringLiteral("buff full")); });
+
+    openPort();
+    flow_->start();
+}
+
+CMainDialog::~CMainDialog() {
+    stopPortRetry();
+    // The flow and the engine go before the line, the port and the event
+    // loop they use.
+    figuresTimer_.stop();
+    flow_.reset();
+    engine_.reset();
+    line_.reset();
+    port_.close();
+}
+
+// ---------------------------------------------------------------- controls
+
+CSkinButton* CMainDialog::makeTextButton(int id, const QString& text, const QString& tooltip, QRect where) {
+    auto* b = new CSkinButton(text, this);
+    b->setGeometry(where);
+    b->setBitmaps(kButtonFace, kKeyMagenta);
+    b->setTooltipText(tooltip);
+    b->setAlign(CSkinButton::Align::TextOverImage, false);
+    b->setPressedStyle(CSkinButton::PressedStyle::ShiftDown, false);
+    b->setColor(CSkinButton::TextIn, QColor(0xFF, 0xFF, 0xFF));
+    b->setColor(CSkinButton::TextOut, QColor(0x00, 0x00, 0x00));
+    b->sizeToContent();
+    b->setDrawBorder(false, false);
+    // The rounded corners of the face show the skin behind them.
+    b->setTransparent(false);
+    QFont f = font();
+    f.setBold(true);
+    b->setFont(f);
+    b->setFocusPolicy(Qt::TabFocus);
+    controls_[id] = b;
+    return b;
+}
+
+CSkinButton* CMainDialog::makeLamp(int id, QRect where) {
+    auto* b = new CSkinButton(this);
+    b->setGeometry(where);
+    b->setBitmaps(kGreyLamp, std::nullopt);
+    b->setAlign(CSkinButton::Align::TextOverImage, false);
+    b->setPressedStyle(CSkinButton::PressedStyle::ShiftDown, false);
+    b->setColor(CSkinButton::TextIn, QColor(0xFF, 0xFF, 0xFF));
+    b->setColor(CSkinButton::TextOut, QColor(0x00, 0x00, 0x00));
+    b->sizeToContent();
+    b->setDrawBorder(false, false);
+    b->setFocusPolicy(Qt::NoFocus);
+    controls_[id] = b;
+    return b;
+}
+
+QPalette CMainDialog::labelPalette() const {
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, kLabelText);
+    return p;
+}
+
+QLabel* CMainDialog::label(const QString& text, QRect where, Qt::Alignment align) {
+    auto* l = new QLabel(text, this);
+    l->setPalette(labelPalette());
+    l->setAlignment(align);
+    // Room for the text's height; the template's 8 units are one line.
+    l->setGeometry(where.adjusted(0, -2, 0, 2));
+    return l;
+}
+
+QLabel* CMainDialog::field(int id, const QString& text, QRect where, Qt::Alignment align) {
+    auto* l = new QLabel(text, this);
+    QPalette p = labelPalette();
+    p.setColor(QPalette::Window, kFieldBackground);
+    p.setColor(QPalette::WindowText, kFieldText);
+    l->setPalette(p);
+    l->setAutoFillBackground(true);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAlignment(align | Qt::AlignVCenter);
+    l->setMargin(1);
+    l->setGeometry(where);
+    controls_[id] = l;
+    return l;
+}
+
+void CMainDialog::buildProgressBar() {
+    buildProgressBar();
+}
+
+void CMainDialog::buildLog() {
+    buildLog();
+}
+
+void CMainDialog::connectControls() {
+    connect(minimizeButton_, &QPushButton::clicked, this, &CMainDialog::onMinimizeClicked);
+    connect(closeButton_, &QPushButton::clicked, this, &CMainDialog::onCloseClicked);
+    connect(openButton_, &QPushButton::clicked, this, &CMainDialog::onOpenClicked);
+    connect(downloadButton_, &QPushButton::clicked, this, &CMainDialog::onDownloadClicked);
+    connect(uploadButton_, &QPushButton::clicked, this, &CMainDialog::onUploadClicked);
+    connect(configureButton_, &QPushButton::clicked, this, &CMainDialog::onConfigureClicked);
+    connect(titleButton_, &QPushButton::clicked, this, &CMainDialog::onTitleClicked);
+    connect(portLamp_, &QPushButton::clicked, this, &CMainDialog::onPortLampClicked);
+    connect(editorButton_, &QPushButton::clicked, this, &CMainDialog::onEditClicked);
+    connect(forced_, &QCheckBox::toggled, this, &CMainDialog::onForcedToggled);
+}
+
+void CMainDialog::buildWindowButtons() {
+    minimizeButton_ = new CSkinButton(this);
+    minimizeButton_->setGeometry(dialogUnits(217, 18, 10, 12));
+    controls_[kMinimize] = minimizeButton_;
+    closeButton_ = new CSkinButton(this);
+    closeButton_->setGeometry(dialogUnits(229, 18, 10, 12));
+    controls_[kClose] = closeButton_;
+}
+
+void CMainDialog::buildForcedCheckBox() {
+    forced_ = new QCheckBox(QStringLiteral("Forced download"), this);
+    forced_->setPalette(labelPalette());
+    forced_->setGeometry(dialogUnits(118, 208, 67, 15).translated(-6, 0));
+    forced_->setEnabled(false);
+    forced_->setToolTip(QStringLiteral("Download even when the STB's buyer code does not match the image"));
+    controls_[kForced] = forced_;
+}
+
+void CMainDialog::buildControls() {
+    // Tab order follows the template.
+    buildWindowButtons();
+
+    openButton_ = makeTextButton(kOpen, QStringLiteral("Open"), QStringLiteral("Open"), dialogUnits(192, 64, 46, 25));
+    downloadButton_ = makeTextButton(kDownload, QStringLiteral("Download"), QStringLiteral("download"),
+                                     dialogUnits(192, 142, 46, 25));
+
+    progress_ = new CTextProgressBar(this);
+    progress_->setGeometry(dialogUnits(15, 121, 223, 14));
+    progress_->setBarColor(QColor(0x3d, 0x8b, 0xe0));
+    progress_->setBackgroundColor(QColor(0xe4, 0xe9, 0xef));
+    progress_->setTextColors(QColor(0xFF, 0xFF, 0xFF), QColor(0x1d, 0x23, 0x2b));
+    QFont barFont = font();
+    barFont.setBold(true);
+    progress_->setFont(barFont);
+    progress_->setText(QStringLiteral("Progress1"));
+    controls_[kProgress] = progress_;
+
+    filePathEdit_ = new QLineEdit(this);
+    filePathEdit_->setGeometry(dialogUnits(60, 71, 120, 14));
+    filePathEdit_->setReadOnly(true);
+    filePathEdit_->setToolTip(QStringLiteral("The current file"));
+    controls_[kFilePath] = filePathEdit_;
+    label(QStringLiteral("File Name :"), dialogUnits(16, 74, 41, 8));
+
+    elapsedLabel_ = label(QStringLiteral("Elapsed :"), dialogUnits(15, 103, 31, 8));
+    // Wide enough for "00:00" in this font.
+    elapsed_ = field(kElapsed, QStringLiteral("00:00"), dialogUnits(46, 103, 19, 11).adjusted(0, 0, 8, 0),
+                     Qt::AlignHCenter);
+    throughputLabel_ = label(QStringLiteral("Throughput :"), dialogUnits(90, 103, 42, 8));
+    throughput_ = field(kThroughput, QString(), dialogUnits(139, 103, 41, 11), Qt::AlignRight);
+
+    configureButton_ = makeTextButton(kConfigure, QStringLiteral("Configure"), QStringLiteral("Configure"),
+                                      dialogUnits(192, 197, 46, 25));
+    portLamp_ = makeLamp(kPortLamp, dialogUnits(37, 209, 10, 12));
+    portLamp_->setToolTip(QStringLiteral("Connect or disconnect the port"));
+    portLabel_ = label(QStringLiteral("COM 1"), dialogUnits(15, 209, 23, 8));
+    controls_[kPortName] = portLabel_;
+
+    log_ = new QListWidget(this);
+    log_->setGeometry(dialogUnits(15, 143, 169, 62));
+    log_->setSelectionMode(QAbstractItemView::NoSelection);
+    log_->setSortingEnabled(false);
+    log_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    log_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    log_->setUniformItemSizes(true);
+    log_->setFocusPolicy(Qt::NoFocus);
+    log_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(log_, &QWidget::customContextMenuRequested, this, &CMainDialog::onLogMenu);
+    controls_[kLog] = log_;
+
+    titleButton_ = new CSkinButton(QString::fromStdString(titleText()), this);
+    // Wider than the template to the left (the header is empty there), so
+    // that "Dorvane_QX 0.6" fits on one line; it sits on the skin's badge.
+    titleButton_->setGeometry(QRect(248, 64, 118, 28));
+    titleButton_->setFocusPolicy(Qt::NoFocus);
+    controls_[kTitle] = titleButton_;
+
+    uploadButton_ = makeTextButton(kUpload, QStringLiteral("Upload"), QStringLiteral("upload"),
+                                   dialogUnits(192, 91, 46, 24));
+    powerLamp_ = makeLamp(kPowerLamp, dialogUnits(94, 209, 10, 12));
+    powerLamp_->setToolTip(QStringLiteral("STB power: green while the STB's application answers"));
+    powerLamp_->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+    powerLabel_ = label(QStringLiteral("STB Power"), dialogUnits(55, 209, 37, 8));
+
+    editorButton_ = makeTextButton(kEditor, QStringLiteral("Edit"), QStringLiteral("editor"),
+                                   dialogUnits(192, 169, 46, 25));
+    editorButton_->hide();
+
+    buildForcedCheckBox();
+
+    fitRows();
+    showPortName();
+    connectControls();
+}
+
+void CMainDialog::setUpButtons() {
+    minimizeButton_->setBitmaps(kMinimizeImage, kKeyMagenta);
+    minimizeButton_->setTooltipText(QStringLiteral("Minimize"));
+    minimizeButton_->setTransparent(false);
+    minimizeButton_->setDrawBorder(false, false);
+    minimizeButton_->sizeToContent();
+    minimizeButton_->setFocusPolicy(Qt::NoFocus);
+    closeButton_->setBitmaps(kCloseImage, kKeyMagenta);
+    closeButton_->setTooltipText(QStringLiteral("Close"));
+    closeButton_->setTransparent(false);
+    closeButton_->setDrawBorder(false, false);
+    closeButton_->sizeToContent();
+    closeButton_->setFocusPolicy(Qt::NoFocus);
+
+    // The title: a strip of key green (all see-through) so only its text
+    // shows, white while the pointer is over it.
+    titleButton_->setBitmaps(QImage(kTitleStrip), kKeyGreen, QImage(), std::nullopt, CSkinButton::OutImage::Darker);
+    titleButton_->setTransparent();
+    titleButton_->setAlign(CSkinButton::Align::TextOverImage, true);
+    titleButton_->setPressedStyle(CSkinButton::PressedStyle::ShiftDown);
+    titleButton_->setColor(CSkinButton::TextIn, QColor(0xFF, 0xFF, 0xFF));
+    titleButton_->setColor(CSkinButton::TextOut, QColor(0x00, 0x00, 0x00));
+    titleButton_->setDrawBorder(false);
+    QFont f = font();
+    f.setBold(true);
+    titleButton_->setFont(f);
+    titleButton_->setTooltipText(QStringLiteral("About Dorvane_QX"));
+}
+
+QWidget* CMainDialog::control(int id) const {
+    const auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second;
+}
+
+QStringList CMainDialog::logLines() const {
+    QStringList lines;
+    for (int i = 0; i < log_->count(); ++i) lines << log_->item(i)->text();
+    return lines;
+}
+
+bool CMainDialog::busy() const { return flow_->busy() || flow_->starting(); }
+
+void CMainDialog::appendLog(const QString& line) {
+    log_->addItem(line);
+    log_->setCurrentRow(log_->count() - 1, QItemSelectionModel::NoUpdate);
+    log_->scrollToBottom();
+}
+
+namespace {
+
+// The font at the largest pixel size, from the base's down to 8, at which
+// needed() fits into room.
+QFont fittingFont(QFont font, int room, const std::function<int(const QFontMetrics&)>& needed) {
+    for (int size = font.pixelSize(); size > 8; --size) {
+        font.setPixelSize(size);
+        if (needed(QFontMetrics(font)) <= room) return font;
+    }
+    font.setPixelSize(8);
+    return font;
+}
+
+}  // namespace
+
+void CMainDialog::fitRows() {
+    // Both rows live in the left panel of the skin, between these edges.
+    const int left = dialogUnitsX(15);
+    const int right = dialogUnitsX(180);
+    constexpr int kGap = 3;        // between a label and its field or lamp
+    constexpr int kGroupGap = 8;   // between one label's group and the next
+    constexpr int kFieldPad = 6;   // a sunken field's frame and margin
+
+    // Elapsed and throughput: the label, its field wide enough for the
+    // widest value ("59:59", a full line's "1036800 bps").
+    const auto statusWidths = [&](const QFontMetrics& fm) {
+        return std::array<int, 4>{fm.horizontalAdvance(elapsedLabel_->text()),
+                                  fm.horizontalAdvance(QStringLiteral("59:59")) + kFieldPad,
+                                  fm.horizontalAdvance(throughputLabel_->text()),
+                                  fm.horizontalAdvance(QStringLiteral("1036800 bps")) + kFieldPad};
+    };
+    const QFont statusFont = fittingFont(font(), right - left, [&](const QFontMetrics& fm) {
+        const auto w = statusWidths(fm);
+        return w[0] + kGap + w[1] + kGroupGap + w[2] + kGap + w[3];
+    });
+    for (QWidget* w : {static_cast<QWidget*>(elapsedLabel_), static_cast<QWidget*>(elapsed_),
+                       static_cast<QWidget*>(throughputLabel_), static_cast<QWidget*>(throughput_)})
+        w->setFont(statusFont);
+    const auto sw = statusWidths(QFontMetrics(statusFont));
+    const auto place = [](QWidget* w, int x, int width) { w->setGeometry(x, w->y(), width, w->height()); };
+    // The fields are as high as a line of their font with frame and margin.
+    for (QLabel* field : {elapsed_, throughput_}) {
+        const int needed = QFontMetrics(statusFont).height() + 2 * (field->frameWidth() + field->margin());
+        if (field->height() < needed)
+            field->setGeometry(field->x(), field->y() - (needed - field->height() + 1) / 2, field->width(), needed);
+    }
+    place(elapsedLabel_, left, sw[0]);
+    place(elapsed_, left + sw[0] + kGap, sw[1]);
+    // The throughput group keeps to the right edge, its template place.
+    place(throughput_, right - sw[3], sw[3]);
+    place(throughputLabel_, right - sw[3] - kGap - sw[2], sw[2]);
+
+    // The bottom row: port name and lamp, "STB Power" and lamp, then
+    // "Forced download" against the right edge. The port name gets what is
+    // left (showPortName() fits the name into it).
+    QFont rowFont = font();
+    rowFont.setPixelSize(std::max(8, font().pixelSize() - 1));
+    const int lamp = portLamp_->width();
+    QFont bottomFont = rowFont;
+    for (int size = rowFont.pixelSize(); size >= 8; --size) {
+        bottomFont.setPixelSize(size);
+        forced_->setFont(bottomFont);
+        const int needed = lamp + kGroupGap + QFontMetrics(bottomFont).horizontalAdvance(powerLabel_->text()) + kGap +
+                           lamp + kGroupGap + forced_->sizeHint().width();
+        // The port name keeps at least the template's width.
+        if (needed <= right - left - dialogUnitsX(23)) break;
+    }
+    forced_->setFont(bottomFont);
+    powerLabel_->setFont(bottomFont);
+    const int checkWidth = forced_->sizeHint().width();
+    place(forced_, right - checkWidth, checkWidth);
+    const int powerLampX = forced_->x() - kGroupGap - lamp;
+    place(powerLamp_, powerLampX, lamp);
+    const int powerWidth = QFontMetrics(bottomFont).horizontalAdvance(powerLabel_->text());
+    place(powerLabel_, powerLampX - kGap - powerWidth, powerWidth);
+    const int portLampX = powerLabel_->x() - kGroupGap - lamp;
+    place(portLamp_, portLampX, lamp);
+    place(portLabel_, left, portLampX - kGap - left);
+}
+
+void CMainDialog::showPortName() {
+    const QString shown = shortPortName(portName_);
+    portLabel_->setText(shown);
+    portLabel_->setToolTip(portName_);
+    // Long device names get a smaller font rather than run into the lamp.
+    QFont f = font();
+    for (int size = f.pixelSize(); size > 7; --size) {
+        f.setPixelSize(size);
+        if (QFontMetrics(f).horizontalAdvance(shown) <= portLabel_->width()) break;
+    }
+    portLabel_->setFont(f);
+}
+
+// ---------------------------------------------------------------- painting, dragging
+
+void CMainDialog::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (skin_.isNull()) {
+        p.fillRect(rect(), palette().color(QPalette::Window));
+        return;
+    }
+    p.drawPixmap(0, 0, skin_);
+}
+
+void CMainDialog::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QDialog::mousePressEvent(event);
+    // The window is dragged by its background.
+    if (windowHandle() && windowHandle()->startSystemMove()) return;
+    dragOffset_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void CMainDialog::mouseMoveEvent(QMouseEvent* event) {
+    if (dragOffset_ && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - *dragOffset_);
+    else
+        QDialog::mouseMoveEvent(event);
+}
+
+void CMainDialog::mouseReleaseEvent(QMouseEvent* event) {
+    dragOffset_.reset();
+    QDialog::mouseReleaseEvent(event);
+}
+
+void CMainDialog::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !(windowState() & Qt::WindowMinimized))
+        setWindowTitle(QStringLiteral("Dorvane_QX"));
+}
+
+// ---------------------------------------------------------------- closing
+
+bool CMainDialog::confirmStop() {
+    if (!busy()) return true;
+    if (!prompts_->question(this, QStringLiteral("Downloading process is in progress, Do you want to stop the downloading?")))
+        return false;
+    if (busy()) flow_->cancel();
+    return true;
+}
+
+void CMainDialog::onCloseClicked() {
+    if (!confirmStop()) return;
+    closingConfirmed_ = true;
+    done(QDialog::Accepted);
+}
+
+void CMainDialog::closeEvent(QCloseEvent* event) {
+    // The system's close request asks like the Close button while a
+    // transfer runs, instead of cutting the receiver off mid-flash.
+    if (!closingConfirmed_ && !confirmStop()) {
+        event->ignore();
+        return;
+    }
+    closingConfirmed_ = true;
+    QDialog::closeEvent(event);
+}
+
+void CMainDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        // A stray Esc does not end the program: it asks first, busy or not.
+        if (busy() ? confirmStop() : prompts_->question(this, QStringLiteral("Do you want to close Dorvane_QX?"))) {
+            closingConfirmed_ = true;
+            done(QDialog::Rejected);
+        }
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void CMainDialog::onMinimizeClicked() { showMinimized(); }
+
+void CMainDialog::onTitleClicked() { prompts_->about(this); }
+
+// ---------------------------------------------------------------- the port
+
+bool CMainDialog::openPort() {
+    if (port_.open(portName_)) {  // 115,200 8N1
+        appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName_));
+        setPortLamp(true);
+        stopPortRetry();
+        return true;
+    }
+    // No retry while the box is up: one box per failed attempt.
+    stopPortRetry();
+    const QString text = QStringLiteral("Port(%1) open failed.").arg(portName_);
+    const PortAdvice advice =
+        adviseOpenFailure(portName_, port_.lastErrorCode(), port_.lastError(), gatherPortFacts(portName_));
+    setPortLamp(false);
+    prompts_->message(this, text + QLatin1Char('\n') + advice.text);
+    appendLog(text);
+    appendLog(advice.text);
+    startPortRetry();
+    return false;
+}
+
+void CMainDialog::onPortRetry() {
+    // Silent while the device cannot be opened.
+    if (port_.isOpen()) {
+        stopPortRetry();
+        return;
+    }
+    if (CSerialPort::probePort(portName_)) openPort();
+    else startPortRetry();
+}
+
+// The retry runs on the event loop the engine and the flow use.
+void CMainDialog::startPortRetry() {
+    stopPortRetry();
+    retryTimer_ = loop_->schedule(options_.portRetryMs, [this] {
+        retryTimer_ = 0;
+        onPortRetry();
+    });
+}
+
+void CMainDialog::stopPortRetry() {
+    if (retryTimer_ != 0) loop_->cancel(retryTimer_);
+    retryTimer_ = 0;
+}
+
+void CMainDialog::onPortFailed(const QString& message) {
+    // The adapter went away: the engine has ended a running transfer; the
+    // port comes back by itself when the device does.
+    const PortAdvice advice =
+        adviseFailureWhileOpen(portName_, port_.lastErrorCode(), message, gatherPortFacts(portName_));
+    appendLog(QStringLiteral("Port(%1) failed: %2").arg(portName_, advice.text));
+    portAdvice_ = advice.text.toStdString();
+    setPortLamp(false);
+    startPortRetry();
+}
+
+void CMainDialog::setPortLamp(bool on) {
+    portLampOn_ = on;
+    portLamp_->setBitmaps(on ? kGreenLamp : kGreyLamp, std::nullopt);
+}
+
+void CMainDialog::onPortLampClicked() {
+    // The port stays as it is under a running transfer, as with Configure.
+    if (busy()) {
+        prompts_->message(this, QStringLiteral("You can't disconnect Serial port on downloading..."));
+        return;
+    }
+    if (port_.isOpen()) {
+        setPortLamp(false);
+        port_.close();
+        appendLog(QStringLiteral("%1 disconnected.").arg(port_.name()));
+        return;
+    }
+    stopPortRetry();
+    if (port_.name().isEmpty()) port_.setName(portName_);
+    if (port_.openDefault()) {
+        setPortLamp(true);
+        appendLog(QStringLiteral("%1 connected.").arg(port_.name()));
+    } else {
+        // Not reported as connected when it is not: the failure box, the
+        // grey lamp and the retry as at start-up.
+        openPort();
+    }
+}
+
+void CMainDialog::onConfigureClicked() {
+    if (busy()) {
+        prompts_->message(this, QStringLiteral("You can't configure Serial port on downloading..."));
+        return;
+    }
+    const std::optional<QString> chosen = prompts_->choosePort(this, portName_);
+    if (!chosen || chosen->isEmpty()) return;
+
+    Settings(options_.settingsApplication).storePort(*chosen);
+    stopPortRetry();
+    port_.close();
+    portName_ = *chosen;
+    port_.setName(portName_);
+    showPortName();
+    openPort();
+}
+
+// ---------------------------------------------------------------- files and transfers
+
+void CMainDialog::onOpenClicked() {
+    if (busy()) {
+        // Replacing the image under a running download is not allowed.
+        prompts_->message(this, QStringLiteral("You can't open a file on downloading..."));
+        return;
+    }
+    const QString path = prompts_->openFileName(this, kOpenFilter);
+    if (path.isEmpty()) return;
+    openFile(path);
+}
+
+void CMainDialog::openFile(const QString& path) {
+    filePath_ = path;
+    filePathEdit_->setText(path);
+    filePathEdit_->setCursorPosition(static_cast<int>(path.size()));
+    flow_->openFile(pathFromText(path));
+}
+
+void CMainDialog::openFileForEditing(const QString& path) {
+    openFile(path);
+    if (!editorButton_->isHidden()) openEditor();
+}
+
+void CMainDialog::onForcedToggled(bool checked) { flow_->setForcedDownload(checked); }
+
+void CMainDialog::onDownloadClicked() {
+    const bool wasIdle = !busy();
+    flow_->downloadClicked();
+    if (wasIdle && busy()) beginTransferRecord(TransferMonitor::Kind::Download);
+}
+
+void CMainDialog::onUploadClicked() {
+    const bool wasIdle = !busy();
+    flow_->uploadClicked();
+    if (wasIdle && busy()) beginTransferRecord(TransferMonitor::Kind::Upload);
+}
+
+// ---------------------------------------------------------------- trace and figures
+
+void CMainDialog::beginTransferRecord(TransferMonitor::Kind kind) {
+    // The trace holds the last transfer only.
+    trace_.restart(loop_->now());
+    trace_.setRecording(true);
+    const bool download = kind == TransferMonitor::Kind::Download;
+    monitor_->begin(kind, download && image_.isOpen() ? static_cast<std::int64_t>(image_.length()) : 0);
+    portAdvice_.clear();
+    receivedAtStart_ = line_->bytesFromReceiver();
+    progress_->setToolTip(QString());
+    figuresTimer_.start();
+}
+
+void CMainDialog::showTransferFigures() {
+    // The bar keeps its own texts; the figures behind them are its tooltip.
+    progress_->setToolTip(QString::fromStdString(monitor_->progressText()));
+}
+
+void CMainDialog::transferEnded(TransferOutcome outcome) {
+    if (!monitor_->running()) return;
+    figuresTimer_.stop();
+    monitor_->end();
+    trace_.setRecording(false);
+    const QString summary = QString::fromStdString(monitor_->summary());
+    progress_->setToolTip(summary);
+    if (outcome == TransferOutcome::Refused)
+        appendLog(QString::fromStdString(buyerRefusalAdvice(image_.buyerCode(), monitor_->infoRecord())));
+    if (outcome != TransferOutcome::NotStarted) appendLog(QStringLiteral("Transfer summary: ") + summary);
+}
+
+void CMainDialog::onLogMenu(const QPoint& at) {
+    QMenu menu(this);
+    QAction* saveLogAction = menu.addAction(QStringLiteral("Save log..."));
+    QAction* saveTraceAction = menu.addAction(QStringLiteral("Save trace..."));
+    saveLogAction->setEnabled(log_->count() > 0);
+    saveTraceAction->setEnabled(!trace_.bursts().empty());
+    QAction* chosen = menu.exec(log_->viewport()->mapToGlobal(at));
+    if (chosen == saveLogAction) saveLog();
+    else if (chosen == saveTraceAction) saveTrace();
+}
+
+namespace {
+
+// Writes text into path through a work file, so that a failed save leaves
+// the previous file whole.
+QString writeTextFile(const QString& path, const QByteArray& text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
+        return QStringLiteral("Can't save %1: %2").arg(path, file.errorString());
+    return {};
+}
+
+}  // namespace
+
+void CMainDialog::saveLog() {
+    const QString path = prompts_->saveFileName(this, QStringLiteral("dorvane.log"), QStringLiteral("Log (*.log *.txt);;All files (*)"));
+    if (path.isEmpty()) return;
+    const QString error = writeTextFile(path, logLines().join(QLatin1Char('\n')).append(QLatin1Char('\n')).toUtf8());
+    if (!error.isEmpty()) prompts_->message(this, error);
+}
+
+void CMainDialog::saveTrace() {
+    const QString path =
+        prompts_->saveFileName(this, QStringLiteral("dorvane.trace"), QStringLiteral("Trace (*.trace *.txt);;All files (*)"));
+    if (path.isEmpty()) return;
+    const std::string text = trace_.text();
+    const QString error = writeTextFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    if (!error.isEmpty()) prompts_->message(this, error);
+}
+
+void CMainDialog::onEditClicked() { openEditor(); }
+
+void CMainDialog::openEditor() {
+    // The editor shares the channel-data buffer with the upload.
+    if (flow_->busy() || flow_->starting()) {
+        prompts_->message(this, QStringLiteral("You can't edit a file while transferring..."));
+        return;
+    }
+    image_.close();
+    const FileResult read = document_.read(pathFromText(filePath_));
+    if (!read.ok) {
+        prompts_->message(this, QString::fromStdString(read.message));
+        return;
+    }
+    {
+        CReceiverDataDialog editor(document_);
+        if (editor.initialise()) editorPrompts().run(editor);
+    }
+    // The file as it is now (saved or not) becomes the current file again.
+    openFile(textFromPath(document_.path()));
+}
+
+// ---------------------------------------------------------------- what the flow shows
+
+void CMainDialog::appendLog(const std::string& line) { appendLog(q(line)); }
+
+void CMainDialog::showMessage(const std::string& text) {
+    if (isSuccessMessage(text)) {
+        prompts_->information(this, q(text));
+        return;
+    }
+    std::string shown = text;
+    // Not a byte ever came back: say where nothing answered.
+    if (isTimeoutMessage(text) && monitor_->running() && line_->bytesFromReceiver() == receivedAtStart_)
+        shown = noReceiverAdvice(portName_.toStdString()) + "\n" + text;
+    if (!portAdvice_.empty() && text.rfind("Serial Port Error!", 0) == 0) {
+        shown += "\n" + portAdvice_;
+        portAdvice_.clear();
+    }
+    prompts_->message(this, q(shown));
+}
+
+bool CMainDialog::askYesNo(const std::string& question) { return prompts_->question(this, q(question)); }
+
+void CMainDialog::setProgress(int position, const std::string& text) {
+    progress_->setText(q(text));
+    progress_->setPosition(position);
+    progress_->update();
+}
+
+void CMainDialog::setProgressText(const std::string& text) {
+    progress_->setText(q(text));
+    progress_->update();
+}
+
+void CMainDialog::setElapsedText(const std::string& text) { elapsed_->setText(q(text)); }
+
+void CMainDialog::setThroughputText(const std::string& text) { throughput_->setText(q(text)); }
+
+void CMainDialog::setDownloadButtonText(const std::string& text) { downloadButton_->setText(q(text)); }
+
+void CMainDialog::setUploadButtonText(const std::string& text) { uploadButton_->setText(q(text)); }
+
+void CMainDialog::setPowerLamp(bool on) {
+    if (on == powerLampOn_ && !powerLamp_->inImage().isNull()) return;
+    powerLampOn_ = on;
+    powerLamp_->setBitmaps(on ? kGreenLamp : kGreyLamp, std::nullopt);
+}
+
+std::optional<std::filesystem::path> CMainDialog::chooseUploadTarget() {
+    const QString path = prompts_->saveFileName(this, QStringLiteral("stbdata.irz"), kUploadFilter);
+    if (path.isEmpty()) return std::nullopt;
+    filePath_ = path;
+    filePathEdit_->setText(path);
+    filePathEdit_->setCursorPosition(static_cast<int>(path.size()));
+    return pathFromText(path);
+}
+
+void CMainDialog::fileInspected(const std::filesystem::path& path, const Inspection& result) {
+    const QString shown = textFromPath(path);
+    filePath_ = shown;
+    filePathEdit_->setText(shown);
+    filePathEdit_->setCursorPosition(static_cast<int>(shown.size()));
+    if (!result.opened) return;
+    editorButton_->setVisible(result.showEditor);
+    {
+        const QSignalBlocker block(forced_);
+        forced_->setChecked(false);
+    }
+    if (result.enableForcedDownload) forced_->setEnabled(true);
+}
+
+}  // namespace dorvane

@@ -1,0 +1,586 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "flow/operator_flow.h"
+#include "database/channel_data_buffer.h"
+#include "image/image_file.h"
+#include "support/fake_receiver.h"
+#include "support/fake_sender.h"
+#include "support/image_builder.h"
+#include "support/scripted_link.h"
+#include "support/temp_dir.h"
+#include "support/virtual_event_loop.h"
+#include "transfer/frames.h"
+#include "transfer/transfer_engine.h"
+
+using namespace dorvane;
+using namespace dorvane::test;
+
+namespace {
+
+struct RecordingView : OperatorView {
+    std::vector<std::string> log;
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::vector<std::pair<int, std::string>> progress;
+    std::vector<std::string> progressTexts;
+    std::string elapsed;
+    std::string throughput;
+    std::string downloadButton = "Download";
+    std::string uploadButton = "Upload";
+    std::optional<bool> lamp;
+    std::vector<TransferOutcome> outcomes;
+    std::optional<std::filesystem::path> target;
+    int targetAsked = 0;
+    bool answer = false;
+    std::function<void()> whileAsking;
+
+    void appendLog(const std::string& line) override { log.push_back(line); }
+    void showMessage(const std::string& text) override { messages.push_back(text); }
+    bool askYesNo(const std::string& question) override {
+        questions.push_back(question);
+        if (whileAsking) whileAsking();
+        return answer;
+    }
+    void setProgress(int position, const std::string& text) override { progress.emplace_back(position, text); }
+    void setProgressText(const std::string& text) override { progressTexts.push_back(text); }
+    void setElapsedText(const std::string& text) override { elapsed = text; }
+    void setThroughputText(const std::string& text) override { throughput = text; }
+    void setDownloadButtonText(const std::string& text) override { downloadButton = text; }
+    void setUploadButtonText(const std::string& text) override { uploadButton = text; }
+    void setPowerLamp(bool on) override { lamp = on; }
+    std::optional<std::filesystem::path> chooseUploadTarget() override {
+        ++targetAsked;
+        return target;
+    }
+    void transferEnded(TransferOutcome outcome) override { outcomes.push_back(outcome); }
+
+    bool logged(const std::string& line) const { return std::find(log.begin(), log.end(), line) != log.end(); }
+};
+
+const char kEnqEnd[] = "Downloading stopped successfully. \nYour STB will restart now!";
+const char kAckEnd[] =
+    "Downloading stopped successfully. \nYou should Check LCD window whether STB has remain job or not!";
+const char kTimeoutBox[] = "Timeout occurred! Please, Check your STB, And retry!";
+
+class FlowTest : public ::testing::Test {
+protected:
+    FlowTest() { flow.start(); }
+
+    void openImage(const Bytes& bytes, const std::string& name = "fw.bin") {
+        ASSERT_TRUE(flow.openFile(dir.write(name, bytes)).opened);
+        view.log.clear();
+    }
+    bool runUntilEnded(Millis limit = 120000) {
+        return loop.runUntil([&] { return !view.outcomes.empty(); }, limit);
+    }
+    // The receiver's application answers the link test, the sender plays
+    // the upload.
+    void answerBells() {
+        auto inner = link.onWrite;
+        link.onWrite = [this, inner](std::span<const std::uint8_t> b) {
+            if (b.size() == 1 && b[0] == ctl::BEL) {
+                link.send(ctl::ACK, 5);
+                return;
+            }
+            if (inner) inner(b);
+        };
+    }
+
+    TempDir dir;
+    VirtualEventLoop loop;
+    ScriptedLink link{loop};
+    CImageFile image;
+    std::unique_ptr<ChannelDataBuffer> buffer = std::make_unique<ChannelDataBuffer>();
+    CTransferEngine engine{loop, link, image, *buffer};
+    RecordingView view;
+    OperatorFlow flow{loop, engine, link, image, *buffer, view};
+};
+
+Bytes irzFile(std::size_t size) {
+    Bytes bytes = patternBytes(size, 99);
+    bytes[0] = 'I';
+    bytes[1] = 'R';
+    bytes[2] = 'Z';
+    return bytes;
+}
+
+}  // namespace
+
+TEST_F(FlowTest, DownloadPreconditions) {
+    flow.downloadClicked();
+    EXPECT_EQ(view.messages.back(), "Please, Open a File to be downloaded!");
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
+
+    openImage(patternBytes(3000));
+    link.setOpen(false);
+    flow.downloadClicked();
+    EXPECT_EQ(view.messages.back(), "Can't open Serial Port! Please, Check your Serial port setting!");
+    link.setOpen(true);
+
+    FakeBootLoader stb(link);
+    stb.appRunning = true;
+    flow.downloadClicked();
+    loop.advance(250);
+    EXPECT_EQ(view.messages.back(), "Before download start, You should turn off the Power of STB");
+    EXPECT_EQ(view.outcomes.size(), 3u);
+    EXPECT_FALSE(flow.busy());
+    EXPECT_TRUE(view.progress.empty());
+}
+
+TEST_F(FlowTest, PortFailingDuringTheLinkTestStartsNothing) {
+    openImage(patternBytes(3000));
+    flow.downloadClicked();
+    loop.advance(100);
+    link.fail();
+    loop.advance(200);
+    ASSERT_EQ(view.outcomes.size(), 1u);
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
+    EXPECT_EQ(view.messages.back(), "Can't open Serial Port! Please, Check your Serial port setting!");
+    EXPECT_FALSE(flow.busy());
+    EXPECT_EQ(engine.state(), EngineState::Idle);
+}
+
+TEST_F(FlowTest, DownloadToAnEnqReceiver) {
+    openImage(patternBytes(4096));
+    FakeBootLoader stb(link);
+    stb.enqAnswer = true;
+    flow.downloadClicked();
+    loop.advance(250);  // the link test finds the receiver off
+    ASSERT_TRUE(flow.busy());
+    EXPECT_EQ(view.downloadButton, "Stop");
+    EXPECT_EQ(view.progress.front(), std::make_pair(0, std::string("Waiting Turning on STB...")));
+    stb.powerOn();
+    ASSERT_TRUE(runUntilEnded());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Succeeded);
+    const std::vector<std::string> expected{"Downloading process started.", "STB Boot Ver : 1.2.3",
+                                            "STB App Ver : 2.3.4",          "Transferring started.",
+                                            "Transferring ended.",          "Writing Image started.",
+                                            "Writing Image stopped.",       "Downloading stopped successfully!"};
+    EXPECT_EQ(view.log, expected);
+    EXPECT_EQ(view.messages, std::vector<std::string>{kEnqEnd});
+    std::vector<std::string> texts;
+    for (const auto& p : view.progress) texts.push_back(p.second);
+    const std::vector<std::string> progress{"Waiting Turning on STB...", "Downloading 17% ...", "Downloading 34% ...",
+                                            "Downloading 51% ...",       "Downloading 68% ...", "Downloading 40% ...",
+                                            "Downloading 100% ...",      "Downloading 100% ..."};
+    EXPECT_EQ(texts, progress);
+    EXPECT_EQ(view.progress.back().first, 100);
+    EXPECT_EQ(view.downloadButton, "Download");
+    EXPECT_FALSE(flow.busy());
+    EXPECT_EQ(flow.progressScale(), 68);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
+    EXPECT_TRUE(engine.linkPollRunning());
+}
+
+TEST_F(FlowTest, DownloadToAnAckReceiverEndsAtTheBatchEnd) {
+    openImage(patternBytes(1500));
+    FakeBootLoader stb(link);
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(runUntilEnded());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Succeeded);
+    const std::vector<std::string> expected{"Downloading process started.", "Transferring started!",
+                                            "Transferring ended."};
+    EXPECT_EQ(view.log, expected);
+    EXPECT_EQ(view.messages, std::vector<std::string>{kAckEnd});
+    // Two acknowledgements of 1,024 for 1,500 bytes: the bar stops at 100.
+    EXPECT_EQ(view.progress.back(), std::make_pair(100, std::string("Downloading 100% ...")));
+    EXPECT_EQ(view.progress[1], std::make_pair(68, std::string("Downloading 68% ...")));
+    EXPECT_EQ(view.progressTexts.back(), "");
+    EXPECT_EQ(flow.progressScale(), 100);
+}
+
+TEST_F(FlowTest, ReceiverNeverSwitchedOnTimesOut) {
+    openImage(patternBytes(3000));
+    flow.downloadClicked();
+    loop.advance(250);
+    ASSERT_TRUE(flow.busy());
+    loop.advance(29000);
+    EXPECT_TRUE(view.outcomes.empty());
+    EXPECT_EQ(view.elapsed, "00:29");
+    loop.advance(1000);
+    ASSERT_EQ(view.outcomes.size(), 1u);
+    EXPECT_EQ(view.outcomes[0], TransferOutcome::TimedOut);
+    EXPECT_EQ(view.log, std::vector<std::string>{"Transferring timeout occurred!"});
+    EXPECT_EQ(view.messages, std::vector<std::string>{kTimeoutBox});
+    EXPECT_EQ(view.downloadButton, "Download");
+    EXPECT_EQ(engine.state(), EngineState::Idle);
+}
+
+TEST_F(FlowTest, StartTimeOutIsInjectableAndElapsedShowsMinutesAndSeconds) {
+    FlowTimes times;
+    times.startTimeout = 4000 * 1000;
+    OperatorFlow slow{loop, engine, link, image, *buffer, view, times};
+    slow.start();
+    openImage(patternBytes(3000));
+    slow.downloadClicked();
+    loop.advance(200);
+    loop.advance(3725 * 1000);
+    EXPECT_EQ(view.elapsed, "02:05");
+    EXPECT_EQ(view.throughput, "0 bps");
+    // Three acknowledged blocks within one second.
+    for (int i = 0; i < 3; ++i) slow.onTransferEvent(EngineState::SendingData, number(EngineEvent::BlockAcked));
+    loop.advance(1000);
+    EXPECT_EQ(view.throughput, "27648 bps");
+    slow.cancel();
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Canceled);
+}
+
+TEST_F(FlowTest, StopAnsweredNoGoesOnAndYesCancels) {
+    openImage(patternBytes(40000));
+    FakeBootLoader stb(link);
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 3; }, 1000));
+
+    // While the question is open, the engine goes on and answers ACKs with DC1.
+    view.answer = false;
+    view.whileAsking = [&] { loop.advance(30); };
+    flow.downloadClicked();
+    EXPECT_EQ(view.questions.back(), "Do you want to stop the downloading?");
+    EXPECT_GE(stb.dc1s, 3);
+    EXPECT_EQ(stb.sequences.size(), 3u);
+    EXPECT_TRUE(flow.busy());
+    EXPECT_EQ(view.downloadButton, "Stop");
+    loop.advance(20);
+    EXPECT_GT(stb.sequences.size(), 3u);
+
+    view.answer = true;
+    view.whileAsking = nullptr;
+    flow.downloadClicked();
+    EXPECT_EQ(view.log.back(), "Transferring canceled!");
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Canceled);
+    EXPECT_FALSE(flow.busy());
+    EXPECT_EQ(engine.state(), EngineState::Idle);
+    const auto blocks = stb.sequences.size();
+    loop.advance(2000);
+    EXPECT_EQ(stb.sequences.size(), blocks);  // nothing more goes out
+    EXPECT_EQ(link.writes.back(), Bytes{ctl::BEL});
+}
+
+TEST_F(FlowTest, RefusedImage) {
+    XprFields fields;
+    fields.buyer = "XY";
+    openImage(xprImage(fields, patternBytes(3000)), "app.img");
+    FakeBootLoader stb(link);
+    stb.enqAnswer = true;
+    stb.record = infoRecord(32, 0x01000000, 0x02000000, 0x11111111);
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(runUntilEnded());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Refused);
+    EXPECT_EQ(view.messages, std::vector<std::string>{"This image can't be downloaded your STB!"});
+    EXPECT_EQ(view.log.back(), "This image can't be downloaded your STB!");
+    EXPECT_FALSE(flow.busy());
+}
+
+TEST_F(FlowTest, ReceiverFallingSilentOrPortFailingEndsTheDownload) {
+    openImage(patternBytes(30000));
+    {
+        FakeBootLoader stb(link);
+        stb.silentAt = FakeBootLoader::Stage::DataAck;
+        flow.downloadClicked();
+        loop.advance(250);
+        stb.powerOn();
+        ASSERT_TRUE(runUntilEnded(engine.timeouts().reply + 2000));
+        EXPECT_EQ(view.outcomes.back(), TransferOutcome::TimedOut);
+        EXPECT_EQ(view.log.back(), "Transferring timeout occurred!");
+    }
+    view.outcomes.clear();
+    FakeBootLoader stb(link);
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 4; }, 1000));
+    link.fail();
+    ASSERT_TRUE(runUntilEnded(10));
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::PortError);
+    EXPECT_FALSE(flow.busy());
+}
+
+TEST_F(FlowTest, UploadPreconditions) {
+    link.setOpen(false);
+    flow.uploadClicked();
+    EXPECT_EQ(view.messages.back(), "Can't open Serial Port! Please, Check your Serial port setting!");
+    EXPECT_EQ(view.targetAsked, 0);
+    link.setOpen(true);
+
+    // No target chosen: nothing starts, nothing is written.
+    flow.uploadClicked();
+    EXPECT_EQ(view.targetAsked, 1);
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
+    EXPECT_TRUE(link.writes.empty());
+
+    // The receiver's application does not answer.
+    view.target = dir.file("stbdata.irz");
+    flow.uploadClicked();
+    loop.advance(250);
+    EXPECT_EQ(view.messages.back(),
+              "Before upload start, You should turn on the Power of STB and activate 'PC COM' item in 'Software "
+              "Transfer' menu");
+    EXPECT_EQ(link.written, Bytes{ctl::BEL});
+    EXPECT_FALSE(std::filesystem::exists(dir.file("stbdata.irz")));
+}
+
+TEST_F(FlowTest, CancelDuringTheStartSendsNothingMore) {
+    view.target = dir.file("x.irz");
+    FakeSender stb(link, irzFile(3000));
+    answerBells();
+    flow.uploadClicked();
+    loop.advance(300);  // link test done, the command is due
+    ASSERT_TRUE(flow.starting());
+    flow.cancel();
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Canceled);
+    const auto written = link.written.size();
+    loop.advance(3000);
+    EXPECT_FALSE(flow.busy());
+    EXPECT_EQ(std::count(link.written.begin() + static_cast<long>(written), link.written.end(), 'l'), 0);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
+}
+
+TEST_F(FlowTest, UploadReplacesTheTargetWithTheReceivedFile) {
+    const auto target = dir.write("stbdata.irz", Bytes(10, 0xEE));
+    view.target = target;
+    const Bytes file = irzFile(20000);
+    FakeSender stb(link, file);
+    answerBells();
+    flow.uploadClicked();
+    ASSERT_TRUE(runUntilEnded());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Succeeded);
+    EXPECT_EQ(readFile(target), file);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("_stbdata.irz")));
+    // The file it replaced is kept as NAME.bak.
+    EXPECT_EQ(readFile(dir.file("stbdata.irz.bak")), Bytes(10, 0xEE));
+
+    // BEL, then 200 ms later the boot-console command.
+    const std::string command = "\r\nloadb up curdb y\r\n";
+    ASSERT_GT(link.written.size(), 1 + command.size());
+    EXPECT_EQ(std::string(link.written.begin() + 1, link.written.begin() + 1 + static_cast<long>(command.size())),
+              command);
+
+    ASSERT_GE(view.log.size(), 6u);
+    EXPECT_EQ(view.log[0], "Uploading process started.");
+    EXPECT_EQ(view.log[1], "Send upload command and wait ack..");
+    EXPECT_EQ(view.log[2], "Uploading finished successfully!");
+    EXPECT_TRUE(view.logged("Image Type : IRZ Data."));
+    EXPECT_EQ(view.log[view.log.size() - 2], "Uploading data is saved to");
+    EXPECT_EQ(view.log.back(), " " + target.string());
+    EXPECT_EQ(view.progress[0], std::make_pair(0, std::string("Wait Upload Data...")));
+    EXPECT_EQ(view.progress[1], std::make_pair(3, std::string("Uploading 3% ...")));
+    EXPECT_EQ(view.progress.back(), std::make_pair(100, std::string("Uploading 100% ...")));
+    EXPECT_EQ(view.uploadButton, "Upload");
+    EXPECT_EQ(flow.filePath(), target);
+    EXPECT_EQ(image.type(), ImageType::IrzData);
+}
+
+TEST_F(FlowTest, FailedUploadLeavesTheTargetAlone) {
+    const Bytes old(10, 0xEE);
+    const auto target = dir.write("stbdata.irz", old);
+    view.target = target;
+    FakeSender stb(link, irzFile(20000));
+    stb.corruptAlways = {4};
+    answerBells();
+    flow.uploadClicked();
+    ASSERT_TRUE(runUntilEnded());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Failed);
+    EXPECT_EQ(readFile(target), old);
+    EXPECT_FALSE(view.logged("Uploading finished successfully!"));
+    EXPECT_EQ(view.log.back(), "Uploading failed!");
+    EXPECT_EQ(view.messages.size(), 1u);
+    EXPECT_EQ(stb.cans, 3);
+}
+
+TEST_F(FlowTest, UploadIntoATargetThatCannotBeKeptDoesNotStart) {
+    std::filesystem::create_directories(dir.file("folder.irz"));
+    dir.write("plain", {1, 2, 3});
+    struct Case {
+        std::filesystem::path target;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {dir.file("missing") / "stbdata.irz", "its folder does not exist!"},
+        {dir.file("plain") / "stbdata.irz", "its folder does not exist!"},
+        {dir.file("folder.irz"), "it is a folder!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target.string());
+        view.target = c.target;
+        FakeSender stb(link, irzFile(3000));
+        answerBells();
+        link.written.clear();
+        flow.uploadClicked();
+        EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
+        EXPECT_EQ(view.messages.back(), "Can't save the upload to " + utf8Path(c.target) + ": " + c.reason);
+        loop.advance(2000);
+        // Nothing but the idle link tests: no command.
+        EXPECT_TRUE(std::all_of(link.written.begin(), link.written.end(), [](auto b) { return b == ctl::BEL; }));
+        EXPECT_FALSE(flow.busy());
+    }
+}
+
+TEST_F(FlowTest, UploadThatCannotBeSavedIsKeptInARecoveryFile) {
+    const Bytes file = irzFile(20000);
+    view.target = dir.file("stbdata.irz");
+    FakeSender stb(link, file);
+    answerBells();
+    flow.uploadClicked();
+    // While the data comes, the target turns into a folder with a file in
+    // it: the final rename cannot replace it.
+    ASSERT_TRUE(loop.runUntil([&] { return flow.busy(); }, 5000));
+    std::filesystem::create_directories(dir.file("stbdata.irz"));
+    dir.write("stbdata.irz/inside", {1});
+    ASSERT_TRUE(runUntilEnded());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Failed);
+    EXPECT_FALSE(view.logged("Uploading finished successfully!"));
+    ASSERT_GE(view.log.size(), 2u);
+    EXPECT_EQ(view.log[view.log.size() - 2], "Uploading data is kept in");
+    const std::filesystem::path kept = view.log.back().substr(1);
+    EXPECT_EQ(kept.parent_path(), dir.path());
+    EXPECT_EQ(readFile(kept), file);
+    EXPECT_NE(view.messages.back().find("The received data is kept in " + utf8Path(kept)), std::string::npos);
+}
+
+TEST_F(FlowTest, UploadPercentIsShiftedByThreeAndCapped) {
+    FakeSender stb(link, irzFile(3000));
+    stb.silent = true;
+    answerBells();
+    view.target = dir.file("x.irz");
+    flow.uploadClicked();
+    loop.advance(1000);
+    ASSERT_TRUE(flow.busy());
+    view.progress.clear();
+    for (const int p : {50, 50, 97, 98, 98}) flow.onTransferEvent(EngineState::UploadReceive, p);
+    const std::vector<std::pair<int, std::string>> expected{
+        {53, "Uploading 53% ..."}, {100, "Uploading 100% ..."}, {100, "Uploading 100% ..."}, {100, "Uploading 100% ..."}};
+    EXPECT_EQ(view.progress, expected);
+}
+
+TEST_F(FlowTest, VersionLinesAndPowerLamp) {
+    flow.onTransferInfo(EngineInfo::BootVersion, 0x0A0B0CFF);
+    flow.onTransferInfo(EngineInfo::AppVersion, 0xFF000100);
+    EXPECT_EQ(view.log, (std::vector<std::string>{"STB Boot Ver : 10.11.12", "STB App Ver : 255.0.1"}));
+    FakeBootLoader stb(link);
+    stb.appRunning = true;
+    loop.advance(800);
+    EXPECT_EQ(view.lamp, std::optional<bool>(true));
+    stb.appRunning = false;
+    loop.advance(500);
+    EXPECT_EQ(view.lamp, std::optional<bool>(false));
+}
+
+TEST_F(FlowTest, EmptyOrOversizedImageIsRefusedBeforeTheLine) {
+    openImage({});
+    flow.downloadClicked();
+    EXPECT_EQ(view.messages.back(), "The file is empty! There is nothing to download.");
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
+    flow.setForcedDownload(true);  // never for an empty file
+    flow.downloadClicked();
+    EXPECT_EQ(view.outcomes.size(), 2u);
+    EXPECT_TRUE(link.written.empty());
+
+    const auto big = dir.write("huge.bin", patternBytes(4096));
+    std::filesystem::resize_file(big, kLargestImage + 1);
+    ASSERT_TRUE(flow.openFile(big).opened);
+    flow.downloadClicked();
+    EXPECT_EQ(view.messages.back(),
+              "The file is larger than 64 MiB, more than any STB takes! Check the file, or use Forced download to "
+              "send it anyway.");
+    EXPECT_EQ(view.outcomes.size(), 3u);
+    EXPECT_TRUE(link.written.empty());
+    flow.setForcedDownload(true);
+    flow.downloadClicked();
+    loop.advance(300);
+    EXPECT_TRUE(flow.busy());  // forced: it goes ahead
+    flow.cancel();
+
+    std::filesystem::resize_file(big, kLargestImage);
+    ASSERT_TRUE(flow.openFile(big).opened);  // exactly the bound is taken
+    flow.downloadClicked();
+    loop.advance(300);
+    EXPECT_TRUE(flow.busy());
+}
+
+TEST_F(FlowTest, InterruptReleasesTheReceiverDuringTheData) {
+    openImage(patternBytes(20000));
+    FakeBootLoader stb(link);
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() >= 3; }, 5000));
+    EXPECT_TRUE(flow.interrupt());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Canceled);
+    ASSERT_GE(link.written.size(), 2u);
+    EXPECT_EQ(Bytes(link.written.end() - 2, link.written.end()), (Bytes{ctl::CAN, ctl::CAN}));
+    EXPECT_FALSE(flow.busy());
+}
+
+TEST_F(FlowTest, InterruptWhileTheReceiverWritesOnlyWarnsFirst) {
+    openImage(patternBytes(20000));
+    FakeBootLoader stb(link);
+    stb.enqAnswer = true;
+    stb.reportWriting = false;
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.batchBlocks == 1; }, 5000));
+    link.send(Bytes{ctl::VT, ctl::RS, 20}, 10);
+    loop.advance(50);
+    ASSERT_EQ(engine.state(), EngineState::WritingProgress);
+    const std::size_t written = link.written.size();
+    EXPECT_FALSE(flow.interrupt());  // the first one only warns
+    EXPECT_TRUE(flow.busy());
+    EXPECT_TRUE(flow.interrupt());
+    EXPECT_FALSE(flow.busy());
+    loop.advance(3000);
+    // No CAN into a writing boot loader, and no link test either.
+    EXPECT_EQ(link.written.size(), written);
+}
+
+TEST_F(FlowTest, ReceiverSilentWhileWritingIsNeverTheRetryBox) {
+    openImage(patternBytes(3000));
+    FakeBootLoader stb(link);
+    stb.enqAnswer = true;
+    stb.silentAt = FakeBootLoader::Stage::Writing;
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return view.logged("Transferring ended."); }, 5000));
+    loop.advance(5 * 60000);
+    EXPECT_TRUE(flow.busy());  // still waiting after five minutes
+    ASSERT_TRUE(runUntilEnded(engine.timeouts().writing));
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::TimedOut);
+    EXPECT_EQ(view.log.back(), "The STB stopped reporting while writing its memory.");
+    EXPECT_EQ(view.messages.back(),
+              "The STB stopped reporting while writing its memory! \nDo not switch it off until its own display says "
+              "it is done.");
+    EXPECT_FALSE(view.logged("Transferring timeout occurred!"));
+    const std::size_t written = link.written.size();
+    loop.advance(3000);
+    EXPECT_EQ(link.written.size(), written);  // no link test disturbs it
+}
+
+TEST_F(FlowTest, ImageThatShrinksDuringTheDownloadFails) {
+    const Bytes file = patternBytes(40000);
+    const auto path = dir.write("fw.bin", file);
+    ASSERT_TRUE(flow.openFile(path).opened);
+    FakeBootLoader stb(link);
+    flow.downloadClicked();
+    loop.advance(250);
+    stb.powerOn();
+    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() >= 2; }, 5000));
+    std::filesystem::resize_file(path, 10000);
+    ASSERT_TRUE(runUntilEnded());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Failed);
+    EXPECT_EQ(view.messages.back(), "Downloading failed! The file could not be read to its end: " + utf8Path(path));
+    EXPECT_FALSE(view.logged("Transferring ended."));
+    EXPECT_EQ(stb.eots, 0);
+}
