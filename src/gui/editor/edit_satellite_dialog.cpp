@@ -21,13 +21,6 @@ const QStringList kUniversalFrequencies = {"10600", "10700", "10750", "11250"};
 const QStringList kSingleFrequencies = {"5150", "5750", "9750", "10600", "10750", "11250"};
 constexpr int kUniversalLowFrequency = 9750;
 
-QComboBox* makeList(const QStringList& entries, int index) {
-    auto* list = new QComboBox;
-    list->addItems(entries);
-    list->setCurrentIndex(listIndexOrNone(index, list->count()));
-    return list;
-}
-
 }  // namespace
 
 SatelliteDialogValues satelliteDialogValues(const SatelliteRecord& record) {
@@ -67,14 +60,14 @@ CEditSatelliteDialog::CEditSatelliteDialog(const SatelliteDialogValues& values, 
     name_ = new QLineEdit(values_.name);
     name_->setMaxLength(kNameLength);
     location_ = new QLineEdit(QString::number(values_.location));
-    lnbType_ = makeList({"Universal", "Single"}, values_.lnbType);
+    lnbType_ = makeChoiceList({"Universal", "Single"}, values_.lnbType);
     frequency_ = new QComboBox;
     lnbLow_ = new QLineEdit;
     lnbLow_->setEnabled(false);
     lnbHigh_ = new QLineEdit;
-    lnbPower_ = makeList({"On", "Off"}, values_.lnbPower);
-    tone_ = makeList({"Off", "22KHz"}, values_.tone);
-    diseqcType_ = makeList({"Off", "1.0(4 Switch)", "1.1(16 Switch)", "1.2(Motor)", "1.3(USALS)"}, values_.diseqcType);
+    lnbPower_ = makeChoiceList({"On", "Off"}, values_.lnbPower);
+    tone_ = makeChoiceList({"Off", "22KHz"}, values_.tone);
+    diseqcType_ = makeChoiceList({"Off", "1.0(4 Switch)", "1.1(16 Switch)", "1.2(Motor)", "1.3(USALS)"}, values_.diseqcType);
     diseqcPort_ = new QComboBox;
     dishPosition_ = new QLineEdit;
     dishPosition_->setEnabled(false);

@@ -16,17 +16,6 @@
 
 namespace dorvane {
 
-namespace {
-
-QComboBox* makeList(const QStringList& entries, int index) {
-    auto* list = new QComboBox;
-    list->addItems(entries);
-    list->setCurrentIndex(listIndexOrNone(index, list->count()));
-    return list;
-}
-
-}  // namespace
-
 TransponderDialogValues transponderDialogValues(const TransponderRecord& record) {
     TransponderDialogValues v;
     v.frequency = record.frequency;
@@ -53,11 +42,11 @@ CEditTpDialog::CEditTpDialog(const TransponderDialogValues& values, QWidget* par
     setWindowTitle(QStringLiteral("Edit TP"));
 
     frequency_ = new QLineEdit(QString::number(values_.frequency));
-    polarisation_ = makeList({"V(R)", "H(L)"}, values_.polarisation);
+    polarisation_ = makeChoiceList({"V(R)", "H(L)"}, values_.polarisation);
     symbolRate_ = new QLineEdit(QString::number(values_.symbolRate));
-    fec_ = makeList(fecTexts(), values_.fec);
-    transmission_ = makeList({"DVB-S", "DVB-S2"}, values_.transmission);
-    modulation_ = makeList({"QPSK", "8PSK"}, values_.modulation);
+    fec_ = makeChoiceList(fecTexts(), values_.fec);
+    transmission_ = makeChoiceList({"DVB-S", "DVB-S2"}, values_.transmission);
+    modulation_ = makeChoiceList({"QPSK", "8PSK"}, values_.modulation);
 
     auto* group = new QGroupBox;
     form_ = new QFormLayout(group);

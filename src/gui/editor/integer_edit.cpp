@@ -1,6 +1,8 @@
 #include "editor/integer_edit.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QStringList>
 
 #include "editor/editor_prompts.h"
 
@@ -17,5 +19,12 @@ std::optional<int> readIntegerEdit(QWidget* dialog, QLineEdit* edit) {
 }
 
 int listIndexOrNone(int index, int count) { return index >= 0 && index < count ? index : -1; }
+
+QComboBox* makeChoiceList(const QStringList& entries, int index) {
+    auto* list = new QComboBox;
+    list->addItems(entries);
+    list->setCurrentIndex(listIndexOrNone(index, list->count()));
+    return list;
+}
 
 }  // namespace dorvane

@@ -2,6 +2,9 @@
 
 #include <optional>
 
+#include <QStringList>
+
+class QComboBox;
 class QLineEdit;
 class QWidget;
 
@@ -16,5 +19,9 @@ std::optional<int> readIntegerEdit(QWidget* dialog, QLineEdit* edit);
 // The list index of a stored byte: the index when the list has that entry,
 // otherwise -1 (no selection).
 int listIndexOrNone(int index, int count);
+
+// A drop-down list of the entries showing the entry of a stored byte (none
+// when the byte has no entry).
+QComboBox* makeChoiceList(const QStringList& entries, int index);
 
 }  // namespace dorvane
