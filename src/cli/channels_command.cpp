@@ -101,20 +101,9 @@ void printListing(const ReceiverDatabase& db, QTextStream& o) {
     o.flush();
 }
 
-int runChannels(const QStringList& args) {
-    QStringList files;
-    bool json = false;
-    bool csv = false;
-    for (const QString& a : args) {
-        if (a == QLatin1String("--json"))
-            json = true;
-        else if (a == QLatin1String("--csv"))
-            csv = true;
-        else if (a.startsWith(QLatin1String("--")))
-            return usageError(channelsCommand(), QStringLiteral("unknown option %1").arg(a));
-        else
-            files << a;
-    }
+int runChannels(const QStringList& files, const CommandLine& options) {
+    const bool json = options.isSet("json");
+    const bool csv = options.isSet("csv");
     if (files.size() != 1) return usageError(channelsCommand(), QStringLiteral("channels needs one file"));
     if (json && csv) return usageError(channelsCommand(), QStringLiteral("--json and --csv exclude each other"));
 
@@ -145,13 +134,14 @@ int runChannels(const QStringList& args) {
 
 const Command& channelsCommand() {
     static const Command command{
-        "channels", "channels FILE [--json|--csv]",
+        "channels", "FILE",
         "Unpacks a channel-data file and prints its database: the header, the\n"
         "satellite order, satellites, transponders, channels and favourite groups.\n"
-        "--json prints one JSON object instead that carries every byte a save\n"
-        "keeps (`import` turns it back into a file; see README). --csv prints the\n"
-        "channel table for spreadsheets. What the file holds that was not read\n"
-        "is said on standard error.",
+        "What the file holds that was not read is said on standard error.",
+        {{.name = "json",
+          .description = "print one JSON object instead that carries every byte a save\n"
+                         "keeps (`import` turns it back into a file; see README)"},
+         {.name = "csv", .description = "print the channel table for spreadsheets (not with --json)"}},
         runChannels};
     return command;
 }

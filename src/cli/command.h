@@ -3,6 +3,8 @@
 #include <QStringList>
 #include <QTextStream>
 
+#include "app/command_line.h"
+
 namespace dorvane::cli {
 
 inline constexpr int kExitOk = 0;
@@ -12,14 +14,19 @@ inline constexpr int kExitUsage = 2;
 // One sub-command of the command-line tool.
 struct Command {
     const char* name;
-    const char* synopsis;     // e.g. "inspect FILE..."
+    const char* arguments;    // what follows the options in the usage line, e.g. "FILE..."
     const char* description;  // a few lines, shown by --help
-    // args are the words after the command's name; returns the exit status.
-    int (*run)(const QStringList& args);
+    QList<OptionSpec> options;  // --help is added to every command
+    // args are the words after the command's name that are not options, the
+    // options are parsed already; returns the exit status.
+    int (*run)(const QStringList& args, const CommandLine& options);
 };
 
 // Every command the tool knows, in the order --help lists them.
 const QList<Command>& commands();
+
+// The usage line without "dorvane ": "inspect [--json] FILE...".
+QString synopsis(const Command& command);
 
 QTextStream& out();
 QTextStream& err();

@@ -8,23 +8,9 @@ namespace dorvane::cli {
 
 namespace {
 
-int runDemoData(const QStringList& args) {
-    QStringList files;
-    bool full = false;
-    std::uint32_t seed = 1;
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--full")) {
-            full = true;
-        } else if (args[i] == QLatin1String("--seed")) {
-            bool ok = false;
-            if (i + 1 < args.size()) seed = args[++i].toUInt(&ok);
-            if (!ok) return usageError(demoDataCommand(), QStringLiteral("--seed needs a number"));
-        } else if (args[i].startsWith(QLatin1String("--"))) {
-            return usageError(demoDataCommand(), QStringLiteral("unknown option %1").arg(args[i]));
-        } else {
-            files << args[i];
-        }
-    }
+int runDemoData(const QStringList& files, const CommandLine& options) {
+    const bool full = options.isSet("full");
+    const std::uint32_t seed = options.number("seed", 1);
     if (files.size() != 1) return usageError(demoDataCommand(), QStringLiteral("demo-data needs one file"));
 
     ChannelDataDocument document;
@@ -45,10 +31,13 @@ int runDemoData(const QStringList& args) {
 
 const Command& demoDataCommand() {
     static const Command command{
-        "demo-data", "demo-data FILE [--full] [--seed N]",
+        "demo-data", "FILE",
         "Writes a channel-data file with a made-up database: a few satellites and\n"
         "about a hundred channels, or with --full every table full (163 satellites,\n"
         "2,000 transponders, 5,000 channels), the same for the same seed.",
+        {{.name = "full", .description = "fill every table"},
+         {.name = "seed", .valueName = "N", .value = OptionValue::Number, .needs = "a number",
+          .description = "what --full's made-up data grows from (default 1)"}},
         runDemoData};
     return command;
 }

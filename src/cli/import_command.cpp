@@ -12,7 +12,7 @@ namespace dorvane::cli {
 
 namespace {
 
-int runImport(const QStringList& args) {
+int runImport(const QStringList& args, const CommandLine&) {
     if (args.size() != 2) return usageError(importCommand(), QStringLiteral("import needs a JSON or CSV file and an output file"));
     QFile input(args[0]);
     if (!input.open(QIODevice::ReadOnly)) {
@@ -50,12 +50,13 @@ int runImport(const QStringList& args) {
 
 const Command& importCommand() {
     static const Command command{
-        "import", "import FILE.json OUT | import FILE.csv OUT",
+        "import", "FILE.json|FILE.csv OUT",
         "A JSON file as `channels --json` prints it is packed into the channel-data\n"
         "file OUT. A CSV table as `channels --csv` prints it updates the names and\n"
         "PIDs of the channels of the existing file OUT, by channel number. Bad\n"
         "input is refused with where the first problem is, and nothing is\n"
         "written. An existing OUT is kept as OUT.bak.",
+        {},
         runImport};
     return command;
 }

@@ -32,9 +32,8 @@ void printJson(const QString& file, const Inspection& result, const CImageFile& 
     out().flush();
 }
 
-int runInspect(const QStringList& arguments) {
-    QStringList args = arguments;
-    const bool json = args.removeAll(QStringLiteral("--json")) > 0;
+int runInspect(const QStringList& args, const CommandLine& options) {
+    const bool json = options.isSet("json");
     if (args.isEmpty()) return usageError(inspectCommand(), QStringLiteral("inspect needs at least one file"));
     int status = kExitOk;
     CImageFile image;
@@ -59,13 +58,14 @@ int runInspect(const QStringList& arguments) {
 
 const Command& inspectCommand() {
     static const Command command{
-        "inspect", "inspect [--json] FILE...",
+        "inspect", "FILE...",
         "Prints, for each file, the lines the main window logs when the file is\n"
         "opened: name, image type, size, version, build date and buyer.\n"
-        "A refused header prints \"dorvane: Image File corrupted!\" on standard error.\n"
-        "--json prints one JSON object a line per file: file, opened, and either\n"
-        "error or lines, type, typeName, size, version, buyer, buyerCode,\n"
-        "channelData.",
+        "A refused header prints \"dorvane: Image File corrupted!\" on standard error.",
+        {{.name = "json",
+          .description = "print one JSON object a line per file: file, opened, and either\n"
+                         "error or lines, type, typeName, size, version, buyer, buyerCode,\n"
+                         "channelData"}},
         runInspect};
     return command;
 }

@@ -16,29 +16,106 @@ QTextStream& err() {
     return stream;
 }
 
+QString synopsis(const Command& command) {
+    QStringList parts{QLatin1String(command.name)};
+    if (const QString options = optionSynopsis(command.options); !options.isEmpty()) parts << options;
+    if (*command.arguments) parts << QLatin1String(command.arguments);
+    return parts.join(QLatin1Char(' '));
+}
+
 int usageError(const Command& command, const QString& message) {
-    err() << "dorvane: " << message << "\nusage: dorvane " << command.synopsis << Qt::endl;
+    err() << "dorvane: " << message << "\nusage: dorvane " << synopsis(command) << Qt::endl;
     return kExitUsage;
 }
 
 namespace {
 
+const char kProgramSynopsis[] = "COMMAND [ARGUMENTS]";
+
+const QList<OptionSpec> kProgramOptions{OptionSpec{.name = "version", .description = "show the version and build"}};
+const char kProgramHelp[] = "show this help (COMMAND --help: that command's)";
+
 void printHelp(QTextStream& stream) {
-    stream << "usage: dorvane COMMAND [ARGUMENTS]\n\n"
+    stream << "usage: dorvane " << kProgramSynopsis << "\n\n"
               "Service tool for digital satellite set-top boxes (STB): downloads firmware\n"
               "images and channel data into the STB, backs up its channel data and shows\n"
               "what image and channel-data files hold.\n\n"
-              "  --help       show this help (COMMAND --help: that command's)\n"
-              "  --version    show the version and build\n\n"
-              "Commands:\n";
+           << optionHelp(QList{helpOption(kProgramHelp)} + kProgramOptions) << "\nCommands:\n";
     for (const Command& c : commands()) {
-        stream << "  dorvane " << c.synopsis << "\n";
+        stream << "  dorvane " << synopsis(c) << "\n";
         for (const QString& line : QString::fromUtf8(c.description).split('\n'))
             stream << "      " << line << "\n";
-        stream << "\n";
+        stream << optionHelp(c.options, 8) << "\n";
     }
     stream << "Exit status: 0 on success, 1 on a failure, 2 on bad usage, 130 when a transfer was\n"
               "interrupted (Ctrl-C)." << Qt::endl;
+}
+
+void printCommandHelp(const Command& command) {
+    out() << "usage: dorvane " << synopsis(command) << "\n"
+          << command.description << "\n\nOptions:\n"
+          << optionHelp(command.options + QList{helpOption()}) << Qt::flush;
+}
+
+const Command* findCommand(const QString& name) {
+    for (const Command& c : commands())
+        if (name == QLatin1String(c.name)) return &c;
+    return nullptr;
+}
+
+int unknownCommand(const QString& name) {
+    err() << "dorvane: unknown command '" << name << "' (try dorvane --help)" << Qt::endl;
+    return kExitUsage;
+}
+
+// "dorvane help" and "dorvane --help", with or without a command's name.
+int help(const QStringList& names) {
+    if (names.isEmpty()) {
+        printHelp(out());
+        return kExitOk;
+    }
+    const Command* command = findCommand(names.first());
+    if (!command) return unknownCommand(names.first());
+    printCommandHelp(*command);
+    return kExitOk;
+}
+
+int runCommand(const Command& command, const QStringList& words) {
+    CommandLine line(command.options);
+    const bool parsed = line.parse(words);
+    // --help anywhere wins over whatever else is wrong.
+    if (line.helpAsked()) {
+        printCommandHelp(command);
+        return kExitOk;
+    }
+    if (!parsed) return usageError(command, line.error());
+    return command.run(line.positional(), line);
+}
+
+int runProgram(const QStringList& words) {
+    if (words.isEmpty()) {
+        printHelp(err());
+        return kExitUsage;
+    }
+    if (words.first() == QLatin1String("help")) return help(words.mid(1));
+    CommandLine line(kProgramOptions, kProgramHelp);
+    line.stopAtFirstArgument();
+    if (!line.parse(words)) {
+        err() << "dorvane: " << line.error() << "\nusage: dorvane " << kProgramSynopsis << Qt::endl;
+        return kExitUsage;
+    }
+    if (line.helpAsked()) return help(line.positional());
+    if (line.isSet("version")) {
+        out() << QString::fromStdString(dorvane::versionAnswer("dorvane")) << Qt::endl;
+        return kExitOk;
+    }
+    const QStringList rest = line.positional();
+    if (rest.isEmpty()) {
+        printHelp(err());
+        return kExitUsage;
+    }
+    const Command* command = findCommand(rest.first());
+    return command ? runCommand(*command, rest.mid(1)) : unknownCommand(rest.first());
 }
 
 }  // namespace
@@ -46,34 +123,8 @@ void printHelp(QTextStream& stream) {
 }  // namespace dorvane::cli
 
 int main(int argc, char* argv[]) {
-    using namespace dorvane::cli;
     dorvane::prepareProcess();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dorvane"));
-    QStringList args = QCoreApplication::arguments().mid(1);
-
-    if (args.isEmpty()) {
-        printHelp(err());
-        return kExitUsage;
-    }
-    const QString name = args.takeFirst();
-    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
-        printHelp(out());
-        return kExitOk;
-    }
-    if (name == QLatin1String("--version")) {
-        out() << QString::fromStdString(dorvane::versionAnswer("dorvane")) << Qt::endl;
-        return kExitOk;
-    }
-    for (const Command& c : commands()) {
-        if (name == QLatin1String(c.name)) {
-            if (args.contains(QStringLiteral("--help"))) {
-                out() << "usage: dorvane " << c.synopsis << "\n" << c.description << Qt::endl;
-                return kExitOk;
-            }
-            return c.run(args);
-        }
-    }
-    err() << "dorvane: unknown command '" << name << "' (try dorvane --help)" << Qt::endl;
-    return kExitUsage;
+    return dorvane::cli::runProgram(QCoreApplication::arguments().mid(1));
 }

@@ -8,7 +8,7 @@ namespace {
 // The settings are the window's: both programs open the same port.
 constexpr char kWindowApplication[] = "Dorvane_QX";
 
-int runPort(const QStringList& args) {
+int runPort(const QStringList& args, const CommandLine&) {
     if (args.size() > 1) return usageError(portCommand(), QStringLiteral("only one port at a time"));
     Settings settings(QString::fromLatin1(kWindowApplication));
     if (args.size() == 1) {
@@ -24,10 +24,11 @@ int runPort(const QStringList& args) {
 }  // namespace
 
 const Command& portCommand() {
-    static const Command command{"port", "port [PORT]",
+    static const Command command{"port", "[PORT]",
                                  "Prints the port the window and the command line open, or first stores\n"
                                  "PORT as the window's \"Configure\" does: COM3 as the port number 3, a\n"
                                  "device path such as /dev/ttyUSB0 as it is.",
+                                 {},
                                  runPort};
     return command;
 }

@@ -6,12 +6,9 @@ namespace dorvane::cli {
 
 namespace {
 
-int runPorts(const QStringList& args) {
-    bool json = false;
-    for (const QString& a : args) {
-        if (a == QLatin1String("--json")) json = true;
-        else return usageError(portsCommand(), QStringLiteral("unknown argument %1").arg(a));
-    }
+int runPorts(const QStringList& args, const CommandLine& options) {
+    const bool json = options.isSet("json");
+    if (!args.isEmpty()) return usageError(portsCommand(), QStringLiteral("unknown argument %1").arg(args.first()));
     const QList<SerialPortEntry> ports = CSerialPort::availablePorts();
     if (json) out() << QString::fromUtf8(portsJson(ports));
     else out() << portsText(ports);
@@ -26,12 +23,13 @@ int runPorts(const QStringList& args) {
 }  // namespace
 
 const Command& portsCommand() {
-    static const Command command{"ports", "ports [--json]",
+    static const Command command{"ports", "",
                                  "Lists the serial ports of this machine, one a line, fields separated\n"
                                  "by tabs: name, description, manufacturer, USB VID:PID, serial number,\n"
                                  "and \"free\" or \"busy\" (with the program that holds it where the system\n"
                                  "tells); \"-\" where the system says nothing. USB serial adapters show\n"
-                                 "their VID:PID. --json prints the same as a JSON array.",
+                                 "their VID:PID.",
+                                 {{.name = "json", .description = "print the same as a JSON array"}},
                                  runPorts};
     return command;
 }

@@ -128,43 +128,32 @@ private:
 
 }  // namespace
 
-std::optional<TransferRequest> parseTransferArguments(const QStringList& args, TransferRequest::Kind kind,
-                                                      int* status) {
+QList<OptionSpec> transferOptions(TransferRequest::Kind kind) {
+    const bool download = kind == TransferRequest::Kind::Download;
+    return {
+        {.name = "port", .valueName = "PORT", .needs = "a port name",
+         .description = "the serial port (also --port=PORT); by default the port\n"
+                        "configured in the window, else the first USB adapter"},
+        download ? OptionSpec{.name = "forced", .description = "skip the buyer check and the 64 MiB bound"}
+                 : OptionSpec{.name = "force", .description = "replace an existing FILE without asking"},
+        {.name = "json",
+         .description = "print one JSON object a line instead (start, progress, log,\n"
+                        "message, error, result)"},
+        {.name = "trace", .valueName = "TRACE", .needs = "a file name",
+         .description = "write every byte of the line in both directions into TRACE"},
+    };
+}
+
+std::optional<TransferRequest> parseTransferArguments(const QStringList& files, const CommandLine& options,
+                                                      TransferRequest::Kind kind, int* status) {
     const Command& command = kind == TransferRequest::Kind::Download ? downloadCommand() : uploadCommand();
     TransferRequest request;
     request.kind = kind;
-    QStringList files;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--port")) {
-            if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
-                *status = usageError(command, QStringLiteral("--port needs a port name"));
-                return std::nullopt;
-            }
-            request.port = args[++i];
-        } else if (a.startsWith(QLatin1String("--port="))) {
-            request.port = a.mid(7);
-        } else if (a == QLatin1String("--forced") && kind == TransferRequest::Kind::Download) {
-            request.forced = true;
-        } else if (a == QLatin1String("--json")) {
-            request.json = true;
-        } else if (a == QLatin1String("--trace")) {
-            if (i + 1 >= args.size() || args[i + 1].isEmpty()) {
-                *status = usageError(command, QStringLiteral("--trace needs a file name"));
-                return std::nullopt;
-            }
-            request.trace = args[++i];
-        } else if (a.startsWith(QLatin1String("--trace="))) {
-            request.trace = a.mid(8);
-        } else if (a == QLatin1String("--force") && kind == TransferRequest::Kind::Upload) {
-            request.force = true;
-        } else if (a.startsWith(QLatin1String("--")) && a.size() > 2) {
-            *status = usageError(command, QStringLiteral("unknown option %1").arg(a));
-            return std::nullopt;
-        } else {
-            files.append(a);
-        }
-    }
+    request.port = options.value("port");
+    request.forced = kind == TransferRequest::Kind::Download && options.isSet("forced");
+    request.force = kind == TransferRequest::Kind::Upload && options.isSet("force");
+    request.json = options.isSet("json");
+    request.trace = options.value("trace");
     if (files.size() != 1) {
         *status = usageError(command, files.isEmpty() ? QStringLiteral("a file is needed")
                                                       : QStringLiteral("only one file at a time"));

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/command_line.h"
+
 namespace dorvane::cli {
 
 // What a download or an upload from the command line needs.
@@ -24,11 +26,13 @@ struct TransferRequest {
 // standard error (or everything as JSON lines). Returns the exit status.
 int runTransfer(const TransferRequest& request);
 
-// Parses "[--port P] [--forced] [--json] [--trace TRACE] FILE" for a
-// download and "[--port P] [--force] [--json] [--trace TRACE] FILE" for an
-// upload;
-// returns nothing after a usage error, which *status then holds.
-std::optional<TransferRequest> parseTransferArguments(const QStringList& args, TransferRequest::Kind kind,
-                                                      int* status);
+// The options of a download (--port, --forced, --json, --trace) and of an
+// upload (--port, --force, --json, --trace).
+QList<OptionSpec> transferOptions(TransferRequest::Kind kind);
+
+// The request from the parsed options and the file; returns nothing after
+// a usage error, which *status then holds.
+std::optional<TransferRequest> parseTransferArguments(const QStringList& files, const CommandLine& options,
+                                                      TransferRequest::Kind kind, int* status);
 
 }  // namespace dorvane::cli

@@ -53,6 +53,17 @@ private slots:
         QCOMPARE(r.status, 2);
         QVERIFY(r.err.startsWith(QStringLiteral("Dorvane_QX: only one file can be opened: b.img\n")));
         QVERIFY(r.out.isEmpty());
+        const CliRun noPort = runProgram(QStringLiteral("Dorvane_QX"), {QStringLiteral("--port")});
+        QCOMPARE(noPort.status, 2);
+        QVERIFY2(noPort.err.startsWith(QStringLiteral("Dorvane_QX: --port needs a port name\n"
+                                                      "usage: Dorvane_QX [--port NAME] [--edit] ")),
+                 qPrintable(noPort.err));
+        // Each option with what it does.
+        const CliRun help = runProgram(QStringLiteral("Dorvane_QX"), {QStringLiteral("-h")});
+        QCOMPARE(help.status, 0);
+        for (const char* line : {"\n  --port NAME  open this serial port", "\n  --edit       open the channel-data FILE",
+                                 "\n  --version    show the version"})
+            QVERIFY2(help.out.contains(QLatin1String(line)), line);
     }
 };
 

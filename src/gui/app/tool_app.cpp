@@ -4,42 +4,44 @@
 
 #include <cstdio>
 
+#include "app/command_line.h"
 #include "app/main_dialog.h"
 #include "app/settings.h"
 #include "app/version.h"
 
 namespace dorvane {
 
+namespace {
+
+const QList<OptionSpec>& windowOptions() {
+    static const QList<OptionSpec> options{
+        {.name = "port", .valueName = "NAME", .needs = "a port name",
+         .description = "open this serial port for this run (e.g. COM3, /dev/ttyUSB0)"},
+        {.name = "edit", .description = "open the channel-data FILE in the editor at once"},
+        {.name = "version", .description = "show the version and build"},
+    };
+    return options;
+}
+
+}  // namespace
+
 CToolApp::StartOptions CToolApp::parseArguments(const QStringList& arguments) {
     StartOptions options;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& a = arguments.at(i);
-        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
-            options.showHelp = true;
-        } else if (a == QLatin1String("--edit")) {
-            // Alone (a file association started without a file) it only
-            // starts the window.
-            options.edit = true;
-        } else if (a == QLatin1String("--version")) {
-            options.showVersion = true;
-        } else if (a == QLatin1String("--port")) {
-            if (i + 1 >= arguments.size()) {
-                options.error = QStringLiteral("--port needs a port name");
-                return options;
-            }
-            options.portOverride = arguments.at(++i);
-        } else if (a.startsWith(QLatin1String("--port="))) {
-            options.portOverride = a.mid(7);
-        } else if (a.startsWith(QLatin1Char('-'))) {
-            options.error = QStringLiteral("unknown argument: %1").arg(a);
-            return options;
-        } else if (options.openPath.isEmpty()) {
-            options.openPath = a;
-        } else {
-            options.error = QStringLiteral("only one file can be opened: %1").arg(a);
-            return options;
-        }
+    CommandLine line(windowOptions());
+    if (!line.parse(arguments.mid(1))) {
+        options.error = line.error();
+        options.showHelp = line.helpAsked();
+        return options;
     }
+    options.showHelp = line.helpAsked();
+    options.showVersion = line.isSet("version");
+    // Alone (a file association started without a file) --edit only starts
+    // the window.
+    options.edit = line.isSet("edit");
+    options.portOverride = line.value("port");
+    const QStringList files = line.positional();
+    if (files.size() > 1) options.error = QStringLiteral("only one file can be opened: %1").arg(files[1]);
+    else if (!files.isEmpty()) options.openPath = files.first();
     return options;
 }
 
@@ -54,18 +56,21 @@ int CToolApp::handleUsage(const StartOptions& options) {
         return 0;
     }
     if (options.error.isEmpty() && !options.showHelp) return -1;
-    std::fprintf(options.showHelp ? stdout : stderr,
-                 "%s%susage: Dorvane_QX [--port NAME] [[--edit] FILE]\n\n"
-                 "Service tool for digital satellite set-top boxes (STB): downloads firmware\n"
-                 "images and channel data into the STB over its serial port, backs up its\n"
-                 "channel data and edits it.\n\n"
-                 "  FILE         an image or channel-data file to open at start, as \"Open\" does\n"
-                 "  --edit FILE  open the channel-data FILE in the editor at once\n"
-                 "  --port NAME  open this serial port for this run (e.g. COM3, /dev/ttyUSB0)\n"
-                 "  --help       show this help\n"
-                 "  --version    show the version and build\n",
-                 options.error.isEmpty() ? "" : "Dorvane_QX: ", qPrintable(options.error + (options.error.isEmpty() ? "" : "\n")));
-    return options.showHelp ? 0 : 2;
+    const QString usage = QStringLiteral("usage: Dorvane_QX %1 [FILE]\n\n").arg(optionSynopsis(windowOptions()));
+    const QString help =
+        usage +
+        QStringLiteral("Service tool for digital satellite set-top boxes (STB): downloads firmware\n"
+                       "images and channel data into the STB over its serial port, backs up its\n"
+                       "channel data and edits it.\n\n"
+                       "  FILE  an image or channel-data file to open at start, as \"Open\" does\n\n"
+                       "Options:\n") +
+        optionHelp(windowOptions() + QList{helpOption()});
+    if (options.showHelp) {
+        std::fputs(qPrintable(help), stdout);
+        return 0;
+    }
+    std::fprintf(stderr, "Dorvane_QX: %s\n%s", qPrintable(options.error), qPrintable(help));
+    return 2;
 }
 
 int CToolApp::run(const StartOptions& options) {

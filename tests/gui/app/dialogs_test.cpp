@@ -30,6 +30,14 @@ private slots:
         QVERIFY(!CToolApp::parseArguments(Args{"x", "--port"}).error.isEmpty());
         QVERIFY(!CToolApp::parseArguments(Args{"x", "--bogus"}).error.isEmpty());
         QVERIFY(CToolApp::parseArguments(Args{"x", "--help"}).showHelp);
+        // The texts the command line gives for the same mistakes.
+        const QString needsPort = QStringLiteral("--port needs a port name");
+        QCOMPARE(CToolApp::parseArguments(Args{"x", "a.img", "--port"}).error, needsPort);
+        QCOMPARE(CToolApp::parseArguments(Args{"x", "--port=", "a.img"}).error, needsPort);
+        // "--edit" is not taken for the port's name.
+        QCOMPARE(CToolApp::parseArguments(Args{"x", "--port", "--edit", "a.irz"}).error, needsPort);
+        QCOMPARE(CToolApp::parseArguments(Args{"x", "--bogus"}).error, QStringLiteral("unknown option --bogus"));
+        QCOMPARE(CToolApp::handleUsage(CToolApp::parseArguments(Args{"x", "--port"})), 2);
     }
 
     void fileAndVersionArguments() {
