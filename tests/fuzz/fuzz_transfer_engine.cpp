@@ -2,7 +2,8 @@
 // download or an upload, on the virtual clock.
 //
 // Input: a selector byte (download or upload, image or file size, how the
-// scripted receiver answers), the state to drive to and a number of further
+// receiver answers: the simulated STB's boot loader for a download, a
+// scripted sender for an upload), the state to drive to and a number of further
 // event-loop steps to run in it; then commands: a burst of bytes from the
 // receiver, time passing, a stop request, a reset, the link failing.
 // After the input the clock runs on for a long while: the engine must have
@@ -22,10 +23,10 @@
 
 #include "database/channel_data_buffer.h"
 #include "image/image_file.h"
-#include "support/fake_receiver.h"
-#include "support/fake_sender.h"
+#include "support/ymodem_sender.h"
 #include "support/image_builder.h"
 #include "support/scripted_link.h"
+#include "support/simulated_stb.h"
 #include "support/virtual_event_loop.h"
 #include "transfer/transfer_engine.h"
 
@@ -117,24 +118,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckingListener listener;
     engine.attach(&listener);
 
-    std::unique_ptr<FakeBootLoader> loader;
-    std::unique_ptr<FakeSender> sender;
+    std::unique_ptr<SimulatedStb> loader;
+    std::unique_ptr<YmodemSender> sender;
     EngineState targetState = EngineState::Idle;
     if (!upload) {
         FileError error;
         if (!image.open(images()[(selector >> 1) % images().size()], error)) return 0;
         engine.setForcedDownload(selector & 8);
-        loader = std::make_unique<FakeBootLoader>(link);
-        loader->enqAnswer = selector & 16;
-        loader->ackFirstEot = selector & 32;
-        loader->splitPairs = selector & 64;
-        if (selector & 128) loader->nakOnce = {1, 2};
+        std::vector<std::string> options;
+        if (selector & 32) options.insert(options.end(), {"--first-eot", "ack"});
+        if (selector & 64) options.emplace_back("--split-answers");
+        if (selector & 128) options.insert(options.end(), {"--nak-blocks", "1,2"});
+        loader = std::make_unique<SimulatedStb>(link, (selector & 16) ? enqBootLoader(options) : ackBootLoader(options));
         targetState = kDownloadTargets[target % std::size(kDownloadTargets)];
         engine.setState(EngineState::WaitStart);
-        if (targetState != EngineState::WaitStart) loader->powerOn();
+        if (targetState != EngineState::WaitStart) loader->command("on");
     } else {
         const std::size_t sizes[] = {100, 1024, 1500, 3000};
-        sender = std::make_unique<FakeSender>(link, patternBytes(sizes[(selector >> 1) % 4], 9));
+        sender = std::make_unique<YmodemSender>(link, patternBytes(sizes[(selector >> 1) % 4], 9));
         sender->headerAs1K = selector & 8;
         sender->sendHeader = !(selector & 16);
         if (selector & 32) sender->corruptOnce = {1};
@@ -146,7 +147,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     loop.runUntil([&] { return engine.state() == targetState; }, 120000);
     int steps = 0;
     loop.runUntil([&] { return ++steps > skip % 32; }, 120000);
-    link.onWrite = nullptr;  // from here on the input speaks for the receiver
+    // From here on the input speaks for the receiver.
+    if (loader) loader->detach();
+    link.onWrite = nullptr;
 
     bool failed = false;
     std::vector<std::uint8_t> lastBurst;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "support/fake_sender.h"
+#include "support/ymodem_sender.h"
 #include "support/image_builder.h"
 #include "transfer/engine_fixture.h"
 #include "transfer/crc16.h"
@@ -60,7 +60,7 @@ Bytes headerFrame(const std::string& name, const std::string& length) {
 
 TEST_F(UploadTest, WholeFileIsCollectedAndTheBatchClosed) {
     const Bytes file = patternBytes(70000);
-    FakeSender stb(link, file);
+    YmodemSender stb(link, file);
     ASSERT_TRUE(runUpload());
     EXPECT_TRUE(stb.finished);
     EXPECT_EQ(engine.state(), EngineState::Idle);
@@ -89,7 +89,7 @@ TEST_F(UploadTest, WholeFileIsCollectedAndTheBatchClosed) {
 }
 
 TEST_F(UploadTest, AsksWithCEveryTwoHundredMillisecondsUntilTheHeaderComes) {
-    FakeSender stb(link, patternBytes(3000));
+    YmodemSender stb(link, patternBytes(3000));
     stb.silent = true;
     engine.setState(EngineState::UploadArm);
     loop.advance(200 + 2000 - 1);
@@ -102,7 +102,7 @@ TEST_F(UploadTest, AsksWithCEveryTwoHundredMillisecondsUntilTheHeaderComes) {
 }
 
 TEST_F(UploadTest, ReceiverThatNeverSendsEndsAfterTheFirstBlockBound) {
-    FakeSender stb(link, patternBytes(3000));
+    YmodemSender stb(link, patternBytes(3000));
     stb.silent = true;
     ASSERT_TRUE(runUpload(engine.timeouts().firstBlock + 3000));
     EXPECT_TRUE(listener.has(EngineState::UploadReceive, EngineEvent::ReceiverSilent));
@@ -115,7 +115,7 @@ TEST_F(UploadTest, ReceiverThatNeverSendsEndsAfterTheFirstBlockBound) {
 TEST_F(UploadTest, ResultsOfFailedUploads) {
     struct Case {
         const char* what;
-        std::function<void(FakeSender&)> setup;
+        std::function<void(YmodemSender&)> setup;
         int result;
         Bytes answers;  // what the tool wrote after its requests
     };
@@ -129,19 +129,19 @@ TEST_F(UploadTest, ResultsOfFailedUploads) {
         return head;
     };
     const Case cases[] = {
-        {"header block that always fails its CRC", [](FakeSender& s) { s.corruptHeader = true; }, -2,
+        {"header block that always fails its CRC", [](YmodemSender& s) { s.corruptHeader = true; }, -2,
          fiveNaksThenCan},
-        {"header block of 1,024 bytes", [](FakeSender& s) { s.headerAs1K = true; }, -1, {ctl::NAK}},
-        {"first data block that always fails its CRC", [](FakeSender& s) { s.corruptAlways = {1}; }, -2,
+        {"header block of 1,024 bytes", [](YmodemSender& s) { s.headerAs1K = true; }, -1, {ctl::NAK}},
+        {"first data block that always fails its CRC", [](YmodemSender& s) { s.corruptAlways = {1}; }, -2,
          after({ctl::ACK, ctl::C}, fiveNaksThenCan)},
-        {"third data block that always fails its CRC", [](FakeSender& s) { s.corruptAlways = {3}; }, -2,
+        {"third data block that always fails its CRC", [](YmodemSender& s) { s.corruptAlways = {3}; }, -2,
          after({ctl::ACK, ctl::C, ctl::ACK, ctl::ACK}, fiveNaksThenCan)},
-        {"EOT before any header block", [](FakeSender& s) { s.eotFirst = true; }, 1, {ctl::ACK}},
+        {"EOT before any header block", [](YmodemSender& s) { s.eotFirst = true; }, 1, {ctl::ACK}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         EngineRig rig;
-        FakeSender stb(rig.link, patternBytes(5000));
+        YmodemSender stb(rig.link, patternBytes(5000));
         c.setup(stb);
         const Millis start = rig.loop.now();
         rig.engine.setState(EngineState::UploadArm);
@@ -158,7 +158,7 @@ TEST_F(UploadTest, ResultsOfFailedUploads) {
 }
 
 TEST_F(UploadTest, SenderSilentInTheMiddleOfABlockIsAskedAgainThenGivenUp) {
-    FakeSender stb(link, patternBytes(5000));
+    YmodemSender stb(link, patternBytes(5000));
     stb.silentBlock = 2;
     stb.silentAfterBytesOfBlock = 300;
     const Millis start = loop.now();
@@ -176,20 +176,20 @@ TEST_F(UploadTest, SenderSilentInTheMiddleOfABlockIsAskedAgainThenGivenUp) {
 TEST_F(UploadTest, OneLineErrorDoesNotEndTheUpload) {
     struct Case {
         const char* what;
-        std::function<void(FakeSender&)> setup;
+        std::function<void(YmodemSender&)> setup;
         Bytes answers;  // what the tool wrote after its requests (empty: not checked)
     };
     const Case cases[] = {
-        {"header block CRC wrong twice", [](FakeSender& s) { s.corruptHeaderTimes = 2; }, {}},
-        {"first data block CRC wrong once", [](FakeSender& s) { s.corruptOnce = {1}; }, {}},
-        {"third data block CRC wrong once (NAK only, no ACK behind it)", [](FakeSender& s) { s.corruptOnce = {3}; },
+        {"header block CRC wrong twice", [](YmodemSender& s) { s.corruptHeaderTimes = 2; }, {}},
+        {"first data block CRC wrong once", [](YmodemSender& s) { s.corruptOnce = {1}; }, {}},
+        {"third data block CRC wrong once (NAK only, no ACK behind it)", [](YmodemSender& s) { s.corruptOnce = {3}; },
          {ctl::ACK, ctl::C, ctl::ACK, ctl::ACK, ctl::NAK, ctl::ACK, ctl::ACK, ctl::ACK}},
-        {"sequence byte of block 2 garbled", [](FakeSender& s) { s.garbleSequenceOf = 2; },
+        {"sequence byte of block 2 garbled", [](YmodemSender& s) { s.garbleSequenceOf = 2; },
          {ctl::ACK, ctl::C, ctl::ACK, ctl::NAK, ctl::ACK, ctl::ACK, ctl::ACK}},
-        {"ACK of block 2 lost, resent on our NAK after 3 s", [](FakeSender& s) { s.loseAckOf = 2; },
+        {"ACK of block 2 lost, resent on our NAK after 3 s", [](YmodemSender& s) { s.loseAckOf = 2; },
          {ctl::ACK, ctl::C, ctl::ACK, ctl::ACK, ctl::NAK, ctl::ACK, ctl::ACK, ctl::ACK}},
         {"ACK of block 2 lost, sender deaf to NAK resends after 10 s",
-         [](FakeSender& s) {
+         [](YmodemSender& s) {
              s.loseAckOf = 2;
              s.resendOnNak = false;
          },
@@ -203,7 +203,7 @@ TEST_F(UploadTest, OneLineErrorDoesNotEndTheUpload) {
         Bytes file(5000);
         for (std::size_t i = 0; i < file.size(); ++i)
             file[i] = (i % 3 == 0) ? ctl::STX : static_cast<std::uint8_t>(i);
-        FakeSender stb(rig.link, file);
+        YmodemSender stb(rig.link, file);
         c.setup(stb);
         rig.engine.setState(EngineState::UploadArm);
         ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 60000));
@@ -294,7 +294,7 @@ TEST_F(UploadTest, DuplicateDataBlockIsNotStoredTwiceAndCostsNoRetry) {
 
 TEST_F(UploadTest, ResentBlock255AfterTheSequenceWrappedIsADuplicate) {
     const Bytes file = patternBytes(300 * 1024);
-    FakeSender stb(link, file);
+    YmodemSender stb(link, file);
     stb.loseAckOf = 255;
     ASSERT_TRUE(runUpload(600000));
     EXPECT_TRUE(engine.uploadOutcome().completed);
@@ -307,7 +307,7 @@ TEST_F(UploadTest, HeaderWithSeveralPairsCompletesWhenTheFileEnds) {
     for (const std::string& extra : extras) {
         EngineRig rig;
         const Bytes file = patternBytes(4000);
-        FakeSender stb(rig.link, file);
+        YmodemSender stb(rig.link, file);
         stb.extraPairs = extra;
         const Millis start = rig.loop.now();
         rig.engine.setState(EngineState::UploadArm);
@@ -332,7 +332,7 @@ TEST_F(UploadTest, RequestsKeepTheirCadenceWhileTheConsoleTalks) {
 }
 
 TEST_F(UploadTest, StartIsReportedAtTheReceiversFirstAnswer) {
-    FakeSender stb(link, patternBytes(2000));
+    YmodemSender stb(link, patternBytes(2000));
     stb.silent = true;
     engine.setState(EngineState::UploadArm);
     loop.advance(3000);
@@ -379,7 +379,7 @@ TEST_F(UploadTest, StrayByteBetweenBlocksIsRefusedAndTheUploadGoesOn) {
 
 TEST_F(UploadTest, WithoutHeaderBlockTheDataIsKeptButTheUploadIsNotComplete) {
     const Bytes file = patternBytes(3000);
-    FakeSender stb(link, file);
+    YmodemSender stb(link, file);
     stb.sendHeader = false;
     ASSERT_TRUE(runUpload());
     EXPECT_FALSE(engine.uploadOutcome().completed);
@@ -398,7 +398,7 @@ TEST_F(UploadTest, Dc1IsAnsweredWithAck) {
 }
 
 TEST_F(UploadTest, AnnouncedSizeBeyondTheBufferIsNotComplete) {
-    FakeSender stb(link, patternBytes(3000));
+    YmodemSender stb(link, patternBytes(3000));
     stb.lengthText = "600000";
     ASSERT_TRUE(runUpload());
     EXPECT_FALSE(engine.uploadOutcome().completed);

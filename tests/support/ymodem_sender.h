@@ -9,12 +9,17 @@
 
 namespace dorvane::test {
 
-// The receiver's side of an upload: its application sends a file as a
-// YMODEM batch of one file when asked with 'C'. A NAK makes it send the
-// block again; an ACK right behind a NAK is taken as part of that answer.
-class FakeSender {
+// A YMODEM sender played on a scripted link, for the engine's upload in all
+// the shapes a sender may take: a batch of one file sent when asked with
+// 'C', its header block of 128 or 1,024 bytes, with one name/length pair or
+// several, or no header block at all; blocks cut off, garbled or refused;
+// a sender deaf to NAK that only resends on its own time-out. (The STB's
+// own sender, with its quirks, is the simulated STB's: support/simulated_stb.h.)
+// A NAK makes it send the block again; an ACK right behind a NAK is taken as
+// part of that answer.
+class YmodemSender {
 public:
-    FakeSender(ScriptedLink& link, std::vector<std::uint8_t> file);
+    YmodemSender(ScriptedLink& link, std::vector<std::uint8_t> file);
 
     std::vector<std::uint8_t> file;
     std::string name = "curdb";

@@ -1,17 +1,17 @@
-#include "support/fake_sender.h"
+#include "support/ymodem_sender.h"
 
 #include "transfer/crc16.h"
 #include "transfer/frames.h"
 
 namespace dorvane::test {
 
-FakeSender::FakeSender(ScriptedLink& link, std::vector<std::uint8_t> bytes) : file(std::move(bytes)), link_(link) {
+YmodemSender::YmodemSender(ScriptedLink& link, std::vector<std::uint8_t> bytes) : file(std::move(bytes)), link_(link) {
     link_.onWrite = [this](std::span<const std::uint8_t> written) {
         for (const auto b : written) onWrite(b);
     };
 }
 
-std::vector<std::uint8_t> FakeSender::frame(std::uint8_t start, std::uint8_t seq, std::vector<std::uint8_t> data,
+std::vector<std::uint8_t> YmodemSender::frame(std::uint8_t start, std::uint8_t seq, std::vector<std::uint8_t> data,
                                             bool corrupt) const {
     std::vector<std::uint8_t> f{start, seq, static_cast<std::uint8_t>(~seq)};
     f.insert(f.end(), data.begin(), data.end());
@@ -22,7 +22,7 @@ std::vector<std::uint8_t> FakeSender::frame(std::uint8_t start, std::uint8_t seq
     return f;
 }
 
-void FakeSender::sendHeaderBlock() {
+void YmodemSender::sendHeaderBlock() {
     std::vector<std::uint8_t> data(headerAs1K ? 1024 : 128, 0);
     std::string text = name;
     text.push_back('\0');
@@ -38,7 +38,7 @@ void FakeSender::sendHeaderBlock() {
     link_.send(burst, 5);
 }
 
-void FakeSender::sendBlock(int number) {
+void YmodemSender::sendBlock(int number) {
     const std::size_t offset = static_cast<std::size_t>(number - 1) * 1024;
     std::vector<std::uint8_t> data(1024, 0x1A);
     for (std::size_t i = 0; i < 1024 && offset + i < file.size(); ++i) data[i] = file[offset + i];
@@ -64,14 +64,14 @@ void FakeSender::sendBlock(int number) {
 
 // Like a standard sender: a block left unanswered goes again after its
 // time-out.
-void FakeSender::resendAfterTimeout(int number) {
+void YmodemSender::resendAfterTimeout(int number) {
     const int sendsThen = sends_;
     link_.loop().schedule(ownTimeout, [this, number, sendsThen] {
         if (phase_ == Phase::WaitAck && current_ == number && sends_ == sendsThen && !silent) sendBlock(number);
     });
 }
 
-void FakeSender::onWrite(std::uint8_t b) {
+void YmodemSender::onWrite(std::uint8_t b) {
     if (b == ctl::C) ++cReceived;
     if (b == ctl::CAN) {
         ++cans;

@@ -1,0 +1,44 @@
+// The simulator's receiver options as its command line gives them (the
+// tests' in-process STB takes the same words).
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "sim/sim_options.h"
+
+using namespace dorvane::sim;
+
+namespace {
+
+ParsedArgs parse(std::vector<std::string> args) { return parseSimArgs(args); }
+
+}  // namespace
+
+TEST(SimOptions, BootLoaderAnswersAndWritingReports) {
+    const ReceiverOptions defaults = parse({}).config.receiver;
+    EXPECT_EQ(defaults.dc1Answer, ReceiverOptions::Dc1Answer::Ack);
+    EXPECT_EQ(defaults.dc1DelayMs, 500);
+    EXPECT_EQ(defaults.writeProgress, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
+    EXPECT_FALSE(defaults.splitAnswers);
+
+    const ParsedArgs p = parse({"--dc1", "nak", "--dc1-delay", "1000", "--write-progress", "40,100,100",
+                                "--split-answers", "--upload-fault", "bad-crc:4"});
+    ASSERT_EQ(p.action, ParsedArgs::Action::Run) << p.error;
+    EXPECT_EQ(p.config.receiver.dc1Answer, ReceiverOptions::Dc1Answer::Nak);
+    EXPECT_EQ(p.config.receiver.dc1DelayMs, 1000);
+    EXPECT_EQ(p.config.receiver.writeProgress, (std::vector<int>{40, 100, 100}));
+    EXPECT_TRUE(p.config.receiver.splitAnswers);
+    EXPECT_EQ(p.config.receiver.badCrcBlock, 4);
+
+    EXPECT_TRUE(parse({"--write-progress", "none"}).config.receiver.writeProgress.empty());
+    EXPECT_EQ(parse({"--dc1", "none"}).config.receiver.dc1Answer, ReceiverOptions::Dc1Answer::None);
+
+    for (const auto& bad : std::vector<std::vector<std::string>>{
+             {"--dc1", "maybe"}, {"--dc1"}, {"--write-progress", "40,150"}, {"--upload-fault", "bad-crc:0"}}) {
+        SCOPED_TRACE(bad[0]);
+        const ParsedArgs refused = parse(bad);
+        EXPECT_EQ(refused.action, ParsedArgs::Action::Error);
+        EXPECT_FALSE(refused.error.empty());
+    }
+}
