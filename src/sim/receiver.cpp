@@ -100,7 +100,10 @@ bool Receiver::command(const std::string& word) {
     else if (word == "off") powerOff();
     else if (word == "boot") startBoot();
     else if (word == "app") startApp();
-    else return false;
+    else if (word == "upload") {
+        if (mode_ == Mode::App && up_ == Upload::None) consoleLine(kUploadCommand);
+        else log_("upload ignored");
+    } else return false;
     return true;
 }
 
@@ -592,21 +595,27 @@ void Receiver::endUpload(const std::string& how) {
 
 void Receiver::sendUploadHeader() {
     Bytes data;
-    for (const char c : std::string("curdb")) data.push_back(static_cast<std::uint8_t>(c));
-    data.push_back(0);
-    const std::string len = std::to_string(opt_.uploadBlob.size());
-    data.insert(data.end(), len.begin(), len.end());
-    data.push_back(0);
-    Bytes block = makeBlock(0, data, 128, 0);
-    if (opt_.badHeaderCrc && !headerCrcSpoiled_) {
-        headerCrcSpoiled_ = true;
-        block[131] ^= 0x5A;
+    auto add = [&data](const std::string& text) {
+        data.insert(data.end(), text.begin(), text.end());
+        data.push_back(0);
+    };
+    add("curdb");
+    add(opt_.uploadLengthText.empty() ? std::to_string(opt_.uploadBlob.size()) : opt_.uploadLengthText);
+    for (const auto& [name, length] : opt_.uploadExtraPairs) {
+        add(name);
+        add(length);
+    }
+    const std::size_t size = opt_.uploadHeader1K ? 1024 : 128;
+    Bytes block = makeBlock(0, data, size, 0);
+    if (headerCrcSpoiled_ < opt_.badHeaderCrcTimes) {
+        ++headerCrcSpoiled_;
+        block[block.size() - 2] ^= 0x5A;
         log_("upload header with a bad CRC");
     }
     send(block);
     if (opt_.duplicateHeader && !duplicateSent_) {
         duplicateSent_ = true;
-        send(makeBlock(0, data, 128, 0));
+        send(makeBlock(0, data, size, 0));
         log_("upload header twice");
     }
     headerSentAt_ = timers_.now();
@@ -616,7 +625,19 @@ void Receiver::sendUploadBlock() {
     if (opt_.verbose) log_("upload block " + std::to_string(upSequence_));
     const std::size_t n = std::min<std::size_t>(1024, opt_.uploadBlob.size() - upOffset_);
     Bytes block = makeBlock(upSequence_, std::span<const std::uint8_t>(opt_.uploadBlob.data() + upOffset_, n), 1024, SUB);
-    if (opt_.badCrcBlock == upBlockNumber_) block[block.size() - 1] ^= 0x5A;
+    if (opt_.badCrcBlock == upBlockNumber_ || (opt_.badCrcOnceBlock == upBlockNumber_ && !crcSpoiled_)) {
+        crcSpoiled_ = true;
+        block[block.size() - 1] ^= 0x5A;
+        if (opt_.verbose) log_("upload block " + std::to_string(upBlockNumber_) + " with a bad CRC");
+    }
+    if (opt_.cutBlock == upBlockNumber_) {
+        block.resize(std::min(block.size(), opt_.cutBlockBytes));
+        send(block);
+        log_("upload block " + std::to_string(upBlockNumber_) + " cut off");
+        cancelTimers();
+        mode_ = Mode::Faulted;
+        return;
+    }
     if (opt_.corruptSequenceBlock == upBlockNumber_ && !sequenceSpoiled_) {
         sequenceSpoiled_ = true;
         block[1] ^= 0x10;
@@ -644,6 +665,18 @@ void Receiver::uploadByte(std::uint8_t b) {
         case Upload::WaitC:
             if (b != REQ_C) return;
             if (faultAt("upload-header")) return;
+            if (opt_.uploadEotFirst) {
+                send(EOT);
+                endUpload("upload without a file");
+                return;
+            }
+            if (opt_.uploadNoHeader) {
+                log_("upload without a header block");
+                upBlockNumber_ = 1;
+                sendUploadBlock();
+                up_ = Upload::BlockAck;
+                break;
+            }
             log_("upload header");
             sendUploadHeader();
             up_ = Upload::HeaderAck;
@@ -669,6 +702,7 @@ void Receiver::uploadByte(std::uint8_t b) {
                 const bool pairedWithNak = !opt_.standardSender && b == ACK && nakPending_ && lineIdle && !lineIdle();
                 nakPending_ = false;
                 if (pairedWithNak) return;
+                if (b == NAK && opt_.deafToNak) return;  // its own time-out resends
                 if (b == NAK || (opt_.standardSender && b == REQ_C)) {
                     nakPending_ = true;
                     if (++upRetries_ > 10) {

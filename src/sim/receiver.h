@@ -67,15 +67,29 @@ struct ReceiverOptions {
     // The sender starts this long after the command; requests that arrive
     // meanwhile wait in its input and are answered one by one at its start.
     int senderDelayMs = 0;
-    // Upload faults, each once: the header block sent twice in a row; its
-    // CRC wrong the first time; the sequence byte of data block N garbled;
-    // the ACK of data block N lost on its way.
+    // Upload faults, each once: the header block sent twice in a row; the
+    // sequence byte of data block N garbled; the ACK of data block N lost on
+    // its way; the CRC of data block N wrong. The header block's CRC wrong
+    // the first badHeaderCrcTimes times; the CRC of data block N wrong every
+    // time; data block N cut off after so many bytes, then silence.
     bool duplicateHeader = false;
-    bool badHeaderCrc = false;
+    int badHeaderCrcTimes = 0;
     int corruptSequenceBlock = 0;
     int lostAckBlock = 0;
-    // ... and the CRC of data block N wrong every time it goes.
+    int badCrcOnceBlock = 0;
     int badCrcBlock = 0;
+    int cutBlock = 0;
+    std::size_t cutBlockBytes = 0;
+    // Senders of other shapes: the length announced as this text (empty:
+    // the blob's); more name/length pairs behind the first; a header block
+    // of 1,024 bytes; no header block (data block 1 answers the first 'C');
+    // an EOT for the first 'C'; deaf to NAK (only its own time-out resends).
+    std::string uploadLengthText;
+    std::vector<std::pair<std::string, std::string>> uploadExtraPairs;
+    bool uploadHeader1K = false;
+    bool uploadNoHeader = false;
+    bool uploadEotFirst = false;
+    bool deafToNak = false;
     // Download: writing stalls this long without a report half-way.
     int writeStallMs = 0;
     // Download: when data block shrinkAtBlock arrives, the file at
@@ -102,7 +116,9 @@ public:
     Receiver(const Receiver&) = delete;
     Receiver& operator=(const Receiver&) = delete;
 
-    // "on", "off", "boot", "app"; false for an unknown command.
+    // "on", "off", "boot", "app", "upload" (its application sends its
+    // channel data, as on the boot-console command); false for an unknown
+    // command.
     bool command(const std::string& word);
     void received(const Bytes& bytes);
 
@@ -198,7 +214,8 @@ private:
     bool nakPending_ = false;  // the last byte was a NAK for a block
     bool senderStarted_ = true;
     Bytes senderInput_;        // what arrived before the sender started
-    bool headerCrcSpoiled_ = false, sequenceSpoiled_ = false, ackLost_ = false, duplicateSent_ = false;
+    int headerCrcSpoiled_ = 0;
+    bool sequenceSpoiled_ = false, ackLost_ = false, duplicateSent_ = false, crcSpoiled_ = false;
 
     // Demo operator.
     Millis lastBel_ = -1;

@@ -34,11 +34,36 @@ TEST(SimOptions, BootLoaderAnswersAndWritingReports) {
     EXPECT_TRUE(parse({"--write-progress", "none"}).config.receiver.writeProgress.empty());
     EXPECT_EQ(parse({"--dc1", "none"}).config.receiver.dc1Answer, ReceiverOptions::Dc1Answer::None);
 
-    for (const auto& bad : std::vector<std::vector<std::string>>{
-             {"--dc1", "maybe"}, {"--dc1"}, {"--write-progress", "40,150"}, {"--upload-fault", "bad-crc:0"}}) {
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"--dc1", "maybe"},
+                                                                 {"--dc1"},
+                                                                 {"--write-progress", "40,150"},
+                                                                 {"--upload-fault", "bad-crc:0"},
+                                                                 {"--upload-fault", "cut-block:2"},
+                                                                 {"--upload-pair", "=12"},
+                                                                 {"--upload-pair", "more"}}) {
         SCOPED_TRACE(bad[0]);
         const ParsedArgs refused = parse(bad);
         EXPECT_EQ(refused.action, ParsedArgs::Action::Error);
         EXPECT_FALSE(refused.error.empty());
     }
+}
+
+TEST(SimOptions, UploadSendersOfOtherShapesAndTheirFaults) {
+    const ParsedArgs p = parse({"--upload-fault", "bad-header-crc", "--upload-fault", "cut-block:2@300",
+                                "--upload-fault", "bad-crc-once:3", "--upload-fault", "deaf-to-nak",
+                                "--upload-fault", "header-1k", "--upload-length", "600000", "--upload-pair",
+                                "a=1", "--upload-pair", "b=2"});
+    ASSERT_EQ(p.action, ParsedArgs::Action::Run) << p.error;
+    const ReceiverOptions& r = p.config.receiver;
+    EXPECT_EQ(r.badHeaderCrcTimes, 1);
+    EXPECT_EQ(r.cutBlock, 2);
+    EXPECT_EQ(r.cutBlockBytes, 300u);
+    EXPECT_EQ(r.badCrcOnceBlock, 3);
+    EXPECT_TRUE(r.deafToNak);
+    EXPECT_TRUE(r.uploadHeader1K);
+    EXPECT_FALSE(r.uploadNoHeader);
+    EXPECT_EQ(r.uploadLengthText, "600000");
+    using Pair = std::pair<std::string, std::string>;
+    EXPECT_EQ(r.uploadExtraPairs, (std::vector<Pair>{{"a", "1"}, {"b", "2"}}));
+    EXPECT_EQ(parse({"--upload-fault", "bad-header-crc:3"}).config.receiver.badHeaderCrcTimes, 3);
 }

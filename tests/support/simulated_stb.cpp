@@ -30,6 +30,7 @@ void ProgramWrites::add(std::span<const std::uint8_t> b) {
         return;
     }
     cans += static_cast<int>(std::count(b.begin(), b.end(), ctl::CAN));
+    requests += static_cast<int>(std::count(b.begin(), b.end(), ctl::C));
     if (b.size() != 1) return;
     if (b[0] == ctl::EOT) ++eots;
     if (b[0] == ctl::DC1) ++dc1s;
