@@ -625,12 +625,13 @@ void Receiver::sendUploadBlock() {
     if (opt_.verbose) log_("upload block " + std::to_string(upSequence_));
     const std::size_t n = std::min<std::size_t>(1024, opt_.uploadBlob.size() - upOffset_);
     Bytes block = makeBlock(upSequence_, std::span<const std::uint8_t>(opt_.uploadBlob.data() + upOffset_, n), 1024, SUB);
-    if (opt_.badCrcBlock == upBlockNumber_ || (opt_.badCrcOnceBlock == upBlockNumber_ && !crcSpoiled_)) {
+    const int number = upBlockNumber_;
+    if (number > 0 && (opt_.badCrcBlock == number || (opt_.badCrcOnceBlock == number && !crcSpoiled_))) {
         crcSpoiled_ = true;
         block[block.size() - 1] ^= 0x5A;
         if (opt_.verbose) log_("upload block " + std::to_string(upBlockNumber_) + " with a bad CRC");
     }
-    if (opt_.cutBlock == upBlockNumber_) {
+    if (number > 0 && opt_.cutBlock == number) {
         block.resize(std::min(block.size(), opt_.cutBlockBytes));
         send(block);
         log_("upload block " + std::to_string(upBlockNumber_) + " cut off");
