@@ -25,7 +25,9 @@ void putLe16(Bytes& b, std::size_t at, std::uint16_t v) {
 
 }  // namespace
 
-Bytes builtInChannelData() {
+namespace {
+
+Bytes packEmptyDatabase() {
     // An empty database: prefix kind 0, no satellites, every transponder,
     // channel and favourite slot zero.
     const std::size_t payloadSize = 96 + 2000 * 16 + 5000 * 44 + 13824 + 288;
@@ -55,13 +57,36 @@ Bytes builtInChannelData() {
     return blob;
 }
 
+}  // namespace
+
+Bytes builtInChannelData() {
+    static const Bytes blob = packEmptyDatabase();  // packed once per process
+    return blob;
+}
+
 Receiver::Receiver(ReceiverOptions options, EventLoop& timers, Send send, Log log, std::function<void()> closeLine)
     : opt_(std::move(options)), timers_(timers), send_(std::move(send)), log_(std::move(log)),
       closeLine_(std::move(closeLine)) {
-    if (opt_.demo) timers_.schedule(100 * kMs, [this] { demoTick(); });  // re-armed by demoTick
+    if (opt_.demo) timers_.schedule(100 * kMs, guard_.guard([this] { demoTick(); }));  // re-armed by demoTick
+}
+
+void Receiver::later(Millis ms, std::function<void()> fn) {
+    timers_.schedule(ms, guard_.guard([this, cycle = cycle_, fn = std::move(fn)] {
+        if (cycle == cycle_) fn();
+    }));
+}
+
+void Receiver::sendSplit(const Bytes& b, std::size_t at) {
+    if (!opt_.splitAnswers || at == 0 || at >= b.size()) {
+        send(b);
+        return;
+    }
+    send(Bytes(b.begin(), b.begin() + static_cast<std::ptrdiff_t>(at)));
+    later(3 * kMs, [this, rest = Bytes(b.begin() + static_cast<std::ptrdiff_t>(at), b.end())] { send(rest); });
 }
 
 void Receiver::cancelTimers() {
+    ++cycle_;
     stop(requestTimer_);
     stop(windowTimer_);
     stop(byteTimer_);
@@ -75,7 +100,10 @@ bool Receiver::command(const std::string& word) {
     else if (word == "off") powerOff();
     else if (word == "boot") startBoot();
     else if (word == "app") startApp();
-    else return false;
+    else if (word == "upload") {
+        if (mode_ == Mode::App && up_ == Upload::None) consoleLine(kUploadCommand);
+        else log_("upload ignored");
+    } else return false;
     return true;
 }
 
@@ -98,7 +126,6 @@ void Receiver::startBoot() {
     boot_ = Boot::WaitHeader;
     up_ = Upload::None;
     block_.reset();
-    file_.clear();
     fileName_.clear();
     fileLength_ = 0;
     expected_ = 1;
@@ -263,13 +290,7 @@ void Receiver::bootByte(std::uint8_t b) {
             }
             return;
         case DC1:
-            if (boot_ == Boot::Data) {
-                log_("stop request");
-                phaseTimer_ = timers_.schedule(500 * kMs, [this] {
-                    phaseTimer_ = 0;
-                    send(ACK);
-                });
-            }
+            if (boot_ == Boot::Data) answerDc1();
             return;
         case EOT:
             if (boot_ == Boot::Data || boot_ == Boot::EndBatch) {
@@ -277,6 +298,7 @@ void Receiver::bootByte(std::uint8_t b) {
                 ++eots_;
                 log_("eot " + std::to_string(eots_));
                 if (eots_ == 1 && faultAt("eot")) return;
+                if (eots_ == 2 && faultAt("second-eot")) return;
                 if (eots_ == 1 && opt_.refuseFirstEot) {
                     send(NAK);
                     armByteTimeout();
@@ -293,7 +315,7 @@ void Receiver::bootByte(std::uint8_t b) {
                         if (mode_ == Mode::Boot && boot_ == Boot::EndBatch) send(REQ_C);
                     });
                 } else {
-                    send(Bytes{ACK, REQ_C});
+                    sendSplit(Bytes{ACK, REQ_C}, 1);
                 }
                 armByteTimeout();
             }
@@ -317,6 +339,7 @@ void Receiver::bootBlock() {
         }
         stop(requestTimer_);
         stop(windowTimer_);
+        file_.clear();  // kept until the next download starts
         const auto nul = std::find(copy.begin(), copy.end(), 0);
         fileName_.assign(copy.begin(), nul);
         fileLength_ = 0;
@@ -336,10 +359,16 @@ void Receiver::bootBlock() {
                 faultAt("info");
                 return;
             }
-            send(record);
+            if (opt_.splitAnswers) {
+                // ENQ and the start of the record, then the rest.
+                send(Bytes(record.begin(), record.begin() + 39));
+                later(3 * kMs, [this, rest = Bytes(record.begin() + 39, record.end())] { send(rest); });
+            } else {
+                send(record);
+            }
             boot_ = Boot::InfoAnswer;
         } else {
-            send(Bytes{ACK, REQ_C});
+            sendSplit(Bytes{ACK, REQ_C}, 1);
             boot_ = Boot::Data;
         }
         armByteTimeout();
@@ -402,16 +431,28 @@ void Receiver::bootBlock() {
     armByteTimeout();
 }
 
+void Receiver::answerDc1() {
+    log_("stop request");
+    std::uint8_t answer = 0;
+    switch (opt_.dc1Answer) {
+        case ReceiverOptions::Dc1Answer::Ack: answer = ACK; break;
+        case ReceiverOptions::Dc1Answer::Nak: answer = NAK; break;
+        case ReceiverOptions::Dc1Answer::None: return;
+    }
+    if (opt_.dc1DelayMs <= 0) send(answer);
+    else later(opt_.dc1DelayMs * kMs, [this, answer] { send(answer); });
+}
+
 void Receiver::storeFile() {
     if (stored_) return;
     stored_ = true;
-    if (file_.size() > fileLength_) file_.resize(fileLength_);
-    log_("received " + std::to_string(file_.size()) + " bytes");
+    const std::size_t size = std::min<std::uint64_t>(file_.size(), fileLength_);
+    log_("received " + std::to_string(size) + " bytes");
     if (opt_.storePath.empty()) return;
     const std::string tmp = opt_.storePath + ".part";
     {
         std::ofstream f(tmp, std::ios::binary | std::ios::trunc);
-        f.write(reinterpret_cast<const char*>(file_.data()), static_cast<std::streamsize>(file_.size()));
+        f.write(reinterpret_cast<const char*>(file_.data()), static_cast<std::streamsize>(size));
         if (!f) {
             log_("store failed");
             return;
@@ -423,24 +464,27 @@ void Receiver::storeFile() {
 
 void Receiver::startWriting() {
     boot_ = Boot::Writing;
-    writeStep_ = std::max(1, opt_.writeMs / 11) * kMs;
+    if (faultAt("write-start")) return;
+    const int steps = static_cast<int>(opt_.writeProgress.size()) + 1;
+    writeStep_ = std::max(1, opt_.writeMs / steps) * kMs;
     phaseTimer_ = timers_.schedule(writeStep_, [this] {
         phaseTimer_ = 0;
         send(VT);
         log_("writing");
         if (faultAt("writing")) return;
-        writingProgress(10);
+        writingProgress(0);
     });
 }
 
-void Receiver::writingProgress(int percent) {
-    const Millis stall = percent == 60 ? opt_.writeStallMs * kMs : 0;
+void Receiver::writingProgress(std::size_t next) {
+    const bool halfWay = next == opt_.writeProgress.size() / 2;
+    const Millis stall = halfWay ? opt_.writeStallMs * kMs : 0;
     if (stall > 0) log_("writing stalls");
-    phaseTimer_ = timers_.schedule(writeStep_ + stall, [this, percent] {
+    phaseTimer_ = timers_.schedule(writeStep_ + stall, [this, next] {
         phaseTimer_ = 0;
-        if (percent <= 100) {
-            send(Bytes{RS, static_cast<std::uint8_t>(percent)});
-            writingProgress(percent + 10);
+        if (next < opt_.writeProgress.size()) {
+            sendSplit(Bytes{RS, static_cast<std::uint8_t>(opt_.writeProgress[next])}, 1);
+            writingProgress(next + 1);
             return;
         }
         send(FF);
@@ -551,21 +595,27 @@ void Receiver::endUpload(const std::string& how) {
 
 void Receiver::sendUploadHeader() {
     Bytes data;
-    for (const char c : std::string("curdb")) data.push_back(static_cast<std::uint8_t>(c));
-    data.push_back(0);
-    const std::string len = std::to_string(opt_.uploadBlob.size());
-    data.insert(data.end(), len.begin(), len.end());
-    data.push_back(0);
-    Bytes block = makeBlock(0, data, 128, 0);
-    if (opt_.badHeaderCrc && !headerCrcSpoiled_) {
-        headerCrcSpoiled_ = true;
-        block[131] ^= 0x5A;
+    auto add = [&data](const std::string& text) {
+        data.insert(data.end(), text.begin(), text.end());
+        data.push_back(0);
+    };
+    add("curdb");
+    add(opt_.uploadLengthText.empty() ? std::to_string(opt_.uploadBlob.size()) : opt_.uploadLengthText);
+    for (const auto& [name, length] : opt_.uploadExtraPairs) {
+        add(name);
+        add(length);
+    }
+    const std::size_t size = opt_.uploadHeader1K ? 1024 : 128;
+    Bytes block = makeBlock(0, data, size, 0);
+    if (headerCrcSpoiled_ < opt_.badHeaderCrcTimes) {
+        ++headerCrcSpoiled_;
+        block[block.size() - 2] ^= 0x5A;
         log_("upload header with a bad CRC");
     }
     send(block);
     if (opt_.duplicateHeader && !duplicateSent_) {
         duplicateSent_ = true;
-        send(makeBlock(0, data, 128, 0));
+        send(makeBlock(0, data, size, 0));
         log_("upload header twice");
     }
     headerSentAt_ = timers_.now();
@@ -575,6 +625,20 @@ void Receiver::sendUploadBlock() {
     if (opt_.verbose) log_("upload block " + std::to_string(upSequence_));
     const std::size_t n = std::min<std::size_t>(1024, opt_.uploadBlob.size() - upOffset_);
     Bytes block = makeBlock(upSequence_, std::span<const std::uint8_t>(opt_.uploadBlob.data() + upOffset_, n), 1024, SUB);
+    const int number = upBlockNumber_;
+    if (number > 0 && (opt_.badCrcBlock == number || (opt_.badCrcOnceBlock == number && !crcSpoiled_))) {
+        crcSpoiled_ = true;
+        block[block.size() - 1] ^= 0x5A;
+        if (opt_.verbose) log_("upload block " + std::to_string(upBlockNumber_) + " with a bad CRC");
+    }
+    if (number > 0 && opt_.cutBlock == number) {
+        block.resize(std::min(block.size(), opt_.cutBlockBytes));
+        send(block);
+        log_("upload block " + std::to_string(upBlockNumber_) + " cut off");
+        cancelTimers();
+        mode_ = Mode::Faulted;
+        return;
+    }
     if (opt_.corruptSequenceBlock == upBlockNumber_ && !sequenceSpoiled_) {
         sequenceSpoiled_ = true;
         block[1] ^= 0x10;
@@ -602,6 +666,18 @@ void Receiver::uploadByte(std::uint8_t b) {
         case Upload::WaitC:
             if (b != REQ_C) return;
             if (faultAt("upload-header")) return;
+            if (opt_.uploadEotFirst) {
+                send(EOT);
+                endUpload("upload without a file");
+                return;
+            }
+            if (opt_.uploadNoHeader) {
+                log_("upload without a header block");
+                upBlockNumber_ = 1;
+                sendUploadBlock();
+                up_ = Upload::BlockAck;
+                break;
+            }
             log_("upload header");
             sendUploadHeader();
             up_ = Upload::HeaderAck;
@@ -627,6 +703,7 @@ void Receiver::uploadByte(std::uint8_t b) {
                 const bool pairedWithNak = !opt_.standardSender && b == ACK && nakPending_ && lineIdle && !lineIdle();
                 nakPending_ = false;
                 if (pairedWithNak) return;
+                if (b == NAK && opt_.deafToNak) return;  // its own time-out resends
                 if (b == NAK || (opt_.standardSender && b == REQ_C)) {
                     nakPending_ = true;
                     if (++upRetries_ > 10) {
@@ -700,7 +777,7 @@ void Receiver::demoTick() {
         log_("demo: switching off");
         powerOff();
     }
-    timers_.schedule(100 * kMs, [this] { demoTick(); });
+    timers_.schedule(100 * kMs, guard_.guard([this] { demoTick(); }));
 }
 
 }  // namespace dorvane::sim

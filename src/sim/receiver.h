@@ -7,9 +7,11 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "sim/frames.h"
 #include "transfer/event_loop.h"
+#include "transfer/lifetime_guard.h"
 
 namespace dorvane::sim {
 
@@ -20,8 +22,10 @@ struct Fault {
     // once per run.
     enum class Kind { Silent, Noise, Close, Restart };
     Kind kind = Kind::Silent;
-    // "on", "header", "info", "block:N", "eot", "batch", "writing",
-    // "command", "upload-header", "upload-block:N", "upload-eot".
+    // "on", "header", "info", "block:N", "eot", "second-eot", "batch",
+    // "write-start" (after the end-of-batch block's ACK, before the VT),
+    // "writing" (after the VT), "command", "upload-header",
+    // "upload-block:N", "upload-eot".
     std::string point;
 };
 
@@ -39,6 +43,18 @@ struct ReceiverOptions {
     std::set<int> nakBlocks;  // data blocks answered with NAK the first time
     int nakTimes = 1;         // ... or the first nakTimes times
     int writeMs = 1000;       // length of the writing phase
+    // The progress reports (RS and a percentage) between the VT and the FF
+    // that frame the writing; none: VT, then FF.
+    std::vector<int> writeProgress{10, 20, 30, 40, 50, 60, 70, 80, 90, 100};
+    // Answers of two parts (ENQ and the record, ACK and 'C', RS and its
+    // value) go out in two bursts a few milliseconds apart.
+    bool splitAnswers = false;
+    // A stop request (DC1) during the data: acknowledged, refused like a
+    // garbled block (the program then sends the block again), or ignored,
+    // dc1DelayMs after it arrived.
+    enum class Dc1Answer { Ack, Nak, None };
+    Dc1Answer dc1Answer = Dc1Answer::Ack;
+    int dc1DelayMs = 500;
     bool echo = false;        // the console echoes what it is typed
     int answerTimeoutMs = 10000;
     std::optional<Fault> fault;
@@ -51,13 +67,29 @@ struct ReceiverOptions {
     // The sender starts this long after the command; requests that arrive
     // meanwhile wait in its input and are answered one by one at its start.
     int senderDelayMs = 0;
-    // Upload faults, each once: the header block sent twice in a row; its
-    // CRC wrong the first time; the sequence byte of data block N garbled;
-    // the ACK of data block N lost on its way.
+    // Upload faults, each once: the header block sent twice in a row; the
+    // sequence byte of data block N garbled; the ACK of data block N lost on
+    // its way; the CRC of data block N wrong. The header block's CRC wrong
+    // the first badHeaderCrcTimes times; the CRC of data block N wrong every
+    // time; data block N cut off after so many bytes, then silence.
     bool duplicateHeader = false;
-    bool badHeaderCrc = false;
+    int badHeaderCrcTimes = 0;
     int corruptSequenceBlock = 0;
     int lostAckBlock = 0;
+    int badCrcOnceBlock = 0;
+    int badCrcBlock = 0;
+    int cutBlock = 0;
+    std::size_t cutBlockBytes = 0;
+    // Senders of other shapes: the length announced as this text (empty:
+    // the blob's); more name/length pairs behind the first; a header block
+    // of 1,024 bytes; no header block (data block 1 answers the first 'C');
+    // an EOT for the first 'C'; deaf to NAK (only its own time-out resends).
+    std::string uploadLengthText;
+    std::vector<std::pair<std::string, std::string>> uploadExtraPairs;
+    bool uploadHeader1K = false;
+    bool uploadNoHeader = false;
+    bool uploadEotFirst = false;
+    bool deafToNak = false;
     // Download: writing stalls this long without a report half-way.
     int writeStallMs = 0;
     // Download: when data block shrinkAtBlock arrives, the file at
@@ -80,13 +112,22 @@ public:
     using Log = std::function<void(const std::string&)>;
 
     Receiver(ReceiverOptions options, EventLoop& loop, Send send, Log log, std::function<void()> closeLine);
+    ~Receiver() { cancelTimers(); }
+    Receiver(const Receiver&) = delete;
+    Receiver& operator=(const Receiver&) = delete;
 
-    // "on", "off", "boot", "app"; false for an unknown command.
+    // "on", "off", "boot", "app", "upload" (its application sends its
+    // channel data, as on the boot-console command); false for an unknown
+    // command.
     bool command(const std::string& word);
     void received(const Bytes& bytes);
 
     // The line sits idle (nothing queued to send).
     std::function<bool()> lineIdle;
+
+    // The data of the blocks the boot loader took in the last download,
+    // padding included (what it stores is cut to the announced length).
+    const Bytes& takenData() const { return file_; }
 
 private:
     enum class Mode { Off, Boot, App, Faulted };
@@ -107,7 +148,8 @@ private:
     void byteTimeout();
     void storeFile();
     void startWriting();
-    void writingProgress(int percent);
+    void writingProgress(std::size_t next);
+    void answerDc1();
 
     void appByte(std::uint8_t b);
     void consoleLine(const std::string& line);
@@ -122,6 +164,11 @@ private:
     void demoTick();
     void send(const Bytes& b) { send_(b); }
     void send(std::uint8_t b) { send_(Bytes{b}); }
+    // An answer of two parts: the first `at` bytes, then the rest (in a
+    // burst of their own when the answers are split).
+    void sendSplit(const Bytes& b, std::size_t at);
+    // fn in ms, unless the receiver is switched off, restarts or is gone.
+    void later(Millis ms, std::function<void()> fn);
     void cancelTimers();
     void stop(EventLoop::TimerId& id) {
         if (id != 0) timers_.cancel(id);
@@ -138,6 +185,8 @@ private:
     Boot boot_ = Boot::WaitHeader;
     Upload up_ = Upload::None;
 
+    LifetimeGuard guard_;
+    int cycle_ = 0;  // counts cancelTimers(): what later() scheduled before is void
     EventLoop::TimerId requestTimer_ = 0, windowTimer_ = 0, byteTimer_ = 0, phaseTimer_ = 0, upTimer_ = 0, noiseTimer_ = 0;
 
     // Download side.
@@ -165,7 +214,8 @@ private:
     bool nakPending_ = false;  // the last byte was a NAK for a block
     bool senderStarted_ = true;
     Bytes senderInput_;        // what arrived before the sender started
-    bool headerCrcSpoiled_ = false, sequenceSpoiled_ = false, ackLost_ = false, duplicateSent_ = false;
+    int headerCrcSpoiled_ = 0;
+    bool sequenceSpoiled_ = false, ackLost_ = false, duplicateSent_ = false, crcSpoiled_ = false;
 
     // Demo operator.
     Millis lastBel_ = -1;

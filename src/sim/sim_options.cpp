@@ -13,7 +13,8 @@ const char kSimUsage[] =
     "\n"
     "A simulated STB on a pseudo-terminal. The first line of standard output is\n"
     "the terminal's device path; then one line per event: \"<ms> <event>\".\n"
-    "Standard input takes commands, one a line: on, off, boot, app, quit.\n"
+    "Standard input takes commands, one a line: on, off, boot, app, quit, and\n"
+    "upload (the application sends its channel data as on its console command).\n"
     "The simulator ends on quit, at the end of standard input, on SIGTERM or SIGINT.\n"
     "\n"
     "Power and timing:\n"
@@ -37,6 +38,12 @@ const char kSimUsage[] =
     "  --store PATH           where the received file is written\n"
     "  --first-eot refuse|ack answer to the first EOT (refuse)\n"
     "  --nak-blocks N,...     refuse these data blocks once\n"
+    "  --dc1 ack|nak|none     answer to a stop request (DC1) during the data (ack)\n"
+    "  --dc1-delay MS         ... this long after it came (500)\n"
+    "  --write-progress N,...|none   the percentages reported while writing\n"
+    "                         (10,20,...,100; none: only the VT and the FF)\n"
+    "  --split-answers        two-part answers (ENQ and record, ACK and 'C', RS and\n"
+    "                         its value) in two bursts a few milliseconds apart\n"
     "Application:\n"
     "  --upload-file PATH     channel data sent on \"loadb up curdb y\" (default: a\n"
     "                         small built-in blob)\n"
@@ -49,7 +56,8 @@ const char kSimUsage[] =
     "                         meanwhile waits in its input\n"
     "Faults:\n"
     "  --fault silent|noise|close|restart@POINT   at POINT: on, header, info, block:N, eot,\n"
-    "                         batch, writing, command, upload-header,\n"
+    "                         second-eot, batch, write-start (before the VT),\n"
+    "                         writing (after it), command, upload-header,\n"
     "                         upload-block:N, upload-eot\n"
     "  --drop-in N,... --corrupt-in N,... --drop-out N,... --corrupt-out N,...\n"
     "                         lose or garble the bytes at these positions (from 0)\n"
@@ -58,9 +66,16 @@ const char kSimUsage[] =
     "                         (parts per million of the bytes in that direction)\n"
     "  --fault-seed N         which bytes the rates hit (1)\n"
     "  --nak-times N          how often each of --nak-blocks is refused (1)\n"
-    "  --upload-fault F       once each (repeatable): duplicate-header, bad-header-crc,\n"
-    "                         corrupt-sequence:N (of data block N), lost-ack:N (the\n"
-    "                         program's ACK of data block N does not arrive)\n"
+    "  --upload-fault F       (repeatable) once each: duplicate-header,\n"
+    "                         bad-header-crc[:TIMES] (the first TIMES), corrupt-\n"
+    "                         sequence:N (of data block N), lost-ack:N (the program's\n"
+    "                         ACK of data block N does not arrive), bad-crc-once:N;\n"
+    "                         every time: bad-crc:N (data block N with a wrong CRC);\n"
+    "                         cut-block:N@BYTES (then silence); senders of other\n"
+    "                         shapes: header-1k, no-header (data first), eot-first,\n"
+    "                         deaf-to-nak (resends only after --timeout)\n"
+    "  --upload-length TEXT   the length the header block announces (the file's)\n"
+    "  --upload-pair NAME=LENGTH   one more pair in the header block (repeatable)\n"
     "  --write-stall MS       the writing phase stalls MS without a report half-way\n"
     "  --shrink-file PATH@N:SIZE   cut PATH to SIZE bytes when data block N arrives\n"
     "  --verbose              one event per data block\n"
@@ -86,6 +101,16 @@ std::set<std::uint64_t> numberSet(const std::string& text) {
     return out;
 }
 
+
+// In the order given (progress reports may repeat).
+std::vector<std::uint64_t> numberList(const std::string& text) {
+    std::vector<std::uint64_t> out;
+    std::stringstream ss(text);
+    std::string item;
+    while (std::getline(ss, item, ','))
+        if (!item.empty()) out.push_back(std::strtoull(item.c_str(), nullptr, 0));
+    return out;
+}
 
 struct BadArgs {
     std::string message;
@@ -141,12 +166,35 @@ Config parse(const std::vector<std::string>& argv) {
             const std::string v = need(i);
             if (v != "refuse" && v != "ack") usage("bad --first-eot");
             c.receiver.refuseFirstEot = v == "refuse";
-        } else if (a == "--nak-blocks") {
+        } else if (a == "--dc1") {
+            const std::string v = need(i);
+            using Dc1 = ReceiverOptions::Dc1Answer;
+            if (v == "ack") c.receiver.dc1Answer = Dc1::Ack;
+            else if (v == "nak") c.receiver.dc1Answer = Dc1::Nak;
+            else if (v == "none") c.receiver.dc1Answer = Dc1::None;
+            else usage("bad --dc1");
+        } else if (a == "--dc1-delay") c.receiver.dc1DelayMs = std::max(0, std::atoi(need(i).c_str()));
+        else if (a == "--write-progress") {
+            const std::string v = need(i);
+            c.receiver.writeProgress.clear();
+            if (v != "none")
+                for (auto n : numberList(v)) {
+                    if (n > 100) usage("--write-progress wants percentages");
+                    c.receiver.writeProgress.push_back(static_cast<int>(n));
+                }
+        } else if (a == "--split-answers") c.receiver.splitAnswers = true;
+        else if (a == "--nak-blocks") {
             for (auto n : numberSet(need(i))) c.receiver.nakBlocks.insert(static_cast<int>(n));
         } else if (a == "--upload-file") {
             std::ifstream f(need(i), std::ios::binary);
             if (!f) usage("cannot read " + argv[i]);
             c.receiver.uploadBlob.assign(std::istreambuf_iterator<char>(f), {});
+        } else if (a == "--upload-length") c.receiver.uploadLengthText = need(i);
+        else if (a == "--upload-pair") {
+            const std::string v = need(i);
+            const auto eq = v.find('=');
+            if (eq == std::string::npos || eq == 0) usage("--upload-pair wants NAME=LENGTH");
+            c.receiver.uploadExtraPairs.emplace_back(v.substr(0, eq), v.substr(eq + 1));
         } else if (a == "--echo") c.receiver.echo = true;
         else if (a == "--sender") {
             const std::string v = need(i);
@@ -158,10 +206,20 @@ Config parse(const std::vector<std::string>& argv) {
             const auto colon = v.find(':');
             const std::string kind = v.substr(0, colon);
             const int n = colon == std::string::npos ? 0 : std::atoi(v.substr(colon + 1).c_str());
+            const auto atSign = v.find('@');
             if (kind == "duplicate-header") c.receiver.duplicateHeader = true;
-            else if (kind == "bad-header-crc") c.receiver.badHeaderCrc = true;
+            else if (kind == "bad-header-crc") c.receiver.badHeaderCrcTimes = colon == std::string::npos ? 1 : n;
             else if (kind == "corrupt-sequence" && n > 0) c.receiver.corruptSequenceBlock = n;
             else if (kind == "lost-ack" && n > 0) c.receiver.lostAckBlock = n;
+            else if (kind == "bad-crc" && n > 0) c.receiver.badCrcBlock = n;
+            else if (kind == "bad-crc-once" && n > 0) c.receiver.badCrcOnceBlock = n;
+            else if (kind == "cut-block" && n > 0 && atSign != std::string::npos) {
+                c.receiver.cutBlock = n;
+                c.receiver.cutBlockBytes = std::strtoull(v.substr(atSign + 1).c_str(), nullptr, 0);
+            } else if (kind == "header-1k") c.receiver.uploadHeader1K = true;
+            else if (kind == "no-header") c.receiver.uploadNoHeader = true;
+            else if (kind == "eot-first") c.receiver.uploadEotFirst = true;
+            else if (kind == "deaf-to-nak") c.receiver.deafToNak = true;
             else usage("bad --upload-fault " + v);
         } else if (a == "--write-stall") c.receiver.writeStallMs = std::max(0, std::atoi(need(i).c_str()));
         else if (a == "--shrink-file") {

@@ -2,7 +2,7 @@
 // download or an upload, on the virtual clock.
 //
 // Input: a selector byte (download or upload, image or file size, how the
-// scripted receiver answers), the state to drive to and a number of further
+// simulated STB answers or sends), the state to drive to and a number of further
 // event-loop steps to run in it; then commands: a burst of bytes from the
 // receiver, time passing, a stop request, a reset, the link failing.
 // After the input the clock runs on for a long while: the engine must have
@@ -22,10 +22,9 @@
 
 #include "database/channel_data_buffer.h"
 #include "image/image_file.h"
-#include "support/fake_receiver.h"
-#include "support/fake_sender.h"
 #include "support/image_builder.h"
 #include "support/scripted_link.h"
+#include "support/simulated_stb.h"
 #include "support/virtual_event_loop.h"
 #include "transfer/transfer_engine.h"
 
@@ -73,24 +72,50 @@ struct CheckingListener : TransferListener {
     }
 };
 
-// Images written once per process: sizes around the block boundaries.
+// Files written once per process, removed when it ends.
+struct ProcessFiles {
+    std::vector<std::filesystem::path> paths;
+    ~ProcessFiles() {
+        std::error_code ec;
+        for (const auto& p : paths) std::filesystem::remove(p, ec);
+    }
+};
+
+std::filesystem::path processFile(const std::string& name, const Bytes& bytes) {
+    static ProcessFiles files;
+    const auto dir = std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm")
+                                                         : std::filesystem::temp_directory_path();
+    const auto path = dir / ("dorvane-fuzz-" + std::to_string(getpid()) + "-" + name);
+    if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+    files.paths.push_back(path);
+    return path;
+}
+
+// Images: sizes around the block boundaries.
 const std::vector<std::filesystem::path>& images() {
     static const std::vector<std::filesystem::path> paths = [] {
         std::vector<std::filesystem::path> out;
-        const auto dir = std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                             : std::filesystem::temp_directory_path();
         XprFields fields;
         fields.buyer = "";
         const std::size_t sizes[] = {1, 1024 - 48, 1500, 2048 - 48};
-        for (std::size_t i = 0; i < std::size(sizes); ++i) {
-            const auto path = dir / ("dorvane-fuzz-engine-" + std::to_string(getpid()) + "-" + std::to_string(i) + ".img");
-            const Bytes image = xprImage(fields, patternBytes(sizes[i], static_cast<std::uint32_t>(i + 1)));
-            if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-                std::fwrite(image.data(), 1, image.size(), f);
-                std::fclose(f);
-            }
-            out.push_back(path);
-        }
+        for (std::size_t i = 0; i < std::size(sizes); ++i)
+            out.push_back(processFile("engine-" + std::to_string(i) + ".img",
+                                      xprImage(fields, patternBytes(sizes[i], static_cast<std::uint32_t>(i + 1)))));
+        return out;
+    }();
+    return paths;
+}
+
+// Channel data for the STB to send.
+const std::vector<std::filesystem::path>& uploadBlobs() {
+    static const std::vector<std::filesystem::path> paths = [] {
+        std::vector<std::filesystem::path> out;
+        const std::size_t sizes[] = {100, 1024, 1500, 3000};
+        for (std::size_t i = 0; i < std::size(sizes); ++i)
+            out.push_back(processFile("upload-" + std::to_string(i) + ".bin", patternBytes(sizes[i], 9)));
         return out;
     }();
     return paths;
@@ -117,27 +142,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckingListener listener;
     engine.attach(&listener);
 
-    std::unique_ptr<FakeBootLoader> loader;
-    std::unique_ptr<FakeSender> sender;
+    std::unique_ptr<SimulatedStb> stb;
     EngineState targetState = EngineState::Idle;
     if (!upload) {
         FileError error;
         if (!image.open(images()[(selector >> 1) % images().size()], error)) return 0;
         engine.setForcedDownload(selector & 8);
-        loader = std::make_unique<FakeBootLoader>(link);
-        loader->enqAnswer = selector & 16;
-        loader->ackFirstEot = selector & 32;
-        loader->splitPairs = selector & 64;
-        if (selector & 128) loader->nakOnce = {1, 2};
+        std::vector<std::string> options;
+        if (selector & 32) options.insert(options.end(), {"--first-eot", "ack"});
+        if (selector & 64) options.emplace_back("--split-answers");
+        if (selector & 128) options.insert(options.end(), {"--nak-blocks", "1,2"});
+        stb = std::make_unique<SimulatedStb>(link, (selector & 16) ? enqBootLoader(options) : ackBootLoader(options));
         targetState = kDownloadTargets[target % std::size(kDownloadTargets)];
         engine.setState(EngineState::WaitStart);
-        if (targetState != EngineState::WaitStart) loader->powerOn();
+        if (targetState != EngineState::WaitStart) stb->command("on");
     } else {
-        const std::size_t sizes[] = {100, 1024, 1500, 3000};
-        sender = std::make_unique<FakeSender>(link, patternBytes(sizes[(selector >> 1) % 4], 9));
-        sender->headerAs1K = selector & 8;
-        sender->sendHeader = !(selector & 16);
-        if (selector & 32) sender->corruptOnce = {1};
+        std::vector<std::string> options{"--start", "app", "--upload-file",
+                                         uploadBlobs()[(selector >> 1) % uploadBlobs().size()].string()};
+        if (selector & 8) options.insert(options.end(), {"--upload-fault", "header-1k"});
+        if (selector & 16) options.insert(options.end(), {"--upload-fault", "no-header"});
+        if (selector & 32) options.insert(options.end(), {"--upload-fault", "bad-crc-once:1"});
+        stb = std::make_unique<SimulatedStb>(link, options);
+        stb->command("upload");
         targetState = kUploadTargets[target % std::size(kUploadTargets)];
         engine.setState(EngineState::UploadArm);
     }
@@ -146,7 +172,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     loop.runUntil([&] { return engine.state() == targetState; }, 120000);
     int steps = 0;
     loop.runUntil([&] { return ++steps > skip % 32; }, 120000);
-    link.onWrite = nullptr;  // from here on the input speaks for the receiver
+    // From here on the input speaks for the receiver.
+    stb->detach();
 
     bool failed = false;
     std::vector<std::uint8_t> lastBurst;

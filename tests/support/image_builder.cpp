@@ -55,4 +55,13 @@ Bytes patternBytes(std::size_t size, std::uint32_t seed) {
     return out;
 }
 
+Bytes infoRecord(std::uint32_t length, std::uint32_t bootVersion, std::uint32_t appVersion, std::uint32_t buyerCode) {
+    Bytes r(128, 0);
+    putLe32(r, 0, length);
+    putLe32(r, 8, bootVersion);
+    putLe32(r, 12, appVersion);
+    putLe32(r, 20, buyerCode);
+    return r;
+}
+
 }  // namespace dorvane::test

@@ -33,6 +33,10 @@ Bytes yfwImage(const Bytes& xpr);
 // the buyer bytes at 44, followed by the payload.
 Bytes cnxtImage(std::uint32_t productCode, std::uint32_t version, const std::string& buyer, const Bytes& payload = {});
 
+// A 128-byte information record of a boot loader: length word, versions,
+// buyer code.
+Bytes infoRecord(std::uint32_t length, std::uint32_t bootVersion, std::uint32_t appVersion, std::uint32_t buyerCode);
+
 Bytes patternBytes(std::size_t size, std::uint32_t seed = 1);
 
 }  // namespace dorvane::test

@@ -10,7 +10,8 @@ namespace dorvane {
 class ReceiveQueue;
 
 // The serial line as the transfer engine sees it: the real port (on Qt
-// SerialPort) in the program, a scripted receiver in the tests.
+// SerialPort) in the program, a scripted link to the simulated STB in the
+// tests.
 class SerialLink {
 public:
     virtual ~SerialLink() = default;

@@ -9,10 +9,9 @@
 #include "flow/operator_flow.h"
 #include "database/channel_data_buffer.h"
 #include "image/image_file.h"
-#include "support/fake_receiver.h"
-#include "support/fake_sender.h"
 #include "support/image_builder.h"
 #include "support/scripted_link.h"
+#include "support/simulated_stb.h"
 #include "support/temp_dir.h"
 #include "support/virtual_event_loop.h"
 #include "transfer/frames.h"
@@ -79,17 +78,12 @@ protected:
     bool runUntilEnded(Millis limit = 120000) {
         return loop.runUntil([&] { return !view.outcomes.empty(); }, limit);
     }
-    // The receiver's application answers the link test, the sender plays
-    // the upload.
-    void answerBells() {
-        auto inner = link.onWrite;
-        link.onWrite = [this, inner](std::span<const std::uint8_t> b) {
-            if (b.size() == 1 && b[0] == ctl::BEL) {
-                link.send(ctl::ACK, 5);
-                return;
-            }
-            if (inner) inner(b);
-        };
+    // The STB running its application, which sends file on the upload
+    // command.
+    std::vector<std::string> application(const Bytes& file, std::vector<std::string> more = {}) {
+        std::vector<std::string> options{"--start", "app", "--upload-file", dir.write("stb-channels.irz", file).string()};
+        options.insert(options.end(), more.begin(), more.end());
+        return options;
     }
 
     TempDir dir;
@@ -123,8 +117,7 @@ TEST_F(FlowTest, DownloadPreconditions) {
     EXPECT_EQ(view.messages.back(), "Can't open Serial Port! Please, Check your Serial port setting!");
     link.setOpen(true);
 
-    FakeBootLoader stb(link);
-    stb.appRunning = true;
+    SimulatedStb stb(link, ackBootLoader({"--start", "app"}));
     flow.downloadClicked();
     loop.advance(250);
     EXPECT_EQ(view.messages.back(), "Before download start, You should turn off the Power of STB");
@@ -148,14 +141,13 @@ TEST_F(FlowTest, PortFailingDuringTheLinkTestStartsNothing) {
 
 TEST_F(FlowTest, DownloadToAnEnqReceiver) {
     openImage(patternBytes(4096));
-    FakeBootLoader stb(link);
-    stb.enqAnswer = true;
+    SimulatedStb stb(link, enqBootLoader());
     flow.downloadClicked();
     loop.advance(250);  // the link test finds the receiver off
     ASSERT_TRUE(flow.busy());
     EXPECT_EQ(view.downloadButton, "Stop");
     EXPECT_EQ(view.progress.front(), std::make_pair(0, std::string("Waiting Turning on STB...")));
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilEnded());
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Succeeded);
     const std::vector<std::string> expected{"Downloading process started.", "STB Boot Ver : 1.2.3",
@@ -180,10 +172,10 @@ TEST_F(FlowTest, DownloadToAnEnqReceiver) {
 
 TEST_F(FlowTest, DownloadToAnAckReceiverEndsAtTheBatchEnd) {
     openImage(patternBytes(1500));
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());
     flow.downloadClicked();
     loop.advance(250);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilEnded());
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Succeeded);
     const std::vector<std::string> expected{"Downloading process started.", "Transferring started!",
@@ -235,23 +227,24 @@ TEST_F(FlowTest, StartTimeOutIsInjectableAndElapsedShowsMinutesAndSeconds) {
 
 TEST_F(FlowTest, StopAnsweredNoGoesOnAndYesCancels) {
     openImage(patternBytes(40000));
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());
+    const ProgramWrites& seen = stb.seen();
     flow.downloadClicked();
     loop.advance(250);
-    stb.powerOn();
-    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 3; }, 1000));
+    stb.command("on");
+    ASSERT_TRUE(loop.runUntil([&] { return seen.sequences.size() == 3; }, 1000));
 
     // While the question is open, the engine goes on and answers ACKs with DC1.
     view.answer = false;
     view.whileAsking = [&] { loop.advance(30); };
     flow.downloadClicked();
     EXPECT_EQ(view.questions.back(), "Do you want to stop the downloading?");
-    EXPECT_GE(stb.dc1s, 3);
-    EXPECT_EQ(stb.sequences.size(), 3u);
+    EXPECT_GE(seen.dc1s, 3);
+    EXPECT_EQ(seen.sequences.size(), 3u);
     EXPECT_TRUE(flow.busy());
     EXPECT_EQ(view.downloadButton, "Stop");
     loop.advance(20);
-    EXPECT_GT(stb.sequences.size(), 3u);
+    EXPECT_GT(seen.sequences.size(), 3u);
 
     view.answer = true;
     view.whileAsking = nullptr;
@@ -260,9 +253,9 @@ TEST_F(FlowTest, StopAnsweredNoGoesOnAndYesCancels) {
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Canceled);
     EXPECT_FALSE(flow.busy());
     EXPECT_EQ(engine.state(), EngineState::Idle);
-    const auto blocks = stb.sequences.size();
+    const auto blocks = seen.sequences.size();
     loop.advance(2000);
-    EXPECT_EQ(stb.sequences.size(), blocks);  // nothing more goes out
+    EXPECT_EQ(seen.sequences.size(), blocks);  // nothing more goes out
     EXPECT_EQ(link.writes.back(), Bytes{ctl::BEL});
 }
 
@@ -270,12 +263,10 @@ TEST_F(FlowTest, RefusedImage) {
     XprFields fields;
     fields.buyer = "XY";
     openImage(xprImage(fields, patternBytes(3000)), "app.img");
-    FakeBootLoader stb(link);
-    stb.enqAnswer = true;
-    stb.record = infoRecord(32, 0x01000000, 0x02000000, 0x11111111);
+    SimulatedStb stb(link, enqBootLoader({"--boot-version", "0x01000000", "--app-version", "0x02000000", "--buyer", "ABCD"}));
     flow.downloadClicked();
     loop.advance(250);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilEnded());
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Refused);
     EXPECT_EQ(view.messages, std::vector<std::string>{"This image can't be downloaded your STB!"});
@@ -286,21 +277,20 @@ TEST_F(FlowTest, RefusedImage) {
 TEST_F(FlowTest, ReceiverFallingSilentOrPortFailingEndsTheDownload) {
     openImage(patternBytes(30000));
     {
-        FakeBootLoader stb(link);
-        stb.silentAt = FakeBootLoader::Stage::DataAck;
+        SimulatedStb stb(link, ackBootLoader({"--fault", "silent@block:1"}));
         flow.downloadClicked();
         loop.advance(250);
-        stb.powerOn();
+        stb.command("on");
         ASSERT_TRUE(runUntilEnded(engine.timeouts().reply + 2000));
         EXPECT_EQ(view.outcomes.back(), TransferOutcome::TimedOut);
         EXPECT_EQ(view.log.back(), "Transferring timeout occurred!");
     }
     view.outcomes.clear();
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());
     flow.downloadClicked();
     loop.advance(250);
-    stb.powerOn();
-    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 4; }, 1000));
+    stb.command("on");
+    ASSERT_TRUE(loop.runUntil([&] { return stb.seen().sequences.size() == 4; }, 1000));
     link.fail();
     ASSERT_TRUE(runUntilEnded(10));
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::PortError);
@@ -333,8 +323,7 @@ TEST_F(FlowTest, UploadPreconditions) {
 
 TEST_F(FlowTest, CancelDuringTheStartSendsNothingMore) {
     view.target = dir.file("x.irz");
-    FakeSender stb(link, irzFile(3000));
-    answerBells();
+    SimulatedStb stb(link, application(irzFile(3000)));
     flow.uploadClicked();
     loop.advance(300);  // link test done, the command is due
     ASSERT_TRUE(flow.starting());
@@ -351,8 +340,7 @@ TEST_F(FlowTest, UploadReplacesTheTargetWithTheReceivedFile) {
     const auto target = dir.write("stbdata.irz", Bytes(10, 0xEE));
     view.target = target;
     const Bytes file = irzFile(20000);
-    FakeSender stb(link, file);
-    answerBells();
+    SimulatedStb stb(link, application(file));
     flow.uploadClicked();
     ASSERT_TRUE(runUntilEnded());
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Succeeded);
@@ -386,9 +374,7 @@ TEST_F(FlowTest, FailedUploadLeavesTheTargetAlone) {
     const Bytes old(10, 0xEE);
     const auto target = dir.write("stbdata.irz", old);
     view.target = target;
-    FakeSender stb(link, irzFile(20000));
-    stb.corruptAlways = {4};
-    answerBells();
+    SimulatedStb stb(link, application(irzFile(20000), {"--upload-fault", "bad-crc:4"}));
     flow.uploadClicked();
     ASSERT_TRUE(runUntilEnded());
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Failed);
@@ -396,7 +382,7 @@ TEST_F(FlowTest, FailedUploadLeavesTheTargetAlone) {
     EXPECT_FALSE(view.logged("Uploading finished successfully!"));
     EXPECT_EQ(view.log.back(), "Uploading failed!");
     EXPECT_EQ(view.messages.size(), 1u);
-    EXPECT_EQ(stb.cans, 3);
+    EXPECT_EQ(stb.seen().cans, 3);
 }
 
 TEST_F(FlowTest, UploadIntoATargetThatCannotBeKeptDoesNotStart) {
@@ -414,8 +400,7 @@ TEST_F(FlowTest, UploadIntoATargetThatCannotBeKeptDoesNotStart) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.target.string());
         view.target = c.target;
-        FakeSender stb(link, irzFile(3000));
-        answerBells();
+        SimulatedStb stb(link, application(irzFile(3000)));
         link.written.clear();
         flow.uploadClicked();
         EXPECT_EQ(view.outcomes.back(), TransferOutcome::NotStarted);
@@ -430,8 +415,7 @@ TEST_F(FlowTest, UploadIntoATargetThatCannotBeKeptDoesNotStart) {
 TEST_F(FlowTest, UploadThatCannotBeSavedIsKeptInARecoveryFile) {
     const Bytes file = irzFile(20000);
     view.target = dir.file("stbdata.irz");
-    FakeSender stb(link, file);
-    answerBells();
+    SimulatedStb stb(link, application(file));
     flow.uploadClicked();
     // While the data comes, the target turns into a folder with a file in
     // it: the final rename cannot replace it.
@@ -450,9 +434,7 @@ TEST_F(FlowTest, UploadThatCannotBeSavedIsKeptInARecoveryFile) {
 }
 
 TEST_F(FlowTest, UploadPercentIsShiftedByThreeAndCapped) {
-    FakeSender stb(link, irzFile(3000));
-    stb.silent = true;
-    answerBells();
+    SimulatedStb stb(link, application(irzFile(3000), {"--fault", "silent@upload-header"}));
     view.target = dir.file("x.irz");
     flow.uploadClicked();
     loop.advance(1000);
@@ -468,11 +450,10 @@ TEST_F(FlowTest, VersionLinesAndPowerLamp) {
     flow.onTransferInfo(EngineInfo::BootVersion, 0x0A0B0CFF);
     flow.onTransferInfo(EngineInfo::AppVersion, 0xFF000100);
     EXPECT_EQ(view.log, (std::vector<std::string>{"STB Boot Ver : 10.11.12", "STB App Ver : 255.0.1"}));
-    FakeBootLoader stb(link);
-    stb.appRunning = true;
+    SimulatedStb stb(link, ackBootLoader({"--start", "app"}));
     loop.advance(800);
     EXPECT_EQ(view.lamp, std::optional<bool>(true));
-    stb.appRunning = false;
+    stb.command("off");
     loop.advance(500);
     EXPECT_EQ(view.lamp, std::optional<bool>(false));
 }
@@ -511,11 +492,11 @@ TEST_F(FlowTest, EmptyOrOversizedImageIsRefusedBeforeTheLine) {
 
 TEST_F(FlowTest, InterruptReleasesTheReceiverDuringTheData) {
     openImage(patternBytes(20000));
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());
     flow.downloadClicked();
     loop.advance(250);
-    stb.powerOn();
-    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() >= 3; }, 5000));
+    stb.command("on");
+    ASSERT_TRUE(loop.runUntil([&] { return stb.seen().sequences.size() >= 3; }, 5000));
     EXPECT_TRUE(flow.interrupt());
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Canceled);
     ASSERT_GE(link.written.size(), 2u);
@@ -525,13 +506,11 @@ TEST_F(FlowTest, InterruptReleasesTheReceiverDuringTheData) {
 
 TEST_F(FlowTest, InterruptWhileTheReceiverWritesOnlyWarnsFirst) {
     openImage(patternBytes(20000));
-    FakeBootLoader stb(link);
-    stb.enqAnswer = true;
-    stb.reportWriting = false;
+    SimulatedStb stb(link, enqBootLoader({"--fault", "silent@write-start"}));
     flow.downloadClicked();
     loop.advance(250);
-    stb.powerOn();
-    ASSERT_TRUE(loop.runUntil([&] { return stb.batchBlocks == 1; }, 5000));
+    stb.command("on");
+    ASSERT_TRUE(loop.runUntil([&] { return stb.seen().batchBlocks == 1; }, 5000));
     link.send(Bytes{ctl::VT, ctl::RS, 20}, 10);
     loop.advance(50);
     ASSERT_EQ(engine.state(), EngineState::WritingProgress);
@@ -547,12 +526,10 @@ TEST_F(FlowTest, InterruptWhileTheReceiverWritesOnlyWarnsFirst) {
 
 TEST_F(FlowTest, ReceiverSilentWhileWritingIsNeverTheRetryBox) {
     openImage(patternBytes(3000));
-    FakeBootLoader stb(link);
-    stb.enqAnswer = true;
-    stb.silentAt = FakeBootLoader::Stage::Writing;
+    SimulatedStb stb(link, enqBootLoader({"--fault", "silent@write-start"}));
     flow.downloadClicked();
     loop.advance(250);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(loop.runUntil([&] { return view.logged("Transferring ended."); }, 5000));
     loop.advance(5 * 60000);
     EXPECT_TRUE(flow.busy());  // still waiting after five minutes
@@ -572,15 +549,15 @@ TEST_F(FlowTest, ImageThatShrinksDuringTheDownloadFails) {
     const Bytes file = patternBytes(40000);
     const auto path = dir.write("fw.bin", file);
     ASSERT_TRUE(flow.openFile(path).opened);
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());
     flow.downloadClicked();
     loop.advance(250);
-    stb.powerOn();
-    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() >= 2; }, 5000));
+    stb.command("on");
+    ASSERT_TRUE(loop.runUntil([&] { return stb.seen().sequences.size() >= 2; }, 5000));
     std::filesystem::resize_file(path, 10000);
     ASSERT_TRUE(runUntilEnded());
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Failed);
     EXPECT_EQ(view.messages.back(), "Downloading failed! The file could not be read to its end: " + utf8Path(path));
     EXPECT_FALSE(view.logged("Transferring ended."));
-    EXPECT_EQ(stb.eots, 0);
+    EXPECT_EQ(stb.seen().eots, 0);
 }

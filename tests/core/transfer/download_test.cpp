@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "support/fake_receiver.h"
 #include "support/image_builder.h"
+#include "support/simulated_stb.h"
 #include "transfer/engine_fixture.h"
 #include "transfer/crc16.h"
 #include "transfer/frames.h"
@@ -157,17 +157,17 @@ TEST_F(EngineTest, FilesOfEverySizeReachAnAckReceiverByteForByte) {
         const Bytes file = patternBytes(size, static_cast<std::uint32_t>(size));
         FileError error;
         ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
-        FakeBootLoader stb(rig.link);
+        SimulatedStb stb(rig.link, ackBootLoader());
         rig.engine.setState(EngineState::WaitStart);
-        stb.powerOn();
+        stb.command("on");
         ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
 
         const std::size_t blocks = (size + 1023) / 1024;
-        EXPECT_EQ(stb.headerName, "fw.bin");
-        EXPECT_EQ(stb.headerLength, std::to_string(size));
-        EXPECT_EQ(stb.data, padded(file));
-        EXPECT_FALSE(stb.badCrc);
-        EXPECT_EQ(stb.sequences.size(), blocks);
+        EXPECT_EQ(stb.seen().headerName, "fw.bin");
+        EXPECT_EQ(stb.seen().headerLength, std::to_string(size));
+        EXPECT_EQ(stb.data(), padded(file));
+        EXPECT_FALSE(stb.seen().badCrc);
+        EXPECT_EQ(stb.seen().sequences.size(), blocks);
         EXPECT_EQ(rig.listener.count(EngineState::SendingData, EngineEvent::BlockAcked), static_cast<int>(blocks));
         EXPECT_TRUE(rig.engine.ackAnswer());
         // The batch closes with EOT, EOT (after the NAK) and the end-of-batch block.
@@ -187,28 +187,28 @@ TEST_F(EngineTest, FilesOfEverySizeReachAnAckReceiverByteForByte) {
 TEST_F(EngineTest, SequenceWrapsAtTheTwoHundredFiftySixthBlock) {
     const Bytes file = patternBytes(256 * 1024 + 10);
     openImage("big.bin", file);
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded));
-    ASSERT_EQ(stb.sequences.size(), 257u);
-    EXPECT_EQ(stb.sequences[254], 255);
-    EXPECT_EQ(stb.sequences[255], 0);
-    EXPECT_EQ(stb.sequences[256], 1);
-    EXPECT_FALSE(stb.badCrc);  // the complement byte of sequence 0 is 0xFF
-    EXPECT_EQ(stb.data, padded(file));
+    const auto& sequences = stb.seen().sequences;
+    ASSERT_EQ(sequences.size(), 257u);
+    EXPECT_EQ(sequences[254], 255);
+    EXPECT_EQ(sequences[255], 0);
+    EXPECT_EQ(sequences[256], 1);
+    EXPECT_FALSE(stb.seen().badCrc);  // the complement byte of sequence 0 is 0xFF
+    EXPECT_EQ(stb.data(), padded(file));
 }
 
 TEST_F(EngineTest, NakedBlockGoesAgainUnchanged) {
     const Bytes file = patternBytes(3500);
     openImage("fw.bin", file);
-    FakeBootLoader stb(link);
-    stb.nakOnce = {2};
+    SimulatedStb stb(link, ackBootLoader({"--nak-blocks", "2"}));
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded));
-    EXPECT_EQ(stb.sequences, (Bytes{1, 2, 2, 3, 4}));
-    EXPECT_EQ(stb.data, padded(file));
+    EXPECT_EQ(stb.seen().sequences, (Bytes{1, 2, 2, 3, 4}));
+    EXPECT_EQ(stb.data(), padded(file));
     EXPECT_EQ(link.writes[2], link.writes[3]);  // header, block 1, block 2, block 2
 }
 
@@ -220,12 +220,10 @@ TEST_F(EngineTest, RefusedShortLastBlockGoesAgainUntilAcknowledgedThenEot) {
             const Bytes file = patternBytes(1500);
             FileError error;
             ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
-            FakeBootLoader stb(rig.link);
-            stb.nakOnce = {2};
-            stb.nakTimes = refusals;
-            stb.ackFirstEot = ackFirstEot;
+            SimulatedStb stb(rig.link, ackBootLoader({"--nak-blocks", "2", "--nak-times", std::to_string(refusals),
+                                                      "--first-eot", ackFirstEot ? "ack" : "refuse"}));
             rig.engine.setState(EngineState::WaitStart);
-            stb.powerOn();
+            stb.command("on");
             ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded); }, 10000));
             const auto& w = rig.link.writes;
             // header, block 1, block 2 as often as it was refused and once
@@ -234,10 +232,10 @@ TEST_F(EngineTest, RefusedShortLastBlockGoesAgainUntilAcknowledgedThenEot) {
             ASSERT_GT(w.size(), eotAt);
             for (std::size_t i = 3; i < eotAt; ++i) EXPECT_EQ(w[i], w[2]);
             EXPECT_EQ(w[eotAt], Bytes{ctl::EOT});
-            EXPECT_EQ(stb.eots, ackFirstEot ? 1 : 2);
-            EXPECT_EQ(stb.batchBlocks, 1);
+            EXPECT_EQ(stb.seen().eots, ackFirstEot ? 1 : 2);
+            EXPECT_EQ(stb.seen().batchBlocks, 1);
             EXPECT_EQ(w.back(), endOfBatch());
-            EXPECT_EQ(stb.data, padded(file));
+            EXPECT_EQ(stb.data(), padded(file));
             EXPECT_EQ(rig.listener.count(EngineState::SendingData, EngineEvent::BlockAcked), 2);
         }
     }
@@ -246,32 +244,31 @@ TEST_F(EngineTest, RefusedShortLastBlockGoesAgainUntilAcknowledgedThenEot) {
 TEST_F(EngineTest, ReceiverThatAcknowledgesTheFirstEot) {
     const Bytes file = patternBytes(2048);
     openImage("fw.bin", file);
-    FakeBootLoader stb(link);
-    stb.ackFirstEot = true;  // ACK after 1 s, 'C' a second later
+    SimulatedStb stb(link, ackBootLoader({"--first-eot", "ack"}));  // ACK at once, 'C' a second later
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded));
-    EXPECT_EQ(stb.eots, 1);
-    EXPECT_EQ(stb.batchBlocks, 1);
+    EXPECT_EQ(stb.seen().eots, 1);
+    EXPECT_EQ(stb.seen().batchBlocks, 1);
     EXPECT_EQ(link.writes.back(), endOfBatch());
-    EXPECT_EQ(stb.data, file);
+    EXPECT_EQ(stb.data(), file);
 }
 
 TEST_F(EngineTest, StopRequestAnswersEveryAckWithDc1) {
     const Bytes file = patternBytes(5000);
     openImage("fw.bin", file);
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
-    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 2; }, 1000));
+    stb.command("on");
+    ASSERT_TRUE(loop.runUntil([&] { return stb.seen().sequences.size() == 2; }, 1000));
     engine.requestStop();
     loop.advance(20);
-    EXPECT_GE(stb.dc1s, 5);
-    EXPECT_EQ(stb.sequences.size(), 2u);  // no data block while the question is open
+    EXPECT_GE(stb.seen().dc1s, 5);
+    EXPECT_EQ(stb.seen().sequences.size(), 2u);  // no data block while the question is open
     engine.cancelStopRequest();
     ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded));
-    EXPECT_EQ(stb.data, padded(file));
-    EXPECT_EQ(stb.sequences, (Bytes{1, 2, 3, 4, 5}));
+    EXPECT_EQ(stb.data(), padded(file));
+    EXPECT_EQ(stb.seen().sequences, (Bytes{1, 2, 3, 4, 5}));
 }
 
 TEST_F(EngineTest, StopAnsweredNoGoesOnAtOnceWhenTheReceiverIgnoresDc1) {
@@ -284,22 +281,22 @@ TEST_F(EngineTest, StopAnsweredNoGoesOnAtOnceWhenTheReceiverIgnoresDc1) {
         const Bytes file = patternBytes(5000);
         FileError error;
         ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
-        FakeBootLoader stb(rig.link);
-        stb.answerDc1 = false;
+        SimulatedStb stb(rig.link, ackBootLoader({"--dc1", "none"}));
+        const ProgramWrites& seen = stb.seen();
         rig.engine.setState(EngineState::WaitStart);
-        stb.powerOn();
-        ASSERT_TRUE(rig.loop.runUntil([&] { return stb.sequences.size() == stopAfter; }, 1000));
+        stb.command("on");
+        ASSERT_TRUE(rig.loop.runUntil([&] { return seen.sequences.size() == stopAfter; }, 1000));
         rig.engine.requestStop();
         rig.loop.advance(3000);
-        EXPECT_EQ(stb.dc1s, 1);
-        EXPECT_EQ(stb.sequences.size(), stopAfter);
-        EXPECT_EQ(stb.eots, 0);
+        EXPECT_EQ(seen.dc1s, 1);
+        EXPECT_EQ(seen.sequences.size(), stopAfter);
+        EXPECT_EQ(seen.eots, 0);
         rig.engine.cancelStopRequest();
         rig.loop.advance(rig.engine.timeouts().dc1Answer + 10);
-        EXPECT_TRUE(stb.sequences.size() > stopAfter || stb.eots > 0);
+        EXPECT_TRUE(seen.sequences.size() > stopAfter || seen.eots > 0);
         ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded); }, 2000));
-        EXPECT_EQ(stb.data, padded(file));
-        EXPECT_EQ(stb.sequences, (Bytes{1, 2, 3, 4, 5}));
+        EXPECT_EQ(stb.data(), padded(file));
+        EXPECT_EQ(seen.sequences, (Bytes{1, 2, 3, 4, 5}));
     }
 }
 
@@ -308,24 +305,24 @@ TEST_F(EngineTest, StopAnsweredNoWaitsForTheAckOfAnAnsweredDc1) {
     // a block early: its ACK would then be taken for that block's.
     const Bytes file = patternBytes(5000);
     openImage("fw.bin", file);
-    FakeBootLoader stb(link);
-    stb.answerDc1 = false;
+    SimulatedStb stb(link, ackBootLoader({"--dc1", "none"}));
+    const ProgramWrites& seen = stb.seen();
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
-    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 2; }, 1000));
+    stb.command("on");
+    ASSERT_TRUE(loop.runUntil([&] { return seen.sequences.size() == 2; }, 1000));
     engine.requestStop();
     loop.advance(100);
-    ASSERT_EQ(stb.dc1s, 1);
+    ASSERT_EQ(seen.dc1s, 1);
     engine.cancelStopRequest();
     loop.advance(100);
-    EXPECT_EQ(stb.sequences.size(), 2u);
+    EXPECT_EQ(seen.sequences.size(), 2u);
     link.send(ctl::ACK, 300);  // the DC1's answer
     loop.advance(299);
-    EXPECT_EQ(stb.sequences.size(), 2u);
+    EXPECT_EQ(seen.sequences.size(), 2u);
     loop.advance(engine.timeouts().dc1Answer);
     ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded, 2000));
-    EXPECT_EQ(stb.sequences, (Bytes{1, 2, 3, 4, 5}));
-    EXPECT_EQ(stb.data, padded(file));
+    EXPECT_EQ(seen.sequences, (Bytes{1, 2, 3, 4, 5}));
+    EXPECT_EQ(stb.data(), padded(file));
 }
 
 TEST_F(EngineTest, FileThatShrinksOrEndsEarlyFailsWithCan) {
@@ -339,21 +336,21 @@ TEST_F(EngineTest, FileThatShrinksOrEndsEarlyFailsWithCan) {
         const auto path = rig.dir.write("fw.bin", file);
         FileError error;
         ASSERT_TRUE(rig.image.open(path, error));
-        FakeBootLoader stb(rig.link);
+        SimulatedStb stb(rig.link, ackBootLoader());
         rig.engine.setState(EngineState::WaitStart);
-        stb.powerOn();
-        ASSERT_TRUE(rig.loop.runUntil([&] { return stb.headerBlocks == 1; }, 1000));
+        stb.command("on");
+        ASSERT_TRUE(rig.loop.runUntil([&] { return stb.seen().headerBlocks == 1; }, 1000));
         std::filesystem::resize_file(path, cutTo);
         ASSERT_TRUE(rig.loop.runUntil(
             [&] { return rig.listener.has(EngineState::SendingData, EngineEvent::SourceFailed) ||
                          rig.listener.has(EngineState::WaitHeaderAnswer, EngineEvent::SourceFailed); }, 5000));
-        EXPECT_EQ(stb.eots, 0);
+        EXPECT_EQ(stb.seen().eots, 0);
         EXPECT_FALSE(rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded));
         EXPECT_EQ(rig.link.written.back(), ctl::CAN);
         EXPECT_EQ(rig.link.written[rig.link.written.size() - 2], ctl::CAN);
         EXPECT_EQ(rig.engine.state(), EngineState::Idle);
-        EXPECT_LT(stb.data.size(), file.size());
-        EXPECT_TRUE(std::equal(stb.data.begin(), stb.data.end(), file.begin()));
+        EXPECT_LT(stb.data().size(), file.size());
+        EXPECT_TRUE(std::equal(stb.data().begin(), stb.data().end(), file.begin()));
     }
 }
 
@@ -362,13 +359,13 @@ TEST_F(EngineTest, FileThatGrowsIsSentAsAnnounced) {
     const auto path = dir.write("fw.bin", file);
     FileError error;
     ASSERT_TRUE(image.open(path, error));
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
-    ASSERT_TRUE(loop.runUntil([&] { return stb.headerBlocks == 1; }, 1000));
+    stb.command("on");
+    ASSERT_TRUE(loop.runUntil([&] { return stb.seen().headerBlocks == 1; }, 1000));
     std::filesystem::resize_file(path, 9000);
     ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded));
-    EXPECT_EQ(stb.data, padded(file));
+    EXPECT_EQ(stb.data(), padded(file));
 }
 
 TEST_F(EngineTest, BuyerMismatchRefusesTheImageAndGoesIdle) {
@@ -376,11 +373,9 @@ TEST_F(EngineTest, BuyerMismatchRefusesTheImageAndGoesIdle) {
     fields.buyer = "XY";
     openImage("app.img", xprImage(fields, patternBytes(4000)));
     ASSERT_EQ(image.type(), ImageType::Application);
-    FakeBootLoader stb(link);
-    stb.enqAnswer = true;
-    stb.record = infoRecord(32, 0x01000000, 0x02000000, 0x12345678);
+    SimulatedStb stb(link, enqBootLoader({"--boot-version", "0x01000000", "--app-version", "0x02000000", "--buyer", "ABCD"}));
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilEvent(EngineState::WaitHeaderAnswer, EngineEvent::BuyerRefused, 1000));
     EXPECT_EQ(engine.state(), EngineState::Idle);
     ASSERT_EQ(link.writes.size(), 3u);
@@ -388,9 +383,9 @@ TEST_F(EngineTest, BuyerMismatchRefusesTheImageAndGoesIdle) {
     EXPECT_EQ(link.writes[2], Bytes{0x66});
     EXPECT_EQ(listener.infos.size(), 2u);  // the versions were still reported
     // Idle: the next 'C' is discarded and the link test runs again.
-    stb.powerOn();
+    stb.command("on");
     loop.advance(600);
-    EXPECT_EQ(stb.headerBlocks, 1);
+    EXPECT_EQ(stb.seen().headerBlocks, 1);
     EXPECT_EQ(link.writes.back(), Bytes{ctl::BEL});
 }
 
@@ -405,16 +400,15 @@ TEST_F(EngineTest, BuyerCheckIsSkippedWhenForcedOrForOtherTypes) {
         // Not forced: a record buyer code of 0 accepts any image; a record of
         // another length still goes through the check but reports nothing.
         ASSERT_TRUE(rig.image.open(rig.dir.write("app.img", app), error));
-        FakeBootLoader stb(rig.link);
-        stb.enqAnswer = true;
-        stb.record = forced ? infoRecord(32, 1, 2, 0x12345678) : infoRecord(40, 1, 2, 0);
+        SimulatedStb stb(rig.link, enqBootLoader({"--boot-version", "1", "--app-version", "2", "--record-length",
+                                                  forced ? "32" : "40", "--buyer", forced ? "ABCD" : ""}));
         rig.engine.setForcedDownload(forced);
         rig.engine.setState(EngineState::WaitStart);
-        stb.powerOn();
+        stb.command("on");
         ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
         EXPECT_EQ(rig.link.writes[1], Bytes{ctl::ACK});
         EXPECT_EQ(rig.listener.infos.size(), forced ? 2u : 0u);
-        EXPECT_EQ(stb.data, padded(app));
+        EXPECT_EQ(stb.data(), padded(app));
     }
 }
 
@@ -425,11 +419,9 @@ TEST_F(EngineTest, EnqReceiverIsFollowedThroughItsWritingEvenWithSplitPairs) {
         const Bytes file = patternBytes(2000);
         FileError error;
         ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
-        FakeBootLoader stb(rig.link);
-        stb.enqAnswer = true;
-        stb.splitPairs = split;
+        SimulatedStb stb(rig.link, enqBootLoader(split ? std::vector<std::string>{"--split-answers"} : std::vector<std::string>{}));
         rig.engine.setState(EngineState::WaitStart);
-        stb.powerOn();
+        stb.command("on");
         ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
         const std::vector<std::pair<int, int>> expected{{16, 40}, {32, 10},  {48, 1024},  {48, 1024}, {64, 30},
                                                         {80, 11}, {101, 40}, {101, 100}, {96, 12}};
@@ -437,37 +429,32 @@ TEST_F(EngineTest, EnqReceiverIsFollowedThroughItsWritingEvenWithSplitPairs) {
         const std::vector<std::pair<int, std::uint32_t>> infos{{16, 0x01020300}, {32, 0x02030400}};
         EXPECT_EQ(rig.listener.infoNumbers(), infos);
         EXPECT_FALSE(rig.engine.ackAnswer());
-        EXPECT_EQ(stb.data, padded(file));
+        EXPECT_EQ(stb.data(), padded(file));
         EXPECT_EQ(rig.link.writes[1], Bytes{ctl::ACK});
-        EXPECT_EQ(stb.eots, 2);
+        EXPECT_EQ(stb.seen().eots, 2);
     }
 }
 
 TEST_F(EngineTest, AckAndCSplitAcrossBurstsStillStartTheData) {
     const Bytes file = patternBytes(1100);
     openImage("fw.bin", file);
-    FakeBootLoader stb(link);
-    stb.splitPairs = true;
+    SimulatedStb stb(link, ackBootLoader({"--split-answers"}));
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilEvent(EngineState::WaitWritingEnd, EngineEvent::WritingEnded, 10000));
     EXPECT_TRUE(listener.has(EngineState::WaitHeaderAnswer, EngineEvent::AckAnswer));
-    EXPECT_EQ(stb.data, padded(file));
+    EXPECT_EQ(stb.data(), padded(file));
 }
 
 TEST_F(EngineTest, SilentReceiverEndsEveryStageWithinItsBound) {
-    using Stage = FakeBootLoader::Stage;
-    const Stage stages[] = {Stage::HeaderAnswer, Stage::DataAck, Stage::EotAnswer, Stage::SecondEotAck};
-    for (const Stage stage : stages) {
-        SCOPED_TRACE(static_cast<int>(stage));
+    for (const char* point : {"header", "block:1", "eot", "second-eot"}) {
+        SCOPED_TRACE(point);
         EngineRig rig;
         FileError error;
         ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", patternBytes(3000)), error));
-        FakeBootLoader stb(rig.link);
-        stb.enqAnswer = true;
-        stb.silentAt = stage;
+        SimulatedStb stb(rig.link, enqBootLoader({"--fault", std::string("silent@") + point}));
         rig.engine.setState(EngineState::WaitStart);
-        stb.powerOn();
+        stb.command("on");
         const bool ended = rig.loop.runUntil(
             [&] {
                 return std::any_of(rig.listener.events.begin(), rig.listener.events.end(),
@@ -486,11 +473,10 @@ TEST_F(EngineTest, ReceiverSilentWhileWritingIsWaitedForTenMinutesAndLeftAlone) 
         EngineRig rig;
         FileError error;
         ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", patternBytes(3000)), error));
-        FakeBootLoader stb(rig.link);
-        stb.enqAnswer = enq;
-        stb.silentAt = FakeBootLoader::Stage::Writing;
+        const std::vector<std::string> silent{"--fault", "silent@write-start"};
+        SimulatedStb stb(rig.link, enq ? enqBootLoader(silent) : ackBootLoader(silent));
         rig.engine.setState(EngineState::WaitStart);
-        stb.powerOn();
+        stb.command("on");
         ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded); }, 5000));
         EXPECT_GE(rig.engine.timeouts().writing, 600000);
         rig.loop.advance(rig.engine.timeouts().writing - 100);
@@ -508,11 +494,9 @@ TEST_F(EngineTest, ReceiverSilentWhileWritingIsWaitedForTenMinutesAndLeftAlone) 
 
 TEST_F(EngineTest, WritingReportsPauseLongerThanAMinuteAndFfWithoutProgressEndsWriting) {
     openImage("fw.bin", patternBytes(2048));
-    FakeBootLoader stb(link);
-    stb.enqAnswer = true;
-    stb.reportWriting = false;
+    SimulatedStb stb(link, enqBootLoader({"--fault", "silent@write-start"}));
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded, 5000));
     link.send(Bytes{ctl::VT, ctl::RS, 30}, 10);
     loop.advance(5 * 60000);  // five minutes of erasing without a word
@@ -540,20 +524,19 @@ TEST_F(EngineTest, InfoRecordCutShortEndsWithinTheBound) {
 
 TEST_F(EngineTest, LostAckOfTheEndOfBatchStillEndsTheBatch) {
     openImage("fw.bin", patternBytes(1024));
-    FakeBootLoader stb(link);
-    stb.silentAt = FakeBootLoader::Stage::BatchAck;
+    SimulatedStb stb(link, ackBootLoader({"--fault", "silent@batch"}));
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded, 10000));
     EXPECT_EQ(engine.state(), EngineState::WaitWriting);
 }
 
 TEST_F(EngineTest, PortFailureEndsTheTransfer) {
     openImage("fw.bin", patternBytes(50000));
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
-    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 5; }, 1000));
+    stb.command("on");
+    ASSERT_TRUE(loop.runUntil([&] { return stb.seen().sequences.size() == 5; }, 1000));
     link.fail();
     loop.advance(1);
     EXPECT_TRUE(listener.has(EngineState::SendingData, EngineEvent::PortFailed));
@@ -563,22 +546,22 @@ TEST_F(EngineTest, PortFailureEndsTheTransfer) {
 TEST_F(EngineTest, IncompleteFrameWritesAreReported) {
     openImage("fw.bin", patternBytes(3000));
     link.shortWriteOf = kBlockFrameSize;
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
+    stb.command("on");
     loop.advance(10);
     EXPECT_TRUE(listener.has(EngineState::WaitStart, EngineEvent::WriteFailed));
     EXPECT_TRUE(listener.has(EngineState::DataWriteFailed, EngineEvent::WriteFailed));
 }
 
 TEST_F(EngineTest, LinkTestWhileIdle) {
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());  // switched off
     engine.startLinkPoll();
     loop.advance(800);
     EXPECT_EQ(link.writes, std::vector<Bytes>{Bytes{ctl::BEL}});
     ASSERT_EQ(listener.infos.size(), 1u);
     EXPECT_EQ(listener.infos[0], std::make_pair(EngineInfo::LinkState, 0u));
-    stb.appRunning = true;
+    stb.command("app");
     loop.advance(500);
     EXPECT_EQ(listener.infos.back(), std::make_pair(EngineInfo::LinkState, 1u));
 
@@ -643,17 +626,17 @@ TEST_F(EngineTest, ReceiverAskingWithCForABadFirstBlockGetsItAgain) {
 TEST_F(EngineTest, LongStopQuestionWithAReceiverThatRefusesDc1DoesNotEndTheDownload) {
     const Bytes file = patternBytes(5000);
     openImage("fw.bin", file);
-    FakeBootLoader stb(link);
-    stb.nakDc1 = true;
+    SimulatedStb stb(link, ackBootLoader({"--dc1", "nak", "--dc1-delay", "1000"}));
+    const ProgramWrites& seen = stb.seen();
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
-    ASSERT_TRUE(loop.runUntil([&] { return stb.sequences.size() == 2; }, 1000));
+    stb.command("on");
+    ASSERT_TRUE(loop.runUntil([&] { return seen.sequences.size() == 2; }, 1000));
     engine.requestStop();
     loop.advance(30000);  // half a minute of DC1, NAK, block 2 again, ACK
-    EXPECT_GE(stb.dc1s, engine.timeouts().maxRepeats + 2);
-    EXPECT_GE(stb.duplicates, stb.dc1s - 1);  // the last NAK may still be on its way
+    EXPECT_GE(seen.dc1s, engine.timeouts().maxRepeats + 2);
+    EXPECT_GE(seen.duplicates, seen.dc1s - 1);  // the last NAK may still be on its way
     EXPECT_EQ(engine.state(), EngineState::SendingData);
     engine.cancelStopRequest();
     ASSERT_TRUE(runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded, 5000));
-    EXPECT_EQ(stb.data, padded(file));
+    EXPECT_EQ(stb.data(), padded(file));
 }

@@ -4,9 +4,8 @@
 
 #include <algorithm>
 
-#include "support/fake_receiver.h"
-#include "support/fake_sender.h"
 #include "support/image_builder.h"
+#include "support/simulated_stb.h"
 #include "transfer/engine_fixture.h"
 #include "transfer/crc16.h"
 #include "transfer/frames.h"
@@ -52,20 +51,20 @@ TEST_F(EngineBoundsTest, ReceiverRefusingEveryBlockEndsTheDownload) {
 
 TEST_F(EngineBoundsTest, RecoverableRefusalsStillComplete) {
     openImage("fw.bin", patternBytes(3000));
-    FakeBootLoader stb(link);
-    stb.nakOnce = {1, 2, 3};
+    SimulatedStb stb(link, ackBootLoader({"--nak-blocks", "1,2,3"}));
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilEvent(EngineState::WaitWritingEnd, EngineEvent::WritingEnded, 10000));
     EXPECT_FALSE(endedWith(EngineEvent::TooManyErrors));
 }
 
 TEST_F(EngineBoundsTest, ReceiverRefusingEveryEotEndsTheDownload) {
     openImage("fw.bin", patternBytes(1024));
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilState(EngineState::EndingFile, 5000));
+    // The receiver answers the first EOT; what follows is scripted.
     link.onWrite = [this](std::span<const std::uint8_t> b) {
         // Two refusals each time: the second one meets the EOT sent again
         // and is taken as a refusal of that one.
@@ -79,11 +78,11 @@ TEST_F(EngineBoundsTest, ReceiverRefusingEveryEotEndsTheDownload) {
 // EOT moved the deadline on with every ACK.
 TEST_F(EngineBoundsTest, ReceiverGoingRoundInCirclesAfterTheEotEndsTheDownload) {
     openImage("fw.bin", patternBytes(1024));
-    FakeBootLoader stb(link);
+    SimulatedStb stb(link, ackBootLoader());
     engine.setState(EngineState::WaitStart);
-    stb.powerOn();
+    stb.command("on");
     ASSERT_TRUE(runUntilState(EngineState::EndingFile, 5000));
-    link.onWrite = nullptr;
+    link.onWrite = nullptr;  // the receiver answers the first EOT, then hears no more
     repeatEvery(50, Bytes{0xA1, ctl::ACK, ctl::NAK});
     ASSERT_TRUE(loop.runUntil([&] { return endedWith(EngineEvent::TooManyErrors); }, 5000));
     EXPECT_EQ(engine.state(), EngineState::Idle);

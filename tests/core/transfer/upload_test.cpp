@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "support/fake_sender.h"
 #include "support/image_builder.h"
+#include "support/simulated_stb.h"
 #include "transfer/engine_fixture.h"
 #include "transfer/crc16.h"
 #include "transfer/frames.h"
@@ -13,6 +13,14 @@ using namespace dorvane;
 using namespace dorvane::test;
 
 namespace {
+
+// The STB running its application, with file as its channel data: "upload"
+// makes it send them (as on its console command).
+std::vector<std::string> application(EngineRig& rig, const Bytes& file, std::vector<std::string> more = {}) {
+    std::vector<std::string> options{"--start", "app", "--upload-file", rig.dir.write("stb-channels.bin", file).string()};
+    options.insert(options.end(), more.begin(), more.end());
+    return options;
+}
 
 class UploadTest : public EngineTest {
 protected:
@@ -60,9 +68,11 @@ Bytes headerFrame(const std::string& name, const std::string& length) {
 
 TEST_F(UploadTest, WholeFileIsCollectedAndTheBatchClosed) {
     const Bytes file = patternBytes(70000);
-    FakeSender stb(link, file);
+    SimulatedStb stb(link, application(*this, file));
+    stb.command("upload");
     ASSERT_TRUE(runUpload());
-    EXPECT_TRUE(stb.finished);
+    loop.advance(2);  // the last ACK on its way to the STB
+    EXPECT_TRUE(stb.logged("upload done"));
     EXPECT_EQ(engine.state(), EngineState::Idle);
     const auto& outcome = engine.uploadOutcome();
     EXPECT_EQ(outcome.result, 1);
@@ -89,33 +99,33 @@ TEST_F(UploadTest, WholeFileIsCollectedAndTheBatchClosed) {
 }
 
 TEST_F(UploadTest, AsksWithCEveryTwoHundredMillisecondsUntilTheHeaderComes) {
-    FakeSender stb(link, patternBytes(3000));
-    stb.silent = true;
+    const Bytes file = patternBytes(3000);
+    SimulatedStb stb(link, application(*this, file));
     engine.setState(EngineState::UploadArm);
     loop.advance(200 + 2000 - 1);
-    EXPECT_EQ(stb.cReceived, 10);  // the first step: ten 'C', 200 ms apart
-    stb.silent = false;            // console echo first, then the header block
-    stb.beforeHeader = {'l', 'o', 'a', 'd', 'b', '\r', '\n'};
+    EXPECT_EQ(stb.seen().requests, 10);  // the first step: ten 'C', 200 ms apart
+    // Console echo first, then the header block.
+    link.send(Bytes{'l', 'o', 'a', 'd', 'b', '\r', '\n'});
+    stb.command("upload");
     ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 20000));
     EXPECT_TRUE(engine.uploadOutcome().completed);
-    EXPECT_EQ(stored(), stb.file);
+    EXPECT_EQ(stored(), file);
 }
 
 TEST_F(UploadTest, ReceiverThatNeverSendsEndsAfterTheFirstBlockBound) {
-    FakeSender stb(link, patternBytes(3000));
-    stb.silent = true;
+    SimulatedStb stb(link, application(*this, patternBytes(3000)));  // never told to send
     ASSERT_TRUE(runUpload(engine.timeouts().firstBlock + 3000));
     EXPECT_TRUE(listener.has(EngineState::UploadReceive, EngineEvent::ReceiverSilent));
     EXPECT_FALSE(listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded));
     EXPECT_EQ(engine.state(), EngineState::Idle);
-    EXPECT_GE(stb.cReceived, 140);
-    EXPECT_LE(stb.cReceived, 151);
+    EXPECT_GE(stb.seen().requests, 140);
+    EXPECT_LE(stb.seen().requests, 151);
 }
 
 TEST_F(UploadTest, ResultsOfFailedUploads) {
     struct Case {
         const char* what;
-        std::function<void(FakeSender&)> setup;
+        std::vector<std::string> fault;
         int result;
         Bytes answers;  // what the tool wrote after its requests
     };
@@ -129,20 +139,19 @@ TEST_F(UploadTest, ResultsOfFailedUploads) {
         return head;
     };
     const Case cases[] = {
-        {"header block that always fails its CRC", [](FakeSender& s) { s.corruptHeader = true; }, -2,
-         fiveNaksThenCan},
-        {"header block of 1,024 bytes", [](FakeSender& s) { s.headerAs1K = true; }, -1, {ctl::NAK}},
-        {"first data block that always fails its CRC", [](FakeSender& s) { s.corruptAlways = {1}; }, -2,
+        {"header block that always fails its CRC", {"--upload-fault", "bad-header-crc:1000"}, -2, fiveNaksThenCan},
+        {"header block of 1,024 bytes", {"--upload-fault", "header-1k"}, -1, {ctl::NAK}},
+        {"first data block that always fails its CRC", {"--upload-fault", "bad-crc:1"}, -2,
          after({ctl::ACK, ctl::C}, fiveNaksThenCan)},
-        {"third data block that always fails its CRC", [](FakeSender& s) { s.corruptAlways = {3}; }, -2,
+        {"third data block that always fails its CRC", {"--upload-fault", "bad-crc:3"}, -2,
          after({ctl::ACK, ctl::C, ctl::ACK, ctl::ACK}, fiveNaksThenCan)},
-        {"EOT before any header block", [](FakeSender& s) { s.eotFirst = true; }, 1, {ctl::ACK}},
+        {"EOT before any header block", {"--upload-fault", "eot-first"}, 1, {ctl::ACK}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         EngineRig rig;
-        FakeSender stb(rig.link, patternBytes(5000));
-        c.setup(stb);
+        SimulatedStb stb(rig.link, application(rig, patternBytes(5000), c.fault));
+        stb.command("upload");
         const Millis start = rig.loop.now();
         rig.engine.setState(EngineState::UploadArm);
         ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 60000));
@@ -158,9 +167,8 @@ TEST_F(UploadTest, ResultsOfFailedUploads) {
 }
 
 TEST_F(UploadTest, SenderSilentInTheMiddleOfABlockIsAskedAgainThenGivenUp) {
-    FakeSender stb(link, patternBytes(5000));
-    stb.silentBlock = 2;
-    stb.silentAfterBytesOfBlock = 300;
+    SimulatedStb stb(link, application(*this, patternBytes(5000), {"--upload-fault", "cut-block:2@300"}));
+    stb.command("upload");
     const Millis start = loop.now();
     ASSERT_TRUE(runUpload());
     EXPECT_TRUE(listener.has(EngineState::UploadReceive, EngineEvent::ReceiverSilent));
@@ -176,23 +184,20 @@ TEST_F(UploadTest, SenderSilentInTheMiddleOfABlockIsAskedAgainThenGivenUp) {
 TEST_F(UploadTest, OneLineErrorDoesNotEndTheUpload) {
     struct Case {
         const char* what;
-        std::function<void(FakeSender&)> setup;
+        std::vector<std::string> faults;
         Bytes answers;  // what the tool wrote after its requests (empty: not checked)
     };
     const Case cases[] = {
-        {"header block CRC wrong twice", [](FakeSender& s) { s.corruptHeaderTimes = 2; }, {}},
-        {"first data block CRC wrong once", [](FakeSender& s) { s.corruptOnce = {1}; }, {}},
-        {"third data block CRC wrong once (NAK only, no ACK behind it)", [](FakeSender& s) { s.corruptOnce = {3}; },
+        {"header block CRC wrong twice", {"--upload-fault", "bad-header-crc:2"}, {}},
+        {"first data block CRC wrong once", {"--upload-fault", "bad-crc-once:1"}, {}},
+        {"third data block CRC wrong once (NAK only, no ACK behind it)", {"--upload-fault", "bad-crc-once:3"},
          {ctl::ACK, ctl::C, ctl::ACK, ctl::ACK, ctl::NAK, ctl::ACK, ctl::ACK, ctl::ACK}},
-        {"sequence byte of block 2 garbled", [](FakeSender& s) { s.garbleSequenceOf = 2; },
+        {"sequence byte of block 2 garbled", {"--upload-fault", "corrupt-sequence:2"},
          {ctl::ACK, ctl::C, ctl::ACK, ctl::NAK, ctl::ACK, ctl::ACK, ctl::ACK}},
-        {"ACK of block 2 lost, resent on our NAK after 3 s", [](FakeSender& s) { s.loseAckOf = 2; },
+        {"ACK of block 2 lost, resent on our NAK after 3 s", {"--upload-fault", "lost-ack:2"},
          {ctl::ACK, ctl::C, ctl::ACK, ctl::ACK, ctl::NAK, ctl::ACK, ctl::ACK, ctl::ACK}},
         {"ACK of block 2 lost, sender deaf to NAK resends after 10 s",
-         [](FakeSender& s) {
-             s.loseAckOf = 2;
-             s.resendOnNak = false;
-         },
+         {"--upload-fault", "lost-ack:2", "--upload-fault", "deaf-to-nak", "--timeout", "10000"},
          {ctl::ACK, ctl::C, ctl::ACK, ctl::ACK, ctl::NAK, ctl::NAK, ctl::NAK, ctl::ACK, ctl::ACK, ctl::ACK}},
     };
     for (const auto& c : cases) {
@@ -203,12 +208,13 @@ TEST_F(UploadTest, OneLineErrorDoesNotEndTheUpload) {
         Bytes file(5000);
         for (std::size_t i = 0; i < file.size(); ++i)
             file[i] = (i % 3 == 0) ? ctl::STX : static_cast<std::uint8_t>(i);
-        FakeSender stb(rig.link, file);
-        c.setup(stb);
+        SimulatedStb stb(rig.link, application(rig, file, c.faults));
+        stb.command("upload");
         rig.engine.setState(EngineState::UploadArm);
         ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 60000));
         EXPECT_TRUE(rig.engine.uploadOutcome().completed);
-        EXPECT_TRUE(stb.finished);
+        rig.loop.advance(2);  // the last ACK on its way to the STB
+        EXPECT_TRUE(stb.logged("upload done"));
         const auto got = rig.buffer->contents();
         EXPECT_EQ(Bytes(got.begin(), got.end()), file);
         if (!c.answers.empty()) {
@@ -294,21 +300,21 @@ TEST_F(UploadTest, DuplicateDataBlockIsNotStoredTwiceAndCostsNoRetry) {
 
 TEST_F(UploadTest, ResentBlock255AfterTheSequenceWrappedIsADuplicate) {
     const Bytes file = patternBytes(300 * 1024);
-    FakeSender stb(link, file);
-    stb.loseAckOf = 255;
+    SimulatedStb stb(link, application(*this, file, {"--upload-fault", "lost-ack:255"}));
+    stb.command("upload");
     ASSERT_TRUE(runUpload(600000));
     EXPECT_TRUE(engine.uploadOutcome().completed);
     EXPECT_EQ(stored(), file);
 }
 
 TEST_F(UploadTest, HeaderWithSeveralPairsCompletesWhenTheFileEnds) {
-    const std::string extras[] = {std::string("more\0" "12\0", 8),
-                                  std::string("a\0" "1\0" "b\0" "2\0" "c\0" "3\0", 12)};
-    for (const std::string& extra : extras) {
+    const std::vector<std::string> extras[] = {{"--upload-pair", "more=12"},
+                                               {"--upload-pair", "a=1", "--upload-pair", "b=2", "--upload-pair", "c=3"}};
+    for (const auto& extra : extras) {
         EngineRig rig;
         const Bytes file = patternBytes(4000);
-        FakeSender stb(rig.link, file);
-        stb.extraPairs = extra;
+        SimulatedStb stb(rig.link, application(rig, file, extra));
+        stb.command("upload");
         const Millis start = rig.loop.now();
         rig.engine.setState(EngineState::UploadArm);
         ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 20000));
@@ -332,12 +338,11 @@ TEST_F(UploadTest, RequestsKeepTheirCadenceWhileTheConsoleTalks) {
 }
 
 TEST_F(UploadTest, StartIsReportedAtTheReceiversFirstAnswer) {
-    FakeSender stb(link, patternBytes(2000));
-    stb.silent = true;
+    SimulatedStb stb(link, application(*this, patternBytes(2000)));
     engine.setState(EngineState::UploadArm);
     loop.advance(3000);
     EXPECT_FALSE(listener.has(EngineState::UploadArm, EngineEvent::Started));
-    stb.silent = false;
+    stb.command("upload");
     ASSERT_TRUE(runUntilEvent(EngineState::UploadArm, EngineEvent::Started, 1000));
     ASSERT_TRUE(runUntilEvent(EngineState::UploadEnd, EngineEvent::BatchEnded, 10000));
     EXPECT_EQ(listener.count(EngineState::UploadArm, EngineEvent::Started), 1);
@@ -379,8 +384,8 @@ TEST_F(UploadTest, StrayByteBetweenBlocksIsRefusedAndTheUploadGoesOn) {
 
 TEST_F(UploadTest, WithoutHeaderBlockTheDataIsKeptButTheUploadIsNotComplete) {
     const Bytes file = patternBytes(3000);
-    FakeSender stb(link, file);
-    stb.sendHeader = false;
+    SimulatedStb stb(link, application(*this, file, {"--upload-fault", "no-header"}));
+    stb.command("upload");
     ASSERT_TRUE(runUpload());
     EXPECT_FALSE(engine.uploadOutcome().completed);
     EXPECT_TRUE(std::equal(file.begin(), file.begin() + 1024, buffer->data()));
@@ -398,8 +403,8 @@ TEST_F(UploadTest, Dc1IsAnsweredWithAck) {
 }
 
 TEST_F(UploadTest, AnnouncedSizeBeyondTheBufferIsNotComplete) {
-    FakeSender stb(link, patternBytes(3000));
-    stb.lengthText = "600000";
+    SimulatedStb stb(link, application(*this, patternBytes(3000), {"--upload-length", "600000"}));
+    stb.command("upload");
     ASSERT_TRUE(runUpload());
     EXPECT_FALSE(engine.uploadOutcome().completed);
 }

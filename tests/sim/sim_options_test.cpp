@@ -1,0 +1,69 @@
+// The simulator's receiver options as its command line gives them (the
+// tests' in-process STB takes the same words).
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "sim/sim_options.h"
+
+using namespace dorvane::sim;
+
+namespace {
+
+ParsedArgs parse(std::vector<std::string> args) { return parseSimArgs(args); }
+
+}  // namespace
+
+TEST(SimOptions, BootLoaderAnswersAndWritingReports) {
+    const ReceiverOptions defaults = parse({}).config.receiver;
+    EXPECT_EQ(defaults.dc1Answer, ReceiverOptions::Dc1Answer::Ack);
+    EXPECT_EQ(defaults.dc1DelayMs, 500);
+    EXPECT_EQ(defaults.writeProgress, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
+    EXPECT_FALSE(defaults.splitAnswers);
+
+    const ParsedArgs p = parse({"--dc1", "nak", "--dc1-delay", "1000", "--write-progress", "40,100,100",
+                                "--split-answers", "--upload-fault", "bad-crc:4"});
+    ASSERT_EQ(p.action, ParsedArgs::Action::Run) << p.error;
+    EXPECT_EQ(p.config.receiver.dc1Answer, ReceiverOptions::Dc1Answer::Nak);
+    EXPECT_EQ(p.config.receiver.dc1DelayMs, 1000);
+    EXPECT_EQ(p.config.receiver.writeProgress, (std::vector<int>{40, 100, 100}));
+    EXPECT_TRUE(p.config.receiver.splitAnswers);
+    EXPECT_EQ(p.config.receiver.badCrcBlock, 4);
+
+    EXPECT_TRUE(parse({"--write-progress", "none"}).config.receiver.writeProgress.empty());
+    EXPECT_EQ(parse({"--dc1", "none"}).config.receiver.dc1Answer, ReceiverOptions::Dc1Answer::None);
+
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"--dc1", "maybe"},
+                                                                 {"--dc1"},
+                                                                 {"--write-progress", "40,150"},
+                                                                 {"--upload-fault", "bad-crc:0"},
+                                                                 {"--upload-fault", "cut-block:2"},
+                                                                 {"--upload-pair", "=12"},
+                                                                 {"--upload-pair", "more"}}) {
+        SCOPED_TRACE(bad[0]);
+        const ParsedArgs refused = parse(bad);
+        EXPECT_EQ(refused.action, ParsedArgs::Action::Error);
+        EXPECT_FALSE(refused.error.empty());
+    }
+}
+
+TEST(SimOptions, UploadSendersOfOtherShapesAndTheirFaults) {
+    const ParsedArgs p = parse({"--upload-fault", "bad-header-crc", "--upload-fault", "cut-block:2@300",
+                                "--upload-fault", "bad-crc-once:3", "--upload-fault", "deaf-to-nak",
+                                "--upload-fault", "header-1k", "--upload-length", "600000", "--upload-pair",
+                                "a=1", "--upload-pair", "b=2"});
+    ASSERT_EQ(p.action, ParsedArgs::Action::Run) << p.error;
+    const ReceiverOptions& r = p.config.receiver;
+    EXPECT_EQ(r.badHeaderCrcTimes, 1);
+    EXPECT_EQ(r.cutBlock, 2);
+    EXPECT_EQ(r.cutBlockBytes, 300u);
+    EXPECT_EQ(r.badCrcOnceBlock, 3);
+    EXPECT_TRUE(r.deafToNak);
+    EXPECT_TRUE(r.uploadHeader1K);
+    EXPECT_FALSE(r.uploadNoHeader);
+    EXPECT_EQ(r.uploadLengthText, "600000");
+    using Pair = std::pair<std::string, std::string>;
+    EXPECT_EQ(r.uploadExtraPairs, (std::vector<Pair>{{"a", "1"}, {"b", "2"}}));
+    EXPECT_EQ(parse({"--upload-fault", "bad-header-crc:3"}).config.receiver.badHeaderCrcTimes, 3);
+}
