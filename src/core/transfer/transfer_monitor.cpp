@@ -34,6 +34,7 @@ void TransferMonitor::begin(Kind kind, std::int64_t totalBytes) {
     totalBytes_ = std::max<std::int64_t>(0, totalBytes);
     blocks_ = 0;
     resent_ = 0;
+    damagedBlockSeen_ = false;
     lastSeq_ = -1;
     timeoutsAtBegin_ = timeoutCounter_ ? timeoutCounter_() : 0;
     timeoutsAtEnd_ = timeoutsAtBegin_;
@@ -167,8 +168,12 @@ void TransferMonitor::onFrame(std::span<const std::uint8_t> frame, Millis at) {
     const int seq = frame[1];
     const auto data = frame.subspan(3, length);
     const std::uint16_t carried = static_cast<std::uint16_t>((frame[3 + length] << 8) | frame[4 + length]);
-    // A damaged block is not a block yet; it will come again.
-    if (crc16(data) != carried || static_cast<std::uint8_t>(~frame[1]) != frame[2]) return;
+    // A damaged block is not a block yet; it will come again, and a block
+    // of the STB's that comes again counts as resent.
+    if (crc16(data) != carried || static_cast<std::uint8_t>(~frame[1]) != frame[2]) {
+        damagedBlockSeen_ = kind_ == Kind::Upload;
+        return;
+    }
     if (seq == 0 && (blocks_ == 0 || lastSeq_ != 255)) {
         // The header block (the upload's tells the size), or the end of the batch.
         if (blocks_ == 0 && kind_ == Kind::Upload && totalBytes_ == 0) {
@@ -180,10 +185,10 @@ void TransferMonitor::onFrame(std::span<const std::uint8_t> frame, Millis at) {
         }
         return;
     }
-    if (seq == lastSeq_) {
-        ++resent_;
-        return;
-    }
+    const bool again = seq == lastSeq_ || damagedBlockSeen_;
+    damagedBlockSeen_ = false;
+    if (again) ++resent_;
+    if (seq == lastSeq_) return;
     if (!firstDataAt_) firstDataAt_ = at;
     lastSeq_ = seq;
     ++blocks_;

@@ -80,6 +80,7 @@ private:
     int timeoutsAtEnd_ = 0;
     int writingPercent_ = -1;
     bool afterRs_ = false;
+    bool damagedBlockSeen_ = false;  // a block came with a bad CRC or sequence byte
     bool collectingRecord_ = false;
     std::vector<std::uint8_t> infoRecord_;
     // A block arriving in pieces (upload).

@@ -261,4 +261,17 @@ TEST(TransferMonitor, AnUploadLearnsItsSizeFromTheHeaderBlockAndTakesBlocksInPie
     EXPECT_EQ(m.figures().blocks, 3);
     EXPECT_EQ(m.figures().resent, 2);
     EXPECT_EQ(m.figures().bytes, 2500);
+
+    // A block that came damaged and again whole was resent: the STB sent it
+    // twice, though only one copy was a block.
+    m.begin(TransferMonitor::Kind::Upload, 2048);
+    auto garbled = dataBlock(1, 5);
+    garbled[10] ^= 0x40;
+    m.onLineBytes(LineDirection::FromReceiver, garbled, loop.now());
+    m.onLineBytes(LineDirection::ToReceiver, bytesOf({0x15}), loop.now());
+    m.onLineBytes(LineDirection::FromReceiver, dataBlock(1, 5), loop.now());
+    m.onLineBytes(LineDirection::ToReceiver, bytesOf({0x06}), loop.now());
+    m.onLineBytes(LineDirection::FromReceiver, dataBlock(2, 6), loop.now());
+    EXPECT_EQ(m.figures().blocks, 2);
+    EXPECT_EQ(m.figures().resent, 1);
 }
