@@ -536,7 +536,8 @@ void CMainDialog::onTitleClicked() { prompts_->about(this); }
 // ---------------------------------------------------------------- the port
 
 bool CMainDialog::openPort() {
-    if (port_.open(portName_)) {  // 115,200 8N1
+    const Status opened = port_.open(portName_);  // 115,200 8N1
+    if (opened.ok()) {
         appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName_));
         setPortLamp(true);
         stopPortRetry();
@@ -545,8 +546,7 @@ bool CMainDialog::openPort() {
     // No retry while the box is up: one box per failed attempt.
     stopPortRetry();
     const QString text = QStringLiteral("Port(%1) open failed.").arg(portName_);
-    const PortAdvice advice =
-        adviseOpenFailure(portName_, port_.lastErrorCode(), port_.lastError(), gatherPortFacts(portName_));
+    const PortAdvice advice = adviseOpenFailure(portName_, opened, gatherPortFacts(portName_));
     setPortLamp(false);
     prompts_->message(this, text + QLatin1Char('\n') + advice.text);
     appendLog(text);
@@ -579,11 +579,10 @@ void CMainDialog::stopPortRetry() {
     retryTimer_ = 0;
 }
 
-void CMainDialog::onPortFailed(const QString& message) {
+void CMainDialog::onPortFailed(const Status& why) {
     // The adapter went away: the engine has ended a running transfer; the
     // port comes back by itself when the device does.
-    const PortAdvice advice =
-        adviseFailureWhileOpen(portName_, port_.lastErrorCode(), message, gatherPortFacts(portName_));
+    const PortAdvice advice = adviseFailureWhileOpen(portName_, why, gatherPortFacts(portName_));
     appendLog(QStringLiteral("Port(%1) failed: %2").arg(portName_, advice.text));
     portAdvice_ = advice.text.toStdString();
     setPortLamp(false);
@@ -609,12 +608,13 @@ void CMainDialog::onPortLampClicked() {
     }
     stopPortRetry();
     if (port_.name().isEmpty()) port_.setName(portName_);
-    if (port_.openDefault()) {
+    if (port_.openDefault().ok()) {
         setPortLamp(true);
         appendLog(QStringLiteral("%1 connected.").arg(port_.name()));
     } else {
         // Not reported as connected when it is not: the failure box, the
-        // grey lamp and the retry as at start-up.
+        // grey lamp and the retry as at start-up (which opens again and
+        // takes the failure of that attempt).
         openPort();
     }
 }
@@ -653,7 +653,8 @@ void CMainDialog::openFile(const QString& path) {
     filePath_ = path;
     filePathEdit_->setText(path);
     filePathEdit_->setCursorPosition(static_cast<int>(path.size()));
-    flow_->openFile(pathFromText(path));
+    // The flow shows the log lines or the box, and tells fileInspected.
+    static_cast<void>(flow_->openFile(pathFromText(path)));
 }
 
 void CMainDialog::openFileForEditing(const QString& path) {
@@ -755,9 +756,8 @@ void CMainDialog::openEditor() {
         return;
     }
     image_.close();
-    const FileResult read = document_.read(pathFromText(filePath_));
-    if (!read.ok) {
-        prompts_->message(this, QString::fromStdString(read.message));
+    if (const Status read = document_.read(pathFromText(filePath_)); !read.ok()) {
+        prompts_->message(this, QString::fromStdString(read.message()));
         return;
     }
     {
@@ -824,18 +824,18 @@ std::optional<std::filesystem::path> CMainDialog::chooseUploadTarget() {
     return pathFromText(path);
 }
 
-void CMainDialog::fileInspected(const std::filesystem::path& path, const Inspection& result) {
+void CMainDialog::fileInspected(const std::filesystem::path& path, const Result<Inspection>& result) {
     const QString shown = textFromPath(path);
     filePath_ = shown;
     filePathEdit_->setText(shown);
     filePathEdit_->setCursorPosition(static_cast<int>(shown.size()));
-    if (!result.opened) return;
-    editorButton_->setVisible(result.showEditor);
+    if (!result.ok()) return;
+    editorButton_->setVisible(result->showEditor);
     {
         const QSignalBlocker block(forced_);
         forced_->setChecked(false);
     }
-    if (result.enableForcedDownload) forced_->setEnabled(true);
+    if (result->enableForcedDownload) forced_->setEnabled(true);
 }
 
 }  // namespace dorvane

@@ -23,7 +23,7 @@ namespace {
 
 std::vector<std::uint8_t> packed(const ReceiverDatabase& db) {
     auto buffer = std::make_unique<ChannelDataBuffer>();
-    if (packBackup(db, *buffer, 53736) != kPackOk) return {};
+    if (packBackup(db, *buffer, 53736) != PackResult::Ok) return {};
     return {buffer->contents().begin(), buffer->contents().end()};
 }
 
@@ -31,9 +31,9 @@ std::vector<std::uint8_t> packed(const ReceiverDatabase& db) {
 // repack and the JSON export see it.
 std::unique_ptr<ReceiverDatabase> reopened(const ReceiverDatabase& db) {
     auto buffer = std::make_unique<ChannelDataBuffer>();
-    if (packBackup(db, *buffer, 53736) != kPackOk) return nullptr;
+    if (packBackup(db, *buffer, 53736) != PackResult::Ok) return nullptr;
     auto result = std::make_unique<ReceiverDatabase>();
-    if (unpackBackup(*result, *buffer) != kUnpackOk) return nullptr;
+    if (unpackBackup(*result, *buffer) != UnpackResult::Ok) return nullptr;
     return result;
 }
 
