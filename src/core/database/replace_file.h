@@ -25,7 +25,7 @@ struct ReplaceOptions {
 // file, NAME.bak or the target). One implementation per platform
 // (replace_file_posix.cpp, _win32.cpp).
 Status replaceFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                                    const ReplaceOptions& options = {});
+                             const ReplaceOptions& options = {});
 
 // NAME.bak for NAME (the whole file name, extension included).
 std::filesystem::path backupPathFor(const std::filesystem::path& target);

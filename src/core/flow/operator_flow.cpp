@@ -1,7 +1,6 @@
 #include "flow/operator_flow.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <ctime>

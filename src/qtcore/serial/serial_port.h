@@ -119,7 +119,8 @@ signals:
     // A received chunk did not fit into the queue and was dropped.
     void bufferFull();
     // The port failed while open and has been closed; `why` has the cause
-    // (DeviceGone when the device went away) and the system's text.
+    // (DeviceGone for a device that went away, Io for one that failed a
+    // read or write) and the system's text.
     void failed(const dorvane::Status& why);
 
 private:
