@@ -319,17 +319,17 @@ void CReceiverDataDialog::importClicked() {
     }
     const QByteArray bytes = input.readAll();
     auto before = snapshot();
-    ExchangeResult result;
+    Status result;
     if (isCsv(file)) {
-        result = applyChannelTableCsv(bytes, db_);
+        result = applyChannelTableCsv(bytes, db_).status();
     } else {
         result = databaseFromJson(bytes, db_);
         // The whole database now comes from the JSON, which is complete.
-        if (result.ok) document_.clearLosses();
+        if (result.ok()) document_.clearLosses();
     }
-    if (!result.ok) {
+    if (!result.ok()) {
         restore(*before);
-        showMessage(QStringLiteral("Nothing was imported: %1").arg(result.error), true);
+        showMessage(QStringLiteral("Nothing was imported: %1").arg(QString::fromStdString(result.message())), true);
         return;
     }
     commitEdit(std::move(before));
