@@ -447,6 +447,9 @@ TEST_F(FlowTest, UploadThatCannotBeSavedIsKeptInARecoveryFile) {
     EXPECT_EQ(kept.parent_path(), dir.path());
     EXPECT_EQ(readFile(kept), file);
     EXPECT_NE(view.messages.back().find("The received data is kept in " + utf8Path(kept)), std::string::npos);
+    // The box says which file could not be replaced, and why.
+    EXPECT_EQ(view.messages.back().rfind("Access to " + utf8Path(dir.file("stbdata.irz")) + " was denied. \n", 0), 0u)
+        << view.messages.back();
 }
 
 TEST_F(FlowTest, UploadPercentIsShiftedByThreeAndCapped) {
