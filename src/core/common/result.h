@@ -22,7 +22,7 @@ enum class Error {
     Io,                // the device or medium reported an input/output error
     DiskFull,
     NoMemory,
-    Corrupt,           // the content is refused: a damaged header, blob or stream
+    Corrupt,           // the content is refused: a damaged header, blob or stream, a bad JSON or CSV
     BadChecksum,       // the content does not add up to the sum its header holds
     Truncated,         // shorter than it says it is
     ReadOnly,          // writing it back would lose data
