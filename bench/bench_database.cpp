@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     auto source = std::make_unique<ReceiverDatabase>();
     fillFullDatabase(*source, 1);
     auto blobBuffer = std::make_unique<ChannelDataBuffer>();
-    if (packBackup(*source, *blobBuffer) != kPackOk || lzo_init() != LZO_E_OK) {
+    if (packBackup(*source, *blobBuffer) != PackResult::Ok || lzo_init() != LZO_E_OK) {
         std::fprintf(stderr, "cannot build the blob\n");
         return 1;
     }
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     const int runs = iterations * kRounds;
     for (int run = 0; run < runs; ++run) {
         auto start = Clock::now();
-        if (unpackBackup(*db, blob) != kUnpackOk || packBackup(*db, *out) != kPackOk) return 1;
+        if (unpackBackup(*db, blob) != UnpackResult::Ok || packBackup(*db, *out) != PackResult::Ok) return 1;
         check += out->length();
         best[0] = std::min(best[0], seconds(Clock::now() - start));
 

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     fillFullDatabase(*source, 1);
     ChannelDataDocument document;
     ChannelDataBuffer* buffer = &document.buffer();
-    if (packBackup(*source, *buffer) != kPackOk) {
+    if (packBackup(*source, *buffer) != PackResult::Ok) {
         std::fprintf(stderr, "cannot build the blob\n");
         return 1;
     }
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
         listed = dialog.channelList()->listModel()->rowCount();
     }, &firstOpen);
     const double unpack = bestOf(kRounds, [&] {
-        if (unpackBackup(*db, *buffer) != kUnpackOk) std::abort();
+        if (unpackBackup(*db, *buffer) != UnpackResult::Ok) std::abort();
     });
 
     // Re-sort by name, and back to channel order in between.

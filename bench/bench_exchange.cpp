@@ -41,10 +41,10 @@ int main() {
     QByteArray json;
     const double exportJson = bestOf(kRounds, [&] { json = databaseToJson(*source); });
     bool ok = true;
-    const double importJson = bestOf(kRounds, [&] { ok = ok && databaseFromJson(json, *target).ok; });
+    const double importJson = bestOf(kRounds, [&] { ok = ok && databaseFromJson(json, *target).ok(); });
     QByteArray csv;
     const double exportCsv = bestOf(kRounds, [&] { csv = channelTableCsv(*source); });
-    const double importCsv = bestOf(kRounds, [&] { ok = ok && applyChannelTableCsv(csv, *target).ok; });
+    const double importCsv = bestOf(kRounds, [&] { ok = ok && applyChannelTableCsv(csv, *target).ok(); });
     if (!ok) {
         std::fprintf(stderr, "the import failed\n");
         return 1;

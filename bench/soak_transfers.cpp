@@ -145,8 +145,8 @@ int main(int argc, char** argv) {
     const auto buffer = std::make_unique<ChannelDataBuffer>();
     CTransferEngine engine(loop, serial, current, *buffer);
     OperatorFlow flow(loop, engine, serial, current, *buffer, view);
-    if (!serial.open(port)) {
-        std::fprintf(stderr, "soak: cannot open %s\n", qPrintable(port));
+    if (const Status opened = serial.open(port); !opened.ok()) {
+        std::fprintf(stderr, "soak: cannot open %s: %s\n", qPrintable(port), opened.message().c_str());
         return 1;
     }
     flow.start();
@@ -162,7 +162,7 @@ int main(int argc, char** argv) {
     for (int cycle = 0; cycle < cycles; ++cycle) {
         // Download: the STB off, armed, switched on.
         command("off");
-        flow.openFile(image.toStdString());
+        if (!flow.openFile(image.toStdString()).ok()) return 1;
         QFile::remove(stored);
         view.outcome.reset();
         QElapsedTimer t;

@@ -15,9 +15,8 @@ std::filesystem::path toPath(const QString& file) { return pathFromText(file); }
 
 std::unique_ptr<ChannelDataDocument> loadChannelDataFile(const QString& file) {
     auto document = std::make_unique<ChannelDataDocument>();
-    const FileResult opened = document->open(toPath(file));
-    if (!opened.ok) {
-        err() << file << ": " << text(opened.message) << Qt::endl;
+    if (const Status opened = document->open(toPath(file)); !opened.ok()) {
+        err() << file << ": " << text(opened.message()) << Qt::endl;
         return nullptr;
     }
     return document;
@@ -41,9 +40,8 @@ bool saveChannelDataFile(ChannelDataDocument& document, const QString& file) {
         return false;
     }
     for (const auto& f : findings) err() << file << ": warning: " << text(f.text) << Qt::endl;
-    const FileResult written = document.saveAs(toPath(file));
-    if (!written.ok) {
-        err() << file << ": " << text(written.message) << Qt::endl;
+    if (const Status written = document.saveAs(toPath(file)); !written.ok()) {
+        err() << file << ": " << text(written.message()) << Qt::endl;
         return false;
     }
     return true;

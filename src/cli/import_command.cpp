@@ -23,25 +23,26 @@ int runImport(const QStringList& args, const CommandLine&) {
     const bool csv = args[0].endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
 
     std::unique_ptr<ChannelDataDocument> document;
-    ExchangeResult result;
+    Result<int> changed = 0;  // channels a table changed
     if (csv) {
         // The table updates the channels of the existing file.
         setDiagnosticSink([](std::string_view) {});
         document = loadChannelDataFile(args[1]);
         setDiagnosticSink({});
         if (!document) return kExitFailure;
-        result = applyChannelTableCsv(bytes, document->database());
+        changed = applyChannelTableCsv(bytes, document->database());
     } else {
         document = std::make_unique<ChannelDataDocument>();
-        result = databaseFromJson(bytes, document->database());
+        if (Status read = databaseFromJson(bytes, document->database()); !read.ok()) changed = read;
     }
-    if (!result.ok) {
-        err() << args[0] << ": " << result.error << Qt::endl << args[1] << ": not written" << Qt::endl;
+    if (!changed.ok()) {
+        err() << args[0] << ": " << QString::fromStdString(changed.message()) << Qt::endl
+              << args[1] << ": not written" << Qt::endl;
         return kExitFailure;
     }
     if (!saveChannelDataFile(*document, args[1])) return kExitFailure;
     out() << "Wrote " << args[1] << " (" << document->buffer().length() << " bytes";
-    if (csv) out() << ", " << result.changed << " channels changed";
+    if (csv) out() << ", " << changed.value() << " channels changed";
     out() << ")" << Qt::endl;
     return kExitOk;
 }

@@ -10,15 +10,15 @@ namespace dorvane::cli {
 
 // One JSON object a line per file: what the window logs, and the header's
 // fields by name.
-void printJson(const QString& file, const Inspection& result, const CImageFile& image) {
+void printJson(const QString& file, const Result<Inspection>& result, const CImageFile& image) {
     QJsonObject o;
     o.insert(QStringLiteral("file"), file);
-    o.insert(QStringLiteral("opened"), result.opened);
-    if (!result.opened) {
-        o.insert(QStringLiteral("error"), QString::fromStdString(result.errorMessage));
+    o.insert(QStringLiteral("opened"), result.ok());
+    if (!result.ok()) {
+        o.insert(QStringLiteral("error"), QString::fromStdString(result.message()));
     } else {
         QJsonArray lines;
-        for (const std::string& line : result.logLines) lines.append(QString::fromStdString(line));
+        for (const std::string& line : result->logLines) lines.append(QString::fromStdString(line));
         o.insert(QStringLiteral("lines"), lines);
         o.insert(QStringLiteral("type"), static_cast<int>(image.type()));
         o.insert(QStringLiteral("typeName"), QString::fromStdString(image.typeName()));
@@ -26,7 +26,7 @@ void printJson(const QString& file, const Inspection& result, const CImageFile& 
         o.insert(QStringLiteral("version"), QString::fromStdString(image.versionText()));
         o.insert(QStringLiteral("buyer"), QString::fromStdString(image.buyerText()));
         o.insert(QStringLiteral("buyerCode"), static_cast<qint64>(image.buyerCode()));
-        o.insert(QStringLiteral("channelData"), result.showEditor);
+        o.insert(QStringLiteral("channelData"), result->showEditor);
     }
     out() << QString::fromUtf8(QJsonDocument(o).toJson(QJsonDocument::Compact)) << '\n';
     out().flush();
@@ -38,18 +38,18 @@ int runInspect(const QStringList& args, const CommandLine& options) {
     int status = kExitOk;
     CImageFile image;
     for (const QString& file : args) {
-        const Inspection result = inspectImageFile(image, pathFromText(file));
+        const Result<Inspection> result = inspectImageFile(image, pathFromText(file));
         if (json) {
             printJson(file, result, image);
-            if (!result.opened) status = kExitFailure;
+            if (!result.ok()) status = kExitFailure;
             continue;
         }
-        if (!result.opened) {
-            err() << "dorvane: " << QString::fromStdString(result.errorMessage) << Qt::endl;
+        if (!result.ok()) {
+            err() << "dorvane: " << QString::fromStdString(result.message()) << Qt::endl;
             status = kExitFailure;
             continue;
         }
-        for (const std::string& line : result.logLines) out() << QString::fromStdString(line) << '\n';
+        for (const std::string& line : result->logLines) out() << QString::fromStdString(line) << '\n';
         out().flush();
     }
     image.close();

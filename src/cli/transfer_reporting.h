@@ -28,7 +28,7 @@ public:
     void setUploadButtonText(const std::string& text) override { inner_.setUploadButtonText(text); }
     void setPowerLamp(bool on) override { inner_.setPowerLamp(on); }
     std::optional<std::filesystem::path> chooseUploadTarget() override { return inner_.chooseUploadTarget(); }
-    void fileInspected(const std::filesystem::path& path, const Inspection& result) override {
+    void fileInspected(const std::filesystem::path& path, const Result<Inspection>& result) override {
         inner_.fileInspected(path, result);
     }
     void transferEnded(TransferOutcome outcome) override { inner_.transferEnded(outcome); }

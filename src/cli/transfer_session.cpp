@@ -169,9 +169,8 @@ namespace {
 // cannot be opened, is empty, or is larger than any image.
 bool downloadFileAcceptable(const TransferRequest& request, OperatorView& view) {
     CImageFile probe;
-    FileError error;
-    if (!probe.openForRead(request.file, error)) {
-        view.showMessage(error.message());
+    if (const Status opened = probe.openForRead(request.file); !opened.ok()) {
+        view.showMessage(opened.message());
         return false;
     }
     if (const auto problem = downloadSizeProblem(probe.length(), request.forced)) {
@@ -242,10 +241,9 @@ bool openChosenPort(CSerialPort& port, const PortChoice& choice, ReportingView& 
         view.showMessage("No serial port found: plug in the adapter, or name the port with --port.");
         return false;
     }
-    if (!port.open(portName)) {
+    if (const Status opened = port.open(portName); !opened.ok()) {
         const QString text = QStringLiteral("Port(%1) open failed.").arg(portName);
-        const PortAdvice advice =
-            adviseOpenFailure(portName, port.lastErrorCode(), port.lastError(), gatherPortFacts(portName));
+        const PortAdvice advice = adviseOpenFailure(portName, opened, gatherPortFacts(portName));
         view.showMessage((text + QLatin1Char(' ') + advice.text).toStdString());
         view.appendLog(text.toStdString());
         return false;
@@ -335,9 +333,8 @@ int runTransfer(const TransferRequest& request) {
     }
 
     QObject::connect(&port, &CSerialPort::bufferFull, [&view] { view.showMessage("buff full"); });
-    QObject::connect(&port, &CSerialPort::failed, [&port, &view, portName](const QString& message) {
-        view.setPendingAdvice(
-            adviseFailureWhileOpen(portName, port.lastErrorCode(), message, gatherPortFacts(portName)).text.toStdString());
+    QObject::connect(&port, &CSerialPort::failed, [&view, portName](const Status& why) {
+        view.setPendingAdvice(adviseFailureWhileOpen(portName, why, gatherPortFacts(portName)).text.toStdString());
     });
 
     // The trace of the line, written as it goes.
@@ -353,8 +350,7 @@ int runTransfer(const TransferRequest& request) {
     flow.start();
 
     if (request.kind == TransferRequest::Kind::Download) {
-        const Inspection inspected = flow.openFile(request.file);
-        if (!inspected.opened) {
+        if (!flow.openFile(request.file).ok()) {
             view.transferEnded(TransferOutcome::NotStarted);
             return kExitFailure;
         }

@@ -19,13 +19,13 @@ void check(ReceiverDatabase& db, ChannelDataBuffer& buffer, const std::uint8_t* 
     const BackupHeader header = db.storedHeader();
     const SatelliteRecord satellite = db.satellite(0);
     const ChannelRecord channel = db.channel(0);
-    const int result = unpackBackup(db, std::span<const std::uint8_t>(data, size));
-    if (result == kUnpackOk) {
+    const UnpackResult result = unpackBackup(db, std::span<const std::uint8_t>(data, size));
+    if (result == UnpackResult::Ok) {
         if (std::memcmp(db.storedHeader().magic, "IRZ", 3) != 0) __builtin_trap();
-        const int packed = packBackup(db, buffer, 1);
-        if (packed != kPackOk && packed != kPackCompressionFailed) __builtin_trap();
+        const PackResult packed = packBackup(db, buffer, 1);
+        if (packed != PackResult::Ok && packed != PackResult::CompressionFailed) __builtin_trap();
     } else {
-        if (result < kUnpackTruncated || result > kUnpackNoMemory) __builtin_trap();
+        if (result < UnpackResult::Truncated || result > UnpackResult::NoMemory) __builtin_trap();
         if (std::memcmp(&header, &db.storedHeader(), sizeof header) != 0 ||
             std::memcmp(&satellite, &db.satellite(0), sizeof satellite) != 0 ||
             std::memcmp(&channel, &db.channel(0), sizeof channel) != 0)

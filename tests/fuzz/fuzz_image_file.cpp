@@ -26,15 +26,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     dorvane::CImageFile image;
     const auto result = dorvane::inspectImageFile(image, path);
-    if (result.opened) {
+    if (result.ok()) {
         // Whatever the header says, a description is always complete.
-        if (result.logLines.size() < 4) __builtin_trap();
+        if (result->logLines.size() < 4) __builtin_trap();
         int code = 0;
         std::uint8_t record[128] = {};
         for (std::size_t i = 0; i < sizeof record && i < size; ++i) record[i] = data[i];
         image.checkBuyer(record, code);
         if (code != 254 && code != 102) __builtin_trap();
-    } else if (result.errorMessage != "Image File corrupted!") {
+    } else if (result.message() != "Image File corrupted!") {
         __builtin_trap();
     }
     return 0;

@@ -145,8 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::unique_ptr<SimulatedStb> stb;
     EngineState targetState = EngineState::Idle;
     if (!upload) {
-        FileError error;
-        if (!image.open(images()[(selector >> 1) % images().size()], error)) return 0;
+        if (!image.open(images()[(selector >> 1) % images().size()]).ok()) return 0;
         engine.setForcedDownload(selector & 8);
         std::vector<std::string> options;
         if (selector & 32) options.insert(options.end(), {"--first-eot", "ack"});

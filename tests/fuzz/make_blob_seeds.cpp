@@ -50,7 +50,7 @@ std::uint32_t get32(const Bytes& b, std::size_t at) {
 
 Bytes packed(const ReceiverDatabase& db) {
     auto buffer = std::make_unique<ChannelDataBuffer>();
-    if (packBackup(db, *buffer, 53736) != kPackOk) return {};
+    if (packBackup(db, *buffer, 53736) != PackResult::Ok) return {};
     const auto c = buffer->contents();
     return Bytes(c.begin(), c.end());
 }

@@ -269,16 +269,17 @@ bool packsAsChannel(const ReceiverDatabase& db, const ChannelRecord& c) {
 
 }  // namespace
 
-std::string_view unpackResultText(int result) {
+Status unpackStatus(UnpackResult result) {
     switch (result) {
-    case kUnpackOk: return "";
-    case kUnpackNoMemory: return "Not enough memory for the backup data";
-    case kUnpackDecompressionFailed: return "Backup data is corrupted (decompression failed)";
-    case kUnpackTruncated: return "Backup data is truncated";
-    case kUnpackBadMagic:
-    case kUnpackBadLayout:
-    default: return "Invalid Backup Data";
+    case UnpackResult::Ok: return {};
+    case UnpackResult::NoMemory: return {Error::NoMemory, "Not enough memory for the backup data"};
+    case UnpackResult::DecompressionFailed:
+        return {Error::Corrupt, "Backup data is corrupted (decompression failed)"};
+    case UnpackResult::Truncated: return {Error::Truncated, "Backup data is truncated"};
+    case UnpackResult::BadMagic:
+    case UnpackResult::BadLayout: break;
     }
+    return {Error::Corrupt, "Invalid Backup Data"};
 }
 
 namespace {
@@ -365,28 +366,28 @@ UnpackResult unpackBackup(ReceiverDatabase& db, const ChannelDataBuffer& buffer,
 }
 
 UnpackResult unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob, BlobLosses* lossesOut) {
-    if (blob.size() >= 3 && std::memcmp(blob.data(), "IRZ", 3) != 0) return kUnpackBadMagic;
-    if (blob.size() < kBlobHeaderSize) return blob.size() < 3 ? kUnpackBadMagic : kUnpackTruncated;
+    if (blob.size() >= 3 && std::memcmp(blob.data(), "IRZ", 3) != 0) return UnpackResult::BadMagic;
+    if (blob.size() < kBlobHeaderSize) return blob.size() < 3 ? UnpackResult::BadMagic : UnpackResult::Truncated;
 
     BackupHeader h;
     std::memcpy(&h, blob.data(), sizeof h);
     const auto compressedSize = readAt<std::uint32_t>(blob.data() + 32);
-    if (compressedSize > blob.size() - kBlobHeaderSize) return kUnpackTruncated;
-    if (!layoutFits(h)) return kUnpackBadLayout;
-    if (!lzoReady()) return kUnpackDecompressionFailed;
+    if (compressedSize > blob.size() - kBlobHeaderSize) return UnpackResult::Truncated;
+    if (!layoutFits(h)) return UnpackResult::BadLayout;
+    if (!lzoReady()) return UnpackResult::DecompressionFailed;
 
     std::uint8_t* const payload = workArea(payloadArea, h.payloadSize);
-    if (!payload) return kUnpackNoMemory;
+    if (!payload) return UnpackResult::NoMemory;
     lzo_uint produced = h.payloadSize;
     const int status = lzo1x_decompress_safe(blob.data() + kBlobHeaderSize, compressedSize, payload, &produced,
                                              nullptr);
     if (status != LZO_E_OK) {
         diagnostic("internal error - decompression failed: %d\n", -1);
-        return kUnpackDecompressionFailed;
+        return UnpackResult::DecompressionFailed;
     }
     if (produced != h.payloadSize) {
         diagnostic("internal error - decompression failed: %d\n", 0);
-        return kUnpackDecompressionFailed;
+        return UnpackResult::DecompressionFailed;
     }
 
     // Everything below reads inside the payload: layoutFits checked it.
@@ -425,7 +426,7 @@ UnpackResult unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> bl
 
     db.buildKindLists();
     if (lossesOut) *lossesOut = std::move(losses);
-    return kUnpackOk;
+    return UnpackResult::Ok;
 }
 
 PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer) { return packBackup(db, buffer, mjdToday()); }
@@ -440,11 +441,11 @@ PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std
                                     std::size_t{kTransponderSlots} * kTransponderFileRecordSize +
                                     std::size_t{kChannelSlots} * kChannelFileRecordSize + kFavoriteSectionSize +
                                     kFavoriteNamesSize;
-    if (!lzoReady()) return kPackCompressionFailed;
+    if (!lzoReady()) return PackResult::CompressionFailed;
 
     std::uint8_t* const payload = workArea(payloadArea, payloadSize);
     std::uint8_t* const packed = workArea(packedArea, payloadSize + payloadSize / 16 + 64 + 3);
-    if (!payload || !packed) return kPackNoMemory;
+    if (!payload || !packed) return PackResult::NoMemory;
 
     std::uint8_t* p = payload;
     std::memcpy(p, db.prefix().data(), prefixLength);
@@ -464,11 +465,11 @@ PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std
     lzo_uint packedSize = 0;
     if (lzo1x_1_compress(payload, payloadSize, packed, &packedSize, workMemory) != LZO_E_OK) {
         diagnostic("internal error - compression failed: %d\n", -1);
-        return kPackCompressionFailed;
+        return PackResult::CompressionFailed;
     }
     if (packedSize >= kCompressedSizeLimit) {
         diagnostic("internal error - compression failed: %d\n", 0);
-        return kPackCompressionFailed;
+        return PackResult::CompressionFailed;
     }
 
     BackupHeader h{};
@@ -494,7 +495,7 @@ PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std
     std::memcpy(out + kBlobHeaderSize, packed, packedSize);
     buffer.setLength(static_cast<std::uint32_t>(kBlobHeaderSize + packedSize));
     diagnostic("BACKUP data compressed to %lu bytes\n", static_cast<unsigned long>(packedSize));
-    return kPackOk;
+    return PackResult::Ok;
 }
 
 std::uint16_t mjdFromDate(int year, int month, int day) {

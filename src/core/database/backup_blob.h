@@ -10,6 +10,7 @@
 #include <span>
 #include <string_view>
 
+#include "common/result.h"
 #include "database/channel_data_buffer.h"
 #include "database/receiver_database.h"
 
@@ -26,27 +27,28 @@ inline constexpr std::uint16_t kChannelFileRecordSize = 44;
 inline constexpr std::uint32_t kPayloadSizeLimit = 4u << 20;
 
 // Results of unpackBackup.
-enum UnpackResult : int {
-    kUnpackOk = 0,
-    kUnpackNoMemory = -1,
-    kUnpackBadMagic = -2,
-    kUnpackDecompressionFailed = -3,
+enum class [[nodiscard]] UnpackResult {
+    Ok = 0,
+    NoMemory = -1,
+    BadMagic = -2,
+    DecompressionFailed = -3,
     // The header's sizes, counts or prefix kind do not fit the blob or the
     // payload; nothing was read.
-    kUnpackBadLayout = -4,
+    BadLayout = -4,
     // The blob is shorter than its header declares.
-    kUnpackTruncated = -5,
+    Truncated = -5,
 };
 
 // Results of packBackup.
-enum PackResult : int {
-    kPackOk = 0,
-    kPackNoMemory = -1,
-    kPackCompressionFailed = -3,
+enum class [[nodiscard]] PackResult {
+    Ok = 0,
+    NoMemory = -1,
+    CompressionFailed = -3,
 };
 
-// The text the user sees for a failed unpack ("Invalid Backup Data", ...).
-std::string_view unpackResultText(int result);
+// An unpack result as a Status: the text the user sees for a failure
+// ("Invalid Backup Data", ...) with its cause (Corrupt, Truncated, NoMemory).
+Status unpackStatus(UnpackResult result);
 
 struct BlobLosses;
 

@@ -7,42 +7,41 @@ namespace dorvane {
 ChannelDataDocument::ChannelDataDocument()
     : buffer_(std::make_unique<ChannelDataBuffer>()), database_(std::make_unique<ReceiverDatabase>()) {}
 
-FileResult ChannelDataDocument::read(const std::filesystem::path& path) {
-    const FileResult result = openChannelDataFile(path, *buffer_);
-    if (result.ok) path_ = path;
+Status ChannelDataDocument::read(const std::filesystem::path& path) {
+    Status result = openChannelDataFile(path, *buffer_);
+    if (result.ok()) path_ = path;
     return result;
 }
 
-int ChannelDataDocument::unpack() {
+Status ChannelDataDocument::unpack() {
     BlobLosses losses;
-    const int result = unpackBackup(*database_, *buffer_, &losses);
-    if (result == kUnpackOk) {
+    const UnpackResult result = unpackBackup(*database_, *buffer_, &losses);
+    if (result == UnpackResult::Ok) {
         losses_ = std::move(losses);
         dirty_ = false;
     }
-    return result;
+    return unpackStatus(result);
 }
 
-FileResult ChannelDataDocument::open(const std::filesystem::path& path) {
-    const FileResult read = this->read(path);
-    if (!read.ok) return read;
-    const int result = unpack();
-    if (result != kUnpackOk) return {false, std::string(unpackResultText(result))};
-    return {true, {}};
+Status ChannelDataDocument::open(const std::filesystem::path& path) {
+    if (Status read = this->read(path); !read.ok()) return read;
+    return unpack();
 }
 
-FileResult ChannelDataDocument::save() { return saveAs(path_); }
+Status ChannelDataDocument::save() { return saveAs(path_); }
 
-FileResult ChannelDataDocument::saveAs(const std::filesystem::path& path) {
-    if (isReadOnly()) return {false, "This file cannot be written back without losing data: " + joinReasons(readOnlyReasons()) + "."};
-    if (packBackup(*database_, *buffer_) != kPackOk) return {false, "Data is unavailable!"};
+Status ChannelDataDocument::saveAs(const std::filesystem::path& path) {
+    if (isReadOnly())
+        return {Error::ReadOnly,
+                "This file cannot be written back without losing data: " + joinReasons(readOnlyReasons()) + "."};
+    if (const PackResult packed = packBackup(*database_, *buffer_); packed != PackResult::Ok)
+        return {packed == PackResult::NoMemory ? Error::NoMemory : Error::Failed, "Data is unavailable!"};
     ReplaceOptions options;
     options.keepBackup = true;
-    const FileResult written = writeChannelDataFile(*buffer_, path, options);
-    if (!written.ok) return written;
+    if (Status written = writeChannelDataFile(*buffer_, path, options); !written.ok()) return written;
     path_ = path;
     dirty_ = false;
-    return written;
+    return {};
 }
 
 std::string joinReasons(const std::vector<std::string>& reasons) {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/result.h"
 #include "database/blob_shape.h"
 #include "database/channel_data_buffer.h"
 #include "database/channel_data_file.h"
@@ -26,12 +27,13 @@ public:
 
     // Reads the file into the buffer and makes it the document's path. On a
     // failure the document keeps what it held.
-    FileResult read(const std::filesystem::path& path);
-    // Fills the database from the buffer, starting from empty tables;
-    // returns unpackBackup's result. On a failure the database is unchanged.
-    int unpack();
-    // read() and unpack(); the message of a refused blob is its reason.
-    FileResult open(const std::filesystem::path& path);
+    Status read(const std::filesystem::path& path);
+    // Fills the database from the buffer, starting from empty tables; a
+    // refused blob fails as unpackStatus says. On a failure the database
+    // is unchanged.
+    Status unpack();
+    // read() and unpack().
+    Status open(const std::filesystem::path& path);
 
     const std::filesystem::path& path() const { return path_; }
     void setPath(const std::filesystem::path& path) { path_ = path; }
@@ -55,10 +57,10 @@ public:
 
     // Packs the database and replaces the file at path(), keeping the
     // previous file as NAME.bak. Refuses a read-only document with its
-    // reasons. Clears the dirty state on success.
-    FileResult save();
+    // reasons (Error::ReadOnly). Clears the dirty state on success.
+    Status save();
     // The same to another file (which becomes the document's path).
-    FileResult saveAs(const std::filesystem::path& path);
+    Status saveAs(const std::filesystem::path& path);
 
 private:
     std::filesystem::path path_;

@@ -1,5 +1,7 @@
 #include "database/replace_file.h"
 
+#include "common/file_error.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -94,31 +96,32 @@ int keepBackup(const std::filesystem::path& target) {
 
 }  // namespace
 
-ReplaceResult replaceFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                                    const ReplaceOptions& options) {
-    if (target.empty()) return {false, ENOENT, target, ReplaceResult::CreateWorkFile};
+Status replaceFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                             const ReplaceOptions& options) {
+    if (target.empty()) return {Error::NotFound, kFileOpenFailed};
     const std::filesystem::path work =
         options.workFile.empty() || options.workFile == target ? freshNameNextTo(target, ".tmp") : options.workFile;
     bool created = false;
     if (const int error = writeWholeFile(work, bytes.data(), bytes.size(), &created)) {
-        if (created) removeQuietly(work);
-        return {false, error, work, created ? ReplaceResult::WriteWorkFile : ReplaceResult::CreateWorkFile};
+        if (!created) return {errorFromErrno(error), kFileOpenFailed};
+        removeQuietly(work);
+        return fileFailure(error, work);
     }
     if (options.keepBackup) {
         struct stat info {};
         if (::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
             if (const int error = keepBackup(target)) {
                 removeQuietly(work);
-                return {false, error, backupPathFor(target), ReplaceResult::KeepBackup};
+                return fileFailure(error, backupPathFor(target));
             }
         }
     }
     if (::rename(work.c_str(), target.c_str()) != 0) {
         const int error = errno;
         removeQuietly(work);
-        return {false, error, target, ReplaceResult::MoveIntoPlace};
+        return fileFailure(error, target);
     }
-    return {true, 0, {}, ReplaceResult::None};
+    return {};
 }
 
 std::filesystem::path backupPathFor(const std::filesystem::path& target) {

@@ -1,5 +1,7 @@
 #include "database/replace_file.h"
 
+#include "common/file_error.h"
+
 #define WIN32_LEAN_AND_MEAN
 #ifndef NOMINMAX  // the compiler's own headers may define it already
 #define NOMINMAX
@@ -44,7 +46,7 @@ DWORD writeWholeFile(const std::filesystem::path& path, const std::uint8_t* data
     return error;
 }
 
-// The errno value callers expect for a system error code.
+// The errno value of a system error code, for the cause and text of a failure.
 int errnoFrom(DWORD error) {
     switch (error) {
     case ERROR_FILE_NOT_FOUND:
@@ -71,15 +73,16 @@ bool isRegularFile(const std::filesystem::path& path) {
 
 }  // namespace
 
-ReplaceResult replaceFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
-                                    const ReplaceOptions& options) {
-    if (target.empty()) return {false, EINVAL, target, ReplaceResult::CreateWorkFile};
+Status replaceFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes,
+                             const ReplaceOptions& options) {
+    if (target.empty()) return {Error::BadPath, kFileOpenFailed};
     const std::filesystem::path work =
         options.workFile.empty() || options.workFile == target ? freshNameNextTo(target) : options.workFile;
     bool created = false;
     if (const DWORD error = writeWholeFile(work, bytes.data(), bytes.size(), created)) {
-        if (created) removeQuietly(work);
-        return {false, errnoFrom(error), work, created ? ReplaceResult::WriteWorkFile : ReplaceResult::CreateWorkFile};
+        if (!created) return {errorFromErrno(errnoFrom(error)), kFileOpenFailed};
+        removeQuietly(work);
+        return fileFailure(errnoFrom(error), work);
     }
     if (options.keepBackup && isRegularFile(target)) {
         // ReplaceFileW renames the old target to the backup name and the
@@ -87,27 +90,27 @@ ReplaceResult replaceFileAtomically(const std::filesystem::path& target, std::sp
         const std::filesystem::path backup = backupPathFor(target);
         if (ReplaceFileW(target.c_str(), work.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
                          nullptr)) {
-            return {true, 0, {}, ReplaceResult::None};
+            return {};
         }
         const DWORD error = GetLastError();
         // The old file went to the backup name but the new one did not
         // follow: put it in place now rather than leave no target.
         if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2 &&
             MoveFileExW(work.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-            return {true, 0, {}, ReplaceResult::None};
+            return {};
         }
         removeQuietly(work);
         // Name what is in the way: something other than a file under the
         // backup name, else the target itself (in use, read-only).
         const bool backupBlocked = GetFileAttributesW(backup.c_str()) != INVALID_FILE_ATTRIBUTES && !isRegularFile(backup);
-        return {false, errnoFrom(error), backupBlocked ? backup : target, ReplaceResult::KeepBackup};
+        return fileFailure(errnoFrom(error), backupBlocked ? backup : target);
     }
     if (!MoveFileExW(work.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
         removeQuietly(work);
-        return {false, errnoFrom(error), target, ReplaceResult::MoveIntoPlace};
+        return fileFailure(errnoFrom(error), target);
     }
-    return {true, 0, {}, ReplaceResult::None};
+    return {};
 }
 
 std::filesystem::path backupPathFor(const std::filesystem::path& target) {

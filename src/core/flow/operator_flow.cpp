@@ -1,7 +1,6 @@
 #include "flow/operator_flow.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -62,7 +61,7 @@ std::vector<std::filesystem::path> recoveryFolders(const std::filesystem::path& 
 }
 
 bool writeWhole(const std::filesystem::path& path, std::span<const std::uint8_t> data) {
-    return replaceFileAtomically(path, data).ok;
+    return replaceFileAtomically(path, data).ok();
 }
 
 }  // namespace
@@ -121,19 +120,19 @@ void OperatorFlow::start() {
     engine_.startLinkPoll();
 }
 
-Inspection OperatorFlow::openFile(const std::filesystem::path& path) {
+Result<Inspection> OperatorFlow::openFile(const std::filesystem::path& path) {
     // The image of a running download is not swapped under it.
     if (busy_ && kind_ == Kind::Download) {
         view_.showMessage(kOpenWhileBusy);
-        return {};
+        return Status(Error::Busy, kOpenWhileBusy);
     }
-    Inspection result = inspectImageFile(image_, path);
+    Result<Inspection> result = inspectImageFile(image_, path);
     filePath_ = path;
     setForcedDownload(false);
-    if (result.opened) {
-        for (const auto& line : result.logLines) view_.appendLog(line);
+    if (result.ok()) {
+        for (const auto& line : result->logLines) view_.appendLog(line);
     } else {
-        view_.showMessage(result.errorMessage);
+        view_.showMessage(result.message());
     }
     view_.fileInspected(path, result);
     return result;
@@ -582,22 +581,17 @@ void OperatorFlow::saveUpload() {
     ReplaceOptions options;
     options.keepBackup = true;  // the file it replaces stays as NAME.bak
     options.workFile = work;
-    const ReplaceResult replaced = replaceFileAtomically(target, buffer_.contents(), options);
-    if (!replaced.ok) {
-        failed(replaced.step == ReplaceResult::CreateWorkFile
-                   ? std::string("File open failed!")
-                   : FileError{causeFromErrno(replaced.systemError), replaced.systemError,
-                               utf8Path(replaced.failedPath)}
-                         .message());
+    if (const Status replaced = replaceFileAtomically(target, buffer_.contents(), options); !replaced.ok()) {
+        failed(replaced.message());
         return;
     }
     view_.appendLog("Uploading finished successfully!");
 
-    const Inspection result = inspectImageFile(image_, target);
-    if (result.opened) {
-        for (const auto& line : result.logLines) view_.appendLog(line);
+    const Result<Inspection> result = inspectImageFile(image_, target);
+    if (result.ok()) {
+        for (const auto& line : result->logLines) view_.appendLog(line);
     } else {
-        view_.showMessage(result.errorMessage);
+        view_.showMessage(result.message());
     }
     setForcedDownload(false);
     view_.fileInspected(target, result);

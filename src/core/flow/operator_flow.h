@@ -60,7 +60,7 @@ public:
     // A file was (re)inspected: after Open and after a saved upload. The
     // log lines and error box have been shown already; the window updates
     // its path field, the editor button and the "Forced download" box.
-    virtual void fileInspected(const std::filesystem::path& /*path*/, const Inspection& /*result*/) {}
+    virtual void fileInspected(const std::filesystem::path& /*path*/, const Result<Inspection>& /*result*/) {}
 
     // The transfer started by downloadClicked()/uploadClicked() is over, or
     // it did not start (NotStarted). Not called for a stop question.
@@ -109,8 +109,9 @@ public:
     void start();
 
     // Open: inspects the file (log lines or the error box), makes it the
-    // current file, turns "Forced download" off.
-    Inspection openFile(const std::filesystem::path& path);
+    // current file, turns "Forced download" off. While a download runs it
+    // refuses (Error::Busy) with its box shown and nothing changed.
+    Result<Inspection> openFile(const std::filesystem::path& path);
 
     // The "Forced download" box.
     void setForcedDownload(bool forced);

@@ -5,39 +5,10 @@
 #include <filesystem>
 #include <string>
 
+#include "common/file_error.h"
+#include "common/result.h"
+
 namespace dorvane {
-
-// Why a file could not be opened or used. Causes below 100 come from the
-// operating system; the image file adds its own header causes (101, 102).
-enum class FileErrorCause : int {
-    None = 0,
-    Generic = 1,
-    FileNotFound = 2,
-    BadPath = 3,
-    TooManyOpenFiles = 4,
-    AccessDenied = 5,
-    SharingViolation = 11,
-    HardIO = 10,
-    DiskFull = 13,
-    ChecksumMismatch = 101,
-    CorruptHeader = 102,
-};
-
-struct FileError {
-    FileErrorCause cause = FileErrorCause::None;
-    int systemError = 0;   // errno (or the system's code) behind a platform cause
-    std::string fileName;  // the path as given to open
-
-    // The platform's standard sentence for the cause, with the path in it,
-    // e.g. "/tmp/x.img was not found.". Header causes give "Image File corrupted!".
-    std::string message() const;
-};
-
-// A path as UTF-8 text.
-std::string utf8Path(const std::filesystem::path& path);
-
-// Maps an errno value to a cause.
-FileErrorCause causeFromErrno(int err);
 
 // A read-only binary file: path, handle, seek, read and length.
 class BinaryFile {
@@ -47,8 +18,9 @@ public:
     BinaryFile(const BinaryFile&) = delete;
     BinaryFile& operator=(const BinaryFile&) = delete;
 
-    // Opens the file for reading; fills error on failure.
-    bool openForRead(const std::filesystem::path& path, FileError& error);
+    // Opens the file for reading. A failure names the path in its message
+    // ("/tmp/x.img was not found."); a folder is refused as AccessDenied.
+    Status openForRead(const std::filesystem::path& path);
     virtual void close();
 
     bool isOpen() const { return handle_ != nullptr; }

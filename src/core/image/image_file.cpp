@@ -120,9 +120,9 @@ bool CImageFile::payloadSumMatches(std::uint32_t payloadLength, std::uint32_t st
     return sum == storedSum;
 }
 
-bool CImageFile::open(const std::filesystem::path& path, FileError& error) {
+Status CImageFile::open(const std::filesystem::path& path) {
     close();
-    if (!openForRead(path, error)) return false;
+    if (Status opened = openForRead(path); !opened.ok()) return opened;
 
     std::array<std::uint8_t, kProbeSize> head{};
     seek(0);
@@ -137,30 +137,29 @@ bool CImageFile::open(const std::filesystem::path& path, FileError& error) {
 
     if (bytesAre(head.data() + o, "XPR")) {
         const std::uint8_t* h = head.data() + o;
-        const auto refuse = [&](FileErrorCause cause) {
-            error = {cause, 0, utf8Path(path)};
+        const auto refuse = [&](Error error) {
             close();
-            return false;
+            return Status(error, kImageCorrupted);
         };
-        if (readLe32(h + 4) != kXprHeaderSize) return refuse(FileErrorCause::CorruptHeader);
+        if (readLe32(h + 4) != kXprHeaderSize) return refuse(Error::Corrupt);
         if (type_ != ImageType::Factory && !payloadSumMatches(readLe32(h + 16), readLe32(h + 44)))
-            return refuse(FileErrorCause::ChecksumMismatch);
+            return refuse(Error::BadChecksum);
         version_ = readLe32(h + 20);
         build_ = readLe32(h + 24);
         buildDate_ = readLe32(h + 28);
         buildTime_ = readLe32(h + 32);
         buyerCode_ = readLe32(h + 36);
         buyer_ = buyerTextOf(h + 36);
-        if (type_ == ImageType::Factory) return true;
+        if (type_ == ImageType::Factory) return {};
         hasBuildInfo_ = true;
         type_ = bytesAre(h + 8, "APP") ? ImageType::Application : ImageType::Undefined;
-        return true;
+        return {};
     }
 
     if (bytesAre(head.data(), "IRZ")) {
         hasBuildInfo_ = true;
         type_ = ImageType::IrzData;
-        return true;
+        return {};
     }
 
     if (bytesAre(head.data() + 12, "CNXT")) {
@@ -174,17 +173,17 @@ bool CImageFile::open(const std::filesystem::path& path, FileError& error) {
         buyerCode_ = readLe32(head.data() + 44);
         version_ = readLe32(head.data() + 36);
         buyer_ = buyerTextOf(head.data() + 44);
-        return true;
+        return {};
     }
 
     if (bytesAre(head.data(), "CMD")) {
         hasBuildInfo_ = false;
         type_ = head[3] == '0' ? ImageType::Upload : ImageType::Undefined;
-        return true;
+        return {};
     }
 
     type_ = ImageType::Undefined;
-    return true;
+    return {};
 }
 
 std::string CImageFile::typeName() const { return imageTypeName(type_) + (hasBuildInfo_ ? "." : ""); }

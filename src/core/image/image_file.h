@@ -18,11 +18,8 @@ enum class ImageType : std::int32_t {
     Upload = 6,
 };
 
-// The causes an image header is refused with.
-enum class ImageFileError : int {
-    ChecksumMismatch = static_cast<int>(FileErrorCause::ChecksumMismatch),
-    CorruptHeader = static_cast<int>(FileErrorCause::CorruptHeader),
-};
+// The text of a refused image header (Error::Corrupt or Error::BadChecksum).
+inline constexpr char kImageCorrupted[] = "Image File corrupted!";
 
 // Result code of checkBuyer. The refusal code is also the byte that tells
 // the receiver, and the code the transfer engine reports the refusal with.
@@ -33,7 +30,12 @@ inline constexpr int kBuyerRefused = 102;
 // reads and checks the header and classifies the file.
 class CImageFile : public BinaryFile {
 public:
-    bool open(const std::filesystem::path& path, FileError& error);
+    // Opens the file, reads and checks its header and classifies it. A file
+    // that cannot be opened fails as openForRead does; an XPR header of the
+    // wrong size fails with Error::Corrupt, a payload whose sum does not
+    // match with Error::BadChecksum, both as kImageCorrupted. The file is
+    // closed on any failure.
+    Status open(const std::filesystem::path& path);
     void close() override;
 
     ImageType type() const { return type_; }

@@ -4,17 +4,11 @@
 
 namespace dorvane {
 
-Inspection inspectImageFile(CImageFile& image, const std::filesystem::path& path) {
-    Inspection result;
+Result<Inspection> inspectImageFile(CImageFile& image, const std::filesystem::path& path) {
     if (image.isOpen()) image.close();
+    if (Status opened = image.open(path); !opened.ok()) return opened;
 
-    FileError error;
-    if (!image.open(path, error)) {
-        result.errorMessage = error.message();
-        return result;
-    }
-
-    result.opened = true;
+    Inspection result;
     auto& log = result.logLines;
     log.emplace_back(48, '-');
     log.push_back("File Name : " + image.fileName());

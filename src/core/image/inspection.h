@@ -4,27 +4,26 @@
 #include <string>
 #include <vector>
 
+#include "common/result.h"
 #include "image/image_file.h"
 
 namespace dorvane {
 
-// What inspecting the current file tells the window (or the command line).
+// What inspecting an opened file tells the window (or the command line).
 struct Inspection {
-    bool opened = false;
-    // When !opened: the text of the box to show ("Image File corrupted!" or
-    // the platform's message with the path in it).
-    std::string errorMessage;
-    // When opened: the lines to append to the message log, in order.
+    // The lines to append to the message log, in order.
     std::vector<std::string> logLines;
-    // When opened: show the "Edit" button (a channel-data file) or hide it.
+    // Show the "Edit" button (a channel-data file) or hide it.
     bool showEditor = false;
-    // When opened and not a channel-data file: enable the "Forced download"
-    // check box. Opening any file turns the option itself off.
+    // Not a channel-data file: enable the "Forced download" check box.
+    // Opening any file turns the option itself off.
     bool enableForcedDownload = false;
 };
 
 // Closes the image, reopens it from path and describes it. The image stays
-// open on success: it is the current image for the next download.
-Inspection inspectImageFile(CImageFile& image, const std::filesystem::path& path);
+// open on success: it is the current image for the next download. A
+// failure carries the text of the box to show ("Image File corrupted!" or
+// the platform's message with the path in it).
+Result<Inspection> inspectImageFile(CImageFile& image, const std::filesystem::path& path);
 
 }  // namespace dorvane

@@ -198,11 +198,30 @@ QLabel* CMainDialog::field(int id, const QString& text, QRect where, Qt::Alignme
 }
 
 void CMainDialog::buildProgressBar() {
-    buildProgressBar();
+    progress_ = new CTextProgressBar(this);
+    progress_->setGeometry(dialogUnits(15, 121, 223, 14));
+    progress_->setBarColor(QColor(0x3d, 0x8b, 0xe0));
+    progress_->setBackgroundColor(QColor(0xe4, 0xe9, 0xef));
+    progress_->setTextColors(QColor(0xFF, 0xFF, 0xFF), QColor(0x1d, 0x23, 0x2b));
+    QFont barFont = font();
+    barFont.setBold(true);
+    progress_->setFont(barFont);
+    progress_->setText(QStringLiteral("Progress1"));
+    controls_[kProgress] = progress_;
 }
 
 void CMainDialog::buildLog() {
-    buildLog();
+    log_ = new QListWidget(this);
+    log_->setGeometry(dialogUnits(15, 143, 169, 62));
+    log_->setSelectionMode(QAbstractItemView::NoSelection);
+    log_->setSortingEnabled(false);
+    log_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    log_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    log_->setUniformItemSizes(true);
+    log_->setFocusPolicy(Qt::NoFocus);
+    log_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(log_, &QWidget::customContextMenuRequested, this, &CMainDialog::onLogMenu);
+    controls_[kLog] = log_;
 }
 
 void CMainDialog::connectControls() {
@@ -244,16 +263,7 @@ void CMainDialog::buildControls() {
     downloadButton_ = makeTextButton(kDownload, QStringLiteral("Download"), QStringLiteral("download"),
                                      dialogUnits(192, 142, 46, 25));
 
-    progress_ = new CTextProgressBar(this);
-    progress_->setGeometry(dialogUnits(15, 121, 223, 14));
-    progress_->setBarColor(QColor(0x3d, 0x8b, 0xe0));
-    progress_->setBackgroundColor(QColor(0xe4, 0xe9, 0xef));
-    progress_->setTextColors(QColor(0xFF, 0xFF, 0xFF), QColor(0x1d, 0x23, 0x2b));
-    QFont barFont = font();
-    barFont.setBold(true);
-    progress_->setFont(barFont);
-    progress_->setText(QStringLiteral("Progress1"));
-    controls_[kProgress] = progress_;
+    buildProgressBar();
 
     filePathEdit_ = new QLineEdit(this);
     filePathEdit_->setGeometry(dialogUnits(60, 71, 120, 14));
@@ -276,17 +286,7 @@ void CMainDialog::buildControls() {
     portLabel_ = label(QStringLiteral("COM 1"), dialogUnits(15, 209, 23, 8));
     controls_[kPortName] = portLabel_;
 
-    log_ = new QListWidget(this);
-    log_->setGeometry(dialogUnits(15, 143, 169, 62));
-    log_->setSelectionMode(QAbstractItemView::NoSelection);
-    log_->setSortingEnabled(false);
-    log_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    log_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    log_->setUniformItemSizes(true);
-    log_->setFocusPolicy(Qt::NoFocus);
-    log_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(log_, &QWidget::customContextMenuRequested, this, &CMainDialog::onLogMenu);
-    controls_[kLog] = log_;
+    buildLog();
 
     titleButton_ = new CSkinButton(QString::fromStdString(titleText()), this);
     // Wider than the template to the left (the header is empty there), so
@@ -536,7 +536,8 @@ void CMainDialog::onTitleClicked() { prompts_->about(this); }
 // ---------------------------------------------------------------- the port
 
 bool CMainDialog::openPort() {
-    if (port_.open(portName_)) {  // 115,200 8N1
+    const Status opened = port_.open(portName_);  // 115,200 8N1
+    if (opened.ok()) {
         appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName_));
         setPortLamp(true);
         stopPortRetry();
@@ -545,8 +546,7 @@ bool CMainDialog::openPort() {
     // No retry while the box is up: one box per failed attempt.
     stopPortRetry();
     const QString text = QStringLiteral("Port(%1) open failed.").arg(portName_);
-    const PortAdvice advice =
-        adviseOpenFailure(portName_, port_.lastErrorCode(), port_.lastError(), gatherPortFacts(portName_));
+    const PortAdvice advice = adviseOpenFailure(portName_, opened, gatherPortFacts(portName_));
     setPortLamp(false);
     prompts_->message(this, text + QLatin1Char('\n') + advice.text);
     appendLog(text);
@@ -579,11 +579,10 @@ void CMainDialog::stopPortRetry() {
     retryTimer_ = 0;
 }
 
-void CMainDialog::onPortFailed(const QString& message) {
+void CMainDialog::onPortFailed(const Status& why) {
     // The adapter went away: the engine has ended a running transfer; the
     // port comes back by itself when the device does.
-    const PortAdvice advice =
-        adviseFailureWhileOpen(portName_, port_.lastErrorCode(), message, gatherPortFacts(portName_));
+    const PortAdvice advice = adviseFailureWhileOpen(portName_, why, gatherPortFacts(portName_));
     appendLog(QStringLiteral("Port(%1) failed: %2").arg(portName_, advice.text));
     portAdvice_ = advice.text.toStdString();
     setPortLamp(false);
@@ -609,12 +608,13 @@ void CMainDialog::onPortLampClicked() {
     }
     stopPortRetry();
     if (port_.name().isEmpty()) port_.setName(portName_);
-    if (port_.openDefault()) {
+    if (port_.openDefault().ok()) {
         setPortLamp(true);
         appendLog(QStringLiteral("%1 connected.").arg(port_.name()));
     } else {
         // Not reported as connected when it is not: the failure box, the
-        // grey lamp and the retry as at start-up.
+        // grey lamp and the retry as at start-up (which opens again and
+        // takes the failure of that attempt).
         openPort();
     }
 }
@@ -653,7 +653,8 @@ void CMainDialog::openFile(const QString& path) {
     filePath_ = path;
     filePathEdit_->setText(path);
     filePathEdit_->setCursorPosition(static_cast<int>(path.size()));
-    flow_->openFile(pathFromText(path));
+    // The flow shows the log lines or the box, and tells fileInspected.
+    static_cast<void>(flow_->openFile(pathFromText(path)));
 }
 
 void CMainDialog::openFileForEditing(const QString& path) {
@@ -755,9 +756,8 @@ void CMainDialog::openEditor() {
         return;
     }
     image_.close();
-    const FileResult read = document_.read(pathFromText(filePath_));
-    if (!read.ok) {
-        prompts_->message(this, QString::fromStdString(read.message));
+    if (const Status read = document_.read(pathFromText(filePath_)); !read.ok()) {
+        prompts_->message(this, QString::fromStdString(read.message()));
         return;
     }
     {
@@ -824,18 +824,18 @@ std::optional<std::filesystem::path> CMainDialog::chooseUploadTarget() {
     return pathFromText(path);
 }
 
-void CMainDialog::fileInspected(const std::filesystem::path& path, const Inspection& result) {
+void CMainDialog::fileInspected(const std::filesystem::path& path, const Result<Inspection>& result) {
     const QString shown = textFromPath(path);
     filePath_ = shown;
     filePathEdit_->setText(shown);
     filePathEdit_->setCursorPosition(static_cast<int>(shown.size()));
-    if (!result.opened) return;
-    editorButton_->setVisible(result.showEditor);
+    if (!result.ok()) return;
+    editorButton_->setVisible(result->showEditor);
     {
         const QSignalBlocker block(forced_);
         forced_->setChecked(false);
     }
-    if (result.enableForcedDownload) forced_->setEnabled(true);
+    if (result->enableForcedDownload) forced_->setEnabled(true);
 }
 
 }  // namespace dorvane

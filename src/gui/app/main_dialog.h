@@ -128,7 +128,7 @@ private:
     void connectControls();
     void startPortRetry();
     void stopPortRetry();
-    void onPortFailed(const QString& message);
+    void onPortFailed(const Status& why);
     void setPortLamp(bool on);
     void showPortName();
     // Places the status row and the bottom row so that every text fits.
@@ -153,7 +153,7 @@ private:
     void setUploadButtonText(const std::string& text) override;
     void setPowerLamp(bool on) override;
     std::optional<std::filesystem::path> chooseUploadTarget() override;
-    void fileInspected(const std::filesystem::path& path, const Inspection& result) override;
+    void fileInspected(const std::filesystem::path& path, const Result<Inspection>& result) override;
     void transferEnded(TransferOutcome outcome) override;
 
     Options options_;

@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
     auto demo = std::make_unique<ReceiverDatabase>();
     fillDemoDatabase(*demo);
     ChannelDataDocument document;
-    if (packBackup(*demo, document.buffer()) != kPackOk) return 1;
+    if (packBackup(*demo, document.buffer()) != PackResult::Ok) return 1;
     ReceiverDatabase* db = &document.database();
     CReceiverDataDialog editor(document);
     if (!editor.initialise()) return 1;

@@ -42,10 +42,8 @@ bool CReceiverDataDialog::confirm(const QString& text) { return editorPrompts().
 bool CReceiverDataDialog::initialise() {
     viewCombo_->setCurrentIndex(SatelliteView);
     viewMode_ = SatelliteView;
-    const int result = document_.unpack();
-    if (result != kUnpackOk) {
-        const std::string_view text = unpackResultText(result);
-        showMessage(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())), false);
+    if (const Status unpacked = document_.unpack(); !unpacked.ok()) {
+        showMessage(QString::fromStdString(unpacked.message()), false);
         return false;
     }
     db_.recount();
@@ -215,11 +213,8 @@ bool CReceiverDataDialog::save() {
         return false;
     }
     if (!confirmIntegrity()) return false;
-    const FileResult written = document_.save();
-    if (!written.ok) {
-        const QString text = written.message.empty() ? QStringLiteral("File open failed!")
-                                                     : QString::fromStdString(written.message);
-        showMessage(text, true);
+    if (const Status written = document_.save(); !written.ok()) {
+        showMessage(QString::fromStdString(written.message()), true);
         return false;
     }
     history_.markSaved();
@@ -245,10 +240,8 @@ void CReceiverDataDialog::saveAsClicked() {
         return;
     }
     if (!confirmIntegrity()) return;
-    const FileResult written = document_.saveAs(pathFromText(file));
-    if (!written.ok) {
-        showMessage(written.message.empty() ? QStringLiteral("File write failed!") : QString::fromStdString(written.message),
-                    true);
+    if (const Status written = document_.saveAs(pathFromText(file)); !written.ok()) {
+        showMessage(QString::fromStdString(written.message()), true);
         return;
     }
     history_.markSaved();
@@ -309,10 +302,10 @@ void CReceiverDataDialog::exportClicked() {
     const QString file = editorPrompts().saveFileName(this, QStringLiteral("Export"), suggested, kExchangeFilter);
     if (file.isEmpty()) return;
     const QByteArray bytes = isCsv(file) ? channelTableCsv(db_) : databaseToJson(db_);
-    const ReplaceResult written = replaceFileAtomically(pathFromText(file),
-                                                        {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                                         static_cast<std::size_t>(bytes.size())});
-    if (!written.ok) showMessage(QStringLiteral("File write failed!"), true);
+    const Status written = replaceFileAtomically(pathFromText(file),
+                                                 {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                                                  static_cast<std::size_t>(bytes.size())});
+    if (!written.ok()) showMessage(QStringLiteral("File write failed!"), true);
 }
 
 void CReceiverDataDialog::importClicked() {
@@ -326,17 +319,17 @@ void CReceiverDataDialog::importClicked() {
     }
     const QByteArray bytes = input.readAll();
     auto before = snapshot();
-    ExchangeResult result;
+    Status result;
     if (isCsv(file)) {
-        result = applyChannelTableCsv(bytes, db_);
+        result = applyChannelTableCsv(bytes, db_).status();
     } else {
         result = databaseFromJson(bytes, db_);
         // The whole database now comes from the JSON, which is complete.
-        if (result.ok) document_.clearLosses();
+        if (result.ok()) document_.clearLosses();
     }
-    if (!result.ok) {
+    if (!result.ok()) {
         restore(*before);
-        showMessage(QStringLiteral("Nothing was imported: %1").arg(result.error), true);
+        showMessage(QStringLiteral("Nothing was imported: %1").arg(QString::fromStdString(result.message())), true);
         return;
     }
     commitEdit(std::move(before));

@@ -76,21 +76,21 @@ void CSkinButton::clearImages() {
     out_ = QImage();
 }
 
-int CSkinButton::setBitmaps(const QString& inPath, std::optional<QRgb> transparent, OutImage out) {
-    return setBitmaps(QImage(inPath), transparent, QImage(), transparent, out);
+void CSkinButton::setBitmaps(const QString& inPath, std::optional<QRgb> transparent, OutImage out) {
+    setBitmaps(QImage(inPath), transparent, QImage(), transparent, out);
 }
 
-int CSkinButton::setBitmaps(const QString& inPath, std::optional<QRgb> inTransparent, const QString& outPath,
-                            std::optional<QRgb> outTransparent) {
-    return setBitmaps(QImage(inPath), inTransparent, QImage(outPath), outTransparent, OutImage::None);
+void CSkinButton::setBitmaps(const QString& inPath, std::optional<QRgb> inTransparent, const QString& outPath,
+                             std::optional<QRgb> outTransparent) {
+    setBitmaps(QImage(inPath), inTransparent, QImage(outPath), outTransparent, OutImage::None);
 }
 
-int CSkinButton::setBitmaps(const QImage& in, std::optional<QRgb> inTransparent, const QImage& out,
-                            std::optional<QRgb> outTransparent, OutImage derive) {
+void CSkinButton::setBitmaps(const QImage& in, std::optional<QRgb> inTransparent, const QImage& out,
+                             std::optional<QRgb> outTransparent, OutImage derive) {
     clearImages();
     if (in.isNull() || in.width() <= 0 || in.height() <= 0) {
         update();
-        return kBadImageSize;
+        return;
     }
     QImage outSource = out;
     std::optional<QRgb> outKey = outTransparent;
@@ -106,12 +106,11 @@ int CSkinButton::setBitmaps(const QImage& in, std::optional<QRgb> inTransparent,
     if (!outSource.isNull()) maskedOut = applyMask(outSource, outKey);
     if (maskedIn.isNull() || (!outSource.isNull() && maskedOut.isNull())) {
         update();
-        return kBadMask;
+        return;
     }
     in_ = std::move(maskedIn);
     out_ = std::move(maskedOut);
     update();
-    return kOk;
 }
 
 void CSkinButton::refresh(bool repaint) {
@@ -128,11 +127,10 @@ void CSkinButton::setPressedStyle(PressedStyle style, bool repaint) {
     refresh(repaint);
 }
 
-int CSkinButton::setColor(int slot, QColor color, bool repaint) {
-    if (slot < 0 || slot > 5) return kBadColorSlot;
+void CSkinButton::setColor(int slot, QColor color, bool repaint) {
+    if (slot < 0 || slot > 5) return;
     colors_[static_cast<std::size_t>(slot)] = color;
     refresh(repaint);
-    return kOk;
 }
 
 QColor CSkinButton::color(int slot) const {
@@ -140,18 +138,16 @@ QColor CSkinButton::color(int slot) const {
     return colors_[static_cast<std::size_t>(slot)];
 }
 
-int CSkinButton::resetColors(bool repaint) {
+void CSkinButton::resetColors(bool repaint) {
     const QPalette pal = QApplication::palette(this);
     for (int slot : {BackgroundIn, BackgroundOut, BackgroundFocus}) colors_[slot] = pal.color(QPalette::Button);
     for (int slot : {TextIn, TextOut, TextFocus}) colors_[slot] = pal.color(QPalette::ButtonText);
     refresh(repaint);
-    return kOk;
 }
 
-int CSkinButton::setDrawBorder(bool draw, bool repaint) {
+void CSkinButton::setDrawBorder(bool draw, bool repaint) {
     drawBorder_ = draw;
     refresh(repaint);
-    return kOk;
 }
 
 void CSkinButton::setFlat(bool flat) {

@@ -19,12 +19,6 @@ class CSkinButton : public QPushButton {
     Q_OBJECT
 
 public:
-    // Result codes of the setters.
-    static constexpr int kOk = 0;
-    static constexpr int kBadImageSize = 1;
-    static constexpr int kBadMask = 2;
-    static constexpr int kBadColorSlot = 3;
-
     enum class Align { ImageLeft = 0, ImageAbove = 1, ImageRight = 2, TextOverImage = 3 };
     // How far the face moves while pressed: one pixel right and down, or
     // two pixels down.
@@ -42,20 +36,21 @@ public:
     // The in image (shown hovered or pressed, and always when there is no
     // out image) from a file or resource path; `transparent` is the colour
     // that lets the background show through (none: the image is opaque).
-    // Returns kOk, kBadImageSize (the image cannot be read; the button is
-    // left without images) or kBadMask.
-    int setBitmaps(const QString& inPath, std::optional<QRgb> transparent, OutImage out = OutImage::None);
-    int setBitmaps(const QString& inPath, std::optional<QRgb> inTransparent, const QString& outPath,
-                   std::optional<QRgb> outTransparent);
-    int setBitmaps(const QImage& in, std::optional<QRgb> inTransparent, const QImage& out,
-                   std::optional<QRgb> outTransparent, OutImage derive = OutImage::None);
+    // An image that cannot be read or converted leaves the button without
+    // images (inImage() is null): it shows its background, border and text.
+    void setBitmaps(const QString& inPath, std::optional<QRgb> transparent, OutImage out = OutImage::None);
+    void setBitmaps(const QString& inPath, std::optional<QRgb> inTransparent, const QString& outPath,
+                    std::optional<QRgb> outTransparent);
+    void setBitmaps(const QImage& in, std::optional<QRgb> inTransparent, const QImage& out,
+                    std::optional<QRgb> outTransparent, OutImage derive = OutImage::None);
 
     void setAlign(Align align, bool repaint = true);
     void setPressedStyle(PressedStyle style, bool repaint = true);
-    int setColor(int slot, QColor color, bool repaint = true);
+    // A slot outside the ColorSlot values changes nothing.
+    void setColor(int slot, QColor color, bool repaint = true);
     QColor color(int slot) const;
-    int resetColors(bool repaint = true);
-    int setDrawBorder(bool draw, bool repaint = true);
+    void resetColors(bool repaint = true);
+    void setDrawBorder(bool draw, bool repaint = true);
     void setFlat(bool flat);
     void setFlatFocus(bool flatFocus, bool repaint = true);
     void setTransparent(bool repaint = true);

@@ -558,12 +558,15 @@ void readFavourites(const QJsonObject& root, ReceiverDatabase& db) {
 
 }  // namespace
 
-ExchangeResult databaseFromJson(const QByteArray& json, ReceiverDatabase& database) {
+Status exchangeRefusal(const QString& problem) { return {Error::Corrupt, problem.toStdString()}; }
+
+Status databaseFromJson(const QByteArray& json, ReceiverDatabase& database) {
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return {false, QStringLiteral("$: not valid JSON at byte %1: %2").arg(parseError.offset).arg(parseError.errorString())};
-    if (!document.isObject()) return {false, QStringLiteral("$: expected an object")};
+        return exchangeRefusal(
+            QStringLiteral("$: not valid JSON at byte %1: %2").arg(parseError.offset).arg(parseError.errorString()));
+    if (!document.isObject()) return exchangeRefusal(QStringLiteral("$: expected an object"));
     const QJsonObject root = document.object();
     auto db = std::make_unique<ReceiverDatabase>();
     try {
@@ -574,12 +577,12 @@ ExchangeResult databaseFromJson(const QByteArray& json, ReceiverDatabase& databa
         readChannels(root, *db);
         readFavourites(root, *db);
     } catch (const Problem& problem) {
-        return {false, problem.text};
+        return exchangeRefusal(problem.text);
     }
     db->buildKindLists();
     db->recount();
     database = *db;
-    return {true, {}};
+    return {};
 }
 
 }  // namespace dorvane

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "common/result.h"
+
 namespace dorvane {
 
 class ReceiverDatabase;
@@ -14,17 +16,13 @@ class ReceiverDatabase;
 // aside). The README lists the keys.
 QByteArray databaseToJson(const ReceiverDatabase& database, bool indented = true);
 
-struct ExchangeResult {
-    bool ok = false;
-    // For JSON: the path of the first problem and what is wrong, e.g.
-    // "$.channels[3].videoPid: expected an integer 0..65535".
-    // For CSV: "line 4, videoPid: ...".
-    QString error;
-    int changed = 0;  // CSV: channels updated
-};
-
 // Builds a database from such JSON into `database`; on any problem nothing
-// of `database` changes.
-ExchangeResult databaseFromJson(const QByteArray& json, ReceiverDatabase& database);
+// of `database` changes. A refusal (Error::Corrupt) names the path of the
+// first problem and what is wrong, e.g.
+// "$.channels[3].videoPid: expected an integer 0..65535".
+Status databaseFromJson(const QByteArray& json, ReceiverDatabase& database);
+
+// A refused JSON document or CSV table: what is wrong and where.
+Status exchangeRefusal(const QString& problem);
 
 }  // namespace dorvane

@@ -127,19 +127,19 @@ QByteArray channelTableCsv(const ReceiverDatabase& db) {
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-ExchangeResult applyChannelTableCsv(const QByteArray& csv, ReceiverDatabase& database) {
+Result<int> applyChannelTableCsv(const QByteArray& csv, ReceiverDatabase& database) {
     QByteArray bytes = csv;
     if (bytes.startsWith("\xEF\xBB\xBF")) bytes.remove(0, 3);
     const QString text = QString::fromUtf8(bytes);
-    if (text.toUtf8() != bytes) return {false, QStringLiteral("line 1: the table is not UTF-8 text")};
+    if (text.toUtf8() != bytes) return exchangeRefusal(QStringLiteral("line 1: the table is not UTF-8 text"));
     QString error;
     const std::vector<CsvRecord> records = parseCsv(text, error);
-    if (!error.isEmpty()) return {false, error};
-    if (records.empty()) return {false, QStringLiteral("line 1: no header row")};
+    if (!error.isEmpty()) return exchangeRefusal(error);
+    if (records.empty()) return exchangeRefusal(QStringLiteral("line 1: no header row"));
 
     std::map<QString, qsizetype> column;
     for (qsizetype i = 0; i < records.front().fields.size(); ++i) column[records.front().fields[i].trimmed()] = i;
-    if (!column.count(QStringLiteral("number"))) return {false, QStringLiteral("line 1: no \"number\" column")};
+    if (!column.count(QStringLiteral("number"))) return exchangeRefusal(QStringLiteral("line 1: no \"number\" column"));
 
     auto db = std::make_unique<ReceiverDatabase>(database);
     std::vector<bool> seen(kChannelSlots);
@@ -155,11 +155,15 @@ ExchangeResult applyChannelTableCsv(const QByteArray& csv, ReceiverDatabase& dat
         bool ok = false;
         const int number = value(QStringLiteral("number")).value_or(QString()).trimmed().toInt(&ok);
         if (!ok || number < 0 || number >= kChannelSlots)
-            return {false, where(QStringLiteral("number")) + QStringLiteral("expected a channel number 0..4999")};
+            return exchangeRefusal(where(QStringLiteral("number")) +
+                                   QStringLiteral("expected a channel number 0..4999"));
         ChannelRecord& c = db->channel(number);
-        if (channelFree(c)) return {false, where(QStringLiteral("number")) + QStringLiteral("channel %1 holds no channel").arg(number)};
+        if (channelFree(c))
+            return exchangeRefusal(where(QStringLiteral("number")) +
+                                   QStringLiteral("channel %1 holds no channel").arg(number));
         if (seen[static_cast<std::size_t>(number)])
-            return {false, where(QStringLiteral("number")) + QStringLiteral("channel %1 given twice").arg(number)};
+            return exchangeRefusal(where(QStringLiteral("number")) +
+                                   QStringLiteral("channel %1 given twice").arg(number));
         seen[static_cast<std::size_t>(number)] = true;
         const ChannelRecord before = c;
 
@@ -167,7 +171,7 @@ ExchangeResult applyChannelTableCsv(const QByteArray& csv, ReceiverDatabase& dat
             // An unchanged name keeps every byte of its field.
             if (*name != splitField(c.name, sizeof c.name).text) {
                 if (const auto problem = joinField(*name, {}, c.name, sizeof c.name))
-                    return {false, where(QStringLiteral("name")) + QStringLiteral("the name ") + *problem};
+                    return exchangeRefusal(where(QStringLiteral("name")) + QStringLiteral("the name ") + *problem);
             }
         }
         const std::pair<const char*, std::uint16_t ChannelRecord::*> pids[] = {
@@ -180,13 +184,14 @@ ExchangeResult applyChannelTableCsv(const QByteArray& csv, ReceiverDatabase& dat
             const auto given = value(name);
             if (!given) continue;
             const int pid = given->trimmed().toInt(&ok);
-            if (!ok || pid < 0 || pid > 65535) return {false, where(name) + QStringLiteral("expected an integer 0..65535")};
+            if (!ok || pid < 0 || pid > 65535)
+                return exchangeRefusal(where(name) + QStringLiteral("expected an integer 0..65535"));
             c.*member = static_cast<std::uint16_t>(pid);
         }
         if (std::memcmp(&before, &c, sizeof c) != 0) ++changed;
     }
     database = *db;
-    return {true, {}, changed};
+    return changed;
 }
 
 }  // namespace dorvane

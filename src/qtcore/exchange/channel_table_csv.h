@@ -14,8 +14,9 @@ QByteArray channelTableCsv(const ReceiverDatabase& database);
 
 // Takes such a table (any columns in any order; "number" is required) and
 // updates name, videoPid, audioPid, pcrPid and teletextPid of the channels
-// it names by number. Other columns are ignored. On any problem nothing of
-// `database` changes.
-ExchangeResult applyChannelTableCsv(const QByteArray& csv, ReceiverDatabase& database);
+// it names by number. Other columns are ignored. Gives the number of
+// channels that changed. On any problem nothing of `database` changes; the
+// refusal says where ("line 4, videoPid: ...").
+Result<int> applyChannelTableCsv(const QByteArray& csv, ReceiverDatabase& database);
 
 }  // namespace dorvane

@@ -110,9 +110,10 @@ PortFacts gatherPortFacts(const QString& name) {
     return facts;
 }
 
-PortAdvice adviseOpenFailure(const QString& name, SerialError error, const QString& systemText,
-                             const PortFacts& facts) {
-    if (!facts.exists || error == SerialError::DeviceNotFoundError)
+PortAdvice adviseOpenFailure(const QString& name, const Status& failure, const PortFacts& facts) {
+    const Error error = failure.error();
+    const QString systemText = QString::fromStdString(failure.message());
+    if (!facts.exists || error == Error::NotFound)
         return {PortProblem::Missing,
                 QStringLiteral("%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, "
                                "or choose one of the ports that Configure or 'dorvane ports' lists.")
@@ -122,7 +123,7 @@ PortAdvice adviseOpenFailure(const QString& name, SerialError error, const QStri
                 QStringLiteral("%1 is in use by %2. Close that program, or choose another port.")
                     .arg(name, facts.holder->text())};
 #ifdef _WIN32
-    if (error == SerialError::PermissionError)
+    if (error == Error::AccessDenied)
         return {PortProblem::Busy,
                 QStringLiteral("%1 is in use by another program. Close that program, or choose another port.").arg(name)};
 #else
@@ -134,7 +135,7 @@ PortAdvice adviseOpenFailure(const QString& name, SerialError error, const QStri
                                "'sudo usermod -aG %2 $USER', then log out and in again.")
                     .arg(name, group)};
     }
-    if (error == SerialError::PermissionError)
+    if (error == Error::AccessDenied)
         return {PortProblem::Busy,
                 QStringLiteral("%1 is in use by another program. Close that program, or choose another port.").arg(name)};
 #endif
@@ -142,9 +143,10 @@ PortAdvice adviseOpenFailure(const QString& name, SerialError error, const QStri
                                                                                           : systemText)};
 }
 
-PortAdvice adviseFailureWhileOpen(const QString& name, SerialError error, const QString& systemText,
-                                  const PortFacts& facts) {
-    if (!facts.exists || error == SerialError::ResourceError || error == SerialError::DeviceNotFoundError)
+PortAdvice adviseFailureWhileOpen(const QString& name, const Status& failure, const PortFacts& facts) {
+    const Error error = failure.error();
+    const QString systemText = QString::fromStdString(failure.message());
+    if (!facts.exists || error == Error::DeviceGone || error == Error::NotFound)
         return {PortProblem::Unplugged,
                 QStringLiteral("%1 has gone away: the adapter was unplugged. Plug it back in and retry.").arg(name)};
     return {PortProblem::Other, QStringLiteral("%1 stopped working: %2.").arg(name, systemText)};

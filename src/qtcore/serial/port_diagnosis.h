@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QList>
-#include "serial/serial_error.h"
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
+#include "common/result.h"
 #include "serial/serial_port.h"
 
 namespace dorvane {
@@ -51,14 +51,12 @@ struct PortAdvice {
     QString text;
 };
 
-// Why a port could not be opened, from Qt's error code, the system's own
-// text and the facts gathered about the device.
-PortAdvice adviseOpenFailure(const QString& name, SerialError error, const QString& systemText,
-                             const PortFacts& facts);
+// Why a port could not be opened, from the failure of the open (its cause
+// and the system's own text) and the facts gathered about the device.
+PortAdvice adviseOpenFailure(const QString& name, const Status& failure, const PortFacts& facts);
 
 // Why an open port stopped working.
-PortAdvice adviseFailureWhileOpen(const QString& name, SerialError error, const QString& systemText,
-                                  const PortFacts& facts);
+PortAdvice adviseFailureWhileOpen(const QString& name, const Status& failure, const PortFacts& facts);
 
 // The port to use when none is configured, on systems without COM numbers:
 // the first USB serial adapter, else the first port. Empty when there are

@@ -85,9 +85,11 @@ public:
     explicit CSerialPort(QObject* parent = nullptr);
     ~CSerialPort() override;
 
-    bool open(const QString& name, const SerialLineSettings& line = SerialLineSettings{});
+    // A failure carries the cause and the system's own text ("No such file
+    // or directory"), which adviseOpenFailure turns into advice.
+    Status open(const QString& name, const SerialLineSettings& line = SerialLineSettings{});
     // open() with the name of the last open (or setName) at 115,200 8N1.
-    bool openDefault();
+    Status openDefault();
     void close();
 
     bool isOpen() const override { return open_; }
@@ -97,12 +99,6 @@ public:
 
     QString name() const { return name_; }
     void setName(const QString& name) { name_ = name; }
-
-    // What went wrong at the last failed open or while open ("" when
-    // nothing did).
-    QString lastError() const { return lastError_; }
-    // Its code (NoError when nothing went wrong; see serial_error.h).
-    SerialError lastErrorCode() const { return lastErrorCode_; }
 
     // True when the device can be opened now (it is released again at once).
     static bool probePort(const QString& name);
@@ -122,8 +118,10 @@ public:
 signals:
     // A received chunk did not fit into the queue and was dropped.
     void bufferFull();
-    // The port failed while open and has been closed; message says why.
-    void failed(const QString& message);
+    // The port failed while open and has been closed; `why` has the cause
+    // (DeviceGone for a device that went away, Io for one that failed a
+    // read or write) and the system's text.
+    void failed(const dorvane::Status& why);
 
 private:
     void takeChunk(const std::uint8_t* bytes, std::size_t size);
@@ -141,8 +139,6 @@ private:
 #endif
     ReceiveQueue queue_;
     QString name_;
-    QString lastError_;
-    SerialError lastErrorCode_ = SerialError::NoError;
     QElapsedTimer lastWriteError_;
     bool open_ = false;
 };

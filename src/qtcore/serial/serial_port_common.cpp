@@ -5,7 +5,7 @@ namespace dorvane {
 // What both platforms' ports share: the default open, the hand-over of a
 // received chunk and the COM numbers among device names.
 
-bool CSerialPort::openDefault() { return open(name_); }
+Status CSerialPort::openDefault() { return open(name_); }
 
 void CSerialPort::takeChunk(const std::uint8_t* bytes, std::size_t size) {
     if (!queue_.pushChunk(std::span<const std::uint8_t>(bytes, size))) emit bufferFull();

@@ -8,6 +8,35 @@
 
 namespace dorvane {
 
+Error errorFromSerialPort(QSerialPort::SerialPortError error) {
+    switch (error) {
+    case QSerialPort::NoError: return Error::None;
+    case QSerialPort::DeviceNotFoundError: return Error::NotFound;
+    // Qt says this both for a device the user may not open and for one
+    // another program holds; the port diagnosis tells them apart.
+    case QSerialPort::PermissionError: return Error::AccessDenied;
+    case QSerialPort::WriteError:
+    case QSerialPort::ReadError: return Error::Io;
+    case QSerialPort::ResourceError: return Error::DeviceGone;
+    case QSerialPort::UnsupportedOperationError: return Error::Unsupported;
+    case QSerialPort::TimeoutError: return Error::Timeout;
+    case QSerialPort::NotOpenError: return Error::NotOpen;
+    case QSerialPort::OpenError:
+    case QSerialPort::UnknownError: break;
+    }
+    return Error::Failed;
+}
+
+namespace {
+
+// The port's present error with Qt's text for it.
+Status failureOf(const QSerialPort& port) {
+    const Error error = errorFromSerialPort(port.error());
+    return {error == Error::None ? Error::Failed : error, port.errorString().toStdString()};
+}
+
+}  // namespace
+
 CSerialPort::CSerialPort(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::readyRead, this, &CSerialPort::onReadyRead);
     connect(&port_, &QSerialPort::errorOccurred, this, &CSerialPort::onError);
@@ -18,27 +47,23 @@ CSerialPort::~CSerialPort() {
     if (port_.isOpen()) port_.close();
 }
 
-bool CSerialPort::open(const QString& name, const SerialLineSettings& line) {
+Status CSerialPort::open(const QString& name, const SerialLineSettings& line) {
     if (open_) close();
     name_ = name;
-    lastError_.clear();
-    lastErrorCode_ = QSerialPort::NoError;
     port_.setPortName(name);
     if (!port_.open(QIODevice::ReadWrite)) {
-        lastError_ = port_.errorString();
-        lastErrorCode_ = port_.error();
+        Status failure = failureOf(port_);
         port_.clearError();
-        return false;
+        return failure;
     }
     const bool configured = port_.setBaudRate(line.baudRate) && port_.setDataBits(line.dataBits) &&
                             port_.setParity(line.parity) && port_.setStopBits(line.stopBits) &&
                             port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!configured) {
-        lastError_ = port_.errorString();
-        lastErrorCode_ = port_.error();
+        Status failure = failureOf(port_);
         port_.close();
         port_.clearError();
-        return false;
+        return failure;
     }
     // DTR and RTS low. Pseudo-terminals and some adapters have no modem
     // lines; that is not a reason to refuse the port.
@@ -50,7 +75,7 @@ bool CSerialPort::open(const QString& name, const SerialLineSettings& line) {
     queue_.drain();
     lastWriteError_.invalidate();
     open_ = true;
-    return true;
+    return {};
 }
 
 void CSerialPort::close() {
@@ -98,10 +123,9 @@ void CSerialPort::onError(QSerialPort::SerialPortError error) {
         port_.clearError();
         return;
     }
-    lastError_ = port_.errorString();
-    lastErrorCode_ = error;
+    const Status why(errorFromSerialPort(error), port_.errorString().toStdString());
     close();
-    emit failed(lastError_);
+    emit failed(why);
     notifyFailure();
 }
 

@@ -61,17 +61,20 @@ std::wstring devicePath(const QString& name) {
     return (QStringLiteral("\\\\.\\") + name).toStdWString();
 }
 
-// The code of a failed open, as the port diagnosis reads it.
-SerialError openErrorCode(DWORD code) {
+// The cause of a failed open, as the port diagnosis reads it: a COM port
+// another program holds answers "access denied".
+Error openErrorFrom(DWORD code) {
     switch (code) {
         case ERROR_FILE_NOT_FOUND:
         case ERROR_PATH_NOT_FOUND:
-        case ERROR_INVALID_NAME: return SerialError::DeviceNotFoundError;
+        case ERROR_INVALID_NAME: return Error::NotFound;
         case ERROR_ACCESS_DENIED:
-        case ERROR_SHARING_VIOLATION: return SerialError::PermissionError;
-        default: return SerialError::OpenError;
+        case ERROR_SHARING_VIOLATION: return Error::AccessDenied;
+        default: return Error::Failed;
     }
 }
+
+Status failure(Error error, const QString& text) { return {error, text.toStdString()}; }
 
 HANDLE openDevice(const QString& name) {
     return CreateFileW(devicePath(name).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
@@ -153,26 +156,19 @@ static int dcbStopBits(SerialLineSettings::StopBits stopBits) {
     }
 }
 
-bool CSerialPort::open(const QString& name, const SerialLineSettings& line) {
+Status CSerialPort::open(const QString& name, const SerialLineSettings& line) {
     const qint32 baudRate = line.baudRate;
     const int byteSize = static_cast<int>(line.dataBits);
     const int parity = dcbParity(line.parity);
     const int stopBits = dcbStopBits(line.stopBits);
     if (open_) close();
     name_ = name;
-    lastError_.clear();
-    lastErrorCode_ = SerialError::NoError;
-    if (!device_->read.hEvent || !device_->write.hEvent) {
-        lastError_ = QStringLiteral("the port's events could not be created");
-        lastErrorCode_ = SerialError::UnknownError;
-        return false;
-    }
+    if (!device_->read.hEvent || !device_->write.hEvent)
+        return failure(Error::Failed, QStringLiteral("the port's events could not be created"));
     const HANDLE handle = openDevice(name);
     if (handle == INVALID_HANDLE_VALUE) {
         const DWORD error = GetLastError();
-        lastError_ = systemMessage(error);
-        lastErrorCode_ = openErrorCode(error);
-        return false;
+        return failure(openErrorFrom(error), systemMessage(error));
     }
     // The queue sizes are a request the driver may round or ignore.
     SetupComm(handle, kDriverQueueSize, kDriverQueueSize);
@@ -206,17 +202,16 @@ bool CSerialPort::open(const QString& name, const SerialLineSettings& line) {
         ok = SetCommState(handle, &dcb);
     }
     if (!ok) {
-        lastError_ = systemMessage(GetLastError());
-        lastErrorCode_ = SerialError::UnsupportedOperationError;
+        const Status refused = failure(Error::Unsupported, systemMessage(GetLastError()));
         CloseHandle(handle);
-        return false;
+        return refused;
     }
     device_->handle = handle;
     queue_.drain();
     lastWriteError_.invalidate();
     open_ = true;
     poll_.start();
-    return true;
+    return {};
 }
 
 void CSerialPort::close() {
@@ -291,11 +286,12 @@ void CSerialPort::poll() {
     if (any && open_) notifyData();
 }
 
+// A read, a status query or a second write failed: the device is gone or
+// no longer usable.
 void CSerialPort::failWith(const QString& message) {
-    lastError_ = message;
-    lastErrorCode_ = SerialError::ResourceError;
+    const Status why = failure(Error::DeviceGone, message);
     close();
-    emit failed(lastError_);
+    emit failed(why);
     notifyFailure();
 }
 

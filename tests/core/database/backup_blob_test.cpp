@@ -87,7 +87,7 @@ TEST_F(BackupBlobTest, ReceiverShapedBlobFillsTheTablesAndImportsChannelsWithinO
         .channel(channelCommon("H", 8, kFlagTv), 12101, 1, 2);
     s.transponders[7] = transponderOn(2, 12100, 2);
     const auto blob = s.blob();
-    ASSERT_EQ(unpackBackup(*db, blob), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*db, blob), UnpackResult::Ok);
 
     EXPECT_EQ(fixedText(db->satellite(0).name), "Alpha");
     EXPECT_EQ(db->satellite(0).carried18, 0x5A);
@@ -136,7 +136,7 @@ TEST_F(BackupBlobTest, FavouritesResolveByServiceIdAndTransponderApartFromTheLow
         .favorite(0, 0, 0, 0, 0)              // an empty entry ends group 0
         .favorite(0, 0, 0, 11778, 3)          // never read
         .favorite(1, 0, 0, 11778, 3);         // C
-    ASSERT_EQ(unpackBackup(*db, s.blob()), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*db, s.blob()), UnpackResult::Ok);
 
     // Entries without a channel leave no hole: the members stay packed.
     EXPECT_EQ(db->groupSlot(0, 0), 0);
@@ -197,7 +197,7 @@ TEST_F(BackupBlobTest, OtherRecordSizesAndCountsReadWhatTheyHoldAndStartFromEmpt
         db->satellite(1).carried30[1] = 0xEE;
         db->transponder(1).carried12[3] = 0x77;
         BlobLosses losses;
-        ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes()), &losses), kUnpackOk);
+        ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes()), &losses), UnpackResult::Ok);
         // Packing writes 33- and 16-byte records: such a file is not
         // written back.
         ASSERT_EQ(losses.shape.size(), 2u);
@@ -243,7 +243,7 @@ TEST_F(BackupBlobTest, UnknownChannelAndFavouriteSizesLeaveBlankChannelsAndDefau
     h.favoriteSectionSize = 108;
     h.favoriteNamesSize = 200;
     db->groupSlot(3, 0) = 7;
-    ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes())), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes())), UnpackResult::Ok);
     EXPECT_EQ(db->channel(0).lead, 0x80);
     EXPECT_TRUE(channelFree(db->channel(0)));
     EXPECT_EQ(db->groupSlot(0, 0), -1);
@@ -267,9 +267,9 @@ TEST_F(BackupBlobTest, PrefixKindsAreKeptAndPackedBack) {
     h.prefixLength = 200;
     h.satelliteCount = 1;
     h.carried29 = 0x33;
-    ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes())), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes())), UnpackResult::Ok);
     EXPECT_EQ(db->prefix()[199], 56);
-    ASSERT_EQ(packBackup(*db, *buffer), kPackOk);
+    ASSERT_EQ(packBackup(*db, *buffer), PackResult::Ok);
     BackupHeader packed;
     std::memcpy(&packed, buffer->data(), sizeof packed);
     EXPECT_EQ(packed.prefixKind, 1);
@@ -278,7 +278,7 @@ TEST_F(BackupBlobTest, PrefixKindsAreKeptAndPackedBack) {
     EXPECT_EQ(packed.satelliteCount, 1);
     EXPECT_EQ(packed.payloadSize, 33u + 200u + 266112u);
     auto again = std::make_unique<ReceiverDatabase>();
-    ASSERT_EQ(unpackBackup(*again, *buffer), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*again, *buffer), UnpackResult::Ok);
     EXPECT_EQ(tableBytes(*again), tableBytes(*db));
 
     // Kind 0 with another length: nothing stored, the sections behind it
@@ -290,7 +290,7 @@ TEST_F(BackupBlobTest, PrefixKindsAreKeptAndPackedBack) {
     h.prefixLength = 50;
     h.satelliteCount = 1;
     BlobLosses losses;
-    ASSERT_EQ(unpackBackup(*db, makeBlob(h, q.bytes()), &losses), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*db, makeBlob(h, q.bytes()), &losses), UnpackResult::Ok);
     EXPECT_EQ(fixedText(db->satellite(0).name), "Behind");
     // Nothing of the kind-1 prefix read before stays behind, and the 50
     // bytes would not be written back (a kind-0 save writes 96).
@@ -300,9 +300,9 @@ TEST_F(BackupBlobTest, PrefixKindsAreKeptAndPackedBack) {
 
 TEST_F(BackupBlobTest, PackingAReceiverDatabaseOnNewYear2006GivesTheKnownHeader) {
     EXPECT_EQ(mjdToday(), 53736);
-    ASSERT_EQ(unpackBackup(*db, scene().blob()), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*db, scene().blob()), UnpackResult::Ok);
     diagnostics.clear();
-    ASSERT_EQ(packBackup(*db, *buffer), kPackOk);
+    ASSERT_EQ(packBackup(*db, *buffer), PackResult::Ok);
     const std::uint8_t expected[32] = {0x49, 0x52, 0x5A, 0x00, 0x04, 0x25, 0x04, 0x00, 0x60, 0x00, 0x00,
                                        0x36, 0x20, 0x01, 0xE8, 0xD1, 0x21, 0x00, 0xA4, 0x00, 0x10, 0x00,
                                        0xD0, 0x07, 0x2C, 0x00, 0x88, 0x13, 0x00, 0x00, 0x00, 0x00};
@@ -317,13 +317,13 @@ TEST_F(BackupBlobTest, PackingAReceiverDatabaseOnNewYear2006GivesTheKnownHeader)
 
 TEST_F(BackupBlobTest, APackedBlobSurvivesUnpackAndPackByteForByteApartFromTheDate) {
     fillDemoDatabase(*db);
-    ASSERT_EQ(packBackup(*db, *buffer, 50000), kPackOk);
+    ASSERT_EQ(packBackup(*db, *buffer, 50000), PackResult::Ok);
     const std::vector<std::uint8_t> first(buffer->contents().begin(), buffer->contents().end());
 
     auto reread = std::make_unique<ReceiverDatabase>();
-    ASSERT_EQ(unpackBackup(*reread, *buffer), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*reread, *buffer), UnpackResult::Ok);
     EXPECT_EQ(tableBytes(*reread), tableBytes(*db));
-    ASSERT_EQ(packBackup(*reread, *buffer, 60000), kPackOk);
+    ASSERT_EQ(packBackup(*reread, *buffer, 60000), PackResult::Ok);
     std::vector<std::uint8_t> second(buffer->contents().begin(), buffer->contents().end());
     ASSERT_EQ(second.size(), first.size());
     EXPECT_EQ(second[14] | second[15] << 8, 60000);
@@ -336,9 +336,9 @@ TEST_F(BackupBlobTest, AFullDatabaseSurvivesPackAndUnpackUnchanged) {
     for (const std::uint32_t seed : {1u, 77u}) {
         SCOPED_TRACE(seed);
         fillFullDatabase(*db, seed);
-        ASSERT_EQ(packBackup(*db, *buffer), kPackOk);
+        ASSERT_EQ(packBackup(*db, *buffer), PackResult::Ok);
         auto reread = std::make_unique<ReceiverDatabase>();
-        ASSERT_EQ(unpackBackup(*reread, *buffer), kUnpackOk);
+        ASSERT_EQ(unpackBackup(*reread, *buffer), UnpackResult::Ok);
         EXPECT_EQ(tableBytes(*reread), tableBytes(*db));
         EXPECT_EQ(reread->tvList().size() + reread->radioList().size(), 5000u);
         EXPECT_EQ(reread->groupSize(11), 144);
@@ -352,17 +352,17 @@ TEST_F(BackupBlobTest, EmptyAndDeletedSlotsPackAsEmptyRecordsWhileAChannelOnTran
         .channel(channelCommon("Gone", 3, kFlagTv), 12000, 1, 0)
         .channel(channelCommon("Last", 4, kFlagRadio), 12000, 1, 0);
     s.favorites.favorite(0, 1, 0, 12000, 3).favorite(0, 1, 0, 12000, 4);
-    ASSERT_EQ(unpackBackup(*db, s.blob()), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*db, s.blob()), UnpackResult::Ok);
     ASSERT_EQ(db->channel(0).transponder, 0);
     db->deleteChannel(2);
     // A member pointing at a slot without a channel is left out of the file
     // rather than ending its group there.
     db->groupSlot(0, 1) = db->groupSlot(0, 0);
     db->groupSlot(0, 0) = 4;  // a blank slot
-    ASSERT_EQ(packBackup(*db, *buffer), kPackOk);
+    ASSERT_EQ(packBackup(*db, *buffer), PackResult::Ok);
 
     auto reread = std::make_unique<ReceiverDatabase>();
-    ASSERT_EQ(unpackBackup(*reread, *buffer), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*reread, *buffer), UnpackResult::Ok);
     EXPECT_EQ(fixedText(reread->channel(0).name), "On zero");
     EXPECT_EQ(reread->channel(0).transponder, 0);
     EXPECT_EQ(fixedText(reread->channel(1).name), "On one");
@@ -396,10 +396,10 @@ TEST_F(BackupBlobTest, MalformedBlobsAreRefusedAndLeaveTheDatabaseAsItWas) {
     struct Case {
         const char* what;
         std::vector<std::uint8_t> blob;
-        int expected;
+        UnpackResult expected;
     };
     std::vector<Case> cases;
-    auto variant = [&](const char* what, int expected, auto change) {
+    auto variant = [&](const char* what, UnpackResult expected, auto change) {
         std::vector<std::uint8_t> b = good;
         change(b);
         cases.push_back({what, std::move(b), expected});
@@ -409,31 +409,31 @@ TEST_F(BackupBlobTest, MalformedBlobsAreRefusedAndLeaveTheDatabaseAsItWas) {
     std::uint32_t compressed = 0;
     std::memcpy(&compressed, good.data() + 32, 4);
 
-    variant("bad magic", kUnpackBadMagic, [](auto& b) { b[2] = 'X'; });
-    variant("two bytes", kUnpackBadMagic, [](auto& b) { b.resize(2); });
-    variant("header cut", kUnpackTruncated, [](auto& b) { b.resize(20); });
-    variant("blob cut", kUnpackTruncated, [](auto& b) { b.resize(b.size() - 1); });
-    variant("compressed size beyond the blob", kUnpackTruncated, [&](auto& b) { setU32(b, 32, 0xFFFFFFFF); });
-    variant("compressed stream cut short", kUnpackDecompressionFailed,
+    variant("bad magic", UnpackResult::BadMagic, [](auto& b) { b[2] = 'X'; });
+    variant("two bytes", UnpackResult::BadMagic, [](auto& b) { b.resize(2); });
+    variant("header cut", UnpackResult::Truncated, [](auto& b) { b.resize(20); });
+    variant("blob cut", UnpackResult::Truncated, [](auto& b) { b.resize(b.size() - 1); });
+    variant("compressed size beyond the blob", UnpackResult::Truncated, [&](auto& b) { setU32(b, 32, 0xFFFFFFFF); });
+    variant("compressed stream cut short", UnpackResult::DecompressionFailed,
             [&](auto& b) { setU32(b, 32, compressed / 2); });
-    variant("end of the stream damaged", kUnpackDecompressionFailed,
+    variant("end of the stream damaged", UnpackResult::DecompressionFailed,
             [&](auto& b) { std::fill(b.end() - 3, b.end(), std::uint8_t{0}); });
-    variant("stream overwritten", kUnpackDecompressionFailed,
+    variant("stream overwritten", UnpackResult::DecompressionFailed,
             [&](auto& b) { std::fill(b.begin() + 36, b.end(), std::uint8_t{0}); });
-    variant("payload size larger than the stream gives", kUnpackDecompressionFailed,
+    variant("payload size larger than the stream gives", UnpackResult::DecompressionFailed,
             [&](auto& b) { setU32(b, 4, 271620 + 16); });
-    variant("payload size zero", kUnpackBadLayout, [&](auto& b) { setU32(b, 4, 0); });
-    variant("payload size huge", kUnpackBadLayout, [&](auto& b) { setU32(b, 4, 0xFFFFFFF0); });
-    variant("prefix kind 2", kUnpackBadLayout, [](auto& b) { b[28] = 2; });
-    variant("kind-1 prefix of 273 bytes", kUnpackBadLayout, [&](auto& b) {
+    variant("payload size zero", UnpackResult::BadLayout, [&](auto& b) { setU32(b, 4, 0); });
+    variant("payload size huge", UnpackResult::BadLayout, [&](auto& b) { setU32(b, 4, 0xFFFFFFF0); });
+    variant("prefix kind 2", UnpackResult::BadLayout, [](auto& b) { b[28] = 2; });
+    variant("kind-1 prefix of 273 bytes", UnpackResult::BadLayout, [&](auto& b) {
         b[28] = 1;
         setU16(b, 8, 273);
         setU16(b, 18, 0);  // the sections would still fit the payload
     });
-    variant("satellite record size 0", kUnpackBadLayout, [&](auto& b) { setU16(b, 16, 0); });
+    variant("satellite record size 0", UnpackResult::BadLayout, [&](auto& b) { setU16(b, 16, 0); });
     for (const std::size_t field : {8, 10, 12, 16, 18, 20, 22, 24, 26}) {
-        variant("a size or count of 0xFFFF", kUnpackBadLayout, [&](auto& b) { setU16(b, field, 0xFFFF); });
-        variant("a size or count one too large", kUnpackBadLayout, [&](auto& b) {
+        variant("a size or count of 0xFFFF", UnpackResult::BadLayout, [&](auto& b) { setU16(b, field, 0xFFFF); });
+        variant("a size or count one too large", UnpackResult::BadLayout, [&](auto& b) {
             std::uint16_t v;
             std::memcpy(&v, &b[field], 2);
             setU16(b, field, static_cast<std::uint16_t>(v + (field == 18 ? 2 : 1)));
@@ -445,14 +445,16 @@ TEST_F(BackupBlobTest, MalformedBlobsAreRefusedAndLeaveTheDatabaseAsItWas) {
         SCOPED_TRACE(c.what);
         diagnostics.clear();
         EXPECT_EQ(unpackBackup(*db, c.blob), c.expected);
-        EXPECT_FALSE(unpackResultText(c.expected).empty());
+        const Status status = unpackStatus(c.expected);
+        EXPECT_FALSE(status.ok());
+        EXPECT_FALSE(status.message().empty());
         EXPECT_TRUE(tableBytes(*db) == before);
         EXPECT_EQ(std::memcmp(&db->storedHeader(), &headerBefore, sizeof headerBefore), 0);
-        if (c.expected == kUnpackDecompressionFailed) {
+        if (c.expected == UnpackResult::DecompressionFailed) {
             EXPECT_EQ(diagnostics.size(), 1u);
         }
     }
-    EXPECT_EQ(unpackBackup(*db, good), kUnpackOk);
+    EXPECT_EQ(unpackBackup(*db, good), UnpackResult::Ok);
 }
 
 TEST_F(BackupBlobTest, CountsAboveTheCapacitiesAreClippedToTheTables) {
@@ -470,7 +472,7 @@ TEST_F(BackupBlobTest, CountsAboveTheCapacitiesAreClippedToTheTables) {
     h.satelliteCount = 200;
     h.transponderCount = 2100;
     h.channelCount = 5100;
-    ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes())), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes())), UnpackResult::Ok);
     EXPECT_EQ(db->satellite(163).location, 164);
     EXPECT_EQ(db->orderEntry(0), 200);  // taken from behind all 200 records
     EXPECT_EQ(db->orderEntry(163), 37);
@@ -511,8 +513,8 @@ TEST_F(UnpackFaultsTest, TwoFilesOneAfterTheOtherShareNothing) {
     auto full = std::make_unique<ReceiverDatabase>();
     fillFullDatabase(*full, 7);
     full->prefix()[5] = 0x55;
-    ASSERT_EQ(packBackup(*full, *buffer), kPackOk);
-    ASSERT_EQ(unpackBackup(*db, *buffer), kUnpackOk);
+    ASSERT_EQ(packBackup(*full, *buffer), PackResult::Ok);
+    ASSERT_EQ(unpackBackup(*db, *buffer), UnpackResult::Ok);
     ASSERT_GT(db->transponder(1500).frequency, 0);
 
     Scene s = adjacent();
@@ -526,10 +528,10 @@ TEST_F(UnpackFaultsTest, TwoFilesOneAfterTheOtherShareNothing) {
     h.satelliteCount = 1;
     h.transponderCount = 3;
     h.channelCount = 1;
-    ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes())), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*db, makeBlob(h, p.bytes())), UnpackResult::Ok);
 
     auto expected = std::make_unique<ReceiverDatabase>();
-    ASSERT_EQ(unpackBackup(*expected, makeBlob(h, p.bytes())), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*expected, makeBlob(h, p.bytes())), UnpackResult::Ok);
     EXPECT_EQ(tableBytes(*db), tableBytes(*expected));
     EXPECT_EQ(db->transponder(1500).frequency, 0);
     EXPECT_EQ(db->satellite(5).dishPosition, 0);
@@ -542,7 +544,7 @@ TEST_F(UnpackFaultsTest, MoveMarksLeftInTheFileAreCleared) {
         .channel(channelCommon("Plain", 2, kFlagTv), 12000, 0, 1)
         .channel(channelCommon("Radio marked", 3, kFlagRadio | kFlagMoveMark | kFlagScrambled), 11779, 0, 0);
     s.favorites.favorite(0, 0, 0, 11779, 3);
-    ASSERT_EQ(unpackBackup(*db, s.blob()), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*db, s.blob()), UnpackResult::Ok);
     EXPECT_EQ(db->channel(0).flags, kFlagTv);
     EXPECT_EQ(db->channel(2).flags, kFlagRadio | kFlagScrambled);
     // A move now takes only what is marked after the unpack.
@@ -559,7 +561,7 @@ TEST_F(UnpackFaultsTest, AdjacentTranspondersKeepTheirChannelsAndFavouritesThrou
         .channel(channelCommon("On 11778", 1, kFlagTv), 11778, 0, 0)
         .channel(channelCommon("Near 11780", 2, kFlagTv), 11780, 0, 0);  // nothing exact: 11779
     s.favorites.favorite(0, 0, 0, 11778, 1).favorite(0, 0, 0, 11779, 1).favorite(0, 0, 0, 11779, 2);
-    ASSERT_EQ(unpackBackup(*db, s.blob()), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*db, s.blob()), UnpackResult::Ok);
     EXPECT_EQ(db->channel(0).transponder, 1);
     EXPECT_EQ(db->channel(1).transponder, 0);
     EXPECT_EQ(db->channel(2).transponder, 1);
@@ -568,9 +570,9 @@ TEST_F(UnpackFaultsTest, AdjacentTranspondersKeepTheirChannelsAndFavouritesThrou
     EXPECT_EQ(db->groupSlot(0, 2), 2);
 
     // A plain repack changes nothing: the same tables come back.
-    ASSERT_EQ(packBackup(*db, *buffer), kPackOk);
+    ASSERT_EQ(packBackup(*db, *buffer), PackResult::Ok);
     auto again = std::make_unique<ReceiverDatabase>();
-    ASSERT_EQ(unpackBackup(*again, *buffer), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*again, *buffer), UnpackResult::Ok);
     EXPECT_EQ(tableBytes(*again), tableBytes(*db));
 }
 
@@ -582,7 +584,7 @@ TEST_F(UnpackFaultsTest, WhatIsNotReadIsCountedAndMakesTheBlobUnwritable) {
     std::vector<std::uint8_t> payload = s.payload();
     payload.insert(payload.end(), 7, 0xEE);  // behind the last section
     BlobLosses losses;
-    ASSERT_EQ(unpackBackup(*db, makeBlob(receiverShapedHeader(), payload), &losses), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*db, makeBlob(receiverShapedHeader(), payload), &losses), UnpackResult::Ok);
     EXPECT_TRUE(losses.shape.empty());
     EXPECT_EQ(losses.channelRecordsWithoutTransponder, 1);
     EXPECT_EQ(losses.favouriteEntriesWithoutChannel, 1);

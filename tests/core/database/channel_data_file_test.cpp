@@ -23,37 +23,37 @@ protected:
 
 TEST_F(ChannelDataFileTest, OpenReadsTheFile) {
     fillDemoDatabase(*db);
-    ASSERT_EQ(packBackup(*db, *buffer), kPackOk);
+    ASSERT_EQ(packBackup(*db, *buffer), PackResult::Ok);
     std::vector<std::uint8_t> blob(buffer->contents().begin(), buffer->contents().end());
     std::vector<std::uint8_t> file = blob;
     file.insert(file.end(), 100, 0x5A);  // readers ignore what lies behind the blob
     const auto path = dir.write("stbdata.irz", file);
 
     auto other = std::make_unique<ChannelDataBuffer>();
-    const FileResult opened = openChannelDataFile(path, *other);
-    ASSERT_TRUE(opened.ok) << opened.message;
+    const Status opened = openChannelDataFile(path, *other);
+    ASSERT_TRUE(opened.ok()) << opened.message();
     EXPECT_EQ(other->length(), file.size());
     auto reread = std::make_unique<ReceiverDatabase>();
-    ASSERT_EQ(unpackBackup(*reread, *other), kUnpackOk);
+    ASSERT_EQ(unpackBackup(*reread, *other), UnpackResult::Ok);
     EXPECT_EQ(test::tableBytes(*reread), test::tableBytes(*db));
 
-    const FileResult missing = openChannelDataFile(dir.file("missing.irz"), *other);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_EQ(missing.message, "File open failed!");
+    const Status missing = openChannelDataFile(dir.file("missing.irz"), *other);
+    EXPECT_EQ(missing.error(), Error::NotFound);
+    EXPECT_EQ(missing.message(), "File open failed!");
 }
 
 TEST_F(ChannelDataFileTest, AFileShorterThanItsBlobIsRefused) {
     fillDemoDatabase(*db);
-    ASSERT_EQ(packBackup(*db, *buffer), kPackOk);
+    ASSERT_EQ(packBackup(*db, *buffer), PackResult::Ok);
     std::vector<std::uint8_t> blob(buffer->contents().begin(), buffer->contents().end());
     auto other = std::make_unique<ChannelDataBuffer>();
     other->setLength(7);
     for (const std::size_t size : {blob.size() - 1, std::size_t{35}, std::size_t{0}}) {
         SCOPED_TRACE(size);
         const auto path = dir.write("short.irz", std::vector<std::uint8_t>(blob.begin(), blob.begin() + size));
-        const FileResult opened = openChannelDataFile(path, *other);
-        EXPECT_FALSE(opened.ok);
-        EXPECT_FALSE(opened.message.empty());
+        const Status opened = openChannelDataFile(path, *other);
+        EXPECT_EQ(opened.error(), Error::Truncated);
+        EXPECT_EQ(opened.message(), "Channel data file is truncated!");
         EXPECT_EQ(other->length(), 7u);
     }
 }
@@ -64,8 +64,8 @@ TEST_F(ChannelDataFileTest, WritingReplacesTheWholeFileAndAFailureKeepsTheOldOne
     buffer->data()[1] = 'R';
     buffer->data()[2] = 'Z';
     buffer->setLength(40);
-    const FileResult written = writeChannelDataFile(*buffer, path);
-    ASSERT_TRUE(written.ok) << written.message;
+    const Status written = writeChannelDataFile(*buffer, path);
+    ASSERT_TRUE(written.ok()) << written.message();
     const auto bytes = test::readFile(path);
     ASSERT_EQ(bytes.size(), 40u);  // nothing of the longer old file is left
     EXPECT_EQ(bytes[2], 'Z');
@@ -75,12 +75,16 @@ TEST_F(ChannelDataFileTest, WritingReplacesTheWholeFileAndAFailureKeepsTheOldOne
     const auto blocked = dir.path() / "blocked";
     std::filesystem::create_directory(blocked);
     std::filesystem::create_directory(blocked / "inside");
-    EXPECT_FALSE(writeChannelDataFile(*buffer, blocked).ok);
+    const Status intoFolder = writeChannelDataFile(*buffer, blocked);
+    EXPECT_FALSE(intoFolder.ok());
+    EXPECT_EQ(intoFolder.message(), "File write failed!");
     // A directory that does not exist.
-    EXPECT_FALSE(writeChannelDataFile(*buffer, dir.path() / "nowhere" / "x.irz").ok);
+    const Status nowhere = writeChannelDataFile(*buffer, dir.path() / "nowhere" / "x.irz");
+    EXPECT_EQ(nowhere.error(), Error::NotFound);
+    EXPECT_EQ(nowhere.message(), "File write failed!");
     // An empty buffer never replaces a file.
     buffer->setLength(0);
-    EXPECT_FALSE(writeChannelDataFile(*buffer, path).ok);
+    EXPECT_FALSE(writeChannelDataFile(*buffer, path).ok());
     EXPECT_EQ(test::readFile(path).size(), 40u);
     int entries = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
@@ -109,21 +113,21 @@ TEST(ReplaceFileTest, KeepsOnePreviousGenerationWhenAsked) {
     keep.keepBackup = true;
 
     // Nothing to keep yet: no NAME.bak appears.
-    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(first), keep).ok);
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(first), keep).ok());
     EXPECT_FALSE(std::filesystem::exists(backupPathFor(target)));
     EXPECT_EQ(backupPathFor(target).filename(), "list.irz.bak");
 
-    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(second), keep).ok);
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(second), keep).ok());
     EXPECT_EQ(test::readFile(target), second);
     EXPECT_EQ(test::readFile(backupPathFor(target)), first);
 
     // One generation: the older backup gives way.
-    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(third), keep).ok);
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(third), keep).ok());
     EXPECT_EQ(test::readFile(target), third);
     EXPECT_EQ(test::readFile(backupPathFor(target)), second);
 
     // Without the option the backup is left as it is.
-    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(first)).ok);
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(first)).ok());
     EXPECT_EQ(test::readFile(backupPathFor(target)), second);
     EXPECT_EQ(filesIn(dir.path()), 2);
 }
@@ -132,7 +136,7 @@ TEST(ReplaceFileTest, AFailureLeavesTheTargetAndItsBackupWholeAndNoWorkFile) {
     test::TempDir dir;
     const auto target = dir.file("list.irz");
     const std::vector<std::uint8_t> old(10, 7), fresh(20, 8);
-    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(old)).ok);
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(old)).ok());
     ReplaceOptions keep;
     keep.keepBackup = true;
 
@@ -140,31 +144,44 @@ TEST(ReplaceFileTest, AFailureLeavesTheTargetAndItsBackupWholeAndNoWorkFile) {
     keep.workFile = dir.file("_work.irz");
     std::filesystem::create_directory(keep.workFile);
     std::filesystem::create_directory(keep.workFile / "inside");
-    const ReplaceResult blocked = replaceFileAtomically(target, bytesOf(fresh), keep);
-    EXPECT_FALSE(blocked.ok);
-    EXPECT_NE(blocked.systemError, 0);
-    EXPECT_EQ(blocked.failedPath, keep.workFile);
+    const Status blocked = replaceFileAtomically(target, bytesOf(fresh), keep);
+    EXPECT_EQ(blocked.error(), Error::AccessDenied);
+    EXPECT_EQ(blocked.message(), "File open failed!");
     EXPECT_EQ(test::readFile(target), old);
     EXPECT_FALSE(std::filesystem::exists(backupPathFor(target)));
 
     // A named work file is used and gone afterwards.
     keep.workFile = dir.file("_stbdata.irz");
-    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(fresh), keep).ok);
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(fresh), keep).ok());
     EXPECT_FALSE(std::filesystem::exists(keep.workFile));
     EXPECT_EQ(test::readFile(backupPathFor(target)), old);
 
     // The backup name is taken by a directory: the save is refused and
     // the target keeps its content.
     const auto other = dir.file("other.irz");
-    ASSERT_TRUE(replaceFileAtomically(other, bytesOf(old)).ok);
+    ASSERT_TRUE(replaceFileAtomically(other, bytesOf(old)).ok());
     std::filesystem::create_directory(backupPathFor(other));
     std::filesystem::create_directory(backupPathFor(other) / "inside");
     keep.workFile.clear();
-    const ReplaceResult noBackup = replaceFileAtomically(other, bytesOf(fresh), keep);
-    EXPECT_FALSE(noBackup.ok);
-    EXPECT_EQ(noBackup.failedPath, backupPathFor(other));
+    const Status noBackup = replaceFileAtomically(other, bytesOf(fresh), keep);
+    EXPECT_FALSE(noBackup.ok());
+    // The step that failed names the file it was about: here NAME.bak.
+    EXPECT_NE(noBackup.message().find(backupPathFor(other).string()), std::string::npos) << noBackup.message();
     EXPECT_EQ(test::readFile(other), old);
     EXPECT_EQ(filesIn(dir.path()), 5);  // list.irz, .bak, _work.irz, other.irz, other.irz.bak
+}
+
+TEST(ReplaceFileTest, AFailedMoveNamesTheTarget) {
+    test::TempDir dir;
+    // A folder with something in it stands where the file should go.
+    const auto target = dir.file("list.irz");
+    std::filesystem::create_directory(target);
+    std::filesystem::create_directory(target / "inside");
+    const std::vector<std::uint8_t> fresh(20, 8);
+    const Status moved = replaceFileAtomically(target, bytesOf(fresh));
+    EXPECT_EQ(moved.error(), Error::AccessDenied);
+    EXPECT_EQ(moved.message(), "Access to " + target.string() + " was denied.");
+    EXPECT_EQ(filesIn(dir.path()), 1);  // no work file left behind
 }
 
 class ChannelDataDocumentTest : public test::DatabaseTest {
@@ -173,7 +190,7 @@ protected:
 
     std::filesystem::path packed(const ReceiverDatabase& source, const std::string& name) {
         auto out = std::make_unique<ChannelDataBuffer>();
-        EXPECT_EQ(packBackup(source, *out), kPackOk);
+        EXPECT_EQ(packBackup(source, *out), PackResult::Ok);
         return dir.write(name, std::vector<std::uint8_t>(out->contents().begin(), out->contents().end()));
     }
 };
@@ -188,20 +205,20 @@ TEST_F(ChannelDataDocumentTest, OpeningASecondFileStartsFromAnEmptyDatabase) {
     const auto demoPath = packed(*demo, "demo.irz");
 
     ChannelDataDocument document;
-    ASSERT_TRUE(document.open(fullPath).ok);
-    ASSERT_TRUE(document.open(demoPath).ok);
+    ASSERT_TRUE(document.open(fullPath).ok());
+    ASSERT_TRUE(document.open(demoPath).ok());
     EXPECT_EQ(document.path(), demoPath);
     ChannelDataDocument fresh;
-    ASSERT_TRUE(fresh.open(demoPath).ok);
+    ASSERT_TRUE(fresh.open(demoPath).ok());
     EXPECT_EQ(test::tableBytes(document.database()), test::tableBytes(fresh.database()));
 
     // A failed open keeps what the document held.
-    EXPECT_FALSE(document.open(dir.file("missing.irz")).ok);
+    EXPECT_FALSE(document.open(dir.file("missing.irz")).ok());
     EXPECT_EQ(document.path(), demoPath);
     const auto junk = dir.write("junk.irz", std::vector<std::uint8_t>(64, 'x'));
-    const FileResult refused = document.open(junk);
-    EXPECT_FALSE(refused.ok);
-    EXPECT_EQ(refused.message, "Invalid Backup Data");
+    const Status refused = document.open(junk);
+    EXPECT_EQ(refused.error(), Error::Corrupt);
+    EXPECT_EQ(refused.message(), "Invalid Backup Data");
     EXPECT_EQ(test::tableBytes(document.database()), test::tableBytes(fresh.database()));
 }
 
@@ -211,11 +228,11 @@ TEST_F(ChannelDataDocumentTest, SavingKeepsTheOldFileAsBakAndAReadOnlyDocumentIs
     const auto path = packed(*demo, "stbdata.irz");
     const auto before = test::readFile(path);
     ChannelDataDocument document;
-    ASSERT_TRUE(document.open(path).ok);
+    ASSERT_TRUE(document.open(path).ok());
     EXPECT_FALSE(document.isReadOnly());
     document.database().deleteChannel(0);
     document.setDirty(true);
-    ASSERT_TRUE(document.save().ok);
+    ASSERT_TRUE(document.save().ok());
     EXPECT_FALSE(document.isDirty());
     EXPECT_EQ(test::readFile(backupPathFor(path)), before);
     EXPECT_NE(test::readFile(path), before);
@@ -223,16 +240,16 @@ TEST_F(ChannelDataDocumentTest, SavingKeepsTheOldFileAsBakAndAReadOnlyDocumentIs
     // A file with 40-byte channel records opens, but is not written back.
     ReceiverDatabase& db = document.database();
     db.storedHeader() = receiverShapedHeader();
-    ASSERT_EQ(packBackup(db, document.buffer()), kPackOk);
+    ASSERT_EQ(packBackup(db, document.buffer()), PackResult::Ok);
     std::vector<std::uint8_t> blob(document.buffer().contents().begin(), document.buffer().contents().end());
     const std::uint16_t forty = 40;
     std::memcpy(blob.data() + 24, &forty, 2);  // the payload still holds the 44-byte records: they fit
     const auto odd = dir.write("odd.irz", blob);
-    ASSERT_TRUE(document.open(odd).ok);
+    ASSERT_TRUE(document.open(odd).ok());
     EXPECT_TRUE(document.isReadOnly());
-    const FileResult saved = document.save();
-    EXPECT_FALSE(saved.ok);
-    EXPECT_NE(saved.message.find("channel records are 40 bytes, not 44"), std::string::npos);
+    const Status saved = document.save();
+    EXPECT_EQ(saved.error(), Error::ReadOnly);
+    EXPECT_NE(saved.message().find("channel records are 40 bytes, not 44"), std::string::npos);
     EXPECT_EQ(test::readFile(odd), blob);
     EXPECT_FALSE(std::filesystem::exists(backupPathFor(odd)));
 }

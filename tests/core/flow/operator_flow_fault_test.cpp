@@ -128,7 +128,7 @@ private:
         if (!w.stb.valid()) return false;
         w.flow.start();
         if (download) {
-            if (!w.flow.openFile(image.toStdString()).opened) return false;
+            if (!w.flow.openFile(image.toStdString()).ok()) return false;
             w.view.log.clear();
             w.flow.downloadClicked();
         } else {

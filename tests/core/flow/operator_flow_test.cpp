@@ -72,7 +72,7 @@ protected:
     FlowTest() { flow.start(); }
 
     void openImage(const Bytes& bytes, const std::string& name = "fw.bin") {
-        ASSERT_TRUE(flow.openFile(dir.write(name, bytes)).opened);
+        ASSERT_TRUE(flow.openFile(dir.write(name, bytes)).ok());
         view.log.clear();
     }
     bool runUntilEnded(Millis limit = 120000) {
@@ -431,6 +431,9 @@ TEST_F(FlowTest, UploadThatCannotBeSavedIsKeptInARecoveryFile) {
     EXPECT_EQ(kept.parent_path(), dir.path());
     EXPECT_EQ(readFile(kept), file);
     EXPECT_NE(view.messages.back().find("The received data is kept in " + utf8Path(kept)), std::string::npos);
+    // The box says which file could not be replaced, and why.
+    EXPECT_EQ(view.messages.back().rfind("Access to " + utf8Path(dir.file("stbdata.irz")) + " was denied. \n", 0), 0u)
+        << view.messages.back();
 }
 
 TEST_F(FlowTest, UploadPercentIsShiftedByThreeAndCapped) {
@@ -470,7 +473,7 @@ TEST_F(FlowTest, EmptyOrOversizedImageIsRefusedBeforeTheLine) {
 
     const auto big = dir.write("huge.bin", patternBytes(4096));
     std::filesystem::resize_file(big, kLargestImage + 1);
-    ASSERT_TRUE(flow.openFile(big).opened);
+    ASSERT_TRUE(flow.openFile(big).ok());
     flow.downloadClicked();
     EXPECT_EQ(view.messages.back(),
               "The file is larger than 64 MiB, more than any STB takes! Check the file, or use Forced download to "
@@ -484,7 +487,7 @@ TEST_F(FlowTest, EmptyOrOversizedImageIsRefusedBeforeTheLine) {
     flow.cancel();
 
     std::filesystem::resize_file(big, kLargestImage);
-    ASSERT_TRUE(flow.openFile(big).opened);  // exactly the bound is taken
+    ASSERT_TRUE(flow.openFile(big).ok());  // exactly the bound is taken
     flow.downloadClicked();
     loop.advance(300);
     EXPECT_TRUE(flow.busy());
@@ -548,7 +551,7 @@ TEST_F(FlowTest, ReceiverSilentWhileWritingIsNeverTheRetryBox) {
 TEST_F(FlowTest, ImageThatShrinksDuringTheDownloadFails) {
     const Bytes file = patternBytes(40000);
     const auto path = dir.write("fw.bin", file);
-    ASSERT_TRUE(flow.openFile(path).opened);
+    ASSERT_TRUE(flow.openFile(path).ok());
     SimulatedStb stb(link, ackBootLoader());
     flow.downloadClicked();
     loop.advance(250);

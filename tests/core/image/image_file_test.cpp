@@ -14,14 +14,9 @@ using ::testing::ElementsAre;
 
 namespace {
 
-struct Inspected {
-    Inspection result;
-    CImageFile image;
-};
-
 class ImageFileTest : public ::testing::Test {
 protected:
-    Inspection inspect(const Bytes& bytes, const std::string& name = "image.img") {
+    Result<Inspection> inspect(const Bytes& bytes, const std::string& name = "image.img") {
         return inspectImageFile(image, dir.write(name, bytes));
     }
     TempDir dir;
@@ -35,12 +30,12 @@ const std::string kHyphens(48, '-');
 TEST_F(ImageFileTest, WorkedExampleOfAnApplicationImage) {
     const Bytes file = xprImage(XprFields{}, patternBytes(1000));
     const auto r = inspect(file, "app.img");
-    ASSERT_TRUE(r.opened);
-    EXPECT_THAT(r.logLines, ElementsAre(kHyphens, "File Name : app.img", "Image Type : Application.",
+    ASSERT_TRUE(r.ok());
+    EXPECT_THAT(r->logLines, ElementsAre(kHyphens, "File Name : app.img", "Image Type : Application.",
                                         "File Size : 1048 bytes", "Version : 1.2.3 (build #15)",
                                         "Build Date : 2008.4.3 (11:48:22)", "Buyer : XY"));
-    EXPECT_FALSE(r.showEditor);
-    EXPECT_TRUE(r.enableForcedDownload);
+    EXPECT_FALSE(r->showEditor);
+    EXPECT_TRUE(r->enableForcedDownload);
     EXPECT_TRUE(image.isOpen()) << "the inspected file stays open for the download";
     EXPECT_EQ(image.type(), ImageType::Application);
 }
@@ -51,8 +46,8 @@ TEST_F(ImageFileTest, XprKindOtherThanAppIsUndefinedWithAllLines) {
     f.build = 0;
     f.buyer = "";
     const auto r = inspect(xprImage(f, patternBytes(10)));
-    ASSERT_TRUE(r.opened);
-    EXPECT_THAT(r.logLines, ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined.",
+    ASSERT_TRUE(r.ok());
+    EXPECT_THAT(r->logLines, ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined.",
                                         "File Size : 58 bytes", "Version : 1.2.3",
                                         "Build Date : 2008.4.3 (11:48:22)", "Buyer : Free"));
 }
@@ -60,19 +55,19 @@ TEST_F(ImageFileTest, XprKindOtherThanAppIsUndefinedWithAllLines) {
 TEST_F(ImageFileTest, FactoryImageIsNotChecksummedAndKeepsItsFields) {
     const std::uint32_t wrongSum = 12345;
     const auto r = inspect(yfwImage(xprImage(XprFields{}, patternBytes(100), &wrongSum)));
-    ASSERT_TRUE(r.opened);
-    EXPECT_EQ(r.logLines[2], "Image Type : Factory.");
-    EXPECT_EQ(r.logLines[4], "Version : 1.2.3 (build #15)");
-    EXPECT_EQ(r.logLines[5], "Build Date : 2008.4.3 (11:48:22)");
-    EXPECT_EQ(r.logLines[6], "Buyer : XY");
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r->logLines[2], "Image Type : Factory.");
+    EXPECT_EQ(r->logLines[4], "Version : 1.2.3 (build #15)");
+    EXPECT_EQ(r->logLines[5], "Build Date : 2008.4.3 (11:48:22)");
+    EXPECT_EQ(r->logLines[6], "Buyer : XY");
 }
 
 TEST_F(ImageFileTest, YfwWithoutXprIsUndefinedWithBuildInfoFlag) {
     Bytes file(100, 0);
     std::memcpy(file.data(), "YFW", 3);
     const auto r = inspect(file);
-    ASSERT_TRUE(r.opened);
-    EXPECT_THAT(r.logLines, ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined.",
+    ASSERT_TRUE(r.ok());
+    EXPECT_THAT(r->logLines, ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined.",
                                         "File Size : 100 bytes", "Version : 0.0.0",
                                         "Build Date :    0.0.0 (00:00:00)", "Buyer : "));
 }
@@ -87,37 +82,37 @@ TEST_F(ImageFileTest, CnxtProductCodesDecideTheType) {
                  {0x12345678, "Image Type : Undefined"}};
     for (const auto& c : cases) {
         const auto r = inspect(cnxtImage(c.code, 0x02000100, "AB"));
-        ASSERT_TRUE(r.opened);
-        EXPECT_THAT(r.logLines, ElementsAre(kHyphens, "File Name : image.img", c.typeLine, "File Size : 64 bytes",
+        ASSERT_TRUE(r.ok());
+        EXPECT_THAT(r->logLines, ElementsAre(kHyphens, "File Name : image.img", c.typeLine, "File Size : 64 bytes",
                                             "Version : 2.0.1", "Buyer : AB"))
             << std::hex << c.code;
     }
     const auto freeBoot = inspect(cnxtImage(0x20060203, 0, ""));
-    EXPECT_EQ(freeBoot.logLines.back(), "Buyer : Free");
+    EXPECT_EQ(freeBoot->logLines.back(), "Buyer : Free");
 }
 
 TEST_F(ImageFileTest, ChannelDataFileLogsFourLinesAndShowsTheEditor) {
     Bytes file(300, 7);
     std::memcpy(file.data(), "IRZ", 3);
     const auto r = inspect(file, "stbdata.irz");
-    ASSERT_TRUE(r.opened);
-    EXPECT_THAT(r.logLines,
+    ASSERT_TRUE(r.ok());
+    EXPECT_THAT(r->logLines,
                 ElementsAre(kHyphens, "File Name : stbdata.irz", "Image Type : IRZ Data.", "File Size : 300 bytes"));
-    EXPECT_TRUE(r.showEditor);
-    EXPECT_FALSE(r.enableForcedDownload);
+    EXPECT_TRUE(r->showEditor);
+    EXPECT_FALSE(r->enableForcedDownload);
 }
 
 TEST_F(ImageFileTest, CommandFilesAndEmptyFile) {
     Bytes cmd0{'C', 'M', 'D', '0', 1, 2};
     Bytes cmdx{'C', 'M', 'D', 'x'};
-    EXPECT_EQ(inspect(cmd0).logLines[2], "Image Type : Upload");
+    EXPECT_EQ(inspect(cmd0)->logLines[2], "Image Type : Upload");
     const auto undefinedCmd = inspect(cmdx);
-    EXPECT_EQ(undefinedCmd.logLines[2], "Image Type : Undefined");
-    EXPECT_EQ(undefinedCmd.logLines.size(), 6u) << "no date line without build info";
+    EXPECT_EQ(undefinedCmd->logLines[2], "Image Type : Undefined");
+    EXPECT_EQ(undefinedCmd->logLines.size(), 6u) << "no date line without build info";
 
     const auto empty = inspect({});
-    ASSERT_TRUE(empty.opened);
-    EXPECT_THAT(empty.logLines, ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined",
+    ASSERT_TRUE(empty.ok());
+    EXPECT_THAT(empty->logLines, ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined",
                                             "File Size : 0 bytes", "Version : 0.0.0", "Buyer : "));
 }
 
@@ -140,47 +135,54 @@ TEST_F(ImageFileTest, RefusedHeadersCloseTheImage) {
     };
     for (const auto& c : cases) {
         const auto r = inspect(c.bytes);
-        EXPECT_EQ(r.opened, c.accepted) << c.what;
+        EXPECT_EQ(r.ok(), c.accepted) << c.what;
         if (!c.accepted) {
-            EXPECT_EQ(r.errorMessage, "Image File corrupted!") << c.what;
-            EXPECT_TRUE(r.logLines.empty()) << c.what;
+            EXPECT_EQ(r.message(), "Image File corrupted!") << c.what;
             EXPECT_FALSE(image.isOpen()) << c.what;
             EXPECT_EQ(image.type(), ImageType::Undefined) << c.what;
         }
     }
 }
 
-TEST_F(ImageFileTest, RefusalCausesAreTheHeaderCodes) {
+TEST_F(ImageFileTest, RefusalCausesTellAWrongHeaderFromAWrongSum) {
     XprFields badSize;
     badSize.headerSize = 49;
-    FileError error;
-    EXPECT_FALSE(image.open(dir.write("a", xprImage(badSize, {})), error));
-    EXPECT_EQ(error.cause, FileErrorCause::CorruptHeader);
-    EXPECT_EQ(static_cast<int>(error.cause), 102);
+    const Status header = image.open(dir.write("a", xprImage(badSize, {})));
+    EXPECT_EQ(header.error(), Error::Corrupt);
+    EXPECT_EQ(header.message(), "Image File corrupted!");
     const std::uint32_t wrongSum = 99;
-    EXPECT_FALSE(image.open(dir.write("b", xprImage(XprFields{}, {1, 2, 3}, &wrongSum)), error));
-    EXPECT_EQ(static_cast<int>(error.cause), 101);
-    EXPECT_EQ(error.fileName, dir.file("b").string());
+    const Status sum = image.open(dir.write("b", xprImage(XprFields{}, {1, 2, 3}, &wrongSum)));
+    EXPECT_EQ(sum.error(), Error::BadChecksum);
+    EXPECT_EQ(sum.message(), "Image File corrupted!");
 }
 
 TEST_F(ImageFileTest, ChecksumWrapsAtThirtyTwoBitsOverLargePayload) {
     // 17,000,000 bytes of 0xFF sum to more than 2^32.
     const Bytes payload(17'000'000, 0xFF);
     const std::uint32_t wrapped = static_cast<std::uint32_t>(17'000'000ull * 0xFF);
-    EXPECT_TRUE(inspect(xprImage(XprFields{}, payload, &wrapped)).opened);
+    EXPECT_TRUE(inspect(xprImage(XprFields{}, payload, &wrapped)).ok());
     const std::uint32_t unwrapped = wrapped + 1;
-    EXPECT_FALSE(inspect(xprImage(XprFields{}, payload, &unwrapped)).opened);
+    EXPECT_FALSE(inspect(xprImage(XprFields{}, payload, &unwrapped)).ok());
 }
 
-TEST_F(ImageFileTest, MissingFileGivesThePlatformMessage) {
+TEST_F(ImageFileTest, AFileThatCannotBeOpenedGivesThePlatformMessageWithItsPath) {
     const auto path = dir.file("nothing.img");
     const auto r = inspectImageFile(image, path);
-    EXPECT_FALSE(r.opened);
-    EXPECT_EQ(r.errorMessage, path.string() + " was not found.");
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.error(), Error::NotFound);
+    EXPECT_EQ(r.message(), path.string() + " was not found.");
+
+    // A folder opens as a file on some systems; it is refused at once.
+    const auto folder = dir.path() / "images";
+    std::filesystem::create_directory(folder);
+    const Status opened = image.open(folder);
+    EXPECT_EQ(opened.error(), Error::AccessDenied);
+    EXPECT_EQ(opened.message(), "Access to " + folder.string() + " was denied.");
+    EXPECT_FALSE(image.isOpen());
 }
 
 TEST_F(ImageFileTest, CloseResetsEveryField) {
-    ASSERT_TRUE(inspect(xprImage(XprFields{}, {1})).opened);
+    ASSERT_TRUE(inspect(xprImage(XprFields{}, {1})).ok());
     image.close();
     EXPECT_FALSE(image.isOpen());
     EXPECT_EQ(image.type(), ImageType::Undefined);
@@ -195,7 +197,7 @@ TEST_F(ImageFileTest, CloseResetsEveryField) {
 TEST_F(ImageFileTest, CheckBuyerComparesAllFourBytes) {
     XprFields f;
     f.buyer = "AB";
-    ASSERT_TRUE(inspect(xprImage(f, {})).opened);
+    ASSERT_TRUE(inspect(xprImage(f, {})).ok());
     Bytes record(128, 0);
     int code = 0;
     EXPECT_TRUE(image.checkBuyer(record, code)) << "receiver code 0 accepts any image";
@@ -226,8 +228,8 @@ TEST_F(ImageFileTest, SizeOfFilesBeyondTwoGibibytesIsNotWrapped) {
     std::filesystem::resize_file(path, 3ull << 30, ec);
     if (ec) GTEST_SKIP() << "no room for a sparse file here: " << ec.message();
     const auto r = inspectImageFile(image, path);
-    ASSERT_TRUE(r.opened);
-    EXPECT_EQ(r.logLines[3], "File Size : 3221225472 bytes");
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r->logLines[3], "File Size : 3221225472 bytes");
 }
 
 TEST(ByteSum, AgreesWithAPlainLoopAtEveryAlignmentAndLength) {

@@ -155,8 +155,7 @@ TEST_F(EngineTest, FilesOfEverySizeReachAnAckReceiverByteForByte) {
         SCOPED_TRACE(size);
         EngineRig rig;
         const Bytes file = patternBytes(size, static_cast<std::uint32_t>(size));
-        FileError error;
-        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file)).ok());
         SimulatedStb stb(rig.link, ackBootLoader());
         rig.engine.setState(EngineState::WaitStart);
         stb.command("on");
@@ -218,8 +217,7 @@ TEST_F(EngineTest, RefusedShortLastBlockGoesAgainUntilAcknowledgedThenEot) {
             SCOPED_TRACE(std::to_string(refusals) + (ackFirstEot ? " ack-first-eot" : ""));
             EngineRig rig;
             const Bytes file = patternBytes(1500);
-            FileError error;
-            ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
+            ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file)).ok());
             SimulatedStb stb(rig.link, ackBootLoader({"--nak-blocks", "2", "--nak-times", std::to_string(refusals),
                                                       "--first-eot", ackFirstEot ? "ack" : "refuse"}));
             rig.engine.setState(EngineState::WaitStart);
@@ -279,8 +277,7 @@ TEST_F(EngineTest, StopAnsweredNoGoesOnAtOnceWhenTheReceiverIgnoresDc1) {
         SCOPED_TRACE(stopAfter);
         EngineRig rig;
         const Bytes file = patternBytes(5000);
-        FileError error;
-        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file)).ok());
         SimulatedStb stb(rig.link, ackBootLoader({"--dc1", "none"}));
         const ProgramWrites& seen = stb.seen();
         rig.engine.setState(EngineState::WaitStart);
@@ -334,8 +331,7 @@ TEST_F(EngineTest, FileThatShrinksOrEndsEarlyFailsWithCan) {
         EngineRig rig;
         const Bytes file = patternBytes(30000);
         const auto path = rig.dir.write("fw.bin", file);
-        FileError error;
-        ASSERT_TRUE(rig.image.open(path, error));
+        ASSERT_TRUE(rig.image.open(path).ok());
         SimulatedStb stb(rig.link, ackBootLoader());
         rig.engine.setState(EngineState::WaitStart);
         stb.command("on");
@@ -357,8 +353,7 @@ TEST_F(EngineTest, FileThatShrinksOrEndsEarlyFailsWithCan) {
 TEST_F(EngineTest, FileThatGrowsIsSentAsAnnounced) {
     const Bytes file = patternBytes(3000);
     const auto path = dir.write("fw.bin", file);
-    FileError error;
-    ASSERT_TRUE(image.open(path, error));
+    ASSERT_TRUE(image.open(path).ok());
     SimulatedStb stb(link, ackBootLoader());
     engine.setState(EngineState::WaitStart);
     stb.command("on");
@@ -396,10 +391,9 @@ TEST_F(EngineTest, BuyerCheckIsSkippedWhenForcedOrForOtherTypes) {
     for (const bool forced : {false, true}) {
         SCOPED_TRACE(forced);
         EngineRig rig;
-        FileError error;
         // Not forced: a record buyer code of 0 accepts any image; a record of
         // another length still goes through the check but reports nothing.
-        ASSERT_TRUE(rig.image.open(rig.dir.write("app.img", app), error));
+        ASSERT_TRUE(rig.image.open(rig.dir.write("app.img", app)).ok());
         SimulatedStb stb(rig.link, enqBootLoader({"--boot-version", "1", "--app-version", "2", "--record-length",
                                                   forced ? "32" : "40", "--buyer", forced ? "ABCD" : ""}));
         rig.engine.setForcedDownload(forced);
@@ -417,8 +411,7 @@ TEST_F(EngineTest, EnqReceiverIsFollowedThroughItsWritingEvenWithSplitPairs) {
         SCOPED_TRACE(split);
         EngineRig rig;
         const Bytes file = patternBytes(2000);
-        FileError error;
-        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file), error));
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file)).ok());
         SimulatedStb stb(rig.link, enqBootLoader(split ? std::vector<std::string>{"--split-answers"} : std::vector<std::string>{}));
         rig.engine.setState(EngineState::WaitStart);
         stb.command("on");
@@ -450,8 +443,7 @@ TEST_F(EngineTest, SilentReceiverEndsEveryStageWithinItsBound) {
     for (const char* point : {"header", "block:1", "eot", "second-eot"}) {
         SCOPED_TRACE(point);
         EngineRig rig;
-        FileError error;
-        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", patternBytes(3000)), error));
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", patternBytes(3000))).ok());
         SimulatedStb stb(rig.link, enqBootLoader({"--fault", std::string("silent@") + point}));
         rig.engine.setState(EngineState::WaitStart);
         stb.command("on");
@@ -471,8 +463,7 @@ TEST_F(EngineTest, ReceiverSilentWhileWritingIsWaitedForTenMinutesAndLeftAlone) 
     for (const bool enq : {true, false}) {
         SCOPED_TRACE(enq);
         EngineRig rig;
-        FileError error;
-        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", patternBytes(3000)), error));
+        ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", patternBytes(3000))).ok());
         const std::vector<std::string> silent{"--fault", "silent@write-start"};
         SimulatedStb stb(rig.link, enq ? enqBootLoader(silent) : ackBootLoader(silent));
         rig.engine.setState(EngineState::WaitStart);

@@ -49,8 +49,8 @@ struct EngineRig {
     EngineRig() { engine.attach(&listener); }
 
     void openImage(const std::string& name, const Bytes& bytes) {
-        FileError error;
-        ASSERT_TRUE(image.open(dir.write(name, bytes), error)) << error.message();
+        const Status opened = image.open(dir.write(name, bytes));
+        ASSERT_TRUE(opened.ok()) << opened.message();
     }
 
     // Runs the loop until the engine is in state or limit ms passed.

@@ -264,9 +264,9 @@ private slots:
         auto demo = std::make_unique<ReceiverDatabase>();
         fillDemoDatabase(*demo);
         auto packed = std::make_unique<ChannelDataBuffer>();
-        QCOMPARE(packBackup(*demo, *packed), kPackOk);
+        QCOMPARE(packBackup(*demo, *packed), PackResult::Ok);
         const fs::path demoFile = dir_->file("demo.irz");
-        QVERIFY(writeChannelDataFile(*packed, demoFile).ok);
+        QVERIFY(writeChannelDataFile(*packed, demoFile).ok());
         w->openFileForEditing(qpath(demoFile));
         QVERIFY(prompts.messages.isEmpty());
         QCOMPARE(shown, QStringList{QStringLiteral("Edit Receiver Data")});

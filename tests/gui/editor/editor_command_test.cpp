@@ -44,8 +44,8 @@ private slots:
             auto demo = std::make_unique<ReceiverDatabase>();
             fillDemoDatabase(*demo);
             auto buffer = std::make_unique<ChannelDataBuffer>();
-            QCOMPARE(packBackup(*demo, *buffer, 53736), int(kPackOk));
-            QVERIFY(writeChannelDataFile(*buffer, path.toStdString()).ok);
+            QCOMPARE(packBackup(*demo, *buffer, 53736), PackResult::Ok);
+            QVERIFY(writeChannelDataFile(*buffer, path.toStdString()).ok());
         }
         QuietWindowPrompts windowPrompts;
         CMainDialog::Options options;

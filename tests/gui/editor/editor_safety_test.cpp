@@ -31,7 +31,7 @@ QByteArray fileBytes(const QString& path) {
 
 std::vector<std::uint8_t> tables(const ReceiverDatabase& db) {
     auto buffer = std::make_unique<ChannelDataBuffer>();
-    if (packBackup(db, *buffer, 1) != kPackOk) return {};
+    if (packBackup(db, *buffer, 1) != PackResult::Ok) return {};
     return {buffer->contents().begin(), buffer->contents().end()};
 }
 
@@ -272,7 +272,7 @@ private slots:
         ScriptedPrompts prompts;
         auto db = demo();
         auto buffer = std::make_unique<ChannelDataBuffer>();
-        QCOMPARE(packBackup(*db, *buffer, 1), int(kPackOk));
+        QCOMPARE(packBackup(*db, *buffer, 1), PackResult::Ok);
         EditorSession session(*db);
         session.dialog().close();
         BackupHeader h;

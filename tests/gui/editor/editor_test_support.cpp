@@ -52,8 +52,8 @@ EditorSession::EditorSession(const ReceiverDatabase& source) : document_(std::ma
     setDiagnosticSink([](std::string_view) {});
     path_ = dir_.filePath(QStringLiteral("stbdata.irz"));
     auto packed = std::make_unique<ChannelDataBuffer>();
-    if (packBackup(source, *packed, 53736) != kPackOk) qFatal("the test database does not pack");
-    if (!writeChannelDataFile(*packed, path_.toStdString()).ok) qFatal("cannot write the test file");
+    if (packBackup(source, *packed, 53736) != PackResult::Ok) qFatal("the test database does not pack");
+    if (!writeChannelDataFile(*packed, path_.toStdString()).ok()) qFatal("cannot write the test file");
     reopen();
 }
 
@@ -68,8 +68,8 @@ EditorSession::EditorSession(const QByteArray& fileBytes) : document_(std::make_
 
 void EditorSession::reopen() {
     dialog_.reset();
-    const FileResult read = document_->read(path_.toStdString());
-    if (!read.ok) qFatal("cannot read the test file");
+    const Status read = document_->read(path_.toStdString());
+    if (!read.ok()) qFatal("cannot read the test file");
     dialog_ = std::make_unique<CReceiverDataDialog>(*document_);
     opened_ = dialog_->initialise();
     // Shown, as the operator sees it, so that clicks reach its controls.

@@ -27,7 +27,7 @@ namespace {
 
 QByteArray packed(const ReceiverDatabase& db) {
     auto buffer = std::make_unique<ChannelDataBuffer>();
-    if (packBackup(db, *buffer, 1) != kPackOk) return {};
+    if (packBackup(db, *buffer, 1) != PackResult::Ok) return {};
     return QByteArray(reinterpret_cast<const char*>(buffer->data()), static_cast<qsizetype>(buffer->length()));
 }
 

@@ -57,7 +57,7 @@ private slots:
         const std::uint8_t bytes[] = {'D', 'A', 'T', 0, 1, 2, 3};
         std::memcpy(buffer->data(), bytes, sizeof bytes);
         buffer->setLength(sizeof bytes);
-        QVERIFY(writeChannelDataFile(*buffer, pathFromText(target)).ok);
+        QVERIFY(writeChannelDataFile(*buffer, pathFromText(target)).ok());
         QFile f(target);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray(reinterpret_cast<const char*>(bytes), sizeof bytes));
@@ -66,7 +66,7 @@ private slots:
 
         // Opened again by the name Qt shows, and the document keeps it.
         auto again = std::make_unique<ChannelDataDocument>();
-        QVERIFY(again->read(pathFromText(target)).ok);
+        QVERIFY(again->read(pathFromText(target)).ok());
         QCOMPARE(again->buffer().length(), static_cast<std::uint32_t>(sizeof bytes));
         QCOMPARE(textFromPath(again->path()), target);
     }

@@ -23,7 +23,7 @@ namespace {
 
 std::vector<std::uint8_t> packed(const ReceiverDatabase& db) {
     auto buffer = std::make_unique<ChannelDataBuffer>();
-    if (packBackup(db, *buffer, 53736) != kPackOk) return {};
+    if (packBackup(db, *buffer, 53736) != PackResult::Ok) return {};
     return {buffer->contents().begin(), buffer->contents().end()};
 }
 
@@ -31,9 +31,9 @@ std::vector<std::uint8_t> packed(const ReceiverDatabase& db) {
 // repack and the JSON export see it.
 std::unique_ptr<ReceiverDatabase> reopened(const ReceiverDatabase& db) {
     auto buffer = std::make_unique<ChannelDataBuffer>();
-    if (packBackup(db, *buffer, 53736) != kPackOk) return nullptr;
+    if (packBackup(db, *buffer, 53736) != PackResult::Ok) return nullptr;
     auto result = std::make_unique<ReceiverDatabase>();
-    if (unpackBackup(*result, *buffer) != kUnpackOk) return nullptr;
+    if (unpackBackup(*result, *buffer) != UnpackResult::Ok) return nullptr;
     return result;
 }
 
@@ -106,8 +106,8 @@ private slots:
 
         const QByteArray json = databaseToJson(*opened);
         auto imported = std::make_unique<ReceiverDatabase>();
-        const ExchangeResult result = databaseFromJson(json, *imported);
-        QVERIFY2(result.ok, qPrintable(result.error));
+        const Status result = databaseFromJson(json, *imported);
+        QVERIFY2(result.ok(), result.message().c_str());
         const auto repack = packed(*opened);
         QVERIFY(!repack.empty());
         QVERIFY(packed(*imported) == repack);
@@ -186,9 +186,9 @@ private slots:
         auto target = std::make_unique<ReceiverDatabase>();
         fillFullDatabase(*target, 5);
         const auto before = packed(*target);
-        const ExchangeResult result = databaseFromJson(json, *target);
-        QVERIFY(!result.ok);
-        QVERIFY2(result.error.startsWith(error), qPrintable(result.error));
+        const Status result = databaseFromJson(json, *target);
+        QCOMPARE(result.error(), Error::Corrupt);
+        QVERIFY2(QString::fromStdString(result.message()).startsWith(error), result.message().c_str());
         QVERIFY(packed(*target) == before);  // nothing changed
     }
 
@@ -204,17 +204,17 @@ private slots:
 
         // Applying its own table changes nothing.
         const auto before = packed(*db);
-        ExchangeResult result = applyChannelTableCsv(csv, *db);
-        QVERIFY2(result.ok, qPrintable(result.error));
-        QCOMPARE(result.changed, 0);
+        Result<int> result = applyChannelTableCsv(csv, *db);
+        QVERIFY2(result.ok(), result.message().c_str());
+        QCOMPARE(result.value(), 0);
         QVERIFY(packed(*db) == before);
 
         // Columns in any order, others ignored, names in UTF-8.
         const QByteArray update =
             "pcrPid,number,kind,name\r\n600,0,tv,\"Caf\xC3\xA9, Sport\"\n601,5,x,\"Two\nlines\"\r\n";
         result = applyChannelTableCsv(update, *db);
-        QVERIFY2(result.ok, qPrintable(result.error));
-        QCOMPARE(result.changed, 2);
+        QVERIFY2(result.ok(), result.message().c_str());
+        QCOMPARE(result.value(), 2);
         QCOMPARE(QString::fromLatin1(db->channel(0).name), QStringLiteral("Caf\u00e9, Sport"));
         QCOMPARE(int(db->channel(0).pcrPid), 600);
         QCOMPARE(QByteArray(db->channel(5).name), QByteArray("Two\nlines"));
@@ -237,9 +237,9 @@ private slots:
         auto db = std::make_unique<ReceiverDatabase>();
         fillDemoDatabase(*db);
         const auto before = packed(*db);
-        const ExchangeResult result = applyChannelTableCsv(csv, *db);
-        QVERIFY(!result.ok);
-        QVERIFY2(result.error.startsWith(error), qPrintable(result.error));
+        const Result<int> result = applyChannelTableCsv(csv, *db);
+        QCOMPARE(result.error(), Error::Corrupt);
+        QVERIFY2(QString::fromStdString(result.message()).startsWith(error), result.message().c_str());
         QVERIFY(packed(*db) == before);
     }
 };

@@ -14,6 +14,7 @@
 #include "app/settings.h"
 #include "cli/ports_listing.h"
 #include "serial/port_diagnosis.h"
+#include "serial/serial_error.h"
 
 using namespace dorvane;
 
@@ -35,6 +36,12 @@ QList<SerialPortEntry> fakePorts() {
     return {builtIn, ftdi, cp};
 }
 
+// A failure as the port reports it: Qt's code mapped to the program's cause,
+// with the system's text.
+Status qtFailure(QSerialPort::SerialPortError error, const char* text) {
+    return {errorFromSerialPort(error), QString::fromUtf8(text).toStdString()};
+}
+
 }  // namespace
 
 class PortDiagnosisTest : public QObject {
@@ -46,33 +53,41 @@ private slots:
         const QString port = QStringLiteral("/dev/ttyUSB0");
         PortFacts missing;
         missing.exists = false;
-        PortAdvice a = adviseOpenFailure(port, QSerialPort::DeviceNotFoundError, "No such file or directory", missing);
+        PortAdvice a =
+            adviseOpenFailure(port, qtFailure(QSerialPort::DeviceNotFoundError, "No such file or directory"), missing);
         QCOMPARE(a.problem, PortProblem::Missing);
         QVERIFY(a.text.startsWith("/dev/ttyUSB0 does not exist: the adapter is unplugged"));
+        // Qt's own "not found" says so even where the facts could not be gathered.
+        a = adviseOpenFailure(port, qtFailure(QSerialPort::DeviceNotFoundError, "No such file or directory"),
+                              PortFacts{});
+        QCOMPARE(a.problem, PortProblem::Missing);
 
         PortFacts denied;
         denied.accessible = false;
         denied.group = QStringLiteral("dialout");
-        a = adviseOpenFailure(port, QSerialPort::PermissionError, "Permission denied", denied);
+        a = adviseOpenFailure(port, qtFailure(QSerialPort::PermissionError, "Permission denied"), denied);
         QCOMPARE(a.problem, PortProblem::Permission);
         QCOMPARE(a.text, QStringLiteral("Permission denied on /dev/ttyUSB0: your user is not in the 'dialout' group. "
                                         "Join it with 'sudo usermod -aG dialout $USER', then log out and in again."));
         denied.group = QStringLiteral("uucp");  // other distributions
-        QVERIFY(adviseOpenFailure(port, QSerialPort::PermissionError, {}, denied).text.contains("usermod -aG uucp"));
+        QVERIFY(adviseOpenFailure(port, qtFailure(QSerialPort::PermissionError, ""), denied)
+                    .text.contains("usermod -aG uucp"));
         denied.group = QStringLiteral("root");  // not a group to join: the usual one is named
-        QVERIFY(adviseOpenFailure(port, QSerialPort::PermissionError, {}, denied).text.contains("'dialout'"));
+        QVERIFY(
+            adviseOpenFailure(port, qtFailure(QSerialPort::PermissionError, ""), denied).text.contains("'dialout'"));
 
         PortFacts held;
         held.holder = PortHolder{812, QStringLiteral("minicom")};
-        a = adviseOpenFailure(port, QSerialPort::PermissionError, "Device or resource busy", held);
+        a = adviseOpenFailure(port, qtFailure(QSerialPort::PermissionError, "Device or resource busy"), held);
         QCOMPARE(a.problem, PortProblem::Busy);
         QCOMPARE(a.text, QStringLiteral("/dev/ttyUSB0 is in use by minicom (pid 812). Close that program, or choose "
                                         "another port."));
-        a = adviseOpenFailure(port, QSerialPort::PermissionError, "Device or resource busy", PortFacts{});
+        a = adviseOpenFailure(port, qtFailure(QSerialPort::PermissionError, "Device or resource busy"), PortFacts{});
         QCOMPARE(a.problem, PortProblem::Busy);
         QVERIFY(a.text.contains("in use by another program"));
 
-        a = adviseOpenFailure(port, QSerialPort::UnsupportedOperationError, "Unsupported operation", PortFacts{});
+        a = adviseOpenFailure(port, qtFailure(QSerialPort::UnsupportedOperationError, "Unsupported operation"),
+                              PortFacts{});
         QCOMPARE(a.problem, PortProblem::Other);
         QCOMPARE(a.text, QStringLiteral("/dev/ttyUSB0: Unsupported operation."));
     }
@@ -80,11 +95,18 @@ private slots:
     void aPortThatGoesAwayWasUnplugged() {
         PortFacts gone;
         gone.exists = false;
-        PortAdvice a = adviseFailureWhileOpen("/dev/ttyUSB0", QSerialPort::ResourceError, "Input/output error", gone);
+        PortAdvice a =
+            adviseFailureWhileOpen("/dev/ttyUSB0", qtFailure(QSerialPort::ResourceError, "Input/output error"), gone);
         QCOMPARE(a.problem, PortProblem::Unplugged);
         QCOMPARE(a.text, QStringLiteral("/dev/ttyUSB0 has gone away: the adapter was unplugged. Plug it back in and retry."));
-        a = adviseFailureWhileOpen("/dev/ttyUSB0", QSerialPort::UnknownError, "odd", PortFacts{});
+        // The device is still there, but Qt says it went away (a USB
+        // adapter that was reset): unplugged, too.
+        a = adviseFailureWhileOpen("/dev/ttyUSB0", qtFailure(QSerialPort::ResourceError, "Input/output error"),
+                                   PortFacts{});
+        QCOMPARE(a.problem, PortProblem::Unplugged);
+        a = adviseFailureWhileOpen("/dev/ttyUSB0", qtFailure(QSerialPort::UnknownError, "odd"), PortFacts{});
         QCOMPARE(a.problem, PortProblem::Other);
+        QCOMPARE(a.text, QStringLiteral("/dev/ttyUSB0 stopped working: odd."));
     }
 
     void theHolderComesFromALockFileOrFromProc() {
