@@ -216,7 +216,7 @@ bool fileAcceptable(const TransferRequest& request, ReportingView& view) {
 struct TraceOutput {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{nullptr, &std::fclose};
     std::unique_ptr<TraceFileWriter> writer;
-    std::optional<ObserverScope> scope;
+    std::unique_ptr<ObserverScope> scope;
 
     bool open(const QString& path, TracingLink& line, Millis origin, ReportingView& view) {
         file.reset(std::fopen(QFile::encodeName(path).constData(), "w"));
@@ -228,7 +228,7 @@ struct TraceOutput {
         }
         writer = std::make_unique<TraceFileWriter>(file.get(), origin);
         line.addObserver(writer.get());
-        scope.emplace(line, writer.get());
+        scope = std::make_unique<ObserverScope>(line, writer.get());
         return true;
     }
 };
@@ -294,6 +294,41 @@ private:
     int by_ = 0;
 };
 
+// A transfer that ends before it starts: the report says so, exit 1.
+int notStarted(ReportingView& view) {
+    view.transferEnded(TransferOutcome::NotStarted);
+    return kExitFailure;
+}
+
+std::unique_ptr<ReportingView> makeReport(const TransferRequest& request, ConsoleView& console,
+                                          const ReportContext& context) {
+    if (request.json) return std::make_unique<JsonReport>(console, context);
+    return std::make_unique<TextReport>(console, context, standardErrorIsTerminal());
+}
+
+// What the port says while it is open reaches the report: a full receive
+// buffer at once, and why it failed with the next error.
+void reportPortEvents(CSerialPort& port, ReportingView& view, const QString& portName) {
+    QObject::connect(&port, &CSerialPort::bufferFull, [&view] { view.showMessage("buff full"); });
+    QObject::connect(&port, &CSerialPort::failed, [&view, portName](const Status& why) {
+        view.setPendingAdvice(adviseFailureWhileOpen(portName, why, gatherPortFacts(portName)).text.toStdString());
+    });
+}
+
+// Once the event loop runs: the figures start and the flow gets the
+// operator's click on Download or Upload.
+void clickWhenRunning(const TransferRequest& request, OperatorFlow& flow, TransferMonitor& monitor,
+                      ReportingView& view, const CImageFile& image) {
+    QTimer::singleShot(0, [&request, &flow, &monitor, &view, &image] {
+        const bool download = request.kind == TransferRequest::Kind::Download;
+        monitor.begin(download ? TransferMonitor::Kind::Download : TransferMonitor::Kind::Upload,
+                      download && image.isOpen() ? static_cast<std::int64_t>(image.length()) : 0);
+        view.started(download ? "download" : "upload", utf8Path(request.file));
+        if (download) flow.downloadClicked();
+        else flow.uploadClicked();
+    });
+}
+
 }  // namespace
 
 int runTransfer(const TransferRequest& request) {
@@ -312,7 +347,6 @@ int runTransfer(const TransferRequest& request) {
     line.addObserver(&monitor);
     const ObserverScope monitorScope{line, &monitor};
 
-
     // Start-up as the window does it: open the port, then the link poll.
     PortChoice choice{request.port, {}};
     if (choice.name.isEmpty())
@@ -320,53 +354,28 @@ int runTransfer(const TransferRequest& request) {
     const QString portName = choice.name;
 
     ReportContext context{portName.toStdString(), &monitor, &line, [&image] { return image.buyerCode(); }};
-    std::unique_ptr<ReportingView> report;
-    if (request.json) report = std::make_unique<JsonReport>(console, context);
-    else report = std::make_unique<TextReport>(console, context, standardErrorIsTerminal());
+    const std::unique_ptr<ReportingView> report = makeReport(request, console, context);
     ReportingView& view = *report;
     OperatorFlow flow(loop, engine, line, image, *buffer, view, flowTimes);
 
     // The file is checked before the port.
-    if (!fileAcceptable(request, view)) {
-        view.transferEnded(TransferOutcome::NotStarted);
-        return kExitFailure;
-    }
-
-    QObject::connect(&port, &CSerialPort::bufferFull, [&view] { view.showMessage("buff full"); });
-    QObject::connect(&port, &CSerialPort::failed, [&view, portName](const Status& why) {
-        view.setPendingAdvice(adviseFailureWhileOpen(portName, why, gatherPortFacts(portName)).text.toStdString());
-    });
+    if (!fileAcceptable(request, view)) return notStarted(view);
+    reportPortEvents(port, view, portName);
 
     // The trace of the line, written as it goes.
     TraceOutput trace;
-    if (!request.trace.isEmpty() && !trace.open(request.trace, line, loop.now(), view)) {
-        view.transferEnded(TransferOutcome::NotStarted);
-        return kExitFailure;
-    }
-    if (!openChosenPort(port, choice, view)) {
-        view.transferEnded(TransferOutcome::NotStarted);
-        return kExitFailure;
-    }
+    if (!request.trace.isEmpty() && !trace.open(request.trace, line, loop.now(), view)) return notStarted(view);
+    if (!openChosenPort(port, choice, view)) return notStarted(view);
     flow.start();
 
     if (request.kind == TransferRequest::Kind::Download) {
-        if (!flow.openFile(request.file).ok()) {
-            view.transferEnded(TransferOutcome::NotStarted);
-            return kExitFailure;
-        }
+        if (!flow.openFile(request.file).ok()) return notStarted(view);
         if (request.forced) flow.setForcedDownload(true);
     }
 
     InterruptWatch interrupts(flow, view, console);
 
-    QTimer::singleShot(0, [&] {
-        const bool download = request.kind == TransferRequest::Kind::Download;
-        monitor.begin(download ? TransferMonitor::Kind::Download : TransferMonitor::Kind::Upload,
-                      download && image.isOpen() ? static_cast<std::int64_t>(image.length()) : 0);
-        view.started(download ? "download" : "upload", utf8Path(request.file));
-        if (download) flow.downloadClicked();
-        else flow.uploadClicked();
-    });
+    clickWhenRunning(request, flow, monitor, view, image);
     if (!console.ended()) QCoreApplication::exec();
 
     interrupts.stop();
