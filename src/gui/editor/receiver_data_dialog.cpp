@@ -113,7 +113,10 @@ void CReceiverDataDialog::restore(const EditState& state) {
 }
 
 void CReceiverDataDialog::commitEdit(std::unique_ptr<EditState> before) {
-    history_.recordEdit(std::move(before));
+    // An edit that changed nothing (OK in a dialog without a change) is no
+    // edit: nothing to undo, Save stays as it was.
+    lastEditRecorded_ = !before->database.sameTables(db_) || before->losses.unwritable() != document_.losses().unwritable();
+    if (lastEditRecorded_) history_.recordEdit(std::move(before));
     updateButtons();
 }
 

@@ -95,10 +95,16 @@ public:
             .append('"');
     }
     // A text field with its tail (bytes behind the NUL) when there is one.
+    // A field without any NUL (its text fills it) says so with
+    // "<name>Unterminated": true, so that it comes back whole.
     void name(const char* name, const char* tailName, const char* field, std::size_t size) {
         const FieldText text = splitField(field, size);
         this->field(name, text.text.toUtf8());
         if (!text.tail.isEmpty()) hexField(tailName, text.tail.constData(), static_cast<std::size_t>(text.tail.size()));
+        if (static_cast<std::size_t>(text.text.size()) == size) {
+            key((QByteArray(name) + "Unterminated").constData());
+            raw("true");
+        }
     }
 
 private:
@@ -379,7 +385,11 @@ public:
                      std::size_t size) {
         const QString text = string(o, key, path);
         const QByteArray tail = hexBytes(o, tailKey, path, -1, false);
-        if (const auto problem = joinField(text, tail, field, size)) fail(path, key, *problem);
+        const QByteArray unterminatedKey = QByteArray(key) + "Unterminated";
+        const QJsonValue unterminated = o.value(QLatin1String(unterminatedKey));
+        if (!unterminated.isUndefined() && !unterminated.isBool())
+            fail(path, unterminatedKey.constData(), QStringLiteral("expected true or false"));
+        if (const auto problem = joinField(text, tail, field, size, unterminated.toBool())) fail(path, key, *problem);
     }
 };
 

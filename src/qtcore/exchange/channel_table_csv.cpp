@@ -171,7 +171,7 @@ Result<int> applyChannelTableCsv(const QByteArray& csv, ReceiverDatabase& databa
             // An unchanged name keeps every byte of its field.
             if (*name != splitField(c.name, sizeof c.name).text) {
                 if (const auto problem = joinField(*name, {}, c.name, sizeof c.name))
-                    return exchangeRefusal(where(QStringLiteral("name")) + QStringLiteral("the name ") + *problem);
+                    return exchangeRefusal(where(QStringLiteral("name")) + *problem);
             }
         }
         const std::pair<const char*, std::uint16_t ChannelRecord::*> pids[] = {

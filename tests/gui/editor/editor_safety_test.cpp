@@ -74,7 +74,7 @@ private slots:
         selectRows(w.leftList(), {0});
         clickList(w.leftList());
         prompts.onDialog = accepting<CEditSatelliteDialog>(
-            [](CEditSatelliteDialog& d) { d.locationEdit()->setText(QStringLiteral("450")); });
+            [](CEditSatelliteDialog& d) { d.locationEdit()->setText(QStringLiteral("45")); });
         QTest::mouseClick(w.addButton(), Qt::LeftButton);
         const int slot = 6;  // the demo uses slots 0..5
         QCOMPARE(int(db.satellite(slot).location), 450);

@@ -141,7 +141,7 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::newRow("not json") << "garbage" << "$: not valid JSON at byte";
         QTest::newRow("pid") << "channels.0.videoPid=70000" << "$.channels[0].videoPid: expected an integer 0..65535";
-        QTest::newRow("name") << "channels.1.name=\u0416" << "$.channels[1].name: holds a character";
+        QTest::newRow("name") << "channels.1.name=\u0416" << "$.channels[1].name: the name holds a character";
         QTest::newRow("number twice") << "channels.1.number=0" << "$.channels[1].number: given twice";
         QTest::newRow("hex") << "transponders.0.carried12=zz" << "$.transponders[0].carried12: expected hex digits";
         QTest::newRow("missing") << "satellites.0.location=" << "$.satellites[0].location: missing";
@@ -227,7 +227,7 @@ private slots:
         QTest::newRow("no number") << QByteArray("name\r\nX\r\n") << "line 1: no \"number\" column";
         QTest::newRow("free slot") << QByteArray("number,name\r\n0,A\r\n4000,B\r\n") << "line 3, number: channel 4000 holds no channel";
         QTest::newRow("pid") << QByteArray("number,videoPid\r\n0,1\r\n1,65536\r\n") << "line 3, videoPid: expected an integer 0..65535";
-        QTest::newRow("long name") << QByteArray("number,name\r\n0,Twenty characters!!!\r\n") << "line 2, name: the name is longer than 19";
+        QTest::newRow("long name") << QByteArray("number,name\r\n0,Twenty characters!!!\r\n") << "line 2, name: the name is longer than 18";
         QTest::newRow("twice") << QByteArray("number,name\r\n0,A\r\n0,B\r\n") << "line 3, number: channel 0 given twice";
         QTest::newRow("open quote") << QByteArray("number,name\r\n0,\"A\r\n") << "line 2: a quoted field is not closed";
     }
