@@ -14,6 +14,7 @@
 #include "database/blob_shape.h"
 #include "database/receiver_database.h"
 #include "exchange/field_bytes.h"
+#include "exchange/text_input.h"
 
 namespace dorvane {
 
@@ -212,10 +213,15 @@ void writeTransponder(JsonWriter& w, const TransponderRecord& r, int t) {
     w.raw("}");
 }
 
-void writeChannel(JsonWriter& w, const ChannelRecord& r, int n) {
+void writeChannel(JsonWriter& w, const ChannelRecord& r, const TransponderRecord* tp, int n) {
     w.field("number", n, true);
     w.name("name", "nameTail", r.name, sizeof r.name);
     w.field("transponder", r.transponder);
+    // What the transponder is, for reading and for the import's check.
+    if (tp) {
+        w.field("frequency", tp->frequency);
+        w.field("polarisation", QByteArray(polarisationText(tp->polarisation).data()));
+    }
     w.field("satellite", r.satellite);
     w.field("serviceId", r.serviceId);
     w.field("videoPid", r.videoPid);
@@ -289,7 +295,8 @@ QByteArray databaseToJson(const ReceiverDatabase& db, bool indented) {
         for (int n = 0; n < kChannelSlots; ++n) {
             if (std::memcmp(&db.channel(n), &blank, sizeof blank) == 0) continue;
             channels.beginRecord();
-            writeChannel(w, db.channel(n), n);
+            const ChannelRecord& c = db.channel(n);
+            writeChannel(w, c, channelFree(c) ? nullptr : &db.transponder(c.transponder), n);
         }
     }
     {
@@ -504,6 +511,27 @@ void readTransponders(const QJsonObject& root, ReceiverDatabase& db) {
     }
 }
 
+// A channel names its transponder by number; what the transponder is
+// (its satellite, and the frequency and polarisation when the record gives
+// them) must be what the channel says, or the number names another one.
+void checkTransponder(const QJsonObject& o, const QString& path, const ReceiverDatabase& db, const ChannelRecord& r) {
+    const TransponderRecord& tp = db.transponder(r.transponder);
+    const QString what = QStringLiteral("transponder %1 is %2 MHz %3 on satellite %4")
+                             .arg(r.transponder)
+                             .arg(tp.frequency)
+                             .arg(QLatin1String(polarisationText(tp.polarisation).data()))
+                             .arg(tp.satellite);
+    if (transponderFree(tp)) return;  // the save's check names it
+    if (r.satellite + 1 != tp.satellite)
+        R::fail(path, "satellite", what + QStringLiteral(", not on satellite %1").arg(r.satellite + 1));
+    const QJsonValue frequency = o.value(QLatin1String("frequency"));
+    if (!frequency.isUndefined() && frequency.toInteger(-1) != tp.frequency)
+        R::fail(path, "frequency", what + QStringLiteral(", not %1 MHz").arg(frequency.toVariant().toString()));
+    const QJsonValue polarisation = o.value(QLatin1String("polarisation"));
+    if (!polarisation.isUndefined() && polarisation.toString() != QLatin1String(polarisationText(tp.polarisation).data()))
+        R::fail(path, "polarisation", what + QStringLiteral(", not %1").arg(polarisation.toVariant().toString()));
+}
+
 void readChannels(const QJsonObject& root, ReceiverDatabase& db) {
     const QString base = QStringLiteral("$.channels");
     const QJsonArray list = R::array(root, "channels", QStringLiteral("$"));
@@ -537,6 +565,7 @@ void readChannels(const QJsonObject& root, ReceiverDatabase& db) {
         r.word20 = optionalWord("word20", 0);
         r.carried30 = static_cast<std::uint8_t>(R::optionalInteger(o, "carried30", path, 0, 255, 0));
         r.carried34 = optionalWord("carried34", 0);
+        if (!channelFree(r)) checkTransponder(o, path, db, r);
     }
 }
 
@@ -570,12 +599,16 @@ void readFavourites(const QJsonObject& root, ReceiverDatabase& db) {
 
 Status exchangeRefusal(const QString& problem) { return {Error::Corrupt, problem.toStdString()}; }
 
-Status databaseFromJson(const QByteArray& json, ReceiverDatabase& database) {
+Status databaseFromJson(const QByteArray& bytes, ReceiverDatabase& database) {
+    const QByteArray json = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    if (const Result<QString> text = decodeImportText(json); !text.ok()) return text.status();
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return exchangeRefusal(
-            QStringLiteral("$: not valid JSON at byte %1: %2").arg(parseError.offset).arg(parseError.errorString()));
+        return exchangeRefusal(QStringLiteral("$: not valid JSON at byte %1 (line %2): %3")
+                                   .arg(parseError.offset)
+                                   .arg(lineOfOffset(json, parseError.offset))
+                                   .arg(parseError.errorString()));
     if (!document.isObject()) return exchangeRefusal(QStringLiteral("$: expected an object"));
     const QJsonObject root = document.object();
     auto db = std::make_unique<ReceiverDatabase>();
