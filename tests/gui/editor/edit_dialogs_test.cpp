@@ -11,6 +11,7 @@
 #include "editor/edit_channel_dialog.h"
 #include "editor/edit_satellite_dialog.h"
 #include "editor/edit_tp_dialog.h"
+#include "editor/record_list_model.h"
 #include "editor_test_support.h"
 
 using namespace dorvane;
@@ -236,6 +237,16 @@ private slots:
             QCOMPARE(*back, tenths == 3600 ? 0 : tenths);
         }
         QCOMPARE(locationFromParts(QStringLiteral("19,2"), false), std::optional<int>(192));
+
+        // The "Location" column sorts by position, as the stored values do.
+        const std::vector<int> stored{3300, 192, 1801, 50, 1800, 3599, 235};
+        RecordListModel model;
+        model.setColumns({{QStringLiteral("Location"), 70, [&](int id) { return shownLocation(stored[id]); }}});
+        model.setRows({0, 1, 2, 3, 4, 5, 6});
+        model.sortRowsByColumn(0, false);
+        std::vector<int> sorted;
+        for (int id : model.ids()) sorted.push_back(stored[id]);
+        QCOMPARE(sorted, (std::vector<int>{50, 192, 235, 1800, 1801, 3300, 3599}));
     }
 
     void nonIntegerKeepsTheDialogOpenWithTheFieldFocused() {
