@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstring>
@@ -595,6 +596,55 @@ void readFavourites(const QJsonObject& root, ReceiverDatabase& db) {
     }
 }
 
+// The line where record `index` of the top-level array `section` begins,
+// or 0 (a light scan: strings, nesting and line breaks only).
+int recordLine(const QByteArray& json, const QByteArray& section, int index) {
+    int depth = 0;
+    int line = 1;
+    int count = -1;
+    bool inString = false;
+    bool escape = false;
+    bool inSection = false;
+    QByteArray token;
+    QByteArray lastString;
+    for (const char c : json) {
+        if (c == '\n') ++line;
+        if (inString) {
+            if (escape) {
+                escape = false;
+            } else if (c == '\\') {
+                escape = true;
+            } else if (c == '"') {
+                inString = false;
+                lastString = token;
+            } else {
+                token += c;
+            }
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+            token.clear();
+        } else if (c == '{' || c == '[') {
+            if (depth == 1 && c == '[') inSection = lastString == section;
+            if (depth == 2 && inSection && c == '{' && ++count == index) return line;
+            ++depth;
+        } else if (c == '}' || c == ']') {
+            if (--depth == 1) inSection = false;
+        }
+    }
+    return 0;
+}
+
+// A refusal inside a record also names the record's line.
+QString withLine(const QString& problem, const QByteArray& json) {
+    static const QRegularExpression record(QStringLiteral("^\\$\\.(\\w+)\\[(\\d+)\\]"));
+    const QRegularExpressionMatch m = record.match(problem);
+    if (!m.hasMatch()) return problem;
+    const int line = recordLine(json, m.captured(1).toLatin1(), m.captured(2).toInt());
+    return line > 0 ? problem + QStringLiteral(" (line %1)").arg(line) : problem;
+}
+
 }  // namespace
 
 Status exchangeRefusal(const QString& problem) { return {Error::Corrupt, problem.toStdString()}; }
@@ -620,7 +670,7 @@ Status databaseFromJson(const QByteArray& bytes, ReceiverDatabase& database) {
         readChannels(root, *db);
         readFavourites(root, *db);
     } catch (const Problem& problem) {
-        return exchangeRefusal(problem.text);
+        return exchangeRefusal(withLine(problem.text, json));
     }
     db->buildKindLists();
     db->recount();
