@@ -234,6 +234,40 @@ private slots:
         QVERIFY(session.database().sameTables(*opened));
     }
 
+    // Locations read as degrees and side in the list, and Edit Satellite
+    // takes them so (typed, the side chosen with the keys).
+    void locationsAsDegreesEastOrWest() {
+        ScriptedPrompts prompts;
+        EditorSession session(*database(0));
+        auto& w = session.dialog();
+        auto* model = w.leftList()->listModel();
+        QStringList shown;
+        for (int row = 0; row < model->rowCount(); ++row) shown << model->index(row, 1).data().toString();
+        QVERIFY2(shown.contains(QStringLiteral("19.2\u00B0E")) && shown.contains(QStringLiteral("30.0\u00B0W")),
+                 qPrintable(shown.join(' ')));
+        const int row = static_cast<int>(shown.indexOf(QStringLiteral("19.2\u00B0E")));
+        const int slot = model->idAt(row);
+        QStringList opened;
+        prompts.onDialog = [&opened](QDialog& d) {
+            auto* sat = qobject_cast<CEditSatelliteDialog*>(&d);
+            if (!sat) return int(QDialog::Rejected);
+            d.show();
+            opened << sat->locationEdit()->text() << sat->sideList()->currentText();
+            sat->locationEdit()->setFocus();
+            sat->locationEdit()->selectAll();
+            QTest::keyClicks(sat->locationEdit(), QStringLiteral("13.0"));
+            sat->sideList()->setFocus();
+            QTest::keyClick(sat->sideList(), Qt::Key_Down);
+            QTest::keyClick(&d, Qt::Key_Return);
+            return d.result();
+        };
+        doubleClickRow(w.leftList(), row);
+        QCOMPARE(opened, (QStringList{QStringLiteral("19.2"), QStringLiteral("East")}));
+        QCOMPARE(int(session.database().satellite(slot).location), 3470);
+        QCOMPARE(model->index(model->rowOf(slot), 1).data().toString(), QStringLiteral("13.0\u00B0W"));
+        QVERIFY(w.saveButton()->isEnabled());
+    }
+
     // "Add" and "OK" without a change keeps the new record as one edit.
     void addedChannelKeptByOkWithoutAChange() {
         ScriptedPrompts prompts;
