@@ -5,8 +5,7 @@
 #include "cli/channel_data_cli.h"
 #include "cli/commands_all.h"
 #include "database/backup_blob.h"
-#include "exchange/channel_data_json.h"
-#include "exchange/channel_table_csv.h"
+#include "exchange/channel_import.h"
 
 namespace dorvane::cli {
 
@@ -20,30 +19,30 @@ int runImport(const QStringList& args, const CommandLine&) {
         return kExitFailure;
     }
     const QByteArray bytes = input.readAll();
-    const bool csv = args[0].endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+    const ImportKind kind = importKindOf(args[0]);
 
     std::unique_ptr<ChannelDataDocument> document;
-    Result<int> changed = 0;  // channels a table changed
-    if (csv) {
+    if (kind == ImportKind::Csv) {
         // The table updates the channels of the existing file.
         setDiagnosticSink([](std::string_view) {});
         document = loadChannelDataFile(args[1]);
         setDiagnosticSink({});
         if (!document) return kExitFailure;
-        changed = applyChannelTableCsv(bytes, document->database());
     } else {
         document = std::make_unique<ChannelDataDocument>();
-        if (Status read = databaseFromJson(bytes, document->database()); !read.ok()) changed = read;
     }
-    if (!changed.ok()) {
-        err() << args[0] << ": " << QString::fromStdString(changed.message()) << Qt::endl
+    // The same import, checks and refusals as the editor's "Import...".
+    const Result<ImportReport> imported = importChannelData(bytes, kind, *document);
+    if (!imported.ok()) {
+        err() << args[0] << ": " << QString::fromStdString(imported.message()) << Qt::endl
               << args[1] << ": not written" << Qt::endl;
         return kExitFailure;
     }
     if (!saveChannelDataFile(*document, args[1])) return kExitFailure;
     out() << "Wrote " << args[1] << " (" << document->buffer().length() << " bytes";
-    if (csv) out() << ", " << changed.value() << " channels changed";
+    if (kind == ImportKind::Csv) out() << ", " << imported->changedChannels << " channels changed";
     out() << ")" << Qt::endl;
+    for (const QString& line : imported->lines) out() << line << Qt::endl;
     return kExitOk;
 }
 
@@ -53,10 +52,13 @@ const Command& importCommand() {
     static const Command command{
         "import", "FILE.json|FILE.csv OUT",
         "A JSON file as `channels --json` prints it is packed into the channel-data\n"
-        "file OUT. A CSV table as `channels --csv` prints it updates the names and\n"
-        "PIDs of the channels of the existing file OUT, by channel number. Bad\n"
-        "input is refused with where the first problem is, and nothing is\n"
-        "written. An existing OUT is kept as OUT.bak.",
+        "file OUT. A CSV table as `channels --csv` prints it (comma or semicolon\n"
+        "separated, all rows or some) updates the names and PIDs of the channels\n"
+        "of the existing file OUT; each row finds its channel by satellite,\n"
+        "frequency, polarisation and service id (the number is a hint), and what\n"
+        "was applied and what was ignored is listed. Bad input, or data that\n"
+        "could not be saved, is refused with where the first problem is, and\n"
+        "nothing is written. An existing OUT is kept as OUT.bak.",
         {},
         runImport};
     return command;

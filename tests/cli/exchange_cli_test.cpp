@@ -99,11 +99,15 @@ private slots:
         const CliRun table = runCli({"channels", path("csv.irz"), "--csv"});
         QCOMPARE(table.status, 0);
         QVERIFY(table.out.indexOf(QStringLiteral("number,name,satellite,")) <= 1);  // behind the byte-order mark
-        write(path("names.csv"), "number,name,videoPid\r\n0,Renamed \xC3\xA9,4000\r\n");
+        write(path("names.csv"), "number;name;videoPid;satellite;frequency;polarisation;serviceId\r\n"
+                                 "0;Renamed \xC3\xA9;4000;1;10729;V(R);100\r\n");
         const QByteArray before = contents(path("csv.irz"));
         const CliRun r = runCli({"import", path("names.csv"), path("csv.irz")});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.contains("1 channels changed"));
+        QVERIFY(r.outLines().contains(QStringLiteral("Applied: 1 of 1 rows changed a channel (name 1, videoPid 1)")));
+        QVERIFY(r.outLines().contains(
+            QStringLiteral("Ignored column: satellite, frequency, polarisation, serviceId (they find the channel; not changed)")));
         QCOMPARE(contents(path("csv.irz.bak")), before);
         const CliRun after = runCli({"channels", path("csv.irz"), "--csv"});
         QVERIFY(after.out.contains(QStringLiteral("\r\n0,Renamed \u00e9,1,")));

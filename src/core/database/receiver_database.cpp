@@ -42,6 +42,14 @@ void ReceiverDatabase::clear() {
     channelsPerTransponder_.fill(0);
 }
 
+bool ReceiverDatabase::sameTables(const ReceiverDatabase& other) const {
+    auto same = [](const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; };
+    return same(satellites_, other.satellites_) && same(order_, other.order_) &&
+           same(transponders_, other.transponders_) && same(channels_, other.channels_) &&
+           same(favorites_, other.favorites_) && same(groupNames_, other.groupNames_) &&
+           same(prefix_, other.prefix_) && same(header_, other.header_);
+}
+
 void ReceiverDatabase::clearForFilling() {
     std::memset(satellites_.data(), 0, sizeof satellites_);
     order_.fill(0);

@@ -133,6 +133,11 @@ public:
     // order 0 channel number, 1 satellite order then transponder, 2 name.
     int compareChannels(int a, int b, int order) const;
 
+    // Whether every byte of the tables (satellites, order list,
+    // transponders, channels, favourites, group names, prefix and stored
+    // header) is the same; the derived lists and counters are not compared.
+    bool sameTables(const ReceiverDatabase& other) const;
+
 private:
     static int checked(int index, int size);
 

@@ -114,7 +114,7 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     // the same on standard error).
     connect(&port_, &CSerialPort::bufferFull, this, [this] { appendLog(QStringLiteral("buff full")); });
 
-    openPort();
+    if (!options_.deferPort) openPort();
     flow_->start();
 }
 
@@ -535,24 +535,35 @@ void CMainDialog::onTitleClicked() { prompts_->about(this); }
 
 // ---------------------------------------------------------------- the port
 
-bool CMainDialog::openPort() {
+bool CMainDialog::openPort(bool boxOnFailure) {
+    portTried_ = true;
     const Status opened = port_.open(portName_);  // 115,200 8N1
     if (opened.ok()) {
         appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName_));
+        openFailure_.clear();
         setPortLamp(true);
         stopPortRetry();
         return true;
     }
-    // No retry while the box is up: one box per failed attempt.
+    // A log line, not a box: nothing needs the port yet (a missing adapter
+    // stands between nobody and the editor). The retry goes on quietly.
     stopPortRetry();
     const QString text = QStringLiteral("Port(%1) open failed.").arg(portName_);
     const PortAdvice advice = adviseOpenFailure(portName_, opened, gatherPortFacts(portName_));
     setPortLamp(false);
-    prompts_->message(this, text + QLatin1Char('\n') + advice.text);
+    openFailure_ = text + QLatin1Char('\n') + advice.text;
+    if (boxOnFailure) prompts_->message(this, openFailure_);
     appendLog(text);
     appendLog(advice.text);
     startPortRetry();
     return false;
+}
+
+void CMainDialog::openPortForTransfer() {
+    if (port_.isOpen() || portClosedByHand_ || busy()) return;
+    // Tried again now (the retry may not have come round yet); a failure
+    // goes into the box the transfer's refusal shows.
+    if (!portTried_ || CSerialPort::probePort(portName_)) openPort();
 }
 
 void CMainDialog::onPortRetry() {
@@ -603,9 +614,11 @@ void CMainDialog::onPortLampClicked() {
     if (port_.isOpen()) {
         setPortLamp(false);
         port_.close();
+        portClosedByHand_ = true;
         appendLog(QStringLiteral("%1 disconnected.").arg(port_.name()));
         return;
     }
+    portClosedByHand_ = false;
     stopPortRetry();
     if (port_.name().isEmpty()) port_.setName(portName_);
     if (port_.openDefault().ok()) {
@@ -615,7 +628,7 @@ void CMainDialog::onPortLampClicked() {
         // Not reported as connected when it is not: the failure box, the
         // grey lamp and the retry as at start-up (which opens again and
         // takes the failure of that attempt).
-        openPort();
+        openPort(true);
     }
 }
 
@@ -628,12 +641,13 @@ void CMainDialog::onConfigureClicked() {
     if (!chosen || chosen->isEmpty()) return;
 
     Settings(options_.settingsApplication).storePort(*chosen);
+    portClosedByHand_ = false;
     stopPortRetry();
     port_.close();
     portName_ = *chosen;
     port_.setName(portName_);
     showPortName();
-    openPort();
+    openPort(true);
 }
 
 // ---------------------------------------------------------------- files and transfers
@@ -665,12 +679,14 @@ void CMainDialog::openFileForEditing(const QString& path) {
 void CMainDialog::onForcedToggled(bool checked) { flow_->setForcedDownload(checked); }
 
 void CMainDialog::onDownloadClicked() {
+    openPortForTransfer();
     const bool wasIdle = !busy();
     flow_->downloadClicked();
     if (wasIdle && busy()) beginTransferRecord(TransferMonitor::Kind::Download);
 }
 
 void CMainDialog::onUploadClicked() {
+    openPortForTransfer();
     const bool wasIdle = !busy();
     flow_->uploadClicked();
     if (wasIdle && busy()) beginTransferRecord(TransferMonitor::Kind::Upload);
@@ -766,6 +782,8 @@ void CMainDialog::openEditor() {
     }
     // The file as it is now (saved or not) becomes the current file again.
     openFile(textFromPath(document_.path()));
+    // Back in the window: a port not opened yet (--edit) opens now.
+    if (!portTried_) openPort();
 }
 
 // ---------------------------------------------------------------- what the flow shows
@@ -785,6 +803,9 @@ void CMainDialog::showMessage(const std::string& text) {
         shown += "\n" + portAdvice_;
         portAdvice_.clear();
     }
+    // A transfer needs the port that could not be opened: now the reason.
+    if (!openFailure_.isEmpty() && !port_.isOpen() && text.rfind("Can't open Serial Port!", 0) == 0)
+        shown += "\n" + openFailure_.toStdString();
     prompts_->message(this, q(shown));
 }
 

@@ -58,6 +58,10 @@ public:
         // Where the settings go when the operator picks another port
         // (empty: the program's own).
         QString settingsApplication;
+        // The port is not opened with the window but when the operator
+        // comes back to it from the editor or starts a transfer
+        // ("Dorvane_QX --edit FILE": the editor first, no port in its way).
+        bool deferPort = false;
     };
 
     explicit CMainDialog(Options options, QWidget* parent = nullptr);
@@ -115,8 +119,14 @@ private:
     // The editor window opens from here.
     void openEditor();
 
-    // The port.
-    bool openPort();
+    // The port. A failure to open is said in the log (and retried); the
+    // box with the reason comes when a transfer needs the port.
+    // The box comes at once when the operator asked for the port himself
+    // (the lamp, Configure).
+    bool openPort(bool boxOnFailure = false);
+    // Before a transfer: opens a port that is closed but not by the
+    // operator's hand (deferred, or gone and not back yet).
+    void openPortForTransfer();
     void onPortRetry();
     QPalette labelPalette() const;
     QLabel* label(const QString& text, QRect where, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
@@ -184,6 +194,9 @@ private:
     bool portLampOn_ = false;
     bool powerLampOn_ = false;
     bool closingConfirmed_ = false;
+    bool portClosedByHand_ = false;  // the lamp disconnected it: not opened again by itself
+    bool portTried_ = false;         // opened (or tried) since start
+    QString openFailure_;            // why the last open failed, for the transfer's box
     std::optional<QPoint> dragOffset_;
 
     std::map<int, QWidget*> controls_;

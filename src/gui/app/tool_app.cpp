@@ -80,6 +80,9 @@ int CToolApp::run(const StartOptions& options) {
     PortChoice choice{options.portOverride, {}};
     if (choice.name.isEmpty()) choice = chooseStartPort(Settings(), CSerialPort::availablePorts());
     windowOptions.portName = choice.name;
+    // "--edit FILE": the editor comes first; the port opens when the
+    // operator goes back to the window.
+    windowOptions.deferPort = options.edit && !options.openPath.isEmpty();
     CMainDialog window(windowOptions);
     // Nothing configured yet: say which port was taken and how to change it.
     if (!choice.reason.isEmpty())

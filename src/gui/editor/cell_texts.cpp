@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include <QRegularExpression>
+
 #include "database/receiver_database.h"
 
 namespace dorvane {
@@ -24,6 +26,38 @@ QByteArray fieldBytes(const QString& text) { return text.toLatin1(); }
 
 QString counterText(int value) { return number5(value); }
 
+namespace {
+constexpr int kHalfCircle = 1800;
+constexpr int kFullCircle = 3600;
+QString tenthsText(int tenths) {
+    const QString sign = tenths < 0 ? QStringLiteral("-") : QString();
+    const int magnitude = tenths < 0 ? -tenths : tenths;
+    return sign + QStringLiteral("%1.%2").arg(magnitude / 10).arg(magnitude % 10);
+}
+}  // namespace
+
+LocationParts locationParts(int tenths) {
+    if (tenths > kHalfCircle && tenths <= kFullCircle) return {tenthsText(kFullCircle - tenths), true};
+    return {tenthsText(tenths), false};
+}
+
+QString shownLocation(int tenths) {
+    if (tenths < 0 || tenths > kFullCircle) return QString::number(tenths);
+    const LocationParts parts = locationParts(tenths);
+    return parts.degrees + QStringLiteral("\u00B0") + (parts.west ? QLatin1Char('W') : QLatin1Char('E'));
+}
+
+std::optional<int> locationFromParts(const QString& degrees, bool west) {
+    const QString text = degrees.trimmed();
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,3})(?:[.,](\\d))?$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    const int tenths = match.captured(1).toInt() * 10 + (match.captured(2).isEmpty() ? 0 : match.captured(2).toInt());
+    if (tenths > kHalfCircle) return std::nullopt;
+    if (tenths == 0) return 0;
+    return west ? kFullCircle - tenths : tenths;
+}
+
 QStringList fecTexts() {
     QStringList texts;
     for (const auto& entry : kFecTable) texts << fromView(entry);
@@ -34,7 +68,7 @@ QString satelliteCell(const ReceiverDatabase& db, int slot, int column) {
     const SatelliteRecord& sat = db.satellite(slot);
     switch (column) {
         case 0: return textFromField(sat.name);
-        case 1: return QString::asprintf("%4d", static_cast<int>(sat.location));
+        case 1: return shownLocation(sat.location);
         case 2: return number5(slot + 1);
         case 3: return number5(db.transpondersOnSatellite(slot));
         case 4: return number5(db.channelsOnSatellite(slot));
@@ -78,10 +112,7 @@ QString channelCell(const ReceiverDatabase& db, int number, int column) {
 
 QString satelliteChoiceText(const ReceiverDatabase& db, int slot) {
     const SatelliteRecord& sat = db.satellite(slot);
-    const int location = sat.location;
-    const bool east = location <= 1800;
-    const int degrees = east ? location / 10 : (3600 - location) / 10;
-    return textFromField(sat.name) + QString::asprintf(" (%3.1d%c)", degrees, east ? 'E' : 'W');
+    return textFromField(sat.name) + QStringLiteral(" (") + shownLocation(sat.location) + QLatin1Char(')');
 }
 
 QString transponderChoiceText(const ReceiverDatabase& db, int number) {

@@ -1,6 +1,7 @@
 #include "editor/edit_channel_dialog.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
 
@@ -17,6 +18,7 @@
 #include "editor/cell_texts.h"
 #include "editor/editor_prompts.h"
 #include "editor/integer_edit.h"
+#include "exchange/field_bytes.h"
 
 namespace dorvane {
 
@@ -25,8 +27,9 @@ CEditChannelDialog::CEditChannelDialog(ReceiverDatabase& database, int channel, 
     setWindowTitle(QStringLiteral("Edit Channel"));
     const ChannelRecord& record = database_.channel(channel_);
 
+    // The name as the file holds it, all of it; a longer one is refused on
+    // "OK" in the words the imports use.
     name_ = new QLineEdit(textFromField(record.name));
-    name_->setMaxLength(kNameLength);
     loadedName_ = name_->text();
     satellite_ = new QComboBox;
     transponder_ = new QComboBox;
@@ -92,58 +95,80 @@ void CEditChannelDialog::onSatelliteChosen(int index) {
     if (transponder_->currentIndex() < 0 && transponder_->count() > 0) transponder_->setCurrentIndex(0);
 }
 
-void CEditChannelDialog::accept() {
-    const auto video = readIntegerEdit(this, videoPid_);
-    if (!video) return;
-    const auto audio = readIntegerEdit(this, audioPid_);
-    if (!audio) return;
-    const auto pcr = readIntegerEdit(this, pcrPid_);
-    if (!pcr) return;
-    const auto teletext = readIntegerEdit(this, teletextPid_);
-    if (!teletext) return;
-    const auto service = readIntegerEdit(this, serviceId_);
-    if (!service) return;
+bool CEditChannelDialog::nameAccepted() {
+    if (name_->text() == loadedName_) return true;
+    const auto problem = nameProblem(name_->text(), sizeof(ChannelRecord::name));
+    if (!problem) return true;
+    QString text = *problem + QLatin1Char('.');
+    text[0] = text[0].toUpper();
+    editorPrompts().message(this, text, PromptIcon::Exclamation);
+    name_->setFocus(Qt::OtherFocusReason);
+    return false;
+}
 
-    for (const auto& [value, label] : {std::pair{*video, "Video PID"}, {*audio, "Audio PID"}, {*pcr, "PCR PID"},
-                                       {*teletext, "Teletext PID"}, {*service, "Service ID"}}) {
-        if (value >= 0 && value <= 65535) continue;
-        editorPrompts().message(this, QStringLiteral("%1 must be 0 to 65535.").arg(QLatin1String(label)),
-                                PromptIcon::Exclamation);
-        return;
+std::optional<std::array<int, 5>> CEditChannelDialog::takeNumbers() {
+    std::array<int, 5> numbers{};
+    const std::array<std::pair<QLineEdit*, const char*>, 5> fields{{{videoPid_, "Video PID"},
+                                                                    {audioPid_, "Audio PID"},
+                                                                    {pcrPid_, "PCR PID"},
+                                                                    {teletextPid_, "Teletext PID"},
+                                                                    {serviceId_, "Service ID"}}};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const auto value = readIntegerEdit(this, fields[i].first);
+        if (!value) return std::nullopt;
+        numbers[i] = *value;
     }
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (numbers[i] >= 0 && numbers[i] <= 65535) continue;
+        editorPrompts().message(this, QStringLiteral("%1 must be 0 to 65535.").arg(QLatin1String(fields[i].second)),
+                                PromptIcon::Exclamation);
+        return std::nullopt;
+    }
+    return numbers;
+}
 
-    if (!serviceIdAccepted(*service)) return;
+// The transponder chosen in the list, or the channel's own when none is.
+int CEditChannelDialog::chosenTransponder() const {
+    const int tpIndex = transponder_->currentIndex();
+    return tpIndex >= 0 ? transponder_->itemData(tpIndex).toInt() : database_.channel(channel_).transponder;
+}
 
+void CEditChannelDialog::accept() {
+    const auto numbers = takeNumbers();
+    if (!numbers) return;
+    const auto [video, audio, pcr, teletext, service] = *numbers;
+    if (!nameAccepted()) return;
     ChannelRecord& record = database_.channel(channel_);
+    const int transponder = chosenTransponder();
+    // Asked only when the operator gives the channel another service id or
+    // transponder; a clash that was there before is not his edit.
+    if ((service != record.serviceId || transponder != record.transponder) && !serviceIdAccepted(service)) return;
+
     // The name takes the first 18 bytes of its field, zero-filled; the 19th
     // byte is left as it is, and an unchanged name is not written at all.
     if (name_->text() != loadedName_) {
-        const QByteArray name = fieldBytes(name_->text().left(kNameLength));
+        const QByteArray name = fieldBytes(name_->text());
         std::memset(record.name, 0, kNameLength);
         std::memcpy(record.name, name.constData(), static_cast<std::size_t>(std::min<qsizetype>(name.size(), kNameLength)));
     }
-    // Only a listed transponder is taken, and the satellite always follows
-    // it; without a choice the channel stays where it was.
-    const int tpIndex = transponder_->currentIndex();
-    if (tpIndex >= 0) {
-        const int number = transponder_->itemData(tpIndex).toInt();
-        record.transponder = static_cast<std::uint16_t>(number);
-        record.satellite = static_cast<std::uint8_t>(database_.transponder(number).satellite - 1);
+    // Only another listed transponder is taken, and the satellite follows
+    // it; the same one leaves both bytes as they are.
+    if (transponder != record.transponder) {
+        record.transponder = static_cast<std::uint16_t>(transponder);
+        record.satellite = static_cast<std::uint8_t>(database_.transponder(transponder).satellite - 1);
     }
-    record.videoPid = static_cast<std::uint16_t>(*video);
-    record.audioPid = static_cast<std::uint16_t>(*audio);
-    record.pcrPid = static_cast<std::uint16_t>(*pcr);
-    record.teletextPid = static_cast<std::uint16_t>(*teletext);
-    record.serviceId = static_cast<std::uint16_t>(*service);
+    record.videoPid = static_cast<std::uint16_t>(video);
+    record.audioPid = static_cast<std::uint16_t>(audio);
+    record.pcrPid = static_cast<std::uint16_t>(pcr);
+    record.teletextPid = static_cast<std::uint16_t>(teletext);
+    record.serviceId = static_cast<std::uint16_t>(service);
     QDialog::accept();
 }
 
 bool CEditChannelDialog::serviceIdAccepted(int service) {
     // The STB and the file tell channels of one transponder apart by their
     // service id: a shared one is allowed, but said.
-    const int tpChoice = transponder_->currentIndex();
-    const int tpNumber = tpChoice >= 0 ? transponder_->itemData(tpChoice).toInt() : database_.channel(channel_).transponder;
-    const int other = channelSharing(tpNumber, service);
+    const int other = channelSharing(chosenTransponder(), service);
     if (other >= 0) {
         const bool keep = editorPrompts().ask(
             this,

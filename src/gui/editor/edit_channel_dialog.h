@@ -1,5 +1,8 @@
 #pragma once
 
+#include <array>
+#include <optional>
+
 #include <QDialog>
 #include <QString>
 
@@ -17,6 +20,7 @@ class ReceiverDatabase;
 class CEditChannelDialog : public QDialog {
     Q_OBJECT
 public:
+    // Characters a name holds (its 19-byte field ends with a NUL).
     static constexpr int kNameLength = 18;
 
     CEditChannelDialog(ReceiverDatabase& database, int channel, QWidget* parent = nullptr);
@@ -34,6 +38,12 @@ public slots:
     void accept() override;
 
 private:
+    // The PIDs and the service id (video, audio, PCR, teletext, service),
+    // or nothing after saying what is wrong.
+    std::optional<std::array<int, 5>> takeNumbers();
+    // True unless a changed name does not fit its field (said).
+    bool nameAccepted();
+    int chosenTransponder() const;
     void fillTransponders(int satelliteSlot, int selectedTransponder);
     void onSatelliteChosen(int index);
     // True unless the service id is another channel's on the chosen

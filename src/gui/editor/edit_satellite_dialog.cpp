@@ -1,5 +1,7 @@
 #include "editor/edit_satellite_dialog.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -11,17 +13,32 @@
 
 #include "database/records.h"
 #include "editor/cell_texts.h"
+#include "editor/editor_prompts.h"
 #include "editor/integer_edit.h"
 
 namespace dorvane {
 
 namespace {
 
-const QStringList kUniversalFrequencies = {"10600", "10700", "10750", "11250"};
-const QStringList kSingleFrequencies = {"5150", "5750", "9750", "10600", "10750", "11250"};
 constexpr int kUniversalLowFrequency = 9750;
 
+// The entry of a list that names the frequency, or -1.
+int frequencyEntry(int lnbType, int frequency) {
+    return static_cast<int>(lnbFrequencyEntries(lnbType).indexOf(QString::number(frequency)));
+}
+
+template <typename Field>
+void storeByte(int value, int shown, Field& field) {
+    if (value >= 0 && value != shown) field = static_cast<Field>(value);
+}
+
 }  // namespace
+
+const QStringList& lnbFrequencyEntries(int lnbType) {
+    static const QStringList universal = {"10600", "10700", "10750", "11250"};
+    static const QStringList single = {"5150", "5750", "9750", "10600", "10750", "11250"};
+    return lnbType == 0 ? universal : single;
+}
 
 SatelliteDialogValues satelliteDialogValues(const SatelliteRecord& record) {
     SatelliteDialogValues v;
@@ -29,7 +46,7 @@ SatelliteDialogValues satelliteDialogValues(const SatelliteRecord& record) {
     v.location = record.location;
     v.lnbPower = record.lnbPower;
     v.lnbType = record.lnbType;
-    v.frequencyChoice = record.lnbFrequencyChoice;
+    v.frequencyChoice = frequencyEntry(record.lnbType, record.lnbFrequency);
     v.lnbHigh = record.lnbFrequency;
     v.lnbLow = record.lnbType == 0 ? kUniversalLowFrequency : record.lnbFrequency;
     v.tone = record.tone22k;
@@ -40,42 +57,35 @@ SatelliteDialogValues satelliteDialogValues(const SatelliteRecord& record) {
 }
 
 void storeSatelliteDialogValues(const SatelliteDialogValues& values, SatelliteRecord& record) {
-    const QByteArray name = fieldBytes(values.name);
-    setFixedText(record.name, std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
-    record.location = static_cast<std::int16_t>(static_cast<std::uint16_t>(values.location));
-    record.lnbType = static_cast<std::uint8_t>(values.lnbType);
-    record.lnbFrequencyChoice = static_cast<std::uint8_t>(values.frequencyChoice);
-    record.lnbFrequency = static_cast<std::uint16_t>(values.lnbHigh);
-    record.lnbPower = static_cast<std::uint8_t>(values.lnbPower);
-    record.tone22k = static_cast<std::uint8_t>(values.tone);
-    record.diseqcType = static_cast<std::uint8_t>(values.diseqcType);
-    record.diseqcPort = static_cast<std::uint8_t>(values.diseqcPort);
-    record.dishPosition = static_cast<std::uint8_t>(values.dishPosition);
+    const SatelliteDialogValues shown = satelliteDialogValues(record);
+    if (values.name != shown.name) {
+        const QByteArray name = fieldBytes(values.name);
+        setFixedText(record.name, std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
+    }
+    if (values.location != shown.location)
+        record.location = static_cast<std::int16_t>(static_cast<std::uint16_t>(values.location));
+    if (values.lnbHigh != shown.lnbHigh) record.lnbFrequency = static_cast<std::uint16_t>(values.lnbHigh);
+    storeByte(values.lnbType, shown.lnbType, record.lnbType);
+    storeByte(values.frequencyChoice, shown.frequencyChoice, record.lnbFrequencyChoice);
+    storeByte(values.lnbPower, shown.lnbPower, record.lnbPower);
+    storeByte(values.tone, shown.tone, record.tone22k);
+    storeByte(values.diseqcType, shown.diseqcType, record.diseqcType);
+    storeByte(values.diseqcPort, shown.diseqcPort, record.diseqcPort);
+    if (values.dishPosition != shown.dishPosition) record.dishPosition = static_cast<std::uint8_t>(values.dishPosition);
 }
 
 CEditSatelliteDialog::CEditSatelliteDialog(const SatelliteDialogValues& values, QWidget* parent)
     : QDialog(parent), values_(values) {
     setWindowTitle(QStringLiteral("Edit Satellite"));
-
-    name_ = new QLineEdit(values_.name);
-    name_->setMaxLength(kNameLength);
-    location_ = new QLineEdit(QString::number(values_.location));
-    lnbType_ = makeChoiceList({"Universal", "Single"}, values_.lnbType);
-    frequency_ = new QComboBox;
-    lnbLow_ = new QLineEdit;
-    lnbLow_->setEnabled(false);
-    lnbHigh_ = new QLineEdit;
-    lnbPower_ = makeChoiceList({"On", "Off"}, values_.lnbPower);
-    tone_ = makeChoiceList({"Off", "22KHz"}, values_.tone);
-    diseqcType_ = makeChoiceList({"Off", "1.0(4 Switch)", "1.1(16 Switch)", "1.2(Motor)", "1.3(USALS)"}, values_.diseqcType);
-    diseqcPort_ = new QComboBox;
-    dishPosition_ = new QLineEdit;
-    dishPosition_->setEnabled(false);
+    buildControls();
 
     auto* satellite = new QGroupBox(QStringLiteral("Satellite"));
     auto* satelliteForm = new QFormLayout(satellite);
     satelliteForm->addRow(QStringLiteral("Name"), name_);
-    satelliteForm->addRow(QStringLiteral("Location"), location_);
+    auto* location = new QHBoxLayout;
+    location->addWidget(location_, 1);
+    location->addWidget(side_);
+    satelliteForm->addRow(QStringLiteral("Location"), location);
 
     auto* lnb = new QGroupBox(QStringLiteral("LNB"));
     auto* lnbForm = new QFormLayout(lnb);
@@ -110,13 +120,34 @@ CEditSatelliteDialog::CEditSatelliteDialog(const SatelliteDialogValues& values, 
     layout->addLayout(right);
 
     updateDependentControls();
-    // The low oscillator shows the value of the opening only.
-    lnbLow_->setText(QString::number(values_.lnbLow));
-    lnbHigh_->setText(QString::number(values_.lnbHigh));
-    dishPosition_->setText(QString::number(values_.dishPosition));
 
     connect(lnbType_, &QComboBox::currentIndexChanged, this, &CEditSatelliteDialog::onLnbTypeChanged);
     connect(diseqcType_, &QComboBox::currentIndexChanged, this, &CEditSatelliteDialog::onDiseqcTypeChanged);
+    // Only the operator's choice of a frequency sets "LNB freq High" (and
+    // only his typing there selects an entry): activated and textEdited are
+    // not sent for the dialog's own changes of the two.
+    connect(frequency_, &QComboBox::activated, this, &CEditSatelliteDialog::onFrequencyChosen);
+    connect(lnbHigh_, &QLineEdit::textEdited, this, &CEditSatelliteDialog::onLnbHighEdited);
+}
+
+void CEditSatelliteDialog::buildControls() {
+    // A name that fills its field (no terminator) is shown whole.
+    name_ = new QLineEdit(values_.name);
+    name_->setMaxLength(std::max<int>(kNameLength, static_cast<int>(values_.name.size())));
+    const LocationParts location = locationParts(values_.location);
+    location_ = new QLineEdit(location.degrees);
+    side_ = makeChoiceList({QStringLiteral("East"), QStringLiteral("West")}, location.west ? 1 : 0);
+    lnbType_ = makeChoiceList({"Universal", "Single"}, values_.lnbType);
+    frequency_ = new QComboBox;
+    lnbLow_ = new QLineEdit(QString::number(values_.lnbLow));
+    lnbLow_->setEnabled(false);
+    lnbHigh_ = new QLineEdit(QString::number(values_.lnbHigh));
+    lnbPower_ = makeChoiceList({"On", "Off"}, values_.lnbPower);
+    tone_ = makeChoiceList({"Off", "22KHz"}, values_.tone);
+    diseqcType_ = makeChoiceList({"Off", "1.0(4 Switch)", "1.1(16 Switch)", "1.2(Motor)", "1.3(USALS)"}, values_.diseqcType);
+    diseqcPort_ = new QComboBox;
+    dishPosition_ = new QLineEdit(QString::number(values_.dishPosition));
+    dishPosition_->setEnabled(false);
 }
 
 void CEditSatelliteDialog::onLnbTypeChanged(int index) {
@@ -129,54 +160,88 @@ void CEditSatelliteDialog::onDiseqcTypeChanged(int index) {
     updateDependentControls();
 }
 
+// The chosen entry is the LNB frequency.
+void CEditSatelliteDialog::onFrequencyChosen(int index) {
+    if (index < 0) return;
+    const QString frequency = frequency_->itemText(index);
+    lnbHigh_->setText(frequency);
+    if (values_.lnbType != 0) lnbLow_->setText(frequency);
+}
+
+void CEditSatelliteDialog::onLnbHighEdited(const QString& text) {
+    if (values_.lnbType != 0) lnbLow_->setText(text);
+    selectShownFrequency();
+}
+
+// "Frequency" shows the entry of the LNB frequency in "LNB freq High".
+void CEditSatelliteDialog::selectShownFrequency() {
+    bool number = false;
+    const int high = lnbHigh_->text().trimmed().toInt(&number);
+    frequency_->setCurrentIndex(number ? frequencyEntry(values_.lnbType, high) : -1);
+}
+
 void CEditSatelliteDialog::updateDependentControls() {
+    const int selectedPort = diseqcPort_->currentIndex() >= 0 ? diseqcPort_->currentIndex() : values_.diseqcPort;
     diseqcPort_->clear();
     const int ports = values_.diseqcType == 1 ? 4 : values_.diseqcType == 2 ? 16 : 0;
     for (int port = 1; port <= ports; ++port) diseqcPort_->addItem(QString::number(port));
-    diseqcPort_->setCurrentIndex(listIndexOrNone(values_.diseqcPort, diseqcPort_->count()));
+    diseqcPort_->setCurrentIndex(listIndexOrNone(selectedPort, diseqcPort_->count()));
 
+    const bool universal = values_.lnbType == 0;
+    tone_->setEnabled(!universal);
+    frequency_->setEnabled(true);
+    lnbHigh_->setEnabled(!universal);
     frequency_->clear();
-    if (values_.lnbType == 0) {
-        tone_->setEnabled(false);
-        frequency_->setEnabled(true);
-        lnbHigh_->setEnabled(false);
-        values_.lnbLow = kUniversalLowFrequency;
-        frequency_->addItems(kUniversalFrequencies);
-    } else {
-        tone_->setEnabled(true);
-        frequency_->setEnabled(true);
-        lnbHigh_->setEnabled(true);
-        values_.lnbLow = values_.lnbHigh;
-        frequency_->addItems(kSingleFrequencies);
-    }
-    frequency_->setCurrentIndex(listIndexOrNone(values_.frequencyChoice, frequency_->count()));
+    frequency_->addItems(lnbFrequencyEntries(values_.lnbType));
+    lnbLow_->setText(universal ? QString::number(kUniversalLowFrequency) : lnbHigh_->text());
+    selectShownFrequency();
 
     diseqcPort_->setEnabled(values_.diseqcType == 1 || values_.diseqcType == 2);
     dishPosition_->setEnabled(values_.diseqcType == 4);
 }
 
-void CEditSatelliteDialog::accept() {
+bool CEditSatelliteDialog::takeLocation(SatelliteDialogValues& taken) {
+    // An untouched location keeps its stored value, even one the degrees
+    // cannot show.
+    const LocationParts shown = locationParts(values_.location);
+    if (location_->text() == shown.degrees && (side_->currentIndex() == 1) == shown.west) return true;
+    const auto location = locationFromParts(location_->text(), side_->currentIndex() == 1);
+    if (location) {
+        taken.location = *location;
+        return true;
+    }
+    editorPrompts().message(this, QStringLiteral("Location must be 0.0 to 180.0 degrees East or West."),
+                            PromptIcon::Exclamation);
+    location_->setFocus(Qt::OtherFocusReason);
+    location_->selectAll();
+    return false;
+}
+
+std::optional<SatelliteDialogValues> CEditSatelliteDialog::takeValues() {
     SatelliteDialogValues taken = values_;
     taken.name = name_->text();
-    const auto location = readIntegerEdit(this, location_);
-    if (!location) return;
-    taken.location = *location;
+    if (!takeLocation(taken)) return std::nullopt;
     taken.lnbType = lnbType_->currentIndex();
     taken.frequencyChoice = frequency_->currentIndex();
-    const auto low = readIntegerEdit(this, lnbLow_);
-    if (!low) return;
-    taken.lnbLow = *low;
+    // "LNB freq Low" is never stored and cannot be typed into: not read.
     const auto high = readIntegerEdit(this, lnbHigh_);
-    if (!high) return;
+    if (!high) return std::nullopt;
     taken.lnbHigh = *high;
     taken.lnbPower = lnbPower_->currentIndex();
     taken.tone = tone_->currentIndex();
     taken.diseqcType = diseqcType_->currentIndex();
-    taken.diseqcPort = diseqcPort_->currentIndex();
+    // No port list (DiSEqC off, motor, USALS): the port stays as it was.
+    taken.diseqcPort = diseqcPort_->currentIndex() >= 0 ? diseqcPort_->currentIndex() : values_.diseqcPort;
     const auto dish = readIntegerEdit(this, dishPosition_);
-    if (!dish) return;
+    if (!dish) return std::nullopt;
     taken.dishPosition = *dish;
-    values_ = taken;
+    return taken;
+}
+
+void CEditSatelliteDialog::accept() {
+    const auto taken = takeValues();
+    if (!taken) return;
+    values_ = *taken;
     QDialog::accept();
 }
 

@@ -19,21 +19,29 @@ namespace dorvane {
 TransponderDialogValues transponderDialogValues(const TransponderRecord& record) {
     TransponderDialogValues v;
     v.frequency = record.frequency;
-    v.polarisation = record.polarisation;
     v.symbolRate = record.symbolRate;
-    v.fec = record.fec;
-    v.transmission = record.transmission - 1;
-    v.modulation = record.modulation / 2 - 1;
+    // Each byte as the list shows it: an index without an entry shows none.
+    v.polarisation = record.polarisation != 0 ? 1 : 0;  // nonzero is H(L)
+    v.fec = listIndexOrNone(record.fec, static_cast<int>(kFecTable.size()));
+    v.transmission = listIndexOrNone(record.transmission - 1, 2);
+    v.modulation = listIndexOrNone(record.modulation / 2 - 1, 2);
     return v;
 }
 
 void storeTransponderDialogValues(const TransponderDialogValues& values, TransponderRecord& record) {
-    record.frequency = static_cast<std::uint16_t>(values.frequency);
-    record.polarisation = static_cast<std::uint8_t>(values.polarisation);
-    record.symbolRate = static_cast<std::uint16_t>(values.symbolRate);
-    record.fec = static_cast<std::uint8_t>(values.fec);
-    record.transmission = static_cast<std::uint8_t>(values.transmission + 1);
-    record.modulation = static_cast<std::uint8_t>((values.modulation + 1) * 2);
+    // Only what differs from what the record shows is written: a field the
+    // operator did not change keeps its byte, and a list without a
+    // selection writes nothing.
+    const TransponderDialogValues shown = transponderDialogValues(record);
+    if (values.frequency != shown.frequency) record.frequency = static_cast<std::uint16_t>(values.frequency);
+    if (values.symbolRate != shown.symbolRate) record.symbolRate = static_cast<std::uint16_t>(values.symbolRate);
+    auto chosen = [](int value, int before) { return value >= 0 && value != before; };
+    if (chosen(values.polarisation, shown.polarisation)) record.polarisation = static_cast<std::uint8_t>(values.polarisation);
+    if (chosen(values.fec, shown.fec)) record.fec = static_cast<std::uint8_t>(values.fec);
+    if (chosen(values.transmission, shown.transmission))
+        record.transmission = static_cast<std::uint8_t>(values.transmission + 1);
+    if (chosen(values.modulation, shown.modulation))
+        record.modulation = static_cast<std::uint8_t>((values.modulation + 1) * 2);
     if (values.satellite > 0) record.satellite = static_cast<std::uint8_t>(values.satellite);
 }
 
@@ -84,6 +92,11 @@ void CEditTpDialog::useDatabase(const ReceiverDatabase& database, int transponde
 
 bool CEditTpDialog::confirmNoCollision(const TransponderDialogValues& taken) {
     if (!database_) return true;
+    // Asked only when the operator moves the transponder (frequency,
+    // polarisation or satellite); an existing collision is not his edit.
+    if (taken.frequency == values_.frequency && taken.polarisation == values_.polarisation &&
+        (taken.satellite == 0 || taken.satellite == database_->transponder(transponder_).satellite))
+        return true;
     const int satellite = taken.satellite > 0 ? taken.satellite : database_->transponder(transponder_).satellite;
     for (int t = 0; t < kTransponderSlots; ++t) {
         const TransponderRecord& other = database_->transponder(t);

@@ -23,10 +23,13 @@ struct TransponderDialogValues {
     int satellite = 0;
 };
 
-// Loading: transmission byte - 1, modulation byte / 2 - 1, the others as
-// stored. Writing back: low 16 bits of frequency and symbol rate,
-// polarisation and FEC as their index's low eight bits, transmission index
-// + 1, modulation (index + 1) x 2, the satellite number when one was chosen.
+// Loading: each list's entry for its byte (none when the byte names no
+// entry): polarisation 0 V(R), nonzero H(L); transmission byte - 1;
+// modulation byte / 2 - 1. Writing back only what differs from what the
+// record shows (a field the operator did not change keeps its byte): low 16
+// bits of frequency and symbol rate, polarisation and FEC as their index,
+// transmission index + 1, modulation (index + 1) x 2, the satellite number
+// when one was chosen.
 TransponderDialogValues transponderDialogValues(const TransponderRecord& record);
 void storeTransponderDialogValues(const TransponderDialogValues& values, TransponderRecord& record);
 

@@ -18,6 +18,7 @@
 #include "editor/record_list_model.h"
 #include "editor/report_list_view.h"
 #include "exchange/channel_data_json.h"
+#include "exchange/channel_import.h"
 #include "exchange/channel_table_csv.h"
 
 namespace dorvane {
@@ -113,7 +114,10 @@ void CReceiverDataDialog::restore(const EditState& state) {
 }
 
 void CReceiverDataDialog::commitEdit(std::unique_ptr<EditState> before) {
-    history_.recordEdit(std::move(before));
+    // An edit that changed nothing (OK in a dialog without a change) is no
+    // edit: nothing to undo, Save stays as it was.
+    lastEditRecorded_ = !before->database.sameTables(db_) || before->losses.unwritable() != document_.losses().unwritable();
+    if (lastEditRecorded_) history_.recordEdit(std::move(before));
     updateButtons();
 }
 
@@ -318,22 +322,16 @@ void CReceiverDataDialog::importClicked() {
         return;
     }
     const QByteArray bytes = input.readAll();
+    // The checks and the step `dorvane import` takes, on the open document.
     auto before = snapshot();
-    Status result;
-    if (isCsv(file)) {
-        result = applyChannelTableCsv(bytes, db_).status();
-    } else {
-        result = databaseFromJson(bytes, db_);
-        // The whole database now comes from the JSON, which is complete.
-        if (result.ok()) document_.clearLosses();
-    }
-    if (!result.ok()) {
-        restore(*before);
-        showMessage(QStringLiteral("Nothing was imported: %1").arg(QString::fromStdString(result.message())), true);
+    const Result<ImportReport> imported = importChannelData(bytes, importKindOf(file), document_);
+    if (!imported.ok()) {
+        showMessage(QStringLiteral("Nothing was imported: %1").arg(QString::fromStdString(imported.message())), true);
         return;
     }
     commitEdit(std::move(before));
     relistAll();
+    if (!imported->lines.isEmpty()) showMessage(imported->lines.join(QLatin1Char('\n')), false);
 }
 
 }  // namespace dorvane

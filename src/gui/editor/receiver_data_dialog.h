@@ -166,6 +166,7 @@ private:
     std::unique_ptr<EditState> snapshot() const;
     void restore(const EditState& state);
     void commitEdit(std::unique_ptr<EditState> before);
+    bool lastEditRecorded_ = false;  // the last commitEdit changed something
     void relistKeepingSelection();
     // Closing with unsaved edits: save, discard or stay. True to close.
     bool settleUnsavedEdits();

@@ -104,6 +104,24 @@ std::vector<int> RecordListModel::idsOf(const std::vector<int>& rows) const {
     return ids;
 }
 
+namespace {
+
+// A location shown as "19.2°E" / "30.0°W" sorts by its stored value
+// (tenths of a degree, West as 3600 minus them), as the plain number did.
+bool locationSortValue(const QString& text, qlonglong& value) {
+    if (text.size() < 3 || text[text.size() - 2] != QChar(0x00B0)) return false;
+    const QChar side = text.back();
+    if (side != QLatin1Char('E') && side != QLatin1Char('W')) return false;
+    bool ok = false;
+    const double degrees = text.left(text.size() - 2).toDouble(&ok);
+    if (!ok) return false;
+    const auto tenths = static_cast<qlonglong>(degrees * 10 + 0.5);
+    value = side == QLatin1Char('E') ? tenths : 3600 - tenths;
+    return true;
+}
+
+}  // namespace
+
 void RecordListModel::sortIdsByColumn(std::vector<int>& ids, int column, bool descending) const {
     if (column < 0 || column >= static_cast<int>(columns_.size())) return;
     struct Key {
@@ -117,6 +135,7 @@ void RecordListModel::sortIdsByColumn(std::vector<int>& ids, int column, bool de
     for (int id : ids) {
         Key key{id, false, 0, columns_[static_cast<std::size_t>(column)].text(id).trimmed()};
         key.number = key.text.toLongLong(&key.isNumber);
+        if (!key.isNumber) key.isNumber = locationSortValue(key.text, key.number);
         keys.push_back(std::move(key));
     }
     auto compare = [](const Key& a, const Key& b) {

@@ -179,7 +179,8 @@ void appendAndSelect(ReportListView* list, RecordListModel* model, int id) {
 bool CReceiverDataDialog::finishAdd(std::unique_ptr<EditState> before, bool edited, RecordListModel* model, int id) {
     if (edited) {
         // The dialog's own record replaced the add's: one undo step.
-        history_.replaceLastBefore(std::move(before));
+        if (lastEditRecorded_) history_.replaceLastBefore(std::move(before));
+        else history_.recordEdit(std::move(before));
         updateButtons();
         return true;
     }

@@ -4,6 +4,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
+#include <QRegularExpression>
 
 #include <cstdio>
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "database/blob_shape.h"
 #include "database/receiver_database.h"
 #include "exchange/field_bytes.h"
+#include "exchange/text_input.h"
 
 namespace dorvane {
 
@@ -95,10 +97,16 @@ public:
             .append('"');
     }
     // A text field with its tail (bytes behind the NUL) when there is one.
+    // A field without any NUL (its text fills it) says so with
+    // "<name>Unterminated": true, so that it comes back whole.
     void name(const char* name, const char* tailName, const char* field, std::size_t size) {
         const FieldText text = splitField(field, size);
         this->field(name, text.text.toUtf8());
         if (!text.tail.isEmpty()) hexField(tailName, text.tail.constData(), static_cast<std::size_t>(text.tail.size()));
+        if (static_cast<std::size_t>(text.text.size()) == size) {
+            key((QByteArray(name) + "Unterminated").constData());
+            raw("true");
+        }
     }
 
 private:
@@ -206,10 +214,15 @@ void writeTransponder(JsonWriter& w, const TransponderRecord& r, int t) {
     w.raw("}");
 }
 
-void writeChannel(JsonWriter& w, const ChannelRecord& r, int n) {
+void writeChannel(JsonWriter& w, const ChannelRecord& r, const TransponderRecord* tp, int n) {
     w.field("number", n, true);
     w.name("name", "nameTail", r.name, sizeof r.name);
     w.field("transponder", r.transponder);
+    // What the transponder is, for reading and for the import's check.
+    if (tp) {
+        w.field("frequency", tp->frequency);
+        w.field("polarisation", QByteArray(polarisationText(tp->polarisation).data()));
+    }
     w.field("satellite", r.satellite);
     w.field("serviceId", r.serviceId);
     w.field("videoPid", r.videoPid);
@@ -283,7 +296,8 @@ QByteArray databaseToJson(const ReceiverDatabase& db, bool indented) {
         for (int n = 0; n < kChannelSlots; ++n) {
             if (std::memcmp(&db.channel(n), &blank, sizeof blank) == 0) continue;
             channels.beginRecord();
-            writeChannel(w, db.channel(n), n);
+            const ChannelRecord& c = db.channel(n);
+            writeChannel(w, c, channelFree(c) ? nullptr : &db.transponder(c.transponder), n);
         }
     }
     {
@@ -379,7 +393,11 @@ public:
                      std::size_t size) {
         const QString text = string(o, key, path);
         const QByteArray tail = hexBytes(o, tailKey, path, -1, false);
-        if (const auto problem = joinField(text, tail, field, size)) fail(path, key, *problem);
+        const QByteArray unterminatedKey = QByteArray(key) + "Unterminated";
+        const QJsonValue unterminated = o.value(QLatin1String(unterminatedKey));
+        if (!unterminated.isUndefined() && !unterminated.isBool())
+            fail(path, unterminatedKey.constData(), QStringLiteral("expected true or false"));
+        if (const auto problem = joinField(text, tail, field, size, unterminated.toBool())) fail(path, key, *problem);
     }
 };
 
@@ -494,6 +512,27 @@ void readTransponders(const QJsonObject& root, ReceiverDatabase& db) {
     }
 }
 
+// A channel names its transponder by number; what the transponder is
+// (its satellite, and the frequency and polarisation when the record gives
+// them) must be what the channel says, or the number names another one.
+void checkTransponder(const QJsonObject& o, const QString& path, const ReceiverDatabase& db, const ChannelRecord& r) {
+    const TransponderRecord& tp = db.transponder(r.transponder);
+    const QString what = QStringLiteral("transponder %1 is %2 MHz %3 on satellite %4")
+                             .arg(r.transponder)
+                             .arg(tp.frequency)
+                             .arg(QLatin1String(polarisationText(tp.polarisation).data()))
+                             .arg(tp.satellite);
+    if (transponderFree(tp)) return;  // the save's check names it
+    if (r.satellite + 1 != tp.satellite)
+        R::fail(path, "satellite", what + QStringLiteral(", not on satellite %1").arg(r.satellite + 1));
+    const QJsonValue frequency = o.value(QLatin1String("frequency"));
+    if (!frequency.isUndefined() && frequency.toInteger(-1) != tp.frequency)
+        R::fail(path, "frequency", what + QStringLiteral(", not %1 MHz").arg(frequency.toVariant().toString()));
+    const QJsonValue polarisation = o.value(QLatin1String("polarisation"));
+    if (!polarisation.isUndefined() && polarisation.toString() != QLatin1String(polarisationText(tp.polarisation).data()))
+        R::fail(path, "polarisation", what + QStringLiteral(", not %1").arg(polarisation.toVariant().toString()));
+}
+
 void readChannels(const QJsonObject& root, ReceiverDatabase& db) {
     const QString base = QStringLiteral("$.channels");
     const QJsonArray list = R::array(root, "channels", QStringLiteral("$"));
@@ -527,6 +566,7 @@ void readChannels(const QJsonObject& root, ReceiverDatabase& db) {
         r.word20 = optionalWord("word20", 0);
         r.carried30 = static_cast<std::uint8_t>(R::optionalInteger(o, "carried30", path, 0, 255, 0));
         r.carried34 = optionalWord("carried34", 0);
+        if (!channelFree(r)) checkTransponder(o, path, db, r);
     }
 }
 
@@ -556,16 +596,69 @@ void readFavourites(const QJsonObject& root, ReceiverDatabase& db) {
     }
 }
 
+// The line where record `index` of the top-level array `section` begins,
+// or 0 (a light scan: strings, nesting and line breaks only).
+int recordLine(const QByteArray& json, const QByteArray& section, int index) {
+    int depth = 0;
+    int line = 1;
+    int count = -1;
+    bool inString = false;
+    bool escape = false;
+    bool inSection = false;
+    QByteArray token;
+    QByteArray lastString;
+    for (const char c : json) {
+        if (c == '\n') ++line;
+        if (inString) {
+            if (escape) {
+                escape = false;
+            } else if (c == '\\') {
+                escape = true;
+            } else if (c == '"') {
+                inString = false;
+                lastString = token;
+            } else {
+                token += c;
+            }
+            continue;
+        }
+        if (c == '"') {
+            inString = true;
+            token.clear();
+        } else if (c == '{' || c == '[') {
+            if (depth == 1 && c == '[') inSection = lastString == section;
+            if (depth == 2 && inSection && c == '{' && ++count == index) return line;
+            ++depth;
+        } else if (c == '}' || c == ']') {
+            if (--depth == 1) inSection = false;
+        }
+    }
+    return 0;
+}
+
+// A refusal inside a record also names the record's line.
+QString withLine(const QString& problem, const QByteArray& json) {
+    static const QRegularExpression record(QStringLiteral("^\\$\\.(\\w+)\\[(\\d+)\\]"));
+    const QRegularExpressionMatch m = record.match(problem);
+    if (!m.hasMatch()) return problem;
+    const int line = recordLine(json, m.captured(1).toLatin1(), m.captured(2).toInt());
+    return line > 0 ? problem + QStringLiteral(" (line %1)").arg(line) : problem;
+}
+
 }  // namespace
 
 Status exchangeRefusal(const QString& problem) { return {Error::Corrupt, problem.toStdString()}; }
 
-Status databaseFromJson(const QByteArray& json, ReceiverDatabase& database) {
+Status databaseFromJson(const QByteArray& bytes, ReceiverDatabase& database) {
+    const QByteArray json = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    if (const Result<QString> text = decodeImportText(json); !text.ok()) return text.status();
     QJsonParseError parseError{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return exchangeRefusal(
-            QStringLiteral("$: not valid JSON at byte %1: %2").arg(parseError.offset).arg(parseError.errorString()));
+        return exchangeRefusal(QStringLiteral("$: not valid JSON at byte %1 (line %2): %3")
+                                   .arg(parseError.offset)
+                                   .arg(lineOfOffset(json, parseError.offset))
+                                   .arg(parseError.errorString()));
     if (!document.isObject()) return exchangeRefusal(QStringLiteral("$: expected an object"));
     const QJsonObject root = document.object();
     auto db = std::make_unique<ReceiverDatabase>();
@@ -577,7 +670,7 @@ Status databaseFromJson(const QByteArray& json, ReceiverDatabase& database) {
         readChannels(root, *db);
         readFavourites(root, *db);
     } catch (const Problem& problem) {
-        return exchangeRefusal(problem.text);
+        return exchangeRefusal(withLine(problem.text, json));
     }
     db->buildKindLists();
     db->recount();

@@ -16,9 +16,18 @@ struct FieldText {
 };
 FieldText splitField(const char* field, std::size_t size);
 
+// Why a name cannot go into a NUL-terminated field of `size` bytes, in the
+// words every import and the edit dialogs use: "the name is longer than 18
+// characters" (for the 19-byte channel name) or "the name holds a character
+// the file cannot store (only Latin-1, no NUL)"; nothing when it fits.
+std::optional<QString> nameProblem(const QString& text, std::size_t size);
+
 // Writes text and tail back into the field: text, a NUL, the tail, zeros.
-// Returns a reason when they do not fit or the text holds characters the
-// field cannot store (beyond Latin-1, or NUL).
-std::optional<QString> joinField(const QString& text, const QByteArray& tail, char* field, std::size_t size);
+// `unterminated` takes a text that fills the whole field without a NUL (as
+// some files hold it; only with no tail). Returns the reason (nameProblem's
+// words) when they do not fit or the text holds characters the field cannot
+// store.
+std::optional<QString> joinField(const QString& text, const QByteArray& tail, char* field, std::size_t size,
+                                 bool unterminated = false);
 
 }  // namespace dorvane

@@ -153,13 +153,19 @@ private slots:
         const QString advice = qpath(link) + QStringLiteral(" does not exist: the adapter is unplugged or the name is "
                                                             "wrong. Plug it in, or choose one of the ports that "
                                                             "Configure or 'dorvane ports' lists.");
-        QCOMPARE(prompts.messages, QStringList{failed + "\n" + advice});
+        // A missing adapter is a log line, not a box, while nothing needs it.
+        QVERIFY(prompts.messages.isEmpty());
         QCOMPARE(w->logLines(), (QStringList{failed, advice}));
         QVERIFY(!w->portLampOn());
         QVERIFY(w->portRetryRunning());
         QTest::qWait(1200);  // two retries and more
-        QCOMPARE(prompts.messages.size(), 1);
+        QVERIFY(prompts.messages.isEmpty());
         QCOMPARE(w->logLines().size(), 2);
+        // A transfer needs it: now the box, with the reason.
+        prompts.openFile = qpath(smallImage_);
+        button(*w, CMainDialog::kOpen)->click();
+        button(*w, CMainDialog::kDownload)->click();
+        QCOMPARE(prompts.messages, QStringList{kPortClosed + "\n" + failed + "\n" + advice});
 
         SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
         fs::create_symlink(sim.path().toStdString(), link);
@@ -169,6 +175,62 @@ private slots:
         QCOMPARE(prompts.messages.size(), 1);
         w.reset();
         fs::remove(link);
+    }
+
+    // "Dorvane_QX --edit FILE": the editor first, no port in its way; the
+    // port opens when the operator is back in the window, or for a transfer.
+    void deferredPortOpensAfterTheEditorOrForATransfer() {
+        auto demo = std::make_unique<ReceiverDatabase>();
+        fillDemoDatabase(*demo);
+        auto packed = std::make_unique<ChannelDataBuffer>();
+        QCOMPARE(packBackup(*demo, *packed), PackResult::Ok);
+        const fs::path demoFile = dir_->file("deferred.irz");
+        QVERIFY(writeChannelDataFile(*packed, demoFile).ok());
+        auto deferred = [&](const QString& port, ScriptedPrompts& prompts) {
+            CMainDialog::Options o;
+            o.portName = port;
+            o.prompts = &prompts;
+            o.settingsApplication = QStringLiteral("dorvane-window-test");
+            o.deferPort = true;
+            auto w = std::make_unique<CMainDialog>(o);
+            w->show();
+            return w;
+        };
+        const fs::path missing = dir_->file("ttyNONE");
+        fs::remove(missing);
+        {
+            ScriptedPrompts prompts;
+            auto w = deferred(qpath(missing), prompts);
+            QVERIFY(w->logLines().isEmpty());
+            QVERIFY(!w->portRetryRunning());
+            bool portTriedDuringEditor = true;
+            editorPrompts().run = [&](QDialog&) {
+                portTriedDuringEditor = !w->logLines().filter(QStringLiteral("Port(")).isEmpty();
+                return int(QDialog::Rejected);
+            };
+            w->openFileForEditing(qpath(demoFile));
+            resetEditorPrompts();
+            QVERIFY(!portTriedDuringEditor);
+            // Back in the window: tried, said in the log, no box.
+            QVERIFY(prompts.messages.isEmpty());
+            QVERIFY(w->logLines().contains(QStringLiteral("Port(%1) open failed.").arg(qpath(missing))));
+            QVERIFY(w->portRetryRunning());
+        }
+        {
+            SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+            ScriptedPrompts prompts;
+            auto w = deferred(sim.path(), prompts);
+            QVERIFY(!w->port().isOpen());
+            // Download before any editor: the port opens for it.
+            prompts.openFile = qpath(smallImage_);
+            button(*w, CMainDialog::kOpen)->click();
+            button(*w, CMainDialog::kDownload)->click();
+            QVERIFY(w->port().isOpen());
+            QVERIFY(w->logLines().contains(sim.path() + QStringLiteral(" port was opened successfully!")));
+            QVERIFY(!prompts.messages.contains(kPortClosed));
+            QTRY_VERIFY_WITH_TIMEOUT(w->busy(), 3000);
+            button(*w, CMainDialog::kDownload)->click();  // stop
+        }
     }
 
     void portLampDisconnectsAndConnects() {

@@ -7,9 +7,11 @@
 #include <QTest>
 
 #include "database/receiver_database.h"
+#include "editor/cell_texts.h"
 #include "editor/edit_channel_dialog.h"
 #include "editor/edit_satellite_dialog.h"
 #include "editor/edit_tp_dialog.h"
+#include "editor/record_list_model.h"
 #include "editor_test_support.h"
 
 using namespace dorvane;
@@ -36,6 +38,24 @@ SatelliteRecord universalSatellite() {
     sat.carried18 = 0x5A;
     sat.carried30[0] = 0xA5;
     return sat;
+}
+
+// Picks an entry of a drop-down list with the keys, as an operator does
+// (Home, then Down), so that the list reports it as the operator's choice.
+void choose(QComboBox* list, int index) {
+    list->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(list, Qt::Key_Home);
+    if (list->currentIndex() != 0) QTest::keyClick(list, Qt::Key_Down);  // from no selection to the first
+    for (int i = 0; i < index; ++i) QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentIndex(), index);
+}
+
+// Replaces the text of an edit by typing.
+void type(QLineEdit* edit, const QString& text) {
+    edit->setFocus(Qt::OtherFocusReason);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
 }
 
 // Shows a dialog so that focus and enabled states are real.
@@ -79,22 +99,25 @@ private slots:
         QVERIFY(dialog.diseqcPortList()->isEnabled());
         QVERIFY(!dialog.dishPositionEdit()->isEnabled());
 
-        dialog.lnbTypeList()->setCurrentIndex(1);
+        choose(dialog.lnbTypeList(), 1);
         QVERIFY(dialog.lnbHighEdit()->isEnabled());
         QVERIFY(dialog.toneList()->isEnabled());
         QCOMPARE(entries(dialog.frequencyList()), QStringList({"5150", "5750", "9750", "10600", "10750", "11250"}));
-        QCOMPARE(dialog.frequencyList()->currentIndex(), 0);
+        // The list names the LNB frequency the satellite has.
+        QCOMPARE(dialog.frequencyList()->currentText(), QStringLiteral("10600"));
 
-        dialog.diseqcTypeList()->setCurrentIndex(2);
+        choose(dialog.diseqcTypeList(), 2);
         QCOMPARE(dialog.diseqcPortList()->count(), 16);
-        dialog.diseqcTypeList()->setCurrentIndex(3);
+        QCOMPARE(dialog.diseqcPortList()->currentIndex(), 2);
+        choose(dialog.diseqcTypeList(), 3);
         QCOMPARE(dialog.diseqcPortList()->count(), 0);
         QVERIFY(!dialog.diseqcPortList()->isEnabled());
         QVERIFY(!dialog.dishPositionEdit()->isEnabled());
-        dialog.diseqcTypeList()->setCurrentIndex(4);
+        choose(dialog.diseqcTypeList(), 4);
         QVERIFY(dialog.dishPositionEdit()->isEnabled());
-        dialog.dishPositionEdit()->setText(QStringLiteral("256"));
-        dialog.lnbHighEdit()->setText(QStringLiteral("75150"));  // beyond 16 bits
+        type(dialog.dishPositionEdit(), QStringLiteral("256"));
+        type(dialog.lnbHighEdit(), QStringLiteral("75150"));  // beyond 16 bits
+        QCOMPARE(dialog.frequencyList()->currentIndex(), -1);  // no entry names it
 
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -102,7 +125,8 @@ private slots:
         storeSatelliteDialogValues(dialog.values(), sat);
         QCOMPARE(sat.lnbType, std::uint8_t(1));
         QCOMPARE(sat.diseqcType, std::uint8_t(4));
-        QCOMPARE(sat.diseqcPort, std::uint8_t(255));  // no port list: no selection
+        QCOMPARE(sat.diseqcPort, std::uint8_t(2));  // no port list: the port is kept
+        QCOMPARE(sat.lnbFrequencyChoice, std::uint8_t(0));  // no entry chosen: kept
         QCOMPARE(sat.dishPosition, std::uint8_t(0));  // 256, low eight bits
         QVERIFY(!satelliteInUse(sat));
         QCOMPARE(int(sat.lnbFrequency), 75150 - 65536);
@@ -112,50 +136,136 @@ private slots:
         QCOMPARE(int(sat.location), 192);
     }
 
-    void frequencyChoiceBeyondTheListIsStoredAs255() {
+    // What the dialog shows is what the record holds: the frequency list
+    // names the stored frequency, not the entry its position byte would
+    // give; a list left without a selection writes nothing.
+    void frequencyListShowsTheStoredFrequency() {
         SatelliteRecord sat = universalSatellite();
         sat.lnbType = 1;
-        sat.lnbFrequency = 5150;
-        sat.lnbFrequencyChoice = 5;
-        CEditSatelliteDialog dialog(satelliteDialogValues(sat));
-        QCOMPARE(dialog.lnbLowEdit()->text(), QStringLiteral("5150"));
-        QCOMPARE(dialog.frequencyList()->currentText(), QStringLiteral("11250"));
-        dialog.lnbTypeList()->setCurrentIndex(0);
-        QCOMPARE(dialog.frequencyList()->currentIndex(), -1);
-        dialog.accept();
-        storeSatelliteDialogValues(dialog.values(), sat);
-        QCOMPARE(sat.lnbFrequencyChoice, std::uint8_t(255));
-        QCOMPARE(sat.lnbType, std::uint8_t(0));
+        sat.lnbFrequency = 10750;
+        sat.lnbFrequencyChoice = 0;  // would be "5150"
+        sat.diseqcType = 0;
+        sat.diseqcPort = 0;
+        const SatelliteRecord stored = sat;
+        {
+            CEditSatelliteDialog dialog(satelliteDialogValues(sat));
+            showActive(dialog);
+            QCOMPARE(dialog.frequencyList()->currentText(), QStringLiteral("10750"));
+            QCOMPARE(dialog.lnbHighEdit()->text(), QStringLiteral("10750"));
+            QCOMPARE(dialog.diseqcPortList()->count(), 0);
+            QTest::keyClick(&dialog, Qt::Key_Return);  // OK, nothing changed
+            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            storeSatelliteDialogValues(dialog.values(), sat);
+            QCOMPARE(std::memcmp(&sat, &stored, sizeof sat), 0);  // the port stays 0, the choice 0
+        }
+        {
+            // Choosing an entry sets the frequency and its position.
+            CEditSatelliteDialog dialog(satelliteDialogValues(sat));
+            showActive(dialog);
+            choose(dialog.frequencyList(), 1);
+            QCOMPARE(dialog.lnbHighEdit()->text(), QStringLiteral("5750"));
+            // Typing a frequency of the list selects its entry.
+            type(dialog.lnbHighEdit(), QStringLiteral("9750"));
+            QCOMPARE(dialog.frequencyList()->currentText(), QStringLiteral("9750"));
+            dialog.accept();
+            storeSatelliteDialogValues(dialog.values(), sat);
+            QCOMPARE(int(sat.lnbFrequency), 9750);
+            QCOMPARE(int(sat.lnbFrequencyChoice), 2);
+        }
+        {
+            // To Universal: 9750 is no high oscillator, nothing selected,
+            // and the position byte stays.
+            CEditSatelliteDialog dialog(satelliteDialogValues(sat));
+            showActive(dialog);
+            choose(dialog.lnbTypeList(), 0);
+            QCOMPARE(dialog.frequencyList()->currentIndex(), -1);
+            QCOMPARE(dialog.lnbLowEdit()->text(), QStringLiteral("9750"));
+            dialog.accept();
+            storeSatelliteDialogValues(dialog.values(), sat);
+            QCOMPARE(int(sat.lnbFrequencyChoice), 2);
+            QCOMPARE(int(sat.lnbType), 0);
+            QCOMPARE(int(sat.lnbFrequency), 9750);
+        }
     }
 
     void satelliteNameAndLocationAreCutToTheirFields() {
+        ScriptedPrompts prompts;
         SatelliteRecord sat = universalSatellite();
         CEditSatelliteDialog dialog(satelliteDialogValues(sat));
-        dialog.nameEdit()->setText(QStringLiteral("A very long satellite name"));
-        dialog.locationEdit()->setText(QStringLiteral("-1"));
+        showActive(dialog);
+        QCOMPARE(dialog.locationEdit()->text(), QStringLiteral("19.2"));
+        QCOMPARE(dialog.sideList()->currentText(), QStringLiteral("East"));
+        type(dialog.nameEdit(), QStringLiteral("A very long satellite name"));
+        // Degrees beyond a half circle or not a number are refused.
+        for (const char* bad : {"-1", "180.5", "19.25", "east"}) {
+            type(dialog.locationEdit(), QLatin1String(bad));
+            dialog.accept();
+            QCOMPARE(dialog.result(), int(QDialog::Rejected));
+            QCOMPARE(prompts.messages.last(), QStringLiteral("Location must be 0.0 to 180.0 degrees East or West."));
+            QVERIFY(dialog.locationEdit()->hasFocus());
+        }
+        type(dialog.locationEdit(), QStringLiteral("30"));
+        choose(dialog.sideList(), 1);
         dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         storeSatelliteDialogValues(dialog.values(), sat);
         QCOMPARE(fixedText(sat.name), std::string("A very long sat"));
         QCOMPARE(sat.name[15], '\0');
+        QCOMPARE(int(sat.location), 3300);
+        QVERIFY(satelliteInUse(sat));
+
+        // Stored values the degrees cannot show stay when not touched.
+        sat.location = -1;
+        CEditSatelliteDialog odd(satelliteDialogValues(sat));
+        odd.accept();
+        storeSatelliteDialogValues(odd.values(), sat);
         QCOMPARE(int(sat.location), -1);
-        QVERIFY(!satelliteInUse(sat));
+    }
+
+    void locationsShowAsDegreesEastOrWest() {
+        QCOMPARE(shownLocation(192), QStringLiteral("19.2\u00B0E"));
+        QCOMPARE(shownLocation(3300), QStringLiteral("30.0\u00B0W"));
+        QCOMPARE(shownLocation(1800), QStringLiteral("180.0\u00B0E"));
+        QCOMPARE(shownLocation(1801), QStringLiteral("179.9\u00B0W"));
+        QCOMPARE(shownLocation(0), QStringLiteral("0.0\u00B0E"));
+        QCOMPARE(shownLocation(-5), QStringLiteral("-5"));
+        // Every location of a half circle on either side comes back.
+        for (int tenths = 0; tenths <= 3600; ++tenths) {
+            const LocationParts parts = locationParts(tenths);
+            const auto back = locationFromParts(parts.degrees, parts.west);
+            QVERIFY(back);
+            QCOMPARE(*back, tenths == 3600 ? 0 : tenths);
+        }
+        QCOMPARE(locationFromParts(QStringLiteral("19,2"), false), std::optional<int>(192));
+
+        // The "Location" column sorts by position, as the stored values do.
+        const std::vector<int> stored{3300, 192, 1801, 50, 1800, 3599, 235};
+        RecordListModel model;
+        model.setColumns({{QStringLiteral("Location"), 70, [&](int id) { return shownLocation(stored[id]); }}});
+        model.setRows({0, 1, 2, 3, 4, 5, 6});
+        model.sortRowsByColumn(0, false);
+        std::vector<int> sorted;
+        for (int id : model.ids()) sorted.push_back(stored[id]);
+        QCOMPARE(sorted, (std::vector<int>{50, 192, 235, 1800, 1801, 3300, 3599}));
     }
 
     void nonIntegerKeepsTheDialogOpenWithTheFieldFocused() {
         ScriptedPrompts prompts;
-        CEditSatelliteDialog dialog(satelliteDialogValues(universalSatellite()));
+        SatelliteRecord single = universalSatellite();
+        single.lnbType = 1;
+        CEditSatelliteDialog dialog(satelliteDialogValues(single));
         showActive(dialog);
-        dialog.locationEdit()->setText(QStringLiteral("19.2"));
+        type(dialog.lnbHighEdit(), QStringLiteral("10.6G"));
         dialog.nameEdit()->setFocus();
         dialog.accept();
         QCOMPARE(prompts.messages, QStringList{QStringLiteral("Please enter an integer.")});
         QVERIFY(dialog.isVisible());
-        QVERIFY(dialog.locationEdit()->hasFocus());
-        dialog.locationEdit()->setText(QStringLiteral(" 192 "));
+        QVERIFY(dialog.lnbHighEdit()->hasFocus());
+        type(dialog.lnbHighEdit(), QStringLiteral(" 10600 "));
         dialog.accept();
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(dialog.values().location, 192);
+        QCOMPARE(dialog.values().lnbHigh, 10600);
 
         TransponderRecord tp{};
         CEditTpDialog tpDialog(transponderDialogValues(tp));
@@ -187,9 +297,10 @@ private slots:
         QCOMPARE(dialog.polarisationList()->currentText(), QStringLiteral("V(R)"));
         dialog.accept();
         storeTransponderDialogValues(dialog.values(), tp);
-        QCOMPARE(tp.fec, std::uint8_t(255));
+        // Lists without a selection write nothing: the bytes stay.
+        QCOMPARE(tp.fec, std::uint8_t(13));
         QCOMPARE(tp.transmission, std::uint8_t(0));
-        QCOMPARE(tp.modulation, std::uint8_t(0));
+        QCOMPARE(tp.modulation, std::uint8_t(1));
         QCOMPARE(tp.carried12[2], std::uint8_t(0x77));
         QCOMPARE(tp.satellite, std::uint8_t(3));
 
@@ -240,7 +351,7 @@ private slots:
         CEditTpDialog dialog(transponderDialogValues(db->transponder(1)));
         dialog.useDatabase(*db, 1);
         QVERIFY(dialog.satelliteList());
-        QCOMPARE(entries(dialog.satelliteList()), QStringList({"East ( 19E)", "West ( 30W)"}));
+        QCOMPARE(entries(dialog.satelliteList()), QStringList({"East (19.2\u00B0E)", "West (30.0\u00B0W)"}));
         QCOMPARE(dialog.satelliteList()->currentIndex(), 0);
 
         // 11779 on the same satellite and polarisation: a warning; "Change"
@@ -295,14 +406,23 @@ private slots:
 
         CEditChannelDialog dialog(*db, 3);
         QCOMPARE(entries(dialog.satelliteList()),
-                 QStringList({"East ( 19E)", "West ( 30W)", "Edge (180E)", "Over (179W)"}));
+                 QStringList({"East (19.2\u00B0E)", "West (30.0\u00B0W)", "Edge (180.0\u00B0E)", "Over (179.9\u00B0W)"}));
         QCOMPARE(dialog.satelliteList()->currentIndex(), 0);
         QCOMPARE(entries(dialog.transponderList()), QStringList({"TP(5) 11778H", "TP(9) 12100V"}));
         QCOMPARE(dialog.transponderList()->currentText(), QStringLiteral("TP(9) 12100V"));
         QCOMPARE(dialog.videoPidEdit()->text(), QStringLiteral("101"));
 
-        dialog.nameEdit()->setText(QStringLiteral("A name of twenty-five ch"));
-        QCOMPARE(dialog.nameEdit()->text().size(), 18);
+        // A name longer than its field holds is refused in the words of the
+        // imports.
+        type(dialog.nameEdit(), QStringLiteral("A name of twenty-five ch"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(prompts.messages.last(), QStringLiteral("The name is longer than 18 characters."));
+        dialog.nameEdit()->setText(QStringLiteral("\u0416ukov"));  // pasted
+        dialog.accept();
+        QCOMPARE(prompts.messages.last(),
+                 QStringLiteral("The name holds a character the file cannot store (only Latin-1, no NUL)."));
+        type(dialog.nameEdit(), QStringLiteral("A name of twenty-f"));
         dialog.pcrPidEdit()->setText(QStringLiteral("65537"));
         // Another satellite: its own transponders, the first one chosen.
         dialog.satelliteList()->setCurrentIndex(1);

@@ -74,7 +74,7 @@ private slots:
         selectRows(w.leftList(), {0});
         clickList(w.leftList());
         prompts.onDialog = accepting<CEditSatelliteDialog>(
-            [](CEditSatelliteDialog& d) { d.locationEdit()->setText(QStringLiteral("450")); });
+            [](CEditSatelliteDialog& d) { d.locationEdit()->setText(QStringLiteral("45")); });
         QTest::mouseClick(w.addButton(), Qt::LeftButton);
         const int slot = 6;  // the demo uses slots 0..5
         QCOMPARE(int(db.satellite(slot).location), 450);
@@ -313,15 +313,17 @@ private slots:
         QVERIFY(fileBytes(json).startsWith("{"));
         QCOMPARE(fileBytes(csv), channelTableCsv(db));
 
-        // A CSV that renames channel 0.
+        // A CSV that renames channel 0 (found by what it is); the window
+        // says what it took and what it left.
         QFile table(csv);
         QVERIFY(table.open(QIODevice::WriteOnly));
-        table.write("number,name\r\n0,Renamed\r\n");
+        table.write("number,name,satellite,frequency,polarisation,serviceId\r\n0,Renamed,1,10729,V(R),100\r\n");
         table.close();
         prompts.files = {csv};
         QTest::mouseClick(w.importButton(), Qt::LeftButton);
         QCOMPARE(fixedText(db.channel(0).name), std::string("Renamed"));
         QVERIFY(w.isDirty());
+        QVERIFY(prompts.messages.last().startsWith(QStringLiteral("Applied: 1 of 1 rows changed a channel (name 1)\n")));
 
         // The JSON brings the whole database back as it was exported.
         prompts.files = {json};
@@ -330,7 +332,7 @@ private slots:
 
         // Bad input changes nothing and says where.
         QVERIFY(table.open(QIODevice::WriteOnly));
-        table.write("number,videoPid\r\n0,99999\r\n");
+        table.write("number,videoPid,satellite,frequency,polarisation,serviceId\r\n0,99999,1,10729,V(R),100\r\n");
         table.close();
         const auto before = tables(db);
         prompts.files = {csv};

@@ -17,6 +17,7 @@
 
 #include "database/channel_data_file.h"
 #include "editor/edit_channel_dialog.h"
+#include "editor/cell_texts.h"
 #include "editor/edit_satellite_dialog.h"
 #include "editor/edit_tp_dialog.h"
 #include "editor/record_list_model.h"
@@ -129,7 +130,7 @@ private slots:
         const int slot = expected.front();
         const QAbstractItemModel* left = w.leftList()->model();
         QCOMPARE(left->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Location"));
-        QCOMPARE(left->index(0, 1).data().toString(), QString::asprintf("%4d", db.satellite(slot).location));
+        QCOMPARE(left->index(0, 1).data().toString(), shownLocation(db.satellite(slot).location));
         QCOMPARE(left->index(0, 2).data().toString(), QString::asprintf("%5d", slot + 1));
         QCOMPARE(w.leftList()->columnWidth(0), 130);
         const QAbstractItemModel* channels = w.channelList()->model();
@@ -585,7 +586,7 @@ private slots:
         prompts.onDialog = [](QDialog& d) {
             auto* sat = qobject_cast<CEditSatelliteDialog*>(&d);
             if (!sat) return int(QDialog::Rejected);
-            sat->locationEdit()->setText(QStringLiteral("1300"));
+            sat->locationEdit()->setText(QStringLiteral("130.0"));
             sat->accept();
             return sat->result();
         };
