@@ -213,6 +213,22 @@ Change EditorSession::setSearchText(const std::string& text) {
     return {Change::Channels};
 }
 
+Change EditorSession::goToFirstHit() {
+    Change changed;
+    if (channelRows_.empty() && foundInView_ > 0 && !traits().favourite && !isMovePending()) {
+        changed = selectLeft(leftRows_);
+        changed.bits |= Change::Left;
+    }
+    if (channelRows_.empty()) return changed;
+    const int first = channelRows_.front();
+    if (!isMovePending()) changed |= selectChannels({first});
+    selectedChannels_ = {first};
+    changed.bits |= Change::Channels;
+    changed.list = EditorList::Channels;
+    changed.focusId = first;
+    return changed;
+}
+
 // ---- selection ------------------------------------------------------------------------------
 
 Change EditorSession::selectLeft(const std::vector<int>& ids) {

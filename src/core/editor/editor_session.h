@@ -163,6 +163,10 @@ public:
     // Narrows the channel list (or pool) by name, any case, or by service
     // id or PID when the text is a number.
     Change setSearchText(const std::string& text);
+    // Enter in the search box: the first hit becomes the chosen channel;
+    // when the chosen satellites hide every hit, every satellite is chosen
+    // again. The change names the hit (focusId), -1 when there is none.
+    Change goToFirstHit();
 
     // ---- selection (a click, or the keyboard) -----------------------------------
     Change selectLeft(const std::vector<int>& ids);

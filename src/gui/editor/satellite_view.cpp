@@ -186,19 +186,11 @@ void CReceiverDataDialog::setSearchText(const QString& text) {
     render(session_.setSearchText(fieldBytes(text).toStdString()));
 }
 
-// Enter in the search box: the first hit becomes the current row. When the
-// chosen satellites hide every hit, every satellite is chosen again.
+// Enter in the search box goes to the first hit (the session's rule) and
+// puts the focus on the list.
 void CReceiverDataDialog::searchEntered() {
-    if (session_.channelRows().empty() && session_.foundInView() > 0 && !session_.traits().favourite) {
-        render(session_.selectLeft(session_.leftRows()));
-    }
-    if (channelModel_->rowCount() == 0) return;
-    const int first = channelModel_->idAt(0);
-    if (!session_.isMovePending()) render(session_.selectChannels({first}));
-    channelList_->selectRow(0, true);
-    channelList_->setCurrentIndex(channelModel_->index(0, 0));
-    channelList_->scrollTo(channelModel_->index(0, 0));
-    channelList_->setFocus(Qt::OtherFocusReason);
+    render(session_.goToFirstHit());
+    if (channelModel_->rowCount() > 0) channelList_->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace dorvane
