@@ -171,6 +171,7 @@ protected:
 private:
     // Layout (receiver_data_layout.cpp).
     void buildControls();
+    void buildLayout();
     QLayout* buildTopLayout();
     QLayout* buildChoicesLayout();
     QLayout* buildButtonLayout();

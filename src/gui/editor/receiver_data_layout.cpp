@@ -86,7 +86,12 @@ void CReceiverDataDialog::buildControls() {
     connect(search_, &QLineEdit::returnPressed, this, &CReceiverDataDialog::searchEntered);
     search_->installEventFilter(this);
     createButtons();
+    buildLayout();
+    addShortcuts();
+    resize(1180, 760);
+}
 
+void CReceiverDataDialog::buildLayout() {
     // Everything but the bottom row scrolls when the screen is too small,
     // so "Save" and "Exit" stay reachable at any scale.
     auto* content = new QWidget;
@@ -114,8 +119,6 @@ void CReceiverDataDialog::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll_, 1);
     layout->addLayout(buildButtonLayout());
-    addShortcuts();
-    resize(1180, 760);
 }
 
 void CReceiverDataDialog::connectList(ReportListView* list, EditorList which) {
