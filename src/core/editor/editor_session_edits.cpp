@@ -27,6 +27,40 @@ std::string favouriteEntries(const ReceiverDatabase& db, const std::vector<bool>
     return entries == 0 ? std::string() : " (" + counted(entries, "favourite entry", "favourite entries") + ")";
 }
 
+// Names are Latin-1 in the file; the texts for the operator are UTF-8.
+std::string nameText(const char* field, std::size_t size) {
+    std::string text;
+    for (unsigned char c : fixedText(field, size)) {
+        if (c < 0x80) {
+            text += static_cast<char>(c);
+        } else {
+            text += static_cast<char>(0xC0 | (c >> 6));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return text;
+}
+
+// The file names a favourite by transponder and service id: a member that
+// shares both with another channel comes back as the lower-numbered one.
+std::string notUniqueWarning(const ReceiverDatabase& db, const std::vector<int>& channels) {
+    std::string lines;
+    for (int member : channels) {
+        const ChannelRecord& c = db.channel(member);
+        for (int n = 0; n < kChannelSlots; ++n) {
+            const ChannelRecord& other = db.channel(n);
+            if (n == member || channelFree(other) || other.transponder != c.transponder || other.serviceId != c.serviceId)
+                continue;
+            lines += "\"" + nameText(c.name, sizeof c.name) + "\" (channel " + std::to_string(member) +
+                     ") has the transponder and service id of \"" + nameText(other.name, sizeof other.name) +
+                     "\" (channel " + std::to_string(n) + ").\n";
+            break;
+        }
+    }
+    if (lines.empty()) return {};
+    return lines + "The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.";
+}
+
 template <typename Record>
 bool sameBytes(const Record& a, const Record& b) {
     return std::memcmp(&a, &b, sizeof(Record)) == 0;
@@ -223,20 +257,22 @@ Change EditorSession::addToGroup() {
         return {};
     }
     auto before = snapshot();
-    int added = 0;
+    std::vector<int> added;
     for (int channel : selectedChannels_) {
         int slot = 0;
         while (slot < kGroupSlots && database().groupSlot(currentGroup_, slot) >= 0) ++slot;
         if (slot == kGroupSlots) break;
         if (!db().addToGroup(currentGroup_, channel, slot)) continue;
-        ++added;
+        added.push_back(channel);
         if (++groupSize_ >= kGroupSlots) {
             tell(full, false);
             break;
         }
     }
-    if (added == 0) return {Change::Middle};
-    return commit(std::move(before), Change::None);
+    if (added.empty()) return {Change::Middle};
+    Change changed = commit(std::move(before), Change::None);
+    if (const std::string warning = notUniqueWarning(database(), added); !warning.empty()) tell(warning, true);
+    return changed;
 }
 
 // ---- delete ------------------------------------------------------------------------------------

@@ -297,6 +297,22 @@ TEST_F(EditorSessionTest, FavouriteGroupsTakeChannelsLoseMembersMoveAndRename) {
     EXPECT_TRUE(session_.inCurrentGroup(pool[3]));
 }
 
+TEST_F(EditorSessionTest, AFavouriteTheFileCannotTellApartIsAddedWithAWarning) {
+    // Channel 1 takes channel 0's transponder and service id.
+    ChannelRecord twin = db().channel(1);
+    twin.transponder = db().channel(0).transponder;
+    twin.serviceId = db().channel(0).serviceId;
+    session_.editChannel(1, twin);
+    session_.setView(EditorView::FavTv);
+    session_.selectLeft({7});
+    session_.selectChannels({1});
+    session_.add();
+    EXPECT_TRUE(session_.inCurrentGroup(1));
+    ASSERT_FALSE(questions_.told.empty());
+    EXPECT_NE(questions_.told.back().find("(channel 1) has the transponder and service id of"), std::string::npos);
+    EXPECT_NE(questions_.told.back().find("(channel 0)"), std::string::npos);
+}
+
 TEST_F(EditorSessionTest, SaveLeavesTheSessionHoldingWhatTheFileHolds) {
     // Delete the first channels: the file closes the gap.
     chooseChannelsOf(0, {});
