@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -95,25 +96,48 @@ void CReceiverDataDialog::render(const Change& change) {
     updateButtons();
 }
 
+namespace {
+
+int currentIdOf(const ReportListView* list) {
+    const int row = list->currentIndex().row();
+    return row >= 0 && row < list->listModel()->rowCount() ? list->listModel()->idAt(row) : -1;
+}
+
+// The row that was current stays current (the keyboard goes on from it),
+// without touching the selection.
+void keepCurrent(ReportListView* list, int id) {
+    const int row = id < 0 ? -1 : list->listModel()->rowOf(id);
+    if (row >= 0)
+        list->selectionModel()->setCurrentIndex(list->listModel()->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+}  // namespace
+
 void CReceiverDataDialog::renderLeft() {
+    const int current = currentIdOf(leftList_);
     leftModel_->setRows(session_.leftRows());
     if (leftSortColumn_ >= 0 && !session_.traits().favourite)
         leftModel_->sortRowsByColumn(leftSortColumn_, leftSortDescending_);
     leftList_->selectIds(session_.selectedLeft());
+    keepCurrent(leftList_, current);
 }
 
 void CReceiverDataDialog::renderMiddle() {
+    const int current = currentIdOf(middleList_);
     middleModel_->setRows(session_.middleRows());
     if (middleSortColumn_ >= 0 && session_.traits().middleSortable)
         middleModel_->sortRowsByColumn(middleSortColumn_, middleSortDescending_);
     middleList_->selectIds(session_.selectedMiddle());
+    keepCurrent(middleList_, current);
 }
 
 void CReceiverDataDialog::renderChannels() {
+    const int current = currentIdOf(channelList_);
     std::vector<int> rows = session_.channelRows();
     if (session_.sortOrder() < 0 && !session_.traits().favourite) sortChannelRowsByText(rows);
     channelModel_->setRows(std::move(rows));
     channelList_->selectIds(session_.selectedChannels());
+    keepCurrent(channelList_, current);
 }
 
 // The row the operator was on stays current: a new record, the row after a

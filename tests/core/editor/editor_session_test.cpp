@@ -313,6 +313,53 @@ TEST_F(EditorSessionTest, AFavouriteTheFileCannotTellApartIsAddedWithAWarning) {
     EXPECT_NE(questions_.told.back().find("(channel 0)"), std::string::npos);
 }
 
+TEST_F(EditorSessionTest, DropsDoWhatTheirButtonsDo) {
+    // Channels dropped on a channel: Move, then Select Destination.
+    chooseChannelsOf(2, {});
+    const std::vector<int> rows = session_.channelRows();
+    session_.selectChannels({rows[0]});
+    const std::string name = fixedText(db().channel(rows[0]).name);
+    session_.dropChannelsOnChannel(rows[5]);
+    EXPECT_FALSE(session_.isMovePending());
+    EXPECT_EQ(fixedText(db().channel(rows[5] - 1).name), name);
+    // On one of the dragged channels: said, nothing moved, nothing pending.
+    session_.selectLeft({2});
+    session_.selectChannels({rows[1], rows[2]});
+    const std::size_t depth = session_.history().undoDepth();
+    session_.dropChannelsOnChannel(rows[2]);
+    EXPECT_FALSE(session_.isMovePending());
+    EXPECT_EQ(session_.history().undoDepth(), depth);
+    EXPECT_EQ(questions_.told.back(), "You must select another destination");
+    // Members dropped on a member move behind it.
+    session_.setView(EditorView::FavTv);
+    session_.selectLeft({0});
+    const int first = session_.memberChannel(0);
+    session_.selectMiddle({0});
+    session_.dropMembersOnMember(3);
+    EXPECT_EQ(session_.memberChannel(3), first);
+    std::string why;
+    session_.dropIntoGroup(1, &why);
+    EXPECT_EQ(why, "");
+}
+
+TEST_F(EditorSessionTest, EnterInFindGoesToTheFirstHitEvenBehindTheChosenSatellites) {
+    const int target = 40;
+    const std::string name = fixedText(db().channel(target).name);
+    // A satellite that does not carry the channel is chosen.
+    const int other = db().channel(target).satellite == 0 ? 1 : 0;
+    session_.selectLeft({other});
+    session_.setSearchText(name);
+    std::vector<int> hidden = session_.channelRows();
+    const Change changed = session_.goToFirstHit();
+    EXPECT_EQ(changed.list, EditorList::Channels);
+    ASSERT_GE(changed.focusId, 0);
+    EXPECT_EQ(fixedText(db().channel(changed.focusId).name), name);
+    EXPECT_EQ(session_.selectedChannels(), std::vector<int>{changed.focusId});
+    if (hidden.empty()) EXPECT_EQ(session_.selectedLeft().size(), session_.leftRows().size());
+    session_.setSearchText("no such channel at all");
+    EXPECT_EQ(session_.goToFirstHit().focusId, -1);
+}
+
 TEST_F(EditorSessionTest, SaveLeavesTheSessionHoldingWhatTheFileHolds) {
     // Delete the first channels: the file closes the gap.
     chooseChannelsOf(0, {});
