@@ -243,7 +243,6 @@ public:
     Change import(const std::function<Status(ReceiverDatabase&)>& apply, bool replacesAll, Status* result = nullptr);
 
 private:
-    struct Listing;
     ReceiverDatabase& db();
     void tell(const std::string& text, bool warning) { questions_.tell(text, warning); }
 

@@ -49,8 +49,8 @@ void PromptQuestions::tell(const std::string& text, bool warning) {
 
 // ---- start-up ------------------------------------------------------------------------
 
-CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent)
-    : QDialog(parent), questions_(this), session_(document, questions_) {
+CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent, SessionQuestions* questions)
+    : QDialog(parent), questions_(this), session_(document, questions ? *questions : questions_) {
     setWindowTitle(QStringLiteral("Edit Receiver Data"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     buildControls();
@@ -61,7 +61,7 @@ CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget*
 bool CReceiverDataDialog::initialise() {
     viewCombo_->setCurrentIndex(SatelliteView);
     if (const Status opened = session_.open(); !opened.ok()) {
-        questions_.tell(opened.message(), false);
+        editorPrompts().message(this, q(opened.message()), PromptIcon::None);
         return false;
     }
     render({Change::Everything});
@@ -288,7 +288,7 @@ void CReceiverDataDialog::exportClicked() {
     const Status written = replaceFileAtomically(pathFromText(file),
                                                  {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                                   static_cast<std::size_t>(bytes.size())});
-    if (!written.ok()) questions_.tell("File write failed!", true);
+    if (!written.ok()) editorPrompts().message(this, QStringLiteral("File write failed!"), PromptIcon::Exclamation);
 }
 
 void CReceiverDataDialog::importClicked() {
@@ -297,7 +297,7 @@ void CReceiverDataDialog::importClicked() {
     if (file.isEmpty()) return;
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
-        questions_.tell("File open failed!", true);
+        editorPrompts().message(this, QStringLiteral("File open failed!"), PromptIcon::Exclamation);
         return;
     }
     const QByteArray bytes = input.readAll();

@@ -54,7 +54,10 @@ public:
     // The window edits the document's database, which it fills from the
     // document's buffer; "Save" checks the database, packs it and replaces
     // the document's file (keeping NAME.bak).
-    explicit CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent = nullptr);
+    // The session's questions go to `questions` when given, else to the
+    // editor's boxes.
+    explicit CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent = nullptr,
+                                 SessionQuestions* questions = nullptr);
 
     // Fills the database from the document's buffer (from empty tables) and
     // lists it. On a refused blob it shows why and returns false; the dialog
