@@ -47,7 +47,9 @@ Status EditorSession::open() {
 
 std::string EditorSession::title() const {
     std::string text = "Edit Receiver Data";
-    const std::string name = document_.path().filename().string();
+    // UTF-8 on every system (a Windows name need not fit the code page).
+    const std::u8string utf8 = document_.path().filename().u8string();
+    const std::string name(utf8.begin(), utf8.end());
     if (!name.empty()) text += " - " + name;
     if (isDirty()) text += " *";
     if (isReadOnly()) text += " (read-only)";

@@ -129,6 +129,8 @@ void SessionPropertyTest::saveAndReopen() {
     ASSERT_TRUE(reopened->open(path_).ok());
     const std::vector<std::uint8_t> saved = packedBytes(session_.database());
     EXPECT_EQ(packedBytes(reopened->database()), saved);
+    EXPECT_TRUE(reopened->losses().notRead().empty());
+    EXPECT_FALSE(reopened->isReadOnly());
     for (int n = 0; n < kChannelSlots; ++n) {
         ASSERT_EQ(std::memcmp(&reopened->database().channel(n), &session_.database().channel(n), kChannelCommonSize), 0)
             << "channel " << n;
