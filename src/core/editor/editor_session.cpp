@@ -154,6 +154,7 @@ Change EditorSession::setView(EditorView view) {
 }
 
 Change EditorSession::setSearchedOnly(bool searchedOnly) {
+    if (isMovePending()) return {};  // the choices are off while a move waits
     searchedOnly_ = searchedOnly;
     // Satellites are added and deleted only while every one is listed.
     if (searchedOnly && activeList_ == EditorList::Left) activeList_ = EditorList::None;
@@ -164,18 +165,21 @@ Change EditorSession::setSearchedOnly(bool searchedOnly) {
 }
 
 Change EditorSession::setKindFilter(KindFilter filter) {
+    if (isMovePending()) return {};  // the choices are off while a move waits
     kindFilter_ = filter;
     listChannels();
     return {Change::Channels};
 }
 
 Change EditorSession::setAccessFilter(AccessFilter filter) {
+    if (isMovePending()) return {};  // the choices are off while a move waits
     accessFilter_ = filter;
     listChannels();
     return {Change::Channels};
 }
 
 Change EditorSession::setSortOrder(int order) {
+    if (isMovePending()) return {};  // the choices are off while a move waits
     static constexpr int kColumnOfOrder[] = {kColumnNumber, kColumnSatellite, kColumnName};
     if (order < 0 || order > 2) return {};
     sortColumn_ = kColumnOfOrder[order];
