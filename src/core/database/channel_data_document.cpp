@@ -18,7 +18,6 @@ Status ChannelDataDocument::unpack() {
     const UnpackResult result = unpackBackup(*database_, *buffer_, &losses);
     if (result == UnpackResult::Ok) {
         losses_ = std::move(losses);
-        dirty_ = false;
     }
     return unpackStatus(result);
 }
@@ -40,7 +39,6 @@ Status ChannelDataDocument::saveAs(const std::filesystem::path& path) {
     options.keepBackup = true;
     if (Status written = writeChannelDataFile(*buffer_, path, options); !written.ok()) return written;
     path_ = path;
-    dirty_ = false;
     return {};
 }
 

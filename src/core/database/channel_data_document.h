@@ -15,8 +15,9 @@
 namespace dorvane {
 
 // One channel-data file as the program holds it: its path, the buffer with
-// its bytes (which an upload also fills), the database unpacked from it and
-// whether the database holds changes not yet saved. The window owns one and
+// its bytes (which an upload also fills) and the database unpacked from it.
+// Whether the database holds changes not yet saved is the editor session's
+// to know (its edit history). The window owns one and
 // hands it to the editor and the upload; the command line makes its own.
 //
 // The database is a plain value: copying it (database() = snapshot) takes or
@@ -42,9 +43,6 @@ public:
     ReceiverDatabase& database() { return *database_; }
     const ReceiverDatabase& database() const { return *database_; }
 
-    bool isDirty() const { return dirty_; }
-    void setDirty(bool dirty) { dirty_ = dirty; }
-
     // What the last unpack found that packing would not write back. Any
     // reason makes the document read-only: saving would lose those bytes.
     const BlobLosses& losses() const { return losses_; }
@@ -57,7 +55,7 @@ public:
 
     // Packs the database and replaces the file at path(), keeping the
     // previous file as NAME.bak. Refuses a read-only document with its
-    // reasons (Error::ReadOnly). Clears the dirty state on success.
+    // reasons (Error::ReadOnly).
     Status save();
     // The same to another file (which becomes the document's path).
     Status saveAs(const std::filesystem::path& path);
@@ -67,7 +65,6 @@ private:
     std::unique_ptr<ChannelDataBuffer> buffer_;
     std::unique_ptr<ReceiverDatabase> database_;
     BlobLosses losses_;
-    bool dirty_ = false;
 };
 
 // "the reason; the other reason" for showing a read-only document's reasons.

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <vector>
+
 namespace dorvane {
 
 namespace {
@@ -31,6 +33,21 @@ EditorPrompts defaultPrompts() {
         box.setDefaultButton(second);
         box.exec();
         return box.clickedButton() == first;
+    };
+    p.choose = [](QWidget* parent, const QString& text, const QStringList& buttons) {
+        QMessageBox box(QMessageBox::Warning, kBoxTitle, text, QMessageBox::NoButton, parent);
+        std::vector<QPushButton*> made;
+        for (int i = 0; i < buttons.size(); ++i) {
+            const auto role = i == 0 ? QMessageBox::AcceptRole
+                                     : (i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::DestructiveRole);
+            made.push_back(box.addButton(buttons[i], role));
+        }
+        if (!made.empty()) box.setEscapeButton(made.back());
+        box.exec();
+        for (std::size_t i = 0; i < made.size(); ++i) {
+            if (box.clickedButton() == made[i]) return static_cast<int>(i);
+        }
+        return -1;
     };
     p.openFileName = [](QWidget* parent, const QString& caption, const QString& filter) {
         return QFileDialog::getOpenFileName(parent, caption, QString(), filter);

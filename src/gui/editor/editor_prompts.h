@@ -3,6 +3,7 @@
 #include <functional>
 
 #include <QString>
+#include <QStringList>
 
 class QDialog;
 class QWidget;
@@ -23,6 +24,9 @@ struct EditorPrompts {
     std::function<int(QDialog& dialog)> run;
     // A question with two buttons of the given texts; true for the first.
     std::function<bool(QWidget* parent, const QString& text, const QString& yes, const QString& no)> ask;
+    // A question with the given buttons; the index of the one clicked, -1
+    // when the box was closed without one.
+    std::function<int(QWidget* parent, const QString& text, const QStringList& buttons)> choose;
     // File choosers; an empty text when the operator cancels.
     std::function<QString(QWidget* parent, const QString& caption, const QString& filter)> openFileName;
     std::function<QString(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter)>

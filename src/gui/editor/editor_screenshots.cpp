@@ -28,12 +28,27 @@
 
 namespace {
 
+// The widget under a caption bar with its window title (the virtual screen
+// has no window manager to draw one).
+QPixmap withCaption(QWidget& widget) {
+    const QPixmap content = widget.grab();
+    const int bar = widget.fontMetrics().height() + 10;
+    QPixmap shot(content.width(), content.height() + bar);
+    shot.fill(QColor(60, 90, 140));
+    QPainter painter(&shot);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(8, 0, shot.width() - 16, bar), Qt::AlignVCenter | Qt::AlignLeft, widget.windowTitle());
+    painter.drawPixmap(0, bar, content);
+    painter.end();
+    return shot;
+}
+
 bool save(QWidget& widget, const QDir& dir, const char* name) {
     widget.show();
     widget.raise();
     QApplication::processEvents();
     const QString path = dir.filePath(QString::fromLatin1(name));
-    if (!widget.grab().save(path)) {
+    if (!withCaption(widget).save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -54,21 +69,41 @@ bool saveDrag(dorvane::CReceiverDataDialog& editor, const QDir& dir) {
     list->setDropTarget(7);
     editor.show();
     QApplication::processEvents();
-    QPixmap shot = editor.grab();
+    QPixmap content = editor.grab();
     const QRect rows = list->visualRect(list->model()->index(1, 0)).united(
         list->visualRect(list->model()->index(3, list->model()->columnCount() - 1)));
     const QPixmap dragged = list->viewport()->grab(QRect(rows.topLeft(), QSize(std::min(rows.width(), 420), rows.height())));
     const QPoint target = list->viewport()->mapTo(&editor, list->visualRect(list->model()->index(7, 0)).topLeft()) +
                           QPoint(60, 6);
-    QPainter painter(&shot);
+    QPainter painter(&content);
     painter.setOpacity(0.7);
     painter.drawPixmap(target, dragged);
     painter.end();
     list->setDropTarget(-1);
+    const QPixmap shot = content;
     const QString path = dir.filePath(QStringLiteral("editor_drag.png"));
     if (!shot.save(path)) return false;
     std::printf("wrote %s\n", qPrintable(path));
     return true;
+}
+
+// Three channels marked for a move, waiting for their destination; then the
+// move made, which the title marks as an unsaved edit.
+bool saveMove(dorvane::CReceiverDataDialog& editor, const QDir& dir) {
+    using namespace dorvane;
+    ReportListView* list = editor.channelList();
+    editor.leftList()->selectRow(0, true);
+    editor.leftListClicked();
+    list->clearRowSelection();
+    for (int row : {1, 2, 3}) list->selectRow(row, false);
+    editor.channelListClicked();
+    editor.moveClicked();
+    list->selectRow(9, true);
+    bool ok = save(editor, dir, "editor_move_pending.png");
+    editor.selectDestinationClicked();
+    ok = save(editor, dir, "editor_moved.png") && ok;
+    editor.undoClicked();
+    return ok;
 }
 
 }  // namespace
@@ -88,6 +123,7 @@ int main(int argc, char** argv) {
     fillDemoDatabase(*demo);
     ChannelDataDocument document;
     if (packBackup(*demo, document.buffer()) != PackResult::Ok) return 1;
+    document.setPath(dir.filePath(QStringLiteral("stbdata.irz")).toStdString());
     ReceiverDatabase* db = &document.database();
     CReceiverDataDialog editor(document);
     if (!editor.initialise()) return 1;
@@ -98,6 +134,7 @@ int main(int argc, char** argv) {
     ok = save(editor, dir, "editor_search.png") && ok;
     editor.searchEdit()->clear();
     ok = saveDrag(editor, dir) && ok;
+    ok = saveMove(editor, dir) && ok;
 
     editor.viewCombo()->setCurrentIndex(CReceiverDataDialog::FavTvView);
     emit editor.viewCombo()->activated(CReceiverDataDialog::FavTvView);

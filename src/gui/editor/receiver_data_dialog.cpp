@@ -3,15 +3,15 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "app/path_text.h"
-#include "database/backup_blob.h"
 #include "database/channel_data_document.h"
-#include "database/integrity_check.h"
 #include "database/receiver_database.h"
 #include "database/replace_file.h"
 #include "editor/editor_prompts.h"
@@ -23,8 +23,35 @@
 
 namespace dorvane {
 
-CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent)
-    : QDialog(parent), document_(document), db_(document.database()) {
+namespace {
+
+QString q(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+// ---- the session's questions ------------------------------------------------------
+
+bool PromptQuestions::confirm(const std::string& text) { return editorPrompts().confirm(parent_, q(text)); }
+
+bool PromptQuestions::ask(const std::string& text, const std::string& yes, const std::string& no) {
+    return editorPrompts().ask(parent_, q(text), q(yes), q(no));
+}
+
+SessionQuestions::SaveChoice PromptQuestions::askToSave(const std::string& text) {
+    const int choice = editorPrompts().choose(
+        parent_, q(text), {QStringLiteral("&Save"), QStringLiteral("Do&n't Save"), QStringLiteral("Cancel")});
+    if (choice == 0) return SaveChoice::Save;
+    return choice == 1 ? SaveChoice::DontSave : SaveChoice::Cancel;
+}
+
+void PromptQuestions::tell(const std::string& text, bool warning) {
+    editorPrompts().message(parent_, q(text), warning ? PromptIcon::Exclamation : PromptIcon::None);
+}
+
+// ---- start-up ------------------------------------------------------------------------
+
+CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent, SessionQuestions* questions)
+    : QDialog(parent), questions_(this), session_(document, questions ? *questions : questions_) {
     setWindowTitle(QStringLiteral("Edit Receiver Data"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     buildControls();
@@ -32,55 +59,113 @@ CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget*
     updateButtons();
 }
 
-void CReceiverDataDialog::showMessage(const QString& text, bool exclamation) {
-    editorPrompts().message(this, text, exclamation ? PromptIcon::Exclamation : PromptIcon::None);
-}
-
-bool CReceiverDataDialog::confirm(const QString& text) { return editorPrompts().confirm(this, text); }
-
-// ---- start-up ----------------------------------------------------------------
-
 bool CReceiverDataDialog::initialise() {
     viewCombo_->setCurrentIndex(SatelliteView);
-    viewMode_ = SatelliteView;
-    if (const Status unpacked = document_.unpack(); !unpacked.ok()) {
-        showMessage(QString::fromStdString(unpacked.message()), false);
+    if (const Status opened = session_.open(); !opened.ok()) {
+        editorPrompts().message(this, q(opened.message()), PromptIcon::None);
         return false;
     }
-    db_.recount();
-    history_.reset();
-    setSatelliteColumns();
-    selectAllSatellitesAndList();
+    render({Change::Everything});
     leftList_->setFocus(Qt::OtherFocusReason);
-    if (document_.isReadOnly()) setWindowTitle(windowTitle() + QStringLiteral(" (read-only)"));
-    updateButtons();
     return true;
 }
 
-// ---- the buttons' state ------------------------------------------------------------
+// ---- drawing the session ------------------------------------------------------------------
 
-EditorFacts CReceiverDataDialog::currentFacts() const {
-    EditorFacts facts;
-    facts.view = viewMode_;
-    facts.activeList = activeList_;
-    facts.movePending = movePending_;
-    facts.dirty = isDirty();
-    facts.canUndo = history_.canUndo();
-    facts.canRedo = history_.canRedo();
-    facts.selectedSatellites = leftList_->selectedRowCount();
-    facts.selectedTransponders = middleList_->selectedRowCount();
-    facts.listedTransponders = middleModel_->rowCount();
-    return facts;
+ReportListView* CReceiverDataDialog::listOf(EditorList list) const {
+    switch (list) {
+        case EditorList::Left: return leftList_;
+        case EditorList::Middle: return middleList_;
+        case EditorList::Channels: return channelList_;
+        case EditorList::None: break;
+    }
+    return nullptr;
+}
+
+void CReceiverDataDialog::render(const Change& change) {
+    rendering_ = true;
+    if (change.has(Change::View)) setColumnsOfView();
+    if (change.has(Change::Left)) renderLeft();
+    if (change.has(Change::Middle)) renderMiddle();
+    if (change.has(Change::Channels)) renderChannels();
+    if (change.has(Change::Data)) {
+        for (RecordListModel* model : {leftModel_, middleModel_, channelModel_}) model->allRowsChanged();
+    }
+    focusRow(change);
+    rendering_ = false;
+    drawCounts();
+    updateButtons();
+}
+
+namespace {
+
+int currentIdOf(const ReportListView* list) {
+    const int row = list->currentIndex().row();
+    return row >= 0 && row < list->listModel()->rowCount() ? list->listModel()->idAt(row) : -1;
+}
+
+// The row that was current stays current (the keyboard goes on from it),
+// without touching the selection.
+void keepCurrent(ReportListView* list, int id) {
+    const int row = id < 0 ? -1 : list->listModel()->rowOf(id);
+    if (row >= 0)
+        list->selectionModel()->setCurrentIndex(list->listModel()->index(row, 0), QItemSelectionModel::NoUpdate);
+}
+
+}  // namespace
+
+void CReceiverDataDialog::renderLeft() {
+    const int current = currentIdOf(leftList_);
+    leftModel_->setRows(session_.leftRows());
+    if (leftSortColumn_ >= 0 && !session_.traits().favourite)
+        leftModel_->sortRowsByColumn(leftSortColumn_, leftSortDescending_);
+    leftList_->selectIds(session_.selectedLeft());
+    keepCurrent(leftList_, current);
+}
+
+void CReceiverDataDialog::renderMiddle() {
+    const int current = currentIdOf(middleList_);
+    middleModel_->setRows(session_.middleRows());
+    if (middleSortColumn_ >= 0 && session_.traits().middleSortable)
+        middleModel_->sortRowsByColumn(middleSortColumn_, middleSortDescending_);
+    middleList_->selectIds(session_.selectedMiddle());
+    keepCurrent(middleList_, current);
+}
+
+void CReceiverDataDialog::renderChannels() {
+    const int current = currentIdOf(channelList_);
+    std::vector<int> rows = session_.channelRows();
+    if (session_.sortOrder() < 0 && !session_.traits().favourite) sortChannelRowsByText(rows);
+    channelModel_->setRows(std::move(rows));
+    channelList_->selectIds(session_.selectedChannels());
+    keepCurrent(channelList_, current);
+}
+
+// The row the operator was on stays current: a new record, the row after a
+// deleted one, the edited one.
+void CReceiverDataDialog::focusRow(const Change& change) {
+    ReportListView* list = listOf(change.list);
+    if (!list || change.focusId < 0) return;
+    const int row = list->listModel()->rowOf(change.focusId);
+    if (row < 0) return;
+    list->setCurrentIndex(list->listModel()->index(row, 0));
+    list->selectIds(list == leftList_     ? session_.selectedLeft()
+                    : list == middleList_ ? session_.selectedMiddle()
+                                          : session_.selectedChannels());
+    list->scrollTo(list->listModel()->index(row, 0));
 }
 
 void CReceiverDataDialog::updateButtons() {
-    const ButtonStates s = deriveButtonStates(currentFacts());
+    const ButtonStates s = session_.buttons();
     add_->setEnabled(s.add);
     delete_->setEnabled(s.remove);
     move_->setEnabled(s.move);
     move_->setVisible(s.moveShown);
     selectDestination_->setVisible(!s.moveShown);
     cancelMove_->setVisible(!s.moveShown);
+    add_->setToolTip(q(session_.whyAddIsOff()));
+    delete_->setToolTip(q(session_.whyDeleteIsOff()));
+    move_->setToolTip(q(session_.whyMoveIsOff()));
     save_->setEnabled(s.save);
     exit_->setEnabled(s.exit);
     undo_->setEnabled(s.undo);
@@ -96,193 +181,87 @@ void CReceiverDataDialog::updateButtons() {
     }
     counter(1023)->setEnabled(s.leftCounters);
     counter(1022)->setEnabled(s.leftCounters);
-    document_.setDirty(isDirty());
+    setWindowTitle(q(session_.title()));
+    showStatus();
 }
 
-// ---- undo ------------------------------------------------------------------------------
-
-std::unique_ptr<EditState> CReceiverDataDialog::snapshot() const {
-    auto state = std::make_unique<EditState>();
-    state->database = db_;
-    state->losses = document_.losses();
-    return state;
-}
-
-void CReceiverDataDialog::restore(const EditState& state) {
-    db_ = state.database;
-    document_.setLosses(state.losses);
-}
-
-void CReceiverDataDialog::commitEdit(std::unique_ptr<EditState> before) {
-    // An edit that changed nothing (OK in a dialog without a change) is no
-    // edit: nothing to undo, Save stays as it was.
-    lastEditRecorded_ = !before->database.sameTables(db_) || before->losses.unwritable() != document_.losses().unwritable();
-    if (lastEditRecorded_) history_.recordEdit(std::move(before));
-    updateButtons();
-}
-
-void CReceiverDataDialog::undoClicked() {
-    if (movePending_ || !history_.canUndo()) return;
-    auto current = snapshot();
-    history_.undo(*current);
-    restore(*current);
-    relistKeepingSelection();
-}
-
-void CReceiverDataDialog::redoClicked() {
-    if (movePending_ || !history_.canRedo()) return;
-    auto current = snapshot();
-    history_.redo(*current);
-    restore(*current);
-    relistKeepingSelection();
-}
-
-// Lists everything again after the database changed as a whole, keeping the
-// chosen satellites, transponders and group where they still exist.
-void CReceiverDataDialog::relistKeepingSelection() {
-    db_.recount();
-    db_.buildKindLists();
-    activeList_ = NoList;
-    if (viewTraits(viewMode_).favourite) {
-        const int group = currentGroup_;
-        enterFavouriteView();
-        leftList_->selectRow(group, true);
-        showGroup(group);
-        updateButtons();
-        return;
+void CReceiverDataDialog::showStatus() {
+    QString text;
+    if (session_.isMovePending()) {
+        const int marked = static_cast<int>(session_.pendingMove().size());
+        text = QStringLiteral("%1 marked for moving: choose the destination, then \"Select Destination\"")
+                   .arg(marked == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(marked));
+    } else if (!session_.foundText().empty()) {
+        text = q(session_.foundText());
     }
-    const std::vector<int> satellites = leftModel_->idsOf(leftList_->selectedRowNumbers());
-    const std::vector<int> transponders = middleModel_->idsOf(middleList_->selectedRowNumbers());
-    listSatellites();
-    if (!leftList_->selectIds(satellites)) leftList_->selectAllRows();
-    listTransponders();
-    if (middleList_->selectIds(transponders)) listChannels();
-    updateButtons();
+    status_->setText(text);
 }
 
-void CReceiverDataDialog::relistAll() {
-    db_.recount();
-    db_.buildKindLists();
-    activeList_ = NoList;
-    if (viewTraits(viewMode_).favourite)
-        enterFavouriteView();
-    else
-        selectAllSatellitesAndList();
-    updateButtons();
+void CReceiverDataDialog::tellRefusal(const std::string& why) {
+    if (!why.empty()) status_->setText(q(why));
 }
 
-// ---- save, exit ------------------------------------------------------------------------
+// ---- undo -------------------------------------------------------------------------------
 
-namespace {
+void CReceiverDataDialog::undoClicked() { render(session_.undo()); }
 
-// The findings as lines, at most `limit` of them.
-QString findingLines(const std::vector<IntegrityFinding>& findings, bool losingOnly, int limit = 12) {
-    QStringList lines;
-    int left = 0;
-    for (const IntegrityFinding& f : findings) {
-        if (losingOnly && !f.losesData) continue;
-        if (lines.size() < limit)
-            lines << QStringLiteral("- ") + QString::fromStdString(f.text);
-        else
-            ++left;
-    }
-    if (left > 0) lines << QStringLiteral("... and %1 more").arg(left);
-    return lines.join('\n');
-}
+void CReceiverDataDialog::redoClicked() { render(session_.redo()); }
 
-}  // namespace
-
-// Saving never drops data quietly: a database whose saving would lose
-// channels is not saved; other findings are shown and the operator decides.
-bool CReceiverDataDialog::confirmIntegrity() {
-    const std::vector<IntegrityFinding> findings = checkIntegrity(db_);
-    if (findings.empty()) return true;
-    if (countLosingData(findings) > 0) {
-        showMessage(QString::fromStdString(lossSummary(findings)) + QStringLiteral(" Not saved.\n\n") +
-                        findingLines(findings, true),
-                    true);
-        return false;
-    }
-    return editorPrompts().ask(this,
-                               QStringLiteral("The check before saving found:\n") + findingLines(findings, false),
-                               QStringLiteral("Save anyway"), QStringLiteral("Cancel"));
-}
+// ---- save, exit ---------------------------------------------------------------------------
 
 bool CReceiverDataDialog::save() {
-    if (!isDirty()) return true;
-    if (document_.isReadOnly()) {
-        showMessage(QStringLiteral("This file cannot be saved: it holds data the editor would lose (%1).")
-                        .arg(QString::fromStdString(joinReasons(document_.readOnlyReasons()))),
-                    true);
-        return false;
-    }
-    if (!confirmIntegrity()) return false;
-    if (const Status written = document_.save(); !written.ok()) {
-        showMessage(QString::fromStdString(written.message()), true);
-        return false;
-    }
-    history_.markSaved();
-    updateButtons();
-    return true;
+    Change changed;
+    const bool saved = session_.save(&changed);
+    render(changed);
+    return saved;
 }
 
 void CReceiverDataDialog::saveClicked() {
-    if (movePending_) return;
-    save();
+    if (!session_.isMovePending()) save();
+}
+
+bool CReceiverDataDialog::saveAs() {
+    const QString suggested = textFromPath(session_.document().path().filename());
+    const QString file = editorPrompts().saveFileName(this, QStringLiteral("Save As"), suggested,
+                                                      QStringLiteral("Channel data (*.irz)"));
+    if (file.isEmpty()) return false;
+    Change changed;
+    const bool saved = session_.saveAs(pathFromText(file), &changed);
+    render(changed);
+    return saved;
 }
 
 void CReceiverDataDialog::saveAsClicked() {
-    if (movePending_) return;
-    const QString suggested = textFromPath(document_.path().filename());
-    const QString file = editorPrompts().saveFileName(this, QStringLiteral("Save As"), suggested,
-                                                      QStringLiteral("Channel data (*.irz)"));
-    if (file.isEmpty()) return;
-    if (document_.isReadOnly()) {
-        showMessage(QStringLiteral("This file cannot be saved: it holds data the editor would lose (%1).")
-                        .arg(QString::fromStdString(joinReasons(document_.readOnlyReasons()))),
-                    true);
-        return;
-    }
-    if (!confirmIntegrity()) return;
-    if (const Status written = document_.saveAs(pathFromText(file)); !written.ok()) {
-        showMessage(QString::fromStdString(written.message()), true);
-        return;
-    }
-    history_.markSaved();
-    updateButtons();
-}
-
-// Unsaved edits are saved, or given up only on a second, plain question.
-bool CReceiverDataDialog::settleUnsavedEdits() {
-    if (!isDirty()) return true;
-    if (confirm(QStringLiteral("Do you want to save changes?"))) {
-        // A save that failed keeps the window open with the changes, so
-        // nothing is lost without the operator seeing it.
-        return save();
-    }
-    return editorPrompts().ask(this, QStringLiteral("Discard the unsaved changes?"), QStringLiteral("Discard"),
-                               QStringLiteral("Keep Editing"));
+    if (!session_.isMovePending()) saveAs();
 }
 
 void CReceiverDataDialog::exitClicked() {
-    if (movePending_) return;
-    if (!settleUnsavedEdits()) return;
+    Change changed;
+    const bool close = session_.settleUnsavedEdits(&changed);
+    render(changed);
+    if (!close) return;
     storeSettings();
     accept();
 }
 
 void CReceiverDataDialog::reject() {
-    if (movePending_) {
+    if (session_.isMovePending()) {
         cancelPendingMove();
         return;
     }
-    if (!settleUnsavedEdits()) return;
+    Change changed;
+    const bool close = session_.settleUnsavedEdits(&changed);
+    render(changed);
+    if (!close) return;
     storeSettings();
     QDialog::reject();
 }
 
 void CReceiverDataDialog::closeEvent(QCloseEvent* event) {
-    if (movePending_ || !settleUnsavedEdits()) {
+    Change changed;
+    const bool close = session_.settleUnsavedEdits(&changed);
+    render(changed);
+    if (!close) {
         event->ignore();
         return;
     }
@@ -301,37 +280,41 @@ bool isCsv(const QString& file) { return file.endsWith(QLatin1String(".csv"), Qt
 }  // namespace
 
 void CReceiverDataDialog::exportClicked() {
-    if (movePending_) return;
-    const QString suggested = textFromPath(document_.path().stem()) + QStringLiteral(".json");
+    if (session_.isMovePending()) return;
+    const QString suggested = textFromPath(session_.document().path().stem()) + QStringLiteral(".json");
     const QString file = editorPrompts().saveFileName(this, QStringLiteral("Export"), suggested, kExchangeFilter);
     if (file.isEmpty()) return;
-    const QByteArray bytes = isCsv(file) ? channelTableCsv(db_) : databaseToJson(db_);
+    const ReceiverDatabase& db = session_.database();
+    const QByteArray bytes = isCsv(file) ? channelTableCsv(db) : databaseToJson(db);
     const Status written = replaceFileAtomically(pathFromText(file),
                                                  {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                                   static_cast<std::size_t>(bytes.size())});
-    if (!written.ok()) showMessage(QStringLiteral("File write failed!"), true);
+    if (!written.ok()) editorPrompts().message(this, QStringLiteral("File write failed!"), PromptIcon::Exclamation);
 }
 
 void CReceiverDataDialog::importClicked() {
-    if (movePending_) return;
+    if (session_.isMovePending()) return;
     const QString file = editorPrompts().openFileName(this, QStringLiteral("Import"), kExchangeFilter);
     if (file.isEmpty()) return;
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
-        showMessage(QStringLiteral("File open failed!"), true);
+        editorPrompts().message(this, QStringLiteral("File open failed!"), PromptIcon::Exclamation);
         return;
     }
     const QByteArray bytes = input.readAll();
     // The checks and the step `dorvane import` takes, on the open document.
-    auto before = snapshot();
-    const Result<ImportReport> imported = importChannelData(bytes, importKindOf(file), document_);
-    if (!imported.ok()) {
-        showMessage(QStringLiteral("Nothing was imported: %1").arg(QString::fromStdString(imported.message())), true);
-        return;
-    }
-    commitEdit(std::move(before));
-    relistAll();
-    if (!imported->lines.isEmpty()) showMessage(imported->lines.join(QLatin1Char('\n')), false);
+    QStringList reported;
+    Status imported;
+    render(session_.import(
+        [this, &bytes, &file, &reported](ReceiverDatabase&) -> Status {
+            const Result<ImportReport> report = importChannelData(bytes, importKindOf(file), session_.document());
+            if (!report.ok()) return report.status();
+            reported = report->lines;
+            return {};
+        },
+        false, &imported));
+    if (imported.ok() && !reported.isEmpty())
+        editorPrompts().message(this, reported.join(QLatin1Char('\n')), PromptIcon::None);
 }
 
 }  // namespace dorvane

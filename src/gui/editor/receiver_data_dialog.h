@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "editor/edit_history.h"
+#include "editor/editor_session.h"
 #include "editor/editor_state.h"
 
 class QComboBox;
@@ -22,14 +23,28 @@ namespace dorvane {
 class ChannelDataDocument;
 class ReceiverDatabase;
 class RecordListModel;
-struct EditState;
 class ReportListView;
+
+// The session's questions as the editor's boxes (editorPrompts()).
+class PromptQuestions : public SessionQuestions {
+public:
+    explicit PromptQuestions(QWidget* parent) : parent_(parent) {}
+    bool confirm(const std::string& text) override;
+    bool ask(const std::string& text, const std::string& yes, const std::string& no) override;
+    SaveChoice askToSave(const std::string& text) override;
+    void tell(const std::string& text, bool warning) override;
+
+private:
+    QWidget* parent_;
+};
 
 // "Edit Receiver Data": the receiver database of the current channel-data
 // file in three linked lists (satellites, their transponders, their
 // channels) with filters, sort orders, counters, add/delete/move and save;
 // or, in the two favourite views, the favourite groups of one kind with
-// their members and the pool of channels to add.
+// their members and the pool of channels to add. The window draws its
+// EditorSession, which holds the state and the rules, and forwards the
+// operator's input to it; it runs the edit dialogs and file choosers.
 class CReceiverDataDialog : public QDialog {
     Q_OBJECT
 public:
@@ -39,7 +54,10 @@ public:
     // The window edits the document's database, which it fills from the
     // document's buffer; "Save" checks the database, packs it and replaces
     // the document's file (keeping NAME.bak).
-    explicit CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent = nullptr);
+    // The session's questions go to `questions` when given, else to the
+    // editor's boxes.
+    explicit CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent = nullptr,
+                                 SessionQuestions* questions = nullptr);
 
     // Fills the database from the document's buffer (from empty tables) and
     // lists it. On a refused blob it shows why and returns false; the dialog
@@ -47,14 +65,16 @@ public:
     bool initialise();
 
     // The state the window shows, for its owner and the tests.
-    int viewMode() const { return viewMode_; }
-    int activeList() const { return activeList_; }
+    EditorSession& session() { return session_; }
+    const EditorSession& session() const { return session_; }
+    int viewMode() const { return static_cast<int>(session_.view()); }
+    int activeList() const { return static_cast<int>(session_.activeList()); }
     // Not at the saved state: edits made and not all undone since the last
     // save.
-    bool isDirty() const { return !history_.atSavedState(); }
-    bool isMovePending() const { return movePending_; }
-    int currentGroup() const { return currentGroup_; }
-    int groupSize() const { return groupSize_; }
+    bool isDirty() const { return session_.isDirty(); }
+    bool isMovePending() const { return session_.isMovePending(); }
+    int currentGroup() const { return session_.currentGroup(); }
+    int groupSize() const { return session_.groupSize(); }
 
     QComboBox* viewCombo() const { return viewCombo_; }
     ReportListView* leftList() const { return leftList_; }
@@ -79,16 +99,19 @@ public:
     QPushButton* saveAsButton() const { return saveAs_; }
     QPushButton* renameGroupButton() const { return renameGroup_; }
     QLineEdit* searchEdit() const { return search_; }
-    const EditHistory& history() const { return history_; }
-    // The counters by the ids of their places: 1022..1024, 1027..1029,
-    // 1033..1036.
-    QLabel* counter(int id) const;
-    int counterValue(int id) const { return counts_.byId(id); }
-    const ListCounts& counts() const { return counts_; }
+    // The status line: why an action is off, what a search found, what a
+    // pending move waits for.
+    QLabel* statusLine() const { return status_; }
+    const EditHistory& history() const { return session_.history(); }
+    // The counters by the places of their labels (1022..1024, 1027..1029,
+    // 1033..1036).
+    QLabel* counter(int place) const;
+    int counterValue(int place) const;
+    const ListCounts& counts() const { return session_.counts(); }
     // The channel list's sort: a column and a direction (the "Sort by"
     // buttons choose columns "Ch_id", "Sat_id" and "Channel").
-    int channelSortColumn() const { return channelSortColumn_; }
-    bool channelSortDescending() const { return channelSortDescending_; }
+    int channelSortColumn() const { return session_.sortColumn(); }
+    bool channelSortDescending() const { return session_.sortDescending(); }
 
 public slots:
     // The clicks and double-clicks of the three lists (the lists call them;
@@ -146,110 +169,63 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Layout (receiver_data_layout.cpp).
     void buildControls();
+    void buildLayout();
     QLayout* buildTopLayout();
     QLayout* buildChoicesLayout();
     QLayout* buildButtonLayout();
     void createButtons();
     void connectLists();
+    void connectList(ReportListView* list, EditorList which);
     void addShortcuts();
     void restoreSettings();
     void storeSettings() const;
+    void checkSortButton(int order);
+
+    // Drawing the session (receiver_data_dialog.cpp).
+    void render(const Change& change);
+    void renderLeft();
+    void renderMiddle();
+    void renderChannels();
+    void focusRow(const Change& change);
     void drawCounts();
-    // Every button's state, from (view, active list, move pending, dirty).
     void updateButtons();
-    EditorFacts currentFacts() const;
+    void showStatus();
+    void tellRefusal(const std::string& why);
+    ReportListView* listOf(EditorList list) const;
 
-    // Undo: the state before an edit, and the edit made.
-    std::unique_ptr<EditState> snapshot() const;
-    void restore(const EditState& state);
-    void commitEdit(std::unique_ptr<EditState> before);
-    bool lastEditRecorded_ = false;  // the last commitEdit changed something
-    void relistKeepingSelection();
-    // Closing with unsaved edits: save, discard or stay. True to close.
-    bool settleUnsavedEdits();
-    bool passesSearch(int channel) const;
-    void sortChannelRows(std::vector<int>& rows) const;
-    void activateList(int list);
-    void editFocusedRow(int list);
-
-    // The satellite view.
+    // Columns (satellite_view.cpp, favourite_views.cpp).
     void setSatelliteColumns();
-    void listSatellites();
-    void listTransponders();
-    void listChannels();
-    void selectAllSatellitesAndList();
-    void refreshAfterChange();
-    void refreshSelectedSatelliteRows();
-    void refreshSatelliteRow(int row);
-    void addChannelToCounts(std::uint16_t flags, bool listed);
-    bool satelliteQualifies(int slot) const;
+    void setChannelColumns();
+    void setFavouriteColumns();
+    void setColumnsOfView();
+    void sortChannelRowsByText(std::vector<int>& rows) const;
+
+    // Input (satellite_actions.cpp, favourite_views.cpp).
+    void activateList(EditorList list);
+    void editFocusedRow(EditorList list);
+    void switchView(int view);
     void setSearchedOnly(int value);
     void setKindFilter(int value);
     void setAccessFilter(int value);
     void setSortOrder(int value);
-    void checkSortButton(int order);
-    void enableSatelliteChoices(bool enable);
-    void addSatellite();
-    void addTransponder();
-    void addChannel();
-    void deleteSatellites();
-    void deleteTransponders();
-    void deleteChannels();
+    void searchEntered();
+    void undoOrSearchUndo();
     bool editSatellite(int slot);
     bool editTransponder(int transponder);
     bool editChannel(int channel);
-
-    // The favourite views.
-    int viewKind() const { return viewMode_ == FavTvView ? 0 : 1; }
-    void switchView(int view);
-    void enterFavouriteView();
-    void showGroup(int group);
-    void favouriteAdd();
-    void favouriteDelete();
-    void favouriteMove();
-    void favouriteSelectDestination();
-    void cancelPendingMove();
-    void finishMove();
-    bool finishAdd(std::unique_ptr<EditState> before, bool edited, RecordListModel* model, int id);
-    void listFavouritePool();
-    void dropChannelsOnChannel(int row);
-    void dropMembersOnMember(int row);
-
+    void finishAdd(const EditorSession::AddStart& start);
     bool save();
-    bool confirmIntegrity();
-    void relistAll();
-    void warnIfNotUnique(const std::vector<int>& channels);
-    void showMessage(const QString& text, bool exclamation);
-    bool confirm(const QString& text);
-    void setChannelColumns();
+    bool saveAs();
+    void cancelPendingMove();
 
-    ChannelDataDocument& document_;
-    ReceiverDatabase& db_;
-
-    int viewMode_ = SatelliteView;
-    int searchedOnly_ = 1;
-    int kindFilter_ = 0;
-    int accessFilter_ = 0;
-    int sortOrder_ = 0;
-    int activeList_ = NoList;
-    bool movePending_ = false;
-    int lastTransponderId_ = -1;
-    int currentChannelId_ = -1;
-    int currentGroup_ = 0;
-    int groupSize_ = 0;
-    std::vector<int> markedForMove_;
-    // The state before a pending move's marks, recorded once the move ends.
-    std::unique_ptr<EditState> beforeMove_;
-    EditHistory history_;
-    ListCounts counts_;
-    QString searchText_;
-    bool searchIsNumber_ = false;
-    int searchNumber_ = 0;
-    int channelSortColumn_ = 10;  // "Ch_id"
-    bool channelSortDescending_ = false;
+    PromptQuestions questions_;
+    EditorSession session_;
+    bool rendering_ = false;
     int leftSortColumn_ = -1;     // -1: the satellite order list
     bool leftSortDescending_ = false;
     int middleSortColumn_ = -1;   // -1: slot order
@@ -282,7 +258,9 @@ private:
     QPushButton* saveAs_ = nullptr;
     QPushButton* renameGroup_ = nullptr;
     QLineEdit* search_ = nullptr;
+    QLabel* status_ = nullptr;
     QScrollArea* scroll_ = nullptr;
+    QString searchAtLastEdit_;
 };
 
 }  // namespace dorvane

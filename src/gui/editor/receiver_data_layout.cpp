@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +31,12 @@ namespace dorvane {
 
 namespace {
 
-constexpr int kCounterIds[] = {1023, 1022, 1024, 1027, 1028, 1029, 1033, 1034, 1035, 1036};
+// The counters' labels by their places in the window.
+constexpr std::pair<int, Counter> kCounterPlaces[] = {
+    {1023, Counter::Transponders}, {1022, Counter::SatelliteChannels}, {1024, Counter::SelectedChannels},
+    {1027, Counter::AllKinds},     {1028, Counter::Tv},                {1029, Counter::Radio},
+    {1033, Counter::AllAccess},    {1034, Counter::FreeToAir},         {1035, Counter::Scrambled},
+    {1036, Counter::Listed}};
 
 QRadioButton* addRadio(QButtonGroup* group, QGridLayout* grid, const QString& text, int id, int row) {
     auto* button = new QRadioButton(text);
@@ -50,6 +56,8 @@ void CReceiverDataDialog::buildControls() {
     viewCombo_ = new QComboBox;
     viewCombo_->addItems({QStringLiteral("Satellite"), QStringLiteral("Fav TV"), QStringLiteral("Fav Radio")});
     connect(viewCombo_, &QComboBox::activated, this, &CReceiverDataDialog::switchView);
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("statusLine"));
     leftModel_ = new RecordListModel(this);
     middleModel_ = new RecordListModel(this);
     channelModel_ = new RecordListModel(this);
@@ -60,7 +68,8 @@ void CReceiverDataDialog::buildControls() {
     middleList_ = new ReportListView(middleModel_);
     channelList_ = new ReportListView(channelModel_);
     connectLists();
-    for (int id : kCounterIds) {
+    for (const auto& place : kCounterPlaces) {
+        const int id = place.first;
         auto* label = new QLabel(counterText(0));
         label->setAlignment(Qt::AlignCenter);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -72,8 +81,17 @@ void CReceiverDataDialog::buildControls() {
     search_->setPlaceholderText(QStringLiteral("Search channels by name, service id or PID (Ctrl+F)"));
     search_->setClearButtonEnabled(true);
     connect(search_, &QLineEdit::textChanged, this, &CReceiverDataDialog::setSearchText);
+    // Enter goes to the first hit; the window has no default button that
+    // Enter could press by accident.
+    connect(search_, &QLineEdit::returnPressed, this, &CReceiverDataDialog::searchEntered);
+    search_->installEventFilter(this);
     createButtons();
+    buildLayout();
+    addShortcuts();
+    resize(1180, 760);
+}
 
+void CReceiverDataDialog::buildLayout() {
     // Everything but the bottom row scrolls when the screen is too small,
     // so "Save" and "Exit" stay reachable at any scale.
     auto* content = new QWidget;
@@ -87,7 +105,10 @@ void CReceiverDataDialog::buildControls() {
     searchRow->addWidget(search_, 1);
     contentLayout->addLayout(searchRow);
     auto* bottom = new QHBoxLayout;
-    bottom->addWidget(channelList_, 1);
+    auto* channelBox = new QVBoxLayout;
+    channelBox->addWidget(channelList_, 1);
+    channelBox->addWidget(status_);
+    bottom->addLayout(channelBox, 1);
     bottom->addLayout(buildChoicesLayout());
     contentLayout->addLayout(bottom, 3);
     scroll_ = new QScrollArea;
@@ -98,42 +119,42 @@ void CReceiverDataDialog::buildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll_, 1);
     layout->addLayout(buildButtonLayout());
-    addShortcuts();
-    resize(1180, 760);
+}
+
+void CReceiverDataDialog::connectList(ReportListView* list, EditorList which) {
+    connect(list, &ReportListView::deletePressed, this, [this, which] {
+        activateList(which);
+        deleteClicked();
+    });
+    connect(list, &ReportListView::insertPressed, this, [this, which] {
+        activateList(which);
+        addClicked();
+    });
+    connect(list, &ReportListView::editPressed, this, [this, which] { editFocusedRow(which); });
+    connect(list, &ReportListView::rowsDropped, this, [this, which](const QString& source, int row) {
+        const EditorList from = source == QLatin1String("leftList")      ? EditorList::Left
+                                : source == QLatin1String("middleList")  ? EditorList::Middle
+                                : source == QLatin1String("channelList") ? EditorList::Channels
+                                                                         : EditorList::None;
+        dropRows(static_cast<int>(which), static_cast<int>(from), row);
+    });
+    list->horizontalHeader()->setSectionsClickable(true);
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list, &QWidget::customContextMenuRequested, this, [this, list, which](const QPoint& at) {
+        // A right click acts on the list as a left click does first.
+        activateList(which);
+        std::unique_ptr<QMenu> menu(contextMenuFor(static_cast<int>(which)));
+        menu->exec(list->viewport()->mapToGlobal(at));
+    });
 }
 
 void CReceiverDataDialog::connectLists() {
     leftList_->setMinimumSize(260, 120);
     middleList_->setMinimumSize(280, 120);
     channelList_->setMinimumSize(360, 160);
-    const std::pair<ReportListView*, int> lists[] = {{leftList_, LeftList}, {middleList_, MiddleList}, {channelList_, ChannelList}};
-    for (const auto& [list, id] : lists) {
-        const int which = id;
-        connect(list, &ReportListView::deletePressed, this, [this, which] {
-            activateList(which);
-            deleteClicked();
-        });
-        connect(list, &ReportListView::insertPressed, this, [this, which] {
-            activateList(which);
-            addClicked();
-        });
-        connect(list, &ReportListView::editPressed, this, [this, which] { editFocusedRow(which); });
-        connect(list, &ReportListView::rowsDropped, this, [this, which](const QString& source, int row) {
-            const int from = source == QLatin1String("leftList")     ? LeftList
-                             : source == QLatin1String("middleList") ? MiddleList
-                             : source == QLatin1String("channelList") ? ChannelList
-                                                                      : NoList;
-            dropRows(which, from, row);
-        });
-        list->horizontalHeader()->setSectionsClickable(true);
-        list->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(list, &QWidget::customContextMenuRequested, this, [this, list, which](const QPoint& at) {
-            // A right click acts on the list as a left click does first.
-            activateList(which);
-            std::unique_ptr<QMenu> menu(contextMenuFor(which));
-            menu->exec(list->viewport()->mapToGlobal(at));
-        });
-    }
+    connectList(leftList_, EditorList::Left);
+    connectList(middleList_, EditorList::Middle);
+    connectList(channelList_, EditorList::Channels);
     connect(leftList_, &ReportListView::clickedAnywhere, this, &CReceiverDataDialog::leftListClicked);
     connect(middleList_, &ReportListView::clickedAnywhere, this, &CReceiverDataDialog::middleListClicked);
     connect(channelList_, &ReportListView::clickedAnywhere, this, &CReceiverDataDialog::channelListClicked);
@@ -146,9 +167,8 @@ void CReceiverDataDialog::connectLists() {
     connect(channelList_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             &CReceiverDataDialog::channelHeaderClicked);
     connect(leftList_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!viewTraits(viewMode_).favourite || movePending_) return;
-        const int row = leftList_->firstSelectedRow();
-        if (row >= 0) showGroup(leftModel_->idAt(row));
+        if (rendering_ || !session_.traits().favourite || session_.isMovePending()) return;
+        if (leftList_->firstSelectedRow() >= 0) leftListClicked();
     });
 }
 
@@ -254,14 +274,13 @@ void CReceiverDataDialog::createButtons() {
     selectDestination_ = make("Select Desti&nation", &CReceiverDataDialog::selectDestinationClicked);
     cancelMove_ = make("&Cancel Move", &CReceiverDataDialog::cancelMoveClicked);
     save_ = make("&Save", &CReceiverDataDialog::saveClicked);
-    saveAs_ = make("Sa&ve As...", &CReceiverDataDialog::saveAsClicked);
-    exit_ = make("E&xit", &CReceiverDataDialog::exitClicked);
-    export_ = make("&Export...", &CReceiverDataDialog::exportClicked);
+    saveAs_ = make("Sav&e As...", &CReceiverDataDialog::saveAsClicked);
+    exit_ = make("Exi&t", &CReceiverDataDialog::exitClicked);
+    export_ = make("E&xport...", &CReceiverDataDialog::exportClicked);
     import_ = make("&Import...", &CReceiverDataDialog::importClicked);
     undo_ = make("&Undo", &CReceiverDataDialog::undoClicked);
     redo_ = make("&Redo", &CReceiverDataDialog::redoClicked);
     renameGroup_ = make("Rename &Group...", &CReceiverDataDialog::renameGroupClicked);
-    exit_->setDefault(true);
     undo_->setToolTip(QStringLiteral("Undo the last edit (Ctrl+Z)"));
     redo_->setToolTip(QStringLiteral("Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)"));
 }
@@ -302,28 +321,50 @@ QMenu* CReceiverDataDialog::contextMenuFor(int list) {
         action->setShortcut(keys);
         action->setEnabled(enabled);
     };
-    const ButtonStates s = deriveButtonStates(currentFacts());
+    const ButtonStates s = session_.buttons();
     item(QStringLiteral("&Undo"), QKeySequence::Undo, s.undo, &CReceiverDataDialog::undoClicked);
     item(QStringLiteral("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), s.redo, &CReceiverDataDialog::redoClicked);
     menu->addSeparator();
-    const bool active = activeList_ == list;
+    const bool active = static_cast<int>(session_.activeList()) == list;
     item(QStringLiteral("&Add"), QKeySequence(Qt::Key_Insert), active && s.add, &CReceiverDataDialog::addClicked);
     item(QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete), active && s.remove, &CReceiverDataDialog::deleteClicked);
     item(QStringLiteral("&Move"), QKeySequence(), active && s.move && s.moveShown, &CReceiverDataDialog::moveClicked);
-    const bool editable = !movePending_ && (list == ChannelList || !viewTraits(viewMode_).favourite || list == LeftList);
-    menu->addAction(QStringLiteral("&Edit..."), this, [this, list] { editFocusedRow(list); })->setEnabled(editable);
+    const bool editable =
+        !session_.isMovePending() && (list == ChannelList || !session_.traits().favourite || list == LeftList);
+    menu->addAction(QStringLiteral("&Edit..."), this, [this, list] { editFocusedRow(static_cast<EditorList>(list)); })
+        ->setEnabled(editable);
     return menu;
 }
 
-QLabel* CReceiverDataDialog::counter(int id) const {
-    for (const auto& [counterId, label] : counters_) {
-        if (counterId == id) return label;
+QLabel* CReceiverDataDialog::counter(int place) const {
+    for (const auto& [counterPlace, label] : counters_) {
+        if (counterPlace == place) return label;
     }
     return nullptr;
 }
 
+int CReceiverDataDialog::counterValue(int place) const {
+    for (const auto& [counterPlace, which] : kCounterPlaces) {
+        if (counterPlace == place) return session_.counts().value(which);
+    }
+    return 0;
+}
+
 void CReceiverDataDialog::drawCounts() {
-    for (const auto& [id, label] : counters_) label->setText(counterText(counts_.byId(id)));
+    for (const auto& [place, label] : counters_) label->setText(counterText(counterValue(place)));
+}
+
+// Ctrl+Z in the search box takes back its typing, and when there is none
+// the last edit.
+bool CReceiverDataDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == search_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) && !search_->isUndoAvailable()) {
+            undoClicked();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // ---- screen and remembered choices ------------------------------------------
@@ -346,16 +387,10 @@ void CReceiverDataDialog::restoreSettings() {
     if (!editorPrompts().rememberLayout) return;
     QSettings settings = editorSettings();
     settings.beginGroup(QStringLiteral("Editor"));
-    const int sort = settings.value(QStringLiteral("SortColumn"), channelSortColumn_).toInt();
-    if (sort >= 0 && sort < 11) channelSortColumn_ = sort;
-    channelSortDescending_ = settings.value(QStringLiteral("SortDescending"), false).toBool();
+    session_.restoreSort(settings.value(QStringLiteral("SortColumn"), session_.sortColumn()).toInt(),
+                         settings.value(QStringLiteral("SortDescending"), false).toBool());
     // The "Sort by" button of the remembered column, if it has one.
-    const int orders[] = {10, 8, 0};
-    int checked = -1;
-    for (int order = 0; order < 3; ++order) {
-        if (orders[order] == channelSortColumn_) checked = sortOrder_ = order;
-    }
-    checkSortButton(checked);
+    checkSortButton(session_.sortOrder());
     const std::pair<ReportListView*, const char*> lists[] = {
         {leftList_, "LeftWidths"}, {middleList_, "MiddleWidths"}, {channelList_, "ChannelWidths"}};
     for (const auto& [list, key] : lists) {
@@ -368,10 +403,12 @@ void CReceiverDataDialog::storeSettings() const {
     if (!editorPrompts().rememberLayout) return;
     QSettings settings = editorSettings();
     settings.beginGroup(QStringLiteral("Editor"));
-    settings.setValue(QStringLiteral("SortColumn"), channelSortColumn_);
-    settings.setValue(QStringLiteral("SortDescending"), channelSortDescending_);
-    if (viewMode_ == SatelliteView) settings.setValue(QStringLiteral("LeftWidths"), leftList_->currentWidths());
-    if (viewMode_ == SatelliteView) settings.setValue(QStringLiteral("MiddleWidths"), middleList_->currentWidths());
+    settings.setValue(QStringLiteral("SortColumn"), session_.sortColumn());
+    settings.setValue(QStringLiteral("SortDescending"), session_.sortDescending());
+    if (session_.view() == EditorView::Satellites) {
+        settings.setValue(QStringLiteral("LeftWidths"), leftList_->currentWidths());
+        settings.setValue(QStringLiteral("MiddleWidths"), middleList_->currentWidths());
+    }
     settings.setValue(QStringLiteral("ChannelWidths"), channelList_->currentWidths());
 }
 

@@ -1,5 +1,9 @@
 #include "editor/record_list_model.h"
 
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+
 #include <QMimeData>
 
 #include <algorithm>
@@ -70,6 +74,16 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const {
             return columns_[static_cast<std::size_t>(index.column())].text(idAt(index.row()));
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        case Qt::BackgroundRole:
+            if (marked_ && marked_(idAt(index.row()))) return QBrush(QColor(255, 214, 120));
+            return {};
+        case Qt::FontRole:
+            if (marked_ && marked_(idAt(index.row()))) {
+                QFont font;
+                font.setBold(true);
+                return font;
+            }
+            return {};
         default:
             return {};
     }

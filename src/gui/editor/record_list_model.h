@@ -32,6 +32,9 @@ public:
     // Replaces the columns (and empties the list).
     void setColumns(std::vector<ListColumn> columns);
     const std::vector<ListColumn>& columns() const { return columns_; }
+    // Rows for which `marked` is true are drawn highlighted (the channels of
+    // a pending move).
+    void setRowMark(std::function<bool(int id)> marked) { marked_ = std::move(marked); }
 
     // Replaces all rows at once.
     void setRows(std::vector<int> ids);
@@ -71,6 +74,7 @@ public:
 private:
     std::vector<ListColumn> columns_;
     std::vector<int> ids_;
+    std::function<bool(int id)> marked_;
 };
 
 }  // namespace dorvane

@@ -120,6 +120,19 @@ void ReportListView::keyPressEvent(QKeyEvent* event) {
             if (plain) emit editPressed();
             event->accept();
             return;
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            // The first or last row (a table would go to a column).
+            if (plain && model_->rowCount() > 0) {
+                const int row = event->key() == Qt::Key_Home ? 0 : model_->rowCount() - 1;
+                setCurrentIndex(model_->index(row, 0));
+                selectRow(row, true);
+                scrollTo(model_->index(row, 0));
+                emit clickedAnywhere();
+                event->accept();
+                return;
+            }
+            break;
         default: break;
     }
     const int before = currentIndex().row();

@@ -1,10 +1,11 @@
-// Clicks, edit dialogs, add, delete and move of the Edit Receiver Data
-// window. Every change records the state before it for undo.
+// Clicks, edit dialogs, add, delete, move and drops of the Edit Receiver
+// Data window: each is forwarded to the session, which decides.
 
 #include <memory>
 
+#include <QHeaderView>
+
 #include "database/receiver_database.h"
-#include "editor/channel_move.h"
 #include "editor/edit_channel_dialog.h"
 #include "editor/edit_satellite_dialog.h"
 #include "editor/edit_tp_dialog.h"
@@ -15,451 +16,190 @@
 
 namespace dorvane {
 
+namespace {
+
+std::vector<int> chosenIds(ReportListView* list) { return list->listModel()->idsOf(list->selectedRowNumbers()); }
+
+}  // namespace
+
 // ---- clicks ----------------------------------------------------------------------
 
 void CReceiverDataDialog::leftListClicked() {
-    if (movePending_) return;  // a pending move keeps its group
-    if (viewTraits(viewMode_).favourite) {
-        const int row = leftList_->firstSelectedRow();
-        if (row >= 0) showGroup(leftModel_->idAt(row));
-        activeList_ = LeftList;
-    } else {
-        listTransponders();
-        // With every satellite listed the satellite list takes "Add" and
-        // "Delete" for satellites; otherwise its click turns them off.
-        activeList_ = searchedOnly_ == 0 ? LeftList : NoList;
-    }
-    updateButtons();
+    if (rendering_) return;
+    render(session_.selectLeft(chosenIds(leftList_)));
 }
 
 void CReceiverDataDialog::middleListClicked() {
-    if (movePending_) return;
-    if (!viewTraits(viewMode_).favourite) listChannels();
-    activeList_ = MiddleList;
-    updateButtons();
+    if (rendering_) return;
+    render(session_.selectMiddle(chosenIds(middleList_)));
 }
 
 void CReceiverDataDialog::channelListClicked() {
-    if (movePending_) return;
-    const int row = channelList_->firstSelectedRow();
-    if (row < 0) return;
-    if (!viewTraits(viewMode_).favourite) currentChannelId_ = channelModel_->idAt(row);
-    activeList_ = ChannelList;
-    updateButtons();
+    if (rendering_) return;
+    render(session_.selectChannels(chosenIds(channelList_)));
 }
 
 // The keyboard's Delete and Insert act on the list that has the focus, as
 // after a click on it.
-void CReceiverDataDialog::activateList(int list) {
-    if (movePending_) return;
+void CReceiverDataDialog::activateList(EditorList list) {
+    if (session_.isMovePending()) return;
     switch (list) {
-        case LeftList: leftListClicked(); break;
-        case MiddleList: middleListClicked(); break;
-        case ChannelList: channelListClicked(); break;
-        default: break;
+        case EditorList::Left: leftListClicked(); break;
+        case EditorList::Middle: middleListClicked(); break;
+        case EditorList::Channels: channelListClicked(); break;
+        case EditorList::None: break;
     }
 }
 
-void CReceiverDataDialog::editFocusedRow(int list) {
+void CReceiverDataDialog::editFocusedRow(EditorList list) {
     switch (list) {
-        case LeftList: leftListDoubleClicked(); break;
-        case MiddleList: middleListDoubleClicked(); break;
-        case ChannelList: channelListDoubleClicked(); break;
-        default: break;
+        case EditorList::Left: leftListDoubleClicked(); break;
+        case EditorList::Middle: middleListDoubleClicked(); break;
+        case EditorList::Channels: channelListDoubleClicked(); break;
+        case EditorList::None: break;
     }
 }
 
 void CReceiverDataDialog::leftListDoubleClicked() {
-    if (movePending_) return;
-    if (viewTraits(viewMode_).favourite) {
+    if (session_.isMovePending()) return;
+    if (session_.traits().favourite) {
         renameGroupClicked();
         return;
     }
     const int row = leftList_->firstSelectedRow();
-    if (row < 0) return;
-    if (editSatellite(leftModel_->idAt(row))) refreshSatelliteRow(row);
+    if (row >= 0) editSatellite(leftModel_->idAt(row));
 }
 
 void CReceiverDataDialog::middleListDoubleClicked() {
-    if (movePending_ || viewTraits(viewMode_).favourite) return;
+    if (session_.isMovePending() || session_.traits().favourite) return;
     const int row = middleList_->firstSelectedRow();
-    if (row < 0) return;
-    if (editTransponder(middleModel_->idAt(row))) middleModel_->rowChanged(row);
+    if (row >= 0) editTransponder(middleModel_->idAt(row));
 }
 
 void CReceiverDataDialog::channelListDoubleClicked() {
-    if (movePending_) return;
+    if (session_.isMovePending()) return;
     const int row = channelList_->firstSelectedRow();
-    if (row < 0) return;
-    if (!editChannel(channelModel_->idAt(row))) return;
-    // The channel may now stand on another transponder or satellite: the
-    // rows and counters are listed again.
-    db_.recount();
-    if (viewTraits(viewMode_).favourite) {
-        channelModel_->rowChanged(row);
-        return;
-    }
-    middleModel_->allRowsChanged();
-    listChannels();
-    refreshSelectedSatelliteRows();
-    leftModel_->allRowsChanged();
+    if (row >= 0) editChannel(channelModel_->idAt(row));
 }
 
-// ---- edit dialogs ----------------------------------------------------------------
+// ---- edit dialogs: what the operator accepted goes to the session -----------------------
 
 bool CReceiverDataDialog::editSatellite(int slot) {
-    CEditSatelliteDialog dialog(satelliteDialogValues(db_.satellite(slot)), this);
-    auto before = snapshot();
+    SatelliteRecord record = session_.database().satellite(slot);
+    CEditSatelliteDialog dialog(satelliteDialogValues(record), this);
     if (editorPrompts().run(dialog) != QDialog::Accepted) return false;
-    storeSatelliteDialogValues(dialog.values(), db_.satellite(slot));
-    commitEdit(std::move(before));
+    storeSatelliteDialogValues(dialog.values(), record);
+    Change changed = session_.editSatellite(slot, record);
+    changed.list = EditorList::Left;
+    changed.focusId = slot;
+    render(changed);
     return true;
 }
 
 bool CReceiverDataDialog::editTransponder(int transponder) {
-    CEditTpDialog dialog(transponderDialogValues(db_.transponder(transponder)), this);
-    dialog.useDatabase(db_, transponder);
-    auto before = snapshot();
+    TransponderRecord record = session_.database().transponder(transponder);
+    CEditTpDialog dialog(transponderDialogValues(record), this);
+    dialog.useDatabase(session_.database(), transponder);
     if (editorPrompts().run(dialog) != QDialog::Accepted) return false;
-    TransponderRecord& record = db_.transponder(transponder);
-    const int satelliteBefore = record.satellite;
     storeTransponderDialogValues(dialog.values(), record);
-    // Its channels go along to another satellite.
-    if (record.satellite != satelliteBefore) {
-        for (int n = 0; n < kChannelSlots; ++n) {
-            ChannelRecord& c = db_.channel(n);
-            if (!channelFree(c) && c.transponder == transponder) c.satellite = static_cast<std::uint8_t>(record.satellite - 1);
-        }
-    }
-    commitEdit(std::move(before));
+    Change changed = session_.editTransponder(transponder, record);
+    changed.list = EditorList::Middle;
+    changed.focusId = transponder;
+    render(changed);
     return true;
 }
 
+// The dialog works on a copy of the tables; the session takes the record.
 bool CReceiverDataDialog::editChannel(int channel) {
-    auto before = snapshot();
-    CEditChannelDialog dialog(db_, channel, this);
+    auto scratch = std::make_unique<ReceiverDatabase>(session_.database());
+    CEditChannelDialog dialog(*scratch, channel, this);
     if (editorPrompts().run(dialog) != QDialog::Accepted) return false;
-    commitEdit(std::move(before));
+    Change changed = session_.editChannel(channel, scratch->channel(channel));
+    changed.list = EditorList::Channels;
+    changed.focusId = channel;
+    render(changed);
     return true;
 }
 
-// ---- add ---------------------------------------------------------------------------
+// ---- add, delete --------------------------------------------------------------------------
 
 void CReceiverDataDialog::addClicked() {
-    if (movePending_) return;
-    if (viewTraits(viewMode_).favourite) {
-        if (activeList_ == ChannelList) favouriteAdd();
-        return;
-    }
-    switch (activeList_) {
-        case LeftList: addSatellite(); break;
-        case MiddleList: addTransponder(); break;
-        case ChannelList: addChannel(); break;
-        default: break;
-    }
+    if (ReportListView* list = listOf(session_.activeList()))
+        session_.chooseRows(session_.activeList(), chosenIds(list));
+    Change changed;
+    const EditorSession::AddStart start = session_.add(&changed);
+    render(changed);
+    if (start.id >= 0) finishAdd(start);
 }
-
-namespace {
-
-// Adds a record at the end of a list, makes it the only selected row and
-// scrolls it into view.
-void appendAndSelect(ReportListView* list, RecordListModel* model, int id) {
-    list->clearRowSelection();
-    model->appendRow(id);
-    const int row = model->rowCount() - 1;
-    list->selectRow(row, true);
-    list->scrollTo(model->index(row, 0));
-}
-
-}  // namespace
 
 // A record made by "Add" is one edit together with its edit dialog; when
-// the dialog is cancelled the database goes back to the state before the
-// add, and nothing is recorded.
-bool CReceiverDataDialog::finishAdd(std::unique_ptr<EditState> before, bool edited, RecordListModel* model, int id) {
-    if (edited) {
-        // The dialog's own record replaced the add's: one undo step.
-        if (lastEditRecorded_) history_.replaceLastBefore(std::move(before));
-        else history_.recordEdit(std::move(before));
-        updateButtons();
-        return true;
+// the dialog is cancelled the add is taken back, and nothing is recorded.
+void CReceiverDataDialog::finishAdd(const EditorSession::AddStart& start) {
+    bool edited = false;
+    switch (start.list) {
+        case EditorList::Left: edited = editSatellite(start.id); break;
+        case EditorList::Middle: edited = editTransponder(start.id); break;
+        case EditorList::Channels: edited = editChannel(start.id); break;
+        case EditorList::None: break;
     }
-    restore(*before);
-    model->removeRowAt(model->rowOf(id));
-    updateButtons();
-    return false;
+    render(edited ? session_.keepAdd() : session_.dropAdd());
 }
-
-void CReceiverDataDialog::addSatellite() {
-    auto before = snapshot();
-    const int slot = db_.addSatellite();
-    if (slot < 0) {
-        showMessage(QStringLiteral("Cannot add satellite"), true);
-        return;
-    }
-    appendAndSelect(leftList_, leftModel_, slot);
-    const bool kept = finishAdd(std::move(before), editSatellite(slot), leftModel_, slot);
-    refreshAfterChange();
-    // A satellite left without a location is free again and not listed.
-    if (kept) refreshSatelliteRow(leftModel_->rowOf(slot));
-}
-
-void CReceiverDataDialog::addTransponder() {
-    auto before = snapshot();
-    int number = -1;
-    if (middleList_->selectedRowCount() == 0 && middleModel_->rowCount() == 0) {
-        // The satellite has no transponder to copy: a new one on it.
-        const int row = leftList_->firstSelectedRow();
-        if (row < 0 || leftList_->selectedRowCount() != 1) return;
-        number = db_.addTransponder(leftModel_->idAt(row));
-    } else {
-        // The last listed transponder may have been deleted since.
-        if (lastTransponderId_ < 0 || transponderFree(db_.transponder(lastTransponderId_))) return;
-        number = db_.duplicateTransponder(lastTransponderId_);
-    }
-    if (number < 0) {
-        showMessage(QStringLiteral("Cannot add transponder"), true);
-        return;
-    }
-    appendAndSelect(middleList_, middleModel_, number);
-    finishAdd(std::move(before), editTransponder(number), middleModel_, number);
-    refreshAfterChange();
-}
-
-void CReceiverDataDialog::addChannel() {
-    // The remembered channel may have been deleted or moved away since.
-    if (currentChannelId_ < 0 || channelFree(db_.channel(currentChannelId_))) return;
-    auto before = snapshot();
-    const int number = db_.duplicateChannel(currentChannelId_);
-    if (number < 0) {
-        showMessage(QStringLiteral("Cannot add channel"), true);
-        return;
-    }
-    appendAndSelect(channelList_, channelModel_, number);
-    finishAdd(std::move(before), editChannel(number), channelModel_, number);
-    refreshAfterChange();
-}
-
-// ---- delete --------------------------------------------------------------------------
 
 void CReceiverDataDialog::deleteClicked() {
-    if (movePending_) return;
-    if (viewTraits(viewMode_).favourite) {
-        if (activeList_ == MiddleList) favouriteDelete();
-        return;
-    }
-    switch (activeList_) {
-        case LeftList: deleteSatellites(); break;
-        case MiddleList: deleteTransponders(); break;
-        case ChannelList: deleteChannels(); break;
-        default: break;
-    }
-}
-
-namespace {
-
-// Removes the given rows (in list order) from a model.
-void removeRows(RecordListModel* model, const std::vector<int>& rows) {
-    std::vector<int> kept;
-    const std::vector<int>& ids = model->ids();
-    std::size_t next = 0;
-    for (int row = 0; row < static_cast<int>(ids.size()); ++row) {
-        if (next < rows.size() && rows[next] == row) {
-            ++next;
-            continue;
-        }
-        kept.push_back(ids[static_cast<std::size_t>(row)]);
-    }
-    model->setRows(std::move(kept));
-}
-
-}  // namespace
-
-void CReceiverDataDialog::deleteSatellites() {
-    const std::vector<int> rows = leftList_->selectedRowNumbers();
-    if (rows.empty()) return;
-    if (!confirm(QStringLiteral("Are you sure to delete all selected satellites?"))) return;
-    auto before = snapshot();
-    for (int row : rows) db_.deleteSatellite(leftModel_->idAt(row));
-    removeRows(leftModel_, rows);
-    middleModel_->clear();
-    channelModel_->clear();
-    counts_.zeroChannels();
-    counts_.selectedChannels = 0;
-    commitEdit(std::move(before));
-    refreshAfterChange();
-}
-
-void CReceiverDataDialog::deleteTransponders() {
-    const std::vector<int> rows = middleList_->selectedRowNumbers();
-    if (rows.empty()) return;
-    if (!confirm(QStringLiteral("Are you sure to delete all selected transponders?"))) return;
-    auto before = snapshot();
-    for (int row : rows) db_.deleteTransponder(middleModel_->idAt(row));
-    removeRows(middleModel_, rows);
-    commitEdit(std::move(before));
-    refreshAfterChange();
-}
-
-void CReceiverDataDialog::deleteChannels() {
-    const std::vector<int> rows = channelList_->selectedRowNumbers();
-    if (rows.empty()) return;
-    if (!confirm(QStringLiteral("Are you sure to delete all selected channels?"))) return;
-    auto before = snapshot();
-    for (int row : rows) db_.deleteChannel(channelModel_->idAt(row));
-    removeRows(channelModel_, rows);
-    commitEdit(std::move(before));
-    refreshAfterChange();
-}
-
-void CReceiverDataDialog::refreshSelectedSatelliteRows() {
-    counts_.transponders = counts_.satelliteChannels = 0;
-    for (int row : leftList_->selectedRowNumbers()) {
-        const int slot = leftModel_->idAt(row);
-        counts_.transponders += db_.transpondersOnSatellite(slot);
-        counts_.satelliteChannels += db_.channelsOnSatellite(slot);
-        leftModel_->rowChanged(row);
-    }
-    drawCounts();
-}
-
-void CReceiverDataDialog::refreshAfterChange() {
-    db_.recount();
-    if (activeList_ == LeftList) {
-        listTransponders();
-    } else if (activeList_ == MiddleList || activeList_ == ChannelList) {
-        middleModel_->allRowsChanged();
-        listChannels();
-    }
-    refreshSelectedSatelliteRows();
-    updateButtons();
-}
-
-void CReceiverDataDialog::refreshSatelliteRow(int row) {
-    if (row < 0 || row >= leftModel_->rowCount()) return;
-    const int slot = leftModel_->idAt(row);
-    if (satelliteQualifies(slot)) {
-        leftModel_->rowChanged(row);
-        return;
-    }
-    counts_.transponders -= db_.transpondersOnSatellite(slot);
-    counts_.satelliteChannels -= db_.channelsOnSatellite(slot);
-    leftModel_->removeRowAt(row);
-    drawCounts();
+    if (ReportListView* list = listOf(session_.activeList()))
+        session_.chooseRows(session_.activeList(), chosenIds(list));
+    render(session_.remove());
 }
 
 // ---- move ------------------------------------------------------------------------------
 
 void CReceiverDataDialog::moveClicked() {
-    if (viewTraits(viewMode_).favourite) {
-        favouriteMove();
-        return;
+    if (ReportListView* list = listOf(session_.activeList()))
+        session_.chooseRows(session_.activeList(), chosenIds(list));
+    const Change changed = session_.startMove();
+    if (!session_.traits().favourite && session_.isMovePending()) {
+        checkSortButton(session_.sortOrder());
+        channelList_->horizontalHeader()->setSortIndicator(session_.sortColumn(), Qt::AscendingOrder);
     }
-    if (activeList_ != ChannelList || movePending_) return;
-    const std::vector<int> rows = channelList_->selectedRowNumbers();
-    if (rows.empty()) return;
-    beforeMove_ = snapshot();
-    markedForMove_.clear();
-    for (int row : rows) {
-        const int channel = channelModel_->idAt(row);
-        db_.setMoveMark(channel);
-        markedForMove_.push_back(channel);
-    }
-    // The whole of the satellite's channels in channel order, to pick the
-    // destination from.
-    setSortOrder(0);
-    middleList_->selectAllRows();
-    listChannels();
-    movePending_ = true;
-    updateButtons();
+    render(changed);
 }
 
 void CReceiverDataDialog::selectDestinationClicked() {
-    if (viewTraits(viewMode_).favourite) {
-        favouriteSelectDestination();
-        return;
-    }
-    if (activeList_ != ChannelList || !movePending_) return;
-    const int row = channelList_->firstSelectedRow();
+    ReportListView* list = session_.traits().favourite ? middleList_ : channelList_;
+    const int row = list->firstSelectedRow();
     if (row < 0) return;
-    moveMarkedChannelsKeepingFavourites(db_, channelModel_->idAt(row));
-    finishMove();
-    activeList_ = NoList;  // "Add" and "Delete" wait for the next click
-    listChannels();
-    updateButtons();
+    render(session_.moveTo(list->listModel()->idAt(row)));
 }
 
-// A completed move is one edit, from the state before its marks.
-void CReceiverDataDialog::finishMove() {
-    markedForMove_.clear();
-    movePending_ = false;
-    if (beforeMove_) history_.recordEdit(std::move(beforeMove_));
-}
-
-void CReceiverDataDialog::cancelPendingMove() {
-    if (!movePending_) return;
-    for (int channel : markedForMove_) db_.channel(channel).flags &= static_cast<std::uint16_t>(~kFlagMoveMark);
-    markedForMove_.clear();
-    beforeMove_.reset();
-    movePending_ = false;
-    if (!viewTraits(viewMode_).favourite) activeList_ = NoList;
-    updateButtons();
-}
+void CReceiverDataDialog::cancelPendingMove() { render(session_.cancelMove()); }
 
 void CReceiverDataDialog::cancelMoveClicked() { cancelPendingMove(); }
 
 // ---- drag and drop ------------------------------------------------------------------
 
 void CReceiverDataDialog::dropRows(int onto, int from, int row) {
-    if (movePending_) return;
-    if (!viewTraits(viewMode_).favourite) {
-        if (from == ChannelList && onto == ChannelList) dropChannelsOnChannel(row);
+    const auto target = static_cast<EditorList>(onto);
+    const auto source = static_cast<EditorList>(from);
+    std::string why = session_.whyDropIsRefused(source, target);
+    if (!why.empty()) {
+        tellRefusal(why);
         return;
     }
-    if (from == MiddleList && onto == MiddleList) {
-        dropMembersOnMember(row);
-        return;
+    if (ReportListView* list = listOf(source)) session_.chooseRows(source, chosenIds(list));
+    ReportListView* list = listOf(target);
+    const bool onRow = list && row >= 0 && row < list->listModel()->rowCount();
+    Change changed;
+    if (!session_.traits().favourite) {
+        if (onRow) changed = session_.dropChannelsOnChannel(channelModel_->idAt(row), &why);
+    } else if (source == EditorList::Middle) {
+        if (onRow) changed = session_.dropMembersOnMember(middleModel_->idAt(row), &why);
+    } else if (target == EditorList::Left) {
+        if (onRow) changed = session_.dropIntoGroup(leftModel_->idAt(row), &why);
+    } else {
+        changed = session_.dropIntoGroup(session_.currentGroup(), &why);
     }
-    if (from != ChannelList) return;
-    if (onto == LeftList) {
-        // Onto a group's name: into that group.
-        if (row < 0) return;
-        leftList_->selectRow(row, true);
-        showGroup(leftModel_->idAt(row));
-    } else if (onto != MiddleList) {
-        return;
-    }
-    activeList_ = ChannelList;
-    favouriteAdd();
-    updateButtons();
-}
-
-void CReceiverDataDialog::dropChannelsOnChannel(int row) {
-    if (row < 0 || row >= channelModel_->rowCount() || channelList_->selectedRowCount() == 0) return;
-    // Move's own rule: the channels of one satellite.
-    if (leftList_->selectedRowCount() != 1) return;
-    const int destination = channelModel_->idAt(row);
-    activeList_ = ChannelList;
-    moveClicked();
-    if (!movePending_) return;
-    if ((db_.channel(destination).flags & kFlagMoveMark) != 0) {
-        showMessage(QStringLiteral("You must select another destination"), false);
-        cancelPendingMove();
-        return;
-    }
-    channelList_->selectIds({destination});
-    selectDestinationClicked();
-}
-
-void CReceiverDataDialog::dropMembersOnMember(int row) {
-    if (row < 0 || row >= middleModel_->rowCount() || middleList_->selectedRowCount() == 0) return;
-    activeList_ = MiddleList;
-    favouriteMove();
-    if (!movePending_) return;
-    middleList_->selectRow(row, true);
-    favouriteSelectDestination();
-    // A destination among the dragged members: said, and nothing moved.
-    if (movePending_) cancelPendingMove();
+    render(changed);
+    tellRefusal(why);
 }
 
 }  // namespace dorvane

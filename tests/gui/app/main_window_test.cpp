@@ -331,7 +331,8 @@ private slots:
         QVERIFY(writeChannelDataFile(*packed, demoFile).ok());
         w->openFileForEditing(qpath(demoFile));
         QVERIFY(prompts.messages.isEmpty());
-        QCOMPARE(shown, QStringList{QStringLiteral("Edit Receiver Data")});
+        // The editor's title names the file it edits.
+        QCOMPARE(shown, QStringList{QStringLiteral("Edit Receiver Data - demo.irz")});
         QCOMPARE(static_cast<QLineEdit*>(w->control(CMainDialog::kFilePath))->text(), qpath(demoFile));
         w->openFileForEditing(qpath(smallImage_));
         QCOMPARE(shown.size(), 1);

@@ -180,7 +180,7 @@ private slots:
     void okWithoutAChangeInTheWindowRecordsNoEdit() {
         QFETCH(int, which);
         ScriptedPrompts prompts;
-        EditorSession session(*database(which));
+        EditorWindow session(*database(which));
         auto& w = session.dialog();
         const auto opened = std::make_unique<ReceiverDatabase>(session.database());
         QStringList shownFrequencies;
@@ -238,7 +238,7 @@ private slots:
     // takes them so (typed, the side chosen with the keys).
     void locationsAsDegreesEastOrWest() {
         ScriptedPrompts prompts;
-        EditorSession session(*database(0));
+        EditorWindow session(*database(0));
         auto& w = session.dialog();
         auto* model = w.leftList()->listModel();
         QStringList shown;
@@ -271,7 +271,7 @@ private slots:
     // "Add" and "OK" without a change keeps the new record as one edit.
     void addedChannelKeptByOkWithoutAChange() {
         ScriptedPrompts prompts;
-        EditorSession session(*database(0));
+        EditorWindow session(*database(0));
         auto& w = session.dialog();
         selectRows(w.leftList(), {0});
         clickList(w.leftList());

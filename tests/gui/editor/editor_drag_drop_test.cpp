@@ -59,9 +59,9 @@ private slots:
 
     void draggingChannelsIsMoveThenSelectDestination() {
         ScriptedPrompts prompts;
-        EditorSession byButtons(*source_);
-        EditorSession byDrag(*source_);
-        for (EditorSession* s : {&byButtons, &byDrag}) {
+        EditorWindow byButtons(*source_);
+        EditorWindow byDrag(*source_);
+        for (EditorWindow* s : {&byButtons, &byDrag}) {
             auto& w = s->dialog();
             selectRows(w.leftList(), {1});
             clickList(w.leftList());
@@ -101,12 +101,12 @@ private slots:
 
     void draggingIntoAndWithinFavouriteGroups() {
         ScriptedPrompts prompts;
-        EditorSession byButtons(*source_);
-        EditorSession byDrag(*source_);
-        for (EditorSession* s : {&byButtons, &byDrag}) chooseView(s->dialog(), CReceiverDataDialog::FavRadioView);
+        EditorWindow byButtons(*source_);
+        EditorWindow byDrag(*source_);
+        for (EditorWindow* s : {&byButtons, &byDrag}) chooseView(s->dialog(), CReceiverDataDialog::FavRadioView);
 
         // Reordering members: as Move, then Select Destination.
-        for (EditorSession* s : {&byButtons, &byDrag}) {
+        for (EditorWindow* s : {&byButtons, &byDrag}) {
             s->dialog().leftList()->selectRow(1, true);
             selectRows(s->dialog().middleList(), {0, 3});
             clickList(s->dialog().middleList());
@@ -132,9 +132,9 @@ private slots:
         // Channels into a group: as Add; onto a group name, into that group.
         auto small = std::make_unique<ReceiverDatabase>(*source_);
         for (int s = 0; s < kGroupSlots; ++s) small->groupSlot(5, s) = -1;
-        EditorSession addByButtons(*small);
-        EditorSession addByDrag(*small);
-        for (EditorSession* s : {&addByButtons, &addByDrag}) {
+        EditorWindow addByButtons(*small);
+        EditorWindow addByDrag(*small);
+        for (EditorWindow* s : {&addByButtons, &addByDrag}) {
             chooseView(s->dialog(), CReceiverDataDialog::FavRadioView);
             s->dialog().leftList()->selectRow(5, true);
             selectRows(s->dialog().channelList(), {4, 9});

@@ -36,6 +36,20 @@ ScriptedPrompts::ScriptedPrompts() {
         answers.pop_front();
         return answer;
     };
+    // Save / Don't Save / Cancel: from `choices`, else true from `answers`
+    // is the first button and false the last.
+    p.choose = [this](QWidget*, const QString& text, const QStringList& buttons) {
+        questions << text;
+        if (!choices.empty()) {
+            const int choice = choices.front();
+            choices.pop_front();
+            return choice;
+        }
+        if (answers.empty()) return 0;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer ? 0 : static_cast<int>(buttons.size()) - 1;
+    };
     auto nextFile = [this] {
         if (files.empty()) return QString();
         const QString file = files.front();
@@ -48,7 +62,7 @@ ScriptedPrompts::ScriptedPrompts() {
 
 ScriptedPrompts::~ScriptedPrompts() { resetEditorPrompts(); }
 
-EditorSession::EditorSession(const ReceiverDatabase& source) : document_(std::make_unique<ChannelDataDocument>()) {
+EditorWindow::EditorWindow(const ReceiverDatabase& source) : document_(std::make_unique<ChannelDataDocument>()) {
     setDiagnosticSink([](std::string_view) {});
     path_ = dir_.filePath(QStringLiteral("stbdata.irz"));
     auto packed = std::make_unique<ChannelDataBuffer>();
@@ -57,7 +71,7 @@ EditorSession::EditorSession(const ReceiverDatabase& source) : document_(std::ma
     reopen();
 }
 
-EditorSession::EditorSession(const QByteArray& fileBytes) : document_(std::make_unique<ChannelDataDocument>()) {
+EditorWindow::EditorWindow(const QByteArray& fileBytes) : document_(std::make_unique<ChannelDataDocument>()) {
     setDiagnosticSink([](std::string_view) {});
     path_ = dir_.filePath(QStringLiteral("stbdata.irz"));
     QFile file(path_);
@@ -66,7 +80,7 @@ EditorSession::EditorSession(const QByteArray& fileBytes) : document_(std::make_
     reopen();
 }
 
-void EditorSession::reopen() {
+void EditorWindow::reopen() {
     dialog_.reset();
     const Status read = document_->read(path_.toStdString());
     if (!read.ok()) qFatal("cannot read the test file");

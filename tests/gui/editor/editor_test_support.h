@@ -30,6 +30,8 @@ public:
     QStringList messages;
     QStringList questions;
     std::deque<bool> answers;
+    // Answers to the three-button questions (the index of the button).
+    std::deque<int> choices;
     std::function<int(QDialog&)> onDialog;
     int dialogsRun = 0;
     // Files the choosers return, in turn (empty: cancelled).
@@ -38,12 +40,12 @@ public:
 
 // A channel-data file in a temporary directory, made from a database, and an
 // editor window opened on it the way the main window opens one.
-class EditorSession {
+class EditorWindow {
 public:
     // Packs `source` into a file and opens the editor on it.
-    explicit EditorSession(const ReceiverDatabase& source);
+    explicit EditorWindow(const ReceiverDatabase& source);
     // Opens the editor on the given file as it is.
-    explicit EditorSession(const QByteArray& fileBytes);
+    explicit EditorWindow(const QByteArray& fileBytes);
 
     // Closes the window and opens the file again (as a new "Edit" would).
     void reopen();

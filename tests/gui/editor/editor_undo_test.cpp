@@ -33,7 +33,7 @@ QByteArray packed(const ReceiverDatabase& db) {
 
 // Makes one edit, then checks that Ctrl+Z restores the payload from before
 // it and Ctrl+Shift+Z (and Ctrl+Y) the one after it. The edit stays made.
-void checkUndoRedo(EditorSession& session, const char* what, const std::function<void()>& edit) {
+void checkUndoRedo(EditorWindow& session, const char* what, const std::function<void()>& edit) {
     auto& w = session.dialog();
     const bool wasDirty = w.isDirty();
     const QByteArray before = packed(session.database());
@@ -83,7 +83,7 @@ private slots:
 
     void editDialogsAddsAndDeletes() {
         ScriptedPrompts prompts;
-        EditorSession session(*source_);
+        EditorWindow session(*source_);
         auto& w = session.dialog();
         QVERIFY(!w.undoButton()->isEnabled());
 
@@ -139,7 +139,7 @@ private slots:
 
     void movesFavouritesRenamesAndImports() {
         ScriptedPrompts prompts;
-        EditorSession session(*source_);
+        EditorWindow session(*source_);
         auto& w = session.dialog();
         checkUndoRedo(session, "channel move", [&] {
             selectRows(w.leftList(), {0});
@@ -205,7 +205,7 @@ private slots:
 
     void undoingToTheSavedStateIsClean() {
         ScriptedPrompts prompts;
-        EditorSession session(*source_);
+        EditorWindow session(*source_);
         auto& w = session.dialog();
         selectRows(w.channelList(), {0});
         clickList(w.channelList());

@@ -120,7 +120,7 @@ private slots:
         const QString file = write(name, bytes);
 
         ScriptedPrompts prompts;
-        EditorSession session(*demo_);
+        EditorWindow session(*demo_);
         const QString out = dir_.filePath(name + QStringLiteral(".irz"));
         QFile::remove(out);
         QVERIFY(QFile::copy(session.path(), out));

@@ -12,10 +12,10 @@ class ReceiverDatabase;
 // channel n carries the move mark.
 std::vector<int> channelMoveMap(const std::vector<bool>& marked, int destination);
 
-// Moves the marked channels in front of destination and renumbers every
-// favourite slot along with them, so each favourite keeps naming the same
-// channel.
-void moveMarkedChannelsKeepingFavourites(ReceiverDatabase& db, int destination);
+// Moves the given channels in front of destination (keeping their order)
+// and renumbers every favourite slot along with them, so each favourite
+// keeps naming the same channel. The records' bytes are not touched.
+void moveChannelsKeepingFavourites(ReceiverDatabase& db, const std::vector<int>& channels, int destination);
 
 // One member of a group moved to stand directly after the member at `to`
 // (the database's moveGroupMember on a plain sequence of positions).
@@ -30,8 +30,8 @@ std::vector<int> favouriteMoveOrder(const std::vector<bool>& marked, int destina
 
 // Applies favouriteMoveOrder to the group view of `group` (the members of
 // one kind, as selectGroupMembers left it): only the slots listed in the
-// view take part, so members of the other kind keep theirs. Clears the
-// marks of the moved channels.
-void moveMarkedGroupMembers(ReceiverDatabase& db, int group, int destination);
+// view take part, so members of the other kind keep theirs. marked[k]
+// tells whether the member at view position k moves.
+void moveGroupMembers(ReceiverDatabase& db, int group, const std::vector<bool>& marked, int destination);
 
 }  // namespace dorvane

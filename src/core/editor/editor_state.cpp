@@ -2,33 +2,34 @@
 
 namespace dorvane {
 
-int ListCounts::byId(int id) const {
-    switch (id) {
-        case 1023: return transponders;
-        case 1022: return satelliteChannels;
-        case 1024: return selectedChannels;
-        case 1027: return tv + radio;
-        case 1028: return tv;
-        case 1029: return radio;
-        case 1033: return freeToAir + scrambled;
-        case 1034: return freeToAir;
-        case 1035: return scrambled;
-        case 1036: return listed;
-        default: return 0;
+int ListCounts::value(Counter counter) const {
+    switch (counter) {
+        case Counter::Transponders: return transponders;
+        case Counter::SatelliteChannels: return satelliteChannels;
+        case Counter::SelectedChannels: return selectedChannels;
+        case Counter::AllKinds: return tv + radio;
+        case Counter::Tv: return tv;
+        case Counter::Radio: return radio;
+        case Counter::AllAccess: return freeToAir + scrambled;
+        case Counter::FreeToAir: return freeToAir;
+        case Counter::Scrambled: return scrambled;
+        case Counter::Listed: return listed;
     }
+    return 0;
 }
 
 void ListCounts::zeroChannels() { tv = radio = freeToAir = scrambled = listed = 0; }
 
-const ViewTraits& viewTraits(int view) {
+const ViewTraits& viewTraits(EditorView view) {
     static const ViewTraits kSatellites{false, -1, true, true, true, true};
     static const ViewTraits kFavTv{true, 0, false, false, false, true};
     static const ViewTraits kFavRadio{true, 1, false, false, false, true};
     switch (view) {
-        case 1: return kFavTv;
-        case 2: return kFavRadio;
-        default: return kSatellites;
+        case EditorView::FavTv: return kFavTv;
+        case EditorView::FavRadio: return kFavRadio;
+        case EditorView::Satellites: break;
     }
+    return kSatellites;
 }
 
 namespace {
@@ -37,26 +38,26 @@ namespace {
 void actionsForList(const EditorFacts& f, ButtonStates& s) {
     if (viewTraits(f.view).favourite) {
         // Groups: members are deleted and moved, channels of the pool added.
-        s.add = f.activeList == 3;
-        s.remove = f.activeList == 2;
-        s.move = f.activeList == 2;
+        s.add = f.activeList == EditorList::Channels;
+        s.remove = f.activeList == EditorList::Middle;
+        s.move = f.activeList == EditorList::Middle;
         return;
     }
     switch (f.activeList) {
-        case 1:  // satellites (only active while every satellite is listed)
+        case EditorList::Left:  // satellites (only active while every satellite is listed)
             s.add = true;
             s.remove = f.selectedSatellites > 0;
             break;
-        case 2:  // one transponder to copy, or a lone satellite without any
+        case EditorList::Middle:  // one transponder to copy, or a lone satellite without any
             s.add = f.selectedTransponders == 1 || (f.listedTransponders == 0 && f.selectedSatellites == 1);
             s.remove = true;
             break;
-        case 3:
+        case EditorList::Channels:
             s.add = true;
             s.remove = true;
             s.move = f.selectedSatellites == 1;
             break;
-        default: break;
+        case EditorList::None: break;
     }
 }
 

@@ -2,23 +2,40 @@
 
 namespace dorvane {
 
+// The three views of the Edit Receiver Data window.
+enum class EditorView { Satellites = 0, FavTv = 1, FavRadio = 2 };
+// The list the operator acted on last: the satellites (or groups), the
+// transponders (or members), the channels (or the pool).
+enum class EditorList { None = 0, Left = 1, Middle = 2, Channels = 3 };
+// The counters of the window.
+enum class Counter {
+    Transponders,       // transponders of the listed or selected satellites
+    SatelliteChannels,  // channels of the listed or selected satellites
+    SelectedChannels,   // channels of the selected transponders, or members shown
+    AllKinds,           // tv + radio
+    Tv,
+    Radio,
+    AllAccess,          // freeToAir + scrambled
+    FreeToAir,
+    Scrambled,
+    Listed,             // rows in the channel list
+};
+
 // The counters of the Edit Receiver Data window as one value: the listing
 // functions compute it, one function draws it, nothing reads it back from
 // the labels.
 struct ListCounts {
-    int transponders = 0;       // 1023: transponders of the listed or selected satellites
-    int satelliteChannels = 0;  // 1022: channels of the listed or selected satellites
-    int selectedChannels = 0;   // 1024: channels of the selected transponders, or members shown
-    int tv = 0;                 // 1028 (1027 is tv + radio)
-    int radio = 0;              // 1029
-    int freeToAir = 0;          // 1034 (1033 is freeToAir + scrambled)
-    int scrambled = 0;          // 1035
-    int listed = 0;             // 1036: rows in the channel list
+    int transponders = 0;
+    int satelliteChannels = 0;
+    int selectedChannels = 0;
+    int tv = 0;
+    int radio = 0;
+    int freeToAir = 0;
+    int scrambled = 0;
+    int listed = 0;
 
-    // The value of the counter at place `id` (1022..1024, 1027..1029,
-    // 1033..1036); 0 for any other id.
-    int byId(int id) const;
-    // The channel counters (1027..1029, 1033..1036) back to 0.
+    int value(Counter counter) const;
+    // The channel counters (kinds, access and listed) back to 0.
     void zeroChannels();
     bool operator==(const ListCounts&) const = default;
 };
@@ -32,12 +49,12 @@ struct ViewTraits {
     bool middleSortable;           // transponders sort by a header; members keep group order
     bool leftDoubleClickEdits;     // a satellite opens Edit Satellite; a group is renamed
 };
-const ViewTraits& viewTraits(int view);
+const ViewTraits& viewTraits(EditorView view);
 
 // What the enabled state of the window's buttons depends on.
 struct EditorFacts {
-    int view = 0;            // 0 satellites, 1 Fav TV, 2 Fav Radio
-    int activeList = 0;      // 0 none, 1 left, 2 middle, 3 channel list
+    EditorView view = EditorView::Satellites;
+    EditorList activeList = EditorList::None;
     bool movePending = false;
     bool dirty = false;
     bool canUndo = false;
@@ -62,7 +79,7 @@ struct ButtonStates {
     bool leftList = true;
     bool middleList = true;
     bool satelliteChoices = true;      // "All Sat", "Searched Sat", filters and sort order
-    bool leftCounters = true;          // 1023 and 1022
+    bool leftCounters = true;          // the transponders and satellite channels
     bool operator==(const ButtonStates&) const = default;
 };
 ButtonStates deriveButtonStates(const EditorFacts& facts);

@@ -36,11 +36,15 @@ std::vector<int> channelMoveMap(const std::vector<bool>& marked, int destination
     return newNumber;
 }
 
-void moveMarkedChannelsKeepingFavourites(ReceiverDatabase& db, int destination) {
-    std::vector<bool> marked(kChannelSlots);
-    for (int n = 0; n < kChannelSlots; ++n) marked[static_cast<std::size_t>(n)] = (db.channel(n).flags & kFlagMoveMark) != 0;
+void moveChannelsKeepingFavourites(ReceiverDatabase& db, const std::vector<int>& channels, int destination) {
+    std::vector<bool> marked(kChannelSlots, false);
+    for (int n : channels) {
+        if (n >= 0 && n < kChannelSlots) marked[static_cast<std::size_t>(n)] = true;
+    }
     const std::vector<int> newNumber = channelMoveMap(marked, destination);
-    db.moveMarkedChannels(destination);
+    std::vector<ChannelRecord> records(kChannelSlots);
+    for (int n = 0; n < kChannelSlots; ++n) records[static_cast<std::size_t>(n)] = db.channel(n);
+    for (int n = 0; n < kChannelSlots; ++n) db.channel(newNumber[static_cast<std::size_t>(n)]) = records[static_cast<std::size_t>(n)];
     for (int g = 0; g < kFavoriteGroups; ++g) {
         for (int s = 0; s < kGroupSlots; ++s) {
             std::int16_t& member = db.groupSlot(g, s);
@@ -83,20 +87,14 @@ std::vector<int> favouriteMoveOrder(const std::vector<bool>& marked, int destina
     return order;
 }
 
-void moveMarkedGroupMembers(ReceiverDatabase& db, int group, int destination) {
+void moveGroupMembers(ReceiverDatabase& db, int group, const std::vector<bool>& marked, int destination) {
     const auto view = db.groupView();
-    std::vector<bool> marked;
+    if (marked.size() != view.size()) return;
     std::vector<int> channels;
-    for (const auto& entry : view) {
-        channels.push_back(entry.channel);
-        marked.push_back((db.channel(entry.channel).flags & kFlagMoveMark) != 0);
-    }
+    for (const auto& entry : view) channels.push_back(entry.channel);
     const std::vector<int> order = favouriteMoveOrder(marked, destination);
     for (std::size_t k = 0; k < order.size(); ++k) {
         db.groupSlot(group, view[k].slot) = static_cast<std::int16_t>(channels[static_cast<std::size_t>(order[k])]);
-    }
-    for (std::size_t k = 0; k < channels.size(); ++k) {
-        if (marked[k]) db.channel(channels[k]).flags &= static_cast<std::uint16_t>(~kFlagMoveMark);
     }
 }
 
