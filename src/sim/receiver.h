@@ -22,10 +22,14 @@ struct Fault {
     // once per run.
     enum class Kind { Silent, Noise, Close, Restart };
     Kind kind = Kind::Silent;
-    // "on", "header", "info", "block:N", "eot", "second-eot", "batch",
-    // "write-start" (after the end-of-batch block's ACK, before the VT),
-    // "writing" (after the VT), "command", "upload-header",
-    // "upload-block:N", "upload-eot".
+    // "on", "header", "info" or "info:N" (after 64 or N bytes of the
+    // information record), "block:N" (data block N arrived, unanswered),
+    // "block-ack:N" (after its ACK), "block-nak:N" (after a NAK for it),
+    // "eot", "second-eot", "batch", "write-start" (after the end-of-batch
+    // block's ACK, before the VT), "writing" (after the VT), "writing:N"
+    // (after the Nth progress report), "command", "upload-header",
+    // "upload-block:N", "upload-eot". The options take "before-vt" and
+    // "after-vt" for "write-start" and "writing".
     std::string point;
 };
 
@@ -140,6 +144,9 @@ private:
     void startApp();
     void sendRequest();
     bool faultAt(const std::string& point);
+    // The bytes of the information record sent before a fault "info" (64)
+    // or "info:N" (N); nothing for the other points.
+    std::optional<std::size_t> recordCut() const;
     void emitNoise();
 
     void bootByte(std::uint8_t b);

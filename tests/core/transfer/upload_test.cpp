@@ -98,12 +98,18 @@ TEST_F(UploadTest, WholeFileIsCollectedAndTheBatchClosed) {
     EXPECT_EQ(listener.numbers().front(), std::make_pair(17, 40));
 }
 
-TEST_F(UploadTest, AsksWithCEveryTwoHundredMillisecondsUntilTheHeaderComes) {
+TEST_F(UploadTest, AsksThreeTimesQuicklyThenEveryThreeSecondsUntilTheHeaderComes) {
     const Bytes file = patternBytes(3000);
     SimulatedStb stb(link, application(*this, file));
     engine.setState(EngineState::UploadArm);
-    loop.advance(200 + 2000 - 1);
-    EXPECT_EQ(stb.seen().requests, 10);  // the first step: ten 'C', 200 ms apart
+    loop.advance(200 + 400);
+    EXPECT_EQ(stb.seen().requests, 3);  // 200 ms apart, from the end of the pause after the arming
+    loop.advance(2999);
+    EXPECT_EQ(stb.seen().requests, 3);
+    loop.advance(1);
+    EXPECT_EQ(stb.seen().requests, 4);
+    loop.advance(3000);
+    EXPECT_EQ(stb.seen().requests, 5);
     // Console echo first, then the header block.
     link.send(Bytes{'l', 'o', 'a', 'd', 'b', '\r', '\n'});
     stb.command("upload");
@@ -118,8 +124,8 @@ TEST_F(UploadTest, ReceiverThatNeverSendsEndsAfterTheFirstBlockBound) {
     EXPECT_TRUE(listener.has(EngineState::UploadReceive, EngineEvent::ReceiverSilent));
     EXPECT_FALSE(listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded));
     EXPECT_EQ(engine.state(), EngineState::Idle);
-    EXPECT_GE(stb.seen().requests, 140);
-    EXPECT_LE(stb.seen().requests, 151);
+    // 200, 400, 600 ms, then every 3 s until the 30 s are over.
+    EXPECT_EQ(stb.seen().requests, 3 + 9);
 }
 
 TEST_F(UploadTest, ResultsOfFailedUploads) {
@@ -329,12 +335,11 @@ TEST_F(UploadTest, HeaderWithSeveralPairsCompletesWhenTheFileEnds) {
 TEST_F(UploadTest, RequestsKeepTheirCadenceWhileTheConsoleTalks) {
     engine.setState(EngineState::UploadArm);
     loop.advance(200);
-    // Console text in small pieces every 30 ms for two seconds.
-    for (int i = 0; i < 66; ++i) link.send(Bytes{'x', 'y'}, 30 * i + 5);
-    loop.advance(2000);
+    // Console text in small pieces every 30 ms for seven seconds.
+    for (int i = 0; i < 233; ++i) link.send(Bytes{'x', 'y'}, 30 * i + 5);
+    loop.advance(7000);
     const auto cs = std::count(link.written.begin(), link.written.end(), ctl::C);
-    EXPECT_GE(cs, 9);
-    EXPECT_LE(cs, 11);
+    EXPECT_EQ(cs, 5);  // at 0, 200, 400, 3,400 and 6,400 ms
 }
 
 TEST_F(UploadTest, StartIsReportedAtTheReceiversFirstAnswer) {
