@@ -637,6 +637,11 @@ void Receiver::sendUploadHeader() {
     headerSentAt_ = timers_.now();
 }
 
+Bytes Receiver::endOfUploadFile() const {
+    if (opt_.uploadSecondFile) return makeHeaderBlock("second.irz", opt_.uploadBlob.size(), 128);
+    return makeBlock(0, Bytes{}, 128, 0);
+}
+
 void Receiver::sendUploadBlock() {
     if (opt_.verbose) log_("upload block " + std::to_string(upSequence_));
     const std::size_t n = std::min<std::size_t>(1024, opt_.uploadBlob.size() - upOffset_);
@@ -763,15 +768,16 @@ void Receiver::uploadByte(std::uint8_t b) {
             break;
         case Upload::WaitCEnd:
             if (b != REQ_C) return;
-            send(makeBlock(0, Bytes{}, 128, 0));
+            if (opt_.uploadSecondFile) log_("upload second file offered");
+            send(endOfUploadFile());
             up_ = Upload::EndAck;
             break;
         case Upload::EndAck:
             if (b == ACK) {
-                endUpload("upload done");
+                endUpload(opt_.uploadSecondFile ? "upload second file acknowledged" : "upload done");
                 return;
             }
-            if (b == NAK) send(makeBlock(0, Bytes{}, 128, 0));
+            if (b == NAK) send(endOfUploadFile());
             else return;
             break;
         case Upload::None: return;

@@ -87,13 +87,17 @@ struct ReceiverOptions {
     // Senders of other shapes: the length announced as this text (empty:
     // the blob's); more name/length pairs behind the first; a header block
     // of 1,024 bytes; no header block (data block 1 answers the first 'C');
-    // an EOT for the first 'C'; deaf to NAK (only its own time-out resends).
+    // an EOT for the first 'C'; deaf to NAK (only its own time-out resends);
+    // a second file after the first.
     std::string uploadLengthText;
     std::vector<std::pair<std::string, std::string>> uploadExtraPairs;
     bool uploadHeader1K = false;
     bool uploadNoHeader = false;
     bool uploadEotFirst = false;
     bool deafToNak = false;
+    // A second file offered after the first (its header block where the
+    // end of the batch belongs).
+    bool uploadSecondFile = false;
     // Download: writing stalls this long without a report half-way.
     int writeStallMs = 0;
     // Download: when data block shrinkAtBlock arrives, the file at
@@ -163,6 +167,9 @@ private:
     void uploadByte(std::uint8_t b);
     void sendUploadHeader();
     void sendUploadBlock();
+    // What follows the file's EOT: the end of the batch, or the header
+    // block of a second file.
+    Bytes endOfUploadFile() const;
     void startSender();
     void armUploadTimeout();
     void uploadTimeout();

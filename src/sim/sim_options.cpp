@@ -80,7 +80,8 @@ const char kSimUsage[] =
     "                         every time: bad-crc:N (data block N with a wrong CRC);\n"
     "                         cut-block:N@BYTES (then silence); senders of other\n"
     "                         shapes: header-1k, no-header (data first), eot-first,\n"
-    "                         deaf-to-nak (resends only after --timeout)\n"
+    "                         deaf-to-nak (resends only after --timeout), second-file\n"
+    "                         (a second file offered after the first)\n"
     "  --upload-length TEXT   the length the header block announces (the file's)\n"
     "  --upload-pair NAME=LENGTH   one more pair in the header block (repeatable)\n"
     "  --write-stall MS       the writing phase stalls MS without a report half-way\n"
@@ -227,6 +228,7 @@ Config parse(const std::vector<std::string>& argv) {
             else if (kind == "no-header") c.receiver.uploadNoHeader = true;
             else if (kind == "eot-first") c.receiver.uploadEotFirst = true;
             else if (kind == "deaf-to-nak") c.receiver.deafToNak = true;
+            else if (kind == "second-file") c.receiver.uploadSecondFile = true;
             else usage("bad --upload-fault " + v);
         } else if (a == "--write-stall") c.receiver.writeStallMs = std::max(0, std::atoi(need(i).c_str()));
         else if (a == "--shrink-file") {

@@ -314,6 +314,8 @@ private slots:
     void standardSenderCompletesThroughOneError_data() {
         QTest::addColumn<QStringList>("options");
         QTest::newRow("starts a second late with our requests waiting") << QStringList{"--sender-delay", "1000"};
+        QTest::newRow("starts 3 s late") << QStringList{"--sender-delay", "3000"};
+        QTest::newRow("starts 6 s late") << QStringList{"--sender-delay", "6000"};
         QTest::newRow("duplicate header block") << QStringList{"--upload-fault", "duplicate-header"};
         QTest::newRow("header block with a bad CRC") << QStringList{"--upload-fault", "bad-header-crc"};
         QTest::newRow("garbled sequence byte") << QStringList{"--upload-fault", "corrupt-sequence:3"};
@@ -334,6 +336,30 @@ private slots:
         QCOMPARE(fileBytes(target), blob);
         w.loop.advance(3000);
         QVERIFY(std::find(w.stb.events().begin(), w.stb.events().end(), "upload done") != w.stb.events().end());
+        expectAtRest(w);
+    }
+
+    // A sender with a second file: ours is saved, the second is refused
+    // with CAN (the sender stops at once instead of waiting for requests),
+    // and the log says so.
+    void secondFileInTheBatch() {
+        const sim::Bytes channels = sim::builtInChannelData();  // the simulator's own, a whole channel-data file
+        const QByteArray blob(reinterpret_cast<const char*>(channels.data()), static_cast<qsizetype>(channels.size()));
+        const QString target = dir.filePath("two-files.irz");
+        QFile::remove(target);
+        Window w(QStringList{"--rate", "0", "--start", "app", "--sender", "standard", "--upload-fault", "second-file"},
+                 EngineTimeouts{}, FlowTimes{});
+        w.view.target = target.toStdString();
+        QVERIFY(run(w, false, 20000));
+        QVERIFY2(*w.view.outcome == TransferOutcome::Succeeded, qPrintable(lastMessage(w)));
+        QCOMPARE(fileBytes(target), blob);
+        QVERIFY(std::find(w.view.log.begin(), w.view.log.end(),
+                          "The STB offered more than one file; only the first was received.") != w.view.log.end());
+        w.loop.advance(50);
+        QVERIFY(w.stb.logged("upload second file offered"));
+        QVERIFY(w.stb.logged("upload cancelled"));
+        QVERIFY(!w.stb.logged("upload second file acknowledged"));
+        QVERIFY(w.loop.now() < 3000);
         expectAtRest(w);
     }
 
