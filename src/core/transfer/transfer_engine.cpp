@@ -522,13 +522,7 @@ void CTransferEngine::stepSendingData() {
 void CTransferEngine::stepEndingFile() {
     std::uint8_t b = 0;
     while (state_ == EngineState::EndingFile && takeByte(b)) {
-        // A boot loader that reports its writing answers the EOTs with NAK
-        // and ACK and the end-of-batch block with ACK; a 'C' in their place
-        // comes from the boot loader after a restart, which would take the
-        // end-of-batch block for a new file's header block. (A standard
-        // receiver asks for the next file with 'C' after the EOT's ACK; one
-        // whose ACK was lost gets the batch ended as before.)
-        if (!ackAnswer_ && pending_ != Pending::CAfterEotAck && restartRequest(b)) {
+        if (restartAfterData(b)) {
             receiverRestarted();
             return;
         }
@@ -583,6 +577,19 @@ void CTransferEngine::stepEndingFile() {
         default: pending_ = Pending::EotAnswer; break;
         }
     }
+}
+
+// The EOTs are answered with NAK and ACK at once, and the end-of-batch
+// block with ACK; a 'C' on its own after a quiet line in their place comes
+// from a boot loader after a restart, which would take the end-of-batch
+// block for a new file's header block. Only the 'C' that asks for the end
+// of the batch is expected, and a standard receiver (one that answered the
+// header block with ACK and 'C') asks for that block again with 'C' when it
+// found it bad.
+bool CTransferEngine::restartAfterData(std::uint8_t b) const {
+    if (pending_ == Pending::CAfterEotAck) return false;
+    if (pending_ == Pending::BatchAck && ackAnswer_) return false;
+    return restartRequest(b);
 }
 
 // An answer that does not fit the exchange after the EOT starts it over.

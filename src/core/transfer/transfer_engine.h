@@ -272,6 +272,7 @@ private:
     void receiverRestarted();
     bool takeRequestInData(std::uint8_t& byte);
     bool restartRequest(std::uint8_t byte, bool enqToo = false) const;
+    bool restartAfterData(std::uint8_t byte) const;
 
     // Upload.
     void startUpload();

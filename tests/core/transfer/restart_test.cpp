@@ -53,6 +53,8 @@ const RestartCase kCases[] = {
     {"block:3", false, 200, 220},
     {"block-ack:2", false, 200, 220},
     {"block-nak:2", false, 200, 220},
+    {"eot", false, 200, 225},
+    {"second-eot", false, 200, 225},
 };
 
 class RestartTest : public EngineTest, public ::testing::WithParamInterface<RestartCase> {};
