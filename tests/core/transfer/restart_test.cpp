@@ -137,3 +137,37 @@ TEST_F(EngineTest, InformationRecordTricklingInEndsAtItsBound) {
     EXPECT_EQ(engine.state(), EngineState::Idle);
     EXPECT_EQ(link.writes.size(), 1u);  // the header block, nothing else
 }
+
+// Every data block of files of one to six blocks, in each of its phases
+// (arrived and unanswered, after its ACK, after a NAK), with both kinds of
+// boot loader: the restart is always seen within a quarter of a second and
+// the restarted boot loader takes no second header block.
+TEST(RestartSweep, EveryBlockOfEveryFileSizeInEveryPhase) {
+    for (const bool enq : {true, false}) {
+        for (std::size_t blocks = 1; blocks <= 6; ++blocks) {
+            for (std::size_t n = 1; n <= blocks; ++n) {
+                for (const char* phase : {"block:", "block-ack:", "block-nak:"}) {
+                    const std::string point = phase + std::to_string(n);
+                    SCOPED_TRACE(point + (enq ? " ENQ, " : " ACK, ") + std::to_string(blocks) + " blocks");
+                    EngineRig rig;
+                    const Bytes file = patternBytes(blocks * 1024 - 100);
+                    ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file)).ok());
+                    const std::vector<std::string> fault{"--fault", "restart@" + point};
+                    SimulatedStb stb(rig.link, enq ? enqBootLoader(fault) : ackBootLoader(fault));
+                    rig.engine.setState(EngineState::WaitStart);
+                    stb.command("on");
+                    ASSERT_TRUE(rig.loop.runUntil(
+                        [&] { return !rig.listener.events.empty() && rig.engine.state() == EngineState::Idle; }, 5000));
+                    rig.loop.advance(0);  // the notifications posted on the way
+                    EXPECT_EQ(rig.listener.events.back().second, number(EngineEvent::ReceiverRestarted));
+                    EXPECT_LE(rig.loop.now(), 300);
+                    EXPECT_EQ(rig.listener.count(EngineState::SendingData, EngineEvent::BlockAcked),
+                              static_cast<int>(n) - (point.rfind("block-ack:", 0) == 0 ? 0 : 1));
+                    rig.loop.advance(6000);
+                    EXPECT_EQ(std::count_if(stb.events().begin(), stb.events().end(), isHeaderEvent), 1);
+                    EXPECT_EQ(stb.seen().batchBlocks, 0);
+                }
+            }
+        }
+    }
+}
