@@ -65,7 +65,7 @@ const char kSimUsage[] =
     "                         (after the Nth progress report), command,\n"
     "                         upload-header, upload-block:N, upload-eot; restart:\n"
     "                         the STB starts again 200 ms later (its boot loader\n"
-    "                         asks with 'C', or its application for the upload points)\n"
+    "                         asks with 'C'; at the upload points its application)\n"
     "  --drop-in N,... --corrupt-in N,... --drop-out N,... --corrupt-out N,...\n"
     "                         lose or garble the bytes at these positions (from 0)\n"
     "  --drop-in-rate PPM --corrupt-in-rate PPM --drop-out-rate PPM --corrupt-out-rate PPM\n"
