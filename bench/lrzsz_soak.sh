@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Transfers against lrzsz through the simulated STB's relay at a paced
 # 115,200 bit/s with a bit flipped in 1 of 20,000 bytes in both directions:
-# RUNS uploads from "sb --ymodem -k" (started one second after the upload
-# command, with the program's requests waiting in its input) and RUNS
-# downloads into "rb", each with its own error seed. Counts the runs whose
-# file arrived byte for byte. Takes about a minute per run and direction.
+# RUNS uploads from "sb --ymodem -k" for each start delay (1, 3 and 6 s after
+# the upload command, with the program's requests waiting in its input) and
+# RUNS downloads into "rb", each with its own error seed. Counts the runs
+# whose file arrived byte for byte. Takes about 20 s per run.
 # usage: bench/lrzsz_soak.sh [BUILD_DIR] [RUNS]
 set -uo pipefail
 build=${1:-build}
@@ -36,21 +36,31 @@ start_sim() {
   done
 }
 
-ok_up=0
-for seed in $(seq "$runs"); do
-  rm -f "$work/backup.irz"
-  start_sim "${errors[@]}" --fault-seed "$seed" --no-stdin --relay upload --relay-delay 1000 -- \
-    sb --ymodem -k "$work/source.irz"
-  start=$SECONDS
-  DORVANE_TIMEOUTS="start=4000" timeout 180 "$bin/dorvane" upload --force --port "$port" "$work/backup.irz" \
-    >"$work/cli.log" 2>&1
-  status=$?
-  kill "$simpid" 2>/dev/null; wait "$simpid" 2>/dev/null
-  if [ $status -eq 0 ] && cmp -s "$work/source.irz" "$work/backup.irz"; then
-    ok_up=$((ok_up + 1)); echo "upload   seed $seed: byte for byte ($((SECONDS - start)) s)"
-  else
-    echo "upload   seed $seed: FAILED (status $status): $(tail -1 "$work/cli.log")"
-  fi
+# Uploads from sb started DELAY ms after the command; sets ok_up.
+soak_uploads() {
+  local delay=$1
+  ok_up=0
+  for seed in $(seq "$runs"); do
+    rm -f "$work/backup.irz"
+    start_sim "${errors[@]}" --fault-seed "$seed" --no-stdin --relay upload --relay-delay "$delay" -- \
+      sb --ymodem -k "$work/source.irz"
+    start=$SECONDS
+    DORVANE_TIMEOUTS="start=$((delay + 3000))" timeout 180 "$bin/dorvane" upload --force --port "$port" \
+      "$work/backup.irz" >"$work/cli.log" 2>&1
+    status=$?
+    kill "$simpid" 2>/dev/null; wait "$simpid" 2>/dev/null
+    if [ $status -eq 0 ] && cmp -s "$work/source.irz" "$work/backup.irz"; then
+      ok_up=$((ok_up + 1)); echo "upload   sb $delay ms late, seed $seed: byte for byte ($((SECONDS - start)) s)"
+    else
+      echo "upload   sb $delay ms late, seed $seed: FAILED (status $status): $(tail -1 "$work/cli.log")"
+    fi
+  done
+}
+
+uploads=""
+for delay in 1000 3000 6000; do
+  soak_uploads "$delay"
+  uploads="$uploads; uploads from sb $delay ms late: $ok_up of $runs byte for byte"
 done
 
 ok_down=0
@@ -69,4 +79,4 @@ for seed in $(seq "$runs"); do
     echo "download seed $seed: FAILED (status $status): $(tail -1 "$work/cli.log")"
   fi
 done
-echo "uploads from sb: $ok_up of $runs byte for byte; downloads into rb: $ok_down of $runs byte for byte"
+echo "downloads into rb: $ok_down of $runs byte for byte$uploads"

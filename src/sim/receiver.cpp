@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -194,6 +195,14 @@ bool Receiver::faultAt(const std::string& point) {
     return true;
 }
 
+std::optional<std::size_t> Receiver::recordCut() const {
+    if (!opt_.fault) return std::nullopt;
+    const std::string& point = opt_.fault->point;
+    if (point == "info") return 64;
+    if (point.rfind("info:", 0) != 0) return std::nullopt;
+    return std::min<std::size_t>(127, std::strtoul(point.c_str() + 5, nullptr, 10));
+}
+
 void Receiver::emitNoise() {
     static std::mt19937 rng(7);
     Bytes noise(64);
@@ -354,9 +363,9 @@ void Receiver::bootBlock() {
             putLe32(record, 12, opt_.appVersion);
             std::copy(opt_.buyer.begin(), opt_.buyer.end(), record.begin() + 20);
             send(ENQ);
-            if (opt_.fault && opt_.fault->point == "info") {
-                send(Bytes(record.begin(), record.begin() + 64));
-                faultAt("info");
+            if (const auto cut = recordCut()) {
+                send(Bytes(record.begin(), record.begin() + static_cast<std::ptrdiff_t>(*cut)));
+                faultAt(opt_.fault->point);
                 return;
             }
             if (opt_.splitAnswers) {
@@ -411,6 +420,11 @@ void Receiver::bootBlock() {
     }
     const int number = blocksTaken_ + 1;
     if (faultAt("block:" + std::to_string(number))) return;
+    if (opt_.fault && opt_.fault->point == "block-nak:" + std::to_string(number)) {
+        send(NAK);
+        faultAt(opt_.fault->point);
+        return;
+    }
     if (opt_.nakBlocks.count(number) && nakDone_[number] < opt_.nakTimes) {
         ++nakDone_[number];
         log_("nak block " + std::to_string(number));
@@ -428,6 +442,7 @@ void Receiver::bootBlock() {
     ++expected_;
     if (opt_.verbose) log_("block " + std::to_string(number));
     send(ACK);
+    if (faultAt("block-ack:" + std::to_string(number))) return;
     armByteTimeout();
 }
 
@@ -484,6 +499,7 @@ void Receiver::writingProgress(std::size_t next) {
         phaseTimer_ = 0;
         if (next < opt_.writeProgress.size()) {
             sendSplit(Bytes{RS, static_cast<std::uint8_t>(opt_.writeProgress[next])}, 1);
+            if (faultAt("writing:" + std::to_string(next + 1))) return;
             writingProgress(next + 1);
             return;
         }
@@ -621,6 +637,11 @@ void Receiver::sendUploadHeader() {
     headerSentAt_ = timers_.now();
 }
 
+Bytes Receiver::endOfUploadFile() const {
+    if (opt_.uploadSecondFile) return makeHeaderBlock("second.irz", opt_.uploadBlob.size(), 128);
+    return makeBlock(0, Bytes{}, 128, 0);
+}
+
 void Receiver::sendUploadBlock() {
     if (opt_.verbose) log_("upload block " + std::to_string(upSequence_));
     const std::size_t n = std::min<std::size_t>(1024, opt_.uploadBlob.size() - upOffset_);
@@ -747,15 +768,16 @@ void Receiver::uploadByte(std::uint8_t b) {
             break;
         case Upload::WaitCEnd:
             if (b != REQ_C) return;
-            send(makeBlock(0, Bytes{}, 128, 0));
+            if (opt_.uploadSecondFile) log_("upload second file offered");
+            send(endOfUploadFile());
             up_ = Upload::EndAck;
             break;
         case Upload::EndAck:
             if (b == ACK) {
-                endUpload("upload done");
+                endUpload(opt_.uploadSecondFile ? "upload second file acknowledged" : "upload done");
                 return;
             }
-            if (b == NAK) send(makeBlock(0, Bytes{}, 128, 0));
+            if (b == NAK) send(endOfUploadFile());
             else return;
             break;
         case Upload::None: return;

@@ -22,10 +22,14 @@ struct Fault {
     // once per run.
     enum class Kind { Silent, Noise, Close, Restart };
     Kind kind = Kind::Silent;
-    // "on", "header", "info", "block:N", "eot", "second-eot", "batch",
-    // "write-start" (after the end-of-batch block's ACK, before the VT),
-    // "writing" (after the VT), "command", "upload-header",
-    // "upload-block:N", "upload-eot".
+    // "on", "header", "info" or "info:N" (after 64 or N bytes of the
+    // information record), "block:N" (data block N arrived, unanswered),
+    // "block-ack:N" (after its ACK), "block-nak:N" (after a NAK for it),
+    // "eot", "second-eot", "batch", "write-start" (after the end-of-batch
+    // block's ACK, before the VT), "writing" (after the VT), "writing:N"
+    // (after the Nth progress report), "command", "upload-header",
+    // "upload-block:N", "upload-eot". The options take "before-vt" and
+    // "after-vt" for "write-start" and "writing".
     std::string point;
 };
 
@@ -83,13 +87,17 @@ struct ReceiverOptions {
     // Senders of other shapes: the length announced as this text (empty:
     // the blob's); more name/length pairs behind the first; a header block
     // of 1,024 bytes; no header block (data block 1 answers the first 'C');
-    // an EOT for the first 'C'; deaf to NAK (only its own time-out resends).
+    // an EOT for the first 'C'; deaf to NAK (only its own time-out resends);
+    // a second file after the first.
     std::string uploadLengthText;
     std::vector<std::pair<std::string, std::string>> uploadExtraPairs;
     bool uploadHeader1K = false;
     bool uploadNoHeader = false;
     bool uploadEotFirst = false;
     bool deafToNak = false;
+    // A second file offered after the first (its header block where the
+    // end of the batch belongs).
+    bool uploadSecondFile = false;
     // Download: writing stalls this long without a report half-way.
     int writeStallMs = 0;
     // Download: when data block shrinkAtBlock arrives, the file at
@@ -140,6 +148,9 @@ private:
     void startApp();
     void sendRequest();
     bool faultAt(const std::string& point);
+    // The bytes of the information record sent before a fault "info" (64)
+    // or "info:N" (N); nothing for the other points.
+    std::optional<std::size_t> recordCut() const;
     void emitNoise();
 
     void bootByte(std::uint8_t b);
@@ -156,6 +167,9 @@ private:
     void uploadByte(std::uint8_t b);
     void sendUploadHeader();
     void sendUploadBlock();
+    // What follows the file's EOT: the end of the batch, or the header
+    // block of a second file.
+    Bytes endOfUploadFile() const;
     void startSender();
     void armUploadTimeout();
     void uploadTimeout();

@@ -55,10 +55,17 @@ const char kSimUsage[] =
     "  --sender-delay MS      the sender starts MS after the command; what arrives\n"
     "                         meanwhile waits in its input\n"
     "Faults:\n"
-    "  --fault silent|noise|close|restart@POINT   at POINT: on, header, info, block:N, eot,\n"
-    "                         second-eot, batch, write-start (before the VT),\n"
-    "                         writing (after it), command, upload-header,\n"
-    "                         upload-block:N, upload-eot\n"
+    "  --fault silent|noise|close|restart@POINT   at POINT: on, header, info (after 64\n"
+    "                         bytes of the record), info:N (after N bytes), block:N\n"
+    "                         (data block N arrived, unanswered), block-ack:N (after\n"
+    "                         its ACK), block-nak:N (after a NAK for it), eot,\n"
+    "                         second-eot, batch (the end-of-batch block arrived),\n"
+    "                         write-start or before-vt (after the batch, before the\n"
+    "                         VT), writing or after-vt (after the VT), writing:N\n"
+    "                         (after the Nth progress report), command,\n"
+    "                         upload-header, upload-block:N, upload-eot; restart:\n"
+    "                         the STB starts again 200 ms later (its boot loader\n"
+    "                         asks with 'C'; at the upload points its application)\n"
     "  --drop-in N,... --corrupt-in N,... --drop-out N,... --corrupt-out N,...\n"
     "                         lose or garble the bytes at these positions (from 0)\n"
     "  --drop-in-rate PPM --corrupt-in-rate PPM --drop-out-rate PPM --corrupt-out-rate PPM\n"
@@ -73,7 +80,8 @@ const char kSimUsage[] =
     "                         every time: bad-crc:N (data block N with a wrong CRC);\n"
     "                         cut-block:N@BYTES (then silence); senders of other\n"
     "                         shapes: header-1k, no-header (data first), eot-first,\n"
-    "                         deaf-to-nak (resends only after --timeout)\n"
+    "                         deaf-to-nak (resends only after --timeout), second-file\n"
+    "                         (a second file offered after the first)\n"
     "  --upload-length TEXT   the length the header block announces (the file's)\n"
     "  --upload-pair NAME=LENGTH   one more pair in the header block (repeatable)\n"
     "  --write-stall MS       the writing phase stalls MS without a report half-way\n"
@@ -220,6 +228,7 @@ Config parse(const std::vector<std::string>& argv) {
             else if (kind == "no-header") c.receiver.uploadNoHeader = true;
             else if (kind == "eot-first") c.receiver.uploadEotFirst = true;
             else if (kind == "deaf-to-nak") c.receiver.deafToNak = true;
+            else if (kind == "second-file") c.receiver.uploadSecondFile = true;
             else usage("bad --upload-fault " + v);
         } else if (a == "--write-stall") c.receiver.writeStallMs = std::max(0, std::atoi(need(i).c_str()));
         else if (a == "--shrink-file") {
@@ -247,6 +256,8 @@ Config parse(const std::vector<std::string>& argv) {
             else if (kind == "restart") f.kind = Fault::Kind::Restart;
             else usage("bad fault kind " + kind);
             f.point = v.substr(atSign + 1);
+            if (f.point == "before-vt") f.point = "write-start";
+            if (f.point == "after-vt") f.point = "writing";
             c.receiver.fault = f;
         } else if (a == "--drop-in") c.faults.dropIn = numberSet(need(i));
         else if (a == "--corrupt-in") c.faults.corruptIn = numberSet(need(i));

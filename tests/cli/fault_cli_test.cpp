@@ -60,6 +60,34 @@ private slots:
         if (fault != "silent@batch" && fault != "silent@writing") QVERIFY(!QFile::exists(store));
     }
 
+    // The STB switched off and on during the download, on a paced line: the
+    // command ends within a second of the restart (never the ten-minute
+    // writing wait, never the cable) and says what to do.
+    void restartEndsTheDownloadAtOnce_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("acknowledged");  // bytes of the blocks the STB acknowledged
+        QTest::newRow("inside the information record") << "restart@info" << 0;
+        QTest::newRow("at block 3") << "restart@block:3" << 2048;
+        QTest::newRow("after the end of the batch, before the VT") << "restart@before-vt" << 40064;
+        QTest::newRow("after the VT") << "restart@after-vt" << 40064;
+    }
+    void restartEndsTheDownloadAtOnce() {
+        QFETCH(QString, fault);
+        QFETCH(int, acknowledged);
+        SimProcess sim({"--rate", "115200", "--at", "300:on", "--fault", fault, "--write-ms", "300"});
+        const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath("boot.bin")});
+        const QString line = "The STB restarted before it finished writing! The image was not written.";
+        QCOMPARE(r.status, 1);
+        QCOMPARE(r.err, "dorvane: " + line + " Please, Switch off the STB, start the download, then switch on the STB.\n");
+        QVERIFY(r.out.contains(line + QStringLiteral("\nTransfer failed: %1 bytes in ").arg(acknowledged)));
+        QVERIFY(!r.out.contains("Writing Image stopped."));
+        QVERIFY(!sim.waitEvent("fault restart at", 3000).isEmpty());
+        // Ended within a second of the restart: the paced transfer of the
+        // image itself takes a few seconds.
+        QVERIFY2(r.elapsedMs < 8000, qPrintable(QString::number(r.elapsedMs)));
+        QVERIFY(sim.waitEvent("header  0", 500).isEmpty());  // the end of the batch never went as a header
+    }
+
     void uploadFaults_data() {
         QTest::addColumn<QString>("fault");
         QTest::newRow("silent instead of the header block") << "silent@upload-header";

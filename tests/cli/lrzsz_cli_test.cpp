@@ -58,6 +58,10 @@ private slots:
         // sb starts a second after the command and finds our requests
         // waiting: it sends block 0 once per request.
         QTest::newRow("sb a second late") << 20000 << (unpaced + QStringList{"--relay-delay", "1000"});
+        // Later still: our requests slow down to one every 3 s, so that sb
+        // finds only a few of them waiting (it gives up after ten).
+        QTest::newRow("sb 3 s late") << 20000 << (unpaced + QStringList{"--relay-delay", "3000"});
+        QTest::newRow("sb 6 s late") << 20000 << (unpaced + QStringList{"--relay-delay", "6000"});
         // The longer runs of these are in bench/lrzsz_soak.sh.
         QTest::newRow("paced, bit errors both ways, sb a second late")
             << 30000
@@ -75,12 +79,36 @@ private slots:
         const QString target = dir.filePath(QStringLiteral("backup%1.irz").arg(size));
         QVERIFY(writeBytes(target, "older backup"));
         SimProcess sim(line + QStringList{"--relay", "upload", "--", "sb", "--ymodem", "-k", source});
-        const CliRun r = runCli({"upload", "--force", "--port", sim.path(), target});
-        QCOMPARE(r.status, 0);
+        // The program's own start bound (30 s), not the tests' short one:
+        // sb starts up to 6 s after the command.
+        QProcessEnvironment env;
+        env.insert("DORVANE_TIMEOUTS", "start=30000");
+        const CliRun r = runCli({"upload", "--force", "--port", sim.path(), target}, env);
+        QVERIFY2(r.status == 0, qPrintable(r.out + r.err));
         QVERIFY(r.out.contains("Uploading finished successfully!\n"));
         const QByteArray got = fileBytes(target);
         QCOMPARE(got.size(), blob.size());
         QVERIFY(got == blob);
+    }
+
+    // sb with two files: ours is saved byte for byte, the second file's
+    // header block is refused with CAN (never acknowledged), and sb stops at
+    // once instead of waiting for our requests.
+    void sbWithTwoFilesEndsTheBatchAfterTheFirst() {
+        const QString first = dir.filePath("first.irz");
+        const QString second = dir.filePath("second.irz");
+        QCOMPARE(runCli({"demo-data", first}).status, 0);
+        QCOMPARE(runCli({"demo-data", "--full", second}).status, 0);
+        const QString target = dir.filePath("from-two.irz");
+        SimProcess sim({"--rate", "0", "--relay", "upload", "--", "sb", "--ymodem", "-k", first, second});
+        const CliRun r = runCli({"upload", "--force", "--port", sim.path(), target});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.contains("The STB offered more than one file; only the first was received.\n"));
+        QVERIFY(r.out.contains("Uploading finished successfully!\n"));
+        QVERIFY(fileBytes(target) == fileBytes(first));
+        const QString ended = sim.waitEvent("sb ended with", 5000);
+        QVERIFY(!ended.isEmpty());
+        QVERIFY2(!ended.endsWith("ended with 0"), qPrintable(ended));  // sb reports the second file as not sent
     }
 };
 

@@ -48,6 +48,11 @@ constexpr char kWritingSilentLine[] = "The STB stopped reporting while writing i
 constexpr char kWritingSilentBox[] =
     "The STB stopped reporting while writing its memory! \nDo not switch it off until its own display says it is done.";
 constexpr char kSourceFailedBox[] = "Downloading failed! The file could not be read to its end: %s";
+constexpr char kRestartedLine[] = "The STB restarted before it finished writing! The image was not written.";
+constexpr char kRestartedBox[] =
+    "The STB restarted before it finished writing! The image was not written. \nPlease, Switch off the STB, "
+    "start the download, then switch on the STB.";
+constexpr char kMoreFilesLine[] = "The STB offered more than one file; only the first was received.";
 
 // Where the data of an upload that could not be saved is kept: next to the
 // target, else in the temporary folder, else in the current one.
@@ -354,6 +359,14 @@ void OperatorFlow::onWritingSilent() {
     finish(TransferOutcome::TimedOut);
 }
 
+void OperatorFlow::onReceiverRestarted() {
+    stopBlink();
+    endTransfer();
+    view_.appendLog(kRestartedLine);
+    view_.showMessage(kRestartedBox);
+    finish(TransferOutcome::Failed);
+}
+
 void OperatorFlow::onSourceFailed() {
     endTransfer();
     const std::string text = format(kSourceFailedBox, utf8Path(image_.path()).c_str());
@@ -479,6 +492,7 @@ bool OperatorFlow::onTransferFailure(int code) {
     case EngineEvent::PortFailed: onPortFailed(); return true;
     case EngineEvent::WritingSilent: onWritingSilent(); return true;
     case EngineEvent::SourceFailed: onSourceFailed(); return true;
+    case EngineEvent::ReceiverRestarted: onReceiverRestarted(); return true;
     case EngineEvent::TooManyErrors:
         endTransfer();
         view_.appendLog(kTooManyErrorsLine);
@@ -521,6 +535,7 @@ void OperatorFlow::onUploadEnd() {
     cancelTimer(throughputTimer_);
     cancelTimer(elapsedTimer_);
     const UploadOutcome& outcome = engine_.uploadOutcome();
+    if (outcome.moreFiles) view_.appendLog(kMoreFilesLine);
     if (!outcome.completed) {
         // The target stays as it was.
         endTransfer();

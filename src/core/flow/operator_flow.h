@@ -157,6 +157,7 @@ private:
     void onPortFailed();
     void onWritingSilent();
     void onSourceFailed();
+    void onReceiverRestarted();
     std::optional<std::filesystem::path> keepRecoveryCopy();
     void continueDownload(bool receiverAnswers);
     void continueUpload(bool receiverAnswers, const std::filesystem::path& target);

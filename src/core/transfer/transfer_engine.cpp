@@ -36,7 +36,19 @@ void CTransferEngine::postInfo(EngineInfo item, std::uint32_t value) {
 
 std::size_t CTransferEngine::writeBytes(std::span<const std::uint8_t> bytes) { return link_.write(bytes); }
 
-bool CTransferEngine::takeByte(std::uint8_t& byte) { return link_.receiveQueue().pop(byte); }
+bool CTransferEngine::takeByte(std::uint8_t& byte) {
+    if (!link_.receiveQueue().pop(byte)) return false;
+    quietBefore_ = loop_.now() - lastByteAt_;
+    lastByteAt_ = loop_.now();
+    return true;
+}
+
+// The byte just taken is a boot loader asking for a file after a restart:
+// a 'C' (or, while it writes, an ENQ) on its own after a quiet line.
+bool CTransferEngine::restartRequest(std::uint8_t byte, bool enqToo) const {
+    if (byte != ctl::C && !(enqToo && byte == ctl::ENQ)) return false;
+    return quietBefore_ >= timeouts_.restartQuiet && link_.receiveQueue().empty();
+}
 
 bool CTransferEngine::receiverWriting() const {
     return state_ == EngineState::WaitWriting || state_ == EngineState::WritingProgress || state_ == EngineState::WaitWritingEnd;
@@ -81,6 +93,13 @@ void CTransferEngine::onDeadline() {
         return;
     }
     if (state_ == EngineState::Idle || state_ == EngineState::WaitStart) return;
+    if (state_ == EngineState::WaitHeaderAnswer && pending_ == Pending::InfoRecord) {
+        // The record broke off: a receiver that answers at all sends it in
+        // one go, so the pause means it restarted (its boot loader's 'C'
+        // may already have been read as part of the record).
+        receiverRestarted();
+        return;
+    }
     if (receiverWriting()) {
         // The receiver may still be writing its memory: it must not be
         // disturbed, not even by the link test.
@@ -96,6 +115,8 @@ void CTransferEngine::giveUp(EngineEvent event) {
     post(state_, event);
     reset();
 }
+
+void CTransferEngine::receiverRestarted() { giveUp(EngineEvent::ReceiverRestarted); }
 
 // ---------------------------------------------------------------------------
 // Control
@@ -130,6 +151,7 @@ void CTransferEngine::reset() {
     pending_ = Pending::None;
     record_.clear();
     repeats_ = 0;
+    firstBlockAskedAgain_ = false;
     sequence_ = 1;
     stopRequest_ = false;
     blockIndex_ = 0;
@@ -272,7 +294,11 @@ void CTransferEngine::stepWaitHeaderAnswer() {
         // else (noise, NAKs, repeated requests) cannot keep this wait open.
         switch (pending_) {
         case Pending::InfoRecord:
-            armDeadline(timeouts_.reply);
+            // Bounded as a whole from the ENQ on (infoRecord), not byte by byte.
+            if (restartRequest(b)) {
+                receiverRestarted();
+                return;
+            }
             record_.push_back(b);
             if (record_.size() == kInfoRecordSize) finishInfoRecord();
             continue;
@@ -289,7 +315,7 @@ void CTransferEngine::stepWaitHeaderAnswer() {
         default: break;
         }
         if (b == ctl::ENQ) {
-            armDeadline(timeouts_.reply);
+            armDeadline(timeouts_.infoRecord);
             ackAnswer_ = false;
             record_.clear();
             pending_ = Pending::InfoRecord;
@@ -322,6 +348,7 @@ void CTransferEngine::stepWaitHeaderAnswer() {
 
 void CTransferEngine::finishInfoRecord() {
     pending_ = Pending::None;
+    armDeadline(timeouts_.reply);
     const InfoRecord info = parseInfoRecord(record_);
     if (info.recordLength == receiverInfo_.recordLength) {
         receiverInfo_ = info;
@@ -427,11 +454,39 @@ void CTransferEngine::blockAcknowledged() {
     }
 }
 
+// A 'C' during the data is a boot loader asking for a new file: it
+// restarted and lost what it had. The one exception is block 1 to a
+// receiver that answered the header block with ACK and 'C': a standard
+// receiver that found block 1 bad asks for it with 'C' again; a restarted
+// boot loader refuses that block, which is how it is told apart. False
+// when the transfer ended here; byte then holds what the step goes on with.
+bool CTransferEngine::takeRequestInData(std::uint8_t& b) {
+    const bool standardFirstBlock = blockIndex_ == 0 && ackAnswer_;
+    if (b == ctl::NAK && standardFirstBlock && firstBlockAskedAgain_) {
+        receiverRestarted();
+        return false;
+    }
+    if (b != ctl::C) return true;
+    if (!standardFirstBlock) {
+        if (restartRequest(b)) {
+            receiverRestarted();
+            return false;
+        }
+        b = 0;  // noise
+        return true;
+    }
+    // A 'C' that crossed block 1 on the line comes within milliseconds.
+    if (loop_.now() - firstBlockSentAt_ >= timeouts_.firstBlockRepeatAfter) {
+        if (restartRequest(b)) firstBlockAskedAgain_ = true;
+        b = ctl::NAK;
+    }
+    return true;
+}
+
 void CTransferEngine::stepSendingData() {
     std::uint8_t b = 0;
     if (!takeByte(b)) return;
-    if (b == ctl::C && blockIndex_ == 0 && loop_.now() - firstBlockSentAt_ >= timeouts_.firstBlockRepeatAfter)
-        b = ctl::NAK;
+    if (!takeRequestInData(b)) return;
     if (b == ctl::ACK || b == ctl::NAK) {
         loop_.cancel(resumeTimer_);
         resumeTimer_ = 0;
@@ -467,6 +522,10 @@ void CTransferEngine::stepSendingData() {
 void CTransferEngine::stepEndingFile() {
     std::uint8_t b = 0;
     while (state_ == EngineState::EndingFile && takeByte(b)) {
+        if (restartAfterData(b)) {
+            receiverRestarted();
+            return;
+        }
         switch (pending_) {
         case Pending::EotAnswer:
             if (b == ctl::NAK) {
@@ -509,14 +568,28 @@ void CTransferEngine::stepEndingFile() {
                 state_ = EngineState::WaitWriting;
                 armDeadline(timeouts_.writing);
                 if (!link_.receiveQueue().empty()) stepAgain_ = true;
-            } else if (b == ctl::C || b == ctl::NAK) {
-                // The block was not taken; it goes again.
+            } else if (b == ctl::NAK || (b == ctl::C && ackAnswer_)) {
+                // The block was not taken; it goes again. (Only a standard
+                // receiver asks for it with 'C'.)
                 writeBytes(buildEndOfBatchBlock());
             }
             break;
         default: pending_ = Pending::EotAnswer; break;
         }
     }
+}
+
+// The EOTs are answered with NAK and ACK at once, and the end-of-batch
+// block with ACK; a 'C' on its own after a quiet line in their place comes
+// from a boot loader after a restart, which would take the end-of-batch
+// block for a new file's header block. Only the 'C' that asks for the end
+// of the batch is expected, and a standard receiver (one that answered the
+// header block with ACK and 'C') asks for that block again with 'C' when it
+// found it bad.
+bool CTransferEngine::restartAfterData(std::uint8_t b) const {
+    if (pending_ == Pending::CAfterEotAck) return false;
+    if (pending_ == Pending::BatchAck && ackAnswer_) return false;
+    return restartRequest(b);
 }
 
 // An answer that does not fit the exchange after the EOT starts it over.
@@ -529,9 +602,16 @@ bool CTransferEngine::backToEotAnswer() {
     return false;
 }
 
+// Before its FF a receiver that writes sends only VT, RS and progress
+// bytes. A 'C' or an ENQ on its own outside a progress report is its boot
+// loader starting again: it restarted and the image was not written.
 void CTransferEngine::stepWaitWriting() {
     std::uint8_t b = 0;
     while (takeByte(b)) {
+        if (restartRequest(b, true)) {
+            receiverRestarted();
+            return;
+        }
         if (b != ctl::VT) continue;
         post(EngineState::WaitWriting, EngineEvent::WritingStarted);
         state_ = ackAnswer_ ? EngineState::WaitWritingEnd : EngineState::WritingProgress;
@@ -556,9 +636,13 @@ void CTransferEngine::stepWritingProgress() {
             }
         } else if (b == ctl::RS) {
             pending_ = Pending::ProgressByte;  // the value may come in the next burst
+        } else if (restartRequest(b, true)) {
+            receiverRestarted();
+            return;
         } else if (b == ctl::FF) {
             // Writing finished without a last progress report.
             state_ = EngineState::WaitWritingEnd;
+            pending_ = Pending::WritingDone;
             post(EngineState::WaitWritingEnd, EngineEvent::WritingEnded);
             disarmDeadline();
             return;
@@ -569,7 +653,14 @@ void CTransferEngine::stepWritingProgress() {
 void CTransferEngine::stepWaitWritingEnd() {
     std::uint8_t b = 0;
     while (takeByte(b)) {
+        // After the FF the receiver restarts as it should: its 'C' is no sign.
+        if (pending_ == Pending::WritingDone) continue;
+        if (restartRequest(b, true)) {
+            receiverRestarted();
+            return;
+        }
         if (b != ctl::FF) continue;
+        pending_ = Pending::WritingDone;
         post(EngineState::WaitWritingEnd, EngineEvent::WritingEnded);
         // The window ends the transfer; nothing more is awaited here.
         disarmDeadline();

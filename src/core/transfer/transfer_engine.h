@@ -65,6 +65,11 @@ enum class EngineEvent : int {
     // The image could not be read up to the length its header block
     // announced (it shrank, or a read failed); CAN CAN went to the receiver.
     SourceFailed = 2004,
+    // A download: the receiver restarted before it had written the image
+    // (its boot loader asked for a file again, or its information record
+    // broke off). Nothing more goes to it: it waits for a header block, and
+    // the end of our batch would be taken for one.
+    ReceiverRestarted = 2005,
 };
 
 // A notification's code is an event, or a number for the progress events.
@@ -98,6 +103,13 @@ struct EngineTimeouts {
     // Long enough for peers that time out on their side first (a YMODEM
     // receiver that lost a block NAKs it after up to 10 s).
     Millis reply = 15000;
+    // The whole InfoRecord from its ENQ on: 128 bytes take 11 ms on the
+    // line. One that breaks off (the receiver restarted) ends here.
+    Millis infoRecord = 500;
+    // A 'C' that comes on its own after this long a quiet line is a boot
+    // loader asking again after a restart (also where it would complete an
+    // InfoRecord); one among other bytes is noise.
+    Millis restartQuiet = 100;
     // The ACK of the end-of-batch block. A receiver that acknowledged the
     // EOT has the whole file; some exit right after the final block and
     // their ACK never arrives, so after this wait the batch counts as ended.
@@ -113,7 +125,13 @@ struct EngineTimeouts {
     // while 'C' goes out every uploadAsk ms.
     Millis firstBlock = 30000;
     Millis uploadArmPause = 200;  // from arming to the first 'C'
-    Millis uploadAsk = 200;       // 'C' cadence before the first block
+    // 'C' cadence before the first block: the first uploadQuickAsks come
+    // uploadAsk apart, the rest uploadAskLater apart, as a standard
+    // receiver asks. A sender that starts late answers every request it
+    // finds waiting (some give up after ten).
+    Millis uploadAsk = 200;
+    int uploadQuickAsks = 3;
+    Millis uploadAskLater = 3000;
     Millis uploadByte = 1000;     // each byte within a block
     // Silence after an accepted block: a NAK asks again (our ACK may have
     // been lost), up to maxSilenceNaks times; a sender that resends on its
@@ -155,6 +173,7 @@ struct UploadOutcome {
     // -100: no first block.
     int result = 0;
     int pairs = 0;             // name/length pairs of the header block
+    bool moreFiles = false;    // a second file was offered after ours (refused with CAN)
     bool completed = false;    // header block taken, file ended, every announced byte stored
     std::uint32_t announced = 0;
     std::uint32_t stored = 0;
@@ -250,6 +269,10 @@ private:
     void enterEndingFile();
     bool backToEotAnswer();
     void finishInfoRecord();
+    void receiverRestarted();
+    bool takeRequestInData(std::uint8_t& byte);
+    bool restartRequest(std::uint8_t byte, bool enqToo = false) const;
+    bool restartAfterData(std::uint8_t byte) const;
 
     // Upload.
     void startUpload();
@@ -301,6 +324,7 @@ private:
         BatchAck,      // state 64: ACK for the end-of-batch block
         ProgressByte,  // state 101: RS seen, progress byte due
         InfoAckPause,  // state 32: ACK of the record sent, first block due
+        WritingDone,   // state 96: FF seen, nothing more awaited
     };
     Pending pending_ = Pending::None;
     std::vector<std::uint8_t> record_;
@@ -309,6 +333,9 @@ private:
     int repeats_ = 0;            // sends of the current block, EOT or header block after the first
     Millis headerSentAt_ = 0;
     Millis firstBlockSentAt_ = 0;
+    Millis lastByteAt_ = 0;   // when the last byte was taken
+    Millis quietBefore_ = 0;  // how long the line was quiet before it
+    bool firstBlockAskedAgain_ = false;  // a late 'C' sent block 1 again
 
     EventLoop::TimerId deadline_ = 0;
     int expiredWaits_ = 0;

@@ -86,12 +86,15 @@ struct UploadReceiver {
     int lineErrors = 0;         // frames with unfitting start or sequence bytes in a row
     int silenceNaks = 0;        // NAKs for silence in a row
     int duplicates = 0;         // copies of the last accepted block in a row
+    int asks = 0;               // 'C' sent for the first block
+    bool moreFiles = false;     // the sender offered a second file
     std::int64_t announced = 0;
     std::uint32_t stored = 0;
     bool fileEnded = false;
     Millis armedAt = 0;
     Millis lastC = -1'000'000;  // when the last 'C' went out
     Millis lastAck = 0;         // when the last accepted block was acknowledged
+    Millis headerAt = 0;        // when the header block was accepted
     bool askedSinceAck = false; // a NAK has asked for a block since that ACK
 };
 
@@ -231,12 +234,15 @@ struct UploadRunner {
     static Task<int> awaitFrameStart(Engine& e, UploadReceiver& u) {
         for (;;) {
             if (u.requestC) {
-                if (e.loop_.now() - u.armedAt >= limits(e).firstBlock) co_return kTimedOut;
-                if (e.loop_.now() - u.lastC >= limits(e).uploadAsk) {
+                const Millis end = u.armedAt + limits(e).firstBlock;
+                if (e.loop_.now() >= end) co_return kTimedOut;
+                if (e.loop_.now() - u.lastC >= askGap(e, u)) {
                     put(e, ctl::C);
                     u.lastC = e.loop_.now();
+                    ++u.asks;
                 }
-                const int h = co_await ByteWait{e, u.lastC + limits(e).uploadAsk - e.loop_.now()};
+                const Millis until = std::min(u.lastC + askGap(e, u), end);
+                const int h = co_await ByteWait{e, until - e.loop_.now()};
                 if (h == kTimedOut) continue;
                 noteAnswer(e, u);
                 if (startsExchange(h)) co_return h;
@@ -256,6 +262,14 @@ struct UploadRunner {
         }
     }
 
+    // The wait between two requests for the first block: short for the
+    // first few, then as long as a standard receiver waits, so that a
+    // sender that starts late finds only a few requests in its input (it
+    // answers each one with the header block).
+    static Millis askGap(Engine& e, const UploadReceiver& u) {
+        return u.asks < limits(e).uploadQuickAsks ? limits(e).uploadAsk : limits(e).uploadAskLater;
+    }
+
     // The receiver's first answer after the arming is what the window
     // reports as the start of the upload.
     static void noteAnswer(Engine& e, UploadReceiver& u) {
@@ -273,6 +287,15 @@ struct UploadRunner {
         if (s == u.expected) return BlockKind::Next;
         if (static_cast<std::uint8_t>(s + 1) == u.expected) return BlockKind::Duplicate;
         return BlockKind::Unfitting;
+    }
+
+    // A sender that sends the same block for ever, whatever we answer,
+    // cannot hold the upload open. Copies of the header block are counted
+    // by time instead: a sender that started late sends one for every
+    // request it found waiting, however many that were.
+    static bool tooManyCopies(Engine& e, UploadReceiver& u, BlockKind kind) {
+        if (kind == BlockKind::DuplicateHeader) return e.loop_.now() - u.headerAt >= limits(e).firstBlock;
+        return ++u.duplicates >= limits(e).maxDuplicates;
     }
 
     // A frame that could not be taken: NAK once the line is quiet; too many
@@ -311,6 +334,7 @@ struct UploadRunner {
         u.pairs = static_cast<int>(pairs.size());
         u.announced = leadingDecimal(pairs.front().second);
         u.block0Accepted = true;
+        u.headerAt = e.loop_.now();
         u.requestC = false;
         u.expected = 1;
         u.blocksStarted = true;
@@ -362,10 +386,7 @@ struct UploadRunner {
             // sender's problem only if it was asked for.
             if (co_await readBlock(e, u, size)) duplicate(e, u, startedAt);
             else if (u.askedSinceAck) co_return badBlock(e, u);
-            // A sender that sends the same block for ever, whatever we
-            // answer, cannot hold the upload open.
-            co_return ++u.duplicates >= limits(e).maxDuplicates ? StepOutcome::TooManyLineErrors
-                                                                : StepOutcome::Continue;
+            co_return tooManyCopies(e, u, kind) ? StepOutcome::TooManyLineErrors : StepOutcome::Continue;
         case BlockKind::Unfitting: break;
         }
         co_return co_await lineError(e, u);
@@ -390,21 +411,14 @@ struct UploadRunner {
                 put(e, ctl::C);
                 continue;
             }
-            if (b != ctl::SOH) co_return StepOutcome::FileEnded;
+            if (b != ctl::SOH && b != ctl::STX) co_return StepOutcome::FileEnded;
             const int s = co_await ByteWait{e, limits(e).uploadByte};
             const int c = co_await ByteWait{e, limits(e).uploadByte};
-            std::array<std::uint8_t, 130> data{};
-            bool whole = true;
-            for (auto& d : data) {
-                const int x = co_await ByteWait{e, limits(e).uploadByte};
-                if (x == kTimedOut) {
-                    whole = false;
-                    break;
-                }
-                d = static_cast<std::uint8_t>(x);
-            }
-            const std::uint16_t crc = crc16Bitwise(std::span<const std::uint8_t>(data.data(), 128));
-            if (whole && s == 0 && c == 0xFF && crc == static_cast<std::uint16_t>(data[128] << 8 | data[129])) {
+            const bool good = co_await readBlock(e, u, b == ctl::SOH ? kShortBlockData : kBlockData);
+            if (good && s == 0 && c == 0xFF) {
+                // An empty name ends the batch; any other is the header
+                // block of a second file, which is refused: we take one.
+                if (u.block[0] != 0) co_return anotherFile(e, u);
                 put(e, ctl::ACK);
                 co_return StepOutcome::FileEnded;
             }
@@ -412,6 +426,18 @@ struct UploadRunner {
             put(e, ctl::NAK);
         }
         co_return StepOutcome::FileEnded;
+    }
+
+    // The sender offers a second file after ours: the batch ends with CAN
+    // (an ACK would start that file, and the sender would wait for our
+    // requests in vain).
+    static StepOutcome anotherFile(Engine& e, UploadReceiver& u) {
+        u.moreFiles = true;
+        drain(e);
+        put(e, ctl::CAN);
+        put(e, ctl::CAN);
+        put(e, ctl::CAN);
+        return StepOutcome::FileEnded;
     }
 
     // At most one block or end-of-file exchange.
@@ -503,6 +529,7 @@ void CTransferEngine::endUpload() {
     const StepOutcome outcome = upload_task_->body.value();
     upload_.result = resultCode(outcome);
     upload_.pairs = u.pairs;
+    upload_.moreFiles = u.moreFiles;
     upload_.announced = static_cast<std::uint32_t>(std::clamp<std::int64_t>(u.announced, 0, UINT32_MAX));
     upload_.stored = u.stored;
     // However many name/length pairs the header block held: the file ended

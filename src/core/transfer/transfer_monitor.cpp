@@ -36,6 +36,7 @@ void TransferMonitor::begin(Kind kind, std::int64_t totalBytes) {
     resent_ = 0;
     damagedBlockSeen_ = false;
     lastSeq_ = -1;
+    unacknowledged_ = false;
     timeoutsAtBegin_ = timeoutCounter_ ? timeoutCounter_() : 0;
     timeoutsAtEnd_ = timeoutsAtBegin_;
     writingPercent_ = -1;
@@ -191,8 +192,10 @@ void TransferMonitor::onFrame(std::span<const std::uint8_t> frame, Millis at) {
     if (seq == lastSeq_) return;
     if (!firstDataAt_) firstDataAt_ = at;
     lastSeq_ = seq;
-    ++blocks_;
     phase_ = Phase::Transferring;
+    // A block we send counts once the STB has acknowledged it.
+    if (kind_ == Kind::Download) unacknowledged_ = true;
+    else ++blocks_;
 }
 
 void TransferMonitor::onControl(LineDirection direction, std::uint8_t b) {
@@ -200,6 +203,11 @@ void TransferMonitor::onControl(LineDirection direction, std::uint8_t b) {
     if (afterRs_) {
         afterRs_ = false;
         writingPercent_ = b;
+        return;
+    }
+    if (b == ctl::ACK && unacknowledged_) {
+        unacknowledged_ = false;
+        ++blocks_;
         return;
     }
     if (b == ctl::ENQ && phase_ == Phase::Waiting && infoRecord_.empty()) {

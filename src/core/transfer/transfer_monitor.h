@@ -76,6 +76,7 @@ private:
     int blocks_ = 0;
     int resent_ = 0;
     int lastSeq_ = -1;
+    bool unacknowledged_ = false;  // the last block sent awaits its ACK (download)
     int timeoutsAtBegin_ = 0;
     int timeoutsAtEnd_ = 0;
     int writingPercent_ = -1;

@@ -93,6 +93,10 @@ const char kPortBox[] = "Serial Port Error! Please, Check your Serial port and S
 const char kTooManyBox[] = "Too many errors on the line! Please, Check your cable and STB, And retry!";
 const char kUploadFailedBox[] = "Uploading failed! The file was not changed. Please, Check your STB, And retry!";
 const char kEnqEnd[] = "Downloading stopped successfully. \nYour STB will restart now!";
+const char kRestartedLine[] = "The STB restarted before it finished writing! The image was not written.";
+const char kRestartedBox[] =
+    "The STB restarted before it finished writing! The image was not written. \nPlease, Switch off the STB, start "
+    "the download, then switch on the STB.";
 const char kAckEnd[] =
     "Downloading stopped successfully. \nYou should Check LCD window whether STB has remain job or not!";
 
@@ -164,14 +168,16 @@ private slots:
         const auto timedOut = TransferOutcome::TimedOut;
         QTest::newRow("switched on, boot loader silent") << QStringList{"--fault", "silent@on"} << timedOut << kTimeoutBox;
         QTest::newRow("silent after the header block") << QStringList{"--fault", "silent@header"} << timedOut << kTimeoutBox;
-        QTest::newRow("silent inside the information record") << QStringList{"--fault", "silent@info"} << timedOut << kTimeoutBox;
+        // A record that breaks off is a restart (a pause inside it): never the cable.
+        QTest::newRow("silent inside the information record")
+            << QStringList{"--fault", "silent@info"} << TransferOutcome::Failed << kRestartedBox;
         QTest::newRow("silent at block 3") << QStringList{"--fault", "silent@block:3"} << timedOut << kTimeoutBox;
         QTest::newRow("silent at the first EOT") << QStringList{"--fault", "silent@eot"} << timedOut << kTimeoutBox;
         QTest::newRow("silent at the end-of-batch block") << QStringList{"--fault", "silent@batch"} << timedOut << kWritingBox;
         QTest::newRow("silent while writing") << QStringList{"--fault", "silent@writing"} << timedOut << kWritingBox;
         QTest::newRow("noise after the header block") << QStringList{"--fault", "noise@header"} << TransferOutcome::Failed << kTooManyBox;
-        QTest::newRow("restarts at block 3") << QStringList{"--fault", "restart@block:3"} << timedOut << kTimeoutBox;
-        QTest::newRow("restarts at the first EOT") << QStringList{"--fault", "restart@eot"} << timedOut << kTimeoutBox;
+        QTest::newRow("restarts at block 3") << QStringList{"--fault", "restart@block:3"} << TransferOutcome::Failed << kRestartedBox;
+        QTest::newRow("restarts at the first EOT") << QStringList{"--fault", "restart@eot"} << TransferOutcome::Failed << kRestartedBox;
         QTest::newRow("adapter unplugged at block 3")
             << QStringList{"--fault", "close@block:3"} << TransferOutcome::PortError << kPortBox;
         QTest::newRow("refuses block 2 for ever")
@@ -210,6 +216,51 @@ private slots:
         }
         w.loop.advance(50);
         expectAtRest(w);
+    }
+
+    // The STB switched off and on at every point of a download, with the
+    // program's own time limits: it ends within a few hundred milliseconds
+    // of the restart with the restart message, never the writing wait or
+    // the cable.
+    void restartPoints_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("point");
+        for (const char* point : {"info", "info:100", "block:1", "block:3", "block-ack:3", "block-nak:3", "block-ack:40",
+                                  "eot", "second-eot", "batch", "before-vt", "after-vt", "writing:5"})
+            QTest::newRow(point) << QStringList{} << QString(point);
+        const QStringList ack{"--answer", "ack"};
+        for (const char* point : {"block:1", "block:3", "block-ack:3", "block-nak:3"})
+            QTest::newRow(qPrintable(QString("ACK answer, ") + point)) << ack << QString(point);
+    }
+    void restartPoints() {
+        QFETCH(QStringList, options);
+        QFETCH(QString, point);
+        const QString store = dir.filePath("stored.bin");
+        QFile::remove(store);
+        Window w(QStringList{"--rate", "0", "--at", "300:on", "--store", store, "--write-ms", "300", "--fault",
+                             "restart@" + point} + options,
+                 EngineTimeouts{}, FlowTimes{});
+        QVERIFY(run(w, true));
+        // Switched on at 300 ms; 40 blocks and the writing take a few
+        // milliseconds each on the virtual line; the STB asks again 200 ms
+        // after its restart.
+        QVERIFY2(w.loop.now() < 1200, qPrintable(QString::number(w.loop.now())));
+        QCOMPARE(*w.view.outcome, TransferOutcome::Failed);
+        QCOMPARE(lastMessage(w), QString(kRestartedBox));
+        QCOMPARE(w.view.messages.size(), std::size_t{1});
+        QCOMPARE(QString::fromStdString(w.view.log.back()), QString(kRestartedLine));
+        for (const std::string& line : w.view.log) {
+            QVERIFY2(line != "Writing Image stopped." && line != "Transferring timeout occurred!", line.c_str());
+        }
+        w.loop.advance(50);
+        expectAtRest(w);
+        // The restarted boot loader never took a second header block (the
+        // end of the batch included) and went on to its application.
+        w.loop.advance(6000);
+        const auto& events = w.stb.events();
+        QCOMPARE(std::count_if(events.begin(), events.end(), [](const std::string& e) { return e.rfind("header ", 0) == 0; }),
+                 std::ptrdiff_t{1});
+        QVERIFY(w.stb.logged("application"));
     }
 
     void uploadFaults_data() {
@@ -263,6 +314,8 @@ private slots:
     void standardSenderCompletesThroughOneError_data() {
         QTest::addColumn<QStringList>("options");
         QTest::newRow("starts a second late with our requests waiting") << QStringList{"--sender-delay", "1000"};
+        QTest::newRow("starts 3 s late") << QStringList{"--sender-delay", "3000"};
+        QTest::newRow("starts 6 s late") << QStringList{"--sender-delay", "6000"};
         QTest::newRow("duplicate header block") << QStringList{"--upload-fault", "duplicate-header"};
         QTest::newRow("header block with a bad CRC") << QStringList{"--upload-fault", "bad-header-crc"};
         QTest::newRow("garbled sequence byte") << QStringList{"--upload-fault", "corrupt-sequence:3"};
@@ -283,6 +336,30 @@ private slots:
         QCOMPARE(fileBytes(target), blob);
         w.loop.advance(3000);
         QVERIFY(std::find(w.stb.events().begin(), w.stb.events().end(), "upload done") != w.stb.events().end());
+        expectAtRest(w);
+    }
+
+    // A sender with a second file: ours is saved, the second is refused
+    // with CAN (the sender stops at once instead of waiting for requests),
+    // and the log says so.
+    void secondFileInTheBatch() {
+        const sim::Bytes channels = sim::builtInChannelData();  // the simulator's own, a whole channel-data file
+        const QByteArray blob(reinterpret_cast<const char*>(channels.data()), static_cast<qsizetype>(channels.size()));
+        const QString target = dir.filePath("two-files.irz");
+        QFile::remove(target);
+        Window w(QStringList{"--rate", "0", "--start", "app", "--sender", "standard", "--upload-fault", "second-file"},
+                 EngineTimeouts{}, FlowTimes{});
+        w.view.target = target.toStdString();
+        QVERIFY(run(w, false, 20000));
+        QVERIFY2(*w.view.outcome == TransferOutcome::Succeeded, qPrintable(lastMessage(w)));
+        QCOMPARE(fileBytes(target), blob);
+        QVERIFY(std::find(w.view.log.begin(), w.view.log.end(),
+                          "The STB offered more than one file; only the first was received.") != w.view.log.end());
+        w.loop.advance(50);
+        QVERIFY(w.stb.logged("upload second file offered"));
+        QVERIFY(w.stb.logged("upload cancelled"));
+        QVERIFY(!w.stb.logged("upload second file acknowledged"));
+        QVERIFY(w.loop.now() < 3000);
         expectAtRest(w);
     }
 

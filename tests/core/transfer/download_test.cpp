@@ -500,7 +500,7 @@ TEST_F(EngineTest, WritingReportsPauseLongerThanAMinuteAndFfWithoutProgressEndsW
     EXPECT_FALSE(listener.has(EngineState::WritingProgress, EngineEvent::WritingSilent));
 }
 
-TEST_F(EngineTest, InfoRecordCutShortEndsWithinTheBound) {
+TEST_F(EngineTest, InfoRecordCutShortIsARestartAtItsBound) {
     openImage("fw.bin", patternBytes(3000));
     engine.setState(EngineState::WaitStart);
     link.send(ctl::C);
@@ -508,7 +508,7 @@ TEST_F(EngineTest, InfoRecordCutShortEndsWithinTheBound) {
     Bytes part{ctl::ENQ};
     part.resize(60, 0);
     link.send(part);
-    ASSERT_TRUE(runUntilEvent(EngineState::WaitHeaderAnswer, EngineEvent::ReceiverSilent, engine.timeouts().reply + 100));
+    ASSERT_TRUE(runUntilEvent(EngineState::WaitHeaderAnswer, EngineEvent::ReceiverRestarted, engine.timeouts().infoRecord + 10));
     EXPECT_EQ(engine.state(), EngineState::Idle);
     EXPECT_EQ(link.writes.size(), 1u);  // the header block, nothing else
 }
@@ -605,13 +605,15 @@ TEST_F(EngineTest, ReceiverAskingWithCForABadFirstBlockGetsItAgain) {
     loop.advance(engine.timeouts().firstBlockRepeatAfter + 10);
     ASSERT_EQ(link.writes.size(), 3u);
     EXPECT_EQ(link.writes[2], link.writes[1]);
-    // Once a block is acknowledged a 'C' means nothing.
+    // Once a block is acknowledged a 'C' is the boot loader asking for a
+    // new file: it restarted, and nothing more goes to it.
     link.send(ctl::ACK);
     loop.advance(500);
     const std::size_t writes = link.writes.size();
     link.send(ctl::C, 300);
-    loop.advance(400);
+    ASSERT_TRUE(runUntilEvent(EngineState::SendingData, EngineEvent::ReceiverRestarted, 400));
     EXPECT_EQ(link.writes.size(), writes);
+    EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
 TEST_F(EngineTest, LongStopQuestionWithAReceiverThatRefusesDc1DoesNotEndTheDownload) {

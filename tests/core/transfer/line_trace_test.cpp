@@ -196,9 +196,15 @@ TEST(TransferMonitor, CountsBlocksResendsRateAndTheWritingPhase) {
     EXPECT_EQ(m.figures().blocks, 0);
     loop.advance(1000);
     m.onLineBytes(LineDirection::ToReceiver, dataBlock(1, 1), loop.now());
+    EXPECT_EQ(m.figures().blocks, 0);  // not acknowledged yet
+    m.onLineBytes(LineDirection::FromReceiver, bytesOf({0x06}), loop.now());
+    EXPECT_EQ(m.figures().blocks, 1);
     loop.advance(1000);
     m.onLineBytes(LineDirection::ToReceiver, dataBlock(2, 2), loop.now());
+    m.onLineBytes(LineDirection::FromReceiver, bytesOf({0x15}), loop.now());
+    EXPECT_EQ(m.figures().blocks, 1);
     m.onLineBytes(LineDirection::ToReceiver, dataBlock(2, 2), loop.now());  // refused, sent again
+    m.onLineBytes(LineDirection::FromReceiver, bytesOf({0x06}), loop.now());
     auto damaged = dataBlock(2, 2);
     damaged[50] ^= 0xFF;
     m.onLineBytes(LineDirection::ToReceiver, damaged, loop.now());  // not a block: its CRC is wrong
@@ -215,6 +221,8 @@ TEST(TransferMonitor, CountsBlocksResendsRateAndTheWritingPhase) {
     EXPECT_THAT(m.progressText(), HasSubstr("transferring 2/3 blocks, 2048/3000 bytes, 2048 bytes/s, ETA 0:00, 1 resent"));
 
     m.onLineBytes(LineDirection::ToReceiver, dataBlock(3, 3), loop.now());
+    EXPECT_EQ(m.figures().blocks, 2);  // a block the STB never acknowledged (it restarted) does not count
+    m.onLineBytes(LineDirection::FromReceiver, bytesOf({0x06}), loop.now());
     EXPECT_EQ(m.figures().bytes, 3000);  // the padded last block counts what the file holds
     m.onLineBytes(LineDirection::FromReceiver, bytesOf({0x0b, 0x1e, 40}), loop.now());
     EXPECT_EQ(m.figures().phase, TransferFigures::Phase::Writing);

@@ -98,12 +98,18 @@ TEST_F(UploadTest, WholeFileIsCollectedAndTheBatchClosed) {
     EXPECT_EQ(listener.numbers().front(), std::make_pair(17, 40));
 }
 
-TEST_F(UploadTest, AsksWithCEveryTwoHundredMillisecondsUntilTheHeaderComes) {
+TEST_F(UploadTest, AsksThreeTimesQuicklyThenEveryThreeSecondsUntilTheHeaderComes) {
     const Bytes file = patternBytes(3000);
     SimulatedStb stb(link, application(*this, file));
     engine.setState(EngineState::UploadArm);
-    loop.advance(200 + 2000 - 1);
-    EXPECT_EQ(stb.seen().requests, 10);  // the first step: ten 'C', 200 ms apart
+    loop.advance(200 + 400);
+    EXPECT_EQ(stb.seen().requests, 3);  // 200 ms apart, from the end of the pause after the arming
+    loop.advance(2999);
+    EXPECT_EQ(stb.seen().requests, 3);
+    loop.advance(1);
+    EXPECT_EQ(stb.seen().requests, 4);
+    loop.advance(3000);
+    EXPECT_EQ(stb.seen().requests, 5);
     // Console echo first, then the header block.
     link.send(Bytes{'l', 'o', 'a', 'd', 'b', '\r', '\n'});
     stb.command("upload");
@@ -118,8 +124,8 @@ TEST_F(UploadTest, ReceiverThatNeverSendsEndsAfterTheFirstBlockBound) {
     EXPECT_TRUE(listener.has(EngineState::UploadReceive, EngineEvent::ReceiverSilent));
     EXPECT_FALSE(listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded));
     EXPECT_EQ(engine.state(), EngineState::Idle);
-    EXPECT_GE(stb.seen().requests, 140);
-    EXPECT_LE(stb.seen().requests, 151);
+    // 200, 400, 600 ms, then every 3 s until the 30 s are over.
+    EXPECT_EQ(stb.seen().requests, 3 + 9);
 }
 
 TEST_F(UploadTest, ResultsOfFailedUploads) {
@@ -329,12 +335,11 @@ TEST_F(UploadTest, HeaderWithSeveralPairsCompletesWhenTheFileEnds) {
 TEST_F(UploadTest, RequestsKeepTheirCadenceWhileTheConsoleTalks) {
     engine.setState(EngineState::UploadArm);
     loop.advance(200);
-    // Console text in small pieces every 30 ms for two seconds.
-    for (int i = 0; i < 66; ++i) link.send(Bytes{'x', 'y'}, 30 * i + 5);
-    loop.advance(2000);
+    // Console text in small pieces every 30 ms for seven seconds.
+    for (int i = 0; i < 233; ++i) link.send(Bytes{'x', 'y'}, 30 * i + 5);
+    loop.advance(7000);
     const auto cs = std::count(link.written.begin(), link.written.end(), ctl::C);
-    EXPECT_GE(cs, 9);
-    EXPECT_LE(cs, 11);
+    EXPECT_EQ(cs, 5);  // at 0, 200, 400, 3,400 and 6,400 ms
 }
 
 TEST_F(UploadTest, StartIsReportedAtTheReceiversFirstAnswer) {
@@ -407,4 +412,97 @@ TEST_F(UploadTest, AnnouncedSizeBeyondTheBufferIsNotComplete) {
     stb.command("upload");
     ASSERT_TRUE(runUpload());
     EXPECT_FALSE(engine.uploadOutcome().completed);
+}
+
+// A sender with two files (sb a.irz b.irz): ours ends as usual, the second
+// header block is refused with CAN, never acknowledged, whether it comes
+// as a 128- or a 1,024-byte block.
+TEST_F(UploadTest, SecondFileInTheBatchIsRefusedWithCan) {
+    for (const bool oneK : {false, true}) {
+        SCOPED_TRACE(oneK);
+        EngineRig rig;
+        const Bytes file = patternBytes(1500);
+        rig.engine.setState(EngineState::UploadArm);
+        rig.loop.advance(250);
+        rig.link.send(headerFrame("curdb", "1500"));
+        rig.loop.advance(10);
+        const auto block1 = buildDataBlock(1, std::span<const std::uint8_t>(file.data(), 1024));
+        const auto block2 = buildDataBlock(2, std::span<const std::uint8_t>(file.data() + 1024, 476));
+        rig.link.send(Bytes(block1.begin(), block1.end()));
+        rig.loop.advance(10);
+        rig.link.send(Bytes(block2.begin(), block2.end()));
+        rig.loop.advance(10);
+        rig.link.send(ctl::EOT);
+        rig.loop.advance(10);
+        rig.link.send(ctl::EOT);
+        rig.loop.advance(10);
+        rig.link.written.clear();
+        Bytes second = headerFrame("second.irz", "77");
+        if (oneK) {
+            const auto big = buildHeaderBlock("second.irz", 77);
+            second.assign(big.begin(), big.end());
+        }
+        rig.link.send(second);
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 5000));
+        EXPECT_EQ(rig.link.written, (Bytes{ctl::CAN, ctl::CAN, ctl::CAN}));
+        const UploadOutcome& outcome = rig.engine.uploadOutcome();
+        EXPECT_TRUE(outcome.completed);
+        EXPECT_TRUE(outcome.moreFiles);
+        const auto got = rig.buffer->contents();
+        EXPECT_EQ(Bytes(got.begin(), got.end()), file);
+    }
+}
+
+TEST_F(UploadTest, AnEmptyEndOfBatchIsNoSecondFile) {
+    SimulatedStb stb(link, application(*this, patternBytes(3000)));
+    stb.command("upload");
+    ASSERT_TRUE(runUpload());
+    EXPECT_TRUE(engine.uploadOutcome().completed);
+    EXPECT_FALSE(engine.uploadOutcome().moreFiles);
+    EXPECT_EQ(stb.seen().cans, 0);
+}
+
+// Any number of copies of the header block (a sender that found as many
+// requests waiting) are one: the first is answered, the rest are read and
+// left unanswered, and the next frame is untouched.
+TEST_F(UploadTest, AnyNumberOfHeaderCopiesAreOne) {
+    const Bytes file = patternBytes(3000);
+    engine.setState(EngineState::UploadArm);
+    loop.advance(250);
+    const Bytes header = headerFrame("curdb", "3000");
+    link.written.clear();
+    for (int i = 0; i < 40; ++i) link.send(header, i / 10);  // in bursts of ten, back to back
+    const auto block1 = buildDataBlock(1, std::span<const std::uint8_t>(file.data(), 1024));
+    link.send(Bytes(block1.begin(), block1.end()), 4);  // right behind the copies
+    loop.advance(20);
+    EXPECT_EQ(link.written, (Bytes{ctl::ACK, ctl::C, ctl::ACK}));
+    EXPECT_EQ(engine.state(), EngineState::UploadReceive);
+    EXPECT_TRUE(std::equal(file.begin(), file.begin() + 1024, buffer->data()));
+}
+
+// A standard sender started seconds after the command finds only the few
+// requests of the first second and the one or two of the slower cadence
+// waiting, answers each with the header block, and completes.
+TEST_F(UploadTest, StandardSenderStartingLateCompletes) {
+    for (const int delay : {3000, 6000, 10000}) {
+        SCOPED_TRACE(delay);
+        EngineRig rig;
+        const Bytes file = patternBytes(12000);
+        SimulatedStb stb(rig.link, application(rig, file, {"--sender", "standard", "--sender-delay", std::to_string(delay)}));
+        stb.command("upload");
+        rig.loop.advance(200);  // the pause after the command
+        rig.engine.setState(EngineState::UploadArm);
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 40000));
+        rig.loop.advance(5);
+        EXPECT_TRUE(rig.engine.uploadOutcome().completed);
+        const auto got = rig.buffer->contents();
+        EXPECT_EQ(Bytes(got.begin(), got.end()), file);
+        EXPECT_TRUE(stb.logged("upload done"));
+        const auto started = std::find_if(stb.events().begin(), stb.events().end(),
+                                          [](const std::string& e) { return e.rfind("sender started with ", 0) == 0; });
+        ASSERT_NE(started, stb.events().end());
+        const int waiting = std::stoi(started->substr(std::string("sender started with ").size()));
+        EXPECT_GE(waiting, 3);
+        EXPECT_LE(waiting, 6);  // under the ten a standard sender answers
+    }
 }

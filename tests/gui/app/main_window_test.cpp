@@ -44,6 +44,9 @@ const QString kEnqEnd = QStringLiteral("Downloading stopped successfully. \nYour
 const QString kAckEnd =
     QStringLiteral("Downloading stopped successfully. \nYou should Check LCD window whether STB has remain job or not!");
 const QString kRefused = QStringLiteral("This image can't be downloaded your STB!");
+const QString kRestartedLine =
+    QStringLiteral("The STB restarted before it finished writing! The image was not written.");
+const QString kRestartedBox = kRestartedLine + QStringLiteral(" \nPlease, Switch off the STB, start the download, then switch on the STB.");
 
 QString qpath(const fs::path& p) { return QString::fromStdString(p.string()); }
 
@@ -461,6 +464,43 @@ private slots:
             at = found;
         }
         QCOMPARE(prompts.messages, QStringList{kEnqEnd});
+    }
+
+    // The STB restarts right after it reported the start of its writing:
+    // the window ends the download at once with the restart box (not the
+    // writing wait), and its lamps follow the STB through its restart.
+    void restartWhileWritingEndsTheDownloadAndTheLampsFollow() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off"), QStringLiteral("--rate"), QStringLiteral("0"),
+                        QStringLiteral("--answer"), QStringLiteral("enq"), QStringLiteral("--write-ms"),
+                        QStringLiteral("2000"), QStringLiteral("--boot-ms"), QStringLiteral("1500"),
+                        QStringLiteral("--fault"), QStringLiteral("restart@after-vt")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        w->openFile(qpath(smallImage_));
+        QTRY_VERIFY_WITH_TIMEOUT(w->portLampOn(), 2000);
+        QVERIFY(!w->powerLampOn());
+        button(*w, CMainDialog::kDownload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
+        sim.command("on");
+        QTRY_VERIFY_WITH_TIMEOUT(!prompts.messages.isEmpty(), 20000);
+        QCOMPARE(prompts.messages, QStringList{kRestartedBox});
+        QVERIFY(!w->busy());
+        QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
+        QVERIFY(!sim.waitEvent(QStringLiteral("fault restart at writing"), 1000).isEmpty());
+        const QStringList log = w->logLines();
+        const qsizetype started = log.indexOf(QStringLiteral("Writing Image started."));
+        const qsizetype restarted = log.indexOf(kRestartedLine);
+        QVERIFY(started >= 0);
+        QVERIFY2(restarted > started, qPrintable(log.join('|')));
+        QVERIFY(!log.contains(QStringLiteral("Writing Image stopped.")));
+        QVERIFY(!log.contains(QStringLiteral("The STB stopped reporting while writing its memory.")));
+        // The boot loader asks for a file for 1.5 s, then the application
+        // answers the link test again: the power lamp comes on, the port lamp
+        // stayed on throughout.
+        QVERIFY(!w->powerLampOn());
+        QVERIFY(!sim.waitEvent(QStringLiteral("application"), 5000).isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(w->powerLampOn(), 3000);
+        QVERIFY(w->portLampOn());
     }
 
     void downloadAckAnswerReaches100Percent() {
