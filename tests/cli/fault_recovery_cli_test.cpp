@@ -6,6 +6,7 @@
 
 #include "cli_run.h"
 #include "sim/sim_process.h"
+#include "support/channel_blob.h"
 
 // Errors the transfer recovers from, errors it gives up on, and a save of
 // the upload that fails: each ends with the file byte for byte or with a
@@ -61,8 +62,8 @@ private slots:
     void fullDiskKeepsTheTarget() {
         const QString target = dir.filePath("full.irz");
         QVERIFY(writeBytes(target, "the previous backup"));
-        QByteArray blob(20000, 'z');
-        blob.replace(0, 3, "IRZ");
+        const auto bytes = dorvane::test::channelDataBlob(20000);
+        const QByteArray blob(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
         QVERIFY(writeBytes(dir.filePath("blob20000.irz"), blob));
         SimProcess sim({"--rate", "0", "--start", "app", "--upload-file", dir.filePath("blob20000.irz")});
         // No file of the program may grow beyond 8 KiB.

@@ -4,6 +4,7 @@
 
 #include "cli_run.h"
 #include "sim/sim_process.h"
+#include "support/channel_blob.h"
 
 // dorvane against lrzsz, the standard YMODEM programs. Neither answers the
 // link test or knows the boot-console command, so the simulator's relay
@@ -67,9 +68,9 @@ private slots:
     void sbServesAnUploadThatIsSavedByteForByte() {
         QFETCH(int, size);
         QFETCH(QStringList, line);
-        QByteArray blob(size, '\0');
-        for (int i = 0; i < size; ++i) blob[i] = static_cast<char>((i * 29) ^ (i >> 9));
-        blob.replace(0, 3, "IRZ");
+        // Channel data (it must pass the check before it replaces anything).
+        const auto bytes = dorvane::test::channelDataBlob(static_cast<std::size_t>(size), 29);
+        const QByteArray blob(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
         const QString source = dir.filePath(QStringLiteral("source%1.irz").arg(size));
         QVERIFY(writeBytes(source, blob));
         const QString target = dir.filePath(QStringLiteral("backup%1.irz").arg(size));

@@ -10,6 +10,7 @@
 
 #include "cli_run.h"
 #include "sim/sim_process.h"
+#include "support/channel_blob.h"
 
 // dorvane download / upload against the simulated STB.
 class TransferCliTest : public QObject {
@@ -125,9 +126,8 @@ private slots:
     }
 
     void uploadReplacesTheTargetWithTheChannelData() {
-        QByteArray blob(70000, '\0');
-        for (int i = 0; i < blob.size(); ++i) blob[i] = static_cast<char>((i * 13) ^ (i >> 7));
-        blob.replace(0, 3, "IRZ");
+        const auto bytes = dorvane::test::channelDataBlob(70000, 13);
+        const QByteArray blob(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
         QVERIFY(writeBytes(dir.filePath("blob.irz"), blob));
         const QString target = dir.filePath("backup.irz");
         QVERIFY(writeBytes(target, "previous backup"));

@@ -110,6 +110,8 @@ TEST_F(UploadTest, AsksWithCEveryTwoHundredMillisecondsUntilTheHeaderComes) {
     ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 20000));
     EXPECT_TRUE(engine.uploadOutcome().completed);
     EXPECT_EQ(stored(), file);
+    // Asking again while waiting is no time-out.
+    EXPECT_EQ(engine.expiredWaits(), 0);
 }
 
 TEST_F(UploadTest, ReceiverThatNeverSendsEndsAfterTheFirstBlockBound) {
@@ -120,6 +122,8 @@ TEST_F(UploadTest, ReceiverThatNeverSendsEndsAfterTheFirstBlockBound) {
     EXPECT_EQ(engine.state(), EngineState::Idle);
     EXPECT_GE(stb.seen().requests, 140);
     EXPECT_LE(stb.seen().requests, 151);
+    // However many requests went out, one wait ran out: the first block's.
+    EXPECT_EQ(engine.expiredWaits(), 1);
 }
 
 TEST_F(UploadTest, ResultsOfFailedUploads) {

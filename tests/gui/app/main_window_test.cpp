@@ -29,6 +29,7 @@
 #include "ui/scripted_prompts.h"
 #include "ui/skin_button.h"
 #include "ui/text_progress_bar.h"
+#include "support/channel_blob.h"
 
 using namespace dorvane;
 namespace fs = std::filesystem;
@@ -545,13 +546,7 @@ private slots:
     // ------------------------------------------------------------ upload
 
     void uploadIsSavedIntoTheChosenFile() {
-        const fs::path served = dir_->write("served.irz", [] {
-            test::Bytes b = test::patternBytes(20000, 3);
-            b[0] = 'I';
-            b[1] = 'R';
-            b[2] = 'Z';
-            return b;
-        }());
+        const fs::path served = dir_->write("served.irz", test::channelDataBlob(20000, 3));
         SimProcess sim({QStringLiteral("--start"), QStringLiteral("app"), QStringLiteral("--rate"), QStringLiteral("0"),
                         QStringLiteral("--upload-file"), qpath(served)});
         ScriptedPrompts prompts;
@@ -608,13 +603,7 @@ private slots:
     // ------------------------------------------------------------ never frozen
 
     void userInterfaceNeverStallsDuringPacedTransfers() {
-        const fs::path served = dir_->write("paced.irz", [] {
-            test::Bytes b = test::patternBytes(16 * 1024, 5);
-            b[0] = 'I';
-            b[1] = 'R';
-            b[2] = 'Z';
-            return b;
-        }());
+        const fs::path served = dir_->write("paced.irz", test::channelDataBlob(16 * 1024, 5));
         SimProcess sim({QStringLiteral("--start"), QStringLiteral("off"), QStringLiteral("--answer"),
                         QStringLiteral("enq"), QStringLiteral("--write-ms"), QStringLiteral("300"),
                         QStringLiteral("--boot-ms"), QStringLiteral("500"), QStringLiteral("--upload-file"),
