@@ -614,6 +614,16 @@ private slots:
         const fs::path pacedImage = dir_->write("paced.img", test::xprImage(test::XprFields{}, test::patternBytes(24 << 10, 3)));
         w->openFile(qpath(pacedImage));
 
+        // What the line-speed field shows, sampled all along.
+        auto* throughput = static_cast<QLabel*>(w->control(CMainDialog::kThroughput));
+        QList<int> speeds;
+        QTimer sampler;
+        QObject::connect(&sampler, &QTimer::timeout, [&] {
+            const int bps = throughput->text().section(' ', 0, 0).toInt();
+            if (speeds.isEmpty() || speeds.last() != bps) speeds.append(bps);
+        });
+        sampler.start(20);
+
         StallProbe downloadProbe;
         button(*w, CMainDialog::kDownload)->click();
         QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
@@ -628,6 +638,12 @@ private slots:
                  qPrintable(figures));
         QTRY_VERIFY_WITH_TIMEOUT(prompts.messages.contains(kEnqEnd), 30000);
         const qint64 downloadLateness = downloadProbe.maxLateness;
+        // A whole second of a 115,200 bit/s line at most (x9), and nothing
+        // once the data has ended and the STB writes.
+        const auto fastest = [&] { return *std::max_element(speeds.begin(), speeds.end()); };
+        QVERIFY2(fastest() > 50000 && fastest() <= 11520 * 9, qPrintable(throughput->text()));
+        QCOMPARE(throughput->text(), QStringLiteral("0 bps"));
+        speeds.clear();
 
         // The receiver restarts into its application; then the upload.
         QTRY_VERIFY_WITH_TIMEOUT(w->powerLampOn(), 10000);
@@ -637,6 +653,8 @@ private slots:
         button(*w, CMainDialog::kUpload)->click();
         QTRY_VERIFY_WITH_TIMEOUT(w->logLines().contains(QStringLiteral("Uploading finished successfully!")), 30000);
         const qint64 uploadLateness = uploadProbe.maxLateness;
+        // The upload's data moves the line speed too.
+        QVERIFY2(!speeds.isEmpty() && fastest() > 20000 && fastest() <= 11520 * 9, qPrintable(throughput->text()));
         QCOMPARE(test::readFile(target), test::readFile(served));
         QTRY_VERIFY_WITH_TIMEOUT(w->logLines().last().startsWith(
                                      QStringLiteral("Transfer summary: %1 bytes in ").arg(fs::file_size(served))),
