@@ -67,7 +67,11 @@ TransferFigures TransferMonitor::figures() const {
     f.phase = phase_;
     f.totalBytes = totalBytes_;
     f.blocks = blocks_;
-    f.bytes = totalBytes_ > 0 ? std::min(bytes_, totalBytes_) : bytes_;
+    // The last block's padding is not data; a sender that sends a block or
+    // more beyond what it announced is shown with all it sent.
+    const bool padded = totalBytes_ > 0 && bytes_ > totalBytes_ &&
+                        bytes_ - totalBytes_ < static_cast<std::int64_t>(std::max<std::size_t>(lastBlockSize_, 1));
+    f.bytes = padded ? totalBytes_ : bytes_;
     // What is left, in blocks of the size the sender uses.
     const auto blockSize = static_cast<std::int64_t>(lastBlockSize_ > 0 ? lastBlockSize_ : kBlockData);
     const std::int64_t left = std::max<std::int64_t>(0, totalBytes_ - bytes_);

@@ -376,6 +376,25 @@ TEST(TransferMonitor, OnAPacedLineTheRateStaysUnderTheLineAndTheSummaryAddsUp) {
     }
 }
 
+TEST(TransferMonitor, AnUploadThatBringsMoreThanItAnnouncedShowsAllItBrought) {
+    VirtualEventLoop loop;
+    TransferMonitor m(loop);
+    m.begin(TransferMonitor::Kind::Upload, 0);
+    const auto header = buildHeaderBlock("curdb", 1000);
+    m.onLineBytes(LineDirection::FromReceiver, {header.begin(), header.end()}, loop.now());
+    for (int k = 1; k <= 3; ++k) {
+        loop.advance(100);
+        m.onLineBytes(LineDirection::FromReceiver, dataBlock(static_cast<std::uint8_t>(k), 1), loop.now());
+        // One block: its padding is no data.
+        if (k == 1) {
+            EXPECT_EQ(m.figures().bytes, 1000);
+        }
+    }
+    EXPECT_EQ(m.figures().bytes, 3 * 1024);
+    EXPECT_EQ(m.figures().blocks, 3);
+    EXPECT_EQ(m.figures().totalBlocks, 3);
+}
+
 TEST(TransferMonitor, BlocksPastTheSequenceWrapAreCountedAndTheirResendsToo) {
     for (const bool upload : {false, true}) {
         SCOPED_TRACE(upload);
