@@ -600,6 +600,39 @@ private slots:
         QCOMPARE(button(*w, CMainDialog::kUpload)->text(), QStringLiteral("Upload"));
     }
 
+    // The STB restarts after its last block, before its EOT: the window
+    // keeps the data in a recovery file, says so, and leaves the target.
+    void uploadWhoseEndOfFileNeverCameIsKeptAside() {
+        const fs::path served = dir_->write("restarting.irz", test::channelDataBlob(20000, 8));
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("app"), QStringLiteral("--rate"), QStringLiteral("0"),
+                        QStringLiteral("--upload-file"), qpath(served), QStringLiteral("--fault"),
+                        QStringLiteral("restart@upload-eot")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts, 30000, 300);
+        const fs::path target = dir_->file("kept-aside.irz");
+        { std::ofstream(target) << "the previous backup"; }
+        prompts.saveFile = qpath(target);
+        button(*w, CMainDialog::kUpload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->flow().busy(), 30000);
+        const QStringList log = w->logLines();
+        QVERIFY2(log.contains(QStringLiteral("All the data arrived, but the STB did not end the file (it may have restarted).")),
+                 qPrintable(log.join('|')));
+        QVERIFY(!log.contains(QStringLiteral("Uploading finished successfully!")));
+        QVERIFY(!log.contains(QStringLiteral("Transferring timeout occurred!")));
+        const int at = static_cast<int>(log.indexOf(QStringLiteral("Uploading data is kept in")));
+        QVERIFY(at >= 0 && at + 1 < log.size());
+        const fs::path kept = fs::path(log.at(at + 1).mid(1).toStdString());
+        QCOMPARE(test::readFile(kept), test::readFile(served));
+        QCOMPARE(prompts.messages.size(), 1);
+        QVERIFY(prompts.messages.first().startsWith(QStringLiteral("Uploading failed! All the data arrived")));
+        const std::string previous = "the previous backup";
+        QCOMPARE(test::readFile(target), test::Bytes(previous.begin(), previous.end()));
+        QCOMPARE(button(*w, CMainDialog::kUpload)->text(), QStringLiteral("Upload"));
+        // The STB's application answers again: the lamp says it is on.
+        QTRY_VERIFY_WITH_TIMEOUT(w->powerLampOn(), 5000);
+    }
+
     // ------------------------------------------------------------ never frozen
 
     void userInterfaceNeverStallsDuringPacedTransfers() {
