@@ -16,10 +16,14 @@ if ! command -v sb >/dev/null || ! command -v rb >/dev/null; then
 fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+# A full channel database (an upload must be channel data to be kept), with
+# random bytes behind it up to 131,071.
+"$bin/dorvane" demo-data --full "$work/source.irz" >/dev/null
 python3 - "$work" <<'PY'
 import random, sys
 r = random.Random(20000)
-blob = bytearray(r.getrandbits(8) for _ in range(131071)); blob[0:3] = b"IRZ"
+blob = bytearray(open(sys.argv[1] + "/source.irz", "rb").read())
+blob += bytes(r.getrandbits(8) for _ in range(131071 - len(blob)))
 open(sys.argv[1] + "/source.irz", "wb").write(blob)
 open(sys.argv[1] + "/image.bin", "wb").write(bytes(r.getrandbits(8) for _ in range(150000)))
 PY

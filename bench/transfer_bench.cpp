@@ -155,10 +155,17 @@ int main(int argc, char* argv[]) {
     const QByteArray image = benchImage();
     const QString imagePath = work.filePath("bench.img");
     writeFile(imagePath, image);
-    QByteArray blob(131071, '\0');
-    for (int i = 0; i < blob.size(); ++i) blob[i] = static_cast<char>((i * 31) ^ (i >> 8));
-    blob.replace(0, 3, "IRZ");
+    // A full channel database (an upload must be channel data to be kept),
+    // with bytes behind it up to 131,071.
     const QString blobPath = work.filePath("blob.irz");
+    if (runProgram(binDir + "/dorvane", {"demo-data", "--full", blobPath}, 60000).status != 0) return 1;
+    QByteArray blob;
+    {
+        QFile f(blobPath);
+        if (!f.open(QIODevice::ReadOnly)) return 1;
+        blob = f.readAll();
+    }
+    for (qsizetype i = blob.size(); i < 131071; ++i) blob.append(static_cast<char>((i * 31) ^ (i >> 8)));
     writeFile(blobPath, blob);
 
     std::printf("Line: 115,200 bit/s 8N1 = 11,520 bytes/s; efficiency = file bytes per second / 11,520\n\n");

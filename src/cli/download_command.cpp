@@ -20,7 +20,8 @@ const Command& downloadCommand() {
         "switched off, then switch the STB on. An empty file is never sent.\n"
         "The log goes to standard output, errors to standard error\n"
         "(\"dorvane: ...\"), progress to standard error (a line that redraws itself on\n"
-        "a terminal, a plain line every 5 s elsewhere); Ctrl-C cancels.",
+        "a terminal, a plain line every 5 s elsewhere); Ctrl-C cancels (while the\n"
+        "STB writes only a second one), SIGTERM and SIGHUP stop at once.",
         transferOptions(TransferRequest::Kind::Download),
         runDownload};
     return command;

@@ -1,5 +1,7 @@
 #include <QCoreApplication>
 
+#include "app/path_text.h"
+
 #include "app/process_setup.h"
 #include "app/version.h"
 #include "cli/command.h"
@@ -126,5 +128,12 @@ int main(int argc, char* argv[]) {
     dorvane::prepareProcess();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dorvane"));
+#ifdef _WIN32
     return dorvane::cli::runProgram(QCoreApplication::arguments().mid(1));
+#else
+    // The arguments' own bytes: a file name that is no valid UTF-8 is kept.
+    QStringList args;
+    for (int i = 1; i < argc; ++i) args.append(dorvane::textFromNativeBytes(argv[i]));
+    return dorvane::cli::runProgram(args);
+#endif
 }

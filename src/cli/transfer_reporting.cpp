@@ -39,6 +39,7 @@ QJsonObject figuresJson(const TransferFigures& f) {
     o.insert(QStringLiteral("resent"), f.resent);
     o.insert(QStringLiteral("timeouts"), f.timeouts);
     o.insert(QStringLiteral("elapsedMs"), static_cast<qint64>(f.elapsed));
+    o.insert(QStringLiteral("lineMs"), static_cast<qint64>(f.lineTime));
     o.insert(QStringLiteral("writingPercent"), f.writingPercent >= 0 ? QJsonValue(f.writingPercent) : QJsonValue());
     return o;
 }

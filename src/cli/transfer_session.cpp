@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -252,24 +253,25 @@ bool openChosenPort(CSerialPort& port, const PortChoice& choice, ReportingView& 
     return true;
 }
 
-// Ctrl-C and SIGTERM while the transfer runs: the first stops it (while the
-// STB writes its memory it only warns); the signal that stopped it decides
-// the exit status.
+constexpr char kWritingWarning[] =
+    "The STB is writing its memory! Do not switch it off until its own display says it is done.";
+
+// Signals while the transfer runs. Ctrl-C (SIGINT) stops it, except while
+// the STB writes its memory: then the first only warns and a second stops
+// waiting. SIGTERM and SIGHUP (the terminal closed) stop it at once in
+// every phase, with the warning once when the STB writes. Either way the
+// STB gets CAN CAN while blocks go, the report ends with its result, and
+// the signal that stopped it decides the exit status.
 class InterruptWatch {
 public:
     InterruptWatch(OperatorFlow& flow, ReportingView& view, const ConsoleView& console) {
         gInterrupted = 0;
-        oldInt_ = std::signal(SIGINT, onInterrupt);
-        oldTerm_ = std::signal(SIGTERM, onInterrupt);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i) old_[i] = std::signal(kSignals[i], onInterrupt);
         QObject::connect(&timer_, &QTimer::timeout, [this, &flow, &view, &console] {
             if (!gInterrupted) return;
             const int signal = gInterrupted;
             gInterrupted = 0;
-            if (!flow.interrupt()) {
-                view.showMessage("The STB is writing its memory! Do not switch it off until its own display says it "
-                                 "is done. Ctrl-C again stops waiting for it.");
-                return;
-            }
+            if (!handle(signal, flow, view)) return;
             by_ = signal;
             if (!console.ended()) view.transferEnded(TransferOutcome::Canceled);
         });
@@ -282,16 +284,35 @@ public:
     void stop() {
         if (!timer_.isActive()) return;
         timer_.stop();
-        std::signal(SIGINT, oldInt_);
-        std::signal(SIGTERM, oldTerm_);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i) std::signal(kSignals[i], old_[i]);
     }
     int by() const { return by_; }
 
 private:
+#ifdef SIGHUP
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+#else
+    static constexpr int kSignals[] = {SIGINT, SIGTERM};
+#endif
+
+    // False when the transfer goes on (the first Ctrl-C while the STB writes).
+    bool handle(int signal, OperatorFlow& flow, ReportingView& view) {
+        if (signal == SIGINT) {
+            if (flow.interrupt()) return true;
+            warned_ = true;
+            view.showMessage(std::string(kWritingWarning) + " Ctrl-C again stops waiting for it.");
+            return false;
+        }
+        if (flow.receiverWriting() && !warned_) view.showMessage(kWritingWarning);
+        warned_ = true;
+        flow.stopNow();
+        return true;
+    }
+
     QTimer timer_;
-    void (*oldInt_)(int) = SIG_DFL;
-    void (*oldTerm_)(int) = SIG_DFL;
+    void (*old_[std::size(kSignals)])(int) = {};
     int by_ = 0;
+    bool warned_ = false;
 };
 
 // A transfer that ends before it starts: the report says so, exit 1.

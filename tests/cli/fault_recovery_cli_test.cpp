@@ -6,6 +6,7 @@
 
 #include "cli_run.h"
 #include "sim/sim_process.h"
+#include "support/channel_blob.h"
 
 // Errors the transfer recovers from, errors it gives up on, and a save of
 // the upload that fails: each ends with the file byte for byte or with a
@@ -56,13 +57,71 @@ private slots:
         QVERIFY(!QFile::exists(store));
     }
 
+    // A header block that announces fewer bytes than the STB sends, twice
+    // in a row: nothing is replaced, the good NAME.bak survives both runs,
+    // and each run keeps every block it received in a recovery file.
+    void uploadThatIsNoChannelDataTwiceInARowChangesNothing() {
+        QTemporaryDir here;
+        const auto good = dorvane::test::channelDataBlob(20000, 4);
+        const QByteArray served(reinterpret_cast<const char*>(good.data()), static_cast<qsizetype>(good.size()));
+        QVERIFY(writeBytes(here.filePath("served.irz"), served));
+        const QString target = here.filePath("backup.irz");
+        const auto older = dorvane::test::channelDataBlob(9000, 5);
+        const QByteArray previous(reinterpret_cast<const char*>(older.data()), static_cast<qsizetype>(older.size()));
+        QVERIFY(writeBytes(target, previous));
+        QVERIFY(writeBytes(target + ".bak", "the one good backup"));
+        QByteArray blocks = served;
+        blocks.append(QByteArray(20 * 1024 - served.size(), '\x1a'));
+        for (int run = 0; run < 2; ++run) {
+            SimProcess sim({"--rate", "0", "--start", "app", "--upload-file", here.filePath("served.irz"),
+                            "--upload-length", "1000"});
+            const CliRun r = runCli({"upload", "--force", "--port", sim.path(), target});
+            QCOMPARE(r.status, 1);
+            QVERIFY2(r.err.startsWith("dorvane: Uploading failed! The received data is not channel data: Backup data "
+                                      "is truncated. The STB announced 1000 bytes and sent 20480. The file was not "
+                                      "changed. The received data is kept in "),
+                     qPrintable(r.err));
+            QVERIFY(!r.out.contains("Uploading finished successfully!"));
+            QCOMPARE(fileBytes(target), previous);
+            QCOMPARE(fileBytes(target + ".bak"), QByteArray("the one good backup"));
+            const QString kept = r.err.section("kept in ", 1).trimmed();
+            QCOMPARE(fileBytes(kept), blocks);
+            QVERIFY(QFile::remove(kept));
+        }
+    }
+
+    // The STB restarts after its last block, before its EOT: all its data
+    // is kept (the announced file, which is channel data), the target not
+    // touched, and the tool says so within the silence bound.
+    void stbThatRestartsBeforeItsEotLeavesItsDataInARecoveryFile() {
+        QTemporaryDir here;
+        const auto good = dorvane::test::channelDataBlob(30000, 6);
+        const QByteArray served(reinterpret_cast<const char*>(good.data()), static_cast<qsizetype>(good.size()));
+        QVERIFY(writeBytes(here.filePath("served.irz"), served));
+        const QString target = here.filePath("backup.irz");
+        QVERIFY(writeBytes(target, "the previous backup"));
+        SimProcess sim({"--rate", "0", "--start", "app", "--upload-file", here.filePath("served.irz"), "--fault",
+                        "restart@upload-eot"});
+        const CliRun r = runCli({"upload", "--force", "--port", sim.path(), target});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.out.contains("\nAll the data arrived, but the STB did not end the file (it may have restarted).\n"),
+                 qPrintable(r.out));
+        QVERIFY(!r.out.contains("Transferring timeout occurred!"));
+        QVERIFY2(r.err.contains("dorvane: Uploading failed! All the data arrived"), qPrintable(r.err));
+        QCOMPARE(fileBytes(target), QByteArray("the previous backup"));
+        const QString kept = r.err.section("kept in ", 1).trimmed();
+        QCOMPARE(fileBytes(kept), served);
+        QVERIFY(!sim.waitEvent("fault restart at upload-eot", 1000).isEmpty());
+        QVERIFY2(r.elapsedMs < 15000, qPrintable(QString::number(r.elapsedMs)));
+    }
+
     // Saving the upload fails: the previous file stays whole and no work
     // file is left behind.
     void fullDiskKeepsTheTarget() {
         const QString target = dir.filePath("full.irz");
         QVERIFY(writeBytes(target, "the previous backup"));
-        QByteArray blob(20000, 'z');
-        blob.replace(0, 3, "IRZ");
+        const auto bytes = dorvane::test::channelDataBlob(20000);
+        const QByteArray blob(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
         QVERIFY(writeBytes(dir.filePath("blob20000.irz"), blob));
         SimProcess sim({"--rate", "0", "--start", "app", "--upload-file", dir.filePath("blob20000.irz")});
         // No file of the program may grow beyond 8 KiB.

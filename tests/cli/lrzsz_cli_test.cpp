@@ -1,9 +1,15 @@
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+
 #include "cli_run.h"
 #include "sim/sim_process.h"
+#include "support/channel_blob.h"
 
 // dorvane against lrzsz, the standard YMODEM programs. Neither answers the
 // link test or knows the boot-console command, so the simulator's relay
@@ -71,9 +77,9 @@ private slots:
     void sbServesAnUploadThatIsSavedByteForByte() {
         QFETCH(int, size);
         QFETCH(QStringList, line);
-        QByteArray blob(size, '\0');
-        for (int i = 0; i < size; ++i) blob[i] = static_cast<char>((i * 29) ^ (i >> 9));
-        blob.replace(0, 3, "IRZ");
+        // Channel data (it must pass the check before it replaces anything).
+        const auto bytes = dorvane::test::channelDataBlob(static_cast<std::size_t>(size), 29);
+        const QByteArray blob(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
         const QString source = dir.filePath(QStringLiteral("source%1.irz").arg(size));
         QVERIFY(writeBytes(source, blob));
         const QString target = dir.filePath(QStringLiteral("backup%1.irz").arg(size));
@@ -109,6 +115,54 @@ private slots:
         const QString ended = sim.waitEvent("sb ended with", 5000);
         QVERIFY(!ended.isEmpty());
         QVERIFY2(!ended.endsWith("ended with 0"), qPrintable(ended));  // sb reports the second file as not sent
+    }
+
+    // On a line paced at 115,200 bit/s the figures add up: the summary's
+    // bytes over its seconds are its rate, which stays under the 11,520
+    // bytes/s the line carries; blocks are counted in the size they come in.
+    void pacedFiguresAddUp_data() {
+        QTest::addColumn<bool>("upload");
+        QTest::addColumn<int>("blockSize");
+        QTest::newRow("sb --ymodem, 128-byte blocks") << true << 128;
+        QTest::newRow("sb -k, 1 KiB blocks") << true << 1024;
+        QTest::newRow("download, 1 KiB blocks") << false << 1024;
+    }
+    void pacedFiguresAddUp() {
+        QFETCH(bool, upload);
+        QFETCH(int, blockSize);
+        const int size = 117 * 128;  // 117 blocks of 128 bytes
+        const QString source = dir.filePath("paced-source.irz");
+        const auto bytes = dorvane::test::channelDataBlob(static_cast<std::size_t>(size), 3);
+        QVERIFY(writeBytes(source, QByteArray(reinterpret_cast<const char*>(bytes.data()), size)));
+        const QString target = dir.filePath("paced-target.irz");
+        QStringList sender{"sb", "--ymodem"};
+        if (blockSize == 1024) sender << "-k";
+        SimProcess sim(upload ? QStringList{"--rate", "115200", "--relay", "upload", "--"} + sender + QStringList{source}
+                              : QStringList{"--rate", "115200", "--at", "300:on", "--answer", "ack"});
+        const CliRun r = runCli(upload ? QStringList{"upload", "--json", "--force", "--port", sim.path(), target}
+                                       : QStringList{"download", "--json", "--port", sim.path(), source},
+                                {}, 60000);
+        QCOMPARE(r.status, 0);
+        const QJsonObject result = QJsonDocument::fromJson(r.outLines().last().toUtf8()).object();
+        QCOMPARE(result.value("event").toString(), QStringLiteral("result"));
+        // sb -k sends the last 640 bytes in five 128-byte blocks.
+        const int blocks = upload && blockSize == 1024 ? 14 + 5 : (size + blockSize - 1) / blockSize;
+        QCOMPARE(result.value("blocks").toInt(), blocks);
+        QCOMPARE(result.value("totalBlocks").toInt(), blocks);  // "117/117 blocks", never more than there are
+        QCOMPARE(result.value("bytes").toInt(), size);
+        const qint64 rate = result.value("rate").toInteger();
+        const qint64 lineMs = result.value("lineMs").toInteger();
+        QVERIFY2(rate > 5000 && rate <= 11520, qPrintable(r.outLines().last()));
+        QCOMPARE(rate, static_cast<qint64>(size) * 1000 / lineMs);
+        const QRegularExpressionMatch m =
+            QRegularExpression(QStringLiteral("^(\\d+) bytes in ([\\d.]+) s \\((\\d+) bytes/s\\), (\\d+) blocks"))
+                .match(result.value("summary").toString());
+        QVERIFY2(m.hasMatch(), qPrintable(result.value("summary").toString()));
+        QCOMPARE(m.captured(1).toInt(), size);
+        QCOMPARE(m.captured(3).toLongLong(), rate);
+        QCOMPARE(m.captured(4).toInt(), blocks);
+        // Its seconds, to a tenth, are the bytes over the rate.
+        QVERIFY(std::abs(m.captured(2).toDouble() - static_cast<double>(size) / static_cast<double>(rate)) <= 0.051);
     }
 };
 

@@ -4,12 +4,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+#include <utility>
+
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
 
 #include "cli_run.h"
 #include "sim/sim_process.h"
+#include "support/channel_blob.h"
 
 // dorvane download / upload against the simulated STB.
 class TransferCliTest : public QObject {
@@ -125,9 +129,8 @@ private slots:
     }
 
     void uploadReplacesTheTargetWithTheChannelData() {
-        QByteArray blob(70000, '\0');
-        for (int i = 0; i < blob.size(); ++i) blob[i] = static_cast<char>((i * 13) ^ (i >> 7));
-        blob.replace(0, 3, "IRZ");
+        const auto bytes = dorvane::test::channelDataBlob(70000, 13);
+        const QByteArray blob(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
         QVERIFY(writeBytes(dir.filePath("blob.irz"), blob));
         const QString target = dir.filePath("backup.irz");
         QVERIFY(writeBytes(target, "previous backup"));
@@ -145,6 +148,41 @@ private slots:
         QCOMPARE(r.err, QString());
         QCOMPARE(fileBytes(target), blob);
         QVERIFY(!QFile::exists(dir.filePath("_stbdata.irz")));
+    }
+
+    // A file whose name is no UTF-8 (Latin-1 "café.img" from an old stick)
+    // is opened, inspected and sent under its own bytes.
+    void aLatin1NamedFileIsInspectedAndSent() {
+        const QByteArray path = QFile::encodeName(dir.path()) + "/caf\xe9.img";
+        const QByteArray image = fileBytes(dir.filePath("boot.bin"));
+        std::FILE* to = std::fopen(path.constData(), "wb");
+        QVERIFY(to);
+        QCOMPARE(std::fwrite(image.constData(), 1, static_cast<std::size_t>(image.size()), to),
+                 static_cast<std::size_t>(image.size()));
+        std::fclose(to);
+        const QString store = dir.filePath("latin1-store.bin");
+        const QString trace = dir.filePath("latin1.trace");
+        SimProcess sim({"--rate", "0", "--at", "300:on", "--answer", "ack", "--store", store});
+        // The shell hands the name's bytes on as they are (QProcess would
+        // take them for UTF-8).
+        const auto run = [&](const QString& args) {
+            QProcess p;
+            p.setWorkingDirectory(dir.path());
+            p.start("/bin/sh", {"-c", "exec \"$0\" " + args + " \"$(printf 'caf\\351.img')\"",
+                                QStringLiteral(DORVANE_BIN_DIR "/dorvane")});
+            p.waitForFinished(30000);
+            return std::make_pair(p.exitCode(), p.readAllStandardOutput() + p.readAllStandardError());
+        };
+        const auto [inspected, inspectOut] = run("inspect");
+        QCOMPARE(inspected, 0);
+        QVERIFY2(inspectOut.contains("Image Type : Boot"), inspectOut.constData());
+        const auto [sent, sentOut] = run("download --trace '" + trace + "' --port '" + sim.path() + "'");
+        QCOMPARE(sent, 0);
+        QVERIFY2(sentOut.contains("Transfer succeeded: "), sentOut.constData());
+        QCOMPARE(fileBytes(store), image);
+        // The header block carries the name's bytes: "caf", 0xE9, ".img".
+        QVERIFY2(fileBytes(trace).contains("63 61 66 e9 2e 69 6d 67 00"), fileBytes(trace).left(400).constData());
+        std::remove(path.constData());  // a name Qt's folder removal cannot spell
     }
 
     void uploadFromAReceiverThatIsOff() {

@@ -7,6 +7,7 @@
 
 #include "cli_run.h"
 #include "sim/sim_process.h"
+#include "support/channel_blob.h"
 
 // Transfers that report success only when the other side has every byte,
 // and that a sound peer completes in spite of one error on the line.
@@ -15,11 +16,10 @@ class TrustedTransferCliTest : public QObject {
 private:
     QTemporaryDir dir;
 
+    // A channel-data file of this size that passes the channel-data check.
     QByteArray blob(int size) {
-        QByteArray b(size, '\0');
-        for (int i = 0; i < size; ++i) b[i] = static_cast<char>((i * 131) ^ (i >> 5));
-        b.replace(0, 3, "IRZ");
-        return b;
+        const auto b = dorvane::test::channelDataBlob(static_cast<std::size_t>(size), 131);
+        return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
     }
 
 private slots:

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
+#include <utility>
 #include <new>
 #include <vector>
 
@@ -360,6 +361,15 @@ std::uint8_t* writeFavourites(const ReceiverDatabase& db, std::uint8_t* p) {
 }
 
 }  // namespace
+
+Status checkBackupBlob(std::span<const std::uint8_t> blob) {
+    // A check says nothing on its own: its caller reports the result.
+    auto sink = std::exchange(diagnosticSink(), [](std::string_view) {});
+    const auto scratch = std::make_unique<ReceiverDatabase>();
+    const UnpackResult result = unpackBackup(*scratch, blob);
+    diagnosticSink() = std::move(sink);
+    return unpackStatus(result);
+}
 
 UnpackResult unpackBackup(ReceiverDatabase& db, const ChannelDataBuffer& buffer, BlobLosses* losses) {
     return unpackBackup(db, buffer.contents(), losses);

@@ -61,6 +61,12 @@ UnpackResult unpackBackup(ReceiverDatabase& database, std::span<const std::uint8
 // The same for the blob in the buffer (its first `length` bytes).
 UnpackResult unpackBackup(ReceiverDatabase& database, const ChannelDataBuffer& buffer, BlobLosses* losses = nullptr);
 
+// Whether `blob` is a channel-data blob that unpacks whole: the "IRZ"
+// magic, sizes that agree with each other and with the blob's length, and a
+// payload that decompresses. Fails as unpackStatus says; touches no
+// database of the caller's.
+Status checkBackupBlob(std::span<const std::uint8_t> blob);
+
 // Packs the database into a blob in the buffer and sets its length; on
 // failure the buffer is left as it was. `date` is the header's day number.
 PackResult packBackup(const ReceiverDatabase& database, ChannelDataBuffer& buffer, std::uint16_t date);

@@ -10,10 +10,12 @@
 
 #include <system_error>
 
+#include "database/backup_blob.h"
 #include "database/channel_data_buffer.h"
 #include "database/replace_file.h"
 #include "image/image_file.h"
 #include "serial/serial_link.h"
+#include "transfer/frames.h"
 
 namespace dorvane {
 
@@ -43,6 +45,10 @@ constexpr char kTooManyErrorsLine[] = "Transferring failed! Too many errors on t
 constexpr char kTooManyErrorsBox[] = "Too many errors on the line! Please, Check your cable and STB, And retry!";
 constexpr char kUploadFailedLine[] = "Uploading failed!";
 constexpr char kUploadFailedBox[] = "Uploading failed! The file was not changed. Please, Check your STB, And retry!";
+constexpr char kUploadUnchanged[] = "The file was not changed.";
+constexpr char kNotChannelData[] = "The received data is not channel data: %s.";
+constexpr char kSizesDisagree[] = "The STB announced %u bytes and sent %u.";
+constexpr char kEndMissing[] = "All the data arrived, but the STB did not end the file (it may have restarted).";
 constexpr char kOpenWhileBusy[] = "You can't open a file on downloading...";
 constexpr char kWritingSilentLine[] = "The STB stopped reporting while writing its memory.";
 constexpr char kWritingSilentBox[] =
@@ -69,7 +75,36 @@ bool writeWhole(const std::filesystem::path& path, std::span<const std::uint8_t>
     return replaceFileAtomically(path, data).ok();
 }
 
+// The whole file at path, or nothing when it cannot be read or is larger
+// than any channel-data file.
+std::optional<std::vector<std::uint8_t>> readSmallFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::vector<std::uint8_t> bytes(ChannelDataBuffer::kCapacity + 1);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad() || static_cast<std::size_t>(in.gcount()) > ChannelDataBuffer::kCapacity) return std::nullopt;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
+}
+
+// Whether replacing target may turn it into NAME.bak: only a file that is
+// channel data replaces a NAME.bak that exists (the one good backup is not
+// traded for a bad file).
+bool targetMayBecomeBackup(const std::filesystem::path& target) {
+    std::error_code ec;
+    if (!std::filesystem::exists(backupPathFor(target), ec)) return true;
+    const auto current = readSmallFile(target);
+    return current && checkBackupBlob(*current).ok();
+}
+
 }  // namespace
+
+std::string elapsedText(Millis elapsed) {
+    const long long s = std::max<long long>(0, elapsed / 1000);
+    if (s >= 3600)
+        return format("%lld:%02lld:%02lld", s / 3600, (s / 60) % 60, s % 60);
+    return format("%02lld:%02lld", s / 60, s % 60);
+}
 
 std::optional<std::string> downloadSizeProblem(std::uint64_t length, bool forced) {
     if (length == 0) return std::string("The file is empty! There is nothing to download.");
@@ -197,6 +232,13 @@ bool OperatorFlow::interrupt() {
     return true;
 }
 
+void OperatorFlow::stopNow() {
+    if (busy_) engine_.releaseReceiver();
+    cancel();
+}
+
+bool OperatorFlow::receiverWriting() const { return busy_ && engine_.receiverWriting(); }
+
 void OperatorFlow::downloadClicked() {
     if (busy_) {
         askStop("Do you want to stop the downloading?");
@@ -313,7 +355,8 @@ void OperatorFlow::beginBusy(Kind kind) {
     busy_ = true;
     writingWarned_ = false;
     transferred_ = 0;
-    throughputBytes_ = 0;
+    lineRate_.clear();
+    uploadCounted_ = 0;
     startTime_ = loop_.now();
     startElapsedTimer();
     startThroughputTimer();
@@ -329,7 +372,6 @@ void OperatorFlow::endTransfer() {
     cancelTimer(startTimeout_);
     cancelTimer(elapsedTimer_);
     transferred_ = 0;
-    throughputBytes_ = 0;
     view_.setDownloadButtonText("Download");
     view_.setUploadButtonText("Upload");
     busy_ = false;
@@ -390,8 +432,7 @@ void OperatorFlow::startElapsedTimer() {
     elapsedTimer_ = loop_.schedule(times_.tick, [this] {
         elapsedTimer_ = 0;
         startElapsedTimer();
-        const auto s = static_cast<long long>((loop_.now() - startTime_) / 1000);
-        view_.setElapsedText(format("%02d:%02d", static_cast<int>((s / 60) % 60), static_cast<int>(s % 60)));
+        view_.setElapsedText(elapsedText(loop_.now() - startTime_));
     });
 }
 
@@ -400,9 +441,21 @@ void OperatorFlow::startThroughputTimer() {
     throughputTimer_ = loop_.schedule(times_.tick, [this] {
         throughputTimer_ = 0;
         startThroughputTimer();
-        view_.setThroughputText(format("%d bps", static_cast<int>(throughputBytes_ * 9)));
-        throughputBytes_ = 0;
+        showThroughput();
     });
+}
+
+// The line speed: the bytes of the last whole second of line time, x9.
+void OperatorFlow::showThroughput() {
+    const std::int64_t perSecond = lineRate_.lastSecond(loop_.now());
+    view_.setThroughputText(format("%lld bps", static_cast<long long>(perSecond * 9)));
+}
+
+// No data moves any more (the receiver writes, or the transfer ended).
+void OperatorFlow::dataStopped() {
+    cancelTimer(throughputTimer_);
+    lineRate_.clear();
+    view_.setThroughputText("0 bps");
 }
 
 void OperatorFlow::startBlink() {
@@ -456,17 +509,21 @@ void OperatorFlow::onTransferEvent(EngineState state, int code) {
             view_.appendLog("Uploading process started.");
             view_.appendLog("Send upload command and wait ack..");
             cancelTimer(startTimeout_);
+            lineRate_.start(loop_.now());
             view_.setProgress(3, format("Uploading %d%% ...", 3));
         }
         break;
     case EngineState::WaitHeaderAnswer: onHeaderAnswer(code); break;
     case EngineState::SendingData: onBlocksSent(code); break;
-    case EngineState::UploadReceive: showUploadPercent(code + 3); break;
+    case EngineState::UploadReceive:
+        onUploadBlocks();
+        showUploadPercent(code + 3);
+        break;
     case EngineState::DataWriteFailed:
         if (code == EngineEvent::WriteFailed) onTransferTimeout();
         break;
     case EngineState::EndingFile:
-        cancelTimer(throughputTimer_);
+        dataStopped();
         view_.appendLog("Transferring ended.");
         if (engine_.ackAnswer()) {
             endTransfer();
@@ -476,18 +533,36 @@ void OperatorFlow::onTransferEvent(EngineState state, int code) {
         break;
     case EngineState::UploadEnd: onUploadEnd(); break;
     case EngineState::WaitWriting:
+        dataStopped();
         view_.appendLog("Writing Image started.");
         if (engine_.ackAnswer()) startBlink();
         break;
     case EngineState::WaitWritingEnd: onWritingEnd(); break;
-    case EngineState::WritingProgress: view_.setProgress(code, format("Downloading %d%% ...", code)); break;
+    case EngineState::WritingProgress: {
+        // The receiver's own figure; a byte beyond 100 is not shown as one.
+        const int percent = std::clamp(code, 0, 100);
+        view_.setProgress(percent, format("Downloading %d%% ...", percent));
+        break;
+    }
     default: break;
     }
 }
 
 // The events that end a transfer whatever its state; false for the others.
 bool OperatorFlow::onTransferFailure(int code) {
-    switch (static_cast<EngineEvent>(code)) {
+    const auto event = static_cast<EngineEvent>(code);
+    if (event == EngineEvent::ReceiverSilent || event == EngineEvent::TooManyErrors) {
+        // The STB went quiet (or turned to noise) after all its data: the
+        // data is kept, whatever ended the file.
+        if (const auto reason = unfinishedUploadReason()) {
+            cancelTimer(throughputTimer_);
+            cancelTimer(elapsedTimer_);
+            endTransfer();
+            failUpload(*reason);
+            return true;
+        }
+    }
+    switch (event) {
     case EngineEvent::ReceiverSilent: onTransferTimeout(); return true;
     case EngineEvent::PortFailed: onPortFailed(); return true;
     case EngineEvent::WritingSilent: onWritingSilent(); return true;
@@ -507,9 +582,11 @@ void OperatorFlow::onHeaderAnswer(int code) {
     if (code == EngineEvent::InfoAccepted) {
         view_.appendLog("Transferring started.");
         progressScale_ = 68;
+        lineRate_.start(loop_.now());
     } else if (code == EngineEvent::AckAnswer) {
         view_.appendLog("Transferring started!");
         progressScale_ = 100;
+        lineRate_.start(loop_.now());
     } else if (code == EngineEvent::WriteFailed) {
         view_.appendLog("Serial Port Internal Error: Write");
     } else if (code == EngineEvent::BuyerRefused) {
@@ -522,13 +599,20 @@ void OperatorFlow::onHeaderAnswer(int code) {
 
 void OperatorFlow::onBlocksSent(int bytes) {
     transferred_ += bytes;
-    throughputBytes_ += bytes;
+    lineRate_.add(loop_.now(), bytes);
     // The last block counts 1,024 even when it is short; the bar does not go
     // beyond the whole file.
     const auto length = static_cast<std::int64_t>(image_.isOpen() ? image_.length() : 0);
     const int percent =
         length > 0 ? static_cast<int>(progressScale_ * std::min<std::int64_t>(transferred_, length) / length) : 0;
     view_.setProgress(percent, format("Downloading %d%% ...", percent));
+}
+
+// The bytes the upload stored since the last report feed the line speed.
+void OperatorFlow::onUploadBlocks() {
+    const std::int64_t stored = engine_.uploadStoredBytes();
+    if (stored > uploadCounted_) lineRate_.add(loop_.now(), stored - uploadCounted_);
+    uploadCounted_ = stored;
 }
 
 void OperatorFlow::onUploadEnd() {
@@ -539,14 +623,69 @@ void OperatorFlow::onUploadEnd() {
     if (!outcome.completed) {
         // The target stays as it was.
         endTransfer();
+        if (const auto reason = unfinishedUploadReason()) {
+            failUpload(*reason);
+            return;
+        }
         view_.appendLog(kUploadFailedLine);
         view_.showMessage(kUploadFailedBox);
         finish(TransferOutcome::Failed);
         return;
     }
+    // Only channel data replaces the target (and turns it into NAME.bak).
+    if (const Status check = checkBackupBlob(buffer_.contents()); !check.ok()) {
+        endTransfer();
+        std::string reason = format(kNotChannelData, check.message().c_str());
+        if (outcome.stored > outcome.announced + kBlockData)
+            reason += " " + format(kSizesDisagree, outcome.announced, outcome.stored);
+        failUpload(reason);
+        return;
+    }
     view_.setProgress(100, format("Uploading %d%% ...", 100));
     endTransfer();
     saveUpload();
+}
+
+// Why an upload that did not complete still brought data worth keeping:
+// every announced byte came but the end of the file did not, or the file
+// ended short of what its header announced. Nothing for the other ends.
+std::optional<std::string> OperatorFlow::unfinishedUploadReason() const {
+    const UploadOutcome& outcome = engine_.uploadOutcome();
+    if (kind_ != Kind::Upload || outcome.stored == 0) return std::nullopt;
+    if (outcome.announced > 0 && outcome.announced <= ChannelDataBuffer::kCapacity &&
+        outcome.stored >= outcome.announced)
+        return std::string(kEndMissing);
+    if (outcome.result == 1 && outcome.stored < outcome.announced)
+        return format(kSizesDisagree, outcome.announced, outcome.stored);
+    return std::nullopt;
+}
+
+// The received bytes a recovery file keeps: the announced file when it is
+// channel data, otherwise everything that arrived.
+std::span<const std::uint8_t> OperatorFlow::uploadToKeep() const {
+    const UploadOutcome& outcome = engine_.uploadOutcome();
+    const std::size_t arrived = std::min<std::size_t>(outcome.stored, ChannelDataBuffer::kCapacity);
+    const std::span<const std::uint8_t> all(buffer_.data(), arrived);
+    if (outcome.announced > 0 && outcome.announced <= arrived) {
+        const auto announced = all.first(outcome.announced);
+        if (checkBackupBlob(announced).ok()) return announced;
+    }
+    return all;
+}
+
+// An upload whose data is not kept in the target: the target and its
+// NAME.bak stay as they were, and what arrived goes to a recovery file.
+void OperatorFlow::failUpload(const std::string& reason) {
+    view_.appendLog(kUploadFailedLine);
+    view_.appendLog(reason);
+    std::string box = std::string(kUploadFailedLine) + " " + reason + " \n" + kUploadUnchanged;
+    if (const auto kept = keepRecoveryCopy(uploadToKeep())) {
+        view_.appendLog("Uploading data is kept in");
+        view_.appendLog(" " + utf8Path(*kept));
+        box += " The received data is kept in " + utf8Path(*kept);
+    }
+    view_.showMessage(box);
+    finish(TransferOutcome::Failed);
 }
 
 void OperatorFlow::onWritingEnd() {
@@ -584,7 +723,7 @@ void OperatorFlow::saveUpload() {
     // says where; "successfully" is said only once the target holds it.
     auto failed = [&](const std::string& reason) {
         std::string text = reason;
-        if (const auto kept = keepRecoveryCopy()) {
+        if (const auto kept = keepRecoveryCopy(buffer_.contents())) {
             text += " \nThe received data is kept in " + utf8Path(*kept);
             view_.appendLog("Uploading data is kept in");
             view_.appendLog(" " + utf8Path(*kept));
@@ -594,7 +733,9 @@ void OperatorFlow::saveUpload() {
     };
 
     ReplaceOptions options;
-    options.keepBackup = true;  // the file it replaces stays as NAME.bak
+    // The file it replaces stays as NAME.bak, unless that would replace a
+    // good NAME.bak with a file that is not channel data.
+    options.keepBackup = targetMayBecomeBackup(target);
     options.workFile = work;
     if (const Status replaced = replaceFileAtomically(target, buffer_.contents(), options); !replaced.ok()) {
         failed(replaced.message());
@@ -615,14 +756,17 @@ void OperatorFlow::saveUpload() {
     finish(TransferOutcome::Succeeded);
 }
 
-std::optional<std::filesystem::path> OperatorFlow::keepRecoveryCopy() {
+std::optional<std::filesystem::path> OperatorFlow::keepRecoveryCopy(std::span<const std::uint8_t> data) {
     const std::time_t now = std::time(nullptr);
     char stamp[32] = "recovered";
     if (const std::tm* t = std::localtime(&now)) std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", t);
-    const auto data = buffer_.contents();
     for (const auto& folder : recoveryFolders(filePath_)) {
-        const std::filesystem::path path = folder / (std::string("stbdata-recovered-") + stamp + ".irz");
-        if (writeWhole(path, std::span<const std::uint8_t>(data.data(), data.size()))) return path;
+        // An earlier recovery file of the same second is not overwritten.
+        std::filesystem::path path = folder / (std::string("stbdata-recovered-") + stamp + ".irz");
+        std::error_code ec;
+        for (int n = 2; std::filesystem::exists(path, ec) && n < 100; ++n)
+            path = folder / (std::string("stbdata-recovered-") + stamp + "-" + std::to_string(n) + ".irz");
+        if (writeWhole(path, data)) return path;
     }
     return std::nullopt;
 }

@@ -3,10 +3,12 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "image/inspection.h"
 #include "transfer/event_loop.h"
+#include "transfer/line_rate.h"
 #include "transfer/transfer_engine.h"
 
 namespace dorvane {
@@ -79,6 +81,10 @@ std::optional<std::string> downloadSizeProblem(std::uint64_t length, bool forced
 // target is a folder, or its folder is missing or cannot be written.
 std::optional<std::string> uploadTargetProblem(const std::filesystem::path& target);
 
+// The elapsed field: "%02d:%02d" (minutes, seconds), and from an hour on
+// "%d:%02d:%02d" (hours, minutes, seconds).
+std::string elapsedText(Millis elapsed);
+
 // Times of the flow, changeable for tests.
 struct FlowTimes {
     Millis startTimeout = 30000;  // until the receiver's first answer
@@ -131,6 +137,11 @@ public:
     // receiver writes its memory the first interrupt does nothing and
     // returns false (the caller warns); a second one ends the wait.
     bool interrupt();
+    // "Stop now" from outside (SIGTERM, a closed terminal): as a second
+    // interrupt, in every phase at once.
+    void stopNow();
+    // The receiver writes its memory in the running transfer.
+    bool receiverWriting() const;
 
     bool busy() const { return busy_; }
     bool starting() const { return starting_; }  // checks/command before busy
@@ -158,12 +169,18 @@ private:
     void onWritingSilent();
     void onSourceFailed();
     void onReceiverRestarted();
-    std::optional<std::filesystem::path> keepRecoveryCopy();
+    std::optional<std::filesystem::path> keepRecoveryCopy(std::span<const std::uint8_t> data);
+    std::optional<std::string> unfinishedUploadReason() const;
+    std::span<const std::uint8_t> uploadToKeep() const;
+    void failUpload(const std::string& reason);
     void continueDownload(bool receiverAnswers);
     void continueUpload(bool receiverAnswers, const std::filesystem::path& target);
     void saveUpload();
     void startElapsedTimer();
     void startThroughputTimer();
+    void showThroughput();
+    void dataStopped();
+    void onUploadBlocks();
     void startBlink();
     void stopBlink();
     void showUploadPercent(int shown);
@@ -185,7 +202,8 @@ private:
     std::filesystem::path filePath_;
     int progressScale_ = 68;
     std::int64_t transferred_ = 0;
-    std::int64_t throughputBytes_ = 0;
+    LineRate lineRate_;              // the line speed's figures
+    std::int64_t uploadCounted_ = 0;  // upload bytes already in lineRate_
     Millis startTime_ = 0;
     int lastUploadPercent_ = 0;
     bool blinkOn_ = true;

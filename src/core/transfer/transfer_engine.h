@@ -228,6 +228,8 @@ public:
     bool ackAnswer() const { return ackAnswer_; }
 
     const UploadOutcome& uploadOutcome() const { return upload_; }
+    // Bytes the running upload has stored so far (the last one's when none runs).
+    std::uint32_t uploadStoredBytes() const;
     // Waits for the receiver that ran out, since construction (the
     // progress reports count them).
     int expiredWaits() const { return expiredWaits_; }

@@ -138,18 +138,20 @@ struct CTransferEngine::UploadTask {
 struct UploadRunner {
     using Engine = CTransferEngine;
 
-    // The next received byte, or kTimedOut after timeout ms.
+    // The next received byte, or kTimedOut after timeout ms. A wait that
+    // only paces our requests ('C') is not a time-out when it runs out.
     struct ByteWait {
         Engine& e;
         Millis timeout;
+        bool counted = true;
 
         bool await_ready() const { return !e.link_.receiveQueue().empty(); }
         void await_suspend(std::coroutine_handle<> h) {
             e.byteWaiter_ = h;
             Engine* engine = &e;
-            e.byteWaitTimer_ = e.loop_.schedule(std::max<Millis>(timeout, 0), [engine] {
+            e.byteWaitTimer_ = e.loop_.schedule(std::max<Millis>(timeout, 0), [engine, counts = counted] {
                 engine->byteWaitTimer_ = 0;
-                ++engine->expiredWaits_;
+                if (counts) ++engine->expiredWaits_;
                 auto waiter = std::exchange(engine->byteWaiter_, nullptr);
                 if (waiter) engine->resumeUpload(waiter);
             });
@@ -235,14 +237,17 @@ struct UploadRunner {
         for (;;) {
             if (u.requestC) {
                 const Millis end = u.armedAt + limits(e).firstBlock;
-                if (e.loop_.now() >= end) co_return kTimedOut;
+                if (e.loop_.now() >= end) {
+                    ++e.expiredWaits_;  // the one wait that ran out: for the first block
+                    co_return kTimedOut;
+                }
                 if (e.loop_.now() - u.lastC >= askGap(e, u)) {
                     put(e, ctl::C);
                     u.lastC = e.loop_.now();
                     ++u.asks;
                 }
                 const Millis until = std::min(u.lastC + askGap(e, u), end);
-                const int h = co_await ByteWait{e, until - e.loop_.now()};
+                const int h = co_await ByteWait{e, until - e.loop_.now(), false};
                 if (h == kTimedOut) continue;
                 noteAnswer(e, u);
                 if (startsExchange(h)) co_return h;
@@ -510,6 +515,10 @@ void CTransferEngine::startUpload() {
     upload_task_->rx.armedAt = loop_.now();
     upload_task_->body = UploadRunner::run(*this, upload_task_->rx);
     resumeUpload(upload_task_->body.handle());
+}
+
+std::uint32_t CTransferEngine::uploadStoredBytes() const {
+    return upload_task_ ? upload_task_->rx.stored : upload_.stored;
 }
 
 void CTransferEngine::resumeUploadOnData() {

@@ -30,13 +30,20 @@ void TransferMonitor::begin(Kind kind, std::int64_t totalBytes) {
     phase_ = Phase::Waiting;
     begunAt_ = clock_.now();
     endedAt_ = 0;
-    firstDataAt_.reset();
+    lineStartAt_.reset();
+    lineEndAt_ = 0;
+    lastRequestAt_.reset();
     totalBytes_ = std::max<std::int64_t>(0, totalBytes);
+    bytes_ = 0;
+    lastBlockSize_ = 0;
     blocks_ = 0;
     resent_ = 0;
     damagedBlockSeen_ = false;
     lastSeq_ = -1;
-    unacknowledged_ = false;
+    lastSentSeq_ = -1;
+    headerSeen_ = false;
+    eotSeen_ = false;
+    pending_.reset();
     timeoutsAtBegin_ = timeoutCounter_ ? timeoutCounter_() : 0;
     timeoutsAtEnd_ = timeoutsAtBegin_;
     writingPercent_ = -1;
@@ -60,17 +67,26 @@ TransferFigures TransferMonitor::figures() const {
     f.phase = phase_;
     f.totalBytes = totalBytes_;
     f.blocks = blocks_;
-    f.totalBlocks = static_cast<int>((totalBytes_ + static_cast<std::int64_t>(kBlockData) - 1) /
-                                     static_cast<std::int64_t>(kBlockData));
-    const std::int64_t carried = static_cast<std::int64_t>(blocks_) * static_cast<std::int64_t>(kBlockData);
-    f.bytes = totalBytes_ > 0 ? std::min(carried, totalBytes_) : carried;
+    // The last block's padding is not data; a sender that sends a block or
+    // more beyond what it announced is shown with all it sent.
+    const bool padded = totalBytes_ > 0 && bytes_ > totalBytes_ &&
+                        bytes_ - totalBytes_ < static_cast<std::int64_t>(std::max<std::size_t>(lastBlockSize_, 1));
+    f.bytes = padded ? totalBytes_ : bytes_;
+    // What is left, in blocks of the size the sender uses.
+    const auto blockSize = static_cast<std::int64_t>(lastBlockSize_ > 0 ? lastBlockSize_ : kBlockData);
+    const std::int64_t left = std::max<std::int64_t>(0, totalBytes_ - bytes_);
+    f.totalBlocks = totalBytes_ > 0 ? blocks_ + static_cast<int>((left + blockSize - 1) / blockSize) : 0;
     f.resent = resent_;
     const int timeoutsNow = running_ ? (timeoutCounter_ ? timeoutCounter_() : timeoutsAtBegin_) : timeoutsAtEnd_;
     f.timeouts = timeoutsNow - timeoutsAtBegin_;
     const Millis now = running_ ? clock_.now() : endedAt_;
     f.elapsed = phase_ == Phase::Idle ? 0 : now - begunAt_;
-    if (firstDataAt_ && now > *firstDataAt_ && f.bytes > 0) {
-        f.rate = f.bytes * 1000 / (now - *firstDataAt_);
+    if (lineStartAt_) {
+        const Millis lineEnd = running_ && phase_ == Phase::Transferring ? now : lineEndAt_;
+        f.lineTime = std::max<Millis>(0, lineEnd - *lineStartAt_);
+    }
+    if (f.lineTime > 0 && f.bytes > 0) {
+        f.rate = f.bytes * 1000 / f.lineTime;
         if (f.rate > 0 && totalBytes_ > 0 && phase_ == Phase::Transferring)
             f.eta = (totalBytes_ - f.bytes) * 1000 / f.rate;
     }
@@ -93,8 +109,9 @@ std::string clockText(Millis ms) {
 std::string TransferMonitor::summary() const {
     const TransferFigures f = figures();
     char text[200];
+    const Millis time = f.bytes > 0 ? f.lineTime : f.elapsed;
     std::snprintf(text, sizeof text, "%lld bytes in %.1f s (%lld bytes/s), %d blocks, %d resent, %d time-outs",
-                  static_cast<long long>(f.bytes), static_cast<double>(f.elapsed) / 1000.0,
+                  static_cast<long long>(f.bytes), static_cast<double>(time) / 1000.0,
                   static_cast<long long>(f.rate), f.blocks, f.resent, f.timeouts);
     return text;
 }
@@ -159,9 +176,17 @@ void TransferMonitor::onLineBytes(LineDirection direction, std::span<const std::
             partialExpected_ = b == ctl::SOH ? kShortBlockFrameSize : kBlockFrameSize;
             continue;
         }
-        onControl(direction, b);
+        onControl(direction, b, at);
         ++i;
     }
+}
+
+// Block 0 is the header block before the data and the end of the batch
+// after the EOT; in between it is block 256, 512, ... (or that block again).
+bool TransferMonitor::isHeaderOrBatchEnd(int seq) const {
+    if (seq != 0) return false;
+    const int last = kind_ == Kind::Download ? lastSentSeq_ : lastSeq_;
+    return last < 0 || eotSeen_ || (last != 255 && last != 0);
 }
 
 void TransferMonitor::onFrame(std::span<const std::uint8_t> frame, Millis at) {
@@ -175,40 +200,70 @@ void TransferMonitor::onFrame(std::span<const std::uint8_t> frame, Millis at) {
         damagedBlockSeen_ = kind_ == Kind::Upload;
         return;
     }
-    if (seq == 0 && (blocks_ == 0 || lastSeq_ != 255)) {
+    if (isHeaderOrBatchEnd(seq)) {
         // The header block (the upload's tells the size), or the end of the batch.
-        if (blocks_ == 0 && kind_ == Kind::Upload && totalBytes_ == 0) {
-            const auto nul = std::find(data.begin(), data.end(), std::uint8_t{0});
-            std::int64_t size = 0;
-            for (auto it = nul == data.end() ? nul : nul + 1; it != data.end() && *it >= '0' && *it <= '9'; ++it)
-                size = size * 10 + (*it - '0');
-            totalBytes_ = size;
+        if (blocks_ == 0 && kind_ == Kind::Upload && !eotSeen_) {
+            if (totalBytes_ == 0) {
+                const auto nul = std::find(data.begin(), data.end(), std::uint8_t{0});
+                std::int64_t size = 0;
+                for (auto it = nul == data.end() ? nul : nul + 1; it != data.end() && *it >= '0' && *it <= '9'; ++it)
+                    size = size * 10 + (*it - '0');
+                totalBytes_ = size;
+            }
+            // We acknowledge it as it arrives: the data's time starts.
+            lineStartAt_ = at;
         }
+        headerSeen_ = true;
+        return;
+    }
+    if (kind_ == Kind::Download) {
+        // Counted once the STB acknowledges it.
+        if (seq == lastSentSeq_) ++resent_;
+        lastSentSeq_ = seq;
+        pending_ = std::make_pair(seq, length);
+        phase_ = Phase::Transferring;
         return;
     }
     const bool again = seq == lastSeq_ || damagedBlockSeen_;
     damagedBlockSeen_ = false;
     if (again) ++resent_;
     if (seq == lastSeq_) return;
-    if (!firstDataAt_) firstDataAt_ = at;
-    lastSeq_ = seq;
-    phase_ = Phase::Transferring;
-    // A block we send counts once the STB has acknowledged it.
-    if (kind_ == Kind::Download) unacknowledged_ = true;
-    else ++blocks_;
+    // A sender without a header block: the data's time starts with our request.
+    if (!lineStartAt_) lineStartAt_ = lastRequestAt_ ? *lastRequestAt_ : at;
+    countBlock(seq, length, at);
 }
 
-void TransferMonitor::onControl(LineDirection direction, std::uint8_t b) {
-    if (direction != LineDirection::FromReceiver || kind_ != Kind::Download) return;
-    if (afterRs_) {
-        afterRs_ = false;
-        writingPercent_ = b;
+void TransferMonitor::countBlock(int seq, std::size_t size, Millis at) {
+    lastSeq_ = seq;
+    ++blocks_;
+    bytes_ += static_cast<std::int64_t>(size);
+    lastBlockSize_ = size;
+    lineEndAt_ = at;
+    phase_ = Phase::Transferring;
+}
+
+void TransferMonitor::onControl(LineDirection direction, std::uint8_t b, Millis at) {
+    const bool fromSender = (kind_ == Kind::Download) == (direction == LineDirection::ToReceiver);
+    if (fromSender && b == ctl::EOT) eotSeen_ = true;
+    if (kind_ == Kind::Upload) {
+        if (direction == LineDirection::ToReceiver && b == ctl::C && blocks_ == 0) lastRequestAt_ = at;
         return;
     }
-    if (b == ctl::ACK && unacknowledged_) {
-        unacknowledged_ = false;
-        ++blocks_;
+    if (direction == LineDirection::FromReceiver) onReceiverControl(b, at);
+}
+
+// A download's answers: the header's and the blocks' acknowledgements, the
+// information record and the writing reports.
+void TransferMonitor::onReceiverControl(std::uint8_t b, Millis at) {
+    if (afterRs_) {
+        afterRs_ = false;
+        writingPercent_ = std::clamp<int>(b, 0, 100);
         return;
+    }
+    if (headerSeen_ && !lineStartAt_ && (b == ctl::ACK || b == ctl::ENQ)) lineStartAt_ = at;
+    if (pending_ && (b == ctl::ACK || b == ctl::NAK)) {
+        if (b == ctl::ACK && pending_->first != lastSeq_) countBlock(pending_->first, pending_->second, at);
+        pending_.reset();
     }
     if (b == ctl::ENQ && phase_ == Phase::Waiting && infoRecord_.empty()) {
         collectingRecord_ = true;

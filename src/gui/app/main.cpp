@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "app/path_text.h"
 #include "app/process_setup.h"
 #include "app/tool_app.h"
 
@@ -8,7 +9,8 @@ int main(int argc, char* argv[]) {
     dorvane::prepareProcess();
     // Bad usage and --help are answered before any window system is needed.
     QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    // The arguments' own bytes: a file name that is no valid UTF-8 is kept.
+    for (int i = 0; i < argc; ++i) arguments << dorvane::textFromNativeBytes(argv[i]);
     const auto options = dorvane::CToolApp::parseArguments(arguments);
     if (const int status = dorvane::CToolApp::handleUsage(options); status >= 0) return status;
 

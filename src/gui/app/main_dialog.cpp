@@ -385,10 +385,10 @@ void CMainDialog::fitRows() {
     constexpr int kFieldPad = 6;   // a sunken field's frame and margin
 
     // Elapsed and throughput: the label, its field wide enough for the
-    // widest value ("59:59", a full line's "1036800 bps").
+    // widest value ("9:59:59" of a long writing, a full line's "1036800 bps").
     const auto statusWidths = [&](const QFontMetrics& fm) {
         return std::array<int, 4>{fm.horizontalAdvance(elapsedLabel_->text()),
-                                  fm.horizontalAdvance(QStringLiteral("59:59")) + kFieldPad,
+                                  fm.horizontalAdvance(QStringLiteral("9:59:59")) + kFieldPad,
                                   fm.horizontalAdvance(throughputLabel_->text()),
                                   fm.horizontalAdvance(QStringLiteral("1036800 bps")) + kFieldPad};
     };

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -92,12 +93,49 @@ std::optional<PortHolder> findPortHolder(const QString& devicePath, const PortLo
 #endif
 }
 
+QString portDevicePath(const QString& name) {
+#ifdef _WIN32
+    return name;
+#else
+    if (name.isEmpty() || name.contains(QLatin1Char('/'))) return name;
+    if (QFileInfo::exists(name)) return QDir::current().absoluteFilePath(name);
+    return QStringLiteral("/dev/") + name;
+#endif
+}
+
+namespace {
+
+#ifndef _WIN32
+// What a path is when it cannot be a serial line; empty when it may be one.
+QString notSerialKind(const QByteArray& path, const struct stat& st) {
+    if (S_ISDIR(st.st_mode)) return QStringLiteral("a folder");
+    if (S_ISREG(st.st_mode)) return QStringLiteral("a plain file");
+    if (!S_ISCHR(st.st_mode)) return QStringLiteral("not a device");
+    // A character device: a serial line is a terminal. One that cannot be
+    // opened to ask is left to the other checks (busy, forbidden).
+    const int fd = ::open(path.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0) return {};
+    const bool terminal = ::isatty(fd) == 1;
+    ::close(fd);
+    return terminal ? QString() : QStringLiteral("a device that is not a serial line");
+}
+
+QStringList serialPortNames() {
+    QStringList names;
+    for (const SerialPortEntry& p : CSerialPort::availablePorts()) names.append(p.name);
+    return names;
+}
+#endif
+
+}  // namespace
+
 PortFacts gatherPortFacts(const QString& name) {
     PortFacts facts;
+    facts.path = portDevicePath(name);
 #ifdef _WIN32
     Q_UNUSED(name);
 #else
-    const QByteArray path = QFile::encodeName(name);
+    const QByteArray path = QFile::encodeName(facts.path);
     struct stat st {};
     if (::stat(path.constData(), &st) != 0) {
         facts.exists = false;
@@ -105,7 +143,12 @@ PortFacts gatherPortFacts(const QString& name) {
     }
     facts.accessible = ::access(path.constData(), R_OK | W_OK) == 0;
     if (const group* g = ::getgrgid(st.st_gid)) facts.group = QString::fromLocal8Bit(g->gr_name);
-    facts.holder = findPortHolder(name);
+    facts.notSerial = notSerialKind(path, st);
+    if (!facts.notSerial.isEmpty()) {
+        facts.ports = serialPortNames();
+        return facts;
+    }
+    facts.holder = findPortHolder(facts.path);
 #endif
     return facts;
 }
@@ -113,11 +156,24 @@ PortFacts gatherPortFacts(const QString& name) {
 PortAdvice adviseOpenFailure(const QString& name, const Status& failure, const PortFacts& facts) {
     const Error error = failure.error();
     const QString systemText = QString::fromStdString(failure.message());
-    if (!facts.exists || error == Error::NotFound)
+    if (!facts.exists || error == Error::NotFound) {
+        // A bare name is looked for in /dev: say where.
+        const QString where = facts.path.isEmpty() || facts.path == name
+                                  ? name
+                                  : QStringLiteral("%1 (tried %2)").arg(name, facts.path);
         return {PortProblem::Missing,
                 QStringLiteral("%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, "
                                "or choose one of the ports that Configure or 'dorvane ports' lists.")
-                    .arg(name)};
+                    .arg(where)};
+    }
+    if (!facts.notSerial.isEmpty()) {
+        const QString what = facts.path == name || facts.path.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, facts.path);
+        const QString choice = facts.ports.isEmpty()
+                                   ? QStringLiteral("No serial port is there: plug in the adapter.")
+                                   : QStringLiteral("The serial ports are: %1.").arg(facts.ports.join(QStringLiteral(", ")));
+        return {PortProblem::NotSerial,
+                QStringLiteral("%1 is not a serial port: it is %2. %3").arg(what, facts.notSerial, choice)};
+    }
     if (facts.holder)
         return {PortProblem::Busy,
                 QStringLiteral("%1 is in use by %2. Close that program, or choose another port.")

@@ -34,16 +34,27 @@ struct PortLookupPlaces {
 // /proc, or when nobody (visible to us) holds it.
 std::optional<PortHolder> findPortHolder(const QString& devicePath, const PortLookupPlaces& places = {});
 
+// The device a port name stands for: a name with a folder part as it is;
+// a bare name ("ttyUSB0") in /dev, unless a file of that name is in the
+// current folder, which is then taken. On Windows the name itself.
+QString portDevicePath(const QString& name);
+
 // What the system says about a port that would not open or failed.
 struct PortFacts {
+    QString path;            // the device looked at (portDevicePath)
     bool exists = true;
     bool accessible = true;  // read and write allowed to this user
     QString group;           // the device's group ("dialout")
     std::optional<PortHolder> holder;
+    // What it is when it is no serial port at all: "a folder", "a plain
+    // file", "a device that is not a serial line" (/dev/null); empty for
+    // a serial port, or when that cannot be told.
+    QString notSerial;
+    QStringList ports;       // the serial ports there are (for a name that is none)
 };
 PortFacts gatherPortFacts(const QString& name);
 
-enum class PortProblem { Missing, Permission, Busy, Unplugged, Other };
+enum class PortProblem { Missing, NotSerial, Permission, Busy, Unplugged, Other };
 
 // A cause and what to do about it, in one or two sentences.
 struct PortAdvice {

@@ -50,7 +50,9 @@ CSerialPort::~CSerialPort() {
 Status CSerialPort::open(const QString& name, const SerialLineSettings& line) {
     if (open_) close();
     name_ = name;
-    port_.setPortName(name);
+    // A bare name that is a file in the current folder is that file (and
+    // found to be no serial port), not a device of that name in /dev.
+    port_.setPortName(portDevicePath(name));
     if (!port_.open(QIODevice::ReadWrite)) {
         Status failure = failureOf(port_);
         port_.clearError();

@@ -611,3 +611,39 @@ TEST_F(UnpackFaultsTest, WhatIsNotReadIsCountedAndMakesTheBlobUnwritable) {
 
 }  // namespace
 }  // namespace dorvane
+
+namespace dorvane {
+namespace {
+
+TEST(BackupBlobCheck, OnlyAWholeBlobPassesAndNothingIsPrinted) {
+    const auto database = std::make_unique<ReceiverDatabase>();
+    fillDemoDatabase(*database);
+    const auto buffer = std::make_unique<ChannelDataBuffer>();
+    ASSERT_EQ(packBackup(*database, *buffer, 20000), PackResult::Ok);
+    std::vector<std::uint8_t> blob(buffer->contents().begin(), buffer->contents().end());
+    int printed = 0;
+    setDiagnosticSink([&](std::string_view) { ++printed; });
+    EXPECT_TRUE(checkBackupBlob(blob).ok());
+    // Bytes behind the blob are read as nothing.
+    auto padded = blob;
+    padded.resize(blob.size() + 1000, 0x1A);
+    EXPECT_TRUE(checkBackupBlob(padded).ok());
+    // Every cut blob fails, as truncated or as not a blob at all.
+    for (std::size_t n = 0; n < blob.size(); n += 97) {
+        const Status cut = checkBackupBlob(std::span(blob.data(), n));
+        EXPECT_FALSE(cut.ok()) << n;
+        EXPECT_TRUE(cut.error() == Error::Truncated || cut.error() == Error::Corrupt) << n;
+    }
+    EXPECT_EQ(checkBackupBlob(std::span(blob.data(), blob.size() - 1)).error(), Error::Truncated);
+    auto badMagic = blob;
+    badMagic[1] = 'X';
+    EXPECT_EQ(checkBackupBlob(badMagic).message(), "Invalid Backup Data");
+    auto badPayload = blob;
+    for (std::size_t i = kBlobHeaderSize; i < badPayload.size(); i += 5) badPayload[i] ^= 0x5A;
+    EXPECT_FALSE(checkBackupBlob(badPayload).ok());
+    setDiagnosticSink({});
+    EXPECT_EQ(printed, 0);
+}
+
+}  // namespace
+}  // namespace dorvane

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 #include "flow/operator_flow.h"
 #include "database/channel_data_buffer.h"
 #include "image/image_file.h"
+#include "support/channel_blob.h"
 #include "support/image_builder.h"
 #include "support/scripted_link.h"
 #include "support/simulated_stb.h"
@@ -96,13 +98,8 @@ protected:
     OperatorFlow flow{loop, engine, link, image, *buffer, view};
 };
 
-Bytes irzFile(std::size_t size) {
-    Bytes bytes = patternBytes(size, 99);
-    bytes[0] = 'I';
-    bytes[1] = 'R';
-    bytes[2] = 'Z';
-    return bytes;
-}
+// A channel-data file of about this size that passes the channel-data check.
+Bytes irzFile(std::size_t size) { return channelDataBlob(size, 99); }
 
 }  // namespace
 
@@ -206,7 +203,7 @@ TEST_F(FlowTest, ReceiverNeverSwitchedOnTimesOut) {
     EXPECT_EQ(engine.state(), EngineState::Idle);
 }
 
-TEST_F(FlowTest, StartTimeOutIsInjectableAndElapsedShowsMinutesAndSeconds) {
+TEST_F(FlowTest, StartTimeOutIsInjectableAndElapsedShowsHoursMinutesAndSeconds) {
     FlowTimes times;
     times.startTimeout = 4000 * 1000;
     OperatorFlow slow{loop, engine, link, image, *buffer, view, times};
@@ -215,7 +212,7 @@ TEST_F(FlowTest, StartTimeOutIsInjectableAndElapsedShowsMinutesAndSeconds) {
     slow.downloadClicked();
     loop.advance(200);
     loop.advance(3725 * 1000);
-    EXPECT_EQ(view.elapsed, "02:05");
+    EXPECT_EQ(view.elapsed, "1:02:05");
     EXPECT_EQ(view.throughput, "0 bps");
     // Three acknowledged blocks within one second.
     for (int i = 0; i < 3; ++i) slow.onTransferEvent(EngineState::SendingData, number(EngineEvent::BlockAcked));
@@ -563,4 +560,186 @@ TEST_F(FlowTest, ImageThatShrinksDuringTheDownloadFails) {
     EXPECT_EQ(view.messages.back(), "Downloading failed! The file could not be read to its end: " + utf8Path(path));
     EXPECT_FALSE(view.logged("Transferring ended."));
     EXPECT_EQ(stb.seen().eots, 0);
+}
+
+// ---------------------------------------------------------------------------
+// Backups are checked before they count: what does not pass the
+// channel-data check never replaces the target (nor its NAME.bak), and
+// everything that arrived is kept in a recovery file.
+
+namespace {
+
+// The recovery file a failed upload names in its last log line.
+std::filesystem::path keptFile(const RecordingView& view) {
+    if (view.log.size() < 2 || view.log[view.log.size() - 2] != "Uploading data is kept in") return {};
+    return view.log.back().substr(1);
+}
+
+// The file's blocks as they arrived: padded with SUB to whole kilobytes.
+Bytes asBlocks(Bytes file) {
+    file.resize((file.size() + kBlockData - 1) / kBlockData * kBlockData, ctl::SUB);
+    return file;
+}
+
+}  // namespace
+
+TEST_F(FlowTest, UploadThatIsNotChannelDataChangesNothingAndKeepsEverythingThatArrived) {
+    const Bytes good = irzFile(20000);
+    Bytes garbage = patternBytes(20000, 5);
+    std::copy_n("IRZ", 3, garbage.begin());
+    struct Case {
+        const char* name;
+        Bytes served;
+        std::vector<std::string> options;
+        std::string reason;
+    };
+    const std::vector<Case> cases = {
+        {"header announces fewer bytes", good, {"--upload-length", "1000"},
+         "The received data is not channel data: Backup data is truncated. The STB announced 1000 bytes and sent "
+         "20480."},
+        {"header announces more bytes", good, {"--upload-length", "30000"},
+         "The STB announced 30000 bytes and sent 20480."},
+        {"blob fails the check", garbage, {}, "The received data is not channel data: Backup data is truncated."},
+    };
+    const Bytes previous = irzFile(6000);
+    const Bytes previousBak = irzFile(7000);
+    std::vector<std::filesystem::path> keptFiles;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto target = dir.write("stbdata.irz", previous);
+        dir.write("stbdata.irz.bak", previousBak);
+        view.target = target;
+        // Two runs in a row: the second finds the same target and NAME.bak.
+        for (int run = 0; run < 2; ++run) {
+            view.log.clear();
+            view.messages.clear();
+            view.outcomes.clear();
+            SimulatedStb stb(link, application(c.served, c.options));
+            loop.advance(1000);  // a link test sent before this STB was there is over
+            flow.uploadClicked();
+            ASSERT_TRUE(runUntilEnded());
+            EXPECT_EQ(view.outcomes.back(), TransferOutcome::Failed);
+            EXPECT_FALSE(view.logged("Uploading finished successfully!"));
+            EXPECT_TRUE(view.logged(c.reason)) << ::testing::PrintToString(view.log);
+            EXPECT_EQ(readFile(target), previous);
+            EXPECT_EQ(readFile(dir.file("stbdata.irz.bak")), previousBak);
+            EXPECT_FALSE(std::filesystem::exists(dir.file("_stbdata.irz")));
+            const auto kept = keptFile(view);
+            ASSERT_FALSE(kept.empty());
+            EXPECT_EQ(readFile(kept), asBlocks(c.served));  // every block, padding and all
+            ASSERT_EQ(view.messages.size(), 1u);
+            EXPECT_EQ(view.messages.back(), "Uploading failed! " + c.reason +
+                                                 " \nThe file was not changed. The received data is kept in " +
+                                                 utf8Path(kept));
+            // Each run has a recovery file of its own.
+            EXPECT_EQ(std::count(keptFiles.begin(), keptFiles.end(), kept), 0);
+            keptFiles.push_back(kept);
+        }
+    }
+}
+
+TEST_F(FlowTest, GoodUploadKeepsTheReplacedFileAsBakOnlyWhenItIsChannelData) {
+    const auto target = dir.file("stbdata.irz");
+    const auto bak = dir.file("stbdata.irz.bak");
+    view.target = target;
+    auto upload = [&](const Bytes& served) {
+        view.outcomes.clear();
+        SimulatedStb stb(link, application(served));
+        loop.advance(1000);  // a link test sent before this STB was there is over
+        flow.uploadClicked();
+        ASSERT_TRUE(runUntilEnded());
+        EXPECT_EQ(view.outcomes.back(), TransferOutcome::Succeeded) << ::testing::PrintToString(view.messages);
+        EXPECT_EQ(readFile(target), served);
+    };
+    // A good file before it becomes NAME.bak.
+    const Bytes first = irzFile(6000);
+    dir.write("stbdata.irz", first);
+    const Bytes second = irzFile(9000);
+    upload(second);
+    EXPECT_EQ(readFile(bak), first);
+    // A target that is not channel data does not push the good NAME.bak out.
+    dir.write("stbdata.irz", Bytes(100, 0x55));
+    const Bytes third = irzFile(12000);
+    upload(third);
+    EXPECT_EQ(readFile(bak), first);
+    // Without a NAME.bak any target is kept as one.
+    std::filesystem::remove(bak);
+    dir.write("stbdata.irz", Bytes(100, 0x55));
+    upload(irzFile(8000));
+    EXPECT_EQ(readFile(bak), Bytes(100, 0x55));
+}
+
+TEST_F(FlowTest, StbThatRestartsBeforeTheEndOfTheFileLeavesItsDataInARecoveryFile) {
+    const Bytes file = irzFile(20000);
+    const Bytes previous = irzFile(6000);
+    const auto target = dir.write("stbdata.irz", previous);
+    view.target = target;
+    SimulatedStb stb(link, application(file, {"--fault", "restart@upload-eot"}));
+    flow.uploadClicked();
+    const Millis began = loop.now();
+    ASSERT_TRUE(runUntilEnded());
+    EXPECT_TRUE(stb.logged("fault restart at upload-eot"));
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Failed);
+    EXPECT_TRUE(view.logged("All the data arrived, but the STB did not end the file (it may have restarted)."));
+    EXPECT_FALSE(view.logged("Transferring timeout occurred!"));
+    EXPECT_EQ(readFile(target), previous);
+    const auto kept = keptFile(view);
+    ASSERT_FALSE(kept.empty());
+    EXPECT_EQ(readFile(kept), file);  // the announced file, which is channel data
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_NE(view.messages.back().find("The received data is kept in " + utf8Path(kept)), std::string::npos);
+    EXPECT_FALSE(flow.busy());
+    // The engine's silence bound, not a minute of waiting.
+    EXPECT_LT(loop.now() - began, 25000);
+}
+
+// ---------------------------------------------------------------------------
+// Figures that add up
+
+TEST(ElapsedText, MinutesAndSecondsThenHours) {
+    EXPECT_EQ(elapsedText(0), "00:00");
+    EXPECT_EQ(elapsedText(59 * 1000 + 999), "00:59");
+    EXPECT_EQ(elapsedText((59 * 60 + 59) * 1000), "59:59");
+    EXPECT_EQ(elapsedText(3600 * 1000), "1:00:00");
+    EXPECT_EQ(elapsedText(3725 * 1000), "1:02:05");
+    EXPECT_EQ(elapsedText((10 * 3600 + 61) * 1000), "10:01:01");
+    EXPECT_EQ(elapsedText(-5), "00:00");
+}
+
+TEST_F(FlowTest, ThroughputIsTheLastSecondOfLineTimeAndZeroOnceTheDataStops) {
+    openImage(patternBytes(400 * 1024));
+    flow.downloadClicked();
+    ASSERT_TRUE(loop.runUntil([&] { return flow.busy(); }, 2000));
+    flow.onTransferEvent(EngineState::WaitStart, number(EngineEvent::Started));
+    loop.advance(1300);
+    flow.onTransferEvent(EngineState::WaitHeaderAnswer, number(EngineEvent::InfoAccepted));
+    // Acknowledgements as a 115,200 bit/s line brings them: a 1,029-byte
+    // frame every 89.3 ms, and now and then a slow one.
+    std::vector<int> shown;
+    std::string last = view.throughput;
+    double t = 0;
+    for (int k = 0; k < 300; ++k) {
+        const double next = t + 1029.0 / 11.52 + (k % 37 == 0 ? 250 : 0);
+        loop.advance(static_cast<Millis>(std::ceil(next) - std::ceil(t)));
+        t = next;
+        flow.onTransferEvent(EngineState::SendingData, number(EngineEvent::BlockAcked));
+        if (view.throughput != last) {
+            last = view.throughput;
+            shown.push_back(std::stoi(last));
+        }
+    }
+    ASSERT_GT(shown.size(), 20u);
+    for (const int bps : shown) EXPECT_LE(bps, 11520 * 9);
+    EXPECT_GT(*std::max_element(shown.begin(), shown.end()), 11000 * 9);
+    // The receiver's own percentages stay within the bar.
+    flow.onTransferEvent(EngineState::WritingProgress, 250);
+    EXPECT_EQ(view.progress.back(), std::make_pair(100, std::string("Downloading 100% ...")));
+    flow.onTransferEvent(EngineState::WritingProgress, -3);
+    EXPECT_EQ(view.progress.back(), std::make_pair(0, std::string("Downloading 0% ...")));
+    // The receiver writes: no data moves.
+    flow.onTransferEvent(EngineState::WaitWriting, number(EngineEvent::WritingStarted));
+    EXPECT_EQ(view.throughput, "0 bps");
+    loop.advance(3000);
+    EXPECT_EQ(view.throughput, "0 bps");
+    flow.cancel();
 }

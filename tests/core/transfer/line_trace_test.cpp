@@ -1,13 +1,17 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
 #include <sstream>
+#include <tuple>
 
 #include "serial/tracing_link.h"
 #include "support/scripted_link.h"
 #include "support/virtual_event_loop.h"
 #include "transfer/frames.h"
 #include "transfer/line_trace.h"
+#include "transfer/crc16.h"
 #include "transfer/transfer_monitor.h"
 
 using namespace dorvane;
@@ -180,20 +184,21 @@ TEST(TransferMonitor, CountsBlocksResendsRateAndTheWritingPhase) {
     m.begin(TransferMonitor::Kind::Download, 3000);  // three blocks
     EXPECT_EQ(m.figures().phase, TransferFigures::Phase::Waiting);
     EXPECT_EQ(m.figures().totalBlocks, 3);
+    loop.advance(4000);  // the STB is switched on: not line time
 
+    const auto header = buildHeaderBlock("a.img", 3000);
+    m.onLineBytes(LineDirection::ToReceiver, {header.begin(), header.end()}, loop.now());
+    EXPECT_EQ(m.figures().blocks, 0);
     std::vector<std::uint8_t> record(128, 0);
     record[20] = 'Z';
     record[21] = 'Z';
     std::vector<std::uint8_t> enq{0x05};
     enq.insert(enq.end(), record.begin(), record.begin() + 50);
-    m.onLineBytes(LineDirection::FromReceiver, enq, loop.now());
+    m.onLineBytes(LineDirection::FromReceiver, enq, loop.now());  // the header's answer: the data's time starts
     m.onLineBytes(LineDirection::FromReceiver, {record.begin() + 50, record.end()}, loop.now());
     EXPECT_TRUE(m.infoRecordComplete());
     EXPECT_EQ(m.infoRecord(), record);
 
-    const auto header = buildHeaderBlock("a.img", 3000);
-    m.onLineBytes(LineDirection::ToReceiver, {header.begin(), header.end()}, loop.now());
-    EXPECT_EQ(m.figures().blocks, 0);
     loop.advance(1000);
     m.onLineBytes(LineDirection::ToReceiver, dataBlock(1, 1), loop.now());
     EXPECT_EQ(m.figures().blocks, 0);  // not acknowledged yet
@@ -208,6 +213,7 @@ TEST(TransferMonitor, CountsBlocksResendsRateAndTheWritingPhase) {
     auto damaged = dataBlock(2, 2);
     damaged[50] ^= 0xFF;
     m.onLineBytes(LineDirection::ToReceiver, damaged, loop.now());  // not a block: its CRC is wrong
+    m.onLineBytes(LineDirection::FromReceiver, bytesOf({0x06}), loop.now());
     ++expired;
     TransferFigures f = m.figures();
     EXPECT_EQ(f.phase, TransferFigures::Phase::Transferring);
@@ -215,10 +221,11 @@ TEST(TransferMonitor, CountsBlocksResendsRateAndTheWritingPhase) {
     EXPECT_EQ(f.bytes, 2048);
     EXPECT_EQ(f.resent, 1);
     EXPECT_EQ(f.timeouts, 1);
-    EXPECT_EQ(f.rate, 2048);  // 2,048 bytes in the second since the first block
+    EXPECT_EQ(f.lineTime, 2000);
+    EXPECT_EQ(f.rate, 1024);  // 2,048 bytes in the two seconds since the header's answer
     ASSERT_TRUE(f.eta.has_value());
-    EXPECT_EQ(*f.eta, (3000 - 2048) * 1000 / 2048);
-    EXPECT_THAT(m.progressText(), HasSubstr("transferring 2/3 blocks, 2048/3000 bytes, 2048 bytes/s, ETA 0:00, 1 resent"));
+    EXPECT_EQ(*f.eta, (3000 - 2048) * 1000 / 1024);
+    EXPECT_THAT(m.progressText(), HasSubstr("transferring 2/3 blocks, 2048/3000 bytes, 1024 bytes/s, ETA 0:01, 1 resent"));
 
     m.onLineBytes(LineDirection::ToReceiver, dataBlock(3, 3), loop.now());
     EXPECT_EQ(m.figures().blocks, 2);  // a block the STB never acknowledged (it restarted) does not count
@@ -228,11 +235,15 @@ TEST(TransferMonitor, CountsBlocksResendsRateAndTheWritingPhase) {
     EXPECT_EQ(m.figures().phase, TransferFigures::Phase::Writing);
     EXPECT_EQ(m.figures().writingPercent, 40);
     EXPECT_FALSE(m.figures().eta.has_value());
+    m.onLineBytes(LineDirection::FromReceiver, bytesOf({0x1e, 250}), loop.now());
+    EXPECT_EQ(m.figures().writingPercent, 100);  // a byte beyond 100 is not a percentage beyond it
     loop.advance(500);
     m.end();
     ++expired;  // after the end nothing counts any more
     EXPECT_EQ(m.figures().timeouts, 1);
-    EXPECT_EQ(m.summary(), "3000 bytes in 2.5 s (2000 bytes/s), 3 blocks, 1 resent, 1 time-outs");
+    EXPECT_EQ(m.figures().elapsed, 6500);
+    // The writing phase is not line time either.
+    EXPECT_EQ(m.summary(), "3000 bytes in 2.0 s (1500 bytes/s), 3 blocks, 1 resent, 1 time-outs");
 }
 
 TEST(TransferMonitor, AnUploadLearnsItsSizeFromTheHeaderBlockAndTakesBlocksInPieces) {
@@ -282,4 +293,143 @@ TEST(TransferMonitor, AnUploadLearnsItsSizeFromTheHeaderBlockAndTakesBlocksInPie
     m.onLineBytes(LineDirection::FromReceiver, dataBlock(2, 6), loop.now());
     EXPECT_EQ(m.figures().blocks, 2);
     EXPECT_EQ(m.figures().resent, 1);
+}
+
+namespace {
+
+// A 128-byte block, as `sb --ymodem` sends them.
+std::vector<std::uint8_t> shortBlock(std::uint8_t seq, std::uint8_t fill) {
+    std::vector<std::uint8_t> f{ctl::SOH, seq, static_cast<std::uint8_t>(~seq)};
+    const std::vector<std::uint8_t> data(kShortBlockData, fill);
+    f.insert(f.end(), data.begin(), data.end());
+    const std::uint16_t crc = crc16(data);
+    f.push_back(static_cast<std::uint8_t>(crc >> 8));
+    f.push_back(static_cast<std::uint8_t>(crc & 0xFF));
+    return f;
+}
+
+// A transfer at the pace of a 115,200 bit/s line: every byte takes 1/11.52
+// ms, in both directions, with the answers' turn-around on top.
+struct PacedLine {
+    VirtualEventLoop& loop;
+    TransferMonitor& m;
+    double t = 0;  // ms since the start, exact
+
+    void send(LineDirection d, const std::vector<std::uint8_t>& bytes, double turnaround = 0) {
+        t += turnaround + static_cast<double>(bytes.size()) / 11.52;
+        loop.advance(static_cast<Millis>(std::ceil(t)) - loop.now());
+        m.onLineBytes(d, bytes, loop.now());
+    }
+};
+
+// The summary's three figures: bytes, seconds, bytes per second.
+std::tuple<long long, double, long long> summaryFigures(const std::string& summary) {
+    long long bytes = 0, rate = 0;
+    double seconds = 0;
+    EXPECT_EQ(std::sscanf(summary.c_str(), "%lld bytes in %lf s (%lld bytes/s)", &bytes, &seconds, &rate), 3) << summary;
+    return {bytes, seconds, rate};
+}
+
+}  // namespace
+
+TEST(TransferMonitor, OnAPacedLineTheRateStaysUnderTheLineAndTheSummaryAddsUp) {
+    for (const bool upload : {false, true}) {
+        for (const std::size_t block : {kBlockData, kShortBlockData}) {
+            for (const std::int64_t size : {std::int64_t{1500}, std::int64_t{14976}, std::int64_t{150048}}) {
+                SCOPED_TRACE(std::to_string(upload) + " " + std::to_string(block) + " " + std::to_string(size));
+                VirtualEventLoop loop;
+                TransferMonitor m(loop);
+                m.begin(upload ? TransferMonitor::Kind::Upload : TransferMonitor::Kind::Download, upload ? 0 : size);
+                PacedLine line{loop, m};
+                const auto toSender = upload ? LineDirection::ToReceiver : LineDirection::FromReceiver;
+                const auto fromSender = upload ? LineDirection::FromReceiver : LineDirection::ToReceiver;
+                line.t = 3000;  // the STB takes its time to answer first
+                line.send(toSender, bytesOf({0x43}));
+                const auto header = buildHeaderBlock("curdb", static_cast<std::uint64_t>(size));
+                line.send(fromSender, {header.begin(), header.end()}, 2);
+                line.send(toSender, bytesOf({0x06, 0x43}), 1);
+                const int blocks = static_cast<int>((size + static_cast<std::int64_t>(block) - 1) / static_cast<std::int64_t>(block));
+                std::int64_t maxRate = 0;
+                for (int k = 1; k <= blocks; ++k) {
+                    const auto seq = static_cast<std::uint8_t>(k);
+                    line.send(fromSender, block == kBlockData ? dataBlock(seq, 1) : shortBlock(seq, 1), 1);
+                    line.send(toSender, bytesOf({0x06}), 1);
+                    maxRate = std::max(maxRate, m.figures().rate);
+                    EXPECT_LE(m.figures().rate, 11520);
+                }
+                line.send(fromSender, bytesOf({0x04}), 1);
+                EXPECT_EQ(m.figures().blocks, blocks);
+                EXPECT_EQ(m.figures().totalBlocks, blocks);  // 117/117 with 128-byte blocks, never more
+                EXPECT_THAT(m.progressText(), HasSubstr(std::to_string(blocks) + "/" + std::to_string(blocks) + " blocks"));
+                loop.advance(5000);  // the end of the batch and the rest: not data
+                m.end();
+                const auto [bytes, seconds, rate] = summaryFigures(m.summary());
+                EXPECT_EQ(bytes, size);
+                EXPECT_LE(rate, 11520);
+                // Not far below: each block's frame, its ACK and the two
+                // turn-arounds are the line time it took.
+                const double perBlockMs = static_cast<double>(block + 6) / 11.52 + 2;
+                EXPECT_GT(static_cast<double>(rate), 0.97 * static_cast<double>(size) * 1000.0 / (blocks * perBlockMs));
+                EXPECT_GT(maxRate, 0);
+                // "N bytes in T s (R bytes/s)": R is N over T (T rounded to a tenth).
+                EXPECT_NEAR(static_cast<double>(rate), static_cast<double>(bytes) / seconds,
+                            static_cast<double>(bytes) / seconds * 0.06 / seconds + 1);
+            }
+        }
+    }
+}
+
+TEST(TransferMonitor, AnUploadThatBringsMoreThanItAnnouncedShowsAllItBrought) {
+    VirtualEventLoop loop;
+    TransferMonitor m(loop);
+    m.begin(TransferMonitor::Kind::Upload, 0);
+    const auto header = buildHeaderBlock("curdb", 1000);
+    m.onLineBytes(LineDirection::FromReceiver, {header.begin(), header.end()}, loop.now());
+    for (int k = 1; k <= 3; ++k) {
+        loop.advance(100);
+        m.onLineBytes(LineDirection::FromReceiver, dataBlock(static_cast<std::uint8_t>(k), 1), loop.now());
+        // One block: its padding is no data.
+        if (k == 1) {
+            EXPECT_EQ(m.figures().bytes, 1000);
+        }
+    }
+    EXPECT_EQ(m.figures().bytes, 3 * 1024);
+    EXPECT_EQ(m.figures().blocks, 3);
+    EXPECT_EQ(m.figures().totalBlocks, 3);
+}
+
+TEST(TransferMonitor, BlocksPastTheSequenceWrapAreCountedAndTheirResendsToo) {
+    for (const bool upload : {false, true}) {
+        SCOPED_TRACE(upload);
+        VirtualEventLoop loop;
+        TransferMonitor m(loop);
+        const int blocks = 800;
+        m.begin(upload ? TransferMonitor::Kind::Upload : TransferMonitor::Kind::Download,
+                static_cast<std::int64_t>(blocks) * 1024);
+        const auto toSender = upload ? LineDirection::ToReceiver : LineDirection::FromReceiver;
+        const auto fromSender = upload ? LineDirection::FromReceiver : LineDirection::ToReceiver;
+        const auto header = buildHeaderBlock("curdb", static_cast<std::uint64_t>(blocks) * 1024);
+        m.onLineBytes(fromSender, {header.begin(), header.end()}, loop.now());
+        m.onLineBytes(toSender, bytesOf({0x06, 0x43}), loop.now());
+        for (int k = 1; k <= blocks; ++k) {
+            loop.advance(90);
+            const auto frame = dataBlock(static_cast<std::uint8_t>(k), static_cast<std::uint8_t>(k));
+            m.onLineBytes(fromSender, frame, loop.now());
+            if (k % 256 == 0) {  // 256, 512, 768 refused once and sent again
+                m.onLineBytes(toSender, bytesOf({0x15}), loop.now());
+                m.onLineBytes(fromSender, frame, loop.now());
+            }
+            m.onLineBytes(toSender, bytesOf({0x06}), loop.now());
+        }
+        m.onLineBytes(fromSender, bytesOf({0x04}), loop.now());
+        m.onLineBytes(toSender, bytesOf({0x15}), loop.now());
+        m.onLineBytes(fromSender, bytesOf({0x04}), loop.now());
+        m.onLineBytes(toSender, bytesOf({0x06, 0x43}), loop.now());
+        const auto batchEnd = buildEndOfBatchBlock();
+        m.onLineBytes(fromSender, {batchEnd.begin(), batchEnd.end()}, loop.now());
+        const TransferFigures f = m.figures();
+        EXPECT_EQ(f.blocks, blocks);
+        EXPECT_EQ(f.resent, 3);
+        EXPECT_EQ(f.bytes, blocks * 1024);
+    }
 }

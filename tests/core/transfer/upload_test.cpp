@@ -116,6 +116,8 @@ TEST_F(UploadTest, AsksThreeTimesQuicklyThenEveryThreeSecondsUntilTheHeaderComes
     ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 20000));
     EXPECT_TRUE(engine.uploadOutcome().completed);
     EXPECT_EQ(stored(), file);
+    // Asking again while waiting is no time-out.
+    EXPECT_EQ(engine.expiredWaits(), 0);
 }
 
 TEST_F(UploadTest, ReceiverThatNeverSendsEndsAfterTheFirstBlockBound) {
@@ -126,6 +128,8 @@ TEST_F(UploadTest, ReceiverThatNeverSendsEndsAfterTheFirstBlockBound) {
     EXPECT_EQ(engine.state(), EngineState::Idle);
     // 200, 400, 600 ms, then every 3 s until the 30 s are over.
     EXPECT_EQ(stb.seen().requests, 3 + 9);
+    // However many requests went out, one wait ran out: the first block's.
+    EXPECT_EQ(engine.expiredWaits(), 1);
 }
 
 TEST_F(UploadTest, ResultsOfFailedUploads) {

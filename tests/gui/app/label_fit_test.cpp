@@ -142,7 +142,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.fontInfo().family(), family);
         // The widest texts each field shows.
-        static_cast<QLabel*>(window.control(CMainDialog::kElapsed))->setText(QStringLiteral("59:59"));
+        static_cast<QLabel*>(window.control(CMainDialog::kElapsed))->setText(QStringLiteral("9:59:59"));
         static_cast<QLabel*>(window.control(CMainDialog::kThroughput))->setText(QStringLiteral("1036800 bps"));
         window.control(CMainDialog::kEditor)->show();
         window.control(CMainDialog::kForced)->setEnabled(true);

@@ -29,6 +29,7 @@
 #include "ui/scripted_prompts.h"
 #include "ui/skin_button.h"
 #include "ui/text_progress_bar.h"
+#include "support/channel_blob.h"
 
 using namespace dorvane;
 namespace fs = std::filesystem;
@@ -648,13 +649,7 @@ private slots:
     // ------------------------------------------------------------ upload
 
     void uploadIsSavedIntoTheChosenFile() {
-        const fs::path served = dir_->write("served.irz", [] {
-            test::Bytes b = test::patternBytes(20000, 3);
-            b[0] = 'I';
-            b[1] = 'R';
-            b[2] = 'Z';
-            return b;
-        }());
+        const fs::path served = dir_->write("served.irz", test::channelDataBlob(20000, 3));
         SimProcess sim({QStringLiteral("--start"), QStringLiteral("app"), QStringLiteral("--rate"), QStringLiteral("0"),
                         QStringLiteral("--upload-file"), qpath(served)});
         ScriptedPrompts prompts;
@@ -708,16 +703,43 @@ private slots:
         QCOMPARE(button(*w, CMainDialog::kUpload)->text(), QStringLiteral("Upload"));
     }
 
+    // The STB restarts after its last block, before its EOT: the window
+    // keeps the data in a recovery file, says so, and leaves the target.
+    void uploadWhoseEndOfFileNeverCameIsKeptAside() {
+        const fs::path served = dir_->write("restarting.irz", test::channelDataBlob(20000, 8));
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("app"), QStringLiteral("--rate"), QStringLiteral("0"),
+                        QStringLiteral("--upload-file"), qpath(served), QStringLiteral("--fault"),
+                        QStringLiteral("restart@upload-eot")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts, 30000, 300);
+        const fs::path target = dir_->file("kept-aside.irz");
+        { std::ofstream(target) << "the previous backup"; }
+        prompts.saveFile = qpath(target);
+        button(*w, CMainDialog::kUpload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->flow().busy(), 30000);
+        const QStringList log = w->logLines();
+        QVERIFY2(log.contains(QStringLiteral("All the data arrived, but the STB did not end the file (it may have restarted).")),
+                 qPrintable(log.join('|')));
+        QVERIFY(!log.contains(QStringLiteral("Uploading finished successfully!")));
+        QVERIFY(!log.contains(QStringLiteral("Transferring timeout occurred!")));
+        const int at = static_cast<int>(log.indexOf(QStringLiteral("Uploading data is kept in")));
+        QVERIFY(at >= 0 && at + 1 < log.size());
+        const fs::path kept = fs::path(log.at(at + 1).mid(1).toStdString());
+        QCOMPARE(test::readFile(kept), test::readFile(served));
+        QCOMPARE(prompts.messages.size(), 1);
+        QVERIFY(prompts.messages.first().startsWith(QStringLiteral("Uploading failed! All the data arrived")));
+        const std::string previous = "the previous backup";
+        QCOMPARE(test::readFile(target), test::Bytes(previous.begin(), previous.end()));
+        QCOMPARE(button(*w, CMainDialog::kUpload)->text(), QStringLiteral("Upload"));
+        // The STB's application answers again: the lamp says it is on.
+        QTRY_VERIFY_WITH_TIMEOUT(w->powerLampOn(), 5000);
+    }
+
     // ------------------------------------------------------------ never frozen
 
     void userInterfaceNeverStallsDuringPacedTransfers() {
-        const fs::path served = dir_->write("paced.irz", [] {
-            test::Bytes b = test::patternBytes(16 * 1024, 5);
-            b[0] = 'I';
-            b[1] = 'R';
-            b[2] = 'Z';
-            return b;
-        }());
+        const fs::path served = dir_->write("paced.irz", test::channelDataBlob(16 * 1024, 5));
         SimProcess sim({QStringLiteral("--start"), QStringLiteral("off"), QStringLiteral("--answer"),
                         QStringLiteral("enq"), QStringLiteral("--write-ms"), QStringLiteral("300"),
                         QStringLiteral("--boot-ms"), QStringLiteral("500"), QStringLiteral("--upload-file"),
@@ -727,6 +749,16 @@ private slots:
         // Long enough at 115200 bit/s for the figures, which come each second.
         const fs::path pacedImage = dir_->write("paced.img", test::xprImage(test::XprFields{}, test::patternBytes(24 << 10, 3)));
         w->openFile(qpath(pacedImage));
+
+        // What the line-speed field shows, sampled all along.
+        auto* throughput = static_cast<QLabel*>(w->control(CMainDialog::kThroughput));
+        QList<int> speeds;
+        QTimer sampler;
+        QObject::connect(&sampler, &QTimer::timeout, [&] {
+            const int bps = throughput->text().section(' ', 0, 0).toInt();
+            if (speeds.isEmpty() || speeds.last() != bps) speeds.append(bps);
+        });
+        sampler.start(20);
 
         StallProbe downloadProbe;
         button(*w, CMainDialog::kDownload)->click();
@@ -742,6 +774,12 @@ private slots:
                  qPrintable(figures));
         QTRY_VERIFY_WITH_TIMEOUT(prompts.messages.contains(kEnqEnd), 30000);
         const qint64 downloadLateness = downloadProbe.maxLateness;
+        // A whole second of a 115,200 bit/s line at most (x9), and nothing
+        // once the data has ended and the STB writes.
+        const auto fastest = [&] { return *std::max_element(speeds.begin(), speeds.end()); };
+        QVERIFY2(fastest() > 50000 && fastest() <= 11520 * 9, qPrintable(throughput->text()));
+        QCOMPARE(throughput->text(), QStringLiteral("0 bps"));
+        speeds.clear();
 
         // The receiver restarts into its application; then the upload.
         QTRY_VERIFY_WITH_TIMEOUT(w->powerLampOn(), 10000);
@@ -751,6 +789,8 @@ private slots:
         button(*w, CMainDialog::kUpload)->click();
         QTRY_VERIFY_WITH_TIMEOUT(w->logLines().contains(QStringLiteral("Uploading finished successfully!")), 30000);
         const qint64 uploadLateness = uploadProbe.maxLateness;
+        // The upload's data moves the line speed too.
+        QVERIFY2(!speeds.isEmpty() && fastest() > 20000 && fastest() <= 11520 * 9, qPrintable(throughput->text()));
         QCOMPARE(test::readFile(target), test::readFile(served));
         QTRY_VERIFY_WITH_TIMEOUT(w->logLines().last().startsWith(
                                      QStringLiteral("Transfer summary: %1 bytes in ").arg(fs::file_size(served))),

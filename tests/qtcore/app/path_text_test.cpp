@@ -7,6 +7,8 @@
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <random>
+#include <string>
 
 #include "app/path_text.h"
 #include "database/channel_data_buffer.h"
@@ -31,6 +33,45 @@ private slots:
         for (const QString& name : names_) QCOMPARE(textFromPath(pathFromText(name)), name);
         QCOMPARE(textFromPath(pathFromText(QString())), QString());
     }
+
+#ifndef _WIN32
+    // Any byte string is a name on a POSIX system: every one comes back as
+    // the same bytes, and valid UTF-8 reads as the characters it spells.
+    void namesThatAreNoUtf8KeepTheirBytes() {
+        std::mt19937 rng(11);
+        for (int i = 0; i < 5000; ++i) {
+            std::string bytes(1 + rng() % 12, '\0');
+            for (char& c : bytes) c = static_cast<char>(1 + rng() % 255);
+            const QString text = textFromPath(std::filesystem::path(bytes));
+            QCOMPARE(pathFromText(text).native(), bytes);
+            QCOMPARE(textFromNativeBytes(bytes.c_str()), text);
+            if (QString::fromUtf8(bytes).toUtf8() == QByteArray::fromStdString(bytes))
+                QCOMPARE(text, QString::fromUtf8(bytes));
+        }
+        // A Latin-1 name from an old stick: "café.img" with é as 0xE9.
+        const std::string latin1 = "caf\xe9.img";
+        const QString shown = textFromNativeBytes(latin1.c_str());
+        QCOMPARE(shown.size(), 8);
+        QVERIFY(shown.startsWith("caf") && shown.endsWith(".img"));
+        QCOMPARE(pathFromText(shown).native(), latin1);
+        // Surrogates spelt in UTF-8 and overlong forms are no UTF-8 either.
+        for (const std::string& odd : {std::string("\xed\xa0\x80"), std::string("\xc0\xaf"), std::string("\xe0\x80\xaf"),
+                                       std::string("\xf4\x90\x80\x80"), std::string("\xe2\x82")})
+            QCOMPARE(pathFromText(textFromNativeBytes(odd.c_str())).native(), odd);
+    }
+
+    void aLatin1NamedFileIsFoundByItsOwnBytes() {
+        QTemporaryDir dir;
+        const std::filesystem::path folder = pathFromText(dir.path());
+        const std::filesystem::path file = folder / std::filesystem::path(std::string("caf\xe9.irz"));
+        { std::ofstream(file, std::ios::binary) << "IRZ"; }
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            const QString name = textFromPath(entry.path());
+            QCOMPARE(pathFromText(name), file);
+            QVERIFY(std::filesystem::exists(pathFromText(name)));
+        }
+    }
+#endif
 
     void bothSidesMeanTheSameFile() {
         QTemporaryDir dir;

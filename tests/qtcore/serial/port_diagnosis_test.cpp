@@ -92,6 +92,47 @@ private slots:
         QCOMPARE(a.text, QStringLiteral("/dev/ttyUSB0: Unsupported operation."));
     }
 
+    void namesThatAreNoSerialPortsAreSaidToBeNone() {
+        // A bare name is a device in /dev, unless a file of that name is here.
+        QTemporaryDir here;
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(here.path()));
+        QVERIFY(QDir().mkdir("folder"));
+        { QFile f("plain"); QVERIFY(f.open(QIODevice::WriteOnly)); }
+        QCOMPARE(portDevicePath("ttyNOWHERE"), QStringLiteral("/dev/ttyNOWHERE"));
+        QCOMPARE(portDevicePath("plain"), QDir(here.path()).absoluteFilePath("plain"));
+        QCOMPARE(portDevicePath("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(portDevicePath("./plain"), QStringLiteral("./plain"));
+
+        const PortFacts folder = gatherPortFacts("folder");
+        QCOMPARE(folder.notSerial, QStringLiteral("a folder"));
+        QCOMPARE(gatherPortFacts("plain").notSerial, QStringLiteral("a plain file"));
+        QCOMPARE(gatherPortFacts("/dev/null").notSerial, QStringLiteral("a device that is not a serial line"));
+        // Whoever else holds /dev/null open is no reason.
+        QVERIFY(!gatherPortFacts("/dev/null").holder);
+        const PortFacts missing = gatherPortFacts("ttyNOWHERE");
+        QVERIFY(!missing.exists);
+        QVERIFY(QDir::setCurrent(before));
+
+        // The advice names the path it looked at, and the ports there are.
+        PortFacts facts = folder;
+        facts.ports = QStringList{"/dev/ttyUSB0", "/dev/ttyS0"};
+        PortAdvice a = adviseOpenFailure("folder", Status(Error::Failed, "Is a directory"), facts);
+        QCOMPARE(a.problem, PortProblem::NotSerial);
+        QCOMPARE(a.text, "folder (" + QDir(here.path()).absoluteFilePath("folder") +
+                             ") is not a serial port: it is a folder. The serial ports are: /dev/ttyUSB0, /dev/ttyS0.");
+        facts.ports.clear();
+        facts.path = "/dev/null";
+        facts.notSerial = "a device that is not a serial line";
+        facts.holder = PortHolder{1, "bash"};
+        a = adviseOpenFailure("/dev/null", Status(Error::Failed, "Inappropriate ioctl for device"), facts);
+        QCOMPARE(a.text, QStringLiteral("/dev/null is not a serial port: it is a device that is not a serial line. No "
+                                        "serial port is there: plug in the adapter."));
+        a = adviseOpenFailure("ttyNOWHERE", Status(Error::NotFound, "No such file or directory"), missing);
+        QCOMPARE(a.problem, PortProblem::Missing);
+        QVERIFY2(a.text.startsWith("ttyNOWHERE (tried /dev/ttyNOWHERE) does not exist"), qPrintable(a.text));
+    }
+
     void aPortThatGoesAwayWasUnplugged() {
         PortFacts gone;
         gone.exists = false;
