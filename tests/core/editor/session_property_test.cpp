@@ -143,6 +143,10 @@ void SessionPropertyTest::saveAndReopen() {
 TEST_P(SessionPropertyTest, LongRandomSequencesKeepEveryStateTrue) {
     std::mt19937 random(GetParam() ? 1234u : 99u);
     SessionDriver driver(session_, questions_, [&random](unsigned count) { return random() % count; });
+    // A second file to copy from: another full list.
+    auto second = std::make_unique<ReceiverDatabase>();
+    fillFullDatabase(*second, 31);
+    driver.setCopySource(second.get());
     const int stretches = full_ ? 5 : 10;
     const int steps = full_ ? 60 : 90;  // fewer edits than the history keeps
     for (int s = 0; s < stretches; ++s) {
