@@ -82,6 +82,7 @@ CopySourcePanel::~CopySourcePanel() = default;
 Status CopySourcePanel::open(const std::filesystem::path& path) {
     auto document = std::make_unique<ChannelDataDocument>();
     if (Status opened = document->open(path); !opened.ok()) return opened;
+    document->database().recount();
     document_ = std::move(document);
     opened_ = true;
     fill();
