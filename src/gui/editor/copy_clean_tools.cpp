@@ -7,6 +7,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
@@ -82,8 +83,7 @@ void CopyCleanTools::createActions() {
     exportPdf_ = action(QStringLiteral("Export to P&DF..."), QKeySequence(), &CopyCleanTools::exportPdfClicked);
 }
 
-// The side panel stands right of everything that scrolls; the "Tools"
-// button behind "Import...".
+// The side panel stands right of everything that scrolls.
 void CopyCleanTools::attachSidePanel() {
     auto* layout = qobject_cast<QBoxLayout*>(window_.layout());
     panel_ = new CopySourcePanel;
@@ -103,9 +103,17 @@ void CopyCleanTools::attachSidePanel() {
     splitter_->addWidget(panel_);
     splitter_->setStretchFactor(0, 3);
     splitter_->setStretchFactor(1, 1);
-    if (layout->count() > 1) {
-        if (auto* row = qobject_cast<QBoxLayout*>(layout->itemAt(1)->layout())) row->insertWidget(5, tools_);
+    // Beside the search box, in the part that scrolls, so that the button
+    // row keeps its width on a small screen.
+    QLayout* content = window_.scroll_->widget() ? window_.scroll_->widget()->layout() : nullptr;
+    for (int i = 0; content && i < content->count(); ++i) {
+        auto* row = qobject_cast<QBoxLayout*>(content->itemAt(i)->layout());
+        if (row && row->indexOf(static_cast<QWidget*>(window_.search_)) >= 0) {
+            row->addWidget(tools_);
+            return;
+        }
     }
+    layout->addWidget(tools_);
 }
 
 QMenu* CopyCleanTools::toolsMenu() {

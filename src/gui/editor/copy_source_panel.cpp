@@ -61,7 +61,7 @@ CopySourcePanel::CopySourcePanel(QWidget* parent)
     copy_->setAutoDefault(false);
     copy_->setToolTip(QStringLiteral("Copies the chosen satellites, transponders, channels and favourite groups "
                                      "(or drag them onto the lists)"));
-    close_ = new QPushButton(QStringLiteral("Close"));
+    close_ = new QPushButton(QStringLiteral("C&lose"));
     close_->setAutoDefault(false);
     connect(copy_, &QPushButton::clicked, this, &CopySourcePanel::copyRequested);
     connect(close_, &QPushButton::clicked, this, &CopySourcePanel::closeRequested);
