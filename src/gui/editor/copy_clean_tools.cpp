@@ -10,8 +10,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#if DORVANE_HAVE_PRINT
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#endif
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
@@ -262,6 +264,7 @@ void CopyCleanTools::copyRows(ReportListView* list) {
 
 void CopyCleanTools::printClicked() {
     if (!editing()) return;
+#if DORVANE_HAVE_PRINT
     QPrintPreviewDialog preview(&window_);
     preview.setObjectName(QStringLiteral("printPreview"));
     preview.setWindowTitle(QStringLiteral("Print Preview"));
@@ -271,6 +274,10 @@ void CopyCleanTools::printClicked() {
         printChannelList(*printer, window_.session_.database(), name, QDate::currentDate());
     });
     editorPrompts().run(preview);
+#else
+    editorPrompts().message(&window_, QStringLiteral("This build cannot print: use \"Export to PDF...\" and print the PDF."),
+                            PromptIcon::None);
+#endif
 }
 
 void CopyCleanTools::exportPdfClicked() {
