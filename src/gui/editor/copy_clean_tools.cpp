@@ -265,7 +265,11 @@ void CopyCleanTools::copyRows(ReportListView* list) {
 void CopyCleanTools::printClicked() {
     if (!editing()) return;
 #if DORVANE_HAVE_PRINT
-    QPrintPreviewDialog preview(&window_);
+    // The PDF's paper and margins to start with; the preview can change them.
+    QPrinter printer;
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    QPrintPreviewDialog preview(&printer, &window_);
     preview.setObjectName(QStringLiteral("printPreview"));
     preview.setWindowTitle(QStringLiteral("Print Preview"));
     const QString name = textFromPath(window_.session_.document().path().filename());

@@ -13,6 +13,9 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#if DORVANE_HAVE_PRINT
+#include <QPrintPreviewWidget>
+#endif
 #include <QRegularExpression>
 #include <QTest>
 #include <QTreeWidget>
@@ -237,6 +240,21 @@ private slots:
         // each of the four groups.
         QVERIFY2(smallPages >= 5 && smallPages <= 7, qPrintable(QString::number(smallPages)));
         QVERIFY(w(window).statusLine()->text().startsWith(QStringLiteral("%1 pages written to").arg(smallPages)));
+
+#if DORVANE_HAVE_PRINT
+        // Ctrl+P: the preview shows the same pages.
+        int previewed = -1;
+        prompts.onDialog = [&previewed](QDialog& dialog) {
+            auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+            if (!preview) return 0;
+            preview->updatePreview();
+            previewed = preview->pageCount();
+            return 0;
+        };
+        QTest::keyClick(&w(window), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(prompts.dialogsRun, 1);
+        QCOMPARE(previewed, smallPages);
+#endif
 
         EditorWindow full(*makeFullDatabase());
         int pages = 0;
