@@ -80,6 +80,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (at >= size) return 0;
         return data[at++] % count;
     });
+    // The second file the copy steps take records from.
+    static const std::unique_ptr<ReceiverDatabase> second = [] {
+        auto db = std::make_unique<ReceiverDatabase>();
+        fillFullDatabase(*db, 31);
+        return db;
+    }();
+    driver.setCopySource(second.get());
     int steps = 0;
     auto before = std::make_unique<ReceiverDatabase>();
     while (at < size && steps++ < 40) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "database/receiver_database.h"
@@ -112,6 +113,43 @@ void satellitesNotInOrder(const ReceiverDatabase& db, std::vector<IntegrityFindi
     }
 }
 
+// The file holds as many satellites and order-list places as its header
+// says (164 in the receiver's own files); the receiver knows satellite
+// numbers 1..163 in the order list, each once.
+void numbersBeyondLimits(const ReceiverDatabase& db, std::vector<IntegrityFinding>& findings) {
+    // A database not filled from a file (all-zero header) has no such bound.
+    const bool fromFile = std::memcmp(db.storedHeader().magic, "IRZ", 3) == 0;
+    const int stored = fromFile ? std::min<int>(db.storedHeader().satelliteCount, kSatelliteSlots) : kSatelliteSlots;
+    auto beyond = [&findings](std::string text) {
+        findings.push_back({IntegrityFinding::NumberBeyondLimits, false, std::move(text)});
+    };
+    std::vector<bool> named(256, false);
+    for (int s = 0; s < kEditableSatellites; ++s) {
+        if (satelliteInUse(db.satellite(s)) && s >= stored)
+            beyond("satellite " + std::to_string(s + 1) + " " + quoted(fixedText(db.satellite(s).name)) +
+                   " is beyond the " + std::to_string(stored) + " satellites the file holds and is not written");
+    }
+    for (int position = 0; position < kEditableSatellites; ++position) {
+        const int number = db.orderEntry(position);
+        if (number == 0) continue;
+        const std::string place = "satellite order place " + std::to_string(position + 1);
+        if (position >= stored)
+            beyond(place + " is beyond the " + std::to_string(stored) + " places the file holds and is not written");
+        else if (number > kEditableSatellites)
+            beyond(place + " names satellite " + std::to_string(number) + ", beyond the receiver's " +
+                   std::to_string(kEditableSatellites));
+        else if (named[static_cast<std::size_t>(number)])
+            beyond(place + " names satellite " + std::to_string(number) + " a second time");
+        named[static_cast<std::size_t>(number)] = true;
+    }
+    for (int t = 0; t < kTransponderSlots; ++t) {
+        const int number = db.transponder(t).satellite;
+        if (number >= 1 && number <= kEditableSatellites && number > stored && !transponderFree(db.transponder(t)))
+            beyond("transponder " + std::to_string(t) + " is on satellite " + std::to_string(number) +
+                   ", beyond the " + std::to_string(stored) + " satellites the file holds");
+    }
+}
+
 }  // namespace
 
 bool transpondersCollide(int satelliteA, int polarisationA, int frequencyA, int satelliteB, int polarisationB,
@@ -126,6 +164,7 @@ std::vector<IntegrityFinding> checkIntegrity(const ReceiverDatabase& db) {
     channelsWithoutTransponder(db, findings);
     favouritesOnEmptySlots(db, findings);
     satellitesNotInOrder(db, findings);
+    numbersBeyondLimits(db, findings);
     return findings;
 }
 

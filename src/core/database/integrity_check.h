@@ -15,6 +15,7 @@ struct IntegrityFinding {
         ChannelWithoutTransponder,  // on a missing transponder or one of 0 MHz
         FavouriteOnEmptySlot,   // a favourite slot names a channel number that holds none
         SatelliteNotInOrder,    // in use (or carrying transponders) but not in the order list
+        NumberBeyondLimits,     // a number the receiver's tables (as the file stores them) cannot hold
     };
     Kind kind;
     // Saving drops data (the channel is not written); the save is refused.

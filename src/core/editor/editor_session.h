@@ -4,10 +4,12 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "common/result.h"
+#include "editor/copy_between.h"
 #include "editor/edit_history.h"
 #include "editor/editor_state.h"
 
@@ -33,6 +35,11 @@ public:
     virtual SaveChoice askToSave(const std::string& text) = 0;
     // A box with an OK button.
     virtual void tell(const std::string& text, bool warning) = 0;
+    // A question with buttons of the given texts; the index of the one
+    // chosen (the last one, by convention Cancel, when the box is closed).
+    virtual int choose(const std::string& text, const std::vector<std::string>& buttons) {
+        return ask(text, buttons.front(), buttons.back()) ? 0 : static_cast<int>(buttons.size()) - 1;
+    }
 };
 
 // The filters of the channel list.
@@ -242,6 +249,26 @@ public:
     // `replacesAll`) or fails and leaves it as it was; one edit.
     Change import(const std::function<Status(ReceiverDatabase&)>& apply, bool replacesAll, Status* result = nullptr);
 
+    // ---- copy between files, clean-up (editor_session_copy.cpp) ---------------------
+    // Copies records of another file's database into this one (see
+    // copyBetween), one edit. When some channels are already here the
+    // operator chooses "Skip", "Replace" or "Keep Both" (or "Cancel");
+    // `choice` answers in advance instead. The copied channels become the
+    // chosen ones.
+    Change copyFrom(const ReceiverDatabase& source, const CopySelection& selection,
+                    std::optional<DuplicateChoice> choice = std::nullopt, CopyReport* report = nullptr);
+    // The "Duplicates" filter: only channels with a twin (same identity, or
+    // same name on the same satellite) are listed.
+    Change setDuplicatesOnly(bool on);
+    bool duplicatesOnly() const { return duplicatesOnly_; }
+    // The filter on, every satellite and transponder chosen, and every
+    // listed duplicate chosen: one step.
+    Change selectAllDuplicates();
+    // Transponders without a channel, and their removal (one edit, after
+    // the question that says how many); `removed` learns the count.
+    int unusedTransponderCount() const;
+    Change removeUnusedTransponders(int* removed = nullptr);
+
 private:
     ReceiverDatabase& db();
     void tell(const std::string& text, bool warning) { questions_.tell(text, warning); }
@@ -257,6 +284,7 @@ private:
     bool passesSearch(int channel) const;
     void sortChannels(std::vector<int>& rows) const;
     void keepSelected(std::vector<int>& selected, const std::vector<int>& rows, bool allWhenNone);
+    void markTwins();
 
     // Edits (editor_session_edits.cpp).
     std::unique_ptr<EditState> snapshot() const;
@@ -306,6 +334,8 @@ private:
     ListCounts counts_;
     int foundInView_ = 0;
     bool narrowed_ = false;
+    bool duplicatesOnly_ = false;
+    std::vector<bool> twins_;  // by channel number, while duplicatesOnly_
 
     std::vector<int> pendingMove_;
     std::unique_ptr<EditState> beforeMove_;

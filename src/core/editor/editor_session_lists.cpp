@@ -65,6 +65,7 @@ void EditorSession::keepSelected(std::vector<int>& selected, const std::vector<i
 
 void EditorSession::relist() {
     db().recount();
+    if (duplicatesOnly_) markTwins();
     if (traits().favourite) {
         leftRows_.clear();
         for (int g = 0; g < kFavoriteGroups; ++g) leftRows_.push_back(g);
@@ -158,6 +159,7 @@ void EditorSession::listSatelliteChannels() {
         const bool isTv = (flags & kFlagTv) != 0;
         const bool isScrambled = (flags & kFlagScrambled) != 0;
         if ((kindFilter_ == KindFilter::Tv && !isTv) || (kindFilter_ == KindFilter::Radio && isTv)) return false;
+        if (duplicatesOnly_ && !twins_[static_cast<std::size_t>(n)]) return false;
         return !((accessFilter_ == AccessFilter::FreeToAir && isScrambled) ||
                  (accessFilter_ == AccessFilter::Scrambled && !isScrambled));
     };

@@ -1,6 +1,7 @@
 // Renders the Edit Receiver Data window on the demo database in each of its
 // three views, with a search active and with a drag in progress, and its
-// three edit dialogs, into PNG files:
+// three edit dialogs, a second file in the side panel and the print
+// preview, into PNG files:
 //   dorvane-editor-screenshots OUTPUT_DIRECTORY
 // With "scaled" as a second argument only the window is rendered, as
 // "editor_200_percent.png" (run it with QT_SCALE_FACTOR=2 on a small screen).
@@ -12,6 +13,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QTreeWidget>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -19,7 +23,10 @@
 #include "database/backup_blob.h"
 #include "database/channel_data_document.h"
 #include "database/demo_data.h"
+#include "editor/copy_clean_tools.h"
+#include "editor/copy_source_panel.h"
 #include "editor/edit_channel_dialog.h"
+#include "editor/editor_prompts.h"
 #include "editor/edit_satellite_dialog.h"
 #include "editor/edit_tp_dialog.h"
 #include "editor/receiver_data_dialog.h"
@@ -106,6 +113,38 @@ bool saveMove(dorvane::CReceiverDataDialog& editor, const QDir& dir) {
     return ok;
 }
 
+// A second file beside the demo in the side panel, a satellite of it open
+// and chosen; then the print preview of the channel list.
+bool saveSidePanelAndPrint(dorvane::CReceiverDataDialog& editor, const QDir& dir) {
+    using namespace dorvane;
+    auto second = std::make_unique<ReceiverDatabase>();
+    fillFullDatabase(*second, 5);
+    auto buffer = std::make_unique<ChannelDataBuffer>();
+    if (packBackup(*second, *buffer) != PackResult::Ok) return false;
+    QFile file(dir.filePath(QStringLiteral("second_list.irz")));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(reinterpret_cast<const char*>(buffer->data()), static_cast<qsizetype>(buffer->length()));
+    file.close();
+    CopyCleanTools* tools = editor.copyCleanTools();
+    if (!tools->openSecondFile(file.fileName())) return false;
+    QTreeWidget* tree = tools->sidePanel()->tree();
+    QTreeWidgetItem* satellite = tree->topLevelItem(2);
+    satellite->setExpanded(true);
+    tree->setCurrentItem(satellite);
+    bool ok = save(editor, dir, "editor_side_panel.png");
+    file.remove();
+    tools->sidePanel()->closeButton()->click();
+
+    editorPrompts().run = [&dir, &ok](QDialog& dialog) {
+        dialog.resize(900, 700);
+        ok = save(dialog, dir, "editor_print_preview.png") && ok;
+        return 0;
+    };
+    tools->printClicked();
+    resetEditorPrompts();
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,6 +185,7 @@ int main(int argc, char** argv) {
     ok = save(editor, dir, "editor_fav_radio.png") && ok;
     editor.viewCombo()->setCurrentIndex(CReceiverDataDialog::SatelliteView);
     emit editor.viewCombo()->activated(CReceiverDataDialog::SatelliteView);
+    ok = saveSidePanelAndPrint(editor, dir) && ok;
 
     const int satellite = editor.leftList()->listModel()->idAt(0);
     CEditSatelliteDialog satelliteDialog(satelliteDialogValues(db->satellite(satellite)), &editor);

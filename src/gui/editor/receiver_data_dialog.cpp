@@ -14,6 +14,7 @@
 #include "database/channel_data_document.h"
 #include "database/receiver_database.h"
 #include "database/replace_file.h"
+#include "editor/copy_clean_tools.h"
 #include "editor/editor_prompts.h"
 #include "editor/record_list_model.h"
 #include "editor/report_list_view.h"
@@ -48,6 +49,13 @@ void PromptQuestions::tell(const std::string& text, bool warning) {
     editorPrompts().message(parent_, q(text), warning ? PromptIcon::Exclamation : PromptIcon::None);
 }
 
+int PromptQuestions::choose(const std::string& text, const std::vector<std::string>& buttons) {
+    QStringList texts;
+    for (const std::string& button : buttons) texts << q(button);
+    const int choice = editorPrompts().choose(parent_, q(text), texts);
+    return choice < 0 ? static_cast<int>(buttons.size()) - 1 : choice;
+}
+
 // ---- start-up ------------------------------------------------------------------------
 
 CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent, SessionQuestions* questions)
@@ -55,6 +63,7 @@ CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget*
     setWindowTitle(QStringLiteral("Edit Receiver Data"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     buildControls();
+    copyClean_ = new CopyCleanTools(*this);
     restoreSettings();
     updateButtons();
 }

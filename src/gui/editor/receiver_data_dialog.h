@@ -21,6 +21,7 @@ class QScrollArea;
 namespace dorvane {
 
 class ChannelDataDocument;
+class CopyCleanTools;
 class ReceiverDatabase;
 class RecordListModel;
 class ReportListView;
@@ -33,6 +34,7 @@ public:
     bool ask(const std::string& text, const std::string& yes, const std::string& no) override;
     SaveChoice askToSave(const std::string& text) override;
     void tell(const std::string& text, bool warning) override;
+    int choose(const std::string& text, const std::vector<std::string>& buttons) override;
 
 private:
     QWidget* parent_;
@@ -261,6 +263,14 @@ private:
     QLabel* status_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QString searchAtLastEdit_;
+
+    // Copy from a second file, clean-up, clipboard and print
+    // (copy_clean_tools.cpp).
+    friend class CopyCleanTools;
+    CopyCleanTools* copyClean_ = nullptr;
+
+public:
+    CopyCleanTools* copyCleanTools() const { return copyClean_; }
 };
 
 }  // namespace dorvane

@@ -86,6 +86,35 @@ TEST_F(IntegrityCheckTest, EachKindOfProblemIsFoundAndOnlyLostChannelsBlockTheSa
     EXPECT_NE(findings[6].text.find("satellite 2 \"Beta\""), std::string::npos);
 }
 
+// The file keeps as many satellites and order places as its header says;
+// the order list names satellites 1..163, each once. Saving warns (the
+// operator may go on), it does not refuse.
+TEST_F(IntegrityCheckTest, NumbersTheFileOrTheReceiverCannotHoldAreWarnedAbout) {
+    std::memcpy(db->storedHeader().magic, "IRZ", 4);
+    db->storedHeader().satelliteCount = 2;
+    EXPECT_TRUE(checkIntegrity(*db).empty());
+    db->orderEntry(2) = 1;    // Alpha a second time
+    db->orderEntry(3) = 170;  // beyond the receiver's satellites
+    db->storedHeader().satelliteCount = 4;
+    db->transponder(1).satellite = 2;
+    std::vector<std::string> texts;
+    for (const auto& f : checkIntegrity(*db)) {
+        EXPECT_EQ(f.kind, IntegrityFinding::NumberBeyondLimits);
+        EXPECT_FALSE(f.losesData);
+        texts.push_back(f.text);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"satellite order place 3 names satellite 1 a second time",
+                                               "satellite order place 4 names satellite 170, beyond the receiver's 163"}));
+    db->orderEntry(2) = db->orderEntry(3) = 0;
+    db->storedHeader().satelliteCount = 1;  // Beta, its order place and its transponder fall outside
+    texts.clear();
+    for (const auto& f : checkIntegrity(*db)) texts.push_back(f.text);
+    EXPECT_EQ(texts, (std::vector<std::string>{
+                         "satellite 2 \"Beta\" is beyond the 1 satellites the file holds and is not written",
+                         "satellite order place 2 is beyond the 1 places the file holds and is not written",
+                         "transponder 1 is on satellite 2, beyond the 1 satellites the file holds"}));
+}
+
 TEST(TransponderCollisionTest, WithinOneMegahertzOnTheSameSatelliteAndPolarisation) {
     EXPECT_TRUE(transpondersCollide(1, 0, 11778, 1, 0, 11779));
     EXPECT_TRUE(transpondersCollide(1, 0, 11778, 1, 0, 11778));

@@ -1,5 +1,6 @@
 #include "editor/session_driver.h"
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -25,6 +26,11 @@ SessionQuestions::SaveChoice ScriptedQuestions::askToSave(const std::string& tex
 }
 
 void ScriptedQuestions::tell(const std::string& text, bool) { told.push_back(text); }
+
+int ScriptedQuestions::choose(const std::string& text, const std::vector<std::string>&) {
+    asked.push_back(text);
+    return choice;
+}
 
 std::vector<std::uint8_t> packedBytes(const ReceiverDatabase& db) {
     auto buffer = std::make_unique<ChannelDataBuffer>();
@@ -56,6 +62,8 @@ void SessionDriver::step(SessionStep which) {
         case SessionStep::Redo: session_.redo(); break;
         case SessionStep::Save: session_.save(); break;
         case SessionStep::Import: import(); break;
+        case SessionStep::CopyFromFile: copyFromFile(); break;
+        case SessionStep::CleanUp: cleanUp(); break;
         case SessionStep::Count: break;
     }
 }
@@ -273,6 +281,46 @@ void SessionDriver::import() {
             return {};
         },
         false);
+}
+
+// A few records of the second file, copied over as the side panel does.
+// "Keep both" makes twins the check before saving reports, so the careful
+// operator skips or replaces; sometimes the question is cancelled.
+void SessionDriver::copyFromFile() {
+    if (!copySource_) return;
+    const ReceiverDatabase& source = *copySource_;
+    CopySelection selection;
+    switch (pick(4)) {
+        case 0: selection.satellites = {static_cast<int>(pick(kEditableSatellites))}; break;
+        case 1: selection.transponders = {static_cast<int>(pick(kTransponderSlots))}; break;
+        case 2: {
+            const int first = static_cast<int>(pick(kChannelSlots));
+            for (int n = first; n < std::min(first + 1 + static_cast<int>(pick(6)), kChannelSlots); ++n)
+                selection.channels.push_back(n);
+            break;
+        }
+        default: selection.groups = {static_cast<int>(pick(kFavoriteGroups))}; break;
+    }
+    const unsigned answer = pick(5);
+    questions_.choice = answer == 4 ? 3 : static_cast<int>(answer % 2);
+    if (pick(3) == 0) {
+        session_.copyFrom(source, selection, static_cast<DuplicateChoice>(pick(2)));
+    } else {
+        session_.copyFrom(source, selection);
+    }
+    questions_.choice = 0;
+}
+
+void SessionDriver::cleanUp() {
+    switch (pick(4)) {
+        case 0: session_.setDuplicatesOnly(pick(2) == 0); break;
+        case 1: session_.selectAllDuplicates(); break;
+        default:
+            questions_.answer = pick(4) != 0;
+            session_.removeUnusedTransponders();
+            questions_.answer = true;
+            break;
+    }
 }
 
 bool SessionDriver::noOpEditChangesNothing() {

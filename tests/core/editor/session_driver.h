@@ -26,6 +26,7 @@ namespace dorvane::test {
 class ScriptedQuestions : public SessionQuestions {
 public:
     bool answer = true;
+    int choice = 0;  // the button chosen in choose()
     SaveChoice saveChoice = SaveChoice::Save;
     std::vector<std::string> asked;
     std::vector<std::string> told;
@@ -34,6 +35,7 @@ public:
     bool ask(const std::string& text, const std::string& yes, const std::string& no) override;
     SaveChoice askToSave(const std::string& text) override;
     void tell(const std::string& text, bool warning) override;
+    int choose(const std::string& text, const std::vector<std::string>& buttons) override;
 };
 
 // A number below `count` (0 when count is 0).
@@ -41,13 +43,16 @@ using Pick = std::function<unsigned(unsigned count)>;
 
 enum class SessionStep {
     Choice, Select, Search, EditChannel, EditTransponder, EditSatellite, Add, Delete, Move, Favourite,
-    Rename, Undo, Redo, Save, Import, Count
+    Rename, Undo, Redo, Save, Import, CopyFromFile, CleanUp, Count
 };
 
 class SessionDriver {
 public:
     SessionDriver(EditorSession& session, ScriptedQuestions& questions, Pick pick)
         : session_(session), questions_(questions), pick_(std::move(pick)) {}
+    // The second file the copy steps take records from; none: they do
+    // nothing.
+    void setCopySource(const ReceiverDatabase* source) { copySource_ = source; }
 
     // One operation; `step` chooses which (the source chooses otherwise).
     SessionStep step();
@@ -73,6 +78,8 @@ private:
     void favourite();
     void rename();
     void import();
+    void copyFromFile();
+    void cleanUp();
     std::uint16_t uniqueServiceId();
     std::uint16_t freeFrequency(int satellite, int polarisation);
 
@@ -80,6 +87,7 @@ private:
     ScriptedQuestions& questions_;
     Pick pick_;
     unsigned serial_ = 0;
+    const ReceiverDatabase* copySource_ = nullptr;
 };
 
 // The database packed with a fixed date: equal bytes for equal states.

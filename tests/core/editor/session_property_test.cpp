@@ -60,6 +60,8 @@ protected:
     std::vector<std::vector<std::uint8_t>> timeline_;
     int edits_ = 0;
     int saves_ = 0;
+    int copies_ = 0;
+    int cleanUps_ = 0;
 };
 
 void SessionPropertyTest::checkStep(SessionStep step, std::size_t undoBefore, std::size_t redoBefore) {
@@ -73,6 +75,8 @@ void SessionPropertyTest::checkStep(SessionStep step, std::size_t undoBefore, st
     }
     if (depth == undoBefore + 1 && session_.history().redoDepth() == 0) {
         ++edits_;
+        if (step == SessionStep::CopyFromFile) ++copies_;
+        if (step == SessionStep::CleanUp) ++cleanUps_;
         timeline_.resize(depth);
         timeline_.push_back(payload);
     } else {
@@ -143,6 +147,10 @@ void SessionPropertyTest::saveAndReopen() {
 TEST_P(SessionPropertyTest, LongRandomSequencesKeepEveryStateTrue) {
     std::mt19937 random(GetParam() ? 1234u : 99u);
     SessionDriver driver(session_, questions_, [&random](unsigned count) { return random() % count; });
+    // A second file to copy from: another full list.
+    auto second = std::make_unique<ReceiverDatabase>();
+    fillFullDatabase(*second, 31);
+    driver.setCopySource(second.get());
     const int stretches = full_ ? 5 : 10;
     const int steps = full_ ? 60 : 90;  // fewer edits than the history keeps
     for (int s = 0; s < stretches; ++s) {
@@ -155,6 +163,8 @@ TEST_P(SessionPropertyTest, LongRandomSequencesKeepEveryStateTrue) {
     // The sequences did edit (not only choose and select) and save.
     EXPECT_GT(edits_, stretches * steps / 6);
     EXPECT_GT(saves_, 0);
+    EXPECT_GT(copies_, 0) << "no copy from the second file was an edit";
+    EXPECT_GT(cleanUps_, 0) << "no removal of unused transponders was an edit";
 }
 
 INSTANTIATE_TEST_SUITE_P(DemoAndFull, SessionPropertyTest, ::testing::Values(false, true),
