@@ -7,6 +7,7 @@ const QList<Command>& commands() {
         inspectCommand(),
         portsCommand(),
         portCommand(),
+        doctorCommand(),
         downloadCommand(),
         uploadCommand(),
         channelsCommand(),
