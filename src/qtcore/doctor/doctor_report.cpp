@@ -61,8 +61,8 @@ QString indentedLines(const QString& text, const QString& firstPrefix) {
 
 QString doctorVerdict(const DoctorReport& report) {
     if (report.applicationAnswered)
-        return QStringLiteral("A transfer can start: the STB's application answers (upload; a download needs "
-                              "the STB switched off first).");
+        return QStringLiteral("A transfer can start: the STB's application answers (an upload; a download "
+                              "needs it switched off).");
     if (report.bootLoaderAsked) return QStringLiteral("A transfer can start: the STB's boot loader asks for a file (download).");
     if (report.loopbackTested && !report.anyProblem())
         return QStringLiteral("The port and the plug pass every byte. Fit the STB's cable instead and check again.");
