@@ -74,7 +74,9 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     if (options_.prompts) {
         prompts_ = options_.prompts;
     } else {
-        ownPrompts_ = std::make_unique<DialogPrompts>();
+        auto prompts = std::make_unique<DialogPrompts>();
+        prompts->setPortLender([this](const QString& port, bool lend) { lendPort(port, lend); });
+        ownPrompts_ = std::move(prompts);
         prompts_ = ownPrompts_.get();
     }
     line_ = std::make_unique<TracingLink>(port_, *loop_);
@@ -630,6 +632,24 @@ void CMainDialog::onPortLampClicked() {
         // takes the failure of that attempt).
         openPort(true);
     }
+}
+
+void CMainDialog::lendPort(const QString& port, bool lend) {
+    if (lend) {
+        // Only the window's own port, and never under a transfer (Configure
+        // is refused then).
+        if (port != portName_ || busy() || !port_.isOpen()) return;
+        portLent_ = true;
+        stopPortRetry();
+        setPortLamp(false);
+        port_.close();
+        return;
+    }
+    if (!portLent_) return;
+    portLent_ = false;
+    if (portClosedByHand_) return;
+    if (port_.openDefault().ok()) setPortLamp(true);
+    else openPort();
 }
 
 void CMainDialog::onConfigureClicked() {

@@ -86,6 +86,11 @@ public:
     void saveLog();
     void saveTrace();
 
+    // The connection check of the Configure dialog borrows the window's
+    // port: lend true closes it (when it is the window's and no transfer
+    // runs), lend false opens it again.
+    void lendPort(const QString& port, bool lend);
+
     // Open with a chosen file (what the Open button does after its dialog).
     void openFile(const QString& path);
     // Opens the file and, when it is channel data, the editor on it.
@@ -194,7 +199,8 @@ private:
     bool portLampOn_ = false;
     bool powerLampOn_ = false;
     bool closingConfirmed_ = false;
-    bool portClosedByHand_ = false;  // the lamp disconnected it: not opened again by itself
+    bool portClosedByHand_ = false;
+    bool portLent_ = false;          // closed for the connection check  // the lamp disconnected it: not opened again by itself
     bool portTried_ = false;         // opened (or tried) since start
     QString openFailure_;            // why the last open failed, for the transfer's box
     std::optional<QPoint> dragOffset_;

@@ -16,7 +16,10 @@
 #include <fstream>
 #include <memory>
 
+#include "app/connection_check_dialog.h"
 #include "app/main_dialog.h"
+#include "app/serial_config_dialog.h"
+#include <QSignalSpy>
 #include "flow/operator_advice.h"
 #include "app/settings.h"
 #include "database/backup_blob.h"
@@ -375,6 +378,40 @@ private slots:
         const auto lines = w->logLines().size();
         button(*w, CMainDialog::kOpen)->click();
         QCOMPARE(w->logLines().size(), lines);
+    }
+
+    // "Check connection" in Configure borrows the window's port while it
+    // runs, shows each step without blocking, and gives the port back.
+    void theConnectionCheckBorrowsTheWindowsPort() {
+        SimProcess app({QStringLiteral("--start"), QStringLiteral("app")});
+        ScriptedPrompts prompts;
+        auto w = window(app.path(), prompts);
+        QVERIFY(w->port().isOpen());
+        QStringList lent;
+        CSerialConfigDialog config(QList<SerialPortEntry>{}, w.get());
+        config.setPortLender([&](const QString& port, bool lend) {
+            lent << QStringLiteral("%1 %2").arg(port).arg(lend);
+            w->lendPort(port, lend);
+        });
+        config.setPortName(app.path());
+        config.checkConnection();
+        auto* check = config.findChild<CConnectionCheckDialog*>();
+        QVERIFY(check);
+        QSignalSpy finished(check, &CConnectionCheckDialog::checkFinished);
+        QVERIFY(check->checking());          // the STB's steps wait on the event loop
+        QVERIFY(!w->port().isOpen());        // lent
+        QVERIFY(!w->portLampOn());
+        QVERIFY(finished.wait(10000));
+        QVERIFY2(check->resultText().contains("[ok]       link: the STB's application answered"), qPrintable(check->resultText()));
+        QVERIFY(check->resultText().contains("A transfer can start"));
+        QCOMPARE(lent, (QStringList{app.path() + " 1", app.path() + " 0"}));
+        QVERIFY(w->port().isOpen());
+        QVERIFY(w->portLampOn());
+        // Closing the dialog in the middle of a check gives the port back too.
+        check->startCheck();
+        QVERIFY(!w->port().isOpen());
+        check->close();
+        QVERIFY(w->port().isOpen());
     }
 
     void downloadPreconditions() {
