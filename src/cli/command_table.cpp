@@ -8,6 +8,7 @@ const QList<Command>& commands() {
         portsCommand(),
         portCommand(),
         doctorCommand(),
+        bundleCommand(),
         downloadCommand(),
         uploadCommand(),
         channelsCommand(),

@@ -16,5 +16,6 @@ const Command& checkCommand();
 const Command& importCommand();
 const Command& demoDataCommand();
 const Command& doctorCommand();
+const Command& bundleCommand();
 
 }  // namespace dorvane::cli

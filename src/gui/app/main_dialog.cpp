@@ -1,5 +1,11 @@
 #include "app/main_dialog.h"
 
+#include <QDate>
+#include <QFileInfo>
+
+#include "bundle/support_bundle.h"
+#include "bundle/transfer_history.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -721,6 +727,7 @@ void CMainDialog::beginTransferRecord(TransferMonitor::Kind kind) {
     const bool download = kind == TransferMonitor::Kind::Download;
     monitor_->begin(kind, download && image_.isOpen() ? static_cast<std::int64_t>(image_.length()) : 0);
     portAdvice_.clear();
+    logAtStart_ = log_->count();
     receivedAtStart_ = line_->bytesFromReceiver();
     progress_->setToolTip(QString());
     figuresTimer_.start();
@@ -741,17 +748,63 @@ void CMainDialog::transferEnded(TransferOutcome outcome) {
     if (outcome == TransferOutcome::Refused)
         appendLog(QString::fromStdString(buyerRefusalAdvice(image_.buyerCode(), monitor_->infoRecord())));
     if (outcome != TransferOutcome::NotStarted) appendLog(QStringLiteral("Transfer summary: ") + summary);
+    keepTransferRecord(outcome);
+}
+
+namespace {
+
+QString outcomeWord(TransferOutcome outcome) {
+    switch (outcome) {
+    case TransferOutcome::NotStarted: return QStringLiteral("not started");
+    case TransferOutcome::Succeeded: return QStringLiteral("succeeded");
+    case TransferOutcome::Canceled: return QStringLiteral("canceled");
+    case TransferOutcome::TimedOut: return QStringLiteral("timed out");
+    case TransferOutcome::Refused: return QStringLiteral("refused");
+    case TransferOutcome::PortError: return QStringLiteral("port error");
+    case TransferOutcome::Failed: return QStringLiteral("failed");
+    }
+    return {};
+}
+
+}  // namespace
+
+QString CMainDialog::historyFolder() const {
+    return options_.historyFolder.isEmpty() ? TransferHistory::defaultFolder() : options_.historyFolder;
+}
+
+// The transfer's log, trace and receipt go into the ring of the last ones.
+void CMainDialog::keepTransferRecord(TransferOutcome outcome) {
+    TransferRecord r;
+    r.kind = monitor_->kind() == TransferMonitor::Kind::Download ? QStringLiteral("download") : QStringLiteral("upload");
+    r.outcome = outcomeWord(outcome);
+    r.ended = QDateTime::currentDateTime();
+    r.port = portName_;
+    const QFileInfo file(filePath_);
+    if (!filePath_.isEmpty()) {
+        r.fileName = file.fileName();
+        r.fileSize = file.exists() ? file.size() : -1;
+    }
+    r.summary = QString::fromStdString(monitor_->summary());
+    const QStringList all = logLines();
+    r.log = all.mid(std::min<qsizetype>(logAtStart_, all.size()));
+    const std::string text = trace_.text();
+    r.trace = QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    TransferHistory(historyFolder()).record(r);
 }
 
 void CMainDialog::onLogMenu(const QPoint& at) {
     QMenu menu(this);
     QAction* saveLogAction = menu.addAction(QStringLiteral("Save log..."));
     QAction* saveTraceAction = menu.addAction(QStringLiteral("Save trace..."));
+    menu.addSeparator();
+    QAction* bundleAction = menu.addAction(QStringLiteral("Save support bundle..."));
+    bundleAction->setEnabled(!busy());
     saveLogAction->setEnabled(log_->count() > 0);
     saveTraceAction->setEnabled(!trace_.bursts().empty());
     QAction* chosen = menu.exec(log_->viewport()->mapToGlobal(at));
     if (chosen == saveLogAction) saveLog();
     else if (chosen == saveTraceAction) saveTrace();
+    else if (chosen == bundleAction) saveSupportBundle();
 }
 
 namespace {
@@ -781,6 +834,27 @@ void CMainDialog::saveTrace() {
     const std::string text = trace_.text();
     const QString error = writeTextFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     if (!error.isEmpty()) prompts_->message(this, error);
+}
+
+void CMainDialog::saveSupportBundle() {
+    const QString path = prompts_->saveFileName(
+        this, QStringLiteral("dorvane-support-%1.zip").arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))),
+        QStringLiteral("Zip archive (*.zip);;All files (*)"));
+    if (path.isEmpty()) return;
+    BundleInputs inputs;
+    inputs.port = portName_;
+    inputs.settingsApplication = options_.settingsApplication.isEmpty() ? Settings::defaultApplicationName()
+                                                                         : options_.settingsApplication;
+    inputs.historyFolder = historyFolder();
+    inputs.windowLog = logLines();
+    const std::string trace = trace_.text();
+    if (!trace_.bursts().empty()) inputs.lastTrace = QByteArray(trace.data(), static_cast<qsizetype>(trace.size()));
+    if (!filePath_.isEmpty()) inputs.userFiles << filePath_;
+    // The port check opens the window's port: it is lent for that moment.
+    lendPort(portName_, true);
+    const Status written = writeSupportBundle(path, inputs);
+    lendPort(portName_, false);
+    if (!written.ok()) prompts_->message(this, QString::fromStdString(written.message()));
 }
 
 void CMainDialog::onEditClicked() { openEditor(); }

@@ -62,6 +62,9 @@ public:
         // comes back to it from the editor or starts a transfer
         // ("Dorvane_QX --edit FILE": the editor first, no port in its way).
         bool deferPort = false;
+        // Where the last transfers are kept for a support bundle (empty:
+        // the user's data folder of the program).
+        QString historyFolder;
     };
 
     explicit CMainDialog(Options options, QWidget* parent = nullptr);
@@ -82,9 +85,13 @@ public:
     const TraceRecorder& trace() const { return trace_; }
     const TransferMonitor& monitor() const { return *monitor_; }
 
-    // The log's context menu: "Save log..." and "Save trace...".
+    // The log's context menu: "Save log...", "Save trace..." and "Save
+    // support bundle...".
     void saveLog();
     void saveTrace();
+    void saveSupportBundle();
+    // The folder of the last transfers' logs, traces and receipts.
+    QString historyFolder() const;
 
     // The connection check of the Configure dialog borrows the window's
     // port: lend true closes it (when it is the window's and no transfer
@@ -119,6 +126,7 @@ private:
     void onForcedToggled(bool checked);
     void onEditClicked();
     void beginTransferRecord(TransferMonitor::Kind kind);
+    void keepTransferRecord(TransferOutcome outcome);
     void showTransferFigures();
     void onLogMenu(const QPoint& at);
     // The editor window opens from here.
@@ -200,7 +208,8 @@ private:
     bool powerLampOn_ = false;
     bool closingConfirmed_ = false;
     bool portClosedByHand_ = false;
-    bool portLent_ = false;          // closed for the connection check  // the lamp disconnected it: not opened again by itself
+    bool portLent_ = false;          // closed for the connection check
+    int logAtStart_ = 0;             // the first log line of the running transfer  // the lamp disconnected it: not opened again by itself
     bool portTried_ = false;         // opened (or tried) since start
     QString openFailure_;            // why the last open failed, for the transfer's box
     std::optional<QPoint> dragOffset_;

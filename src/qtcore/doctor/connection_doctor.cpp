@@ -67,6 +67,7 @@ void ConnectionDoctor::start() {
     report_ = DoctorReport{};
     report_.port = options_.port;
     report_.loopbackTested = options_.loopback;
+    report_.stbAsked = options_.boxSteps;
     phase_ = Phase::Link;  // running() while the port steps go
     clock_.start();
     if (!runPortSteps()) return;

@@ -64,6 +64,8 @@ QString doctorVerdict(const DoctorReport& report) {
         return QStringLiteral("A transfer can start: the STB's application answers (an upload; a download "
                               "needs it switched off).");
     if (report.bootLoaderAsked) return QStringLiteral("A transfer can start: the STB's boot loader asks for a file (download).");
+    if (!report.stbAsked && !report.anyProblem())
+        return QStringLiteral("The port opens at 115,200 8N1; the STB was not asked.");
     if (report.loopbackTested && !report.anyProblem())
         return QStringLiteral("The port and the plug pass every byte. Fit the STB's cable instead and check again.");
     return QStringLiteral("No transfer can start yet: see the problems above.");

@@ -26,6 +26,7 @@ struct DoctorReport {
     bool applicationAnswered = false;
     bool bootLoaderAsked = false;
     bool loopbackTested = false;  // a loop-back plug stood in for the STB
+    bool stbAsked = true;         // false: only the port's steps ran
 
     bool transferCouldStart() const { return applicationAnswered || bootLoaderAsked; }
     const DoctorStep* step(const QString& name) const;

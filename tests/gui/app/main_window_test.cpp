@@ -18,6 +18,9 @@
 
 #include "app/connection_check_dialog.h"
 #include "app/main_dialog.h"
+#include "bundle/transfer_history.h"
+#include <QDir>
+#include <QProcess>
 #include "app/serial_config_dialog.h"
 #include <QSignalSpy>
 #include "flow/operator_advice.h"
@@ -94,6 +97,11 @@ private:
 
 }  // namespace
 
+static QString fileText(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -112,6 +120,7 @@ class MainWindowTest : public QObject {
         o.prompts = &prompts;
         o.settingsApplication = QStringLiteral("dorvane-window-test");
         o.flowTimes.startTimeout = startTimeout;
+        o.historyFolder = QString::fromStdString(dir_->file("history").string());
         auto w = std::make_unique<CMainDialog>(o);
         w->show();
         return w;
@@ -709,6 +718,28 @@ private slots:
         QVERIFY(w->control(CMainDialog::kEditor)->isVisible());
         QCOMPARE(static_cast<QLineEdit*>(w->control(CMainDialog::kFilePath))->text(), qpath(target));
         QVERIFY(prompts.messages.isEmpty());
+
+        // The transfer is kept for a support bundle: receipt, log and trace.
+        const QStringList kept = TransferHistory(w->historyFolder()).entries();
+        QVERIFY(!kept.isEmpty());
+        QVERIFY2(kept.first().endsWith("-upload"), qPrintable(kept.first()));
+        const QString entry = QDir(w->historyFolder()).filePath(kept.first());
+        QVERIFY(fileText(entry + "/receipt.txt").contains("Outcome: succeeded"));
+        QVERIFY(fileText(entry + "/log.txt").contains("Uploading finished successfully!"));
+        QVERIFY(fileText(entry + "/trace.txt").contains("loadb up curdb y"));
+        // ...and the window's "Save support bundle..." takes it in.
+        prompts.saveFile = qpath(dir_->file("support.zip"));
+        w->saveSupportBundle();
+        QVERIFY(prompts.messages.isEmpty());
+        QVERIFY(w->port().isOpen());  // lent for the port check, and back
+        QProcess list;
+        list.start("python3", {"-c", "import sys, zipfile; print('\\n'.join(zipfile.ZipFile(sys.argv[1]).namelist()))",
+                               prompts.saveFile});
+        QVERIFY(list.waitForFinished(10000));
+        const QString names = QString::fromUtf8(list.readAllStandardOutput());
+        for (const QString& name : {QStringLiteral("window-log.txt"), QStringLiteral("doctor.txt"),
+                                    QStringLiteral("transfers/%1/receipt.txt").arg(kept.first())})
+            QVERIFY2(names.contains(name), qPrintable(names));
     }
 
     void failedUploadLeavesTheTargetAsItWas() {
