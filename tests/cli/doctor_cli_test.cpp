@@ -83,6 +83,7 @@ private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         env_.insert("XDG_CONFIG_HOME", dir_.path());
+        env_.insert("XDG_DATA_HOME", dir_.filePath("data"));
     }
 
     void aMissingPortStopsAtTheFirstStep() {
@@ -244,6 +245,28 @@ private slots:
         QVERIFY(r.out.contains("[ok]       link: the STB's application answered the link test"));
         QVERIFY(lines.last().startsWith("A transfer can start"));
         for (const QString& line : lines) QVERIFY2(line.size() <= 100, qPrintable(line));
+    }
+
+    // "dorvane bundle" takes in the window's last transfers.
+    void theBundleFromTheCommandLine() {
+        const QString kept = dir_.filePath("data/Tavro Technology, Inc./Dorvane_QX/transfers/20261201-100000-download");
+        QVERIFY(QDir().mkpath(kept));
+        QVERIFY(writeBytes(kept + "/receipt.txt", "Transfer: download\n"));
+        QVERIFY(writeBytes(kept + "/trace.txt", "0 > 07 ; BEL\n"));
+        const QString zip = dir_.filePath("support.zip");
+        const CliRun r = runCli({"bundle", "--port", "/dev/ttyNOWHERE9", zip}, env_);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.outLines(), QStringList{zip});
+        QProcess list;
+        list.start("python3", {"-c", "import sys, zipfile; z = zipfile.ZipFile(sys.argv[1]); assert z.testzip() is None; "
+                                     "print(' '.join(z.namelist()))", zip});
+        QVERIFY(list.waitForFinished(10000));
+        QCOMPARE(QString::fromUtf8(list.readAllStandardOutput()).trimmed(),
+                 QStringLiteral("contents.txt version.txt system.txt ports.json settings.txt files.txt doctor.txt "
+                                "doctor.json transfers/20261201-100000-download/receipt.txt "
+                                "transfers/20261201-100000-download/trace.txt"));
+        QCOMPARE(runCli({"bundle"}, env_).status, 2);
+        QCOMPARE(runCli({"bundle", dir_.filePath("no/folder/b.zip")}, env_).status, 1);
     }
 
     void badUsage() {
