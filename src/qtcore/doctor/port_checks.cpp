@@ -51,10 +51,12 @@ const KnownGrabber* grabberNamed(const QString& program) {
     return nullptr;
 }
 
+#ifndef Q_OS_WIN
 bool looksLikeUsbAdapter(const PortSurvey& survey) {
     if (survey.entry && survey.entry->isUsb()) return true;
     return survey.facts.path.contains(QLatin1String("ttyUSB")) || survey.facts.path.contains(QLatin1String("ttyACM"));
 }
+#endif
 
 QString portChoiceText(const PortSurvey& survey) {
     QStringList names;
