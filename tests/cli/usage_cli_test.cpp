@@ -17,6 +17,8 @@ class UsageCliTest : public QObject {
             {"inspect", {"--json"}},
             {"ports", {"--json"}},
             {"port", {}},
+            {"doctor", {"--port PORT", "--json", "--loopback", "--power-cycle-wait SECONDS"}},
+            {"bundle", {"--port PORT"}},
             {"download", {"--port PORT", "--forced", "--json", "--trace TRACE"}},
             {"upload", {"--port PORT", "--force", "--json", "--trace TRACE"}},
             {"channels", {"--json", "--csv"}},
@@ -98,6 +100,10 @@ private slots:
             {{"upload", "x.irz", "--trace"}, "--trace needs a file name"},
             {{"demo-data", "x.irz", "--seed"}, "--seed needs a number"},
             {{"demo-data", "x.irz", "--seed=3x"}, "--seed needs a number"},
+            {{"doctor", "--port"}, "--port needs a port name"},
+            {{"doctor", "--json", "--power-cycle-wait"}, "--power-cycle-wait needs a number"},
+            {{"doctor", "--power-cycle-wait=soon"}, "--power-cycle-wait needs a number"},
+            {{"bundle", "x.zip", "--port"}, "--port needs a port name"},
         };
         for (const Case& c : cases) {
             const CliRun r = runCli(c.args);
