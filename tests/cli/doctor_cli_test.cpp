@@ -51,6 +51,7 @@ private:
         writeBytes(path, QStringLiteral("import os, sys, tty\n"
                                         "fd = os.open(sys.argv[1], os.O_RDWR | os.O_NOCTTY)\n"
                                         "tty.setraw(fd)\n"
+                                        "print('ready', flush=True)\n"
                                         "n = 0\n"
                                         "while True:\n"
                                         "    data = os.read(fd, 4096)\n"
@@ -75,7 +76,8 @@ private:
                               QStringLiteral("pty,raw,echo=0,link=%1").arg(far)});
         for (int i = 0; i < 100 && !(QFile::exists(near) && QFile::exists(far)); ++i) QTest::qWait(20);
         relay.start("python3", {relayScript(dropEvery), far});
-        QTest::qWait(300);
+        // The far end is looped once the relay says so.
+        for (int i = 0; i < 100 && !relay.canReadLine(); ++i) relay.waitForReadyRead(100);
         return near;
     }
 
@@ -117,7 +119,10 @@ private slots:
         QProcess holder;
         holder.start("sh", {"-c", QStringLiteral("exec 3<>%1; exec sleep 30").arg(slave)});
         QVERIFY(holder.waitForStarted());
-        QTest::qWait(300);
+        // Held once the shell has the device as its descriptor 3.
+        const QString fd3 = QStringLiteral("/proc/%1/fd/3").arg(holder.processId());
+        for (int i = 0; i < 100 && QFile::symLinkTarget(fd3) != slave; ++i) QTest::qWait(50);
+        QCOMPARE(QFile::symLinkTarget(fd3), slave);
         const Doctor d = doctor({"--port", slave});
         const qint64 holderPid = holder.processId();
         holder.kill();
