@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -20,11 +21,16 @@ CConnectionCheckDialog::CConnectionCheckDialog(QString port, PortLender lender, 
     text_->setReadOnly(true);
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text_->setMinimumSize(640, 280);
+    // The steps' lines are at most 100 characters long.
+    const QFontMetrics metrics(text_->font());
+    text_->setMinimumSize(metrics.horizontalAdvance(QString(100, QLatin1Char('m'))) + 40, metrics.lineSpacing() * 24);
     layout->addWidget(text_);
     powerCycle_ = new QCheckBox(QStringLiteral("&Switch the STB off and on during the check"), this);
     powerCycle_->setToolTip(QStringLiteral("When the STB does not answer, wait up to 30 s for its boot loader"));
     layout->addWidget(powerCycle_);
+    loopback_ = new QCheckBox(QStringLiteral("A &loop-back plug is fitted instead of the STB (TX joined to RX)"), this);
+    loopback_->setToolTip(QStringLiteral("Send a pattern and count what comes back"));
+    layout->addWidget(loopback_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     again_ = buttons->addButton(QStringLiteral("Check &again"), QDialogButtonBox::ActionRole);
     connect(again_, &QPushButton::clicked, this, &CConnectionCheckDialog::startCheck);
@@ -45,6 +51,9 @@ void CConnectionCheckDialog::startCheck() {
     DoctorOptions options;
     options.port = port_;
     options.powerCycleWaitMs = powerCycle_->isChecked() ? kPowerCycleWaitMs : 0;
+    options.loopback = loopback_->isChecked();
+    options.loopbackHow = QStringLiteral("\"A loop-back plug is fitted\"");
+    options.powerCycleHow = QStringLiteral("\"Switch the STB off and on during the check\"");
     doctor_ = std::make_unique<ConnectionDoctor>(options);
     connect(doctor_.get(), &ConnectionDoctor::stepDone, this,
             [this](const DoctorStep& step) { text_->appendPlainText(doctorStepText(step).chopped(1)); });

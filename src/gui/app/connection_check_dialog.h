@@ -32,6 +32,7 @@ public:
     bool checking() const;
     QString resultText() const;
     QCheckBox* powerCycleBox() const { return powerCycle_; }
+    QCheckBox* loopbackBox() const { return loopback_; }
     QPushButton* againButton() const { return again_; }
 
 signals:
@@ -50,6 +51,7 @@ private:
     bool lent_ = false;
     QPlainTextEdit* text_ = nullptr;
     QCheckBox* powerCycle_ = nullptr;
+    QCheckBox* loopback_ = nullptr;
     QPushButton* again_ = nullptr;
 };
 

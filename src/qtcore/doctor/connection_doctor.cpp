@@ -113,7 +113,7 @@ void ConnectionDoctor::afterLine() {
         return;
     }
     addStep({QStringLiteral("loopback"), StepStatus::Skipped,
-             QStringLiteral("no loop-back plug fitted (--loopback tests one: TX joined to RX)."), {}});
+             QStringLiteral("no loop-back plug fitted (%1 tests one: TX joined to RX).").arg(options_.loopbackHow), {}});
     startLink();
 }
 
@@ -238,8 +238,8 @@ void ConnectionDoctor::finishLink() {
                           .arg(options_.linkWaitMs);
         step.advice = QString::fromLatin1(kSilenceCauses);
         if (options_.powerCycleWaitMs <= 0)
-            step.advice += QStringLiteral(" Switching the STB off and on during a check (--power-cycle-wait 30) "
-                                          "tells which.");
+            step.advice += QStringLiteral(" Switching the STB off and on during a check (%1) tells which.")
+                               .arg(options_.powerCycleHow);
     }
     addStep(step);
     if (report_.applicationAnswered || report_.bootLoaderAsked || options_.powerCycleWaitMs <= 0) {
@@ -247,7 +247,7 @@ void ConnectionDoctor::finishLink() {
                  report_.bootLoaderAsked ? QStringLiteral("already asking for a file.")
                  : report_.applicationAnswered
                      ? QStringLiteral("not needed: the application answers.")
-                     : QStringLiteral("not asked to switch the STB off and on (--power-cycle-wait SECONDS)."),
+                     : QStringLiteral("not asked to switch the STB off and on (%1).").arg(options_.powerCycleHow),
                  {}});
         return finish();
     }

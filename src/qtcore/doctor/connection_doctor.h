@@ -27,6 +27,10 @@ struct DoctorOptions {
     int linkWaitMs = 500;    // wait for the ACK of each
     int loopbackBytes = 4096;
     int loopbackQuietMs = 300;  // the loop-back ends this long after the last byte back
+    // How the user asks for the loop-back test and the power cycle, for the
+    // texts that suggest them (the window names its check boxes).
+    QString loopbackHow = QStringLiteral("--loopback");
+    QString powerCycleHow = QStringLiteral("--power-cycle-wait 30");
 };
 
 // The connection check, step by step: the port and its adapter, the
