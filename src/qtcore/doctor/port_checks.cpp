@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #ifndef Q_OS_WIN
 #include <grp.h>
@@ -276,6 +277,10 @@ PortSurvey surveyPort(const QString& name) {
     survey.entry = listedEntry(survey.ports, name, survey.facts.path);
     survey.ownPid = QCoreApplication::applicationPid();
 #ifdef Q_OS_WIN
+    // A COM port the system does not list does not exist (the open would
+    // say the same, later).
+    static const QRegularExpression comName(QStringLiteral("^COM\\d+$"), QRegularExpression::CaseInsensitiveOption);
+    if (!survey.entry && comName.match(name).hasMatch()) survey.facts.exists = false;
     survey.user = qEnvironmentVariable("USERNAME");
     survey.driver = driverInfoFor(name);
     if (survey.driver) {
