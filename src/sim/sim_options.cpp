@@ -55,7 +55,7 @@ const char kSimUsage[] =
     "  --sender-delay MS      the sender starts MS after the command; what arrives\n"
     "                         meanwhile waits in its input\n"
     "Faults:\n"
-    "  --fault silent|noise|close|restart@POINT   at POINT: on, header, info (after 64\n"
+    "  --fault silent|noise|close|restart@POINT  at POINT: on, header, info (after 64\n"
     "                         bytes of the record), info:N (after N bytes), block:N\n"
     "                         (data block N arrived, unanswered), block-ack:N (after\n"
     "                         its ACK), block-nak:N (after a NAK for it), eot,\n"
