@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -465,6 +466,39 @@ private slots:
             at = found;
         }
         QCOMPARE(prompts.messages, QStringList{kEnqEnd});
+    }
+
+    // An STB that reports more than 100 % while it writes: the bar and its
+    // text stay at 100 %; the Elapsed field counts the download's seconds.
+    void writingPercentBeyond100StaysInTheBarAndElapsedCounts() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off"), QStringLiteral("--rate"), QStringLiteral("0"),
+                        QStringLiteral("--answer"), QStringLiteral("enq"), QStringLiteral("--write-ms"),
+                        QStringLiteral("1600"), QStringLiteral("--write-progress"), QStringLiteral("40,250,100")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        w->openFile(qpath(smallImage_));
+        QSet<QString> texts;
+        int highest = 0;
+        QTimer sample;
+        connect(&sample, &QTimer::timeout, [&] {
+            texts.insert(bar(*w)->text());
+            highest = std::max(highest, bar(*w)->position());
+        });
+        sample.start(5);
+        auto* elapsed = static_cast<QLabel*>(w->control(CMainDialog::kElapsed));
+        QTRY_VERIFY_WITH_TIMEOUT(w->portLampOn(), 2000);
+        button(*w, CMainDialog::kDownload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
+        sim.command("on");
+        QTRY_VERIFY_WITH_TIMEOUT(prompts.messages.contains(kEnqEnd), 20000);
+        sample.stop();
+        QVERIFY2(texts.contains(QStringLiteral("Downloading 40% ...")), qPrintable(texts.values().join('|')));
+        QVERIFY2(texts.contains(QStringLiteral("Downloading 100% ...")), qPrintable(texts.values().join('|')));
+        for (const QString& text : texts) QVERIFY2(!text.contains(QStringLiteral("250")), qPrintable(text));
+        QCOMPARE(highest, 100);
+        // Two seconds of writing: the field shows minutes and seconds.
+        QVERIFY2(QRegularExpression(QStringLiteral("^00:0[1-9]$")).match(elapsed->text()).hasMatch(),
+                 qPrintable(elapsed->text()));
     }
 
     // The STB is switched off and on at each point of a download (inside its
