@@ -81,6 +81,11 @@ private slots:
         QTest::newRow("after the end of the batch, before the VT, paced")
             << "restart@before-vt" << "115200" << "Transferring ended." << 40064 << 5000;
         QTest::newRow("after the VT") << "restart@after-vt" << "0" << "Writing Image started." << 40064 << 1500;
+        // A boot loader that answers with ACK and 'C' asks with 'C' after the
+        // restart as a standard receiver asks for a bad end-of-batch block:
+        // its second 'C', a second later, tells them apart.
+        QTest::newRow("at the end of the batch, ACK and 'C'")
+            << "restart@batch --answer ack" << "0" << "Transferring started!" << 40064 << 2500;
     }
     void restartEndsTheDownloadAtOnce() {
         QFETCH(QString, fault);
@@ -88,7 +93,8 @@ private slots:
         QFETCH(QString, reached);
         QFETCH(int, acknowledged);
         QFETCH(int, limitMs);
-        SimProcess sim({"--rate", rate, "--at", "300:on", "--fault", fault, "--write-ms", "300"});
+        const QStringList faultAndMore = fault.split(' ');
+        SimProcess sim(QStringList{"--rate", rate, "--at", "300:on", "--write-ms", "300", "--fault"} + faultAndMore);
         const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath("boot.bin")});
         const QString line = "The STB restarted before it finished writing! The image was not written.";
         QCOMPARE(r.status, 1);
