@@ -219,14 +219,19 @@ Change EditorSession::setSearchText(const std::string& text) {
     return {Change::Channels};
 }
 
-Change EditorSession::goToFirstHit() {
+Change EditorSession::goToFirstHit(const std::function<void(std::vector<int>&)>& shownOrder) {
     Change changed;
     if (channelRows_.empty() && foundInView_ > 0 && !traits().favourite && !isMovePending()) {
         changed = selectLeft(leftRows_);
         changed.bits |= Change::Left;
     }
     if (channelRows_.empty()) return changed;
-    const int first = channelRows_.front();
+    int first = channelRows_.front();
+    if (sortOrder() < 0 && !traits().favourite && shownOrder) {
+        std::vector<int> shown = channelRows_;
+        shownOrder(shown);
+        first = shown.front();
+    }
     if (!isMovePending()) changed |= selectChannels({first});
     selectedChannels_ = {first};
     changed.bits |= Change::Channels;

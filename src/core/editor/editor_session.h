@@ -173,7 +173,10 @@ public:
     // Enter in the search box: the first hit becomes the chosen channel;
     // when the chosen satellites hide every hit, every satellite is chosen
     // again. The change names the hit (focusId), -1 when there is none.
-    Change goToFirstHit();
+    // The first hit is the top row as the window shows it: when the channel
+    // list is sorted by a column's texts (sortOrder() < 0), shownOrder puts
+    // the hits in the window's order.
+    Change goToFirstHit(const std::function<void(std::vector<int>&)>& shownOrder = {});
 
     // ---- selection (a click, or the keyboard) -----------------------------------
     Change selectLeft(const std::vector<int>& ids);

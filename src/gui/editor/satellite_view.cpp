@@ -186,10 +186,10 @@ void CReceiverDataDialog::setSearchText(const QString& text) {
     render(session_.setSearchText(fieldBytes(text).toStdString()));
 }
 
-// Enter in the search box goes to the first hit (the session's rule) and
-// puts the focus on the list.
+// Enter in the search box goes to the first hit (the session's rule), the
+// top one as this list sorts them, and puts the focus on the list.
 void CReceiverDataDialog::searchEntered() {
-    render(session_.goToFirstHit());
+    render(session_.goToFirstHit([this](std::vector<int>& rows) { sortChannelRowsByText(rows); }));
     if (channelModel_->rowCount() > 0) channelList_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -271,6 +271,10 @@ void SessionDriver::rename() {
 // An import changes some channels' names, or fails and must change
 // nothing.
 void SessionDriver::import() {
+    if (importStep_) {
+        importStep_(session_, [this](unsigned count) { return pick(count); });
+        return;
+    }
     const int channel = pickOf(session_.channelRows());
     const bool fails = pick(3) == 0;
     const std::string name = "Imported " + std::to_string(serial_++);
