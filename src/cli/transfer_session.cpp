@@ -25,7 +25,6 @@
 #include "cli/command.h"
 #include "cli/commands_all.h"
 #include "cli/transfer_reporting.h"
-#include "database/channel_data_buffer.h"
 #include "image/image_file.h"
 #include "serial/port_diagnosis.h"
 #include "serial/serial_port.h"
