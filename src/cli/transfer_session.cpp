@@ -58,8 +58,8 @@ bool standardErrorIsTerminal() {
 // The window's settings: the command line uses the port the window uses.
 constexpr char kWindowApplication[] = "Dorvane_QX";
 
-// Time limits can be shortened for tests and trials:
-// DORVANE_TIMEOUTS="start=2000,reply=3000,batch=1000,writing=5000,first=3000,silence=1000" (milliseconds).
+}  // namespace
+
 void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
     const char* text = std::getenv("DORVANE_TIMEOUTS");
     if (!text) return;
@@ -78,6 +78,8 @@ void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
         else if (key == QLatin1String("silence")) engine.uploadSilence = v;
     }
 }
+
+namespace {
 
 // An observer of the line for as long as the scope lasts.
 struct ObserverScope {
