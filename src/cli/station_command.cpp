@@ -113,8 +113,8 @@ int runStation(const QStringList& args, const CommandLine& options) {
     setup.file = std::filesystem::absolute(pathFromText(args.first()));
     setup.repeat = options.isSet("repeat");
     setup.forced = options.isSet("forced");
-    setup.options.flowTimes.startTimeout = kStationStartTimeout;
     applyTimeoutOverrides(setup.options.flowTimes, setup.options.engineTimeouts);
+    setup.options.flowTimes.startTimeout = kStationStartTimeout;
     setup.options.figuresPeriodMs = 1000;
     if (!prepareImage(setup)) return kExitFailure;
 

@@ -24,7 +24,13 @@ std::string oneLine(const std::string& text) {
     return out;
 }
 
-constexpr int kRearmMs = 1000;  // between a box's end (or a box still on) and the next arming
+constexpr int kRearmMs = 1000;  // after a box still on refused the start, the next try
+// A box gone from the line: no byte from it for this long, while the link
+// test asks (its application answers that, its boot loader asks with 'C'
+// every second). Until then the box that was served may still be there,
+// restarting, and must not get the image a second time.
+constexpr Millis kGoneMs = 2500;
+constexpr int kGoneCheckMs = 250;
 
 }  // namespace
 
@@ -35,10 +41,12 @@ StationPort::StationPort(QString port, const StationSetup& setup, std::function<
     session_->line().addObserver(this);
     rearm_.setSingleShot(true);
     QObject::connect(&rearm_, &QTimer::timeout, [this] { arm(); });
+    QObject::connect(&goneCheck_, &QTimer::timeout, [this] { checkGone(); });
 }
 
 StationPort::~StationPort() {
     rearm_.stop();
+    goneCheck_.stop();
     session_->line().removeObserver(this);
 }
 
@@ -75,11 +83,29 @@ void StationPort::rearmLater(int ms) {
     rearm_.start(ms);
 }
 
+// After a box: the next one is armed once this one has left the line.
+void StationPort::awaitNextBox() {
+    armed_ = false;
+    waitingSaid_ = false;
+    goneCheck_.start(kGoneCheckMs);
+}
+
+void StationPort::checkGone() {
+    if (stopping_) return finish();
+    if (session_->loop().now() - lastHeardAt_ >= kGoneMs) {
+        goneCheck_.stop();
+        return arm();
+    }
+    if (!waitingSaid_) logLine("Waiting for the STB to be switched off.");
+    waitingSaid_ = true;
+}
+
 void StationPort::stop() {
     if (stopping_ || finished_) return;
     stopping_ = true;
-    if (rearm_.isActive()) {
+    if (rearm_.isActive() || goneCheck_.isActive()) {
         rearm_.stop();
+        goneCheck_.stop();
         return finish();
     }
     // No box on the line yet: nothing to finish.
@@ -90,6 +116,7 @@ void StationPort::stopNow() {
     if (finished_) return;
     stopping_ = true;
     rearm_.stop();
+    goneCheck_.stop();
     if (session_->busy()) session_->stopNow();
     else finish();
 }
@@ -99,6 +126,7 @@ void StationPort::finish() {
     finished_ = true;
     armed_ = false;
     rearm_.stop();
+    goneCheck_.stop();
     // After the flow's own end, which may still use the port.
     QTimer::singleShot(0, [this] {
         session_->closePort();
@@ -106,8 +134,10 @@ void StationPort::finish() {
     });
 }
 
-void StationPort::onLineBytes(LineDirection direction, std::span<const std::uint8_t> bytes, Millis) {
-    if (direction != LineDirection::FromReceiver || bytes.empty() || !armed_ || boxSeen_) return;
+void StationPort::onLineBytes(LineDirection direction, std::span<const std::uint8_t> bytes, Millis at) {
+    if (direction != LineDirection::FromReceiver || bytes.empty()) return;
+    lastHeardAt_ = at;
+    if (!armed_ || boxSeen_) return;
     boxSeen_ = true;
     start_ = nowText();
 }
@@ -155,9 +185,8 @@ void StationPort::transferEnded(const SessionOutcome& outcome) {
         const bool goOn = setup_.repeat && !stopping_ && outcome.outcome == TransferOutcome::TimedOut;
         return goOn ? rearmLater(kRearmMs) : finish();
     }
-    waitingSaid_ = false;
     writeReceipt(outcome);
-    if (setup_.repeat && !stopping_ && outcome.outcome != TransferOutcome::PortError) return rearmLater(kRearmMs);
+    if (setup_.repeat && !stopping_ && outcome.outcome != TransferOutcome::PortError) return awaitNextBox();
     finish();
 }
 

@@ -58,6 +58,8 @@ private:
     void onLineBytes(LineDirection direction, std::span<const std::uint8_t> bytes, Millis at) override;
     void arm();
     void rearmLater(int ms);
+    void awaitNextBox();
+    void checkGone();
     void finish();
     void writeReceipt(const SessionOutcome& outcome);
     void error(const std::string& text);
@@ -68,6 +70,8 @@ private:
     std::function<void()> finishedCallback_;
     std::unique_ptr<TransferSession> session_;
     QTimer rearm_;
+    QTimer goneCheck_;          // after a box, until it has left the line
+    Millis lastHeardAt_ = 0;    // the last byte from the box
     std::string start_;  // the box's first byte, ISO 8601
     std::string reason_;  // the first error of the box's transfer
     SessionNotice::Kind lastKind_ = SessionNotice::Kind::Failed;
