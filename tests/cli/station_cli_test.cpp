@@ -184,6 +184,44 @@ private slots:
         QVERIFY2(out.contains(sim.path() + ": Waiting for the STB to be switched off."), qPrintable(out));
     }
 
+    void ctrlCWaitsForTheBoxOnTheLineAndASecondStopsIt() {
+        // One port with a box mid-transfer (a slow line), one still waiting.
+        SimProcess empty({"--rate", "0", "--no-stdin"});
+        const QString report = dir.filePath("signals.jsonl");
+        for (const bool second : {false, true}) {
+            QFile::remove(report);
+            SimProcess slow({"--rate", "115200", "--at", "300:on", "--buyer", "XY", "--no-stdin", "--write-ms", "300"});
+            QProcess station;
+            station.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"),
+                          {"station", image(), "--repeat", "--port", slow.path(), "--port", empty.path(), "--report",
+                           report});
+            QVERIFY(station.waitForStarted(5000));
+            QString out;
+            QVERIFY(waitFor([&] {
+                out += QString::fromUtf8(station.readAllStandardOutput());
+                return out.contains(slow.path() + ": Transferring started.");
+            }, 10000));
+            ::kill(static_cast<pid_t>(station.processId()), SIGINT);
+            if (second) {
+                QTest::qWait(500);
+                QCOMPARE(station.state(), QProcess::Running);  // the box on the line goes on
+                ::kill(static_cast<pid_t>(station.processId()), SIGINT);
+            }
+            QVERIFY(station.waitForFinished(30000));
+            const QJsonObject receipt = receipts(report).value(slow.path());
+            QCOMPARE(lines(report).size(), 1);  // the port without a box has none
+            if (second) {
+                QCOMPARE(station.exitCode(), 130);
+                QCOMPARE(receipt.value("result").toString(), QStringLiteral("canceled"));
+                QVERIFY(receipt.value("bytes").toInteger() < 150048);
+            } else {
+                QCOMPARE(station.exitCode(), 0);
+                QCOMPARE(receipt.value("result").toString(), QStringLiteral("ok"));
+                QCOMPARE(receipt.value("bytes").toInteger(), 150048);
+            }
+        }
+    }
+
     void badUsageAndAPortThatDoesNotOpen() {
         QCOMPARE(runCli({"station", image()}).status, 2);
         QCOMPARE(runCli({"station", "--port", "x"}).status, 2);
