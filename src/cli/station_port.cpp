@@ -14,16 +14,6 @@ std::string nowText() {
     return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toStdString();
 }
 
-// Boxes break their text with "\n"; a line keeps each on one line.
-std::string oneLine(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c != '\n') out += c;
-        else if (!out.empty() && out.back() != ' ') out += ' ';
-    }
-    return out;
-}
-
 constexpr int kRearmMs = 1000;  // after a box still on refused the start, the next try
 // A box gone from the line: no byte from it for this long, while the link
 // test asks (its application answers that, its boot loader asks with 'C'

@@ -9,20 +9,16 @@
 
 namespace dorvane::cli {
 
-namespace {
-
-// Boxes break their text with "\n"; a report keeps each on one line.
-std::string oneLine(std::string text) {
+std::string oneLine(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '\n') {
-            if (!out.empty() && out.back() != ' ') out += ' ';
-        } else {
-            out += c;
-        }
+        if (c != '\n') out += c;
+        else if (!out.empty() && out.back() != ' ') out += ' ';
     }
     return out;
 }
+
+namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 

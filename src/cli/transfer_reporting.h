@@ -9,6 +9,9 @@
 
 namespace dorvane::cli {
 
+// Boxes break their text with "\n"; a line of a report keeps each on one line.
+std::string oneLine(const std::string& text);
+
 // What a report needs to know about the run.
 struct ReportContext {
     std::string port;
