@@ -82,7 +82,10 @@ void StationPort::awaitNextBox() {
 
 void StationPort::checkGone() {
     if (stopping_) return finish();
-    if (session_->loop().now() - lastHeardAt_ >= kGoneMs) {
+    // A box that fell silent while writing may be writing still: silence
+    // does not say it has gone until it has been heard again (restarted).
+    if (mustHearAgain_ && lastHeardAt_ > endedAt_) mustHearAgain_ = false;
+    if (!mustHearAgain_ && session_->loop().now() - lastHeardAt_ >= kGoneMs) {
         goneCheck_.stop();
         return arm();
     }
@@ -176,6 +179,8 @@ void StationPort::transferEnded(const SessionOutcome& outcome) {
         return goOn ? rearmLater(kRearmMs) : finish();
     }
     writeReceipt(outcome);
+    mustHearAgain_ = noticed_ && lastKind_ == SessionNotice::Kind::WritingSilent;
+    endedAt_ = session_->loop().now();
     if (setup_.repeat && !stopping_ && outcome.outcome != TransferOutcome::PortError) return awaitNextBox();
     finish();
 }

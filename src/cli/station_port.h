@@ -72,6 +72,8 @@ private:
     QTimer rearm_;
     QTimer goneCheck_;          // after a box, until it has left the line
     Millis lastHeardAt_ = 0;    // the last byte from the box
+    Millis endedAt_ = 0;        // the last box's end
+    bool mustHearAgain_ = false;  // the last box fell silent while writing
     std::string start_;  // the box's first byte, ISO 8601
     std::string reason_;  // the first error of the box's transfer
     SessionNotice::Kind lastKind_ = SessionNotice::Kind::Failed;

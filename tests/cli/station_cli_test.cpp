@@ -184,6 +184,32 @@ private slots:
         QVERIFY2(out.contains(sim.path() + ": Waiting for the STB to be switched off."), qPrintable(out));
     }
 
+    void aBoxSilentWhileWritingIsNotServedAgainWhenItRestarts() {
+        SimProcess sim({"--rate", "0", "--at", "300:on", "--buyer", "XY", "--boot-ms", "300", "--write-ms", "3000",
+                        "--fault", "silent@writing:2"});
+        QVERIFY(!sim.path().isEmpty());
+        const QString report = dir.filePath("silent.jsonl");
+        QProcess station;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DORVANE_TIMEOUTS", kShortTimeouts);
+        station.setProcessEnvironment(env);
+        station.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"),
+                      {"station", image(), "--repeat", "--port", sim.path(), "--report", report});
+        QVERIFY(station.waitForStarted(5000));
+        QVERIFY(waitFor([&] { return lines(report).size() == 1; }, 15000));
+        // Long silent: the box may still be writing. It restarts later.
+        QTest::qWait(3500);
+        sim.command("off");
+        sim.command("on");
+        QTest::qWait(4000);
+        QCOMPARE(lines(report).size(), 1);  // not flashed a second time
+        ::kill(static_cast<pid_t>(station.processId()), SIGINT);
+        QVERIFY(station.waitForFinished(10000));
+        QCOMPARE(station.exitCode(), 1);  // its one box was not ok
+        QCOMPARE(QJsonDocument::fromJson(lines(report).value(0).toUtf8()).object().value("result").toString(),
+                 QStringLiteral("timed-out"));
+    }
+
     void ctrlCWaitsForTheBoxOnTheLineAndASecondStopsIt() {
         // One port with a box mid-transfer (a slow line), one still waiting.
         SimProcess empty({"--rate", "0", "--no-stdin"});
