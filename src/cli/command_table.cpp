@@ -14,6 +14,7 @@ const QList<Command>& commands() {
         checkCommand(),
         importCommand(),
         demoDataCommand(),
+        stationCommand(),
     };
     return all;
 }

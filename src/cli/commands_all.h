@@ -15,5 +15,6 @@ const Command& repackCommand();
 const Command& checkCommand();
 const Command& importCommand();
 const Command& demoDataCommand();
+const Command& stationCommand();
 
 }  // namespace dorvane::cli

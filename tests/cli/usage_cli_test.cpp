@@ -24,6 +24,7 @@ class UsageCliTest : public QObject {
             {"check", {}},
             {"import", {}},
             {"demo-data", {"--full", "--seed N"}},
+            {"station", {"--port PORT", "--repeat", "--report REPORT", "--csv", "--forced"}},
         };
         return all;
     }
@@ -98,6 +99,8 @@ private slots:
             {{"upload", "x.irz", "--trace"}, "--trace needs a file name"},
             {{"demo-data", "x.irz", "--seed"}, "--seed needs a number"},
             {{"demo-data", "x.irz", "--seed=3x"}, "--seed needs a number"},
+            {{"station", "a.img", "--port"}, "--port needs a port name"},
+            {{"station", "a.img", "--port", "p", "--report"}, "--report needs a file name"},
         };
         for (const Case& c : cases) {
             const CliRun r = runCli(c.args);

@@ -39,13 +39,14 @@ expect() {
 
 # Commands, read from the program's help.
 expect "inspect" ins
-expect "--help --version channels check demo-data download import inspect port ports repack upload" ""
+expect "--help --version channels check demo-data download import inspect port ports repack station upload" ""
 expect "demo-data download" d
 # Options of each command, from its usage line.
 expect "--forced --help --json --port --trace" download --
 expect "--force --help --json --port --trace" upload --
 expect "--full --help --seed" demo-data x.irz --
 expect "--csv --help --json" channels --
+expect "--csv --forced --help --port --repeat --report" station --
 # Port names after --port, in both spellings.
 expect "/dev/ttyS0 /dev/ttyUSB0" download --port ""
 expect "/dev/ttyUSB0" upload --port /dev/ttyU
