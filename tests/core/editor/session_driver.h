@@ -41,7 +41,7 @@ using Pick = std::function<unsigned(unsigned count)>;
 
 enum class SessionStep {
     Choice, Select, Search, EditChannel, EditTransponder, EditSatellite, Add, Delete, Move, Favourite,
-    Rename, Undo, Redo, Save, Import, Count
+    Rename, Undo, Redo, Save, Import, Order, Count
 };
 
 class SessionDriver {
@@ -73,6 +73,8 @@ private:
     void favourite();
     void rename();
     void import();
+    void order();
+    void applyReference();
     std::uint16_t uniqueServiceId();
     std::uint16_t freeFrequency(int satellite, int polarisation);
 
