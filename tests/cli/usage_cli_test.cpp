@@ -21,6 +21,7 @@ class UsageCliTest : public QObject {
             {"upload", {"--port PORT", "--force", "--json", "--trace TRACE"}},
             {"channels", {"--json", "--csv"}},
             {"repack", {}},
+            {"reorder", {"--reference REF", "--favourites"}},
             {"check", {}},
             {"import", {}},
             {"demo-data", {"--full", "--seed N"}},
@@ -98,6 +99,7 @@ private slots:
             {{"upload", "x.irz", "--trace"}, "--trace needs a file name"},
             {{"demo-data", "x.irz", "--seed"}, "--seed needs a number"},
             {{"demo-data", "x.irz", "--seed=3x"}, "--seed needs a number"},
+            {{"reorder", "a.irz", "x.irz", "--reference"}, "--reference needs a channel-data file or a text list"},
         };
         for (const Case& c : cases) {
             const CliRun r = runCli(c.args);
