@@ -14,6 +14,7 @@
 #include "database/channel_data_document.h"
 #include "database/receiver_database.h"
 #include "database/replace_file.h"
+#include "editor/channel_order_actions.h"
 #include "editor/editor_prompts.h"
 #include "editor/record_list_model.h"
 #include "editor/report_list_view.h"
@@ -56,7 +57,13 @@ CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget*
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     buildControls();
     restoreSettings();
+    orderActions_ = new ChannelOrderActions(*this);
     updateButtons();
+}
+
+void CReceiverDataDialog::showOrderChange(const Change& change, const QString& status) {
+    render(change);
+    if (!status.isEmpty()) status_->setText(status);
 }
 
 bool CReceiverDataDialog::initialise() {

@@ -21,6 +21,7 @@ class QScrollArea;
 namespace dorvane {
 
 class ChannelDataDocument;
+class ChannelOrderActions;
 class ReceiverDatabase;
 class RecordListModel;
 class ReportListView;
@@ -162,6 +163,13 @@ public:
     // each enabled as its button is. The caller owns the menu.
     QMenu* contextMenuFor(int list);
 
+    // Move to number, swap, the sorts kept and "Apply order from..."
+    // (channel_order_actions.cpp).
+    ChannelOrderActions* orderActions() const { return orderActions_; }
+    // Draws what an order action changed and says `status` on the status
+    // line (when not empty).
+    void showOrderChange(const Change& change, const QString& status);
+
     // Esc: takes back a pending move, and only that; otherwise the window
     // closes, asking first when there are unsaved edits.
     void reject() override;
@@ -261,6 +269,7 @@ private:
     QLabel* status_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QString searchAtLastEdit_;
+    ChannelOrderActions* orderActions_ = nullptr;
 };
 
 }  // namespace dorvane

@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 
 #include "editor/cell_texts.h"
+#include "editor/channel_order_actions.h"
 #include "editor/editor_prompts.h"
 #include "editor/receiver_data_dialog.h"
 #include "editor/record_list_model.h"
@@ -333,6 +334,7 @@ QMenu* CReceiverDataDialog::contextMenuFor(int list) {
         !session_.isMovePending() && (list == ChannelList || !session_.traits().favourite || list == LeftList);
     menu->addAction(QStringLiteral("&Edit..."), this, [this, list] { editFocusedRow(static_cast<EditorList>(list)); })
         ->setEnabled(editable);
+    orderActions_->addTo(menu, list);
     return menu;
 }
 
