@@ -309,7 +309,7 @@ ChannelReference referenceFromDatabase(const ReceiverDatabase& db) {
 
 Result<ChannelReference> readChannelReference(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) return Result<ChannelReference>(Error::NotFound, path.string() + ": File open failed!");
+    if (!in) return Result<ChannelReference>(Error::NotFound, "File open failed!");
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (bytes.size() >= 3 && bytes.compare(0, 3, "IRZ") == 0) {
         auto document = std::make_unique<ChannelDataDocument>();

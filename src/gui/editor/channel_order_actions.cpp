@@ -1,11 +1,14 @@
 #include "editor/channel_order_actions.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QMenu>
 #include <QSpinBox>
+#include <QTimer>
 
 #include "app/path_text.h"
 #include "editor/editor_prompts.h"
@@ -42,6 +45,36 @@ ChannelOrderActions::ChannelOrderActions(CReceiverDataDialog& dialog) : QObject(
     swap_ = action(QStringLiteral("S&wap"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), &ChannelOrderActions::swap);
     applyOrder_ = action(QStringLiteral("Apply &order from..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
                          &ChannelOrderActions::applyOrderFrom);
+    // Typing into a "New No." cell starts its editor (the other cells are
+    // read-only; double-click and F2 keep opening Edit Channel).
+    dialog_.channelList()->setEditTriggers(QAbstractItemView::AnyKeyPressed);
+}
+
+ListColumn ChannelOrderActions::newNumberColumn() {
+    return {QStringLiteral("New No."), 60, [](int) { return QString(); },
+            [this](int channel, const QString& text) { return typedNumber(channel, text); }};
+}
+
+// The move waits until the cell's editor has closed: it lists the rows
+// again.
+bool ChannelOrderActions::typedNumber(int channel, const QString& text) {
+    bool ok = false;
+    const int number = text.trimmed().toInt(&ok);
+    if (text.trimmed().isEmpty()) return false;
+    if (!ok || number < 0 || number >= kChannelSlots) {
+        dialog_.showOrderChange({}, QStringLiteral("New No.: a channel number 0..%1").arg(kChannelSlots - 1));
+        return false;
+    }
+    QTimer::singleShot(0, this, [this, channel, number] {
+        chooseFromList();
+        EditorSession& session = dialog_.session();
+        const auto& chosen = session.selectedChannels();
+        if (std::find(chosen.begin(), chosen.end(), channel) == chosen.end())
+            session.chooseRows(EditorList::Channels, {channel});
+        if (refused(1)) return;
+        dialog_.showOrderChange(session.moveToNumber(number), {});
+    });
+    return true;
 }
 
 void ChannelOrderActions::addTo(QMenu* menu, int list) {

@@ -4,8 +4,11 @@
 
 class QAction;
 class QMenu;
+class QString;
 
 namespace dorvane {
+
+struct ListColumn;
 
 class CReceiverDataDialog;
 
@@ -26,6 +29,11 @@ public:
     QAction* swapAction() const { return swap_; }
     QAction* applyOrderAction() const { return applyOrder_; }
 
+    // The channel list's "New No." column: empty cells; a number typed into
+    // one moves that channel (or, when it is among the chosen ones, all of
+    // them) to that number, as "Move to number..." does.
+    ListColumn newNumberColumn();
+
 public slots:
     // Asks for the number (the first chosen channel's, to start with).
     void moveToNumber();
@@ -37,6 +45,7 @@ public slots:
     void applyOrderFrom();
 
 private:
+    bool typedNumber(int channel, const QString& text);
     void chooseFromList();
     bool refused(int wanted);
 

@@ -5,7 +5,9 @@
 // one undo step.
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -126,6 +128,50 @@ private slots:
         QCOMPARE(nameOf(s.database(), 77), a);
         w.undoButton()->click();
         QCOMPARE(packed(s.database()), packed(*demo_));
+    }
+
+    // Typing a number into a "New No." cell moves that row's channel, or
+    // all chosen ones when it is among them.
+    void typingANewNumberMovesTheChannels() {
+        ScriptedPrompts prompts;
+        EditorWindow s(*demo_);
+        auto& w = s.dialog();
+        showActive(w);
+        RecordListModel* model = w.channelList()->listModel();
+        int column = -1;
+        for (int c = 0; c < model->columnCount(); ++c) {
+            if (model->headerData(c, Qt::Horizontal).toString() == QStringLiteral("New No.")) column = c;
+        }
+        QVERIFY(column >= 0);
+        auto typeInto = [&](int row, const QString& text) {
+            w.channelList()->setFocus();
+            // The cell becomes current without changing the chosen rows.
+            w.channelList()->selectionModel()->setCurrentIndex(model->index(row, column), QItemSelectionModel::NoUpdate);
+            // The first key opens the cell's editor, the rest go into it.
+            QTest::keyClick(w.channelList(), text.at(0).toLatin1());
+            QWidget* editor = QApplication::focusWidget();
+            QVERIFY(editor && editor != w.channelList());
+            QTest::keyClicks(editor, text.mid(1));
+            QTest::keyClick(editor, Qt::Key_Return);
+            QCoreApplication::processEvents();
+        };
+        const QString five = nameOf(s.database(), 5), sixty = nameOf(s.database(), 60);
+        selectRows(w.channelList(), {5, 60});
+        clickList(w.channelList());
+        typeInto(5, QStringLiteral("90"));
+        QTRY_COMPARE(nameOf(s.database(), 90), five);
+        QCOMPARE(nameOf(s.database(), 91), sixty);
+        QCOMPARE(w.history().undoDepth(), 1u);
+        w.undoButton()->click();
+        QCOMPARE(packed(s.database()), packed(*demo_));
+        // Not a number in range: said, nothing moves.
+        selectRows(w.channelList(), {7});
+        clickList(w.channelList());
+        typeInto(7, QStringLiteral("6000"));
+        QVERIFY(w.statusLine()->text().startsWith(QStringLiteral("New No.:")));
+        QCOMPARE(packed(s.database()), packed(*demo_));
+        // The other cells stay read-only.
+        QVERIFY(!(model->flags(model->index(0, 0)) & Qt::ItemIsEditable));
     }
 
     void sortAndKeepFromTheContextMenu() {
