@@ -308,8 +308,13 @@ ChannelReference referenceFromDatabase(const ReceiverDatabase& db) {
 }
 
 Result<ChannelReference> readChannelReference(const std::filesystem::path& path) {
+    // Far more than 5,000 lines of names or rows, or any channel-data file.
+    constexpr std::uintmax_t kLargest = 16u << 20;
     std::ifstream in(path, std::ios::binary);
     if (!in) return Result<ChannelReference>(Error::NotFound, "File open failed!");
+    std::error_code sizeError;
+    if (std::filesystem::file_size(path, sizeError) > kLargest && !sizeError)
+        return Result<ChannelReference>(Error::Corrupt, "too large for a reference list (more than 16 MiB)");
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (bytes.size() >= 3 && bytes.compare(0, 3, "IRZ") == 0) {
         auto document = std::make_unique<ChannelDataDocument>();

@@ -304,6 +304,24 @@ TEST(ChannelReferenceText, ReadsTablesNamesAndRows) {
     EXPECT_EQ(rows->channels[1].name, "19.2E,11000,X,5");
     EXPECT_FALSE(parseReferenceText("\n# only a comment\n").ok());
     EXPECT_FALSE(parseReferenceText(std::string("IRZ\0\0", 5)).ok());
+
+    // Files: a channel-data file by its magic, a list otherwise; a huge or
+    // missing file is refused without reading it.
+    TempDir dir;
+    auto db = std::make_unique<ReceiverDatabase>();
+    fillDemoDatabase(*db);
+    const auto fromFile = readChannelReference(dir.write("ref.irz", packedBytes(*db)));
+    ASSERT_TRUE(fromFile.ok()) << fromFile.message();
+    EXPECT_EQ(fromFile->channels.size(), 108u);
+    EXPECT_TRUE(fromFile->hasFavourites);
+    const std::string names = "Nova TV\n";
+    const auto list = readChannelReference(dir.write("ref.txt", std::vector<std::uint8_t>(names.begin(), names.end())));
+    ASSERT_TRUE(list.ok());
+    EXPECT_FALSE(list->hasFavourites);
+    const auto huge = dir.write("huge.txt", {'a'});
+    std::filesystem::resize_file(huge, 17u << 20);
+    EXPECT_NE(readChannelReference(huge).message().find("too large"), std::string::npos);
+    EXPECT_EQ(readChannelReference(dir.path() / "none.txt").error(), Error::NotFound);
 }
 
 // Any order of the table keeps the favourites naming their records, and
