@@ -11,6 +11,7 @@ const QList<Command>& commands() {
         uploadCommand(),
         channelsCommand(),
         repackCommand(),
+        reorderCommand(),
         checkCommand(),
         importCommand(),
         demoDataCommand(),

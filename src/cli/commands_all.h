@@ -12,6 +12,7 @@ const Command& downloadCommand();
 const Command& uploadCommand();
 const Command& channelsCommand();
 const Command& repackCommand();
+const Command& reorderCommand();
 const Command& checkCommand();
 const Command& importCommand();
 const Command& demoDataCommand();

@@ -21,6 +21,7 @@ class UsageCliTest : public QObject {
             {"upload", {"--port PORT", "--force", "--json", "--trace TRACE"}},
             {"channels", {"--json", "--csv"}},
             {"repack", {}},
+            {"reorder", {"--reference REF", "--favourites"}},
             {"check", {}},
             {"import", {}},
             {"demo-data", {"--full", "--seed N"}},
@@ -101,6 +102,7 @@ private slots:
             {{"demo-data", "x.irz", "--seed=3x"}, "--seed needs a number"},
             {{"station", "a.img", "--port"}, "--port needs a port name"},
             {{"station", "a.img", "--port", "p", "--report"}, "--report needs a file name"},
+            {{"reorder", "a.irz", "x.irz", "--reference"}, "--reference needs a channel-data file or a text list"},
         };
         for (const Case& c : cases) {
             const CliRun r = runCli(c.args);

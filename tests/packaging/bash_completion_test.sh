@@ -39,7 +39,7 @@ expect() {
 
 # Commands, read from the program's help.
 expect "inspect" ins
-expect "--help --version channels check demo-data download import inspect port ports repack station upload" ""
+expect "--help --version channels check demo-data download import inspect port ports reorder repack station upload" ""
 expect "demo-data download" d
 # Options of each command, from its usage line.
 expect "--forced --help --json --port --trace" download --

@@ -106,6 +106,7 @@ ButtonStates EditorSession::buttons() const {
     facts.selectedSatellites = static_cast<int>(selectedLeft_.size());
     facts.selectedTransponders = static_cast<int>(selectedMiddle_.size());
     facts.listedTransponders = static_cast<int>(middleRows_.size());
+    facts.listedSatellites = static_cast<int>(leftRows_.size());
     return deriveButtonStates(facts);
 }
 
@@ -129,8 +130,8 @@ std::string EditorSession::whyDeleteIsOff() const {
 std::string EditorSession::whyMoveIsOff() const {
     if (isMovePending() || buttons().move) return {};
     if (traits().favourite) return "Choose members of the group to move them";
-    if (activeList_ == EditorList::Channels && selectedLeft_.size() != 1)
-        return "Channels are moved within one satellite: choose a single satellite";
+    if (activeList_ == EditorList::Channels && !movesAcrossSatellites())
+        return "Channels are moved within a single satellite, or across all of them with every satellite chosen";
     return "Choose channels to move first";
 }
 

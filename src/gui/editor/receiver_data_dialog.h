@@ -22,6 +22,7 @@ namespace dorvane {
 
 class ChannelDataDocument;
 class CopyCleanTools;
+class ChannelOrderActions;
 class ReceiverDatabase;
 class RecordListModel;
 class ReportListView;
@@ -164,6 +165,13 @@ public:
     // each enabled as its button is. The caller owns the menu.
     QMenu* contextMenuFor(int list);
 
+    // Move to number, swap, the sorts kept and "Apply order from..."
+    // (channel_order_actions.cpp).
+    ChannelOrderActions* orderActions() const { return orderActions_; }
+    // Draws what an order action changed and says `status` on the status
+    // line (when not empty).
+    void showOrderChange(const Change& change, const QString& status);
+
     // Esc: takes back a pending move, and only that; otherwise the window
     // closes, asking first when there are unsaved edits.
     void reject() override;
@@ -263,6 +271,7 @@ private:
     QLabel* status_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QString searchAtLastEdit_;
+    ChannelOrderActions* orderActions_ = nullptr;
 
     // Copy from a second file, clean-up, clipboard and print
     // (copy_clean_tools.cpp).

@@ -8,6 +8,7 @@
 
 #include "database/receiver_database.h"
 #include "editor/cell_texts.h"
+#include "editor/channel_order_actions.h"
 #include "editor/receiver_data_dialog.h"
 #include "editor/record_list_model.h"
 #include "editor/report_list_view.h"
@@ -76,6 +77,7 @@ void CReceiverDataDialog::setChannelColumns() {
                                                    {"Freq/Pol", 80},
                                                    {"Satellite", 120}},
                                                   listedChannelCell);
+    if (!session_.traits().favourite && orderActions_) columns.push_back(orderActions_->newNumberColumn());
     if (session_.traits().favourite) {
         const EditorSession& session = session_;
         columns.push_back({QStringLiteral("In group"), 70, [&session](int channel) {

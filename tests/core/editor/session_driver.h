@@ -48,7 +48,7 @@ using ImportStep = std::function<void(EditorSession& session, const Pick& pick)>
 
 enum class SessionStep {
     Choice, Select, Search, EditChannel, EditTransponder, EditSatellite, Add, Delete, Move, Favourite,
-    Rename, Undo, Redo, Save, Import, CopyFromFile, CleanUp, Count
+    Rename, Undo, Redo, Save, Import, CopyFromFile, CleanUp, Order, Count
 };
 
 class SessionDriver {
@@ -86,6 +86,8 @@ private:
     void import();
     void copyFromFile();
     void cleanUp();
+    void order();
+    void applyReference();
     std::uint16_t uniqueServiceId();
     std::uint16_t freeFrequency(int satellite, int polarisation);
 
