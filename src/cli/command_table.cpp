@@ -12,6 +12,7 @@ const QList<Command>& commands() {
         channelsCommand(),
         repackCommand(),
         checkCommand(),
+        diffCommand(),
         importCommand(),
         demoDataCommand(),
     };

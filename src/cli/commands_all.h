@@ -13,6 +13,7 @@ const Command& uploadCommand();
 const Command& channelsCommand();
 const Command& repackCommand();
 const Command& checkCommand();
+const Command& diffCommand();
 const Command& importCommand();
 const Command& demoDataCommand();
 

@@ -15,13 +15,8 @@ std::string joined(const std::vector<std::string>& parts, const char* separator)
     return text;
 }
 
-// "1 channel added", "2 channels added": `what` is the plural, its first
-// word loses its "s" for one.
-void count(std::vector<std::string>& parts, std::size_t n, std::string what) {
-    if (n == 0) return;
-    if (const auto space = what.find(' '); n == 1 && space != std::string::npos && what[space - 1] == 's')
-        what.erase(space - 1, 1);
-    parts.push_back(std::to_string(n) + " " + what);
+void count(std::vector<std::string>& parts, std::size_t n, const char* one, const char* many) {
+    if (n > 0) parts.push_back(std::to_string(n) + " " + (n == 1 ? one : many));
 }
 
 std::string channelText(const ChannelRef& c) {
@@ -37,20 +32,20 @@ std::string satelliteRefText(const SatelliteRef& s) {
 std::string diffSummary(const DatabaseDiff& d) {
     if (d.equal()) return "No differences.";
     std::vector<std::string> parts;
-    count(parts, d.channelsAdded.size(), "channels added");
-    count(parts, d.channelsRemoved.size(), "channels removed");
-    count(parts, d.renamed.size(), "renamed");
-    count(parts, d.moved.size(), "moved");
-    count(parts, d.pidsChanged.size(), "with PIDs changed");
-    count(parts, d.otherChanged.size(), "with other changes");
-    count(parts, d.favouritesChanged.size(), "favourite groups changed");
-    count(parts, d.satellitesAdded.size(), "satellites added");
-    count(parts, d.satellitesRemoved.size(), "satellites removed");
-    count(parts, d.satellitesChanged.size(), "satellites changed");
+    count(parts, d.channelsAdded.size(), "channel added", "channels added");
+    count(parts, d.channelsRemoved.size(), "channel removed", "channels removed");
+    count(parts, d.renamed.size(), "renamed", "renamed");
+    count(parts, d.moved.size(), "moved", "moved");
+    count(parts, d.pidsChanged.size(), "with PIDs changed", "with PIDs changed");
+    count(parts, d.otherChanged.size(), "with other changes", "with other changes");
+    count(parts, d.favouritesChanged.size(), "favourite group changed", "favourite groups changed");
+    count(parts, d.satellitesAdded.size(), "satellite added", "satellites added");
+    count(parts, d.satellitesRemoved.size(), "satellite removed", "satellites removed");
+    count(parts, d.satellitesChanged.size(), "satellite changed", "satellites changed");
     if (d.satelliteOrderChanged) parts.push_back("satellite order changed");
-    count(parts, d.transpondersAdded.size(), "transponders added");
-    count(parts, d.transpondersRemoved.size(), "transponders removed");
-    count(parts, d.transpondersChanged.size(), "transponders changed");
+    count(parts, d.transpondersAdded.size(), "transponder added", "transponders added");
+    count(parts, d.transpondersRemoved.size(), "transponder removed", "transponders removed");
+    count(parts, d.transpondersChanged.size(), "transponder changed", "transponders changed");
     return joined(parts, ", ") + ".";
 }
 

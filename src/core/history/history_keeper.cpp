@@ -35,7 +35,8 @@ void keepReceivedList(std::span<const std::uint8_t> bytes, const std::filesystem
         KeptList list;
         list.bytes = bytes;
         list.origin = "upload";
-        list.source = target;
+        std::error_code ec;
+        list.source = std::filesystem::absolute(target, ec);
         keepInHistory(list);
     } catch (...) {
     }
@@ -53,7 +54,7 @@ void keepReplacedFile(const std::filesystem::path& target) noexcept {
         KeptList list;
         list.bytes = bytes;
         list.origin = "replaced";
-        list.source = target;
+        list.source = std::filesystem::absolute(target, ec);
         keepInHistory(list);
     } catch (...) {
     }
