@@ -22,6 +22,7 @@ class UsageCliTest : public QObject {
             {"channels", {"--json", "--csv"}},
             {"repack", {}},
             {"check", {}},
+            {"diff", {"--json"}},
             {"import", {}},
             {"demo-data", {"--full", "--seed N"}},
         };
