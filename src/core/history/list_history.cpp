@@ -118,8 +118,8 @@ void removeEntry(const HistoryEntry& entry) {
 
 }  // namespace
 
-ListCounts countList(std::span<const std::uint8_t> bytes) {
-    ListCounts counts;
+KeptCounts countList(std::span<const std::uint8_t> bytes) {
+    KeptCounts counts;
     auto db = std::make_unique<ReceiverDatabase>();
     if (unpackBackup(*db, bytes) != UnpackResult::Ok) return counts;
     for (int s = 0; s < kSatelliteSlots; ++s) counts.satellites += satelliteInUse(db->satellite(s)) ? 1 : 0;

@@ -19,7 +19,7 @@ struct HistoryBounds {
 };
 
 // The figures of a kept list (zero when its bytes do not unpack).
-struct ListCounts {
+struct KeptCounts {
     int satellites = 0;
     int transponders = 0;
     int channels = 0;
@@ -47,12 +47,12 @@ struct HistoryEntry {
     std::string source;           // UTF-8 path text
     std::string bootVersion;      // "%d.%d.%d", empty when unknown
     std::string appVersion;
-    ListCounts counts;
+    KeptCounts counts;
     std::uintmax_t size = 0;      // bytes of the kept file
 };
 
 // The figures of a channel-data blob; zero counts when it does not unpack.
-ListCounts countList(std::span<const std::uint8_t> bytes);
+KeptCounts countList(std::span<const std::uint8_t> bytes);
 
 // A folder of kept channel-data lists, bounded by count and size: keeping
 // one more removes the oldest entries until both bounds hold again (the

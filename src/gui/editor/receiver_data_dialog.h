@@ -135,6 +135,9 @@ public slots:
     // CSV updates names and PIDs of existing channels by number.
     void exportClicked();
     void importClicked();
+    // "History...": the kept lists; compares two, or one with the open
+    // list; "Restore" makes one the editor's list (history_action.cpp).
+    void historyClicked();
     // Takes back the last edit, or makes it again.
     void undoClicked();
     void redoClicked();
@@ -179,6 +182,7 @@ private:
     QLayout* buildChoicesLayout();
     QLayout* buildButtonLayout();
     void createButtons();
+    QPushButton* makeHistoryButton();
     void connectLists();
     void connectList(ReportListView* list, EditorList which);
     void addShortcuts();

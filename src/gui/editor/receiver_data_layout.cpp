@@ -292,6 +292,7 @@ QLayout* CReceiverDataDialog::buildButtonLayout() {
     row->addSpacing(16);
     row->addWidget(export_);
     row->addWidget(import_);
+    row->addWidget(makeHistoryButton());
     row->addStretch(1);
     row->addWidget(save_);
     row->addWidget(saveAs_);
