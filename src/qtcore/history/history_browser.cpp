@@ -93,7 +93,9 @@ QString HistoryListModel::localTime(const HistoryEntry& entry) {
 }
 
 QString HistoryListModel::label(const HistoryEntry& entry) {
-    return QStringLiteral("%1 (%2)").arg(localTime(entry), originText(entry.origin).toLower());
+    QString origin = originText(entry.origin);
+    if (!origin.isEmpty()) origin[0] = origin[0].toLower();
+    return QStringLiteral("%1 (%2)").arg(localTime(entry), origin);
 }
 
 // ---- the actions ----------------------------------------------------------------------

@@ -74,7 +74,7 @@ private slots:
         QTest::mouseClick(dialog.compareButton(), Qt::LeftButton);
         const QStringList lines = dialog.comparisonText()->toPlainText().split('\n');
         QCOMPARE(lines.value(0), QStringLiteral("1 renamed, 1 transponder changed."));
-        QVERIFY(dialog.comparisonTitle()->text().contains(QStringLiteral("(received from the stb) to ")));
+        QVERIFY(dialog.comparisonTitle()->text().contains(QStringLiteral("(received from the STB) to ")));
 
         // The newest against the open list (the uploaded one): the way back.
         QTest::mouseClick(dialog.list()->viewport(), Qt::LeftButton, {},
