@@ -103,6 +103,7 @@ void CReceiverDataDialog::buildLayout() {
     searchLabel->setBuddy(search_);
     searchRow->addWidget(searchLabel);
     searchRow->addWidget(search_, 1);
+    searchRow->addWidget(makeHistoryButton());
     contentLayout->addLayout(searchRow);
     auto* bottom = new QHBoxLayout;
     auto* channelBox = new QVBoxLayout;
@@ -292,7 +293,6 @@ QLayout* CReceiverDataDialog::buildButtonLayout() {
     row->addSpacing(16);
     row->addWidget(export_);
     row->addWidget(import_);
-    row->addWidget(makeHistoryButton());
     row->addStretch(1);
     row->addWidget(save_);
     row->addWidget(saveAs_);
