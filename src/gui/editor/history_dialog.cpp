@@ -30,6 +30,13 @@ HistoryDialog::HistoryDialog(const ListHistory& history, const ReceiverDatabase&
     list_->verticalHeader()->hide();
     list_->horizontalHeader()->setStretchLastSection(true);
     list_->resizeColumnsToContents();
+    // Uploads do not bring the STB's versions; the column shows only when
+    // some entry has them.
+    const auto& entries = model_.entries();
+    list_->setColumnHidden(HistoryListModel::Versions,
+                           std::none_of(entries.begin(), entries.end(), [](const HistoryEntry& e) {
+                               return !e.bootVersion.empty() || !e.appVersion.empty();
+                           }));
 
     title_ = new QLabel(model_.rowCount() == 0 ? QStringLiteral("No lists are kept yet.")
                                                : QStringLiteral("Select two lists, or one to compare with the open list."));

@@ -221,6 +221,36 @@ TEST_F(DatabaseDiffTest, RandomMovesReportAtMostTheMovedChannels) {
     }
 }
 
+// Random renames, PID changes and removals on distinct channels: each is
+// counted once as its kind, nothing else is reported, and the way back
+// reports the removals as additions.
+TEST_F(DatabaseDiffTest, RandomEditsAreCountedExactly) {
+    std::vector<int> used;
+    for (int n = 0; n < kChannelSlots; ++n)
+        if (!channelFree(db->channel(n))) used.push_back(n);
+    std::mt19937 random(11);
+    for (int round = 0; round < 40; ++round) {
+        *edited = *db;
+        std::shuffle(used.begin(), used.end(), random);
+        const std::size_t renames = random() % 5, pids = random() % 5, removals = random() % 5;
+        std::size_t next = 0;
+        for (std::size_t i = 0; i < renames; ++i)
+            setFixedText(edited->channel(used[next++]).name, "R" + std::to_string(i));
+        for (std::size_t i = 0; i < pids; ++i) edited->channel(used[next++]).teletextPid ^= 0x100;
+        for (std::size_t i = 0; i < removals; ++i) edited->deleteChannel(used[next++]);
+        const DatabaseDiff d = compareDatabases(*db, *edited);
+        EXPECT_EQ(d.renamed.size(), renames);
+        EXPECT_EQ(d.pidsChanged.size(), pids);
+        EXPECT_EQ(d.channelsRemoved.size(), removals);
+        EXPECT_TRUE(d.channelsAdded.empty() && d.moved.empty() && d.otherChanged.empty());
+        EXPECT_EQ(d.equal(), renames + pids + removals == 0);
+        const DatabaseDiff back = compareDatabases(*edited, *db);
+        EXPECT_EQ(back.channelsAdded.size(), removals);
+        EXPECT_EQ(back.renamed.size(), renames);
+        EXPECT_TRUE(back.channelsRemoved.empty() && back.moved.empty());
+    }
+}
+
 TEST_F(DatabaseDiffTest, LinesNameEveryDifference) {
     const int n = usedChannel(10);
     setFixedText(edited->channel(n).name, "New");

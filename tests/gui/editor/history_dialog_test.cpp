@@ -64,6 +64,8 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QCOMPARE(dialog.list()->model()->rowCount(), 2);
+        QVERIFY(dialog.list()->isColumnHidden(HistoryListModel::Versions));  // no entry has versions
+        QVERIFY(!dialog.list()->isColumnHidden(HistoryListModel::Channels));
         QVERIFY(!dialog.compareButton()->isEnabled());
         QVERIFY(!dialog.restoreButton()->isEnabled());
 
