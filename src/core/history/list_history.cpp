@@ -9,6 +9,7 @@
 
 #include "common/file_error.h"
 #include "database/backup_blob.h"
+#include "database/replace_file.h"
 #include "database/receiver_database.h"
 #include "image/image_file.h"
 
@@ -59,11 +60,9 @@ std::optional<std::vector<std::uint8_t>> readWhole(const fs::path& path) {
     return bytes;
 }
 
+// Flushed to the disk and put in place in one step, as every file here.
 bool writeWhole(const fs::path& path, const void* data, std::size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
-    out.flush();
-    return static_cast<bool>(out);
+    return replaceFileAtomically(path, {static_cast<const std::uint8_t*>(data), size}).ok();
 }
 
 int toInt(const std::string& text) {
@@ -120,6 +119,7 @@ void removeEntry(const HistoryEntry& entry) {
 
 KeptCounts countList(std::span<const std::uint8_t> bytes) {
     KeptCounts counts;
+    const QuietDiagnostics quiet;
     auto db = std::make_unique<ReceiverDatabase>();
     if (unpackBackup(*db, bytes) != UnpackResult::Ok) return counts;
     for (int s = 0; s < kSatelliteSlots; ++s) counts.satellites += satelliteInUse(db->satellite(s)) ? 1 : 0;
@@ -148,7 +148,7 @@ Result<HistoryEntry> ListHistory::keep(const KeptList& list, Clock::time_point w
     }
     std::error_code ec;
     fs::create_directories(folder_, ec);
-    if (ec) return Status{errorFromErrno(ec.value()), fileErrorText(errorFromErrno(ec.value()), utf8Path(folder_))};
+    if (ec) return Status{Error::Failed, "Can't make the folder " + utf8Path(folder_) + ": " + ec.message() + "."};
 
     char millis[8];
     std::snprintf(millis, sizeof millis, "%03d", millisecondsOf(when));
