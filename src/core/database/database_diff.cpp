@@ -31,10 +31,18 @@ std::string satelliteKey(const ReceiverDatabase& db, int slot) {
     return "N" + fixedText(s.name);
 }
 
+// "19.2E", "30.0W" (tenths of a degree, as the editor's Location column);
+// empty out of range.
+std::string positionText(std::int16_t location) {
+    if (location < 1 || location > 3599) return {};
+    const int tenths = location > 1800 ? 3600 - location : location;
+    return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + (location > 1800 ? "W" : "E");
+}
+
 std::string satelliteText(const ReceiverDatabase& db, int slot) {
     const SatelliteRecord& s = db.satellite(slot);
-    const std::string location = locationText(s.location);
-    return location.empty() ? fixedText(s.name) : location;
+    const std::string position = positionText(s.location);
+    return position.empty() ? fixedText(s.name) : position;
 }
 
 std::string transponderKey(const ReceiverDatabase& db, int number) {
@@ -215,7 +223,7 @@ void compareSatellites(const ReceiverDatabase& a, const ReceiverDatabase& b, Dat
     std::set<std::string> common;
     for (const auto& [key, sa] : keyedA.order) {
         const int sb = pairs.at(sa);
-        const SatelliteRef ref{locationText(a.satellite(sa).location), fixedText(a.satellite(sa).name)};
+        const SatelliteRef ref{positionText(a.satellite(sa).location), fixedText(a.satellite(sa).name)};
         if (sb < 0) {
             diff.satellitesRemoved.push_back(ref);
             continue;
@@ -227,7 +235,7 @@ void compareSatellites(const ReceiverDatabase& a, const ReceiverDatabase& b, Dat
     }
     for (const auto& [key, sb] : keyedB.order)
         if (!matchedB.count(sb))
-            diff.satellitesAdded.push_back({locationText(b.satellite(sb).location), fixedText(b.satellite(sb).name)});
+            diff.satellitesAdded.push_back({positionText(b.satellite(sb).location), fixedText(b.satellite(sb).name)});
     diff.satelliteOrderChanged = commonOrder(a, common) != commonOrder(b, common);
 }
 

@@ -12,7 +12,7 @@ namespace dorvane {
 struct ChannelRef {
     int number = -1;
     std::string name;
-    std::string satellite;  // location text ("19E"), or the satellite's name when it has none
+    std::string satellite;  // location text ("19.2E"), or the satellite's name when it has none
     int frequency = 0;      // MHz
     bool horizontal = false;
     int serviceId = 0;
@@ -25,12 +25,12 @@ struct ChannelChange {
 };
 
 struct SatelliteRef {
-    std::string location;  // "19E", empty when out of range
+    std::string location;  // "19.2E", empty when out of range
     std::string name;
 };
 
 struct RecordChange {
-    std::string what;                 // "19E Astra", "19E 11494 H"
+    std::string what;                 // "19.2E Astra", "19.2E 11494 H"
     std::vector<std::string> fields;  // "name \"A\" -> \"B\"", "symbol rate 27500 -> 22000"
 };
 
@@ -58,7 +58,7 @@ struct DatabaseDiff {
     std::vector<SatelliteRef> satellitesRemoved;
     std::vector<RecordChange> satellitesChanged;
     bool satelliteOrderChanged = false;
-    std::vector<std::string> transpondersAdded;    // "19E 11494 H"
+    std::vector<std::string> transpondersAdded;    // "19.2E 11494 H"
     std::vector<std::string> transpondersRemoved;
     std::vector<RecordChange> transpondersChanged;
     std::vector<FavouriteChange> favouritesChanged;
@@ -72,7 +72,7 @@ DatabaseDiff compareDatabases(const ReceiverDatabase& a, const ReceiverDatabase&
 std::string diffSummary(const DatabaseDiff& diff);
 // The summary followed by one line per difference, grouped by kind.
 std::vector<std::string> diffLines(const DatabaseDiff& diff);
-// "19E 11494 H sid 1234".
+// "19.2E 11494 H sid 1234".
 std::string identityText(const ChannelRef& channel);
 
 }  // namespace dorvane

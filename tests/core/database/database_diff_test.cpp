@@ -168,7 +168,7 @@ TEST_F(DatabaseDiffTest, SatelliteAddedAndRemoved) {
     edited->deleteSatellite(removed);
     const DatabaseDiff d = compareDatabases(*db, *edited);
     ASSERT_EQ(d.satellitesAdded.size(), 1u);
-    EXPECT_EQ(d.satellitesAdded[0].location, "60W");
+    EXPECT_EQ(d.satellitesAdded[0].location, "60.0W");
     ASSERT_EQ(d.satellitesRemoved.size(), 1u);
     EXPECT_EQ(d.channelsRemoved.size(), static_cast<std::size_t>(db->channelsOnSatellite(removed)));
 }
