@@ -28,8 +28,8 @@ HistoryDialog::HistoryDialog(const ListHistory& history, const ReceiverDatabase&
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->verticalHeader()->hide();
-    list_->horizontalHeader()->setStretchLastSection(true);
     list_->resizeColumnsToContents();
+    list_->horizontalHeader()->setSectionResizeMode(HistoryListModel::File, QHeaderView::Stretch);
     // Uploads do not bring the STB's versions; the column shows only when
     // some entry has them.
     const auto& entries = model_.entries();
