@@ -13,6 +13,7 @@ const QList<Command>& commands() {
         repackCommand(),
         reorderCommand(),
         checkCommand(),
+        diffCommand(),
         importCommand(),
         demoDataCommand(),
         stationCommand(),

@@ -14,6 +14,7 @@ const Command& channelsCommand();
 const Command& repackCommand();
 const Command& reorderCommand();
 const Command& checkCommand();
+const Command& diffCommand();
 const Command& importCommand();
 const Command& demoDataCommand();
 const Command& stationCommand();

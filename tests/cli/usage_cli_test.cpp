@@ -23,6 +23,7 @@ class UsageCliTest : public QObject {
             {"repack", {}},
             {"reorder", {"--reference REF", "--favourites"}},
             {"check", {}},
+            {"diff", {"--json"}},
             {"import", {}},
             {"demo-data", {"--full", "--seed N"}},
             {"station", {"--port PORT", "--repeat", "--report REPORT", "--csv", "--forced"}},

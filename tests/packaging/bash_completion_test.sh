@@ -39,8 +39,9 @@ expect() {
 
 # Commands, read from the program's help.
 expect "inspect" ins
-expect "--help --version channels check demo-data download import inspect port ports reorder repack station upload" ""
-expect "demo-data download" d
+expect "--help --version channels check demo-data diff download import inspect port ports reorder repack station upload" ""
+expect "demo-data diff download" d
+expect "--help --json" diff a.irz --
 # Options of each command, from its usage line.
 expect "--forced --help --json --port --trace" download --
 expect "--force --help --json --port --trace" upload --

@@ -13,6 +13,7 @@
 #include "database/backup_blob.h"
 #include "database/channel_data_buffer.h"
 #include "database/replace_file.h"
+#include "history/history_keeper.h"
 #include "image/image_file.h"
 #include "serial/serial_link.h"
 #include "transfer/frames.h"
@@ -742,6 +743,7 @@ void OperatorFlow::saveUpload() {
         return;
     }
     view_.appendLog("Uploading finished successfully!");
+    keepReceivedList(buffer_.contents(), target);
 
     const Result<Inspection> result = inspectImageFile(image_, target);
     if (result.ok()) {

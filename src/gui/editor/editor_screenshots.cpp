@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 #include <QApplication>
@@ -33,6 +34,12 @@
 #include "editor/reference_preview_dialog.h"
 #include "editor/record_list_model.h"
 #include "editor/report_list_view.h"
+
+namespace dorvane {
+// editor_history_screenshot.cpp
+bool saveHistoryScreenshot(const ReceiverDatabase& demo, const QDir& dir,
+                           const std::function<bool(QWidget&, const char*)>& save);
+}  // namespace dorvane
 
 namespace {
 
@@ -226,5 +233,6 @@ int main(int argc, char** argv) {
     const int channel = editor.channelList()->listModel()->idAt(0);
     CEditChannelDialog channelDialog(*db, channel, &editor);
     ok = save(channelDialog, dir, "edit_channel.png") && ok;
+    ok = saveHistoryScreenshot(*demo, dir, [&](QWidget& w, const char* name) { return save(w, dir, name); }) && ok;
     return ok ? 0 : 1;
 }

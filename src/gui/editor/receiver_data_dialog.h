@@ -138,6 +138,9 @@ public slots:
     // CSV updates names and PIDs of existing channels by number.
     void exportClicked();
     void importClicked();
+    // "History...": the kept lists; compares two, or one with the open
+    // list; "Restore" makes one the editor's list (history_action.cpp).
+    void historyClicked();
     // Takes back the last edit, or makes it again.
     void undoClicked();
     void redoClicked();
@@ -189,6 +192,7 @@ private:
     QLayout* buildChoicesLayout();
     QLayout* buildButtonLayout();
     void createButtons();
+    QPushButton* makeHistoryButton();
     void connectLists();
     void connectList(ReportListView* list, EditorList which);
     void addShortcuts();

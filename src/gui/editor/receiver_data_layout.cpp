@@ -105,6 +105,7 @@ void CReceiverDataDialog::buildLayout() {
     searchLabel->setBuddy(search_);
     searchRow->addWidget(searchLabel);
     searchRow->addWidget(search_, 1);
+    searchRow->addWidget(makeHistoryButton());
     contentLayout->addLayout(searchRow);
     auto* bottom = new QHBoxLayout;
     auto* channelBox = new QVBoxLayout;
