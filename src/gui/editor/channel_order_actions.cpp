@@ -43,7 +43,7 @@ ChannelOrderActions::ChannelOrderActions(CReceiverDataDialog& dialog) : QObject(
     moveToNumber_ = action(QStringLiteral("Move to &number..."), QKeySequence(Qt::CTRL | Qt::Key_G),
                            &ChannelOrderActions::moveToNumber);
     swap_ = action(QStringLiteral("S&wap"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), &ChannelOrderActions::swap);
-    applyOrder_ = action(QStringLiteral("Apply &order from..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+    applyOrder_ = action(QStringLiteral("Apply &order from..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
                          &ChannelOrderActions::applyOrderFrom);
     // Typing into a "New No." cell starts its editor (the other cells are
     // read-only; double-click and F2 keep opening Edit Channel).

@@ -107,6 +107,7 @@ void SessionPropertyTest::runStretch(SessionDriver& driver, int steps) {
         SessionStep step = SessionStep::Import;
         if (importEvery_ > 0 && i % importEvery_ == importEvery_ - 1) driver.step(step);
         else step = driver.step();
+        ++stepsRun_;
         ASSERT_FALSE(session_.isMovePending());
         ASSERT_FALSE(session_.isAddOpen());
         checkStep(step, undoBefore, redoBefore);

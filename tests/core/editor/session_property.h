@@ -64,6 +64,7 @@ protected:
     int copies_ = 0;
     int cleanUps_ = 0;
     int overflows_ = 0;
+    int stepsRun_ = 0;
     bool overflowed_ = false;
     // A second file to copy from: another full list.
     std::unique_ptr<ReceiverDatabase> copySource_;

@@ -221,7 +221,7 @@ private slots:
             return int(prompts.dialogsRun == 1 ? QDialog::Rejected : QDialog::Accepted);
         };
         // Cancelled in the preview: nothing changes.
-        QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(summary, QStringLiteral("3 of 108 channels matched (0 by identity, 3 by name); 105 not matched go to "
                                          "the end from number 3; 1 reference entry found no channel"));
         QCOMPARE(previewRows, 108);
@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(firstRow, QStringLiteral("Vista Radio"));
         QCOMPARE(fourthFound, QStringLiteral("not matched: to the end"));
         QVERIFY(!w.isDirty());
-        QTest::keyClick(&w, Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(&w, Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(prompts.dialogsRun, 2);
         QCOMPARE(nameOf(s.database(), 0), QStringLiteral("Vista Radio"));
         QCOMPARE(nameOf(s.database(), 1), QStringLiteral("Delta TV"));

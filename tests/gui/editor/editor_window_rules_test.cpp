@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QShortcut>
+#include <QAction>
 #include <QTest>
 
 #include "database/demo_data.h"
@@ -231,6 +233,25 @@ private slots:
             seen.insert(key, text);
         }
         QVERIFY(seen.size() >= 14);
+    }
+
+    // Two commands on one key: Qt runs neither ("ambiguous shortcut").
+    void everyShortcutKeyRunsOneCommand() {
+        ScriptedPrompts prompts;
+        EditorWindow session(*demo());
+        auto& w = session.dialog();
+        QMap<QString, QString> seen;
+        const auto add = [&](const QKeySequence& keys, const QString& what) {
+            if (keys.isEmpty()) return;
+            const QString key = keys.toString(QKeySequence::PortableText);
+            QVERIFY2(!seen.contains(key), qPrintable(key + QStringLiteral(": ") + what + QStringLiteral(" and ") + seen.value(key)));
+            seen.insert(key, what);
+        };
+        for (QAction* a : w.findChildren<QAction*>()) {
+            for (const QKeySequence& keys : a->shortcuts()) add(keys, a->text());
+        }
+        for (QShortcut* s : w.findChildren<QShortcut*>()) add(s->key(), QStringLiteral("shortcut"));
+        QVERIFY(seen.size() >= 8);
     }
 
     void homeAndEndGoToTheFirstAndLastRow() {

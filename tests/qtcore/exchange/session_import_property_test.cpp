@@ -166,7 +166,10 @@ TEST_P(SessionImportPropertyTest, LongRandomSequencesWithImportsKeepEveryStateTr
     });
     importEvery_ = 4;
     runSequences(driver);
-    EXPECT_GT(imports, full_ ? 75 : 225);
+    // Every fourth step of a stretch imports (a stretch may end early, when
+    // an edit made the list too big to save); the random steps import too.
+    EXPECT_GE(imports, stepsRun_ / importEvery_ - (full_ ? 5 : 10));
+    EXPECT_GT(imports, 40);
 }
 
 INSTANTIATE_TEST_SUITE_P(DemoAndFull, SessionImportPropertyTest, ::testing::Values(false, true),
