@@ -151,6 +151,8 @@ bool saveSidePanelAndPrint(dorvane::CReceiverDataDialog& editor, const QDir& dir
     tools->printClicked();
     resetEditorPrompts();
     return ok;
+}
+
 // "Apply order from...": the preview of a reference that has the channels
 // sorted by name, some by name only, misses every ninth one and names one
 // that is gone.
