@@ -49,6 +49,8 @@ double bestOf(int rounds, Work work, double* first = nullptr) {
 
 }  // namespace
 
+void printOrderBenchmarks(dorvane::ChannelDataDocument& document, int rounds);
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
@@ -154,5 +156,6 @@ int main(int argc, char** argv) {
     std::printf("re-sort by a header (VPid):           %8.2f ms   %s 50 ms\n", headerSort, verdict(headerSort, 50.0));
     std::printf("one keystroke of search:              %8.2f ms   %s 16 ms\n", keystroke, verdict(keystroke, 16.0));
     std::printf("undo of a 5,000-channel delete:       %8.2f ms   %s 100 ms\n", undo, verdict(undo, 100.0));
+    printOrderBenchmarks(document, kRounds);
     return 0;
 }

@@ -20,7 +20,7 @@ int runBundle(const QStringList& args, const CommandLine& options) {
     inputs.port = options.value("port");
     if (inputs.port.isEmpty())
         inputs.port = chooseStartPort(Settings(inputs.settingsApplication), CSerialPort::availablePorts()).name;
-    inputs.historyFolder = TransferHistory::defaultFolder();
+    inputs.transfersFolder = TransferHistory::defaultFolder();
     if (const Status written = writeSupportBundle(args.first(), inputs); !written.ok()) {
         err() << "dorvane: " << QString::fromStdString(written.message()) << Qt::endl;
         return kExitFailure;

@@ -13,9 +13,12 @@ const QList<Command>& commands() {
         uploadCommand(),
         channelsCommand(),
         repackCommand(),
+        reorderCommand(),
         checkCommand(),
+        diffCommand(),
         importCommand(),
         demoDataCommand(),
+        stationCommand(),
     };
     return all;
 }

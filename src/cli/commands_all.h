@@ -12,10 +12,13 @@ const Command& downloadCommand();
 const Command& uploadCommand();
 const Command& channelsCommand();
 const Command& repackCommand();
+const Command& reorderCommand();
 const Command& checkCommand();
+const Command& diffCommand();
 const Command& importCommand();
 const Command& demoDataCommand();
 const Command& doctorCommand();
 const Command& bundleCommand();
+const Command& stationCommand();
 
 }  // namespace dorvane::cli

@@ -1,5 +1,6 @@
 #include <QCoreApplication>
 
+#include "app/history_location.h"
 #include "app/path_text.h"
 
 #include "app/process_setup.h"
@@ -128,6 +129,7 @@ int main(int argc, char* argv[]) {
     dorvane::prepareProcess();
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dorvane"));
+    dorvane::installProgramHistory();
 #ifdef _WIN32
     return dorvane::cli::runProgram(QCoreApplication::arguments().mid(1));
 #else

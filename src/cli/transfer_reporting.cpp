@@ -3,27 +3,22 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "flow/operator_advice.h"
+#include <QCoreApplication>
+
+#include "app/path_text.h"
 
 namespace dorvane::cli {
 
-namespace {
-
-constexpr char kRefusedBox[] = "This image can't be downloaded your STB!";
-constexpr char kPortErrorBox[] = "Serial Port Error! Please, Check your Serial port and STB, And retry!";
-
-// Boxes break their text with "\n"; a report keeps each on one line.
-std::string oneLine(std::string text) {
+std::string oneLine(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == '\n') {
-            if (!out.empty() && out.back() != ' ') out += ' ';
-        } else {
-            out += c;
-        }
+        if (c != '\n') out += c;
+        else if (!out.empty() && out.back() != ' ') out += ' ';
     }
     return out;
 }
+
+namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -56,17 +51,6 @@ void emitEvent(std::FILE* out, QJsonObject o, const char* event) {
 
 // ---------------------------------------------------------------------------
 
-ReportingView::ReportingView(OperatorView& inner, ReportContext context)
-    : ForwardingView(inner), context_(std::move(context)) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-        if (context_.monitor && context_.monitor->running()) progress();
-    });
-}
-
-ReportingView::~ReportingView() { timer_.stop(); }
-
-void ReportingView::startReporting(int periodMs) { timer_.start(periodMs); }
-
 const char* ReportingView::outcomeName(TransferOutcome outcome) {
     switch (outcome) {
     case TransferOutcome::NotStarted: return "not-started";
@@ -80,7 +64,7 @@ const char* ReportingView::outcomeName(TransferOutcome outcome) {
     return "";
 }
 
-void ReportingView::appendLog(const std::string& line) {
+void ReportingView::logLine(const std::string& line) {
     // A box and the log line of the same text are one error, printed once.
     if (!lastMessage_.empty() && lastMessage_.rfind(line, 0) == 0) {
         lastMessage_.clear();
@@ -90,39 +74,46 @@ void ReportingView::appendLog(const std::string& line) {
     log(line);
 }
 
-void ReportingView::showMessage(const std::string& text) {
-    lastMessage_ = text;
-    std::string shown = oneLine(text);
-    if (isSuccessMessage(text)) {
-        notice(shown);
+void ReportingView::notice(const SessionNotice& notice) {
+    using Kind = SessionNotice::Kind;
+    if (notice.kind == Kind::PortLost) return;  // its advice comes with the transfer's error
+    lastMessage_ = notice.text;
+    SessionNotice shown = notice;
+    shown.text = oneLine(notice.text);
+    if (notice.kind == Kind::Succeeded) {
+        message(shown.text);
         return;
     }
-    if (isTimeoutMessage(text) && context_.line && context_.line->bytesFromReceiver() == 0)
-        shown = noReceiverAdvice(context_.port) + " " + shown;
-    if (text == kRefusedBox && context_.monitor && context_.imageBuyerCode)
-        shown += " " + buyerRefusalAdvice(context_.imageBuyerCode(), context_.monitor->infoRecord());
-    if (text == kPortErrorBox && !pendingAdvice_.empty()) shown += " " + pendingAdvice_;
-    pendingAdvice_.clear();
-    error(shown);
+    error(shown.joined(" "));
 }
 
-void ReportingView::transferEnded(TransferOutcome outcome) {
-    timer_.stop();
-    if (context_.monitor) context_.monitor->end();
+void ReportingView::showError(const std::string& text) {
+    lastMessage_ = text;
+    error(oneLine(text));
+}
+
+void ReportingView::transferBegun(TransferMonitor::Kind kind, const std::filesystem::path& file,
+                                  std::int64_t totalBytes) {
+    const bool download = kind == TransferMonitor::Kind::Download;
+    started(download ? "download" : "upload", utf8Path(download ? file : context_.uploadTarget), totalBytes);
+}
+
+void ReportingView::transferEnded(const SessionOutcome& outcome) {
+    if (ended_) return;
+    ended_ = true;
+    outcome_ = outcome.outcome;
     finished(outcome);
-    inner_.transferEnded(outcome);
+    QCoreApplication::exit(0);
 }
 
 // ---------------------------------------------------------------------------
 
-TextReport::TextReport(OperatorView& inner, ReportContext context, bool terminal, std::FILE* out, std::FILE* status)
-    : ReportingView(inner, std::move(context)), terminal_(terminal), out_(out), status_(status) {}
+TextReport::TextReport(ReportContext context, bool terminal, std::FILE* out, std::FILE* status)
+    : ReportingView(std::move(context)), terminal_(terminal), out_(out), status_(status) {}
 
 TextReport::~TextReport() { clearStatus(); }
 
-void TextReport::started(const std::string&, const std::string&) {
-    startReporting(terminal_ ? kTerminalPeriodMs : 1000);
-}
+void TextReport::started(const std::string&, const std::string&, std::int64_t) {}
 
 void TextReport::clearStatus() {
     if (!statusShown_) return;
@@ -144,61 +135,58 @@ void TextReport::error(const std::string& text) {
     std::fflush(status_);
 }
 
-void TextReport::notice(const std::string& text) { log(text); }
+void TextReport::message(const std::string& text) { log(text); }
 
-void TextReport::progress() {
-    const std::string text = context_.monitor->progressText();
+void TextReport::progress(const TransferFigures& figures) {
+    const std::string text = progressText(figures);
     if (terminal_) {
         std::fprintf(status_, "\r\033[K%s", text.c_str());
         std::fflush(status_);
         statusShown_ = true;
         return;
     }
-    const std::int64_t elapsed = context_.monitor->figures().elapsed;
+    const std::int64_t elapsed = figures.elapsed;
     if (elapsed - lastPlainAt_ < kPlainPeriodMs) return;
     lastPlainAt_ = elapsed;
     std::fprintf(status_, "%s\n", text.c_str());
     std::fflush(status_);
 }
 
-void TextReport::finished(TransferOutcome outcome) {
+void TextReport::finished(const SessionOutcome& outcome) {
     clearStatus();
-    if (outcome == TransferOutcome::NotStarted || !context_.monitor) return;
-    log("Transfer " + std::string(outcomeName(outcome)) + ": " + context_.monitor->summary());
+    if (outcome.outcome == TransferOutcome::NotStarted) return;
+    log("Transfer " + std::string(outcomeName(outcome.outcome)) + ": " + outcome.summary());
 }
 
 // ---------------------------------------------------------------------------
 
-JsonReport::JsonReport(OperatorView& inner, ReportContext context, std::FILE* out)
-    : ReportingView(inner, std::move(context)), out_(out) {}
+JsonReport::JsonReport(ReportContext context, std::FILE* out) : ReportingView(std::move(context)), out_(out) {}
 
-void JsonReport::started(const std::string& command, const std::string& file) {
+void JsonReport::started(const std::string& command, const std::string& file, std::int64_t totalBytes) {
     QJsonObject o;
     o.insert(QStringLiteral("command"), q(command));
     o.insert(QStringLiteral("port"), q(context_.port));
     o.insert(QStringLiteral("file"), q(file));
-    if (context_.monitor) o.insert(QStringLiteral("totalBytes"), static_cast<qint64>(context_.monitor->figures().totalBytes));
+    o.insert(QStringLiteral("totalBytes"), static_cast<qint64>(totalBytes));
     emitEvent(out_, o, "start");
-    startReporting(1000);
 }
 
 void JsonReport::log(const std::string& line) { emitEvent(out_, QJsonObject{{QStringLiteral("line"), q(line)}}, "log"); }
 
 void JsonReport::error(const std::string& text) { emitEvent(out_, QJsonObject{{QStringLiteral("text"), q(text)}}, "error"); }
 
-void JsonReport::notice(const std::string& text) {
+void JsonReport::message(const std::string& text) {
     emitEvent(out_, QJsonObject{{QStringLiteral("text"), q(text)}}, "message");
 }
 
-void JsonReport::progress() { emitEvent(out_, figuresJson(context_.monitor->figures()), "progress"); }
+void JsonReport::progress(const TransferFigures& figures) { emitEvent(out_, figuresJson(figures), "progress"); }
 
-void JsonReport::finished(TransferOutcome outcome) {
-    QJsonObject o = context_.monitor ? figuresJson(context_.monitor->figures()) : QJsonObject{};
+void JsonReport::finished(const SessionOutcome& outcome) {
+    QJsonObject o = figuresJson(outcome.figures);
     o.remove(QStringLiteral("phase"));
-    o.insert(QStringLiteral("outcome"), QString::fromLatin1(outcomeName(outcome)));
-    o.insert(QStringLiteral("success"), outcome == TransferOutcome::Succeeded);
-    if (context_.monitor && outcome != TransferOutcome::NotStarted)
-        o.insert(QStringLiteral("summary"), q(context_.monitor->summary()));
+    o.insert(QStringLiteral("outcome"), QString::fromLatin1(outcomeName(outcome.outcome)));
+    o.insert(QStringLiteral("success"), outcome.outcome == TransferOutcome::Succeeded);
+    if (outcome.outcome != TransferOutcome::NotStarted) o.insert(QStringLiteral("summary"), q(outcome.summary()));
     emitEvent(out_, o, "result");
 }
 

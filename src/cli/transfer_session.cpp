@@ -20,20 +20,17 @@
 #include <unistd.h>
 #endif
 
-#include "flow/operator_flow.h"
 #include "app/path_text.h"
 #include "app/settings.h"
 #include "cli/command.h"
 #include "cli/commands_all.h"
 #include "cli/transfer_reporting.h"
-#include "database/channel_data_buffer.h"
 #include "image/image_file.h"
 #include "serial/port_diagnosis.h"
 #include "serial/serial_port.h"
 #include "serial/tracing_link.h"
 #include "transfer/line_trace.h"
-#include "transfer/qt_event_loop.h"
-#include "transfer/transfer_engine.h"
+#include "transfer/transfer_session.h"
 
 namespace dorvane::cli {
 
@@ -61,8 +58,8 @@ bool standardErrorIsTerminal() {
 // The window's settings: the command line uses the port the window uses.
 constexpr char kWindowApplication[] = "Dorvane_QX";
 
-// Time limits can be shortened for tests and trials:
-// DORVANE_TIMEOUTS="start=2000,reply=3000,batch=1000,writing=5000,first=3000,silence=1000" (milliseconds).
+}  // namespace
+
 void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
     const char* text = std::getenv("DORVANE_TIMEOUTS");
     if (!text) return;
@@ -82,6 +79,8 @@ void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
     }
 }
 
+namespace {
+
 // An observer of the line for as long as the scope lasts.
 struct ObserverScope {
     ObserverScope(TracingLink& on, LineObserver* who) : line(on), observer(who) {}
@@ -90,41 +89,6 @@ struct ObserverScope {
     ObserverScope& operator=(const ObserverScope&) = delete;
     TracingLink& line;
     LineObserver* observer;
-};
-
-// The end of the session and the upload's target; the report (TextReport
-// or JsonReport) in front of it shows everything else.
-class ConsoleView : public OperatorView {
-public:
-    explicit ConsoleView(std::filesystem::path uploadTarget) : target_(std::move(uploadTarget)) {}
-
-    // The report in front of this view prints the texts and the progress.
-    void appendLog(const std::string&) override {}
-    void showMessage(const std::string&) override {}
-    // Nothing is asked on the command line; a stop comes from SIGINT.
-    bool askYesNo(const std::string&) override { return false; }
-    void setProgress(int, const std::string&) override {}
-    void setProgressText(const std::string&) override {}
-    void setElapsedText(const std::string&) override {}
-    void setThroughputText(const std::string&) override {}
-    void setDownloadButtonText(const std::string&) override {}
-    void setUploadButtonText(const std::string&) override {}
-    void setPowerLamp(bool) override {}
-    std::optional<std::filesystem::path> chooseUploadTarget() override { return target_; }
-
-    void transferEnded(TransferOutcome outcome) override {
-        outcome_ = outcome;
-        ended_ = true;
-        QCoreApplication::exit(0);
-    }
-
-    bool ended() const { return ended_; }
-    TransferOutcome outcome() const { return outcome_; }
-
-private:
-    std::filesystem::path target_;
-    bool ended_ = false;
-    TransferOutcome outcome_ = TransferOutcome::NotStarted;
 };
 
 }  // namespace
@@ -168,14 +132,14 @@ namespace {
 
 // A download's file is checked before the port is touched: a file that
 // cannot be opened, is empty, or is larger than any image.
-bool downloadFileAcceptable(const TransferRequest& request, OperatorView& view) {
+bool downloadFileAcceptable(const TransferRequest& request, ReportingView& view) {
     CImageFile probe;
     if (const Status opened = probe.openForRead(request.file); !opened.ok()) {
-        view.showMessage(opened.message());
+        view.showError(opened.message());
         return false;
     }
     if (const auto problem = downloadSizeProblem(probe.length(), request.forced)) {
-        view.showMessage(*problem);
+        view.showError(*problem);
         return false;
     }
     return true;
@@ -222,7 +186,7 @@ struct TraceOutput {
     bool open(const QString& path, TracingLink& line, Millis origin, ReportingView& view) {
         file.reset(std::fopen(QFile::encodeName(path).constData(), "w"));
         if (!file) {
-            view.showMessage(QStringLiteral("Can't write the trace to %1: %2")
+            view.showError(QStringLiteral("Can't write the trace to %1: %2")
                                  .arg(path, QString::fromLocal8Bit(std::strerror(errno)))
                                  .toStdString());
             return false;
@@ -234,22 +198,19 @@ struct TraceOutput {
     }
 };
 
-bool openChosenPort(CSerialPort& port, const PortChoice& choice, ReportingView& view) {
+bool openChosenPort(TransferSession& session, const PortChoice& choice, ReportingView& view) {
     const QString& portName = choice.name;
     if (!choice.reason.isEmpty())
-        view.appendLog(QStringLiteral("Using port %1: %2 (--port chooses another).").arg(portName, choice.reason).toStdString());
+        view.logLine(QStringLiteral("Using port %1: %2 (--port chooses another).").arg(portName, choice.reason).toStdString());
     if (portName.isEmpty()) {
-        view.showMessage("No serial port found: plug in the adapter, or name the port with --port.");
+        view.showError("No serial port found: plug in the adapter, or name the port with --port.");
         return false;
     }
-    if (const Status opened = port.open(portName); !opened.ok()) {
-        const QString text = QStringLiteral("Port(%1) open failed.").arg(portName);
-        const PortAdvice advice = adviseOpenFailure(portName, opened, gatherPortFacts(portName));
-        view.showMessage((text + QLatin1Char(' ') + advice.text).toStdString());
-        view.appendLog(text.toStdString());
+    if (const auto failure = session.openPort(portName)) {
+        view.showError(failure->text + ' ' + failure->advice);
+        view.logLine(failure->text);
         return false;
     }
-    view.appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName).toStdString());
     return true;
 }
 
@@ -264,16 +225,14 @@ constexpr char kWritingWarning[] =
 // the signal that stopped it decides the exit status.
 class InterruptWatch {
 public:
-    InterruptWatch(OperatorFlow& flow, ReportingView& view, const ConsoleView& console) {
+    InterruptWatch(TransferSession& session, ReportingView& view) {
         gInterrupted = 0;
         for (std::size_t i = 0; i < std::size(kSignals); ++i) old_[i] = std::signal(kSignals[i], onInterrupt);
-        QObject::connect(&timer_, &QTimer::timeout, [this, &flow, &view, &console] {
+        QObject::connect(&timer_, &QTimer::timeout, [this, &session, &view] {
             if (!gInterrupted) return;
             const int signal = gInterrupted;
             gInterrupted = 0;
-            if (!handle(signal, flow, view)) return;
-            by_ = signal;
-            if (!console.ended()) view.transferEnded(TransferOutcome::Canceled);
+            if (handle(signal, session, view)) by_ = signal;
         });
         timer_.start(100);
     }
@@ -296,16 +255,16 @@ private:
 #endif
 
     // False when the transfer goes on (the first Ctrl-C while the STB writes).
-    bool handle(int signal, OperatorFlow& flow, ReportingView& view) {
+    bool handle(int signal, TransferSession& session, ReportingView& view) {
         if (signal == SIGINT) {
-            if (flow.interrupt()) return true;
+            if (session.interrupt()) return true;
             warned_ = true;
-            view.showMessage(std::string(kWritingWarning) + " Ctrl-C again stops waiting for it.");
+            view.showError(std::string(kWritingWarning) + " Ctrl-C again stops waiting for it.");
             return false;
         }
-        if (flow.receiverWriting() && !warned_) view.showMessage(kWritingWarning);
+        if (session.receiverWriting() && !warned_) view.showError(kWritingWarning);
         warned_ = true;
-        flow.stopNow();
+        session.stopNow();
         return true;
     }
 
@@ -316,94 +275,65 @@ private:
 };
 
 // A transfer that ends before it starts: the report says so, exit 1.
-int notStarted(ReportingView& view) {
-    view.transferEnded(TransferOutcome::NotStarted);
+int notStarted(ReportingView& view, const TransferSession& session) {
+    view.transferEnded(SessionOutcome{TransferOutcome::NotStarted, session.monitor().figures(), {}});
     return kExitFailure;
 }
 
-std::unique_ptr<ReportingView> makeReport(const TransferRequest& request, ConsoleView& console,
-                                          const ReportContext& context) {
-    if (request.json) return std::make_unique<JsonReport>(console, context);
-    return std::make_unique<TextReport>(console, context, standardErrorIsTerminal());
+std::unique_ptr<ReportingView> makeReport(const TransferRequest& request, ReportContext context) {
+    if (request.json) return std::make_unique<JsonReport>(std::move(context));
+    return std::make_unique<TextReport>(std::move(context), standardErrorIsTerminal());
 }
 
-// What the port says while it is open reaches the report: a full receive
-// buffer at once, and why it failed with the next error.
-void reportPortEvents(CSerialPort& port, ReportingView& view, const QString& portName) {
-    QObject::connect(&port, &CSerialPort::bufferFull, [&view] { view.showMessage("buff full"); });
-    QObject::connect(&port, &CSerialPort::failed, [&view, portName](const Status& why) {
-        view.setPendingAdvice(adviseFailureWhileOpen(portName, why, gatherPortFacts(portName)).text.toStdString());
-    });
-}
-
-// Once the event loop runs: the figures start and the flow gets the
-// operator's click on Download or Upload.
-void clickWhenRunning(const TransferRequest& request, OperatorFlow& flow, TransferMonitor& monitor,
-                      ReportingView& view, const CImageFile& image) {
-    QTimer::singleShot(0, [&request, &flow, &monitor, &view, &image] {
-        const bool download = request.kind == TransferRequest::Kind::Download;
-        monitor.begin(download ? TransferMonitor::Kind::Download : TransferMonitor::Kind::Upload,
-                      download && image.isOpen() ? static_cast<std::int64_t>(image.length()) : 0);
-        view.started(download ? "download" : "upload", utf8Path(request.file));
-        if (download) flow.downloadClicked();
-        else flow.uploadClicked();
+// Once the event loop runs: the operator's click on Download or Upload.
+void clickWhenRunning(const TransferRequest& request, TransferSession& session) {
+    QTimer::singleShot(0, [&request, &session] {
+        if (request.kind == TransferRequest::Kind::Download) session.download();
+        else session.upload();
     });
 }
 
 }  // namespace
 
 int runTransfer(const TransferRequest& request) {
-    FlowTimes flowTimes;
-    EngineTimeouts engineTimeouts;
-    applyTimeoutOverrides(flowTimes, engineTimeouts);
-
-    QtEventLoop loop;
-    CSerialPort port;
-    TracingLink line(port, loop);
-    CImageFile image;
-    ConsoleView console(request.file);
-    const auto buffer = std::make_unique<ChannelDataBuffer>();
-    CTransferEngine engine(loop, line, image, *buffer, engineTimeouts);
-    TransferMonitor monitor(loop, [&engine] { return engine.expiredWaits(); });
-    line.addObserver(&monitor);
-    const ObserverScope monitorScope{line, &monitor};
+    TransferSession::Options options;
+    applyTimeoutOverrides(options.flowTimes, options.engineTimeouts);
 
     // Start-up as the window does it: open the port, then the link poll.
     PortChoice choice{request.port, {}};
     if (choice.name.isEmpty())
         choice = chooseStartPort(Settings(QString::fromLatin1(kWindowApplication)), CSerialPort::availablePorts());
-    const QString portName = choice.name;
 
-    ReportContext context{portName.toStdString(), &monitor, &line, [&image] { return image.buyerCode(); }};
-    const std::unique_ptr<ReportingView> report = makeReport(request, console, context);
+    const std::unique_ptr<ReportingView> report = makeReport(request, {choice.name.toStdString(), request.file});
     ReportingView& view = *report;
-    OperatorFlow flow(loop, engine, line, image, *buffer, view, flowTimes);
+    options.figuresPeriodMs = view.periodMs();
+    TransferSession session(view, options);
 
     // The file is checked before the port.
-    if (!fileAcceptable(request, view)) return notStarted(view);
-    reportPortEvents(port, view, portName);
+    if (!fileAcceptable(request, view)) return notStarted(view, session);
 
     // The trace of the line, written as it goes.
     TraceOutput trace;
-    if (!request.trace.isEmpty() && !trace.open(request.trace, line, loop.now(), view)) return notStarted(view);
-    if (!openChosenPort(port, choice, view)) return notStarted(view);
-    flow.start();
+    if (!request.trace.isEmpty() && !trace.open(request.trace, session.line(), session.loop().now(), view))
+        return notStarted(view, session);
+    if (!openChosenPort(session, choice, view)) return notStarted(view, session);
+    session.start();
 
     if (request.kind == TransferRequest::Kind::Download) {
-        if (!flow.openFile(request.file).ok()) return notStarted(view);
-        if (request.forced) flow.setForcedDownload(true);
+        if (!session.openFile(request.file).ok()) return notStarted(view, session);
+        if (request.forced) session.setForcedDownload(true);
     }
 
-    InterruptWatch interrupts(flow, view, console);
+    InterruptWatch interrupts(session, view);
 
-    clickWhenRunning(request, flow, monitor, view, image);
-    if (!console.ended()) QCoreApplication::exec();
+    clickWhenRunning(request, session);
+    if (!view.ended()) QCoreApplication::exec();
 
     interrupts.stop();
     if (trace.writer) trace.writer->flush();
-    port.close();
+    session.closePort();
     if (interrupts.by() != 0) return interruptedStatus(interrupts.by());
-    return console.outcome() == TransferOutcome::Succeeded ? kExitOk : kExitFailure;
+    return view.outcome() == TransferOutcome::Succeeded ? kExitOk : kExitFailure;
 }
 
 }  // namespace dorvane::cli

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/command_line.h"
+#include "flow/operator_flow.h"
 
 namespace dorvane::cli {
 
@@ -20,6 +21,10 @@ struct TransferRequest {
     bool json = false;           // one JSON object a line instead of text
     QString trace;               // where the trace of the line goes (empty: nowhere)
 };
+
+// Time limits can be shortened for tests and trials:
+// DORVANE_TIMEOUTS="start=2000,reply=3000,batch=1000,writing=5000,first=3000,silence=1000" (milliseconds).
+void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine);
 
 // Runs one transfer through the operator flow that the window uses, with
 // the log on standard output, errors on standard error and progress on

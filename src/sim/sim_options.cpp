@@ -41,7 +41,8 @@ const char kSimUsage[] =
     "  --dc1 ack|nak|none     answer to a stop request (DC1) during the data (ack)\n"
     "  --dc1-delay MS         ... this long after it came (500)\n"
     "  --write-progress N,...|none   the percentages reported while writing\n"
-    "                         (10,20,...,100; none: only the VT and the FF)\n"
+    "                         (10,20,...,100; none: only the VT and the FF; up to\n"
+    "                         255, as a faulty STB might report)\n"
     "  --split-answers        two-part answers (ENQ and record, ACK and 'C', RS and\n"
     "                         its value) in two bursts a few milliseconds apart\n"
     "Application:\n"
@@ -55,7 +56,7 @@ const char kSimUsage[] =
     "  --sender-delay MS      the sender starts MS after the command; what arrives\n"
     "                         meanwhile waits in its input\n"
     "Faults:\n"
-    "  --fault silent|noise|close|restart@POINT   at POINT: on, header, info (after 64\n"
+    "  --fault silent|noise|close|restart@POINT  at POINT: on, header, info (after 64\n"
     "                         bytes of the record), info:N (after N bytes), block:N\n"
     "                         (data block N arrived, unanswered), block-ack:N (after\n"
     "                         its ACK), block-nak:N (after a NAK for it), eot,\n"
@@ -187,7 +188,7 @@ Config parse(const std::vector<std::string>& argv) {
             c.receiver.writeProgress.clear();
             if (v != "none")
                 for (auto n : numberList(v)) {
-                    if (n > 100) usage("--write-progress wants percentages");
+                    if (n > 255) usage("--write-progress wants percentages (a byte each)");
                     c.receiver.writeProgress.push_back(static_cast<int>(n));
                 }
         } else if (a == "--split-answers") c.receiver.splitAnswers = true;

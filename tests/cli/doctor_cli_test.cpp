@@ -254,7 +254,7 @@ private slots:
 
     // "dorvane bundle" takes in the window's last transfers.
     void theBundleFromTheCommandLine() {
-        const QString kept = dir_.filePath("data/Tavro Technology, Inc./Dorvane_QX/transfers/20261201-100000-download");
+        const QString kept = dir_.filePath("data/Dorvane_QX/transfers/20261201-100000-download");
         QVERIFY(QDir().mkpath(kept));
         QVERIFY(writeBytes(kept + "/receipt.txt", "Transfer: download\n"));
         QVERIFY(writeBytes(kept + "/trace.txt", "0 > 07 ; BEL\n"));

@@ -23,9 +23,12 @@ class UsageCliTest : public QObject {
             {"upload", {"--port PORT", "--force", "--json", "--trace TRACE"}},
             {"channels", {"--json", "--csv"}},
             {"repack", {}},
+            {"reorder", {"--reference REF", "--favourites"}},
             {"check", {}},
+            {"diff", {"--json"}},
             {"import", {}},
             {"demo-data", {"--full", "--seed N"}},
+            {"station", {"--port PORT", "--repeat", "--report REPORT", "--csv", "--forced"}},
         };
         return all;
     }
@@ -104,6 +107,9 @@ private slots:
             {{"doctor", "--json", "--power-cycle-wait"}, "--power-cycle-wait needs a number"},
             {{"doctor", "--power-cycle-wait=soon"}, "--power-cycle-wait needs a number"},
             {{"bundle", "x.zip", "--port"}, "--port needs a port name"},
+            {{"station", "a.img", "--port"}, "--port needs a port name"},
+            {{"station", "a.img", "--port", "p", "--report"}, "--report needs a file name"},
+            {{"reorder", "a.irz", "x.irz", "--reference"}, "--reference needs a channel-data file or a text list"},
         };
         for (const Case& c : cases) {
             const CliRun r = runCli(c.args);

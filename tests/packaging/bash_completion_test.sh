@@ -39,14 +39,16 @@ expect() {
 
 # Commands, read from the program's help.
 expect "inspect" ins
-expect "--help --version bundle channels check demo-data doctor download import inspect port ports repack upload" ""
-expect "demo-data doctor download" d
+expect "--help --version bundle channels check demo-data diff doctor download import inspect port ports reorder repack station upload" ""
+expect "demo-data diff doctor download" d
+expect "--help --json" diff a.irz --
 # Options of each command, from its usage line.
 expect "--forced --help --json --port --trace" download --
 expect "--force --help --json --port --trace" upload --
 expect "--full --help --seed" demo-data x.irz --
 expect "--csv --help --json" channels --
 expect "--help --json --loopback --port --power-cycle-wait" doctor --
+expect "--csv --forced --help --port --repeat --report" station --
 # Port names after --port, in both spellings.
 expect "/dev/ttyS0 /dev/ttyUSB0" download --port ""
 expect "/dev/ttyUSB0" upload --port /dev/ttyU

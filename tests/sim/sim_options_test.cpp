@@ -32,11 +32,13 @@ TEST(SimOptions, BootLoaderAnswersAndWritingReports) {
     EXPECT_EQ(p.config.receiver.badCrcBlock, 4);
 
     EXPECT_TRUE(parse({"--write-progress", "none"}).config.receiver.writeProgress.empty());
+    // A faulty STB's report beyond 100 %: any byte.
+    EXPECT_EQ(parse({"--write-progress", "40,250"}).config.receiver.writeProgress, (std::vector<int>{40, 250}));
     EXPECT_EQ(parse({"--dc1", "none"}).config.receiver.dc1Answer, ReceiverOptions::Dc1Answer::None);
 
     for (const auto& bad : std::vector<std::vector<std::string>>{{"--dc1", "maybe"},
                                                                  {"--dc1"},
-                                                                 {"--write-progress", "40,150"},
+                                                                 {"--write-progress", "40,256"},
                                                                  {"--upload-fault", "bad-crc:0"},
                                                                  {"--upload-fault", "cut-block:2"},
                                                                  {"--upload-pair", "=12"},

@@ -537,6 +537,12 @@ void setDateSource(std::function<CalendarDate()> source) { dateSource() = std::m
 
 void setDiagnosticSink(std::function<void(std::string_view line)> sink) { diagnosticSink() = std::move(sink); }
 
+QuietDiagnostics::QuietDiagnostics() : saved_(std::move(diagnosticSink())) {
+    diagnosticSink() = [](std::string_view) {};
+}
+
+QuietDiagnostics::~QuietDiagnostics() { diagnosticSink() = std::move(saved_); }
+
 BackupHeader receiverShapedHeader() {
     BackupHeader h{};
     std::memcpy(h.magic, "IRZ", 4);

@@ -92,6 +92,20 @@ void setDateSource(std::function<CalendarDate()> source);
 // restores standard output.
 void setDiagnosticSink(std::function<void(std::string_view line)> sink);
 
+// Drops the diagnostic lines while it lives (work the user did not ask for,
+// such as counting a list kept in the history); the sink set before comes
+// back afterwards.
+class QuietDiagnostics {
+public:
+    QuietDiagnostics();
+    ~QuietDiagnostics();
+    QuietDiagnostics(const QuietDiagnostics&) = delete;
+    QuietDiagnostics& operator=(const QuietDiagnostics&) = delete;
+
+private:
+    std::function<void(std::string_view line)> saved_;
+};
+
 // A header of the receiver's own shape (prefix kind 0 with 96 bytes, 164
 // satellites, 2000 transponders, 5000 channels) for databases built from
 // scratch.

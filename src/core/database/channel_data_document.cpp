@@ -1,6 +1,7 @@
 #include "database/channel_data_document.h"
 
 #include "database/backup_blob.h"
+#include "history/history_keeper.h"
 
 namespace dorvane {
 
@@ -35,6 +36,9 @@ Status ChannelDataDocument::saveAs(const std::filesystem::path& path) {
                 "This file cannot be written back without losing data: " + joinReasons(readOnlyReasons()) + "."};
     if (const PackResult packed = packBackup(*database_, *buffer_); packed != PackResult::Ok)
         return {packed == PackResult::NoMemory ? Error::NoMemory : Error::Failed, "Data is unavailable!"};
+    // The list this save replaces is kept in the history first (when the
+    // program keeps one); a failure there does not stop the save.
+    keepReplacedFile(path);
     ReplaceOptions options;
     options.keepBackup = true;
     if (Status written = writeChannelDataFile(*buffer_, path, options); !written.ok()) return written;

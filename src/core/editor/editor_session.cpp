@@ -106,6 +106,7 @@ ButtonStates EditorSession::buttons() const {
     facts.selectedSatellites = static_cast<int>(selectedLeft_.size());
     facts.selectedTransponders = static_cast<int>(selectedMiddle_.size());
     facts.listedTransponders = static_cast<int>(middleRows_.size());
+    facts.listedSatellites = static_cast<int>(leftRows_.size());
     return deriveButtonStates(facts);
 }
 
@@ -129,8 +130,8 @@ std::string EditorSession::whyDeleteIsOff() const {
 std::string EditorSession::whyMoveIsOff() const {
     if (isMovePending() || buttons().move) return {};
     if (traits().favourite) return "Choose members of the group to move them";
-    if (activeList_ == EditorList::Channels && selectedLeft_.size() != 1)
-        return "Channels are moved within one satellite: choose a single satellite";
+    if (activeList_ == EditorList::Channels && !movesAcrossSatellites())
+        return "Channels are moved within a single satellite, or across all of them with every satellite chosen";
     return "Choose channels to move first";
 }
 
@@ -219,14 +220,19 @@ Change EditorSession::setSearchText(const std::string& text) {
     return {Change::Channels};
 }
 
-Change EditorSession::goToFirstHit() {
+Change EditorSession::goToFirstHit(const std::function<void(std::vector<int>&)>& shownOrder) {
     Change changed;
     if (channelRows_.empty() && foundInView_ > 0 && !traits().favourite && !isMovePending()) {
         changed = selectLeft(leftRows_);
         changed.bits |= Change::Left;
     }
     if (channelRows_.empty()) return changed;
-    const int first = channelRows_.front();
+    int first = channelRows_.front();
+    if (sortOrder() < 0 && !traits().favourite && shownOrder) {
+        std::vector<int> shown = channelRows_;
+        shownOrder(shown);
+        first = shown.front();
+    }
     if (!isMovePending()) changed |= selectChannels({first});
     selectedChannels_ = {first};
     changed.bits |= Change::Channels;

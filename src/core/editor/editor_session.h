@@ -10,6 +10,7 @@
 
 #include "common/result.h"
 #include "editor/copy_between.h"
+#include "database/channel_order.h"
 #include "editor/edit_history.h"
 #include "editor/editor_state.h"
 
@@ -173,7 +174,10 @@ public:
     // Enter in the search box: the first hit becomes the chosen channel;
     // when the chosen satellites hide every hit, every satellite is chosen
     // again. The change names the hit (focusId), -1 when there is none.
-    Change goToFirstHit();
+    // The first hit is the top row as the window shows it: when the channel
+    // list is sorted by a column's texts (sortOrder() < 0), shownOrder puts
+    // the hits in the window's order.
+    Change goToFirstHit(const std::function<void(std::vector<int>&)>& shownOrder = {});
 
     // ---- selection (a click, or the keyboard) -----------------------------------
     Change selectLeft(const std::vector<int>& ids);
@@ -233,6 +237,24 @@ public:
     // Whether a drop of `from` rows onto `onto` would do anything; "" when
     // it would, else the reason.
     std::string whyDropIsRefused(EditorList from, EditorList onto) const;
+
+    // ---- the order of the whole table (editor_session_order.cpp) -------------------
+    // Whether the chosen channels may be moved: within one satellite, or
+    // across all of them while every listed satellite is chosen.
+    bool movesAcrossSatellites() const;
+    // The chosen channels as one block from channel number `number`.
+    Change moveToNumber(int number);
+    // The two chosen channels exchange their numbers.
+    Change swapChannels();
+    // The chosen channels, sorted by the key, take the numbers they hold
+    // between them.
+    Change sortAndKeep(ChannelSortKey key);
+    // What applying a reference would do (the preview).
+    ReferencePlan planReference(const ChannelReference& reference) const;
+    // Applies a reference's order (and its favourites when asked); one edit.
+    Change applyReference(const ChannelReference& reference, bool takeFavourites, ReferencePlan* applied = nullptr);
+    // Why the order actions are off ("" when they are on).
+    std::string whyOrderIsOff(int wanted) const;
 
     // ---- history, files -------------------------------------------------------------
     Change undo();
@@ -304,6 +326,9 @@ private:
     Change startMemberMove();
     Change moveChannelsTo(int destination);
     Change moveMembersTo(int position);
+
+    // Order (editor_session_order.cpp).
+    Change reorder(const ChannelOrder& order, std::vector<int> keepChosen);
 
     // Files (editor_session_files.cpp).
     bool canSave();

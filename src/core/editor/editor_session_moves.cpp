@@ -12,6 +12,8 @@ namespace dorvane {
 namespace {
 
 const char* const kOtherDestination = "You must select another destination";
+const char* const kOneOrAll =
+    "Channels are moved within a single satellite, or across all of them with every satellite chosen";
 
 }  // namespace
 
@@ -21,11 +23,12 @@ Change EditorSession::startMove() {
 }
 
 Change EditorSession::startChannelMove() {
-    if (activeList_ != EditorList::Channels || selectedChannels_.empty() || selectedLeft_.size() != 1) return {};
+    if (activeList_ != EditorList::Channels || selectedChannels_.empty() || !movesAcrossSatellites()) return {};
     beforeMove_ = snapshot();
     pendingMove_ = selectedChannels_;
-    // The whole of the satellite's channels in channel order, to pick the
-    // destination from.
+    // The whole of the satellite's channels (or, with every satellite
+    // chosen, of the whole table) in channel order, to pick the destination
+    // from.
     sortColumn_ = kColumnNumber;
     sortDescending_ = false;
     selectedMiddle_ = middleRows_;
@@ -102,7 +105,7 @@ std::string EditorSession::whyDropIsRefused(EditorList from, EditorList onto) co
     if (!traits().favourite) {
         if (from != EditorList::Channels || onto != EditorList::Channels)
             return "Channels are dropped on a channel of the list to move them";
-        if (selectedLeft_.size() != 1) return "Channels are moved within one satellite: choose a single satellite";
+        if (!movesAcrossSatellites()) return kOneOrAll;
         return {};
     }
     if (from == EditorList::Middle && onto == EditorList::Middle) return {};

@@ -55,7 +55,9 @@ void actionsForList(const EditorFacts& f, ButtonStates& s) {
         case EditorList::Channels:
             s.add = true;
             s.remove = true;
-            s.move = f.selectedSatellites == 1;
+            // Within one satellite, or across all of them.
+            s.move = f.selectedSatellites == 1 ||
+                     (f.selectedSatellites > 0 && f.selectedSatellites == f.listedSatellites);
             break;
         case EditorList::None: break;
     }

@@ -62,6 +62,7 @@ struct EditorFacts {
     int selectedSatellites = 0;
     int selectedTransponders = 0;
     int listedTransponders = 0;
+    int listedSatellites = 0;
 };
 
 // The state of every button and choice of the window, derived from the facts.

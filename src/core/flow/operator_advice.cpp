@@ -40,10 +40,4 @@ std::string noReceiverAdvice(const std::string& port) {
            "for an upload: with its 'PC COM' item active).";
 }
 
-bool isTimeoutMessage(const std::string& text) {
-    return text == "Timeout occurred! Please, Check your STB, And retry!";
-}
-
-bool isSuccessMessage(const std::string& text) { return text.rfind("Downloading stopped successfully.", 0) == 0; }
-
 }  // namespace dorvane

@@ -16,11 +16,6 @@ std::string buyerRefusalAdvice(std::uint32_t imageBuyerCode, std::span<const std
 // The time-out when not a single byte came back from the line.
 std::string noReceiverAdvice(const std::string& port);
 
-// The flow's time-out box, and its success boxes (shown with an
-// information icon instead of a warning).
-bool isTimeoutMessage(const std::string& text);
-bool isSuccessMessage(const std::string& text);
-
 // "0x41424344 ("ABCD")": a buyer code as a number and, when printable, as
 // the four characters it is made of.
 std::string buyerCodeText(std::uint32_t code);

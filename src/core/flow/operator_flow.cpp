@@ -13,6 +13,7 @@
 #include "database/backup_blob.h"
 #include "database/channel_data_buffer.h"
 #include "database/replace_file.h"
+#include "history/history_keeper.h"
 #include "image/image_file.h"
 #include "serial/serial_link.h"
 #include "transfer/frames.h"
@@ -163,7 +164,7 @@ void OperatorFlow::start() {
 Result<Inspection> OperatorFlow::openFile(const std::filesystem::path& path) {
     // The image of a running download is not swapped under it.
     if (busy_ && kind_ == Kind::Download) {
-        view_.showMessage(kOpenWhileBusy);
+        view_.showNotice(NoticeKind::Refusal, kOpenWhileBusy);
         return Status(Error::Busy, kOpenWhileBusy);
     }
     Result<Inspection> result = inspectImageFile(image_, path);
@@ -172,7 +173,7 @@ Result<Inspection> OperatorFlow::openFile(const std::filesystem::path& path) {
     if (result.ok()) {
         for (const auto& line : result->logLines) view_.appendLog(line);
     } else {
-        view_.showMessage(result.message());
+        view_.showNotice(NoticeKind::Failed, result.message());
     }
     view_.fileInspected(path, result);
     return result;
@@ -246,17 +247,17 @@ void OperatorFlow::downloadClicked() {
     }
     if (starting_) return;
     if (!image_.isOpen()) {
-        view_.showMessage(kNoFile);
+        view_.showNotice(NoticeKind::Refusal, kNoFile);
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
     if (const auto problem = downloadSizeProblem(image_.length(), forcedDownload())) {
-        view_.showMessage(*problem);
+        view_.showNotice(NoticeKind::Refusal, *problem);
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
     if (!link_.isOpen()) {
-        view_.showMessage(kPortClosed);
+        view_.showNotice(NoticeKind::PortClosed, kPortClosed);
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
@@ -270,12 +271,12 @@ void OperatorFlow::downloadClicked() {
 void OperatorFlow::continueDownload(bool receiverAnswers) {
     starting_ = false;
     if (receiverAnswers) {
-        view_.showMessage(kTurnOff);
+        view_.showNotice(NoticeKind::Refusal, kTurnOff);
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
     if (!link_.isOpen()) {  // the port failed during the link test
-        view_.showMessage(kPortClosed);
+        view_.showNotice(NoticeKind::PortClosed, kPortClosed);
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
@@ -293,7 +294,7 @@ void OperatorFlow::uploadClicked() {
     }
     if (starting_) return;
     if (!link_.isOpen()) {
-        view_.showMessage(kPortClosed);
+        view_.showNotice(NoticeKind::PortClosed, kPortClosed);
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
@@ -306,7 +307,7 @@ void OperatorFlow::uploadClicked() {
     }
     // Nothing is asked of the receiver for a backup that could not be kept.
     if (const auto problem = uploadTargetProblem(*target)) {
-        view_.showMessage(*problem);
+        view_.showNotice(NoticeKind::Refusal, *problem);
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
@@ -320,7 +321,7 @@ void OperatorFlow::uploadClicked() {
 void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::path& target) {
     if (!receiverAnswers) {
         starting_ = false;
-        view_.showMessage(kTurnOn);
+        view_.showNotice(NoticeKind::Refusal, kTurnOn);
         view_.transferEnded(TransferOutcome::NotStarted);
         return;
     }
@@ -336,7 +337,7 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
                 continuation_ = 0;
                 starting_ = false;
                 if (!link_.isOpen()) {
-                    view_.showMessage(kPortClosed);
+                    view_.showNotice(NoticeKind::PortClosed, kPortClosed);
                     engine_.startLinkPoll();
                     view_.transferEnded(TransferOutcome::NotStarted);
                     return;
@@ -387,7 +388,7 @@ void OperatorFlow::finish(TransferOutcome outcome) {
 void OperatorFlow::onTransferTimeout() {
     endTransfer();
     view_.appendLog("Transferring timeout occurred!");
-    view_.showMessage(kTimeoutBox);
+    view_.showNotice(NoticeKind::TimedOut, kTimeoutBox);
     finish(TransferOutcome::TimedOut);
 }
 
@@ -397,7 +398,7 @@ void OperatorFlow::onWritingSilent() {
     // The receiver is left alone: no link test while it may still write.
     engine_.stopLinkPoll();
     view_.appendLog(kWritingSilentLine);
-    view_.showMessage(kWritingSilentBox);
+    view_.showNotice(NoticeKind::WritingSilent, kWritingSilentBox);
     finish(TransferOutcome::TimedOut);
 }
 
@@ -405,7 +406,7 @@ void OperatorFlow::onReceiverRestarted() {
     stopBlink();
     endTransfer();
     view_.appendLog(kRestartedLine);
-    view_.showMessage(kRestartedBox);
+    view_.showNotice(NoticeKind::Restarted, kRestartedBox);
     finish(TransferOutcome::Failed);
 }
 
@@ -413,14 +414,14 @@ void OperatorFlow::onSourceFailed() {
     endTransfer();
     const std::string text = format(kSourceFailedBox, utf8Path(image_.path()).c_str());
     view_.appendLog(text);
-    view_.showMessage(text);
+    view_.showNotice(NoticeKind::Failed, text);
     finish(TransferOutcome::Failed);
 }
 
 void OperatorFlow::onPortFailed() {
     endTransfer();
     view_.appendLog(kPortFailedLine);
-    view_.showMessage(kPortFailedBox);
+    view_.showNotice(NoticeKind::PortFailed, kPortFailedBox);
     finish(TransferOutcome::PortError);
 }
 
@@ -527,7 +528,7 @@ void OperatorFlow::onTransferEvent(EngineState state, int code) {
         view_.appendLog("Transferring ended.");
         if (engine_.ackAnswer()) {
             endTransfer();
-            view_.showMessage(kAckEnd);
+            view_.showNotice(NoticeKind::Succeeded, kAckEnd);
             finish(TransferOutcome::Succeeded);
         }
         break;
@@ -571,7 +572,7 @@ bool OperatorFlow::onTransferFailure(int code) {
     case EngineEvent::TooManyErrors:
         endTransfer();
         view_.appendLog(kTooManyErrorsLine);
-        view_.showMessage(kTooManyErrorsBox);
+        view_.showNotice(NoticeKind::Failed, kTooManyErrorsBox);
         finish(TransferOutcome::Failed);
         return true;
     default: return false;
@@ -591,7 +592,7 @@ void OperatorFlow::onHeaderAnswer(int code) {
         view_.appendLog("Serial Port Internal Error: Write");
     } else if (code == EngineEvent::BuyerRefused) {
         endTransfer();
-        view_.showMessage(kRefused);
+        view_.showNotice(NoticeKind::Refused, kRefused);
         view_.appendLog(kRefused);
         finish(TransferOutcome::Refused);
     }
@@ -628,7 +629,7 @@ void OperatorFlow::onUploadEnd() {
             return;
         }
         view_.appendLog(kUploadFailedLine);
-        view_.showMessage(kUploadFailedBox);
+        view_.showNotice(NoticeKind::Failed, kUploadFailedBox);
         finish(TransferOutcome::Failed);
         return;
     }
@@ -684,7 +685,7 @@ void OperatorFlow::failUpload(const std::string& reason) {
         view_.appendLog(" " + utf8Path(*kept));
         box += " The received data is kept in " + utf8Path(*kept);
     }
-    view_.showMessage(box);
+    view_.showNotice(NoticeKind::Failed, box);
     finish(TransferOutcome::Failed);
 }
 
@@ -704,7 +705,7 @@ void OperatorFlow::onWritingEnd() {
         endTransfer();
     }
     view_.appendLog("Downloading stopped successfully!");
-    if (!engine_.ackAnswer()) view_.showMessage(kEnqEnd);
+    if (!engine_.ackAnswer()) view_.showNotice(NoticeKind::Succeeded, kEnqEnd);
     finish(TransferOutcome::Succeeded);
 }
 
@@ -728,7 +729,7 @@ void OperatorFlow::saveUpload() {
             view_.appendLog("Uploading data is kept in");
             view_.appendLog(" " + utf8Path(*kept));
         }
-        view_.showMessage(text);
+        view_.showNotice(NoticeKind::Failed, text);
         finish(TransferOutcome::Failed);
     };
 
@@ -742,12 +743,13 @@ void OperatorFlow::saveUpload() {
         return;
     }
     view_.appendLog("Uploading finished successfully!");
+    keepReceivedList(buffer_.contents(), target);
 
     const Result<Inspection> result = inspectImageFile(image_, target);
     if (result.ok()) {
         for (const auto& line : result->logLines) view_.appendLog(line);
     } else {
-        view_.showMessage(result.message());
+        view_.showNotice(NoticeKind::Failed, result.message());
     }
     setForcedDownload(false);
     view_.fileInspected(target, result);

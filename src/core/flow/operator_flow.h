@@ -29,6 +29,20 @@ enum class TransferOutcome {
     Failed,     // an upload that did not bring the whole file, or its saving failed
 };
 
+// What a message box of the flow is about, so that a front end can add
+// what to do next without reading the text.
+enum class NoticeKind {
+    Refusal,        // a precondition refused a start or an open (no file, the STB's power, busy)
+    Failed,         // the transfer or its file failed
+    Succeeded,      // the download ended well (shown with an information icon)
+    TimedOut,       // no receiver within the start time-out, or it fell silent
+    WritingSilent,  // the STB stopped reporting while it wrote its memory
+    Restarted,      // the STB restarted before it finished writing
+    Refused,        // the STB refused the image (buyer code)
+    PortClosed,     // a transfer needs the port, and it is not open
+    PortFailed,     // the port failed while a transfer ran
+};
+
 // What the operator sees, without widgets. The main window implements it
 // with its controls; the command line with standard output and error.
 class OperatorView {
@@ -39,6 +53,8 @@ public:
     virtual void appendLog(const std::string& line) = 0;
     // A message box with an OK button.
     virtual void showMessage(const std::string& text) = 0;
+    // The flow's message boxes, each with its kind; by default the box.
+    virtual void showNotice(NoticeKind /*kind*/, const std::string& text) { showMessage(text); }
     // A Yes/No question; true for Yes. May run a modal loop.
     virtual bool askYesNo(const std::string& question) = 0;
 

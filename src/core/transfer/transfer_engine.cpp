@@ -82,6 +82,14 @@ void CTransferEngine::disarmDeadline() {
 }
 
 void CTransferEngine::onDeadline() {
+    if (state_ == EngineState::EndingFile && pending_ == Pending::BatchAskedAgain) {
+        // No second 'C': a receiver waiting for the block it found bad. (A
+        // pause of ours, not a wait that ran out.)
+        writeBytes(buildEndOfBatchBlock());
+        pending_ = Pending::BatchAck;
+        armDeadline(timeouts_.batchAck);
+        return;
+    }
     ++expiredWaits_;
     // The ACK of the end-of-batch block is the one answer whose loss does
     // not matter: the receiver confirmed the whole file with the EOT's ACK.
@@ -562,16 +570,22 @@ void CTransferEngine::stepEndingFile() {
             }
             break;
         case Pending::BatchAck:
+        case Pending::BatchAskedAgain:
             if (b == ctl::ACK) {
                 pending_ = Pending::None;
                 post(EngineState::EndingFile, EngineEvent::BatchEnded);
                 state_ = EngineState::WaitWriting;
                 armDeadline(timeouts_.writing);
                 if (!link_.receiveQueue().empty()) stepAgain_ = true;
-            } else if (b == ctl::NAK || (b == ctl::C && ackAnswer_)) {
-                // The block was not taken; it goes again. (Only a standard
-                // receiver asks for it with 'C'.)
+            } else if (b == ctl::NAK) {
+                // The block was not taken; it goes again.
                 writeBytes(buildEndOfBatchBlock());
+                pending_ = Pending::BatchAck;
+            } else if (b == ctl::C && ackAnswer_ && pending_ == Pending::BatchAck) {
+                // Only a standard receiver asks for it with 'C'; it goes
+                // again unless a second 'C' says the receiver restarted.
+                pending_ = Pending::BatchAskedAgain;
+                armDeadline(timeouts_.batchAskAgain);
             }
             break;
         default: pending_ = Pending::EotAnswer; break;
@@ -585,7 +599,7 @@ void CTransferEngine::stepEndingFile() {
 // block for a new file's header block. Only the 'C' that asks for the end
 // of the batch is expected, and a standard receiver (one that answered the
 // header block with ACK and 'C') asks for that block again with 'C' when it
-// found it bad.
+// found it bad (once: a second 'C' on its own is a restarted boot loader).
 bool CTransferEngine::restartAfterData(std::uint8_t b) const {
     if (pending_ == Pending::CAfterEotAck) return false;
     if (pending_ == Pending::BatchAck && ackAnswer_) return false;

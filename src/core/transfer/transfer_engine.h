@@ -114,6 +114,12 @@ struct EngineTimeouts {
     // EOT has the whole file; some exit right after the final block and
     // their ACK never arrives, so after this wait the batch counts as ended.
     Millis batchAck = 5000;
+    // A receiver that answered the header block with ACK and 'C' asks with
+    // 'C' for an end-of-batch block it found bad, once, and then waits for it
+    // ten seconds; a boot loader that restarted asks with 'C' again and again
+    // (every second or so) and would take that block for a new file's header.
+    // So the block goes again only after this wait without a second 'C'.
+    Millis batchAskAgain = 2500;
     // From the end of the batch until VT, and between the receiver's
     // progress reports while it writes its memory. A receiver may erase
     // for minutes; it must never be taken for dead too early.
@@ -324,6 +330,7 @@ private:
         SecondEotAck,  // state 64: ACK for the second EOT
         CAfterEotAck,  // state 64: 'C' after the EOT's ACK
         BatchAck,      // state 64: ACK for the end-of-batch block
+        BatchAskedAgain,  // state 64: a 'C' asked for that block again; it goes after batchAskAgain
         ProgressByte,  // state 101: RS seen, progress byte due
         InfoAckPause,  // state 32: ACK of the record sent, first block due
         WritingDone,   // state 96: FF seen, nothing more awaited

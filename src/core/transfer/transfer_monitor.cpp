@@ -106,8 +106,11 @@ std::string clockText(Millis ms) {
 
 }  // namespace
 
-std::string TransferMonitor::summary() const {
-    const TransferFigures f = figures();
+std::string TransferMonitor::summary() const { return dorvane::summaryText(figures()); }
+
+std::string TransferMonitor::progressText() const { return dorvane::progressText(figures()); }
+
+std::string summaryText(const TransferFigures& f) {
     char text[200];
     const Millis time = f.bytes > 0 ? f.lineTime : f.elapsed;
     std::snprintf(text, sizeof text, "%lld bytes in %.1f s (%lld bytes/s), %d blocks, %d resent, %d time-outs",
@@ -116,8 +119,7 @@ std::string TransferMonitor::summary() const {
     return text;
 }
 
-std::string TransferMonitor::progressText() const {
-    const TransferFigures f = figures();
+std::string progressText(const TransferFigures& f) {
     std::string s = phaseName(f.phase);
     char part[160];
     if (f.phase == Phase::Writing && f.writingPercent >= 0) {

@@ -33,6 +33,10 @@ struct TransferFigures {
 
 const char* phaseName(TransferFigures::Phase phase);  // "waiting", "transferring", "writing", ...
 
+// The figures as TransferMonitor::summary() and progressText() say them.
+std::string summaryText(const TransferFigures& figures);
+std::string progressText(const TransferFigures& figures);
+
 // Watches the bytes of one transfer on the line and counts what an operator
 // wants to know: blocks, bytes, resent blocks, the real rate, the time
 // still to go and the STB's writing progress.

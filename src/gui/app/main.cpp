@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "app/history_location.h"
 #include "app/path_text.h"
 #include "app/process_setup.h"
 #include "app/tool_app.h"
@@ -16,5 +17,6 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorvane_QX"));
+    dorvane::installProgramHistory();
     return dorvane::CToolApp().run(options);
 }

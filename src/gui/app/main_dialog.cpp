@@ -28,12 +28,9 @@
 
 #include "app/dialog_units.h"
 #include "app/path_text.h"
-#include "flow/operator_advice.h"
-#include "serial/port_diagnosis.h"
 #include "app/serial_config_dialog.h"
 #include "app/settings.h"
 #include "app/version.h"
-#include "transfer/qt_event_loop.h"
 #include "app/window_prompts.h"
 #include "database/channel_data_buffer.h"
 #include "database/channel_data_file.h"
@@ -75,7 +72,6 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 CMainDialog::CMainDialog(Options options, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
       options_(std::move(options)),
-      loop_(std::make_unique<QtEventLoop>()),
       portName_(options_.portName) {
     if (options_.prompts) {
         prompts_ = options_.prompts;
@@ -85,14 +81,11 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
         ownPrompts_ = std::move(prompts);
         prompts_ = ownPrompts_.get();
     }
-    line_ = std::make_unique<TracingLink>(port_, *loop_);
-    engine_ = std::make_unique<CTransferEngine>(*loop_, *line_, image_, document_.buffer(), options_.engineTimeouts);
-    monitor_ = std::make_unique<TransferMonitor>(*loop_, [this] { return engine_->expiredWaits(); });
-    line_->addObserver(monitor_.get());
-    trace_.setRecording(false);
-    line_->addObserver(&trace_);
-    flow_ = std::make_unique<OperatorFlow>(*loop_, *engine_, *line_, image_, document_.buffer(),
-                                           static_cast<OperatorView&>(*this), options_.flowTimes);
+    TransferSession::Options sessionOptions;
+    sessionOptions.flowTimes = options_.flowTimes;
+    sessionOptions.engineTimeouts = options_.engineTimeouts;
+    sessionOptions.buffer = &document_.buffer();
+    session_ = std::make_unique<TransferSession>(static_cast<SessionObserver&>(*this), sessionOptions);
 
     // The skin and the shape cut from it (everything but the key green).
     skin_ = QPixmap(kSkin);
@@ -115,26 +108,13 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     progress_->setRange(0, 100);
     progress_->setText(QString());
 
-    connect(&port_, &CSerialPort::failed, this, &CMainDialog::onPortFailed);
-    figuresTimer_.setInterval(1000);
-    connect(&figuresTimer_, &QTimer::timeout, this, &CMainDialog::showTransferFigures);
-    // The receive queue overflowed: bytes were lost (the command line says
-    // the same on standard error).
-    connect(&port_, &CSerialPort::bufferFull, this, [this] { appendLog(QStringLiteral("buff full")); });
-
     if (!options_.deferPort) openPort();
-    flow_->start();
+    session_->start();
 }
 
 CMainDialog::~CMainDialog() {
     stopPortRetry();
-    // The flow and the engine go before the line, the port and the event
-    // loop they use.
-    figuresTimer_.stop();
-    flow_.reset();
-    engine_.reset();
-    line_.reset();
-    port_.close();
+    session_.reset();
 }
 
 // ---------------------------------------------------------------- controls
@@ -361,8 +341,6 @@ QStringList CMainDialog::logLines() const {
     return lines;
 }
 
-bool CMainDialog::busy() const { return flow_->busy() || flow_->starting(); }
-
 void CMainDialog::appendLog(const QString& line) {
     log_->addItem(line);
     log_->setCurrentRow(log_->count() - 1, QItemSelectionModel::NoUpdate);
@@ -504,7 +482,7 @@ bool CMainDialog::confirmStop() {
     if (!busy()) return true;
     if (!prompts_->question(this, QStringLiteral("Downloading process is in progress, Do you want to stop the downloading?")))
         return false;
-    if (busy()) flow_->cancel();
+    if (busy()) session_->cancel();
     return true;
 }
 
@@ -545,10 +523,8 @@ void CMainDialog::onTitleClicked() { prompts_->about(this); }
 
 bool CMainDialog::openPort(bool boxOnFailure) {
     portTried_ = true;
-    const Status opened = port_.open(portName_);  // 115,200 8N1
-    if (opened.ok()) {
-        appendLog(QStringLiteral("%1 port was opened successfully!").arg(portName_));
-        openFailure_.clear();
+    const std::optional<PortOpenFailure> failure = session_->openPort(portName_);  // 115,200 8N1
+    if (!failure) {
         setPortLamp(true);
         stopPortRetry();
         return true;
@@ -556,19 +532,16 @@ bool CMainDialog::openPort(bool boxOnFailure) {
     // A log line, not a box: nothing needs the port yet (a missing adapter
     // stands between nobody and the editor). The retry goes on quietly.
     stopPortRetry();
-    const QString text = QStringLiteral("Port(%1) open failed.").arg(portName_);
-    const PortAdvice advice = adviseOpenFailure(portName_, opened, gatherPortFacts(portName_));
     setPortLamp(false);
-    openFailure_ = text + QLatin1Char('\n') + advice.text;
-    if (boxOnFailure) prompts_->message(this, openFailure_);
-    appendLog(text);
-    appendLog(advice.text);
+    if (boxOnFailure) prompts_->message(this, q(failure->text + "\n" + failure->advice));
+    appendLog(q(failure->text));
+    appendLog(q(failure->advice));
     startPortRetry();
     return false;
 }
 
 void CMainDialog::openPortForTransfer() {
-    if (port_.isOpen() || portClosedByHand_ || busy()) return;
+    if (port().isOpen() || portClosedByHand_ || busy()) return;
     // Tried again now (the retry may not have come round yet); a failure
     // goes into the box the transfer's refusal shows.
     if (!portTried_ || CSerialPort::probePort(portName_)) openPort();
@@ -576,7 +549,7 @@ void CMainDialog::openPortForTransfer() {
 
 void CMainDialog::onPortRetry() {
     // Silent while the device cannot be opened.
-    if (port_.isOpen()) {
+    if (port().isOpen()) {
         stopPortRetry();
         return;
     }
@@ -587,23 +560,21 @@ void CMainDialog::onPortRetry() {
 // The retry runs on the event loop the engine and the flow use.
 void CMainDialog::startPortRetry() {
     stopPortRetry();
-    retryTimer_ = loop_->schedule(options_.portRetryMs, [this] {
+    retryTimer_ = session_->loop().schedule(options_.portRetryMs, [this] {
         retryTimer_ = 0;
         onPortRetry();
     });
 }
 
 void CMainDialog::stopPortRetry() {
-    if (retryTimer_ != 0) loop_->cancel(retryTimer_);
+    if (retryTimer_ != 0) session_->loop().cancel(retryTimer_);
     retryTimer_ = 0;
 }
 
-void CMainDialog::onPortFailed(const Status& why) {
+void CMainDialog::onPortLost(const SessionNotice& notice) {
     // The adapter went away: the engine has ended a running transfer; the
     // port comes back by itself when the device does.
-    const PortAdvice advice = adviseFailureWhileOpen(portName_, why, gatherPortFacts(portName_));
-    appendLog(QStringLiteral("Port(%1) failed: %2").arg(portName_, advice.text));
-    portAdvice_ = advice.text.toStdString();
+    appendLog(q(notice.text));
     setPortLamp(false);
     startPortRetry();
 }
@@ -619,19 +590,20 @@ void CMainDialog::onPortLampClicked() {
         prompts_->message(this, QStringLiteral("You can't disconnect Serial port on downloading..."));
         return;
     }
-    if (port_.isOpen()) {
+    CSerialPort& line = port();
+    if (line.isOpen()) {
         setPortLamp(false);
-        port_.close();
+        line.close();
         portClosedByHand_ = true;
-        appendLog(QStringLiteral("%1 disconnected.").arg(port_.name()));
+        appendLog(QStringLiteral("%1 disconnected.").arg(line.name()));
         return;
     }
     portClosedByHand_ = false;
     stopPortRetry();
-    if (port_.name().isEmpty()) port_.setName(portName_);
-    if (port_.openDefault().ok()) {
+    if (line.name().isEmpty()) line.setName(portName_);
+    if (line.openDefault().ok()) {
         setPortLamp(true);
-        appendLog(QStringLiteral("%1 connected.").arg(port_.name()));
+        appendLog(QStringLiteral("%1 connected.").arg(line.name()));
     } else {
         // Not reported as connected when it is not: the failure box, the
         // grey lamp and the retry as at start-up (which opens again and
@@ -644,17 +616,17 @@ void CMainDialog::lendPort(const QString& port, bool lend) {
     if (lend) {
         // Only the window's own port, and never under a transfer (Configure
         // is refused then).
-        if (port != portName_ || busy() || !port_.isOpen()) return;
+        if (port != portName_ || busy() || !this->port().isOpen()) return;
         portLent_ = true;
         stopPortRetry();
         setPortLamp(false);
-        port_.close();
+        this->port().close();
         return;
     }
     if (!portLent_) return;
     portLent_ = false;
     if (portClosedByHand_) return;
-    if (port_.openDefault().ok()) setPortLamp(true);
+    if (this->port().openDefault().ok()) setPortLamp(true);
     else openPort();
 }
 
@@ -669,9 +641,9 @@ void CMainDialog::onConfigureClicked() {
     Settings(options_.settingsApplication).storePort(*chosen);
     portClosedByHand_ = false;
     stopPortRetry();
-    port_.close();
+    port().close();
     portName_ = *chosen;
-    port_.setName(portName_);
+    port().setName(portName_);
     showPortName();
     openPort(true);
 }
@@ -694,7 +666,7 @@ void CMainDialog::openFile(const QString& path) {
     filePathEdit_->setText(path);
     filePathEdit_->setCursorPosition(static_cast<int>(path.size()));
     // The flow shows the log lines or the box, and tells fileInspected.
-    static_cast<void>(flow_->openFile(pathFromText(path)));
+    static_cast<void>(session_->openFile(pathFromText(path)));
 }
 
 void CMainDialog::openFileForEditing(const QString& path) {
@@ -702,53 +674,46 @@ void CMainDialog::openFileForEditing(const QString& path) {
     if (!editorButton_->isHidden()) openEditor();
 }
 
-void CMainDialog::onForcedToggled(bool checked) { flow_->setForcedDownload(checked); }
+void CMainDialog::onForcedToggled(bool checked) { session_->setForcedDownload(checked); }
 
 void CMainDialog::onDownloadClicked() {
     openPortForTransfer();
     const bool wasIdle = !busy();
-    flow_->downloadClicked();
-    if (wasIdle && busy()) beginTransferRecord(TransferMonitor::Kind::Download);
+    session_->download();
+    afterClick(wasIdle);
 }
 
 void CMainDialog::onUploadClicked() {
     openPortForTransfer();
     const bool wasIdle = !busy();
-    flow_->uploadClicked();
-    if (wasIdle && busy()) beginTransferRecord(TransferMonitor::Kind::Upload);
+    session_->upload();
+    afterClick(wasIdle);
 }
 
 // ---------------------------------------------------------------- trace and figures
 
-void CMainDialog::beginTransferRecord(TransferMonitor::Kind kind) {
-    // The trace holds the last transfer only.
-    trace_.restart(loop_->now());
-    trace_.setRecording(true);
-    const bool download = kind == TransferMonitor::Kind::Download;
-    monitor_->begin(kind, download && image_.isOpen() ? static_cast<std::int64_t>(image_.length()) : 0);
-    portAdvice_.clear();
+// A transfer that started with the click shows its figures as the bar's
+// tooltip (the bar keeps its own texts) and its summary at the end.
+void CMainDialog::afterClick(bool wasIdle) {
+    if (!wasIdle || !busy()) return;
+    recording_ = true;
+    refusalAdvice_.clear();
     logAtStart_ = log_->count();
-    receivedAtStart_ = line_->bytesFromReceiver();
     progress_->setToolTip(QString());
-    figuresTimer_.start();
 }
 
-void CMainDialog::showTransferFigures() {
-    // The bar keeps its own texts; the figures behind them are its tooltip.
-    progress_->setToolTip(QString::fromStdString(monitor_->progressText()));
+void CMainDialog::figures(const TransferFigures& figures) {
+    if (recording_) progress_->setToolTip(QString::fromStdString(progressText(figures)));
 }
 
-void CMainDialog::transferEnded(TransferOutcome outcome) {
-    if (!monitor_->running()) return;
-    figuresTimer_.stop();
-    monitor_->end();
-    trace_.setRecording(false);
-    const QString summary = QString::fromStdString(monitor_->summary());
+void CMainDialog::transferEnded(const SessionOutcome& outcome) {
+    if (!recording_) return;
+    recording_ = false;
+    const QString summary = QString::fromStdString(outcome.summary());
     progress_->setToolTip(summary);
-    if (outcome == TransferOutcome::Refused)
-        appendLog(QString::fromStdString(buyerRefusalAdvice(image_.buyerCode(), monitor_->infoRecord())));
-    if (outcome != TransferOutcome::NotStarted) appendLog(QStringLiteral("Transfer summary: ") + summary);
-    keepTransferRecord(outcome);
+    if (outcome.outcome == TransferOutcome::Refused) appendLog(q(refusalAdvice_));
+    if (outcome.outcome != TransferOutcome::NotStarted) appendLog(QStringLiteral("Transfer summary: ") + summary);
+    keepTransferRecord(outcome.outcome, summary);
 }
 
 namespace {
@@ -768,14 +733,14 @@ QString outcomeWord(TransferOutcome outcome) {
 
 }  // namespace
 
-QString CMainDialog::historyFolder() const {
-    return options_.historyFolder.isEmpty() ? TransferHistory::defaultFolder() : options_.historyFolder;
+QString CMainDialog::transfersFolder() const {
+    return options_.transfersFolder.isEmpty() ? TransferHistory::defaultFolder() : options_.transfersFolder;
 }
 
 // The transfer's log, trace and receipt go into the ring of the last ones.
-void CMainDialog::keepTransferRecord(TransferOutcome outcome) {
+void CMainDialog::keepTransferRecord(TransferOutcome outcome, const QString& summary) {
     TransferRecord r;
-    r.kind = monitor_->kind() == TransferMonitor::Kind::Download ? QStringLiteral("download") : QStringLiteral("upload");
+    r.kind = monitor().kind() == TransferMonitor::Kind::Download ? QStringLiteral("download") : QStringLiteral("upload");
     r.outcome = outcomeWord(outcome);
     r.ended = QDateTime::currentDateTime();
     r.port = portName_;
@@ -784,12 +749,12 @@ void CMainDialog::keepTransferRecord(TransferOutcome outcome) {
         r.fileName = file.fileName();
         r.fileSize = file.exists() ? file.size() : -1;
     }
-    r.summary = QString::fromStdString(monitor_->summary());
+    r.summary = summary;
     const QStringList all = logLines();
     r.log = all.mid(std::min<qsizetype>(logAtStart_, all.size()));
-    const std::string text = trace_.text();
+    const std::string text = trace().text();
     r.trace = QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-    TransferHistory(historyFolder()).record(r);
+    TransferHistory(transfersFolder()).record(r);
 }
 
 void CMainDialog::onLogMenu(const QPoint& at) {
@@ -800,7 +765,7 @@ void CMainDialog::onLogMenu(const QPoint& at) {
     QAction* bundleAction = menu.addAction(QStringLiteral("Save support bundle..."));
     bundleAction->setEnabled(!busy());
     saveLogAction->setEnabled(log_->count() > 0);
-    saveTraceAction->setEnabled(!trace_.bursts().empty());
+    saveTraceAction->setEnabled(!trace().bursts().empty());
     QAction* chosen = menu.exec(log_->viewport()->mapToGlobal(at));
     if (chosen == saveLogAction) saveLog();
     else if (chosen == saveTraceAction) saveTrace();
@@ -831,7 +796,7 @@ void CMainDialog::saveTrace() {
     const QString path =
         prompts_->saveFileName(this, QStringLiteral("dorvane.trace"), QStringLiteral("Trace (*.trace *.txt);;All files (*)"));
     if (path.isEmpty()) return;
-    const std::string text = trace_.text();
+    const std::string text = trace().text();
     const QString error = writeTextFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     if (!error.isEmpty()) prompts_->message(this, error);
 }
@@ -845,10 +810,10 @@ void CMainDialog::saveSupportBundle() {
     inputs.port = portName_;
     inputs.settingsApplication = options_.settingsApplication.isEmpty() ? Settings::defaultApplicationName()
                                                                          : options_.settingsApplication;
-    inputs.historyFolder = historyFolder();
+    inputs.transfersFolder = transfersFolder();
     inputs.windowLog = logLines();
-    const std::string trace = trace_.text();
-    if (!trace_.bursts().empty()) inputs.lastTrace = QByteArray(trace.data(), static_cast<qsizetype>(trace.size()));
+    const std::string trace = this->trace().text();
+    if (!this->trace().bursts().empty()) inputs.lastTrace = QByteArray(trace.data(), static_cast<qsizetype>(trace.size()));
     if (!filePath_.isEmpty()) inputs.userFiles << filePath_;
     // The port check opens the window's port: it is lent for that moment.
     lendPort(portName_, true);
@@ -861,11 +826,11 @@ void CMainDialog::onEditClicked() { openEditor(); }
 
 void CMainDialog::openEditor() {
     // The editor shares the channel-data buffer with the upload.
-    if (flow_->busy() || flow_->starting()) {
+    if (busy()) {
         prompts_->message(this, QStringLiteral("You can't edit a file while transferring..."));
         return;
     }
-    image_.close();
+    session_->image().close();
     if (const Status read = document_.read(pathFromText(filePath_)); !read.ok()) {
         prompts_->message(this, QString::fromStdString(read.message()));
         return;
@@ -882,52 +847,38 @@ void CMainDialog::openEditor() {
 
 // ---------------------------------------------------------------- what the flow shows
 
-void CMainDialog::appendLog(const std::string& line) { appendLog(q(line)); }
+void CMainDialog::logLine(const std::string& line) { appendLog(q(line)); }
 
-void CMainDialog::showMessage(const std::string& text) {
-    if (isSuccessMessage(text)) {
-        prompts_->information(this, q(text));
+void CMainDialog::notice(const SessionNotice& notice) {
+    using Kind = SessionNotice::Kind;
+    switch (notice.kind) {
+    case Kind::Succeeded: prompts_->information(this, q(notice.text)); return;
+    // The receive queue overflowed: bytes were lost (the command line says
+    // the same on standard error).
+    case Kind::BufferFull: appendLog(q(notice.text)); return;
+    case Kind::PortLost: onPortLost(notice); return;
+    case Kind::Refused:
+        // The buyer codes go into the log with the transfer's summary.
+        refusalAdvice_ = notice.advice;
+        prompts_->message(this, q(notice.text));
         return;
+    default: prompts_->message(this, q(notice.joined("\n")));
     }
-    std::string shown = text;
-    // Not a byte ever came back: say where nothing answered.
-    if (isTimeoutMessage(text) && monitor_->running() && line_->bytesFromReceiver() == receivedAtStart_)
-        shown = noReceiverAdvice(portName_.toStdString()) + "\n" + text;
-    if (!portAdvice_.empty() && text.rfind("Serial Port Error!", 0) == 0) {
-        shown += "\n" + portAdvice_;
-        portAdvice_.clear();
-    }
-    // A transfer needs the port that could not be opened: now the reason.
-    if (!openFailure_.isEmpty() && !port_.isOpen() && text.rfind("Can't open Serial Port!", 0) == 0)
-        shown += "\n" + openFailure_.toStdString();
-    prompts_->message(this, q(shown));
 }
 
 bool CMainDialog::askYesNo(const std::string& question) { return prompts_->question(this, q(question)); }
 
-void CMainDialog::setProgress(int position, const std::string& text) {
-    progress_->setText(q(text));
-    progress_->setPosition(position);
+void CMainDialog::stateChanged(const SessionState& state) {
+    progress_->setText(q(state.progressText));
+    progress_->setPosition(state.progress);
     progress_->update();
-}
-
-void CMainDialog::setProgressText(const std::string& text) {
-    progress_->setText(q(text));
-    progress_->update();
-}
-
-void CMainDialog::setElapsedText(const std::string& text) { elapsed_->setText(q(text)); }
-
-void CMainDialog::setThroughputText(const std::string& text) { throughput_->setText(q(text)); }
-
-void CMainDialog::setDownloadButtonText(const std::string& text) { downloadButton_->setText(q(text)); }
-
-void CMainDialog::setUploadButtonText(const std::string& text) { uploadButton_->setText(q(text)); }
-
-void CMainDialog::setPowerLamp(bool on) {
-    if (on == powerLampOn_ && !powerLamp_->inImage().isNull()) return;
-    powerLampOn_ = on;
-    powerLamp_->setBitmaps(on ? kGreenLamp : kGreyLamp, std::nullopt);
+    elapsed_->setText(q(state.elapsedText));
+    throughput_->setText(q(state.throughputText));
+    downloadButton_->setText(q(state.downloadButtonText));
+    uploadButton_->setText(q(state.uploadButtonText));
+    if (state.receiverOn == powerLampOn_ && !powerLamp_->inImage().isNull()) return;
+    powerLampOn_ = state.receiverOn;
+    powerLamp_->setBitmaps(state.receiverOn ? kGreenLamp : kGreyLamp, std::nullopt);
 }
 
 std::optional<std::filesystem::path> CMainDialog::chooseUploadTarget() {

@@ -11,14 +11,8 @@
 #include <memory>
 #include <optional>
 
-#include "flow/operator_flow.h"
 #include "database/channel_data_document.h"
-#include "image/image_file.h"
-#include "serial/serial_port.h"
-#include "serial/tracing_link.h"
-#include "transfer/line_trace.h"
-#include "transfer/transfer_engine.h"
-#include "transfer/transfer_monitor.h"
+#include "transfer/transfer_session.h"
 
 class QCheckBox;
 class QLabel;
@@ -29,14 +23,13 @@ namespace dorvane {
 
 class CSkinButton;
 class CTextProgressBar;
-class QtEventLoop;
 class WindowPrompts;
 
 // The program's window: a frameless, skinned and shaped panel with the
 // buttons, the message log, the progress bar and the lamps. It owns the
-// serial port, the transfer engine and the operator flow that runs every
-// download and upload, and shows what the flow tells it.
-class CMainDialog : public QDialog, private OperatorView {
+// transfer session that runs every download and upload on its port, and
+// shows what the session tells it.
+class CMainDialog : public QDialog, private SessionObserver {
     Q_OBJECT
 
 public:
@@ -64,7 +57,7 @@ public:
         bool deferPort = false;
         // Where the last transfers are kept for a support bundle (empty:
         // the user's data folder of the program).
-        QString historyFolder;
+        QString transfersFolder;
     };
 
     explicit CMainDialog(Options options, QWidget* parent = nullptr);
@@ -74,16 +67,16 @@ public:
     QStringList logLines() const;
     bool portLampOn() const { return portLampOn_; }
     bool powerLampOn() const { return powerLampOn_; }
-    bool busy() const;
+    bool busy() const { return session_->busy(); }
     QString portName() const { return portName_; }
     bool portRetryRunning() const { return retryTimer_ != 0; }
 
-    CSerialPort& port() { return port_; }
-    OperatorFlow& flow() { return *flow_; }
-    CTransferEngine& engine() { return *engine_; }
+    CSerialPort& port() { return session_->port(); }
+    OperatorFlow& flow() { return session_->flow(); }
+    CTransferEngine& engine() { return session_->engine(); }
     // The bytes of the last transfer on the line (bounded) and its figures.
-    const TraceRecorder& trace() const { return trace_; }
-    const TransferMonitor& monitor() const { return *monitor_; }
+    const TraceRecorder& trace() const { return session_->trace(); }
+    const TransferMonitor& monitor() const { return session_->monitor(); }
 
     // The log's context menu: "Save log...", "Save trace..." and "Save
     // support bundle...".
@@ -91,7 +84,7 @@ public:
     void saveTrace();
     void saveSupportBundle();
     // The folder of the last transfers' logs, traces and receipts.
-    QString historyFolder() const;
+    QString transfersFolder() const;
 
     // The connection check of the Configure dialog borrows the window's
     // port: lend true closes it (when it is the window's and no transfer
@@ -125,9 +118,8 @@ private:
     void onPortLampClicked();
     void onForcedToggled(bool checked);
     void onEditClicked();
-    void beginTransferRecord(TransferMonitor::Kind kind);
-    void keepTransferRecord(TransferOutcome outcome);
-    void showTransferFigures();
+    void afterClick(bool wasIdle);
+    void keepTransferRecord(TransferOutcome outcome, const QString& summary);
     void onLogMenu(const QPoint& at);
     // The editor window opens from here.
     void openEditor();
@@ -151,7 +143,7 @@ private:
     void connectControls();
     void startPortRetry();
     void stopPortRetry();
-    void onPortFailed(const Status& why);
+    void onPortLost(const SessionNotice& notice);
     void setPortLamp(bool on);
     void showPortName();
     // Places the status row and the bottom row so that every text fits.
@@ -164,54 +156,38 @@ private:
     CSkinButton* makeLamp(int id, QRect where);
     bool confirmStop();
 
-    // OperatorView.
-    void appendLog(const std::string& line) override;
-    void showMessage(const std::string& text) override;
+    // SessionObserver.
+    void logLine(const std::string& line) override;
+    void notice(const SessionNotice& notice) override;
+    void figures(const TransferFigures& figures) override;
+    void stateChanged(const SessionState& state) override;
+    void transferEnded(const SessionOutcome& outcome) override;
     bool askYesNo(const std::string& question) override;
-    void setProgress(int position, const std::string& text) override;
-    void setProgressText(const std::string& text) override;
-    void setElapsedText(const std::string& text) override;
-    void setThroughputText(const std::string& text) override;
-    void setDownloadButtonText(const std::string& text) override;
-    void setUploadButtonText(const std::string& text) override;
-    void setPowerLamp(bool on) override;
     std::optional<std::filesystem::path> chooseUploadTarget() override;
     void fileInspected(const std::filesystem::path& path, const Result<Inspection>& result) override;
-    void transferEnded(TransferOutcome outcome) override;
 
     Options options_;
     std::unique_ptr<WindowPrompts> ownPrompts_;
     WindowPrompts* prompts_ = nullptr;
 
-    CSerialPort port_;
-    CImageFile image_;
-    // Every byte to and from the STB passes through here: the trace of the
-    // last transfer and its figures are taken from it.
-    TraceRecorder trace_;
     // The channel-data file the editor and the upload work on.
     ChannelDataDocument document_;
-    std::unique_ptr<QtEventLoop> loop_;
-    std::unique_ptr<TracingLink> line_;
-    std::unique_ptr<TransferMonitor> monitor_;
-    std::unique_ptr<CTransferEngine> engine_;
-    std::unique_ptr<OperatorFlow> flow_;
+    std::unique_ptr<TransferSession> session_;
 
     QString portName_;
     QString filePath_;
     QPixmap skin_;
     std::optional<QRegion> skinRegion_;
     std::uint64_t retryTimer_ = 0;  // the port retry on the event loop (0: not armed)
-    QTimer figuresTimer_;  // the progress bar's tooltip while a transfer runs
-    std::string portAdvice_;
-    std::uint64_t receivedAtStart_ = 0;  // bytes from the STB before the transfer  // why the port failed while open, for the next box
+    bool recording_ = false;      // a transfer started by a click runs: its figures are the bar's tooltip
+    std::string refusalAdvice_;   // the buyer codes of a refusal, logged at the transfer's end
     bool portLampOn_ = false;
     bool powerLampOn_ = false;
     bool closingConfirmed_ = false;
-    bool portClosedByHand_ = false;
+    bool portClosedByHand_ = false;  // the lamp disconnected it: not opened again by itself
     bool portLent_ = false;          // closed for the connection check
-    int logAtStart_ = 0;             // the first log line of the running transfer  // the lamp disconnected it: not opened again by itself
+    int logAtStart_ = 0;             // the first log line of the running transfer
     bool portTried_ = false;         // opened (or tried) since start
-    QString openFailure_;            // why the last open failed, for the transfer's box
     std::optional<QPoint> dragOffset_;
 
     std::map<int, QWidget*> controls_;

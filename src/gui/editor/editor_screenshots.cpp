@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 #include <QApplication>
@@ -30,8 +31,15 @@
 #include "editor/edit_satellite_dialog.h"
 #include "editor/edit_tp_dialog.h"
 #include "editor/receiver_data_dialog.h"
+#include "editor/reference_preview_dialog.h"
 #include "editor/record_list_model.h"
 #include "editor/report_list_view.h"
+
+namespace dorvane {
+// editor_history_screenshot.cpp
+bool saveHistoryScreenshot(const ReceiverDatabase& demo, const QDir& dir,
+                           const std::function<bool(QWidget&, const char*)>& save);
+}  // namespace dorvane
 
 namespace {
 
@@ -145,6 +153,35 @@ bool saveSidePanelAndPrint(dorvane::CReceiverDataDialog& editor, const QDir& dir
     return ok;
 }
 
+// "Apply order from...": the preview of a reference that has the channels
+// sorted by name, some by name only, misses every ninth one and names one
+// that is gone.
+bool saveReferencePreview(dorvane::CReceiverDataDialog& editor, const QDir& dir) {
+    using namespace dorvane;
+    const ReceiverDatabase& db = editor.session().database();
+    auto sorted = std::make_unique<ReceiverDatabase>(db);
+    std::vector<int> all;
+    for (int n = 0; n < kChannelSlots; ++n) {
+        if (!channelFree(db.channel(n))) all.push_back(n);
+    }
+    reorderChannels(*sorted, orderSortingKept(*sorted, all, ChannelSortKey::Name));
+    ChannelReference reference = referenceFromDatabase(*sorted);
+    std::vector<ReferenceChannel> kept;
+    for (std::size_t k = 0; k < reference.channels.size(); ++k) {
+        if (k % 9 == 4) continue;
+        if (k % 7 == 2) reference.channels[k].serviceId = -1;  // a list of names, in part
+        kept.push_back(reference.channels[k]);
+    }
+    ReferenceChannel gone;
+    gone.name = "Old Music Channel";
+    kept.insert(kept.begin() + 3, gone);
+    reference.channels = kept;
+    reference.hasFavourites = false;
+    CReferencePreviewDialog preview(db, reference, editor.session().planReference(reference),
+                                    QStringLiteral("customer-order.txt"), &editor);
+    return save(preview, dir, "editor_reference_preview.png");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -174,6 +211,7 @@ int main(int argc, char** argv) {
     editor.searchEdit()->clear();
     ok = saveDrag(editor, dir) && ok;
     ok = saveMove(editor, dir) && ok;
+    ok = saveReferencePreview(editor, dir) && ok;
 
     editor.viewCombo()->setCurrentIndex(CReceiverDataDialog::FavTvView);
     emit editor.viewCombo()->activated(CReceiverDataDialog::FavTvView);
@@ -197,5 +235,6 @@ int main(int argc, char** argv) {
     const int channel = editor.channelList()->listModel()->idAt(0);
     CEditChannelDialog channelDialog(*db, channel, &editor);
     ok = save(channelDialog, dir, "edit_channel.png") && ok;
+    ok = saveHistoryScreenshot(*demo, dir, [&](QWidget& w, const char* name) { return save(w, dir, name); }) && ok;
     return ok ? 0 : 1;
 }

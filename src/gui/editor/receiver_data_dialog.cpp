@@ -15,6 +15,7 @@
 #include "database/receiver_database.h"
 #include "database/replace_file.h"
 #include "editor/copy_clean_tools.h"
+#include "editor/channel_order_actions.h"
 #include "editor/editor_prompts.h"
 #include "editor/record_list_model.h"
 #include "editor/report_list_view.h"
@@ -65,7 +66,13 @@ CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget*
     buildControls();
     copyClean_ = new CopyCleanTools(*this);
     restoreSettings();
+    orderActions_ = new ChannelOrderActions(*this);
     updateButtons();
+}
+
+void CReceiverDataDialog::showOrderChange(const Change& change, const QString& status) {
+    render(change);
+    if (!status.isEmpty()) status_->setText(status);
 }
 
 bool CReceiverDataDialog::initialise() {

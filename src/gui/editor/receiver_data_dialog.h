@@ -22,6 +22,7 @@ namespace dorvane {
 
 class ChannelDataDocument;
 class CopyCleanTools;
+class ChannelOrderActions;
 class ReceiverDatabase;
 class RecordListModel;
 class ReportListView;
@@ -137,6 +138,9 @@ public slots:
     // CSV updates names and PIDs of existing channels by number.
     void exportClicked();
     void importClicked();
+    // "History...": the kept lists; compares two, or one with the open
+    // list; "Restore" makes one the editor's list (history_action.cpp).
+    void historyClicked();
     // Takes back the last edit, or makes it again.
     void undoClicked();
     void redoClicked();
@@ -164,6 +168,13 @@ public:
     // each enabled as its button is. The caller owns the menu.
     QMenu* contextMenuFor(int list);
 
+    // Move to number, swap, the sorts kept and "Apply order from..."
+    // (channel_order_actions.cpp).
+    ChannelOrderActions* orderActions() const { return orderActions_; }
+    // Draws what an order action changed and says `status` on the status
+    // line (when not empty).
+    void showOrderChange(const Change& change, const QString& status);
+
     // Esc: takes back a pending move, and only that; otherwise the window
     // closes, asking first when there are unsaved edits.
     void reject() override;
@@ -181,6 +192,7 @@ private:
     QLayout* buildChoicesLayout();
     QLayout* buildButtonLayout();
     void createButtons();
+    QPushButton* makeHistoryButton();
     void connectLists();
     void connectList(ReportListView* list, EditorList which);
     void addShortcuts();
@@ -263,6 +275,7 @@ private:
     QLabel* status_ = nullptr;
     QScrollArea* scroll_ = nullptr;
     QString searchAtLastEdit_;
+    ChannelOrderActions* orderActions_ = nullptr;
 
     // Copy from a second file, clean-up, clipboard and print
     // (copy_clean_tools.cpp).

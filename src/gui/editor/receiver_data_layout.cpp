@@ -23,6 +23,7 @@
 
 #include "editor/cell_texts.h"
 #include "editor/copy_clean_tools.h"
+#include "editor/channel_order_actions.h"
 #include "editor/editor_prompts.h"
 #include "editor/receiver_data_dialog.h"
 #include "editor/record_list_model.h"
@@ -104,6 +105,7 @@ void CReceiverDataDialog::buildLayout() {
     searchLabel->setBuddy(search_);
     searchRow->addWidget(searchLabel);
     searchRow->addWidget(search_, 1);
+    searchRow->addWidget(makeHistoryButton());
     contentLayout->addLayout(searchRow);
     auto* bottom = new QHBoxLayout;
     auto* channelBox = new QVBoxLayout;
@@ -335,6 +337,7 @@ QMenu* CReceiverDataDialog::contextMenuFor(int list) {
     menu->addAction(QStringLiteral("&Edit..."), this, [this, list] { editFocusedRow(static_cast<EditorList>(list)); })
         ->setEnabled(editable);
     copyClean_->addMenuEntries(menu, list);
+    orderActions_->addTo(menu, list);
     return menu;
 }
 

@@ -99,7 +99,16 @@ QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, i
 Qt::ItemFlags RecordListModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
     if (index.isValid()) f |= Qt::ItemIsDragEnabled;
+    if (index.isValid() && index.column() < columnCount() && columns_[static_cast<std::size_t>(index.column())].edit)
+        f |= Qt::ItemIsEditable;
     return f;
+}
+
+bool RecordListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= rowCount() || index.column() >= columnCount())
+        return false;
+    const auto& edit = columns_[static_cast<std::size_t>(index.column())].edit;
+    return edit && edit(idAt(index.row()), value.toString());
 }
 
 QStringList RecordListModel::mimeTypes() const { return {QString::fromLatin1(kRowsMimeType)}; }

@@ -14,6 +14,9 @@ struct ListColumn {
     QString heading;
     int width = 0;
     std::function<QString(int id)> text;
+    // A cell the operator types into (the channel list's "New No."): takes
+    // the row's id and the text; true when it was taken. Null: read-only.
+    std::function<bool(int id, const QString& text)> edit = {};
 };
 
 // A report list over records of the receiver database: each row is a record
@@ -68,6 +71,8 @@ public:
     // Rows can be dragged; what a drop does is the window's (see
     // ReportListView::rowsDropped), the model itself never changes by one.
     Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Hands what was typed into an editable cell to its column.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
     QStringList mimeTypes() const override;
     QMimeData* mimeData(const QModelIndexList& indexes) const override;
 

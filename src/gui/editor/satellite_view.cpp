@@ -8,6 +8,7 @@
 
 #include "database/receiver_database.h"
 #include "editor/cell_texts.h"
+#include "editor/channel_order_actions.h"
 #include "editor/receiver_data_dialog.h"
 #include "editor/record_list_model.h"
 #include "editor/report_list_view.h"
@@ -76,6 +77,7 @@ void CReceiverDataDialog::setChannelColumns() {
                                                    {"Freq/Pol", 80},
                                                    {"Satellite", 120}},
                                                   listedChannelCell);
+    if (!session_.traits().favourite && orderActions_) columns.push_back(orderActions_->newNumberColumn());
     if (session_.traits().favourite) {
         const EditorSession& session = session_;
         columns.push_back({QStringLiteral("In group"), 70, [&session](int channel) {
@@ -186,10 +188,10 @@ void CReceiverDataDialog::setSearchText(const QString& text) {
     render(session_.setSearchText(fieldBytes(text).toStdString()));
 }
 
-// Enter in the search box goes to the first hit (the session's rule) and
-// puts the focus on the list.
+// Enter in the search box goes to the first hit (the session's rule), the
+// top one as this list sorts them, and puts the focus on the list.
 void CReceiverDataDialog::searchEntered() {
-    render(session_.goToFirstHit());
+    render(session_.goToFirstHit([this](std::vector<int>& rows) { sortChannelRowsByText(rows); }));
     if (channelModel_->rowCount() > 0) channelList_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -94,6 +94,8 @@ bool CommandLine::isSet(const char* name) const { return parser_.isSet(QLatin1St
 
 QString CommandLine::value(const char* name) const { return parser_.value(QLatin1String(name)); }
 
+QStringList CommandLine::values(const char* name) const { return parser_.values(QLatin1String(name)); }
+
 unsigned CommandLine::number(const char* name, unsigned fallback) const {
     return isSet(name) ? value(name).toUInt(nullptr, 10) : fallback;
 }

@@ -111,7 +111,7 @@ QList<BundleEntry> supportBundleEntries(const BundleInputs& in) {
 
     QStringList left;
     qint64 used = sizeOf(entries);
-    for (const QList<BundleEntry>& transfer : transferEntries(in.historyFolder)) {
+    for (const QList<BundleEntry>& transfer : transferEntries(in.transfersFolder)) {
         const qint64 size = sizeOf(transfer);
         if (used + size > in.limitBytes) {
             if (!transfer.isEmpty()) left << transfer.first().name.section(QLatin1Char('/'), 1, 1);

@@ -5,7 +5,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include "app/settings.h"
 
 namespace dorvane {
 
@@ -42,8 +41,9 @@ TransferHistory::TransferHistory(QString folder, int maxEntries, qint64 maxBytes
     : folder_(std::move(folder)), maxEntries_(maxEntries), maxBytes_(maxBytes) {}
 
 QString TransferHistory::defaultFolder() {
+    // Beside the kept lists ("Dorvane_QX/history").
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return QDir(data).filePath(Settings::organization() + QStringLiteral("/Dorvane_QX/transfers"));
+    return QDir(data.isEmpty() ? QDir::homePath() : data).filePath(QStringLiteral("Dorvane_QX/transfers"));
 }
 
 bool TransferHistory::record(const TransferRecord& r) {

@@ -40,7 +40,7 @@ public:
     const QString& folder() const { return folder_; }
 
     // Where the window keeps them: the user's data folder of the program
-    // ("~/.local/share/Tavro Technology, Inc./Dorvane_QX/transfers").
+    // ("~/.local/share/Dorvane_QX/transfers", beside the kept lists).
     static QString defaultFolder();
 
 private:

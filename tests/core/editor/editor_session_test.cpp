@@ -360,6 +360,22 @@ TEST_F(EditorSessionTest, EnterInFindGoesToTheFirstHitEvenBehindTheChosenSatelli
     EXPECT_EQ(session_.goToFirstHit().focusId, -1);
 }
 
+// Sorted by a column's texts the window orders the rows; the first hit is
+// its top row. Sorted by a "Sort by" order the session's own first row.
+TEST_F(EditorSessionTest, EnterInFindGoesToTheTopRowInTheOrderShown) {
+    session_.setSearchText("a");
+    ASSERT_GT(session_.channelRows().size(), 2u);
+    const auto reversed = [](std::vector<int>& rows) { std::reverse(rows.begin(), rows.end()); };
+    session_.sortByColumn(2);  // VPid: no "Sort by" order stands for it
+    ASSERT_LT(session_.sortOrder(), 0);
+    const std::vector<int> rows = session_.channelRows();
+    EXPECT_EQ(session_.goToFirstHit(reversed).focusId, rows.back());
+    EXPECT_EQ(session_.selectedChannels(), std::vector<int>{rows.back()});
+    EXPECT_EQ(session_.goToFirstHit().focusId, rows.front());
+    session_.setSortOrder(1);
+    EXPECT_EQ(session_.goToFirstHit(reversed).focusId, session_.channelRows().front());
+}
+
 TEST_F(EditorSessionTest, SaveLeavesTheSessionHoldingWhatTheFileHolds) {
     // Delete the first channels: the file closes the gap.
     chooseChannelsOf(0, {});

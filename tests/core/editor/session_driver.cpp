@@ -64,6 +64,7 @@ void SessionDriver::step(SessionStep which) {
         case SessionStep::Import: import(); break;
         case SessionStep::CopyFromFile: copyFromFile(); break;
         case SessionStep::CleanUp: cleanUp(); break;
+        case SessionStep::Order: order(); break;
         case SessionStep::Count: break;
     }
 }
@@ -271,6 +272,10 @@ void SessionDriver::rename() {
 // An import changes some channels' names, or fails and must change
 // nothing.
 void SessionDriver::import() {
+    if (importStep_) {
+        importStep_(session_, [this](unsigned count) { return pick(count); });
+        return;
+    }
     const int channel = pickOf(session_.channelRows());
     const bool fails = pick(3) == 0;
     const std::string name = "Imported " + std::to_string(serial_++);
@@ -321,6 +326,52 @@ void SessionDriver::cleanUp() {
             questions_.answer = true;
             break;
     }
+}
+
+// The order of the whole table: a move across satellites, a move to a
+// number, a swap, a sort kept, or a reference list.
+void SessionDriver::order() {
+    if (session_.traits().favourite) session_.setView(EditorView::Satellites);
+    const std::vector<int> rows = session_.channelRows();
+    switch (pick(5)) {
+        case 0: {
+            session_.selectLeft(session_.leftRows());
+            session_.selectChannels(someOf(session_.channelRows()));
+            session_.dropChannelsOnChannel(pickOf(session_.channelRows()));
+            break;
+        }
+        case 1:
+            session_.selectChannels(someOf(rows));
+            session_.moveToNumber(static_cast<int>(pick(kChannelSlots + 2)) - 1);
+            break;
+        case 2:
+            session_.selectChannels({pickOf(rows), pickOf(rows)});
+            session_.swapChannels();
+            break;
+        case 3:
+            session_.selectChannels(pick(2) == 0 ? rows : someOf(rows));
+            session_.sortAndKeep(static_cast<ChannelSortKey>(pick(3)));
+            break;
+        default: applyReference(); break;
+    }
+}
+
+// A reference from the session's own channels, shuffled in part, some
+// entries only by name, some renamed so that they find nothing.
+void SessionDriver::applyReference() {
+    ChannelReference reference = referenceFromDatabase(session_.database());
+    auto& entries = reference.channels;
+    for (std::size_t k = 0; k < entries.size(); ++k) {
+        switch (pick(8)) {
+            case 0: std::swap(entries[k], entries[pick(static_cast<unsigned>(entries.size()))]); break;
+            case 1: entries[k].serviceId = -1; break;  // by name
+            case 2: entries[k].name = "Nowhere " + std::to_string(serial_++); entries[k].serviceId = -1; break;
+            case 3: entries[k].frequency += static_cast<int>(pick(5)) - 2; break;
+            default: break;
+        }
+    }
+    if (pick(2) == 0) reference.hasFavourites = false;
+    session_.applyReference(reference, pick(2) == 0);
 }
 
 bool SessionDriver::noOpEditChangesNothing() {

@@ -41,9 +41,14 @@ public:
 // A number below `count` (0 when count is 0).
 using Pick = std::function<unsigned(unsigned count)>;
 
+// An import in place of the driver's own (which changes names in place and
+// refuses one time in three): it imports something into the session, with
+// its choices taken from `pick`.
+using ImportStep = std::function<void(EditorSession& session, const Pick& pick)>;
+
 enum class SessionStep {
     Choice, Select, Search, EditChannel, EditTransponder, EditSatellite, Add, Delete, Move, Favourite,
-    Rename, Undo, Redo, Save, Import, CopyFromFile, CleanUp, Count
+    Rename, Undo, Redo, Save, Import, CopyFromFile, CleanUp, Order, Count
 };
 
 class SessionDriver {
@@ -60,6 +65,7 @@ public:
     // Edits a random record with its own bytes; false when that changed
     // anything (history, dirty state or data).
     bool noOpEditChangesNothing();
+    void setImportStep(ImportStep importStep) { importStep_ = std::move(importStep); }
 
 private:
     unsigned pick(unsigned count) { return count == 0 ? 0 : pick_(count) % count; }
@@ -80,6 +86,8 @@ private:
     void import();
     void copyFromFile();
     void cleanUp();
+    void order();
+    void applyReference();
     std::uint16_t uniqueServiceId();
     std::uint16_t freeFrequency(int satellite, int polarisation);
 
@@ -88,6 +96,7 @@ private:
     Pick pick_;
     unsigned serial_ = 0;
     const ReceiverDatabase* copySource_ = nullptr;
+    ImportStep importStep_;
 };
 
 // The database packed with a fixed date: equal bytes for equal states.

@@ -33,11 +33,16 @@ namespace {
 struct RecordingView : OperatorView {
     std::vector<std::string> log;
     std::vector<std::string> messages;
+    std::vector<NoticeKind> kinds;  // of each message
     std::optional<TransferOutcome> outcome;
     std::filesystem::path target;
 
     void appendLog(const std::string& line) override { log.push_back(line); }
     void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showNotice(NoticeKind kind, const std::string& text) override {
+        kinds.push_back(kind);
+        showMessage(text);
+    }
     bool askYesNo(const std::string&) override { return false; }
     void setProgress(int, const std::string&) override {}
     void setProgressText(const std::string&) override {}
@@ -122,6 +127,29 @@ QByteArray patternBlob(int size) {
 QByteArray channelBlob(int size) {
     const auto b = dorvane::test::channelDataBlob(static_cast<std::size_t>(size), 7919);
     return QByteArray(reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size()));
+}
+
+// Every box comes with a kind that agrees with how the transfer ended (the
+// front ends add their advice by the kind alone), and the boxes that get
+// advice with exactly their own kind.
+void expectKinds(const RecordingView& view) {
+    QCOMPARE(view.kinds.size(), view.messages.size());
+    if (view.kinds.empty() || !view.outcome) return;
+    const NoticeKind kind = view.kinds.back();
+    switch (*view.outcome) {
+    case TransferOutcome::Succeeded: QCOMPARE(kind, NoticeKind::Succeeded); break;
+    case TransferOutcome::TimedOut: QVERIFY(kind == NoticeKind::TimedOut || kind == NoticeKind::WritingSilent); break;
+    case TransferOutcome::Failed: QVERIFY(kind == NoticeKind::Failed || kind == NoticeKind::Restarted); break;
+    case TransferOutcome::PortError: QCOMPARE(kind, NoticeKind::PortFailed); break;
+    case TransferOutcome::Refused: QCOMPARE(kind, NoticeKind::Refused); break;
+    case TransferOutcome::NotStarted: QVERIFY(kind == NoticeKind::Refusal || kind == NoticeKind::PortClosed); break;
+    case TransferOutcome::Canceled: break;
+    }
+    const std::string& text = view.messages.back();
+    QCOMPARE(kind == NoticeKind::TimedOut, text == kTimeoutBox);
+    QCOMPARE(kind == NoticeKind::WritingSilent, text == kWritingBox);
+    QCOMPARE(kind == NoticeKind::Restarted, text == kRestartedBox);
+    QCOMPARE(kind == NoticeKind::PortFailed, text == kPortBox);
 }
 
 }  // namespace
@@ -216,6 +244,7 @@ private slots:
         QVERIFY2(w.loop.now() < 12000, qPrintable(QString::number(w.loop.now())));
         QVERIFY2(*w.view.outcome == outcome, qPrintable(lastMessage(w)));
         QCOMPARE(lastMessage(w), message);
+        expectKinds(w.view);
         if (outcome == TransferOutcome::Succeeded) {
             QCOMPARE(fileBytes(store), fileBytes(image));
         } else if (!options.contains("silent@batch") && !options.contains("silent@writing")) {
@@ -254,6 +283,7 @@ private slots:
         QVERIFY2(w.loop.now() < 1200, qPrintable(QString::number(w.loop.now())));
         QCOMPARE(*w.view.outcome, TransferOutcome::Failed);
         QCOMPARE(lastMessage(w), QString(kRestartedBox));
+        expectKinds(w.view);
         QCOMPARE(w.view.messages.size(), std::size_t{1});
         QCOMPARE(QString::fromStdString(w.view.log.back()), QString(kRestartedLine));
         for (const std::string& line : w.view.log) {
@@ -309,6 +339,7 @@ private slots:
         QVERIFY(run(w, false));
         QVERIFY2(w.loop.now() < 12000, qPrintable(QString::number(w.loop.now())));
         QVERIFY2(*w.view.outcome == outcome, qPrintable(lastMessage(w)));
+        expectKinds(w.view);
         if (outcome == TransferOutcome::Succeeded) {
             QCOMPARE(fileBytes(target), blob);
         } else {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "flow/operator_flow.h"
+#include "history/history_keeper.h"
 #include "database/channel_data_buffer.h"
 #include "image/image_file.h"
 #include "support/channel_blob.h"
@@ -365,6 +366,46 @@ TEST_F(FlowTest, UploadReplacesTheTargetWithTheReceivedFile) {
     EXPECT_EQ(view.uploadButton, "Upload");
     EXPECT_EQ(flow.filePath(), target);
     EXPECT_EQ(image.type(), ImageType::IrzData);
+}
+
+// Every saved upload is also kept in the history; a failed one is not, and
+// a history that fails does not fail the upload.
+TEST_F(FlowTest, SavedUploadIsKeptInTheHistory) {
+    std::vector<std::pair<Bytes, std::string>> kept;
+    setHistoryKeeper([&](const KeptList& list) {
+        kept.emplace_back(Bytes(list.bytes.begin(), list.bytes.end()), list.origin);
+        if (list.source != *view.target) ADD_FAILURE() << "source " << list.source;
+    });
+    view.target = dir.file("stbdata.irz");
+    const Bytes file = irzFile(20000);
+    {
+        SimulatedStb stb(link, application(file));
+        flow.uploadClicked();
+        ASSERT_TRUE(runUntilEnded());
+        EXPECT_EQ(view.outcomes.back(), TransferOutcome::Succeeded);
+        ASSERT_EQ(kept.size(), 1u);
+        EXPECT_EQ(kept[0].first, file);
+        EXPECT_EQ(kept[0].second, "upload");
+    }
+    setHistoryKeeper([](const KeptList&) { throw std::runtime_error("no room"); });
+    {
+        SimulatedStb stb(link, application(file));
+        flow.uploadClicked();
+        ASSERT_TRUE(runUntilEnded());
+        EXPECT_EQ(view.outcomes.back(), TransferOutcome::Succeeded);
+        EXPECT_EQ(view.log.back(), " " + view.target->string());
+    }
+    setHistoryKeeper({});
+}
+
+TEST_F(FlowTest, FailedUploadIsNotKeptInTheHistory) {
+    setHistoryKeeper([&](const KeptList&) { ADD_FAILURE() << "a failed upload was kept"; });
+    view.target = dir.file("stbdata.irz");
+    SimulatedStb stb(link, application(irzFile(20000), {"--upload-fault", "bad-crc:4"}));
+    flow.uploadClicked();
+    ASSERT_TRUE(runUntilEnded());
+    EXPECT_EQ(view.outcomes.back(), TransferOutcome::Failed);
+    setHistoryKeeper({});
 }
 
 TEST_F(FlowTest, FailedUploadLeavesTheTargetAlone) {

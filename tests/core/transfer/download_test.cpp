@@ -522,6 +522,54 @@ TEST_F(EngineTest, LostAckOfTheEndOfBatchStillEndsTheBatch) {
     EXPECT_EQ(engine.state(), EngineState::WaitWriting);
 }
 
+// A receiver that answered the header block with ACK and 'C' asks with 'C'
+// for an end-of-batch block it found bad, once, and waits for it: the block
+// goes again after batchAskAgain. A boot loader that restarted there asks
+// again a second later: that ends the download with the restart, and the
+// block never goes to it as a new file's header block.
+TEST(EndOfBatch, AskedForAgainOnceGoesAgainAskedTwiceIsARestart) {
+    for (const bool restarted : {false, true}) {
+        SCOPED_TRACE(restarted ? "asked twice" : "asked once");
+        EngineRig rig;
+        rig.openImage("fw.bin", patternBytes(1000));
+        rig.engine.setState(EngineState::WaitStart);
+        rig.link.send(ctl::C);
+        rig.loop.advance(5);
+        rig.link.send(Bytes{ctl::ACK, ctl::C});
+        rig.loop.advance(5);
+        rig.link.send(ctl::ACK);  // block 1; the EOT goes
+        rig.loop.advance(5);
+        rig.link.send(ctl::NAK);  // the EOT again
+        rig.loop.advance(5);
+        rig.link.send(Bytes{ctl::ACK, ctl::C});
+        rig.loop.advance(5);
+        ASSERT_EQ(rig.link.writes.back(), endOfBatch());
+        const std::size_t writes = rig.link.writes.size();
+        rig.link.send(ctl::C, 200);
+        rig.loop.advance(210);
+        EXPECT_EQ(rig.link.writes.size(), writes);  // held
+        if (restarted) {
+            rig.link.send(ctl::C, 1000);
+            ASSERT_TRUE(rig.runUntilEvent(EngineState::EndingFile, EngineEvent::ReceiverRestarted, 1010));
+            EXPECT_EQ(rig.link.writes.size(), writes);
+            rig.loop.advance(10000);  // (the link test goes on while idle)
+            EXPECT_EQ(std::count(rig.link.writes.begin(), rig.link.writes.end(), endOfBatch()), 1);
+            EXPECT_EQ(rig.engine.state(), EngineState::Idle);
+            EXPECT_FALSE(rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded));
+            continue;
+        }
+        rig.loop.advance(rig.engine.timeouts().batchAskAgain - 11);
+        EXPECT_EQ(rig.link.writes.size(), writes);
+        rig.loop.advance(2);
+        ASSERT_EQ(rig.link.writes.size(), writes + 1);
+        EXPECT_EQ(rig.link.writes.back(), endOfBatch());
+        rig.link.send(ctl::ACK);
+        ASSERT_TRUE(rig.runUntilEvent(EngineState::EndingFile, EngineEvent::BatchEnded, 10));
+        EXPECT_FALSE(rig.listener.has(EngineState::EndingFile, EngineEvent::ReceiverRestarted));
+        EXPECT_EQ(rig.engine.expiredWaits(), 0);  // the pause before the block ran out no wait
+    }
+}
+
 TEST_F(EngineTest, PortFailureEndsTheTransfer) {
     openImage("fw.bin", patternBytes(50000));
     SimulatedStb stb(link, ackBootLoader());

@@ -55,6 +55,10 @@ const RestartCase kCases[] = {
     {"block-nak:2", false, 200, 220},
     {"eot", false, 200, 225},
     {"second-eot", false, 200, 225},
+    // The end of the batch: a boot loader that answered with ACK and 'C'
+    // asks for a bad end-of-batch block again with 'C', as a standard
+    // receiver does; its second 'C' a second later tells the restart.
+    {"batch", false, 1200, 1230},
 };
 
 class RestartTest : public EngineTest, public ::testing::WithParamInterface<RestartCase> {};

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -120,7 +121,7 @@ class MainWindowTest : public QObject {
         o.prompts = &prompts;
         o.settingsApplication = QStringLiteral("dorvane-window-test");
         o.flowTimes.startTimeout = startTimeout;
-        o.historyFolder = QString::fromStdString(dir_->file("history").string());
+        o.transfersFolder = QString::fromStdString(dir_->file("transfers").string());
         auto w = std::make_unique<CMainDialog>(o);
         w->show();
         return w;
@@ -513,14 +514,74 @@ private slots:
         QCOMPARE(prompts.messages, QStringList{kEnqEnd});
     }
 
-    // The STB restarts right after it reported the start of its writing:
-    // the window ends the download at once with the restart box (not the
-    // writing wait), and its lamps follow the STB through its restart.
-    void restartWhileWritingEndsTheDownloadAndTheLampsFollow() {
+    // An STB that reports more than 100 % while it writes: the bar and its
+    // text stay at 100 %; the Elapsed field counts the download's seconds.
+    void writingPercentBeyond100StaysInTheBarAndElapsedCounts() {
         SimProcess sim({QStringLiteral("--start"), QStringLiteral("off"), QStringLiteral("--rate"), QStringLiteral("0"),
                         QStringLiteral("--answer"), QStringLiteral("enq"), QStringLiteral("--write-ms"),
-                        QStringLiteral("2000"), QStringLiteral("--boot-ms"), QStringLiteral("1500"),
-                        QStringLiteral("--fault"), QStringLiteral("restart@after-vt")});
+                        QStringLiteral("1600"), QStringLiteral("--write-progress"), QStringLiteral("40,250,100")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        w->openFile(qpath(smallImage_));
+        QSet<QString> texts;
+        int highest = 0;
+        QTimer sample;
+        connect(&sample, &QTimer::timeout, [&] {
+            texts.insert(bar(*w)->text());
+            highest = std::max(highest, bar(*w)->position());
+        });
+        sample.start(5);
+        auto* elapsed = static_cast<QLabel*>(w->control(CMainDialog::kElapsed));
+        QTRY_VERIFY_WITH_TIMEOUT(w->portLampOn(), 2000);
+        button(*w, CMainDialog::kDownload)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
+        sim.command("on");
+        QTRY_VERIFY_WITH_TIMEOUT(prompts.messages.contains(kEnqEnd), 20000);
+        sample.stop();
+        QVERIFY2(texts.contains(QStringLiteral("Downloading 40% ...")), qPrintable(texts.values().join('|')));
+        QVERIFY2(texts.contains(QStringLiteral("Downloading 100% ...")), qPrintable(texts.values().join('|')));
+        for (const QString& text : texts) QVERIFY2(!text.contains(QStringLiteral("250")), qPrintable(text));
+        QCOMPARE(highest, 100);
+        // Two seconds of writing: the field shows minutes and seconds.
+        QVERIFY2(QRegularExpression(QStringLiteral("^00:0[1-9]$")).match(elapsed->text()).hasMatch(),
+                 qPrintable(elapsed->text()));
+    }
+
+    // The STB is switched off and on at each point of a download (inside its
+    // information record, at a data block, at the EOT, at the end of the
+    // batch, before and after the VT that starts its writing): the window
+    // ends the download at once with the restart box (never the writing wait,
+    // never the cable), its log stops at the phase the STB had reached, and
+    // its lamps follow the STB through its restart.
+    void restartEndsTheDownloadAndTheLampsFollow_data() {
+        QTest::addColumn<QString>("point");
+        QTest::addColumn<QString>("reached");     // the last phase line before the restart line
+        QTest::addColumn<QString>("notReached");  // the next phase line, never shown
+        const QString started = QStringLiteral("Downloading process started.");
+        const QString data = QStringLiteral("Transferring started.");
+        const QString ended = QStringLiteral("Transferring ended.");
+        const QString writing = QStringLiteral("Writing Image started.");
+        QTest::newRow("inside the information record") << QStringLiteral("info") << started << data;
+        QTest::newRow("at a data block") << QStringLiteral("block:3") << data << ended;
+        QTest::newRow("at the EOT") << QStringLiteral("eot") << data << ended;
+        QTest::newRow("at the end of the batch") << QStringLiteral("batch") << data << ended;
+        QTest::newRow("before the VT") << QStringLiteral("before-vt") << ended << writing;
+        QTest::newRow("after the VT") << QStringLiteral("after-vt") << writing << QStringLiteral("Writing Image stopped.");
+        // A boot loader that answers with ACK and 'C': its second 'C' after
+        // the restart tells it from a receiver asking for a bad end-of-batch
+        // block again.
+        QTest::newRow("at the end of the batch, ACK and 'C'")
+            << QStringLiteral("batch --answer ack") << QStringLiteral("Transferring started!") << ended;
+    }
+    void restartEndsTheDownloadAndTheLampsFollow() {
+        QFETCH(QString, point);
+        QFETCH(QString, reached);
+        QFETCH(QString, notReached);
+        SimProcess sim(QStringList{QStringLiteral("--start"), QStringLiteral("off"), QStringLiteral("--rate"),
+                                   QStringLiteral("0"), QStringLiteral("--answer"), QStringLiteral("enq"),
+                                   QStringLiteral("--write-ms"), QStringLiteral("2000"), QStringLiteral("--boot-ms"),
+                                   QStringLiteral("1000"), QStringLiteral("--fault")} +
+                       (QStringLiteral("restart@") + point).split(QLatin1Char(' ')));
         ScriptedPrompts prompts;
         auto w = window(sim.path(), prompts);
         w->openFile(qpath(smallImage_));
@@ -528,26 +589,44 @@ private slots:
         QVERIFY(!w->powerLampOn());
         button(*w, CMainDialog::kDownload)->click();
         QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 2000);
+        QElapsedTimer clock;
         sim.command("on");
+        clock.start();
         QTRY_VERIFY_WITH_TIMEOUT(!prompts.messages.isEmpty(), 20000);
+        // The restart comes 200 ms after the fault; the 64 KiB image takes
+        // a few milliseconds on this line (and a boot loader that answers
+        // with ACK and 'C' is known by its second 'C', a second later).
+        QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(prompts.messages, QStringList{kRestartedBox});
         QVERIFY(!w->busy());
         QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
-        QVERIFY(!sim.waitEvent(QStringLiteral("fault restart at writing"), 1000).isEmpty());
+        const QString at = point.section(QLatin1Char(' '), 0, 0);
+        const QString simPoint = at == QStringLiteral("before-vt")  ? QStringLiteral("write-start")
+                                 : at == QStringLiteral("after-vt") ? QStringLiteral("writing")
+                                                                    : at;
+        QVERIFY(!sim.waitEvent(QStringLiteral("fault restart at ") + simPoint, 1000).isEmpty());
         const QStringList log = w->logLines();
-        const qsizetype started = log.indexOf(QStringLiteral("Writing Image started."));
+        const qsizetype phase = log.indexOf(reached);
         const qsizetype restarted = log.indexOf(kRestartedLine);
-        QVERIFY(started >= 0);
-        QVERIFY2(restarted > started, qPrintable(log.join('|')));
-        QVERIFY(!log.contains(QStringLiteral("Writing Image stopped.")));
-        QVERIFY(!log.contains(QStringLiteral("The STB stopped reporting while writing its memory.")));
-        // The boot loader asks for a file for 1.5 s, then the application
+        QVERIFY2(phase >= 0 && restarted > phase, qPrintable(log.join('|')));
+        QCOMPARE(log.count(kRestartedLine), 1);
+        QVERIFY2(!log.contains(notReached), qPrintable(log.join('|')));
+        for (const QString& line : log) {
+            QVERIFY2(!line.contains(QStringLiteral("cable")), qPrintable(line));
+            QVERIFY2(!line.contains(QStringLiteral("Timeout occurred")), qPrintable(line));
+            QVERIFY2(!line.contains(QStringLiteral("stopped reporting while writing")), qPrintable(line));
+        }
+        // The boot loader asks for a file for a second, then the application
         // answers the link test again: the power lamp comes on, the port lamp
         // stayed on throughout.
         QVERIFY(!w->powerLampOn());
+        QVERIFY(w->portLampOn());
         QVERIFY(!sim.waitEvent(QStringLiteral("application"), 5000).isEmpty());
         QTRY_VERIFY_WITH_TIMEOUT(w->powerLampOn(), 3000);
         QVERIFY(w->portLampOn());
+        // The restarted boot loader was sent nothing it could take for a file.
+        sim.waitEvent(QStringLiteral("no such event"), 200);
+        QCOMPARE(sim.events().filter(QStringLiteral(" header ")).size(), 1);
     }
 
     void downloadAckAnswerReaches100Percent() {
@@ -720,10 +799,10 @@ private slots:
         QVERIFY(prompts.messages.isEmpty());
 
         // The transfer is kept for a support bundle: receipt, log and trace.
-        const QStringList kept = TransferHistory(w->historyFolder()).entries();
+        const QStringList kept = TransferHistory(w->transfersFolder()).entries();
         QVERIFY(!kept.isEmpty());
         QVERIFY2(kept.first().endsWith("-upload"), qPrintable(kept.first()));
-        const QString entry = QDir(w->historyFolder()).filePath(kept.first());
+        const QString entry = QDir(w->transfersFolder()).filePath(kept.first());
         QVERIFY(fileText(entry + "/receipt.txt").contains("Outcome: succeeded"));
         QVERIFY(fileText(entry + "/log.txt").contains("Uploading finished successfully!"));
         QVERIFY(fileText(entry + "/trace.txt").contains("loadb up curdb y"));

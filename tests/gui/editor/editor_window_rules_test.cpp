@@ -4,15 +4,20 @@
 // move that shows its channels, unique mnemonics, Home/End, Ctrl+Z in Find,
 // the title, Save As and the numbers after a save.
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QShortcut>
+#include <QAction>
 #include <QTest>
 
 #include "database/demo_data.h"
@@ -73,6 +78,33 @@ private slots:
             QVERIFY(textFromField(session.database().channel(n).name).contains(word, Qt::CaseInsensitive));
         QTest::keyClick(w.searchEdit(), Qt::Key_Enter);
         QVERIFY(w.isVisible());
+    }
+
+    // Sorted by a column that no "Sort by" order stands for (VPid, highest
+    // first), Enter goes to the hit at the top of the list as shown, not to
+    // the lowest-numbered one.
+    void enterInFindGoesToTheTopHitAsSortedByAnyColumn() {
+        ScriptedPrompts prompts;
+        EditorWindow session(*demo());
+        auto& w = session.dialog();
+        QHeaderView* header = w.channelList()->horizontalHeader();
+        const QPoint vpid(header->sectionViewportPosition(2) + 4, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, vpid);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, vpid);
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        w.searchEdit()->setFocus();
+        QTest::keyClicks(w.searchEdit(), QStringLiteral("a"));
+        const std::vector<int> shown = listed(w.channelList());
+        QVERIFY(shown.size() > 2);
+        const int lowest = *std::min_element(shown.begin(), shown.end());
+        QVERIFY(shown.front() != lowest);  // else this test could not tell the two apart
+        QTest::keyClick(w.searchEdit(), Qt::Key_Return);
+        QVERIFY(w.isVisible());
+        QVERIFY(w.channelList()->hasFocus());
+        QCOMPARE(listed(w.channelList()), shown);
+        QCOMPARE(currentId(w.channelList()), shown.front());
+        QCOMPARE(w.channelList()->firstSelectedRow(), 0);
+        QCOMPARE(w.channelList()->selectedRowNumbers(), std::vector<int>{0});
     }
 
     void aSearchInPartOfTheViewSaysHowManyItHides() {
@@ -201,6 +233,25 @@ private slots:
             seen.insert(key, text);
         }
         QVERIFY(seen.size() >= 14);
+    }
+
+    // Two commands on one key: Qt runs neither ("ambiguous shortcut").
+    void everyShortcutKeyRunsOneCommand() {
+        ScriptedPrompts prompts;
+        EditorWindow session(*demo());
+        auto& w = session.dialog();
+        QMap<QString, QString> seen;
+        const auto add = [&](const QKeySequence& keys, const QString& what) {
+            if (keys.isEmpty()) return;
+            const QString key = keys.toString(QKeySequence::PortableText);
+            QVERIFY2(!seen.contains(key), qPrintable(key + QStringLiteral(": ") + what + QStringLiteral(" and ") + seen.value(key)));
+            seen.insert(key, what);
+        };
+        for (QAction* a : w.findChildren<QAction*>()) {
+            for (const QKeySequence& keys : a->shortcuts()) add(keys, a->text());
+        }
+        for (QShortcut* s : w.findChildren<QShortcut*>()) add(s->key(), QStringLiteral("shortcut"));
+        QVERIFY(seen.size() >= 8);
     }
 
     void homeAndEndGoToTheFirstAndLastRow() {

@@ -136,8 +136,11 @@ private slots:
         const QAbstractItemModel* channels = w.channelList()->model();
         const int first = w.channelList()->listModel()->idAt(0);
         // The table's eleven fields, then the service id, frequency with
-        // polarisation and the satellite's name.
-        QCOMPARE(channels->columnCount(), 14);
+        // polarisation and the satellite's name, and "New No." to type a
+        // number into.
+        QCOMPARE(channels->columnCount(), 15);
+        QCOMPARE(channels->headerData(14, Qt::Horizontal).toString(), QStringLiteral("New No."));
+        QCOMPARE(channels->index(0, 14).data().toString(), QString());
         QCOMPARE(channels->index(0, 11).data().toString(), QString::asprintf("%5d", int(db.channel(first).serviceId)));
         const TransponderRecord& firstTp = db.transponder(db.channel(first).transponder);
         QCOMPARE(channels->index(0, 12).data().toString(),
@@ -245,11 +248,17 @@ private slots:
         QCOMPARE(middle->selectedRowCount(), 2);
         QVERIFY(!w.addButton()->isEnabled());
 
-        // A channel click with every satellite selected leaves "Move" off;
-        // with one satellite it turns it on.
+        // A channel click with every satellite selected turns "Move" on
+        // (across satellites), with some of them off; with one satellite
+        // it turns it on.
         selectRows(w.channelList(), {0});
         clickList(w.channelList());
         QCOMPARE(w.activeList(), int(CReceiverDataDialog::ChannelList));
+        QVERIFY(w.moveButton()->isEnabled());
+        selectRows(w.leftList(), {0, 1});
+        clickList(w.leftList());
+        selectRows(w.channelList(), {0});
+        clickList(w.channelList());
         QVERIFY(!w.moveButton()->isEnabled());
         chooseSatellite(w, 0);
         selectRows(w.channelList(), {0});

@@ -133,7 +133,7 @@ private slots:
         BundleInputs in;
         in.port = QStringLiteral("/dev/ttyNOWHERE3");
         in.settingsApplication = QStringLiteral("dorvane-bundle-test");
-        in.historyFolder = history.folder();
+        in.transfersFolder = history.folder();
         in.windowLog = {QStringLiteral("File Name : customer image.img")};
         in.userFiles = {userFile};
         in.limitBytes = 350 << 10;

@@ -1,0 +1,216 @@
+#include "cli/station_port.h"
+
+#include <QDateTime>
+
+#include <cstdio>
+
+#include "cli/transfer_reporting.h"
+
+namespace dorvane::cli {
+
+namespace {
+
+std::string nowText() {
+    return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toStdString();
+}
+
+constexpr int kRearmMs = 1000;  // after a box still on refused the start, the next try
+// A box gone from the line: no byte from it for this long, while the link
+// test asks (its application answers that, its boot loader asks with 'C'
+// every second). Until then the box that was served may still be there,
+// restarting, and must not get the image a second time.
+constexpr Millis kGoneMs = 2500;
+constexpr int kGoneCheckMs = 250;
+
+}  // namespace
+
+StationPort::StationPort(QString port, const StationSetup& setup, std::function<void(const Receipt&)> receipt,
+                         std::function<void()> finished)
+    : port_(std::move(port)), setup_(setup), receipt_(std::move(receipt)), finishedCallback_(std::move(finished)) {
+    session_ = std::make_unique<TransferSession>(*this, setup_.options);
+    session_->line().addObserver(this);
+    rearm_.setSingleShot(true);
+    QObject::connect(&rearm_, &QTimer::timeout, [this] { arm(); });
+    QObject::connect(&goneCheck_, &QTimer::timeout, [this] { checkGone(); });
+}
+
+StationPort::~StationPort() {
+    rearm_.stop();
+    goneCheck_.stop();
+    session_->line().removeObserver(this);
+}
+
+bool StationPort::begin() {
+    if (const auto failure = session_->openPort(port_)) {
+        error(failure->text + " " + failure->advice);
+        failed_ = true;
+        finished_ = true;
+        return false;
+    }
+    session_->start();
+    if (!session_->openFile(setup_.file).ok()) {
+        failed_ = true;
+        finished_ = true;
+        return false;
+    }
+    if (setup_.forced) session_->setForcedDownload(true);
+    rearmLater(0);
+    return true;
+}
+
+void StationPort::arm() {
+    if (stopping_) return finish();
+    boxSeen_ = false;
+    noticed_ = false;
+    reason_.clear();
+    start_.clear();
+    armed_ = true;
+    session_->download();
+}
+
+void StationPort::rearmLater(int ms) {
+    armed_ = false;
+    rearm_.start(ms);
+}
+
+// After a box: the next one is armed once this one has left the line.
+void StationPort::awaitNextBox() {
+    armed_ = false;
+    waitingSaid_ = false;
+    goneCheck_.start(kGoneCheckMs);
+}
+
+void StationPort::checkGone() {
+    if (stopping_) return finish();
+    // A box that fell silent while writing may be writing still: silence
+    // does not say it has gone until it has been heard again (restarted).
+    if (mustHearAgain_ && lastHeardAt_ > endedAt_) mustHearAgain_ = false;
+    if (!mustHearAgain_ && session_->loop().now() - lastHeardAt_ >= kGoneMs) {
+        goneCheck_.stop();
+        return arm();
+    }
+    if (!waitingSaid_) logLine("Waiting for the STB to be switched off.");
+    waitingSaid_ = true;
+}
+
+void StationPort::stop() {
+    if (stopping_ || finished_) return;
+    stopping_ = true;
+    if (rearm_.isActive() || goneCheck_.isActive()) {
+        rearm_.stop();
+        goneCheck_.stop();
+        return finish();
+    }
+    // No box on the line yet: nothing to finish.
+    if (!boxSeen_) session_->cancel();
+}
+
+void StationPort::stopNow() {
+    if (finished_) return;
+    stopping_ = true;
+    rearm_.stop();
+    goneCheck_.stop();
+    if (session_->busy()) session_->stopNow();
+    else finish();
+}
+
+void StationPort::finish() {
+    if (finished_) return;
+    finished_ = true;
+    armed_ = false;
+    rearm_.stop();
+    goneCheck_.stop();
+    // After the flow's own end, which may still use the port.
+    QTimer::singleShot(0, [this] {
+        session_->closePort();
+        finishedCallback_();
+    });
+}
+
+void StationPort::onLineBytes(LineDirection direction, std::span<const std::uint8_t> bytes, Millis at) {
+    if (direction != LineDirection::FromReceiver || bytes.empty()) return;
+    lastHeardAt_ = at;
+    if (!armed_ || boxSeen_) return;
+    boxSeen_ = true;
+    start_ = nowText();
+}
+
+void StationPort::logLine(const std::string& line) {
+    std::printf("%s: %s\n", port_.toLocal8Bit().constData(), line.c_str());
+    std::fflush(stdout);
+}
+
+void StationPort::error(const std::string& text) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "dorvane: %s: %s\n", port_.toLocal8Bit().constData(), oneLine(text).c_str());
+    std::fflush(stderr);
+}
+
+void StationPort::notice(const SessionNotice& notice) {
+    using Kind = SessionNotice::Kind;
+    noticed_ = true;
+    lastKind_ = notice.kind;
+    // A box still on is waited out (see transferEnded); the port's loss
+    // comes with the transfer's own error.
+    if (notice.kind == Kind::Refusal || notice.kind == Kind::PortLost) return;
+    if (notice.kind == Kind::Succeeded) {
+        logLine(oneLine(notice.text));
+        return;
+    }
+    const std::string text = notice.joined(" ");
+    if (reason_.empty()) reason_ = oneLine(text);
+    error(text);
+}
+
+void StationPort::transferEnded(const SessionOutcome& outcome) {
+    armed_ = false;
+    const bool stillOn = outcome.outcome == TransferOutcome::NotStarted && noticed_ &&
+                         lastKind_ == SessionNotice::Kind::Refusal;
+    if (stillOn && !stopping_) {
+        if (!waitingSaid_) logLine("Waiting for the STB to be switched off.");
+        waitingSaid_ = true;
+        return rearmLater(kRearmMs);
+    }
+    if (!boxSeen_) {
+        // No box came: stopped while waiting, the port failed, or the wait ran out.
+        if (outcome.outcome == TransferOutcome::PortError || outcome.outcome == TransferOutcome::NotStarted)
+            failed_ = failed_ || !stopping_;
+        const bool goOn = setup_.repeat && !stopping_ && outcome.outcome == TransferOutcome::TimedOut;
+        return goOn ? rearmLater(kRearmMs) : finish();
+    }
+    writeReceipt(outcome);
+    mustHearAgain_ = noticed_ && lastKind_ == SessionNotice::Kind::WritingSilent;
+    endedAt_ = session_->loop().now();
+    if (setup_.repeat && !stopping_ && outcome.outcome != TransferOutcome::PortError) return awaitNextBox();
+    finish();
+}
+
+void StationPort::writeReceipt(const SessionOutcome& outcome) {
+    Receipt r;
+    r.port = port_.toStdString();
+    r.start = start_;
+    r.end = nowText();
+    r.file = setup_.fileName;
+    r.sha256 = setup_.sha256;
+    r.takeRecord(outcome.infoRecord);
+    r.bytes = outcome.figures.bytes;
+    r.resent = outcome.figures.resent;
+    r.timeouts = outcome.figures.timeouts;
+    if (outcome.outcome == TransferOutcome::Succeeded && outcome.infoRecord.size() == 128) {
+        r.result = "ok";
+    } else if (outcome.outcome == TransferOutcome::Succeeded) {
+        // A boot loader that answers with ACK does not report its writing.
+        r.result = "unconfirmed";
+        r.reason = "The STB does not report its writing: check its display.";
+    } else {
+        r.result = ReportingView::outcomeName(outcome.outcome);
+        r.reason = reason_.empty() ? std::string("Transferring canceled!") : reason_;
+    }
+    if (r.result != "ok") failed_ = true;
+    ++boxes_;
+    logLine("Box " + std::to_string(boxes_) + ": " + r.result + (r.reason.empty() ? "" : ": " + r.reason) + " (" +
+            outcome.summary() + ")");
+    receipt_(r);
+}
+
+}  // namespace dorvane::cli

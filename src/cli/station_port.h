@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+#include <QTimer>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "cli/station_receipt.h"
+#include "transfer/transfer_session.h"
+
+namespace dorvane::cli {
+
+// What every port of a station does.
+struct StationSetup {
+    std::filesystem::path file;
+    std::string fileName;  // as the receipts name it
+    std::string sha256;
+    bool repeat = false;  // after a box, wait for the next one on the port
+    bool forced = false;
+    TransferSession::Options options;
+};
+
+// One port of a station: waits for its box to power on, downloads, follows
+// the writing to its end, writes the box's receipt and (repeating) waits
+// for the next box. A box still on from before (its application answers)
+// is waited out until it is switched off.
+class StationPort : public SessionObserver, private LineObserver {
+public:
+    StationPort(QString port, const StationSetup& setup, std::function<void(const Receipt&)> receipt,
+                std::function<void()> finished);
+    ~StationPort() override;
+    StationPort(const StationPort&) = delete;
+    StationPort& operator=(const StationPort&) = delete;
+
+    // Opens the port and the image and arms the first download; false (and
+    // said on standard error) when the port or the file cannot be used.
+    bool begin();
+    // Ctrl-C: no new box. A port still waiting for its box ends now; a box
+    // on the line is served to its end.
+    void stop();
+    // At once in every phase (a box mid-write is left as it is).
+    void stopNow();
+    bool finished() const { return finished_; }
+    bool failed() const { return failed_; }  // a box not "ok", or the port unusable
+    // The box on this port writes its memory.
+    bool writing() const { return session_->receiverWriting(); }
+
+    // SessionObserver.
+    void logLine(const std::string& line) override;
+    void notice(const SessionNotice& notice) override;
+    void transferEnded(const SessionOutcome& outcome) override;
+    std::optional<std::filesystem::path> chooseUploadTarget() override { return std::nullopt; }
+
+private:
+    void onLineBytes(LineDirection direction, std::span<const std::uint8_t> bytes, Millis at) override;
+    void arm();
+    void rearmLater(int ms);
+    void awaitNextBox();
+    void checkGone();
+    void finish();
+    void writeReceipt(const SessionOutcome& outcome);
+    void error(const std::string& text);
+
+    QString port_;
+    const StationSetup& setup_;
+    std::function<void(const Receipt&)> receipt_;
+    std::function<void()> finishedCallback_;
+    std::unique_ptr<TransferSession> session_;
+    QTimer rearm_;
+    QTimer goneCheck_;          // after a box, until it has left the line
+    Millis lastHeardAt_ = 0;    // the last byte from the box
+    Millis endedAt_ = 0;        // the last box's end
+    bool mustHearAgain_ = false;  // the last box fell silent while writing
+    std::string start_;  // the box's first byte, ISO 8601
+    std::string reason_;  // the first error of the box's transfer
+    SessionNotice::Kind lastKind_ = SessionNotice::Kind::Failed;
+    bool noticed_ = false;     // a notice came in the current arming
+    bool boxSeen_ = false;     // the box sent a byte since the download was armed
+    bool armed_ = false;
+    bool waitingSaid_ = false;  // "waiting for the STB to be switched off" once per box
+    bool stopping_ = false;
+    bool finished_ = false;
+    bool failed_ = false;
+    int boxes_ = 0;
+};
+
+}  // namespace dorvane::cli

@@ -1,0 +1,41 @@
+// The editor's "History..." button: the kept lists, their comparison, and
+// restoring one as the editor's list.
+
+#include <QFileInfo>
+#include <QPushButton>
+
+#include "app/history_location.h"
+#include "app/path_text.h"
+#include "database/channel_data_document.h"
+#include "editor/editor_prompts.h"
+#include "editor/history_dialog.h"
+#include "editor/receiver_data_dialog.h"
+
+namespace dorvane {
+
+QPushButton* CReceiverDataDialog::makeHistoryButton() {
+    auto* button = new QPushButton(QStringLiteral("&History..."));
+    button->setObjectName(QStringLiteral("historyButton"));
+    button->setAutoDefault(false);
+    button->setToolTip(QStringLiteral("The lists kept from uploads and earlier saves: compare or restore one"));
+    connect(button, &QPushButton::clicked, this, &CReceiverDataDialog::historyClicked);
+    return button;
+}
+
+void CReceiverDataDialog::historyClicked() {
+    if (session_.isMovePending()) return;
+    ListHistory history = programHistory();
+    QString openName = QStringLiteral("the open list");
+    if (!session_.document().path().empty())
+        openName += QStringLiteral(" (%1%2)").arg(QFileInfo(textFromPath(session_.document().path())).fileName(),
+                                                  session_.isDirty() ? QStringLiteral(", unsaved edits") : QString());
+    HistoryDialog dialog(history, session_.database(), openName, this);
+    if (editorPrompts().run(dialog) != QDialog::Accepted || !dialog.chosenForRestore()) return;
+    Change changed;
+    const Status restored = restoreHistoryEntry(session_, history, *dialog.chosenForRestore(), &changed);
+    render(changed);
+    if (!restored.ok() && !changed.any())
+        editorPrompts().message(this, QString::fromStdString(restored.message()), PromptIcon::Exclamation);
+}
+
+}  // namespace dorvane

@@ -1,0 +1,262 @@
+#include <QCryptographicHash>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <memory>
+#include <vector>
+
+#include "cli_run.h"
+#include "sim/sim_process.h"
+
+// dorvane station: several simulated STBs on pseudo-terminals at once, one
+// receipt per box in the report, none "ok" that is not.
+class StationCliTest : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir dir;
+    QString image() const { return dir.filePath("app.img"); }
+    QString imageHash() const {
+        return QString::fromLatin1(QCryptographicHash::hash(fileBytes(image()), QCryptographicHash::Sha256).toHex());
+    }
+
+    static QStringList lines(const QString& path) {
+        QStringList all = QString::fromUtf8(fileBytes(path)).split('\n');
+        if (!all.isEmpty() && all.last().isEmpty()) all.removeLast();
+        return all;
+    }
+
+    // The report's receipts by port.
+    static QMap<QString, QJsonObject> receipts(const QString& path) {
+        QMap<QString, QJsonObject> byPort;
+        for (const QString& line : lines(path)) {
+            const QJsonObject o = QJsonDocument::fromJson(line.toUtf8()).object();
+            byPort.insert(o.value("port").toString(), o);
+        }
+        return byPort;
+    }
+
+    static bool waitFor(const std::function<bool()>& done, int ms) {
+        QElapsedTimer t;
+        t.start();
+        while (!done()) {
+            if (t.elapsed() > ms) return false;
+            QTest::qWait(50);
+        }
+        return true;
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        QVERIFY(makeSamples(dir.path()));
+    }
+
+    void everyBoxGetsOneTrueReceipt() {
+        const QStringList common{"--rate", "0", "--at", "400:on", "--no-stdin"};
+        SimProcess good(common + QStringList{"--buyer", "XY", "--boot-version", "0x02010000", "--app-version",
+                                             "0x01020300", "--write-ms", "300", "--store", dir.filePath("good.bin")});
+        SimProcess refusing(common + QStringList{"--buyer", "ZZ", "--store", dir.filePath("refusing.bin")});
+        SimProcess lost(common + QStringList{"--buyer", "XY", "--fault", "close@block:20"});
+        SimProcess offWhileWriting(common + QStringList{"--buyer", "XY", "--write-ms", "3000", "--fault",
+                                                        "silent@writing:2"});
+        SimProcess ackBox(common + QStringList{"--answer", "ack", "--store", dir.filePath("ack.bin")});
+        for (SimProcess* sim : {&good, &refusing, &lost, &offWhileWriting, &ackBox}) QVERIFY(!sim->path().isEmpty());
+
+        const QString report = dir.filePath("report.jsonl");
+        const CliRun r = runCli({"station", image(), "--port", good.path(), "--port", refusing.path(), "--port",
+                                 lost.path(), "--port", offWhileWriting.path(), "--port", ackBox.path(), "--report",
+                                 report},
+                                {}, 40000);
+        QCOMPARE(r.status, 1);  // not every box is ok
+        QCOMPARE(lines(report).size(), 5);
+        const auto byPort = receipts(report);
+        QCOMPARE(byPort.size(), 5);
+        for (const QJsonObject& o : byPort) {
+            QCOMPARE(o.value("file").toString(), QStringLiteral("app.img"));
+            QCOMPARE(o.value("sha256").toString(), imageHash());
+            QVERIFY(!o.value("start").toString().isEmpty());
+            QVERIFY(o.value("start").toString() <= o.value("end").toString());
+            // Only the box that wrote the image to its end is ok.
+            QCOMPARE(o.value("result").toString() == "ok", o.value("port").toString() == good.path());
+            QCOMPARE(o.value("reason").toString().isEmpty(), o.value("result").toString() == "ok");
+        }
+
+        const QJsonObject ok = byPort.value(good.path());
+        QCOMPARE(ok.value("bytes").toInteger(), 150048);
+        QCOMPARE(ok.value("bootVersion").toString(), QStringLiteral("2.1.0"));
+        QCOMPARE(ok.value("appVersion").toString(), QStringLiteral("1.2.3"));
+        QCOMPARE(ok.value("buyer").toString(), QStringLiteral("0x00005958 (\"XY\")"));
+        QCOMPARE(ok.value("resent").toInt(), 0);
+        QCOMPARE(fileBytes(dir.filePath("good.bin")), fileBytes(image()));
+
+        const QJsonObject refused = byPort.value(refusing.path());
+        QCOMPARE(refused.value("result").toString(), QStringLiteral("refused"));
+        QCOMPARE(refused.value("bytes").toInteger(), 0);
+        QCOMPARE(refused.value("buyer").toString(), QStringLiteral("0x00005A5A (\"ZZ\")"));
+        QVERIFY(refused.value("reason").toString().contains("differs from the STB's 0x00005A5A"));
+        QVERIFY(!QFile::exists(dir.filePath("refusing.bin")));
+
+        const QJsonObject gone = byPort.value(lost.path());
+        QCOMPARE(gone.value("result").toString(), QStringLiteral("port-error"));
+        QVERIFY(gone.value("bytes").toInteger() > 0);
+        QVERIFY(gone.value("bytes").toInteger() < 150048);
+        QVERIFY(gone.value("reason").toString().startsWith("Serial Port Error!"));
+
+        const QJsonObject silent = byPort.value(offWhileWriting.path());
+        QCOMPARE(silent.value("result").toString(), QStringLiteral("timed-out"));
+        QCOMPARE(silent.value("bytes").toInteger(), 150048);
+        QVERIFY(silent.value("reason").toString().startsWith("The STB stopped reporting while writing its memory!"));
+
+        // A boot loader that answers with ACK reports no writing and no record.
+        const QJsonObject ack = byPort.value(ackBox.path());
+        QCOMPARE(ack.value("result").toString(), QStringLiteral("unconfirmed"));
+        QVERIFY(ack.value("bootVersion").isNull());
+        QVERIFY(ack.value("buyer").isNull());
+        QCOMPARE(fileBytes(dir.filePath("ack.bin")), fileBytes(image()));
+
+        QVERIFY2(r.out.contains(good.path() + ": Box 1: ok ("), qPrintable(r.out));
+        QVERIFY2(r.err.contains("dorvane: " + refusing.path() + ": This image can't be downloaded your STB!"),
+                 qPrintable(r.err));
+    }
+
+    void allSucceedAndTheCsvReportGrows() {
+        const QString report = dir.filePath("report.csv");
+        for (int round = 0; round < 2; ++round) {
+            std::vector<std::unique_ptr<SimProcess>> sims;
+            QStringList args{"station", image(), "--report", report, "--csv"};
+            for (int i = 0; i < (round == 0 ? 3 : 1); ++i) {
+                sims.push_back(std::make_unique<SimProcess>(
+                    QStringList{"--rate", "0", "--at", QString::number(300 + 100 * i) + ":on", "--no-stdin",
+                                "--buyer", "XY", "--write-ms", "200"}));
+                args << "--port" << sims.back()->path();
+            }
+            const CliRun r = runCli(args, {}, 30000);
+            QCOMPARE(r.status, 0);
+        }
+        const QStringList rows = lines(report);
+        QCOMPARE(rows.size(), 5);  // one header, four boxes
+        QCOMPARE(rows.first(), QStringLiteral("port,start,end,file,sha256,bootVersion,appVersion,buyer,bytes,"
+                                              "resent,timeouts,result,reason"));
+        for (const QString& row : rows.mid(1)) {
+            QVERIFY2(row.contains(",app.img," + imageHash() + ","), qPrintable(row));
+            QVERIFY2(row.endsWith(",150048,0,0,ok,"), qPrintable(row));
+            QVERIFY2(row.contains(",\"0x00005958 (\"\"XY\"\")\","), qPrintable(row));
+        }
+    }
+
+    void repeatServesOneBoxAfterAnotherUntilCtrlC() {
+        SimProcess sim({"--rate", "0", "--at", "300:on", "--buyer", "XY", "--boot-ms", "300", "--write-ms", "200",
+                        "--store", dir.filePath("repeat.bin")});
+        QVERIFY(!sim.path().isEmpty());
+        const QString report = dir.filePath("repeat.jsonl");
+        QProcess station;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DORVANE_TIMEOUTS", kShortTimeouts);
+        station.setProcessEnvironment(env);
+        station.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"),
+                      {"station", image(), "--repeat", "--port", sim.path(), "--report", report});
+        QVERIFY(station.waitForStarted(5000));
+
+        for (int box = 1; box <= 3; ++box) {
+            QVERIFY2(waitFor([&] { return lines(report).size() == box; }, 15000), qPrintable(QString::number(box)));
+            // The box restarts into its application: it is not served twice.
+            QTest::qWait(1500);
+            QCOMPARE(lines(report).size(), box);
+            if (box == 3) break;
+            sim.command("off");
+            QTest::qWait(3500);  // the station sees it gone and arms again
+            sim.command("on");
+        }
+        ::kill(static_cast<pid_t>(station.processId()), SIGINT);
+        QVERIFY(station.waitForFinished(10000));
+        QCOMPARE(station.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(station.exitCode(), 0);
+        const QStringList receipts = lines(report);
+        QCOMPARE(receipts.size(), 3);
+        for (const QString& line : receipts)
+            QCOMPARE(QJsonDocument::fromJson(line.toUtf8()).object().value("result").toString(), QStringLiteral("ok"));
+        const QString out = QString::fromUtf8(station.readAllStandardOutput());
+        QVERIFY2(out.contains(sim.path() + ": Box 3: ok"), qPrintable(out));
+        QVERIFY2(out.contains(sim.path() + ": Waiting for the STB to be switched off."), qPrintable(out));
+    }
+
+    void aBoxSilentWhileWritingIsNotServedAgainWhenItRestarts() {
+        SimProcess sim({"--rate", "0", "--at", "300:on", "--buyer", "XY", "--boot-ms", "300", "--write-ms", "3000",
+                        "--fault", "silent@writing:2"});
+        QVERIFY(!sim.path().isEmpty());
+        const QString report = dir.filePath("silent.jsonl");
+        QProcess station;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DORVANE_TIMEOUTS", kShortTimeouts);
+        station.setProcessEnvironment(env);
+        station.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"),
+                      {"station", image(), "--repeat", "--port", sim.path(), "--report", report});
+        QVERIFY(station.waitForStarted(5000));
+        QVERIFY(waitFor([&] { return lines(report).size() == 1; }, 15000));
+        // Long silent: the box may still be writing. It restarts later.
+        QTest::qWait(3500);
+        sim.command("off");
+        sim.command("on");
+        QTest::qWait(4000);
+        QCOMPARE(lines(report).size(), 1);  // not flashed a second time
+        ::kill(static_cast<pid_t>(station.processId()), SIGINT);
+        QVERIFY(station.waitForFinished(10000));
+        QCOMPARE(station.exitCode(), 1);  // its one box was not ok
+        QCOMPARE(QJsonDocument::fromJson(lines(report).value(0).toUtf8()).object().value("result").toString(),
+                 QStringLiteral("timed-out"));
+    }
+
+    void ctrlCWaitsForTheBoxOnTheLineAndASecondStopsIt() {
+        // One port with a box mid-transfer (a slow line), one still waiting.
+        SimProcess empty({"--rate", "0", "--no-stdin"});
+        const QString report = dir.filePath("signals.jsonl");
+        for (const bool second : {false, true}) {
+            QFile::remove(report);
+            SimProcess slow({"--rate", "115200", "--at", "300:on", "--buyer", "XY", "--no-stdin", "--write-ms", "300"});
+            QProcess station;
+            station.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"),
+                          {"station", image(), "--repeat", "--port", slow.path(), "--port", empty.path(), "--report",
+                           report});
+            QVERIFY(station.waitForStarted(5000));
+            QString out;
+            QVERIFY(waitFor([&] {
+                out += QString::fromUtf8(station.readAllStandardOutput());
+                return out.contains(slow.path() + ": Transferring started.");
+            }, 10000));
+            ::kill(static_cast<pid_t>(station.processId()), SIGINT);
+            if (second) {
+                QTest::qWait(500);
+                QCOMPARE(station.state(), QProcess::Running);  // the box on the line goes on
+                ::kill(static_cast<pid_t>(station.processId()), SIGINT);
+            }
+            QVERIFY(station.waitForFinished(30000));
+            const QJsonObject receipt = receipts(report).value(slow.path());
+            QCOMPARE(lines(report).size(), 1);  // the port without a box has none
+            if (second) {
+                QCOMPARE(station.exitCode(), 130);
+                QCOMPARE(receipt.value("result").toString(), QStringLiteral("canceled"));
+                QVERIFY(receipt.value("bytes").toInteger() < 150048);
+            } else {
+                QCOMPARE(station.exitCode(), 0);
+                QCOMPARE(receipt.value("result").toString(), QStringLiteral("ok"));
+                QCOMPARE(receipt.value("bytes").toInteger(), 150048);
+            }
+        }
+    }
+
+    void badUsageAndAPortThatDoesNotOpen() {
+        QCOMPARE(runCli({"station", image()}).status, 2);
+        QCOMPARE(runCli({"station", "--port", "x"}).status, 2);
+        QCOMPARE(runCli({"station", image(), "--port", "x", "--csv"}).status, 2);
+        const CliRun r = runCli({"station", image(), "--port", "/dev/no-such-port"});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.startsWith("dorvane: /dev/no-such-port: Port(/dev/no-such-port) open failed. "), qPrintable(r.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(StationCliTest)
+#include "station_cli_test.moc"
