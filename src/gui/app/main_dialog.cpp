@@ -869,9 +869,14 @@ void CMainDialog::notice(const SessionNotice& notice) {
 bool CMainDialog::askYesNo(const std::string& question) { return prompts_->question(this, q(question)); }
 
 void CMainDialog::stateChanged(const SessionState& state) {
-    progress_->setText(q(state.progressText));
-    progress_->setPosition(state.progress);
-    progress_->update();
+    // The bar is painted again only when it changed: the link poll tells
+    // its state twice a second on an idle window.
+    const QString progressText = q(state.progressText);
+    if (progressText != progress_->text() || state.progress != progress_->position()) {
+        progress_->setText(progressText);
+        progress_->setPosition(state.progress);
+        progress_->update();
+    }
     elapsed_->setText(q(state.elapsedText));
     throughput_->setText(q(state.throughputText));
     downloadButton_->setText(q(state.downloadButtonText));
