@@ -103,6 +103,21 @@ static QString fileText(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) : widget_(widget) { widget_->installEventFilter(this); }
+    ~PaintCounter() override { widget_->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    int paints = 0;
+
+private:
+    QWidget* widget_;
+};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -159,6 +174,21 @@ private slots:
         QVERIFY(!w->portRetryRunning());
         const auto* label = static_cast<QLabel*>(w->control(CMainDialog::kPortName));
         QCOMPARE(label->text(), sim.path().mid(5));  // "pts/N"
+    }
+
+    // An idle window with its link poll running paints nothing: the poll's
+    // state, the same every half second, changes no control.
+    void anIdleWindowDoesNotRepaint() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        QTest::qWait(1200);  // the first polls and the paints of the start
+        PaintCounter bar(w->control(CMainDialog::kProgress));
+        PaintCounter lamp(w->control(CMainDialog::kPowerLamp));
+        QTest::qWait(2500);
+        QCOMPARE(bar.paints, 0);
+        QCOMPARE(lamp.paints, 0);
+        QVERIFY(w->engine().linkPollRunning());
     }
 
     void startupWithAMissingPortRetriesSilentlyUntilItAppears() {
