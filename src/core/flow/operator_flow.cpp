@@ -355,6 +355,7 @@ void OperatorFlow::beginBusy(Kind kind) {
     kind_ = kind;
     busy_ = true;
     writingWarned_ = false;
+    ackAnswer_ = true;
     transferred_ = 0;
     lineRate_.clear();
     uploadCounted_ = 0;
@@ -474,17 +475,11 @@ void OperatorFlow::stopBlink() { cancelTimer(blinkTimer_); }
 // ---------------------------------------------------------------------------
 // Engine notifications
 
-void OperatorFlow::onTransferInfo(EngineInfo item, std::uint32_t value) {
-    switch (item) {
-    case EngineInfo::BootVersion:
-        view_.appendLog("STB Boot Ver : " + versionWordText(value));
-        break;
-    case EngineInfo::AppVersion:
-        view_.appendLog("STB App Ver : " + versionWordText(value));
-        break;
-    case EngineInfo::LinkState: view_.setPowerLamp(value != 0); break;
-    default: break;
-    }
+void OperatorFlow::onReceiverIdentified(const ReceiverAnswer& answer) {
+    ackAnswer_ = answer.dialect == ReceiverDialect::AckBootLoader;
+    if (!answer.record) return;
+    view_.appendLog("STB Boot Ver : " + versionWordText(answer.record->bootVersion));
+    view_.appendLog("STB App Ver : " + versionWordText(answer.record->appVersion));
 }
 
 void OperatorFlow::showUploadPercent(int shown) {
@@ -493,73 +488,89 @@ void OperatorFlow::showUploadPercent(int shown) {
     view_.setProgress(lastUploadPercent_, format("Uploading %d%% ...", lastUploadPercent_));
 }
 
-void OperatorFlow::onTransferEvent(EngineState state, int code) {
+void OperatorFlow::onTransferEvent(const EngineReport& report) {
+    if (const auto* link = report.as<LinkAnswer>()) {
+        view_.setPowerLamp(link->receiverOn);
+        return;
+    }
     // What the engine posted before the transfer ended (a stop, a time-out)
     // no longer concerns anybody.
-    if (!busy_ || onTransferFailure(code)) return;
-
-    switch (state) {
-    case EngineState::WaitStart:
-        if (code == EngineEvent::Started) {
-            cancelTimer(startTimeout_);
-            view_.appendLog("Downloading process started.");
-        }
+    if (!busy_ || onTransferFailure(report)) return;
+    if (onDownloadEvent(report)) return;
+    switch (report.event) {
+    case EngineEvent::Started:
+        if (report.state == EngineState::UploadArm) onUploadStarted();
         break;
-    case EngineState::UploadArm:
-        if (code == EngineEvent::Started) {
-            view_.appendLog("Uploading process started.");
-            view_.appendLog("Send upload command and wait ack..");
-            cancelTimer(startTimeout_);
-            lineRate_.start(loop_.now());
-            view_.setProgress(3, format("Uploading %d%% ...", 3));
-        }
-        break;
-    case EngineState::WaitHeaderAnswer: onHeaderAnswer(code); break;
-    case EngineState::SendingData: onBlocksSent(code); break;
-    case EngineState::UploadReceive:
-        onUploadBlocks();
-        showUploadPercent(code + 3);
-        break;
-    case EngineState::DataWriteFailed:
-        if (code == EngineEvent::WriteFailed) onTransferTimeout();
-        break;
-    case EngineState::EndingFile:
-        dataStopped();
-        view_.appendLog("Transferring ended.");
-        if (engine_.ackAnswer()) {
-            endTransfer();
-            view_.showNotice(NoticeKind::Succeeded, kAckEnd);
-            finish(TransferOutcome::Succeeded);
-        }
-        break;
-    case EngineState::UploadEnd: onUploadEnd(); break;
-    case EngineState::WaitWriting:
-        dataStopped();
-        view_.appendLog("Writing Image started.");
-        if (engine_.ackAnswer()) startBlink();
-        break;
-    case EngineState::WaitWritingEnd: onWritingEnd(); break;
-    case EngineState::WritingProgress: {
-        // The receiver's own figure; a byte beyond 100 is not shown as one.
-        const int percent = std::clamp(code, 0, 100);
-        view_.setProgress(percent, format("Downloading %d%% ...", percent));
+    case EngineEvent::UploadProgress: {
+        const UploadedBytes& uploaded = *report.as<UploadedBytes>();
+        onUploadBlocks(uploaded.stored);
+        showUploadPercent(uploaded.percent + 3);
         break;
     }
+    case EngineEvent::UploadEnded: onUploadEnd(*report.as<UploadOutcome>()); break;
     default: break;
     }
 }
 
+void OperatorFlow::onUploadStarted() {
+    view_.appendLog("Uploading process started.");
+    view_.appendLog("Send upload command and wait ack..");
+    cancelTimer(startTimeout_);
+    lineRate_.start(loop_.now());
+    view_.setProgress(3, format("Uploading %d%% ...", 3));
+}
+
+// The events of a download; false for the others.
+bool OperatorFlow::onDownloadEvent(const EngineReport& report) {
+    switch (report.event) {
+    case EngineEvent::Started:
+        if (report.state != EngineState::WaitStart) return false;
+        cancelTimer(startTimeout_);
+        view_.appendLog("Downloading process started.");
+        return true;
+    case EngineEvent::ReceiverIdentified: onReceiverIdentified(*report.as<ReceiverAnswer>()); return true;
+    case EngineEvent::DataStarted: onDataStarted(); return true;
+    case EngineEvent::BuyerRefused: onBuyerRefused(); return true;
+    case EngineEvent::WriteFailed: onWriteFailed(report.state); return true;
+    case EngineEvent::BlockAcked: onBlocksSent(report.as<AckedBlock>()->bytes); return true;
+    case EngineEvent::BatchEnded: onBatchEnded(); return true;
+    case EngineEvent::WritingStarted:
+        dataStopped();
+        view_.appendLog("Writing Image started.");
+        if (ackAnswer_) startBlink();
+        return true;
+    case EngineEvent::WritingProgress: {
+        // The receiver's own figure; a byte beyond 100 is not shown as one.
+        const int percent = std::clamp(report.as<WritingReport>()->reported, 0, 100);
+        view_.setProgress(percent, format("Downloading %d%% ...", percent));
+        return true;
+    }
+    case EngineEvent::WritingEnded: onWritingEnd(); return true;
+    default: return false;
+    }
+}
+
+void OperatorFlow::onBatchEnded() {
+    dataStopped();
+    view_.appendLog("Transferring ended.");
+    if (!ackAnswer_) return;
+    endTransfer();
+    view_.showNotice(NoticeKind::Succeeded, kAckEnd);
+    finish(TransferOutcome::Succeeded);
+}
+
 // The events that end a transfer whatever its state; false for the others.
-bool OperatorFlow::onTransferFailure(int code) {
-    const auto event = static_cast<EngineEvent>(code);
+bool OperatorFlow::onTransferFailure(const EngineReport& report) {
+    const EngineEvent event = report.event;
     if (event == EngineEvent::ReceiverSilent || event == EngineEvent::TooManyErrors) {
         // The STB went quiet (or turned to noise) after all its data: the
         // data is kept, whatever ended the file.
-        if (const auto reason = unfinishedUploadReason()) {
+        const UploadOutcome* upload = report.as<UploadOutcome>();
+        if (const auto reason = upload ? unfinishedUploadReason(*upload) : std::nullopt) {
             cancelTimer(throughputTimer_);
             cancelTimer(elapsedTimer_);
             endTransfer();
-            failUpload(*reason);
+            failUpload(*reason, *upload);
             return true;
         }
     }
@@ -579,26 +590,27 @@ bool OperatorFlow::onTransferFailure(int code) {
     }
 }
 
-void OperatorFlow::onHeaderAnswer(int code) {
-    if (code == EngineEvent::InfoAccepted) {
-        view_.appendLog("Transferring started.");
-        progressScale_ = 68;
-        lineRate_.start(loop_.now());
-    } else if (code == EngineEvent::AckAnswer) {
-        view_.appendLog("Transferring started!");
-        progressScale_ = 100;
-        lineRate_.start(loop_.now());
-    } else if (code == EngineEvent::WriteFailed) {
-        view_.appendLog("Serial Port Internal Error: Write");
-    } else if (code == EngineEvent::BuyerRefused) {
-        endTransfer();
-        view_.showNotice(NoticeKind::Refused, kRefused);
-        view_.appendLog(kRefused);
-        finish(TransferOutcome::Refused);
-    }
+void OperatorFlow::onDataStarted() {
+    view_.appendLog(ackAnswer_ ? "Transferring started!" : "Transferring started.");
+    progressScale_ = ackAnswer_ ? 100 : 68;
+    lineRate_.start(loop_.now());
 }
 
-void OperatorFlow::onBlocksSent(int bytes) {
+// A frame that could not be written whole: the header block's repeat is
+// only logged (its first sending is not), a data block's ends the transfer.
+void OperatorFlow::onWriteFailed(EngineState state) {
+    if (state == EngineState::WaitHeaderAnswer) view_.appendLog("Serial Port Internal Error: Write");
+    else if (state == EngineState::DataWriteFailed) onTransferTimeout();
+}
+
+void OperatorFlow::onBuyerRefused() {
+    endTransfer();
+    view_.showNotice(NoticeKind::Refused, kRefused);
+    view_.appendLog(kRefused);
+    finish(TransferOutcome::Refused);
+}
+
+void OperatorFlow::onBlocksSent(std::int64_t bytes) {
     transferred_ += bytes;
     lineRate_.add(loop_.now(), bytes);
     // The last block counts 1,024 even when it is short; the bar does not go
@@ -610,22 +622,20 @@ void OperatorFlow::onBlocksSent(int bytes) {
 }
 
 // The bytes the upload stored since the last report feed the line speed.
-void OperatorFlow::onUploadBlocks() {
-    const std::int64_t stored = engine_.uploadStoredBytes();
+void OperatorFlow::onUploadBlocks(std::int64_t stored) {
     if (stored > uploadCounted_) lineRate_.add(loop_.now(), stored - uploadCounted_);
     uploadCounted_ = stored;
 }
 
-void OperatorFlow::onUploadEnd() {
+void OperatorFlow::onUploadEnd(const UploadOutcome& outcome) {
     cancelTimer(throughputTimer_);
     cancelTimer(elapsedTimer_);
-    const UploadOutcome& outcome = engine_.uploadOutcome();
     if (outcome.moreFiles) view_.appendLog(kMoreFilesLine);
     if (!outcome.completed) {
         // The target stays as it was.
         endTransfer();
-        if (const auto reason = unfinishedUploadReason()) {
-            failUpload(*reason);
+        if (const auto reason = unfinishedUploadReason(outcome)) {
+            failUpload(*reason, outcome);
             return;
         }
         view_.appendLog(kUploadFailedLine);
@@ -639,7 +649,7 @@ void OperatorFlow::onUploadEnd() {
         std::string reason = format(kNotChannelData, check.message().c_str());
         if (outcome.stored > outcome.announced + kBlockData)
             reason += " " + format(kSizesDisagree, outcome.announced, outcome.stored);
-        failUpload(reason);
+        failUpload(reason, outcome);
         return;
     }
     view_.setProgress(100, format("Uploading %d%% ...", 100));
@@ -650,21 +660,19 @@ void OperatorFlow::onUploadEnd() {
 // Why an upload that did not complete still brought data worth keeping:
 // every announced byte came but the end of the file did not, or the file
 // ended short of what its header announced. Nothing for the other ends.
-std::optional<std::string> OperatorFlow::unfinishedUploadReason() const {
-    const UploadOutcome& outcome = engine_.uploadOutcome();
+std::optional<std::string> OperatorFlow::unfinishedUploadReason(const UploadOutcome& outcome) const {
     if (kind_ != Kind::Upload || outcome.stored == 0) return std::nullopt;
     if (outcome.announced > 0 && outcome.announced <= ChannelDataBuffer::kCapacity &&
         outcome.stored >= outcome.announced)
         return std::string(kEndMissing);
-    if (outcome.result == 1 && outcome.stored < outcome.announced)
+    if (outcome.end == UploadEnd::FileEnded && outcome.stored < outcome.announced)
         return format(kSizesDisagree, outcome.announced, outcome.stored);
     return std::nullopt;
 }
 
 // The received bytes a recovery file keeps: the announced file when it is
 // channel data, otherwise everything that arrived.
-std::span<const std::uint8_t> OperatorFlow::uploadToKeep() const {
-    const UploadOutcome& outcome = engine_.uploadOutcome();
+std::span<const std::uint8_t> OperatorFlow::uploadToKeep(const UploadOutcome& outcome) const {
     const std::size_t arrived = std::min<std::size_t>(outcome.stored, ChannelDataBuffer::kCapacity);
     const std::span<const std::uint8_t> all(buffer_.data(), arrived);
     if (outcome.announced > 0 && outcome.announced <= arrived) {
@@ -676,11 +684,11 @@ std::span<const std::uint8_t> OperatorFlow::uploadToKeep() const {
 
 // An upload whose data is not kept in the target: the target and its
 // NAME.bak stay as they were, and what arrived goes to a recovery file.
-void OperatorFlow::failUpload(const std::string& reason) {
+void OperatorFlow::failUpload(const std::string& reason, const UploadOutcome& outcome) {
     view_.appendLog(kUploadFailedLine);
     view_.appendLog(reason);
     std::string box = std::string(kUploadFailedLine) + " " + reason + " \n" + kUploadUnchanged;
-    if (const auto kept = keepRecoveryCopy(uploadToKeep())) {
+    if (const auto kept = keepRecoveryCopy(uploadToKeep(outcome))) {
         view_.appendLog("Uploading data is kept in");
         view_.appendLog(" " + utf8Path(*kept));
         box += " The received data is kept in " + utf8Path(*kept);
@@ -693,7 +701,7 @@ void OperatorFlow::onWritingEnd() {
     cancelTimer(elapsedTimer_);
     view_.appendLog("Writing Image stopped.");
     view_.setDownloadButtonText("Download");
-    if (engine_.ackAnswer()) {
+    if (ackAnswer_) {
         stopBlink();
         cancelTimer(throughputTimer_);
         cancelTimer(startTimeout_);
@@ -705,7 +713,7 @@ void OperatorFlow::onWritingEnd() {
         endTransfer();
     }
     view_.appendLog("Downloading stopped successfully!");
-    if (!engine_.ackAnswer()) view_.showNotice(NoticeKind::Succeeded, kEnqEnd);
+    if (!ackAnswer_) view_.showNotice(NoticeKind::Succeeded, kEnqEnd);
     finish(TransferOutcome::Succeeded);
 }
 

@@ -165,8 +165,7 @@ public:
     int progressScale() const { return progressScale_; }
 
     // TransferListener.
-    void onTransferEvent(EngineState state, int code) override;
-    void onTransferInfo(EngineInfo item, std::uint32_t value) override;
+    void onTransferEvent(const EngineReport& report) override;
 
 private:
     enum class Kind { None, Download, Upload };
@@ -176,19 +175,25 @@ private:
     void endTransfer();
     void finish(TransferOutcome outcome);
     void onTransferTimeout();
-    bool onTransferFailure(int code);
-    void onHeaderAnswer(int code);
-    void onBlocksSent(int bytes);
-    void onUploadEnd();
+    bool onTransferFailure(const EngineReport& report);
+    bool onDownloadEvent(const EngineReport& report);
+    void onReceiverIdentified(const ReceiverAnswer& answer);
+    void onDataStarted();
+    void onWriteFailed(EngineState state);
+    void onBuyerRefused();
+    void onBatchEnded();
+    void onBlocksSent(std::int64_t bytes);
+    void onUploadStarted();
+    void onUploadEnd(const UploadOutcome& outcome);
     void onWritingEnd();
     void onPortFailed();
     void onWritingSilent();
     void onSourceFailed();
     void onReceiverRestarted();
     std::optional<std::filesystem::path> keepRecoveryCopy(std::span<const std::uint8_t> data);
-    std::optional<std::string> unfinishedUploadReason() const;
-    std::span<const std::uint8_t> uploadToKeep() const;
-    void failUpload(const std::string& reason);
+    std::optional<std::string> unfinishedUploadReason(const UploadOutcome& outcome) const;
+    std::span<const std::uint8_t> uploadToKeep(const UploadOutcome& outcome) const;
+    void failUpload(const std::string& reason, const UploadOutcome& outcome);
     void continueDownload(bool receiverAnswers);
     void continueUpload(bool receiverAnswers, const std::filesystem::path& target);
     void saveUpload();
@@ -196,7 +201,7 @@ private:
     void startThroughputTimer();
     void showThroughput();
     void dataStopped();
-    void onUploadBlocks();
+    void onUploadBlocks(std::int64_t stored);
     void startBlink();
     void stopBlink();
     void showUploadPercent(int shown);
@@ -224,6 +229,7 @@ private:
     int lastUploadPercent_ = 0;
     bool blinkOn_ = true;
     bool writingWarned_ = false;  // an interrupt while the receiver writes
+    bool ackAnswer_ = true;       // the receiver answered the header block with ACK and 'C'
 
     EventLoop::TimerId elapsedTimer_ = 0;     // elapsed time, every second
     EventLoop::TimerId throughputTimer_ = 0;  // line speed, every second

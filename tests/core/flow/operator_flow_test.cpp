@@ -99,6 +99,13 @@ protected:
     OperatorFlow flow{loop, engine, link, image, *buffer, view};
 };
 
+EngineReport acked(int block) {
+    return {EngineEvent::BlockAcked, EngineState::SendingData, AckedBlock{block, kBlockData}};
+}
+EngineReport writing(int reported) {
+    return {EngineEvent::WritingProgress, EngineState::WritingProgress, WritingReport{reported}};
+}
+
 // A channel-data file of about this size that passes the channel-data check.
 Bytes irzFile(std::size_t size) { return channelDataBlob(size, 99); }
 
@@ -216,7 +223,7 @@ TEST_F(FlowTest, StartTimeOutIsInjectableAndElapsedShowsHoursMinutesAndSeconds) 
     EXPECT_EQ(view.elapsed, "1:02:05");
     EXPECT_EQ(view.throughput, "0 bps");
     // Three acknowledged blocks within one second.
-    for (int i = 0; i < 3; ++i) slow.onTransferEvent(EngineState::SendingData, number(EngineEvent::BlockAcked));
+    for (int i = 0; i < 3; ++i) slow.onTransferEvent(acked(i + 1));
     loop.advance(1000);
     EXPECT_EQ(view.throughput, "27648 bps");
     slow.cancel();
@@ -481,15 +488,29 @@ TEST_F(FlowTest, UploadPercentIsShiftedByThreeAndCapped) {
     loop.advance(1000);
     ASSERT_TRUE(flow.busy());
     view.progress.clear();
-    for (const int p : {50, 50, 97, 98, 98}) flow.onTransferEvent(EngineState::UploadReceive, p);
+    for (const int p : {50, 50, 97, 98, 98})
+        flow.onTransferEvent({EngineEvent::UploadProgress, EngineState::UploadReceive, UploadedBytes{p, 0}});
     const std::vector<std::pair<int, std::string>> expected{
         {53, "Uploading 53% ..."}, {100, "Uploading 100% ..."}, {100, "Uploading 100% ..."}, {100, "Uploading 100% ..."}};
     EXPECT_EQ(view.progress, expected);
 }
 
 TEST_F(FlowTest, VersionLinesAndPowerLamp) {
-    flow.onTransferInfo(EngineInfo::BootVersion, 0x0A0B0CFF);
-    flow.onTransferInfo(EngineInfo::AppVersion, 0xFF000100);
+    ReceiverAnswer answer{ReceiverDialect::InfoRecord, InfoRecord{32, 0x0A0B0CFF, 0xFF000100, 0}, {}};
+    flow.onTransferEvent({EngineEvent::ReceiverIdentified, EngineState::WaitHeaderAnswer, answer});
+    // Versions are shown only for a running download (and not at all
+    // without a record of the right length).
+    EXPECT_TRUE(view.log.empty());
+    openImage(patternBytes(3000));
+    flow.downloadClicked();
+    loop.advance(250);
+    ASSERT_TRUE(flow.busy());
+    flow.onTransferEvent({EngineEvent::ReceiverIdentified, EngineState::WaitHeaderAnswer,
+                          ReceiverAnswer{ReceiverDialect::InfoRecord, std::nullopt, {}}});
+    EXPECT_TRUE(view.log.empty());
+    flow.onTransferEvent({EngineEvent::ReceiverIdentified, EngineState::WaitHeaderAnswer, answer});
+    flow.cancel();
+    view.log.pop_back();  // "Transferring canceled!"
     EXPECT_EQ(view.log, (std::vector<std::string>{"STB Boot Ver : 10.11.12", "STB App Ver : 255.0.1"}));
     SimulatedStb stb(link, ackBootLoader({"--start", "app"}));
     loop.advance(800);
@@ -751,9 +772,11 @@ TEST_F(FlowTest, ThroughputIsTheLastSecondOfLineTimeAndZeroOnceTheDataStops) {
     openImage(patternBytes(400 * 1024));
     flow.downloadClicked();
     ASSERT_TRUE(loop.runUntil([&] { return flow.busy(); }, 2000));
-    flow.onTransferEvent(EngineState::WaitStart, number(EngineEvent::Started));
+    flow.onTransferEvent({EngineEvent::Started, EngineState::WaitStart, {}});
     loop.advance(1300);
-    flow.onTransferEvent(EngineState::WaitHeaderAnswer, number(EngineEvent::InfoAccepted));
+    flow.onTransferEvent({EngineEvent::ReceiverIdentified, EngineState::WaitHeaderAnswer,
+                          ReceiverAnswer{ReceiverDialect::InfoRecord, std::nullopt, {}}});
+    flow.onTransferEvent({EngineEvent::DataStarted, EngineState::WaitHeaderAnswer, {}});
     // Acknowledgements as a 115,200 bit/s line brings them: a 1,029-byte
     // frame every 89.3 ms, and now and then a slow one.
     std::vector<int> shown;
@@ -763,7 +786,7 @@ TEST_F(FlowTest, ThroughputIsTheLastSecondOfLineTimeAndZeroOnceTheDataStops) {
         const double next = t + 1029.0 / 11.52 + (k % 37 == 0 ? 250 : 0);
         loop.advance(static_cast<Millis>(std::ceil(next) - std::ceil(t)));
         t = next;
-        flow.onTransferEvent(EngineState::SendingData, number(EngineEvent::BlockAcked));
+        flow.onTransferEvent(acked(k + 1));
         if (view.throughput != last) {
             last = view.throughput;
             shown.push_back(std::stoi(last));
@@ -773,12 +796,12 @@ TEST_F(FlowTest, ThroughputIsTheLastSecondOfLineTimeAndZeroOnceTheDataStops) {
     for (const int bps : shown) EXPECT_LE(bps, 11520 * 9);
     EXPECT_GT(*std::max_element(shown.begin(), shown.end()), 11000 * 9);
     // The receiver's own percentages stay within the bar.
-    flow.onTransferEvent(EngineState::WritingProgress, 250);
+    flow.onTransferEvent(writing(250));
     EXPECT_EQ(view.progress.back(), std::make_pair(100, std::string("Downloading 100% ...")));
-    flow.onTransferEvent(EngineState::WritingProgress, -3);
+    flow.onTransferEvent(writing(-3));
     EXPECT_EQ(view.progress.back(), std::make_pair(0, std::string("Downloading 0% ...")));
     // The receiver writes: no data moves.
-    flow.onTransferEvent(EngineState::WaitWriting, number(EngineEvent::WritingStarted));
+    flow.onTransferEvent({EngineEvent::WritingStarted, EngineState::WaitWriting, {}});
     EXPECT_EQ(view.throughput, "0 bps");
     loop.advance(3000);
     EXPECT_EQ(view.throughput, "0 bps");
