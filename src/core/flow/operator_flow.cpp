@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <system_error>
+#include <utility>
 
 #include "database/backup_blob.h"
 #include "database/channel_data_buffer.h"
@@ -144,7 +145,6 @@ OperatorFlow::OperatorFlow(EventLoop& loop, CTransferEngine& engine, SerialLink&
 OperatorFlow::~OperatorFlow() {
     lifetime_.end();
     cancelTimer(elapsedTimer_);
-    cancelTimer(throughputTimer_);
     cancelTimer(startTimeout_);
     cancelTimer(blinkTimer_);
     cancelTimer(continuation_);
@@ -248,17 +248,17 @@ void OperatorFlow::downloadClicked() {
     if (starting_) return;
     if (!image_.isOpen()) {
         view_.showNotice(NoticeKind::Refusal, kNoFile);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     if (const auto problem = downloadSizeProblem(image_.length(), forcedDownload())) {
         view_.showNotice(NoticeKind::Refusal, *problem);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     if (!link_.isOpen()) {
         view_.showNotice(NoticeKind::PortClosed, kPortClosed);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     starting_ = true;
@@ -272,17 +272,17 @@ void OperatorFlow::continueDownload(bool receiverAnswers) {
     starting_ = false;
     if (receiverAnswers) {
         view_.showNotice(NoticeKind::Refusal, kTurnOff);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     if (!link_.isOpen()) {  // the port failed during the link test
         view_.showNotice(NoticeKind::PortClosed, kPortClosed);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     engine_.stopLinkPoll();
-    view_.setDownloadButtonText("Stop");
-    view_.setProgress(0, "Waiting Turning on STB...");
+    setRunning(FlowDisplay::Running::Download);
+    showProgress(0, "Waiting Turning on STB...");
     beginBusy(Kind::Download);
     engine_.setState(EngineState::WaitStart);
 }
@@ -295,20 +295,23 @@ void OperatorFlow::uploadClicked() {
     if (starting_) return;
     if (!link_.isOpen()) {
         view_.showNotice(NoticeKind::PortClosed, kPortClosed);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     // Without a chosen target nothing starts (the current file is never
     // taken as the target by default).
     const auto target = view_.chooseUploadTarget();
     if (!target || target->empty()) {
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     // Nothing is asked of the receiver for a backup that could not be kept.
+    uploadResult_ = UploadResult{UploadResult::Kind::NotSaved, *target, {}, {}};
     if (const auto problem = uploadTargetProblem(*target)) {
+        uploadResult_->kind = UploadResult::Kind::Refused;
+        uploadResult_->reason = *problem;
         view_.showNotice(NoticeKind::Refusal, *problem);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     starting_ = true;
@@ -322,7 +325,7 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
     if (!receiverAnswers) {
         starting_ = false;
         view_.showNotice(NoticeKind::Refusal, kTurnOn);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     filePath_ = target;
@@ -339,11 +342,11 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
                 if (!link_.isOpen()) {
                     view_.showNotice(NoticeKind::PortClosed, kPortClosed);
                     engine_.startLinkPoll();
-                    view_.transferEnded(TransferOutcome::NotStarted);
+                    finish(TransferOutcome::NotStarted);
                     return;
                 }
-                view_.setUploadButtonText("Stop");
-                view_.setProgress(0, "Wait Upload Data...");
+                setRunning(FlowDisplay::Running::Upload);
+                showProgress(0, "Wait Upload Data...");
                 beginBusy(Kind::Upload);
                 engine_.setState(EngineState::UploadArm);
             }));
@@ -357,11 +360,9 @@ void OperatorFlow::beginBusy(Kind kind) {
     writingWarned_ = false;
     ackAnswer_ = true;
     transferred_ = 0;
-    lineRate_.clear();
-    uploadCounted_ = 0;
     startTime_ = loop_.now();
+    dialect_.reset();
     startElapsedTimer();
-    startThroughputTimer();
     cancelTimer(startTimeout_);
     startTimeout_ = loop_.schedule(times_.startTimeout, [this] {
         startTimeout_ = 0;
@@ -370,20 +371,27 @@ void OperatorFlow::beginBusy(Kind kind) {
 }
 
 void OperatorFlow::endTransfer() {
-    cancelTimer(throughputTimer_);
     cancelTimer(startTimeout_);
     cancelTimer(elapsedTimer_);
     transferred_ = 0;
-    view_.setDownloadButtonText("Download");
-    view_.setUploadButtonText("Upload");
     busy_ = false;
-    view_.setProgressText("");
+    display_.running = FlowDisplay::Running::None;
+    showProgressText("");
     engine_.reset();
 }
 
 void OperatorFlow::finish(TransferOutcome outcome) {
     kind_ = Kind::None;
-    view_.transferEnded(outcome);
+    FlowEnd end{outcome, std::exchange(dialect_, std::nullopt), std::exchange(uploadResult_, std::nullopt)};
+    view_.transferEnded(end);
+}
+
+void OperatorFlow::keepUploadResult(UploadResult::Kind kind, const std::string& reason,
+                                    const std::optional<std::filesystem::path>& kept) {
+    if (!uploadResult_) uploadResult_ = UploadResult{};
+    uploadResult_->kind = kept ? UploadResult::Kind::Recovered : kind;
+    uploadResult_->reason = reason;
+    uploadResult_->kept = kept.value_or(std::filesystem::path());
 }
 
 void OperatorFlow::onTransferTimeout() {
@@ -434,30 +442,25 @@ void OperatorFlow::startElapsedTimer() {
     elapsedTimer_ = loop_.schedule(times_.tick, [this] {
         elapsedTimer_ = 0;
         startElapsedTimer();
-        view_.setElapsedText(elapsedText(loop_.now() - startTime_));
+        display_.elapsed = loop_.now() - startTime_;
+        view_.displayChanged(display_);
     });
 }
 
-void OperatorFlow::startThroughputTimer() {
-    cancelTimer(throughputTimer_);
-    throughputTimer_ = loop_.schedule(times_.tick, [this] {
-        throughputTimer_ = 0;
-        startThroughputTimer();
-        showThroughput();
-    });
+void OperatorFlow::showProgress(int position, const std::string& text) {
+    display_.progress = position;
+    display_.progressText = text;
+    view_.displayChanged(display_);
 }
 
-// The line speed: the bytes of the last whole second of line time, x9.
-void OperatorFlow::showThroughput() {
-    const std::int64_t perSecond = lineRate_.lastSecond(loop_.now());
-    view_.setThroughputText(format("%lld bps", static_cast<long long>(perSecond * 9)));
+void OperatorFlow::showProgressText(const std::string& text) {
+    display_.progressText = text;
+    view_.displayChanged(display_);
 }
 
-// No data moves any more (the receiver writes, or the transfer ended).
-void OperatorFlow::dataStopped() {
-    cancelTimer(throughputTimer_);
-    lineRate_.clear();
-    view_.setThroughputText("0 bps");
+void OperatorFlow::setRunning(FlowDisplay::Running running) {
+    display_.running = running;
+    view_.displayChanged(display_);
 }
 
 void OperatorFlow::startBlink() {
@@ -466,7 +469,7 @@ void OperatorFlow::startBlink() {
         blinkTimer_ = 0;
         startBlink();
         blinkOn_ = !blinkOn_;
-        view_.setProgressText(blinkOn_ ? "Wait writing image end..." : "");
+        showProgressText(blinkOn_ ? "Wait writing image end..." : "");
     });
 }
 
@@ -477,6 +480,7 @@ void OperatorFlow::stopBlink() { cancelTimer(blinkTimer_); }
 
 void OperatorFlow::onReceiverIdentified(const ReceiverAnswer& answer) {
     ackAnswer_ = answer.dialect == ReceiverDialect::AckBootLoader;
+    dialect_ = answer.dialect;
     if (!answer.record) return;
     view_.appendLog("STB Boot Ver : " + versionWordText(answer.record->bootVersion));
     view_.appendLog("STB App Ver : " + versionWordText(answer.record->appVersion));
@@ -485,12 +489,13 @@ void OperatorFlow::onReceiverIdentified(const ReceiverAnswer& answer) {
 void OperatorFlow::showUploadPercent(int shown) {
     if (shown == lastUploadPercent_) return;
     lastUploadPercent_ = std::min(shown, 100);
-    view_.setProgress(lastUploadPercent_, format("Uploading %d%% ...", lastUploadPercent_));
+    showProgress(lastUploadPercent_, format("Uploading %d%% ...", lastUploadPercent_));
 }
 
 void OperatorFlow::onTransferEvent(const EngineReport& report) {
     if (const auto* link = report.as<LinkAnswer>()) {
-        view_.setPowerLamp(link->receiverOn);
+        display_.receiverOn = link->receiverOn;
+        view_.displayChanged(display_);
         return;
     }
     // What the engine posted before the transfer ended (a stop, a time-out)
@@ -503,7 +508,6 @@ void OperatorFlow::onTransferEvent(const EngineReport& report) {
         break;
     case EngineEvent::UploadProgress: {
         const UploadedBytes& uploaded = *report.as<UploadedBytes>();
-        onUploadBlocks(uploaded.stored);
         showUploadPercent(uploaded.percent + 3);
         break;
     }
@@ -516,8 +520,7 @@ void OperatorFlow::onUploadStarted() {
     view_.appendLog("Uploading process started.");
     view_.appendLog("Send upload command and wait ack..");
     cancelTimer(startTimeout_);
-    lineRate_.start(loop_.now());
-    view_.setProgress(3, format("Uploading %d%% ...", 3));
+    showProgress(3, format("Uploading %d%% ...", 3));
 }
 
 // The events of a download; false for the others.
@@ -535,14 +538,13 @@ bool OperatorFlow::onDownloadEvent(const EngineReport& report) {
     case EngineEvent::BlockAcked: onBlocksSent(report.as<AckedBlock>()->bytes); return true;
     case EngineEvent::BatchEnded: onBatchEnded(); return true;
     case EngineEvent::WritingStarted:
-        dataStopped();
         view_.appendLog("Writing Image started.");
         if (ackAnswer_) startBlink();
         return true;
     case EngineEvent::WritingProgress: {
         // The receiver's own figure; a byte beyond 100 is not shown as one.
         const int percent = std::clamp(report.as<WritingReport>()->reported, 0, 100);
-        view_.setProgress(percent, format("Downloading %d%% ...", percent));
+        showProgress(percent, format("Downloading %d%% ...", percent));
         return true;
     }
     case EngineEvent::WritingEnded: onWritingEnd(); return true;
@@ -551,7 +553,6 @@ bool OperatorFlow::onDownloadEvent(const EngineReport& report) {
 }
 
 void OperatorFlow::onBatchEnded() {
-    dataStopped();
     view_.appendLog("Transferring ended.");
     if (!ackAnswer_) return;
     endTransfer();
@@ -567,8 +568,7 @@ bool OperatorFlow::onTransferFailure(const EngineReport& report) {
         // data is kept, whatever ended the file.
         const UploadOutcome* upload = report.as<UploadOutcome>();
         if (const auto reason = upload ? unfinishedUploadReason(*upload) : std::nullopt) {
-            cancelTimer(throughputTimer_);
-            cancelTimer(elapsedTimer_);
+                    cancelTimer(elapsedTimer_);
             endTransfer();
             failUpload(*reason, *upload);
             return true;
@@ -593,7 +593,6 @@ bool OperatorFlow::onTransferFailure(const EngineReport& report) {
 void OperatorFlow::onDataStarted() {
     view_.appendLog(ackAnswer_ ? "Transferring started!" : "Transferring started.");
     progressScale_ = ackAnswer_ ? 100 : 68;
-    lineRate_.start(loop_.now());
 }
 
 // A frame that could not be written whole: the header block's repeat is
@@ -612,23 +611,15 @@ void OperatorFlow::onBuyerRefused() {
 
 void OperatorFlow::onBlocksSent(std::int64_t bytes) {
     transferred_ += bytes;
-    lineRate_.add(loop_.now(), bytes);
     // The last block counts 1,024 even when it is short; the bar does not go
     // beyond the whole file.
     const auto length = static_cast<std::int64_t>(image_.isOpen() ? image_.length() : 0);
     const int percent =
         length > 0 ? static_cast<int>(progressScale_ * std::min<std::int64_t>(transferred_, length) / length) : 0;
-    view_.setProgress(percent, format("Downloading %d%% ...", percent));
-}
-
-// The bytes the upload stored since the last report feed the line speed.
-void OperatorFlow::onUploadBlocks(std::int64_t stored) {
-    if (stored > uploadCounted_) lineRate_.add(loop_.now(), stored - uploadCounted_);
-    uploadCounted_ = stored;
+    showProgress(percent, format("Downloading %d%% ...", percent));
 }
 
 void OperatorFlow::onUploadEnd(const UploadOutcome& outcome) {
-    cancelTimer(throughputTimer_);
     cancelTimer(elapsedTimer_);
     if (outcome.moreFiles) view_.appendLog(kMoreFilesLine);
     if (!outcome.completed) {
@@ -639,6 +630,7 @@ void OperatorFlow::onUploadEnd(const UploadOutcome& outcome) {
             return;
         }
         view_.appendLog(kUploadFailedLine);
+        keepUploadResult(UploadResult::Kind::NotSaved, kUploadFailedBox);
         view_.showNotice(NoticeKind::Failed, kUploadFailedBox);
         finish(TransferOutcome::Failed);
         return;
@@ -652,7 +644,7 @@ void OperatorFlow::onUploadEnd(const UploadOutcome& outcome) {
         failUpload(reason, outcome);
         return;
     }
-    view_.setProgress(100, format("Uploading %d%% ...", 100));
+    showProgress(100, format("Uploading %d%% ...", 100));
     endTransfer();
     saveUpload();
 }
@@ -688,11 +680,13 @@ void OperatorFlow::failUpload(const std::string& reason, const UploadOutcome& ou
     view_.appendLog(kUploadFailedLine);
     view_.appendLog(reason);
     std::string box = std::string(kUploadFailedLine) + " " + reason + " \n" + kUploadUnchanged;
-    if (const auto kept = keepRecoveryCopy(uploadToKeep(outcome))) {
+    const auto kept = keepRecoveryCopy(uploadToKeep(outcome));
+    if (kept) {
         view_.appendLog("Uploading data is kept in");
         view_.appendLog(" " + utf8Path(*kept));
         box += " The received data is kept in " + utf8Path(*kept);
     }
+    keepUploadResult(UploadResult::Kind::NotSaved, reason, kept);
     view_.showNotice(NoticeKind::Failed, box);
     finish(TransferOutcome::Failed);
 }
@@ -700,16 +694,15 @@ void OperatorFlow::failUpload(const std::string& reason, const UploadOutcome& ou
 void OperatorFlow::onWritingEnd() {
     cancelTimer(elapsedTimer_);
     view_.appendLog("Writing Image stopped.");
-    view_.setDownloadButtonText("Download");
+    setRunning(FlowDisplay::Running::None);
     if (ackAnswer_) {
         stopBlink();
-        cancelTimer(throughputTimer_);
-        cancelTimer(startTimeout_);
+            cancelTimer(startTimeout_);
         busy_ = false;
-        view_.setProgressText("Writing image stopped.");
+        showProgressText("Writing image stopped.");
         engine_.reset();
     } else {
-        view_.setProgress(100, "Downloading 100% ...");
+        showProgress(100, "Downloading 100% ...");
         endTransfer();
     }
     view_.appendLog("Downloading stopped successfully!");
@@ -732,11 +725,13 @@ void OperatorFlow::saveUpload() {
     // says where; "successfully" is said only once the target holds it.
     auto failed = [&](const std::string& reason) {
         std::string text = reason;
-        if (const auto kept = keepRecoveryCopy(buffer_.contents())) {
+        const auto kept = keepRecoveryCopy(buffer_.contents());
+        if (kept) {
             text += " \nThe received data is kept in " + utf8Path(*kept);
             view_.appendLog("Uploading data is kept in");
             view_.appendLog(" " + utf8Path(*kept));
         }
+        keepUploadResult(UploadResult::Kind::NotSaved, reason, kept);
         view_.showNotice(NoticeKind::Failed, text);
         finish(TransferOutcome::Failed);
     };
@@ -751,6 +746,7 @@ void OperatorFlow::saveUpload() {
         return;
     }
     view_.appendLog("Uploading finished successfully!");
+    keepUploadResult(UploadResult::Kind::Saved, {});
     keepReceivedList(buffer_.contents(), target);
 
     const Result<Inspection> result = inspectImageFile(image_, target);
