@@ -19,7 +19,7 @@ namespace dorvane {
 class ChannelDataBuffer;
 class SerialLink;
 
-// Engine states; the numbers travel as the state of every notification.
+// Engine states, with their fixed numbers; every report carries the state.
 enum class EngineState : int {
     Idle = 0,
     WaitStart = 16,         // download: waiting for 'C'
@@ -27,7 +27,7 @@ enum class EngineState : int {
     WaitHeaderAnswer = 32,  // ENQ + record, or ACK 'C'
     SendingData = 48,
     UploadReceive = 49,
-    DataWriteFailed = 50,  // only in (50, 60)
+    DataWriteFailed = 50,  // only as the state of WriteFailed for a data block
     EndingFile = 64,
     UploadEnd = 65,
     WaitWriting = 80,
