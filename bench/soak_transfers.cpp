@@ -61,17 +61,11 @@ struct CountingView : OperatorView {
     std::filesystem::path target;
 
     void appendLog(const std::string&) override {}
-    void showMessage(const std::string& text) override { lastMessage = text; }
+    void showNotice(NoticeKind, const std::string& text) override { lastMessage = text; }
     bool askYesNo(const std::string&) override { return false; }
-    void setProgress(int, const std::string&) override {}
-    void setProgressText(const std::string&) override {}
-    void setElapsedText(const std::string&) override {}
-    void setThroughputText(const std::string&) override {}
-    void setDownloadButtonText(const std::string&) override {}
-    void setUploadButtonText(const std::string&) override {}
-    void setPowerLamp(bool) override {}
+    void displayChanged(const FlowDisplay&) override {}
     std::optional<std::filesystem::path> chooseUploadTarget() override { return target; }
-    void transferEnded(TransferOutcome o) override { outcome = o; }
+    void transferEnded(const FlowEnd& end) override { outcome = end.outcome; }
 };
 
 const char* outcomeName(TransferOutcome o) {

@@ -62,13 +62,14 @@ bool knownState(EngineState s) {
 
 struct CheckingListener : TransferListener {
     bool writingEnded = false;
-    void onTransferEvent(EngineState state, int code) override {
-        if (!knownState(state)) __builtin_trap();
-        if (state == EngineState::WaitWritingEnd && code == EngineEvent::WritingEnded) writingEnded = true;
-    }
-    void onTransferInfo(EngineInfo item, std::uint32_t) override {
-        if (item != EngineInfo::BootVersion && item != EngineInfo::AppVersion && item != EngineInfo::LinkState)
+    int identified = 0;
+    void onTransferEvent(const EngineReport& report) override {
+        if (!knownState(report.state)) __builtin_trap();
+        if (report.state == EngineState::WaitWritingEnd && report.event == EngineEvent::WritingEnded) writingEnded = true;
+        // The receiver is identified once per download, with its answer.
+        if (report.event == EngineEvent::ReceiverIdentified && (++identified > 1 || !report.as<ReceiverAnswer>()))
             __builtin_trap();
+        if (report.event == EngineEvent::BlockAcked && !report.as<AckedBlock>()) __builtin_trap();
     }
 };
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include <system_error>
+#include <utility>
 
 #include "database/backup_blob.h"
 #include "database/channel_data_buffer.h"
@@ -17,49 +18,13 @@
 #include "image/image_file.h"
 #include "serial/serial_link.h"
 #include "transfer/frames.h"
+#include "flow/operator_flow_texts.h"
 
 namespace dorvane {
 
+using namespace flow_texts;
 
 namespace {
-
-template <class... Args>
-std::string format(const char* pattern, Args... args) {
-    char text[512];
-    std::snprintf(text, sizeof text, pattern, args...);
-    return text;
-}
-
-constexpr char kNoFile[] = "Please, Open a File to be downloaded!";
-constexpr char kPortClosed[] = "Can't open Serial Port! Please, Check your Serial port setting!";
-constexpr char kTurnOff[] = "Before download start, You should turn off the Power of STB";
-constexpr char kTurnOn[] =
-    "Before upload start, You should turn on the Power of STB and activate 'PC COM' item in 'Software Transfer' menu";
-constexpr char kRefused[] = "This image can't be downloaded your STB!";
-constexpr char kAckEnd[] =
-    "Downloading stopped successfully. \nYou should Check LCD window whether STB has remain job or not!";
-constexpr char kEnqEnd[] = "Downloading stopped successfully. \nYour STB will restart now!";
-constexpr char kTimeoutBox[] = "Timeout occurred! Please, Check your STB, And retry!";
-constexpr char kPortFailedLine[] = "Serial Port Error! The port stopped working.";
-constexpr char kPortFailedBox[] = "Serial Port Error! Please, Check your Serial port and STB, And retry!";
-constexpr char kTooManyErrorsLine[] = "Transferring failed! Too many errors on the line.";
-constexpr char kTooManyErrorsBox[] = "Too many errors on the line! Please, Check your cable and STB, And retry!";
-constexpr char kUploadFailedLine[] = "Uploading failed!";
-constexpr char kUploadFailedBox[] = "Uploading failed! The file was not changed. Please, Check your STB, And retry!";
-constexpr char kUploadUnchanged[] = "The file was not changed.";
-constexpr char kNotChannelData[] = "The received data is not channel data: %s.";
-constexpr char kSizesDisagree[] = "The STB announced %u bytes and sent %u.";
-constexpr char kEndMissing[] = "All the data arrived, but the STB did not end the file (it may have restarted).";
-constexpr char kOpenWhileBusy[] = "You can't open a file on downloading...";
-constexpr char kWritingSilentLine[] = "The STB stopped reporting while writing its memory.";
-constexpr char kWritingSilentBox[] =
-    "The STB stopped reporting while writing its memory! \nDo not switch it off until its own display says it is done.";
-constexpr char kSourceFailedBox[] = "Downloading failed! The file could not be read to its end: %s";
-constexpr char kRestartedLine[] = "The STB restarted before it finished writing! The image was not written.";
-constexpr char kRestartedBox[] =
-    "The STB restarted before it finished writing! The image was not written. \nPlease, Switch off the STB, "
-    "start the download, then switch on the STB.";
-constexpr char kMoreFilesLine[] = "The STB offered more than one file; only the first was received.";
 
 // Where the data of an upload that could not be saved is kept: next to the
 // target, else in the temporary folder, else in the current one.
@@ -144,7 +109,6 @@ OperatorFlow::OperatorFlow(EventLoop& loop, CTransferEngine& engine, SerialLink&
 OperatorFlow::~OperatorFlow() {
     lifetime_.end();
     cancelTimer(elapsedTimer_);
-    cancelTimer(throughputTimer_);
     cancelTimer(startTimeout_);
     cancelTimer(blinkTimer_);
     cancelTimer(continuation_);
@@ -248,17 +212,17 @@ void OperatorFlow::downloadClicked() {
     if (starting_) return;
     if (!image_.isOpen()) {
         view_.showNotice(NoticeKind::Refusal, kNoFile);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     if (const auto problem = downloadSizeProblem(image_.length(), forcedDownload())) {
         view_.showNotice(NoticeKind::Refusal, *problem);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     if (!link_.isOpen()) {
         view_.showNotice(NoticeKind::PortClosed, kPortClosed);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     starting_ = true;
@@ -272,17 +236,17 @@ void OperatorFlow::continueDownload(bool receiverAnswers) {
     starting_ = false;
     if (receiverAnswers) {
         view_.showNotice(NoticeKind::Refusal, kTurnOff);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     if (!link_.isOpen()) {  // the port failed during the link test
         view_.showNotice(NoticeKind::PortClosed, kPortClosed);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     engine_.stopLinkPoll();
-    view_.setDownloadButtonText("Stop");
-    view_.setProgress(0, "Waiting Turning on STB...");
+    setRunning(FlowDisplay::Running::Download);
+    showProgress(0, "Waiting Turning on STB...");
     beginBusy(Kind::Download);
     engine_.setState(EngineState::WaitStart);
 }
@@ -295,20 +259,23 @@ void OperatorFlow::uploadClicked() {
     if (starting_) return;
     if (!link_.isOpen()) {
         view_.showNotice(NoticeKind::PortClosed, kPortClosed);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     // Without a chosen target nothing starts (the current file is never
     // taken as the target by default).
     const auto target = view_.chooseUploadTarget();
     if (!target || target->empty()) {
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     // Nothing is asked of the receiver for a backup that could not be kept.
+    uploadResult_ = UploadResult{UploadResult::Kind::NotSaved, *target, {}, {}};
     if (const auto problem = uploadTargetProblem(*target)) {
+        uploadResult_->kind = UploadResult::Kind::Refused;
+        uploadResult_->reason = *problem;
         view_.showNotice(NoticeKind::Refusal, *problem);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     starting_ = true;
@@ -322,7 +289,7 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
     if (!receiverAnswers) {
         starting_ = false;
         view_.showNotice(NoticeKind::Refusal, kTurnOn);
-        view_.transferEnded(TransferOutcome::NotStarted);
+        finish(TransferOutcome::NotStarted);
         return;
     }
     filePath_ = target;
@@ -339,11 +306,11 @@ void OperatorFlow::continueUpload(bool receiverAnswers, const std::filesystem::p
                 if (!link_.isOpen()) {
                     view_.showNotice(NoticeKind::PortClosed, kPortClosed);
                     engine_.startLinkPoll();
-                    view_.transferEnded(TransferOutcome::NotStarted);
+                    finish(TransferOutcome::NotStarted);
                     return;
                 }
-                view_.setUploadButtonText("Stop");
-                view_.setProgress(0, "Wait Upload Data...");
+                setRunning(FlowDisplay::Running::Upload);
+                showProgress(0, "Wait Upload Data...");
                 beginBusy(Kind::Upload);
                 engine_.setState(EngineState::UploadArm);
             }));
@@ -355,12 +322,11 @@ void OperatorFlow::beginBusy(Kind kind) {
     kind_ = kind;
     busy_ = true;
     writingWarned_ = false;
+    ackAnswer_ = true;
     transferred_ = 0;
-    lineRate_.clear();
-    uploadCounted_ = 0;
     startTime_ = loop_.now();
+    dialect_.reset();
     startElapsedTimer();
-    startThroughputTimer();
     cancelTimer(startTimeout_);
     startTimeout_ = loop_.schedule(times_.startTimeout, [this] {
         startTimeout_ = 0;
@@ -369,20 +335,27 @@ void OperatorFlow::beginBusy(Kind kind) {
 }
 
 void OperatorFlow::endTransfer() {
-    cancelTimer(throughputTimer_);
     cancelTimer(startTimeout_);
     cancelTimer(elapsedTimer_);
     transferred_ = 0;
-    view_.setDownloadButtonText("Download");
-    view_.setUploadButtonText("Upload");
     busy_ = false;
-    view_.setProgressText("");
+    display_.running = FlowDisplay::Running::None;
+    showProgressText("");
     engine_.reset();
 }
 
 void OperatorFlow::finish(TransferOutcome outcome) {
     kind_ = Kind::None;
-    view_.transferEnded(outcome);
+    FlowEnd end{outcome, std::exchange(dialect_, std::nullopt), std::exchange(uploadResult_, std::nullopt)};
+    view_.transferEnded(end);
+}
+
+void OperatorFlow::keepUploadResult(UploadResult::Kind kind, const std::string& reason,
+                                    const std::optional<std::filesystem::path>& kept) {
+    if (!uploadResult_) uploadResult_ = UploadResult{};
+    uploadResult_->kind = kept ? UploadResult::Kind::Recovered : kind;
+    uploadResult_->reason = reason;
+    uploadResult_->kept = kept.value_or(std::filesystem::path());
 }
 
 void OperatorFlow::onTransferTimeout() {
@@ -433,30 +406,25 @@ void OperatorFlow::startElapsedTimer() {
     elapsedTimer_ = loop_.schedule(times_.tick, [this] {
         elapsedTimer_ = 0;
         startElapsedTimer();
-        view_.setElapsedText(elapsedText(loop_.now() - startTime_));
+        display_.elapsed = loop_.now() - startTime_;
+        view_.displayChanged(display_);
     });
 }
 
-void OperatorFlow::startThroughputTimer() {
-    cancelTimer(throughputTimer_);
-    throughputTimer_ = loop_.schedule(times_.tick, [this] {
-        throughputTimer_ = 0;
-        startThroughputTimer();
-        showThroughput();
-    });
+void OperatorFlow::showProgress(int position, const std::string& text) {
+    display_.progress = position;
+    display_.progressText = text;
+    view_.displayChanged(display_);
 }
 
-// The line speed: the bytes of the last whole second of line time, x9.
-void OperatorFlow::showThroughput() {
-    const std::int64_t perSecond = lineRate_.lastSecond(loop_.now());
-    view_.setThroughputText(format("%lld bps", static_cast<long long>(perSecond * 9)));
+void OperatorFlow::showProgressText(const std::string& text) {
+    display_.progressText = text;
+    view_.displayChanged(display_);
 }
 
-// No data moves any more (the receiver writes, or the transfer ended).
-void OperatorFlow::dataStopped() {
-    cancelTimer(throughputTimer_);
-    lineRate_.clear();
-    view_.setThroughputText("0 bps");
+void OperatorFlow::setRunning(FlowDisplay::Running running) {
+    display_.running = running;
+    view_.displayChanged(display_);
 }
 
 void OperatorFlow::startBlink() {
@@ -465,249 +433,11 @@ void OperatorFlow::startBlink() {
         blinkTimer_ = 0;
         startBlink();
         blinkOn_ = !blinkOn_;
-        view_.setProgressText(blinkOn_ ? "Wait writing image end..." : "");
+        showProgressText(blinkOn_ ? "Wait writing image end..." : "");
     });
 }
 
 void OperatorFlow::stopBlink() { cancelTimer(blinkTimer_); }
-
-// ---------------------------------------------------------------------------
-// Engine notifications
-
-void OperatorFlow::onTransferInfo(EngineInfo item, std::uint32_t value) {
-    switch (item) {
-    case EngineInfo::BootVersion:
-        view_.appendLog("STB Boot Ver : " + versionWordText(value));
-        break;
-    case EngineInfo::AppVersion:
-        view_.appendLog("STB App Ver : " + versionWordText(value));
-        break;
-    case EngineInfo::LinkState: view_.setPowerLamp(value != 0); break;
-    default: break;
-    }
-}
-
-void OperatorFlow::showUploadPercent(int shown) {
-    if (shown == lastUploadPercent_) return;
-    lastUploadPercent_ = std::min(shown, 100);
-    view_.setProgress(lastUploadPercent_, format("Uploading %d%% ...", lastUploadPercent_));
-}
-
-void OperatorFlow::onTransferEvent(EngineState state, int code) {
-    // What the engine posted before the transfer ended (a stop, a time-out)
-    // no longer concerns anybody.
-    if (!busy_ || onTransferFailure(code)) return;
-
-    switch (state) {
-    case EngineState::WaitStart:
-        if (code == EngineEvent::Started) {
-            cancelTimer(startTimeout_);
-            view_.appendLog("Downloading process started.");
-        }
-        break;
-    case EngineState::UploadArm:
-        if (code == EngineEvent::Started) {
-            view_.appendLog("Uploading process started.");
-            view_.appendLog("Send upload command and wait ack..");
-            cancelTimer(startTimeout_);
-            lineRate_.start(loop_.now());
-            view_.setProgress(3, format("Uploading %d%% ...", 3));
-        }
-        break;
-    case EngineState::WaitHeaderAnswer: onHeaderAnswer(code); break;
-    case EngineState::SendingData: onBlocksSent(code); break;
-    case EngineState::UploadReceive:
-        onUploadBlocks();
-        showUploadPercent(code + 3);
-        break;
-    case EngineState::DataWriteFailed:
-        if (code == EngineEvent::WriteFailed) onTransferTimeout();
-        break;
-    case EngineState::EndingFile:
-        dataStopped();
-        view_.appendLog("Transferring ended.");
-        if (engine_.ackAnswer()) {
-            endTransfer();
-            view_.showNotice(NoticeKind::Succeeded, kAckEnd);
-            finish(TransferOutcome::Succeeded);
-        }
-        break;
-    case EngineState::UploadEnd: onUploadEnd(); break;
-    case EngineState::WaitWriting:
-        dataStopped();
-        view_.appendLog("Writing Image started.");
-        if (engine_.ackAnswer()) startBlink();
-        break;
-    case EngineState::WaitWritingEnd: onWritingEnd(); break;
-    case EngineState::WritingProgress: {
-        // The receiver's own figure; a byte beyond 100 is not shown as one.
-        const int percent = std::clamp(code, 0, 100);
-        view_.setProgress(percent, format("Downloading %d%% ...", percent));
-        break;
-    }
-    default: break;
-    }
-}
-
-// The events that end a transfer whatever its state; false for the others.
-bool OperatorFlow::onTransferFailure(int code) {
-    const auto event = static_cast<EngineEvent>(code);
-    if (event == EngineEvent::ReceiverSilent || event == EngineEvent::TooManyErrors) {
-        // The STB went quiet (or turned to noise) after all its data: the
-        // data is kept, whatever ended the file.
-        if (const auto reason = unfinishedUploadReason()) {
-            cancelTimer(throughputTimer_);
-            cancelTimer(elapsedTimer_);
-            endTransfer();
-            failUpload(*reason);
-            return true;
-        }
-    }
-    switch (event) {
-    case EngineEvent::ReceiverSilent: onTransferTimeout(); return true;
-    case EngineEvent::PortFailed: onPortFailed(); return true;
-    case EngineEvent::WritingSilent: onWritingSilent(); return true;
-    case EngineEvent::SourceFailed: onSourceFailed(); return true;
-    case EngineEvent::ReceiverRestarted: onReceiverRestarted(); return true;
-    case EngineEvent::TooManyErrors:
-        endTransfer();
-        view_.appendLog(kTooManyErrorsLine);
-        view_.showNotice(NoticeKind::Failed, kTooManyErrorsBox);
-        finish(TransferOutcome::Failed);
-        return true;
-    default: return false;
-    }
-}
-
-void OperatorFlow::onHeaderAnswer(int code) {
-    if (code == EngineEvent::InfoAccepted) {
-        view_.appendLog("Transferring started.");
-        progressScale_ = 68;
-        lineRate_.start(loop_.now());
-    } else if (code == EngineEvent::AckAnswer) {
-        view_.appendLog("Transferring started!");
-        progressScale_ = 100;
-        lineRate_.start(loop_.now());
-    } else if (code == EngineEvent::WriteFailed) {
-        view_.appendLog("Serial Port Internal Error: Write");
-    } else if (code == EngineEvent::BuyerRefused) {
-        endTransfer();
-        view_.showNotice(NoticeKind::Refused, kRefused);
-        view_.appendLog(kRefused);
-        finish(TransferOutcome::Refused);
-    }
-}
-
-void OperatorFlow::onBlocksSent(int bytes) {
-    transferred_ += bytes;
-    lineRate_.add(loop_.now(), bytes);
-    // The last block counts 1,024 even when it is short; the bar does not go
-    // beyond the whole file.
-    const auto length = static_cast<std::int64_t>(image_.isOpen() ? image_.length() : 0);
-    const int percent =
-        length > 0 ? static_cast<int>(progressScale_ * std::min<std::int64_t>(transferred_, length) / length) : 0;
-    view_.setProgress(percent, format("Downloading %d%% ...", percent));
-}
-
-// The bytes the upload stored since the last report feed the line speed.
-void OperatorFlow::onUploadBlocks() {
-    const std::int64_t stored = engine_.uploadStoredBytes();
-    if (stored > uploadCounted_) lineRate_.add(loop_.now(), stored - uploadCounted_);
-    uploadCounted_ = stored;
-}
-
-void OperatorFlow::onUploadEnd() {
-    cancelTimer(throughputTimer_);
-    cancelTimer(elapsedTimer_);
-    const UploadOutcome& outcome = engine_.uploadOutcome();
-    if (outcome.moreFiles) view_.appendLog(kMoreFilesLine);
-    if (!outcome.completed) {
-        // The target stays as it was.
-        endTransfer();
-        if (const auto reason = unfinishedUploadReason()) {
-            failUpload(*reason);
-            return;
-        }
-        view_.appendLog(kUploadFailedLine);
-        view_.showNotice(NoticeKind::Failed, kUploadFailedBox);
-        finish(TransferOutcome::Failed);
-        return;
-    }
-    // Only channel data replaces the target (and turns it into NAME.bak).
-    if (const Status check = checkBackupBlob(buffer_.contents()); !check.ok()) {
-        endTransfer();
-        std::string reason = format(kNotChannelData, check.message().c_str());
-        if (outcome.stored > outcome.announced + kBlockData)
-            reason += " " + format(kSizesDisagree, outcome.announced, outcome.stored);
-        failUpload(reason);
-        return;
-    }
-    view_.setProgress(100, format("Uploading %d%% ...", 100));
-    endTransfer();
-    saveUpload();
-}
-
-// Why an upload that did not complete still brought data worth keeping:
-// every announced byte came but the end of the file did not, or the file
-// ended short of what its header announced. Nothing for the other ends.
-std::optional<std::string> OperatorFlow::unfinishedUploadReason() const {
-    const UploadOutcome& outcome = engine_.uploadOutcome();
-    if (kind_ != Kind::Upload || outcome.stored == 0) return std::nullopt;
-    if (outcome.announced > 0 && outcome.announced <= ChannelDataBuffer::kCapacity &&
-        outcome.stored >= outcome.announced)
-        return std::string(kEndMissing);
-    if (outcome.result == 1 && outcome.stored < outcome.announced)
-        return format(kSizesDisagree, outcome.announced, outcome.stored);
-    return std::nullopt;
-}
-
-// The received bytes a recovery file keeps: the announced file when it is
-// channel data, otherwise everything that arrived.
-std::span<const std::uint8_t> OperatorFlow::uploadToKeep() const {
-    const UploadOutcome& outcome = engine_.uploadOutcome();
-    const std::size_t arrived = std::min<std::size_t>(outcome.stored, ChannelDataBuffer::kCapacity);
-    const std::span<const std::uint8_t> all(buffer_.data(), arrived);
-    if (outcome.announced > 0 && outcome.announced <= arrived) {
-        const auto announced = all.first(outcome.announced);
-        if (checkBackupBlob(announced).ok()) return announced;
-    }
-    return all;
-}
-
-// An upload whose data is not kept in the target: the target and its
-// NAME.bak stay as they were, and what arrived goes to a recovery file.
-void OperatorFlow::failUpload(const std::string& reason) {
-    view_.appendLog(kUploadFailedLine);
-    view_.appendLog(reason);
-    std::string box = std::string(kUploadFailedLine) + " " + reason + " \n" + kUploadUnchanged;
-    if (const auto kept = keepRecoveryCopy(uploadToKeep())) {
-        view_.appendLog("Uploading data is kept in");
-        view_.appendLog(" " + utf8Path(*kept));
-        box += " The received data is kept in " + utf8Path(*kept);
-    }
-    view_.showNotice(NoticeKind::Failed, box);
-    finish(TransferOutcome::Failed);
-}
-
-void OperatorFlow::onWritingEnd() {
-    cancelTimer(elapsedTimer_);
-    view_.appendLog("Writing Image stopped.");
-    view_.setDownloadButtonText("Download");
-    if (engine_.ackAnswer()) {
-        stopBlink();
-        cancelTimer(throughputTimer_);
-        cancelTimer(startTimeout_);
-        busy_ = false;
-        view_.setProgressText("Writing image stopped.");
-        engine_.reset();
-    } else {
-        view_.setProgress(100, "Downloading 100% ...");
-        endTransfer();
-    }
-    view_.appendLog("Downloading stopped successfully!");
-    if (!engine_.ackAnswer()) view_.showNotice(NoticeKind::Succeeded, kEnqEnd);
-    finish(TransferOutcome::Succeeded);
-}
 
 // ---------------------------------------------------------------------------
 // Saving an upload: the data goes into a work file next to the target,
@@ -724,11 +454,13 @@ void OperatorFlow::saveUpload() {
     // says where; "successfully" is said only once the target holds it.
     auto failed = [&](const std::string& reason) {
         std::string text = reason;
-        if (const auto kept = keepRecoveryCopy(buffer_.contents())) {
+        const auto kept = keepRecoveryCopy(buffer_.contents());
+        if (kept) {
             text += " \nThe received data is kept in " + utf8Path(*kept);
             view_.appendLog("Uploading data is kept in");
             view_.appendLog(" " + utf8Path(*kept));
         }
+        keepUploadResult(UploadResult::Kind::NotSaved, reason, kept);
         view_.showNotice(NoticeKind::Failed, text);
         finish(TransferOutcome::Failed);
     };
@@ -743,6 +475,7 @@ void OperatorFlow::saveUpload() {
         return;
     }
     view_.appendLog("Uploading finished successfully!");
+    keepUploadResult(UploadResult::Kind::Saved, {});
     keepReceivedList(buffer_.contents(), target);
 
     const Result<Inspection> result = inspectImageFile(image_, target);

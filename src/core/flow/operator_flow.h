@@ -8,7 +8,6 @@
 
 #include "image/inspection.h"
 #include "transfer/event_loop.h"
-#include "transfer/line_rate.h"
 #include "transfer/transfer_engine.h"
 
 namespace dorvane {
@@ -43,46 +42,67 @@ enum class NoticeKind {
     PortFailed,     // the port failed while a transfer ran
 };
 
-// What the operator sees, without widgets. The main window implements it
-// with its controls; the command line with standard output and error.
+// What the flow's display shows: which transfer runs (its button then
+// stops it), the bar with the flow's text over it, the time since the
+// transfer began and whether the STB's application answers the link test.
+struct FlowDisplay {
+    enum class Running { None, Download, Upload };
+    Running running = Running::None;
+    int progress = 0;  // 0..100
+    std::string progressText;
+    Millis elapsed = 0;
+    bool receiverOn = false;
+};
+
+// Where an upload's data went.
+struct UploadResult {
+    enum class Kind {
+        Saved,      // the target holds it; the file it replaced is NAME.bak when it was kept
+        Recovered,  // the target is as it was; what arrived is in the recovery file `kept`
+        NotSaved,   // the target is as it was and nothing was kept (nothing came, or no copy could be written)
+        Refused,    // the target cannot take an upload: nothing was asked of the STB
+    };
+    Kind kind = Kind::NotSaved;
+    std::filesystem::path target;
+    std::filesystem::path kept;  // Recovered: the recovery file
+    std::string reason;          // why not Saved, as the operator was told; may be empty
+};
+
+// The end of a transfer the flow started (or refused to start).
+struct FlowEnd {
+    TransferOutcome outcome = TransferOutcome::NotStarted;
+    // How the STB answered the download's header block, when it did.
+    std::optional<ReceiverDialect> dialect;
+    // An upload's, once its target was chosen.
+    std::optional<UploadResult> upload;
+};
+
+// What the operator is told and asked, without widgets: the transfer
+// session implements it and hands it on to the window and the command line.
 class OperatorView {
 public:
     virtual ~OperatorView() = default;
 
     // A line at the end of the message log.
     virtual void appendLog(const std::string& line) = 0;
-    // A message box with an OK button.
-    virtual void showMessage(const std::string& text) = 0;
-    // The flow's message boxes, each with its kind; by default the box.
-    virtual void showNotice(NoticeKind /*kind*/, const std::string& text) { showMessage(text); }
+    // A message box of the flow, with what it is about.
+    virtual void showNotice(NoticeKind kind, const std::string& text) = 0;
     // A Yes/No question; true for Yes. May run a modal loop.
     virtual bool askYesNo(const std::string& question) = 0;
+    // The display changed.
+    virtual void displayChanged(const FlowDisplay& display) = 0;
 
-    // The progress bar: position 0..100 and the text drawn over it.
-    virtual void setProgress(int position, const std::string& text) = 0;
-    // Only the text; the position stays.
-    virtual void setProgressText(const std::string& text) = 0;
-    // "%02d:%02d" and "%d bps".
-    virtual void setElapsedText(const std::string& text) = 0;
-    virtual void setThroughputText(const std::string& text) = 0;
-    // "Download"/"Stop" and "Upload"/"Stop".
-    virtual void setDownloadButtonText(const std::string& text) = 0;
-    virtual void setUploadButtonText(const std::string& text) = 0;
-    // The receiver power lamp (the link test's result while idle).
-    virtual void setPowerLamp(bool on) = 0;
-
-    // The file dialog of an upload: the target to write, or nothing when
-    // the operator cancelled (the upload then does not start).
+    // The upload's target, or nothing when the operator cancelled (the
+    // upload then does not start).
     virtual std::optional<std::filesystem::path> chooseUploadTarget() = 0;
 
     // A file was (re)inspected: after Open and after a saved upload. The
-    // log lines and error box have been shown already; the window updates
-    // its path field, the editor button and the "Forced download" box.
+    // log lines and error box have been shown already.
     virtual void fileInspected(const std::filesystem::path& /*path*/, const Result<Inspection>& /*result*/) {}
 
     // The transfer started by downloadClicked()/uploadClicked() is over, or
     // it did not start (NotStarted). Not called for a stop question.
-    virtual void transferEnded(TransferOutcome /*outcome*/) {}
+    virtual void transferEnded(const FlowEnd& /*end*/) {}
 };
 
 // The largest file a download sends without "Forced download": 64 MiB,
@@ -104,7 +124,7 @@ std::string elapsedText(Millis elapsed);
 // Times of the flow, changeable for tests.
 struct FlowTimes {
     Millis startTimeout = 30000;  // until the receiver's first answer
-    Millis tick = 1000;           // elapsed time, throughput, blinking text
+    Millis tick = 1000;           // elapsed time, blinking text
     Millis commandPause = 200;    // before and after the boot-console command
 };
 
@@ -165,8 +185,7 @@ public:
     int progressScale() const { return progressScale_; }
 
     // TransferListener.
-    void onTransferEvent(EngineState state, int code) override;
-    void onTransferInfo(EngineInfo item, std::uint32_t value) override;
+    void onTransferEvent(const EngineReport& report) override;
 
 private:
     enum class Kind { None, Download, Upload };
@@ -176,27 +195,34 @@ private:
     void endTransfer();
     void finish(TransferOutcome outcome);
     void onTransferTimeout();
-    bool onTransferFailure(int code);
-    void onHeaderAnswer(int code);
-    void onBlocksSent(int bytes);
-    void onUploadEnd();
+    bool onTransferFailure(const EngineReport& report);
+    bool onDownloadEvent(const EngineReport& report);
+    void onReceiverIdentified(const ReceiverAnswer& answer);
+    void onDataStarted();
+    void onWriteFailed(EngineState state);
+    void onBuyerRefused();
+    void onBatchEnded();
+    void onBlocksSent(std::int64_t bytes);
+    void onUploadStarted();
+    void onUploadEnd(const UploadOutcome& outcome);
     void onWritingEnd();
     void onPortFailed();
     void onWritingSilent();
     void onSourceFailed();
     void onReceiverRestarted();
     std::optional<std::filesystem::path> keepRecoveryCopy(std::span<const std::uint8_t> data);
-    std::optional<std::string> unfinishedUploadReason() const;
-    std::span<const std::uint8_t> uploadToKeep() const;
-    void failUpload(const std::string& reason);
+    std::optional<std::string> unfinishedUploadReason(const UploadOutcome& outcome) const;
+    std::span<const std::uint8_t> uploadToKeep(const UploadOutcome& outcome) const;
+    void failUpload(const std::string& reason, const UploadOutcome& outcome);
     void continueDownload(bool receiverAnswers);
     void continueUpload(bool receiverAnswers, const std::filesystem::path& target);
     void saveUpload();
     void startElapsedTimer();
-    void startThroughputTimer();
-    void showThroughput();
-    void dataStopped();
-    void onUploadBlocks();
+    void showProgress(int position, const std::string& text);
+    void showProgressText(const std::string& text);
+    void setRunning(FlowDisplay::Running running);
+    void keepUploadResult(UploadResult::Kind kind, const std::string& reason,
+                          const std::optional<std::filesystem::path>& kept = std::nullopt);
     void startBlink();
     void stopBlink();
     void showUploadPercent(int shown);
@@ -218,15 +244,16 @@ private:
     std::filesystem::path filePath_;
     int progressScale_ = 68;
     std::int64_t transferred_ = 0;
-    LineRate lineRate_;              // the line speed's figures
-    std::int64_t uploadCounted_ = 0;  // upload bytes already in lineRate_
+    FlowDisplay display_;
+    std::optional<ReceiverDialect> dialect_;  // the running download's STB, once it answered
+    std::optional<UploadResult> uploadResult_;  // the running upload's, once its target was chosen
     Millis startTime_ = 0;
     int lastUploadPercent_ = 0;
     bool blinkOn_ = true;
     bool writingWarned_ = false;  // an interrupt while the receiver writes
+    bool ackAnswer_ = true;       // the receiver answered the header block with ACK and 'C'
 
     EventLoop::TimerId elapsedTimer_ = 0;     // elapsed time, every second
-    EventLoop::TimerId throughputTimer_ = 0;  // line speed, every second
     EventLoop::TimerId startTimeout_ = 0;   // 30 s until the receiver answers
     EventLoop::TimerId blinkTimer_ = 0;     // "Wait writing image end..."
     EventLoop::TimerId continuation_ = 0;   // pauses around the command

@@ -16,6 +16,9 @@ void LineRate::clear() {
 void LineRate::add(Millis at, std::int64_t bytes) {
     carried_ += bytes;
     marks_.push_back({at, carried_});
+    // A look comes no earlier than this mark: one mark before its second's
+    // start is all the past it needs.
+    while (marks_.size() >= 2 && marks_[1].at < at - 1000) marks_.pop_front();
 }
 
 // The bytes carried just before `at`: a block acknowledged at that very
@@ -32,10 +35,8 @@ std::int64_t LineRate::carriedBefore(Millis at) const {
     return before ? before->carried : 0;
 }
 
-std::int64_t LineRate::lastSecond(Millis now) {
+std::int64_t LineRate::lastSecond(Millis now) const {
     const Millis from = now - 1000;
-    // One mark before the second's start is all the past it needs.
-    while (marks_.size() >= 2 && marks_[1].at < from) marks_.pop_front();
     return carriedBefore(now + 1) - carriedBefore(from);
 }
 

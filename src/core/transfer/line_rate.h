@@ -22,8 +22,9 @@ public:
     void clear();
     // `bytes` more were carried by `at`.
     void add(Millis at, std::int64_t bytes);
-    // The bytes carried between now - 1000 ms and now.
-    std::int64_t lastSecond(Millis now);
+    // The bytes carried between now - 1000 ms and now (now no earlier than
+    // the last add()).
+    std::int64_t lastSecond(Millis now) const;
 
 private:
     struct Mark {

@@ -22,16 +22,48 @@ void CTransferEngine::attach(TransferListener* listener) {
 // Notifications: always posted, so that a listener never runs inside an
 // engine call and may call back into the engine freely.
 
-void CTransferEngine::post(EngineState state, int code) {
-    loop_.schedule(0, lifetime_.guard([this, state, code] {
-        if (listener_) listener_->onTransferEvent(state, code);
+void CTransferEngine::post(EngineState state, EngineEvent event, EngineDetail detail) {
+    loop_.schedule(0, lifetime_.guard([this, report = EngineReport{event, state, std::move(detail)}] {
+        if (listener_) listener_->onTransferEvent(report);
     }));
 }
 
-void CTransferEngine::postInfo(EngineInfo item, std::uint32_t value) {
-    loop_.schedule(0, lifetime_.guard([this, item, value] {
-        if (listener_) listener_->onTransferInfo(item, value);
-    }));
+// The receiver's answer to the header block decides how the download goes
+// on; it is reported once, with the information record when one came.
+void CTransferEngine::identifyReceiver(ReceiverDialect dialect) {
+    ReceiverAnswer answer{dialect, std::nullopt, {}};
+    if (dialect == ReceiverDialect::InfoRecord) {
+        const InfoRecord info = parseInfoRecord(record_);
+        if (info.recordLength == receiverInfo_.recordLength) answer.record = info;
+        answer.recordBytes = record_;
+    }
+    post(EngineState::WaitHeaderAnswer, EngineEvent::ReceiverIdentified, std::move(answer));
+}
+
+const char* eventName(EngineEvent event) {
+    switch (event) {
+    case EngineEvent::Started: return "started";
+    case EngineEvent::ReceiverIdentified: return "receiver-identified";
+    case EngineEvent::DataStarted: return "data-started";
+    case EngineEvent::BuyerRefused: return "buyer-refused";
+    case EngineEvent::UnexpectedByte: return "unexpected-byte";
+    case EngineEvent::WriteFailed: return "write-failed";
+    case EngineEvent::BlockAcked: return "block-acked";
+    case EngineEvent::UploadProgress: return "upload-progress";
+    case EngineEvent::BatchEnded: return "batch-ended";
+    case EngineEvent::UploadEnded: return "upload-ended";
+    case EngineEvent::WritingStarted: return "writing-started";
+    case EngineEvent::WritingProgress: return "writing-progress";
+    case EngineEvent::WritingEnded: return "writing-ended";
+    case EngineEvent::LinkTested: return "link-tested";
+    case EngineEvent::ReceiverSilent: return "receiver-silent";
+    case EngineEvent::PortFailed: return "port-failed";
+    case EngineEvent::TooManyErrors: return "too-many-errors";
+    case EngineEvent::WritingSilent: return "writing-silent";
+    case EngineEvent::SourceFailed: return "source-failed";
+    case EngineEvent::ReceiverRestarted: return "receiver-restarted";
+    }
+    return "";
 }
 
 std::size_t CTransferEngine::writeBytes(std::span<const std::uint8_t> bytes) { return link_.write(bytes); }
@@ -204,7 +236,7 @@ void CTransferEngine::finishPoll() {
     std::uint8_t byte = 0;
     const bool up = takeByte(byte) && byte == ctl::ACK;
     if (state_ == EngineState::Idle) link_.receiveQueue().drain();
-    if (pollFromTimer_) postInfo(EngineInfo::LinkState, up ? 1u : 0u);
+    if (pollFromTimer_) post(state_, EngineEvent::LinkTested, LinkAnswer{up});
     pollFromTimer_ = false;
     auto waiters = std::move(pollWaiters_);
     pollWaiters_.clear();
@@ -315,7 +347,8 @@ void CTransferEngine::stepWaitHeaderAnswer() {
             if (b == ctl::C) {
                 armDeadline(timeouts_.reply);
                 ackAnswer_ = true;
-                post(EngineState::WaitHeaderAnswer, EngineEvent::AckAnswer);
+                identifyReceiver(ReceiverDialect::AckBootLoader);
+                post(EngineState::WaitHeaderAnswer, EngineEvent::DataStarted);
                 state_ = EngineState::SendingData;
                 afterBlockSent(sendDataBlock());
             }
@@ -357,12 +390,7 @@ void CTransferEngine::stepWaitHeaderAnswer() {
 void CTransferEngine::finishInfoRecord() {
     pending_ = Pending::None;
     armDeadline(timeouts_.reply);
-    const InfoRecord info = parseInfoRecord(record_);
-    if (info.recordLength == receiverInfo_.recordLength) {
-        receiverInfo_ = info;
-        postInfo(EngineInfo::BootVersion, info.bootVersion);
-        postInfo(EngineInfo::AppVersion, info.appVersion);
-    }
+    identifyReceiver(ReceiverDialect::InfoRecord);
     const ImageType type = image_.type();
     const bool check = !forced_ && (type == ImageType::Boot || type == ImageType::Application || type == ImageType::Database);
     if (check) {
@@ -382,7 +410,7 @@ void CTransferEngine::finishInfoRecord() {
         pauseTimer_ = 0;
         pending_ = Pending::None;
         link_.receiveQueue().drain();
-        post(EngineState::WaitHeaderAnswer, EngineEvent::InfoAccepted);
+        post(EngineState::WaitHeaderAnswer, EngineEvent::DataStarted);
         state_ = EngineState::SendingData;
         armDeadline(timeouts_.reply);
         afterBlockSent(sendDataBlock());
@@ -454,7 +482,7 @@ void CTransferEngine::blockAcknowledged() {
     repeats_ = 0;
     ++blockIndex_;
     ++sequence_;
-    post(EngineState::SendingData, EngineEvent::BlockAcked);
+    post(EngineState::SendingData, EngineEvent::BlockAcked, AckedBlock{blockIndex_, kBlockData});
     if (lastBlock_) {
         enterEndingFile();
     } else {
@@ -642,7 +670,7 @@ void CTransferEngine::stepWritingProgress() {
         if (pending_ == Pending::ProgressByte) {
             pending_ = Pending::None;
             armDeadline(timeouts_.writing);
-            post(EngineState::WritingProgress, b);
+            post(EngineState::WritingProgress, EngineEvent::WritingProgress, WritingReport{b});
             if (b == 100) {
                 state_ = EngineState::WaitWritingEnd;
                 if (!link_.receiveQueue().empty()) stepAgain_ = true;

@@ -4,7 +4,9 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
+#include <variant>
 #include <vector>
 
 #include "transfer/event_loop.h"
@@ -17,7 +19,7 @@ namespace dorvane {
 class ChannelDataBuffer;
 class SerialLink;
 
-// Engine states; the numbers travel as the state of every notification.
+// Engine states, with their fixed numbers; every report carries the state.
 enum class EngineState : int {
     Idle = 0,
     WaitStart = 16,         // download: waiting for 'C'
@@ -25,7 +27,7 @@ enum class EngineState : int {
     WaitHeaderAnswer = 32,  // ENQ + record, or ACK 'C'
     SendingData = 48,
     UploadReceive = 49,
-    DataWriteFailed = 50,  // only in (50, 60)
+    DataWriteFailed = 50,  // only as the state of WriteFailed for a data block
     EndingFile = 64,
     UploadEnd = 65,
     WaitWriting = 80,
@@ -33,70 +35,142 @@ enum class EngineState : int {
     WritingProgress = 101,
 };
 
-// The code of a notification. (48, n), (49, percent) and (101, n) carry a
-// number in its place; the codes lie outside those ranges except where the
-// state tells them apart.
-enum class EngineEvent : int {
-    InfoAccepted = 10,     // (32, 10)
-    WritingStarted = 11,   // (80, 11)
-    WritingEnded = 12,     // (96, 12)
-    AckAnswer = 20,        // (32, 20)
-    BatchEnded = 30,       // (64, 30), (65, 30)
-    Started = 40,          // (16, 40), (17, 40)
-    WriteFailed = 60,      // (16|32, 60), (50, 60)
-    BuyerRefused = kBuyerRefused,  // (32, 102): the image's refusal code
-    UnexpectedByte = 254,  // (32, 254)
-    BlockAcked = 1024,     // (48, 1024)
-    // Our own additions, outside every range the others use (progress
-    // bytes are 0..255); each comes with the engine's state at that moment
+// What the engine reports. Each report carries the engine's state at that
+// moment and, where the event has one, a typed detail (see EngineReport).
+enum class EngineEvent {
+    // Download: the boot loader's 'C' came and the header block went out.
+    // Upload: the sender's first answer after the arming.
+    Started,
+    // How the receiver answered the header block (ReceiverAnswer), once per
+    // download, before the data or the refusal.
+    ReceiverIdentified,
+    // The receiver took the header block (and its record passed the buyer
+    // check): the data blocks start.
+    DataStarted,
+    BuyerRefused,    // the image's buyer code does not fit the receiver's record
+    UnexpectedByte,  // a byte that answers nothing while the header block waits
+    // A frame could not be written whole: the header block (in the state
+    // it went out in) or a data block (state DataWriteFailed).
+    WriteFailed,
+    BlockAcked,       // AckedBlock
+    UploadProgress,   // UploadedBytes, from the second data block on
+    BatchEnded,       // download: the batch is closed
+    UploadEnded,      // UploadOutcome
+    WritingStarted,   // VT
+    WritingProgress,  // WritingReport, the receiver's byte after RS
+    WritingEnded,     // FF
+    LinkTested,       // LinkAnswer, the idle link poll's result
+    // Each of the following comes with the engine's state at that moment
     // and leaves the engine idle. The receiver fell silent beyond the bound
-    // of the running wait:
-    ReceiverSilent = 2000,
+    // of the running wait (an upload's carries its UploadOutcome):
+    ReceiverSilent,
     // The port failed while open:
-    PortFailed = 2001,
+    PortFailed,
     // The receiver refused the same thing too often in a row (a data block,
     // the EOT) or kept asking for the header block without ever answering
     // it: the line or the receiver is broken.
-    TooManyErrors = 2002,
+    TooManyErrors,
     // The receiver stopped reporting while it writes its memory (state 80,
     // 101 or 96). The engine goes idle without the link test, which would
     // disturb it.
-    WritingSilent = 2003,
+    WritingSilent,
     // The image could not be read up to the length its header block
     // announced (it shrank, or a read failed); CAN CAN went to the receiver.
-    SourceFailed = 2004,
+    SourceFailed,
     // A download: the receiver restarted before it had written the image
     // (its boot loader asked for a file again, or its information record
     // broke off). Nothing more goes to it: it waits for a header block, and
     // the end of our batch would be taken for one.
-    ReceiverRestarted = 2005,
+    ReceiverRestarted,
 };
 
-// A notification's code is an event, or a number for the progress events.
-constexpr bool operator==(int code, EngineEvent event) { return code == static_cast<int>(event); }
 constexpr int number(EngineState state) { return static_cast<int>(state); }
-constexpr int number(EngineEvent event) { return static_cast<int>(event); }
+const char* eventName(EngineEvent event);
 
-// Items of the engine's information notifications.
-enum class EngineInfo : int {
-    BootVersion = 16,
-    AppVersion = 32,
-    LinkState = 48,
+// How a receiver's boot loader answers the header block: with ENQ and its
+// information record (it then reports its writing), or with ACK and 'C' as
+// a standard YMODEM receiver (its writing is not followed).
+enum class ReceiverDialect { InfoRecord, AckBootLoader };
+
+// ReceiverIdentified: the dialect, and for the information record its
+// fields when the record has the length a record has (its versions are
+// shown only then).
+struct ReceiverAnswer {
+    ReceiverDialect dialect = ReceiverDialect::AckBootLoader;
+    std::optional<InfoRecord> record;
+    std::vector<std::uint8_t> recordBytes;  // the 128 bytes as they came
 };
 
-// Receives the engine's notifications. They are always delivered from the
+// BlockAcked: the data block the receiver acknowledged (1 for the first)
+// and the bytes it counts for in the progress (a whole block, even the
+// short last one).
+struct AckedBlock {
+    int block = 0;
+    std::int64_t bytes = 0;
+};
+
+// UploadProgress: how much of the announced file is stored.
+struct UploadedBytes {
+    int percent = 0;           // stored * 100 / announced
+    std::uint32_t stored = 0;
+};
+
+// WritingProgress: the receiver's progress byte as it sent it (0..255).
+struct WritingReport {
+    int reported = 0;
+};
+
+// LinkTested: the receiver's application answered the link test.
+struct LinkAnswer {
+    bool receiverOn = false;
+};
+
+// How an upload's exchange ended.
+enum class UploadEnd {
+    None,              // no upload ran yet
+    FileEnded,         // the sender ended the file (EOT)
+    HeaderTooLong,     // a 1,024-byte header block, refused
+    BlockFailed,       // a block failed its check too often (CAN went out)
+    LineErrors,        // too many frames in a row could not be read
+    SenderSilent,      // the sender fell silent after the first block
+    NoFirstBlock,      // no block came at all
+};
+
+// What the last upload came to.
+struct UploadOutcome {
+    UploadEnd end = UploadEnd::None;
+    int pairs = 0;             // name/length pairs of the header block
+    bool moreFiles = false;    // a second file was offered after ours (refused with CAN)
+    bool completed = false;    // header block taken, file ended, every announced byte stored
+    std::uint32_t announced = 0;
+    std::uint32_t stored = 0;
+};
+
+using EngineDetail =
+    std::variant<std::monostate, ReceiverAnswer, AckedBlock, UploadedBytes, WritingReport, LinkAnswer, UploadOutcome>;
+
+// One report of the engine.
+struct EngineReport {
+    EngineEvent event = EngineEvent::Started;
+    EngineState state = EngineState::Idle;
+    EngineDetail detail;
+
+    // The detail as T, or nullptr when the report carries another.
+    template <class T>
+    const T* as() const { return std::get_if<T>(&detail); }
+};
+
+// Receives the engine's reports. They are always delivered from the
 // event loop (posted with schedule(0)), never from inside an engine call.
 class TransferListener {
 public:
     virtual ~TransferListener() = default;
-    // code: an EngineEvent, or the number of (48, n), (49, percent), (101, n).
-    virtual void onTransferEvent(EngineState state, int code) = 0;
-    virtual void onTransferInfo(EngineInfo item, std::uint32_t value) = 0;
+    virtual void onTransferEvent(const EngineReport& report) = 0;
 };
 
 // How long the engine waits for the receiver. Every wait has a bound; a
 // receiver that stays silent beyond it ends the transfer with
-// (state, kReceiverSilent).
+// EngineEvent::ReceiverSilent.
 struct EngineTimeouts {
     // Any answer to the header block, a data block, an EOT, the
     // end-of-batch block, and the rest of an InfoRecord or of a byte pair.
@@ -172,18 +246,6 @@ struct EngineTimeouts {
     Millis firstBlockRepeatAfter = 150;
 };
 
-// What the last upload came to.
-struct UploadOutcome {
-    // 1: the file ended; -1: 1,024-byte header block; -2: a block failed too
-    // often; -3: too many unreadable frames; -6: the sender fell silent;
-    // -100: no first block.
-    int result = 0;
-    int pairs = 0;             // name/length pairs of the header block
-    bool moreFiles = false;    // a second file was offered after ours (refused with CAN)
-    bool completed = false;    // header block taken, file ended, every announced byte stored
-    std::uint32_t announced = 0;
-    std::uint32_t stored = 0;
-};
 
 // The conversation with the receiver: download of the image, upload of the
 // channel data, link test. Runs on the event loop, never blocks, never
@@ -229,13 +291,13 @@ public:
     void setForcedDownload(bool forced) { forced_ = forced; }
     bool forcedDownload() const { return forced_; }
 
-    // 1 when the receiver answered the header block with ACK and 'C' (its
-    // writing is not followed), 0 after ENQ and an InfoRecord. Starts at 1.
-    bool ackAnswer() const { return ackAnswer_; }
+    // How the receiver of the running (or last) download answered its
+    // header block; ACK and 'C' until it answered.
+    ReceiverDialect dialect() const {
+        return ackAnswer_ ? ReceiverDialect::AckBootLoader : ReceiverDialect::InfoRecord;
+    }
 
     const UploadOutcome& uploadOutcome() const { return upload_; }
-    // Bytes the running upload has stored so far (the last one's when none runs).
-    std::uint32_t uploadStoredBytes() const;
     // Waits for the receiver that ran out, since construction (the
     // progress reports count them).
     int expiredWaits() const { return expiredWaits_; }
@@ -291,9 +353,8 @@ private:
     friend struct UploadRunner;
 
     // Notifications and deadlines.
-    void post(EngineState state, int code);
-    void post(EngineState state, EngineEvent event) { post(state, number(event)); }
-    void postInfo(EngineInfo item, std::uint32_t value);
+    void post(EngineState state, EngineEvent event, EngineDetail detail = {});
+    void identifyReceiver(ReceiverDialect dialect);
     void armDeadline(Millis delay);
     void disarmDeadline();
     void onDeadline();

@@ -112,17 +112,17 @@ enum class StepOutcome {
 };
 
 // The receiver's last result as the outcome reports it.
-int resultCode(StepOutcome outcome) {
+UploadEnd uploadEnd(StepOutcome outcome) {
     switch (outcome) {
-    case StepOutcome::FileEnded: return 1;
-    case StepOutcome::HeaderRefused: return -1;
-    case StepOutcome::TooManyBadBlocks: return -2;
-    case StepOutcome::TooManyLineErrors: return -3;
-    case StepOutcome::SenderSilent: return -6;
-    case StepOutcome::NoFirstBlock: return -100;
+    case StepOutcome::FileEnded: return UploadEnd::FileEnded;
+    case StepOutcome::HeaderRefused: return UploadEnd::HeaderTooLong;
+    case StepOutcome::TooManyBadBlocks: return UploadEnd::BlockFailed;
+    case StepOutcome::TooManyLineErrors: return UploadEnd::LineErrors;
+    case StepOutcome::SenderSilent: return UploadEnd::SenderSilent;
+    case StepOutcome::NoFirstBlock: return UploadEnd::NoFirstBlock;
     case StepOutcome::Continue: break;
     }
-    return 0;
+    return UploadEnd::None;
 }
 
 // What a block's first three bytes make of it.
@@ -367,7 +367,7 @@ struct UploadRunner {
         } else {
             if (u.announced > 0) {
                 const auto percent = static_cast<int>(static_cast<std::int64_t>(u.stored) * 100 / u.announced);
-                e.post(EngineState::UploadReceive, percent);
+                e.post(EngineState::UploadReceive, EngineEvent::UploadProgress, UploadedBytes{percent, u.stored});
             }
             ++u.expected;
         }
@@ -517,10 +517,6 @@ void CTransferEngine::startUpload() {
     resumeUpload(upload_task_->body.handle());
 }
 
-std::uint32_t CTransferEngine::uploadStoredBytes() const {
-    return upload_task_ ? upload_task_->rx.stored : upload_.stored;
-}
-
 void CTransferEngine::resumeUploadOnData() {
     if (!byteWaiter_) return;  // not waiting for a byte (the pause after arming)
     loop_.cancel(byteWaitTimer_);
@@ -536,7 +532,7 @@ void CTransferEngine::resumeUpload(std::coroutine_handle<> handle) {
 void CTransferEngine::endUpload() {
     const UploadReceiver& u = upload_task_->rx;
     const StepOutcome outcome = upload_task_->body.value();
-    upload_.result = resultCode(outcome);
+    upload_.end = uploadEnd(outcome);
     upload_.pairs = u.pairs;
     upload_.moreFiles = u.moreFiles;
     upload_.announced = static_cast<std::uint32_t>(std::clamp<std::int64_t>(u.announced, 0, UINT32_MAX));
@@ -547,12 +543,13 @@ void CTransferEngine::endUpload() {
                         u.announced <= static_cast<std::int64_t>(ChannelDataBuffer::kCapacity) &&
                         static_cast<std::int64_t>(u.stored) >= u.announced;
     if (outcome == StepOutcome::NoFirstBlock || outcome == StepOutcome::SenderSilent) {
-        giveUp(EngineEvent::ReceiverSilent);
+        post(state_, EngineEvent::ReceiverSilent, upload_);
+        reset();
         return;
     }
     state_ = EngineState::UploadEnd;
     reset();
-    post(EngineState::UploadEnd, EngineEvent::BatchEnded);
+    post(EngineState::UploadEnd, EngineEvent::UploadEnded, upload_);
 }
 
 }  // namespace dorvane

@@ -47,6 +47,7 @@ void TransferMonitor::begin(Kind kind, std::int64_t totalBytes) {
     timeoutsAtBegin_ = timeoutCounter_ ? timeoutCounter_() : 0;
     timeoutsAtEnd_ = timeoutsAtBegin_;
     writingPercent_ = -1;
+    lineRate_.clear();
     afterRs_ = false;
     collectingRecord_ = false;
     infoRecord_.clear();
@@ -91,6 +92,7 @@ TransferFigures TransferMonitor::figures() const {
             f.eta = (totalBytes_ - f.bytes) * 1000 / f.rate;
     }
     f.writingPercent = writingPercent_;
+    if (running_ && phase_ == Phase::Transferring) f.lastSecondBytes = lineRate_.lastSecond(now);
     return f;
 }
 
@@ -213,7 +215,7 @@ void TransferMonitor::onFrame(std::span<const std::uint8_t> frame, Millis at) {
                 totalBytes_ = size;
             }
             // We acknowledge it as it arrives: the data's time starts.
-            lineStartAt_ = at;
+            startLine(at);
         }
         headerSeen_ = true;
         return;
@@ -231,14 +233,20 @@ void TransferMonitor::onFrame(std::span<const std::uint8_t> frame, Millis at) {
     if (again) ++resent_;
     if (seq == lastSeq_) return;
     // A sender without a header block: the data's time starts with our request.
-    if (!lineStartAt_) lineStartAt_ = lastRequestAt_ ? *lastRequestAt_ : at;
+    if (!lineStartAt_) startLine(lastRequestAt_ ? *lastRequestAt_ : at);
     countBlock(seq, length, at);
+}
+
+void TransferMonitor::startLine(Millis at) {
+    lineStartAt_ = at;
+    lineRate_.start(at);
 }
 
 void TransferMonitor::countBlock(int seq, std::size_t size, Millis at) {
     lastSeq_ = seq;
     ++blocks_;
     bytes_ += static_cast<std::int64_t>(size);
+    lineRate_.add(at, static_cast<std::int64_t>(size));
     lastBlockSize_ = size;
     lineEndAt_ = at;
     phase_ = Phase::Transferring;
@@ -262,7 +270,7 @@ void TransferMonitor::onReceiverControl(std::uint8_t b, Millis at) {
         writingPercent_ = std::clamp<int>(b, 0, 100);
         return;
     }
-    if (headerSeen_ && !lineStartAt_ && (b == ctl::ACK || b == ctl::ENQ)) lineStartAt_ = at;
+    if (headerSeen_ && !lineStartAt_ && (b == ctl::ACK || b == ctl::ENQ)) startLine(at);
     if (pending_ && (b == ctl::ACK || b == ctl::NAK)) {
         if (b == ctl::ACK && pending_->first != lastSeq_) countBlock(pending_->first, pending_->second, at);
         pending_.reset();

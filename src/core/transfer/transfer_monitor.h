@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "serial/tracing_link.h"
+#include "transfer/line_rate.h"
 
 namespace dorvane {
 
@@ -29,6 +30,9 @@ struct TransferFigures {
     std::int64_t rate = 0;         // bytes / lineTime, per second; 0 while unknown
     std::optional<Millis> eta;     // until the last block, while it can be told
     int writingPercent = -1;       // the STB's own progress while it writes its memory, 0..100
+    // The data carried over the last whole second of line time (0 once
+    // no data moves: before the blocks, while the STB writes, at the end).
+    std::int64_t lastSecondBytes = 0;
 };
 
 const char* phaseName(TransferFigures::Phase phase);  // "waiting", "transferring", "writing", ...
@@ -73,6 +77,7 @@ private:
 
     void onFrame(std::span<const std::uint8_t> frame, Millis at);
     bool isHeaderOrBatchEnd(int seq) const;
+    void startLine(Millis at);
     void countBlock(int seq, std::size_t size, Millis at);
     void onControl(LineDirection direction, std::uint8_t byte, Millis at);
     void onReceiverControl(std::uint8_t byte, Millis at);
@@ -101,6 +106,7 @@ private:
     int timeoutsAtBegin_ = 0;
     int timeoutsAtEnd_ = 0;
     int writingPercent_ = -1;
+    LineRate lineRate_;  // the blocks' bytes at the moments they were counted
     bool afterRs_ = false;
     bool damagedBlockSeen_ = false;  // a block came with a bad CRC or sequence byte
     bool collectingRecord_ = false;

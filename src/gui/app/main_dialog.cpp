@@ -85,6 +85,8 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     sessionOptions.flowTimes = options_.flowTimes;
     sessionOptions.engineTimeouts = options_.engineTimeouts;
     sessionOptions.buffer = &document_.buffer();
+    // The figures (and the line speed from them) as often as the flow's clock ticks.
+    sessionOptions.figuresPeriodMs = static_cast<int>(options_.flowTimes.tick);
     session_ = std::make_unique<TransferSession>(static_cast<SessionObserver&>(*this), sessionOptions);
 
     // The skin and the shape cut from it (everything but the key green).
@@ -877,10 +879,12 @@ void CMainDialog::stateChanged(const SessionState& state) {
         progress_->setPosition(state.progress);
         progress_->update();
     }
-    elapsed_->setText(q(state.elapsedText));
-    throughput_->setText(q(state.throughputText));
-    downloadButton_->setText(q(state.downloadButtonText));
-    uploadButton_->setText(q(state.uploadButtonText));
+    elapsed_->setText(q(elapsedText(state.elapsed)));
+    if (state.lineRate) throughput_->setText(QStringLiteral("%1 bps").arg(*state.lineRate));
+    // The button of the running transfer stops it.
+    using Running = FlowDisplay::Running;
+    downloadButton_->setText(state.running == Running::Download ? QStringLiteral("Stop") : QStringLiteral("Download"));
+    uploadButton_->setText(state.running == Running::Upload ? QStringLiteral("Stop") : QStringLiteral("Upload"));
     if (state.receiverOn == powerLampOn_ && !powerLamp_->inImage().isNull()) return;
     powerLampOn_ = state.receiverOn;
     powerLamp_->setBitmaps(state.receiverOn ? kGreenLamp : kGreyLamp, std::nullopt);

@@ -43,9 +43,7 @@ TransferSession::TransferSession(SessionObserver& observer, Options options)
     line_->addObserver(&trace_);
     flow_ = std::make_unique<OperatorFlow>(loop_, *engine_, *line_, image_, buffer_,
                                            static_cast<OperatorView&>(*this), options_.flowTimes);
-    QObject::connect(&figuresTimer_, &QTimer::timeout, [this] {
-        if (monitor_->running()) observer_.figures(monitor_->figures());
-    });
+    QObject::connect(&figuresTimer_, &QTimer::timeout, [this] { onFiguresTick(); });
     QObject::connect(&port_, &CSerialPort::failed, [this](const Status& why) { onPortFailed(why); });
     QObject::connect(&port_, &CSerialPort::bufferFull, [this] {
         observer_.notice({SessionNotice::Kind::BufferFull, "buff full", {}});
@@ -105,13 +103,13 @@ void TransferSession::recordTrace() {
 bool TransferSession::interrupt() {
     if (!flow_->interrupt()) return false;
     // Whatever phase it was in, the transfer is over now.
-    if (!ended_) transferEnded(TransferOutcome::Canceled);
+    if (!ended_) endTransfer(FlowEnd{TransferOutcome::Canceled});
     return true;
 }
 
 void TransferSession::stopNow() {
     flow_->stopNow();
-    if (!ended_) transferEnded(TransferOutcome::Canceled);
+    if (!ended_) endTransfer(FlowEnd{TransferOutcome::Canceled});
 }
 
 // The figures start before the click; a start refused ends them again at once.
@@ -159,8 +157,6 @@ void TransferSession::changeState() {
 
 void TransferSession::appendLog(const std::string& line) { observer_.logLine(line); }
 
-void TransferSession::showMessage(const std::string& text) { showNotice(NoticeKind::Failed, text); }
-
 void TransferSession::showNotice(NoticeKind kind, const std::string& text) {
     SessionNotice notice{noticeKind(kind), text, adviceFor(kind)};
     if (kind == NoticeKind::PortFailed) portAdvice_.clear();
@@ -169,39 +165,22 @@ void TransferSession::showNotice(NoticeKind kind, const std::string& text) {
 
 bool TransferSession::askYesNo(const std::string& question) { return observer_.askYesNo(question); }
 
-void TransferSession::setProgress(int position, const std::string& text) {
-    state_.progress = position;
-    state_.progressText = text;
+void TransferSession::displayChanged(const FlowDisplay& display) {
+    state_.running = display.running;
+    state_.progress = display.progress;
+    state_.progressText = display.progressText;
+    state_.elapsed = display.elapsed;
+    state_.receiverOn = display.receiverOn;
     changeState();
 }
 
-void TransferSession::setProgressText(const std::string& text) {
-    state_.progressText = text;
-    changeState();
-}
-
-void TransferSession::setElapsedText(const std::string& text) {
-    state_.elapsedText = text;
-    changeState();
-}
-
-void TransferSession::setThroughputText(const std::string& text) {
-    state_.throughputText = text;
-    changeState();
-}
-
-void TransferSession::setDownloadButtonText(const std::string& text) {
-    state_.downloadButtonText = text;
-    changeState();
-}
-
-void TransferSession::setUploadButtonText(const std::string& text) {
-    state_.uploadButtonText = text;
-    changeState();
-}
-
-void TransferSession::setPowerLamp(bool on) {
-    state_.receiverOn = on;
+// The figures, and the line speed from them, while a transfer runs.
+void TransferSession::onFiguresTick() {
+    if (!monitor_->running()) return;
+    const TransferFigures figures = monitor_->figures();
+    observer_.figures(figures);
+    if (!flow_->busy()) return;
+    state_.lineRate = figures.lastSecondBytes * 9;
     changeState();
 }
 
@@ -211,13 +190,20 @@ void TransferSession::fileInspected(const std::filesystem::path& path, const Res
     observer_.fileInspected(path, result);
 }
 
-void TransferSession::transferEnded(TransferOutcome outcome) {
+void TransferSession::transferEnded(const FlowEnd& end) { endTransfer(end); }
+
+void TransferSession::endTransfer(const FlowEnd& end) {
     if (ended_) return;
     ended_ = true;
     figuresTimer_.stop();
     monitor_->end();
     trace_.setRecording(false);
-    SessionOutcome result{outcome, monitor_->figures(), monitor_->infoRecord()};
+    // No data moves any more.
+    if (end.outcome != TransferOutcome::NotStarted) {
+        state_.lineRate = 0;
+        changeState();
+    }
+    SessionOutcome result{end.outcome, monitor_->figures(), monitor_->infoRecord(), end.dialect, end.upload};
     observer_.transferEnded(result);
 }
 

@@ -40,15 +40,17 @@ struct SessionNotice {
     std::string joined(const std::string& separator) const;
 };
 
-// What the window's controls show, as the flow sets it.
+// Where the session stands, for a front end to show.
 struct SessionState {
     bool busy = false;  // a transfer runs or is starting
+    FlowDisplay::Running running = FlowDisplay::Running::None;  // its button stops it
     int progress = 0;   // 0..100
-    std::string progressText;
-    std::string elapsedText = "00:00";
-    std::string throughputText;
-    std::string downloadButtonText = "Download";
-    std::string uploadButtonText = "Upload";
+    std::string progressText;  // the flow's text over the bar
+    Millis elapsed = 0;        // since the running (or last) transfer began
+    // The line speed as the window shows it: the data of the last whole
+    // second of line time, in bytes x 9 (a byte and its framing); nothing
+    // before the first transfer. From the monitor's figures.
+    std::optional<std::int64_t> lineRate;
     bool receiverOn = false;  // the STB's application answers the link test
 };
 
@@ -57,6 +59,8 @@ struct SessionOutcome {
     TransferOutcome outcome = TransferOutcome::NotStarted;
     TransferFigures figures;            // for a transfer that started
     std::vector<std::uint8_t> infoRecord;  // the STB's information record, when it sent one
+    std::optional<ReceiverDialect> dialect;  // how the STB answered the download's header block
+    std::optional<UploadResult> upload;      // where an upload's data went
     std::string summary() const { return summaryText(figures); }
 };
 
@@ -141,22 +145,17 @@ private:
     void onPortFailed(const Status& why);
     void changeState();
     std::string adviceFor(NoticeKind kind) const;
+    void onFiguresTick();
+    void endTransfer(const FlowEnd& end);
 
     // OperatorView.
     void appendLog(const std::string& line) override;
-    void showMessage(const std::string& text) override;
     void showNotice(NoticeKind kind, const std::string& text) override;
     bool askYesNo(const std::string& question) override;
-    void setProgress(int position, const std::string& text) override;
-    void setProgressText(const std::string& text) override;
-    void setElapsedText(const std::string& text) override;
-    void setThroughputText(const std::string& text) override;
-    void setDownloadButtonText(const std::string& text) override;
-    void setUploadButtonText(const std::string& text) override;
-    void setPowerLamp(bool on) override;
+    void displayChanged(const FlowDisplay& display) override;
     std::optional<std::filesystem::path> chooseUploadTarget() override;
     void fileInspected(const std::filesystem::path& path, const Result<Inspection>& result) override;
-    void transferEnded(TransferOutcome outcome) override;
+    void transferEnded(const FlowEnd& end) override;
 
     SessionObserver& observer_;
     Options options_;

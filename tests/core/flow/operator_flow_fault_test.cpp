@@ -37,22 +37,20 @@ struct RecordingView : OperatorView {
     std::optional<TransferOutcome> outcome;
     std::filesystem::path target;
 
+    std::optional<UploadResult> upload;  // of the last end
+
     void appendLog(const std::string& line) override { log.push_back(line); }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
     void showNotice(NoticeKind kind, const std::string& text) override {
         kinds.push_back(kind);
-        showMessage(text);
+        messages.push_back(text);
     }
     bool askYesNo(const std::string&) override { return false; }
-    void setProgress(int, const std::string&) override {}
-    void setProgressText(const std::string&) override {}
-    void setElapsedText(const std::string&) override {}
-    void setThroughputText(const std::string&) override {}
-    void setDownloadButtonText(const std::string&) override {}
-    void setUploadButtonText(const std::string&) override {}
-    void setPowerLamp(bool) override {}
+    void displayChanged(const FlowDisplay&) override {}
     std::optional<std::filesystem::path> chooseUploadTarget() override { return target; }
-    void transferEnded(TransferOutcome o) override { outcome = o; }
+    void transferEnded(const FlowEnd& end) override {
+        outcome = end.outcome;
+        upload = end.upload;
+    }
 };
 
 std::vector<std::string> toStrings(const QStringList& list) {

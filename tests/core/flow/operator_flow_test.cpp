@@ -29,38 +29,49 @@ struct RecordingView : OperatorView {
     std::vector<std::string> log;
     std::vector<std::string> messages;
     std::vector<std::string> questions;
+    // The bar as the flow set it: each position and text it showed (again
+    // when it showed the same once more), and each change of its text.
     std::vector<std::pair<int, std::string>> progress;
     std::vector<std::string> progressTexts;
     std::string elapsed;
-    std::string throughput;
     std::string downloadButton = "Download";
     std::string uploadButton = "Upload";
     std::optional<bool> lamp;
     std::vector<TransferOutcome> outcomes;
+    std::vector<FlowEnd> ends;
     std::optional<std::filesystem::path> target;
     int targetAsked = 0;
     bool answer = false;
     std::function<void()> whileAsking;
+    FlowDisplay shown;
 
     void appendLog(const std::string& line) override { log.push_back(line); }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showNotice(NoticeKind, const std::string& text) override { messages.push_back(text); }
     bool askYesNo(const std::string& question) override {
         questions.push_back(question);
         if (whileAsking) whileAsking();
         return answer;
     }
-    void setProgress(int position, const std::string& text) override { progress.emplace_back(position, text); }
-    void setProgressText(const std::string& text) override { progressTexts.push_back(text); }
-    void setElapsedText(const std::string& text) override { elapsed = text; }
-    void setThroughputText(const std::string& text) override { throughput = text; }
-    void setDownloadButtonText(const std::string& text) override { downloadButton = text; }
-    void setUploadButtonText(const std::string& text) override { uploadButton = text; }
-    void setPowerLamp(bool on) override { lamp = on; }
+    void displayChanged(const FlowDisplay& d) override {
+        const bool barChanged = d.progress != shown.progress || d.progressText != shown.progressText;
+        const bool otherChanged =
+            d.running != shown.running || d.elapsed != shown.elapsed || d.receiverOn != shown.receiverOn;
+        if (d.progressText != shown.progressText) progressTexts.push_back(d.progressText);
+        if (!d.progressText.empty() && (barChanged || !otherChanged)) progress.emplace_back(d.progress, d.progressText);
+        elapsed = elapsedText(d.elapsed);
+        downloadButton = d.running == FlowDisplay::Running::Download ? "Stop" : "Download";
+        uploadButton = d.running == FlowDisplay::Running::Upload ? "Stop" : "Upload";
+        if (d.receiverOn != shown.receiverOn || !lamp) lamp = d.receiverOn;
+        shown = d;
+    }
     std::optional<std::filesystem::path> chooseUploadTarget() override {
         ++targetAsked;
         return target;
     }
-    void transferEnded(TransferOutcome outcome) override { outcomes.push_back(outcome); }
+    void transferEnded(const FlowEnd& end) override {
+        outcomes.push_back(end.outcome);
+        ends.push_back(end);
+    }
 
     bool logged(const std::string& line) const { return std::find(log.begin(), log.end(), line) != log.end(); }
 };
@@ -98,6 +109,13 @@ protected:
     RecordingView view;
     OperatorFlow flow{loop, engine, link, image, *buffer, view};
 };
+
+EngineReport acked(int block) {
+    return {EngineEvent::BlockAcked, EngineState::SendingData, AckedBlock{block, kBlockData}};
+}
+EngineReport writing(int reported) {
+    return {EngineEvent::WritingProgress, EngineState::WritingProgress, WritingReport{reported}};
+}
 
 // A channel-data file of about this size that passes the channel-data check.
 Bytes irzFile(std::size_t size) { return channelDataBlob(size, 99); }
@@ -214,11 +232,6 @@ TEST_F(FlowTest, StartTimeOutIsInjectableAndElapsedShowsHoursMinutesAndSeconds) 
     loop.advance(200);
     loop.advance(3725 * 1000);
     EXPECT_EQ(view.elapsed, "1:02:05");
-    EXPECT_EQ(view.throughput, "0 bps");
-    // Three acknowledged blocks within one second.
-    for (int i = 0; i < 3; ++i) slow.onTransferEvent(EngineState::SendingData, number(EngineEvent::BlockAcked));
-    loop.advance(1000);
-    EXPECT_EQ(view.throughput, "27648 bps");
     slow.cancel();
     EXPECT_EQ(view.outcomes.back(), TransferOutcome::Canceled);
 }
@@ -481,15 +494,29 @@ TEST_F(FlowTest, UploadPercentIsShiftedByThreeAndCapped) {
     loop.advance(1000);
     ASSERT_TRUE(flow.busy());
     view.progress.clear();
-    for (const int p : {50, 50, 97, 98, 98}) flow.onTransferEvent(EngineState::UploadReceive, p);
+    for (const int p : {50, 50, 97, 98, 98})
+        flow.onTransferEvent({EngineEvent::UploadProgress, EngineState::UploadReceive, UploadedBytes{p, 0}});
     const std::vector<std::pair<int, std::string>> expected{
         {53, "Uploading 53% ..."}, {100, "Uploading 100% ..."}, {100, "Uploading 100% ..."}, {100, "Uploading 100% ..."}};
     EXPECT_EQ(view.progress, expected);
 }
 
 TEST_F(FlowTest, VersionLinesAndPowerLamp) {
-    flow.onTransferInfo(EngineInfo::BootVersion, 0x0A0B0CFF);
-    flow.onTransferInfo(EngineInfo::AppVersion, 0xFF000100);
+    ReceiverAnswer answer{ReceiverDialect::InfoRecord, InfoRecord{32, 0x0A0B0CFF, 0xFF000100, 0}, {}};
+    flow.onTransferEvent({EngineEvent::ReceiverIdentified, EngineState::WaitHeaderAnswer, answer});
+    // Versions are shown only for a running download (and not at all
+    // without a record of the right length).
+    EXPECT_TRUE(view.log.empty());
+    openImage(patternBytes(3000));
+    flow.downloadClicked();
+    loop.advance(250);
+    ASSERT_TRUE(flow.busy());
+    flow.onTransferEvent({EngineEvent::ReceiverIdentified, EngineState::WaitHeaderAnswer,
+                          ReceiverAnswer{ReceiverDialect::InfoRecord, std::nullopt, {}}});
+    EXPECT_TRUE(view.log.empty());
+    flow.onTransferEvent({EngineEvent::ReceiverIdentified, EngineState::WaitHeaderAnswer, answer});
+    flow.cancel();
+    view.log.pop_back();  // "Transferring canceled!"
     EXPECT_EQ(view.log, (std::vector<std::string>{"STB Boot Ver : 10.11.12", "STB App Ver : 255.0.1"}));
     SimulatedStb stb(link, ackBootLoader({"--start", "app"}));
     loop.advance(800);
@@ -747,40 +774,84 @@ TEST(ElapsedText, MinutesAndSecondsThenHours) {
     EXPECT_EQ(elapsedText(-5), "00:00");
 }
 
-TEST_F(FlowTest, ThroughputIsTheLastSecondOfLineTimeAndZeroOnceTheDataStops) {
+// (The line speed is the monitor's: TransferMonitor.TheLastSecondOfLineTime...)
+TEST_F(FlowTest, TheReceiversOwnPercentagesStayWithinTheBar) {
     openImage(patternBytes(400 * 1024));
     flow.downloadClicked();
     ASSERT_TRUE(loop.runUntil([&] { return flow.busy(); }, 2000));
-    flow.onTransferEvent(EngineState::WaitStart, number(EngineEvent::Started));
-    loop.advance(1300);
-    flow.onTransferEvent(EngineState::WaitHeaderAnswer, number(EngineEvent::InfoAccepted));
-    // Acknowledgements as a 115,200 bit/s line brings them: a 1,029-byte
-    // frame every 89.3 ms, and now and then a slow one.
-    std::vector<int> shown;
-    std::string last = view.throughput;
-    double t = 0;
-    for (int k = 0; k < 300; ++k) {
-        const double next = t + 1029.0 / 11.52 + (k % 37 == 0 ? 250 : 0);
-        loop.advance(static_cast<Millis>(std::ceil(next) - std::ceil(t)));
-        t = next;
-        flow.onTransferEvent(EngineState::SendingData, number(EngineEvent::BlockAcked));
-        if (view.throughput != last) {
-            last = view.throughput;
-            shown.push_back(std::stoi(last));
-        }
-    }
-    ASSERT_GT(shown.size(), 20u);
-    for (const int bps : shown) EXPECT_LE(bps, 11520 * 9);
-    EXPECT_GT(*std::max_element(shown.begin(), shown.end()), 11000 * 9);
-    // The receiver's own percentages stay within the bar.
-    flow.onTransferEvent(EngineState::WritingProgress, 250);
+    flow.onTransferEvent({EngineEvent::Started, EngineState::WaitStart, {}});
+    flow.onTransferEvent({EngineEvent::ReceiverIdentified, EngineState::WaitHeaderAnswer,
+                          ReceiverAnswer{ReceiverDialect::InfoRecord, std::nullopt, {}}});
+    flow.onTransferEvent({EngineEvent::DataStarted, EngineState::WaitHeaderAnswer, {}});
+    for (int k = 0; k < 3; ++k) flow.onTransferEvent(acked(k + 1));
+    EXPECT_EQ(view.progress.back(), std::make_pair(68 * 3 / 400, std::string("Downloading 0% ...")));
+    flow.onTransferEvent(writing(250));
     EXPECT_EQ(view.progress.back(), std::make_pair(100, std::string("Downloading 100% ...")));
-    flow.onTransferEvent(EngineState::WritingProgress, -3);
+    flow.onTransferEvent(writing(-3));
     EXPECT_EQ(view.progress.back(), std::make_pair(0, std::string("Downloading 0% ...")));
-    // The receiver writes: no data moves.
-    flow.onTransferEvent(EngineState::WaitWriting, number(EngineEvent::WritingStarted));
-    EXPECT_EQ(view.throughput, "0 bps");
-    loop.advance(3000);
-    EXPECT_EQ(view.throughput, "0 bps");
     flow.cancel();
+    ASSERT_EQ(view.ends.size(), 1u);
+    EXPECT_EQ(view.ends[0].dialect, std::optional(ReceiverDialect::InfoRecord));
+}
+
+// ---------------------------------------------------------------------------
+// Where an upload's data went, as its end says it: the kind, the target and
+// the recovery file agree with the files on the disk in every case.
+
+TEST_F(FlowTest, UploadResultSaysWhereTheDataWent) {
+    using Kind = UploadResult::Kind;
+    const Bytes file = irzFile(20000);
+    Bytes garbage = patternBytes(20000, 5);
+    std::copy_n("IRZ", 3, garbage.begin());
+    struct Case {
+        const char* name;
+        std::vector<std::string> stb;  // empty: the STB is off
+        Bytes served;
+        bool targetFolderMissing;
+        Kind kind;
+        TransferOutcome outcome;
+    };
+    const std::vector<Case> cases = {
+        {"saved", {}, file, false, Kind::Saved, TransferOutcome::Succeeded},
+        {"restarted before the end", {"--fault", "restart@upload-eot"}, file, false, Kind::Recovered,
+         TransferOutcome::Failed},
+        {"not channel data", {}, garbage, false, Kind::Recovered, TransferOutcome::Failed},
+        {"a block failed", {"--upload-fault", "bad-crc:4"}, file, false, Kind::NotSaved, TransferOutcome::Failed},
+        {"the STB is off", {}, {}, false, Kind::NotSaved, TransferOutcome::NotStarted},
+        {"no folder for the target", {}, file, true, Kind::Refused, TransferOutcome::NotStarted},
+    };
+    const Bytes previous = irzFile(6000);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir here;
+        const auto target = c.targetFolderMissing ? here.file("missing") / "stbdata.irz"
+                                                  : here.write("stbdata.irz", previous);
+        view.target = target;
+        view.ends.clear();
+        const auto options = c.served.empty() ? ackBootLoader() : application(c.served, c.stb);
+        SimulatedStb stb(link, options);
+        loop.advance(1000);  // a link test that began before this STB was there has ended
+        flow.uploadClicked();
+        ASSERT_TRUE(loop.runUntil([&] { return !view.ends.empty(); }, 120000));
+        loop.advance(1000);  // what the STB still says goes to nobody
+        const FlowEnd& end = view.ends.back();
+        EXPECT_EQ(end.outcome, c.outcome);
+        EXPECT_FALSE(end.dialect);  // an upload has no header block of ours
+        ASSERT_TRUE(end.upload);
+        const UploadResult& result = *end.upload;
+        EXPECT_EQ(result.kind, c.kind);
+        EXPECT_EQ(result.target, target);
+        EXPECT_EQ(result.kind == Kind::Saved, c.outcome == TransferOutcome::Succeeded);
+        EXPECT_EQ(result.reason.empty(), result.kind == Kind::Saved || c.served.empty());
+        if (!c.targetFolderMissing) EXPECT_EQ(readFile(target), result.kind == Kind::Saved ? file : previous);
+        EXPECT_EQ(result.kept.empty(), result.kind != Kind::Recovered);
+        if (result.kind == Kind::Recovered) {
+            // What arrived: the announced file, or all of it (whole blocks) when that is no channel data.
+            const Bytes kept = readFile(result.kept);
+            ASSERT_GE(kept.size(), c.served.size());
+            EXPECT_TRUE(std::equal(c.served.begin(), c.served.end(), kept.begin()));
+            EXPECT_EQ(result.kept, keptFile(view));
+        }
+        EXPECT_FALSE(flow.busy());
+    }
 }

@@ -168,18 +168,29 @@ TEST_F(EngineTest, FilesOfEverySizeReachAnAckReceiverByteForByte) {
         EXPECT_FALSE(stb.seen().badCrc);
         EXPECT_EQ(stb.seen().sequences.size(), blocks);
         EXPECT_EQ(rig.listener.count(EngineState::SendingData, EngineEvent::BlockAcked), static_cast<int>(blocks));
-        EXPECT_TRUE(rig.engine.ackAnswer());
+        EXPECT_EQ(rig.engine.dialect(), ReceiverDialect::AckBootLoader);
         // The batch closes with EOT, EOT (after the NAK) and the end-of-batch block.
         const auto& w = rig.link.writes;
         ASSERT_GE(w.size(), 3u);
         EXPECT_EQ(w[w.size() - 3], Bytes{ctl::EOT});
         EXPECT_EQ(w[w.size() - 2], Bytes{ctl::EOT});
         EXPECT_EQ(w.back(), endOfBatch());
-        const std::vector<std::pair<int, int>> order{{16, 40}, {32, 20}, {64, 30}, {80, 11}, {96, 12}};
-        std::vector<std::pair<int, int>> seen;
-        for (const auto& e : rig.listener.events)
-            if (e.first != EngineState::SendingData) seen.emplace_back(number(e.first), e.second);
+        using S = EngineState;
+        using E = EngineEvent;
+        const std::vector<std::pair<S, E>> order{{S::WaitStart, E::Started},
+                                                 {S::WaitHeaderAnswer, E::ReceiverIdentified},
+                                                 {S::WaitHeaderAnswer, E::DataStarted},
+                                                 {S::EndingFile, E::BatchEnded},
+                                                 {S::WaitWriting, E::WritingStarted},
+                                                 {S::WaitWritingEnd, E::WritingEnded}};
+        std::vector<std::pair<S, E>> seen;
+        for (const auto& k : rig.listener.kinds())
+            if (k.first != S::SendingData) seen.push_back(k);
         EXPECT_EQ(seen, order);
+        const auto answers = rig.listener.details<ReceiverAnswer>();
+        ASSERT_EQ(answers.size(), 1u);
+        EXPECT_EQ(answers[0].dialect, ReceiverDialect::AckBootLoader);
+        EXPECT_FALSE(answers[0].record);
     }
 }
 
@@ -376,7 +387,9 @@ TEST_F(EngineTest, BuyerMismatchRefusesTheImageAndGoesIdle) {
     ASSERT_EQ(link.writes.size(), 3u);
     EXPECT_EQ(link.writes[1], Bytes{ctl::NAK});
     EXPECT_EQ(link.writes[2], Bytes{0x66});
-    EXPECT_EQ(listener.infos.size(), 2u);  // the versions were still reported
+    // The versions were still reported.
+    ASSERT_EQ(listener.details<ReceiverAnswer>().size(), 1u);
+    EXPECT_TRUE(listener.details<ReceiverAnswer>()[0].record);
     // Idle: the next 'C' is discarded and the link test runs again.
     stb.command("on");
     loop.advance(600);
@@ -401,7 +414,11 @@ TEST_F(EngineTest, BuyerCheckIsSkippedWhenForcedOrForOtherTypes) {
         stb.command("on");
         ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
         EXPECT_EQ(rig.link.writes[1], Bytes{ctl::ACK});
-        EXPECT_EQ(rig.listener.infos.size(), forced ? 2u : 0u);
+        const auto answers = rig.listener.details<ReceiverAnswer>();
+        ASSERT_EQ(answers.size(), 1u);
+        EXPECT_EQ(answers[0].dialect, ReceiverDialect::InfoRecord);
+        EXPECT_EQ(answers[0].record.has_value(), forced);
+        EXPECT_EQ(answers[0].recordBytes.size(), 128u);
         EXPECT_EQ(stb.data(), padded(app));
     }
 }
@@ -416,12 +433,27 @@ TEST_F(EngineTest, EnqReceiverIsFollowedThroughItsWritingEvenWithSplitPairs) {
         rig.engine.setState(EngineState::WaitStart);
         stb.command("on");
         ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
-        const std::vector<std::pair<int, int>> expected{{16, 40}, {32, 10},  {48, 1024},  {48, 1024}, {64, 30},
-                                                        {80, 11}, {101, 40}, {101, 100}, {96, 12}};
-        EXPECT_EQ(rig.listener.numbers(), expected);
-        const std::vector<std::pair<int, std::uint32_t>> infos{{16, 0x01020300}, {32, 0x02030400}};
-        EXPECT_EQ(rig.listener.infoNumbers(), infos);
-        EXPECT_FALSE(rig.engine.ackAnswer());
+        using S = EngineState;
+        using E = EngineEvent;
+        const std::vector<std::pair<S, E>> expected{
+            {S::WaitStart, E::Started},         {S::WaitHeaderAnswer, E::ReceiverIdentified},
+            {S::WaitHeaderAnswer, E::DataStarted}, {S::SendingData, E::BlockAcked},
+            {S::SendingData, E::BlockAcked},    {S::EndingFile, E::BatchEnded},
+            {S::WaitWriting, E::WritingStarted}, {S::WritingProgress, E::WritingProgress},
+            {S::WritingProgress, E::WritingProgress}, {S::WaitWritingEnd, E::WritingEnded}};
+        EXPECT_EQ(rig.listener.kinds(), expected);
+        EXPECT_EQ(rig.listener.writingReports(), (std::vector<int>{40, 100}));
+        const auto blocks = rig.listener.details<AckedBlock>();
+        ASSERT_EQ(blocks.size(), 2u);
+        EXPECT_EQ(blocks[0].block, 1);
+        EXPECT_EQ(blocks[1].block, 2);
+        EXPECT_EQ(blocks[1].bytes, 1024);  // the short last block counts whole
+        const auto answers = rig.listener.details<ReceiverAnswer>();
+        ASSERT_EQ(answers.size(), 1u);
+        ASSERT_TRUE(answers[0].record);
+        EXPECT_EQ(answers[0].record->bootVersion, 0x01020300u);
+        EXPECT_EQ(answers[0].record->appVersion, 0x02030400u);
+        EXPECT_EQ(rig.engine.dialect(), ReceiverDialect::InfoRecord);
         EXPECT_EQ(stb.data(), padded(file));
         EXPECT_EQ(rig.link.writes[1], Bytes{ctl::ACK});
         EXPECT_EQ(stb.seen().eots, 2);
@@ -435,7 +467,8 @@ TEST_F(EngineTest, AckAndCSplitAcrossBurstsStillStartTheData) {
     engine.setState(EngineState::WaitStart);
     stb.command("on");
     ASSERT_TRUE(runUntilEvent(EngineState::WaitWritingEnd, EngineEvent::WritingEnded, 10000));
-    EXPECT_TRUE(listener.has(EngineState::WaitHeaderAnswer, EngineEvent::AckAnswer));
+    EXPECT_TRUE(listener.has(EngineState::WaitHeaderAnswer, EngineEvent::DataStarted));
+    EXPECT_EQ(listener.details<ReceiverAnswer>().at(0).dialect, ReceiverDialect::AckBootLoader);
     EXPECT_EQ(stb.data(), padded(file));
 }
 
@@ -449,8 +482,7 @@ TEST_F(EngineTest, SilentReceiverEndsEveryStageWithinItsBound) {
         stb.command("on");
         const bool ended = rig.loop.runUntil(
             [&] {
-                return std::any_of(rig.listener.events.begin(), rig.listener.events.end(),
-                                   [](auto e) { return e.second == EngineEvent::ReceiverSilent; });
+                return rig.listener.any(EngineEvent::ReceiverSilent);
             },
             rig.engine.timeouts().reply + 1000);
         EXPECT_TRUE(ended);
@@ -496,7 +528,7 @@ TEST_F(EngineTest, WritingReportsPauseLongerThanAMinuteAndFfWithoutProgressEndsW
     EXPECT_EQ(engine.state(), EngineState::WritingProgress);
     link.send(Bytes{ctl::FF});  // done, without the last report
     ASSERT_TRUE(runUntilEvent(EngineState::WaitWritingEnd, EngineEvent::WritingEnded, 100));
-    EXPECT_TRUE(listener.has(EngineState::WritingProgress, 70));
+    EXPECT_TRUE(listener.wroteProgress(70));
     EXPECT_FALSE(listener.has(EngineState::WritingProgress, EngineEvent::WritingSilent));
 }
 
@@ -598,11 +630,11 @@ TEST_F(EngineTest, LinkTestWhileIdle) {
     engine.startLinkPoll();
     loop.advance(800);
     EXPECT_EQ(link.writes, std::vector<Bytes>{Bytes{ctl::BEL}});
-    ASSERT_EQ(listener.infos.size(), 1u);
-    EXPECT_EQ(listener.infos[0], std::make_pair(EngineInfo::LinkState, 0u));
+    ASSERT_EQ(listener.links.size(), 1u);
+    EXPECT_FALSE(listener.links[0]);
     stb.command("app");
     loop.advance(500);
-    EXPECT_EQ(listener.infos.back(), std::make_pair(EngineInfo::LinkState, 1u));
+    EXPECT_TRUE(listener.links.back());
 
     // An explicit test shares a running one and answers later, not at once.
     int answers = 0;

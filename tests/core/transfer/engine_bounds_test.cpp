@@ -28,7 +28,7 @@ protected:
         return static_cast<int>(std::count(link.writes.begin(), link.writes.end(), bytes));
     }
     bool endedWith(EngineEvent code) const {
-        return std::any_of(listener.events.begin(), listener.events.end(), [code](auto e) { return e.second == code; });
+        return listener.any(code);
     }
 };
 
@@ -129,7 +129,7 @@ TEST_F(EngineBoundsTest, SenderSendingOnlyDc1EndsTheUpload) {
     link.send(Bytes{ctl::SOH, 0, 0xFF});  // a header block would start here...
     loop.advance(5);
     repeatEvery(20, Bytes{ctl::DC1});  // ...but only DC1 follows
-    ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 60000));
+    ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 60000));
     EXPECT_FALSE(engine.uploadOutcome().completed);
     EXPECT_EQ(engine.state(), EngineState::Idle);
 }
@@ -151,7 +151,7 @@ TEST_F(EngineBoundsTest, SenderRepeatingTheAcceptedBlockForEverEndsTheUpload) {
     // ...then block 1 again and again, whatever the answer.
     const BlockFrame first = buildDataBlock(1, patternBytes(1024));
     repeatEvery(3000, Bytes(first.begin(), first.end()));
-    ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 120000));
+    ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 120000));
     EXPECT_FALSE(engine.uploadOutcome().completed);
     EXPECT_EQ(engine.state(), EngineState::Idle);
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -15,32 +16,56 @@
 
 namespace dorvane::test {
 
-// Records the engine's notifications in the order they are delivered.
+// Records the engine's reports in the order they are delivered; the idle
+// link test's apart from the others.
 struct RecordingListener : TransferListener {
-    std::vector<std::pair<EngineState, int>> events;
-    std::vector<std::pair<EngineInfo, std::uint32_t>> infos;
-    void onTransferEvent(EngineState state, int code) override { events.emplace_back(state, code); }
-    void onTransferInfo(EngineInfo item, std::uint32_t value) override { infos.emplace_back(item, value); }
+    std::vector<EngineReport> events;
+    std::vector<bool> links;  // LinkTested: the receiver answered
+    void onTransferEvent(const EngineReport& report) override {
+        if (const auto* link = report.as<LinkAnswer>()) links.push_back(link->receiverOn);
+        else events.push_back(report);
+    }
 
-    int count(EngineState state, int code) const {
+    int count(EngineState state, EngineEvent event) const {
         int n = 0;
-        for (const auto& e : events) n += e == std::make_pair(state, code);
+        for (const auto& e : events) n += e.state == state && e.event == event;
         return n;
     }
-    int count(EngineState state, EngineEvent event) const { return count(state, number(event)); }
-    bool has(EngineState state, int code) const { return count(state, code) > 0; }
     bool has(EngineState state, EngineEvent event) const { return count(state, event) > 0; }
+    bool any(EngineEvent event) const {
+        for (const auto& e : events)
+            if (e.event == event) return true;
+        return false;
+    }
+    EngineEvent last() const { return events.empty() ? EngineEvent::Started : events.back().event; }
 
-    // The notifications as the numbers they carry.
-    std::vector<std::pair<int, int>> numbers() const {
-        std::vector<std::pair<int, int>> out;
-        for (const auto& [state, code] : events) out.emplace_back(number(state), code);
+    // The reports as (state, event), without their details.
+    std::vector<std::pair<EngineState, EngineEvent>> kinds() const {
+        std::vector<std::pair<EngineState, EngineEvent>> out;
+        for (const auto& e : events) out.emplace_back(e.state, e.event);
         return out;
     }
-    std::vector<std::pair<int, std::uint32_t>> infoNumbers() const {
-        std::vector<std::pair<int, std::uint32_t>> out;
-        for (const auto& [item, value] : infos) out.emplace_back(static_cast<int>(item), value);
+    // The details of one kind, in order.
+    template <class T>
+    std::vector<T> details() const {
+        std::vector<T> out;
+        for (const auto& e : events)
+            if (const T* d = e.as<T>()) out.push_back(*d);
         return out;
+    }
+    std::vector<int> writingReports() const {
+        std::vector<int> out;
+        for (const auto& d : details<WritingReport>()) out.push_back(d.reported);
+        return out;
+    }
+    std::vector<int> uploadPercents() const {
+        std::vector<int> out;
+        for (const auto& d : details<UploadedBytes>()) out.push_back(d.percent);
+        return out;
+    }
+    bool wroteProgress(int reported) const {
+        const auto all = writingReports();
+        return std::find(all.begin(), all.end(), reported) != all.end();
     }
 };
 
@@ -59,9 +84,6 @@ struct EngineRig {
     }
     bool runUntilEvent(EngineState state, EngineEvent event, Millis limit = 60000) {
         return loop.runUntil([&] { return listener.has(state, event); }, limit);
-    }
-    bool runUntilEvent(EngineState state, int code, Millis limit = 60000) {
-        return loop.runUntil([&] { return listener.has(state, code); }, limit);
     }
 
     TempDir dir;

@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -356,12 +357,14 @@ TEST(TransferMonitor, OnAPacedLineTheRateStaysUnderTheLineAndTheSummaryAddsUp) {
                     line.send(toSender, bytesOf({0x06}), 1);
                     maxRate = std::max(maxRate, m.figures().rate);
                     EXPECT_LE(m.figures().rate, 11520);
+                    EXPECT_LE(m.figures().lastSecondBytes, 11520);
                 }
                 line.send(fromSender, bytesOf({0x04}), 1);
                 EXPECT_EQ(m.figures().blocks, blocks);
                 EXPECT_EQ(m.figures().totalBlocks, blocks);  // 117/117 with 128-byte blocks, never more
                 EXPECT_THAT(m.progressText(), HasSubstr(std::to_string(blocks) + "/" + std::to_string(blocks) + " blocks"));
                 loop.advance(5000);  // the end of the batch and the rest: not data
+                EXPECT_EQ(m.figures().lastSecondBytes, 0);
                 m.end();
                 const auto [bytes, seconds, rate] = summaryFigures(m.summary());
                 EXPECT_EQ(bytes, size);
@@ -377,6 +380,41 @@ TEST(TransferMonitor, OnAPacedLineTheRateStaysUnderTheLineAndTheSummaryAddsUp) {
             }
         }
     }
+}
+
+// The line speed the window shows: the data of the last whole second of line
+// time, never more than the line carries, near it while blocks flow, and 0
+// once no data moves.
+TEST(TransferMonitor, TheLastSecondOfLineTimeStaysUnderTheLineAndIsZeroOnceTheDataStops) {
+    VirtualEventLoop loop;
+    TransferMonitor m(loop);
+    m.begin(TransferMonitor::Kind::Download, 400 * 1024);
+    PacedLine line{loop, m};
+    line.send(LineDirection::FromReceiver, bytesOf({0x43}));
+    const auto header = buildHeaderBlock("fw.bin", 400 * 1024);
+    line.send(LineDirection::ToReceiver, {header.begin(), header.end()});
+    EXPECT_EQ(m.figures().lastSecondBytes, 0);
+    line.send(LineDirection::FromReceiver, bytesOf({0x06, 0x43}), 1);
+    std::vector<std::int64_t> shown;
+    for (int k = 1; k <= 300; ++k) {
+        // A block and its ACK as a 115,200 bit/s line brings them, and now
+        // and then a slow one.
+        line.send(LineDirection::ToReceiver, dataBlock(static_cast<std::uint8_t>(k), 1), k % 37 == 0 ? 250 : 0);
+        line.send(LineDirection::FromReceiver, bytesOf({0x06}));
+        shown.push_back(m.figures().lastSecondBytes);
+    }
+    for (const std::int64_t bytes : shown) EXPECT_LE(bytes, 11520);
+    EXPECT_GT(*std::max_element(shown.begin(), shown.end()), 11000);
+    EXPECT_EQ(shown.front(), 1024);  // within the first second: what came so far
+    // The STB writes: no data moves.
+    line.send(LineDirection::ToReceiver, bytesOf({0x04}), 1);
+    line.send(LineDirection::FromReceiver, bytesOf({0x06}), 1);
+    line.send(LineDirection::FromReceiver, bytesOf({0x0B}), 100);
+    EXPECT_EQ(m.figures().lastSecondBytes, 0);
+    loop.advance(3000);
+    EXPECT_EQ(m.figures().lastSecondBytes, 0);
+    m.end();
+    EXPECT_EQ(m.figures().lastSecondBytes, 0);
 }
 
 TEST(TransferMonitor, AnUploadThatBringsMoreThanItAnnouncedShowsAllItBrought) {

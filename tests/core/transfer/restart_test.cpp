@@ -78,8 +78,7 @@ TEST_P(RestartTest, EndsAtOnceAndSendsNothingTheRestartedBootLoaderTakes) {
     stb.command("on");
     const Millis on = loop.now();
     auto restarted = [&] {
-        return std::any_of(listener.events.begin(), listener.events.end(),
-                           [](auto e) { return e.second == EngineEvent::ReceiverRestarted; });
+        return listener.any(EngineEvent::ReceiverRestarted);
     };
     ASSERT_TRUE(loop.runUntil(restarted, 5000)) << "last event " << stb.events().back();
     const Millis took = loop.now() - on;
@@ -92,7 +91,7 @@ TEST_P(RestartTest, EndsAtOnceAndSendsNothingTheRestartedBootLoaderTakes) {
                                                                  : c.point)));
     // Nothing else ends the transfer, and a receiver that had not started
     // its writing never hears of the end of the batch.
-    EXPECT_EQ(listener.events.back().second, number(EngineEvent::ReceiverRestarted));
+    EXPECT_EQ(listener.last(), EngineEvent::ReceiverRestarted);
     EXPECT_FALSE(listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded));
     const int batchBlocks = stb.seen().batchBlocks;
     EXPECT_LE(batchBlocks, 1);
@@ -119,11 +118,11 @@ TEST_F(EngineTest, CBytesThatBelongToTheExchangeAreNoRestart) {
     engine.setState(EngineState::WaitStart);
     stb.command("on");
     ASSERT_TRUE(runUntilEvent(EngineState::WaitWritingEnd, EngineEvent::WritingEnded, 5000));
-    EXPECT_TRUE(listener.has(EngineState::WritingProgress, 67));
+    EXPECT_TRUE(listener.wroteProgress(67));
     loop.advance(3000);
     EXPECT_TRUE(stb.logged("boot loader"));  // it started again after writing
     EXPECT_FALSE(listener.has(EngineState::WaitWritingEnd, EngineEvent::ReceiverRestarted));
-    EXPECT_EQ(listener.events.back(), std::make_pair(EngineState::WaitWritingEnd, number(EngineEvent::WritingEnded)));
+    EXPECT_EQ(listener.kinds().back(), std::make_pair(EngineState::WaitWritingEnd, EngineEvent::WritingEnded));
 }
 
 // The record is bounded as a whole: a receiver that sends it slowly, byte
@@ -163,7 +162,7 @@ TEST(RestartSweep, EveryBlockOfEveryFileSizeInEveryPhase) {
                     ASSERT_TRUE(rig.loop.runUntil(
                         [&] { return !rig.listener.events.empty() && rig.engine.state() == EngineState::Idle; }, 5000));
                     rig.loop.advance(0);  // the notifications posted on the way
-                    EXPECT_EQ(rig.listener.events.back().second, number(EngineEvent::ReceiverRestarted));
+                    EXPECT_EQ(rig.listener.last(), EngineEvent::ReceiverRestarted);
                     EXPECT_LE(rig.loop.now(), 300);
                     EXPECT_EQ(rig.listener.count(EngineState::SendingData, EngineEvent::BlockAcked),
                               static_cast<int>(n) - (point.rfind("block-ack:", 0) == 0 ? 0 : 1));

@@ -24,14 +24,13 @@ std::vector<std::string> application(EngineRig& rig, const Bytes& file, std::vec
 
 class UploadTest : public EngineTest {
 protected:
-    // Arms the upload and runs until it has ended (65, 30) or gave up.
+    // Arms the upload and runs until it has ended or gave up.
     bool runUpload(Millis limit = 120000) {
         engine.setState(EngineState::UploadArm);
         return loop.runUntil(
             [&] {
-                return listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded) ||
-                       std::any_of(listener.events.begin(), listener.events.end(),
-                                   [](auto e) { return e.second == EngineEvent::ReceiverSilent; });
+                return listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded) ||
+                       listener.any(EngineEvent::ReceiverSilent);
             },
             limit);
     }
@@ -75,7 +74,12 @@ TEST_F(UploadTest, WholeFileIsCollectedAndTheBatchClosed) {
     EXPECT_TRUE(stb.logged("upload done"));
     EXPECT_EQ(engine.state(), EngineState::Idle);
     const auto& outcome = engine.uploadOutcome();
-    EXPECT_EQ(outcome.result, 1);
+    EXPECT_EQ(outcome.end, UploadEnd::FileEnded);
+    // The report carries the same outcome.
+    const auto reported = listener.details<UploadOutcome>();
+    ASSERT_EQ(reported.size(), 1u);
+    EXPECT_TRUE(reported[0].completed);
+    EXPECT_EQ(reported[0].stored, outcome.stored);
     EXPECT_TRUE(outcome.completed);
     EXPECT_EQ(outcome.announced, 70000u);
     EXPECT_EQ(stored(), file);
@@ -88,14 +92,13 @@ TEST_F(UploadTest, WholeFileIsCollectedAndTheBatchClosed) {
     EXPECT_EQ(answers(), expected);
 
     // Progress after each block but the first: 2048 * 100 / 70000 = 2, ...
-    std::vector<int> percents;
-    for (const auto& e : listener.events)
-        if (e.first == EngineState::UploadReceive) percents.push_back(e.second);
+    const std::vector<int> percents = listener.uploadPercents();
     ASSERT_EQ(percents.size(), 68u);
     EXPECT_EQ(percents[0], 2);
     EXPECT_EQ(percents[1], 4);
     EXPECT_EQ(percents.back(), 100);
-    EXPECT_EQ(listener.numbers().front(), std::make_pair(17, 40));
+    EXPECT_EQ(listener.kinds().front(), std::make_pair(EngineState::UploadArm, EngineEvent::Started));
+    EXPECT_EQ(listener.details<UploadedBytes>().back().stored, 69u * 1024);  // whole blocks, as they came
 }
 
 TEST_F(UploadTest, AsksThreeTimesQuicklyThenEveryThreeSecondsUntilTheHeaderComes) {
@@ -113,7 +116,7 @@ TEST_F(UploadTest, AsksThreeTimesQuicklyThenEveryThreeSecondsUntilTheHeaderComes
     // Console echo first, then the header block.
     link.send(Bytes{'l', 'o', 'a', 'd', 'b', '\r', '\n'});
     stb.command("upload");
-    ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 20000));
+    ASSERT_TRUE(loop.runUntil([&] { return listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 20000));
     EXPECT_TRUE(engine.uploadOutcome().completed);
     EXPECT_EQ(stored(), file);
     // Asking again while waiting is no time-out.
@@ -124,7 +127,7 @@ TEST_F(UploadTest, ReceiverThatNeverSendsEndsAfterTheFirstBlockBound) {
     SimulatedStb stb(link, application(*this, patternBytes(3000)));  // never told to send
     ASSERT_TRUE(runUpload(engine.timeouts().firstBlock + 3000));
     EXPECT_TRUE(listener.has(EngineState::UploadReceive, EngineEvent::ReceiverSilent));
-    EXPECT_FALSE(listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded));
+    EXPECT_FALSE(listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded));
     EXPECT_EQ(engine.state(), EngineState::Idle);
     // 200, 400, 600 ms, then every 3 s until the 30 s are over.
     EXPECT_EQ(stb.seen().requests, 3 + 9);
@@ -136,7 +139,7 @@ TEST_F(UploadTest, ResultsOfFailedUploads) {
     struct Case {
         const char* what;
         std::vector<std::string> fault;
-        int result;
+        UploadEnd result;
         Bytes answers;  // what the tool wrote after its requests
     };
     const Bytes fiveNaksThenCan = [] {
@@ -149,13 +152,13 @@ TEST_F(UploadTest, ResultsOfFailedUploads) {
         return head;
     };
     const Case cases[] = {
-        {"header block that always fails its CRC", {"--upload-fault", "bad-header-crc:1000"}, -2, fiveNaksThenCan},
-        {"header block of 1,024 bytes", {"--upload-fault", "header-1k"}, -1, {ctl::NAK}},
-        {"first data block that always fails its CRC", {"--upload-fault", "bad-crc:1"}, -2,
+        {"header block that always fails its CRC", {"--upload-fault", "bad-header-crc:1000"}, UploadEnd::BlockFailed, fiveNaksThenCan},
+        {"header block of 1,024 bytes", {"--upload-fault", "header-1k"}, UploadEnd::HeaderTooLong, {ctl::NAK}},
+        {"first data block that always fails its CRC", {"--upload-fault", "bad-crc:1"}, UploadEnd::BlockFailed,
          after({ctl::ACK, ctl::C}, fiveNaksThenCan)},
-        {"third data block that always fails its CRC", {"--upload-fault", "bad-crc:3"}, -2,
+        {"third data block that always fails its CRC", {"--upload-fault", "bad-crc:3"}, UploadEnd::BlockFailed,
          after({ctl::ACK, ctl::C, ctl::ACK, ctl::ACK}, fiveNaksThenCan)},
-        {"EOT before any header block", {"--upload-fault", "eot-first"}, 1, {ctl::ACK}},
+        {"EOT before any header block", {"--upload-fault", "eot-first"}, UploadEnd::FileEnded, {ctl::ACK}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -164,9 +167,9 @@ TEST_F(UploadTest, ResultsOfFailedUploads) {
         stb.command("upload");
         const Millis start = rig.loop.now();
         rig.engine.setState(EngineState::UploadArm);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 60000));
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 60000));
         EXPECT_LT(rig.loop.now() - start, 15000);
-        EXPECT_EQ(rig.engine.uploadOutcome().result, c.result);
+        EXPECT_EQ(rig.engine.uploadOutcome().end, c.result);
         EXPECT_FALSE(rig.engine.uploadOutcome().completed);
         EXPECT_EQ(rig.engine.state(), EngineState::Idle);
         Bytes written = rig.link.written;
@@ -221,7 +224,7 @@ TEST_F(UploadTest, OneLineErrorDoesNotEndTheUpload) {
         SimulatedStb stb(rig.link, application(rig, file, c.faults));
         stb.command("upload");
         rig.engine.setState(EngineState::UploadArm);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 60000));
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 60000));
         EXPECT_TRUE(rig.engine.uploadOutcome().completed);
         rig.loop.advance(2);  // the last ACK on its way to the STB
         EXPECT_TRUE(stb.logged("upload done"));
@@ -304,7 +307,7 @@ TEST_F(UploadTest, DuplicateDataBlockIsNotStoredTwiceAndCostsNoRetry) {
         loop.advance(engine.timeouts().duplicateGrace + 20);
     }
     EXPECT_EQ(link.written, Bytes(8, ctl::ACK));
-    EXPECT_EQ(listener.count(EngineState::UploadReceive, 2048 * 100 / 6000), 1);
+    EXPECT_EQ(listener.uploadPercents(), std::vector<int>{2048 * 100 / 6000});
     EXPECT_EQ(engine.state(), EngineState::UploadReceive);
 }
 
@@ -327,7 +330,7 @@ TEST_F(UploadTest, HeaderWithSeveralPairsCompletesWhenTheFileEnds) {
         stb.command("upload");
         const Millis start = rig.loop.now();
         rig.engine.setState(EngineState::UploadArm);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 20000));
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 20000));
         EXPECT_LT(rig.loop.now() - start, 2000);
         EXPECT_TRUE(rig.engine.uploadOutcome().completed);
         EXPECT_GE(rig.engine.uploadOutcome().pairs, 2);
@@ -353,7 +356,7 @@ TEST_F(UploadTest, StartIsReportedAtTheReceiversFirstAnswer) {
     EXPECT_FALSE(listener.has(EngineState::UploadArm, EngineEvent::Started));
     stb.command("upload");
     ASSERT_TRUE(runUntilEvent(EngineState::UploadArm, EngineEvent::Started, 1000));
-    ASSERT_TRUE(runUntilEvent(EngineState::UploadEnd, EngineEvent::BatchEnded, 10000));
+    ASSERT_TRUE(runUntilEvent(EngineState::UploadEnd, EngineEvent::UploadEnded, 10000));
     EXPECT_EQ(listener.count(EngineState::UploadArm, EngineEvent::Started), 1);
     EXPECT_TRUE(engine.uploadOutcome().completed);
 }
@@ -366,8 +369,8 @@ TEST_F(UploadTest, FramesWithUnfittingSequenceBytesEndTheUploadAfterTen) {
     link.written.clear();
     // Each garbled start is skipped until the line is quiet, then refused.
     for (int i = 0; i < 10; ++i) link.send(Bytes{ctl::STX, 0x33, 0x99}, 1 + i * 500);
-    ASSERT_TRUE(runUntilEvent(EngineState::UploadEnd, EngineEvent::BatchEnded, 8000));
-    EXPECT_EQ(engine.uploadOutcome().result, -3);
+    ASSERT_TRUE(runUntilEvent(EngineState::UploadEnd, EngineEvent::UploadEnded, 8000));
+    EXPECT_EQ(engine.uploadOutcome().end, UploadEnd::LineErrors);
     EXPECT_EQ(link.written, Bytes(10, ctl::NAK));
 }
 
@@ -447,7 +450,7 @@ TEST_F(UploadTest, SecondFileInTheBatchIsRefusedWithCan) {
             second.assign(big.begin(), big.end());
         }
         rig.link.send(second);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 5000));
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 5000));
         EXPECT_EQ(rig.link.written, (Bytes{ctl::CAN, ctl::CAN, ctl::CAN}));
         const UploadOutcome& outcome = rig.engine.uploadOutcome();
         EXPECT_TRUE(outcome.completed);
@@ -496,7 +499,7 @@ TEST_F(UploadTest, StandardSenderStartingLateCompletes) {
         stb.command("upload");
         rig.loop.advance(200);  // the pause after the command
         rig.engine.setState(EngineState::UploadArm);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::BatchEnded); }, 40000));
+        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 40000));
         rig.loop.advance(5);
         EXPECT_TRUE(rig.engine.uploadOutcome().completed);
         const auto got = rig.buffer->contents();

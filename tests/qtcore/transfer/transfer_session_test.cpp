@@ -2,6 +2,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -26,7 +27,11 @@ struct Recorder : SessionObserver {
     void logLine(const std::string& line) override { log << QString::fromStdString(line); }
     void notice(const SessionNotice& notice) override { notices.push_back(notice); }
     void figures(const TransferFigures& figures) override { figureReports.push_back(figures); }
-    void stateChanged(const SessionState& s) override { state = s; }
+    std::int64_t fastestLine = 0;  // the line speed at its highest
+    void stateChanged(const SessionState& s) override {
+        state = s;
+        if (s.lineRate) fastestLine = std::max(fastestLine, *s.lineRate);
+    }
     void transferBegun(TransferMonitor::Kind, const std::filesystem::path&, std::int64_t total) override {
         begun.push_back(total);
     }
@@ -76,7 +81,7 @@ private slots:
         QVERIFY(session.openFile(pathFromText(image)).ok());
         session.download();
         QVERIFY(session.busy());
-        QTRY_VERIFY_WITH_TIMEOUT(r.state.downloadButtonText == "Stop", 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(r.state.running == FlowDisplay::Running::Download, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(!r.outcomes.empty(), 20000);
         QTest::qWait(100);  // nothing comes after the end
 
@@ -87,6 +92,9 @@ private slots:
         QCOMPARE(end.figures.resent, 0);
         QCOMPARE(end.infoRecord.size(), std::size_t{128});
         QCOMPARE(end.infoRecord[20], std::uint8_t('X'));
+        // The engine's report of the STB, and no upload.
+        QVERIFY(end.dialect == ReceiverDialect::InfoRecord);
+        QVERIFY(!end.upload);
         QCOMPARE(r.begun, std::vector<std::int64_t>{imageLength});
         QCOMPARE(QFile(dir.filePath("stored.bin")).size(), imageLength);
 
@@ -104,7 +112,11 @@ private slots:
             before = f.bytes;
         }
         QVERIFY(!session.busy());
-        QCOMPARE(r.state.downloadButtonText, std::string("Download"));
+        QVERIFY(r.state.running == FlowDisplay::Running::None);
+        // The line speed comes from the same figures: within what 57,600
+        // bit/s carry (x9), and nothing once the transfer has ended.
+        QVERIFY2(r.fastestLine > 0 && r.fastestLine <= 5760 * 9, qPrintable(QString::number(r.fastestLine)));
+        QCOMPARE(r.state.lineRate, std::optional<std::int64_t>(0));
     }
 
     void refusedBuyerCodeIsARefusalWithBothCodes() {
