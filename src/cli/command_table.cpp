@@ -7,6 +7,8 @@ const QList<Command>& commands() {
         inspectCommand(),
         portsCommand(),
         portCommand(),
+        doctorCommand(),
+        bundleCommand(),
         downloadCommand(),
         uploadCommand(),
         channelsCommand(),

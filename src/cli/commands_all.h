@@ -17,6 +17,8 @@ const Command& checkCommand();
 const Command& diffCommand();
 const Command& importCommand();
 const Command& demoDataCommand();
+const Command& doctorCommand();
+const Command& bundleCommand();
 const Command& stationCommand();
 
 }  // namespace dorvane::cli

@@ -39,14 +39,15 @@ expect() {
 
 # Commands, read from the program's help.
 expect "inspect" ins
-expect "--help --version channels check demo-data diff download import inspect port ports reorder repack station upload" ""
-expect "demo-data diff download" d
+expect "--help --version bundle channels check demo-data diff doctor download import inspect port ports reorder repack station upload" ""
+expect "demo-data diff doctor download" d
 expect "--help --json" diff a.irz --
 # Options of each command, from its usage line.
 expect "--forced --help --json --port --trace" download --
 expect "--force --help --json --port --trace" upload --
 expect "--full --help --seed" demo-data x.irz --
 expect "--csv --help --json" channels --
+expect "--help --json --loopback --port --power-cycle-wait" doctor --
 expect "--csv --forced --help --port --repeat --report" station --
 # Port names after --port, in both spellings.
 expect "/dev/ttyS0 /dev/ttyUSB0" download --port ""
@@ -64,6 +65,9 @@ expect "" ports ""
 expect "/dev/ttyS0 /dev/ttyUSB0" port ""
 expect "" port /dev/ttyS0 ""
 expect "" demo-data x.irz --seed ""
+# The connection check takes no file, nor a file for its wait.
+expect "" doctor ""
+expect "" doctor --power-cycle-wait ""
 
 [ "$failures" -eq 0 ] && echo "bash completion: all cases pass"
 exit $(( failures > 0 ))

@@ -1,5 +1,11 @@
 #include "app/main_dialog.h"
 
+#include <QDate>
+#include <QFileInfo>
+
+#include "bundle/support_bundle.h"
+#include "bundle/transfer_history.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -70,7 +76,9 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
     if (options_.prompts) {
         prompts_ = options_.prompts;
     } else {
-        ownPrompts_ = std::make_unique<DialogPrompts>();
+        auto prompts = std::make_unique<DialogPrompts>();
+        prompts->setPortLender([this](const QString& port, bool lend) { lendPort(port, lend); });
+        ownPrompts_ = std::move(prompts);
         prompts_ = ownPrompts_.get();
     }
     TransferSession::Options sessionOptions;
@@ -606,6 +614,24 @@ void CMainDialog::onPortLampClicked() {
     }
 }
 
+void CMainDialog::lendPort(const QString& port, bool lend) {
+    if (lend) {
+        // Only the window's own port, and never under a transfer (Configure
+        // is refused then).
+        if (port != portName_ || busy() || !this->port().isOpen()) return;
+        portLent_ = true;
+        stopPortRetry();
+        setPortLamp(false);
+        this->port().close();
+        return;
+    }
+    if (!portLent_) return;
+    portLent_ = false;
+    if (portClosedByHand_) return;
+    if (this->port().openDefault().ok()) setPortLamp(true);
+    else openPort();
+}
+
 void CMainDialog::onConfigureClicked() {
     if (busy()) {
         prompts_->message(this, QStringLiteral("You can't configure Serial port on downloading..."));
@@ -674,6 +700,7 @@ void CMainDialog::afterClick(bool wasIdle) {
     if (!wasIdle || !busy()) return;
     recording_ = true;
     refusalAdvice_.clear();
+    logAtStart_ = log_->count();
     progress_->setToolTip(QString());
 }
 
@@ -688,17 +715,63 @@ void CMainDialog::transferEnded(const SessionOutcome& outcome) {
     progress_->setToolTip(summary);
     if (outcome.outcome == TransferOutcome::Refused) appendLog(q(refusalAdvice_));
     if (outcome.outcome != TransferOutcome::NotStarted) appendLog(QStringLiteral("Transfer summary: ") + summary);
+    keepTransferRecord(outcome.outcome, summary);
+}
+
+namespace {
+
+QString outcomeWord(TransferOutcome outcome) {
+    switch (outcome) {
+    case TransferOutcome::NotStarted: return QStringLiteral("not started");
+    case TransferOutcome::Succeeded: return QStringLiteral("succeeded");
+    case TransferOutcome::Canceled: return QStringLiteral("canceled");
+    case TransferOutcome::TimedOut: return QStringLiteral("timed out");
+    case TransferOutcome::Refused: return QStringLiteral("refused");
+    case TransferOutcome::PortError: return QStringLiteral("port error");
+    case TransferOutcome::Failed: return QStringLiteral("failed");
+    }
+    return {};
+}
+
+}  // namespace
+
+QString CMainDialog::transfersFolder() const {
+    return options_.transfersFolder.isEmpty() ? TransferHistory::defaultFolder() : options_.transfersFolder;
+}
+
+// The transfer's log, trace and receipt go into the ring of the last ones.
+void CMainDialog::keepTransferRecord(TransferOutcome outcome, const QString& summary) {
+    TransferRecord r;
+    r.kind = monitor().kind() == TransferMonitor::Kind::Download ? QStringLiteral("download") : QStringLiteral("upload");
+    r.outcome = outcomeWord(outcome);
+    r.ended = QDateTime::currentDateTime();
+    r.port = portName_;
+    const QFileInfo file(filePath_);
+    if (!filePath_.isEmpty()) {
+        r.fileName = file.fileName();
+        r.fileSize = file.exists() ? file.size() : -1;
+    }
+    r.summary = summary;
+    const QStringList all = logLines();
+    r.log = all.mid(std::min<qsizetype>(logAtStart_, all.size()));
+    const std::string text = trace().text();
+    r.trace = QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+    TransferHistory(transfersFolder()).record(r);
 }
 
 void CMainDialog::onLogMenu(const QPoint& at) {
     QMenu menu(this);
     QAction* saveLogAction = menu.addAction(QStringLiteral("Save log..."));
     QAction* saveTraceAction = menu.addAction(QStringLiteral("Save trace..."));
+    menu.addSeparator();
+    QAction* bundleAction = menu.addAction(QStringLiteral("Save support bundle..."));
+    bundleAction->setEnabled(!busy());
     saveLogAction->setEnabled(log_->count() > 0);
     saveTraceAction->setEnabled(!trace().bursts().empty());
     QAction* chosen = menu.exec(log_->viewport()->mapToGlobal(at));
     if (chosen == saveLogAction) saveLog();
     else if (chosen == saveTraceAction) saveTrace();
+    else if (chosen == bundleAction) saveSupportBundle();
 }
 
 namespace {
@@ -728,6 +801,27 @@ void CMainDialog::saveTrace() {
     const std::string text = trace().text();
     const QString error = writeTextFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
     if (!error.isEmpty()) prompts_->message(this, error);
+}
+
+void CMainDialog::saveSupportBundle() {
+    const QString path = prompts_->saveFileName(
+        this, QStringLiteral("dorvane-support-%1.zip").arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))),
+        QStringLiteral("Zip archive (*.zip);;All files (*)"));
+    if (path.isEmpty()) return;
+    BundleInputs inputs;
+    inputs.port = portName_;
+    inputs.settingsApplication = options_.settingsApplication.isEmpty() ? Settings::defaultApplicationName()
+                                                                         : options_.settingsApplication;
+    inputs.transfersFolder = transfersFolder();
+    inputs.windowLog = logLines();
+    const std::string trace = this->trace().text();
+    if (!this->trace().bursts().empty()) inputs.lastTrace = QByteArray(trace.data(), static_cast<qsizetype>(trace.size()));
+    if (!filePath_.isEmpty()) inputs.userFiles << filePath_;
+    // The port check opens the window's port: it is lent for that moment.
+    lendPort(portName_, true);
+    const Status written = writeSupportBundle(path, inputs);
+    lendPort(portName_, false);
+    if (!written.ok()) prompts_->message(this, QString::fromStdString(written.message()));
 }
 
 void CMainDialog::onEditClicked() { openEditor(); }
@@ -777,9 +871,14 @@ void CMainDialog::notice(const SessionNotice& notice) {
 bool CMainDialog::askYesNo(const std::string& question) { return prompts_->question(this, q(question)); }
 
 void CMainDialog::stateChanged(const SessionState& state) {
-    progress_->setText(q(state.progressText));
-    progress_->setPosition(state.progress);
-    progress_->update();
+    // The bar is painted again only when it changed: the link poll tells
+    // its state twice a second on an idle window.
+    const QString progressText = q(state.progressText);
+    if (progressText != progress_->text() || state.progress != progress_->position()) {
+        progress_->setText(progressText);
+        progress_->setPosition(state.progress);
+        progress_->update();
+    }
     elapsed_->setText(q(elapsedText(state.elapsed)));
     if (state.lineRate) throughput_->setText(QStringLiteral("%1 bps").arg(*state.lineRate));
     // The button of the running transfer stops it.

@@ -55,6 +55,9 @@ public:
         // comes back to it from the editor or starts a transfer
         // ("Dorvane_QX --edit FILE": the editor first, no port in its way).
         bool deferPort = false;
+        // Where the last transfers are kept for a support bundle (empty:
+        // the user's data folder of the program).
+        QString transfersFolder;
     };
 
     explicit CMainDialog(Options options, QWidget* parent = nullptr);
@@ -75,9 +78,18 @@ public:
     const TraceRecorder& trace() const { return session_->trace(); }
     const TransferMonitor& monitor() const { return session_->monitor(); }
 
-    // The log's context menu: "Save log..." and "Save trace...".
+    // The log's context menu: "Save log...", "Save trace..." and "Save
+    // support bundle...".
     void saveLog();
     void saveTrace();
+    void saveSupportBundle();
+    // The folder of the last transfers' logs, traces and receipts.
+    QString transfersFolder() const;
+
+    // The connection check of the Configure dialog borrows the window's
+    // port: lend true closes it (when it is the window's and no transfer
+    // runs), lend false opens it again.
+    void lendPort(const QString& port, bool lend);
 
     // Open with a chosen file (what the Open button does after its dialog).
     void openFile(const QString& path);
@@ -107,6 +119,7 @@ private:
     void onForcedToggled(bool checked);
     void onEditClicked();
     void afterClick(bool wasIdle);
+    void keepTransferRecord(TransferOutcome outcome, const QString& summary);
     void onLogMenu(const QPoint& at);
     // The editor window opens from here.
     void openEditor();
@@ -172,6 +185,8 @@ private:
     bool powerLampOn_ = false;
     bool closingConfirmed_ = false;
     bool portClosedByHand_ = false;  // the lamp disconnected it: not opened again by itself
+    bool portLent_ = false;          // closed for the connection check
+    int logAtStart_ = 0;             // the first log line of the running transfer
     bool portTried_ = false;         // opened (or tried) since start
     std::optional<QPoint> dragOffset_;
 

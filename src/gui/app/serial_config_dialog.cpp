@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include "app/connection_check_dialog.h"
 #include "serial/port_diagnosis.h"
 
 namespace dorvane {
@@ -84,6 +85,11 @@ CSerialConfigDialog::CSerialConfigDialog(PortLister lister, QWidget* parent) : Q
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    check_ = buttons->addButton(QStringLiteral("Check &connection"), QDialogButtonBox::ActionRole);
+    check_->setObjectName(QStringLiteral("checkConnection"));
+    check_->setAutoDefault(false);
+    check_->setToolTip(QStringLiteral("Check the chosen port, its adapter and the STB step by step"));
+    connect(check_, &QPushButton::clicked, this, &CSerialConfigDialog::checkConnection);
     grid->addWidget(buttons, 2, 0, 1, 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &CSerialConfigDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -169,6 +175,15 @@ void CSerialConfigDialog::showDetails() {
     }
     details_->setText(name.isEmpty() ? QStringLiteral("No serial port found: plug in the adapter.")
                                      : QStringLiteral("%1\nNot listed by the system").arg(name));
+}
+
+void CSerialConfigDialog::checkConnection() {
+    const QString port = chosenName();
+    if (port.isEmpty()) return;
+    auto* dialog = new CConnectionCheckDialog(port, lender_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+    dialog->startCheck();
 }
 
 void CSerialConfigDialog::accept() {

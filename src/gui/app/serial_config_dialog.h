@@ -10,6 +10,7 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
 
 namespace dorvane {
 
@@ -37,6 +38,15 @@ public:
 
     QComboBox* portBox() const { return combo_; }
     QLabel* detailsLabel() const { return details_; }
+    QPushButton* checkButton() const { return check_; }
+
+    // Who holds the port the check is to open: called with true before it
+    // opens it and with false when it has let it go.
+    using PortLender = std::function<void(const QString& port, bool lend)>;
+    void setPortLender(PortLender lender) { lender_ = std::move(lender); }
+    // "Check connection": the connection check on the chosen port, in a
+    // dialog of its own that does not block this one.
+    void checkConnection();
 
     void accept() override;
     // Asks for the ports again; the list changes only when they did.
@@ -48,6 +58,8 @@ private:
     QString chosenName() const;
 
     PortLister lister_;
+    PortLender lender_;
+    QPushButton* check_ = nullptr;
     QList<SerialPortEntry> ports_;
     QComboBox* combo_ = nullptr;
     QLabel* details_ = nullptr;

@@ -48,6 +48,7 @@ QString DialogPrompts::saveFileName(QWidget* parent, const QString& proposedName
 
 std::optional<QString> DialogPrompts::choosePort(QWidget* parent, const QString& currentPort) {
     CSerialConfigDialog dialog(parent);
+    dialog.setPortLender(lender_);
     dialog.setPortName(currentPort);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.portName();

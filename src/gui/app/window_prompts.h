@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -34,6 +35,11 @@ public:
 // The real dialogs.
 class DialogPrompts : public WindowPrompts {
 public:
+    // Who holds a port the Configure dialog's connection check opens (the
+    // window's own port): told before the check opens it and after.
+    using PortLender = std::function<void(const QString& port, bool lend)>;
+    void setPortLender(PortLender lender) { lender_ = std::move(lender); }
+
     void message(QWidget* parent, const QString& text) override;
     void information(QWidget* parent, const QString& text) override;
     bool question(QWidget* parent, const QString& text) override;
@@ -41,6 +47,9 @@ public:
     QString saveFileName(QWidget* parent, const QString& proposedName, const QString& filter) override;
     std::optional<QString> choosePort(QWidget* parent, const QString& currentPort) override;
     void about(QWidget* parent) override;
+
+private:
+    PortLender lender_;
 };
 
 }  // namespace dorvane

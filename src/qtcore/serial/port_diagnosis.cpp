@@ -61,23 +61,33 @@ QString PortHolder::text() const {
 }
 
 std::optional<PortHolder> findPortHolder(const QString& devicePath, const PortLookupPlaces& places) {
+    const QList<PortHolder> holders = findPortHolders(devicePath, places);
+    if (holders.isEmpty()) return std::nullopt;
+    return holders.first();
+}
+
+QList<PortHolder> findPortHolders(const QString& devicePath, const PortLookupPlaces& places) {
+    QList<PortHolder> holders;
 #ifdef _WIN32
     Q_UNUSED(devicePath);
     Q_UNUSED(places);
-    return std::nullopt;
 #else
-    if (devicePath.isEmpty()) return std::nullopt;
+    if (devicePath.isEmpty()) return holders;
+    auto add = [&holders](qint64 pid, const QString& program) {
+        for (const PortHolder& h : holders)
+            if (h.pid == pid) return;
+        holders.append(PortHolder{pid, program});
+    };
     const QString baseName = QFileInfo(devicePath).fileName();
     for (const QString& dir : places.lockDirectories) {
         const QString lock = QDir(dir).filePath(QStringLiteral("LCK..") + baseName);
         if (!QFileInfo::exists(lock)) continue;
         const std::optional<qint64> pid = pidFromLockFile(lock);
-        if (pid && processAlive(places.procDirectory, *pid))
-            return PortHolder{*pid, programOf(places.procDirectory, *pid)};
+        if (pid && processAlive(places.procDirectory, *pid)) add(*pid, programOf(places.procDirectory, *pid));
     }
     // Open files of every process we may look at.
     const QString target = QFileInfo(devicePath).canonicalFilePath();
-    if (target.isEmpty()) return std::nullopt;
+    if (target.isEmpty()) return holders;
     const QDir proc(places.procDirectory);
     for (const QString& entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         bool ok = false;
@@ -86,11 +96,38 @@ std::optional<PortHolder> findPortHolder(const QString& devicePath, const PortLo
         const QDir fds(proc.filePath(entry + QStringLiteral("/fd")));
         for (const QString& fd : fds.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
             const QString link = QFile::symLinkTarget(fds.filePath(fd));
-            if (!link.isEmpty() && link == target) return PortHolder{pid, programOf(places.procDirectory, pid)};
+            if (!link.isEmpty() && link == target) {
+                add(pid, programOf(places.procDirectory, pid));
+                break;
+            }
         }
     }
-    return std::nullopt;
 #endif
+    return holders;
+}
+
+int ptyIndexOf(const QString& devicePath) {
+    const QString prefix = QStringLiteral("/dev/pts/");
+    if (!devicePath.startsWith(prefix)) return -1;
+    bool ok = false;
+    const int n = devicePath.mid(prefix.size()).toInt(&ok);
+    return ok && n >= 0 ? n : -1;
+}
+
+bool holdsPtyMaster(qint64 pid, int ptyIndex, const QString& procDirectory) {
+    if (ptyIndex < 0) return false;
+    const QDir fds(QStringLiteral("%1/%2/fd").arg(procDirectory).arg(pid));
+    for (const QString& fd : fds.entryList(QDir::System | QDir::Files | QDir::NoDotAndDotDot)) {
+        const QString link = QFile::symLinkTarget(fds.filePath(fd));
+        if (!link.endsWith(QLatin1String("ptmx"))) continue;
+        QFile info(QStringLiteral("%1/%2/fdinfo/%3").arg(procDirectory).arg(pid).arg(fd));
+        if (!info.open(QIODevice::ReadOnly)) continue;
+        for (const QByteArray& line : info.readAll().split('\n')) {
+            if (!line.startsWith("tty-index:")) continue;
+            if (line.mid(10).trimmed().toInt() == ptyIndex) return true;
+        }
+    }
+    return false;
 }
 
 QString portDevicePath(const QString& name) {

@@ -33,6 +33,15 @@ struct PortLookupPlaces {
 // process with the device among its open files. Nothing on systems without
 // /proc, or when nobody (visible to us) holds it.
 std::optional<PortHolder> findPortHolder(const QString& devicePath, const PortLookupPlaces& places = {});
+// Every holder: the owner of a live lock file first, then each process with
+// the device among its open files (once each).
+QList<PortHolder> findPortHolders(const QString& devicePath, const PortLookupPlaces& places = {});
+
+// N of a pseudo-terminal's path "/dev/pts/N"; -1 for any other path.
+int ptyIndexOf(const QString& devicePath);
+// True when the process holds the master side of pseudo-terminal N: it is
+// the other end of the line, not a competitor for it.
+bool holdsPtyMaster(qint64 pid, int ptyIndex, const QString& procDirectory = QStringLiteral("/proc"));
 
 // The device a port name stands for: a name with a folder part as it is;
 // a bare name ("ttyUSB0") in /dev, unless a file of that name is in the

@@ -11,6 +11,7 @@
 
 #ifdef Q_OS_WIN
 #include <QTimer>
+class QWinEventNotifier;
 #else
 #include <QSerialPort>
 #endif
@@ -62,7 +63,12 @@ struct SerialLineSettings {
 // SerialPort (serial_port_qt.cpp).
 //
 // Received bytes are read on the thread that owns the object (the UI
-// thread): everything available is moved into the receive queue in chunks
+// thread), when the system says some came: Qt SerialPort's notifier, or
+// on Windows the communications API's own wait (WaitCommEvent, overlapped)
+// watched by the event loop; only under Wine, whose wait is not to be
+// trusted, is the driver's queue polled instead (DORVANE_SERIAL_POLL=1 or
+// 0 decides it by hand). Everything available is moved into the receive
+// queue in chunks
 // of at most 2,048 bytes, a chunk that does not fit is dropped whole and
 // reported, and one data notification follows each burst. Writes never
 // wait for the line: on Qt SerialPort they go into its write buffer, on
@@ -80,7 +86,7 @@ public:
     static constexpr int kWriteErrorWindowMs = 1000;  // a second write error within this is fatal
     static constexpr int kDriverQueueSize = 4192;     // the driver's input and output queues (Windows)
     static constexpr int kWriteTimeoutMs = 2000;      // bound on one write (Windows)
-    static constexpr int kPollIntervalMs = 5;         // how often the driver's input queue is looked at (Windows)
+    static constexpr int kPollIntervalMs = 5;         // how often the driver's input queue is looked at where it is polled (Wine)
 
     explicit CSerialPort(QObject* parent = nullptr);
     ~CSerialPort() override;
@@ -128,9 +134,18 @@ private:
 #ifdef Q_OS_WIN
     struct Device;  // the open COM device and its overlapped-I/O records
     void poll();
+    // Moves what the driver holds into the queue; true when more is left
+    // than one turn takes.
+    bool readAvailable();
+    void armWait();
+    void onWaitSignalled();
+    void stopWaiting();
     void failWith(const QString& message);
     std::unique_ptr<Device> device_;
     QTimer poll_;
+    QWinEventNotifier* waitNotifier_ = nullptr;
+    bool polling_ = false;      // Wine: the queue is polled every kPollIntervalMs
+    bool waitPending_ = false;  // a WaitCommEvent is under way
 #else
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);

@@ -1,6 +1,7 @@
 #include "serial/serial_port.h"
 
 #include <QStringList>
+#include <QWinEventNotifier>
 
 #include <windows.h>
 
@@ -12,20 +13,25 @@
 namespace dorvane {
 
 // The open COM device with one overlapped-I/O record (and its manual-reset
-// event) for reads and one for writes.
+// event) for reads, one for writes and one for the wait for received
+// characters, with the event mask that wait fills in.
 struct CSerialPort::Device {
     HANDLE handle = INVALID_HANDLE_VALUE;
     OVERLAPPED read{};
     OVERLAPPED write{};
+    OVERLAPPED wait{};
+    DWORD waitMask = 0;
 
     Device() {
         read.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
         write.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        wait.hEvent = CreateEventW(nullptr, TRUE, FALSE, nullptr);
     }
     ~Device() {
         release();
         if (read.hEvent) CloseHandle(read.hEvent);
         if (write.hEvent) CloseHandle(write.hEvent);
+        if (wait.hEvent) CloseHandle(wait.hEvent);
     }
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;
@@ -42,6 +48,18 @@ namespace {
 
 constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
 constexpr int kChunksPerPoll = 8;  // a line that never pauses still lets the event loop run
+constexpr int kWaitsPerTurn = 8;    // waits that end at once before the event loop gets its turn
+
+// Wine's WaitCommEvent on its serial devices is not relied upon: there the
+// driver's queue is polled. DORVANE_SERIAL_POLL=1 polls anywhere, =0 waits
+// under Wine too.
+bool pollingWanted() {
+    const QByteArray forced = qgetenv("DORVANE_SERIAL_POLL");
+    if (forced == "1") return true;
+    if (forced == "0") return false;
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
 
 QString systemMessage(DWORD code) {
     wchar_t* text = nullptr;
@@ -123,17 +141,25 @@ QString dosDeviceTarget(const QString& name) {
 
 }  // namespace
 
-CSerialPort::CSerialPort(QObject* parent) : QObject(parent), device_(std::make_unique<Device>()) {
-    // The driver's input queue is looked at on this thread; nothing blocks
-    // waiting for bytes.
+CSerialPort::CSerialPort(QObject* parent)
+    : QObject(parent), device_(std::make_unique<Device>()), polling_(pollingWanted()) {
+    // Received characters are waited for by the system (the event loop
+    // watches the wait's event); under Wine the driver's input queue is
+    // looked at on this thread instead. Nothing blocks waiting for bytes.
     poll_.setInterval(kPollIntervalMs);
     poll_.setTimerType(Qt::PreciseTimer);
     connect(&poll_, &QTimer::timeout, this, &CSerialPort::poll);
+    if (!polling_ && device_->wait.hEvent) {
+        waitNotifier_ = new QWinEventNotifier(device_->wait.hEvent, this);
+        waitNotifier_->setEnabled(false);
+        connect(waitNotifier_, &QWinEventNotifier::activated, this, &CSerialPort::onWaitSignalled);
+    }
 }
 
 CSerialPort::~CSerialPort() {
     open_ = false;
     poll_.stop();
+    stopWaiting();
     device_->release();
 }
 
@@ -163,7 +189,7 @@ Status CSerialPort::open(const QString& name, const SerialLineSettings& line) {
     const int stopBits = dcbStopBits(line.stopBits);
     if (open_) close();
     name_ = name;
-    if (!device_->read.hEvent || !device_->write.hEvent)
+    if (!device_->read.hEvent || !device_->write.hEvent || (!polling_ && !waitNotifier_))
         return failure(Error::Failed, QStringLiteral("the port's events could not be created"));
     const HANDLE handle = openDevice(name);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -206,11 +232,22 @@ Status CSerialPort::open(const QString& name, const SerialLineSettings& line) {
         CloseHandle(handle);
         return refused;
     }
+    if (!polling_ && !SetCommMask(handle, EV_RXCHAR)) {
+        const Status refused = failure(Error::Unsupported, systemMessage(GetLastError()));
+        CloseHandle(handle);
+        return refused;
+    }
     device_->handle = handle;
     queue_.drain();
     lastWriteError_.invalidate();
     open_ = true;
-    poll_.start();
+    if (polling_) {
+        poll_.start();
+    } else {
+        waitNotifier_->setEnabled(true);
+        armWait();  // a wait the device refuses closes the port at once
+        if (!open_) return failure(Error::DeviceGone, QStringLiteral("the port does not report received characters"));
+    }
     return {};
 }
 
@@ -218,6 +255,7 @@ void CSerialPort::close() {
     const bool wasOpen = open_;
     open_ = false;
     poll_.stop();
+    stopWaiting();
     if (!device_->isOpen()) return;
     const HANDLE handle = device_->handle;
     // What the engine wrote last (a refusal, the final ACK) still goes out
@@ -258,32 +296,109 @@ std::size_t CSerialPort::write(std::span<const std::uint8_t> bytes) {
 }
 
 
-void CSerialPort::poll() {
-    if (!open_) return;
+bool CSerialPort::readAvailable() {
     const HANDLE handle = device_->handle;
     bool any = false;
+    bool more = false;
     std::array<std::uint8_t, kChunkSize> chunk;
-    for (int i = 0; i < kChunksPerPoll && open_; ++i) {
+    for (int i = 0; open_; ++i) {
         DWORD errors = 0;
         COMSTAT status{};
         if (!ClearCommError(handle, &errors, &status)) {
             failWith(systemMessage(GetLastError()));
-            return;
+            return false;
         }
         if (status.cbInQue == 0) break;
+        if (i == kChunksPerPoll) {
+            more = true;
+            break;
+        }
         OVERLAPPED& overlap = device_->read;
         ResetEvent(overlap.hEvent);
         DWORD got = 0;
         const DWORD want = std::min<DWORD>(status.cbInQue, kChunkSize);
         if (!finish(handle, overlap, ReadFile(handle, chunk.data(), want, &got, &overlap), got)) {
             failWith(systemMessage(GetLastError()));
-            return;
+            return false;
         }
         if (got == 0) break;
         any = true;
         takeChunk(chunk.data(), got);
     }
     if (any && open_) notifyData();
+    return more && open_;
+}
+
+void CSerialPort::poll() {
+    if (open_) readAvailable();
+}
+
+// Starts the wait for received characters. A wait that ends at once (the
+// driver remembers characters that came while none was waiting) is served
+// here, a few times, then on the next turn of the event loop.
+void CSerialPort::armWait() {
+    for (int turn = 0; open_ && turn < kWaitsPerTurn; ++turn) {
+        OVERLAPPED& overlap = device_->wait;
+        ResetEvent(overlap.hEvent);
+        device_->waitMask = 0;
+        if (!WaitCommEvent(device_->handle, &device_->waitMask, &overlap)) {
+            const DWORD error = GetLastError();
+            if (error != ERROR_IO_PENDING) {
+                failWith(systemMessage(error));
+                return;
+            }
+            waitPending_ = true;
+            // Characters that came between the last read and the wait.
+            DWORD errors = 0;
+            COMSTAT status{};
+            if (ClearCommError(device_->handle, &errors, &status) && status.cbInQue > 0) readAvailable();
+            return;
+        }
+        if (readAvailable()) break;
+    }
+    if (open_) QTimer::singleShot(0, this, [this] {
+        if (open_ && !waitPending_) {
+            readAvailable();
+            armWait();
+        }
+    });
+}
+
+void CSerialPort::onWaitSignalled() {
+    if (!open_ || !waitPending_) return;
+    DWORD ignored = 0;
+    if (!GetOverlappedResult(device_->handle, &device_->wait, &ignored, FALSE)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_IO_INCOMPLETE) return;  // not ended after all
+        waitPending_ = false;
+        failWith(systemMessage(error));
+        return;
+    }
+    waitPending_ = false;
+    if (readAvailable()) {
+        // More than one turn's worth: the rest on the next turn.
+        QTimer::singleShot(0, this, [this] {
+            if (open_ && !waitPending_) armWait();
+        });
+        return;
+    }
+    if (open_) armWait();
+}
+
+// Ends a wait under way before the device or its records go: clearing the
+// event mask ends it, cancelling is the fallback, and its end is awaited.
+void CSerialPort::stopWaiting() {
+    if (waitNotifier_) waitNotifier_->setEnabled(false);
+    if (!waitPending_ || !device_->isOpen()) {
+        waitPending_ = false;
+        return;
+    }
+    SetCommMask(device_->handle, 0);
+    if (WaitForSingleObject(device_->wait.hEvent, 100) != WAIT_OBJECT_0) CancelIo(device_->handle);
+    DWORD ignored = 0;
+    GetOverlappedResult(device_->handle, &device_->wait, &ignored, TRUE);
+    ResetEvent(device_->wait.hEvent);
+    waitPending_ = false;
 }
 
 // A read, a status query or a second write failed: the device is gone or

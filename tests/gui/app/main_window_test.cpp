@@ -17,7 +17,13 @@
 #include <fstream>
 #include <memory>
 
+#include "app/connection_check_dialog.h"
 #include "app/main_dialog.h"
+#include "bundle/transfer_history.h"
+#include <QDir>
+#include <QProcess>
+#include "app/serial_config_dialog.h"
+#include <QSignalSpy>
 #include "flow/operator_advice.h"
 #include "app/settings.h"
 #include "database/backup_blob.h"
@@ -92,6 +98,26 @@ private:
 
 }  // namespace
 
+static QString fileText(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) : widget_(widget) { widget_->installEventFilter(this); }
+    ~PaintCounter() override { widget_->removeEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+    int paints = 0;
+
+private:
+    QWidget* widget_;
+};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 
@@ -110,6 +136,7 @@ class MainWindowTest : public QObject {
         o.prompts = &prompts;
         o.settingsApplication = QStringLiteral("dorvane-window-test");
         o.flowTimes.startTimeout = startTimeout;
+        o.transfersFolder = QString::fromStdString(dir_->file("transfers").string());
         auto w = std::make_unique<CMainDialog>(o);
         w->show();
         return w;
@@ -147,6 +174,21 @@ private slots:
         QVERIFY(!w->portRetryRunning());
         const auto* label = static_cast<QLabel*>(w->control(CMainDialog::kPortName));
         QCOMPARE(label->text(), sim.path().mid(5));  // "pts/N"
+    }
+
+    // An idle window with its link poll running paints nothing: the poll's
+    // state, the same every half second, changes no control.
+    void anIdleWindowDoesNotRepaint() {
+        SimProcess sim({QStringLiteral("--start"), QStringLiteral("off")});
+        ScriptedPrompts prompts;
+        auto w = window(sim.path(), prompts);
+        QTest::qWait(1200);  // the first polls and the paints of the start
+        PaintCounter bar(w->control(CMainDialog::kProgress));
+        PaintCounter lamp(w->control(CMainDialog::kPowerLamp));
+        QTest::qWait(2500);
+        QCOMPARE(bar.paints, 0);
+        QCOMPARE(lamp.paints, 0);
+        QVERIFY(w->engine().linkPollRunning());
     }
 
     void startupWithAMissingPortRetriesSilentlyUntilItAppears() {
@@ -376,6 +418,40 @@ private slots:
         const auto lines = w->logLines().size();
         button(*w, CMainDialog::kOpen)->click();
         QCOMPARE(w->logLines().size(), lines);
+    }
+
+    // "Check connection" in Configure borrows the window's port while it
+    // runs, shows each step without blocking, and gives the port back.
+    void theConnectionCheckBorrowsTheWindowsPort() {
+        SimProcess app({QStringLiteral("--start"), QStringLiteral("app")});
+        ScriptedPrompts prompts;
+        auto w = window(app.path(), prompts);
+        QVERIFY(w->port().isOpen());
+        QStringList lent;
+        CSerialConfigDialog config(QList<SerialPortEntry>{}, w.get());
+        config.setPortLender([&](const QString& port, bool lend) {
+            lent << QStringLiteral("%1 %2").arg(port).arg(lend);
+            w->lendPort(port, lend);
+        });
+        config.setPortName(app.path());
+        config.checkConnection();
+        auto* check = config.findChild<CConnectionCheckDialog*>();
+        QVERIFY(check);
+        QSignalSpy finished(check, &CConnectionCheckDialog::checkFinished);
+        QVERIFY(check->checking());          // the STB's steps wait on the event loop
+        QVERIFY(!w->port().isOpen());        // lent
+        QVERIFY(!w->portLampOn());
+        QVERIFY(finished.wait(10000));
+        QVERIFY2(check->resultText().contains("[ok]       link: the STB's application answered"), qPrintable(check->resultText()));
+        QVERIFY(check->resultText().contains("A transfer can start"));
+        QCOMPARE(lent, (QStringList{app.path() + " 1", app.path() + " 0"}));
+        QVERIFY(w->port().isOpen());
+        QVERIFY(w->portLampOn());
+        // Closing the dialog in the middle of a check gives the port back too.
+        check->startCheck();
+        QVERIFY(!w->port().isOpen());
+        check->close();
+        QVERIFY(w->port().isOpen());
     }
 
     void downloadPreconditions() {
@@ -751,6 +827,28 @@ private slots:
         QVERIFY(w->control(CMainDialog::kEditor)->isVisible());
         QCOMPARE(static_cast<QLineEdit*>(w->control(CMainDialog::kFilePath))->text(), qpath(target));
         QVERIFY(prompts.messages.isEmpty());
+
+        // The transfer is kept for a support bundle: receipt, log and trace.
+        const QStringList kept = TransferHistory(w->transfersFolder()).entries();
+        QVERIFY(!kept.isEmpty());
+        QVERIFY2(kept.first().endsWith("-upload"), qPrintable(kept.first()));
+        const QString entry = QDir(w->transfersFolder()).filePath(kept.first());
+        QVERIFY(fileText(entry + "/receipt.txt").contains("Outcome: succeeded"));
+        QVERIFY(fileText(entry + "/log.txt").contains("Uploading finished successfully!"));
+        QVERIFY(fileText(entry + "/trace.txt").contains("loadb up curdb y"));
+        // ...and the window's "Save support bundle..." takes it in.
+        prompts.saveFile = qpath(dir_->file("support.zip"));
+        w->saveSupportBundle();
+        QVERIFY(prompts.messages.isEmpty());
+        QVERIFY(w->port().isOpen());  // lent for the port check, and back
+        QProcess list;
+        list.start("python3", {"-c", "import sys, zipfile; print('\\n'.join(zipfile.ZipFile(sys.argv[1]).namelist()))",
+                               prompts.saveFile});
+        QVERIFY(list.waitForFinished(10000));
+        const QString names = QString::fromUtf8(list.readAllStandardOutput());
+        for (const QString& name : {QStringLiteral("window-log.txt"), QStringLiteral("doctor.txt"),
+                                    QStringLiteral("transfers/%1/receipt.txt").arg(kept.first())})
+            QVERIFY2(names.contains(name), qPrintable(names));
     }
 
     void failedUploadLeavesTheTargetAsItWas() {

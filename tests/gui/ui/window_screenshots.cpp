@@ -16,6 +16,7 @@
 
 #include "app/about_dialog.h"
 #include "app/main_dialog.h"
+#include "app/connection_check_dialog.h"
 #include "app/serial_config_dialog.h"
 #include "scripted_prompts.h"
 #include "ui/text_progress_bar.h"
@@ -113,6 +114,18 @@ int main(int argc, char* argv[]) {
     config.show();
     settle(300);
     ok = save(config.grab(), dir, name("serial_config")) && ok;
+
+    // "Check connection" on the window's port, lent to the check.
+    config.setPortLender([&window](const QString& port, bool lend) { window.lendPort(port, lend); });
+    config.checkConnection();
+    if (auto* check = config.findChild<CConnectionCheckDialog*>()) {
+        QElapsedTimer checking;
+        checking.start();
+        while (check->checking() && checking.elapsed() < 10000) settle(100);
+        settle(200);
+        ok = save(check->grab(), dir, name("connection_check")) && ok;
+        check->close();
+    }
     config.close();
 
     // The same dialog on a machine with a USB adapter (as the system would
