@@ -30,7 +30,7 @@ private slots:
         QTest::addColumn<QString>("program");
         QTest::newRow("window") << QStringLiteral("Dorvane_QX");
         QTest::newRow("command line") << QStringLiteral("dorvane");
-#ifndef Q_OS_WIN
+#ifndef _WIN32
         QTest::newRow("simulated STB") << QStringLiteral("dorvane-sim");
 #endif
     }

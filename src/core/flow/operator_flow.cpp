@@ -30,6 +30,17 @@ std::string format(const char* pattern, Args... args) {
     return text;
 }
 
+// Other downloads than the boot loader's fill the whole bar with their blocks.
+constexpr int kWholeTransferScale = 100;
+// The upload bar starts here once the command went out; the received share
+// of the announced length comes on top.
+constexpr int kUploadProgressStart = 3;
+// The line speed shown: bytes per second times this (bits on the line, as
+// the tool has always counted them).
+constexpr int kLineBitsPerByte = 9;
+// The work file an upload is saved through, beside its target.
+constexpr char kUploadWorkFile[] = "_stbdata.irz";
+
 constexpr char kNoFile[] = "Please, Open a File to be downloaded!";
 constexpr char kPortClosed[] = "Can't open Serial Port! Please, Check your Serial port setting!";
 constexpr char kTurnOff[] = "Before download start, You should turn off the Power of STB";
@@ -126,7 +137,7 @@ std::optional<std::string> uploadTargetProblem(const std::filesystem::path& targ
     if (!std::filesystem::is_directory(folder, ec))
         return "Can't save the upload to " + name + ": its folder does not exist!";
     // The saving writes a work file beside the target: try that now.
-    const std::filesystem::path probe = folder / "_stbdata.irz";
+    const std::filesystem::path probe = folder / kUploadWorkFile;
     const bool existed = std::filesystem::exists(probe, ec);
     if (!existed) {
         std::ofstream f(probe, std::ios::binary);
@@ -446,10 +457,10 @@ void OperatorFlow::startThroughputTimer() {
     });
 }
 
-// The line speed: the bytes of the last whole second of line time, x9.
+// The line speed: the bytes of the last whole second of line time, in bits.
 void OperatorFlow::showThroughput() {
     const std::int64_t perSecond = lineRate_.lastSecond(loop_.now());
-    view_.setThroughputText(format("%lld bps", static_cast<long long>(perSecond * 9)));
+    view_.setThroughputText(format("%lld bps", static_cast<long long>(perSecond * kLineBitsPerByte)));
 }
 
 // No data moves any more (the receiver writes, or the transfer ended).
@@ -511,14 +522,14 @@ void OperatorFlow::onTransferEvent(EngineState state, int code) {
             view_.appendLog("Send upload command and wait ack..");
             cancelTimer(startTimeout_);
             lineRate_.start(loop_.now());
-            view_.setProgress(3, format("Uploading %d%% ...", 3));
+            view_.setProgress(kUploadProgressStart, format("Uploading %d%% ...", kUploadProgressStart));
         }
         break;
     case EngineState::WaitHeaderAnswer: onHeaderAnswer(code); break;
     case EngineState::SendingData: onBlocksSent(code); break;
     case EngineState::UploadReceive:
         onUploadBlocks();
-        showUploadPercent(code + 3);
+        showUploadPercent(code + kUploadProgressStart);
         break;
     case EngineState::DataWriteFailed:
         if (code == EngineEvent::WriteFailed) onTransferTimeout();
@@ -582,11 +593,11 @@ bool OperatorFlow::onTransferFailure(int code) {
 void OperatorFlow::onHeaderAnswer(int code) {
     if (code == EngineEvent::InfoAccepted) {
         view_.appendLog("Transferring started.");
-        progressScale_ = 68;
+        progressScale_ = kBootLoaderTransferScale;
         lineRate_.start(loop_.now());
     } else if (code == EngineEvent::AckAnswer) {
         view_.appendLog("Transferring started!");
-        progressScale_ = 100;
+        progressScale_ = kWholeTransferScale;
         lineRate_.start(loop_.now());
     } else if (code == EngineEvent::WriteFailed) {
         view_.appendLog("Serial Port Internal Error: Write");
@@ -717,7 +728,7 @@ void OperatorFlow::onWritingEnd() {
 
 void OperatorFlow::saveUpload() {
     const std::filesystem::path target = filePath_;
-    std::filesystem::path work = target.parent_path() / "_stbdata.irz";
+    std::filesystem::path work = target.parent_path() / kUploadWorkFile;
     if (work == target) work += ".tmp";
 
     // A saving that fails keeps the received data in a recovery file and
