@@ -73,6 +73,7 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
         ownPrompts_ = std::make_unique<DialogPrompts>();
         prompts_ = ownPrompts_.get();
     }
+    document_.setDiagnostics([this](std::string_view line) { diagnosticLines_.emplace_back(line); });
     TransferSession::Options sessionOptions;
     sessionOptions.flowTimes = options_.flowTimes;
     sessionOptions.engineTimeouts = options_.engineTimeouts;
