@@ -197,11 +197,9 @@ std::string CImageFile::timeText() const {
     return format("%02u:%02u:%02u", buildTime_ >> 24 & 0xFF, buildTime_ >> 16 & 0xFF, buildTime_ >> 8 & 0xFF);
 }
 
-bool CImageFile::checkBuyer(std::span<const std::uint8_t> infoRecord, int& resultCode) const {
+bool CImageFile::checkBuyer(std::span<const std::uint8_t> infoRecord) const {
     const std::uint32_t receiverCode = infoRecordBuyerCode(infoRecord).value_or(0);
-    const bool accepted = receiverCode == 0 || receiverCode == buyerCode_;
-    resultCode = accepted ? kBuyerAccepted : kBuyerRefused;
-    return accepted;
+    return receiverCode == 0 || receiverCode == buyerCode_;
 }
 
 }  // namespace dorvane

@@ -375,10 +375,9 @@ void CTransferEngine::finishInfoRecord() {
     const ImageType type = image_.type();
     const bool check = !forced_ && (type == ImageType::Boot || type == ImageType::Application || type == ImageType::Database);
     if (check) {
-        int code = 0;
-        if (!image_.checkBuyer(record_, code)) {
+        if (!image_.checkBuyer(record_)) {
             link_.writeByte(ctl::NAK);
-            link_.writeByte(static_cast<std::uint8_t>(code));
+            link_.writeByte(ctl::REJECT);
             post(EngineState::WaitHeaderAnswer, EngineEvent::BuyerRefused);
             reset();
             return;
