@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/version.h"
 #include "app/about_dialog.h"
 #include "app/serial_config_dialog.h"
 #include "app/settings.h"
@@ -102,7 +103,7 @@ private slots:
     void aboutBox() {
         CAboutDialog about;
         QCOMPARE(about.windowTitle(), QStringLiteral("About Dorvane_QX"));
-        QCOMPARE(about.versionLine(), QStringLiteral("v0.6 (build # 235)"));
+        QCOMPARE(about.versionLine(), QString::fromStdString(dorvane::aboutVersionLine()));
     }
 
     void configurationListsPortsAndPreselectsTheCurrentOne() {

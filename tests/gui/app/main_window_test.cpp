@@ -17,6 +17,7 @@
 #include <fstream>
 #include <memory>
 
+#include "app/version.h"
 #include "app/main_dialog.h"
 #include "flow/operator_advice.h"
 #include "app/settings.h"
@@ -890,7 +891,7 @@ private slots:
         auto w = window(sim.path(), prompts);
         button(*w, CMainDialog::kTitle)->click();
         QCOMPARE(prompts.aboutBoxes, 1);
-        QCOMPARE(button(*w, CMainDialog::kTitle)->text(), QStringLiteral("Dorvane_QX 0.6"));
+        QCOMPARE(button(*w, CMainDialog::kTitle)->text(), QString::fromStdString(dorvane::titleText()));
         QVERIFY(!w->mask().isEmpty());
         QVERIFY(!w->mask().contains(QPoint(0, 0)));
 
