@@ -9,20 +9,14 @@
 #include <fstream>
 #include <random>
 
+#include "common/byte_layout.h"
+
 namespace dorvane::sim {
 
 namespace {
 
 constexpr char kUploadCommand[] = "loadb up curdb y";
 constexpr Millis kMs = 1;
-
-void putLe32(Bytes& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-void putLe16(Bytes& b, std::size_t at, std::uint16_t v) {
-    b[at] = static_cast<std::uint8_t>(v & 0xFF);
-    b[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
 
 }  // namespace
 
@@ -37,23 +31,23 @@ Bytes packEmptyDatabase() {
     blob[0] = 'I';
     blob[1] = 'R';
     blob[2] = 'Z';
-    putLe32(blob, 4, static_cast<std::uint32_t>(payloadSize));
-    putLe16(blob, 8, 96);
-    putLe16(blob, 10, 13824);
-    putLe16(blob, 12, 288);
-    putLe16(blob, 14, 60000);
-    putLe16(blob, 16, 33);
-    putLe16(blob, 18, 0);
-    putLe16(blob, 20, 16);
-    putLe16(blob, 22, 2000);
-    putLe16(blob, 24, 44);
-    putLe16(blob, 26, 5000);
+    le::write32(blob, 4, static_cast<std::uint32_t>(payloadSize));
+    le::write16(blob, 8, 96);
+    le::write16(blob, 10, 13824);
+    le::write16(blob, 12, 288);
+    le::write16(blob, 14, 60000);
+    le::write16(blob, 16, 33);
+    le::write16(blob, 18, 0);
+    le::write16(blob, 20, 16);
+    le::write16(blob, 22, 2000);
+    le::write16(blob, 24, 44);
+    le::write16(blob, 26, 5000);
     lzo_uint packed = 0;
     static std::vector<unsigned char> work(LZO1X_1_MEM_COMPRESS);
     if (lzo_init() != LZO_E_OK ||
         lzo1x_1_compress(payload.data(), payload.size(), blob.data() + 36, &packed, work.data()) != LZO_E_OK)
         packed = 0;
-    putLe32(blob, 32, static_cast<std::uint32_t>(packed));
+    le::write32(blob, 32, static_cast<std::uint32_t>(packed));
     blob.resize(36 + packed);
     return blob;
 }
@@ -358,10 +352,10 @@ void Receiver::bootBlock() {
         if (faultAt("header")) return;
         if (opt_.enqAnswer) {
             Bytes record(128, 0);
-            putLe32(record, 0, opt_.recordLength);
-            putLe32(record, 8, opt_.bootVersion);
-            putLe32(record, 12, opt_.appVersion);
-            std::copy(opt_.buyer.begin(), opt_.buyer.end(), record.begin() + 20);
+            le::write32(record, info_record::kRecordLengthAt, opt_.recordLength);
+            le::write32(record, info_record::kBootVersionAt, opt_.bootVersion);
+            le::write32(record, info_record::kAppVersionAt, opt_.appVersion);
+            std::copy(opt_.buyer.begin(), opt_.buyer.end(), record.begin() + info_record::kBuyerCodeAt);
             send(ENQ);
             if (const auto cut = recordCut()) {
                 send(Bytes(record.begin(), record.begin() + static_cast<std::ptrdiff_t>(*cut)));
