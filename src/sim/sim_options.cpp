@@ -256,9 +256,9 @@ Config parse(const std::vector<std::string>& argv) {
             else if (kind == "close") f.kind = Fault::Kind::Close;
             else if (kind == "restart") f.kind = Fault::Kind::Restart;
             else usage("bad fault kind " + kind);
-            f.point = v.substr(atSign + 1);
-            if (f.point == "before-vt") f.point = "write-start";
-            if (f.point == "after-vt") f.point = "writing";
+            const auto point = FaultPoint::parse(v.substr(atSign + 1));
+            if (!point) usage("bad fault point " + v.substr(atSign + 1));
+            f.point = *point;
             c.receiver.fault = f;
         } else if (a == "--drop-in") c.faults.dropIn = numberSet(need(i));
         else if (a == "--corrupt-in") c.faults.corruptIn = numberSet(need(i));
