@@ -26,7 +26,6 @@ int main(int argc, char** argv) {
     using namespace dorvane;
     const int iterations = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     constexpr int kRounds = 7;
-    setDiagnosticSink([](std::string_view) {});
 
     auto source = std::make_unique<ReceiverDatabase>();
     fillFullDatabase(*source, 1);

@@ -57,7 +57,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     using namespace dorvane;
     constexpr int kRounds = 7;
-    setDiagnosticSink([](std::string_view) {});
 
     auto source = std::make_unique<ReceiverDatabase>();
     fillFullDatabase(*source, 1);

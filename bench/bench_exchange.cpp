@@ -33,7 +33,6 @@ double bestOf(int rounds, Work work) {
 int main() {
     using namespace dorvane;
     constexpr int kRounds = 5;
-    setDiagnosticSink([](std::string_view) {});
     auto source = std::make_unique<ReceiverDatabase>();
     fillFullDatabase(*source, 1);
     auto target = std::make_unique<ReceiverDatabase>();

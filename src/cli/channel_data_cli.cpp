@@ -13,8 +13,16 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 
 std::filesystem::path toPath(const QString& file) { return pathFromText(file); }
 
-std::unique_ptr<ChannelDataDocument> loadChannelDataFile(const QString& file) {
+DiagnosticSink printedDiagnostics() {
+    return [](std::string_view line) {
+        if (line.ends_with('\n')) line.remove_suffix(1);
+        err() << "dorvane: " << QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())) << Qt::endl;
+    };
+}
+
+std::unique_ptr<ChannelDataDocument> loadChannelDataFile(const QString& file, DiagnosticSink diagnostics) {
     auto document = std::make_unique<ChannelDataDocument>();
+    document->setDiagnostics(std::move(diagnostics));
     if (const Status opened = document->open(toPath(file)); !opened.ok()) {
         err() << file << ": " << text(opened.message()) << Qt::endl;
         return nullptr;
@@ -40,6 +48,7 @@ bool saveChannelDataFile(ChannelDataDocument& document, const QString& file) {
         return false;
     }
     for (const auto& f : findings) err() << file << ": warning: " << text(f.text) << Qt::endl;
+    document.setDiagnostics(printedDiagnostics());
     if (const Status written = document.saveAs(toPath(file)); !written.ok()) {
         err() << file << ": " << text(written.message()) << Qt::endl;
         return false;

@@ -8,9 +8,15 @@
 
 namespace dorvane::cli {
 
-// Opens and unpacks a channel-data file into a new document; prints the
-// failure on standard error and returns null.
-std::unique_ptr<ChannelDataDocument> loadChannelDataFile(const QString& file);
+// The diagnostic lines of unpacking and packing, printed on standard error
+// as "dorvane: LINE".
+DiagnosticSink printedDiagnostics();
+
+// Opens and unpacks a channel-data file into a new document whose
+// diagnostic lines go to `diagnostics` (an empty sink drops them); prints
+// the failure on standard error and returns null.
+std::unique_ptr<ChannelDataDocument> loadChannelDataFile(const QString& file,
+                                                         DiagnosticSink diagnostics = printedDiagnostics());
 
 // Prints on standard error what the document's file holds that was not read
 // (and so would not be written back).
@@ -19,7 +25,8 @@ void reportNotRead(const ChannelDataDocument& document, const QString& file);
 // Checks the database, refuses a read-only document or one whose saving
 // would drop channels (printing why on standard error), then packs it and
 // replaces `file`, keeping the previous one as NAME.bak. Findings that lose
-// nothing are printed as warnings. Returns false on any refusal or failure.
+// nothing are printed as warnings, as are the packing's diagnostic lines.
+// Returns false on any refusal or failure.
 bool saveChannelDataFile(ChannelDataDocument& document, const QString& file);
 
 std::filesystem::path toPath(const QString& file);

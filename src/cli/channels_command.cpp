@@ -108,9 +108,7 @@ int runChannels(const QStringList& files, const CommandLine& options) {
     if (json && csv) return usageError(channelsCommand(), QStringLiteral("--json and --csv exclude each other"));
 
     // The standard output carries the listing; diagnostics go beside it.
-    setDiagnosticSink([](std::string_view line) { err() << text(line) << Qt::flush; });
     const auto document = loadChannelDataFile(files.first());
-    setDiagnosticSink({});
     if (!document) return kExitFailure;
     reportNotRead(*document, files.first());
     const ReceiverDatabase* db = &document->database();

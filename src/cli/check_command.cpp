@@ -9,9 +9,7 @@ namespace {
 
 int runCheck(const QStringList& args, const CommandLine&) {
     if (args.size() != 1) return usageError(checkCommand(), QStringLiteral("check needs one file"));
-    setDiagnosticSink([](std::string_view) {});
-    const auto document = loadChannelDataFile(args[0]);
-    setDiagnosticSink({});
+    const auto document = loadChannelDataFile(args[0], {});
     if (!document) return kExitFailure;
 
     int problems = 0;

@@ -84,10 +84,8 @@ QJsonObject diffJson(const DatabaseDiff& d) {
 int runDiff(const QStringList& args, const CommandLine& options) {
     if (args.size() != 2) return usageError(diffCommand(), QStringLiteral("diff needs two files"));
     // The database code's own diagnostic lines would mix with the comparison.
-    setDiagnosticSink([](std::string_view) {});
-    const auto a = loadChannelDataFile(args[0]);
-    const auto b = a ? loadChannelDataFile(args[1]) : nullptr;
-    setDiagnosticSink({});
+    const auto a = loadChannelDataFile(args[0], {});
+    const auto b = a ? loadChannelDataFile(args[1], {}) : nullptr;
     if (!a || !b) return kExitTrouble;
 
     const DatabaseDiff diff = compareDatabases(a->database(), b->database());

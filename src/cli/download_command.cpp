@@ -6,9 +6,9 @@ namespace dorvane::cli {
 namespace {
 
 int runDownload(const QStringList& args, const CommandLine& options) {
-    int status = kExitUsage;
-    const auto request = parseTransferArguments(args, options, TransferRequest::Kind::Download, &status);
-    return request ? runTransfer(*request) : status;
+    const auto request = parseTransferArguments(args, options, TransferRequest::Kind::Download);
+    if (!request.ok()) return usageError(downloadCommand(), QString::fromStdString(request.message()));
+    return runTransfer(request.value());
 }
 
 }  // namespace

@@ -24,9 +24,7 @@ int runImport(const QStringList& args, const CommandLine&) {
     std::unique_ptr<ChannelDataDocument> document;
     if (kind == ImportKind::Csv) {
         // The table updates the channels of the existing file.
-        setDiagnosticSink([](std::string_view) {});
-        document = loadChannelDataFile(args[1]);
-        setDiagnosticSink({});
+        document = loadChannelDataFile(args[1], {});
         if (!document) return kExitFailure;
     } else {
         document = std::make_unique<ChannelDataDocument>();

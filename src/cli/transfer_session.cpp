@@ -109,9 +109,8 @@ QList<OptionSpec> transferOptions(TransferRequest::Kind kind) {
     };
 }
 
-std::optional<TransferRequest> parseTransferArguments(const QStringList& files, const CommandLine& options,
-                                                      TransferRequest::Kind kind, int* status) {
-    const Command& command = kind == TransferRequest::Kind::Download ? downloadCommand() : uploadCommand();
+Result<TransferRequest> parseTransferArguments(const QStringList& files, const CommandLine& options,
+                                               TransferRequest::Kind kind) {
     TransferRequest request;
     request.kind = kind;
     request.port = options.value("port");
@@ -119,11 +118,7 @@ std::optional<TransferRequest> parseTransferArguments(const QStringList& files, 
     request.force = kind == TransferRequest::Kind::Upload && options.isSet("force");
     request.json = options.isSet("json");
     request.trace = options.value("trace");
-    if (files.size() != 1) {
-        *status = usageError(command, files.isEmpty() ? QStringLiteral("a file is needed")
-                                                      : QStringLiteral("only one file at a time"));
-        return std::nullopt;
-    }
+    if (files.size() != 1) return {Error::Failed, files.isEmpty() ? "a file is needed" : "only one file at a time"};
     request.file = std::filesystem::absolute(pathFromText(files.first()));
     return request;
 }

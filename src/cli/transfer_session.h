@@ -35,9 +35,9 @@ int runTransfer(const TransferRequest& request);
 // upload (--port, --force, --json, --trace).
 QList<OptionSpec> transferOptions(TransferRequest::Kind kind);
 
-// The request from the parsed options and the file; returns nothing after
-// a usage error, which *status then holds.
-std::optional<TransferRequest> parseTransferArguments(const QStringList& files, const CommandLine& options,
-                                                      TransferRequest::Kind kind, int* status);
+// The request from the parsed options and the file; a failure says what is
+// wrong with the command line ("a file is needed").
+Result<TransferRequest> parseTransferArguments(const QStringList& files, const CommandLine& options,
+                                               TransferRequest::Kind kind);
 
 }  // namespace dorvane::cli

@@ -6,9 +6,9 @@ namespace dorvane::cli {
 namespace {
 
 int runUpload(const QStringList& args, const CommandLine& options) {
-    int status = kExitUsage;
-    const auto request = parseTransferArguments(args, options, TransferRequest::Kind::Upload, &status);
-    return request ? runTransfer(*request) : status;
+    const auto request = parseTransferArguments(args, options, TransferRequest::Kind::Upload);
+    if (!request.ok()) return usageError(uploadCommand(), QString::fromStdString(request.message()));
+    return runTransfer(request.value());
 }
 
 }  // namespace

@@ -9,20 +9,14 @@
 #include <fstream>
 #include <random>
 
+#include "common/byte_layout.h"
+
 namespace dorvane::sim {
 
 namespace {
 
 constexpr char kUploadCommand[] = "loadb up curdb y";
 constexpr Millis kMs = 1;
-
-void putLe32(Bytes& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
-}
-void putLe16(Bytes& b, std::size_t at, std::uint16_t v) {
-    b[at] = static_cast<std::uint8_t>(v & 0xFF);
-    b[at + 1] = static_cast<std::uint8_t>(v >> 8);
-}
 
 }  // namespace
 
@@ -37,23 +31,23 @@ Bytes packEmptyDatabase() {
     blob[0] = 'I';
     blob[1] = 'R';
     blob[2] = 'Z';
-    putLe32(blob, 4, static_cast<std::uint32_t>(payloadSize));
-    putLe16(blob, 8, 96);
-    putLe16(blob, 10, 13824);
-    putLe16(blob, 12, 288);
-    putLe16(blob, 14, 60000);
-    putLe16(blob, 16, 33);
-    putLe16(blob, 18, 0);
-    putLe16(blob, 20, 16);
-    putLe16(blob, 22, 2000);
-    putLe16(blob, 24, 44);
-    putLe16(blob, 26, 5000);
+    le::write32(blob, 4, static_cast<std::uint32_t>(payloadSize));
+    le::write16(blob, 8, 96);
+    le::write16(blob, 10, 13824);
+    le::write16(blob, 12, 288);
+    le::write16(blob, 14, 60000);
+    le::write16(blob, 16, 33);
+    le::write16(blob, 18, 0);
+    le::write16(blob, 20, 16);
+    le::write16(blob, 22, 2000);
+    le::write16(blob, 24, 44);
+    le::write16(blob, 26, 5000);
     lzo_uint packed = 0;
     static std::vector<unsigned char> work(LZO1X_1_MEM_COMPRESS);
     if (lzo_init() != LZO_E_OK ||
         lzo1x_1_compress(payload.data(), payload.size(), blob.data() + 36, &packed, work.data()) != LZO_E_OK)
         packed = 0;
-    putLe32(blob, 32, static_cast<std::uint32_t>(packed));
+    le::write32(blob, 32, static_cast<std::uint32_t>(packed));
     blob.resize(36 + packed);
     return blob;
 }
@@ -135,7 +129,7 @@ void Receiver::startBoot() {
     timeouts_ = 0;
     stored_ = false;
     log_("boot loader");
-    if (faultAt("on")) return;
+    if (faultAt(FaultPoint::Where::On)) return;
     if (opt_.bootWindowMs <= 0) {
         startApp();
         return;
@@ -165,8 +159,9 @@ void Receiver::sendRequest() {
     });
 }
 
-bool Receiver::faultAt(const std::string& point) {
-    if (!opt_.fault || opt_.fault->point != point) return false;
+bool Receiver::faultAt(FaultPoint::Where where, std::optional<std::size_t> n) {
+    if (!opt_.fault || opt_.fault->point != FaultPoint{where, n}) return false;
+    const std::string point = opt_.fault->point.text();
     if (opt_.fault->kind == Fault::Kind::Restart && restarted_) return false;
     cancelTimers();
     mode_ = Mode::Faulted;
@@ -183,7 +178,7 @@ bool Receiver::faultAt(const std::string& point) {
         case Fault::Kind::Restart: {
             log_("fault restart at " + point);
             restarted_ = true;
-            const bool application = point == "command" || point.rfind("upload", 0) == 0;
+            const bool application = opt_.fault->point.inApplication();
             phaseTimer_ = timers_.schedule(200 * kMs, [this, application] {
                 phaseTimer_ = 0;
                 if (application) startApp();
@@ -197,10 +192,9 @@ bool Receiver::faultAt(const std::string& point) {
 
 std::optional<std::size_t> Receiver::recordCut() const {
     if (!opt_.fault) return std::nullopt;
-    const std::string& point = opt_.fault->point;
-    if (point == "info") return 64;
-    if (point.rfind("info:", 0) != 0) return std::nullopt;
-    return std::min<std::size_t>(127, std::strtoul(point.c_str() + 5, nullptr, 10));
+    const FaultPoint& point = opt_.fault->point;
+    if (point.where != FaultPoint::Where::Info) return std::nullopt;
+    return point.n ? std::min<std::size_t>(127, *point.n) : 64;
 }
 
 void Receiver::emitNoise() {
@@ -306,8 +300,8 @@ void Receiver::bootByte(std::uint8_t b) {
                 timeouts_ = 0;
                 ++eots_;
                 log_("eot " + std::to_string(eots_));
-                if (eots_ == 1 && faultAt("eot")) return;
-                if (eots_ == 2 && faultAt("second-eot")) return;
+                if (eots_ == 1 && faultAt(FaultPoint::Where::Eot)) return;
+                if (eots_ == 2 && faultAt(FaultPoint::Where::SecondEot)) return;
                 if (eots_ == 1 && opt_.refuseFirstEot) {
                     send(NAK);
                     armByteTimeout();
@@ -355,17 +349,17 @@ void Receiver::bootBlock() {
         for (auto it = nul == copy.end() ? nul : nul + 1; it != copy.end() && *it >= '0' && *it <= '9'; ++it)
             fileLength_ = fileLength_ * 10 + (*it - '0');
         log_("header " + fileName_ + " " + std::to_string(fileLength_));
-        if (faultAt("header")) return;
+        if (faultAt(FaultPoint::Where::Header)) return;
         if (opt_.enqAnswer) {
             Bytes record(128, 0);
-            putLe32(record, 0, opt_.recordLength);
-            putLe32(record, 8, opt_.bootVersion);
-            putLe32(record, 12, opt_.appVersion);
-            std::copy(opt_.buyer.begin(), opt_.buyer.end(), record.begin() + 20);
+            le::write32(record, info_record::kRecordLengthAt, opt_.recordLength);
+            le::write32(record, info_record::kBootVersionAt, opt_.bootVersion);
+            le::write32(record, info_record::kAppVersionAt, opt_.appVersion);
+            std::copy(opt_.buyer.begin(), opt_.buyer.end(), record.begin() + info_record::kBuyerCodeAt);
             send(ENQ);
             if (const auto cut = recordCut()) {
                 send(Bytes(record.begin(), record.begin() + static_cast<std::ptrdiff_t>(*cut)));
-                faultAt(opt_.fault->point);
+                faultAt(opt_.fault->point.where, opt_.fault->point.n);
                 return;
             }
             if (opt_.splitAnswers) {
@@ -388,7 +382,7 @@ void Receiver::bootBlock() {
 
     if (boot_ == Boot::EndBatch) {
         if (good && seq == 0) {
-            if (faultAt("batch")) return;
+            if (faultAt(FaultPoint::Where::Batch)) return;
             send(ACK);
             stop(byteTimer_);
             log_("batch end");
@@ -419,10 +413,10 @@ void Receiver::bootBlock() {
         return;
     }
     const int number = blocksTaken_ + 1;
-    if (faultAt("block:" + std::to_string(number))) return;
-    if (opt_.fault && opt_.fault->point == "block-nak:" + std::to_string(number)) {
+    if (faultAt(FaultPoint::Where::Block, static_cast<std::size_t>(number))) return;
+    if (opt_.fault && opt_.fault->point == FaultPoint{FaultPoint::Where::BlockNak, static_cast<std::size_t>(number)}) {
         send(NAK);
-        faultAt(opt_.fault->point);
+        faultAt(opt_.fault->point.where, opt_.fault->point.n);
         return;
     }
     if (opt_.nakBlocks.count(number) && nakDone_[number] < opt_.nakTimes) {
@@ -442,7 +436,7 @@ void Receiver::bootBlock() {
     ++expected_;
     if (opt_.verbose) log_("block " + std::to_string(number));
     send(ACK);
-    if (faultAt("block-ack:" + std::to_string(number))) return;
+    if (faultAt(FaultPoint::Where::BlockAck, static_cast<std::size_t>(number))) return;
     armByteTimeout();
 }
 
@@ -479,14 +473,14 @@ void Receiver::storeFile() {
 
 void Receiver::startWriting() {
     boot_ = Boot::Writing;
-    if (faultAt("write-start")) return;
+    if (faultAt(FaultPoint::Where::WriteStart)) return;
     const int steps = static_cast<int>(opt_.writeProgress.size()) + 1;
     writeStep_ = std::max(1, opt_.writeMs / steps) * kMs;
     phaseTimer_ = timers_.schedule(writeStep_, [this] {
         phaseTimer_ = 0;
         send(VT);
         log_("writing");
-        if (faultAt("writing")) return;
+        if (faultAt(FaultPoint::Where::Writing)) return;
         writingProgress(0);
     });
 }
@@ -499,7 +493,7 @@ void Receiver::writingProgress(std::size_t next) {
         phaseTimer_ = 0;
         if (next < opt_.writeProgress.size()) {
             sendSplit(Bytes{RS, static_cast<std::uint8_t>(opt_.writeProgress[next])}, 1);
-            if (faultAt("writing:" + std::to_string(next + 1))) return;
+            if (faultAt(FaultPoint::Where::WritingReport, static_cast<std::size_t>(next + 1))) return;
             writingProgress(next + 1);
             return;
         }
@@ -538,7 +532,7 @@ void Receiver::consoleLine(const std::string& line) {
         if (opt_.echo) send(Bytes{'?', '\r', '\n'});
         return;
     }
-    if (faultAt("command")) return;
+    if (faultAt(FaultPoint::Where::Command)) return;
     if (opt_.echo) {
         const std::string banner = "\r\nsending curdb...\r\n";
         send(Bytes(banner.begin(), banner.end()));
@@ -686,7 +680,7 @@ void Receiver::uploadByte(std::uint8_t b) {
     switch (up_) {
         case Upload::WaitC:
             if (b != REQ_C) return;
-            if (faultAt("upload-header")) return;
+            if (faultAt(FaultPoint::Where::UploadHeader)) return;
             if (opt_.uploadEotFirst) {
                 send(EOT);
                 endUpload("upload without a file");
@@ -741,13 +735,13 @@ void Receiver::uploadByte(std::uint8_t b) {
             }
             upRetries_ = 0;
             if (upOffset_ >= opt_.uploadBlob.size()) {
-                if (faultAt("upload-eot")) return;
+                if (faultAt(FaultPoint::Where::UploadEot)) return;
                 send(EOT);
                 up_ = Upload::Eot1;
                 break;
             }
             ++upBlockNumber_;
-            if (faultAt("upload-block:" + std::to_string(upBlockNumber_))) return;
+            if (faultAt(FaultPoint::Where::UploadBlock, static_cast<std::size_t>(upBlockNumber_))) return;
             sendUploadBlock();
             up_ = Upload::BlockAck;
             break;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/fault_point.h"
 #include "sim/frames.h"
 #include "transfer/event_loop.h"
 #include "transfer/lifetime_guard.h"
@@ -22,15 +23,7 @@ struct Fault {
     // once per run.
     enum class Kind { Silent, Noise, Close, Restart };
     Kind kind = Kind::Silent;
-    // "on", "header", "info" or "info:N" (after 64 or N bytes of the
-    // information record), "block:N" (data block N arrived, unanswered),
-    // "block-ack:N" (after its ACK), "block-nak:N" (after a NAK for it),
-    // "eot", "second-eot", "batch", "write-start" (after the end-of-batch
-    // block's ACK, before the VT), "writing" (after the VT), "writing:N"
-    // (after the Nth progress report), "command", "upload-header",
-    // "upload-block:N", "upload-eot". The options take "before-vt" and
-    // "after-vt" for "write-start" and "writing".
-    std::string point;
+    FaultPoint point;
 };
 
 struct ReceiverOptions {
@@ -147,7 +140,7 @@ private:
     void startBoot();
     void startApp();
     void sendRequest();
-    bool faultAt(const std::string& point);
+    bool faultAt(FaultPoint::Where where, std::optional<std::size_t> n = std::nullopt);
     // The bytes of the information record sent before a fault "info" (64)
     // or "info:N" (N); nothing for the other points.
     std::optional<std::size_t> recordCut() const;

@@ -50,10 +50,8 @@ private:
 private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
-        setDiagnosticSink([](std::string_view) {});
         write("base", [](ReceiverDatabase&) {});
     }
-    void cleanupTestCase() { setDiagnosticSink({}); }
 
     void fileAgainstItselfIsEqual() {
         const QString base = dir.filePath("base.irz");

@@ -38,8 +38,8 @@ void check(ReceiverDatabase& db, ChannelDataBuffer& buffer, const std::uint8_t* 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static auto* db = new ReceiverDatabase();
     static auto* buffer = new ChannelDataBuffer();
-    static const bool quiet = (setDiagnosticSink([](std::string_view) {}), lzo_init() == LZO_E_OK);
-    if (!quiet) return 0;
+    static const bool ready = lzo_init() == LZO_E_OK;
+    if (!ready) return 0;
 
     check(*db, *buffer, data, size);
 

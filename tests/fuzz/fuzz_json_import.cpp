@@ -34,7 +34,6 @@ void checkAccepted(const ChannelDataDocument& document, ChannelDataBuffer& buffe
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static auto* buffer = new ChannelDataBuffer();
     static auto* demo = [] {
-        setDiagnosticSink([](std::string_view) {});
         auto* db = new ReceiverDatabase();
         fillDemoDatabase(*db);
         return db;

@@ -131,7 +131,6 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (lzo_init() != LZO_E_OK) return 1;
-    setDiagnosticSink([](std::string_view) {});
     gDir = argv[1];
     std::filesystem::create_directories(gDir);
 

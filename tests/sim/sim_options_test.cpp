@@ -69,3 +69,26 @@ TEST(SimOptions, UploadSendersOfOtherShapesAndTheirFaults) {
     EXPECT_EQ(r.uploadExtraPairs, (std::vector<Pair>{{"a", "1"}, {"b", "2"}}));
     EXPECT_EQ(parse({"--upload-fault", "bad-header-crc:3"}).config.receiver.badHeaderCrcTimes, 3);
 }
+
+// Every point the simulator knows reads back as the name it was given (the
+// log names it so); the two aliases read as the points they stand for; a
+// name that is no point is refused, not taken for one that never comes.
+TEST(SimOptions, FaultPointsAreTypedAndUnknownOnesRefused) {
+    const std::vector<std::string> names{"on", "header", "info", "info:17", "block:3", "block-ack:1", "block-nak:250",
+                                         "eot", "second-eot", "batch", "write-start", "writing", "writing:4",
+                                         "command", "upload-header", "upload-block:2", "upload-eot"};
+    for (const std::string& name : names) {
+        const ParsedArgs p = parse({"--fault", "restart@" + name});
+        ASSERT_EQ(p.action, ParsedArgs::Action::Run) << name << ": " << p.error;
+        ASSERT_TRUE(p.config.receiver.fault.has_value());
+        EXPECT_EQ(p.config.receiver.fault->point.text(), name);
+        EXPECT_EQ(p.config.receiver.fault->point.inApplication(),
+                  name == "command" || name.rfind("upload", 0) == 0) << name;
+    }
+    EXPECT_EQ(parse({"--fault", "silent@before-vt"}).config.receiver.fault->point.text(), "write-start");
+    EXPECT_EQ(parse({"--fault", "silent@after-vt"}).config.receiver.fault->point.text(), "writing");
+    for (const std::string bad : {"hedaer", "block", "block:", "block:x", "block:3x", "eot:1", "upload-block", ""}) {
+        const ParsedArgs p = parse({"--fault", "silent@" + bad});
+        EXPECT_NE(p.action, ParsedArgs::Action::Run) << bad;
+    }
+}

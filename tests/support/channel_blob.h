@@ -20,9 +20,7 @@ inline std::vector<std::uint8_t> channelDataBlob(std::size_t size, std::uint32_t
     const auto database = std::make_unique<ReceiverDatabase>();
     fillDemoDatabase(*database);
     const auto buffer = std::make_unique<ChannelDataBuffer>();
-    setDiagnosticSink([](std::string_view) {});
     const PackResult packed = packBackup(*database, *buffer, 20000);
-    setDiagnosticSink({});
     if (packed != PackResult::Ok) return {};
     const auto blob = buffer->contents();
     std::vector<std::uint8_t> bytes(blob.begin(), blob.end());

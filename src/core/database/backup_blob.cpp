@@ -14,6 +14,7 @@
 #include <new>
 #include <vector>
 
+#include "common/byte_layout.h"
 #include "database/blob_shape.h"
 
 namespace dorvane {
@@ -23,31 +24,22 @@ namespace {
 constexpr int kFavoriteEntries = kFavoriteGroups * kGroupSlots;  // 1,728
 constexpr std::size_t kFavoriteEntrySize = 8;
 
-std::function<void(std::string_view)>& diagnosticSink() {
-    static std::function<void(std::string_view)> sink;
-    return sink;
-}
-
 std::function<CalendarDate()>& dateSource() {
     static std::function<CalendarDate()> source;
     return source;
 }
 
 #if defined(__GNUC__)
-__attribute__((format(printf, 1, 2)))
+__attribute__((format(printf, 2, 3)))
 #endif
-void diagnostic(const char* format, ...) {
+void diagnostic(const DiagnosticSink& sink, const char* format, ...) {
+    if (!sink) return;
     char line[160];
     va_list args;
     va_start(args, format);
     std::vsnprintf(line, sizeof line, format, args);
     va_end(args);
-    if (diagnosticSink()) {
-        diagnosticSink()(line);
-    } else {
-        std::fputs(line, stdout);
-        std::fflush(stdout);
-    }
+    sink(line);
 }
 
 // Work areas, kept between calls so that a pack or unpack does not fault in
@@ -65,22 +57,10 @@ std::uint8_t* workArea(std::vector<std::uint8_t>& area, std::size_t size) {
 thread_local std::vector<std::uint8_t> payloadArea;
 thread_local std::vector<std::uint8_t> packedArea;
 
-bool lzoReady() {
+bool lzoReady(const DiagnosticSink& diagnostics) {
     if (lzo_init() == LZO_E_OK) return true;
-    diagnostic("internal error - lzo_init() failed !!!\n");
+    diagnostic(diagnostics, "internal error - lzo_init() failed !!!\n");
     return false;
-}
-
-template <typename T>
-T readAt(const std::uint8_t* p) {
-    T value;
-    std::memcpy(&value, p, sizeof value);
-    return value;
-}
-
-template <typename T>
-void writeAt(std::uint8_t* p, T value) {
-    std::memcpy(p, &value, sizeof value);
 }
 
 // Transponders grouped by satellite number and the lowest polarisation bit,
@@ -191,11 +171,11 @@ bool layoutFits(const BackupHeader& h) {
 // A move mark left in the file is not taken over: a later move would
 // otherwise carry channels the operator never chose.
 int importChannels(ReceiverDatabase& db, const TransponderGroups& transponders, const std::uint8_t* records, int count,
-                   BlobLosses& losses) {
+                   BlobLosses& losses, const DiagnosticSink& diagnostics) {
     int n = 0;
     for (int i = 0; i < count; ++i) {
         const std::uint8_t* record = records + static_cast<std::size_t>(i) * kChannelFileRecordSize;
-        const auto frequency = readAt<std::uint16_t>(record + 40);
+        const auto frequency = le::read16({record, kChannelFileRecordSize}, 40);
         if (frequency == 0) continue;
         const std::uint8_t satelliteSlot = record[42];
         const std::uint8_t polarisation = record[43];
@@ -204,7 +184,7 @@ int importChannels(ReceiverDatabase& db, const TransponderGroups& transponders, 
         std::memcpy(&c, record, kChannelCommonSize);
         const int tp = transponders.findForChannel(satelliteSlot, polarisation, frequency);
         if (tp < 0) {
-            diagnostic("Invalid value in Factory_PGM\n");
+            diagnostic(diagnostics, "Invalid value in Factory_PGM\n");
             ++losses.channelRecordsWithoutTransponder;
             continue;
         }
@@ -228,12 +208,12 @@ void importFavorites(ReceiverDatabase& db, const TransponderGroups& transponders
             while (e < kFavoriteEntries && entries[static_cast<std::size_t>(e) * kFavoriteEntrySize] != g) ++e;
             if (e == kFavoriteEntries) break;
             const std::uint8_t* entry = entries + static_cast<std::size_t>(e) * kFavoriteEntrySize;
-            const auto frequency = readAt<std::uint16_t>(entry + 4);
+            const auto frequency = le::read16({entry, kFavoriteEntrySize}, 4);
             if (frequency == 0) {
                 db.groupSlot(g, s) = -1;
                 continue;
             }
-            const auto serviceId = readAt<std::uint16_t>(entry + 6);
+            const auto serviceId = le::read16({entry, kFavoriteEntrySize}, 6);
             int member = -1;
             for (const bool exact : {true, false}) {
                 transponders.forEachForFavorite(entry[2], entry[3], frequency, exact, [&](int tp) {
@@ -321,7 +301,7 @@ std::uint8_t* writeChannels(const ReceiverDatabase& db, std::uint8_t* p) {
         std::memcpy(p, &c, kChannelCommonSize);
         if (packsAsChannel(db, c)) {
             const TransponderRecord& tp = db.transponder(c.transponder);
-            writeAt<std::uint16_t>(p + 40, tp.frequency);
+            le::write16({p, kChannelFileRecordSize}, 40, tp.frequency);
             p[42] = static_cast<std::uint8_t>(tp.satellite - 1);
             p[43] = tp.polarisation;
         } else {
@@ -347,8 +327,8 @@ std::uint8_t* writeFavourites(const ReceiverDatabase& db, std::uint8_t* p) {
             entry[1] = 0;
             entry[2] = static_cast<std::uint8_t>(tp.satellite - 1);
             entry[3] = tp.polarisation;
-            writeAt<std::uint16_t>(entry + 4, tp.frequency);
-            writeAt<std::uint16_t>(entry + 6, c.serviceId);
+            le::write16({entry, kFavoriteEntrySize}, 4, tp.frequency);
+            le::write16({entry, kFavoriteEntrySize}, 6, c.serviceId);
         }
         for (; written < kGroupSlots; ++written) {
             std::uint8_t* entry = p + static_cast<std::size_t>(written) * kFavoriteEntrySize;
@@ -364,27 +344,26 @@ std::uint8_t* writeFavourites(const ReceiverDatabase& db, std::uint8_t* p) {
 
 Status checkBackupBlob(std::span<const std::uint8_t> blob) {
     // A check says nothing on its own: its caller reports the result.
-    auto sink = std::exchange(diagnosticSink(), [](std::string_view) {});
     const auto scratch = std::make_unique<ReceiverDatabase>();
-    const UnpackResult result = unpackBackup(*scratch, blob);
-    diagnosticSink() = std::move(sink);
-    return unpackStatus(result);
+    return unpackStatus(unpackBackup(*scratch, blob));
 }
 
-UnpackResult unpackBackup(ReceiverDatabase& db, const ChannelDataBuffer& buffer, BlobLosses* losses) {
-    return unpackBackup(db, buffer.contents(), losses);
+UnpackResult unpackBackup(ReceiverDatabase& db, const ChannelDataBuffer& buffer, BlobLosses* losses,
+                          const DiagnosticSink& diagnostics) {
+    return unpackBackup(db, buffer.contents(), losses, diagnostics);
 }
 
-UnpackResult unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob, BlobLosses* lossesOut) {
+UnpackResult unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> blob, BlobLosses* lossesOut,
+                          const DiagnosticSink& diagnostics) {
     if (blob.size() >= 3 && std::memcmp(blob.data(), "IRZ", 3) != 0) return UnpackResult::BadMagic;
     if (blob.size() < kBlobHeaderSize) return blob.size() < 3 ? UnpackResult::BadMagic : UnpackResult::Truncated;
 
     BackupHeader h;
     std::memcpy(&h, blob.data(), sizeof h);
-    const auto compressedSize = readAt<std::uint32_t>(blob.data() + 32);
+    const auto compressedSize = le::read32(blob, 32);
     if (compressedSize > blob.size() - kBlobHeaderSize) return UnpackResult::Truncated;
     if (!layoutFits(h)) return UnpackResult::BadLayout;
-    if (!lzoReady()) return UnpackResult::DecompressionFailed;
+    if (!lzoReady(diagnostics)) return UnpackResult::DecompressionFailed;
 
     std::uint8_t* const payload = workArea(payloadArea, h.payloadSize);
     if (!payload) return UnpackResult::NoMemory;
@@ -392,11 +371,11 @@ UnpackResult unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> bl
     const int status = lzo1x_decompress_safe(blob.data() + kBlobHeaderSize, compressedSize, payload, &produced,
                                              nullptr);
     if (status != LZO_E_OK) {
-        diagnostic("internal error - decompression failed: %d\n", -1);
+        diagnostic(diagnostics, "internal error - decompression failed: %d\n", -1);
         return UnpackResult::DecompressionFailed;
     }
     if (produced != h.payloadSize) {
-        diagnostic("internal error - decompression failed: %d\n", 0);
+        diagnostic(diagnostics, "internal error - decompression failed: %d\n", 0);
         return UnpackResult::DecompressionFailed;
     }
 
@@ -424,7 +403,7 @@ UnpackResult unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> bl
     const int imported =
         importChannels(db, *groups, p,
                        h.channelRecordSize == kChannelFileRecordSize ? std::min<int>(h.channelCount, kChannelSlots) : 0,
-                       losses);
+                       losses, diagnostics);
     p += std::size_t{h.channelRecordSize} * h.channelCount;
 
     db.setDefaultFavorites();
@@ -439,9 +418,12 @@ UnpackResult unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> bl
     return UnpackResult::Ok;
 }
 
-PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer) { return packBackup(db, buffer, mjdToday()); }
+PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, const DiagnosticSink& diagnostics) {
+    return packBackup(db, buffer, mjdToday(), diagnostics);
+}
 
-PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std::uint16_t date) {
+PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std::uint16_t date,
+                      const DiagnosticSink& diagnostics) {
     const BackupHeader& stored = db.storedHeader();
     const bool kind1 = stored.prefixKind == 1;
     const std::size_t prefixLength = kind1 ? std::min<std::size_t>(stored.prefixLength, kPrefixStoreSize)
@@ -451,7 +433,7 @@ PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std
                                     std::size_t{kTransponderSlots} * kTransponderFileRecordSize +
                                     std::size_t{kChannelSlots} * kChannelFileRecordSize + kFavoriteSectionSize +
                                     kFavoriteNamesSize;
-    if (!lzoReady()) return PackResult::CompressionFailed;
+    if (!lzoReady(diagnostics)) return PackResult::CompressionFailed;
 
     std::uint8_t* const payload = workArea(payloadArea, payloadSize);
     std::uint8_t* const packed = workArea(packedArea, payloadSize + payloadSize / 16 + 64 + 3);
@@ -474,11 +456,11 @@ PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std
     alignas(16) thread_local lzo_align_t workMemory[(LZO1X_1_MEM_COMPRESS + sizeof(lzo_align_t) - 1) / sizeof(lzo_align_t)];
     lzo_uint packedSize = 0;
     if (lzo1x_1_compress(payload, payloadSize, packed, &packedSize, workMemory) != LZO_E_OK) {
-        diagnostic("internal error - compression failed: %d\n", -1);
+        diagnostic(diagnostics, "internal error - compression failed: %d\n", -1);
         return PackResult::CompressionFailed;
     }
     if (packedSize >= kCompressedSizeLimit) {
-        diagnostic("internal error - compression failed: %d\n", 0);
+        diagnostic(diagnostics, "internal error - compression failed: %d\n", 0);
         return PackResult::CompressionFailed;
     }
 
@@ -501,10 +483,10 @@ PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std
 
     std::uint8_t* out = buffer.data();
     std::memcpy(out, &h, sizeof h);
-    writeAt<std::uint32_t>(out + 32, static_cast<std::uint32_t>(packedSize));
+    le::write32({out, kBlobHeaderSize}, 32, static_cast<std::uint32_t>(packedSize));
     std::memcpy(out + kBlobHeaderSize, packed, packedSize);
     buffer.setLength(static_cast<std::uint32_t>(kBlobHeaderSize + packedSize));
-    diagnostic("BACKUP data compressed to %lu bytes\n", static_cast<unsigned long>(packedSize));
+    diagnostic(diagnostics, "BACKUP data compressed to %lu bytes\n", static_cast<unsigned long>(packedSize));
     return PackResult::Ok;
 }
 
@@ -534,14 +516,6 @@ std::uint16_t mjdToday() {
 }
 
 void setDateSource(std::function<CalendarDate()> source) { dateSource() = std::move(source); }
-
-void setDiagnosticSink(std::function<void(std::string_view line)> sink) { diagnosticSink() = std::move(sink); }
-
-QuietDiagnostics::QuietDiagnostics() : saved_(std::move(diagnosticSink())) {
-    diagnosticSink() = [](std::string_view) {};
-}
-
-QuietDiagnostics::~QuietDiagnostics() { diagnosticSink() = std::move(saved_); }
 
 BackupHeader receiverShapedHeader() {
     BackupHeader h{};

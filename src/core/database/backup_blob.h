@@ -10,6 +10,7 @@
 #include <span>
 #include <string_view>
 
+#include "common/diagnostics.h"
 #include "common/result.h"
 #include "database/channel_data_buffer.h"
 #include "database/receiver_database.h"
@@ -56,22 +57,27 @@ struct BlobLosses;
 // the span are read). The tables start empty: nothing of what the database
 // held before stays. On any failure the tables and the stored header stay as
 // they were. `losses`, when given, learns what the blob holds that packing
-// would not write back.
-UnpackResult unpackBackup(ReceiverDatabase& database, std::span<const std::uint8_t> blob, BlobLosses* losses = nullptr);
+// would not write back. Diagnostic lines go to `diagnostics`.
+UnpackResult unpackBackup(ReceiverDatabase& database, std::span<const std::uint8_t> blob, BlobLosses* losses = nullptr,
+                          const DiagnosticSink& diagnostics = {});
 // The same for the blob in the buffer (its first `length` bytes).
-UnpackResult unpackBackup(ReceiverDatabase& database, const ChannelDataBuffer& buffer, BlobLosses* losses = nullptr);
+UnpackResult unpackBackup(ReceiverDatabase& database, const ChannelDataBuffer& buffer, BlobLosses* losses = nullptr,
+                          const DiagnosticSink& diagnostics = {});
 
 // Whether `blob` is a channel-data blob that unpacks whole: the "IRZ"
 // magic, sizes that agree with each other and with the blob's length, and a
 // payload that decompresses. Fails as unpackStatus says; touches no
-// database of the caller's.
+// database of the caller's and prints nothing.
 Status checkBackupBlob(std::span<const std::uint8_t> blob);
 
 // Packs the database into a blob in the buffer and sets its length; on
 // failure the buffer is left as it was. `date` is the header's day number.
-PackResult packBackup(const ReceiverDatabase& database, ChannelDataBuffer& buffer, std::uint16_t date);
+// Diagnostic lines ("BACKUP data compressed to N bytes") go to `diagnostics`.
+PackResult packBackup(const ReceiverDatabase& database, ChannelDataBuffer& buffer, std::uint16_t date,
+                      const DiagnosticSink& diagnostics = {});
 // The same, dated with mjdToday().
-PackResult packBackup(const ReceiverDatabase& database, ChannelDataBuffer& buffer);
+PackResult packBackup(const ReceiverDatabase& database, ChannelDataBuffer& buffer,
+                      const DiagnosticSink& diagnostics = {});
 
 // Modified Julian Date of a calendar date, kept in 16 bits.
 std::uint16_t mjdFromDate(int year, int month, int day);
@@ -86,25 +92,6 @@ struct CalendarDate {
 // Replaces the source of today's date (tests); an empty function restores
 // the local clock.
 void setDateSource(std::function<CalendarDate()> source);
-
-// Where the database code's diagnostic lines go ("Invalid value in
-// Factory_PGM", ...). Standard output unless replaced; an empty function
-// restores standard output.
-void setDiagnosticSink(std::function<void(std::string_view line)> sink);
-
-// Drops the diagnostic lines while it lives (work the user did not ask for,
-// such as counting a list kept in the history); the sink set before comes
-// back afterwards.
-class QuietDiagnostics {
-public:
-    QuietDiagnostics();
-    ~QuietDiagnostics();
-    QuietDiagnostics(const QuietDiagnostics&) = delete;
-    QuietDiagnostics& operator=(const QuietDiagnostics&) = delete;
-
-private:
-    std::function<void(std::string_view line)> saved_;
-};
 
 // A header of the receiver's own shape (prefix kind 0 with 96 bytes, 164
 // satellites, 2000 transponders, 5000 channels) for databases built from

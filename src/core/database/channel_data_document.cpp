@@ -16,7 +16,7 @@ Status ChannelDataDocument::read(const std::filesystem::path& path) {
 
 Status ChannelDataDocument::unpack() {
     BlobLosses losses;
-    const UnpackResult result = unpackBackup(*database_, *buffer_, &losses);
+    const UnpackResult result = unpackBackup(*database_, *buffer_, &losses, diagnostics_);
     if (result == UnpackResult::Ok) {
         losses_ = std::move(losses);
     }
@@ -34,7 +34,7 @@ Status ChannelDataDocument::saveAs(const std::filesystem::path& path) {
     if (isReadOnly())
         return {Error::ReadOnly,
                 "This file cannot be written back without losing data: " + joinReasons(readOnlyReasons()) + "."};
-    if (const PackResult packed = packBackup(*database_, *buffer_); packed != PackResult::Ok)
+    if (const PackResult packed = packBackup(*database_, *buffer_, diagnostics_); packed != PackResult::Ok)
         return {packed == PackResult::NoMemory ? Error::NoMemory : Error::Failed, "Data is unavailable!"};
     // The list this save replaces is kept in the history first (when the
     // program keeps one); a failure there does not stop the save.

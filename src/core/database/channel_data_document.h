@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/diagnostics.h"
 #include "common/result.h"
 #include "database/blob_shape.h"
 #include "database/channel_data_buffer.h"
@@ -60,11 +61,16 @@ public:
     // The same to another file (which becomes the document's path).
     Status saveAs(const std::filesystem::path& path);
 
+    // Where the diagnostic lines of unpacking and packing go; dropped until
+    // one is set.
+    void setDiagnostics(DiagnosticSink sink) { diagnostics_ = std::move(sink); }
+
 private:
     std::filesystem::path path_;
     std::unique_ptr<ChannelDataBuffer> buffer_;
     std::unique_ptr<ReceiverDatabase> database_;
     BlobLosses losses_;
+    DiagnosticSink diagnostics_;
 };
 
 // "the reason; the other reason" for showing a read-only document's reasons.

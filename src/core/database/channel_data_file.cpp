@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "common/byte_layout.h"
 #include "common/file_error.h"
 #include "database/backup_blob.h"
 
@@ -34,8 +35,7 @@ Status openChannelDataFile(const std::filesystem::path& path, ChannelDataBuffer&
     if (size < 3) return truncated;
     if (std::memcmp(bytes.data(), "IRZ", 3) == 0) {
         if (size < kBlobHeaderSize) return truncated;
-        std::uint32_t compressedSize = 0;
-        std::memcpy(&compressedSize, bytes.data() + 32, sizeof compressedSize);
+        const std::uint32_t compressedSize = le::read32(bytes, 32);
         if (std::uint64_t{compressedSize} + kBlobHeaderSize > size) return truncated;
     }
     std::copy_n(bytes.begin(), size, buffer.data());

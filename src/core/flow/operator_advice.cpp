@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "common/byte_layout.h"
+
 namespace dorvane {
 
 std::string buyerCodeText(std::uint32_t code) {
@@ -22,12 +24,8 @@ std::string buyerCodeText(std::uint32_t code) {
 
 std::string buyerRefusalAdvice(std::uint32_t imageBuyerCode, std::span<const std::uint8_t> infoRecord) {
     std::string s = "The image's buyer code " + buyerCodeText(imageBuyerCode);
-    if (infoRecord.size() >= 24) {
-        const std::uint32_t stb = static_cast<std::uint32_t>(infoRecord[20]) |
-                                  (static_cast<std::uint32_t>(infoRecord[21]) << 8) |
-                                  (static_cast<std::uint32_t>(infoRecord[22]) << 16) |
-                                  (static_cast<std::uint32_t>(infoRecord[23]) << 24);
-        s += " differs from the STB's " + buyerCodeText(stb) + ".";
+    if (const auto stb = infoRecordBuyerCode(infoRecord)) {
+        s += " differs from the STB's " + buyerCodeText(*stb) + ".";
     } else {
         s += " does not match the STB's.";
     }

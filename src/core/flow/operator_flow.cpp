@@ -91,7 +91,7 @@ std::optional<std::string> uploadTargetProblem(const std::filesystem::path& targ
     if (!std::filesystem::is_directory(folder, ec))
         return "Can't save the upload to " + name + ": its folder does not exist!";
     // The saving writes a work file beside the target: try that now.
-    const std::filesystem::path probe = folder / "_stbdata.irz";
+    const std::filesystem::path probe = folder / kUploadWorkFile;
     const bool existed = std::filesystem::exists(probe, ec);
     if (!existed) {
         std::ofstream f(probe, std::ios::binary);
@@ -447,7 +447,7 @@ void OperatorFlow::stopBlink() { cancelTimer(blinkTimer_); }
 
 void OperatorFlow::saveUpload() {
     const std::filesystem::path target = filePath_;
-    std::filesystem::path work = target.parent_path() / "_stbdata.irz";
+    std::filesystem::path work = target.parent_path() / kUploadWorkFile;
     if (work == target) work += ".tmp";
 
     // A saving that fails keeps the received data in a recovery file and

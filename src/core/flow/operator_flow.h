@@ -128,6 +128,11 @@ struct FlowTimes {
     Millis commandPause = 200;    // before and after the boot-console command
 };
 
+// A download into the boot loader (it sent its information record) fills
+// the progress bar to this much while the blocks go; the receiver's writing
+// of its memory fills the rest.
+inline constexpr int kBootLoaderTransferScale = 68;
+
 // The operator's side of a download and an upload: preconditions, start,
 // stop, progress, log lines, message boxes, the end of the transfer and the
 // saving of an upload. Shared by the window and the command line.
@@ -242,7 +247,7 @@ private:
     bool starting_ = false;
     int startGeneration_ = 0;  // a cancelled start ignores its late callbacks
     std::filesystem::path filePath_;
-    int progressScale_ = 68;
+    int progressScale_ = kBootLoaderTransferScale;
     std::int64_t transferred_ = 0;
     FlowDisplay display_;
     std::optional<ReceiverDialect> dialect_;  // the running download's STB, once it answered

@@ -43,7 +43,7 @@ void OperatorFlow::onTransferEvent(const EngineReport& report) {
         break;
     case EngineEvent::UploadProgress: {
         const UploadedBytes& uploaded = *report.as<UploadedBytes>();
-        showUploadPercent(uploaded.percent + 3);
+        showUploadPercent(uploaded.percent + kUploadProgressStart);
         break;
     }
     case EngineEvent::UploadEnded: onUploadEnd(*report.as<UploadOutcome>()); break;
@@ -55,7 +55,7 @@ void OperatorFlow::onUploadStarted() {
     view_.appendLog("Uploading process started.");
     view_.appendLog("Send upload command and wait ack..");
     cancelTimer(startTimeout_);
-    showProgress(3, format("Uploading %d%% ...", 3));
+    showProgress(kUploadProgressStart, format("Uploading %d%% ...", kUploadProgressStart));
 }
 
 // The events of a download; false for the others.
@@ -127,7 +127,7 @@ bool OperatorFlow::onTransferFailure(const EngineReport& report) {
 
 void OperatorFlow::onDataStarted() {
     view_.appendLog(ackAnswer_ ? "Transferring started!" : "Transferring started.");
-    progressScale_ = ackAnswer_ ? 100 : 68;
+    progressScale_ = ackAnswer_ ? kWholeTransferScale : kBootLoaderTransferScale;
 }
 
 // A frame that could not be written whole: the header block's repeat is

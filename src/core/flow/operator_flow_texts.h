@@ -14,6 +14,14 @@ inline std::string format(const char* pattern, Args... args) {
     return text;
 }
 
+// Other downloads than the boot loader's fill the whole bar with their blocks.
+inline constexpr int kWholeTransferScale = 100;
+// The upload bar starts here once the command went out; the received share
+// of the announced length comes on top.
+inline constexpr int kUploadProgressStart = 3;
+// The work file an upload is saved through, beside its target.
+inline constexpr char kUploadWorkFile[] = "_stbdata.irz";
+
 inline constexpr char kNoFile[] = "Please, Open a File to be downloaded!";
 inline constexpr char kPortClosed[] = "Can't open Serial Port! Please, Check your Serial port setting!";
 inline constexpr char kTurnOff[] = "Before download start, You should turn off the Power of STB";

@@ -119,7 +119,6 @@ void removeEntry(const HistoryEntry& entry) {
 
 KeptCounts countList(std::span<const std::uint8_t> bytes) {
     KeptCounts counts;
-    const QuietDiagnostics quiet;
     auto db = std::make_unique<ReceiverDatabase>();
     if (unpackBackup(*db, bytes) != UnpackResult::Ok) return counts;
     for (int s = 0; s < kSatelliteSlots; ++s) counts.satellites += satelliteInUse(db->satellite(s)) ? 1 : 0;

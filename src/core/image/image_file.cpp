@@ -5,6 +5,8 @@
 #include <cstring>
 #include <vector>
 
+#include "common/byte_layout.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -18,10 +20,7 @@ constexpr std::uint32_t kXprHeaderSize = 48;
 constexpr std::size_t kYfwPrefixSize = 16;
 constexpr std::size_t kSumChunk = 256 << 10;  // stays in the cache between read and sum
 
-std::uint32_t readLe32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
+std::uint32_t readLe32(const std::uint8_t* p) { return le::read32(std::span<const std::uint8_t>(p, 4), 0); }
 
 bool bytesAre(const std::uint8_t* p, const char* text) { return std::memcmp(p, text, std::strlen(text)) == 0; }
 
@@ -198,12 +197,9 @@ std::string CImageFile::timeText() const {
     return format("%02u:%02u:%02u", buildTime_ >> 24 & 0xFF, buildTime_ >> 16 & 0xFF, buildTime_ >> 8 & 0xFF);
 }
 
-bool CImageFile::checkBuyer(std::span<const std::uint8_t> infoRecord, int& resultCode) const {
-    std::uint32_t receiverCode = 0;
-    if (infoRecord.size() >= 24) receiverCode = readLe32(infoRecord.data() + 20);
-    const bool accepted = receiverCode == 0 || receiverCode == buyerCode_;
-    resultCode = accepted ? kBuyerAccepted : kBuyerRefused;
-    return accepted;
+bool CImageFile::checkBuyer(std::span<const std::uint8_t> infoRecord) const {
+    const std::uint32_t receiverCode = infoRecordBuyerCode(infoRecord).value_or(0);
+    return receiverCode == 0 || receiverCode == buyerCode_;
 }
 
 }  // namespace dorvane

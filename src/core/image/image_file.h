@@ -21,8 +21,8 @@ enum class ImageType : std::int32_t {
 // The text of a refused image header (Error::Corrupt or Error::BadChecksum).
 inline constexpr char kImageCorrupted[] = "Image File corrupted!";
 
-// Result code of checkBuyer. The refusal code is also the byte that tells
-// the receiver, and the code the transfer engine reports the refusal with.
+// The buyer check's codes: the refusal code is also the byte that tells the
+// receiver, and the code the transfer engine reports the refusal with.
 inline constexpr int kBuyerAccepted = 254;
 inline constexpr int kBuyerRefused = 102;
 
@@ -54,9 +54,9 @@ public:
     std::string timeText() const;     // "%02d:%02d:%02d"
 
     // Whether this image may go to the receiver whose 128-byte information
-    // record is given: true with 254 when its buyer code (offset 20) is 0
-    // or equals the image's; false with 102 otherwise.
-    bool checkBuyer(std::span<const std::uint8_t> infoRecord, int& resultCode) const;
+    // record is given (kBuyerAccepted): when its buyer code (offset 20) is 0
+    // or equals the image's. Otherwise it is refused (kBuyerRefused).
+    bool checkBuyer(std::span<const std::uint8_t> infoRecord) const;
 
 private:
     void resetFields();

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "common/byte_layout.h"
 #include "transfer/crc16.h"
 
 namespace dorvane {
@@ -15,11 +16,6 @@ void putCrc(std::array<std::uint8_t, N>& frame) {
     const std::uint16_t crc = crc16(std::span<const std::uint8_t>(frame.data() + 3, N - 5));
     frame[N - 2] = static_cast<std::uint8_t>(crc >> 8);
     frame[N - 1] = static_cast<std::uint8_t>(crc & 0xFF);
-}
-
-std::uint32_t le32(std::span<const std::uint8_t> bytes, std::size_t offset) {
-    return static_cast<std::uint32_t>(bytes[offset]) | static_cast<std::uint32_t>(bytes[offset + 1]) << 8 |
-           static_cast<std::uint32_t>(bytes[offset + 2]) << 16 | static_cast<std::uint32_t>(bytes[offset + 3]) << 24;
 }
 
 }  // namespace
@@ -73,10 +69,10 @@ ShortBlockFrame buildEndOfBatchBlock() {
 InfoRecord parseInfoRecord(std::span<const std::uint8_t> record) {
     InfoRecord info;
     if (record.size() < kInfoRecordLength) return info;
-    info.recordLength = le32(record, 0);
-    info.bootVersion = le32(record, 8);
-    info.appVersion = le32(record, 12);
-    info.buyerCode = le32(record, 20);
+    info.recordLength = le::read32(record, info_record::kRecordLengthAt);
+    info.bootVersion = le::read32(record, info_record::kBootVersionAt);
+    info.appVersion = le::read32(record, info_record::kAppVersionAt);
+    info.buyerCode = infoRecordBuyerCode(record).value_or(0);
     return info;
 }
 

@@ -10,7 +10,16 @@
 
 namespace dorvane {
 
+namespace {
 
+// After the upload command: the receiver's console takes this long to start
+// its sender before the engine listens for the first block.
+constexpr Millis kUploadCommandSettle = 200;
+// After the ACK of the information record: the receiver's pause before the
+// first block comes.
+constexpr Millis kFirstBlockPause = 50;
+
+}  // namespace
 
 void CTransferEngine::attach(TransferListener* listener) {
     listener_ = listener;
@@ -259,7 +268,7 @@ void CTransferEngine::sendUploadCommand(std::function<void()> done) {
     for (const char ch : std::string_view(kUploadCommand)) link_.writeByte(static_cast<std::uint8_t>(ch));
     link_.writeByte(ctl::CR);
     link_.writeByte(ctl::LF);
-    loop_.schedule(200, lifetime_.guard([done = std::move(done)] {
+    loop_.schedule(kUploadCommandSettle, lifetime_.guard([done = std::move(done)] {
         if (done) done();
     }));
 }
@@ -394,19 +403,17 @@ void CTransferEngine::finishInfoRecord() {
     const ImageType type = image_.type();
     const bool check = !forced_ && (type == ImageType::Boot || type == ImageType::Application || type == ImageType::Database);
     if (check) {
-        int code = 0;
-        if (!image_.checkBuyer(record_, code)) {
+        if (!image_.checkBuyer(record_)) {
             link_.writeByte(ctl::NAK);
-            link_.writeByte(static_cast<std::uint8_t>(code));
+            link_.writeByte(ctl::REJECT);
             post(EngineState::WaitHeaderAnswer, EngineEvent::BuyerRefused);
             reset();
             return;
         }
     }
     link_.writeByte(ctl::ACK);
-    // The receiver gets 50 ms after the ACK before the first block comes.
     pending_ = Pending::InfoAckPause;
-    pauseTimer_ = loop_.schedule(50, [this] {
+    pauseTimer_ = loop_.schedule(kFirstBlockPause, [this] {
         pauseTimer_ = 0;
         pending_ = Pending::None;
         link_.receiveQueue().drain();

@@ -81,6 +81,7 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
         ownPrompts_ = std::move(prompts);
         prompts_ = ownPrompts_.get();
     }
+    document_.setDiagnostics([this](std::string_view line) { diagnosticLines_.emplace_back(line); });
     TransferSession::Options sessionOptions;
     sessionOptions.flowTimes = options_.flowTimes;
     sessionOptions.engineTimeouts = options_.engineTimeouts;
@@ -778,10 +779,10 @@ namespace {
 
 // Writes text into path through a work file, so that a failed save leaves
 // the previous file whole.
-QString writeTextFile(const QString& path, const QByteArray& text) {
+Status writeTextFile(const QString& path, const QByteArray& text) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return QStringLiteral("Can't save %1: %2").arg(path, file.errorString());
+        return {Error::Failed, QStringLiteral("Can't save %1: %2").arg(path, file.errorString()).toStdString()};
     return {};
 }
 
@@ -790,8 +791,8 @@ QString writeTextFile(const QString& path, const QByteArray& text) {
 void CMainDialog::saveLog() {
     const QString path = prompts_->saveFileName(this, QStringLiteral("dorvane.log"), QStringLiteral("Log (*.log *.txt);;All files (*)"));
     if (path.isEmpty()) return;
-    const QString error = writeTextFile(path, logLines().join(QLatin1Char('\n')).append(QLatin1Char('\n')).toUtf8());
-    if (!error.isEmpty()) prompts_->message(this, error);
+    const Status written = writeTextFile(path, logLines().join(QLatin1Char('\n')).append(QLatin1Char('\n')).toUtf8());
+    if (!written.ok()) prompts_->message(this, QString::fromStdString(written.message()));
 }
 
 void CMainDialog::saveTrace() {
@@ -799,8 +800,8 @@ void CMainDialog::saveTrace() {
         prompts_->saveFileName(this, QStringLiteral("dorvane.trace"), QStringLiteral("Trace (*.trace *.txt);;All files (*)"));
     if (path.isEmpty()) return;
     const std::string text = trace().text();
-    const QString error = writeTextFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-    if (!error.isEmpty()) prompts_->message(this, error);
+    const Status written = writeTextFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    if (!written.ok()) prompts_->message(this, QString::fromStdString(written.message()));
 }
 
 void CMainDialog::saveSupportBundle() {

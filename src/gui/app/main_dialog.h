@@ -10,6 +10,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "database/channel_data_document.h"
 #include "transfer/transfer_session.h"
@@ -65,6 +67,9 @@ public:
 
     QWidget* control(int id) const;
     QStringList logLines() const;
+    // The diagnostic lines of the document's unpacking and packing, kept for
+    // the support log (they are no operator's business).
+    const std::vector<std::string>& diagnosticLines() const { return diagnosticLines_; }
     bool portLampOn() const { return portLampOn_; }
     bool powerLampOn() const { return powerLampOn_; }
     bool busy() const { return session_->busy(); }
@@ -172,6 +177,7 @@ private:
 
     // The channel-data file the editor and the upload work on.
     ChannelDataDocument document_;
+    std::vector<std::string> diagnosticLines_;
     std::unique_ptr<TransferSession> session_;
 
     QString portName_;

@@ -157,7 +157,7 @@ QString CSerialConfigDialog::chosenName() const {
     for (int i = 0; i < combo_->count(); ++i)
         if (combo_->itemText(i) == text) return combo_->itemData(i).toString();
     if (text.isEmpty()) return {};
-#ifndef Q_OS_WIN
+#ifndef _WIN32
     // "ttyUSB0" means the device of that name.
     static const QRegularExpression comName(QStringLiteral("^COM\\d+$"), QRegularExpression::CaseInsensitiveOption);
     if (!text.startsWith(QLatin1Char('/')) && !comName.match(text).hasMatch()) return QStringLiteral("/dev/") + text;

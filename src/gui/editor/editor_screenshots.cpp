@@ -193,7 +193,6 @@ int main(int argc, char** argv) {
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
     if (!QDir().mkpath(dir.path())) return 1;
-    setDiagnosticSink([](std::string_view) {});
 
     auto demo = std::make_unique<ReceiverDatabase>();
     fillDemoDatabase(*demo);

@@ -54,7 +54,7 @@ void Settings::clearPortName() {
 }
 
 QString Settings::configuredPort() const {
-#ifndef Q_OS_WIN
+#ifndef _WIN32
     const QString name = portName();
     if (!name.isEmpty()) return name;
 #endif
@@ -79,7 +79,7 @@ bool Settings::portConfigured() const {
 }
 
 PortChoice chooseStartPort(const Settings& settings, const QList<SerialPortEntry>& ports) {
-#ifndef Q_OS_WIN
+#ifndef _WIN32
     if (!settings.portConfigured()) {
         PortChoice choice = defaultPortChoice(ports);
         if (!choice.name.isEmpty()) return choice;

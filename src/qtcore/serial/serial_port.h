@@ -9,7 +9,7 @@
 #include <memory>
 #include <optional>
 
-#ifdef Q_OS_WIN
+#ifdef _WIN32
 #include <QTimer>
 class QWinEventNotifier;
 #else
@@ -41,7 +41,7 @@ struct SerialPortEntry {
 // In Qt SerialPort's terms; the Windows build, which has a port of its own,
 // carries the same values in enums of its own.
 struct SerialLineSettings {
-#ifdef Q_OS_WIN
+#ifdef _WIN32
     enum DataBits { Data5 = 5, Data6 = 6, Data7 = 7, Data8 = 8 };
     enum Parity { NoParity = 0, EvenParity = 2, OddParity = 3, SpaceParity = 4, MarkParity = 5 };
     enum StopBits { OneStop = 1, OneAndHalfStop = 3, TwoStop = 2 };
@@ -131,7 +131,7 @@ signals:
 
 private:
     void takeChunk(const std::uint8_t* bytes, std::size_t size);
-#ifdef Q_OS_WIN
+#ifdef _WIN32
     struct Device;  // the open COM device and its overlapped-I/O records
     void poll();
     // Moves what the driver holds into the queue; true when more is left

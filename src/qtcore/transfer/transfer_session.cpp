@@ -174,13 +174,17 @@ void TransferSession::displayChanged(const FlowDisplay& display) {
     changeState();
 }
 
+// The line speed shown: bytes per second times this (bits on the line, as
+// the tool has always counted them).
+constexpr std::int64_t kShownBitsPerByte = 9;
+
 // The figures, and the line speed from them, while a transfer runs.
 void TransferSession::onFiguresTick() {
     if (!monitor_->running()) return;
     const TransferFigures figures = monitor_->figures();
     observer_.figures(figures);
     if (!flow_->busy()) return;
-    state_.lineRate = figures.lastSecondBytes * 9;
+    state_.lineRate = figures.lastSecondBytes * kShownBitsPerByte;
     changeState();
 }
 

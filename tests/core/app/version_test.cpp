@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/version.h"
+#include "version_info.h"
 
 using namespace dorvane;
 
@@ -15,8 +18,14 @@ TEST(ProductVersion, ShortFormAndBuildFromTheVersionText) {
     EXPECT_EQ(productBuild(""), "");
 }
 
-TEST(ProductVersion, TheProgramsOwnStrings) {
-    EXPECT_EQ(productVersionText(), "0, 6, 0, 235");
-    EXPECT_EQ(titleText(), "Dorvane_QX 0.6");
-    EXPECT_EQ(aboutVersionLine(), "v0.6 (build # 235)");
+// The program's strings carry the version numbers of the build, whatever
+// they are: a version bump changes no test.
+TEST(ProductVersion, TheProgramsOwnStringsCarryTheBuildsNumbers) {
+    const std::string major = std::to_string(DORVANE_VERSION_MAJOR);
+    const std::string minor = std::to_string(DORVANE_VERSION_MINOR);
+    const std::string build = std::to_string(DORVANE_VERSION_BUILD);
+    EXPECT_EQ(productVersionText(), major + ", " + minor + ", " + std::to_string(DORVANE_VERSION_PATCH) + ", " + build);
+    EXPECT_EQ(titleText(), "Dorvane_QX " + major + "." + minor);
+    EXPECT_EQ(aboutVersionLine(), "v" + major + "." + minor + " (build # " + build + ")");
+    EXPECT_EQ(versionAnswer("dorvane"), "dorvane " + aboutVersionLine());
 }

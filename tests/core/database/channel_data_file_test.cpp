@@ -222,6 +222,27 @@ TEST_F(ChannelDataDocumentTest, OpeningASecondFileStartsFromAnEmptyDatabase) {
     EXPECT_EQ(test::tableBytes(document.database()), test::tableBytes(fresh.database()));
 }
 
+// The document's diagnostic lines go to the sink its owner gave it, and
+// nowhere without one.
+TEST_F(ChannelDataDocumentTest, DiagnosticLinesGoToTheDocumentsSinkOnly) {
+    auto demo = std::make_unique<ReceiverDatabase>();
+    fillDemoDatabase(*demo);
+    const auto path = packed(*demo, "stbdata.irz");
+    ChannelDataDocument quiet;
+    ASSERT_TRUE(quiet.open(path).ok());
+    ASSERT_TRUE(quiet.save().ok());
+    EXPECT_TRUE(diagnostics.empty());
+
+    ChannelDataDocument document;
+    document.setDiagnostics(sink);
+    ASSERT_TRUE(document.open(path).ok());
+    EXPECT_TRUE(diagnostics.empty()) << "a whole file unpacks without a word";
+    ASSERT_TRUE(document.save().ok());
+    ASSERT_EQ(diagnostics.size(), 1u);
+    const std::uint32_t compressed = document.buffer().length() - static_cast<std::uint32_t>(kBlobHeaderSize);
+    EXPECT_EQ(diagnostics[0], "BACKUP data compressed to " + std::to_string(compressed) + " bytes\n");
+}
+
 TEST_F(ChannelDataDocumentTest, SavingKeepsTheOldFileAsBakAndAReadOnlyDocumentIsNotSaved) {
     auto demo = std::make_unique<ReceiverDatabase>();
     fillDemoDatabase(*demo);

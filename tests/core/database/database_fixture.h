@@ -12,20 +12,19 @@
 
 namespace dorvane::test {
 
-// Captures the database code's diagnostic lines and dates packing on
-// 1 January 2006 for the time of a test.
+// Dates packing on 1 January 2006 for the time of a test; `sink` captures
+// the diagnostic lines of the calls it is given to.
 class DatabaseTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        setDiagnosticSink([this](std::string_view line) { diagnostics.emplace_back(line); });
         setDateSource([] { return CalendarDate{2006, 1, 1}; });
     }
     void TearDown() override {
-        setDiagnosticSink({});
         setDateSource({});
     }
 
     std::vector<std::string> diagnostics;
+    DiagnosticSink sink = [this](std::string_view line) { diagnostics.emplace_back(line); };
     std::unique_ptr<ReceiverDatabase> db = std::make_unique<ReceiverDatabase>();
     std::unique_ptr<ChannelDataBuffer> buffer = std::make_unique<ChannelDataBuffer>();
 };

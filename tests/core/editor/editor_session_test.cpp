@@ -20,14 +20,12 @@ namespace {
 class EditorSessionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        setDiagnosticSink([](std::string_view) {});
         source_ = std::make_unique<ReceiverDatabase>();
         fillDemoDatabase(*source_);
         path_ = dir_.write("stbdata.irz", packedBytes(*source_));
         ASSERT_TRUE(document_.read(path_).ok());
         ASSERT_TRUE(session_.open().ok());
     }
-    void TearDown() override { setDiagnosticSink({}); }
 
     const ReceiverDatabase& db() const { return session_.database(); }
     // One satellite, then its channels (the channel list active).

@@ -45,11 +45,9 @@ int findChannel(const ReceiverDatabase& db, int location, int frequency, int pol
 class SessionCopyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        setDiagnosticSink([](std::string_view) {});
         source_ = std::make_unique<ReceiverDatabase>();
         fillDemoDatabase(*source_);
     }
-    void TearDown() override { setDiagnosticSink({}); }
 
     // Opens the session on `target` as a file.
     void open(const ReceiverDatabase& target) {

@@ -52,7 +52,6 @@ std::vector<std::string> usedInOrder(const ReceiverDatabase& db) {
 class SessionOrderTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        setDiagnosticSink([](std::string_view) {});
         source_ = std::make_unique<ReceiverDatabase>();
         fillDemoDatabase(*source_);
         path_ = dir_.write("stbdata.irz", packedBytes(*source_));
@@ -62,7 +61,6 @@ protected:
         openedDb_ = std::make_unique<ReceiverDatabase>(db());
         favourites_ = favouriteRecords(db());
     }
-    void TearDown() override { setDiagnosticSink({}); }
 
     const ReceiverDatabase& db() const { return session_.database(); }
     // The edit was one step: favourites name their records, one undo gives

@@ -26,7 +26,6 @@ std::string findingsText(const std::vector<std::uint8_t>& payload) {
 }
 
 void SessionPropertyTest::SetUp() {
-    setDiagnosticSink([](std::string_view) {});
     auto source = std::make_unique<ReceiverDatabase>();
     full_ = GetParam();
     full_ ? fillFullDatabase(*source, 7) : fillDemoDatabase(*source);
@@ -40,8 +39,6 @@ void SessionPropertyTest::reopenOriginal() {
     ASSERT_TRUE(document_.read(path_).ok());
     ASSERT_TRUE(session_.open().ok());
 }
-
-void SessionPropertyTest::TearDown() { setDiagnosticSink({}); }
 
 void SessionPropertyTest::checkStep(SessionStep step, std::size_t undoBefore, std::size_t redoBefore) {
     const std::vector<std::uint8_t> payload = packedBytes(session_.database());

@@ -33,7 +33,6 @@ std::string findingsText(const std::vector<std::uint8_t>& payload);
 class SessionPropertyTest : public ::testing::TestWithParam<bool> {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // Stretches of random steps, each walked back and forth, saved and
     // reopened; then checks that they edited and saved.

@@ -172,27 +172,3 @@ TEST(ListHistoryTest, ReplacedFileThatIsNoChannelDataIsNotKept) {
 
 }  // namespace
 }  // namespace dorvane::test
-
-namespace dorvane::test {
-namespace {
-
-// Counting a kept list prints nothing of its own (a JSON line on standard
-// output stays whole); the sink set before comes back.
-TEST(ListHistoryTest, QuietDiagnosticsSilenceOnlyWhileTheyLive) {
-    std::vector<std::string> lines;
-    setDiagnosticSink([&](std::string_view line) { lines.emplace_back(line); });
-    auto db = std::make_unique<ReceiverDatabase>();
-    fillDemoDatabase(*db);
-    auto buffer = std::make_unique<ChannelDataBuffer>();
-    {
-        const QuietDiagnostics quiet;
-        ASSERT_EQ(packBackup(*db, *buffer, 20000), PackResult::Ok);
-    }
-    EXPECT_TRUE(lines.empty());
-    ASSERT_EQ(packBackup(*db, *buffer, 20000), PackResult::Ok);
-    EXPECT_EQ(lines.size(), 1u);
-    setDiagnosticSink({});
-}
-
-}  // namespace
-}  // namespace dorvane::test

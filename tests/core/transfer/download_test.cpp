@@ -66,11 +66,6 @@ TEST(Frames, BlocksAndRecords) {
     EXPECT_EQ(eob[2], 0xFF);
     EXPECT_TRUE(std::all_of(eob.begin() + 3, eob.end(), [](auto b) { return b == 0; }));
 
-    EXPECT_EQ(headerNameFor(ImageType::Application, "a.img"), "a.img");
-    EXPECT_EQ(headerNameFor(ImageType::IrzData, "a.irz"), "curdb");
-    EXPECT_EQ(headerNameFor(ImageType::Factory, "f.img"), "appsfac");
-    EXPECT_EQ(headerNameFor(ImageType::Upload, "u.bin"), "upload");
-
     const auto info = parseInfoRecord(infoRecord(32, 0x01020300, 0x04050600, 0xAABBCCDD));
     EXPECT_EQ(info.recordLength, 32u);
     EXPECT_EQ(info.bootVersion, 0x01020300u);

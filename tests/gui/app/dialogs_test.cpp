@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/version.h"
 #include "app/about_dialog.h"
 #include "app/serial_config_dialog.h"
 #include "app/settings.h"
@@ -74,7 +75,7 @@ private slots:
         settings.clearPortName();
         QSettings(QSettings::NativeFormat, QSettings::UserScope, Settings::organization(), app_).clear();
         CToolApp::StartOptions none;
-#ifdef Q_OS_WIN
+#ifdef _WIN32
         QCOMPARE(CToolApp::startPort(none, app_), QStringLiteral("COM1"));  // first run
 #else
         // First run on a system without COM numbers: the first USB adapter,
@@ -86,7 +87,7 @@ private slots:
         QCOMPARE(CToolApp::startPort(none, app_), QStringLiteral("COM12"));
         settings.setPortNumber(-1);
         QCOMPARE(CToolApp::startPort(none, app_), QStringLiteral("COM-1"));  // not validated
-#ifndef Q_OS_WIN
+#ifndef _WIN32
         settings.setPortName(QStringLiteral("/dev/ttyUSB0"));
         QCOMPARE(CToolApp::startPort(none, app_), QStringLiteral("/dev/ttyUSB0"));
 #endif
@@ -94,7 +95,7 @@ private slots:
         given.portOverride = QStringLiteral("/dev/pts/9");
         QCOMPARE(CToolApp::startPort(given, app_), QStringLiteral("/dev/pts/9"));
         // The option is for this run only.
-#ifndef Q_OS_WIN
+#ifndef _WIN32
         QCOMPARE(settings.portName(), QStringLiteral("/dev/ttyUSB0"));
 #endif
     }
@@ -102,7 +103,7 @@ private slots:
     void aboutBox() {
         CAboutDialog about;
         QCOMPARE(about.windowTitle(), QStringLiteral("About Dorvane_QX"));
-        QCOMPARE(about.versionLine(), QStringLiteral("v0.6 (build # 235)"));
+        QCOMPARE(about.versionLine(), QString::fromStdString(dorvane::aboutVersionLine()));
     }
 
     void configurationListsPortsAndPreselectsTheCurrentOne() {
@@ -178,7 +179,7 @@ private slots:
         QCOMPARE(dialog.detailsLabel()->text(), byId + QStringLiteral("\nNot listed by the system"));
         dialog.accept();
         QCOMPARE(dialog.portName(), byId);
-#ifndef Q_OS_WIN
+#ifndef _WIN32
         CSerialConfigDialog shortName(QList<SerialPortEntry>{}, nullptr);
         shortName.portBox()->setEditText(QStringLiteral(" ttyACM0 "));
         shortName.accept();

@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "app/connection_check_dialog.h"
+#include "app/version.h"
 #include "app/main_dialog.h"
 #include "bundle/transfer_history.h"
 #include <QDir>
@@ -988,7 +989,7 @@ private slots:
         auto w = window(sim.path(), prompts);
         button(*w, CMainDialog::kTitle)->click();
         QCOMPARE(prompts.aboutBoxes, 1);
-        QCOMPARE(button(*w, CMainDialog::kTitle)->text(), QStringLiteral("Dorvane_QX 0.6"));
+        QCOMPARE(button(*w, CMainDialog::kTitle)->text(), QString::fromStdString(dorvane::titleText()));
         QVERIFY(!w->mask().isEmpty());
         QVERIFY(!w->mask().contains(QPoint(0, 0)));
 

@@ -67,7 +67,6 @@ private:
 
 private slots:
     void initTestCase() {
-        setDiagnosticSink([](std::string_view) {});
         demo_ = std::make_unique<ReceiverDatabase>();
         fillDemoDatabase(*demo_);
     }

@@ -117,8 +117,6 @@ void doubleClickRow(ReportListView* list, int row) {
 class DialogNoChangeTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { setDiagnosticSink([](std::string_view) {}); }
-
     void okWithoutAChangeKeepsEveryRecord_data() {
         QTest::addColumn<int>("which");
         QTest::newRow("demo") << 0;

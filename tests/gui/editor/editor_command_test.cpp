@@ -37,7 +37,6 @@ class EditorCommandTest : public QObject {
     Q_OBJECT
 private slots:
     void editOpensTheEditorAndReinspectsTheSavedFile() {
-        setDiagnosticSink([](std::string_view) {});
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("stbdata.irz"));
         {

@@ -63,7 +63,6 @@ ScriptedPrompts::ScriptedPrompts() {
 ScriptedPrompts::~ScriptedPrompts() { resetEditorPrompts(); }
 
 EditorWindow::EditorWindow(const ReceiverDatabase& source) : document_(std::make_unique<ChannelDataDocument>()) {
-    setDiagnosticSink([](std::string_view) {});
     path_ = dir_.filePath(QStringLiteral("stbdata.irz"));
     auto packed = std::make_unique<ChannelDataBuffer>();
     if (packBackup(source, *packed, 53736) != PackResult::Ok) qFatal("the test database does not pack");
@@ -72,7 +71,6 @@ EditorWindow::EditorWindow(const ReceiverDatabase& source) : document_(std::make
 }
 
 EditorWindow::EditorWindow(const QByteArray& fileBytes) : document_(std::make_unique<ChannelDataDocument>()) {
-    setDiagnosticSink([](std::string_view) {});
     path_ = dir_.filePath(QStringLiteral("stbdata.irz"));
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly) || file.write(fileBytes) != fileBytes.size()) qFatal("cannot write the test file");

@@ -40,7 +40,6 @@ private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
         qputenv("DORVANE_HISTORY_DIR", dir_.filePath("history").toLocal8Bit());
-        setDiagnosticSink([](std::string_view) {});
         fillDemoDatabase(*base_);
         moved_ = std::make_unique<ReceiverDatabase>(*base_);
         setFixedText(moved_->channel(4).name, "Moved Name");
@@ -56,7 +55,6 @@ private slots:
         list.origin = "replaced";
         QVERIFY(kept.keep(list, ListHistory::Clock::now() - std::chrono::hours(1)).ok());
     }
-    void cleanupTestCase() { setDiagnosticSink({}); }
 
     void buttonsFollowTheSelectionAndComparisonsShow() {
         const ListHistory kept = history();

@@ -73,7 +73,6 @@ class ImportParityTest : public QObject {
 
 private slots:
     void initTestCase() {
-        setDiagnosticSink([](std::string_view) {});
         demo_ = std::make_unique<ReceiverDatabase>();
         fillDemoDatabase(*demo_);
     }

@@ -42,7 +42,7 @@ private slots:
         Settings s(kApp);
         s.setPortNumber(3);
         s.setPortName("/dev/ttyUSB0");
-#ifdef Q_OS_WIN
+#ifdef _WIN32
         QCOMPARE(s.configuredPort(), QStringLiteral("COM3"));
 #else
         QCOMPARE(s.configuredPort(), QStringLiteral("/dev/ttyUSB0"));

@@ -92,8 +92,6 @@ std::unique_ptr<ReceiverDatabase> everyCarriedByte() {
 class ExchangeTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { setDiagnosticSink([](std::string_view) {}); }
-
     void jsonImportWritesWhatARepackWrites_data() {
         QTest::addColumn<int>("which");
         QTest::newRow("demo") << 0;

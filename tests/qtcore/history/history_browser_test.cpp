@@ -61,7 +61,6 @@ private:
 
 private slots:
     void init() {
-        setDiagnosticSink([](std::string_view) {});
         dir_ = std::make_unique<test::TempDir>();
         history_ = std::make_unique<ListHistory>(dir_->file("history"));
         base_ = demo();
@@ -73,7 +72,6 @@ private slots:
         keep(*renamed_, "replaced", kStart + 60s);
         keep(*pids_, "replaced", kStart + 120s);
     }
-    void cleanup() { setDiagnosticSink({}); }
 
     void modelListsNewestFirstWithItsFigures() {
         HistoryListModel model;

@@ -220,7 +220,7 @@ private slots:
         QSettings(QSettings::NativeFormat, QSettings::UserScope, Settings::organization(), app).clear();
         Settings settings(app);
         QVERIFY(!settings.portConfigured());
-#ifdef Q_OS_WIN
+#ifdef _WIN32
         QCOMPARE(chooseStartPort(settings, fakePorts()).name, QStringLiteral("COM1"));
 #else
         QCOMPARE(chooseStartPort(settings, fakePorts()).name, QStringLiteral("/dev/ttyUSB0"));

@@ -4,14 +4,48 @@
 
 #include <vector>
 
+#include "support/event_loop_contract.h"
 #include "transfer/qt_event_loop.h"
 
 using dorvane::QtEventLoop;
+
+namespace {
+
+// Qt's loop with real time passing: runFor() runs the loop until the time
+// has passed, then once more for what fell due at its end.
+class QtDriver : public dorvane::test::LoopDriver {
+public:
+    dorvane::EventLoop& loop() override { return loop_; }
+    void runFor(dorvane::Millis ms) override {
+        const dorvane::Millis until = loop_.now() + ms;
+        while (loop_.now() < until) QTest::qWait(1);
+        QCoreApplication::processEvents();
+    }
+    dorvane::Millis slack() const override { return 100; }
+
+private:
+    QtEventLoop loop_;
+};
+
+}  // namespace
 
 class QtEventLoopTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The same contract the tests' virtual clock keeps.
+    void keepsTheEventLoopContract_data() {
+        QTest::addColumn<int>("index");
+        const auto& cases = dorvane::test::eventLoopContract();
+        for (int i = 0; i < static_cast<int>(cases.size()); ++i) QTest::newRow(cases[i].name) << i;
+    }
+    void keepsTheEventLoopContract() {
+        QFETCH(int, index);
+        QtDriver driver;
+        const std::string broken = dorvane::test::eventLoopContract()[static_cast<std::size_t>(index)].check(driver);
+        QVERIFY2(broken.empty(), broken.c_str());
+    }
+
     void runsCallsInOrderOfDueTime() {
         QtEventLoop loop;
         std::vector<int> order;
