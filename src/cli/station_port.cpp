@@ -1,6 +1,7 @@
 #include "cli/station_port.h"
 
 #include <QDateTime>
+#include <QSerialPortInfo>
 
 #include <cstdio>
 
@@ -188,6 +189,7 @@ void StationPort::transferEnded(const SessionOutcome& outcome) {
 void StationPort::writeReceipt(const SessionOutcome& outcome) {
     Receipt r;
     r.port = port_.toStdString();
+    if (const QString serial = QSerialPortInfo(port_).serialNumber(); !serial.isEmpty()) r.serial = serial.toStdString();
     r.start = start_;
     r.end = nowText();
     r.file = setup_.fileName;

@@ -42,6 +42,7 @@ void Receipt::takeRecord(std::span<const std::uint8_t> record) {
 std::string receiptJson(const Receipt& r) {
     QJsonObject o;
     o.insert(QStringLiteral("port"), q(r.port));
+    o.insert(QStringLiteral("serial"), optional(r.serial));
     o.insert(QStringLiteral("start"), q(r.start));
     o.insert(QStringLiteral("end"), q(r.end));
     o.insert(QStringLiteral("file"), q(r.file));
@@ -58,11 +59,11 @@ std::string receiptJson(const Receipt& r) {
 }
 
 std::string receiptCsvHeader() {
-    return "port,start,end,file,sha256,bootVersion,appVersion,buyer,bytes,resent,timeouts,result,reason";
+    return "port,serial,start,end,file,sha256,bootVersion,appVersion,buyer,bytes,resent,timeouts,result,reason";
 }
 
 std::string receiptCsv(const Receipt& r) {
-    const std::string fields[] = {r.port, r.start, r.end, r.file, r.sha256, r.bootVersion.value_or(""),
+    const std::string fields[] = {r.port, r.serial.value_or(""), r.start, r.end, r.file, r.sha256, r.bootVersion.value_or(""),
                                   r.appVersion.value_or(""), r.buyer.value_or(""), std::to_string(r.bytes),
                                   std::to_string(r.resent), std::to_string(r.timeouts), r.result, r.reason};
     std::string line;

@@ -12,6 +12,7 @@ namespace dorvane::cli {
 // What one box on a station port got, as a line of the report.
 struct Receipt {
     std::string port;
+    std::optional<std::string> serial;  // the USB adapter's serial number, when it has one
     std::string start;  // ISO 8601, UTC, to the millisecond: the box's first byte
     std::string end;
     std::string file;    // the image's name

@@ -1,4 +1,5 @@
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMap>
@@ -123,6 +124,115 @@ private slots:
                  qPrintable(r.err));
     }
 
+    // A station process with short waits, its output kept.
+    static void startStation(QProcess& station, const QStringList& args) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DORVANE_TIMEOUTS", kShortTimeouts);
+        station.setProcessEnvironment(env);
+        station.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"), QStringList{"station"} + args);
+    }
+
+    static QDateTime when(const QJsonObject& o, const char* field) {
+        return QDateTime::fromString(o.value(QLatin1String(field)).toString(), Qt::ISODateWithMs);
+    }
+
+    // Four boxes of one simulated bench: one writes the image, one refuses
+    // the buyer code, one loses its line mid-download, one is switched off
+    // while writing. Every field of every receipt is what happened.
+    void aBenchOfFourBoxesGetsOneTrueLineEach() {
+        SimProcess bench({"--boxes", "4", "--rate", "0", "--buyer", "XY", "--boot-version", "0x02010000",
+                          "--write-ms", "300", "--on-after", "300-1200", "--fault-seed", "7", "--store",
+                          dir.filePath("bench-good.bin"), "--box", "2", "--buyer", "ZZ", "--store",
+                          dir.filePath("bench-refused.bin"), "--box", "3", "--fault", "close@block:20", "--box",
+                          "4", "--write-ms", "5000", "--app-version", "0x01020400"},
+                         4);
+        QCOMPARE(bench.boxes(), 4);
+        const QString report = dir.filePath("bench.jsonl");
+        const QDateTime began = QDateTime::currentDateTimeUtc().addMSecs(-1);
+        QProcess station;
+        QStringList args{image(), "--report", report};
+        for (int k = 0; k < 4; ++k) args << "--port" << bench.path(k);
+        startStation(station, args);
+        QVERIFY(station.waitForStarted(5000));
+        QVERIFY(!bench.waitEvent("4 writing", 15000).isEmpty());
+        QTest::qWait(300);
+        bench.command("4 off");  // mid-write
+        QVERIFY(station.waitForFinished(30000));
+        const QDateTime ended = QDateTime::currentDateTimeUtc().addMSecs(1);
+        QCOMPARE(station.exitCode(), 1);
+
+        QCOMPARE(lines(report).size(), 4);
+        const auto byPort = receipts(report);
+        QCOMPARE(byPort.size(), 4);
+        const QStringList results{"ok", "refused", "port-error", "timed-out"};
+        const QList<qint64> bytes{150048, 0, 19 * 1024, 150048};
+        for (int k = 0; k < 4; ++k) {
+            const QJsonObject o = byPort.value(bench.path(k));
+            const QString what = QString::number(k + 1) + ": " + QJsonDocument(o).toJson(QJsonDocument::Compact);
+            QCOMPARE(o.size(), 14);  // every field, no other
+            QVERIFY2(o.value("serial").isNull(), qPrintable(what));  // a pseudo-terminal has no adapter
+            QVERIFY2(when(o, "start").isValid() && when(o, "end").isValid(), qPrintable(what));
+            QVERIFY2(began <= when(o, "start") && when(o, "start") <= when(o, "end") && when(o, "end") <= ended,
+                     qPrintable(what));
+            QCOMPARE(o.value("file").toString(), QStringLiteral("app.img"));
+            QCOMPARE(o.value("sha256").toString(), imageHash());
+            QCOMPARE(o.value("bootVersion").toString(), QStringLiteral("2.1.0"));
+            QCOMPARE(o.value("appVersion").toString(), k == 3 ? QStringLiteral("1.2.4") : QStringLiteral("1.2.3"));
+            QCOMPARE(o.value("buyer").toString(),
+                     k == 1 ? QStringLiteral("0x00005A5A (\"ZZ\")") : QStringLiteral("0x00005958 (\"XY\")"));
+            QVERIFY2(o.value("bytes").toInteger() == bytes[k], qPrintable(what));
+            QCOMPARE(o.value("resent").toInt(), 0);
+            QCOMPARE(o.value("timeouts").toInt(), k == 3 ? 1 : 0);  // the wait for its writing ran out
+            QCOMPARE(o.value("result").toString(), results[k]);
+            QCOMPARE(o.value("reason").toString().isEmpty(), k == 0);
+        }
+        QVERIFY(byPort.value(bench.path(1)).value("reason").toString().contains("differs from the STB's 0x00005A5A"));
+        QVERIFY(byPort.value(bench.path(2)).value("reason").toString().startsWith("Serial Port Error!"));
+        QVERIFY(byPort.value(bench.path(3)).value("reason").toString().startsWith(
+            "The STB stopped reporting while writing its memory!"));
+        QCOMPARE(fileBytes(dir.filePath("bench-good.bin")), fileBytes(image()));
+        QVERIFY(!QFile::exists(dir.filePath("bench-refused.bin")));
+    }
+
+    // --repeat: three boxes in a row on each of four ports, each one ok, in
+    // the order they came, none served twice.
+    void repeatServesThreeBoxesInARowOnEachPort() {
+        SimProcess bench({"--boxes", "4", "--rate", "0", "--buyer", "XY", "--boot-ms", "300", "--write-ms", "200",
+                          "--on-after", "200-900"},
+                         4);
+        QCOMPARE(bench.boxes(), 4);
+        const QString report = dir.filePath("bench-repeat.jsonl");
+        QProcess station;
+        QStringList args{image(), "--repeat", "--report", report};
+        for (int k = 0; k < 4; ++k) args << "--port" << bench.path(k);
+        startStation(station, args);
+        QVERIFY(station.waitForStarted(5000));
+        for (int box = 1; box <= 3; ++box) {
+            QVERIFY2(waitFor([&] { return lines(report).size() == 4 * box; }, 20000), qPrintable(QString::number(box)));
+            QTest::qWait(1000);
+            QCOMPARE(lines(report).size(), 4 * box);  // restarted into its application: not served again
+            if (box == 3) break;
+            bench.command("off");
+            QTest::qWait(3500);
+            for (int k = 1; k <= 4; ++k) bench.command(QByteArray::number(k).append(" on").constData());
+        }
+        ::kill(static_cast<pid_t>(station.processId()), SIGINT);
+        QVERIFY(station.waitForFinished(10000));
+        QCOMPARE(station.exitCode(), 0);
+        QMap<QString, QList<QJsonObject>> perPort;
+        for (const QString& line : lines(report)) {
+            const QJsonObject o = QJsonDocument::fromJson(line.toUtf8()).object();
+            QCOMPARE(o.value("result").toString(), QStringLiteral("ok"));
+            QCOMPARE(o.value("bytes").toInteger(), 150048);
+            perPort[o.value("port").toString()].append(o);
+        }
+        QCOMPARE(perPort.size(), 4);
+        for (const auto& boxes : perPort) {
+            QCOMPARE(boxes.size(), 3);
+            for (int i = 1; i < 3; ++i) QVERIFY(when(boxes[i - 1], "end") < when(boxes[i], "start"));
+        }
+    }
+
     void allSucceedAndTheCsvReportGrows() {
         const QString report = dir.filePath("report.csv");
         for (int round = 0; round < 2; ++round) {
@@ -139,7 +249,7 @@ private slots:
         }
         const QStringList rows = lines(report);
         QCOMPARE(rows.size(), 5);  // one header, four boxes
-        QCOMPARE(rows.first(), QStringLiteral("port,start,end,file,sha256,bootVersion,appVersion,buyer,bytes,"
+        QCOMPARE(rows.first(), QStringLiteral("port,serial,start,end,file,sha256,bootVersion,appVersion,buyer,bytes,"
                                               "resent,timeouts,result,reason"));
         for (const QString& row : rows.mid(1)) {
             QVERIFY2(row.contains(",app.img," + imageHash() + ","), qPrintable(row));
