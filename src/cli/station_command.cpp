@@ -39,12 +39,13 @@ bool prepareImage(StationSetup& setup) {
         return false;
     }
     QFile file(textFromPath(setup.file));
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "dorvane: %s: %s\n", utf8Path(setup.file).c_str(), file.errorString().toLocal8Bit().constData());
         return false;
     }
-    setup.sha256 = hash.result().toHex().toStdString();
+    const QByteArray bytes = file.readAll();
+    setup.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
+    setup.bytes.assign(bytes.begin(), bytes.end());
     setup.fileName = utf8Path(setup.file.filename());
     return true;
 }
@@ -113,10 +114,14 @@ int runStation(const QStringList& args, const CommandLine& options) {
     setup.file = std::filesystem::absolute(pathFromText(args.first()));
     setup.repeat = options.isSet("repeat");
     setup.forced = options.isSet("forced");
+    setup.verify = options.isSet("verify");
+    setup.verifyBoundMs = verifyBoundMs();
     applyTimeoutOverrides(setup.options.flowTimes, setup.options.engineTimeouts);
     setup.options.flowTimes.startTimeout = kStationStartTimeout;
     setup.options.figuresPeriodMs = 1000;
     if (!prepareImage(setup)) return kExitFailure;
+    if (setup.verify && !ChannelCheck::isChannelData(setup.bytes))
+        return usageError(stationCommand(), QStringLiteral("--verify is for channel data (a file that begins with \"IRZ\")"));
 
     const QString report = options.value("report");
     const bool csv = options.isSet("csv");
@@ -167,6 +172,9 @@ const Command& stationCommand() {
              .description = "append one line per STB to REPORT (JSON lines)"},
             {.name = "csv", .description = "write the report as CSV (a header row first)"},
             {.name = "forced", .description = "skip the buyer check and the 64 MiB bound"},
+            {.name = "verify",
+             .description = "channel data: once the STB's application answers, read its\n"
+                            "channel data back and compare it with FILE"},
         },
         runStation};
     return command;

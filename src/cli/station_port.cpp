@@ -36,6 +36,7 @@ StationPort::StationPort(QString port, const StationSetup& setup, std::function<
 }
 
 StationPort::~StationPort() {
+    check_.reset();
     rearm_.stop();
     goneCheck_.stop();
     session_->line().removeObserver(this);
@@ -61,6 +62,7 @@ bool StationPort::begin() {
 
 void StationPort::arm() {
     if (stopping_) return finish();
+    check_.reset();
     boxSeen_ = false;
     noticed_ = false;
     reason_.clear();
@@ -111,7 +113,8 @@ void StationPort::stopNow() {
     stopping_ = true;
     rearm_.stop();
     goneCheck_.stop();
-    if (session_->busy()) session_->stopNow();
+    if (check_ && check_->active()) check_->stop();  // the box's receipt, then the end
+    else if (session_->busy()) session_->stopNow();
     else finish();
 }
 
@@ -163,7 +166,12 @@ void StationPort::notice(const SessionNotice& notice) {
     error(text);
 }
 
+std::optional<std::filesystem::path> StationPort::chooseUploadTarget() {
+    return check_ ? check_->uploadTarget() : std::nullopt;
+}
+
 void StationPort::transferEnded(const SessionOutcome& outcome) {
+    if (check_ && check_->uploadEnded(outcome)) return;
     armed_ = false;
     const bool stillOn = outcome.outcome == TransferOutcome::NotStarted && noticed_ &&
                          lastKind_ == SessionNotice::Kind::Refusal;
@@ -179,14 +187,30 @@ void StationPort::transferEnded(const SessionOutcome& outcome) {
         const bool goOn = setup_.repeat && !stopping_ && outcome.outcome == TransferOutcome::TimedOut;
         return goOn ? rearmLater(kRearmMs) : finish();
     }
-    writeReceipt(outcome);
+    if (setup_.verify && outcome.outcome == TransferOutcome::Succeeded) {
+        // The receipt waits for the channel data read back.
+        downloaded_ = outcome;
+        check_ = std::make_unique<ChannelCheck>(*session_, setup_.bytes, setup_.verifyBoundMs,
+                                                [this](const ChannelCheckResult& result) {
+                                                    QTimer::singleShot(0, [this, result] { boxEnded(downloaded_, result); });
+                                                });
+        logLine("Verifying: waiting for the STB's application to read its channel data back.");
+        check_->start();
+        return;
+    }
+    boxEnded(outcome, std::nullopt);
+}
+
+// (The check stays until the next box: a stopped upload may report its end late.)
+void StationPort::boxEnded(const SessionOutcome& outcome, const std::optional<ChannelCheckResult>& check) {
+    writeReceipt(outcome, check);
     mustHearAgain_ = noticed_ && lastKind_ == SessionNotice::Kind::WritingSilent;
     endedAt_ = session_->loop().now();
     if (setup_.repeat && !stopping_ && outcome.outcome != TransferOutcome::PortError) return awaitNextBox();
     finish();
 }
 
-void StationPort::writeReceipt(const SessionOutcome& outcome) {
+void StationPort::writeReceipt(const SessionOutcome& outcome, const std::optional<ChannelCheckResult>& check) {
     Receipt r;
     r.port = port_.toStdString();
     if (const QString serial = QSerialPortInfo(port_).serialNumber(); !serial.isEmpty()) r.serial = serial.toStdString();
@@ -198,7 +222,13 @@ void StationPort::writeReceipt(const SessionOutcome& outcome) {
     r.bytes = outcome.figures.bytes;
     r.resent = outcome.figures.resent;
     r.timeouts = outcome.figures.timeouts;
-    if (outcome.outcome == TransferOutcome::Succeeded && outcome.infoRecord.size() == 128) {
+    if (check) r.verify = check->text;
+    if (check && !check->verified()) {
+        // Written to its end, but what the box holds is not what was sent
+        // (or could not be read back): never ok.
+        r.result = "verify-failed";
+        r.reason = check->text;
+    } else if (outcome.outcome == TransferOutcome::Succeeded && outcome.infoRecord.size() == 128) {
         r.result = "ok";
     } else if (outcome.outcome == TransferOutcome::Succeeded) {
         // A boot loader that answers with ACK does not report its writing.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli/station_receipt.h"
+#include "transfer/channel_check.h"
 #include "transfer/transfer_session.h"
 
 namespace dorvane::cli {
@@ -20,6 +21,10 @@ struct StationSetup {
     std::string sha256;
     bool repeat = false;  // after a box, wait for the next one on the port
     bool forced = false;
+    // --verify: channel data read back from every box and compared.
+    bool verify = false;
+    Millis verifyBoundMs = ChannelCheck::kDefaultBoundMs;
+    std::vector<std::uint8_t> bytes;  // the file's, for the comparison
     TransferSession::Options options;
 };
 
@@ -52,7 +57,7 @@ public:
     void logLine(const std::string& line) override;
     void notice(const SessionNotice& notice) override;
     void transferEnded(const SessionOutcome& outcome) override;
-    std::optional<std::filesystem::path> chooseUploadTarget() override { return std::nullopt; }
+    std::optional<std::filesystem::path> chooseUploadTarget() override;
 
 private:
     void onLineBytes(LineDirection direction, std::span<const std::uint8_t> bytes, Millis at) override;
@@ -61,7 +66,8 @@ private:
     void awaitNextBox();
     void checkGone();
     void finish();
-    void writeReceipt(const SessionOutcome& outcome);
+    void boxEnded(const SessionOutcome& outcome, const std::optional<ChannelCheckResult>& check);
+    void writeReceipt(const SessionOutcome& outcome, const std::optional<ChannelCheckResult>& check);
     void error(const std::string& text);
 
     QString port_;
@@ -69,6 +75,8 @@ private:
     std::function<void(const Receipt&)> receipt_;
     std::function<void()> finishedCallback_;
     std::unique_ptr<TransferSession> session_;
+    std::unique_ptr<ChannelCheck> check_;
+    SessionOutcome downloaded_;  // the box's download, while its channel data is checked
     QTimer rearm_;
     QTimer goneCheck_;          // after a box, until it has left the line
     Millis lastHeardAt_ = 0;    // the last byte from the box

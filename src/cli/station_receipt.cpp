@@ -53,19 +53,20 @@ std::string receiptJson(const Receipt& r) {
     o.insert(QStringLiteral("bytes"), static_cast<qint64>(r.bytes));
     o.insert(QStringLiteral("resent"), r.resent);
     o.insert(QStringLiteral("timeouts"), r.timeouts);
+    o.insert(QStringLiteral("verify"), optional(r.verify));
     o.insert(QStringLiteral("result"), q(r.result));
     o.insert(QStringLiteral("reason"), q(r.reason));
     return QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString();
 }
 
 std::string receiptCsvHeader() {
-    return "port,serial,start,end,file,sha256,bootVersion,appVersion,buyer,bytes,resent,timeouts,result,reason";
+    return "port,serial,start,end,file,sha256,bootVersion,appVersion,buyer,bytes,resent,timeouts,verify,result,reason";
 }
 
 std::string receiptCsv(const Receipt& r) {
     const std::string fields[] = {r.port, r.serial.value_or(""), r.start, r.end, r.file, r.sha256, r.bootVersion.value_or(""),
                                   r.appVersion.value_or(""), r.buyer.value_or(""), std::to_string(r.bytes),
-                                  std::to_string(r.resent), std::to_string(r.timeouts), r.result, r.reason};
+                                  std::to_string(r.resent), std::to_string(r.timeouts), r.verify.value_or(""), r.result, r.reason};
     std::string line;
     for (const std::string& f : fields) {
         if (!line.empty() || &f != &fields[0]) line += ',';

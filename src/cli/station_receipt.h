@@ -24,7 +24,9 @@ struct Receipt {
     std::int64_t bytes = 0;
     int resent = 0;
     int timeouts = 0;
-    std::string result;  // "ok" only for a box that wrote the image to its end
+    // With --verify: "verified", "differs: ..." or "not verified: ...".
+    std::optional<std::string> verify;
+    std::string result;  // "ok" only for a box that wrote the image to its end (and verified it)
     std::string reason;  // why not "ok"; empty when ok
 
     // The boot-loader and application versions and buyer code of a record

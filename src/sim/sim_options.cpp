@@ -57,6 +57,8 @@ const char kSimUsage[] =
     "                         while waiting for an ACK and resends after --timeout\n"
     "  --sender-delay MS      the sender starts MS after the command; what arrives\n"
     "                         meanwhile waits in its input\n"
+    "  --keep-channels        channel data downloaded and written to its end is the\n"
+    "                         application's from then on: uploads send it back\n"
     "Faults:\n"
     "  --fault silent|noise|close|restart@POINT  at POINT: on, header, info (after 64\n"
     "                         bytes of the record), info:N (after N bytes), block:N\n"
@@ -84,7 +86,9 @@ const char kSimUsage[] =
     "                         cut-block:N@BYTES (then silence); senders of other\n"
     "                         shapes: header-1k, no-header (data first), eot-first,\n"
     "                         deaf-to-nak (resends only after --timeout), second-file\n"
-    "                         (a second file offered after the first)\n"
+    "                         (a second file offered after the first); changed-byte\n"
+    "                         (--keep-channels, with one byte of the first channel's\n"
+    "                         name changed)\n"
     "  --upload-length TEXT   the length the header block announces (the file's)\n"
     "  --upload-pair NAME=LENGTH   one more pair in the header block (repeatable)\n"
     "  --write-stall MS       the writing phase stalls MS without a report half-way\n"
@@ -223,6 +227,7 @@ Config parse(const std::vector<std::string>& argv) {
             if (eq == std::string::npos || eq == 0) usage("--upload-pair wants NAME=LENGTH");
             c.receiver.uploadExtraPairs.emplace_back(v.substr(0, eq), v.substr(eq + 1));
         } else if (a == "--echo") c.receiver.echo = true;
+        else if (a == "--keep-channels") c.receiver.keepChannels = true;
         else if (a == "--sender") {
             const std::string v = need(i);
             if (v != "stb" && v != "standard") usage("bad --sender");
@@ -248,6 +253,7 @@ Config parse(const std::vector<std::string>& argv) {
             else if (kind == "eot-first") c.receiver.uploadEotFirst = true;
             else if (kind == "deaf-to-nak") c.receiver.deafToNak = true;
             else if (kind == "second-file") c.receiver.uploadSecondFile = true;
+            else if (kind == "changed-byte") c.receiver.keepChannels = c.receiver.changeKeptByte = true;
             else usage("bad --upload-fault " + v);
         } else if (a == "--write-stall") c.receiver.writeStallMs = std::max(0, std::atoi(need(i).c_str()));
         else if (a == "--shrink-file") {

@@ -169,7 +169,8 @@ private slots:
         for (int k = 0; k < 4; ++k) {
             const QJsonObject o = byPort.value(bench.path(k));
             const QString what = QString::number(k + 1) + ": " + QJsonDocument(o).toJson(QJsonDocument::Compact);
-            QCOMPARE(o.size(), 14);  // every field, no other
+            QCOMPARE(o.size(), 15);  // every field, no other
+            QVERIFY(o.value("verify").isNull());  // not asked for
             QVERIFY2(o.value("serial").isNull(), qPrintable(what));  // a pseudo-terminal has no adapter
             QVERIFY2(when(o, "start").isValid() && when(o, "end").isValid(), qPrintable(what));
             QVERIFY2(began <= when(o, "start") && when(o, "start") <= when(o, "end") && when(o, "end") <= ended,
@@ -233,6 +234,76 @@ private slots:
         }
     }
 
+    QString channelData() {
+        const QString path = dir.filePath("demo.irz");
+        if (!QFile::exists(path) && runCli({"demo-data", path}).status != 0) return {};
+        return path;
+    }
+
+    // --verify: a box that keeps the channel data whole, one that changes a
+    // byte of it, one whose application never answers. Only the first is ok.
+    void verifyReadsTheChannelDataBackFromEveryBox() {
+        const QString data = channelData();
+        QVERIFY(!data.isEmpty());
+        SimProcess bench({"--boxes", "3", "--rate", "0", "--no-stdin", "--boot-ms", "1000", "--write-ms", "300",
+                          "--on-after", "300", "--keep-channels", "--box", "2", "--upload-fault", "changed-byte",
+                          "--box", "3", "--boot-ms", "600000"},
+                         3);
+        QCOMPARE(bench.boxes(), 3);
+        const QString report = dir.filePath("verify.csv");
+        QProcessEnvironment env;
+        env.insert("DORVANE_TIMEOUTS", QString(kShortTimeouts) + ",verify=6000");
+        const CliRun r = runCli({"station", data, "--verify", "--report", report, "--csv", "--port", bench.path(0),
+                                 "--port", bench.path(1), "--port", bench.path(2)},
+                                env, 40000);
+        QCOMPARE(r.status, 1);
+        const QStringList rows = lines(report);
+        QCOMPARE(rows.size(), 4);
+        QMap<QString, QString> byPort;
+        for (const QString& row : rows.mid(1)) byPort.insert(row.section(',', 0, 0), row);
+        QVERIFY2(byPort.value(bench.path(0)).endsWith(",4618,0,0,verified,ok,"), qPrintable(byPort.value(bench.path(0))));
+        const QString changed = byPort.value(bench.path(1));
+        QVERIFY2(changed.contains(",4618,0,0,\"differs: Renamed channel 0 \"\"Nova TV\"\"") &&
+                     changed.contains("\",verify-failed,\"differs: Renamed channel 0 "),
+                 qPrintable(changed));
+        QVERIFY2(byPort.value(bench.path(2)).endsWith(",not verified: the application did not answer,verify-failed,"
+                                                      "not verified: the application did not answer"),
+                 qPrintable(byPort.value(bench.path(2))));
+        QVERIFY2(r.out.contains(bench.path(0) + ": Box 1: ok ("), qPrintable(r.out));
+    }
+
+    // dorvane download --verify: the same for one box, in the exit status.
+    void downloadVerifyReadsTheChannelDataBack() {
+        const QString data = channelData();
+        QVERIFY(!data.isEmpty());
+        QProcessEnvironment env;
+        env.insert("DORVANE_TIMEOUTS", QString(kShortTimeouts) + ",verify=5000");
+        const QStringList common{"--rate", "0", "--no-stdin", "--boot-ms", "800", "--write-ms", "200", "--at",
+                                 "300:on", "--keep-channels"};
+        struct Case {
+            QStringList options;
+            int status;
+            QString said;
+        };
+        for (const Case& c : {Case{{}, 0, "Verify: verified"},
+                              Case{{"--upload-fault", "changed-byte"}, 1,
+                                   "dorvane: Verify: differs: Renamed channel 0 \"Nova TV\""},
+                              Case{{"--boot-ms", "600000"}, 1,
+                                   "dorvane: Verify: not verified: the application did not answer"}}) {
+            SimProcess sim(common + c.options);
+            QVERIFY(!sim.path().isEmpty());
+            const CliRun r = runCli({"download", data, "--port", sim.path(), "--verify"}, env, 30000);
+            QVERIFY2(r.status == c.status, qPrintable(r.out + r.err));
+            QVERIFY2((r.out + r.err).contains(c.said), qPrintable(r.out + r.err));
+            QVERIFY2(r.out.contains("Transfer succeeded: 4618 bytes"), qPrintable(r.out));
+        }
+        // Only channel data can be compared; the image is refused before the port.
+        const CliRun image = runCli({"download", this->image(), "--port", "/dev/no-such-port", "--verify"});
+        QCOMPARE(image.status, 1);
+        QVERIFY2(image.err.contains("--verify is for channel data"), qPrintable(image.err));
+        QCOMPARE(runCli({"station", this->image(), "--port", "x", "--verify"}).status, 2);
+    }
+
     void allSucceedAndTheCsvReportGrows() {
         const QString report = dir.filePath("report.csv");
         for (int round = 0; round < 2; ++round) {
@@ -250,10 +321,10 @@ private slots:
         const QStringList rows = lines(report);
         QCOMPARE(rows.size(), 5);  // one header, four boxes
         QCOMPARE(rows.first(), QStringLiteral("port,serial,start,end,file,sha256,bootVersion,appVersion,buyer,bytes,"
-                                              "resent,timeouts,result,reason"));
+                                              "resent,timeouts,verify,result,reason"));
         for (const QString& row : rows.mid(1)) {
             QVERIFY2(row.contains(",app.img," + imageHash() + ","), qPrintable(row));
-            QVERIFY2(row.endsWith(",150048,0,0,ok,"), qPrintable(row));
+            QVERIFY2(row.endsWith(",150048,0,0,,ok,"), qPrintable(row));
             QVERIFY2(row.contains(",\"0x00005958 (\"\"XY\"\")\","), qPrintable(row));
         }
     }

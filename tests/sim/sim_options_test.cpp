@@ -89,6 +89,13 @@ TEST(SimOptions, ABenchSharesOptionsAndGivesEachBoxItsOwn) {
     EXPECT_EQ(p.boxes[1].at, (At{{500, "on"}}));
     ASSERT_EQ(p.boxes[2].at.size(), 1u);
 
+    // Boxes that keep downloaded channel data, whole or with a byte changed.
+    const ParsedArgs kept = parse({"--boxes", "2", "--keep-channels", "--box", "2", "--upload-fault", "changed-byte"});
+    ASSERT_EQ(kept.action, ParsedArgs::Action::Run) << kept.error;
+    EXPECT_TRUE(kept.boxes[0].receiver.keepChannels && !kept.boxes[0].receiver.changeKeptByte);
+    EXPECT_TRUE(kept.boxes[1].receiver.keepChannels && kept.boxes[1].receiver.changeKeptByte);
+    EXPECT_FALSE(parse({}).config.receiver.keepChannels);
+
     // One box: the options as ever.
     const ParsedArgs one = parse({"--buyer", "XY", "--on-after", "40"});
     ASSERT_EQ(one.boxes.size(), 1u);
