@@ -1,6 +1,7 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QJsonDocument>
+#include <QJsonParseError>
 #include <QJsonObject>
 #include <QMap>
 #include <QTemporaryDir>
@@ -198,8 +199,10 @@ private slots:
     // --repeat: three boxes in a row on each of four ports, each one ok, in
     // the order they came, none served twice.
     void repeatServesThreeBoxesInARowOnEachPort() {
-        SimProcess bench({"--boxes", "4", "--rate", "0", "--buyer", "XY", "--boot-ms", "300", "--write-ms", "200",
-                          "--on-after", "200-900"},
+        // Boot loaders that ask often: a box switched on before the station
+        // listens is still heard.
+        SimProcess bench({"--boxes", "4", "--rate", "0", "--buyer", "XY", "--boot-ms", "800", "--c-interval", "200",
+                          "--write-ms", "200", "--on-after", "200-900"},
                          4);
         QCOMPARE(bench.boxes(), 4);
         const QString report = dir.filePath("bench-repeat.jsonl");
@@ -245,7 +248,8 @@ private slots:
     void verifyReadsTheChannelDataBackFromEveryBox() {
         const QString data = channelData();
         QVERIFY(!data.isEmpty());
-        SimProcess bench({"--boxes", "3", "--rate", "0", "--no-stdin", "--boot-ms", "1000", "--write-ms", "300",
+        SimProcess bench({"--boxes", "3", "--rate", "0", "--no-stdin", "--boot-ms", "1000", "--c-interval", "200",
+                          "--write-ms", "300",
                           "--on-after", "300", "--keep-channels", "--box", "2", "--upload-fault", "changed-byte",
                           "--box", "3", "--boot-ms", "600000"},
                          3);
@@ -278,7 +282,8 @@ private slots:
         QVERIFY(!data.isEmpty());
         QProcessEnvironment env;
         env.insert("DORVANE_TIMEOUTS", QString(kShortTimeouts) + ",verify=5000");
-        const QStringList common{"--rate", "0", "--no-stdin", "--boot-ms", "800", "--write-ms", "200", "--at",
+        const QStringList common{"--rate", "0", "--no-stdin", "--boot-ms", "800", "--c-interval", "200",
+                                 "--write-ms", "200", "--at",
                                  "300:on", "--keep-channels"};
         struct Case {
             QStringList options;
@@ -302,6 +307,74 @@ private slots:
         QCOMPARE(image.status, 1);
         QVERIFY2(image.err.contains("--verify is for channel data"), qPrintable(image.err));
         QCOMPARE(runCli({"station", this->image(), "--port", "x", "--verify"}).status, 2);
+    }
+
+    // --json: every event one object on its own line, each with its port.
+    void jsonEventsCarryTheirPort() {
+        SimProcess bench({"--boxes", "2", "--rate", "0", "--no-stdin", "--buyer", "XY", "--write-ms", "300",
+                          "--on-after", "300", "--box", "2", "--buyer", "ZZ"},
+                         2);
+        QCOMPARE(bench.boxes(), 2);
+        const CliRun r = runCli({"station", image(), "--json", "--port", bench.path(0), "--port", bench.path(1)}, {},
+                                30000);
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.isEmpty(), qPrintable(r.err));  // errors are events too
+        QMap<QString, QStringList> eventsByPort;
+        for (const QString& line : r.outLines()) {
+            QJsonParseError error{};
+            const QJsonObject o = QJsonDocument::fromJson(line.toUtf8(), &error).object();
+            QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(line));
+            const QString port = o.value("port").toString();
+            QVERIFY2(port == bench.path(0) || port == bench.path(1), qPrintable(line));
+            QString event = o.value("event").toString();
+            if (event == "state") event += ":" + o.value("state").toString();
+            if (event == "receipt") event += ":" + o.value("result").toString();
+            eventsByPort[port].append(event);
+        }
+        const QStringList good = eventsByPort.value(bench.path(0));
+        const QStringList refused = eventsByPort.value(bench.path(1));
+        for (const QString& e : QStringList{"log", "state:waiting", "state:transferring", "state:writing", "receipt:ok",
+                                 "state:stopped", "finished"})
+            QVERIFY2(good.contains(e), qPrintable(e + ": " + good.join(' ')));
+        for (const QString& e : QStringList{"error", "receipt:refused", "finished"})
+            QVERIFY2(refused.contains(e), qPrintable(e + ": " + refused.join(' ')));
+        QVERIFY(!refused.contains("state:writing"));
+        QCOMPARE(good.last(), QStringLiteral("finished"));
+    }
+
+    // On a terminal a table of the ports is drawn under the log and redrawn
+    // in place; its last state stays.
+    void aTerminalGetsATableRedrawnInPlace() {
+        SimProcess sim({"--rate", "0", "--no-stdin", "--buyer", "XY", "--write-ms", "1500", "--at", "300:on"});
+        QVERIFY(!sim.path().isEmpty());
+        const QString command = QStringLiteral("DORVANE_TIMEOUTS=%1 %2/dorvane station %3 --port %4")
+                                    .arg(kShortTimeouts, DORVANE_BIN_DIR, image(), sim.path());
+        QProcess terminal;
+        terminal.start("script", {"-qec", command, "/dev/null"});
+        QVERIFY(terminal.waitForFinished(30000));
+        const QString out = QString::fromUtf8(terminal.readAllStandardOutput());
+        QCOMPARE(terminal.exitCode(), 0);
+        QVERIFY2(out.contains("\033[") && out.contains("A\033[J"), qPrintable(out));  // up, and clear below
+        QVERIFY2(out.contains("PORT") && out.contains("STATE") && out.contains("writing"), qPrintable(out));
+        const QString last = out.mid(out.lastIndexOf("PORT"));
+        QVERIFY2(last.contains("stopped") && last.contains("ok (1/1 ok)") && last.contains("done 1, failed 0"),
+                 qPrintable(last));
+        QVERIFY2(out.contains(sim.path() + ": Box 1: ok ("), qPrintable(out));
+    }
+
+    // Every USB adapter: none here, so the station waits for one to be
+    // plugged in until Ctrl-C.
+    void portsUsbWaitsForAdaptersAndTakesNoOtherPorts() {
+        QCOMPARE(runCli({"station", image(), "--ports", "serial"}).status, 2);
+        QCOMPARE(runCli({"station", image(), "--ports", "usb", "--port", "/dev/null"}).status, 2);
+        QProcess station;
+        startStation(station, {image(), "--ports", "usb"});
+        QVERIFY(station.waitForStarted(5000));
+        QTest::qWait(2500);  // listed again meanwhile
+        QCOMPARE(station.state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(station.processId()), SIGINT);
+        QVERIFY(station.waitForFinished(10000));
+        QCOMPARE(station.exitCode(), 0);
     }
 
     void allSucceedAndTheCsvReportGrows() {

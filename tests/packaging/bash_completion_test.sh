@@ -43,11 +43,11 @@ expect "--help --version channels check demo-data diff download import inspect p
 expect "demo-data diff download" d
 expect "--help --json" diff a.irz --
 # Options of each command, from its usage line.
-expect "--forced --help --json --port --trace" download --
+expect "--forced --help --json --port --trace --verify" download --
 expect "--force --help --json --port --trace" upload --
 expect "--full --help --seed" demo-data x.irz --
 expect "--csv --help --json" channels --
-expect "--csv --forced --help --port --repeat --report" station --
+expect "--csv --forced --help --json --port --ports --repeat --report --verify" station --
 # Port names after --port, in both spellings.
 expect "/dev/ttyS0 /dev/ttyUSB0" download --port ""
 expect "/dev/ttyUSB0" upload --port /dev/ttyU

@@ -7,7 +7,7 @@
 #include <span>
 #include <string>
 
-namespace dorvane::cli {
+namespace dorvane {
 
 // What one box on a station port got, as a line of the report.
 struct Receipt {
@@ -45,4 +45,4 @@ std::string receiptCsvHeader();
 // error string when it worked.
 QString appendReceipt(const QString& path, const Receipt& receipt, bool csv);
 
-}  // namespace dorvane::cli
+}  // namespace dorvane

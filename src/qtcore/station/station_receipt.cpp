@@ -1,4 +1,4 @@
-#include "cli/station_receipt.h"
+#include "station/station_receipt.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -7,7 +7,7 @@
 #include "flow/operator_advice.h"
 #include "image/image_file.h"
 
-namespace dorvane::cli {
+namespace dorvane {
 
 namespace {
 
@@ -88,4 +88,4 @@ QString appendReceipt(const QString& path, const Receipt& receipt, bool csv) {
     return {};
 }
 
-}  // namespace dorvane::cli
+}  // namespace dorvane

@@ -1,13 +1,13 @@
-#include "cli/station_port.h"
+#include "station/station_port.h"
 
 #include <QDateTime>
-#include <QSerialPortInfo>
 
+#include <algorithm>
 #include <cstdio>
 
-#include "cli/transfer_reporting.h"
+#include "transfer/outcome_text.h"
 
-namespace dorvane::cli {
+namespace dorvane {
 
 namespace {
 
@@ -25,9 +25,9 @@ constexpr int kGoneCheckMs = 250;
 
 }  // namespace
 
-StationPort::StationPort(QString port, const StationSetup& setup, std::function<void(const Receipt&)> receipt,
-                         std::function<void()> finished)
-    : port_(std::move(port)), setup_(setup), receipt_(std::move(receipt)), finishedCallback_(std::move(finished)) {
+StationPort::StationPort(QString port, const StationSetup& setup, StationListener& listener)
+    : port_(std::move(port)), setup_(setup), listener_(listener) {
+    status_.port = port_;
     session_ = std::make_unique<TransferSession>(*this, setup_.options);
     session_->line().addObserver(this);
     rearm_.setSingleShot(true);
@@ -47,12 +47,16 @@ bool StationPort::begin() {
         error(failure->text + " " + failure->advice);
         failed_ = true;
         finished_ = true;
+        status_.active = false;
+        setPhase(PortPhase::Unusable);
         return false;
     }
     session_->start();
     if (!session_->openFile(setup_.file).ok()) {
         failed_ = true;
         finished_ = true;
+        status_.active = false;
+        setPhase(PortPhase::Unusable);
         return false;
     }
     if (setup_.forced) session_->setForcedDownload(true);
@@ -68,6 +72,9 @@ void StationPort::arm() {
     reason_.clear();
     start_.clear();
     armed_ = true;
+    status_.progress = -1;
+    status_.etaSeconds = -1;
+    setPhase(PortPhase::Waiting);
     session_->download();
 }
 
@@ -94,6 +101,7 @@ void StationPort::checkGone() {
     }
     if (!waitingSaid_) logLine("Waiting for the STB to be switched off.");
     waitingSaid_ = true;
+    setPhase(PortPhase::LeavingLine);
 }
 
 void StationPort::stop() {
@@ -124,10 +132,13 @@ void StationPort::finish() {
     armed_ = false;
     rearm_.stop();
     goneCheck_.stop();
+    status_.active = false;
+    status_.progress = -1;
+    setPhase(failed_ && status_.boxes == 0 && !stopping_ ? PortPhase::Unusable : PortPhase::Stopped);
     // After the flow's own end, which may still use the port.
     QTimer::singleShot(0, [this] {
         session_->closePort();
-        finishedCallback_();
+        listener_.portFinished(port_);
     });
 }
 
@@ -137,18 +148,34 @@ void StationPort::onLineBytes(LineDirection direction, std::span<const std::uint
     if (!armed_ || boxSeen_) return;
     boxSeen_ = true;
     start_ = nowText();
+    setPhase(PortPhase::Transferring);
 }
 
-void StationPort::logLine(const std::string& line) {
-    std::printf("%s: %s\n", port_.toLocal8Bit().constData(), line.c_str());
-    std::fflush(stdout);
+void StationPort::setPhase(PortPhase phase) {
+    status_.phase = phase;
+    listener_.portStatus(status_);
 }
 
-void StationPort::error(const std::string& text) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "dorvane: %s: %s\n", port_.toLocal8Bit().constData(), oneLine(text).c_str());
-    std::fflush(stderr);
+// The progress bar's position, of the transfer and then of the writing.
+void StationPort::stateChanged(const SessionState& state) {
+    if (!armed_ || !boxSeen_) return;
+    const bool writing = session_->receiverWriting();
+    const int progress = std::clamp(state.progress, 0, 100);
+    if (progress == status_.progress && writing == (status_.phase == PortPhase::Writing)) return;
+    status_.progress = progress;
+    if (writing) status_.etaSeconds = -1;
+    setPhase(writing ? PortPhase::Writing : PortPhase::Transferring);
 }
+
+void StationPort::figures(const TransferFigures& f) {
+    if (!armed_ || !boxSeen_ || session_->receiverWriting()) return;
+    status_.etaSeconds = f.eta ? static_cast<int>((*f.eta + 999) / 1000) : -1;
+    listener_.portStatus(status_);
+}
+
+void StationPort::logLine(const std::string& line) { listener_.portLog(port_, line); }
+
+void StationPort::error(const std::string& text) { listener_.portError(port_, oneLine(text)); }
 
 void StationPort::notice(const SessionNotice& notice) {
     using Kind = SessionNotice::Kind;
@@ -195,6 +222,8 @@ void StationPort::transferEnded(const SessionOutcome& outcome) {
                                                     QTimer::singleShot(0, [this, result] { boxEnded(downloaded_, result); });
                                                 });
         logLine("Verifying: waiting for the STB's application to read its channel data back.");
+        status_.progress = -1;
+        setPhase(PortPhase::Verifying);
         check_->start();
         return;
     }
@@ -213,7 +242,12 @@ void StationPort::boxEnded(const SessionOutcome& outcome, const std::optional<Ch
 void StationPort::writeReceipt(const SessionOutcome& outcome, const std::optional<ChannelCheckResult>& check) {
     Receipt r;
     r.port = port_.toStdString();
-    if (const QString serial = QSerialPortInfo(port_).serialNumber(); !serial.isEmpty()) r.serial = serial.toStdString();
+    if (!serialLooked_) {  // (listing the ports takes a while: not before the first box)
+        serialLooked_ = true;
+        for (const SerialPortEntry& entry : CSerialPort::availablePorts())
+            if (entry.name == port_) serial_ = entry.serialNumber;
+    }
+    if (!serial_.isEmpty()) r.serial = serial_.toStdString();
     r.start = start_;
     r.end = nowText();
     r.file = setup_.fileName;
@@ -235,14 +269,23 @@ void StationPort::writeReceipt(const SessionOutcome& outcome, const std::optiona
         r.result = "unconfirmed";
         r.reason = "The STB does not report its writing: check its display.";
     } else {
-        r.result = ReportingView::outcomeName(outcome.outcome);
+        r.result = outcomeName(outcome.outcome);
         r.reason = reason_.empty() ? std::string("Transferring canceled!") : reason_;
     }
     if (r.result != "ok") failed_ = true;
     ++boxes_;
     logLine("Box " + std::to_string(boxes_) + ": " + r.result + (r.reason.empty() ? "" : ": " + r.reason) + " (" +
             outcome.summary() + ")");
-    receipt_(r);
+    status_.boxes = boxes_;
+    status_.ok += r.result == "ok" ? 1 : 0;
+    status_.lastResult = r.result;
+    status_.lastReason = r.reason;
+    if (r.bootVersion) status_.bootVersion = *r.bootVersion;
+    if (r.appVersion) status_.appVersion = *r.appVersion;
+    status_.progress = -1;
+    status_.etaSeconds = -1;
+    listener_.receipt(r);
+    listener_.portStatus(status_);
 }
 
-}  // namespace dorvane::cli
+}  // namespace dorvane
