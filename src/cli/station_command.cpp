@@ -33,33 +33,6 @@ namespace {
 volatile std::sig_atomic_t gStationSignal = 0;
 extern "C" void onStationSignal(int signal) { gStationSignal = signal; }
 
-// A station waits for its boxes as long as it takes.
-constexpr Millis kStationStartTimeout = Millis{24} * 60 * 60 * 1000;
-
-// The image, checked once for every port: readable, not empty, within the
-// bound unless forced; its name and SHA-256 for the receipts.
-bool prepareImage(StationSetup& setup) {
-    CImageFile probe;
-    if (const Status opened = probe.openForRead(setup.file); !opened.ok()) {
-        std::fprintf(stderr, "dorvane: %s\n", opened.message().c_str());
-        return false;
-    }
-    if (const auto problem = downloadSizeProblem(probe.length(), setup.forced)) {
-        std::fprintf(stderr, "dorvane: %s\n", problem->c_str());
-        return false;
-    }
-    QFile file(textFromPath(setup.file));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "dorvane: %s: %s\n", utf8Path(setup.file).c_str(), file.errorString().toLocal8Bit().constData());
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    setup.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
-    setup.bytes.assign(bytes.begin(), bytes.end());
-    setup.fileName = utf8Path(setup.file.filename());
-    return true;
-}
-
 // The station's ports: named ones, or (--ports usb) every USB adapter,
 // listed again every few seconds so that adapters plugged in later join.
 class Station {
@@ -256,9 +229,12 @@ int runStation(const QStringList& args, const CommandLine& options) {
     setup.verify = options.isSet("verify");
     setup.verifyBoundMs = verifyBoundMs();
     applyTimeoutOverrides(setup.options.flowTimes, setup.options.engineTimeouts);
-    setup.options.flowTimes.startTimeout = kStationStartTimeout;
+    setup.options.flowTimes.startTimeout = StationSetup::kStartTimeout;
     setup.options.figuresPeriodMs = 1000;
-    if (!prepareImage(setup)) return kExitFailure;
+    if (const auto problem = prepareStationFile(setup)) {
+        std::fprintf(stderr, "dorvane: %s\n", problem->c_str());
+        return kExitFailure;
+    }
     if (setup.verify && !ChannelCheck::isChannelData(setup.bytes))
         return usageError(stationCommand(), QStringLiteral("--verify is for channel data (a file that begins with \"IRZ\")"));
 

@@ -1,5 +1,7 @@
 #include "app/main_dialog.h"
 
+#include "station/station_window.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -214,6 +216,7 @@ void CMainDialog::connectControls() {
     connect(titleButton_, &QPushButton::clicked, this, &CMainDialog::onTitleClicked);
     connect(portLamp_, &QPushButton::clicked, this, &CMainDialog::onPortLampClicked);
     connect(editorButton_, &QPushButton::clicked, this, &CMainDialog::onEditClicked);
+    connect(stationButton_, &QPushButton::clicked, this, &CMainDialog::onStationClicked);
     connect(forced_, &QCheckBox::toggled, this, &CMainDialog::onForcedToggled);
 }
 
@@ -285,6 +288,7 @@ void CMainDialog::buildControls() {
     editorButton_ = makeTextButton(kEditor, QStringLiteral("Edit"), QStringLiteral("editor"),
                                    dialogUnits(192, 169, 46, 25));
     editorButton_->hide();
+    stationButton_ = makeTextButton(kStation, tr("Station"), tr("Many ports at once"), dialogUnits(192, 36, 46, 22));
 
     buildForcedCheckBox();
 
@@ -729,6 +733,19 @@ void CMainDialog::saveTrace() {
 }
 
 void CMainDialog::onEditClicked() { openEditor(); }
+
+// The Station view, with the file chosen here; this window's port is left
+// out of it while this window holds it.
+void CMainDialog::onStationClicked() {
+    if (busy()) {
+        prompts_->message(this, tr("You can't open the Station view while transferring..."));
+        return;
+    }
+    StationWindow station(this);
+    station.setFile(filePath_);
+    station.addUsbPorts();
+    station.exec();
+}
 
 void CMainDialog::openEditor() {
     // The editor shares the channel-data buffer with the upload.

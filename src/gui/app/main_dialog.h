@@ -38,7 +38,7 @@ public:
         kMinimize = 1000, kClose = 1001, kOpen = 1002, kDownload = 1003, kProgress = 1004,
         kFilePath = 1005, kElapsed = 1006, kThroughput = 1007, kConfigure = 1008, kTitle = 1009,
         kPortLamp = 1010, kPortName = 1011, kPowerLamp = 1012, kLog = 1013, kEditor = 1014,
-        kUpload = 1016, kForced = 1018
+        kUpload = 1016, kForced = 1018, kStation = 1019
     };
 
     struct Options {
@@ -106,6 +106,7 @@ private:
     void onPortLampClicked();
     void onForcedToggled(bool checked);
     void onEditClicked();
+    void onStationClicked();
     void afterClick(bool wasIdle);
     void onLogMenu(const QPoint& at);
     // The editor window opens from here.
@@ -183,6 +184,7 @@ private:
     CSkinButton* uploadButton_ = nullptr;
     CSkinButton* configureButton_ = nullptr;
     CSkinButton* editorButton_ = nullptr;
+    CSkinButton* stationButton_ = nullptr;
     CSkinButton* titleButton_ = nullptr;
     CSkinButton* portLamp_ = nullptr;
     CSkinButton* powerLamp_ = nullptr;

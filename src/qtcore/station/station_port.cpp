@@ -1,10 +1,13 @@
 #include "station/station_port.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
 
+#include "app/path_text.h"
 #include "transfer/outcome_text.h"
 
 namespace dorvane {
@@ -24,6 +27,20 @@ constexpr Millis kGoneMs = 2500;
 constexpr int kGoneCheckMs = 250;
 
 }  // namespace
+
+std::optional<std::string> prepareStationFile(StationSetup& setup) {
+    CImageFile probe;
+    if (const Status opened = probe.openForRead(setup.file); !opened.ok()) return opened.message();
+    if (auto problem = downloadSizeProblem(probe.length(), setup.forced)) return problem;
+    QFile file(textFromPath(setup.file));
+    if (!file.open(QIODevice::ReadOnly))
+        return utf8Path(setup.file) + ": " + file.errorString().toStdString();
+    const QByteArray bytes = file.readAll();
+    setup.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
+    setup.bytes.assign(bytes.begin(), bytes.end());
+    setup.fileName = utf8Path(setup.file.filename());
+    return std::nullopt;
+}
 
 StationPort::StationPort(QString port, const StationSetup& setup, StationListener& listener)
     : port_(std::move(port)), setup_(setup), listener_(listener) {

@@ -17,6 +17,9 @@ namespace dorvane {
 
 // What every port of a station does.
 struct StationSetup {
+    // A station waits for its boxes as long as it takes.
+    static constexpr Millis kStartTimeout = Millis{24} * 60 * 60 * 1000;
+
     std::filesystem::path file;
     std::string fileName;  // as the receipts name it
     std::string sha256;
@@ -28,6 +31,11 @@ struct StationSetup {
     std::vector<std::uint8_t> bytes;  // the file's, for the comparison
     TransferSession::Options options;
 };
+
+// The file, checked once for every port: readable, not empty, within the
+// bound unless forced; its name, bytes and SHA-256 for the receipts. Why
+// not, when it cannot be used.
+std::optional<std::string> prepareStationFile(StationSetup& setup);
 
 // What a station's ports tell their front end (the command line, the
 // window), all on the ports' thread.
