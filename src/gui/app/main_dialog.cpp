@@ -288,7 +288,7 @@ void CMainDialog::buildControls() {
     editorButton_ = makeTextButton(kEditor, QStringLiteral("Edit"), QStringLiteral("editor"),
                                    dialogUnits(192, 169, 46, 25));
     editorButton_->hide();
-    stationButton_ = makeTextButton(kStation, tr("Station"), tr("Many ports at once"), dialogUnits(192, 36, 46, 22));
+    stationButton_ = makeTextButton(kStation, tr("Station"), tr("Many ports at once"), dialogUnits(192, 117, 46, 23));
 
     buildForcedCheckBox();
 
