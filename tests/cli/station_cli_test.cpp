@@ -377,6 +377,63 @@ private slots:
         QCOMPARE(station.exitCode(), 0);
     }
 
+    // The process named `name` among the descendants of pid (0: none).
+    static pid_t descendant(pid_t pid, const QByteArray& name) {
+        QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(pid));
+        if (!children.open(QIODevice::ReadOnly)) return 0;
+        for (const QByteArray& child : children.readAll().split(' ')) {
+            const pid_t c = child.trimmed().toInt();
+            if (c <= 0) continue;
+            QFile comm(QStringLiteral("/proc/%1/comm").arg(c));
+            if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == name) return c;
+            if (const pid_t found = descendant(c, name)) return found;
+        }
+        return 0;
+    }
+
+    // On a terminal a second Ctrl-C while an STB writes asks first: "n"
+    // goes on and the STB is served to its end; "y" leaves it (exit 130).
+    void aSecondCtrlCWhileWritingAsksAtTheTerminal() {
+        for (const bool leave : {false, true}) {
+            SimProcess sim({"--rate", "0", "--no-stdin", "--buyer", "XY", "--write-ms", "5000", "--at", "300:on"});
+            QVERIFY(!sim.path().isEmpty());
+            const QString report = dir.filePath(leave ? "ask-y.jsonl" : "ask-n.jsonl");
+            QProcess terminal;
+            terminal.start("script", {"-qec",
+                                      QStringLiteral("DORVANE_TIMEOUTS=%1 %2/dorvane station %3 --port %4 --report %5")
+                                          .arg(kShortTimeouts, DORVANE_BIN_DIR, image(), sim.path(), report),
+                                      "/dev/null"});
+            QVERIFY(terminal.waitForStarted(5000));
+            QString out;
+            QVERIFY(waitFor([&] {
+                out += QString::fromUtf8(terminal.readAllStandardOutput());
+                return out.contains("Writing Image started.");
+            }, 15000));
+            const pid_t station = descendant(static_cast<pid_t>(terminal.processId()), "dorvane");
+            QVERIFY(station > 0);
+            ::kill(station, SIGINT);
+            QTest::qWait(300);
+            ::kill(station, SIGINT);
+            QVERIFY(waitFor([&] {
+                out += QString::fromUtf8(terminal.readAllStandardOutput());
+                return out.contains("Stop anyway and leave it mid-write? [y/N]");
+            }, 5000));
+            terminal.write(leave ? "y\n" : "n\n");
+            QVERIFY(terminal.waitForFinished(20000));
+            out += QString::fromUtf8(terminal.readAllStandardOutput());
+            const QJsonObject receipt = receipts(report).value(sim.path());
+            if (leave) {
+                QCOMPARE(terminal.exitCode(), 130);
+                QVERIFY2(out.contains("Do not switch it off"), qPrintable(out));
+                QVERIFY(receipt.value("result").toString() != "ok");
+            } else {
+                QCOMPARE(terminal.exitCode(), 0);
+                QVERIFY2(out.contains("Going on: the boxes on the line are served to their end."), qPrintable(out));
+                QCOMPARE(receipt.value("result").toString(), QStringLiteral("ok"));
+            }
+        }
+    }
+
     void allSucceedAndTheCsvReportGrows() {
         const QString report = dir.filePath("report.csv");
         for (int round = 0; round < 2; ++round) {
