@@ -91,47 +91,8 @@ StationWindow::~StationWindow() {
 
 void StationWindow::buildControls() {
     auto* top = new QVBoxLayout(this);
-    auto* fileRow = new QHBoxLayout;
-    file_ = new QLineEdit(this);
-    auto* browse = new QPushButton(tr("Browse..."), this);
-    fileRow->addWidget(new QLabel(tr("File:"), this));
-    fileRow->addWidget(file_, 1);
-    fileRow->addWidget(browse);
-    connect(browse, &QPushButton::clicked, this, &StationWindow::browseFile);
-    top->addLayout(fileRow);
-
-    auto* reportRow = new QHBoxLayout;
-    report_ = new QLineEdit(this);
-    report_->setPlaceholderText(tr("no report"));
-    auto* browseReport = new QPushButton(tr("Browse..."), this);
-    csv_ = new QCheckBox(tr("CSV"), this);
-    reportRow->addWidget(new QLabel(tr("Report file:"), this));
-    reportRow->addWidget(report_, 1);
-    reportRow->addWidget(browseReport);
-    reportRow->addWidget(csv_);
-    connect(browseReport, &QPushButton::clicked, this, &StationWindow::browseReport);
-    top->addLayout(reportRow);
-
-    auto* optionsRow = new QHBoxLayout;
-    repeat_ = new QCheckBox(tr("Next STB after each"), this);
-    repeat_->setChecked(true);
-    verify_ = new QCheckBox(tr("Verify channel data"), this);
-    forced_ = new QCheckBox(tr("Forced download"), this);
-    portChoice_ = new QComboBox(this);
-    auto* add = new QPushButton(tr("Add port"), this);
-    auto* addUsb = new QPushButton(tr("Add USB adapters"), this);
-    for (QWidget* w : {static_cast<QWidget*>(repeat_), static_cast<QWidget*>(verify_), static_cast<QWidget*>(forced_)})
-        optionsRow->addWidget(w);
-    optionsRow->addStretch();
-    optionsRow->addWidget(portChoice_);
-    optionsRow->addWidget(add);
-    optionsRow->addWidget(addUsb);
-    connect(add, &QPushButton::clicked, this, [this] {
-        if (!portChoice_->currentText().isEmpty()) addPort(portChoice_->currentText());
-    });
-    connect(addUsb, &QPushButton::clicked, this, &StationWindow::addUsbPorts);
-    top->addLayout(optionsRow);
-    refillPortChoice();
+    buildFileRows(top);
+    buildOptionsRow(top);
 
     auto* tiles = new QWidget(this);
     grid_ = new QGridLayout(tiles);
@@ -156,6 +117,52 @@ void StationWindow::buildControls() {
     connect(stopAll_, &QPushButton::clicked, this, &StationWindow::stopAll);
     top->addLayout(bottom);
     render();
+}
+
+void StationWindow::buildFileRows(QVBoxLayout* top) {
+    auto* fileRow = new QHBoxLayout;
+    file_ = new QLineEdit(this);
+    auto* browse = new QPushButton(tr("Browse..."), this);
+    fileRow->addWidget(new QLabel(tr("File:"), this));
+    fileRow->addWidget(file_, 1);
+    fileRow->addWidget(browse);
+    connect(browse, &QPushButton::clicked, this, &StationWindow::browseFile);
+    top->addLayout(fileRow);
+
+    auto* reportRow = new QHBoxLayout;
+    report_ = new QLineEdit(this);
+    report_->setPlaceholderText(tr("no report"));
+    auto* browseReport = new QPushButton(tr("Browse..."), this);
+    csv_ = new QCheckBox(tr("CSV"), this);
+    reportRow->addWidget(new QLabel(tr("Report file:"), this));
+    reportRow->addWidget(report_, 1);
+    reportRow->addWidget(browseReport);
+    reportRow->addWidget(csv_);
+    connect(browseReport, &QPushButton::clicked, this, &StationWindow::browseReport);
+    top->addLayout(reportRow);
+}
+
+void StationWindow::buildOptionsRow(QVBoxLayout* top) {
+    auto* optionsRow = new QHBoxLayout;
+    repeat_ = new QCheckBox(tr("Next STB after each"), this);
+    repeat_->setChecked(true);
+    verify_ = new QCheckBox(tr("Verify channel data"), this);
+    forced_ = new QCheckBox(tr("Forced download"), this);
+    portChoice_ = new QComboBox(this);
+    auto* add = new QPushButton(tr("Add port"), this);
+    auto* addUsb = new QPushButton(tr("Add USB adapters"), this);
+    for (QWidget* w : {static_cast<QWidget*>(repeat_), static_cast<QWidget*>(verify_), static_cast<QWidget*>(forced_)})
+        optionsRow->addWidget(w);
+    optionsRow->addStretch();
+    optionsRow->addWidget(portChoice_);
+    optionsRow->addWidget(add);
+    optionsRow->addWidget(addUsb);
+    connect(add, &QPushButton::clicked, this, [this] {
+        if (!portChoice_->currentText().isEmpty()) addPort(portChoice_->currentText());
+    });
+    connect(addUsb, &QPushButton::clicked, this, &StationWindow::addUsbPorts);
+    top->addLayout(optionsRow);
+    refillPortChoice();
 }
 
 void StationWindow::refillPortChoice() {

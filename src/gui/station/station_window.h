@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <memory>
 
@@ -71,6 +72,8 @@ protected:
 
 private:
     void buildControls();
+    void buildFileRows(QVBoxLayout* top);
+    void buildOptionsRow(QVBoxLayout* top);
     bool ensureRun();
     void render();
     void toggle(const QString& port);

@@ -46,7 +46,7 @@ private slots:
     }
 
     void tilesAndTotalsShowEveryBox() {
-        SimProcess bench({"--boxes", "4", "--rate", "0", "--no-stdin", "--buyer", "XY", "--boot-ms", "1500",
+        SimProcess bench({"--boxes", "4", "--rate", "0", "--buyer", "XY", "--boot-ms", "1500",
                           "--c-interval", "200", "--write-ms", "300", "--on-after", "300-700", "--box", "2",
                           "--buyer", "ZZ"},
                          4);
