@@ -9,14 +9,6 @@
 
 namespace dorvane::cli {
 
-std::string oneLine(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c != '\n') out += c;
-        else if (!out.empty() && out.back() != ' ') out += ' ';
-    }
-    return out;
-}
 
 namespace {
 
@@ -51,18 +43,7 @@ void emitEvent(std::FILE* out, QJsonObject o, const char* event) {
 
 // ---------------------------------------------------------------------------
 
-const char* ReportingView::outcomeName(TransferOutcome outcome) {
-    switch (outcome) {
-    case TransferOutcome::NotStarted: return "not-started";
-    case TransferOutcome::Succeeded: return "succeeded";
-    case TransferOutcome::Canceled: return "canceled";
-    case TransferOutcome::TimedOut: return "timed-out";
-    case TransferOutcome::Refused: return "refused";
-    case TransferOutcome::PortError: return "port-error";
-    case TransferOutcome::Failed: return "failed";
-    }
-    return "";
-}
+const char* ReportingView::outcomeName(TransferOutcome outcome) { return dorvane::outcomeName(outcome); }
 
 void ReportingView::logLine(const std::string& line) {
     // A box and the log line of the same text are one error, printed once.

@@ -5,12 +5,12 @@
 #include <optional>
 #include <string>
 
+#include "transfer/outcome_text.h"
 #include "transfer/transfer_session.h"
 
 namespace dorvane::cli {
 
-// Boxes break their text with "\n"; a line of a report keeps each on one line.
-std::string oneLine(const std::string& text);
+using dorvane::oneLine;  // (transfer/outcome_text.h)
 
 // What a report needs to know about the run.
 struct ReportContext {

@@ -29,6 +29,7 @@
 #include "serial/port_diagnosis.h"
 #include "serial/serial_port.h"
 #include "serial/tracing_link.h"
+#include "transfer/channel_check.h"
 #include "transfer/line_trace.h"
 #include "transfer/transfer_session.h"
 
@@ -79,6 +80,17 @@ void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
     }
 }
 
+Millis verifyBoundMs() {
+    const char* text = std::getenv("DORVANE_TIMEOUTS");
+    for (const QString& item : QString::fromLocal8Bit(text ? text : "").split(',', Qt::SkipEmptyParts)) {
+        const QStringList kv = item.split('=');
+        bool ok = false;
+        const Millis v = kv.size() == 2 ? kv[1].trimmed().toLongLong(&ok) : 0;
+        if (ok && v > 0 && kv[0].trimmed() == QLatin1String("verify")) return v;
+    }
+    return ChannelCheck::kDefaultBoundMs;
+}
+
 namespace {
 
 // An observer of the line for as long as the scope lasts.
@@ -95,7 +107,7 @@ struct ObserverScope {
 
 QList<OptionSpec> transferOptions(TransferRequest::Kind kind) {
     const bool download = kind == TransferRequest::Kind::Download;
-    return {
+    QList<OptionSpec> options{
         {.name = "port", .valueName = "PORT", .needs = "a port name",
          .description = "the serial port (also --port=PORT); by default the port\n"
                         "configured in the window, else the first USB adapter"},
@@ -107,6 +119,11 @@ QList<OptionSpec> transferOptions(TransferRequest::Kind kind) {
         {.name = "trace", .valueName = "TRACE", .needs = "a file name",
          .description = "write every byte of the line in both directions into TRACE"},
     };
+    if (download)
+        options.append(OptionSpec{.name = "verify",
+                        .description = "channel data: once the STB's application answers, read\n"
+                                       "its channel data back and compare it with FILE"});
+    return options;
 }
 
 Result<TransferRequest> parseTransferArguments(const QStringList& files, const CommandLine& options,
@@ -118,6 +135,7 @@ Result<TransferRequest> parseTransferArguments(const QStringList& files, const C
     request.force = kind == TransferRequest::Kind::Upload && options.isSet("force");
     request.json = options.isSet("json");
     request.trace = options.value("trace");
+    request.verify = kind == TransferRequest::Kind::Download && options.isSet("verify");
     if (files.size() != 1) return {Error::Failed, files.isEmpty() ? "a file is needed" : "only one file at a time"};
     request.file = std::filesystem::absolute(pathFromText(files.first()));
     return request;
@@ -290,6 +308,82 @@ void clickWhenRunning(const TransferRequest& request, TransferSession& session) 
 
 }  // namespace
 
+namespace {
+
+// The report's observer, with the channel-data check's upload kept out of
+// it: that upload is a step of the download, not a transfer of its own.
+class CheckingObserver : public SessionObserver {
+public:
+    explicit CheckingObserver(ReportingView& view) : view_(view) {}
+    void setCheck(ChannelCheck* check) { check_ = check; }
+
+    void logLine(const std::string& line) override { view_.logLine(line); }
+    void notice(const SessionNotice& notice) override {
+        // The check's own upload asks again while the application is not up.
+        if (checking() && notice.kind == SessionNotice::Kind::Refusal) return;
+        view_.notice(notice);
+    }
+    void figures(const TransferFigures& figures) override {
+        if (!checking()) view_.figures(figures);
+    }
+    void stateChanged(const SessionState& state) override { view_.stateChanged(state); }
+    void transferBegun(TransferMonitor::Kind kind, const std::filesystem::path& file, std::int64_t total) override {
+        if (!checking()) view_.transferBegun(kind, file, total);
+    }
+    void transferEnded(const SessionOutcome& outcome) override {
+        if (check_ && check_->uploadEnded(outcome)) return;
+        view_.transferEnded(outcome);
+    }
+    bool askYesNo(const std::string& question) override { return view_.askYesNo(question); }
+    std::optional<std::filesystem::path> chooseUploadTarget() override {
+        return check_ ? check_->uploadTarget() : view_.chooseUploadTarget();
+    }
+    void fileInspected(const std::filesystem::path& path, const Result<Inspection>& result) override {
+        view_.fileInspected(path, result);
+    }
+
+private:
+    bool checking() const { return check_ && check_->active(); }
+    ReportingView& view_;
+    ChannelCheck* check_ = nullptr;
+};
+
+std::vector<std::uint8_t> fileContents(const std::filesystem::path& path) {
+    QFile file(textFromPath(path));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.readAll();
+    return {bytes.begin(), bytes.end()};
+}
+
+// --verify after a download that went well: exit 0 only when verified.
+int checkChannelData(TransferSession& session, CheckingObserver& observer, ReportingView& view,
+                     const std::vector<std::uint8_t>& sent, const InterruptWatch& interrupts) {
+    std::optional<ChannelCheckResult> result;
+    ChannelCheck check(session, sent, verifyBoundMs(), [&result](const ChannelCheckResult& r) {
+        result = r;
+        QCoreApplication::exit(0);
+    });
+    observer.setCheck(&check);
+    QTimer stopped;
+    QObject::connect(&stopped, &QTimer::timeout, [&] {
+        if (interrupts.by() != 0) check.stop();
+    });
+    stopped.start(100);
+    view.logLine("Verifying: waiting for the STB's application to read its channel data back.");
+    check.start();
+    if (!result) QCoreApplication::exec();
+    stopped.stop();
+    if (!result) return kExitFailure;
+    if (result->verified()) {
+        view.logLine("Verify: verified");
+        return kExitOk;
+    }
+    view.showError("Verify: " + result->text);
+    return kExitFailure;
+}
+
+}  // namespace
+
 int runTransfer(const TransferRequest& request) {
     TransferSession::Options options;
     applyTimeoutOverrides(options.flowTimes, options.engineTimeouts);
@@ -302,10 +396,16 @@ int runTransfer(const TransferRequest& request) {
     const std::unique_ptr<ReportingView> report = makeReport(request, {choice.name.toStdString(), request.file});
     ReportingView& view = *report;
     options.figuresPeriodMs = view.periodMs();
-    TransferSession session(view, options);
+    CheckingObserver observer(view);
+    TransferSession session(observer, options);
 
     // The file is checked before the port.
     if (!fileAcceptable(request, view)) return notStarted(view, session);
+    const std::vector<std::uint8_t> sent = request.verify ? fileContents(request.file) : std::vector<std::uint8_t>{};
+    if (request.verify && !ChannelCheck::isChannelData(sent)) {
+        view.showError("--verify is for channel data: " + utf8Path(request.file) + " does not begin with \"IRZ\".");
+        return notStarted(view, session);
+    }
 
     // The trace of the line, written as it goes.
     TraceOutput trace;
@@ -324,11 +424,15 @@ int runTransfer(const TransferRequest& request) {
     clickWhenRunning(request, session);
     if (!view.ended()) QCoreApplication::exec();
 
+    int status = view.outcome() == TransferOutcome::Succeeded ? kExitOk : kExitFailure;
+    if (status == kExitOk && request.verify && interrupts.by() == 0)
+        status = checkChannelData(session, observer, view, sent, interrupts);
+
     interrupts.stop();
     if (trace.writer) trace.writer->flush();
     session.closePort();
     if (interrupts.by() != 0) return interruptedStatus(interrupts.by());
-    return view.outcome() == TransferOutcome::Succeeded ? kExitOk : kExitFailure;
+    return status;
 }
 
 }  // namespace dorvane::cli

@@ -20,11 +20,14 @@ struct TransferRequest {
     std::filesystem::path file;  // the image to send, or the upload's target
     bool json = false;           // one JSON object a line instead of text
     QString trace;               // where the trace of the line goes (empty: nowhere)
+    bool verify = false;         // download of channel data: read it back and compare
 };
 
 // Time limits can be shortened for tests and trials:
 // DORVANE_TIMEOUTS="start=2000,reply=3000,batch=1000,writing=5000,first=3000,silence=1000" (milliseconds).
 void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine);
+// How long --verify waits for the STB's application ("verify=MS" there).
+Millis verifyBoundMs();
 
 // Runs one transfer through the operator flow that the window uses, with
 // the log on standard output, errors on standard error and progress on

@@ -1,8 +1,9 @@
 // dorvane-sim: a receiver on a pseudo-terminal, for trying the program and
 // for its tests without hardware. Prints the terminal's device path on the
 // first line of standard output, then one line per event ("<ms> <what>").
+// With --boxes N: N receivers at once, the first N lines their paths, the
+// events "<ms> <box> <what>".
 
-#include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
 #include <unistd.h>
@@ -11,20 +12,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
-#include <optional>
-#include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/version.h"
-#include "sim/line_pacer.h"
-#include "sim/pty.h"
-#include "sim/receiver.h"
-#include "sim/relay.h"
+#include "sim/sim_box.h"
 #include "sim/sim_options.h"
 
 using namespace dorvane::sim;
@@ -45,6 +38,141 @@ std::string trim(const std::string& s) {
     return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
 }
 
+void catchSignals() {
+    struct sigaction sa {};
+    sa.sa_handler = onSignal;
+    sigaction(SIGTERM, &sa, nullptr);
+    sigaction(SIGINT, &sa, nullptr);
+    sigaction(SIGHUP, &sa, nullptr);
+    signal(SIGPIPE, SIG_IGN);
+}
+
+class Bench {
+public:
+    explicit Bench(const std::vector<Config>& configs) : started_(timers_.nowMicros()) {
+        const bool many = configs.size() > 1;
+        for (std::size_t i = 0; i < configs.size(); ++i) {
+            const std::string prefix = many ? std::to_string(i + 1) + " " : std::string();
+            boxes_.push_back(std::make_unique<SimBox>(configs[i], timers_, [this, prefix](const std::string& what) {
+                log(prefix + what);
+            }));
+        }
+    }
+
+    bool open() {
+        for (auto& box : boxes_) {
+            if (!box->open()) return false;
+            std::printf("%s\n", box->path().c_str());
+        }
+        std::fflush(stdout);
+        for (std::size_t i = 0; i < boxes_.size(); ++i)
+            boxes_[i]->start([this, i](const std::string& word) { command(boxes_.size() > 1 ? std::to_string(i + 1) + " " + word : word); });
+        return true;
+    }
+
+    void log(const std::string& what) {
+        std::printf("%lld %s\n", static_cast<long long>((timers_.nowMicros() - started_) / 1000), what.c_str());
+        std::fflush(stdout);
+    }
+
+    // "WORD" for every box, "K WORD" for box K; "quit" ends the run.
+    void command(const std::string& line) {
+        const auto space = line.find(' ');
+        const std::string last = space == std::string::npos ? line : trim(line.substr(space + 1));
+        if (line == "quit" || last == "quit") {
+            gStop = 1;
+            return;
+        }
+        if (boxes_.size() > 1 && space != std::string::npos) {
+            const int k = std::atoi(line.substr(0, space).c_str());
+            const std::string& word = last;
+            if (k < 1 || k > static_cast<int>(boxes_.size())) log("unknown box " + line.substr(0, space));
+            else if (!boxes_[static_cast<std::size_t>(k - 1)]->command(word)) log("unknown command " + word);
+            return;
+        }
+        bool known = true;
+        for (auto& box : boxes_) known = box->command(line) && known;
+        if (!known) log("unknown command " + line);
+    }
+
+    void run(bool readStdin);
+
+private:
+    bool allDead() const {
+        for (const auto& box : boxes_)
+            if (!box->dead()) return false;
+        return true;
+    }
+    void readStdin(bool& open);
+
+    Timers timers_;
+    const Micros started_;
+    std::vector<std::unique_ptr<SimBox>> boxes_;
+    std::string stdinLine_;
+};
+
+void Bench::readStdin(bool& open) {
+    char buf[512];
+    const ssize_t n = read(0, buf, sizeof buf);
+    if (n <= 0) {
+        open = false;
+        gStop = 1;  // our controller has gone
+        return;
+    }
+    stdinLine_.append(buf, static_cast<std::size_t>(n));
+    std::size_t nl;
+    while ((nl = stdinLine_.find('\n')) != std::string::npos) {
+        const std::string line = trim(stdinLine_.substr(0, nl));
+        stdinLine_.erase(0, nl + 1);
+        if (!line.empty()) command(line);
+    }
+}
+
+void Bench::run(bool stdinOpen) {
+    std::vector<pollfd> fds;
+    std::vector<SimBox*> lineOf, childOf;
+    while (!gStop) {
+        timers_.runDue();
+        Micros deadline = timers_.nowMicros() + 200'000;
+        auto consider = [&](Micros t) {
+            if (t >= 0 && t < deadline) deadline = t;
+        };
+        fds.clear();
+        lineOf.clear();
+        childOf.clear();
+        for (auto& box : boxes_) {
+            bool wantWrite = false;
+            consider(box->service(timers_.nowMicros(), wantWrite));
+            if (box->lineFd() >= 0) {
+                fds.push_back({box->lineFd(), static_cast<short>(POLLIN | (wantWrite ? POLLOUT : 0)), 0});
+                lineOf.push_back(box.get());
+            }
+        }
+        if (allDead()) break;  // the receivers closed their lines
+        for (auto& box : boxes_)
+            if (box->childFd() >= 0) {
+                fds.push_back({box->childFd(), POLLIN, 0});
+                childOf.push_back(box.get());
+            }
+        const std::size_t stdinIndex = fds.size();
+        if (stdinOpen) fds.push_back({0, POLLIN, 0});
+        consider(timers_.nextDeadline());
+        const Micros wait = std::max<Micros>(0, deadline - timers_.nowMicros());
+        timespec ts{static_cast<time_t>(wait / 1'000'000), static_cast<long>((wait % 1'000'000) * 1000)};
+        const int ready = ppoll(fds.data(), fds.size(), &ts, nullptr);
+        if (ready < 0) {
+            if (errno == EINTR) continue;
+            break;
+        }
+        for (std::size_t i = 0; i < lineOf.size(); ++i)
+            if (fds[i].revents & POLLIN) lineOf[i]->lineReadable();
+        for (std::size_t i = 0; i < childOf.size(); ++i)
+            if (fds[lineOf.size() + i].revents & (POLLIN | POLLHUP | POLLERR)) childOf[i]->childReadable();
+        if (stdinOpen && (fds[stdinIndex].revents & (POLLIN | POLLHUP))) readStdin(stdinOpen);
+    }
+    log("exit");
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -58,160 +186,13 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (parsed.action == ParsedArgs::Action::Error) usage(parsed.error);
-    Config& config = parsed.config;
+    catchSignals();
 
-    struct sigaction sa {};
-    sa.sa_handler = onSignal;
-    sigaction(SIGTERM, &sa, nullptr);
-    sigaction(SIGINT, &sa, nullptr);
-    sigaction(SIGHUP, &sa, nullptr);
-    signal(SIGPIPE, SIG_IGN);
-
-    PtyPair line;
-    if (!openPty(line, true)) {
+    Bench bench(parsed.boxes);
+    if (!bench.open()) {
         std::fprintf(stderr, "dorvane-sim: no pseudo-terminal: %s\n", std::strerror(errno));
         return 1;
     }
-    std::printf("%s\n", line.slavePath.c_str());
-    std::fflush(stdout);
-
-    auto openCapture = [](const std::string& path) -> std::FILE* {
-        if (path.empty()) return nullptr;
-        std::FILE* f = std::fopen(path.c_str(), "wb");
-        if (!f) std::fprintf(stderr, "dorvane-sim: cannot write %s: %s\n", path.c_str(), std::strerror(errno));
-        return f;
-    };
-    std::FILE* captureIn = openCapture(config.captureIn);
-    std::FILE* captureOut = openCapture(config.captureOut);
-    auto capture = [](std::FILE* f, const void* data, std::size_t n) {
-        if (f && n > 0) {
-            std::fwrite(data, 1, n, f);
-            std::fflush(f);
-        }
-    };
-
-    Timers timers;
-    const Micros started = timers.nowMicros();
-    auto log = [&](const std::string& what) {
-        std::printf("%lld %s\n", static_cast<long long>((timers.nowMicros() - started) / 1000), what.c_str());
-        std::fflush(stdout);
-    };
-    LinePacer pacer(config.rate, config.faults);
-    bool closeRequested = false;
-    auto send = [&](const Bytes& bytes) { pacer.send(bytes); };
-
-    std::unique_ptr<Receiver> receiver;
-    std::unique_ptr<Relay> relay;
-    if (config.relay) {
-        relay = std::make_unique<Relay>(*config.relay, timers, send, log);
-    } else {
-        receiver = std::make_unique<Receiver>(config.receiver, timers, send, log, [&] { closeRequested = true; });
-        receiver->lineIdle = [&] { return pacer.idle(); };
-    }
-    auto command = [&](const std::string& word) {
-        if (word == "quit") {
-            gStop = 1;
-            return;
-        }
-        const bool known = receiver ? receiver->command(word) : relay->command(word);
-        if (!known) log("unknown command " + word);
-    };
-    if (config.start == "on") command("on");
-    else if (config.start == "app") command("app");
-    for (const auto& [ms, word] : config.at) {
-        const std::string w = word;
-        timers.scheduleMicros(static_cast<Micros>(ms) * 1000, [&command, w] { command(w); });
-    }
-
-    std::string stdinLine;
-    bool stdinOpen = config.readStdin;
-    while (!gStop) {
-        Micros now = timers.nowMicros();
-        const Bytes arrived = pacer.takeArrived(now);
-        if (!arrived.empty()) {
-            if (receiver) receiver->received(arrived);
-            else relay->received(arrived);
-        }
-        timers.runDue();
-        Micros relayNext = relay ? relay->service(timers.nowMicros()) : -1;
-        if (closeRequested) {
-            // Let what is on its way go out first, then the line goes dead.
-            while (!pacer.idle()) {
-                const auto& out = pacer.outgoing();
-                const Bytes chunk(out.begin(), out.end());
-                const ssize_t w = write(line.master, chunk.data(), chunk.size());
-                if (w <= 0) break;
-                capture(captureOut, chunk.data(), static_cast<std::size_t>(w));
-                pacer.sent(static_cast<std::size_t>(w), timers.nowMicros());
-            }
-            break;
-        }
-
-        now = timers.nowMicros();
-        bool wantWrite = false;
-        if (const std::size_t n = pacer.sendable(now); n > 0) {
-            const auto& out = pacer.outgoing();
-            const Bytes chunk(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(n));
-            const ssize_t w = write(line.master, chunk.data(), chunk.size());
-            if (w > 0) {
-                capture(captureOut, chunk.data(), static_cast<std::size_t>(w));
-                pacer.sent(static_cast<std::size_t>(w), now);
-            }
-            else if (errno == EAGAIN) wantWrite = true;
-        }
-
-        // Sleep until something is due.
-        Micros deadline = now + 200'000;
-        auto consider = [&](Micros t) {
-            if (t >= 0 && t < deadline) deadline = t;
-        };
-        consider(timers.nextDeadline());
-        consider(pacer.nextArrival());
-        if (!wantWrite) consider(pacer.nextSendSlot(now));
-        consider(relayNext);
-        const Micros wait = std::max<Micros>(0, deadline - timers.nowMicros());
-        timespec ts{static_cast<time_t>(wait / 1'000'000), static_cast<long>((wait % 1'000'000) * 1000)};
-
-        pollfd fds[3];
-        nfds_t count = 0;
-        fds[count++] = {line.master, static_cast<short>(POLLIN | (wantWrite ? POLLOUT : 0)), 0};
-        const int stdinIndex = stdinOpen ? static_cast<int>(count) : -1;
-        if (stdinOpen) fds[count++] = {0, POLLIN, 0};
-        const int childIndex = relay && relay->childFd() >= 0 ? static_cast<int>(count) : -1;
-        if (childIndex >= 0) fds[count++] = {relay->childFd(), POLLIN, 0};
-        const int ready = ppoll(fds, count, &ts, nullptr);
-        if (ready < 0) {
-            if (errno == EINTR) continue;
-            break;
-        }
-        if (fds[0].revents & POLLIN) {
-            std::uint8_t buf[4096];
-            const ssize_t n = read(line.master, buf, sizeof buf);
-            if (n > 0) capture(captureIn, buf, static_cast<std::size_t>(n));
-            if (n > 0) pacer.arrived(std::span<const std::uint8_t>(buf, static_cast<std::size_t>(n)), timers.nowMicros());
-        }
-        if (stdinIndex >= 0 && (fds[stdinIndex].revents & (POLLIN | POLLHUP))) {
-            char buf[512];
-            const ssize_t n = read(0, buf, sizeof buf);
-            if (n <= 0) {
-                stdinOpen = false;
-                gStop = 1;  // our controller has gone
-            } else {
-                stdinLine.append(buf, static_cast<std::size_t>(n));
-                std::size_t nl;
-                while ((nl = stdinLine.find('\n')) != std::string::npos) {
-                    const std::string word = trim(stdinLine.substr(0, nl));
-                    stdinLine.erase(0, nl + 1);
-                    if (!word.empty()) command(word);
-                }
-            }
-        }
-        if (childIndex >= 0 && (fds[childIndex].revents & (POLLIN | POLLHUP | POLLERR))) relay->childReadable();
-    }
-    log("exit");
-    if (captureIn) std::fclose(captureIn);
-    if (captureOut) std::fclose(captureOut);
-    relay.reset();
-    closePty(line);
+    bench.run(parsed.config.readStdin);
     return 0;
 }

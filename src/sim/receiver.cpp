@@ -1,5 +1,7 @@
 #include "sim/receiver.h"
 
+#include "sim/kept_channels.h"
+
 #include <lzo/lzo1x.h>
 
 #include <algorithm>
@@ -471,6 +473,14 @@ void Receiver::storeFile() {
     log_("stored " + opt_.storePath);
 }
 
+void Receiver::keepChannels() {
+    const std::size_t size = std::min<std::uint64_t>(file_.size(), fileLength_);
+    const Bytes data(file_.begin(), file_.begin() + static_cast<std::ptrdiff_t>(size));
+    if (!opt_.keepChannels || !isChannelData(data)) return;
+    opt_.uploadBlob = opt_.changeKeptByte ? withOneByteChanged(data) : data;
+    log_(opt_.changeKeptByte ? "keeps the channel data with one byte changed" : "keeps the channel data");
+}
+
 void Receiver::startWriting() {
     boot_ = Boot::Writing;
     if (faultAt(FaultPoint::Where::WriteStart)) return;
@@ -499,6 +509,7 @@ void Receiver::writingProgress(std::size_t next) {
         }
         send(FF);
         log_("written");
+        keepChannels();
         phaseTimer_ = timers_.schedule(500 * kMs, [this] {
             phaseTimer_ = 0;
             startBoot();  // the receiver restarts

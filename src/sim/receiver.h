@@ -99,6 +99,11 @@ struct ReceiverOptions {
     std::string shrinkPath;
     int shrinkAtBlock = 0;
     std::uint64_t shrinkTo = 0;
+    // Channel data (a file beginning with "IRZ") written to its end becomes
+    // the application's database: uploads send it back. With
+    // changeKeptByte one byte of it is changed on the way (a faulty STB).
+    bool keepChannels = false;
+    bool changeKeptByte = false;
     bool demo = false;
     bool verbose = false;
 };
@@ -151,6 +156,7 @@ private:
     void armByteTimeout();
     void byteTimeout();
     void storeFile();
+    void keepChannels();
     void startWriting();
     void writingProgress(std::size_t next);
     void answerDc1();

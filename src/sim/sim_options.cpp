@@ -5,6 +5,8 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <map>
+#include <random>
 #include <sstream>
 
 namespace dorvane::sim {
@@ -56,6 +58,8 @@ const char kSimUsage[] =
     "                         while waiting for an ACK and resends after --timeout\n"
     "  --sender-delay MS      the sender starts MS after the command; what arrives\n"
     "                         meanwhile waits in its input\n"
+    "  --keep-channels        channel data downloaded and written to its end is the\n"
+    "                         application's from then on: uploads send it back\n"
     "Faults:\n"
     "  --fault silent|noise|close|restart@POINT  at POINT: on, header, info (after 64\n"
     "                         bytes of the record), info:N (after N bytes), block:N\n"
@@ -83,7 +87,9 @@ const char kSimUsage[] =
     "                         cut-block:N@BYTES (then silence); senders of other\n"
     "                         shapes: header-1k, no-header (data first), eot-first,\n"
     "                         deaf-to-nak (resends only after --timeout), second-file\n"
-    "                         (a second file offered after the first)\n"
+    "                         (a second file offered after the first); changed-byte\n"
+    "                         (--keep-channels, with one byte of the first channel's\n"
+    "                         name changed)\n"
     "  --upload-length TEXT   the length the header block announces (the file's)\n"
     "  --upload-pair NAME=LENGTH   one more pair in the header block (repeatable)\n"
     "  --write-stall MS       the writing phase stalls MS without a report half-way\n"
@@ -95,6 +101,15 @@ const char kSimUsage[] =
     "  --relay download|upload, --relay-dir DIR, --relay-log FILE, --relay-now,\n"
     "  --hold-ms MS (10), --relay-delay MS (upload: the program starts MS after the\n"
     "  command, with what came meanwhile waiting in its input)\n"
+    "A bench of STBs:\n"
+    "  --boxes N              N simulated STBs at once, one pseudo-terminal each:\n"
+    "                         the first N lines are their device paths, the event\n"
+    "                         lines read \"<ms> <box> <event>\" (boxes from 1), and a\n"
+    "                         command line \"K WORD\" is for box K (WORD alone: all)\n"
+    "  --box K OPTIONS...     the options up to the next --box are box K's alone\n"
+    "                         (the options before the first --box are every box's)\n"
+    "  --on-after MS|MIN-MAX  switch on MS after the start, or at random between MIN\n"
+    "                         and MAX (from --fault-seed and the box's number)\n"
     "Other:\n"
     "  --help                 show this help\n"
     "  --version              show the version and build\n";
@@ -152,7 +167,13 @@ bool programOption(const std::string& a, Config& c, [[maybe_unused]] const std::
         c.at.emplace_back(std::atoi(v.substr(0, colon).c_str()), v.substr(colon + 1));
     } else if (a == "--rate") c.rate = std::atoi(need(i).c_str());
     else if (a == "--no-stdin") c.readStdin = false;
-    else if (a == "--verbose") c.receiver.verbose = true;
+    else if (a == "--on-after") {
+        const std::string v = need(i);
+        const auto dash = v.find('-', 1);
+        c.onAfterMs = std::atoi(v.substr(0, dash).c_str());
+        c.onAfterMaxMs = dash == std::string::npos ? c.onAfterMs : std::atoi(v.substr(dash + 1).c_str());
+        if (c.onAfterMs < 0 || c.onAfterMaxMs < c.onAfterMs) usage("--on-after wants MS or MIN-MAX");
+    } else if (a == "--verbose") c.receiver.verbose = true;
     else if (a == "--capture-in") c.captureIn = need(i);
     else if (a == "--capture-out") c.captureOut = need(i);
     else return false;
@@ -222,6 +243,7 @@ bool applicationOption(const std::string& a, Config& c, [[maybe_unused]] const s
         if (eq == std::string::npos || eq == 0) usage("--upload-pair wants NAME=LENGTH");
         c.receiver.uploadExtraPairs.emplace_back(v.substr(0, eq), v.substr(eq + 1));
     } else if (a == "--echo") c.receiver.echo = true;
+    else if (a == "--keep-channels") c.receiver.keepChannels = true;
     else if (a == "--sender") {
         const std::string v = need(i);
         if (v != "stb" && v != "standard") usage("bad --sender");
@@ -247,6 +269,7 @@ bool applicationOption(const std::string& a, Config& c, [[maybe_unused]] const s
         else if (kind == "eot-first") c.receiver.uploadEotFirst = true;
         else if (kind == "deaf-to-nak") c.receiver.deafToNak = true;
         else if (kind == "second-file") c.receiver.uploadSecondFile = true;
+        else if (kind == "changed-byte") c.receiver.keepChannels = c.receiver.changeKeptByte = true;
         else usage("bad --upload-fault " + v);
     } else if (a == "--shrink-file") {
         const std::string v = need(i);
@@ -345,12 +368,69 @@ Config parse(const std::vector<std::string>& argv) {
     return c;
 }
 
+// The moment a box is switched on by --on-after, as an --at command.
+void resolveOnAfter(Config& c, int box) {
+    if (c.onAfterMs < 0) return;
+    int ms = c.onAfterMs;
+    if (c.onAfterMaxMs > c.onAfterMs) {
+        std::mt19937_64 random(c.faults.seed * 1000003u + static_cast<std::uint64_t>(box));
+        ms = std::uniform_int_distribution<int>(c.onAfterMs, c.onAfterMaxMs)(random);
+    }
+    c.at.emplace_back(ms, "on");
+}
+
+constexpr int kMostBoxes = 64;
+
+// The shared options and each box's own (by --box K), parsed per box.
+std::vector<Config> parseBench(const std::vector<std::string>& args) {
+    std::vector<std::string> common;
+    std::map<int, std::vector<std::string>> own;
+    int boxes = 1;
+    int current = 0;  // 0: the shared options
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--") {  // a relayed program's arguments are not ours
+            auto& into = current == 0 ? common : own[current];
+            into.insert(into.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
+            break;
+        }
+        if ((a == "--boxes" || a == "--box") && i + 1 >= args.size()) usage(a + " needs a value");
+        if (a == "--boxes" && current == 0) {
+            boxes = std::atoi(args[++i].c_str());
+            if (boxes < 1 || boxes > kMostBoxes) usage("--boxes wants 1 to " + std::to_string(kMostBoxes));
+        } else if (a == "--box") {
+            current = std::atoi(args[++i].c_str());
+            own[current];
+        } else {
+            (current == 0 ? common : own[current]).push_back(a);
+        }
+    }
+    parse(common);  // --help and --version before anything else
+    std::vector<Config> out;
+    for (const auto& [box, options] : own)
+        if (box < 1 || box > boxes) usage("--box wants a box from 1 to " + std::to_string(boxes));
+    for (int box = 1; box <= boxes; ++box) {
+        std::vector<std::string> all = common;
+        const auto it = own.find(box);
+        if (it != own.end()) {
+            // A relay's program arguments stay last.
+            const auto cut = std::find(all.begin(), all.end(), "--");
+            all.insert(cut, it->second.begin(), it->second.end());
+        }
+        out.push_back(parse(all));
+        if (boxes > 1 && out.back().relay) usage("--relay takes one box only");
+        resolveOnAfter(out.back(), box);
+    }
+    return out;
+}
+
 }  // namespace
 
 ParsedArgs parseSimArgs(const std::vector<std::string>& args) {
     ParsedArgs out;
     try {
-        out.config = parse(args);
+        out.boxes = parseBench(args);
+        out.config = out.boxes.front();
     } catch (const BadArgs& bad) {
         out.action = ParsedArgs::Action::Error;
         out.error = bad.message;

@@ -23,15 +23,22 @@ struct Config {
     bool readStdin = true;
     std::string captureIn;   // every byte the program sent, as read from the line
     std::string captureOut;  // every byte the program was sent, as written to the line
+    // Switched on this long after the start: onAfterMs, or at random up to
+    // onAfterMaxMs (from the fault seed and the box's number); -1: never.
+    int onAfterMs = -1;
+    int onAfterMaxMs = -1;
 };
 
 // The simulator's command line (without the program name).
 struct ParsedArgs {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
-    Config config;
+    Config config;      // the one box, or the options every box shares
+    std::vector<Config> boxes;  // one per simulated STB (at least one for Run)
     std::string error;  // for Error
 };
+// With --boxes N, the options before the first --box K are every box's;
+// those after --box K are box K's alone (from 1).
 ParsedArgs parseSimArgs(const std::vector<std::string>& args);
 
 }  // namespace dorvane::sim

@@ -19,7 +19,7 @@ class UsageCliTest : public QObject {
             {"port", {}},
             {"doctor", {"--port PORT", "--json", "--loopback", "--power-cycle-wait SECONDS"}},
             {"bundle", {"--port PORT"}},
-            {"download", {"--port PORT", "--forced", "--json", "--trace TRACE"}},
+            {"download", {"--port PORT", "--forced", "--json", "--trace TRACE", "--verify"}},
             {"upload", {"--port PORT", "--force", "--json", "--trace TRACE"}},
             {"channels", {"--json", "--csv"}},
             {"repack", {}},
@@ -28,7 +28,8 @@ class UsageCliTest : public QObject {
             {"diff", {"--json"}},
             {"import", {}},
             {"demo-data", {"--full", "--seed N"}},
-            {"station", {"--port PORT", "--repeat", "--report REPORT", "--csv", "--forced"}},
+            {"station", {"--port PORT", "--ports KIND", "--repeat", "--report REPORT", "--csv", "--json", "--forced",
+                         "--verify"}},
         };
         return all;
     }
@@ -109,6 +110,7 @@ private slots:
             {{"bundle", "x.zip", "--port"}, "--port needs a port name"},
             {{"station", "a.img", "--port"}, "--port needs a port name"},
             {{"station", "a.img", "--port", "p", "--report"}, "--report needs a file name"},
+            {{"station", "a.img", "--ports"}, "--ports needs usb"},
             {{"reorder", "a.irz", "x.irz", "--reference"}, "--reference needs a channel-data file or a text list"},
         };
         for (const Case& c : cases) {

@@ -43,12 +43,12 @@ expect "--help --version bundle channels check demo-data diff doctor download im
 expect "demo-data diff doctor download" d
 expect "--help --json" diff a.irz --
 # Options of each command, from its usage line.
-expect "--forced --help --json --port --trace" download --
+expect "--forced --help --json --port --trace --verify" download --
 expect "--force --help --json --port --trace" upload --
 expect "--full --help --seed" demo-data x.irz --
 expect "--csv --help --json" channels --
 expect "--help --json --loopback --port --power-cycle-wait" doctor --
-expect "--csv --forced --help --port --repeat --report" station --
+expect "--csv --forced --help --json --port --ports --repeat --report --verify" station --
 # Port names after --port, in both spellings.
 expect "/dev/ttyS0 /dev/ttyUSB0" download --port ""
 expect "/dev/ttyUSB0" upload --port /dev/ttyU

@@ -2,6 +2,7 @@
 // tests' in-process STB takes the same words).
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -91,4 +92,73 @@ TEST(SimOptions, FaultPointsAreTypedAndUnknownOnesRefused) {
         const ParsedArgs p = parse({"--fault", "silent@" + bad});
         EXPECT_NE(p.action, ParsedArgs::Action::Run) << bad;
     }
+}
+TEST(SimOptions, ABenchSharesOptionsAndGivesEachBoxItsOwn) {
+    const ParsedArgs p = parse({"--boxes", "3", "--rate", "0", "--buyer", "XY", "--on-after", "500", "--box", "2",
+                                "--buyer", "ZZ", "--fault", "close@block:20", "--box", "3", "--on-after", "100-5000"});
+    ASSERT_EQ(p.action, ParsedArgs::Action::Run) << p.error;
+    ASSERT_EQ(p.boxes.size(), 3u);
+    for (const Config& box : p.boxes) EXPECT_EQ(box.rate, 0);
+    EXPECT_EQ(p.boxes[0].receiver.buyer[1], 'Y');
+    EXPECT_EQ(p.boxes[1].receiver.buyer[1], 'Z');  // its own option wins
+    EXPECT_EQ(p.boxes[2].receiver.buyer[1], 'Y');
+    EXPECT_FALSE(p.boxes[0].receiver.fault.has_value());
+    ASSERT_TRUE(p.boxes[1].receiver.fault.has_value());
+    EXPECT_EQ(p.boxes[1].receiver.fault->point.text(), "block:20");
+    EXPECT_FALSE(p.boxes[2].receiver.fault.has_value());
+    using At = std::vector<std::pair<int, std::string>>;
+    EXPECT_EQ(p.boxes[0].at, (At{{500, "on"}}));
+    EXPECT_EQ(p.boxes[1].at, (At{{500, "on"}}));
+    ASSERT_EQ(p.boxes[2].at.size(), 1u);
+
+    // Boxes that keep downloaded channel data, whole or with a byte changed.
+    const ParsedArgs kept = parse({"--boxes", "2", "--keep-channels", "--box", "2", "--upload-fault", "changed-byte"});
+    ASSERT_EQ(kept.action, ParsedArgs::Action::Run) << kept.error;
+    EXPECT_TRUE(kept.boxes[0].receiver.keepChannels && !kept.boxes[0].receiver.changeKeptByte);
+    EXPECT_TRUE(kept.boxes[1].receiver.keepChannels && kept.boxes[1].receiver.changeKeptByte);
+    EXPECT_FALSE(parse({}).config.receiver.keepChannels);
+
+    // One box: the options as ever.
+    const ParsedArgs one = parse({"--buyer", "XY", "--on-after", "40"});
+    ASSERT_EQ(one.boxes.size(), 1u);
+    EXPECT_EQ(one.config.at, (At{{40, "on"}}));
+
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"--boxes", "0"},
+                                                                 {"--boxes", "65"},
+                                                                 {"--boxes"},
+                                                                 {"--boxes", "2", "--box", "3"},
+                                                                 {"--box", "2", "--buyer", "XY"},
+                                                                 {"--boxes", "2", "--box", "1", "--dc1", "maybe"},
+                                                                 {"--on-after", "9-3"},
+                                                                 {"--on-after", "-4"},
+                                                                 {"--boxes", "2", "--relay", "download", "--", "rz"}}) {
+        SCOPED_TRACE(bad[0] + " " + bad.back());
+        EXPECT_EQ(parse(bad).action, ParsedArgs::Action::Error);
+    }
+}
+
+// A random switch-on time lies in its range, repeats with its seed and
+// differs between boxes of a bench (so that they do not all start at once).
+TEST(SimOptions, RandomSwitchOnTimesAreRepeatableAndSpread) {
+    std::set<int> seen;
+    for (int seed = 1; seed <= 20; ++seed) {
+        const std::vector<std::string> args{"--boxes", "8", "--on-after", "1000-9000", "--fault-seed",
+                                            std::to_string(seed)};
+        const ParsedArgs p = parse(args);
+        ASSERT_EQ(p.action, ParsedArgs::Action::Run) << p.error;
+        const ParsedArgs again = parse(args);
+        std::set<int> thisRun;
+        for (std::size_t k = 0; k < p.boxes.size(); ++k) {
+            ASSERT_EQ(p.boxes[k].at.size(), 1u);
+            const int ms = p.boxes[k].at[0].first;
+            EXPECT_GE(ms, 1000);
+            EXPECT_LE(ms, 9000);
+            EXPECT_EQ(p.boxes[k].at[0].second, "on");
+            EXPECT_EQ(again.boxes[k].at[0].first, ms);
+            thisRun.insert(ms);
+            seen.insert(ms);
+        }
+        EXPECT_GT(thisRun.size(), 4u);
+    }
+    EXPECT_GT(seen.size(), 100u);
 }

@@ -14,18 +14,22 @@
 #include <vector>
 
 // A dorvane-sim process for a test: started with the given options, its
-// device path read from its first line, its event lines collected.
+// device path read from its first line (a bench of boxes: one line per box),
+// its event lines collected.
 class SimProcess {
 public:
-    explicit SimProcess(const QStringList& args) {
+    explicit SimProcess(const QStringList& args, int boxes = 1) {
         process_.setProgram(QStringLiteral(DORVANE_BIN_DIR "/dorvane-sim"));
         process_.setArguments(args);
         process_.start();
         if (!process_.waitForStarted(5000)) return;
         QElapsedTimer t;
         t.start();
-        while (!process_.canReadLine() && t.elapsed() < 5000) process_.waitForReadyRead(100);
-        path_ = QString::fromLocal8Bit(process_.readLine()).trimmed();
+        while (paths_.size() < boxes && t.elapsed() < 5000) {
+            if (process_.canReadLine()) paths_.append(QString::fromLocal8Bit(process_.readLine()).trimmed());
+            else process_.waitForReadyRead(100);
+        }
+        path_ = paths_.value(0);
     }
     ~SimProcess() {
         closeLine();
@@ -37,6 +41,9 @@ public:
     }
 
     const QString& path() const { return path_; }
+    // Box k's device path (from 0); empty when the bench did not start.
+    QString path(int k) const { return paths_.value(k); }
+    int boxes() const { return static_cast<int>(paths_.size()); }
 
     // A command line on the simulator's standard input.
     void command(const char* line) {
@@ -114,6 +121,7 @@ public:
 private:
     QProcess process_;
     QString path_;
+    QStringList paths_;
     int fd_ = -1;
     std::vector<std::uint8_t> pending_;
     QStringList events_;

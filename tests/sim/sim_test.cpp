@@ -301,6 +301,45 @@ private slots:
         sim.send(BEL);
         QCOMPARE(sim.receive(1, 500), Bytes{});
     }
+
+    // A bench: each box on its own terminal, commands for one box or all,
+    // a box whose line dies leaves the others running.
+    void aBenchOfBoxesOnTerminalsOfTheirOwn() {
+        SimProcess bench({"--boxes", "3", "--rate", "0", "--c-interval", "100", "--box", "3", "--on-after", "200",
+                          "--fault", "close@on"},
+                         3);
+        QCOMPARE(bench.boxes(), 3);
+        QVERIFY(bench.path(0) != bench.path(1));
+        int fds[2];
+        for (int k = 0; k < 2; ++k) {
+            fds[k] = ::open(bench.path(k).toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+            QVERIFY(fds[k] >= 0);
+            termios t{};
+            tcgetattr(fds[k], &t);
+            cfmakeraw(&t);
+            tcsetattr(fds[k], TCSANOW, &t);
+        }
+        auto heard = [](int fd, int ms) {
+            QTest::qWait(ms);
+            std::uint8_t buf[256];
+            const ssize_t n = ::read(fd, buf, sizeof buf);
+            return n > 0 ? Bytes(buf, buf + n) : Bytes{};
+        };
+        bench.command("2 on");
+        QVERIFY(!bench.waitEvent("2 power on", 2000).isEmpty());
+        QVERIFY(heard(fds[1], 300).size() >= 1);  // box 2's boot loader asks
+        QVERIFY(heard(fds[0], 10).empty());       // box 1 stays off
+        QVERIFY(!bench.waitEvent("3 fault close at on", 3000).isEmpty());
+        bench.command("on");  // every box (3 is gone)
+        QVERIFY(!bench.waitEvent("1 power on", 2000).isEmpty());
+        const Bytes first = heard(fds[0], 300);
+        QVERIFY(!first.empty());
+        QCOMPARE(first.front(), C);
+        QCOMPARE(bench.process().state(), QProcess::Running);
+        bench.command("7 on");
+        QVERIFY(!bench.waitEvent("unknown box 7", 2000).isEmpty());
+        for (int fd : fds) ::close(fd);
+    }
 };
 
 QTEST_GUILESS_MAIN(SimTest)

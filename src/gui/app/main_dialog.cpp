@@ -5,6 +5,7 @@
 
 #include "bundle/support_bundle.h"
 #include "bundle/transfer_history.h"
+#include "station/station_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -225,6 +226,7 @@ void CMainDialog::connectControls() {
     connect(titleButton_, &QPushButton::clicked, this, &CMainDialog::onTitleClicked);
     connect(portLamp_, &QPushButton::clicked, this, &CMainDialog::onPortLampClicked);
     connect(editorButton_, &QPushButton::clicked, this, &CMainDialog::onEditClicked);
+    connect(stationButton_, &QPushButton::clicked, this, &CMainDialog::onStationClicked);
     connect(forced_, &QCheckBox::toggled, this, &CMainDialog::onForcedToggled);
 }
 
@@ -296,6 +298,7 @@ void CMainDialog::buildControls() {
     editorButton_ = makeTextButton(kEditor, QStringLiteral("Edit"), QStringLiteral("editor"),
                                    dialogUnits(192, 169, 46, 25));
     editorButton_->hide();
+    stationButton_ = makeTextButton(kStation, tr("Station"), tr("Many ports at once"), dialogUnits(192, 117, 46, 23));
 
     buildForcedCheckBox();
 
@@ -826,6 +829,19 @@ void CMainDialog::saveSupportBundle() {
 }
 
 void CMainDialog::onEditClicked() { openEditor(); }
+
+// The Station view, with the file chosen here; this window's port is left
+// out of it while this window holds it.
+void CMainDialog::onStationClicked() {
+    if (busy()) {
+        prompts_->message(this, tr("You can't open the Station view while transferring..."));
+        return;
+    }
+    StationWindow station(this);
+    station.setFile(filePath_);
+    station.addUsbPorts();
+    station.exec();
+}
 
 void CMainDialog::openEditor() {
     // The editor shares the channel-data buffer with the upload.

@@ -40,7 +40,7 @@ public:
         kMinimize = 1000, kClose = 1001, kOpen = 1002, kDownload = 1003, kProgress = 1004,
         kFilePath = 1005, kElapsed = 1006, kThroughput = 1007, kConfigure = 1008, kTitle = 1009,
         kPortLamp = 1010, kPortName = 1011, kPowerLamp = 1012, kLog = 1013, kEditor = 1014,
-        kUpload = 1016, kForced = 1018
+        kUpload = 1016, kForced = 1018, kStation = 1019
     };
 
     struct Options {
@@ -123,6 +123,7 @@ private:
     void onPortLampClicked();
     void onForcedToggled(bool checked);
     void onEditClicked();
+    void onStationClicked();
     void afterClick(bool wasIdle);
     void keepTransferRecord(TransferOutcome outcome, const QString& summary);
     void onLogMenu(const QPoint& at);
@@ -204,6 +205,7 @@ private:
     CSkinButton* uploadButton_ = nullptr;
     CSkinButton* configureButton_ = nullptr;
     CSkinButton* editorButton_ = nullptr;
+    CSkinButton* stationButton_ = nullptr;
     CSkinButton* titleButton_ = nullptr;
     CSkinButton* portLamp_ = nullptr;
     CSkinButton* powerLamp_ = nullptr;

@@ -8,6 +8,7 @@
 #include "app/main_dialog.h"
 #include "app/settings.h"
 #include "app/version.h"
+#include "station/station_window.h"
 
 namespace dorvane {
 
@@ -18,6 +19,8 @@ const QList<OptionSpec>& windowOptions() {
         {.name = "port", .valueName = "NAME", .needs = "a port name",
          .description = "open this serial port for this run (e.g. COM3, /dev/ttyUSB0)"},
         {.name = "edit", .description = "open the channel-data FILE in the editor at once"},
+        {.name = "station", .description = "open the Station view (many ports at once) with FILE for\n"
+                                           "every STB and a tile for every USB adapter"},
         {.name = "version", .description = "show the version and build"},
     };
     return options;
@@ -38,6 +41,7 @@ CToolApp::StartOptions CToolApp::parseArguments(const QStringList& arguments) {
     // Alone (a file association started without a file) --edit only starts
     // the window.
     options.edit = line.isSet("edit");
+    options.station = line.isSet("station");
     options.portOverride = line.value("port");
     const QStringList files = line.positional();
     if (files.size() > 1) options.error = QStringLiteral("only one file can be opened: %1").arg(files[1]);
@@ -74,6 +78,14 @@ int CToolApp::handleUsage(const StartOptions& options) {
 }
 
 int CToolApp::run(const StartOptions& options) {
+    if (options.station) {
+        StationWindow station;
+        if (!options.openPath.isEmpty()) station.setFile(options.openPath);
+        if (!options.portOverride.isEmpty()) station.addPort(options.portOverride);
+        station.addUsbPorts();
+        station.exec();
+        return 0;
+    }
 
     // The setting is read once, here.
     CMainDialog::Options windowOptions;

@@ -1,12 +1,16 @@
-#include "cli/station_port.h"
+#include "station/station_port.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
+#include <QFile>
 
+#include <algorithm>
 #include <cstdio>
 
-#include "cli/transfer_reporting.h"
+#include "app/path_text.h"
+#include "transfer/outcome_text.h"
 
-namespace dorvane::cli {
+namespace dorvane {
 
 namespace {
 
@@ -24,9 +28,23 @@ constexpr int kGoneCheckMs = 250;
 
 }  // namespace
 
-StationPort::StationPort(QString port, const StationSetup& setup, std::function<void(const Receipt&)> receipt,
-                         std::function<void()> finished)
-    : port_(std::move(port)), setup_(setup), receipt_(std::move(receipt)), finishedCallback_(std::move(finished)) {
+std::optional<std::string> prepareStationFile(StationSetup& setup) {
+    CImageFile probe;
+    if (const Status opened = probe.openForRead(setup.file); !opened.ok()) return opened.message();
+    if (auto problem = downloadSizeProblem(probe.length(), setup.forced)) return problem;
+    QFile file(textFromPath(setup.file));
+    if (!file.open(QIODevice::ReadOnly))
+        return utf8Path(setup.file) + ": " + file.errorString().toStdString();
+    const QByteArray bytes = file.readAll();
+    setup.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
+    setup.bytes.assign(bytes.begin(), bytes.end());
+    setup.fileName = utf8Path(setup.file.filename());
+    return std::nullopt;
+}
+
+StationPort::StationPort(QString port, const StationSetup& setup, StationListener& listener)
+    : port_(std::move(port)), setup_(setup), listener_(listener) {
+    status_.port = port_;
     session_ = std::make_unique<TransferSession>(*this, setup_.options);
     session_->line().addObserver(this);
     rearm_.setSingleShot(true);
@@ -35,6 +53,7 @@ StationPort::StationPort(QString port, const StationSetup& setup, std::function<
 }
 
 StationPort::~StationPort() {
+    check_.reset();
     rearm_.stop();
     goneCheck_.stop();
     session_->line().removeObserver(this);
@@ -45,12 +64,16 @@ bool StationPort::begin() {
         error(failure->text + " " + failure->advice);
         failed_ = true;
         finished_ = true;
+        status_.active = false;
+        setPhase(PortPhase::Unusable);
         return false;
     }
     session_->start();
     if (!session_->openFile(setup_.file).ok()) {
         failed_ = true;
         finished_ = true;
+        status_.active = false;
+        setPhase(PortPhase::Unusable);
         return false;
     }
     if (setup_.forced) session_->setForcedDownload(true);
@@ -60,11 +83,15 @@ bool StationPort::begin() {
 
 void StationPort::arm() {
     if (stopping_) return finish();
+    check_.reset();
     boxSeen_ = false;
     noticed_ = false;
     reason_.clear();
     start_.clear();
     armed_ = true;
+    status_.progress = -1;
+    status_.etaSeconds = -1;
+    setPhase(PortPhase::Waiting);
     session_->download();
 }
 
@@ -91,6 +118,7 @@ void StationPort::checkGone() {
     }
     if (!waitingSaid_) logLine("Waiting for the STB to be switched off.");
     waitingSaid_ = true;
+    setPhase(PortPhase::LeavingLine);
 }
 
 void StationPort::stop() {
@@ -110,7 +138,8 @@ void StationPort::stopNow() {
     stopping_ = true;
     rearm_.stop();
     goneCheck_.stop();
-    if (session_->busy()) session_->stopNow();
+    if (check_ && check_->active()) check_->stop();  // the box's receipt, then the end
+    else if (session_->busy()) session_->stopNow();
     else finish();
 }
 
@@ -120,10 +149,13 @@ void StationPort::finish() {
     armed_ = false;
     rearm_.stop();
     goneCheck_.stop();
+    status_.active = false;
+    status_.progress = -1;
+    setPhase(failed_ && status_.boxes == 0 && !stopping_ ? PortPhase::Unusable : PortPhase::Stopped);
     // After the flow's own end, which may still use the port.
     QTimer::singleShot(0, [this] {
         session_->closePort();
-        finishedCallback_();
+        listener_.portFinished(port_);
     });
 }
 
@@ -133,18 +165,34 @@ void StationPort::onLineBytes(LineDirection direction, std::span<const std::uint
     if (!armed_ || boxSeen_) return;
     boxSeen_ = true;
     start_ = nowText();
+    setPhase(PortPhase::Transferring);
 }
 
-void StationPort::logLine(const std::string& line) {
-    std::printf("%s: %s\n", port_.toLocal8Bit().constData(), line.c_str());
-    std::fflush(stdout);
+void StationPort::setPhase(PortPhase phase) {
+    status_.phase = phase;
+    listener_.portStatus(status_);
 }
 
-void StationPort::error(const std::string& text) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "dorvane: %s: %s\n", port_.toLocal8Bit().constData(), oneLine(text).c_str());
-    std::fflush(stderr);
+// The progress bar's position, of the transfer and then of the writing.
+void StationPort::stateChanged(const SessionState& state) {
+    if (!armed_ || !boxSeen_) return;
+    const bool writing = session_->receiverWriting();
+    const int progress = std::clamp(state.progress, 0, 100);
+    if (progress == status_.progress && writing == (status_.phase == PortPhase::Writing)) return;
+    status_.progress = progress;
+    if (writing) status_.etaSeconds = -1;
+    setPhase(writing ? PortPhase::Writing : PortPhase::Transferring);
 }
+
+void StationPort::figures(const TransferFigures& f) {
+    if (!armed_ || !boxSeen_ || session_->receiverWriting()) return;
+    status_.etaSeconds = f.eta ? static_cast<int>((*f.eta + 999) / 1000) : -1;
+    listener_.portStatus(status_);
+}
+
+void StationPort::logLine(const std::string& line) { listener_.portLog(port_, line); }
+
+void StationPort::error(const std::string& text) { listener_.portError(port_, oneLine(text)); }
 
 void StationPort::notice(const SessionNotice& notice) {
     using Kind = SessionNotice::Kind;
@@ -162,7 +210,12 @@ void StationPort::notice(const SessionNotice& notice) {
     error(text);
 }
 
+std::optional<std::filesystem::path> StationPort::chooseUploadTarget() {
+    return check_ ? check_->uploadTarget() : std::nullopt;
+}
+
 void StationPort::transferEnded(const SessionOutcome& outcome) {
+    if (check_ && check_->uploadEnded(outcome)) return;
     armed_ = false;
     const bool stillOn = outcome.outcome == TransferOutcome::NotStarted && noticed_ &&
                          lastKind_ == SessionNotice::Kind::Refusal;
@@ -178,16 +231,40 @@ void StationPort::transferEnded(const SessionOutcome& outcome) {
         const bool goOn = setup_.repeat && !stopping_ && outcome.outcome == TransferOutcome::TimedOut;
         return goOn ? rearmLater(kRearmMs) : finish();
     }
-    writeReceipt(outcome);
+    if (setup_.verify && outcome.outcome == TransferOutcome::Succeeded) {
+        // The receipt waits for the channel data read back.
+        downloaded_ = outcome;
+        check_ = std::make_unique<ChannelCheck>(*session_, setup_.bytes, setup_.verifyBoundMs,
+                                                [this](const ChannelCheckResult& result) {
+                                                    QTimer::singleShot(0, [this, result] { boxEnded(downloaded_, result); });
+                                                });
+        logLine("Verifying: waiting for the STB's application to read its channel data back.");
+        status_.progress = -1;
+        setPhase(PortPhase::Verifying);
+        check_->start();
+        return;
+    }
+    boxEnded(outcome, std::nullopt);
+}
+
+// (The check stays until the next box: a stopped upload may report its end late.)
+void StationPort::boxEnded(const SessionOutcome& outcome, const std::optional<ChannelCheckResult>& check) {
+    writeReceipt(outcome, check);
     mustHearAgain_ = noticed_ && lastKind_ == SessionNotice::Kind::WritingSilent;
     endedAt_ = session_->loop().now();
     if (setup_.repeat && !stopping_ && outcome.outcome != TransferOutcome::PortError) return awaitNextBox();
     finish();
 }
 
-void StationPort::writeReceipt(const SessionOutcome& outcome) {
+void StationPort::writeReceipt(const SessionOutcome& outcome, const std::optional<ChannelCheckResult>& check) {
     Receipt r;
     r.port = port_.toStdString();
+    if (!serialLooked_) {  // (listing the ports takes a while: not before the first box)
+        serialLooked_ = true;
+        for (const SerialPortEntry& entry : CSerialPort::availablePorts())
+            if (entry.name == port_) serial_ = entry.serialNumber;
+    }
+    if (!serial_.isEmpty()) r.serial = serial_.toStdString();
     r.start = start_;
     r.end = nowText();
     r.file = setup_.fileName;
@@ -196,21 +273,36 @@ void StationPort::writeReceipt(const SessionOutcome& outcome) {
     r.bytes = outcome.figures.bytes;
     r.resent = outcome.figures.resent;
     r.timeouts = outcome.figures.timeouts;
-    if (outcome.outcome == TransferOutcome::Succeeded && outcome.infoRecord.size() == 128) {
+    if (check) r.verify = check->text;
+    if (check && !check->verified()) {
+        // Written to its end, but what the box holds is not what was sent
+        // (or could not be read back): never ok.
+        r.result = "verify-failed";
+        r.reason = check->text;
+    } else if (outcome.outcome == TransferOutcome::Succeeded && outcome.infoRecord.size() == 128) {
         r.result = "ok";
     } else if (outcome.outcome == TransferOutcome::Succeeded) {
         // A boot loader that answers with ACK does not report its writing.
         r.result = "unconfirmed";
         r.reason = "The STB does not report its writing: check its display.";
     } else {
-        r.result = ReportingView::outcomeName(outcome.outcome);
+        r.result = outcomeName(outcome.outcome);
         r.reason = reason_.empty() ? std::string("Transferring canceled!") : reason_;
     }
     if (r.result != "ok") failed_ = true;
     ++boxes_;
     logLine("Box " + std::to_string(boxes_) + ": " + r.result + (r.reason.empty() ? "" : ": " + r.reason) + " (" +
             outcome.summary() + ")");
-    receipt_(r);
+    status_.boxes = boxes_;
+    status_.ok += r.result == "ok" ? 1 : 0;
+    status_.lastResult = r.result;
+    status_.lastReason = r.reason;
+    if (r.bootVersion) status_.bootVersion = *r.bootVersion;
+    if (r.appVersion) status_.appVersion = *r.appVersion;
+    status_.progress = -1;
+    status_.etaSeconds = -1;
+    listener_.receipt(r);
+    listener_.portStatus(status_);
 }
 
-}  // namespace dorvane::cli
+}  // namespace dorvane

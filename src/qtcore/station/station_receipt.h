@@ -7,11 +7,12 @@
 #include <span>
 #include <string>
 
-namespace dorvane::cli {
+namespace dorvane {
 
 // What one box on a station port got, as a line of the report.
 struct Receipt {
     std::string port;
+    std::optional<std::string> serial;  // the USB adapter's serial number, when it has one
     std::string start;  // ISO 8601, UTC, to the millisecond: the box's first byte
     std::string end;
     std::string file;    // the image's name
@@ -23,7 +24,9 @@ struct Receipt {
     std::int64_t bytes = 0;
     int resent = 0;
     int timeouts = 0;
-    std::string result;  // "ok" only for a box that wrote the image to its end
+    // With --verify: "verified", "differs: ..." or "not verified: ...".
+    std::optional<std::string> verify;
+    std::string result;  // "ok" only for a box that wrote the image to its end (and verified it)
     std::string reason;  // why not "ok"; empty when ok
 
     // The boot-loader and application versions and buyer code of a record
@@ -42,4 +45,4 @@ std::string receiptCsvHeader();
 // error string when it worked.
 QString appendReceipt(const QString& path, const Receipt& receipt, bool csv);
 
-}  // namespace dorvane::cli
+}  // namespace dorvane

@@ -1,4 +1,4 @@
-#include "cli/station_receipt.h"
+#include "station/station_receipt.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -7,7 +7,7 @@
 #include "flow/operator_advice.h"
 #include "image/image_file.h"
 
-namespace dorvane::cli {
+namespace dorvane {
 
 namespace {
 
@@ -42,6 +42,7 @@ void Receipt::takeRecord(std::span<const std::uint8_t> record) {
 std::string receiptJson(const Receipt& r) {
     QJsonObject o;
     o.insert(QStringLiteral("port"), q(r.port));
+    o.insert(QStringLiteral("serial"), optional(r.serial));
     o.insert(QStringLiteral("start"), q(r.start));
     o.insert(QStringLiteral("end"), q(r.end));
     o.insert(QStringLiteral("file"), q(r.file));
@@ -52,19 +53,20 @@ std::string receiptJson(const Receipt& r) {
     o.insert(QStringLiteral("bytes"), static_cast<qint64>(r.bytes));
     o.insert(QStringLiteral("resent"), r.resent);
     o.insert(QStringLiteral("timeouts"), r.timeouts);
+    o.insert(QStringLiteral("verify"), optional(r.verify));
     o.insert(QStringLiteral("result"), q(r.result));
     o.insert(QStringLiteral("reason"), q(r.reason));
     return QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString();
 }
 
 std::string receiptCsvHeader() {
-    return "port,start,end,file,sha256,bootVersion,appVersion,buyer,bytes,resent,timeouts,result,reason";
+    return "port,serial,start,end,file,sha256,bootVersion,appVersion,buyer,bytes,resent,timeouts,verify,result,reason";
 }
 
 std::string receiptCsv(const Receipt& r) {
-    const std::string fields[] = {r.port, r.start, r.end, r.file, r.sha256, r.bootVersion.value_or(""),
+    const std::string fields[] = {r.port, r.serial.value_or(""), r.start, r.end, r.file, r.sha256, r.bootVersion.value_or(""),
                                   r.appVersion.value_or(""), r.buyer.value_or(""), std::to_string(r.bytes),
-                                  std::to_string(r.resent), std::to_string(r.timeouts), r.result, r.reason};
+                                  std::to_string(r.resent), std::to_string(r.timeouts), r.verify.value_or(""), r.result, r.reason};
     std::string line;
     for (const std::string& f : fields) {
         if (!line.empty() || &f != &fields[0]) line += ',';
@@ -86,4 +88,4 @@ QString appendReceipt(const QString& path, const Receipt& receipt, bool csv) {
     return {};
 }
 
-}  // namespace dorvane::cli
+}  // namespace dorvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "sim/frames.h"
+
+namespace dorvane::sim {
+
+// Whether a downloaded file is channel data (begins with "IRZ").
+bool isChannelData(const Bytes& file);
+
+// Channel data as a faulty STB keeps it: the first channel's name with one
+// byte changed (data that does not unpack: one byte in its middle).
+Bytes withOneByteChanged(const Bytes& channelData);
+
+}  // namespace dorvane::sim
