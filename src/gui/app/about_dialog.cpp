@@ -11,7 +11,7 @@
 namespace dorvane {
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Dorvane_QX"));
+    setWindowTitle(tr("About Dorvane_QX"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/art/icon_256.png")).pixmap(32, 32));
@@ -24,7 +24,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     name->setGeometry(dialogUnits(40, 10, 40, 8).adjusted(0, -2, 0, 2));
     name->adjustSize();
 
-    version_ = new QLabel(QStringLiteral("Version v1.0"), this);
+    version_ = new QLabel(tr("Version v1.0"), this);
     version_->setObjectName(QStringLiteral("control1015"));
     // After the name, however wide the font makes it.
     const QRect versionPlace = dialogUnits(81, 10, 83, 8).adjusted(0, -2, 0, 2);
@@ -39,7 +39,7 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     // However wide the desktop's font sets it.
     blurb->resize(std::max(blurb->width(), blurb->sizeHint().width()), std::max(blurb->height(), blurb->sizeHint().height()));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     ok->setGeometry(dialogUnits(178, 7, 50, 14));
     ok->resize(ok->size().expandedTo(ok->sizeHint()));

@@ -1,5 +1,6 @@
 #include "app/main_dialog.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -20,6 +21,7 @@
 #include <array>
 #include <functional>
 
+#include "app/core_text.h"
 #include "app/dialog_units.h"
 #include "app/path_text.h"
 #include "app/serial_config_dialog.h"
@@ -51,15 +53,16 @@ const QString kGreyLamp = QStringLiteral(":/art/lamp_grey.png");
 const QString kTitleStrip = QStringLiteral(":/art/title_strip.png");
 
 const QString kOpenFilter =
-    QStringLiteral("Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)");
-const QString kUploadFilter = QStringLiteral("Channel Data (*irz)");
+    QCoreApplication::translate("dorvane::CMainDialog", "Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)");
+const QString kUploadFilter = QCoreApplication::translate("dorvane::CMainDialog", "Channel Data (*irz)");
 
 // Colours of the panel's own texts and fields (the skin is dark).
 const QColor kLabelText(0xd9, 0xde, 0xe6);
 const QColor kFieldBackground(0x10, 0x15, 0x1b);
 const QColor kFieldText(0x8c, 0xe8, 0xa6);
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+// The core's texts, in the language installed.
+QString q(const std::string& s) { return coreText(s); }
 
 }  // namespace
 
@@ -227,11 +230,11 @@ void CMainDialog::buildWindowButtons() {
 }
 
 void CMainDialog::buildForcedCheckBox() {
-    forced_ = new QCheckBox(QStringLiteral("Forced download"), this);
+    forced_ = new QCheckBox(tr("Forced download"), this);
     forced_->setPalette(labelPalette());
     forced_->setGeometry(dialogUnits(118, 208, 67, 15).translated(-6, 0));
     forced_->setEnabled(false);
-    forced_->setToolTip(QStringLiteral("Download even when the STB's buyer code does not match the image"));
+    forced_->setToolTip(tr("Download even when the STB's buyer code does not match the image"));
     controls_[kForced] = forced_;
 }
 
@@ -239,8 +242,8 @@ void CMainDialog::buildControls() {
     // Tab order follows the template.
     buildWindowButtons();
 
-    openButton_ = makeTextButton(kOpen, QStringLiteral("Open"), QStringLiteral("Open"), dialogUnits(192, 64, 46, 25));
-    downloadButton_ = makeTextButton(kDownload, QStringLiteral("Download"), QStringLiteral("download"),
+    openButton_ = makeTextButton(kOpen, tr("Open"), tr("Open"), dialogUnits(192, 64, 46, 25));
+    downloadButton_ = makeTextButton(kDownload, tr("Download"), QStringLiteral("download"),
                                      dialogUnits(192, 142, 46, 25));
 
     buildProgressBar();
@@ -248,21 +251,21 @@ void CMainDialog::buildControls() {
     filePathEdit_ = new QLineEdit(this);
     filePathEdit_->setGeometry(dialogUnits(60, 71, 120, 14));
     filePathEdit_->setReadOnly(true);
-    filePathEdit_->setToolTip(QStringLiteral("The current file"));
+    filePathEdit_->setToolTip(tr("The current file"));
     controls_[kFilePath] = filePathEdit_;
-    label(QStringLiteral("File Name :"), dialogUnits(16, 74, 41, 8));
+    label(tr("File Name :"), dialogUnits(16, 74, 41, 8));
 
-    elapsedLabel_ = label(QStringLiteral("Elapsed :"), dialogUnits(15, 103, 31, 8));
+    elapsedLabel_ = label(tr("Elapsed :"), dialogUnits(15, 103, 31, 8));
     // Wide enough for "00:00" in this font.
     elapsed_ = field(kElapsed, QStringLiteral("00:00"), dialogUnits(46, 103, 19, 11).adjusted(0, 0, 8, 0),
                      Qt::AlignHCenter);
-    throughputLabel_ = label(QStringLiteral("Throughput :"), dialogUnits(90, 103, 42, 8));
+    throughputLabel_ = label(tr("Throughput :"), dialogUnits(90, 103, 42, 8));
     throughput_ = field(kThroughput, QString(), dialogUnits(139, 103, 41, 11), Qt::AlignRight);
 
-    configureButton_ = makeTextButton(kConfigure, QStringLiteral("Configure"), QStringLiteral("Configure"),
+    configureButton_ = makeTextButton(kConfigure, tr("Configure"), tr("Configure"),
                                       dialogUnits(192, 197, 46, 25));
     portLamp_ = makeLamp(kPortLamp, dialogUnits(37, 209, 10, 12));
-    portLamp_->setToolTip(QStringLiteral("Connect or disconnect the port"));
+    portLamp_->setToolTip(tr("Connect or disconnect the port"));
     portLabel_ = label(QStringLiteral("COM 1"), dialogUnits(15, 209, 23, 8));
     controls_[kPortName] = portLabel_;
 
@@ -275,14 +278,14 @@ void CMainDialog::buildControls() {
     titleButton_->setFocusPolicy(Qt::NoFocus);
     controls_[kTitle] = titleButton_;
 
-    uploadButton_ = makeTextButton(kUpload, QStringLiteral("Upload"), QStringLiteral("upload"),
+    uploadButton_ = makeTextButton(kUpload, tr("Upload"), QStringLiteral("upload"),
                                    dialogUnits(192, 91, 46, 24));
     powerLamp_ = makeLamp(kPowerLamp, dialogUnits(94, 209, 10, 12));
-    powerLamp_->setToolTip(QStringLiteral("STB power: green while the STB's application answers"));
+    powerLamp_->setToolTip(tr("STB power: green while the STB's application answers"));
     powerLamp_->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    powerLabel_ = label(QStringLiteral("STB Power"), dialogUnits(55, 209, 37, 8));
+    powerLabel_ = label(tr("STB Power"), dialogUnits(55, 209, 37, 8));
 
-    editorButton_ = makeTextButton(kEditor, QStringLiteral("Edit"), QStringLiteral("editor"),
+    editorButton_ = makeTextButton(kEditor, tr("Edit"), QStringLiteral("editor"),
                                    dialogUnits(192, 169, 46, 25));
     editorButton_->hide();
 
@@ -295,13 +298,13 @@ void CMainDialog::buildControls() {
 
 void CMainDialog::setUpButtons() {
     minimizeButton_->setBitmaps(kMinimizeImage, kKeyMagenta);
-    minimizeButton_->setTooltipText(QStringLiteral("Minimize"));
+    minimizeButton_->setTooltipText(tr("Minimize"));
     minimizeButton_->setTransparent(false);
     minimizeButton_->setDrawBorder(false, false);
     minimizeButton_->sizeToContent();
     minimizeButton_->setFocusPolicy(Qt::NoFocus);
     closeButton_->setBitmaps(kCloseImage, kKeyMagenta);
-    closeButton_->setTooltipText(QStringLiteral("Close"));
+    closeButton_->setTooltipText(tr("Close"));
     closeButton_->setTransparent(false);
     closeButton_->setDrawBorder(false, false);
     closeButton_->sizeToContent();
@@ -319,7 +322,7 @@ void CMainDialog::setUpButtons() {
     QFont f = font();
     f.setBold(true);
     titleButton_->setFont(f);
-    titleButton_->setTooltipText(QStringLiteral("About Dorvane_QX"));
+    titleButton_->setTooltipText(tr("About Dorvane_QX"));
 }
 
 QWidget* CMainDialog::control(int id) const {
@@ -472,7 +475,7 @@ void CMainDialog::changeEvent(QEvent* event) {
 
 bool CMainDialog::confirmStop() {
     if (!busy()) return true;
-    if (!prompts_->question(this, QStringLiteral("Downloading process is in progress, Do you want to stop the downloading?")))
+    if (!prompts_->question(this, tr("Downloading process is in progress, Do you want to stop the downloading?")))
         return false;
     if (busy()) session_->cancel();
     return true;
@@ -498,7 +501,7 @@ void CMainDialog::closeEvent(QCloseEvent* event) {
 void CMainDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         // A stray Esc does not end the program: it asks first, busy or not.
-        if (busy() ? confirmStop() : prompts_->question(this, QStringLiteral("Do you want to close Dorvane_QX?"))) {
+        if (busy() ? confirmStop() : prompts_->question(this, tr("Do you want to close Dorvane_QX?"))) {
             closingConfirmed_ = true;
             done(QDialog::Rejected);
         }
@@ -579,7 +582,7 @@ void CMainDialog::setPortLamp(bool on) {
 void CMainDialog::onPortLampClicked() {
     // The port stays as it is under a running transfer, as with Configure.
     if (busy()) {
-        prompts_->message(this, QStringLiteral("You can't disconnect Serial port on downloading..."));
+        prompts_->message(this, tr("You can't disconnect Serial port on downloading..."));
         return;
     }
     CSerialPort& line = port();
@@ -587,7 +590,7 @@ void CMainDialog::onPortLampClicked() {
         setPortLamp(false);
         line.close();
         portClosedByHand_ = true;
-        appendLog(QStringLiteral("%1 disconnected.").arg(line.name()));
+        appendLog(tr("%1 disconnected.").arg(line.name()));
         return;
     }
     portClosedByHand_ = false;
@@ -595,7 +598,7 @@ void CMainDialog::onPortLampClicked() {
     if (line.name().isEmpty()) line.setName(portName_);
     if (line.openDefault().ok()) {
         setPortLamp(true);
-        appendLog(QStringLiteral("%1 connected.").arg(line.name()));
+        appendLog(tr("%1 connected.").arg(line.name()));
     } else {
         // Not reported as connected when it is not: the failure box, the
         // grey lamp and the retry as at start-up (which opens again and
@@ -606,7 +609,7 @@ void CMainDialog::onPortLampClicked() {
 
 void CMainDialog::onConfigureClicked() {
     if (busy()) {
-        prompts_->message(this, QStringLiteral("You can't configure Serial port on downloading..."));
+        prompts_->message(this, tr("You can't configure Serial port on downloading..."));
         return;
     }
     const std::optional<QString> chosen = prompts_->choosePort(this, portName_);
@@ -627,7 +630,7 @@ void CMainDialog::onConfigureClicked() {
 void CMainDialog::onOpenClicked() {
     if (busy()) {
         // Replacing the image under a running download is not allowed.
-        prompts_->message(this, QStringLiteral("You can't open a file on downloading..."));
+        prompts_->message(this, tr("You can't open a file on downloading..."));
         return;
     }
     const QString path = prompts_->openFileName(this, kOpenFilter);
@@ -682,16 +685,16 @@ void CMainDialog::figures(const TransferFigures& figures) {
 void CMainDialog::transferEnded(const SessionOutcome& outcome) {
     if (!recording_) return;
     recording_ = false;
-    const QString summary = QString::fromStdString(outcome.summary());
+    const QString summary = q(outcome.summary());
     progress_->setToolTip(summary);
     if (outcome.outcome == TransferOutcome::Refused) appendLog(q(refusalAdvice_));
-    if (outcome.outcome != TransferOutcome::NotStarted) appendLog(QStringLiteral("Transfer summary: ") + summary);
+    if (outcome.outcome != TransferOutcome::NotStarted) appendLog(tr("Transfer summary: ") + summary);
 }
 
 void CMainDialog::onLogMenu(const QPoint& at) {
     QMenu menu(this);
-    QAction* saveLogAction = menu.addAction(QStringLiteral("Save log..."));
-    QAction* saveTraceAction = menu.addAction(QStringLiteral("Save trace..."));
+    QAction* saveLogAction = menu.addAction(tr("Save log..."));
+    QAction* saveTraceAction = menu.addAction(tr("Save trace..."));
     saveLogAction->setEnabled(log_->count() > 0);
     saveTraceAction->setEnabled(!trace().bursts().empty());
     QAction* chosen = menu.exec(log_->viewport()->mapToGlobal(at));
@@ -706,14 +709,14 @@ namespace {
 QString writeTextFile(const QString& path, const QByteArray& text) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return QStringLiteral("Can't save %1: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("dorvane::CMainDialog", "Can't save %1: %2").arg(path, file.errorString());
     return {};
 }
 
 }  // namespace
 
 void CMainDialog::saveLog() {
-    const QString path = prompts_->saveFileName(this, QStringLiteral("dorvane.log"), QStringLiteral("Log (*.log *.txt);;All files (*)"));
+    const QString path = prompts_->saveFileName(this, QStringLiteral("dorvane.log"), tr("Log (*.log *.txt);;All files (*)"));
     if (path.isEmpty()) return;
     const QString error = writeTextFile(path, logLines().join(QLatin1Char('\n')).append(QLatin1Char('\n')).toUtf8());
     if (!error.isEmpty()) prompts_->message(this, error);
@@ -721,7 +724,7 @@ void CMainDialog::saveLog() {
 
 void CMainDialog::saveTrace() {
     const QString path =
-        prompts_->saveFileName(this, QStringLiteral("dorvane.trace"), QStringLiteral("Trace (*.trace *.txt);;All files (*)"));
+        prompts_->saveFileName(this, QStringLiteral("dorvane.trace"), tr("Trace (*.trace *.txt);;All files (*)"));
     if (path.isEmpty()) return;
     const std::string text = trace().text();
     const QString error = writeTextFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
@@ -733,12 +736,12 @@ void CMainDialog::onEditClicked() { openEditor(); }
 void CMainDialog::openEditor() {
     // The editor shares the channel-data buffer with the upload.
     if (busy()) {
-        prompts_->message(this, QStringLiteral("You can't edit a file while transferring..."));
+        prompts_->message(this, tr("You can't edit a file while transferring..."));
         return;
     }
     session_->image().close();
     if (const Status read = document_.read(pathFromText(filePath_)); !read.ok()) {
-        prompts_->message(this, QString::fromStdString(read.message()));
+        prompts_->message(this, q(read.message()));
         return;
     }
     {

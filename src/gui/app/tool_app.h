@@ -14,6 +14,7 @@ public:
         QString portOverride;  // --port NAME; empty: the setting
         QString openPath;      // FILE: opened as "Open" would, once the window is up
         bool edit = false;     // --edit: the editor opens on FILE at once
+        QString language;      // --lang CODE; empty: the setting, else the locale
         bool showHelp = false;
         bool showVersion = false;
         QString error;         // bad usage

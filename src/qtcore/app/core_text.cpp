@@ -1,0 +1,114 @@
+#include "app/core_text.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <vector>
+
+namespace dorvane {
+
+namespace {
+
+struct Pattern {
+    const char* source;
+    QRegularExpression match;
+    int literal;  // how many of its characters are fixed
+};
+
+QString fill(const QString& pattern, const QStringList& parts) {
+    QString out;
+    out.reserve(pattern.size() + 32);
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar c = pattern[i];
+        if (c == QLatin1Char('%') && i + 1 < pattern.size() && pattern[i + 1].isDigit() && pattern[i + 1] != QLatin1Char('0')) {
+            const int n = pattern[i + 1].digitValue();
+            if (n <= parts.size()) {
+                out += parts[n - 1];
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+struct Table {
+    QHash<QString, const char*> whole;
+    std::vector<Pattern> patterns;  // the most specific first
+};
+
+const Table& table() {
+    static const Table t = [] {
+        Table built;
+        static const QRegularExpression slot(QStringLiteral("%[1-9]"));
+        for (const char* source : coreTextSources()) {
+            const QString text = QString::fromUtf8(source);
+            if (!text.contains(slot)) {
+                built.whole.insert(text, source);
+                continue;
+            }
+            QString expression;
+            int literal = 0;
+            qsizetype at = 0;
+            for (auto it = slot.globalMatch(text); it.hasNext();) {
+                const auto m = it.next();
+                expression += QRegularExpression::escape(text.mid(at, m.capturedStart() - at)) + QStringLiteral("(.+?)");
+                literal += static_cast<int>(m.capturedStart() - at);
+                at = m.capturedEnd();
+            }
+            expression += QRegularExpression::escape(text.mid(at));
+            literal += static_cast<int>(text.size() - at);
+            built.patterns.push_back({source,
+                                      QRegularExpression(QStringLiteral("\\A(?:%1)\\z").arg(expression),
+                                                         QRegularExpression::DotMatchesEverythingOption),
+                                      literal});
+        }
+        std::stable_sort(built.patterns.begin(), built.patterns.end(),
+                         [](const Pattern& a, const Pattern& b) { return a.literal > b.literal; });
+        return built;
+    }();
+    return t;
+}
+
+QString translateText(const QString& text, int depth);
+
+// The text with the white space around it kept as it is.
+QString translateTrimmed(const QString& text, int depth) {
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && text[start].isSpace()) ++start;
+    while (end > start && text[end - 1].isSpace()) --end;
+    if (start == end) return text;
+    return text.left(start) + translateText(text.mid(start, end - start), depth) + text.mid(end);
+}
+
+QString translateText(const QString& text, int depth) {
+    const Table& t = table();
+    if (const auto it = t.whole.constFind(text); it != t.whole.constEnd())
+        return QCoreApplication::translate(kCoreTextContext, it.value());
+    if (depth > 4) return text;
+    for (const Pattern& p : t.patterns) {
+        const QRegularExpressionMatch m = p.match.match(text);
+        if (!m.hasMatch()) continue;
+        QStringList parts;
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i) parts << translateTrimmed(m.captured(i), depth + 1);
+        return fill(QCoreApplication::translate(kCoreTextContext, p.source), parts);
+    }
+    if (text.contains(QLatin1Char('\n'))) {
+        QStringList lines = text.split(QLatin1Char('\n'));
+        for (QString& line : lines) line = translateTrimmed(line, depth + 1);
+        return lines.join(QLatin1Char('\n'));
+    }
+    return text;
+}
+
+}  // namespace
+
+QString coreText(const QString& text) { return translateTrimmed(text, 0); }
+
+QString coreText(const std::string& text) { return coreText(QString::fromStdString(text)); }
+
+}  // namespace dorvane
