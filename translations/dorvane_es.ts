@@ -5,1822 +5,1819 @@
     <name>CoreText</name>
     <message>
         <source>Please, Open a File to be downloaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Abra primero un archivo para descargar!</translation>
     </message>
     <message>
         <source>Can&apos;t open Serial Port! Please, Check your Serial port setting!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se puede abrir el puerto serie! ¡Compruebe la configuración del puerto serie!</translation>
     </message>
     <message>
         <source>Before download start, You should turn off the Power of STB</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de empezar la descarga, debe apagar el STB</translation>
     </message>
     <message>
         <source>Before upload start, You should turn on the Power of STB and activate &apos;PC COM&apos; item in &apos;Software Transfer&apos; menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes de empezar la subida, debe encender el STB y activar la opción &apos;PC COM&apos; del menú &apos;Software Transfer&apos;</translation>
     </message>
     <message>
         <source>This image can&apos;t be downloaded your STB!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Esta imagen no se puede descargar en su STB!</translation>
     </message>
     <message>
         <source>Downloading stopped successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga detenida correctamente.</translation>
     </message>
     <message>
         <source>You should Check LCD window whether STB has remain job or not!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Compruebe en la pantalla LCD si el STB tiene aún trabajo pendiente!</translation>
     </message>
     <message>
         <source>Your STB will restart now!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Su STB se reiniciará ahora!</translation>
     </message>
     <message>
         <source>Timeout occurred! Please, Check your STB, And retry!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tiempo de espera agotado! Compruebe su STB y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Serial Port Error! The port stopped working.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error del puerto serie! El puerto dejó de funcionar.</translation>
     </message>
     <message>
         <source>Serial Port Error! Please, Check your Serial port and STB, And retry!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error del puerto serie! Compruebe el puerto serie y el STB, y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Transferring failed! Too many errors on the line.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La transferencia falló! Demasiados errores en la línea.</translation>
     </message>
     <message>
         <source>Too many errors on the line! Please, Check your cable and STB, And retry!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Demasiados errores en la línea! Compruebe el cable y el STB, y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>Uploading failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La subida falló!</translation>
     </message>
     <message>
         <source>Uploading failed! The file was not changed. Please, Check your STB, And retry!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La subida falló! El archivo no se cambió. Compruebe su STB y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>The file was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no se cambió.</translation>
     </message>
     <message>
         <source>The received data is not channel data: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos recibidos no son datos de canales: %1.</translation>
     </message>
     <message>
         <source>The STB announced %1 bytes and sent %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El STB anunció %1 bytes y envió %2.</translation>
     </message>
     <message>
         <source>All the data arrived, but the STB did not end the file (it may have restarted).</source>
-        <translation type="unfinished"></translation>
+        <translation>Llegaron todos los datos, pero el STB no cerró el archivo (puede que se haya reiniciado).</translation>
     </message>
     <message>
         <source>You can&apos;t open a file on downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir un archivo durante una descarga...</translation>
     </message>
     <message>
         <source>The STB stopped reporting while writing its memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>El STB dejó de informar mientras escribía su memoria.</translation>
     </message>
     <message>
         <source>The STB stopped reporting while writing its memory!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El STB dejó de informar mientras escribía su memoria!</translation>
     </message>
     <message>
         <source>Do not switch it off until its own display says it is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>No lo apague hasta que su propia pantalla indique que ha terminado.</translation>
     </message>
     <message>
         <source>Downloading failed! The file could not be read to its end: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La descarga falló! No se pudo leer el archivo hasta el final: %1</translation>
     </message>
     <message>
         <source>The STB restarted before it finished writing! The image was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El STB se reinició antes de terminar de escribir! La imagen no se escribió.</translation>
     </message>
     <message>
         <source>Please, Switch off the STB, start the download, then switch on the STB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Apague el STB, inicie la descarga y luego encienda el STB.</translation>
     </message>
     <message>
         <source>The STB offered more than one file; only the first was received.</source>
-        <translation type="unfinished"></translation>
+        <translation>El STB ofreció más de un archivo; solo se recibió el primero.</translation>
     </message>
     <message>
         <source>The file is empty! There is nothing to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo está vacío! No hay nada que descargar.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MiB, more than any STB takes! Check the file, or use Forced download to send it anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo supera %1 MiB, más de lo que admite cualquier STB! Compruebe el archivo, o use Descarga forzada para enviarlo de todos modos.</translation>
     </message>
     <message>
         <source>Can&apos;t save the upload to %1: it is a folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la subida en %1: ¡es una carpeta!</translation>
     </message>
     <message>
         <source>Can&apos;t save the upload to %1: its folder does not exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la subida en %1: ¡su carpeta no existe!</translation>
     </message>
     <message>
         <source>Can&apos;t save the upload to %1: its folder cannot be written!</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la subida en %1: ¡no se puede escribir en su carpeta!</translation>
     </message>
     <message>
         <source>Transferring canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Transferencia cancelada!</translation>
     </message>
     <message>
         <source>Do you want to stop the downloading?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea detener la descarga?</translation>
     </message>
     <message>
         <source>Do you want to stop the uploading?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea detener la subida?</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>The Download and Upload buttons while a transfer runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Waiting Turning on STB...</source>
         <extracomment>The progress bar while the STB is switched off, before a download.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esperando el encendido del STB...</translation>
     </message>
     <message>
         <source>Wait Upload Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando datos de subida...</translation>
     </message>
     <message>
         <source>Transferring timeout occurred!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Tiempo de espera de la transferencia agotado!</translation>
     </message>
     <message>
         <source>%1 bps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bps</translation>
     </message>
     <message>
         <source>Wait writing image end...</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando el fin de la escritura...</translation>
     </message>
     <message>
         <source>STB Boot Ver : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión arranque STB : %1</translation>
     </message>
     <message>
         <source>STB App Ver : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión aplicación STB : %1</translation>
     </message>
     <message>
         <source>Uploading %1% ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Subiendo %1% ...</translation>
     </message>
     <message>
         <source>Downloading %1% ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargando %1% ...</translation>
     </message>
     <message>
         <source>Downloading process started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga iniciada.</translation>
     </message>
     <message>
         <source>Uploading process started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Subida iniciada.</translation>
     </message>
     <message>
         <source>Send upload command and wait ack..</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden de subida enviada, esperando confirmación..</translation>
     </message>
     <message>
         <source>Transferring ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia terminada.</translation>
     </message>
     <message>
         <source>Writing Image started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura de la imagen iniciada.</translation>
     </message>
     <message>
         <source>Transferring started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferencia iniciada.</translation>
     </message>
     <message>
         <source>Transferring started!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Transferencia iniciada!</translation>
     </message>
     <message>
         <source>Serial Port Internal Error: Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Error interno del puerto serie: escritura</translation>
     </message>
     <message>
         <source>Uploading failed! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>¡La subida falló! %1</translation>
     </message>
     <message>
         <source>Uploading data is kept in</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos subidos se conservan en</translation>
     </message>
     <message>
         <source>The received data is kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos recibidos se conservan en %1</translation>
     </message>
     <message>
         <source>%1 The received data is kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Los datos recibidos se conservan en %2</translation>
     </message>
     <message>
         <source>Writing Image stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura de la imagen detenida.</translation>
     </message>
     <message>
         <source>Writing image stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escritura de la imagen detenida.</translation>
     </message>
     <message>
         <source>Downloading stopped successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Descarga detenida correctamente!</translation>
     </message>
     <message>
         <source>Uploading finished successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Subida terminada correctamente!</translation>
     </message>
     <message>
         <source>Uploading data is saved to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos subidos se guardaron en</translation>
     </message>
     <message>
         <source>The image&apos;s buyer code %1 differs from the STB&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de comprador %1 de la imagen difiere del del STB, %2.</translation>
     </message>
     <message>
         <source>The image&apos;s buyer code %1 does not match the STB&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>El código de comprador %1 de la imagen no coincide con el del STB.</translation>
     </message>
     <message>
         <source>&quot;Forced download&quot; (command line: --forced) downloads it anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Descarga forzada» (línea de órdenes: --forced) la descarga de todos modos.</translation>
     </message>
     <message>
         <source>No receiver answered on %1: check the cable and the port, and that the STB is switched on (for a download: after the start; for an upload: with its &apos;PC COM&apos; item active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún receptor respondió en %1: compruebe el cable y el puerto, y que el STB esté encendido (para una descarga: después de empezar; para una subida: con su opción &apos;PC COM&apos; activa).</translation>
     </message>
     <message>
         <source>%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes en %2 s (%3 bytes/s), %4 bloques, %5 reenviados, %6 tiempos agotados</translation>
     </message>
     <message>
         <source>%1 port was opened successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El puerto %1 se abrió correctamente!</translation>
     </message>
     <message>
         <source>Port(%1) open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el puerto(%1).</translation>
     </message>
     <message>
         <source>Port(%1) failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto(%1) falló: %2</translation>
     </message>
     <message>
         <source>buff full</source>
-        <translation type="unfinished"></translation>
+        <translation>búfer lleno</translation>
     </message>
     <message>
         <source>%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, or choose one of the ports that Configure or &apos;dorvane ports&apos; lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no existe: el adaptador está desenchufado o el nombre es incorrecto. Enchúfelo, o elija uno de los puertos que listan Configurar o &apos;dorvane ports&apos;.</translation>
     </message>
     <message>
         <source>No serial port is there: plug in the adapter.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún puerto serie: enchufe el adaptador.</translation>
     </message>
     <message>
         <source>The serial ports are: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los puertos serie son: %1.</translation>
     </message>
     <message>
         <source>%1 is not a serial port: it is %2. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un puerto serie: es %2. %3</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>una carpeta</translation>
     </message>
     <message>
         <source>a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>un archivo normal</translation>
     </message>
     <message>
         <source>not a device</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un dispositivo</translation>
     </message>
     <message>
         <source>a device that is not a serial line</source>
-        <translation type="unfinished"></translation>
+        <translation>un dispositivo que no es una línea serie</translation>
     </message>
     <message>
         <source>%1 is in use by %2. Close that program, or choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lo está usando %2. Cierre ese programa, o elija otro puerto.</translation>
     </message>
     <message>
         <source>%1 is in use by another program. Close that program, or choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lo está usando otro programa. Cierre ese programa, o elija otro puerto.</translation>
     </message>
     <message>
         <source>Permission denied on %1: your user is not in the &apos;%2&apos; group. Join it with &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permiso denegado en %1: su usuario no está en el grupo &apos;%2&apos;. Únase con &apos;sudo usermod -aG %2 $USER&apos; y luego cierre la sesión y vuelva a entrar.</translation>
     </message>
     <message>
         <source>%1 has gone away: the adapter was unplugged. Plug it back in and retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ha desaparecido: el adaptador se desenchufó. Vuelva a enchufarlo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>%1 stopped working: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dejó de funcionar: %2.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>error desconocido</translation>
     </message>
     <message>
         <source>the first USB serial adapter found</source>
-        <translation type="unfinished"></translation>
+        <translation>el primer adaptador serie USB encontrado</translation>
     </message>
     <message>
         <source>the first USB serial adapter found (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el primer adaptador serie USB encontrado (%1)</translation>
     </message>
     <message>
         <source>the first serial port found</source>
-        <translation type="unfinished"></translation>
+        <translation>el primer puerto serie encontrado</translation>
     </message>
     <message>
         <source>File write failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Falló la escritura del archivo!</translation>
     </message>
     <message>
         <source>Channel data file is truncated!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El archivo de datos de canales está truncado!</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró %1.</translation>
     </message>
     <message>
         <source>%1 contains an invalid path.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contiene una ruta no válida.</translation>
     </message>
     <message>
         <source>%1 could not be opened because there are too many open files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no se pudo abrir porque hay demasiados archivos abiertos.</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se denegó el acceso a %1.</translation>
     </message>
     <message>
         <source>A sharing violation occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo una infracción de uso compartido al acceder a %1.</translation>
     </message>
     <message>
         <source>A hardware I/O error was reported while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se informó de un error de E/S del hardware al acceder a %1.</translation>
     </message>
     <message>
         <source>Disk full while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disco lleno al acceder a %1.</translation>
     </message>
     <message>
         <source>An unexpected error occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se produjo un error inesperado al acceder a %1.</translation>
     </message>
     <message>
         <source>This file cannot be written back without losing data: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no se puede volver a escribir sin perder datos: %1.</translation>
     </message>
     <message>
         <source>Data is unavailable!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Los datos no están disponibles!</translation>
     </message>
     <message>
         <source>Edit Receiver Data</source>
         <extracomment>The editor&apos;s window title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Editar datos del receptor</translation>
     </message>
     <message>
         <source>Edit Receiver Data - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar datos del receptor - %1</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (solo lectura)</translation>
     </message>
     <message>
         <source>%1 found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encontrados</translation>
     </message>
     <message>
         <source>%1 found, %2 in the selected satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encontrados, %2 en los satélites elegidos</translation>
     </message>
     <message>
         <source>%1 found, %2 in the selected transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 encontrados, %2 en los transpondedores elegidos</translation>
     </message>
     <message>
         <source>Choose channels in the list below to add them to the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija canales en la lista de abajo para añadirlos al grupo</translation>
     </message>
     <message>
         <source>Choose one transponder to copy, or one satellite without transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un transpondedor para copiar, o un satélite sin transpondedores</translation>
     </message>
     <message>
         <source>Satellites are added with &quot;All Sat&quot; chosen; choose a list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Los satélites se añaden con «Todos sat» elegido; elija primero una lista</translation>
     </message>
     <message>
         <source>Choose a list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero una lista</translation>
     </message>
     <message>
         <source>Choose members of the group to delete them</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija miembros del grupo para borrarlos</translation>
     </message>
     <message>
         <source>Satellites are deleted with &quot;All Sat&quot; chosen; choose a list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Los satélites se borran con «Todos sat» elegido; elija primero una lista</translation>
     </message>
     <message>
         <source>Choose what to delete first</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero qué borrar</translation>
     </message>
     <message>
         <source>Choose members of the group to move them</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija miembros del grupo para moverlos</translation>
     </message>
     <message>
         <source>Channels are moved within a single satellite, or across all of them with every satellite chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Los canales se mueven dentro de un solo satélite, o entre todos con todos los satélites elegidos</translation>
     </message>
     <message>
         <source>Choose channels to move first</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero los canales que mover</translation>
     </message>
     <message>
         <source>You must select another destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe elegir otro destino</translation>
     </message>
     <message>
         <source>Finish or cancel the pending move first</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine o cancele primero el movimiento pendiente</translation>
     </message>
     <message>
         <source>Channels are dropped on a channel of the list to move them</source>
-        <translation type="unfinished"></translation>
+        <translation>Los canales se sueltan sobre un canal de la lista para moverlos</translation>
     </message>
     <message>
         <source>Drop channels on a group or its members, or members on a member</source>
-        <translation type="unfinished"></translation>
+        <translation>Suelte canales sobre un grupo o sus miembros, o miembros sobre un miembro</translation>
     </message>
     <message>
         <source>Channels are ordered in the &quot;Satellite&quot; view</source>
-        <translation type="unfinished"></translation>
+        <translation>Los canales se ordenan en la vista «Satélite»</translation>
     </message>
     <message>
         <source>Finish the add first</source>
-        <translation type="unfinished"></translation>
+        <translation>Termine primero el alta</translation>
     </message>
     <message>
         <source>Choose exactly two channels to swap them</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija exactamente dos canales para intercambiarlos</translation>
     </message>
     <message>
         <source>Choose channels first</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero los canales</translation>
     </message>
     <message>
         <source>Cannot add satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede añadir el satélite</translation>
     </message>
     <message>
         <source>Cannot add transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede añadir el transpondedor</translation>
     </message>
     <message>
         <source>Cannot add channel</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede añadir el canal</translation>
     </message>
     <message>
         <source>Max Favorite Count!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡Máximo de favoritos alcanzado!!</translation>
     </message>
     <message>
         <source>Favorite Group empty!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡Grupo de favoritos vacío!!</translation>
     </message>
     <message>
         <source>Delete %1, their %2 and %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar %1, sus %2 y %3?</translation>
     </message>
     <message>
         <source>Delete %1, their %2 and %3 (%4)?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar %1, sus %2 y %3 (%4)?</translation>
     </message>
     <message>
         <source>Delete %1 and their %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar %1 y sus %2?</translation>
     </message>
     <message>
         <source>Delete %1 and their %2 (%3)?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar %1 y sus %2 (%3)?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar %1?</translation>
     </message>
     <message>
         <source>Delete %1 (%2)?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar %1 (%2)?</translation>
     </message>
     <message>
         <source>1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>1 satélite</translation>
     </message>
     <message>
         <source>%1 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 satélites</translation>
     </message>
     <message>
         <source>1 transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 transpondedor</translation>
     </message>
     <message>
         <source>%1 transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 transpondedores</translation>
     </message>
     <message>
         <source>1 channel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 canal</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canales</translation>
     </message>
     <message>
         <source>1 favourite entry</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrada de favoritos</translation>
     </message>
     <message>
         <source>%1 favourite entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entradas de favoritos</translation>
     </message>
     <message>
         <source>1 duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>1 duplicado</translation>
     </message>
     <message>
         <source>%1 duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 duplicados</translation>
     </message>
     <message>
         <source>%1 added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 añadidos</translation>
     </message>
     <message>
         <source>%1 replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 reemplazados</translation>
     </message>
     <message>
         <source>%1 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 omitidos</translation>
     </message>
     <message>
         <source>%1 not copied (no room)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sin copiar (sin espacio)</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se copió nada.</translation>
     </message>
     <message>
         <source>1 of the channels to copy is already in this file (the same satellite, transponder and service id).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 de los canales que copiar ya está en este archivo (mismo satélite, transpondedor e id de servicio).</translation>
     </message>
     <message>
         <source>%1 of the channels to copy are already in this file (the same satellite, transponder and service id).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de los canales que copiar ya están en este archivo (mismo satélite, transpondedor e id de servicio).</translation>
     </message>
     <message>
         <source>Skip them, replace the ones here, or keep both?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Omitirlos, reemplazar los de aquí o conservar ambos?</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Omitir</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar</translation>
     </message>
     <message>
         <source>Keep Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar ambos</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Every transponder carries a channel: none removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los transpondedores llevan algún canal: no se quitó ninguno.</translation>
     </message>
     <message>
         <source>Remove %1 without a channel?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar %1 sin canal?</translation>
     </message>
     <message>
         <source>New Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal nuevo</translation>
     </message>
     <message>
         <source>This file cannot be saved: it holds data the editor would lose (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no se puede guardar: contiene datos que el editor perdería (%1).</translation>
     </message>
     <message>
         <source>%1 Not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 No se guardó.</translation>
     </message>
     <message>
         <source>The check before saving found:</source>
-        <translation type="unfinished"></translation>
+        <translation>La comprobación antes de guardar encontró:</translation>
     </message>
     <message>
         <source>Save anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar de todos modos</translation>
     </message>
     <message>
         <source>Do you want to save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea guardar los cambios?</translation>
     </message>
     <message>
         <source>Nothing was imported: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se importó nada: %1</translation>
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... y %1 más</translation>
     </message>
     <message>
         <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no distingue esos canales: el favorito puede volver como el de número más bajo.</translation>
     </message>
 </context>
 <context>
     <name>DialogPrompts</name>
     <message>
         <source>The language changes when Dorvane_QX starts next.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma cambia la próxima vez que se inicie Dorvane_QX.</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CAboutDialog</name>
     <message>
         <source>About Dorvane_QX</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Dorvane_QX</translation>
     </message>
     <message>
         <source>Version v1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión v1.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CEditChannelDialog</name>
     <message>
         <source>Edit Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar canal</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélite</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondedor</translation>
     </message>
     <message>
         <source>Service ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de servicio</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID de vídeo</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID de audio</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID de PCR</translation>
     </message>
     <message>
         <source>Teletext PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID de teletexto</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <source>%1 must be 0 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 debe estar entre 0 y 65535.</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservarlo</translation>
     </message>
     <message>
         <source>Change It</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiarlo</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CEditSatelliteDialog</name>
     <message>
         <source>Edit Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar satélite</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélite</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de LNB</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>LNB freq Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec. LNB baja</translation>
     </message>
     <message>
         <source>LNB freq High</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec. LNB alta</translation>
     </message>
     <message>
         <source>LNB Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentación LNB</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished"></translation>
+        <translation>22KHz</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>DiSEqC type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo DiSEqC</translation>
     </message>
     <message>
         <source>DiSEqC port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto DiSEqC</translation>
     </message>
     <message>
         <source>Dish Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición de la antena</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Este</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Oeste</translation>
     </message>
     <message>
         <source>Universal</source>
-        <translation type="unfinished"></translation>
+        <translation>Universal</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>1.0(4 Switch)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0(4 conmutadores)</translation>
     </message>
     <message>
         <source>1.1(16 Switch)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.1(16 conmutadores)</translation>
     </message>
     <message>
         <source>1.2(Motor)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.2(Motor)</translation>
     </message>
     <message>
         <source>1.3(USALS)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.3(USALS)</translation>
     </message>
     <message>
         <source>Location must be 0.0 to 180.0 degrees East or West.</source>
-        <translation type="unfinished"></translation>
+        <translation>La posición debe estar entre 0.0 y 180.0 grados Este u Oeste.</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CEditTpDialog</name>
     <message>
         <source>Edit TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar TP</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia</translation>
     </message>
     <message>
         <source>Horz/Vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Horz/Vert</translation>
     </message>
     <message>
         <source>Symbol Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de símbolos</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Transmission</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmisión</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulación</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>CANCELAR</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélite</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Conservar</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <source>Frequency must be 1 to 65535 MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frecuencia debe estar entre 1 y 65535 MHz.</translation>
     </message>
     <message>
         <source>Symbol Rate must be 0 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tasa de símbolos debe estar entre 0 y 65535.</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CMainDialog</name>
     <message>
         <source>Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de imagen o binarios (*.img *.bin);;Datos de canales (*.irz);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Channel Data (*irz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de canales (*irz)</translation>
     </message>
     <message>
         <source>Forced download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descarga forzada</translation>
     </message>
     <message>
         <source>Download even when the STB&apos;s buyer code does not match the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar aunque el código de comprador del STB no coincida con la imagen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar</translation>
     </message>
     <message>
         <source>The current file</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo actual</translation>
     </message>
     <message>
         <source>File Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo :</translation>
     </message>
     <message>
         <source>Elapsed :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo :</translation>
     </message>
     <message>
         <source>Throughput :</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad :</translation>
     </message>
     <message>
         <source>Configure</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar</translation>
     </message>
     <message>
         <source>Connect or disconnect the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar o desconectar el puerto</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>STB power: green while the STB&apos;s application answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentación del STB: verde mientras responde la aplicación del STB</translation>
     </message>
     <message>
         <source>STB Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Alim. STB</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>About Dorvane_QX</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Dorvane_QX</translation>
     </message>
     <message>
         <source>Downloading process is in progress, Do you want to stop the downloading?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay una descarga en curso. ¿Desea detener la descarga?</translation>
     </message>
     <message>
         <source>Do you want to close Dorvane_QX?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea cerrar Dorvane_QX?</translation>
     </message>
     <message>
         <source>You can&apos;t disconnect Serial port on downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede desconectar el puerto serie durante una descarga...</translation>
     </message>
     <message>
         <source>%1 disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 desconectado.</translation>
     </message>
     <message>
         <source>%1 connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 conectado.</translation>
     </message>
     <message>
         <source>You can&apos;t configure Serial port on downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede configurar el puerto serie durante una descarga...</translation>
     </message>
     <message>
         <source>You can&apos;t open a file on downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir un archivo durante una descarga...</translation>
     </message>
     <message>
         <source>Transfer summary: </source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen de la transferencia: </translation>
     </message>
     <message>
         <source>Save log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar registro...</translation>
     </message>
     <message>
         <source>Save trace...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar traza...</translation>
     </message>
     <message>
         <source>Can&apos;t save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar %1: %2</translation>
     </message>
     <message>
         <source>Log (*.log *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro (*.log *.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Trace (*.trace *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Traza (*.trace *.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>You can&apos;t edit a file while transferring...</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede editar un archivo durante una transferencia...</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
     <message>
         <source>Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del grupo</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º</translation>
     </message>
     <message>
         <source>Channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal.</translation>
     </message>
     <message>
         <source>Ch_id</source>
-        <translation type="unfinished"></translation>
+        <translation>Ch_id</translation>
     </message>
     <message>
         <source>Freq/Pol</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec/Pol</translation>
     </message>
     <message>
         <source>SID</source>
-        <translation type="unfinished"></translation>
+        <translation>SID</translation>
     </message>
     <message>
         <source>Rename Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar grupo</translation>
     </message>
     <message>
         <source>&amp;TV name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre &amp;TV:</translation>
     </message>
     <message>
         <source>&amp;Radio name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre &amp;radio:</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia&amp;l...</translation>
     </message>
     <message>
         <source>The lists kept from uploads and earlier saves: compare or restore one</source>
-        <translation type="unfinished"></translation>
+        <translation>Las listas guardadas de subidas y guardados anteriores: compare o restaure una</translation>
     </message>
     <message>
         <source>the open list</source>
-        <translation type="unfinished"></translation>
+        <translation>la lista abierta</translation>
     </message>
     <message>
         <source>, unsaved edits</source>
-        <translation type="unfinished"></translation>
+        <translation>, cambios sin guardar</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No guardar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Edit Receiver Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar datos del receptor</translation>
     </message>
     <message>
         <source>%1 marked for moving: choose the destination, then &quot;Select Destination&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 marcados para mover: elija el destino y luego «Elegir destino»</translation>
     </message>
     <message>
         <source>1 channel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 canal</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canales</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Channel data (*.irz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de canales (*.irz)</translation>
     </message>
     <message>
         <source>Channel data JSON (*.json);;Channel table CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de canales JSON (*.json);;Tabla de canales CSV (*.csv)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>File write failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Falló la escritura del archivo!</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>File open failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo abrir el archivo!</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélite</translation>
     </message>
     <message>
         <source>Fav TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Fav TV</translation>
     </message>
     <message>
         <source>Fav Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Fav Radio</translation>
     </message>
     <message>
         <source>Search channels by name, service id or PID (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar canales por nombre, id de servicio o PID (Ctrl+F)</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>B&amp;uscar:</translation>
     </message>
     <message>
         <source>&amp;View:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista:</translation>
     </message>
     <message>
         <source>TPs:</source>
-        <translation type="unfinished"></translation>
+        <translation>TPs:</translation>
     </message>
     <message>
         <source>CHs:</source>
-        <translation type="unfinished"></translation>
+        <translation>CHs:</translation>
     </message>
     <message>
         <source>All Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos sat</translation>
     </message>
     <message>
         <source>Searched Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sat buscados</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>FTA</source>
-        <translation type="unfinished"></translation>
+        <translation>FTA</translation>
     </message>
     <message>
         <source>CAS</source>
-        <translation type="unfinished"></translation>
+        <translation>CAS</translation>
     </message>
     <message>
         <source>Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar por:</translation>
     </message>
     <message>
         <source>Channel No</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º canal</translation>
     </message>
     <message>
         <source>Sat/Tp</source>
-        <translation type="unfinished"></translation>
+        <translation>Sat/Tp</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Listed channels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales listados:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover</translation>
     </message>
     <message>
         <source>Select Desti&amp;nation</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir des&amp;tino</translation>
     </message>
     <message>
         <source>&amp;Cancel Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar movimiento</translation>
     </message>
     <message>
         <source>Sav&amp;e As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar c&amp;omo...</translation>
     </message>
     <message>
         <source>Exi&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;ehacer</translation>
     </message>
     <message>
         <source>Rename &amp;Group...</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;nombrar grupo...</translation>
     </message>
     <message>
         <source>Undo the last edit (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer la última edición (Ctrl+Z)</translation>
     </message>
     <message>
         <source>Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer la última edición deshecha (Ctrl+Mayús+Z, Ctrl+Y)</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar...</translation>
     </message>
     <message>
         <source>In group</source>
-        <translation type="unfinished"></translation>
+        <translation>En el grupo</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CReferencePreviewDialog</name>
     <message>
         <source>Apply order from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar el orden de %1</translation>
     </message>
     <message>
         <source>New No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º nuevo</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Ahora</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrado</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrada</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Identity</source>
-        <translation type="unfinished"></translation>
+        <translation>Identidad</translation>
     </message>
     <message>
         <source>Take the &amp;favourite groups and their names along</source>
-        <translation type="unfinished"></translation>
+        <translation>Llevar también los grupos de &amp;favoritos y sus nombres</translation>
     </message>
     <message>
         <source>A text list has no favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Una lista de texto no tiene grupos de favoritos</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aplicar</translation>
     </message>
     <message>
         <source>Reference entries that found no channel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entradas de referencia sin canal encontrado: %1</translation>
     </message>
     <message>
         <source>by name</source>
-        <translation type="unfinished"></translation>
+        <translation>por nombre</translation>
     </message>
     <message>
         <source>by identity</source>
-        <translation type="unfinished"></translation>
+        <translation>por identidad</translation>
     </message>
     <message>
         <source>not matched: to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>sin coincidencia: al final</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CSerialConfigDialog</name>
     <message>
         <source>Made by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabricado por %1</translation>
     </message>
     <message>
         <source>USB %1</source>
-        <translation type="unfinished"></translation>
+        <translation>USB %1</translation>
     </message>
     <message>
         <source>Serial number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de serie %1</translation>
     </message>
     <message>
         <source>In use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>En uso por otro programa</translation>
     </message>
     <message>
         <source>In use by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En uso por %1</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
     <message>
         <source>Serial Port Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del puerto serie</translation>
     </message>
     <message>
         <source>Serial Port :</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto serie :</translation>
     </message>
     <message>
         <source>Choose a port, or type its device path</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un puerto, o escriba su ruta de dispositivo</translation>
     </message>
     <message>
         <source>%1  (current)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (actual)</translation>
     </message>
     <message>
         <source>No serial port found: plug in the adapter.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún puerto serie: enchufe el adaptador.</translation>
     </message>
     <message>
         <source>%1
 Not listed by the system</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+No listado por el sistema</translation>
     </message>
     <message>
         <source>&amp;Language :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma :</translation>
     </message>
     <message>
         <source>System language</source>
         <extracomment>The language choice that follows the system&apos;s locale.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Idioma del sistema</translation>
     </message>
     <message>
         <source>The language of the windows, from the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma de las ventanas, desde el próximo inicio</translation>
     </message>
 </context>
 <context>
     <name>dorvane::ChannelListPrint</name>
     <message>
         <source>Channel list of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de canales de %1</translation>
     </message>
 </context>
 <context>
     <name>dorvane::ChannelOrderActions</name>
     <message>
         <source>Sort the selected channels by &amp;name and keep it as the order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar los canales elegidos por &amp;nombre y conservar ese orden</translation>
     </message>
     <message>
         <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar los canales elegidos por &amp;satélite y frecuencia y conservar ese orden</translation>
     </message>
     <message>
         <source>Sort the selected channels by service &amp;id and keep it as the order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordenar los canales elegidos por &amp;id de servicio y conservar ese orden</translation>
     </message>
     <message>
         <source>Move to &amp;number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover al n&amp;úmero...</translation>
     </message>
     <message>
         <source>S&amp;wap</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Intercambiar</translation>
     </message>
     <message>
         <source>Apply &amp;order from...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar el &amp;orden de...</translation>
     </message>
     <message>
         <source>New No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º nuevo</translation>
     </message>
     <message>
         <source>New No.: a channel number 0..%1</source>
-        <translation type="unfinished"></translation>
+        <translation>N.º nuevo: un número de canal 0..%1</translation>
     </message>
     <message>
         <source>Move to number</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover al número</translation>
     </message>
     <message>
         <source>The %1 chosen channels from &amp;number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Los %1 canales elegidos desde el &amp;número:</translation>
     </message>
     <message>
         <source>Apply order from</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar el orden de</translation>
     </message>
     <message>
         <source>Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de canales o listas (*.irz *.txt *.csv);;Datos de canales (*irz);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CopyCleanTools</name>
     <message>
         <source>&amp;Open Second File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir segundo archivo...</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar filas</translation>
     </message>
     <message>
         <source>Show D&amp;uplicates Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar solo d&amp;uplicados</translation>
     </message>
     <message>
         <source>Select &amp;All Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar &amp;todos los duplicados</translation>
     </message>
     <message>
         <source>&amp;Remove Unused Transponders...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar transpondedores sin uso...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primir...</translation>
     </message>
     <message>
         <source>Export to P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a P&amp;DF...</translation>
     </message>
     <message>
         <source>T&amp;ools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Herramientas</translation>
     </message>
     <message>
         <source>Copy from Second &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar del segundo &amp;archivo</translation>
     </message>
     <message>
         <source>Open Second File</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir segundo archivo</translation>
     </message>
     <message>
         <source>Channel data (*.irz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de canales (*.irz);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Choose satellites, transponders, channels or groups of the second file</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija satélites, transpondedores, canales o grupos del segundo archivo</translation>
     </message>
     <message>
         <source>No duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin duplicados</translation>
     </message>
     <message>
         <source>%1 duplicates chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 duplicados elegidos</translation>
     </message>
     <message>
         <source>1 transponder removed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 transpondedor quitado</translation>
     </message>
     <message>
         <source>%1 transponders removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 transpondedores quitados</translation>
     </message>
     <message>
         <source>No rows chosen to copy</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay filas elegidas para copiar</translation>
     </message>
     <message>
         <source>1 row copied to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fila copiada al portapapeles</translation>
     </message>
     <message>
         <source>%1 rows copied to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 filas copiadas al portapapeles</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
     <message>
         <source>This build cannot print: use &quot;Export to PDF...&quot; and print the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión no puede imprimir: use «Exportar a PDF...» e imprima el PDF.</translation>
     </message>
     <message>
         <source>Export to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar a PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>File write failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Falló la escritura del archivo!</translation>
     </message>
     <message>
         <source>%1 pages written to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 páginas escritas en %2</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CopySourcePanel</name>
     <message>
         <source>Second file (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo archivo (solo lectura)</translation>
     </message>
     <message>
         <source>&lt;&lt; Co&amp;py into this file</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; Co&amp;piar en este archivo</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce&amp;rrar</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 canales</translation>
     </message>
     <message>
         <source>SID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SID %1</translation>
     </message>
     <message>
         <source>Favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupos de favoritos</translation>
     </message>
     <message>
         <source>%1: %2 satellites, %3 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 satélites, %3 canales</translation>
     </message>
 </context>
 <context>
     <name>dorvane::DialogPrompts</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
 </context>
 <context>
     <name>dorvane::HistoryDialog</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial</translation>
     </message>
     <message>
         <source>No lists are kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay listas guardadas.</translation>
     </message>
     <message>
         <source>Select two lists, or one to compare with the open list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija dos listas, o una para comparar con la lista abierta.</translation>
     </message>
     <message>
         <source>Kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardada en %1</translation>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparar</translation>
     </message>
     <message>
         <source>Compare with &amp;open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar con la lista &amp;abierta</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>Open the selected list in the editor; the present one is kept first</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la lista elegida en el editor; la actual se guarda antes</translation>
     </message>
     <message>
         <source>Can&apos;t compare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede comparar: %1</translation>
     </message>
 </context>
 <context>
     <name>dorvane::IntegerEdit</name>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número entero.</translation>
     </message>
 </context>
 <context>
     <name>dorvane::ListColumns</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal</translation>
     </message>
     <message>
         <source>PPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PPid</translation>
     </message>
     <message>
         <source>VPid</source>
-        <translation type="unfinished"></translation>
+        <translation>VPid</translation>
     </message>
     <message>
         <source>APid</source>
-        <translation type="unfinished"></translation>
+        <translation>APid</translation>
     </message>
     <message>
         <source>ttxt</source>
-        <translation type="unfinished"></translation>
+        <translation>ttxt</translation>
     </message>
     <message>
         <source>CAS</source>
-        <translation type="unfinished"></translation>
+        <translation>CAS</translation>
     </message>
     <message>
         <source>VTyp</source>
-        <translation type="unfinished"></translation>
+        <translation>VTyp</translation>
     </message>
     <message>
         <source>ATyp</source>
-        <translation type="unfinished"></translation>
+        <translation>ATyp</translation>
     </message>
     <message>
         <source>Sat_id</source>
-        <translation type="unfinished"></translation>
+        <translation>Sat_id</translation>
     </message>
     <message>
         <source>Tp_id</source>
-        <translation type="unfinished"></translation>
+        <translation>Tp_id</translation>
     </message>
     <message>
         <source>Ch_id</source>
-        <translation type="unfinished"></translation>
+        <translation>Ch_id</translation>
     </message>
     <message>
         <source>SID</source>
-        <translation type="unfinished"></translation>
+        <translation>SID</translation>
     </message>
     <message>
         <source>Freq/Pol</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec/Pol</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satélite</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>TPs</translation>
     </message>
     <message>
         <source>CHs</source>
-        <translation type="unfinished"></translation>
+        <translation>CHs</translation>
     </message>
     <message>
         <source>Freq.</source>
-        <translation type="unfinished"></translation>
+        <translation>Frec.</translation>
     </message>
     <message>
         <source>Pol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pol.</translation>
     </message>
     <message>
         <source>S/R</source>
-        <translation type="unfinished"></translation>
+        <translation>S/R</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Trans</source>
-        <translation type="unfinished"></translation>
+        <translation>Trans</translation>
     </message>
     <message>
         <source>Mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Mod</translation>
     </message>
 </context>
 <context>
     <name>dorvane::reference_preview_dialog</name>
     <message>
         <source>sat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sat %1</translation>
     </message>
     <message>
         <source>sid %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sid %1</translation>
     </message>
 </context>
 </TS>

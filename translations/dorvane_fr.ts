@@ -5,1822 +5,1819 @@
     <name>CoreText</name>
     <message>
         <source>Please, Open a File to be downloaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez ouvrir un fichier à télécharger !</translation>
     </message>
     <message>
         <source>Can&apos;t open Serial Port! Please, Check your Serial port setting!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le port série ! Veuillez vérifier le réglage du port série !</translation>
     </message>
     <message>
         <source>Before download start, You should turn off the Power of STB</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant de lancer le téléchargement, vous devez éteindre le STB</translation>
     </message>
     <message>
         <source>Before upload start, You should turn on the Power of STB and activate &apos;PC COM&apos; item in &apos;Software Transfer&apos; menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant de lancer l&apos;envoi, vous devez allumer le STB et activer l&apos;option &apos;PC COM&apos; du menu &apos;Software Transfer&apos;</translation>
     </message>
     <message>
         <source>This image can&apos;t be downloaded your STB!</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette image ne peut pas être téléchargée dans votre STB !</translation>
     </message>
     <message>
         <source>Downloading stopped successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement arrêté avec succès.</translation>
     </message>
     <message>
         <source>You should Check LCD window whether STB has remain job or not!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez sur l&apos;afficheur LCD si le STB a encore une tâche en cours !</translation>
     </message>
     <message>
         <source>Your STB will restart now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre STB va redémarrer maintenant !</translation>
     </message>
     <message>
         <source>Timeout occurred! Please, Check your STB, And retry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai dépassé ! Veuillez vérifier votre STB et réessayer !</translation>
     </message>
     <message>
         <source>Serial Port Error! The port stopped working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du port série ! Le port a cessé de fonctionner.</translation>
     </message>
     <message>
         <source>Serial Port Error! Please, Check your Serial port and STB, And retry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur du port série ! Veuillez vérifier le port série et le STB, puis réessayer !</translation>
     </message>
     <message>
         <source>Transferring failed! Too many errors on the line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du transfert ! Trop d&apos;erreurs sur la ligne.</translation>
     </message>
     <message>
         <source>Too many errors on the line! Please, Check your cable and STB, And retry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop d&apos;erreurs sur la ligne ! Veuillez vérifier le câble et le STB, puis réessayer !</translation>
     </message>
     <message>
         <source>Uploading failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi !</translation>
     </message>
     <message>
         <source>Uploading failed! The file was not changed. Please, Check your STB, And retry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi ! Le fichier n&apos;a pas été modifié. Veuillez vérifier votre STB et réessayer !</translation>
     </message>
     <message>
         <source>The file was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier n&apos;a pas été modifié.</translation>
     </message>
     <message>
         <source>The received data is not channel data: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données reçues ne sont pas des données de chaînes : %1.</translation>
     </message>
     <message>
         <source>The STB announced %1 bytes and sent %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le STB a annoncé %1 octets et en a envoyé %2.</translation>
     </message>
     <message>
         <source>All the data arrived, but the STB did not end the file (it may have restarted).</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les données sont arrivées, mais le STB n&apos;a pas terminé le fichier (il a peut-être redémarré).</translation>
     </message>
     <message>
         <source>You can&apos;t open a file on downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir un fichier pendant un téléchargement...</translation>
     </message>
     <message>
         <source>The STB stopped reporting while writing its memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le STB ne répond plus pendant l&apos;écriture de sa mémoire.</translation>
     </message>
     <message>
         <source>The STB stopped reporting while writing its memory!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le STB ne répond plus pendant l&apos;écriture de sa mémoire !</translation>
     </message>
     <message>
         <source>Do not switch it off until its own display says it is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne l&apos;éteignez pas avant que son propre afficheur indique la fin.</translation>
     </message>
     <message>
         <source>Downloading failed! The file could not be read to its end: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du téléchargement ! Le fichier n&apos;a pas pu être lu jusqu&apos;au bout : %1</translation>
     </message>
     <message>
         <source>The STB restarted before it finished writing! The image was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le STB a redémarré avant la fin de l&apos;écriture ! L&apos;image n&apos;a pas été écrite.</translation>
     </message>
     <message>
         <source>Please, Switch off the STB, start the download, then switch on the STB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez éteindre le STB, lancer le téléchargement, puis allumer le STB.</translation>
     </message>
     <message>
         <source>The STB offered more than one file; only the first was received.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le STB a proposé plus d&apos;un fichier ; seul le premier a été reçu.</translation>
     </message>
     <message>
         <source>The file is empty! There is nothing to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est vide ! Il n&apos;y a rien à télécharger.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MiB, more than any STB takes! Check the file, or use Forced download to send it anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier dépasse %1 Mio, plus qu&apos;aucun STB n&apos;accepte ! Vérifiez le fichier, ou utilisez le téléchargement forcé pour l&apos;envoyer quand même.</translation>
     </message>
     <message>
         <source>Can&apos;t save the upload to %1: it is a folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;envoi dans %1 : c&apos;est un dossier !</translation>
     </message>
     <message>
         <source>Can&apos;t save the upload to %1: its folder does not exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;envoi dans %1 : son dossier n&apos;existe pas !</translation>
     </message>
     <message>
         <source>Can&apos;t save the upload to %1: its folder cannot be written!</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;envoi dans %1 : son dossier n&apos;est pas accessible en écriture !</translation>
     </message>
     <message>
         <source>Transferring canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfert annulé !</translation>
     </message>
     <message>
         <source>Do you want to stop the downloading?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous arrêter le téléchargement ?</translation>
     </message>
     <message>
         <source>Do you want to stop the uploading?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous arrêter l&apos;envoi ?</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>The Download and Upload buttons while a transfer runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>Waiting Turning on STB...</source>
         <extracomment>The progress bar while the STB is switched off, before a download.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attente de l&apos;allumage du STB...</translation>
     </message>
     <message>
         <source>Wait Upload Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente des données...</translation>
     </message>
     <message>
         <source>Transferring timeout occurred!</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de transfert dépassé !</translation>
     </message>
     <message>
         <source>%1 bps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bps</translation>
     </message>
     <message>
         <source>Wait writing image end...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attente de la fin d&apos;écriture...</translation>
     </message>
     <message>
         <source>STB Boot Ver : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version boot STB : %1</translation>
     </message>
     <message>
         <source>STB App Ver : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version appli STB : %1</translation>
     </message>
     <message>
         <source>Uploading %1% ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi %1% ...</translation>
     </message>
     <message>
         <source>Downloading %1% ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement %1% ...</translation>
     </message>
     <message>
         <source>Downloading process started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement lancé.</translation>
     </message>
     <message>
         <source>Uploading process started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi lancé.</translation>
     </message>
     <message>
         <source>Send upload command and wait ack..</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande d&apos;envoi transmise, attente de l&apos;accusé..</translation>
     </message>
     <message>
         <source>Transferring ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfert terminé.</translation>
     </message>
     <message>
         <source>Writing Image started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de l&apos;image lancée.</translation>
     </message>
     <message>
         <source>Transferring started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfert lancé.</translation>
     </message>
     <message>
         <source>Transferring started!</source>
-        <translation type="unfinished"></translation>
+        <translation>Transfert lancé !</translation>
     </message>
     <message>
         <source>Serial Port Internal Error: Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur interne du port série : écriture</translation>
     </message>
     <message>
         <source>Uploading failed! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi ! %1</translation>
     </message>
     <message>
         <source>Uploading data is kept in</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données reçues sont conservées dans</translation>
     </message>
     <message>
         <source>The received data is kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données reçues sont conservées dans %1</translation>
     </message>
     <message>
         <source>%1 The received data is kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Les données reçues sont conservées dans %2</translation>
     </message>
     <message>
         <source>Writing Image stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de l&apos;image arrêtée.</translation>
     </message>
     <message>
         <source>Writing image stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Écriture de l&apos;image arrêtée.</translation>
     </message>
     <message>
         <source>Downloading stopped successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement arrêté avec succès !</translation>
     </message>
     <message>
         <source>Uploading finished successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoi terminé avec succès !</translation>
     </message>
     <message>
         <source>Uploading data is saved to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données reçues sont enregistrées dans</translation>
     </message>
     <message>
         <source>The image&apos;s buyer code %1 differs from the STB&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code acheteur %1 de l&apos;image diffère de celui du STB, %2.</translation>
     </message>
     <message>
         <source>The image&apos;s buyer code %1 does not match the STB&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le code acheteur %1 de l&apos;image ne correspond pas à celui du STB.</translation>
     </message>
     <message>
         <source>&quot;Forced download&quot; (command line: --forced) downloads it anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>« Téléchargement forcé » (ligne de commande : --forced) la télécharge quand même.</translation>
     </message>
     <message>
         <source>No receiver answered on %1: check the cable and the port, and that the STB is switched on (for a download: after the start; for an upload: with its &apos;PC COM&apos; item active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun récepteur n&apos;a répondu sur %1 : vérifiez le câble et le port, et que le STB est allumé (pour un téléchargement : après le lancement ; pour un envoi : avec son option &apos;PC COM&apos; active).</translation>
     </message>
     <message>
         <source>%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets en %2 s (%3 octets/s), %4 blocs, %5 renvoyés, %6 délais dépassés</translation>
     </message>
     <message>
         <source>%1 port was opened successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port %1 a été ouvert avec succès !</translation>
     </message>
     <message>
         <source>Port(%1) open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;ouverture du port(%1).</translation>
     </message>
     <message>
         <source>Port(%1) failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port(%1) a échoué : %2</translation>
     </message>
     <message>
         <source>buff full</source>
-        <translation type="unfinished"></translation>
+        <translation>tampon plein</translation>
     </message>
     <message>
         <source>%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, or choose one of the ports that Configure or &apos;dorvane ports&apos; lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;existe pas : l&apos;adaptateur est débranché ou le nom est faux. Branchez-le, ou choisissez un des ports listés par Configurer ou &apos;dorvane ports&apos;.</translation>
     </message>
     <message>
         <source>No serial port is there: plug in the adapter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port série : branchez l&apos;adaptateur.</translation>
     </message>
     <message>
         <source>The serial ports are: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les ports série sont : %1.</translation>
     </message>
     <message>
         <source>%1 is not a serial port: it is %2. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un port série : c&apos;est %2. %3</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier ordinaire</translation>
     </message>
     <message>
         <source>not a device</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un périphérique</translation>
     </message>
     <message>
         <source>a device that is not a serial line</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique qui n&apos;est pas une ligne série</translation>
     </message>
     <message>
         <source>%1 is in use by %2. Close that program, or choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est utilisé par %2. Fermez ce programme, ou choisissez un autre port.</translation>
     </message>
     <message>
         <source>%1 is in use by another program. Close that program, or choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est utilisé par un autre programme. Fermez ce programme, ou choisissez un autre port.</translation>
     </message>
     <message>
         <source>Permission denied on %1: your user is not in the &apos;%2&apos; group. Join it with &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Permission refusée sur %1 : votre utilisateur n&apos;est pas dans le groupe &apos;%2&apos;. Rejoignez-le avec &apos;sudo usermod -aG %2 $USER&apos;, puis déconnectez-vous et reconnectez-vous.</translation>
     </message>
     <message>
         <source>%1 has gone away: the adapter was unplugged. Plug it back in and retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a disparu : l&apos;adaptateur a été débranché. Rebranchez-le et réessayez.</translation>
     </message>
     <message>
         <source>%1 stopped working: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a cessé de fonctionner : %2.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
     <message>
         <source>the first USB serial adapter found</source>
-        <translation type="unfinished"></translation>
+        <translation>le premier adaptateur série USB trouvé</translation>
     </message>
     <message>
         <source>the first USB serial adapter found (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le premier adaptateur série USB trouvé (%1)</translation>
     </message>
     <message>
         <source>the first serial port found</source>
-        <translation type="unfinished"></translation>
+        <translation>le premier port série trouvé</translation>
     </message>
     <message>
         <source>File write failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;écriture du fichier !</translation>
     </message>
     <message>
         <source>Channel data file is truncated!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de données de chaînes est tronqué !</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est introuvable.</translation>
     </message>
     <message>
         <source>%1 contains an invalid path.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient un chemin non valide.</translation>
     </message>
     <message>
         <source>%1 could not be opened because there are too many open files.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être ouvert car trop de fichiers sont ouverts.</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accès à %1 a été refusé.</translation>
     </message>
     <message>
         <source>A sharing violation occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une violation de partage s&apos;est produite lors de l&apos;accès à %1.</translation>
     </message>
     <message>
         <source>A hardware I/O error was reported while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur matérielle d&apos;E/S a été signalée lors de l&apos;accès à %1.</translation>
     </message>
     <message>
         <source>Disk full while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque plein lors de l&apos;accès à %1.</translation>
     </message>
     <message>
         <source>An unexpected error occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inattendue s&apos;est produite lors de l&apos;accès à %1.</translation>
     </message>
     <message>
         <source>This file cannot be written back without losing data: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier ne peut pas être réécrit sans perte de données : %1.</translation>
     </message>
     <message>
         <source>Data is unavailable!</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données ne sont pas disponibles !</translation>
     </message>
     <message>
         <source>Edit Receiver Data</source>
         <extracomment>The editor&apos;s window title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les données du récepteur</translation>
     </message>
     <message>
         <source>Edit Receiver Data - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les données du récepteur - %1</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (lecture seule)</translation>
     </message>
     <message>
         <source>%1 found</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trouvé(s)</translation>
     </message>
     <message>
         <source>%1 found, %2 in the selected satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trouvé(s), %2 dans les satellites choisis</translation>
     </message>
     <message>
         <source>%1 found, %2 in the selected transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 trouvé(s), %2 dans les transpondeurs choisis</translation>
     </message>
     <message>
         <source>Choose channels in the list below to add them to the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez des chaînes dans la liste ci-dessous pour les ajouter au groupe</translation>
     </message>
     <message>
         <source>Choose one transponder to copy, or one satellite without transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un transpondeur à copier, ou un satellite sans transpondeur</translation>
     </message>
     <message>
         <source>Satellites are added with &quot;All Sat&quot; chosen; choose a list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Les satellites s&apos;ajoutent avec « Tous sat » choisi ; choisissez d&apos;abord une liste</translation>
     </message>
     <message>
         <source>Choose a list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord une liste</translation>
     </message>
     <message>
         <source>Choose members of the group to delete them</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez des membres du groupe pour les supprimer</translation>
     </message>
     <message>
         <source>Satellites are deleted with &quot;All Sat&quot; chosen; choose a list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Les satellites se suppriment avec « Tous sat » choisi ; choisissez d&apos;abord une liste</translation>
     </message>
     <message>
         <source>Choose what to delete first</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord ce qu&apos;il faut supprimer</translation>
     </message>
     <message>
         <source>Choose members of the group to move them</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez des membres du groupe pour les déplacer</translation>
     </message>
     <message>
         <source>Channels are moved within a single satellite, or across all of them with every satellite chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chaînes se déplacent dans un seul satellite, ou entre tous quand chaque satellite est choisi</translation>
     </message>
     <message>
         <source>Choose channels to move first</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord les chaînes à déplacer</translation>
     </message>
     <message>
         <source>You must select another destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez choisir une autre destination</translation>
     </message>
     <message>
         <source>Finish or cancel the pending move first</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminez ou annulez d&apos;abord le déplacement en cours</translation>
     </message>
     <message>
         <source>Channels are dropped on a channel of the list to move them</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez les chaînes sur une chaîne de la liste pour les déplacer</translation>
     </message>
     <message>
         <source>Drop channels on a group or its members, or members on a member</source>
-        <translation type="unfinished"></translation>
+        <translation>Déposez des chaînes sur un groupe ou ses membres, ou des membres sur un membre</translation>
     </message>
     <message>
         <source>Channels are ordered in the &quot;Satellite&quot; view</source>
-        <translation type="unfinished"></translation>
+        <translation>Les chaînes se classent dans la vue « Satellite »</translation>
     </message>
     <message>
         <source>Finish the add first</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminez d&apos;abord l&apos;ajout</translation>
     </message>
     <message>
         <source>Choose exactly two channels to swap them</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez exactement deux chaînes pour les échanger</translation>
     </message>
     <message>
         <source>Choose channels first</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d&apos;abord des chaînes</translation>
     </message>
     <message>
         <source>Cannot add satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter le satellite</translation>
     </message>
     <message>
         <source>Cannot add transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter le transpondeur</translation>
     </message>
     <message>
         <source>Cannot add channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter la chaîne</translation>
     </message>
     <message>
         <source>Max Favorite Count!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre maximal de favoris atteint !!</translation>
     </message>
     <message>
         <source>Favorite Group empty!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupe de favoris vide !!</translation>
     </message>
     <message>
         <source>Delete %1, their %2 and %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1, leurs %2 et %3 ?</translation>
     </message>
     <message>
         <source>Delete %1, their %2 and %3 (%4)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1, leurs %2 et %3 (%4) ?</translation>
     </message>
     <message>
         <source>Delete %1 and their %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 et leurs %2 ?</translation>
     </message>
     <message>
         <source>Delete %1 and their %2 (%3)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 et leurs %2 (%3) ?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 ?</translation>
     </message>
     <message>
         <source>Delete %1 (%2)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 (%2) ?</translation>
     </message>
     <message>
         <source>1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>1 satellite</translation>
     </message>
     <message>
         <source>%1 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 satellites</translation>
     </message>
     <message>
         <source>1 transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 transpondeur</translation>
     </message>
     <message>
         <source>%1 transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 transpondeurs</translation>
     </message>
     <message>
         <source>1 channel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 chaîne</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chaînes</translation>
     </message>
     <message>
         <source>1 favourite entry</source>
-        <translation type="unfinished"></translation>
+        <translation>1 entrée de favoris</translation>
     </message>
     <message>
         <source>%1 favourite entries</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entrées de favoris</translation>
     </message>
     <message>
         <source>1 duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>1 doublon</translation>
     </message>
     <message>
         <source>%1 duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doublons</translation>
     </message>
     <message>
         <source>%1 added</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ajouté(s)</translation>
     </message>
     <message>
         <source>%1 replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 remplacé(s)</translation>
     </message>
     <message>
         <source>%1 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ignoré(s)</translation>
     </message>
     <message>
         <source>%1 not copied (no room)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 non copié(s) (plus de place)</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; %2</translation>
     </message>
     <message>
         <source>Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été copié.</translation>
     </message>
     <message>
         <source>1 of the channels to copy is already in this file (the same satellite, transponder and service id).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 des chaînes à copier est déjà dans ce fichier (même satellite, transpondeur et identifiant de service).</translation>
     </message>
     <message>
         <source>%1 of the channels to copy are already in this file (the same satellite, transponder and service id).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 des chaînes à copier sont déjà dans ce fichier (même satellite, transpondeur et identifiant de service).</translation>
     </message>
     <message>
         <source>Skip them, replace the ones here, or keep both?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les ignorer, remplacer celles d&apos;ici, ou garder les deux ?</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer</translation>
     </message>
     <message>
         <source>Keep Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder les deux</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Every transponder carries a channel: none removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque transpondeur porte une chaîne : aucun supprimé.</translation>
     </message>
     <message>
         <source>Remove %1 without a channel?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 sans chaîne ?</translation>
     </message>
     <message>
         <source>New Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle chaîne</translation>
     </message>
     <message>
         <source>This file cannot be saved: it holds data the editor would lose (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier ne peut pas être enregistré : il contient des données que l&apos;éditeur perdrait (%1).</translation>
     </message>
     <message>
         <source>%1 Not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Non enregistré.</translation>
     </message>
     <message>
         <source>The check before saving found:</source>
-        <translation type="unfinished"></translation>
+        <translation>La vérification avant l&apos;enregistrement a trouvé :</translation>
     </message>
     <message>
         <source>Save anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer quand même</translation>
     </message>
     <message>
         <source>Do you want to save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous enregistrer les modifications ?</translation>
     </message>
     <message>
         <source>Nothing was imported: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été importé : %1</translation>
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... et %1 de plus</translation>
     </message>
     <message>
         <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne distingue pas de telles chaînes : le favori peut revenir comme celle de plus petit numéro.</translation>
     </message>
 </context>
 <context>
     <name>DialogPrompts</name>
     <message>
         <source>The language changes when Dorvane_QX starts next.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue change au prochain démarrage de Dorvane_QX.</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CAboutDialog</name>
     <message>
         <source>About Dorvane_QX</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Dorvane_QX</translation>
     </message>
     <message>
         <source>Version v1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Version v1.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CEditChannelDialog</name>
     <message>
         <source>Edit Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier la chaîne</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Transpondeur</translation>
     </message>
     <message>
         <source>Service ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de service</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID vidéo</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID audio</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>Teletext PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID télétexte</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>%1 must be 0 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doit être entre 0 et 65535.</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Le garder</translation>
     </message>
     <message>
         <source>Change It</source>
-        <translation type="unfinished"></translation>
+        <translation>Le changer</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CEditSatelliteDialog</name>
     <message>
         <source>Edit Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le satellite</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de LNB</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>LNB freq Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq. LNB basse</translation>
     </message>
     <message>
         <source>LNB freq High</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq. LNB haute</translation>
     </message>
     <message>
         <source>LNB Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation LNB</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished"></translation>
+        <translation>22KHz</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>DiSEqC type</source>
-        <translation type="unfinished"></translation>
+        <translation>Type DiSEqC</translation>
     </message>
     <message>
         <source>DiSEqC port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port DiSEqC</translation>
     </message>
     <message>
         <source>Dish Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Position de l&apos;antenne</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Est</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouest</translation>
     </message>
     <message>
         <source>Universal</source>
-        <translation type="unfinished"></translation>
+        <translation>Universel</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Simple</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>1.0(4 Switch)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0(4 commutateurs)</translation>
     </message>
     <message>
         <source>1.1(16 Switch)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.1(16 commutateurs)</translation>
     </message>
     <message>
         <source>1.2(Motor)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.2(Moteur)</translation>
     </message>
     <message>
         <source>1.3(USALS)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.3(USALS)</translation>
     </message>
     <message>
         <source>Location must be 0.0 to 180.0 degrees East or West.</source>
-        <translation type="unfinished"></translation>
+        <translation>La position doit être entre 0.0 et 180.0 degrés Est ou Ouest.</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CEditTpDialog</name>
     <message>
         <source>Edit TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le TP</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence</translation>
     </message>
     <message>
         <source>Horz/Vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Horz/Vert</translation>
     </message>
     <message>
         <source>Symbol Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit symbole</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Transmission</source>
-        <translation type="unfinished"></translation>
+        <translation>Transmission</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulation</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ANNULER</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer</translation>
     </message>
     <message>
         <source>Frequency must be 1 to 65535 MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fréquence doit être entre 1 et 65535 MHz.</translation>
     </message>
     <message>
         <source>Symbol Rate must be 0 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le débit symbole doit être entre 0 et 65535.</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CMainDialog</name>
     <message>
         <source>Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers image ou binaires (*.img *.bin);;Données de chaînes (*.irz);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Channel Data (*irz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de chaînes (*irz)</translation>
     </message>
     <message>
         <source>Forced download</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement forcé</translation>
     </message>
     <message>
         <source>Download even when the STB&apos;s buyer code does not match the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger même si le code acheteur du STB ne correspond pas à l&apos;image</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger</translation>
     </message>
     <message>
         <source>The current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier courant</translation>
     </message>
     <message>
         <source>File Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier :</translation>
     </message>
     <message>
         <source>Elapsed :</source>
-        <translation type="unfinished"></translation>
+        <translation>Écoulé :</translation>
     </message>
     <message>
         <source>Throughput :</source>
-        <translation type="unfinished"></translation>
+        <translation>Débit :</translation>
     </message>
     <message>
         <source>Configure</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer</translation>
     </message>
     <message>
         <source>Connect or disconnect the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter ou déconnecter le port</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Envoyer</translation>
     </message>
     <message>
         <source>STB power: green while the STB&apos;s application answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation du STB : vert tant que l&apos;application du STB répond</translation>
     </message>
     <message>
         <source>STB Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Alim. STB</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>About Dorvane_QX</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Dorvane_QX</translation>
     </message>
     <message>
         <source>Downloading process is in progress, Do you want to stop the downloading?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un téléchargement est en cours. Voulez-vous arrêter le téléchargement ?</translation>
     </message>
     <message>
         <source>Do you want to close Dorvane_QX?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous fermer Dorvane_QX ?</translation>
     </message>
     <message>
         <source>You can&apos;t disconnect Serial port on downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de déconnecter le port série pendant un téléchargement...</translation>
     </message>
     <message>
         <source>%1 disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 déconnecté.</translation>
     </message>
     <message>
         <source>%1 connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 connecté.</translation>
     </message>
     <message>
         <source>You can&apos;t configure Serial port on downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de configurer le port série pendant un téléchargement...</translation>
     </message>
     <message>
         <source>You can&apos;t open a file on downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir un fichier pendant un téléchargement...</translation>
     </message>
     <message>
         <source>Transfer summary: </source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan du transfert : </translation>
     </message>
     <message>
         <source>Save log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le journal...</translation>
     </message>
     <message>
         <source>Save trace...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la trace...</translation>
     </message>
     <message>
         <source>Can&apos;t save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
     <message>
         <source>Log (*.log *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal (*.log *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Trace (*.trace *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trace (*.trace *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>You can&apos;t edit a file while transferring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de modifier un fichier pendant un transfert...</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
     <message>
         <source>Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du groupe</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>N°</translation>
     </message>
     <message>
         <source>Channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne.</translation>
     </message>
     <message>
         <source>Ch_id</source>
-        <translation type="unfinished"></translation>
+        <translation>Ch_id</translation>
     </message>
     <message>
         <source>Freq/Pol</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq/Pol</translation>
     </message>
     <message>
         <source>SID</source>
-        <translation type="unfinished"></translation>
+        <translation>SID</translation>
     </message>
     <message>
         <source>Rename Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le groupe</translation>
     </message>
     <message>
         <source>&amp;TV name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom &amp;TV :</translation>
     </message>
     <message>
         <source>&amp;Radio name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom &amp;radio :</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Historique...</translation>
     </message>
     <message>
         <source>The lists kept from uploads and earlier saves: compare or restore one</source>
-        <translation type="unfinished"></translation>
+        <translation>Les listes gardées des envois et des enregistrements précédents : en comparer ou en restaurer une</translation>
     </message>
     <message>
         <source>the open list</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste ouverte</translation>
     </message>
     <message>
         <source>, unsaved edits</source>
-        <translation type="unfinished"></translation>
+        <translation>, modifications non enregistrées</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne pas enregistrer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Edit Receiver Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les données du récepteur</translation>
     </message>
     <message>
         <source>%1 marked for moving: choose the destination, then &quot;Select Destination&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 marqué(s) pour déplacement : choisissez la destination, puis « Choisir la destination »</translation>
     </message>
     <message>
         <source>1 channel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 chaîne</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chaînes</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Channel data (*.irz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de chaînes (*.irz)</translation>
     </message>
     <message>
         <source>Channel data JSON (*.json);;Channel table CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de chaînes JSON (*.json);;Table des chaînes CSV (*.csv)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>File write failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;écriture du fichier !</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>File open failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;ouverture du fichier !</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Fav TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Fav TV</translation>
     </message>
     <message>
         <source>Fav Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Fav Radio</translation>
     </message>
     <message>
         <source>Search channels by name, service id or PID (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher des chaînes par nom, identifiant de service ou PID (Ctrl+F)</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trouver :</translation>
     </message>
     <message>
         <source>&amp;View:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vue :</translation>
     </message>
     <message>
         <source>TPs:</source>
-        <translation type="unfinished"></translation>
+        <translation>TPs :</translation>
     </message>
     <message>
         <source>CHs:</source>
-        <translation type="unfinished"></translation>
+        <translation>CHs :</translation>
     </message>
     <message>
         <source>All Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous sat</translation>
     </message>
     <message>
         <source>Searched Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Sat cherchés</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>TV</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>FTA</source>
-        <translation type="unfinished"></translation>
+        <translation>FTA</translation>
     </message>
     <message>
         <source>CAS</source>
-        <translation type="unfinished"></translation>
+        <translation>CAS</translation>
     </message>
     <message>
         <source>Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier par :</translation>
     </message>
     <message>
         <source>Channel No</source>
-        <translation type="unfinished"></translation>
+        <translation>N° de chaîne</translation>
     </message>
     <message>
         <source>Sat/Tp</source>
-        <translation type="unfinished"></translation>
+        <translation>Sat/Tp</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Listed channels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaînes listées :</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Su&amp;pprimer</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Déplacer</translation>
     </message>
     <message>
         <source>Select Desti&amp;nation</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir la desti&amp;nation</translation>
     </message>
     <message>
         <source>&amp;Cancel Move</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler le dépla&amp;cement</translation>
     </message>
     <message>
         <source>Sav&amp;e As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous...</translation>
     </message>
     <message>
         <source>Exi&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Ann&amp;uler</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rétablir</translation>
     </message>
     <message>
         <source>Rename &amp;Group...</source>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le &amp;groupe...</translation>
     </message>
     <message>
         <source>Undo the last edit (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler la dernière modification (Ctrl+Z)</translation>
     </message>
     <message>
         <source>Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir la dernière modification annulée (Ctrl+Maj+Z, Ctrl+Y)</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier...</translation>
     </message>
     <message>
         <source>In group</source>
-        <translation type="unfinished"></translation>
+        <translation>Dans le groupe</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CReferencePreviewDialog</name>
     <message>
         <source>Apply order from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l&apos;ordre de %1</translation>
     </message>
     <message>
         <source>New No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau n°</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Actuel</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvé</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Identity</source>
-        <translation type="unfinished"></translation>
+        <translation>Identité</translation>
     </message>
     <message>
         <source>Take the &amp;favourite groups and their names along</source>
-        <translation type="unfinished"></translation>
+        <translation>Prendre aussi les groupes de &amp;favoris et leurs noms</translation>
     </message>
     <message>
         <source>A text list has no favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Une liste texte n&apos;a pas de groupes de favoris</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Appliquer</translation>
     </message>
     <message>
         <source>Reference entries that found no channel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrées de référence sans chaîne trouvée : %1</translation>
     </message>
     <message>
         <source>by name</source>
-        <translation type="unfinished"></translation>
+        <translation>par nom</translation>
     </message>
     <message>
         <source>by identity</source>
-        <translation type="unfinished"></translation>
+        <translation>par identité</translation>
     </message>
     <message>
         <source>not matched: to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>non trouvé : à la fin</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CSerialConfigDialog</name>
     <message>
         <source>Made by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fabriqué par %1</translation>
     </message>
     <message>
         <source>USB %1</source>
-        <translation type="unfinished"></translation>
+        <translation>USB %1</translation>
     </message>
     <message>
         <source>Serial number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de série %1</translation>
     </message>
     <message>
         <source>In use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisé par un autre programme</translation>
     </message>
     <message>
         <source>In use by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisé par %1</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Libre</translation>
     </message>
     <message>
         <source>Serial Port Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration du port série</translation>
     </message>
     <message>
         <source>Serial Port :</source>
-        <translation type="unfinished"></translation>
+        <translation>Port série :</translation>
     </message>
     <message>
         <source>Choose a port, or type its device path</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un port, ou tapez son chemin de périphérique</translation>
     </message>
     <message>
         <source>%1  (current)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (actuel)</translation>
     </message>
     <message>
         <source>No serial port found: plug in the adapter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun port série trouvé : branchez l&apos;adaptateur.</translation>
     </message>
     <message>
         <source>%1
 Not listed by the system</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Non listé par le système</translation>
     </message>
     <message>
         <source>&amp;Language :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue :</translation>
     </message>
     <message>
         <source>System language</source>
         <extracomment>The language choice that follows the system&apos;s locale.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>The language of the windows, from the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue des fenêtres, à partir du prochain démarrage</translation>
     </message>
 </context>
 <context>
     <name>dorvane::ChannelListPrint</name>
     <message>
         <source>Channel list of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des chaînes de %1</translation>
     </message>
 </context>
 <context>
     <name>dorvane::ChannelOrderActions</name>
     <message>
         <source>Sort the selected channels by &amp;name and keep it as the order</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les chaînes choisies par &amp;nom et garder cet ordre</translation>
     </message>
     <message>
         <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les chaînes choisies par &amp;satellite et fréquence et garder cet ordre</translation>
     </message>
     <message>
         <source>Sort the selected channels by service &amp;id and keep it as the order</source>
-        <translation type="unfinished"></translation>
+        <translation>Trier les chaînes choisies par &amp;identifiant de service et garder cet ordre</translation>
     </message>
     <message>
         <source>Move to &amp;number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer au n&amp;uméro...</translation>
     </message>
     <message>
         <source>S&amp;wap</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;changer</translation>
     </message>
     <message>
         <source>Apply &amp;order from...</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l&apos;&amp;ordre de...</translation>
     </message>
     <message>
         <source>New No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau n°</translation>
     </message>
     <message>
         <source>New No.: a channel number 0..%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau n° : un numéro de chaîne 0..%1</translation>
     </message>
     <message>
         <source>Move to number</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer au numéro</translation>
     </message>
     <message>
         <source>The %1 chosen channels from &amp;number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 chaînes choisies à partir du &amp;numéro :</translation>
     </message>
     <message>
         <source>Apply order from</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer l&apos;ordre de</translation>
     </message>
     <message>
         <source>Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de chaînes ou listes (*.irz *.txt *.csv);;Données de chaînes (*irz);;Tous les fichiers (*)</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CopyCleanTools</name>
     <message>
         <source>&amp;Open Second File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un second fichier...</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier les lignes</translation>
     </message>
     <message>
         <source>Show D&amp;uplicates Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher seulement les do&amp;ublons</translation>
     </message>
     <message>
         <source>Select &amp;All Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionner &amp;tous les doublons</translation>
     </message>
     <message>
         <source>&amp;Remove Unused Transponders...</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les transpondeurs inutilisés (&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;primer...</translation>
     </message>
     <message>
         <source>Export to P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en P&amp;DF...</translation>
     </message>
     <message>
         <source>T&amp;ools</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Outils</translation>
     </message>
     <message>
         <source>Copy from Second &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier depuis le second &amp;fichier</translation>
     </message>
     <message>
         <source>Open Second File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un second fichier</translation>
     </message>
     <message>
         <source>Channel data (*.irz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de chaînes (*.irz);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Choose satellites, transponders, channels or groups of the second file</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez des satellites, transpondeurs, chaînes ou groupes du second fichier</translation>
     </message>
     <message>
         <source>No duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun doublon</translation>
     </message>
     <message>
         <source>%1 duplicates chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 doublons choisis</translation>
     </message>
     <message>
         <source>1 transponder removed</source>
-        <translation type="unfinished"></translation>
+        <translation>1 transpondeur supprimé</translation>
     </message>
     <message>
         <source>%1 transponders removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 transpondeurs supprimés</translation>
     </message>
     <message>
         <source>No rows chosen to copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune ligne choisie à copier</translation>
     </message>
     <message>
         <source>1 row copied to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne copiée dans le presse-papiers</translation>
     </message>
     <message>
         <source>%1 rows copied to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes copiées dans le presse-papiers</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>This build cannot print: use &quot;Export to PDF...&quot; and print the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cette version ne peut pas imprimer : utilisez « Exporter en PDF... » et imprimez le PDF.</translation>
     </message>
     <message>
         <source>Export to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>File write failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;écriture du fichier !</translation>
     </message>
     <message>
         <source>%1 pages written to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 pages écrites dans %2</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CopySourcePanel</name>
     <message>
         <source>Second file (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Second fichier (lecture seule)</translation>
     </message>
     <message>
         <source>&lt;&lt; Co&amp;py into this file</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; Copier dans ce &amp;fichier</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>Fer&amp;mer</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 chaînes</translation>
     </message>
     <message>
         <source>SID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SID %1</translation>
     </message>
     <message>
         <source>Favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Groupes de favoris</translation>
     </message>
     <message>
         <source>%1: %2 satellites, %3 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 satellites, %3 chaînes</translation>
     </message>
 </context>
 <context>
     <name>dorvane::DialogPrompts</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
 </context>
 <context>
     <name>dorvane::HistoryDialog</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique</translation>
     </message>
     <message>
         <source>No lists are kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune liste n&apos;est encore gardée.</translation>
     </message>
     <message>
         <source>Select two lists, or one to compare with the open list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez deux listes, ou une à comparer avec la liste ouverte.</translation>
     </message>
     <message>
         <source>Kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardée dans %1</translation>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Comparer</translation>
     </message>
     <message>
         <source>Compare with &amp;open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer avec la liste &amp;ouverte</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer</translation>
     </message>
     <message>
         <source>Open the selected list in the editor; the present one is kept first</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la liste choisie dans l&apos;éditeur ; l&apos;actuelle est gardée d&apos;abord</translation>
     </message>
     <message>
         <source>Can&apos;t compare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison impossible : %1</translation>
     </message>
 </context>
 <context>
     <name>dorvane::IntegerEdit</name>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier.</translation>
     </message>
 </context>
 <context>
     <name>dorvane::ListColumns</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaîne</translation>
     </message>
     <message>
         <source>PPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PPid</translation>
     </message>
     <message>
         <source>VPid</source>
-        <translation type="unfinished"></translation>
+        <translation>VPid</translation>
     </message>
     <message>
         <source>APid</source>
-        <translation type="unfinished"></translation>
+        <translation>APid</translation>
     </message>
     <message>
         <source>ttxt</source>
-        <translation type="unfinished"></translation>
+        <translation>ttxt</translation>
     </message>
     <message>
         <source>CAS</source>
-        <translation type="unfinished"></translation>
+        <translation>CAS</translation>
     </message>
     <message>
         <source>VTyp</source>
-        <translation type="unfinished"></translation>
+        <translation>VTyp</translation>
     </message>
     <message>
         <source>ATyp</source>
-        <translation type="unfinished"></translation>
+        <translation>ATyp</translation>
     </message>
     <message>
         <source>Sat_id</source>
-        <translation type="unfinished"></translation>
+        <translation>Sat_id</translation>
     </message>
     <message>
         <source>Tp_id</source>
-        <translation type="unfinished"></translation>
+        <translation>Tp_id</translation>
     </message>
     <message>
         <source>Ch_id</source>
-        <translation type="unfinished"></translation>
+        <translation>Ch_id</translation>
     </message>
     <message>
         <source>SID</source>
-        <translation type="unfinished"></translation>
+        <translation>SID</translation>
     </message>
     <message>
         <source>Freq/Pol</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq/Pol</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Satellite</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>TPs</translation>
     </message>
     <message>
         <source>CHs</source>
-        <translation type="unfinished"></translation>
+        <translation>CHs</translation>
     </message>
     <message>
         <source>Freq.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréq.</translation>
     </message>
     <message>
         <source>Pol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pol.</translation>
     </message>
     <message>
         <source>S/R</source>
-        <translation type="unfinished"></translation>
+        <translation>S/R</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Trans</source>
-        <translation type="unfinished"></translation>
+        <translation>Trans</translation>
     </message>
     <message>
         <source>Mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Mod</translation>
     </message>
 </context>
 <context>
     <name>dorvane::reference_preview_dialog</name>
     <message>
         <source>sat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sat %1</translation>
     </message>
     <message>
         <source>sid %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sid %1</translation>
     </message>
 </context>
 </TS>

@@ -5,1822 +5,1819 @@
     <name>CoreText</name>
     <message>
         <source>Please, Open a File to be downloaded!</source>
-        <translation type="unfinished"></translation>
+        <translation>Пожалуйста, откройте файл для загрузки!</translation>
     </message>
     <message>
         <source>Can&apos;t open Serial Port! Please, Check your Serial port setting!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся открыть последовательный порт! Проверьте настройку последовательного порта!</translation>
     </message>
     <message>
         <source>Before download start, You should turn off the Power of STB</source>
-        <translation type="unfinished"></translation>
+        <translation>Перед началом загрузки нужно выключить питание STB</translation>
     </message>
     <message>
         <source>Before upload start, You should turn on the Power of STB and activate &apos;PC COM&apos; item in &apos;Software Transfer&apos; menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Перед началом выгрузки нужно включить питание STB и активировать пункт &apos;PC COM&apos; в меню &apos;Software Transfer&apos;</translation>
     </message>
     <message>
         <source>This image can&apos;t be downloaded your STB!</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот образ нельзя загрузить в ваш STB!</translation>
     </message>
     <message>
         <source>Downloading stopped successfully.</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка успешно остановлена.</translation>
     </message>
     <message>
         <source>You should Check LCD window whether STB has remain job or not!</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверьте на ЖК-дисплее, не выполняет ли STB ещё какую-то работу!</translation>
     </message>
     <message>
         <source>Your STB will restart now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш STB сейчас перезапустится!</translation>
     </message>
     <message>
         <source>Timeout occurred! Please, Check your STB, And retry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Истекло время ожидания! Проверьте STB и повторите попытку!</translation>
     </message>
     <message>
         <source>Serial Port Error! The port stopped working.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка последовательного порта! Порт перестал работать.</translation>
     </message>
     <message>
         <source>Serial Port Error! Please, Check your Serial port and STB, And retry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ошибка последовательного порта! Проверьте последовательный порт и STB и повторите попытку!</translation>
     </message>
     <message>
         <source>Transferring failed! Too many errors on the line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача не удалась! Слишком много ошибок на линии.</translation>
     </message>
     <message>
         <source>Too many errors on the line! Please, Check your cable and STB, And retry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Слишком много ошибок на линии! Проверьте кабель и STB и повторите попытку!</translation>
     </message>
     <message>
         <source>Uploading failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Выгрузка не удалась!</translation>
     </message>
     <message>
         <source>Uploading failed! The file was not changed. Please, Check your STB, And retry!</source>
-        <translation type="unfinished"></translation>
+        <translation>Выгрузка не удалась! Файл не изменён. Проверьте STB и повторите попытку!</translation>
     </message>
     <message>
         <source>The file was not changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не изменён.</translation>
     </message>
     <message>
         <source>The received data is not channel data: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Полученные данные — не данные каналов: %1.</translation>
     </message>
     <message>
         <source>The STB announced %1 bytes and sent %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>STB объявил %1 байт, а прислал %2.</translation>
     </message>
     <message>
         <source>All the data arrived, but the STB did not end the file (it may have restarted).</source>
-        <translation type="unfinished"></translation>
+        <translation>Все данные пришли, но STB не завершил файл (возможно, он перезапустился).</translation>
     </message>
     <message>
         <source>You can&apos;t open a file on downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя открыть файл во время загрузки...</translation>
     </message>
     <message>
         <source>The STB stopped reporting while writing its memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>STB перестал отвечать во время записи своей памяти.</translation>
     </message>
     <message>
         <source>The STB stopped reporting while writing its memory!</source>
-        <translation type="unfinished"></translation>
+        <translation>STB перестал отвечать во время записи своей памяти!</translation>
     </message>
     <message>
         <source>Do not switch it off until its own display says it is done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не выключайте его, пока его собственный дисплей не покажет окончание.</translation>
     </message>
     <message>
         <source>Downloading failed! The file could not be read to its end: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка не удалась! Файл не удалось прочитать до конца: %1</translation>
     </message>
     <message>
         <source>The STB restarted before it finished writing! The image was not written.</source>
-        <translation type="unfinished"></translation>
+        <translation>STB перезапустился, не закончив запись! Образ не записан.</translation>
     </message>
     <message>
         <source>Please, Switch off the STB, start the download, then switch on the STB.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выключите STB, запустите загрузку, затем включите STB.</translation>
     </message>
     <message>
         <source>The STB offered more than one file; only the first was received.</source>
-        <translation type="unfinished"></translation>
+        <translation>STB предложил больше одного файла; принят только первый.</translation>
     </message>
     <message>
         <source>The file is empty! There is nothing to download.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл пуст! Загружать нечего.</translation>
     </message>
     <message>
         <source>The file is larger than %1 MiB, more than any STB takes! Check the file, or use Forced download to send it anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл больше %1 МиБ — больше, чем принимает любой STB! Проверьте файл или отправьте его всё равно с помощью принудительной загрузки.</translation>
     </message>
     <message>
         <source>Can&apos;t save the upload to %1: it is a folder!</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя сохранить выгрузку в %1: это папка!</translation>
     </message>
     <message>
         <source>Can&apos;t save the upload to %1: its folder does not exist!</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя сохранить выгрузку в %1: её папка не существует!</translation>
     </message>
     <message>
         <source>Can&apos;t save the upload to %1: its folder cannot be written!</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя сохранить выгрузку в %1: в её папку нельзя писать!</translation>
     </message>
     <message>
         <source>Transferring canceled!</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача отменена!</translation>
     </message>
     <message>
         <source>Do you want to stop the downloading?</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановить загрузку?</translation>
     </message>
     <message>
         <source>Do you want to stop the uploading?</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановить выгрузку?</translation>
     </message>
     <message>
         <source>Stop</source>
         <extracomment>The Download and Upload buttons while a transfer runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Выгрузить</translation>
     </message>
     <message>
         <source>Waiting Turning on STB...</source>
         <extracomment>The progress bar while the STB is switched off, before a download.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ожидание включения STB...</translation>
     </message>
     <message>
         <source>Wait Upload Data...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ожидание данных выгрузки...</translation>
     </message>
     <message>
         <source>Transferring timeout occurred!</source>
-        <translation type="unfinished"></translation>
+        <translation>Истекло время ожидания передачи!</translation>
     </message>
     <message>
         <source>%1 bps</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 бит/с</translation>
     </message>
     <message>
         <source>Wait writing image end...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ожидание конца записи образа...</translation>
     </message>
     <message>
         <source>STB Boot Ver : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия загрузчика STB : %1</translation>
     </message>
     <message>
         <source>STB App Ver : %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия ПО STB : %1</translation>
     </message>
     <message>
         <source>Uploading %1% ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Выгрузка %1% ...</translation>
     </message>
     <message>
         <source>Downloading %1% ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка %1% ...</translation>
     </message>
     <message>
         <source>Downloading process started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка начата.</translation>
     </message>
     <message>
         <source>Uploading process started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выгрузка начата.</translation>
     </message>
     <message>
         <source>Send upload command and wait ack..</source>
-        <translation type="unfinished"></translation>
+        <translation>Команда выгрузки отправлена, ожидание подтверждения..</translation>
     </message>
     <message>
         <source>Transferring ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача завершена.</translation>
     </message>
     <message>
         <source>Writing Image started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись образа начата.</translation>
     </message>
     <message>
         <source>Transferring started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача начата.</translation>
     </message>
     <message>
         <source>Transferring started!</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача начата!</translation>
     </message>
     <message>
         <source>Serial Port Internal Error: Write</source>
-        <translation type="unfinished"></translation>
+        <translation>Внутренняя ошибка последовательного порта: запись</translation>
     </message>
     <message>
         <source>Uploading failed! %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Выгрузка не удалась! %1</translation>
     </message>
     <message>
         <source>Uploading data is kept in</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные выгрузки сохранены в</translation>
     </message>
     <message>
         <source>The received data is kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Полученные данные сохранены в %1</translation>
     </message>
     <message>
         <source>%1 The received data is kept in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Полученные данные сохранены в %2</translation>
     </message>
     <message>
         <source>Writing Image stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись образа остановлена.</translation>
     </message>
     <message>
         <source>Writing image stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись образа прервана.</translation>
     </message>
     <message>
         <source>Downloading stopped successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузка успешно остановлена!</translation>
     </message>
     <message>
         <source>Uploading finished successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Выгрузка успешно завершена!</translation>
     </message>
     <message>
         <source>Uploading data is saved to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные выгрузки записаны в</translation>
     </message>
     <message>
         <source>The image&apos;s buyer code %1 differs from the STB&apos;s %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Код покупателя образа %1 отличается от кода STB %2.</translation>
     </message>
     <message>
         <source>The image&apos;s buyer code %1 does not match the STB&apos;s.</source>
-        <translation type="unfinished"></translation>
+        <translation>Код покупателя образа %1 не совпадает с кодом STB.</translation>
     </message>
     <message>
         <source>&quot;Forced download&quot; (command line: --forced) downloads it anyway.</source>
-        <translation type="unfinished"></translation>
+        <translation>«Принудительная загрузка» (командная строка: --forced) загрузит его всё равно.</translation>
     </message>
     <message>
         <source>No receiver answered on %1: check the cable and the port, and that the STB is switched on (for a download: after the start; for an upload: with its &apos;PC COM&apos; item active).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ни один приёмник не ответил на %1: проверьте кабель и порт, а также что STB включён (для загрузки: после старта; для выгрузки: с активным пунктом &apos;PC COM&apos;).</translation>
     </message>
     <message>
         <source>%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 байт за %2 с (%3 байт/с), блоков: %4, повторов: %5, тайм-аутов: %6</translation>
     </message>
     <message>
         <source>%1 port was opened successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт %1 успешно открыт!</translation>
     </message>
     <message>
         <source>Port(%1) open failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть порт(%1).</translation>
     </message>
     <message>
         <source>Port(%1) failed: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Сбой порта(%1): %2</translation>
     </message>
     <message>
         <source>buff full</source>
-        <translation type="unfinished"></translation>
+        <translation>буфер переполнен</translation>
     </message>
     <message>
         <source>%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, or choose one of the ports that Configure or &apos;dorvane ports&apos; lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не существует: адаптер не подключён или имя неверно. Подключите его или выберите один из портов, которые показывают Настройка или &apos;dorvane ports&apos;.</translation>
     </message>
     <message>
         <source>No serial port is there: plug in the adapter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последовательных портов нет: подключите адаптер.</translation>
     </message>
     <message>
         <source>The serial ports are: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последовательные порты: %1.</translation>
     </message>
     <message>
         <source>%1 is not a serial port: it is %2. %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 — не последовательный порт: это %2. %3</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>папка</translation>
     </message>
     <message>
         <source>a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>обычный файл</translation>
     </message>
     <message>
         <source>not a device</source>
-        <translation type="unfinished"></translation>
+        <translation>не устройство</translation>
     </message>
     <message>
         <source>a device that is not a serial line</source>
-        <translation type="unfinished"></translation>
+        <translation>устройство, не являющееся последовательной линией</translation>
     </message>
     <message>
         <source>%1 is in use by %2. Close that program, or choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 занят программой %2. Закройте эту программу или выберите другой порт.</translation>
     </message>
     <message>
         <source>%1 is in use by another program. Close that program, or choose another port.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 занят другой программой. Закройте эту программу или выберите другой порт.</translation>
     </message>
     <message>
         <source>Permission denied on %1: your user is not in the &apos;%2&apos; group. Join it with &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ к %1 запрещён: ваш пользователь не входит в группу &apos;%2&apos;. Вступите в неё командой &apos;sudo usermod -aG %2 $USER&apos;, затем выйдите из системы и войдите снова.</translation>
     </message>
     <message>
         <source>%1 has gone away: the adapter was unplugged. Plug it back in and retry.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 пропал: адаптер отключён. Подключите его снова и повторите попытку.</translation>
     </message>
     <message>
         <source>%1 stopped working: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 перестал работать: %2.</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>неизвестная ошибка</translation>
     </message>
     <message>
         <source>the first USB serial adapter found</source>
-        <translation type="unfinished"></translation>
+        <translation>первый найденный USB-адаптер последовательного порта</translation>
     </message>
     <message>
         <source>the first USB serial adapter found (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>первый найденный USB-адаптер последовательного порта (%1)</translation>
     </message>
     <message>
         <source>the first serial port found</source>
-        <translation type="unfinished"></translation>
+        <translation>первый найденный последовательный порт</translation>
     </message>
     <message>
         <source>File write failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать файл!</translation>
     </message>
     <message>
         <source>Channel data file is truncated!</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл данных каналов обрезан!</translation>
     </message>
     <message>
         <source>%1 was not found.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 не найден.</translation>
     </message>
     <message>
         <source>%1 contains an invalid path.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 содержит недопустимый путь.</translation>
     </message>
     <message>
         <source>%1 could not be opened because there are too many open files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть %1: открыто слишком много файлов.</translation>
     </message>
     <message>
         <source>Access to %1 was denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступ к %1 запрещён.</translation>
     </message>
     <message>
         <source>A sharing violation occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>При обращении к %1 произошло нарушение совместного доступа.</translation>
     </message>
     <message>
         <source>A hardware I/O error was reported while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>При обращении к %1 получена аппаратная ошибка ввода-вывода.</translation>
     </message>
     <message>
         <source>Disk full while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Диск заполнен при обращении к %1.</translation>
     </message>
     <message>
         <source>An unexpected error occurred while accessing %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>При обращении к %1 произошла непредвиденная ошибка.</translation>
     </message>
     <message>
         <source>This file cannot be written back without losing data: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл нельзя записать обратно без потери данных: %1.</translation>
     </message>
     <message>
         <source>Data is unavailable!</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные недоступны!</translation>
     </message>
     <message>
         <source>Edit Receiver Data</source>
         <extracomment>The editor&apos;s window title.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Редактирование данных приёмника</translation>
     </message>
     <message>
         <source>Edit Receiver Data - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Редактирование данных приёмника - %1</translation>
     </message>
     <message>
         <source>%1 (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (только чтение)</translation>
     </message>
     <message>
         <source>%1 found</source>
-        <translation type="unfinished"></translation>
+        <translation>Найдено: %1</translation>
     </message>
     <message>
         <source>%1 found, %2 in the selected satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>Найдено: %1, %2 в выбранных спутниках</translation>
     </message>
     <message>
         <source>%1 found, %2 in the selected transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Найдено: %1, %2 в выбранных транспондерах</translation>
     </message>
     <message>
         <source>Choose channels in the list below to add them to the group</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите каналы в списке ниже, чтобы добавить их в группу</translation>
     </message>
     <message>
         <source>Choose one transponder to copy, or one satellite without transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите один транспондер для копирования или один спутник без транспондеров</translation>
     </message>
     <message>
         <source>Satellites are added with &quot;All Sat&quot; chosen; choose a list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутники добавляются при выбранном «Все спутники»; сначала выберите список</translation>
     </message>
     <message>
         <source>Choose a list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала выберите список</translation>
     </message>
     <message>
         <source>Choose members of the group to delete them</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите участников группы, чтобы удалить их</translation>
     </message>
     <message>
         <source>Satellites are deleted with &quot;All Sat&quot; chosen; choose a list first</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутники удаляются при выбранном «Все спутники»; сначала выберите список</translation>
     </message>
     <message>
         <source>Choose what to delete first</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала выберите, что удалить</translation>
     </message>
     <message>
         <source>Choose members of the group to move them</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите участников группы, чтобы переместить их</translation>
     </message>
     <message>
         <source>Channels are moved within a single satellite, or across all of them with every satellite chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Каналы перемещаются внутри одного спутника или между всеми при выборе всех спутников</translation>
     </message>
     <message>
         <source>Choose channels to move first</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала выберите каналы для перемещения</translation>
     </message>
     <message>
         <source>You must select another destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Нужно выбрать другое место назначения</translation>
     </message>
     <message>
         <source>Finish or cancel the pending move first</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала завершите или отмените начатое перемещение</translation>
     </message>
     <message>
         <source>Channels are dropped on a channel of the list to move them</source>
-        <translation type="unfinished"></translation>
+        <translation>Чтобы переместить каналы, перетащите их на канал списка</translation>
     </message>
     <message>
         <source>Drop channels on a group or its members, or members on a member</source>
-        <translation type="unfinished"></translation>
+        <translation>Перетаскивайте каналы на группу или её участников, а участников — на участника</translation>
     </message>
     <message>
         <source>Channels are ordered in the &quot;Satellite&quot; view</source>
-        <translation type="unfinished"></translation>
+        <translation>Каналы упорядочиваются в режиме «Спутник»</translation>
     </message>
     <message>
         <source>Finish the add first</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала завершите добавление</translation>
     </message>
     <message>
         <source>Choose exactly two channels to swap them</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите ровно два канала, чтобы поменять их местами</translation>
     </message>
     <message>
         <source>Choose channels first</source>
-        <translation type="unfinished"></translation>
+        <translation>Сначала выберите каналы</translation>
     </message>
     <message>
         <source>Cannot add satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся добавить спутник</translation>
     </message>
     <message>
         <source>Cannot add transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся добавить транспондер</translation>
     </message>
     <message>
         <source>Cannot add channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся добавить канал</translation>
     </message>
     <message>
         <source>Max Favorite Count!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Достигнуто максимальное число избранных!!</translation>
     </message>
     <message>
         <source>Favorite Group empty!!</source>
-        <translation type="unfinished"></translation>
+        <translation>Группа избранного пуста!!</translation>
     </message>
     <message>
         <source>Delete %1, their %2 and %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить %1, их %2 и %3?</translation>
     </message>
     <message>
         <source>Delete %1, their %2 and %3 (%4)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить %1, их %2 и %3 (%4)?</translation>
     </message>
     <message>
         <source>Delete %1 and their %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить %1 и их %2?</translation>
     </message>
     <message>
         <source>Delete %1 and their %2 (%3)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить %1 и их %2 (%3)?</translation>
     </message>
     <message>
         <source>Delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить %1?</translation>
     </message>
     <message>
         <source>Delete %1 (%2)?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить %1 (%2)?</translation>
     </message>
     <message>
         <source>1 satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>1 спутник</translation>
     </message>
     <message>
         <source>%1 satellites</source>
-        <translation type="unfinished"></translation>
+        <translation>спутников: %1</translation>
     </message>
     <message>
         <source>1 transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>1 транспондер</translation>
     </message>
     <message>
         <source>%1 transponders</source>
-        <translation type="unfinished"></translation>
+        <translation>транспондеров: %1</translation>
     </message>
     <message>
         <source>1 channel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 канал</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>каналов: %1</translation>
     </message>
     <message>
         <source>1 favourite entry</source>
-        <translation type="unfinished"></translation>
+        <translation>1 запись избранного</translation>
     </message>
     <message>
         <source>%1 favourite entries</source>
-        <translation type="unfinished"></translation>
+        <translation>записей избранного: %1</translation>
     </message>
     <message>
         <source>1 duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>1 дубликат</translation>
     </message>
     <message>
         <source>%1 duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>дубликатов: %1</translation>
     </message>
     <message>
         <source>%1 added</source>
-        <translation type="unfinished"></translation>
+        <translation>добавлено: %1</translation>
     </message>
     <message>
         <source>%1 replaced</source>
-        <translation type="unfinished"></translation>
+        <translation>заменено: %1</translation>
     </message>
     <message>
         <source>%1 skipped</source>
-        <translation type="unfinished"></translation>
+        <translation>пропущено: %1</translation>
     </message>
     <message>
         <source>%1 not copied (no room)</source>
-        <translation type="unfinished"></translation>
+        <translation>не скопировано (нет места): %1</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>Nothing was copied.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не скопировано.</translation>
     </message>
     <message>
         <source>1 of the channels to copy is already in this file (the same satellite, transponder and service id).</source>
-        <translation type="unfinished"></translation>
+        <translation>1 из копируемых каналов уже есть в этом файле (тот же спутник, транспондер и идентификатор службы).</translation>
     </message>
     <message>
         <source>%1 of the channels to copy are already in this file (the same satellite, transponder and service id).</source>
-        <translation type="unfinished"></translation>
+        <translation>Из копируемых каналов %1 уже есть в этом файле (тот же спутник, транспондер и идентификатор службы).</translation>
     </message>
     <message>
         <source>Skip them, replace the ones here, or keep both?</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить их, заменить имеющиеся или оставить оба варианта?</translation>
     </message>
     <message>
         <source>Skip</source>
-        <translation type="unfinished"></translation>
+        <translation>Пропустить</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Заменить</translation>
     </message>
     <message>
         <source>Keep Both</source>
-        <translation type="unfinished"></translation>
+        <translation>Оставить оба</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Every transponder carries a channel: none removed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Каждый транспондер несёт канал: ничего не удалено.</translation>
     </message>
     <message>
         <source>Remove %1 without a channel?</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалить %1 без каналов?</translation>
     </message>
     <message>
         <source>New Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый канал</translation>
     </message>
     <message>
         <source>This file cannot be saved: it holds data the editor would lose (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Этот файл нельзя сохранить: в нём есть данные, которые редактор потеряет (%1).</translation>
     </message>
     <message>
         <source>%1 Not saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Не сохранено.</translation>
     </message>
     <message>
         <source>The check before saving found:</source>
-        <translation type="unfinished"></translation>
+        <translation>Проверка перед сохранением нашла:</translation>
     </message>
     <message>
         <source>Save anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Всё равно сохранить</translation>
     </message>
     <message>
         <source>Do you want to save changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить изменения?</translation>
     </message>
     <message>
         <source>Nothing was imported: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ничего не импортировано: %1</translation>
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... и ещё %1</translation>
     </message>
     <message>
         <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Файл не различает такие каналы: избранное может вернуться как канал с меньшим номером.</translation>
     </message>
 </context>
 <context>
     <name>DialogPrompts</name>
     <message>
         <source>The language changes when Dorvane_QX starts next.</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык сменится при следующем запуске Dorvane_QX.</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CAboutDialog</name>
     <message>
         <source>About Dorvane_QX</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Dorvane_QX</translation>
     </message>
     <message>
         <source>Version v1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Версия v1.0</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CEditChannelDialog</name>
     <message>
         <source>Edit Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить канал</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутник</translation>
     </message>
     <message>
         <source>Transponder</source>
-        <translation type="unfinished"></translation>
+        <translation>Транспондер</translation>
     </message>
     <message>
         <source>Service ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID службы</translation>
     </message>
     <message>
         <source>Video PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID видео</translation>
     </message>
     <message>
         <source>Audio PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID звука</translation>
     </message>
     <message>
         <source>PCR PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID PCR</translation>
     </message>
     <message>
         <source>Teletext PID</source>
-        <translation type="unfinished"></translation>
+        <translation>PID телетекста</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ОТМЕНА</translation>
     </message>
     <message>
         <source>%1 must be 0 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 должен быть от 0 до 65535.</translation>
     </message>
     <message>
         <source>Keep It</source>
-        <translation type="unfinished"></translation>
+        <translation>Оставить</translation>
     </message>
     <message>
         <source>Change It</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CEditSatelliteDialog</name>
     <message>
         <source>Edit Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить спутник</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутник</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция</translation>
     </message>
     <message>
         <source>LNB</source>
-        <translation type="unfinished"></translation>
+        <translation>LNB</translation>
     </message>
     <message>
         <source>LNB Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип LNB</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота</translation>
     </message>
     <message>
         <source>LNB freq Low</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота LNB нижн.</translation>
     </message>
     <message>
         <source>LNB freq High</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота LNB верхн.</translation>
     </message>
     <message>
         <source>LNB Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Питание LNB</translation>
     </message>
     <message>
         <source>22KHz</source>
-        <translation type="unfinished"></translation>
+        <translation>22KHz</translation>
     </message>
     <message>
         <source>DiSEqC</source>
-        <translation type="unfinished"></translation>
+        <translation>DiSEqC</translation>
     </message>
     <message>
         <source>DiSEqC type</source>
-        <translation type="unfinished"></translation>
+        <translation>Тип DiSEqC</translation>
     </message>
     <message>
         <source>DiSEqC port</source>
-        <translation type="unfinished"></translation>
+        <translation>Порт DiSEqC</translation>
     </message>
     <message>
         <source>Dish Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция антенны</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ОТМЕНА</translation>
     </message>
     <message>
         <source>East</source>
-        <translation type="unfinished"></translation>
+        <translation>Восток</translation>
     </message>
     <message>
         <source>West</source>
-        <translation type="unfinished"></translation>
+        <translation>Запад</translation>
     </message>
     <message>
         <source>Universal</source>
-        <translation type="unfinished"></translation>
+        <translation>Универсальный</translation>
     </message>
     <message>
         <source>Single</source>
-        <translation type="unfinished"></translation>
+        <translation>Одиночный</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="unfinished"></translation>
+        <translation>Вкл</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Выкл</translation>
     </message>
     <message>
         <source>1.0(4 Switch)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0(4 входа)</translation>
     </message>
     <message>
         <source>1.1(16 Switch)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.1(16 входов)</translation>
     </message>
     <message>
         <source>1.2(Motor)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.2(Мотор)</translation>
     </message>
     <message>
         <source>1.3(USALS)</source>
-        <translation type="unfinished"></translation>
+        <translation>1.3(USALS)</translation>
     </message>
     <message>
         <source>Location must be 0.0 to 180.0 degrees East or West.</source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция должна быть от 0.0 до 180.0 градусов восточной или западной долготы.</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CEditTpDialog</name>
     <message>
         <source>Edit TP</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить TP</translation>
     </message>
     <message>
         <source>Frequency</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота</translation>
     </message>
     <message>
         <source>Horz/Vert</source>
-        <translation type="unfinished"></translation>
+        <translation>Гор/Верт</translation>
     </message>
     <message>
         <source>Symbol Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Символьная скорость</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Transmission</source>
-        <translation type="unfinished"></translation>
+        <translation>Передача</translation>
     </message>
     <message>
         <source>Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Модуляция</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="unfinished"></translation>
+        <translation>ОТМЕНА</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутник</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Оставить</translation>
     </message>
     <message>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Изменить</translation>
     </message>
     <message>
         <source>Frequency must be 1 to 65535 MHz.</source>
-        <translation type="unfinished"></translation>
+        <translation>Частота должна быть от 1 до 65535 МГц.</translation>
     </message>
     <message>
         <source>Symbol Rate must be 0 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>Символьная скорость должна быть от 0 до 65535.</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CMainDialog</name>
     <message>
         <source>Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Образы или двоичные файлы (*.img *.bin);;Данные каналов (*.irz);;Все файлы (*)</translation>
     </message>
     <message>
         <source>Channel Data (*irz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные каналов (*irz)</translation>
     </message>
     <message>
         <source>Forced download</source>
-        <translation type="unfinished"></translation>
+        <translation>Принудительно</translation>
     </message>
     <message>
         <source>Download even when the STB&apos;s buyer code does not match the image</source>
-        <translation type="unfinished"></translation>
+        <translation>Загружать, даже если код покупателя STB не совпадает с образом</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Загрузить</translation>
     </message>
     <message>
         <source>The current file</source>
-        <translation type="unfinished"></translation>
+        <translation>Текущий файл</translation>
     </message>
     <message>
         <source>File Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя файла :</translation>
     </message>
     <message>
         <source>Elapsed :</source>
-        <translation type="unfinished"></translation>
+        <translation>Прошло :</translation>
     </message>
     <message>
         <source>Throughput :</source>
-        <translation type="unfinished"></translation>
+        <translation>Скорость :</translation>
     </message>
     <message>
         <source>Configure</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка</translation>
     </message>
     <message>
         <source>Connect or disconnect the port</source>
-        <translation type="unfinished"></translation>
+        <translation>Подключить или отключить порт</translation>
     </message>
     <message>
         <source>Upload</source>
-        <translation type="unfinished"></translation>
+        <translation>Выгрузить</translation>
     </message>
     <message>
         <source>STB power: green while the STB&apos;s application answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Питание STB: зелёный, пока отвечает приложение STB</translation>
     </message>
     <message>
         <source>STB Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Питание STB</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Правка</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Свернуть</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть</translation>
     </message>
     <message>
         <source>About Dorvane_QX</source>
-        <translation type="unfinished"></translation>
+        <translation>О программе Dorvane_QX</translation>
     </message>
     <message>
         <source>Downloading process is in progress, Do you want to stop the downloading?</source>
-        <translation type="unfinished"></translation>
+        <translation>Идёт загрузка. Остановить загрузку?</translation>
     </message>
     <message>
         <source>Do you want to close Dorvane_QX?</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрыть Dorvane_QX?</translation>
     </message>
     <message>
         <source>You can&apos;t disconnect Serial port on downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя отключить последовательный порт во время загрузки...</translation>
     </message>
     <message>
         <source>%1 disconnected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 отключён.</translation>
     </message>
     <message>
         <source>%1 connected.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 подключён.</translation>
     </message>
     <message>
         <source>You can&apos;t configure Serial port on downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя настраивать последовательный порт во время загрузки...</translation>
     </message>
     <message>
         <source>You can&apos;t open a file on downloading...</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя открыть файл во время загрузки...</translation>
     </message>
     <message>
         <source>Transfer summary: </source>
-        <translation type="unfinished"></translation>
+        <translation>Итог передачи: </translation>
     </message>
     <message>
         <source>Save log...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить журнал...</translation>
     </message>
     <message>
         <source>Save trace...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить трассировку...</translation>
     </message>
     <message>
         <source>Can&apos;t save %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удаётся сохранить %1: %2</translation>
     </message>
     <message>
         <source>Log (*.log *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Журнал (*.log *.txt);;Все файлы (*)</translation>
     </message>
     <message>
         <source>Trace (*.trace *.txt);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Трассировка (*.trace *.txt);;Все файлы (*)</translation>
     </message>
     <message>
         <source>You can&apos;t edit a file while transferring...</source>
-        <translation type="unfinished"></translation>
+        <translation>Нельзя редактировать файл во время передачи...</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
     <message>
         <source>Group Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя группы</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>№</translation>
     </message>
     <message>
         <source>Channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал.</translation>
     </message>
     <message>
         <source>Ch_id</source>
-        <translation type="unfinished"></translation>
+        <translation>Ch_id</translation>
     </message>
     <message>
         <source>Freq/Pol</source>
-        <translation type="unfinished"></translation>
+        <translation>Част/Пол</translation>
     </message>
     <message>
         <source>SID</source>
-        <translation type="unfinished"></translation>
+        <translation>SID</translation>
     </message>
     <message>
         <source>Rename Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименовать группу</translation>
     </message>
     <message>
         <source>&amp;TV name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя &amp;ТВ:</translation>
     </message>
     <message>
         <source>&amp;Radio name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя &amp;радио:</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation type="unfinished"></translation>
+        <translation>Исто&amp;рия...</translation>
     </message>
     <message>
         <source>The lists kept from uploads and earlier saves: compare or restore one</source>
-        <translation type="unfinished"></translation>
+        <translation>Списки, сохранённые при выгрузках и прежних сохранениях: сравнить или восстановить один</translation>
     </message>
     <message>
         <source>the open list</source>
-        <translation type="unfinished"></translation>
+        <translation>открытый список</translation>
     </message>
     <message>
         <source>, unsaved edits</source>
-        <translation type="unfinished"></translation>
+        <translation>, несохранённые изменения</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сохранить</translation>
     </message>
     <message>
         <source>Do&amp;n&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Не сохранять</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Edit Receiver Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Редактирование данных приёмника</translation>
     </message>
     <message>
         <source>%1 marked for moving: choose the destination, then &quot;Select Destination&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Отмечено для перемещения: %1; выберите место назначения, затем «Выбрать цель»</translation>
     </message>
     <message>
         <source>1 channel</source>
-        <translation type="unfinished"></translation>
+        <translation>1 канал</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>каналов: %1</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как</translation>
     </message>
     <message>
         <source>Channel data (*.irz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные каналов (*.irz)</translation>
     </message>
     <message>
         <source>Channel data JSON (*.json);;Channel table CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные каналов JSON (*.json);;Таблица каналов CSV (*.csv)</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт</translation>
     </message>
     <message>
         <source>File write failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать файл!</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Импорт</translation>
     </message>
     <message>
         <source>File open failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось открыть файл!</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутник</translation>
     </message>
     <message>
         <source>Fav TV</source>
-        <translation type="unfinished"></translation>
+        <translation>Избр. ТВ</translation>
     </message>
     <message>
         <source>Fav Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Избр. радио</translation>
     </message>
     <message>
         <source>Search channels by name, service id or PID (Ctrl+F)</source>
-        <translation type="unfinished"></translation>
+        <translation>Поиск каналов по имени, идентификатору службы или PID (Ctrl+F)</translation>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>Поис&amp;к:</translation>
     </message>
     <message>
         <source>&amp;View:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вид:</translation>
     </message>
     <message>
         <source>TPs:</source>
-        <translation type="unfinished"></translation>
+        <translation>TP:</translation>
     </message>
     <message>
         <source>CHs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Кан.:</translation>
     </message>
     <message>
         <source>All Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Все спутники</translation>
     </message>
     <message>
         <source>Searched Sat</source>
-        <translation type="unfinished"></translation>
+        <translation>Найденные спутники</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Все</translation>
     </message>
     <message>
         <source>TV</source>
-        <translation type="unfinished"></translation>
+        <translation>ТВ</translation>
     </message>
     <message>
         <source>Radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Радио</translation>
     </message>
     <message>
         <source>FTA</source>
-        <translation type="unfinished"></translation>
+        <translation>FTA</translation>
     </message>
     <message>
         <source>CAS</source>
-        <translation type="unfinished"></translation>
+        <translation>CAS</translation>
     </message>
     <message>
         <source>Sort by:</source>
-        <translation type="unfinished"></translation>
+        <translation>Сортировка:</translation>
     </message>
     <message>
         <source>Channel No</source>
-        <translation type="unfinished"></translation>
+        <translation>№ канала</translation>
     </message>
     <message>
         <source>Sat/Tp</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутник/TP</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Listed channels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Показано каналов:</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Добавить</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Переместить</translation>
     </message>
     <message>
         <source>Select Desti&amp;nation</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать &amp;цель</translation>
     </message>
     <message>
         <source>&amp;Cancel Move</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Отменить перемещение</translation>
     </message>
     <message>
         <source>Sav&amp;e As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить к&amp;ак...</translation>
     </message>
     <message>
         <source>Exi&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ыход</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Экспорт...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Импорт...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Отм&amp;енить</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Вер&amp;нуть</translation>
     </message>
     <message>
         <source>Rename &amp;Group...</source>
-        <translation type="unfinished"></translation>
+        <translation>Переименовать &amp;группу...</translation>
     </message>
     <message>
         <source>Undo the last edit (Ctrl+Z)</source>
-        <translation type="unfinished"></translation>
+        <translation>Отменить последнее изменение (Ctrl+Z)</translation>
     </message>
     <message>
         <source>Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)</source>
-        <translation type="unfinished"></translation>
+        <translation>Вернуть последнее отменённое изменение (Ctrl+Shift+Z, Ctrl+Y)</translation>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Изменить...</translation>
     </message>
     <message>
         <source>In group</source>
-        <translation type="unfinished"></translation>
+        <translation>В группе</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CReferencePreviewDialog</name>
     <message>
         <source>Apply order from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить порядок из %1</translation>
     </message>
     <message>
         <source>New No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый №</translation>
     </message>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Сейчас</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Найдено</translation>
     </message>
     <message>
         <source>Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Запись</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Имя</translation>
     </message>
     <message>
         <source>Identity</source>
-        <translation type="unfinished"></translation>
+        <translation>Идентификация</translation>
     </message>
     <message>
         <source>Take the &amp;favourite groups and their names along</source>
-        <translation type="unfinished"></translation>
+        <translation>Взять также группы &amp;избранного и их имена</translation>
     </message>
     <message>
         <source>A text list has no favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>В текстовом списке нет групп избранного</translation>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Применить</translation>
     </message>
     <message>
         <source>Reference entries that found no channel: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Записи списка, для которых не найден канал: %1</translation>
     </message>
     <message>
         <source>by name</source>
-        <translation type="unfinished"></translation>
+        <translation>по имени</translation>
     </message>
     <message>
         <source>by identity</source>
-        <translation type="unfinished"></translation>
+        <translation>по идентификации</translation>
     </message>
     <message>
         <source>not matched: to the end</source>
-        <translation type="unfinished"></translation>
+        <translation>не найдено: в конец</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CSerialConfigDialog</name>
     <message>
         <source>Made by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Производитель: %1</translation>
     </message>
     <message>
         <source>USB %1</source>
-        <translation type="unfinished"></translation>
+        <translation>USB %1</translation>
     </message>
     <message>
         <source>Serial number %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Серийный номер %1</translation>
     </message>
     <message>
         <source>In use by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>Занят другой программой</translation>
     </message>
     <message>
         <source>In use by %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Занят: %1</translation>
     </message>
     <message>
         <source>Free</source>
-        <translation type="unfinished"></translation>
+        <translation>Свободен</translation>
     </message>
     <message>
         <source>Serial Port Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Настройка последовательного порта</translation>
     </message>
     <message>
         <source>Serial Port :</source>
-        <translation type="unfinished"></translation>
+        <translation>Последовательный порт :</translation>
     </message>
     <message>
         <source>Choose a port, or type its device path</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите порт или введите путь к устройству</translation>
     </message>
     <message>
         <source>%1  (current)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1  (текущий)</translation>
     </message>
     <message>
         <source>No serial port found: plug in the adapter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Последовательный порт не найден: подключите адаптер.</translation>
     </message>
     <message>
         <source>%1
 Not listed by the system</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Нет в списке системы</translation>
     </message>
     <message>
         <source>&amp;Language :</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Язык :</translation>
     </message>
     <message>
         <source>System language</source>
         <extracomment>The language choice that follows the system&apos;s locale.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Язык системы</translation>
     </message>
     <message>
         <source>The language of the windows, from the next start</source>
-        <translation type="unfinished"></translation>
+        <translation>Язык окон, со следующего запуска</translation>
     </message>
 </context>
 <context>
     <name>dorvane::ChannelListPrint</name>
     <message>
         <source>Channel list of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Список каналов %1</translation>
     </message>
 </context>
 <context>
     <name>dorvane::ChannelOrderActions</name>
     <message>
         <source>Sort the selected channels by &amp;name and keep it as the order</source>
-        <translation type="unfinished"></translation>
+        <translation>Упорядочить выбранные каналы по &amp;имени и сохранить порядок</translation>
     </message>
     <message>
         <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
-        <translation type="unfinished"></translation>
+        <translation>Упорядочить выбранные каналы по &amp;спутнику и частоте и сохранить порядок</translation>
     </message>
     <message>
         <source>Sort the selected channels by service &amp;id and keep it as the order</source>
-        <translation type="unfinished"></translation>
+        <translation>Упорядочить выбранные каналы по &amp;идентификатору службы и сохранить порядок</translation>
     </message>
     <message>
         <source>Move to &amp;number...</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить на &amp;номер...</translation>
     </message>
     <message>
         <source>S&amp;wap</source>
-        <translation type="unfinished"></translation>
+        <translation>Поменять &amp;местами</translation>
     </message>
     <message>
         <source>Apply &amp;order from...</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить &amp;порядок из...</translation>
     </message>
     <message>
         <source>New No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый №</translation>
     </message>
     <message>
         <source>New No.: a channel number 0..%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Новый №: номер канала 0..%1</translation>
     </message>
     <message>
         <source>Move to number</source>
-        <translation type="unfinished"></translation>
+        <translation>Переместить на номер</translation>
     </message>
     <message>
         <source>The %1 chosen channels from &amp;number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбранные каналы (%1) начиная с &amp;номера:</translation>
     </message>
     <message>
         <source>Apply order from</source>
-        <translation type="unfinished"></translation>
+        <translation>Применить порядок из</translation>
     </message>
     <message>
         <source>Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные каналов или списки (*.irz *.txt *.csv);;Данные каналов (*irz);;Все файлы (*)</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CopyCleanTools</name>
     <message>
         <source>&amp;Open Second File...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Открыть второй файл...</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать строки</translation>
     </message>
     <message>
         <source>Show D&amp;uplicates Only</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать только &amp;дубликаты</translation>
     </message>
     <message>
         <source>Select &amp;All Duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрать &amp;все дубликаты</translation>
     </message>
     <message>
         <source>&amp;Remove Unused Transponders...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Удалить неиспользуемые транспондеры...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Печать...</translation>
     </message>
     <message>
         <source>Export to P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт в P&amp;DF...</translation>
     </message>
     <message>
         <source>T&amp;ools</source>
-        <translation type="unfinished"></translation>
+        <translation>Инструмен&amp;ты</translation>
     </message>
     <message>
         <source>Copy from Second &amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать из второго &amp;файла</translation>
     </message>
     <message>
         <source>Open Second File</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть второй файл</translation>
     </message>
     <message>
         <source>Channel data (*.irz);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Данные каналов (*.irz);;Все файлы (*)</translation>
     </message>
     <message>
         <source>Choose satellites, transponders, channels or groups of the second file</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите спутники, транспондеры, каналы или группы второго файла</translation>
     </message>
     <message>
         <source>No duplicates</source>
-        <translation type="unfinished"></translation>
+        <translation>Дубликатов нет</translation>
     </message>
     <message>
         <source>%1 duplicates chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Выбрано дубликатов: %1</translation>
     </message>
     <message>
         <source>1 transponder removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалён 1 транспондер</translation>
     </message>
     <message>
         <source>%1 transponders removed</source>
-        <translation type="unfinished"></translation>
+        <translation>Удалено транспондеров: %1</translation>
     </message>
     <message>
         <source>No rows chosen to copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Не выбраны строки для копирования</translation>
     </message>
     <message>
         <source>1 row copied to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>1 строка скопирована в буфер обмена</translation>
     </message>
     <message>
         <source>%1 rows copied to the clipboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопировано строк в буфер обмена: %1</translation>
     </message>
     <message>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Предварительный просмотр</translation>
     </message>
     <message>
         <source>This build cannot print: use &quot;Export to PDF...&quot; and print the PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Эта сборка не умеет печатать: используйте «Экспорт в PDF...» и распечатайте PDF.</translation>
     </message>
     <message>
         <source>Export to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Экспорт в PDF</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
     <message>
         <source>File write failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось записать файл!</translation>
     </message>
     <message>
         <source>%1 pages written to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Записано страниц: %1, в %2</translation>
     </message>
 </context>
 <context>
     <name>dorvane::CopySourcePanel</name>
     <message>
         <source>Second file (read-only)</source>
-        <translation type="unfinished"></translation>
+        <translation>Второй файл (только чтение)</translation>
     </message>
     <message>
         <source>&lt;&lt; Co&amp;py into this file</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;&lt; Скопировать в этот &amp;файл</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Закрыть</translation>
     </message>
     <message>
         <source>%1 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>каналов: %1</translation>
     </message>
     <message>
         <source>SID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>SID %1</translation>
     </message>
     <message>
         <source>Favourite groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Группы избранного</translation>
     </message>
     <message>
         <source>%1: %2 satellites, %3 channels</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: спутников %2, каналов %3</translation>
     </message>
 </context>
 <context>
     <name>dorvane::DialogPrompts</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранить как</translation>
     </message>
 </context>
 <context>
     <name>dorvane::HistoryDialog</name>
     <message>
         <source>History</source>
-        <translation type="unfinished"></translation>
+        <translation>История</translation>
     </message>
     <message>
         <source>No lists are kept yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранённых списков пока нет.</translation>
     </message>
     <message>
         <source>Select two lists, or one to compare with the open list.</source>
-        <translation type="unfinished"></translation>
+        <translation>Выберите два списка или один для сравнения с открытым списком.</translation>
     </message>
     <message>
         <source>Kept in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сохранён в %1</translation>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Сравнить</translation>
     </message>
     <message>
         <source>Compare with &amp;open list</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнить с &amp;открытым списком</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Восстановить</translation>
     </message>
     <message>
         <source>Open the selected list in the editor; the present one is kept first</source>
-        <translation type="unfinished"></translation>
+        <translation>Открыть выбранный список в редакторе; текущий сначала сохраняется</translation>
     </message>
     <message>
         <source>Can&apos;t compare: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Сравнение невозможно: %1</translation>
     </message>
 </context>
 <context>
     <name>dorvane::IntegerEdit</name>
     <message>
         <source>Please enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введите целое число.</translation>
     </message>
 </context>
 <context>
     <name>dorvane::ListColumns</name>
     <message>
         <source>Channel</source>
-        <translation type="unfinished"></translation>
+        <translation>Канал</translation>
     </message>
     <message>
         <source>PPid</source>
-        <translation type="unfinished"></translation>
+        <translation>PPid</translation>
     </message>
     <message>
         <source>VPid</source>
-        <translation type="unfinished"></translation>
+        <translation>VPid</translation>
     </message>
     <message>
         <source>APid</source>
-        <translation type="unfinished"></translation>
+        <translation>APid</translation>
     </message>
     <message>
         <source>ttxt</source>
-        <translation type="unfinished"></translation>
+        <translation>ttxt</translation>
     </message>
     <message>
         <source>CAS</source>
-        <translation type="unfinished"></translation>
+        <translation>CAS</translation>
     </message>
     <message>
         <source>VTyp</source>
-        <translation type="unfinished"></translation>
+        <translation>VTyp</translation>
     </message>
     <message>
         <source>ATyp</source>
-        <translation type="unfinished"></translation>
+        <translation>ATyp</translation>
     </message>
     <message>
         <source>Sat_id</source>
-        <translation type="unfinished"></translation>
+        <translation>Sat_id</translation>
     </message>
     <message>
         <source>Tp_id</source>
-        <translation type="unfinished"></translation>
+        <translation>Tp_id</translation>
     </message>
     <message>
         <source>Ch_id</source>
-        <translation type="unfinished"></translation>
+        <translation>Ch_id</translation>
     </message>
     <message>
         <source>SID</source>
-        <translation type="unfinished"></translation>
+        <translation>SID</translation>
     </message>
     <message>
         <source>Freq/Pol</source>
-        <translation type="unfinished"></translation>
+        <translation>Част/Пол</translation>
     </message>
     <message>
         <source>Satellite</source>
-        <translation type="unfinished"></translation>
+        <translation>Спутник</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Позиция</translation>
     </message>
     <message>
         <source>TPs</source>
-        <translation type="unfinished"></translation>
+        <translation>TP</translation>
     </message>
     <message>
         <source>CHs</source>
-        <translation type="unfinished"></translation>
+        <translation>Кан.</translation>
     </message>
     <message>
         <source>Freq.</source>
-        <translation type="unfinished"></translation>
+        <translation>Част.</translation>
     </message>
     <message>
         <source>Pol.</source>
-        <translation type="unfinished"></translation>
+        <translation>Пол.</translation>
     </message>
     <message>
         <source>S/R</source>
-        <translation type="unfinished"></translation>
+        <translation>S/R</translation>
     </message>
     <message>
         <source>FEC</source>
-        <translation type="unfinished"></translation>
+        <translation>FEC</translation>
     </message>
     <message>
         <source>Trans</source>
-        <translation type="unfinished"></translation>
+        <translation>Trans</translation>
     </message>
     <message>
         <source>Mod</source>
-        <translation type="unfinished"></translation>
+        <translation>Mod</translation>
     </message>
 </context>
 <context>
     <name>dorvane::reference_preview_dialog</name>
     <message>
         <source>sat %1</source>
-        <translation type="unfinished"></translation>
+        <translation>спутник %1</translation>
     </message>
     <message>
         <source>sid %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sid %1</translation>
     </message>
 </context>
 </TS>

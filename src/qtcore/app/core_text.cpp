@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace dorvane {
@@ -73,36 +74,57 @@ const Table& table() {
     return t;
 }
 
-QString translateText(const QString& text, int depth);
+std::optional<QString> translateText(const QString& text, int depth);
 
-// The text with the white space around it kept as it is.
+// The text with the white space around it kept as it is; what is not known
+// stays as it is.
 QString translateTrimmed(const QString& text, int depth) {
     qsizetype start = 0;
     qsizetype end = text.size();
     while (start < end && text[start].isSpace()) ++start;
     while (end > start && text[end - 1].isSpace()) --end;
     if (start == end) return text;
-    return text.left(start) + translateText(text.mid(start, end - start), depth) + text.mid(end);
+    const QString inner = text.mid(start, end - start);
+    return text.left(start) + translateText(inner, depth).value_or(inner) + text.mid(end);
 }
 
-QString translateText(const QString& text, int depth) {
-    const Table& t = table();
-    if (const auto it = t.whole.constFind(text); it != t.whole.constEnd())
-        return QCoreApplication::translate(kCoreTextContext, it.value());
-    if (depth > 4) return text;
-    for (const Pattern& p : t.patterns) {
+std::optional<QString> matchPattern(const QString& text, int depth) {
+    for (const Pattern& p : table().patterns) {
         const QRegularExpressionMatch m = p.match.match(text);
         if (!m.hasMatch()) continue;
         QStringList parts;
         for (int i = 1; i <= m.lastCapturedIndex(); ++i) parts << translateTrimmed(m.captured(i), depth + 1);
         return fill(QCoreApplication::translate(kCoreTextContext, p.source), parts);
     }
+    return std::nullopt;
+}
+
+// Sentences put together ("Port(X) open failed. X does not exist: ..."):
+// a known first sentence and the rest, translated in turn.
+std::optional<QString> matchSentences(const QString& text, int depth) {
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (!QStringLiteral(".!?:").contains(text[i]) || text[i + 1] != QLatin1Char(' ')) continue;
+        const std::optional<QString> first = translateText(text.left(i + 1), depth + 1);
+        if (!first) continue;
+        qsizetype rest = i + 1;
+        while (rest < text.size() && text[rest] == QLatin1Char(' ')) ++rest;
+        return *first + text.mid(i + 1, rest - i - 1) + translateTrimmed(text.mid(rest), depth + 1);
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> translateText(const QString& text, int depth) {
+    const Table& t = table();
+    if (const auto it = t.whole.constFind(text); it != t.whole.constEnd())
+        return QCoreApplication::translate(kCoreTextContext, it.value());
+    if (depth > 4) return std::nullopt;
+    if (auto matched = matchPattern(text, depth)) return matched;
     if (text.contains(QLatin1Char('\n'))) {
         QStringList lines = text.split(QLatin1Char('\n'));
         for (QString& line : lines) line = translateTrimmed(line, depth + 1);
         return lines.join(QLatin1Char('\n'));
     }
-    return text;
+    return matchSentences(text, depth);
 }
 
 }  // namespace

@@ -81,7 +81,6 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Downloading stopped successfully!"),
     QT_TRANSLATE_NOOP("CoreText", "Uploading finished successfully!"),
     QT_TRANSLATE_NOOP("CoreText", "Uploading data is saved to"),
-    QT_TRANSLATE_NOOP("CoreText", "%1 %2"),
     // What the flow advises.
     QT_TRANSLATE_NOOP("CoreText", "The image's buyer code %1 differs from the STB's %2."),
     QT_TRANSLATE_NOOP("CoreText", "The image's buyer code %1 does not match the STB's."),
