@@ -253,7 +253,7 @@ void CMainDialog::buildControls() {
     filePathEdit_->setReadOnly(true);
     filePathEdit_->setToolTip(tr("The current file"));
     controls_[kFilePath] = filePathEdit_;
-    label(tr("File Name :"), dialogUnits(16, 74, 41, 8));
+    fileLabel_ = label(tr("File Name :"), dialogUnits(16, 74, 41, 8));
 
     elapsedLabel_ = label(tr("Elapsed :"), dialogUnits(15, 103, 31, 8));
     // Wide enough for "00:00" in this font.
@@ -291,7 +291,7 @@ void CMainDialog::buildControls() {
 
     buildForcedCheckBox();
 
-    fitRows();
+    fitFileRow();
     showPortName();
     connectControls();
 }
@@ -401,13 +401,17 @@ void CMainDialog::fitRows() {
     rowFont.setPixelSize(std::max(8, font().pixelSize() - 1));
     const int lamp = portLamp_->width();
     QFont bottomFont = rowFont;
-    for (int size = rowFont.pixelSize(); size >= 8; --size) {
+    for (int size = rowFont.pixelSize(); size >= 7; --size) {
         bottomFont.setPixelSize(size);
         forced_->setFont(bottomFont);
         const int needed = lamp + kGroupGap + QFontMetrics(bottomFont).horizontalAdvance(powerLabel_->text()) + kGap +
                            lamp + kGroupGap + forced_->sizeHint().width();
-        // The port name keeps at least the template's width.
-        if (needed <= right - left - dialogUnitsX(23)) break;
+        // The port name keeps at least the template's width, and room for
+        // the name at the smallest size.
+        QFont smallest = rowFont;
+        smallest.setPixelSize(8);
+        const int portRoom = std::max(dialogUnitsX(23), QFontMetrics(smallest).horizontalAdvance(shortPortName(portName_)));
+        if (needed <= right - left - portRoom - kGap) break;
     }
     forced_->setFont(bottomFont);
     powerLabel_->setFont(bottomFont);
@@ -422,7 +426,23 @@ void CMainDialog::fitRows() {
     place(portLabel_, left, portLampX - kGap - left);
 }
 
+// The file name's label keeps its template place when its text fits, and
+// takes room from the path field (down to half of it) when a translation
+// is longer; beyond that its font gets smaller.
+void CMainDialog::fitFileRow() {
+    const int right = filePathEdit_->geometry().right();
+    const int widest = fileLabel_->width() + filePathEdit_->width() / 2;
+    const int needed = fileLabel_->fontMetrics().horizontalAdvance(fileLabel_->text());
+    const int width = std::clamp(needed, fileLabel_->width(), widest);
+    fileLabel_->setFont(fitFontToWidth(fileLabel_->font(), width, fileLabel_->text()));
+    fileLabel_->setGeometry(fileLabel_->x(), fileLabel_->y(), width, fileLabel_->height());
+    const int pathLeft = fileLabel_->geometry().right() + 3;
+    if (pathLeft > filePathEdit_->x()) filePathEdit_->setGeometry(pathLeft, filePathEdit_->y(), right - pathLeft + 1, filePathEdit_->height());
+}
+
 void CMainDialog::showPortName() {
+    // The bottom row makes room for a long name first.
+    fitRows();
     const QString shown = shortPortName(portName_);
     portLabel_->setText(shown);
     portLabel_->setToolTip(portName_);
