@@ -690,6 +690,11 @@
         <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
         <translation>لا يميّز الملف بين هذه القنوات: قد تعود المفضلة على أنها ذات الرقم الأصغر.</translation>
     </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (البناء رقم %2)</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -711,6 +716,12 @@
     <message>
         <source>OK</source>
         <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>أداة صيانة لأجهزة الاستقبال الفضائية الرقمية:
+تنزيل البرنامج الثابت ونسخ بيانات القنوات احتياطيًا.</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1090,18 @@
     <message>
         <source>You can&apos;t edit a file while transferring...</source>
         <translation>لا يمكن تحرير ملف أثناء النقل...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>رفع</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>المحرر</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +1678,10 @@ Not listed by the system</source>
     <message>
         <source>%1: %2 satellites, %3 channels</source>
         <translation>%1: %2 قمر، %3 قناة</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>ينسخ الأقمار والمرسلات والقنوات ومجموعات المفضلة المحددة (أو اسحبها إلى القوائم)</translation>
     </message>
 </context>
 <context>

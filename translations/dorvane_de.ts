@@ -690,6 +690,11 @@
         <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
         <translation>Die Datei kann solche Kanäle nicht unterscheiden: der Favorit kann als der mit der niedrigeren Nummer zurückkommen.</translation>
     </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (Build #%2)</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -711,6 +716,12 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>Servicewerkzeug für digitale Satellitenreceiver:
+Firmware-Download und Sicherung der Kanaldaten.</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1090,18 @@
     <message>
         <source>You can&apos;t edit a file while transferring...</source>
         <translation>Während einer Übertragung kann keine Datei bearbeitet werden...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>Editor</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +1678,10 @@ Nicht vom System gelistet</translation>
     <message>
         <source>%1: %2 satellites, %3 channels</source>
         <translation>%1: %2 Satelliten, %3 Kanäle</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>Kopiert die gewählten Satelliten, Transponder, Kanäle und Favoritengruppen (oder ziehen Sie sie auf die Listen)</translation>
     </message>
 </context>
 <context>

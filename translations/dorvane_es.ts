@@ -690,6 +690,11 @@
         <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
         <translation>El archivo no distingue esos canales: el favorito puede volver como el de número más bajo.</translation>
     </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (compilación n.º %2)</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -711,6 +716,12 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>Herramienta de servicio para receptores de satélite digitales:
+descarga de firmware y copia de los datos de canales.</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1090,18 @@
     <message>
         <source>You can&apos;t edit a file while transferring...</source>
         <translation>No se puede editar un archivo durante una transferencia...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>descarga</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>subida</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>editor</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +1678,10 @@ No listado por el sistema</translation>
     <message>
         <source>%1: %2 satellites, %3 channels</source>
         <translation>%1: %2 satélites, %3 canales</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>Copia los satélites, transpondedores, canales y grupos de favoritos elegidos (o arrástrelos a las listas)</translation>
     </message>
 </context>
 <context>

@@ -690,6 +690,11 @@
         <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
         <translation>پرونده این کانال‌ها را از هم تشخیص نمی‌دهد: محبوب ممکن است به‌صورت کانالِ با شمارهٔ کوچک‌تر برگردد.</translation>
     </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (ساخت شمارهٔ %2)</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -711,6 +716,12 @@
     <message>
         <source>OK</source>
         <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>ابزار سرویس گیرنده‌های ماهواره‌ای دیجیتال:
+بارگیری میان‌افزار و پشتیبان‌گیری از دادهٔ کانال.</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1090,18 @@
     <message>
         <source>You can&apos;t edit a file while transferring...</source>
         <translation>هنگام انتقال نمی‌توانید پرونده را ویرایش کنید...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>بارگیری</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>بارگذاری</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>ویرایشگر</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +1678,10 @@ Not listed by the system</source>
     <message>
         <source>%1: %2 satellites, %3 channels</source>
         <translation>%1: %2 ماهواره، %3 کانال</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>ماهواره‌ها، ترنسپاندرها، کانال‌ها و گروه‌های محبوب برگزیده را رونوشت می‌کند (یا آن‌ها را روی فهرست‌ها بکشید)</translation>
     </message>
 </context>
 <context>

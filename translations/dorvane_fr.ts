@@ -690,6 +690,11 @@
         <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
         <translation>Le fichier ne distingue pas de telles chaînes : le favori peut revenir comme celle de plus petit numéro.</translation>
     </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (build n° %2)</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -711,6 +716,12 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>Outil de service pour récepteurs satellite numériques :
+téléchargement du firmware et sauvegarde des chaînes.</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1090,18 @@
     <message>
         <source>You can&apos;t edit a file while transferring...</source>
         <translation>Impossible de modifier un fichier pendant un transfert...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>téléchargement</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>envoi</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>éditeur</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +1678,10 @@ Non listé par le système</translation>
     <message>
         <source>%1: %2 satellites, %3 channels</source>
         <translation>%1 : %2 satellites, %3 chaînes</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>Copie les satellites, transpondeurs, chaînes et groupes de favoris choisis (ou faites-les glisser sur les listes)</translation>
     </message>
 </context>
 <context>

@@ -690,6 +690,11 @@
         <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
         <translation>Файл не различает такие каналы: избранное может вернуться как канал с меньшим номером.</translation>
     </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (сборка №%2)</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -711,6 +716,12 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>Сервисная программа для цифровых спутниковых приёмников:
+загрузка прошивки и резервная копия данных каналов.</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1090,18 @@
     <message>
         <source>You can&apos;t edit a file while transferring...</source>
         <translation>Нельзя редактировать файл во время передачи...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>загрузка</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>выгрузка</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>редактор</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +1678,10 @@ Not listed by the system</source>
     <message>
         <source>%1: %2 satellites, %3 channels</source>
         <translation>%1: спутников %2, каналов %3</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>Копирует выбранные спутники, транспондеры, каналы и группы избранного (или перетащите их на списки)</translation>
     </message>
 </context>
 <context>

@@ -690,6 +690,11 @@
         <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
         <translation>Dosya bu kanalları birbirinden ayıramaz: favori, numarası küçük olan olarak geri gelebilir.</translation>
     </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (derleme #%2)</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -711,6 +716,12 @@
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>Dijital uydu alıcıları için servis aracı:
+yazılım indirme ve kanal verisi yedekleme.</translation>
     </message>
 </context>
 <context>
@@ -1079,6 +1090,18 @@
     <message>
         <source>You can&apos;t edit a file while transferring...</source>
         <translation>Aktarım sırasında dosya düzenleyemezsiniz...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>indirme</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>yükleme</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>düzenleyici</translation>
     </message>
 </context>
 <context>
@@ -1655,6 +1678,10 @@ Sistem listesinde yok</translation>
     <message>
         <source>%1: %2 satellites, %3 channels</source>
         <translation>%1: %2 uydu, %3 kanal</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>Seçili uyduları, transponderleri, kanalları ve favori gruplarını kopyalar (ya da listelerin üzerine sürükleyin)</translation>
     </message>
 </context>
 <context>

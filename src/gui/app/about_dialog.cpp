@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "app/core_text.h"
 #include "app/dialog_units.h"
 #include "app/version.h"
 
@@ -29,11 +30,11 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     // After the name, however wide the font makes it.
     const QRect versionPlace = dialogUnits(81, 10, 83, 8).adjusted(0, -2, 0, 2);
     version_->setGeometry(versionPlace.translated(std::max(0, name->geometry().right() + 6 - versionPlace.left()), 0));
-    version_->setText(QString::fromStdString(aboutVersionLine()));
+    version_->setText(coreText(aboutVersionLine()));
     version_->resize(version_->size().expandedTo(version_->sizeHint()));
 
-    auto* blurb = new QLabel(QStringLiteral("Service tool for digital satellite receivers:\n"
-                                            "firmware download and channel data backup."),
+    auto* blurb = new QLabel(tr("Service tool for digital satellite receivers:\n"
+                                "firmware download and channel data backup."),
                              this);
     blurb->setGeometry(dialogUnits(40, 25, 178, 17).adjusted(0, -1, 20, 4));
     // However wide the desktop's font sets it.

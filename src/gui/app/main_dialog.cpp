@@ -243,7 +243,7 @@ void CMainDialog::buildControls() {
     buildWindowButtons();
 
     openButton_ = makeTextButton(kOpen, tr("Open"), tr("Open"), dialogUnits(192, 64, 46, 25));
-    downloadButton_ = makeTextButton(kDownload, tr("Download"), QStringLiteral("download"),
+    downloadButton_ = makeTextButton(kDownload, tr("Download"), tr("download"),
                                      dialogUnits(192, 142, 46, 25));
 
     buildProgressBar();
@@ -278,14 +278,14 @@ void CMainDialog::buildControls() {
     titleButton_->setFocusPolicy(Qt::NoFocus);
     controls_[kTitle] = titleButton_;
 
-    uploadButton_ = makeTextButton(kUpload, tr("Upload"), QStringLiteral("upload"),
+    uploadButton_ = makeTextButton(kUpload, tr("Upload"), tr("upload"),
                                    dialogUnits(192, 91, 46, 24));
     powerLamp_ = makeLamp(kPowerLamp, dialogUnits(94, 209, 10, 12));
     powerLamp_->setToolTip(tr("STB power: green while the STB's application answers"));
     powerLamp_->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     powerLabel_ = label(tr("STB Power"), dialogUnits(55, 209, 37, 8));
 
-    editorButton_ = makeTextButton(kEditor, tr("Edit"), QStringLiteral("editor"),
+    editorButton_ = makeTextButton(kEditor, tr("Edit"), tr("editor"),
                                    dialogUnits(192, 169, 46, 25));
     editorButton_->hide();
 

@@ -59,8 +59,8 @@ CopySourcePanel::CopySourcePanel(QWidget* parent)
     tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     copy_ = new QPushButton(tr("<< Co&py into this file"));
     copy_->setAutoDefault(false);
-    copy_->setToolTip(QStringLiteral("Copies the chosen satellites, transponders, channels and favourite groups "
-                                     "(or drag them onto the lists)"));
+    copy_->setToolTip(tr("Copies the chosen satellites, transponders, channels and favourite groups "
+                         "(or drag them onto the lists)"));
     close_ = new QPushButton(tr("C&lose"));
     close_->setAutoDefault(false);
     connect(copy_, &QPushButton::clicked, this, &CopySourcePanel::copyRequested);

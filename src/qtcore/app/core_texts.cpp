@@ -116,6 +116,8 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "the first USB serial adapter found"),
     QT_TRANSLATE_NOOP("CoreText", "the first USB serial adapter found (%1)"),
     QT_TRANSLATE_NOOP("CoreText", "the first serial port found"),
+    //: The version in the About box: the version and the build number.
+    QT_TRANSLATE_NOOP("CoreText", "v%1 (build #%2)"),
     // Files.
     QT_TRANSLATE_NOOP("CoreText", "File write failed!"),
     QT_TRANSLATE_NOOP("CoreText", "Channel data file is truncated!"),
