@@ -1103,6 +1103,40 @@ firmware download and channel data backup.</source>
         <source>editor</source>
         <translation>المحرر</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>التقدّم</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>السجل</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>اسم الملف</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>المنفذ</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>غير موصول</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>مطفأ</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>موصول</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>يعمل</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1357,6 +1391,22 @@ firmware download and channel data backup.</source>
     <message>
         <source>In group</source>
         <translation>في المجموعة</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>الأقمار أو المجموعات</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>المرسلات أو أعضاء المجموعة</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>بيانات جهاز الاستقبال</translation>
     </message>
 </context>
 <context>

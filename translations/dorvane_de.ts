@@ -1103,6 +1103,40 @@ Firmware-Download und Sicherung der Kanaldaten.</translation>
         <source>editor</source>
         <translation>Editor</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>getrennt</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>verbunden</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1357,6 +1391,22 @@ Firmware-Download und Sicherung der Kanaldaten.</translation>
     <message>
         <source>In group</source>
         <translation>In Gruppe</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>Satelliten oder Gruppen</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>Transponder oder Gruppenmitglieder</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>Empfängerdaten</translation>
     </message>
 </context>
 <context>

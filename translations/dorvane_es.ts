@@ -1103,6 +1103,40 @@ descarga de firmware y copia de los datos de canales.</translation>
         <source>editor</source>
         <translation>editor</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>desconectado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>apagado</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>conectado</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>encendido</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1357,6 +1391,22 @@ descarga de firmware y copia de los datos de canales.</translation>
     <message>
         <source>In group</source>
         <translation>En el grupo</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>Satélites o grupos</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>Transpondedores o miembros del grupo</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>Datos del receptor</translation>
     </message>
 </context>
 <context>

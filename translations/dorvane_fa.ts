@@ -1103,6 +1103,40 @@ firmware download and channel data backup.</source>
         <source>editor</source>
         <translation>ویرایشگر</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>پیشرفت</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>گزارش</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>نام پرونده</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>درگاه</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>قطع</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>خاموش</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>وصل</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>روشن</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1357,6 +1391,22 @@ firmware download and channel data backup.</source>
     <message>
         <source>In group</source>
         <translation>در گروه</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>ماهواره‌ها یا گروه‌ها</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>ترنسپاندرها یا اعضای گروه</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>دادهٔ گیرنده</translation>
     </message>
 </context>
 <context>

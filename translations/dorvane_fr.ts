@@ -1103,6 +1103,40 @@ téléchargement du firmware et sauvegarde des chaînes.</translation>
         <source>editor</source>
         <translation>éditeur</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>déconnecté</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>éteint</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>connecté</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>allumé</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1357,6 +1391,22 @@ téléchargement du firmware et sauvegarde des chaînes.</translation>
     <message>
         <source>In group</source>
         <translation>Dans le groupe</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>Satellites ou groupes</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>Transpondeurs ou membres du groupe</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Chaînes</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>Données du récepteur</translation>
     </message>
 </context>
 <context>

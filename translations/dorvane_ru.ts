@@ -1103,6 +1103,40 @@ firmware download and channel data backup.</source>
         <source>editor</source>
         <translation>редактор</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>Ход выполнения</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>отключён</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>выключено</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>подключён</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>включено</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1357,6 +1391,22 @@ firmware download and channel data backup.</source>
     <message>
         <source>In group</source>
         <translation>В группе</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>Спутники или группы</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>Транспондеры или участники группы</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>Данные приёмника</translation>
     </message>
 </context>
 <context>

@@ -1103,6 +1103,40 @@ yazılım indirme ve kanal verisi yedekleme.</translation>
         <source>editor</source>
         <translation>düzenleyici</translation>
     </message>
+    <message>
+        <source>Progress</source>
+        <translation>İlerleme</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Günlük</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dosya adı</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>bağlı değil</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>kapalı</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>bağlı</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>açık</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1357,6 +1391,22 @@ yazılım indirme ve kanal verisi yedekleme.</translation>
     <message>
         <source>In group</source>
         <translation>Grupta</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>Uydular ya da gruplar</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>Transponderler ya da grup üyeleri</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanallar</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>Alıcı verisi</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>
@@ -33,6 +34,7 @@
 #include "database/receiver_database.h"
 #include "editor/editor_prompts.h"
 #include "editor/receiver_data_dialog.h"
+#include "ui/accessible_value.h"
 #include "ui/region_from_bitmap.h"
 #include "ui/skin_button.h"
 #include "ui/text_progress_bar.h"
@@ -100,6 +102,7 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
 
     buildControls();
     setUpButtons();
+    setUpKeyboard();
     progress_->setRange(0, 100);
     progress_->setText(QString());
 
@@ -131,6 +134,7 @@ CSkinButton* CMainDialog::makeTextButton(int id, const QString& text, const QStr
     f.setBold(true);
     b->setFont(f);
     b->setFocusPolicy(Qt::TabFocus);
+    b->setFlatFocus(true, false);
     controls_[id] = b;
     return b;
 }
@@ -146,6 +150,7 @@ CSkinButton* CMainDialog::makeLamp(int id, QRect where) {
     b->sizeToContent();
     b->setDrawBorder(false, false);
     b->setFocusPolicy(Qt::NoFocus);
+    b->setFlatFocus(true, false);
     controls_[id] = b;
     return b;
 }
@@ -190,6 +195,8 @@ void CMainDialog::buildProgressBar() {
     barFont.setBold(true);
     progress_->setFont(barFont);
     progress_->setText(QStringLiteral("Progress1"));
+    markAccessible(progress_, QAccessible::ProgressBar);
+    progress_->setAccessibleName(tr("Progress"));
     controls_[kProgress] = progress_;
 }
 
@@ -201,9 +208,15 @@ void CMainDialog::buildLog() {
     log_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     log_->setUniformItemSizes(true);
-    log_->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab; the Menu key opens its menu (Save log, Save trace).
+    log_->setFocusPolicy(Qt::TabFocus);
+    log_->setAccessibleName(tr("Log"));
     log_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(log_, &QWidget::customContextMenuRequested, this, &CMainDialog::onLogMenu);
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* menuKey = new QShortcut(keys, log_, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(menuKey, &QShortcut::activated, this, [this] { onLogMenu(log_->viewport()->rect().center()); });
+    }
     controls_[kLog] = log_;
 }
 
@@ -220,7 +233,30 @@ void CMainDialog::connectControls() {
     connect(forced_, &QCheckBox::toggled, this, &CMainDialog::onForcedToggled);
 }
 
+// The keyboard reaches every command: Tab goes through the controls in the
+// order of the panel, Space presses the one with the focus (drawn on the
+// skin), and Alt with a letter presses a button from anywhere.
+void CMainDialog::setUpKeyboard() {
+    for (CSkinButton* b : {minimizeButton_, closeButton_, titleButton_, portLamp_}) {
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setFlatFocus(true, false);
+    }
+    QWidget* order[] = {filePathEdit_, openButton_,  uploadButton_, downloadButton_, editorButton_, configureButton_,
+                        forced_,       portLamp_,    log_,          titleButton_,    minimizeButton_, closeButton_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    const std::pair<Qt::Key, QAbstractButton*> keys[] = {{Qt::Key_O, openButton_},      {Qt::Key_D, downloadButton_},
+                                                         {Qt::Key_U, uploadButton_},    {Qt::Key_E, editorButton_},
+                                                         {Qt::Key_C, configureButton_}, {Qt::Key_F, forced_}};
+    for (const auto& [key, button] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isVisible() && button->isEnabled()) button->animateClick();
+        });
+    }
+}
+
 void CMainDialog::buildWindowButtons() {
+    installAccessibleValues();
     minimizeButton_ = new CSkinButton(this);
     minimizeButton_->setGeometry(dialogUnits(217, 18, 10, 12));
     controls_[kMinimize] = minimizeButton_;
@@ -252,6 +288,7 @@ void CMainDialog::buildControls() {
     filePathEdit_->setGeometry(dialogUnits(60, 71, 120, 14));
     filePathEdit_->setReadOnly(true);
     filePathEdit_->setToolTip(tr("The current file"));
+    filePathEdit_->setAccessibleName(tr("File Name"));
     controls_[kFilePath] = filePathEdit_;
     fileLabel_ = label(tr("File Name :"), dialogUnits(16, 74, 41, 8));
 
@@ -266,6 +303,10 @@ void CMainDialog::buildControls() {
                                       dialogUnits(192, 197, 46, 25));
     portLamp_ = makeLamp(kPortLamp, dialogUnits(37, 209, 10, 12));
     portLamp_->setToolTip(tr("Connect or disconnect the port"));
+    markAccessible(portLamp_, QAccessible::Button);
+    portLamp_->setAccessibleName(tr("Port"));
+    //: The state of the port lamp, as a screen reader says it.
+    setAccessibleValue(portLamp_, tr("disconnected"));
     portLabel_ = label(QStringLiteral("COM 1"), dialogUnits(15, 209, 23, 8));
     controls_[kPortName] = portLabel_;
 
@@ -284,6 +325,10 @@ void CMainDialog::buildControls() {
     powerLamp_->setToolTip(tr("STB power: green while the STB's application answers"));
     powerLamp_->setAttribute(Qt::WA_TransparentForMouseEvents, false);
     powerLabel_ = label(tr("STB Power"), dialogUnits(55, 209, 37, 8));
+    markAccessible(powerLamp_, QAccessible::Indicator);
+    powerLamp_->setAccessibleName(tr("STB Power"));
+    //: The state of the STB power lamp, as a screen reader says it.
+    setAccessibleValue(powerLamp_, tr("off"));
 
     editorButton_ = makeTextButton(kEditor, tr("Edit"), tr("editor"),
                                    dialogUnits(192, 169, 46, 25));
@@ -299,12 +344,14 @@ void CMainDialog::buildControls() {
 void CMainDialog::setUpButtons() {
     minimizeButton_->setBitmaps(kMinimizeImage, kKeyMagenta);
     minimizeButton_->setTooltipText(tr("Minimize"));
+    minimizeButton_->setAccessibleName(tr("Minimize"));
     minimizeButton_->setTransparent(false);
     minimizeButton_->setDrawBorder(false, false);
     minimizeButton_->sizeToContent();
     minimizeButton_->setFocusPolicy(Qt::NoFocus);
     closeButton_->setBitmaps(kCloseImage, kKeyMagenta);
     closeButton_->setTooltipText(tr("Close"));
+    closeButton_->setAccessibleName(tr("Close"));
     closeButton_->setTransparent(false);
     closeButton_->setDrawBorder(false, false);
     closeButton_->sizeToContent();
@@ -323,6 +370,7 @@ void CMainDialog::setUpButtons() {
     f.setBold(true);
     titleButton_->setFont(f);
     titleButton_->setTooltipText(tr("About Dorvane_QX"));
+    titleButton_->setAccessibleDescription(tr("About Dorvane_QX"));
 }
 
 QWidget* CMainDialog::control(int id) const {
@@ -597,6 +645,7 @@ void CMainDialog::onPortLost(const SessionNotice& notice) {
 void CMainDialog::setPortLamp(bool on) {
     portLampOn_ = on;
     portLamp_->setBitmaps(on ? kGreenLamp : kGreyLamp, std::nullopt);
+    setAccessibleValue(portLamp_, on ? tr("connected") : tr("disconnected"));
 }
 
 void CMainDialog::onPortLampClicked() {
@@ -807,6 +856,7 @@ void CMainDialog::stateChanged(const SessionState& state) {
     uploadButton_->setText(q(state.uploadButtonText));
     if (state.receiverOn == powerLampOn_ && !powerLamp_->inImage().isNull()) return;
     powerLampOn_ = state.receiverOn;
+    setAccessibleValue(powerLamp_, state.receiverOn ? tr("on") : tr("off"));
     powerLamp_->setBitmaps(state.receiverOn ? kGreenLamp : kGreyLamp, std::nullopt);
 }
 

@@ -136,6 +136,7 @@ private:
     // Places the status row and the bottom row so that every text fits.
     void fitRows();
     void fitFileRow();
+    void setUpKeyboard();
 
     // Start-up pieces.
     void buildControls();

@@ -69,6 +69,9 @@ void CReceiverDataDialog::buildControls() {
     leftList_ = new ReportListView(leftModel_);
     middleList_ = new ReportListView(middleModel_);
     channelList_ = new ReportListView(channelModel_);
+    leftList_->setAccessibleName(tr("Satellites or groups"));
+    middleList_->setAccessibleName(tr("Transponders or group members"));
+    channelList_->setAccessibleName(tr("Channels"));
     connectLists();
     for (const auto& place : kCounterPlaces) {
         const int id = place.first;
@@ -118,6 +121,7 @@ void CReceiverDataDialog::buildLayout() {
     scroll_->setWidget(content);
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setAccessibleName(tr("Receiver data"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll_, 1);
