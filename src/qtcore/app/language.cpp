@@ -1,6 +1,7 @@
 #include "app/language.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -73,7 +74,15 @@ bool installLanguage(const QString& code) {
     }
     if (!shippedLanguages().contains(code)) return false;
     auto own = std::make_unique<QTranslator>();
-    if (!own->load(QStringLiteral(":/i18n/dorvane_%1.qm").arg(code))) return false;
+    // The installed files come first (an updated translation is tried
+    // without building anew), then the one built into the program.
+    const QString file = QStringLiteral("dorvane_%1.qm").arg(code);
+    const QString programDir = QCoreApplication::applicationDirPath();
+    bool loaded = false;
+    for (const QString& dir : {programDir + QStringLiteral("/translations"),
+                               programDir + QStringLiteral("/../share/dorvane/translations"), QStringLiteral(":/i18n")})
+        if (!loaded && QFileInfo::exists(dir + QLatin1Char('/') + file)) loaded = own->load(file, dir);
+    if (!loaded) return false;
     Installed& s = installed();
     // Qt's own texts (the buttons of message boxes, the file dialogs),
     // where the system has them.
