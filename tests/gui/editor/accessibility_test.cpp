@@ -22,7 +22,9 @@
 #include "app/main_dialog.h"
 #include "database/demo_data.h"
 #include "database/receiver_database.h"
+#include "editor/record_list_model.h"
 #include "editor/report_list_view.h"
+#include "ui/contrast.h"
 #include "editor_test_support.h"
 #include "ui/scripted_prompts.h"
 #include "ui/skin_button.h"
@@ -227,6 +229,40 @@ private slots:
             missed << QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(w->metaObject()->className()), spoken(w));
         }
         QVERIFY2(missed.isEmpty(), qPrintable(missed.join(QStringLiteral(", "))));
+    }
+
+    void theEditorTakesADarkPalette() {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+        dark.setColor(QPalette::WindowText, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        dark.setColor(QPalette::Text, QColor(0xee, 0xee, 0xee));
+        dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
+        dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
+        QApplication::setPalette(dark);
+        test::ScriptedPrompts prompts;
+        test::EditorWindow editor(*demoDatabase());
+        QVERIFY(editor.opened());
+        editor.dialog().show();
+        QStringList bad;
+        for (QWidget* w : editor.dialog().findChildren<QWidget*>()) {
+            if (!w->isVisibleTo(&editor.dialog())) continue;
+            const QColor fg = w->palette().color(w->foregroundRole());
+            if (fg != dark.color(w->foregroundRole()) || test::contrastRatio(fg, w->palette().color(w->backgroundRole())) < 4.5)
+                bad << QString::fromLatin1(w->metaObject()->className());
+        }
+        // A row marked for moving keeps dark text on its amber.
+        RecordListModel model;
+        model.setColumns({{QStringLiteral("Name"), 50, [](int id) { return QString::number(id); }}});
+        model.setRows({1, 2});
+        model.setRowMark([](int id) { return id == 2; });
+        const QModelIndex marked = model.index(1, 0);
+        const QColor text = model.data(marked, Qt::ForegroundRole).value<QBrush>().color();
+        const QColor behind = model.data(marked, Qt::BackgroundRole).value<QBrush>().color();
+        QVERIFY(test::contrastRatio(text, behind) >= 4.5);
+        QVERIFY(!model.data(model.index(0, 0), Qt::ForegroundRole).isValid());  // unmarked rows: the palette's
+        QApplication::setPalette(QPalette());
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QStringLiteral(", "))));
     }
 };
 
