@@ -695,6 +695,35 @@
         <extracomment>The version in the About box: the version and the build number.</extracomment>
         <translation>v%1 (compilación n.º %2)</translation>
     </message>
+    <message>
+        <source>File Name : %1</source>
+        <translation>Archivo : %1</translation>
+    </message>
+    <message>
+        <source>Image Type : %1</source>
+        <translation>Tipo de imagen : %1</translation>
+    </message>
+    <message>
+        <source>File Size : %1 bytes</source>
+        <translation>Tamaño : %1 bytes</translation>
+    </message>
+    <message>
+        <source>Version : %1</source>
+        <translation>Versión : %1</translation>
+    </message>
+    <message>
+        <source>%1 (build #%2)</source>
+        <translation>%1 (compilación n.º %2)</translation>
+    </message>
+    <message>
+        <source>Build Date : %1 (%2)</source>
+        <translation>Fecha de compilación : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Buyer : %1</source>
+        <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
+        <translation>Comprador : %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

@@ -695,6 +695,35 @@
         <extracomment>The version in the About box: the version and the build number.</extracomment>
         <translation>v%1 (ساخت شمارهٔ %2)</translation>
     </message>
+    <message>
+        <source>File Name : %1</source>
+        <translation>نام پرونده : %1</translation>
+    </message>
+    <message>
+        <source>Image Type : %1</source>
+        <translation>نوع ایمیج : %1</translation>
+    </message>
+    <message>
+        <source>File Size : %1 bytes</source>
+        <translation>اندازهٔ پرونده : %1 بایت</translation>
+    </message>
+    <message>
+        <source>Version : %1</source>
+        <translation>نسخه : %1</translation>
+    </message>
+    <message>
+        <source>%1 (build #%2)</source>
+        <translation>%1 (ساخت شمارهٔ %2)</translation>
+    </message>
+    <message>
+        <source>Build Date : %1 (%2)</source>
+        <translation>تاریخ ساخت : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Buyer : %1</source>
+        <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
+        <translation>خریدار : %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

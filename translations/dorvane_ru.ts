@@ -695,6 +695,35 @@
         <extracomment>The version in the About box: the version and the build number.</extracomment>
         <translation>v%1 (сборка №%2)</translation>
     </message>
+    <message>
+        <source>File Name : %1</source>
+        <translation>Имя файла : %1</translation>
+    </message>
+    <message>
+        <source>Image Type : %1</source>
+        <translation>Тип образа : %1</translation>
+    </message>
+    <message>
+        <source>File Size : %1 bytes</source>
+        <translation>Размер файла : %1 байт</translation>
+    </message>
+    <message>
+        <source>Version : %1</source>
+        <translation>Версия : %1</translation>
+    </message>
+    <message>
+        <source>%1 (build #%2)</source>
+        <translation>%1 (сборка №%2)</translation>
+    </message>
+    <message>
+        <source>Build Date : %1 (%2)</source>
+        <translation>Дата сборки : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Buyer : %1</source>
+        <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
+        <translation>Покупатель : %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

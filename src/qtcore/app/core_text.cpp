@@ -15,7 +15,8 @@ namespace {
 struct Pattern {
     const char* source;
     QRegularExpression match;
-    int literal;  // how many of its characters are fixed
+    std::vector<int> placeholders;  // the number of each captured part
+    int literal;             // how many of its characters are fixed
 };
 
 QString fill(const QString& pattern, const QStringList& parts) {
@@ -52,20 +53,21 @@ const Table& table() {
                 continue;
             }
             QString expression;
+            std::vector<int> placeholders;
             int literal = 0;
             qsizetype at = 0;
             for (auto it = slot.globalMatch(text); it.hasNext();) {
                 const auto m = it.next();
                 expression += QRegularExpression::escape(text.mid(at, m.capturedStart() - at)) + QStringLiteral("(.+?)");
+                placeholders.push_back(m.captured().mid(1).toInt());
                 literal += static_cast<int>(m.capturedStart() - at);
                 at = m.capturedEnd();
             }
             expression += QRegularExpression::escape(text.mid(at));
             literal += static_cast<int>(text.size() - at);
-            built.patterns.push_back({source,
-                                      QRegularExpression(QStringLiteral("\\A(?:%1)\\z").arg(expression),
-                                                         QRegularExpression::DotMatchesEverythingOption),
-                                      literal});
+            // One line at a time: a text of several lines is split first.
+            built.patterns.push_back(
+                {source, QRegularExpression(QStringLiteral("\\A(?:%1)\\z").arg(expression)), std::move(placeholders), literal});
         }
         std::stable_sort(built.patterns.begin(), built.patterns.end(),
                          [](const Pattern& a, const Pattern& b) { return a.literal > b.literal; });
@@ -92,8 +94,15 @@ std::optional<QString> matchPattern(const QString& text, int depth) {
     for (const Pattern& p : table().patterns) {
         const QRegularExpressionMatch m = p.match.match(text);
         if (!m.hasMatch()) continue;
-        QStringList parts;
-        for (int i = 1; i <= m.lastCapturedIndex(); ++i) parts << translateTrimmed(m.captured(i), depth + 1);
+        // A placeholder that stands twice takes what its first place holds.
+        QStringList parts(9);
+        std::vector<bool> taken(10, false);
+        for (int i = 1; i <= m.lastCapturedIndex(); ++i) {
+            const int n = p.placeholders[static_cast<std::size_t>(i - 1)];
+            if (taken[static_cast<std::size_t>(n)]) continue;
+            taken[static_cast<std::size_t>(n)] = true;
+            parts[n - 1] = translateTrimmed(m.captured(i), depth + 1);
+        }
         return fill(QCoreApplication::translate(kCoreTextContext, p.source), parts);
     }
     return std::nullopt;

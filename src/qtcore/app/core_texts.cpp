@@ -116,6 +116,15 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "the first USB serial adapter found"),
     QT_TRANSLATE_NOOP("CoreText", "the first USB serial adapter found (%1)"),
     QT_TRANSLATE_NOOP("CoreText", "the first serial port found"),
+    // What an opened file holds.
+    QT_TRANSLATE_NOOP("CoreText", "File Name : %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Image Type : %1"),
+    QT_TRANSLATE_NOOP("CoreText", "File Size : %1 bytes"),
+    QT_TRANSLATE_NOOP("CoreText", "Version : %1"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 (build #%2)"),
+    QT_TRANSLATE_NOOP("CoreText", "Build Date : %1 (%2)"),
+    //: The image's buyer code (who the firmware was made for).
+    QT_TRANSLATE_NOOP("CoreText", "Buyer : %1"),
     //: The version in the About box: the version and the build number.
     QT_TRANSLATE_NOOP("CoreText", "v%1 (build #%2)"),
     // Files.
