@@ -39,7 +39,7 @@ expect() {
 
 # Commands, read from the program's help.
 expect "inspect" ins
-expect "--help --version channels check demo-data diff download import inspect port ports reorder repack station upload" ""
+expect "--help --lang --version channels check demo-data diff download import inspect port ports reorder repack station upload" ""
 expect "demo-data diff download" d
 expect "--help --json" diff a.irz --
 # Options of each command, from its usage line.
@@ -48,6 +48,10 @@ expect "--force --help --json --port --trace" upload --
 expect "--full --help --seed" demo-data x.irz --
 expect "--csv --help --json" channels --
 expect "--csv --forced --help --port --repeat --report" station --
+# The language before the command, then the command and its options.
+expect "ar auto" --lang a
+expect "demo-data diff download" --lang de d
+expect "--forced --help --json --port --trace" --lang de download --
 # Port names after --port, in both spellings.
 expect "/dev/ttyS0 /dev/ttyUSB0" download --port ""
 expect "/dev/ttyUSB0" upload --port /dev/ttyU
