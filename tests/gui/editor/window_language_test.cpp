@@ -11,6 +11,7 @@
 #include <map>
 
 #include "app/about_dialog.h"
+#include "app/language.h"
 #include "app/main_dialog.h"
 #include "app/serial_config_dialog.h"
 #include "database/demo_data.h"
@@ -136,6 +137,24 @@ private slots:
         new QPushButton(QStringLiteral("&Alpha"), &top);
         new QPushButton(QStringLiteral("&Beta"), &top);
         QCOMPARE(sharedMnemonics(top).size(), 1);
+    }
+
+    void configureOffersEveryLanguage() {
+        CSerialConfigDialog config(QList<SerialPortEntry>{}, nullptr);
+        QComboBox* box = config.languageBox();
+        QCOMPARE(box->count(), 2 + shippedLanguages().size());  // the system's, English, the translations
+        QCOMPARE(config.language(), QString());                  // the system's by default
+        for (const QString& code : shippedLanguages() + QStringList{QStringLiteral("en")}) {
+            config.setLanguage(code);
+            QCOMPARE(config.language(), code);
+        }
+        config.setLanguage(QStringLiteral("auto"));
+        QCOMPARE(config.language(), QString());
+        config.setLanguage(QStringLiteral("xx"));
+        QCOMPARE(config.language(), QString());
+        // Each language by its own name.
+        QCOMPARE(box->itemText(box->findData(QStringLiteral("de"))), QStringLiteral("Deutsch"));
+        QCOMPARE(box->itemText(box->findData(QStringLiteral("ru"))), QStringLiteral("Русский"));
     }
 
     void mnemonicsAreUniquePerWindow_data() {
