@@ -106,6 +106,7 @@ Section "Uninstall"
   ; Only what the installer put there; files the user left stay.
   RMDir /r "$INSTDIR\platforms"
   RMDir /r "$INSTDIR\styles"
+  RMDir /r "$INSTDIR\translations"
   Delete "$INSTDIR\*.dll"
   Delete "$INSTDIR\Dorvane_QX.exe"
   Delete "$INSTDIR\dorvane.exe"

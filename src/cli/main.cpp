@@ -1,6 +1,7 @@
 #include <QCoreApplication>
 
 #include "app/history_location.h"
+#include "app/language.h"
 #include "app/path_text.h"
 
 #include "app/process_setup.h"
@@ -35,7 +36,11 @@ namespace {
 
 const char kProgramSynopsis[] = "COMMAND [ARGUMENTS]";
 
-const QList<OptionSpec> kProgramOptions{OptionSpec{.name = "version", .description = "show the version and build"}};
+const QList<OptionSpec> kProgramOptions{
+    OptionSpec{.name = "lang", .valueName = "CODE", .needs = "a language code",
+               .description = "say the human messages in this language: en (the default), de, fr, es, tr, ru, ar, fa\n"
+                              "or auto (the system's); --json output stays English"},
+    OptionSpec{.name = "version", .description = "show the version and build"}};
 const char kProgramHelp[] = "show this help (COMMAND --help: that command's)";
 
 void printHelp(QTextStream& stream) {
@@ -108,6 +113,16 @@ int runProgram(const QStringList& words) {
         return kExitUsage;
     }
     if (line.helpAsked()) return help(line.positional());
+    if (line.isSet("lang")) {
+        const QString choice = line.value("lang");
+        if (!knownLanguageChoice(choice)) {
+            err() << "dorvane: unknown language '" << choice << "' (en, " << shippedLanguages().join(QStringLiteral(", "))
+                  << " or auto)\nusage: dorvane " << kProgramSynopsis << Qt::endl;
+            return kExitUsage;
+        }
+        // Machine-readable output is never translated.
+        if (!line.positional().contains(QLatin1String("--json"))) installLanguage(resolveLanguage(choice));
+    }
     if (line.isSet("version")) {
         out() << QString::fromStdString(dorvane::versionAnswer("dorvane")) << Qt::endl;
         return kExitOk;

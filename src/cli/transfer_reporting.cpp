@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include "app/core_text.h"
+#include "app/language.h"
 #include "app/path_text.h"
 
 namespace dorvane::cli {
@@ -103,16 +105,26 @@ void TextReport::clearStatus() {
     statusShown_ = false;
 }
 
+namespace {
+
+// A human message in the language chosen with --lang (English stays byte
+// for byte as the core wrote it).
+std::string human(const std::string& text) {
+    return installedLanguage() == QLatin1String("en") ? text : coreText(text).toStdString();
+}
+
+}  // namespace
+
 void TextReport::log(const std::string& line) {
     clearStatus();
-    std::fprintf(out_, "%s\n", line.c_str());
+    std::fprintf(out_, "%s\n", human(line).c_str());
     std::fflush(out_);
 }
 
 void TextReport::error(const std::string& text) {
     clearStatus();
     std::fflush(out_);
-    std::fprintf(status_, "dorvane: %s\n", text.c_str());
+    std::fprintf(status_, "dorvane: %s\n", human(text).c_str());
     std::fflush(status_);
 }
 

@@ -39,7 +39,7 @@ expect() {
 
 # Commands, read from the program's help.
 expect "inspect" ins
-expect "--help --version bundle channels check demo-data diff doctor download import inspect port ports reorder repack station upload" ""
+expect "--help --lang --version bundle channels check demo-data diff doctor download import inspect port ports reorder repack station upload" ""
 expect "demo-data diff doctor download" d
 expect "--help --json" diff a.irz --
 # Options of each command, from its usage line.
@@ -49,6 +49,10 @@ expect "--full --help --seed" demo-data x.irz --
 expect "--csv --help --json" channels --
 expect "--help --json --loopback --port --power-cycle-wait" doctor --
 expect "--csv --forced --help --json --port --ports --repeat --report --verify" station --
+# The language before the command, then the command and its options.
+expect "ar auto" --lang a
+expect "demo-data diff doctor download" --lang de d
+expect "--forced --help --json --port --trace --verify" --lang de download --
 # Port names after --port, in both spellings.
 expect "/dev/ttyS0 /dev/ttyUSB0" download --port ""
 expect "/dev/ttyUSB0" upload --port /dev/ttyU

@@ -5,13 +5,14 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "app/core_text.h"
 #include "app/dialog_units.h"
 #include "app/version.h"
 
 namespace dorvane {
 
 CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Dorvane_QX"));
+    setWindowTitle(tr("About Dorvane_QX"));
 
     auto* icon = new QLabel(this);
     icon->setPixmap(QIcon(QStringLiteral(":/art/icon_256.png")).pixmap(32, 32));
@@ -24,22 +25,22 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
     name->setGeometry(dialogUnits(40, 10, 40, 8).adjusted(0, -2, 0, 2));
     name->adjustSize();
 
-    version_ = new QLabel(QStringLiteral("Version v1.0"), this);
+    version_ = new QLabel(tr("Version v1.0"), this);
     version_->setObjectName(QStringLiteral("control1015"));
     // After the name, however wide the font makes it.
     const QRect versionPlace = dialogUnits(81, 10, 83, 8).adjusted(0, -2, 0, 2);
     version_->setGeometry(versionPlace.translated(std::max(0, name->geometry().right() + 6 - versionPlace.left()), 0));
-    version_->setText(QString::fromStdString(aboutVersionLine()));
+    version_->setText(coreText(aboutVersionLine()));
     version_->resize(version_->size().expandedTo(version_->sizeHint()));
 
-    auto* blurb = new QLabel(QStringLiteral("Service tool for digital satellite receivers:\n"
-                                            "firmware download and channel data backup."),
+    auto* blurb = new QLabel(tr("Service tool for digital satellite receivers:\n"
+                                "firmware download and channel data backup."),
                              this);
     blurb->setGeometry(dialogUnits(40, 25, 178, 17).adjusted(0, -1, 20, 4));
     // However wide the desktop's font sets it.
     blurb->resize(std::max(blurb->width(), blurb->sizeHint().width()), std::max(blurb->height(), blurb->sizeHint().height()));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);
     ok->setGeometry(dialogUnits(178, 7, 50, 14));
     ok->resize(ok->size().expandedTo(ok->sizeHint()));

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "app/app_language.h"
 #include "app/history_location.h"
 #include "app/path_text.h"
 #include "app/process_setup.h"
@@ -18,5 +19,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dorvane_QX"));
     dorvane::installProgramHistory();
+    dorvane::applyLanguage(dorvane::startLanguage(options.language));
     return dorvane::CToolApp().run(options);
 }

@@ -1,5 +1,6 @@
 #include "app/main_dialog.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSaveFile>
+#include <QShortcut>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyle>
@@ -27,6 +29,7 @@
 #include <array>
 #include <functional>
 
+#include "app/core_text.h"
 #include "app/dialog_units.h"
 #include "app/path_text.h"
 #include "app/serial_config_dialog.h"
@@ -38,6 +41,7 @@
 #include "database/receiver_database.h"
 #include "editor/editor_prompts.h"
 #include "editor/receiver_data_dialog.h"
+#include "ui/accessible_value.h"
 #include "ui/region_from_bitmap.h"
 #include "ui/skin_button.h"
 #include "ui/text_progress_bar.h"
@@ -58,15 +62,16 @@ const QString kGreyLamp = QStringLiteral(":/art/lamp_grey.png");
 const QString kTitleStrip = QStringLiteral(":/art/title_strip.png");
 
 const QString kOpenFilter =
-    QStringLiteral("Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)");
-const QString kUploadFilter = QStringLiteral("Channel Data (*irz)");
+    QCoreApplication::translate("dorvane::CMainDialog", "Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)");
+const QString kUploadFilter = QCoreApplication::translate("dorvane::CMainDialog", "Channel Data (*irz)");
 
 // Colours of the panel's own texts and fields (the skin is dark).
 const QColor kLabelText(0xd9, 0xde, 0xe6);
 const QColor kFieldBackground(0x10, 0x15, 0x1b);
 const QColor kFieldText(0x8c, 0xe8, 0xa6);
 
-QString q(const std::string& s) { return QString::fromStdString(s); }
+// The core's texts, in the language installed.
+QString q(const std::string& s) { return coreText(s); }
 
 }  // namespace
 
@@ -109,6 +114,7 @@ CMainDialog::CMainDialog(Options options, QWidget* parent)
 
     buildControls();
     setUpButtons();
+    setUpKeyboard();
     progress_->setRange(0, 100);
     progress_->setText(QString());
 
@@ -140,6 +146,7 @@ CSkinButton* CMainDialog::makeTextButton(int id, const QString& text, const QStr
     f.setBold(true);
     b->setFont(f);
     b->setFocusPolicy(Qt::TabFocus);
+    b->setFlatFocus(true, false);
     controls_[id] = b;
     return b;
 }
@@ -155,6 +162,7 @@ CSkinButton* CMainDialog::makeLamp(int id, QRect where) {
     b->sizeToContent();
     b->setDrawBorder(false, false);
     b->setFocusPolicy(Qt::NoFocus);
+    b->setFlatFocus(true, false);
     controls_[id] = b;
     return b;
 }
@@ -192,13 +200,16 @@ QLabel* CMainDialog::field(int id, const QString& text, QRect where, Qt::Alignme
 void CMainDialog::buildProgressBar() {
     progress_ = new CTextProgressBar(this);
     progress_->setGeometry(dialogUnits(15, 121, 223, 14));
-    progress_->setBarColor(QColor(0x3d, 0x8b, 0xe0));
+    // Dark enough that the white text on it keeps 4.5:1.
+    progress_->setBarColor(QColor(0x2a, 0x6f, 0xc4));
     progress_->setBackgroundColor(QColor(0xe4, 0xe9, 0xef));
     progress_->setTextColors(QColor(0xFF, 0xFF, 0xFF), QColor(0x1d, 0x23, 0x2b));
     QFont barFont = font();
     barFont.setBold(true);
     progress_->setFont(barFont);
     progress_->setText(QStringLiteral("Progress1"));
+    markAccessible(progress_, QAccessible::ProgressBar);
+    progress_->setAccessibleName(tr("Progress"));
     controls_[kProgress] = progress_;
 }
 
@@ -210,9 +221,15 @@ void CMainDialog::buildLog() {
     log_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     log_->setUniformItemSizes(true);
-    log_->setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab; the Menu key opens its menu (Save log, Save trace).
+    log_->setFocusPolicy(Qt::TabFocus);
+    log_->setAccessibleName(tr("Log"));
     log_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(log_, &QWidget::customContextMenuRequested, this, &CMainDialog::onLogMenu);
+    for (const QKeySequence& keys : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* menuKey = new QShortcut(keys, log_, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(menuKey, &QShortcut::activated, this, [this] { onLogMenu(log_->viewport()->rect().center()); });
+    }
     controls_[kLog] = log_;
 }
 
@@ -230,7 +247,30 @@ void CMainDialog::connectControls() {
     connect(forced_, &QCheckBox::toggled, this, &CMainDialog::onForcedToggled);
 }
 
+// The keyboard reaches every command: Tab goes through the controls in the
+// order of the panel, Space presses the one with the focus (drawn on the
+// skin), and Alt with a letter presses a button from anywhere.
+void CMainDialog::setUpKeyboard() {
+    for (CSkinButton* b : {minimizeButton_, closeButton_, titleButton_, portLamp_}) {
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setFlatFocus(true, false);
+    }
+    QWidget* order[] = {filePathEdit_, openButton_,  uploadButton_, downloadButton_, editorButton_, configureButton_,
+                        forced_,       portLamp_,    log_,          titleButton_,    minimizeButton_, closeButton_};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    const std::pair<Qt::Key, QAbstractButton*> keys[] = {{Qt::Key_O, openButton_},      {Qt::Key_D, downloadButton_},
+                                                         {Qt::Key_U, uploadButton_},    {Qt::Key_E, editorButton_},
+                                                         {Qt::Key_C, configureButton_}, {Qt::Key_F, forced_}};
+    for (const auto& [key, button] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+        connect(shortcut, &QShortcut::activated, button, [button] {
+            if (button->isVisible() && button->isEnabled()) button->animateClick();
+        });
+    }
+}
+
 void CMainDialog::buildWindowButtons() {
+    installAccessibleValues();
     minimizeButton_ = new CSkinButton(this);
     minimizeButton_->setGeometry(dialogUnits(217, 18, 10, 12));
     controls_[kMinimize] = minimizeButton_;
@@ -240,11 +280,11 @@ void CMainDialog::buildWindowButtons() {
 }
 
 void CMainDialog::buildForcedCheckBox() {
-    forced_ = new QCheckBox(QStringLiteral("Forced download"), this);
+    forced_ = new QCheckBox(tr("Forced download"), this);
     forced_->setPalette(labelPalette());
     forced_->setGeometry(dialogUnits(118, 208, 67, 15).translated(-6, 0));
     forced_->setEnabled(false);
-    forced_->setToolTip(QStringLiteral("Download even when the STB's buyer code does not match the image"));
+    forced_->setToolTip(tr("Download even when the STB's buyer code does not match the image"));
     controls_[kForced] = forced_;
 }
 
@@ -252,8 +292,8 @@ void CMainDialog::buildControls() {
     // Tab order follows the template.
     buildWindowButtons();
 
-    openButton_ = makeTextButton(kOpen, QStringLiteral("Open"), QStringLiteral("Open"), dialogUnits(192, 64, 46, 25));
-    downloadButton_ = makeTextButton(kDownload, QStringLiteral("Download"), QStringLiteral("download"),
+    openButton_ = makeTextButton(kOpen, tr("Open"), tr("Open"), dialogUnits(192, 64, 46, 25));
+    downloadButton_ = makeTextButton(kDownload, tr("Download"), tr("download"),
                                      dialogUnits(192, 142, 46, 25));
 
     buildProgressBar();
@@ -261,21 +301,26 @@ void CMainDialog::buildControls() {
     filePathEdit_ = new QLineEdit(this);
     filePathEdit_->setGeometry(dialogUnits(60, 71, 120, 14));
     filePathEdit_->setReadOnly(true);
-    filePathEdit_->setToolTip(QStringLiteral("The current file"));
+    filePathEdit_->setToolTip(tr("The current file"));
+    filePathEdit_->setAccessibleName(tr("File Name"));
     controls_[kFilePath] = filePathEdit_;
-    label(QStringLiteral("File Name :"), dialogUnits(16, 74, 41, 8));
+    fileLabel_ = label(tr("File Name :"), dialogUnits(16, 74, 41, 8));
 
-    elapsedLabel_ = label(QStringLiteral("Elapsed :"), dialogUnits(15, 103, 31, 8));
+    elapsedLabel_ = label(tr("Elapsed :"), dialogUnits(15, 103, 31, 8));
     // Wide enough for "00:00" in this font.
     elapsed_ = field(kElapsed, QStringLiteral("00:00"), dialogUnits(46, 103, 19, 11).adjusted(0, 0, 8, 0),
                      Qt::AlignHCenter);
-    throughputLabel_ = label(QStringLiteral("Throughput :"), dialogUnits(90, 103, 42, 8));
+    throughputLabel_ = label(tr("Throughput :"), dialogUnits(90, 103, 42, 8));
     throughput_ = field(kThroughput, QString(), dialogUnits(139, 103, 41, 11), Qt::AlignRight);
 
-    configureButton_ = makeTextButton(kConfigure, QStringLiteral("Configure"), QStringLiteral("Configure"),
+    configureButton_ = makeTextButton(kConfigure, tr("Configure"), tr("Configure"),
                                       dialogUnits(192, 197, 46, 25));
     portLamp_ = makeLamp(kPortLamp, dialogUnits(37, 209, 10, 12));
-    portLamp_->setToolTip(QStringLiteral("Connect or disconnect the port"));
+    portLamp_->setToolTip(tr("Connect or disconnect the port"));
+    markAccessible(portLamp_, QAccessible::Button);
+    portLamp_->setAccessibleName(tr("Port"));
+    //: The state of the port lamp, as a screen reader says it.
+    setAccessibleValue(portLamp_, tr("disconnected"));
     portLabel_ = label(QStringLiteral("COM 1"), dialogUnits(15, 209, 23, 8));
     controls_[kPortName] = portLabel_;
 
@@ -288,34 +333,40 @@ void CMainDialog::buildControls() {
     titleButton_->setFocusPolicy(Qt::NoFocus);
     controls_[kTitle] = titleButton_;
 
-    uploadButton_ = makeTextButton(kUpload, QStringLiteral("Upload"), QStringLiteral("upload"),
+    uploadButton_ = makeTextButton(kUpload, tr("Upload"), tr("upload"),
                                    dialogUnits(192, 91, 46, 24));
     powerLamp_ = makeLamp(kPowerLamp, dialogUnits(94, 209, 10, 12));
-    powerLamp_->setToolTip(QStringLiteral("STB power: green while the STB's application answers"));
+    powerLamp_->setToolTip(tr("STB power: green while the STB's application answers"));
     powerLamp_->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-    powerLabel_ = label(QStringLiteral("STB Power"), dialogUnits(55, 209, 37, 8));
+    powerLabel_ = label(tr("STB Power"), dialogUnits(55, 209, 37, 8));
+    markAccessible(powerLamp_, QAccessible::Indicator);
+    powerLamp_->setAccessibleName(tr("STB Power"));
+    //: The state of the STB power lamp, as a screen reader says it.
+    setAccessibleValue(powerLamp_, tr("off"));
 
-    editorButton_ = makeTextButton(kEditor, QStringLiteral("Edit"), QStringLiteral("editor"),
+    editorButton_ = makeTextButton(kEditor, tr("Edit"), tr("editor"),
                                    dialogUnits(192, 169, 46, 25));
     editorButton_->hide();
     stationButton_ = makeTextButton(kStation, tr("Station"), tr("Many ports at once"), dialogUnits(192, 117, 46, 23));
 
     buildForcedCheckBox();
 
-    fitRows();
+    fitFileRow();
     showPortName();
     connectControls();
 }
 
 void CMainDialog::setUpButtons() {
     minimizeButton_->setBitmaps(kMinimizeImage, kKeyMagenta);
-    minimizeButton_->setTooltipText(QStringLiteral("Minimize"));
+    minimizeButton_->setTooltipText(tr("Minimize"));
+    minimizeButton_->setAccessibleName(tr("Minimize"));
     minimizeButton_->setTransparent(false);
     minimizeButton_->setDrawBorder(false, false);
     minimizeButton_->sizeToContent();
     minimizeButton_->setFocusPolicy(Qt::NoFocus);
     closeButton_->setBitmaps(kCloseImage, kKeyMagenta);
-    closeButton_->setTooltipText(QStringLiteral("Close"));
+    closeButton_->setTooltipText(tr("Close"));
+    closeButton_->setAccessibleName(tr("Close"));
     closeButton_->setTransparent(false);
     closeButton_->setDrawBorder(false, false);
     closeButton_->sizeToContent();
@@ -333,7 +384,8 @@ void CMainDialog::setUpButtons() {
     QFont f = font();
     f.setBold(true);
     titleButton_->setFont(f);
-    titleButton_->setTooltipText(QStringLiteral("About Dorvane_QX"));
+    titleButton_->setTooltipText(tr("About Dorvane_QX"));
+    titleButton_->setAccessibleDescription(tr("About Dorvane_QX"));
 }
 
 QWidget* CMainDialog::control(int id) const {
@@ -412,13 +464,17 @@ void CMainDialog::fitRows() {
     rowFont.setPixelSize(std::max(8, font().pixelSize() - 1));
     const int lamp = portLamp_->width();
     QFont bottomFont = rowFont;
-    for (int size = rowFont.pixelSize(); size >= 8; --size) {
+    for (int size = rowFont.pixelSize(); size >= 7; --size) {
         bottomFont.setPixelSize(size);
         forced_->setFont(bottomFont);
         const int needed = lamp + kGroupGap + QFontMetrics(bottomFont).horizontalAdvance(powerLabel_->text()) + kGap +
                            lamp + kGroupGap + forced_->sizeHint().width();
-        // The port name keeps at least the template's width.
-        if (needed <= right - left - dialogUnitsX(23)) break;
+        // The port name keeps at least the template's width, and room for
+        // the name at the smallest size.
+        QFont smallest = rowFont;
+        smallest.setPixelSize(8);
+        const int portRoom = std::max(dialogUnitsX(23), QFontMetrics(smallest).horizontalAdvance(shortPortName(portName_)));
+        if (needed <= right - left - portRoom - kGap) break;
     }
     forced_->setFont(bottomFont);
     powerLabel_->setFont(bottomFont);
@@ -433,7 +489,23 @@ void CMainDialog::fitRows() {
     place(portLabel_, left, portLampX - kGap - left);
 }
 
+// The file name's label keeps its template place when its text fits, and
+// takes room from the path field (down to half of it) when a translation
+// is longer; beyond that its font gets smaller.
+void CMainDialog::fitFileRow() {
+    const int right = filePathEdit_->geometry().right();
+    const int widest = fileLabel_->width() + filePathEdit_->width() / 2;
+    const int needed = fileLabel_->fontMetrics().horizontalAdvance(fileLabel_->text());
+    const int width = std::clamp(needed, fileLabel_->width(), widest);
+    fileLabel_->setFont(fitFontToWidth(fileLabel_->font(), width, fileLabel_->text()));
+    fileLabel_->setGeometry(fileLabel_->x(), fileLabel_->y(), width, fileLabel_->height());
+    const int pathLeft = fileLabel_->geometry().right() + 3;
+    if (pathLeft > filePathEdit_->x()) filePathEdit_->setGeometry(pathLeft, filePathEdit_->y(), right - pathLeft + 1, filePathEdit_->height());
+}
+
 void CMainDialog::showPortName() {
+    // The bottom row makes room for a long name first.
+    fitRows();
     const QString shown = shortPortName(portName_);
     portLabel_->setText(shown);
     portLabel_->setToolTip(portName_);
@@ -486,7 +558,7 @@ void CMainDialog::changeEvent(QEvent* event) {
 
 bool CMainDialog::confirmStop() {
     if (!busy()) return true;
-    if (!prompts_->question(this, QStringLiteral("Downloading process is in progress, Do you want to stop the downloading?")))
+    if (!prompts_->question(this, tr("Downloading process is in progress, Do you want to stop the downloading?")))
         return false;
     if (busy()) session_->cancel();
     return true;
@@ -512,7 +584,7 @@ void CMainDialog::closeEvent(QCloseEvent* event) {
 void CMainDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         // A stray Esc does not end the program: it asks first, busy or not.
-        if (busy() ? confirmStop() : prompts_->question(this, QStringLiteral("Do you want to close Dorvane_QX?"))) {
+        if (busy() ? confirmStop() : prompts_->question(this, tr("Do you want to close Dorvane_QX?"))) {
             closingConfirmed_ = true;
             done(QDialog::Rejected);
         }
@@ -588,12 +660,13 @@ void CMainDialog::onPortLost(const SessionNotice& notice) {
 void CMainDialog::setPortLamp(bool on) {
     portLampOn_ = on;
     portLamp_->setBitmaps(on ? kGreenLamp : kGreyLamp, std::nullopt);
+    setAccessibleValue(portLamp_, on ? tr("connected") : tr("disconnected"));
 }
 
 void CMainDialog::onPortLampClicked() {
     // The port stays as it is under a running transfer, as with Configure.
     if (busy()) {
-        prompts_->message(this, QStringLiteral("You can't disconnect Serial port on downloading..."));
+        prompts_->message(this, tr("You can't disconnect Serial port on downloading..."));
         return;
     }
     CSerialPort& line = port();
@@ -601,7 +674,7 @@ void CMainDialog::onPortLampClicked() {
         setPortLamp(false);
         line.close();
         portClosedByHand_ = true;
-        appendLog(QStringLiteral("%1 disconnected.").arg(line.name()));
+        appendLog(tr("%1 disconnected.").arg(line.name()));
         return;
     }
     portClosedByHand_ = false;
@@ -609,7 +682,7 @@ void CMainDialog::onPortLampClicked() {
     if (line.name().isEmpty()) line.setName(portName_);
     if (line.openDefault().ok()) {
         setPortLamp(true);
-        appendLog(QStringLiteral("%1 connected.").arg(line.name()));
+        appendLog(tr("%1 connected.").arg(line.name()));
     } else {
         // Not reported as connected when it is not: the failure box, the
         // grey lamp and the retry as at start-up (which opens again and
@@ -638,7 +711,7 @@ void CMainDialog::lendPort(const QString& port, bool lend) {
 
 void CMainDialog::onConfigureClicked() {
     if (busy()) {
-        prompts_->message(this, QStringLiteral("You can't configure Serial port on downloading..."));
+        prompts_->message(this, tr("You can't configure Serial port on downloading..."));
         return;
     }
     const std::optional<QString> chosen = prompts_->choosePort(this, portName_);
@@ -659,7 +732,7 @@ void CMainDialog::onConfigureClicked() {
 void CMainDialog::onOpenClicked() {
     if (busy()) {
         // Replacing the image under a running download is not allowed.
-        prompts_->message(this, QStringLiteral("You can't open a file on downloading..."));
+        prompts_->message(this, tr("You can't open a file on downloading..."));
         return;
     }
     const QString path = prompts_->openFileName(this, kOpenFilter);
@@ -715,10 +788,10 @@ void CMainDialog::figures(const TransferFigures& figures) {
 void CMainDialog::transferEnded(const SessionOutcome& outcome) {
     if (!recording_) return;
     recording_ = false;
-    const QString summary = QString::fromStdString(outcome.summary());
+    const QString summary = q(outcome.summary());
     progress_->setToolTip(summary);
     if (outcome.outcome == TransferOutcome::Refused) appendLog(q(refusalAdvice_));
-    if (outcome.outcome != TransferOutcome::NotStarted) appendLog(QStringLiteral("Transfer summary: ") + summary);
+    if (outcome.outcome != TransferOutcome::NotStarted) appendLog(tr("Transfer summary: ") + summary);
     keepTransferRecord(outcome.outcome, summary);
 }
 
@@ -765,10 +838,10 @@ void CMainDialog::keepTransferRecord(TransferOutcome outcome, const QString& sum
 
 void CMainDialog::onLogMenu(const QPoint& at) {
     QMenu menu(this);
-    QAction* saveLogAction = menu.addAction(QStringLiteral("Save log..."));
-    QAction* saveTraceAction = menu.addAction(QStringLiteral("Save trace..."));
+    QAction* saveLogAction = menu.addAction(tr("Save log..."));
+    QAction* saveTraceAction = menu.addAction(tr("Save trace..."));
     menu.addSeparator();
-    QAction* bundleAction = menu.addAction(QStringLiteral("Save support bundle..."));
+    QAction* bundleAction = menu.addAction(tr("Save support bundle..."));
     bundleAction->setEnabled(!busy());
     saveLogAction->setEnabled(log_->count() > 0);
     saveTraceAction->setEnabled(!trace().bursts().empty());
@@ -785,14 +858,14 @@ namespace {
 Status writeTextFile(const QString& path, const QByteArray& text) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return {Error::Failed, QStringLiteral("Can't save %1: %2").arg(path, file.errorString()).toStdString()};
+        return {Error::Failed, QCoreApplication::translate("dorvane::CMainDialog", "Can't save %1: %2").arg(path, file.errorString()).toStdString()};
     return {};
 }
 
 }  // namespace
 
 void CMainDialog::saveLog() {
-    const QString path = prompts_->saveFileName(this, QStringLiteral("dorvane.log"), QStringLiteral("Log (*.log *.txt);;All files (*)"));
+    const QString path = prompts_->saveFileName(this, QStringLiteral("dorvane.log"), tr("Log (*.log *.txt);;All files (*)"));
     if (path.isEmpty()) return;
     const Status written = writeTextFile(path, logLines().join(QLatin1Char('\n')).append(QLatin1Char('\n')).toUtf8());
     if (!written.ok()) prompts_->message(this, QString::fromStdString(written.message()));
@@ -800,7 +873,7 @@ void CMainDialog::saveLog() {
 
 void CMainDialog::saveTrace() {
     const QString path =
-        prompts_->saveFileName(this, QStringLiteral("dorvane.trace"), QStringLiteral("Trace (*.trace *.txt);;All files (*)"));
+        prompts_->saveFileName(this, QStringLiteral("dorvane.trace"), tr("Trace (*.trace *.txt);;All files (*)"));
     if (path.isEmpty()) return;
     const std::string text = trace().text();
     const Status written = writeTextFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
@@ -846,12 +919,12 @@ void CMainDialog::onStationClicked() {
 void CMainDialog::openEditor() {
     // The editor shares the channel-data buffer with the upload.
     if (busy()) {
-        prompts_->message(this, QStringLiteral("You can't edit a file while transferring..."));
+        prompts_->message(this, tr("You can't edit a file while transferring..."));
         return;
     }
     session_->image().close();
     if (const Status read = document_.read(pathFromText(filePath_)); !read.ok()) {
-        prompts_->message(this, QString::fromStdString(read.message()));
+        prompts_->message(this, q(read.message()));
         return;
     }
     {
@@ -904,6 +977,7 @@ void CMainDialog::stateChanged(const SessionState& state) {
     uploadButton_->setText(state.running == Running::Upload ? QStringLiteral("Stop") : QStringLiteral("Upload"));
     if (state.receiverOn == powerLampOn_ && !powerLamp_->inImage().isNull()) return;
     powerLampOn_ = state.receiverOn;
+    setAccessibleValue(powerLamp_, state.receiverOn ? tr("on") : tr("off"));
     powerLamp_->setBitmaps(state.receiverOn ? kGreenLamp : kGreyLamp, std::nullopt);
 }
 

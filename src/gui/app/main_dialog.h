@@ -154,6 +154,8 @@ private:
     void showPortName();
     // Places the status row and the bottom row so that every text fits.
     void fitRows();
+    void fitFileRow();
+    void setUpKeyboard();
 
     // Start-up pieces.
     void buildControls();
@@ -217,6 +219,7 @@ private:
     QLabel* elapsedLabel_ = nullptr;
     QLabel* throughputLabel_ = nullptr;
     QLabel* powerLabel_ = nullptr;
+    QLabel* fileLabel_ = nullptr;
     QListWidget* log_ = nullptr;
     QCheckBox* forced_ = nullptr;
 };

@@ -1,5 +1,6 @@
 #include "app/serial_config_dialog.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -9,6 +10,7 @@
 #include <QRegularExpression>
 
 #include "app/connection_check_dialog.h"
+#include "app/language.h"
 #include "serial/port_diagnosis.h"
 
 namespace dorvane {
@@ -44,14 +46,14 @@ QString portDetailsText(const SerialPortEntry& port) {
     QStringList lines;
     lines << port.name;
     if (!port.description.isEmpty()) lines << port.description;
-    if (!port.manufacturer.isEmpty()) lines << QStringLiteral("Made by %1").arg(port.manufacturer);
-    if (port.isUsb()) lines << QStringLiteral("USB %1").arg(usbIdText(port));
-    if (!port.serialNumber.isEmpty()) lines << QStringLiteral("Serial number %1").arg(port.serialNumber);
+    if (!port.manufacturer.isEmpty()) lines << QCoreApplication::translate("dorvane::CSerialConfigDialog", "Made by %1").arg(port.manufacturer);
+    if (port.isUsb()) lines << QCoreApplication::translate("dorvane::CSerialConfigDialog", "USB %1").arg(usbIdText(port));
+    if (!port.serialNumber.isEmpty()) lines << QCoreApplication::translate("dorvane::CSerialConfigDialog", "Serial number %1").arg(port.serialNumber);
     if (port.busy)
-        lines << (port.holder.isEmpty() ? QStringLiteral("In use by another program")
-                                        : QStringLiteral("In use by %1").arg(port.holder));
+        lines << (port.holder.isEmpty() ? QCoreApplication::translate("dorvane::CSerialConfigDialog", "In use by another program")
+                                        : QCoreApplication::translate("dorvane::CSerialConfigDialog", "In use by %1").arg(port.holder));
     else
-        lines << QStringLiteral("Free");
+        lines << QCoreApplication::translate("dorvane::CSerialConfigDialog", "Free");
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -61,10 +63,10 @@ CSerialConfigDialog::CSerialConfigDialog(const QList<SerialPortEntry>& ports, QW
     : CSerialConfigDialog([ports] { return ports; }, parent) {}
 
 CSerialConfigDialog::CSerialConfigDialog(PortLister lister, QWidget* parent) : QDialog(parent), lister_(std::move(lister)) {
-    setWindowTitle(QStringLiteral("Serial Port Configuration"));
+    setWindowTitle(tr("Serial Port Configuration"));
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(QStringLiteral("Serial Port :"), this), 0, 0);
+    grid->addWidget(new QLabel(tr("Serial Port :"), this), 0, 0);
     combo_ = new QComboBox(this);
     combo_->setObjectName(QStringLiteral("control1010"));
     combo_->setEditable(true);
@@ -72,7 +74,7 @@ CSerialConfigDialog::CSerialConfigDialog(PortLister lister, QWidget* parent) : Q
     combo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     combo_->setMinimumContentsLength(24);
     combo_->lineEdit()->setPlaceholderText(QStringLiteral("/dev/serial/by-id/..."));
-    combo_->setToolTip(QStringLiteral("Choose a port, or type its device path"));
+    combo_->setToolTip(tr("Choose a port, or type its device path"));
     grid->addWidget(combo_, 0, 1);
 
     details_ = new QLabel(this);
@@ -85,12 +87,13 @@ CSerialConfigDialog::CSerialConfigDialog(PortLister lister, QWidget* parent) : Q
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
-    check_ = buttons->addButton(QStringLiteral("Check &connection"), QDialogButtonBox::ActionRole);
+    check_ = buttons->addButton(tr("Check &connection"), QDialogButtonBox::ActionRole);
     check_->setObjectName(QStringLiteral("checkConnection"));
     check_->setAutoDefault(false);
-    check_->setToolTip(QStringLiteral("Check the chosen port, its adapter and the STB step by step"));
+    check_->setToolTip(tr("Check the chosen port, its adapter and the STB step by step"));
     connect(check_, &QPushButton::clicked, this, &CSerialConfigDialog::checkConnection);
-    grid->addWidget(buttons, 2, 0, 1, 2);
+    buildLanguageRow(grid, 2);
+    grid->addWidget(buttons, 3, 0, 1, 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &CSerialConfigDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(combo_, &QComboBox::currentIndexChanged, this, &CSerialConfigDialog::showDetails);
@@ -109,7 +112,7 @@ void CSerialConfigDialog::fill() {
     const QSignalBlocker block(combo_);
     combo_->clear();
     if (!extraName_.isEmpty())
-        combo_->addItem(QStringLiteral("%1  (current)").arg(shortPortName(extraName_)), extraName_);
+        combo_->addItem(tr("%1  (current)").arg(shortPortName(extraName_)), extraName_);
     for (const SerialPortEntry& port : ports_) combo_->addItem(itemText(port), port.name);
 }
 
@@ -173,8 +176,8 @@ void CSerialConfigDialog::showDetails() {
             return;
         }
     }
-    details_->setText(name.isEmpty() ? QStringLiteral("No serial port found: plug in the adapter.")
-                                     : QStringLiteral("%1\nNot listed by the system").arg(name));
+    details_->setText(name.isEmpty() ? tr("No serial port found: plug in the adapter.")
+                                     : tr("%1\nNot listed by the system").arg(name));
 }
 
 void CSerialConfigDialog::checkConnection() {
@@ -185,6 +188,27 @@ void CSerialConfigDialog::checkConnection() {
     dialog->open();
     dialog->startCheck();
 }
+
+void CSerialConfigDialog::buildLanguageRow(QGridLayout* grid, int row) {
+    auto* label = new QLabel(tr("&Language :"), this);
+    languageCombo_ = new QComboBox(this);
+    languageCombo_->setObjectName(QStringLiteral("languageBox"));
+    //: The language choice that follows the system's locale.
+    languageCombo_->addItem(tr("System language"), QString());
+    languageCombo_->addItem(languageName(QStringLiteral("en")), QStringLiteral("en"));
+    for (const QString& code : shippedLanguages()) languageCombo_->addItem(languageName(code), code);
+    languageCombo_->setToolTip(tr("The language of the windows, from the next start"));
+    label->setBuddy(languageCombo_);
+    grid->addWidget(label, row, 0);
+    grid->addWidget(languageCombo_, row, 1);
+}
+
+void CSerialConfigDialog::setLanguage(const QString& code) {
+    const int index = languageCombo_->findData(code.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0 ? QString() : code);
+    languageCombo_->setCurrentIndex(std::max(0, index));
+}
+
+QString CSerialConfigDialog::language() const { return languageCombo_->currentData().toString(); }
 
 void CSerialConfigDialog::accept() {
     // With nothing to choose from, OK keeps the port as it is.

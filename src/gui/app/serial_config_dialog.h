@@ -9,6 +9,7 @@
 #include "serial/serial_port.h"
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -36,7 +37,12 @@ public:
     void setPortName(const QString& name);
     QString portName() const { return portName_; }
 
+    // The language of the windows: a code, or empty to follow the system.
+    void setLanguage(const QString& code);
+    QString language() const;
+
     QComboBox* portBox() const { return combo_; }
+    QComboBox* languageBox() const { return languageCombo_; }
     QLabel* detailsLabel() const { return details_; }
     QPushButton* checkButton() const { return check_; }
 
@@ -54,6 +60,7 @@ public:
 
 private:
     void fill();
+    void buildLanguageRow(QGridLayout* grid, int row);
     void showDetails();
     QString chosenName() const;
 
@@ -62,6 +69,7 @@ private:
     QPushButton* check_ = nullptr;
     QList<SerialPortEntry> ports_;
     QComboBox* combo_ = nullptr;
+    QComboBox* languageCombo_ = nullptr;
     QLabel* details_ = nullptr;
     QTimer refreshTimer_;
     QString portName_;

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/language.h"
 #include "app/main_dialog.h"
 #include "app/settings.h"
 #include "app/version.h"
@@ -21,6 +22,8 @@ const QList<OptionSpec>& windowOptions() {
         {.name = "edit", .description = "open the channel-data FILE in the editor at once"},
         {.name = "station", .description = "open the Station view (many ports at once) with FILE for\n"
                                            "every STB and a tile for every USB adapter"},
+        {.name = "lang", .valueName = "CODE", .needs = "a language code",
+         .description = "show the window in this language: en, de, fr, es, tr, ru, ar, fa or auto (the system's)"},
         {.name = "version", .description = "show the version and build"},
     };
     return options;
@@ -43,6 +46,10 @@ CToolApp::StartOptions CToolApp::parseArguments(const QStringList& arguments) {
     options.edit = line.isSet("edit");
     options.station = line.isSet("station");
     options.portOverride = line.value("port");
+    options.language = line.value("lang");
+    if (line.isSet("lang") && !knownLanguageChoice(options.language))
+        options.error = QStringLiteral("unknown language '%1' (en, %2 or auto)")
+                            .arg(options.language, shippedLanguages().join(QStringLiteral(", ")));
     const QStringList files = line.positional();
     if (files.size() > 1) options.error = QStringLiteral("only one file can be opened: %1").arg(files[1]);
     else if (!files.isEmpty()) options.openPath = files.first();

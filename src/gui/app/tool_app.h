@@ -15,6 +15,7 @@ public:
         QString openPath;      // FILE: opened as "Open" would, once the window is up
         bool edit = false;     // --edit: the editor opens on FILE at once
         bool station = false;  // --station: the Station view instead of the main window
+        QString language;      // --lang CODE; empty: the setting, else the locale
         bool showHelp = false;
         bool showVersion = false;
         QString error;         // bad usage

@@ -1,11 +1,13 @@
 #include "app/window_prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
 #include "app/about_dialog.h"
 #include "app/serial_config_dialog.h"
+#include "app/settings.h"
 
 namespace dorvane {
 
@@ -32,12 +34,12 @@ bool DialogPrompts::question(QWidget* parent, const QString& text) {
 }
 
 QString DialogPrompts::openFileName(QWidget* parent, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(), filter, nullptr,
+    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("dorvane::DialogPrompts", "Open"), QString(), filter, nullptr,
                                         QFileDialog::ReadOnly);
 }
 
 QString DialogPrompts::saveFileName(QWidget* parent, const QString& proposedName, const QString& filter) {
-    QFileDialog dialog(parent, QStringLiteral("Save As"), QDir::current().filePath(proposedName), filter);
+    QFileDialog dialog(parent, QCoreApplication::translate("dorvane::DialogPrompts", "Save As"), QDir::current().filePath(proposedName), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString());  // the name is taken as typed
@@ -50,7 +52,14 @@ std::optional<QString> DialogPrompts::choosePort(QWidget* parent, const QString&
     CSerialConfigDialog dialog(parent);
     dialog.setPortLender(lender_);
     dialog.setPortName(currentPort);
+    Settings settings;
+    const QString language = settings.language();
+    dialog.setLanguage(language);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    if (dialog.language() != language) {
+        settings.setLanguage(dialog.language());
+        information(parent, QCoreApplication::translate("DialogPrompts", "The language changes when Dorvane_QX starts next."));
+    }
     return dialog.portName();
 }
 

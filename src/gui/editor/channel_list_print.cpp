@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFont>
 #include <QFontMetrics>
@@ -104,7 +105,7 @@ Status exportChannelListPdf(const QString& path, const ReceiverDatabase& db, con
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         writer.setResolution(300);
-        writer.setTitle(QStringLiteral("Channel list of %1").arg(fileName));
+        writer.setTitle(QCoreApplication::translate("dorvane::ChannelListPrint", "Channel list of %1").arg(fileName));
         writer.setCreator(QStringLiteral("Dorvane_QX"));
         printed = printChannelList(writer, db, fileName, date);
     }

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QTimer>
 
+#include "app/core_text.h"
 #include "app/path_text.h"
 #include "editor/editor_prompts.h"
 #include "editor/receiver_data_dialog.h"
@@ -22,12 +23,12 @@ namespace dorvane {
 namespace {
 
 const char* const kSortTexts[] = {
-    "Sort the selected channels by &name and keep it as the order",
-    "Sort the selected channels by &satellite and frequency and keep it as the order",
-    "Sort the selected channels by service &id and keep it as the order",
+    QT_TRANSLATE_NOOP("dorvane::ChannelOrderActions", "Sort the selected channels by &name and keep it as the order"),
+    QT_TRANSLATE_NOOP("dorvane::ChannelOrderActions", "Sort the selected channels by &satellite and frequency and keep it as the order"),
+    QT_TRANSLATE_NOOP("dorvane::ChannelOrderActions", "Sort the selected channels by service &id and keep it as the order"),
 };
 
-QString q(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString q(const std::string& text) { return coreText(text); }
 
 }  // namespace
 
@@ -40,10 +41,10 @@ ChannelOrderActions::ChannelOrderActions(CReceiverDataDialog& dialog) : QObject(
         dialog_.addAction(a);
         return a;
     };
-    moveToNumber_ = action(QStringLiteral("Move to &number..."), QKeySequence(Qt::CTRL | Qt::Key_G),
+    moveToNumber_ = action(tr("Move to &number..."), QKeySequence(Qt::CTRL | Qt::Key_G),
                            &ChannelOrderActions::moveToNumber);
-    swap_ = action(QStringLiteral("S&wap"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), &ChannelOrderActions::swap);
-    applyOrder_ = action(QStringLiteral("Apply &order from..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
+    swap_ = action(tr("S&wap"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), &ChannelOrderActions::swap);
+    applyOrder_ = action(tr("Apply &order from..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
                          &ChannelOrderActions::applyOrderFrom);
     // Typing into a "New No." cell starts its editor (the other cells are
     // read-only; double-click and F2 keep opening Edit Channel).
@@ -51,7 +52,7 @@ ChannelOrderActions::ChannelOrderActions(CReceiverDataDialog& dialog) : QObject(
 }
 
 ListColumn ChannelOrderActions::newNumberColumn() {
-    return {QStringLiteral("New No."), 60, [](int) { return QString(); },
+    return {tr("New No."), 60, [](int) { return QString(); },
             [this](int channel, const QString& text) { return typedNumber(channel, text); }};
 }
 
@@ -62,7 +63,7 @@ bool ChannelOrderActions::typedNumber(int channel, const QString& text) {
     const int number = text.trimmed().toInt(&ok);
     if (text.trimmed().isEmpty()) return false;
     if (!ok || number < 0 || number >= kChannelSlots) {
-        dialog_.showOrderChange({}, QStringLiteral("New No.: a channel number 0..%1").arg(kChannelSlots - 1));
+        dialog_.showOrderChange({}, tr("New No.: a channel number 0..%1").arg(kChannelSlots - 1));
         return false;
     }
     QTimer::singleShot(0, this, [this, channel, number] {
@@ -87,7 +88,7 @@ void ChannelOrderActions::addTo(QMenu* menu, int list) {
     menu->addAction(swap_);
     swap_->setEnabled(s.whyOrderIsOff(2).empty());
     for (int key = 0; key < 3; ++key) {
-        menu->addAction(QString::fromLatin1(kSortTexts[key]), this, [this, key] { sortAndKeep(key); })
+        menu->addAction(tr(kSortTexts[key]), this, [this, key] { sortAndKeep(key); })
             ->setEnabled(s.whyOrderIsOff(1).empty());
     }
     menu->addAction(applyOrder_);
@@ -112,7 +113,7 @@ bool ChannelOrderActions::refused(int wanted) {
 void ChannelOrderActions::moveToNumber() {
     if (refused(1)) return;
     QDialog ask(&dialog_);
-    ask.setWindowTitle(QStringLiteral("Move to number"));
+    ask.setWindowTitle(tr("Move to number"));
     auto* number = new QSpinBox;
     number->setObjectName(QStringLiteral("number"));
     number->setRange(0, kChannelSlots - 1);
@@ -121,7 +122,7 @@ void ChannelOrderActions::moveToNumber() {
     connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
     auto* form = new QFormLayout(&ask);
-    form->addRow(QStringLiteral("The %1 chosen channels from &number:").arg(dialog_.session().selectedChannels().size()),
+    form->addRow(tr("The %1 chosen channels from &number:").arg(dialog_.session().selectedChannels().size()),
                  number);
     form->addRow(buttons);
     if (editorPrompts().run(ask) != QDialog::Accepted) return;
@@ -142,8 +143,8 @@ void ChannelOrderActions::applyOrderFrom() {
     EditorSession& session = dialog_.session();
     if (session.isMovePending() || session.isAddOpen()) return;
     const QString file = editorPrompts().openFileName(
-        &dialog_, QStringLiteral("Apply order from"),
-        QStringLiteral("Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)"));
+        &dialog_, tr("Apply order from"),
+        tr("Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)"));
     if (file.isEmpty()) return;
     const Result<ChannelReference> reference = readChannelReference(pathFromText(file));
     if (!reference.ok()) {

@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QSplitter>
 
+#include "app/core_text.h"
 #include "app/path_text.h"
 #include "database/channel_data_document.h"
 #include "editor/channel_list_print.h"
@@ -31,7 +32,8 @@ namespace dorvane {
 
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+// The core's texts, in the language installed.
+QString q(const std::string& text) { return coreText(text); }
 
 QString cellText(const QVariant& value) {
     QString text = value.toString();
@@ -72,17 +74,17 @@ void CopyCleanTools::createActions() {
         window_.addAction(a);
         return a;
     };
-    openSecond_ = action(QStringLiteral("&Open Second File..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+    openSecond_ = action(tr("&Open Second File..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
                          &CopyCleanTools::openSecondFileClicked);
-    copyRows_ = action(QStringLiteral("&Copy Rows"), QKeySequence::Copy, [this] { copyRows(); });
-    duplicates_ = action(QStringLiteral("Show D&uplicates Only"), QKeySequence(), &CopyCleanTools::setDuplicatesOnly);
+    copyRows_ = action(tr("&Copy Rows"), QKeySequence::Copy, [this] { copyRows(); });
+    duplicates_ = action(tr("Show D&uplicates Only"), QKeySequence(), &CopyCleanTools::setDuplicatesOnly);
     duplicates_->setCheckable(true);
-    selectDuplicates_ = action(QStringLiteral("Select &All Duplicates"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
+    selectDuplicates_ = action(tr("Select &All Duplicates"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
                                &CopyCleanTools::selectAllDuplicates);
-    removeUnused_ = action(QStringLiteral("&Remove Unused Transponders..."), QKeySequence(),
+    removeUnused_ = action(tr("&Remove Unused Transponders..."), QKeySequence(),
                            &CopyCleanTools::removeUnusedTransponders);
-    print_ = action(QStringLiteral("&Print..."), QKeySequence::Print, &CopyCleanTools::printClicked);
-    exportPdf_ = action(QStringLiteral("Export to P&DF..."), QKeySequence(), &CopyCleanTools::exportPdfClicked);
+    print_ = action(tr("&Print..."), QKeySequence::Print, &CopyCleanTools::printClicked);
+    exportPdf_ = action(tr("Export to P&DF..."), QKeySequence(), &CopyCleanTools::exportPdfClicked);
 }
 
 // The side panel stands right of everything that scrolls.
@@ -94,7 +96,7 @@ void CopyCleanTools::attachSidePanel() {
     panel_->hide();
     connect(panel_, &CopySourcePanel::copyRequested, this, &CopyCleanTools::copyFromSidePanel);
     connect(panel_, &CopySourcePanel::closeRequested, this, &CopyCleanTools::closeSidePanel);
-    tools_ = new QPushButton(QStringLiteral("T&ools"));
+    tools_ = new QPushButton(tr("T&ools"));
     tools_->setObjectName(QStringLiteral("toolsButton"));
     tools_->setAutoDefault(false);
     tools_->setMenu(toolsMenu());
@@ -153,7 +155,7 @@ void CopyCleanTools::addMenuEntries(QMenu* menu, int list) {
     }
     if (list == CReceiverDataDialog::MiddleList && satellites) menu->addAction(removeUnused_);
     if (panel_->database() && panel_->isVisible()) {
-        QAction* copy = menu->addAction(QStringLiteral("Copy from Second &File"), this, &CopyCleanTools::copyFromSidePanel);
+        QAction* copy = menu->addAction(tr("Copy from Second &File"), this, &CopyCleanTools::copyFromSidePanel);
         copy->setEnabled(free && !panel_->selection().empty());
     }
 }
@@ -164,8 +166,8 @@ bool CopyCleanTools::editing() const { return !window_.session_.isMovePending() 
 
 void CopyCleanTools::openSecondFileClicked() {
     if (!editing()) return;
-    const QString file = editorPrompts().openFileName(&window_, QStringLiteral("Open Second File"),
-                                                      QStringLiteral("Channel data (*.irz);;All files (*)"));
+    const QString file = editorPrompts().openFileName(&window_, tr("Open Second File"),
+                                                      tr("Channel data (*.irz);;All files (*)"));
     if (!file.isEmpty()) openSecondFile(file);
 }
 
@@ -190,7 +192,7 @@ void CopyCleanTools::copyFromSidePanel() {
     if (!source || !editing()) return;
     const CopySelection selection = panel_->selection();
     if (selection.empty()) {
-        window_.status_->setText(QStringLiteral("Choose satellites, transponders, channels or groups of the second file"));
+        window_.status_->setText(tr("Choose satellites, transponders, channels or groups of the second file"));
         return;
     }
     CopyReport report;
@@ -228,8 +230,8 @@ void CopyCleanTools::selectAllDuplicates() {
     window_.viewCombo_->setCurrentIndex(static_cast<int>(window_.session_.view()));
     duplicates_->setChecked(window_.session_.duplicatesOnly());
     const auto found = window_.session_.selectedChannels().size();
-    window_.status_->setText(found == 0 ? QStringLiteral("No duplicates")
-                                        : QStringLiteral("%1 duplicates chosen").arg(found));
+    window_.status_->setText(found == 0 ? tr("No duplicates")
+                                        : tr("%1 duplicates chosen").arg(found));
     window_.channelList_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -238,8 +240,8 @@ void CopyCleanTools::removeUnusedTransponders() {
     int removed = 0;
     window_.render(window_.session_.removeUnusedTransponders(&removed));
     if (removed > 0)
-        window_.status_->setText(removed == 1 ? QStringLiteral("1 transponder removed")
-                                              : QStringLiteral("%1 transponders removed").arg(removed));
+        window_.status_->setText(removed == 1 ? tr("1 transponder removed")
+                                              : tr("%1 transponders removed").arg(removed));
 }
 
 // ---- for people -------------------------------------------------------------------------------
@@ -254,12 +256,12 @@ void CopyCleanTools::copyRows(ReportListView* list) {
     }
     const std::vector<int> rows = list->selectedRowNumbers();
     if (rows.empty()) {
-        window_.status_->setText(QStringLiteral("No rows chosen to copy"));
+        window_.status_->setText(tr("No rows chosen to copy"));
         return;
     }
     QApplication::clipboard()->setText(rowsAsTabText(*list->model(), rows));
-    window_.status_->setText(rows.size() == 1 ? QStringLiteral("1 row copied to the clipboard")
-                                              : QStringLiteral("%1 rows copied to the clipboard").arg(rows.size()));
+    window_.status_->setText(rows.size() == 1 ? tr("1 row copied to the clipboard")
+                                              : tr("%1 rows copied to the clipboard").arg(rows.size()));
 }
 
 void CopyCleanTools::printClicked() {
@@ -271,7 +273,7 @@ void CopyCleanTools::printClicked() {
     printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
     QPrintPreviewDialog preview(&printer, &window_);
     preview.setObjectName(QStringLiteral("printPreview"));
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    preview.setWindowTitle(tr("Print Preview"));
     const QString name = textFromPath(window_.session_.document().path().filename());
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this, &name](QPrinter* printer) {
         printer->setDocName(name);
@@ -279,7 +281,7 @@ void CopyCleanTools::printClicked() {
     });
     editorPrompts().run(preview);
 #else
-    editorPrompts().message(&window_, QStringLiteral("This build cannot print: use \"Export to PDF...\" and print the PDF."),
+    editorPrompts().message(&window_, tr("This build cannot print: use \"Export to PDF...\" and print the PDF."),
                             PromptIcon::None);
 #endif
 }
@@ -287,8 +289,8 @@ void CopyCleanTools::printClicked() {
 void CopyCleanTools::exportPdfClicked() {
     if (!editing()) return;
     const QString suggested = textFromPath(window_.session_.document().path().stem()) + QStringLiteral(".pdf");
-    QString file = editorPrompts().saveFileName(&window_, QStringLiteral("Export to PDF"), suggested,
-                                                QStringLiteral("PDF (*.pdf)"));
+    QString file = editorPrompts().saveFileName(&window_, tr("Export to PDF"), suggested,
+                                                tr("PDF (*.pdf)"));
     if (file.isEmpty()) return;
     if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
     exportPdf(file);
@@ -300,10 +302,10 @@ bool CopyCleanTools::exportPdf(const QString& file, int* pages) {
     const Status status = exportChannelListPdf(file, window_.session_.database(), name, QDate::currentDate(), &written);
     if (pages) *pages = written;
     if (!status.ok()) {
-        editorPrompts().message(&window_, QStringLiteral("File write failed!"), PromptIcon::Exclamation);
+        editorPrompts().message(&window_, tr("File write failed!"), PromptIcon::Exclamation);
         return false;
     }
-    window_.status_->setText(QStringLiteral("%1 pages written to %2").arg(written).arg(file));
+    window_.status_->setText(tr("%1 pages written to %2").arg(written).arg(file));
     return true;
 }
 

@@ -51,17 +51,17 @@ CopySourcePanel::CopySourcePanel(QWidget* parent)
     title_->setWordWrap(true);
     tree_ = new SourceTree;
     tree_->setObjectName(QStringLiteral("copySourceTree"));
-    tree_->setHeaderLabels({QStringLiteral("Second file (read-only)"), QStringLiteral("")});
+    tree_->setHeaderLabels({tr("Second file (read-only)"), QStringLiteral("")});
     tree_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tree_->setDragEnabled(true);
     tree_->setDragDropMode(QAbstractItemView::DragOnly);
     tree_->setDefaultDropAction(Qt::CopyAction);
     tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    copy_ = new QPushButton(QStringLiteral("<< Co&py into this file"));
+    copy_ = new QPushButton(tr("<< Co&py into this file"));
     copy_->setAutoDefault(false);
-    copy_->setToolTip(QStringLiteral("Copies the chosen satellites, transponders, channels and favourite groups "
-                                     "(or drag them onto the lists)"));
-    close_ = new QPushButton(QStringLiteral("C&lose"));
+    copy_->setToolTip(tr("Copies the chosen satellites, transponders, channels and favourite groups "
+                         "(or drag them onto the lists)"));
+    close_ = new QPushButton(tr("C&lose"));
     close_->setAutoDefault(false);
     connect(copy_, &QPushButton::clicked, this, &CopySourcePanel::copyRequested);
     connect(close_, &QPushButton::clicked, this, &CopySourcePanel::closeRequested);
@@ -111,15 +111,15 @@ void CopySourcePanel::fill() {
         if (transponderFree(tp) || !satellites[tp.satellite - 1u]) continue;
         transponders[static_cast<std::size_t>(t)] =
             item(satellites[tp.satellite - 1u], TransponderItem, t, transponderChoiceText(db, t),
-                 QStringLiteral("%1 channels").arg(db.channelsOnTransponder(t)));
+                 tr("%1 channels").arg(db.channelsOnTransponder(t)));
     }
     for (int n = 0; n < kChannelSlots; ++n) {
         const ChannelRecord& c = db.channel(n);
         if (channelFree(c) || !transponders[c.transponder]) continue;
         item(transponders[c.transponder], ChannelItem, n, textFromField(c.name),
-             QStringLiteral("SID %1").arg(c.serviceId));
+             tr("SID %1").arg(c.serviceId));
     }
-    auto* groups = item(tree_->invisibleRootItem(), GroupsHeading, -1, QStringLiteral("Favourite groups"), {});
+    auto* groups = item(tree_->invisibleRootItem(), GroupsHeading, -1, tr("Favourite groups"), {});
     groups->setFlags(groups->flags() & ~Qt::ItemIsSelectable);
     for (int g = 0; g < kFavoriteGroups; ++g) {
         const int size = db.groupSize(g);
@@ -129,12 +129,12 @@ void CopySourcePanel::fill() {
                  .arg(g + 1)
                  .arg(textFromField(db.tvGroupName(g).c_str(), kGroupNameSize),
                       textFromField(db.radioGroupName(g).c_str(), kGroupNameSize)),
-             QStringLiteral("%1 channels").arg(size));
+             tr("%1 channels").arg(size));
     }
     groups->setExpanded(true);
     int channels = 0;
     for (int n = 0; n < kChannelSlots; ++n) channels += !channelFree(db.channel(n));
-    title_->setText(QStringLiteral("%1: %2 satellites, %3 channels")
+    title_->setText(tr("%1: %2 satellites, %3 channels")
                         .arg(textFromPath(path().filename()))
                         .arg(tree_->topLevelItemCount() - 1)
                         .arg(channels));

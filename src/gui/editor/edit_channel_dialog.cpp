@@ -24,7 +24,7 @@ namespace dorvane {
 
 CEditChannelDialog::CEditChannelDialog(ReceiverDatabase& database, int channel, QWidget* parent)
     : QDialog(parent), database_(database), channel_(channel) {
-    setWindowTitle(QStringLiteral("Edit Channel"));
+    setWindowTitle(tr("Edit Channel"));
     const ChannelRecord& record = database_.channel(channel_);
 
     // The name as the file holds it, all of it; a longer one is refused on
@@ -48,20 +48,20 @@ CEditChannelDialog::CEditChannelDialog(ReceiverDatabase& database, int channel, 
 
     auto* nameGroup = new QGroupBox;
     auto* nameForm = new QFormLayout(nameGroup);
-    nameForm->addRow(QStringLiteral("Name"), name_);
-    nameForm->addRow(QStringLiteral("Satellite"), satellite_);
-    nameForm->addRow(QStringLiteral("Transponder"), transponder_);
-    nameForm->addRow(QStringLiteral("Service ID"), serviceId_);
+    nameForm->addRow(tr("Name"), name_);
+    nameForm->addRow(tr("Satellite"), satellite_);
+    nameForm->addRow(tr("Transponder"), transponder_);
+    nameForm->addRow(tr("Service ID"), serviceId_);
     auto* pidGroup = new QGroupBox;
     auto* pidForm = new QFormLayout(pidGroup);
-    pidForm->addRow(QStringLiteral("Video PID"), videoPid_);
-    pidForm->addRow(QStringLiteral("Audio PID"), audioPid_);
-    pidForm->addRow(QStringLiteral("PCR PID"), pcrPid_);
-    pidForm->addRow(QStringLiteral("Teletext PID"), teletextPid_);
+    pidForm->addRow(tr("Video PID"), videoPid_);
+    pidForm->addRow(tr("Audio PID"), audioPid_);
+    pidForm->addRow(tr("PCR PID"), pcrPid_);
+    pidForm->addRow(tr("Teletext PID"), teletextPid_);
 
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("CANCEL"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("CANCEL"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CEditChannelDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CEditChannelDialog::reject);
 
@@ -108,11 +108,11 @@ bool CEditChannelDialog::nameAccepted() {
 
 std::optional<std::array<int, 5>> CEditChannelDialog::takeNumbers() {
     std::array<int, 5> numbers{};
-    const std::array<std::pair<QLineEdit*, const char*>, 5> fields{{{videoPid_, "Video PID"},
-                                                                    {audioPid_, "Audio PID"},
-                                                                    {pcrPid_, "PCR PID"},
-                                                                    {teletextPid_, "Teletext PID"},
-                                                                    {serviceId_, "Service ID"}}};
+    const std::array<std::pair<QLineEdit*, const char*>, 5> fields{{{videoPid_, QT_TR_NOOP("Video PID")},
+                                                                    {audioPid_, QT_TR_NOOP("Audio PID")},
+                                                                    {pcrPid_, QT_TR_NOOP("PCR PID")},
+                                                                    {teletextPid_, QT_TR_NOOP("Teletext PID")},
+                                                                    {serviceId_, QT_TR_NOOP("Service ID")}}};
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const auto value = readIntegerEdit(this, fields[i].first);
         if (!value) return std::nullopt;
@@ -120,7 +120,7 @@ std::optional<std::array<int, 5>> CEditChannelDialog::takeNumbers() {
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (numbers[i] >= 0 && numbers[i] <= 65535) continue;
-        editorPrompts().message(this, QStringLiteral("%1 must be 0 to 65535.").arg(QLatin1String(fields[i].second)),
+        editorPrompts().message(this, tr("%1 must be 0 to 65535.").arg(tr(fields[i].second)),
                                 PromptIcon::Exclamation);
         return std::nullopt;
     }
@@ -177,7 +177,7 @@ bool CEditChannelDialog::serviceIdAccepted(int service) {
                 .arg(service)
                 .arg(textFromField(database_.channel(other).name))
                 .arg(other),
-            QStringLiteral("Keep It"), QStringLiteral("Change It"));
+            tr("Keep It"), tr("Change It"));
         if (!keep) {
             serviceId_->setFocus();
             serviceId_->selectAll();

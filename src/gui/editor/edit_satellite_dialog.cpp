@@ -76,35 +76,35 @@ void storeSatelliteDialogValues(const SatelliteDialogValues& values, SatelliteRe
 
 CEditSatelliteDialog::CEditSatelliteDialog(const SatelliteDialogValues& values, QWidget* parent)
     : QDialog(parent), values_(values) {
-    setWindowTitle(QStringLiteral("Edit Satellite"));
+    setWindowTitle(tr("Edit Satellite"));
     buildControls();
 
-    auto* satellite = new QGroupBox(QStringLiteral("Satellite"));
+    auto* satellite = new QGroupBox(tr("Satellite"));
     auto* satelliteForm = new QFormLayout(satellite);
-    satelliteForm->addRow(QStringLiteral("Name"), name_);
+    satelliteForm->addRow(tr("Name"), name_);
     auto* location = new QHBoxLayout;
     location->addWidget(location_, 1);
     location->addWidget(side_);
-    satelliteForm->addRow(QStringLiteral("Location"), location);
+    satelliteForm->addRow(tr("Location"), location);
 
-    auto* lnb = new QGroupBox(QStringLiteral("LNB"));
+    auto* lnb = new QGroupBox(tr("LNB"));
     auto* lnbForm = new QFormLayout(lnb);
-    lnbForm->addRow(QStringLiteral("LNB Type"), lnbType_);
-    lnbForm->addRow(QStringLiteral("Frequency"), frequency_);
-    lnbForm->addRow(QStringLiteral("LNB freq Low"), lnbLow_);
-    lnbForm->addRow(QStringLiteral("LNB freq High"), lnbHigh_);
-    lnbForm->addRow(QStringLiteral("LNB Power"), lnbPower_);
-    lnbForm->addRow(QStringLiteral("22KHz"), tone_);
+    lnbForm->addRow(tr("LNB Type"), lnbType_);
+    lnbForm->addRow(tr("Frequency"), frequency_);
+    lnbForm->addRow(tr("LNB freq Low"), lnbLow_);
+    lnbForm->addRow(tr("LNB freq High"), lnbHigh_);
+    lnbForm->addRow(tr("LNB Power"), lnbPower_);
+    lnbForm->addRow(tr("22KHz"), tone_);
 
-    auto* diseqc = new QGroupBox(QStringLiteral("DiSEqC"));
+    auto* diseqc = new QGroupBox(tr("DiSEqC"));
     auto* diseqcForm = new QFormLayout(diseqc);
-    diseqcForm->addRow(QStringLiteral("DiSEqC type"), diseqcType_);
-    diseqcForm->addRow(QStringLiteral("DiSEqC port"), diseqcPort_);
-    diseqcForm->addRow(QStringLiteral("Dish Position"), dishPosition_);
+    diseqcForm->addRow(tr("DiSEqC type"), diseqcType_);
+    diseqcForm->addRow(tr("DiSEqC port"), diseqcPort_);
+    diseqcForm->addRow(tr("Dish Position"), dishPosition_);
 
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("CANCEL"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("CANCEL"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CEditSatelliteDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CEditSatelliteDialog::reject);
 
@@ -136,15 +136,16 @@ void CEditSatelliteDialog::buildControls() {
     name_->setMaxLength(std::max<int>(kNameLength, static_cast<int>(values_.name.size())));
     const LocationParts location = locationParts(values_.location);
     location_ = new QLineEdit(location.degrees);
-    side_ = makeChoiceList({QStringLiteral("East"), QStringLiteral("West")}, location.west ? 1 : 0);
-    lnbType_ = makeChoiceList({"Universal", "Single"}, values_.lnbType);
+    side_ = makeChoiceList({tr("East"), tr("West")}, location.west ? 1 : 0);
+    lnbType_ = makeChoiceList({tr("Universal"), tr("Single")}, values_.lnbType);
     frequency_ = new QComboBox;
     lnbLow_ = new QLineEdit(QString::number(values_.lnbLow));
     lnbLow_->setEnabled(false);
     lnbHigh_ = new QLineEdit(QString::number(values_.lnbHigh));
-    lnbPower_ = makeChoiceList({"On", "Off"}, values_.lnbPower);
-    tone_ = makeChoiceList({"Off", "22KHz"}, values_.tone);
-    diseqcType_ = makeChoiceList({"Off", "1.0(4 Switch)", "1.1(16 Switch)", "1.2(Motor)", "1.3(USALS)"}, values_.diseqcType);
+    lnbPower_ = makeChoiceList({tr("On"), tr("Off")}, values_.lnbPower);
+    tone_ = makeChoiceList({tr("Off"), QStringLiteral("22KHz")}, values_.tone);
+    diseqcType_ = makeChoiceList({tr("Off"), tr("1.0(4 Switch)"), tr("1.1(16 Switch)"), tr("1.2(Motor)"),
+                                  tr("1.3(USALS)")}, values_.diseqcType);
     diseqcPort_ = new QComboBox;
     dishPosition_ = new QLineEdit(QString::number(values_.dishPosition));
     dishPosition_->setEnabled(false);
@@ -210,7 +211,7 @@ bool CEditSatelliteDialog::takeLocation(SatelliteDialogValues& taken) {
         taken.location = *location;
         return true;
     }
-    editorPrompts().message(this, QStringLiteral("Location must be 0.0 to 180.0 degrees East or West."),
+    editorPrompts().message(this, tr("Location must be 0.0 to 180.0 degrees East or West."),
                             PromptIcon::Exclamation);
     location_->setFocus(Qt::OtherFocusReason);
     location_->selectAll();

@@ -47,7 +47,7 @@ void storeTransponderDialogValues(const TransponderDialogValues& values, Transpo
 
 CEditTpDialog::CEditTpDialog(const TransponderDialogValues& values, QWidget* parent)
     : QDialog(parent), values_(values) {
-    setWindowTitle(QStringLiteral("Edit TP"));
+    setWindowTitle(tr("Edit TP"));
 
     frequency_ = new QLineEdit(QString::number(values_.frequency));
     polarisation_ = makeChoiceList({"V(R)", "H(L)"}, values_.polarisation);
@@ -59,16 +59,16 @@ CEditTpDialog::CEditTpDialog(const TransponderDialogValues& values, QWidget* par
     auto* group = new QGroupBox;
     form_ = new QFormLayout(group);
     QFormLayout* form = form_;
-    form->addRow(QStringLiteral("Frequency"), frequency_);
-    form->addRow(QStringLiteral("Horz/Vert"), polarisation_);
-    form->addRow(QStringLiteral("Symbol Rate"), symbolRate_);
-    form->addRow(QStringLiteral("FEC"), fec_);
-    form->addRow(QStringLiteral("Transmission"), transmission_);
-    form->addRow(QStringLiteral("Modulation"), modulation_);
+    form->addRow(tr("Frequency"), frequency_);
+    form->addRow(tr("Horz/Vert"), polarisation_);
+    form->addRow(tr("Symbol Rate"), symbolRate_);
+    form->addRow(tr("FEC"), fec_);
+    form->addRow(tr("Transmission"), transmission_);
+    form->addRow(tr("Modulation"), modulation_);
 
     auto* buttons = new QDialogButtonBox;
-    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("CANCEL"), QDialogButtonBox::RejectRole);
+    buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("CANCEL"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &CEditTpDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CEditTpDialog::reject);
 
@@ -87,7 +87,7 @@ void CEditTpDialog::useDatabase(const ReceiverDatabase& database, int transponde
             satellite_->addItem(satelliteChoiceText(database, slot), slot + 1);
     }
     satellite_->setCurrentIndex(satellite_->findData(own));
-    form_->insertRow(0, QStringLiteral("Satellite"), satellite_);
+    form_->insertRow(0, tr("Satellite"), satellite_);
 }
 
 bool CEditTpDialog::confirmNoCollision(const TransponderDialogValues& taken) {
@@ -109,7 +109,7 @@ bool CEditTpDialog::confirmNoCollision(const TransponderDialogValues& taken) {
                                  .arg(t)
                                  .arg(other.frequency)
                                  .arg(QString::fromLatin1(polarisationText(other.polarisation).data()));
-        return editorPrompts().ask(this, text, QStringLiteral("Keep"), QStringLiteral("Change"));
+        return editorPrompts().ask(this, text, tr("Keep"), tr("Change"));
     }
     return true;
 }
@@ -129,12 +129,12 @@ void CEditTpDialog::accept() {
     if (satellite_ && satellite_->currentIndex() >= 0) taken.satellite = satellite_->currentData().toInt();
     // A transponder of 0 MHz is not written to the file with its channels.
     if (taken.frequency < 1 || taken.frequency > 65535) {
-        editorPrompts().message(this, QStringLiteral("Frequency must be 1 to 65535 MHz."), PromptIcon::Exclamation);
+        editorPrompts().message(this, tr("Frequency must be 1 to 65535 MHz."), PromptIcon::Exclamation);
         frequency_->setFocus();
         return;
     }
     if (taken.symbolRate < 0 || taken.symbolRate > 65535) {
-        editorPrompts().message(this, QStringLiteral("Symbol Rate must be 0 to 65535."), PromptIcon::Exclamation);
+        editorPrompts().message(this, tr("Symbol Rate must be 0 to 65535."), PromptIcon::Exclamation);
         symbolRate_->setFocus();
         return;
     }

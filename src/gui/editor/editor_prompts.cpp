@@ -1,5 +1,6 @@
 #include "editor/editor_prompts.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>

@@ -12,6 +12,7 @@
 #include <memory>
 
 #include <QApplication>
+#include <QPalette>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include "app/app_language.h"
 #include "database/backup_blob.h"
 #include "database/channel_data_document.h"
 #include "database/demo_data.h"
@@ -184,9 +186,38 @@ bool saveReferencePreview(dorvane::CReceiverDataDialog& editor, const QDir& dir)
 
 }  // namespace
 
+namespace {
+
+// A dark desktop palette (DORVANE_SCREENSHOT_PALETTE=dark).
+QPalette darkPalette() {
+    QPalette p;
+    p.setColor(QPalette::Window, QColor(0x2b, 0x2d, 0x30));
+    p.setColor(QPalette::WindowText, QColor(0xe8, 0xea, 0xed));
+    p.setColor(QPalette::Base, QColor(0x1f, 0x20, 0x22));
+    p.setColor(QPalette::AlternateBase, QColor(0x30, 0x32, 0x36));
+    p.setColor(QPalette::Text, QColor(0xe8, 0xea, 0xed));
+    p.setColor(QPalette::Button, QColor(0x3a, 0x3c, 0x40));
+    p.setColor(QPalette::ButtonText, QColor(0xe8, 0xea, 0xed));
+    p.setColor(QPalette::Highlight, QColor(0x2a, 0x6f, 0xc4));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::ToolTipBase, QColor(0x2b, 0x2d, 0x30));
+    p.setColor(QPalette::ToolTipText, QColor(0xe8, 0xea, 0xed));
+    p.setColor(QPalette::PlaceholderText, QColor(0x9a, 0xa0, 0xa6));
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x80, 0x84, 0x8a));
+    p.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x80, 0x84, 0x8a));
+    p.setColor(QPalette::Disabled, QPalette::Text, QColor(0x80, 0x84, 0x8a));
+    return p;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     using namespace dorvane;
+    // The language (DORVANE_SCREENSHOT_LANG=de) and palette of the pictures.
+    if (const QByteArray language = qgetenv("DORVANE_SCREENSHOT_LANG"); !language.isEmpty())
+        applyLanguage(QString::fromLatin1(language));
+    if (qgetenv("DORVANE_SCREENSHOT_PALETTE") == "dark") QApplication::setPalette(darkPalette());
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s OUTPUT_DIRECTORY\n", argv[0]);
         return 2;
@@ -203,6 +234,8 @@ int main(int argc, char** argv) {
     CReceiverDataDialog editor(document);
     if (!editor.initialise()) return 1;
     if (argc > 2 && QByteArray(argv[2]) == "scaled") return save(editor, dir, "editor_200_percent.png") ? 0 : 1;
+    // "window NAME.png": only the window, under that name.
+    if (argc > 3 && QByteArray(argv[2]) == "window") return save(editor, dir, argv[3]) ? 0 : 1;
     bool ok = save(editor, dir, "editor_satellites.png");
 
     editor.searchEdit()->setText(QStringLiteral("sport"));

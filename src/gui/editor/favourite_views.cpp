@@ -31,7 +31,7 @@ void CReceiverDataDialog::setFavouriteColumns() {
     const bool tv = session_.traits().kind == 0;
     const EditorSession& session = session_;
     const ReceiverDatabase& db = session_.database();
-    leftModel_->setColumns({{QStringLiteral("Group Name"), 130, [&db, tv](int group) {
+    leftModel_->setColumns({{tr("Group Name"), 130, [&db, tv](int group) {
                                  const std::string name = tv ? db.tvGroupName(group) : db.radioGroupName(group);
                                  return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
                              }}});
@@ -54,11 +54,11 @@ void CReceiverDataDialog::setFavouriteColumns() {
         const int channel = session.memberChannel(position);
         return channel < 0 ? QString() : QString::asprintf("%5d", static_cast<int>(db.channel(channel).serviceId));
     };
-    middleModel_->setColumns({{QStringLiteral("No."), 60, [](int position) { return QString::asprintf("%3d", position + 1); }},
-                              {QStringLiteral("Channel."), 200, member(kColumnName)},
-                              {QStringLiteral("Ch_id"), 60, member(kColumnNumber)},
-                              {QStringLiteral("Freq/Pol"), 80, frequency},
-                              {QStringLiteral("SID"), 60, serviceId}});
+    middleModel_->setColumns({{tr("No."), 60, [](int position) { return QString::asprintf("%3d", position + 1); }},
+                              {tr("Channel."), 200, member(kColumnName)},
+                              {tr("Ch_id"), 60, member(kColumnNumber)},
+                              {tr("Freq/Pol"), 80, frequency},
+                              {tr("SID"), 60, serviceId}});
     middleModel_->setRowMark([&session](int position) { return session.isMarkedForMove(session.memberChannel(position)); });
     middleList_->applyColumnWidths();
     for (ReportListView* list : {leftList_, middleList_}) list->horizontalHeader()->setSortIndicatorShown(false);
@@ -76,7 +76,7 @@ void CReceiverDataDialog::renameGroupClicked() {
     const std::string current = tv ? db.tvGroupName(group) : db.radioGroupName(group);
 
     QDialog dialog(this);
-    dialog.setWindowTitle(QStringLiteral("Rename Group"));
+    dialog.setWindowTitle(tr("Rename Group"));
     auto* name = new QLineEdit(QString::fromLatin1(current.data(), static_cast<qsizetype>(current.size())));
     name->setObjectName(QStringLiteral("groupName"));
     name->setMaxLength(kGroupNameSize - 1);  // the stored name keeps its terminator
@@ -84,7 +84,7 @@ void CReceiverDataDialog::renameGroupClicked() {
     connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     auto* form = new QFormLayout(&dialog);
-    form->addRow(tv ? QStringLiteral("&TV name:") : QStringLiteral("&Radio name:"), name);
+    form->addRow(tv ? tr("&TV name:") : tr("&Radio name:"), name);
     form->addRow(buttons);
     if (editorPrompts().run(dialog) != QDialog::Accepted) return;
     Change changed = session_.renameGroup(group, fieldBytes(name->text()).toStdString());

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 
+#include "app/core_text.h"
 #include "app/history_location.h"
 #include "app/path_text.h"
 #include "database/channel_data_document.h"
@@ -14,10 +15,10 @@
 namespace dorvane {
 
 QPushButton* CReceiverDataDialog::makeHistoryButton() {
-    auto* button = new QPushButton(QStringLiteral("&History..."));
+    auto* button = new QPushButton(tr("&History..."));
     button->setObjectName(QStringLiteral("historyButton"));
     button->setAutoDefault(false);
-    button->setToolTip(QStringLiteral("The lists kept from uploads and earlier saves: compare or restore one"));
+    button->setToolTip(tr("The lists kept from uploads and earlier saves: compare or restore one"));
     connect(button, &QPushButton::clicked, this, &CReceiverDataDialog::historyClicked);
     return button;
 }
@@ -25,17 +26,17 @@ QPushButton* CReceiverDataDialog::makeHistoryButton() {
 void CReceiverDataDialog::historyClicked() {
     if (session_.isMovePending()) return;
     ListHistory history = programHistory();
-    QString openName = QStringLiteral("the open list");
+    QString openName = tr("the open list");
     if (!session_.document().path().empty())
         openName += QStringLiteral(" (%1%2)").arg(QFileInfo(textFromPath(session_.document().path())).fileName(),
-                                                  session_.isDirty() ? QStringLiteral(", unsaved edits") : QString());
+                                                  session_.isDirty() ? tr(", unsaved edits") : QString());
     HistoryDialog dialog(history, session_.database(), openName, this);
     if (editorPrompts().run(dialog) != QDialog::Accepted || !dialog.chosenForRestore()) return;
     Change changed;
     const Status restored = restoreHistoryEntry(session_, history, *dialog.chosenForRestore(), &changed);
     render(changed);
     if (!restored.ok() && !changed.any())
-        editorPrompts().message(this, QString::fromStdString(restored.message()), PromptIcon::Exclamation);
+        editorPrompts().message(this, coreText(restored.message()), PromptIcon::Exclamation);
 }
 
 }  // namespace dorvane

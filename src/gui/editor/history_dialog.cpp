@@ -13,6 +13,7 @@
 
 #include <algorithm>
 
+#include "app/core_text.h"
 #include "app/path_text.h"
 
 namespace dorvane {
@@ -20,7 +21,7 @@ namespace dorvane {
 HistoryDialog::HistoryDialog(const ListHistory& history, const ReceiverDatabase& open, QString openName,
                              QWidget* parent)
     : QDialog(parent), history_(history), open_(open), openName_(std::move(openName)) {
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(tr("History"));
     model_.setEntries(history_.entries());
 
     list_ = new QTableView;
@@ -38,22 +39,22 @@ HistoryDialog::HistoryDialog(const ListHistory& history, const ReceiverDatabase&
                                return !e.bootVersion.empty() || !e.appVersion.empty();
                            }));
 
-    title_ = new QLabel(model_.rowCount() == 0 ? QStringLiteral("No lists are kept yet.")
-                                               : QStringLiteral("Select two lists, or one to compare with the open list."));
+    title_ = new QLabel(model_.rowCount() == 0 ? tr("No lists are kept yet.")
+                                               : tr("Select two lists, or one to compare with the open list."));
     title_->setWordWrap(true);
     text_ = new QPlainTextEdit;
     text_->setReadOnly(true);
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
-    auto* where = new QLabel(QStringLiteral("Kept in %1").arg(textFromPath(history_.folder())));
+    auto* where = new QLabel(tr("Kept in %1").arg(textFromPath(history_.folder())));
     where->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
-    compare_ = buttons->addButton(QStringLiteral("&Compare"), QDialogButtonBox::ActionRole);
-    compareOpen_ = buttons->addButton(QStringLiteral("Compare with &open list"), QDialogButtonBox::ActionRole);
-    restore_ = buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::ActionRole);
-    restore_->setToolTip(QStringLiteral("Open the selected list in the editor; the present one is kept first"));
+    compare_ = buttons->addButton(tr("&Compare"), QDialogButtonBox::ActionRole);
+    compareOpen_ = buttons->addButton(tr("Compare with &open list"), QDialogButtonBox::ActionRole);
+    restore_ = buttons->addButton(tr("&Restore"), QDialogButtonBox::ActionRole);
+    restore_->setToolTip(tr("Open the selected list in the editor; the present one is kept first"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(compare_, &QPushButton::clicked, this, &HistoryDialog::compareClicked);
     connect(compareOpen_, &QPushButton::clicked, this, &HistoryDialog::compareWithOpenClicked);
@@ -99,7 +100,7 @@ void HistoryDialog::updateButtons() {
 
 void HistoryDialog::showComparison(const Result<HistoryComparison>& comparison) {
     if (!comparison.ok()) {
-        title_->setText(QStringLiteral("Can't compare: %1").arg(QString::fromStdString(comparison.message())));
+        title_->setText(tr("Can't compare: %1").arg(coreText(comparison.message())));
         text_->clear();
         return;
     }

@@ -1,5 +1,6 @@
 #include "editor/integer_edit.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStringList>
@@ -12,7 +13,7 @@ std::optional<int> readIntegerEdit(QWidget* dialog, QLineEdit* edit) {
     bool ok = false;
     const int value = edit->text().trimmed().toInt(&ok, 10);
     if (ok) return value;
-    editorPrompts().message(dialog, QStringLiteral("Please enter an integer."), PromptIcon::Exclamation);
+    editorPrompts().message(dialog, QCoreApplication::translate("dorvane::IntegerEdit", "Please enter an integer."), PromptIcon::Exclamation);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
     return std::nullopt;

@@ -1,5 +1,6 @@
 #include "editor/receiver_data_dialog.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "app/core_text.h"
 #include "app/path_text.h"
 #include "database/channel_data_document.h"
 #include "database/receiver_database.h"
@@ -27,7 +29,8 @@ namespace dorvane {
 
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+// The core's texts, in the language installed.
+QString q(const std::string& text) { return coreText(text); }
 
 }  // namespace
 
@@ -41,7 +44,10 @@ bool PromptQuestions::ask(const std::string& text, const std::string& yes, const
 
 SessionQuestions::SaveChoice PromptQuestions::askToSave(const std::string& text) {
     const int choice = editorPrompts().choose(
-        parent_, q(text), {QStringLiteral("&Save"), QStringLiteral("Do&n't Save"), QStringLiteral("Cancel")});
+        parent_, q(text),
+        {QCoreApplication::translate("dorvane::CReceiverDataDialog", "&Save"),
+         QCoreApplication::translate("dorvane::CReceiverDataDialog", "Do&n't Save"),
+         QCoreApplication::translate("dorvane::CReceiverDataDialog", "Cancel")});
     if (choice == 0) return SaveChoice::Save;
     return choice == 1 ? SaveChoice::DontSave : SaveChoice::Cancel;
 }
@@ -61,7 +67,7 @@ int PromptQuestions::choose(const std::string& text, const std::vector<std::stri
 
 CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent, SessionQuestions* questions)
     : QDialog(parent), questions_(this), session_(document, questions ? *questions : questions_) {
-    setWindowTitle(QStringLiteral("Edit Receiver Data"));
+    setWindowTitle(tr("Edit Receiver Data"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     buildControls();
     copyClean_ = new CopyCleanTools(*this);
@@ -205,8 +211,8 @@ void CReceiverDataDialog::showStatus() {
     QString text;
     if (session_.isMovePending()) {
         const int marked = static_cast<int>(session_.pendingMove().size());
-        text = QStringLiteral("%1 marked for moving: choose the destination, then \"Select Destination\"")
-                   .arg(marked == 1 ? QStringLiteral("1 channel") : QStringLiteral("%1 channels").arg(marked));
+        text = tr("%1 marked for moving: choose the destination, then \"Select Destination\"")
+                   .arg(marked == 1 ? tr("1 channel") : tr("%1 channels").arg(marked));
     } else if (!session_.foundText().empty()) {
         text = q(session_.foundText());
     }
@@ -238,8 +244,8 @@ void CReceiverDataDialog::saveClicked() {
 
 bool CReceiverDataDialog::saveAs() {
     const QString suggested = textFromPath(session_.document().path().filename());
-    const QString file = editorPrompts().saveFileName(this, QStringLiteral("Save As"), suggested,
-                                                      QStringLiteral("Channel data (*.irz)"));
+    const QString file = editorPrompts().saveFileName(this, tr("Save As"), suggested,
+                                                      tr("Channel data (*.irz)"));
     if (file.isEmpty()) return false;
     Change changed;
     const bool saved = session_.saveAs(pathFromText(file), &changed);
@@ -289,7 +295,7 @@ void CReceiverDataDialog::closeEvent(QCloseEvent* event) {
 
 namespace {
 
-const QString kExchangeFilter = QStringLiteral("Channel data JSON (*.json);;Channel table CSV (*.csv)");
+const QString kExchangeFilter = QCoreApplication::translate("dorvane::CReceiverDataDialog", "Channel data JSON (*.json);;Channel table CSV (*.csv)");
 
 bool isCsv(const QString& file) { return file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive); }
 
@@ -298,23 +304,23 @@ bool isCsv(const QString& file) { return file.endsWith(QLatin1String(".csv"), Qt
 void CReceiverDataDialog::exportClicked() {
     if (session_.isMovePending()) return;
     const QString suggested = textFromPath(session_.document().path().stem()) + QStringLiteral(".json");
-    const QString file = editorPrompts().saveFileName(this, QStringLiteral("Export"), suggested, kExchangeFilter);
+    const QString file = editorPrompts().saveFileName(this, tr("Export"), suggested, kExchangeFilter);
     if (file.isEmpty()) return;
     const ReceiverDatabase& db = session_.database();
     const QByteArray bytes = isCsv(file) ? channelTableCsv(db) : databaseToJson(db);
     const Status written = replaceFileAtomically(pathFromText(file),
                                                  {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                                                   static_cast<std::size_t>(bytes.size())});
-    if (!written.ok()) editorPrompts().message(this, QStringLiteral("File write failed!"), PromptIcon::Exclamation);
+    if (!written.ok()) editorPrompts().message(this, tr("File write failed!"), PromptIcon::Exclamation);
 }
 
 void CReceiverDataDialog::importClicked() {
     if (session_.isMovePending()) return;
-    const QString file = editorPrompts().openFileName(this, QStringLiteral("Import"), kExchangeFilter);
+    const QString file = editorPrompts().openFileName(this, tr("Import"), kExchangeFilter);
     if (file.isEmpty()) return;
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
-        editorPrompts().message(this, QStringLiteral("File open failed!"), PromptIcon::Exclamation);
+        editorPrompts().message(this, tr("File open failed!"), PromptIcon::Exclamation);
         return;
     }
     const QByteArray bytes = input.readAll();

@@ -56,7 +56,7 @@ QSettings editorSettings() {
 
 void CReceiverDataDialog::buildControls() {
     viewCombo_ = new QComboBox;
-    viewCombo_->addItems({QStringLiteral("Satellite"), QStringLiteral("Fav TV"), QStringLiteral("Fav Radio")});
+    viewCombo_->addItems({tr("Satellite"), tr("Fav TV"), tr("Fav Radio")});
     connect(viewCombo_, &QComboBox::activated, this, &CReceiverDataDialog::switchView);
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("statusLine"));
@@ -69,6 +69,9 @@ void CReceiverDataDialog::buildControls() {
     leftList_ = new ReportListView(leftModel_);
     middleList_ = new ReportListView(middleModel_);
     channelList_ = new ReportListView(channelModel_);
+    leftList_->setAccessibleName(tr("Satellites or groups"));
+    middleList_->setAccessibleName(tr("Transponders or group members"));
+    channelList_->setAccessibleName(tr("Channels"));
     connectLists();
     for (const auto& place : kCounterPlaces) {
         const int id = place.first;
@@ -80,7 +83,7 @@ void CReceiverDataDialog::buildControls() {
         counters_.emplace_back(id, label);
     }
     search_ = new QLineEdit;
-    search_->setPlaceholderText(QStringLiteral("Search channels by name, service id or PID (Ctrl+F)"));
+    search_->setPlaceholderText(tr("Search channels by name, service id or PID (Ctrl+F)"));
     search_->setClearButtonEnabled(true);
     connect(search_, &QLineEdit::textChanged, this, &CReceiverDataDialog::setSearchText);
     // Enter goes to the first hit; the window has no default button that
@@ -101,7 +104,7 @@ void CReceiverDataDialog::buildLayout() {
     contentLayout->setContentsMargins(0, 0, 0, 0);
     contentLayout->addLayout(buildTopLayout(), 2);
     auto* searchRow = new QHBoxLayout;
-    auto* searchLabel = new QLabel(QStringLiteral("&Find:"));
+    auto* searchLabel = new QLabel(tr("&Find:"));
     searchLabel->setBuddy(search_);
     searchRow->addWidget(searchLabel);
     searchRow->addWidget(search_, 1);
@@ -118,6 +121,7 @@ void CReceiverDataDialog::buildLayout() {
     scroll_->setWidget(content);
     scroll_->setWidgetResizable(true);
     scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setAccessibleName(tr("Receiver data"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(scroll_, 1);
@@ -178,16 +182,16 @@ void CReceiverDataDialog::connectLists() {
 QLayout* CReceiverDataDialog::buildTopLayout() {
     auto* leftBox = new QVBoxLayout;
     auto* viewRow = new QHBoxLayout;
-    auto* viewLabel = new QLabel(QStringLiteral("&View:"));
+    auto* viewLabel = new QLabel(tr("&View:"));
     viewLabel->setBuddy(viewCombo_);
     viewRow->addWidget(viewLabel);
     viewRow->addWidget(viewCombo_, 1);
     leftBox->addLayout(viewRow);
     leftBox->addWidget(leftList_, 1);
     auto* leftCounters = new QHBoxLayout;
-    leftCounters->addWidget(new QLabel(QStringLiteral("TPs:")));
+    leftCounters->addWidget(new QLabel(tr("TPs:")));
     leftCounters->addWidget(counter(1023));
-    leftCounters->addWidget(new QLabel(QStringLiteral("CHs:")));
+    leftCounters->addWidget(new QLabel(tr("CHs:")));
     leftCounters->addWidget(counter(1022));
     leftCounters->addStretch(1);
     leftCounters->addWidget(renameGroup_);
@@ -197,7 +201,7 @@ QLayout* CReceiverDataDialog::buildTopLayout() {
     middleBox->addSpacing(viewCombo_->sizeHint().height());
     middleBox->addWidget(middleList_, 1);
     auto* middleCounters = new QHBoxLayout;
-    middleCounters->addWidget(new QLabel(QStringLiteral("CHs:")));
+    middleCounters->addWidget(new QLabel(tr("CHs:")));
     middleCounters->addWidget(counter(1024));
     middleCounters->addStretch(1);
     middleBox->addLayout(middleCounters);
@@ -210,8 +214,8 @@ QLayout* CReceiverDataDialog::buildTopLayout() {
 
 QLayout* CReceiverDataDialog::buildChoicesLayout() {
     auto* satGroup = new QButtonGroup(this);
-    allSat_ = new QRadioButton(QStringLiteral("All Sat"));
-    searchedSat_ = new QRadioButton(QStringLiteral("Searched Sat"));
+    allSat_ = new QRadioButton(tr("All Sat"));
+    searchedSat_ = new QRadioButton(tr("Searched Sat"));
     satGroup->addButton(allSat_, 0);
     satGroup->addButton(searchedSat_, 1);
     searchedSat_->setChecked(true);
@@ -242,15 +246,15 @@ QLayout* CReceiverDataDialog::buildChoicesLayout() {
     auto* side = new QVBoxLayout;
     side->setSpacing(4);
     side->addLayout(satRow);
-    side->addWidget(makeGroup({}, {QStringLiteral("All"), QStringLiteral("TV"), QStringLiteral("Radio")}, kKindIds,
+    side->addWidget(makeGroup({}, {tr("All"), tr("TV"), tr("Radio")}, kKindIds,
                               kindButtons_, &CReceiverDataDialog::setKindFilter));
-    side->addWidget(makeGroup({}, {QStringLiteral("All"), QStringLiteral("FTA"), QStringLiteral("CAS")}, kAccessIds,
+    side->addWidget(makeGroup({}, {tr("All"), tr("FTA"), tr("CAS")}, kAccessIds,
                               accessButtons_, &CReceiverDataDialog::setAccessFilter));
-    side->addWidget(makeGroup(QStringLiteral("Sort by:"),
-                              {QStringLiteral("Channel No"), QStringLiteral("Sat/Tp"), QStringLiteral("Name")}, nullptr,
+    side->addWidget(makeGroup(tr("Sort by:"),
+                              {tr("Channel No"), tr("Sat/Tp"), tr("Name")}, nullptr,
                               sortButtons_, &CReceiverDataDialog::setSortOrder));
     auto* listedRow = new QHBoxLayout;
-    listedRow->addWidget(new QLabel(QStringLiteral("Listed channels:")));
+    listedRow->addWidget(new QLabel(tr("Listed channels:")));
     listedRow->addWidget(counter(1036));
     side->addLayout(listedRow);
     side->addStretch(1);
@@ -265,27 +269,27 @@ QLayout* CReceiverDataDialog::buildChoicesLayout() {
 }
 
 void CReceiverDataDialog::createButtons() {
-    auto make = [this](const char* text, void (CReceiverDataDialog::*slot)()) {
-        auto* button = new QPushButton(QString::fromLatin1(text));
+    auto make = [this](const QString& text, void (CReceiverDataDialog::*slot)()) {
+        auto* button = new QPushButton(text);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, slot);
         return button;
     };
-    add_ = make("&Add", &CReceiverDataDialog::addClicked);
-    delete_ = make("&Delete", &CReceiverDataDialog::deleteClicked);
-    move_ = make("&Move", &CReceiverDataDialog::moveClicked);
-    selectDestination_ = make("Select Desti&nation", &CReceiverDataDialog::selectDestinationClicked);
-    cancelMove_ = make("&Cancel Move", &CReceiverDataDialog::cancelMoveClicked);
-    save_ = make("&Save", &CReceiverDataDialog::saveClicked);
-    saveAs_ = make("Sav&e As...", &CReceiverDataDialog::saveAsClicked);
-    exit_ = make("Exi&t", &CReceiverDataDialog::exitClicked);
-    export_ = make("E&xport...", &CReceiverDataDialog::exportClicked);
-    import_ = make("&Import...", &CReceiverDataDialog::importClicked);
-    undo_ = make("&Undo", &CReceiverDataDialog::undoClicked);
-    redo_ = make("&Redo", &CReceiverDataDialog::redoClicked);
-    renameGroup_ = make("Rename &Group...", &CReceiverDataDialog::renameGroupClicked);
-    undo_->setToolTip(QStringLiteral("Undo the last edit (Ctrl+Z)"));
-    redo_->setToolTip(QStringLiteral("Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)"));
+    add_ = make(tr("&Add"), &CReceiverDataDialog::addClicked);
+    delete_ = make(tr("&Delete"), &CReceiverDataDialog::deleteClicked);
+    move_ = make(tr("&Move"), &CReceiverDataDialog::moveClicked);
+    selectDestination_ = make(tr("Select Desti&nation"), &CReceiverDataDialog::selectDestinationClicked);
+    cancelMove_ = make(tr("&Cancel Move"), &CReceiverDataDialog::cancelMoveClicked);
+    save_ = make(tr("&Save"), &CReceiverDataDialog::saveClicked);
+    saveAs_ = make(tr("Sav&e As..."), &CReceiverDataDialog::saveAsClicked);
+    exit_ = make(tr("Exi&t"), &CReceiverDataDialog::exitClicked);
+    export_ = make(tr("E&xport..."), &CReceiverDataDialog::exportClicked);
+    import_ = make(tr("&Import..."), &CReceiverDataDialog::importClicked);
+    undo_ = make(tr("&Undo"), &CReceiverDataDialog::undoClicked);
+    redo_ = make(tr("&Redo"), &CReceiverDataDialog::redoClicked);
+    renameGroup_ = make(tr("Rename &Group..."), &CReceiverDataDialog::renameGroupClicked);
+    undo_->setToolTip(tr("Undo the last edit (Ctrl+Z)"));
+    redo_->setToolTip(tr("Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)"));
 }
 
 QLayout* CReceiverDataDialog::buildButtonLayout() {
@@ -325,16 +329,16 @@ QMenu* CReceiverDataDialog::contextMenuFor(int list) {
         action->setEnabled(enabled);
     };
     const ButtonStates s = session_.buttons();
-    item(QStringLiteral("&Undo"), QKeySequence::Undo, s.undo, &CReceiverDataDialog::undoClicked);
-    item(QStringLiteral("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), s.redo, &CReceiverDataDialog::redoClicked);
+    item(tr("&Undo"), QKeySequence::Undo, s.undo, &CReceiverDataDialog::undoClicked);
+    item(tr("&Redo"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), s.redo, &CReceiverDataDialog::redoClicked);
     menu->addSeparator();
     const bool active = static_cast<int>(session_.activeList()) == list;
-    item(QStringLiteral("&Add"), QKeySequence(Qt::Key_Insert), active && s.add, &CReceiverDataDialog::addClicked);
-    item(QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete), active && s.remove, &CReceiverDataDialog::deleteClicked);
-    item(QStringLiteral("&Move"), QKeySequence(), active && s.move && s.moveShown, &CReceiverDataDialog::moveClicked);
+    item(tr("&Add"), QKeySequence(Qt::Key_Insert), active && s.add, &CReceiverDataDialog::addClicked);
+    item(tr("&Delete"), QKeySequence(Qt::Key_Delete), active && s.remove, &CReceiverDataDialog::deleteClicked);
+    item(tr("&Move"), QKeySequence(), active && s.move && s.moveShown, &CReceiverDataDialog::moveClicked);
     const bool editable =
         !session_.isMovePending() && (list == ChannelList || !session_.traits().favourite || list == LeftList);
-    menu->addAction(QStringLiteral("&Edit..."), this, [this, list] { editFocusedRow(static_cast<EditorList>(list)); })
+    menu->addAction(tr("&Edit..."), this, [this, list] { editFocusedRow(static_cast<EditorList>(list)); })
         ->setEnabled(editable);
     copyClean_->addMenuEntries(menu, list);
     orderActions_->addTo(menu, list);

@@ -77,6 +77,10 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const {
         case Qt::BackgroundRole:
             if (marked_ && marked_(idAt(index.row()))) return QBrush(QColor(255, 214, 120));
             return {};
+        // The marked rows' amber keeps dark text in a dark palette too.
+        case Qt::ForegroundRole:
+            if (marked_ && marked_(idAt(index.row()))) return QBrush(QColor(0, 0, 0));
+            return {};
         case Qt::FontRole:
             if (marked_ && marked_(idAt(index.row()))) {
                 QFont font;

@@ -1,5 +1,6 @@
 #include "editor/reference_preview_dialog.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -30,11 +31,11 @@ QTreeWidget* table(const QStringList& headings, const QString& name) {
 QString identityText(const ReferenceChannel& r) {
     QStringList parts;
     if (r.satelliteLocation >= 0) parts << latin1(locationText(static_cast<std::int16_t>(r.satelliteLocation)));
-    else if (r.satelliteNumber >= 0) parts << QStringLiteral("sat %1").arg(r.satelliteNumber);
+    else if (r.satelliteNumber >= 0) parts << QCoreApplication::translate("dorvane::reference_preview_dialog", "sat %1").arg(r.satelliteNumber);
     else if (!r.satelliteName.empty()) parts << latin1(r.satelliteName);
     if (r.frequency >= 0) parts << QString::number(r.frequency);
     if (r.polarisation >= 0) parts << latin1(std::string(polarisationText(static_cast<std::uint8_t>(r.polarisation))));
-    if (r.serviceId >= 0) parts << QStringLiteral("sid %1").arg(r.serviceId);
+    if (r.serviceId >= 0) parts << QCoreApplication::translate("dorvane::reference_preview_dialog", "sid %1").arg(r.serviceId);
     return parts.join(QLatin1Char(' '));
 }
 
@@ -43,29 +44,29 @@ QString identityText(const ReferenceChannel& r) {
 CReferencePreviewDialog::CReferencePreviewDialog(const ReceiverDatabase& db, const ChannelReference& reference,
                                                  const ReferencePlan& plan, const QString& file, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Apply order from %1").arg(file));
+    setWindowTitle(tr("Apply order from %1").arg(file));
     summary_ = new QLabel(latin1(referenceSummary(plan)));
     summary_->setObjectName(QStringLiteral("summary"));
     summary_->setWordWrap(true);
-    channels_ = table({QStringLiteral("New No."), QStringLiteral("Channel"), QStringLiteral("Now"),
-                       QStringLiteral("Found")},
+    channels_ = table({tr("New No."), tr("Channel"), tr("Now"),
+                       tr("Found")},
                       QStringLiteral("preview"));
-    missing_ = table({QStringLiteral("Entry"), QStringLiteral("Name"), QStringLiteral("Identity")},
+    missing_ = table({tr("Entry"), tr("Name"), tr("Identity")},
                      QStringLiteral("missing"));
     fillChannels(db, plan);
     fillMissing(reference, plan);
-    favourites_ = new QCheckBox(QStringLiteral("Take the &favourite groups and their names along"));
+    favourites_ = new QCheckBox(tr("Take the &favourite groups and their names along"));
     favourites_->setObjectName(QStringLiteral("takeFavourites"));
     favourites_->setEnabled(reference.hasFavourites);
-    if (!reference.hasFavourites) favourites_->setToolTip(QStringLiteral("A text list has no favourite groups"));
+    if (!reference.hasFavourites) favourites_->setToolTip(tr("A text list has no favourite groups"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&Apply"));
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("&Apply"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary_);
     layout->addWidget(channels_, 3);
-    layout->addWidget(new QLabel(QStringLiteral("Reference entries that found no channel: %1").arg(plan.missing.size())));
+    layout->addWidget(new QLabel(tr("Reference entries that found no channel: %1").arg(plan.missing.size())));
     layout->addWidget(missing_, 1);
     layout->addWidget(favourites_);
     layout->addWidget(buttons);
@@ -86,9 +87,9 @@ void CReferencePreviewDialog::fillChannels(const ReceiverDatabase& db, const Ref
         rows << row;
     };
     int number = 0;
-    for (const ReferenceMatch& m : plan.matched) add(number++, m.channel, m.byName ? QStringLiteral("by name")
-                                                                                    : QStringLiteral("by identity"));
-    for (int channel : plan.unmatched) add(number++, channel, QStringLiteral("not matched: to the end"));
+    for (const ReferenceMatch& m : plan.matched) add(number++, m.channel, m.byName ? tr("by name")
+                                                                                    : tr("by identity"));
+    for (int channel : plan.unmatched) add(number++, channel, tr("not matched: to the end"));
     channels_->addTopLevelItems(rows);
 }
 

@@ -21,6 +21,9 @@ ReportListView::ReportListView(RecordListModel* model, QWidget* parent) : QTable
     setShowGrid(true);
     setWordWrap(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the next control (rows are read only: the arrow keys
+    // move within the list).
+    setTabKeyNavigation(false);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

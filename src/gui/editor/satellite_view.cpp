@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include <QCoreApplication>
+
 #include "database/receiver_database.h"
 #include "editor/cell_texts.h"
 #include "editor/channel_order_actions.h"
@@ -24,7 +26,7 @@ std::vector<ListColumn> makeColumns(const ReceiverDatabase& db, std::initializer
     int index = 0;
     for (const auto& [heading, width] : headings) {
         const int column = index++;
-        columns.push_back({QString::fromLatin1(heading), width, [&db, cell, column](int id) { return cell(db, id, column); }});
+        columns.push_back({QCoreApplication::translate("dorvane::ListColumns", heading), width, [&db, cell, column](int id) { return cell(db, id, column); }});
     }
     return columns;
 }
@@ -62,25 +64,25 @@ void CReceiverDataDialog::setColumnsOfView() {
 void CReceiverDataDialog::setChannelColumns() {
     const ReceiverDatabase& db = session_.database();
     std::vector<ListColumn> columns = makeColumns(db,
-                                                  {{"Channel", 160},
-                                                   {"PPid", 60},
-                                                   {"VPid", 60},
-                                                   {"APid", 60},
-                                                   {"ttxt", 60},
-                                                   {"CAS", 80},
-                                                   {"VTyp", 60},
-                                                   {"ATyp", 50},
-                                                   {"Sat_id", 60},
-                                                   {"Tp_id", 60},
-                                                   {"Ch_id", 60},
-                                                   {"SID", 60},
-                                                   {"Freq/Pol", 80},
-                                                   {"Satellite", 120}},
+                                                  {{QT_TRANSLATE_NOOP("dorvane::ListColumns", "Channel"), 160},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "PPid"), 60},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "VPid"), 60},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "APid"), 60},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "ttxt"), 60},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "CAS"), 80},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "VTyp"), 60},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "ATyp"), 50},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Sat_id"), 60},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Tp_id"), 60},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Ch_id"), 60},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "SID"), 60},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Freq/Pol"), 80},
+                                                   {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Satellite"), 120}},
                                                   listedChannelCell);
     if (!session_.traits().favourite && orderActions_) columns.push_back(orderActions_->newNumberColumn());
     if (session_.traits().favourite) {
         const EditorSession& session = session_;
-        columns.push_back({QStringLiteral("In group"), 70, [&session](int channel) {
+        columns.push_back({tr("In group"), 70, [&session](int channel) {
                                return session.inCurrentGroup(channel) ? QStringLiteral("yes") : QString();
                            }});
     }
@@ -98,18 +100,18 @@ void CReceiverDataDialog::setChannelColumns() {
 void CReceiverDataDialog::setSatelliteColumns() {
     const ReceiverDatabase& db = session_.database();
     leftModel_->setColumns(makeColumns(
-        db, {{"Satellite", 130}, {"Location", 70}, {"Sat_id", 60}, {"TPs", 50}, {"CHs", 60}}, satelliteCell));
+        db, {{QT_TRANSLATE_NOOP("dorvane::ListColumns", "Satellite"), 130}, {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Location"), 70}, {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Sat_id"), 60}, {QT_TRANSLATE_NOOP("dorvane::ListColumns", "TPs"), 50}, {QT_TRANSLATE_NOOP("dorvane::ListColumns", "CHs"), 60}}, satelliteCell));
     leftList_->applyColumnWidths();
     middleModel_->setColumns(makeColumns(db,
-                                         {{"Freq.", 60},
-                                          {"Pol.", 40},
-                                          {"S/R", 60},
-                                          {"FEC", 50},
-                                          {"Trans", 70},
-                                          {"Mod", 60},
-                                          {"Sat_id", 60},
-                                          {"Tp_id", 60},
-                                          {"CHs", 60}},
+                                         {{QT_TRANSLATE_NOOP("dorvane::ListColumns", "Freq."), 60},
+                                          {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Pol."), 40},
+                                          {QT_TRANSLATE_NOOP("dorvane::ListColumns", "S/R"), 60},
+                                          {QT_TRANSLATE_NOOP("dorvane::ListColumns", "FEC"), 50},
+                                          {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Trans"), 70},
+                                          {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Mod"), 60},
+                                          {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Sat_id"), 60},
+                                          {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Tp_id"), 60},
+                                          {QT_TRANSLATE_NOOP("dorvane::ListColumns", "CHs"), 60}},
                                          transponderCell));
     middleModel_->setRowMark({});
     middleList_->applyColumnWidths();

@@ -4,6 +4,7 @@
 #include <QEnterEvent>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QFontInfo>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -14,6 +15,28 @@ namespace dorvane {
 namespace {
 
 constexpr int kMargin = 3;
+
+}  // namespace
+
+QString shownText(const QString& text) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) ++i;
+        out += text[i];
+    }
+    return out;
+}
+
+QFont fitFontToWidth(QFont font, int room, const QString& text) {
+    if (text.isEmpty() || QFontMetrics(font).horizontalAdvance(text) <= room) return font;
+    for (int size = QFontInfo(font).pixelSize() - 1; size >= 7; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).horizontalAdvance(text) <= room) break;
+    }
+    return font;
+}
+
+namespace {
 
 // The image as it is painted: the transparent colour becomes fully
 // transparent, everything else opaque.
@@ -268,6 +291,10 @@ QRect CSkinButton::placeImage(QSize s, const QRect& client, bool hasText, QRect&
     return imageRect;
 }
 
+QFont CSkinButton::fittedFont() const {
+    return fitFontToWidth(font(), width() - 4, shownText(text()));
+}
+
 // The image and the text, moved while pressed.
 void CSkinButton::paintFace(QPainter& p, bool pressed, bool in, bool focused) {
     const bool disabled = !isEnabled();
@@ -292,7 +319,7 @@ void CSkinButton::paintFace(QPainter& p, bool pressed, bool in, bool focused) {
     if (label.isEmpty()) return;
     textRect.translate(offset);
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
-    p.setFont(font());
+    p.setFont(fittedFont());
     if (disabled) {
         p.setPen(pal.color(QPalette::Light));
         p.drawText(textRect.translated(1, 1), flags, label);

@@ -87,6 +87,13 @@ private:
     QRect paintBackground(QPainter& p, bool in, bool focused);
     void paintBorder(QPainter& p, const QRect& frame, bool pressed);
     QRect placeImage(QSize s, const QRect& client, bool hasText, QRect& textRect) const;
+
+public:
+    // The font the text is drawn in: the button's, made smaller (down to
+    // 7 pixels) where a longer translation would not fit on one line.
+    QFont fittedFont() const;
+
+private:
     void paintFace(QPainter& p, bool pressed, bool in, bool focused);
     void init(bool checkMode);
     void clearImages();
@@ -106,5 +113,13 @@ private:
     QImage out_;
     std::array<QColor, 6> colors_;
 };
+
+// A label's or button's text as drawn: "&&" is one "&", a single "&"
+// marks the mnemonic and is not drawn.
+QString shownText(const QString& text);
+
+// font, at the largest pixel size from its own down to 7 at which text is
+// no wider than room.
+QFont fitFontToWidth(QFont font, int room, const QString& text);
 
 }  // namespace dorvane

@@ -1,5 +1,7 @@
 #include "ui/text_progress_bar.h"
 
+#include "ui/skin_button.h"
+
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
@@ -97,6 +99,8 @@ void CTextProgressBar::repaintNow() {
     if (isVisible()) repaint();
 }
 
+QFont CTextProgressBar::fittedFont() const { return fitFontToWidth(font(), width() - 4, text_); }
+
 void CTextProgressBar::paintEvent(QPaintEvent*) {
     if (lower_ >= upper_) return;
     // Drawn off-screen first, then copied in one go.
@@ -110,7 +114,7 @@ void CTextProgressBar::paintEvent(QPaintEvent*) {
         p.fillRect(filled, effectiveBarColor());
         p.fillRect(empty, effectiveBackgroundColor());
         if (!text_.isEmpty()) {
-            p.setFont(font());
+            p.setFont(fittedFont());
             QRect textArea = client;
             int flags = Qt::AlignVCenter | Qt::TextSingleLine;
             switch (align_) {

@@ -40,6 +40,9 @@ public:
 
     void setText(const QString& text);  // shown from the next paint
     QString text() const { return text_; }
+    // The font the text is drawn in: the bar's, smaller where the text
+    // would not fit (a long translation).
+    QFont fittedFont() const;
 
     // The colours a paint uses now (the palette's where none is set).
     QColor effectiveBarColor() const;

@@ -90,6 +90,17 @@ PortChoice chooseStartPort(const Settings& settings, const QList<SerialPortEntry
     return {settings.configuredPort(), {}};
 }
 
+QString Settings::language() const {
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, organization(), application_);
+    return s.value(QStringLiteral("UI/Language")).toString();
+}
+
+void Settings::setLanguage(const QString& code) {
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, organization(), application_);
+    if (code.isEmpty()) s.remove(QStringLiteral("UI/Language"));
+    else s.setValue(QStringLiteral("UI/Language"), code);
+}
+
 QString comPortName(int number) { return QStringLiteral("COM%1").arg(number); }
 
 }  // namespace dorvane

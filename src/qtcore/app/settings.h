@@ -35,6 +35,11 @@ public:
     // "PortName". What Configure does and "dorvane port NAME" does.
     void storePort(const QString& name);
 
+    // The language the window shows (section "UI", value "Language"): a
+    // language code, or empty (or "auto") to follow the system's locale.
+    QString language() const;
+    void setLanguage(const QString& code);
+
     static QString organization();
     static QString defaultApplicationName();
 

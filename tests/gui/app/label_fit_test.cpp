@@ -1,7 +1,9 @@
 // Every label, button, check box and field of the main window, the About
 // box and the port dialog shows its whole text, at the usual fonts of a
-// Linux desktop. The test runs once per display scale (QT_SCALE_FACTOR is
-// set by the test's registration: 1, 1.25, 1.5 and 2).
+// Linux desktop, in every language the program speaks and in a
+// pseudo-language 40 % longer than English. The test runs once per display
+// scale (QT_SCALE_FACTOR is set by the test's registration: 1, 1.25, 1.5
+// and 2).
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,10 +17,12 @@
 #include <QTest>
 
 #include "app/about_dialog.h"
+#include "app/core_text.h"
 #include "app/main_dialog.h"
 #include "app/serial_config_dialog.h"
 #include "ui/scripted_prompts.h"
 #include "ui/skin_button.h"
+#include "ui/test_languages.h"
 #include "ui/text_progress_bar.h"
 
 using namespace dorvane;
@@ -59,20 +63,24 @@ QList<Fit> clipped(QWidget& top) {
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->text().isEmpty() || label->wordWrap()) continue;
             const QRect r = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
-            f = {nameOf(w, label->text()), textWidth(fm, label->text()), r.width(), textHeight(fm, label->text()),
-                 r.height()};
+            const QString text = label->buddy() ? shownText(label->text()) : label->text();
+            f = {nameOf(w, label->text()), textWidth(fm, text), r.width(), textHeight(fm, text), r.height()};
         } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
             const QSize hint = check->sizeHint();
             f = {nameOf(w, check->text()), hint.width(), check->width(), hint.height(), check->height()};
         } else if (auto* skin = qobject_cast<CSkinButton*>(w)) {
             if (skin->text().isEmpty()) continue;
             // Two pixels of the face's rim stay clear on each side.
-            f = {nameOf(w, skin->text()), textWidth(fm, skin->text()) + 4, skin->width(), fm.height(), skin->height()};
+            // The button draws its text in a smaller font where it must.
+            const QFontMetrics drawn(skin->fittedFont());
+            f = {nameOf(w, skin->text()), textWidth(drawn, shownText(skin->text())) + 4, skin->width(), drawn.height(),
+                 skin->height()};
         } else if (auto* push = qobject_cast<QPushButton*>(w)) {
             const QSize hint = push->sizeHint();
             f = {nameOf(w, push->text()), hint.width(), push->width(), hint.height(), push->height()};
         } else if (auto* bar = qobject_cast<CTextProgressBar*>(w)) {
-            f = {nameOf(w, bar->text()), textWidth(fm, bar->text()) + 4, bar->width(), fm.height(), bar->height()};
+            const QFontMetrics drawn(bar->fittedFont());
+            f = {nameOf(w, bar->text()), textWidth(drawn, bar->text()) + 4, bar->width(), drawn.height(), bar->height()};
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             const QSize hint = combo->sizeHint();
             f = {nameOf(w, combo->currentText()), hint.width(), combo->width(), hint.height(), combo->height()};
@@ -117,18 +125,28 @@ private slots:
                 QFAIL(qPrintable(QStringLiteral("font %1 is not installed (scripts/install-deps)").arg(family)));
     }
 
+    void cleanup() { test::useLanguage(QStringLiteral("en")); }
+
     void everyTextFits_data() {
         QTest::addColumn<QString>("family");
         QTest::addColumn<QString>("port");
-        QTest::newRow("DejaVu Sans, COM12") << "DejaVu Sans" << "COM12";
-        QTest::newRow("DejaVu Sans, ttyUSB0") << "DejaVu Sans" << "/dev/ttyUSB0";
-        QTest::newRow("Noto Sans, COM12") << "Noto Sans" << "COM12";
-        QTest::newRow("Noto Sans, ttyACM10") << "Noto Sans" << "/dev/ttyACM10";
+        QTest::addColumn<QString>("language");
+        QTest::newRow("DejaVu Sans, COM12") << "DejaVu Sans" << "COM12" << "en";
+        QTest::newRow("DejaVu Sans, ttyUSB0") << "DejaVu Sans" << "/dev/ttyUSB0" << "en";
+        QTest::newRow("Noto Sans, COM12") << "Noto Sans" << "COM12" << "en";
+        QTest::newRow("Noto Sans, ttyACM10") << "Noto Sans" << "/dev/ttyACM10" << "en";
+        for (const QString& language : test::testLanguages()) {
+            if (language == QLatin1String("en")) continue;
+            QTest::addRow("DejaVu Sans, ttyUSB0, %s", qPrintable(language)) << "DejaVu Sans" << "/dev/ttyUSB0" << language;
+            QTest::addRow("Noto Sans, ttyACM10, %s", qPrintable(language)) << "Noto Sans" << "/dev/ttyACM10" << language;
+        }
     }
 
     void everyTextFits() {
         QFETCH(QString, family);
         QFETCH(QString, port);
+        QFETCH(QString, language);
+        QVERIFY(test::useLanguage(language));
         // The desktop's font, at the size desktops default to.
         QApplication::setFont(QFont(family, 10));
 
@@ -149,13 +167,13 @@ private slots:
         auto* bar = static_cast<CTextProgressBar*>(window.control(CMainDialog::kProgress));
         for (const QString& text : {QStringLiteral("Waiting Turning on STB..."), QStringLiteral("Wait writing image end..."),
                                     QStringLiteral("Downloading 100% ..."), QStringLiteral("Writing image stopped.")}) {
-            bar->setText(text);
+            bar->setText(coreText(text));
             QVERIFY2(clipped(window).isEmpty(), qPrintable(report(clipped(window))));
         }
         for (int id : {CMainDialog::kDownload, CMainDialog::kUpload}) {
             auto* b = static_cast<QAbstractButton*>(window.control(id));
             const QString before = b->text();
-            b->setText(QStringLiteral("Stop"));
+            b->setText(coreText(QStringLiteral("Stop")));
             QVERIFY2(clipped(window).isEmpty(), qPrintable(report(clipped(window))));
             b->setText(before);
         }

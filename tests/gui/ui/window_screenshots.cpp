@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "app/app_language.h"
 #include "app/about_dialog.h"
 #include "app/main_dialog.h"
 #include "app/connection_check_dialog.h"
@@ -57,6 +58,9 @@ QPixmap shot(QWidget& w) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The language of the pictures (DORVANE_SCREENSHOT_LANG=de).
+    if (const QByteArray language = qgetenv("DORVANE_SCREENSHOT_LANG"); !language.isEmpty())
+        dorvane::applyLanguage(QString::fromLatin1(language));
     const QStringList args = QApplication::arguments();
     if (args.size() != 4 && args.size() != 5) {
         std::fprintf(stderr, "usage: dorvane-screenshots OUTDIR PORT IMAGE [SUFFIX]\n");

@@ -1,0 +1,225 @@
+// The windows in every language: every text a person sees goes through the
+// translations (shown under a pseudo-language that marks each translated
+// text), the mnemonics of a window stay unique, and the editor and the
+// dialogs mirror in the right-to-left languages.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <map>
+
+#include "app/about_dialog.h"
+#include "app/language.h"
+#include "app/main_dialog.h"
+#include "app/serial_config_dialog.h"
+#include "database/demo_data.h"
+#include "database/receiver_database.h"
+#include "editor/edit_channel_dialog.h"
+#include "editor/edit_satellite_dialog.h"
+#include "editor/edit_tp_dialog.h"
+#include "editor_test_support.h"
+#include "ui/scripted_prompts.h"
+#include "ui/skin_button.h"
+#include "ui/test_languages.h"
+#include "ui/visible_texts.h"
+
+using namespace dorvane;
+
+namespace {
+
+// Words that are the same in every language: the product, units, the
+// names of signals, standards and files, device names, data.
+const QRegularExpression kUntranslated(QStringLiteral(
+    "\\b(Dorvane_QX|dorvane|STB|PID|PPid|VPid|APid|ttxt|VTyp|ATyp|SID|CAS|FTA|FEC|LNB|DiSEqC|22KHz|USALS|QPSK|8PSK|"
+    "DVB-S2?|MPEG4|Sat_id|Tp_id|Ch_id|Fav|TV|TPs|CHs|bps|MHz|Ctrl|Shift|Hz|COM\\d*|tty\\w*|dev|irz|img|bin|csv|json|pdf|PDF|"
+    "USB|UART|CP2102N|Silicon|Labs|Bridge|Controller|v\\d[\\w.]*)\\b"));
+
+// True when text has words that a translation would change.
+bool hasWords(const QString& text) {
+    static const QRegularExpression path(QStringLiteral("/[\\w/.-]*"));
+    QString rest = text;
+    rest.remove(path).remove(kUntranslated);
+    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
+    return rest.contains(word);
+}
+
+// The texts of top that have words and did not go through a translation.
+QStringList untranslated(QWidget& top) {
+    QStringList bad;
+    for (const test::ShownText& t : test::shownTexts(top))
+        if (hasWords(t.text) && !t.text.contains(test::kPseudoOpen)) bad << QStringLiteral("%1: \"%2\"").arg(t.where, t.text);
+    return bad;
+}
+
+// The mnemonics that two controls of top share.
+QStringList sharedMnemonics(QWidget& top) {
+    std::map<QString, QStringList> owners;
+    for (QWidget* w : top.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&top)) continue;
+        QString text;
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
+        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy()) text = l->text();
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (!key.isEmpty()) owners[key.toString().toLower()] << text;
+    }
+    QStringList bad;
+    for (const auto& [key, texts] : owners)
+        if (texts.size() > 1) bad << QStringLiteral("%1: %2").arg(key, texts.join(QStringLiteral(", ")));
+    return bad;
+}
+
+std::unique_ptr<ReceiverDatabase> demoDatabase() {
+    auto db = std::make_unique<ReceiverDatabase>();
+    fillDemoDatabase(*db);
+    return db;
+}
+
+// The dialogs of the editor, on the demo database's first records.
+std::vector<std::unique_ptr<QDialog>> editDialogs(ReceiverDatabase& db) {
+    std::vector<std::unique_ptr<QDialog>> dialogs;
+    dialogs.push_back(std::make_unique<CEditSatelliteDialog>(satelliteDialogValues(db.satellite(0))));
+    dialogs.push_back(std::make_unique<CEditTpDialog>(transponderDialogValues(db.transponder(0))));
+    dialogs.push_back(std::make_unique<CEditChannelDialog>(db, 0));
+    return dialogs;
+}
+
+}  // namespace
+
+class WindowLanguageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { test::useLanguage(QStringLiteral("en")); }
+
+    void everyShownTextIsTranslated() {
+        QVERIFY(test::useLanguage(test::kPseudoLanguage));
+        ::ScriptedPrompts prompts;
+        CMainDialog::Options options;
+        options.portName = QStringLiteral("/dev/ttyUSB0");
+        options.prompts = &prompts;
+        options.settingsApplication = QStringLiteral("dorvane-window-language-test");
+        CMainDialog window(options);
+        window.control(CMainDialog::kEditor)->show();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QStringList bad = untranslated(window);
+
+        CAboutDialog about(&window);
+        CSerialConfigDialog config(QList<SerialPortEntry>{}, &window);
+        bad += untranslated(about) + untranslated(config);
+
+        test::ScriptedPrompts editorPrompts;
+        test::EditorWindow editor(*demoDatabase());
+        QVERIFY(editor.opened());
+        editor.dialog().show();
+        bad += untranslated(editor.dialog());
+        for (const auto& dialog : editDialogs(editor.database())) bad += untranslated(*dialog);
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+    }
+
+    void theCheckFindsAPlainText() {
+        // The check above is not blind: a label set without a translation
+        // is caught, one through a translation is not.
+        QVERIFY(test::useLanguage(test::kPseudoLanguage));
+        QWidget top;
+        auto* plain = new QLabel(QStringLiteral("Forced download"), &top);
+        QCOMPARE(untranslated(top).size(), 1);
+        plain->setText(QCoreApplication::translate("dorvane::CMainDialog", "Forced download"));
+        QVERIFY(untranslated(top).isEmpty());
+        plain->setText(QStringLiteral("STB 22KHz /dev/ttyUSB0"));
+        QVERIFY(untranslated(top).isEmpty());
+    }
+
+    void theCheckFindsASharedMnemonic() {
+        QWidget top;
+        new QPushButton(QStringLiteral("&Add"), &top);
+        new QPushButton(QStringLiteral("&Alpha"), &top);
+        new QPushButton(QStringLiteral("&Beta"), &top);
+        QCOMPARE(sharedMnemonics(top).size(), 1);
+    }
+
+    void configureOffersEveryLanguage() {
+        CSerialConfigDialog config(QList<SerialPortEntry>{}, nullptr);
+        QComboBox* box = config.languageBox();
+        QCOMPARE(box->count(), 2 + shippedLanguages().size());  // the system's, English, the translations
+        QCOMPARE(config.language(), QString());                  // the system's by default
+        for (const QString& code : shippedLanguages() + QStringList{QStringLiteral("en")}) {
+            config.setLanguage(code);
+            QCOMPARE(config.language(), code);
+        }
+        config.setLanguage(QStringLiteral("auto"));
+        QCOMPARE(config.language(), QString());
+        config.setLanguage(QStringLiteral("xx"));
+        QCOMPARE(config.language(), QString());
+        // Each language by its own name.
+        QCOMPARE(box->itemText(box->findData(QStringLiteral("de"))), QStringLiteral("Deutsch"));
+        QCOMPARE(box->itemText(box->findData(QStringLiteral("ru"))), QStringLiteral("Русский"));
+    }
+
+    void mnemonicsAreUniquePerWindow_data() {
+        QTest::addColumn<QString>("language");
+        for (const QString& language : test::testLanguages()) QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void mnemonicsAreUniquePerWindow() {
+        QFETCH(QString, language);
+        QVERIFY(test::useLanguage(language));
+        test::ScriptedPrompts prompts;
+        test::EditorWindow editor(*demoDatabase());
+        QVERIFY(editor.opened());
+        editor.dialog().show();
+        QStringList bad = sharedMnemonics(editor.dialog());
+        CSerialConfigDialog config(QList<SerialPortEntry>{}, nullptr);
+        bad += sharedMnemonics(config);
+        for (const auto& dialog : editDialogs(editor.database())) bad += sharedMnemonics(*dialog);
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+    }
+
+    void rightToLeftLanguagesMirror_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("mirrored");
+        QTest::newRow("ar") << "ar" << true;
+        QTest::newRow("fa") << "fa" << true;
+        QTest::newRow("de") << "de" << false;
+        QTest::newRow("en") << "en" << false;
+    }
+
+    void rightToLeftLanguagesMirror() {
+        QFETCH(QString, language);
+        QFETCH(bool, mirrored);
+        QVERIFY(test::useLanguage(language));
+        const Qt::LayoutDirection expected = mirrored ? Qt::RightToLeft : Qt::LeftToRight;
+        QCOMPARE(QApplication::layoutDirection(), expected);
+
+        // The port dialog: its label stands at the leading side of its box.
+        CSerialConfigDialog config(QList<SerialPortEntry>{}, nullptr);
+        config.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&config));
+        QCOMPARE(config.layoutDirection(), expected);
+        QLabel* portLabel = nullptr;
+        for (QLabel* l : config.findChildren<QLabel*>())
+            if (l->buddy() == nullptr && l->objectName().isEmpty()) portLabel = l;
+        QVERIFY(portLabel);
+        const bool labelRight = portLabel->geometry().center().x() > config.portBox()->geometry().center().x();
+        QCOMPARE(labelRight, mirrored);
+
+        // The editor: its buttons' column sits on the other side of its lists.
+        test::ScriptedPrompts prompts;
+        test::EditorWindow editor(*demoDatabase());
+        QVERIFY(editor.opened());
+        editor.dialog().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor.dialog()));
+        QCOMPARE(editor.dialog().layoutDirection(), expected);
+        QWidget* save = nullptr;
+        for (QPushButton* b : editor.dialog().findChildren<QPushButton*>())
+            if (b->text() == QCoreApplication::translate("dorvane::CReceiverDataDialog", "&Save")) save = b;
+        QVERIFY(save);
+        const bool saveLeft = save->mapTo(&editor.dialog(), QPoint(0, 0)).x() < editor.dialog().width() / 2;
+        QCOMPARE(saveLeft, mirrored);
+        for (const auto& dialog : editDialogs(editor.database())) QCOMPARE(dialog->layoutDirection(), expected);
+    }
+};
+
+QTEST_MAIN(WindowLanguageTest)
+#include "window_language_test.moc"

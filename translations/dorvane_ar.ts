@@ -1,0 +1,1929 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar">
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Please, Open a File to be downloaded!</source>
+        <translation>من فضلك، افتح ملفًا لتنزيله!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open Serial Port! Please, Check your Serial port setting!</source>
+        <translation>تعذّر فتح المنفذ التسلسلي! من فضلك، تحقّق من إعداد المنفذ التسلسلي!</translation>
+    </message>
+    <message>
+        <source>Before download start, You should turn off the Power of STB</source>
+        <translation>قبل بدء التنزيل، يجب إطفاء جهاز STB</translation>
+    </message>
+    <message>
+        <source>Before upload start, You should turn on the Power of STB and activate &apos;PC COM&apos; item in &apos;Software Transfer&apos; menu</source>
+        <translation>قبل بدء الرفع، يجب تشغيل جهاز STB وتفعيل البند &apos;PC COM&apos; في قائمة &apos;Software Transfer&apos;</translation>
+    </message>
+    <message>
+        <source>This image can&apos;t be downloaded your STB!</source>
+        <translation>لا يمكن تنزيل هذه الصورة إلى جهاز STB لديك!</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully.</source>
+        <translation>توقّف التنزيل بنجاح.</translation>
+    </message>
+    <message>
+        <source>You should Check LCD window whether STB has remain job or not!</source>
+        <translation>تحقّق من شاشة LCD إن كان لدى STB عمل متبقٍّ أم لا!</translation>
+    </message>
+    <message>
+        <source>Your STB will restart now!</source>
+        <translation>سيُعاد تشغيل جهاز STB الآن!</translation>
+    </message>
+    <message>
+        <source>Timeout occurred! Please, Check your STB, And retry!</source>
+        <translation>انتهت المهلة! من فضلك، تحقّق من جهاز STB وأعد المحاولة!</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! The port stopped working.</source>
+        <translation>خطأ في المنفذ التسلسلي! توقّف المنفذ عن العمل.</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! Please, Check your Serial port and STB, And retry!</source>
+        <translation>خطأ في المنفذ التسلسلي! من فضلك، تحقّق من المنفذ التسلسلي وجهاز STB وأعد المحاولة!</translation>
+    </message>
+    <message>
+        <source>Transferring failed! Too many errors on the line.</source>
+        <translation>فشل النقل! أخطاء كثيرة جدًا على الخط.</translation>
+    </message>
+    <message>
+        <source>Too many errors on the line! Please, Check your cable and STB, And retry!</source>
+        <translation>أخطاء كثيرة جدًا على الخط! من فضلك، تحقّق من الكابل وجهاز STB وأعد المحاولة!</translation>
+    </message>
+    <message>
+        <source>Uploading failed!</source>
+        <translation>فشل الرفع!</translation>
+    </message>
+    <message>
+        <source>Uploading failed! The file was not changed. Please, Check your STB, And retry!</source>
+        <translation>فشل الرفع! لم يتغيّر الملف. من فضلك، تحقّق من جهاز STB وأعد المحاولة!</translation>
+    </message>
+    <message>
+        <source>The file was not changed.</source>
+        <translation>لم يتغيّر الملف.</translation>
+    </message>
+    <message>
+        <source>The received data is not channel data: %1.</source>
+        <translation>البيانات المستلمة ليست بيانات قنوات: %1.</translation>
+    </message>
+    <message>
+        <source>The STB announced %1 bytes and sent %2.</source>
+        <translation>أعلن STB عن %1 بايت وأرسل %2.</translation>
+    </message>
+    <message>
+        <source>All the data arrived, but the STB did not end the file (it may have restarted).</source>
+        <translation>وصلت كل البيانات، لكن STB لم يُنهِ الملف (ربما أُعيد تشغيله).</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>لا يمكن فتح ملف أثناء التنزيل...</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory.</source>
+        <translation>توقّف STB عن الإبلاغ أثناء الكتابة في ذاكرته.</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory!</source>
+        <translation>توقّف STB عن الإبلاغ أثناء الكتابة في ذاكرته!</translation>
+    </message>
+    <message>
+        <source>Do not switch it off until its own display says it is done.</source>
+        <translation>لا تطفئه حتى تُظهر شاشته أنه انتهى.</translation>
+    </message>
+    <message>
+        <source>Downloading failed! The file could not be read to its end: %1</source>
+        <translation>فشل التنزيل! تعذّرت قراءة الملف حتى نهايته: %1</translation>
+    </message>
+    <message>
+        <source>The STB restarted before it finished writing! The image was not written.</source>
+        <translation>أُعيد تشغيل STB قبل أن يُنهي الكتابة! لم تُكتب الصورة.</translation>
+    </message>
+    <message>
+        <source>Please, Switch off the STB, start the download, then switch on the STB.</source>
+        <translation>من فضلك، أطفئ STB، وابدأ التنزيل، ثم شغّل STB.</translation>
+    </message>
+    <message>
+        <source>The STB offered more than one file; only the first was received.</source>
+        <translation>عرض STB أكثر من ملف واحد؛ استُلم الأول فقط.</translation>
+    </message>
+    <message>
+        <source>The file is empty! There is nothing to download.</source>
+        <translation>الملف فارغ! لا يوجد ما يُنزَّل.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB, more than any STB takes! Check the file, or use Forced download to send it anyway.</source>
+        <translation>الملف أكبر من %1 ميبيبايت، أكثر مما يقبله أي STB! تحقّق من الملف، أو استخدم التنزيل القسري لإرساله رغم ذلك.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: it is a folder!</source>
+        <translation>لا يمكن حفظ الرفع في %1: إنه مجلد!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder does not exist!</source>
+        <translation>لا يمكن حفظ الرفع في %1: مجلده غير موجود!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder cannot be written!</source>
+        <translation>لا يمكن حفظ الرفع في %1: لا يمكن الكتابة في مجلده!</translation>
+    </message>
+    <message>
+        <source>Transferring canceled!</source>
+        <translation>أُلغي النقل!</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the downloading?</source>
+        <translation>هل تريد إيقاف التنزيل؟</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the uploading?</source>
+        <translation>هل تريد إيقاف الرفع؟</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The Download and Upload buttons while a transfer runs.</extracomment>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>رفع</translation>
+    </message>
+    <message>
+        <source>Waiting Turning on STB...</source>
+        <extracomment>The progress bar while the STB is switched off, before a download.</extracomment>
+        <translation>بانتظار تشغيل STB...</translation>
+    </message>
+    <message>
+        <source>Wait Upload Data...</source>
+        <translation>بانتظار بيانات الرفع...</translation>
+    </message>
+    <message>
+        <source>Transferring timeout occurred!</source>
+        <translation>انتهت مهلة النقل!</translation>
+    </message>
+    <message>
+        <source>%1 bps</source>
+        <translation>%1 بت/ث</translation>
+    </message>
+    <message>
+        <source>Wait writing image end...</source>
+        <translation>بانتظار انتهاء كتابة الصورة...</translation>
+    </message>
+    <message>
+        <source>STB Boot Ver : %1</source>
+        <translation>إصدار إقلاع STB : %1</translation>
+    </message>
+    <message>
+        <source>STB App Ver : %1</source>
+        <translation>إصدار تطبيق STB : %1</translation>
+    </message>
+    <message>
+        <source>Uploading %1% ...</source>
+        <translation>جارٍ الرفع %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading %1% ...</source>
+        <translation>جارٍ التنزيل %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading process started.</source>
+        <translation>بدأت عملية التنزيل.</translation>
+    </message>
+    <message>
+        <source>Uploading process started.</source>
+        <translation>بدأت عملية الرفع.</translation>
+    </message>
+    <message>
+        <source>Send upload command and wait ack..</source>
+        <translation>أُرسل أمر الرفع، بانتظار التأكيد..</translation>
+    </message>
+    <message>
+        <source>Transferring ended.</source>
+        <translation>انتهى النقل.</translation>
+    </message>
+    <message>
+        <source>Writing Image started.</source>
+        <translation>بدأت كتابة الصورة.</translation>
+    </message>
+    <message>
+        <source>Transferring started.</source>
+        <translation>بدأ النقل.</translation>
+    </message>
+    <message>
+        <source>Transferring started!</source>
+        <translation>بدأ النقل!</translation>
+    </message>
+    <message>
+        <source>Serial Port Internal Error: Write</source>
+        <translation>خطأ داخلي في المنفذ التسلسلي: الكتابة</translation>
+    </message>
+    <message>
+        <source>Uploading failed! %1</source>
+        <translation>فشل الرفع! %1</translation>
+    </message>
+    <message>
+        <source>Uploading data is kept in</source>
+        <translation>بيانات الرفع محفوظة في</translation>
+    </message>
+    <message>
+        <source>The received data is kept in %1</source>
+        <translation>البيانات المستلمة محفوظة في %1</translation>
+    </message>
+    <message>
+        <source>%1 The received data is kept in %2</source>
+        <translation>%1 البيانات المستلمة محفوظة في %2</translation>
+    </message>
+    <message>
+        <source>Writing Image stopped.</source>
+        <translation>توقّفت كتابة الصورة.</translation>
+    </message>
+    <message>
+        <source>Writing image stopped.</source>
+        <translation>أُوقفت كتابة الصورة.</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully!</source>
+        <translation>توقّف التنزيل بنجاح!</translation>
+    </message>
+    <message>
+        <source>Uploading finished successfully!</source>
+        <translation>انتهى الرفع بنجاح!</translation>
+    </message>
+    <message>
+        <source>Uploading data is saved to</source>
+        <translation>حُفظت بيانات الرفع في</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 differs from the STB&apos;s %2.</source>
+        <translation>رمز المشتري للصورة %1 يختلف عن رمز STB ‏%2.</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 does not match the STB&apos;s.</source>
+        <translation>رمز المشتري للصورة %1 لا يطابق رمز STB.</translation>
+    </message>
+    <message>
+        <source>&quot;Forced download&quot; (command line: --forced) downloads it anyway.</source>
+        <translation>&quot;التنزيل القسري&quot; (سطر الأوامر: --forced) ينزّلها رغم ذلك.</translation>
+    </message>
+    <message>
+        <source>No receiver answered on %1: check the cable and the port, and that the STB is switched on (for a download: after the start; for an upload: with its &apos;PC COM&apos; item active).</source>
+        <translation>لم يُجب أي جهاز استقبال على %1: تحقّق من الكابل والمنفذ، ومن أن STB قيد التشغيل (للتنزيل: بعد البدء؛ للرفع: مع تفعيل البند &apos;PC COM&apos;).</translation>
+    </message>
+    <message>
+        <source>%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs</source>
+        <translation>%1 بايت في %2 ث (%3 بايت/ث)، %4 كتلة، %5 أُعيد إرسالها، %6 انتهاء مهلة</translation>
+    </message>
+    <message>
+        <source>%1 port was opened successfully!</source>
+        <translation>فُتح المنفذ %1 بنجاح!</translation>
+    </message>
+    <message>
+        <source>Port(%1) open failed.</source>
+        <translation>فشل فتح المنفذ(%1).</translation>
+    </message>
+    <message>
+        <source>Port(%1) failed: %2</source>
+        <translation>تعطّل المنفذ(%1): %2</translation>
+    </message>
+    <message>
+        <source>buff full</source>
+        <translation>المخزن المؤقت ممتلئ</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, or choose one of the ports that Configure or &apos;dorvane ports&apos; lists.</source>
+        <translation>%1 غير موجود: المحوّل غير موصول أو الاسم خاطئ. صِله، أو اختر أحد المنافذ التي تعرضها التهيئة أو &apos;dorvane ports&apos;.</translation>
+    </message>
+    <message>
+        <source>No serial port is there: plug in the adapter.</source>
+        <translation>لا يوجد منفذ تسلسلي: صِل المحوّل.</translation>
+    </message>
+    <message>
+        <source>The serial ports are: %1.</source>
+        <translation>المنافذ التسلسلية هي: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2. %3</source>
+        <translation>%1 ليس منفذًا تسلسليًا: إنه %2. %3</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>مجلد</translation>
+    </message>
+    <message>
+        <source>a plain file</source>
+        <translation>ملف عادي</translation>
+    </message>
+    <message>
+        <source>not a device</source>
+        <translation>ليس جهازًا</translation>
+    </message>
+    <message>
+        <source>a device that is not a serial line</source>
+        <translation>جهاز ليس خطًا تسلسليًا</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Close that program, or choose another port.</source>
+        <translation>%1 يستخدمه %2. أغلق ذلك البرنامج، أو اختر منفذًا آخر.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close that program, or choose another port.</source>
+        <translation>%1 يستخدمه برنامج آخر. أغلق ذلك البرنامج، أو اختر منفذًا آخر.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: your user is not in the &apos;%2&apos; group. Join it with &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>رُفض الإذن على %1: المستخدم ليس في المجموعة &apos;%2&apos;. انضم إليها بالأمر &apos;sudo usermod -aG %2 $USER&apos;، ثم سجّل الخروج والدخول من جديد.</translation>
+    </message>
+    <message>
+        <source>%1 has gone away: the adapter was unplugged. Plug it back in and retry.</source>
+        <translation>اختفى %1: فُصل المحوّل. أعد وصله وحاول مجددًا.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working: %2.</source>
+        <translation>توقّف %1 عن العمل: %2.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>خطأ غير معروف</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found</source>
+        <translation>أول محوّل USB تسلسلي موجود</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found (%1)</source>
+        <translation>أول محوّل USB تسلسلي موجود (%1)</translation>
+    </message>
+    <message>
+        <source>the first serial port found</source>
+        <translation>أول منفذ تسلسلي موجود</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>فشلت كتابة الملف!</translation>
+    </message>
+    <message>
+        <source>Channel data file is truncated!</source>
+        <translation>ملف بيانات القنوات مبتور!</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>لم يُعثر على %1.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>يحتوي %1 على مسار غير صالح.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>تعذّر فتح %1 لأن عدد الملفات المفتوحة كبير جدًا.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>رُفض الوصول إلى %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>حدث انتهاك مشاركة أثناء الوصول إلى %1.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>أُبلغ عن خطأ إدخال/إخراج في العتاد أثناء الوصول إلى %1.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>القرص ممتلئ أثناء الوصول إلى %1.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>حدث خطأ غير متوقع أثناء الوصول إلى %1.</translation>
+    </message>
+    <message>
+        <source>This file cannot be written back without losing data: %1.</source>
+        <translation>لا يمكن إعادة كتابة هذا الملف دون فقدان بيانات: %1.</translation>
+    </message>
+    <message>
+        <source>Data is unavailable!</source>
+        <translation>البيانات غير متاحة!</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <extracomment>The editor&apos;s window title.</extracomment>
+        <translation>تحرير بيانات جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data - %1</source>
+        <translation>تحرير بيانات جهاز الاستقبال - %1</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (للقراءة فقط)</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>عُثر على %1</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected satellites</source>
+        <translation>عُثر على %1، %2 في الأقمار المحددة</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected transponders</source>
+        <translation>عُثر على %1، %2 في المرسلات المحددة</translation>
+    </message>
+    <message>
+        <source>Choose channels in the list below to add them to the group</source>
+        <translation>اختر قنوات من القائمة أدناه لإضافتها إلى المجموعة</translation>
+    </message>
+    <message>
+        <source>Choose one transponder to copy, or one satellite without transponders</source>
+        <translation>اختر مرسلًا واحدًا لنسخه، أو قمرًا واحدًا بلا مرسلات</translation>
+    </message>
+    <message>
+        <source>Satellites are added with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>تُضاف الأقمار مع اختيار &quot;كل الأقمار&quot;؛ اختر قائمة أولًا</translation>
+    </message>
+    <message>
+        <source>Choose a list first</source>
+        <translation>اختر قائمة أولًا</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to delete them</source>
+        <translation>اختر أعضاء المجموعة لحذفهم</translation>
+    </message>
+    <message>
+        <source>Satellites are deleted with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>تُحذف الأقمار مع اختيار &quot;كل الأقمار&quot;؛ اختر قائمة أولًا</translation>
+    </message>
+    <message>
+        <source>Choose what to delete first</source>
+        <translation>اختر ما تريد حذفه أولًا</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to move them</source>
+        <translation>اختر أعضاء المجموعة لنقلهم</translation>
+    </message>
+    <message>
+        <source>Channels are moved within a single satellite, or across all of them with every satellite chosen</source>
+        <translation>تُنقل القنوات داخل قمر واحد، أو عبر كل الأقمار عند اختيار كل قمر</translation>
+    </message>
+    <message>
+        <source>Choose channels to move first</source>
+        <translation>اختر القنوات المراد نقلها أولًا</translation>
+    </message>
+    <message>
+        <source>You must select another destination</source>
+        <translation>يجب أن تختار وجهة أخرى</translation>
+    </message>
+    <message>
+        <source>Finish or cancel the pending move first</source>
+        <translation>أنهِ النقل المعلّق أو ألغِه أولًا</translation>
+    </message>
+    <message>
+        <source>Channels are dropped on a channel of the list to move them</source>
+        <translation>تُسقط القنوات على قناة في القائمة لنقلها</translation>
+    </message>
+    <message>
+        <source>Drop channels on a group or its members, or members on a member</source>
+        <translation>أسقط القنوات على مجموعة أو أعضائها، أو الأعضاء على عضو</translation>
+    </message>
+    <message>
+        <source>Channels are ordered in the &quot;Satellite&quot; view</source>
+        <translation>تُرتَّب القنوات في عرض &quot;القمر&quot;</translation>
+    </message>
+    <message>
+        <source>Finish the add first</source>
+        <translation>أنهِ الإضافة أولًا</translation>
+    </message>
+    <message>
+        <source>Choose exactly two channels to swap them</source>
+        <translation>اختر قناتين بالضبط لتبديلهما</translation>
+    </message>
+    <message>
+        <source>Choose channels first</source>
+        <translation>اختر القنوات أولًا</translation>
+    </message>
+    <message>
+        <source>Cannot add satellite</source>
+        <translation>تعذّرت إضافة القمر</translation>
+    </message>
+    <message>
+        <source>Cannot add transponder</source>
+        <translation>تعذّرت إضافة المرسل</translation>
+    </message>
+    <message>
+        <source>Cannot add channel</source>
+        <translation>تعذّرت إضافة القناة</translation>
+    </message>
+    <message>
+        <source>Max Favorite Count!!</source>
+        <translation>بلغت المفضلة الحد الأقصى!!</translation>
+    </message>
+    <message>
+        <source>Favorite Group empty!!</source>
+        <translation>مجموعة المفضلة فارغة!!</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3?</source>
+        <translation>حذف %1 و%2 التابعة لها و%3؟</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3 (%4)?</source>
+        <translation>حذف %1 و%2 التابعة لها و%3 (%4)؟</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2?</source>
+        <translation>حذف %1 و%2 التابعة لها؟</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2 (%3)?</source>
+        <translation>حذف %1 و%2 التابعة لها (%3)؟</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>حذف %1؟</translation>
+    </message>
+    <message>
+        <source>Delete %1 (%2)?</source>
+        <translation>حذف %1 (%2)؟</translation>
+    </message>
+    <message>
+        <source>1 satellite</source>
+        <translation>قمر واحد</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 أقمار</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>مرسل واحد</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 مرسلات</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>قناة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 قنوات</translation>
+    </message>
+    <message>
+        <source>1 favourite entry</source>
+        <translation>إدخال مفضلة واحد</translation>
+    </message>
+    <message>
+        <source>%1 favourite entries</source>
+        <translation>%1 إدخالات مفضلة</translation>
+    </message>
+    <message>
+        <source>1 duplicate</source>
+        <translation>مكرر واحد</translation>
+    </message>
+    <message>
+        <source>%1 duplicates</source>
+        <translation>%1 مكررات</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>أُضيف %1</translation>
+    </message>
+    <message>
+        <source>%1 replaced</source>
+        <translation>استُبدل %1</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>تُخطّي %1</translation>
+    </message>
+    <message>
+        <source>%1 not copied (no room)</source>
+        <translation>لم يُنسخ %1 (لا مكان)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1؛ %2</translation>
+    </message>
+    <message>
+        <source>Nothing was copied.</source>
+        <translation>لم يُنسخ شيء.</translation>
+    </message>
+    <message>
+        <source>1 of the channels to copy is already in this file (the same satellite, transponder and service id).</source>
+        <translation>إحدى القنوات المراد نسخها موجودة في هذا الملف (القمر والمرسل ومعرّف الخدمة نفسها).</translation>
+    </message>
+    <message>
+        <source>%1 of the channels to copy are already in this file (the same satellite, transponder and service id).</source>
+        <translation>%1 من القنوات المراد نسخها موجودة في هذا الملف (القمر والمرسل ومعرّف الخدمة نفسها).</translation>
+    </message>
+    <message>
+        <source>Skip them, replace the ones here, or keep both?</source>
+        <translation>تخطّيها، أم استبدال الموجودة هنا، أم الإبقاء على الاثنتين؟</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>تخطٍّ</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>استبدال</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>الإبقاء على الاثنتين</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Every transponder carries a channel: none removed.</source>
+        <translation>كل مرسل يحمل قناة: لم يُزل شيء.</translation>
+    </message>
+    <message>
+        <source>Remove %1 without a channel?</source>
+        <translation>إزالة %1 بلا قناة؟</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>قناة جديدة</translation>
+    </message>
+    <message>
+        <source>This file cannot be saved: it holds data the editor would lose (%1).</source>
+        <translation>لا يمكن حفظ هذا الملف: فيه بيانات سيفقدها المحرر (%1).</translation>
+    </message>
+    <message>
+        <source>%1 Not saved.</source>
+        <translation>%1 لم يُحفظ.</translation>
+    </message>
+    <message>
+        <source>The check before saving found:</source>
+        <translation>وجد الفحص قبل الحفظ:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>احفظ رغم ذلك</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes?</source>
+        <translation>هل تريد حفظ التغييرات؟</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>لم يُستورد شيء: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... و%1 غيرها</translation>
+    </message>
+    <message>
+        <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
+        <translation>لا يميّز الملف بين هذه القنوات: قد تعود المفضلة على أنها ذات الرقم الأصغر.</translation>
+    </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (البناء رقم %2)</translation>
+    </message>
+    <message>
+        <source>File Name : %1</source>
+        <translation>اسم الملف : %1</translation>
+    </message>
+    <message>
+        <source>Image Type : %1</source>
+        <translation>نوع الصورة : %1</translation>
+    </message>
+    <message>
+        <source>File Size : %1 bytes</source>
+        <translation>حجم الملف : %1 بايت</translation>
+    </message>
+    <message>
+        <source>Version : %1</source>
+        <translation>الإصدار : %1</translation>
+    </message>
+    <message>
+        <source>%1 (build #%2)</source>
+        <translation>%1 (البناء رقم %2)</translation>
+    </message>
+    <message>
+        <source>Build Date : %1 (%2)</source>
+        <translation>تاريخ البناء : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Buyer : %1</source>
+        <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
+        <translation>المشتري : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPrompts</name>
+    <message>
+        <source>The language changes when Dorvane_QX starts next.</source>
+        <translation>تتغيّر اللغة عند تشغيل Dorvane_QX في المرة القادمة.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CAboutDialog</name>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>حول Dorvane_QX</translation>
+    </message>
+    <message>
+        <source>Version v1.0</source>
+        <translation>الإصدار v1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>أداة صيانة لأجهزة الاستقبال الفضائية الرقمية:
+تنزيل البرنامج الثابت ونسخ بيانات القنوات احتياطيًا.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditChannelDialog</name>
+    <message>
+        <source>Edit Channel</source>
+        <translation>تحرير القناة</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>المرسل</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>معرّف الخدمة</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID الفيديو</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID الصوت</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID ‏PCR</translation>
+    </message>
+    <message>
+        <source>Teletext PID</source>
+        <translation>PID النص المرئي</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 to 65535.</source>
+        <translation>يجب أن يكون %1 من 0 إلى 65535.</translation>
+    </message>
+    <message>
+        <source>Keep It</source>
+        <translation>أبقِه</translation>
+    </message>
+    <message>
+        <source>Change It</source>
+        <translation>غيّره</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditSatelliteDialog</name>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>تحرير القمر</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation>نوع LNB</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>LNB freq Low</source>
+        <translation>تردد LNB المنخفض</translation>
+    </message>
+    <message>
+        <source>LNB freq High</source>
+        <translation>تردد LNB المرتفع</translation>
+    </message>
+    <message>
+        <source>LNB Power</source>
+        <translation>تغذية LNB</translation>
+    </message>
+    <message>
+        <source>22KHz</source>
+        <translation>22KHz</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation>DiSEqC</translation>
+    </message>
+    <message>
+        <source>DiSEqC type</source>
+        <translation>نوع DiSEqC</translation>
+    </message>
+    <message>
+        <source>DiSEqC port</source>
+        <translation>منفذ DiSEqC</translation>
+    </message>
+    <message>
+        <source>Dish Position</source>
+        <translation>موضع الطبق</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>شرق</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>غرب</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>عام</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>مفرد</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>تشغيل</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>1.0(4 Switch)</source>
+        <translation>1.0(4 مفاتيح)</translation>
+    </message>
+    <message>
+        <source>1.1(16 Switch)</source>
+        <translation>1.1(16 مفتاحًا)</translation>
+    </message>
+    <message>
+        <source>1.2(Motor)</source>
+        <translation>1.2(محرّك)</translation>
+    </message>
+    <message>
+        <source>1.3(USALS)</source>
+        <translation>1.3(USALS)</translation>
+    </message>
+    <message>
+        <source>Location must be 0.0 to 180.0 degrees East or West.</source>
+        <translation>يجب أن يكون الموقع من 0.0 إلى 180.0 درجة شرقًا أو غربًا.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditTpDialog</name>
+    <message>
+        <source>Edit TP</source>
+        <translation>تحرير المرسل</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>Horz/Vert</source>
+        <translation>أفقي/رأسي</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>معدل الرموز</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Transmission</source>
+        <translation>البث</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>التعديل</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>إبقاء</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>تغيير</translation>
+    </message>
+    <message>
+        <source>Frequency must be 1 to 65535 MHz.</source>
+        <translation>يجب أن يكون التردد من 1 إلى 65535 ميغاهرتز.</translation>
+    </message>
+    <message>
+        <source>Symbol Rate must be 0 to 65535.</source>
+        <translation>يجب أن يكون معدل الرموز من 0 إلى 65535.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CMainDialog</name>
+    <message>
+        <source>Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)</source>
+        <translation>ملفات الصور أو الملفات الثنائية (*.img *.bin);;بيانات القنوات (*.irz);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Channel Data (*irz)</source>
+        <translation>بيانات القنوات (*irz)</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>تنزيل قسري</translation>
+    </message>
+    <message>
+        <source>Download even when the STB&apos;s buyer code does not match the image</source>
+        <translation>نزّل حتى لو لم يطابق رمز المشتري في STB الصورة</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>The current file</source>
+        <translation>الملف الحالي</translation>
+    </message>
+    <message>
+        <source>File Name :</source>
+        <translation>اسم الملف :</translation>
+    </message>
+    <message>
+        <source>Elapsed :</source>
+        <translation>المنقضي :</translation>
+    </message>
+    <message>
+        <source>Throughput :</source>
+        <translation>السرعة :</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>تهيئة</translation>
+    </message>
+    <message>
+        <source>Connect or disconnect the port</source>
+        <translation>وصل المنفذ أو فصله</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>رفع</translation>
+    </message>
+    <message>
+        <source>STB power: green while the STB&apos;s application answers</source>
+        <translation>تغذية STB: أخضر ما دام تطبيق STB يستجيب</translation>
+    </message>
+    <message>
+        <source>STB Power</source>
+        <translation>تغذية STB</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>تحرير</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>تصغير</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>حول Dorvane_QX</translation>
+    </message>
+    <message>
+        <source>Downloading process is in progress, Do you want to stop the downloading?</source>
+        <translation>عملية التنزيل جارية، هل تريد إيقاف التنزيل؟</translation>
+    </message>
+    <message>
+        <source>Do you want to close Dorvane_QX?</source>
+        <translation>هل تريد إغلاق Dorvane_QX؟</translation>
+    </message>
+    <message>
+        <source>You can&apos;t disconnect Serial port on downloading...</source>
+        <translation>لا يمكن فصل المنفذ التسلسلي أثناء التنزيل...</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>فُصل %1.</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>وُصل %1.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t configure Serial port on downloading...</source>
+        <translation>لا يمكن تهيئة المنفذ التسلسلي أثناء التنزيل...</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>لا يمكن فتح ملف أثناء التنزيل...</translation>
+    </message>
+    <message>
+        <source>Transfer summary: </source>
+        <translation>ملخص النقل: </translation>
+    </message>
+    <message>
+        <source>Save log...</source>
+        <translation>حفظ السجل...</translation>
+    </message>
+    <message>
+        <source>Save trace...</source>
+        <translation>حفظ التتبع...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save %1: %2</source>
+        <translation>تعذّر حفظ %1: %2</translation>
+    </message>
+    <message>
+        <source>Log (*.log *.txt);;All files (*)</source>
+        <translation>السجل (*.log *.txt);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Trace (*.trace *.txt);;All files (*)</source>
+        <translation>التتبع (*.trace *.txt);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t edit a file while transferring...</source>
+        <translation>لا يمكن تحرير ملف أثناء النقل...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>تنزيل</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>رفع</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>المحرر</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>التقدّم</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>السجل</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>اسم الملف</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>المنفذ</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>غير موصول</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>مطفأ</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>موصول</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>يعمل</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReceiverDataDialog</name>
+    <message>
+        <source>Group Name</source>
+        <translation>اسم المجموعة</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>رقم</translation>
+    </message>
+    <message>
+        <source>Channel.</source>
+        <translation>القناة.</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>تردد/استقطاب</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Rename Group</source>
+        <translation>إعادة تسمية المجموعة</translation>
+    </message>
+    <message>
+        <source>&amp;TV name:</source>
+        <translation>اسم الت&amp;لفاز:</translation>
+    </message>
+    <message>
+        <source>&amp;Radio name:</source>
+        <translation>اسم الإ&amp;ذاعة:</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>ال&amp;محفوظات...</translation>
+    </message>
+    <message>
+        <source>The lists kept from uploads and earlier saves: compare or restore one</source>
+        <translation>القوائم المحفوظة من عمليات الرفع والحفظ السابقة: قارن إحداها أو استعدها</translation>
+    </message>
+    <message>
+        <source>the open list</source>
+        <translation>القائمة المفتوحة</translation>
+    </message>
+    <message>
+        <source>, unsaved edits</source>
+        <translation>، تعديلات غير محفوظة</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>ح&amp;فظ</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;عدم الحفظ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <translation>تحرير بيانات جهاز الاستقبال</translation>
+    </message>
+    <message>
+        <source>%1 marked for moving: choose the destination, then &quot;Select Destination&quot;</source>
+        <translation>عُلّم %1 للنقل: اختر الوجهة، ثم &quot;اختيار الوجهة&quot;</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>قناة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 قنوات</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>حفظ باسم</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz)</source>
+        <translation>بيانات القنوات (*.irz)</translation>
+    </message>
+    <message>
+        <source>Channel data JSON (*.json);;Channel table CSV (*.csv)</source>
+        <translation>بيانات القنوات JSON (*.json);;جدول القنوات CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>تصدير</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>فشلت كتابة الملف!</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>استيراد</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>فشل فتح الملف!</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Fav TV</source>
+        <translation>مفضلة TV</translation>
+    </message>
+    <message>
+        <source>Fav Radio</source>
+        <translation>مفضلة راديو</translation>
+    </message>
+    <message>
+        <source>Search channels by name, service id or PID (Ctrl+F)</source>
+        <translation>ابحث عن القنوات بالاسم أو معرّف الخدمة أو PID ‏(Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;بحث:</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>&amp;عرض:</translation>
+    </message>
+    <message>
+        <source>TPs:</source>
+        <translation>المرسلات:</translation>
+    </message>
+    <message>
+        <source>CHs:</source>
+        <translation>القنوات:</translation>
+    </message>
+    <message>
+        <source>All Sat</source>
+        <translation>كل الأقمار</translation>
+    </message>
+    <message>
+        <source>Searched Sat</source>
+        <translation>الأقمار المبحوثة</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>الكل</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلفاز</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>راديو</translation>
+    </message>
+    <message>
+        <source>FTA</source>
+        <translation>FTA</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>ترتيب حسب:</translation>
+    </message>
+    <message>
+        <source>Channel No</source>
+        <translation>رقم القناة</translation>
+    </message>
+    <message>
+        <source>Sat/Tp</source>
+        <translation>قمر/مرسل</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Listed channels:</source>
+        <translation>القنوات المعروضة:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;إضافة</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;حذف</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;نقل</translation>
+    </message>
+    <message>
+        <source>Select Desti&amp;nation</source>
+        <translation>اختيار ال&amp;وجهة</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Move</source>
+        <translation>إ&amp;لغاء النقل</translation>
+    </message>
+    <message>
+        <source>Sav&amp;e As...</source>
+        <translation>حفظ با&amp;سم...</translation>
+    </message>
+    <message>
+        <source>Exi&amp;t</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>ت&amp;صدير...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>استي&amp;راد...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>ترا&amp;جع</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>إعا&amp;دة</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Group...</source>
+        <translation>إعادة &amp;تسمية المجموعة...</translation>
+    </message>
+    <message>
+        <source>Undo the last edit (Ctrl+Z)</source>
+        <translation>تراجع عن آخر تعديل (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>أعد آخر تعديل تراجعت عنه (Ctrl+Shift+Z، Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;تحرير...</translation>
+    </message>
+    <message>
+        <source>In group</source>
+        <translation>في المجموعة</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>الأقمار أو المجموعات</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>المرسلات أو أعضاء المجموعة</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>بيانات جهاز الاستقبال</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReferencePreviewDialog</name>
+    <message>
+        <source>Apply order from %1</source>
+        <translation>تطبيق الترتيب من %1</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>الرقم الجديد</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>الآن</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>المعثور عليه</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>الإدخال</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>الهوية</translation>
+    </message>
+    <message>
+        <source>Take the &amp;favourite groups and their names along</source>
+        <translation>خذ مجموعات ال&amp;مفضلة وأسماءها معها</translation>
+    </message>
+    <message>
+        <source>A text list has no favourite groups</source>
+        <translation>القائمة النصية ليس فيها مجموعات مفضلة</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>ت&amp;طبيق</translation>
+    </message>
+    <message>
+        <source>Reference entries that found no channel: %1</source>
+        <translation>إدخالات مرجعية لم يُعثر لها على قناة: %1</translation>
+    </message>
+    <message>
+        <source>by name</source>
+        <translation>بالاسم</translation>
+    </message>
+    <message>
+        <source>by identity</source>
+        <translation>بالهوية</translation>
+    </message>
+    <message>
+        <source>not matched: to the end</source>
+        <translation>غير مطابق: إلى النهاية</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CSerialConfigDialog</name>
+    <message>
+        <source>Made by %1</source>
+        <translation>من صنع %1</translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation>USB ‏%1</translation>
+    </message>
+    <message>
+        <source>Serial number %1</source>
+        <translation>الرقم التسلسلي %1</translation>
+    </message>
+    <message>
+        <source>In use by another program</source>
+        <translation>يستخدمه برنامج آخر</translation>
+    </message>
+    <message>
+        <source>In use by %1</source>
+        <translation>يستخدمه %1</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>متاح</translation>
+    </message>
+    <message>
+        <source>Serial Port Configuration</source>
+        <translation>تهيئة المنفذ التسلسلي</translation>
+    </message>
+    <message>
+        <source>Serial Port :</source>
+        <translation>المنفذ التسلسلي :</translation>
+    </message>
+    <message>
+        <source>Choose a port, or type its device path</source>
+        <translation>اختر منفذًا، أو اكتب مسار جهازه</translation>
+    </message>
+    <message>
+        <source>%1  (current)</source>
+        <translation>%1  (الحالي)</translation>
+    </message>
+    <message>
+        <source>No serial port found: plug in the adapter.</source>
+        <translation>لم يُعثر على منفذ تسلسلي: صِل المحوّل.</translation>
+    </message>
+    <message>
+        <source>%1
+Not listed by the system</source>
+        <translation>%1
+لا يعرضه النظام</translation>
+    </message>
+    <message>
+        <source>&amp;Language :</source>
+        <translation>ال&amp;لغة :</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <extracomment>The language choice that follows the system&apos;s locale.</extracomment>
+        <translation>لغة النظام</translation>
+    </message>
+    <message>
+        <source>The language of the windows, from the next start</source>
+        <translation>لغة النوافذ، من التشغيل التالي</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelListPrint</name>
+    <message>
+        <source>Channel list of %1</source>
+        <translation>قائمة قنوات %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelOrderActions</name>
+    <message>
+        <source>Sort the selected channels by &amp;name and keep it as the order</source>
+        <translation>رتّب القنوات المحددة حسب ال&amp;اسم واحتفظ به ترتيبًا</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
+        <translation>رتّب القنوات المحددة حسب ال&amp;قمر والتردد واحتفظ به ترتيبًا</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by service &amp;id and keep it as the order</source>
+        <translation>رتّب القنوات المحددة حسب م&amp;عرّف الخدمة واحتفظ به ترتيبًا</translation>
+    </message>
+    <message>
+        <source>Move to &amp;number...</source>
+        <translation>النقل إلى &amp;رقم...</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>ت&amp;بديل</translation>
+    </message>
+    <message>
+        <source>Apply &amp;order from...</source>
+        <translation>تطبيق ال&amp;ترتيب من...</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>الرقم الجديد</translation>
+    </message>
+    <message>
+        <source>New No.: a channel number 0..%1</source>
+        <translation>الرقم الجديد: رقم قناة من 0 إلى %1</translation>
+    </message>
+    <message>
+        <source>Move to number</source>
+        <translation>النقل إلى رقم</translation>
+    </message>
+    <message>
+        <source>The %1 chosen channels from &amp;number:</source>
+        <translation>القنوات المحددة (%1) بدءًا من ال&amp;رقم:</translation>
+    </message>
+    <message>
+        <source>Apply order from</source>
+        <translation>تطبيق الترتيب من</translation>
+    </message>
+    <message>
+        <source>Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)</source>
+        <translation>بيانات القنوات أو القوائم (*.irz *.txt *.csv);;بيانات القنوات (*irz);;كل الملفات (*)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopyCleanTools</name>
+    <message>
+        <source>&amp;Open Second File...</source>
+        <translation>&amp;فتح ملف ثانٍ...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation>ن&amp;سخ الصفوف</translation>
+    </message>
+    <message>
+        <source>Show D&amp;uplicates Only</source>
+        <translation>إظهار الم&amp;كررات فقط</translation>
+    </message>
+    <message>
+        <source>Select &amp;All Duplicates</source>
+        <translation>تحديد &amp;كل المكررات</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Unused Transponders...</source>
+        <translation>إ&amp;زالة المرسلات غير المستخدمة...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;طباعة...</translation>
+    </message>
+    <message>
+        <source>Export to P&amp;DF...</source>
+        <translation>تصدير إلى &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;أدوات</translation>
+    </message>
+    <message>
+        <source>Copy from Second &amp;File</source>
+        <translation>نسخ من ال&amp;ملف الثاني</translation>
+    </message>
+    <message>
+        <source>Open Second File</source>
+        <translation>فتح ملف ثانٍ</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz);;All files (*)</source>
+        <translation>بيانات القنوات (*.irz);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>Choose satellites, transponders, channels or groups of the second file</source>
+        <translation>اختر أقمارًا أو مرسلات أو قنوات أو مجموعات من الملف الثاني</translation>
+    </message>
+    <message>
+        <source>No duplicates</source>
+        <translation>لا مكررات</translation>
+    </message>
+    <message>
+        <source>%1 duplicates chosen</source>
+        <translation>حُدد %1 مكرر</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>أُزيل مرسل واحد</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>أُزيل %1 مرسل</translation>
+    </message>
+    <message>
+        <source>No rows chosen to copy</source>
+        <translation>لم تُحدد صفوف للنسخ</translation>
+    </message>
+    <message>
+        <source>1 row copied to the clipboard</source>
+        <translation>نُسخ صف واحد إلى الحافظة</translation>
+    </message>
+    <message>
+        <source>%1 rows copied to the clipboard</source>
+        <translation>نُسخ %1 صف إلى الحافظة</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>معاينة الطباعة</translation>
+    </message>
+    <message>
+        <source>This build cannot print: use &quot;Export to PDF...&quot; and print the PDF.</source>
+        <translation>هذا الإصدار لا يطبع: استخدم &quot;تصدير إلى PDF...&quot; واطبع ملف PDF.</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>تصدير إلى PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF ‏(*.pdf)</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>فشلت كتابة الملف!</translation>
+    </message>
+    <message>
+        <source>%1 pages written to %2</source>
+        <translation>كُتبت %1 صفحة في %2</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopySourcePanel</name>
+    <message>
+        <source>Second file (read-only)</source>
+        <translation>الملف الثاني (للقراءة فقط)</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Co&amp;py into this file</source>
+        <translation>&lt;&lt; انسخ إلى &amp;هذا الملف</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>أ&amp;غلق</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 قنوات</translation>
+    </message>
+    <message>
+        <source>SID %1</source>
+        <translation>SID ‏%1</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>مجموعات المفضلة</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 channels</source>
+        <translation>%1: %2 قمر، %3 قناة</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>ينسخ الأقمار والمرسلات والقنوات ومجموعات المفضلة المحددة (أو اسحبها إلى القوائم)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::DialogPrompts</name>
+    <message>
+        <source>Open</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>حفظ باسم</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>المحفوظات</translation>
+    </message>
+    <message>
+        <source>No lists are kept yet.</source>
+        <translation>لا توجد قوائم محفوظة بعد.</translation>
+    </message>
+    <message>
+        <source>Select two lists, or one to compare with the open list.</source>
+        <translation>اختر قائمتين، أو واحدة لمقارنتها بالقائمة المفتوحة.</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>محفوظة في %1</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;قارن</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;open list</source>
+        <translation>قارن بالقائمة ال&amp;مفتوحة</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>ا&amp;ستعد</translation>
+    </message>
+    <message>
+        <source>Open the selected list in the editor; the present one is kept first</source>
+        <translation>افتح القائمة المحددة في المحرر؛ تُحفظ الحالية أولًا</translation>
+    </message>
+    <message>
+        <source>Can&apos;t compare: %1</source>
+        <translation>تعذّرت المقارنة: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::IntegerEdit</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>من فضلك، أدخل عددًا صحيحًا.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ListColumns</name>
+    <message>
+        <source>Channel</source>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>PPid</source>
+        <translation>PPid</translation>
+    </message>
+    <message>
+        <source>VPid</source>
+        <translation>VPid</translation>
+    </message>
+    <message>
+        <source>APid</source>
+        <translation>APid</translation>
+    </message>
+    <message>
+        <source>ttxt</source>
+        <translation>ttxt</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>VTyp</source>
+        <translation>VTyp</translation>
+    </message>
+    <message>
+        <source>ATyp</source>
+        <translation>ATyp</translation>
+    </message>
+    <message>
+        <source>Sat_id</source>
+        <translation>Sat_id</translation>
+    </message>
+    <message>
+        <source>Tp_id</source>
+        <translation>Tp_id</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>تردد/استقطاب</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>المرسلات</translation>
+    </message>
+    <message>
+        <source>CHs</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>S/R</source>
+        <translation>S/R</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Trans</source>
+        <translation>البث</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>التعديل</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::reference_preview_dialog</name>
+    <message>
+        <source>sat %1</source>
+        <translation>قمر %1</translation>
+    </message>
+    <message>
+        <source>sid %1</source>
+        <translation>sid %1</translation>
+    </message>
+</context>
+</TS>

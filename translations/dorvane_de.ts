@@ -1,0 +1,1929 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Please, Open a File to be downloaded!</source>
+        <translation>Bitte öffnen Sie eine Datei für den Download!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open Serial Port! Please, Check your Serial port setting!</source>
+        <translation>Der serielle Port lässt sich nicht öffnen! Bitte prüfen Sie die Einstellung des seriellen Ports!</translation>
+    </message>
+    <message>
+        <source>Before download start, You should turn off the Power of STB</source>
+        <translation>Schalten Sie vor dem Start des Downloads die STB aus</translation>
+    </message>
+    <message>
+        <source>Before upload start, You should turn on the Power of STB and activate &apos;PC COM&apos; item in &apos;Software Transfer&apos; menu</source>
+        <translation>Schalten Sie vor dem Start des Uploads die STB ein und aktivieren Sie den Punkt &apos;PC COM&apos; im Menü &apos;Software Transfer&apos;</translation>
+    </message>
+    <message>
+        <source>This image can&apos;t be downloaded your STB!</source>
+        <translation>Dieses Image kann nicht auf Ihre STB geladen werden!</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully.</source>
+        <translation>Download erfolgreich beendet.</translation>
+    </message>
+    <message>
+        <source>You should Check LCD window whether STB has remain job or not!</source>
+        <translation>Prüfen Sie im LCD-Fenster, ob die STB noch Aufgaben ausführt!</translation>
+    </message>
+    <message>
+        <source>Your STB will restart now!</source>
+        <translation>Ihre STB startet jetzt neu!</translation>
+    </message>
+    <message>
+        <source>Timeout occurred! Please, Check your STB, And retry!</source>
+        <translation>Zeitüberschreitung! Bitte prüfen Sie Ihre STB und versuchen Sie es erneut!</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! The port stopped working.</source>
+        <translation>Fehler am seriellen Port! Der Port funktioniert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! Please, Check your Serial port and STB, And retry!</source>
+        <translation>Fehler am seriellen Port! Bitte prüfen Sie den seriellen Port und die STB und versuchen Sie es erneut!</translation>
+    </message>
+    <message>
+        <source>Transferring failed! Too many errors on the line.</source>
+        <translation>Übertragung fehlgeschlagen! Zu viele Fehler auf der Leitung.</translation>
+    </message>
+    <message>
+        <source>Too many errors on the line! Please, Check your cable and STB, And retry!</source>
+        <translation>Zu viele Fehler auf der Leitung! Bitte prüfen Sie Kabel und STB und versuchen Sie es erneut!</translation>
+    </message>
+    <message>
+        <source>Uploading failed!</source>
+        <translation>Upload fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Uploading failed! The file was not changed. Please, Check your STB, And retry!</source>
+        <translation>Upload fehlgeschlagen! Die Datei wurde nicht geändert. Bitte prüfen Sie Ihre STB und versuchen Sie es erneut!</translation>
+    </message>
+    <message>
+        <source>The file was not changed.</source>
+        <translation>Die Datei wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>The received data is not channel data: %1.</source>
+        <translation>Die empfangenen Daten sind keine Kanaldaten: %1.</translation>
+    </message>
+    <message>
+        <source>The STB announced %1 bytes and sent %2.</source>
+        <translation>Die STB kündigte %1 Bytes an und sendete %2.</translation>
+    </message>
+    <message>
+        <source>All the data arrived, but the STB did not end the file (it may have restarted).</source>
+        <translation>Alle Daten sind angekommen, aber die STB hat die Datei nicht abgeschlossen (vielleicht hat sie neu gestartet).</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>Während eines Downloads kann keine Datei geöffnet werden...</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory.</source>
+        <translation>Die STB meldet sich nicht mehr, während sie ihren Speicher beschreibt.</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory!</source>
+        <translation>Die STB meldet sich nicht mehr, während sie ihren Speicher beschreibt!</translation>
+    </message>
+    <message>
+        <source>Do not switch it off until its own display says it is done.</source>
+        <translation>Schalten Sie sie nicht aus, bevor ihre eigene Anzeige das Ende meldet.</translation>
+    </message>
+    <message>
+        <source>Downloading failed! The file could not be read to its end: %1</source>
+        <translation>Download fehlgeschlagen! Die Datei konnte nicht bis zum Ende gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The STB restarted before it finished writing! The image was not written.</source>
+        <translation>Die STB hat vor dem Ende des Schreibens neu gestartet! Das Image wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>Please, Switch off the STB, start the download, then switch on the STB.</source>
+        <translation>Bitte schalten Sie die STB aus, starten Sie den Download und schalten Sie dann die STB ein.</translation>
+    </message>
+    <message>
+        <source>The STB offered more than one file; only the first was received.</source>
+        <translation>Die STB hat mehr als eine Datei angeboten; nur die erste wurde empfangen.</translation>
+    </message>
+    <message>
+        <source>The file is empty! There is nothing to download.</source>
+        <translation>Die Datei ist leer! Es gibt nichts zu laden.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB, more than any STB takes! Check the file, or use Forced download to send it anyway.</source>
+        <translation>Die Datei ist größer als %1 MiB, mehr als jede STB annimmt! Prüfen Sie die Datei oder senden Sie sie mit „Erzwungener Download“ trotzdem.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: it is a folder!</source>
+        <translation>Der Upload kann nicht in %1 gespeichert werden: das ist ein Ordner!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder does not exist!</source>
+        <translation>Der Upload kann nicht in %1 gespeichert werden: der Ordner existiert nicht!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder cannot be written!</source>
+        <translation>Der Upload kann nicht in %1 gespeichert werden: in den Ordner kann nicht geschrieben werden!</translation>
+    </message>
+    <message>
+        <source>Transferring canceled!</source>
+        <translation>Übertragung abgebrochen!</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the downloading?</source>
+        <translation>Möchten Sie den Download abbrechen?</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the uploading?</source>
+        <translation>Möchten Sie den Upload abbrechen?</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The Download and Upload buttons while a transfer runs.</extracomment>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>Waiting Turning on STB...</source>
+        <extracomment>The progress bar while the STB is switched off, before a download.</extracomment>
+        <translation>Warte auf Einschalten der STB...</translation>
+    </message>
+    <message>
+        <source>Wait Upload Data...</source>
+        <translation>Warte auf Upload-Daten...</translation>
+    </message>
+    <message>
+        <source>Transferring timeout occurred!</source>
+        <translation>Zeitüberschreitung bei der Übertragung!</translation>
+    </message>
+    <message>
+        <source>%1 bps</source>
+        <translation>%1 bps</translation>
+    </message>
+    <message>
+        <source>Wait writing image end...</source>
+        <translation>Warte auf Ende des Schreibens...</translation>
+    </message>
+    <message>
+        <source>STB Boot Ver : %1</source>
+        <translation>STB-Boot-Version : %1</translation>
+    </message>
+    <message>
+        <source>STB App Ver : %1</source>
+        <translation>STB-App-Version : %1</translation>
+    </message>
+    <message>
+        <source>Uploading %1% ...</source>
+        <translation>Upload %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading %1% ...</source>
+        <translation>Download %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading process started.</source>
+        <translation>Download gestartet.</translation>
+    </message>
+    <message>
+        <source>Uploading process started.</source>
+        <translation>Upload gestartet.</translation>
+    </message>
+    <message>
+        <source>Send upload command and wait ack..</source>
+        <translation>Upload-Befehl gesendet, warte auf Bestätigung..</translation>
+    </message>
+    <message>
+        <source>Transferring ended.</source>
+        <translation>Übertragung beendet.</translation>
+    </message>
+    <message>
+        <source>Writing Image started.</source>
+        <translation>Schreiben des Images gestartet.</translation>
+    </message>
+    <message>
+        <source>Transferring started.</source>
+        <translation>Übertragung gestartet.</translation>
+    </message>
+    <message>
+        <source>Transferring started!</source>
+        <translation>Übertragung gestartet!</translation>
+    </message>
+    <message>
+        <source>Serial Port Internal Error: Write</source>
+        <translation>Interner Fehler am seriellen Port: Schreiben</translation>
+    </message>
+    <message>
+        <source>Uploading failed! %1</source>
+        <translation>Upload fehlgeschlagen! %1</translation>
+    </message>
+    <message>
+        <source>Uploading data is kept in</source>
+        <translation>Die Upload-Daten liegen in</translation>
+    </message>
+    <message>
+        <source>The received data is kept in %1</source>
+        <translation>Die empfangenen Daten liegen in %1</translation>
+    </message>
+    <message>
+        <source>%1 The received data is kept in %2</source>
+        <translation>%1 Die empfangenen Daten liegen in %2</translation>
+    </message>
+    <message>
+        <source>Writing Image stopped.</source>
+        <translation>Schreiben des Images angehalten.</translation>
+    </message>
+    <message>
+        <source>Writing image stopped.</source>
+        <translation>Schreiben des Images angehalten.</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully!</source>
+        <translation>Download erfolgreich beendet!</translation>
+    </message>
+    <message>
+        <source>Uploading finished successfully!</source>
+        <translation>Upload erfolgreich abgeschlossen!</translation>
+    </message>
+    <message>
+        <source>Uploading data is saved to</source>
+        <translation>Die Upload-Daten wurden gespeichert in</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 differs from the STB&apos;s %2.</source>
+        <translation>Der Käufercode des Images %1 weicht von dem der STB %2 ab.</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 does not match the STB&apos;s.</source>
+        <translation>Der Käufercode des Images %1 passt nicht zu dem der STB.</translation>
+    </message>
+    <message>
+        <source>&quot;Forced download&quot; (command line: --forced) downloads it anyway.</source>
+        <translation>„Erzwungener Download“ (Befehlszeile: --forced) lädt es trotzdem.</translation>
+    </message>
+    <message>
+        <source>No receiver answered on %1: check the cable and the port, and that the STB is switched on (for a download: after the start; for an upload: with its &apos;PC COM&apos; item active).</source>
+        <translation>Kein Receiver hat an %1 geantwortet: prüfen Sie Kabel und Port und ob die STB eingeschaltet ist (für einen Download: nach dem Start; für einen Upload: mit aktivem Punkt &apos;PC COM&apos;).</translation>
+    </message>
+    <message>
+        <source>%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs</source>
+        <translation>%1 Bytes in %2 s (%3 Bytes/s), %4 Blöcke, %5 wiederholt, %6 Zeitüberschreitungen</translation>
+    </message>
+    <message>
+        <source>%1 port was opened successfully!</source>
+        <translation>Port %1 wurde erfolgreich geöffnet!</translation>
+    </message>
+    <message>
+        <source>Port(%1) open failed.</source>
+        <translation>Port(%1) konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Port(%1) failed: %2</source>
+        <translation>Port(%1) ausgefallen: %2</translation>
+    </message>
+    <message>
+        <source>buff full</source>
+        <translation>Puffer voll</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, or choose one of the ports that Configure or &apos;dorvane ports&apos; lists.</source>
+        <translation>%1 existiert nicht: der Adapter ist nicht eingesteckt oder der Name ist falsch. Stecken Sie ihn ein oder wählen Sie einen der Ports, die Konfigurieren oder &apos;dorvane ports&apos; auflistet.</translation>
+    </message>
+    <message>
+        <source>No serial port is there: plug in the adapter.</source>
+        <translation>Kein serieller Port vorhanden: stecken Sie den Adapter ein.</translation>
+    </message>
+    <message>
+        <source>The serial ports are: %1.</source>
+        <translation>Die seriellen Ports sind: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2. %3</source>
+        <translation>%1 ist kein serieller Port: es ist %2. %3</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a plain file</source>
+        <translation>eine normale Datei</translation>
+    </message>
+    <message>
+        <source>not a device</source>
+        <translation>kein Gerät</translation>
+    </message>
+    <message>
+        <source>a device that is not a serial line</source>
+        <translation>ein Gerät, das keine serielle Leitung ist</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Close that program, or choose another port.</source>
+        <translation>%1 wird von %2 benutzt. Schließen Sie dieses Programm oder wählen Sie einen anderen Port.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close that program, or choose another port.</source>
+        <translation>%1 wird von einem anderen Programm benutzt. Schließen Sie dieses Programm oder wählen Sie einen anderen Port.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: your user is not in the &apos;%2&apos; group. Join it with &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>Zugriff auf %1 verweigert: Ihr Benutzer ist nicht in der Gruppe &apos;%2&apos;. Treten Sie ihr mit &apos;sudo usermod -aG %2 $USER&apos; bei und melden Sie sich dann ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>%1 has gone away: the adapter was unplugged. Plug it back in and retry.</source>
+        <translation>%1 ist verschwunden: der Adapter wurde abgezogen. Stecken Sie ihn wieder ein und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working: %2.</source>
+        <translation>%1 funktioniert nicht mehr: %2.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found</source>
+        <translation>der erste gefundene USB-Seriell-Adapter</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found (%1)</source>
+        <translation>der erste gefundene USB-Seriell-Adapter (%1)</translation>
+    </message>
+    <message>
+        <source>the first serial port found</source>
+        <translation>der erste gefundene serielle Port</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>Schreiben der Datei fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Channel data file is truncated!</source>
+        <translation>Die Kanaldatendatei ist abgeschnitten!</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 enthält einen ungültigen Pfad.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 konnte nicht geöffnet werden, weil zu viele Dateien offen sind.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Der Zugriff auf %1 wurde verweigert.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist eine Freigabeverletzung aufgetreten.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 wurde ein Hardware-E/A-Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Datenträger voll beim Zugriff auf %1.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>Beim Zugriff auf %1 ist ein unerwarteter Fehler aufgetreten.</translation>
+    </message>
+    <message>
+        <source>This file cannot be written back without losing data: %1.</source>
+        <translation>Diese Datei kann nicht ohne Datenverlust zurückgeschrieben werden: %1.</translation>
+    </message>
+    <message>
+        <source>Data is unavailable!</source>
+        <translation>Die Daten sind nicht verfügbar!</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <extracomment>The editor&apos;s window title.</extracomment>
+        <translation>Empfängerdaten bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data - %1</source>
+        <translation>Empfängerdaten bearbeiten - %1</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 gefunden</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected satellites</source>
+        <translation>%1 gefunden, %2 in den gewählten Satelliten</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected transponders</source>
+        <translation>%1 gefunden, %2 in den gewählten Transpondern</translation>
+    </message>
+    <message>
+        <source>Choose channels in the list below to add them to the group</source>
+        <translation>Wählen Sie Kanäle in der Liste unten, um sie der Gruppe hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>Choose one transponder to copy, or one satellite without transponders</source>
+        <translation>Wählen Sie einen Transponder zum Kopieren oder einen Satelliten ohne Transponder</translation>
+    </message>
+    <message>
+        <source>Satellites are added with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>Satelliten werden bei gewähltem „Alle Sat“ hinzugefügt; wählen Sie zuerst eine Liste</translation>
+    </message>
+    <message>
+        <source>Choose a list first</source>
+        <translation>Wählen Sie zuerst eine Liste</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to delete them</source>
+        <translation>Wählen Sie Mitglieder der Gruppe, um sie zu löschen</translation>
+    </message>
+    <message>
+        <source>Satellites are deleted with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>Satelliten werden bei gewähltem „Alle Sat“ gelöscht; wählen Sie zuerst eine Liste</translation>
+    </message>
+    <message>
+        <source>Choose what to delete first</source>
+        <translation>Wählen Sie zuerst, was gelöscht werden soll</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to move them</source>
+        <translation>Wählen Sie Mitglieder der Gruppe, um sie zu verschieben</translation>
+    </message>
+    <message>
+        <source>Channels are moved within a single satellite, or across all of them with every satellite chosen</source>
+        <translation>Kanäle werden innerhalb eines Satelliten verschoben oder über alle, wenn jeder Satellit gewählt ist</translation>
+    </message>
+    <message>
+        <source>Choose channels to move first</source>
+        <translation>Wählen Sie zuerst die zu verschiebenden Kanäle</translation>
+    </message>
+    <message>
+        <source>You must select another destination</source>
+        <translation>Sie müssen ein anderes Ziel wählen</translation>
+    </message>
+    <message>
+        <source>Finish or cancel the pending move first</source>
+        <translation>Beenden oder verwerfen Sie zuerst das offene Verschieben</translation>
+    </message>
+    <message>
+        <source>Channels are dropped on a channel of the list to move them</source>
+        <translation>Kanäle werden auf einen Kanal der Liste gezogen, um sie zu verschieben</translation>
+    </message>
+    <message>
+        <source>Drop channels on a group or its members, or members on a member</source>
+        <translation>Ziehen Sie Kanäle auf eine Gruppe oder ihre Mitglieder, oder Mitglieder auf ein Mitglied</translation>
+    </message>
+    <message>
+        <source>Channels are ordered in the &quot;Satellite&quot; view</source>
+        <translation>Kanäle werden in der Ansicht „Satellit“ sortiert</translation>
+    </message>
+    <message>
+        <source>Finish the add first</source>
+        <translation>Beenden Sie zuerst das Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Choose exactly two channels to swap them</source>
+        <translation>Wählen Sie genau zwei Kanäle, um sie zu tauschen</translation>
+    </message>
+    <message>
+        <source>Choose channels first</source>
+        <translation>Wählen Sie zuerst Kanäle</translation>
+    </message>
+    <message>
+        <source>Cannot add satellite</source>
+        <translation>Satellit kann nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>Cannot add transponder</source>
+        <translation>Transponder kann nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>Cannot add channel</source>
+        <translation>Kanal kann nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>Max Favorite Count!!</source>
+        <translation>Maximale Anzahl Favoriten erreicht!!</translation>
+    </message>
+    <message>
+        <source>Favorite Group empty!!</source>
+        <translation>Favoritengruppe leer!!</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3?</source>
+        <translation>%1, ihre %2 und %3 löschen?</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3 (%4)?</source>
+        <translation>%1, ihre %2 und %3 (%4) löschen?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2?</source>
+        <translation>%1 und ihre %2 löschen?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2 (%3)?</source>
+        <translation>%1 und ihre %2 (%3) löschen?</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>%1 löschen?</translation>
+    </message>
+    <message>
+        <source>Delete %1 (%2)?</source>
+        <translation>%1 (%2) löschen?</translation>
+    </message>
+    <message>
+        <source>1 satellite</source>
+        <translation>1 Satellit</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 Satelliten</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>1 Transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 Transponder</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>1 favourite entry</source>
+        <translation>1 Favoriteneintrag</translation>
+    </message>
+    <message>
+        <source>%1 favourite entries</source>
+        <translation>%1 Favoriteneinträge</translation>
+    </message>
+    <message>
+        <source>1 duplicate</source>
+        <translation>1 Duplikat</translation>
+    </message>
+    <message>
+        <source>%1 duplicates</source>
+        <translation>%1 Duplikate</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 replaced</source>
+        <translation>%1 ersetzt</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>%1 übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 not copied (no room)</source>
+        <translation>%1 nicht kopiert (kein Platz)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Nothing was copied.</source>
+        <translation>Es wurde nichts kopiert.</translation>
+    </message>
+    <message>
+        <source>1 of the channels to copy is already in this file (the same satellite, transponder and service id).</source>
+        <translation>1 der zu kopierenden Kanäle ist bereits in dieser Datei (gleicher Satellit, Transponder und gleiche Service-ID).</translation>
+    </message>
+    <message>
+        <source>%1 of the channels to copy are already in this file (the same satellite, transponder and service id).</source>
+        <translation>%1 der zu kopierenden Kanäle sind bereits in dieser Datei (gleicher Satellit, Transponder und gleiche Service-ID).</translation>
+    </message>
+    <message>
+        <source>Skip them, replace the ones here, or keep both?</source>
+        <translation>Überspringen, die vorhandenen ersetzen oder beide behalten?</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Beide behalten</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Every transponder carries a channel: none removed.</source>
+        <translation>Jeder Transponder trägt einen Kanal: keiner entfernt.</translation>
+    </message>
+    <message>
+        <source>Remove %1 without a channel?</source>
+        <translation>%1 ohne Kanal entfernen?</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>Neuer Kanal</translation>
+    </message>
+    <message>
+        <source>This file cannot be saved: it holds data the editor would lose (%1).</source>
+        <translation>Diese Datei kann nicht gespeichert werden: sie enthält Daten, die der Editor verlieren würde (%1).</translation>
+    </message>
+    <message>
+        <source>%1 Not saved.</source>
+        <translation>%1 Nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The check before saving found:</source>
+        <translation>Die Prüfung vor dem Speichern fand:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes?</source>
+        <translation>Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Nichts wurde importiert: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
+        <translation>Die Datei kann solche Kanäle nicht unterscheiden: der Favorit kann als der mit der niedrigeren Nummer zurückkommen.</translation>
+    </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (Build #%2)</translation>
+    </message>
+    <message>
+        <source>File Name : %1</source>
+        <translation>Dateiname : %1</translation>
+    </message>
+    <message>
+        <source>Image Type : %1</source>
+        <translation>Image-Typ : %1</translation>
+    </message>
+    <message>
+        <source>File Size : %1 bytes</source>
+        <translation>Dateigröße : %1 Bytes</translation>
+    </message>
+    <message>
+        <source>Version : %1</source>
+        <translation>Version : %1</translation>
+    </message>
+    <message>
+        <source>%1 (build #%2)</source>
+        <translation>%1 (Build #%2)</translation>
+    </message>
+    <message>
+        <source>Build Date : %1 (%2)</source>
+        <translation>Build-Datum : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Buyer : %1</source>
+        <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
+        <translation>Käufer : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPrompts</name>
+    <message>
+        <source>The language changes when Dorvane_QX starts next.</source>
+        <translation>Die Sprache wechselt beim nächsten Start von Dorvane_QX.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CAboutDialog</name>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>Über Dorvane_QX</translation>
+    </message>
+    <message>
+        <source>Version v1.0</source>
+        <translation>Version v1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>Servicewerkzeug für digitale Satellitenreceiver:
+Firmware-Download und Sicherung der Kanaldaten.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditChannelDialog</name>
+    <message>
+        <source>Edit Channel</source>
+        <translation>Kanal bearbeiten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video-PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Audio-PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR-PID</translation>
+    </message>
+    <message>
+        <source>Teletext PID</source>
+        <translation>Videotext-PID</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 to 65535.</source>
+        <translation>%1 muss zwischen 0 und 65535 liegen.</translation>
+    </message>
+    <message>
+        <source>Keep It</source>
+        <translation>Beibehalten</translation>
+    </message>
+    <message>
+        <source>Change It</source>
+        <translation>Ändern</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditSatelliteDialog</name>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation>LNB-Typ</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>LNB freq Low</source>
+        <translation>LNB-Frequenz tief</translation>
+    </message>
+    <message>
+        <source>LNB freq High</source>
+        <translation>LNB-Frequenz hoch</translation>
+    </message>
+    <message>
+        <source>LNB Power</source>
+        <translation>LNB-Speisung</translation>
+    </message>
+    <message>
+        <source>22KHz</source>
+        <translation>22KHz</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation>DiSEqC</translation>
+    </message>
+    <message>
+        <source>DiSEqC type</source>
+        <translation>DiSEqC-Typ</translation>
+    </message>
+    <message>
+        <source>DiSEqC port</source>
+        <translation>DiSEqC-Port</translation>
+    </message>
+    <message>
+        <source>Dish Position</source>
+        <translation>Schüsselposition</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Single</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>1.0(4 Switch)</source>
+        <translation>1.0(4 Schalter)</translation>
+    </message>
+    <message>
+        <source>1.1(16 Switch)</source>
+        <translation>1.1(16 Schalter)</translation>
+    </message>
+    <message>
+        <source>1.2(Motor)</source>
+        <translation>1.2(Motor)</translation>
+    </message>
+    <message>
+        <source>1.3(USALS)</source>
+        <translation>1.3(USALS)</translation>
+    </message>
+    <message>
+        <source>Location must be 0.0 to 180.0 degrees East or West.</source>
+        <translation>Die Position muss zwischen 0.0 und 180.0 Grad Ost oder West liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditTpDialog</name>
+    <message>
+        <source>Edit TP</source>
+        <translation>TP bearbeiten</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Horz/Vert</source>
+        <translation>Horz/Vert</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Transmission</source>
+        <translation>Übertragung</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Ändern</translation>
+    </message>
+    <message>
+        <source>Frequency must be 1 to 65535 MHz.</source>
+        <translation>Die Frequenz muss zwischen 1 und 65535 MHz liegen.</translation>
+    </message>
+    <message>
+        <source>Symbol Rate must be 0 to 65535.</source>
+        <translation>Die Symbolrate muss zwischen 0 und 65535 liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CMainDialog</name>
+    <message>
+        <source>Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)</source>
+        <translation>Image- oder Binärdateien (*.img *.bin);;Kanaldaten (*.irz);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Channel Data (*irz)</source>
+        <translation>Kanaldaten (*irz)</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>Erzwungener Download</translation>
+    </message>
+    <message>
+        <source>Download even when the STB&apos;s buyer code does not match the image</source>
+        <translation>Auch laden, wenn der Käufercode der STB nicht zum Image passt</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>The current file</source>
+        <translation>Die aktuelle Datei</translation>
+    </message>
+    <message>
+        <source>File Name :</source>
+        <translation>Dateiname :</translation>
+    </message>
+    <message>
+        <source>Elapsed :</source>
+        <translation>Dauer :</translation>
+    </message>
+    <message>
+        <source>Throughput :</source>
+        <translation>Durchsatz :</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Konfigurieren</translation>
+    </message>
+    <message>
+        <source>Connect or disconnect the port</source>
+        <translation>Port verbinden oder trennen</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>STB power: green while the STB&apos;s application answers</source>
+        <translation>STB-Strom: grün, solange die Anwendung der STB antwortet</translation>
+    </message>
+    <message>
+        <source>STB Power</source>
+        <translation>STB-Strom</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>Über Dorvane_QX</translation>
+    </message>
+    <message>
+        <source>Downloading process is in progress, Do you want to stop the downloading?</source>
+        <translation>Ein Download läuft. Möchten Sie den Download abbrechen?</translation>
+    </message>
+    <message>
+        <source>Do you want to close Dorvane_QX?</source>
+        <translation>Möchten Sie Dorvane_QX schließen?</translation>
+    </message>
+    <message>
+        <source>You can&apos;t disconnect Serial port on downloading...</source>
+        <translation>Während eines Downloads kann der serielle Port nicht getrennt werden...</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 getrennt.</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 verbunden.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t configure Serial port on downloading...</source>
+        <translation>Während eines Downloads kann der serielle Port nicht konfiguriert werden...</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>Während eines Downloads kann keine Datei geöffnet werden...</translation>
+    </message>
+    <message>
+        <source>Transfer summary: </source>
+        <translation>Übertragungsbilanz: </translation>
+    </message>
+    <message>
+        <source>Save log...</source>
+        <translation>Protokoll speichern...</translation>
+    </message>
+    <message>
+        <source>Save trace...</source>
+        <translation>Mitschnitt speichern...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save %1: %2</source>
+        <translation>%1 kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Log (*.log *.txt);;All files (*)</source>
+        <translation>Protokoll (*.log *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Trace (*.trace *.txt);;All files (*)</source>
+        <translation>Mitschnitt (*.trace *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t edit a file while transferring...</source>
+        <translation>Während einer Übertragung kann keine Datei bearbeitet werden...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>Upload</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>Editor</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>getrennt</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>verbunden</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReceiverDataDialog</name>
+    <message>
+        <source>Group Name</source>
+        <translation>Gruppenname</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Channel.</source>
+        <translation>Kanal.</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>Freq/Pol</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Rename Group</source>
+        <translation>Gruppe umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;TV name:</source>
+        <translation>&amp;TV-Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Radio name:</source>
+        <translation>&amp;Radio-Name:</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>Verlau&amp;f...</translation>
+    </message>
+    <message>
+        <source>The lists kept from uploads and earlier saves: compare or restore one</source>
+        <translation>Die aus Uploads und früherem Speichern aufbewahrten Listen: eine vergleichen oder wiederherstellen</translation>
+    </message>
+    <message>
+        <source>the open list</source>
+        <translation>die offene Liste</translation>
+    </message>
+    <message>
+        <source>, unsaved edits</source>
+        <translation>, ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <translation>Empfängerdaten bearbeiten</translation>
+    </message>
+    <message>
+        <source>%1 marked for moving: choose the destination, then &quot;Select Destination&quot;</source>
+        <translation>%1 zum Verschieben markiert: wählen Sie das Ziel, dann „Ziel wählen“</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 Kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz)</source>
+        <translation>Kanaldaten (*.irz)</translation>
+    </message>
+    <message>
+        <source>Channel data JSON (*.json);;Channel table CSV (*.csv)</source>
+        <translation>Kanaldaten JSON (*.json);;Kanaltabelle CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>Schreiben der Datei fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Öffnen der Datei fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Fav TV</source>
+        <translation>Fav TV</translation>
+    </message>
+    <message>
+        <source>Fav Radio</source>
+        <translation>Fav Radio</translation>
+    </message>
+    <message>
+        <source>Search channels by name, service id or PID (Ctrl+F)</source>
+        <translation>Kanäle nach Name, Service-ID oder PID suchen (Strg+F)</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>Su&amp;chen:</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>&amp;Ansicht:</translation>
+    </message>
+    <message>
+        <source>TPs:</source>
+        <translation>TPs:</translation>
+    </message>
+    <message>
+        <source>CHs:</source>
+        <translation>CHs:</translation>
+    </message>
+    <message>
+        <source>All Sat</source>
+        <translation>Alle Sat</translation>
+    </message>
+    <message>
+        <source>Searched Sat</source>
+        <translation>Gesuchte Sat</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>FTA</source>
+        <translation>FTA</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Sortieren nach:</translation>
+    </message>
+    <message>
+        <source>Channel No</source>
+        <translation>Kanalnr.</translation>
+    </message>
+    <message>
+        <source>Sat/Tp</source>
+        <translation>Sat/Tp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Listed channels:</source>
+        <translation>Gelistete Kanäle:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Verschieben</translation>
+    </message>
+    <message>
+        <source>Select Desti&amp;nation</source>
+        <translation>&amp;Ziel wählen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Move</source>
+        <translation>Verschieben a&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>Sav&amp;e As...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Exi&amp;t</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Group...</source>
+        <translation>&amp;Gruppe umbenennen...</translation>
+    </message>
+    <message>
+        <source>Undo the last edit (Ctrl+Z)</source>
+        <translation>Die letzte Änderung rückgängig machen (Strg+Z)</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>Die zuletzt rückgängig gemachte Änderung wiederholen (Strg+Umschalt+Z, Strg+Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Bearbeiten...</translation>
+    </message>
+    <message>
+        <source>In group</source>
+        <translation>In Gruppe</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>Satelliten oder Gruppen</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>Transponder oder Gruppenmitglieder</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>Empfängerdaten</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReferencePreviewDialog</name>
+    <message>
+        <source>Apply order from %1</source>
+        <translation>Reihenfolge aus %1 übernehmen</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>Neue Nr.</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Gefunden</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Kennung</translation>
+    </message>
+    <message>
+        <source>Take the &amp;favourite groups and their names along</source>
+        <translation>Die &amp;Favoritengruppen und ihre Namen mitnehmen</translation>
+    </message>
+    <message>
+        <source>A text list has no favourite groups</source>
+        <translation>Eine Textliste hat keine Favoritengruppen</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>Ü&amp;bernehmen</translation>
+    </message>
+    <message>
+        <source>Reference entries that found no channel: %1</source>
+        <translation>Referenzeinträge ohne passenden Kanal: %1</translation>
+    </message>
+    <message>
+        <source>by name</source>
+        <translation>nach Name</translation>
+    </message>
+    <message>
+        <source>by identity</source>
+        <translation>nach Kennung</translation>
+    </message>
+    <message>
+        <source>not matched: to the end</source>
+        <translation>nicht gefunden: ans Ende</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CSerialConfigDialog</name>
+    <message>
+        <source>Made by %1</source>
+        <translation>Hergestellt von %1</translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation>USB %1</translation>
+    </message>
+    <message>
+        <source>Serial number %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
+    <message>
+        <source>In use by another program</source>
+        <translation>Von einem anderen Programm benutzt</translation>
+    </message>
+    <message>
+        <source>In use by %1</source>
+        <translation>Benutzt von %1</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Frei</translation>
+    </message>
+    <message>
+        <source>Serial Port Configuration</source>
+        <translation>Konfiguration des seriellen Ports</translation>
+    </message>
+    <message>
+        <source>Serial Port :</source>
+        <translation>Serieller Port :</translation>
+    </message>
+    <message>
+        <source>Choose a port, or type its device path</source>
+        <translation>Wählen Sie einen Port oder geben Sie seinen Gerätepfad ein</translation>
+    </message>
+    <message>
+        <source>%1  (current)</source>
+        <translation>%1  (aktuell)</translation>
+    </message>
+    <message>
+        <source>No serial port found: plug in the adapter.</source>
+        <translation>Kein serieller Port gefunden: stecken Sie den Adapter ein.</translation>
+    </message>
+    <message>
+        <source>%1
+Not listed by the system</source>
+        <translation>%1
+Nicht vom System gelistet</translation>
+    </message>
+    <message>
+        <source>&amp;Language :</source>
+        <translation>&amp;Sprache :</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <extracomment>The language choice that follows the system&apos;s locale.</extracomment>
+        <translation>Systemsprache</translation>
+    </message>
+    <message>
+        <source>The language of the windows, from the next start</source>
+        <translation>Die Sprache der Fenster, ab dem nächsten Start</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelListPrint</name>
+    <message>
+        <source>Channel list of %1</source>
+        <translation>Kanalliste von %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelOrderActions</name>
+    <message>
+        <source>Sort the selected channels by &amp;name and keep it as the order</source>
+        <translation>Gewählte Kanäle nach &amp;Name sortieren und als Reihenfolge behalten</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
+        <translation>Gewählte Kanäle nach &amp;Satellit und Frequenz sortieren und als Reihenfolge behalten</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by service &amp;id and keep it as the order</source>
+        <translation>Gewählte Kanäle nach Service-&amp;ID sortieren und als Reihenfolge behalten</translation>
+    </message>
+    <message>
+        <source>Move to &amp;number...</source>
+        <translation>Auf &amp;Nummer verschieben...</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>&amp;Tauschen</translation>
+    </message>
+    <message>
+        <source>Apply &amp;order from...</source>
+        <translation>&amp;Reihenfolge übernehmen aus...</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>Neue Nr.</translation>
+    </message>
+    <message>
+        <source>New No.: a channel number 0..%1</source>
+        <translation>Neue Nr.: eine Kanalnummer 0..%1</translation>
+    </message>
+    <message>
+        <source>Move to number</source>
+        <translation>Auf Nummer verschieben</translation>
+    </message>
+    <message>
+        <source>The %1 chosen channels from &amp;number:</source>
+        <translation>Die %1 gewählten Kanäle ab &amp;Nummer:</translation>
+    </message>
+    <message>
+        <source>Apply order from</source>
+        <translation>Reihenfolge übernehmen aus</translation>
+    </message>
+    <message>
+        <source>Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)</source>
+        <translation>Kanaldaten oder Listen (*.irz *.txt *.csv);;Kanaldaten (*irz);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopyCleanTools</name>
+    <message>
+        <source>&amp;Open Second File...</source>
+        <translation>Zweite Datei ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation>Zeilen &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Show D&amp;uplicates Only</source>
+        <translation>Nur &amp;Duplikate zeigen</translation>
+    </message>
+    <message>
+        <source>Select &amp;All Duplicates</source>
+        <translation>&amp;Alle Duplikate auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Unused Transponders...</source>
+        <translation>Ungenutzte Transponder &amp;entfernen...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Export to P&amp;DF...</source>
+        <translation>Als &amp;PDF exportieren...</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>Wer&amp;kzeuge</translation>
+    </message>
+    <message>
+        <source>Copy from Second &amp;File</source>
+        <translation>Aus zweiter &amp;Datei kopieren</translation>
+    </message>
+    <message>
+        <source>Open Second File</source>
+        <translation>Zweite Datei öffnen</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz);;All files (*)</source>
+        <translation>Kanaldaten (*.irz);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Choose satellites, transponders, channels or groups of the second file</source>
+        <translation>Wählen Sie Satelliten, Transponder, Kanäle oder Gruppen der zweiten Datei</translation>
+    </message>
+    <message>
+        <source>No duplicates</source>
+        <translation>Keine Duplikate</translation>
+    </message>
+    <message>
+        <source>%1 duplicates chosen</source>
+        <translation>%1 Duplikate gewählt</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>1 Transponder entfernt</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>%1 Transponder entfernt</translation>
+    </message>
+    <message>
+        <source>No rows chosen to copy</source>
+        <translation>Keine Zeilen zum Kopieren gewählt</translation>
+    </message>
+    <message>
+        <source>1 row copied to the clipboard</source>
+        <translation>1 Zeile in die Zwischenablage kopiert</translation>
+    </message>
+    <message>
+        <source>%1 rows copied to the clipboard</source>
+        <translation>%1 Zeilen in die Zwischenablage kopiert</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>This build cannot print: use &quot;Export to PDF...&quot; and print the PDF.</source>
+        <translation>Dieser Build kann nicht drucken: verwenden Sie „Als PDF exportieren...“ und drucken Sie die PDF.</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>Schreiben der Datei fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>%1 pages written to %2</source>
+        <translation>%1 Seiten in %2 geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopySourcePanel</name>
+    <message>
+        <source>Second file (read-only)</source>
+        <translation>Zweite Datei (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Co&amp;py into this file</source>
+        <translation>&lt;&lt; In diese Datei k&amp;opieren</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Schließe&amp;n</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 Kanäle</translation>
+    </message>
+    <message>
+        <source>SID %1</source>
+        <translation>SID %1</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Favoritengruppen</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 channels</source>
+        <translation>%1: %2 Satelliten, %3 Kanäle</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>Kopiert die gewählten Satelliten, Transponder, Kanäle und Favoritengruppen (oder ziehen Sie sie auf die Listen)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::DialogPrompts</name>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>No lists are kept yet.</source>
+        <translation>Es sind noch keine Listen aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Select two lists, or one to compare with the open list.</source>
+        <translation>Wählen Sie zwei Listen, oder eine zum Vergleich mit der offenen Liste.</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Aufbewahrt in %1</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;open list</source>
+        <translation>Mit &amp;offener Liste vergleichen</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Open the selected list in the editor; the present one is kept first</source>
+        <translation>Die gewählte Liste im Editor öffnen; die aktuelle wird vorher aufbewahrt</translation>
+    </message>
+    <message>
+        <source>Can&apos;t compare: %1</source>
+        <translation>Vergleich nicht möglich: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::IntegerEdit</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ListColumns</name>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>PPid</source>
+        <translation>PPid</translation>
+    </message>
+    <message>
+        <source>VPid</source>
+        <translation>VPid</translation>
+    </message>
+    <message>
+        <source>APid</source>
+        <translation>APid</translation>
+    </message>
+    <message>
+        <source>ttxt</source>
+        <translation>ttxt</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>VTyp</source>
+        <translation>VTyp</translation>
+    </message>
+    <message>
+        <source>ATyp</source>
+        <translation>ATyp</translation>
+    </message>
+    <message>
+        <source>Sat_id</source>
+        <translation>Sat_id</translation>
+    </message>
+    <message>
+        <source>Tp_id</source>
+        <translation>Tp_id</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>Freq/Pol</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TPs</translation>
+    </message>
+    <message>
+        <source>CHs</source>
+        <translation>CHs</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>S/R</source>
+        <translation>S/R</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Trans</source>
+        <translation>Trans</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>Mod</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::reference_preview_dialog</name>
+    <message>
+        <source>sat %1</source>
+        <translation>Sat %1</translation>
+    </message>
+    <message>
+        <source>sid %1</source>
+        <translation>sid %1</translation>
+    </message>
+</context>
+</TS>

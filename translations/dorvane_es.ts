@@ -1,0 +1,1929 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Please, Open a File to be downloaded!</source>
+        <translation>¡Abra primero un archivo para descargar!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open Serial Port! Please, Check your Serial port setting!</source>
+        <translation>¡No se puede abrir el puerto serie! ¡Compruebe la configuración del puerto serie!</translation>
+    </message>
+    <message>
+        <source>Before download start, You should turn off the Power of STB</source>
+        <translation>Antes de empezar la descarga, debe apagar el STB</translation>
+    </message>
+    <message>
+        <source>Before upload start, You should turn on the Power of STB and activate &apos;PC COM&apos; item in &apos;Software Transfer&apos; menu</source>
+        <translation>Antes de empezar la subida, debe encender el STB y activar la opción &apos;PC COM&apos; del menú &apos;Software Transfer&apos;</translation>
+    </message>
+    <message>
+        <source>This image can&apos;t be downloaded your STB!</source>
+        <translation>¡Esta imagen no se puede descargar en su STB!</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully.</source>
+        <translation>Descarga detenida correctamente.</translation>
+    </message>
+    <message>
+        <source>You should Check LCD window whether STB has remain job or not!</source>
+        <translation>¡Compruebe en la pantalla LCD si el STB tiene aún trabajo pendiente!</translation>
+    </message>
+    <message>
+        <source>Your STB will restart now!</source>
+        <translation>¡Su STB se reiniciará ahora!</translation>
+    </message>
+    <message>
+        <source>Timeout occurred! Please, Check your STB, And retry!</source>
+        <translation>¡Tiempo de espera agotado! Compruebe su STB y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! The port stopped working.</source>
+        <translation>¡Error del puerto serie! El puerto dejó de funcionar.</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! Please, Check your Serial port and STB, And retry!</source>
+        <translation>¡Error del puerto serie! Compruebe el puerto serie y el STB, y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Transferring failed! Too many errors on the line.</source>
+        <translation>¡La transferencia falló! Demasiados errores en la línea.</translation>
+    </message>
+    <message>
+        <source>Too many errors on the line! Please, Check your cable and STB, And retry!</source>
+        <translation>¡Demasiados errores en la línea! Compruebe el cable y el STB, y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>Uploading failed!</source>
+        <translation>¡La subida falló!</translation>
+    </message>
+    <message>
+        <source>Uploading failed! The file was not changed. Please, Check your STB, And retry!</source>
+        <translation>¡La subida falló! El archivo no se cambió. Compruebe su STB y vuelva a intentarlo.</translation>
+    </message>
+    <message>
+        <source>The file was not changed.</source>
+        <translation>El archivo no se cambió.</translation>
+    </message>
+    <message>
+        <source>The received data is not channel data: %1.</source>
+        <translation>Los datos recibidos no son datos de canales: %1.</translation>
+    </message>
+    <message>
+        <source>The STB announced %1 bytes and sent %2.</source>
+        <translation>El STB anunció %1 bytes y envió %2.</translation>
+    </message>
+    <message>
+        <source>All the data arrived, but the STB did not end the file (it may have restarted).</source>
+        <translation>Llegaron todos los datos, pero el STB no cerró el archivo (puede que se haya reiniciado).</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>No se puede abrir un archivo durante una descarga...</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory.</source>
+        <translation>El STB dejó de informar mientras escribía su memoria.</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory!</source>
+        <translation>¡El STB dejó de informar mientras escribía su memoria!</translation>
+    </message>
+    <message>
+        <source>Do not switch it off until its own display says it is done.</source>
+        <translation>No lo apague hasta que su propia pantalla indique que ha terminado.</translation>
+    </message>
+    <message>
+        <source>Downloading failed! The file could not be read to its end: %1</source>
+        <translation>¡La descarga falló! No se pudo leer el archivo hasta el final: %1</translation>
+    </message>
+    <message>
+        <source>The STB restarted before it finished writing! The image was not written.</source>
+        <translation>¡El STB se reinició antes de terminar de escribir! La imagen no se escribió.</translation>
+    </message>
+    <message>
+        <source>Please, Switch off the STB, start the download, then switch on the STB.</source>
+        <translation>Apague el STB, inicie la descarga y luego encienda el STB.</translation>
+    </message>
+    <message>
+        <source>The STB offered more than one file; only the first was received.</source>
+        <translation>El STB ofreció más de un archivo; solo se recibió el primero.</translation>
+    </message>
+    <message>
+        <source>The file is empty! There is nothing to download.</source>
+        <translation>¡El archivo está vacío! No hay nada que descargar.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB, more than any STB takes! Check the file, or use Forced download to send it anyway.</source>
+        <translation>¡El archivo supera %1 MiB, más de lo que admite cualquier STB! Compruebe el archivo, o use Descarga forzada para enviarlo de todos modos.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: it is a folder!</source>
+        <translation>No se puede guardar la subida en %1: ¡es una carpeta!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder does not exist!</source>
+        <translation>No se puede guardar la subida en %1: ¡su carpeta no existe!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder cannot be written!</source>
+        <translation>No se puede guardar la subida en %1: ¡no se puede escribir en su carpeta!</translation>
+    </message>
+    <message>
+        <source>Transferring canceled!</source>
+        <translation>¡Transferencia cancelada!</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the downloading?</source>
+        <translation>¿Desea detener la descarga?</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the uploading?</source>
+        <translation>¿Desea detener la subida?</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The Download and Upload buttons while a transfer runs.</extracomment>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>Waiting Turning on STB...</source>
+        <extracomment>The progress bar while the STB is switched off, before a download.</extracomment>
+        <translation>Esperando el encendido del STB...</translation>
+    </message>
+    <message>
+        <source>Wait Upload Data...</source>
+        <translation>Esperando datos de subida...</translation>
+    </message>
+    <message>
+        <source>Transferring timeout occurred!</source>
+        <translation>¡Tiempo de espera de la transferencia agotado!</translation>
+    </message>
+    <message>
+        <source>%1 bps</source>
+        <translation>%1 bps</translation>
+    </message>
+    <message>
+        <source>Wait writing image end...</source>
+        <translation>Esperando el fin de la escritura...</translation>
+    </message>
+    <message>
+        <source>STB Boot Ver : %1</source>
+        <translation>Versión arranque STB : %1</translation>
+    </message>
+    <message>
+        <source>STB App Ver : %1</source>
+        <translation>Versión aplicación STB : %1</translation>
+    </message>
+    <message>
+        <source>Uploading %1% ...</source>
+        <translation>Subiendo %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading %1% ...</source>
+        <translation>Descargando %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading process started.</source>
+        <translation>Descarga iniciada.</translation>
+    </message>
+    <message>
+        <source>Uploading process started.</source>
+        <translation>Subida iniciada.</translation>
+    </message>
+    <message>
+        <source>Send upload command and wait ack..</source>
+        <translation>Orden de subida enviada, esperando confirmación..</translation>
+    </message>
+    <message>
+        <source>Transferring ended.</source>
+        <translation>Transferencia terminada.</translation>
+    </message>
+    <message>
+        <source>Writing Image started.</source>
+        <translation>Escritura de la imagen iniciada.</translation>
+    </message>
+    <message>
+        <source>Transferring started.</source>
+        <translation>Transferencia iniciada.</translation>
+    </message>
+    <message>
+        <source>Transferring started!</source>
+        <translation>¡Transferencia iniciada!</translation>
+    </message>
+    <message>
+        <source>Serial Port Internal Error: Write</source>
+        <translation>Error interno del puerto serie: escritura</translation>
+    </message>
+    <message>
+        <source>Uploading failed! %1</source>
+        <translation>¡La subida falló! %1</translation>
+    </message>
+    <message>
+        <source>Uploading data is kept in</source>
+        <translation>Los datos subidos se conservan en</translation>
+    </message>
+    <message>
+        <source>The received data is kept in %1</source>
+        <translation>Los datos recibidos se conservan en %1</translation>
+    </message>
+    <message>
+        <source>%1 The received data is kept in %2</source>
+        <translation>%1 Los datos recibidos se conservan en %2</translation>
+    </message>
+    <message>
+        <source>Writing Image stopped.</source>
+        <translation>Escritura de la imagen detenida.</translation>
+    </message>
+    <message>
+        <source>Writing image stopped.</source>
+        <translation>Escritura de la imagen detenida.</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully!</source>
+        <translation>¡Descarga detenida correctamente!</translation>
+    </message>
+    <message>
+        <source>Uploading finished successfully!</source>
+        <translation>¡Subida terminada correctamente!</translation>
+    </message>
+    <message>
+        <source>Uploading data is saved to</source>
+        <translation>Los datos subidos se guardaron en</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 differs from the STB&apos;s %2.</source>
+        <translation>El código de comprador %1 de la imagen difiere del del STB, %2.</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 does not match the STB&apos;s.</source>
+        <translation>El código de comprador %1 de la imagen no coincide con el del STB.</translation>
+    </message>
+    <message>
+        <source>&quot;Forced download&quot; (command line: --forced) downloads it anyway.</source>
+        <translation>«Descarga forzada» (línea de órdenes: --forced) la descarga de todos modos.</translation>
+    </message>
+    <message>
+        <source>No receiver answered on %1: check the cable and the port, and that the STB is switched on (for a download: after the start; for an upload: with its &apos;PC COM&apos; item active).</source>
+        <translation>Ningún receptor respondió en %1: compruebe el cable y el puerto, y que el STB esté encendido (para una descarga: después de empezar; para una subida: con su opción &apos;PC COM&apos; activa).</translation>
+    </message>
+    <message>
+        <source>%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs</source>
+        <translation>%1 bytes en %2 s (%3 bytes/s), %4 bloques, %5 reenviados, %6 tiempos agotados</translation>
+    </message>
+    <message>
+        <source>%1 port was opened successfully!</source>
+        <translation>¡El puerto %1 se abrió correctamente!</translation>
+    </message>
+    <message>
+        <source>Port(%1) open failed.</source>
+        <translation>No se pudo abrir el puerto(%1).</translation>
+    </message>
+    <message>
+        <source>Port(%1) failed: %2</source>
+        <translation>El puerto(%1) falló: %2</translation>
+    </message>
+    <message>
+        <source>buff full</source>
+        <translation>búfer lleno</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, or choose one of the ports that Configure or &apos;dorvane ports&apos; lists.</source>
+        <translation>%1 no existe: el adaptador está desenchufado o el nombre es incorrecto. Enchúfelo, o elija uno de los puertos que listan Configurar o &apos;dorvane ports&apos;.</translation>
+    </message>
+    <message>
+        <source>No serial port is there: plug in the adapter.</source>
+        <translation>No hay ningún puerto serie: enchufe el adaptador.</translation>
+    </message>
+    <message>
+        <source>The serial ports are: %1.</source>
+        <translation>Los puertos serie son: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2. %3</source>
+        <translation>%1 no es un puerto serie: es %2. %3</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>una carpeta</translation>
+    </message>
+    <message>
+        <source>a plain file</source>
+        <translation>un archivo normal</translation>
+    </message>
+    <message>
+        <source>not a device</source>
+        <translation>no es un dispositivo</translation>
+    </message>
+    <message>
+        <source>a device that is not a serial line</source>
+        <translation>un dispositivo que no es una línea serie</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Close that program, or choose another port.</source>
+        <translation>%1 lo está usando %2. Cierre ese programa, o elija otro puerto.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close that program, or choose another port.</source>
+        <translation>%1 lo está usando otro programa. Cierre ese programa, o elija otro puerto.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: your user is not in the &apos;%2&apos; group. Join it with &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>Permiso denegado en %1: su usuario no está en el grupo &apos;%2&apos;. Únase con &apos;sudo usermod -aG %2 $USER&apos; y luego cierre la sesión y vuelva a entrar.</translation>
+    </message>
+    <message>
+        <source>%1 has gone away: the adapter was unplugged. Plug it back in and retry.</source>
+        <translation>%1 ha desaparecido: el adaptador se desenchufó. Vuelva a enchufarlo e inténtelo de nuevo.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working: %2.</source>
+        <translation>%1 dejó de funcionar: %2.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>error desconocido</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found</source>
+        <translation>el primer adaptador serie USB encontrado</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found (%1)</source>
+        <translation>el primer adaptador serie USB encontrado (%1)</translation>
+    </message>
+    <message>
+        <source>the first serial port found</source>
+        <translation>el primer puerto serie encontrado</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>¡Falló la escritura del archivo!</translation>
+    </message>
+    <message>
+        <source>Channel data file is truncated!</source>
+        <translation>¡El archivo de datos de canales está truncado!</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>No se encontró %1.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contiene una ruta no válida.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 no se pudo abrir porque hay demasiados archivos abiertos.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Se denegó el acceso a %1.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Se produjo una infracción de uso compartido al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Se informó de un error de E/S del hardware al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Disco lleno al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>Se produjo un error inesperado al acceder a %1.</translation>
+    </message>
+    <message>
+        <source>This file cannot be written back without losing data: %1.</source>
+        <translation>Este archivo no se puede volver a escribir sin perder datos: %1.</translation>
+    </message>
+    <message>
+        <source>Data is unavailable!</source>
+        <translation>¡Los datos no están disponibles!</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <extracomment>The editor&apos;s window title.</extracomment>
+        <translation>Editar datos del receptor</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data - %1</source>
+        <translation>Editar datos del receptor - %1</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (solo lectura)</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 encontrados</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected satellites</source>
+        <translation>%1 encontrados, %2 en los satélites elegidos</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected transponders</source>
+        <translation>%1 encontrados, %2 en los transpondedores elegidos</translation>
+    </message>
+    <message>
+        <source>Choose channels in the list below to add them to the group</source>
+        <translation>Elija canales en la lista de abajo para añadirlos al grupo</translation>
+    </message>
+    <message>
+        <source>Choose one transponder to copy, or one satellite without transponders</source>
+        <translation>Elija un transpondedor para copiar, o un satélite sin transpondedores</translation>
+    </message>
+    <message>
+        <source>Satellites are added with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>Los satélites se añaden con «Todos sat» elegido; elija primero una lista</translation>
+    </message>
+    <message>
+        <source>Choose a list first</source>
+        <translation>Elija primero una lista</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to delete them</source>
+        <translation>Elija miembros del grupo para borrarlos</translation>
+    </message>
+    <message>
+        <source>Satellites are deleted with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>Los satélites se borran con «Todos sat» elegido; elija primero una lista</translation>
+    </message>
+    <message>
+        <source>Choose what to delete first</source>
+        <translation>Elija primero qué borrar</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to move them</source>
+        <translation>Elija miembros del grupo para moverlos</translation>
+    </message>
+    <message>
+        <source>Channels are moved within a single satellite, or across all of them with every satellite chosen</source>
+        <translation>Los canales se mueven dentro de un solo satélite, o entre todos con todos los satélites elegidos</translation>
+    </message>
+    <message>
+        <source>Choose channels to move first</source>
+        <translation>Elija primero los canales que mover</translation>
+    </message>
+    <message>
+        <source>You must select another destination</source>
+        <translation>Debe elegir otro destino</translation>
+    </message>
+    <message>
+        <source>Finish or cancel the pending move first</source>
+        <translation>Termine o cancele primero el movimiento pendiente</translation>
+    </message>
+    <message>
+        <source>Channels are dropped on a channel of the list to move them</source>
+        <translation>Los canales se sueltan sobre un canal de la lista para moverlos</translation>
+    </message>
+    <message>
+        <source>Drop channels on a group or its members, or members on a member</source>
+        <translation>Suelte canales sobre un grupo o sus miembros, o miembros sobre un miembro</translation>
+    </message>
+    <message>
+        <source>Channels are ordered in the &quot;Satellite&quot; view</source>
+        <translation>Los canales se ordenan en la vista «Satélite»</translation>
+    </message>
+    <message>
+        <source>Finish the add first</source>
+        <translation>Termine primero el alta</translation>
+    </message>
+    <message>
+        <source>Choose exactly two channels to swap them</source>
+        <translation>Elija exactamente dos canales para intercambiarlos</translation>
+    </message>
+    <message>
+        <source>Choose channels first</source>
+        <translation>Elija primero los canales</translation>
+    </message>
+    <message>
+        <source>Cannot add satellite</source>
+        <translation>No se puede añadir el satélite</translation>
+    </message>
+    <message>
+        <source>Cannot add transponder</source>
+        <translation>No se puede añadir el transpondedor</translation>
+    </message>
+    <message>
+        <source>Cannot add channel</source>
+        <translation>No se puede añadir el canal</translation>
+    </message>
+    <message>
+        <source>Max Favorite Count!!</source>
+        <translation>¡¡Máximo de favoritos alcanzado!!</translation>
+    </message>
+    <message>
+        <source>Favorite Group empty!!</source>
+        <translation>¡¡Grupo de favoritos vacío!!</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3?</source>
+        <translation>¿Borrar %1, sus %2 y %3?</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3 (%4)?</source>
+        <translation>¿Borrar %1, sus %2 y %3 (%4)?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2?</source>
+        <translation>¿Borrar %1 y sus %2?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2 (%3)?</source>
+        <translation>¿Borrar %1 y sus %2 (%3)?</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>¿Borrar %1?</translation>
+    </message>
+    <message>
+        <source>Delete %1 (%2)?</source>
+        <translation>¿Borrar %1 (%2)?</translation>
+    </message>
+    <message>
+        <source>1 satellite</source>
+        <translation>1 satélite</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 satélites</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>1 transpondedor</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transpondedores</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>1 favourite entry</source>
+        <translation>1 entrada de favoritos</translation>
+    </message>
+    <message>
+        <source>%1 favourite entries</source>
+        <translation>%1 entradas de favoritos</translation>
+    </message>
+    <message>
+        <source>1 duplicate</source>
+        <translation>1 duplicado</translation>
+    </message>
+    <message>
+        <source>%1 duplicates</source>
+        <translation>%1 duplicados</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 añadidos</translation>
+    </message>
+    <message>
+        <source>%1 replaced</source>
+        <translation>%1 reemplazados</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>%1 omitidos</translation>
+    </message>
+    <message>
+        <source>%1 not copied (no room)</source>
+        <translation>%1 sin copiar (sin espacio)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Nothing was copied.</source>
+        <translation>No se copió nada.</translation>
+    </message>
+    <message>
+        <source>1 of the channels to copy is already in this file (the same satellite, transponder and service id).</source>
+        <translation>1 de los canales que copiar ya está en este archivo (mismo satélite, transpondedor e id de servicio).</translation>
+    </message>
+    <message>
+        <source>%1 of the channels to copy are already in this file (the same satellite, transponder and service id).</source>
+        <translation>%1 de los canales que copiar ya están en este archivo (mismo satélite, transpondedor e id de servicio).</translation>
+    </message>
+    <message>
+        <source>Skip them, replace the ones here, or keep both?</source>
+        <translation>¿Omitirlos, reemplazar los de aquí o conservar ambos?</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Omitir</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Reemplazar</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Conservar ambos</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Every transponder carries a channel: none removed.</source>
+        <translation>Todos los transpondedores llevan algún canal: no se quitó ninguno.</translation>
+    </message>
+    <message>
+        <source>Remove %1 without a channel?</source>
+        <translation>¿Quitar %1 sin canal?</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>Canal nuevo</translation>
+    </message>
+    <message>
+        <source>This file cannot be saved: it holds data the editor would lose (%1).</source>
+        <translation>Este archivo no se puede guardar: contiene datos que el editor perdería (%1).</translation>
+    </message>
+    <message>
+        <source>%1 Not saved.</source>
+        <translation>%1 No se guardó.</translation>
+    </message>
+    <message>
+        <source>The check before saving found:</source>
+        <translation>La comprobación antes de guardar encontró:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Guardar de todos modos</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes?</source>
+        <translation>¿Desea guardar los cambios?</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>No se importó nada: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... y %1 más</translation>
+    </message>
+    <message>
+        <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
+        <translation>El archivo no distingue esos canales: el favorito puede volver como el de número más bajo.</translation>
+    </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (compilación n.º %2)</translation>
+    </message>
+    <message>
+        <source>File Name : %1</source>
+        <translation>Archivo : %1</translation>
+    </message>
+    <message>
+        <source>Image Type : %1</source>
+        <translation>Tipo de imagen : %1</translation>
+    </message>
+    <message>
+        <source>File Size : %1 bytes</source>
+        <translation>Tamaño : %1 bytes</translation>
+    </message>
+    <message>
+        <source>Version : %1</source>
+        <translation>Versión : %1</translation>
+    </message>
+    <message>
+        <source>%1 (build #%2)</source>
+        <translation>%1 (compilación n.º %2)</translation>
+    </message>
+    <message>
+        <source>Build Date : %1 (%2)</source>
+        <translation>Fecha de compilación : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Buyer : %1</source>
+        <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
+        <translation>Comprador : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPrompts</name>
+    <message>
+        <source>The language changes when Dorvane_QX starts next.</source>
+        <translation>El idioma cambia la próxima vez que se inicie Dorvane_QX.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CAboutDialog</name>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>Acerca de Dorvane_QX</translation>
+    </message>
+    <message>
+        <source>Version v1.0</source>
+        <translation>Versión v1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>Herramienta de servicio para receptores de satélite digitales:
+descarga de firmware y copia de los datos de canales.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditChannelDialog</name>
+    <message>
+        <source>Edit Channel</source>
+        <translation>Editar canal</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondedor</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID de servicio</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID de vídeo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID de audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID de PCR</translation>
+    </message>
+    <message>
+        <source>Teletext PID</source>
+        <translation>PID de teletexto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCELAR</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 to 65535.</source>
+        <translation>%1 debe estar entre 0 y 65535.</translation>
+    </message>
+    <message>
+        <source>Keep It</source>
+        <translation>Conservarlo</translation>
+    </message>
+    <message>
+        <source>Change It</source>
+        <translation>Cambiarlo</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditSatelliteDialog</name>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Editar satélite</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation>Tipo de LNB</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>LNB freq Low</source>
+        <translation>Frec. LNB baja</translation>
+    </message>
+    <message>
+        <source>LNB freq High</source>
+        <translation>Frec. LNB alta</translation>
+    </message>
+    <message>
+        <source>LNB Power</source>
+        <translation>Alimentación LNB</translation>
+    </message>
+    <message>
+        <source>22KHz</source>
+        <translation>22KHz</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation>DiSEqC</translation>
+    </message>
+    <message>
+        <source>DiSEqC type</source>
+        <translation>Tipo DiSEqC</translation>
+    </message>
+    <message>
+        <source>DiSEqC port</source>
+        <translation>Puerto DiSEqC</translation>
+    </message>
+    <message>
+        <source>Dish Position</source>
+        <translation>Posición de la antena</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCELAR</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Simple</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>1.0(4 Switch)</source>
+        <translation>1.0(4 conmutadores)</translation>
+    </message>
+    <message>
+        <source>1.1(16 Switch)</source>
+        <translation>1.1(16 conmutadores)</translation>
+    </message>
+    <message>
+        <source>1.2(Motor)</source>
+        <translation>1.2(Motor)</translation>
+    </message>
+    <message>
+        <source>1.3(USALS)</source>
+        <translation>1.3(USALS)</translation>
+    </message>
+    <message>
+        <source>Location must be 0.0 to 180.0 degrees East or West.</source>
+        <translation>La posición debe estar entre 0.0 y 180.0 grados Este u Oeste.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditTpDialog</name>
+    <message>
+        <source>Edit TP</source>
+        <translation>Editar TP</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frecuencia</translation>
+    </message>
+    <message>
+        <source>Horz/Vert</source>
+        <translation>Horz/Vert</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Tasa de símbolos</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Transmission</source>
+        <translation>Transmisión</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modulación</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCELAR</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Conservar</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Cambiar</translation>
+    </message>
+    <message>
+        <source>Frequency must be 1 to 65535 MHz.</source>
+        <translation>La frecuencia debe estar entre 1 y 65535 MHz.</translation>
+    </message>
+    <message>
+        <source>Symbol Rate must be 0 to 65535.</source>
+        <translation>La tasa de símbolos debe estar entre 0 y 65535.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CMainDialog</name>
+    <message>
+        <source>Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)</source>
+        <translation>Archivos de imagen o binarios (*.img *.bin);;Datos de canales (*.irz);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Channel Data (*irz)</source>
+        <translation>Datos de canales (*irz)</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>Descarga forzada</translation>
+    </message>
+    <message>
+        <source>Download even when the STB&apos;s buyer code does not match the image</source>
+        <translation>Descargar aunque el código de comprador del STB no coincida con la imagen</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Descargar</translation>
+    </message>
+    <message>
+        <source>The current file</source>
+        <translation>El archivo actual</translation>
+    </message>
+    <message>
+        <source>File Name :</source>
+        <translation>Archivo :</translation>
+    </message>
+    <message>
+        <source>Elapsed :</source>
+        <translation>Tiempo :</translation>
+    </message>
+    <message>
+        <source>Throughput :</source>
+        <translation>Velocidad :</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Connect or disconnect the port</source>
+        <translation>Conectar o desconectar el puerto</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>STB power: green while the STB&apos;s application answers</source>
+        <translation>Alimentación del STB: verde mientras responde la aplicación del STB</translation>
+    </message>
+    <message>
+        <source>STB Power</source>
+        <translation>Alim. STB</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>Acerca de Dorvane_QX</translation>
+    </message>
+    <message>
+        <source>Downloading process is in progress, Do you want to stop the downloading?</source>
+        <translation>Hay una descarga en curso. ¿Desea detener la descarga?</translation>
+    </message>
+    <message>
+        <source>Do you want to close Dorvane_QX?</source>
+        <translation>¿Desea cerrar Dorvane_QX?</translation>
+    </message>
+    <message>
+        <source>You can&apos;t disconnect Serial port on downloading...</source>
+        <translation>No se puede desconectar el puerto serie durante una descarga...</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 desconectado.</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 conectado.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t configure Serial port on downloading...</source>
+        <translation>No se puede configurar el puerto serie durante una descarga...</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>No se puede abrir un archivo durante una descarga...</translation>
+    </message>
+    <message>
+        <source>Transfer summary: </source>
+        <translation>Resumen de la transferencia: </translation>
+    </message>
+    <message>
+        <source>Save log...</source>
+        <translation>Guardar registro...</translation>
+    </message>
+    <message>
+        <source>Save trace...</source>
+        <translation>Guardar traza...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save %1: %2</source>
+        <translation>No se puede guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>Log (*.log *.txt);;All files (*)</source>
+        <translation>Registro (*.log *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Trace (*.trace *.txt);;All files (*)</source>
+        <translation>Traza (*.trace *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t edit a file while transferring...</source>
+        <translation>No se puede editar un archivo durante una transferencia...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>descarga</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>subida</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>editor</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>desconectado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>apagado</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>conectado</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>encendido</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReceiverDataDialog</name>
+    <message>
+        <source>Group Name</source>
+        <translation>Nombre del grupo</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>Channel.</source>
+        <translation>Canal.</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>Frec/Pol</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Rename Group</source>
+        <translation>Renombrar grupo</translation>
+    </message>
+    <message>
+        <source>&amp;TV name:</source>
+        <translation>Nombre &amp;TV:</translation>
+    </message>
+    <message>
+        <source>&amp;Radio name:</source>
+        <translation>Nombre &amp;radio:</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>Historia&amp;l...</translation>
+    </message>
+    <message>
+        <source>The lists kept from uploads and earlier saves: compare or restore one</source>
+        <translation>Las listas guardadas de subidas y guardados anteriores: compare o restaure una</translation>
+    </message>
+    <message>
+        <source>the open list</source>
+        <translation>la lista abierta</translation>
+    </message>
+    <message>
+        <source>, unsaved edits</source>
+        <translation>, cambios sin guardar</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;No guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <translation>Editar datos del receptor</translation>
+    </message>
+    <message>
+        <source>%1 marked for moving: choose the destination, then &quot;Select Destination&quot;</source>
+        <translation>%1 marcados para mover: elija el destino y luego «Elegir destino»</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 canal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz)</source>
+        <translation>Datos de canales (*.irz)</translation>
+    </message>
+    <message>
+        <source>Channel data JSON (*.json);;Channel table CSV (*.csv)</source>
+        <translation>Datos de canales JSON (*.json);;Tabla de canales CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>¡Falló la escritura del archivo!</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>¡No se pudo abrir el archivo!</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Fav TV</source>
+        <translation>Fav TV</translation>
+    </message>
+    <message>
+        <source>Fav Radio</source>
+        <translation>Fav Radio</translation>
+    </message>
+    <message>
+        <source>Search channels by name, service id or PID (Ctrl+F)</source>
+        <translation>Buscar canales por nombre, id de servicio o PID (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>B&amp;uscar:</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>&amp;Vista:</translation>
+    </message>
+    <message>
+        <source>TPs:</source>
+        <translation>TPs:</translation>
+    </message>
+    <message>
+        <source>CHs:</source>
+        <translation>CHs:</translation>
+    </message>
+    <message>
+        <source>All Sat</source>
+        <translation>Todos sat</translation>
+    </message>
+    <message>
+        <source>Searched Sat</source>
+        <translation>Sat buscados</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>FTA</source>
+        <translation>FTA</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Ordenar por:</translation>
+    </message>
+    <message>
+        <source>Channel No</source>
+        <translation>N.º canal</translation>
+    </message>
+    <message>
+        <source>Sat/Tp</source>
+        <translation>Sat/Tp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Listed channels:</source>
+        <translation>Canales listados:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Borrar</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Mover</translation>
+    </message>
+    <message>
+        <source>Select Desti&amp;nation</source>
+        <translation>Elegir des&amp;tino</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Move</source>
+        <translation>&amp;Cancelar movimiento</translation>
+    </message>
+    <message>
+        <source>Sav&amp;e As...</source>
+        <translation>Guardar c&amp;omo...</translation>
+    </message>
+    <message>
+        <source>Exi&amp;t</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xportar...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Deshacer</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>R&amp;ehacer</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Group...</source>
+        <translation>Re&amp;nombrar grupo...</translation>
+    </message>
+    <message>
+        <source>Undo the last edit (Ctrl+Z)</source>
+        <translation>Deshacer la última edición (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>Rehacer la última edición deshecha (Ctrl+Mayús+Z, Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Editar...</translation>
+    </message>
+    <message>
+        <source>In group</source>
+        <translation>En el grupo</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>Satélites o grupos</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>Transpondedores o miembros del grupo</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>Datos del receptor</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReferencePreviewDialog</name>
+    <message>
+        <source>Apply order from %1</source>
+        <translation>Aplicar el orden de %1</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>N.º nuevo</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Encontrado</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identidad</translation>
+    </message>
+    <message>
+        <source>Take the &amp;favourite groups and their names along</source>
+        <translation>Llevar también los grupos de &amp;favoritos y sus nombres</translation>
+    </message>
+    <message>
+        <source>A text list has no favourite groups</source>
+        <translation>Una lista de texto no tiene grupos de favoritos</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Aplicar</translation>
+    </message>
+    <message>
+        <source>Reference entries that found no channel: %1</source>
+        <translation>Entradas de referencia sin canal encontrado: %1</translation>
+    </message>
+    <message>
+        <source>by name</source>
+        <translation>por nombre</translation>
+    </message>
+    <message>
+        <source>by identity</source>
+        <translation>por identidad</translation>
+    </message>
+    <message>
+        <source>not matched: to the end</source>
+        <translation>sin coincidencia: al final</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CSerialConfigDialog</name>
+    <message>
+        <source>Made by %1</source>
+        <translation>Fabricado por %1</translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation>USB %1</translation>
+    </message>
+    <message>
+        <source>Serial number %1</source>
+        <translation>Número de serie %1</translation>
+    </message>
+    <message>
+        <source>In use by another program</source>
+        <translation>En uso por otro programa</translation>
+    </message>
+    <message>
+        <source>In use by %1</source>
+        <translation>En uso por %1</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Serial Port Configuration</source>
+        <translation>Configuración del puerto serie</translation>
+    </message>
+    <message>
+        <source>Serial Port :</source>
+        <translation>Puerto serie :</translation>
+    </message>
+    <message>
+        <source>Choose a port, or type its device path</source>
+        <translation>Elija un puerto, o escriba su ruta de dispositivo</translation>
+    </message>
+    <message>
+        <source>%1  (current)</source>
+        <translation>%1  (actual)</translation>
+    </message>
+    <message>
+        <source>No serial port found: plug in the adapter.</source>
+        <translation>No se encontró ningún puerto serie: enchufe el adaptador.</translation>
+    </message>
+    <message>
+        <source>%1
+Not listed by the system</source>
+        <translation>%1
+No listado por el sistema</translation>
+    </message>
+    <message>
+        <source>&amp;Language :</source>
+        <translation>&amp;Idioma :</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <extracomment>The language choice that follows the system&apos;s locale.</extracomment>
+        <translation>Idioma del sistema</translation>
+    </message>
+    <message>
+        <source>The language of the windows, from the next start</source>
+        <translation>El idioma de las ventanas, desde el próximo inicio</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelListPrint</name>
+    <message>
+        <source>Channel list of %1</source>
+        <translation>Lista de canales de %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelOrderActions</name>
+    <message>
+        <source>Sort the selected channels by &amp;name and keep it as the order</source>
+        <translation>Ordenar los canales elegidos por &amp;nombre y conservar ese orden</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
+        <translation>Ordenar los canales elegidos por &amp;satélite y frecuencia y conservar ese orden</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by service &amp;id and keep it as the order</source>
+        <translation>Ordenar los canales elegidos por &amp;id de servicio y conservar ese orden</translation>
+    </message>
+    <message>
+        <source>Move to &amp;number...</source>
+        <translation>Mover al n&amp;úmero...</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>&amp;Intercambiar</translation>
+    </message>
+    <message>
+        <source>Apply &amp;order from...</source>
+        <translation>Aplicar el &amp;orden de...</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>N.º nuevo</translation>
+    </message>
+    <message>
+        <source>New No.: a channel number 0..%1</source>
+        <translation>N.º nuevo: un número de canal 0..%1</translation>
+    </message>
+    <message>
+        <source>Move to number</source>
+        <translation>Mover al número</translation>
+    </message>
+    <message>
+        <source>The %1 chosen channels from &amp;number:</source>
+        <translation>Los %1 canales elegidos desde el &amp;número:</translation>
+    </message>
+    <message>
+        <source>Apply order from</source>
+        <translation>Aplicar el orden de</translation>
+    </message>
+    <message>
+        <source>Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)</source>
+        <translation>Datos de canales o listas (*.irz *.txt *.csv);;Datos de canales (*irz);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopyCleanTools</name>
+    <message>
+        <source>&amp;Open Second File...</source>
+        <translation>&amp;Abrir segundo archivo...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation>&amp;Copiar filas</translation>
+    </message>
+    <message>
+        <source>Show D&amp;uplicates Only</source>
+        <translation>Mostrar solo d&amp;uplicados</translation>
+    </message>
+    <message>
+        <source>Select &amp;All Duplicates</source>
+        <translation>Seleccionar &amp;todos los duplicados</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Unused Transponders...</source>
+        <translation>&amp;Quitar transpondedores sin uso...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primir...</translation>
+    </message>
+    <message>
+        <source>Export to P&amp;DF...</source>
+        <translation>Exportar a P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>Copy from Second &amp;File</source>
+        <translation>Copiar del segundo &amp;archivo</translation>
+    </message>
+    <message>
+        <source>Open Second File</source>
+        <translation>Abrir segundo archivo</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz);;All files (*)</source>
+        <translation>Datos de canales (*.irz);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Choose satellites, transponders, channels or groups of the second file</source>
+        <translation>Elija satélites, transpondedores, canales o grupos del segundo archivo</translation>
+    </message>
+    <message>
+        <source>No duplicates</source>
+        <translation>Sin duplicados</translation>
+    </message>
+    <message>
+        <source>%1 duplicates chosen</source>
+        <translation>%1 duplicados elegidos</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>1 transpondedor quitado</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>%1 transpondedores quitados</translation>
+    </message>
+    <message>
+        <source>No rows chosen to copy</source>
+        <translation>No hay filas elegidas para copiar</translation>
+    </message>
+    <message>
+        <source>1 row copied to the clipboard</source>
+        <translation>1 fila copiada al portapapeles</translation>
+    </message>
+    <message>
+        <source>%1 rows copied to the clipboard</source>
+        <translation>%1 filas copiadas al portapapeles</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Vista previa de impresión</translation>
+    </message>
+    <message>
+        <source>This build cannot print: use &quot;Export to PDF...&quot; and print the PDF.</source>
+        <translation>Esta versión no puede imprimir: use «Exportar a PDF...» e imprima el PDF.</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Exportar a PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>¡Falló la escritura del archivo!</translation>
+    </message>
+    <message>
+        <source>%1 pages written to %2</source>
+        <translation>%1 páginas escritas en %2</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopySourcePanel</name>
+    <message>
+        <source>Second file (read-only)</source>
+        <translation>Segundo archivo (solo lectura)</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Co&amp;py into this file</source>
+        <translation>&lt;&lt; Co&amp;piar en este archivo</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Ce&amp;rrar</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 canales</translation>
+    </message>
+    <message>
+        <source>SID %1</source>
+        <translation>SID %1</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Grupos de favoritos</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 channels</source>
+        <translation>%1: %2 satélites, %3 canales</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>Copia los satélites, transpondedores, canales y grupos de favoritos elegidos (o arrástrelos a las listas)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::DialogPrompts</name>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Guardar como</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>No lists are kept yet.</source>
+        <translation>Todavía no hay listas guardadas.</translation>
+    </message>
+    <message>
+        <source>Select two lists, or one to compare with the open list.</source>
+        <translation>Elija dos listas, o una para comparar con la lista abierta.</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Guardada en %1</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparar</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;open list</source>
+        <translation>Comparar con la lista &amp;abierta</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>Open the selected list in the editor; the present one is kept first</source>
+        <translation>Abrir la lista elegida en el editor; la actual se guarda antes</translation>
+    </message>
+    <message>
+        <source>Can&apos;t compare: %1</source>
+        <translation>No se puede comparar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::IntegerEdit</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Introduzca un número entero.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ListColumns</name>
+    <message>
+        <source>Channel</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>PPid</source>
+        <translation>PPid</translation>
+    </message>
+    <message>
+        <source>VPid</source>
+        <translation>VPid</translation>
+    </message>
+    <message>
+        <source>APid</source>
+        <translation>APid</translation>
+    </message>
+    <message>
+        <source>ttxt</source>
+        <translation>ttxt</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>VTyp</source>
+        <translation>VTyp</translation>
+    </message>
+    <message>
+        <source>ATyp</source>
+        <translation>ATyp</translation>
+    </message>
+    <message>
+        <source>Sat_id</source>
+        <translation>Sat_id</translation>
+    </message>
+    <message>
+        <source>Tp_id</source>
+        <translation>Tp_id</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>Frec/Pol</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TPs</translation>
+    </message>
+    <message>
+        <source>CHs</source>
+        <translation>CHs</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>Frec.</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>S/R</source>
+        <translation>S/R</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Trans</source>
+        <translation>Trans</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>Mod</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::reference_preview_dialog</name>
+    <message>
+        <source>sat %1</source>
+        <translation>sat %1</translation>
+    </message>
+    <message>
+        <source>sid %1</source>
+        <translation>sid %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1929 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fa">
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Please, Open a File to be downloaded!</source>
+        <translation>لطفاً یک پرونده برای بارگیری باز کنید!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open Serial Port! Please, Check your Serial port setting!</source>
+        <translation>درگاه سریال باز نمی‌شود! لطفاً تنظیم درگاه سریال را بررسی کنید!</translation>
+    </message>
+    <message>
+        <source>Before download start, You should turn off the Power of STB</source>
+        <translation>پیش از شروع بارگیری، باید برق STB را خاموش کنید</translation>
+    </message>
+    <message>
+        <source>Before upload start, You should turn on the Power of STB and activate &apos;PC COM&apos; item in &apos;Software Transfer&apos; menu</source>
+        <translation>پیش از شروع بارگذاری، باید برق STB را روشن کنید و گزینهٔ &apos;PC COM&apos; را در منوی &apos;Software Transfer&apos; فعال کنید</translation>
+    </message>
+    <message>
+        <source>This image can&apos;t be downloaded your STB!</source>
+        <translation>این ایمیج را نمی‌توان روی STB شما بارگیری کرد!</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully.</source>
+        <translation>بارگیری با موفقیت متوقف شد.</translation>
+    </message>
+    <message>
+        <source>You should Check LCD window whether STB has remain job or not!</source>
+        <translation>روی نمایشگر LCD بررسی کنید که STB کار ناتمامی دارد یا نه!</translation>
+    </message>
+    <message>
+        <source>Your STB will restart now!</source>
+        <translation>STB شما اکنون دوباره راه‌اندازی می‌شود!</translation>
+    </message>
+    <message>
+        <source>Timeout occurred! Please, Check your STB, And retry!</source>
+        <translation>مهلت تمام شد! لطفاً STB خود را بررسی و دوباره تلاش کنید!</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! The port stopped working.</source>
+        <translation>خطای درگاه سریال! درگاه از کار افتاد.</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! Please, Check your Serial port and STB, And retry!</source>
+        <translation>خطای درگاه سریال! لطفاً درگاه سریال و STB را بررسی و دوباره تلاش کنید!</translation>
+    </message>
+    <message>
+        <source>Transferring failed! Too many errors on the line.</source>
+        <translation>انتقال ناموفق بود! خطاهای خط بیش از حد است.</translation>
+    </message>
+    <message>
+        <source>Too many errors on the line! Please, Check your cable and STB, And retry!</source>
+        <translation>خطاهای خط بیش از حد است! لطفاً کابل و STB را بررسی و دوباره تلاش کنید!</translation>
+    </message>
+    <message>
+        <source>Uploading failed!</source>
+        <translation>بارگذاری ناموفق بود!</translation>
+    </message>
+    <message>
+        <source>Uploading failed! The file was not changed. Please, Check your STB, And retry!</source>
+        <translation>بارگذاری ناموفق بود! پرونده تغییر نکرد. لطفاً STB خود را بررسی و دوباره تلاش کنید!</translation>
+    </message>
+    <message>
+        <source>The file was not changed.</source>
+        <translation>پرونده تغییر نکرد.</translation>
+    </message>
+    <message>
+        <source>The received data is not channel data: %1.</source>
+        <translation>دادهٔ دریافتی دادهٔ کانال نیست: %1.</translation>
+    </message>
+    <message>
+        <source>The STB announced %1 bytes and sent %2.</source>
+        <translation>STB اعلام کرد %1 بایت و %2 فرستاد.</translation>
+    </message>
+    <message>
+        <source>All the data arrived, but the STB did not end the file (it may have restarted).</source>
+        <translation>همهٔ داده رسید، اما STB پرونده را به پایان نرساند (شاید دوباره راه‌اندازی شده باشد).</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>هنگام بارگیری نمی‌توانید پرونده باز کنید...</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory.</source>
+        <translation>STB هنگام نوشتن حافظه‌اش دیگر گزارش نداد.</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory!</source>
+        <translation>STB هنگام نوشتن حافظه‌اش دیگر گزارش نداد!</translation>
+    </message>
+    <message>
+        <source>Do not switch it off until its own display says it is done.</source>
+        <translation>تا نمایشگر خودش پایان کار را نشان نداده، آن را خاموش نکنید.</translation>
+    </message>
+    <message>
+        <source>Downloading failed! The file could not be read to its end: %1</source>
+        <translation>بارگیری ناموفق بود! پرونده تا انتها خوانده نشد: %1</translation>
+    </message>
+    <message>
+        <source>The STB restarted before it finished writing! The image was not written.</source>
+        <translation>STB پیش از پایان نوشتن دوباره راه‌اندازی شد! ایمیج نوشته نشد.</translation>
+    </message>
+    <message>
+        <source>Please, Switch off the STB, start the download, then switch on the STB.</source>
+        <translation>لطفاً STB را خاموش کنید، بارگیری را شروع کنید، سپس STB را روشن کنید.</translation>
+    </message>
+    <message>
+        <source>The STB offered more than one file; only the first was received.</source>
+        <translation>STB بیش از یک پرونده پیشنهاد داد؛ فقط اولی دریافت شد.</translation>
+    </message>
+    <message>
+        <source>The file is empty! There is nothing to download.</source>
+        <translation>پرونده خالی است! چیزی برای بارگیری نیست.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB, more than any STB takes! Check the file, or use Forced download to send it anyway.</source>
+        <translation>پرونده از %1 مبی‌بایت بزرگ‌تر است، بیش از آنچه هر STB می‌پذیرد! پرونده را بررسی کنید یا برای فرستادن آن از بارگیری اجباری استفاده کنید.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: it is a folder!</source>
+        <translation>بارگذاری را نمی‌توان در %1 ذخیره کرد: یک پوشه است!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder does not exist!</source>
+        <translation>بارگذاری را نمی‌توان در %1 ذخیره کرد: پوشه‌اش وجود ندارد!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder cannot be written!</source>
+        <translation>بارگذاری را نمی‌توان در %1 ذخیره کرد: در پوشه‌اش نمی‌توان نوشت!</translation>
+    </message>
+    <message>
+        <source>Transferring canceled!</source>
+        <translation>انتقال لغو شد!</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the downloading?</source>
+        <translation>آیا می‌خواهید بارگیری را متوقف کنید؟</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the uploading?</source>
+        <translation>آیا می‌خواهید بارگذاری را متوقف کنید؟</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The Download and Upload buttons while a transfer runs.</extracomment>
+        <translation>توقف</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>بارگیری</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>بارگذاری</translation>
+    </message>
+    <message>
+        <source>Waiting Turning on STB...</source>
+        <extracomment>The progress bar while the STB is switched off, before a download.</extracomment>
+        <translation>در انتظار روشن شدن STB...</translation>
+    </message>
+    <message>
+        <source>Wait Upload Data...</source>
+        <translation>در انتظار دادهٔ بارگذاری...</translation>
+    </message>
+    <message>
+        <source>Transferring timeout occurred!</source>
+        <translation>مهلت انتقال تمام شد!</translation>
+    </message>
+    <message>
+        <source>%1 bps</source>
+        <translation>%1 بیت/ث</translation>
+    </message>
+    <message>
+        <source>Wait writing image end...</source>
+        <translation>در انتظار پایان نوشتن ایمیج...</translation>
+    </message>
+    <message>
+        <source>STB Boot Ver : %1</source>
+        <translation>نسخهٔ بوت STB : %1</translation>
+    </message>
+    <message>
+        <source>STB App Ver : %1</source>
+        <translation>نسخهٔ برنامهٔ STB : %1</translation>
+    </message>
+    <message>
+        <source>Uploading %1% ...</source>
+        <translation>بارگذاری %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading %1% ...</source>
+        <translation>بارگیری %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading process started.</source>
+        <translation>فرایند بارگیری آغاز شد.</translation>
+    </message>
+    <message>
+        <source>Uploading process started.</source>
+        <translation>فرایند بارگذاری آغاز شد.</translation>
+    </message>
+    <message>
+        <source>Send upload command and wait ack..</source>
+        <translation>فرمان بارگذاری فرستاده شد، در انتظار تأیید..</translation>
+    </message>
+    <message>
+        <source>Transferring ended.</source>
+        <translation>انتقال پایان یافت.</translation>
+    </message>
+    <message>
+        <source>Writing Image started.</source>
+        <translation>نوشتن ایمیج آغاز شد.</translation>
+    </message>
+    <message>
+        <source>Transferring started.</source>
+        <translation>انتقال آغاز شد.</translation>
+    </message>
+    <message>
+        <source>Transferring started!</source>
+        <translation>انتقال آغاز شد!</translation>
+    </message>
+    <message>
+        <source>Serial Port Internal Error: Write</source>
+        <translation>خطای داخلی درگاه سریال: نوشتن</translation>
+    </message>
+    <message>
+        <source>Uploading failed! %1</source>
+        <translation>بارگذاری ناموفق بود! %1</translation>
+    </message>
+    <message>
+        <source>Uploading data is kept in</source>
+        <translation>دادهٔ بارگذاری نگه داشته شد در</translation>
+    </message>
+    <message>
+        <source>The received data is kept in %1</source>
+        <translation>دادهٔ دریافتی در %1 نگه داشته شد</translation>
+    </message>
+    <message>
+        <source>%1 The received data is kept in %2</source>
+        <translation>%1 دادهٔ دریافتی در %2 نگه داشته شد</translation>
+    </message>
+    <message>
+        <source>Writing Image stopped.</source>
+        <translation>نوشتن ایمیج متوقف شد.</translation>
+    </message>
+    <message>
+        <source>Writing image stopped.</source>
+        <translation>نوشتن ایمیج متوقف شد.</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully!</source>
+        <translation>بارگیری با موفقیت متوقف شد!</translation>
+    </message>
+    <message>
+        <source>Uploading finished successfully!</source>
+        <translation>بارگذاری با موفقیت پایان یافت!</translation>
+    </message>
+    <message>
+        <source>Uploading data is saved to</source>
+        <translation>دادهٔ بارگذاری ذخیره شد در</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 differs from the STB&apos;s %2.</source>
+        <translation>کد خریدار ایمیج %1 با کد STB ‏%2 فرق دارد.</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 does not match the STB&apos;s.</source>
+        <translation>کد خریدار ایمیج %1 با کد STB جور نیست.</translation>
+    </message>
+    <message>
+        <source>&quot;Forced download&quot; (command line: --forced) downloads it anyway.</source>
+        <translation>«بارگیری اجباری» (خط فرمان: --forced) آن را در هر حال بارگیری می‌کند.</translation>
+    </message>
+    <message>
+        <source>No receiver answered on %1: check the cable and the port, and that the STB is switched on (for a download: after the start; for an upload: with its &apos;PC COM&apos; item active).</source>
+        <translation>هیچ گیرنده‌ای روی %1 پاسخ نداد: کابل و درگاه را بررسی کنید و اینکه STB روشن باشد (برای بارگیری: پس از شروع؛ برای بارگذاری: با گزینهٔ &apos;PC COM&apos; فعال).</translation>
+    </message>
+    <message>
+        <source>%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs</source>
+        <translation>%1 بایت در %2 ث (%3 بایت/ث)، %4 بلوک، %5 ارسال دوباره، %6 پایان مهلت</translation>
+    </message>
+    <message>
+        <source>%1 port was opened successfully!</source>
+        <translation>درگاه %1 با موفقیت باز شد!</translation>
+    </message>
+    <message>
+        <source>Port(%1) open failed.</source>
+        <translation>باز کردن درگاه(%1) ناموفق بود.</translation>
+    </message>
+    <message>
+        <source>Port(%1) failed: %2</source>
+        <translation>درگاه(%1) از کار افتاد: %2</translation>
+    </message>
+    <message>
+        <source>buff full</source>
+        <translation>میان‌گیر پر است</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, or choose one of the ports that Configure or &apos;dorvane ports&apos; lists.</source>
+        <translation>%1 وجود ندارد: مبدل وصل نیست یا نام نادرست است. آن را وصل کنید، یا یکی از درگاه‌هایی را که پیکربندی یا &apos;dorvane ports&apos; فهرست می‌کند برگزینید.</translation>
+    </message>
+    <message>
+        <source>No serial port is there: plug in the adapter.</source>
+        <translation>هیچ درگاه سریالی نیست: مبدل را وصل کنید.</translation>
+    </message>
+    <message>
+        <source>The serial ports are: %1.</source>
+        <translation>درگاه‌های سریال: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2. %3</source>
+        <translation>%1 درگاه سریال نیست: %2 است. %3</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>یک پوشه</translation>
+    </message>
+    <message>
+        <source>a plain file</source>
+        <translation>یک پروندهٔ معمولی</translation>
+    </message>
+    <message>
+        <source>not a device</source>
+        <translation>دستگاه نیست</translation>
+    </message>
+    <message>
+        <source>a device that is not a serial line</source>
+        <translation>دستگاهی که خط سریال نیست</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Close that program, or choose another port.</source>
+        <translation>%1 در دست %2 است. آن برنامه را ببندید یا درگاه دیگری برگزینید.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close that program, or choose another port.</source>
+        <translation>%1 در دست برنامهٔ دیگری است. آن برنامه را ببندید یا درگاه دیگری برگزینید.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: your user is not in the &apos;%2&apos; group. Join it with &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>اجازهٔ دسترسی به %1 داده نشد: کاربر شما در گروه &apos;%2&apos; نیست. با &apos;sudo usermod -aG %2 $USER&apos; به آن بپیوندید، سپس از نشست خارج و دوباره وارد شوید.</translation>
+    </message>
+    <message>
+        <source>%1 has gone away: the adapter was unplugged. Plug it back in and retry.</source>
+        <translation>%1 ناپدید شد: مبدل جدا شد. دوباره وصلش کنید و دوباره تلاش کنید.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working: %2.</source>
+        <translation>%1 از کار افتاد: %2.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>خطای ناشناخته</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found</source>
+        <translation>نخستین مبدل سریال USB یافت‌شده</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found (%1)</source>
+        <translation>نخستین مبدل سریال USB یافت‌شده (%1)</translation>
+    </message>
+    <message>
+        <source>the first serial port found</source>
+        <translation>نخستین درگاه سریال یافت‌شده</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>نوشتن پرونده ناموفق بود!</translation>
+    </message>
+    <message>
+        <source>Channel data file is truncated!</source>
+        <translation>پروندهٔ دادهٔ کانال ناقص است!</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 پیدا نشد.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 مسیر نامعتبری دارد.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 باز نشد زیرا پرونده‌های باز بیش از حدند.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>دسترسی به %1 رد شد.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>هنگام دسترسی به %1 نقض اشتراک رخ داد.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>هنگام دسترسی به %1 خطای ورودی/خروجی سخت‌افزار گزارش شد.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>هنگام دسترسی به %1 دیسک پر شد.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>هنگام دسترسی به %1 خطای غیرمنتظره‌ای رخ داد.</translation>
+    </message>
+    <message>
+        <source>This file cannot be written back without losing data: %1.</source>
+        <translation>این پرونده بدون از دست رفتن داده بازنویسی نمی‌شود: %1.</translation>
+    </message>
+    <message>
+        <source>Data is unavailable!</source>
+        <translation>داده در دسترس نیست!</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <extracomment>The editor&apos;s window title.</extracomment>
+        <translation>ویرایش دادهٔ گیرنده</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data - %1</source>
+        <translation>ویرایش دادهٔ گیرنده - %1</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (فقط‌خواندنی)</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 یافت شد</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected satellites</source>
+        <translation>%1 یافت شد، %2 در ماهواره‌های برگزیده</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected transponders</source>
+        <translation>%1 یافت شد، %2 در ترنسپاندرهای برگزیده</translation>
+    </message>
+    <message>
+        <source>Choose channels in the list below to add them to the group</source>
+        <translation>کانال‌ها را در فهرست زیر برگزینید تا به گروه افزوده شوند</translation>
+    </message>
+    <message>
+        <source>Choose one transponder to copy, or one satellite without transponders</source>
+        <translation>یک ترنسپاندر برای رونوشت، یا یک ماهوارهٔ بی‌ترنسپاندر برگزینید</translation>
+    </message>
+    <message>
+        <source>Satellites are added with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>ماهواره‌ها با گزینش «همهٔ ماهواره‌ها» افزوده می‌شوند؛ نخست یک فهرست برگزینید</translation>
+    </message>
+    <message>
+        <source>Choose a list first</source>
+        <translation>نخست یک فهرست برگزینید</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to delete them</source>
+        <translation>اعضای گروه را برای حذف برگزینید</translation>
+    </message>
+    <message>
+        <source>Satellites are deleted with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>ماهواره‌ها با گزینش «همهٔ ماهواره‌ها» حذف می‌شوند؛ نخست یک فهرست برگزینید</translation>
+    </message>
+    <message>
+        <source>Choose what to delete first</source>
+        <translation>نخست برگزینید چه چیزی حذف شود</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to move them</source>
+        <translation>اعضای گروه را برای جابه‌جایی برگزینید</translation>
+    </message>
+    <message>
+        <source>Channels are moved within a single satellite, or across all of them with every satellite chosen</source>
+        <translation>کانال‌ها درون یک ماهواره جابه‌جا می‌شوند، یا با گزینش همهٔ ماهواره‌ها میان همه</translation>
+    </message>
+    <message>
+        <source>Choose channels to move first</source>
+        <translation>نخست کانال‌های جابه‌جایی را برگزینید</translation>
+    </message>
+    <message>
+        <source>You must select another destination</source>
+        <translation>باید مقصد دیگری برگزینید</translation>
+    </message>
+    <message>
+        <source>Finish or cancel the pending move first</source>
+        <translation>نخست جابه‌جایی نیمه‌کاره را تمام یا لغو کنید</translation>
+    </message>
+    <message>
+        <source>Channels are dropped on a channel of the list to move them</source>
+        <translation>کانال‌ها برای جابه‌جایی روی کانالی از فهرست رها می‌شوند</translation>
+    </message>
+    <message>
+        <source>Drop channels on a group or its members, or members on a member</source>
+        <translation>کانال‌ها را روی یک گروه یا اعضایش، یا اعضا را روی یک عضو رها کنید</translation>
+    </message>
+    <message>
+        <source>Channels are ordered in the &quot;Satellite&quot; view</source>
+        <translation>کانال‌ها در نمای «ماهواره» مرتب می‌شوند</translation>
+    </message>
+    <message>
+        <source>Finish the add first</source>
+        <translation>نخست افزودن را تمام کنید</translation>
+    </message>
+    <message>
+        <source>Choose exactly two channels to swap them</source>
+        <translation>دقیقاً دو کانال برای جابه‌جایی با هم برگزینید</translation>
+    </message>
+    <message>
+        <source>Choose channels first</source>
+        <translation>نخست کانال‌ها را برگزینید</translation>
+    </message>
+    <message>
+        <source>Cannot add satellite</source>
+        <translation>افزودن ماهواره ممکن نیست</translation>
+    </message>
+    <message>
+        <source>Cannot add transponder</source>
+        <translation>افزودن ترنسپاندر ممکن نیست</translation>
+    </message>
+    <message>
+        <source>Cannot add channel</source>
+        <translation>افزودن کانال ممکن نیست</translation>
+    </message>
+    <message>
+        <source>Max Favorite Count!!</source>
+        <translation>شمار محبوب‌ها به بیشینه رسید!!</translation>
+    </message>
+    <message>
+        <source>Favorite Group empty!!</source>
+        <translation>گروه محبوب خالی است!!</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3?</source>
+        <translation>%1، %2 و %3 آن‌ها حذف شوند؟</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3 (%4)?</source>
+        <translation>%1، %2 و %3 آن‌ها (%4) حذف شوند؟</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2?</source>
+        <translation>%1 و %2 آن‌ها حذف شوند؟</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2 (%3)?</source>
+        <translation>%1 و %2 آن‌ها (%3) حذف شوند؟</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>%1 حذف شود؟</translation>
+    </message>
+    <message>
+        <source>Delete %1 (%2)?</source>
+        <translation>%1 (%2) حذف شود؟</translation>
+    </message>
+    <message>
+        <source>1 satellite</source>
+        <translation>۱ ماهواره</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 ماهواره</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>۱ ترنسپاندر</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 ترنسپاندر</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>۱ کانال</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 کانال</translation>
+    </message>
+    <message>
+        <source>1 favourite entry</source>
+        <translation>۱ مدخل محبوب</translation>
+    </message>
+    <message>
+        <source>%1 favourite entries</source>
+        <translation>%1 مدخل محبوب</translation>
+    </message>
+    <message>
+        <source>1 duplicate</source>
+        <translation>۱ تکراری</translation>
+    </message>
+    <message>
+        <source>%1 duplicates</source>
+        <translation>%1 تکراری</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 افزوده شد</translation>
+    </message>
+    <message>
+        <source>%1 replaced</source>
+        <translation>%1 جایگزین شد</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>%1 رد شد</translation>
+    </message>
+    <message>
+        <source>%1 not copied (no room)</source>
+        <translation>%1 رونوشت نشد (جا نیست)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1؛ %2</translation>
+    </message>
+    <message>
+        <source>Nothing was copied.</source>
+        <translation>چیزی رونوشت نشد.</translation>
+    </message>
+    <message>
+        <source>1 of the channels to copy is already in this file (the same satellite, transponder and service id).</source>
+        <translation>۱ کانال از کانال‌های رونوشت از پیش در این پرونده هست (همان ماهواره، ترنسپاندر و شناسهٔ سرویس).</translation>
+    </message>
+    <message>
+        <source>%1 of the channels to copy are already in this file (the same satellite, transponder and service id).</source>
+        <translation>%1 کانال از کانال‌های رونوشت از پیش در این پرونده هستند (همان ماهواره، ترنسپاندر و شناسهٔ سرویس).</translation>
+    </message>
+    <message>
+        <source>Skip them, replace the ones here, or keep both?</source>
+        <translation>از آن‌ها بگذریم، موارد اینجا را جایگزین کنیم، یا هر دو را نگه داریم؟</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>گذشتن</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>جایگزینی</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>نگه‌داشتن هر دو</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>لغو</translation>
+    </message>
+    <message>
+        <source>Every transponder carries a channel: none removed.</source>
+        <translation>هر ترنسپاندر کانالی دارد: هیچ‌کدام حذف نشد.</translation>
+    </message>
+    <message>
+        <source>Remove %1 without a channel?</source>
+        <translation>%1 بی‌کانال حذف شود؟</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>کانال تازه</translation>
+    </message>
+    <message>
+        <source>This file cannot be saved: it holds data the editor would lose (%1).</source>
+        <translation>این پرونده ذخیره نمی‌شود: داده‌ای دارد که ویرایشگر از دست می‌دهد (%1).</translation>
+    </message>
+    <message>
+        <source>%1 Not saved.</source>
+        <translation>%1 ذخیره نشد.</translation>
+    </message>
+    <message>
+        <source>The check before saving found:</source>
+        <translation>بررسی پیش از ذخیره این‌ها را یافت:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>در هر حال ذخیره کن</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes?</source>
+        <translation>آیا می‌خواهید تغییرات را ذخیره کنید؟</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>چیزی وارد نشد: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... و %1 مورد دیگر</translation>
+    </message>
+    <message>
+        <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
+        <translation>پرونده این کانال‌ها را از هم تشخیص نمی‌دهد: محبوب ممکن است به‌صورت کانالِ با شمارهٔ کوچک‌تر برگردد.</translation>
+    </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (ساخت شمارهٔ %2)</translation>
+    </message>
+    <message>
+        <source>File Name : %1</source>
+        <translation>نام پرونده : %1</translation>
+    </message>
+    <message>
+        <source>Image Type : %1</source>
+        <translation>نوع ایمیج : %1</translation>
+    </message>
+    <message>
+        <source>File Size : %1 bytes</source>
+        <translation>اندازهٔ پرونده : %1 بایت</translation>
+    </message>
+    <message>
+        <source>Version : %1</source>
+        <translation>نسخه : %1</translation>
+    </message>
+    <message>
+        <source>%1 (build #%2)</source>
+        <translation>%1 (ساخت شمارهٔ %2)</translation>
+    </message>
+    <message>
+        <source>Build Date : %1 (%2)</source>
+        <translation>تاریخ ساخت : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Buyer : %1</source>
+        <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
+        <translation>خریدار : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPrompts</name>
+    <message>
+        <source>The language changes when Dorvane_QX starts next.</source>
+        <translation>زبان در اجرای بعدی Dorvane_QX عوض می‌شود.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CAboutDialog</name>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>دربارهٔ Dorvane_QX</translation>
+    </message>
+    <message>
+        <source>Version v1.0</source>
+        <translation>نسخهٔ v1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>ابزار سرویس گیرنده‌های ماهواره‌ای دیجیتال:
+بارگیری میان‌افزار و پشتیبان‌گیری از دادهٔ کانال.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditChannelDialog</name>
+    <message>
+        <source>Edit Channel</source>
+        <translation>ویرایش کانال</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>نام</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>ترنسپاندر</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>شناسهٔ سرویس</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID تصویر</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID صدا</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID ‏PCR</translation>
+    </message>
+    <message>
+        <source>Teletext PID</source>
+        <translation>PID تله‌تکست</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>لغو</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 to 65535.</source>
+        <translation>%1 باید از 0 تا 65535 باشد.</translation>
+    </message>
+    <message>
+        <source>Keep It</source>
+        <translation>نگهش دار</translation>
+    </message>
+    <message>
+        <source>Change It</source>
+        <translation>عوضش کن</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditSatelliteDialog</name>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>ویرایش ماهواره</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>نام</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>موقعیت</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation>نوع LNB</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>فرکانس</translation>
+    </message>
+    <message>
+        <source>LNB freq Low</source>
+        <translation>فرکانس پایین LNB</translation>
+    </message>
+    <message>
+        <source>LNB freq High</source>
+        <translation>فرکانس بالای LNB</translation>
+    </message>
+    <message>
+        <source>LNB Power</source>
+        <translation>برق LNB</translation>
+    </message>
+    <message>
+        <source>22KHz</source>
+        <translation>22KHz</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation>DiSEqC</translation>
+    </message>
+    <message>
+        <source>DiSEqC type</source>
+        <translation>نوع DiSEqC</translation>
+    </message>
+    <message>
+        <source>DiSEqC port</source>
+        <translation>درگاه DiSEqC</translation>
+    </message>
+    <message>
+        <source>Dish Position</source>
+        <translation>موقعیت دیش</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>لغو</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>شرق</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>غرب</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>یونیورسال</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>تک</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>روشن</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>خاموش</translation>
+    </message>
+    <message>
+        <source>1.0(4 Switch)</source>
+        <translation>1.0(۴ سوییچ)</translation>
+    </message>
+    <message>
+        <source>1.1(16 Switch)</source>
+        <translation>1.1(۱۶ سوییچ)</translation>
+    </message>
+    <message>
+        <source>1.2(Motor)</source>
+        <translation>1.2(موتور)</translation>
+    </message>
+    <message>
+        <source>1.3(USALS)</source>
+        <translation>1.3(USALS)</translation>
+    </message>
+    <message>
+        <source>Location must be 0.0 to 180.0 degrees East or West.</source>
+        <translation>موقعیت باید از 0.0 تا 180.0 درجهٔ شرقی یا غربی باشد.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditTpDialog</name>
+    <message>
+        <source>Edit TP</source>
+        <translation>ویرایش TP</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>فرکانس</translation>
+    </message>
+    <message>
+        <source>Horz/Vert</source>
+        <translation>افقی/عمودی</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>نرخ سمبل</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Transmission</source>
+        <translation>ارسال</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>مدولاسیون</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>لغو</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>نگه‌داشتن</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>تغییر</translation>
+    </message>
+    <message>
+        <source>Frequency must be 1 to 65535 MHz.</source>
+        <translation>فرکانس باید از 1 تا 65535 مگاهرتز باشد.</translation>
+    </message>
+    <message>
+        <source>Symbol Rate must be 0 to 65535.</source>
+        <translation>نرخ سمبل باید از 0 تا 65535 باشد.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CMainDialog</name>
+    <message>
+        <source>Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)</source>
+        <translation>پرونده‌های ایمیج یا دودویی (*.img *.bin);;دادهٔ کانال (*.irz);;همهٔ پرونده‌ها (*)</translation>
+    </message>
+    <message>
+        <source>Channel Data (*irz)</source>
+        <translation>دادهٔ کانال (*irz)</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>بارگیری اجباری</translation>
+    </message>
+    <message>
+        <source>Download even when the STB&apos;s buyer code does not match the image</source>
+        <translation>بارگیری حتی اگر کد خریدار STB با ایمیج جور نباشد</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>باز کردن</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>بارگیری</translation>
+    </message>
+    <message>
+        <source>The current file</source>
+        <translation>پروندهٔ کنونی</translation>
+    </message>
+    <message>
+        <source>File Name :</source>
+        <translation>نام پرونده :</translation>
+    </message>
+    <message>
+        <source>Elapsed :</source>
+        <translation>سپری‌شده :</translation>
+    </message>
+    <message>
+        <source>Throughput :</source>
+        <translation>سرعت :</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>پیکربندی</translation>
+    </message>
+    <message>
+        <source>Connect or disconnect the port</source>
+        <translation>وصل یا قطع کردن درگاه</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>بارگذاری</translation>
+    </message>
+    <message>
+        <source>STB power: green while the STB&apos;s application answers</source>
+        <translation>برق STB: تا وقتی برنامهٔ STB پاسخ می‌دهد سبز است</translation>
+    </message>
+    <message>
+        <source>STB Power</source>
+        <translation>برق STB</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>ویرایش</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>کوچک کردن</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>بستن</translation>
+    </message>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>دربارهٔ Dorvane_QX</translation>
+    </message>
+    <message>
+        <source>Downloading process is in progress, Do you want to stop the downloading?</source>
+        <translation>بارگیری در جریان است، آیا می‌خواهید بارگیری را متوقف کنید؟</translation>
+    </message>
+    <message>
+        <source>Do you want to close Dorvane_QX?</source>
+        <translation>آیا می‌خواهید Dorvane_QX را ببندید؟</translation>
+    </message>
+    <message>
+        <source>You can&apos;t disconnect Serial port on downloading...</source>
+        <translation>هنگام بارگیری نمی‌توانید درگاه سریال را قطع کنید...</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 قطع شد.</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 وصل شد.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t configure Serial port on downloading...</source>
+        <translation>هنگام بارگیری نمی‌توانید درگاه سریال را پیکربندی کنید...</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>هنگام بارگیری نمی‌توانید پرونده باز کنید...</translation>
+    </message>
+    <message>
+        <source>Transfer summary: </source>
+        <translation>خلاصهٔ انتقال: </translation>
+    </message>
+    <message>
+        <source>Save log...</source>
+        <translation>ذخیرهٔ گزارش...</translation>
+    </message>
+    <message>
+        <source>Save trace...</source>
+        <translation>ذخیرهٔ ردگیری...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save %1: %2</source>
+        <translation>ذخیرهٔ %1 ممکن نیست: %2</translation>
+    </message>
+    <message>
+        <source>Log (*.log *.txt);;All files (*)</source>
+        <translation>گزارش (*.log *.txt);;همهٔ پرونده‌ها (*)</translation>
+    </message>
+    <message>
+        <source>Trace (*.trace *.txt);;All files (*)</source>
+        <translation>ردگیری (*.trace *.txt);;همهٔ پرونده‌ها (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t edit a file while transferring...</source>
+        <translation>هنگام انتقال نمی‌توانید پرونده را ویرایش کنید...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>بارگیری</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>بارگذاری</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>ویرایشگر</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>پیشرفت</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>گزارش</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>نام پرونده</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>درگاه</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>قطع</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>خاموش</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>وصل</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>روشن</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReceiverDataDialog</name>
+    <message>
+        <source>Group Name</source>
+        <translation>نام گروه</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>ش.</translation>
+    </message>
+    <message>
+        <source>Channel.</source>
+        <translation>کانال.</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>فرکانس/قطبش</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Rename Group</source>
+        <translation>تغییر نام گروه</translation>
+    </message>
+    <message>
+        <source>&amp;TV name:</source>
+        <translation>نام &amp;تلویزیون:</translation>
+    </message>
+    <message>
+        <source>&amp;Radio name:</source>
+        <translation>نام &amp;رادیو:</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>تاریخ&amp;چه...</translation>
+    </message>
+    <message>
+        <source>The lists kept from uploads and earlier saves: compare or restore one</source>
+        <translation>فهرست‌های نگه‌داشته از بارگذاری‌ها و ذخیره‌های پیشین: یکی را مقایسه یا بازیابی کنید</translation>
+    </message>
+    <message>
+        <source>the open list</source>
+        <translation>فهرست باز</translation>
+    </message>
+    <message>
+        <source>, unsaved edits</source>
+        <translation>، ویرایش‌های ذخیره‌نشده</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;ذخیره</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>ذخیره &amp;نکن</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>لغو</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <translation>ویرایش دادهٔ گیرنده</translation>
+    </message>
+    <message>
+        <source>%1 marked for moving: choose the destination, then &quot;Select Destination&quot;</source>
+        <translation>%1 برای جابه‌جایی نشانه خورد: مقصد را برگزینید، سپس «انتخاب مقصد»</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>۱ کانال</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 کانال</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>ذخیره با نام</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz)</source>
+        <translation>دادهٔ کانال (*.irz)</translation>
+    </message>
+    <message>
+        <source>Channel data JSON (*.json);;Channel table CSV (*.csv)</source>
+        <translation>دادهٔ کانال JSON (*.json);;جدول کانال CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>صدور</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>نوشتن پرونده ناموفق بود!</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>ورود</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>باز کردن پرونده ناموفق بود!</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Fav TV</source>
+        <translation>محبوب TV</translation>
+    </message>
+    <message>
+        <source>Fav Radio</source>
+        <translation>محبوب رادیو</translation>
+    </message>
+    <message>
+        <source>Search channels by name, service id or PID (Ctrl+F)</source>
+        <translation>جست‌وجوی کانال‌ها با نام، شناسهٔ سرویس یا PID ‏(Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;یافتن:</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>&amp;نمایش:</translation>
+    </message>
+    <message>
+        <source>TPs:</source>
+        <translation>ترنسپاندرها:</translation>
+    </message>
+    <message>
+        <source>CHs:</source>
+        <translation>کانال‌ها:</translation>
+    </message>
+    <message>
+        <source>All Sat</source>
+        <translation>همهٔ ماهواره‌ها</translation>
+    </message>
+    <message>
+        <source>Searched Sat</source>
+        <translation>ماهواره‌های جست‌وجوشده</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>همه</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>تلویزیون</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>رادیو</translation>
+    </message>
+    <message>
+        <source>FTA</source>
+        <translation>FTA</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>مرتب‌سازی بر پایهٔ:</translation>
+    </message>
+    <message>
+        <source>Channel No</source>
+        <translation>شمارهٔ کانال</translation>
+    </message>
+    <message>
+        <source>Sat/Tp</source>
+        <translation>ماهواره/TP</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>نام</translation>
+    </message>
+    <message>
+        <source>Listed channels:</source>
+        <translation>کانال‌های فهرست‌شده:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;افزودن</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;حذف</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;جابه‌جایی</translation>
+    </message>
+    <message>
+        <source>Select Desti&amp;nation</source>
+        <translation>انتخاب &amp;مقصد</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Move</source>
+        <translation>ل&amp;غو جابه‌جایی</translation>
+    </message>
+    <message>
+        <source>Sav&amp;e As...</source>
+        <translation>ذخیره &amp;به‌نام...</translation>
+    </message>
+    <message>
+        <source>Exi&amp;t</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>&amp;صدور...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;ورود...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>وا&amp;گرد</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>ا&amp;زنو</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Group...</source>
+        <translation>&amp;تغییر نام گروه...</translation>
+    </message>
+    <message>
+        <source>Undo the last edit (Ctrl+Z)</source>
+        <translation>واگرد آخرین ویرایش (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>انجام دوبارهٔ آخرین ویرایشِ واگردشده (Ctrl+Shift+Z، Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;ویرایش...</translation>
+    </message>
+    <message>
+        <source>In group</source>
+        <translation>در گروه</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>ماهواره‌ها یا گروه‌ها</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>ترنسپاندرها یا اعضای گروه</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>دادهٔ گیرنده</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReferencePreviewDialog</name>
+    <message>
+        <source>Apply order from %1</source>
+        <translation>اعمال ترتیب از %1</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>شمارهٔ تازه</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>کانال</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>اکنون</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>یافته</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>مدخل</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>نام</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>شناسه</translation>
+    </message>
+    <message>
+        <source>Take the &amp;favourite groups and their names along</source>
+        <translation>گروه‌های &amp;محبوب و نامشان را هم ببر</translation>
+    </message>
+    <message>
+        <source>A text list has no favourite groups</source>
+        <translation>فهرست متنی گروه محبوب ندارد</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;اعمال</translation>
+    </message>
+    <message>
+        <source>Reference entries that found no channel: %1</source>
+        <translation>مدخل‌های مرجعی که کانالی نیافتند: %1</translation>
+    </message>
+    <message>
+        <source>by name</source>
+        <translation>بر پایهٔ نام</translation>
+    </message>
+    <message>
+        <source>by identity</source>
+        <translation>بر پایهٔ شناسه</translation>
+    </message>
+    <message>
+        <source>not matched: to the end</source>
+        <translation>جور نشد: به انتها</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CSerialConfigDialog</name>
+    <message>
+        <source>Made by %1</source>
+        <translation>ساخت %1</translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation>USB ‏%1</translation>
+    </message>
+    <message>
+        <source>Serial number %1</source>
+        <translation>شمارهٔ سریال %1</translation>
+    </message>
+    <message>
+        <source>In use by another program</source>
+        <translation>در دست برنامهٔ دیگری</translation>
+    </message>
+    <message>
+        <source>In use by %1</source>
+        <translation>در دست %1</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>آزاد</translation>
+    </message>
+    <message>
+        <source>Serial Port Configuration</source>
+        <translation>پیکربندی درگاه سریال</translation>
+    </message>
+    <message>
+        <source>Serial Port :</source>
+        <translation>درگاه سریال :</translation>
+    </message>
+    <message>
+        <source>Choose a port, or type its device path</source>
+        <translation>یک درگاه برگزینید یا مسیر دستگاهش را بنویسید</translation>
+    </message>
+    <message>
+        <source>%1  (current)</source>
+        <translation>%1  (کنونی)</translation>
+    </message>
+    <message>
+        <source>No serial port found: plug in the adapter.</source>
+        <translation>هیچ درگاه سریالی پیدا نشد: مبدل را وصل کنید.</translation>
+    </message>
+    <message>
+        <source>%1
+Not listed by the system</source>
+        <translation>%1
+در فهرست سامانه نیست</translation>
+    </message>
+    <message>
+        <source>&amp;Language :</source>
+        <translation>&amp;زبان :</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <extracomment>The language choice that follows the system&apos;s locale.</extracomment>
+        <translation>زبان سامانه</translation>
+    </message>
+    <message>
+        <source>The language of the windows, from the next start</source>
+        <translation>زبان پنجره‌ها، از اجرای بعدی</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelListPrint</name>
+    <message>
+        <source>Channel list of %1</source>
+        <translation>فهرست کانال‌های %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelOrderActions</name>
+    <message>
+        <source>Sort the selected channels by &amp;name and keep it as the order</source>
+        <translation>کانال‌های برگزیده را بر پایهٔ &amp;نام مرتب و آن را به‌عنوان ترتیب نگه دار</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
+        <translation>کانال‌های برگزیده را بر پایهٔ &amp;ماهواره و فرکانس مرتب و آن را به‌عنوان ترتیب نگه دار</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by service &amp;id and keep it as the order</source>
+        <translation>کانال‌های برگزیده را بر پایهٔ &amp;شناسهٔ سرویس مرتب و آن را به‌عنوان ترتیب نگه دار</translation>
+    </message>
+    <message>
+        <source>Move to &amp;number...</source>
+        <translation>جابه‌جایی به &amp;شماره...</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>&amp;جابه‌جایی دوتایی</translation>
+    </message>
+    <message>
+        <source>Apply &amp;order from...</source>
+        <translation>اعمال &amp;ترتیب از...</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>شمارهٔ تازه</translation>
+    </message>
+    <message>
+        <source>New No.: a channel number 0..%1</source>
+        <translation>شمارهٔ تازه: شمارهٔ کانال 0..%1</translation>
+    </message>
+    <message>
+        <source>Move to number</source>
+        <translation>جابه‌جایی به شماره</translation>
+    </message>
+    <message>
+        <source>The %1 chosen channels from &amp;number:</source>
+        <translation>%1 کانال برگزیده از &amp;شمارهٔ:</translation>
+    </message>
+    <message>
+        <source>Apply order from</source>
+        <translation>اعمال ترتیب از</translation>
+    </message>
+    <message>
+        <source>Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)</source>
+        <translation>دادهٔ کانال یا فهرست‌ها (*.irz *.txt *.csv);;دادهٔ کانال (*irz);;همهٔ پرونده‌ها (*)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopyCleanTools</name>
+    <message>
+        <source>&amp;Open Second File...</source>
+        <translation>باز کردن پروندهٔ &amp;دوم...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation>&amp;رونوشت ردیف‌ها</translation>
+    </message>
+    <message>
+        <source>Show D&amp;uplicates Only</source>
+        <translation>فقط &amp;تکراری‌ها را نشان بده</translation>
+    </message>
+    <message>
+        <source>Select &amp;All Duplicates</source>
+        <translation>گزینش &amp;همهٔ تکراری‌ها</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Unused Transponders...</source>
+        <translation>&amp;حذف ترنسپاندرهای بی‌استفاده...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;چاپ...</translation>
+    </message>
+    <message>
+        <source>Export to P&amp;DF...</source>
+        <translation>صدور به &amp;PDF...</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>ابزا&amp;رها</translation>
+    </message>
+    <message>
+        <source>Copy from Second &amp;File</source>
+        <translation>رونوشت از &amp;پروندهٔ دوم</translation>
+    </message>
+    <message>
+        <source>Open Second File</source>
+        <translation>باز کردن پروندهٔ دوم</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz);;All files (*)</source>
+        <translation>دادهٔ کانال (*.irz);;همهٔ پرونده‌ها (*)</translation>
+    </message>
+    <message>
+        <source>Choose satellites, transponders, channels or groups of the second file</source>
+        <translation>ماهواره‌ها، ترنسپاندرها، کانال‌ها یا گروه‌های پروندهٔ دوم را برگزینید</translation>
+    </message>
+    <message>
+        <source>No duplicates</source>
+        <translation>تکراری نیست</translation>
+    </message>
+    <message>
+        <source>%1 duplicates chosen</source>
+        <translation>%1 تکراری برگزیده شد</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>۱ ترنسپاندر حذف شد</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>%1 ترنسپاندر حذف شد</translation>
+    </message>
+    <message>
+        <source>No rows chosen to copy</source>
+        <translation>هیچ ردیفی برای رونوشت برگزیده نشده</translation>
+    </message>
+    <message>
+        <source>1 row copied to the clipboard</source>
+        <translation>۱ ردیف در بریده‌دان رونوشت شد</translation>
+    </message>
+    <message>
+        <source>%1 rows copied to the clipboard</source>
+        <translation>%1 ردیف در بریده‌دان رونوشت شد</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>پیش‌نمایش چاپ</translation>
+    </message>
+    <message>
+        <source>This build cannot print: use &quot;Export to PDF...&quot; and print the PDF.</source>
+        <translation>این نسخه نمی‌تواند چاپ کند: «صدور به PDF...» را به کار ببرید و PDF را چاپ کنید.</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>صدور به PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF ‏(*.pdf)</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>نوشتن پرونده ناموفق بود!</translation>
+    </message>
+    <message>
+        <source>%1 pages written to %2</source>
+        <translation>%1 صفحه در %2 نوشته شد</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopySourcePanel</name>
+    <message>
+        <source>Second file (read-only)</source>
+        <translation>پروندهٔ دوم (فقط‌خواندنی)</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Co&amp;py into this file</source>
+        <translation>&lt;&lt; رونوشت در این &amp;پرونده</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>ب&amp;ستن</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 کانال</translation>
+    </message>
+    <message>
+        <source>SID %1</source>
+        <translation>SID ‏%1</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>گروه‌های محبوب</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 channels</source>
+        <translation>%1: %2 ماهواره، %3 کانال</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>ماهواره‌ها، ترنسپاندرها، کانال‌ها و گروه‌های محبوب برگزیده را رونوشت می‌کند (یا آن‌ها را روی فهرست‌ها بکشید)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::DialogPrompts</name>
+    <message>
+        <source>Open</source>
+        <translation>باز کردن</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>ذخیره با نام</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>تاریخچه</translation>
+    </message>
+    <message>
+        <source>No lists are kept yet.</source>
+        <translation>هنوز فهرستی نگه داشته نشده.</translation>
+    </message>
+    <message>
+        <source>Select two lists, or one to compare with the open list.</source>
+        <translation>دو فهرست برگزینید، یا یکی برای مقایسه با فهرست باز.</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>نگه‌داشته در %1</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;مقایسه</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;open list</source>
+        <translation>مقایسه با فهرست &amp;باز</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;بازیابی</translation>
+    </message>
+    <message>
+        <source>Open the selected list in the editor; the present one is kept first</source>
+        <translation>فهرست برگزیده را در ویرایشگر باز کن؛ فهرست کنونی نخست نگه داشته می‌شود</translation>
+    </message>
+    <message>
+        <source>Can&apos;t compare: %1</source>
+        <translation>مقایسه ممکن نیست: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::IntegerEdit</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>لطفاً یک عدد صحیح وارد کنید.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ListColumns</name>
+    <message>
+        <source>Channel</source>
+        <translation>کانال</translation>
+    </message>
+    <message>
+        <source>PPid</source>
+        <translation>PPid</translation>
+    </message>
+    <message>
+        <source>VPid</source>
+        <translation>VPid</translation>
+    </message>
+    <message>
+        <source>APid</source>
+        <translation>APid</translation>
+    </message>
+    <message>
+        <source>ttxt</source>
+        <translation>ttxt</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>VTyp</source>
+        <translation>VTyp</translation>
+    </message>
+    <message>
+        <source>ATyp</source>
+        <translation>ATyp</translation>
+    </message>
+    <message>
+        <source>Sat_id</source>
+        <translation>Sat_id</translation>
+    </message>
+    <message>
+        <source>Tp_id</source>
+        <translation>Tp_id</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>فرکانس/قطبش</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>موقعیت</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>ترنسپاندرها</translation>
+    </message>
+    <message>
+        <source>CHs</source>
+        <translation>کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>فرکانس</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>قطبش</translation>
+    </message>
+    <message>
+        <source>S/R</source>
+        <translation>S/R</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Trans</source>
+        <translation>ارسال</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>مدولاسیون</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::reference_preview_dialog</name>
+    <message>
+        <source>sat %1</source>
+        <translation>ماهواره %1</translation>
+    </message>
+    <message>
+        <source>sid %1</source>
+        <translation>sid %1</translation>
+    </message>
+</context>
+</TS>

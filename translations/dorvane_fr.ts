@@ -1,0 +1,1929 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Please, Open a File to be downloaded!</source>
+        <translation>Veuillez ouvrir un fichier à télécharger !</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open Serial Port! Please, Check your Serial port setting!</source>
+        <translation>Impossible d&apos;ouvrir le port série ! Veuillez vérifier le réglage du port série !</translation>
+    </message>
+    <message>
+        <source>Before download start, You should turn off the Power of STB</source>
+        <translation>Avant de lancer le téléchargement, vous devez éteindre le STB</translation>
+    </message>
+    <message>
+        <source>Before upload start, You should turn on the Power of STB and activate &apos;PC COM&apos; item in &apos;Software Transfer&apos; menu</source>
+        <translation>Avant de lancer l&apos;envoi, vous devez allumer le STB et activer l&apos;option &apos;PC COM&apos; du menu &apos;Software Transfer&apos;</translation>
+    </message>
+    <message>
+        <source>This image can&apos;t be downloaded your STB!</source>
+        <translation>Cette image ne peut pas être téléchargée dans votre STB !</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully.</source>
+        <translation>Téléchargement arrêté avec succès.</translation>
+    </message>
+    <message>
+        <source>You should Check LCD window whether STB has remain job or not!</source>
+        <translation>Vérifiez sur l&apos;afficheur LCD si le STB a encore une tâche en cours !</translation>
+    </message>
+    <message>
+        <source>Your STB will restart now!</source>
+        <translation>Votre STB va redémarrer maintenant !</translation>
+    </message>
+    <message>
+        <source>Timeout occurred! Please, Check your STB, And retry!</source>
+        <translation>Délai dépassé ! Veuillez vérifier votre STB et réessayer !</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! The port stopped working.</source>
+        <translation>Erreur du port série ! Le port a cessé de fonctionner.</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! Please, Check your Serial port and STB, And retry!</source>
+        <translation>Erreur du port série ! Veuillez vérifier le port série et le STB, puis réessayer !</translation>
+    </message>
+    <message>
+        <source>Transferring failed! Too many errors on the line.</source>
+        <translation>Échec du transfert ! Trop d&apos;erreurs sur la ligne.</translation>
+    </message>
+    <message>
+        <source>Too many errors on the line! Please, Check your cable and STB, And retry!</source>
+        <translation>Trop d&apos;erreurs sur la ligne ! Veuillez vérifier le câble et le STB, puis réessayer !</translation>
+    </message>
+    <message>
+        <source>Uploading failed!</source>
+        <translation>Échec de l&apos;envoi !</translation>
+    </message>
+    <message>
+        <source>Uploading failed! The file was not changed. Please, Check your STB, And retry!</source>
+        <translation>Échec de l&apos;envoi ! Le fichier n&apos;a pas été modifié. Veuillez vérifier votre STB et réessayer !</translation>
+    </message>
+    <message>
+        <source>The file was not changed.</source>
+        <translation>Le fichier n&apos;a pas été modifié.</translation>
+    </message>
+    <message>
+        <source>The received data is not channel data: %1.</source>
+        <translation>Les données reçues ne sont pas des données de chaînes : %1.</translation>
+    </message>
+    <message>
+        <source>The STB announced %1 bytes and sent %2.</source>
+        <translation>Le STB a annoncé %1 octets et en a envoyé %2.</translation>
+    </message>
+    <message>
+        <source>All the data arrived, but the STB did not end the file (it may have restarted).</source>
+        <translation>Toutes les données sont arrivées, mais le STB n&apos;a pas terminé le fichier (il a peut-être redémarré).</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>Impossible d&apos;ouvrir un fichier pendant un téléchargement...</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory.</source>
+        <translation>Le STB ne répond plus pendant l&apos;écriture de sa mémoire.</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory!</source>
+        <translation>Le STB ne répond plus pendant l&apos;écriture de sa mémoire !</translation>
+    </message>
+    <message>
+        <source>Do not switch it off until its own display says it is done.</source>
+        <translation>Ne l&apos;éteignez pas avant que son propre afficheur indique la fin.</translation>
+    </message>
+    <message>
+        <source>Downloading failed! The file could not be read to its end: %1</source>
+        <translation>Échec du téléchargement ! Le fichier n&apos;a pas pu être lu jusqu&apos;au bout : %1</translation>
+    </message>
+    <message>
+        <source>The STB restarted before it finished writing! The image was not written.</source>
+        <translation>Le STB a redémarré avant la fin de l&apos;écriture ! L&apos;image n&apos;a pas été écrite.</translation>
+    </message>
+    <message>
+        <source>Please, Switch off the STB, start the download, then switch on the STB.</source>
+        <translation>Veuillez éteindre le STB, lancer le téléchargement, puis allumer le STB.</translation>
+    </message>
+    <message>
+        <source>The STB offered more than one file; only the first was received.</source>
+        <translation>Le STB a proposé plus d&apos;un fichier ; seul le premier a été reçu.</translation>
+    </message>
+    <message>
+        <source>The file is empty! There is nothing to download.</source>
+        <translation>Le fichier est vide ! Il n&apos;y a rien à télécharger.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB, more than any STB takes! Check the file, or use Forced download to send it anyway.</source>
+        <translation>Le fichier dépasse %1 Mio, plus qu&apos;aucun STB n&apos;accepte ! Vérifiez le fichier, ou utilisez le téléchargement forcé pour l&apos;envoyer quand même.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: it is a folder!</source>
+        <translation>Impossible d&apos;enregistrer l&apos;envoi dans %1 : c&apos;est un dossier !</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder does not exist!</source>
+        <translation>Impossible d&apos;enregistrer l&apos;envoi dans %1 : son dossier n&apos;existe pas !</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder cannot be written!</source>
+        <translation>Impossible d&apos;enregistrer l&apos;envoi dans %1 : son dossier n&apos;est pas accessible en écriture !</translation>
+    </message>
+    <message>
+        <source>Transferring canceled!</source>
+        <translation>Transfert annulé !</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the downloading?</source>
+        <translation>Voulez-vous arrêter le téléchargement ?</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the uploading?</source>
+        <translation>Voulez-vous arrêter l&apos;envoi ?</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The Download and Upload buttons while a transfer runs.</extracomment>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Waiting Turning on STB...</source>
+        <extracomment>The progress bar while the STB is switched off, before a download.</extracomment>
+        <translation>Attente de l&apos;allumage du STB...</translation>
+    </message>
+    <message>
+        <source>Wait Upload Data...</source>
+        <translation>Attente des données...</translation>
+    </message>
+    <message>
+        <source>Transferring timeout occurred!</source>
+        <translation>Délai de transfert dépassé !</translation>
+    </message>
+    <message>
+        <source>%1 bps</source>
+        <translation>%1 bps</translation>
+    </message>
+    <message>
+        <source>Wait writing image end...</source>
+        <translation>Attente de la fin d&apos;écriture...</translation>
+    </message>
+    <message>
+        <source>STB Boot Ver : %1</source>
+        <translation>Version boot STB : %1</translation>
+    </message>
+    <message>
+        <source>STB App Ver : %1</source>
+        <translation>Version appli STB : %1</translation>
+    </message>
+    <message>
+        <source>Uploading %1% ...</source>
+        <translation>Envoi %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading %1% ...</source>
+        <translation>Téléchargement %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading process started.</source>
+        <translation>Téléchargement lancé.</translation>
+    </message>
+    <message>
+        <source>Uploading process started.</source>
+        <translation>Envoi lancé.</translation>
+    </message>
+    <message>
+        <source>Send upload command and wait ack..</source>
+        <translation>Commande d&apos;envoi transmise, attente de l&apos;accusé..</translation>
+    </message>
+    <message>
+        <source>Transferring ended.</source>
+        <translation>Transfert terminé.</translation>
+    </message>
+    <message>
+        <source>Writing Image started.</source>
+        <translation>Écriture de l&apos;image lancée.</translation>
+    </message>
+    <message>
+        <source>Transferring started.</source>
+        <translation>Transfert lancé.</translation>
+    </message>
+    <message>
+        <source>Transferring started!</source>
+        <translation>Transfert lancé !</translation>
+    </message>
+    <message>
+        <source>Serial Port Internal Error: Write</source>
+        <translation>Erreur interne du port série : écriture</translation>
+    </message>
+    <message>
+        <source>Uploading failed! %1</source>
+        <translation>Échec de l&apos;envoi ! %1</translation>
+    </message>
+    <message>
+        <source>Uploading data is kept in</source>
+        <translation>Les données reçues sont conservées dans</translation>
+    </message>
+    <message>
+        <source>The received data is kept in %1</source>
+        <translation>Les données reçues sont conservées dans %1</translation>
+    </message>
+    <message>
+        <source>%1 The received data is kept in %2</source>
+        <translation>%1 Les données reçues sont conservées dans %2</translation>
+    </message>
+    <message>
+        <source>Writing Image stopped.</source>
+        <translation>Écriture de l&apos;image arrêtée.</translation>
+    </message>
+    <message>
+        <source>Writing image stopped.</source>
+        <translation>Écriture de l&apos;image arrêtée.</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully!</source>
+        <translation>Téléchargement arrêté avec succès !</translation>
+    </message>
+    <message>
+        <source>Uploading finished successfully!</source>
+        <translation>Envoi terminé avec succès !</translation>
+    </message>
+    <message>
+        <source>Uploading data is saved to</source>
+        <translation>Les données reçues sont enregistrées dans</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 differs from the STB&apos;s %2.</source>
+        <translation>Le code acheteur %1 de l&apos;image diffère de celui du STB, %2.</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 does not match the STB&apos;s.</source>
+        <translation>Le code acheteur %1 de l&apos;image ne correspond pas à celui du STB.</translation>
+    </message>
+    <message>
+        <source>&quot;Forced download&quot; (command line: --forced) downloads it anyway.</source>
+        <translation>« Téléchargement forcé » (ligne de commande : --forced) la télécharge quand même.</translation>
+    </message>
+    <message>
+        <source>No receiver answered on %1: check the cable and the port, and that the STB is switched on (for a download: after the start; for an upload: with its &apos;PC COM&apos; item active).</source>
+        <translation>Aucun récepteur n&apos;a répondu sur %1 : vérifiez le câble et le port, et que le STB est allumé (pour un téléchargement : après le lancement ; pour un envoi : avec son option &apos;PC COM&apos; active).</translation>
+    </message>
+    <message>
+        <source>%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs</source>
+        <translation>%1 octets en %2 s (%3 octets/s), %4 blocs, %5 renvoyés, %6 délais dépassés</translation>
+    </message>
+    <message>
+        <source>%1 port was opened successfully!</source>
+        <translation>Le port %1 a été ouvert avec succès !</translation>
+    </message>
+    <message>
+        <source>Port(%1) open failed.</source>
+        <translation>Échec de l&apos;ouverture du port(%1).</translation>
+    </message>
+    <message>
+        <source>Port(%1) failed: %2</source>
+        <translation>Le port(%1) a échoué : %2</translation>
+    </message>
+    <message>
+        <source>buff full</source>
+        <translation>tampon plein</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, or choose one of the ports that Configure or &apos;dorvane ports&apos; lists.</source>
+        <translation>%1 n&apos;existe pas : l&apos;adaptateur est débranché ou le nom est faux. Branchez-le, ou choisissez un des ports listés par Configurer ou &apos;dorvane ports&apos;.</translation>
+    </message>
+    <message>
+        <source>No serial port is there: plug in the adapter.</source>
+        <translation>Aucun port série : branchez l&apos;adaptateur.</translation>
+    </message>
+    <message>
+        <source>The serial ports are: %1.</source>
+        <translation>Les ports série sont : %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2. %3</source>
+        <translation>%1 n&apos;est pas un port série : c&apos;est %2. %3</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a plain file</source>
+        <translation>un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>not a device</source>
+        <translation>pas un périphérique</translation>
+    </message>
+    <message>
+        <source>a device that is not a serial line</source>
+        <translation>un périphérique qui n&apos;est pas une ligne série</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Close that program, or choose another port.</source>
+        <translation>%1 est utilisé par %2. Fermez ce programme, ou choisissez un autre port.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close that program, or choose another port.</source>
+        <translation>%1 est utilisé par un autre programme. Fermez ce programme, ou choisissez un autre port.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: your user is not in the &apos;%2&apos; group. Join it with &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>Permission refusée sur %1 : votre utilisateur n&apos;est pas dans le groupe &apos;%2&apos;. Rejoignez-le avec &apos;sudo usermod -aG %2 $USER&apos;, puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>%1 has gone away: the adapter was unplugged. Plug it back in and retry.</source>
+        <translation>%1 a disparu : l&apos;adaptateur a été débranché. Rebranchez-le et réessayez.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working: %2.</source>
+        <translation>%1 a cessé de fonctionner : %2.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>erreur inconnue</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found</source>
+        <translation>le premier adaptateur série USB trouvé</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found (%1)</source>
+        <translation>le premier adaptateur série USB trouvé (%1)</translation>
+    </message>
+    <message>
+        <source>the first serial port found</source>
+        <translation>le premier port série trouvé</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>Échec de l&apos;écriture du fichier !</translation>
+    </message>
+    <message>
+        <source>Channel data file is truncated!</source>
+        <translation>Le fichier de données de chaînes est tronqué !</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 contient un chemin non valide.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 n&apos;a pas pu être ouvert car trop de fichiers sont ouverts.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>L&apos;accès à %1 a été refusé.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>Une violation de partage s&apos;est produite lors de l&apos;accès à %1.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>Une erreur matérielle d&apos;E/S a été signalée lors de l&apos;accès à %1.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Disque plein lors de l&apos;accès à %1.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>Une erreur inattendue s&apos;est produite lors de l&apos;accès à %1.</translation>
+    </message>
+    <message>
+        <source>This file cannot be written back without losing data: %1.</source>
+        <translation>Ce fichier ne peut pas être réécrit sans perte de données : %1.</translation>
+    </message>
+    <message>
+        <source>Data is unavailable!</source>
+        <translation>Les données ne sont pas disponibles !</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <extracomment>The editor&apos;s window title.</extracomment>
+        <translation>Modifier les données du récepteur</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data - %1</source>
+        <translation>Modifier les données du récepteur - %1</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (lecture seule)</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 trouvé(s)</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected satellites</source>
+        <translation>%1 trouvé(s), %2 dans les satellites choisis</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected transponders</source>
+        <translation>%1 trouvé(s), %2 dans les transpondeurs choisis</translation>
+    </message>
+    <message>
+        <source>Choose channels in the list below to add them to the group</source>
+        <translation>Choisissez des chaînes dans la liste ci-dessous pour les ajouter au groupe</translation>
+    </message>
+    <message>
+        <source>Choose one transponder to copy, or one satellite without transponders</source>
+        <translation>Choisissez un transpondeur à copier, ou un satellite sans transpondeur</translation>
+    </message>
+    <message>
+        <source>Satellites are added with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>Les satellites s&apos;ajoutent avec « Tous sat » choisi ; choisissez d&apos;abord une liste</translation>
+    </message>
+    <message>
+        <source>Choose a list first</source>
+        <translation>Choisissez d&apos;abord une liste</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to delete them</source>
+        <translation>Choisissez des membres du groupe pour les supprimer</translation>
+    </message>
+    <message>
+        <source>Satellites are deleted with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>Les satellites se suppriment avec « Tous sat » choisi ; choisissez d&apos;abord une liste</translation>
+    </message>
+    <message>
+        <source>Choose what to delete first</source>
+        <translation>Choisissez d&apos;abord ce qu&apos;il faut supprimer</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to move them</source>
+        <translation>Choisissez des membres du groupe pour les déplacer</translation>
+    </message>
+    <message>
+        <source>Channels are moved within a single satellite, or across all of them with every satellite chosen</source>
+        <translation>Les chaînes se déplacent dans un seul satellite, ou entre tous quand chaque satellite est choisi</translation>
+    </message>
+    <message>
+        <source>Choose channels to move first</source>
+        <translation>Choisissez d&apos;abord les chaînes à déplacer</translation>
+    </message>
+    <message>
+        <source>You must select another destination</source>
+        <translation>Vous devez choisir une autre destination</translation>
+    </message>
+    <message>
+        <source>Finish or cancel the pending move first</source>
+        <translation>Terminez ou annulez d&apos;abord le déplacement en cours</translation>
+    </message>
+    <message>
+        <source>Channels are dropped on a channel of the list to move them</source>
+        <translation>Déposez les chaînes sur une chaîne de la liste pour les déplacer</translation>
+    </message>
+    <message>
+        <source>Drop channels on a group or its members, or members on a member</source>
+        <translation>Déposez des chaînes sur un groupe ou ses membres, ou des membres sur un membre</translation>
+    </message>
+    <message>
+        <source>Channels are ordered in the &quot;Satellite&quot; view</source>
+        <translation>Les chaînes se classent dans la vue « Satellite »</translation>
+    </message>
+    <message>
+        <source>Finish the add first</source>
+        <translation>Terminez d&apos;abord l&apos;ajout</translation>
+    </message>
+    <message>
+        <source>Choose exactly two channels to swap them</source>
+        <translation>Choisissez exactement deux chaînes pour les échanger</translation>
+    </message>
+    <message>
+        <source>Choose channels first</source>
+        <translation>Choisissez d&apos;abord des chaînes</translation>
+    </message>
+    <message>
+        <source>Cannot add satellite</source>
+        <translation>Impossible d&apos;ajouter le satellite</translation>
+    </message>
+    <message>
+        <source>Cannot add transponder</source>
+        <translation>Impossible d&apos;ajouter le transpondeur</translation>
+    </message>
+    <message>
+        <source>Cannot add channel</source>
+        <translation>Impossible d&apos;ajouter la chaîne</translation>
+    </message>
+    <message>
+        <source>Max Favorite Count!!</source>
+        <translation>Nombre maximal de favoris atteint !!</translation>
+    </message>
+    <message>
+        <source>Favorite Group empty!!</source>
+        <translation>Groupe de favoris vide !!</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3?</source>
+        <translation>Supprimer %1, leurs %2 et %3 ?</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3 (%4)?</source>
+        <translation>Supprimer %1, leurs %2 et %3 (%4) ?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2?</source>
+        <translation>Supprimer %1 et leurs %2 ?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2 (%3)?</source>
+        <translation>Supprimer %1 et leurs %2 (%3) ?</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>Supprimer %1 ?</translation>
+    </message>
+    <message>
+        <source>Delete %1 (%2)?</source>
+        <translation>Supprimer %1 (%2) ?</translation>
+    </message>
+    <message>
+        <source>1 satellite</source>
+        <translation>1 satellite</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 satellites</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>1 transpondeur</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transpondeurs</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 chaîne</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 chaînes</translation>
+    </message>
+    <message>
+        <source>1 favourite entry</source>
+        <translation>1 entrée de favoris</translation>
+    </message>
+    <message>
+        <source>%1 favourite entries</source>
+        <translation>%1 entrées de favoris</translation>
+    </message>
+    <message>
+        <source>1 duplicate</source>
+        <translation>1 doublon</translation>
+    </message>
+    <message>
+        <source>%1 duplicates</source>
+        <translation>%1 doublons</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 ajouté(s)</translation>
+    </message>
+    <message>
+        <source>%1 replaced</source>
+        <translation>%1 remplacé(s)</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>%1 ignoré(s)</translation>
+    </message>
+    <message>
+        <source>%1 not copied (no room)</source>
+        <translation>%1 non copié(s) (plus de place)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1 ; %2</translation>
+    </message>
+    <message>
+        <source>Nothing was copied.</source>
+        <translation>Rien n&apos;a été copié.</translation>
+    </message>
+    <message>
+        <source>1 of the channels to copy is already in this file (the same satellite, transponder and service id).</source>
+        <translation>1 des chaînes à copier est déjà dans ce fichier (même satellite, transpondeur et identifiant de service).</translation>
+    </message>
+    <message>
+        <source>%1 of the channels to copy are already in this file (the same satellite, transponder and service id).</source>
+        <translation>%1 des chaînes à copier sont déjà dans ce fichier (même satellite, transpondeur et identifiant de service).</translation>
+    </message>
+    <message>
+        <source>Skip them, replace the ones here, or keep both?</source>
+        <translation>Les ignorer, remplacer celles d&apos;ici, ou garder les deux ?</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Ignorer</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Garder les deux</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Every transponder carries a channel: none removed.</source>
+        <translation>Chaque transpondeur porte une chaîne : aucun supprimé.</translation>
+    </message>
+    <message>
+        <source>Remove %1 without a channel?</source>
+        <translation>Supprimer %1 sans chaîne ?</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>Nouvelle chaîne</translation>
+    </message>
+    <message>
+        <source>This file cannot be saved: it holds data the editor would lose (%1).</source>
+        <translation>Ce fichier ne peut pas être enregistré : il contient des données que l&apos;éditeur perdrait (%1).</translation>
+    </message>
+    <message>
+        <source>%1 Not saved.</source>
+        <translation>%1 Non enregistré.</translation>
+    </message>
+    <message>
+        <source>The check before saving found:</source>
+        <translation>La vérification avant l&apos;enregistrement a trouvé :</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Enregistrer quand même</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes?</source>
+        <translation>Voulez-vous enregistrer les modifications ?</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Rien n&apos;a été importé : %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... et %1 de plus</translation>
+    </message>
+    <message>
+        <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
+        <translation>Le fichier ne distingue pas de telles chaînes : le favori peut revenir comme celle de plus petit numéro.</translation>
+    </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (build n° %2)</translation>
+    </message>
+    <message>
+        <source>File Name : %1</source>
+        <translation>Nom du fichier : %1</translation>
+    </message>
+    <message>
+        <source>Image Type : %1</source>
+        <translation>Type d&apos;image : %1</translation>
+    </message>
+    <message>
+        <source>File Size : %1 bytes</source>
+        <translation>Taille du fichier : %1 octets</translation>
+    </message>
+    <message>
+        <source>Version : %1</source>
+        <translation>Version : %1</translation>
+    </message>
+    <message>
+        <source>%1 (build #%2)</source>
+        <translation>%1 (build n° %2)</translation>
+    </message>
+    <message>
+        <source>Build Date : %1 (%2)</source>
+        <translation>Date de build : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Buyer : %1</source>
+        <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
+        <translation>Acheteur : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPrompts</name>
+    <message>
+        <source>The language changes when Dorvane_QX starts next.</source>
+        <translation>La langue change au prochain démarrage de Dorvane_QX.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CAboutDialog</name>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>À propos de Dorvane_QX</translation>
+    </message>
+    <message>
+        <source>Version v1.0</source>
+        <translation>Version v1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>Outil de service pour récepteurs satellite numériques :
+téléchargement du firmware et sauvegarde des chaînes.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditChannelDialog</name>
+    <message>
+        <source>Edit Channel</source>
+        <translation>Modifier la chaîne</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transpondeur</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID de service</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID vidéo</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID audio</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Teletext PID</source>
+        <translation>PID télétexte</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 to 65535.</source>
+        <translation>%1 doit être entre 0 et 65535.</translation>
+    </message>
+    <message>
+        <source>Keep It</source>
+        <translation>Le garder</translation>
+    </message>
+    <message>
+        <source>Change It</source>
+        <translation>Le changer</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditSatelliteDialog</name>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Modifier le satellite</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation>Type de LNB</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>LNB freq Low</source>
+        <translation>Fréq. LNB basse</translation>
+    </message>
+    <message>
+        <source>LNB freq High</source>
+        <translation>Fréq. LNB haute</translation>
+    </message>
+    <message>
+        <source>LNB Power</source>
+        <translation>Alimentation LNB</translation>
+    </message>
+    <message>
+        <source>22KHz</source>
+        <translation>22KHz</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation>DiSEqC</translation>
+    </message>
+    <message>
+        <source>DiSEqC type</source>
+        <translation>Type DiSEqC</translation>
+    </message>
+    <message>
+        <source>DiSEqC port</source>
+        <translation>Port DiSEqC</translation>
+    </message>
+    <message>
+        <source>Dish Position</source>
+        <translation>Position de l&apos;antenne</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Est</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Ouest</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universel</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Simple</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Marche</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Arrêt</translation>
+    </message>
+    <message>
+        <source>1.0(4 Switch)</source>
+        <translation>1.0(4 commutateurs)</translation>
+    </message>
+    <message>
+        <source>1.1(16 Switch)</source>
+        <translation>1.1(16 commutateurs)</translation>
+    </message>
+    <message>
+        <source>1.2(Motor)</source>
+        <translation>1.2(Moteur)</translation>
+    </message>
+    <message>
+        <source>1.3(USALS)</source>
+        <translation>1.3(USALS)</translation>
+    </message>
+    <message>
+        <source>Location must be 0.0 to 180.0 degrees East or West.</source>
+        <translation>La position doit être entre 0.0 et 180.0 degrés Est ou Ouest.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditTpDialog</name>
+    <message>
+        <source>Edit TP</source>
+        <translation>Modifier le TP</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Horz/Vert</source>
+        <translation>Horz/Vert</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Débit symbole</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Transmission</source>
+        <translation>Transmission</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modulation</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Changer</translation>
+    </message>
+    <message>
+        <source>Frequency must be 1 to 65535 MHz.</source>
+        <translation>La fréquence doit être entre 1 et 65535 MHz.</translation>
+    </message>
+    <message>
+        <source>Symbol Rate must be 0 to 65535.</source>
+        <translation>Le débit symbole doit être entre 0 et 65535.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CMainDialog</name>
+    <message>
+        <source>Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)</source>
+        <translation>Fichiers image ou binaires (*.img *.bin);;Données de chaînes (*.irz);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Channel Data (*irz)</source>
+        <translation>Données de chaînes (*irz)</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>Téléchargement forcé</translation>
+    </message>
+    <message>
+        <source>Download even when the STB&apos;s buyer code does not match the image</source>
+        <translation>Télécharger même si le code acheteur du STB ne correspond pas à l&apos;image</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Télécharger</translation>
+    </message>
+    <message>
+        <source>The current file</source>
+        <translation>Le fichier courant</translation>
+    </message>
+    <message>
+        <source>File Name :</source>
+        <translation>Nom du fichier :</translation>
+    </message>
+    <message>
+        <source>Elapsed :</source>
+        <translation>Écoulé :</translation>
+    </message>
+    <message>
+        <source>Throughput :</source>
+        <translation>Débit :</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Configurer</translation>
+    </message>
+    <message>
+        <source>Connect or disconnect the port</source>
+        <translation>Connecter ou déconnecter le port</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>STB power: green while the STB&apos;s application answers</source>
+        <translation>Alimentation du STB : vert tant que l&apos;application du STB répond</translation>
+    </message>
+    <message>
+        <source>STB Power</source>
+        <translation>Alim. STB</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>À propos de Dorvane_QX</translation>
+    </message>
+    <message>
+        <source>Downloading process is in progress, Do you want to stop the downloading?</source>
+        <translation>Un téléchargement est en cours. Voulez-vous arrêter le téléchargement ?</translation>
+    </message>
+    <message>
+        <source>Do you want to close Dorvane_QX?</source>
+        <translation>Voulez-vous fermer Dorvane_QX ?</translation>
+    </message>
+    <message>
+        <source>You can&apos;t disconnect Serial port on downloading...</source>
+        <translation>Impossible de déconnecter le port série pendant un téléchargement...</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 déconnecté.</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 connecté.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t configure Serial port on downloading...</source>
+        <translation>Impossible de configurer le port série pendant un téléchargement...</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>Impossible d&apos;ouvrir un fichier pendant un téléchargement...</translation>
+    </message>
+    <message>
+        <source>Transfer summary: </source>
+        <translation>Bilan du transfert : </translation>
+    </message>
+    <message>
+        <source>Save log...</source>
+        <translation>Enregistrer le journal...</translation>
+    </message>
+    <message>
+        <source>Save trace...</source>
+        <translation>Enregistrer la trace...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save %1: %2</source>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Log (*.log *.txt);;All files (*)</source>
+        <translation>Journal (*.log *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Trace (*.trace *.txt);;All files (*)</source>
+        <translation>Trace (*.trace *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t edit a file while transferring...</source>
+        <translation>Impossible de modifier un fichier pendant un transfert...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>téléchargement</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>envoi</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>éditeur</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>déconnecté</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>éteint</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>connecté</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>allumé</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReceiverDataDialog</name>
+    <message>
+        <source>Group Name</source>
+        <translation>Nom du groupe</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Channel.</source>
+        <translation>Chaîne.</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>Fréq/Pol</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Rename Group</source>
+        <translation>Renommer le groupe</translation>
+    </message>
+    <message>
+        <source>&amp;TV name:</source>
+        <translation>Nom &amp;TV :</translation>
+    </message>
+    <message>
+        <source>&amp;Radio name:</source>
+        <translation>Nom &amp;radio :</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>&amp;Historique...</translation>
+    </message>
+    <message>
+        <source>The lists kept from uploads and earlier saves: compare or restore one</source>
+        <translation>Les listes gardées des envois et des enregistrements précédents : en comparer ou en restaurer une</translation>
+    </message>
+    <message>
+        <source>the open list</source>
+        <translation>la liste ouverte</translation>
+    </message>
+    <message>
+        <source>, unsaved edits</source>
+        <translation>, modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <translation>Modifier les données du récepteur</translation>
+    </message>
+    <message>
+        <source>%1 marked for moving: choose the destination, then &quot;Select Destination&quot;</source>
+        <translation>%1 marqué(s) pour déplacement : choisissez la destination, puis « Choisir la destination »</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 chaîne</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 chaînes</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz)</source>
+        <translation>Données de chaînes (*.irz)</translation>
+    </message>
+    <message>
+        <source>Channel data JSON (*.json);;Channel table CSV (*.csv)</source>
+        <translation>Données de chaînes JSON (*.json);;Table des chaînes CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>Échec de l&apos;écriture du fichier !</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Échec de l&apos;ouverture du fichier !</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Fav TV</source>
+        <translation>Fav TV</translation>
+    </message>
+    <message>
+        <source>Fav Radio</source>
+        <translation>Fav Radio</translation>
+    </message>
+    <message>
+        <source>Search channels by name, service id or PID (Ctrl+F)</source>
+        <translation>Chercher des chaînes par nom, identifiant de service ou PID (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Trouver :</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>&amp;Vue :</translation>
+    </message>
+    <message>
+        <source>TPs:</source>
+        <translation>TPs :</translation>
+    </message>
+    <message>
+        <source>CHs:</source>
+        <translation>CHs :</translation>
+    </message>
+    <message>
+        <source>All Sat</source>
+        <translation>Tous sat</translation>
+    </message>
+    <message>
+        <source>Searched Sat</source>
+        <translation>Sat cherchés</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>FTA</source>
+        <translation>FTA</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Trier par :</translation>
+    </message>
+    <message>
+        <source>Channel No</source>
+        <translation>N° de chaîne</translation>
+    </message>
+    <message>
+        <source>Sat/Tp</source>
+        <translation>Sat/Tp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Listed channels:</source>
+        <translation>Chaînes listées :</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>Su&amp;pprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Déplacer</translation>
+    </message>
+    <message>
+        <source>Select Desti&amp;nation</source>
+        <translation>Choisir la desti&amp;nation</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Move</source>
+        <translation>Annuler le dépla&amp;cement</translation>
+    </message>
+    <message>
+        <source>Sav&amp;e As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>Exi&amp;t</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>E&amp;xporter...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importer...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Ann&amp;uler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Group...</source>
+        <translation>Renommer le &amp;groupe...</translation>
+    </message>
+    <message>
+        <source>Undo the last edit (Ctrl+Z)</source>
+        <translation>Annuler la dernière modification (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>Rétablir la dernière modification annulée (Ctrl+Maj+Z, Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Modifier...</translation>
+    </message>
+    <message>
+        <source>In group</source>
+        <translation>Dans le groupe</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>Satellites ou groupes</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>Transpondeurs ou membres du groupe</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Chaînes</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>Données du récepteur</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReferencePreviewDialog</name>
+    <message>
+        <source>Apply order from %1</source>
+        <translation>Appliquer l&apos;ordre de %1</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>Nouveau n°</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Chaîne</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Actuel</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Trouvé</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identité</translation>
+    </message>
+    <message>
+        <source>Take the &amp;favourite groups and their names along</source>
+        <translation>Prendre aussi les groupes de &amp;favoris et leurs noms</translation>
+    </message>
+    <message>
+        <source>A text list has no favourite groups</source>
+        <translation>Une liste texte n&apos;a pas de groupes de favoris</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Appliquer</translation>
+    </message>
+    <message>
+        <source>Reference entries that found no channel: %1</source>
+        <translation>Entrées de référence sans chaîne trouvée : %1</translation>
+    </message>
+    <message>
+        <source>by name</source>
+        <translation>par nom</translation>
+    </message>
+    <message>
+        <source>by identity</source>
+        <translation>par identité</translation>
+    </message>
+    <message>
+        <source>not matched: to the end</source>
+        <translation>non trouvé : à la fin</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CSerialConfigDialog</name>
+    <message>
+        <source>Made by %1</source>
+        <translation>Fabriqué par %1</translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation>USB %1</translation>
+    </message>
+    <message>
+        <source>Serial number %1</source>
+        <translation>Numéro de série %1</translation>
+    </message>
+    <message>
+        <source>In use by another program</source>
+        <translation>Utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>In use by %1</source>
+        <translation>Utilisé par %1</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+    <message>
+        <source>Serial Port Configuration</source>
+        <translation>Configuration du port série</translation>
+    </message>
+    <message>
+        <source>Serial Port :</source>
+        <translation>Port série :</translation>
+    </message>
+    <message>
+        <source>Choose a port, or type its device path</source>
+        <translation>Choisissez un port, ou tapez son chemin de périphérique</translation>
+    </message>
+    <message>
+        <source>%1  (current)</source>
+        <translation>%1  (actuel)</translation>
+    </message>
+    <message>
+        <source>No serial port found: plug in the adapter.</source>
+        <translation>Aucun port série trouvé : branchez l&apos;adaptateur.</translation>
+    </message>
+    <message>
+        <source>%1
+Not listed by the system</source>
+        <translation>%1
+Non listé par le système</translation>
+    </message>
+    <message>
+        <source>&amp;Language :</source>
+        <translation>&amp;Langue :</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <extracomment>The language choice that follows the system&apos;s locale.</extracomment>
+        <translation>Langue du système</translation>
+    </message>
+    <message>
+        <source>The language of the windows, from the next start</source>
+        <translation>La langue des fenêtres, à partir du prochain démarrage</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelListPrint</name>
+    <message>
+        <source>Channel list of %1</source>
+        <translation>Liste des chaînes de %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelOrderActions</name>
+    <message>
+        <source>Sort the selected channels by &amp;name and keep it as the order</source>
+        <translation>Trier les chaînes choisies par &amp;nom et garder cet ordre</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
+        <translation>Trier les chaînes choisies par &amp;satellite et fréquence et garder cet ordre</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by service &amp;id and keep it as the order</source>
+        <translation>Trier les chaînes choisies par &amp;identifiant de service et garder cet ordre</translation>
+    </message>
+    <message>
+        <source>Move to &amp;number...</source>
+        <translation>Déplacer au n&amp;uméro...</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>É&amp;changer</translation>
+    </message>
+    <message>
+        <source>Apply &amp;order from...</source>
+        <translation>Appliquer l&apos;&amp;ordre de...</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>Nouveau n°</translation>
+    </message>
+    <message>
+        <source>New No.: a channel number 0..%1</source>
+        <translation>Nouveau n° : un numéro de chaîne 0..%1</translation>
+    </message>
+    <message>
+        <source>Move to number</source>
+        <translation>Déplacer au numéro</translation>
+    </message>
+    <message>
+        <source>The %1 chosen channels from &amp;number:</source>
+        <translation>Les %1 chaînes choisies à partir du &amp;numéro :</translation>
+    </message>
+    <message>
+        <source>Apply order from</source>
+        <translation>Appliquer l&apos;ordre de</translation>
+    </message>
+    <message>
+        <source>Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)</source>
+        <translation>Données de chaînes ou listes (*.irz *.txt *.csv);;Données de chaînes (*irz);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopyCleanTools</name>
+    <message>
+        <source>&amp;Open Second File...</source>
+        <translation>&amp;Ouvrir un second fichier...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation>&amp;Copier les lignes</translation>
+    </message>
+    <message>
+        <source>Show D&amp;uplicates Only</source>
+        <translation>Afficher seulement les do&amp;ublons</translation>
+    </message>
+    <message>
+        <source>Select &amp;All Duplicates</source>
+        <translation>Sélectionner &amp;tous les doublons</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Unused Transponders...</source>
+        <translation>Supprimer les transpondeurs inutilisés (&amp;R)...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primer...</translation>
+    </message>
+    <message>
+        <source>Export to P&amp;DF...</source>
+        <translation>Exporter en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>Copy from Second &amp;File</source>
+        <translation>Copier depuis le second &amp;fichier</translation>
+    </message>
+    <message>
+        <source>Open Second File</source>
+        <translation>Ouvrir un second fichier</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz);;All files (*)</source>
+        <translation>Données de chaînes (*.irz);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Choose satellites, transponders, channels or groups of the second file</source>
+        <translation>Choisissez des satellites, transpondeurs, chaînes ou groupes du second fichier</translation>
+    </message>
+    <message>
+        <source>No duplicates</source>
+        <translation>Aucun doublon</translation>
+    </message>
+    <message>
+        <source>%1 duplicates chosen</source>
+        <translation>%1 doublons choisis</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>1 transpondeur supprimé</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>%1 transpondeurs supprimés</translation>
+    </message>
+    <message>
+        <source>No rows chosen to copy</source>
+        <translation>Aucune ligne choisie à copier</translation>
+    </message>
+    <message>
+        <source>1 row copied to the clipboard</source>
+        <translation>1 ligne copiée dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>%1 rows copied to the clipboard</source>
+        <translation>%1 lignes copiées dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Aperçu avant impression</translation>
+    </message>
+    <message>
+        <source>This build cannot print: use &quot;Export to PDF...&quot; and print the PDF.</source>
+        <translation>Cette version ne peut pas imprimer : utilisez « Exporter en PDF... » et imprimez le PDF.</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>Échec de l&apos;écriture du fichier !</translation>
+    </message>
+    <message>
+        <source>%1 pages written to %2</source>
+        <translation>%1 pages écrites dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopySourcePanel</name>
+    <message>
+        <source>Second file (read-only)</source>
+        <translation>Second fichier (lecture seule)</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Co&amp;py into this file</source>
+        <translation>&lt;&lt; Copier dans ce &amp;fichier</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 chaînes</translation>
+    </message>
+    <message>
+        <source>SID %1</source>
+        <translation>SID %1</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Groupes de favoris</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 channels</source>
+        <translation>%1 : %2 satellites, %3 chaînes</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>Copie les satellites, transpondeurs, chaînes et groupes de favoris choisis (ou faites-les glisser sur les listes)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::DialogPrompts</name>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Enregistrer sous</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>No lists are kept yet.</source>
+        <translation>Aucune liste n&apos;est encore gardée.</translation>
+    </message>
+    <message>
+        <source>Select two lists, or one to compare with the open list.</source>
+        <translation>Choisissez deux listes, ou une à comparer avec la liste ouverte.</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Gardée dans %1</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Comparer</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;open list</source>
+        <translation>Comparer avec la liste &amp;ouverte</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>Open the selected list in the editor; the present one is kept first</source>
+        <translation>Ouvrir la liste choisie dans l&apos;éditeur ; l&apos;actuelle est gardée d&apos;abord</translation>
+    </message>
+    <message>
+        <source>Can&apos;t compare: %1</source>
+        <translation>Comparaison impossible : %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::IntegerEdit</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Veuillez saisir un nombre entier.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ListColumns</name>
+    <message>
+        <source>Channel</source>
+        <translation>Chaîne</translation>
+    </message>
+    <message>
+        <source>PPid</source>
+        <translation>PPid</translation>
+    </message>
+    <message>
+        <source>VPid</source>
+        <translation>VPid</translation>
+    </message>
+    <message>
+        <source>APid</source>
+        <translation>APid</translation>
+    </message>
+    <message>
+        <source>ttxt</source>
+        <translation>ttxt</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>VTyp</source>
+        <translation>VTyp</translation>
+    </message>
+    <message>
+        <source>ATyp</source>
+        <translation>ATyp</translation>
+    </message>
+    <message>
+        <source>Sat_id</source>
+        <translation>Sat_id</translation>
+    </message>
+    <message>
+        <source>Tp_id</source>
+        <translation>Tp_id</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>Fréq/Pol</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TPs</translation>
+    </message>
+    <message>
+        <source>CHs</source>
+        <translation>CHs</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>Fréq.</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>S/R</source>
+        <translation>S/R</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Trans</source>
+        <translation>Trans</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>Mod</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::reference_preview_dialog</name>
+    <message>
+        <source>sat %1</source>
+        <translation>sat %1</translation>
+    </message>
+    <message>
+        <source>sid %1</source>
+        <translation>sid %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1929 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru">
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Please, Open a File to be downloaded!</source>
+        <translation>Пожалуйста, откройте файл для загрузки!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open Serial Port! Please, Check your Serial port setting!</source>
+        <translation>Не удаётся открыть последовательный порт! Проверьте настройку последовательного порта!</translation>
+    </message>
+    <message>
+        <source>Before download start, You should turn off the Power of STB</source>
+        <translation>Перед началом загрузки нужно выключить питание STB</translation>
+    </message>
+    <message>
+        <source>Before upload start, You should turn on the Power of STB and activate &apos;PC COM&apos; item in &apos;Software Transfer&apos; menu</source>
+        <translation>Перед началом выгрузки нужно включить питание STB и активировать пункт &apos;PC COM&apos; в меню &apos;Software Transfer&apos;</translation>
+    </message>
+    <message>
+        <source>This image can&apos;t be downloaded your STB!</source>
+        <translation>Этот образ нельзя загрузить в ваш STB!</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully.</source>
+        <translation>Загрузка успешно остановлена.</translation>
+    </message>
+    <message>
+        <source>You should Check LCD window whether STB has remain job or not!</source>
+        <translation>Проверьте на ЖК-дисплее, не выполняет ли STB ещё какую-то работу!</translation>
+    </message>
+    <message>
+        <source>Your STB will restart now!</source>
+        <translation>Ваш STB сейчас перезапустится!</translation>
+    </message>
+    <message>
+        <source>Timeout occurred! Please, Check your STB, And retry!</source>
+        <translation>Истекло время ожидания! Проверьте STB и повторите попытку!</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! The port stopped working.</source>
+        <translation>Ошибка последовательного порта! Порт перестал работать.</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! Please, Check your Serial port and STB, And retry!</source>
+        <translation>Ошибка последовательного порта! Проверьте последовательный порт и STB и повторите попытку!</translation>
+    </message>
+    <message>
+        <source>Transferring failed! Too many errors on the line.</source>
+        <translation>Передача не удалась! Слишком много ошибок на линии.</translation>
+    </message>
+    <message>
+        <source>Too many errors on the line! Please, Check your cable and STB, And retry!</source>
+        <translation>Слишком много ошибок на линии! Проверьте кабель и STB и повторите попытку!</translation>
+    </message>
+    <message>
+        <source>Uploading failed!</source>
+        <translation>Выгрузка не удалась!</translation>
+    </message>
+    <message>
+        <source>Uploading failed! The file was not changed. Please, Check your STB, And retry!</source>
+        <translation>Выгрузка не удалась! Файл не изменён. Проверьте STB и повторите попытку!</translation>
+    </message>
+    <message>
+        <source>The file was not changed.</source>
+        <translation>Файл не изменён.</translation>
+    </message>
+    <message>
+        <source>The received data is not channel data: %1.</source>
+        <translation>Полученные данные — не данные каналов: %1.</translation>
+    </message>
+    <message>
+        <source>The STB announced %1 bytes and sent %2.</source>
+        <translation>STB объявил %1 байт, а прислал %2.</translation>
+    </message>
+    <message>
+        <source>All the data arrived, but the STB did not end the file (it may have restarted).</source>
+        <translation>Все данные пришли, но STB не завершил файл (возможно, он перезапустился).</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>Нельзя открыть файл во время загрузки...</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory.</source>
+        <translation>STB перестал отвечать во время записи своей памяти.</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory!</source>
+        <translation>STB перестал отвечать во время записи своей памяти!</translation>
+    </message>
+    <message>
+        <source>Do not switch it off until its own display says it is done.</source>
+        <translation>Не выключайте его, пока его собственный дисплей не покажет окончание.</translation>
+    </message>
+    <message>
+        <source>Downloading failed! The file could not be read to its end: %1</source>
+        <translation>Загрузка не удалась! Файл не удалось прочитать до конца: %1</translation>
+    </message>
+    <message>
+        <source>The STB restarted before it finished writing! The image was not written.</source>
+        <translation>STB перезапустился, не закончив запись! Образ не записан.</translation>
+    </message>
+    <message>
+        <source>Please, Switch off the STB, start the download, then switch on the STB.</source>
+        <translation>Выключите STB, запустите загрузку, затем включите STB.</translation>
+    </message>
+    <message>
+        <source>The STB offered more than one file; only the first was received.</source>
+        <translation>STB предложил больше одного файла; принят только первый.</translation>
+    </message>
+    <message>
+        <source>The file is empty! There is nothing to download.</source>
+        <translation>Файл пуст! Загружать нечего.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB, more than any STB takes! Check the file, or use Forced download to send it anyway.</source>
+        <translation>Файл больше %1 МиБ — больше, чем принимает любой STB! Проверьте файл или отправьте его всё равно с помощью принудительной загрузки.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: it is a folder!</source>
+        <translation>Нельзя сохранить выгрузку в %1: это папка!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder does not exist!</source>
+        <translation>Нельзя сохранить выгрузку в %1: её папка не существует!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder cannot be written!</source>
+        <translation>Нельзя сохранить выгрузку в %1: в её папку нельзя писать!</translation>
+    </message>
+    <message>
+        <source>Transferring canceled!</source>
+        <translation>Передача отменена!</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the downloading?</source>
+        <translation>Остановить загрузку?</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the uploading?</source>
+        <translation>Остановить выгрузку?</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The Download and Upload buttons while a transfer runs.</extracomment>
+        <translation>Стоп</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Выгрузить</translation>
+    </message>
+    <message>
+        <source>Waiting Turning on STB...</source>
+        <extracomment>The progress bar while the STB is switched off, before a download.</extracomment>
+        <translation>Ожидание включения STB...</translation>
+    </message>
+    <message>
+        <source>Wait Upload Data...</source>
+        <translation>Ожидание данных выгрузки...</translation>
+    </message>
+    <message>
+        <source>Transferring timeout occurred!</source>
+        <translation>Истекло время ожидания передачи!</translation>
+    </message>
+    <message>
+        <source>%1 bps</source>
+        <translation>%1 бит/с</translation>
+    </message>
+    <message>
+        <source>Wait writing image end...</source>
+        <translation>Ожидание конца записи образа...</translation>
+    </message>
+    <message>
+        <source>STB Boot Ver : %1</source>
+        <translation>Версия загрузчика STB : %1</translation>
+    </message>
+    <message>
+        <source>STB App Ver : %1</source>
+        <translation>Версия ПО STB : %1</translation>
+    </message>
+    <message>
+        <source>Uploading %1% ...</source>
+        <translation>Выгрузка %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading %1% ...</source>
+        <translation>Загрузка %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading process started.</source>
+        <translation>Загрузка начата.</translation>
+    </message>
+    <message>
+        <source>Uploading process started.</source>
+        <translation>Выгрузка начата.</translation>
+    </message>
+    <message>
+        <source>Send upload command and wait ack..</source>
+        <translation>Команда выгрузки отправлена, ожидание подтверждения..</translation>
+    </message>
+    <message>
+        <source>Transferring ended.</source>
+        <translation>Передача завершена.</translation>
+    </message>
+    <message>
+        <source>Writing Image started.</source>
+        <translation>Запись образа начата.</translation>
+    </message>
+    <message>
+        <source>Transferring started.</source>
+        <translation>Передача начата.</translation>
+    </message>
+    <message>
+        <source>Transferring started!</source>
+        <translation>Передача начата!</translation>
+    </message>
+    <message>
+        <source>Serial Port Internal Error: Write</source>
+        <translation>Внутренняя ошибка последовательного порта: запись</translation>
+    </message>
+    <message>
+        <source>Uploading failed! %1</source>
+        <translation>Выгрузка не удалась! %1</translation>
+    </message>
+    <message>
+        <source>Uploading data is kept in</source>
+        <translation>Данные выгрузки сохранены в</translation>
+    </message>
+    <message>
+        <source>The received data is kept in %1</source>
+        <translation>Полученные данные сохранены в %1</translation>
+    </message>
+    <message>
+        <source>%1 The received data is kept in %2</source>
+        <translation>%1 Полученные данные сохранены в %2</translation>
+    </message>
+    <message>
+        <source>Writing Image stopped.</source>
+        <translation>Запись образа остановлена.</translation>
+    </message>
+    <message>
+        <source>Writing image stopped.</source>
+        <translation>Запись образа прервана.</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully!</source>
+        <translation>Загрузка успешно остановлена!</translation>
+    </message>
+    <message>
+        <source>Uploading finished successfully!</source>
+        <translation>Выгрузка успешно завершена!</translation>
+    </message>
+    <message>
+        <source>Uploading data is saved to</source>
+        <translation>Данные выгрузки записаны в</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 differs from the STB&apos;s %2.</source>
+        <translation>Код покупателя образа %1 отличается от кода STB %2.</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 does not match the STB&apos;s.</source>
+        <translation>Код покупателя образа %1 не совпадает с кодом STB.</translation>
+    </message>
+    <message>
+        <source>&quot;Forced download&quot; (command line: --forced) downloads it anyway.</source>
+        <translation>«Принудительная загрузка» (командная строка: --forced) загрузит его всё равно.</translation>
+    </message>
+    <message>
+        <source>No receiver answered on %1: check the cable and the port, and that the STB is switched on (for a download: after the start; for an upload: with its &apos;PC COM&apos; item active).</source>
+        <translation>Ни один приёмник не ответил на %1: проверьте кабель и порт, а также что STB включён (для загрузки: после старта; для выгрузки: с активным пунктом &apos;PC COM&apos;).</translation>
+    </message>
+    <message>
+        <source>%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs</source>
+        <translation>%1 байт за %2 с (%3 байт/с), блоков: %4, повторов: %5, тайм-аутов: %6</translation>
+    </message>
+    <message>
+        <source>%1 port was opened successfully!</source>
+        <translation>Порт %1 успешно открыт!</translation>
+    </message>
+    <message>
+        <source>Port(%1) open failed.</source>
+        <translation>Не удалось открыть порт(%1).</translation>
+    </message>
+    <message>
+        <source>Port(%1) failed: %2</source>
+        <translation>Сбой порта(%1): %2</translation>
+    </message>
+    <message>
+        <source>buff full</source>
+        <translation>буфер переполнен</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, or choose one of the ports that Configure or &apos;dorvane ports&apos; lists.</source>
+        <translation>%1 не существует: адаптер не подключён или имя неверно. Подключите его или выберите один из портов, которые показывают Настройка или &apos;dorvane ports&apos;.</translation>
+    </message>
+    <message>
+        <source>No serial port is there: plug in the adapter.</source>
+        <translation>Последовательных портов нет: подключите адаптер.</translation>
+    </message>
+    <message>
+        <source>The serial ports are: %1.</source>
+        <translation>Последовательные порты: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2. %3</source>
+        <translation>%1 — не последовательный порт: это %2. %3</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>папка</translation>
+    </message>
+    <message>
+        <source>a plain file</source>
+        <translation>обычный файл</translation>
+    </message>
+    <message>
+        <source>not a device</source>
+        <translation>не устройство</translation>
+    </message>
+    <message>
+        <source>a device that is not a serial line</source>
+        <translation>устройство, не являющееся последовательной линией</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Close that program, or choose another port.</source>
+        <translation>%1 занят программой %2. Закройте эту программу или выберите другой порт.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close that program, or choose another port.</source>
+        <translation>%1 занят другой программой. Закройте эту программу или выберите другой порт.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: your user is not in the &apos;%2&apos; group. Join it with &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>Доступ к %1 запрещён: ваш пользователь не входит в группу &apos;%2&apos;. Вступите в неё командой &apos;sudo usermod -aG %2 $USER&apos;, затем выйдите из системы и войдите снова.</translation>
+    </message>
+    <message>
+        <source>%1 has gone away: the adapter was unplugged. Plug it back in and retry.</source>
+        <translation>%1 пропал: адаптер отключён. Подключите его снова и повторите попытку.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working: %2.</source>
+        <translation>%1 перестал работать: %2.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>неизвестная ошибка</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found</source>
+        <translation>первый найденный USB-адаптер последовательного порта</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found (%1)</source>
+        <translation>первый найденный USB-адаптер последовательного порта (%1)</translation>
+    </message>
+    <message>
+        <source>the first serial port found</source>
+        <translation>первый найденный последовательный порт</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>Не удалось записать файл!</translation>
+    </message>
+    <message>
+        <source>Channel data file is truncated!</source>
+        <translation>Файл данных каналов обрезан!</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 не найден.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 содержит недопустимый путь.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>Не удалось открыть %1: открыто слишком много файлов.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>Доступ к %1 запрещён.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>При обращении к %1 произошло нарушение совместного доступа.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>При обращении к %1 получена аппаратная ошибка ввода-вывода.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>Диск заполнен при обращении к %1.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>При обращении к %1 произошла непредвиденная ошибка.</translation>
+    </message>
+    <message>
+        <source>This file cannot be written back without losing data: %1.</source>
+        <translation>Этот файл нельзя записать обратно без потери данных: %1.</translation>
+    </message>
+    <message>
+        <source>Data is unavailable!</source>
+        <translation>Данные недоступны!</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <extracomment>The editor&apos;s window title.</extracomment>
+        <translation>Редактирование данных приёмника</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data - %1</source>
+        <translation>Редактирование данных приёмника - %1</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (только чтение)</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>Найдено: %1</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected satellites</source>
+        <translation>Найдено: %1, %2 в выбранных спутниках</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected transponders</source>
+        <translation>Найдено: %1, %2 в выбранных транспондерах</translation>
+    </message>
+    <message>
+        <source>Choose channels in the list below to add them to the group</source>
+        <translation>Выберите каналы в списке ниже, чтобы добавить их в группу</translation>
+    </message>
+    <message>
+        <source>Choose one transponder to copy, or one satellite without transponders</source>
+        <translation>Выберите один транспондер для копирования или один спутник без транспондеров</translation>
+    </message>
+    <message>
+        <source>Satellites are added with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>Спутники добавляются при выбранном «Все спутники»; сначала выберите список</translation>
+    </message>
+    <message>
+        <source>Choose a list first</source>
+        <translation>Сначала выберите список</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to delete them</source>
+        <translation>Выберите участников группы, чтобы удалить их</translation>
+    </message>
+    <message>
+        <source>Satellites are deleted with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>Спутники удаляются при выбранном «Все спутники»; сначала выберите список</translation>
+    </message>
+    <message>
+        <source>Choose what to delete first</source>
+        <translation>Сначала выберите, что удалить</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to move them</source>
+        <translation>Выберите участников группы, чтобы переместить их</translation>
+    </message>
+    <message>
+        <source>Channels are moved within a single satellite, or across all of them with every satellite chosen</source>
+        <translation>Каналы перемещаются внутри одного спутника или между всеми при выборе всех спутников</translation>
+    </message>
+    <message>
+        <source>Choose channels to move first</source>
+        <translation>Сначала выберите каналы для перемещения</translation>
+    </message>
+    <message>
+        <source>You must select another destination</source>
+        <translation>Нужно выбрать другое место назначения</translation>
+    </message>
+    <message>
+        <source>Finish or cancel the pending move first</source>
+        <translation>Сначала завершите или отмените начатое перемещение</translation>
+    </message>
+    <message>
+        <source>Channels are dropped on a channel of the list to move them</source>
+        <translation>Чтобы переместить каналы, перетащите их на канал списка</translation>
+    </message>
+    <message>
+        <source>Drop channels on a group or its members, or members on a member</source>
+        <translation>Перетаскивайте каналы на группу или её участников, а участников — на участника</translation>
+    </message>
+    <message>
+        <source>Channels are ordered in the &quot;Satellite&quot; view</source>
+        <translation>Каналы упорядочиваются в режиме «Спутник»</translation>
+    </message>
+    <message>
+        <source>Finish the add first</source>
+        <translation>Сначала завершите добавление</translation>
+    </message>
+    <message>
+        <source>Choose exactly two channels to swap them</source>
+        <translation>Выберите ровно два канала, чтобы поменять их местами</translation>
+    </message>
+    <message>
+        <source>Choose channels first</source>
+        <translation>Сначала выберите каналы</translation>
+    </message>
+    <message>
+        <source>Cannot add satellite</source>
+        <translation>Не удаётся добавить спутник</translation>
+    </message>
+    <message>
+        <source>Cannot add transponder</source>
+        <translation>Не удаётся добавить транспондер</translation>
+    </message>
+    <message>
+        <source>Cannot add channel</source>
+        <translation>Не удаётся добавить канал</translation>
+    </message>
+    <message>
+        <source>Max Favorite Count!!</source>
+        <translation>Достигнуто максимальное число избранных!!</translation>
+    </message>
+    <message>
+        <source>Favorite Group empty!!</source>
+        <translation>Группа избранного пуста!!</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3?</source>
+        <translation>Удалить %1, их %2 и %3?</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3 (%4)?</source>
+        <translation>Удалить %1, их %2 и %3 (%4)?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2?</source>
+        <translation>Удалить %1 и их %2?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2 (%3)?</source>
+        <translation>Удалить %1 и их %2 (%3)?</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>Удалить %1?</translation>
+    </message>
+    <message>
+        <source>Delete %1 (%2)?</source>
+        <translation>Удалить %1 (%2)?</translation>
+    </message>
+    <message>
+        <source>1 satellite</source>
+        <translation>1 спутник</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>спутников: %1</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>1 транспондер</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>транспондеров: %1</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 канал</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>каналов: %1</translation>
+    </message>
+    <message>
+        <source>1 favourite entry</source>
+        <translation>1 запись избранного</translation>
+    </message>
+    <message>
+        <source>%1 favourite entries</source>
+        <translation>записей избранного: %1</translation>
+    </message>
+    <message>
+        <source>1 duplicate</source>
+        <translation>1 дубликат</translation>
+    </message>
+    <message>
+        <source>%1 duplicates</source>
+        <translation>дубликатов: %1</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>добавлено: %1</translation>
+    </message>
+    <message>
+        <source>%1 replaced</source>
+        <translation>заменено: %1</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>пропущено: %1</translation>
+    </message>
+    <message>
+        <source>%1 not copied (no room)</source>
+        <translation>не скопировано (нет места): %1</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Nothing was copied.</source>
+        <translation>Ничего не скопировано.</translation>
+    </message>
+    <message>
+        <source>1 of the channels to copy is already in this file (the same satellite, transponder and service id).</source>
+        <translation>1 из копируемых каналов уже есть в этом файле (тот же спутник, транспондер и идентификатор службы).</translation>
+    </message>
+    <message>
+        <source>%1 of the channels to copy are already in this file (the same satellite, transponder and service id).</source>
+        <translation>Из копируемых каналов %1 уже есть в этом файле (тот же спутник, транспондер и идентификатор службы).</translation>
+    </message>
+    <message>
+        <source>Skip them, replace the ones here, or keep both?</source>
+        <translation>Пропустить их, заменить имеющиеся или оставить оба варианта?</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Пропустить</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Заменить</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>Оставить оба</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Every transponder carries a channel: none removed.</source>
+        <translation>Каждый транспондер несёт канал: ничего не удалено.</translation>
+    </message>
+    <message>
+        <source>Remove %1 without a channel?</source>
+        <translation>Удалить %1 без каналов?</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>Новый канал</translation>
+    </message>
+    <message>
+        <source>This file cannot be saved: it holds data the editor would lose (%1).</source>
+        <translation>Этот файл нельзя сохранить: в нём есть данные, которые редактор потеряет (%1).</translation>
+    </message>
+    <message>
+        <source>%1 Not saved.</source>
+        <translation>%1 Не сохранено.</translation>
+    </message>
+    <message>
+        <source>The check before saving found:</source>
+        <translation>Проверка перед сохранением нашла:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Всё равно сохранить</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes?</source>
+        <translation>Сохранить изменения?</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Ничего не импортировано: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... и ещё %1</translation>
+    </message>
+    <message>
+        <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
+        <translation>Файл не различает такие каналы: избранное может вернуться как канал с меньшим номером.</translation>
+    </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (сборка №%2)</translation>
+    </message>
+    <message>
+        <source>File Name : %1</source>
+        <translation>Имя файла : %1</translation>
+    </message>
+    <message>
+        <source>Image Type : %1</source>
+        <translation>Тип образа : %1</translation>
+    </message>
+    <message>
+        <source>File Size : %1 bytes</source>
+        <translation>Размер файла : %1 байт</translation>
+    </message>
+    <message>
+        <source>Version : %1</source>
+        <translation>Версия : %1</translation>
+    </message>
+    <message>
+        <source>%1 (build #%2)</source>
+        <translation>%1 (сборка №%2)</translation>
+    </message>
+    <message>
+        <source>Build Date : %1 (%2)</source>
+        <translation>Дата сборки : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Buyer : %1</source>
+        <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
+        <translation>Покупатель : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPrompts</name>
+    <message>
+        <source>The language changes when Dorvane_QX starts next.</source>
+        <translation>Язык сменится при следующем запуске Dorvane_QX.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CAboutDialog</name>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>О программе Dorvane_QX</translation>
+    </message>
+    <message>
+        <source>Version v1.0</source>
+        <translation>Версия v1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>Сервисная программа для цифровых спутниковых приёмников:
+загрузка прошивки и резервная копия данных каналов.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditChannelDialog</name>
+    <message>
+        <source>Edit Channel</source>
+        <translation>Изменить канал</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Транспондер</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>ID службы</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>PID видео</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>PID звука</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Teletext PID</source>
+        <translation>PID телетекста</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ОТМЕНА</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 to 65535.</source>
+        <translation>%1 должен быть от 0 до 65535.</translation>
+    </message>
+    <message>
+        <source>Keep It</source>
+        <translation>Оставить</translation>
+    </message>
+    <message>
+        <source>Change It</source>
+        <translation>Изменить</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditSatelliteDialog</name>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Изменить спутник</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation>Тип LNB</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>LNB freq Low</source>
+        <translation>Частота LNB нижн.</translation>
+    </message>
+    <message>
+        <source>LNB freq High</source>
+        <translation>Частота LNB верхн.</translation>
+    </message>
+    <message>
+        <source>LNB Power</source>
+        <translation>Питание LNB</translation>
+    </message>
+    <message>
+        <source>22KHz</source>
+        <translation>22KHz</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation>DiSEqC</translation>
+    </message>
+    <message>
+        <source>DiSEqC type</source>
+        <translation>Тип DiSEqC</translation>
+    </message>
+    <message>
+        <source>DiSEqC port</source>
+        <translation>Порт DiSEqC</translation>
+    </message>
+    <message>
+        <source>Dish Position</source>
+        <translation>Позиция антенны</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ОТМЕНА</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Восток</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Запад</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Универсальный</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Одиночный</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Выкл</translation>
+    </message>
+    <message>
+        <source>1.0(4 Switch)</source>
+        <translation>1.0(4 входа)</translation>
+    </message>
+    <message>
+        <source>1.1(16 Switch)</source>
+        <translation>1.1(16 входов)</translation>
+    </message>
+    <message>
+        <source>1.2(Motor)</source>
+        <translation>1.2(Мотор)</translation>
+    </message>
+    <message>
+        <source>1.3(USALS)</source>
+        <translation>1.3(USALS)</translation>
+    </message>
+    <message>
+        <source>Location must be 0.0 to 180.0 degrees East or West.</source>
+        <translation>Позиция должна быть от 0.0 до 180.0 градусов восточной или западной долготы.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditTpDialog</name>
+    <message>
+        <source>Edit TP</source>
+        <translation>Изменить TP</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Частота</translation>
+    </message>
+    <message>
+        <source>Horz/Vert</source>
+        <translation>Гор/Верт</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Символьная скорость</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Transmission</source>
+        <translation>Передача</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Модуляция</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ОТМЕНА</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Оставить</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Frequency must be 1 to 65535 MHz.</source>
+        <translation>Частота должна быть от 1 до 65535 МГц.</translation>
+    </message>
+    <message>
+        <source>Symbol Rate must be 0 to 65535.</source>
+        <translation>Символьная скорость должна быть от 0 до 65535.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CMainDialog</name>
+    <message>
+        <source>Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)</source>
+        <translation>Образы или двоичные файлы (*.img *.bin);;Данные каналов (*.irz);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Channel Data (*irz)</source>
+        <translation>Данные каналов (*irz)</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>Принудительно</translation>
+    </message>
+    <message>
+        <source>Download even when the STB&apos;s buyer code does not match the image</source>
+        <translation>Загружать, даже если код покупателя STB не совпадает с образом</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>Загрузить</translation>
+    </message>
+    <message>
+        <source>The current file</source>
+        <translation>Текущий файл</translation>
+    </message>
+    <message>
+        <source>File Name :</source>
+        <translation>Имя файла :</translation>
+    </message>
+    <message>
+        <source>Elapsed :</source>
+        <translation>Прошло :</translation>
+    </message>
+    <message>
+        <source>Throughput :</source>
+        <translation>Скорость :</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>Connect or disconnect the port</source>
+        <translation>Подключить или отключить порт</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Выгрузить</translation>
+    </message>
+    <message>
+        <source>STB power: green while the STB&apos;s application answers</source>
+        <translation>Питание STB: зелёный, пока отвечает приложение STB</translation>
+    </message>
+    <message>
+        <source>STB Power</source>
+        <translation>Питание STB</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Свернуть</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>О программе Dorvane_QX</translation>
+    </message>
+    <message>
+        <source>Downloading process is in progress, Do you want to stop the downloading?</source>
+        <translation>Идёт загрузка. Остановить загрузку?</translation>
+    </message>
+    <message>
+        <source>Do you want to close Dorvane_QX?</source>
+        <translation>Закрыть Dorvane_QX?</translation>
+    </message>
+    <message>
+        <source>You can&apos;t disconnect Serial port on downloading...</source>
+        <translation>Нельзя отключить последовательный порт во время загрузки...</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 отключён.</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 подключён.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t configure Serial port on downloading...</source>
+        <translation>Нельзя настраивать последовательный порт во время загрузки...</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>Нельзя открыть файл во время загрузки...</translation>
+    </message>
+    <message>
+        <source>Transfer summary: </source>
+        <translation>Итог передачи: </translation>
+    </message>
+    <message>
+        <source>Save log...</source>
+        <translation>Сохранить журнал...</translation>
+    </message>
+    <message>
+        <source>Save trace...</source>
+        <translation>Сохранить трассировку...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save %1: %2</source>
+        <translation>Не удаётся сохранить %1: %2</translation>
+    </message>
+    <message>
+        <source>Log (*.log *.txt);;All files (*)</source>
+        <translation>Журнал (*.log *.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Trace (*.trace *.txt);;All files (*)</source>
+        <translation>Трассировка (*.trace *.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t edit a file while transferring...</source>
+        <translation>Нельзя редактировать файл во время передачи...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>загрузка</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>выгрузка</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>редактор</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Ход выполнения</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Имя файла</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>отключён</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>выключено</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>подключён</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>включено</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReceiverDataDialog</name>
+    <message>
+        <source>Group Name</source>
+        <translation>Имя группы</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Channel.</source>
+        <translation>Канал.</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>Част/Пол</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Rename Group</source>
+        <translation>Переименовать группу</translation>
+    </message>
+    <message>
+        <source>&amp;TV name:</source>
+        <translation>Имя &amp;ТВ:</translation>
+    </message>
+    <message>
+        <source>&amp;Radio name:</source>
+        <translation>Имя &amp;радио:</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>Исто&amp;рия...</translation>
+    </message>
+    <message>
+        <source>The lists kept from uploads and earlier saves: compare or restore one</source>
+        <translation>Списки, сохранённые при выгрузках и прежних сохранениях: сравнить или восстановить один</translation>
+    </message>
+    <message>
+        <source>the open list</source>
+        <translation>открытый список</translation>
+    </message>
+    <message>
+        <source>, unsaved edits</source>
+        <translation>, несохранённые изменения</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Сохранить</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>&amp;Не сохранять</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <translation>Редактирование данных приёмника</translation>
+    </message>
+    <message>
+        <source>%1 marked for moving: choose the destination, then &quot;Select Destination&quot;</source>
+        <translation>Отмечено для перемещения: %1; выберите место назначения, затем «Выбрать цель»</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 канал</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>каналов: %1</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz)</source>
+        <translation>Данные каналов (*.irz)</translation>
+    </message>
+    <message>
+        <source>Channel data JSON (*.json);;Channel table CSV (*.csv)</source>
+        <translation>Данные каналов JSON (*.json);;Таблица каналов CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>Не удалось записать файл!</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Импорт</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Не удалось открыть файл!</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Fav TV</source>
+        <translation>Избр. ТВ</translation>
+    </message>
+    <message>
+        <source>Fav Radio</source>
+        <translation>Избр. радио</translation>
+    </message>
+    <message>
+        <source>Search channels by name, service id or PID (Ctrl+F)</source>
+        <translation>Поиск каналов по имени, идентификатору службы или PID (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>Поис&amp;к:</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>&amp;Вид:</translation>
+    </message>
+    <message>
+        <source>TPs:</source>
+        <translation>TP:</translation>
+    </message>
+    <message>
+        <source>CHs:</source>
+        <translation>Кан.:</translation>
+    </message>
+    <message>
+        <source>All Sat</source>
+        <translation>Все спутники</translation>
+    </message>
+    <message>
+        <source>Searched Sat</source>
+        <translation>Найденные спутники</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>ТВ</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>FTA</source>
+        <translation>FTA</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Сортировка:</translation>
+    </message>
+    <message>
+        <source>Channel No</source>
+        <translation>№ канала</translation>
+    </message>
+    <message>
+        <source>Sat/Tp</source>
+        <translation>Спутник/TP</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Listed channels:</source>
+        <translation>Показано каналов:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Добавить</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Удалить</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Переместить</translation>
+    </message>
+    <message>
+        <source>Select Desti&amp;nation</source>
+        <translation>Выбрать &amp;цель</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Move</source>
+        <translation>&amp;Отменить перемещение</translation>
+    </message>
+    <message>
+        <source>Sav&amp;e As...</source>
+        <translation>Сохранить к&amp;ак...</translation>
+    </message>
+    <message>
+        <source>Exi&amp;t</source>
+        <translation>В&amp;ыход</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>&amp;Экспорт...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Импорт...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>Отм&amp;енить</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>Вер&amp;нуть</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Group...</source>
+        <translation>Переименовать &amp;группу...</translation>
+    </message>
+    <message>
+        <source>Undo the last edit (Ctrl+Z)</source>
+        <translation>Отменить последнее изменение (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>Вернуть последнее отменённое изменение (Ctrl+Shift+Z, Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>&amp;Изменить...</translation>
+    </message>
+    <message>
+        <source>In group</source>
+        <translation>В группе</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>Спутники или группы</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>Транспондеры или участники группы</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>Данные приёмника</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReferencePreviewDialog</name>
+    <message>
+        <source>Apply order from %1</source>
+        <translation>Применить порядок из %1</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>Новый №</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Найдено</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Идентификация</translation>
+    </message>
+    <message>
+        <source>Take the &amp;favourite groups and their names along</source>
+        <translation>Взять также группы &amp;избранного и их имена</translation>
+    </message>
+    <message>
+        <source>A text list has no favourite groups</source>
+        <translation>В текстовом списке нет групп избранного</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Применить</translation>
+    </message>
+    <message>
+        <source>Reference entries that found no channel: %1</source>
+        <translation>Записи списка, для которых не найден канал: %1</translation>
+    </message>
+    <message>
+        <source>by name</source>
+        <translation>по имени</translation>
+    </message>
+    <message>
+        <source>by identity</source>
+        <translation>по идентификации</translation>
+    </message>
+    <message>
+        <source>not matched: to the end</source>
+        <translation>не найдено: в конец</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CSerialConfigDialog</name>
+    <message>
+        <source>Made by %1</source>
+        <translation>Производитель: %1</translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation>USB %1</translation>
+    </message>
+    <message>
+        <source>Serial number %1</source>
+        <translation>Серийный номер %1</translation>
+    </message>
+    <message>
+        <source>In use by another program</source>
+        <translation>Занят другой программой</translation>
+    </message>
+    <message>
+        <source>In use by %1</source>
+        <translation>Занят: %1</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Свободен</translation>
+    </message>
+    <message>
+        <source>Serial Port Configuration</source>
+        <translation>Настройка последовательного порта</translation>
+    </message>
+    <message>
+        <source>Serial Port :</source>
+        <translation>Последовательный порт :</translation>
+    </message>
+    <message>
+        <source>Choose a port, or type its device path</source>
+        <translation>Выберите порт или введите путь к устройству</translation>
+    </message>
+    <message>
+        <source>%1  (current)</source>
+        <translation>%1  (текущий)</translation>
+    </message>
+    <message>
+        <source>No serial port found: plug in the adapter.</source>
+        <translation>Последовательный порт не найден: подключите адаптер.</translation>
+    </message>
+    <message>
+        <source>%1
+Not listed by the system</source>
+        <translation>%1
+Нет в списке системы</translation>
+    </message>
+    <message>
+        <source>&amp;Language :</source>
+        <translation>&amp;Язык :</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <extracomment>The language choice that follows the system&apos;s locale.</extracomment>
+        <translation>Язык системы</translation>
+    </message>
+    <message>
+        <source>The language of the windows, from the next start</source>
+        <translation>Язык окон, со следующего запуска</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelListPrint</name>
+    <message>
+        <source>Channel list of %1</source>
+        <translation>Список каналов %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelOrderActions</name>
+    <message>
+        <source>Sort the selected channels by &amp;name and keep it as the order</source>
+        <translation>Упорядочить выбранные каналы по &amp;имени и сохранить порядок</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
+        <translation>Упорядочить выбранные каналы по &amp;спутнику и частоте и сохранить порядок</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by service &amp;id and keep it as the order</source>
+        <translation>Упорядочить выбранные каналы по &amp;идентификатору службы и сохранить порядок</translation>
+    </message>
+    <message>
+        <source>Move to &amp;number...</source>
+        <translation>Переместить на &amp;номер...</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>Поменять &amp;местами</translation>
+    </message>
+    <message>
+        <source>Apply &amp;order from...</source>
+        <translation>Применить &amp;порядок из...</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>Новый №</translation>
+    </message>
+    <message>
+        <source>New No.: a channel number 0..%1</source>
+        <translation>Новый №: номер канала 0..%1</translation>
+    </message>
+    <message>
+        <source>Move to number</source>
+        <translation>Переместить на номер</translation>
+    </message>
+    <message>
+        <source>The %1 chosen channels from &amp;number:</source>
+        <translation>Выбранные каналы (%1) начиная с &amp;номера:</translation>
+    </message>
+    <message>
+        <source>Apply order from</source>
+        <translation>Применить порядок из</translation>
+    </message>
+    <message>
+        <source>Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)</source>
+        <translation>Данные каналов или списки (*.irz *.txt *.csv);;Данные каналов (*irz);;Все файлы (*)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopyCleanTools</name>
+    <message>
+        <source>&amp;Open Second File...</source>
+        <translation>&amp;Открыть второй файл...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation>&amp;Копировать строки</translation>
+    </message>
+    <message>
+        <source>Show D&amp;uplicates Only</source>
+        <translation>Показать только &amp;дубликаты</translation>
+    </message>
+    <message>
+        <source>Select &amp;All Duplicates</source>
+        <translation>Выбрать &amp;все дубликаты</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Unused Transponders...</source>
+        <translation>&amp;Удалить неиспользуемые транспондеры...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Печать...</translation>
+    </message>
+    <message>
+        <source>Export to P&amp;DF...</source>
+        <translation>Экспорт в P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>Инструмен&amp;ты</translation>
+    </message>
+    <message>
+        <source>Copy from Second &amp;File</source>
+        <translation>Копировать из второго &amp;файла</translation>
+    </message>
+    <message>
+        <source>Open Second File</source>
+        <translation>Открыть второй файл</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz);;All files (*)</source>
+        <translation>Данные каналов (*.irz);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>Choose satellites, transponders, channels or groups of the second file</source>
+        <translation>Выберите спутники, транспондеры, каналы или группы второго файла</translation>
+    </message>
+    <message>
+        <source>No duplicates</source>
+        <translation>Дубликатов нет</translation>
+    </message>
+    <message>
+        <source>%1 duplicates chosen</source>
+        <translation>Выбрано дубликатов: %1</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>Удалён 1 транспондер</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>Удалено транспондеров: %1</translation>
+    </message>
+    <message>
+        <source>No rows chosen to copy</source>
+        <translation>Не выбраны строки для копирования</translation>
+    </message>
+    <message>
+        <source>1 row copied to the clipboard</source>
+        <translation>1 строка скопирована в буфер обмена</translation>
+    </message>
+    <message>
+        <source>%1 rows copied to the clipboard</source>
+        <translation>Скопировано строк в буфер обмена: %1</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Предварительный просмотр</translation>
+    </message>
+    <message>
+        <source>This build cannot print: use &quot;Export to PDF...&quot; and print the PDF.</source>
+        <translation>Эта сборка не умеет печатать: используйте «Экспорт в PDF...» и распечатайте PDF.</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Экспорт в PDF</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>Не удалось записать файл!</translation>
+    </message>
+    <message>
+        <source>%1 pages written to %2</source>
+        <translation>Записано страниц: %1, в %2</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopySourcePanel</name>
+    <message>
+        <source>Second file (read-only)</source>
+        <translation>Второй файл (только чтение)</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Co&amp;py into this file</source>
+        <translation>&lt;&lt; Скопировать в этот &amp;файл</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>&amp;Закрыть</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>каналов: %1</translation>
+    </message>
+    <message>
+        <source>SID %1</source>
+        <translation>SID %1</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Группы избранного</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 channels</source>
+        <translation>%1: спутников %2, каналов %3</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>Копирует выбранные спутники, транспондеры, каналы и группы избранного (или перетащите их на списки)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::DialogPrompts</name>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Сохранить как</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>No lists are kept yet.</source>
+        <translation>Сохранённых списков пока нет.</translation>
+    </message>
+    <message>
+        <source>Select two lists, or one to compare with the open list.</source>
+        <translation>Выберите два списка или один для сравнения с открытым списком.</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>Сохранён в %1</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Сравнить</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;open list</source>
+        <translation>Сравнить с &amp;открытым списком</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Восстановить</translation>
+    </message>
+    <message>
+        <source>Open the selected list in the editor; the present one is kept first</source>
+        <translation>Открыть выбранный список в редакторе; текущий сначала сохраняется</translation>
+    </message>
+    <message>
+        <source>Can&apos;t compare: %1</source>
+        <translation>Сравнение невозможно: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::IntegerEdit</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Введите целое число.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ListColumns</name>
+    <message>
+        <source>Channel</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>PPid</source>
+        <translation>PPid</translation>
+    </message>
+    <message>
+        <source>VPid</source>
+        <translation>VPid</translation>
+    </message>
+    <message>
+        <source>APid</source>
+        <translation>APid</translation>
+    </message>
+    <message>
+        <source>ttxt</source>
+        <translation>ttxt</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>VTyp</source>
+        <translation>VTyp</translation>
+    </message>
+    <message>
+        <source>ATyp</source>
+        <translation>ATyp</translation>
+    </message>
+    <message>
+        <source>Sat_id</source>
+        <translation>Sat_id</translation>
+    </message>
+    <message>
+        <source>Tp_id</source>
+        <translation>Tp_id</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>Част/Пол</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Позиция</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TP</translation>
+    </message>
+    <message>
+        <source>CHs</source>
+        <translation>Кан.</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>Част.</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Пол.</translation>
+    </message>
+    <message>
+        <source>S/R</source>
+        <translation>S/R</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Trans</source>
+        <translation>Trans</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>Mod</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::reference_preview_dialog</name>
+    <message>
+        <source>sat %1</source>
+        <translation>спутник %1</translation>
+    </message>
+    <message>
+        <source>sid %1</source>
+        <translation>sid %1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1929 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr">
+<context>
+    <name>CoreText</name>
+    <message>
+        <source>Please, Open a File to be downloaded!</source>
+        <translation>Lütfen indirilecek bir dosya açın!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t open Serial Port! Please, Check your Serial port setting!</source>
+        <translation>Seri port açılamıyor! Lütfen seri port ayarınızı kontrol edin!</translation>
+    </message>
+    <message>
+        <source>Before download start, You should turn off the Power of STB</source>
+        <translation>İndirmeye başlamadan önce STB&apos;nin gücünü kapatmalısınız</translation>
+    </message>
+    <message>
+        <source>Before upload start, You should turn on the Power of STB and activate &apos;PC COM&apos; item in &apos;Software Transfer&apos; menu</source>
+        <translation>Yüklemeye başlamadan önce STB&apos;nin gücünü açmalı ve &apos;Software Transfer&apos; menüsündeki &apos;PC COM&apos; öğesini etkinleştirmelisiniz</translation>
+    </message>
+    <message>
+        <source>This image can&apos;t be downloaded your STB!</source>
+        <translation>Bu imaj STB&apos;nize indirilemez!</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully.</source>
+        <translation>İndirme başarıyla durduruldu.</translation>
+    </message>
+    <message>
+        <source>You should Check LCD window whether STB has remain job or not!</source>
+        <translation>STB&apos;nin bekleyen bir işi olup olmadığını LCD ekrandan kontrol etmelisiniz!</translation>
+    </message>
+    <message>
+        <source>Your STB will restart now!</source>
+        <translation>STB&apos;niz şimdi yeniden başlayacak!</translation>
+    </message>
+    <message>
+        <source>Timeout occurred! Please, Check your STB, And retry!</source>
+        <translation>Zaman aşımı oluştu! Lütfen STB&apos;nizi kontrol edip yeniden deneyin!</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! The port stopped working.</source>
+        <translation>Seri port hatası! Port çalışmayı durdurdu.</translation>
+    </message>
+    <message>
+        <source>Serial Port Error! Please, Check your Serial port and STB, And retry!</source>
+        <translation>Seri port hatası! Lütfen seri portu ve STB&apos;yi kontrol edip yeniden deneyin!</translation>
+    </message>
+    <message>
+        <source>Transferring failed! Too many errors on the line.</source>
+        <translation>Aktarım başarısız! Hatta çok fazla hata var.</translation>
+    </message>
+    <message>
+        <source>Too many errors on the line! Please, Check your cable and STB, And retry!</source>
+        <translation>Hatta çok fazla hata var! Lütfen kabloyu ve STB&apos;yi kontrol edip yeniden deneyin!</translation>
+    </message>
+    <message>
+        <source>Uploading failed!</source>
+        <translation>Yükleme başarısız!</translation>
+    </message>
+    <message>
+        <source>Uploading failed! The file was not changed. Please, Check your STB, And retry!</source>
+        <translation>Yükleme başarısız! Dosya değiştirilmedi. Lütfen STB&apos;nizi kontrol edip yeniden deneyin!</translation>
+    </message>
+    <message>
+        <source>The file was not changed.</source>
+        <translation>Dosya değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>The received data is not channel data: %1.</source>
+        <translation>Alınan veri kanal verisi değil: %1.</translation>
+    </message>
+    <message>
+        <source>The STB announced %1 bytes and sent %2.</source>
+        <translation>STB %1 bayt bildirdi ve %2 gönderdi.</translation>
+    </message>
+    <message>
+        <source>All the data arrived, but the STB did not end the file (it may have restarted).</source>
+        <translation>Tüm veri geldi, ancak STB dosyayı bitirmedi (yeniden başlamış olabilir).</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>İndirme sırasında dosya açamazsınız...</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory.</source>
+        <translation>STB belleğine yazarken bildirim göndermeyi bıraktı.</translation>
+    </message>
+    <message>
+        <source>The STB stopped reporting while writing its memory!</source>
+        <translation>STB belleğine yazarken bildirim göndermeyi bıraktı!</translation>
+    </message>
+    <message>
+        <source>Do not switch it off until its own display says it is done.</source>
+        <translation>Kendi ekranı bittiğini gösterene kadar kapatmayın.</translation>
+    </message>
+    <message>
+        <source>Downloading failed! The file could not be read to its end: %1</source>
+        <translation>İndirme başarısız! Dosya sonuna kadar okunamadı: %1</translation>
+    </message>
+    <message>
+        <source>The STB restarted before it finished writing! The image was not written.</source>
+        <translation>STB yazmayı bitirmeden yeniden başladı! İmaj yazılmadı.</translation>
+    </message>
+    <message>
+        <source>Please, Switch off the STB, start the download, then switch on the STB.</source>
+        <translation>Lütfen STB&apos;yi kapatın, indirmeyi başlatın, sonra STB&apos;yi açın.</translation>
+    </message>
+    <message>
+        <source>The STB offered more than one file; only the first was received.</source>
+        <translation>STB birden fazla dosya sundu; yalnızca ilki alındı.</translation>
+    </message>
+    <message>
+        <source>The file is empty! There is nothing to download.</source>
+        <translation>Dosya boş! İndirilecek bir şey yok.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB, more than any STB takes! Check the file, or use Forced download to send it anyway.</source>
+        <translation>Dosya %1 MiB&apos;den büyük, hiçbir STB&apos;nin alabileceğinden fazla! Dosyayı kontrol edin ya da yine de göndermek için Zorla indirme kullanın.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: it is a folder!</source>
+        <translation>Yükleme %1 konumuna kaydedilemiyor: bu bir klasör!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder does not exist!</source>
+        <translation>Yükleme %1 konumuna kaydedilemiyor: klasörü yok!</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save the upload to %1: its folder cannot be written!</source>
+        <translation>Yükleme %1 konumuna kaydedilemiyor: klasörüne yazılamıyor!</translation>
+    </message>
+    <message>
+        <source>Transferring canceled!</source>
+        <translation>Aktarım iptal edildi!</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the downloading?</source>
+        <translation>İndirmeyi durdurmak istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Do you want to stop the uploading?</source>
+        <translation>Yüklemeyi durdurmak istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <extracomment>The Download and Upload buttons while a transfer runs.</extracomment>
+        <translation>Durdur</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>İndir</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Yükle</translation>
+    </message>
+    <message>
+        <source>Waiting Turning on STB...</source>
+        <extracomment>The progress bar while the STB is switched off, before a download.</extracomment>
+        <translation>STB&apos;nin açılması bekleniyor...</translation>
+    </message>
+    <message>
+        <source>Wait Upload Data...</source>
+        <translation>Yükleme verisi bekleniyor...</translation>
+    </message>
+    <message>
+        <source>Transferring timeout occurred!</source>
+        <translation>Aktarımda zaman aşımı oluştu!</translation>
+    </message>
+    <message>
+        <source>%1 bps</source>
+        <translation>%1 bps</translation>
+    </message>
+    <message>
+        <source>Wait writing image end...</source>
+        <translation>İmaj yazımının bitmesi bekleniyor...</translation>
+    </message>
+    <message>
+        <source>STB Boot Ver : %1</source>
+        <translation>STB Boot Sürümü : %1</translation>
+    </message>
+    <message>
+        <source>STB App Ver : %1</source>
+        <translation>STB Uygulama Sürümü : %1</translation>
+    </message>
+    <message>
+        <source>Uploading %1% ...</source>
+        <translation>Yükleniyor %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading %1% ...</source>
+        <translation>İndiriliyor %1% ...</translation>
+    </message>
+    <message>
+        <source>Downloading process started.</source>
+        <translation>İndirme işlemi başladı.</translation>
+    </message>
+    <message>
+        <source>Uploading process started.</source>
+        <translation>Yükleme işlemi başladı.</translation>
+    </message>
+    <message>
+        <source>Send upload command and wait ack..</source>
+        <translation>Yükleme komutu gönderildi, onay bekleniyor..</translation>
+    </message>
+    <message>
+        <source>Transferring ended.</source>
+        <translation>Aktarım bitti.</translation>
+    </message>
+    <message>
+        <source>Writing Image started.</source>
+        <translation>İmaj yazımı başladı.</translation>
+    </message>
+    <message>
+        <source>Transferring started.</source>
+        <translation>Aktarım başladı.</translation>
+    </message>
+    <message>
+        <source>Transferring started!</source>
+        <translation>Aktarım başladı!</translation>
+    </message>
+    <message>
+        <source>Serial Port Internal Error: Write</source>
+        <translation>Seri port iç hatası: Yazma</translation>
+    </message>
+    <message>
+        <source>Uploading failed! %1</source>
+        <translation>Yükleme başarısız! %1</translation>
+    </message>
+    <message>
+        <source>Uploading data is kept in</source>
+        <translation>Yükleme verisi şurada saklanıyor:</translation>
+    </message>
+    <message>
+        <source>The received data is kept in %1</source>
+        <translation>Alınan veri şurada saklanıyor: %1</translation>
+    </message>
+    <message>
+        <source>%1 The received data is kept in %2</source>
+        <translation>%1 Alınan veri şurada saklanıyor: %2</translation>
+    </message>
+    <message>
+        <source>Writing Image stopped.</source>
+        <translation>İmaj yazımı durdu.</translation>
+    </message>
+    <message>
+        <source>Writing image stopped.</source>
+        <translation>İmaj yazımı durduruldu.</translation>
+    </message>
+    <message>
+        <source>Downloading stopped successfully!</source>
+        <translation>İndirme başarıyla durduruldu!</translation>
+    </message>
+    <message>
+        <source>Uploading finished successfully!</source>
+        <translation>Yükleme başarıyla bitti!</translation>
+    </message>
+    <message>
+        <source>Uploading data is saved to</source>
+        <translation>Yükleme verisi şuraya kaydedildi:</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 differs from the STB&apos;s %2.</source>
+        <translation>İmajın alıcı kodu %1, STB&apos;ninkinden (%2) farklı.</translation>
+    </message>
+    <message>
+        <source>The image&apos;s buyer code %1 does not match the STB&apos;s.</source>
+        <translation>İmajın alıcı kodu %1, STB&apos;ninkiyle eşleşmiyor.</translation>
+    </message>
+    <message>
+        <source>&quot;Forced download&quot; (command line: --forced) downloads it anyway.</source>
+        <translation>&quot;Zorla indirme&quot; (komut satırı: --forced) yine de indirir.</translation>
+    </message>
+    <message>
+        <source>No receiver answered on %1: check the cable and the port, and that the STB is switched on (for a download: after the start; for an upload: with its &apos;PC COM&apos; item active).</source>
+        <translation>%1 üzerinde hiçbir alıcı yanıt vermedi: kabloyu ve portu, STB&apos;nin açık olduğunu kontrol edin (indirme için: başlattıktan sonra; yükleme için: &apos;PC COM&apos; öğesi etkinken).</translation>
+    </message>
+    <message>
+        <source>%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs</source>
+        <translation>%2 sn&apos;de %1 bayt (%3 bayt/sn), %4 blok, %5 yeniden gönderim, %6 zaman aşımı</translation>
+    </message>
+    <message>
+        <source>%1 port was opened successfully!</source>
+        <translation>%1 portu başarıyla açıldı!</translation>
+    </message>
+    <message>
+        <source>Port(%1) open failed.</source>
+        <translation>Port(%1) açılamadı.</translation>
+    </message>
+    <message>
+        <source>Port(%1) failed: %2</source>
+        <translation>Port(%1) başarısız: %2</translation>
+    </message>
+    <message>
+        <source>buff full</source>
+        <translation>arabellek dolu</translation>
+    </message>
+    <message>
+        <source>%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, or choose one of the ports that Configure or &apos;dorvane ports&apos; lists.</source>
+        <translation>%1 yok: adaptör takılı değil ya da ad yanlış. Takın ya da Yapılandır veya &apos;dorvane ports&apos; listesindeki portlardan birini seçin.</translation>
+    </message>
+    <message>
+        <source>No serial port is there: plug in the adapter.</source>
+        <translation>Seri port yok: adaptörü takın.</translation>
+    </message>
+    <message>
+        <source>The serial ports are: %1.</source>
+        <translation>Seri portlar: %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2. %3</source>
+        <translation>%1 bir seri port değil: %2. %3</translation>
+    </message>
+    <message>
+        <source>a folder</source>
+        <translation>bir klasör</translation>
+    </message>
+    <message>
+        <source>a plain file</source>
+        <translation>sıradan bir dosya</translation>
+    </message>
+    <message>
+        <source>not a device</source>
+        <translation>bir aygıt değil</translation>
+    </message>
+    <message>
+        <source>a device that is not a serial line</source>
+        <translation>seri hat olmayan bir aygıt</translation>
+    </message>
+    <message>
+        <source>%1 is in use by %2. Close that program, or choose another port.</source>
+        <translation>%1, %2 tarafından kullanılıyor. O programı kapatın ya da başka bir port seçin.</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program. Close that program, or choose another port.</source>
+        <translation>%1 başka bir program tarafından kullanılıyor. O programı kapatın ya da başka bir port seçin.</translation>
+    </message>
+    <message>
+        <source>Permission denied on %1: your user is not in the &apos;%2&apos; group. Join it with &apos;sudo usermod -aG %2 $USER&apos;, then log out and in again.</source>
+        <translation>%1 üzerinde izin reddedildi: kullanıcınız &apos;%2&apos; grubunda değil. &apos;sudo usermod -aG %2 $USER&apos; ile katılın, sonra oturumu kapatıp yeniden açın.</translation>
+    </message>
+    <message>
+        <source>%1 has gone away: the adapter was unplugged. Plug it back in and retry.</source>
+        <translation>%1 kayboldu: adaptör çıkarıldı. Yeniden takıp tekrar deneyin.</translation>
+    </message>
+    <message>
+        <source>%1 stopped working: %2.</source>
+        <translation>%1 çalışmayı durdurdu: %2.</translation>
+    </message>
+    <message>
+        <source>unknown error</source>
+        <translation>bilinmeyen hata</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found</source>
+        <translation>bulunan ilk USB seri adaptör</translation>
+    </message>
+    <message>
+        <source>the first USB serial adapter found (%1)</source>
+        <translation>bulunan ilk USB seri adaptör (%1)</translation>
+    </message>
+    <message>
+        <source>the first serial port found</source>
+        <translation>bulunan ilk seri port</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>Dosya yazılamadı!</translation>
+    </message>
+    <message>
+        <source>Channel data file is truncated!</source>
+        <translation>Kanal veri dosyası kesik!</translation>
+    </message>
+    <message>
+        <source>%1 was not found.</source>
+        <translation>%1 bulunamadı.</translation>
+    </message>
+    <message>
+        <source>%1 contains an invalid path.</source>
+        <translation>%1 geçersiz bir yol içeriyor.</translation>
+    </message>
+    <message>
+        <source>%1 could not be opened because there are too many open files.</source>
+        <translation>%1 açılamadı, çünkü çok fazla açık dosya var.</translation>
+    </message>
+    <message>
+        <source>Access to %1 was denied.</source>
+        <translation>%1 erişimi reddedildi.</translation>
+    </message>
+    <message>
+        <source>A sharing violation occurred while accessing %1.</source>
+        <translation>%1 erişilirken paylaşım ihlali oluştu.</translation>
+    </message>
+    <message>
+        <source>A hardware I/O error was reported while accessing %1.</source>
+        <translation>%1 erişilirken donanım G/Ç hatası bildirildi.</translation>
+    </message>
+    <message>
+        <source>Disk full while accessing %1.</source>
+        <translation>%1 erişilirken disk doldu.</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred while accessing %1.</source>
+        <translation>%1 erişilirken beklenmeyen bir hata oluştu.</translation>
+    </message>
+    <message>
+        <source>This file cannot be written back without losing data: %1.</source>
+        <translation>Bu dosya veri kaybetmeden geri yazılamaz: %1.</translation>
+    </message>
+    <message>
+        <source>Data is unavailable!</source>
+        <translation>Veri kullanılamıyor!</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <extracomment>The editor&apos;s window title.</extracomment>
+        <translation>Alıcı Verisini Düzenle</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data - %1</source>
+        <translation>Alıcı Verisini Düzenle - %1</translation>
+    </message>
+    <message>
+        <source>%1 (read-only)</source>
+        <translation>%1 (salt okunur)</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 bulundu</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected satellites</source>
+        <translation>%1 bulundu, %2 seçili uydularda</translation>
+    </message>
+    <message>
+        <source>%1 found, %2 in the selected transponders</source>
+        <translation>%1 bulundu, %2 seçili transponderlerde</translation>
+    </message>
+    <message>
+        <source>Choose channels in the list below to add them to the group</source>
+        <translation>Gruba eklemek için aşağıdaki listeden kanal seçin</translation>
+    </message>
+    <message>
+        <source>Choose one transponder to copy, or one satellite without transponders</source>
+        <translation>Kopyalamak için bir transponder ya da transponderi olmayan bir uydu seçin</translation>
+    </message>
+    <message>
+        <source>Satellites are added with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>Uydular &quot;Tüm Uydu&quot; seçiliyken eklenir; önce bir liste seçin</translation>
+    </message>
+    <message>
+        <source>Choose a list first</source>
+        <translation>Önce bir liste seçin</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to delete them</source>
+        <translation>Silmek için grubun üyelerini seçin</translation>
+    </message>
+    <message>
+        <source>Satellites are deleted with &quot;All Sat&quot; chosen; choose a list first</source>
+        <translation>Uydular &quot;Tüm Uydu&quot; seçiliyken silinir; önce bir liste seçin</translation>
+    </message>
+    <message>
+        <source>Choose what to delete first</source>
+        <translation>Önce neyin silineceğini seçin</translation>
+    </message>
+    <message>
+        <source>Choose members of the group to move them</source>
+        <translation>Taşımak için grubun üyelerini seçin</translation>
+    </message>
+    <message>
+        <source>Channels are moved within a single satellite, or across all of them with every satellite chosen</source>
+        <translation>Kanallar tek bir uydu içinde ya da her uydu seçiliyken hepsi arasında taşınır</translation>
+    </message>
+    <message>
+        <source>Choose channels to move first</source>
+        <translation>Önce taşınacak kanalları seçin</translation>
+    </message>
+    <message>
+        <source>You must select another destination</source>
+        <translation>Başka bir hedef seçmelisiniz</translation>
+    </message>
+    <message>
+        <source>Finish or cancel the pending move first</source>
+        <translation>Önce bekleyen taşımayı bitirin ya da iptal edin</translation>
+    </message>
+    <message>
+        <source>Channels are dropped on a channel of the list to move them</source>
+        <translation>Kanalları taşımak için listedeki bir kanalın üzerine bırakın</translation>
+    </message>
+    <message>
+        <source>Drop channels on a group or its members, or members on a member</source>
+        <translation>Kanalları bir grubun ya da üyelerinin, üyeleri bir üyenin üzerine bırakın</translation>
+    </message>
+    <message>
+        <source>Channels are ordered in the &quot;Satellite&quot; view</source>
+        <translation>Kanallar &quot;Uydu&quot; görünümünde sıralanır</translation>
+    </message>
+    <message>
+        <source>Finish the add first</source>
+        <translation>Önce eklemeyi bitirin</translation>
+    </message>
+    <message>
+        <source>Choose exactly two channels to swap them</source>
+        <translation>Yer değiştirmek için tam iki kanal seçin</translation>
+    </message>
+    <message>
+        <source>Choose channels first</source>
+        <translation>Önce kanal seçin</translation>
+    </message>
+    <message>
+        <source>Cannot add satellite</source>
+        <translation>Uydu eklenemiyor</translation>
+    </message>
+    <message>
+        <source>Cannot add transponder</source>
+        <translation>Transponder eklenemiyor</translation>
+    </message>
+    <message>
+        <source>Cannot add channel</source>
+        <translation>Kanal eklenemiyor</translation>
+    </message>
+    <message>
+        <source>Max Favorite Count!!</source>
+        <translation>En fazla favori sayısına ulaşıldı!!</translation>
+    </message>
+    <message>
+        <source>Favorite Group empty!!</source>
+        <translation>Favori grubu boş!!</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3?</source>
+        <translation>%1, bunların %2 ve %3 silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Delete %1, their %2 and %3 (%4)?</source>
+        <translation>%1, bunların %2 ve %3 (%4) silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2?</source>
+        <translation>%1 ve bunların %2 silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Delete %1 and their %2 (%3)?</source>
+        <translation>%1 ve bunların %2 (%3) silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>%1 silinsin mi?</translation>
+    </message>
+    <message>
+        <source>Delete %1 (%2)?</source>
+        <translation>%1 (%2) silinsin mi?</translation>
+    </message>
+    <message>
+        <source>1 satellite</source>
+        <translation>1 uydu</translation>
+    </message>
+    <message>
+        <source>%1 satellites</source>
+        <translation>%1 uydu</translation>
+    </message>
+    <message>
+        <source>1 transponder</source>
+        <translation>1 transponder</translation>
+    </message>
+    <message>
+        <source>%1 transponders</source>
+        <translation>%1 transponder</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 kanal</translation>
+    </message>
+    <message>
+        <source>1 favourite entry</source>
+        <translation>1 favori girişi</translation>
+    </message>
+    <message>
+        <source>%1 favourite entries</source>
+        <translation>%1 favori girişi</translation>
+    </message>
+    <message>
+        <source>1 duplicate</source>
+        <translation>1 yinelenen</translation>
+    </message>
+    <message>
+        <source>%1 duplicates</source>
+        <translation>%1 yinelenen</translation>
+    </message>
+    <message>
+        <source>%1 added</source>
+        <translation>%1 eklendi</translation>
+    </message>
+    <message>
+        <source>%1 replaced</source>
+        <translation>%1 değiştirildi</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>%1 atlandı</translation>
+    </message>
+    <message>
+        <source>%1 not copied (no room)</source>
+        <translation>%1 kopyalanmadı (yer yok)</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>Nothing was copied.</source>
+        <translation>Hiçbir şey kopyalanmadı.</translation>
+    </message>
+    <message>
+        <source>1 of the channels to copy is already in this file (the same satellite, transponder and service id).</source>
+        <translation>Kopyalanacak kanallardan 1&apos;i bu dosyada zaten var (aynı uydu, transponder ve servis kimliği).</translation>
+    </message>
+    <message>
+        <source>%1 of the channels to copy are already in this file (the same satellite, transponder and service id).</source>
+        <translation>Kopyalanacak kanallardan %1 tanesi bu dosyada zaten var (aynı uydu, transponder ve servis kimliği).</translation>
+    </message>
+    <message>
+        <source>Skip them, replace the ones here, or keep both?</source>
+        <translation>Atlansın mı, buradakiler değiştirilsin mi, yoksa ikisi de tutulsun mu?</translation>
+    </message>
+    <message>
+        <source>Skip</source>
+        <translation>Atla</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Değiştir</translation>
+    </message>
+    <message>
+        <source>Keep Both</source>
+        <translation>İkisini de tut</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Every transponder carries a channel: none removed.</source>
+        <translation>Her transponder bir kanal taşıyor: hiçbiri kaldırılmadı.</translation>
+    </message>
+    <message>
+        <source>Remove %1 without a channel?</source>
+        <translation>Kanalı olmayan %1 kaldırılsın mı?</translation>
+    </message>
+    <message>
+        <source>New Channel</source>
+        <translation>Yeni Kanal</translation>
+    </message>
+    <message>
+        <source>This file cannot be saved: it holds data the editor would lose (%1).</source>
+        <translation>Bu dosya kaydedilemez: düzenleyicinin kaybedeceği veriler içeriyor (%1).</translation>
+    </message>
+    <message>
+        <source>%1 Not saved.</source>
+        <translation>%1 Kaydedilmedi.</translation>
+    </message>
+    <message>
+        <source>The check before saving found:</source>
+        <translation>Kaydetmeden önceki denetim şunları buldu:</translation>
+    </message>
+    <message>
+        <source>Save anyway</source>
+        <translation>Yine de kaydet</translation>
+    </message>
+    <message>
+        <source>Do you want to save changes?</source>
+        <translation>Değişiklikleri kaydetmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1</source>
+        <translation>Hiçbir şey içe aktarılmadı: %1</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... ve %1 tane daha</translation>
+    </message>
+    <message>
+        <source>The file cannot tell such channels apart: the favourite may come back as the lower-numbered one.</source>
+        <translation>Dosya bu kanalları birbirinden ayıramaz: favori, numarası küçük olan olarak geri gelebilir.</translation>
+    </message>
+    <message>
+        <source>v%1 (build #%2)</source>
+        <extracomment>The version in the About box: the version and the build number.</extracomment>
+        <translation>v%1 (derleme #%2)</translation>
+    </message>
+    <message>
+        <source>File Name : %1</source>
+        <translation>Dosya Adı : %1</translation>
+    </message>
+    <message>
+        <source>Image Type : %1</source>
+        <translation>İmaj Tipi : %1</translation>
+    </message>
+    <message>
+        <source>File Size : %1 bytes</source>
+        <translation>Dosya Boyutu : %1 bayt</translation>
+    </message>
+    <message>
+        <source>Version : %1</source>
+        <translation>Sürüm : %1</translation>
+    </message>
+    <message>
+        <source>%1 (build #%2)</source>
+        <translation>%1 (derleme #%2)</translation>
+    </message>
+    <message>
+        <source>Build Date : %1 (%2)</source>
+        <translation>Derleme Tarihi : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Buyer : %1</source>
+        <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
+        <translation>Alıcı : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPrompts</name>
+    <message>
+        <source>The language changes when Dorvane_QX starts next.</source>
+        <translation>Dil, Dorvane_QX bir sonraki açılışında değişir.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CAboutDialog</name>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>Dorvane_QX Hakkında</translation>
+    </message>
+    <message>
+        <source>Version v1.0</source>
+        <translation>Sürüm v1.0</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Service tool for digital satellite receivers:
+firmware download and channel data backup.</source>
+        <translation>Dijital uydu alıcıları için servis aracı:
+yazılım indirme ve kanal verisi yedekleme.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditChannelDialog</name>
+    <message>
+        <source>Edit Channel</source>
+        <translation>Kanalı Düzenle</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Servis Kimliği</translation>
+    </message>
+    <message>
+        <source>Video PID</source>
+        <translation>Video PID</translation>
+    </message>
+    <message>
+        <source>Audio PID</source>
+        <translation>Ses PID</translation>
+    </message>
+    <message>
+        <source>PCR PID</source>
+        <translation>PCR PID</translation>
+    </message>
+    <message>
+        <source>Teletext PID</source>
+        <translation>Teletekst PID</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>İPTAL</translation>
+    </message>
+    <message>
+        <source>%1 must be 0 to 65535.</source>
+        <translation>%1, 0 ile 65535 arasında olmalı.</translation>
+    </message>
+    <message>
+        <source>Keep It</source>
+        <translation>Koru</translation>
+    </message>
+    <message>
+        <source>Change It</source>
+        <translation>Değiştir</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditSatelliteDialog</name>
+    <message>
+        <source>Edit Satellite</source>
+        <translation>Uyduyu Düzenle</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>LNB</source>
+        <translation>LNB</translation>
+    </message>
+    <message>
+        <source>LNB Type</source>
+        <translation>LNB Tipi</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>LNB freq Low</source>
+        <translation>LNB frek. Düşük</translation>
+    </message>
+    <message>
+        <source>LNB freq High</source>
+        <translation>LNB frek. Yüksek</translation>
+    </message>
+    <message>
+        <source>LNB Power</source>
+        <translation>LNB Gücü</translation>
+    </message>
+    <message>
+        <source>22KHz</source>
+        <translation>22KHz</translation>
+    </message>
+    <message>
+        <source>DiSEqC</source>
+        <translation>DiSEqC</translation>
+    </message>
+    <message>
+        <source>DiSEqC type</source>
+        <translation>DiSEqC tipi</translation>
+    </message>
+    <message>
+        <source>DiSEqC port</source>
+        <translation>DiSEqC portu</translation>
+    </message>
+    <message>
+        <source>Dish Position</source>
+        <translation>Çanak Konumu</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>İPTAL</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Doğu</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Batı</translation>
+    </message>
+    <message>
+        <source>Universal</source>
+        <translation>Universal</translation>
+    </message>
+    <message>
+        <source>Single</source>
+        <translation>Tekli</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Açık</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Kapalı</translation>
+    </message>
+    <message>
+        <source>1.0(4 Switch)</source>
+        <translation>1.0(4 Anahtar)</translation>
+    </message>
+    <message>
+        <source>1.1(16 Switch)</source>
+        <translation>1.1(16 Anahtar)</translation>
+    </message>
+    <message>
+        <source>1.2(Motor)</source>
+        <translation>1.2(Motor)</translation>
+    </message>
+    <message>
+        <source>1.3(USALS)</source>
+        <translation>1.3(USALS)</translation>
+    </message>
+    <message>
+        <source>Location must be 0.0 to 180.0 degrees East or West.</source>
+        <translation>Konum 0.0 ile 180.0 derece Doğu ya da Batı arasında olmalı.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CEditTpDialog</name>
+    <message>
+        <source>Edit TP</source>
+        <translation>TP&apos;yi Düzenle</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frekans</translation>
+    </message>
+    <message>
+        <source>Horz/Vert</source>
+        <translation>Yatay/Dikey</translation>
+    </message>
+    <message>
+        <source>Symbol Rate</source>
+        <translation>Sembol Oranı</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Transmission</source>
+        <translation>İletim</translation>
+    </message>
+    <message>
+        <source>Modulation</source>
+        <translation>Modülasyon</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>İPTAL</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Koru</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Değiştir</translation>
+    </message>
+    <message>
+        <source>Frequency must be 1 to 65535 MHz.</source>
+        <translation>Frekans 1 ile 65535 MHz arasında olmalı.</translation>
+    </message>
+    <message>
+        <source>Symbol Rate must be 0 to 65535.</source>
+        <translation>Sembol Oranı 0 ile 65535 arasında olmalı.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CMainDialog</name>
+    <message>
+        <source>Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)</source>
+        <translation>İmaj veya ikili dosyalar (*.img *.bin);;Kanal verisi (*.irz);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Channel Data (*irz)</source>
+        <translation>Kanal verisi (*irz)</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>Zorla indirme</translation>
+    </message>
+    <message>
+        <source>Download even when the STB&apos;s buyer code does not match the image</source>
+        <translation>STB&apos;nin alıcı kodu imajla eşleşmese de indir</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation>İndir</translation>
+    </message>
+    <message>
+        <source>The current file</source>
+        <translation>Geçerli dosya</translation>
+    </message>
+    <message>
+        <source>File Name :</source>
+        <translation>Dosya Adı :</translation>
+    </message>
+    <message>
+        <source>Elapsed :</source>
+        <translation>Geçen :</translation>
+    </message>
+    <message>
+        <source>Throughput :</source>
+        <translation>Hız :</translation>
+    </message>
+    <message>
+        <source>Configure</source>
+        <translation>Yapılandır</translation>
+    </message>
+    <message>
+        <source>Connect or disconnect the port</source>
+        <translation>Portu bağla ya da bağlantıyı kes</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Yükle</translation>
+    </message>
+    <message>
+        <source>STB power: green while the STB&apos;s application answers</source>
+        <translation>STB gücü: STB&apos;nin uygulaması yanıt verdiği sürece yeşil</translation>
+    </message>
+    <message>
+        <source>STB Power</source>
+        <translation>STB Gücü</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Düzenle</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Simge durumuna küçült</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>About Dorvane_QX</source>
+        <translation>Dorvane_QX Hakkında</translation>
+    </message>
+    <message>
+        <source>Downloading process is in progress, Do you want to stop the downloading?</source>
+        <translation>İndirme işlemi sürüyor. İndirmeyi durdurmak istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>Do you want to close Dorvane_QX?</source>
+        <translation>Dorvane_QX kapatılsın mı?</translation>
+    </message>
+    <message>
+        <source>You can&apos;t disconnect Serial port on downloading...</source>
+        <translation>İndirme sırasında seri portun bağlantısını kesemezsiniz...</translation>
+    </message>
+    <message>
+        <source>%1 disconnected.</source>
+        <translation>%1 bağlantısı kesildi.</translation>
+    </message>
+    <message>
+        <source>%1 connected.</source>
+        <translation>%1 bağlandı.</translation>
+    </message>
+    <message>
+        <source>You can&apos;t configure Serial port on downloading...</source>
+        <translation>İndirme sırasında seri portu yapılandıramazsınız...</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open a file on downloading...</source>
+        <translation>İndirme sırasında dosya açamazsınız...</translation>
+    </message>
+    <message>
+        <source>Transfer summary: </source>
+        <translation>Aktarım özeti: </translation>
+    </message>
+    <message>
+        <source>Save log...</source>
+        <translation>Günlüğü kaydet...</translation>
+    </message>
+    <message>
+        <source>Save trace...</source>
+        <translation>İzi kaydet...</translation>
+    </message>
+    <message>
+        <source>Can&apos;t save %1: %2</source>
+        <translation>%1 kaydedilemiyor: %2</translation>
+    </message>
+    <message>
+        <source>Log (*.log *.txt);;All files (*)</source>
+        <translation>Günlük (*.log *.txt);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Trace (*.trace *.txt);;All files (*)</source>
+        <translation>İz (*.trace *.txt);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t edit a file while transferring...</source>
+        <translation>Aktarım sırasında dosya düzenleyemezsiniz...</translation>
+    </message>
+    <message>
+        <source>download</source>
+        <translation>indirme</translation>
+    </message>
+    <message>
+        <source>upload</source>
+        <translation>yükleme</translation>
+    </message>
+    <message>
+        <source>editor</source>
+        <translation>düzenleyici</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>İlerleme</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Günlük</translation>
+    </message>
+    <message>
+        <source>File Name</source>
+        <translation>Dosya adı</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>disconnected</source>
+        <extracomment>The state of the port lamp, as a screen reader says it.</extracomment>
+        <translation>bağlı değil</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <extracomment>The state of the STB power lamp, as a screen reader says it.</extracomment>
+        <translation>kapalı</translation>
+    </message>
+    <message>
+        <source>connected</source>
+        <translation>bağlı</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>açık</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReceiverDataDialog</name>
+    <message>
+        <source>Group Name</source>
+        <translation>Grup Adı</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Channel.</source>
+        <translation>Kanal.</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>Frek/Pol</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Rename Group</source>
+        <translation>Grubu Yeniden Adlandır</translation>
+    </message>
+    <message>
+        <source>&amp;TV name:</source>
+        <translation>&amp;TV adı:</translation>
+    </message>
+    <message>
+        <source>&amp;Radio name:</source>
+        <translation>&amp;Radyo adı:</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>Geç&amp;miş...</translation>
+    </message>
+    <message>
+        <source>The lists kept from uploads and earlier saves: compare or restore one</source>
+        <translation>Yüklemelerden ve önceki kayıtlardan saklanan listeler: birini karşılaştırın ya da geri yükleyin</translation>
+    </message>
+    <message>
+        <source>the open list</source>
+        <translation>açık liste</translation>
+    </message>
+    <message>
+        <source>, unsaved edits</source>
+        <translation>, kaydedilmemiş değişiklikler</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Kaydet</translation>
+    </message>
+    <message>
+        <source>Do&amp;n&apos;t Save</source>
+        <translation>Kay&amp;detme</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>Edit Receiver Data</source>
+        <translation>Alıcı Verisini Düzenle</translation>
+    </message>
+    <message>
+        <source>%1 marked for moving: choose the destination, then &quot;Select Destination&quot;</source>
+        <translation>%1 taşınmak üzere işaretlendi: hedefi seçin, sonra &quot;Hedef seç&quot;</translation>
+    </message>
+    <message>
+        <source>1 channel</source>
+        <translation>1 kanal</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 kanal</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Farklı Kaydet</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz)</source>
+        <translation>Kanal verisi (*.irz)</translation>
+    </message>
+    <message>
+        <source>Channel data JSON (*.json);;Channel table CSV (*.csv)</source>
+        <translation>Kanal verisi JSON (*.json);;Kanal tablosu CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Dışa aktar</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>Dosya yazılamadı!</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>İçe aktar</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Dosya açılamadı!</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Fav TV</source>
+        <translation>Fav TV</translation>
+    </message>
+    <message>
+        <source>Fav Radio</source>
+        <translation>Fav Radyo</translation>
+    </message>
+    <message>
+        <source>Search channels by name, service id or PID (Ctrl+F)</source>
+        <translation>Kanalları ada, servis kimliğine ya da PID&apos;e göre ara (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>&amp;Find:</source>
+        <translation>&amp;Bul:</translation>
+    </message>
+    <message>
+        <source>&amp;View:</source>
+        <translation>Gör&amp;ünüm:</translation>
+    </message>
+    <message>
+        <source>TPs:</source>
+        <translation>TP&apos;ler:</translation>
+    </message>
+    <message>
+        <source>CHs:</source>
+        <translation>Kanallar:</translation>
+    </message>
+    <message>
+        <source>All Sat</source>
+        <translation>Tüm Uydu</translation>
+    </message>
+    <message>
+        <source>Searched Sat</source>
+        <translation>Aranan Uydu</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radyo</translation>
+    </message>
+    <message>
+        <source>FTA</source>
+        <translation>FTA</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>Sort by:</source>
+        <translation>Sıralama:</translation>
+    </message>
+    <message>
+        <source>Channel No</source>
+        <translation>Kanal No</translation>
+    </message>
+    <message>
+        <source>Sat/Tp</source>
+        <translation>Uydu/Tp</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Listed channels:</source>
+        <translation>Listelenen kanallar:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ekle</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Sil</translation>
+    </message>
+    <message>
+        <source>&amp;Move</source>
+        <translation>&amp;Taşı</translation>
+    </message>
+    <message>
+        <source>Select Desti&amp;nation</source>
+        <translation>&amp;Hedef seç</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel Move</source>
+        <translation>Taşımayı &amp;iptal et</translation>
+    </message>
+    <message>
+        <source>Sav&amp;e As...</source>
+        <translation>&amp;Farklı kaydet...</translation>
+    </message>
+    <message>
+        <source>Exi&amp;t</source>
+        <translation>&amp;Çıkış</translation>
+    </message>
+    <message>
+        <source>E&amp;xport...</source>
+        <translation>&amp;Dışa aktar...</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>İçe akta&amp;r...</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Geri al</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Yinele</translation>
+    </message>
+    <message>
+        <source>Rename &amp;Group...</source>
+        <translation>Grubu ye&amp;niden adlandır...</translation>
+    </message>
+    <message>
+        <source>Undo the last edit (Ctrl+Z)</source>
+        <translation>Son düzenlemeyi geri al (Ctrl+Z)</translation>
+    </message>
+    <message>
+        <source>Redo the edit undone last (Ctrl+Shift+Z, Ctrl+Y)</source>
+        <translation>Son geri alınan düzenlemeyi yinele (Ctrl+Shift+Z, Ctrl+Y)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit...</source>
+        <translation>Dü&amp;zenle...</translation>
+    </message>
+    <message>
+        <source>In group</source>
+        <translation>Grupta</translation>
+    </message>
+    <message>
+        <source>Satellites or groups</source>
+        <translation>Uydular ya da gruplar</translation>
+    </message>
+    <message>
+        <source>Transponders or group members</source>
+        <translation>Transponderler ya da grup üyeleri</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanallar</translation>
+    </message>
+    <message>
+        <source>Receiver data</source>
+        <translation>Alıcı verisi</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CReferencePreviewDialog</name>
+    <message>
+        <source>Apply order from %1</source>
+        <translation>Sıralamayı %1 dosyasından uygula</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>Yeni No</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Şimdi</translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation>Bulunan</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Giriş</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Kimlik</translation>
+    </message>
+    <message>
+        <source>Take the &amp;favourite groups and their names along</source>
+        <translation>&amp;Favori gruplarını ve adlarını da al</translation>
+    </message>
+    <message>
+        <source>A text list has no favourite groups</source>
+        <translation>Metin listesinde favori grubu yoktur</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Uygula</translation>
+    </message>
+    <message>
+        <source>Reference entries that found no channel: %1</source>
+        <translation>Kanal bulunamayan referans girişleri: %1</translation>
+    </message>
+    <message>
+        <source>by name</source>
+        <translation>ada göre</translation>
+    </message>
+    <message>
+        <source>by identity</source>
+        <translation>kimliğe göre</translation>
+    </message>
+    <message>
+        <source>not matched: to the end</source>
+        <translation>eşleşmedi: sona</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CSerialConfigDialog</name>
+    <message>
+        <source>Made by %1</source>
+        <translation>Üretici: %1</translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation>USB %1</translation>
+    </message>
+    <message>
+        <source>Serial number %1</source>
+        <translation>Seri numarası %1</translation>
+    </message>
+    <message>
+        <source>In use by another program</source>
+        <translation>Başka bir program kullanıyor</translation>
+    </message>
+    <message>
+        <source>In use by %1</source>
+        <translation>Kullanan: %1</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Boş</translation>
+    </message>
+    <message>
+        <source>Serial Port Configuration</source>
+        <translation>Seri Port Yapılandırması</translation>
+    </message>
+    <message>
+        <source>Serial Port :</source>
+        <translation>Seri Port :</translation>
+    </message>
+    <message>
+        <source>Choose a port, or type its device path</source>
+        <translation>Bir port seçin ya da aygıt yolunu yazın</translation>
+    </message>
+    <message>
+        <source>%1  (current)</source>
+        <translation>%1  (geçerli)</translation>
+    </message>
+    <message>
+        <source>No serial port found: plug in the adapter.</source>
+        <translation>Seri port bulunamadı: adaptörü takın.</translation>
+    </message>
+    <message>
+        <source>%1
+Not listed by the system</source>
+        <translation>%1
+Sistem listesinde yok</translation>
+    </message>
+    <message>
+        <source>&amp;Language :</source>
+        <translation>&amp;Dil :</translation>
+    </message>
+    <message>
+        <source>System language</source>
+        <extracomment>The language choice that follows the system&apos;s locale.</extracomment>
+        <translation>Sistem dili</translation>
+    </message>
+    <message>
+        <source>The language of the windows, from the next start</source>
+        <translation>Pencerelerin dili, bir sonraki açılıştan itibaren</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelListPrint</name>
+    <message>
+        <source>Channel list of %1</source>
+        <translation>%1 kanal listesi</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ChannelOrderActions</name>
+    <message>
+        <source>Sort the selected channels by &amp;name and keep it as the order</source>
+        <translation>Seçili kanalları &amp;ada göre sırala ve sıralama olarak tut</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
+        <translation>Seçili kanalları &amp;uyduya ve frekansa göre sırala ve sıralama olarak tut</translation>
+    </message>
+    <message>
+        <source>Sort the selected channels by service &amp;id and keep it as the order</source>
+        <translation>Seçili kanalları servis &amp;kimliğine göre sırala ve sıralama olarak tut</translation>
+    </message>
+    <message>
+        <source>Move to &amp;number...</source>
+        <translation>&amp;Numaraya taşı...</translation>
+    </message>
+    <message>
+        <source>S&amp;wap</source>
+        <translation>&amp;Yer değiştir</translation>
+    </message>
+    <message>
+        <source>Apply &amp;order from...</source>
+        <translation>Sı&amp;ralamayı şuradan uygula...</translation>
+    </message>
+    <message>
+        <source>New No.</source>
+        <translation>Yeni No</translation>
+    </message>
+    <message>
+        <source>New No.: a channel number 0..%1</source>
+        <translation>Yeni No: 0..%1 arası bir kanal numarası</translation>
+    </message>
+    <message>
+        <source>Move to number</source>
+        <translation>Numaraya taşı</translation>
+    </message>
+    <message>
+        <source>The %1 chosen channels from &amp;number:</source>
+        <translation>Seçili %1 kanal şu &amp;numaradan itibaren:</translation>
+    </message>
+    <message>
+        <source>Apply order from</source>
+        <translation>Sıralamayı şuradan uygula</translation>
+    </message>
+    <message>
+        <source>Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)</source>
+        <translation>Kanal verisi ya da listeler (*.irz *.txt *.csv);;Kanal verisi (*irz);;Tüm dosyalar (*)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopyCleanTools</name>
+    <message>
+        <source>&amp;Open Second File...</source>
+        <translation>İkinci dosyayı &amp;aç...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Rows</source>
+        <translation>Satırları &amp;kopyala</translation>
+    </message>
+    <message>
+        <source>Show D&amp;uplicates Only</source>
+        <translation>Yalnızca yinelenenleri &amp;göster</translation>
+    </message>
+    <message>
+        <source>Select &amp;All Duplicates</source>
+        <translation>&amp;Tüm yinelenenleri seç</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Unused Transponders...</source>
+        <translation>Kullanılmayan transponderleri ka&amp;ldır...</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Yazdır...</translation>
+    </message>
+    <message>
+        <source>Export to P&amp;DF...</source>
+        <translation>&amp;PDF&apos;e aktar...</translation>
+    </message>
+    <message>
+        <source>T&amp;ools</source>
+        <translation>&amp;Araçlar</translation>
+    </message>
+    <message>
+        <source>Copy from Second &amp;File</source>
+        <translation>İkinci &amp;dosyadan kopyala</translation>
+    </message>
+    <message>
+        <source>Open Second File</source>
+        <translation>İkinci dosyayı aç</translation>
+    </message>
+    <message>
+        <source>Channel data (*.irz);;All files (*)</source>
+        <translation>Kanal verisi (*.irz);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>Choose satellites, transponders, channels or groups of the second file</source>
+        <translation>İkinci dosyanın uydularını, transponderlerini, kanallarını ya da gruplarını seçin</translation>
+    </message>
+    <message>
+        <source>No duplicates</source>
+        <translation>Yinelenen yok</translation>
+    </message>
+    <message>
+        <source>%1 duplicates chosen</source>
+        <translation>%1 yinelenen seçildi</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>1 transponder kaldırıldı</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>%1 transponder kaldırıldı</translation>
+    </message>
+    <message>
+        <source>No rows chosen to copy</source>
+        <translation>Kopyalanacak satır seçilmedi</translation>
+    </message>
+    <message>
+        <source>1 row copied to the clipboard</source>
+        <translation>1 satır panoya kopyalandı</translation>
+    </message>
+    <message>
+        <source>%1 rows copied to the clipboard</source>
+        <translation>%1 satır panoya kopyalandı</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Baskı Önizleme</translation>
+    </message>
+    <message>
+        <source>This build cannot print: use &quot;Export to PDF...&quot; and print the PDF.</source>
+        <translation>Bu sürüm yazdıramaz: &quot;PDF&apos;e aktar...&quot; kullanıp PDF&apos;i yazdırın.</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>PDF&apos;e aktar</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>File write failed!</source>
+        <translation>Dosya yazılamadı!</translation>
+    </message>
+    <message>
+        <source>%1 pages written to %2</source>
+        <translation>%1 sayfa %2 dosyasına yazıldı</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CopySourcePanel</name>
+    <message>
+        <source>Second file (read-only)</source>
+        <translation>İkinci dosya (salt okunur)</translation>
+    </message>
+    <message>
+        <source>&lt;&lt; Co&amp;py into this file</source>
+        <translation>&lt;&lt; Bu dosyaya k&amp;opyala</translation>
+    </message>
+    <message>
+        <source>C&amp;lose</source>
+        <translation>Ka&amp;pat</translation>
+    </message>
+    <message>
+        <source>%1 channels</source>
+        <translation>%1 kanal</translation>
+    </message>
+    <message>
+        <source>SID %1</source>
+        <translation>SID %1</translation>
+    </message>
+    <message>
+        <source>Favourite groups</source>
+        <translation>Favori grupları</translation>
+    </message>
+    <message>
+        <source>%1: %2 satellites, %3 channels</source>
+        <translation>%1: %2 uydu, %3 kanal</translation>
+    </message>
+    <message>
+        <source>Copies the chosen satellites, transponders, channels and favourite groups (or drag them onto the lists)</source>
+        <translation>Seçili uyduları, transponderleri, kanalları ve favori gruplarını kopyalar (ya da listelerin üzerine sürükleyin)</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::DialogPrompts</name>
+    <message>
+        <source>Open</source>
+        <translation>Aç</translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation>Farklı Kaydet</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>Geçmiş</translation>
+    </message>
+    <message>
+        <source>No lists are kept yet.</source>
+        <translation>Henüz saklanan liste yok.</translation>
+    </message>
+    <message>
+        <source>Select two lists, or one to compare with the open list.</source>
+        <translation>İki liste ya da açık listeyle karşılaştırmak için bir liste seçin.</translation>
+    </message>
+    <message>
+        <source>Kept in %1</source>
+        <translation>%1 içinde saklandı</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Karşılaştır</translation>
+    </message>
+    <message>
+        <source>Compare with &amp;open list</source>
+        <translation>&amp;Açık listeyle karşılaştır</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Geri yükle</translation>
+    </message>
+    <message>
+        <source>Open the selected list in the editor; the present one is kept first</source>
+        <translation>Seçili listeyi düzenleyicide aç; önce şimdiki saklanır</translation>
+    </message>
+    <message>
+        <source>Can&apos;t compare: %1</source>
+        <translation>Karşılaştırılamıyor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::IntegerEdit</name>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Lütfen bir tamsayı girin.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::ListColumns</name>
+    <message>
+        <source>Channel</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>PPid</source>
+        <translation>PPid</translation>
+    </message>
+    <message>
+        <source>VPid</source>
+        <translation>VPid</translation>
+    </message>
+    <message>
+        <source>APid</source>
+        <translation>APid</translation>
+    </message>
+    <message>
+        <source>ttxt</source>
+        <translation>ttxt</translation>
+    </message>
+    <message>
+        <source>CAS</source>
+        <translation>CAS</translation>
+    </message>
+    <message>
+        <source>VTyp</source>
+        <translation>VTyp</translation>
+    </message>
+    <message>
+        <source>ATyp</source>
+        <translation>ATyp</translation>
+    </message>
+    <message>
+        <source>Sat_id</source>
+        <translation>Sat_id</translation>
+    </message>
+    <message>
+        <source>Tp_id</source>
+        <translation>Tp_id</translation>
+    </message>
+    <message>
+        <source>Ch_id</source>
+        <translation>Ch_id</translation>
+    </message>
+    <message>
+        <source>SID</source>
+        <translation>SID</translation>
+    </message>
+    <message>
+        <source>Freq/Pol</source>
+        <translation>Frek/Pol</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>TPs</source>
+        <translation>TP&apos;ler</translation>
+    </message>
+    <message>
+        <source>CHs</source>
+        <translation>Kanallar</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <translation>Frek.</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>S/R</source>
+        <translation>S/R</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Trans</source>
+        <translation>İletim</translation>
+    </message>
+    <message>
+        <source>Mod</source>
+        <translation>Mod</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::reference_preview_dialog</name>
+    <message>
+        <source>sat %1</source>
+        <translation>uydu %1</translation>
+    </message>
+    <message>
+        <source>sid %1</source>
+        <translation>sid %1</translation>
+    </message>
+</context>
+</TS>
