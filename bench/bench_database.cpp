@@ -11,8 +11,8 @@
 #include <memory>
 #include <vector>
 
-#include "database/backup_blob.h"
-#include "database/demo_data.h"
+#include "core/database/backup_blob.h"
+#include "core/database/demo_data.h"
 
 namespace {
 

@@ -19,13 +19,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "database/channel_data_document.h"
-#include "database/backup_blob.h"
-#include "database/demo_data.h"
-#include "editor/editor_prompts.h"
-#include "editor/receiver_data_dialog.h"
-#include "editor/record_list_model.h"
-#include "editor/report_list_view.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/backup_blob.h"
+#include "core/database/demo_data.h"
+#include "gui/editor/editor_prompts.h"
+#include "gui/editor/receiver_data_dialog.h"
+#include "gui/editor/record_list_model.h"
+#include "gui/editor/report_list_view.h"
 
 namespace {
 

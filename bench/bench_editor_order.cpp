@@ -11,10 +11,10 @@
 #include <numeric>
 #include <random>
 
-#include "database/channel_data_document.h"
-#include "database/channel_order.h"
-#include "database/receiver_database.h"
-#include "editor/editor_session.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/channel_order.h"
+#include "core/database/receiver_database.h"
+#include "core/editor/editor_session.h"
 
 namespace {
 

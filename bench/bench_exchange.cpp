@@ -7,11 +7,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "database/backup_blob.h"
-#include "database/demo_data.h"
-#include "database/receiver_database.h"
-#include "exchange/channel_data_json.h"
-#include "exchange/channel_table_csv.h"
+#include "core/database/backup_blob.h"
+#include "core/database/demo_data.h"
+#include "core/database/receiver_database.h"
+#include "qtcore/exchange/channel_data_json.h"
+#include "qtcore/exchange/channel_table_csv.h"
 
 namespace {
 

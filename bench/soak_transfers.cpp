@@ -24,12 +24,12 @@
 #include <optional>
 #include <string>
 
-#include "flow/operator_flow.h"
-#include "database/channel_data_buffer.h"
-#include "image/image_file.h"
-#include "serial/serial_port.h"
-#include "transfer/qt_event_loop.h"
-#include "transfer/transfer_engine.h"
+#include "core/flow/operator_flow.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/image/image_file.h"
+#include "qtcore/serial/serial_port.h"
+#include "qtcore/transfer/qt_event_loop.h"
+#include "core/transfer/transfer_engine.h"
 
 using namespace dorvane;
 

@@ -1,8 +1,8 @@
-#include "app/settings.h"
-#include "bundle/support_bundle.h"
-#include "bundle/transfer_history.h"
+#include "qtcore/app/settings.h"
+#include "qtcore/bundle/support_bundle.h"
+#include "qtcore/bundle/transfer_history.h"
 #include "cli/commands_all.h"
-#include "serial/serial_port.h"
+#include "qtcore/serial/serial_port.h"
 
 namespace dorvane::cli {
 

@@ -1,9 +1,9 @@
 #include "cli/channel_data_cli.h"
 
-#include "app/path_text.h"
+#include "qtcore/app/path_text.h"
 #include "cli/command.h"
-#include "database/backup_blob.h"
-#include "database/integrity_check.h"
+#include "core/database/backup_blob.h"
+#include "core/database/integrity_check.h"
 
 namespace dorvane::cli {
 

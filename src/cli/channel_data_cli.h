@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "database/channel_data_document.h"
+#include "core/database/channel_data_document.h"
 
 namespace dorvane::cli {
 

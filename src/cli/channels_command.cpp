@@ -3,9 +3,9 @@
 
 #include "cli/channel_data_cli.h"
 #include "cli/commands_all.h"
-#include "database/backup_blob.h"
-#include "exchange/channel_data_json.h"
-#include "exchange/channel_table_csv.h"
+#include "core/database/backup_blob.h"
+#include "qtcore/exchange/channel_data_json.h"
+#include "qtcore/exchange/channel_table_csv.h"
 
 namespace dorvane::cli {
 

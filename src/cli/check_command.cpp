@@ -1,7 +1,7 @@
 #include "cli/channel_data_cli.h"
 #include "cli/commands_all.h"
-#include "database/backup_blob.h"
-#include "database/integrity_check.h"
+#include "core/database/backup_blob.h"
+#include "core/database/integrity_check.h"
 
 namespace dorvane::cli {
 

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <QTextStream>
 
-#include "app/command_line.h"
+#include "qtcore/app/command_line.h"
 
 namespace dorvane::cli {
 

@@ -2,7 +2,7 @@
 
 #include "cli/channel_data_cli.h"
 #include "cli/commands_all.h"
-#include "database/demo_data.h"
+#include "core/database/demo_data.h"
 
 namespace dorvane::cli {
 

@@ -4,8 +4,8 @@
 
 #include "cli/channel_data_cli.h"
 #include "cli/commands_all.h"
-#include "database/backup_blob.h"
-#include "database/database_diff.h"
+#include "core/database/backup_blob.h"
+#include "core/database/database_diff.h"
 
 namespace dorvane::cli {
 

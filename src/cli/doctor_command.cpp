@@ -1,10 +1,10 @@
 #include <QCoreApplication>
 #include <QJsonDocument>
 
-#include "app/settings.h"
+#include "qtcore/app/settings.h"
 #include "cli/commands_all.h"
-#include "doctor/connection_doctor.h"
-#include "serial/serial_port.h"
+#include "qtcore/doctor/connection_doctor.h"
+#include "qtcore/serial/serial_port.h"
 
 namespace dorvane::cli {
 

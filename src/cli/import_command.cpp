@@ -4,8 +4,8 @@
 
 #include "cli/channel_data_cli.h"
 #include "cli/commands_all.h"
-#include "database/backup_blob.h"
-#include "exchange/channel_import.h"
+#include "core/database/backup_blob.h"
+#include "qtcore/exchange/channel_import.h"
 
 namespace dorvane::cli {
 

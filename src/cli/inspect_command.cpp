@@ -2,9 +2,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "app/path_text.h"
+#include "qtcore/app/path_text.h"
 #include "cli/commands_all.h"
-#include "image/inspection.h"
+#include "core/image/inspection.h"
 
 namespace dorvane::cli {
 

@@ -1,11 +1,11 @@
 #include <QCoreApplication>
 
-#include "app/history_location.h"
-#include "app/language.h"
-#include "app/path_text.h"
+#include "qtcore/app/history_location.h"
+#include "qtcore/app/language.h"
+#include "qtcore/app/path_text.h"
 
-#include "app/process_setup.h"
-#include "app/version.h"
+#include "qtcore/app/process_setup.h"
+#include "core/app/version.h"
 #include "cli/command.h"
 
 namespace dorvane::cli {

@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "qtcore/app/settings.h"
 #include "cli/commands_all.h"
 
 namespace dorvane::cli {

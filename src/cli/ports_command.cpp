@@ -1,6 +1,6 @@
 #include "cli/commands_all.h"
 #include "cli/ports_listing.h"
-#include "serial/serial_port.h"
+#include "qtcore/serial/serial_port.h"
 
 namespace dorvane::cli {
 

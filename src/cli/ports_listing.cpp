@@ -5,7 +5,7 @@
 #include <QJsonObject>
 #include <QStringList>
 
-#include "serial/port_diagnosis.h"
+#include "qtcore/serial/port_diagnosis.h"
 
 namespace dorvane::cli {
 

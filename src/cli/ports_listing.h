@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-#include "serial/serial_port.h"
+#include "qtcore/serial/serial_port.h"
 
 namespace dorvane::cli {
 

@@ -1,6 +1,6 @@
 #include "cli/channel_data_cli.h"
 #include "cli/commands_all.h"
-#include "database/channel_order.h"
+#include "core/database/channel_order.h"
 
 namespace dorvane::cli {
 

@@ -11,14 +11,14 @@
 #include <memory>
 #include <vector>
 
-#include "app/path_text.h"
+#include "qtcore/app/path_text.h"
 #include "cli/commands_all.h"
 #include "cli/station_console.h"
-#include "station/station_port.h"
+#include "qtcore/station/station_port.h"
 #include "cli/transfer_session.h"
-#include "flow/operator_flow.h"
-#include "image/image_file.h"
-#include "serial/serial_port.h"
+#include "core/flow/operator_flow.h"
+#include "core/image/image_file.h"
+#include "qtcore/serial/serial_port.h"
 
 #ifdef _WIN32
 #include <io.h>

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "station/station_board.h"
-#include "station/station_port.h"
+#include "qtcore/station/station_board.h"
+#include "qtcore/station/station_port.h"
 
 namespace dorvane::cli {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "station/station_board.h"
+#include "qtcore/station/station_board.h"
 
 namespace dorvane::cli {
 

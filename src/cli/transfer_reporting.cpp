@@ -5,9 +5,9 @@
 
 #include <QCoreApplication>
 
-#include "app/core_text.h"
-#include "app/language.h"
-#include "app/path_text.h"
+#include "qtcore/app/core_text.h"
+#include "qtcore/app/language.h"
+#include "qtcore/app/path_text.h"
 
 namespace dorvane::cli {
 

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "transfer/outcome_text.h"
-#include "transfer/transfer_session.h"
+#include "qtcore/transfer/outcome_text.h"
+#include "qtcore/transfer/transfer_session.h"
 
 namespace dorvane::cli {
 

@@ -20,18 +20,18 @@
 #include <unistd.h>
 #endif
 
-#include "app/path_text.h"
-#include "app/settings.h"
+#include "qtcore/app/path_text.h"
+#include "qtcore/app/settings.h"
 #include "cli/command.h"
 #include "cli/commands_all.h"
 #include "cli/transfer_reporting.h"
-#include "image/image_file.h"
-#include "serial/port_diagnosis.h"
-#include "serial/serial_port.h"
-#include "serial/tracing_link.h"
-#include "transfer/channel_check.h"
-#include "transfer/line_trace.h"
-#include "transfer/transfer_session.h"
+#include "core/image/image_file.h"
+#include "qtcore/serial/port_diagnosis.h"
+#include "qtcore/serial/serial_port.h"
+#include "core/serial/tracing_link.h"
+#include "qtcore/transfer/channel_check.h"
+#include "core/transfer/line_trace.h"
+#include "qtcore/transfer/transfer_session.h"
 
 namespace dorvane::cli {
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/command_line.h"
-#include "flow/operator_flow.h"
+#include "qtcore/app/command_line.h"
+#include "core/flow/operator_flow.h"
 
 namespace dorvane::cli {
 

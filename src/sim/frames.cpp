@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "transfer/crc16.h"
+#include "core/transfer/crc16.h"
 
 namespace dorvane::sim {
 

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "database/backup_blob.h"
+#include "core/database/backup_blob.h"
 
 namespace dorvane::sim {
 

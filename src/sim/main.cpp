@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/version.h"
+#include "core/app/version.h"
 #include "sim/sim_box.h"
 #include "sim/sim_options.h"
 

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <random>
 
-#include "common/byte_layout.h"
+#include "core/common/byte_layout.h"
 
 namespace dorvane::sim {
 

@@ -11,8 +11,8 @@
 
 #include "sim/fault_point.h"
 #include "sim/frames.h"
-#include "transfer/event_loop.h"
-#include "transfer/lifetime_guard.h"
+#include "core/transfer/event_loop.h"
+#include "core/transfer/lifetime_guard.h"
 
 namespace dorvane::sim {
 

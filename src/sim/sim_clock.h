@@ -5,7 +5,7 @@
 #include <functional>
 #include <map>
 
-#include "transfer/event_loop.h"
+#include "core/transfer/event_loop.h"
 
 namespace dorvane::sim {
 

@@ -9,10 +9,10 @@
 #include <functional>
 
 #include "cli_run.h"
-#include "database/backup_blob.h"
-#include "database/channel_data_document.h"
-#include "database/demo_data.h"
-#include "editor/channel_move.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/demo_data.h"
+#include "core/editor/channel_move.h"
 
 using namespace dorvane;
 

@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/settings.h"
+#include "qtcore/app/settings.h"
 #include "cli/cli_run.h"
 
 using dorvane::Settings;

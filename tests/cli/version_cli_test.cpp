@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "app/version.h"
+#include "core/app/version.h"
 #include "cli_run.h"
 
 // --version and --help of the three programs, as a user (and help2man,

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "database/backup_blob.h"
+#include "core/database/backup_blob.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <cstring>
 #include <memory>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_document.h"
-#include "database/demo_data.h"
-#include "exchange/channel_import.h"
-#include "exchange/channel_table_csv.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/demo_data.h"
+#include "qtcore/exchange/channel_import.h"
+#include "qtcore/exchange/channel_table_csv.h"
 
 namespace {
 

@@ -11,11 +11,11 @@
 
 #include <unistd.h>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_document.h"
-#include "database/demo_data.h"
-#include "database/integrity_check.h"
-#include "database/receiver_database.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/demo_data.h"
+#include "core/database/integrity_check.h"
+#include "core/database/receiver_database.h"
 #include "editor/session_driver.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "common/byte_layout.h"
-#include "image/inspection.h"
+#include "core/common/byte_layout.h"
+#include "core/image/inspection.h"
 
 namespace {
 

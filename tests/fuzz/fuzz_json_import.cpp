@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <memory>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_document.h"
-#include "database/demo_data.h"
-#include "database/integrity_check.h"
-#include "exchange/channel_data_json.h"
-#include "exchange/channel_import.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/demo_data.h"
+#include "core/database/integrity_check.h"
+#include "qtcore/exchange/channel_data_json.h"
+#include "qtcore/exchange/channel_import.h"
 
 namespace {
 

@@ -20,13 +20,13 @@
 #include <string>
 #include <vector>
 
-#include "database/channel_data_buffer.h"
-#include "image/image_file.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/image/image_file.h"
 #include "support/image_builder.h"
 #include "support/scripted_link.h"
 #include "support/simulated_stb.h"
 #include "support/virtual_event_loop.h"
-#include "transfer/transfer_engine.h"
+#include "core/transfer/transfer_engine.h"
 
 namespace {
 

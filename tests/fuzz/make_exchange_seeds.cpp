@@ -13,9 +13,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "database/demo_data.h"
-#include "exchange/channel_data_json.h"
-#include "exchange/channel_table_csv.h"
+#include "core/database/demo_data.h"
+#include "qtcore/exchange/channel_data_json.h"
+#include "qtcore/exchange/channel_table_csv.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <csignal>
 
 #include "sim_process.h"
-#include "transfer/crc16.h"
+#include "core/transfer/crc16.h"
 
 using Bytes = std::vector<std::uint8_t>;
 

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_buffer.h"
-#include "database/demo_data.h"
-#include "database/receiver_database.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/database/demo_data.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane::test {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "transfer/crc16.h"
-#include "transfer/frames.h"
+#include "core/transfer/crc16.h"
+#include "core/transfer/frames.h"
 
 namespace dorvane::test {
 

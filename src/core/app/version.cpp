@@ -1,4 +1,4 @@
-#include "app/version.h"
+#include "core/app/version.h"
 
 #include "version_info.h"
 

@@ -1,4 +1,4 @@
-#include "common/crc32.h"
+#include "core/common/crc32.h"
 
 #include <array>
 

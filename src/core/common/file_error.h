@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "database/backup_blob.h"
+#include "core/database/backup_blob.h"
 
 #include <lzo/lzo1x.h>
 
@@ -14,8 +14,8 @@
 #include <new>
 #include <vector>
 
-#include "common/byte_layout.h"
-#include "database/blob_shape.h"
+#include "core/common/byte_layout.h"
+#include "core/database/blob_shape.h"
 
 namespace dorvane {
 

@@ -10,10 +10,10 @@
 #include <span>
 #include <string_view>
 
-#include "common/diagnostics.h"
-#include "common/result.h"
-#include "database/channel_data_buffer.h"
-#include "database/receiver_database.h"
+#include "core/common/diagnostics.h"
+#include "core/common/result.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

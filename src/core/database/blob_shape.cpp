@@ -1,6 +1,6 @@
-#include "database/blob_shape.h"
+#include "core/database/blob_shape.h"
 
-#include "database/backup_blob.h"
+#include "core/database/backup_blob.h"
 
 namespace dorvane {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "database/records.h"
+#include "core/database/records.h"
 
 namespace dorvane {
 

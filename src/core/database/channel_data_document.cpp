@@ -1,7 +1,7 @@
-#include "database/channel_data_document.h"
+#include "core/database/channel_data_document.h"
 
-#include "database/backup_blob.h"
-#include "history/history_keeper.h"
+#include "core/database/backup_blob.h"
+#include "core/history/history_keeper.h"
 
 namespace dorvane {
 

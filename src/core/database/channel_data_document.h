@@ -6,12 +6,12 @@
 #include <utility>
 #include <vector>
 
-#include "common/diagnostics.h"
-#include "common/result.h"
-#include "database/blob_shape.h"
-#include "database/channel_data_buffer.h"
-#include "database/channel_data_file.h"
-#include "database/receiver_database.h"
+#include "core/common/diagnostics.h"
+#include "core/common/result.h"
+#include "core/database/blob_shape.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/database/channel_data_file.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "database/channel_data_file.h"
+#include "core/database/channel_data_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,9 +6,9 @@
 #include <fstream>
 #include <vector>
 
-#include "common/byte_layout.h"
-#include "common/file_error.h"
-#include "database/backup_blob.h"
+#include "core/common/byte_layout.h"
+#include "core/common/file_error.h"
+#include "core/database/backup_blob.h"
 
 namespace dorvane {
 

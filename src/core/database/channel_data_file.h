@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
-#include "common/result.h"
-#include "database/channel_data_buffer.h"
-#include "database/replace_file.h"
+#include "core/common/result.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/database/replace_file.h"
 
 namespace dorvane {
 

@@ -1,11 +1,11 @@
-#include "database/channel_data_verify.h"
+#include "core/database/channel_data_verify.h"
 
 #include <algorithm>
 #include <memory>
 #include <vector>
 
-#include "database/backup_blob.h"
-#include "database/database_diff.h"
+#include "core/database/backup_blob.h"
+#include "core/database/database_diff.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "database/channel_order.h"
+#include "core/database/channel_order.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,8 +8,8 @@
 #include <numeric>
 #include <unordered_map>
 
-#include "database/channel_data_document.h"
-#include "database/receiver_database.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "common/result.h"
-#include "database/records.h"
+#include "core/common/result.h"
+#include "core/database/records.h"
 
 namespace dorvane {
 

@@ -6,7 +6,7 @@
 #include <charconv>
 #include <optional>
 
-#include "database/channel_order.h"
+#include "core/database/channel_order.h"
 
 namespace dorvane {
 

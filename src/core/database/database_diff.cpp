@@ -1,4 +1,4 @@
-#include "database/database_diff.h"
+#include "core/database/database_diff.h"
 
 #include <algorithm>
 #include <cstdio>

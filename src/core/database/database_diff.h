@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "database/receiver_database.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

@@ -1,6 +1,6 @@
 // The comparison of two lists as text lines.
 
-#include "database/database_diff.h"
+#include "core/database/database_diff.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "database/demo_data.h"
+#include "core/database/demo_data.h"
 
 #include <array>
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <random>
 #include <string>
 
-#include "database/backup_blob.h"
+#include "core/database/backup_blob.h"
 
 namespace dorvane {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "database/receiver_database.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "database/integrity_check.h"
+#include "core/database/integrity_check.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "database/receiver_database.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "database/receiver_database.h"
+#include "core/database/receiver_database.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "database/records.h"
+#include "core/database/records.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "database/records.h"
+#include "core/database/records.h"
 
 #include <algorithm>
 #include <cstring>

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <span>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 namespace dorvane {
 

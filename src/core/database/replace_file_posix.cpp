@@ -1,6 +1,6 @@
-#include "database/replace_file.h"
+#include "core/database/replace_file.h"
 
-#include "common/file_error.h"
+#include "core/common/file_error.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

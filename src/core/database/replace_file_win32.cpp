@@ -1,6 +1,6 @@
-#include "database/replace_file.h"
+#include "core/database/replace_file.h"
 
-#include "common/file_error.h"
+#include "core/common/file_error.h"
 
 #define WIN32_LEAN_AND_MEAN
 #ifndef NOMINMAX  // the compiler's own headers may define it already

@@ -1,11 +1,11 @@
-#include "editor/channel_cleanup.h"
+#include "core/editor/channel_cleanup.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 #include <tuple>
 
-#include "database/receiver_database.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

@@ -1,9 +1,9 @@
-#include "editor/channel_move.h"
+#include "core/editor/channel_move.h"
 
 #include <algorithm>
 #include <numeric>
 
-#include "database/receiver_database.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

@@ -1,10 +1,10 @@
-#include "editor/copy_between.h"
+#include "core/editor/copy_between.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
-#include "database/receiver_database.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

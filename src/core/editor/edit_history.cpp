@@ -1,4 +1,4 @@
-#include "editor/edit_history.h"
+#include "core/editor/edit_history.h"
 
 #include <utility>
 

@@ -4,8 +4,8 @@
 #include <deque>
 #include <memory>
 
-#include "database/blob_shape.h"
-#include "database/receiver_database.h"
+#include "core/database/blob_shape.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

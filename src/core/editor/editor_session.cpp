@@ -1,12 +1,12 @@
 // The editor session: its state, the choices and the selection.
 
-#include "editor/editor_session.h"
+#include "core/editor/editor_session.h"
 
 #include <algorithm>
 #include <charconv>
 
-#include "database/channel_data_document.h"
-#include "database/receiver_database.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "common/result.h"
-#include "editor/copy_between.h"
-#include "database/channel_order.h"
-#include "editor/edit_history.h"
-#include "editor/editor_state.h"
+#include "core/common/result.h"
+#include "core/editor/copy_between.h"
+#include "core/database/channel_order.h"
+#include "core/editor/edit_history.h"
+#include "core/editor/editor_state.h"
 
 namespace dorvane {
 

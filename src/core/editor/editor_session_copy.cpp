@@ -1,9 +1,9 @@
 // The editor session's copy from another file and its clean-up: the
 // duplicates filter and the removal of transponders without channels.
 
-#include "database/receiver_database.h"
-#include "editor/channel_cleanup.h"
-#include "editor/editor_session.h"
+#include "core/database/receiver_database.h"
+#include "core/editor/channel_cleanup.h"
+#include "core/editor/editor_session.h"
 
 namespace dorvane {
 

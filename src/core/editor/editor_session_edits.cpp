@@ -3,9 +3,9 @@
 
 #include <cstring>
 
-#include "database/channel_data_document.h"
-#include "database/receiver_database.h"
-#include "editor/editor_session.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/receiver_database.h"
+#include "core/editor/editor_session.h"
 
 namespace dorvane {
 

@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "database/channel_data_document.h"
-#include "database/integrity_check.h"
-#include "database/receiver_database.h"
-#include "editor/editor_session.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/integrity_check.h"
+#include "core/database/receiver_database.h"
+#include "core/editor/editor_session.h"
 
 namespace dorvane {
 

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
-#include "database/receiver_database.h"
-#include "editor/channel_move.h"
-#include "editor/editor_session.h"
+#include "core/database/receiver_database.h"
+#include "core/editor/channel_move.h"
+#include "core/editor/editor_session.h"
 
 namespace dorvane {
 

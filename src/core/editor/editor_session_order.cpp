@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "database/receiver_database.h"
-#include "editor/editor_session.h"
+#include "core/database/receiver_database.h"
+#include "core/editor/editor_session.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "editor/editor_state.h"
+#include "core/editor/editor_state.h"
 
 namespace dorvane {
 

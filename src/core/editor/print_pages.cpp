@@ -1,8 +1,8 @@
-#include "editor/print_pages.h"
+#include "core/editor/print_pages.h"
 
 #include <algorithm>
 
-#include "database/receiver_database.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

@@ -1,8 +1,8 @@
-#include "flow/operator_advice.h"
+#include "core/flow/operator_advice.h"
 
 #include <cstdio>
 
-#include "common/byte_layout.h"
+#include "core/common/byte_layout.h"
 
 namespace dorvane {
 

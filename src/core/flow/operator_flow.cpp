@@ -1,4 +1,4 @@
-#include "flow/operator_flow.h"
+#include "core/flow/operator_flow.h"
 
 #include <algorithm>
 #include <chrono>
@@ -11,14 +11,14 @@
 #include <system_error>
 #include <utility>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_buffer.h"
-#include "database/replace_file.h"
-#include "history/history_keeper.h"
-#include "image/image_file.h"
-#include "serial/serial_link.h"
-#include "transfer/frames.h"
-#include "flow/operator_flow_texts.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/database/replace_file.h"
+#include "core/history/history_keeper.h"
+#include "core/image/image_file.h"
+#include "core/serial/serial_link.h"
+#include "core/transfer/frames.h"
+#include "core/flow/operator_flow_texts.h"
 
 namespace dorvane {
 

@@ -6,9 +6,9 @@
 #include <span>
 #include <string>
 
-#include "image/inspection.h"
-#include "transfer/event_loop.h"
-#include "transfer/transfer_engine.h"
+#include "core/image/inspection.h"
+#include "core/transfer/event_loop.h"
+#include "core/transfer/transfer_engine.h"
 
 namespace dorvane {
 

@@ -1,10 +1,10 @@
 #include <algorithm>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_buffer.h"
-#include "flow/operator_flow.h"
-#include "flow/operator_flow_texts.h"
-#include "transfer/frames.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/flow/operator_flow.h"
+#include "core/flow/operator_flow_texts.h"
+#include "core/transfer/frames.h"
 
 namespace dorvane {
 

@@ -1,11 +1,11 @@
-#include "history/history_keeper.h"
+#include "core/history/history_keeper.h"
 
 #include <fstream>
 #include <iterator>
 #include <vector>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_buffer.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_buffer.h"
 
 namespace dorvane {
 

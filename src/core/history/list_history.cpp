@@ -1,4 +1,4 @@
-#include "history/list_history.h"
+#include "core/history/list_history.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -7,11 +7,11 @@
 #include <memory>
 #include <system_error>
 
-#include "common/file_error.h"
-#include "database/backup_blob.h"
-#include "database/replace_file.h"
-#include "database/receiver_database.h"
-#include "image/image_file.h"
+#include "core/common/file_error.h"
+#include "core/database/backup_blob.h"
+#include "core/database/replace_file.h"
+#include "core/database/receiver_database.h"
+#include "core/image/image_file.h"
 
 namespace fs = std::filesystem;
 

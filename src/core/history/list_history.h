@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "image/binary_file.h"
+#include "core/image/binary_file.h"
 
 #include <cerrno>
 

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "common/file_error.h"
-#include "common/result.h"
+#include "core/common/file_error.h"
+#include "core/common/result.h"
 
 namespace dorvane {
 

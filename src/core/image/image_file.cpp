@@ -1,11 +1,11 @@
-#include "image/image_file.h"
+#include "core/image/image_file.h"
 
 #include <array>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
-#include "common/byte_layout.h"
+#include "core/common/byte_layout.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "image/binary_file.h"
+#include "core/image/binary_file.h"
 
 namespace dorvane {
 

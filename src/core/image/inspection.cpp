@@ -1,4 +1,4 @@
-#include "image/inspection.h"
+#include "core/image/inspection.h"
 
 #include <string>
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "common/result.h"
-#include "image/image_file.h"
+#include "core/common/result.h"
+#include "core/image/image_file.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "serial/loopback_check.h"
+#include "core/serial/loopback_check.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "serial/receive_queue.h"
+#include "core/serial/receive_queue.h"
 
 namespace dorvane {
 

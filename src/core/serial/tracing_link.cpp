@@ -1,4 +1,4 @@
-#include "serial/tracing_link.h"
+#include "core/serial/tracing_link.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "transfer/crc16.h"
+#include "core/transfer/crc16.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
-#include "transfer/frames.h"
+#include "core/transfer/frames.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstring>
 
-#include "common/byte_layout.h"
-#include "transfer/crc16.h"
+#include "core/common/byte_layout.h"
+#include "core/transfer/crc16.h"
 
 namespace dorvane {
 

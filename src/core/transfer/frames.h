@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "image/image_file.h"
+#include "core/image/image_file.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "transfer/line_rate.h"
+#include "core/transfer/line_rate.h"
 
 namespace dorvane {
 

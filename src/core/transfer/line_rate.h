@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <deque>
 
-#include "transfer/event_loop.h"
+#include "core/transfer/event_loop.h"
 
 namespace dorvane {
 

@@ -1,10 +1,10 @@
-#include "transfer/line_trace.h"
+#include "core/transfer/line_trace.h"
 
 #include <algorithm>
 #include <cinttypes>
 
-#include "transfer/crc16.h"
-#include "transfer/frames.h"
+#include "core/transfer/crc16.h"
+#include "core/transfer/frames.h"
 
 namespace dorvane {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "serial/tracing_link.h"
+#include "core/serial/tracing_link.h"
 
 namespace dorvane {
 

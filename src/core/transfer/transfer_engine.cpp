@@ -1,12 +1,12 @@
-#include "transfer/transfer_engine.h"
+#include "core/transfer/transfer_engine.h"
 
 #include <algorithm>
 #include <array>
 
-#include "database/channel_data_buffer.h"
-#include "image/image_file.h"
-#include "serial/receive_queue.h"
-#include "serial/serial_link.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/image/image_file.h"
+#include "core/serial/receive_queue.h"
+#include "core/serial/serial_link.h"
 
 namespace dorvane {
 

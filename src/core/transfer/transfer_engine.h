@@ -9,10 +9,10 @@
 #include <variant>
 #include <vector>
 
-#include "transfer/event_loop.h"
-#include "image/image_file.h"
-#include "transfer/frames.h"
-#include "transfer/lifetime_guard.h"
+#include "core/transfer/event_loop.h"
+#include "core/image/image_file.h"
+#include "core/transfer/frames.h"
+#include "core/transfer/lifetime_guard.h"
 
 namespace dorvane {
 

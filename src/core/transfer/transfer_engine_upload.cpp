@@ -8,11 +8,11 @@
 #include <exception>
 #include <utility>
 
-#include "database/channel_data_buffer.h"
-#include "serial/receive_queue.h"
-#include "serial/serial_link.h"
-#include "transfer/crc16.h"
-#include "transfer/transfer_engine.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/serial/receive_queue.h"
+#include "core/serial/serial_link.h"
+#include "core/transfer/crc16.h"
+#include "core/transfer/transfer_engine.h"
 
 namespace dorvane {
 

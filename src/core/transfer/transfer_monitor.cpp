@@ -1,10 +1,10 @@
-#include "transfer/transfer_monitor.h"
+#include "core/transfer/transfer_monitor.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "transfer/crc16.h"
-#include "transfer/frames.h"
+#include "core/transfer/crc16.h"
+#include "core/transfer/frames.h"
 
 namespace dorvane {
 

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "serial/tracing_link.h"
-#include "transfer/line_rate.h"
+#include "core/serial/tracing_link.h"
+#include "core/transfer/line_rate.h"
 
 namespace dorvane {
 

@@ -1,13 +1,13 @@
-#include "app/about_dialog.h"
+#include "gui/app/about_dialog.h"
 
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/core_text.h"
-#include "app/dialog_units.h"
-#include "app/version.h"
+#include "qtcore/app/core_text.h"
+#include "gui/app/dialog_units.h"
+#include "core/app/version.h"
 
 namespace dorvane {
 

@@ -1,10 +1,10 @@
-#include "app/app_language.h"
+#include "gui/app/app_language.h"
 
 #include <QGuiApplication>
 #include <QLocale>
 
-#include "app/language.h"
-#include "app/settings.h"
+#include "qtcore/app/language.h"
+#include "qtcore/app/settings.h"
 
 namespace dorvane {
 

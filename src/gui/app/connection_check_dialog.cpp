@@ -1,4 +1,4 @@
-#include "app/connection_check_dialog.h"
+#include "gui/app/connection_check_dialog.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "doctor/connection_doctor.h"
+#include "qtcore/doctor/connection_doctor.h"
 
 namespace dorvane {
 

@@ -1,11 +1,11 @@
 #include <QApplication>
 #include <QStringList>
 
-#include "app/app_language.h"
-#include "app/history_location.h"
-#include "app/path_text.h"
-#include "app/process_setup.h"
-#include "app/tool_app.h"
+#include "gui/app/app_language.h"
+#include "qtcore/app/history_location.h"
+#include "qtcore/app/path_text.h"
+#include "qtcore/app/process_setup.h"
+#include "gui/app/tool_app.h"
 
 int main(int argc, char* argv[]) {
     dorvane::prepareProcess();

@@ -1,12 +1,12 @@
-#include "app/main_dialog.h"
+#include "gui/app/main_dialog.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 
-#include "bundle/support_bundle.h"
-#include "bundle/transfer_history.h"
-#include "station/station_window.h"
+#include "qtcore/bundle/support_bundle.h"
+#include "qtcore/bundle/transfer_history.h"
+#include "gui/station/station_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,22 +29,22 @@
 #include <array>
 #include <functional>
 
-#include "app/core_text.h"
-#include "app/dialog_units.h"
-#include "app/path_text.h"
-#include "app/serial_config_dialog.h"
-#include "app/settings.h"
-#include "app/version.h"
-#include "app/window_prompts.h"
-#include "database/channel_data_buffer.h"
-#include "database/channel_data_file.h"
-#include "database/receiver_database.h"
-#include "editor/editor_prompts.h"
-#include "editor/receiver_data_dialog.h"
-#include "ui/accessible_value.h"
-#include "ui/region_from_bitmap.h"
-#include "ui/skin_button.h"
-#include "ui/text_progress_bar.h"
+#include "qtcore/app/core_text.h"
+#include "gui/app/dialog_units.h"
+#include "qtcore/app/path_text.h"
+#include "gui/app/serial_config_dialog.h"
+#include "qtcore/app/settings.h"
+#include "core/app/version.h"
+#include "gui/app/window_prompts.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/database/channel_data_file.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/editor_prompts.h"
+#include "gui/editor/receiver_data_dialog.h"
+#include "gui/ui/accessible_value.h"
+#include "gui/ui/region_from_bitmap.h"
+#include "gui/ui/skin_button.h"
+#include "gui/ui/text_progress_bar.h"
 
 namespace dorvane {
 

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "database/channel_data_document.h"
-#include "transfer/transfer_session.h"
+#include "core/database/channel_data_document.h"
+#include "qtcore/transfer/transfer_session.h"
 
 class QCheckBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "app/serial_config_dialog.h"
+#include "gui/app/serial_config_dialog.h"
 
 #include <QCoreApplication>
 #include <QComboBox>
@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
-#include "app/connection_check_dialog.h"
-#include "app/language.h"
-#include "serial/port_diagnosis.h"
+#include "gui/app/connection_check_dialog.h"
+#include "qtcore/app/language.h"
+#include "qtcore/serial/port_diagnosis.h"
 
 namespace dorvane {
 

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "serial/serial_port.h"
+#include "qtcore/serial/serial_port.h"
 
 class QComboBox;
 class QGridLayout;

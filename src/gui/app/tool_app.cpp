@@ -1,15 +1,15 @@
-#include "app/tool_app.h"
+#include "gui/app/tool_app.h"
 
 #include <QTimer>
 
 #include <cstdio>
 
-#include "app/command_line.h"
-#include "app/language.h"
-#include "app/main_dialog.h"
-#include "app/settings.h"
-#include "app/version.h"
-#include "station/station_window.h"
+#include "qtcore/app/command_line.h"
+#include "qtcore/app/language.h"
+#include "gui/app/main_dialog.h"
+#include "qtcore/app/settings.h"
+#include "core/app/version.h"
+#include "gui/station/station_window.h"
 
 namespace dorvane {
 

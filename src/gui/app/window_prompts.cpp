@@ -1,13 +1,13 @@
-#include "app/window_prompts.h"
+#include "gui/app/window_prompts.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
-#include "app/about_dialog.h"
-#include "app/serial_config_dialog.h"
-#include "app/settings.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/serial_config_dialog.h"
+#include "qtcore/app/settings.h"
 
 namespace dorvane {
 

@@ -1,10 +1,10 @@
-#include "editor/cell_texts.h"
+#include "gui/editor/cell_texts.h"
 
 #include <cstring>
 
 #include <QRegularExpression>
 
-#include "database/receiver_database.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

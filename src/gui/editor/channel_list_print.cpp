@@ -1,4 +1,4 @@
-#include "editor/channel_list_print.h"
+#include "gui/editor/channel_list_print.h"
 
 #include <algorithm>
 #include <vector>
@@ -13,9 +13,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "app/path_text.h"
-#include "database/replace_file.h"
-#include "editor/print_pages.h"
+#include "qtcore/app/path_text.h"
+#include "core/database/replace_file.h"
+#include "core/editor/print_pages.h"
 
 namespace dorvane {
 

@@ -3,7 +3,7 @@
 #include <QDate>
 #include <QString>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 class QPagedPaintDevice;
 

@@ -1,4 +1,4 @@
-#include "editor/channel_order_actions.h"
+#include "gui/editor/channel_order_actions.h"
 
 #include <algorithm>
 
@@ -10,13 +10,13 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "app/core_text.h"
-#include "app/path_text.h"
-#include "editor/editor_prompts.h"
-#include "editor/receiver_data_dialog.h"
-#include "editor/record_list_model.h"
-#include "editor/reference_preview_dialog.h"
-#include "editor/report_list_view.h"
+#include "qtcore/app/core_text.h"
+#include "qtcore/app/path_text.h"
+#include "gui/editor/editor_prompts.h"
+#include "gui/editor/receiver_data_dialog.h"
+#include "gui/editor/record_list_model.h"
+#include "gui/editor/reference_preview_dialog.h"
+#include "gui/editor/report_list_view.h"
 
 namespace dorvane {
 

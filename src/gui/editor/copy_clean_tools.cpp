@@ -1,4 +1,4 @@
-#include "editor/copy_clean_tools.h"
+#include "gui/editor/copy_clean_tools.h"
 
 #include <QApplication>
 #include <QBoxLayout>
@@ -18,15 +18,15 @@
 #include <QScrollArea>
 #include <QSplitter>
 
-#include "app/core_text.h"
-#include "app/path_text.h"
-#include "database/channel_data_document.h"
-#include "editor/channel_list_print.h"
-#include "editor/copy_source_panel.h"
-#include "editor/editor_prompts.h"
-#include "editor/receiver_data_dialog.h"
-#include "editor/record_list_model.h"
-#include "editor/report_list_view.h"
+#include "qtcore/app/core_text.h"
+#include "qtcore/app/path_text.h"
+#include "core/database/channel_data_document.h"
+#include "gui/editor/channel_list_print.h"
+#include "gui/editor/copy_source_panel.h"
+#include "gui/editor/editor_prompts.h"
+#include "gui/editor/receiver_data_dialog.h"
+#include "gui/editor/record_list_model.h"
+#include "gui/editor/report_list_view.h"
 
 namespace dorvane {
 

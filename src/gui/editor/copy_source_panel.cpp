@@ -1,4 +1,4 @@
-#include "editor/copy_source_panel.h"
+#include "gui/editor/copy_source_panel.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,10 +8,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "app/path_text.h"
-#include "database/channel_data_document.h"
-#include "database/receiver_database.h"
-#include "editor/cell_texts.h"
+#include "qtcore/app/path_text.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/cell_texts.h"
 
 namespace dorvane {
 

@@ -5,8 +5,8 @@
 
 #include <QWidget>
 
-#include "common/result.h"
-#include "editor/copy_between.h"
+#include "core/common/result.h"
+#include "core/editor/copy_between.h"
 
 class QLabel;
 class QPushButton;

@@ -1,4 +1,4 @@
-#include "editor/edit_channel_dialog.h"
+#include "gui/editor/edit_channel_dialog.h"
 
 #include <algorithm>
 #include <array>
@@ -14,11 +14,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "database/receiver_database.h"
-#include "editor/cell_texts.h"
-#include "editor/editor_prompts.h"
-#include "editor/integer_edit.h"
-#include "exchange/field_bytes.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/cell_texts.h"
+#include "gui/editor/editor_prompts.h"
+#include "gui/editor/integer_edit.h"
+#include "qtcore/exchange/field_bytes.h"
 
 namespace dorvane {
 

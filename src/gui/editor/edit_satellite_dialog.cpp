@@ -1,4 +1,4 @@
-#include "editor/edit_satellite_dialog.h"
+#include "gui/editor/edit_satellite_dialog.h"
 
 #include <algorithm>
 
@@ -11,10 +11,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "database/records.h"
-#include "editor/cell_texts.h"
-#include "editor/editor_prompts.h"
-#include "editor/integer_edit.h"
+#include "core/database/records.h"
+#include "gui/editor/cell_texts.h"
+#include "gui/editor/editor_prompts.h"
+#include "gui/editor/integer_edit.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "editor/edit_tp_dialog.h"
+#include "gui/editor/edit_tp_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "database/integrity_check.h"
-#include "database/receiver_database.h"
-#include "editor/cell_texts.h"
-#include "editor/editor_prompts.h"
-#include "editor/integer_edit.h"
+#include "core/database/integrity_check.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/cell_texts.h"
+#include "gui/editor/editor_prompts.h"
+#include "gui/editor/integer_edit.h"
 
 namespace dorvane {
 

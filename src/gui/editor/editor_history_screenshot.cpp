@@ -7,9 +7,9 @@
 #include <functional>
 #include <memory>
 
-#include "database/backup_blob.h"
-#include "editor/channel_move.h"
-#include "editor/history_dialog.h"
+#include "core/database/backup_blob.h"
+#include "core/editor/channel_move.h"
+#include "gui/editor/history_dialog.h"
 
 namespace dorvane {
 

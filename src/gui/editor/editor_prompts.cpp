@@ -1,4 +1,4 @@
-#include "editor/editor_prompts.h"
+#include "gui/editor/editor_prompts.h"
 
 #include <QCoreApplication>
 #include <QDialog>

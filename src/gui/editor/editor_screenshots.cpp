@@ -22,20 +22,20 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "app/app_language.h"
-#include "database/backup_blob.h"
-#include "database/channel_data_document.h"
-#include "database/demo_data.h"
-#include "editor/copy_clean_tools.h"
-#include "editor/copy_source_panel.h"
-#include "editor/edit_channel_dialog.h"
-#include "editor/editor_prompts.h"
-#include "editor/edit_satellite_dialog.h"
-#include "editor/edit_tp_dialog.h"
-#include "editor/receiver_data_dialog.h"
-#include "editor/reference_preview_dialog.h"
-#include "editor/record_list_model.h"
-#include "editor/report_list_view.h"
+#include "gui/app/app_language.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/demo_data.h"
+#include "gui/editor/copy_clean_tools.h"
+#include "gui/editor/copy_source_panel.h"
+#include "gui/editor/edit_channel_dialog.h"
+#include "gui/editor/editor_prompts.h"
+#include "gui/editor/edit_satellite_dialog.h"
+#include "gui/editor/edit_tp_dialog.h"
+#include "gui/editor/receiver_data_dialog.h"
+#include "gui/editor/reference_preview_dialog.h"
+#include "gui/editor/record_list_model.h"
+#include "gui/editor/report_list_view.h"
 
 namespace dorvane {
 // editor_history_screenshot.cpp

@@ -1,4 +1,4 @@
-#include "editor/history_dialog.h"
+#include "gui/editor/history_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -13,8 +13,8 @@
 
 #include <algorithm>
 
-#include "app/core_text.h"
-#include "app/path_text.h"
+#include "qtcore/app/core_text.h"
+#include "qtcore/app/path_text.h"
 
 namespace dorvane {
 

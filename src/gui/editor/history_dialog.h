@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "history/history_browser.h"
+#include "qtcore/history/history_browser.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -1,11 +1,11 @@
-#include "editor/integer_edit.h"
+#include "gui/editor/integer_edit.h"
 
 #include <QCoreApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStringList>
 
-#include "editor/editor_prompts.h"
+#include "gui/editor/editor_prompts.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "editor/receiver_data_dialog.h"
+#include "gui/editor/receiver_data_dialog.h"
 
 #include <QCoreApplication>
 #include <QCloseEvent>
@@ -11,19 +11,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/core_text.h"
-#include "app/path_text.h"
-#include "database/channel_data_document.h"
-#include "database/receiver_database.h"
-#include "database/replace_file.h"
-#include "editor/copy_clean_tools.h"
-#include "editor/channel_order_actions.h"
-#include "editor/editor_prompts.h"
-#include "editor/record_list_model.h"
-#include "editor/report_list_view.h"
-#include "exchange/channel_data_json.h"
-#include "exchange/channel_import.h"
-#include "exchange/channel_table_csv.h"
+#include "qtcore/app/core_text.h"
+#include "qtcore/app/path_text.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/receiver_database.h"
+#include "core/database/replace_file.h"
+#include "gui/editor/copy_clean_tools.h"
+#include "gui/editor/channel_order_actions.h"
+#include "gui/editor/editor_prompts.h"
+#include "gui/editor/record_list_model.h"
+#include "gui/editor/report_list_view.h"
+#include "qtcore/exchange/channel_data_json.h"
+#include "qtcore/exchange/channel_import.h"
+#include "qtcore/exchange/channel_table_csv.h"
 
 namespace dorvane {
 

@@ -6,9 +6,9 @@
 
 #include <QDialog>
 
-#include "editor/edit_history.h"
-#include "editor/editor_session.h"
-#include "editor/editor_state.h"
+#include "core/editor/edit_history.h"
+#include "core/editor/editor_session.h"
+#include "core/editor/editor_state.h"
 
 class QComboBox;
 class QLabel;

@@ -21,13 +21,13 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "editor/cell_texts.h"
-#include "editor/copy_clean_tools.h"
-#include "editor/channel_order_actions.h"
-#include "editor/editor_prompts.h"
-#include "editor/receiver_data_dialog.h"
-#include "editor/record_list_model.h"
-#include "editor/report_list_view.h"
+#include "gui/editor/cell_texts.h"
+#include "gui/editor/copy_clean_tools.h"
+#include "gui/editor/channel_order_actions.h"
+#include "gui/editor/editor_prompts.h"
+#include "gui/editor/receiver_data_dialog.h"
+#include "gui/editor/record_list_model.h"
+#include "gui/editor/report_list_view.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "editor/record_list_model.h"
+#include "gui/editor/record_list_model.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "editor/reference_preview_dialog.h"
+#include "gui/editor/reference_preview_dialog.h"
 
 #include <QCoreApplication>
 #include <QCheckBox>
@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "database/receiver_database.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "database/channel_order.h"
+#include "core/database/channel_order.h"
 
 class QCheckBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "editor/report_list_view.h"
+#include "gui/editor/report_list_view.h"
 
 #include <algorithm>
 
@@ -10,7 +10,7 @@
 #include <QItemSelectionModel>
 #include <QMouseEvent>
 
-#include "editor/record_list_model.h"
+#include "gui/editor/record_list_model.h"
 
 namespace dorvane {
 

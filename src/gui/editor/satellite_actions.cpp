@@ -5,14 +5,14 @@
 
 #include <QHeaderView>
 
-#include "database/receiver_database.h"
-#include "editor/edit_channel_dialog.h"
-#include "editor/edit_satellite_dialog.h"
-#include "editor/edit_tp_dialog.h"
-#include "editor/editor_prompts.h"
-#include "editor/receiver_data_dialog.h"
-#include "editor/record_list_model.h"
-#include "editor/report_list_view.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/edit_channel_dialog.h"
+#include "gui/editor/edit_satellite_dialog.h"
+#include "gui/editor/edit_tp_dialog.h"
+#include "gui/editor/editor_prompts.h"
+#include "gui/editor/receiver_data_dialog.h"
+#include "gui/editor/record_list_model.h"
+#include "gui/editor/report_list_view.h"
 
 namespace dorvane {
 

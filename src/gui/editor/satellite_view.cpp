@@ -8,12 +8,12 @@
 
 #include <QCoreApplication>
 
-#include "database/receiver_database.h"
-#include "editor/cell_texts.h"
-#include "editor/channel_order_actions.h"
-#include "editor/receiver_data_dialog.h"
-#include "editor/record_list_model.h"
-#include "editor/report_list_view.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/cell_texts.h"
+#include "gui/editor/channel_order_actions.h"
+#include "gui/editor/receiver_data_dialog.h"
+#include "gui/editor/record_list_model.h"
+#include "gui/editor/report_list_view.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "station/station_window.h"
+#include "gui/station/station_window.h"
 
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -7,8 +7,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
-#include "app/path_text.h"
-#include "serial/serial_port.h"
+#include "qtcore/app/path_text.h"
+#include "qtcore/serial/serial_port.h"
 
 namespace dorvane {
 

@@ -14,7 +14,7 @@
 
 #include <memory>
 
-#include "station/station_run.h"
+#include "qtcore/station/station_run.h"
 
 namespace dorvane {
 

@@ -1,10 +1,10 @@
-#include "ui/accessible_value.h"
+#include "gui/ui/accessible_value.h"
 
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
 #include <QLabel>
 
-#include "ui/text_progress_bar.h"
+#include "gui/ui/text_progress_bar.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "ui/region_from_bitmap.h"
+#include "gui/ui/region_from_bitmap.h"
 
 #include <QRect>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "ui/skin_button.h"
+#include "gui/ui/skin_button.h"
 
 #include <QApplication>
 #include <QEnterEvent>

@@ -1,6 +1,6 @@
-#include "ui/text_progress_bar.h"
+#include "gui/ui/text_progress_bar.h"
 
-#include "ui/skin_button.h"
+#include "gui/ui/skin_button.h"
 
 #include <QFontMetrics>
 #include <QPaintEvent>

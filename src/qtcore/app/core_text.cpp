@@ -1,4 +1,4 @@
-#include "app/core_text.h"
+#include "qtcore/app/core_text.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "app/history_location.h"
+#include "qtcore/app/history_location.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -6,8 +6,8 @@
 
 #include <cstdio>
 
-#include "app/path_text.h"
-#include "history/history_keeper.h"
+#include "qtcore/app/path_text.h"
+#include "core/history/history_keeper.h"
 
 namespace dorvane {
 

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "history/list_history.h"
+#include "core/history/list_history.h"
 
 namespace dorvane {
 

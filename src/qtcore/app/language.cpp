@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "qtcore/app/language.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/path_text.h"
+#include "qtcore/app/path_text.h"
 
 #include <string>
 

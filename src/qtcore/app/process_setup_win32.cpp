@@ -1,4 +1,4 @@
-#include "app/process_setup.h"
+#include "qtcore/app/process_setup.h"
 
 #include <windows.h>
 

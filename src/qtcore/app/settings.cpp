@@ -1,4 +1,4 @@
-#include "app/settings.h"
+#include "qtcore/app/settings.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

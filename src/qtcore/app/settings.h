@@ -3,7 +3,7 @@
 #include <QList>
 #include <QString>
 
-#include "serial/port_diagnosis.h"
+#include "qtcore/serial/port_diagnosis.h"
 
 namespace dorvane {
 

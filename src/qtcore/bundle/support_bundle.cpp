@@ -1,4 +1,4 @@
-#include "bundle/support_bundle.h"
+#include "qtcore/bundle/support_bundle.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -11,12 +11,12 @@
 #include <QSettings>
 #include <QSysInfo>
 
-#include "app/settings.h"
-#include "app/version.h"
-#include "bundle/zip_writer.h"
-#include "doctor/connection_doctor.h"
-#include "serial/port_diagnosis.h"
-#include "serial/serial_port.h"
+#include "qtcore/app/settings.h"
+#include "core/app/version.h"
+#include "qtcore/bundle/zip_writer.h"
+#include "qtcore/doctor/connection_doctor.h"
+#include "qtcore/serial/port_diagnosis.h"
+#include "qtcore/serial/serial_port.h"
 
 namespace dorvane {
 

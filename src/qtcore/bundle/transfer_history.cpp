@@ -1,4 +1,4 @@
-#include "bundle/transfer_history.h"
+#include "qtcore/bundle/transfer_history.h"
 
 #include <QDir>
 #include <QDirIterator>

@@ -1,8 +1,8 @@
-#include "bundle/zip_writer.h"
+#include "qtcore/bundle/zip_writer.h"
 
 #include <QtEndian>
 
-#include "common/crc32.h"
+#include "core/common/crc32.h"
 
 namespace dorvane {
 

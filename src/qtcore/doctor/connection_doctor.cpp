@@ -1,9 +1,9 @@
-#include "doctor/connection_doctor.h"
+#include "qtcore/doctor/connection_doctor.h"
 
 #include <QLocale>
 
-#include "serial/loopback_check.h"
-#include "transfer/frames.h"
+#include "core/serial/loopback_check.h"
+#include "core/transfer/frames.h"
 
 namespace dorvane {
 

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "doctor/doctor_report.h"
-#include "doctor/port_checks.h"
-#include "serial/serial_port.h"
+#include "qtcore/doctor/doctor_report.h"
+#include "qtcore/doctor/port_checks.h"
+#include "qtcore/serial/serial_port.h"
 
 namespace dorvane {
 

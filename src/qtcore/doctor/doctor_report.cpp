@@ -1,4 +1,4 @@
-#include "doctor/doctor_report.h"
+#include "qtcore/doctor/doctor_report.h"
 
 #include <QJsonArray>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "doctor/driver_info.h"
+#include "qtcore/doctor/driver_info.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "doctor/driver_info.h"
+#include "qtcore/doctor/driver_info.h"
 
 #include <windows.h>
 #include <setupapi.h>

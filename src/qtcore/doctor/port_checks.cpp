@@ -1,4 +1,4 @@
-#include "doctor/port_checks.h"
+#include "qtcore/doctor/port_checks.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -6,10 +6,10 @@
 
 #include <optional>
 
-#include "doctor/doctor_report.h"
-#include "doctor/driver_info.h"
-#include "serial/port_diagnosis.h"
-#include "serial/serial_port.h"
+#include "qtcore/doctor/doctor_report.h"
+#include "qtcore/doctor/driver_info.h"
+#include "qtcore/serial/port_diagnosis.h"
+#include "qtcore/serial/serial_port.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "exchange/channel_data_json.h"
+#include "qtcore/exchange/channel_data_json.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,11 +11,11 @@
 #include <memory>
 #include <vector>
 
-#include "database/backup_blob.h"
-#include "database/blob_shape.h"
-#include "database/receiver_database.h"
-#include "exchange/field_bytes.h"
-#include "exchange/text_input.h"
+#include "core/database/backup_blob.h"
+#include "core/database/blob_shape.h"
+#include "core/database/receiver_database.h"
+#include "qtcore/exchange/field_bytes.h"
+#include "qtcore/exchange/text_input.h"
 
 namespace dorvane {
 

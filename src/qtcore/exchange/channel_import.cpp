@@ -1,11 +1,11 @@
-#include "exchange/channel_import.h"
+#include "qtcore/exchange/channel_import.h"
 
 #include <memory>
 
-#include "database/channel_data_document.h"
-#include "database/integrity_check.h"
-#include "exchange/channel_data_json.h"
-#include "exchange/channel_table_csv.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/integrity_check.h"
+#include "qtcore/exchange/channel_data_json.h"
+#include "qtcore/exchange/channel_table_csv.h"
 
 namespace dorvane {
 

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "exchange/channel_table_csv.h"
+#include "qtcore/exchange/channel_table_csv.h"
 
 #include <QStringList>
 
@@ -10,9 +10,9 @@
 #include <memory>
 #include <vector>
 
-#include "database/receiver_database.h"
-#include "exchange/field_bytes.h"
-#include "exchange/text_input.h"
+#include "core/database/receiver_database.h"
+#include "qtcore/exchange/field_bytes.h"
+#include "qtcore/exchange/text_input.h"
 
 namespace dorvane {
 

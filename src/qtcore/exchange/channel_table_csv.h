@@ -6,7 +6,7 @@
 
 #include <map>
 
-#include "exchange/channel_data_json.h"
+#include "qtcore/exchange/channel_data_json.h"
 
 namespace dorvane {
 

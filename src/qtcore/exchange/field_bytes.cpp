@@ -1,4 +1,4 @@
-#include "exchange/field_bytes.h"
+#include "qtcore/exchange/field_bytes.h"
 
 #include <cstring>
 

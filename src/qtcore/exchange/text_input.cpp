@@ -1,4 +1,4 @@
-#include "exchange/text_input.h"
+#include "qtcore/exchange/text_input.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 namespace dorvane {
 

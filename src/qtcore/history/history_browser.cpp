@@ -1,12 +1,12 @@
-#include "history/history_browser.h"
+#include "qtcore/history/history_browser.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 #include <QTimeZone>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_document.h"
-#include "editor/editor_session.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/editor/editor_session.h"
 
 namespace dorvane {
 

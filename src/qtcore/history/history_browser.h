@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "common/result.h"
-#include "database/database_diff.h"
-#include "history/list_history.h"
+#include "core/common/result.h"
+#include "core/database/database_diff.h"
+#include "core/history/list_history.h"
 
 namespace dorvane {
 

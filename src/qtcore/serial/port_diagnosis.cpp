@@ -1,4 +1,4 @@
-#include "serial/port_diagnosis.h"
+#include "qtcore/serial/port_diagnosis.h"
 
 #include <QDir>
 #include <QFile>

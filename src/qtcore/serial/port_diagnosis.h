@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "common/result.h"
-#include "serial/serial_port.h"
+#include "core/common/result.h"
+#include "qtcore/serial/serial_port.h"
 
 namespace dorvane {
 

@@ -2,7 +2,7 @@
 
 #include <QtGlobal>
 
-#include "common/result.h"
+#include "core/common/result.h"
 
 #ifndef _WIN32
 #include <QSerialPort>

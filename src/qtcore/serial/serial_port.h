@@ -16,9 +16,9 @@ class QWinEventNotifier;
 #include <QSerialPort>
 #endif
 
-#include "serial/receive_queue.h"
-#include "serial/serial_error.h"
-#include "serial/serial_link.h"
+#include "core/serial/receive_queue.h"
+#include "qtcore/serial/serial_error.h"
+#include "core/serial/serial_link.h"
 
 namespace dorvane {
 

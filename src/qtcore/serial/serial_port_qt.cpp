@@ -1,8 +1,8 @@
-#include "serial/serial_port.h"
+#include "qtcore/serial/serial_port.h"
 
 #include <QSerialPortInfo>
 
-#include "serial/port_diagnosis.h"
+#include "qtcore/serial/port_diagnosis.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "serial/serial_port.h"
+#include "qtcore/serial/serial_port.h"
 
 #include <QStringList>
 #include <QWinEventNotifier>

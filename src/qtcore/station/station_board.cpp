@@ -1,4 +1,4 @@
-#include "station/station_board.h"
+#include "qtcore/station/station_board.h"
 
 #include <algorithm>
 

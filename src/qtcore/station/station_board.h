@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "transfer/event_loop.h"
+#include "core/transfer/event_loop.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "station/station_port.h"
+#include "qtcore/station/station_port.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/path_text.h"
-#include "transfer/outcome_text.h"
+#include "qtcore/app/path_text.h"
+#include "qtcore/transfer/outcome_text.h"
 
 namespace dorvane {
 

@@ -8,10 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "station/station_board.h"
-#include "station/station_receipt.h"
-#include "transfer/channel_check.h"
-#include "transfer/transfer_session.h"
+#include "qtcore/station/station_board.h"
+#include "qtcore/station/station_receipt.h"
+#include "qtcore/transfer/channel_check.h"
+#include "qtcore/transfer/transfer_session.h"
 
 namespace dorvane {
 

@@ -1,11 +1,11 @@
-#include "station/station_receipt.h"
+#include "qtcore/station/station_receipt.h"
 
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "flow/operator_advice.h"
-#include "image/image_file.h"
+#include "core/flow/operator_advice.h"
+#include "core/image/image_file.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "station/station_run.h"
+#include "qtcore/station/station_run.h"
 
 #include <QTimer>
 

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "station/station_board.h"
-#include "station/station_port.h"
+#include "qtcore/station/station_board.h"
+#include "qtcore/station/station_port.h"
 
 namespace dorvane {
 

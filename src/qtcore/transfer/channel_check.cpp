@@ -1,9 +1,9 @@
-#include "transfer/channel_check.h"
+#include "qtcore/transfer/channel_check.h"
 
 #include <QFile>
 
-#include "app/path_text.h"
-#include "database/channel_data_verify.h"
+#include "qtcore/app/path_text.h"
+#include "core/database/channel_data_verify.h"
 
 namespace dorvane {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "transfer/transfer_session.h"
+#include "qtcore/transfer/transfer_session.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "transfer/outcome_text.h"
+#include "qtcore/transfer/outcome_text.h"
 
 namespace dorvane {
 

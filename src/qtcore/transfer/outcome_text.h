@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "flow/operator_flow.h"
+#include "core/flow/operator_flow.h"
 
 namespace dorvane {
 

@@ -1,4 +1,4 @@
-#include "transfer/qt_event_loop.h"
+#include "qtcore/transfer/qt_event_loop.h"
 
 #include <QTimer>
 

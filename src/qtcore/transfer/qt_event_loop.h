@@ -4,7 +4,7 @@
 #include <QObject>
 #include <unordered_map>
 
-#include "transfer/event_loop.h"
+#include "core/transfer/event_loop.h"
 
 class QTimer;
 

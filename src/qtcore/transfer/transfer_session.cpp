@@ -1,8 +1,8 @@
-#include "transfer/transfer_session.h"
+#include "qtcore/transfer/transfer_session.h"
 
-#include "database/channel_data_buffer.h"
-#include "flow/operator_advice.h"
-#include "serial/port_diagnosis.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/flow/operator_advice.h"
+#include "qtcore/serial/port_diagnosis.h"
 
 namespace dorvane {
 

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "flow/operator_flow.h"
-#include "image/image_file.h"
-#include "serial/serial_port.h"
-#include "serial/tracing_link.h"
-#include "transfer/line_trace.h"
-#include "transfer/qt_event_loop.h"
-#include "transfer/transfer_engine.h"
-#include "transfer/transfer_monitor.h"
+#include "core/flow/operator_flow.h"
+#include "core/image/image_file.h"
+#include "qtcore/serial/serial_port.h"
+#include "core/serial/tracing_link.h"
+#include "core/transfer/line_trace.h"
+#include "qtcore/transfer/qt_event_loop.h"
+#include "core/transfer/transfer_engine.h"
+#include "core/transfer/transfer_monitor.h"
 
 namespace dorvane {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/version.h"
+#include "core/app/version.h"
 #include "version_info.h"
 
 using namespace dorvane;

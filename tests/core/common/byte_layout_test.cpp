@@ -4,7 +4,7 @@
 #include <random>
 #include <vector>
 
-#include "common/byte_layout.h"
+#include "core/common/byte_layout.h"
 
 namespace dorvane {
 namespace {

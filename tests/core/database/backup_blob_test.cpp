@@ -2,10 +2,10 @@
 
 #include <cstring>
 
-#include "database/blob_shape.h"
+#include "core/database/blob_shape.h"
 #include "database/blob_builder.h"
 #include "database/database_fixture.h"
-#include "database/demo_data.h"
+#include "core/database/demo_data.h"
 
 namespace dorvane {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <vector>
 
-#include "database/records.h"
+#include "core/database/records.h"
 
 namespace dorvane::test {
 

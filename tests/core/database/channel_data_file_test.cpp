@@ -5,12 +5,12 @@
 #include <memory>
 #include <span>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_document.h"
-#include "database/channel_data_file.h"
-#include "database/replace_file.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/channel_data_file.h"
+#include "core/database/replace_file.h"
 #include "database/database_fixture.h"
-#include "database/demo_data.h"
+#include "core/database/demo_data.h"
 #include "support/temp_dir.h"
 
 namespace dorvane {

@@ -5,8 +5,8 @@
 #include <random>
 #include <vector>
 
-#include "database/channel_data_verify.h"
-#include "database/demo_data.h"
+#include "core/database/channel_data_verify.h"
+#include "core/database/demo_data.h"
 #include "database_fixture.h"
 
 namespace dorvane::test {

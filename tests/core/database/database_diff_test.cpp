@@ -4,11 +4,11 @@
 #include <memory>
 #include <random>
 
-#include "database/backup_blob.h"
-#include "database/database_diff.h"
-#include "database/demo_data.h"
+#include "core/database/backup_blob.h"
+#include "core/database/database_diff.h"
+#include "core/database/demo_data.h"
 #include "database_fixture.h"
-#include "editor/channel_move.h"
+#include "core/editor/channel_move.h"
 
 namespace dorvane::test {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "database/backup_blob.h"
-#include "database/receiver_database.h"
+#include "core/database/backup_blob.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane::test {
 

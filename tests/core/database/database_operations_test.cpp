@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "database/receiver_database.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 namespace {

@@ -3,7 +3,7 @@
 #include <set>
 #include <tuple>
 
-#include "database/demo_data.h"
+#include "core/database/demo_data.h"
 #include "database/database_fixture.h"
 
 namespace dorvane {

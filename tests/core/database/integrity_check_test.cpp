@@ -4,9 +4,9 @@
 #include <memory>
 
 #include "database/blob_builder.h"
-#include "database/demo_data.h"
-#include "database/integrity_check.h"
-#include "database/receiver_database.h"
+#include "core/database/demo_data.h"
+#include "core/database/integrity_check.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane {
 namespace {

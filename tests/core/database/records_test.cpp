@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "database/records.h"
+#include "core/database/records.h"
 
 namespace dorvane {
 namespace {

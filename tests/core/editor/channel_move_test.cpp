@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "editor/channel_move.h"
+#include "core/editor/channel_move.h"
 
 using namespace dorvane;
 

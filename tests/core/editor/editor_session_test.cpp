@@ -7,10 +7,10 @@
 #include <algorithm>
 #include <memory>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_document.h"
-#include "database/demo_data.h"
-#include "database/receiver_database.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/demo_data.h"
+#include "core/database/receiver_database.h"
 #include "editor/session_driver.h"
 #include "support/temp_dir.h"
 

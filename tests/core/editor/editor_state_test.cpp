@@ -5,10 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include "database/receiver_database.h"
-#include "editor/channel_move.h"
-#include "editor/edit_history.h"
-#include "editor/editor_state.h"
+#include "core/database/receiver_database.h"
+#include "core/editor/channel_move.h"
+#include "core/editor/edit_history.h"
+#include "core/editor/editor_state.h"
 
 using namespace dorvane;
 

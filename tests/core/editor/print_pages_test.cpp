@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "database/demo_data.h"
-#include "database/receiver_database.h"
-#include "editor/print_pages.h"
+#include "core/database/demo_data.h"
+#include "core/database/receiver_database.h"
+#include "core/editor/print_pages.h"
 
 namespace dorvane {
 namespace {

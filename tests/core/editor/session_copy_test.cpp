@@ -10,12 +10,12 @@
 #include <cstring>
 #include <memory>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_document.h"
-#include "database/demo_data.h"
-#include "database/integrity_check.h"
-#include "database/receiver_database.h"
-#include "editor/channel_cleanup.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/demo_data.h"
+#include "core/database/integrity_check.h"
+#include "core/database/receiver_database.h"
+#include "core/editor/channel_cleanup.h"
 #include "editor/session_driver.h"
 #include "support/temp_dir.h"
 

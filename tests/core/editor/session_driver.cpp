@@ -4,9 +4,9 @@
 #include <cstring>
 #include <memory>
 
-#include "database/backup_blob.h"
-#include "database/integrity_check.h"
-#include "database/receiver_database.h"
+#include "core/database/backup_blob.h"
+#include "core/database/integrity_check.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane::test {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/editor_session.h"
+#include "core/editor/editor_session.h"
 
 namespace dorvane {
 class ReceiverDatabase;

@@ -3,11 +3,11 @@
 #include <cstring>
 #include <memory>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_file.h"
-#include "database/demo_data.h"
-#include "database/integrity_check.h"
-#include "database/receiver_database.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_file.h"
+#include "core/database/demo_data.h"
+#include "core/database/integrity_check.h"
+#include "core/database/receiver_database.h"
 
 namespace dorvane::test {
 

@@ -17,8 +17,8 @@
 #include <memory>
 #include <vector>
 
-#include "database/channel_data_document.h"
-#include "database/receiver_database.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/receiver_database.h"
 #include "editor/session_driver.h"
 #include "support/temp_dir.h"
 

@@ -18,12 +18,12 @@
 #include <string>
 #include <vector>
 
-#include "flow/operator_flow.h"
-#include "database/channel_data_buffer.h"
-#include "image/image_file.h"
+#include "core/flow/operator_flow.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/image/image_file.h"
 #include "support/simulated_stb.h"
 #include "support/virtual_event_loop.h"
-#include "transfer/transfer_engine.h"
+#include "core/transfer/transfer_engine.h"
 #include "support/channel_blob.h"
 
 using namespace dorvane;

@@ -7,18 +7,18 @@
 #include <string>
 #include <vector>
 
-#include "flow/operator_flow.h"
-#include "history/history_keeper.h"
-#include "database/channel_data_buffer.h"
-#include "image/image_file.h"
+#include "core/flow/operator_flow.h"
+#include "core/history/history_keeper.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/image/image_file.h"
 #include "support/channel_blob.h"
 #include "support/image_builder.h"
 #include "support/scripted_link.h"
 #include "support/simulated_stb.h"
 #include "support/temp_dir.h"
 #include "support/virtual_event_loop.h"
-#include "transfer/frames.h"
-#include "transfer/transfer_engine.h"
+#include "core/transfer/frames.h"
+#include "core/transfer/transfer_engine.h"
 
 using namespace dorvane;
 using namespace dorvane::test;

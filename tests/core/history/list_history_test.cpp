@@ -4,11 +4,11 @@
 #include <memory>
 #include <set>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_document.h"
-#include "database/demo_data.h"
-#include "history/history_keeper.h"
-#include "history/list_history.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/demo_data.h"
+#include "core/history/history_keeper.h"
+#include "core/history/list_history.h"
 #include "support/temp_dir.h"
 
 namespace dorvane::test {

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "image/image_file.h"
-#include "image/inspection.h"
+#include "core/image/image_file.h"
+#include "core/image/inspection.h"
 #include "support/image_builder.h"
 #include "support/temp_dir.h"
 

@@ -3,7 +3,7 @@
 #include <random>
 #include <vector>
 
-#include "serial/loopback_check.h"
+#include "core/serial/loopback_check.h"
 
 using dorvane::compareLoopback;
 using dorvane::loopbackPattern;

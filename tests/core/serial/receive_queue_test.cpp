@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "serial/receive_queue.h"
+#include "core/serial/receive_queue.h"
 
 using dorvane::ReceiveQueue;
 

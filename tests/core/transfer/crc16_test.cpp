@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "support/image_builder.h"
-#include "transfer/crc16.h"
+#include "core/transfer/crc16.h"
 
 using namespace dorvane;
 

@@ -7,8 +7,8 @@
 #include "support/image_builder.h"
 #include "support/simulated_stb.h"
 #include "transfer/engine_fixture.h"
-#include "transfer/crc16.h"
-#include "transfer/frames.h"
+#include "core/transfer/crc16.h"
+#include "core/transfer/frames.h"
 
 using namespace dorvane;
 using namespace dorvane::test;

@@ -7,12 +7,12 @@
 #include <utility>
 #include <vector>
 
-#include "database/channel_data_buffer.h"
-#include "image/image_file.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/image/image_file.h"
 #include "support/scripted_link.h"
 #include "support/temp_dir.h"
 #include "support/virtual_event_loop.h"
-#include "transfer/transfer_engine.h"
+#include "core/transfer/transfer_engine.h"
 
 namespace dorvane::test {
 

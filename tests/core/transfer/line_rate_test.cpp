@@ -3,7 +3,7 @@
 #include <cmath>
 #include <random>
 
-#include "transfer/line_rate.h"
+#include "core/transfer/line_rate.h"
 
 namespace dorvane {
 namespace {

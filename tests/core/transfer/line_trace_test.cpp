@@ -7,13 +7,13 @@
 #include <sstream>
 #include <tuple>
 
-#include "serial/tracing_link.h"
+#include "core/serial/tracing_link.h"
 #include "support/scripted_link.h"
 #include "support/virtual_event_loop.h"
-#include "transfer/frames.h"
-#include "transfer/line_trace.h"
-#include "transfer/crc16.h"
-#include "transfer/transfer_monitor.h"
+#include "core/transfer/frames.h"
+#include "core/transfer/line_trace.h"
+#include "core/transfer/crc16.h"
+#include "core/transfer/transfer_monitor.h"
 
 using namespace dorvane;
 using dorvane::test::ScriptedLink;

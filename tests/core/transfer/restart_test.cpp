@@ -11,7 +11,7 @@
 #include "support/image_builder.h"
 #include "support/simulated_stb.h"
 #include "transfer/engine_fixture.h"
-#include "transfer/frames.h"
+#include "core/transfer/frames.h"
 
 using namespace dorvane;
 using namespace dorvane::test;

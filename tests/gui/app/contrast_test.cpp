@@ -15,13 +15,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/main_dialog.h"
-#include "app/serial_config_dialog.h"
+#include "gui/app/main_dialog.h"
+#include "gui/app/serial_config_dialog.h"
 #include "ui/contrast.h"
 #include "ui/scripted_prompts.h"
-#include "ui/skin_button.h"
+#include "gui/ui/skin_button.h"
 #include "ui/test_languages.h"
-#include "ui/text_progress_bar.h"
+#include "gui/ui/text_progress_bar.h"
 
 using namespace dorvane;
 using test::contrastRatio;

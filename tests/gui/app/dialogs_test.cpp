@@ -4,12 +4,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/version.h"
-#include "app/about_dialog.h"
-#include "app/serial_config_dialog.h"
-#include "app/settings.h"
-#include "serial/port_diagnosis.h"
-#include "app/tool_app.h"
+#include "core/app/version.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/serial_config_dialog.h"
+#include "qtcore/app/settings.h"
+#include "qtcore/serial/port_diagnosis.h"
+#include "gui/app/tool_app.h"
 
 using namespace dorvane;
 

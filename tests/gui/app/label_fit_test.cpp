@@ -16,14 +16,14 @@
 #include <QScreen>
 #include <QTest>
 
-#include "app/about_dialog.h"
-#include "app/core_text.h"
-#include "app/main_dialog.h"
-#include "app/serial_config_dialog.h"
+#include "gui/app/about_dialog.h"
+#include "qtcore/app/core_text.h"
+#include "gui/app/main_dialog.h"
+#include "gui/app/serial_config_dialog.h"
 #include "ui/scripted_prompts.h"
-#include "ui/skin_button.h"
+#include "gui/ui/skin_button.h"
 #include "ui/test_languages.h"
-#include "ui/text_progress_bar.h"
+#include "gui/ui/text_progress_bar.h"
 
 using namespace dorvane;
 

@@ -17,26 +17,26 @@
 #include <fstream>
 #include <memory>
 
-#include "app/connection_check_dialog.h"
-#include "app/version.h"
-#include "app/main_dialog.h"
-#include "bundle/transfer_history.h"
+#include "gui/app/connection_check_dialog.h"
+#include "core/app/version.h"
+#include "gui/app/main_dialog.h"
+#include "qtcore/bundle/transfer_history.h"
 #include <QDir>
 #include <QProcess>
-#include "app/serial_config_dialog.h"
+#include "gui/app/serial_config_dialog.h"
 #include <QSignalSpy>
-#include "flow/operator_advice.h"
-#include "app/settings.h"
-#include "database/backup_blob.h"
-#include "database/channel_data_file.h"
-#include "database/demo_data.h"
-#include "editor/editor_prompts.h"
+#include "core/flow/operator_advice.h"
+#include "qtcore/app/settings.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_file.h"
+#include "core/database/demo_data.h"
+#include "gui/editor/editor_prompts.h"
 #include "sim/sim_process.h"
 #include "support/image_builder.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_prompts.h"
-#include "ui/skin_button.h"
-#include "ui/text_progress_bar.h"
+#include "gui/ui/skin_button.h"
+#include "gui/ui/text_progress_bar.h"
 #include "support/channel_blob.h"
 
 using namespace dorvane;

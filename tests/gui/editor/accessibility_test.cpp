@@ -19,17 +19,17 @@
 
 #include <set>
 
-#include "app/main_dialog.h"
-#include "database/demo_data.h"
-#include "database/receiver_database.h"
-#include "editor/record_list_model.h"
-#include "editor/report_list_view.h"
+#include "gui/app/main_dialog.h"
+#include "core/database/demo_data.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/record_list_model.h"
+#include "gui/editor/report_list_view.h"
 #include "ui/contrast.h"
 #include "editor_test_support.h"
 #include "ui/scripted_prompts.h"
-#include "ui/skin_button.h"
+#include "gui/ui/skin_button.h"
 #include "ui/test_languages.h"
-#include "ui/text_progress_bar.h"
+#include "gui/ui/text_progress_bar.h"
 
 using namespace dorvane;
 

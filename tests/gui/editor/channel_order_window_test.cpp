@@ -18,13 +18,13 @@
 
 #include <memory>
 
-#include "database/backup_blob.h"
-#include "database/channel_order.h"
-#include "database/demo_data.h"
-#include "database/receiver_database.h"
-#include "editor/channel_order_actions.h"
-#include "editor/record_list_model.h"
-#include "editor/reference_preview_dialog.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_order.h"
+#include "core/database/demo_data.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/channel_order_actions.h"
+#include "gui/editor/record_list_model.h"
+#include "gui/editor/reference_preview_dialog.h"
 #include "editor_test_support.h"
 
 using namespace dorvane;

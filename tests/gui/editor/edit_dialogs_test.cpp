@@ -6,12 +6,12 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "database/receiver_database.h"
-#include "editor/cell_texts.h"
-#include "editor/edit_channel_dialog.h"
-#include "editor/edit_satellite_dialog.h"
-#include "editor/edit_tp_dialog.h"
-#include "editor/record_list_model.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/cell_texts.h"
+#include "gui/editor/edit_channel_dialog.h"
+#include "gui/editor/edit_satellite_dialog.h"
+#include "gui/editor/edit_tp_dialog.h"
+#include "gui/editor/record_list_model.h"
 #include "editor_test_support.h"
 
 using namespace dorvane;

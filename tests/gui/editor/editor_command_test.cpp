@@ -7,12 +7,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/main_dialog.h"
-#include "app/window_prompts.h"
-#include "database/backup_blob.h"
-#include "database/channel_data_file.h"
-#include "database/demo_data.h"
-#include "editor/record_list_model.h"
+#include "gui/app/main_dialog.h"
+#include "gui/app/window_prompts.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_file.h"
+#include "core/database/demo_data.h"
+#include "gui/editor/record_list_model.h"
 #include "editor_test_support.h"
 
 using namespace dorvane;

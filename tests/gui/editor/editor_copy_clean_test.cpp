@@ -20,12 +20,12 @@
 #include <QTest>
 #include <QTreeWidget>
 
-#include "database/backup_blob.h"
-#include "database/demo_data.h"
-#include "database/receiver_database.h"
-#include "editor/copy_clean_tools.h"
-#include "editor/copy_source_panel.h"
-#include "editor/record_list_model.h"
+#include "core/database/backup_blob.h"
+#include "core/database/demo_data.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/copy_clean_tools.h"
+#include "gui/editor/copy_source_panel.h"
+#include "gui/editor/record_list_model.h"
 #include "editor_test_support.h"
 
 using namespace dorvane;

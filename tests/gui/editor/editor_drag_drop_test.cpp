@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "database/backup_blob.h"
-#include "database/receiver_database.h"
-#include "editor/record_list_model.h"
+#include "core/database/backup_blob.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/record_list_model.h"
 #include "editor_test_support.h"
 
 using namespace dorvane;

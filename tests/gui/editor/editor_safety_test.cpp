@@ -10,14 +10,14 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "database/backup_blob.h"
-#include "database/demo_data.h"
-#include "editor/edit_channel_dialog.h"
-#include "editor/edit_satellite_dialog.h"
-#include "editor/edit_tp_dialog.h"
-#include "editor/record_list_model.h"
+#include "core/database/backup_blob.h"
+#include "core/database/demo_data.h"
+#include "gui/editor/edit_channel_dialog.h"
+#include "gui/editor/edit_satellite_dialog.h"
+#include "gui/editor/edit_tp_dialog.h"
+#include "gui/editor/record_list_model.h"
 #include "editor_test_support.h"
-#include "exchange/channel_table_csv.h"
+#include "qtcore/exchange/channel_table_csv.h"
 
 using namespace dorvane;
 using namespace dorvane::test;

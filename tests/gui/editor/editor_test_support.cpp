@@ -5,12 +5,12 @@
 #include <QFile>
 #include <QTest>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_file.h"
-#include "database/demo_data.h"
-#include "editor/editor_prompts.h"
-#include "editor/record_list_model.h"
-#include "editor/report_list_view.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_file.h"
+#include "core/database/demo_data.h"
+#include "gui/editor/editor_prompts.h"
+#include "gui/editor/record_list_model.h"
+#include "gui/editor/report_list_view.h"
 
 namespace dorvane::test {
 

@@ -8,9 +8,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include "database/channel_data_document.h"
-#include "editor/receiver_data_dialog.h"
-#include "editor/report_list_view.h"
+#include "core/database/channel_data_document.h"
+#include "gui/editor/receiver_data_dialog.h"
+#include "gui/editor/report_list_view.h"
 
 class QAbstractButton;
 class QDialog;

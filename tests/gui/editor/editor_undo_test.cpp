@@ -11,14 +11,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "database/backup_blob.h"
-#include "database/receiver_database.h"
-#include "editor/edit_channel_dialog.h"
-#include "editor/edit_satellite_dialog.h"
-#include "editor/edit_tp_dialog.h"
-#include "editor/record_list_model.h"
+#include "core/database/backup_blob.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/edit_channel_dialog.h"
+#include "gui/editor/edit_satellite_dialog.h"
+#include "gui/editor/edit_tp_dialog.h"
+#include "gui/editor/record_list_model.h"
 #include "editor_test_support.h"
-#include "exchange/channel_data_json.h"
+#include "qtcore/exchange/channel_data_json.h"
 
 using namespace dorvane;
 using namespace dorvane::test;

@@ -20,12 +20,12 @@
 #include <QAction>
 #include <QTest>
 
-#include "database/demo_data.h"
-#include "database/receiver_database.h"
-#include "editor/cell_texts.h"
-#include "editor/edit_channel_dialog.h"
-#include "editor/edit_tp_dialog.h"
-#include "editor/record_list_model.h"
+#include "core/database/demo_data.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/cell_texts.h"
+#include "gui/editor/edit_channel_dialog.h"
+#include "gui/editor/edit_tp_dialog.h"
+#include "gui/editor/record_list_model.h"
 #include "editor_test_support.h"
 
 using namespace dorvane;

@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "editor/record_list_model.h"
+#include "gui/editor/record_list_model.h"
 #include "editor_test_support.h"
 
 using namespace dorvane;

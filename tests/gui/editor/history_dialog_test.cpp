@@ -6,11 +6,11 @@
 
 #include <memory>
 
-#include "database/backup_blob.h"
-#include "database/database_diff.h"
-#include "database/demo_data.h"
-#include "editor/history_dialog.h"
-#include "history/history_browser.h"
+#include "core/database/backup_blob.h"
+#include "core/database/database_diff.h"
+#include "core/database/demo_data.h"
+#include "gui/editor/history_dialog.h"
+#include "qtcore/history/history_browser.h"
 #include "editor_test_support.h"
 
 using namespace dorvane;

@@ -14,11 +14,11 @@
 #include <memory>
 #include <vector>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_document.h"
-#include "database/demo_data.h"
-#include "exchange/channel_data_json.h"
-#include "exchange/channel_table_csv.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/demo_data.h"
+#include "qtcore/exchange/channel_data_json.h"
+#include "qtcore/exchange/channel_table_csv.h"
 #include "editor_test_support.h"
 
 using namespace dorvane;

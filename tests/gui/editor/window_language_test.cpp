@@ -10,18 +10,18 @@
 
 #include <map>
 
-#include "app/about_dialog.h"
-#include "app/language.h"
-#include "app/main_dialog.h"
-#include "app/serial_config_dialog.h"
-#include "database/demo_data.h"
-#include "database/receiver_database.h"
-#include "editor/edit_channel_dialog.h"
-#include "editor/edit_satellite_dialog.h"
-#include "editor/edit_tp_dialog.h"
+#include "gui/app/about_dialog.h"
+#include "qtcore/app/language.h"
+#include "gui/app/main_dialog.h"
+#include "gui/app/serial_config_dialog.h"
+#include "core/database/demo_data.h"
+#include "core/database/receiver_database.h"
+#include "gui/editor/edit_channel_dialog.h"
+#include "gui/editor/edit_satellite_dialog.h"
+#include "gui/editor/edit_tp_dialog.h"
 #include "editor_test_support.h"
 #include "ui/scripted_prompts.h"
-#include "ui/skin_button.h"
+#include "gui/ui/skin_button.h"
 #include "ui/test_languages.h"
 #include "ui/visible_texts.h"
 

@@ -11,7 +11,7 @@
 
 #include <cstdio>
 
-#include "station/station_window.h"
+#include "gui/station/station_window.h"
 
 using namespace dorvane;
 

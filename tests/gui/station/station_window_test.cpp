@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "sim/sim_process.h"
-#include "station/station_window.h"
+#include "gui/station/station_window.h"
 
 using namespace dorvane;
 

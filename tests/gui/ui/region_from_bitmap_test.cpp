@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "ui/region_from_bitmap.h"
+#include "gui/ui/region_from_bitmap.h"
 
 using dorvane::KeyBand;
 using dorvane::RegionScan;

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "app/window_prompts.h"
+#include "gui/app/window_prompts.h"
 
 // Answers the window's modal questions from a script and records what was
 // asked, so that widget tests never block on a real dialog.

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "ui/skin_button.h"
+#include "gui/ui/skin_button.h"
 
 using dorvane::CSkinButton;
 

@@ -12,8 +12,8 @@
 
 #include <memory>
 
-#include "app/app_language.h"
-#include "app/language.h"
+#include "gui/app/app_language.h"
+#include "qtcore/app/language.h"
 
 namespace dorvane::test {
 

@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "ui/text_progress_bar.h"
+#include "gui/ui/text_progress_bar.h"
 
 using dorvane::CTextProgressBar;
 

@@ -14,13 +14,13 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/app_language.h"
-#include "app/about_dialog.h"
-#include "app/main_dialog.h"
-#include "app/connection_check_dialog.h"
-#include "app/serial_config_dialog.h"
+#include "gui/app/app_language.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/main_dialog.h"
+#include "gui/app/connection_check_dialog.h"
+#include "gui/app/serial_config_dialog.h"
 #include "scripted_prompts.h"
-#include "ui/text_progress_bar.h"
+#include "gui/ui/text_progress_bar.h"
 
 using namespace dorvane;
 

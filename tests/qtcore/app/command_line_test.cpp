@@ -1,6 +1,6 @@
 #include <QTest>
 
-#include "app/command_line.h"
+#include "qtcore/app/command_line.h"
 
 using namespace dorvane;
 

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTranslator>
 
-#include "app/core_text.h"
-#include "app/language.h"
+#include "qtcore/app/core_text.h"
+#include "qtcore/app/language.h"
 
 using namespace dorvane;
 

@@ -10,10 +10,10 @@
 #include <random>
 #include <string>
 
-#include "app/path_text.h"
-#include "database/channel_data_buffer.h"
-#include "database/channel_data_document.h"
-#include "database/channel_data_file.h"
+#include "qtcore/app/path_text.h"
+#include "core/database/channel_data_buffer.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/channel_data_file.h"
 
 using namespace dorvane;
 

@@ -3,7 +3,7 @@
 #include <QStandardPaths>
 #include <QTest>
 
-#include "app/settings.h"
+#include "qtcore/app/settings.h"
 
 using namespace dorvane;
 

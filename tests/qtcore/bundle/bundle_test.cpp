@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "bundle/support_bundle.h"
-#include "bundle/transfer_history.h"
-#include "bundle/zip_writer.h"
-#include "common/crc32.h"
+#include "qtcore/bundle/support_bundle.h"
+#include "qtcore/bundle/transfer_history.h"
+#include "qtcore/bundle/zip_writer.h"
+#include "core/common/crc32.h"
 
 using namespace dorvane;
 

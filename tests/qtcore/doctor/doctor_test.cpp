@@ -10,9 +10,9 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include "doctor/connection_doctor.h"
-#include "doctor/driver_info.h"
-#include "doctor/port_checks.h"
+#include "qtcore/doctor/connection_doctor.h"
+#include "qtcore/doctor/driver_info.h"
+#include "qtcore/doctor/port_checks.h"
 
 using namespace dorvane;
 

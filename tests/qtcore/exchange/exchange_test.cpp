@@ -13,14 +13,14 @@
 #include <memory>
 #include <vector>
 
-#include "database/backup_blob.h"
-#include "database/demo_data.h"
-#include "database/receiver_database.h"
-#include "exchange/channel_data_json.h"
-#include "exchange/channel_import.h"
-#include "exchange/channel_table_csv.h"
-#include "exchange/text_input.h"
-#include "database/channel_data_document.h"
+#include "core/database/backup_blob.h"
+#include "core/database/demo_data.h"
+#include "core/database/receiver_database.h"
+#include "qtcore/exchange/channel_data_json.h"
+#include "qtcore/exchange/channel_import.h"
+#include "qtcore/exchange/channel_table_csv.h"
+#include "qtcore/exchange/text_input.h"
+#include "core/database/channel_data_document.h"
 
 using namespace dorvane;
 

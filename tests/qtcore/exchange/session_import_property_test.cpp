@@ -16,12 +16,12 @@
 #include <random>
 #include <set>
 
-#include "database/receiver_database.h"
+#include "core/database/receiver_database.h"
 #include "editor/session_property.h"
-#include "exchange/channel_data_json.h"
-#include "exchange/channel_import.h"
-#include "exchange/channel_table_csv.h"
-#include "exchange/field_bytes.h"
+#include "qtcore/exchange/channel_data_json.h"
+#include "qtcore/exchange/channel_import.h"
+#include "qtcore/exchange/channel_table_csv.h"
+#include "qtcore/exchange/field_bytes.h"
 
 namespace dorvane::test {
 namespace {

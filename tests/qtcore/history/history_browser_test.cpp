@@ -3,11 +3,11 @@
 
 #include <memory>
 
-#include "database/backup_blob.h"
-#include "database/channel_data_document.h"
-#include "database/demo_data.h"
-#include "editor/editor_session.h"
-#include "history/history_browser.h"
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/demo_data.h"
+#include "core/editor/editor_session.h"
+#include "qtcore/history/history_browser.h"
 #include "support/temp_dir.h"
 
 using namespace dorvane;

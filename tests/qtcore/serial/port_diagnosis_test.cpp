@@ -11,10 +11,10 @@
 
 #include <unistd.h>
 
-#include "app/settings.h"
+#include "qtcore/app/settings.h"
 #include "cli/ports_listing.h"
-#include "serial/port_diagnosis.h"
-#include "serial/serial_error.h"
+#include "qtcore/serial/port_diagnosis.h"
+#include "qtcore/serial/serial_error.h"
 
 using namespace dorvane;
 

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "serial/serial_port.h"
+#include "qtcore/serial/serial_port.h"
 
 using dorvane::CSerialPort;
 using dorvane::Error;

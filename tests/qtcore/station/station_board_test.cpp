@@ -3,8 +3,8 @@
 #include <QTest>
 
 #include "cli/station_table.h"
-#include "station/station_board.h"
-#include "station/station_receipt.h"
+#include "qtcore/station/station_board.h"
+#include "qtcore/station/station_receipt.h"
 
 using namespace dorvane;
 

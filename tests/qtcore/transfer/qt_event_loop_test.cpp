@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "support/event_loop_contract.h"
-#include "transfer/qt_event_loop.h"
+#include "qtcore/transfer/qt_event_loop.h"
 
 using dorvane::QtEventLoop;
 

@@ -6,10 +6,10 @@
 #include <optional>
 #include <vector>
 
-#include "app/path_text.h"
+#include "qtcore/app/path_text.h"
 #include "sim/sim_process.h"
 #include "support/image_builder.h"
-#include "transfer/transfer_session.h"
+#include "qtcore/transfer/transfer_session.h"
 
 using namespace dorvane;
 
