@@ -19,8 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/database/channel_data_document.h"
 #include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
 #include "core/database/demo_data.h"
 #include "gui/editor/editor_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
@@ -52,7 +52,8 @@ double bestOf(int rounds, Work work, double* first = nullptr) {
 void printOrderBenchmarks(dorvane::ChannelDataDocument& document, int rounds);
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication app(argc, argv);
     using namespace dorvane;
@@ -71,13 +72,16 @@ int main(int argc, char** argv) {
     // Open: construct, unpack, list everything, show and paint once.
     int listed = 0;
     double firstOpen = 0;
-    const double open = bestOf(kRounds, [&] {
-        CReceiverDataDialog dialog(document);
-        if (!dialog.initialise()) std::abort();
-        dialog.show();
-        QApplication::processEvents();
-        listed = dialog.channelList()->listModel()->rowCount();
-    }, &firstOpen);
+    const double open = bestOf(
+        kRounds,
+        [&] {
+            CReceiverDataDialog dialog(document);
+            if (!dialog.initialise()) std::abort();
+            dialog.show();
+            QApplication::processEvents();
+            listed = dialog.channelList()->listModel()->rowCount();
+        },
+        &firstOpen);
     const double unpack = bestOf(kRounds, [&] {
         if (unpackBackup(*db, *buffer) != UnpackResult::Ok) std::abort();
     });
@@ -147,8 +151,8 @@ int main(int argc, char** argv) {
 
     auto verdict = [](double ms, double limit) { return ms < limit ? "under" : "OVER"; };
     std::printf("rows listed: %d channels\n", listed);
-    std::printf("open editor (unpack, list all, show): %8.2f ms   bare unpack: %8.2f ms   ratio %.2f   %s 100 ms\n", open,
-                unpack, open / unpack, verdict(open, 100.0));
+    std::printf("open editor (unpack, list all, show): %8.2f ms   bare unpack: %8.2f ms   ratio %.2f   %s 100 ms\n",
+                open, unpack, open / unpack, verdict(open, 100.0));
     std::printf("first open in the process (fonts, styles loaded): %.2f ms\n", firstOpen);
     std::printf("re-sort by name:                      %8.2f ms   bare sort:   %8.2f ms   ratio %.2f   %s 50 ms\n",
                 sortByName, bareSort, sortByName / bareSort, verdict(sortByName, 50.0));

@@ -55,13 +55,16 @@ void printOrderBenchmarks(dorvane::ChannelDataDocument& document, int rounds) {
 
     std::vector<int> every10th;
     for (int n = 0; n < kChannelSlots; n += 10) every10th.push_back(n);
-    const double move = bestOf(rounds, [&] {
-        session.selectLeft(session.leftRows());
-        session.selectChannels(every10th);
-        session.startMove();
-        session.moveTo(2501);
-        if (session.isMovePending()) std::abort();
-    }, undo);
+    const double move = bestOf(
+        rounds,
+        [&] {
+            session.selectLeft(session.leftRows());
+            session.selectChannels(every10th);
+            session.startMove();
+            session.moveTo(2501);
+            if (session.isMovePending()) std::abort();
+        },
+        undo);
 
     auto shuffled = std::make_unique<ReceiverDatabase>(session.database());
     ChannelOrder order = unchangedOrder();
@@ -69,26 +72,34 @@ void printOrderBenchmarks(dorvane::ChannelDataDocument& document, int rounds) {
     reorderChannels(*shuffled, order);
     const ChannelReference reference = referenceFromDatabase(*shuffled);
     int matched = 0;
-    const double apply = bestOf(rounds, [&] {
-        ReferencePlan plan;
-        session.applyReference(reference, false, &plan);
-        matched = static_cast<int>(plan.matched.size());
-    }, undo);
+    const double apply = bestOf(
+        rounds,
+        [&] {
+            ReferencePlan plan;
+            session.applyReference(reference, false, &plan);
+            matched = static_cast<int>(plan.matched.size());
+        },
+        undo);
 
     // The 5,000 rows chosen (untimed: a select-all of the window).
     const auto chooseAll = [&] { session.selectChannels(session.channelRows()); };
     chooseAll();
-    const double sortKept = bestOf(rounds, [&] { session.sortAndKeep(ChannelSortKey::Name); }, [&] {
-        undo();
-        chooseAll();
-    });
+    const double sortKept = bestOf(
+        rounds, [&] { session.sortAndKeep(ChannelSortKey::Name); },
+        [&] {
+            undo();
+            chooseAll();
+        });
 
     const ReceiverDatabase& db = session.database();
     std::vector<int> numbers(kChannelSlots);
-    const double bare = bestOf(rounds, [&] {
-        std::iota(numbers.begin(), numbers.end(), 0);
-        std::sort(numbers.begin(), numbers.end(), [&](int a, int b) { return db.compareChannels(a, b, 2) < 0; });
-    }, [] {});
+    const double bare = bestOf(
+        rounds,
+        [&] {
+            std::iota(numbers.begin(), numbers.end(), 0);
+            std::sort(numbers.begin(), numbers.end(), [&](int a, int b) { return db.compareChannels(a, b, 2) < 0; });
+        },
+        [] {});
 
     auto verdict = [](double ms) { return ms < 50.0 ? "under" : "OVER"; };
     std::printf("bare std::sort of 5,000 by name:      %8.2f ms\n", bare);

@@ -24,12 +24,12 @@
 #include <optional>
 #include <string>
 
-#include "core/flow/operator_flow.h"
 #include "core/database/channel_data_buffer.h"
+#include "core/flow/operator_flow.h"
 #include "core/image/image_file.h"
+#include "core/transfer/transfer_engine.h"
 #include "qtcore/serial/serial_port.h"
 #include "qtcore/transfer/qt_event_loop.h"
-#include "core/transfer/transfer_engine.h"
 
 using namespace dorvane;
 
@@ -70,13 +70,13 @@ struct CountingView : OperatorView {
 
 const char* outcomeName(TransferOutcome o) {
     switch (o) {
-    case TransferOutcome::NotStarted: return "not started";
-    case TransferOutcome::Succeeded: return "succeeded";
-    case TransferOutcome::Canceled: return "canceled";
-    case TransferOutcome::TimedOut: return "timed out";
-    case TransferOutcome::Refused: return "refused";
-    case TransferOutcome::PortError: return "port error";
-    case TransferOutcome::Failed: return "failed";
+        case TransferOutcome::NotStarted: return "not started";
+        case TransferOutcome::Succeeded: return "succeeded";
+        case TransferOutcome::Canceled: return "canceled";
+        case TransferOutcome::TimedOut: return "timed out";
+        case TransferOutcome::Refused: return "refused";
+        case TransferOutcome::PortError: return "port error";
+        case TransferOutcome::Failed: return "failed";
     }
     return "?";
 }
@@ -194,7 +194,8 @@ int main(int argc, char** argv) {
         ++outcomes[up];
         if (view.outcome == TransferOutcome::Succeeded) {
             const auto kept = buffer->contents();
-            if (fileBytes(target) != QByteArray(reinterpret_cast<const char*>(kept.data()), static_cast<int>(kept.size())))
+            if (fileBytes(target) !=
+                QByteArray(reinterpret_cast<const char*>(kept.data()), static_cast<int>(kept.size())))
                 ++wrongBytes;
         } else {
             std::fprintf(stderr, "cycle %d: %s: %s\n", cycle, up.c_str(), view.lastMessage.c_str());
@@ -220,8 +221,9 @@ int main(int argc, char** argv) {
                 static_cast<double>(slowestUpload) / 1000.0);
     std::printf("  RSS: start %ld kB, after cycle 1 %ld kB, end %ld kB (growth after cycle 1: %ld kB), peak %ld kB\n",
                 rssStart, rssFirst, rssEnd, rssEnd - rssFirst, statusKb("VmHWM"));
-    std::printf("  heap in use: start %ld bytes, after cycle 1 %ld bytes, end %ld bytes (growth after cycle 1: %ld bytes)\n",
-                heapStart, heapFirst, heapEnd, heapEnd - heapFirst);
+    std::printf(
+        "  heap in use: start %ld bytes, after cycle 1 %ld bytes, end %ld bytes (growth after cycle 1: %ld bytes)\n",
+        heapStart, heapFirst, heapEnd, heapEnd - heapFirst);
     serial.close();
     sim.write("quit\n");
     if (!sim.waitForFinished(3000)) sim.kill();

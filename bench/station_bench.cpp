@@ -34,8 +34,10 @@ public:
         QElapsedTimer t;
         t.start();
         while (paths_.size() < boxes && t.elapsed() < 5000) {
-            if (p_.canReadLine()) paths_ << QString::fromLocal8Bit(p_.readLine()).trimmed();
-            else p_.waitForReadyRead(50);
+            if (p_.canReadLine())
+                paths_ << QString::fromLocal8Bit(p_.readLine()).trimmed();
+            else
+                p_.waitForReadyRead(50);
         }
     }
     ~Sim() {

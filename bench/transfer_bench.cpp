@@ -76,8 +76,10 @@ Run runProgram(const QString& program, const QStringList& args, int limitMs) {
     t.start();
     p.start(program, args);
     Run r;
-    if (p.waitForFinished(limitMs) && p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
-    else p.kill(), p.waitForFinished(3000);
+    if (p.waitForFinished(limitMs) && p.exitStatus() == QProcess::NormalExit)
+        r.status = p.exitCode();
+    else
+        p.kill(), p.waitForFinished(3000);
     r.seconds = static_cast<double>(t.nsecsElapsed()) / 1e9;
     return r;
 }
@@ -125,7 +127,8 @@ void report(const char* what, qsizetype size, double seconds, const char* goal) 
 std::optional<double> dataPhaseIntoRb(const QString& file, const QString& into, bool useSb, int holdMs) {
     QStringList args{"--rate", "0", "--hold-ms", QString::number(holdMs), "--relay", "download", "--relay-dir", into};
     if (useSb) args << "--relay-now";
-    args << "--" << "rb";
+    args << "--"
+         << "rb";
     Sim sim(args);
     Run r;
     if (useSb) {
@@ -178,7 +181,8 @@ int main(int argc, char* argv[]) {
         if (r.status != 0 || !header || !end) {
             std::printf("download of 1 MiB at 115,200: failed (status %d)\n", r.status);
         } else {
-            report("download 1 MiB, header block to end of batch", image.size(), static_cast<double>(*end - *header) / 1000.0, ">= 0.97");
+            report("download 1 MiB, header block to end of batch", image.size(),
+                   static_cast<double>(*end - *header) / 1000.0, ">= 0.97");
             report("download 1 MiB, whole command (incl. start, writing)", image.size(), r.seconds, "-");
         }
     }
@@ -193,8 +197,8 @@ int main(int argc, char* argv[]) {
         if (r.status != 0 || !header || !end || !same) {
             std::printf("upload of 131,071 bytes at 115,200: failed (status %d)\n", r.status);
         } else {
-            report("upload 131,071 bytes, header block to end of batch", blob.size(), static_cast<double>(*end - *header) / 1000.0,
-                   ">= 0.90");
+            report("upload 131,071 bytes, header block to end of batch", blob.size(),
+                   static_cast<double>(*end - *header) / 1000.0, ">= 0.90");
             report("upload 131,071 bytes, whole command (incl. command)", blob.size(), r.seconds, "-");
         }
     }
@@ -210,10 +214,10 @@ int main(int argc, char* argv[]) {
         if (!ours || !theirs) continue;
         const bool sameA = QFile(intoA.filePath("bench.img")).size() == image.size();
         const bool sameB = QFile(intoB.filePath("bench.img")).size() == image.size();
-        std::printf("  relay hold %2d ms: dorvane download -> rb %6.2f s%s, sb --ymodem -k -> rb %6.2f s%s, "
-                    "ratio %.3f (goal <= 1.2)\n",
-                    hold, *ours, sameA ? "" : " (size differs!)", *theirs, sameB ? "" : " (size differs!)",
-                    *ours / *theirs);
+        std::printf(
+            "  relay hold %2d ms: dorvane download -> rb %6.2f s%s, sb --ymodem -k -> rb %6.2f s%s, "
+            "ratio %.3f (goal <= 1.2)\n",
+            hold, *ours, sameA ? "" : " (size differs!)", *theirs, sameB ? "" : " (size differs!)", *ours / *theirs);
         std::fflush(stdout);
     }
     return 0;

@@ -1,7 +1,7 @@
+#include "cli/commands_all.h"
 #include "qtcore/app/settings.h"
 #include "qtcore/bundle/support_bundle.h"
 #include "qtcore/bundle/transfer_history.h"
-#include "cli/commands_all.h"
 #include "qtcore/serial/serial_port.h"
 
 namespace dorvane::cli {
@@ -32,16 +32,18 @@ int runBundle(const QStringList& args, const CommandLine& options) {
 }  // namespace
 
 const Command& bundleCommand() {
-    static const Command command{
-        "bundle", "FILE.zip",
-        "Writes a support bundle: the program's version and build, the system,\n"
-        "the serial ports with their details, the connection check without the\n"
-        "STB's steps, the settings and the last transfers' logs, traces and\n"
-        "receipts (names and sizes of files, never their content); at most 32 MiB,\n"
-        "the oldest transfers left out first.",
-        {{.name = "port", .valueName = "PORT", .needs = "a port name",
-          .description = "the port to check; by default the configured one"}},
-        runBundle};
+    static const Command command{"bundle",
+                                 "FILE.zip",
+                                 "Writes a support bundle: the program's version and build, the system,\n"
+                                 "the serial ports with their details, the connection check without the\n"
+                                 "STB's steps, the settings and the last transfers' logs, traces and\n"
+                                 "receipts (names and sizes of files, never their content); at most 32 MiB,\n"
+                                 "the oldest transfers left out first.",
+                                 {{.name = "port",
+                                   .valueName = "PORT",
+                                   .needs = "a port name",
+                                   .description = "the port to check; by default the configured one"}},
+                                 runBundle};
     return command;
 }
 

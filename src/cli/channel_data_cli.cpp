@@ -1,9 +1,9 @@
 #include "cli/channel_data_cli.h"
 
-#include "qtcore/app/path_text.h"
 #include "cli/command.h"
 #include "core/database/backup_blob.h"
 #include "core/database/integrity_check.h"
+#include "qtcore/app/path_text.h"
 
 namespace dorvane::cli {
 
@@ -31,7 +31,8 @@ std::unique_ptr<ChannelDataDocument> loadChannelDataFile(const QString& file, Di
 }
 
 void reportNotRead(const ChannelDataDocument& document, const QString& file) {
-    for (const std::string& line : document.losses().notRead()) err() << file << ": not read: " << text(line) << Qt::endl;
+    for (const std::string& line : document.losses().notRead())
+        err() << file << ": not read: " << text(line) << Qt::endl;
 }
 
 bool saveChannelDataFile(ChannelDataDocument& document, const QString& file) {

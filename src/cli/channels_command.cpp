@@ -16,9 +16,9 @@ QString text(std::string_view s) { return QString::fromLatin1(s.data(), static_c
 
 const char* kindName(const ChannelRecord& c) {
     switch (channelKind(c)) {
-    case kKindTv: return "tv";
-    case kKindRadio: return "radio";
-    default: return "other";
+        case kKindTv: return "tv";
+        case kKindRadio: return "radio";
+        default: return "other";
     }
 }
 
@@ -53,9 +53,9 @@ void printListing(const ReceiverDatabase& db, QTextStream& o) {
         if (!satelliteInUse(r)) continue;
         rows << QString::asprintf("  %6d  %-15s  %4s (%4d)  %5u %-9s %-5s  %-14s %4u  %-3s  %4u", s + 1,
                                   qPrintable(text(fixedText(r.name))), locationText(r.location).c_str(), r.location,
-                                  r.lnbFrequency, r.lnbType == 0 ? "Universal" : "Single",
-                                  r.tone22k ? "22KHz" : "Off", qPrintable(diseqcText(r.diseqcType)),
-                                  r.diseqcPort + 1u, r.lnbPower == 0 ? "On" : "Off", r.dishPosition);
+                                  r.lnbFrequency, r.lnbType == 0 ? "Universal" : "Single", r.tone22k ? "22KHz" : "Off",
+                                  qPrintable(diseqcText(r.diseqcType)), r.diseqcPort + 1u,
+                                  r.lnbPower == 0 ? "On" : "Off", r.dishPosition);
     }
     o << "\nSatellites: " << rows.size() << "\n";
     o << "  Sat_id  Satellite        Location     LNB   Type      22kHz  DiSEqC         Port  Pwr  Dish\n";
@@ -80,11 +80,11 @@ void printListing(const ReceiverDatabase& db, QTextStream& o) {
         rows << QString::asprintf("  %5d  %-18s  %5u  %6u  %5u  %5u  %5u  %5u  %5u  %-8s  %-5s  %-5s  %s", n,
                                   qPrintable(text(fixedText(r.name))), r.transponder, r.satellite + 1u, r.serviceId,
                                   r.pcrPid, r.videoPid, r.audioPid, r.teletextPid, casText(r.cas).c_str(),
-                                  r.videoType == 27 ? "MPEG4" : "", (r.flags & kFlagDolby) ? "Dolby" : "",
-                                  kindName(r));
+                                  r.videoType == 27 ? "MPEG4" : "", (r.flags & kFlagDolby) ? "Dolby" : "", kindName(r));
     }
     o << "\nChannels: " << rows.size() << "\n";
-    o << "  Ch_id  Channel             Tp_id  Sat_id    SID   PPid   VPid   APid   ttxt  CAS       VTyp   ATyp   Kind\n";
+    o << "  Ch_id  Channel             Tp_id  Sat_id    SID   PPid   VPid   APid   ttxt  CAS       VTyp   ATyp   "
+         "Kind\n";
     for (const QString& row : rows) o << row << "\n";
 
     o << "\nFavourites:\n";
@@ -132,7 +132,8 @@ int runChannels(const QStringList& files, const CommandLine& options) {
 
 const Command& channelsCommand() {
     static const Command command{
-        "channels", "FILE",
+        "channels",
+        "FILE",
         "Unpacks a channel-data file and prints its database: the header, the\n"
         "satellite order, satellites, transponders, channels and favourite groups.\n"
         "What the file holds that was not read is said on standard error.",

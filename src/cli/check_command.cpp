@@ -29,16 +29,16 @@ int runCheck(const QStringList& args, const CommandLine&) {
 }  // namespace
 
 const Command& checkCommand() {
-    static const Command command{
-        "check", "FILE",
-        "Checks a channel-data file as the editor does before saving: duplicate\n"
-        "channels (same transponder and service id), transponders that collide\n"
-        "(same satellite and polarisation, within 1 MHz), channels on missing or\n"
-        "0 MHz transponders, favourites that name empty slots, satellites in use\n"
-        "but not in the order list, and what the file holds that is not read.\n"
-        "Lists every finding; exit status 1 when there is any.",
-        {},
-        runCheck};
+    static const Command command{"check",
+                                 "FILE",
+                                 "Checks a channel-data file as the editor does before saving: duplicate\n"
+                                 "channels (same transponder and service id), transponders that collide\n"
+                                 "(same satellite and polarisation, within 1 MHz), channels on missing or\n"
+                                 "0 MHz transponders, favourites that name empty slots, satellites in use\n"
+                                 "but not in the order list, and what the file holds that is not read.\n"
+                                 "Lists every finding; exit status 1 when there is any.",
+                                 {},
+                                 runCheck};
     return command;
 }
 

@@ -14,8 +14,8 @@ inline constexpr int kExitUsage = 2;
 // One sub-command of the command-line tool.
 struct Command {
     const char* name;
-    const char* arguments;    // what follows the options in the usage line, e.g. "FILE..."
-    const char* description;  // a few lines, shown by --help
+    const char* arguments;      // what follows the options in the usage line, e.g. "FILE..."
+    const char* description;    // a few lines, shown by --help
     QList<OptionSpec> options;  // --help is added to every command
     // args are the words after the command's name that are not options, the
     // options are parsed already; returns the exit status.

@@ -4,21 +4,9 @@ namespace dorvane::cli {
 
 const QList<Command>& commands() {
     static const QList<Command> all{
-        inspectCommand(),
-        portsCommand(),
-        portCommand(),
-        doctorCommand(),
-        bundleCommand(),
-        downloadCommand(),
-        uploadCommand(),
-        channelsCommand(),
-        repackCommand(),
-        reorderCommand(),
-        checkCommand(),
-        diffCommand(),
-        importCommand(),
-        demoDataCommand(),
-        stationCommand(),
+        inspectCommand(),  portsCommand(),  portCommand(),     doctorCommand(),   bundleCommand(),
+        downloadCommand(), uploadCommand(), channelsCommand(), repackCommand(),   reorderCommand(),
+        checkCommand(),    diffCommand(),   importCommand(),   demoDataCommand(), stationCommand(),
     };
     return all;
 }

@@ -25,9 +25,12 @@ QJsonArray strings(const std::vector<std::string>& list) {
 }
 
 QJsonObject channelJson(const ChannelRef& c) {
-    return QJsonObject{{"number", c.number},          {"name", text(c.name)},
-                       {"satellite", text(c.satellite)}, {"frequency", c.frequency},
-                       {"polarisation", c.horizontal ? "H" : "V"}, {"serviceId", c.serviceId}};
+    return QJsonObject{{"number", c.number},
+                       {"name", text(c.name)},
+                       {"satellite", text(c.satellite)},
+                       {"frequency", c.frequency},
+                       {"polarisation", c.horizontal ? "H" : "V"},
+                       {"serviceId", c.serviceId}};
 }
 
 QJsonArray channelsJson(const std::vector<ChannelRef>& list) {
@@ -54,7 +57,8 @@ QJsonArray recordsJson(const std::vector<RecordChange>& list) {
 
 QJsonArray satellitesJson(const std::vector<SatelliteRef>& list) {
     QJsonArray array;
-    for (const SatelliteRef& s : list) array.append(QJsonObject{{"location", text(s.location)}, {"name", text(s.name)}});
+    for (const SatelliteRef& s : list)
+        array.append(QJsonObject{{"location", text(s.location)}, {"name", text(s.name)}});
     return array;
 }
 
@@ -62,23 +66,22 @@ QJsonObject diffJson(const DatabaseDiff& d) {
     QJsonArray favourites;
     for (const FavouriteChange& f : d.favouritesChanged)
         favourites.append(QJsonObject{{"group", f.group + 1}, {"fields", strings(f.fields)}});
-    return QJsonObject{
-        {"equal", d.equal()},
-        {"summary", text(diffSummary(d))},
-        {"channels", QJsonObject{{"added", channelsJson(d.channelsAdded)},
-                                 {"removed", channelsJson(d.channelsRemoved)},
-                                 {"renamed", changesJson(d.renamed)},
-                                 {"moved", changesJson(d.moved)},
-                                 {"pidsChanged", changesJson(d.pidsChanged)},
-                                 {"otherChanged", changesJson(d.otherChanged)}}},
-        {"satellites", QJsonObject{{"added", satellitesJson(d.satellitesAdded)},
-                                   {"removed", satellitesJson(d.satellitesRemoved)},
-                                   {"changed", recordsJson(d.satellitesChanged)},
-                                   {"orderChanged", d.satelliteOrderChanged}}},
-        {"transponders", QJsonObject{{"added", strings(d.transpondersAdded)},
-                                     {"removed", strings(d.transpondersRemoved)},
-                                     {"changed", recordsJson(d.transpondersChanged)}}},
-        {"favourites", favourites}};
+    return QJsonObject{{"equal", d.equal()},
+                       {"summary", text(diffSummary(d))},
+                       {"channels", QJsonObject{{"added", channelsJson(d.channelsAdded)},
+                                                {"removed", channelsJson(d.channelsRemoved)},
+                                                {"renamed", changesJson(d.renamed)},
+                                                {"moved", changesJson(d.moved)},
+                                                {"pidsChanged", changesJson(d.pidsChanged)},
+                                                {"otherChanged", changesJson(d.otherChanged)}}},
+                       {"satellites", QJsonObject{{"added", satellitesJson(d.satellitesAdded)},
+                                                  {"removed", satellitesJson(d.satellitesRemoved)},
+                                                  {"changed", recordsJson(d.satellitesChanged)},
+                                                  {"orderChanged", d.satelliteOrderChanged}}},
+                       {"transponders", QJsonObject{{"added", strings(d.transpondersAdded)},
+                                                    {"removed", strings(d.transpondersRemoved)},
+                                                    {"changed", recordsJson(d.transpondersChanged)}}},
+                       {"favourites", favourites}};
 }
 
 int runDiff(const QStringList& args, const CommandLine& options) {
@@ -104,20 +107,20 @@ int runDiff(const QStringList& args, const CommandLine& options) {
 }  // namespace
 
 const Command& diffCommand() {
-    static const Command command{
-        "diff", "A B",
-        "Compares two channel-data files: channels added, removed, renamed, moved\n"
-        "and with PIDs or other fields changed, favourite groups, satellites and\n"
-        "transponders changed. Channels are matched by satellite, transponder\n"
-        "frequency and polarisation and service id, not by number; \"moved\" are\n"
-        "the fewest channels whose moving turns A's order into B's.\n"
-        "Exit status 0 when they are the same, 1 when they differ, 2 when a file\n"
-        "cannot be read or on bad usage.",
-        {{.name = "json",
-          .description = "print one JSON object instead: equal, summary, channels (added,\n"
-                         "removed, renamed, moved, pidsChanged, otherChanged), satellites,\n"
-                         "transponders, favourites, first, second"}},
-        runDiff};
+    static const Command command{"diff",
+                                 "A B",
+                                 "Compares two channel-data files: channels added, removed, renamed, moved\n"
+                                 "and with PIDs or other fields changed, favourite groups, satellites and\n"
+                                 "transponders changed. Channels are matched by satellite, transponder\n"
+                                 "frequency and polarisation and service id, not by number; \"moved\" are\n"
+                                 "the fewest channels whose moving turns A's order into B's.\n"
+                                 "Exit status 0 when they are the same, 1 when they differ, 2 when a file\n"
+                                 "cannot be read or on bad usage.",
+                                 {{.name = "json",
+                                   .description = "print one JSON object instead: equal, summary, channels (added,\n"
+                                                  "removed, renamed, moved, pidsChanged, otherChanged), satellites,\n"
+                                                  "transponders, favourites, first, second"}},
+                                 runDiff};
     return command;
 }
 

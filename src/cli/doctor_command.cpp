@@ -1,8 +1,8 @@
 #include <QCoreApplication>
 #include <QJsonDocument>
 
-#include "qtcore/app/settings.h"
 #include "cli/commands_all.h"
+#include "qtcore/app/settings.h"
 #include "qtcore/doctor/connection_doctor.h"
 #include "qtcore/serial/serial_port.h"
 
@@ -18,7 +18,8 @@ int runDoctor(const QStringList& args, const CommandLine& options) {
     if (!args.isEmpty()) return usageError(doctorCommand(), QStringLiteral("unknown argument %1").arg(args.first()));
     const unsigned wait = options.number("power-cycle-wait", 0);
     if (wait > kLongestPowerCycleWait)
-        return usageError(doctorCommand(), QStringLiteral("--power-cycle-wait is at most %1 seconds").arg(kLongestPowerCycleWait));
+        return usageError(doctorCommand(),
+                          QStringLiteral("--power-cycle-wait is at most %1 seconds").arg(kLongestPowerCycleWait));
     const bool json = options.isSet("json");
 
     DoctorOptions doctorOptions;
@@ -49,8 +50,10 @@ int runDoctor(const QStringList& args, const CommandLine& options) {
     if (doctor.running()) QCoreApplication::exec();
 
     const DoctorReport& report = doctor.report();
-    if (json) out() << QString::fromUtf8(QJsonDocument(doctorJson(report)).toJson(QJsonDocument::Indented));
-    else out() << doctorVerdict(report) << '\n';
+    if (json)
+        out() << QString::fromUtf8(QJsonDocument(doctorJson(report)).toJson(QJsonDocument::Indented));
+    else
+        out() << doctorVerdict(report) << '\n';
     out().flush();
     return report.transferCouldStart() ? kExitOk : kExitFailure;
 }
@@ -58,23 +61,29 @@ int runDoctor(const QStringList& args, const CommandLine& options) {
 }  // namespace
 
 const Command& doctorCommand() {
-    static const Command command{
-        "doctor", "",
-        "Checks the connection to the STB step by step and says what to do where\n"
-        "one fails: the port and its adapter, the permission to open it, who else\n"
-        "holds it, the line settings (115,200 8N1), a loop-back test (with\n"
-        "--loopback), the STB's application (link test) and, with\n"
-        "--power-cycle-wait, its boot loader after switching it off and on.\n"
-        "Exit status 0 when a transfer could start, 1 otherwise.",
-        {{.name = "port", .valueName = "PORT", .needs = "a port name",
-          .description = "the serial port; by default the configured one"},
-         {.name = "json", .description = "print the steps as a JSON object"},
-         {.name = "loopback", .description = "a loop-back plug (TX joined to RX) is fitted instead of\n"
-                                            "the STB: send a pattern and count what comes back"},
-         {.name = "power-cycle-wait", .valueName = "SECONDS", .value = OptionValue::Number, .needs = "a number",
-          .description = "ask to switch the STB off and on, and wait this long\n"
-                         "for its boot loader"}},
-        runDoctor};
+    static const Command command{"doctor",
+                                 "",
+                                 "Checks the connection to the STB step by step and says what to do where\n"
+                                 "one fails: the port and its adapter, the permission to open it, who else\n"
+                                 "holds it, the line settings (115,200 8N1), a loop-back test (with\n"
+                                 "--loopback), the STB's application (link test) and, with\n"
+                                 "--power-cycle-wait, its boot loader after switching it off and on.\n"
+                                 "Exit status 0 when a transfer could start, 1 otherwise.",
+                                 {{.name = "port",
+                                   .valueName = "PORT",
+                                   .needs = "a port name",
+                                   .description = "the serial port; by default the configured one"},
+                                  {.name = "json", .description = "print the steps as a JSON object"},
+                                  {.name = "loopback",
+                                   .description = "a loop-back plug (TX joined to RX) is fitted instead of\n"
+                                                  "the STB: send a pattern and count what comes back"},
+                                  {.name = "power-cycle-wait",
+                                   .valueName = "SECONDS",
+                                   .value = OptionValue::Number,
+                                   .needs = "a number",
+                                   .description = "ask to switch the STB off and on, and wait this long\n"
+                                                  "for its boot loader"}},
+                                 runDoctor};
     return command;
 }
 

@@ -12,7 +12,8 @@ namespace dorvane::cli {
 namespace {
 
 int runImport(const QStringList& args, const CommandLine&) {
-    if (args.size() != 2) return usageError(importCommand(), QStringLiteral("import needs a JSON or CSV file and an output file"));
+    if (args.size() != 2)
+        return usageError(importCommand(), QStringLiteral("import needs a JSON or CSV file and an output file"));
     QFile input(args[0]);
     if (!input.open(QIODevice::ReadOnly)) {
         err() << args[0] << ": File open failed!" << Qt::endl;
@@ -47,18 +48,18 @@ int runImport(const QStringList& args, const CommandLine&) {
 }  // namespace
 
 const Command& importCommand() {
-    static const Command command{
-        "import", "FILE.json|FILE.csv OUT",
-        "A JSON file as `channels --json` prints it is packed into the channel-data\n"
-        "file OUT. A CSV table as `channels --csv` prints it (comma or semicolon\n"
-        "separated, all rows or some) updates the names and PIDs of the channels\n"
-        "of the existing file OUT; each row finds its channel by satellite,\n"
-        "frequency, polarisation and service id (the number is a hint), and what\n"
-        "was applied and what was ignored is listed. Bad input, or data that\n"
-        "could not be saved, is refused with where the first problem is, and\n"
-        "nothing is written. An existing OUT is kept as OUT.bak.",
-        {},
-        runImport};
+    static const Command command{"import",
+                                 "FILE.json|FILE.csv OUT",
+                                 "A JSON file as `channels --json` prints it is packed into the channel-data\n"
+                                 "file OUT. A CSV table as `channels --csv` prints it (comma or semicolon\n"
+                                 "separated, all rows or some) updates the names and PIDs of the channels\n"
+                                 "of the existing file OUT; each row finds its channel by satellite,\n"
+                                 "frequency, polarisation and service id (the number is a hint), and what\n"
+                                 "was applied and what was ignored is listed. Bad input, or data that\n"
+                                 "could not be saved, is refused with where the first problem is, and\n"
+                                 "nothing is written. An existing OUT is kept as OUT.bak.",
+                                 {},
+                                 runImport};
     return command;
 }
 

@@ -2,9 +2,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "qtcore/app/path_text.h"
 #include "cli/commands_all.h"
 #include "core/image/inspection.h"
+#include "qtcore/app/path_text.h"
 
 namespace dorvane::cli {
 
@@ -57,16 +57,16 @@ int runInspect(const QStringList& args, const CommandLine& options) {
 }
 
 const Command& inspectCommand() {
-    static const Command command{
-        "inspect", "FILE...",
-        "Prints, for each file, the lines the main window logs when the file is\n"
-        "opened: name, image type, size, version, build date and buyer.\n"
-        "A refused header prints \"dorvane: Image File corrupted!\" on standard error.",
-        {{.name = "json",
-          .description = "print one JSON object a line per file: file, opened, and either\n"
-                         "error or lines, type, typeName, size, version, buyer, buyerCode,\n"
-                         "channelData"}},
-        runInspect};
+    static const Command command{"inspect",
+                                 "FILE...",
+                                 "Prints, for each file, the lines the main window logs when the file is\n"
+                                 "opened: name, image type, size, version, build date and buyer.\n"
+                                 "A refused header prints \"dorvane: Image File corrupted!\" on standard error.",
+                                 {{.name = "json",
+                                   .description = "print one JSON object a line per file: file, opened, and either\n"
+                                                  "error or lines, type, typeName, size, version, buyer, buyerCode,\n"
+                                                  "channelData"}},
+                                 runInspect};
     return command;
 }
 

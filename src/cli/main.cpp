@@ -4,9 +4,9 @@
 #include "qtcore/app/language.h"
 #include "qtcore/app/path_text.h"
 
-#include "qtcore/app/process_setup.h"
-#include "core/app/version.h"
 #include "cli/command.h"
+#include "core/app/version.h"
+#include "qtcore/app/process_setup.h"
 
 namespace dorvane::cli {
 
@@ -37,26 +37,29 @@ namespace {
 const char kProgramSynopsis[] = "COMMAND [ARGUMENTS]";
 
 const QList<OptionSpec> kProgramOptions{
-    OptionSpec{.name = "lang", .valueName = "CODE", .needs = "a language code",
+    OptionSpec{.name = "lang",
+               .valueName = "CODE",
+               .needs = "a language code",
                .description = "say the human messages in this language: en (the default), de, fr, es, tr, ru, ar, fa\n"
                               "or auto (the system's); --json output stays English"},
     OptionSpec{.name = "version", .description = "show the version and build"}};
 const char kProgramHelp[] = "show this help (COMMAND --help: that command's)";
 
 void printHelp(QTextStream& stream) {
-    stream << "usage: dorvane " << kProgramSynopsis << "\n\n"
+    stream << "usage: dorvane " << kProgramSynopsis
+           << "\n\n"
               "Service tool for digital satellite set-top boxes (STB): downloads firmware\n"
               "images and channel data into the STB, backs up its channel data and shows\n"
               "what image and channel-data files hold.\n\n"
            << optionHelp(QList{helpOption(kProgramHelp)} + kProgramOptions) << "\nCommands:\n";
     for (const Command& c : commands()) {
         stream << "  dorvane " << synopsis(c) << "\n";
-        for (const QString& line : QString::fromUtf8(c.description).split('\n'))
-            stream << "      " << line << "\n";
+        for (const QString& line : QString::fromUtf8(c.description).split('\n')) stream << "      " << line << "\n";
         stream << optionHelp(c.options, 8) << "\n";
     }
     stream << "Exit status: 0 on success, 1 on a failure, 2 on bad usage, 130 when a transfer was\n"
-              "interrupted (Ctrl-C)." << Qt::endl;
+              "interrupted (Ctrl-C)."
+           << Qt::endl;
 }
 
 void printCommandHelp(const Command& command) {
@@ -116,8 +119,9 @@ int runProgram(const QStringList& words) {
     if (line.isSet("lang")) {
         const QString choice = line.value("lang");
         if (!knownLanguageChoice(choice)) {
-            err() << "dorvane: unknown language '" << choice << "' (en, " << shippedLanguages().join(QStringLiteral(", "))
-                  << " or auto)\nusage: dorvane " << kProgramSynopsis << Qt::endl;
+            err() << "dorvane: unknown language '" << choice << "' (en, "
+                  << shippedLanguages().join(QStringLiteral(", ")) << " or auto)\nusage: dorvane " << kProgramSynopsis
+                  << Qt::endl;
             return kExitUsage;
         }
         // Machine-readable output is never translated.

@@ -1,5 +1,5 @@
-#include "qtcore/app/settings.h"
 #include "cli/commands_all.h"
+#include "qtcore/app/settings.h"
 
 namespace dorvane::cli {
 
@@ -24,7 +24,8 @@ int runPort(const QStringList& args, const CommandLine&) {
 }  // namespace
 
 const Command& portCommand() {
-    static const Command command{"port", "[PORT]",
+    static const Command command{"port",
+                                 "[PORT]",
                                  "Prints the port the window and the command line open, or first stores\n"
                                  "PORT as the window's \"Configure\" does: COM3 as the port number 3, a\n"
                                  "device path such as /dev/ttyUSB0 as it is.",

@@ -10,8 +10,10 @@ int runPorts(const QStringList& args, const CommandLine& options) {
     const bool json = options.isSet("json");
     if (!args.isEmpty()) return usageError(portsCommand(), QStringLiteral("unknown argument %1").arg(args.first()));
     const QList<SerialPortEntry> ports = CSerialPort::availablePorts();
-    if (json) out() << QString::fromUtf8(portsJson(ports));
-    else out() << portsText(ports);
+    if (json)
+        out() << QString::fromUtf8(portsJson(ports));
+    else
+        out() << portsText(ports);
     out().flush();
     if (ports.isEmpty() && !json)
         err() << "dorvane: no serial port found: plug in the adapter (USB serial adapters appear as "
@@ -23,7 +25,8 @@ int runPorts(const QStringList& args, const CommandLine& options) {
 }  // namespace
 
 const Command& portsCommand() {
-    static const Command command{"ports", "",
+    static const Command command{"ports",
+                                 "",
                                  "Lists the serial ports of this machine, one a line, fields separated\n"
                                  "by tabs: name, description, manufacturer, USB VID:PID, serial number,\n"
                                  "and \"free\" or \"busy\" (with the program that holds it where the system\n"

@@ -22,10 +22,11 @@ QString orDash(const QString& s) {
 QString portsText(const QList<SerialPortEntry>& ports) {
     QString text;
     for (const SerialPortEntry& p : ports) {
-        const QString state = p.busy ? (p.holder.isEmpty() ? QStringLiteral("busy") : QStringLiteral("busy: %1").arg(p.holder))
-                                     : QStringLiteral("free");
-        text += QStringList{orDash(p.name), orDash(p.description), orDash(p.manufacturer), orDash(usbIdText(p)),
-                            orDash(p.serialNumber), state}
+        const QString state =
+            p.busy ? (p.holder.isEmpty() ? QStringLiteral("busy") : QStringLiteral("busy: %1").arg(p.holder))
+                   : QStringLiteral("free");
+        text += QStringList{orDash(p.name),       orDash(p.description),  orDash(p.manufacturer),
+                            orDash(usbIdText(p)), orDash(p.serialNumber), state}
                     .join('\t');
         text += '\n';
     }

@@ -17,17 +17,20 @@ void printUnmatched(const ChannelDataDocument& document, const ReferencePlan& pl
         out() << "Not matched: " << n << " " << text(fixedText(document.database().channel(n).name)) << " -> "
               << plan.unmatchedFrom() + static_cast<int>(k) << Qt::endl;
     }
-    if (plan.unmatched.size() > kShown) out() << "Not matched: " << plan.unmatched.size() - kShown << " more" << Qt::endl;
+    if (plan.unmatched.size() > kShown)
+        out() << "Not matched: " << plan.unmatched.size() - kShown << " more" << Qt::endl;
 }
 
 int runReorder(const QStringList& args, const CommandLine& options) {
     if (!options.isSet("reference"))
         return usageError(reorderCommand(), QStringLiteral("reorder needs --reference REF.irz or REF.txt"));
-    if (args.size() != 2) return usageError(reorderCommand(), QStringLiteral("reorder needs an input and an output file"));
+    if (args.size() != 2)
+        return usageError(reorderCommand(), QStringLiteral("reorder needs an input and an output file"));
     const QString referenceFile = options.value("reference");
     const Result<ChannelReference> reference = readChannelReference(toPath(referenceFile));
     if (!reference.ok()) {
-        err() << referenceFile << ": " << text(reference.message()) << Qt::endl << args[1] << ": not written" << Qt::endl;
+        err() << referenceFile << ": " << text(reference.message()) << Qt::endl
+              << args[1] << ": not written" << Qt::endl;
         return kExitFailure;
     }
     const auto document = loadChannelDataFile(args[0]);
@@ -47,7 +50,8 @@ int runReorder(const QStringList& args, const CommandLine& options) {
 
 const Command& reorderCommand() {
     static const Command command{
-        "reorder", "IN OUT",
+        "reorder",
+        "IN OUT",
         "Puts the channels of the channel-data file IN in the order of a reference\n"
         "and writes OUT, as the editor's \"Apply order from...\" does. The reference\n"
         "is another channel-data file, or a text list: one name a line, lines of\n"
@@ -56,7 +60,9 @@ const Command& reorderCommand() {
         "(within 1 MHz), polarisation and service id, then by name; those the\n"
         "reference does not name follow in their present order. Favourite groups\n"
         "keep their channels. An existing OUT is kept as OUT.bak.",
-        {{.name = "reference", .valueName = "REF", .needs = "a channel-data file or a text list",
+        {{.name = "reference",
+          .valueName = "REF",
+          .needs = "a channel-data file or a text list",
           .description = "the channel-data file or text list whose order is taken"},
          {.name = "favourites", .description = "take the reference file's favourite groups and their names too"}},
         runReorder};

@@ -11,14 +11,14 @@
 #include <memory>
 #include <vector>
 
-#include "qtcore/app/path_text.h"
 #include "cli/commands_all.h"
 #include "cli/station_console.h"
-#include "qtcore/station/station_port.h"
 #include "cli/transfer_session.h"
 #include "core/flow/operator_flow.h"
 #include "core/image/image_file.h"
+#include "qtcore/app/path_text.h"
 #include "qtcore/serial/serial_port.h"
+#include "qtcore/station/station_port.h"
 
 #ifdef _WIN32
 #include <io.h>
@@ -180,8 +180,10 @@ private:
             const ssize_t n = ::read(STDIN_FILENO, line, sizeof line - 1);
             answer_->setEnabled(false);
             asking_ = false;
-            if (n > 0 && (line[0] == 'y' || line[0] == 'Y')) stopAll(SIGINT);
-            else console_.stationError("Going on: the boxes on the line are served to their end.");
+            if (n > 0 && (line[0] == 'y' || line[0] == 'Y'))
+                stopAll(SIGINT);
+            else
+                console_.stationError("Going on: the boxes on the line are served to their end.");
         });
 #endif
     }
@@ -191,8 +193,9 @@ private:
         station_.stopListing();
         for (auto& port : station_.ports())
             if (port->writing())
-                console_.stationError("The STB is writing its memory! Do not switch it off until its own display says "
-                                      "it is done.");
+                console_.stationError(
+                    "The STB is writing its memory! Do not switch it off until its own display says "
+                    "it is done.");
         for (auto& port : station_.ports()) port->stopNow();
     }
 
@@ -236,7 +239,8 @@ int runStation(const QStringList& args, const CommandLine& options) {
         return kExitFailure;
     }
     if (setup.verify && !ChannelCheck::isChannelData(setup.bytes))
-        return usageError(stationCommand(), QStringLiteral("--verify is for channel data (a file that begins with \"IRZ\")"));
+        return usageError(stationCommand(),
+                          QStringLiteral("--verify is for channel data (a file that begins with \"IRZ\")"));
 
     const bool json = options.isSet("json");
     StationConsole console({.report = options.value("report"),
@@ -257,7 +261,8 @@ int runStation(const QStringList& args, const CommandLine& options) {
 
 const Command& stationCommand() {
     static const Command command{
-        "station", "FILE",
+        "station",
+        "FILE",
         "Downloads FILE into one STB after another on each port at once: every port\n"
         "waits for its STB to be switched on, downloads, follows the writing to its\n"
         "end and (with --repeat) waits for the next STB. On a terminal a table of\n"
@@ -266,16 +271,23 @@ const Command& stationCommand() {
         "it asks first, when there is a terminal to ask at); SIGTERM and SIGHUP stop\n"
         "at once. Exit status 0 only when every STB reported ok.",
         {
-            {.name = "port", .valueName = "PORT", .needs = "a port name",
+            {.name = "port",
+             .valueName = "PORT",
+             .needs = "a port name",
              .description = "a serial port with an STB (repeat it for every port)"},
-            {.name = "ports", .valueName = "KIND", .needs = "usb",
+            {.name = "ports",
+             .valueName = "KIND",
+             .needs = "usb",
              .description = "usb: every USB adapter present, and those plugged in later"},
             {.name = "repeat", .description = "after an STB, wait for the next one on its port"},
-            {.name = "report", .valueName = "REPORT", .needs = "a file name",
+            {.name = "report",
+             .valueName = "REPORT",
+             .needs = "a file name",
              .description = "append one line per STB to REPORT (JSON lines)"},
             {.name = "csv", .description = "write the report as CSV (a header row first)"},
-            {.name = "json", .description = "print one JSON object a line (log, error, state, receipt,\n"
-                                            "finished), each with its port, instead of text"},
+            {.name = "json",
+             .description = "print one JSON object a line (log, error, state, receipt,\n"
+                            "finished), each with its port, instead of text"},
             {.name = "forced", .description = "skip the buyer check and the 64 MiB bound"},
             {.name = "verify",
              .description = "channel data: once the STB's application answers, read its\n"

@@ -17,8 +17,8 @@ std::string progressCell(const PortStatus& p) {
     const int filled = p.progress / 10;
     char percent[8];
     std::snprintf(percent, sizeof percent, "%3d%%", p.progress);
-    return "[" + std::string(static_cast<std::size_t>(filled), '#') + std::string(static_cast<std::size_t>(10 - filled), '.') +
-           "] " + percent;
+    return "[" + std::string(static_cast<std::size_t>(filled), '#') +
+           std::string(static_cast<std::size_t>(10 - filled), '.') + "] " + percent;
 }
 
 std::string etaCell(const PortStatus& p) {

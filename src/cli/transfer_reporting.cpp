@@ -11,7 +11,6 @@
 
 namespace dorvane::cli {
 
-
 namespace {
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
@@ -164,9 +163,13 @@ void JsonReport::started(const std::string& command, const std::string& file, st
     emitEvent(out_, o, "start");
 }
 
-void JsonReport::log(const std::string& line) { emitEvent(out_, QJsonObject{{QStringLiteral("line"), q(line)}}, "log"); }
+void JsonReport::log(const std::string& line) {
+    emitEvent(out_, QJsonObject{{QStringLiteral("line"), q(line)}}, "log");
+}
 
-void JsonReport::error(const std::string& text) { emitEvent(out_, QJsonObject{{QStringLiteral("text"), q(text)}}, "error"); }
+void JsonReport::error(const std::string& text) {
+    emitEvent(out_, QJsonObject{{QStringLiteral("text"), q(text)}}, "error");
+}
 
 void JsonReport::message(const std::string& text) {
     emitEvent(out_, QJsonObject{{QStringLiteral("text"), q(text)}}, "message");

@@ -29,8 +29,7 @@ public:
     void logLine(const std::string& line) override;
     void notice(const SessionNotice& notice) override;
     void figures(const TransferFigures& figures) override { progress(figures); }
-    void transferBegun(TransferMonitor::Kind kind, const std::filesystem::path& file,
-                       std::int64_t totalBytes) override;
+    void transferBegun(TransferMonitor::Kind kind, const std::filesystem::path& file, std::int64_t totalBytes) override;
     void transferEnded(const SessionOutcome& outcome) override;
     // Nothing is asked on the command line; a stop comes from a signal.
     bool askYesNo(const std::string&) override { return false; }

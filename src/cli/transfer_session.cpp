@@ -20,17 +20,17 @@
 #include <unistd.h>
 #endif
 
-#include "qtcore/app/path_text.h"
-#include "qtcore/app/settings.h"
 #include "cli/command.h"
 #include "cli/commands_all.h"
 #include "cli/transfer_reporting.h"
 #include "core/image/image_file.h"
+#include "core/serial/tracing_link.h"
+#include "core/transfer/line_trace.h"
+#include "qtcore/app/path_text.h"
+#include "qtcore/app/settings.h"
 #include "qtcore/serial/port_diagnosis.h"
 #include "qtcore/serial/serial_port.h"
-#include "core/serial/tracing_link.h"
 #include "qtcore/transfer/channel_check.h"
-#include "core/transfer/line_trace.h"
 #include "qtcore/transfer/transfer_session.h"
 
 namespace dorvane::cli {
@@ -71,12 +71,18 @@ void applyTimeoutOverrides(FlowTimes& flow, EngineTimeouts& engine) {
         const Millis v = kv[1].trimmed().toLongLong(&ok);
         if (!ok || v <= 0) continue;
         const QString key = kv[0].trimmed();
-        if (key == QLatin1String("start")) flow.startTimeout = v;
-        else if (key == QLatin1String("reply")) engine.reply = v;
-        else if (key == QLatin1String("batch")) engine.batchAck = v;
-        else if (key == QLatin1String("writing")) engine.writing = v;
-        else if (key == QLatin1String("first")) engine.firstBlock = v;
-        else if (key == QLatin1String("silence")) engine.uploadSilence = v;
+        if (key == QLatin1String("start"))
+            flow.startTimeout = v;
+        else if (key == QLatin1String("reply"))
+            engine.reply = v;
+        else if (key == QLatin1String("batch"))
+            engine.batchAck = v;
+        else if (key == QLatin1String("writing"))
+            engine.writing = v;
+        else if (key == QLatin1String("first"))
+            engine.firstBlock = v;
+        else if (key == QLatin1String("silence"))
+            engine.uploadSilence = v;
     }
 }
 
@@ -108,7 +114,9 @@ struct ObserverScope {
 QList<OptionSpec> transferOptions(TransferRequest::Kind kind) {
     const bool download = kind == TransferRequest::Kind::Download;
     QList<OptionSpec> options{
-        {.name = "port", .valueName = "PORT", .needs = "a port name",
+        {.name = "port",
+         .valueName = "PORT",
+         .needs = "a port name",
          .description = "the serial port (also --port=PORT); by default the port\n"
                         "configured in the window, else the first USB adapter"},
         download ? OptionSpec{.name = "forced", .description = "skip the buyer check and the 64 MiB bound"}
@@ -116,13 +124,15 @@ QList<OptionSpec> transferOptions(TransferRequest::Kind kind) {
         {.name = "json",
          .description = "print one JSON object a line instead (start, progress, log,\n"
                         "message, error, result)"},
-        {.name = "trace", .valueName = "TRACE", .needs = "a file name",
+        {.name = "trace",
+         .valueName = "TRACE",
+         .needs = "a file name",
          .description = "write every byte of the line in both directions into TRACE"},
     };
     if (download)
         options.append(OptionSpec{.name = "verify",
-                        .description = "channel data: once the STB's application answers, read\n"
-                                       "its channel data back and compare it with FILE"});
+                                  .description = "channel data: once the STB's application answers, read\n"
+                                                 "its channel data back and compare it with FILE"});
     return options;
 }
 
@@ -200,8 +210,8 @@ struct TraceOutput {
         file.reset(std::fopen(QFile::encodeName(path).constData(), "w"));
         if (!file) {
             view.showError(QStringLiteral("Can't write the trace to %1: %2")
-                                 .arg(path, QString::fromLocal8Bit(std::strerror(errno)))
-                                 .toStdString());
+                               .arg(path, QString::fromLocal8Bit(std::strerror(errno)))
+                               .toStdString());
             return false;
         }
         writer = std::make_unique<TraceFileWriter>(file.get(), origin);
@@ -214,7 +224,8 @@ struct TraceOutput {
 bool openChosenPort(TransferSession& session, const PortChoice& choice, ReportingView& view) {
     const QString& portName = choice.name;
     if (!choice.reason.isEmpty())
-        view.logLine(QStringLiteral("Using port %1: %2 (--port chooses another).").arg(portName, choice.reason).toStdString());
+        view.logLine(
+            QStringLiteral("Using port %1: %2 (--port chooses another).").arg(portName, choice.reason).toStdString());
     if (portName.isEmpty()) {
         view.showError("No serial port found: plug in the adapter, or name the port with --port.");
         return false;
@@ -301,8 +312,10 @@ std::unique_ptr<ReportingView> makeReport(const TransferRequest& request, Report
 // Once the event loop runs: the operator's click on Download or Upload.
 void clickWhenRunning(const TransferRequest& request, TransferSession& session) {
     QTimer::singleShot(0, [&request, &session] {
-        if (request.kind == TransferRequest::Kind::Download) session.download();
-        else session.upload();
+        if (request.kind == TransferRequest::Kind::Download)
+            session.download();
+        else
+            session.upload();
     });
 }
 

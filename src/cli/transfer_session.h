@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "qtcore/app/command_line.h"
 #include "core/flow/operator_flow.h"
+#include "qtcore/app/command_line.h"
 
 namespace dorvane::cli {
 
@@ -16,7 +16,7 @@ struct TransferRequest {
     Kind kind = Kind::Download;
     QString port;  // empty: the configured port
     bool forced = false;
-    bool force = false;  // upload: replace an existing target without asking
+    bool force = false;          // upload: replace an existing target without asking
     std::filesystem::path file;  // the image to send, or the upload's target
     bool json = false;           // one JSON object a line instead of text
     QString trace;               // where the trace of the line goes (empty: nowhere)

@@ -17,8 +17,22 @@ namespace dorvane::sim {
 // report), "command", "upload-header", "upload-block:N", "upload-eot".
 struct FaultPoint {
     enum class Where {
-        On, Header, Info, Block, BlockAck, BlockNak, Eot, SecondEot, Batch, WriteStart, Writing, WritingReport,
-        Command, UploadHeader, UploadBlock, UploadEot,
+        On,
+        Header,
+        Info,
+        Block,
+        BlockAck,
+        BlockNak,
+        Eot,
+        SecondEot,
+        Batch,
+        WriteStart,
+        Writing,
+        WritingReport,
+        Command,
+        UploadHeader,
+        UploadBlock,
+        UploadEot,
     };
     Where where = Where::On;
     // The block or report number, or the bytes of the information record

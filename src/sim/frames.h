@@ -30,7 +30,10 @@ public:
     bool active() const { return need_ != 0; }
     // Adds a byte; true when the block is complete.
     bool add(std::uint8_t byte);
-    void reset() { need_ = 0; bytes_.clear(); }
+    void reset() {
+        need_ = 0;
+        bytes_.clear();
+    }
 
     // Of a complete block:
     bool sequenceBytesFit() const { return bytes_[1] == static_cast<std::uint8_t>(~bytes_[2]); }

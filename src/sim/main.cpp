@@ -53,9 +53,8 @@ public:
         const bool many = configs.size() > 1;
         for (std::size_t i = 0; i < configs.size(); ++i) {
             const std::string prefix = many ? std::to_string(i + 1) + " " : std::string();
-            boxes_.push_back(std::make_unique<SimBox>(configs[i], timers_, [this, prefix](const std::string& what) {
-                log(prefix + what);
-            }));
+            boxes_.push_back(std::make_unique<SimBox>(configs[i], timers_,
+                                                      [this, prefix](const std::string& what) { log(prefix + what); }));
         }
     }
 
@@ -66,7 +65,9 @@ public:
         }
         std::fflush(stdout);
         for (std::size_t i = 0; i < boxes_.size(); ++i)
-            boxes_[i]->start([this, i](const std::string& word) { command(boxes_.size() > 1 ? std::to_string(i + 1) + " " + word : word); });
+            boxes_[i]->start([this, i](const std::string& word) {
+                command(boxes_.size() > 1 ? std::to_string(i + 1) + " " + word : word);
+            });
         return true;
     }
 
@@ -86,8 +87,10 @@ public:
         if (boxes_.size() > 1 && space != std::string::npos) {
             const int k = std::atoi(line.substr(0, space).c_str());
             const std::string& word = last;
-            if (k < 1 || k > static_cast<int>(boxes_.size())) log("unknown box " + line.substr(0, space));
-            else if (!boxes_[static_cast<std::size_t>(k - 1)]->command(word)) log("unknown command " + word);
+            if (k < 1 || k > static_cast<int>(boxes_.size()))
+                log("unknown box " + line.substr(0, space));
+            else if (!boxes_[static_cast<std::size_t>(k - 1)]->command(word))
+                log("unknown command " + word);
             return;
         }
         bool known = true;

@@ -35,8 +35,10 @@ bool openPty(PtyPair& pty, bool keepSlaveOpen) {
         return false;
     }
     makeRaw(slave);
-    if (keepSlaveOpen) pty.slave = slave;
-    else close(slave);
+    if (keepSlaveOpen)
+        pty.slave = slave;
+    else
+        close(slave);
     fcntl(pty.master, F_SETFL, fcntl(pty.master, F_GETFL) | O_NONBLOCK);
     fcntl(pty.master, F_SETFD, FD_CLOEXEC);
     if (pty.slave >= 0) fcntl(pty.slave, F_SETFD, FD_CLOEXEC);

@@ -62,7 +62,10 @@ Bytes builtInChannelData() {
 }
 
 Receiver::Receiver(ReceiverOptions options, EventLoop& timers, Send send, Log log, std::function<void()> closeLine)
-    : opt_(std::move(options)), timers_(timers), send_(std::move(send)), log_(std::move(log)),
+    : opt_(std::move(options)),
+      timers_(timers),
+      send_(std::move(send)),
+      log_(std::move(log)),
       closeLine_(std::move(closeLine)) {
     if (opt_.demo) timers_.schedule(100 * kMs, guard_.guard([this] { demoTick(); }));  // re-armed by demoTick
 }
@@ -93,14 +96,21 @@ void Receiver::cancelTimers() {
 }
 
 bool Receiver::command(const std::string& word) {
-    if (word == "on") powerOn();
-    else if (word == "off") powerOff();
-    else if (word == "boot") startBoot();
-    else if (word == "app") startApp();
+    if (word == "on")
+        powerOn();
+    else if (word == "off")
+        powerOff();
+    else if (word == "boot")
+        startBoot();
+    else if (word == "app")
+        startApp();
     else if (word == "upload") {
-        if (mode_ == Mode::App && up_ == Upload::None) consoleLine(kUploadCommand);
-        else log_("upload ignored");
-    } else return false;
+        if (mode_ == Mode::App && up_ == Upload::None)
+            consoleLine(kUploadCommand);
+        else
+            log_("upload ignored");
+    } else
+        return false;
     return true;
 }
 
@@ -183,8 +193,10 @@ bool Receiver::faultAt(FaultPoint::Where where, std::optional<std::size_t> n) {
             const bool application = opt_.fault->point.inApplication();
             phaseTimer_ = timers_.schedule(200 * kMs, [this, application] {
                 phaseTimer_ = 0;
-                if (application) startApp();
-                else powerOn();
+                if (application)
+                    startApp();
+                else
+                    powerOn();
             });
             break;
         }
@@ -252,8 +264,10 @@ void Receiver::bootByte(std::uint8_t b) {
     const std::uint8_t previous = lastBootByte_;
     lastBootByte_ = b;
     if (block_.active()) {
-        if (block_.add(b)) bootBlock();
-        else armByteTimeout();
+        if (block_.add(b))
+            bootBlock();
+        else
+            armByteTimeout();
         return;
     }
     if (boot_ == Boot::RejectCode) {
@@ -450,8 +464,10 @@ void Receiver::answerDc1() {
         case ReceiverOptions::Dc1Answer::Nak: answer = NAK; break;
         case ReceiverOptions::Dc1Answer::None: return;
     }
-    if (opt_.dc1DelayMs <= 0) send(answer);
-    else later(opt_.dc1DelayMs * kMs, [this, answer] { send(answer); });
+    if (opt_.dc1DelayMs <= 0)
+        send(answer);
+    else
+        later(opt_.dc1DelayMs * kMs, [this, answer] { send(answer); });
 }
 
 void Receiver::storeFile() {
@@ -650,7 +666,8 @@ Bytes Receiver::endOfUploadFile() const {
 void Receiver::sendUploadBlock() {
     if (opt_.verbose) log_("upload block " + std::to_string(upSequence_));
     const std::size_t n = std::min<std::size_t>(1024, opt_.uploadBlob.size() - upOffset_);
-    Bytes block = makeBlock(upSequence_, std::span<const std::uint8_t>(opt_.uploadBlob.data() + upOffset_, n), 1024, SUB);
+    Bytes block =
+        makeBlock(upSequence_, std::span<const std::uint8_t>(opt_.uploadBlob.data() + upOffset_, n), 1024, SUB);
     const int number = upBlockNumber_;
     if (number > 0 && (opt_.badCrcBlock == number || (opt_.badCrcOnceBlock == number && !crcSpoiled_))) {
         crcSpoiled_ = true;
@@ -674,7 +691,8 @@ void Receiver::sendUploadBlock() {
 }
 
 void Receiver::uploadByte(std::uint8_t b) {
-    if (opt_.verbose && (b == ACK || b == NAK || b == CAN || b == EOT)) log_(std::string("upload got ") + (b == ACK ? "ACK" : b == NAK ? "NAK" : b == CAN ? "CAN" : "EOT"));
+    if (opt_.verbose && (b == ACK || b == NAK || b == CAN || b == EOT))
+        log_(std::string("upload got ") + (b == ACK ? "ACK" : b == NAK ? "NAK" : b == CAN ? "CAN" : "EOT"));
     if (!senderStarted_) {
         senderInput_.push_back(b);
         return;
@@ -711,7 +729,8 @@ void Receiver::uploadByte(std::uint8_t b) {
         case Upload::HeaderAck:
             if (b == ACK) {
                 up_ = Upload::WaitC2;
-            } else if (b == NAK || (b == REQ_C && (opt_.standardSender || timers_.now() - headerSentAt_ > 1000 * kMs))) {
+            } else if (b == NAK ||
+                       (b == REQ_C && (opt_.standardSender || timers_.now() - headerSentAt_ > 1000 * kMs))) {
                 sendUploadHeader();
             } else {
                 return;
@@ -767,9 +786,12 @@ void Receiver::uploadByte(std::uint8_t b) {
             }
             break;
         case Upload::Eot2:
-            if (b == ACK) up_ = Upload::WaitCEnd;
-            else if (b == NAK) send(EOT);
-            else return;
+            if (b == ACK)
+                up_ = Upload::WaitCEnd;
+            else if (b == NAK)
+                send(EOT);
+            else
+                return;
             break;
         case Upload::WaitCEnd:
             if (b != REQ_C) return;
@@ -782,8 +804,10 @@ void Receiver::uploadByte(std::uint8_t b) {
                 endUpload(opt_.uploadSecondFile ? "upload second file acknowledged" : "upload done");
                 return;
             }
-            if (b == NAK) send(endOfUploadFile());
-            else return;
+            if (b == NAK)
+                send(endOfUploadFile());
+            else
+                return;
             break;
         case Upload::None: return;
     }

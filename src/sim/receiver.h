@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "sim/fault_point.h"
-#include "sim/frames.h"
 #include "core/transfer/event_loop.h"
 #include "core/transfer/lifetime_guard.h"
+#include "sim/fault_point.h"
+#include "sim/frames.h"
 
 namespace dorvane::sim {
 
@@ -32,10 +32,10 @@ struct ReceiverOptions {
     std::uint32_t bootVersion = 0x01000000;
     std::uint32_t appVersion = 0x01020300;
     std::array<std::uint8_t, 4> buyer{};  // all zero: takes any image
-    std::string storePath;                 // where a received file goes
-    Bytes uploadBlob;                      // what "loadb up curdb y" sends
-    int requestIntervalMs = 1000;          // 'C' cadence of the boot loader
-    int bootWindowMs = 5000;               // boot loader time before the application runs
+    std::string storePath;                // where a received file goes
+    Bytes uploadBlob;                     // what "loadb up curdb y" sends
+    int requestIntervalMs = 1000;         // 'C' cadence of the boot loader
+    int bootWindowMs = 5000;              // boot loader time before the application runs
     bool refuseFirstEot = true;
     std::set<int> nakBlocks;  // data blocks answered with NAK the first time
     int nakTimes = 1;         // ... or the first nakTimes times
@@ -52,7 +52,7 @@ struct ReceiverOptions {
     enum class Dc1Answer { Ack, Nak, None };
     Dc1Answer dc1Answer = Dc1Answer::Ack;
     int dc1DelayMs = 500;
-    bool echo = false;        // the console echoes what it is typed
+    bool echo = false;  // the console echoes what it is typed
     int answerTimeoutMs = 10000;
     std::optional<Fault> fault;
     // The application's sender: "stb" answers a 'C' after the header block
@@ -200,7 +200,8 @@ private:
 
     LifetimeGuard guard_;
     int cycle_ = 0;  // counts cancelTimers(): what later() scheduled before is void
-    EventLoop::TimerId requestTimer_ = 0, windowTimer_ = 0, byteTimer_ = 0, phaseTimer_ = 0, upTimer_ = 0, noiseTimer_ = 0;
+    EventLoop::TimerId requestTimer_ = 0, windowTimer_ = 0, byteTimer_ = 0, phaseTimer_ = 0, upTimer_ = 0,
+                       noiseTimer_ = 0;
 
     // Download side.
     BlockCollector block_;
@@ -226,7 +227,7 @@ private:
     Millis headerSentAt_ = 0;
     bool nakPending_ = false;  // the last byte was a NAK for a block
     bool senderStarted_ = true;
-    Bytes senderInput_;        // what arrived before the sender started
+    Bytes senderInput_;  // what arrived before the sender started
     int headerCrcSpoiled_ = 0;
     bool sequenceSpoiled_ = false, ackLost_ = false, duplicateSent_ = false, crcSpoiled_ = false;
 

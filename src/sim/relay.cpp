@@ -127,8 +127,10 @@ void Relay::watchToolBytes(const Bytes& bytes) {
             log_("relay: data start");
         }
         if (frameStart_.empty()) {
-            if (b == EOT) ++eotsSeen_;
-            else if (b == SOH && eotsSeen_ > 0) frameStart_.push_back(b);
+            if (b == EOT)
+                ++eotsSeen_;
+            else if (b == SOH && eotsSeen_ > 0)
+                frameStart_.push_back(b);
             continue;
         }
         frameStart_.push_back(b);

@@ -37,15 +37,18 @@ bool SimBox::open() {
     if (config_.relay) {
         relay_ = std::make_unique<Relay>(*config_.relay, timers_, send, log_);
     } else {
-        receiver_ = std::make_unique<Receiver>(config_.receiver, timers_, send, log_, [this] { closeRequested_ = true; });
+        receiver_ =
+            std::make_unique<Receiver>(config_.receiver, timers_, send, log_, [this] { closeRequested_ = true; });
         receiver_->lineIdle = [this] { return pacer_.idle(); };
     }
     return true;
 }
 
 void SimBox::start(std::function<void(const std::string&)> runCommand) {
-    if (config_.start == "on") command("on");
-    else if (config_.start == "app") command("app");
+    if (config_.start == "on")
+        command("on");
+    else if (config_.start == "app")
+        command("app");
     for (const auto& [ms, word] : config_.at) {
         const std::string w = word;
         timers_.scheduleMicros(static_cast<Micros>(ms) * 1000, [runCommand, w] { runCommand(w); });
@@ -97,8 +100,10 @@ Micros SimBox::service(Micros now, bool& wantWrite) {
     if (dead_) return -1;
     const Bytes arrived = pacer_.takeArrived(now);
     if (!arrived.empty()) {
-        if (receiver_) receiver_->received(arrived);
-        else relay_->received(arrived);
+        if (receiver_)
+            receiver_->received(arrived);
+        else
+            relay_->received(arrived);
     }
     Micros next = relay_ ? relay_->service(timers_.nowMicros()) : -1;
     if (closeRequested_) {

@@ -12,8 +12,7 @@ namespace dorvane::sim {
 using Micros = std::int64_t;
 
 inline Micros monotonicMicros() {
-    return std::chrono::duration_cast<std::chrono::microseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
+    return std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
 
@@ -25,7 +24,9 @@ public:
     using Id = std::uint64_t;
 
     Millis now() const override { return monotonicMicros() / 1000; }
-    TimerId schedule(Millis delay, std::function<void()> fn) override { return scheduleMicros(delay * 1000, std::move(fn)); }
+    TimerId schedule(Millis delay, std::function<void()> fn) override {
+        return scheduleMicros(delay * 1000, std::move(fn));
+    }
     void cancel(TimerId id) override { pending_.erase(id); }
 
     Micros nowMicros() const { return monotonicMicros(); }

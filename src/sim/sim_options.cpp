@@ -116,7 +116,6 @@ const char kSimUsage[] =
 
 namespace {
 
-
 std::set<std::uint64_t> numberSet(const std::string& text) {
     std::set<std::uint64_t> out;
     std::stringstream ss(text);
@@ -125,7 +124,6 @@ std::set<std::uint64_t> numberSet(const std::string& text) {
         if (!item.empty()) out.insert(std::strtoull(item.c_str(), nullptr, 0));
     return out;
 }
-
 
 // In the order given (progress reports may repeat).
 std::vector<std::uint64_t> numberList(const std::string& text) {
@@ -165,41 +163,56 @@ bool programOption(const std::string& a, Config& c, [[maybe_unused]] const std::
         const auto colon = v.find(':');
         if (colon == std::string::npos) usage("--at wants MS:COMMAND");
         c.at.emplace_back(std::atoi(v.substr(0, colon).c_str()), v.substr(colon + 1));
-    } else if (a == "--rate") c.rate = std::atoi(need(i).c_str());
-    else if (a == "--no-stdin") c.readStdin = false;
+    } else if (a == "--rate")
+        c.rate = std::atoi(need(i).c_str());
+    else if (a == "--no-stdin")
+        c.readStdin = false;
     else if (a == "--on-after") {
         const std::string v = need(i);
         const auto dash = v.find('-', 1);
         c.onAfterMs = std::atoi(v.substr(0, dash).c_str());
         c.onAfterMaxMs = dash == std::string::npos ? c.onAfterMs : std::atoi(v.substr(dash + 1).c_str());
         if (c.onAfterMs < 0 || c.onAfterMaxMs < c.onAfterMs) usage("--on-after wants MS or MIN-MAX");
-    } else if (a == "--verbose") c.receiver.verbose = true;
-    else if (a == "--capture-in") c.captureIn = need(i);
-    else if (a == "--capture-out") c.captureOut = need(i);
-    else return false;
+    } else if (a == "--verbose")
+        c.receiver.verbose = true;
+    else if (a == "--capture-in")
+        c.captureIn = need(i);
+    else if (a == "--capture-out")
+        c.captureOut = need(i);
+    else
+        return false;
     return true;
 }
 
 // The boot loader's answers, its writing and its store.
 bool bootLoaderOption(const std::string& a, Config& c, [[maybe_unused]] const std::vector<std::string>& argv,
                       [[maybe_unused]] int& i, [[maybe_unused]] const Need& need) {
-    if (a == "--boot-ms") c.receiver.bootWindowMs = std::atoi(need(i).c_str());
-    else if (a == "--c-interval") c.receiver.requestIntervalMs = std::max(10, std::atoi(need(i).c_str()));
-    else if (a == "--write-ms") c.receiver.writeMs = std::atoi(need(i).c_str());
-    else if (a == "--timeout") c.receiver.answerTimeoutMs = std::max(10, std::atoi(need(i).c_str()));
-    else if (a == "--demo") c.receiver.demo = true;
+    if (a == "--boot-ms")
+        c.receiver.bootWindowMs = std::atoi(need(i).c_str());
+    else if (a == "--c-interval")
+        c.receiver.requestIntervalMs = std::max(10, std::atoi(need(i).c_str()));
+    else if (a == "--write-ms")
+        c.receiver.writeMs = std::atoi(need(i).c_str());
+    else if (a == "--timeout")
+        c.receiver.answerTimeoutMs = std::max(10, std::atoi(need(i).c_str()));
+    else if (a == "--demo")
+        c.receiver.demo = true;
     else if (a == "--answer") {
         const std::string v = need(i);
         if (v != "enq" && v != "ack") usage("bad --answer");
         c.receiver.enqAnswer = v == "enq";
-    } else if (a == "--boot-version") c.receiver.bootVersion = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
-    else if (a == "--app-version") c.receiver.appVersion = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+    } else if (a == "--boot-version")
+        c.receiver.bootVersion = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+    else if (a == "--app-version")
+        c.receiver.appVersion = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
     else if (a == "--buyer") {
         const std::string v = need(i);
         c.receiver.buyer = {};
         for (std::size_t k = 0; k < 4 && k < v.size(); ++k) c.receiver.buyer[k] = static_cast<std::uint8_t>(v[k]);
-    } else if (a == "--record-length") c.receiver.recordLength = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
-    else if (a == "--store") c.receiver.storePath = need(i);
+    } else if (a == "--record-length")
+        c.receiver.recordLength = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+    else if (a == "--store")
+        c.receiver.storePath = need(i);
     else if (a == "--first-eot") {
         const std::string v = need(i);
         if (v != "refuse" && v != "ack") usage("bad --first-eot");
@@ -207,11 +220,16 @@ bool bootLoaderOption(const std::string& a, Config& c, [[maybe_unused]] const st
     } else if (a == "--dc1") {
         const std::string v = need(i);
         using Dc1 = ReceiverOptions::Dc1Answer;
-        if (v == "ack") c.receiver.dc1Answer = Dc1::Ack;
-        else if (v == "nak") c.receiver.dc1Answer = Dc1::Nak;
-        else if (v == "none") c.receiver.dc1Answer = Dc1::None;
-        else usage("bad --dc1");
-    } else if (a == "--dc1-delay") c.receiver.dc1DelayMs = std::max(0, std::atoi(need(i).c_str()));
+        if (v == "ack")
+            c.receiver.dc1Answer = Dc1::Ack;
+        else if (v == "nak")
+            c.receiver.dc1Answer = Dc1::Nak;
+        else if (v == "none")
+            c.receiver.dc1Answer = Dc1::None;
+        else
+            usage("bad --dc1");
+    } else if (a == "--dc1-delay")
+        c.receiver.dc1DelayMs = std::max(0, std::atoi(need(i).c_str()));
     else if (a == "--write-progress") {
         const std::string v = need(i);
         c.receiver.writeProgress.clear();
@@ -220,12 +238,16 @@ bool bootLoaderOption(const std::string& a, Config& c, [[maybe_unused]] const st
                 if (n > 255) usage("--write-progress wants percentages (a byte each)");
                 c.receiver.writeProgress.push_back(static_cast<int>(n));
             }
-    } else if (a == "--split-answers") c.receiver.splitAnswers = true;
+    } else if (a == "--split-answers")
+        c.receiver.splitAnswers = true;
     else if (a == "--nak-blocks") {
         for (auto n : numberSet(need(i))) c.receiver.nakBlocks.insert(static_cast<int>(n));
-    } else if (a == "--write-stall") c.receiver.writeStallMs = std::max(0, std::atoi(need(i).c_str()));
-    else if (a == "--nak-times") c.receiver.nakTimes = std::max(1, std::atoi(need(i).c_str()));
-    else return false;
+    } else if (a == "--write-stall")
+        c.receiver.writeStallMs = std::max(0, std::atoi(need(i).c_str()));
+    else if (a == "--nak-times")
+        c.receiver.nakTimes = std::max(1, std::atoi(need(i).c_str()));
+    else
+        return false;
     return true;
 }
 
@@ -236,41 +258,58 @@ bool applicationOption(const std::string& a, Config& c, [[maybe_unused]] const s
         std::ifstream f(need(i), std::ios::binary);
         if (!f) usage("cannot read " + argv[i]);
         c.receiver.uploadBlob.assign(std::istreambuf_iterator<char>(f), {});
-    } else if (a == "--upload-length") c.receiver.uploadLengthText = need(i);
+    } else if (a == "--upload-length")
+        c.receiver.uploadLengthText = need(i);
     else if (a == "--upload-pair") {
         const std::string v = need(i);
         const auto eq = v.find('=');
         if (eq == std::string::npos || eq == 0) usage("--upload-pair wants NAME=LENGTH");
         c.receiver.uploadExtraPairs.emplace_back(v.substr(0, eq), v.substr(eq + 1));
-    } else if (a == "--echo") c.receiver.echo = true;
-    else if (a == "--keep-channels") c.receiver.keepChannels = true;
+    } else if (a == "--echo")
+        c.receiver.echo = true;
+    else if (a == "--keep-channels")
+        c.receiver.keepChannels = true;
     else if (a == "--sender") {
         const std::string v = need(i);
         if (v != "stb" && v != "standard") usage("bad --sender");
         c.receiver.standardSender = v == "standard";
-    } else if (a == "--sender-delay") c.receiver.senderDelayMs = std::max(0, std::atoi(need(i).c_str()));
+    } else if (a == "--sender-delay")
+        c.receiver.senderDelayMs = std::max(0, std::atoi(need(i).c_str()));
     else if (a == "--upload-fault") {
         const std::string v = need(i);
         const auto colon = v.find(':');
         const std::string kind = v.substr(0, colon);
         const int n = colon == std::string::npos ? 0 : std::atoi(v.substr(colon + 1).c_str());
         const auto atSign = v.find('@');
-        if (kind == "duplicate-header") c.receiver.duplicateHeader = true;
-        else if (kind == "bad-header-crc") c.receiver.badHeaderCrcTimes = colon == std::string::npos ? 1 : n;
-        else if (kind == "corrupt-sequence" && n > 0) c.receiver.corruptSequenceBlock = n;
-        else if (kind == "lost-ack" && n > 0) c.receiver.lostAckBlock = n;
-        else if (kind == "bad-crc" && n > 0) c.receiver.badCrcBlock = n;
-        else if (kind == "bad-crc-once" && n > 0) c.receiver.badCrcOnceBlock = n;
+        if (kind == "duplicate-header")
+            c.receiver.duplicateHeader = true;
+        else if (kind == "bad-header-crc")
+            c.receiver.badHeaderCrcTimes = colon == std::string::npos ? 1 : n;
+        else if (kind == "corrupt-sequence" && n > 0)
+            c.receiver.corruptSequenceBlock = n;
+        else if (kind == "lost-ack" && n > 0)
+            c.receiver.lostAckBlock = n;
+        else if (kind == "bad-crc" && n > 0)
+            c.receiver.badCrcBlock = n;
+        else if (kind == "bad-crc-once" && n > 0)
+            c.receiver.badCrcOnceBlock = n;
         else if (kind == "cut-block" && n > 0 && atSign != std::string::npos) {
             c.receiver.cutBlock = n;
             c.receiver.cutBlockBytes = std::strtoull(v.substr(atSign + 1).c_str(), nullptr, 0);
-        } else if (kind == "header-1k") c.receiver.uploadHeader1K = true;
-        else if (kind == "no-header") c.receiver.uploadNoHeader = true;
-        else if (kind == "eot-first") c.receiver.uploadEotFirst = true;
-        else if (kind == "deaf-to-nak") c.receiver.deafToNak = true;
-        else if (kind == "second-file") c.receiver.uploadSecondFile = true;
-        else if (kind == "changed-byte") c.receiver.keepChannels = c.receiver.changeKeptByte = true;
-        else usage("bad --upload-fault " + v);
+        } else if (kind == "header-1k")
+            c.receiver.uploadHeader1K = true;
+        else if (kind == "no-header")
+            c.receiver.uploadNoHeader = true;
+        else if (kind == "eot-first")
+            c.receiver.uploadEotFirst = true;
+        else if (kind == "deaf-to-nak")
+            c.receiver.deafToNak = true;
+        else if (kind == "second-file")
+            c.receiver.uploadSecondFile = true;
+        else if (kind == "changed-byte")
+            c.receiver.keepChannels = c.receiver.changeKeptByte = true;
+        else
+            usage("bad --upload-fault " + v);
     } else if (a == "--shrink-file") {
         const std::string v = need(i);
         const auto atSign = v.rfind('@');
@@ -295,25 +334,40 @@ bool lineFaultOption(const std::string& a, Config& c, [[maybe_unused]] const std
         if (atSign == std::string::npos) usage("--fault wants KIND@POINT");
         Fault f;
         const std::string kind = v.substr(0, atSign);
-        if (kind == "silent") f.kind = Fault::Kind::Silent;
-        else if (kind == "noise") f.kind = Fault::Kind::Noise;
-        else if (kind == "close") f.kind = Fault::Kind::Close;
-        else if (kind == "restart") f.kind = Fault::Kind::Restart;
-        else usage("bad fault kind " + kind);
+        if (kind == "silent")
+            f.kind = Fault::Kind::Silent;
+        else if (kind == "noise")
+            f.kind = Fault::Kind::Noise;
+        else if (kind == "close")
+            f.kind = Fault::Kind::Close;
+        else if (kind == "restart")
+            f.kind = Fault::Kind::Restart;
+        else
+            usage("bad fault kind " + kind);
         const auto point = FaultPoint::parse(v.substr(atSign + 1));
         if (!point) usage("bad fault point " + v.substr(atSign + 1));
         f.point = *point;
         c.receiver.fault = f;
-    } else if (a == "--drop-in") c.faults.dropIn = numberSet(need(i));
-    else if (a == "--corrupt-in") c.faults.corruptIn = numberSet(need(i));
-    else if (a == "--drop-out") c.faults.dropOut = numberSet(need(i));
-    else if (a == "--corrupt-out") c.faults.corruptOut = numberSet(need(i));
-    else if (a == "--drop-in-rate") c.faults.dropInRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
-    else if (a == "--corrupt-in-rate") c.faults.corruptInRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
-    else if (a == "--drop-out-rate") c.faults.dropOutRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
-    else if (a == "--corrupt-out-rate") c.faults.corruptOutRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
-    else if (a == "--fault-seed") c.faults.seed = std::strtoull(need(i).c_str(), nullptr, 0);
-    else return false;
+    } else if (a == "--drop-in")
+        c.faults.dropIn = numberSet(need(i));
+    else if (a == "--corrupt-in")
+        c.faults.corruptIn = numberSet(need(i));
+    else if (a == "--drop-out")
+        c.faults.dropOut = numberSet(need(i));
+    else if (a == "--corrupt-out")
+        c.faults.corruptOut = numberSet(need(i));
+    else if (a == "--drop-in-rate")
+        c.faults.dropInRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+    else if (a == "--corrupt-in-rate")
+        c.faults.corruptInRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+    else if (a == "--drop-out-rate")
+        c.faults.dropOutRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+    else if (a == "--corrupt-out-rate")
+        c.faults.corruptOutRate = static_cast<std::uint32_t>(std::strtoul(need(i).c_str(), nullptr, 0));
+    else if (a == "--fault-seed")
+        c.faults.seed = std::strtoull(need(i).c_str(), nullptr, 0);
+    else
+        return false;
     return true;
 }
 

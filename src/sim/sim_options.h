@@ -33,9 +33,9 @@ struct Config {
 struct ParsedArgs {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
-    Config config;      // the one box, or the options every box shares
+    Config config;              // the one box, or the options every box shares
     std::vector<Config> boxes;  // one per simulated STB (at least one for Run)
-    std::string error;  // for Error
+    std::string error;          // for Error
 };
 // With --boxes N, the options before the first --box K are every box's;
 // those after --box K are box K's alone (from 1).

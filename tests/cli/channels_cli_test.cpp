@@ -63,10 +63,10 @@ private slots:
         const QJsonArray channels = root["channels"].toArray();
         QCOMPARE(channels.size(), 5000);
         const QJsonObject first = channels[0].toObject();
-        QCOMPARE(first.keys(), (QStringList{"audioPid", "carried30", "carried34", "cas", "casWord", "flags", "frequency",
-                                            "kind", "lead", "name", "number", "pcrPid", "polarisation",
-                                            "satellite", "serviceId",
-                                            "teletextPid", "transponder", "videoPid", "videoType", "word20"}));
+        QCOMPARE(first.keys(), (QStringList{"audioPid",    "carried30",   "carried34",    "cas",       "casWord",
+                                            "flags",       "frequency",   "kind",         "lead",      "name",
+                                            "number",      "pcrPid",      "polarisation", "satellite", "serviceId",
+                                            "teletextPid", "transponder", "videoPid",     "videoType", "word20"}));
         QVERIFY(first["kind"].toString() == "tv" || first["kind"].toString() == "radio");
         const QJsonObject satellite = root["satellites"].toArray()[0].toObject();
         QCOMPARE(satellite.keys().size(), 15);

@@ -42,8 +42,10 @@ inline CliRun runCliAs(const QStringList& wrapper, const QStringList& args, cons
     QElapsedTimer t;
     t.start();
     const QString program = QStringLiteral(DORVANE_BIN_DIR "/dorvane");
-    if (wrapper.isEmpty()) p.start(program, args);
-    else p.start(wrapper.first(), wrapper.mid(1) + QStringList{program} + args);
+    if (wrapper.isEmpty())
+        p.start(program, args);
+    else
+        p.start(wrapper.first(), wrapper.mid(1) + QStringList{program} + args);
     CliRun r;
     if (!p.waitForFinished(limitMs)) {
         p.kill();

@@ -69,14 +69,30 @@ private slots:
         QTest::addColumn<QString>("section");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("summary");
-        QTest::newRow("rename") << 0 << "channels" << "renamed" << "1 renamed.";
-        QTest::newRow("pid") << 1 << "channels" << "pidsChanged" << "1 with PIDs changed.";
-        QTest::newRow("add") << 2 << "channels" << "added" << "1 channel added.";
-        QTest::newRow("remove") << 3 << "channels" << "removed" << "1 channel removed.";
-        QTest::newRow("move") << 4 << "channels" << "moved" << "1 moved.";
-        QTest::newRow("favourite") << 5 << "favourites" << "" << "1 favourite group changed.";
-        QTest::newRow("satellite") << 6 << "satellites" << "changed" << "1 satellite changed.";
-        QTest::newRow("transponder") << 7 << "transponders" << "changed" << "1 transponder changed.";
+        QTest::newRow("rename") << 0 << "channels"
+                                << "renamed"
+                                << "1 renamed.";
+        QTest::newRow("pid") << 1 << "channels"
+                             << "pidsChanged"
+                             << "1 with PIDs changed.";
+        QTest::newRow("add") << 2 << "channels"
+                             << "added"
+                             << "1 channel added.";
+        QTest::newRow("remove") << 3 << "channels"
+                                << "removed"
+                                << "1 channel removed.";
+        QTest::newRow("move") << 4 << "channels"
+                              << "moved"
+                              << "1 moved.";
+        QTest::newRow("favourite") << 5 << "favourites"
+                                   << ""
+                                   << "1 favourite group changed.";
+        QTest::newRow("satellite") << 6 << "satellites"
+                                   << "changed"
+                                   << "1 satellite changed.";
+        QTest::newRow("transponder") << 7 << "transponders"
+                                     << "changed"
+                                     << "1 transponder changed.";
     }
 
     void eachEditIsReportedAsItsKind() {
@@ -147,7 +163,8 @@ private slots:
         const QStringList kept = QDir(dir.filePath("history")).entryList({"*.irz"}, QDir::Files);
         QCOMPARE(kept.size(), 1);
         QCOMPARE(runCli({"diff", dir.filePath("history/" + kept[0]), dir.filePath("edit0.irz")}).status, 0);
-        const QString info = QString::fromUtf8(fileBytes(dir.filePath("history/" + QString(kept[0]).replace(".irz", ".info"))));
+        const QString info =
+            QString::fromUtf8(fileBytes(dir.filePath("history/" + QString(kept[0]).replace(".irz", ".info"))));
         QVERIFY(info.contains("origin=replaced\n"));
         QVERIFY(info.contains("source=" + out + "\n"));
 

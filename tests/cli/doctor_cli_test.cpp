@@ -62,8 +62,8 @@ private:
                                         "        if %1 and n % %1 == 0: continue\n"
                                         "        out.append(b)\n"
                                         "    os.write(fd, bytes(out))\n")
-                                 .arg(dropEvery)
-                                 .toUtf8());
+                             .arg(dropEvery)
+                             .toUtf8());
         return path;
     }
 
@@ -200,7 +200,8 @@ private slots:
         QCOMPARE(d.run.status, 0);
         QCOMPARE(d.status("link"), QString("ok"));
         QVERIFY(d.report.value("applicationAnswered").toBool());
-        QVERIFY2(d.said("holder").contains("other end of this pseudo-terminal is dorvane-sim"), qPrintable(d.said("holder")));
+        QVERIFY2(d.said("holder").contains("other end of this pseudo-terminal is dorvane-sim"),
+                 qPrintable(d.said("holder")));
     }
 
     void theBootLoaderAsksForAFile() {
@@ -263,8 +264,10 @@ private slots:
         QCOMPARE(r.status, 0);
         QCOMPARE(r.outLines(), QStringList{zip});
         QProcess list;
-        list.start("python3", {"-c", "import sys, zipfile; z = zipfile.ZipFile(sys.argv[1]); assert z.testzip() is None; "
-                                     "print(' '.join(z.namelist()))", zip});
+        list.start("python3", {"-c",
+                               "import sys, zipfile; z = zipfile.ZipFile(sys.argv[1]); assert z.testzip() is None; "
+                               "print(' '.join(z.namelist()))",
+                               zip});
         QVERIFY(list.waitForFinished(10000));
         QCOMPARE(QString::fromUtf8(list.readAllStandardOutput()).trimmed(),
                  QStringLiteral("contents.txt version.txt system.txt ports.json settings.txt files.txt doctor.txt "

@@ -26,7 +26,8 @@ void write(const QString& path, const QByteArray& bytes) {
 
 // The blob with its payload changed by `edit` (header and payload bytes),
 // compressed again.
-QByteArray rebuilt(const QByteArray& blob, void (*edit)(std::vector<unsigned char>& header, std::vector<unsigned char>& payload)) {
+QByteArray rebuilt(const QByteArray& blob,
+                   void (*edit)(std::vector<unsigned char>& header, std::vector<unsigned char>& payload)) {
     if (lzo_init() != LZO_E_OK) return {};
     std::vector<unsigned char> header(blob.begin(), blob.begin() + 32);
     std::uint32_t payloadSize = 0;
@@ -99,15 +100,16 @@ private slots:
         const CliRun table = runCli({"channels", path("csv.irz"), "--csv"});
         QCOMPARE(table.status, 0);
         QVERIFY(table.out.indexOf(QStringLiteral("number,name,satellite,")) <= 1);  // behind the byte-order mark
-        write(path("names.csv"), "number;name;videoPid;satellite;frequency;polarisation;serviceId\r\n"
-                                 "0;Renamed \xC3\xA9;4000;1;10729;V(R);100\r\n");
+        write(path("names.csv"),
+              "number;name;videoPid;satellite;frequency;polarisation;serviceId\r\n"
+              "0;Renamed \xC3\xA9;4000;1;10729;V(R);100\r\n");
         const QByteArray before = contents(path("csv.irz"));
         const CliRun r = runCli({"import", path("names.csv"), path("csv.irz")});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.contains("1 channels changed"));
         QVERIFY(r.outLines().contains(QStringLiteral("Applied: 1 of 1 rows changed a channel (name 1, videoPid 1)")));
-        QVERIFY(r.outLines().contains(
-            QStringLiteral("Ignored column: satellite, frequency, polarisation, serviceId (they find the channel; not changed)")));
+        QVERIFY(r.outLines().contains(QStringLiteral(
+            "Ignored column: satellite, frequency, polarisation, serviceId (they find the channel; not changed)")));
         QCOMPARE(contents(path("csv.irz.bak")), before);
         const CliRun after = runCli({"channels", path("csv.irz"), "--csv"});
         QVERIFY(after.out.contains(QStringLiteral("\r\n0,Renamed \u00e9,1,")));
@@ -132,7 +134,8 @@ private slots:
         write(path("odd.irz"), odd);
         const CliRun r = runCli({"check", path("odd.irz")});
         QCOMPARE(r.status, 1);
-        QVERIFY2(r.out.contains("not read: 1 channel record(s) name a transponder the file does not hold"), qPrintable(r.out));
+        QVERIFY2(r.out.contains("not read: 1 channel record(s) name a transponder the file does not hold"),
+                 qPrintable(r.out));
         QVERIFY(r.out.contains("has the transponder (0) and service id (100) of channel 0"));
 
         // Such a file is listed (saying on stderr what was not read) but not
@@ -163,7 +166,8 @@ private slots:
                 const std::size_t at = 96 + 164 * 33 + 2000 * 16;
                 std::vector<unsigned char> out(p.begin(), p.begin() + static_cast<long>(at));
                 for (int n = 0; n < 5000; ++n) {
-                    out.insert(out.end(), p.begin() + static_cast<long>(at + n * 44u), p.begin() + static_cast<long>(at + n * 44u + 44));
+                    out.insert(out.end(), p.begin() + static_cast<long>(at + n * 44u),
+                               p.begin() + static_cast<long>(at + n * 44u + 44));
                     out.insert(out.end(), 4, 0xAB);
                 }
                 out.insert(out.end(), p.begin() + static_cast<long>(at + 5000 * 44), p.end());

@@ -33,14 +33,17 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString timeout = "dorvane: Timeout occurred! Please, Check your STB, And retry!\n";
         // Nothing at all came back: the error names the port ("%1").
-        const QString noAnswer = "dorvane: No receiver answered on %1: check the cable and the port, and that the STB "
-                                 "is switched on (for a download: after the start; for an upload: with its 'PC COM' "
-                                 "item active). Timeout occurred! Please, Check your STB, And retry!\n";
-        const QString portError = "dorvane: Serial Port Error! Please, Check your Serial port and STB, And retry! %1 "
-                                  "has gone away: the adapter was unplugged. Plug it back in and retry.\n";
+        const QString noAnswer =
+            "dorvane: No receiver answered on %1: check the cable and the port, and that the STB "
+            "is switched on (for a download: after the start; for an upload: with its 'PC COM' "
+            "item active). Timeout occurred! Please, Check your STB, And retry!\n";
+        const QString portError =
+            "dorvane: Serial Port Error! Please, Check your Serial port and STB, And retry! %1 "
+            "has gone away: the adapter was unplugged. Plug it back in and retry.\n";
         // The receiver acknowledged the whole file: it may be writing.
-        const QString writing = "dorvane: The STB stopped reporting while writing its memory! Do not switch it off "
-                                "until its own display says it is done.\n";
+        const QString writing =
+            "dorvane: The STB stopped reporting while writing its memory! Do not switch it off "
+            "until its own display says it is done.\n";
         // One run per kind of ending; the whole fault matrix runs once, on the
         // shared flow, in the window's fault test.
         QTest::newRow("switched on but its boot loader silent") << "silent@on" << noAnswer;
@@ -72,20 +75,29 @@ private slots:
         QTest::addColumn<int>("acknowledged");  // bytes of the blocks the STB acknowledged
         QTest::addColumn<int>("limitMs");       // from the start of the command to its end
         const QString data = "Transferring started.";
-        QTest::newRow("inside the information record")
-            << "restart@info" << "0" << "Downloading process started." << 0 << 1500;
-        QTest::newRow("at block 3, paced") << "restart@block:3" << "115200" << data << 2048 << 1500;
-        QTest::newRow("after the ACK of block 5") << "restart@block-ack:5" << "0" << data << 5120 << 1500;
-        QTest::newRow("at the EOT") << "restart@eot" << "0" << data << 40064 << 1500;
-        QTest::newRow("at the end of the batch") << "restart@batch" << "0" << data << 40064 << 1500;
-        QTest::newRow("after the end of the batch, before the VT, paced")
-            << "restart@before-vt" << "115200" << "Transferring ended." << 40064 << 5000;
-        QTest::newRow("after the VT") << "restart@after-vt" << "0" << "Writing Image started." << 40064 << 1500;
+        QTest::newRow("inside the information record") << "restart@info"
+                                                       << "0"
+                                                       << "Downloading process started." << 0 << 1500;
+        QTest::newRow("at block 3, paced") << "restart@block:3"
+                                           << "115200" << data << 2048 << 1500;
+        QTest::newRow("after the ACK of block 5") << "restart@block-ack:5"
+                                                  << "0" << data << 5120 << 1500;
+        QTest::newRow("at the EOT") << "restart@eot"
+                                    << "0" << data << 40064 << 1500;
+        QTest::newRow("at the end of the batch") << "restart@batch"
+                                                 << "0" << data << 40064 << 1500;
+        QTest::newRow("after the end of the batch, before the VT, paced") << "restart@before-vt"
+                                                                          << "115200"
+                                                                          << "Transferring ended." << 40064 << 5000;
+        QTest::newRow("after the VT") << "restart@after-vt"
+                                      << "0"
+                                      << "Writing Image started." << 40064 << 1500;
         // A boot loader that answers with ACK and 'C' asks with 'C' after the
         // restart as a standard receiver asks for a bad end-of-batch block:
         // its second 'C', a second later, tells them apart.
-        QTest::newRow("at the end of the batch, ACK and 'C'")
-            << "restart@batch --answer ack" << "0" << "Transferring started!" << 40064 << 2500;
+        QTest::newRow("at the end of the batch, ACK and 'C'") << "restart@batch --answer ack"
+                                                              << "0"
+                                                              << "Transferring started!" << 40064 << 2500;
     }
     void restartEndsTheDownloadAtOnce() {
         QFETCH(QString, fault);
@@ -98,9 +110,11 @@ private slots:
         const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath("boot.bin")});
         const QString line = "The STB restarted before it finished writing! The image was not written.";
         QCOMPARE(r.status, 1);
-        QCOMPARE(r.err, "dorvane: " + line + " Please, Switch off the STB, start the download, then switch on the STB.\n");
-        QVERIFY2(r.out.contains(reached + "\n" + line + QStringLiteral("\nTransfer failed: %1 bytes in ").arg(acknowledged)),
-                 qPrintable(r.out));
+        QCOMPARE(r.err,
+                 "dorvane: " + line + " Please, Switch off the STB, start the download, then switch on the STB.\n");
+        QVERIFY2(
+            r.out.contains(reached + "\n" + line + QStringLiteral("\nTransfer failed: %1 bytes in ").arg(acknowledged)),
+            qPrintable(r.out));
         QVERIFY(!r.out.contains("Writing Image stopped."));
         QVERIFY(!sim.waitEvent("fault restart at", 3000).isEmpty());
         // Ended within a second of the restart: 300 ms to the switching on,
@@ -131,7 +145,8 @@ private slots:
     void interruptCancelsARunningDownload() {
         SimProcess sim({"--rate", "9600", "--at", "300:on", "--answer", "ack"});
         QProcess p;
-        p.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"), {"download", "--port", sim.path(), dir.filePath("app.img")});
+        p.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"),
+                {"download", "--port", sim.path(), dir.filePath("app.img")});
         QVERIFY(p.waitForStarted(5000));
         QByteArray seen;
         QTRY_VERIFY_WITH_TIMEOUT((seen += p.readAllStandardOutput()).contains("Transferring started!"), 10000);

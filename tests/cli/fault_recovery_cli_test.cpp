@@ -39,8 +39,9 @@ private slots:
         QFETCH(QStringList, faults);
         const QString store = dir.filePath("recovered.bin");
         QFile::remove(store);
-        SimProcess sim(QStringList{"--rate", "0", "--at", "300:on", "--timeout", "1000", "--store", store,
-                                   "--write-ms", "200", "--answer", "ack"} + faults);
+        SimProcess sim(QStringList{"--rate", "0", "--at", "300:on", "--timeout", "1000", "--store", store, "--write-ms",
+                                   "200", "--answer", "ack"} +
+                       faults);
         const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath("boot.bin")});
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.contains("\nDownloading stopped successfully. You should Check LCD window"));
@@ -52,7 +53,8 @@ private slots:
         SimProcess sim({"--rate", "0", "--at", "300:on", "--nak-blocks", "2", "--nak-times", "1000", "--store", store});
         const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath("boot.bin")});
         expectFailure(r);
-        QCOMPARE(r.err, QString("dorvane: Too many errors on the line! Please, Check your cable and STB, And retry!\n"));
+        QCOMPARE(r.err,
+                 QString("dorvane: Too many errors on the line! Please, Check your cable and STB, And retry!\n"));
         QVERIFY(r.out.contains("Transferring failed! Too many errors on the line."));
         QVERIFY(!QFile::exists(store));
     }
@@ -141,8 +143,8 @@ private slots:
         QVERIFY(QDir().mkdir(folder));
         const QString target = folder + "/stbdata.irz";
         QVERIFY(writeBytes(target, "the previous backup"));
-        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                                  QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                                                  QFile::ReadOther | QFile::ExeOther));
         SimProcess sim({"--rate", "0", "--start", "app"});
         QStringList wrapper;
         if (::geteuid() == 0) {

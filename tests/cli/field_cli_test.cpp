@@ -202,7 +202,8 @@ private slots:
         QCOMPARE(text, QStringLiteral("This image can't be downloaded your STB! The image's buyer code 0x00005958 "
                                       "(\"XY\") differs from the STB's 0x00005A5A (\"ZZ\"). \"Forced download\" "
                                       "(command line: --forced) downloads it anyway."));
-        QCOMPARE(QJsonDocument::fromJson(lines.last().toUtf8()).object()["outcome"].toString(), QStringLiteral("refused"));
+        QCOMPARE(QJsonDocument::fromJson(lines.last().toUtf8()).object()["outcome"].toString(),
+                 QStringLiteral("refused"));
     }
 
     void inspectJson() {
@@ -239,8 +240,9 @@ private slots:
         QCOMPARE(missing.status, 1);
         QVERIFY(missing.out.isEmpty());
         QCOMPARE(missing.err.count('\n'), 1);
-        QVERIFY(missing.err.startsWith("dorvane: Port(/dev/no-such-port) open failed. /dev/no-such-port does not "
-                                       "exist: the adapter is unplugged"));
+        QVERIFY(
+            missing.err.startsWith("dorvane: Port(/dev/no-such-port) open failed. /dev/no-such-port does not "
+                                   "exist: the adapter is unplugged"));
 
         // Nothing ever answered: the time-out says so, naming the port.
         SimProcess sim({"--rate", "0"});
@@ -250,10 +252,11 @@ private slots:
                                  ": check the cable and the port, and that the STB is switched on (for a download: "
                                  "after the start; for an upload: with its 'PC COM' item active). Timeout occurred! "
                                  "Please, Check your STB, And retry!\n");
-        QVERIFY(QRegularExpression(QStringLiteral("^Transfer timed-out: 0 bytes in 2\\.\\d s \\(0 bytes/s\\), 0 blocks, 0 "
-                                                  "resent, 0 time-outs$"))
-                    .match(silent.outLines().last())
-                    .hasMatch());
+        QVERIFY(
+            QRegularExpression(QStringLiteral("^Transfer timed-out: 0 bytes in 2\\.\\d s \\(0 bytes/s\\), 0 blocks, 0 "
+                                              "resent, 0 time-outs$"))
+                .match(silent.outLines().last())
+                .hasMatch());
     }
 
     void portsJsonIsAnArray() {

@@ -25,7 +25,8 @@ private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
         QProcess gen;
-        gen.start(QStringLiteral("python3"), {QStringLiteral(DORVANE_SOURCE_DIR "/scripts/make_samples.py"), dir.path()});
+        gen.start(QStringLiteral("python3"),
+                  {QStringLiteral(DORVANE_SOURCE_DIR "/scripts/make_samples.py"), dir.path()});
         QVERIFY(gen.waitForFinished(30000));
         QCOMPARE(gen.exitCode(), 0);
     }
@@ -34,11 +35,20 @@ private slots:
         const Run r = run({"inspect", dir.filePath("app.img"), dir.filePath("boot.bin")});
         QCOMPARE(r.status, 0);
         QCOMPARE(r.err, QString());
-        const QStringList expected{
-            QString(48, '-'), "File Name : app.img", "Image Type : Application.", "File Size : 150048 bytes",
-            "Version : 1.2.3 (build #15)", "Build Date : 2008.4.3 (11:48:22)", "Buyer : XY",
-            QString(48, '-'), "File Name : boot.bin", "Image Type : Boot", "File Size : 40064 bytes",
-            "Version : 1.0.0", "Buyer : Free", ""};
+        const QStringList expected{QString(48, '-'),
+                                   "File Name : app.img",
+                                   "Image Type : Application.",
+                                   "File Size : 150048 bytes",
+                                   "Version : 1.2.3 (build #15)",
+                                   "Build Date : 2008.4.3 (11:48:22)",
+                                   "Buyer : XY",
+                                   QString(48, '-'),
+                                   "File Name : boot.bin",
+                                   "Image Type : Boot",
+                                   "File Size : 40064 bytes",
+                                   "Version : 1.0.0",
+                                   "Buyer : Free",
+                                   ""};
         QCOMPARE(r.out.split('\n'), expected);
     }
 
@@ -65,7 +75,6 @@ private slots:
         QCOMPARE(help.status, 0);
         QVERIFY(help.out.contains("dorvane inspect [--json] FILE..."));
     }
-
 };
 
 QTEST_GUILESS_MAIN(InspectCliTest)

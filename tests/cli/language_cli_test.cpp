@@ -16,8 +16,8 @@ private slots:
         QProcessEnvironment german;
         german.insert(QStringLiteral("LANG"), QStringLiteral("de_DE.UTF-8"));
         german.insert(QStringLiteral("LC_ALL"), QStringLiteral("de_DE.UTF-8"));
-        const CliRun r = runCli({QStringLiteral("download"), QStringLiteral("--port"), QStringLiteral("/dev/dorvane-none"),
-                                 dir.filePath(QStringLiteral("x.img"))},
+        const CliRun r = runCli({QStringLiteral("download"), QStringLiteral("--port"),
+                                 QStringLiteral("/dev/dorvane-none"), dir.filePath(QStringLiteral("x.img"))},
                                 german);
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains(QStringLiteral("The file is empty! There is nothing to download.")), qPrintable(r.err));
@@ -26,10 +26,14 @@ private slots:
     void langTranslatesTheHumanMessages_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("said");
-        QTest::newRow("de") << "de" << "Die Datei ist leer! Es gibt nichts zu laden.";
-        QTest::newRow("tr") << "tr" << "Dosya boş! İndirilecek bir şey yok.";
-        QTest::newRow("ar") << "ar" << "الملف فارغ! لا يوجد ما يُنزَّل.";
-        QTest::newRow("en") << "en" << "The file is empty! There is nothing to download.";
+        QTest::newRow("de") << "de"
+                            << "Die Datei ist leer! Es gibt nichts zu laden.";
+        QTest::newRow("tr") << "tr"
+                            << "Dosya boş! İndirilecek bir şey yok.";
+        QTest::newRow("ar") << "ar"
+                            << "الملف فارغ! لا يوجد ما يُنزَّل.";
+        QTest::newRow("en") << "en"
+                            << "The file is empty! There is nothing to download.";
     }
 
     void langTranslatesTheHumanMessages() {
@@ -37,8 +41,9 @@ private slots:
         QFETCH(QString, said);
         QTemporaryDir dir;
         QFile(dir.filePath(QStringLiteral("x.img"))).open(QIODevice::WriteOnly);
-        const CliRun r = runCli({QStringLiteral("--lang"), language, QStringLiteral("download"), QStringLiteral("--port"),
-                                 QStringLiteral("/dev/dorvane-none"), dir.filePath(QStringLiteral("x.img"))});
+        const CliRun r =
+            runCli({QStringLiteral("--lang"), language, QStringLiteral("download"), QStringLiteral("--port"),
+                    QStringLiteral("/dev/dorvane-none"), dir.filePath(QStringLiteral("x.img"))});
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains(said), qPrintable(r.err));
     }

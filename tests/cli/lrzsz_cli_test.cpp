@@ -82,9 +82,8 @@ private slots:
         QTest::newRow("sb 6 s late") << 20000 << (unpaced + QStringList{"--relay-delay", "6000"});
         // The longer runs of these are in bench/lrzsz_soak.sh.
         QTest::newRow("paced, bit errors both ways, sb a second late")
-            << 30000
-            << QStringList{"--rate",        "115200", "--corrupt-in-rate", "50", "--corrupt-out-rate", "50",
-                           "--fault-seed",  "3",      "--relay-delay",     "1000"};
+            << 30000 << QStringList{"--rate",       "115200", "--corrupt-in-rate", "50",  "--corrupt-out-rate", "50",
+                                    "--fault-seed", "3",      "--relay-delay",     "1000"};
     }
     void sbServesAnUploadThatIsSavedByteForByte() {
         QFETCH(int, size);
@@ -149,8 +148,9 @@ private slots:
         const QString target = dir.filePath("paced-target.irz");
         QStringList sender{"sb", "--ymodem"};
         if (blockSize == 1024) sender << "-k";
-        SimProcess sim(upload ? QStringList{"--rate", "115200", "--relay", "upload", "--"} + sender + QStringList{source}
-                              : QStringList{"--rate", "115200", "--at", "300:on", "--answer", "ack"});
+        SimProcess sim(upload
+                           ? QStringList{"--rate", "115200", "--relay", "upload", "--"} + sender + QStringList{source}
+                           : QStringList{"--rate", "115200", "--at", "300:on", "--answer", "ack"});
         const CliRun r = runCli(upload ? QStringList{"upload", "--json", "--force", "--port", sim.path(), target}
                                        : QStringList{"download", "--json", "--port", sim.path(), source},
                                 {}, 60000);

@@ -5,8 +5,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "qtcore/app/settings.h"
 #include "cli/cli_run.h"
+#include "qtcore/app/settings.h"
 
 using dorvane::Settings;
 
@@ -64,11 +64,16 @@ private slots:
     void aTransferOnSomethingThatIsNoSerialPortSaysSo_data() {
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("said");
-        QTest::newRow("/dev/null") << "/dev/null" << "/dev/null is not a serial port: it is a device that is not a serial line.";
-        QTest::newRow("a folder") << "/" << "/ is not a serial port: it is a folder.";
-        QTest::newRow("a plain file here") << "plain.bin" << "plain.bin (%1/plain.bin) is not a serial port: it is a plain file.";
-        QTest::newRow("a folder here") << "folder" << "folder (%1/folder) is not a serial port: it is a folder.";
-        QTest::newRow("a bare name that is nowhere") << "ttyNOWHERE" << "ttyNOWHERE (tried /dev/ttyNOWHERE) does not exist";
+        QTest::newRow("/dev/null") << "/dev/null"
+                                   << "/dev/null is not a serial port: it is a device that is not a serial line.";
+        QTest::newRow("a folder") << "/"
+                                  << "/ is not a serial port: it is a folder.";
+        QTest::newRow("a plain file here") << "plain.bin"
+                                           << "plain.bin (%1/plain.bin) is not a serial port: it is a plain file.";
+        QTest::newRow("a folder here") << "folder"
+                                       << "folder (%1/folder) is not a serial port: it is a folder.";
+        QTest::newRow("a bare name that is nowhere") << "ttyNOWHERE"
+                                                     << "ttyNOWHERE (tried /dev/ttyNOWHERE) does not exist";
     }
     void aTransferOnSomethingThatIsNoSerialPortSaysSo() {
         QFETCH(QString, port);
@@ -85,9 +90,12 @@ private slots:
             QVERIFY(p.waitForFinished(10000));
             const QString err = QString::fromUtf8(p.readAllStandardError());
             QCOMPARE(p.exitCode(), 1);
-            QVERIFY2(err.startsWith("dorvane: Port(" + port + ") open failed. " + QString(said).replace("%1", here.path())),
-                     qPrintable(err));
-            if (!said.contains("does not exist")) QVERIFY2(err.contains("The serial ports are: ") || err.contains("No serial port is there"), qPrintable(err));
+            QVERIFY2(
+                err.startsWith("dorvane: Port(" + port + ") open failed. " + QString(said).replace("%1", here.path())),
+                qPrintable(err));
+            if (!said.contains("does not exist"))
+                QVERIFY2(err.contains("The serial ports are: ") || err.contains("No serial port is there"),
+                         qPrintable(err));
             QVERIFY(!err.contains("in use by"));
             QVERIFY(!err.contains("Inappropriate ioctl"));
             QVERIFY(!QFile::exists(here.filePath("target.irz")));

@@ -38,7 +38,9 @@ class ReorderCliTest : public QObject {
 private:
     QTemporaryDir dir;
     QString path(const QString& name) const { return dir.filePath(name); }
-    QStringList rowsOf(const QString& file) const { return rowsWithoutNumbers(runCli({"channels", "--csv", file}).out); }
+    QStringList rowsOf(const QString& file) const {
+        return rowsWithoutNumbers(runCli({"channels", "--csv", file}).out);
+    }
     // Each favourite group's members as their channels' rows.
     QList<QStringList> favouriteRows(const QString& file) const {
         QMap<QString, QString> rowOf;
@@ -79,7 +81,8 @@ private slots:
         QFETCH(QString, summary);
         QFETCH(QStringList, first);
         const QString out = path(file + ".irz");
-        const CliRun run = runCli({"reorder", "--reference", reference(file.toLatin1().constData()), path("demo.irz"), out});
+        const CliRun run =
+            runCli({"reorder", "--reference", reference(file.toLatin1().constData()), path("demo.irz"), out});
         QCOMPARE(run.status, 0);
         QVERIFY2(run.outLines().contains(summary), qPrintable(run.out));
         QVERIFY(run.out.contains(QStringLiteral("Wrote ") + out));
@@ -101,15 +104,16 @@ private slots:
         const QString header = lines.takeFirst();
         std::shuffle(lines.begin(), lines.end(), *QRandomGenerator::global());
         write(path("shuffled.csv"), (header + '\n' + lines.join('\n') + '\n').toUtf8());
-        const CliRun run = runCli({"reorder", "--reference", path("shuffled.csv"), path("full.irz"), path("shuffled.irz")});
+        const CliRun run =
+            runCli({"reorder", "--reference", path("shuffled.csv"), path("full.irz"), path("shuffled.irz")});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.outLines().first(),
                  QStringLiteral("5000 of 5000 channels matched (5000 by identity, 0 by name); none left over"));
         QCOMPARE(rowsOf(path("shuffled.irz")), rowsWithoutNumbers(header + '\n' + lines.join('\n')));
         // And the full file as the reference (with its favourites) gives the
         // original back, listing and all.
-        const CliRun back = runCli({"reorder", "--favourites", "--reference", path("full.irz"), path("shuffled.irz"),
-                                    path("back.irz")});
+        const CliRun back = runCli(
+            {"reorder", "--favourites", "--reference", path("full.irz"), path("shuffled.irz"), path("back.irz")});
         QCOMPARE(back.status, 0);
         QVERIFY(back.out.contains(QStringLiteral("Favourite groups and their names taken from")));
         QCOMPARE(runCli({"channels", path("back.irz")}).out.section('\n', 2),

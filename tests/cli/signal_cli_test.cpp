@@ -54,8 +54,8 @@ private slots:
         QVERIFY(dir.isValid());
         QVERIFY(makeSamples(dir.path()));
         const auto blob = dorvane::test::channelDataBlob(60000);
-        QVERIFY(writeBytes(dir.filePath("stb.irz"),
-                           QByteArray(reinterpret_cast<const char*>(blob.data()), static_cast<qsizetype>(blob.size()))));
+        QVERIFY(writeBytes(dir.filePath("stb.irz"), QByteArray(reinterpret_cast<const char*>(blob.data()),
+                                                               static_cast<qsizetype>(blob.size()))));
     }
 
     void signalStopsTheTransfer_data() {
@@ -63,8 +63,8 @@ private slots:
         QTest::addColumn<QString>("phase");
         const QList<QPair<int, QString>> signals_ = {{SIGINT, "INT"}, {SIGTERM, "TERM"}, {SIGHUP, "HUP"}};
         for (const auto& [signal, name] : signals_) {
-            for (const QString phase : {"download waiting", "download data", "download writing", "upload waiting",
-                                        "upload data"})
+            for (const QString phase :
+                 {"download waiting", "download data", "download writing", "upload waiting", "upload data"})
                 QTest::newRow(qPrintable(name + " " + phase)) << signal << phase;
         }
     }
@@ -73,13 +73,17 @@ private slots:
         QFETCH(QString, phase);
         const bool upload = phase.startsWith("upload");
         QStringList simArgs;
-        if (phase == "download waiting") simArgs = {"--rate", "0"};  // never switched on
-        else if (phase == "download data") simArgs = {"--rate", "9600", "--at", "300:on", "--answer", "ack"};
+        if (phase == "download waiting")
+            simArgs = {"--rate", "0"};  // never switched on
+        else if (phase == "download data")
+            simArgs = {"--rate", "9600", "--at", "300:on", "--answer", "ack"};
         else if (phase == "download writing")
             simArgs = {"--rate", "0", "--at", "300:on", "--write-ms", "300", "--write-stall", "20000"};
         else if (phase == "upload waiting")  // the STB's sender starts late
-            simArgs = {"--rate", "0", "--start", "app", "--sender-delay", "4000", "--upload-file", dir.filePath("stb.irz")};
-        else simArgs = {"--rate", "19200", "--start", "app", "--upload-file", dir.filePath("stb.irz")};
+            simArgs = {"--rate",         "0",    "--start",       "app",
+                       "--sender-delay", "4000", "--upload-file", dir.filePath("stb.irz")};
+        else
+            simArgs = {"--rate", "19200", "--start", "app", "--upload-file", dir.filePath("stb.irz")};
         SimProcess sim(simArgs);
         const QString target = dir.filePath("signalled.irz");
         QFile::remove(target);

@@ -1,8 +1,8 @@
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QJsonDocument>
-#include <QJsonParseError>
 #include <QJsonObject>
+#include <QJsonParseError>
 #include <QMap>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,16 +63,16 @@ private slots:
                                              "0x01020300", "--write-ms", "300", "--store", dir.filePath("good.bin")});
         SimProcess refusing(common + QStringList{"--buyer", "ZZ", "--store", dir.filePath("refusing.bin")});
         SimProcess lost(common + QStringList{"--buyer", "XY", "--fault", "close@block:20"});
-        SimProcess offWhileWriting(common + QStringList{"--buyer", "XY", "--write-ms", "3000", "--fault",
-                                                        "silent@writing:2"});
+        SimProcess offWhileWriting(common +
+                                   QStringList{"--buyer", "XY", "--write-ms", "3000", "--fault", "silent@writing:2"});
         SimProcess ackBox(common + QStringList{"--answer", "ack", "--store", dir.filePath("ack.bin")});
         for (SimProcess* sim : {&good, &refusing, &lost, &offWhileWriting, &ackBox}) QVERIFY(!sim->path().isEmpty());
 
         const QString report = dir.filePath("report.jsonl");
-        const CliRun r = runCli({"station", image(), "--port", good.path(), "--port", refusing.path(), "--port",
-                                 lost.path(), "--port", offWhileWriting.path(), "--port", ackBox.path(), "--report",
-                                 report},
-                                {}, 40000);
+        const CliRun r =
+            runCli({"station", image(), "--port", good.path(), "--port", refusing.path(), "--port", lost.path(),
+                    "--port", offWhileWriting.path(), "--port", ackBox.path(), "--report", report},
+                   {}, 40000);
         QCOMPARE(r.status, 1);  // not every box is ok
         QCOMPARE(lines(report).size(), 5);
         const auto byPort = receipts(report);
@@ -141,11 +141,22 @@ private slots:
     // the buyer code, one loses its line mid-download, one is switched off
     // while writing. Every field of every receipt is what happened.
     void aBenchOfFourBoxesGetsOneTrueLineEach() {
-        SimProcess bench({"--boxes", "4", "--rate", "0", "--buyer", "XY", "--boot-version", "0x02010000",
-                          "--write-ms", "300", "--on-after", "300-1200", "--fault-seed", "7", "--store",
-                          dir.filePath("bench-good.bin"), "--box", "2", "--buyer", "ZZ", "--store",
-                          dir.filePath("bench-refused.bin"), "--box", "3", "--fault", "close@block:20", "--box",
-                          "4", "--write-ms", "5000", "--app-version", "0x01020400"},
+        SimProcess bench({"--boxes",        "4",
+                          "--rate",         "0",
+                          "--buyer",        "XY",
+                          "--boot-version", "0x02010000",
+                          "--write-ms",     "300",
+                          "--on-after",     "300-1200",
+                          "--fault-seed",   "7",
+                          "--store",        dir.filePath("bench-good.bin"),
+                          "--box",          "2",
+                          "--buyer",        "ZZ",
+                          "--store",        dir.filePath("bench-refused.bin"),
+                          "--box",          "3",
+                          "--fault",        "close@block:20",
+                          "--box",          "4",
+                          "--write-ms",     "5000",
+                          "--app-version",  "0x01020400"},
                          4);
         QCOMPARE(bench.boxes(), 4);
         const QString report = dir.filePath("bench.jsonl");
@@ -170,8 +181,8 @@ private slots:
         for (int k = 0; k < 4; ++k) {
             const QJsonObject o = byPort.value(bench.path(k));
             const QString what = QString::number(k + 1) + ": " + QJsonDocument(o).toJson(QJsonDocument::Compact);
-            QCOMPARE(o.size(), 15);  // every field, no other
-            QVERIFY(o.value("verify").isNull());  // not asked for
+            QCOMPARE(o.size(), 15);                                  // every field, no other
+            QVERIFY(o.value("verify").isNull());                     // not asked for
             QVERIFY2(o.value("serial").isNull(), qPrintable(what));  // a pseudo-terminal has no adapter
             QVERIFY2(when(o, "start").isValid() && when(o, "end").isValid(), qPrintable(what));
             QVERIFY2(began <= when(o, "start") && when(o, "start") <= when(o, "end") && when(o, "end") <= ended,
@@ -190,8 +201,10 @@ private slots:
         }
         QVERIFY(byPort.value(bench.path(1)).value("reason").toString().contains("differs from the STB's 0x00005A5A"));
         QVERIFY(byPort.value(bench.path(2)).value("reason").toString().startsWith("Serial Port Error!"));
-        QVERIFY(byPort.value(bench.path(3)).value("reason").toString().startsWith(
-            "The STB stopped reporting while writing its memory!"));
+        QVERIFY(byPort.value(bench.path(3))
+                    .value("reason")
+                    .toString()
+                    .startsWith("The STB stopped reporting while writing its memory!"));
         QCOMPARE(fileBytes(dir.filePath("bench-good.bin")), fileBytes(image()));
         QVERIFY(!QFile::exists(dir.filePath("bench-refused.bin")));
     }
@@ -248,10 +261,28 @@ private slots:
     void verifyReadsTheChannelDataBackFromEveryBox() {
         const QString data = channelData();
         QVERIFY(!data.isEmpty());
-        SimProcess bench({"--boxes", "3", "--rate", "0", "--no-stdin", "--boot-ms", "1000", "--c-interval", "200",
-                          "--write-ms", "300",
-                          "--on-after", "300", "--keep-channels", "--box", "2", "--upload-fault", "changed-byte",
-                          "--box", "3", "--boot-ms", "600000"},
+        SimProcess bench({"--boxes",
+                          "3",
+                          "--rate",
+                          "0",
+                          "--no-stdin",
+                          "--boot-ms",
+                          "1000",
+                          "--c-interval",
+                          "200",
+                          "--write-ms",
+                          "300",
+                          "--on-after",
+                          "300",
+                          "--keep-channels",
+                          "--box",
+                          "2",
+                          "--upload-fault",
+                          "changed-byte",
+                          "--box",
+                          "3",
+                          "--boot-ms",
+                          "600000"},
                          3);
         QCOMPARE(bench.boxes(), 3);
         const QString report = dir.filePath("verify.csv");
@@ -265,13 +296,15 @@ private slots:
         QCOMPARE(rows.size(), 4);
         QMap<QString, QString> byPort;
         for (const QString& row : rows.mid(1)) byPort.insert(row.section(',', 0, 0), row);
-        QVERIFY2(byPort.value(bench.path(0)).endsWith(",4618,0,0,verified,ok,"), qPrintable(byPort.value(bench.path(0))));
+        QVERIFY2(byPort.value(bench.path(0)).endsWith(",4618,0,0,verified,ok,"),
+                 qPrintable(byPort.value(bench.path(0))));
         const QString changed = byPort.value(bench.path(1));
         QVERIFY2(changed.contains(",4618,0,0,\"differs: Renamed channel 0 \"\"Nova TV\"\"") &&
                      changed.contains("\",verify-failed,\"differs: Renamed channel 0 "),
                  qPrintable(changed));
-        QVERIFY2(byPort.value(bench.path(2)).endsWith(",not verified: the application did not answer,verify-failed,"
-                                                      "not verified: the application did not answer"),
+        QVERIFY2(byPort.value(bench.path(2))
+                     .endsWith(",not verified: the application did not answer,verify-failed,"
+                               "not verified: the application did not answer"),
                  qPrintable(byPort.value(bench.path(2))));
         QVERIFY2(r.out.contains(bench.path(0) + ": Box 1: ok ("), qPrintable(r.out));
     }
@@ -282,19 +315,17 @@ private slots:
         QVERIFY(!data.isEmpty());
         QProcessEnvironment env;
         env.insert("DORVANE_TIMEOUTS", QString(kShortTimeouts) + ",verify=5000");
-        const QStringList common{"--rate", "0", "--no-stdin", "--boot-ms", "800", "--c-interval", "200",
-                                 "--write-ms", "200", "--at",
-                                 "300:on", "--keep-channels"};
+        const QStringList common{"--rate", "0",          "--no-stdin", "--boot-ms", "800",    "--c-interval",
+                                 "200",    "--write-ms", "200",        "--at",      "300:on", "--keep-channels"};
         struct Case {
             QStringList options;
             int status;
             QString said;
         };
-        for (const Case& c : {Case{{}, 0, "Verify: verified"},
-                              Case{{"--upload-fault", "changed-byte"}, 1,
-                                   "dorvane: Verify: differs: Renamed channel 0 \"Nova TV\""},
-                              Case{{"--boot-ms", "600000"}, 1,
-                                   "dorvane: Verify: not verified: the application did not answer"}}) {
+        for (const Case& c :
+             {Case{{}, 0, "Verify: verified"},
+              Case{{"--upload-fault", "changed-byte"}, 1, "dorvane: Verify: differs: Renamed channel 0 \"Nova TV\""},
+              Case{{"--boot-ms", "600000"}, 1, "dorvane: Verify: not verified: the application did not answer"}}) {
             SimProcess sim(common + c.options);
             QVERIFY(!sim.path().isEmpty());
             const CliRun r = runCli({"download", data, "--port", sim.path(), "--verify"}, env, 30000);
@@ -315,8 +346,8 @@ private slots:
                           "--on-after", "300", "--box", "2", "--buyer", "ZZ"},
                          2);
         QCOMPARE(bench.boxes(), 2);
-        const CliRun r = runCli({"station", image(), "--json", "--port", bench.path(0), "--port", bench.path(1)}, {},
-                                30000);
+        const CliRun r =
+            runCli({"station", image(), "--json", "--port", bench.path(0), "--port", bench.path(1)}, {}, 30000);
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.isEmpty(), qPrintable(r.err));  // errors are events too
         QMap<QString, QStringList> eventsByPort;
@@ -334,7 +365,7 @@ private slots:
         const QStringList good = eventsByPort.value(bench.path(0));
         const QStringList refused = eventsByPort.value(bench.path(1));
         for (const QString& e : QStringList{"log", "state:waiting", "state:transferring", "state:writing", "receipt:ok",
-                                 "state:stopped", "finished"})
+                                            "state:stopped", "finished"})
             QVERIFY2(good.contains(e), qPrintable(e + ": " + good.join(' ')));
         for (const QString& e : QStringList{"error", "receipt:refused", "finished"})
             QVERIFY2(refused.contains(e), qPrintable(e + ": " + refused.join(' ')));
@@ -405,19 +436,23 @@ private slots:
                                       "/dev/null"});
             QVERIFY(terminal.waitForStarted(5000));
             QString out;
-            QVERIFY(waitFor([&] {
-                out += QString::fromUtf8(terminal.readAllStandardOutput());
-                return out.contains("Writing Image started.");
-            }, 15000));
+            QVERIFY(waitFor(
+                [&] {
+                    out += QString::fromUtf8(terminal.readAllStandardOutput());
+                    return out.contains("Writing Image started.");
+                },
+                15000));
             const pid_t station = descendant(static_cast<pid_t>(terminal.processId()), "dorvane");
             QVERIFY(station > 0);
             ::kill(station, SIGINT);
             QTest::qWait(300);
             ::kill(station, SIGINT);
-            QVERIFY(waitFor([&] {
-                out += QString::fromUtf8(terminal.readAllStandardOutput());
-                return out.contains("Stop anyway and leave it mid-write? [y/N]");
-            }, 5000));
+            QVERIFY(waitFor(
+                [&] {
+                    out += QString::fromUtf8(terminal.readAllStandardOutput());
+                    return out.contains("Stop anyway and leave it mid-write? [y/N]");
+                },
+                5000));
             terminal.write(leave ? "y\n" : "n\n");
             QVERIFY(terminal.waitForFinished(20000));
             out += QString::fromUtf8(terminal.readAllStandardOutput());
@@ -441,8 +476,8 @@ private slots:
             QStringList args{"station", image(), "--report", report, "--csv"};
             for (int i = 0; i < (round == 0 ? 3 : 1); ++i) {
                 sims.push_back(std::make_unique<SimProcess>(
-                    QStringList{"--rate", "0", "--at", QString::number(300 + 100 * i) + ":on", "--no-stdin",
-                                "--buyer", "XY", "--write-ms", "200"}));
+                    QStringList{"--rate", "0", "--at", QString::number(300 + 100 * i) + ":on", "--no-stdin", "--buyer",
+                                "XY", "--write-ms", "200"}));
                 args << "--port" << sims.back()->path();
             }
             const CliRun r = runCli(args, {}, 30000);
@@ -529,15 +564,17 @@ private slots:
             QFile::remove(report);
             SimProcess slow({"--rate", "115200", "--at", "300:on", "--buyer", "XY", "--no-stdin", "--write-ms", "300"});
             QProcess station;
-            station.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"),
-                          {"station", image(), "--repeat", "--port", slow.path(), "--port", empty.path(), "--report",
-                           report});
+            station.start(
+                QStringLiteral(DORVANE_BIN_DIR "/dorvane"),
+                {"station", image(), "--repeat", "--port", slow.path(), "--port", empty.path(), "--report", report});
             QVERIFY(station.waitForStarted(5000));
             QString out;
-            QVERIFY(waitFor([&] {
-                out += QString::fromUtf8(station.readAllStandardOutput());
-                return out.contains(slow.path() + ": Transferring started.");
-            }, 10000));
+            QVERIFY(waitFor(
+                [&] {
+                    out += QString::fromUtf8(station.readAllStandardOutput());
+                    return out.contains(slow.path() + ": Transferring started.");
+                },
+                10000));
             ::kill(static_cast<pid_t>(station.processId()), SIGINT);
             if (second) {
                 QTest::qWait(500);
@@ -565,7 +602,8 @@ private slots:
         QCOMPARE(runCli({"station", image(), "--port", "x", "--csv"}).status, 2);
         const CliRun r = runCli({"station", image(), "--port", "/dev/no-such-port"});
         QCOMPARE(r.status, 1);
-        QVERIFY2(r.err.startsWith("dorvane: /dev/no-such-port: Port(/dev/no-such-port) open failed. "), qPrintable(r.err));
+        QVERIFY2(r.err.startsWith("dorvane: /dev/no-such-port: Port(/dev/no-such-port) open failed. "),
+                 qPrintable(r.err));
     }
 };
 

@@ -22,8 +22,13 @@ private:
     QTemporaryDir dir;
     QString image() const { return dir.filePath("app.img"); }
     QStringList imageLines() const {
-        return {QString(48, '-'), "File Name : app.img", "Image Type : Application.", "File Size : 150048 bytes",
-                "Version : 1.2.3 (build #15)", "Build Date : 2008.4.3 (11:48:22)", "Buyer : XY"};
+        return {QString(48, '-'),
+                "File Name : app.img",
+                "Image Type : Application.",
+                "File Size : 150048 bytes",
+                "Version : 1.2.3 (build #15)",
+                "Build Date : 2008.4.3 (11:48:22)",
+                "Buyer : XY"};
     }
 
 private slots:
@@ -51,9 +56,14 @@ private slots:
         QCOMPARE(r.status, 0);
         QStringList expected{sim.path() + " port was opened successfully!"};
         expected += imageLines();
-        expected += QStringList{"Downloading process started.", "STB Boot Ver : 2.1.0", "STB App Ver : 1.2.3",
-                                "Transferring started.", "Transferring ended.", "Writing Image started.",
-                                "Writing Image stopped.", "Downloading stopped successfully!",
+        expected += QStringList{"Downloading process started.",
+                                "STB Boot Ver : 2.1.0",
+                                "STB App Ver : 1.2.3",
+                                "Transferring started.",
+                                "Transferring ended.",
+                                "Writing Image started.",
+                                "Writing Image stopped.",
+                                "Downloading stopped successfully!",
                                 "Downloading stopped successfully. Your STB will restart now!"};
         QStringList lines = r.outLines();
         // One summary line at the end.
@@ -68,8 +78,8 @@ private slots:
         // Block 2 refused once, a byte of block 5 garbled, one of block 9
         // lost (the receiver times out and asks again), the first EOT
         // acknowledged as standard receivers do.
-        SimProcess sim({"--rate", "0", "--at", "300:on", "--answer", "ack", "--nak-blocks", "2", "--corrupt-in",
-                        "5500", "--drop-in", "9900", "--timeout", "700", "--first-eot", "ack", "--store", store});
+        SimProcess sim({"--rate", "0", "--at", "300:on", "--answer", "ack", "--nak-blocks", "2", "--corrupt-in", "5500",
+                        "--drop-in", "9900", "--timeout", "700", "--first-eot", "ack", "--store", store});
         const CliRun r = runCli({"download", "--port", sim.path(), image()});
         QCOMPARE(r.status, 0);
         const QStringList lines = r.outLines();
@@ -95,9 +105,10 @@ private slots:
             QVERIFY(r.outLines().last().startsWith("Transfer refused: 0 bytes in "));
             QVERIFY(!r.out.contains(text));
             QVERIFY(!r.out.contains("Transferring started"));
-            QCOMPARE(r.err, "dorvane: " + text + " The image's buyer code 0x00005958 (\"XY\") differs from the STB's "
-                                                 "0x00005A5A (\"ZZ\"). \"Forced download\" (command line: --forced) "
-                                                 "downloads it anyway.\n");
+            QCOMPARE(r.err, "dorvane: " + text +
+                                " The image's buyer code 0x00005958 (\"XY\") differs from the STB's "
+                                "0x00005A5A (\"ZZ\"). \"Forced download\" (command line: --forced) "
+                                "downloads it anyway.\n");
             QVERIFY(!sim.waitEvent("refused", 3000).isEmpty());
             QVERIFY(!QFile::exists(store));
         }
@@ -140,11 +151,10 @@ private slots:
         QCOMPARE(r.status, 0);
         QStringList lines = r.outLines();
         QVERIFY2(lines.takeLast().startsWith("Transfer succeeded: 70000 bytes in "), qPrintable(r.out));
-        QCOMPARE(lines,
-                 (QStringList{sim.path() + " port was opened successfully!", "Uploading process started.",
-                              "Send upload command and wait ack..", "Uploading finished successfully!",
-                              QString(48, '-'), "File Name : backup.irz", "Image Type : IRZ Data.",
-                              "File Size : 70000 bytes", "Uploading data is saved to", " " + target}));
+        QCOMPARE(lines, (QStringList{sim.path() + " port was opened successfully!", "Uploading process started.",
+                                     "Send upload command and wait ack..", "Uploading finished successfully!",
+                                     QString(48, '-'), "File Name : backup.irz", "Image Type : IRZ Data.",
+                                     "File Size : 70000 bytes", "Uploading data is saved to", " " + target}));
         QCOMPARE(r.err, QString());
         QCOMPARE(fileBytes(target), blob);
         QVERIFY(!QFile::exists(dir.filePath("_stbdata.irz")));
@@ -217,7 +227,8 @@ private slots:
         SimProcess sim({"--rate", "230400", "--at", "300:on", "--answer", "ack"});
         QProcess p;
         p.setStandardErrorFile(terminal);
-        p.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"), {"download", "--port", sim.path(), dir.filePath("boot.bin")});
+        p.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"),
+                {"download", "--port", sim.path(), dir.filePath("boot.bin")});
         QByteArray shown;
         QElapsedTimer t;
         t.start();
@@ -265,9 +276,9 @@ private slots:
         QCOMPARE(r.status, 0);
         for (const QString& line : r.outLines()) {
             const QStringList fields = line.split('\t');
-            QVERIFY2(fields.size() == 6 && !fields[0].isEmpty() &&
-                         (fields[5] == "free" || fields[5].startsWith("busy")),
-                     qPrintable(line));
+            QVERIFY2(
+                fields.size() == 6 && !fields[0].isEmpty() && (fields[5] == "free" || fields[5].startsWith("busy")),
+                qPrintable(line));
         }
     }
 };

@@ -83,8 +83,9 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("DORVANE_TIMEOUTS", kShortTimeouts);
         p.setProcessEnvironment(env);
-        p.start("script", {"-qec", QStringLiteral(DORVANE_BIN_DIR "/dorvane upload --port %1 %2").arg(sim.path(), target),
-                           "/dev/null"});
+        p.start("script",
+                {"-qec", QStringLiteral(DORVANE_BIN_DIR "/dorvane upload --port %1 %2").arg(sim.path(), target),
+                 "/dev/null"});
         QVERIFY(p.waitForStarted(5000));
         QByteArray shown;
         QTRY_VERIFY_WITH_TIMEOUT((shown += p.readAllStandardOutput()).contains("Replace it? [y/N]"), 5000);
@@ -118,8 +119,8 @@ private slots:
         const QString path = dir.filePath("shrinking.bin");
         QVERIFY(writeBytes(path, image));
         const QString store = dir.filePath("shrunk-store.bin");
-        SimProcess sim({"--rate", "0", "--at", "300:on", "--answer", "ack", "--store", store, "--shrink-file",
-                        path + "@3:9000"});
+        SimProcess sim(
+            {"--rate", "0", "--at", "300:on", "--answer", "ack", "--store", store, "--shrink-file", path + "@3:9000"});
         const CliRun r = runCli({"download", "--port", sim.path(), path});
         QCOMPARE(r.status, 1);
         QCOMPARE(r.err, "dorvane: Downloading failed! The file could not be read to its end: " + path + "\n");
@@ -131,8 +132,8 @@ private slots:
     void slowWritingIsWaitedFor() {
         const QString store = dir.filePath("slow.bin");
         // Three seconds without a report half-way; the tool waits up to five.
-        SimProcess sim({"--rate", "0", "--at", "300:on", "--store", store, "--write-ms", "300", "--write-stall",
-                        "3000"});
+        SimProcess sim(
+            {"--rate", "0", "--at", "300:on", "--store", store, "--write-ms", "300", "--write-stall", "3000"});
         QProcessEnvironment env;
         env.insert("DORVANE_TIMEOUTS", "start=2000,reply=1500,batch=1000,writing=5000");
         const CliRun r = runCli({"download", "--port", sim.path(), dir.filePath("boot.bin")}, env);
@@ -144,7 +145,8 @@ private slots:
     void interruptWhileWritingWarnsFirstThenEnds() {
         SimProcess sim({"--rate", "0", "--at", "300:on", "--write-ms", "300", "--write-stall", "20000"});
         QProcess p;
-        p.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"), {"download", "--port", sim.path(), dir.filePath("boot.bin")});
+        p.start(QStringLiteral(DORVANE_BIN_DIR "/dorvane"),
+                {"download", "--port", sim.path(), dir.filePath("boot.bin")});
         QVERIFY(p.waitForStarted(5000));
         QVERIFY(!sim.waitEvent("writing stalls", 10000).isEmpty());
         ::kill(static_cast<pid_t>(p.processId()), SIGINT);

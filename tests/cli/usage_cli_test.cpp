@@ -28,8 +28,8 @@ class UsageCliTest : public QObject {
             {"diff", {"--json"}},
             {"import", {}},
             {"demo-data", {"--full", "--seed N"}},
-            {"station", {"--port PORT", "--ports KIND", "--repeat", "--report REPORT", "--csv", "--json", "--forced",
-                         "--verify"}},
+            {"station",
+             {"--port PORT", "--ports KIND", "--repeat", "--report REPORT", "--csv", "--json", "--forced", "--verify"}},
         };
         return all;
     }
@@ -44,9 +44,7 @@ class UsageCliTest : public QObject {
         return found;
     }
 
-    static QString usageLine(const QString& command) {
-        return runCli({command, "--help"}).out.section('\n', 0, 0);
-    }
+    static QString usageLine(const QString& command) { return runCli({command, "--help"}).out.section('\n', 0, 0); }
 
 private slots:
     void theProgramsHelpListsEveryCommandWithItsUsageLine() {
@@ -169,8 +167,8 @@ private slots:
         const QString image = dir_.filePath("app.img");
         for (const QString& command : {QStringLiteral("download"), QStringLiteral("upload")}) {
             const QString file = command == QLatin1String("download") ? image : dir_.filePath("backup.irz");
-            for (const QStringList& port : {QStringList{"--port", "/dev/no-such-port"},
-                                            QStringList{"--port=/dev/no-such-port"}}) {
+            for (const QStringList& port :
+                 {QStringList{"--port", "/dev/no-such-port"}, QStringList{"--port=/dev/no-such-port"}}) {
                 const CliRun r = runCli(QStringList{command} + port + QStringList{file});
                 QCOMPARE(r.status, 1);
                 QVERIFY2(r.err.startsWith("dorvane: Port(/dev/no-such-port) open failed."), qPrintable(r.err));

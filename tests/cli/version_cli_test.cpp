@@ -1,7 +1,7 @@
 #include <QTest>
 
-#include "core/app/version.h"
 #include "cli_run.h"
+#include "core/app/version.h"
 
 // --version and --help of the three programs, as a user (and help2man,
 // which makes the man pages from them) runs them.
@@ -18,8 +18,10 @@ class VersionCliTest : public QObject {
         p.setProcessEnvironment(env);
         p.start(QStringLiteral(DORVANE_BIN_DIR "/") + program, args);
         CliRun r;
-        if (p.waitForFinished(15000) && p.exitStatus() == QProcess::NormalExit) r.status = p.exitCode();
-        else p.kill();
+        if (p.waitForFinished(15000) && p.exitStatus() == QProcess::NormalExit)
+            r.status = p.exitCode();
+        else
+            p.kill();
         r.out = QString::fromUtf8(p.readAllStandardOutput());
         r.err = QString::fromUtf8(p.readAllStandardError());
         return r;
@@ -61,8 +63,8 @@ private slots:
         // Each option with what it does.
         const CliRun help = runProgram(QStringLiteral("Dorvane_QX"), {QStringLiteral("-h")});
         QCOMPARE(help.status, 0);
-        for (const char* line : {"\n  --port NAME  open this serial port", "\n  --edit       open the channel-data FILE",
-                                 "\n  --version    show the version"})
+        for (const char* line : {"\n  --port NAME  open this serial port",
+                                 "\n  --edit       open the channel-data FILE", "\n  --version    show the version"})
             QVERIFY2(help.out.contains(QLatin1String(line)), line);
     }
 };

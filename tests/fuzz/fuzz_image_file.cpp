@@ -13,7 +13,7 @@ namespace {
 
 std::filesystem::path scratchFile() {
     const auto dir = std::filesystem::exists("/dev/shm") ? std::filesystem::path("/dev/shm")
-                                                          : std::filesystem::temp_directory_path();
+                                                         : std::filesystem::temp_directory_path();
     return dir / ("dorvane-fuzz-image-" + std::to_string(getpid()));
 }
 

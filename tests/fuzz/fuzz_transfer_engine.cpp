@@ -22,11 +22,11 @@
 
 #include "core/database/channel_data_buffer.h"
 #include "core/image/image_file.h"
+#include "core/transfer/transfer_engine.h"
 #include "support/image_builder.h"
 #include "support/scripted_link.h"
 #include "support/simulated_stb.h"
 #include "support/virtual_event_loop.h"
-#include "core/transfer/transfer_engine.h"
 
 namespace {
 
@@ -52,11 +52,19 @@ private:
 
 bool knownState(EngineState s) {
     switch (s) {
-    case EngineState::Idle: case EngineState::WaitStart: case EngineState::UploadArm: case EngineState::WaitHeaderAnswer:
-    case EngineState::SendingData: case EngineState::UploadReceive: case EngineState::DataWriteFailed: case EngineState::EndingFile:
-    case EngineState::UploadEnd: case EngineState::WaitWriting: case EngineState::WaitWritingEnd: case EngineState::WritingProgress:
-        return true;
-    default: return false;
+        case EngineState::Idle:
+        case EngineState::WaitStart:
+        case EngineState::UploadArm:
+        case EngineState::WaitHeaderAnswer:
+        case EngineState::SendingData:
+        case EngineState::UploadReceive:
+        case EngineState::DataWriteFailed:
+        case EngineState::EndingFile:
+        case EngineState::UploadEnd:
+        case EngineState::WaitWriting:
+        case EngineState::WaitWritingEnd:
+        case EngineState::WritingProgress: return true;
+        default: return false;
     }
 }
 
@@ -65,7 +73,8 @@ struct CheckingListener : TransferListener {
     int identified = 0;
     void onTransferEvent(const EngineReport& report) override {
         if (!knownState(report.state)) __builtin_trap();
-        if (report.state == EngineState::WaitWritingEnd && report.event == EngineEvent::WritingEnded) writingEnded = true;
+        if (report.state == EngineState::WaitWritingEnd && report.event == EngineEvent::WritingEnded)
+            writingEnded = true;
         // The receiver is identified once per download, with its answer.
         if (report.event == EngineEvent::ReceiverIdentified && (++identified > 1 || !report.as<ReceiverAnswer>()))
             __builtin_trap();
@@ -122,8 +131,9 @@ const std::vector<std::filesystem::path>& uploadBlobs() {
     return paths;
 }
 
-constexpr EngineState kDownloadTargets[] = {EngineState::WaitStart,  EngineState::WaitHeaderAnswer, EngineState::SendingData,    EngineState::EndingFile,
-                                    EngineState::WaitWriting, EngineState::WritingProgress,   EngineState::WaitWritingEnd};
+constexpr EngineState kDownloadTargets[] = {
+    EngineState::WaitStart,   EngineState::WaitHeaderAnswer, EngineState::SendingData,   EngineState::EndingFile,
+    EngineState::WaitWriting, EngineState::WritingProgress,  EngineState::WaitWritingEnd};
 constexpr EngineState kUploadTargets[] = {EngineState::UploadArm, EngineState::UploadReceive};
 
 }  // namespace
@@ -180,29 +190,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (!in.empty()) {
         const std::uint8_t op = in.byte();
         switch (op % 8) {
-        case 0: case 1: case 2: case 3: {  // a burst of bytes
-            auto bytes = in.take(static_cast<std::size_t>(in.byte() % 200) + 1);
-            lastBurst = bytes;
-            link.send(std::move(bytes), op >> 6);
-            loop.advance(op >> 6);
-            break;
-        }
-        case 4:  // time passes: up to about 65 s
-            loop.advance(static_cast<Millis>(in.byte()) << (op >> 5));
-            break;
-        case 5:
-            if (op & 0x80) engine.requestStop();
-            else engine.cancelStopRequest();
-            break;
-        case 6:
-            if ((op & 0xF0) == 0x60) engine.reset();
-            break;
-        case 7:
-            if ((op & 0xF0) == 0x70 && !failed) {
-                failed = true;
-                link.fail();
+            case 0:
+            case 1:
+            case 2:
+            case 3: {  // a burst of bytes
+                auto bytes = in.take(static_cast<std::size_t>(in.byte() % 200) + 1);
+                lastBurst = bytes;
+                link.send(std::move(bytes), op >> 6);
+                loop.advance(op >> 6);
+                break;
             }
-            break;
+            case 4:  // time passes: up to about 65 s
+                loop.advance(static_cast<Millis>(in.byte()) << (op >> 5));
+                break;
+            case 5:
+                if (op & 0x80)
+                    engine.requestStop();
+                else
+                    engine.cancelStopRequest();
+                break;
+            case 6:
+                if ((op & 0xF0) == 0x60) engine.reset();
+                break;
+            case 7:
+                if ((op & 0xF0) == 0x70 && !failed) {
+                    failed = true;
+                    link.fail();
+                }
+                break;
         }
         if (!knownState(engine.state())) __builtin_trap();
     }
@@ -219,8 +234,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             loop.advance(50);
         }
         const EngineState s = engine.state();
-        if (s == EngineState::WaitHeaderAnswer || s == EngineState::SendingData || s == EngineState::EndingFile || s == EngineState::UploadArm ||
-            s == EngineState::UploadReceive) {
+        if (s == EngineState::WaitHeaderAnswer || s == EngineState::SendingData || s == EngineState::EndingFile ||
+            s == EngineState::UploadArm || s == EngineState::UploadReceive) {
             std::fprintf(stderr, "engine held in state %d by a receiver repeating itself\n", s);
             __builtin_trap();
         }
@@ -230,7 +245,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // is the one for a receiver writing its memory (ten minutes).
     loop.advance(EngineTimeouts{}.writing + 100000);
     const EngineState s = engine.state();
-    const bool rests = s == EngineState::Idle || s == EngineState::WaitStart || (s == EngineState::WaitWritingEnd && listener.writingEnded);
+    const bool rests = s == EngineState::Idle || s == EngineState::WaitStart ||
+                       (s == EngineState::WaitWritingEnd && listener.writingEnded);
     if (!rests) {
         std::fprintf(stderr, "engine stuck in state %d\n", s);
         __builtin_trap();

@@ -73,7 +73,8 @@ void mutations(const std::string& base, const Bytes& blob) {
     // Each 16-bit field of the header: zero, one less, one more, all ones.
     for (std::size_t at = 8; at < 28; at += 2) {
         const std::uint16_t v = get16(blob, at);
-        const std::uint16_t values[] = {0, static_cast<std::uint16_t>(v - 1), static_cast<std::uint16_t>(v + 1), 0xFFFF};
+        const std::uint16_t values[] = {0, static_cast<std::uint16_t>(v - 1), static_cast<std::uint16_t>(v + 1),
+                                        0xFFFF};
         for (std::size_t k = 0; k < 4; ++k) {
             Bytes m = blob;
             put16(m, at, values[k]);
@@ -103,7 +104,8 @@ void mutations(const std::string& base, const Bytes& blob) {
         write(base + "-flip-" + std::to_string(at), m);
     }
     for (const std::size_t cut : {std::size_t{3}, std::size_t{35}, std::size_t{36}, blob.size() / 2, blob.size() - 1}) {
-        write(base + "-cut-" + std::to_string(cut), Bytes(blob.begin(), blob.begin() + static_cast<std::ptrdiff_t>(cut)));
+        write(base + "-cut-" + std::to_string(cut),
+              Bytes(blob.begin(), blob.begin() + static_cast<std::ptrdiff_t>(cut)));
     }
     Bytes longer = blob;
     longer.insert(longer.end(), 100, 0xA5);

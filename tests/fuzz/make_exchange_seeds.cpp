@@ -46,11 +46,13 @@ int main(int argc, char** argv) {
     QStringList moved = rows;
     moved.move(10, 1);
     QStringList renumbered{rows[0]};
-    for (qsizetype i = 1; i < 20; ++i) renumbered << QString::number(i + 50) + rows[i].mid(rows[i].indexOf(QLatin1Char(',')));
+    for (qsizetype i = 1; i < 20; ++i)
+        renumbered << QString::number(i + 50) + rows[i].mid(rows[i].indexOf(QLatin1Char(',')));
     const bool ok = write(json, QStringLiteral("demo.json"), databaseToJson(*db)) &&
                     write(json, QStringLiteral("demo-compact.json"), databaseToJson(*db, false)) &&
                     write(csv, QStringLiteral("demo.csv"), table) &&
-                    write(csv, QStringLiteral("semicolon.csv"), rows.join(QStringLiteral("\r\n")).replace(QLatin1Char(','), QLatin1Char(';')).toUtf8()) &&
+                    write(csv, QStringLiteral("semicolon.csv"),
+                          rows.join(QStringLiteral("\r\n")).replace(QLatin1Char(','), QLatin1Char(';')).toUtf8()) &&
                     write(csv, QStringLiteral("few.csv"), few.join(QLatin1Char('\n')).toUtf8()) &&
                     write(csv, QStringLiteral("moved.csv"), moved.join(QStringLiteral("\r\n")).toUtf8()) &&
                     write(csv, QStringLiteral("renumbered.csv"), renumbered.join(QStringLiteral("\r\n")).toUtf8());

@@ -52,10 +52,10 @@ TEST(SimOptions, BootLoaderAnswersAndWritingReports) {
 }
 
 TEST(SimOptions, UploadSendersOfOtherShapesAndTheirFaults) {
-    const ParsedArgs p = parse({"--upload-fault", "bad-header-crc", "--upload-fault", "cut-block:2@300",
-                                "--upload-fault", "bad-crc-once:3", "--upload-fault", "deaf-to-nak",
-                                "--upload-fault", "header-1k", "--upload-length", "600000", "--upload-pair",
-                                "a=1", "--upload-pair", "b=2"});
+    const ParsedArgs p =
+        parse({"--upload-fault", "bad-header-crc", "--upload-fault", "cut-block:2@300", "--upload-fault",
+               "bad-crc-once:3", "--upload-fault", "deaf-to-nak", "--upload-fault", "header-1k", "--upload-length",
+               "600000", "--upload-pair", "a=1", "--upload-pair", "b=2"});
     ASSERT_EQ(p.action, ParsedArgs::Action::Run) << p.error;
     const ReceiverOptions& r = p.config.receiver;
     EXPECT_EQ(r.badHeaderCrcTimes, 1);
@@ -75,16 +75,17 @@ TEST(SimOptions, UploadSendersOfOtherShapesAndTheirFaults) {
 // log names it so); the two aliases read as the points they stand for; a
 // name that is no point is refused, not taken for one that never comes.
 TEST(SimOptions, FaultPointsAreTypedAndUnknownOnesRefused) {
-    const std::vector<std::string> names{"on", "header", "info", "info:17", "block:3", "block-ack:1", "block-nak:250",
-                                         "eot", "second-eot", "batch", "write-start", "writing", "writing:4",
-                                         "command", "upload-header", "upload-block:2", "upload-eot"};
+    const std::vector<std::string> names{
+        "on",         "header", "info",        "info:17", "block:3",   "block-ack:1", "block-nak:250", "eot",
+        "second-eot", "batch",  "write-start", "writing", "writing:4", "command",     "upload-header", "upload-block:2",
+        "upload-eot"};
     for (const std::string& name : names) {
         const ParsedArgs p = parse({"--fault", "restart@" + name});
         ASSERT_EQ(p.action, ParsedArgs::Action::Run) << name << ": " << p.error;
         ASSERT_TRUE(p.config.receiver.fault.has_value());
         EXPECT_EQ(p.config.receiver.fault->point.text(), name);
-        EXPECT_EQ(p.config.receiver.fault->point.inApplication(),
-                  name == "command" || name.rfind("upload", 0) == 0) << name;
+        EXPECT_EQ(p.config.receiver.fault->point.inApplication(), name == "command" || name.rfind("upload", 0) == 0)
+            << name;
     }
     EXPECT_EQ(parse({"--fault", "silent@before-vt"}).config.receiver.fault->point.text(), "write-start");
     EXPECT_EQ(parse({"--fault", "silent@after-vt"}).config.receiver.fault->point.text(), "writing");
@@ -142,7 +143,7 @@ TEST(SimOptions, ABenchSharesOptionsAndGivesEachBoxItsOwn) {
 TEST(SimOptions, RandomSwitchOnTimesAreRepeatableAndSpread) {
     std::set<int> seen;
     for (int seed = 1; seed <= 20; ++seed) {
-        const std::vector<std::string> args{"--boxes", "8", "--on-after", "1000-9000", "--fault-seed",
+        const std::vector<std::string> args{"--boxes",           "8", "--on-after", "1000-9000", "--fault-seed",
                                             std::to_string(seed)};
         const ParsedArgs p = parse(args);
         ASSERT_EQ(p.action, ParsedArgs::Action::Run) << p.error;

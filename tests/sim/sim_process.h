@@ -26,8 +26,10 @@ public:
         QElapsedTimer t;
         t.start();
         while (paths_.size() < boxes && t.elapsed() < 5000) {
-            if (process_.canReadLine()) paths_.append(QString::fromLocal8Bit(process_.readLine()).trimmed());
-            else process_.waitForReadyRead(100);
+            if (process_.canReadLine())
+                paths_.append(QString::fromLocal8Bit(process_.readLine()).trimmed());
+            else
+                process_.waitForReadyRead(100);
         }
         path_ = paths_.value(0);
     }
@@ -73,8 +75,10 @@ public:
         std::size_t done = 0;
         while (done < bytes.size()) {
             const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
-            if (n > 0) done += static_cast<std::size_t>(n);
-            else ::usleep(1000);
+            if (n > 0)
+                done += static_cast<std::size_t>(n);
+            else
+                ::usleep(1000);
         }
     }
     void send(std::uint8_t byte) const { send(std::vector<std::uint8_t>{byte}); }
@@ -88,7 +92,8 @@ public:
             if (::poll(&p, 1, 10) > 0) {
                 std::uint8_t buf[4096];
                 const ssize_t n = ::read(fd_, buf, sizeof buf);
-                if (n > 0) pending_.insert(pending_.end(), buf, buf + n);
+                if (n > 0)
+                    pending_.insert(pending_.end(), buf, buf + n);
                 else if (n == 0 || (p.revents & (POLLHUP | POLLERR))) {
                     hungUp_ = true;
                     break;

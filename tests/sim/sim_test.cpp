@@ -5,8 +5,8 @@
 
 #include <csignal>
 
-#include "sim_process.h"
 #include "core/transfer/crc16.h"
+#include "sim_process.h"
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -59,9 +59,8 @@ private:
 private slots:
     void bootLoaderTakesADownloadWithItsInformationRecord() {
         const QString store = dir.filePath("enq.bin");
-        SimProcess sim({"--rate", "0", "--at", "100:on", "--boot-version", "0x02030400", "--app-version",
-                        "0x01020300", "--buyer", "XY", "--store", store, "--write-ms", "110", "--c-interval",
-                        "300"});
+        SimProcess sim({"--rate", "0", "--at", "100:on", "--boot-version", "0x02030400", "--app-version", "0x01020300",
+                        "--buyer", "XY", "--store", store, "--write-ms", "110", "--c-interval", "300"});
         QVERIFY(sim.openLine());
         QCOMPARE(sim.receive(1, 3000), Bytes{C});
         const Bytes file = pattern(1500);
@@ -179,7 +178,10 @@ private slots:
             const Bytes b = sim.receive(1029, 3000);
             QCOMPARE(b.size(), std::size_t{1029});
             QCOMPARE(b[1], seq);
-            QCOMPARE(b, block(seq, slice(blob, (seq - 1) * 1024u, std::min<std::size_t>(1024, blob.size() - (seq - 1) * 1024u)), 1024));
+            QCOMPARE(
+                b,
+                block(seq, slice(blob, (seq - 1) * 1024u, std::min<std::size_t>(1024, blob.size() - (seq - 1) * 1024u)),
+                      1024));
             if (seq == 2) {
                 sim.send(NAK);  // asked again: the same block
                 QCOMPARE(sim.receive(1029, 3000), b);

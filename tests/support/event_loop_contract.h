@@ -78,7 +78,8 @@ inline std::string notBeforeItsTime(LoopDriver& d) {
     if (ranAt < 0) return "a call for 80 ms did not run within " + std::to_string(80 + d.slack()) + " ms";
     if (ranAt - start < 80) return "a call for 80 ms ran after " + std::to_string(ranAt - start) + " ms";
     // A virtual clock has no excuse for lateness.
-    if (d.slack() == 0 && ranAt - start != 80) return "a call for 80 ms ran after " + std::to_string(ranAt - start) + " ms";
+    if (d.slack() == 0 && ranAt - start != 80)
+        return "a call for 80 ms ran after " + std::to_string(ranAt - start) + " ms";
     return "";
 }
 

@@ -21,8 +21,8 @@ Bytes xprImage(const XprFields& f, const Bytes& payload, const std::uint32_t* ch
     putLe32(out, 28, f.buildDate);
     putLe32(out, 32, f.buildTime);
     std::memcpy(out.data() + 36, f.buyer.data(), std::min<std::size_t>(4, f.buyer.size()));
-    const std::uint32_t sum = std::accumulate(payload.begin(), payload.end(), 0u,
-                                              [](std::uint32_t a, std::uint8_t b) { return a + b; });
+    const std::uint32_t sum =
+        std::accumulate(payload.begin(), payload.end(), 0u, [](std::uint32_t a, std::uint8_t b) { return a + b; });
     putLe32(out, 44, checksum ? *checksum : sum);
     out.insert(out.end(), payload.begin(), payload.end());
     return out;

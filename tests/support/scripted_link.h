@@ -36,8 +36,8 @@ public:
     // Writes of this size are cut short (to test incomplete frames).
     std::size_t shortWriteOf = 0;
 
-    std::vector<std::uint8_t> written;               // every byte written, in order
-    std::vector<std::vector<std::uint8_t>> writes;    // each write call
+    std::vector<std::uint8_t> written;              // every byte written, in order
+    std::vector<std::vector<std::uint8_t>> writes;  // each write call
 
 private:
     EventLoop& loop_;

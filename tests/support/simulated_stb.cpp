@@ -68,8 +68,10 @@ void SimulatedStb::start(const std::vector<std::string>& options) {
         config.receiver, loop_, [this](const sim::Bytes& bytes) { toProgram(bytes); }, log, closeLine);
     receiver_->lineIdle = [] { return true; };
     link_.onWrite = [this](std::span<const std::uint8_t> bytes) { fromProgram(bytes); };
-    if (config.start == "on") receiver_->command("on");
-    else if (config.start == "app") receiver_->command("app");
+    if (config.start == "on")
+        receiver_->command("on");
+    else if (config.start == "app")
+        receiver_->command("app");
     for (const auto& [ms, word] : config.at)
         loop_.schedule(ms, guard_.guard([this, w = word] {
             if (!receiver_->command(w)) events_.push_back("unknown command " + w);
@@ -123,8 +125,8 @@ std::vector<std::string> ackBootLoader(std::vector<std::string> more) {
 }
 
 std::vector<std::string> enqBootLoader(std::vector<std::string> more) {
-    return joined({"--answer", "enq", "--boot-version", "0x01020300", "--app-version", "0x02030400",
-                   "--write-progress", "40,100", "--write-ms", "30", "--dc1-delay", "0"},
+    return joined({"--answer", "enq", "--boot-version", "0x01020300", "--app-version", "0x02030400", "--write-progress",
+                   "40,100", "--write-ms", "30", "--dc1-delay", "0"},
                   more);
 }
 

@@ -25,8 +25,8 @@ struct ProgramWrites {
     int eots = 0;
     int dc1s = 0;
     int batchBlocks = 0;
-    int cans = 0;      // CAN bytes (an upload or a download given up)
-    int requests = 0;  // 'C' bytes (an upload asking for the header block or data)
+    int cans = 0;         // CAN bytes (an upload or a download given up)
+    int requests = 0;     // 'C' bytes (an upload asking for the header block or data)
     bool badCrc = false;  // a block with a wrong CRC or sequence complement
 
     void add(std::span<const std::uint8_t> write);

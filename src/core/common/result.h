@@ -14,24 +14,24 @@ namespace dorvane {
 
 enum class Error {
     None = 0,
-    NotFound,          // no such file or device
-    BadPath,           // the name is not a usable path
+    NotFound,  // no such file or device
+    BadPath,   // the name is not a usable path
     TooManyOpenFiles,
-    AccessDenied,      // the system refuses access: permissions, a folder, a read-only medium
-    InUse,             // another program holds it
-    Io,                // the device or medium reported an input/output error
+    AccessDenied,  // the system refuses access: permissions, a folder, a read-only medium
+    InUse,         // another program holds it
+    Io,            // the device or medium reported an input/output error
     DiskFull,
     NoMemory,
-    Corrupt,           // the content is refused: a damaged header, blob or stream, a bad JSON or CSV
-    BadChecksum,       // the content does not add up to the sum its header holds
-    Truncated,         // shorter than it says it is
-    ReadOnly,          // writing it back would lose data
-    Unsupported,       // the device refuses a setting
-    DeviceGone,        // an open device stopped working (unplugged)
+    Corrupt,      // the content is refused: a damaged header, blob or stream, a bad JSON or CSV
+    BadChecksum,  // the content does not add up to the sum its header holds
+    Truncated,    // shorter than it says it is
+    ReadOnly,     // writing it back would lose data
+    Unsupported,  // the device refuses a setting
+    DeviceGone,   // an open device stopped working (unplugged)
     Timeout,
     NotOpen,
-    Busy,              // the program is in the middle of something that forbids it
-    Failed,            // anything else
+    Busy,    // the program is in the middle of something that forbids it
+    Failed,  // anything else
 };
 
 class [[nodiscard]] Status {

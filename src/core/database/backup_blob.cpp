@@ -4,14 +4,14 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdlib>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <memory>
-#include <utility>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "core/common/byte_layout.h"
@@ -79,7 +79,7 @@ public:
         for (int t = 0; t < kTransponderSlots; ++t) {
             const TransponderRecord& tp = db.transponder(t);
             members_[count[group(tp.satellite, tp.polarisation)]++] = {tp.frequency, static_cast<std::uint16_t>(t),
-                                                                        tp.polarisation};
+                                                                       tp.polarisation};
         }
     }
 
@@ -252,13 +252,13 @@ bool packsAsChannel(const ReceiverDatabase& db, const ChannelRecord& c) {
 
 Status unpackStatus(UnpackResult result) {
     switch (result) {
-    case UnpackResult::Ok: return {};
-    case UnpackResult::NoMemory: return {Error::NoMemory, "Not enough memory for the backup data"};
-    case UnpackResult::DecompressionFailed:
-        return {Error::Corrupt, "Backup data is corrupted (decompression failed)"};
-    case UnpackResult::Truncated: return {Error::Truncated, "Backup data is truncated"};
-    case UnpackResult::BadMagic:
-    case UnpackResult::BadLayout: break;
+        case UnpackResult::Ok: return {};
+        case UnpackResult::NoMemory: return {Error::NoMemory, "Not enough memory for the backup data"};
+        case UnpackResult::DecompressionFailed:
+            return {Error::Corrupt, "Backup data is corrupted (decompression failed)"};
+        case UnpackResult::Truncated: return {Error::Truncated, "Backup data is truncated"};
+        case UnpackResult::BadMagic:
+        case UnpackResult::BadLayout: break;
     }
     return {Error::Corrupt, "Invalid Backup Data"};
 }
@@ -368,8 +368,8 @@ UnpackResult unpackBackup(ReceiverDatabase& db, std::span<const std::uint8_t> bl
     std::uint8_t* const payload = workArea(payloadArea, h.payloadSize);
     if (!payload) return UnpackResult::NoMemory;
     lzo_uint produced = h.payloadSize;
-    const int status = lzo1x_decompress_safe(blob.data() + kBlobHeaderSize, compressedSize, payload, &produced,
-                                             nullptr);
+    const int status =
+        lzo1x_decompress_safe(blob.data() + kBlobHeaderSize, compressedSize, payload, &produced, nullptr);
     if (status != LZO_E_OK) {
         diagnostic(diagnostics, "internal error - decompression failed: %d\n", -1);
         return UnpackResult::DecompressionFailed;
@@ -426,8 +426,8 @@ PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std
                       const DiagnosticSink& diagnostics) {
     const BackupHeader& stored = db.storedHeader();
     const bool kind1 = stored.prefixKind == 1;
-    const std::size_t prefixLength = kind1 ? std::min<std::size_t>(stored.prefixLength, kPrefixStoreSize)
-                                           : std::size_t{kKind0PrefixLength};
+    const std::size_t prefixLength =
+        kind1 ? std::min<std::size_t>(stored.prefixLength, kPrefixStoreSize) : std::size_t{kKind0PrefixLength};
     const int satellites = std::min<int>(stored.satelliteCount, kSatelliteSlots);
     const std::size_t payloadSize = prefixLength + static_cast<std::size_t>(satellites) * kSatelliteFileRecordSize +
                                     std::size_t{kTransponderSlots} * kTransponderFileRecordSize +
@@ -453,7 +453,8 @@ PackResult packBackup(const ReceiverDatabase& db, ChannelDataBuffer& buffer, std
     p = writeFavourites(db, p);
     std::memcpy(p, db.groupNameBytes().data(), kFavoriteNamesSize);
 
-    alignas(16) thread_local lzo_align_t workMemory[(LZO1X_1_MEM_COMPRESS + sizeof(lzo_align_t) - 1) / sizeof(lzo_align_t)];
+    alignas(
+        16) thread_local lzo_align_t workMemory[(LZO1X_1_MEM_COMPRESS + sizeof(lzo_align_t) - 1) / sizeof(lzo_align_t)];
     lzo_uint packedSize = 0;
     if (lzo1x_1_compress(payload, payloadSize, packed, &packedSize, workMemory) != LZO_E_OK) {
         diagnostic(diagnostics, "internal error - compression failed: %d\n", -1);

@@ -17,9 +17,9 @@
 
 namespace dorvane {
 
-inline constexpr std::size_t kBlobHeaderSize = 36;           // BackupHeader + compressed size
-inline constexpr std::uint32_t kCompressedSizeLimit = 131036; // compressed size stays below
-inline constexpr std::uint16_t kFavoriteSectionSize = 13824;  // 1,728 entries of 8 bytes
+inline constexpr std::size_t kBlobHeaderSize = 36;             // BackupHeader + compressed size
+inline constexpr std::uint32_t kCompressedSizeLimit = 131036;  // compressed size stays below
+inline constexpr std::uint16_t kFavoriteSectionSize = 13824;   // 1,728 entries of 8 bytes
 inline constexpr std::uint16_t kFavoriteNamesSize = 288;
 inline constexpr std::uint16_t kSatelliteFileRecordSize = 33;
 inline constexpr std::uint16_t kTransponderFileRecordSize = 16;
@@ -28,7 +28,7 @@ inline constexpr std::uint16_t kChannelFileRecordSize = 44;
 inline constexpr std::uint32_t kPayloadSizeLimit = 4u << 20;
 
 // Results of unpackBackup.
-enum class [[nodiscard]] UnpackResult {
+enum class [[nodiscard]] UnpackResult{
     Ok = 0,
     NoMemory = -1,
     BadMagic = -2,
@@ -41,7 +41,7 @@ enum class [[nodiscard]] UnpackResult {
 };
 
 // Results of packBackup.
-enum class [[nodiscard]] PackResult {
+enum class [[nodiscard]] PackResult{
     Ok = 0,
     NoMemory = -1,
     CompressionFailed = -3,

@@ -11,8 +11,8 @@ std::string sizeReason(const char* what, unsigned size, unsigned expected) {
 }
 
 std::string countReason(const char* what, unsigned count, unsigned capacity) {
-    return "the file declares " + std::to_string(count) + " " + what + ", more than the " +
-           std::to_string(capacity) + " the table holds";
+    return "the file declares " + std::to_string(count) + " " + what + ", more than the " + std::to_string(capacity) +
+           " the table holds";
 }
 
 }  // namespace
@@ -31,7 +31,8 @@ std::vector<std::string> unwritableShape(const BackupHeader& h) {
         reasons.push_back(sizeReason("the favourites", h.favoriteSectionSize, kFavoriteSectionSize));
     if (h.favoriteNamesSize != kFavoriteNamesSize)
         reasons.push_back(sizeReason("the favourite names", h.favoriteNamesSize, kFavoriteNamesSize));
-    if (h.satelliteCount > kSatelliteSlots) reasons.push_back(countReason("satellites", h.satelliteCount, kSatelliteSlots));
+    if (h.satelliteCount > kSatelliteSlots)
+        reasons.push_back(countReason("satellites", h.satelliteCount, kSatelliteSlots));
     if (h.transponderCount > kTransponderSlots)
         reasons.push_back(countReason("transponders", h.transponderCount, kTransponderSlots));
     if (h.channelCount > kChannelSlots) reasons.push_back(countReason("channels", h.channelCount, kChannelSlots));

@@ -263,12 +263,11 @@ std::string referenceSummary(const ReferencePlan& plan) {
     std::string text = std::to_string(plan.matched.size()) + " of " + std::to_string(plan.usedChannels) +
                        " channels matched (" + std::to_string(plan.byIdentity) + " by identity, " +
                        std::to_string(plan.byName) + " by name); ";
-    text += plan.unmatched.empty()
-                ? std::string("none left over")
-                : std::to_string(plan.unmatched.size()) + " not matched go to the end from number " +
-                      std::to_string(plan.unmatchedFrom());
-    if (!plan.missing.empty()) text += "; " + counted(plan.missing.size(), "reference entry", "reference entries") +
-                                       " found no channel";
+    text += plan.unmatched.empty() ? std::string("none left over")
+                                   : std::to_string(plan.unmatched.size()) + " not matched go to the end from number " +
+                                         std::to_string(plan.unmatchedFrom());
+    if (!plan.missing.empty())
+        text += "; " + counted(plan.missing.size(), "reference entry", "reference entries") + " found no channel";
     return text;
 }
 

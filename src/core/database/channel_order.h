@@ -46,13 +46,13 @@ ChannelOrder orderSortingKept(const ReceiverDatabase& db, const std::vector<int>
 // One line of a reference: what identifies a channel (any part may be
 // missing) and its name.
 struct ReferenceChannel {
-    int satelliteLocation = -1;   // orbital position in tenths (the .irz and "19.2E")
-    int satelliteNumber = -1;     // 1..163 (a satellite column of a table)
-    std::string satelliteName;    // another satellite text
-    int frequency = -1;           // MHz
-    int polarisation = -1;        // 0 V(R), 1 H(L)
+    int satelliteLocation = -1;  // orbital position in tenths (the .irz and "19.2E")
+    int satelliteNumber = -1;    // 1..163 (a satellite column of a table)
+    std::string satelliteName;   // another satellite text
+    int frequency = -1;          // MHz
+    int polarisation = -1;       // 0 V(R), 1 H(L)
     int serviceId = -1;
-    std::string name;             // Latin-1, as the records hold names
+    std::string name;  // Latin-1, as the records hold names
     bool hasIdentity() const { return serviceId >= 0 && frequency >= 0; }
 };
 
@@ -86,10 +86,10 @@ struct ReferenceMatch {
 
 // What applying a reference would do.
 struct ReferencePlan {
-    ChannelOrder order;                  // the new order of the whole table
-    std::vector<ReferenceMatch> matched; // in the reference's order
-    std::vector<int> unmatched;          // channels the reference does not name, present order
-    std::vector<int> missing;            // reference entries that found no channel
+    ChannelOrder order;                   // the new order of the whole table
+    std::vector<ReferenceMatch> matched;  // in the reference's order
+    std::vector<int> unmatched;           // channels the reference does not name, present order
+    std::vector<int> missing;             // reference entries that found no channel
     int byIdentity = 0;
     int byName = 0;
     int usedChannels = 0;

@@ -37,7 +37,8 @@ std::string latin1(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto b = static_cast<unsigned char>(text[i]);
-        if ((b == 0xC2 || b == 0xC3) && i + 1 < text.size() && (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
+        if ((b == 0xC2 || b == 0xC3) && i + 1 < text.size() &&
+            (static_cast<unsigned char>(text[i + 1]) & 0xC0) == 0x80) {
             out += static_cast<char>(((b & 0x03) << 6) | (static_cast<unsigned char>(text[i + 1]) & 0x3F));
             ++i;
         } else {
@@ -91,9 +92,12 @@ std::optional<int> location(const std::string& text) {
 }
 
 void setSatellite(ReferenceChannel& r, const std::string& text) {
-    if (const auto at = location(text)) r.satelliteLocation = *at;
-    else if (const auto number = integer(text, kEditableSatellites)) r.satelliteNumber = *number;
-    else r.satelliteName = latin1(text);
+    if (const auto at = location(text))
+        r.satelliteLocation = *at;
+    else if (const auto number = integer(text, kEditableSatellites))
+        r.satelliteNumber = *number;
+    else
+        r.satelliteName = latin1(text);
 }
 
 std::optional<int> polarisation(const std::string& text) {
@@ -155,7 +159,9 @@ Result<ChannelReference> fromTable(const std::vector<Line>& lines) {
     ChannelReference ref;
     for (std::size_t k = 1; k < lines.size(); ++k) {
         const std::vector<std::string> f = fields(lines[k].text, separator);
-        auto cell = [&f](int c) { return c >= 0 && static_cast<std::size_t>(c) < f.size() ? f[static_cast<std::size_t>(c)] : std::string(); };
+        auto cell = [&f](int c) {
+            return c >= 0 && static_cast<std::size_t>(c) < f.size() ? f[static_cast<std::size_t>(c)] : std::string();
+        };
         ReferenceChannel r;
         if (!cell(sat).empty()) setSatellite(r, cell(sat));
         r.frequency = integer(cell(freq), 65535).value_or(-1);
@@ -178,10 +184,12 @@ Result<ChannelReference> parseReferenceText(std::string_view text) {
     const std::vector<Line> lines = linesOf(text);
     if (lines.empty()) return Result<ChannelReference>(Error::Corrupt, "the list names no channel");
     const std::vector<std::string> first = fields(lines[0].text, separatorOf(lines[0].text));
-    const bool table = std::any_of(first.begin(), first.end(), [](const std::string& f) {
-        const std::string l = lower(f);
-        return l == "serviceid" || l == "name";
-    }) && first.size() > 1;
+    const bool table = std::any_of(first.begin(), first.end(),
+                                   [](const std::string& f) {
+                                       const std::string l = lower(f);
+                                       return l == "serviceid" || l == "name";
+                                   }) &&
+                       first.size() > 1;
     if (table) return fromTable(lines);
     ChannelReference ref;
     for (const Line& line : lines) {

@@ -65,8 +65,8 @@ std::string channelKey(const ReceiverDatabase& db, int number) {
 ChannelRef channelRef(const ReceiverDatabase& db, int number) {
     const ChannelRecord& c = db.channel(number);
     const TransponderRecord& t = db.transponder(c.transponder);
-    return ChannelRef{number, fixedText(c.name), satelliteText(db, c.satellite), t.frequency, t.polarisation != 0,
-                      c.serviceId};
+    return ChannelRef{number,      fixedText(c.name),   satelliteText(db, c.satellite),
+                      t.frequency, t.polarisation != 0, c.serviceId};
 }
 
 // Keys in table order, and where each key stands (several for duplicates).
@@ -129,15 +129,17 @@ std::vector<std::string> otherChanges(const ChannelRecord& a, const ChannelRecor
 // orders: the fewest that had to move.
 std::vector<std::pair<int, int>> movedPairs(const std::vector<std::pair<int, int>>& matched) {
     const std::size_t n = matched.size();
-    std::vector<int> tailIndex;          // index into matched of the tail of each run length
+    std::vector<int> tailIndex;  // index into matched of the tail of each run length
     std::vector<int> previous(n, -1);
     for (std::size_t i = 0; i < n; ++i) {
         const int value = matched[i].second;
         auto it = std::lower_bound(tailIndex.begin(), tailIndex.end(), value,
                                    [&](int idx, int v) { return matched[static_cast<std::size_t>(idx)].second < v; });
         if (it != tailIndex.begin()) previous[i] = *(it - 1);
-        if (it == tailIndex.end()) tailIndex.push_back(static_cast<int>(i));
-        else *it = static_cast<int>(i);
+        if (it == tailIndex.end())
+            tailIndex.push_back(static_cast<int>(i));
+        else
+            *it = static_cast<int>(i);
     }
     std::vector<bool> stays(n, false);
     for (int i = tailIndex.empty() ? -1 : tailIndex.back(); i >= 0; i = previous[static_cast<std::size_t>(i)])
@@ -242,8 +244,7 @@ void compareSatellites(const ReceiverDatabase& a, const ReceiverDatabase& b, Dat
 std::vector<std::string> transponderChanges(const TransponderRecord& a, const TransponderRecord& b) {
     std::vector<std::string> out;
     if (a.symbolRate != b.symbolRate) out.push_back(change("symbol rate", a.symbolRate, b.symbolRate));
-    if (a.fec != b.fec)
-        out.push_back("FEC " + std::string(fecText(a.fec)) + " -> " + std::string(fecText(b.fec)));
+    if (a.fec != b.fec) out.push_back("FEC " + std::string(fecText(a.fec)) + " -> " + std::string(fecText(b.fec)));
     if (a.transmission != b.transmission)
         out.push_back(std::string(transmissionText(a.transmission)) + " -> " +
                       std::string(transmissionText(b.transmission)));
@@ -302,13 +303,17 @@ std::vector<std::string> groupChanges(const ReceiverDatabase& a, const ReceiverD
     for (int c : members(a, g)) {
         const auto it = pairs.find(c);
         const int nb = it == pairs.end() ? -1 : it->second;
-        if (nb >= 0 && std::find(inB.begin(), inB.end(), nb) != inB.end()) kept.push_back(nb);
-        else out.push_back("- " + quoted(fixedText(a.channel(c).name)));
+        if (nb >= 0 && std::find(inB.begin(), inB.end(), nb) != inB.end())
+            kept.push_back(nb);
+        else
+            out.push_back("- " + quoted(fixedText(a.channel(c).name)));
     }
     std::vector<int> keptInB;
     for (int nb : inB) {
-        if (std::find(kept.begin(), kept.end(), nb) != kept.end()) keptInB.push_back(nb);
-        else out.push_back("+ " + quoted(fixedText(b.channel(nb).name)));
+        if (std::find(kept.begin(), kept.end(), nb) != kept.end())
+            keptInB.push_back(nb);
+        else
+            out.push_back("+ " + quoted(fixedText(b.channel(nb).name)));
     }
     if (kept != keptInB) out.push_back("order changed");
     return out;

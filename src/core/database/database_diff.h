@@ -35,7 +35,7 @@ struct RecordChange {
 };
 
 struct FavouriteChange {
-    int group = 0;  // 0..11
+    int group = 0;                    // 0..11
     std::vector<std::string> fields;  // names, members added/removed, order
 };
 
@@ -58,7 +58,7 @@ struct DatabaseDiff {
     std::vector<SatelliteRef> satellitesRemoved;
     std::vector<RecordChange> satellitesChanged;
     bool satelliteOrderChanged = false;
-    std::vector<std::string> transpondersAdded;    // "19.2E 11494 H"
+    std::vector<std::string> transpondersAdded;  // "19.2E 11494 H"
     std::vector<std::string> transpondersRemoved;
     std::vector<RecordChange> transpondersChanged;
     std::vector<FavouriteChange> favouritesChanged;

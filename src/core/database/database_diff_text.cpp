@@ -65,7 +65,8 @@ std::vector<std::string> diffLines(const DatabaseDiff& d) {
         lines.push_back("Favourite group " + std::to_string(f.group + 1) + ": " + joined(f.fields, ", "));
     for (const auto& s : d.satellitesAdded) lines.push_back("Added satellite " + satelliteRefText(s));
     for (const auto& s : d.satellitesRemoved) lines.push_back("Removed satellite " + satelliteRefText(s));
-    for (const auto& s : d.satellitesChanged) lines.push_back("Changed satellite " + s.what + ": " + joined(s.fields, ", "));
+    for (const auto& s : d.satellitesChanged)
+        lines.push_back("Changed satellite " + s.what + ": " + joined(s.fields, ", "));
     if (d.satelliteOrderChanged) lines.push_back("The satellite order changed");
     for (const auto& t : d.transpondersAdded) lines.push_back("Added transponder " + t);
     for (const auto& t : d.transpondersRemoved) lines.push_back("Removed transponder " + t);

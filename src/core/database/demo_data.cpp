@@ -15,7 +15,7 @@ namespace {
 constexpr std::array<const char*, 16> kWords{"Nova",  "Vista", "Kappa", "Orbit", "Lumen", "Pulse", "Zenith", "Atlas",
                                              "Delta", "Echo",  "Fjord", "Mira",  "Tarn",  "Quill", "Rivo",   "Sable"};
 constexpr std::array<const char*, 10> kTvTails{" TV", " News", " Sport", " Kids", " Movies",
-                                               " HD", " Docs", " Life", " Plus", " One"};
+                                               " HD", " Docs", " Life",  " Plus", " One"};
 constexpr std::array<const char*, 4> kRadioTails{" FM", " Radio", " Jazz", " Talk"};
 
 void startFresh(ReceiverDatabase& db) {

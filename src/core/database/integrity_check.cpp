@@ -62,8 +62,8 @@ void collidingTransponders(const ReceiverDatabase& db, std::vector<IntegrityFind
             const TransponderRecord& tp = db.transponder(a);
             findings.push_back({IntegrityFinding::CollidingTransponders, false,
                                 "transponders " + std::to_string(a) + " (" + std::to_string(fa) + " MHz) and " +
-                                    std::to_string(b) + " (" + std::to_string(fb) +
-                                    " MHz) collide on satellite " + std::to_string(tp.satellite) + ", " +
+                                    std::to_string(b) + " (" + std::to_string(fb) + " MHz) collide on satellite " +
+                                    std::to_string(tp.satellite) + ", " +
                                     std::string(polarisationText(tp.polarisation))});
         }
     }
@@ -145,8 +145,8 @@ void numbersBeyondLimits(const ReceiverDatabase& db, std::vector<IntegrityFindin
     for (int t = 0; t < kTransponderSlots; ++t) {
         const int number = db.transponder(t).satellite;
         if (number >= 1 && number <= kEditableSatellites && number > stored && !transponderFree(db.transponder(t)))
-            beyond("transponder " + std::to_string(t) + " is on satellite " + std::to_string(number) +
-                   ", beyond the " + std::to_string(stored) + " satellites the file holds");
+            beyond("transponder " + std::to_string(t) + " is on satellite " + std::to_string(number) + ", beyond the " +
+                   std::to_string(stored) + " satellites the file holds");
     }
 }
 
@@ -169,8 +169,8 @@ std::vector<IntegrityFinding> checkIntegrity(const ReceiverDatabase& db) {
 }
 
 int countLosingData(const std::vector<IntegrityFinding>& findings) {
-    return static_cast<int>(std::count_if(findings.begin(), findings.end(),
-                                          [](const IntegrityFinding& f) { return f.losesData; }));
+    return static_cast<int>(
+        std::count_if(findings.begin(), findings.end(), [](const IntegrityFinding& f) { return f.losesData; }));
 }
 
 std::string lossSummary(const std::vector<IntegrityFinding>& findings) {

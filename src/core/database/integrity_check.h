@@ -10,12 +10,12 @@ class ReceiverDatabase;
 // What the integrity check finds in a database before it is saved.
 struct IntegrityFinding {
     enum Kind {
-        DuplicateChannel,       // same transponder and service id as an earlier channel
-        CollidingTransponders,  // same satellite and polarisation, frequencies within 1 MHz
+        DuplicateChannel,           // same transponder and service id as an earlier channel
+        CollidingTransponders,      // same satellite and polarisation, frequencies within 1 MHz
         ChannelWithoutTransponder,  // on a missing transponder or one of 0 MHz
-        FavouriteOnEmptySlot,   // a favourite slot names a channel number that holds none
-        SatelliteNotInOrder,    // in use (or carrying transponders) but not in the order list
-        NumberBeyondLimits,     // a number the receiver's tables (as the file stores them) cannot hold
+        FavouriteOnEmptySlot,       // a favourite slot names a channel number that holds none
+        SatelliteNotInOrder,        // in use (or carrying transponders) but not in the order list
+        NumberBeyondLimits,         // a number the receiver's tables (as the file stores them) cannot hold
     };
     Kind kind;
     // Saving drops data (the channel is not written); the save is refused.

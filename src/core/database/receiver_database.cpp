@@ -46,8 +46,8 @@ bool ReceiverDatabase::sameTables(const ReceiverDatabase& other) const {
     auto same = [](const auto& a, const auto& b) { return std::memcmp(&a, &b, sizeof a) == 0; };
     return same(satellites_, other.satellites_) && same(order_, other.order_) &&
            same(transponders_, other.transponders_) && same(channels_, other.channels_) &&
-           same(favorites_, other.favorites_) && same(groupNames_, other.groupNames_) &&
-           same(prefix_, other.prefix_) && same(header_, other.header_);
+           same(favorites_, other.favorites_) && same(groupNames_, other.groupNames_) && same(prefix_, other.prefix_) &&
+           same(header_, other.header_);
 }
 
 void ReceiverDatabase::clearForFilling() {
@@ -72,13 +72,14 @@ int ReceiverDatabase::groupSize(int group) const {
 }
 
 std::string ReceiverDatabase::tvGroupName(int group) const {
-    return fixedText(reinterpret_cast<const char*>(groupNames_.data()) + checked(group, kFavoriteGroups) * kNameBytesPerGroup,
-                     kGroupNameSize);
+    return fixedText(
+        reinterpret_cast<const char*>(groupNames_.data()) + checked(group, kFavoriteGroups) * kNameBytesPerGroup,
+        kGroupNameSize);
 }
 
 std::string ReceiverDatabase::radioGroupName(int group) const {
-    return fixedText(reinterpret_cast<const char*>(groupNames_.data()) + checked(group, kFavoriteGroups) * kNameBytesPerGroup +
-                         kGroupNameSize,
+    return fixedText(reinterpret_cast<const char*>(groupNames_.data()) +
+                         checked(group, kFavoriteGroups) * kNameBytesPerGroup + kGroupNameSize,
                      kGroupNameSize);
 }
 
@@ -171,7 +172,8 @@ int ReceiverDatabase::addSatellite() {
             for (int position = 0; position < kEditableSatellites; ++position) {
                 if (order_[position] != 0) continue;
                 order_[position] = static_cast<std::uint8_t>(s + 1);
-                if (header_.satelliteCount < position + 1) header_.satelliteCount = static_cast<std::uint16_t>(position + 1);
+                if (header_.satelliteCount < position + 1)
+                    header_.satelliteCount = static_cast<std::uint16_t>(position + 1);
                 break;
             }
         }
@@ -328,26 +330,24 @@ int ReceiverDatabase::satelliteOrderPosition(int slot) const {
 
 int ReceiverDatabase::compareChannels(int a, int b, int order) const {
     switch (order) {
-    case 0:
-        return a - b;
-    case 1: {
-        const ChannelRecord& ca = channel(a);
-        const ChannelRecord& cb = channel(b);
-        const int byOrder = satelliteOrderPosition(ca.satellite) - satelliteOrderPosition(cb.satellite);
-        if (byOrder != 0) return byOrder;
-        return static_cast<int>(ca.transponder) - static_cast<int>(cb.transponder);
-    }
-    case 2: {
-        const auto* na = reinterpret_cast<const unsigned char*>(channel(a).name);
-        const auto* nb = reinterpret_cast<const unsigned char*>(channel(b).name);
-        for (std::size_t i = 0; i < sizeof(ChannelRecord::name); ++i) {
-            if (na[i] != nb[i]) return static_cast<int>(na[i]) - static_cast<int>(nb[i]);
-            if (na[i] == 0) return 0;
+        case 0: return a - b;
+        case 1: {
+            const ChannelRecord& ca = channel(a);
+            const ChannelRecord& cb = channel(b);
+            const int byOrder = satelliteOrderPosition(ca.satellite) - satelliteOrderPosition(cb.satellite);
+            if (byOrder != 0) return byOrder;
+            return static_cast<int>(ca.transponder) - static_cast<int>(cb.transponder);
         }
-        return 0;
-    }
-    default:
-        return 0;
+        case 2: {
+            const auto* na = reinterpret_cast<const unsigned char*>(channel(a).name);
+            const auto* nb = reinterpret_cast<const unsigned char*>(channel(b).name);
+            for (std::size_t i = 0; i < sizeof(ChannelRecord::name); ++i) {
+                if (na[i] != nb[i]) return static_cast<int>(na[i]) - static_cast<int>(nb[i]);
+                if (na[i] == 0) return 0;
+            }
+            return 0;
+        }
+        default: return 0;
     }
 }
 

@@ -12,9 +12,9 @@
 namespace dorvane {
 
 // The PC-side copy of the receiver's channel data: a value type (copying it
-// takes a snapshot of every table) with fixed, preallocated tables, the header of the blob it was last filled from and the lists and
-// counters derived from the tables. Filled by unpackBackup, changed through
-// the operations below and the edit dialogs, packed again by packBackup.
+// takes a snapshot of every table) with fixed, preallocated tables, the header of the blob it was last filled from and
+// the lists and counters derived from the tables. Filled by unpackBackup, changed through the operations below and the
+// edit dialogs, packed again by packBackup.
 //
 // Table accessors take trusted indexes (they assert in debug builds); the
 // operations check the ranges they document.
@@ -78,9 +78,7 @@ public:
     }
     int channelsOnSatellite(int slot) const { return channelsPerSatellite_[checked(slot, kSatelliteSlots)]; }
     int transpondersOnSatellite(int slot) const { return transpondersPerSatellite_[checked(slot, kSatelliteSlots)]; }
-    int channelsOnTransponder(int number) const {
-        return channelsPerTransponder_[checked(number, kTransponderSlots)];
-    }
+    int channelsOnTransponder(int number) const { return channelsPerTransponder_[checked(number, kTransponderSlots)]; }
 
     // ---- operations ----------------------------------------------------------
     // Blank state: lead 0x80, name "----", all else 0.

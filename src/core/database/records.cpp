@@ -23,9 +23,7 @@ bool channelFree(const ChannelRecord& channel) {
     return channel.flags == 0 || channel.satellite >= kSatelliteSlots || channel.transponder >= kTransponderSlots;
 }
 
-std::string_view fecText(std::uint8_t fec) {
-    return fec < kFecTable.size() ? kFecTable[fec] : std::string_view{};
-}
+std::string_view fecText(std::uint8_t fec) { return fec < kFecTable.size() ? kFecTable[fec] : std::string_view{}; }
 
 std::string_view casCodeText(unsigned code) {
     if (code < kCasCodeTable.size()) return kCasCodeTable[code];

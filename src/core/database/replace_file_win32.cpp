@@ -28,8 +28,8 @@ std::filesystem::path freshNameNextTo(const std::filesystem::path& target) {
 // Writes all bytes into a new file and flushes them to the disk; returns 0
 // or the system's error code of the failing step.
 DWORD writeWholeFile(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size, bool& created) {
-    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                    nullptr);
+    const HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     created = file != INVALID_HANDLE_VALUE;
     if (file == INVALID_HANDLE_VALUE) return GetLastError();
     DWORD error = 0;
@@ -49,18 +49,18 @@ DWORD writeWholeFile(const std::filesystem::path& path, const std::uint8_t* data
 // The errno value of a system error code, for the cause and text of a failure.
 int errnoFrom(DWORD error) {
     switch (error) {
-    case ERROR_FILE_NOT_FOUND:
-    case ERROR_PATH_NOT_FOUND: return ENOENT;
-    case ERROR_ACCESS_DENIED:
-    case ERROR_WRITE_PROTECT: return EACCES;
-    case ERROR_SHARING_VIOLATION:
-    case ERROR_LOCK_VIOLATION: return EBUSY;
-    case ERROR_DISK_FULL:
-    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
-    case ERROR_INVALID_NAME:
-    case ERROR_BAD_PATHNAME: return EINVAL;
-    case ERROR_TOO_MANY_OPEN_FILES: return EMFILE;
-    default: return EIO;
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND: return ENOENT;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_WRITE_PROTECT: return EACCES;
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION: return EBUSY;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL: return ENOSPC;
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME: return EINVAL;
+        case ERROR_TOO_MANY_OPEN_FILES: return EMFILE;
+        default: return EIO;
     }
 }
 
@@ -102,7 +102,8 @@ Status replaceFileAtomically(const std::filesystem::path& target, std::span<cons
         removeQuietly(work);
         // Name what is in the way: something other than a file under the
         // backup name, else the target itself (in use, read-only).
-        const bool backupBlocked = GetFileAttributesW(backup.c_str()) != INVALID_FILE_ATTRIBUTES && !isRegularFile(backup);
+        const bool backupBlocked =
+            GetFileAttributesW(backup.c_str()) != INVALID_FILE_ATTRIBUTES && !isRegularFile(backup);
         return fileFailure(errnoFrom(error), backupBlocked ? backup : target);
     }
     if (!MoveFileExW(work.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {

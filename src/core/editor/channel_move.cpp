@@ -44,7 +44,8 @@ void moveChannelsKeepingFavourites(ReceiverDatabase& db, const std::vector<int>&
     const std::vector<int> newNumber = channelMoveMap(marked, destination);
     std::vector<ChannelRecord> records(kChannelSlots);
     for (int n = 0; n < kChannelSlots; ++n) records[static_cast<std::size_t>(n)] = db.channel(n);
-    for (int n = 0; n < kChannelSlots; ++n) db.channel(newNumber[static_cast<std::size_t>(n)]) = records[static_cast<std::size_t>(n)];
+    for (int n = 0; n < kChannelSlots; ++n)
+        db.channel(newNumber[static_cast<std::size_t>(n)]) = records[static_cast<std::size_t>(n)];
     for (int g = 0; g < kFavoriteGroups; ++g) {
         for (int s = 0; s < kGroupSlots; ++s) {
             std::int16_t& member = db.groupSlot(g, s);
@@ -71,7 +72,9 @@ std::vector<int> favouriteMoveOrder(const std::vector<bool>& marked, int destina
     std::vector<int> order(marked.size());
     std::iota(order.begin(), order.end(), 0);
     if (destination < 0 || destination >= count || marked[static_cast<std::size_t>(destination)]) return order;
-    auto isMarked = [&](int position) { return marked[static_cast<std::size_t>(order[static_cast<std::size_t>(position)])]; };
+    auto isMarked = [&](int position) {
+        return marked[static_cast<std::size_t>(order[static_cast<std::size_t>(position)])];
+    };
     // Members in front of the destination are taken from where the earlier
     // moves left them; those behind it queue up after the ones moved before.
     int before = 0;

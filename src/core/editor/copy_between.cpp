@@ -30,8 +30,12 @@ std::string counted(int count, const char* one, const char* many) {
 class Copier {
 public:
     Copier(const ReceiverDatabase& source, ReceiverDatabase& target, DuplicateChoice choice)
-        : source_(source), target_(target), choice_(choice), satellites_(kSatelliteSlots, -2),
-          transponders_(kTransponderSlots, -2), channels_(kChannelSlots, -2) {}
+        : source_(source),
+          target_(target),
+          choice_(choice),
+          satellites_(kSatelliteSlots, -2),
+          transponders_(kTransponderSlots, -2),
+          channels_(kChannelSlots, -2) {}
 
     int satellite(int slot);
     int transponder(int number);

@@ -21,8 +21,7 @@ void EditHistory::replaceLastBefore(std::unique_ptr<EditState> before) {
     undo_.back().state = std::move(before);
 }
 
-bool EditHistory::step(std::deque<Entry>& from, std::deque<Entry>& to, EditState& current,
-                       std::uint64_t& generation) {
+bool EditHistory::step(std::deque<Entry>& from, std::deque<Entry>& to, EditState& current, std::uint64_t& generation) {
     if (from.empty()) return false;
     Entry entry = std::move(from.back());
     from.pop_back();

@@ -113,7 +113,8 @@ ButtonStates EditorSession::buttons() const {
 std::string EditorSession::whyAddIsOff() const {
     if (isMovePending() || buttons().add) return {};
     if (traits().favourite) return "Choose channels in the list below to add them to the group";
-    if (activeList_ == EditorList::Middle) return "Choose one transponder to copy, or one satellite without transponders";
+    if (activeList_ == EditorList::Middle)
+        return "Choose one transponder to copy, or one satellite without transponders";
     if (activeList_ == EditorList::None && searchedOnly_)
         return "Satellites are added with \"All Sat\" chosen; choose a list first";
     return "Choose a list first";

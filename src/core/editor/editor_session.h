@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/common/result.h"
-#include "core/editor/copy_between.h"
 #include "core/database/channel_order.h"
+#include "core/editor/copy_between.h"
 #include "core/editor/edit_history.h"
 #include "core/editor/editor_state.h"
 
@@ -49,21 +49,33 @@ enum class AccessFilter { All = 0, FreeToAir = 1, Scrambled = 2 };
 
 // The channel list's columns (the satellite view's list and the pool).
 enum ChannelColumn : int {
-    kColumnName = 0, kColumnPcrPid, kColumnVideoPid, kColumnAudioPid, kColumnTeletextPid, kColumnCas,
-    kColumnVideoType, kColumnAudioType, kColumnSatellite, kColumnTransponder, kColumnNumber,
-    kColumnServiceId, kColumnFrequency, kColumnSatelliteName, kChannelColumns
+    kColumnName = 0,
+    kColumnPcrPid,
+    kColumnVideoPid,
+    kColumnAudioPid,
+    kColumnTeletextPid,
+    kColumnCas,
+    kColumnVideoType,
+    kColumnAudioType,
+    kColumnSatellite,
+    kColumnTransponder,
+    kColumnNumber,
+    kColumnServiceId,
+    kColumnFrequency,
+    kColumnSatelliteName,
+    kChannelColumns
 };
 
 // What an operation changed, for the window to draw again.
 struct Change {
     enum Bits : unsigned {
         None = 0,
-        Data = 1,          // the database (rows' texts)
-        Left = 2,          // the satellite or group rows, or their selection
-        Middle = 4,        // the transponder or member rows, or their selection
-        Channels = 8,      // the channel or pool rows, or their selection
-        View = 16,         // the view and its columns
-        Lists = 15,        // everything but the view
+        Data = 1,      // the database (rows' texts)
+        Left = 2,      // the satellite or group rows, or their selection
+        Middle = 4,    // the transponder or member rows, or their selection
+        Channels = 8,  // the channel or pool rows, or their selection
+        View = 16,     // the view and its columns
+        Lists = 15,    // everything but the view
         Everything = 31,
     };
     unsigned bits = None;

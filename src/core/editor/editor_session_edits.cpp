@@ -49,7 +49,8 @@ std::string notUniqueWarning(const ReceiverDatabase& db, const std::vector<int>&
         const ChannelRecord& c = db.channel(member);
         for (int n = 0; n < kChannelSlots; ++n) {
             const ChannelRecord& other = db.channel(n);
-            if (n == member || channelFree(other) || other.transponder != c.transponder || other.serviceId != c.serviceId)
+            if (n == member || channelFree(other) || other.transponder != c.transponder ||
+                other.serviceId != c.serviceId)
                 continue;
             lines += "\"" + nameText(c.name, sizeof c.name) + "\" (channel " + std::to_string(member) +
                      ") has the transponder and service id of \"" + nameText(other.name, sizeof other.name) +
@@ -110,7 +111,8 @@ Change EditorSession::editTransponder(int number, const TransponderRecord& recor
     if (record.satellite != satelliteBefore && record.satellite >= 1 && record.satellite <= kEditableSatellites) {
         for (int n = 0; n < kChannelSlots; ++n) {
             ChannelRecord& c = db().channel(n);
-            if (!channelFree(c) && c.transponder == number) c.satellite = static_cast<std::uint8_t>(record.satellite - 1);
+            if (!channelFree(c) && c.transponder == number)
+                c.satellite = static_cast<std::uint8_t>(record.satellite - 1);
         }
     }
     return commit(std::move(before), Change::None);
@@ -287,7 +289,9 @@ std::string EditorSession::deleteQuestion() const {
             if (!channelFree(c) && goes(c, n)) going[static_cast<std::size_t>(n)] = true, ++channels;
         }
     };
-    auto chosen = [](const std::vector<int>& ids, int id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); };
+    auto chosen = [](const std::vector<int>& ids, int id) {
+        return std::find(ids.begin(), ids.end(), id) != ids.end();
+    };
     switch (activeList_) {
         case EditorList::Left: {
             if (selectedLeft_.empty()) return {};

@@ -37,7 +37,8 @@ std::vector<int> numbersAfterSaving(const ReceiverDatabase& db) {
     int next = 0;
     for (int n = 0; n < kChannelSlots; ++n) {
         const ChannelRecord& c = db.channel(n);
-        if (!channelFree(c) && db.transponder(c.transponder).frequency != 0) number[static_cast<std::size_t>(n)] = next++;
+        if (!channelFree(c) && db.transponder(c.transponder).frequency != 0)
+            number[static_cast<std::size_t>(n)] = next++;
     }
     return number;
 }

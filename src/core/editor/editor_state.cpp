@@ -56,8 +56,8 @@ void actionsForList(const EditorFacts& f, ButtonStates& s) {
             s.add = true;
             s.remove = true;
             // Within one satellite, or across all of them.
-            s.move = f.selectedSatellites == 1 ||
-                     (f.selectedSatellites > 0 && f.selectedSatellites == f.listedSatellites);
+            s.move =
+                f.selectedSatellites == 1 || (f.selectedSatellites > 0 && f.selectedSatellites == f.listedSatellites);
             break;
         case EditorList::None: break;
     }

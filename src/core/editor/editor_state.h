@@ -15,10 +15,10 @@ enum class Counter {
     AllKinds,           // tv + radio
     Tv,
     Radio,
-    AllAccess,          // freeToAir + scrambled
+    AllAccess,  // freeToAir + scrambled
     FreeToAir,
     Scrambled,
-    Listed,             // rows in the channel list
+    Listed,  // rows in the channel list
 };
 
 // The counters of the Edit Receiver Data window as one value: the listing
@@ -42,12 +42,12 @@ struct ListCounts {
 
 // What the three views of the window do differently, in one place.
 struct ViewTraits {
-    bool favourite;                // the lists show favourite groups
-    int kind;                      // channel kind of the pool: 0 TV, 1 radio, -1 all
-    bool leftMultipleSelection;    // several satellites at once; one group
-    bool satelliteChoices;         // "All Sat", the filters and the sort buttons apply
-    bool middleSortable;           // transponders sort by a header; members keep group order
-    bool leftDoubleClickEdits;     // a satellite opens Edit Satellite; a group is renamed
+    bool favourite;              // the lists show favourite groups
+    int kind;                    // channel kind of the pool: 0 TV, 1 radio, -1 all
+    bool leftMultipleSelection;  // several satellites at once; one group
+    bool satelliteChoices;       // "All Sat", the filters and the sort buttons apply
+    bool middleSortable;         // transponders sort by a header; members keep group order
+    bool leftDoubleClickEdits;   // a satellite opens Edit Satellite; a group is renamed
 };
 const ViewTraits& viewTraits(EditorView view);
 
@@ -70,17 +70,17 @@ struct ButtonStates {
     bool add = false;
     bool remove = false;
     bool move = false;
-    bool moveShown = true;             // "Move", or else "Select Destination" and "Cancel Move"
+    bool moveShown = true;  // "Move", or else "Select Destination" and "Cancel Move"
     bool save = false;
     bool exit = true;
     bool undo = false;
     bool redo = false;
-    bool fileActions = true;           // "Save As...", "Export...", "Import..."
-    bool renameGroup = false;          // "Rename Group..." (favourite views)
+    bool fileActions = true;   // "Save As...", "Export...", "Import..."
+    bool renameGroup = false;  // "Rename Group..." (favourite views)
     bool leftList = true;
     bool middleList = true;
-    bool satelliteChoices = true;      // "All Sat", "Searched Sat", filters and sort order
-    bool leftCounters = true;          // the transponders and satellite channels
+    bool satelliteChoices = true;  // "All Sat", "Searched Sat", filters and sort order
+    bool leftCounters = true;      // the transponders and satellite channels
     bool operator==(const ButtonStates&) const = default;
 };
 ButtonStates deriveButtonStates(const EditorFacts& facts);

@@ -59,9 +59,7 @@ int groupsWithMembers(const ReceiverDatabase& db) {
 
 std::vector<PrintTable> printTables(const ReceiverDatabase& db) {
     std::vector<PrintTable> tables;
-    PrintTable channels{"Channels",
-                        {"Ch_id", "Channel", "Satellite", "Freq.", "Pol", "Service id", "Type", "CAS"},
-                        {}};
+    PrintTable channels{"Channels", {"Ch_id", "Channel", "Satellite", "Freq.", "Pol", "Service id", "Type", "CAS"}, {}};
     for (int n = 0; n < kChannelSlots; ++n) {
         if (!channelFree(db.channel(n))) channels.rows.push_back(channelRow(db, n));
     }

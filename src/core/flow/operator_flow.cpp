@@ -14,11 +14,11 @@
 #include "core/database/backup_blob.h"
 #include "core/database/channel_data_buffer.h"
 #include "core/database/replace_file.h"
+#include "core/flow/operator_flow_texts.h"
 #include "core/history/history_keeper.h"
 #include "core/image/image_file.h"
 #include "core/serial/serial_link.h"
 #include "core/transfer/frames.h"
-#include "core/flow/operator_flow_texts.h"
 
 namespace dorvane {
 
@@ -67,25 +67,24 @@ bool targetMayBecomeBackup(const std::filesystem::path& target) {
 
 std::string elapsedText(Millis elapsed) {
     const long long s = std::max<long long>(0, elapsed / 1000);
-    if (s >= 3600)
-        return format("%lld:%02lld:%02lld", s / 3600, (s / 60) % 60, s % 60);
+    if (s >= 3600) return format("%lld:%02lld:%02lld", s / 3600, (s / 60) % 60, s % 60);
     return format("%02lld:%02lld", s / 60, s % 60);
 }
 
 std::optional<std::string> downloadSizeProblem(std::uint64_t length, bool forced) {
     if (length == 0) return std::string("The file is empty! There is nothing to download.");
     if (length > kLargestImage && !forced)
-        return format("The file is larger than %d MiB, more than any STB takes! Check the file, or use Forced "
-                      "download to send it anyway.",
-                      static_cast<int>(kLargestImage >> 20));
+        return format(
+            "The file is larger than %d MiB, more than any STB takes! Check the file, or use Forced "
+            "download to send it anyway.",
+            static_cast<int>(kLargestImage >> 20));
     return std::nullopt;
 }
 
 std::optional<std::string> uploadTargetProblem(const std::filesystem::path& target) {
     std::error_code ec;
     const std::string name = utf8Path(target);
-    if (std::filesystem::is_directory(target, ec))
-        return "Can't save the upload to " + name + ": it is a folder!";
+    if (std::filesystem::is_directory(target, ec)) return "Can't save the upload to " + name + ": it is a folder!";
     std::filesystem::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
     if (!std::filesystem::is_directory(folder, ec))
@@ -182,8 +181,10 @@ void OperatorFlow::cancel() {
     view_.appendLog("Transferring canceled!");
     stopBlink();
     endTransfer();
-    if (writing) engine_.stopLinkPoll();
-    else engine_.startLinkPoll();
+    if (writing)
+        engine_.stopLinkPoll();
+    else
+        engine_.startLinkPoll();
     finish(TransferOutcome::Canceled);
 }
 

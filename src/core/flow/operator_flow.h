@@ -250,7 +250,7 @@ private:
     int progressScale_ = kBootLoaderTransferScale;
     std::int64_t transferred_ = 0;
     FlowDisplay display_;
-    std::optional<ReceiverDialect> dialect_;  // the running download's STB, once it answered
+    std::optional<ReceiverDialect> dialect_;    // the running download's STB, once it answered
     std::optional<UploadResult> uploadResult_;  // the running upload's, once its target was chosen
     Millis startTime_ = 0;
     int lastUploadPercent_ = 0;
@@ -258,10 +258,10 @@ private:
     bool writingWarned_ = false;  // an interrupt while the receiver writes
     bool ackAnswer_ = true;       // the receiver answered the header block with ACK and 'C'
 
-    EventLoop::TimerId elapsedTimer_ = 0;     // elapsed time, every second
-    EventLoop::TimerId startTimeout_ = 0;   // 30 s until the receiver answers
-    EventLoop::TimerId blinkTimer_ = 0;     // "Wait writing image end..."
-    EventLoop::TimerId continuation_ = 0;   // pauses around the command
+    EventLoop::TimerId elapsedTimer_ = 0;  // elapsed time, every second
+    EventLoop::TimerId startTimeout_ = 0;  // 30 s until the receiver answers
+    EventLoop::TimerId blinkTimer_ = 0;    // "Wait writing image end..."
+    EventLoop::TimerId continuation_ = 0;  // pauses around the command
 };
 
 }  // namespace dorvane

@@ -38,16 +38,16 @@ void OperatorFlow::onTransferEvent(const EngineReport& report) {
     if (!busy_ || onTransferFailure(report)) return;
     if (onDownloadEvent(report)) return;
     switch (report.event) {
-    case EngineEvent::Started:
-        if (report.state == EngineState::UploadArm) onUploadStarted();
-        break;
-    case EngineEvent::UploadProgress: {
-        const UploadedBytes& uploaded = *report.as<UploadedBytes>();
-        showUploadPercent(uploaded.percent + kUploadProgressStart);
-        break;
-    }
-    case EngineEvent::UploadEnded: onUploadEnd(*report.as<UploadOutcome>()); break;
-    default: break;
+        case EngineEvent::Started:
+            if (report.state == EngineState::UploadArm) onUploadStarted();
+            break;
+        case EngineEvent::UploadProgress: {
+            const UploadedBytes& uploaded = *report.as<UploadedBytes>();
+            showUploadPercent(uploaded.percent + kUploadProgressStart);
+            break;
+        }
+        case EngineEvent::UploadEnded: onUploadEnd(*report.as<UploadOutcome>()); break;
+        default: break;
     }
 }
 
@@ -61,29 +61,29 @@ void OperatorFlow::onUploadStarted() {
 // The events of a download; false for the others.
 bool OperatorFlow::onDownloadEvent(const EngineReport& report) {
     switch (report.event) {
-    case EngineEvent::Started:
-        if (report.state != EngineState::WaitStart) return false;
-        cancelTimer(startTimeout_);
-        view_.appendLog("Downloading process started.");
-        return true;
-    case EngineEvent::ReceiverIdentified: onReceiverIdentified(*report.as<ReceiverAnswer>()); return true;
-    case EngineEvent::DataStarted: onDataStarted(); return true;
-    case EngineEvent::BuyerRefused: onBuyerRefused(); return true;
-    case EngineEvent::WriteFailed: onWriteFailed(report.state); return true;
-    case EngineEvent::BlockAcked: onBlocksSent(report.as<AckedBlock>()->bytes); return true;
-    case EngineEvent::BatchEnded: onBatchEnded(); return true;
-    case EngineEvent::WritingStarted:
-        view_.appendLog("Writing Image started.");
-        if (ackAnswer_) startBlink();
-        return true;
-    case EngineEvent::WritingProgress: {
-        // The receiver's own figure; a byte beyond 100 is not shown as one.
-        const int percent = std::clamp(report.as<WritingReport>()->reported, 0, 100);
-        showProgress(percent, format("Downloading %d%% ...", percent));
-        return true;
-    }
-    case EngineEvent::WritingEnded: onWritingEnd(); return true;
-    default: return false;
+        case EngineEvent::Started:
+            if (report.state != EngineState::WaitStart) return false;
+            cancelTimer(startTimeout_);
+            view_.appendLog("Downloading process started.");
+            return true;
+        case EngineEvent::ReceiverIdentified: onReceiverIdentified(*report.as<ReceiverAnswer>()); return true;
+        case EngineEvent::DataStarted: onDataStarted(); return true;
+        case EngineEvent::BuyerRefused: onBuyerRefused(); return true;
+        case EngineEvent::WriteFailed: onWriteFailed(report.state); return true;
+        case EngineEvent::BlockAcked: onBlocksSent(report.as<AckedBlock>()->bytes); return true;
+        case EngineEvent::BatchEnded: onBatchEnded(); return true;
+        case EngineEvent::WritingStarted:
+            view_.appendLog("Writing Image started.");
+            if (ackAnswer_) startBlink();
+            return true;
+        case EngineEvent::WritingProgress: {
+            // The receiver's own figure; a byte beyond 100 is not shown as one.
+            const int percent = std::clamp(report.as<WritingReport>()->reported, 0, 100);
+            showProgress(percent, format("Downloading %d%% ...", percent));
+            return true;
+        }
+        case EngineEvent::WritingEnded: onWritingEnd(); return true;
+        default: return false;
     }
 }
 
@@ -103,25 +103,25 @@ bool OperatorFlow::onTransferFailure(const EngineReport& report) {
         // data is kept, whatever ended the file.
         const UploadOutcome* upload = report.as<UploadOutcome>();
         if (const auto reason = upload ? unfinishedUploadReason(*upload) : std::nullopt) {
-                    cancelTimer(elapsedTimer_);
+            cancelTimer(elapsedTimer_);
             endTransfer();
             failUpload(*reason, *upload);
             return true;
         }
     }
     switch (event) {
-    case EngineEvent::ReceiverSilent: onTransferTimeout(); return true;
-    case EngineEvent::PortFailed: onPortFailed(); return true;
-    case EngineEvent::WritingSilent: onWritingSilent(); return true;
-    case EngineEvent::SourceFailed: onSourceFailed(); return true;
-    case EngineEvent::ReceiverRestarted: onReceiverRestarted(); return true;
-    case EngineEvent::TooManyErrors:
-        endTransfer();
-        view_.appendLog(kTooManyErrorsLine);
-        view_.showNotice(NoticeKind::Failed, kTooManyErrorsBox);
-        finish(TransferOutcome::Failed);
-        return true;
-    default: return false;
+        case EngineEvent::ReceiverSilent: onTransferTimeout(); return true;
+        case EngineEvent::PortFailed: onPortFailed(); return true;
+        case EngineEvent::WritingSilent: onWritingSilent(); return true;
+        case EngineEvent::SourceFailed: onSourceFailed(); return true;
+        case EngineEvent::ReceiverRestarted: onReceiverRestarted(); return true;
+        case EngineEvent::TooManyErrors:
+            endTransfer();
+            view_.appendLog(kTooManyErrorsLine);
+            view_.showNotice(NoticeKind::Failed, kTooManyErrorsBox);
+            finish(TransferOutcome::Failed);
+            return true;
+        default: return false;
     }
 }
 
@@ -133,8 +133,10 @@ void OperatorFlow::onDataStarted() {
 // A frame that could not be written whole: the header block's repeat is
 // only logged (its first sending is not), a data block's ends the transfer.
 void OperatorFlow::onWriteFailed(EngineState state) {
-    if (state == EngineState::WaitHeaderAnswer) view_.appendLog("Serial Port Internal Error: Write");
-    else if (state == EngineState::DataWriteFailed) onTransferTimeout();
+    if (state == EngineState::WaitHeaderAnswer)
+        view_.appendLog("Serial Port Internal Error: Write");
+    else if (state == EngineState::DataWriteFailed)
+        onTransferTimeout();
 }
 
 void OperatorFlow::onBuyerRefused() {
@@ -232,7 +234,7 @@ void OperatorFlow::onWritingEnd() {
     setRunning(FlowDisplay::Running::None);
     if (ackAnswer_) {
         stopBlink();
-            cancelTimer(startTimeout_);
+        cancelTimer(startTimeout_);
         busy_ = false;
         showProgressText("Writing image stopped.");
         engine_.reset();

@@ -37,7 +37,8 @@ inline constexpr char kPortFailedBox[] = "Serial Port Error! Please, Check your 
 inline constexpr char kTooManyErrorsLine[] = "Transferring failed! Too many errors on the line.";
 inline constexpr char kTooManyErrorsBox[] = "Too many errors on the line! Please, Check your cable and STB, And retry!";
 inline constexpr char kUploadFailedLine[] = "Uploading failed!";
-inline constexpr char kUploadFailedBox[] = "Uploading failed! The file was not changed. Please, Check your STB, And retry!";
+inline constexpr char kUploadFailedBox[] =
+    "Uploading failed! The file was not changed. Please, Check your STB, And retry!";
 inline constexpr char kUploadUnchanged[] = "The file was not changed.";
 inline constexpr char kNotChannelData[] = "The received data is not channel data: %s.";
 inline constexpr char kSizesDisagree[] = "The STB announced %u bytes and sent %u.";

@@ -9,8 +9,8 @@
 
 #include "core/common/file_error.h"
 #include "core/database/backup_blob.h"
-#include "core/database/replace_file.h"
 #include "core/database/receiver_database.h"
+#include "core/database/replace_file.h"
 #include "core/image/image_file.h"
 
 namespace fs = std::filesystem;
@@ -81,15 +81,24 @@ void readInfo(HistoryEntry& entry, const fs::path& info) {
         if (eq == std::string::npos) continue;
         const std::string key = line.substr(0, eq);
         const std::string value = line.substr(eq + 1);
-        if (key == "time") entry.time = value;
-        else if (key == "origin") entry.origin = value;
-        else if (key == "source") entry.source = value;
-        else if (key == "boot_version") entry.bootVersion = value;
-        else if (key == "app_version") entry.appVersion = value;
-        else if (key == "satellites") entry.counts.satellites = toInt(value);
-        else if (key == "transponders") entry.counts.transponders = toInt(value);
-        else if (key == "channels") entry.counts.channels = toInt(value);
-        else if (key == "favourites") entry.counts.favourites = toInt(value);
+        if (key == "time")
+            entry.time = value;
+        else if (key == "origin")
+            entry.origin = value;
+        else if (key == "source")
+            entry.source = value;
+        else if (key == "boot_version")
+            entry.bootVersion = value;
+        else if (key == "app_version")
+            entry.appVersion = value;
+        else if (key == "satellites")
+            entry.counts.satellites = toInt(value);
+        else if (key == "transponders")
+            entry.counts.transponders = toInt(value);
+        else if (key == "channels")
+            entry.counts.channels = toInt(value);
+        else if (key == "favourites")
+            entry.counts.favourites = toInt(value);
     }
 }
 
@@ -98,8 +107,8 @@ std::string infoText(const HistoryEntry& e) {
            "\nboot_version=" + e.bootVersion + "\napp_version=" + e.appVersion +
            "\nsatellites=" + std::to_string(e.counts.satellites) +
            "\ntransponders=" + std::to_string(e.counts.transponders) +
-           "\nchannels=" + std::to_string(e.counts.channels) +
-           "\nfavourites=" + std::to_string(e.counts.favourites) + "\n";
+           "\nchannels=" + std::to_string(e.counts.channels) + "\nfavourites=" + std::to_string(e.counts.favourites) +
+           "\n";
 }
 
 // Entries are named "YYYYMMDD-HHMMSS-mmm" (and "-N" for a second one in

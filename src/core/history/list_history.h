@@ -32,7 +32,7 @@ struct KeptList {
     // "upload" (received from an STB), "replaced" (a file a save replaced),
     // "restore" (the open list before a history entry replaced it).
     std::string origin;
-    std::filesystem::path source;  // the file it came from or was saved to
+    std::filesystem::path source;              // the file it came from or was saved to
     std::optional<std::uint32_t> bootVersion;  // the STB's, when known
     std::optional<std::uint32_t> appVersion;
 };
@@ -40,15 +40,15 @@ struct KeptList {
 // One kept list: a channel-data file NAME.irz and its sidecar NAME.info
 // (lines "key=value").
 struct HistoryEntry {
-    std::string name;             // file name without extension; sorts by time
-    std::filesystem::path file;   // the kept channel-data file
-    std::string time;             // UTC, "2026-12-09 23:40:12"
+    std::string name;            // file name without extension; sorts by time
+    std::filesystem::path file;  // the kept channel-data file
+    std::string time;            // UTC, "2026-12-09 23:40:12"
     std::string origin;
-    std::string source;           // UTF-8 path text
-    std::string bootVersion;      // "%d.%d.%d", empty when unknown
+    std::string source;       // UTF-8 path text
+    std::string bootVersion;  // "%d.%d.%d", empty when unknown
     std::string appVersion;
     KeptCounts counts;
-    std::uintmax_t size = 0;      // bytes of the kept file
+    std::uintmax_t size = 0;  // bytes of the kept file
 };
 
 // The figures of a channel-data blob; zero counts when it does not unpack.

@@ -40,13 +40,13 @@ std::string format(const char* fmt, unsigned a, unsigned b, unsigned c) {
 
 std::string imageTypeName(ImageType type) {
     switch (type) {
-    case ImageType::Undefined: return "Undefined";
-    case ImageType::Boot: return "Boot";
-    case ImageType::Application: return "Application";
-    case ImageType::Database: return "Database";
-    case ImageType::IrzData: return "IRZ Data";
-    case ImageType::Factory: return "Factory";
-    case ImageType::Upload: return "Upload";
+        case ImageType::Undefined: return "Undefined";
+        case ImageType::Boot: return "Boot";
+        case ImageType::Application: return "Application";
+        case ImageType::Database: return "Database";
+        case ImageType::IrzData: return "IRZ Data";
+        case ImageType::Factory: return "Factory";
+        case ImageType::Upload: return "Upload";
     }
     return {};
 }
@@ -164,10 +164,10 @@ Status CImageFile::open(const std::filesystem::path& path) {
     if (bytesAre(head.data() + 12, "CNXT")) {
         hasBuildInfo_ = false;
         switch (readLe32(head.data() + 32)) {
-        case 0x20060203: type_ = ImageType::Boot; break;
-        case 0x20060106:
-        case 0x20030106: type_ = ImageType::Application; break;
-        default: break;
+            case 0x20060203: type_ = ImageType::Boot; break;
+            case 0x20060106:
+            case 0x20030106: type_ = ImageType::Application; break;
+            default: break;
         }
         buyerCode_ = readLe32(head.data() + 44);
         version_ = readLe32(head.data() + 36);

@@ -11,9 +11,9 @@ namespace dorvane {
 struct LoopbackTally {
     std::size_t sent = 0;
     std::size_t received = 0;
-    std::size_t lost = 0;    // pattern bytes that never came back
-    std::size_t wrong = 0;   // bytes that came back garbled
-    std::size_t extra = 0;   // bytes beyond the end of the pattern
+    std::size_t lost = 0;   // pattern bytes that never came back
+    std::size_t wrong = 0;  // bytes that came back garbled
+    std::size_t extra = 0;  // bytes beyond the end of the pattern
 
     bool clean() const { return received == sent && lost == 0 && wrong == 0 && extra == 0; }
 };

@@ -2,9 +2,7 @@
 
 namespace dorvane {
 
-int ReceiveQueue::count() const {
-    return (head_ - tail_ + kSlots) % kSlots;
-}
+int ReceiveQueue::count() const { return (head_ - tail_ + kSlots) % kSlots; }
 
 bool ReceiveQueue::push(std::uint8_t byte) {
     if (count() == kCapacity) return false;

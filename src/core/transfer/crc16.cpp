@@ -22,8 +22,7 @@ constexpr auto kTable = makeTable();
 
 std::uint16_t crc16(std::span<const std::uint8_t> bytes) {
     std::uint16_t crc = 0;
-    for (const std::uint8_t b : bytes)
-        crc = static_cast<std::uint16_t>(kTable[((crc >> 8) ^ b) & 0xFF] ^ (crc << 8));
+    for (const std::uint8_t b : bytes) crc = static_cast<std::uint16_t>(kTable[((crc >> 8) ^ b) & 0xFF] ^ (crc << 8));
     return crc;
 }
 

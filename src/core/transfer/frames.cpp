@@ -22,10 +22,10 @@ void putCrc(std::array<std::uint8_t, N>& frame) {
 
 std::string headerNameFor(ImageType type, const std::string& fileName) {
     switch (type) {
-    case ImageType::IrzData: return "curdb";
-    case ImageType::Factory: return "appsfac";
-    case ImageType::Upload: return "upload";
-    default: return fileName;
+        case ImageType::IrzData: return "curdb";
+        case ImageType::Factory: return "appsfac";
+        case ImageType::Upload: return "upload";
+        default: return fileName;
     }
 }
 

@@ -30,13 +30,14 @@ inline constexpr std::uint8_t NAK = 0x15;
 inline constexpr std::uint8_t CAN = 0x18;
 inline constexpr std::uint8_t SUB = 0x1A;
 inline constexpr std::uint8_t RS = 0x1E;
-inline constexpr std::uint8_t C = 0x43;      // 'C': request to send, CRC mode
-inline constexpr std::uint8_t REJECT = static_cast<std::uint8_t>(kBuyerRefused);  // 0x66, image refused by the buyer check
+inline constexpr std::uint8_t C = 0x43;  // 'C': request to send, CRC mode
+inline constexpr std::uint8_t REJECT =
+    static_cast<std::uint8_t>(kBuyerRefused);  // 0x66, image refused by the buyer check
 }  // namespace ctl
 
 inline constexpr std::size_t kBlockData = 1024;
 inline constexpr std::size_t kShortBlockData = 128;
-inline constexpr std::size_t kBlockFrameSize = kBlockData + 5;          // 1,029
+inline constexpr std::size_t kBlockFrameSize = kBlockData + 5;            // 1,029
 inline constexpr std::size_t kShortBlockFrameSize = kShortBlockData + 5;  // 133
 inline constexpr std::size_t kInfoRecordSize = 128;
 inline constexpr std::uint32_t kInfoRecordLength = 32;

@@ -26,9 +26,7 @@ std::string hex(std::span<const std::uint8_t> bytes) {
     return s;
 }
 
-std::string plural(std::size_t n, const char* what) {
-    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
-}
+std::string plural(std::size_t n, const char* what) { return std::to_string(n) + " " + what + (n == 1 ? "" : "s"); }
 
 bool mergeable(const LineBurst& last, LineDirection direction, Millis at) {
     return last.direction == direction && last.at == at;
@@ -38,22 +36,22 @@ bool mergeable(const LineBurst& last, LineDirection direction, Millis at) {
 
 std::optional<std::string> TraceFormatter::controlName(std::uint8_t b) {
     switch (b) {
-    case ctl::SOH: return "SOH";
-    case ctl::STX: return "STX";
-    case ctl::EOT: return "EOT";
-    case ctl::ACK: return "ACK";
-    case ctl::NAK: return "NAK";
-    case ctl::CAN: return "CAN";
-    case ctl::C: return "'C'";
-    case ctl::ENQ: return "ENQ";
-    case ctl::VT: return "VT";
-    case ctl::RS: return "RS";
-    case ctl::FF: return "FF";
-    case ctl::DC1: return "DC1";
-    case ctl::BEL: return "BEL";
-    case ctl::CR: return "CR";
-    case ctl::LF: return "LF";
-    default: return std::nullopt;
+        case ctl::SOH: return "SOH";
+        case ctl::STX: return "STX";
+        case ctl::EOT: return "EOT";
+        case ctl::ACK: return "ACK";
+        case ctl::NAK: return "NAK";
+        case ctl::CAN: return "CAN";
+        case ctl::C: return "'C'";
+        case ctl::ENQ: return "ENQ";
+        case ctl::VT: return "VT";
+        case ctl::RS: return "RS";
+        case ctl::FF: return "FF";
+        case ctl::DC1: return "DC1";
+        case ctl::BEL: return "BEL";
+        case ctl::CR: return "CR";
+        case ctl::LF: return "LF";
+        default: return std::nullopt;
     }
 }
 
@@ -159,8 +157,10 @@ std::string TraceFormatter::annotate(LineDirection direction, std::span<const st
             i = continuePending(pending, bytes, i, parts);
         } else if (afterRs_[d]) {
             afterRs_[d] = false;
-            if (parts.empty()) parts.push_back("progress " + std::to_string(b) + "%");
-            else parts.back() += " " + std::to_string(b) + "%";
+            if (parts.empty())
+                parts.push_back("progress " + std::to_string(b) + "%");
+            else
+                parts.back() += " " + std::to_string(b) + "%";
             ++i;
         } else if ((b == ctl::SOH || b == ctl::STX) &&
                    (n - i < 3 || static_cast<std::uint8_t>(~bytes[i + 1]) == bytes[i + 2])) {

@@ -51,26 +51,26 @@ void CTransferEngine::identifyReceiver(ReceiverDialect dialect) {
 
 const char* eventName(EngineEvent event) {
     switch (event) {
-    case EngineEvent::Started: return "started";
-    case EngineEvent::ReceiverIdentified: return "receiver-identified";
-    case EngineEvent::DataStarted: return "data-started";
-    case EngineEvent::BuyerRefused: return "buyer-refused";
-    case EngineEvent::UnexpectedByte: return "unexpected-byte";
-    case EngineEvent::WriteFailed: return "write-failed";
-    case EngineEvent::BlockAcked: return "block-acked";
-    case EngineEvent::UploadProgress: return "upload-progress";
-    case EngineEvent::BatchEnded: return "batch-ended";
-    case EngineEvent::UploadEnded: return "upload-ended";
-    case EngineEvent::WritingStarted: return "writing-started";
-    case EngineEvent::WritingProgress: return "writing-progress";
-    case EngineEvent::WritingEnded: return "writing-ended";
-    case EngineEvent::LinkTested: return "link-tested";
-    case EngineEvent::ReceiverSilent: return "receiver-silent";
-    case EngineEvent::PortFailed: return "port-failed";
-    case EngineEvent::TooManyErrors: return "too-many-errors";
-    case EngineEvent::WritingSilent: return "writing-silent";
-    case EngineEvent::SourceFailed: return "source-failed";
-    case EngineEvent::ReceiverRestarted: return "receiver-restarted";
+        case EngineEvent::Started: return "started";
+        case EngineEvent::ReceiverIdentified: return "receiver-identified";
+        case EngineEvent::DataStarted: return "data-started";
+        case EngineEvent::BuyerRefused: return "buyer-refused";
+        case EngineEvent::UnexpectedByte: return "unexpected-byte";
+        case EngineEvent::WriteFailed: return "write-failed";
+        case EngineEvent::BlockAcked: return "block-acked";
+        case EngineEvent::UploadProgress: return "upload-progress";
+        case EngineEvent::BatchEnded: return "batch-ended";
+        case EngineEvent::UploadEnded: return "upload-ended";
+        case EngineEvent::WritingStarted: return "writing-started";
+        case EngineEvent::WritingProgress: return "writing-progress";
+        case EngineEvent::WritingEnded: return "writing-ended";
+        case EngineEvent::LinkTested: return "link-tested";
+        case EngineEvent::ReceiverSilent: return "receiver-silent";
+        case EngineEvent::PortFailed: return "port-failed";
+        case EngineEvent::TooManyErrors: return "too-many-errors";
+        case EngineEvent::WritingSilent: return "writing-silent";
+        case EngineEvent::SourceFailed: return "source-failed";
+        case EngineEvent::ReceiverRestarted: return "receiver-restarted";
     }
     return "";
 }
@@ -92,11 +92,13 @@ bool CTransferEngine::restartRequest(std::uint8_t byte, bool enqToo) const {
 }
 
 bool CTransferEngine::receiverWriting() const {
-    return state_ == EngineState::WaitWriting || state_ == EngineState::WritingProgress || state_ == EngineState::WaitWritingEnd;
+    return state_ == EngineState::WaitWriting || state_ == EngineState::WritingProgress ||
+           state_ == EngineState::WaitWritingEnd;
 }
 
 bool CTransferEngine::exchangingBlocks() const {
-    return state_ == EngineState::WaitHeaderAnswer || state_ == EngineState::SendingData || state_ == EngineState::EndingFile || state_ == EngineState::UploadArm ||
+    return state_ == EngineState::WaitHeaderAnswer || state_ == EngineState::SendingData ||
+           state_ == EngineState::EndingFile || state_ == EngineState::UploadArm ||
            state_ == EngineState::UploadReceive;
 }
 
@@ -285,18 +287,18 @@ void CTransferEngine::onPortData() {
     do {
         stepAgain_ = false;
         switch (state_) {
-        case EngineState::Idle: stepIdle(); break;
-        case EngineState::WaitStart: stepWaitStart(); break;
-        case EngineState::WaitHeaderAnswer: stepWaitHeaderAnswer(); break;
-        case EngineState::SendingData: stepSendingData(); break;
-        case EngineState::EndingFile: stepEndingFile(); break;
-        case EngineState::WaitWriting: stepWaitWriting(); break;
-        case EngineState::WritingProgress: stepWritingProgress(); break;
-        case EngineState::WaitWritingEnd: stepWaitWritingEnd(); break;
-        case EngineState::UploadArm:
-        case EngineState::UploadReceive:
-        case EngineState::UploadEnd: resumeUploadOnData(); break;
-        default: break;
+            case EngineState::Idle: stepIdle(); break;
+            case EngineState::WaitStart: stepWaitStart(); break;
+            case EngineState::WaitHeaderAnswer: stepWaitHeaderAnswer(); break;
+            case EngineState::SendingData: stepSendingData(); break;
+            case EngineState::EndingFile: stepEndingFile(); break;
+            case EngineState::WaitWriting: stepWaitWriting(); break;
+            case EngineState::WritingProgress: stepWritingProgress(); break;
+            case EngineState::WaitWritingEnd: stepWaitWritingEnd(); break;
+            case EngineState::UploadArm:
+            case EngineState::UploadReceive:
+            case EngineState::UploadEnd: resumeUploadOnData(); break;
+            default: break;
         }
     } while (stepAgain_);
     stepping_ = false;
@@ -342,27 +344,27 @@ void CTransferEngine::stepWaitHeaderAnswer() {
         // Only an answer moves the deadline: a receiver that sends anything
         // else (noise, NAKs, repeated requests) cannot keep this wait open.
         switch (pending_) {
-        case Pending::InfoRecord:
-            // Bounded as a whole from the ENQ on (infoRecord), not byte by byte.
-            if (restartRequest(b)) {
-                receiverRestarted();
-                return;
-            }
-            record_.push_back(b);
-            if (record_.size() == kInfoRecordSize) finishInfoRecord();
-            continue;
-        case Pending::CAfterAck:
-            pending_ = Pending::None;
-            if (b == ctl::C) {
-                armDeadline(timeouts_.reply);
-                ackAnswer_ = true;
-                identifyReceiver(ReceiverDialect::AckBootLoader);
-                post(EngineState::WaitHeaderAnswer, EngineEvent::DataStarted);
-                state_ = EngineState::SendingData;
-                afterBlockSent(sendDataBlock());
-            }
-            continue;
-        default: break;
+            case Pending::InfoRecord:
+                // Bounded as a whole from the ENQ on (infoRecord), not byte by byte.
+                if (restartRequest(b)) {
+                    receiverRestarted();
+                    return;
+                }
+                record_.push_back(b);
+                if (record_.size() == kInfoRecordSize) finishInfoRecord();
+                continue;
+            case Pending::CAfterAck:
+                pending_ = Pending::None;
+                if (b == ctl::C) {
+                    armDeadline(timeouts_.reply);
+                    ackAnswer_ = true;
+                    identifyReceiver(ReceiverDialect::AckBootLoader);
+                    post(EngineState::WaitHeaderAnswer, EngineEvent::DataStarted);
+                    state_ = EngineState::SendingData;
+                    afterBlockSent(sendDataBlock());
+                }
+                continue;
+            default: break;
         }
         if (b == ctl::ENQ) {
             armDeadline(timeouts_.infoRecord);
@@ -401,7 +403,8 @@ void CTransferEngine::finishInfoRecord() {
     armDeadline(timeouts_.reply);
     identifyReceiver(ReceiverDialect::InfoRecord);
     const ImageType type = image_.type();
-    const bool check = !forced_ && (type == ImageType::Boot || type == ImageType::Application || type == ImageType::Database);
+    const bool check =
+        !forced_ && (type == ImageType::Boot || type == ImageType::Application || type == ImageType::Database);
     if (check) {
         if (!image_.checkBuyer(record_)) {
             link_.writeByte(ctl::NAK);
@@ -429,7 +432,8 @@ CTransferEngine::SendResult CTransferEngine::sendDataBlock() {
     // cannot be read any more fails the download; one that grew is sent as
     // it was announced.
     const std::uint64_t offset = static_cast<std::uint64_t>(blockIndex_) * kBlockData;
-    const std::size_t want = offset < announced_ ? static_cast<std::size_t>(std::min<std::uint64_t>(kBlockData, announced_ - offset)) : 0;
+    const std::size_t want =
+        offset < announced_ ? static_cast<std::size_t>(std::min<std::uint64_t>(kBlockData, announced_ - offset)) : 0;
     std::array<std::uint8_t, kBlockData> data{};
     std::size_t n = 0;
     if (want > 0 && image_.seek(offset)) n = image_.read(data.data(), want);
@@ -570,60 +574,60 @@ void CTransferEngine::stepEndingFile() {
             return;
         }
         switch (pending_) {
-        case Pending::EotAnswer:
-            if (b == ctl::NAK) {
-                // The receiver refuses the first EOT: send it again.
-                if (++repeats_ > timeouts_.maxRepeats) {
-                    giveUp(EngineEvent::TooManyErrors);
+            case Pending::EotAnswer:
+                if (b == ctl::NAK) {
+                    // The receiver refuses the first EOT: send it again.
+                    if (++repeats_ > timeouts_.maxRepeats) {
+                        giveUp(EngineEvent::TooManyErrors);
+                        return;
+                    }
+                    link_.writeByte(ctl::EOT);
+                    pending_ = Pending::SecondEotAck;
+                    armDeadline(timeouts_.reply);
+                } else if (b == ctl::ACK) {
+                    // A receiver that takes the first EOT at once.
+                    armDeadline(timeouts_.reply);
+                    pending_ = Pending::CAfterEotAck;
+                }
+                break;
+            case Pending::SecondEotAck:
+                if (b == ctl::ACK) {
+                    pending_ = Pending::CAfterEotAck;
+                    armDeadline(timeouts_.reply);
+                } else if (!backToEotAnswer()) {
                     return;
                 }
-                link_.writeByte(ctl::EOT);
-                pending_ = Pending::SecondEotAck;
-                armDeadline(timeouts_.reply);
-            } else if (b == ctl::ACK) {
-                // A receiver that takes the first EOT at once.
-                armDeadline(timeouts_.reply);
-                pending_ = Pending::CAfterEotAck;
-            }
-            break;
-        case Pending::SecondEotAck:
-            if (b == ctl::ACK) {
-                pending_ = Pending::CAfterEotAck;
-                armDeadline(timeouts_.reply);
-            } else if (!backToEotAnswer()) {
-                return;
-            }
-            break;
-        case Pending::CAfterEotAck:
-            if (b == ctl::C) {
-                const auto block = buildEndOfBatchBlock();
-                writeBytes(block);
-                pending_ = Pending::BatchAck;
-                armDeadline(timeouts_.batchAck);
-            } else if (!backToEotAnswer()) {
-                return;
-            }
-            break;
-        case Pending::BatchAck:
-        case Pending::BatchAskedAgain:
-            if (b == ctl::ACK) {
-                pending_ = Pending::None;
-                post(EngineState::EndingFile, EngineEvent::BatchEnded);
-                state_ = EngineState::WaitWriting;
-                armDeadline(timeouts_.writing);
-                if (!link_.receiveQueue().empty()) stepAgain_ = true;
-            } else if (b == ctl::NAK) {
-                // The block was not taken; it goes again.
-                writeBytes(buildEndOfBatchBlock());
-                pending_ = Pending::BatchAck;
-            } else if (b == ctl::C && ackAnswer_ && pending_ == Pending::BatchAck) {
-                // Only a standard receiver asks for it with 'C'; it goes
-                // again unless a second 'C' says the receiver restarted.
-                pending_ = Pending::BatchAskedAgain;
-                armDeadline(timeouts_.batchAskAgain);
-            }
-            break;
-        default: pending_ = Pending::EotAnswer; break;
+                break;
+            case Pending::CAfterEotAck:
+                if (b == ctl::C) {
+                    const auto block = buildEndOfBatchBlock();
+                    writeBytes(block);
+                    pending_ = Pending::BatchAck;
+                    armDeadline(timeouts_.batchAck);
+                } else if (!backToEotAnswer()) {
+                    return;
+                }
+                break;
+            case Pending::BatchAck:
+            case Pending::BatchAskedAgain:
+                if (b == ctl::ACK) {
+                    pending_ = Pending::None;
+                    post(EngineState::EndingFile, EngineEvent::BatchEnded);
+                    state_ = EngineState::WaitWriting;
+                    armDeadline(timeouts_.writing);
+                    if (!link_.receiveQueue().empty()) stepAgain_ = true;
+                } else if (b == ctl::NAK) {
+                    // The block was not taken; it goes again.
+                    writeBytes(buildEndOfBatchBlock());
+                    pending_ = Pending::BatchAck;
+                } else if (b == ctl::C && ackAnswer_ && pending_ == Pending::BatchAck) {
+                    // Only a standard receiver asks for it with 'C'; it goes
+                    // again unless a second 'C' says the receiver restarted.
+                    pending_ = Pending::BatchAskedAgain;
+                    armDeadline(timeouts_.batchAskAgain);
+                }
+                break;
+            default: pending_ = Pending::EotAnswer; break;
         }
     }
 }

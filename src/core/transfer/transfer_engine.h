@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "core/transfer/event_loop.h"
 #include "core/image/image_file.h"
+#include "core/transfer/event_loop.h"
 #include "core/transfer/frames.h"
 #include "core/transfer/lifetime_guard.h"
 
@@ -111,7 +111,7 @@ struct AckedBlock {
 
 // UploadProgress: how much of the announced file is stored.
 struct UploadedBytes {
-    int percent = 0;           // stored * 100 / announced
+    int percent = 0;  // stored * 100 / announced
     std::uint32_t stored = 0;
 };
 
@@ -127,21 +127,21 @@ struct LinkAnswer {
 
 // How an upload's exchange ended.
 enum class UploadEnd {
-    None,              // no upload ran yet
-    FileEnded,         // the sender ended the file (EOT)
-    HeaderTooLong,     // a 1,024-byte header block, refused
-    BlockFailed,       // a block failed its check too often (CAN went out)
-    LineErrors,        // too many frames in a row could not be read
-    SenderSilent,      // the sender fell silent after the first block
-    NoFirstBlock,      // no block came at all
+    None,           // no upload ran yet
+    FileEnded,      // the sender ended the file (EOT)
+    HeaderTooLong,  // a 1,024-byte header block, refused
+    BlockFailed,    // a block failed its check too often (CAN went out)
+    LineErrors,     // too many frames in a row could not be read
+    SenderSilent,   // the sender fell silent after the first block
+    NoFirstBlock,   // no block came at all
 };
 
 // What the last upload came to.
 struct UploadOutcome {
     UploadEnd end = UploadEnd::None;
-    int pairs = 0;             // name/length pairs of the header block
-    bool moreFiles = false;    // a second file was offered after ours (refused with CAN)
-    bool completed = false;    // header block taken, file ended, every announced byte stored
+    int pairs = 0;           // name/length pairs of the header block
+    bool moreFiles = false;  // a second file was offered after ours (refused with CAN)
+    bool completed = false;  // header block taken, file ended, every announced byte stored
     std::uint32_t announced = 0;
     std::uint32_t stored = 0;
 };
@@ -157,7 +157,9 @@ struct EngineReport {
 
     // The detail as T, or nullptr when the report carries another.
     template <class T>
-    const T* as() const { return std::get_if<T>(&detail); }
+    const T* as() const {
+        return std::get_if<T>(&detail);
+    }
 };
 
 // Receives the engine's reports. They are always delivered from the
@@ -212,7 +214,7 @@ struct EngineTimeouts {
     Millis uploadAsk = 200;
     int uploadQuickAsks = 3;
     Millis uploadAskLater = 3000;
-    Millis uploadByte = 1000;     // each byte within a block
+    Millis uploadByte = 1000;  // each byte within a block
     // Silence after an accepted block: a NAK asks again (our ACK may have
     // been lost), up to maxSilenceNaks times; a sender that resends on its
     // own after 10 s is still heard.
@@ -225,9 +227,9 @@ struct EngineTimeouts {
     // A copy of the last accepted block that starts within this time of our
     // ACK, with no NAK of ours in between, was already answered by it.
     Millis duplicateGrace = 1000;
-    int maxBadBlocks = 5;     // CRC failures of the same block before CAN
-    int maxLineErrors = 10;   // unreadable frames in a row
-    int maxDuplicates = 10;   // copies of the last accepted block in a row
+    int maxBadBlocks = 5;    // CRC failures of the same block before CAN
+    int maxLineErrors = 10;  // unreadable frames in a row
+    int maxDuplicates = 10;  // copies of the last accepted block in a row
     // Link test: from BEL to the look at the queue.
     Millis linkLook = 200;
     // Link poll period while idle.
@@ -245,7 +247,6 @@ struct EngineTimeouts {
     // that crossed it comes sooner).
     Millis firstBlockRepeatAfter = 150;
 };
-
 
 // The conversation with the receiver: download of the image, upload of the
 // channel data, link test. Runs on the event loop, never blocks, never
@@ -385,31 +386,31 @@ private:
     // Waits inside the download states.
     enum class Pending {
         None,
-        InfoRecord,    // collecting the 128 bytes after ENQ
-        CAfterAck,     // state 32: ACK seen, 'C' due
-        EotAnswer,     // state 64: first answer to EOT
-        SecondEotAck,  // state 64: ACK for the second EOT
-        CAfterEotAck,  // state 64: 'C' after the EOT's ACK
-        BatchAck,      // state 64: ACK for the end-of-batch block
+        InfoRecord,       // collecting the 128 bytes after ENQ
+        CAfterAck,        // state 32: ACK seen, 'C' due
+        EotAnswer,        // state 64: first answer to EOT
+        SecondEotAck,     // state 64: ACK for the second EOT
+        CAfterEotAck,     // state 64: 'C' after the EOT's ACK
+        BatchAck,         // state 64: ACK for the end-of-batch block
         BatchAskedAgain,  // state 64: a 'C' asked for that block again; it goes after batchAskAgain
-        ProgressByte,  // state 101: RS seen, progress byte due
-        InfoAckPause,  // state 32: ACK of the record sent, first block due
-        WritingDone,   // state 96: FF seen, nothing more awaited
+        ProgressByte,     // state 101: RS seen, progress byte due
+        InfoAckPause,     // state 32: ACK of the record sent, first block due
+        WritingDone,      // state 96: FF seen, nothing more awaited
     };
     Pending pending_ = Pending::None;
     std::vector<std::uint8_t> record_;
-    bool heldAck_ = false;       // a DC1 went out in place of the next block
+    bool heldAck_ = false;         // a DC1 went out in place of the next block
     std::uint64_t announced_ = 0;  // length in the header block
-    int repeats_ = 0;            // sends of the current block, EOT or header block after the first
+    int repeats_ = 0;              // sends of the current block, EOT or header block after the first
     Millis headerSentAt_ = 0;
     Millis firstBlockSentAt_ = 0;
-    Millis lastByteAt_ = 0;   // when the last byte was taken
-    Millis quietBefore_ = 0;  // how long the line was quiet before it
+    Millis lastByteAt_ = 0;              // when the last byte was taken
+    Millis quietBefore_ = 0;             // how long the line was quiet before it
     bool firstBlockAskedAgain_ = false;  // a late 'C' sent block 1 again
 
     EventLoop::TimerId deadline_ = 0;
     int expiredWaits_ = 0;
-    EventLoop::TimerId pauseTimer_ = 0;  // 50 ms after the ACK of an InfoRecord
+    EventLoop::TimerId pauseTimer_ = 0;   // 50 ms after the ACK of an InfoRecord
     EventLoop::TimerId resumeTimer_ = 0;  // after No, for the DC1's answer
     EventLoop::TimerId pollTimer_ = 0;
     EventLoop::TimerId pollLook_ = 0;

@@ -16,7 +16,6 @@
 
 namespace dorvane {
 
-
 namespace {
 
 // A lazily started coroutine with a result; awaiting it runs it and
@@ -92,10 +91,10 @@ struct UploadReceiver {
     std::uint32_t stored = 0;
     bool fileEnded = false;
     Millis armedAt = 0;
-    Millis lastC = -1'000'000;  // when the last 'C' went out
-    Millis lastAck = 0;         // when the last accepted block was acknowledged
-    Millis headerAt = 0;        // when the header block was accepted
-    bool askedSinceAck = false; // a NAK has asked for a block since that ACK
+    Millis lastC = -1'000'000;   // when the last 'C' went out
+    Millis lastAck = 0;          // when the last accepted block was acknowledged
+    Millis headerAt = 0;         // when the header block was accepted
+    bool askedSinceAck = false;  // a NAK has asked for a block since that ACK
 };
 
 constexpr int kTimedOut = -1;
@@ -114,13 +113,13 @@ enum class StepOutcome {
 // The receiver's last result as the outcome reports it.
 UploadEnd uploadEnd(StepOutcome outcome) {
     switch (outcome) {
-    case StepOutcome::FileEnded: return UploadEnd::FileEnded;
-    case StepOutcome::HeaderRefused: return UploadEnd::HeaderTooLong;
-    case StepOutcome::TooManyBadBlocks: return UploadEnd::BlockFailed;
-    case StepOutcome::TooManyLineErrors: return UploadEnd::LineErrors;
-    case StepOutcome::SenderSilent: return UploadEnd::SenderSilent;
-    case StepOutcome::NoFirstBlock: return UploadEnd::NoFirstBlock;
-    case StepOutcome::Continue: break;
+        case StepOutcome::FileEnded: return UploadEnd::FileEnded;
+        case StepOutcome::HeaderRefused: return UploadEnd::HeaderTooLong;
+        case StepOutcome::TooManyBadBlocks: return UploadEnd::BlockFailed;
+        case StepOutcome::TooManyLineErrors: return UploadEnd::LineErrors;
+        case StepOutcome::SenderSilent: return UploadEnd::SenderSilent;
+        case StepOutcome::NoFirstBlock: return UploadEnd::NoFirstBlock;
+        case StepOutcome::Continue: break;
     }
     return UploadEnd::None;
 }
@@ -382,17 +381,19 @@ struct UploadRunner {
         const int c = co_await ByteWait{e, limits(e).uploadByte};
         const BlockKind kind = classify(u, s, c);
         switch (kind) {
-        case BlockKind::Header: co_return co_await headerStep(e, u, h, size);
-        case BlockKind::First:
-        case BlockKind::Next: co_return co_await dataStep(e, u, kind, size);
-        case BlockKind::DuplicateHeader:
-        case BlockKind::Duplicate:
-            // Read it whole either way; a copy that fails its CRC is the
-            // sender's problem only if it was asked for.
-            if (co_await readBlock(e, u, size)) duplicate(e, u, startedAt);
-            else if (u.askedSinceAck) co_return badBlock(e, u);
-            co_return tooManyCopies(e, u, kind) ? StepOutcome::TooManyLineErrors : StepOutcome::Continue;
-        case BlockKind::Unfitting: break;
+            case BlockKind::Header: co_return co_await headerStep(e, u, h, size);
+            case BlockKind::First:
+            case BlockKind::Next: co_return co_await dataStep(e, u, kind, size);
+            case BlockKind::DuplicateHeader:
+            case BlockKind::Duplicate:
+                // Read it whole either way; a copy that fails its CRC is the
+                // sender's problem only if it was asked for.
+                if (co_await readBlock(e, u, size))
+                    duplicate(e, u, startedAt);
+                else if (u.askedSinceAck)
+                    co_return badBlock(e, u);
+                co_return tooManyCopies(e, u, kind) ? StepOutcome::TooManyLineErrors : StepOutcome::Continue;
+            case BlockKind::Unfitting: break;
         }
         co_return co_await lineError(e, u);
     }
@@ -461,7 +462,7 @@ struct UploadRunner {
             put(e, ctl::ACK);
             // A sender that does nothing else cannot keep the upload going.
             co_return ++u.lineErrors >= limits(e).maxLineErrors ? StepOutcome::TooManyLineErrors
-                                                                 : StepOutcome::Continue;
+                                                                : StepOutcome::Continue;
         }
         // A byte that starts nothing after the first block: a garbled frame
         // start, or noise.

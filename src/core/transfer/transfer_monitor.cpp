@@ -12,11 +12,11 @@ using Phase = TransferFigures::Phase;
 
 const char* phaseName(Phase phase) {
     switch (phase) {
-    case Phase::Idle: return "idle";
-    case Phase::Waiting: return "waiting";
-    case Phase::Transferring: return "transferring";
-    case Phase::Writing: return "writing";
-    case Phase::Ended: return "ended";
+        case Phase::Idle: return "idle";
+        case Phase::Waiting: return "waiting";
+        case Phase::Transferring: return "transferring";
+        case Phase::Writing: return "writing";
+        case Phase::Ended: return "ended";
     }
     return "";
 }
@@ -101,8 +101,10 @@ namespace {
 std::string clockText(Millis ms) {
     const long long s = static_cast<long long>((ms + 500) / 1000);
     char text[32];
-    if (s >= 3600) std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", s / 3600, (s / 60) % 60, s % 60);
-    else std::snprintf(text, sizeof text, "%lld:%02lld", s / 60, s % 60);
+    if (s >= 3600)
+        std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", s / 3600, (s / 60) % 60, s % 60);
+    else
+        std::snprintf(text, sizeof text, "%lld:%02lld", s / 60, s % 60);
     return text;
 }
 
@@ -116,8 +118,8 @@ std::string summaryText(const TransferFigures& f) {
     char text[200];
     const Millis time = f.bytes > 0 ? f.lineTime : f.elapsed;
     std::snprintf(text, sizeof text, "%lld bytes in %.1f s (%lld bytes/s), %d blocks, %d resent, %d time-outs",
-                  static_cast<long long>(f.bytes), static_cast<double>(time) / 1000.0,
-                  static_cast<long long>(f.rate), f.blocks, f.resent, f.timeouts);
+                  static_cast<long long>(f.bytes), static_cast<double>(time) / 1000.0, static_cast<long long>(f.rate),
+                  f.blocks, f.resent, f.timeouts);
     return text;
 }
 
@@ -128,14 +130,17 @@ std::string progressText(const TransferFigures& f) {
         std::snprintf(part, sizeof part, " %d%%", f.writingPercent);
         s += part;
     }
-    if (f.totalBlocks > 0) std::snprintf(part, sizeof part, " %d/%d blocks, %lld/%lld bytes", f.blocks, f.totalBlocks,
-                                         static_cast<long long>(f.bytes), static_cast<long long>(f.totalBytes));
-    else std::snprintf(part, sizeof part, " %d blocks, %lld bytes", f.blocks, static_cast<long long>(f.bytes));
+    if (f.totalBlocks > 0)
+        std::snprintf(part, sizeof part, " %d/%d blocks, %lld/%lld bytes", f.blocks, f.totalBlocks,
+                      static_cast<long long>(f.bytes), static_cast<long long>(f.totalBytes));
+    else
+        std::snprintf(part, sizeof part, " %d blocks, %lld bytes", f.blocks, static_cast<long long>(f.bytes));
     s += part;
     std::snprintf(part, sizeof part, ", %lld bytes/s", static_cast<long long>(f.rate));
     s += part;
     s += ", ETA " + (f.eta ? clockText(*f.eta) : std::string("--:--"));
-    std::snprintf(part, sizeof part, ", %d resent, %d time-outs, %s", f.resent, f.timeouts, clockText(f.elapsed).c_str());
+    std::snprintf(part, sizeof part, ", %d resent, %d time-outs, %s", f.resent, f.timeouts,
+                  clockText(f.elapsed).c_str());
     s += part;
     return s;
 }
@@ -174,8 +179,7 @@ void TransferMonitor::onLineBytes(LineDirection direction, std::span<const std::
             ++i;
             continue;
         }
-        const bool looksLikeBlock =
-            bytes.size() - i < 3 || static_cast<std::uint8_t>(~bytes[i + 1]) == bytes[i + 2];
+        const bool looksLikeBlock = bytes.size() - i < 3 || static_cast<std::uint8_t>(~bytes[i + 1]) == bytes[i + 2];
         if (blocksThisWay && (b == ctl::SOH || b == ctl::STX) && looksLikeBlock) {
             partialExpected_ = b == ctl::SOH ? kShortBlockFrameSize : kBlockFrameSize;
             continue;

@@ -20,16 +20,16 @@ struct TransferFigures {
     std::int64_t totalBytes = 0;  // 0 while unknown (an upload before its header block)
     int blocks = 0;               // data blocks, each counted once (a download's once acknowledged)
     int totalBlocks = 0;          // blocks so far and those the rest takes in the size of the last
-    int resent = 0;    // data blocks that went (download) or came (upload) again
-    int timeouts = 0;  // waits for the STB that ran out
-    Millis elapsed = 0;            // since begin()
+    int resent = 0;               // data blocks that went (download) or came (upload) again
+    int timeouts = 0;             // waits for the STB that ran out
+    Millis elapsed = 0;           // since begin()
     // The data's time on the line: from the header's acknowledgement (or
     // our first request of an upload without one) to the last block's
     // acknowledgement or arrival; while blocks go, to now.
     Millis lineTime = 0;
-    std::int64_t rate = 0;         // bytes / lineTime, per second; 0 while unknown
-    std::optional<Millis> eta;     // until the last block, while it can be told
-    int writingPercent = -1;       // the STB's own progress while it writes its memory, 0..100
+    std::int64_t rate = 0;      // bytes / lineTime, per second; 0 while unknown
+    std::optional<Millis> eta;  // until the last block, while it can be told
+    int writingPercent = -1;    // the STB's own progress while it writes its memory, 0..100
     // The data carried over the last whole second of line time (0 once
     // no data moves: before the blocks, while the STB writes, at the end).
     std::int64_t lastSecondBytes = 0;
@@ -89,8 +89,8 @@ private:
     TransferFigures::Phase phase_ = TransferFigures::Phase::Idle;
     Millis begunAt_ = 0;
     Millis endedAt_ = 0;
-    std::optional<Millis> lineStartAt_;  // the header's acknowledgement
-    Millis lineEndAt_ = 0;               // the last counted block's
+    std::optional<Millis> lineStartAt_;    // the header's acknowledgement
+    Millis lineEndAt_ = 0;                 // the last counted block's
     std::optional<Millis> lastRequestAt_;  // an upload's last 'C'
     std::int64_t totalBytes_ = 0;
     std::int64_t bytes_ = 0;

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "qtcore/app/core_text.h"
-#include "gui/app/dialog_units.h"
 #include "core/app/version.h"
+#include "gui/app/dialog_units.h"
+#include "qtcore/app/core_text.h"
 
 namespace dorvane {
 
@@ -38,7 +38,8 @@ CAboutDialog::CAboutDialog(QWidget* parent) : QDialog(parent) {
                              this);
     blurb->setGeometry(dialogUnits(40, 25, 178, 17).adjusted(0, -1, 20, 4));
     // However wide the desktop's font sets it.
-    blurb->resize(std::max(blurb->width(), blurb->sizeHint().width()), std::max(blurb->height(), blurb->sizeHint().height()));
+    blurb->resize(std::max(blurb->width(), blurb->sizeHint().width()),
+                  std::max(blurb->height(), blurb->sizeHint().height()));
 
     auto* ok = new QPushButton(tr("OK"), this);
     ok->setDefault(true);

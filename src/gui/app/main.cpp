@@ -2,10 +2,10 @@
 #include <QStringList>
 
 #include "gui/app/app_language.h"
+#include "gui/app/tool_app.h"
 #include "qtcore/app/history_location.h"
 #include "qtcore/app/path_text.h"
 #include "qtcore/app/process_setup.h"
-#include "gui/app/tool_app.h"
 
 int main(int argc, char* argv[]) {
     dorvane::prepareProcess();

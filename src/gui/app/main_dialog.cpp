@@ -4,9 +4,9 @@
 #include <QDate>
 #include <QFileInfo>
 
+#include "gui/station/station_window.h"
 #include "qtcore/bundle/support_bundle.h"
 #include "qtcore/bundle/transfer_history.h"
-#include "gui/station/station_window.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,32 +19,32 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QSaveFile>
-#include <QShortcut>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QSaveFile>
+#include <QShortcut>
 #include <QStyle>
 #include <QWindow>
 
 #include <array>
 #include <functional>
 
-#include "qtcore/app/core_text.h"
-#include "gui/app/dialog_units.h"
-#include "qtcore/app/path_text.h"
-#include "gui/app/serial_config_dialog.h"
-#include "qtcore/app/settings.h"
 #include "core/app/version.h"
-#include "gui/app/window_prompts.h"
 #include "core/database/channel_data_buffer.h"
 #include "core/database/channel_data_file.h"
 #include "core/database/receiver_database.h"
+#include "gui/app/dialog_units.h"
+#include "gui/app/serial_config_dialog.h"
+#include "gui/app/window_prompts.h"
 #include "gui/editor/editor_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/ui/accessible_value.h"
 #include "gui/ui/region_from_bitmap.h"
 #include "gui/ui/skin_button.h"
 #include "gui/ui/text_progress_bar.h"
+#include "qtcore/app/core_text.h"
+#include "qtcore/app/path_text.h"
+#include "qtcore/app/settings.h"
 
 namespace dorvane {
 
@@ -61,8 +61,8 @@ const QString kGreenLamp = QStringLiteral(":/art/lamp_green.png");
 const QString kGreyLamp = QStringLiteral(":/art/lamp_grey.png");
 const QString kTitleStrip = QStringLiteral(":/art/title_strip.png");
 
-const QString kOpenFilter =
-    QCoreApplication::translate("dorvane::CMainDialog", "Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)");
+const QString kOpenFilter = QCoreApplication::translate(
+    "dorvane::CMainDialog", "Image or Binary Files (*.img *.bin);;Channel Data (*.irz);;All files (*)");
 const QString kUploadFilter = QCoreApplication::translate("dorvane::CMainDialog", "Channel Data (*irz)");
 
 // Colours of the panel's own texts and fields (the skin is dark).
@@ -255,8 +255,8 @@ void CMainDialog::setUpKeyboard() {
         b->setFocusPolicy(Qt::TabFocus);
         b->setFlatFocus(true, false);
     }
-    QWidget* order[] = {filePathEdit_, openButton_,  uploadButton_, downloadButton_, editorButton_, configureButton_,
-                        forced_,       portLamp_,    log_,          titleButton_,    minimizeButton_, closeButton_};
+    QWidget* order[] = {filePathEdit_, openButton_, uploadButton_, downloadButton_, editorButton_,   configureButton_,
+                        forced_,       portLamp_,   log_,          titleButton_,    minimizeButton_, closeButton_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     const std::pair<Qt::Key, QAbstractButton*> keys[] = {{Qt::Key_O, openButton_},      {Qt::Key_D, downloadButton_},
                                                          {Qt::Key_U, uploadButton_},    {Qt::Key_E, editorButton_},
@@ -293,8 +293,7 @@ void CMainDialog::buildControls() {
     buildWindowButtons();
 
     openButton_ = makeTextButton(kOpen, tr("Open"), tr("Open"), dialogUnits(192, 64, 46, 25));
-    downloadButton_ = makeTextButton(kDownload, tr("Download"), tr("download"),
-                                     dialogUnits(192, 142, 46, 25));
+    downloadButton_ = makeTextButton(kDownload, tr("Download"), tr("download"), dialogUnits(192, 142, 46, 25));
 
     buildProgressBar();
 
@@ -308,13 +307,12 @@ void CMainDialog::buildControls() {
 
     elapsedLabel_ = label(tr("Elapsed :"), dialogUnits(15, 103, 31, 8));
     // Wide enough for "00:00" in this font.
-    elapsed_ = field(kElapsed, QStringLiteral("00:00"), dialogUnits(46, 103, 19, 11).adjusted(0, 0, 8, 0),
-                     Qt::AlignHCenter);
+    elapsed_ =
+        field(kElapsed, QStringLiteral("00:00"), dialogUnits(46, 103, 19, 11).adjusted(0, 0, 8, 0), Qt::AlignHCenter);
     throughputLabel_ = label(tr("Throughput :"), dialogUnits(90, 103, 42, 8));
     throughput_ = field(kThroughput, QString(), dialogUnits(139, 103, 41, 11), Qt::AlignRight);
 
-    configureButton_ = makeTextButton(kConfigure, tr("Configure"), tr("Configure"),
-                                      dialogUnits(192, 197, 46, 25));
+    configureButton_ = makeTextButton(kConfigure, tr("Configure"), tr("Configure"), dialogUnits(192, 197, 46, 25));
     portLamp_ = makeLamp(kPortLamp, dialogUnits(37, 209, 10, 12));
     portLamp_->setToolTip(tr("Connect or disconnect the port"));
     markAccessible(portLamp_, QAccessible::Button);
@@ -333,8 +331,7 @@ void CMainDialog::buildControls() {
     titleButton_->setFocusPolicy(Qt::NoFocus);
     controls_[kTitle] = titleButton_;
 
-    uploadButton_ = makeTextButton(kUpload, tr("Upload"), tr("upload"),
-                                   dialogUnits(192, 91, 46, 24));
+    uploadButton_ = makeTextButton(kUpload, tr("Upload"), tr("upload"), dialogUnits(192, 91, 46, 24));
     powerLamp_ = makeLamp(kPowerLamp, dialogUnits(94, 209, 10, 12));
     powerLamp_->setToolTip(tr("STB power: green while the STB's application answers"));
     powerLamp_->setAttribute(Qt::WA_TransparentForMouseEvents, false);
@@ -344,8 +341,7 @@ void CMainDialog::buildControls() {
     //: The state of the STB power lamp, as a screen reader says it.
     setAccessibleValue(powerLamp_, tr("off"));
 
-    editorButton_ = makeTextButton(kEditor, tr("Edit"), tr("editor"),
-                                   dialogUnits(192, 169, 46, 25));
+    editorButton_ = makeTextButton(kEditor, tr("Edit"), tr("editor"), dialogUnits(192, 169, 46, 25));
     editorButton_->hide();
     stationButton_ = makeTextButton(kStation, tr("Station"), tr("Many ports at once"), dialogUnits(192, 117, 46, 23));
 
@@ -424,9 +420,9 @@ void CMainDialog::fitRows() {
     // Both rows live in the left panel of the skin, between these edges.
     const int left = dialogUnitsX(15);
     const int right = dialogUnitsX(180);
-    constexpr int kGap = 3;        // between a label and its field or lamp
-    constexpr int kGroupGap = 8;   // between one label's group and the next
-    constexpr int kFieldPad = 6;   // a sunken field's frame and margin
+    constexpr int kGap = 3;       // between a label and its field or lamp
+    constexpr int kGroupGap = 8;  // between one label's group and the next
+    constexpr int kFieldPad = 6;  // a sunken field's frame and margin
 
     // Elapsed and throughput: the label, its field wide enough for the
     // widest value ("9:59:59" of a long writing, a full line's "1036800 bps").
@@ -473,7 +469,8 @@ void CMainDialog::fitRows() {
         // the name at the smallest size.
         QFont smallest = rowFont;
         smallest.setPixelSize(8);
-        const int portRoom = std::max(dialogUnitsX(23), QFontMetrics(smallest).horizontalAdvance(shortPortName(portName_)));
+        const int portRoom =
+            std::max(dialogUnitsX(23), QFontMetrics(smallest).horizontalAdvance(shortPortName(portName_)));
         if (needed <= right - left - portRoom - kGap) break;
     }
     forced_->setFont(bottomFont);
@@ -500,7 +497,8 @@ void CMainDialog::fitFileRow() {
     fileLabel_->setFont(fitFontToWidth(fileLabel_->font(), width, fileLabel_->text()));
     fileLabel_->setGeometry(fileLabel_->x(), fileLabel_->y(), width, fileLabel_->height());
     const int pathLeft = fileLabel_->geometry().right() + 3;
-    if (pathLeft > filePathEdit_->x()) filePathEdit_->setGeometry(pathLeft, filePathEdit_->y(), right - pathLeft + 1, filePathEdit_->height());
+    if (pathLeft > filePathEdit_->x())
+        filePathEdit_->setGeometry(pathLeft, filePathEdit_->y(), right - pathLeft + 1, filePathEdit_->height());
 }
 
 void CMainDialog::showPortName() {
@@ -631,8 +629,10 @@ void CMainDialog::onPortRetry() {
         stopPortRetry();
         return;
     }
-    if (CSerialPort::probePort(portName_)) openPort();
-    else startPortRetry();
+    if (CSerialPort::probePort(portName_))
+        openPort();
+    else
+        startPortRetry();
 }
 
 // The retry runs on the event loop the engine and the flow use.
@@ -705,8 +705,10 @@ void CMainDialog::lendPort(const QString& port, bool lend) {
     if (!portLent_) return;
     portLent_ = false;
     if (portClosedByHand_) return;
-    if (this->port().openDefault().ok()) setPortLamp(true);
-    else openPort();
+    if (this->port().openDefault().ok())
+        setPortLamp(true);
+    else
+        openPort();
 }
 
 void CMainDialog::onConfigureClicked() {
@@ -799,13 +801,13 @@ namespace {
 
 QString outcomeWord(TransferOutcome outcome) {
     switch (outcome) {
-    case TransferOutcome::NotStarted: return QStringLiteral("not started");
-    case TransferOutcome::Succeeded: return QStringLiteral("succeeded");
-    case TransferOutcome::Canceled: return QStringLiteral("canceled");
-    case TransferOutcome::TimedOut: return QStringLiteral("timed out");
-    case TransferOutcome::Refused: return QStringLiteral("refused");
-    case TransferOutcome::PortError: return QStringLiteral("port error");
-    case TransferOutcome::Failed: return QStringLiteral("failed");
+        case TransferOutcome::NotStarted: return QStringLiteral("not started");
+        case TransferOutcome::Succeeded: return QStringLiteral("succeeded");
+        case TransferOutcome::Canceled: return QStringLiteral("canceled");
+        case TransferOutcome::TimedOut: return QStringLiteral("timed out");
+        case TransferOutcome::Refused: return QStringLiteral("refused");
+        case TransferOutcome::PortError: return QStringLiteral("port error");
+        case TransferOutcome::Failed: return QStringLiteral("failed");
     }
     return {};
 }
@@ -819,7 +821,8 @@ QString CMainDialog::transfersFolder() const {
 // The transfer's log, trace and receipt go into the ring of the last ones.
 void CMainDialog::keepTransferRecord(TransferOutcome outcome, const QString& summary) {
     TransferRecord r;
-    r.kind = monitor().kind() == TransferMonitor::Kind::Download ? QStringLiteral("download") : QStringLiteral("upload");
+    r.kind =
+        monitor().kind() == TransferMonitor::Kind::Download ? QStringLiteral("download") : QStringLiteral("upload");
     r.outcome = outcomeWord(outcome);
     r.ended = QDateTime::currentDateTime();
     r.port = portName_;
@@ -846,9 +849,12 @@ void CMainDialog::onLogMenu(const QPoint& at) {
     saveLogAction->setEnabled(log_->count() > 0);
     saveTraceAction->setEnabled(!trace().bursts().empty());
     QAction* chosen = menu.exec(log_->viewport()->mapToGlobal(at));
-    if (chosen == saveLogAction) saveLog();
-    else if (chosen == saveTraceAction) saveTrace();
-    else if (chosen == bundleAction) saveSupportBundle();
+    if (chosen == saveLogAction)
+        saveLog();
+    else if (chosen == saveTraceAction)
+        saveTrace();
+    else if (chosen == bundleAction)
+        saveSupportBundle();
 }
 
 namespace {
@@ -858,14 +864,17 @@ namespace {
 Status writeTextFile(const QString& path, const QByteArray& text) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit())
-        return {Error::Failed, QCoreApplication::translate("dorvane::CMainDialog", "Can't save %1: %2").arg(path, file.errorString()).toStdString()};
+        return {Error::Failed, QCoreApplication::translate("dorvane::CMainDialog", "Can't save %1: %2")
+                                   .arg(path, file.errorString())
+                                   .toStdString()};
     return {};
 }
 
 }  // namespace
 
 void CMainDialog::saveLog() {
-    const QString path = prompts_->saveFileName(this, QStringLiteral("dorvane.log"), tr("Log (*.log *.txt);;All files (*)"));
+    const QString path =
+        prompts_->saveFileName(this, QStringLiteral("dorvane.log"), tr("Log (*.log *.txt);;All files (*)"));
     if (path.isEmpty()) return;
     const Status written = writeTextFile(path, logLines().join(QLatin1Char('\n')).append(QLatin1Char('\n')).toUtf8());
     if (!written.ok()) prompts_->message(this, QString::fromStdString(written.message()));
@@ -887,12 +896,13 @@ void CMainDialog::saveSupportBundle() {
     if (path.isEmpty()) return;
     BundleInputs inputs;
     inputs.port = portName_;
-    inputs.settingsApplication = options_.settingsApplication.isEmpty() ? Settings::defaultApplicationName()
-                                                                         : options_.settingsApplication;
+    inputs.settingsApplication =
+        options_.settingsApplication.isEmpty() ? Settings::defaultApplicationName() : options_.settingsApplication;
     inputs.transfersFolder = transfersFolder();
     inputs.windowLog = logLines();
     const std::string trace = this->trace().text();
-    if (!this->trace().bursts().empty()) inputs.lastTrace = QByteArray(trace.data(), static_cast<qsizetype>(trace.size()));
+    if (!this->trace().bursts().empty())
+        inputs.lastTrace = QByteArray(trace.data(), static_cast<qsizetype>(trace.size()));
     if (!filePath_.isEmpty()) inputs.userFiles << filePath_;
     // The port check opens the window's port: it is lent for that moment.
     lendPort(portName_, true);
@@ -944,17 +954,17 @@ void CMainDialog::logLine(const std::string& line) { appendLog(q(line)); }
 void CMainDialog::notice(const SessionNotice& notice) {
     using Kind = SessionNotice::Kind;
     switch (notice.kind) {
-    case Kind::Succeeded: prompts_->information(this, q(notice.text)); return;
-    // The receive queue overflowed: bytes were lost (the command line says
-    // the same on standard error).
-    case Kind::BufferFull: appendLog(q(notice.text)); return;
-    case Kind::PortLost: onPortLost(notice); return;
-    case Kind::Refused:
-        // The buyer codes go into the log with the transfer's summary.
-        refusalAdvice_ = notice.advice;
-        prompts_->message(this, q(notice.text));
-        return;
-    default: prompts_->message(this, q(notice.joined("\n")));
+        case Kind::Succeeded: prompts_->information(this, q(notice.text)); return;
+        // The receive queue overflowed: bytes were lost (the command line says
+        // the same on standard error).
+        case Kind::BufferFull: appendLog(q(notice.text)); return;
+        case Kind::PortLost: onPortLost(notice); return;
+        case Kind::Refused:
+            // The buyer codes go into the log with the transfer's summary.
+            refusalAdvice_ = notice.advice;
+            prompts_->message(this, q(notice.text));
+            return;
+        default: prompts_->message(this, q(notice.joined("\n")));
     }
 }
 

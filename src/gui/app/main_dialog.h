@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 #include <QPoint>
 #include <QRegion>
-#include <QPixmap>
 #include <QString>
 #include <QStringList>
 #include <QTimer>
@@ -37,10 +37,24 @@ class CMainDialog : public QDialog, private SessionObserver {
 public:
     // Control ids of the window template; control(id) finds them.
     enum ControlId {
-        kMinimize = 1000, kClose = 1001, kOpen = 1002, kDownload = 1003, kProgress = 1004,
-        kFilePath = 1005, kElapsed = 1006, kThroughput = 1007, kConfigure = 1008, kTitle = 1009,
-        kPortLamp = 1010, kPortName = 1011, kPowerLamp = 1012, kLog = 1013, kEditor = 1014,
-        kUpload = 1016, kForced = 1018, kStation = 1019
+        kMinimize = 1000,
+        kClose = 1001,
+        kOpen = 1002,
+        kDownload = 1003,
+        kProgress = 1004,
+        kFilePath = 1005,
+        kElapsed = 1006,
+        kThroughput = 1007,
+        kConfigure = 1008,
+        kTitle = 1009,
+        kPortLamp = 1010,
+        kPortName = 1011,
+        kPowerLamp = 1012,
+        kLog = 1013,
+        kEditor = 1014,
+        kUpload = 1016,
+        kForced = 1018,
+        kStation = 1019
     };
 
     struct Options {
@@ -188,8 +202,8 @@ private:
     QPixmap skin_;
     std::optional<QRegion> skinRegion_;
     std::uint64_t retryTimer_ = 0;  // the port retry on the event loop (0: not armed)
-    bool recording_ = false;      // a transfer started by a click runs: its figures are the bar's tooltip
-    std::string refusalAdvice_;   // the buyer codes of a refusal, logged at the transfer's end
+    bool recording_ = false;        // a transfer started by a click runs: its figures are the bar's tooltip
+    std::string refusalAdvice_;     // the buyer codes of a refusal, logged at the transfer's end
     bool portLampOn_ = false;
     bool powerLampOn_ = false;
     bool closingConfirmed_ = false;

@@ -1,7 +1,7 @@
 #include "gui/app/serial_config_dialog.h"
 
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -46,12 +46,16 @@ QString portDetailsText(const SerialPortEntry& port) {
     QStringList lines;
     lines << port.name;
     if (!port.description.isEmpty()) lines << port.description;
-    if (!port.manufacturer.isEmpty()) lines << QCoreApplication::translate("dorvane::CSerialConfigDialog", "Made by %1").arg(port.manufacturer);
-    if (port.isUsb()) lines << QCoreApplication::translate("dorvane::CSerialConfigDialog", "USB %1").arg(usbIdText(port));
-    if (!port.serialNumber.isEmpty()) lines << QCoreApplication::translate("dorvane::CSerialConfigDialog", "Serial number %1").arg(port.serialNumber);
+    if (!port.manufacturer.isEmpty())
+        lines << QCoreApplication::translate("dorvane::CSerialConfigDialog", "Made by %1").arg(port.manufacturer);
+    if (port.isUsb())
+        lines << QCoreApplication::translate("dorvane::CSerialConfigDialog", "USB %1").arg(usbIdText(port));
+    if (!port.serialNumber.isEmpty())
+        lines << QCoreApplication::translate("dorvane::CSerialConfigDialog", "Serial number %1").arg(port.serialNumber);
     if (port.busy)
-        lines << (port.holder.isEmpty() ? QCoreApplication::translate("dorvane::CSerialConfigDialog", "In use by another program")
-                                        : QCoreApplication::translate("dorvane::CSerialConfigDialog", "In use by %1").arg(port.holder));
+        lines << (port.holder.isEmpty()
+                      ? QCoreApplication::translate("dorvane::CSerialConfigDialog", "In use by another program")
+                      : QCoreApplication::translate("dorvane::CSerialConfigDialog", "In use by %1").arg(port.holder));
     else
         lines << QCoreApplication::translate("dorvane::CSerialConfigDialog", "Free");
     return lines.join(QLatin1Char('\n'));
@@ -62,7 +66,8 @@ CSerialConfigDialog::CSerialConfigDialog(QWidget* parent) : CSerialConfigDialog(
 CSerialConfigDialog::CSerialConfigDialog(const QList<SerialPortEntry>& ports, QWidget* parent)
     : CSerialConfigDialog([ports] { return ports; }, parent) {}
 
-CSerialConfigDialog::CSerialConfigDialog(PortLister lister, QWidget* parent) : QDialog(parent), lister_(std::move(lister)) {
+CSerialConfigDialog::CSerialConfigDialog(PortLister lister, QWidget* parent)
+    : QDialog(parent), lister_(std::move(lister)) {
     setWindowTitle(tr("Serial Port Configuration"));
 
     auto* grid = new QGridLayout(this);
@@ -111,8 +116,7 @@ CSerialConfigDialog::CSerialConfigDialog(PortLister lister, QWidget* parent) : Q
 void CSerialConfigDialog::fill() {
     const QSignalBlocker block(combo_);
     combo_->clear();
-    if (!extraName_.isEmpty())
-        combo_->addItem(tr("%1  (current)").arg(shortPortName(extraName_)), extraName_);
+    if (!extraName_.isEmpty()) combo_->addItem(tr("%1  (current)").arg(shortPortName(extraName_)), extraName_);
     for (const SerialPortEntry& port : ports_) combo_->addItem(itemText(port), port.name);
 }
 
@@ -204,7 +208,8 @@ void CSerialConfigDialog::buildLanguageRow(QGridLayout* grid, int row) {
 }
 
 void CSerialConfigDialog::setLanguage(const QString& code) {
-    const int index = languageCombo_->findData(code.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0 ? QString() : code);
+    const int index =
+        languageCombo_->findData(code.compare(QLatin1String("auto"), Qt::CaseInsensitive) == 0 ? QString() : code);
     languageCombo_->setCurrentIndex(std::max(0, index));
 }
 

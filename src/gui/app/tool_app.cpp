@@ -4,12 +4,12 @@
 
 #include <cstdio>
 
+#include "core/app/version.h"
+#include "gui/app/main_dialog.h"
+#include "gui/station/station_window.h"
 #include "qtcore/app/command_line.h"
 #include "qtcore/app/language.h"
-#include "gui/app/main_dialog.h"
 #include "qtcore/app/settings.h"
-#include "core/app/version.h"
-#include "gui/station/station_window.h"
 
 namespace dorvane {
 
@@ -17,12 +17,17 @@ namespace {
 
 const QList<OptionSpec>& windowOptions() {
     static const QList<OptionSpec> options{
-        {.name = "port", .valueName = "NAME", .needs = "a port name",
+        {.name = "port",
+         .valueName = "NAME",
+         .needs = "a port name",
          .description = "open this serial port for this run (e.g. COM3, /dev/ttyUSB0)"},
         {.name = "edit", .description = "open the channel-data FILE in the editor at once"},
-        {.name = "station", .description = "open the Station view (many ports at once) with FILE for\n"
-                                           "every STB and a tile for every USB adapter"},
-        {.name = "lang", .valueName = "CODE", .needs = "a language code",
+        {.name = "station",
+         .description = "open the Station view (many ports at once) with FILE for\n"
+                        "every STB and a tile for every USB adapter"},
+        {.name = "lang",
+         .valueName = "CODE",
+         .needs = "a language code",
          .description = "show the window in this language: en, de, fr, es, tr, ru, ar, fa or auto (the system's)"},
         {.name = "version", .description = "show the version and build"},
     };
@@ -51,8 +56,10 @@ CToolApp::StartOptions CToolApp::parseArguments(const QStringList& arguments) {
         options.error = QStringLiteral("unknown language '%1' (en, %2 or auto)")
                             .arg(options.language, shippedLanguages().join(QStringLiteral(", ")));
     const QStringList files = line.positional();
-    if (files.size() > 1) options.error = QStringLiteral("only one file can be opened: %1").arg(files[1]);
-    else if (!files.isEmpty()) options.openPath = files.first();
+    if (files.size() > 1)
+        options.error = QStringLiteral("only one file can be opened: %1").arg(files[1]);
+    else if (!files.isEmpty())
+        options.openPath = files.first();
     return options;
 }
 
@@ -68,14 +75,14 @@ int CToolApp::handleUsage(const StartOptions& options) {
     }
     if (options.error.isEmpty() && !options.showHelp) return -1;
     const QString usage = QStringLiteral("usage: Dorvane_QX %1 [FILE]\n\n").arg(optionSynopsis(windowOptions()));
-    const QString help =
-        usage +
-        QStringLiteral("Service tool for digital satellite set-top boxes (STB): downloads firmware\n"
-                       "images and channel data into the STB over its serial port, backs up its\n"
-                       "channel data and edits it.\n\n"
-                       "  FILE  an image or channel-data file to open at start, as \"Open\" does\n\n"
-                       "Options:\n") +
-        optionHelp(windowOptions() + QList{helpOption()});
+    const QString help = usage +
+                         QStringLiteral(
+                             "Service tool for digital satellite set-top boxes (STB): downloads firmware\n"
+                             "images and channel data into the STB over its serial port, backs up its\n"
+                             "channel data and edits it.\n\n"
+                             "  FILE  an image or channel-data file to open at start, as \"Open\" does\n\n"
+                             "Options:\n") +
+                         optionHelp(windowOptions() + QList{helpOption()});
     if (options.showHelp) {
         std::fputs(qPrintable(help), stdout);
         return 0;

@@ -18,7 +18,7 @@ public:
         QString language;      // --lang CODE; empty: the setting, else the locale
         bool showHelp = false;
         bool showVersion = false;
-        QString error;         // bad usage
+        QString error;  // bad usage
     };
 
     static StartOptions parseArguments(const QStringList& arguments);

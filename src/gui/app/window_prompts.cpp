@@ -34,12 +34,13 @@ bool DialogPrompts::question(QWidget* parent, const QString& text) {
 }
 
 QString DialogPrompts::openFileName(QWidget* parent, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("dorvane::DialogPrompts", "Open"), QString(), filter, nullptr,
-                                        QFileDialog::ReadOnly);
+    return QFileDialog::getOpenFileName(parent, QCoreApplication::translate("dorvane::DialogPrompts", "Open"),
+                                        QString(), filter, nullptr, QFileDialog::ReadOnly);
 }
 
 QString DialogPrompts::saveFileName(QWidget* parent, const QString& proposedName, const QString& filter) {
-    QFileDialog dialog(parent, QCoreApplication::translate("dorvane::DialogPrompts", "Save As"), QDir::current().filePath(proposedName), filter);
+    QFileDialog dialog(parent, QCoreApplication::translate("dorvane::DialogPrompts", "Save As"),
+                       QDir::current().filePath(proposedName), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QString());  // the name is taken as typed
@@ -58,7 +59,8 @@ std::optional<QString> DialogPrompts::choosePort(QWidget* parent, const QString&
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     if (dialog.language() != language) {
         settings.setLanguage(dialog.language());
-        information(parent, QCoreApplication::translate("DialogPrompts", "The language changes when Dorvane_QX starts next."));
+        information(parent,
+                    QCoreApplication::translate("DialogPrompts", "The language changes when Dorvane_QX starts next."));
     }
     return dialog.portName();
 }

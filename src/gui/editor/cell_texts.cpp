@@ -10,7 +10,9 @@ namespace dorvane {
 
 namespace {
 
-QString fromView(std::string_view text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString fromView(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QString number5(int value) { return QString::asprintf("%5d", value); }
 

@@ -13,7 +13,9 @@ class ReceiverDatabase;
 // 8-bit text and shown as Latin-1, so every byte survives a round trip.
 QString textFromField(const char* field, std::size_t size);
 template <std::size_t N>
-QString textFromField(const char (&field)[N]) { return textFromField(field, N); }
+QString textFromField(const char (&field)[N]) {
+    return textFromField(field, N);
+}
 QByteArray fieldBytes(const QString& text);
 
 QString counterText(int value);  // "%5d"
@@ -33,7 +35,7 @@ LocationParts locationParts(int tenths);
 // a degree: East as they are, West as 3600 - tenths (0.0 either way is 0).
 // Nothing when the text is not such a number.
 std::optional<int> locationFromParts(const QString& degrees, bool west);
-QStringList fecTexts();          // the 13 entries of the FEC table
+QStringList fecTexts();  // the 13 entries of the FEC table
 
 // Cells of the satellite list: "Satellite", "Location", "Sat_id", "TPs", "CHs".
 QString satelliteCell(const ReceiverDatabase& db, int slot, int column);

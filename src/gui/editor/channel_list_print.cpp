@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPageLayout>
@@ -13,9 +13,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "qtcore/app/path_text.h"
 #include "core/database/replace_file.h"
 #include "core/editor/print_pages.h"
+#include "qtcore/app/path_text.h"
 
 namespace dorvane {
 
@@ -95,8 +95,8 @@ int printChannelList(QPagedPaintDevice& device, const ReceiverDatabase& db, cons
     return static_cast<int>(pages.size());
 }
 
-Status exportChannelListPdf(const QString& path, const ReceiverDatabase& db, const QString& fileName,
-                            const QDate& date, int* pages) {
+Status exportChannelListPdf(const QString& path, const ReceiverDatabase& db, const QString& fileName, const QDate& date,
+                            int* pages) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     int printed = 0;

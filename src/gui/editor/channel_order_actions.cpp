@@ -10,13 +10,13 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "qtcore/app/core_text.h"
-#include "qtcore/app/path_text.h"
 #include "gui/editor/editor_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/reference_preview_dialog.h"
 #include "gui/editor/report_list_view.h"
+#include "qtcore/app/core_text.h"
+#include "qtcore/app/path_text.h"
 
 namespace dorvane {
 
@@ -24,8 +24,10 @@ namespace {
 
 const char* const kSortTexts[] = {
     QT_TRANSLATE_NOOP("dorvane::ChannelOrderActions", "Sort the selected channels by &name and keep it as the order"),
-    QT_TRANSLATE_NOOP("dorvane::ChannelOrderActions", "Sort the selected channels by &satellite and frequency and keep it as the order"),
-    QT_TRANSLATE_NOOP("dorvane::ChannelOrderActions", "Sort the selected channels by service &id and keep it as the order"),
+    QT_TRANSLATE_NOOP("dorvane::ChannelOrderActions",
+                      "Sort the selected channels by &satellite and frequency and keep it as the order"),
+    QT_TRANSLATE_NOOP("dorvane::ChannelOrderActions",
+                      "Sort the selected channels by service &id and keep it as the order"),
 };
 
 QString q(const std::string& text) { return coreText(text); }
@@ -41,8 +43,8 @@ ChannelOrderActions::ChannelOrderActions(CReceiverDataDialog& dialog) : QObject(
         dialog_.addAction(a);
         return a;
     };
-    moveToNumber_ = action(tr("Move to &number..."), QKeySequence(Qt::CTRL | Qt::Key_G),
-                           &ChannelOrderActions::moveToNumber);
+    moveToNumber_ =
+        action(tr("Move to &number..."), QKeySequence(Qt::CTRL | Qt::Key_G), &ChannelOrderActions::moveToNumber);
     swap_ = action(tr("S&wap"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), &ChannelOrderActions::swap);
     applyOrder_ = action(tr("Apply &order from..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R),
                          &ChannelOrderActions::applyOrderFrom);
@@ -122,8 +124,7 @@ void ChannelOrderActions::moveToNumber() {
     connect(buttons, &QDialogButtonBox::accepted, &ask, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, &ask, &QDialog::reject);
     auto* form = new QFormLayout(&ask);
-    form->addRow(tr("The %1 chosen channels from &number:").arg(dialog_.session().selectedChannels().size()),
-                 number);
+    form->addRow(tr("The %1 chosen channels from &number:").arg(dialog_.session().selectedChannels().size()), number);
     form->addRow(buttons);
     if (editorPrompts().run(ask) != QDialog::Accepted) return;
     dialog_.showOrderChange(dialog_.session().moveToNumber(number->value()), {});
@@ -148,7 +149,8 @@ void ChannelOrderActions::applyOrderFrom() {
     if (file.isEmpty()) return;
     const Result<ChannelReference> reference = readChannelReference(pathFromText(file));
     if (!reference.ok()) {
-        editorPrompts().message(&dialog_, file + QStringLiteral(": ") + q(reference.message()), PromptIcon::Exclamation);
+        editorPrompts().message(&dialog_, file + QStringLiteral(": ") + q(reference.message()),
+                                PromptIcon::Exclamation);
         return;
     }
     const ReferencePlan plan = session.planReference(reference.value());

@@ -18,8 +18,6 @@
 #include <QScrollArea>
 #include <QSplitter>
 
-#include "qtcore/app/core_text.h"
-#include "qtcore/app/path_text.h"
 #include "core/database/channel_data_document.h"
 #include "gui/editor/channel_list_print.h"
 #include "gui/editor/copy_source_panel.h"
@@ -27,6 +25,8 @@
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/report_list_view.h"
+#include "qtcore/app/core_text.h"
+#include "qtcore/app/path_text.h"
 
 namespace dorvane {
 
@@ -81,8 +81,8 @@ void CopyCleanTools::createActions() {
     duplicates_->setCheckable(true);
     selectDuplicates_ = action(tr("Select &All Duplicates"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_D),
                                &CopyCleanTools::selectAllDuplicates);
-    removeUnused_ = action(tr("&Remove Unused Transponders..."), QKeySequence(),
-                           &CopyCleanTools::removeUnusedTransponders);
+    removeUnused_ =
+        action(tr("&Remove Unused Transponders..."), QKeySequence(), &CopyCleanTools::removeUnusedTransponders);
     print_ = action(tr("&Print..."), QKeySequence::Print, &CopyCleanTools::printClicked);
     exportPdf_ = action(tr("Export to P&DF..."), QKeySequence(), &CopyCleanTools::exportPdfClicked);
 }
@@ -166,8 +166,8 @@ bool CopyCleanTools::editing() const { return !window_.session_.isMovePending() 
 
 void CopyCleanTools::openSecondFileClicked() {
     if (!editing()) return;
-    const QString file = editorPrompts().openFileName(&window_, tr("Open Second File"),
-                                                      tr("Channel data (*.irz);;All files (*)"));
+    const QString file =
+        editorPrompts().openFileName(&window_, tr("Open Second File"), tr("Channel data (*.irz);;All files (*)"));
     if (!file.isEmpty()) openSecondFile(file);
 }
 
@@ -230,8 +230,7 @@ void CopyCleanTools::selectAllDuplicates() {
     window_.viewCombo_->setCurrentIndex(static_cast<int>(window_.session_.view()));
     duplicates_->setChecked(window_.session_.duplicatesOnly());
     const auto found = window_.session_.selectedChannels().size();
-    window_.status_->setText(found == 0 ? tr("No duplicates")
-                                        : tr("%1 duplicates chosen").arg(found));
+    window_.status_->setText(found == 0 ? tr("No duplicates") : tr("%1 duplicates chosen").arg(found));
     window_.channelList_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -289,8 +288,7 @@ void CopyCleanTools::printClicked() {
 void CopyCleanTools::exportPdfClicked() {
     if (!editing()) return;
     const QString suggested = textFromPath(window_.session_.document().path().stem()) + QStringLiteral(".pdf");
-    QString file = editorPrompts().saveFileName(&window_, tr("Export to PDF"), suggested,
-                                                tr("PDF (*.pdf)"));
+    QString file = editorPrompts().saveFileName(&window_, tr("Export to PDF"), suggested, tr("PDF (*.pdf)"));
     if (file.isEmpty()) return;
     if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
     exportPdf(file);

@@ -8,10 +8,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "qtcore/app/path_text.h"
 #include "core/database/channel_data_document.h"
 #include "core/database/receiver_database.h"
 #include "gui/editor/cell_texts.h"
+#include "qtcore/app/path_text.h"
 
 namespace dorvane {
 
@@ -59,8 +59,9 @@ CopySourcePanel::CopySourcePanel(QWidget* parent)
     tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     copy_ = new QPushButton(tr("<< Co&py into this file"));
     copy_->setAutoDefault(false);
-    copy_->setToolTip(tr("Copies the chosen satellites, transponders, channels and favourite groups "
-                         "(or drag them onto the lists)"));
+    copy_->setToolTip(
+        tr("Copies the chosen satellites, transponders, channels and favourite groups "
+           "(or drag them onto the lists)"));
     close_ = new QPushButton(tr("C&lose"));
     close_->setAutoDefault(false);
     connect(copy_, &QPushButton::clicked, this, &CopySourcePanel::copyRequested);
@@ -102,9 +103,9 @@ void CopySourcePanel::fill() {
         const int number = db.orderEntry(position);
         if (number < 1 || number > kEditableSatellites || !satelliteInUse(db.satellite(number - 1))) continue;
         const int slot = number - 1;
-        satellites[static_cast<std::size_t>(slot)] = item(tree_->invisibleRootItem(), SatelliteItem, slot,
-                                                          textFromField(db.satellite(slot).name),
-                                                          shownLocation(db.satellite(slot).location));
+        satellites[static_cast<std::size_t>(slot)] =
+            item(tree_->invisibleRootItem(), SatelliteItem, slot, textFromField(db.satellite(slot).name),
+                 shownLocation(db.satellite(slot).location));
     }
     for (int t = 0; t < kTransponderSlots; ++t) {
         const TransponderRecord& tp = db.transponder(t);
@@ -116,8 +117,7 @@ void CopySourcePanel::fill() {
     for (int n = 0; n < kChannelSlots; ++n) {
         const ChannelRecord& c = db.channel(n);
         if (channelFree(c) || !transponders[c.transponder]) continue;
-        item(transponders[c.transponder], ChannelItem, n, textFromField(c.name),
-             tr("SID %1").arg(c.serviceId));
+        item(transponders[c.transponder], ChannelItem, n, textFromField(c.name), tr("SID %1").arg(c.serviceId));
     }
     auto* groups = item(tree_->invisibleRootItem(), GroupsHeading, -1, tr("Favourite groups"), {});
     groups->setFlags(groups->flags() & ~Qt::ItemIsSelectable);

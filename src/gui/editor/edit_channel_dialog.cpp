@@ -120,8 +120,7 @@ std::optional<std::array<int, 5>> CEditChannelDialog::takeNumbers() {
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (numbers[i] >= 0 && numbers[i] <= 65535) continue;
-        editorPrompts().message(this, tr("%1 must be 0 to 65535.").arg(tr(fields[i].second)),
-                                PromptIcon::Exclamation);
+        editorPrompts().message(this, tr("%1 must be 0 to 65535.").arg(tr(fields[i].second)), PromptIcon::Exclamation);
         return std::nullopt;
     }
     return numbers;
@@ -149,7 +148,8 @@ void CEditChannelDialog::accept() {
     if (name_->text() != loadedName_) {
         const QByteArray name = fieldBytes(name_->text());
         std::memset(record.name, 0, kNameLength);
-        std::memcpy(record.name, name.constData(), static_cast<std::size_t>(std::min<qsizetype>(name.size(), kNameLength)));
+        std::memcpy(record.name, name.constData(),
+                    static_cast<std::size_t>(std::min<qsizetype>(name.size(), kNameLength)));
     }
     // Only another listed transponder is taken, and the satellite follows
     // it; the same one leaves both bytes as they are.
@@ -185,7 +185,6 @@ bool CEditChannelDialog::serviceIdAccepted(int service) {
         }
     }
     return true;
-
 }
 
 int CEditChannelDialog::channelSharing(int transponder, int serviceId) const {

@@ -144,8 +144,8 @@ void CEditSatelliteDialog::buildControls() {
     lnbHigh_ = new QLineEdit(QString::number(values_.lnbHigh));
     lnbPower_ = makeChoiceList({tr("On"), tr("Off")}, values_.lnbPower);
     tone_ = makeChoiceList({tr("Off"), QStringLiteral("22KHz")}, values_.tone);
-    diseqcType_ = makeChoiceList({tr("Off"), tr("1.0(4 Switch)"), tr("1.1(16 Switch)"), tr("1.2(Motor)"),
-                                  tr("1.3(USALS)")}, values_.diseqcType);
+    diseqcType_ = makeChoiceList(
+        {tr("Off"), tr("1.0(4 Switch)"), tr("1.1(16 Switch)"), tr("1.2(Motor)"), tr("1.3(USALS)")}, values_.diseqcType);
     diseqcPort_ = new QComboBox;
     dishPosition_ = new QLineEdit(QString::number(values_.dishPosition));
     dishPosition_->setEnabled(false);
@@ -211,8 +211,7 @@ bool CEditSatelliteDialog::takeLocation(SatelliteDialogValues& taken) {
         taken.location = *location;
         return true;
     }
-    editorPrompts().message(this, tr("Location must be 0.0 to 180.0 degrees East or West."),
-                            PromptIcon::Exclamation);
+    editorPrompts().message(this, tr("Location must be 0.0 to 180.0 degrees East or West."), PromptIcon::Exclamation);
     location_->setFocus(Qt::OtherFocusReason);
     location_->selectAll();
     return false;

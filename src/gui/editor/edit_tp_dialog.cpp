@@ -36,7 +36,8 @@ void storeTransponderDialogValues(const TransponderDialogValues& values, Transpo
     if (values.frequency != shown.frequency) record.frequency = static_cast<std::uint16_t>(values.frequency);
     if (values.symbolRate != shown.symbolRate) record.symbolRate = static_cast<std::uint16_t>(values.symbolRate);
     auto chosen = [](int value, int before) { return value >= 0 && value != before; };
-    if (chosen(values.polarisation, shown.polarisation)) record.polarisation = static_cast<std::uint8_t>(values.polarisation);
+    if (chosen(values.polarisation, shown.polarisation))
+        record.polarisation = static_cast<std::uint8_t>(values.polarisation);
     if (chosen(values.fec, shown.fec)) record.fec = static_cast<std::uint8_t>(values.fec);
     if (chosen(values.transmission, shown.transmission))
         record.transmission = static_cast<std::uint8_t>(values.transmission + 1);
@@ -104,8 +105,9 @@ bool CEditTpDialog::confirmNoCollision(const TransponderDialogValues& taken) {
         if (!transpondersCollide(satellite, taken.polarisation & 0xFF, taken.frequency, other.satellite,
                                  other.polarisation, other.frequency))
             continue;
-        const QString text = QStringLiteral("Transponder %1 (%2 MHz %3) has the same satellite and polarisation and a "
-                                            "frequency within 1 MHz of this one; the STB may not tell them apart.")
+        const QString text = QStringLiteral(
+                                 "Transponder %1 (%2 MHz %3) has the same satellite and polarisation and a "
+                                 "frequency within 1 MHz of this one; the STB may not tell them apart.")
                                  .arg(t)
                                  .arg(other.frequency)
                                  .arg(QString::fromLatin1(polarisationText(other.polarisation).data()));

@@ -17,8 +17,8 @@ const QString kBoxTitle = QStringLiteral("Dorvane_QX");
 EditorPrompts defaultPrompts() {
     EditorPrompts p;
     p.message = [](QWidget* parent, const QString& text, PromptIcon icon) {
-        QMessageBox box(icon == PromptIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, kBoxTitle,
-                        text, QMessageBox::Ok, parent);
+        QMessageBox box(icon == PromptIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon, kBoxTitle, text,
+                        QMessageBox::Ok, parent);
         box.exec();
     };
     p.confirm = [](QWidget* parent, const QString& text) {
@@ -39,8 +39,9 @@ EditorPrompts defaultPrompts() {
         QMessageBox box(QMessageBox::Warning, kBoxTitle, text, QMessageBox::NoButton, parent);
         std::vector<QPushButton*> made;
         for (int i = 0; i < buttons.size(); ++i) {
-            const auto role = i == 0 ? QMessageBox::AcceptRole
-                                     : (i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::DestructiveRole);
+            const auto role = i == 0
+                                  ? QMessageBox::AcceptRole
+                                  : (i + 1 == buttons.size() ? QMessageBox::RejectRole : QMessageBox::DestructiveRole);
             made.push_back(box.addButton(buttons[i], role));
         }
         if (!made.empty()) box.setEscapeButton(made.back());

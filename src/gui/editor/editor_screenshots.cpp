@@ -12,29 +12,29 @@
 #include <memory>
 
 #include <QApplication>
-#include <QPalette>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QPushButton>
-#include <QTreeWidget>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
+#include <QPushButton>
+#include <QTreeWidget>
 
-#include "gui/app/app_language.h"
 #include "core/database/backup_blob.h"
 #include "core/database/channel_data_document.h"
 #include "core/database/demo_data.h"
+#include "gui/app/app_language.h"
 #include "gui/editor/copy_clean_tools.h"
 #include "gui/editor/copy_source_panel.h"
 #include "gui/editor/edit_channel_dialog.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/edit_satellite_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
+#include "gui/editor/editor_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
-#include "gui/editor/reference_preview_dialog.h"
 #include "gui/editor/record_list_model.h"
+#include "gui/editor/reference_preview_dialog.h"
 #include "gui/editor/report_list_view.h"
 
 namespace dorvane {
@@ -87,11 +87,12 @@ bool saveDrag(dorvane::CReceiverDataDialog& editor, const QDir& dir) {
     editor.show();
     QApplication::processEvents();
     QPixmap content = editor.grab();
-    const QRect rows = list->visualRect(list->model()->index(1, 0)).united(
-        list->visualRect(list->model()->index(3, list->model()->columnCount() - 1)));
-    const QPixmap dragged = list->viewport()->grab(QRect(rows.topLeft(), QSize(std::min(rows.width(), 420), rows.height())));
-    const QPoint target = list->viewport()->mapTo(&editor, list->visualRect(list->model()->index(7, 0)).topLeft()) +
-                          QPoint(60, 6);
+    const QRect rows = list->visualRect(list->model()->index(1, 0))
+                           .united(list->visualRect(list->model()->index(3, list->model()->columnCount() - 1)));
+    const QPixmap dragged =
+        list->viewport()->grab(QRect(rows.topLeft(), QSize(std::min(rows.width(), 420), rows.height())));
+    const QPoint target =
+        list->viewport()->mapTo(&editor, list->visualRect(list->model()->index(7, 0)).topLeft()) + QPoint(60, 6);
     QPainter painter(&content);
     painter.setOpacity(0.7);
     painter.drawPixmap(target, dragged);

@@ -59,7 +59,8 @@ void CReceiverDataDialog::setFavouriteColumns() {
                               {tr("Ch_id"), 60, member(kColumnNumber)},
                               {tr("Freq/Pol"), 80, frequency},
                               {tr("SID"), 60, serviceId}});
-    middleModel_->setRowMark([&session](int position) { return session.isMarkedForMove(session.memberChannel(position)); });
+    middleModel_->setRowMark(
+        [&session](int position) { return session.isMarkedForMove(session.memberChannel(position)); });
     middleList_->applyColumnWidths();
     for (ReportListView* list : {leftList_, middleList_}) list->horizontalHeader()->setSortIndicatorShown(false);
     setChannelColumns();

@@ -4,13 +4,13 @@
 #include <QFileInfo>
 #include <QPushButton>
 
-#include "qtcore/app/core_text.h"
-#include "qtcore/app/history_location.h"
-#include "qtcore/app/path_text.h"
 #include "core/database/channel_data_document.h"
 #include "gui/editor/editor_prompts.h"
 #include "gui/editor/history_dialog.h"
 #include "gui/editor/receiver_data_dialog.h"
+#include "qtcore/app/core_text.h"
+#include "qtcore/app/history_location.h"
+#include "qtcore/app/path_text.h"
 
 namespace dorvane {
 

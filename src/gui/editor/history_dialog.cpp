@@ -87,8 +87,7 @@ std::vector<int> HistoryDialog::selectedRows() const {
 void HistoryDialog::selectRows(const std::vector<int>& rows) {
     list_->clearSelection();
     for (int row : rows)
-        list_->selectionModel()->select(model_.index(row, 0),
-                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        list_->selectionModel()->select(model_.index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
 }
 
 void HistoryDialog::updateButtons() {

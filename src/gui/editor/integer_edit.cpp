@@ -1,7 +1,7 @@
 #include "gui/editor/integer_edit.h"
 
-#include <QCoreApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QStringList>
 
@@ -13,7 +13,8 @@ std::optional<int> readIntegerEdit(QWidget* dialog, QLineEdit* edit) {
     bool ok = false;
     const int value = edit->text().trimmed().toInt(&ok, 10);
     if (ok) return value;
-    editorPrompts().message(dialog, QCoreApplication::translate("dorvane::IntegerEdit", "Please enter an integer."), PromptIcon::Exclamation);
+    editorPrompts().message(dialog, QCoreApplication::translate("dorvane::IntegerEdit", "Please enter an integer."),
+                            PromptIcon::Exclamation);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
     return std::nullopt;

@@ -1,8 +1,8 @@
 #include "gui/editor/receiver_data_dialog.h"
 
-#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -11,16 +11,16 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "qtcore/app/core_text.h"
-#include "qtcore/app/path_text.h"
 #include "core/database/channel_data_document.h"
 #include "core/database/receiver_database.h"
 #include "core/database/replace_file.h"
-#include "gui/editor/copy_clean_tools.h"
 #include "gui/editor/channel_order_actions.h"
+#include "gui/editor/copy_clean_tools.h"
 #include "gui/editor/editor_prompts.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/report_list_view.h"
+#include "qtcore/app/core_text.h"
+#include "qtcore/app/path_text.h"
 #include "qtcore/exchange/channel_data_json.h"
 #include "qtcore/exchange/channel_import.h"
 #include "qtcore/exchange/channel_table_csv.h"
@@ -43,11 +43,11 @@ bool PromptQuestions::ask(const std::string& text, const std::string& yes, const
 }
 
 SessionQuestions::SaveChoice PromptQuestions::askToSave(const std::string& text) {
-    const int choice = editorPrompts().choose(
-        parent_, q(text),
-        {QCoreApplication::translate("dorvane::CReceiverDataDialog", "&Save"),
-         QCoreApplication::translate("dorvane::CReceiverDataDialog", "Do&n't Save"),
-         QCoreApplication::translate("dorvane::CReceiverDataDialog", "Cancel")});
+    const int choice =
+        editorPrompts().choose(parent_, q(text),
+                               {QCoreApplication::translate("dorvane::CReceiverDataDialog", "&Save"),
+                                QCoreApplication::translate("dorvane::CReceiverDataDialog", "Do&n't Save"),
+                                QCoreApplication::translate("dorvane::CReceiverDataDialog", "Cancel")});
     if (choice == 0) return SaveChoice::Save;
     return choice == 1 ? SaveChoice::DontSave : SaveChoice::Cancel;
 }
@@ -244,8 +244,7 @@ void CReceiverDataDialog::saveClicked() {
 
 bool CReceiverDataDialog::saveAs() {
     const QString suggested = textFromPath(session_.document().path().filename());
-    const QString file = editorPrompts().saveFileName(this, tr("Save As"), suggested,
-                                                      tr("Channel data (*.irz)"));
+    const QString file = editorPrompts().saveFileName(this, tr("Save As"), suggested, tr("Channel data (*.irz)"));
     if (file.isEmpty()) return false;
     Change changed;
     const bool saved = session_.saveAs(pathFromText(file), &changed);
@@ -295,7 +294,8 @@ void CReceiverDataDialog::closeEvent(QCloseEvent* event) {
 
 namespace {
 
-const QString kExchangeFilter = QCoreApplication::translate("dorvane::CReceiverDataDialog", "Channel data JSON (*.json);;Channel table CSV (*.csv)");
+const QString kExchangeFilter = QCoreApplication::translate("dorvane::CReceiverDataDialog",
+                                                            "Channel data JSON (*.json);;Channel table CSV (*.csv)");
 
 bool isCsv(const QString& file) { return file.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive); }
 
@@ -308,9 +308,9 @@ void CReceiverDataDialog::exportClicked() {
     if (file.isEmpty()) return;
     const ReceiverDatabase& db = session_.database();
     const QByteArray bytes = isCsv(file) ? channelTableCsv(db) : databaseToJson(db);
-    const Status written = replaceFileAtomically(pathFromText(file),
-                                                 {reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                                                  static_cast<std::size_t>(bytes.size())});
+    const Status written = replaceFileAtomically(
+        pathFromText(file),
+        {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
     if (!written.ok()) editorPrompts().message(this, tr("File write failed!"), PromptIcon::Exclamation);
 }
 

@@ -240,9 +240,9 @@ private:
     PromptQuestions questions_;
     EditorSession session_;
     bool rendering_ = false;
-    int leftSortColumn_ = -1;     // -1: the satellite order list
+    int leftSortColumn_ = -1;  // -1: the satellite order list
     bool leftSortDescending_ = false;
-    int middleSortColumn_ = -1;   // -1: slot order
+    int middleSortColumn_ = -1;  // -1: slot order
     bool middleSortDescending_ = false;
 
     QComboBox* viewCombo_ = nullptr;

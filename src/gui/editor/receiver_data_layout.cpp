@@ -22,8 +22,8 @@
 #include <QVBoxLayout>
 
 #include "gui/editor/cell_texts.h"
-#include "gui/editor/copy_clean_tools.h"
 #include "gui/editor/channel_order_actions.h"
+#include "gui/editor/copy_clean_tools.h"
 #include "gui/editor/editor_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/editor/record_list_model.h"
@@ -34,11 +34,16 @@ namespace dorvane {
 namespace {
 
 // The counters' labels by their places in the window.
-constexpr std::pair<int, Counter> kCounterPlaces[] = {
-    {1023, Counter::Transponders}, {1022, Counter::SatelliteChannels}, {1024, Counter::SelectedChannels},
-    {1027, Counter::AllKinds},     {1028, Counter::Tv},                {1029, Counter::Radio},
-    {1033, Counter::AllAccess},    {1034, Counter::FreeToAir},         {1035, Counter::Scrambled},
-    {1036, Counter::Listed}};
+constexpr std::pair<int, Counter> kCounterPlaces[] = {{1023, Counter::Transponders},
+                                                      {1022, Counter::SatelliteChannels},
+                                                      {1024, Counter::SelectedChannels},
+                                                      {1027, Counter::AllKinds},
+                                                      {1028, Counter::Tv},
+                                                      {1029, Counter::Radio},
+                                                      {1033, Counter::AllAccess},
+                                                      {1034, Counter::FreeToAir},
+                                                      {1035, Counter::Scrambled},
+                                                      {1036, Counter::Listed}};
 
 QRadioButton* addRadio(QButtonGroup* group, QGridLayout* grid, const QString& text, int id, int row) {
     auto* button = new QRadioButton(text);
@@ -246,13 +251,12 @@ QLayout* CReceiverDataDialog::buildChoicesLayout() {
     auto* side = new QVBoxLayout;
     side->setSpacing(4);
     side->addLayout(satRow);
-    side->addWidget(makeGroup({}, {tr("All"), tr("TV"), tr("Radio")}, kKindIds,
-                              kindButtons_, &CReceiverDataDialog::setKindFilter));
-    side->addWidget(makeGroup({}, {tr("All"), tr("FTA"), tr("CAS")}, kAccessIds,
-                              accessButtons_, &CReceiverDataDialog::setAccessFilter));
-    side->addWidget(makeGroup(tr("Sort by:"),
-                              {tr("Channel No"), tr("Sat/Tp"), tr("Name")}, nullptr,
-                              sortButtons_, &CReceiverDataDialog::setSortOrder));
+    side->addWidget(
+        makeGroup({}, {tr("All"), tr("TV"), tr("Radio")}, kKindIds, kindButtons_, &CReceiverDataDialog::setKindFilter));
+    side->addWidget(makeGroup({}, {tr("All"), tr("FTA"), tr("CAS")}, kAccessIds, accessButtons_,
+                              &CReceiverDataDialog::setAccessFilter));
+    side->addWidget(makeGroup(tr("Sort by:"), {tr("Channel No"), tr("Sat/Tp"), tr("Name")}, nullptr, sortButtons_,
+                              &CReceiverDataDialog::setSortOrder));
     auto* listedRow = new QHBoxLayout;
     listedRow->addWidget(new QLabel(tr("Listed channels:")));
     listedRow->addWidget(counter(1036));

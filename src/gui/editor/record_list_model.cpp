@@ -70,10 +70,8 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::ToolTipRole:
-            return columns_[static_cast<std::size_t>(index.column())].text(idAt(index.row()));
-        case Qt::TextAlignmentRole:
-            return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
+        case Qt::ToolTipRole: return columns_[static_cast<std::size_t>(index.column())].text(idAt(index.row()));
+        case Qt::TextAlignmentRole: return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
         case Qt::BackgroundRole:
             if (marked_ && marked_(idAt(index.row()))) return QBrush(QColor(255, 214, 120));
             return {};
@@ -88,8 +86,7 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const {
                 return font;
             }
             return {};
-        default:
-            return {};
+        default: return {};
     }
 }
 

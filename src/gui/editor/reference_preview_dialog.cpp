@@ -1,7 +1,7 @@
 #include "gui/editor/reference_preview_dialog.h"
 
-#include <QCoreApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,7 +15,9 @@ namespace dorvane {
 
 namespace {
 
-QString latin1(const std::string& text) { return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())); }
+QString latin1(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 QTreeWidget* table(const QStringList& headings, const QString& name) {
     auto* tree = new QTreeWidget;
@@ -30,12 +32,16 @@ QTreeWidget* table(const QStringList& headings, const QString& name) {
 // "19.2E 11778 H(L) sid 1201", or the parts the entry has.
 QString identityText(const ReferenceChannel& r) {
     QStringList parts;
-    if (r.satelliteLocation >= 0) parts << latin1(locationText(static_cast<std::int16_t>(r.satelliteLocation)));
-    else if (r.satelliteNumber >= 0) parts << QCoreApplication::translate("dorvane::reference_preview_dialog", "sat %1").arg(r.satelliteNumber);
-    else if (!r.satelliteName.empty()) parts << latin1(r.satelliteName);
+    if (r.satelliteLocation >= 0)
+        parts << latin1(locationText(static_cast<std::int16_t>(r.satelliteLocation)));
+    else if (r.satelliteNumber >= 0)
+        parts << QCoreApplication::translate("dorvane::reference_preview_dialog", "sat %1").arg(r.satelliteNumber);
+    else if (!r.satelliteName.empty())
+        parts << latin1(r.satelliteName);
     if (r.frequency >= 0) parts << QString::number(r.frequency);
     if (r.polarisation >= 0) parts << latin1(std::string(polarisationText(static_cast<std::uint8_t>(r.polarisation))));
-    if (r.serviceId >= 0) parts << QCoreApplication::translate("dorvane::reference_preview_dialog", "sid %1").arg(r.serviceId);
+    if (r.serviceId >= 0)
+        parts << QCoreApplication::translate("dorvane::reference_preview_dialog", "sid %1").arg(r.serviceId);
     return parts.join(QLatin1Char(' '));
 }
 
@@ -48,11 +54,8 @@ CReferencePreviewDialog::CReferencePreviewDialog(const ReceiverDatabase& db, con
     summary_ = new QLabel(latin1(referenceSummary(plan)));
     summary_->setObjectName(QStringLiteral("summary"));
     summary_->setWordWrap(true);
-    channels_ = table({tr("New No."), tr("Channel"), tr("Now"),
-                       tr("Found")},
-                      QStringLiteral("preview"));
-    missing_ = table({tr("Entry"), tr("Name"), tr("Identity")},
-                     QStringLiteral("missing"));
+    channels_ = table({tr("New No."), tr("Channel"), tr("Now"), tr("Found")}, QStringLiteral("preview"));
+    missing_ = table({tr("Entry"), tr("Name"), tr("Identity")}, QStringLiteral("missing"));
     fillChannels(db, plan);
     fillMissing(reference, plan);
     favourites_ = new QCheckBox(tr("Take the &favourite groups and their names along"));
@@ -80,15 +83,14 @@ bool CReferencePreviewDialog::takeFavourites() const { return favourites_->isEna
 void CReferencePreviewDialog::fillChannels(const ReceiverDatabase& db, const ReferencePlan& plan) {
     QList<QTreeWidgetItem*> rows;
     auto add = [&](int number, int channel, const QString& found) {
-        auto* row = new QTreeWidgetItem({QString::number(number), latin1(fixedText(db.channel(channel).name)),
-                                         QString::number(channel), found});
+        auto* row = new QTreeWidgetItem(
+            {QString::number(number), latin1(fixedText(db.channel(channel).name)), QString::number(channel), found});
         row->setTextAlignment(0, Qt::AlignRight);
         row->setTextAlignment(2, Qt::AlignRight);
         rows << row;
     };
     int number = 0;
-    for (const ReferenceMatch& m : plan.matched) add(number++, m.channel, m.byName ? tr("by name")
-                                                                                    : tr("by identity"));
+    for (const ReferenceMatch& m : plan.matched) add(number++, m.channel, m.byName ? tr("by name") : tr("by identity"));
     for (int channel : plan.unmatched) add(number++, channel, tr("not matched: to the end"));
     channels_->addTopLevelItems(rows);
 }

@@ -2,13 +2,13 @@
 
 #include <algorithm>
 
-#include <QHeaderView>
 #include <QDragEnterEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QPainter>
-#include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "gui/editor/record_list_model.h"
 
@@ -90,8 +90,8 @@ int ReportListView::selectedRowCount() const { return static_cast<int>(selectedR
 
 void ReportListView::selectRow(int row, bool clearOthers) {
     if (row < 0 || row >= model_->rowCount()) return;
-    const auto flags = (clearOthers ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Select) |
-                       QItemSelectionModel::Rows;
+    const auto flags =
+        (clearOthers ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Select) | QItemSelectionModel::Rows;
     selectionModel()->select(model_->index(row, 0), flags);
     selectionModel()->setCurrentIndex(model_->index(row, 0), QItemSelectionModel::NoUpdate);
 }
@@ -155,7 +155,8 @@ bool ReportListView::selectIds(const std::vector<int>& ids) {
     std::vector<int> rows;
     const std::vector<int>& listed = model_->ids();
     for (int row = 0; row < static_cast<int>(listed.size()); ++row) {
-        if (std::binary_search(wanted.begin(), wanted.end(), listed[static_cast<std::size_t>(row)])) rows.push_back(row);
+        if (std::binary_search(wanted.begin(), wanted.end(), listed[static_cast<std::size_t>(row)]))
+            rows.push_back(row);
     }
     if (rows.empty()) return false;
     QItemSelection selection;

@@ -20,13 +20,14 @@ namespace dorvane {
 namespace {
 
 template <typename Cell>
-std::vector<ListColumn> makeColumns(const ReceiverDatabase& db, std::initializer_list<std::pair<const char*, int>> headings,
-                                    Cell cell) {
+std::vector<ListColumn> makeColumns(const ReceiverDatabase& db,
+                                    std::initializer_list<std::pair<const char*, int>> headings, Cell cell) {
     std::vector<ListColumn> columns;
     int index = 0;
     for (const auto& [heading, width] : headings) {
         const int column = index++;
-        columns.push_back({QCoreApplication::translate("dorvane::ListColumns", heading), width, [&db, cell, column](int id) { return cell(db, id, column); }});
+        columns.push_back({QCoreApplication::translate("dorvane::ListColumns", heading), width,
+                           [&db, cell, column](int id) { return cell(db, id, column); }});
     }
     return columns;
 }
@@ -99,8 +100,13 @@ void CReceiverDataDialog::setChannelColumns() {
 
 void CReceiverDataDialog::setSatelliteColumns() {
     const ReceiverDatabase& db = session_.database();
-    leftModel_->setColumns(makeColumns(
-        db, {{QT_TRANSLATE_NOOP("dorvane::ListColumns", "Satellite"), 130}, {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Location"), 70}, {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Sat_id"), 60}, {QT_TRANSLATE_NOOP("dorvane::ListColumns", "TPs"), 50}, {QT_TRANSLATE_NOOP("dorvane::ListColumns", "CHs"), 60}}, satelliteCell));
+    leftModel_->setColumns(makeColumns(db,
+                                       {{QT_TRANSLATE_NOOP("dorvane::ListColumns", "Satellite"), 130},
+                                        {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Location"), 70},
+                                        {QT_TRANSLATE_NOOP("dorvane::ListColumns", "Sat_id"), 60},
+                                        {QT_TRANSLATE_NOOP("dorvane::ListColumns", "TPs"), 50},
+                                        {QT_TRANSLATE_NOOP("dorvane::ListColumns", "CHs"), 60}},
+                                       satelliteCell));
     leftList_->applyColumnWidths();
     middleModel_->setColumns(makeColumns(db,
                                          {{QT_TRANSLATE_NOOP("dorvane::ListColumns", "Freq."), 60},
@@ -143,7 +149,8 @@ void CReceiverDataDialog::leftHeaderClicked(int column) {
     leftSortDescending_ = column == leftSortColumn_ && !leftSortDescending_;
     leftSortColumn_ = column;
     leftList_->horizontalHeader()->setSortIndicatorShown(true);
-    leftList_->horizontalHeader()->setSortIndicator(column, leftSortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
+    leftList_->horizontalHeader()->setSortIndicator(column,
+                                                    leftSortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
     const std::vector<int> chosen = leftModel_->idsOf(leftList_->selectedRowNumbers());
     leftModel_->sortRowsByColumn(column, leftSortDescending_);
     leftList_->selectIds(chosen);
@@ -154,7 +161,8 @@ void CReceiverDataDialog::middleHeaderClicked(int column) {
     middleSortDescending_ = column == middleSortColumn_ && !middleSortDescending_;
     middleSortColumn_ = column;
     middleList_->horizontalHeader()->setSortIndicatorShown(true);
-    middleList_->horizontalHeader()->setSortIndicator(column, middleSortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
+    middleList_->horizontalHeader()->setSortIndicator(column,
+                                                      middleSortDescending_ ? Qt::DescendingOrder : Qt::AscendingOrder);
     const std::vector<int> chosen = middleModel_->idsOf(middleList_->selectedRowNumbers());
     middleModel_->sortRowsByColumn(column, middleSortDescending_);
     middleList_->selectIds(chosen);

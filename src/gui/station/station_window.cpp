@@ -19,14 +19,14 @@ constexpr int kColumns = 4;
 
 QString phaseText(PortPhase phase) {
     switch (phase) {
-    case PortPhase::Opening: return QObject::tr("Opening");
-    case PortPhase::Waiting: return QObject::tr("Waiting for the STB");
-    case PortPhase::Transferring: return QObject::tr("Transferring");
-    case PortPhase::Writing: return QObject::tr("Writing");
-    case PortPhase::Verifying: return QObject::tr("Verifying");
-    case PortPhase::LeavingLine: return QObject::tr("Switch the STB off");
-    case PortPhase::Stopped: return QObject::tr("Stopped");
-    case PortPhase::Unusable: return QObject::tr("Port unusable");
+        case PortPhase::Opening: return QObject::tr("Opening");
+        case PortPhase::Waiting: return QObject::tr("Waiting for the STB");
+        case PortPhase::Transferring: return QObject::tr("Transferring");
+        case PortPhase::Writing: return QObject::tr("Writing");
+        case PortPhase::Verifying: return QObject::tr("Verifying");
+        case PortPhase::LeavingLine: return QObject::tr("Switch the STB off");
+        case PortPhase::Stopped: return QObject::tr("Stopped");
+        case PortPhase::Unusable: return QObject::tr("Port unusable");
     }
     return {};
 }
@@ -58,12 +58,15 @@ void PortTile::render(const PortStatus& status, bool running, const QString& las
     progress_->setVisible(status.progress >= 0);
     progress_->setValue(std::max(0, status.progress));
     if (status.etaSeconds >= 0)
-        progress_->setFormat(tr("%p % (%1:%2 left)").arg(status.etaSeconds / 60).arg(status.etaSeconds % 60, 2, 10, QLatin1Char('0')));
+        progress_->setFormat(
+            tr("%p % (%1:%2 left)").arg(status.etaSeconds / 60).arg(status.etaSeconds % 60, 2, 10, QLatin1Char('0')));
     else
         progress_->setFormat(QStringLiteral("%p %"));
-    result_->setText(status.lastResult.empty()
-                         ? tr("No STB done yet")
-                         : tr("Last: %1 (%2 of %3 ok)").arg(QString::fromStdString(status.lastResult)).arg(status.ok).arg(status.boxes));
+    result_->setText(status.lastResult.empty() ? tr("No STB done yet")
+                                               : tr("Last: %1 (%2 of %3 ok)")
+                                                     .arg(QString::fromStdString(status.lastResult))
+                                                     .arg(status.ok)
+                                                     .arg(status.boxes));
     result_->setToolTip(QString::fromStdString(status.lastReason));
     versions_->setText(status.bootVersion.empty() ? QString()
                                                   : tr("Boot loader %1, application %2")
@@ -266,7 +269,8 @@ void StationWindow::render() {
         if (PortTile* tile = tiles_.value(status.port))
             tile->render(status, run_->running(status.port), run_->lastLine(status.port));
     const StationBoard::Totals t = run_->totals();
-    QString text = tr("Done: %1   Failed: %2   STBs per hour: %3").arg(t.done).arg(t.failed).arg(t.boxesPerHour, 0, 'f', 1);
+    QString text =
+        tr("Done: %1   Failed: %2   STBs per hour: %3").arg(t.done).arg(t.failed).arg(t.boxesPerHour, 0, 'f', 1);
     if (!run_->report().isEmpty()) text += tr("   Report: %1").arg(run_->report());
     totals_->setText(text);
     if (!run_->reportError().isEmpty()) problem_->setText(run_->reportError());

@@ -41,7 +41,8 @@ private:
         const QVariant set = widget()->property(kValue);
         if (set.isValid()) return set.toString();
         if (auto* label = qobject_cast<QLabel*>(widget())) return label->text();
-        if (CTextProgressBar* b = bar()) return b->text().isEmpty() ? QStringLiteral("%1%").arg(b->position()) : b->text();
+        if (CTextProgressBar* b = bar())
+            return b->text().isEmpty() ? QStringLiteral("%1%").arg(b->position()) : b->text();
         return {};
     }
 };

@@ -18,9 +18,7 @@ std::uint8_t clampChannel(int value) { return static_cast<std::uint8_t>(std::cla
 // unbounded list.
 class RectangleCollector {
 public:
-    explicit RectangleCollector(int flushLimit) : flushLimit_(std::max(1, flushLimit)) {
-        rects_.reserve(kBufferStep);
-    }
+    explicit RectangleCollector(int flushLimit) : flushLimit_(std::max(1, flushLimit)) { rects_.reserve(kBufferStep); }
 
     void append(const QRect& rect) {
         if (rects_.size() == rects_.capacity()) rects_.reserve(rects_.capacity() + kBufferStep);

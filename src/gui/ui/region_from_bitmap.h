@@ -12,7 +12,7 @@ namespace dorvane {
 // The colours that count as the key colour: a range per channel. Black
 // keys 0..16, white keys 239..255, any other key its value +-17.
 struct KeyBand {
-    std::array<std::uint8_t, 3> low{};   // red, green, blue
+    std::array<std::uint8_t, 3> low{};  // red, green, blue
     std::array<std::uint8_t, 3> high{};
 
     static KeyBand around(QRgb key);

@@ -271,29 +271,27 @@ QRect CSkinButton::placeImage(QSize s, const QRect& client, bool hasText, QRect&
     const int centreY = client.top() + (client.height() - s.height()) / 2;
     QRect imageRect;
     switch (hasText ? align_ : Align::TextOverImage) {
-    case Align::ImageLeft:
-        imageRect = QRect(QPoint(client.left() + kMargin, centreY), s);
-        textRect.setLeft(imageRect.right() + 1 + kMargin);
-        break;
-    case Align::ImageAbove:
-        imageRect = QRect(QPoint(centreX, client.top() + kMargin), s);
-        textRect.setTop(imageRect.bottom() + 1 + kMargin);
-        break;
-    case Align::ImageRight:
-        imageRect = QRect(QPoint(client.right() + 1 - kMargin - s.width(), centreY), s);
-        textRect.setRight(imageRect.left() - 1 - kMargin);
-        break;
-    case Align::TextOverImage:
-        imageRect = QRect(QPoint(centreX, centreY), s);
-        textRect = client;
-        break;
+        case Align::ImageLeft:
+            imageRect = QRect(QPoint(client.left() + kMargin, centreY), s);
+            textRect.setLeft(imageRect.right() + 1 + kMargin);
+            break;
+        case Align::ImageAbove:
+            imageRect = QRect(QPoint(centreX, client.top() + kMargin), s);
+            textRect.setTop(imageRect.bottom() + 1 + kMargin);
+            break;
+        case Align::ImageRight:
+            imageRect = QRect(QPoint(client.right() + 1 - kMargin - s.width(), centreY), s);
+            textRect.setRight(imageRect.left() - 1 - kMargin);
+            break;
+        case Align::TextOverImage:
+            imageRect = QRect(QPoint(centreX, centreY), s);
+            textRect = client;
+            break;
     }
     return imageRect;
 }
 
-QFont CSkinButton::fittedFont() const {
-    return fitFontToWidth(font(), width() - 4, shownText(text()));
-}
+QFont CSkinButton::fittedFont() const { return fitFontToWidth(font(), width() - 4, shownText(text())); }
 
 // The image and the text, moved while pressed.
 void CSkinButton::paintFace(QPainter& p, bool pressed, bool in, bool focused) {
@@ -370,20 +368,17 @@ void CSkinButton::focusOutEvent(QFocusEvent* event) {
 void CSkinButton::changeEvent(QEvent* event) {
     QPushButton::changeEvent(event);
     switch (event->type()) {
-    case QEvent::EnabledChange:
-        if (!isEnabled()) {
-            if (hasFocus()) focusNextChild();
-            clearHover();
-        }
-        break;
-    case QEvent::ActivationChange:
-        if (!isActiveWindow()) clearHover();
-        break;
-    case QEvent::ApplicationPaletteChange:
-        resetColors(true);
-        break;
-    default:
-        break;
+        case QEvent::EnabledChange:
+            if (!isEnabled()) {
+                if (hasFocus()) focusNextChild();
+                clearHover();
+            }
+            break;
+        case QEvent::ActivationChange:
+            if (!isActiveWindow()) clearHover();
+            break;
+        case QEvent::ApplicationPaletteChange: resetColors(true); break;
+        default: break;
     }
 }
 

@@ -25,9 +25,7 @@ public:
     enum class PressedStyle { ShiftRightDown, ShiftDown };
     // The image shown when neither hovered nor pressed.
     enum class OutImage { None = 0, Grey = -2, Darker = -3 };
-    enum ColorSlot {
-        BackgroundIn = 0, TextIn = 1, BackgroundOut = 2, TextOut = 3, BackgroundFocus = 4, TextFocus = 5
-    };
+    enum ColorSlot { BackgroundIn = 0, TextIn = 1, BackgroundOut = 2, TextOut = 3, BackgroundFocus = 4, TextFocus = 5 };
 
     // checkMode: a click toggles the latched state (a check-box push button).
     explicit CSkinButton(QWidget* parent = nullptr, bool checkMode = false);

@@ -118,17 +118,15 @@ void CTextProgressBar::paintEvent(QPaintEvent*) {
             QRect textArea = client;
             int flags = Qt::AlignVCenter | Qt::TextSingleLine;
             switch (align_) {
-            case TextAlign::Left:
-                textArea.setLeft(client.left() + 2);
-                flags |= Qt::AlignLeft;
-                break;
-            case TextAlign::Centre:
-                flags |= Qt::AlignHCenter;
-                break;
-            case TextAlign::Right:
-                textArea.setRight(client.right() - 3);
-                flags |= Qt::AlignRight;
-                break;
+                case TextAlign::Left:
+                    textArea.setLeft(client.left() + 2);
+                    flags |= Qt::AlignLeft;
+                    break;
+                case TextAlign::Centre: flags |= Qt::AlignHCenter; break;
+                case TextAlign::Right:
+                    textArea.setRight(client.right() - 3);
+                    flags |= Qt::AlignRight;
+                    break;
             }
             p.save();
             p.setClipRect(filled);

@@ -33,8 +33,8 @@ public:
     // bound by the excess. Returns the previous position.
     std::int32_t stepIt();
 
-    QColor setBarColor(QColor color);          // returns the previous one
-    QColor setBackgroundColor(QColor color);   // returns the previous one
+    QColor setBarColor(QColor color);         // returns the previous one
+    QColor setBackgroundColor(QColor color);  // returns the previous one
     void setTextColors(QColor onBar, QColor onBackground);
     void setTextAlign(TextAlign align);
 

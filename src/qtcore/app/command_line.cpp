@@ -10,7 +10,9 @@ QString dashed(const OptionSpec& option) { return QStringLiteral("--") + QLatin1
 
 QString needsText(const OptionSpec& option) {
     return dashed(option) + QStringLiteral(" needs ") +
-           QLatin1String(option.needs ? option.needs : option.value == OptionValue::Number ? "a number" : "a value");
+           QLatin1String(option.needs                          ? option.needs
+                         : option.value == OptionValue::Number ? "a number"
+                                                               : "a value");
 }
 
 bool acceptable(const OptionSpec& option, const QString& value) {
@@ -76,7 +78,8 @@ QString CommandLine::missingValue(const QStringList& words) const {
 QString CommandLine::unknownOption() const {
     const QStringList names = parser_.unknownOptionNames();
     if (names.isEmpty()) return {};
-    return QStringLiteral("unknown option %1%2").arg(QLatin1String(names.first().size() == 1 ? "-" : "--"), names.first());
+    return QStringLiteral("unknown option %1%2")
+        .arg(QLatin1String(names.first().size() == 1 ? "-" : "--"), names.first());
 }
 
 QString CommandLine::badValue() const {
@@ -104,8 +107,8 @@ QString optionSynopsis(const QList<OptionSpec>& options) {
     QStringList parts;
     for (const OptionSpec& o : options) {
         if (qstrcmp(o.name, "help") == 0) continue;
-        parts << QStringLiteral("[%1%2]").arg(dashed(o), o.valueName ? QLatin1Char(' ') + QLatin1String(o.valueName)
-                                                                     : QString());
+        parts << QStringLiteral("[%1%2]").arg(dashed(o),
+                                              o.valueName ? QLatin1Char(' ') + QLatin1String(o.valueName) : QString());
     }
     return parts.join(QLatin1Char(' '));
 }

@@ -42,7 +42,7 @@ public:
 
     bool helpAsked() const;
     bool isSet(const char* name) const;
-    QString value(const char* name) const;  // the last one given
+    QString value(const char* name) const;       // the last one given
     QStringList values(const char* name) const;  // every one given, in order
     unsigned number(const char* name, unsigned fallback) const;
     QStringList positional() const { return parser_.positionalArguments(); }

@@ -16,7 +16,7 @@ struct Pattern {
     const char* source;
     QRegularExpression match;
     std::vector<int> placeholders;  // the number of each captured part
-    int literal;             // how many of its characters are fixed
+    int literal;                    // how many of its characters are fixed
 };
 
 QString fill(const QString& pattern, const QStringList& parts) {
@@ -24,7 +24,8 @@ QString fill(const QString& pattern, const QStringList& parts) {
     out.reserve(pattern.size() + 32);
     for (qsizetype i = 0; i < pattern.size(); ++i) {
         const QChar c = pattern[i];
-        if (c == QLatin1Char('%') && i + 1 < pattern.size() && pattern[i + 1].isDigit() && pattern[i + 1] != QLatin1Char('0')) {
+        if (c == QLatin1Char('%') && i + 1 < pattern.size() && pattern[i + 1].isDigit() &&
+            pattern[i + 1] != QLatin1Char('0')) {
             const int n = pattern[i + 1].digitValue();
             if (n <= parts.size()) {
                 out += parts[n - 1];
@@ -58,7 +59,8 @@ const Table& table() {
             qsizetype at = 0;
             for (auto it = slot.globalMatch(text); it.hasNext();) {
                 const auto m = it.next();
-                expression += QRegularExpression::escape(text.mid(at, m.capturedStart() - at)) + QStringLiteral("(.+?)");
+                expression +=
+                    QRegularExpression::escape(text.mid(at, m.capturedStart() - at)) + QStringLiteral("(.+?)");
                 placeholders.push_back(m.captured().mid(1).toInt());
                 literal += static_cast<int>(m.capturedStart() - at);
                 at = m.capturedEnd();
@@ -66,8 +68,8 @@ const Table& table() {
             expression += QRegularExpression::escape(text.mid(at));
             literal += static_cast<int>(text.size() - at);
             // One line at a time: a text of several lines is split first.
-            built.patterns.push_back(
-                {source, QRegularExpression(QStringLiteral("\\A(?:%1)\\z").arg(expression)), std::move(placeholders), literal});
+            built.patterns.push_back({source, QRegularExpression(QStringLiteral("\\A(?:%1)\\z").arg(expression)),
+                                      std::move(placeholders), literal});
         }
         std::stable_sort(built.patterns.begin(), built.patterns.end(),
                          [](const Pattern& a, const Pattern& b) { return a.literal > b.literal; });

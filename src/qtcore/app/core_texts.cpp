@@ -17,7 +17,8 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Can't open Serial Port! Please, Check your Serial port setting!"),
     QT_TRANSLATE_NOOP("CoreText", "Before download start, You should turn off the Power of STB"),
     QT_TRANSLATE_NOOP("CoreText",
-                      "Before upload start, You should turn on the Power of STB and activate 'PC COM' item in 'Software Transfer' menu"),
+                      "Before upload start, You should turn on the Power of STB and activate 'PC COM' item in "
+                      "'Software Transfer' menu"),
     QT_TRANSLATE_NOOP("CoreText", "This image can't be downloaded your STB!"),
     QT_TRANSLATE_NOOP("CoreText", "Downloading stopped successfully."),
     QT_TRANSLATE_NOOP("CoreText", "You should Check LCD window whether STB has remain job or not!"),
@@ -43,7 +44,8 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "The STB offered more than one file; only the first was received."),
     QT_TRANSLATE_NOOP("CoreText", "The file is empty! There is nothing to download."),
     QT_TRANSLATE_NOOP("CoreText",
-                      "The file is larger than %1 MiB, more than any STB takes! Check the file, or use Forced download to send it anyway."),
+                      "The file is larger than %1 MiB, more than any STB takes! Check the file, or use Forced download "
+                      "to send it anyway."),
     QT_TRANSLATE_NOOP("CoreText", "Can't save the upload to %1: it is a folder!"),
     QT_TRANSLATE_NOOP("CoreText", "Can't save the upload to %1: its folder does not exist!"),
     QT_TRANSLATE_NOOP("CoreText", "Can't save the upload to %1: its folder cannot be written!"),
@@ -85,9 +87,10 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "The image's buyer code %1 differs from the STB's %2."),
     QT_TRANSLATE_NOOP("CoreText", "The image's buyer code %1 does not match the STB's."),
     QT_TRANSLATE_NOOP("CoreText", "\"Forced download\" (command line: --forced) downloads it anyway."),
-    QT_TRANSLATE_NOOP("CoreText",
-                      "No receiver answered on %1: check the cable and the port, and that the STB is switched on (for a "
-                      "download: after the start; for an upload: with its 'PC COM' item active)."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "No receiver answered on %1: check the cable and the port, and that the STB is switched on (for a "
+        "download: after the start; for an upload: with its 'PC COM' item active)."),
     // The transfer's figures.
     QT_TRANSLATE_NOOP("CoreText", "%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs"),
     // The port.
@@ -95,9 +98,10 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Port(%1) open failed."),
     QT_TRANSLATE_NOOP("CoreText", "Port(%1) failed: %2"),
     QT_TRANSLATE_NOOP("CoreText", "buff full"),
-    QT_TRANSLATE_NOOP("CoreText",
-                      "%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, or choose one of the "
-                      "ports that Configure or 'dorvane ports' lists."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, or choose one of the "
+        "ports that Configure or 'dorvane ports' lists."),
     QT_TRANSLATE_NOOP("CoreText", "No serial port is there: plug in the adapter."),
     QT_TRANSLATE_NOOP("CoreText", "The serial ports are: %1."),
     QT_TRANSLATE_NOOP("CoreText", "%1 is not a serial port: it is %2. %3"),
@@ -156,8 +160,8 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Satellites are deleted with \"All Sat\" chosen; choose a list first"),
     QT_TRANSLATE_NOOP("CoreText", "Choose what to delete first"),
     QT_TRANSLATE_NOOP("CoreText", "Choose members of the group to move them"),
-    QT_TRANSLATE_NOOP("CoreText",
-                      "Channels are moved within a single satellite, or across all of them with every satellite chosen"),
+    QT_TRANSLATE_NOOP(
+        "CoreText", "Channels are moved within a single satellite, or across all of them with every satellite chosen"),
     QT_TRANSLATE_NOOP("CoreText", "Choose channels to move first"),
     QT_TRANSLATE_NOOP("CoreText", "You must select another destination"),
     QT_TRANSLATE_NOOP("CoreText", "Finish or cancel the pending move first"),
@@ -194,8 +198,12 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "%1 not copied (no room)"),
     QT_TRANSLATE_NOOP("CoreText", "%1; %2"),
     QT_TRANSLATE_NOOP("CoreText", "Nothing was copied."),
-    QT_TRANSLATE_NOOP("CoreText", "1 of the channels to copy is already in this file (the same satellite, transponder and service id)."),
-    QT_TRANSLATE_NOOP("CoreText", "%1 of the channels to copy are already in this file (the same satellite, transponder and service id)."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "1 of the channels to copy is already in this file (the same satellite, transponder and service id)."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "%1 of the channels to copy are already in this file (the same satellite, transponder and service id)."),
     QT_TRANSLATE_NOOP("CoreText", "Skip them, replace the ones here, or keep both?"),
     QT_TRANSLATE_NOOP("CoreText", "Skip"),
     QT_TRANSLATE_NOOP("CoreText", "Replace"),
@@ -211,7 +219,8 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Do you want to save changes?"),
     QT_TRANSLATE_NOOP("CoreText", "Nothing was imported: %1"),
     QT_TRANSLATE_NOOP("CoreText", "... and %1 more"),
-    QT_TRANSLATE_NOOP("CoreText", "The file cannot tell such channels apart: the favourite may come back as the lower-numbered one."),
+    QT_TRANSLATE_NOOP(
+        "CoreText", "The file cannot tell such channels apart: the favourite may come back as the lower-numbered one."),
 };
 
 }  // namespace

@@ -6,8 +6,8 @@
 
 #include <cstdio>
 
-#include "qtcore/app/path_text.h"
 #include "core/history/history_keeper.h"
+#include "qtcore/app/path_text.h"
 
 namespace dorvane {
 
@@ -30,7 +30,8 @@ void installProgramHistory(std::function<void(const QString& line)> report) {
     setHistoryKeeper([report](const KeptList& list) {
         const auto kept = programHistory().keep(list);
         if (!kept.ok())
-            report(QStringLiteral("The list was not kept in the history: %1").arg(QString::fromStdString(kept.message())));
+            report(
+                QStringLiteral("The list was not kept in the history: %1").arg(QString::fromStdString(kept.message())));
     });
 }
 

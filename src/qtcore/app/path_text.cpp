@@ -26,11 +26,21 @@ constexpr char16_t kByteEscape = 0xDC00;
 std::size_t utf8Sequence(const unsigned char* p, std::size_t left, char32_t& cp) {
     const unsigned char b = p[0];
     std::size_t n = 0;
-    if (b < 0x80) { cp = b; return 1; }
-    if (b >= 0xC2 && b <= 0xDF) { n = 2; cp = b & 0x1F; }
-    else if (b >= 0xE0 && b <= 0xEF) { n = 3; cp = b & 0x0F; }
-    else if (b >= 0xF0 && b <= 0xF4) { n = 4; cp = b & 0x07; }
-    else return 0;
+    if (b < 0x80) {
+        cp = b;
+        return 1;
+    }
+    if (b >= 0xC2 && b <= 0xDF) {
+        n = 2;
+        cp = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        n = 3;
+        cp = b & 0x0F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        n = 4;
+        cp = b & 0x07;
+    } else
+        return 0;
     if (left < n) return 0;
     for (std::size_t i = 1; i < n; ++i) {
         if ((p[i] & 0xC0) != 0x80) return 0;

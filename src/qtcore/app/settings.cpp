@@ -97,8 +97,10 @@ QString Settings::language() const {
 
 void Settings::setLanguage(const QString& code) {
     QSettings s(QSettings::NativeFormat, QSettings::UserScope, organization(), application_);
-    if (code.isEmpty()) s.remove(QStringLiteral("UI/Language"));
-    else s.setValue(QStringLiteral("UI/Language"), code);
+    if (code.isEmpty())
+        s.remove(QStringLiteral("UI/Language"));
+    else
+        s.setValue(QStringLiteral("UI/Language"), code);
 }
 
 QString comPortName(int number) { return QStringLiteral("COM%1").arg(number); }

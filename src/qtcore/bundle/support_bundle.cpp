@@ -11,8 +11,8 @@
 #include <QSettings>
 #include <QSysInfo>
 
-#include "qtcore/app/settings.h"
 #include "core/app/version.h"
+#include "qtcore/app/settings.h"
 #include "qtcore/bundle/zip_writer.h"
 #include "qtcore/doctor/connection_doctor.h"
 #include "qtcore/serial/port_diagnosis.h"
@@ -27,9 +27,10 @@ QByteArray lines(const QStringList& list) {
 }
 
 QByteArray versionText(const BundleInputs& in) {
-    return lines({QString::fromStdString(versionAnswer(in.program.toStdString())),
-                  QStringLiteral("Qt %1 (built with %2)").arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR)),
-                  QStringLiteral("Build: %1").arg(QSysInfo::buildAbi())});
+    return lines(
+        {QString::fromStdString(versionAnswer(in.program.toStdString())),
+         QStringLiteral("Qt %1 (built with %2)").arg(QString::fromLatin1(qVersion()), QStringLiteral(QT_VERSION_STR)),
+         QStringLiteral("Build: %1").arg(QSysInfo::buildAbi())});
 }
 
 QByteArray systemText() {
@@ -122,7 +123,8 @@ QList<BundleEntry> supportBundleEntries(const BundleInputs& in) {
     }
     QStringList contents;
     for (const BundleEntry& e : entries) contents << QStringLiteral("%1\t%2 bytes").arg(e.name).arg(e.data.size());
-    for (const QString& l : left) contents << QStringLiteral("transfers/%1\tleft out: over the bound of %2 bytes").arg(l).arg(in.limitBytes);
+    for (const QString& l : left)
+        contents << QStringLiteral("transfers/%1\tleft out: over the bound of %2 bytes").arg(l).arg(in.limitBytes);
     entries.prepend({QStringLiteral("contents.txt"), lines(contents)});
     return entries;
 }

@@ -14,7 +14,7 @@ struct BundleInputs {
     QString program = QStringLiteral("Dorvane_QX");
     QString port;                 // the port the program uses
     QString settingsApplication;  // whose settings ("Dorvane_QX")
-    QString transfersFolder;        // the last transfers (TransferHistory)
+    QString transfersFolder;      // the last transfers (TransferHistory)
     QStringList windowLog;        // the window's log as it is now (empty: none)
     QByteArray lastTrace;         // the window's last trace (empty: none)
     QStringList userFiles;        // files the user works on: names and sizes only

@@ -5,7 +5,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-
 namespace dorvane {
 
 namespace {
@@ -50,7 +49,8 @@ bool TransferHistory::record(const TransferRecord& r) {
     QDir root(folder_);
     if (!root.mkpath(QStringLiteral("."))) return false;
     QString name = r.ended.toString(QStringLiteral("yyyyMMdd-HHmmss-")) + r.kind;
-    for (int n = 2; root.exists(name); ++n) name = r.ended.toString(QStringLiteral("yyyyMMdd-HHmmss-")) + r.kind + QStringLiteral("-%1").arg(n);
+    for (int n = 2; root.exists(name); ++n)
+        name = r.ended.toString(QStringLiteral("yyyyMMdd-HHmmss-")) + r.kind + QStringLiteral("-%1").arg(n);
     if (!root.mkdir(name)) return false;
     const QDir dir(root.filePath(name));
     const bool written = writeFile(dir.filePath(QStringLiteral("receipt.txt")), receiptText(r).toUtf8()) &&

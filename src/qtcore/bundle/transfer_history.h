@@ -11,8 +11,8 @@ namespace dorvane {
 // log lines, the trace of the line and a receipt (what, when, how it
 // ended, the file's name and size: never the file's content).
 struct TransferRecord {
-    QString kind;      // "download" or "upload"
-    QString outcome;   // "succeeded", "timed out", ...
+    QString kind;     // "download" or "upload"
+    QString outcome;  // "succeeded", "timed out", ...
     QDateTime ended;
     QString port;
     QString fileName;

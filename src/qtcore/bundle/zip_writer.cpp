@@ -11,7 +11,7 @@ namespace {
 constexpr quint32 kLocalHeader = 0x04034b50;
 constexpr quint32 kCentralHeader = 0x02014b50;
 constexpr quint32 kEndOfDirectory = 0x06054b50;
-constexpr quint16 kVersion = 20;         // 2.0: deflate
+constexpr quint16 kVersion = 20;        // 2.0: deflate
 constexpr quint16 kUtf8Names = 0x0800;  // general purpose flag bit 11
 
 void put16(QByteArray& out, quint16 v) {
@@ -39,7 +39,8 @@ QByteArray rawDeflate(const QByteArray& data) {
 void ZipWriter::add(const QString& name, const QByteArray& data, const QDateTime& modified) {
     Entry e;
     e.name = name.toUtf8();
-    e.crc = crc32(std::span(reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())));
+    e.crc = crc32(
+        std::span(reinterpret_cast<const std::uint8_t*>(data.constData()), static_cast<std::size_t>(data.size())));
     e.size = static_cast<quint32>(data.size());
     const QDateTime local = modified.toLocalTime();
     const QDate d = local.date().year() < 1980 ? QDate(1980, 1, 1) : local.date();

@@ -31,9 +31,12 @@ ConnectionDoctor::ConnectionDoctor(DoctorOptions options, QObject* parent)
     deadline_.setSingleShot(true);
     quiet_.setSingleShot(true);
     connect(&deadline_, &QTimer::timeout, this, [this] {
-        if (phase_ == Phase::Loopback) finishLoopback();
-        else if (phase_ == Phase::Link) sendLinkTest();
-        else if (phase_ == Phase::BootLoader) finishBootWait(false);
+        if (phase_ == Phase::Loopback)
+            finishLoopback();
+        else if (phase_ == Phase::Link)
+            sendLinkTest();
+        else if (phase_ == Phase::BootLoader)
+            finishBootWait(false);
     });
     connect(&quiet_, &QTimer::timeout, this, [this] {
         if (phase_ == Phase::Loopback) finishLoopback();
@@ -112,8 +115,10 @@ void ConnectionDoctor::afterLine() {
         startLoopback();
         return;
     }
-    addStep({QStringLiteral("loopback"), StepStatus::Skipped,
-             QStringLiteral("no loop-back plug fitted (%1 tests one: TX joined to RX).").arg(options_.loopbackHow), {}});
+    addStep({QStringLiteral("loopback"),
+             StepStatus::Skipped,
+             QStringLiteral("no loop-back plug fitted (%1 tests one: TX joined to RX).").arg(options_.loopbackHow),
+             {}});
     startLink();
 }
 
@@ -166,17 +171,20 @@ void ConnectionDoctor::finishLoopback() {
     DoctorStep step{QStringLiteral("loopback"), t.clean() ? StepStatus::Ok : StepStatus::Problem, {}, {}};
     const double seconds = lastBackNs_ > 0 ? static_cast<double>(lastBackNs_) / 1e9 : 0.0;
     const qint64 rate = seconds > 0 ? static_cast<qint64>(static_cast<double>(t.received) / seconds) : 0;
-    step.detail = QStringLiteral("%1 bytes sent, %2 back: %3 lost, %4 garbled, %5 extra; %6 bytes/s back "
-                                 "(the line carries %7).")
-                      .arg(number(qint64(t.sent)), number(qint64(t.received)), number(qint64(t.lost)),
-                           number(qint64(t.wrong)), number(qint64(t.extra)), number(rate),
-                           number(CSerialPort::kDefaultBaudRate / kLineBitsPerByte));
+    step.detail =
+        QStringLiteral(
+            "%1 bytes sent, %2 back: %3 lost, %4 garbled, %5 extra; %6 bytes/s back "
+            "(the line carries %7).")
+            .arg(number(qint64(t.sent)), number(qint64(t.received)), number(qint64(t.lost)), number(qint64(t.wrong)),
+                 number(qint64(t.extra)), number(rate), number(CSerialPort::kDefaultBaudRate / kLineBitsPerByte));
     if (t.received == 0)
-        step.advice = QStringLiteral("Nothing came back: the plug is not fitted, TX and RX are not joined, or the "
-                                     "adapter does not send.");
+        step.advice = QStringLiteral(
+            "Nothing came back: the plug is not fitted, TX and RX are not joined, or the "
+            "adapter does not send.");
     else if (!t.clean())
-        step.advice = QStringLiteral("The adapter or its cable loses or garbles bytes: try another cable, another "
-                                     "USB socket (not a hub) or another adapter.");
+        step.advice = QStringLiteral(
+            "The adapter or its cable loses or garbles bytes: try another cable, another "
+            "USB socket (not a hub) or another adapter.");
     addStep(step);
     skipBoxSteps(QStringLiteral("not tried: the loop-back plug is fitted instead of the STB."), false);
     finish();
@@ -202,10 +210,14 @@ void ConnectionDoctor::sendLinkTest() {
 
 void ConnectionDoctor::linkTestAnswered(const std::vector<std::uint8_t>& bytes) {
     for (const std::uint8_t b : bytes) {
-        if (b == ctl::ACK) report_.applicationAnswered = true;
-        else if (b == ctl::C) report_.bootLoaderAsked = true;
-        else if (b == ctl::BEL) ++echoes_;
-        else if (strangeBytes_.size() < 16) strangeBytes_.push_back(b);
+        if (b == ctl::ACK)
+            report_.applicationAnswered = true;
+        else if (b == ctl::C)
+            report_.bootLoaderAsked = true;
+        else if (b == ctl::BEL)
+            ++echoes_;
+        else if (strangeBytes_.size() < 16)
+            strangeBytes_.push_back(b);
     }
     if (report_.applicationAnswered || report_.bootLoaderAsked) finishLink();
 }
@@ -218,8 +230,9 @@ void ConnectionDoctor::finishLink() {
         step.detail = QStringLiteral("the STB's application answered the link test (BEL, ACK): an upload can start.");
         step.advice = QStringLiteral("For a download switch the STB off, start the download, then switch it on.");
     } else if (report_.bootLoaderAsked) {
-        step.detail = QStringLiteral("the STB's boot loader asks for a file ('C'): a download can start now; an "
-                                     "upload needs its application.");
+        step.detail = QStringLiteral(
+            "the STB's boot loader asks for a file ('C'): a download can start now; an "
+            "upload needs its application.");
     } else if (echoes_ > 0) {
         step.status = StepStatus::Problem;
         step.detail = QStringLiteral("what the PC sends comes back (%1 of %2 BELs): the line is looped.")
@@ -243,7 +256,8 @@ void ConnectionDoctor::finishLink() {
     }
     addStep(step);
     if (report_.applicationAnswered || report_.bootLoaderAsked || options_.powerCycleWaitMs <= 0) {
-        addStep({QStringLiteral("boot loader"), StepStatus::Skipped,
+        addStep({QStringLiteral("boot loader"),
+                 StepStatus::Skipped,
                  report_.bootLoaderAsked ? QStringLiteral("already asking for a file.")
                  : report_.applicationAnswered
                      ? QStringLiteral("not needed: the application answers.")
@@ -258,9 +272,10 @@ void ConnectionDoctor::startBootWait() {
     phase_ = Phase::BootLoader;
     takeReceived();
     clock_.start();
-    emit powerCycleWanted(QStringLiteral("Switch the STB off, wait two seconds and switch it on again: waiting up "
-                                         "to %1 s for its boot loader.")
-                              .arg(options_.powerCycleWaitMs / 1000.0, 0, 'f', options_.powerCycleWaitMs % 1000 ? 1 : 0));
+    emit powerCycleWanted(
+        QStringLiteral("Switch the STB off, wait two seconds and switch it on again: waiting up "
+                       "to %1 s for its boot loader.")
+            .arg(options_.powerCycleWaitMs / 1000.0, 0, 'f', options_.powerCycleWaitMs % 1000 ? 1 : 0));
     deadline_.start(options_.powerCycleWaitMs);
 }
 
@@ -269,16 +284,19 @@ void ConnectionDoctor::finishBootWait(bool asked) {
     DoctorStep step{QStringLiteral("boot loader"), asked ? StepStatus::Ok : StepStatus::Problem, {}, {}};
     if (asked) {
         report_.bootLoaderAsked = true;
-        step.detail = QStringLiteral("the boot loader asked for a file ('C') %1 s after the request: cable and STB "
-                                     "work, a download can start.")
+        step.detail = QStringLiteral(
+                          "the boot loader asked for a file ('C') %1 s after the request: cable and STB "
+                          "work, a download can start.")
                           .arg(static_cast<double>(clock_.elapsed()) / 1000.0, 0, 'f', 1);
         if (linkSilent_)
-            step.advice = QStringLiteral("No application answered the link test before: the STB was off, or its "
-                                         "application has \"PC COM\" off (an upload needs that menu item on).");
+            step.advice = QStringLiteral(
+                "No application answered the link test before: the STB was off, or its "
+                "application has \"PC COM\" off (an upload needs that menu item on).");
     } else {
         step.detail = QStringLiteral("no 'C' within %1 s.").arg(options_.powerCycleWaitMs / 1000.0, 0, 'f', 1);
-        step.advice = QStringLiteral("The STB did not start, or what it sends does not reach the PC: check its power, "
-                                     "and that the cable is a null-modem cable (TX and RX crossed, ground joined).");
+        step.advice = QStringLiteral(
+            "The STB did not start, or what it sends does not reach the PC: check its power, "
+            "and that the cable is a null-modem cable (TX and RX crossed, ground joined).");
     }
     addStep(step);
     finish();

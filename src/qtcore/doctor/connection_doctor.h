@@ -23,8 +23,8 @@ struct DoctorOptions {
     int powerCycleWaitMs = 0;
     // False: only the steps that do not talk to the STB (the support bundle).
     bool boxSteps = true;
-    int linkTries = 3;       // BELs sent before the application counts as silent
-    int linkWaitMs = 500;    // wait for the ACK of each
+    int linkTries = 3;     // BELs sent before the application counts as silent
+    int linkWaitMs = 500;  // wait for the ACK of each
     int loopbackBytes = 4096;
     int loopbackQuietMs = 300;  // the loop-back ends this long after the last byte back
     // How the user asks for the loop-back test and the power cycle, for the

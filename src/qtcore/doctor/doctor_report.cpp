@@ -19,9 +19,9 @@ bool DoctorReport::anyProblem() const {
 
 QString statusWord(StepStatus status) {
     switch (status) {
-    case StepStatus::Ok: return QStringLiteral("ok");
-    case StepStatus::Problem: return QStringLiteral("problem");
-    case StepStatus::Skipped: return QStringLiteral("skipped");
+        case StepStatus::Ok: return QStringLiteral("ok");
+        case StepStatus::Problem: return QStringLiteral("problem");
+        case StepStatus::Skipped: return QStringLiteral("skipped");
     }
     return {};
 }
@@ -61,9 +61,11 @@ QString indentedLines(const QString& text, const QString& firstPrefix) {
 
 QString doctorVerdict(const DoctorReport& report) {
     if (report.applicationAnswered)
-        return QStringLiteral("A transfer can start: the STB's application answers (an upload; a download "
-                              "needs it switched off).");
-    if (report.bootLoaderAsked) return QStringLiteral("A transfer can start: the STB's boot loader asks for a file (download).");
+        return QStringLiteral(
+            "A transfer can start: the STB's application answers (an upload; a download "
+            "needs it switched off).");
+    if (report.bootLoaderAsked)
+        return QStringLiteral("A transfer can start: the STB's boot loader asks for a file (download).");
     if (!report.stbAsked && !report.anyProblem())
         return QStringLiteral("The port opens at 115,200 8N1; the STB was not asked.");
     if (report.loopbackTested && !report.anyProblem())
@@ -74,7 +76,8 @@ QString doctorVerdict(const DoctorReport& report) {
 QString doctorStepText(const DoctorStep& s) {
     const QString tag = QStringLiteral("[%1]").arg(statusWord(s.status)).leftJustified(kIndent - 1) + QLatin1Char(' ');
     QString text = indentedLines(QStringLiteral("%1: %2").arg(s.name, s.detail), tag);
-    if (!s.advice.isEmpty()) text += indentedLines(QStringLiteral("-> ") + s.advice, QString(kIndent, QLatin1Char(' ')));
+    if (!s.advice.isEmpty())
+        text += indentedLines(QStringLiteral("-> ") + s.advice, QString(kIndent, QLatin1Char(' ')));
     return text;
 }
 

@@ -1,7 +1,7 @@
 #include "qtcore/doctor/driver_info.h"
 
-#include <windows.h>
 #include <setupapi.h>
+#include <windows.h>
 
 #include <vector>
 

@@ -72,7 +72,8 @@ QString driverText(const DriverInfo& d) {
     if (!d.version.isEmpty()) parts << QStringLiteral("version %1").arg(d.version);
     if (!d.provider.isEmpty()) parts << QStringLiteral("from %1").arg(d.provider);
     if (!d.date.isEmpty()) parts << QStringLiteral("dated %1").arg(d.date);
-    return QStringLiteral("driver: ") + (parts.isEmpty() ? QStringLiteral("unknown") : parts.join(QStringLiteral(", ")));
+    return QStringLiteral("driver: ") +
+           (parts.isEmpty() ? QStringLiteral("unknown") : parts.join(QStringLiteral(", ")));
 }
 
 QString driverWarnings(const PortSurvey& survey) {
@@ -99,7 +100,8 @@ QString grabberFixes(const PortSurvey& survey, const QString& only = {}) {
 QString adapterText(const PortSurvey& survey) {
     QStringList parts{survey.facts.path.isEmpty() ? survey.name : survey.facts.path};
     if (!survey.entry) {
-        parts << QStringLiteral("a serial line the system lists as no adapter (a pseudo-terminal or a port of its own)");
+        parts << QStringLiteral(
+            "a serial line the system lists as no adapter (a pseudo-terminal or a port of its own)");
         return parts.join(QStringLiteral(", "));
     }
     const SerialPortEntry& e = *survey.entry;
@@ -138,8 +140,9 @@ DoctorStep portStep(const PortSurvey& survey) {
 DoctorStep permissionStep(const PortSurvey& survey) {
     DoctorStep step{QStringLiteral("permission"), StepStatus::Skipped, {}, {}};
 #ifdef Q_OS_WIN
-    step.detail = QStringLiteral("Windows keeps no permissions on COM ports; a port another program holds shows "
-                                 "when it is opened.");
+    step.detail = QStringLiteral(
+        "Windows keeps no permissions on COM ports; a port another program holds shows "
+        "when it is opened.");
     return step;
 #else
     if (!survey.facts.exists || !survey.facts.notSerial.isEmpty()) {
@@ -147,7 +150,8 @@ DoctorStep permissionStep(const PortSurvey& survey) {
         return step;
     }
     const QString group = survey.facts.group.isEmpty() ? QStringLiteral("?") : survey.facts.group;
-    const QString membership = survey.inDeviceGroup ? QStringLiteral("you are in it") : QStringLiteral("you are not in it");
+    const QString membership =
+        survey.inDeviceGroup ? QStringLiteral("you are in it") : QStringLiteral("you are not in it");
     const QString mode = QStringLiteral("%1").arg(survey.mode & 0777u, 3, 8, QLatin1Char('0'));
     if (survey.facts.accessible) {
         step.status = StepStatus::Ok;
@@ -159,19 +163,23 @@ DoctorStep permissionStep(const PortSurvey& survey) {
                       .arg(survey.user, group, membership, mode);
     const bool rootOnly = survey.facts.group.isEmpty() || survey.facts.group == QLatin1String("root");
     if (survey.inDeviceGroup && !rootOnly)
-        step.advice = QStringLiteral("The device's mode shuts its group out: 'sudo chmod g+rw %1' until it is plugged "
-                                     "in again; a udev rule that sets MODE=\"0660\" keeps it.")
+        step.advice = QStringLiteral(
+                          "The device's mode shuts its group out: 'sudo chmod g+rw %1' until it is plugged "
+                          "in again; a udev rule that sets MODE=\"0660\" keeps it.")
                           .arg(survey.facts.path);
     else if (survey.listedInDeviceGroup && !rootOnly)
-        step.advice = QStringLiteral("You are listed in '%1' but this session started before that: log out and in "
-                                     "again (or run 'newgrp %1').")
+        step.advice = QStringLiteral(
+                          "You are listed in '%1' but this session started before that: log out and in "
+                          "again (or run 'newgrp %1').")
                           .arg(group);
     else if (rootOnly)
-        step.advice = QStringLiteral("The device belongs to root alone. A udev rule giving it to the 'dialout' group "
-                                     "(GROUP=\"dialout\", MODE=\"0660\") lets the group in; then join it with 'sudo "
-                                     "usermod -aG dialout $USER' and log out and in again.");
+        step.advice = QStringLiteral(
+            "The device belongs to root alone. A udev rule giving it to the 'dialout' group "
+            "(GROUP=\"dialout\", MODE=\"0660\") lets the group in; then join it with 'sudo "
+            "usermod -aG dialout $USER' and log out and in again.");
     else
-        step.advice = QStringLiteral("Join the group: 'sudo usermod -aG %1 $USER', then log out and in again.").arg(group);
+        step.advice =
+            QStringLiteral("Join the group: 'sudo usermod -aG %1 $USER', then log out and in again.").arg(group);
     return step;
 #endif
 }
@@ -188,9 +196,10 @@ DoctorStep holderStep(const PortSurvey& survey) {
     }
     QStringList peers;
     for (const PortHolder& p : survey.peers) peers << p.text();
-    const QString peerText = peers.isEmpty() ? QString()
-                                             : QStringLiteral(" The other end of this pseudo-terminal is %1.")
-                                                   .arg(peers.join(QStringLiteral(", ")));
+    const QString peerText =
+        peers.isEmpty()
+            ? QString()
+            : QStringLiteral(" The other end of this pseudo-terminal is %1.").arg(peers.join(QStringLiteral(", ")));
     if (!survey.holders.isEmpty()) {
         const PortHolder& h = survey.holders.first();
         step.status = StepStatus::Problem;
@@ -198,8 +207,9 @@ DoctorStep holderStep(const PortSurvey& survey) {
         for (const PortHolder& other : survey.holders) all << other.text();
         step.detail = QStringLiteral("in use by %1.").arg(all.join(QStringLiteral(", "))) + peerText;
         const KnownGrabber* known = grabberNamed(h.program);
-        step.advice = known ? QString::fromLatin1(known->fix)
-                            : QStringLiteral("Close that program (or end it with 'kill %1'), then check again.").arg(h.pid);
+        step.advice =
+            known ? QString::fromLatin1(known->fix)
+                  : QStringLiteral("Close that program (or end it with 'kill %1'), then check again.").arg(h.pid);
         return step;
     }
     step.status = StepStatus::Ok;
@@ -214,7 +224,8 @@ QString reasonNotToOpen(const PortSurvey& survey) {
     if (!survey.facts.notSerial.isEmpty()) return QStringLiteral("it is no serial port.");
     if (!survey.facts.accessible) return QStringLiteral("this user may not open the port.");
     if (!survey.holders.isEmpty())
-        return QStringLiteral("%1 holds the port; opening it would take bytes from it.").arg(survey.holders.first().text());
+        return QStringLiteral("%1 holds the port; opening it would take bytes from it.")
+            .arg(survey.holders.first().text());
     return {};
 }
 
@@ -234,7 +245,8 @@ DoctorStep lineSettingsStep(const PortSurvey& survey, const Status& opened) {
 
 namespace {
 
-std::optional<SerialPortEntry> listedEntry(const QList<SerialPortEntry>& ports, const QString& name, const QString& path) {
+std::optional<SerialPortEntry> listedEntry(const QList<SerialPortEntry>& ports, const QString& name,
+                                           const QString& path) {
     for (const SerialPortEntry& p : ports)
         if (p.name == name || p.name == path) return p;
     return std::nullopt;
@@ -261,8 +273,10 @@ void surveyHolders(PortSurvey& survey) {
     const int pty = ptyIndexOf(QFileInfo(survey.facts.path).canonicalFilePath());
     for (const PortHolder& h : findPortHolders(survey.facts.path)) {
         if (h.pid == survey.ownPid) continue;
-        if (holdsPtyMaster(h.pid, pty)) survey.peers.append(h);
-        else survey.holders.append(h);
+        if (holdsPtyMaster(h.pid, pty))
+            survey.peers.append(h);
+        else
+            survey.holders.append(h);
     }
 }
 #endif

@@ -29,13 +29,13 @@ struct PortSurvey {
     QList<SerialPortEntry> ports;          // every port the system lists
     std::optional<DriverInfo> driver;      // Windows: the driver behind the port
     QList<KnownDriverProblem> driverProblems;
-    QString user;                          // the user's login name
-    bool inDeviceGroup = false;            // this process has the device's group
-    bool listedInDeviceGroup = false;      // the group database lists the user in it
-    unsigned mode = 0;                     // the device's permission bits (0666)
-    QList<PortHolder> grabbers;            // known grabbers that run now
-    QList<PortHolder> holders;             // other programs that have the device open
-    QList<PortHolder> peers;               // the other end of a pseudo-terminal
+    QString user;                      // the user's login name
+    bool inDeviceGroup = false;        // this process has the device's group
+    bool listedInDeviceGroup = false;  // the group database lists the user in it
+    unsigned mode = 0;                 // the device's permission bits (0666)
+    QList<PortHolder> grabbers;        // known grabbers that run now
+    QList<PortHolder> holders;         // other programs that have the device open
+    QList<PortHolder> peers;           // the other end of a pseudo-terminal
     qint64 ownPid = 0;
 };
 

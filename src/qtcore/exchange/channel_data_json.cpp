@@ -23,9 +23,9 @@ namespace {
 
 const char* kindName(const ChannelRecord& c) {
     switch (channelKind(c)) {
-    case kKindTv: return "tv";
-    case kKindRadio: return "radio";
-    default: return "other";
+        case kKindTv: return "tv";
+        case kKindRadio: return "radio";
+        default: return "other";
     }
 }
 
@@ -270,7 +270,8 @@ QByteArray databaseToJson(const ReceiverDatabase& db, bool indented) {
     w.raw("},");
     w.newline(1);
     w.raw(indented ? "\"prefix\": \"" : "\"prefix\":\"");
-    w.raw(QByteArray(reinterpret_cast<const char*>(db.prefix().data()), static_cast<qsizetype>(prefixBytes(h))).toHex());
+    w.raw(
+        QByteArray(reinterpret_cast<const char*>(db.prefix().data()), static_cast<qsizetype>(prefixBytes(h))).toHex());
     w.raw("\",");
     w.newline(1);
     writeOrder(w, db, satelliteCount, indented);
@@ -412,9 +413,11 @@ void readHeader(const QJsonObject& root, ReceiverDatabase& db) {
     h.prefixKind = static_cast<std::uint8_t>(R::integer(o, "prefixKind", path, 0, 1));
     h.satelliteCount = static_cast<std::uint16_t>(R::integer(o, "satelliteCount", path, 0, kSatelliteSlots));
     h.carried29 = static_cast<std::uint8_t>(R::optionalInteger(o, "carried29", path, 0, 255, 0));
-    h.prefixLength = static_cast<std::uint16_t>(R::optionalInteger(o, "prefixLength", path, 0, 65535, kKind0PrefixLength));
+    h.prefixLength =
+        static_cast<std::uint16_t>(R::optionalInteger(o, "prefixLength", path, 0, 65535, kKind0PrefixLength));
     h.date = static_cast<std::uint16_t>(R::optionalInteger(o, "date", path, 0, 65535, 0));
-    h.payloadSize = static_cast<std::uint32_t>(R::optionalInteger(o, "payloadSize", path, 0, 0xFFFFFFFF, h.payloadSize));
+    h.payloadSize =
+        static_cast<std::uint32_t>(R::optionalInteger(o, "payloadSize", path, 0, 0xFFFFFFFF, h.payloadSize));
     h.satelliteRecordSize =
         static_cast<std::uint16_t>(R::optionalInteger(o, "satelliteRecordSize", path, 0, 65535, h.satelliteRecordSize));
     h.transponderRecordSize = static_cast<std::uint16_t>(
@@ -424,8 +427,8 @@ void readHeader(const QJsonObject& root, ReceiverDatabase& db) {
     h.channelRecordSize =
         static_cast<std::uint16_t>(R::optionalInteger(o, "channelRecordSize", path, 0, 65535, h.channelRecordSize));
     h.channelCount = static_cast<std::uint16_t>(R::optionalInteger(o, "channelCount", path, 0, 65535, h.channelCount));
-    h.favoriteSectionSize = static_cast<std::uint16_t>(
-        R::optionalInteger(o, "favoriteSectionSize", path, 0, 65535, h.favoriteSectionSize));
+    h.favoriteSectionSize =
+        static_cast<std::uint16_t>(R::optionalInteger(o, "favoriteSectionSize", path, 0, 65535, h.favoriteSectionSize));
     h.favoriteNamesSize =
         static_cast<std::uint16_t>(R::optionalInteger(o, "favoriteNamesSize", path, 0, 65535, h.favoriteNamesSize));
     h.reserved = static_cast<std::uint16_t>(R::optionalInteger(o, "reserved", path, 0, 65535, 0));
@@ -433,11 +436,11 @@ void readHeader(const QJsonObject& root, ReceiverDatabase& db) {
         R::fail(path + QStringLiteral(".prefixLength"), QStringLiteral("a kind-1 prefix holds at most 272 bytes"));
     const auto shape = unwritableShape(h);
     if (!shape.empty())
-        R::fail(path, QStringLiteral("this data cannot be written back whole: ") + QString::fromStdString(shape.front()));
+        R::fail(path,
+                QStringLiteral("this data cannot be written back whole: ") + QString::fromStdString(shape.front()));
     db.storedHeader() = h;
 
-    const QByteArray prefix =
-        R::hexBytes(root, "prefix", QStringLiteral("$"), static_cast<int>(prefixBytes(h)), true);
+    const QByteArray prefix = R::hexBytes(root, "prefix", QStringLiteral("$"), static_cast<int>(prefixBytes(h)), true);
     std::memcpy(db.prefix().data(), prefix.constData(), static_cast<std::size_t>(prefix.size()));
 }
 
@@ -445,7 +448,8 @@ void readOrder(const QJsonObject& root, ReceiverDatabase& db) {
     const QString path = QStringLiteral("$.order");
     const QJsonArray order = R::array(root, "order", QStringLiteral("$"));
     const int count = satellitesWritten(db.storedHeader());
-    if (order.size() > count) R::fail(path, QStringLiteral("more entries than the header's satelliteCount (%1)").arg(count));
+    if (order.size() > count)
+        R::fail(path, QStringLiteral("more entries than the header's satelliteCount (%1)").arg(count));
     for (qsizetype i = 0; i < order.size(); ++i)
         db.orderEntry(static_cast<int>(i)) = static_cast<std::uint8_t>(R::integer(order[i], at(path, i), 0, 255));
 }
@@ -459,7 +463,8 @@ void readSatellites(const QJsonObject& root, ReceiverDatabase& db) {
         const QString path = at(base, i);
         const QJsonObject o = R::object(list[i], path);
         const int slot = static_cast<int>(R::integer(o, "slot", path, 0, count - 1));
-        if (seen[static_cast<std::size_t>(slot)]) R::fail(path + QStringLiteral(".slot"), QStringLiteral("given twice"));
+        if (seen[static_cast<std::size_t>(slot)])
+            R::fail(path + QStringLiteral(".slot"), QStringLiteral("given twice"));
         seen[static_cast<std::size_t>(slot)] = true;
         SatelliteRecord& r = db.satellite(slot);
         R::name(o, "name", "nameTail", path, r.name, sizeof r.name);
@@ -529,7 +534,8 @@ void checkTransponder(const QJsonObject& o, const QString& path, const ReceiverD
     if (!frequency.isUndefined() && frequency.toInteger(-1) != tp.frequency)
         R::fail(path, "frequency", what + QStringLiteral(", not %1 MHz").arg(frequency.toVariant().toString()));
     const QJsonValue polarisation = o.value(QLatin1String("polarisation"));
-    if (!polarisation.isUndefined() && polarisation.toString() != QLatin1String(polarisationText(tp.polarisation).data()))
+    if (!polarisation.isUndefined() &&
+        polarisation.toString() != QLatin1String(polarisationText(tp.polarisation).data()))
         R::fail(path, "polarisation", what + QStringLiteral(", not %1").arg(polarisation.toVariant().toString()));
 }
 

@@ -6,8 +6,8 @@
 #include <compare>
 #include <cstring>
 #include <map>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/database/receiver_database.h"
@@ -18,9 +18,9 @@ namespace dorvane {
 
 namespace {
 
-const QStringList kColumns{QStringLiteral("number"),      QStringLiteral("name"),     QStringLiteral("satellite"),
-                           QStringLiteral("transponder"), QStringLiteral("frequency"), QStringLiteral("polarisation"),
-                           QStringLiteral("serviceId"),   QStringLiteral("videoPid"), QStringLiteral("audioPid"),
+const QStringList kColumns{QStringLiteral("number"),      QStringLiteral("name"),        QStringLiteral("satellite"),
+                           QStringLiteral("transponder"), QStringLiteral("frequency"),   QStringLiteral("polarisation"),
+                           QStringLiteral("serviceId"),   QStringLiteral("videoPid"),    QStringLiteral("audioPid"),
                            QStringLiteral("pcrPid"),      QStringLiteral("teletextPid"), QStringLiteral("cas"),
                            QStringLiteral("kind")};
 
@@ -35,9 +35,9 @@ QString cell(const QString& text) {
 
 const char* kindName(const ChannelRecord& c) {
     switch (channelKind(c)) {
-    case kKindTv: return "tv";
-    case kKindRadio: return "radio";
-    default: return "other";
+        case kKindTv: return "tv";
+        case kKindRadio: return "radio";
+        default: return "other";
     }
 }
 
@@ -63,8 +63,10 @@ public:
 
     std::vector<CsvRecord> parse(QString& error) {
         for (qsizetype i = 0; i < text_.size(); ++i) {
-            if (quoted_) inQuotes(i);
-            else outsideQuotes(i);
+            if (quoted_)
+                inQuotes(i);
+            else
+                outsideQuotes(i);
         }
         if (quoted_) {
             error = QStringLiteral("line %1: a quoted field is not closed").arg(record_.line);
@@ -214,9 +216,10 @@ private:
         }
         for (const QString& k : kIdentityColumns) {
             if (!column_.count(k))
-                throw Refusal{QStringLiteral("line 1: no \"%1\" column; a row finds its channel by satellite, frequency, "
-                                             "polarisation and serviceId")
-                                  .arg(k)};
+                throw Refusal{
+                    QStringLiteral("line 1: no \"%1\" column; a row finds its channel by satellite, frequency, "
+                                   "polarisation and serviceId")
+                        .arg(k)};
         }
         auto present = [&](const QStringList& list) {
             QStringList found;
@@ -229,7 +232,8 @@ private:
         if (column_.count(QStringLiteral("number")))
             report_.ignoredColumns << QStringLiteral("number (a hint where the channel stands; not changed)");
         const QStringList shown = present(kShownColumns);
-        if (!shown.isEmpty()) report_.ignoredColumns << shown.join(QStringLiteral(", ")) + QStringLiteral(" (not imported)");
+        if (!shown.isEmpty())
+            report_.ignoredColumns << shown.join(QStringLiteral(", ")) + QStringLiteral(" (not imported)");
     }
 
     void indexChannels() {
@@ -246,7 +250,9 @@ private:
         if (found == column_.end() || found->second >= row.fields.size()) return std::nullopt;
         return row.fields[found->second];
     }
-    QString where(Row row, const QString& name) const { return QStringLiteral("line %1, %2: ").arg(row.line).arg(name); }
+    QString where(Row row, const QString& name) const {
+        return QStringLiteral("line %1, %2: ").arg(row.line).arg(name);
+    }
 
     int integer(Row row, const QString& name, int min, int max, const QString& expected) const {
         bool ok = false;
@@ -259,12 +265,15 @@ private:
         Identity id{};
         id.satellite = integer(row, QStringLiteral("satellite"), 1, kEditableSatellites,
                                QStringLiteral("expected a satellite number 1..163"));
-        id.frequency = integer(row, QStringLiteral("frequency"), 0, 65535, QStringLiteral("expected an integer 0..65535"));
+        id.frequency =
+            integer(row, QStringLiteral("frequency"), 0, 65535, QStringLiteral("expected an integer 0..65535"));
         const QString pol = value(row, QStringLiteral("polarisation")).value_or(QString()).trimmed().toUpper();
-        if (pol.startsWith(QLatin1Char('H')) || pol.startsWith(QLatin1Char('L'))) id.horizontal = true;
+        if (pol.startsWith(QLatin1Char('H')) || pol.startsWith(QLatin1Char('L')))
+            id.horizontal = true;
         else if (!pol.startsWith(QLatin1Char('V')) && !pol.startsWith(QLatin1Char('R')))
             throw Refusal{where(row, QStringLiteral("polarisation")) + QStringLiteral("expected V(R) or H(L)")};
-        id.serviceId = integer(row, QStringLiteral("serviceId"), 0, 65535, QStringLiteral("expected an integer 0..65535"));
+        id.serviceId =
+            integer(row, QStringLiteral("serviceId"), 0, 65535, QStringLiteral("expected an integer 0..65535"));
         return id;
     }
 
@@ -297,8 +306,9 @@ private:
         }
         const int channel = candidates.front();
         if (hint >= 0)
-            report_.notes << QStringLiteral("line %1: number %2 is channel %3 now (found by its satellite, frequency, "
-                                            "polarisation and service id)")
+            report_.notes << QStringLiteral(
+                                 "line %1: number %2 is channel %3 now (found by its satellite, frequency, "
+                                 "polarisation and service id)")
                                  .arg(row.line)
                                  .arg(hint)
                                  .arg(channel);
@@ -334,23 +344,22 @@ private:
     // Values of columns that are not imported are said when they differ.
     void noteIgnoredValues(Row row, int channel) {
         const ChannelRecord& c = db_.channel(channel);
-        const std::pair<QString, QString> shown[] = {
-            {QStringLiteral("transponder"), QString::number(c.transponder)},
-            {QStringLiteral("cas"), QString::fromStdString(casText(c.cas))},
-            {QStringLiteral("kind"), QLatin1String(kindName(c))}};
+        const std::pair<QString, QString> shown[] = {{QStringLiteral("transponder"), QString::number(c.transponder)},
+                                                     {QStringLiteral("cas"), QString::fromStdString(casText(c.cas))},
+                                                     {QStringLiteral("kind"), QLatin1String(kindName(c))}};
         for (const auto& [name, current] : shown) {
             const auto given = value(row, name);
             if (!given || given->trimmed() == current) continue;
-            report_.notes << where(row, name) +
-                                 QStringLiteral("\"%1\" differs from the channel's \"%2\": not imported")
-                                     .arg(given->trimmed(), current);
+            report_.notes << where(row, name) + QStringLiteral("\"%1\" differs from the channel's \"%2\": not imported")
+                                                    .arg(given->trimmed(), current);
         }
     }
 
     void noteOrder(Row row, int channel) {
         if (previous_ >= 0 && channel < previous_ && report_.orderNote.isEmpty())
-            report_.orderNote = QStringLiteral("row order: line %1 (channel %2) stands after channel %3; the channels "
-                                               "keep their numbers (Move in the editor changes the order)")
+            report_.orderNote = QStringLiteral(
+                                    "row order: line %1 (channel %2) stands after channel %3; the channels "
+                                    "keep their numbers (Move in the editor changes the order)")
                                     .arg(row.line)
                                     .arg(channel)
                                     .arg(previous_);
@@ -361,7 +370,10 @@ private:
         const int channel = findChannel(row);
         const auto seen = lineOf_.find(channel);
         if (seen != lineOf_.end())
-            throw Refusal{QStringLiteral("line %1: channel %2 given twice (line %3)").arg(row.line).arg(channel).arg(seen->second)};
+            throw Refusal{QStringLiteral("line %1: channel %2 given twice (line %3)")
+                              .arg(row.line)
+                              .arg(channel)
+                              .arg(seen->second)};
         lineOf_[channel] = row.line;
         noteOrder(row, channel);
         noteIgnoredValues(row, channel);

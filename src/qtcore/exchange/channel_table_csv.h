@@ -18,12 +18,12 @@ QByteArray channelTableCsv(const ReceiverDatabase& database);
 
 // What a table import took and what it left.
 struct CsvImportReport {
-    int rows = 0;             // data rows read
-    int changedChannels = 0;  // channels whose record changed
+    int rows = 0;                          // data rows read
+    int changedChannels = 0;               // channels whose record changed
     std::map<QString, int> changedFields;  // column -> channels it changed
-    QStringList ignoredColumns;  // "cas, kind (not imported)", ...
-    QString orderNote;           // rows out of channel order (the order is not taken)
-    QStringList notes;           // per line: channels found elsewhere, values not imported
+    QStringList ignoredColumns;            // "cas, kind (not imported)", ...
+    QString orderNote;                     // rows out of channel order (the order is not taken)
+    QStringList notes;                     // per line: channels found elsewhere, values not imported
     // "Applied: ...", "Ignored column: ...", "Ignored: row order ...",
     // "Note: line 7: ..." (at most maxNotes notes, then "Note: N more").
     QStringList lines(int maxNotes = 20) const;

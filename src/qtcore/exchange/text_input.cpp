@@ -59,11 +59,12 @@ Result<QString> decodeImportText(const QByteArray& bytes) {
         const qsizetype lineStart = text.lastIndexOf('\n', bad - 1) + 1;
         const auto byte = static_cast<unsigned char>(text[bad]);
         const QString hex = QString::number(byte, 16).toUpper().rightJustified(2, QLatin1Char('0'));
-        return Status(Error::Corrupt, QStringLiteral("line %1, column %2: not UTF-8 text (byte 0x%3); save the file as UTF-8")
-                                          .arg(lineOfOffset(text, bad))
-                                          .arg(bad - lineStart + 1)
-                                          .arg(hex)
-                                          .toStdString());
+        return Status(Error::Corrupt,
+                      QStringLiteral("line %1, column %2: not UTF-8 text (byte 0x%3); save the file as UTF-8")
+                          .arg(lineOfOffset(text, bad))
+                          .arg(bad - lineStart + 1)
+                          .arg(hex)
+                          .toStdString());
     }
     return QString::fromUtf8(text);
 }

@@ -57,7 +57,8 @@ QString deviceDescription(const SerialPortEntry& port) {
 }  // namespace
 
 QString PortHolder::text() const {
-    return program.isEmpty() ? QStringLiteral("process %1").arg(pid) : QStringLiteral("%1 (pid %2)").arg(program).arg(pid);
+    return program.isEmpty() ? QStringLiteral("process %1").arg(pid)
+                             : QStringLiteral("%1 (pid %2)").arg(program).arg(pid);
 }
 
 std::optional<PortHolder> findPortHolder(const QString& devicePath, const PortLookupPlaces& places) {
@@ -195,45 +196,47 @@ PortAdvice adviseOpenFailure(const QString& name, const Status& failure, const P
     const QString systemText = QString::fromStdString(failure.message());
     if (!facts.exists || error == Error::NotFound) {
         // A bare name is looked for in /dev: say where.
-        const QString where = facts.path.isEmpty() || facts.path == name
-                                  ? name
-                                  : QStringLiteral("%1 (tried %2)").arg(name, facts.path);
+        const QString where =
+            facts.path.isEmpty() || facts.path == name ? name : QStringLiteral("%1 (tried %2)").arg(name, facts.path);
         return {PortProblem::Missing,
                 QStringLiteral("%1 does not exist: the adapter is unplugged or the name is wrong. Plug it in, "
                                "or choose one of the ports that Configure or 'dorvane ports' lists.")
                     .arg(where)};
     }
     if (!facts.notSerial.isEmpty()) {
-        const QString what = facts.path == name || facts.path.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, facts.path);
-        const QString choice = facts.ports.isEmpty()
-                                   ? QStringLiteral("No serial port is there: plug in the adapter.")
-                                   : QStringLiteral("The serial ports are: %1.").arg(facts.ports.join(QStringLiteral(", ")));
+        const QString what =
+            facts.path == name || facts.path.isEmpty() ? name : QStringLiteral("%1 (%2)").arg(name, facts.path);
+        const QString choice =
+            facts.ports.isEmpty()
+                ? QStringLiteral("No serial port is there: plug in the adapter.")
+                : QStringLiteral("The serial ports are: %1.").arg(facts.ports.join(QStringLiteral(", ")));
         return {PortProblem::NotSerial,
                 QStringLiteral("%1 is not a serial port: it is %2. %3").arg(what, facts.notSerial, choice)};
     }
     if (facts.holder)
-        return {PortProblem::Busy,
-                QStringLiteral("%1 is in use by %2. Close that program, or choose another port.")
-                    .arg(name, facts.holder->text())};
+        return {PortProblem::Busy, QStringLiteral("%1 is in use by %2. Close that program, or choose another port.")
+                                       .arg(name, facts.holder->text())};
 #ifdef _WIN32
     if (error == Error::AccessDenied)
-        return {PortProblem::Busy,
-                QStringLiteral("%1 is in use by another program. Close that program, or choose another port.").arg(name)};
+        return {
+            PortProblem::Busy,
+            QStringLiteral("%1 is in use by another program. Close that program, or choose another port.").arg(name)};
 #else
     if (!facts.accessible) {
-        const QString group = facts.group.isEmpty() || facts.group == QLatin1String("root") ? QStringLiteral("dialout")
-                                                                                            : facts.group;
+        const QString group =
+            facts.group.isEmpty() || facts.group == QLatin1String("root") ? QStringLiteral("dialout") : facts.group;
         return {PortProblem::Permission,
                 QStringLiteral("Permission denied on %1: your user is not in the '%2' group. Join it with "
                                "'sudo usermod -aG %2 $USER', then log out and in again.")
                     .arg(name, group)};
     }
     if (error == Error::AccessDenied)
-        return {PortProblem::Busy,
-                QStringLiteral("%1 is in use by another program. Close that program, or choose another port.").arg(name)};
+        return {
+            PortProblem::Busy,
+            QStringLiteral("%1 is in use by another program. Close that program, or choose another port.").arg(name)};
 #endif
-    return {PortProblem::Other, QStringLiteral("%1: %2.").arg(name, systemText.isEmpty() ? QStringLiteral("unknown error")
-                                                                                          : systemText)};
+    return {PortProblem::Other,
+            QStringLiteral("%1: %2.").arg(name, systemText.isEmpty() ? QStringLiteral("unknown error") : systemText)};
 }
 
 PortAdvice adviseFailureWhileOpen(const QString& name, const Status& failure, const PortFacts& facts) {

@@ -50,7 +50,7 @@ QString portDevicePath(const QString& name);
 
 // What the system says about a port that would not open or failed.
 struct PortFacts {
-    QString path;            // the device looked at (portDevicePath)
+    QString path;  // the device looked at (portDevicePath)
     bool exists = true;
     bool accessible = true;  // read and write allowed to this user
     QString group;           // the device's group ("dialout")
@@ -59,7 +59,7 @@ struct PortFacts {
     // file", "a device that is not a serial line" (/dev/null); empty for
     // a serial port, or when that cannot be told.
     QString notSerial;
-    QStringList ports;       // the serial ports there are (for a name that is none)
+    QStringList ports;  // the serial ports there are (for a name that is none)
 };
 PortFacts gatherPortFacts(const QString& name);
 

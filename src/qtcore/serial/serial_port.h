@@ -17,8 +17,8 @@ class QWinEventNotifier;
 #endif
 
 #include "core/serial/receive_queue.h"
-#include "qtcore/serial/serial_error.h"
 #include "core/serial/serial_link.h"
+#include "qtcore/serial/serial_error.h"
 
 namespace dorvane {
 
@@ -28,7 +28,7 @@ struct SerialPortEntry {
     QString name;
     QString description;
     QString manufacturer;
-    std::optional<quint16> vendorId;   // USB adapters only
+    std::optional<quint16> vendorId;  // USB adapters only
     std::optional<quint16> productId;
     QString serialNumber;
     bool busy = false;  // another program holds it
@@ -82,11 +82,12 @@ class CSerialPort : public QObject, public SerialLink {
 public:
     static constexpr qint32 kDefaultBaudRate = 115200;
     static constexpr int kChunkSize = 2048;
-    static constexpr int kCloseFlushMs = 500;  // bound on sending what is still buffered at close
+    static constexpr int kCloseFlushMs = 500;         // bound on sending what is still buffered at close
     static constexpr int kWriteErrorWindowMs = 1000;  // a second write error within this is fatal
     static constexpr int kDriverQueueSize = 4192;     // the driver's input and output queues (Windows)
     static constexpr int kWriteTimeoutMs = 2000;      // bound on one write (Windows)
-    static constexpr int kPollIntervalMs = 5;         // how often the driver's input queue is looked at where it is polled (Wine)
+    static constexpr int kPollIntervalMs =
+        5;  // how often the driver's input queue is looked at where it is polled (Wine)
 
     explicit CSerialPort(QObject* parent = nullptr);
     ~CSerialPort() override;

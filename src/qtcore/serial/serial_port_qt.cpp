@@ -10,19 +10,19 @@ namespace dorvane {
 
 Error errorFromSerialPort(QSerialPort::SerialPortError error) {
     switch (error) {
-    case QSerialPort::NoError: return Error::None;
-    case QSerialPort::DeviceNotFoundError: return Error::NotFound;
-    // Qt says this both for a device the user may not open and for one
-    // another program holds; the port diagnosis tells them apart.
-    case QSerialPort::PermissionError: return Error::AccessDenied;
-    case QSerialPort::WriteError:
-    case QSerialPort::ReadError: return Error::Io;
-    case QSerialPort::ResourceError: return Error::DeviceGone;
-    case QSerialPort::UnsupportedOperationError: return Error::Unsupported;
-    case QSerialPort::TimeoutError: return Error::Timeout;
-    case QSerialPort::NotOpenError: return Error::NotOpen;
-    case QSerialPort::OpenError:
-    case QSerialPort::UnknownError: break;
+        case QSerialPort::NoError: return Error::None;
+        case QSerialPort::DeviceNotFoundError: return Error::NotFound;
+        // Qt says this both for a device the user may not open and for one
+        // another program holds; the port diagnosis tells them apart.
+        case QSerialPort::PermissionError: return Error::AccessDenied;
+        case QSerialPort::WriteError:
+        case QSerialPort::ReadError: return Error::Io;
+        case QSerialPort::ResourceError: return Error::DeviceGone;
+        case QSerialPort::UnsupportedOperationError: return Error::Unsupported;
+        case QSerialPort::TimeoutError: return Error::Timeout;
+        case QSerialPort::NotOpenError: return Error::NotOpen;
+        case QSerialPort::OpenError:
+        case QSerialPort::UnknownError: break;
     }
     return Error::Failed;
 }
@@ -100,7 +100,6 @@ std::size_t CSerialPort::write(std::span<const std::uint8_t> bytes) {
     return n > 0 ? static_cast<std::size_t>(n) : 0;
 }
 
-
 void CSerialPort::onReadyRead() {
     if (!open_) return;
     bool any = false;
@@ -138,7 +137,6 @@ bool CSerialPort::probePort(const QString& name) {
     probe.close();
     return true;
 }
-
 
 QList<SerialPortEntry> CSerialPort::availablePorts() {
     QList<SerialPortEntry> ports;

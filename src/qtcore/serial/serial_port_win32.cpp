@@ -48,7 +48,7 @@ namespace {
 
 constexpr DWORD kPurgeAll = PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR;
 constexpr int kChunksPerPoll = 8;  // a line that never pauses still lets the event loop run
-constexpr int kWaitsPerTurn = 8;    // waits that end at once before the event loop gets its turn
+constexpr int kWaitsPerTurn = 8;   // waits that end at once before the event loop gets its turn
 
 // Wine's WaitCommEvent on its serial devices is not relied upon: there the
 // driver's queue is polled. DORVANE_SERIAL_POLL=1 polls anywhere, =0 waits
@@ -63,9 +63,9 @@ bool pollingWanted() {
 
 QString systemMessage(DWORD code) {
     wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-        reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                       nullptr, code, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
     QString message = length ? QString::fromWCharArray(text, static_cast<qsizetype>(length)).trimmed()
                              : QStringLiteral("system error %1").arg(code);
     if (text) LocalFree(text);
@@ -126,7 +126,8 @@ QStringList dosDeviceNames() {
             return names;
         }
         const wchar_t* end = buffer.data() + n;
-        for (const wchar_t* p = buffer.data(); p < end && *p; p += wcslen(p) + 1) names.append(QString::fromWCharArray(p));
+        for (const wchar_t* p = buffer.data(); p < end && *p; p += wcslen(p) + 1)
+            names.append(QString::fromWCharArray(p));
         return names;
     }
     return names;
@@ -166,19 +167,19 @@ CSerialPort::~CSerialPort() {
 // The line settings in the communications API's codes.
 static int dcbParity(SerialLineSettings::Parity parity) {
     switch (parity) {
-    case SerialLineSettings::OddParity: return ODDPARITY;
-    case SerialLineSettings::EvenParity: return EVENPARITY;
-    case SerialLineSettings::MarkParity: return MARKPARITY;
-    case SerialLineSettings::SpaceParity: return SPACEPARITY;
-    default: return NOPARITY;
+        case SerialLineSettings::OddParity: return ODDPARITY;
+        case SerialLineSettings::EvenParity: return EVENPARITY;
+        case SerialLineSettings::MarkParity: return MARKPARITY;
+        case SerialLineSettings::SpaceParity: return SPACEPARITY;
+        default: return NOPARITY;
     }
 }
 
 static int dcbStopBits(SerialLineSettings::StopBits stopBits) {
     switch (stopBits) {
-    case SerialLineSettings::TwoStop: return TWOSTOPBITS;
-    case SerialLineSettings::OneAndHalfStop: return ONE5STOPBITS;
-    default: return ONESTOPBIT;
+        case SerialLineSettings::TwoStop: return TWOSTOPBITS;
+        case SerialLineSettings::OneAndHalfStop: return ONE5STOPBITS;
+        default: return ONESTOPBIT;
     }
 }
 
@@ -287,14 +288,14 @@ std::size_t CSerialPort::write(std::span<const std::uint8_t> bytes) {
         lastWriteError_.start();
     } else {
         QMetaObject::invokeMethod(
-            this, [this, error] {
+            this,
+            [this, error] {
                 if (open_) failWith(systemMessage(error));
             },
             Qt::QueuedConnection);
     }
     return 0;
 }
-
 
 bool CSerialPort::readAvailable() {
     const HANDLE handle = device_->handle;
@@ -356,12 +357,13 @@ void CSerialPort::armWait() {
         }
         if (readAvailable()) break;
     }
-    if (open_) QTimer::singleShot(0, this, [this] {
-        if (open_ && !waitPending_) {
-            readAvailable();
-            armWait();
-        }
-    });
+    if (open_)
+        QTimer::singleShot(0, this, [this] {
+            if (open_ && !waitPending_) {
+                readAvailable();
+                armWait();
+            }
+        });
 }
 
 void CSerialPort::onWaitSignalled() {

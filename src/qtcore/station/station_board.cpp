@@ -6,22 +6,25 @@ namespace dorvane {
 
 const char* portPhaseName(PortPhase phase) {
     switch (phase) {
-    case PortPhase::Opening: return "opening";
-    case PortPhase::Waiting: return "waiting";
-    case PortPhase::Transferring: return "transferring";
-    case PortPhase::Writing: return "writing";
-    case PortPhase::Verifying: return "verifying";
-    case PortPhase::LeavingLine: return "switch off";
-    case PortPhase::Stopped: return "stopped";
-    case PortPhase::Unusable: return "unusable";
+        case PortPhase::Opening: return "opening";
+        case PortPhase::Waiting: return "waiting";
+        case PortPhase::Transferring: return "transferring";
+        case PortPhase::Writing: return "writing";
+        case PortPhase::Verifying: return "verifying";
+        case PortPhase::LeavingLine: return "switch off";
+        case PortPhase::Stopped: return "stopped";
+        case PortPhase::Unusable: return "unusable";
     }
     return "";
 }
 
 void StationBoard::update(const PortStatus& status) {
-    const auto it = std::find_if(ports_.begin(), ports_.end(), [&](const PortStatus& p) { return p.port == status.port; });
-    if (it == ports_.end()) ports_.push_back(status);
-    else *it = status;
+    const auto it =
+        std::find_if(ports_.begin(), ports_.end(), [&](const PortStatus& p) { return p.port == status.port; });
+    if (it == ports_.end())
+        ports_.push_back(status);
+    else
+        *it = status;
 }
 
 const PortStatus* StationBoard::find(const QString& port) const {

@@ -33,7 +33,7 @@ struct PortStatus {
     int etaSeconds = -1;      // until the last block; -1: unknown
     std::string bootVersion;  // of the last box that sent its information record
     std::string appVersion;
-    std::string lastResult;   // the last box's ("ok", "refused", ...); empty before the first
+    std::string lastResult;  // the last box's ("ok", "refused", ...); empty before the first
     std::string lastReason;
     int boxes = 0;  // receipts written
     int ok = 0;
@@ -49,9 +49,9 @@ public:
     const PortStatus* find(const QString& port) const;
 
     struct Totals {
-        int done = 0;    // boxes ok
-        int failed = 0;  // boxes not ok
-        int busy = 0;    // ports with a box on the line
+        int done = 0;             // boxes ok
+        int failed = 0;           // boxes not ok
+        int busy = 0;             // ports with a box on the line
         double boxesPerHour = 0;  // boxes served (ok or not) per hour of running
     };
     // Since the station began, `elapsed` ago.

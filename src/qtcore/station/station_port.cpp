@@ -14,9 +14,7 @@ namespace dorvane {
 
 namespace {
 
-std::string nowText() {
-    return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toStdString();
-}
+std::string nowText() { return QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs).toStdString(); }
 
 constexpr int kRearmMs = 1000;  // after a box still on refused the start, the next try
 // A box gone from the line: no byte from it for this long, while the link
@@ -33,8 +31,7 @@ std::optional<std::string> prepareStationFile(StationSetup& setup) {
     if (const Status opened = probe.openForRead(setup.file); !opened.ok()) return opened.message();
     if (auto problem = downloadSizeProblem(probe.length(), setup.forced)) return problem;
     QFile file(textFromPath(setup.file));
-    if (!file.open(QIODevice::ReadOnly))
-        return utf8Path(setup.file) + ": " + file.errorString().toStdString();
+    if (!file.open(QIODevice::ReadOnly)) return utf8Path(setup.file) + ": " + file.errorString().toStdString();
     const QByteArray bytes = file.readAll();
     setup.sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
     setup.bytes.assign(bytes.begin(), bytes.end());
@@ -138,9 +135,12 @@ void StationPort::stopNow() {
     stopping_ = true;
     rearm_.stop();
     goneCheck_.stop();
-    if (check_ && check_->active()) check_->stop();  // the box's receipt, then the end
-    else if (session_->busy()) session_->stopNow();
-    else finish();
+    if (check_ && check_->active())
+        check_->stop();  // the box's receipt, then the end
+    else if (session_->busy())
+        session_->stopNow();
+    else
+        finish();
 }
 
 void StationPort::finish() {
@@ -217,8 +217,8 @@ std::optional<std::filesystem::path> StationPort::chooseUploadTarget() {
 void StationPort::transferEnded(const SessionOutcome& outcome) {
     if (check_ && check_->uploadEnded(outcome)) return;
     armed_ = false;
-    const bool stillOn = outcome.outcome == TransferOutcome::NotStarted && noticed_ &&
-                         lastKind_ == SessionNotice::Kind::Refusal;
+    const bool stillOn =
+        outcome.outcome == TransferOutcome::NotStarted && noticed_ && lastKind_ == SessionNotice::Kind::Refusal;
     if (stillOn && !stopping_) {
         if (!waitingSaid_) logLine("Waiting for the STB to be switched off.");
         waitingSaid_ = true;
@@ -234,10 +234,10 @@ void StationPort::transferEnded(const SessionOutcome& outcome) {
     if (setup_.verify && outcome.outcome == TransferOutcome::Succeeded) {
         // The receipt waits for the channel data read back.
         downloaded_ = outcome;
-        check_ = std::make_unique<ChannelCheck>(*session_, setup_.bytes, setup_.verifyBoundMs,
-                                                [this](const ChannelCheckResult& result) {
-                                                    QTimer::singleShot(0, [this, result] { boxEnded(downloaded_, result); });
-                                                });
+        check_ = std::make_unique<ChannelCheck>(
+            *session_, setup_.bytes, setup_.verifyBoundMs, [this](const ChannelCheckResult& result) {
+                QTimer::singleShot(0, [this, result] { boxEnded(downloaded_, result); });
+            });
         logLine("Verifying: waiting for the STB's application to read its channel data back.");
         status_.progress = -1;
         setPhase(PortPhase::Verifying);

@@ -107,15 +107,15 @@ private:
     std::unique_ptr<ChannelCheck> check_;
     SessionOutcome downloaded_;  // the box's download, while its channel data is checked
     QTimer rearm_;
-    QTimer goneCheck_;          // after a box, until it has left the line
-    Millis lastHeardAt_ = 0;    // the last byte from the box
-    Millis endedAt_ = 0;        // the last box's end
+    QTimer goneCheck_;            // after a box, until it has left the line
+    Millis lastHeardAt_ = 0;      // the last byte from the box
+    Millis endedAt_ = 0;          // the last box's end
     bool mustHearAgain_ = false;  // the last box fell silent while writing
-    std::string start_;  // the box's first byte, ISO 8601
-    std::string reason_;  // the first error of the box's transfer
+    std::string start_;           // the box's first byte, ISO 8601
+    std::string reason_;          // the first error of the box's transfer
     SessionNotice::Kind lastKind_ = SessionNotice::Kind::Failed;
-    bool noticed_ = false;     // a notice came in the current arming
-    bool boxSeen_ = false;     // the box sent a byte since the download was armed
+    bool noticed_ = false;  // a notice came in the current arming
+    bool boxSeen_ = false;  // the box sent a byte since the download was armed
     bool armed_ = false;
     bool waitingSaid_ = false;  // "waiting for the STB to be switched off" once per box
     bool stopping_ = false;

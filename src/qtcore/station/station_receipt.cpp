@@ -64,9 +64,21 @@ std::string receiptCsvHeader() {
 }
 
 std::string receiptCsv(const Receipt& r) {
-    const std::string fields[] = {r.port, r.serial.value_or(""), r.start, r.end, r.file, r.sha256, r.bootVersion.value_or(""),
-                                  r.appVersion.value_or(""), r.buyer.value_or(""), std::to_string(r.bytes),
-                                  std::to_string(r.resent), std::to_string(r.timeouts), r.verify.value_or(""), r.result, r.reason};
+    const std::string fields[] = {r.port,
+                                  r.serial.value_or(""),
+                                  r.start,
+                                  r.end,
+                                  r.file,
+                                  r.sha256,
+                                  r.bootVersion.value_or(""),
+                                  r.appVersion.value_or(""),
+                                  r.buyer.value_or(""),
+                                  std::to_string(r.bytes),
+                                  std::to_string(r.resent),
+                                  std::to_string(r.timeouts),
+                                  r.verify.value_or(""),
+                                  r.result,
+                                  r.reason};
     std::string line;
     for (const std::string& f : fields) {
         if (!line.empty() || &f != &fields[0]) line += ',';

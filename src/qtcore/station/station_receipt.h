@@ -13,7 +13,7 @@ namespace dorvane {
 struct Receipt {
     std::string port;
     std::optional<std::string> serial;  // the USB adapter's serial number, when it has one
-    std::string start;  // ISO 8601, UTC, to the millisecond: the box's first byte
+    std::string start;                  // ISO 8601, UTC, to the millisecond: the box's first byte
     std::string end;
     std::string file;    // the image's name
     std::string sha256;  // of the image, hex

@@ -2,8 +2,8 @@
 
 #include <QFile>
 
-#include "qtcore/app/path_text.h"
 #include "core/database/channel_data_verify.h"
+#include "qtcore/app/path_text.h"
 
 namespace dorvane {
 
@@ -71,9 +71,9 @@ void ChannelCheck::compare(const SessionOutcome& outcome) {
     if (!file.open(QIODevice::ReadOnly))
         return finish(ChannelCheckResult::Kind::NotVerified, "not verified: the data read back could not be opened");
     const QByteArray back = file.readAll();
-    const ChannelDataCheck check = compareChannelData(
-        sent_, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(back.constData()),
-                                             static_cast<std::size_t>(back.size())));
+    const ChannelDataCheck check =
+        compareChannelData(sent_, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(back.constData()),
+                                                                static_cast<std::size_t>(back.size())));
     if (check.same) return finish(ChannelCheckResult::Kind::Verified, "verified");
     finish(ChannelCheckResult::Kind::Differs, "differs: " + check.firstDifference);
 }

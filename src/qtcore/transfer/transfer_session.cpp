@@ -15,15 +15,15 @@ namespace {
 
 SessionNotice::Kind noticeKind(NoticeKind kind) {
     switch (kind) {
-    case NoticeKind::Refusal: return SessionNotice::Kind::Refusal;
-    case NoticeKind::Failed: return SessionNotice::Kind::Failed;
-    case NoticeKind::Succeeded: return SessionNotice::Kind::Succeeded;
-    case NoticeKind::TimedOut: return SessionNotice::Kind::TimedOut;
-    case NoticeKind::WritingSilent: return SessionNotice::Kind::WritingSilent;
-    case NoticeKind::Restarted: return SessionNotice::Kind::Restarted;
-    case NoticeKind::Refused: return SessionNotice::Kind::Refused;
-    case NoticeKind::PortClosed: return SessionNotice::Kind::PortClosed;
-    case NoticeKind::PortFailed: return SessionNotice::Kind::PortFailed;
+        case NoticeKind::Refusal: return SessionNotice::Kind::Refusal;
+        case NoticeKind::Failed: return SessionNotice::Kind::Failed;
+        case NoticeKind::Succeeded: return SessionNotice::Kind::Succeeded;
+        case NoticeKind::TimedOut: return SessionNotice::Kind::TimedOut;
+        case NoticeKind::WritingSilent: return SessionNotice::Kind::WritingSilent;
+        case NoticeKind::Restarted: return SessionNotice::Kind::Restarted;
+        case NoticeKind::Refused: return SessionNotice::Kind::Refused;
+        case NoticeKind::PortClosed: return SessionNotice::Kind::PortClosed;
+        case NoticeKind::PortFailed: return SessionNotice::Kind::PortFailed;
     }
     return SessionNotice::Kind::Failed;
 }
@@ -41,8 +41,8 @@ TransferSession::TransferSession(SessionObserver& observer, Options options)
     line_->addObserver(monitor_.get());
     trace_.setRecording(false);
     line_->addObserver(&trace_);
-    flow_ = std::make_unique<OperatorFlow>(loop_, *engine_, *line_, image_, buffer_,
-                                           static_cast<OperatorView&>(*this), options_.flowTimes);
+    flow_ = std::make_unique<OperatorFlow>(loop_, *engine_, *line_, image_, buffer_, static_cast<OperatorView&>(*this),
+                                           options_.flowTimes);
     QObject::connect(&figuresTimer_, &QTimer::timeout, [this] { onFiguresTick(); });
     QObject::connect(&port_, &CSerialPort::failed, [this](const Status& why) { onPortFailed(why); });
     QObject::connect(&port_, &CSerialPort::bufferFull, [this] {
@@ -70,8 +70,8 @@ std::optional<PortOpenFailure> TransferSession::openPort(const QString& name) {
         return std::nullopt;
     }
     const PortAdvice advice = adviseOpenFailure(name, opened, gatherPortFacts(name));
-    openFailure_ = PortOpenFailure{QStringLiteral("Port(%1) open failed.").arg(name).toStdString(),
-                                   advice.text.toStdString()};
+    openFailure_ =
+        PortOpenFailure{QStringLiteral("Port(%1) open failed.").arg(name).toStdString(), advice.text.toStdString()};
     return openFailure_;
 }
 
@@ -133,18 +133,18 @@ void TransferSession::onPortFailed(const Status& why) {
 
 std::string TransferSession::adviceFor(NoticeKind kind) const {
     switch (kind) {
-    case NoticeKind::TimedOut:
-        // Not a byte came back since the transfer began: say where nothing answered.
-        if (monitor_->running() && line_->bytesFromReceiver() == receivedAtBegin_)
-            return noReceiverAdvice(portName_.toStdString());
-        return {};
-    case NoticeKind::Refused: return buyerRefusalAdvice(image_.buyerCode(), monitor_->infoRecord());
-    case NoticeKind::PortFailed: return portAdvice_;
-    case NoticeKind::PortClosed:
-        // A transfer needs the port that could not be opened: now the reason.
-        if (openFailure_ && !port_.isOpen()) return openFailure_->text + "\n" + openFailure_->advice;
-        return {};
-    default: return {};
+        case NoticeKind::TimedOut:
+            // Not a byte came back since the transfer began: say where nothing answered.
+            if (monitor_->running() && line_->bytesFromReceiver() == receivedAtBegin_)
+                return noReceiverAdvice(portName_.toStdString());
+            return {};
+        case NoticeKind::Refused: return buyerRefusalAdvice(image_.buyerCode(), monitor_->infoRecord());
+        case NoticeKind::PortFailed: return portAdvice_;
+        case NoticeKind::PortClosed:
+            // A transfer needs the port that could not be opened: now the reason.
+            if (openFailure_ && !port_.isOpen()) return openFailure_->text + "\n" + openFailure_->advice;
+            return {};
+        default: return {};
     }
 }
 

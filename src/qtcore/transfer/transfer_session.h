@@ -12,12 +12,12 @@
 
 #include "core/flow/operator_flow.h"
 #include "core/image/image_file.h"
-#include "qtcore/serial/serial_port.h"
 #include "core/serial/tracing_link.h"
 #include "core/transfer/line_trace.h"
-#include "qtcore/transfer/qt_event_loop.h"
 #include "core/transfer/transfer_engine.h"
 #include "core/transfer/transfer_monitor.h"
+#include "qtcore/serial/serial_port.h"
+#include "qtcore/transfer/qt_event_loop.h"
 
 namespace dorvane {
 
@@ -26,7 +26,15 @@ class ChannelDataBuffer;
 // One thing the operator is told by a box or an error line.
 struct SessionNotice {
     enum class Kind {
-        Refusal, Failed, Succeeded, TimedOut, WritingSilent, Restarted, Refused, PortClosed, PortFailed,
+        Refusal,
+        Failed,
+        Succeeded,
+        TimedOut,
+        WritingSilent,
+        Restarted,
+        Refused,
+        PortClosed,
+        PortFailed,
         PortOpenFailed,  // openPort(): the port could not be opened (text "Port(X) open failed.")
         PortLost,        // the open port failed (text "Port(X) failed: ..."); a log line, no box
         BufferFull,      // the port's receive queue overflowed: bytes were lost
@@ -42,11 +50,11 @@ struct SessionNotice {
 
 // Where the session stands, for a front end to show.
 struct SessionState {
-    bool busy = false;  // a transfer runs or is starting
+    bool busy = false;                                          // a transfer runs or is starting
     FlowDisplay::Running running = FlowDisplay::Running::None;  // its button stops it
-    int progress = 0;   // 0..100
-    std::string progressText;  // the flow's text over the bar
-    Millis elapsed = 0;        // since the running (or last) transfer began
+    int progress = 0;                                           // 0..100
+    std::string progressText;                                   // the flow's text over the bar
+    Millis elapsed = 0;                                         // since the running (or last) transfer began
     // The line speed as the window shows it: the data of the last whole
     // second of line time, in bytes x 9 (a byte and its framing); nothing
     // before the first transfer. From the monitor's figures.
@@ -57,8 +65,8 @@ struct SessionState {
 // The end of a transfer.
 struct SessionOutcome {
     TransferOutcome outcome = TransferOutcome::NotStarted;
-    TransferFigures figures;            // for a transfer that started
-    std::vector<std::uint8_t> infoRecord;  // the STB's information record, when it sent one
+    TransferFigures figures;                 // for a transfer that started
+    std::vector<std::uint8_t> infoRecord;    // the STB's information record, when it sent one
     std::optional<ReceiverDialect> dialect;  // how the STB answered the download's header block
     std::optional<UploadResult> upload;      // where an upload's data went
     std::string summary() const { return summaryText(figures); }
@@ -173,9 +181,9 @@ private:
     SessionState state_;
     QString portName_;
     std::optional<PortOpenFailure> openFailure_;  // the last open's, while the port stays closed
-    std::string portAdvice_;             // why the port failed while open, for the next box
-    std::uint64_t receivedAtBegin_ = 0;  // bytes from the STB before the transfer
-    bool ended_ = true;                  // the transfer begun last has reported its end
+    std::string portAdvice_;                      // why the port failed while open, for the next box
+    std::uint64_t receivedAtBegin_ = 0;           // bytes from the STB before the transfer
+    bool ended_ = true;                           // the transfer begun last has reported its end
 };
 
 }  // namespace dorvane

@@ -3,16 +3,16 @@
 #include <cstring>
 
 #include "core/database/blob_shape.h"
+#include "core/database/demo_data.h"
 #include "database/blob_builder.h"
 #include "database/database_fixture.h"
-#include "core/database/demo_data.h"
 
 namespace dorvane {
 namespace {
 
-using test::PayloadBuilder;
 using test::channelCommon;
 using test::makeBlob;
+using test::PayloadBuilder;
 using test::tableBytes;
 using test::transponderOn;
 
@@ -82,8 +82,8 @@ TEST_F(BackupBlobTest, ReceiverShapedBlobFillsTheTablesAndImportsChannelsWithinO
         .channel(channelCommon("C", 3, kFlagTv), 11777, 0, 0)
         .channel(channelCommon("D", 4, kFlagTv), 11780, 0, 1)  // 2 MHz off: dropped
         .channel(channelCommon("E", 5, kFlagTv), 11779, 0, 1)
-        .channel(channelCommon("F", 6, kFlagTv), 12000, 1, 1)   // wrong polarisation: dropped
-        .channel(channelCommon("G", 7, kFlagTv), 12100, 1, 0)   // polarisation byte 2 is not 0: dropped
+        .channel(channelCommon("F", 6, kFlagTv), 12000, 1, 1)  // wrong polarisation: dropped
+        .channel(channelCommon("G", 7, kFlagTv), 12100, 1, 0)  // polarisation byte 2 is not 0: dropped
         .channel(channelCommon("H", 8, kFlagTv), 12101, 1, 2);
     s.transponders[7] = transponderOn(2, 12100, 2);
     const auto blob = s.blob();
@@ -122,20 +122,22 @@ TEST_F(BackupBlobTest, ReceiverShapedBlobFillsTheTablesAndImportsChannelsWithinO
 
 TEST_F(BackupBlobTest, FavouritesResolveByServiceIdAndTransponderApartFromTheLowestFrequencyBit) {
     Scene s = scene();
-    s.channels.channel(channelCommon("A", 1, kFlagTv), 11778, 0, 1)      // channel 0
-        .channel(channelCommon("B", 2, kFlagTv), 12000, 1, 0)            // channel 1
-        .channel(channelCommon("twin", 7, kFlagTv), 12000, 1, 0)         // channel 2
-        .channel(channelCommon("twin too", 7, kFlagTv), 12000, 1, 0)     // channel 3
-        .channel(channelCommon("lost", 8, kFlagTv), 11900, 0, 1)         // dropped
-        .channel(channelCommon("C", 3, kFlagTv), 11778, 0, 0);           // channel 4
-    s.favorites.favorite(0, 0, 1, 11779, 1)   // A: 11779 and 11778 differ in the lowest bit only
-        .favorite(0, 0, 1, 11777, 1)          // 11777 is not 11778 apart from the lowest bit
-        .favorite(1, 1, 0, 12000, 7)          // group 1 entries stand between group 0's
-        .favorite(0, 0, 1, 11900, 8)          // the dropped channel
-        .favorite(0, 1, 0, 12001, 2)          // B
-        .favorite(0, 0, 0, 0, 0)              // an empty entry ends group 0
-        .favorite(0, 0, 0, 11778, 3)          // never read
-        .favorite(1, 0, 0, 11778, 3);         // C
+    s.channels
+        .channel(channelCommon("A", 1, kFlagTv), 11778, 0, 1)         // channel 0
+        .channel(channelCommon("B", 2, kFlagTv), 12000, 1, 0)         // channel 1
+        .channel(channelCommon("twin", 7, kFlagTv), 12000, 1, 0)      // channel 2
+        .channel(channelCommon("twin too", 7, kFlagTv), 12000, 1, 0)  // channel 3
+        .channel(channelCommon("lost", 8, kFlagTv), 11900, 0, 1)      // dropped
+        .channel(channelCommon("C", 3, kFlagTv), 11778, 0, 0);        // channel 4
+    s.favorites
+        .favorite(0, 0, 1, 11779, 1)   // A: 11779 and 11778 differ in the lowest bit only
+        .favorite(0, 0, 1, 11777, 1)   // 11777 is not 11778 apart from the lowest bit
+        .favorite(1, 1, 0, 12000, 7)   // group 1 entries stand between group 0's
+        .favorite(0, 0, 1, 11900, 8)   // the dropped channel
+        .favorite(0, 1, 0, 12001, 2)   // B
+        .favorite(0, 0, 0, 0, 0)       // an empty entry ends group 0
+        .favorite(0, 0, 0, 11778, 3)   // never read
+        .favorite(1, 0, 0, 11778, 3);  // C
     ASSERT_EQ(unpackBackup(*db, s.blob()), UnpackResult::Ok);
 
     // Entries without a channel leave no hole: the members stay packed.
@@ -312,7 +314,8 @@ TEST_F(BackupBlobTest, PackingAReceiverDatabaseOnNewYear2006GivesTheKnownHeader)
     std::memcpy(&compressed, buffer->data() + 32, 4);
     EXPECT_EQ(buffer->length(), compressed + 36);
     EXPECT_LT(compressed, kCompressedSizeLimit);
-    EXPECT_EQ(diagnostics, std::vector<std::string>{"BACKUP data compressed to " + std::to_string(compressed) + " bytes\n"});
+    EXPECT_EQ(diagnostics,
+              std::vector<std::string>{"BACKUP data compressed to " + std::to_string(compressed) + " bytes\n"});
 }
 
 TEST_F(BackupBlobTest, APackedBlobSurvivesUnpackAndPackByteForByteApartFromTheDate) {
@@ -466,7 +469,8 @@ TEST_F(BackupBlobTest, CountsAboveTheCapacitiesAreClippedToTheTables) {
     p.addBytes(order);
     for (int t = 0; t < 2100; ++t) p.add(transponderOn(1, static_cast<std::uint16_t>(10000 + 2 * t), 0));
     for (int n = 0; n < 5100; ++n)
-        p.channel(channelCommon("Ch", static_cast<std::uint16_t>(n), kFlagTv), static_cast<std::uint16_t>(10000 + 2 * (n % 2000)), 0, 0);
+        p.channel(channelCommon("Ch", static_cast<std::uint16_t>(n), kFlagTv),
+                  static_cast<std::uint16_t>(10000 + 2 * (n % 2000)), 0, 0);
     p.zeros(13824 + 288);
     BackupHeader h = receiverShapedHeader();
     h.satelliteCount = 200;
@@ -601,12 +605,12 @@ TEST_F(UnpackFaultsTest, WhatIsNotReadIsCountedAndMakesTheBlobUnwritable) {
     h.satelliteCount = 165;
     h.transponderCount = 2001;
     h.favoriteSectionSize = 100;
-    EXPECT_EQ(unwritableShape(h),
-              (std::vector<std::string>{"channel records are 40 bytes, not 44", "the favourites are 100 bytes, not 13824",
-                                        "the favourite names are 200 bytes, not 288",
-                                        "the file declares 165 satellites, more than the 164 the table holds",
-                                        "the file declares 2001 transponders, more than the 2000 the table holds",
-                                        "the file declares 5001 channels, more than the 5000 the table holds"}));
+    EXPECT_EQ(unwritableShape(h), (std::vector<std::string>{
+                                      "channel records are 40 bytes, not 44", "the favourites are 100 bytes, not 13824",
+                                      "the favourite names are 200 bytes, not 288",
+                                      "the file declares 165 satellites, more than the 164 the table holds",
+                                      "the file declares 2001 transponders, more than the 2000 the table holds",
+                                      "the file declares 5001 channels, more than the 5000 the table holds"}));
 }
 
 }  // namespace

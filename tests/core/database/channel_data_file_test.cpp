@@ -1,16 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <span>
 
 #include "core/database/backup_blob.h"
 #include "core/database/channel_data_document.h"
 #include "core/database/channel_data_file.h"
+#include "core/database/demo_data.h"
 #include "core/database/replace_file.h"
 #include "database/database_fixture.h"
-#include "core/database/demo_data.h"
 #include "support/temp_dir.h"
 
 namespace dorvane {

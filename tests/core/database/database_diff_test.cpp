@@ -7,8 +7,8 @@
 #include "core/database/backup_blob.h"
 #include "core/database/database_diff.h"
 #include "core/database/demo_data.h"
-#include "database_fixture.h"
 #include "core/editor/channel_move.h"
+#include "database_fixture.h"
 
 namespace dorvane::test {
 namespace {
@@ -259,7 +259,9 @@ TEST_F(DatabaseDiffTest, LinesNameEveryDifference) {
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0].find("1 channel removed, 1 renamed"), 0u) << lines[0];
     EXPECT_NE(std::find_if(lines.begin(), lines.end(),
-                           [](const std::string& l) { return l.rfind("Renamed channel ", 0) == 0 && l.find("to \"New\"") != std::string::npos; }),
+                           [](const std::string& l) {
+                               return l.rfind("Renamed channel ", 0) == 0 && l.find("to \"New\"") != std::string::npos;
+                           }),
               lines.end());
 }
 

@@ -19,9 +19,7 @@ protected:
     void SetUp() override {
         setDateSource([] { return CalendarDate{2006, 1, 1}; });
     }
-    void TearDown() override {
-        setDateSource({});
-    }
+    void TearDown() override { setDateSource({}); }
 
     std::vector<std::string> diagnostics;
     DiagnosticSink sink = [this](std::string_view line) { diagnostics.emplace_back(line); };

@@ -249,8 +249,8 @@ TEST_F(DatabaseOperationsTest, KindListsCountersAndOrderPositions) {
     db->transponder(3).satellite = 164;  // not counted
     useChannel(0, 0, kFlagTv);
     useChannel(1, 1, kFlagRadio);
-    useChannel(2, 1, 0x0003);        // TV
-    useChannel(3, 2, 0x0004);        // neither
+    useChannel(2, 1, 0x0003);  // TV
+    useChannel(3, 2, 0x0004);  // neither
     useChannel(4, 2, kFlagTv);
     db->channel(4).transponder = kDeletedTransponder;  // skipped by the lists
     useChannel(5, 1, kFlagRadio | kFlagScrambled);

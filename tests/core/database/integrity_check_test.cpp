@@ -3,10 +3,10 @@
 #include <cstring>
 #include <memory>
 
-#include "database/blob_builder.h"
 #include "core/database/demo_data.h"
 #include "core/database/integrity_check.h"
 #include "core/database/receiver_database.h"
+#include "database/blob_builder.h"
 
 namespace dorvane {
 namespace {
@@ -55,16 +55,16 @@ TEST_F(IntegrityCheckTest, ASoundDatabaseAndTheGeneratedOnesHaveNoFindings) {
 }
 
 TEST_F(IntegrityCheckTest, EachKindOfProblemIsFoundAndOnlyLostChannelsBlockTheSave) {
-    addChannel(2, 0, 100);                              // duplicate of channel 0
-    db->transponder(2) = transponderOn(1, 11779, 0);    // collides with 0
-    db->transponder(3) = transponderOn(1, 11779, 1);    // other polarisation: fine
+    addChannel(2, 0, 100);                            // duplicate of channel 0
+    db->transponder(2) = transponderOn(1, 11779, 0);  // collides with 0
+    db->transponder(3) = transponderOn(1, 11779, 1);  // other polarisation: fine
     db->transponder(4) = transponderOn(2, 11000, 0);
     addChannel(3, 4, 7);
-    db->transponder(4).frequency = 0;                   // channel 3 would be lost
+    db->transponder(4).frequency = 0;  // channel 3 would be lost
     addChannel(4, 1, 8);
-    db->transponder(1).satellite = 0;                   // transponder 1 freed: channels 1 and 4 lost
-    db->groupSlot(3, 0) = 4321;                         // an empty slot
-    db->orderEntry(1) = 0;                              // Beta no longer in the order list
+    db->transponder(1).satellite = 0;  // transponder 1 freed: channels 1 and 4 lost
+    db->groupSlot(3, 0) = 4321;        // an empty slot
+    db->orderEntry(1) = 0;             // Beta no longer in the order list
     const auto findings = checkIntegrity(*db);
     EXPECT_EQ(kinds(), (std::vector<IntegrityFinding::Kind>{
                            IntegrityFinding::DuplicateChannel, IntegrityFinding::CollidingTransponders,
@@ -74,9 +74,10 @@ TEST_F(IntegrityCheckTest, EachKindOfProblemIsFoundAndOnlyLostChannelsBlockTheSa
     EXPECT_EQ(countLosingData(findings), 3);
     EXPECT_EQ(lossSummary(findings),
               "3 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz).");
-    EXPECT_EQ(findings[0].text,
-              "channel 2 \"Ch\" has the transponder (0) and service id (100) of channel 0 \"Ch\"; favourites of it come "
-              "back as the other one");
+    EXPECT_EQ(
+        findings[0].text,
+        "channel 2 \"Ch\" has the transponder (0) and service id (100) of channel 0 \"Ch\"; favourites of it come "
+        "back as the other one");
     EXPECT_EQ(findings[1].text, "transponders 0 (11778 MHz) and 2 (11779 MHz) collide on satellite 1, V(R)");
     EXPECT_EQ(findings[2].text, "channel 1 \"Ch\" stands on transponder 1, which is not in use");
     EXPECT_EQ(findings[4].text, "channel 4 \"Ch\" stands on transponder 1, which is not in use");
@@ -103,8 +104,9 @@ TEST_F(IntegrityCheckTest, NumbersTheFileOrTheReceiverCannotHoldAreWarnedAbout) 
         EXPECT_FALSE(f.losesData);
         texts.push_back(f.text);
     }
-    EXPECT_EQ(texts, (std::vector<std::string>{"satellite order place 3 names satellite 1 a second time",
-                                               "satellite order place 4 names satellite 170, beyond the receiver's 163"}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{"satellite order place 3 names satellite 1 a second time",
+                                        "satellite order place 4 names satellite 170, beyond the receiver's 163"}));
     db->orderEntry(2) = db->orderEntry(3) = 0;
     db->storedHeader().satelliteCount = 1;  // Beta, its order place and its transponder fall outside
     texts.clear();

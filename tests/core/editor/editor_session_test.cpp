@@ -197,7 +197,8 @@ TEST_F(EditorSessionTest, DeleteQuestionsSayWhatGoesAndCancelKeepsEverything) {
     for (int g = 0; g < kFavoriteGroups; ++g) {
         for (int s = 0; s < kGroupSlots; ++s) {
             const int member = db().groupSlot(g, s);
-            if (member >= 0 && (db().channel(member).transponder == tps[0] || db().channel(member).transponder == tps[1]))
+            if (member >= 0 &&
+                (db().channel(member).transponder == tps[0] || db().channel(member).transponder == tps[1]))
                 ++entries;
         }
     }

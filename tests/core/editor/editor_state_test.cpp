@@ -24,7 +24,9 @@ std::vector<int> movedThroughDatabase(const std::vector<bool>& marked, int desti
         db->groupSlot(3, n) = static_cast<std::int16_t>(n);
     }
     db->selectGroupMembers(0, 3);
-    auto isMarked = [&](int position) { return (db->channel(db->groupView()[static_cast<std::size_t>(position)].channel).flags & kFlagMoveMark) != 0; };
+    auto isMarked = [&](int position) {
+        return (db->channel(db->groupView()[static_cast<std::size_t>(position)].channel).flags & kFlagMoveMark) != 0;
+    };
     int before = 0;
     int after = destination;
     for (int i = 0; i < count; ++i) {
@@ -103,7 +105,8 @@ TEST(EditorState, FavouriteViewsAndPendingMoves) {
     f.dirty = false;
     s = deriveButtonStates(f);
     EXPECT_TRUE(!s.save && s.exit && s.undo && !s.redo && s.moveShown && s.satelliteChoices);
-    EXPECT_TRUE(!viewTraits(EditorView::Satellites).favourite && viewTraits(EditorView::FavRadio).favourite && viewTraits(EditorView::FavRadio).kind == 1);
+    EXPECT_TRUE(!viewTraits(EditorView::Satellites).favourite && viewTraits(EditorView::FavRadio).favourite &&
+                viewTraits(EditorView::FavRadio).kind == 1);
 }
 
 TEST(EditorState, FavouriteMoveGathersBehindTheDestination) {

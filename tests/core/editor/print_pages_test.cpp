@@ -24,7 +24,7 @@ TEST(PrintPagesTest, TheTablesAreTheChannelsInOrderAndTheGroupsWithMembers) {
     for (const auto& row : channels.rows) ASSERT_EQ(row.size(), channels.columns.size());
     EXPECT_EQ(channels.rows[0][0], "0");
     EXPECT_EQ(channels.rows[0][1], "Caf\xc3\xa9");  // Latin-1 to UTF-8
-    EXPECT_EQ(channels.rows[3][0], "4");           // 3 is gone
+    EXPECT_EQ(channels.rows[3][0], "4");            // 3 is gone
     EXPECT_EQ(channels.rows[0][2], "Corvia 19.2E (19E)");
     EXPECT_EQ(tables[2].title, "Favourite group 2: Sport / Fav 2");
     // Each group lists its members (channel 3 left every group it was in).

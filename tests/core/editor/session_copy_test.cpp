@@ -116,9 +116,8 @@ TEST_F(SessionCopyTest, ASatelliteTheTargetLacksComesWithItsTranspondersAndChann
         EXPECT_GE(copy, before) << "new channels end the list";
     }
     // The satellite is listed (it took a place in the order list).
-    const auto listed = std::find_if(session_.leftRows().begin(), session_.leftRows().end(), [&](int slot) {
-        return session_.database().satellite(slot).location == 130;
-    });
+    const auto listed = std::find_if(session_.leftRows().begin(), session_.leftRows().end(),
+                                     [&](int slot) { return session_.database().satellite(slot).location == 130; });
     EXPECT_NE(listed, session_.leftRows().end());
 }
 
@@ -149,7 +148,8 @@ TEST_F(SessionCopyTest, EachDuplicateChoiceDoesWhatItSaysInOneStep) {
     session_.copyFrom(*changed, selection, std::nullopt, &report);
     EXPECT_EQ(report.channelsReplaced, 4);
     EXPECT_EQ(usedChannels(session_.database()), 108);
-    for (int n = 36; n < 40; ++n) EXPECT_EQ(fixedText(session_.database().channel(n).name), "Renamed " + std::to_string(n));
+    for (int n = 36; n < 40; ++n)
+        EXPECT_EQ(fixedText(session_.database().channel(n).name), "Renamed " + std::to_string(n));
     EXPECT_EQ(session_.database().groupSize(0), groupsBefore);
     expectOneUndoStep();
     session_.undo();
@@ -160,7 +160,8 @@ TEST_F(SessionCopyTest, EachDuplicateChoiceDoesWhatItSaysInOneStep) {
     const ReceiverDatabase& db = session_.database();
     EXPECT_EQ(usedChannels(db), 112);
     for (int n = 108; n < 112; ++n) EXPECT_EQ(fixedText(db.channel(n).name), "Renamed " + std::to_string(n - 72));
-    for (int n = 36; n < 40; ++n) EXPECT_EQ(std::memcmp(&db.channel(n), &source_->channel(n), sizeof(ChannelRecord)), 0);
+    for (int n = 36; n < 40; ++n)
+        EXPECT_EQ(std::memcmp(&db.channel(n), &source_->channel(n), sizeof(ChannelRecord)), 0);
     // The check before saving sees the twins, and saving asks.
     const auto findings = checkIntegrity(db);
     EXPECT_EQ(std::count_if(findings.begin(), findings.end(),
@@ -228,7 +229,7 @@ TEST_F(SessionCopyTest, AFullTargetCopiesWhatFitsAndSaysWhatDidNot) {
 // on one satellite; every listed channel has a twin, every other has none.
 TEST_F(SessionCopyTest, TheDuplicatesFilterListsEveryTwinAndOnlyThem) {
     auto target = std::make_unique<ReceiverDatabase>(*source_);
-    target->channel(5).serviceId = target->channel(4).serviceId;        // same transponder 1
+    target->channel(5).serviceId = target->channel(4).serviceId;                 // same transponder 1
     setFixedText(target->channel(14).name, fixedText(target->channel(2).name));  // both on satellite 0
     const int spare = target->duplicateTransponder(0);
     target->transponder(spare).frequency = static_cast<std::uint16_t>(target->transponder(0).frequency + 1);

@@ -120,8 +120,8 @@ std::uint16_t SessionDriver::freeFrequency(int satellite, int polarisation) {
         bool collides = false;
         for (int t = 0; t < kTransponderSlots && !collides; ++t) {
             const TransponderRecord& tp = db.transponder(t);
-            collides = !transponderFree(tp) &&
-                       transpondersCollide(satellite, polarisation, frequency, tp.satellite, tp.polarisation, tp.frequency);
+            collides = !transponderFree(tp) && transpondersCollide(satellite, polarisation, frequency, tp.satellite,
+                                                                   tp.polarisation, tp.frequency);
         }
         if (!collides) return static_cast<std::uint16_t>(frequency);
     }
@@ -365,7 +365,10 @@ void SessionDriver::applyReference() {
         switch (pick(8)) {
             case 0: std::swap(entries[k], entries[pick(static_cast<unsigned>(entries.size()))]); break;
             case 1: entries[k].serviceId = -1; break;  // by name
-            case 2: entries[k].name = "Nowhere " + std::to_string(serial_++); entries[k].serviceId = -1; break;
+            case 2:
+                entries[k].name = "Nowhere " + std::to_string(serial_++);
+                entries[k].serviceId = -1;
+                break;
             case 3: entries[k].frequency += static_cast<int>(pick(5)) - 2; break;
             default: break;
         }
@@ -388,8 +391,8 @@ bool SessionDriver::noOpEditChangesNothing() {
         if (tp >= 0) changed |= session_.editTransponder(tp, db.transponder(tp));
     } else {
         const int group = session_.currentGroup();
-        changed |= session_.renameGroup(
-            group, session_.traits().kind == 0 ? db.tvGroupName(group) : db.radioGroupName(group));
+        changed |=
+            session_.renameGroup(group, session_.traits().kind == 0 ? db.tvGroupName(group) : db.radioGroupName(group));
     }
     if (channel >= 0) changed |= session_.editChannel(channel, db.channel(channel));
     return !changed.any() && depth == session_.history().undoDepth() && dirty == session_.isDirty() &&

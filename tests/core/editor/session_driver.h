@@ -47,8 +47,25 @@ using Pick = std::function<unsigned(unsigned count)>;
 using ImportStep = std::function<void(EditorSession& session, const Pick& pick)>;
 
 enum class SessionStep {
-    Choice, Select, Search, EditChannel, EditTransponder, EditSatellite, Add, Delete, Move, Favourite,
-    Rename, Undo, Redo, Save, Import, CopyFromFile, CleanUp, Order, Count
+    Choice,
+    Select,
+    Search,
+    EditChannel,
+    EditTransponder,
+    EditSatellite,
+    Add,
+    Delete,
+    Move,
+    Favourite,
+    Rename,
+    Undo,
+    Redo,
+    Save,
+    Import,
+    CopyFromFile,
+    CleanUp,
+    Order,
+    Count
 };
 
 class SessionDriver {

@@ -251,12 +251,12 @@ TEST_F(SessionOrderTest, ATextReferenceMatchesByIdentityThenNameAndSaysWhatIsLef
     const TransponderRecord& tp20 = db().transponder(c20.transponder);
     // Channel 50 by identity one MHz off, channel 30 by its name, channel
     // 20 two MHz off (not it, and no name to fall back on), a name nobody has.
-    const std::string text = std::string("# wanted first\n") + positionText(sat50.location) + "," +
-                             std::to_string(tp50.frequency + 1) + "," + std::string(polarisationText(tp50.polarisation)) +
-                             "," + std::to_string(c50.serviceId) + "\r\n" + fixedText(db().channel(30).name) + "\n" +
-                             std::to_string(c20.satellite + 1) + ";" + std::to_string(tp20.frequency + 2) + ";" +
-                             std::string(polarisationText(tp20.polarisation)) + ";" + std::to_string(c20.serviceId) +
-                             "\n\nNobody Has This Name\n";
+    const std::string text =
+        std::string("# wanted first\n") + positionText(sat50.location) + "," + std::to_string(tp50.frequency + 1) +
+        "," + std::string(polarisationText(tp50.polarisation)) + "," + std::to_string(c50.serviceId) + "\r\n" +
+        fixedText(db().channel(30).name) + "\n" + std::to_string(c20.satellite + 1) + ";" +
+        std::to_string(tp20.frequency + 2) + ";" + std::string(polarisationText(tp20.polarisation)) + ";" +
+        std::to_string(c20.serviceId) + "\n\nNobody Has This Name\n";
     const Result<ChannelReference> reference = parseReferenceText(text);
     ASSERT_TRUE(reference.ok()) << reference.message();
     ASSERT_EQ(reference->channels.size(), 4u);
@@ -267,8 +267,9 @@ TEST_F(SessionOrderTest, ATextReferenceMatchesByIdentityThenNameAndSaysWhatIsLef
     EXPECT_TRUE(plan.matched[1].byName);
     EXPECT_EQ(plan.missing, (std::vector<int>{2, 3}));
     EXPECT_EQ(plan.unmatched.size(), 106u);
-    EXPECT_EQ(referenceSummary(plan), "2 of 108 channels matched (1 by identity, 1 by name); 106 not matched go to "
-                                      "the end from number 2; 2 reference entries found no channel");
+    EXPECT_EQ(referenceSummary(plan),
+              "2 of 108 channels matched (1 by identity, 1 by name); 106 not matched go to "
+              "the end from number 2; 2 reference entries found no channel");
     EXPECT_EQ(fixedText(db().channel(plan.matched[1].channel).name), fixedText(db().channel(30).name));
     const std::string b50 = recordBytes(db(), 50), b1 = recordBytes(db(), plan.matched[1].channel);
     const std::string b2 = recordBytes(db(), plan.unmatched[0]), b3 = recordBytes(db(), plan.unmatched[1]);
@@ -334,15 +335,14 @@ TEST(ChannelOrder, EveryReorderKeepsFavouritesAndRecords) {
     std::mt19937 random(11);
     for (int round = 0; round < 12; ++round) {
         std::vector<int> some;
-        for (int k = 0; k < 1 + static_cast<int>(random() % 600); ++k) some.push_back(static_cast<int>(random() % kChannelSlots));
+        for (int k = 0; k < 1 + static_cast<int>(random() % 600); ++k)
+            some.push_back(static_cast<int>(random() % kChannelSlots));
         ChannelOrder order;
         switch (round % 4) {
             case 0: order = orderMovingTo(some, static_cast<int>(random() % kChannelSlots)); break;
             case 1: order = orderSwapping(some.front(), some.back()); break;
             case 2: order = orderSortingKept(*db, some, static_cast<ChannelSortKey>(random() % 3)); break;
-            default:
-                order = unchangedOrder();
-                std::shuffle(order.begin(), order.end(), random);
+            default: order = unchangedOrder(); std::shuffle(order.begin(), order.end(), random);
         }
         ASSERT_TRUE(reorderChannels(*db, order)) << round;
         EXPECT_EQ(favouriteRecords(*db), favourites) << round;

@@ -102,8 +102,10 @@ void SessionPropertyTest::runStretch(SessionDriver& driver, int steps) {
         const std::size_t undoBefore = session_.history().undoDepth();
         const std::size_t redoBefore = session_.history().redoDepth();
         SessionStep step = SessionStep::Import;
-        if (importEvery_ > 0 && i % importEvery_ == importEvery_ - 1) driver.step(step);
-        else step = driver.step();
+        if (importEvery_ > 0 && i % importEvery_ == importEvery_ - 1)
+            driver.step(step);
+        else
+            step = driver.step();
         ++stepsRun_;
         ASSERT_FALSE(session_.isMovePending());
         ASSERT_FALSE(session_.isAddOpen());

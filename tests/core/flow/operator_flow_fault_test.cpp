@@ -18,13 +18,13 @@
 #include <string>
 #include <vector>
 
-#include "core/flow/operator_flow.h"
 #include "core/database/channel_data_buffer.h"
+#include "core/flow/operator_flow.h"
 #include "core/image/image_file.h"
-#include "support/simulated_stb.h"
-#include "support/virtual_event_loop.h"
 #include "core/transfer/transfer_engine.h"
 #include "support/channel_blob.h"
+#include "support/simulated_stb.h"
+#include "support/virtual_event_loop.h"
 
 using namespace dorvane;
 
@@ -62,8 +62,10 @@ std::vector<std::string> toStrings(const QStringList& list) {
 // What the window owns, with the time limits of the tests, and the STB at
 // the other end of its line, started with dorvane-sim's options.
 struct Window {
-    explicit Window(const QStringList& simOptions, EngineTimeouts engineTimes = timeouts(), FlowTimes flowTimes = times())
-        : stb(loop, toStrings(simOptions)), engine(loop, stb.link(), image, *buffer, engineTimes),
+    explicit Window(const QStringList& simOptions, EngineTimeouts engineTimes = timeouts(),
+                    FlowTimes flowTimes = times())
+        : stb(loop, toStrings(simOptions)),
+          engine(loop, stb.link(), image, *buffer, engineTimes),
           flow(loop, engine, stb.link(), image, *buffer, view, flowTimes) {}
 
     static EngineTimeouts timeouts() {
@@ -135,13 +137,15 @@ void expectKinds(const RecordingView& view) {
     if (view.kinds.empty() || !view.outcome) return;
     const NoticeKind kind = view.kinds.back();
     switch (*view.outcome) {
-    case TransferOutcome::Succeeded: QCOMPARE(kind, NoticeKind::Succeeded); break;
-    case TransferOutcome::TimedOut: QVERIFY(kind == NoticeKind::TimedOut || kind == NoticeKind::WritingSilent); break;
-    case TransferOutcome::Failed: QVERIFY(kind == NoticeKind::Failed || kind == NoticeKind::Restarted); break;
-    case TransferOutcome::PortError: QCOMPARE(kind, NoticeKind::PortFailed); break;
-    case TransferOutcome::Refused: QCOMPARE(kind, NoticeKind::Refused); break;
-    case TransferOutcome::NotStarted: QVERIFY(kind == NoticeKind::Refusal || kind == NoticeKind::PortClosed); break;
-    case TransferOutcome::Canceled: break;
+        case TransferOutcome::Succeeded: QCOMPARE(kind, NoticeKind::Succeeded); break;
+        case TransferOutcome::TimedOut:
+            QVERIFY(kind == NoticeKind::TimedOut || kind == NoticeKind::WritingSilent);
+            break;
+        case TransferOutcome::Failed: QVERIFY(kind == NoticeKind::Failed || kind == NoticeKind::Restarted); break;
+        case TransferOutcome::PortError: QCOMPARE(kind, NoticeKind::PortFailed); break;
+        case TransferOutcome::Refused: QCOMPARE(kind, NoticeKind::Refused); break;
+        case TransferOutcome::NotStarted: QVERIFY(kind == NoticeKind::Refusal || kind == NoticeKind::PortClosed); break;
+        case TransferOutcome::Canceled: break;
     }
     const std::string& text = view.messages.back();
     QCOMPARE(kind == NoticeKind::TimedOut, text == kTimeoutBox);
@@ -199,18 +203,24 @@ private slots:
         QTest::addColumn<TransferOutcome>("outcome");
         QTest::addColumn<QString>("message");
         const auto timedOut = TransferOutcome::TimedOut;
-        QTest::newRow("switched on, boot loader silent") << QStringList{"--fault", "silent@on"} << timedOut << kTimeoutBox;
-        QTest::newRow("silent after the header block") << QStringList{"--fault", "silent@header"} << timedOut << kTimeoutBox;
+        QTest::newRow("switched on, boot loader silent")
+            << QStringList{"--fault", "silent@on"} << timedOut << kTimeoutBox;
+        QTest::newRow("silent after the header block")
+            << QStringList{"--fault", "silent@header"} << timedOut << kTimeoutBox;
         // A record that breaks off is a restart (a pause inside it): never the cable.
         QTest::newRow("silent inside the information record")
             << QStringList{"--fault", "silent@info"} << TransferOutcome::Failed << kRestartedBox;
         QTest::newRow("silent at block 3") << QStringList{"--fault", "silent@block:3"} << timedOut << kTimeoutBox;
         QTest::newRow("silent at the first EOT") << QStringList{"--fault", "silent@eot"} << timedOut << kTimeoutBox;
-        QTest::newRow("silent at the end-of-batch block") << QStringList{"--fault", "silent@batch"} << timedOut << kWritingBox;
+        QTest::newRow("silent at the end-of-batch block")
+            << QStringList{"--fault", "silent@batch"} << timedOut << kWritingBox;
         QTest::newRow("silent while writing") << QStringList{"--fault", "silent@writing"} << timedOut << kWritingBox;
-        QTest::newRow("noise after the header block") << QStringList{"--fault", "noise@header"} << TransferOutcome::Failed << kTooManyBox;
-        QTest::newRow("restarts at block 3") << QStringList{"--fault", "restart@block:3"} << TransferOutcome::Failed << kRestartedBox;
-        QTest::newRow("restarts at the first EOT") << QStringList{"--fault", "restart@eot"} << TransferOutcome::Failed << kRestartedBox;
+        QTest::newRow("noise after the header block")
+            << QStringList{"--fault", "noise@header"} << TransferOutcome::Failed << kTooManyBox;
+        QTest::newRow("restarts at block 3")
+            << QStringList{"--fault", "restart@block:3"} << TransferOutcome::Failed << kRestartedBox;
+        QTest::newRow("restarts at the first EOT")
+            << QStringList{"--fault", "restart@eot"} << TransferOutcome::Failed << kRestartedBox;
         QTest::newRow("adapter unplugged at block 3")
             << QStringList{"--fault", "close@block:3"} << TransferOutcome::PortError << kPortBox;
         QTest::newRow("refuses block 2 for ever")
@@ -220,13 +230,15 @@ private slots:
         QTest::newRow("dropped bytes") << QStringList{"--drop-in-rate", "40"} << ok << kEnqEnd;
         QTest::newRow("bit errors and dropped bytes, another seed")
             << QStringList{"--corrupt-in-rate", "100", "--drop-in-rate", "30", "--fault-seed", "5"} << ok << kEnqEnd;
-        QTest::newRow("blocks refused five times") << QStringList{"--nak-blocks", "2,7,20", "--nak-times", "5"} << ok << kEnqEnd;
+        QTest::newRow("blocks refused five times")
+            << QStringList{"--nak-blocks", "2,7,20", "--nak-times", "5"} << ok << kEnqEnd;
         // A boot loader that answers the header block with ACK and 'C'.
         const QStringList ack{"--answer", "ack"};
         QTest::newRow("ACK answer, bit errors") << ack + QStringList{"--corrupt-in-rate", "150"} << ok << kAckEnd;
         QTest::newRow("ACK answer, dropped bytes") << ack + QStringList{"--drop-in-rate", "40"} << ok << kAckEnd;
         QTest::newRow("ACK answer, both, another seed")
-            << ack + QStringList{"--corrupt-in-rate", "100", "--drop-in-rate", "30", "--fault-seed", "5"} << ok << kAckEnd;
+            << ack + QStringList{"--corrupt-in-rate", "100", "--drop-in-rate", "30", "--fault-seed", "5"} << ok
+            << kAckEnd;
         QTest::newRow("ACK answer, blocks refused five times")
             << ack + QStringList{"--nak-blocks", "2,7,20", "--nak-times", "5"} << ok << kAckEnd;
     }
@@ -236,8 +248,9 @@ private slots:
         QFETCH(QString, message);
         const QString store = dir.filePath("stored.bin");
         QFile::remove(store);
-        Window w(QStringList{"--rate", "0", "--at", "300:on", "--timeout", "1000", "--store", store, "--write-ms", "300"} +
-                 options);
+        Window w(
+            QStringList{"--rate", "0", "--at", "300:on", "--timeout", "1000", "--store", store, "--write-ms", "300"} +
+            options);
         QVERIFY(run(w, true));
         QVERIFY2(w.loop.now() < 12000, qPrintable(QString::number(w.loop.now())));
         QVERIFY2(*w.view.outcome == outcome, qPrintable(lastMessage(w)));
@@ -259,8 +272,8 @@ private slots:
     void restartPoints_data() {
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<QString>("point");
-        for (const char* point : {"info", "info:100", "block:1", "block:3", "block-ack:3", "block-nak:3", "block-ack:40",
-                                  "eot", "second-eot", "batch", "before-vt", "after-vt", "writing:5"})
+        for (const char* point : {"info", "info:100", "block:1", "block:3", "block-ack:3", "block-nak:3",
+                                  "block-ack:40", "eot", "second-eot", "batch", "before-vt", "after-vt", "writing:5"})
             QTest::newRow(point) << QStringList{} << QString(point);
         const QStringList ack{"--answer", "ack"};
         for (const char* point : {"block:1", "block:3", "block-ack:3", "block-nak:3"})
@@ -272,7 +285,8 @@ private slots:
         const QString store = dir.filePath("stored.bin");
         QFile::remove(store);
         Window w(QStringList{"--rate", "0", "--at", "300:on", "--store", store, "--write-ms", "300", "--fault",
-                             "restart@" + point} + options,
+                             "restart@" + point} +
+                     options,
                  EngineTimeouts{}, FlowTimes{});
         QVERIFY(run(w, true));
         // Switched on at 300 ms; 40 blocks and the writing take a few
@@ -293,7 +307,8 @@ private slots:
         // end of the batch included) and went on to its application.
         w.loop.advance(6000);
         const auto& events = w.stb.events();
-        QCOMPARE(std::count_if(events.begin(), events.end(), [](const std::string& e) { return e.rfind("header ", 0) == 0; }),
+        QCOMPARE(std::count_if(events.begin(), events.end(),
+                               [](const std::string& e) { return e.rfind("header ", 0) == 0; }),
                  std::ptrdiff_t{1});
         QVERIFY(w.stb.logged("application"));
     }
@@ -304,18 +319,25 @@ private slots:
         QTest::addColumn<QString>("message");
         const auto failed = TransferOutcome::Failed;
         const auto timedOut = TransferOutcome::TimedOut;
-        QTest::newRow("console ignores the command") << QStringList{"--fault", "silent@command"} << timedOut << kTimeoutBox;
-        QTest::newRow("silent instead of the header block") << QStringList{"--fault", "silent@upload-header"} << timedOut << kTimeoutBox;
-        QTest::newRow("noise instead of the header block") << QStringList{"--fault", "noise@upload-header"} << failed << kUploadFailedBox;
+        QTest::newRow("console ignores the command")
+            << QStringList{"--fault", "silent@command"} << timedOut << kTimeoutBox;
+        QTest::newRow("silent instead of the header block")
+            << QStringList{"--fault", "silent@upload-header"} << timedOut << kTimeoutBox;
+        QTest::newRow("noise instead of the header block")
+            << QStringList{"--fault", "noise@upload-header"} << failed << kUploadFailedBox;
         // A sender that falls silent is asked again with NAKs, then the upload times out.
-        QTest::newRow("silent at block 2") << QStringList{"--fault", "silent@upload-block:2"} << timedOut << kTimeoutBox;
-        QTest::newRow("noise at block 2") << QStringList{"--fault", "noise@upload-block:2"} << failed << kUploadFailedBox;
+        QTest::newRow("silent at block 2")
+            << QStringList{"--fault", "silent@upload-block:2"} << timedOut << kTimeoutBox;
+        QTest::newRow("noise at block 2")
+            << QStringList{"--fault", "noise@upload-block:2"} << failed << kUploadFailedBox;
         // Every byte came, the end of the file did not: kept in a recovery file.
         QTest::newRow("silent instead of the EOT")
             << QStringList{"--fault", "silent@upload-eot"} << failed
-            << QStringLiteral("Uploading failed! All the data arrived, but the STB did not end the file (it may have "
-                              "restarted). \nThe file was not changed. The received data is kept in ");
-        QTest::newRow("restarts at block 2") << QStringList{"--fault", "restart@upload-block:2"} << timedOut << kTimeoutBox;
+            << QStringLiteral(
+                   "Uploading failed! All the data arrived, but the STB did not end the file (it may have "
+                   "restarted). \nThe file was not changed. The received data is kept in ");
+        QTest::newRow("restarts at block 2")
+            << QStringList{"--fault", "restart@upload-block:2"} << timedOut << kTimeoutBox;
         QTest::newRow("adapter unplugged at block 2")
             << QStringList{"--fault", "close@upload-block:2"} << TransferOutcome::PortError << kPortBox;
         QTest::newRow("bit errors") << QStringList{"--corrupt-out-rate", "150"} << TransferOutcome::Succeeded << "";
@@ -331,7 +353,8 @@ private slots:
         QVERIFY(writeBytes(dir.filePath("blob.irz"), blob));
         const QString target = dir.filePath("target.irz");
         QVERIFY(writeBytes(target, "the previous backup"));
-        Window w(QStringList{"--rate", "0", "--start", "app", "--timeout", "1000", "--upload-file", dir.filePath("blob.irz")} +
+        Window w(QStringList{"--rate", "0", "--start", "app", "--timeout", "1000", "--upload-file",
+                             dir.filePath("blob.irz")} +
                  options);
         w.view.target = target.toStdString();
         QVERIFY(run(w, false));
@@ -368,7 +391,8 @@ private slots:
         const QString target = dir.filePath("standard.irz");
         QFile::remove(target);
         Window w(QStringList{"--rate", "0", "--start", "app", "--sender", "standard", "--upload-file",
-                             dir.filePath("up.irz")} + options,
+                             dir.filePath("up.irz")} +
+                     options,
                  EngineTimeouts{}, FlowTimes{});
         w.view.target = target.toStdString();
         QVERIFY(run(w, false, 60000));

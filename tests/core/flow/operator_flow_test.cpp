@@ -7,18 +7,18 @@
 #include <string>
 #include <vector>
 
+#include "core/database/channel_data_buffer.h"
 #include "core/flow/operator_flow.h"
 #include "core/history/history_keeper.h"
-#include "core/database/channel_data_buffer.h"
 #include "core/image/image_file.h"
+#include "core/transfer/frames.h"
+#include "core/transfer/transfer_engine.h"
 #include "support/channel_blob.h"
 #include "support/image_builder.h"
 #include "support/scripted_link.h"
 #include "support/simulated_stb.h"
 #include "support/temp_dir.h"
 #include "support/virtual_event_loop.h"
-#include "core/transfer/frames.h"
-#include "core/transfer/transfer_engine.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -95,7 +95,8 @@ protected:
     // The STB running its application, which sends file on the upload
     // command.
     std::vector<std::string> application(const Bytes& file, std::vector<std::string> more = {}) {
-        std::vector<std::string> options{"--start", "app", "--upload-file", dir.write("stb-channels.irz", file).string()};
+        std::vector<std::string> options{"--start", "app", "--upload-file",
+                                         dir.write("stb-channels.irz", file).string()};
         options.insert(options.end(), more.begin(), more.end());
         return options;
     }
@@ -274,7 +275,8 @@ TEST_F(FlowTest, RefusedImage) {
     XprFields fields;
     fields.buyer = "XY";
     openImage(xprImage(fields, patternBytes(3000)), "app.img");
-    SimulatedStb stb(link, enqBootLoader({"--boot-version", "0x01000000", "--app-version", "0x02000000", "--buyer", "ABCD"}));
+    SimulatedStb stb(link,
+                     enqBootLoader({"--boot-version", "0x01000000", "--app-version", "0x02000000", "--buyer", "ABCD"}));
     flow.downloadClicked();
     loop.advance(250);
     stb.command("on");
@@ -496,8 +498,10 @@ TEST_F(FlowTest, UploadPercentIsShiftedByThreeAndCapped) {
     view.progress.clear();
     for (const int p : {50, 50, 97, 98, 98})
         flow.onTransferEvent({EngineEvent::UploadProgress, EngineState::UploadReceive, UploadedBytes{p, 0}});
-    const std::vector<std::pair<int, std::string>> expected{
-        {53, "Uploading 53% ..."}, {100, "Uploading 100% ..."}, {100, "Uploading 100% ..."}, {100, "Uploading 100% ..."}};
+    const std::vector<std::pair<int, std::string>> expected{{53, "Uploading 53% ..."},
+                                                            {100, "Uploading 100% ..."},
+                                                            {100, "Uploading 100% ..."},
+                                                            {100, "Uploading 100% ..."}};
     EXPECT_EQ(view.progress, expected);
 }
 
@@ -662,10 +666,14 @@ TEST_F(FlowTest, UploadThatIsNotChannelDataChangesNothingAndKeepsEverythingThatA
         std::string reason;
     };
     const std::vector<Case> cases = {
-        {"header announces fewer bytes", good, {"--upload-length", "1000"},
+        {"header announces fewer bytes",
+         good,
+         {"--upload-length", "1000"},
          "The received data is not channel data: Backup data is truncated. The STB announced 1000 bytes and sent "
          "20480."},
-        {"header announces more bytes", good, {"--upload-length", "30000"},
+        {"header announces more bytes",
+         good,
+         {"--upload-length", "30000"},
          "The STB announced 30000 bytes and sent 20480."},
         {"blob fails the check", garbage, {}, "The received data is not channel data: Backup data is truncated."},
     };
@@ -697,8 +705,8 @@ TEST_F(FlowTest, UploadThatIsNotChannelDataChangesNothingAndKeepsEverythingThatA
             EXPECT_EQ(readFile(kept), asBlocks(c.served));  // every block, padding and all
             ASSERT_EQ(view.messages.size(), 1u);
             EXPECT_EQ(view.messages.back(), "Uploading failed! " + c.reason +
-                                                 " \nThe file was not changed. The received data is kept in " +
-                                                 utf8Path(kept));
+                                                " \nThe file was not changed. The received data is kept in " +
+                                                utf8Path(kept));
             // Each run has a recovery file of its own.
             EXPECT_EQ(std::count(keptFiles.begin(), keptFiles.end(), kept), 0);
             keptFiles.push_back(kept);
@@ -813,7 +821,11 @@ TEST_F(FlowTest, UploadResultSaysWhereTheDataWent) {
     };
     const std::vector<Case> cases = {
         {"saved", {}, file, false, Kind::Saved, TransferOutcome::Succeeded},
-        {"restarted before the end", {"--fault", "restart@upload-eot"}, file, false, Kind::Recovered,
+        {"restarted before the end",
+         {"--fault", "restart@upload-eot"},
+         file,
+         false,
+         Kind::Recovered,
          TransferOutcome::Failed},
         {"not channel data", {}, garbage, false, Kind::Recovered, TransferOutcome::Failed},
         {"a block failed", {"--upload-fault", "bad-crc:4"}, file, false, Kind::NotSaved, TransferOutcome::Failed},
@@ -824,8 +836,8 @@ TEST_F(FlowTest, UploadResultSaysWhereTheDataWent) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir here;
-        const auto target = c.targetFolderMissing ? here.file("missing") / "stbdata.irz"
-                                                  : here.write("stbdata.irz", previous);
+        const auto target =
+            c.targetFolderMissing ? here.file("missing") / "stbdata.irz" : here.write("stbdata.irz", previous);
         view.target = target;
         view.ends.clear();
         const auto options = c.served.empty() ? ackBootLoader() : application(c.served, c.stb);

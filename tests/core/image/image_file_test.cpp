@@ -31,9 +31,9 @@ TEST_F(ImageFileTest, WorkedExampleOfAnApplicationImage) {
     const Bytes file = xprImage(XprFields{}, patternBytes(1000));
     const auto r = inspect(file, "app.img");
     ASSERT_TRUE(r.ok());
-    EXPECT_THAT(r->logLines, ElementsAre(kHyphens, "File Name : app.img", "Image Type : Application.",
-                                        "File Size : 1048 bytes", "Version : 1.2.3 (build #15)",
-                                        "Build Date : 2008.4.3 (11:48:22)", "Buyer : XY"));
+    EXPECT_THAT(r->logLines,
+                ElementsAre(kHyphens, "File Name : app.img", "Image Type : Application.", "File Size : 1048 bytes",
+                            "Version : 1.2.3 (build #15)", "Build Date : 2008.4.3 (11:48:22)", "Buyer : XY"));
     EXPECT_FALSE(r->showEditor);
     EXPECT_TRUE(r->enableForcedDownload);
     EXPECT_TRUE(image.isOpen()) << "the inspected file stays open for the download";
@@ -47,9 +47,9 @@ TEST_F(ImageFileTest, XprKindOtherThanAppIsUndefinedWithAllLines) {
     f.buyer = "";
     const auto r = inspect(xprImage(f, patternBytes(10)));
     ASSERT_TRUE(r.ok());
-    EXPECT_THAT(r->logLines, ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined.",
-                                        "File Size : 58 bytes", "Version : 1.2.3",
-                                        "Build Date : 2008.4.3 (11:48:22)", "Buyer : Free"));
+    EXPECT_THAT(r->logLines,
+                ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined.", "File Size : 58 bytes",
+                            "Version : 1.2.3", "Build Date : 2008.4.3 (11:48:22)", "Buyer : Free"));
 }
 
 TEST_F(ImageFileTest, FactoryImageIsNotChecksummedAndKeepsItsFields) {
@@ -67,9 +67,9 @@ TEST_F(ImageFileTest, YfwWithoutXprIsUndefinedWithBuildInfoFlag) {
     std::memcpy(file.data(), "YFW", 3);
     const auto r = inspect(file);
     ASSERT_TRUE(r.ok());
-    EXPECT_THAT(r->logLines, ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined.",
-                                        "File Size : 100 bytes", "Version : 0.0.0",
-                                        "Build Date :    0.0.0 (00:00:00)", "Buyer : "));
+    EXPECT_THAT(r->logLines,
+                ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined.", "File Size : 100 bytes",
+                            "Version : 0.0.0", "Build Date :    0.0.0 (00:00:00)", "Buyer : "));
 }
 
 TEST_F(ImageFileTest, CnxtProductCodesDecideTheType) {
@@ -84,7 +84,7 @@ TEST_F(ImageFileTest, CnxtProductCodesDecideTheType) {
         const auto r = inspect(cnxtImage(c.code, 0x02000100, "AB"));
         ASSERT_TRUE(r.ok());
         EXPECT_THAT(r->logLines, ElementsAre(kHyphens, "File Name : image.img", c.typeLine, "File Size : 64 bytes",
-                                            "Version : 2.0.1", "Buyer : AB"))
+                                             "Version : 2.0.1", "Buyer : AB"))
             << std::hex << c.code;
     }
     const auto freeBoot = inspect(cnxtImage(0x20060203, 0, ""));
@@ -113,7 +113,7 @@ TEST_F(ImageFileTest, CommandFilesAndEmptyFile) {
     const auto empty = inspect({});
     ASSERT_TRUE(empty.ok());
     EXPECT_THAT(empty->logLines, ElementsAre(kHyphens, "File Name : image.img", "Image Type : Undefined",
-                                            "File Size : 0 bytes", "Version : 0.0.0", "Buyer : "));
+                                             "File Size : 0 bytes", "Version : 0.0.0", "Buyer : "));
 }
 
 TEST_F(ImageFileTest, RefusedHeadersCloseTheImage) {

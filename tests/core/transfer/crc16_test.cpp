@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "support/image_builder.h"
 #include "core/transfer/crc16.h"
+#include "support/image_builder.h"
 
 using namespace dorvane;
 

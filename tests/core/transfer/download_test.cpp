@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <string>
 
+#include "core/transfer/crc16.h"
+#include "core/transfer/frames.h"
 #include "support/image_builder.h"
 #include "support/simulated_stb.h"
 #include "transfer/engine_fixture.h"
-#include "core/transfer/crc16.h"
-#include "core/transfer/frames.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -47,7 +47,9 @@ TEST(Frames, BlocksAndRecords) {
     EXPECT_EQ(header[0], 0x02);
     EXPECT_EQ(header[1], 0x00);
     EXPECT_EQ(header[2], 0xFF);
-    EXPECT_EQ(std::string(header.begin() + 3, header.begin() + 14), std::string("curdb\0" "70000", 11));
+    EXPECT_EQ(std::string(header.begin() + 3, header.begin() + 14), std::string("curdb\0"
+                                                                                "70000",
+                                                                                11));
     EXPECT_TRUE(std::all_of(header.begin() + 14, header.begin() + 1027, [](auto b) { return b == 0; }));
     const std::uint16_t crc = crc16(std::span<const std::uint8_t>(header.data() + 3, 1024));
     EXPECT_EQ(header[1027], crc >> 8);
@@ -73,12 +75,20 @@ TEST(Frames, BlocksAndRecords) {
     EXPECT_EQ(info.buyerCode, 0xAABBCCDDu);
 
     // sb's header: a name and one string with length, date and mode.
-    Bytes sb = asBytes(std::string("stbdata.irz\0" "131071 14557316011 100644 0 1 131071\0", 49));
+    Bytes sb =
+        asBytes(std::string("stbdata.irz\0"
+                            "131071 14557316011 100644 0 1 131071\0",
+                            49));
     sb.resize(128, 0);
     const auto pairs = parseHeaderPairs(sb);
     ASSERT_EQ(pairs.size(), 1u);
     EXPECT_EQ(leadingDecimal(pairs[0].second), 131071);
-    Bytes two = asBytes(std::string("a\0" "10\0" "b\0" "20\0", 10));
+    Bytes two =
+        asBytes(std::string("a\0"
+                            "10\0"
+                            "b\0"
+                            "20\0",
+                            10));
     two.resize(128, 0);
     EXPECT_EQ(parseHeaderPairs(two).size(), 2u);
     EXPECT_EQ(leadingDecimal("x12"), 0);
@@ -154,7 +164,8 @@ TEST_F(EngineTest, FilesOfEverySizeReachAnAckReceiverByteForByte) {
         SimulatedStb stb(rig.link, ackBootLoader());
         rig.engine.setState(EngineState::WaitStart);
         stb.command("on");
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
 
         const std::size_t blocks = (size + 1023) / 1024;
         EXPECT_EQ(stb.seen().headerName, "fw.bin");
@@ -228,7 +239,8 @@ TEST_F(EngineTest, RefusedShortLastBlockGoesAgainUntilAcknowledgedThenEot) {
                                                       "--first-eot", ackFirstEot ? "ack" : "refuse"}));
             rig.engine.setState(EngineState::WaitStart);
             stb.command("on");
-            ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded); }, 10000));
+            ASSERT_TRUE(rig.loop.runUntil(
+                [&] { return rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded); }, 10000));
             const auto& w = rig.link.writes;
             // header, block 1, block 2 as often as it was refused and once
             // more, then the EOT: never an EOT while the block is unanswered.
@@ -297,7 +309,8 @@ TEST_F(EngineTest, StopAnsweredNoGoesOnAtOnceWhenTheReceiverIgnoresDc1) {
         rig.engine.cancelStopRequest();
         rig.loop.advance(rig.engine.timeouts().dc1Answer + 10);
         EXPECT_TRUE(seen.sequences.size() > stopAfter || seen.eots > 0);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded); }, 2000));
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded); }, 2000));
         EXPECT_EQ(stb.data(), padded(file));
         EXPECT_EQ(seen.sequences, (Bytes{1, 2, 3, 4, 5}));
     }
@@ -344,8 +357,11 @@ TEST_F(EngineTest, FileThatShrinksOrEndsEarlyFailsWithCan) {
         ASSERT_TRUE(rig.loop.runUntil([&] { return stb.seen().headerBlocks == 1; }, 1000));
         std::filesystem::resize_file(path, cutTo);
         ASSERT_TRUE(rig.loop.runUntil(
-            [&] { return rig.listener.has(EngineState::SendingData, EngineEvent::SourceFailed) ||
-                         rig.listener.has(EngineState::WaitHeaderAnswer, EngineEvent::SourceFailed); }, 5000));
+            [&] {
+                return rig.listener.has(EngineState::SendingData, EngineEvent::SourceFailed) ||
+                       rig.listener.has(EngineState::WaitHeaderAnswer, EngineEvent::SourceFailed);
+            },
+            5000));
         EXPECT_EQ(stb.seen().eots, 0);
         EXPECT_FALSE(rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded));
         EXPECT_EQ(rig.link.written.back(), ctl::CAN);
@@ -374,7 +390,8 @@ TEST_F(EngineTest, BuyerMismatchRefusesTheImageAndGoesIdle) {
     fields.buyer = "XY";
     openImage("app.img", xprImage(fields, patternBytes(4000)));
     ASSERT_EQ(image.type(), ImageType::Application);
-    SimulatedStb stb(link, enqBootLoader({"--boot-version", "0x01000000", "--app-version", "0x02000000", "--buyer", "ABCD"}));
+    SimulatedStb stb(link,
+                     enqBootLoader({"--boot-version", "0x01000000", "--app-version", "0x02000000", "--buyer", "ABCD"}));
     engine.setState(EngineState::WaitStart);
     stb.command("on");
     ASSERT_TRUE(runUntilEvent(EngineState::WaitHeaderAnswer, EngineEvent::BuyerRefused, 1000));
@@ -407,7 +424,8 @@ TEST_F(EngineTest, BuyerCheckIsSkippedWhenForcedOrForOtherTypes) {
         rig.engine.setForcedDownload(forced);
         rig.engine.setState(EngineState::WaitStart);
         stb.command("on");
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
         EXPECT_EQ(rig.link.writes[1], Bytes{ctl::ACK});
         const auto answers = rig.listener.details<ReceiverAnswer>();
         ASSERT_EQ(answers.size(), 1u);
@@ -424,18 +442,24 @@ TEST_F(EngineTest, EnqReceiverIsFollowedThroughItsWritingEvenWithSplitPairs) {
         EngineRig rig;
         const Bytes file = patternBytes(2000);
         ASSERT_TRUE(rig.image.open(rig.dir.write("fw.bin", file)).ok());
-        SimulatedStb stb(rig.link, enqBootLoader(split ? std::vector<std::string>{"--split-answers"} : std::vector<std::string>{}));
+        SimulatedStb stb(
+            rig.link, enqBootLoader(split ? std::vector<std::string>{"--split-answers"} : std::vector<std::string>{}));
         rig.engine.setState(EngineState::WaitStart);
         stb.command("on");
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(EngineState::WaitWritingEnd, EngineEvent::WritingEnded); }, 10000));
         using S = EngineState;
         using E = EngineEvent;
-        const std::vector<std::pair<S, E>> expected{
-            {S::WaitStart, E::Started},         {S::WaitHeaderAnswer, E::ReceiverIdentified},
-            {S::WaitHeaderAnswer, E::DataStarted}, {S::SendingData, E::BlockAcked},
-            {S::SendingData, E::BlockAcked},    {S::EndingFile, E::BatchEnded},
-            {S::WaitWriting, E::WritingStarted}, {S::WritingProgress, E::WritingProgress},
-            {S::WritingProgress, E::WritingProgress}, {S::WaitWritingEnd, E::WritingEnded}};
+        const std::vector<std::pair<S, E>> expected{{S::WaitStart, E::Started},
+                                                    {S::WaitHeaderAnswer, E::ReceiverIdentified},
+                                                    {S::WaitHeaderAnswer, E::DataStarted},
+                                                    {S::SendingData, E::BlockAcked},
+                                                    {S::SendingData, E::BlockAcked},
+                                                    {S::EndingFile, E::BatchEnded},
+                                                    {S::WaitWriting, E::WritingStarted},
+                                                    {S::WritingProgress, E::WritingProgress},
+                                                    {S::WritingProgress, E::WritingProgress},
+                                                    {S::WaitWritingEnd, E::WritingEnded}};
         EXPECT_EQ(rig.listener.kinds(), expected);
         EXPECT_EQ(rig.listener.writingReports(), (std::vector<int>{40, 100}));
         const auto blocks = rig.listener.details<AckedBlock>();
@@ -475,11 +499,8 @@ TEST_F(EngineTest, SilentReceiverEndsEveryStageWithinItsBound) {
         SimulatedStb stb(rig.link, enqBootLoader({"--fault", std::string("silent@") + point}));
         rig.engine.setState(EngineState::WaitStart);
         stb.command("on");
-        const bool ended = rig.loop.runUntil(
-            [&] {
-                return rig.listener.any(EngineEvent::ReceiverSilent);
-            },
-            rig.engine.timeouts().reply + 1000);
+        const bool ended = rig.loop.runUntil([&] { return rig.listener.any(EngineEvent::ReceiverSilent); },
+                                             rig.engine.timeouts().reply + 1000);
         EXPECT_TRUE(ended);
         EXPECT_EQ(rig.engine.state(), EngineState::Idle);
         EXPECT_TRUE(rig.engine.linkPollRunning());
@@ -495,11 +516,13 @@ TEST_F(EngineTest, ReceiverSilentWhileWritingIsWaitedForTenMinutesAndLeftAlone) 
         SimulatedStb stb(rig.link, enq ? enqBootLoader(silent) : ackBootLoader(silent));
         rig.engine.setState(EngineState::WaitStart);
         stb.command("on");
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded); }, 5000));
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(EngineState::EndingFile, EngineEvent::BatchEnded); }, 5000));
         EXPECT_GE(rig.engine.timeouts().writing, 600000);
         rig.loop.advance(rig.engine.timeouts().writing - 100);
         EXPECT_EQ(rig.engine.state(), EngineState::WaitWriting);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::WaitWriting, EngineEvent::WritingSilent); }, 200));
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(EngineState::WaitWriting, EngineEvent::WritingSilent); }, 200));
         EXPECT_FALSE(rig.listener.has(EngineState::WaitWriting, EngineEvent::ReceiverSilent));
         EXPECT_EQ(rig.engine.state(), EngineState::Idle);
         // No link test goes to a boot loader that may still write.
@@ -535,7 +558,8 @@ TEST_F(EngineTest, InfoRecordCutShortIsARestartAtItsBound) {
     Bytes part{ctl::ENQ};
     part.resize(60, 0);
     link.send(part);
-    ASSERT_TRUE(runUntilEvent(EngineState::WaitHeaderAnswer, EngineEvent::ReceiverRestarted, engine.timeouts().infoRecord + 10));
+    ASSERT_TRUE(runUntilEvent(EngineState::WaitHeaderAnswer, EngineEvent::ReceiverRestarted,
+                              engine.timeouts().infoRecord + 10));
     EXPECT_EQ(engine.state(), EngineState::Idle);
     EXPECT_EQ(link.writes.size(), 1u);  // the header block, nothing else
 }

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
+#include "core/transfer/crc16.h"
+#include "core/transfer/frames.h"
 #include "support/image_builder.h"
 #include "support/simulated_stb.h"
 #include "transfer/engine_fixture.h"
-#include "core/transfer/crc16.h"
-#include "core/transfer/frames.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -27,9 +27,7 @@ protected:
     int countWrites(const Bytes& bytes) const {
         return static_cast<int>(std::count(link.writes.begin(), link.writes.end(), bytes));
     }
-    bool endedWith(EngineEvent code) const {
-        return listener.any(code);
-    }
+    bool endedWith(EngineEvent code) const { return listener.any(code); }
 };
 
 TEST_F(EngineBoundsTest, ReceiverRefusingEveryBlockEndsTheDownload) {
@@ -139,7 +137,9 @@ TEST_F(EngineBoundsTest, SenderRepeatingTheAcceptedBlockForEverEndsTheUpload) {
     loop.advance(250);
     // The header block, accepted...
     std::array<std::uint8_t, 128> announce{};
-    const char text[] = "curdb\0" "3000";
+    const char text[] =
+        "curdb\0"
+        "3000";
     std::copy(std::begin(text), std::end(text), announce.begin());
     const std::uint16_t crc = crc16(std::span<const std::uint8_t>(announce));
     Bytes header{ctl::SOH, 0x00, 0xFF};

@@ -9,10 +9,10 @@
 
 #include "core/database/channel_data_buffer.h"
 #include "core/image/image_file.h"
+#include "core/transfer/transfer_engine.h"
 #include "support/scripted_link.h"
 #include "support/temp_dir.h"
 #include "support/virtual_event_loop.h"
-#include "core/transfer/transfer_engine.h"
 
 namespace dorvane::test {
 
@@ -22,8 +22,10 @@ struct RecordingListener : TransferListener {
     std::vector<EngineReport> events;
     std::vector<bool> links;  // LinkTested: the receiver answered
     void onTransferEvent(const EngineReport& report) override {
-        if (const auto* link = report.as<LinkAnswer>()) links.push_back(link->receiverOn);
-        else events.push_back(report);
+        if (const auto* link = report.as<LinkAnswer>())
+            links.push_back(link->receiverOn);
+        else
+            events.push_back(report);
     }
 
     int count(EngineState state, EngineEvent event) const {

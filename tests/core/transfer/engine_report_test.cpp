@@ -21,35 +21,35 @@ using namespace dorvane::test;
 namespace {
 
 const char* const kKinds[] = {"silent", "noise", "close", "restart"};
-const char* const kDownloadPoints[] = {"on",          "header", "info",      "info:1",    "block:1",
-                                       "block:3",     "block-ack:2", "block-nak:2", "eot", "second-eot",
-                                       "batch",       "before-vt",   "after-vt",    "writing:1"};
+const char* const kDownloadPoints[] = {"on",      "header",      "info",        "info:1",   "block:1",
+                                       "block:3", "block-ack:2", "block-nak:2", "eot",      "second-eot",
+                                       "batch",   "before-vt",   "after-vt",    "writing:1"};
 const char* const kUploadPoints[] = {"upload-header", "upload-block:1", "upload-block:2", "upload-eot"};
 
 bool endsTransfer(EngineEvent e) {
     switch (e) {
-    case EngineEvent::ReceiverSilent:
-    case EngineEvent::PortFailed:
-    case EngineEvent::TooManyErrors:
-    case EngineEvent::WritingSilent:
-    case EngineEvent::SourceFailed:
-    case EngineEvent::ReceiverRestarted:
-    case EngineEvent::BuyerRefused:
-    case EngineEvent::WritingEnded:
-    case EngineEvent::UploadEnded: return true;
-    default: return false;
+        case EngineEvent::ReceiverSilent:
+        case EngineEvent::PortFailed:
+        case EngineEvent::TooManyErrors:
+        case EngineEvent::WritingSilent:
+        case EngineEvent::SourceFailed:
+        case EngineEvent::ReceiverRestarted:
+        case EngineEvent::BuyerRefused:
+        case EngineEvent::WritingEnded:
+        case EngineEvent::UploadEnded: return true;
+        default: return false;
     }
 }
 
 // The detail a report of this kind must carry, checked by type.
 bool carriesItsDetail(const EngineReport& r) {
     switch (r.event) {
-    case EngineEvent::ReceiverIdentified: return r.as<ReceiverAnswer>() != nullptr;
-    case EngineEvent::BlockAcked: return r.as<AckedBlock>() != nullptr;
-    case EngineEvent::UploadProgress: return r.as<UploadedBytes>() != nullptr;
-    case EngineEvent::WritingProgress: return r.as<WritingReport>() != nullptr;
-    case EngineEvent::UploadEnded: return r.as<UploadOutcome>() != nullptr;
-    default: return true;
+        case EngineEvent::ReceiverIdentified: return r.as<ReceiverAnswer>() != nullptr;
+        case EngineEvent::BlockAcked: return r.as<AckedBlock>() != nullptr;
+        case EngineEvent::UploadProgress: return r.as<UploadedBytes>() != nullptr;
+        case EngineEvent::WritingProgress: return r.as<WritingReport>() != nullptr;
+        case EngineEvent::UploadEnded: return r.as<UploadOutcome>() != nullptr;
+        default: return true;
     }
 }
 
@@ -122,8 +122,9 @@ TEST(EngineReports, DownloadReportsKeepTheirPromisesAtEveryFaultPoint) {
                 ASSERT_TRUE(stb.valid()) << stb.error();
                 stb.command("on");
                 const std::optional<ReceiverDialect> dialect =
-                    std::string(kind) == "noise" ? std::nullopt
-                                                 : std::optional(enq ? ReceiverDialect::InfoRecord : ReceiverDialect::AckBootLoader);
+                    std::string(kind) == "noise"
+                        ? std::nullopt
+                        : std::optional(enq ? ReceiverDialect::InfoRecord : ReceiverDialect::AckBootLoader);
                 const DownloadRun first = download(rig);
                 // A boot loader that never asks is waited for (the flow's start time-out ends that).
                 EXPECT_EQ(first.ended, fault != "silent@on");
@@ -140,9 +141,9 @@ TEST(EngineReports, DownloadReportsKeepTheirPromisesAtEveryFaultPoint) {
                 const std::string p = point;
                 if (p == "info" || p == "info:1" || p == "block-nak:2") continue;
                 EXPECT_EQ(rig.listener.last(), EngineEvent::WritingEnded);
-                const auto answers = std::count_if(rig.listener.events.begin() + static_cast<std::ptrdiff_t>(second.from),
-                                                   rig.listener.events.end(),
-                                                   [](const EngineReport& r) { return r.as<ReceiverAnswer>() != nullptr; });
+                const auto answers = std::count_if(
+                    rig.listener.events.begin() + static_cast<std::ptrdiff_t>(second.from), rig.listener.events.end(),
+                    [](const EngineReport& r) { return r.as<ReceiverAnswer>() != nullptr; });
                 EXPECT_EQ(answers, 1);
             }
         }

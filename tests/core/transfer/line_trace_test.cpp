@@ -8,12 +8,12 @@
 #include <tuple>
 
 #include "core/serial/tracing_link.h"
-#include "support/scripted_link.h"
-#include "support/virtual_event_loop.h"
+#include "core/transfer/crc16.h"
 #include "core/transfer/frames.h"
 #include "core/transfer/line_trace.h"
-#include "core/transfer/crc16.h"
 #include "core/transfer/transfer_monitor.h"
+#include "support/scripted_link.h"
+#include "support/virtual_event_loop.h"
 
 using namespace dorvane;
 using dorvane::test::ScriptedLink;
@@ -105,7 +105,8 @@ TEST(TracingLink, AFullQueueKeepsTheRestForLater) {
     loop.advance(5);
     EXPECT_EQ(link.receiveQueue().count(), ReceiveQueue::kCapacity);
     std::uint8_t b = 0;
-    while (link.receiveQueue().pop(b)) {}
+    while (link.receiveQueue().pop(b)) {
+    }
     inner.send(bytesOf({0x44}));
     loop.advance(5);
     std::vector<std::uint8_t> rest;
@@ -226,7 +227,8 @@ TEST(TransferMonitor, CountsBlocksResendsRateAndTheWritingPhase) {
     EXPECT_EQ(f.rate, 1024);  // 2,048 bytes in the two seconds since the header's answer
     ASSERT_TRUE(f.eta.has_value());
     EXPECT_EQ(*f.eta, (3000 - 2048) * 1000 / 1024);
-    EXPECT_THAT(m.progressText(), HasSubstr("transferring 2/3 blocks, 2048/3000 bytes, 1024 bytes/s, ETA 0:01, 1 resent"));
+    EXPECT_THAT(m.progressText(),
+                HasSubstr("transferring 2/3 blocks, 2048/3000 bytes, 1024 bytes/s, ETA 0:01, 1 resent"));
 
     m.onLineBytes(LineDirection::ToReceiver, dataBlock(3, 3), loop.now());
     EXPECT_EQ(m.figures().blocks, 2);  // a block the STB never acknowledged (it restarted) does not count
@@ -327,7 +329,8 @@ struct PacedLine {
 std::tuple<long long, double, long long> summaryFigures(const std::string& summary) {
     long long bytes = 0, rate = 0;
     double seconds = 0;
-    EXPECT_EQ(std::sscanf(summary.c_str(), "%lld bytes in %lf s (%lld bytes/s)", &bytes, &seconds, &rate), 3) << summary;
+    EXPECT_EQ(std::sscanf(summary.c_str(), "%lld bytes in %lf s (%lld bytes/s)", &bytes, &seconds, &rate), 3)
+        << summary;
     return {bytes, seconds, rate};
 }
 
@@ -349,7 +352,8 @@ TEST(TransferMonitor, OnAPacedLineTheRateStaysUnderTheLineAndTheSummaryAddsUp) {
                 const auto header = buildHeaderBlock("curdb", static_cast<std::uint64_t>(size));
                 line.send(fromSender, {header.begin(), header.end()}, 2);
                 line.send(toSender, bytesOf({0x06, 0x43}), 1);
-                const int blocks = static_cast<int>((size + static_cast<std::int64_t>(block) - 1) / static_cast<std::int64_t>(block));
+                const int blocks =
+                    static_cast<int>((size + static_cast<std::int64_t>(block) - 1) / static_cast<std::int64_t>(block));
                 std::int64_t maxRate = 0;
                 for (int k = 1; k <= blocks; ++k) {
                     const auto seq = static_cast<std::uint8_t>(k);
@@ -362,7 +366,8 @@ TEST(TransferMonitor, OnAPacedLineTheRateStaysUnderTheLineAndTheSummaryAddsUp) {
                 line.send(fromSender, bytesOf({0x04}), 1);
                 EXPECT_EQ(m.figures().blocks, blocks);
                 EXPECT_EQ(m.figures().totalBlocks, blocks);  // 117/117 with 128-byte blocks, never more
-                EXPECT_THAT(m.progressText(), HasSubstr(std::to_string(blocks) + "/" + std::to_string(blocks) + " blocks"));
+                EXPECT_THAT(m.progressText(),
+                            HasSubstr(std::to_string(blocks) + "/" + std::to_string(blocks) + " blocks"));
                 loop.advance(5000);  // the end of the batch and the rest: not data
                 EXPECT_EQ(m.figures().lastSecondBytes, 0);
                 m.end();

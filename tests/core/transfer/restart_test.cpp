@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "core/transfer/frames.h"
 #include "support/image_builder.h"
 #include "support/simulated_stb.h"
 #include "transfer/engine_fixture.h"
-#include "core/transfer/frames.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -77,18 +77,15 @@ TEST_P(RestartTest, EndsAtOnceAndSendsNothingTheRestartedBootLoaderTakes) {
     engine.setState(EngineState::WaitStart);
     stb.command("on");
     const Millis on = loop.now();
-    auto restarted = [&] {
-        return listener.any(EngineEvent::ReceiverRestarted);
-    };
+    auto restarted = [&] { return listener.any(EngineEvent::ReceiverRestarted); };
     ASSERT_TRUE(loop.runUntil(restarted, 5000)) << "last event " << stb.events().back();
     const Millis took = loop.now() - on;
     EXPECT_GE(took, c.least);
     EXPECT_LE(took, c.most);
     EXPECT_EQ(engine.state(), EngineState::Idle);
-    ASSERT_TRUE(stb.logged(std::string("fault restart at ") +
-                           (std::string(c.point) == "before-vt"  ? "write-start"
-                            : std::string(c.point) == "after-vt" ? "writing"
-                                                                 : c.point)));
+    ASSERT_TRUE(stb.logged(std::string("fault restart at ") + (std::string(c.point) == "before-vt"  ? "write-start"
+                                                               : std::string(c.point) == "after-vt" ? "writing"
+                                                                                                    : c.point)));
     // Nothing else ends the transfer, and a receiver that had not started
     // its writing never hears of the end of the batch.
     EXPECT_EQ(listener.last(), EngineEvent::ReceiverRestarted);

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <string>
 
+#include "core/transfer/crc16.h"
+#include "core/transfer/frames.h"
 #include "support/image_builder.h"
 #include "support/simulated_stb.h"
 #include "transfer/engine_fixture.h"
-#include "core/transfer/crc16.h"
-#include "core/transfer/frames.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -17,7 +17,8 @@ namespace {
 // The STB running its application, with file as its channel data: "upload"
 // makes it send them (as on its console command).
 std::vector<std::string> application(EngineRig& rig, const Bytes& file, std::vector<std::string> more = {}) {
-    std::vector<std::string> options{"--start", "app", "--upload-file", rig.dir.write("stb-channels.bin", file).string()};
+    std::vector<std::string> options{"--start", "app", "--upload-file",
+                                     rig.dir.write("stb-channels.bin", file).string()};
     options.insert(options.end(), more.begin(), more.end());
     return options;
 }
@@ -61,7 +62,6 @@ Bytes headerFrame(const std::string& name, const std::string& length) {
     f[132] = static_cast<std::uint8_t>(crc & 0xFF);
     return f;
 }
-
 
 }  // namespace
 
@@ -152,11 +152,18 @@ TEST_F(UploadTest, ResultsOfFailedUploads) {
         return head;
     };
     const Case cases[] = {
-        {"header block that always fails its CRC", {"--upload-fault", "bad-header-crc:1000"}, UploadEnd::BlockFailed, fiveNaksThenCan},
+        {"header block that always fails its CRC",
+         {"--upload-fault", "bad-header-crc:1000"},
+         UploadEnd::BlockFailed,
+         fiveNaksThenCan},
         {"header block of 1,024 bytes", {"--upload-fault", "header-1k"}, UploadEnd::HeaderTooLong, {ctl::NAK}},
-        {"first data block that always fails its CRC", {"--upload-fault", "bad-crc:1"}, UploadEnd::BlockFailed,
+        {"first data block that always fails its CRC",
+         {"--upload-fault", "bad-crc:1"},
+         UploadEnd::BlockFailed,
          after({ctl::ACK, ctl::C}, fiveNaksThenCan)},
-        {"third data block that always fails its CRC", {"--upload-fault", "bad-crc:3"}, UploadEnd::BlockFailed,
+        {"third data block that always fails its CRC",
+         {"--upload-fault", "bad-crc:3"},
+         UploadEnd::BlockFailed,
          after({ctl::ACK, ctl::C, ctl::ACK, ctl::ACK}, fiveNaksThenCan)},
         {"EOT before any header block", {"--upload-fault", "eot-first"}, UploadEnd::FileEnded, {ctl::ACK}},
     };
@@ -167,7 +174,8 @@ TEST_F(UploadTest, ResultsOfFailedUploads) {
         stb.command("upload");
         const Millis start = rig.loop.now();
         rig.engine.setState(EngineState::UploadArm);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 60000));
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 60000));
         EXPECT_LT(rig.loop.now() - start, 15000);
         EXPECT_EQ(rig.engine.uploadOutcome().end, c.result);
         EXPECT_FALSE(rig.engine.uploadOutcome().completed);
@@ -187,8 +195,8 @@ TEST_F(UploadTest, SenderSilentInTheMiddleOfABlockIsAskedAgainThenGivenUp) {
     EXPECT_TRUE(listener.has(EngineState::UploadReceive, EngineEvent::ReceiverSilent));
     EXPECT_FALSE(engine.uploadOutcome().completed);
     // NAK for the broken block, then a NAK for every 3 s of silence.
-    EXPECT_EQ(answers(), (Bytes{ctl::ACK, ctl::C, ctl::ACK, ctl::NAK, ctl::NAK, ctl::NAK, ctl::NAK, ctl::NAK,
-                                ctl::NAK}));
+    EXPECT_EQ(answers(),
+              (Bytes{ctl::ACK, ctl::C, ctl::ACK, ctl::NAK, ctl::NAK, ctl::NAK, ctl::NAK, ctl::NAK, ctl::NAK}));
     const auto& t = engine.timeouts();
     EXPECT_GE(loop.now() - start, t.uploadSilence * (t.maxSilenceNaks + 1));
     EXPECT_LT(loop.now() - start, t.uploadSilence * (t.maxSilenceNaks + 1) + 3000);
@@ -203,11 +211,14 @@ TEST_F(UploadTest, OneLineErrorDoesNotEndTheUpload) {
     const Case cases[] = {
         {"header block CRC wrong twice", {"--upload-fault", "bad-header-crc:2"}, {}},
         {"first data block CRC wrong once", {"--upload-fault", "bad-crc-once:1"}, {}},
-        {"third data block CRC wrong once (NAK only, no ACK behind it)", {"--upload-fault", "bad-crc-once:3"},
+        {"third data block CRC wrong once (NAK only, no ACK behind it)",
+         {"--upload-fault", "bad-crc-once:3"},
          {ctl::ACK, ctl::C, ctl::ACK, ctl::ACK, ctl::NAK, ctl::ACK, ctl::ACK, ctl::ACK}},
-        {"sequence byte of block 2 garbled", {"--upload-fault", "corrupt-sequence:2"},
+        {"sequence byte of block 2 garbled",
+         {"--upload-fault", "corrupt-sequence:2"},
          {ctl::ACK, ctl::C, ctl::ACK, ctl::NAK, ctl::ACK, ctl::ACK, ctl::ACK}},
-        {"ACK of block 2 lost, resent on our NAK after 3 s", {"--upload-fault", "lost-ack:2"},
+        {"ACK of block 2 lost, resent on our NAK after 3 s",
+         {"--upload-fault", "lost-ack:2"},
          {ctl::ACK, ctl::C, ctl::ACK, ctl::ACK, ctl::NAK, ctl::ACK, ctl::ACK, ctl::ACK}},
         {"ACK of block 2 lost, sender deaf to NAK resends after 10 s",
          {"--upload-fault", "lost-ack:2", "--upload-fault", "deaf-to-nak", "--timeout", "10000"},
@@ -219,12 +230,12 @@ TEST_F(UploadTest, OneLineErrorDoesNotEndTheUpload) {
         // Data full of frame starts: a garbled frame read as anything but
         // a whole frame would find "blocks" inside it.
         Bytes file(5000);
-        for (std::size_t i = 0; i < file.size(); ++i)
-            file[i] = (i % 3 == 0) ? ctl::STX : static_cast<std::uint8_t>(i);
+        for (std::size_t i = 0; i < file.size(); ++i) file[i] = (i % 3 == 0) ? ctl::STX : static_cast<std::uint8_t>(i);
         SimulatedStb stb(rig.link, application(rig, file, c.faults));
         stb.command("upload");
         rig.engine.setState(EngineState::UploadArm);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 60000));
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 60000));
         EXPECT_TRUE(rig.engine.uploadOutcome().completed);
         rig.loop.advance(2);  // the last ACK on its way to the STB
         EXPECT_TRUE(stb.logged("upload done"));
@@ -321,8 +332,8 @@ TEST_F(UploadTest, ResentBlock255AfterTheSequenceWrappedIsADuplicate) {
 }
 
 TEST_F(UploadTest, HeaderWithSeveralPairsCompletesWhenTheFileEnds) {
-    const std::vector<std::string> extras[] = {{"--upload-pair", "more=12"},
-                                               {"--upload-pair", "a=1", "--upload-pair", "b=2", "--upload-pair", "c=3"}};
+    const std::vector<std::string> extras[] = {
+        {"--upload-pair", "more=12"}, {"--upload-pair", "a=1", "--upload-pair", "b=2", "--upload-pair", "c=3"}};
     for (const auto& extra : extras) {
         EngineRig rig;
         const Bytes file = patternBytes(4000);
@@ -330,7 +341,8 @@ TEST_F(UploadTest, HeaderWithSeveralPairsCompletesWhenTheFileEnds) {
         stb.command("upload");
         const Millis start = rig.loop.now();
         rig.engine.setState(EngineState::UploadArm);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 20000));
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 20000));
         EXPECT_LT(rig.loop.now() - start, 2000);
         EXPECT_TRUE(rig.engine.uploadOutcome().completed);
         EXPECT_GE(rig.engine.uploadOutcome().pairs, 2);
@@ -450,7 +462,8 @@ TEST_F(UploadTest, SecondFileInTheBatchIsRefusedWithCan) {
             second.assign(big.begin(), big.end());
         }
         rig.link.send(second);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 5000));
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 5000));
         EXPECT_EQ(rig.link.written, (Bytes{ctl::CAN, ctl::CAN, ctl::CAN}));
         const UploadOutcome& outcome = rig.engine.uploadOutcome();
         EXPECT_TRUE(outcome.completed);
@@ -495,11 +508,13 @@ TEST_F(UploadTest, StandardSenderStartingLateCompletes) {
         SCOPED_TRACE(delay);
         EngineRig rig;
         const Bytes file = patternBytes(12000);
-        SimulatedStb stb(rig.link, application(rig, file, {"--sender", "standard", "--sender-delay", std::to_string(delay)}));
+        SimulatedStb stb(rig.link,
+                         application(rig, file, {"--sender", "standard", "--sender-delay", std::to_string(delay)}));
         stb.command("upload");
         rig.loop.advance(200);  // the pause after the command
         rig.engine.setState(EngineState::UploadArm);
-        ASSERT_TRUE(rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 40000));
+        ASSERT_TRUE(rig.loop.runUntil(
+            [&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 40000));
         rig.loop.advance(5);
         EXPECT_TRUE(rig.engine.uploadOutcome().completed);
         const auto got = rig.buffer->contents();

@@ -17,11 +17,11 @@
 
 #include "gui/app/main_dialog.h"
 #include "gui/app/serial_config_dialog.h"
+#include "gui/ui/skin_button.h"
+#include "gui/ui/text_progress_bar.h"
 #include "ui/contrast.h"
 #include "ui/scripted_prompts.h"
-#include "gui/ui/skin_button.h"
 #include "ui/test_languages.h"
-#include "gui/ui/text_progress_bar.h"
 
 using namespace dorvane;
 using test::contrastRatio;
@@ -44,16 +44,22 @@ double contrastBehind(const QImage& behind, const QColor& text) {
 // What is behind w's text: the window drawn with w's text taken away.
 QImage behindText(QWidget& window, QWidget* w, QRect area) {
     QString text;
-    if (auto* l = qobject_cast<QLabel*>(w)) text = l->text(), l->setText(QString());
-    else if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text(), b->setText(QString());
+    if (auto* l = qobject_cast<QLabel*>(w))
+        text = l->text(), l->setText(QString());
+    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+        text = b->text(), b->setText(QString());
     const QImage shot = window.grab(area.translated(w->mapTo(&window, QPoint(0, 0)))).toImage();
-    if (auto* l = qobject_cast<QLabel*>(w)) l->setText(text);
-    else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(text);
+    if (auto* l = qobject_cast<QLabel*>(w))
+        l->setText(text);
+    else if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->setText(text);
     return shot;
 }
 
 // The middle of a widget, where its text is drawn.
-QRect textArea(QWidget* w) { return w->rect().adjusted(w->width() / 6, w->height() / 4, -w->width() / 6, -w->height() / 4); }
+QRect textArea(QWidget* w) {
+    return w->rect().adjusted(w->width() / 6, w->height() / 4, -w->width() / 6, -w->height() / 4);
+}
 
 QPalette darkPalette() {
     QPalette p;
@@ -125,8 +131,9 @@ private slots:
         const auto check = [&](QWidget* w, const QColor& text, const QImage& behind) {
             const double ratio = contrastBehind(behind, text);
             if (ratio < kNeeded)
-                bad << QStringLiteral("%1 \"%2\": %3:1").arg(QString::fromLatin1(w->metaObject()->className()),
-                                                              w->property("text").toString()).arg(ratio, 0, 'f', 2);
+                bad << QStringLiteral("%1 \"%2\": %3:1")
+                           .arg(QString::fromLatin1(w->metaObject()->className()), w->property("text").toString())
+                           .arg(ratio, 0, 'f', 2);
         };
         for (QWidget* w : window.findChildren<QWidget*>()) {
             if (!w->isVisible()) continue;
@@ -137,14 +144,15 @@ private slots:
                 QStyleOptionButton opt;
                 opt.initFrom(box);
                 const QRect text = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, box);
-                check(w, box->palette().color(QPalette::WindowText), behindText(window, w, text.adjusted(1, 2, -1, -2)));
-            }
-            else if (auto* b = qobject_cast<CSkinButton*>(w); b && !b->text().isEmpty())
+                check(w, box->palette().color(QPalette::WindowText),
+                      behindText(window, w, text.adjusted(1, 2, -1, -2)));
+            } else if (auto* b = qobject_cast<CSkinButton*>(w); b && !b->text().isEmpty())
                 check(w, b->color(CSkinButton::TextOut), behindText(window, w, textArea(w)));
         }
         // The bar's text, on the filled part and on the empty part.
         auto* bar = static_cast<CTextProgressBar*>(window.control(CMainDialog::kProgress));
-        if (contrastRatio(bar->effectiveTextOnBar(), bar->effectiveBarColor()) < kNeeded) bad << QStringLiteral("bar, filled");
+        if (contrastRatio(bar->effectiveTextOnBar(), bar->effectiveBarColor()) < kNeeded)
+            bad << QStringLiteral("bar, filled");
         if (contrastRatio(bar->effectiveTextOnBackground(), bar->effectiveBackgroundColor()) < kNeeded)
             bad << QStringLiteral("bar, empty");
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QStringLiteral(", "))));
@@ -187,7 +195,8 @@ private slots:
             const QColor fg = w->palette().color(w->foregroundRole());
             const QColor bg = w->palette().color(w->backgroundRole());
             if (fg != palette.color(w->foregroundRole()) || contrastRatio(fg, bg) < kNeeded)
-                bad << QStringLiteral("%1 %2 on %3").arg(QString::fromLatin1(w->metaObject()->className()), fg.name(), bg.name());
+                bad << QStringLiteral("%1 %2 on %3")
+                           .arg(QString::fromLatin1(w->metaObject()->className()), fg.name(), bg.name());
         }
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QStringLiteral(", "))));
     }

@@ -7,9 +7,9 @@
 #include "core/app/version.h"
 #include "gui/app/about_dialog.h"
 #include "gui/app/serial_config_dialog.h"
+#include "gui/app/tool_app.h"
 #include "qtcore/app/settings.h"
 #include "qtcore/serial/port_diagnosis.h"
-#include "gui/app/tool_app.h"
 
 using namespace dorvane;
 
@@ -155,8 +155,9 @@ private slots:
         QVERIFY(asked >= 2);
         QCOMPARE(dialog.portBox()->currentIndex(), 0);
         dialog.portBox()->setCurrentIndex(1);
-        QCOMPARE(dialog.detailsLabel()->text(),
-                 QStringLiteral("/dev/ttyUSB0\nFT232R USB UART\nMade by FTDI\nUSB 0403:6001\nSerial number A50285BI\nFree"));
+        QCOMPARE(
+            dialog.detailsLabel()->text(),
+            QStringLiteral("/dev/ttyUSB0\nFT232R USB UART\nMade by FTDI\nUSB 0403:6001\nSerial number A50285BI\nFree"));
         // Another program takes it.
         plugged[1].busy = true;
         plugged[1].holder = QStringLiteral("minicom (pid 812)");

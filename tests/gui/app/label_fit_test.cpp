@@ -17,13 +17,13 @@
 #include <QTest>
 
 #include "gui/app/about_dialog.h"
-#include "qtcore/app/core_text.h"
 #include "gui/app/main_dialog.h"
 #include "gui/app/serial_config_dialog.h"
-#include "ui/scripted_prompts.h"
 #include "gui/ui/skin_button.h"
-#include "ui/test_languages.h"
 #include "gui/ui/text_progress_bar.h"
+#include "qtcore/app/core_text.h"
+#include "ui/scripted_prompts.h"
+#include "ui/test_languages.h"
 
 using namespace dorvane;
 
@@ -62,7 +62,8 @@ QList<Fit> clipped(QWidget& top) {
         Fit f;
         if (auto* label = qobject_cast<QLabel*>(w)) {
             if (label->text().isEmpty() || label->wordWrap()) continue;
-            const QRect r = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
+            const QRect r =
+                label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
             const QString text = label->buddy() ? shownText(label->text()) : label->text();
             f = {nameOf(w, label->text()), textWidth(fm, text), r.width(), textHeight(fm, text), r.height()};
         } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
@@ -80,7 +81,8 @@ QList<Fit> clipped(QWidget& top) {
             f = {nameOf(w, push->text()), hint.width(), push->width(), hint.height(), push->height()};
         } else if (auto* bar = qobject_cast<CTextProgressBar*>(w)) {
             const QFontMetrics drawn(bar->fittedFont());
-            f = {nameOf(w, bar->text()), textWidth(drawn, bar->text()) + 4, bar->width(), drawn.height(), bar->height()};
+            f = {nameOf(w, bar->text()), textWidth(drawn, bar->text()) + 4, bar->width(), drawn.height(),
+                 bar->height()};
         } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
             const QSize hint = combo->sizeHint();
             f = {nameOf(w, combo->currentText()), hint.width(), combo->width(), hint.height(), combo->height()};
@@ -95,7 +97,12 @@ QList<Fit> clipped(QWidget& top) {
 QString report(const QList<Fit>& bad) {
     QStringList lines;
     for (const Fit& f : bad)
-        lines << QStringLiteral("%1 needs %2x%3, has %4x%5").arg(f.what).arg(f.need).arg(f.needHeight).arg(f.room).arg(f.roomHeight);
+        lines << QStringLiteral("%1 needs %2x%3, has %4x%5")
+                     .arg(f.what)
+                     .arg(f.need)
+                     .arg(f.needHeight)
+                     .arg(f.room)
+                     .arg(f.roomHeight);
     return lines.join(QStringLiteral("; "));
 }
 
@@ -131,14 +138,24 @@ private slots:
         QTest::addColumn<QString>("family");
         QTest::addColumn<QString>("port");
         QTest::addColumn<QString>("language");
-        QTest::newRow("DejaVu Sans, COM12") << "DejaVu Sans" << "COM12" << "en";
-        QTest::newRow("DejaVu Sans, ttyUSB0") << "DejaVu Sans" << "/dev/ttyUSB0" << "en";
-        QTest::newRow("Noto Sans, COM12") << "Noto Sans" << "COM12" << "en";
-        QTest::newRow("Noto Sans, ttyACM10") << "Noto Sans" << "/dev/ttyACM10" << "en";
+        QTest::newRow("DejaVu Sans, COM12") << "DejaVu Sans"
+                                            << "COM12"
+                                            << "en";
+        QTest::newRow("DejaVu Sans, ttyUSB0") << "DejaVu Sans"
+                                              << "/dev/ttyUSB0"
+                                              << "en";
+        QTest::newRow("Noto Sans, COM12") << "Noto Sans"
+                                          << "COM12"
+                                          << "en";
+        QTest::newRow("Noto Sans, ttyACM10") << "Noto Sans"
+                                             << "/dev/ttyACM10"
+                                             << "en";
         for (const QString& language : test::testLanguages()) {
             if (language == QLatin1String("en")) continue;
-            QTest::addRow("DejaVu Sans, ttyUSB0, %s", qPrintable(language)) << "DejaVu Sans" << "/dev/ttyUSB0" << language;
-            QTest::addRow("Noto Sans, ttyACM10, %s", qPrintable(language)) << "Noto Sans" << "/dev/ttyACM10" << language;
+            QTest::addRow("DejaVu Sans, ttyUSB0, %s", qPrintable(language)) << "DejaVu Sans"
+                                                                            << "/dev/ttyUSB0" << language;
+            QTest::addRow("Noto Sans, ttyACM10, %s", qPrintable(language)) << "Noto Sans"
+                                                                           << "/dev/ttyACM10" << language;
         }
     }
 
@@ -165,8 +182,9 @@ private slots:
         window.control(CMainDialog::kEditor)->show();
         window.control(CMainDialog::kForced)->setEnabled(true);
         auto* bar = static_cast<CTextProgressBar*>(window.control(CMainDialog::kProgress));
-        for (const QString& text : {QStringLiteral("Waiting Turning on STB..."), QStringLiteral("Wait writing image end..."),
-                                    QStringLiteral("Downloading 100% ..."), QStringLiteral("Writing image stopped.")}) {
+        for (const QString& text :
+             {QStringLiteral("Waiting Turning on STB..."), QStringLiteral("Wait writing image end..."),
+              QStringLiteral("Downloading 100% ..."), QStringLiteral("Writing image stopped.")}) {
             bar->setText(coreText(text));
             QVERIFY2(clipped(window).isEmpty(), qPrintable(report(clipped(window))));
         }

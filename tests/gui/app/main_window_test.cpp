@@ -17,27 +17,27 @@
 #include <fstream>
 #include <memory>
 
-#include "gui/app/connection_check_dialog.h"
-#include "core/app/version.h"
-#include "gui/app/main_dialog.h"
-#include "qtcore/bundle/transfer_history.h"
 #include <QDir>
 #include <QProcess>
-#include "gui/app/serial_config_dialog.h"
 #include <QSignalSpy>
-#include "core/flow/operator_advice.h"
-#include "qtcore/app/settings.h"
+#include "core/app/version.h"
 #include "core/database/backup_blob.h"
 #include "core/database/channel_data_file.h"
 #include "core/database/demo_data.h"
+#include "core/flow/operator_advice.h"
+#include "gui/app/connection_check_dialog.h"
+#include "gui/app/main_dialog.h"
+#include "gui/app/serial_config_dialog.h"
 #include "gui/editor/editor_prompts.h"
+#include "gui/ui/skin_button.h"
+#include "gui/ui/text_progress_bar.h"
+#include "qtcore/app/settings.h"
+#include "qtcore/bundle/transfer_history.h"
 #include "sim/sim_process.h"
+#include "support/channel_blob.h"
 #include "support/image_builder.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_prompts.h"
-#include "gui/ui/skin_button.h"
-#include "gui/ui/text_progress_bar.h"
-#include "support/channel_blob.h"
 
 using namespace dorvane;
 namespace fs = std::filesystem;
@@ -50,12 +50,13 @@ const QString kTurnOff = QStringLiteral("Before download start, You should turn 
 const QString kTurnOn = QStringLiteral(
     "Before upload start, You should turn on the Power of STB and activate 'PC COM' item in 'Software Transfer' menu");
 const QString kEnqEnd = QStringLiteral("Downloading stopped successfully. \nYour STB will restart now!");
-const QString kAckEnd =
-    QStringLiteral("Downloading stopped successfully. \nYou should Check LCD window whether STB has remain job or not!");
+const QString kAckEnd = QStringLiteral(
+    "Downloading stopped successfully. \nYou should Check LCD window whether STB has remain job or not!");
 const QString kRefused = QStringLiteral("This image can't be downloaded your STB!");
 const QString kRestartedLine =
     QStringLiteral("The STB restarted before it finished writing! The image was not written.");
-const QString kRestartedBox = kRestartedLine + QStringLiteral(" \nPlease, Switch off the STB, start the download, then switch on the STB.");
+const QString kRestartedBox =
+    kRestartedLine + QStringLiteral(" \nPlease, Switch off the STB, start the download, then switch on the STB.");
 
 QString qpath(const fs::path& p) { return QString::fromStdString(p.string()); }
 
@@ -65,9 +66,10 @@ public:
     ProgressAtLine(CMainDialog& w, const QString& line) : line_(line) {
         auto* log = static_cast<QListWidget*>(w.control(CMainDialog::kLog));
         auto* bar = static_cast<CTextProgressBar*>(w.control(CMainDialog::kProgress));
-        connect(log->model(), &QAbstractItemModel::rowsInserted, this, [this, log, bar](const QModelIndex&, int, int last) {
-            if (log->item(last)->text() == line_) position = bar->position();
-        });
+        connect(log->model(), &QAbstractItemModel::rowsInserted, this,
+                [this, log, bar](const QModelIndex&, int, int last) {
+                    if (log->item(last)->text() == line_) position = bar->position();
+                });
     }
     int position = -1;
 
@@ -123,9 +125,9 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<test::TempDir> dir_;
-    fs::path image_;      // 1 MiB application image, buyer "XY"
-    fs::path smallImage_; // 64 KiB
-    fs::path irz_;        // a channel-data file
+    fs::path image_;       // 1 MiB application image, buyer "XY"
+    fs::path smallImage_;  // 64 KiB
+    fs::path irz_;         // a channel-data file
 
     std::unique_ptr<CMainDialog> window(const QString& port, ScriptedPrompts& prompts, Millis startTimeout = 30000,
                                         Millis replyTimeout = 15000) {
@@ -144,7 +146,9 @@ class MainWindowTest : public QObject {
     }
 
     static CSkinButton* button(CMainDialog& w, int id) { return static_cast<CSkinButton*>(w.control(id)); }
-    static CTextProgressBar* bar(CMainDialog& w) { return static_cast<CTextProgressBar*>(w.control(CMainDialog::kProgress)); }
+    static CTextProgressBar* bar(CMainDialog& w) {
+        return static_cast<CTextProgressBar*>(w.control(CMainDialog::kProgress));
+    }
 
 private slots:
     void initTestCase() {
@@ -198,9 +202,10 @@ private slots:
         ScriptedPrompts prompts;
         auto w = window(qpath(link), prompts);
         const QString failed = QStringLiteral("Port(%1) open failed.").arg(qpath(link));
-        const QString advice = qpath(link) + QStringLiteral(" does not exist: the adapter is unplugged or the name is "
-                                                            "wrong. Plug it in, or choose one of the ports that "
-                                                            "Configure or 'dorvane ports' lists.");
+        const QString advice = qpath(link) + QStringLiteral(
+                                                 " does not exist: the adapter is unplugged or the name is "
+                                                 "wrong. Plug it in, or choose one of the ports that "
+                                                 "Configure or 'dorvane ports' lists.");
         // A missing adapter is a log line, not a box, while nothing needs it.
         QVERIFY(prompts.messages.isEmpty());
         QCOMPARE(w->logLines(), (QStringList{failed, advice}));
@@ -321,9 +326,9 @@ private slots:
     void adapterUnpluggedMidTransferEndsItAndThePortComesBack() {
         const fs::path link = dir_->file("ttyUNPLUG");
         fs::remove(link);
-        auto sim = std::make_unique<SimProcess>(QStringList{QStringLiteral("--start"), QStringLiteral("off"),
-                                                            QStringLiteral("--rate"), QStringLiteral("0"),
-                                                            QStringLiteral("--fault"), QStringLiteral("close@block:20")});
+        auto sim = std::make_unique<SimProcess>(
+            QStringList{QStringLiteral("--start"), QStringLiteral("off"), QStringLiteral("--rate"), QStringLiteral("0"),
+                        QStringLiteral("--fault"), QStringLiteral("close@block:20")});
         fs::create_symlink(sim->path().toStdString(), link);
         ScriptedPrompts prompts;
         auto w = window(qpath(link), prompts);
@@ -335,14 +340,18 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!w->busy(), 15000);
         QTRY_VERIFY_WITH_TIMEOUT(!w->portLampOn(), 2000);
         const QStringList log = w->logLines();
-        QVERIFY2(log.contains(QStringLiteral("Serial Port Error! The port stopped working.")), qPrintable(log.join('|')));
+        QVERIFY2(log.contains(QStringLiteral("Serial Port Error! The port stopped working.")),
+                 qPrintable(log.join('|')));
         // Where the system tells, the line says what happened and what to do.
-        const QString unplugged = qpath(link) + QStringLiteral(" has gone away: the adapter was unplugged. Plug it "
-                                                               "back in and retry.");
-        QVERIFY2(log.contains(QStringLiteral("Port(%1) failed: %2").arg(qpath(link), unplugged)), qPrintable(log.join('|')));
-        QVERIFY2(prompts.messages.contains(
-                     QStringLiteral("Serial Port Error! Please, Check your Serial port and STB, And retry!\n") + unplugged),
-                 qPrintable(prompts.messages.join('|')));
+        const QString unplugged = qpath(link) + QStringLiteral(
+                                                    " has gone away: the adapter was unplugged. Plug it "
+                                                    "back in and retry.");
+        QVERIFY2(log.contains(QStringLiteral("Port(%1) failed: %2").arg(qpath(link), unplugged)),
+                 qPrintable(log.join('|')));
+        QVERIFY2(
+            prompts.messages.contains(
+                QStringLiteral("Serial Port Error! Please, Check your Serial port and STB, And retry!\n") + unplugged),
+            qPrintable(prompts.messages.join('|')));
         QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
         QVERIFY(w->portRetryRunning());
 
@@ -439,11 +448,12 @@ private slots:
         auto* check = config.findChild<CConnectionCheckDialog*>();
         QVERIFY(check);
         QSignalSpy finished(check, &CConnectionCheckDialog::checkFinished);
-        QVERIFY(check->checking());          // the STB's steps wait on the event loop
-        QVERIFY(!w->port().isOpen());        // lent
+        QVERIFY(check->checking());    // the STB's steps wait on the event loop
+        QVERIFY(!w->port().isOpen());  // lent
         QVERIFY(!w->portLampOn());
         QVERIFY(finished.wait(10000));
-        QVERIFY2(check->resultText().contains("[ok]       link: the STB's application answered"), qPrintable(check->resultText()));
+        QVERIFY2(check->resultText().contains("[ok]       link: the STB's application answered"),
+                 qPrintable(check->resultText()));
         QVERIFY(check->resultText().contains("A transfer can start"));
         QCOMPARE(lent, (QStringList{app.path() + " 1", app.path() + " 0"}));
         QVERIFY(w->port().isOpen());
@@ -532,9 +542,12 @@ private slots:
         QVERIFY(!w->busy());
         QCOMPARE(button(*w, CMainDialog::kDownload)->text(), QStringLiteral("Download"));
         const QStringList log = w->logLines();
-        const auto order = {QStringLiteral("Downloading process started."), QStringLiteral("STB App Ver : 1.2.3"),
-                            QStringLiteral("Transferring started."), QStringLiteral("Transferring ended."),
-                            QStringLiteral("Writing Image started."), QStringLiteral("Writing Image stopped."),
+        const auto order = {QStringLiteral("Downloading process started."),
+                            QStringLiteral("STB App Ver : 1.2.3"),
+                            QStringLiteral("Transferring started."),
+                            QStringLiteral("Transferring ended."),
+                            QStringLiteral("Writing Image started."),
+                            QStringLiteral("Writing Image stopped."),
                             QStringLiteral("Downloading stopped successfully!")};
         qsizetype at = -1;
         for (const QString& line : order) {
@@ -597,7 +610,8 @@ private slots:
         QTest::newRow("at the EOT") << QStringLiteral("eot") << data << ended;
         QTest::newRow("at the end of the batch") << QStringLiteral("batch") << data << ended;
         QTest::newRow("before the VT") << QStringLiteral("before-vt") << ended << writing;
-        QTest::newRow("after the VT") << QStringLiteral("after-vt") << writing << QStringLiteral("Writing Image stopped.");
+        QTest::newRow("after the VT") << QStringLiteral("after-vt") << writing
+                                      << QStringLiteral("Writing Image stopped.");
         // A boot loader that answers with ACK and 'C': its second 'C' after
         // the restart tells it from a receiver asking for a bad end-of-batch
         // block again.
@@ -795,10 +809,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!w->busy(), 15000);
         QCOMPARE(prompts.messages, QStringList{kRefused});
         const QStringList lines = w->logLines();
-        QCOMPARE(lines.mid(lines.size() - 3, 2),
-                 (QStringList{kRefused, QStringLiteral("The image's buyer code 0x00005958 (\"XY\") differs from the STB's "
-                                                       "0x00004241 (\"AB\"). \"Forced download\" (command line: "
-                                                       "--forced) downloads it anyway.")}));
+        QCOMPARE(
+            lines.mid(lines.size() - 3, 2),
+            (QStringList{kRefused, QStringLiteral("The image's buyer code 0x00005958 (\"XY\") differs from the STB's "
+                                                  "0x00004241 (\"AB\"). \"Forced download\" (command line: "
+                                                  "--forced) downloads it anyway.")}));
         QVERIFY(lines.last().startsWith("Transfer summary: 0 bytes in "));
     }
 
@@ -897,7 +912,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(w->flow().busy(), 3000);
         QTRY_VERIFY_WITH_TIMEOUT(!w->flow().busy(), 30000);
         const QStringList log = w->logLines();
-        QVERIFY2(log.contains(QStringLiteral("All the data arrived, but the STB did not end the file (it may have restarted).")),
+        QVERIFY2(log.contains(
+                     QStringLiteral("All the data arrived, but the STB did not end the file (it may have restarted).")),
                  qPrintable(log.join('|')));
         QVERIFY(!log.contains(QStringLiteral("Uploading finished successfully!")));
         QVERIFY(!log.contains(QStringLiteral("Transferring timeout occurred!")));
@@ -925,7 +941,8 @@ private slots:
         ScriptedPrompts prompts;
         auto w = window(sim.path(), prompts);
         // Long enough at 115200 bit/s for the figures, which come each second.
-        const fs::path pacedImage = dir_->write("paced.img", test::xprImage(test::XprFields{}, test::patternBytes(24 << 10, 3)));
+        const fs::path pacedImage =
+            dir_->write("paced.img", test::xprImage(test::XprFields{}, test::patternBytes(24 << 10, 3)));
         w->openFile(qpath(pacedImage));
 
         // What the line-speed field shows, sampled all along.

@@ -19,17 +19,17 @@
 
 #include <set>
 
-#include "gui/app/main_dialog.h"
 #include "core/database/demo_data.h"
 #include "core/database/receiver_database.h"
+#include "editor_test_support.h"
+#include "gui/app/main_dialog.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/report_list_view.h"
-#include "ui/contrast.h"
-#include "editor_test_support.h"
-#include "ui/scripted_prompts.h"
 #include "gui/ui/skin_button.h"
-#include "ui/test_languages.h"
 #include "gui/ui/text_progress_bar.h"
+#include "ui/contrast.h"
+#include "ui/scripted_prompts.h"
+#include "ui/test_languages.h"
 
 using namespace dorvane;
 
@@ -47,7 +47,8 @@ QString spoken(QWidget* w, QAccessible::Text what = QAccessible::Name) {
 QList<QWidget*> controls(QWidget& top) {
     QList<QWidget*> out;
     for (QWidget* w : top.findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(&top) || w->inherits("QScrollBar") || w->objectName() == QLatin1String("qt_scrollarea_viewport"))
+        if (!w->isVisibleTo(&top) || w->inherits("QScrollBar") ||
+            w->objectName() == QLatin1String("qt_scrollarea_viewport"))
             continue;
         if (w->focusPolicy() != Qt::NoFocus || qobject_cast<CSkinButton*>(w) || qobject_cast<CTextProgressBar*>(w))
             out << w;
@@ -107,7 +108,9 @@ struct MainWindow {
         window->show();
     }
     template <typename T = QWidget>
-    T* control(int id) { return static_cast<T*>(window->control(id)); }
+    T* control(int id) {
+        return static_cast<T*>(window->control(id));
+    }
 };
 
 }  // namespace
@@ -165,7 +168,8 @@ private slots:
         for (int id : {CMainDialog::kOpen, CMainDialog::kDownload, CMainDialog::kUpload, CMainDialog::kConfigure,
                        CMainDialog::kEditor, CMainDialog::kForced, CMainDialog::kPortLamp, CMainDialog::kLog,
                        CMainDialog::kTitle, CMainDialog::kMinimize, CMainDialog::kClose})
-            QVERIFY2(reached.count(m.control(id)), qPrintable(QStringLiteral("control %1 is not reached by Tab").arg(id)));
+            QVERIFY2(reached.count(m.control(id)),
+                     qPrintable(QStringLiteral("control %1 is not reached by Tab").arg(id)));
 
         // Space presses each; the boxes they open are answered by the script.
         for (int id : {CMainDialog::kOpen, CMainDialog::kUpload, CMainDialog::kDownload, CMainDialog::kConfigure,
@@ -174,9 +178,10 @@ private slots:
         QCOMPARE(m.prompts.aboutBoxes, 1);
 
         // Alt and a letter press a button from anywhere.
-        for (auto [key, id] : {std::pair{Qt::Key_O, CMainDialog::kOpen}, std::pair{Qt::Key_D, CMainDialog::kDownload},
-                               std::pair{Qt::Key_U, CMainDialog::kUpload}, std::pair{Qt::Key_C, CMainDialog::kConfigure},
-                               std::pair{Qt::Key_E, CMainDialog::kEditor}, std::pair{Qt::Key_F, CMainDialog::kForced}}) {
+        for (auto [key, id] :
+             {std::pair{Qt::Key_O, CMainDialog::kOpen}, std::pair{Qt::Key_D, CMainDialog::kDownload},
+              std::pair{Qt::Key_U, CMainDialog::kUpload}, std::pair{Qt::Key_C, CMainDialog::kConfigure},
+              std::pair{Qt::Key_E, CMainDialog::kEditor}, std::pair{Qt::Key_F, CMainDialog::kForced}}) {
             QSignalSpy clicked(m.control<QAbstractButton>(id), &QAbstractButton::clicked);
             QTest::keyClick(m.window.get(), key, Qt::AltModifier);
             QTRY_COMPARE(clicked.count(), 1);
@@ -248,7 +253,8 @@ private slots:
         for (QWidget* w : editor.dialog().findChildren<QWidget*>()) {
             if (!w->isVisibleTo(&editor.dialog())) continue;
             const QColor fg = w->palette().color(w->foregroundRole());
-            if (fg != dark.color(w->foregroundRole()) || test::contrastRatio(fg, w->palette().color(w->backgroundRole())) < 4.5)
+            if (fg != dark.color(w->foregroundRole()) ||
+                test::contrastRatio(fg, w->palette().color(w->backgroundRole())) < 4.5)
                 bad << QString::fromLatin1(w->metaObject()->className());
         }
         // A row marked for moving keeps dark text on its amber.

@@ -7,8 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QItemSelectionModel>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -22,10 +22,10 @@
 #include "core/database/channel_order.h"
 #include "core/database/demo_data.h"
 #include "core/database/receiver_database.h"
+#include "editor_test_support.h"
 #include "gui/editor/channel_order_actions.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/reference_preview_dialog.h"
-#include "editor_test_support.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -145,7 +145,8 @@ private slots:
         auto typeInto = [&](int row, const QString& text) {
             w.channelList()->setFocus();
             // The cell becomes current without changing the chosen rows.
-            w.channelList()->selectionModel()->setCurrentIndex(model->index(row, column), QItemSelectionModel::NoUpdate);
+            w.channelList()->selectionModel()->setCurrentIndex(model->index(row, column),
+                                                               QItemSelectionModel::NoUpdate);
             // The first key opens the cell's editor, the rest go into it.
             QTest::keyClick(w.channelList(), text.at(0).toLatin1());
             QWidget* editor = QApplication::focusWidget();

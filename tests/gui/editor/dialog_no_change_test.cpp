@@ -16,11 +16,11 @@
 #include "core/database/backup_blob.h"
 #include "core/database/demo_data.h"
 #include "core/database/receiver_database.h"
+#include "editor_test_support.h"
 #include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/edit_satellite_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
 #include "gui/editor/record_list_model.h"
-#include "editor_test_support.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -48,10 +48,26 @@ std::unique_ptr<ReceiverDatabase> oddDatabase() {
         r.carried30[0] = 0x30;
         r.channelMark = 0xF0;
         switch (s % 4) {
-            case 0: r.diseqcType = 0; r.diseqcPort = 0; break;
-            case 1: r.lnbType = 1; r.lnbFrequency = 10750; r.lnbFrequencyChoice = 0; break;
-            case 2: r.diseqcType = 9; r.diseqcPort = 200; r.lnbPower = 7; r.tone22k = 5; r.lnbType = 3; break;
-            default: std::memcpy(r.name, "Sixteen chars!!!", 16); r.lnbFrequencyChoice = 77; break;
+            case 0:
+                r.diseqcType = 0;
+                r.diseqcPort = 0;
+                break;
+            case 1:
+                r.lnbType = 1;
+                r.lnbFrequency = 10750;
+                r.lnbFrequencyChoice = 0;
+                break;
+            case 2:
+                r.diseqcType = 9;
+                r.diseqcPort = 200;
+                r.lnbPower = 7;
+                r.tone22k = 5;
+                r.lnbType = 3;
+                break;
+            default:
+                std::memcpy(r.name, "Sixteen chars!!!", 16);
+                r.lnbFrequencyChoice = 77;
+                break;
         }
     }
     if (satelliteInUse(db->satellite(1))) std::memcpy(db->satellite(1).name, "Ab\0tail\0\0x", 10);
@@ -62,9 +78,19 @@ std::unique_ptr<ReceiverDatabase> oddDatabase() {
         r.carried6 = 6;
         r.carried12[3] = 0x12;
         switch (odd++ % 4) {
-            case 0: r.polarisation = 2; r.fec = 13; break;
-            case 1: r.transmission = 0; r.modulation = 1; break;
-            case 2: r.transmission = 3; r.modulation = 3; r.fec = 200; break;
+            case 0:
+                r.polarisation = 2;
+                r.fec = 13;
+                break;
+            case 1:
+                r.transmission = 0;
+                r.modulation = 1;
+                break;
+            case 2:
+                r.transmission = 3;
+                r.modulation = 3;
+                r.fec = 200;
+                break;
             default: break;
         }
     }
@@ -183,7 +209,8 @@ private slots:
         const auto opened = std::make_unique<ReceiverDatabase>(session.database());
         QStringList shownFrequencies;
         prompts.onDialog = [&](QDialog& d) {
-            if (auto* sat = qobject_cast<CEditSatelliteDialog*>(&d)) shownFrequencies << sat->frequencyList()->currentText();
+            if (auto* sat = qobject_cast<CEditSatelliteDialog*>(&d))
+                shownFrequencies << sat->frequencyList()->currentText();
             return pressEnter(d);
         };
         int edits = 0;
@@ -222,7 +249,8 @@ private slots:
 
         // A real change is one edit, and undoing it leaves nothing to save.
         prompts.onDialog = [](QDialog& d) {
-            if (auto* sat = qobject_cast<CEditSatelliteDialog*>(&d)) sat->nameEdit()->setText(QStringLiteral("Renamed"));
+            if (auto* sat = qobject_cast<CEditSatelliteDialog*>(&d))
+                sat->nameEdit()->setText(QStringLiteral("Renamed"));
             return pressEnter(d);
         };
         doubleClickRow(w.leftList(), 0);

@@ -7,12 +7,12 @@
 #include <QTest>
 
 #include "core/database/receiver_database.h"
+#include "editor_test_support.h"
 #include "gui/editor/cell_texts.h"
 #include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/edit_satellite_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
 #include "gui/editor/record_list_model.h"
-#include "editor_test_support.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -116,7 +116,7 @@ private slots:
         choose(dialog.diseqcTypeList(), 4);
         QVERIFY(dialog.dishPositionEdit()->isEnabled());
         type(dialog.dishPositionEdit(), QStringLiteral("256"));
-        type(dialog.lnbHighEdit(), QStringLiteral("75150"));  // beyond 16 bits
+        type(dialog.lnbHighEdit(), QStringLiteral("75150"));   // beyond 16 bits
         QCOMPARE(dialog.frequencyList()->currentIndex(), -1);  // no entry names it
 
         dialog.accept();
@@ -125,9 +125,9 @@ private slots:
         storeSatelliteDialogValues(dialog.values(), sat);
         QCOMPARE(sat.lnbType, std::uint8_t(1));
         QCOMPARE(sat.diseqcType, std::uint8_t(4));
-        QCOMPARE(sat.diseqcPort, std::uint8_t(2));  // no port list: the port is kept
+        QCOMPARE(sat.diseqcPort, std::uint8_t(2));          // no port list: the port is kept
         QCOMPARE(sat.lnbFrequencyChoice, std::uint8_t(0));  // no entry chosen: kept
-        QCOMPARE(sat.dishPosition, std::uint8_t(0));  // 256, low eight bits
+        QCOMPARE(sat.dishPosition, std::uint8_t(0));        // 256, low eight bits
         QVERIFY(!satelliteInUse(sat));
         QCOMPARE(int(sat.lnbFrequency), 75150 - 65536);
         QCOMPARE(sat.carried18, std::uint8_t(0x5A));
@@ -284,9 +284,9 @@ private slots:
         tp.satellite = 3;
         tp.frequency = 11778;
         tp.symbolRate = 27500;
-        tp.fec = 13;           // beyond the table
-        tp.transmission = 0;   // neither
-        tp.modulation = 1;     // neither
+        tp.fec = 13;          // beyond the table
+        tp.transmission = 0;  // neither
+        tp.modulation = 1;    // neither
         tp.carried12[2] = 0x77;
         CEditTpDialog dialog(transponderDialogValues(tp));
         QCOMPARE(dialog.fecList()->count(), 13);
@@ -405,8 +405,8 @@ private slots:
         ch.serviceId = 777;
 
         CEditChannelDialog dialog(*db, 3);
-        QCOMPARE(entries(dialog.satelliteList()),
-                 QStringList({"East (19.2\u00B0E)", "West (30.0\u00B0W)", "Edge (180.0\u00B0E)", "Over (179.9\u00B0W)"}));
+        QCOMPARE(entries(dialog.satelliteList()), QStringList({"East (19.2\u00B0E)", "West (30.0\u00B0W)",
+                                                               "Edge (180.0\u00B0E)", "Over (179.9\u00B0W)"}));
         QCOMPARE(dialog.satelliteList()->currentIndex(), 0);
         QCOMPARE(entries(dialog.transponderList()), QStringList({"TP(5) 11778H", "TP(9) 12100V"}));
         QCOMPARE(dialog.transponderList()->currentText(), QStringLiteral("TP(9) 12100V"));
@@ -473,7 +473,8 @@ private slots:
         fourth.serviceIdEdit()->setText(QStringLiteral("900"));
         prompts.answers = {false};
         fourth.accept();
-        QVERIFY(prompts.questions.last().contains(QStringLiteral("Service ID 900 is already used on this transponder by \"Other\" (channel 4)")));
+        QVERIFY(prompts.questions.last().contains(
+            QStringLiteral("Service ID 900 is already used on this transponder by \"Other\" (channel 4)")));
         QCOMPARE(fourth.result(), int(QDialog::Rejected));
         QCOMPARE(int(ch.serviceId), 777);
         QVERIFY(fourth.serviceIdEdit()->hasFocus() || !fourth.isVisible());

@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "gui/app/main_dialog.h"
-#include "gui/app/window_prompts.h"
 #include "core/database/backup_blob.h"
 #include "core/database/channel_data_file.h"
 #include "core/database/demo_data.h"
-#include "gui/editor/record_list_model.h"
 #include "editor_test_support.h"
+#include "gui/app/main_dialog.h"
+#include "gui/app/window_prompts.h"
+#include "gui/editor/record_list_model.h"
 
 using namespace dorvane;
 using namespace dorvane::test;

@@ -23,10 +23,10 @@
 #include "core/database/backup_blob.h"
 #include "core/database/demo_data.h"
 #include "core/database/receiver_database.h"
+#include "editor_test_support.h"
 #include "gui/editor/copy_clean_tools.h"
 #include "gui/editor/copy_source_panel.h"
 #include "gui/editor/record_list_model.h"
-#include "editor_test_support.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -222,7 +222,8 @@ private slots:
         w.leftList()->setFocus(Qt::OtherFocusReason);
         selectRows(w.leftList(), {0});
         QTest::keyClick(w.leftList(), Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(QGuiApplication::clipboard()->text().startsWith(w.leftList()->model()->headerData(0, Qt::Horizontal).toString()));
+        QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+            w.leftList()->model()->headerData(0, Qt::Horizontal).toString()));
         QCOMPARE(QGuiApplication::clipboard()->text().count(QLatin1Char('\n')), 2);
     }
 

@@ -10,8 +10,8 @@
 
 #include "core/database/backup_blob.h"
 #include "core/database/receiver_database.h"
-#include "gui/editor/record_list_model.h"
 #include "editor_test_support.h"
+#include "gui/editor/record_list_model.h"
 
 using namespace dorvane;
 using namespace dorvane::test;

@@ -14,11 +14,11 @@
 #include <QTest>
 
 #include "core/database/receiver_database.h"
+#include "editor_test_support.h"
 #include "gui/editor/cell_texts.h"
 #include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/editor_prompts.h"
 #include "gui/editor/record_list_model.h"
-#include "editor_test_support.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -163,7 +163,8 @@ private slots:
         clickHeader(w.channelList(), 2);  // "VPid"
         for (int order = 0; order < 3; ++order) QVERIFY(!w.sortButton(order)->isChecked());
         const std::vector<int> rows = listedChannels(w);
-        for (std::size_t i = 1; i < rows.size(); ++i) QVERIFY(db.channel(rows[i - 1]).videoPid <= db.channel(rows[i]).videoPid);
+        for (std::size_t i = 1; i < rows.size(); ++i)
+            QVERIFY(db.channel(rows[i - 1]).videoPid <= db.channel(rows[i]).videoPid);
         // A button puts its column's indicator up.
         clickRadio(w.sortButton(1));
         QCOMPARE(header->sortIndicatorSection(), 8);
@@ -176,8 +177,8 @@ private slots:
         clickHeader(w.leftList(), 0);
         const auto& sats = w.leftList()->listModel()->ids();
         for (std::size_t i = 1; i < sats.size(); ++i)
-            QVERIFY(QString::compare(textFromField(db.satellite(sats[i - 1]).name), textFromField(db.satellite(sats[i]).name),
-                                     Qt::CaseInsensitive) >= 0);
+            QVERIFY(QString::compare(textFromField(db.satellite(sats[i - 1]).name),
+                                     textFromField(db.satellite(sats[i]).name), Qt::CaseInsensitive) >= 0);
         QCOMPARE(w.leftList()->listModel()->idsOf(w.leftList()->selectedRowNumbers()).size(), chosen.size());
     }
 
@@ -214,7 +215,8 @@ private slots:
         QVERIFY(w.isVisible());  // Enter did not reach "Exit"
         const int gone = listedChannels(w)[0];
         QTest::keyClick(w.channelList(), Qt::Key_Delete);
-        QVERIFY2(prompts.questions.last().startsWith(QStringLiteral("Delete 1 channel")), qPrintable(prompts.questions.last()));
+        QVERIFY2(prompts.questions.last().startsWith(QStringLiteral("Delete 1 channel")),
+                 qPrintable(prompts.questions.last()));
         QCOMPARE(db.channel(gone).flags, std::uint16_t(0));
         selectRows(w.channelList(), {0});
         QTest::keyClick(w.channelList(), Qt::Key_Insert);
@@ -243,7 +245,8 @@ private slots:
         QVERIFY(QColor(unfocused.pixel(0, unfocused.height() / 2)).rgb() != frame.rgb());
 
         // Every push button has a mnemonic.
-        for (QPushButton* b : w.findChildren<QPushButton*>()) QVERIFY2(b->text().contains(QLatin1Char('&')), qPrintable(b->text()));
+        for (QPushButton* b : w.findChildren<QPushButton*>())
+            QVERIFY2(b->text().contains(QLatin1Char('&')), qPrintable(b->text()));
     }
 
     void columnWidthsAndSortAreRemembered() {

@@ -12,11 +12,11 @@
 
 #include "core/database/backup_blob.h"
 #include "core/database/demo_data.h"
+#include "editor_test_support.h"
 #include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/edit_satellite_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
 #include "gui/editor/record_list_model.h"
-#include "editor_test_support.h"
 #include "qtcore/exchange/channel_table_csv.h"
 
 using namespace dorvane;
@@ -90,8 +90,8 @@ private slots:
         QCOMPARE(w.middleList()->listModel()->rowCount(), 0);
         clickList(w.middleList());
         QVERIFY(w.addButton()->isEnabled());
-        prompts.onDialog = accepting<CEditTpDialog>(
-            [](CEditTpDialog& d) { d.frequencyEdit()->setText(QStringLiteral("11222")); });
+        prompts.onDialog =
+            accepting<CEditTpDialog>([](CEditTpDialog& d) { d.frequencyEdit()->setText(QStringLiteral("11222")); });
         QTest::mouseClick(w.addButton(), Qt::LeftButton);
         QCOMPARE(w.middleList()->listModel()->rowCount(), 1);
         const int tp = w.middleList()->listModel()->idAt(0);
@@ -152,9 +152,8 @@ private slots:
         clickList(w.channelList());
         const int channel = w.channelList()->listModel()->idAt(0);
         const int other = w.leftList()->listModel()->idAt(1);
-        prompts.onDialog = accepting<CEditChannelDialog>([other](CEditChannelDialog& d) {
-            d.satelliteList()->setCurrentIndex(d.satelliteList()->findData(other));
-        });
+        prompts.onDialog = accepting<CEditChannelDialog>(
+            [other](CEditChannelDialog& d) { d.satelliteList()->setCurrentIndex(d.satelliteList()->findData(other)); });
         emit w.channelList()->doubleClicked(w.channelList()->model()->index(0, 0));
         QCOMPARE(int(db.channel(channel).satellite), other);
         QCOMPARE(w.channelList()->listModel()->rowCount(), rows - 1);
@@ -179,8 +178,9 @@ private slots:
         QTest::mouseClick(w.deleteButton(), Qt::LeftButton);
         QTest::mouseClick(w.saveButton(), Qt::LeftButton);
         QVERIFY(prompts.messages.last().startsWith(
-            QStringLiteral("%1 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz). "
-                           "Not saved.")
+            QStringLiteral(
+                "%1 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz). "
+                "Not saved.")
                 .arg(onIt)));
         QVERIFY(w.isDirty());
         QCOMPARE(fileBytes(session.path()), original);
@@ -323,7 +323,8 @@ private slots:
         QTest::mouseClick(w.importButton(), Qt::LeftButton);
         QCOMPARE(fixedText(db.channel(0).name), std::string("Renamed"));
         QVERIFY(w.isDirty());
-        QVERIFY(prompts.messages.last().startsWith(QStringLiteral("Applied: 1 of 1 rows changed a channel (name 1)\n")));
+        QVERIFY(
+            prompts.messages.last().startsWith(QStringLiteral("Applied: 1 of 1 rows changed a channel (name 1)\n")));
 
         // The JSON brings the whole database back as it was exported.
         prompts.files = {json};

@@ -73,7 +73,8 @@ EditorWindow::EditorWindow(const ReceiverDatabase& source) : document_(std::make
 EditorWindow::EditorWindow(const QByteArray& fileBytes) : document_(std::make_unique<ChannelDataDocument>()) {
     path_ = dir_.filePath(QStringLiteral("stbdata.irz"));
     QFile file(path_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(fileBytes) != fileBytes.size()) qFatal("cannot write the test file");
+    if (!file.open(QIODevice::WriteOnly) || file.write(fileBytes) != fileBytes.size())
+        qFatal("cannot write the test file");
     file.close();
     reopen();
 }

@@ -13,11 +13,11 @@
 
 #include "core/database/backup_blob.h"
 #include "core/database/receiver_database.h"
+#include "editor_test_support.h"
 #include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/edit_satellite_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
 #include "gui/editor/record_list_model.h"
-#include "editor_test_support.h"
 #include "qtcore/exchange/channel_data_json.h"
 
 using namespace dorvane;
@@ -96,12 +96,14 @@ private slots:
             QMetaObject::invokeMethod(&w, "channelListDoubleClicked");
         });
         checkUndoRedo(session, "edit transponder", [&] {
-            prompts.onDialog = answer<CEditTpDialog>([](CEditTpDialog& d) { d.symbolRateEdit()->setText(QStringLiteral("1234")); });
+            prompts.onDialog =
+                answer<CEditTpDialog>([](CEditTpDialog& d) { d.symbolRateEdit()->setText(QStringLiteral("1234")); });
             selectRows(w.middleList(), {1});
             QMetaObject::invokeMethod(&w, "middleListDoubleClicked");
         });
         checkUndoRedo(session, "edit satellite", [&] {
-            prompts.onDialog = answer<CEditSatelliteDialog>([](CEditSatelliteDialog& d) { d.nameEdit()->setText(QStringLiteral("Moon")); });
+            prompts.onDialog = answer<CEditSatelliteDialog>(
+                [](CEditSatelliteDialog& d) { d.nameEdit()->setText(QStringLiteral("Moon")); });
             selectRows(w.leftList(), {2});
             QMetaObject::invokeMethod(&w, "leftListDoubleClicked");
         });
@@ -113,7 +115,8 @@ private slots:
         });
         // An add and its dialog are one step (in a slot the delete freed).
         checkUndoRedo(session, "add channel", [&] {
-            prompts.onDialog = answer<CEditChannelDialog>([](CEditChannelDialog& d) { d.serviceIdEdit()->setText(QStringLiteral("65000")); });
+            prompts.onDialog = answer<CEditChannelDialog>(
+                [](CEditChannelDialog& d) { d.serviceIdEdit()->setText(QStringLiteral("65000")); });
             selectRows(w.leftList(), {0});
             clickList(w.leftList());
             selectRows(w.channelList(), {0});

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -17,16 +18,15 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QShortcut>
-#include <QAction>
 #include <QTest>
 
 #include "core/database/demo_data.h"
 #include "core/database/receiver_database.h"
+#include "editor_test_support.h"
 #include "gui/editor/cell_texts.h"
 #include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
 #include "gui/editor/record_list_model.h"
-#include "editor_test_support.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -117,7 +117,8 @@ private slots:
         clickRow(w.leftList(), 0);
         const int here = w.counterValue(1036);
         QVERIFY(here < everywhere);
-        QCOMPARE(w.statusLine()->text(), QStringLiteral("%1 found, %2 in the selected satellites").arg(everywhere).arg(here));
+        QCOMPARE(w.statusLine()->text(),
+                 QStringLiteral("%1 found, %2 in the selected satellites").arg(everywhere).arg(here));
         clickRow(w.middleList(), 0);
         QVERIFY(w.statusLine()->text().endsWith(QStringLiteral("in the selected satellites")));
     }
@@ -244,7 +245,8 @@ private slots:
         const auto add = [&](const QKeySequence& keys, const QString& what) {
             if (keys.isEmpty()) return;
             const QString key = keys.toString(QKeySequence::PortableText);
-            QVERIFY2(!seen.contains(key), qPrintable(key + QStringLiteral(": ") + what + QStringLiteral(" and ") + seen.value(key)));
+            QVERIFY2(!seen.contains(key),
+                     qPrintable(key + QStringLiteral(": ") + what + QStringLiteral(" and ") + seen.value(key)));
             seen.insert(key, what);
         };
         for (QAction* a : w.findChildren<QAction*>()) {
@@ -347,7 +349,8 @@ private slots:
         const int row = w.channelList()->listModel()->rowOf(member);
         QCOMPARE(pool->index(row, inGroup).data().toString(), QStringLiteral("yes"));
         int marked = 0;
-        for (int r = 0; r < pool->rowCount(); ++r) marked += pool->index(r, inGroup).data().toString().isEmpty() ? 0 : 1;
+        for (int r = 0; r < pool->rowCount(); ++r)
+            marked += pool->index(r, inGroup).data().toString().isEmpty() ? 0 : 1;
         QCOMPARE(marked, w.middleList()->listModel()->rowCount());
     }
 };

@@ -9,8 +9,8 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "gui/editor/record_list_model.h"
 #include "editor_test_support.h"
+#include "gui/editor/record_list_model.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -232,7 +232,8 @@ private slots:
         clickList(w.middleList());
         QTest::mouseClick(w.selectDestinationButton(), Qt::LeftButton);
         QVERIFY(!w.isMovePending());
-        std::vector<int> expected = {before[0], before[2], before[3], before[5], before[1], before[4], before[7], before[6]};
+        std::vector<int> expected = {before[0], before[2], before[3], before[5],
+                                     before[1], before[4], before[7], before[6]};
         expected.insert(expected.end(), before.begin() + 8, before.end());
         QCOMPARE(shownMembers(db), expected);
         // The other kind's members kept their slots.

@@ -9,9 +9,9 @@
 #include "core/database/backup_blob.h"
 #include "core/database/database_diff.h"
 #include "core/database/demo_data.h"
+#include "editor_test_support.h"
 #include "gui/editor/history_dialog.h"
 #include "qtcore/history/history_browser.h"
-#include "editor_test_support.h"
 
 using namespace dorvane;
 using namespace dorvane::test;

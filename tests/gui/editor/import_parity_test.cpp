@@ -17,9 +17,9 @@
 #include "core/database/backup_blob.h"
 #include "core/database/channel_data_document.h"
 #include "core/database/demo_data.h"
+#include "editor_test_support.h"
 #include "qtcore/exchange/channel_data_json.h"
 #include "qtcore/exchange/channel_table_csv.h"
-#include "editor_test_support.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -67,7 +67,8 @@ class ImportParityTest : public QObject {
     QString write(const QString& name, const QByteArray& bytes) {
         const QString path = dir_.filePath(name);
         QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
         return path;
     }
 
@@ -88,13 +89,16 @@ private slots:
         QTest::newRow("reordered") << ("\xEF\xBB\xBF" + rows.join(QStringLiteral("\r\n")).toUtf8()) << "reordered.csv"
                                    << true;
         QTest::newRow("semicolon partial")
-            << QByteArray("\xEF\xBB\xBFnumber;satellite;frequency;polarisation;serviceId;name;kind\r\n"
-                          "9;2;11727;H(L);903;Quill HD+;radio\r\n")
+            << QByteArray(
+                   "\xEF\xBB\xBFnumber;satellite;frequency;polarisation;serviceId;name;kind\r\n"
+                   "9;2;11727;H(L);903;Quill HD+;radio\r\n")
             << "partial.csv" << true;
-        QTest::newRow("latin-1") << QByteArray("satellite,frequency,polarisation,serviceId,name\n1,10729,V(R),100,Caf\xE9\n")
+        QTest::newRow("latin-1") << QByteArray(
+                                        "satellite,frequency,polarisation,serviceId,name\n1,10729,V(R),100,Caf\xE9\n")
                                  << "latin1.csv" << false;
         QTest::newRow("no such channel")
-            << QByteArray("satellite,frequency,polarisation,serviceId,name\n1,10729,V(R),4444,X\n") << "gone.csv" << false;
+            << QByteArray("satellite,frequency,polarisation,serviceId,name\n1,10729,V(R),4444,X\n") << "gone.csv"
+            << false;
         QTest::newRow("long name")
             << QByteArray("satellite,frequency,polarisation,serviceId,name\n1,10729,V(R),100,Nineteen characters\n")
             << "long.csv" << false;

@@ -16,12 +16,12 @@
 #include <QTest>
 
 #include "core/database/channel_data_file.h"
-#include "gui/editor/edit_channel_dialog.h"
+#include "editor_test_support.h"
 #include "gui/editor/cell_texts.h"
+#include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/edit_satellite_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
 #include "gui/editor/record_list_model.h"
-#include "editor_test_support.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
@@ -216,7 +216,8 @@ private slots:
             QVERIFY(std::strcmp(db.channel(rows[i - 1]).name, db.channel(rows[i]).name) <= 0);
         }
         const auto at = [&](const char* name) {
-            return std::find_if(rows.begin(), rows.end(), [&](int n) { return std::strcmp(db.channel(n).name, name) == 0; }) -
+            return std::find_if(rows.begin(), rows.end(),
+                                [&](int n) { return std::strcmp(db.channel(n).name, name) == 0; }) -
                    rows.begin();
         };
         QVERIFY(at("Ab") < at("Abc"));
@@ -325,7 +326,8 @@ private slots:
         QCOMPARE(w.counterValue(1022), chs - victimChannels);
         QCOMPARE(w.middleList()->listModel()->rowOf(victim), -1);
         QVERIFY(transponderFree(db.transponder(victim)));
-        for (int n = 0; n < kChannelSlots; ++n) QVERIFY(db.channel(n).flags == 0 || db.channel(n).transponder != victim);
+        for (int n = 0; n < kChannelSlots; ++n)
+            QVERIFY(db.channel(n).flags == 0 || db.channel(n).transponder != victim);
         const auto leftCells = w.leftList()->model()->index(w.leftList()->firstSelectedRow(), 4).data().toString();
         QCOMPARE(leftCells, QString::asprintf("%5d", chs - victimChannels));
 
@@ -637,7 +639,8 @@ private slots:
             QVERIFY(edited.transponder(t).satellite != first + 1 && edited.transponder(t).satellite != second + 1);
         }
         for (int n = 0; n < kChannelSlots; ++n) {
-            QVERIFY(channelFree(edited.channel(n)) || (edited.channel(n).satellite != first && edited.channel(n).satellite != second));
+            QVERIFY(channelFree(edited.channel(n)) ||
+                    (edited.channel(n).satellite != first && edited.channel(n).satellite != second));
         }
     }
 
@@ -677,8 +680,10 @@ private slots:
         std::uint32_t x = 12345;
         for (int n = 0; n < kChannelSlots; ++n) {
             auto* bytes = reinterpret_cast<std::uint8_t*>(&session.database().channel(n));
-            for (std::size_t i = 1; i < 20; ++i) bytes[i] = static_cast<std::uint8_t>((x = x * 1103515245u + 12345u) >> 24);
-            for (std::size_t i = 22; i < 36; ++i) bytes[i] = static_cast<std::uint8_t>((x = x * 1103515245u + 12345u) >> 24);
+            for (std::size_t i = 1; i < 20; ++i)
+                bytes[i] = static_cast<std::uint8_t>((x = x * 1103515245u + 12345u) >> 24);
+            for (std::size_t i = 22; i < 36; ++i)
+                bytes[i] = static_cast<std::uint8_t>((x = x * 1103515245u + 12345u) >> 24);
         }
         QTest::mouseClick(w.saveButton(), Qt::LeftButton);
         QCOMPARE(prompts.messages.last(), QStringLiteral("Data is unavailable!"));

@@ -10,18 +10,18 @@
 
 #include <map>
 
-#include "gui/app/about_dialog.h"
-#include "qtcore/app/language.h"
-#include "gui/app/main_dialog.h"
-#include "gui/app/serial_config_dialog.h"
 #include "core/database/demo_data.h"
 #include "core/database/receiver_database.h"
+#include "editor_test_support.h"
+#include "gui/app/about_dialog.h"
+#include "gui/app/main_dialog.h"
+#include "gui/app/serial_config_dialog.h"
 #include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/edit_satellite_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
-#include "editor_test_support.h"
-#include "ui/scripted_prompts.h"
 #include "gui/ui/skin_button.h"
+#include "qtcore/app/language.h"
+#include "ui/scripted_prompts.h"
 #include "ui/test_languages.h"
 #include "ui/visible_texts.h"
 
@@ -33,7 +33,8 @@ namespace {
 // names of signals, standards and files, device names, data.
 const QRegularExpression kUntranslated(QStringLiteral(
     "\\b(Dorvane_QX|dorvane|STB|PID|PPid|VPid|APid|ttxt|VTyp|ATyp|SID|CAS|FTA|FEC|LNB|DiSEqC|22KHz|USALS|QPSK|8PSK|"
-    "DVB-S2?|MPEG4|Sat_id|Tp_id|Ch_id|Fav|TV|TPs|CHs|bps|MHz|Ctrl|Shift|Hz|COM\\d*|tty\\w*|dev|irz|img|bin|csv|json|pdf|PDF|"
+    "DVB-S2?|MPEG4|Sat_id|Tp_id|Ch_id|Fav|TV|TPs|CHs|bps|MHz|Ctrl|Shift|Hz|COM\\d*|tty\\w*|dev|irz|img|bin|csv|json|"
+    "pdf|PDF|"
     "USB|UART|CP2102N|Silicon|Labs|Bridge|Controller|v\\d[\\w.]*)\\b"));
 
 // True when text has words that a translation would change.
@@ -49,7 +50,8 @@ bool hasWords(const QString& text) {
 QStringList untranslated(QWidget& top) {
     QStringList bad;
     for (const test::ShownText& t : test::shownTexts(top))
-        if (hasWords(t.text) && !t.text.contains(test::kPseudoOpen)) bad << QStringLiteral("%1: \"%2\"").arg(t.where, t.text);
+        if (hasWords(t.text) && !t.text.contains(test::kPseudoOpen))
+            bad << QStringLiteral("%1: \"%2\"").arg(t.where, t.text);
     return bad;
 }
 
@@ -59,8 +61,10 @@ QStringList sharedMnemonics(QWidget& top) {
     for (QWidget* w : top.findChildren<QWidget*>()) {
         if (!w->isVisibleTo(&top)) continue;
         QString text;
-        if (auto* b = qobject_cast<QAbstractButton*>(w)) text = b->text();
-        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy()) text = l->text();
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            text = b->text();
+        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
+            text = l->text();
         const QKeySequence key = QKeySequence::mnemonic(text);
         if (!key.isEmpty()) owners[key.toString().toLower()] << text;
     }
@@ -143,7 +147,7 @@ private slots:
         CSerialConfigDialog config(QList<SerialPortEntry>{}, nullptr);
         QComboBox* box = config.languageBox();
         QCOMPARE(box->count(), 2 + shippedLanguages().size());  // the system's, English, the translations
-        QCOMPARE(config.language(), QString());                  // the system's by default
+        QCOMPARE(config.language(), QString());                 // the system's by default
         for (const QString& code : shippedLanguages() + QStringList{QStringLiteral("en")}) {
             config.setLanguage(code);
             QCOMPARE(config.language(), code);

@@ -29,8 +29,10 @@ QStringList benchPaths(QProcess& sim) {
     QElapsedTimer t;
     t.start();
     while (paths.size() < 8 && t.elapsed() < 5000) {
-        if (sim.canReadLine()) paths << QString::fromLocal8Bit(sim.readLine()).trimmed();
-        else sim.waitForReadyRead(100);
+        if (sim.canReadLine())
+            paths << QString::fromLocal8Bit(sim.readLine()).trimmed();
+        else
+            sim.waitForReadyRead(100);
     }
     return paths;
 }
@@ -48,9 +50,11 @@ int main(int argc, char** argv) {
     QProcess sim;
     // Eight STBs switched on one after another, of two boot-loader and two
     // application versions.
-    sim.start(args[2], {"--boxes", "8", "--rate", "115200", "--no-stdin", "--c-interval", "200", "--boot-ms",
-                        "5000", "--on-after", "100-1500", "--boot-version", "0x02010000", "--box", "3",
-                        "--app-version", "0x01030000", "--box", "6", "--boot-version", "0x02020000"});
+    sim.start(
+        args[2],
+        {"--boxes",    "8",          "--rate",   "115200",         "--no-stdin", "--c-interval", "200", "--boot-ms",
+         "5000",       "--on-after", "100-1500", "--boot-version", "0x02010000", "--box",        "3",   "--app-version",
+         "0x01030000", "--box",      "6",        "--boot-version", "0x02020000"});
     const QStringList ports = benchPaths(sim);
     if (ports.size() != 8) {
         std::fprintf(stderr, "dorvane-sim did not start\n");

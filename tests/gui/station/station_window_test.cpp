@@ -7,8 +7,8 @@
 
 #include <memory>
 
-#include "sim/sim_process.h"
 #include "gui/station/station_window.h"
+#include "sim/sim_process.h"
 
 using namespace dorvane;
 
@@ -40,15 +40,14 @@ private slots:
     void initTestCase() {
         QVERIFY(dir.isValid());
         QProcess gen;
-        gen.start(QStringLiteral("python3"), {QStringLiteral(DORVANE_SOURCE_DIR "/scripts/make_samples.py"), dir.path(),
-                                              "--big-mib", "1"});
+        gen.start(QStringLiteral("python3"),
+                  {QStringLiteral(DORVANE_SOURCE_DIR "/scripts/make_samples.py"), dir.path(), "--big-mib", "1"});
         QVERIFY(gen.waitForFinished(30000) && gen.exitCode() == 0);
     }
 
     void tilesAndTotalsShowEveryBox() {
-        SimProcess bench({"--boxes", "4", "--rate", "0", "--buyer", "XY", "--boot-ms", "1500",
-                          "--c-interval", "200", "--write-ms", "300", "--on-after", "300-700", "--box", "2",
-                          "--buyer", "ZZ"},
+        SimProcess bench({"--boxes", "4", "--rate", "0", "--buyer", "XY", "--boot-ms", "1500", "--c-interval", "200",
+                          "--write-ms", "300", "--on-after", "300-700", "--box", "2", "--buyer", "ZZ"},
                          4);
         QCOMPARE(bench.boxes(), 4);
         StationWindow window;
@@ -72,7 +71,8 @@ private slots:
             QCOMPARE(tile->stateText(), QStringLiteral("Stopped"));  // one STB each, then the port ends
             QCOMPARE(tile->startStop()->text(), QStringLiteral("Start"));
         }
-        QVERIFY2(window.totalsText().startsWith("Done: 3   Failed: 1   STBs per hour: "), qPrintable(window.totalsText()));
+        QVERIFY2(window.totalsText().startsWith("Done: 3   Failed: 1   STBs per hour: "),
+                 qPrintable(window.totalsText()));
         QVERIFY2(window.totalsText().endsWith("Report: " + report), qPrintable(window.totalsText()));
         QCOMPARE(lineCount(report), 4);
 
@@ -93,8 +93,8 @@ private slots:
     // Sixteen ports at 115,200 bit/s at once: the window's event loop keeps
     // turning (a timer of 50 ms never waits long), and Stop all ends them.
     void sixteenBusyPortsNeverHoldTheWindowUp() {
-        SimProcess bench({"--boxes", "16", "--rate", "115200", "--no-stdin", "--boot-ms", "3000", "--c-interval",
-                          "200", "--on-after", "200-600"},
+        SimProcess bench({"--boxes", "16", "--rate", "115200", "--no-stdin", "--boot-ms", "3000", "--c-interval", "200",
+                          "--on-after", "200-600"},
                          16);
         QCOMPARE(bench.boxes(), 16);
         StationWindow window;

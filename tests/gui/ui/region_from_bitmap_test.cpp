@@ -3,8 +3,8 @@
 #include "gui/ui/region_from_bitmap.h"
 
 using dorvane::KeyBand;
-using dorvane::RegionScan;
 using dorvane::regionFromBitmap;
+using dorvane::RegionScan;
 
 namespace {
 
@@ -131,10 +131,10 @@ private slots:
         QCOMPARE(skin.size(), QSize(445, 390));
         const auto region = regionFromBitmap(skin, kGreen);
         QVERIFY(region.has_value());
-        QVERIFY(!region->contains(QPoint(0, 0)));       // rounded corner
-        QVERIFY(!region->contains(QPoint(444, 5)));     // beside the handle
-        QVERIFY(region->contains(QPoint(200, 200)));    // the body
-        QVERIFY(region->contains(QPoint(420, 200)));    // the handle
+        QVERIFY(!region->contains(QPoint(0, 0)));     // rounded corner
+        QVERIFY(!region->contains(QPoint(444, 5)));   // beside the handle
+        QVERIFY(region->contains(QPoint(200, 200)));  // the body
+        QVERIFY(region->contains(QPoint(420, 200)));  // the handle
         // No green fringe along the outline: no pixel inside is dominated by green.
         for (const QRect& r : *region)
             for (int x = r.left(); x <= r.right(); ++x) {

@@ -14,16 +14,16 @@ class ScriptedPrompts : public dorvane::WindowPrompts {
 public:
     QStringList messages;
     QStringList questions;
-    std::deque<bool> answers;      // Yes/No, in order; No when the script runs out
-    QString openFile;              // what the open dialog returns ("" = cancel)
-    QString saveFile;              // what the save dialog returns ("" = cancel)
+    std::deque<bool> answers;  // Yes/No, in order; No when the script runs out
+    QString openFile;          // what the open dialog returns ("" = cancel)
+    QString saveFile;          // what the save dialog returns ("" = cancel)
     int saveDialogs = 0;
-    std::optional<QString> port;   // what the port dialog returns
+    std::optional<QString> port;  // what the port dialog returns
     int aboutBoxes = 0;
     // Called while a question is "open" (the nested loop of a real box).
     std::function<void()> duringQuestion;
 
-    QStringList informations;      // the boxes with the information icon (also in messages)
+    QStringList informations;  // the boxes with the information icon (also in messages)
 
     void message(QWidget*, const QString& text) override { messages << text; }
     void information(QWidget*, const QString& text) override {
@@ -38,7 +38,7 @@ public:
         answers.pop_front();
         return a;
     }
-    QString openFilter;            // the filter the open dialog was given
+    QString openFilter;  // the filter the open dialog was given
     QString openFileName(QWidget*, const QString& filter) override {
         openFilter = filter;
         return openFile;

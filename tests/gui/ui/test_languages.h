@@ -32,8 +32,9 @@ inline QString pseudoText(const QString& text) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         out += c;
-        const bool plain = c.isLetter() && (i == 0 || (text[i - 1] != QLatin1Char('%') && text[i - 1] != QLatin1Char('.') &&
-                                                       text[i - 1] != QLatin1Char('*')));
+        const bool plain =
+            c.isLetter() && (i == 0 || (text[i - 1] != QLatin1Char('%') && text[i - 1] != QLatin1Char('.') &&
+                                        text[i - 1] != QLatin1Char('*')));
         if (!plain) continue;
         // One more letter for every two, until the text is long enough.
         if (++letters % 2 == 0 && added < wanted - text.size()) {
@@ -48,9 +49,7 @@ inline QString pseudoText(const QString& text) {
     return kPseudoOpen + out + kPseudoClose;
 }
 
-inline bool isPseudoText(const QString& text) {
-    return text.startsWith(kPseudoOpen) && text.endsWith(kPseudoClose);
-}
+inline bool isPseudoText(const QString& text) { return text.startsWith(kPseudoOpen) && text.endsWith(kPseudoClose); }
 
 class PseudoTranslator : public QTranslator {
 public:

@@ -47,7 +47,8 @@ inline QList<ShownText> shownTexts(QWidget& top) {
         if (auto* button = qobject_cast<QAbstractButton*>(w)) out << ShownText{placeOf(w), button->text()};
         if (auto* push = qobject_cast<QPushButton*>(w); push && push->menu()) addMenuTexts(w, push->menu(), out);
         if (auto* group = qobject_cast<QGroupBox*>(w)) out << ShownText{placeOf(w), group->title()};
-        if (auto* edit = qobject_cast<QLineEdit*>(w)) out << ShownText{placeOf(w) + QStringLiteral(" place-holder"), edit->placeholderText()};
+        if (auto* edit = qobject_cast<QLineEdit*>(w))
+            out << ShownText{placeOf(w) + QStringLiteral(" place-holder"), edit->placeholderText()};
         if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
             for (int c = 0; c < view->model()->columnCount(); ++c)
                 out << ShownText{placeOf(w) + QStringLiteral(" heading"),

@@ -14,13 +14,13 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "gui/app/app_language.h"
 #include "gui/app/about_dialog.h"
-#include "gui/app/main_dialog.h"
+#include "gui/app/app_language.h"
 #include "gui/app/connection_check_dialog.h"
+#include "gui/app/main_dialog.h"
 #include "gui/app/serial_config_dialog.h"
-#include "scripted_prompts.h"
 #include "gui/ui/text_progress_bar.h"
+#include "scripted_prompts.h"
 
 using namespace dorvane;
 
@@ -134,8 +134,7 @@ int main(int argc, char* argv[]) {
 
     // The same dialog on a machine with a USB adapter (as the system would
     // describe one), the adapter chosen.
-    SerialPortEntry usb{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("FT232R USB UART"),
-                        QStringLiteral("FTDI")};
+    SerialPortEntry usb{QStringLiteral("/dev/ttyUSB0"), QStringLiteral("FT232R USB UART"), QStringLiteral("FTDI")};
     usb.vendorId = 0x0403;
     usb.productId = 0x6001;
     usb.serialNumber = QStringLiteral("A50285BI");
@@ -146,6 +145,7 @@ int main(int argc, char* argv[]) {
     ok = save(usbConfig.grab(), dir, name("serial_config_usb")) && ok;
     usbConfig.close();
 
-    if (!prompts.messages.isEmpty()) std::printf("boxes: %s\n", qPrintable(prompts.messages.join(QStringLiteral(" | "))));
+    if (!prompts.messages.isEmpty())
+        std::printf("boxes: %s\n", qPrintable(prompts.messages.join(QStringLiteral(" | "))));
     return ok ? 0 : 1;
 }

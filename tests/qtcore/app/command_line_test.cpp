@@ -13,7 +13,10 @@ class CommandLineTest : public QObject {
         return {
             {.name = "port", .valueName = "PORT", .needs = "a port name", .description = "the serial port"},
             {.name = "json", .description = "one JSON object a line\nper event"},
-            {.name = "seed", .valueName = "N", .value = OptionValue::Number, .needs = "a number",
+            {.name = "seed",
+             .valueName = "N",
+             .value = OptionValue::Number,
+             .needs = "a number",
              .description = "the seed"},
         };
     }
@@ -56,8 +59,8 @@ private slots:
         QTest::newRow("unknown long") << QStringList{"--bogus", "a.img"} << QStringLiteral("unknown option --bogus");
         QTest::newRow("unknown short") << QStringList{"-x", "a.img"} << QStringLiteral("unknown option -x");
         // An unknown option is named before a value that is missing.
-        QTest::newRow("unknown and missing") << QStringList{"--bogus", "--port"}
-                                             << QStringLiteral("unknown option --bogus");
+        QTest::newRow("unknown and missing")
+            << QStringList{"--bogus", "--port"} << QStringLiteral("unknown option --bogus");
     }
 
     void aMissingOrBadValueNamesTheOptionAndWhatItNeeds() {
@@ -118,12 +121,11 @@ private slots:
         QCOMPARE(optionSynopsis({}), QString());
         CommandLine line(transferLike());
         QCOMPARE(line.options().size(), 4);  // and --help
-        QCOMPARE(optionHelp(line.options()),
-                 QStringLiteral("  --port PORT  the serial port\n"
-                                "  --json       one JSON object a line\n"
-                                "               per event\n"
-                                "  --seed N     the seed\n"
-                                "  -h, --help   show this help\n"));
+        QCOMPARE(optionHelp(line.options()), QStringLiteral("  --port PORT  the serial port\n"
+                                                            "  --json       one JSON object a line\n"
+                                                            "               per event\n"
+                                                            "  --seed N     the seed\n"
+                                                            "  -h, --help   show this help\n"));
         QCOMPARE(optionHelp(QList<OptionSpec>{{.name = "full", .description = "every table"}}, 6),
                  QStringLiteral("      --full  every table\n"));
     }

@@ -47,7 +47,8 @@ private slots:
         QCOMPARE(resolveLanguage(QStringLiteral("de_AT")), QStringLiteral("de"));
         QCOMPARE(resolveLanguage(QStringLiteral("pt-BR")), QStringLiteral("en"));
         QCOMPARE(resolveLanguage(QStringLiteral("EN")), QStringLiteral("en"));
-        QCOMPARE(resolveLanguage(QStringLiteral("auto"), QLocale(QLocale::Turkish, QLocale::Turkey)), QStringLiteral("tr"));
+        QCOMPARE(resolveLanguage(QStringLiteral("auto"), QLocale(QLocale::Turkish, QLocale::Turkey)),
+                 QStringLiteral("tr"));
         QCOMPARE(resolveLanguage(QString(), QLocale(QLocale::Persian, QLocale::Iran)), QStringLiteral("fa"));
         QCOMPARE(resolveLanguage(QString(), QLocale(QLocale::Japanese, QLocale::Japan)), QStringLiteral("en"));
         QVERIFY(knownLanguageChoice(QStringLiteral("auto")));
@@ -91,7 +92,8 @@ private slots:
         for (const char* source : coreTextSources()) {
             const QString text = filled(QString::fromUtf8(source), random);
             const QString got = coreText(text);
-            if (!got.startsWith(QLatin1Char('<')) || !got.endsWith(QLatin1Char('>'))) missed << text + QStringLiteral(" -> ") + got;
+            if (!got.startsWith(QLatin1Char('<')) || !got.endsWith(QLatin1Char('>')))
+                missed << text + QStringLiteral(" -> ") + got;
         }
         QCoreApplication::removeTranslator(&marking);
         QVERIFY2(missed.isEmpty(), qPrintable(missed.join(QLatin1Char('\n'))));
@@ -101,11 +103,13 @@ private slots:
         QVERIFY(installLanguage(QStringLiteral("de")));
         QCOMPARE(coreText(std::string("Downloading 42% ...")), QStringLiteral("Download 42% ..."));
         // Two sentences, the second with a device name.
-        QCOMPARE(coreText(std::string("Port(/dev/x) open failed. /dev/x does not exist: the adapter is unplugged or the name "
-                                      "is wrong. Plug it in, or choose one of the ports that Configure or 'dorvane ports' lists.")),
-                 QStringLiteral("Port(/dev/x) konnte nicht geöffnet werden. /dev/x existiert nicht: der Adapter ist nicht "
-                                "eingesteckt oder der Name ist falsch. Stecken Sie ihn ein oder wählen Sie einen der Ports, "
-                                "die Konfigurieren oder 'dorvane ports' auflistet."));
+        QCOMPARE(
+            coreText(std::string(
+                "Port(/dev/x) open failed. /dev/x does not exist: the adapter is unplugged or the name "
+                "is wrong. Plug it in, or choose one of the ports that Configure or 'dorvane ports' lists.")),
+            QStringLiteral("Port(/dev/x) konnte nicht geöffnet werden. /dev/x existiert nicht: der Adapter ist nicht "
+                           "eingesteckt oder der Name ist falsch. Stecken Sie ihn ein oder wählen Sie einen der Ports, "
+                           "die Konfigurieren oder 'dorvane ports' auflistet."));
         // Lines of a box, with their spaces.
         QCOMPARE(coreText(std::string("Downloading stopped successfully. \nYour STB will restart now!")),
                  QStringLiteral("Download erfolgreich beendet. \nIhre STB startet jetzt neu!"));

@@ -10,10 +10,10 @@
 #include <random>
 #include <string>
 
-#include "qtcore/app/path_text.h"
 #include "core/database/channel_data_buffer.h"
 #include "core/database/channel_data_document.h"
 #include "core/database/channel_data_file.h"
+#include "qtcore/app/path_text.h"
 
 using namespace dorvane;
 
@@ -55,8 +55,9 @@ private slots:
         QVERIFY(shown.startsWith("caf") && shown.endsWith(".img"));
         QCOMPARE(pathFromText(shown).native(), latin1);
         // Surrogates spelt in UTF-8 and overlong forms are no UTF-8 either.
-        for (const std::string& odd : {std::string("\xed\xa0\x80"), std::string("\xc0\xaf"), std::string("\xe0\x80\xaf"),
-                                       std::string("\xf4\x90\x80\x80"), std::string("\xe2\x82")})
+        for (const std::string& odd :
+             {std::string("\xed\xa0\x80"), std::string("\xc0\xaf"), std::string("\xe0\x80\xaf"),
+              std::string("\xf4\x90\x80\x80"), std::string("\xe2\x82")})
             QCOMPARE(pathFromText(textFromNativeBytes(odd.c_str())).native(), odd);
     }
 

@@ -12,9 +12,7 @@ class SettingsTest : public QObject {
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
-    void init() {
-        QSettings(QSettings::NativeFormat, QSettings::UserScope, Settings::organization(), kApp).clear();
-    }
+    void init() { QSettings(QSettings::NativeFormat, QSettings::UserScope, Settings::organization(), kApp).clear(); }
 
     void defaultsToComOne() {
         Settings s(kApp);

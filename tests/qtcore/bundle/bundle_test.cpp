@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/common/crc32.h"
 #include "qtcore/bundle/support_bundle.h"
 #include "qtcore/bundle/transfer_history.h"
 #include "qtcore/bundle/zip_writer.h"
-#include "core/common/crc32.h"
 
 using namespace dorvane;
 
@@ -20,14 +20,15 @@ namespace {
 // after checking every entry's CRC.
 QStringList pythonListing(const QString& zipPath) {
     QProcess p;
-    p.start("python3", {"-c",
-                        "import sys, zipfile, hashlib\n"
-                        "z = zipfile.ZipFile(sys.argv[1])\n"
-                        "bad = z.testzip()\n"
-                        "if bad: print('BAD', bad); sys.exit(1)\n"
-                        "for i in z.infolist():\n"
-                        "    print('%s\\t%d\\t%s' % (i.filename, i.file_size, hashlib.sha256(z.read(i)).hexdigest()))\n",
-                        zipPath});
+    p.start("python3",
+            {"-c",
+             "import sys, zipfile, hashlib\n"
+             "z = zipfile.ZipFile(sys.argv[1])\n"
+             "bad = z.testzip()\n"
+             "if bad: print('BAD', bad); sys.exit(1)\n"
+             "for i in z.infolist():\n"
+             "    print('%s\\t%d\\t%s' % (i.filename, i.file_size, hashlib.sha256(z.read(i)).hexdigest()))\n",
+             zipPath});
     if (!p.waitForFinished(20000) || p.exitCode() != 0) return {QStringLiteral("FAILED ") + p.readAllStandardError()};
     QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     return lines;
@@ -83,8 +84,7 @@ private slots:
                 const int size = i == 0 ? 0 : rng.bounded(1, 70000);
                 data.resize(size);
                 const bool noisy = rng.bounded(2) == 1;
-                for (int k = 0; k < size; ++k)
-                    data[k] = static_cast<char>(noisy ? rng.bounded(256) : "abcab\n"[k % 6]);
+                for (int k = 0; k < size; ++k) data[k] = static_cast<char>(noisy ? rng.bounded(256) : "abcab\n"[k % 6]);
                 const QString name = QStringLiteral("dir%1/entry-%2 é.txt").arg(i % 3).arg(i);
                 zip.add(name, data);
                 expected << QStringLiteral("%1\t%2\t%3").arg(name).arg(size).arg(sha256(data));
@@ -101,7 +101,7 @@ private slots:
         for (int n = 0; n < 12; ++n) QVERIFY(history.record(record(n)));
         QStringList kept = history.entries();
         QCOMPARE(kept.size(), 10);
-        QVERIFY(kept.first().startsWith("20261201-101100-upload"));  // n = 11, newest first
+        QVERIFY(kept.first().startsWith("20261201-101100-upload"));   // n = 11, newest first
         QVERIFY(kept.last().startsWith("20261201-100200-download"));  // n = 2
         QFile receipt(QDir(history.folder()).filePath(kept.first() + "/receipt.txt"));
         QVERIFY(receipt.open(QIODevice::ReadOnly));
@@ -147,8 +147,8 @@ private slots:
             QVERIFY2(!e.data.contains(secret), qPrintable(e.name));
         }
         QVERIFY(total <= in.limitBytes + 4096);  // contents.txt comes on top
-        for (const char* name : {"contents.txt", "version.txt", "system.txt", "ports.json", "settings.txt",
-                                 "files.txt", "doctor.txt", "doctor.json", "window-log.txt"})
+        for (const char* name : {"contents.txt", "version.txt", "system.txt", "ports.json", "settings.txt", "files.txt",
+                                 "doctor.txt", "doctor.json", "window-log.txt"})
             QVERIFY2(names.contains(QLatin1String(name)), name);
         // Three of six 100 KiB transfers fit: the newest.
         QStringList transfers = names.filter("/receipt.txt");

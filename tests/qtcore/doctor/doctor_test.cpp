@@ -50,7 +50,8 @@ private slots:
     void theAdapterIsNamedWithItsIds() {
         const DoctorStep step = portStep(usbSurvey());
         QCOMPARE(step.status, StepStatus::Ok);
-        QCOMPARE(step.detail, QStringLiteral("/dev/ttyUSB0, FT232R USB UART, made by FTDI, USB 0403:6001, serial number A50285BI"));
+        QCOMPARE(step.detail,
+                 QStringLiteral("/dev/ttyUSB0, FT232R USB UART, made by FTDI, USB 0403:6001, serial number A50285BI"));
         QVERIFY(step.advice.isEmpty());
     }
 
@@ -81,8 +82,10 @@ private slots:
         s.inDeviceGroup = false;
         DoctorStep step = permissionStep(s);
         QCOMPARE(step.status, StepStatus::Problem);
-        QCOMPARE(step.detail, QStringLiteral("ann may not read and write it (group 'dialout', you are not in it; mode 660)."));
-        QCOMPARE(step.advice, QStringLiteral("Join the group: 'sudo usermod -aG dialout $USER', then log out and in again."));
+        QCOMPARE(step.detail,
+                 QStringLiteral("ann may not read and write it (group 'dialout', you are not in it; mode 660)."));
+        QCOMPARE(step.advice,
+                 QStringLiteral("Join the group: 'sudo usermod -aG dialout $USER', then log out and in again."));
         QCOMPARE(reasonNotToOpen(s), QStringLiteral("this user may not open the port."));
 
         s.listedInDeviceGroup = true;  // joined, not logged in again
@@ -131,7 +134,8 @@ private slots:
 
     void runningGrabbersAreFoundByName() {
         QTemporaryDir proc;
-        for (const auto& [pid, name] : {std::pair{"12", "ModemManager"}, {"13", "bash"}, {"14", "brltty"}, {"x", "brltty"}}) {
+        for (const auto& [pid, name] :
+             {std::pair{"12", "ModemManager"}, {"13", "bash"}, {"14", "brltty"}, {"x", "brltty"}}) {
             QVERIFY(QDir(proc.path()).mkpath(pid));
             QVERIFY(writeFile(proc.filePath(QStringLiteral("%1/comm").arg(pid)), QByteArray(name) + "\n"));
         }
@@ -183,11 +187,13 @@ private slots:
 
     void driverWarningsShowOnThePortStep() {
         PortSurvey s = usbSurvey();
-        s.driver = DriverInfo{"Prolific USB-to-Serial Comm Port", "Prolific", "3.4.62.293", "10-17-2013", "USB\\VID_067B&PID_2303&REV_0300", "Prolific"};
+        s.driver = DriverInfo{"Prolific USB-to-Serial Comm Port", "Prolific", "3.4.62.293", "10-17-2013",
+                              "USB\\VID_067B&PID_2303&REV_0300",  "Prolific"};
         s.driverProblems = knownDriverProblems(0x067B, 0x2303, s.driver->version);
         const DoctorStep step = portStep(s);
         QCOMPARE(step.status, StepStatus::Ok);
-        QVERIFY(step.detail.contains("driver: Prolific USB-to-Serial Comm Port, version 3.4.62.293, from Prolific, dated 10-17-2013"));
+        QVERIFY(step.detail.contains(
+            "driver: Prolific USB-to-Serial Comm Port, version 3.4.62.293, from Prolific, dated 10-17-2013"));
         QVERIFY(step.advice.startsWith("Warning: "));
         QVERIFY(step.advice.contains("(Source: "));
         QCOMPARE(hardwareIdNumber(s.driver->hardwareId, "VID"), quint16(0x067B));

@@ -14,13 +14,13 @@
 #include <vector>
 
 #include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
 #include "core/database/demo_data.h"
 #include "core/database/receiver_database.h"
 #include "qtcore/exchange/channel_data_json.h"
 #include "qtcore/exchange/channel_import.h"
 #include "qtcore/exchange/channel_table_csv.h"
 #include "qtcore/exchange/text_input.h"
-#include "core/database/channel_data_document.h"
 
 using namespace dorvane;
 
@@ -57,8 +57,8 @@ std::unique_ptr<ReceiverDatabase> everyCarriedByte() {
         r.carried20 = 0x20;
         r.carried30[0] = 0x30;
         r.carried30[1] = static_cast<std::uint8_t>(s);
-        if (s == 40) std::memcpy(r.name, "Sixteen chars!!!", 16);     // no NUL at all
-        if (s == 41) std::memcpy(r.name, "Ab\0tail\0\0x", 10);        // bytes behind the NUL
+        if (s == 40) std::memcpy(r.name, "Sixteen chars!!!", 16);  // no NUL at all
+        if (s == 41) std::memcpy(r.name, "Ab\0tail\0\0x", 10);     // bytes behind the NUL
     }
     db->orderEntry(20) = 33;  // a gap in the order list before it
     for (int t = 0; t < kTransponderSlots; t += 7) {
@@ -142,14 +142,22 @@ private slots:
     void badJsonIsRefusedWithThePathOfTheFirstProblem_data() {
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("error");
-        QTest::newRow("not json") << "garbage" << "$: not valid JSON at byte";
-        QTest::newRow("pid") << "channels.0.videoPid=70000" << "$.channels[0].videoPid: expected an integer 0..65535";
-        QTest::newRow("name") << "channels.1.name=\u0416" << "$.channels[1].name: the name holds a character";
-        QTest::newRow("number twice") << "channels.1.number=0" << "$.channels[1].number: given twice";
-        QTest::newRow("hex") << "transponders.0.carried12=zz" << "$.transponders[0].carried12: expected hex digits";
-        QTest::newRow("missing") << "satellites.0.location=" << "$.satellites[0].location: missing";
-        QTest::newRow("member") << "favourites.0.members=5000" << "$.favourites[0].members[0]: expected an integer -1..4999";
-        QTest::newRow("shape") << "header.prefixKind=2" << "$.header.prefixKind: expected an integer 0..1";
+        QTest::newRow("not json") << "garbage"
+                                  << "$: not valid JSON at byte";
+        QTest::newRow("pid") << "channels.0.videoPid=70000"
+                             << "$.channels[0].videoPid: expected an integer 0..65535";
+        QTest::newRow("name") << "channels.1.name=\u0416"
+                              << "$.channels[1].name: the name holds a character";
+        QTest::newRow("number twice") << "channels.1.number=0"
+                                      << "$.channels[1].number: given twice";
+        QTest::newRow("hex") << "transponders.0.carried12=zz"
+                             << "$.transponders[0].carried12: expected hex digits";
+        QTest::newRow("missing") << "satellites.0.location="
+                                 << "$.satellites[0].location: missing";
+        QTest::newRow("member") << "favourites.0.members=5000"
+                                << "$.favourites[0].members[0]: expected an integer -1..4999";
+        QTest::newRow("shape") << "header.prefixKind=2"
+                               << "$.header.prefixKind: expected an integer 0..1";
     }
     void badJsonIsRefusedWithThePathOfTheFirstProblem() {
         QFETCH(QString, edit);
@@ -216,8 +224,10 @@ private slots:
         QVERIFY(packed(*db) == before);
 
         // Columns in any order, others ignored, names in UTF-8, no number.
-        const QByteArray update = "pcrPid,serviceId,frequency,kind,name,satellite,polarisation\r\n" "600,100,10729,tv,\"Caf\xC3\xA9, Sport\",1,V(R)\n"
-                                  "601,201,10969,x,\"Two\nlines\",1,H(L)\r\n";
+        const QByteArray update =
+            "pcrPid,serviceId,frequency,kind,name,satellite,polarisation\r\n"
+            "600,100,10729,tv,\"Caf\xC3\xA9, Sport\",1,V(R)\n"
+            "601,201,10969,x,\"Two\nlines\",1,H(L)\r\n";
         result = applyChannelTableCsv(update, *db);
         QVERIFY2(result.ok(), result.message().c_str());
         QCOMPARE(result->changedChannels, 2);
@@ -226,7 +236,8 @@ private slots:
         QCOMPARE(QByteArray(db->channel(5).name), QByteArray("Two\nlines"));
         QCOMPARE(int(db->channel(5).pcrPid), 601);
         // What differs in a column that is not imported is said.
-        QCOMPARE(result->notes, QStringList{QStringLiteral("line 3, kind: \"x\" differs from the channel's \"tv\": not imported")});
+        QCOMPARE(result->notes,
+                 QStringList{QStringLiteral("line 3, kind: \"x\" differs from the channel's \"tv\": not imported")});
         QVERIFY(result->lines().contains(QStringLiteral("Ignored column: kind (not imported)")));
         QVERIFY(result->lines().contains(QStringLiteral("Applied: 2 of 2 rows changed a channel (name 2, pcrPid 2)")));
     }
@@ -247,8 +258,10 @@ private slots:
                                       << "line 2, column 6: not UTF-8 text (byte 0xE9); save the file as UTF-8";
         QTest::newRow("twice") << head + "0,A,1,10729,V(R),100,1\r\n,B,1,10729,V(R),100,1\r\n"
                                << "line 3: channel 0 given twice (line 2)";
-        QTest::newRow("open quote") << head + "0,\"A,1,10729,V(R),100,1\r\n" << "line 2: a quoted field is not closed";
-        QTest::newRow("polarisation") << head + "0,A,1,10729,X,100,1\r\n" << "line 2, polarisation: expected V(R) or H(L)";
+        QTest::newRow("open quote") << head + "0,\"A,1,10729,V(R),100,1\r\n"
+                                    << "line 2: a quoted field is not closed";
+        QTest::newRow("polarisation") << head + "0,A,1,10729,X,100,1\r\n"
+                                      << "line 2, polarisation: expected V(R) or H(L)";
         QTest::newRow("satellite") << head + "0,A,200,10729,V(R),100,1\r\n"
                                    << "line 2, satellite: expected a satellite number 1..163";
         QTest::newRow("bad hint") << head + "x,A,1,10729,V(R),100,1\r\n"
@@ -271,10 +284,12 @@ private slots:
     void semicolonTableWithBomAndCrlf() {
         auto db = std::make_unique<ReceiverDatabase>();
         fillDemoDatabase(*db);
-        const QByteArray csv = "\xEF\xBB\xBF" "satellite;frequency;polarisation;serviceId;name;audioPid\r\n"
-                               "2;11727;H(L);903;\"Quill; HD\";4242\r\n"
-                               ";;;;;\r\n"
-                               "1;10729;V(R);101;Atlas News;529\r\n";
+        const QByteArray csv =
+            "\xEF\xBB\xBF"
+            "satellite;frequency;polarisation;serviceId;name;audioPid\r\n"
+            "2;11727;H(L);903;\"Quill; HD\";4242\r\n"
+            ";;;;;\r\n"
+            "1;10729;V(R);101;Atlas News;529\r\n";
         const Result<CsvImportReport> result = applyChannelTableCsv(csv, *db);
         QVERIFY2(result.ok(), result.message().c_str());
         QCOMPARE(result->rows, 2);
@@ -299,7 +314,8 @@ private slots:
         QByteArray json = databaseToJson(*db);
         json.replace("\"Rivo Sport\"", "\"Rivo Sp\xF6rt\"");
         const Status refused = databaseFromJson(json, *db);
-        QVERIFY2(QString::fromStdString(refused.message()).contains(QRegularExpression("^line \\d+, column \\d+: not UTF-8 text \\(byte 0xF6\\)")),
+        QVERIFY2(QString::fromStdString(refused.message())
+                     .contains(QRegularExpression("^line \\d+, column \\d+: not UTF-8 text \\(byte 0xF6\\)")),
                  refused.message().c_str());
         // Overlong forms and surrogates are not UTF-8 either.
         QCOMPARE(firstInvalidUtf8("ok\xC0\xAF"), qsizetype(2));
@@ -313,7 +329,8 @@ private slots:
     void reorderedRowsAreReportedNotApplied() {
         auto db = std::make_unique<ReceiverDatabase>();
         fillDemoDatabase(*db);
-        QStringList lines = QString::fromUtf8(channelTableCsv(*db).mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QStringList lines =
+            QString::fromUtf8(channelTableCsv(*db).mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         lines[3].replace(QStringLiteral("Rivo Sport"), QStringLiteral("Rivo Sport 2"));
         lines.move(3, 1);  // channel 2 now stands first
         const auto before = std::make_unique<ReceiverDatabase>(*db);
@@ -338,10 +355,13 @@ private slots:
     void tableMadeBeforeASaveThatClosedGaps() {
         QFETCH(int, which);
         auto db = std::make_unique<ReceiverDatabase>();
-        if (which == 0) fillDemoDatabase(*db);
-        else fillFullDatabase(*db, 7);
+        if (which == 0)
+            fillDemoDatabase(*db);
+        else
+            fillFullDatabase(*db, 7);
         auto source = reopened(*db);
-        const QStringList rows = QString::fromUtf8(channelTableCsv(*source).mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        const QStringList rows =
+            QString::fromUtf8(channelTableCsv(*source).mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
         std::vector<int> deleted;
         for (int n = 3; n < kChannelSlots; n += 7)
             if (!channelFree(source->channel(n))) deleted.push_back(n);
@@ -365,7 +385,8 @@ private slots:
             edited << f.join(QLatin1Char(','));
         }
         auto target = std::make_unique<ReceiverDatabase>(*saved);
-        const Result<CsvImportReport> result = applyChannelTableCsv(edited.join(QStringLiteral("\r\n")).toUtf8(), *target);
+        const Result<CsvImportReport> result =
+            applyChannelTableCsv(edited.join(QStringLiteral("\r\n")).toUtf8(), *target);
         QVERIFY2(result.ok(), result.message().c_str());
         // Each channel carries the name of the row of its own identity.
         for (int n = 0; n < kChannelSlots; ++n) {
@@ -383,7 +404,8 @@ private slots:
         // A row of a channel that is gone is refused by its line.
         edited.insert(2, deletedRows.first());
         auto refusedTarget = std::make_unique<ReceiverDatabase>(*saved);
-        const Result<CsvImportReport> refused = applyChannelTableCsv(edited.join(QStringLiteral("\r\n")).toUtf8(), *refusedTarget);
+        const Result<CsvImportReport> refused =
+            applyChannelTableCsv(edited.join(QStringLiteral("\r\n")).toUtf8(), *refusedTarget);
         QCOMPARE(refused.error(), Error::Corrupt);
         QVERIFY2(refused.message().starts_with("line 3: no channel has satellite "), refused.message().c_str());
         QVERIFY(refusedTarget->sameTables(*saved));
@@ -395,7 +417,8 @@ private slots:
         fillDemoDatabase(*db);
         const QByteArray head = "satellite,frequency,polarisation,serviceId,name\r\n";
         Result<CsvImportReport> csv = applyChannelTableCsv(head + "1,10729,V(R),100,Eighteen characters\r\n", *db);
-        QCOMPARE(QString::fromStdString(csv.message()), QStringLiteral("line 2, name: the name is longer than 18 characters"));
+        QCOMPARE(QString::fromStdString(csv.message()),
+                 QStringLiteral("line 2, name: the name is longer than 18 characters"));
         csv = applyChannelTableCsv(head + "1,10729,V(R),100,Eighteen character\r\n", *db);
         QVERIFY(csv.ok());
         QCOMPARE(fixedText(db->channel(0).name), std::string("Eighteen character"));
@@ -409,7 +432,8 @@ private slots:
         auto target = std::make_unique<ReceiverDatabase>();
         const Status json = databaseFromJson(QJsonDocument(root).toJson(), *target);
         QVERIFY2(QString::fromStdString(json.message())
-                     .contains(QRegularExpression(QStringLiteral("^\\$\\.channels\\[0\\]\\.name: the name is longer than 18 characters \\(line \\d+\\)$"))),
+                     .contains(QRegularExpression(QStringLiteral(
+                         "^\\$\\.channels\\[0\\]\\.name: the name is longer than 18 characters \\(line \\d+\\)$"))),
                  json.message().c_str());
         // A name that fills its field in the file comes back whole.
         c0["nameUnterminated"] = true;
@@ -440,7 +464,8 @@ private slots:
                  refused.message().c_str());
         // The line is where that record begins in the file.
         const QByteArray text = QJsonDocument(root).toJson();
-        const int line = QString::fromStdString(refused.message()).section(QStringLiteral("(line "), 1).chopped(1).toInt();
+        const int line =
+            QString::fromStdString(refused.message()).section(QStringLiteral("(line "), 1).chopped(1).toInt();
         QVERIFY(text.split('\n').value(line - 1).trimmed() == "{");
         QVERIFY(text.split('\n').mid(line - 1, 30).join('\n').contains("\"number\": 5"));
 
@@ -453,7 +478,8 @@ private slots:
         ChannelDataDocument document;
         fillDemoDatabase(document.database());
         const auto before = packed(document.database());
-        const Result<ImportReport> imported = importChannelData(QJsonDocument(root).toJson(), ImportKind::Json, document);
+        const Result<ImportReport> imported =
+            importChannelData(QJsonDocument(root).toJson(), ImportKind::Json, document);
         QCOMPARE(imported.error(), Error::ReadOnly);
         QVERIFY2(imported.message().find("stands on transponder 1999, which is not in use") != std::string::npos,
                  imported.message().c_str());

@@ -97,7 +97,8 @@ EditedExport editedCsv(const ReceiverDatabase& db, const Pick& pick, unsigned se
     if (pick(2) == 0 && !lines.isEmpty()) {
         QStringList some;
         const unsigned count = 1 + pick(5);
-        for (unsigned k = 0; k < count; ++k) some << lines[static_cast<qsizetype>(pick(static_cast<unsigned>(lines.size())))];
+        for (unsigned k = 0; k < count; ++k)
+            some << lines[static_cast<qsizetype>(pick(static_cast<unsigned>(lines.size())))];
         some.removeDuplicates();
         lines = some;
     }

@@ -11,8 +11,8 @@
 
 #include <unistd.h>
 
-#include "qtcore/app/settings.h"
 #include "cli/ports_listing.h"
+#include "qtcore/app/settings.h"
 #include "qtcore/serial/port_diagnosis.h"
 #include "qtcore/serial/serial_error.h"
 
@@ -98,7 +98,10 @@ private slots:
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(here.path()));
         QVERIFY(QDir().mkdir("folder"));
-        { QFile f("plain"); QVERIFY(f.open(QIODevice::WriteOnly)); }
+        {
+            QFile f("plain");
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
         QCOMPARE(portDevicePath("ttyNOWHERE"), QStringLiteral("/dev/ttyNOWHERE"));
         QCOMPARE(portDevicePath("plain"), QDir(here.path()).absoluteFilePath("plain"));
         QCOMPARE(portDevicePath("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB0"));
@@ -139,7 +142,8 @@ private slots:
         PortAdvice a =
             adviseFailureWhileOpen("/dev/ttyUSB0", qtFailure(QSerialPort::ResourceError, "Input/output error"), gone);
         QCOMPARE(a.problem, PortProblem::Unplugged);
-        QCOMPARE(a.text, QStringLiteral("/dev/ttyUSB0 has gone away: the adapter was unplugged. Plug it back in and retry."));
+        QCOMPARE(a.text,
+                 QStringLiteral("/dev/ttyUSB0 has gone away: the adapter was unplugged. Plug it back in and retry."));
         // The device is still there, but Qt says it went away (a USB
         // adapter that was reset): unplugged, too.
         a = adviseFailureWhileOpen("/dev/ttyUSB0", qtFailure(QSerialPort::ResourceError, "Input/output error"),
@@ -238,8 +242,9 @@ private slots:
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0], QStringLiteral("/dev/ttyS0\t-\t-\t-\t-\tfree"));
         QCOMPARE(lines[1], QStringLiteral("/dev/ttyUSB0\tFT232R USB UART\tFTDI\t0403:6001\tA50285BI\tfree"));
-        QCOMPARE(lines[2], QStringLiteral("/dev/ttyUSB1\tCP2102 USB to UART Bridge Controller\tSilicon Labs\t10c4:ea60\t-\t"
-                                          "busy: minicom (pid 812)"));
+        QCOMPARE(lines[2],
+                 QStringLiteral("/dev/ttyUSB1\tCP2102 USB to UART Bridge Controller\tSilicon Labs\t10c4:ea60\t-\t"
+                                "busy: minicom (pid 812)"));
 
         const QJsonArray array = QJsonDocument::fromJson(cli::portsJson(fakePorts())).array();
         QCOMPARE(array.size(), 3);

@@ -38,8 +38,10 @@ struct Pty {
         std::size_t done = 0;
         while (done < bytes.size()) {
             const ssize_t n = ::write(master, bytes.data() + done, bytes.size() - done);
-            if (n > 0) done += static_cast<std::size_t>(n);
-            else QTest::qWait(1);
+            if (n > 0)
+                done += static_cast<std::size_t>(n);
+            else
+                QTest::qWait(1);
         }
     }
     std::vector<std::uint8_t> receive(std::size_t count, int timeoutMs) const {
@@ -50,8 +52,10 @@ struct Pty {
             QCoreApplication::processEvents();
             std::uint8_t buf[4096];
             const ssize_t n = ::read(master, buf, sizeof buf);
-            if (n > 0) got.insert(got.end(), buf, buf + n);
-            else QTest::qWait(2);
+            if (n > 0)
+                got.insert(got.end(), buf, buf + n);
+            else
+                QTest::qWait(2);
         }
         return got;
     }
@@ -176,8 +180,8 @@ private slots:
     }
 
     void comNumbersFromDeviceNames() {
-        const QList<std::uint32_t> numbers = CSerialPort::comNumbersFromNames(
-            {"COM1", "COM12", "COM123", "com3", "LPT1", "COMX", "COM", "CoM7x"});
+        const QList<std::uint32_t> numbers =
+            CSerialPort::comNumbersFromNames({"COM1", "COM12", "COM123", "com3", "LPT1", "COMX", "COM", "CoM7x"});
         QCOMPARE(numbers, (QList<std::uint32_t>{1, 12, 3, 0, 7}));
     }
 };

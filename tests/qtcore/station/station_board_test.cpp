@@ -51,7 +51,8 @@ private slots:
         QVERIFY2(lines[1].find("/dev/ttyUSB0") == 0 && lines[1].find("writing") != std::string::npos &&
                      lines[1].find("2.1.0 / 1.2.3") != std::string::npos &&
                      lines[1].find("[####......]  42%") != std::string::npos &&
-                     lines[1].find("1:15") != std::string::npos && lines[1].find("refused (2/3 ok)") != std::string::npos,
+                     lines[1].find("1:15") != std::string::npos &&
+                     lines[1].find("refused (2/3 ok)") != std::string::npos,
                  lines[1].c_str());
         QVERIFY2(lines[2].find("waiting") != std::string::npos && lines[2].find('%') == std::string::npos,
                  lines[2].c_str());

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "support/event_loop_contract.h"
 #include "qtcore/transfer/qt_event_loop.h"
+#include "support/event_loop_contract.h"
 
 using dorvane::QtEventLoop;
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "qtcore/app/path_text.h"
+#include "qtcore/transfer/transfer_session.h"
 #include "sim/sim_process.h"
 #include "support/image_builder.h"
-#include "qtcore/transfer/transfer_session.h"
 
 using namespace dorvane;
 
