@@ -13,7 +13,7 @@ JOBS ?= $(shell nproc)
 TEST_JOBS ?= $(shell echo $$(( $(JOBS) * 2 )))
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean bench screenshot
+.PHONY: all deps configure build run test clean bench screenshot style
 
 all: build
 
@@ -40,6 +40,11 @@ test: build
 # PNG screenshots of the windows, rendered under Xvfb, in BUILD_DIR/screenshots.
 screenshot: configure
 	@scripts/screenshots $(BUILD_DIR)
+
+# The style gate: every C++ file formatted by .clang-format, and no clang-tidy
+# finding on src/ beyond scripts/tidy-baseline.txt (see .clang-tidy).
+style: build
+	@scripts/style-gate $(BUILD_DIR)
 
 bench: build
 	@scripts/run-benchmarks $(BUILD_DIR)
