@@ -6,20 +6,24 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <map>
 
 #include "app/about_dialog.h"
+#include "app/connection_check_dialog.h"
 #include "app/language.h"
 #include "app/main_dialog.h"
 #include "app/serial_config_dialog.h"
 #include "database/demo_data.h"
 #include "database/receiver_database.h"
+#include "doctor/connection_doctor.h"
 #include "editor/edit_channel_dialog.h"
 #include "editor/edit_satellite_dialog.h"
 #include "editor/edit_tp_dialog.h"
 #include "editor_test_support.h"
+#include "station/station_window.h"
 #include "ui/scripted_prompts.h"
 #include "ui/skin_button.h"
 #include "ui/test_languages.h"
@@ -70,6 +74,31 @@ QStringList sharedMnemonics(QWidget& top) {
     return bad;
 }
 
+// What is left of text once every translated part (⟪...⟫, one inside
+// another) is taken out.
+QString withoutTranslatedParts(QString text) {
+    static const QRegularExpression innermost(QStringLiteral("\u27EA[^\u27EA\u27EB]*\u27EB"));
+    while (text.contains(innermost)) text.remove(innermost);
+    return text;
+}
+
+// The check's dialog on a port that is not there, its steps all shown.
+QString checkResult(const QString& port) {
+    CConnectionCheckDialog check(port, {});
+    QSignalSpy finished(&check, &CConnectionCheckDialog::checkFinished);
+    check.startCheck();
+    if (!finished.wait(10000)) return {};
+    return check.resultText();
+}
+
+// The Station view with two ports, idle.
+std::unique_ptr<StationWindow> stationView(QWidget* parent) {
+    auto station = std::make_unique<StationWindow>(parent);
+    station->addPort(QStringLiteral("/dev/ttyUSB7"));
+    station->addPort(QStringLiteral("/dev/ttyUSB8"));
+    return station;
+}
+
 std::unique_ptr<ReceiverDatabase> demoDatabase() {
     auto db = std::make_unique<ReceiverDatabase>();
     fillDemoDatabase(*db);
@@ -108,6 +137,9 @@ private slots:
         CAboutDialog about(&window);
         CSerialConfigDialog config(QList<SerialPortEntry>{}, &window);
         bad += untranslated(about) + untranslated(config);
+        const auto station = stationView(&window);
+        CConnectionCheckDialog check(QStringLiteral("/dev/ttyUSB0"), {}, &window);
+        bad += untranslated(*station) + untranslated(check);
 
         test::ScriptedPrompts editorPrompts;
         test::EditorWindow editor(*demoDatabase());
@@ -173,7 +205,36 @@ private slots:
         CSerialConfigDialog config(QList<SerialPortEntry>{}, nullptr);
         bad += sharedMnemonics(config);
         for (const auto& dialog : editDialogs(editor.database())) bad += sharedMnemonics(*dialog);
+        const auto station = stationView(nullptr);
+        CConnectionCheckDialog check(QStringLiteral("/dev/ttyUSB0"), {});
+        bad += sharedMnemonics(*station) + sharedMnemonics(check);
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+    }
+
+    void theConnectionCheckSaysItsStepsInTheLanguage() {
+        // In English the dialog shows the report "dorvane doctor" prints,
+        // word for word.
+        const QString port = QStringLiteral("/dev/dorvane-no-such-port");
+        QVERIFY(test::useLanguage(QStringLiteral("en")));
+        const QString english = checkResult(port);
+        DoctorOptions options;
+        options.port = port;
+        options.loopbackHow = QStringLiteral("\"A loop-back plug is fitted\"");
+        options.powerCycleHow = QStringLiteral("\"Switch the STB off and on during the check\"");
+        ConnectionDoctor doctor(options);
+        QSignalSpy done(&doctor, &ConnectionDoctor::finished);
+        doctor.start();
+        QVERIFY(done.count() == 1 || done.wait(10000));
+        QCOMPARE(english, doctorText(doctor.report()).chopped(1));
+
+        // In another language every step's name, finding, advice and the
+        // verdict are translated: nothing with words is left over.
+        QVERIFY(test::useLanguage(test::kPseudoLanguage));
+        const QString shown = checkResult(port);
+        QVERIFY(shown.count(QLatin1Char('\n')) >= english.count(QLatin1Char('\n')));
+        QVERIFY2(!hasWords(withoutTranslatedParts(shown)), qPrintable(shown));
+        QVERIFY(test::useLanguage(QStringLiteral("de")));
+        QVERIFY(!checkResult(port).contains(QStringLiteral("does not exist")));
     }
 
     void rightToLeftLanguagesMirror_data() {
