@@ -821,10 +821,6 @@
         <translation>الأرجح، بهذا الترتيب: STB مطفأ؛ أو تطبيقه يعمل و&quot;PC COM&quot; معطّل (الرفع يحتاج هذا البند من القائمة مفعّلًا)؛ أو الكابل تنقصه الأسلاك الصحيحة (يجب أن يصل TX الحاسوب إلى RX جهاز STB و TX جهاز STB إلى RX الحاسوب، مع وصل الأرضي: كابل null-modem).</translation>
     </message>
     <message>
-        <source>Switching the STB off and on during a check (%1) tells which.</source>
-        <translation>إطفاء STB وتشغيله أثناء الفحص (%1) يبيّن أيّها.</translation>
-    </message>
-    <message>
         <source>already asking for a file.</source>
         <translation>يطلب ملفًا بالفعل.</translation>
     </message>
@@ -967,6 +963,18 @@
     <message>
         <source>Can&apos;t write the report to %1: %2</source>
         <translation>تعذّرت كتابة التقرير إلى %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 إطفاء STB وتشغيله أثناء الفحص (%2) يبيّن أيّها.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>من صنع %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>الرقم التسلسلي %1</translation>
     </message>
 </context>
 <context>

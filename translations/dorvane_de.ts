@@ -821,10 +821,6 @@
         <translation>Am wahrscheinlichsten, in dieser Reihenfolge: Die STB ist aus; ihre Anwendung läuft mit &quot;PC COM&quot; aus (ein Upload braucht diesen Menüpunkt an); dem Kabel fehlen die richtigen Adern (TX des PCs muss an RX der STB und TX der STB an RX des PCs, mit verbundener Masse: ein Nullmodemkabel).</translation>
     </message>
     <message>
-        <source>Switching the STB off and on during a check (%1) tells which.</source>
-        <translation>Die STB während einer Prüfung aus- und einzuschalten (%1) zeigt, was zutrifft.</translation>
-    </message>
-    <message>
         <source>already asking for a file.</source>
         <translation>fragt bereits nach einer Datei.</translation>
     </message>
@@ -967,6 +963,18 @@
     <message>
         <source>Can&apos;t write the report to %1: %2</source>
         <translation>Der Bericht kann nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 Die STB während einer Prüfung aus- und einzuschalten (%2) zeigt, was zutrifft.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>hergestellt von %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>Seriennummer %1</translation>
     </message>
 </context>
 <context>

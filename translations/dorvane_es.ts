@@ -821,10 +821,6 @@
         <translation>Lo más probable, en este orden: el STB está apagado; su aplicación funciona con &quot;PC COM&quot; desactivado (una subida necesita esa opción del menú activada); al cable le faltan los hilos correctos (el TX del PC debe llegar al RX del STB y el TX del STB al RX del PC, con masa unida: un cable null-módem).</translation>
     </message>
     <message>
-        <source>Switching the STB off and on during a check (%1) tells which.</source>
-        <translation>Apagar y encender el STB durante una comprobación (%1) indica cuál es.</translation>
-    </message>
-    <message>
         <source>already asking for a file.</source>
         <translation>ya está pidiendo un archivo.</translation>
     </message>
@@ -967,6 +963,18 @@
     <message>
         <source>Can&apos;t write the report to %1: %2</source>
         <translation>No se puede escribir el informe en %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 Apagar y encender el STB durante una comprobación (%2) indica cuál es.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>fabricado por %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>número de serie %1</translation>
     </message>
 </context>
 <context>

@@ -821,10 +821,6 @@
         <translation>به احتمال زیاد، به این ترتیب: STB خاموش است؛ برنامهٔ آن با &quot;PC COM&quot; خاموش کار می‌کند (بارگذاری به روشن بودن این گزینهٔ منو نیاز دارد)؛ کابل سیم‌های درست را ندارد (TX رایانه باید به RX دستگاه STB و TX دستگاه STB به RX رایانه برسد، با زمین وصل: کابل null-modem).</translation>
     </message>
     <message>
-        <source>Switching the STB off and on during a check (%1) tells which.</source>
-        <translation>خاموش و روشن کردن STB هنگام بررسی (%1) نشان می‌دهد کدام است.</translation>
-    </message>
-    <message>
         <source>already asking for a file.</source>
         <translation>هم‌اکنون پرونده می‌خواهد.</translation>
     </message>
@@ -967,6 +963,18 @@
     <message>
         <source>Can&apos;t write the report to %1: %2</source>
         <translation>نوشتن گزارش در %1 ممکن نیست: %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 خاموش و روشن کردن STB هنگام بررسی (%2) نشان می‌دهد کدام است.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>ساخت %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>شمارهٔ سریال %1</translation>
     </message>
 </context>
 <context>

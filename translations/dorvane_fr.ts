@@ -821,10 +821,6 @@
         <translation>Le plus probable, dans cet ordre : le STB est éteint ; son application tourne avec &quot;PC COM&quot; désactivé (un envoi demande cet élément de menu activé) ; il manque au câble les bons fils (le TX du PC doit atteindre le RX du STB et le TX du STB le RX du PC, masse reliée : un câble null-modem).</translation>
     </message>
     <message>
-        <source>Switching the STB off and on during a check (%1) tells which.</source>
-        <translation>Éteindre et rallumer le STB pendant une vérification (%1) permet de trancher.</translation>
-    </message>
-    <message>
         <source>already asking for a file.</source>
         <translation>demande déjà un fichier.</translation>
     </message>
@@ -967,6 +963,18 @@
     <message>
         <source>Can&apos;t write the report to %1: %2</source>
         <translation>Impossible d&apos;écrire le rapport dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 Éteindre et rallumer le STB pendant une vérification (%2) permet de trancher.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>fabriqué par %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>numéro de série %1</translation>
     </message>
 </context>
 <context>

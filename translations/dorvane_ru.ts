@@ -821,10 +821,6 @@
         <translation>Скорее всего, по порядку: STB выключена; её приложение работает с выключенным &quot;PC COM&quot; (для выгрузки этот пункт меню должен быть включён); в кабеле нет нужных жил (TX ПК должен идти на RX STB, а TX STB на RX ПК, земля соединена: нуль-модемный кабель).</translation>
     </message>
     <message>
-        <source>Switching the STB off and on during a check (%1) tells which.</source>
-        <translation>Выключение и включение STB во время проверки (%1) покажет, что именно.</translation>
-    </message>
-    <message>
         <source>already asking for a file.</source>
         <translation>уже просит файл.</translation>
     </message>
@@ -967,6 +963,18 @@
     <message>
         <source>Can&apos;t write the report to %1: %2</source>
         <translation>Не удаётся записать отчёт в %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 Выключение и включение STB во время проверки (%2) покажет, что именно.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>производитель %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>серийный номер %1</translation>
     </message>
 </context>
 <context>

@@ -821,10 +821,6 @@
         <translation>En olası nedenler, bu sırayla: STB kapalı; uygulaması &quot;PC COM&quot; kapalıyken çalışıyor (yükleme için bu menü öğesinin açık olması gerekir); kabloda doğru teller yok (PC&apos;nin TX&apos;i STB&apos;nin RX&apos;ine, STB&apos;nin TX&apos;i PC&apos;nin RX&apos;ine ulaşmalı, toprak bağlı: null-modem kablo).</translation>
     </message>
     <message>
-        <source>Switching the STB off and on during a check (%1) tells which.</source>
-        <translation>Kontrol sırasında STB&apos;yi kapatıp açmak (%1) hangisi olduğunu gösterir.</translation>
-    </message>
-    <message>
         <source>already asking for a file.</source>
         <translation>zaten dosya istiyor.</translation>
     </message>
@@ -967,6 +963,18 @@
     <message>
         <source>Can&apos;t write the report to %1: %2</source>
         <translation>Rapor %1 dosyasına yazılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 Kontrol sırasında STB&apos;yi kapatıp açmak (%2) hangisi olduğunu gösterir.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>üretici %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>seri numarası %1</translation>
     </message>
 </context>
 <context>

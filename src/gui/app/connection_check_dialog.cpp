@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/core_text.h"
 #include "doctor/connection_doctor.h"
 
@@ -44,18 +46,34 @@ QString statusText(StepStatus status) {
     return {};
 }
 
+// A finding in the language installed; a list of facts ("/dev/ttyUSB0,
+// FT232R USB UART, made by FTDI") fact by fact.
+QString shownFinding(const QString& text) {
+    const QString whole = coreText(text);
+    if (whole != text || !text.contains(QStringLiteral(", "))) return whole;
+    QStringList parts = text.split(QStringLiteral(", "));
+    for (QString& part : parts) part = coreText(part);
+    return parts.join(QStringLiteral(", "));
+}
+
 }  // namespace
 
 // A step's block as the check's report writes it, in the language installed.
 QString shownStepText(const DoctorStep& step) {
     DoctorStep shown = step;
     shown.name = stepName(step.name);
-    shown.detail = coreText(step.detail);
+    shown.detail = shownFinding(step.detail);
     shown.advice = coreText(step.advice);
-    // The English tag ("[ok]      ") fills the first kTagWidth characters.
+    // The English tag ("[ok]      ") fills the first kTagWidth characters
+    // of the first line and indents the others; a language with a longer
+    // word for a status gets a wider column.
     constexpr int kTagWidth = 11;
-    const QString tag = QStringLiteral("[%1]").arg(statusText(step.status)).leftJustified(kTagWidth - 1) + QLatin1Char(' ');
-    return tag + doctorStepText(shown).mid(kTagWidth);
+    int width = kTagWidth;
+    for (StepStatus s : {StepStatus::Ok, StepStatus::Problem, StepStatus::Skipped})
+        width = std::max(width, static_cast<int>(statusText(s).size()) + 3);
+    const QString tag = QStringLiteral("[%1]").arg(statusText(step.status)).leftJustified(width);
+    return tag + doctorStepText(shown).mid(kTagWidth).replace(QStringLiteral("\n") + QString(kTagWidth, QLatin1Char(' ')),
+                                                              QStringLiteral("\n") + QString(width, QLatin1Char(' ')));
 }
 
 CConnectionCheckDialog::CConnectionCheckDialog(QString port, PortLender lender, QWidget* parent)

@@ -237,6 +237,39 @@ private slots:
         QVERIFY(!checkResult(port).contains(QStringLiteral("does not exist")));
     }
 
+    void theCheckTranslatesFindingsPutTogether() {
+        // A port's facts joined by commas, and an advice of two texts (the
+        // causes of silence, then how to tell them apart).
+        const DoctorStep port{QStringLiteral("port"), StepStatus::Ok,
+                              QStringLiteral("/dev/pts/3, a serial line the system lists as no adapter (a pseudo-terminal "
+                                             "or a port of its own)"),
+                              {}};
+        DoctorOptions options;
+        const DoctorStep link{
+            QStringLiteral("link"), StepStatus::Problem, QStringLiteral("no answer to 3 link tests (BEL, waited 500 ms each)."),
+            QStringLiteral("Most likely, in this order: the STB is off; its application runs with \"PC COM\" off (an upload "
+                           "needs that menu item on); the cable lacks the right wires (the PC's TX must reach the STB's RX "
+                           "and the STB's TX the PC's RX, with ground joined: a null-modem cable). Switching the STB off "
+                           "and on during a check (%1) tells which.").arg(options.powerCycleHow)};
+        QVERIFY(test::useLanguage(QStringLiteral("en")));
+        for (const DoctorStep& step : {port, link}) QCOMPARE(shownStepText(step), doctorStepText(step));
+        QVERIFY(test::useLanguage(test::kPseudoLanguage));
+        for (const DoctorStep& step : {port, link}) {
+            const QString shown = shownStepText(step);
+            QVERIFY2(!hasWords(withoutTranslatedParts(shown).remove(options.powerCycleHow)), qPrintable(shown));
+            // Every line after the first starts at the column of the first's text.
+            const QStringList lines = shown.chopped(1).split(QLatin1Char('\n'));
+            qsizetype column = lines[0].indexOf(QLatin1Char(']')) + 1;
+            while (lines[0].at(column) == QLatin1Char(' ')) ++column;
+            QVERIFY(lines.size() > 1);
+            for (const QString& line : lines.mid(1)) {
+                qsizetype indent = 0;
+                while (line.at(indent) == QLatin1Char(' ')) ++indent;
+                QVERIFY2(indent == column, qPrintable(shown));
+            }
+        }
+    }
+
     void rightToLeftLanguagesMirror_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<bool>("mirrored");
