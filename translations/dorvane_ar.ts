@@ -724,6 +724,258 @@
         <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
         <translation>المشتري : %1</translation>
     </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s application answers (an upload; a download needs it switched off).</source>
+        <translation>يمكن أن يبدأ النقل: تطبيق STB يجيب (رفع؛ التنزيل يحتاجه مطفأً).</translation>
+    </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s boot loader asks for a file (download).</source>
+        <translation>يمكن أن يبدأ النقل: محمّل الإقلاع في STB يطلب ملفًا (تنزيل).</translation>
+    </message>
+    <message>
+        <source>The port opens at 115,200 8N1; the STB was not asked.</source>
+        <translation>المنفذ يفتح على 115,200 8N1؛ لم يُسأل STB.</translation>
+    </message>
+    <message>
+        <source>The port and the plug pass every byte. Fit the STB&apos;s cable instead and check again.</source>
+        <translation>المنفذ والقابس يمرّران كل بايت. ركّب كابل STB بدلًا منه وافحص مجددًا.</translation>
+    </message>
+    <message>
+        <source>No transfer can start yet: see the problems above.</source>
+        <translation>لا يمكن أن يبدأ أي نقل بعد: انظر المشاكل أعلاه.</translation>
+    </message>
+    <message>
+        <source>the port failed during the check.</source>
+        <translation>تعطّل المنفذ أثناء الفحص.</translation>
+    </message>
+    <message>
+        <source>The adapter was unplugged or its driver gave up: plug it in again and check again.</source>
+        <translation>نُزع المحوّل أو توقّف برنامج تشغيله: أعد توصيله وافحص مجددًا.</translation>
+    </message>
+    <message>
+        <source>stopped before its end.</source>
+        <translation>توقّف قبل نهايته.</translation>
+    </message>
+    <message>
+        <source>not tried: %1</source>
+        <translation>لم يُجرَّب: %1</translation>
+    </message>
+    <message>
+        <source>the port did not open.</source>
+        <translation>لم يُفتح المنفذ.</translation>
+    </message>
+    <message>
+        <source>no loop-back plug fitted (%1 tests one: TX joined to RX).</source>
+        <translation>لا يوجد قابس حلقة راجعة مركّب (%1 يختبر بواحد: TX موصول بـ RX).</translation>
+    </message>
+    <message>
+        <source>%1 bytes sent, %2 back: %3 lost, %4 garbled, %5 extra; %6 bytes/s back (the line carries %7).</source>
+        <translation>%1 بايت أُرسلت، %2 عادت: %3 مفقودة، %4 مشوّهة، %5 زائدة؛ %6 بايت/ث عائدة (الخط يحمل %7).</translation>
+    </message>
+    <message>
+        <source>Nothing came back: the plug is not fitted, TX and RX are not joined, or the adapter does not send.</source>
+        <translation>لم يعد شيء: القابس غير مركّب، أو TX و RX غير موصولين، أو المحوّل لا يرسل.</translation>
+    </message>
+    <message>
+        <source>The adapter or its cable loses or garbles bytes: try another cable, another USB socket (not a hub) or another adapter.</source>
+        <translation>المحوّل أو كابله يفقد البايتات أو يشوّهها: جرّب كابلًا آخر أو مقبس USB آخر (لا موزّعًا) أو محوّلًا آخر.</translation>
+    </message>
+    <message>
+        <source>the loop-back plug is fitted instead of the STB.</source>
+        <translation>قابس الحلقة الراجعة مركّب بدلًا من STB.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s application answered the link test (BEL, ACK): an upload can start.</source>
+        <translation>أجاب تطبيق STB على اختبار الوصلة (BEL، ACK): يمكن أن يبدأ الرفع.</translation>
+    </message>
+    <message>
+        <source>For a download switch the STB off, start the download, then switch it on.</source>
+        <translation>للتنزيل أطفئ STB، وابدأ التنزيل، ثم شغّله.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s boot loader asks for a file (&apos;C&apos;): a download can start now; an upload needs its application.</source>
+        <translation>محمّل الإقلاع في STB يطلب ملفًا (&apos;C&apos;): يمكن أن يبدأ التنزيل الآن؛ الرفع يحتاج تطبيقه.</translation>
+    </message>
+    <message>
+        <source>what the PC sends comes back (%1 of %2 BELs): the line is looped.</source>
+        <translation>ما يرسله الحاسوب يعود (%1 من %2 BEL): الخط في حلقة.</translation>
+    </message>
+    <message>
+        <source>A loop-back plug or a cable that joins TX to RX is fitted, not the STB&apos;s cable.</source>
+        <translation>المركّب قابس حلقة راجعة أو كابل يصل TX بـ RX، لا كابل STB.</translation>
+    </message>
+    <message>
+        <source>bytes came that answer nothing (%1).</source>
+        <translation>وصلت بايتات لا تجيب عن شيء (%1).</translation>
+    </message>
+    <message>
+        <source>Another device is on the line, or it runs at another speed than 115,200 bit/s.</source>
+        <translation>جهاز آخر على الخط، أو يعمل بسرعة غير 115,200 بت/ث.</translation>
+    </message>
+    <message>
+        <source>no answer to %1 link tests (BEL, waited %2 ms each).</source>
+        <translation>لا جواب على %1 اختبارات وصلة (BEL، انتظار %2 مللي ثانية لكل منها).</translation>
+    </message>
+    <message>
+        <source>Most likely, in this order: the STB is off; its application runs with &quot;PC COM&quot; off (an upload needs that menu item on); the cable lacks the right wires (the PC&apos;s TX must reach the STB&apos;s RX and the STB&apos;s TX the PC&apos;s RX, with ground joined: a null-modem cable).</source>
+        <translation>الأرجح، بهذا الترتيب: STB مطفأ؛ أو تطبيقه يعمل و&quot;PC COM&quot; معطّل (الرفع يحتاج هذا البند من القائمة مفعّلًا)؛ أو الكابل تنقصه الأسلاك الصحيحة (يجب أن يصل TX الحاسوب إلى RX جهاز STB و TX جهاز STB إلى RX الحاسوب، مع وصل الأرضي: كابل null-modem).</translation>
+    </message>
+    <message>
+        <source>already asking for a file.</source>
+        <translation>يطلب ملفًا بالفعل.</translation>
+    </message>
+    <message>
+        <source>not needed: the application answers.</source>
+        <translation>غير لازم: التطبيق يجيب.</translation>
+    </message>
+    <message>
+        <source>not asked to switch the STB off and on (%1).</source>
+        <translation>لم يُطلب إطفاء STB وتشغيله (%1).</translation>
+    </message>
+    <message>
+        <source>Switch the STB off, wait two seconds and switch it on again: waiting up to %1 s for its boot loader.</source>
+        <translation>أطفئ STB، وانتظر ثانيتين، ثم شغّله من جديد: انتظار محمّل الإقلاع حتى %1 ث.</translation>
+    </message>
+    <message>
+        <source>the boot loader asked for a file (&apos;C&apos;) %1 s after the request: cable and STB work, a download can start.</source>
+        <translation>طلب محمّل الإقلاع ملفًا (&apos;C&apos;) بعد %1 ث من الطلب: الكابل و STB يعملان، ويمكن أن يبدأ التنزيل.</translation>
+    </message>
+    <message>
+        <source>No application answered the link test before: the STB was off, or its application has &quot;PC COM&quot; off (an upload needs that menu item on).</source>
+        <translation>لم يُجب أي تطبيق على اختبار الوصلة من قبل: كان STB مطفأً، أو &quot;PC COM&quot; معطّل في تطبيقه (الرفع يحتاج هذا البند من القائمة مفعّلًا).</translation>
+    </message>
+    <message>
+        <source>no &apos;C&apos; within %1 s.</source>
+        <translation>لا &apos;C&apos; خلال %1 ث.</translation>
+    </message>
+    <message>
+        <source>The STB did not start, or what it sends does not reach the PC: check its power, and that the cable is a null-modem cable (TX and RX crossed, ground joined).</source>
+        <translation>لم يبدأ STB، أو ما يرسله لا يصل إلى الحاسوب: افحص تغذيته، وأن الكابل كابل null-modem (TX و RX متقاطعان، والأرضي موصول).</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 غير موجود.</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in, or choose another port.</source>
+        <translation>وصّل المحوّل، أو اختر منفذًا آخر.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2.</source>
+        <translation>%1 ليس منفذًا تسلسليًا: إنه %2.</translation>
+    </message>
+    <message>
+        <source>a serial line the system lists as no adapter (a pseudo-terminal or a port of its own)</source>
+        <translation>خط تسلسلي لا ينسبه النظام إلى أي محوّل (طرفية زائفة أو منفذ خاص به)</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>اختر منفذًا تسلسليًا.</translation>
+    </message>
+    <message>
+        <source>Windows keeps no permissions on COM ports; a port another program holds shows when it is opened.</source>
+        <translation>لا يحفظ Windows صلاحيات على منافذ COM؛ المنفذ الذي يمسكه برنامج آخر يظهر عند فتحه.</translation>
+    </message>
+    <message>
+        <source>there is no serial port to look at.</source>
+        <translation>لا يوجد منفذ تسلسلي لفحصه.</translation>
+    </message>
+    <message>
+        <source>%1 may read and write it (group &apos;%2&apos;, mode %3).</source>
+        <translation>%1 يستطيع قراءته والكتابة إليه (المجموعة &apos;%2&apos;، النمط %3).</translation>
+    </message>
+    <message>
+        <source>%1 may not read and write it (group &apos;%2&apos;, %3; mode %4).</source>
+        <translation>%1 لا يستطيع قراءته والكتابة إليه (المجموعة &apos;%2&apos;، %3؛ النمط %4).</translation>
+    </message>
+    <message>
+        <source>you are in it</source>
+        <translation>أنت عضو فيها</translation>
+    </message>
+    <message>
+        <source>you are not in it</source>
+        <translation>لست عضوًا فيها</translation>
+    </message>
+    <message>
+        <source>The device&apos;s mode shuts its group out: &apos;sudo chmod g+rw %1&apos; until it is plugged in again; a udev rule that sets MODE=&quot;0660&quot; keeps it.</source>
+        <translation>نمط الجهاز يُقصي مجموعته: &apos;sudo chmod g+rw %1&apos; حتى يُعاد توصيله؛ قاعدة udev تضبط MODE=&quot;0660&quot; تُبقي ذلك.</translation>
+    </message>
+    <message>
+        <source>You are listed in &apos;%1&apos; but this session started before that: log out and in again (or run &apos;newgrp %1&apos;).</source>
+        <translation>أنت مدرج في &apos;%1&apos; لكن هذه الجلسة بدأت قبل ذلك: سجّل الخروج ثم الدخول (أو شغّل &apos;newgrp %1&apos;).</translation>
+    </message>
+    <message>
+        <source>The device belongs to root alone. A udev rule giving it to the &apos;dialout&apos; group (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) lets the group in; then join it with &apos;sudo usermod -aG dialout $USER&apos; and log out and in again.</source>
+        <translation>الجهاز ملك لـ root وحده. قاعدة udev تمنحه للمجموعة &apos;dialout&apos; (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) تُدخل المجموعة؛ ثم انضم إليها بـ &apos;sudo usermod -aG dialout $USER&apos; وسجّل الخروج ثم الدخول.</translation>
+    </message>
+    <message>
+        <source>Join the group: &apos;sudo usermod -aG %1 $USER&apos;, then log out and in again.</source>
+        <translation>انضم إلى المجموعة: &apos;sudo usermod -aG %1 $USER&apos;، ثم سجّل الخروج ثم الدخول.</translation>
+    </message>
+    <message>
+        <source>Windows tells who holds a port only by refusing to open it: see the line settings.</source>
+        <translation>لا يخبر Windows بمن يمسك المنفذ إلا برفض فتحه: انظر إعدادات الخط.</translation>
+    </message>
+    <message>
+        <source>in use by %1.</source>
+        <translation>مستخدم من قبل %1.</translation>
+    </message>
+    <message>
+        <source>The other end of this pseudo-terminal is %1.</source>
+        <translation>الطرف الآخر لهذه الطرفية الزائفة هو %1.</translation>
+    </message>
+    <message>
+        <source>Close that program (or end it with &apos;kill %1&apos;), then check again.</source>
+        <translation>أغلق ذلك البرنامج (أو أنهِه بـ &apos;kill %1&apos;)، ثم افحص مجددًا.</translation>
+    </message>
+    <message>
+        <source>no other program holds it (lock files and open files looked at).</source>
+        <translation>لا يمسكه أي برنامج آخر (فُحصت ملفات القفل والملفات المفتوحة).</translation>
+    </message>
+    <message>
+        <source>the port does not exist.</source>
+        <translation>المنفذ غير موجود.</translation>
+    </message>
+    <message>
+        <source>it is no serial port.</source>
+        <translation>ليس منفذًا تسلسليًا.</translation>
+    </message>
+    <message>
+        <source>this user may not open the port.</source>
+        <translation>لا يحق لهذا المستخدم فتح المنفذ.</translation>
+    </message>
+    <message>
+        <source>%1 holds the port; opening it would take bytes from it.</source>
+        <translation>%1 يمسك المنفذ؛ فتحه سيأخذ منه بايتات.</translation>
+    </message>
+    <message>
+        <source>115,200 bit/s, 8 data bits, no parity, 1 stop bit, no flow control: accepted.</source>
+        <translation>115,200 بت/ث، 8 بتات بيانات، بلا تماثل، 1 بت توقف، بلا تحكم بالتدفق: مقبول.</translation>
+    </message>
+    <message>
+        <source>the port did not open at 115,200 8N1: %1.</source>
+        <translation>لم يُفتح المنفذ على 115,200 8N1: %1.</translation>
+    </message>
+    <message>
+        <source>The STB does not report its writing: check its display.</source>
+        <translation>STB لا يبلّغ عن كتابته: انظر إلى شاشته.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the report to %1: %2</source>
+        <translation>تعذّرت كتابة التقرير إلى %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 إطفاء STB وتشغيله أثناء الفحص (%2) يبيّن أيّها.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>من صنع %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>الرقم التسلسلي %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -751,6 +1003,96 @@
 firmware download and channel data backup.</source>
         <translation>أداة صيانة لأجهزة الاستقبال الفضائية الرقمية:
 تنزيل البرنامج الثابت ونسخ بيانات القنوات احتياطيًا.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CConnectionCheckDialog</name>
+    <message>
+        <source>port</source>
+        <extracomment>A step of the connection check, as its line names it.</extracomment>
+        <translation>المنفذ</translation>
+    </message>
+    <message>
+        <source>permission</source>
+        <translation>الصلاحية</translation>
+    </message>
+    <message>
+        <source>holder</source>
+        <translation>الماسك</translation>
+    </message>
+    <message>
+        <source>line settings</source>
+        <translation>إعدادات الخط</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>الحلقة الراجعة</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>الوصلة</translation>
+    </message>
+    <message>
+        <source>boot loader</source>
+        <translation>محمّل الإقلاع</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>الخط</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>الفحص</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>How a step of the connection check went: [ok], [problem], [skipped].</extracomment>
+        <translation>سليم</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>مشكلة</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>متخطّى</translation>
+    </message>
+    <message>
+        <source>Check connection</source>
+        <translation>فحص الاتصال</translation>
+    </message>
+    <message>
+        <source>Steps of the check</source>
+        <translation>خطوات الفحص</translation>
+    </message>
+    <message>
+        <source>&amp;Switch the STB off and on during the check</source>
+        <translation>إطفاء &amp;STB وتشغيله أثناء الفحص</translation>
+    </message>
+    <message>
+        <source>When the STB does not answer, wait up to 30 s for its boot loader</source>
+        <translation>إن لم يُجب STB، انتظر محمّل الإقلاع حتى 30 ث</translation>
+    </message>
+    <message>
+        <source>A &amp;loop-back plug is fitted instead of the STB (TX joined to RX)</source>
+        <translation>قابس &amp;حلقة راجعة مركّب بدلًا من STB (TX موصول بـ RX)</translation>
+    </message>
+    <message>
+        <source>Send a pattern and count what comes back</source>
+        <translation>أرسل نمطًا وعدّ ما يعود</translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation>افحص &amp;مجددًا</translation>
+    </message>
+    <message>
+        <source>A loop-back plug is fitted</source>
+        <extracomment>Quoted in the check&apos;s texts: the check box that tests with a loop-back plug.</extracomment>
+        <translation>قابس حلقة راجعة مركّب</translation>
+    </message>
+    <message>
+        <source>Switch the STB off and on during the check</source>
+        <translation>إطفاء STB وتشغيله أثناء الفحص</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1508,26 @@ firmware download and channel data backup.</source>
         <source>on</source>
         <translation>يعمل</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>المحطة</translation>
+    </message>
+    <message>
+        <source>Many ports at once</source>
+        <translation>منافذ كثيرة معًا</translation>
+    </message>
+    <message>
+        <source>Save support bundle...</source>
+        <translation>حفظ حزمة الدعم...</translation>
+    </message>
+    <message>
+        <source>Zip archive (*.zip);;All files (*)</source>
+        <translation>أرشيف Zip (*.zip);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open the Station view while transferring...</source>
+        <translation>لا يمكن فتح عرض المحطة أثناء النقل...</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1566,6 +1928,14 @@ Not listed by the system</source>
         <source>The language of the windows, from the next start</source>
         <translation>لغة النوافذ، من التشغيل التالي</translation>
     </message>
+    <message>
+        <source>Check &amp;connection</source>
+        <translation>فحص الا&amp;تصال</translation>
+    </message>
+    <message>
+        <source>Check the chosen port, its adapter and the STB step by step</source>
+        <translation>افحص المنفذ المختار ومحوّله و STB خطوة خطوة</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::ChannelListPrint</name>
@@ -1913,6 +2283,205 @@ Not listed by the system</source>
     <message>
         <source>Mod</source>
         <translation>التعديل</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::PortTile</name>
+    <message>
+        <source>Opening</source>
+        <translation>جارٍ الفتح</translation>
+    </message>
+    <message>
+        <source>Waiting for the STB</source>
+        <translation>انتظار STB</translation>
+    </message>
+    <message>
+        <source>Transferring</source>
+        <translation>جارٍ النقل</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>جارٍ الكتابة</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>جارٍ التحقق</translation>
+    </message>
+    <message>
+        <source>Switch the STB off</source>
+        <translation>أطفئ STB</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>متوقف</translation>
+    </message>
+    <message>
+        <source>Port unusable</source>
+        <translation>المنفذ غير صالح</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>The result of the last STB of a port in the Station view.</extracomment>
+        <translation>سليم</translation>
+    </message>
+    <message>
+        <source>verify failed</source>
+        <translation>فشل التحقق</translation>
+    </message>
+    <message>
+        <source>unconfirmed</source>
+        <translation>غير مؤكَّد</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>لم يبدأ</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>نجح</translation>
+    </message>
+    <message>
+        <source>canceled</source>
+        <translation>أُلغي</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>انتهت المهلة</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>مرفوض</translation>
+    </message>
+    <message>
+        <source>port error</source>
+        <translation>خطأ في المنفذ</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>فشل</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>تقدّم %1</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>ابدأ</translation>
+    </message>
+    <message>
+        <source>%p % (%1:%2 left)</source>
+        <translation>%p % (باقٍ %1:%2)</translation>
+    </message>
+    <message>
+        <source>No STB done yet</source>
+        <translation>لم يكتمل أي STB بعد</translation>
+    </message>
+    <message>
+        <source>Last: %1 (%2 of %3 ok)</source>
+        <translation>الأخير: %1 (%2 من %3 سليم)</translation>
+    </message>
+    <message>
+        <source>Boot loader %1, application %2</source>
+        <translation>محمّل الإقلاع %1، التطبيق %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::StationWindow</name>
+    <message>
+        <source>Station</source>
+        <translation>المحطة</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>المنافذ</translation>
+    </message>
+    <message>
+        <source>Start all</source>
+        <translation>ابدأ الكل</translation>
+    </message>
+    <message>
+        <source>Stop all</source>
+        <translation>أوقف الكل</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>استعراض...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>الملف:</translation>
+    </message>
+    <message>
+        <source>no report</source>
+        <translation>بلا تقرير</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Report file:</source>
+        <translation>ملف التقرير:</translation>
+    </message>
+    <message>
+        <source>Next STB after each</source>
+        <translation>STB التالي بعد كل واحد</translation>
+    </message>
+    <message>
+        <source>Verify channel data</source>
+        <translation>تحقّق من بيانات القنوات</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>تنزيل قسري</translation>
+    </message>
+    <message>
+        <source>Port to add</source>
+        <translation>المنفذ المراد إضافته</translation>
+    </message>
+    <message>
+        <source>Add port</source>
+        <translation>أضف منفذًا</translation>
+    </message>
+    <message>
+        <source>Add USB adapters</source>
+        <translation>أضف محوّلات USB</translation>
+    </message>
+    <message>
+        <source>File for every STB</source>
+        <translation>الملف لكل STB</translation>
+    </message>
+    <message>
+        <source>Report file</source>
+        <translation>ملف التقرير</translation>
+    </message>
+    <message>
+        <source>Choose the file every STB gets.</source>
+        <translation>اختر الملف الذي يتلقاه كل STB.</translation>
+    </message>
+    <message>
+        <source>Verify is for channel data: this file is not.</source>
+        <translation>التحقق لبيانات القنوات: هذا الملف ليس منها.</translation>
+    </message>
+    <message>
+        <source>Done: 0   Failed: 0   STBs per hour: 0</source>
+        <translation>تم: 0   فشل: 0   STB في الساعة: 0</translation>
+    </message>
+    <message>
+        <source>Done: %1   Failed: %2   STBs per hour: %3</source>
+        <translation>تم: %1   فشل: %2   STB في الساعة: %3</translation>
+    </message>
+    <message>
+        <source>   Report: %1</source>
+        <translation>   التقرير: %1</translation>
+    </message>
+    <message>
+        <source>An STB is writing its memory. Close anyway and leave it mid-write?</source>
+        <translation>جهاز STB يكتب ذاكرته. هل تغلق رغم ذلك وتتركه في منتصف الكتابة؟</translation>
     </message>
 </context>
 <context>

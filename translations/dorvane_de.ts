@@ -724,6 +724,258 @@
         <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
         <translation>Käufer : %1</translation>
     </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s application answers (an upload; a download needs it switched off).</source>
+        <translation>Eine Übertragung kann beginnen: Die Anwendung der STB antwortet (ein Upload; ein Download braucht sie ausgeschaltet).</translation>
+    </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s boot loader asks for a file (download).</source>
+        <translation>Eine Übertragung kann beginnen: Der Bootloader der STB fragt nach einer Datei (Download).</translation>
+    </message>
+    <message>
+        <source>The port opens at 115,200 8N1; the STB was not asked.</source>
+        <translation>Der Port öffnet mit 115,200 8N1; die STB wurde nicht gefragt.</translation>
+    </message>
+    <message>
+        <source>The port and the plug pass every byte. Fit the STB&apos;s cable instead and check again.</source>
+        <translation>Port und Stecker geben jedes Byte weiter. Stecken Sie stattdessen das Kabel der STB an und prüfen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>No transfer can start yet: see the problems above.</source>
+        <translation>Noch kann keine Übertragung beginnen: siehe die Probleme oben.</translation>
+    </message>
+    <message>
+        <source>the port failed during the check.</source>
+        <translation>der Port ist während der Prüfung ausgefallen.</translation>
+    </message>
+    <message>
+        <source>The adapter was unplugged or its driver gave up: plug it in again and check again.</source>
+        <translation>Der Adapter wurde abgezogen oder sein Treiber hat aufgegeben: Stecken Sie ihn wieder ein und prüfen Sie erneut.</translation>
+    </message>
+    <message>
+        <source>stopped before its end.</source>
+        <translation>vor dem Ende abgebrochen.</translation>
+    </message>
+    <message>
+        <source>not tried: %1</source>
+        <translation>nicht versucht: %1</translation>
+    </message>
+    <message>
+        <source>the port did not open.</source>
+        <translation>der Port hat sich nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>no loop-back plug fitted (%1 tests one: TX joined to RX).</source>
+        <translation>kein Loopback-Stecker aufgesteckt (%1 prüft mit einem: TX mit RX verbunden).</translation>
+    </message>
+    <message>
+        <source>%1 bytes sent, %2 back: %3 lost, %4 garbled, %5 extra; %6 bytes/s back (the line carries %7).</source>
+        <translation>%1 Bytes gesendet, %2 zurück: %3 verloren, %4 verfälscht, %5 zu viel; %6 Bytes/s zurück (die Leitung schafft %7).</translation>
+    </message>
+    <message>
+        <source>Nothing came back: the plug is not fitted, TX and RX are not joined, or the adapter does not send.</source>
+        <translation>Nichts kam zurück: Der Stecker sitzt nicht, TX und RX sind nicht verbunden, oder der Adapter sendet nicht.</translation>
+    </message>
+    <message>
+        <source>The adapter or its cable loses or garbles bytes: try another cable, another USB socket (not a hub) or another adapter.</source>
+        <translation>Der Adapter oder sein Kabel verliert oder verfälscht Bytes: Versuchen Sie ein anderes Kabel, eine andere USB-Buchse (keinen Hub) oder einen anderen Adapter.</translation>
+    </message>
+    <message>
+        <source>the loop-back plug is fitted instead of the STB.</source>
+        <translation>der Loopback-Stecker steckt anstelle der STB.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s application answered the link test (BEL, ACK): an upload can start.</source>
+        <translation>die Anwendung der STB hat den Verbindungstest beantwortet (BEL, ACK): ein Upload kann beginnen.</translation>
+    </message>
+    <message>
+        <source>For a download switch the STB off, start the download, then switch it on.</source>
+        <translation>Für einen Download schalten Sie die STB aus, starten den Download und schalten sie dann ein.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s boot loader asks for a file (&apos;C&apos;): a download can start now; an upload needs its application.</source>
+        <translation>der Bootloader der STB fragt nach einer Datei (&apos;C&apos;): ein Download kann jetzt beginnen; ein Upload braucht ihre Anwendung.</translation>
+    </message>
+    <message>
+        <source>what the PC sends comes back (%1 of %2 BELs): the line is looped.</source>
+        <translation>was der PC sendet, kommt zurück (%1 von %2 BELs): die Leitung ist kurzgeschlossen.</translation>
+    </message>
+    <message>
+        <source>A loop-back plug or a cable that joins TX to RX is fitted, not the STB&apos;s cable.</source>
+        <translation>Ein Loopback-Stecker oder ein Kabel, das TX mit RX verbindet, steckt – nicht das Kabel der STB.</translation>
+    </message>
+    <message>
+        <source>bytes came that answer nothing (%1).</source>
+        <translation>es kamen Bytes, die auf nichts antworten (%1).</translation>
+    </message>
+    <message>
+        <source>Another device is on the line, or it runs at another speed than 115,200 bit/s.</source>
+        <translation>Ein anderes Gerät hängt an der Leitung, oder es arbeitet mit einer anderen Geschwindigkeit als 115,200 bit/s.</translation>
+    </message>
+    <message>
+        <source>no answer to %1 link tests (BEL, waited %2 ms each).</source>
+        <translation>keine Antwort auf %1 Verbindungstests (BEL, je %2 ms gewartet).</translation>
+    </message>
+    <message>
+        <source>Most likely, in this order: the STB is off; its application runs with &quot;PC COM&quot; off (an upload needs that menu item on); the cable lacks the right wires (the PC&apos;s TX must reach the STB&apos;s RX and the STB&apos;s TX the PC&apos;s RX, with ground joined: a null-modem cable).</source>
+        <translation>Am wahrscheinlichsten, in dieser Reihenfolge: Die STB ist aus; ihre Anwendung läuft mit &quot;PC COM&quot; aus (ein Upload braucht diesen Menüpunkt an); dem Kabel fehlen die richtigen Adern (TX des PCs muss an RX der STB und TX der STB an RX des PCs, mit verbundener Masse: ein Nullmodemkabel).</translation>
+    </message>
+    <message>
+        <source>already asking for a file.</source>
+        <translation>fragt bereits nach einer Datei.</translation>
+    </message>
+    <message>
+        <source>not needed: the application answers.</source>
+        <translation>nicht nötig: die Anwendung antwortet.</translation>
+    </message>
+    <message>
+        <source>not asked to switch the STB off and on (%1).</source>
+        <translation>nicht gebeten, die STB aus- und einzuschalten (%1).</translation>
+    </message>
+    <message>
+        <source>Switch the STB off, wait two seconds and switch it on again: waiting up to %1 s for its boot loader.</source>
+        <translation>Schalten Sie die STB aus, warten Sie zwei Sekunden und schalten Sie sie wieder ein: bis zu %1 s Warten auf ihren Bootloader.</translation>
+    </message>
+    <message>
+        <source>the boot loader asked for a file (&apos;C&apos;) %1 s after the request: cable and STB work, a download can start.</source>
+        <translation>der Bootloader hat %1 s nach der Aufforderung nach einer Datei gefragt (&apos;C&apos;): Kabel und STB funktionieren, ein Download kann beginnen.</translation>
+    </message>
+    <message>
+        <source>No application answered the link test before: the STB was off, or its application has &quot;PC COM&quot; off (an upload needs that menu item on).</source>
+        <translation>Vorher hat keine Anwendung den Verbindungstest beantwortet: Die STB war aus, oder in ihrer Anwendung ist &quot;PC COM&quot; aus (ein Upload braucht diesen Menüpunkt an).</translation>
+    </message>
+    <message>
+        <source>no &apos;C&apos; within %1 s.</source>
+        <translation>kein &apos;C&apos; innerhalb von %1 s.</translation>
+    </message>
+    <message>
+        <source>The STB did not start, or what it sends does not reach the PC: check its power, and that the cable is a null-modem cable (TX and RX crossed, ground joined).</source>
+        <translation>Die STB ist nicht gestartet, oder was sie sendet, erreicht den PC nicht: Prüfen Sie ihre Stromversorgung und ob das Kabel ein Nullmodemkabel ist (TX und RX gekreuzt, Masse verbunden).</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in, or choose another port.</source>
+        <translation>Stecken Sie den Adapter ein oder wählen Sie einen anderen Port.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2.</source>
+        <translation>%1 ist kein serieller Port: es ist %2.</translation>
+    </message>
+    <message>
+        <source>a serial line the system lists as no adapter (a pseudo-terminal or a port of its own)</source>
+        <translation>eine serielle Leitung, die das System ohne Adapter führt (ein Pseudo-Terminal oder ein eigener Port)</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>Wählen Sie einen seriellen Port.</translation>
+    </message>
+    <message>
+        <source>Windows keeps no permissions on COM ports; a port another program holds shows when it is opened.</source>
+        <translation>Windows führt keine Rechte auf COM-Ports; ein Port, den ein anderes Programm belegt, zeigt sich beim Öffnen.</translation>
+    </message>
+    <message>
+        <source>there is no serial port to look at.</source>
+        <translation>es gibt keinen seriellen Port zum Ansehen.</translation>
+    </message>
+    <message>
+        <source>%1 may read and write it (group &apos;%2&apos;, mode %3).</source>
+        <translation>%1 darf ihn lesen und schreiben (Gruppe &apos;%2&apos;, Modus %3).</translation>
+    </message>
+    <message>
+        <source>%1 may not read and write it (group &apos;%2&apos;, %3; mode %4).</source>
+        <translation>%1 darf ihn nicht lesen und schreiben (Gruppe &apos;%2&apos;, %3; Modus %4).</translation>
+    </message>
+    <message>
+        <source>you are in it</source>
+        <translation>Sie gehören dazu</translation>
+    </message>
+    <message>
+        <source>you are not in it</source>
+        <translation>Sie gehören nicht dazu</translation>
+    </message>
+    <message>
+        <source>The device&apos;s mode shuts its group out: &apos;sudo chmod g+rw %1&apos; until it is plugged in again; a udev rule that sets MODE=&quot;0660&quot; keeps it.</source>
+        <translation>Der Modus des Geräts sperrt seine Gruppe aus: &apos;sudo chmod g+rw %1&apos; hilft, bis es neu eingesteckt wird; eine udev-Regel mit MODE=&quot;0660&quot; hält es dauerhaft.</translation>
+    </message>
+    <message>
+        <source>You are listed in &apos;%1&apos; but this session started before that: log out and in again (or run &apos;newgrp %1&apos;).</source>
+        <translation>Sie stehen in &apos;%1&apos;, aber diese Sitzung begann davor: Melden Sie sich ab und wieder an (oder führen Sie &apos;newgrp %1&apos; aus).</translation>
+    </message>
+    <message>
+        <source>The device belongs to root alone. A udev rule giving it to the &apos;dialout&apos; group (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) lets the group in; then join it with &apos;sudo usermod -aG dialout $USER&apos; and log out and in again.</source>
+        <translation>Das Gerät gehört allein root. Eine udev-Regel, die es der Gruppe &apos;dialout&apos; gibt (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;), lässt die Gruppe zu; treten Sie ihr dann mit &apos;sudo usermod -aG dialout $USER&apos; bei und melden Sie sich ab und wieder an.</translation>
+    </message>
+    <message>
+        <source>Join the group: &apos;sudo usermod -aG %1 $USER&apos;, then log out and in again.</source>
+        <translation>Treten Sie der Gruppe bei: &apos;sudo usermod -aG %1 $USER&apos;, dann ab- und wieder anmelden.</translation>
+    </message>
+    <message>
+        <source>Windows tells who holds a port only by refusing to open it: see the line settings.</source>
+        <translation>Windows zeigt, wer einen Port belegt, nur durch Verweigern des Öffnens: siehe die Leitungseinstellungen.</translation>
+    </message>
+    <message>
+        <source>in use by %1.</source>
+        <translation>belegt von %1.</translation>
+    </message>
+    <message>
+        <source>The other end of this pseudo-terminal is %1.</source>
+        <translation>Das andere Ende dieses Pseudo-Terminals ist %1.</translation>
+    </message>
+    <message>
+        <source>Close that program (or end it with &apos;kill %1&apos;), then check again.</source>
+        <translation>Schließen Sie dieses Programm (oder beenden Sie es mit &apos;kill %1&apos;) und prüfen Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>no other program holds it (lock files and open files looked at).</source>
+        <translation>kein anderes Programm belegt ihn (Sperrdateien und offene Dateien angesehen).</translation>
+    </message>
+    <message>
+        <source>the port does not exist.</source>
+        <translation>der Port existiert nicht.</translation>
+    </message>
+    <message>
+        <source>it is no serial port.</source>
+        <translation>er ist kein serieller Port.</translation>
+    </message>
+    <message>
+        <source>this user may not open the port.</source>
+        <translation>dieser Benutzer darf den Port nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>%1 holds the port; opening it would take bytes from it.</source>
+        <translation>%1 belegt den Port; ihn zu öffnen, würde ihm Bytes wegnehmen.</translation>
+    </message>
+    <message>
+        <source>115,200 bit/s, 8 data bits, no parity, 1 stop bit, no flow control: accepted.</source>
+        <translation>115,200 bit/s, 8 Datenbits, keine Parität, 1 Stoppbit, keine Flusskontrolle: angenommen.</translation>
+    </message>
+    <message>
+        <source>the port did not open at 115,200 8N1: %1.</source>
+        <translation>der Port hat sich mit 115,200 8N1 nicht geöffnet: %1.</translation>
+    </message>
+    <message>
+        <source>The STB does not report its writing: check its display.</source>
+        <translation>Die STB meldet ihr Schreiben nicht: Sehen Sie auf ihre Anzeige.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the report to %1: %2</source>
+        <translation>Der Bericht kann nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 Die STB während einer Prüfung aus- und einzuschalten (%2) zeigt, was zutrifft.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>hergestellt von %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>Seriennummer %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -751,6 +1003,96 @@
 firmware download and channel data backup.</source>
         <translation>Servicewerkzeug für digitale Satellitenreceiver:
 Firmware-Download und Sicherung der Kanaldaten.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CConnectionCheckDialog</name>
+    <message>
+        <source>port</source>
+        <extracomment>A step of the connection check, as its line names it.</extracomment>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>permission</source>
+        <translation>Rechte</translation>
+    </message>
+    <message>
+        <source>holder</source>
+        <translation>Belegung</translation>
+    </message>
+    <message>
+        <source>line settings</source>
+        <translation>Leitungseinstellungen</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>Loopback</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>Verbindung</translation>
+    </message>
+    <message>
+        <source>boot loader</source>
+        <translation>Bootloader</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>Leitung</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>Prüfung</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>How a step of the connection check went: [ok], [problem], [skipped].</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>Problem</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
+    </message>
+    <message>
+        <source>Check connection</source>
+        <translation>Verbindung prüfen</translation>
+    </message>
+    <message>
+        <source>Steps of the check</source>
+        <translation>Schritte der Prüfung</translation>
+    </message>
+    <message>
+        <source>&amp;Switch the STB off and on during the check</source>
+        <translation>STB während der Prüfung aus- und ein&amp;schalten</translation>
+    </message>
+    <message>
+        <source>When the STB does not answer, wait up to 30 s for its boot loader</source>
+        <translation>Antwortet die STB nicht, bis zu 30 s auf ihren Bootloader warten</translation>
+    </message>
+    <message>
+        <source>A &amp;loop-back plug is fitted instead of the STB (TX joined to RX)</source>
+        <translation>Ein &amp;Loopback-Stecker steckt anstelle der STB (TX mit RX verbunden)</translation>
+    </message>
+    <message>
+        <source>Send a pattern and count what comes back</source>
+        <translation>Ein Muster senden und zählen, was zurückkommt</translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation>&amp;Erneut prüfen</translation>
+    </message>
+    <message>
+        <source>A loop-back plug is fitted</source>
+        <extracomment>Quoted in the check&apos;s texts: the check box that tests with a loop-back plug.</extracomment>
+        <translation>Ein Loopback-Stecker steckt</translation>
+    </message>
+    <message>
+        <source>Switch the STB off and on during the check</source>
+        <translation>STB während der Prüfung aus- und einschalten</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1508,26 @@ Firmware-Download und Sicherung der Kanaldaten.</translation>
         <source>on</source>
         <translation>ein</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Many ports at once</source>
+        <translation>Viele Ports zugleich</translation>
+    </message>
+    <message>
+        <source>Save support bundle...</source>
+        <translation>Support-Paket speichern...</translation>
+    </message>
+    <message>
+        <source>Zip archive (*.zip);;All files (*)</source>
+        <translation>Zip-Archiv (*.zip);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open the Station view while transferring...</source>
+        <translation>Während einer Übertragung kann die Station-Ansicht nicht geöffnet werden...</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1566,6 +1928,14 @@ Nicht vom System gelistet</translation>
         <source>The language of the windows, from the next start</source>
         <translation>Die Sprache der Fenster, ab dem nächsten Start</translation>
     </message>
+    <message>
+        <source>Check &amp;connection</source>
+        <translation>&amp;Verbindung prüfen</translation>
+    </message>
+    <message>
+        <source>Check the chosen port, its adapter and the STB step by step</source>
+        <translation>Den gewählten Port, seinen Adapter und die STB Schritt für Schritt prüfen</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::ChannelListPrint</name>
@@ -1913,6 +2283,205 @@ Nicht vom System gelistet</translation>
     <message>
         <source>Mod</source>
         <translation>Mod</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::PortTile</name>
+    <message>
+        <source>Opening</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Waiting for the STB</source>
+        <translation>Warten auf die STB</translation>
+    </message>
+    <message>
+        <source>Transferring</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Switch the STB off</source>
+        <translation>STB ausschalten</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
+    </message>
+    <message>
+        <source>Port unusable</source>
+        <translation>Port unbrauchbar</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>The result of the last STB of a port in the Station view.</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>verify failed</source>
+        <translation>Prüfung fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>unconfirmed</source>
+        <translation>unbestätigt</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>nicht begonnen</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>erfolgreich</translation>
+    </message>
+    <message>
+        <source>canceled</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>Zeitüberschreitung</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>port error</source>
+        <translation>Portfehler</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Fortschritt von %1</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>%p % (%1:%2 left)</source>
+        <translation>%p % (noch %1:%2)</translation>
+    </message>
+    <message>
+        <source>No STB done yet</source>
+        <translation>Noch keine STB fertig</translation>
+    </message>
+    <message>
+        <source>Last: %1 (%2 of %3 ok)</source>
+        <translation>Zuletzt: %1 (%2 von %3 OK)</translation>
+    </message>
+    <message>
+        <source>Boot loader %1, application %2</source>
+        <translation>Bootloader %1, Anwendung %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::StationWindow</name>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Start all</source>
+        <translation>Alle starten</translation>
+    </message>
+    <message>
+        <source>Stop all</source>
+        <translation>Alle stoppen</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>no report</source>
+        <translation>kein Bericht</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Report file:</source>
+        <translation>Berichtsdatei:</translation>
+    </message>
+    <message>
+        <source>Next STB after each</source>
+        <translation>Nach jeder die nächste STB</translation>
+    </message>
+    <message>
+        <source>Verify channel data</source>
+        <translation>Kanaldaten prüfen</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>Erzwungener Download</translation>
+    </message>
+    <message>
+        <source>Port to add</source>
+        <translation>Hinzuzufügender Port</translation>
+    </message>
+    <message>
+        <source>Add port</source>
+        <translation>Port hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add USB adapters</source>
+        <translation>USB-Adapter hinzufügen</translation>
+    </message>
+    <message>
+        <source>File for every STB</source>
+        <translation>Datei für jede STB</translation>
+    </message>
+    <message>
+        <source>Report file</source>
+        <translation>Berichtsdatei</translation>
+    </message>
+    <message>
+        <source>Choose the file every STB gets.</source>
+        <translation>Wählen Sie die Datei, die jede STB bekommt.</translation>
+    </message>
+    <message>
+        <source>Verify is for channel data: this file is not.</source>
+        <translation>Prüfen gilt für Kanaldaten: diese Datei ist keine.</translation>
+    </message>
+    <message>
+        <source>Done: 0   Failed: 0   STBs per hour: 0</source>
+        <translation>Fertig: 0   Fehlgeschlagen: 0   STBs pro Stunde: 0</translation>
+    </message>
+    <message>
+        <source>Done: %1   Failed: %2   STBs per hour: %3</source>
+        <translation>Fertig: %1   Fehlgeschlagen: %2   STBs pro Stunde: %3</translation>
+    </message>
+    <message>
+        <source>   Report: %1</source>
+        <translation>   Bericht: %1</translation>
+    </message>
+    <message>
+        <source>An STB is writing its memory. Close anyway and leave it mid-write?</source>
+        <translation>Eine STB schreibt ihren Speicher. Trotzdem schließen und sie mitten im Schreiben lassen?</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,258 @@
         <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
         <translation>Comprador : %1</translation>
     </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s application answers (an upload; a download needs it switched off).</source>
+        <translation>Puede empezar una transferencia: la aplicación del STB responde (una subida; una descarga lo necesita apagado).</translation>
+    </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s boot loader asks for a file (download).</source>
+        <translation>Puede empezar una transferencia: el cargador de arranque del STB pide un archivo (descarga).</translation>
+    </message>
+    <message>
+        <source>The port opens at 115,200 8N1; the STB was not asked.</source>
+        <translation>El puerto abre a 115,200 8N1; no se preguntó al STB.</translation>
+    </message>
+    <message>
+        <source>The port and the plug pass every byte. Fit the STB&apos;s cable instead and check again.</source>
+        <translation>El puerto y el conector pasan todos los bytes. Conecte en su lugar el cable del STB y vuelva a comprobar.</translation>
+    </message>
+    <message>
+        <source>No transfer can start yet: see the problems above.</source>
+        <translation>Aún no puede empezar ninguna transferencia: vea los problemas de arriba.</translation>
+    </message>
+    <message>
+        <source>the port failed during the check.</source>
+        <translation>el puerto falló durante la comprobación.</translation>
+    </message>
+    <message>
+        <source>The adapter was unplugged or its driver gave up: plug it in again and check again.</source>
+        <translation>El adaptador se desconectó o su controlador dejó de responder: vuelva a conectarlo y compruebe de nuevo.</translation>
+    </message>
+    <message>
+        <source>stopped before its end.</source>
+        <translation>detenida antes de terminar.</translation>
+    </message>
+    <message>
+        <source>not tried: %1</source>
+        <translation>no probado: %1</translation>
+    </message>
+    <message>
+        <source>the port did not open.</source>
+        <translation>el puerto no se abrió.</translation>
+    </message>
+    <message>
+        <source>no loop-back plug fitted (%1 tests one: TX joined to RX).</source>
+        <translation>no hay conector de bucle puesto (%1 prueba con uno: TX unido a RX).</translation>
+    </message>
+    <message>
+        <source>%1 bytes sent, %2 back: %3 lost, %4 garbled, %5 extra; %6 bytes/s back (the line carries %7).</source>
+        <translation>%1 bytes enviados, %2 de vuelta: %3 perdidos, %4 alterados, %5 de más; %6 bytes/s de vuelta (la línea lleva %7).</translation>
+    </message>
+    <message>
+        <source>Nothing came back: the plug is not fitted, TX and RX are not joined, or the adapter does not send.</source>
+        <translation>No volvió nada: el conector no está puesto, TX y RX no están unidos, o el adaptador no transmite.</translation>
+    </message>
+    <message>
+        <source>The adapter or its cable loses or garbles bytes: try another cable, another USB socket (not a hub) or another adapter.</source>
+        <translation>El adaptador o su cable pierde o altera bytes: pruebe otro cable, otra toma USB (no un hub) u otro adaptador.</translation>
+    </message>
+    <message>
+        <source>the loop-back plug is fitted instead of the STB.</source>
+        <translation>el conector de bucle está puesto en lugar del STB.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s application answered the link test (BEL, ACK): an upload can start.</source>
+        <translation>la aplicación del STB respondió a la prueba de enlace (BEL, ACK): puede empezar una subida.</translation>
+    </message>
+    <message>
+        <source>For a download switch the STB off, start the download, then switch it on.</source>
+        <translation>Para una descarga apague el STB, inicie la descarga y luego enciéndalo.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s boot loader asks for a file (&apos;C&apos;): a download can start now; an upload needs its application.</source>
+        <translation>el cargador de arranque del STB pide un archivo (&apos;C&apos;): una descarga puede empezar ya; una subida necesita su aplicación.</translation>
+    </message>
+    <message>
+        <source>what the PC sends comes back (%1 of %2 BELs): the line is looped.</source>
+        <translation>lo que envía el PC vuelve (%1 de %2 BEL): la línea está en bucle.</translation>
+    </message>
+    <message>
+        <source>A loop-back plug or a cable that joins TX to RX is fitted, not the STB&apos;s cable.</source>
+        <translation>Hay un conector de bucle o un cable que une TX con RX, no el cable del STB.</translation>
+    </message>
+    <message>
+        <source>bytes came that answer nothing (%1).</source>
+        <translation>llegaron bytes que no responden a nada (%1).</translation>
+    </message>
+    <message>
+        <source>Another device is on the line, or it runs at another speed than 115,200 bit/s.</source>
+        <translation>Hay otro aparato en la línea, o funciona a otra velocidad que 115,200 bit/s.</translation>
+    </message>
+    <message>
+        <source>no answer to %1 link tests (BEL, waited %2 ms each).</source>
+        <translation>sin respuesta a %1 pruebas de enlace (BEL, %2 ms de espera cada una).</translation>
+    </message>
+    <message>
+        <source>Most likely, in this order: the STB is off; its application runs with &quot;PC COM&quot; off (an upload needs that menu item on); the cable lacks the right wires (the PC&apos;s TX must reach the STB&apos;s RX and the STB&apos;s TX the PC&apos;s RX, with ground joined: a null-modem cable).</source>
+        <translation>Lo más probable, en este orden: el STB está apagado; su aplicación funciona con &quot;PC COM&quot; desactivado (una subida necesita esa opción del menú activada); al cable le faltan los hilos correctos (el TX del PC debe llegar al RX del STB y el TX del STB al RX del PC, con masa unida: un cable null-módem).</translation>
+    </message>
+    <message>
+        <source>already asking for a file.</source>
+        <translation>ya está pidiendo un archivo.</translation>
+    </message>
+    <message>
+        <source>not needed: the application answers.</source>
+        <translation>no hace falta: la aplicación responde.</translation>
+    </message>
+    <message>
+        <source>not asked to switch the STB off and on (%1).</source>
+        <translation>no se pidió apagar y encender el STB (%1).</translation>
+    </message>
+    <message>
+        <source>Switch the STB off, wait two seconds and switch it on again: waiting up to %1 s for its boot loader.</source>
+        <translation>Apague el STB, espere dos segundos y vuelva a encenderlo: se espera hasta %1 s a su cargador de arranque.</translation>
+    </message>
+    <message>
+        <source>the boot loader asked for a file (&apos;C&apos;) %1 s after the request: cable and STB work, a download can start.</source>
+        <translation>el cargador de arranque pidió un archivo (&apos;C&apos;) %1 s después de la petición: cable y STB funcionan, puede empezar una descarga.</translation>
+    </message>
+    <message>
+        <source>No application answered the link test before: the STB was off, or its application has &quot;PC COM&quot; off (an upload needs that menu item on).</source>
+        <translation>Antes ninguna aplicación respondió a la prueba de enlace: el STB estaba apagado, o su aplicación tiene &quot;PC COM&quot; desactivado (una subida necesita esa opción del menú activada).</translation>
+    </message>
+    <message>
+        <source>no &apos;C&apos; within %1 s.</source>
+        <translation>ninguna &apos;C&apos; en %1 s.</translation>
+    </message>
+    <message>
+        <source>The STB did not start, or what it sends does not reach the PC: check its power, and that the cable is a null-modem cable (TX and RX crossed, ground joined).</source>
+        <translation>El STB no arrancó, o lo que envía no llega al PC: compruebe su alimentación y que el cable sea un cable null-módem (TX y RX cruzados, masa unida).</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in, or choose another port.</source>
+        <translation>Conecte el adaptador o elija otro puerto.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2.</source>
+        <translation>%1 no es un puerto serie: es %2.</translation>
+    </message>
+    <message>
+        <source>a serial line the system lists as no adapter (a pseudo-terminal or a port of its own)</source>
+        <translation>una línea serie que el sistema no asocia a ningún adaptador (un pseudoterminal o un puerto propio)</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>Elija un puerto serie.</translation>
+    </message>
+    <message>
+        <source>Windows keeps no permissions on COM ports; a port another program holds shows when it is opened.</source>
+        <translation>Windows no lleva permisos en los puertos COM; un puerto que tiene otro programa se ve al abrirlo.</translation>
+    </message>
+    <message>
+        <source>there is no serial port to look at.</source>
+        <translation>no hay ningún puerto serie que revisar.</translation>
+    </message>
+    <message>
+        <source>%1 may read and write it (group &apos;%2&apos;, mode %3).</source>
+        <translation>%1 puede leerlo y escribirlo (grupo &apos;%2&apos;, modo %3).</translation>
+    </message>
+    <message>
+        <source>%1 may not read and write it (group &apos;%2&apos;, %3; mode %4).</source>
+        <translation>%1 no puede leerlo ni escribirlo (grupo &apos;%2&apos;, %3; modo %4).</translation>
+    </message>
+    <message>
+        <source>you are in it</source>
+        <translation>usted pertenece a él</translation>
+    </message>
+    <message>
+        <source>you are not in it</source>
+        <translation>usted no pertenece a él</translation>
+    </message>
+    <message>
+        <source>The device&apos;s mode shuts its group out: &apos;sudo chmod g+rw %1&apos; until it is plugged in again; a udev rule that sets MODE=&quot;0660&quot; keeps it.</source>
+        <translation>El modo del dispositivo deja fuera a su grupo: &apos;sudo chmod g+rw %1&apos; hasta que se vuelva a conectar; una regla udev que fije MODE=&quot;0660&quot; lo mantiene.</translation>
+    </message>
+    <message>
+        <source>You are listed in &apos;%1&apos; but this session started before that: log out and in again (or run &apos;newgrp %1&apos;).</source>
+        <translation>Usted figura en &apos;%1&apos; pero esta sesión empezó antes: cierre la sesión y vuelva a entrar (o ejecute &apos;newgrp %1&apos;).</translation>
+    </message>
+    <message>
+        <source>The device belongs to root alone. A udev rule giving it to the &apos;dialout&apos; group (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) lets the group in; then join it with &apos;sudo usermod -aG dialout $USER&apos; and log out and in again.</source>
+        <translation>El dispositivo pertenece solo a root. Una regla udev que lo asigne al grupo &apos;dialout&apos; (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) deja entrar al grupo; luego únase con &apos;sudo usermod -aG dialout $USER&apos; y cierre la sesión y vuelva a entrar.</translation>
+    </message>
+    <message>
+        <source>Join the group: &apos;sudo usermod -aG %1 $USER&apos;, then log out and in again.</source>
+        <translation>Únase al grupo: &apos;sudo usermod -aG %1 $USER&apos;, luego cierre la sesión y vuelva a entrar.</translation>
+    </message>
+    <message>
+        <source>Windows tells who holds a port only by refusing to open it: see the line settings.</source>
+        <translation>Windows solo dice quién tiene un puerto negándose a abrirlo: vea los ajustes de línea.</translation>
+    </message>
+    <message>
+        <source>in use by %1.</source>
+        <translation>en uso por %1.</translation>
+    </message>
+    <message>
+        <source>The other end of this pseudo-terminal is %1.</source>
+        <translation>El otro extremo de este pseudoterminal es %1.</translation>
+    </message>
+    <message>
+        <source>Close that program (or end it with &apos;kill %1&apos;), then check again.</source>
+        <translation>Cierre ese programa (o termínelo con &apos;kill %1&apos;) y vuelva a comprobar.</translation>
+    </message>
+    <message>
+        <source>no other program holds it (lock files and open files looked at).</source>
+        <translation>ningún otro programa lo tiene (revisados los archivos de bloqueo y los archivos abiertos).</translation>
+    </message>
+    <message>
+        <source>the port does not exist.</source>
+        <translation>el puerto no existe.</translation>
+    </message>
+    <message>
+        <source>it is no serial port.</source>
+        <translation>no es un puerto serie.</translation>
+    </message>
+    <message>
+        <source>this user may not open the port.</source>
+        <translation>este usuario no puede abrir el puerto.</translation>
+    </message>
+    <message>
+        <source>%1 holds the port; opening it would take bytes from it.</source>
+        <translation>%1 tiene el puerto; abrirlo le quitaría bytes.</translation>
+    </message>
+    <message>
+        <source>115,200 bit/s, 8 data bits, no parity, 1 stop bit, no flow control: accepted.</source>
+        <translation>115,200 bit/s, 8 bits de datos, sin paridad, 1 bit de parada, sin control de flujo: aceptado.</translation>
+    </message>
+    <message>
+        <source>the port did not open at 115,200 8N1: %1.</source>
+        <translation>el puerto no se abrió a 115,200 8N1: %1.</translation>
+    </message>
+    <message>
+        <source>The STB does not report its writing: check its display.</source>
+        <translation>El STB no informa de su escritura: mire su pantalla.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the report to %1: %2</source>
+        <translation>No se puede escribir el informe en %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 Apagar y encender el STB durante una comprobación (%2) indica cuál es.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>fabricado por %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>número de serie %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -751,6 +1003,96 @@
 firmware download and channel data backup.</source>
         <translation>Herramienta de servicio para receptores de satélite digitales:
 descarga de firmware y copia de los datos de canales.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CConnectionCheckDialog</name>
+    <message>
+        <source>port</source>
+        <extracomment>A step of the connection check, as its line names it.</extracomment>
+        <translation>puerto</translation>
+    </message>
+    <message>
+        <source>permission</source>
+        <translation>permisos</translation>
+    </message>
+    <message>
+        <source>holder</source>
+        <translation>ocupante</translation>
+    </message>
+    <message>
+        <source>line settings</source>
+        <translation>ajustes de línea</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>bucle</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>enlace</translation>
+    </message>
+    <message>
+        <source>boot loader</source>
+        <translation>cargador de arranque</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>línea</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>comprobación</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>How a step of the connection check went: [ok], [problem], [skipped].</extracomment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problema</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>omitido</translation>
+    </message>
+    <message>
+        <source>Check connection</source>
+        <translation>Comprobar conexión</translation>
+    </message>
+    <message>
+        <source>Steps of the check</source>
+        <translation>Pasos de la comprobación</translation>
+    </message>
+    <message>
+        <source>&amp;Switch the STB off and on during the check</source>
+        <translation>Apagar y encender el &amp;STB durante la comprobación</translation>
+    </message>
+    <message>
+        <source>When the STB does not answer, wait up to 30 s for its boot loader</source>
+        <translation>Si el STB no responde, esperar hasta 30 s a su cargador de arranque</translation>
+    </message>
+    <message>
+        <source>A &amp;loop-back plug is fitted instead of the STB (TX joined to RX)</source>
+        <translation>Hay un conector de &amp;bucle en lugar del STB (TX unido a RX)</translation>
+    </message>
+    <message>
+        <source>Send a pattern and count what comes back</source>
+        <translation>Enviar un patrón y contar lo que vuelve</translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation>Comprobar de &amp;nuevo</translation>
+    </message>
+    <message>
+        <source>A loop-back plug is fitted</source>
+        <extracomment>Quoted in the check&apos;s texts: the check box that tests with a loop-back plug.</extracomment>
+        <translation>Hay un conector de bucle puesto</translation>
+    </message>
+    <message>
+        <source>Switch the STB off and on during the check</source>
+        <translation>Apagar y encender el STB durante la comprobación</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1508,26 @@ descarga de firmware y copia de los datos de canales.</translation>
         <source>on</source>
         <translation>encendido</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Estación</translation>
+    </message>
+    <message>
+        <source>Many ports at once</source>
+        <translation>Muchos puertos a la vez</translation>
+    </message>
+    <message>
+        <source>Save support bundle...</source>
+        <translation>Guardar paquete de soporte...</translation>
+    </message>
+    <message>
+        <source>Zip archive (*.zip);;All files (*)</source>
+        <translation>Archivo zip (*.zip);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open the Station view while transferring...</source>
+        <translation>No se puede abrir la vista Estación durante una transferencia...</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1566,6 +1928,14 @@ No listado por el sistema</translation>
         <source>The language of the windows, from the next start</source>
         <translation>El idioma de las ventanas, desde el próximo inicio</translation>
     </message>
+    <message>
+        <source>Check &amp;connection</source>
+        <translation>Comprobar &amp;conexión</translation>
+    </message>
+    <message>
+        <source>Check the chosen port, its adapter and the STB step by step</source>
+        <translation>Comprobar paso a paso el puerto elegido, su adaptador y el STB</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::ChannelListPrint</name>
@@ -1913,6 +2283,205 @@ No listado por el sistema</translation>
     <message>
         <source>Mod</source>
         <translation>Mod</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::PortTile</name>
+    <message>
+        <source>Opening</source>
+        <translation>Abriendo</translation>
+    </message>
+    <message>
+        <source>Waiting for the STB</source>
+        <translation>Esperando al STB</translation>
+    </message>
+    <message>
+        <source>Transferring</source>
+        <translation>Transfiriendo</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Escribiendo</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Verificando</translation>
+    </message>
+    <message>
+        <source>Switch the STB off</source>
+        <translation>Apague el STB</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Port unusable</source>
+        <translation>Puerto inutilizable</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>The result of the last STB of a port in the Station view.</extracomment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>verify failed</source>
+        <translation>verificación fallida</translation>
+    </message>
+    <message>
+        <source>unconfirmed</source>
+        <translation>sin confirmar</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>no iniciado</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>correcto</translation>
+    </message>
+    <message>
+        <source>canceled</source>
+        <translation>cancelado</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>tiempo agotado</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>rechazado</translation>
+    </message>
+    <message>
+        <source>port error</source>
+        <translation>error de puerto</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fallido</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Progreso de %1</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>%p % (%1:%2 left)</source>
+        <translation>%p % (quedan %1:%2)</translation>
+    </message>
+    <message>
+        <source>No STB done yet</source>
+        <translation>Ningún STB terminado aún</translation>
+    </message>
+    <message>
+        <source>Last: %1 (%2 of %3 ok)</source>
+        <translation>Último: %1 (%2 de %3 ok)</translation>
+    </message>
+    <message>
+        <source>Boot loader %1, application %2</source>
+        <translation>Cargador de arranque %1, aplicación %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::StationWindow</name>
+    <message>
+        <source>Station</source>
+        <translation>Estación</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Puertos</translation>
+    </message>
+    <message>
+        <source>Start all</source>
+        <translation>Iniciar todos</translation>
+    </message>
+    <message>
+        <source>Stop all</source>
+        <translation>Detener todos</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Examinar...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Archivo:</translation>
+    </message>
+    <message>
+        <source>no report</source>
+        <translation>sin informe</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Report file:</source>
+        <translation>Archivo de informe:</translation>
+    </message>
+    <message>
+        <source>Next STB after each</source>
+        <translation>Siguiente STB tras cada uno</translation>
+    </message>
+    <message>
+        <source>Verify channel data</source>
+        <translation>Verificar datos de canales</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>Descarga forzada</translation>
+    </message>
+    <message>
+        <source>Port to add</source>
+        <translation>Puerto que añadir</translation>
+    </message>
+    <message>
+        <source>Add port</source>
+        <translation>Añadir puerto</translation>
+    </message>
+    <message>
+        <source>Add USB adapters</source>
+        <translation>Añadir adaptadores USB</translation>
+    </message>
+    <message>
+        <source>File for every STB</source>
+        <translation>Archivo para cada STB</translation>
+    </message>
+    <message>
+        <source>Report file</source>
+        <translation>Archivo de informe</translation>
+    </message>
+    <message>
+        <source>Choose the file every STB gets.</source>
+        <translation>Elija el archivo que recibe cada STB.</translation>
+    </message>
+    <message>
+        <source>Verify is for channel data: this file is not.</source>
+        <translation>Verificar es para datos de canales: este archivo no lo es.</translation>
+    </message>
+    <message>
+        <source>Done: 0   Failed: 0   STBs per hour: 0</source>
+        <translation>Hechos: 0   Fallidos: 0   STB por hora: 0</translation>
+    </message>
+    <message>
+        <source>Done: %1   Failed: %2   STBs per hour: %3</source>
+        <translation>Hechos: %1   Fallidos: %2   STB por hora: %3</translation>
+    </message>
+    <message>
+        <source>   Report: %1</source>
+        <translation>   Informe: %1</translation>
+    </message>
+    <message>
+        <source>An STB is writing its memory. Close anyway and leave it mid-write?</source>
+        <translation>Un STB está escribiendo su memoria. ¿Cerrar de todos modos y dejarlo a medio escribir?</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,258 @@
         <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
         <translation>خریدار : %1</translation>
     </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s application answers (an upload; a download needs it switched off).</source>
+        <translation>انتقال می‌تواند شروع شود: برنامهٔ STB پاسخ می‌دهد (بارگذاری؛ بارگیری به خاموش بودن آن نیاز دارد).</translation>
+    </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s boot loader asks for a file (download).</source>
+        <translation>انتقال می‌تواند شروع شود: بوت‌لودر STB پرونده می‌خواهد (بارگیری).</translation>
+    </message>
+    <message>
+        <source>The port opens at 115,200 8N1; the STB was not asked.</source>
+        <translation>درگاه با 115,200 8N1 باز می‌شود؛ از STB پرسیده نشد.</translation>
+    </message>
+    <message>
+        <source>The port and the plug pass every byte. Fit the STB&apos;s cable instead and check again.</source>
+        <translation>درگاه و دوشاخه همهٔ بایت‌ها را عبور می‌دهند. به‌جای آن کابل STB را وصل کنید و دوباره بررسی کنید.</translation>
+    </message>
+    <message>
+        <source>No transfer can start yet: see the problems above.</source>
+        <translation>هنوز هیچ انتقالی نمی‌تواند شروع شود: مشکلات بالا را ببینید.</translation>
+    </message>
+    <message>
+        <source>the port failed during the check.</source>
+        <translation>درگاه هنگام بررسی از کار افتاد.</translation>
+    </message>
+    <message>
+        <source>The adapter was unplugged or its driver gave up: plug it in again and check again.</source>
+        <translation>مبدل جدا شد یا راه‌انداز آن از کار ماند: دوباره وصلش کنید و باز بررسی کنید.</translation>
+    </message>
+    <message>
+        <source>stopped before its end.</source>
+        <translation>پیش از پایان متوقف شد.</translation>
+    </message>
+    <message>
+        <source>not tried: %1</source>
+        <translation>امتحان نشد: %1</translation>
+    </message>
+    <message>
+        <source>the port did not open.</source>
+        <translation>درگاه باز نشد.</translation>
+    </message>
+    <message>
+        <source>no loop-back plug fitted (%1 tests one: TX joined to RX).</source>
+        <translation>دوشاخهٔ حلقهٔ برگشتی وصل نیست (%1 با یکی آزمایش می‌کند: TX به RX وصل).</translation>
+    </message>
+    <message>
+        <source>%1 bytes sent, %2 back: %3 lost, %4 garbled, %5 extra; %6 bytes/s back (the line carries %7).</source>
+        <translation>%1 بایت فرستاده شد، %2 برگشت: %3 گم‌شده، %4 خراب، %5 اضافه؛ %6 بایت/ث برگشتی (خط %7 می‌برد).</translation>
+    </message>
+    <message>
+        <source>Nothing came back: the plug is not fitted, TX and RX are not joined, or the adapter does not send.</source>
+        <translation>چیزی برنگشت: دوشاخه وصل نیست، TX و RX به هم وصل نیستند، یا مبدل نمی‌فرستد.</translation>
+    </message>
+    <message>
+        <source>The adapter or its cable loses or garbles bytes: try another cable, another USB socket (not a hub) or another adapter.</source>
+        <translation>مبدل یا کابل آن بایت‌ها را گم یا خراب می‌کند: کابل دیگر، درگاه USB دیگر (نه هاب) یا مبدل دیگری را امتحان کنید.</translation>
+    </message>
+    <message>
+        <source>the loop-back plug is fitted instead of the STB.</source>
+        <translation>دوشاخهٔ حلقهٔ برگشتی به‌جای STB وصل است.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s application answered the link test (BEL, ACK): an upload can start.</source>
+        <translation>برنامهٔ STB به آزمون پیوند پاسخ داد (BEL، ACK): بارگذاری می‌تواند شروع شود.</translation>
+    </message>
+    <message>
+        <source>For a download switch the STB off, start the download, then switch it on.</source>
+        <translation>برای بارگیری STB را خاموش کنید، بارگیری را شروع کنید، سپس آن را روشن کنید.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s boot loader asks for a file (&apos;C&apos;): a download can start now; an upload needs its application.</source>
+        <translation>بوت‌لودر STB پرونده می‌خواهد (&apos;C&apos;): بارگیری اکنون می‌تواند شروع شود؛ بارگذاری به برنامهٔ آن نیاز دارد.</translation>
+    </message>
+    <message>
+        <source>what the PC sends comes back (%1 of %2 BELs): the line is looped.</source>
+        <translation>آنچه رایانه می‌فرستد برمی‌گردد (%1 از %2 BEL): خط حلقه شده است.</translation>
+    </message>
+    <message>
+        <source>A loop-back plug or a cable that joins TX to RX is fitted, not the STB&apos;s cable.</source>
+        <translation>یک دوشاخهٔ حلقهٔ برگشتی یا کابلی که TX را به RX وصل می‌کند وصل است، نه کابل STB.</translation>
+    </message>
+    <message>
+        <source>bytes came that answer nothing (%1).</source>
+        <translation>بایت‌هایی آمد که پاسخ هیچ چیز نیست (%1).</translation>
+    </message>
+    <message>
+        <source>Another device is on the line, or it runs at another speed than 115,200 bit/s.</source>
+        <translation>دستگاه دیگری روی خط است، یا با سرعتی جز 115,200 بیت/ث کار می‌کند.</translation>
+    </message>
+    <message>
+        <source>no answer to %1 link tests (BEL, waited %2 ms each).</source>
+        <translation>بی‌پاسخ به %1 آزمون پیوند (BEL، هر کدام %2 میلی‌ثانیه انتظار).</translation>
+    </message>
+    <message>
+        <source>Most likely, in this order: the STB is off; its application runs with &quot;PC COM&quot; off (an upload needs that menu item on); the cable lacks the right wires (the PC&apos;s TX must reach the STB&apos;s RX and the STB&apos;s TX the PC&apos;s RX, with ground joined: a null-modem cable).</source>
+        <translation>به احتمال زیاد، به این ترتیب: STB خاموش است؛ برنامهٔ آن با &quot;PC COM&quot; خاموش کار می‌کند (بارگذاری به روشن بودن این گزینهٔ منو نیاز دارد)؛ کابل سیم‌های درست را ندارد (TX رایانه باید به RX دستگاه STB و TX دستگاه STB به RX رایانه برسد، با زمین وصل: کابل null-modem).</translation>
+    </message>
+    <message>
+        <source>already asking for a file.</source>
+        <translation>هم‌اکنون پرونده می‌خواهد.</translation>
+    </message>
+    <message>
+        <source>not needed: the application answers.</source>
+        <translation>لازم نیست: برنامه پاسخ می‌دهد.</translation>
+    </message>
+    <message>
+        <source>not asked to switch the STB off and on (%1).</source>
+        <translation>خاموش و روشن کردن STB خواسته نشد (%1).</translation>
+    </message>
+    <message>
+        <source>Switch the STB off, wait two seconds and switch it on again: waiting up to %1 s for its boot loader.</source>
+        <translation>STB را خاموش کنید، دو ثانیه صبر کنید و دوباره روشنش کنید: تا %1 ث در انتظار بوت‌لودر آن.</translation>
+    </message>
+    <message>
+        <source>the boot loader asked for a file (&apos;C&apos;) %1 s after the request: cable and STB work, a download can start.</source>
+        <translation>بوت‌لودر %1 ث پس از درخواست پرونده خواست (&apos;C&apos;): کابل و STB کار می‌کنند، بارگیری می‌تواند شروع شود.</translation>
+    </message>
+    <message>
+        <source>No application answered the link test before: the STB was off, or its application has &quot;PC COM&quot; off (an upload needs that menu item on).</source>
+        <translation>پیش از این هیچ برنامه‌ای به آزمون پیوند پاسخ نداد: STB خاموش بود، یا در برنامهٔ آن &quot;PC COM&quot; خاموش است (بارگذاری به روشن بودن این گزینهٔ منو نیاز دارد).</translation>
+    </message>
+    <message>
+        <source>no &apos;C&apos; within %1 s.</source>
+        <translation>هیچ &apos;C&apos; در %1 ث نیامد.</translation>
+    </message>
+    <message>
+        <source>The STB did not start, or what it sends does not reach the PC: check its power, and that the cable is a null-modem cable (TX and RX crossed, ground joined).</source>
+        <translation>STB روشن نشد، یا آنچه می‌فرستد به رایانه نمی‌رسد: برق آن را بررسی کنید، و اینکه کابل null-modem باشد (TX و RX ضربدری، زمین وصل).</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 وجود ندارد.</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in, or choose another port.</source>
+        <translation>مبدل را وصل کنید، یا درگاه دیگری برگزینید.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2.</source>
+        <translation>%1 درگاه سریال نیست: %2 است.</translation>
+    </message>
+    <message>
+        <source>a serial line the system lists as no adapter (a pseudo-terminal or a port of its own)</source>
+        <translation>خط سریالی که سیستم به هیچ مبدلی نسبت نمی‌دهد (یک شبه‌پایانه یا درگاهی از خود سیستم)</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>یک درگاه سریال برگزینید.</translation>
+    </message>
+    <message>
+        <source>Windows keeps no permissions on COM ports; a port another program holds shows when it is opened.</source>
+        <translation>Windows روی درگاه‌های COM مجوز نگه نمی‌دارد؛ درگاهی که برنامهٔ دیگری گرفته هنگام باز کردن پیدا می‌شود.</translation>
+    </message>
+    <message>
+        <source>there is no serial port to look at.</source>
+        <translation>درگاه سریالی برای بررسی نیست.</translation>
+    </message>
+    <message>
+        <source>%1 may read and write it (group &apos;%2&apos;, mode %3).</source>
+        <translation>%1 می‌تواند آن را بخواند و بنویسد (گروه &apos;%2&apos;، حالت %3).</translation>
+    </message>
+    <message>
+        <source>%1 may not read and write it (group &apos;%2&apos;, %3; mode %4).</source>
+        <translation>%1 نمی‌تواند آن را بخواند و بنویسد (گروه &apos;%2&apos;، %3؛ حالت %4).</translation>
+    </message>
+    <message>
+        <source>you are in it</source>
+        <translation>شما عضو آن هستید</translation>
+    </message>
+    <message>
+        <source>you are not in it</source>
+        <translation>شما عضو آن نیستید</translation>
+    </message>
+    <message>
+        <source>The device&apos;s mode shuts its group out: &apos;sudo chmod g+rw %1&apos; until it is plugged in again; a udev rule that sets MODE=&quot;0660&quot; keeps it.</source>
+        <translation>حالت دستگاه گروهش را بیرون می‌گذارد: &apos;sudo chmod g+rw %1&apos; تا وصل دوباره؛ یک قاعدهٔ udev که MODE=&quot;0660&quot; بگذارد آن را نگه می‌دارد.</translation>
+    </message>
+    <message>
+        <source>You are listed in &apos;%1&apos; but this session started before that: log out and in again (or run &apos;newgrp %1&apos;).</source>
+        <translation>نام شما در &apos;%1&apos; هست اما این نشست پیش از آن شروع شد: خارج شوید و دوباره وارد شوید (یا &apos;newgrp %1&apos; را اجرا کنید).</translation>
+    </message>
+    <message>
+        <source>The device belongs to root alone. A udev rule giving it to the &apos;dialout&apos; group (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) lets the group in; then join it with &apos;sudo usermod -aG dialout $USER&apos; and log out and in again.</source>
+        <translation>دستگاه تنها از آنِ root است. یک قاعدهٔ udev که آن را به گروه &apos;dialout&apos; بدهد (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) گروه را راه می‌دهد؛ سپس با &apos;sudo usermod -aG dialout $USER&apos; به آن بپیوندید و خارج و دوباره وارد شوید.</translation>
+    </message>
+    <message>
+        <source>Join the group: &apos;sudo usermod -aG %1 $USER&apos;, then log out and in again.</source>
+        <translation>به گروه بپیوندید: &apos;sudo usermod -aG %1 $USER&apos;، سپس خارج و دوباره وارد شوید.</translation>
+    </message>
+    <message>
+        <source>Windows tells who holds a port only by refusing to open it: see the line settings.</source>
+        <translation>Windows تنها با رد باز کردن درگاه می‌گوید چه کسی آن را گرفته: تنظیمات خط را ببینید.</translation>
+    </message>
+    <message>
+        <source>in use by %1.</source>
+        <translation>در دست %1.</translation>
+    </message>
+    <message>
+        <source>The other end of this pseudo-terminal is %1.</source>
+        <translation>سر دیگر این شبه‌پایانه %1 است.</translation>
+    </message>
+    <message>
+        <source>Close that program (or end it with &apos;kill %1&apos;), then check again.</source>
+        <translation>آن برنامه را ببندید (یا با &apos;kill %1&apos; پایانش دهید)، سپس دوباره بررسی کنید.</translation>
+    </message>
+    <message>
+        <source>no other program holds it (lock files and open files looked at).</source>
+        <translation>هیچ برنامهٔ دیگری آن را نگرفته (پرونده‌های قفل و پرونده‌های باز بررسی شد).</translation>
+    </message>
+    <message>
+        <source>the port does not exist.</source>
+        <translation>درگاه وجود ندارد.</translation>
+    </message>
+    <message>
+        <source>it is no serial port.</source>
+        <translation>درگاه سریال نیست.</translation>
+    </message>
+    <message>
+        <source>this user may not open the port.</source>
+        <translation>این کاربر اجازهٔ باز کردن درگاه را ندارد.</translation>
+    </message>
+    <message>
+        <source>%1 holds the port; opening it would take bytes from it.</source>
+        <translation>%1 درگاه را گرفته؛ باز کردن آن بایت‌ها را از آن می‌گیرد.</translation>
+    </message>
+    <message>
+        <source>115,200 bit/s, 8 data bits, no parity, 1 stop bit, no flow control: accepted.</source>
+        <translation>115,200 بیت/ث، 8 بیت داده، بدون توازن، 1 بیت توقف، بدون کنترل جریان: پذیرفته شد.</translation>
+    </message>
+    <message>
+        <source>the port did not open at 115,200 8N1: %1.</source>
+        <translation>درگاه با 115,200 8N1 باز نشد: %1.</translation>
+    </message>
+    <message>
+        <source>The STB does not report its writing: check its display.</source>
+        <translation>STB نوشتن خود را گزارش نمی‌کند: نمایشگر آن را ببینید.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the report to %1: %2</source>
+        <translation>نوشتن گزارش در %1 ممکن نیست: %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 خاموش و روشن کردن STB هنگام بررسی (%2) نشان می‌دهد کدام است.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>ساخت %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>شمارهٔ سریال %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -751,6 +1003,96 @@
 firmware download and channel data backup.</source>
         <translation>ابزار سرویس گیرنده‌های ماهواره‌ای دیجیتال:
 بارگیری میان‌افزار و پشتیبان‌گیری از دادهٔ کانال.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CConnectionCheckDialog</name>
+    <message>
+        <source>port</source>
+        <extracomment>A step of the connection check, as its line names it.</extracomment>
+        <translation>درگاه</translation>
+    </message>
+    <message>
+        <source>permission</source>
+        <translation>مجوز</translation>
+    </message>
+    <message>
+        <source>holder</source>
+        <translation>گیرنده</translation>
+    </message>
+    <message>
+        <source>line settings</source>
+        <translation>تنظیمات خط</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>حلقهٔ برگشتی</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>پیوند</translation>
+    </message>
+    <message>
+        <source>boot loader</source>
+        <translation>بوت‌لودر</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>خط</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>بررسی</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>How a step of the connection check went: [ok], [problem], [skipped].</extracomment>
+        <translation>درست</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>مشکل</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>رد شد</translation>
+    </message>
+    <message>
+        <source>Check connection</source>
+        <translation>بررسی اتصال</translation>
+    </message>
+    <message>
+        <source>Steps of the check</source>
+        <translation>گام‌های بررسی</translation>
+    </message>
+    <message>
+        <source>&amp;Switch the STB off and on during the check</source>
+        <translation>خاموش و روشن کردن &amp;STB هنگام بررسی</translation>
+    </message>
+    <message>
+        <source>When the STB does not answer, wait up to 30 s for its boot loader</source>
+        <translation>اگر STB پاسخ ندهد، تا 30 ث منتظر بوت‌لودر آن بمان</translation>
+    </message>
+    <message>
+        <source>A &amp;loop-back plug is fitted instead of the STB (TX joined to RX)</source>
+        <translation>یک دوشاخهٔ &amp;حلقهٔ برگشتی به‌جای STB وصل است (TX به RX وصل)</translation>
+    </message>
+    <message>
+        <source>Send a pattern and count what comes back</source>
+        <translation>یک الگو بفرست و آنچه برمی‌گردد را بشمار</translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation>&amp;دوباره بررسی کن</translation>
+    </message>
+    <message>
+        <source>A loop-back plug is fitted</source>
+        <extracomment>Quoted in the check&apos;s texts: the check box that tests with a loop-back plug.</extracomment>
+        <translation>دوشاخهٔ حلقهٔ برگشتی وصل است</translation>
+    </message>
+    <message>
+        <source>Switch the STB off and on during the check</source>
+        <translation>خاموش و روشن کردن STB هنگام بررسی</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1508,26 @@ firmware download and channel data backup.</source>
         <source>on</source>
         <translation>روشن</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>ایستگاه</translation>
+    </message>
+    <message>
+        <source>Many ports at once</source>
+        <translation>چند درگاه با هم</translation>
+    </message>
+    <message>
+        <source>Save support bundle...</source>
+        <translation>ذخیرهٔ بستهٔ پشتیبانی...</translation>
+    </message>
+    <message>
+        <source>Zip archive (*.zip);;All files (*)</source>
+        <translation>بایگانی Zip (*.zip);;همهٔ پرونده‌ها (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open the Station view while transferring...</source>
+        <translation>هنگام انتقال نمی‌توان نمای ایستگاه را باز کرد...</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1566,6 +1928,14 @@ Not listed by the system</source>
         <source>The language of the windows, from the next start</source>
         <translation>زبان پنجره‌ها، از اجرای بعدی</translation>
     </message>
+    <message>
+        <source>Check &amp;connection</source>
+        <translation>بررسی ا&amp;تصال</translation>
+    </message>
+    <message>
+        <source>Check the chosen port, its adapter and the STB step by step</source>
+        <translation>درگاه برگزیده، مبدل آن و STB را گام به گام بررسی کن</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::ChannelListPrint</name>
@@ -1913,6 +2283,205 @@ Not listed by the system</source>
     <message>
         <source>Mod</source>
         <translation>مدولاسیون</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::PortTile</name>
+    <message>
+        <source>Opening</source>
+        <translation>در حال باز کردن</translation>
+    </message>
+    <message>
+        <source>Waiting for the STB</source>
+        <translation>در انتظار STB</translation>
+    </message>
+    <message>
+        <source>Transferring</source>
+        <translation>در حال انتقال</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>در حال نوشتن</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>در حال وارسی</translation>
+    </message>
+    <message>
+        <source>Switch the STB off</source>
+        <translation>STB را خاموش کنید</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>متوقف</translation>
+    </message>
+    <message>
+        <source>Port unusable</source>
+        <translation>درگاه بی‌استفاده</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>The result of the last STB of a port in the Station view.</extracomment>
+        <translation>درست</translation>
+    </message>
+    <message>
+        <source>verify failed</source>
+        <translation>وارسی ناموفق</translation>
+    </message>
+    <message>
+        <source>unconfirmed</source>
+        <translation>تأییدنشده</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>شروع‌نشده</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>موفق</translation>
+    </message>
+    <message>
+        <source>canceled</source>
+        <translation>لغو شد</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>مهلت تمام شد</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>رد شد</translation>
+    </message>
+    <message>
+        <source>port error</source>
+        <translation>خطای درگاه</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>ناموفق</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>پیشرفت %1</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>شروع</translation>
+    </message>
+    <message>
+        <source>%p % (%1:%2 left)</source>
+        <translation>%p % (%1:%2 مانده)</translation>
+    </message>
+    <message>
+        <source>No STB done yet</source>
+        <translation>هنوز هیچ STB تمام نشده</translation>
+    </message>
+    <message>
+        <source>Last: %1 (%2 of %3 ok)</source>
+        <translation>آخرین: %1 (%2 از %3 درست)</translation>
+    </message>
+    <message>
+        <source>Boot loader %1, application %2</source>
+        <translation>بوت‌لودر %1، برنامه %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>توقف</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::StationWindow</name>
+    <message>
+        <source>Station</source>
+        <translation>ایستگاه</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>درگاه‌ها</translation>
+    </message>
+    <message>
+        <source>Start all</source>
+        <translation>شروع همه</translation>
+    </message>
+    <message>
+        <source>Stop all</source>
+        <translation>توقف همه</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>مرور...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>پرونده:</translation>
+    </message>
+    <message>
+        <source>no report</source>
+        <translation>بدون گزارش</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Report file:</source>
+        <translation>پروندهٔ گزارش:</translation>
+    </message>
+    <message>
+        <source>Next STB after each</source>
+        <translation>STB بعدی پس از هر کدام</translation>
+    </message>
+    <message>
+        <source>Verify channel data</source>
+        <translation>وارسی داده‌های کانال</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>بارگیری اجباری</translation>
+    </message>
+    <message>
+        <source>Port to add</source>
+        <translation>درگاه برای افزودن</translation>
+    </message>
+    <message>
+        <source>Add port</source>
+        <translation>افزودن درگاه</translation>
+    </message>
+    <message>
+        <source>Add USB adapters</source>
+        <translation>افزودن مبدل‌های USB</translation>
+    </message>
+    <message>
+        <source>File for every STB</source>
+        <translation>پرونده برای هر STB</translation>
+    </message>
+    <message>
+        <source>Report file</source>
+        <translation>پروندهٔ گزارش</translation>
+    </message>
+    <message>
+        <source>Choose the file every STB gets.</source>
+        <translation>پرونده‌ای را که هر STB می‌گیرد برگزینید.</translation>
+    </message>
+    <message>
+        <source>Verify is for channel data: this file is not.</source>
+        <translation>وارسی برای داده‌های کانال است: این پرونده نیست.</translation>
+    </message>
+    <message>
+        <source>Done: 0   Failed: 0   STBs per hour: 0</source>
+        <translation>انجام‌شده: 0   ناموفق: 0   STB در ساعت: 0</translation>
+    </message>
+    <message>
+        <source>Done: %1   Failed: %2   STBs per hour: %3</source>
+        <translation>انجام‌شده: %1   ناموفق: %2   STB در ساعت: %3</translation>
+    </message>
+    <message>
+        <source>   Report: %1</source>
+        <translation>   گزارش: %1</translation>
+    </message>
+    <message>
+        <source>An STB is writing its memory. Close anyway and leave it mid-write?</source>
+        <translation>یک STB در حال نوشتن حافظهٔ خود است. با این حال بسته شود و در میانهٔ نوشتن رها شود؟</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,258 @@
         <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
         <translation>Acheteur : %1</translation>
     </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s application answers (an upload; a download needs it switched off).</source>
+        <translation>Un transfert peut démarrer : l&apos;application du STB répond (un envoi ; un téléchargement le demande éteint).</translation>
+    </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s boot loader asks for a file (download).</source>
+        <translation>Un transfert peut démarrer : le chargeur d&apos;amorçage du STB demande un fichier (téléchargement).</translation>
+    </message>
+    <message>
+        <source>The port opens at 115,200 8N1; the STB was not asked.</source>
+        <translation>Le port s&apos;ouvre en 115,200 8N1 ; le STB n&apos;a pas été interrogé.</translation>
+    </message>
+    <message>
+        <source>The port and the plug pass every byte. Fit the STB&apos;s cable instead and check again.</source>
+        <translation>Le port et la fiche transmettent chaque octet. Branchez plutôt le câble du STB et vérifiez à nouveau.</translation>
+    </message>
+    <message>
+        <source>No transfer can start yet: see the problems above.</source>
+        <translation>Aucun transfert ne peut encore démarrer : voir les problèmes ci-dessus.</translation>
+    </message>
+    <message>
+        <source>the port failed during the check.</source>
+        <translation>le port a lâché pendant la vérification.</translation>
+    </message>
+    <message>
+        <source>The adapter was unplugged or its driver gave up: plug it in again and check again.</source>
+        <translation>L&apos;adaptateur a été débranché ou son pilote a abandonné : rebranchez-le et vérifiez à nouveau.</translation>
+    </message>
+    <message>
+        <source>stopped before its end.</source>
+        <translation>arrêté avant la fin.</translation>
+    </message>
+    <message>
+        <source>not tried: %1</source>
+        <translation>non essayé : %1</translation>
+    </message>
+    <message>
+        <source>the port did not open.</source>
+        <translation>le port ne s&apos;est pas ouvert.</translation>
+    </message>
+    <message>
+        <source>no loop-back plug fitted (%1 tests one: TX joined to RX).</source>
+        <translation>aucune fiche de bouclage en place (%1 en teste une : TX relié à RX).</translation>
+    </message>
+    <message>
+        <source>%1 bytes sent, %2 back: %3 lost, %4 garbled, %5 extra; %6 bytes/s back (the line carries %7).</source>
+        <translation>%1 octets envoyés, %2 revenus : %3 perdus, %4 altérés, %5 en trop ; %6 octets/s en retour (la ligne en porte %7).</translation>
+    </message>
+    <message>
+        <source>Nothing came back: the plug is not fitted, TX and RX are not joined, or the adapter does not send.</source>
+        <translation>Rien n&apos;est revenu : la fiche n&apos;est pas en place, TX et RX ne sont pas reliés, ou l&apos;adaptateur n&apos;émet pas.</translation>
+    </message>
+    <message>
+        <source>The adapter or its cable loses or garbles bytes: try another cable, another USB socket (not a hub) or another adapter.</source>
+        <translation>L&apos;adaptateur ou son câble perd ou altère des octets : essayez un autre câble, une autre prise USB (pas un hub) ou un autre adaptateur.</translation>
+    </message>
+    <message>
+        <source>the loop-back plug is fitted instead of the STB.</source>
+        <translation>la fiche de bouclage est en place au lieu du STB.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s application answered the link test (BEL, ACK): an upload can start.</source>
+        <translation>l&apos;application du STB a répondu au test de liaison (BEL, ACK) : un envoi peut démarrer.</translation>
+    </message>
+    <message>
+        <source>For a download switch the STB off, start the download, then switch it on.</source>
+        <translation>Pour un téléchargement, éteignez le STB, lancez le téléchargement, puis allumez-le.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s boot loader asks for a file (&apos;C&apos;): a download can start now; an upload needs its application.</source>
+        <translation>le chargeur d&apos;amorçage du STB demande un fichier (&apos;C&apos;) : un téléchargement peut démarrer maintenant ; un envoi demande son application.</translation>
+    </message>
+    <message>
+        <source>what the PC sends comes back (%1 of %2 BELs): the line is looped.</source>
+        <translation>ce que le PC envoie revient (%1 sur %2 BEL) : la ligne est bouclée.</translation>
+    </message>
+    <message>
+        <source>A loop-back plug or a cable that joins TX to RX is fitted, not the STB&apos;s cable.</source>
+        <translation>Une fiche de bouclage ou un câble reliant TX à RX est branché, pas le câble du STB.</translation>
+    </message>
+    <message>
+        <source>bytes came that answer nothing (%1).</source>
+        <translation>des octets sont arrivés qui ne répondent à rien (%1).</translation>
+    </message>
+    <message>
+        <source>Another device is on the line, or it runs at another speed than 115,200 bit/s.</source>
+        <translation>Un autre appareil est sur la ligne, ou il tourne à une autre vitesse que 115,200 bit/s.</translation>
+    </message>
+    <message>
+        <source>no answer to %1 link tests (BEL, waited %2 ms each).</source>
+        <translation>aucune réponse à %1 tests de liaison (BEL, %2 ms d&apos;attente chacun).</translation>
+    </message>
+    <message>
+        <source>Most likely, in this order: the STB is off; its application runs with &quot;PC COM&quot; off (an upload needs that menu item on); the cable lacks the right wires (the PC&apos;s TX must reach the STB&apos;s RX and the STB&apos;s TX the PC&apos;s RX, with ground joined: a null-modem cable).</source>
+        <translation>Le plus probable, dans cet ordre : le STB est éteint ; son application tourne avec &quot;PC COM&quot; désactivé (un envoi demande cet élément de menu activé) ; il manque au câble les bons fils (le TX du PC doit atteindre le RX du STB et le TX du STB le RX du PC, masse reliée : un câble null-modem).</translation>
+    </message>
+    <message>
+        <source>already asking for a file.</source>
+        <translation>demande déjà un fichier.</translation>
+    </message>
+    <message>
+        <source>not needed: the application answers.</source>
+        <translation>inutile : l&apos;application répond.</translation>
+    </message>
+    <message>
+        <source>not asked to switch the STB off and on (%1).</source>
+        <translation>pas demandé d&apos;éteindre et rallumer le STB (%1).</translation>
+    </message>
+    <message>
+        <source>Switch the STB off, wait two seconds and switch it on again: waiting up to %1 s for its boot loader.</source>
+        <translation>Éteignez le STB, attendez deux secondes et rallumez-le : attente de son chargeur d&apos;amorçage jusqu&apos;à %1 s.</translation>
+    </message>
+    <message>
+        <source>the boot loader asked for a file (&apos;C&apos;) %1 s after the request: cable and STB work, a download can start.</source>
+        <translation>le chargeur d&apos;amorçage a demandé un fichier (&apos;C&apos;) %1 s après la demande : câble et STB fonctionnent, un téléchargement peut démarrer.</translation>
+    </message>
+    <message>
+        <source>No application answered the link test before: the STB was off, or its application has &quot;PC COM&quot; off (an upload needs that menu item on).</source>
+        <translation>Aucune application n&apos;a répondu au test de liaison auparavant : le STB était éteint, ou son application a &quot;PC COM&quot; désactivé (un envoi demande cet élément de menu activé).</translation>
+    </message>
+    <message>
+        <source>no &apos;C&apos; within %1 s.</source>
+        <translation>aucun &apos;C&apos; en %1 s.</translation>
+    </message>
+    <message>
+        <source>The STB did not start, or what it sends does not reach the PC: check its power, and that the cable is a null-modem cable (TX and RX crossed, ground joined).</source>
+        <translation>Le STB n&apos;a pas démarré, ou ce qu&apos;il envoie n&apos;atteint pas le PC : vérifiez son alimentation, et que le câble est un câble null-modem (TX et RX croisés, masse reliée).</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in, or choose another port.</source>
+        <translation>Branchez l&apos;adaptateur, ou choisissez un autre port.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2.</source>
+        <translation>%1 n&apos;est pas un port série : c&apos;est %2.</translation>
+    </message>
+    <message>
+        <source>a serial line the system lists as no adapter (a pseudo-terminal or a port of its own)</source>
+        <translation>une ligne série que le système ne rattache à aucun adaptateur (un pseudo-terminal ou un port propre)</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>Choisissez un port série.</translation>
+    </message>
+    <message>
+        <source>Windows keeps no permissions on COM ports; a port another program holds shows when it is opened.</source>
+        <translation>Windows ne gère pas de droits sur les ports COM ; un port tenu par un autre programme se révèle à l&apos;ouverture.</translation>
+    </message>
+    <message>
+        <source>there is no serial port to look at.</source>
+        <translation>il n&apos;y a aucun port série à examiner.</translation>
+    </message>
+    <message>
+        <source>%1 may read and write it (group &apos;%2&apos;, mode %3).</source>
+        <translation>%1 peut le lire et l&apos;écrire (groupe &apos;%2&apos;, mode %3).</translation>
+    </message>
+    <message>
+        <source>%1 may not read and write it (group &apos;%2&apos;, %3; mode %4).</source>
+        <translation>%1 ne peut pas le lire et l&apos;écrire (groupe &apos;%2&apos;, %3 ; mode %4).</translation>
+    </message>
+    <message>
+        <source>you are in it</source>
+        <translation>vous en faites partie</translation>
+    </message>
+    <message>
+        <source>you are not in it</source>
+        <translation>vous n&apos;en faites pas partie</translation>
+    </message>
+    <message>
+        <source>The device&apos;s mode shuts its group out: &apos;sudo chmod g+rw %1&apos; until it is plugged in again; a udev rule that sets MODE=&quot;0660&quot; keeps it.</source>
+        <translation>Le mode du périphérique exclut son groupe : &apos;sudo chmod g+rw %1&apos; jusqu&apos;au prochain branchement ; une règle udev qui fixe MODE=&quot;0660&quot; le garde.</translation>
+    </message>
+    <message>
+        <source>You are listed in &apos;%1&apos; but this session started before that: log out and in again (or run &apos;newgrp %1&apos;).</source>
+        <translation>Vous êtes inscrit dans &apos;%1&apos;, mais cette session a démarré avant : déconnectez-vous et reconnectez-vous (ou lancez &apos;newgrp %1&apos;).</translation>
+    </message>
+    <message>
+        <source>The device belongs to root alone. A udev rule giving it to the &apos;dialout&apos; group (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) lets the group in; then join it with &apos;sudo usermod -aG dialout $USER&apos; and log out and in again.</source>
+        <translation>Le périphérique appartient à root seul. Une règle udev qui le donne au groupe &apos;dialout&apos; (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) laisse entrer le groupe ; rejoignez-le ensuite avec &apos;sudo usermod -aG dialout $USER&apos; puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Join the group: &apos;sudo usermod -aG %1 $USER&apos;, then log out and in again.</source>
+        <translation>Rejoignez le groupe : &apos;sudo usermod -aG %1 $USER&apos;, puis déconnectez-vous et reconnectez-vous.</translation>
+    </message>
+    <message>
+        <source>Windows tells who holds a port only by refusing to open it: see the line settings.</source>
+        <translation>Windows ne dit qui tient un port qu&apos;en refusant de l&apos;ouvrir : voir les réglages de ligne.</translation>
+    </message>
+    <message>
+        <source>in use by %1.</source>
+        <translation>utilisé par %1.</translation>
+    </message>
+    <message>
+        <source>The other end of this pseudo-terminal is %1.</source>
+        <translation>L&apos;autre bout de ce pseudo-terminal est %1.</translation>
+    </message>
+    <message>
+        <source>Close that program (or end it with &apos;kill %1&apos;), then check again.</source>
+        <translation>Fermez ce programme (ou terminez-le avec &apos;kill %1&apos;), puis vérifiez à nouveau.</translation>
+    </message>
+    <message>
+        <source>no other program holds it (lock files and open files looked at).</source>
+        <translation>aucun autre programme ne le tient (fichiers de verrou et fichiers ouverts examinés).</translation>
+    </message>
+    <message>
+        <source>the port does not exist.</source>
+        <translation>le port n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>it is no serial port.</source>
+        <translation>ce n&apos;est pas un port série.</translation>
+    </message>
+    <message>
+        <source>this user may not open the port.</source>
+        <translation>cet utilisateur ne peut pas ouvrir le port.</translation>
+    </message>
+    <message>
+        <source>%1 holds the port; opening it would take bytes from it.</source>
+        <translation>%1 tient le port ; l&apos;ouvrir lui prendrait des octets.</translation>
+    </message>
+    <message>
+        <source>115,200 bit/s, 8 data bits, no parity, 1 stop bit, no flow control: accepted.</source>
+        <translation>115,200 bit/s, 8 bits de données, sans parité, 1 bit d&apos;arrêt, sans contrôle de flux : accepté.</translation>
+    </message>
+    <message>
+        <source>the port did not open at 115,200 8N1: %1.</source>
+        <translation>le port ne s&apos;est pas ouvert en 115,200 8N1 : %1.</translation>
+    </message>
+    <message>
+        <source>The STB does not report its writing: check its display.</source>
+        <translation>Le STB ne signale pas son écriture : regardez son afficheur.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the report to %1: %2</source>
+        <translation>Impossible d&apos;écrire le rapport dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 Éteindre et rallumer le STB pendant une vérification (%2) permet de trancher.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>fabriqué par %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>numéro de série %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -751,6 +1003,96 @@
 firmware download and channel data backup.</source>
         <translation>Outil de service pour récepteurs satellite numériques :
 téléchargement du firmware et sauvegarde des chaînes.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CConnectionCheckDialog</name>
+    <message>
+        <source>port</source>
+        <extracomment>A step of the connection check, as its line names it.</extracomment>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>permission</source>
+        <translation>droits</translation>
+    </message>
+    <message>
+        <source>holder</source>
+        <translation>occupant</translation>
+    </message>
+    <message>
+        <source>line settings</source>
+        <translation>réglages de ligne</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>bouclage</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>liaison</translation>
+    </message>
+    <message>
+        <source>boot loader</source>
+        <translation>chargeur d&apos;amorçage</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>ligne</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>vérification</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>How a step of the connection check went: [ok], [problem], [skipped].</extracomment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problème</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>ignoré</translation>
+    </message>
+    <message>
+        <source>Check connection</source>
+        <translation>Vérifier la connexion</translation>
+    </message>
+    <message>
+        <source>Steps of the check</source>
+        <translation>Étapes de la vérification</translation>
+    </message>
+    <message>
+        <source>&amp;Switch the STB off and on during the check</source>
+        <translation>Éteindre et rallumer le &amp;STB pendant la vérification</translation>
+    </message>
+    <message>
+        <source>When the STB does not answer, wait up to 30 s for its boot loader</source>
+        <translation>Si le STB ne répond pas, attendre son chargeur d&apos;amorçage jusqu&apos;à 30 s</translation>
+    </message>
+    <message>
+        <source>A &amp;loop-back plug is fitted instead of the STB (TX joined to RX)</source>
+        <translation>Une fiche de &amp;bouclage est en place au lieu du STB (TX relié à RX)</translation>
+    </message>
+    <message>
+        <source>Send a pattern and count what comes back</source>
+        <translation>Envoyer un motif et compter ce qui revient</translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation>Vérifier à &amp;nouveau</translation>
+    </message>
+    <message>
+        <source>A loop-back plug is fitted</source>
+        <extracomment>Quoted in the check&apos;s texts: the check box that tests with a loop-back plug.</extracomment>
+        <translation>Une fiche de bouclage est en place</translation>
+    </message>
+    <message>
+        <source>Switch the STB off and on during the check</source>
+        <translation>Éteindre et rallumer le STB pendant la vérification</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1508,26 @@ téléchargement du firmware et sauvegarde des chaînes.</translation>
         <source>on</source>
         <translation>allumé</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Many ports at once</source>
+        <translation>Plusieurs ports à la fois</translation>
+    </message>
+    <message>
+        <source>Save support bundle...</source>
+        <translation>Enregistrer le dossier d&apos;assistance...</translation>
+    </message>
+    <message>
+        <source>Zip archive (*.zip);;All files (*)</source>
+        <translation>Archive zip (*.zip);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open the Station view while transferring...</source>
+        <translation>Impossible d&apos;ouvrir la vue Station pendant un transfert...</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1566,6 +1928,14 @@ Non listé par le système</translation>
         <source>The language of the windows, from the next start</source>
         <translation>La langue des fenêtres, à partir du prochain démarrage</translation>
     </message>
+    <message>
+        <source>Check &amp;connection</source>
+        <translation>&amp;Vérifier la connexion</translation>
+    </message>
+    <message>
+        <source>Check the chosen port, its adapter and the STB step by step</source>
+        <translation>Vérifier pas à pas le port choisi, son adaptateur et le STB</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::ChannelListPrint</name>
@@ -1913,6 +2283,205 @@ Non listé par le système</translation>
     <message>
         <source>Mod</source>
         <translation>Mod</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::PortTile</name>
+    <message>
+        <source>Opening</source>
+        <translation>Ouverture</translation>
+    </message>
+    <message>
+        <source>Waiting for the STB</source>
+        <translation>Attente du STB</translation>
+    </message>
+    <message>
+        <source>Transferring</source>
+        <translation>Transfert</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Écriture</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Vérification</translation>
+    </message>
+    <message>
+        <source>Switch the STB off</source>
+        <translation>Éteignez le STB</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Port unusable</source>
+        <translation>Port inutilisable</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>The result of the last STB of a port in the Station view.</extracomment>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>verify failed</source>
+        <translation>échec de la vérification</translation>
+    </message>
+    <message>
+        <source>unconfirmed</source>
+        <translation>non confirmé</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>non démarré</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>réussi</translation>
+    </message>
+    <message>
+        <source>canceled</source>
+        <translation>annulé</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>délai dépassé</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refusé</translation>
+    </message>
+    <message>
+        <source>port error</source>
+        <translation>erreur de port</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>échec</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Progression de %1</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>%p % (%1:%2 left)</source>
+        <translation>%p % (reste %1:%2)</translation>
+    </message>
+    <message>
+        <source>No STB done yet</source>
+        <translation>Aucun STB terminé</translation>
+    </message>
+    <message>
+        <source>Last: %1 (%2 of %3 ok)</source>
+        <translation>Dernier : %1 (%2 sur %3 ok)</translation>
+    </message>
+    <message>
+        <source>Boot loader %1, application %2</source>
+        <translation>Chargeur d&apos;amorçage %1, application %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::StationWindow</name>
+    <message>
+        <source>Station</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <source>Start all</source>
+        <translation>Tout démarrer</translation>
+    </message>
+    <message>
+        <source>Stop all</source>
+        <translation>Tout arrêter</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Parcourir...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>no report</source>
+        <translation>pas de rapport</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Report file:</source>
+        <translation>Fichier de rapport :</translation>
+    </message>
+    <message>
+        <source>Next STB after each</source>
+        <translation>STB suivant après chacun</translation>
+    </message>
+    <message>
+        <source>Verify channel data</source>
+        <translation>Vérifier les données de chaînes</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>Téléchargement forcé</translation>
+    </message>
+    <message>
+        <source>Port to add</source>
+        <translation>Port à ajouter</translation>
+    </message>
+    <message>
+        <source>Add port</source>
+        <translation>Ajouter un port</translation>
+    </message>
+    <message>
+        <source>Add USB adapters</source>
+        <translation>Ajouter les adaptateurs USB</translation>
+    </message>
+    <message>
+        <source>File for every STB</source>
+        <translation>Fichier pour chaque STB</translation>
+    </message>
+    <message>
+        <source>Report file</source>
+        <translation>Fichier de rapport</translation>
+    </message>
+    <message>
+        <source>Choose the file every STB gets.</source>
+        <translation>Choisissez le fichier que reçoit chaque STB.</translation>
+    </message>
+    <message>
+        <source>Verify is for channel data: this file is not.</source>
+        <translation>La vérification concerne les données de chaînes : ce fichier n&apos;en est pas.</translation>
+    </message>
+    <message>
+        <source>Done: 0   Failed: 0   STBs per hour: 0</source>
+        <translation>Terminés : 0   Échecs : 0   STB par heure : 0</translation>
+    </message>
+    <message>
+        <source>Done: %1   Failed: %2   STBs per hour: %3</source>
+        <translation>Terminés : %1   Échecs : %2   STB par heure : %3</translation>
+    </message>
+    <message>
+        <source>   Report: %1</source>
+        <translation>   Rapport : %1</translation>
+    </message>
+    <message>
+        <source>An STB is writing its memory. Close anyway and leave it mid-write?</source>
+        <translation>Un STB écrit sa mémoire. Fermer quand même et le laisser en pleine écriture ?</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,258 @@
         <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
         <translation>Покупатель : %1</translation>
     </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s application answers (an upload; a download needs it switched off).</source>
+        <translation>Передача может начаться: приложение STB отвечает (выгрузка; для загрузки STB нужно выключить).</translation>
+    </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s boot loader asks for a file (download).</source>
+        <translation>Передача может начаться: загрузчик STB просит файл (загрузка).</translation>
+    </message>
+    <message>
+        <source>The port opens at 115,200 8N1; the STB was not asked.</source>
+        <translation>Порт открывается на 115,200 8N1; STB не опрашивалась.</translation>
+    </message>
+    <message>
+        <source>The port and the plug pass every byte. Fit the STB&apos;s cable instead and check again.</source>
+        <translation>Порт и заглушка пропускают каждый байт. Подключите вместо неё кабель STB и проверьте снова.</translation>
+    </message>
+    <message>
+        <source>No transfer can start yet: see the problems above.</source>
+        <translation>Передача пока не может начаться: см. проблемы выше.</translation>
+    </message>
+    <message>
+        <source>the port failed during the check.</source>
+        <translation>порт отказал во время проверки.</translation>
+    </message>
+    <message>
+        <source>The adapter was unplugged or its driver gave up: plug it in again and check again.</source>
+        <translation>Адаптер отключили или его драйвер сдался: подключите его снова и проверьте ещё раз.</translation>
+    </message>
+    <message>
+        <source>stopped before its end.</source>
+        <translation>остановлено до конца.</translation>
+    </message>
+    <message>
+        <source>not tried: %1</source>
+        <translation>не проверялось: %1</translation>
+    </message>
+    <message>
+        <source>the port did not open.</source>
+        <translation>порт не открылся.</translation>
+    </message>
+    <message>
+        <source>no loop-back plug fitted (%1 tests one: TX joined to RX).</source>
+        <translation>петлевая заглушка не вставлена (%1 проверяет с ней: TX соединён с RX).</translation>
+    </message>
+    <message>
+        <source>%1 bytes sent, %2 back: %3 lost, %4 garbled, %5 extra; %6 bytes/s back (the line carries %7).</source>
+        <translation>%1 байт отправлено, %2 вернулось: %3 потеряно, %4 искажено, %5 лишних; %6 байт/с обратно (линия несёт %7).</translation>
+    </message>
+    <message>
+        <source>Nothing came back: the plug is not fitted, TX and RX are not joined, or the adapter does not send.</source>
+        <translation>Ничего не вернулось: заглушка не вставлена, TX и RX не соединены, или адаптер не передаёт.</translation>
+    </message>
+    <message>
+        <source>The adapter or its cable loses or garbles bytes: try another cable, another USB socket (not a hub) or another adapter.</source>
+        <translation>Адаптер или его кабель теряет или искажает байты: попробуйте другой кабель, другое гнездо USB (не хаб) или другой адаптер.</translation>
+    </message>
+    <message>
+        <source>the loop-back plug is fitted instead of the STB.</source>
+        <translation>вместо STB вставлена петлевая заглушка.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s application answered the link test (BEL, ACK): an upload can start.</source>
+        <translation>приложение STB ответило на проверку связи (BEL, ACK): выгрузка может начаться.</translation>
+    </message>
+    <message>
+        <source>For a download switch the STB off, start the download, then switch it on.</source>
+        <translation>Для загрузки выключите STB, запустите загрузку, затем включите её.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s boot loader asks for a file (&apos;C&apos;): a download can start now; an upload needs its application.</source>
+        <translation>загрузчик STB просит файл (&apos;C&apos;): загрузка может начаться сейчас; для выгрузки нужно его приложение.</translation>
+    </message>
+    <message>
+        <source>what the PC sends comes back (%1 of %2 BELs): the line is looped.</source>
+        <translation>то, что шлёт ПК, возвращается (%1 из %2 BEL): линия закольцована.</translation>
+    </message>
+    <message>
+        <source>A loop-back plug or a cable that joins TX to RX is fitted, not the STB&apos;s cable.</source>
+        <translation>Вставлена петлевая заглушка или кабель, соединяющий TX с RX, а не кабель STB.</translation>
+    </message>
+    <message>
+        <source>bytes came that answer nothing (%1).</source>
+        <translation>пришли байты, которые ни на что не отвечают (%1).</translation>
+    </message>
+    <message>
+        <source>Another device is on the line, or it runs at another speed than 115,200 bit/s.</source>
+        <translation>На линии другое устройство, или оно работает на скорости, отличной от 115,200 бит/с.</translation>
+    </message>
+    <message>
+        <source>no answer to %1 link tests (BEL, waited %2 ms each).</source>
+        <translation>нет ответа на %1 проверки связи (BEL, ожидание %2 мс каждая).</translation>
+    </message>
+    <message>
+        <source>Most likely, in this order: the STB is off; its application runs with &quot;PC COM&quot; off (an upload needs that menu item on); the cable lacks the right wires (the PC&apos;s TX must reach the STB&apos;s RX and the STB&apos;s TX the PC&apos;s RX, with ground joined: a null-modem cable).</source>
+        <translation>Скорее всего, по порядку: STB выключена; её приложение работает с выключенным &quot;PC COM&quot; (для выгрузки этот пункт меню должен быть включён); в кабеле нет нужных жил (TX ПК должен идти на RX STB, а TX STB на RX ПК, земля соединена: нуль-модемный кабель).</translation>
+    </message>
+    <message>
+        <source>already asking for a file.</source>
+        <translation>уже просит файл.</translation>
+    </message>
+    <message>
+        <source>not needed: the application answers.</source>
+        <translation>не нужно: приложение отвечает.</translation>
+    </message>
+    <message>
+        <source>not asked to switch the STB off and on (%1).</source>
+        <translation>не просили выключить и включить STB (%1).</translation>
+    </message>
+    <message>
+        <source>Switch the STB off, wait two seconds and switch it on again: waiting up to %1 s for its boot loader.</source>
+        <translation>Выключите STB, подождите две секунды и включите снова: ожидание загрузчика до %1 с.</translation>
+    </message>
+    <message>
+        <source>the boot loader asked for a file (&apos;C&apos;) %1 s after the request: cable and STB work, a download can start.</source>
+        <translation>загрузчик попросил файл (&apos;C&apos;) через %1 с после запроса: кабель и STB в порядке, загрузка может начаться.</translation>
+    </message>
+    <message>
+        <source>No application answered the link test before: the STB was off, or its application has &quot;PC COM&quot; off (an upload needs that menu item on).</source>
+        <translation>До этого ни одно приложение не ответило на проверку связи: STB была выключена, или в её приложении выключен &quot;PC COM&quot; (для выгрузки этот пункт меню должен быть включён).</translation>
+    </message>
+    <message>
+        <source>no &apos;C&apos; within %1 s.</source>
+        <translation>нет &apos;C&apos; за %1 с.</translation>
+    </message>
+    <message>
+        <source>The STB did not start, or what it sends does not reach the PC: check its power, and that the cable is a null-modem cable (TX and RX crossed, ground joined).</source>
+        <translation>STB не запустилась, или то, что она шлёт, не доходит до ПК: проверьте её питание и что кабель нуль-модемный (TX и RX перекрещены, земля соединена).</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 не существует.</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in, or choose another port.</source>
+        <translation>Подключите адаптер или выберите другой порт.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2.</source>
+        <translation>%1 не последовательный порт: это %2.</translation>
+    </message>
+    <message>
+        <source>a serial line the system lists as no adapter (a pseudo-terminal or a port of its own)</source>
+        <translation>последовательная линия, которую система не относит ни к одному адаптеру (псевдотерминал или собственный порт)</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>Выберите последовательный порт.</translation>
+    </message>
+    <message>
+        <source>Windows keeps no permissions on COM ports; a port another program holds shows when it is opened.</source>
+        <translation>Windows не хранит прав на COM-порты; порт, занятый другой программой, видно при открытии.</translation>
+    </message>
+    <message>
+        <source>there is no serial port to look at.</source>
+        <translation>нет последовательного порта для проверки.</translation>
+    </message>
+    <message>
+        <source>%1 may read and write it (group &apos;%2&apos;, mode %3).</source>
+        <translation>%1 может читать и писать его (группа &apos;%2&apos;, режим %3).</translation>
+    </message>
+    <message>
+        <source>%1 may not read and write it (group &apos;%2&apos;, %3; mode %4).</source>
+        <translation>%1 не может читать и писать его (группа &apos;%2&apos;, %3; режим %4).</translation>
+    </message>
+    <message>
+        <source>you are in it</source>
+        <translation>вы в ней состоите</translation>
+    </message>
+    <message>
+        <source>you are not in it</source>
+        <translation>вы в ней не состоите</translation>
+    </message>
+    <message>
+        <source>The device&apos;s mode shuts its group out: &apos;sudo chmod g+rw %1&apos; until it is plugged in again; a udev rule that sets MODE=&quot;0660&quot; keeps it.</source>
+        <translation>Режим устройства не пускает его группу: &apos;sudo chmod g+rw %1&apos; до следующего подключения; правило udev с MODE=&quot;0660&quot; закрепит это.</translation>
+    </message>
+    <message>
+        <source>You are listed in &apos;%1&apos; but this session started before that: log out and in again (or run &apos;newgrp %1&apos;).</source>
+        <translation>Вы записаны в &apos;%1&apos;, но этот сеанс начался раньше: выйдите из системы и войдите снова (или выполните &apos;newgrp %1&apos;).</translation>
+    </message>
+    <message>
+        <source>The device belongs to root alone. A udev rule giving it to the &apos;dialout&apos; group (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) lets the group in; then join it with &apos;sudo usermod -aG dialout $USER&apos; and log out and in again.</source>
+        <translation>Устройство принадлежит только root. Правило udev, отдающее его группе &apos;dialout&apos; (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;), пускает группу; затем вступите в неё командой &apos;sudo usermod -aG dialout $USER&apos; и выйдите из системы и войдите снова.</translation>
+    </message>
+    <message>
+        <source>Join the group: &apos;sudo usermod -aG %1 $USER&apos;, then log out and in again.</source>
+        <translation>Вступите в группу: &apos;sudo usermod -aG %1 $USER&apos;, затем выйдите из системы и войдите снова.</translation>
+    </message>
+    <message>
+        <source>Windows tells who holds a port only by refusing to open it: see the line settings.</source>
+        <translation>Windows сообщает, кто занял порт, только отказом его открыть: см. параметры линии.</translation>
+    </message>
+    <message>
+        <source>in use by %1.</source>
+        <translation>занят: %1.</translation>
+    </message>
+    <message>
+        <source>The other end of this pseudo-terminal is %1.</source>
+        <translation>Другой конец этого псевдотерминала — %1.</translation>
+    </message>
+    <message>
+        <source>Close that program (or end it with &apos;kill %1&apos;), then check again.</source>
+        <translation>Закройте эту программу (или завершите её командой &apos;kill %1&apos;), затем проверьте снова.</translation>
+    </message>
+    <message>
+        <source>no other program holds it (lock files and open files looked at).</source>
+        <translation>другие программы его не занимают (проверены файлы блокировки и открытые файлы).</translation>
+    </message>
+    <message>
+        <source>the port does not exist.</source>
+        <translation>порт не существует.</translation>
+    </message>
+    <message>
+        <source>it is no serial port.</source>
+        <translation>это не последовательный порт.</translation>
+    </message>
+    <message>
+        <source>this user may not open the port.</source>
+        <translation>этому пользователю нельзя открыть порт.</translation>
+    </message>
+    <message>
+        <source>%1 holds the port; opening it would take bytes from it.</source>
+        <translation>%1 занимает порт; открыв его, мы отнимем у неё байты.</translation>
+    </message>
+    <message>
+        <source>115,200 bit/s, 8 data bits, no parity, 1 stop bit, no flow control: accepted.</source>
+        <translation>115,200 бит/с, 8 бит данных, без чётности, 1 стоповый бит, без управления потоком: принято.</translation>
+    </message>
+    <message>
+        <source>the port did not open at 115,200 8N1: %1.</source>
+        <translation>порт не открылся на 115,200 8N1: %1.</translation>
+    </message>
+    <message>
+        <source>The STB does not report its writing: check its display.</source>
+        <translation>STB не сообщает о записи: смотрите на её дисплей.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the report to %1: %2</source>
+        <translation>Не удаётся записать отчёт в %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 Выключение и включение STB во время проверки (%2) покажет, что именно.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>производитель %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>серийный номер %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -751,6 +1003,96 @@
 firmware download and channel data backup.</source>
         <translation>Сервисная программа для цифровых спутниковых приёмников:
 загрузка прошивки и резервная копия данных каналов.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CConnectionCheckDialog</name>
+    <message>
+        <source>port</source>
+        <extracomment>A step of the connection check, as its line names it.</extracomment>
+        <translation>порт</translation>
+    </message>
+    <message>
+        <source>permission</source>
+        <translation>права</translation>
+    </message>
+    <message>
+        <source>holder</source>
+        <translation>владелец</translation>
+    </message>
+    <message>
+        <source>line settings</source>
+        <translation>параметры линии</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>петля</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>связь</translation>
+    </message>
+    <message>
+        <source>boot loader</source>
+        <translation>загрузчик</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>линия</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>проверка</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>How a step of the connection check went: [ok], [problem], [skipped].</extracomment>
+        <translation>ок</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>проблема</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>пропущено</translation>
+    </message>
+    <message>
+        <source>Check connection</source>
+        <translation>Проверка соединения</translation>
+    </message>
+    <message>
+        <source>Steps of the check</source>
+        <translation>Шаги проверки</translation>
+    </message>
+    <message>
+        <source>&amp;Switch the STB off and on during the check</source>
+        <translation>Выключить и включить &amp;STB во время проверки</translation>
+    </message>
+    <message>
+        <source>When the STB does not answer, wait up to 30 s for its boot loader</source>
+        <translation>Если STB не отвечает, ждать её загрузчик до 30 с</translation>
+    </message>
+    <message>
+        <source>A &amp;loop-back plug is fitted instead of the STB (TX joined to RX)</source>
+        <translation>Вместо STB вставлена &amp;петлевая заглушка (TX соединён с RX)</translation>
+    </message>
+    <message>
+        <source>Send a pattern and count what comes back</source>
+        <translation>Послать образец и сосчитать, что вернулось</translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation>Проверить &amp;снова</translation>
+    </message>
+    <message>
+        <source>A loop-back plug is fitted</source>
+        <extracomment>Quoted in the check&apos;s texts: the check box that tests with a loop-back plug.</extracomment>
+        <translation>Вставлена петлевая заглушка</translation>
+    </message>
+    <message>
+        <source>Switch the STB off and on during the check</source>
+        <translation>Выключить и включить STB во время проверки</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1508,26 @@ firmware download and channel data backup.</source>
         <source>on</source>
         <translation>включено</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>Станция</translation>
+    </message>
+    <message>
+        <source>Many ports at once</source>
+        <translation>Много портов сразу</translation>
+    </message>
+    <message>
+        <source>Save support bundle...</source>
+        <translation>Сохранить пакет для поддержки...</translation>
+    </message>
+    <message>
+        <source>Zip archive (*.zip);;All files (*)</source>
+        <translation>Zip-архив (*.zip);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open the Station view while transferring...</source>
+        <translation>Во время передачи нельзя открыть вид «Станция»...</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1566,6 +1928,14 @@ Not listed by the system</source>
         <source>The language of the windows, from the next start</source>
         <translation>Язык окон, со следующего запуска</translation>
     </message>
+    <message>
+        <source>Check &amp;connection</source>
+        <translation>Проверить &amp;соединение</translation>
+    </message>
+    <message>
+        <source>Check the chosen port, its adapter and the STB step by step</source>
+        <translation>Проверить шаг за шагом выбранный порт, его адаптер и STB</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::ChannelListPrint</name>
@@ -1913,6 +2283,205 @@ Not listed by the system</source>
     <message>
         <source>Mod</source>
         <translation>Mod</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::PortTile</name>
+    <message>
+        <source>Opening</source>
+        <translation>Открытие</translation>
+    </message>
+    <message>
+        <source>Waiting for the STB</source>
+        <translation>Ожидание STB</translation>
+    </message>
+    <message>
+        <source>Transferring</source>
+        <translation>Передача</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Сверка</translation>
+    </message>
+    <message>
+        <source>Switch the STB off</source>
+        <translation>Выключите STB</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Остановлено</translation>
+    </message>
+    <message>
+        <source>Port unusable</source>
+        <translation>Порт непригоден</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>The result of the last STB of a port in the Station view.</extracomment>
+        <translation>ок</translation>
+    </message>
+    <message>
+        <source>verify failed</source>
+        <translation>сверка не прошла</translation>
+    </message>
+    <message>
+        <source>unconfirmed</source>
+        <translation>не подтверждено</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>не начато</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>успешно</translation>
+    </message>
+    <message>
+        <source>canceled</source>
+        <translation>отменено</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>время истекло</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>отказано</translation>
+    </message>
+    <message>
+        <source>port error</source>
+        <translation>ошибка порта</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>сбой</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>Ход выполнения %1</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Пуск</translation>
+    </message>
+    <message>
+        <source>%p % (%1:%2 left)</source>
+        <translation>%p % (осталось %1:%2)</translation>
+    </message>
+    <message>
+        <source>No STB done yet</source>
+        <translation>Пока ни одной STB</translation>
+    </message>
+    <message>
+        <source>Last: %1 (%2 of %3 ok)</source>
+        <translation>Последний: %1 (%2 из %3 успешно)</translation>
+    </message>
+    <message>
+        <source>Boot loader %1, application %2</source>
+        <translation>Загрузчик %1, приложение %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Стоп</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::StationWindow</name>
+    <message>
+        <source>Station</source>
+        <translation>Станция</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Порты</translation>
+    </message>
+    <message>
+        <source>Start all</source>
+        <translation>Запустить все</translation>
+    </message>
+    <message>
+        <source>Stop all</source>
+        <translation>Остановить все</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Обзор...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Файл:</translation>
+    </message>
+    <message>
+        <source>no report</source>
+        <translation>без отчёта</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Report file:</source>
+        <translation>Файл отчёта:</translation>
+    </message>
+    <message>
+        <source>Next STB after each</source>
+        <translation>Следующая STB после каждой</translation>
+    </message>
+    <message>
+        <source>Verify channel data</source>
+        <translation>Сверять данные каналов</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>Принудительно</translation>
+    </message>
+    <message>
+        <source>Port to add</source>
+        <translation>Добавляемый порт</translation>
+    </message>
+    <message>
+        <source>Add port</source>
+        <translation>Добавить порт</translation>
+    </message>
+    <message>
+        <source>Add USB adapters</source>
+        <translation>Добавить USB-адаптеры</translation>
+    </message>
+    <message>
+        <source>File for every STB</source>
+        <translation>Файл для каждой STB</translation>
+    </message>
+    <message>
+        <source>Report file</source>
+        <translation>Файл отчёта</translation>
+    </message>
+    <message>
+        <source>Choose the file every STB gets.</source>
+        <translation>Выберите файл, который получит каждая STB.</translation>
+    </message>
+    <message>
+        <source>Verify is for channel data: this file is not.</source>
+        <translation>Сверка — для данных каналов: этот файл не такой.</translation>
+    </message>
+    <message>
+        <source>Done: 0   Failed: 0   STBs per hour: 0</source>
+        <translation>Готово: 0   Сбоев: 0   STB в час: 0</translation>
+    </message>
+    <message>
+        <source>Done: %1   Failed: %2   STBs per hour: %3</source>
+        <translation>Готово: %1   Сбоев: %2   STB в час: %3</translation>
+    </message>
+    <message>
+        <source>   Report: %1</source>
+        <translation>   Отчёт: %1</translation>
+    </message>
+    <message>
+        <source>An STB is writing its memory. Close anyway and leave it mid-write?</source>
+        <translation>STB записывает свою память. Всё равно закрыть и оставить её посреди записи?</translation>
     </message>
 </context>
 <context>

@@ -724,6 +724,258 @@
         <extracomment>The image&apos;s buyer code (who the firmware was made for).</extracomment>
         <translation>Alıcı : %1</translation>
     </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s application answers (an upload; a download needs it switched off).</source>
+        <translation>Aktarım başlayabilir: STB&apos;nin uygulaması yanıt veriyor (yükleme; indirme için kapalı olması gerekir).</translation>
+    </message>
+    <message>
+        <source>A transfer can start: the STB&apos;s boot loader asks for a file (download).</source>
+        <translation>Aktarım başlayabilir: STB&apos;nin önyükleyicisi dosya istiyor (indirme).</translation>
+    </message>
+    <message>
+        <source>The port opens at 115,200 8N1; the STB was not asked.</source>
+        <translation>Port 115,200 8N1 ile açılıyor; STB&apos;ye sorulmadı.</translation>
+    </message>
+    <message>
+        <source>The port and the plug pass every byte. Fit the STB&apos;s cable instead and check again.</source>
+        <translation>Port ve fiş her baytı geçiriyor. Bunun yerine STB&apos;nin kablosunu takıp yeniden kontrol edin.</translation>
+    </message>
+    <message>
+        <source>No transfer can start yet: see the problems above.</source>
+        <translation>Henüz aktarım başlayamaz: yukarıdaki sorunlara bakın.</translation>
+    </message>
+    <message>
+        <source>the port failed during the check.</source>
+        <translation>port kontrol sırasında arızalandı.</translation>
+    </message>
+    <message>
+        <source>The adapter was unplugged or its driver gave up: plug it in again and check again.</source>
+        <translation>Adaptör çıkarıldı ya da sürücüsü pes etti: yeniden takıp tekrar kontrol edin.</translation>
+    </message>
+    <message>
+        <source>stopped before its end.</source>
+        <translation>bitmeden durduruldu.</translation>
+    </message>
+    <message>
+        <source>not tried: %1</source>
+        <translation>denenmedi: %1</translation>
+    </message>
+    <message>
+        <source>the port did not open.</source>
+        <translation>port açılmadı.</translation>
+    </message>
+    <message>
+        <source>no loop-back plug fitted (%1 tests one: TX joined to RX).</source>
+        <translation>geri döngü fişi takılı değil (%1 bir fişle dener: TX, RX&apos;e bağlı).</translation>
+    </message>
+    <message>
+        <source>%1 bytes sent, %2 back: %3 lost, %4 garbled, %5 extra; %6 bytes/s back (the line carries %7).</source>
+        <translation>%1 bayt gönderildi, %2 geri geldi: %3 kayıp, %4 bozuk, %5 fazla; geri %6 bayt/sn (hat %7 taşır).</translation>
+    </message>
+    <message>
+        <source>Nothing came back: the plug is not fitted, TX and RX are not joined, or the adapter does not send.</source>
+        <translation>Hiçbir şey geri gelmedi: fiş takılı değil, TX ile RX bağlı değil ya da adaptör göndermiyor.</translation>
+    </message>
+    <message>
+        <source>The adapter or its cable loses or garbles bytes: try another cable, another USB socket (not a hub) or another adapter.</source>
+        <translation>Adaptör ya da kablosu bayt kaybediyor veya bozuyor: başka bir kablo, başka bir USB yuvası (hub değil) ya da başka bir adaptör deneyin.</translation>
+    </message>
+    <message>
+        <source>the loop-back plug is fitted instead of the STB.</source>
+        <translation>STB yerine geri döngü fişi takılı.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s application answered the link test (BEL, ACK): an upload can start.</source>
+        <translation>STB&apos;nin uygulaması bağlantı testine yanıt verdi (BEL, ACK): yükleme başlayabilir.</translation>
+    </message>
+    <message>
+        <source>For a download switch the STB off, start the download, then switch it on.</source>
+        <translation>İndirme için STB&apos;yi kapatın, indirmeyi başlatın, sonra STB&apos;yi açın.</translation>
+    </message>
+    <message>
+        <source>the STB&apos;s boot loader asks for a file (&apos;C&apos;): a download can start now; an upload needs its application.</source>
+        <translation>STB&apos;nin önyükleyicisi dosya istiyor (&apos;C&apos;): indirme şimdi başlayabilir; yükleme için uygulaması gerekir.</translation>
+    </message>
+    <message>
+        <source>what the PC sends comes back (%1 of %2 BELs): the line is looped.</source>
+        <translation>PC&apos;nin gönderdiği geri geliyor (%2 BEL&apos;den %1): hat döngüde.</translation>
+    </message>
+    <message>
+        <source>A loop-back plug or a cable that joins TX to RX is fitted, not the STB&apos;s cable.</source>
+        <translation>STB&apos;nin kablosu değil, bir geri döngü fişi ya da TX&apos;i RX&apos;e bağlayan bir kablo takılı.</translation>
+    </message>
+    <message>
+        <source>bytes came that answer nothing (%1).</source>
+        <translation>hiçbir şeye yanıt olmayan baytlar geldi (%1).</translation>
+    </message>
+    <message>
+        <source>Another device is on the line, or it runs at another speed than 115,200 bit/s.</source>
+        <translation>Hatta başka bir cihaz var ya da 115,200 bit/sn&apos;den farklı bir hızda çalışıyor.</translation>
+    </message>
+    <message>
+        <source>no answer to %1 link tests (BEL, waited %2 ms each).</source>
+        <translation>%1 bağlantı testine yanıt yok (BEL, her biri için %2 ms beklendi).</translation>
+    </message>
+    <message>
+        <source>Most likely, in this order: the STB is off; its application runs with &quot;PC COM&quot; off (an upload needs that menu item on); the cable lacks the right wires (the PC&apos;s TX must reach the STB&apos;s RX and the STB&apos;s TX the PC&apos;s RX, with ground joined: a null-modem cable).</source>
+        <translation>En olası nedenler, bu sırayla: STB kapalı; uygulaması &quot;PC COM&quot; kapalıyken çalışıyor (yükleme için bu menü öğesinin açık olması gerekir); kabloda doğru teller yok (PC&apos;nin TX&apos;i STB&apos;nin RX&apos;ine, STB&apos;nin TX&apos;i PC&apos;nin RX&apos;ine ulaşmalı, toprak bağlı: null-modem kablo).</translation>
+    </message>
+    <message>
+        <source>already asking for a file.</source>
+        <translation>zaten dosya istiyor.</translation>
+    </message>
+    <message>
+        <source>not needed: the application answers.</source>
+        <translation>gerek yok: uygulama yanıt veriyor.</translation>
+    </message>
+    <message>
+        <source>not asked to switch the STB off and on (%1).</source>
+        <translation>STB&apos;yi kapatıp açmanız istenmedi (%1).</translation>
+    </message>
+    <message>
+        <source>Switch the STB off, wait two seconds and switch it on again: waiting up to %1 s for its boot loader.</source>
+        <translation>STB&apos;yi kapatın, iki saniye bekleyin ve yeniden açın: önyükleyicisi için %1 sn&apos;ye kadar bekleniyor.</translation>
+    </message>
+    <message>
+        <source>the boot loader asked for a file (&apos;C&apos;) %1 s after the request: cable and STB work, a download can start.</source>
+        <translation>önyükleyici, istekten %1 sn sonra dosya istedi (&apos;C&apos;): kablo ve STB çalışıyor, indirme başlayabilir.</translation>
+    </message>
+    <message>
+        <source>No application answered the link test before: the STB was off, or its application has &quot;PC COM&quot; off (an upload needs that menu item on).</source>
+        <translation>Daha önce hiçbir uygulama bağlantı testine yanıt vermedi: STB kapalıydı ya da uygulamasında &quot;PC COM&quot; kapalı (yükleme için bu menü öğesinin açık olması gerekir).</translation>
+    </message>
+    <message>
+        <source>no &apos;C&apos; within %1 s.</source>
+        <translation>%1 sn içinde &apos;C&apos; gelmedi.</translation>
+    </message>
+    <message>
+        <source>The STB did not start, or what it sends does not reach the PC: check its power, and that the cable is a null-modem cable (TX and RX crossed, ground joined).</source>
+        <translation>STB başlamadı ya da gönderdiği PC&apos;ye ulaşmıyor: gücünü ve kablonun null-modem kablo olduğunu kontrol edin (TX ve RX çapraz, toprak bağlı).</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 yok.</translation>
+    </message>
+    <message>
+        <source>Plug the adapter in, or choose another port.</source>
+        <translation>Adaptörü takın ya da başka bir port seçin.</translation>
+    </message>
+    <message>
+        <source>%1 is not a serial port: it is %2.</source>
+        <translation>%1 bir seri port değil: %2.</translation>
+    </message>
+    <message>
+        <source>a serial line the system lists as no adapter (a pseudo-terminal or a port of its own)</source>
+        <translation>sistemin hiçbir adaptöre bağlamadığı bir seri hat (sözde terminal ya da kendi portu)</translation>
+    </message>
+    <message>
+        <source>Choose a serial port.</source>
+        <translation>Bir seri port seçin.</translation>
+    </message>
+    <message>
+        <source>Windows keeps no permissions on COM ports; a port another program holds shows when it is opened.</source>
+        <translation>Windows COM portlarında izin tutmaz; başka bir programın tuttuğu port açılırken belli olur.</translation>
+    </message>
+    <message>
+        <source>there is no serial port to look at.</source>
+        <translation>bakılacak seri port yok.</translation>
+    </message>
+    <message>
+        <source>%1 may read and write it (group &apos;%2&apos;, mode %3).</source>
+        <translation>%1 okuyup yazabilir (grup &apos;%2&apos;, kip %3).</translation>
+    </message>
+    <message>
+        <source>%1 may not read and write it (group &apos;%2&apos;, %3; mode %4).</source>
+        <translation>%1 okuyup yazamaz (grup &apos;%2&apos;, %3; kip %4).</translation>
+    </message>
+    <message>
+        <source>you are in it</source>
+        <translation>bu gruptasınız</translation>
+    </message>
+    <message>
+        <source>you are not in it</source>
+        <translation>bu grupta değilsiniz</translation>
+    </message>
+    <message>
+        <source>The device&apos;s mode shuts its group out: &apos;sudo chmod g+rw %1&apos; until it is plugged in again; a udev rule that sets MODE=&quot;0660&quot; keeps it.</source>
+        <translation>Cihazın kipi grubunu dışarıda bırakıyor: yeniden takılana dek &apos;sudo chmod g+rw %1&apos;; MODE=&quot;0660&quot; koyan bir udev kuralı bunu kalıcı kılar.</translation>
+    </message>
+    <message>
+        <source>You are listed in &apos;%1&apos; but this session started before that: log out and in again (or run &apos;newgrp %1&apos;).</source>
+        <translation>&apos;%1&apos; grubunda kayıtlısınız ama bu oturum ondan önce başladı: oturumu kapatıp yeniden açın (ya da &apos;newgrp %1&apos; çalıştırın).</translation>
+    </message>
+    <message>
+        <source>The device belongs to root alone. A udev rule giving it to the &apos;dialout&apos; group (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) lets the group in; then join it with &apos;sudo usermod -aG dialout $USER&apos; and log out and in again.</source>
+        <translation>Cihaz yalnızca root&apos;a ait. Onu &apos;dialout&apos; grubuna veren bir udev kuralı (GROUP=&quot;dialout&quot;, MODE=&quot;0660&quot;) grubu içeri alır; sonra &apos;sudo usermod -aG dialout $USER&apos; ile gruba katılıp oturumu kapatıp yeniden açın.</translation>
+    </message>
+    <message>
+        <source>Join the group: &apos;sudo usermod -aG %1 $USER&apos;, then log out and in again.</source>
+        <translation>Gruba katılın: &apos;sudo usermod -aG %1 $USER&apos;, sonra oturumu kapatıp yeniden açın.</translation>
+    </message>
+    <message>
+        <source>Windows tells who holds a port only by refusing to open it: see the line settings.</source>
+        <translation>Windows bir portu kimin tuttuğunu yalnızca açmayı reddederek söyler: hat ayarlarına bakın.</translation>
+    </message>
+    <message>
+        <source>in use by %1.</source>
+        <translation>%1 tarafından kullanılıyor.</translation>
+    </message>
+    <message>
+        <source>The other end of this pseudo-terminal is %1.</source>
+        <translation>Bu sözde terminalin öbür ucu %1.</translation>
+    </message>
+    <message>
+        <source>Close that program (or end it with &apos;kill %1&apos;), then check again.</source>
+        <translation>O programı kapatın (ya da &apos;kill %1&apos; ile sonlandırın), sonra yeniden kontrol edin.</translation>
+    </message>
+    <message>
+        <source>no other program holds it (lock files and open files looked at).</source>
+        <translation>başka hiçbir program tutmuyor (kilit dosyaları ve açık dosyalar incelendi).</translation>
+    </message>
+    <message>
+        <source>the port does not exist.</source>
+        <translation>port yok.</translation>
+    </message>
+    <message>
+        <source>it is no serial port.</source>
+        <translation>seri port değil.</translation>
+    </message>
+    <message>
+        <source>this user may not open the port.</source>
+        <translation>bu kullanıcı portu açamaz.</translation>
+    </message>
+    <message>
+        <source>%1 holds the port; opening it would take bytes from it.</source>
+        <translation>%1 portu tutuyor; açmak ondan bayt alır.</translation>
+    </message>
+    <message>
+        <source>115,200 bit/s, 8 data bits, no parity, 1 stop bit, no flow control: accepted.</source>
+        <translation>115,200 bit/sn, 8 veri biti, eşliksiz, 1 dur biti, akış denetimi yok: kabul edildi.</translation>
+    </message>
+    <message>
+        <source>the port did not open at 115,200 8N1: %1.</source>
+        <translation>port 115,200 8N1 ile açılmadı: %1.</translation>
+    </message>
+    <message>
+        <source>The STB does not report its writing: check its display.</source>
+        <translation>STB yazmasını bildirmiyor: ekranına bakın.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t write the report to %1: %2</source>
+        <translation>Rapor %1 dosyasına yazılamıyor: %2</translation>
+    </message>
+    <message>
+        <source>%1 Switching the STB off and on during a check (%2) tells which.</source>
+        <translation>%1 Kontrol sırasında STB&apos;yi kapatıp açmak (%2) hangisi olduğunu gösterir.</translation>
+    </message>
+    <message>
+        <source>made by %1</source>
+        <translation>üretici %1</translation>
+    </message>
+    <message>
+        <source>serial number %1</source>
+        <translation>seri numarası %1</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -751,6 +1003,96 @@
 firmware download and channel data backup.</source>
         <translation>Dijital uydu alıcıları için servis aracı:
 yazılım indirme ve kanal verisi yedekleme.</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::CConnectionCheckDialog</name>
+    <message>
+        <source>port</source>
+        <extracomment>A step of the connection check, as its line names it.</extracomment>
+        <translation>port</translation>
+    </message>
+    <message>
+        <source>permission</source>
+        <translation>izin</translation>
+    </message>
+    <message>
+        <source>holder</source>
+        <translation>tutan</translation>
+    </message>
+    <message>
+        <source>line settings</source>
+        <translation>hat ayarları</translation>
+    </message>
+    <message>
+        <source>loopback</source>
+        <translation>geri döngü</translation>
+    </message>
+    <message>
+        <source>link</source>
+        <translation>bağlantı</translation>
+    </message>
+    <message>
+        <source>boot loader</source>
+        <translation>önyükleyici</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>hat</translation>
+    </message>
+    <message>
+        <source>check</source>
+        <translation>kontrol</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>How a step of the connection check went: [ok], [problem], [skipped].</extracomment>
+        <translation>tamam</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>sorun</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>atlandı</translation>
+    </message>
+    <message>
+        <source>Check connection</source>
+        <translation>Bağlantıyı kontrol et</translation>
+    </message>
+    <message>
+        <source>Steps of the check</source>
+        <translation>Kontrolün adımları</translation>
+    </message>
+    <message>
+        <source>&amp;Switch the STB off and on during the check</source>
+        <translation>Kontrol sırasında &amp;STB&apos;yi kapatıp aç</translation>
+    </message>
+    <message>
+        <source>When the STB does not answer, wait up to 30 s for its boot loader</source>
+        <translation>STB yanıt vermezse önyükleyicisi için 30 sn&apos;ye kadar bekle</translation>
+    </message>
+    <message>
+        <source>A &amp;loop-back plug is fitted instead of the STB (TX joined to RX)</source>
+        <translation>STB yerine bir geri &amp;döngü fişi takılı (TX, RX&apos;e bağlı)</translation>
+    </message>
+    <message>
+        <source>Send a pattern and count what comes back</source>
+        <translation>Bir desen gönder ve geri geleni say</translation>
+    </message>
+    <message>
+        <source>Check &amp;again</source>
+        <translation>&amp;Yeniden kontrol et</translation>
+    </message>
+    <message>
+        <source>A loop-back plug is fitted</source>
+        <extracomment>Quoted in the check&apos;s texts: the check box that tests with a loop-back plug.</extracomment>
+        <translation>Geri döngü fişi takılı</translation>
+    </message>
+    <message>
+        <source>Switch the STB off and on during the check</source>
+        <translation>Kontrol sırasında STB&apos;yi kapatıp aç</translation>
     </message>
 </context>
 <context>
@@ -1166,6 +1508,26 @@ yazılım indirme ve kanal verisi yedekleme.</translation>
         <source>on</source>
         <translation>açık</translation>
     </message>
+    <message>
+        <source>Station</source>
+        <translation>İstasyon</translation>
+    </message>
+    <message>
+        <source>Many ports at once</source>
+        <translation>Aynı anda çok port</translation>
+    </message>
+    <message>
+        <source>Save support bundle...</source>
+        <translation>Destek paketini kaydet...</translation>
+    </message>
+    <message>
+        <source>Zip archive (*.zip);;All files (*)</source>
+        <translation>Zip arşivi (*.zip);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+        <source>You can&apos;t open the Station view while transferring...</source>
+        <translation>Aktarım sırasında İstasyon görünümü açılamaz...</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::CReceiverDataDialog</name>
@@ -1566,6 +1928,14 @@ Sistem listesinde yok</translation>
         <source>The language of the windows, from the next start</source>
         <translation>Pencerelerin dili, bir sonraki açılıştan itibaren</translation>
     </message>
+    <message>
+        <source>Check &amp;connection</source>
+        <translation>Bağlantıyı &amp;kontrol et</translation>
+    </message>
+    <message>
+        <source>Check the chosen port, its adapter and the STB step by step</source>
+        <translation>Seçilen portu, adaptörünü ve STB&apos;yi adım adım kontrol et</translation>
+    </message>
 </context>
 <context>
     <name>dorvane::ChannelListPrint</name>
@@ -1913,6 +2283,205 @@ Sistem listesinde yok</translation>
     <message>
         <source>Mod</source>
         <translation>Mod</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::PortTile</name>
+    <message>
+        <source>Opening</source>
+        <translation>Açılıyor</translation>
+    </message>
+    <message>
+        <source>Waiting for the STB</source>
+        <translation>STB bekleniyor</translation>
+    </message>
+    <message>
+        <source>Transferring</source>
+        <translation>Aktarılıyor</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Yazılıyor</translation>
+    </message>
+    <message>
+        <source>Verifying</source>
+        <translation>Doğrulanıyor</translation>
+    </message>
+    <message>
+        <source>Switch the STB off</source>
+        <translation>STB&apos;yi kapatın</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Durduruldu</translation>
+    </message>
+    <message>
+        <source>Port unusable</source>
+        <translation>Port kullanılamaz</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <extracomment>The result of the last STB of a port in the Station view.</extracomment>
+        <translation>tamam</translation>
+    </message>
+    <message>
+        <source>verify failed</source>
+        <translation>doğrulama başarısız</translation>
+    </message>
+    <message>
+        <source>unconfirmed</source>
+        <translation>onaylanmadı</translation>
+    </message>
+    <message>
+        <source>not started</source>
+        <translation>başlamadı</translation>
+    </message>
+    <message>
+        <source>succeeded</source>
+        <translation>başarılı</translation>
+    </message>
+    <message>
+        <source>canceled</source>
+        <translation>iptal edildi</translation>
+    </message>
+    <message>
+        <source>timed out</source>
+        <translation>zaman aşımı</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>reddedildi</translation>
+    </message>
+    <message>
+        <source>port error</source>
+        <translation>port hatası</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>başarısız</translation>
+    </message>
+    <message>
+        <source>Progress of %1</source>
+        <translation>%1 ilerlemesi</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Başlat</translation>
+    </message>
+    <message>
+        <source>%p % (%1:%2 left)</source>
+        <translation>%p % (%1:%2 kaldı)</translation>
+    </message>
+    <message>
+        <source>No STB done yet</source>
+        <translation>Henüz biten STB yok</translation>
+    </message>
+    <message>
+        <source>Last: %1 (%2 of %3 ok)</source>
+        <translation>Son: %1 (%3 içinde %2 tamam)</translation>
+    </message>
+    <message>
+        <source>Boot loader %1, application %2</source>
+        <translation>Önyükleyici %1, uygulama %2</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Durdur</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::StationWindow</name>
+    <message>
+        <source>Station</source>
+        <translation>İstasyon</translation>
+    </message>
+    <message>
+        <source>Ports</source>
+        <translation>Portlar</translation>
+    </message>
+    <message>
+        <source>Start all</source>
+        <translation>Tümünü başlat</translation>
+    </message>
+    <message>
+        <source>Stop all</source>
+        <translation>Tümünü durdur</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Gözat...</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Dosya:</translation>
+    </message>
+    <message>
+        <source>no report</source>
+        <translation>rapor yok</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>Report file:</source>
+        <translation>Rapor dosyası:</translation>
+    </message>
+    <message>
+        <source>Next STB after each</source>
+        <translation>Her birinden sonra sıradaki STB</translation>
+    </message>
+    <message>
+        <source>Verify channel data</source>
+        <translation>Kanal verisini doğrula</translation>
+    </message>
+    <message>
+        <source>Forced download</source>
+        <translation>Zorla indirme</translation>
+    </message>
+    <message>
+        <source>Port to add</source>
+        <translation>Eklenecek port</translation>
+    </message>
+    <message>
+        <source>Add port</source>
+        <translation>Port ekle</translation>
+    </message>
+    <message>
+        <source>Add USB adapters</source>
+        <translation>USB adaptörlerini ekle</translation>
+    </message>
+    <message>
+        <source>File for every STB</source>
+        <translation>Her STB için dosya</translation>
+    </message>
+    <message>
+        <source>Report file</source>
+        <translation>Rapor dosyası</translation>
+    </message>
+    <message>
+        <source>Choose the file every STB gets.</source>
+        <translation>Her STB&apos;nin alacağı dosyayı seçin.</translation>
+    </message>
+    <message>
+        <source>Verify is for channel data: this file is not.</source>
+        <translation>Doğrulama kanal verisi içindir: bu dosya değil.</translation>
+    </message>
+    <message>
+        <source>Done: 0   Failed: 0   STBs per hour: 0</source>
+        <translation>Biten: 0   Başarısız: 0   Saatte STB: 0</translation>
+    </message>
+    <message>
+        <source>Done: %1   Failed: %2   STBs per hour: %3</source>
+        <translation>Biten: %1   Başarısız: %2   Saatte STB: %3</translation>
+    </message>
+    <message>
+        <source>   Report: %1</source>
+        <translation>   Rapor: %1</translation>
+    </message>
+    <message>
+        <source>An STB is writing its memory. Close anyway and leave it mid-write?</source>
+        <translation>Bir STB belleğine yazıyor. Yine de kapatıp yazmanın ortasında bırakılsın mı?</translation>
     </message>
 </context>
 <context>

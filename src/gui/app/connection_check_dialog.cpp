@@ -8,31 +8,97 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include "qtcore/app/core_text.h"
 #include "qtcore/doctor/connection_doctor.h"
 
 namespace dorvane {
 
+namespace {
+
+//: A step of the connection check, as its line names it.
+const char* const kStepNames[] = {
+    QT_TRANSLATE_NOOP("dorvane::CConnectionCheckDialog", "port"),
+    QT_TRANSLATE_NOOP("dorvane::CConnectionCheckDialog", "permission"),
+    QT_TRANSLATE_NOOP("dorvane::CConnectionCheckDialog", "holder"),
+    QT_TRANSLATE_NOOP("dorvane::CConnectionCheckDialog", "line settings"),
+    QT_TRANSLATE_NOOP("dorvane::CConnectionCheckDialog", "loopback"),
+    QT_TRANSLATE_NOOP("dorvane::CConnectionCheckDialog", "link"),
+    QT_TRANSLATE_NOOP("dorvane::CConnectionCheckDialog", "boot loader"),
+    QT_TRANSLATE_NOOP("dorvane::CConnectionCheckDialog", "line"),
+    QT_TRANSLATE_NOOP("dorvane::CConnectionCheckDialog", "check"),
+};
+
+QString stepName(const QString& name) {
+    for (const char* known : kStepNames)
+        if (name == QLatin1String(known)) return CConnectionCheckDialog::tr(known);
+    return name;
+}
+
+QString statusText(StepStatus status) {
+    switch (status) {
+        //: How a step of the connection check went: [ok], [problem], [skipped].
+        case StepStatus::Ok: return CConnectionCheckDialog::tr("ok");
+        case StepStatus::Problem: return CConnectionCheckDialog::tr("problem");
+        case StepStatus::Skipped: return CConnectionCheckDialog::tr("skipped");
+    }
+    return {};
+}
+
+// A finding in the language installed; a list of facts ("/dev/ttyUSB0,
+// FT232R USB UART, made by FTDI") fact by fact.
+QString shownFinding(const QString& text) {
+    const QString whole = coreText(text);
+    if (whole != text || !text.contains(QStringLiteral(", "))) return whole;
+    QStringList parts = text.split(QStringLiteral(", "));
+    for (QString& part : parts) part = coreText(part);
+    return parts.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+// A step's block as the check's report writes it, in the language installed.
+QString shownStepText(const DoctorStep& step) {
+    DoctorStep shown = step;
+    shown.name = stepName(step.name);
+    shown.detail = shownFinding(step.detail);
+    shown.advice = coreText(step.advice);
+    // The English tag ("[ok]      ") fills the first kTagWidth characters
+    // of the first line and indents the others; a language with a longer
+    // word for a status gets a wider column.
+    constexpr int kTagWidth = 11;
+    int width = kTagWidth;
+    for (StepStatus s : {StepStatus::Ok, StepStatus::Problem, StepStatus::Skipped})
+        width = std::max(width, static_cast<int>(statusText(s).size()) + 3);
+    const QString tag = QStringLiteral("[%1]").arg(statusText(step.status)).leftJustified(width);
+    return tag +
+           doctorStepText(shown).mid(kTagWidth).replace(QStringLiteral("\n") + QString(kTagWidth, QLatin1Char(' ')),
+                                                        QStringLiteral("\n") + QString(width, QLatin1Char(' ')));
+}
+
 CConnectionCheckDialog::CConnectionCheckDialog(QString port, PortLender lender, QWidget* parent)
     : QDialog(parent), port_(std::move(port)), lender_(std::move(lender)) {
-    setWindowTitle(QStringLiteral("Check connection"));
+    setWindowTitle(tr("Check connection"));
     auto* layout = new QVBoxLayout(this);
     text_ = new QPlainTextEdit(this);
     text_->setObjectName(QStringLiteral("checkResult"));
     text_->setReadOnly(true);
+    text_->setAccessibleName(tr("Steps of the check"));
     text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
     // The steps' lines are at most 100 characters long.
     const QFontMetrics metrics(text_->font());
     text_->setMinimumSize(metrics.horizontalAdvance(QString(100, QLatin1Char('m'))) + 40, metrics.lineSpacing() * 24);
     layout->addWidget(text_);
-    powerCycle_ = new QCheckBox(QStringLiteral("&Switch the STB off and on during the check"), this);
-    powerCycle_->setToolTip(QStringLiteral("When the STB does not answer, wait up to 30 s for its boot loader"));
+    powerCycle_ = new QCheckBox(tr("&Switch the STB off and on during the check"), this);
+    powerCycle_->setToolTip(tr("When the STB does not answer, wait up to 30 s for its boot loader"));
     layout->addWidget(powerCycle_);
-    loopback_ = new QCheckBox(QStringLiteral("A &loop-back plug is fitted instead of the STB (TX joined to RX)"), this);
-    loopback_->setToolTip(QStringLiteral("Send a pattern and count what comes back"));
+    loopback_ = new QCheckBox(tr("A &loop-back plug is fitted instead of the STB (TX joined to RX)"), this);
+    loopback_->setToolTip(tr("Send a pattern and count what comes back"));
     layout->addWidget(loopback_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    again_ = buttons->addButton(QStringLiteral("Check &again"), QDialogButtonBox::ActionRole);
+    again_ = buttons->addButton(tr("Check &again"), QDialogButtonBox::ActionRole);
     connect(again_, &QPushButton::clicked, this, &CConnectionCheckDialog::startCheck);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
@@ -52,13 +118,14 @@ void CConnectionCheckDialog::startCheck() {
     options.port = port_;
     options.powerCycleWaitMs = powerCycle_->isChecked() ? kPowerCycleWaitMs : 0;
     options.loopback = loopback_->isChecked();
-    options.loopbackHow = QStringLiteral("\"A loop-back plug is fitted\"");
-    options.powerCycleHow = QStringLiteral("\"Switch the STB off and on during the check\"");
+    //: Quoted in the check's texts: the check box that tests with a loop-back plug.
+    options.loopbackHow = QStringLiteral("\"%1\"").arg(tr("A loop-back plug is fitted"));
+    options.powerCycleHow = QStringLiteral("\"%1\"").arg(tr("Switch the STB off and on during the check"));
     doctor_ = std::make_unique<ConnectionDoctor>(options);
     connect(doctor_.get(), &ConnectionDoctor::stepDone, this,
-            [this](const DoctorStep& step) { text_->appendPlainText(doctorStepText(step).chopped(1)); });
+            [this](const DoctorStep& step) { text_->appendPlainText(shownStepText(step).chopped(1)); });
     connect(doctor_.get(), &ConnectionDoctor::powerCycleWanted, this,
-            [this](const QString& prompt) { text_->appendPlainText(QStringLiteral(">>> ") + prompt); });
+            [this](const QString& prompt) { text_->appendPlainText(QStringLiteral(">>> ") + coreText(prompt)); });
     connect(doctor_.get(), &ConnectionDoctor::finished, this, &CConnectionCheckDialog::onFinished,
             Qt::QueuedConnection);
     if (lender_) lender_(port_, true);
@@ -68,7 +135,7 @@ void CConnectionCheckDialog::startCheck() {
 
 void CConnectionCheckDialog::onFinished() {
     if (!doctor_) return;
-    text_->appendPlainText(doctorVerdict(doctor_->report()));
+    text_->appendPlainText(coreText(doctorVerdict(doctor_->report())));
     if (lent_ && lender_) lender_(port_, false);
     lent_ = false;
     again_->setEnabled(true);

@@ -255,12 +255,14 @@ void CMainDialog::setUpKeyboard() {
         b->setFocusPolicy(Qt::TabFocus);
         b->setFlatFocus(true, false);
     }
-    QWidget* order[] = {filePathEdit_, openButton_, uploadButton_, downloadButton_, editorButton_,   configureButton_,
-                        forced_,       portLamp_,   log_,          titleButton_,    minimizeButton_, closeButton_};
+    QWidget* order[] = {filePathEdit_, openButton_,      uploadButton_, downloadButton_, stationButton_,
+                        editorButton_, configureButton_, forced_,       portLamp_,       log_,
+                        titleButton_,  minimizeButton_,  closeButton_};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     const std::pair<Qt::Key, QAbstractButton*> keys[] = {{Qt::Key_O, openButton_},      {Qt::Key_D, downloadButton_},
                                                          {Qt::Key_U, uploadButton_},    {Qt::Key_E, editorButton_},
-                                                         {Qt::Key_C, configureButton_}, {Qt::Key_F, forced_}};
+                                                         {Qt::Key_C, configureButton_}, {Qt::Key_F, forced_},
+                                                         {Qt::Key_S, stationButton_}};
     for (const auto& [key, button] : keys) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
         connect(shortcut, &QShortcut::activated, button, [button] {
@@ -892,7 +894,7 @@ void CMainDialog::saveTrace() {
 void CMainDialog::saveSupportBundle() {
     const QString path = prompts_->saveFileName(
         this, QStringLiteral("dorvane-support-%1.zip").arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))),
-        QStringLiteral("Zip archive (*.zip);;All files (*)"));
+        tr("Zip archive (*.zip);;All files (*)"));
     if (path.isEmpty()) return;
     BundleInputs inputs;
     inputs.port = portName_;
@@ -908,7 +910,7 @@ void CMainDialog::saveSupportBundle() {
     lendPort(portName_, true);
     const Status written = writeSupportBundle(path, inputs);
     lendPort(portName_, false);
-    if (!written.ok()) prompts_->message(this, QString::fromStdString(written.message()));
+    if (!written.ok()) prompts_->message(this, q(written.message()));
 }
 
 void CMainDialog::onEditClicked() { openEditor(); }
@@ -983,8 +985,10 @@ void CMainDialog::stateChanged(const SessionState& state) {
     if (state.lineRate) throughput_->setText(QStringLiteral("%1 bps").arg(*state.lineRate));
     // The button of the running transfer stops it.
     using Running = FlowDisplay::Running;
-    downloadButton_->setText(state.running == Running::Download ? QStringLiteral("Stop") : QStringLiteral("Download"));
-    uploadButton_->setText(state.running == Running::Upload ? QStringLiteral("Stop") : QStringLiteral("Upload"));
+    downloadButton_->setText(
+        coreText(state.running == Running::Download ? QStringLiteral("Stop") : QStringLiteral("Download")));
+    uploadButton_->setText(
+        coreText(state.running == Running::Upload ? QStringLiteral("Stop") : QStringLiteral("Upload")));
     if (state.receiverOn == powerLampOn_ && !powerLamp_->inImage().isNull()) return;
     powerLampOn_ = state.receiverOn;
     setAccessibleValue(powerLamp_, state.receiverOn ? tr("on") : tr("off"));

@@ -7,6 +7,9 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <map>
+
+#include "qtcore/app/core_text.h"
 #include "qtcore/app/path_text.h"
 #include "qtcore/serial/serial_port.h"
 
@@ -19,16 +22,35 @@ constexpr int kColumns = 4;
 
 QString phaseText(PortPhase phase) {
     switch (phase) {
-        case PortPhase::Opening: return QObject::tr("Opening");
-        case PortPhase::Waiting: return QObject::tr("Waiting for the STB");
-        case PortPhase::Transferring: return QObject::tr("Transferring");
-        case PortPhase::Writing: return QObject::tr("Writing");
-        case PortPhase::Verifying: return QObject::tr("Verifying");
-        case PortPhase::LeavingLine: return QObject::tr("Switch the STB off");
-        case PortPhase::Stopped: return QObject::tr("Stopped");
-        case PortPhase::Unusable: return QObject::tr("Port unusable");
+        case PortPhase::Opening: return PortTile::tr("Opening");
+        case PortPhase::Waiting: return PortTile::tr("Waiting for the STB");
+        case PortPhase::Transferring: return PortTile::tr("Transferring");
+        case PortPhase::Writing: return PortTile::tr("Writing");
+        case PortPhase::Verifying: return PortTile::tr("Verifying");
+        case PortPhase::LeavingLine: return PortTile::tr("Switch the STB off");
+        case PortPhase::Stopped: return PortTile::tr("Stopped");
+        case PortPhase::Unusable: return PortTile::tr("Port unusable");
     }
     return {};
+}
+
+// The result word of a receipt ("ok", "timed-out"...) as the tile shows it.
+QString resultWord(const std::string& result) {
+    static const std::map<std::string, const char*> words = {
+        //: The result of the last STB of a port in the Station view.
+        {"ok", QT_TRANSLATE_NOOP("dorvane::PortTile", "ok")},
+        {"verify-failed", QT_TRANSLATE_NOOP("dorvane::PortTile", "verify failed")},
+        {"unconfirmed", QT_TRANSLATE_NOOP("dorvane::PortTile", "unconfirmed")},
+        {"not-started", QT_TRANSLATE_NOOP("dorvane::PortTile", "not started")},
+        {"succeeded", QT_TRANSLATE_NOOP("dorvane::PortTile", "succeeded")},
+        {"canceled", QT_TRANSLATE_NOOP("dorvane::PortTile", "canceled")},
+        {"timed-out", QT_TRANSLATE_NOOP("dorvane::PortTile", "timed out")},
+        {"refused", QT_TRANSLATE_NOOP("dorvane::PortTile", "refused")},
+        {"port-error", QT_TRANSLATE_NOOP("dorvane::PortTile", "port error")},
+        {"failed", QT_TRANSLATE_NOOP("dorvane::PortTile", "failed")},
+    };
+    const auto it = words.find(result);
+    return it == words.end() ? QString::fromStdString(result) : PortTile::tr(it->second);
 }
 
 }  // namespace
@@ -41,6 +63,7 @@ PortTile::PortTile(const QString& port, QWidget* parent) : QFrame(parent) {
     state_ = new QLabel(this);
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 100);
+    progress_->setAccessibleName(tr("Progress of %1").arg(port));
     result_ = new QLabel(this);
     versions_ = new QLabel(this);
     line_ = new QLabel(this);
@@ -62,12 +85,11 @@ void PortTile::render(const PortStatus& status, bool running, const QString& las
             tr("%p % (%1:%2 left)").arg(status.etaSeconds / 60).arg(status.etaSeconds % 60, 2, 10, QLatin1Char('0')));
     else
         progress_->setFormat(QStringLiteral("%p %"));
-    result_->setText(status.lastResult.empty() ? tr("No STB done yet")
-                                               : tr("Last: %1 (%2 of %3 ok)")
-                                                     .arg(QString::fromStdString(status.lastResult))
-                                                     .arg(status.ok)
-                                                     .arg(status.boxes));
-    result_->setToolTip(QString::fromStdString(status.lastReason));
+    result_->setText(
+        status.lastResult.empty()
+            ? tr("No STB done yet")
+            : tr("Last: %1 (%2 of %3 ok)").arg(resultWord(status.lastResult)).arg(status.ok).arg(status.boxes));
+    result_->setToolTip(coreText(status.lastReason));
     versions_->setText(status.bootVersion.empty() ? QString()
                                                   : tr("Boot loader %1, application %2")
                                                         .arg(QString::fromStdString(status.bootVersion),
@@ -101,6 +123,7 @@ void StationWindow::buildControls() {
     grid_ = new QGridLayout(tiles);
     grid_->setAlignment(Qt::AlignTop);
     auto* scroll = new QScrollArea(this);
+    scroll->setAccessibleName(tr("Ports"));
     scroll->setWidgetResizable(true);
     scroll->setWidget(tiles);
     top->addWidget(scroll, 1);
@@ -126,7 +149,9 @@ void StationWindow::buildFileRows(QVBoxLayout* top) {
     auto* fileRow = new QHBoxLayout;
     file_ = new QLineEdit(this);
     auto* browse = new QPushButton(tr("Browse..."), this);
-    fileRow->addWidget(new QLabel(tr("File:"), this));
+    auto* fileLabel = new QLabel(tr("File:"), this);
+    fileLabel->setBuddy(file_);
+    fileRow->addWidget(fileLabel);
     fileRow->addWidget(file_, 1);
     fileRow->addWidget(browse);
     connect(browse, &QPushButton::clicked, this, &StationWindow::browseFile);
@@ -137,7 +162,9 @@ void StationWindow::buildFileRows(QVBoxLayout* top) {
     report_->setPlaceholderText(tr("no report"));
     auto* browseReport = new QPushButton(tr("Browse..."), this);
     csv_ = new QCheckBox(tr("CSV"), this);
-    reportRow->addWidget(new QLabel(tr("Report file:"), this));
+    auto* reportLabel = new QLabel(tr("Report file:"), this);
+    reportLabel->setBuddy(report_);
+    reportRow->addWidget(reportLabel);
     reportRow->addWidget(report_, 1);
     reportRow->addWidget(browseReport);
     reportRow->addWidget(csv_);
@@ -152,6 +179,7 @@ void StationWindow::buildOptionsRow(QVBoxLayout* top) {
     verify_ = new QCheckBox(tr("Verify channel data"), this);
     forced_ = new QCheckBox(tr("Forced download"), this);
     portChoice_ = new QComboBox(this);
+    portChoice_->setAccessibleName(tr("Port to add"));
     auto* add = new QPushButton(tr("Add port"), this);
     auto* addUsb = new QPushButton(tr("Add USB adapters"), this);
     for (QWidget* w : {static_cast<QWidget*>(repeat_), static_cast<QWidget*>(verify_), static_cast<QWidget*>(forced_)})
@@ -218,7 +246,7 @@ bool StationWindow::ensureRun() {
         return false;
     }
     if (const auto problem = prepareStationFile(setup)) {
-        problem_->setText(QString::fromStdString(*problem));
+        problem_->setText(coreText(*problem));
         return false;
     }
     if (setup.verify && !ChannelCheck::isChannelData(setup.bytes)) {
@@ -273,7 +301,7 @@ void StationWindow::render() {
         tr("Done: %1   Failed: %2   STBs per hour: %3").arg(t.done).arg(t.failed).arg(t.boxesPerHour, 0, 'f', 1);
     if (!run_->report().isEmpty()) text += tr("   Report: %1").arg(run_->report());
     totals_->setText(text);
-    if (!run_->reportError().isEmpty()) problem_->setText(run_->reportError());
+    if (!run_->reportError().isEmpty()) problem_->setText(coreText(run_->reportError()));
 }
 
 void StationWindow::closeEvent(QCloseEvent* event) {

@@ -221,6 +221,103 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "... and %1 more"),
     QT_TRANSLATE_NOOP(
         "CoreText", "The file cannot tell such channels apart: the favourite may come back as the lower-numbered one."),
+    // The connection check: its steps' findings and advice, its verdicts.
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "A transfer can start: the STB's application answers (an upload; a download needs it switched off)."),
+    QT_TRANSLATE_NOOP("CoreText", "A transfer can start: the STB's boot loader asks for a file (download)."),
+    QT_TRANSLATE_NOOP("CoreText", "The port opens at 115,200 8N1; the STB was not asked."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The port and the plug pass every byte. Fit the STB's cable instead and check again."),
+    QT_TRANSLATE_NOOP("CoreText", "No transfer can start yet: see the problems above."),
+    QT_TRANSLATE_NOOP("CoreText", "the port failed during the check."),
+    QT_TRANSLATE_NOOP("CoreText", "The adapter was unplugged or its driver gave up: plug it in again and check again."),
+    QT_TRANSLATE_NOOP("CoreText", "stopped before its end."),
+    QT_TRANSLATE_NOOP("CoreText", "not tried: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "the port did not open."),
+    QT_TRANSLATE_NOOP("CoreText", "no loop-back plug fitted (%1 tests one: TX joined to RX)."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "%1 bytes sent, %2 back: %3 lost, %4 garbled, %5 extra; %6 bytes/s back (the line carries %7)."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "Nothing came back: the plug is not fitted, TX and RX are not joined, or the adapter does not send."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The adapter or its cable loses or garbles bytes: try another cable, another USB socket (not a "
+                      "hub) or another adapter."),
+    QT_TRANSLATE_NOOP("CoreText", "the loop-back plug is fitted instead of the STB."),
+    QT_TRANSLATE_NOOP("CoreText", "the STB's application answered the link test (BEL, ACK): an upload can start."),
+    QT_TRANSLATE_NOOP("CoreText", "For a download switch the STB off, start the download, then switch it on."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "the STB's boot loader asks for a file ('C'): a download can start now; an upload needs its application."),
+    QT_TRANSLATE_NOOP("CoreText", "what the PC sends comes back (%1 of %2 BELs): the line is looped."),
+    QT_TRANSLATE_NOOP("CoreText", "A loop-back plug or a cable that joins TX to RX is fitted, not the STB's cable."),
+    QT_TRANSLATE_NOOP("CoreText", "bytes came that answer nothing (%1)."),
+    QT_TRANSLATE_NOOP("CoreText", "Another device is on the line, or it runs at another speed than 115,200 bit/s."),
+    QT_TRANSLATE_NOOP("CoreText", "no answer to %1 link tests (BEL, waited %2 ms each)."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "Most likely, in this order: the STB is off; its application runs with \"PC COM\" off (an upload "
+                      "needs that menu item on); the cable lacks the right wires (the PC's TX must reach the STB's RX "
+                      "and the STB's TX the PC's RX, with ground joined: a null-modem cable)."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 Switching the STB off and on during a check (%2) tells which."),
+    QT_TRANSLATE_NOOP("CoreText", "already asking for a file."),
+    QT_TRANSLATE_NOOP("CoreText", "not needed: the application answers."),
+    QT_TRANSLATE_NOOP("CoreText", "not asked to switch the STB off and on (%1)."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "Switch the STB off, wait two seconds and switch it on again: waiting up to %1 s for its boot loader."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "the boot loader asked for a file ('C') %1 s after the request: cable and STB work, a download can start."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "No application answered the link test before: the STB was off, or its application has \"PC "
+                      "COM\" off (an upload needs that menu item on)."),
+    QT_TRANSLATE_NOOP("CoreText", "no 'C' within %1 s."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The STB did not start, or what it sends does not reach the PC: check its power, and that the "
+                      "cable is a null-modem cable (TX and RX crossed, ground joined)."),
+    QT_TRANSLATE_NOOP("CoreText", "No serial port is there: plug in the adapter."),
+    QT_TRANSLATE_NOOP("CoreText", "The serial ports are: %1."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 does not exist."),
+    QT_TRANSLATE_NOOP("CoreText", "Plug the adapter in, or choose another port."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 is not a serial port: it is %2."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "a serial line the system lists as no adapter (a pseudo-terminal or a port of its own)"),
+    QT_TRANSLATE_NOOP("CoreText", "made by %1"),
+    QT_TRANSLATE_NOOP("CoreText", "serial number %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Choose a serial port."),
+    QT_TRANSLATE_NOOP(
+        "CoreText", "Windows keeps no permissions on COM ports; a port another program holds shows when it is opened."),
+    QT_TRANSLATE_NOOP("CoreText", "there is no serial port to look at."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 may read and write it (group '%2', mode %3)."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 may not read and write it (group '%2', %3; mode %4)."),
+    QT_TRANSLATE_NOOP("CoreText", "you are in it"),
+    QT_TRANSLATE_NOOP("CoreText", "you are not in it"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The device's mode shuts its group out: 'sudo chmod g+rw %1' until it is plugged in again; a "
+                      "udev rule that sets MODE=\"0660\" keeps it."),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "You are listed in '%1' but this session started before that: log out and in again (or run 'newgrp %1')."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "The device belongs to root alone. A udev rule giving it to the 'dialout' group "
+                      "(GROUP=\"dialout\", MODE=\"0660\") lets the group in; then join it with 'sudo usermod -aG "
+                      "dialout $USER' and log out and in again."),
+    QT_TRANSLATE_NOOP("CoreText", "Join the group: 'sudo usermod -aG %1 $USER', then log out and in again."),
+    QT_TRANSLATE_NOOP("CoreText", "Windows tells who holds a port only by refusing to open it: see the line settings."),
+    QT_TRANSLATE_NOOP("CoreText", "in use by %1."),
+    QT_TRANSLATE_NOOP("CoreText", "The other end of this pseudo-terminal is %1."),
+    QT_TRANSLATE_NOOP("CoreText", "Close that program (or end it with 'kill %1'), then check again."),
+    QT_TRANSLATE_NOOP("CoreText", "no other program holds it (lock files and open files looked at)."),
+    QT_TRANSLATE_NOOP("CoreText", "the port does not exist."),
+    QT_TRANSLATE_NOOP("CoreText", "it is no serial port."),
+    QT_TRANSLATE_NOOP("CoreText", "this user may not open the port."),
+    QT_TRANSLATE_NOOP("CoreText", "%1 holds the port; opening it would take bytes from it."),
+    QT_TRANSLATE_NOOP("CoreText", "115,200 bit/s, 8 data bits, no parity, 1 stop bit, no flow control: accepted."),
+    QT_TRANSLATE_NOOP("CoreText", "the port did not open at 115,200 8N1: %1."),
+    QT_TRANSLATE_NOOP("CoreText", "unknown error"),
+    QT_TRANSLATE_NOOP("CoreText", "The STB does not report its writing: check its display."),
+    QT_TRANSLATE_NOOP("CoreText", "Can't write the report to %1: %2"),
 };
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Every label, button, check box and field of the main window, the About
-// box and the port dialog shows its whole text, at the usual fonts of a
+// box, the port dialog, the connection check and the Station view shows its whole text, at the usual fonts of a
 // Linux desktop, in every language the program speaks and in a
 // pseudo-language 40 % longer than English. The test runs once per display
 // scale (QT_SCALE_FACTOR is set by the test's registration: 1, 1.25, 1.5
@@ -17,8 +17,10 @@
 #include <QTest>
 
 #include "gui/app/about_dialog.h"
+#include "gui/app/connection_check_dialog.h"
 #include "gui/app/main_dialog.h"
 #include "gui/app/serial_config_dialog.h"
+#include "gui/station/station_window.h"
 #include "gui/ui/skin_button.h"
 #include "gui/ui/text_progress_bar.h"
 #include "qtcore/app/core_text.h"
@@ -206,6 +208,34 @@ private slots:
         config.show();
         QVERIFY(QTest::qWaitForWindowExposed(&config));
         QVERIFY2(clipped(config).isEmpty(), qPrintable(report(clipped(config))));
+
+        CConnectionCheckDialog check(port, {}, &window);
+        check.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&check));
+        QVERIFY2(clipped(check).isEmpty(), qPrintable(report(clipped(check))));
+
+        // The Station view, its tiles showing their longest texts.
+        StationWindow station(&window);
+        station.addPort(port);
+        station.addPort(QStringLiteral("/dev/ttyUSB1"));
+        station.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&station));
+        QVERIFY2(clipped(station).isEmpty(), qPrintable(report(clipped(station))));
+        PortStatus status;
+        status.port = port;
+        status.progress = 57;
+        status.etaSeconds = 3599;
+        status.lastResult = "verify-failed";
+        status.ok = 123;
+        status.boxes = 130;
+        status.bootVersion = "B1.07";
+        status.appVersion = "A2.114";
+        for (PortPhase phase :
+             {PortPhase::Waiting, PortPhase::LeavingLine, PortPhase::Unusable, PortPhase::Transferring}) {
+            status.phase = phase;
+            for (PortTile* tile : station.findChildren<PortTile*>()) tile->render(status, true, {});
+            QVERIFY2(clipped(station).isEmpty(), qPrintable(report(clipped(station))));
+        }
     }
 };
 

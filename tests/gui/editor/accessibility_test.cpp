@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QProgressBar>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -22,9 +23,11 @@
 #include "core/database/demo_data.h"
 #include "core/database/receiver_database.h"
 #include "editor_test_support.h"
+#include "gui/app/connection_check_dialog.h"
 #include "gui/app/main_dialog.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/report_list_view.h"
+#include "gui/station/station_window.h"
 #include "gui/ui/skin_button.h"
 #include "gui/ui/text_progress_bar.h"
 #include "ui/contrast.h"
@@ -86,6 +89,36 @@ bool pressWithKeyboard(QWidget& top, QAbstractButton* target) {
     QSignalSpy clicked(target, &QAbstractButton::clicked);
     QTest::keyClick(target, Qt::Key_Space);
     return clicked.count() == 1;
+}
+
+// The enabled controls of top that Tab, going round from the first, misses
+// (of a group of radio buttons, the chosen one counts: the arrow keys move
+// within the group).
+QStringList missedByTab(QWidget& top) {
+    QWidget* first = nullptr;
+    for (QWidget* w : controls(top))
+        if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !first) first = w;
+    if (!first) return {QStringLiteral("no control takes the focus")};
+    const std::set<QWidget*> reached = tabRound(top, first);
+    QStringList missed;
+    for (QWidget* w : controls(top)) {
+        if (!w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || reached.count(w)) continue;
+        if (auto* radio = qobject_cast<QRadioButton*>(w); radio && !radio->isChecked()) continue;
+        missed << QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(w->metaObject()->className()), spoken(w));
+    }
+    return missed;
+}
+
+// Closes the modal dialog a command opens, once it is up.
+void closeTheDialogItOpens() {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            d->reject();
+            poll->deleteLater();
+        }
+    });
+    poll->start(20);
 }
 
 std::unique_ptr<ReceiverDatabase> demoDatabase() {
@@ -166,8 +199,8 @@ private slots:
         m.window->activateWindow();
         const std::set<QWidget*> reached = tabRound(*m.window, m.control(CMainDialog::kFilePath));
         for (int id : {CMainDialog::kOpen, CMainDialog::kDownload, CMainDialog::kUpload, CMainDialog::kConfigure,
-                       CMainDialog::kEditor, CMainDialog::kForced, CMainDialog::kPortLamp, CMainDialog::kLog,
-                       CMainDialog::kTitle, CMainDialog::kMinimize, CMainDialog::kClose})
+                       CMainDialog::kEditor, CMainDialog::kStation, CMainDialog::kForced, CMainDialog::kPortLamp,
+                       CMainDialog::kLog, CMainDialog::kTitle, CMainDialog::kMinimize, CMainDialog::kClose})
             QVERIFY2(reached.count(m.control(id)),
                      qPrintable(QStringLiteral("control %1 is not reached by Tab").arg(id)));
 
@@ -176,6 +209,11 @@ private slots:
                        CMainDialog::kEditor, CMainDialog::kForced, CMainDialog::kTitle})
             QVERIFY2(pressWithKeyboard(*m.window, m.control<QAbstractButton>(id)), qPrintable(QString::number(id)));
         QCOMPARE(m.prompts.aboutBoxes, 1);
+        // The Station view opens as a dialog of its own.
+        closeTheDialogItOpens();
+        QVERIFY(pressWithKeyboard(*m.window, m.control<QAbstractButton>(CMainDialog::kStation)));
+        m.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m.window.get()));
 
         // Alt and a letter press a button from anywhere.
         for (auto [key, id] :
@@ -184,21 +222,30 @@ private slots:
               std::pair{Qt::Key_E, CMainDialog::kEditor}, std::pair{Qt::Key_F, CMainDialog::kForced}}) {
             QSignalSpy clicked(m.control<QAbstractButton>(id), &QAbstractButton::clicked);
             QTest::keyClick(m.window.get(), key, Qt::AltModifier);
-            QTRY_COMPARE(clicked.count(), 1);
+            QTRY_VERIFY2(clicked.count() == 1, qPrintable(QString::number(id)));
         }
+        QSignalSpy station(m.control<QAbstractButton>(CMainDialog::kStation), &QAbstractButton::clicked);
+        closeTheDialogItOpens();
+        QTest::keyClick(m.window.get(), Qt::Key_S, Qt::AltModifier);
+        QTRY_COMPARE(station.count(), 1);
+        m.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m.window.get()));
 
-        // The Menu key opens the log's menu (Save log, Save trace).
+        // The Menu key opens the log's menu (Save log, Save trace, Save
+        // support bundle).
         auto* log = m.control<QListWidget>(CMainDialog::kLog);
         log->setFocus(Qt::TabFocusReason);
         QStringList offered;
         QTimer::singleShot(0, [&offered] {
             if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                for (QAction* a : menu->actions()) offered << a->text();
+                for (QAction* a : menu->actions())
+                    if (!a->isSeparator()) offered << a->text();
                 menu->close();
             }
         });
         QTest::keyClick(log, Qt::Key_Menu);
-        QCOMPARE(offered.size(), 2);
+        QCOMPARE(offered, (QStringList{QStringLiteral("Save log..."), QStringLiteral("Save trace..."),
+                                       QStringLiteral("Save support bundle...")}));
 
         // The port lamp, then Close, end the round.
         m.window->activateWindow();
@@ -220,20 +267,40 @@ private slots:
         QStringList bad = unnamed(dialog);
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QStringLiteral(", "))));
 
-        // Tab reaches every enabled control (of a group of radio buttons,
-        // the chosen one: the arrow keys move within the group).
-        QWidget* first = nullptr;
-        for (QWidget* w : controls(dialog))
-            if (w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) && !first) first = w;
-        QVERIFY(first);
-        const std::set<QWidget*> reached = tabRound(dialog, first);
-        QStringList missed;
-        for (QWidget* w : controls(dialog)) {
-            if (!w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus) || reached.count(w)) continue;
-            if (auto* radio = qobject_cast<QRadioButton*>(w); radio && !radio->isChecked()) continue;
-            missed << QStringLiteral("%1 \"%2\"").arg(QString::fromLatin1(w->metaObject()->className()), spoken(w));
-        }
+        // Tab reaches every enabled control.
+        const QStringList missed = missedByTab(dialog);
         QVERIFY2(missed.isEmpty(), qPrintable(missed.join(QStringLiteral(", "))));
+    }
+
+    void theStationViewAndTheConnectionCheckAreNamedAndReached_data() {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << "en";
+        QTest::newRow("de") << "de";
+        QTest::newRow("ar") << "ar";
+    }
+
+    void theStationViewAndTheConnectionCheckAreNamedAndReached() {
+        QFETCH(QString, language);
+        QVERIFY(test::useLanguage(language));
+        StationWindow station;
+        station.addPort(QStringLiteral("/dev/dorvane-no-such-port-1"));
+        station.addPort(QStringLiteral("/dev/dorvane-no-such-port-2"));
+        CConnectionCheckDialog check(QStringLiteral("/dev/dorvane-no-such-port"), {});
+        for (QDialog* d : {static_cast<QDialog*>(&station), static_cast<QDialog*>(&check)}) {
+            d->show();
+            QVERIFY(QTest::qWaitForWindowExposed(d));
+            d->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            QStringList bad = unnamed(*d);
+            QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QStringLiteral(", "))));
+            bad = missedByTab(*d);
+            QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QStringLiteral(", "))));
+            d->hide();
+        }
+        // The port tiles' bars say which port they are for.
+        const QList<QProgressBar*> bars = station.findChildren<QProgressBar*>();
+        QCOMPARE(bars.size(), 2);
+        QVERIFY(spoken(bars[0]) != spoken(bars[1]));
     }
 
     void theEditorTakesADarkPalette() {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <map>
@@ -14,13 +15,16 @@
 #include "core/database/receiver_database.h"
 #include "editor_test_support.h"
 #include "gui/app/about_dialog.h"
+#include "gui/app/connection_check_dialog.h"
 #include "gui/app/main_dialog.h"
 #include "gui/app/serial_config_dialog.h"
 #include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/edit_satellite_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
+#include "gui/station/station_window.h"
 #include "gui/ui/skin_button.h"
 #include "qtcore/app/language.h"
+#include "qtcore/doctor/connection_doctor.h"
 #include "ui/scripted_prompts.h"
 #include "ui/test_languages.h"
 #include "ui/visible_texts.h"
@@ -74,6 +78,31 @@ QStringList sharedMnemonics(QWidget& top) {
     return bad;
 }
 
+// What is left of text once every translated part (⟪...⟫, one inside
+// another) is taken out.
+QString withoutTranslatedParts(QString text) {
+    static const QRegularExpression innermost(QStringLiteral("\u27EA[^\u27EA\u27EB]*\u27EB"));
+    while (text.contains(innermost)) text.remove(innermost);
+    return text;
+}
+
+// The check's dialog on a port that is not there, its steps all shown.
+QString checkResult(const QString& port) {
+    CConnectionCheckDialog check(port, {});
+    QSignalSpy finished(&check, &CConnectionCheckDialog::checkFinished);
+    check.startCheck();
+    if (!finished.wait(10000)) return {};
+    return check.resultText();
+}
+
+// The Station view with two ports, idle.
+std::unique_ptr<StationWindow> stationView(QWidget* parent) {
+    auto station = std::make_unique<StationWindow>(parent);
+    station->addPort(QStringLiteral("/dev/ttyUSB7"));
+    station->addPort(QStringLiteral("/dev/ttyUSB8"));
+    return station;
+}
+
 std::unique_ptr<ReceiverDatabase> demoDatabase() {
     auto db = std::make_unique<ReceiverDatabase>();
     fillDemoDatabase(*db);
@@ -112,6 +141,9 @@ private slots:
         CAboutDialog about(&window);
         CSerialConfigDialog config(QList<SerialPortEntry>{}, &window);
         bad += untranslated(about) + untranslated(config);
+        const auto station = stationView(&window);
+        CConnectionCheckDialog check(QStringLiteral("/dev/ttyUSB0"), {}, &window);
+        bad += untranslated(*station) + untranslated(check);
 
         test::ScriptedPrompts editorPrompts;
         test::EditorWindow editor(*demoDatabase());
@@ -177,7 +209,74 @@ private slots:
         CSerialConfigDialog config(QList<SerialPortEntry>{}, nullptr);
         bad += sharedMnemonics(config);
         for (const auto& dialog : editDialogs(editor.database())) bad += sharedMnemonics(*dialog);
+        const auto station = stationView(nullptr);
+        CConnectionCheckDialog check(QStringLiteral("/dev/ttyUSB0"), {});
+        bad += sharedMnemonics(*station) + sharedMnemonics(check);
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+    }
+
+    void theConnectionCheckSaysItsStepsInTheLanguage() {
+        // In English the dialog shows the report "dorvane doctor" prints,
+        // word for word.
+        const QString port = QStringLiteral("/dev/dorvane-no-such-port");
+        QVERIFY(test::useLanguage(QStringLiteral("en")));
+        const QString english = checkResult(port);
+        DoctorOptions options;
+        options.port = port;
+        options.loopbackHow = QStringLiteral("\"A loop-back plug is fitted\"");
+        options.powerCycleHow = QStringLiteral("\"Switch the STB off and on during the check\"");
+        ConnectionDoctor doctor(options);
+        QSignalSpy done(&doctor, &ConnectionDoctor::finished);
+        doctor.start();
+        QVERIFY(done.count() == 1 || done.wait(10000));
+        QCOMPARE(english, doctorText(doctor.report()).chopped(1));
+
+        // In another language every step's name, finding, advice and the
+        // verdict are translated: nothing with words is left over.
+        QVERIFY(test::useLanguage(test::kPseudoLanguage));
+        const QString shown = checkResult(port);
+        QVERIFY(shown.count(QLatin1Char('\n')) >= english.count(QLatin1Char('\n')));
+        QVERIFY2(!hasWords(withoutTranslatedParts(shown)), qPrintable(shown));
+        QVERIFY(test::useLanguage(QStringLiteral("de")));
+        QVERIFY(!checkResult(port).contains(QStringLiteral("does not exist")));
+    }
+
+    void theCheckTranslatesFindingsPutTogether() {
+        // A port's facts joined by commas, and an advice of two texts (the
+        // causes of silence, then how to tell them apart).
+        const DoctorStep port{
+            QStringLiteral("port"),
+            StepStatus::Ok,
+            QStringLiteral("/dev/pts/3, a serial line the system lists as no adapter (a pseudo-terminal "
+                           "or a port of its own)"),
+            {}};
+        DoctorOptions options;
+        const DoctorStep link{
+            QStringLiteral("link"), StepStatus::Problem,
+            QStringLiteral("no answer to 3 link tests (BEL, waited 500 ms each)."),
+            QStringLiteral(
+                "Most likely, in this order: the STB is off; its application runs with \"PC COM\" off (an upload "
+                "needs that menu item on); the cable lacks the right wires (the PC's TX must reach the STB's RX "
+                "and the STB's TX the PC's RX, with ground joined: a null-modem cable). Switching the STB off "
+                "and on during a check (%1) tells which.")
+                .arg(options.powerCycleHow)};
+        QVERIFY(test::useLanguage(QStringLiteral("en")));
+        for (const DoctorStep& step : {port, link}) QCOMPARE(shownStepText(step), doctorStepText(step));
+        QVERIFY(test::useLanguage(test::kPseudoLanguage));
+        for (const DoctorStep& step : {port, link}) {
+            const QString shown = shownStepText(step);
+            QVERIFY2(!hasWords(withoutTranslatedParts(shown).remove(options.powerCycleHow)), qPrintable(shown));
+            // Every line after the first starts at the column of the first's text.
+            const QStringList lines = shown.chopped(1).split(QLatin1Char('\n'));
+            qsizetype column = lines[0].indexOf(QLatin1Char(']')) + 1;
+            while (lines[0].at(column) == QLatin1Char(' ')) ++column;
+            QVERIFY(lines.size() > 1);
+            for (const QString& line : lines.mid(1)) {
+                qsizetype indent = 0;
+                while (line.at(indent) == QLatin1Char(' ')) ++indent;
+                QVERIFY2(indent == column, qPrintable(shown));
+            }
+        }
     }
 
     void rightToLeftLanguagesMirror_data() {

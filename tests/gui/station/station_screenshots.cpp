@@ -11,6 +11,7 @@
 
 #include <cstdio>
 
+#include "gui/app/app_language.h"
 #include "gui/station/station_window.h"
 
 using namespace dorvane;
@@ -41,6 +42,9 @@ QStringList benchPaths(QProcess& sim) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // The language of the picture (DORVANE_SCREENSHOT_LANG=de).
+    if (const QByteArray language = qgetenv("DORVANE_SCREENSHOT_LANG"); !language.isEmpty())
+        applyLanguage(QString::fromLatin1(language));
     const QStringList args = QApplication::arguments();
     if (args.size() < 5) {
         std::fprintf(stderr, "usage: dorvane-station-screenshots OUTDIR SIM IMAGE REPORT [SUFFIX]\n");
