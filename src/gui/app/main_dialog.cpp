@@ -263,8 +263,9 @@ void CMainDialog::setUpKeyboard() {
                                                          {Qt::Key_U, uploadButton_},    {Qt::Key_E, editorButton_},
                                                          {Qt::Key_C, configureButton_}, {Qt::Key_F, forced_},
                                                          {Qt::Key_S, stationButton_}};
-    for (const auto& [key, button] : keys) {
-        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | key), this);
+    for (const auto& entry : keys) {
+        QAbstractButton* const button = entry.second;
+        auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | entry.first), this);
         connect(shortcut, &QShortcut::activated, button, [button] {
             if (button->isVisible() && button->isEnabled()) button->animateClick();
         });
