@@ -59,10 +59,13 @@ public:
     }
 
     bool open() {
-        for (auto& box : boxes_) {
+        for (auto& box : boxes_)
             if (!box->open()) return false;
-            std::printf("%s\n", box->path().c_str());
-        }
+        // The device paths come first (a relay started at once logs before).
+        for (auto& box : boxes_) std::printf("%s\n", box->path().c_str());
+        pathsShown_ = true;
+        for (const std::string& line : early_) std::printf("%s\n", line.c_str());
+        early_.clear();
         std::fflush(stdout);
         for (std::size_t i = 0; i < boxes_.size(); ++i)
             boxes_[i]->start([this, i](const std::string& word) {
@@ -72,7 +75,12 @@ public:
     }
 
     void log(const std::string& what) {
-        std::printf("%lld %s\n", static_cast<long long>((timers_.nowMicros() - started_) / 1000), what.c_str());
+        const std::string line = std::to_string((timers_.nowMicros() - started_) / 1000) + " " + what;
+        if (!pathsShown_) {
+            early_.push_back(line);
+            return;
+        }
+        std::printf("%s\n", line.c_str());
         std::fflush(stdout);
     }
 
@@ -111,6 +119,8 @@ private:
     Timers timers_;
     const Micros started_;
     std::vector<std::unique_ptr<SimBox>> boxes_;
+    bool pathsShown_ = false;
+    std::vector<std::string> early_;  // log lines from before the paths were shown
     std::string stdinLine_;
 };
 

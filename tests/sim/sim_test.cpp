@@ -287,6 +287,13 @@ private slots:
         }
     }
 
+    // A relay started at once logs before the terminal exists for anybody:
+    // the device path is still the first line (scripts read it so).
+    void theDevicePathComesFirstEvenWithARelayStartedAtOnce() {
+        SimProcess sim({"--relay", "download", "--relay-dir", dir.path(), "--relay-now", "--", "cat"});
+        QVERIFY2(sim.path().startsWith(QStringLiteral("/dev/")), qPrintable(sim.path()));
+    }
+
     void powerCommandsFromStandardInput() {
         SimProcess sim({"--rate", "0", "--boot-ms", "300", "--c-interval", "100"});
         QVERIFY(sim.openLine());
