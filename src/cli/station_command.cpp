@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "cli/commands_all.h"
+#include "cli/standard_streams.h"
 #include "cli/station_console.h"
 #include "cli/transfer_session.h"
 #include "core/flow/operator_flow.h"
@@ -102,22 +103,6 @@ private:
     QTimer relist_;
     std::vector<std::unique_ptr<StationPort>> ports_;
 };
-
-bool standardInputIsTerminal() {
-#ifdef _WIN32
-    return _isatty(_fileno(stdin)) != 0;
-#else
-    return isatty(STDIN_FILENO) == 1;
-#endif
-}
-
-bool standardOutputIsTerminal() {
-#ifdef _WIN32
-    return _isatty(_fileno(stdout)) != 0;
-#else
-    return isatty(STDOUT_FILENO) == 1;
-#endif
-}
 
 // Signals: the first Ctrl-C lets the boxes on the line finish and takes no
 // new one; a second one stops every port at once, but while a box writes

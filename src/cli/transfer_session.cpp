@@ -1,5 +1,7 @@
 #include "cli/transfer_session.h"
 
+#include "cli/standard_streams.h"
+
 #include <QCoreApplication>
 #include <QTimer>
 
@@ -39,22 +41,6 @@ namespace {
 
 volatile std::sig_atomic_t gInterrupted = 0;
 extern "C" void onInterrupt(int signal) { gInterrupted = signal; }
-
-bool standardInputIsTerminal() {
-#ifdef _WIN32
-    return _isatty(_fileno(stdin)) != 0;
-#else
-    return isatty(STDIN_FILENO) == 1;
-#endif
-}
-
-bool standardErrorIsTerminal() {
-#ifdef _WIN32
-    return _isatty(_fileno(stderr)) != 0;
-#else
-    return isatty(STDERR_FILENO) == 1;
-#endif
-}
 
 // The window's settings: the command line uses the port the window uses.
 constexpr char kWindowApplication[] = "Dorvane_QX";
