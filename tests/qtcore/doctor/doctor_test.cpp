@@ -313,6 +313,21 @@ private slots:
         QCOMPARE(knownDriverProblems(0x067B, 0x2303, "3.4.62.293").size(), 1);
         QCOMPARE(knownDriverProblems(0x067B, 0x2303, "3.3.2.102").size(), 0);
         QCOMPARE(knownDriverProblems(0x0403, 0x6001, "2.12.36.4").size(), 0);
+        // The versions the reports name, and the ones they name as working.
+        for (const char* bad : {"2.11.0", "2.12.0.0", "2.12.12.0"})
+            QCOMPARE(knownDriverProblems(0x0403, 0x6015, bad).size(), 1);
+        QCOMPARE(knownDriverProblems(0x0403, 0x6001, "2.10.0.0").size(), 0);
+        QCOMPARE(knownDriverProblems(0x067B, 0x2303, "3.3.11.152").size(), 1);
+        QCOMPARE(knownDriverProblems(0x067B, 0x2303, "3.8.36.2").size(), 1);
+        for (const char* bad : {"3.8.2023.2", "3.9.2024.9"})
+            QCOMPARE(knownDriverProblems(0x1A86, 0x7523, bad).size(), 1);
+        QCOMPARE(knownDriverProblems(0x1A86, 0x7523, "3.5.2019.1").size(), 0);
+        QCOMPARE(knownDriverProblems(0x10C4, 0xEA60, "3.8.2023.2").size(), 0);  // another maker's driver
+        // Every entry rests on addresses one can look up.
+        for (const QJsonValue& v : builtIn)
+            QVERIFY2(v.toObject().value("source").toString().contains("https://") ||
+                         v.toObject().value("source").toString().contains("http://"),
+                     qPrintable(v.toObject().value("problem").toString()));
     }
 
     void driverWarningsShowOnThePortStep() {
