@@ -294,6 +294,8 @@ private slots:
         QCOMPARE(QDir(ring).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 10);
         // A file refused before the port is no transfer.
         QCOMPARE(runCli({"download", "--port", "/dev/ttyNOWHERE9", dir_.filePath("none.img")}, env).status, 1);
+        for (const QString& entry : QDir(ring).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            QVERIFY(fileBytes(ring + "/" + entry + "/receipt.txt").contains("File: app.img\n"));
         {
             SimProcess sim({"--rate", "0", "--at", "300:on", "--fault", "close@block:3"});
             const CliRun r = runCli({"download", "--port", sim.path(), image}, env);
