@@ -53,6 +53,7 @@ void ReportingView::logLine(const std::string& line) {
         return;
     }
     lastMessage_.clear();
+    transcript_ << q(line);
     log(line);
 }
 
@@ -63,14 +64,17 @@ void ReportingView::notice(const SessionNotice& notice) {
     SessionNotice shown = notice;
     shown.text = oneLine(notice.text);
     if (notice.kind == Kind::Succeeded) {
+        transcript_ << q(shown.text);
         message(shown.text);
         return;
     }
+    transcript_ << QStringLiteral("dorvane: ") + q(shown.joined(" "));
     error(shown.joined(" "));
 }
 
 void ReportingView::showError(const std::string& text) {
     lastMessage_ = text;
+    transcript_ << QStringLiteral("dorvane: ") + q(oneLine(text));
     error(oneLine(text));
 }
 
@@ -84,6 +88,11 @@ void ReportingView::transferEnded(const SessionOutcome& outcome) {
     if (ended_) return;
     ended_ = true;
     outcome_ = outcome.outcome;
+    if (outcome.outcome != TransferOutcome::NotStarted) {
+        summary_ = outcome.summary();
+        transcript_
+            << QStringLiteral("Transfer %1: %2").arg(QString::fromLatin1(outcomeName(outcome.outcome)), q(summary_));
+    }
     finished(outcome);
     QCoreApplication::exit(0);
 }

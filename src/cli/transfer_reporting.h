@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include <QStringList>
+
 #include "qtcore/transfer/outcome_text.h"
 #include "qtcore/transfer/transfer_session.h"
 
@@ -41,6 +43,12 @@ public:
     virtual int periodMs() const { return 1000; }
     bool ended() const { return ended_; }
     TransferOutcome outcome() const { return outcome_; }
+    // What the report said, a line each, as the text report says it (errors
+    // as "dorvane: ...", the end as "Transfer OUTCOME: figures"): the log a
+    // kept transfer holds.
+    const QStringList& transcript() const { return transcript_; }
+    // The transfer's figures at its end; empty when it did not start.
+    const std::string& summary() const { return summary_; }
 
     static const char* outcomeName(TransferOutcome outcome);
 
@@ -58,6 +66,8 @@ private:
     std::string lastMessage_;
     bool ended_ = false;
     TransferOutcome outcome_ = TransferOutcome::NotStarted;
+    QStringList transcript_;
+    std::string summary_;
 };
 
 // For people: log lines on standard output, errors on standard error as

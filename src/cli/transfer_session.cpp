@@ -24,6 +24,7 @@
 
 #include "cli/command.h"
 #include "cli/commands_all.h"
+#include "cli/transfer_keeping.h"
 #include "cli/transfer_reporting.h"
 #include "core/image/image_file.h"
 #include "core/serial/tracing_link.h"
@@ -410,6 +411,7 @@ int runTransfer(const TransferRequest& request) {
     TraceOutput trace;
     if (!request.trace.isEmpty() && !trace.open(request.trace, session.line(), session.loop().now(), view))
         return notStarted(view, session);
+    const TransferKeeper kept(request, choice.name, view, session.trace());
     if (!openChosenPort(session, choice, view)) return notStarted(view, session);
     session.start();
 

@@ -86,6 +86,7 @@ private slots:
         QVERIFY(dir_.isValid());
         env_.insert("XDG_CONFIG_HOME", dir_.path());
         env_.insert("XDG_DATA_HOME", dir_.filePath("data"));
+        env_.insert("DORVANE_TRANSFERS_DIR", dir_.filePath("data/Dorvane_QX/transfers"));
     }
 
     void aMissingPortStopsAtTheFirstStep() {
@@ -275,6 +276,68 @@ private slots:
                                 "transfers/20261201-100000-download/trace.txt"));
         QCOMPARE(runCli({"bundle"}, env_).status, 2);
         QCOMPARE(runCli({"bundle", dir_.filePath("no/folder/b.zip")}, env_).status, 1);
+    }
+
+    // A transfer from the command line is kept where the window keeps its
+    // own, in the same bounded ring, and "dorvane bundle" takes it in: a
+    // failed download's log says what went wrong and its trace shows the
+    // line. Set empty, the variable keeps nothing.
+    void commandLineTransfersGoIntoTheBundle() {
+        QVERIFY(makeSamples(dir_.filePath("samples")));
+        const QString ring = dir_.filePath("cli-transfers");
+        QProcessEnvironment env = env_;
+        env.insert("DORVANE_TRANSFERS_DIR", ring);
+        const QString image = dir_.filePath("samples/app.img");
+        // Ten downloads on a port that is not there: kept (the port was
+        // tried), and they fill the ring.
+        for (int n = 0; n < 10; ++n) QCOMPARE(runCli({"download", "--port", "/dev/ttyNOWHERE9", image}, env).status, 1);
+        QCOMPARE(QDir(ring).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 10);
+        // A file refused before the port is no transfer.
+        QCOMPARE(runCli({"download", "--port", "/dev/ttyNOWHERE9", dir_.filePath("none.img")}, env).status, 1);
+        for (const QString& entry : QDir(ring).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            QVERIFY(fileBytes(ring + "/" + entry + "/receipt.txt").contains("File: app.img\n"));
+        {
+            SimProcess sim({"--rate", "0", "--at", "300:on", "--fault", "close@block:3"});
+            const CliRun r = runCli({"download", "--port", sim.path(), image}, env);
+            QCOMPARE(r.status, 1);
+            QVERIFY2(r.err.contains("Serial Port Error!"), qPrintable(r.err));
+        }
+        const QStringList kept = QDir(ring).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        QCOMPARE(kept.size(), 10);  // the oldest went
+
+        const QString zip = dir_.filePath("cli-support.zip");
+        QCOMPARE(runCli({"bundle", "--port", "/dev/ttyNOWHERE9", zip}, env).status, 0);
+        QProcess read;
+        read.start("python3", {"-c",
+                               "import sys, zipfile\n"
+                               "z = zipfile.ZipFile(sys.argv[1])\n"
+                               "names = [n for n in z.namelist() if n.startswith('transfers/')]\n"
+                               "print(len({n.split('/')[1] for n in names}))\n"
+                               "new = max(n.split('/')[1] for n in names if 'NOWHERE' not in "
+                               "z.read(n.rsplit('/', 1)[0] + '/receipt.txt').decode())\n"
+                               "for f in ('receipt.txt', 'log.txt', 'trace.txt'):\n"
+                               "    print('== ' + f)\n"
+                               "    print(z.read('transfers/%s/%s' % (new, f)).decode())\n",
+                               zip});
+        QVERIFY(read.waitForFinished(10000));
+        const QString listed = QString::fromUtf8(read.readAllStandardOutput());
+        QVERIFY2(listed.startsWith("10\n== receipt.txt\nTransfer: download\nOutcome: port error\n"),
+                 qPrintable(listed));
+        QVERIFY(listed.contains("File: app.img\nFile size: 150048\n"));
+        QVERIFY(listed.contains("== log.txt\n"));
+        QVERIFY(listed.contains("\nTransferring started.\n"));
+        QVERIFY(listed.contains("\ndorvane: Serial Port Error! Please, Check your Serial port and STB, And retry!"));
+        QVERIFY(listed.contains("\nTransfer port-error: 2048 bytes in "));
+        QVERIFY(listed.contains("== trace.txt\n# line trace:"));
+        QVERIFY(listed.contains("; STX block 2, CRC ok\n"));
+
+        // Switched off: nothing more is kept, here or in the data folder.
+        const QDir data(dir_.filePath("data/Dorvane_QX/transfers"));
+        const QStringList inData = data.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        env.insert("DORVANE_TRANSFERS_DIR", "");
+        QCOMPARE(runCli({"download", "--port", "/dev/ttyNOWHERE9", image}, env).status, 1);
+        QCOMPARE(QDir(ring).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name), kept);
+        QCOMPARE(data.entryList(QDir::Dirs | QDir::NoDotAndDotDot), inData);
     }
 
     void badUsage() {

@@ -26,6 +26,7 @@ need share/metainfo/$app.metainfo.xml
 need share/mime/packages/dorvane-channel-data.xml
 need share/bash-completion/completions/dorvane
 need share/doc/dorvane/copyright
+need lib/udev/rules.d/60-dorvane-usb-serial.rules
 for s in 16 32 48 64 128 256; do
   need "share/icons/hicolor/${s}x$s/apps/$app.png"
   # Each size is drawn at its size, not one image under six names.

@@ -800,23 +800,6 @@ void CMainDialog::transferEnded(const SessionOutcome& outcome) {
     keepTransferRecord(outcome.outcome, summary);
 }
 
-namespace {
-
-QString outcomeWord(TransferOutcome outcome) {
-    switch (outcome) {
-        case TransferOutcome::NotStarted: return QStringLiteral("not started");
-        case TransferOutcome::Succeeded: return QStringLiteral("succeeded");
-        case TransferOutcome::Canceled: return QStringLiteral("canceled");
-        case TransferOutcome::TimedOut: return QStringLiteral("timed out");
-        case TransferOutcome::Refused: return QStringLiteral("refused");
-        case TransferOutcome::PortError: return QStringLiteral("port error");
-        case TransferOutcome::Failed: return QStringLiteral("failed");
-    }
-    return {};
-}
-
-}  // namespace
-
 QString CMainDialog::transfersFolder() const {
     return options_.transfersFolder.isEmpty() ? TransferHistory::defaultFolder() : options_.transfersFolder;
 }
@@ -826,7 +809,7 @@ void CMainDialog::keepTransferRecord(TransferOutcome outcome, const QString& sum
     TransferRecord r;
     r.kind =
         monitor().kind() == TransferMonitor::Kind::Download ? QStringLiteral("download") : QStringLiteral("upload");
-    r.outcome = outcomeWord(outcome);
+    r.outcome = receiptOutcome(outcome);
     r.ended = QDateTime::currentDateTime();
     r.port = portName_;
     const QFileInfo file(filePath_);

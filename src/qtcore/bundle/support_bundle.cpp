@@ -13,6 +13,7 @@
 
 #include "core/app/version.h"
 #include "qtcore/app/settings.h"
+#include "qtcore/bundle/transfer_history.h"
 #include "qtcore/bundle/zip_writer.h"
 #include "qtcore/doctor/connection_doctor.h"
 #include "qtcore/serial/port_diagnosis.h"
@@ -73,9 +74,7 @@ QByteArray filesText(const QStringList& files) {
 // The transfers' files, newest first, each transfer whole or not at all.
 QList<QList<BundleEntry>> transferEntries(const QString& folder) {
     QList<QList<BundleEntry>> transfers;
-    QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    std::reverse(names.begin(), names.end());
-    for (const QString& name : names) {
+    for (const QString& name : TransferHistory(folder).entries()) {
         QList<BundleEntry> files;
         const QDir dir(QDir(folder).filePath(name));
         for (const QString& file : dir.entryList(QDir::Files, QDir::Name)) {

@@ -1,10 +1,14 @@
 #include "qtcore/doctor/port_checks.h"
 
+#include "qtcore/doctor/udev_rule.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 #ifndef Q_OS_WIN
 #include <grp.h>
@@ -52,13 +56,6 @@ const KnownGrabber* grabberNamed(const QString& program) {
     return nullptr;
 }
 
-#ifndef Q_OS_WIN
-bool looksLikeUsbAdapter(const PortSurvey& survey) {
-    if (survey.entry && survey.entry->isUsb()) return true;
-    return survey.facts.path.contains(QLatin1String("ttyUSB")) || survey.facts.path.contains(QLatin1String("ttyACM"));
-}
-#endif
-
 QString portChoiceText(const PortSurvey& survey) {
     QStringList names;
     for (const SerialPortEntry& p : survey.ports) names << p.name;
@@ -94,6 +91,66 @@ QString grabberFixes(const PortSurvey& survey, const QString& only = {}) {
     }
     return fixes.join(QLatin1Char(' '));
 }
+
+#ifndef Q_OS_WIN
+bool looksLikeUsbAdapter(const PortSurvey& survey) {
+    if (survey.entry && survey.entry->isUsb()) return true;
+    return survey.facts.path.contains(QLatin1String("ttyUSB")) || survey.facts.path.contains(QLatin1String("ttyACM"));
+}
+
+bool modemManagerAmong(const QList<PortHolder>& programs) {
+    return std::any_of(programs.begin(), programs.end(),
+                       [](const PortHolder& p) { return p.program == QLatin1String("ModemManager"); });
+}
+
+QString ruleWhereFrom() {
+    return QStringLiteral("the Debian package installs it; from the source, copy packaging/%1 to /etc/udev/rules.d/")
+        .arg(QLatin1String(kUdevRuleName));
+}
+
+// What the package's udev rule does for a user shut out of this adapter.
+QString udevRuleAccessText(const PortSurvey& survey) {
+    if (!survey.adapterInUdevRule) return {};
+    if (!survey.udevRule.isEmpty())
+        return QStringLiteral(
+                   "The udev rule %1 lets the user at the computer open this adapter without the group: plug "
+                   "it in again if it was plugged in before the rule was installed (a remote login gets "
+                   "nothing from it).")
+            .arg(survey.udevRule);
+    return QStringLiteral(
+               "Or install the udev rule %1 (%2) and plug the adapter in again: it lets the user at the computer "
+               "open this adapter without the group.")
+        .arg(QLatin1String(kUdevRuleName), ruleWhereFrom());
+}
+
+// What the rule does about ModemManager, where ModemManager runs or holds
+// this adapter.
+QString udevRuleModemManagerText(const PortSurvey& survey) {
+    if (!survey.adapterInUdevRule) return {};
+    if (!survey.udevRule.isEmpty())
+        return QStringLiteral("The udev rule %1 keeps ModemManager away from this adapter from its next plugging in.")
+            .arg(survey.udevRule);
+    return QStringLiteral("The udev rule %1 (%2) keeps ModemManager away from this adapter for good.")
+        .arg(QLatin1String(kUdevRuleName), ruleWhereFrom());
+}
+
+QString joinedSentences(const QString& first, const QString& second) {
+    if (first.isEmpty()) return second;
+    return second.isEmpty() ? first : first + QLatin1Char(' ') + second;
+}
+
+// The known grabbers that run, for a USB adapter no program holds now.
+// Where the installed rule names the adapter, ModemManager does not probe
+// it: the rule is named instead of ModemManager's fix.
+QString usbGrabberAdvice(const PortSurvey& survey) {
+    if (!modemManagerAmong(survey.grabbers)) return grabberFixes(survey);
+    if (survey.adapterInUdevRule && !survey.udevRule.isEmpty())
+        return joinedSentences(
+            QStringLiteral("ModemManager runs; the udev rule %1 keeps it away from this adapter.").arg(survey.udevRule),
+            grabberFixes(survey, QStringLiteral("brltty")));
+    return joinedSentences(grabberFixes(survey), udevRuleModemManagerText(survey));
+}
+#endif
 
 }  // namespace
 
@@ -156,6 +213,9 @@ DoctorStep permissionStep(const PortSurvey& survey) {
     if (survey.facts.accessible) {
         step.status = StepStatus::Ok;
         step.detail = QStringLiteral("%1 may read and write it (group '%2', mode %3).").arg(survey.user, group, mode);
+        if (survey.adapterInUdevRule && !survey.udevRule.isEmpty())
+            step.detail += QStringLiteral(" The udev rule %1 gives the user at the computer access to this adapter.")
+                               .arg(survey.udevRule);
         return step;
     }
     step.status = StepStatus::Problem;
@@ -180,6 +240,7 @@ DoctorStep permissionStep(const PortSurvey& survey) {
     else
         step.advice =
             QStringLiteral("Join the group: 'sudo usermod -aG %1 $USER', then log out and in again.").arg(group);
+    step.advice = joinedSentences(step.advice, udevRuleAccessText(survey));
     return step;
 #endif
 }
@@ -210,11 +271,13 @@ DoctorStep holderStep(const PortSurvey& survey) {
         step.advice =
             known ? QString::fromLatin1(known->fix)
                   : QStringLiteral("Close that program (or end it with 'kill %1'), then check again.").arg(h.pid);
+        if (modemManagerAmong(survey.holders))
+            step.advice = joinedSentences(step.advice, udevRuleModemManagerText(survey));
         return step;
     }
     step.status = StepStatus::Ok;
     step.detail = QStringLiteral("no other program holds it (lock files and open files looked at).") + peerText;
-    if (looksLikeUsbAdapter(survey)) step.advice = grabberFixes(survey);
+    if (looksLikeUsbAdapter(survey)) step.advice = usbGrabberAdvice(survey);
     return step;
 #endif
 }
@@ -311,6 +374,9 @@ PortSurvey surveyPort(const QString& name) {
     if (survey.facts.exists) surveyAccess(survey);
     if (survey.facts.exists && survey.facts.notSerial.isEmpty()) surveyHolders(survey);
     survey.grabbers = runningGrabbers();
+    survey.udevRule = installedUdevRule();
+    survey.adapterInUdevRule = survey.entry && survey.entry->isUsb() &&
+                               udevRuleCovers(*survey.entry->vendorId, survey.entry->productId.value_or(0));
 #endif
     return survey;
 }

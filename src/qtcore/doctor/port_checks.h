@@ -37,6 +37,10 @@ struct PortSurvey {
     QList<PortHolder> holders;         // other programs that have the device open
     QList<PortHolder> peers;           // the other end of a pseudo-terminal
     qint64 ownPid = 0;
+    // Linux: where the package's udev rule is in force (empty: it is not
+    // installed), and whether it names this adapter's USB ids.
+    QString udevRule;
+    bool adapterInUdevRule = false;
 };
 
 // Looks at the port and the system now.

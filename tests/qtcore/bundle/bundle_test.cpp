@@ -119,6 +119,52 @@ private slots:
         QCOMPARE(same.entries().size(), 2);
     }
 
+    // A script's transfers come many to the second: the ring still keeps
+    // the newest ten ("-10" is newer than "-9", and than the first one).
+    void manyTransfersInOneSecondKeepTheNewest() {
+        QTemporaryDir dir;
+        TransferHistory history(dir.filePath("h"));
+        for (int n = 0; n < 12; ++n) {
+            TransferRecord r = record(0);
+            r.fileName = QStringLiteral("run%1.img").arg(n + 1);
+            QVERIFY(history.record(r));
+        }
+        const QStringList kept = history.entries();
+        QCOMPARE(kept.size(), 10);
+        QCOMPARE(kept.first(), QStringLiteral("20261201-100000-download-12"));
+        QCOMPARE(kept.last(), QStringLiteral("20261201-100000-download-3"));
+        QFile receipt(QDir(history.folder()).filePath(kept.first() + "/receipt.txt"));
+        QVERIFY(receipt.open(QIODevice::ReadOnly));
+        QVERIFY(receipt.readAll().contains("File: run12.img\n"));
+    }
+
+    // Where the transfers are kept: the variable's folder; set empty,
+    // nowhere (never the working folder); unset, the user's data folder.
+    void theFolderFollowsTheVariable() {
+        const QByteArray saved = qgetenv(TransferHistory::kFolderVariable);
+        QTemporaryDir dir;
+        qputenv(TransferHistory::kFolderVariable, dir.filePath("t").toLocal8Bit());
+        QCOMPARE(TransferHistory::defaultFolder(), dir.filePath("t"));
+        qputenv(TransferHistory::kFolderVariable, QByteArray());
+        QCOMPARE(TransferHistory::defaultFolder(), QString());
+        const QString cwd = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(QDir().mkpath("not-a-transfer"));
+        QVERIFY(writeFile(dir.filePath("not-a-transfer/secret.txt"), "the user's"));
+        TransferHistory nowhere(TransferHistory::defaultFolder());
+        QVERIFY(!nowhere.record(record(1)));
+        QVERIFY(nowhere.entries().isEmpty());
+        BundleInputs in;
+        in.transfersFolder = TransferHistory::defaultFolder();
+        for (const BundleEntry& e : supportBundleEntries(in))
+            QVERIFY2(!e.name.startsWith("transfers/"), qPrintable(e.name));
+        QCOMPARE(QDir().entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"not-a-transfer"});
+        QVERIFY(QDir::setCurrent(cwd));
+        qunsetenv(TransferHistory::kFolderVariable);
+        QVERIFY(TransferHistory::defaultFolder().endsWith("/Dorvane_QX/transfers"));
+        if (!saved.isNull()) qputenv(TransferHistory::kFolderVariable, saved);
+    }
+
     // The bundle lists what it holds; of the user's files it has names
     // and sizes only; it stays within its bound, the oldest transfers left
     // out first.

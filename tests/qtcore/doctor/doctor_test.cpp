@@ -3,6 +3,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -13,6 +14,7 @@
 #include "qtcore/doctor/connection_doctor.h"
 #include "qtcore/doctor/driver_info.h"
 #include "qtcore/doctor/port_checks.h"
+#include "qtcore/doctor/udev_rule.h"
 
 using namespace dorvane;
 
@@ -40,6 +42,40 @@ PortSurvey usbSurvey() {
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// What udev would refuse in a rules text, line by line: every part of a
+// rule is KEY OP "VALUE", matching keys take == or !=, the others =, +=,
+// -= or :=, and every GOTO has its LABEL.
+QStringList udevSyntaxProblems(const QByteArray& text) {
+    static const QRegularExpression part(
+        QStringLiteral("^\\s*([A-Z_]+)(\\{[^}]*\\})?\\s*(==|!=|\\+=|-=|:=|=)\\s*\"([^\"]*)\"\\s*$"));
+    static const QStringList matchKeys{"ACTION", "SUBSYSTEM", "SUBSYSTEMS", "KERNEL",  "KERNELS", "ATTR", "ATTRS",
+                                       "DRIVER", "DRIVERS",   "DEVPATH",    "TAG",     "TAGS",    "ENV",  "PROGRAM",
+                                       "RESULT", "TEST",      "NAME",       "SYMLINK", "CONST"};
+    static const QStringList assignKeys{"ENV", "TAG",     "GOTO", "LABEL",  "GROUP",   "MODE", "OWNER",
+                                        "RUN", "SYMLINK", "NAME", "IMPORT", "OPTIONS", "ATTR"};
+    QStringList problems;
+    QStringList gotos;
+    QStringList labels;
+    const QStringList lines = QString::fromUtf8(text).split(QLatin1Char('\n'));
+    for (int n = 0; n < lines.size(); ++n) {
+        const QString line = lines[n].trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#'))) continue;
+        for (const QString& piece : line.split(QStringLiteral(", "))) {
+            const QRegularExpressionMatch m = part.match(piece);
+            const bool matching = m.captured(3) == "==" || m.captured(3) == "!=";
+            if (!m.hasMatch() || !(matching ? matchKeys : assignKeys).contains(m.captured(1))) {
+                problems << QStringLiteral("line %1: %2").arg(n + 1).arg(piece);
+                continue;
+            }
+            if (m.captured(1) == "GOTO") gotos << m.captured(4);
+            if (m.captured(1) == "LABEL") labels << m.captured(4);
+        }
+    }
+    for (const QString& target : gotos)
+        if (!labels.contains(target)) problems << QStringLiteral("GOTO without LABEL: %1").arg(target);
+    return problems;
 }
 
 }  // namespace
@@ -162,6 +198,100 @@ private slots:
         QCOMPARE(ptyIndexOf(QStringLiteral("/dev/pts/12")), 12);
     }
 
+    // The rule the package installs: udev would read every line of it, it
+    // names the common adapter chips, tells ModemManager to leave them and
+    // opens them to the user at the computer, without changing the group
+    // or mode of the device for everyone.
+    void theUdevRuleIsValidAndNamesTheCommonAdapters() {
+        const QByteArray rule = builtInUdevRule();
+        const QStringList problems = udevSyntaxProblems(rule);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+        // The check finds what udev refuses.
+        QCOMPARE(udevSyntaxProblems("ATTRS{idVendor}=\"0403\", GOTO=\"nowhere\"\nTAG+=\"uaccess\n").size(), 3);
+
+        const QList<UsbId> ids = udevRuleAdapters(rule);
+        for (const UsbId id :
+             {UsbId{0x0403, 0x6001}, UsbId{0x0403, 0x6015}, UsbId{0x067B, 0x2303}, UsbId{0x067B, 0x23A3},
+              UsbId{0x10C4, 0xEA60}, UsbId{0x1A86, 0x7523}, UsbId{0x1A86, 0x5523}}) {
+            QVERIFY2(ids.contains(id), qPrintable(QString::number(id.productId, 16)));
+            QVERIFY(udevRuleCovers(id.vendorId, id.productId));
+        }
+        QVERIFY(!udevRuleCovers(0x0403, 0x6010));  // a two-port FTDI chip is not named
+        QVERIFY(!udevRuleCovers(0x2341, 0x0043));
+        QVERIFY(rule.contains("ENV{ID_MM_DEVICE_IGNORE}=\"1\""));
+        QVERIFY(rule.contains("SUBSYSTEM==\"tty\", TAG+=\"uaccess\""));
+        for (const char* key : {"GROUP", "MODE", "OWNER"}) QVERIFY2(!rule.contains(key), key);
+        // A commented line names nothing.
+        QVERIFY(udevRuleAdapters("# ATTRS{idVendor}==\"0403\", ATTRS{idProduct}==\"6001\"").isEmpty());
+    }
+
+    // The first file of the rule's name in udev's folders decides, and an
+    // empty one or a link to /dev/null masks it.
+    void theInstalledRuleIsTheFirstOfItsName() {
+        QTemporaryDir root;
+        const QStringList folders{root.filePath("etc"), root.filePath("lib")};
+        for (const QString& f : folders) QVERIFY(QDir().mkpath(f));
+        QCOMPARE(installedUdevRule(folders), QString());
+        const QString packaged = QDir(folders[1]).filePath(kUdevRuleName);
+        QVERIFY(writeFile(packaged, builtInUdevRule()));
+        QCOMPARE(installedUdevRule(folders), packaged);
+        const QString local = QDir(folders[0]).filePath(kUdevRuleName);
+        QVERIFY(QFile::link("/dev/null", local));
+        QCOMPARE(installedUdevRule(folders), QString());
+        QVERIFY(QFile::remove(local));
+        QVERIFY(writeFile(local, {}));
+        QCOMPARE(installedUdevRule(folders), QString());
+        QVERIFY(writeFile(local, "# the administrator's own\n"));
+        QCOMPARE(installedUdevRule(folders), local);
+    }
+
+    // The permission and holder steps name the rule where it is installed
+    // and suggest it where it would help; adapters it does not name, and
+    // the texts of the other cases, stay as they were.
+    void theStepsNameOrSuggestTheUdevRule() {
+        PortSurvey s = usbSurvey();
+        s.facts.accessible = false;
+        s.inDeviceGroup = false;
+        const QString join =
+            QStringLiteral("Join the group: 'sudo usermod -aG dialout $USER', then log out and in again.");
+        QCOMPARE(permissionStep(s).advice, join);  // no rule for this adapter
+        s.adapterInUdevRule = true;
+        QString advice = permissionStep(s).advice;
+        QVERIFY2(advice.startsWith(join + " Or install the udev rule 60-dorvane-usb-serial.rules"), qPrintable(advice));
+        QVERIFY(advice.contains("copy packaging/60-dorvane-usb-serial.rules to /etc/udev/rules.d/"));
+        s.udevRule = QStringLiteral("/usr/lib/udev/rules.d/60-dorvane-usb-serial.rules");
+        advice = permissionStep(s).advice;
+        QVERIFY(advice.startsWith(join + " The udev rule /usr/lib/udev/rules.d/60-dorvane-usb-serial.rules lets"));
+        QVERIFY(advice.contains("plug it in again"));
+        s.facts.accessible = true;
+        QVERIFY(permissionStep(s).detail.endsWith(
+            "(group 'dialout', mode 660). The udev rule /usr/lib/udev/rules.d/60-dorvane-usb-serial.rules gives the "
+            "user at the computer access to this adapter."));
+
+        // ModemManager: the installed rule keeps it away; without the rule
+        // its fix comes with the rule suggested.
+        s.grabbers = {PortHolder{512, QStringLiteral("ModemManager")}, PortHolder{77, QStringLiteral("brltty")}};
+        DoctorStep step = holderStep(s);
+        QCOMPARE(step.status, StepStatus::Ok);
+        QVERIFY2(step.advice.startsWith("ModemManager runs; the udev rule /usr/lib/udev/rules.d/"),
+                 qPrintable(step.advice));
+        QVERIFY(!step.advice.contains("systemctl stop ModemManager"));
+        QVERIFY(step.advice.contains("sudo apt remove brltty"));
+        s.udevRule.clear();
+        step = holderStep(s);
+        QVERIFY(step.advice.contains("systemctl stop ModemManager"));
+        QVERIFY(step.advice.endsWith("keeps ModemManager away from this adapter for good."));
+        s.holders = {PortHolder{512, QStringLiteral("ModemManager")}};
+        s.udevRule = QStringLiteral("/etc/udev/rules.d/60-dorvane-usb-serial.rules");
+        step = holderStep(s);
+        QCOMPARE(step.status, StepStatus::Problem);
+        QVERIFY(step.advice.startsWith("ModemManager probes"));
+        QVERIFY(step.advice.endsWith("keeps ModemManager away from this adapter from its next plugging in."));
+        // Another holder says nothing of the rule.
+        s.holders = {PortHolder{812, QStringLiteral("minicom")}};
+        QVERIFY(!holderStep(s).advice.contains("udev"));
+    }
+
     void knownDriverVersionsMatchByIdsAndVersion() {
         const QByteArray list = R"([
             {"vendorId": "067B", "productId": "2303", "versions": ["3.4.*"], "problem": "P", "fix": "F", "source": "S"},
@@ -183,6 +313,21 @@ private slots:
         QCOMPARE(knownDriverProblems(0x067B, 0x2303, "3.4.62.293").size(), 1);
         QCOMPARE(knownDriverProblems(0x067B, 0x2303, "3.3.2.102").size(), 0);
         QCOMPARE(knownDriverProblems(0x0403, 0x6001, "2.12.36.4").size(), 0);
+        // The versions the reports name, and the ones they name as working.
+        for (const char* bad : {"2.11.0", "2.12.0.0", "2.12.12.0"})
+            QCOMPARE(knownDriverProblems(0x0403, 0x6015, bad).size(), 1);
+        QCOMPARE(knownDriverProblems(0x0403, 0x6001, "2.10.0.0").size(), 0);
+        QCOMPARE(knownDriverProblems(0x067B, 0x2303, "3.3.11.152").size(), 1);
+        QCOMPARE(knownDriverProblems(0x067B, 0x2303, "3.8.36.2").size(), 1);
+        for (const char* bad : {"3.8.2023.2", "3.9.2024.9"})
+            QCOMPARE(knownDriverProblems(0x1A86, 0x7523, bad).size(), 1);
+        QCOMPARE(knownDriverProblems(0x1A86, 0x7523, "3.5.2019.1").size(), 0);
+        QCOMPARE(knownDriverProblems(0x10C4, 0xEA60, "3.8.2023.2").size(), 0);  // another maker's driver
+        // Every entry rests on addresses one can look up.
+        for (const QJsonValue& v : builtIn)
+            QVERIFY2(v.toObject().value("source").toString().contains("https://") ||
+                         v.toObject().value("source").toString().contains("http://"),
+                     qPrintable(v.toObject().value("problem").toString()));
     }
 
     void driverWarningsShowOnThePortStep() {
