@@ -77,7 +77,7 @@ QString q(const std::string& s) { return coreText(s); }
 CMainDialog::CMainDialog(Options options, Prompts& prompts, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
       options_(std::move(options)),
-      prompts_(&prompts),
+      prompts_(prompts),
       portName_(options_.portName) {
     document_.setDiagnostics([this](std::string_view line) { diagnosticLines_.emplace_back(line); });
     TransferSession::Options sessionOptions;
@@ -551,13 +551,13 @@ void CMainDialog::changeEvent(QEvent* event) {
 
 bool CMainDialog::confirmStop() {
     if (!busy()) return true;
-    if (!prompts_->question(this, tr("Downloading process is in progress, Do you want to stop the downloading?")))
+    if (!prompts_.question(this, tr("Downloading process is in progress, Do you want to stop the downloading?")))
         return false;
     if (busy()) session_->cancel();
     return true;
 }
 
-void CMainDialog::warn(const QString& text) { prompts_->message(this, text, PromptIcon::Exclamation); }
+void CMainDialog::warn(const QString& text) { prompts_.message(this, text, PromptIcon::Exclamation); }
 
 void CMainDialog::onCloseClicked() {
     if (!confirmStop()) return;
@@ -579,7 +579,7 @@ void CMainDialog::closeEvent(QCloseEvent* event) {
 void CMainDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         // A stray Esc does not end the program: it asks first, busy or not.
-        if (busy() ? confirmStop() : prompts_->question(this, tr("Do you want to close Dorvane_QX?"))) {
+        if (busy() ? confirmStop() : prompts_.question(this, tr("Do you want to close Dorvane_QX?"))) {
             closingConfirmed_ = true;
             done(QDialog::Rejected);
         }
@@ -590,7 +590,7 @@ void CMainDialog::keyPressEvent(QKeyEvent* event) {
 
 void CMainDialog::onMinimizeClicked() { showMinimized(); }
 
-void CMainDialog::onTitleClicked() { prompts_->about(this); }
+void CMainDialog::onTitleClicked() { prompts_.about(this); }
 
 // ---------------------------------------------------------------- the port
 
@@ -713,7 +713,7 @@ void CMainDialog::onConfigureClicked() {
         warn(tr("You can't configure Serial port on downloading..."));
         return;
     }
-    const std::optional<QString> chosen = prompts_->choosePort(this, portName_);
+    const std::optional<QString> chosen = prompts_.choosePort(this, portName_);
     if (!chosen || chosen->isEmpty()) return;
 
     Settings(options_.settingsApplication).storePort(*chosen);
@@ -734,7 +734,7 @@ void CMainDialog::onOpenClicked() {
         warn(tr("You can't open a file on downloading..."));
         return;
     }
-    const QString path = prompts_->openFileName(this, QString(), kOpenFilter);
+    const QString path = prompts_.openFileName(this, QString(), kOpenFilter);
     if (path.isEmpty()) return;
     openFile(path);
 }
@@ -871,15 +871,15 @@ Status writeTextFile(const QString& path, const QByteArray& text) {
 
 void CMainDialog::saveLog() {
     const QString path =
-        prompts_->saveFileName(this, QString(), QStringLiteral("dorvane.log"), tr("Log (*.log *.txt);;All files (*)"));
+        prompts_.saveFileName(this, QString(), QStringLiteral("dorvane.log"), tr("Log (*.log *.txt);;All files (*)"));
     if (path.isEmpty()) return;
     const Status written = writeTextFile(path, logLines().join(QLatin1Char('\n')).append(QLatin1Char('\n')).toUtf8());
     if (!written.ok()) warn(QString::fromStdString(written.message()));
 }
 
 void CMainDialog::saveTrace() {
-    const QString path = prompts_->saveFileName(this, QString(), QStringLiteral("dorvane.trace"),
-                                                tr("Trace (*.trace *.txt);;All files (*)"));
+    const QString path = prompts_.saveFileName(this, QString(), QStringLiteral("dorvane.trace"),
+                                               tr("Trace (*.trace *.txt);;All files (*)"));
     if (path.isEmpty()) return;
     const std::string text = trace().text();
     const Status written = writeTextFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
@@ -887,7 +887,7 @@ void CMainDialog::saveTrace() {
 }
 
 void CMainDialog::saveSupportBundle() {
-    const QString path = prompts_->saveFileName(
+    const QString path = prompts_.saveFileName(
         this, QString(),
         QStringLiteral("dorvane-support-%1.zip").arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))),
         tr("Zip archive (*.zip);;All files (*)"));
@@ -936,8 +936,8 @@ void CMainDialog::openEditor() {
         return;
     }
     {
-        CReceiverDataDialog editor(document_, *prompts_, options_.editor);
-        if (editor.initialise()) prompts_->run(editor);
+        CReceiverDataDialog editor(document_, prompts_, options_.editor);
+        if (editor.initialise()) prompts_.run(editor);
     }
     // The file as it is now (saved or not) becomes the current file again.
     openFile(textFromPath(document_.path()));
@@ -952,7 +952,7 @@ void CMainDialog::logLine(const std::string& line) { appendLog(q(line)); }
 void CMainDialog::notice(const SessionNotice& notice) {
     using Kind = SessionNotice::Kind;
     switch (notice.kind) {
-        case Kind::Succeeded: prompts_->message(this, q(notice.text), PromptIcon::Information); return;
+        case Kind::Succeeded: prompts_.message(this, q(notice.text), PromptIcon::Information); return;
         // The receive queue overflowed: bytes were lost (the command line says
         // the same on standard error).
         case Kind::BufferFull: appendLog(q(notice.text)); return;
@@ -966,7 +966,7 @@ void CMainDialog::notice(const SessionNotice& notice) {
     }
 }
 
-bool CMainDialog::askYesNo(const std::string& question) { return prompts_->question(this, q(question)); }
+bool CMainDialog::askYesNo(const std::string& question) { return prompts_.question(this, q(question)); }
 
 void CMainDialog::stateChanged(const SessionState& state) {
     // The bar is painted again only when it changed: the link poll tells
@@ -992,7 +992,7 @@ void CMainDialog::stateChanged(const SessionState& state) {
 }
 
 std::optional<std::filesystem::path> CMainDialog::chooseUploadTarget() {
-    const QString path = prompts_->saveFileName(this, QString(), QStringLiteral("stbdata.irz"), kUploadFilter);
+    const QString path = prompts_.saveFileName(this, QString(), QStringLiteral("stbdata.irz"), kUploadFilter);
     if (path.isEmpty()) return std::nullopt;
     filePath_ = path;
     filePathEdit_->setText(path);

@@ -194,7 +194,7 @@ private:
     void fileInspected(const std::filesystem::path& path, const Result<Inspection>& result) override;
 
     Options options_;
-    Prompts* prompts_;
+    Prompts& prompts_;
 
     // The channel-data file the editor and the upload work on.
     ChannelDataDocument document_;
