@@ -22,7 +22,7 @@
 #include "core/database/backup_blob.h"
 #include "core/database/channel_data_document.h"
 #include "core/database/demo_data.h"
-#include "gui/editor/editor_prompts.h"
+#include "gui/app/dialog_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/report_list_view.h"
@@ -30,6 +30,13 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// The real boxes, but a question (the delete's) is answered OK: the bench
+// runs unattended.
+class UnattendedPrompts : public dorvane::DialogPrompts {
+public:
+    bool confirm(QWidget*, const QString&) override { return true; }
+};
 
 double millis(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
 
@@ -68,6 +75,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     ReceiverDatabase* db = &document.database();
+    UnattendedPrompts prompts;
 
     // Open: construct, unpack, list everything, show and paint once.
     int listed = 0;
@@ -75,7 +83,7 @@ int main(int argc, char** argv) {
     const double open = bestOf(
         kRounds,
         [&] {
-            CReceiverDataDialog dialog(document);
+            CReceiverDataDialog dialog(document, prompts);
             if (!dialog.initialise()) std::abort();
             dialog.show();
             QApplication::processEvents();
@@ -87,7 +95,7 @@ int main(int argc, char** argv) {
     });
 
     // Re-sort by name, and back to channel order in between.
-    CReceiverDataDialog dialog(document);
+    CReceiverDataDialog dialog(document, prompts);
     if (!dialog.initialise()) std::abort();
     dialog.show();
     QApplication::processEvents();
@@ -131,7 +139,6 @@ int main(int argc, char** argv) {
     dialog.sortButton(0)->click();
 
     // Undo of a delete of all 5,000 channels (and redo, to time it again).
-    editorPrompts().confirm = [](QWidget*, const QString&) { return true; };
     dialog.channelList()->selectAllRows();
     dialog.channelListClicked();
     dialog.deleteButton()->click();

@@ -35,10 +35,9 @@
 #include "core/database/receiver_database.h"
 #include "gui/app/dialog_units.h"
 #include "gui/app/serial_config_dialog.h"
-#include "gui/app/window_prompts.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/ui/accessible_value.h"
+#include "gui/ui/prompts.h"
 #include "gui/ui/region_from_bitmap.h"
 #include "gui/ui/skin_button.h"
 #include "gui/ui/text_progress_bar.h"
@@ -75,18 +74,11 @@ QString q(const std::string& s) { return coreText(s); }
 
 }  // namespace
 
-CMainDialog::CMainDialog(Options options, QWidget* parent)
+CMainDialog::CMainDialog(Options options, Prompts& prompts, QWidget* parent)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint),
       options_(std::move(options)),
+      prompts_(prompts),
       portName_(options_.portName) {
-    if (options_.prompts) {
-        prompts_ = options_.prompts;
-    } else {
-        auto prompts = std::make_unique<DialogPrompts>();
-        prompts->setPortLender([this](const QString& port, bool lend) { lendPort(port, lend); });
-        ownPrompts_ = std::move(prompts);
-        prompts_ = ownPrompts_.get();
-    }
     document_.setDiagnostics([this](std::string_view line) { diagnosticLines_.emplace_back(line); });
     TransferSession::Options sessionOptions;
     sessionOptions.flowTimes = options_.flowTimes;
@@ -559,11 +551,13 @@ void CMainDialog::changeEvent(QEvent* event) {
 
 bool CMainDialog::confirmStop() {
     if (!busy()) return true;
-    if (!prompts_->question(this, tr("Downloading process is in progress, Do you want to stop the downloading?")))
+    if (!prompts_.question(this, tr("Downloading process is in progress, Do you want to stop the downloading?")))
         return false;
     if (busy()) session_->cancel();
     return true;
 }
+
+void CMainDialog::warn(const QString& text) { prompts_.message(this, text, PromptIcon::Exclamation); }
 
 void CMainDialog::onCloseClicked() {
     if (!confirmStop()) return;
@@ -585,7 +579,7 @@ void CMainDialog::closeEvent(QCloseEvent* event) {
 void CMainDialog::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         // A stray Esc does not end the program: it asks first, busy or not.
-        if (busy() ? confirmStop() : prompts_->question(this, tr("Do you want to close Dorvane_QX?"))) {
+        if (busy() ? confirmStop() : prompts_.question(this, tr("Do you want to close Dorvane_QX?"))) {
             closingConfirmed_ = true;
             done(QDialog::Rejected);
         }
@@ -596,7 +590,7 @@ void CMainDialog::keyPressEvent(QKeyEvent* event) {
 
 void CMainDialog::onMinimizeClicked() { showMinimized(); }
 
-void CMainDialog::onTitleClicked() { prompts_->about(this); }
+void CMainDialog::onTitleClicked() { prompts_.about(this); }
 
 // ---------------------------------------------------------------- the port
 
@@ -612,7 +606,7 @@ bool CMainDialog::openPort(bool boxOnFailure) {
     // stands between nobody and the editor). The retry goes on quietly.
     stopPortRetry();
     setPortLamp(false);
-    if (boxOnFailure) prompts_->message(this, q(failure->text + "\n" + failure->advice));
+    if (boxOnFailure) warn(q(failure->text + "\n" + failure->advice));
     appendLog(q(failure->text));
     appendLog(q(failure->advice));
     startPortRetry();
@@ -669,7 +663,7 @@ void CMainDialog::setPortLamp(bool on) {
 void CMainDialog::onPortLampClicked() {
     // The port stays as it is under a running transfer, as with Configure.
     if (busy()) {
-        prompts_->message(this, tr("You can't disconnect Serial port on downloading..."));
+        warn(tr("You can't disconnect Serial port on downloading..."));
         return;
     }
     CSerialPort& line = port();
@@ -716,10 +710,10 @@ void CMainDialog::lendPort(const QString& port, bool lend) {
 
 void CMainDialog::onConfigureClicked() {
     if (busy()) {
-        prompts_->message(this, tr("You can't configure Serial port on downloading..."));
+        warn(tr("You can't configure Serial port on downloading..."));
         return;
     }
-    const std::optional<QString> chosen = prompts_->choosePort(this, portName_);
+    const std::optional<QString> chosen = prompts_.choosePort(this, portName_);
     if (!chosen || chosen->isEmpty()) return;
 
     Settings(options_.settingsApplication).storePort(*chosen);
@@ -737,10 +731,10 @@ void CMainDialog::onConfigureClicked() {
 void CMainDialog::onOpenClicked() {
     if (busy()) {
         // Replacing the image under a running download is not allowed.
-        prompts_->message(this, tr("You can't open a file on downloading..."));
+        warn(tr("You can't open a file on downloading..."));
         return;
     }
-    const QString path = prompts_->openFileName(this, kOpenFilter);
+    const QString path = prompts_.openFileName(this, QString(), kOpenFilter);
     if (path.isEmpty()) return;
     openFile(path);
 }
@@ -860,24 +854,25 @@ Status writeTextFile(const QString& path, const QByteArray& text) {
 
 void CMainDialog::saveLog() {
     const QString path =
-        prompts_->saveFileName(this, QStringLiteral("dorvane.log"), tr("Log (*.log *.txt);;All files (*)"));
+        prompts_.saveFileName(this, QString(), QStringLiteral("dorvane.log"), tr("Log (*.log *.txt);;All files (*)"));
     if (path.isEmpty()) return;
     const Status written = writeTextFile(path, logLines().join(QLatin1Char('\n')).append(QLatin1Char('\n')).toUtf8());
-    if (!written.ok()) prompts_->message(this, QString::fromStdString(written.message()));
+    if (!written.ok()) warn(QString::fromStdString(written.message()));
 }
 
 void CMainDialog::saveTrace() {
-    const QString path =
-        prompts_->saveFileName(this, QStringLiteral("dorvane.trace"), tr("Trace (*.trace *.txt);;All files (*)"));
+    const QString path = prompts_.saveFileName(this, QString(), QStringLiteral("dorvane.trace"),
+                                               tr("Trace (*.trace *.txt);;All files (*)"));
     if (path.isEmpty()) return;
     const std::string text = trace().text();
     const Status written = writeTextFile(path, QByteArray(text.data(), static_cast<qsizetype>(text.size())));
-    if (!written.ok()) prompts_->message(this, QString::fromStdString(written.message()));
+    if (!written.ok()) warn(QString::fromStdString(written.message()));
 }
 
 void CMainDialog::saveSupportBundle() {
-    const QString path = prompts_->saveFileName(
-        this, QStringLiteral("dorvane-support-%1.zip").arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))),
+    const QString path = prompts_.saveFileName(
+        this, QString(),
+        QStringLiteral("dorvane-support-%1.zip").arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))),
         tr("Zip archive (*.zip);;All files (*)"));
     if (path.isEmpty()) return;
     BundleInputs inputs;
@@ -894,7 +889,7 @@ void CMainDialog::saveSupportBundle() {
     lendPort(portName_, true);
     const Status written = writeSupportBundle(path, inputs);
     lendPort(portName_, false);
-    if (!written.ok()) prompts_->message(this, q(written.message()));
+    if (!written.ok()) warn(q(written.message()));
 }
 
 void CMainDialog::onEditClicked() { openEditor(); }
@@ -903,7 +898,7 @@ void CMainDialog::onEditClicked() { openEditor(); }
 // out of it while this window holds it.
 void CMainDialog::onStationClicked() {
     if (busy()) {
-        prompts_->message(this, tr("You can't open the Station view while transferring..."));
+        warn(tr("You can't open the Station view while transferring..."));
         return;
     }
     StationWindow station(this);
@@ -915,17 +910,17 @@ void CMainDialog::onStationClicked() {
 void CMainDialog::openEditor() {
     // The editor shares the channel-data buffer with the upload.
     if (busy()) {
-        prompts_->message(this, tr("You can't edit a file while transferring..."));
+        warn(tr("You can't edit a file while transferring..."));
         return;
     }
     session_->image().close();
     if (const Status read = document_.read(pathFromText(filePath_)); !read.ok()) {
-        prompts_->message(this, q(read.message()));
+        warn(q(read.message()));
         return;
     }
     {
-        CReceiverDataDialog editor(document_);
-        if (editor.initialise()) editorPrompts().run(editor);
+        CReceiverDataDialog editor(document_, prompts_, options_.editor);
+        if (editor.initialise()) prompts_.run(editor);
     }
     // The file as it is now (saved or not) becomes the current file again.
     openFile(textFromPath(document_.path()));
@@ -940,7 +935,7 @@ void CMainDialog::logLine(const std::string& line) { appendLog(q(line)); }
 void CMainDialog::notice(const SessionNotice& notice) {
     using Kind = SessionNotice::Kind;
     switch (notice.kind) {
-        case Kind::Succeeded: prompts_->information(this, q(notice.text)); return;
+        case Kind::Succeeded: prompts_.message(this, q(notice.text), PromptIcon::Information); return;
         // The receive queue overflowed: bytes were lost (the command line says
         // the same on standard error).
         case Kind::BufferFull: appendLog(q(notice.text)); return;
@@ -948,13 +943,13 @@ void CMainDialog::notice(const SessionNotice& notice) {
         case Kind::Refused:
             // The buyer codes go into the log with the transfer's summary.
             refusalAdvice_ = notice.advice;
-            prompts_->message(this, q(notice.text));
+            warn(q(notice.text));
             return;
-        default: prompts_->message(this, q(notice.joined("\n")));
+        default: warn(q(notice.joined("\n")));
     }
 }
 
-bool CMainDialog::askYesNo(const std::string& question) { return prompts_->question(this, q(question)); }
+bool CMainDialog::askYesNo(const std::string& question) { return prompts_.question(this, q(question)); }
 
 void CMainDialog::stateChanged(const SessionState& state) {
     // The bar is painted again only when it changed: the link poll tells
@@ -980,7 +975,7 @@ void CMainDialog::stateChanged(const SessionState& state) {
 }
 
 std::optional<std::filesystem::path> CMainDialog::chooseUploadTarget() {
-    const QString path = prompts_->saveFileName(this, QStringLiteral("stbdata.irz"), kUploadFilter);
+    const QString path = prompts_.saveFileName(this, QString(), QStringLiteral("stbdata.irz"), kUploadFilter);
     if (path.isEmpty()) return std::nullopt;
     filePath_ = path;
     filePathEdit_->setText(path);

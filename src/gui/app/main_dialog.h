@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/database/channel_data_document.h"
+#include "gui/editor/editor_options.h"
 #include "qtcore/transfer/transfer_session.h"
 
 class QCheckBox;
@@ -25,7 +26,7 @@ namespace dorvane {
 
 class CSkinButton;
 class CTextProgressBar;
-class WindowPrompts;
+class Prompts;
 
 // The program's window: a frameless, skinned and shaped panel with the
 // buttons, the message log, the progress bar and the lamps. It owns the
@@ -62,8 +63,8 @@ public:
         FlowTimes flowTimes{};
         EngineTimeouts engineTimeouts{};
         int portRetryMs = 500;
-        // The dialogs to ask through; nullptr: the real ones.
-        WindowPrompts* prompts = nullptr;
+        // How the editor the window opens behaves.
+        EditorOptions editor{};
         // Where the settings go when the operator picks another port
         // (empty: the program's own).
         QString settingsApplication;
@@ -76,7 +77,9 @@ public:
         QString transfersFolder;
     };
 
-    explicit CMainDialog(Options options, QWidget* parent = nullptr);
+    // The window asks through `prompts` (which it hands on to the editor it
+    // opens); the caller keeps them for the window's life.
+    CMainDialog(Options options, Prompts& prompts, QWidget* parent = nullptr);
     ~CMainDialog() override;
 
     QWidget* control(int id) const;
@@ -177,6 +180,8 @@ private:
     CSkinButton* makeTextButton(int id, const QString& text, const QString& tooltip, QRect where);
     CSkinButton* makeLamp(int id, QRect where);
     bool confirmStop();
+    // A box with the exclamation icon.
+    void warn(const QString& text);
 
     // SessionObserver.
     void logLine(const std::string& line) override;
@@ -189,8 +194,7 @@ private:
     void fileInspected(const std::filesystem::path& path, const Result<Inspection>& result) override;
 
     Options options_;
-    std::unique_ptr<WindowPrompts> ownPrompts_;
-    WindowPrompts* prompts_ = nullptr;
+    Prompts& prompts_;
 
     // The channel-data file the editor and the upload work on.
     ChannelDataDocument document_;

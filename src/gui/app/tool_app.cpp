@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "core/app/version.h"
+#include "gui/app/dialog_prompts.h"
 #include "gui/app/main_dialog.h"
 #include "gui/station/station_window.h"
 #include "qtcore/app/command_line.h"
@@ -109,7 +110,9 @@ int CToolApp::run(const StartOptions& options) {
     // "--edit FILE": the editor comes first; the port opens when the
     // operator goes back to the window.
     windowOptions.deferPort = options.edit && !options.openPath.isEmpty();
-    CMainDialog window(windowOptions);
+    DialogPrompts prompts;
+    CMainDialog window(windowOptions, prompts);
+    prompts.setPortLender([&window](const QString& port, bool lend) { window.lendPort(port, lend); });
     // Nothing configured yet: say which port was taken and how to change it.
     if (!choice.reason.isEmpty())
         window.appendLog(QStringLiteral("Using %1: %2 (Configure chooses another).").arg(choice.name, choice.reason));

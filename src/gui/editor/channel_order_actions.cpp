@@ -10,11 +10,11 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/reference_preview_dialog.h"
 #include "gui/editor/report_list_view.h"
+#include "gui/ui/prompts.h"
 #include "qtcore/app/core_text.h"
 #include "qtcore/app/path_text.h"
 
@@ -34,7 +34,8 @@ QString q(const std::string& text) { return coreText(text); }
 
 }  // namespace
 
-ChannelOrderActions::ChannelOrderActions(CReceiverDataDialog& dialog) : QObject(&dialog), dialog_(dialog) {
+ChannelOrderActions::ChannelOrderActions(CReceiverDataDialog& dialog, Prompts& prompts)
+    : QObject(&dialog), dialog_(dialog), prompts_(prompts) {
     auto action = [this](const QString& text, const QKeySequence& keys, auto slot) {
         auto* a = new QAction(text, &dialog_);
         a->setShortcut(keys);
@@ -126,7 +127,7 @@ void ChannelOrderActions::moveToNumber() {
     auto* form = new QFormLayout(&ask);
     form->addRow(tr("The %1 chosen channels from &number:").arg(dialog_.session().selectedChannels().size()), number);
     form->addRow(buttons);
-    if (editorPrompts().run(ask) != QDialog::Accepted) return;
+    if (prompts_.run(ask) != QDialog::Accepted) return;
     dialog_.showOrderChange(dialog_.session().moveToNumber(number->value()), {});
 }
 
@@ -143,19 +144,18 @@ void ChannelOrderActions::sortAndKeep(int key) {
 void ChannelOrderActions::applyOrderFrom() {
     EditorSession& session = dialog_.session();
     if (session.isMovePending() || session.isAddOpen()) return;
-    const QString file = editorPrompts().openFileName(
-        &dialog_, tr("Apply order from"),
-        tr("Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)"));
+    const QString file =
+        prompts_.openFileName(&dialog_, tr("Apply order from"),
+                              tr("Channel data or lists (*.irz *.txt *.csv);;Channel data (*irz);;All files (*)"));
     if (file.isEmpty()) return;
     const Result<ChannelReference> reference = readChannelReference(pathFromText(file));
     if (!reference.ok()) {
-        editorPrompts().message(&dialog_, file + QStringLiteral(": ") + q(reference.message()),
-                                PromptIcon::Exclamation);
+        prompts_.message(&dialog_, file + QStringLiteral(": ") + q(reference.message()), PromptIcon::Exclamation);
         return;
     }
     const ReferencePlan plan = session.planReference(reference.value());
     CReferencePreviewDialog preview(session.database(), reference.value(), plan, QFileInfo(file).fileName(), &dialog_);
-    if (editorPrompts().run(preview) != QDialog::Accepted) return;
+    if (prompts_.run(preview) != QDialog::Accepted) return;
     const Change changed = session.applyReference(reference.value(), preview.takeFavourites());
     dialog_.showOrderChange(changed, q(referenceSummary(plan)));
 }

@@ -11,6 +11,7 @@ namespace dorvane {
 struct ListColumn;
 
 class CReceiverDataDialog;
+class Prompts;
 
 // The editor window's actions on the order of the whole channel table:
 // "Move to number...", "Swap", the sorts kept as the order and "Apply order
@@ -19,7 +20,8 @@ class CReceiverDataDialog;
 class ChannelOrderActions : public QObject {
     Q_OBJECT
 public:
-    explicit ChannelOrderActions(CReceiverDataDialog& dialog);
+    // Asks through `prompts` (the window's).
+    ChannelOrderActions(CReceiverDataDialog& dialog, Prompts& prompts);
 
     // The entries, enabled as the session allows, for the context menu of
     // list 1..3 (only the channel list has them).
@@ -50,6 +52,7 @@ private:
     bool refused(int wanted);
 
     CReceiverDataDialog& dialog_;
+    Prompts& prompts_;
     QAction* moveToNumber_ = nullptr;
     QAction* swap_ = nullptr;
     QAction* applyOrder_ = nullptr;

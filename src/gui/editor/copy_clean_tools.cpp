@@ -21,10 +21,10 @@
 #include "core/database/channel_data_document.h"
 #include "gui/editor/channel_list_print.h"
 #include "gui/editor/copy_source_panel.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/report_list_view.h"
+#include "gui/ui/prompts.h"
 #include "qtcore/app/core_text.h"
 #include "qtcore/app/path_text.h"
 
@@ -58,7 +58,8 @@ QString rowsAsTabText(const QAbstractItemModel& model, const std::vector<int>& r
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
-CopyCleanTools::CopyCleanTools(CReceiverDataDialog& window) : QObject(&window), window_(window) {
+CopyCleanTools::CopyCleanTools(CReceiverDataDialog& window, Prompts& prompts)
+    : QObject(&window), window_(window), prompts_(prompts) {
     createActions();
     attachSidePanel();
     for (ReportListView* list : {window_.leftList_, window_.middleList_, window_.channelList_})
@@ -167,13 +168,13 @@ bool CopyCleanTools::editing() const { return !window_.session_.isMovePending() 
 void CopyCleanTools::openSecondFileClicked() {
     if (!editing()) return;
     const QString file =
-        editorPrompts().openFileName(&window_, tr("Open Second File"), tr("Channel data (*.irz);;All files (*)"));
+        prompts_.openFileName(&window_, tr("Open Second File"), tr("Channel data (*.irz);;All files (*)"));
     if (!file.isEmpty()) openSecondFile(file);
 }
 
 bool CopyCleanTools::openSecondFile(const QString& file) {
     if (const Status opened = panel_->open(pathFromText(file)); !opened.ok()) {
-        editorPrompts().message(&window_, q(opened.message()), PromptIcon::Exclamation);
+        prompts_.message(&window_, q(opened.message()), PromptIcon::Exclamation);
         return false;
     }
     if (!panel_->isVisible()) {
@@ -278,17 +279,17 @@ void CopyCleanTools::printClicked() {
         printer->setDocName(name);
         printChannelList(*printer, window_.session_.database(), name, QDate::currentDate());
     });
-    editorPrompts().run(preview);
+    prompts_.run(preview);
 #else
-    editorPrompts().message(&window_, tr("This build cannot print: use \"Export to PDF...\" and print the PDF."),
-                            PromptIcon::None);
+    prompts_.message(&window_, tr("This build cannot print: use \"Export to PDF...\" and print the PDF."),
+                     PromptIcon::None);
 #endif
 }
 
 void CopyCleanTools::exportPdfClicked() {
     if (!editing()) return;
     const QString suggested = textFromPath(window_.session_.document().path().stem()) + QStringLiteral(".pdf");
-    QString file = editorPrompts().saveFileName(&window_, tr("Export to PDF"), suggested, tr("PDF (*.pdf)"));
+    QString file = prompts_.saveFileName(&window_, tr("Export to PDF"), suggested, tr("PDF (*.pdf)"));
     if (file.isEmpty()) return;
     if (!file.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) file += QStringLiteral(".pdf");
     exportPdf(file);
@@ -300,7 +301,7 @@ bool CopyCleanTools::exportPdf(const QString& file, int* pages) {
     const Status status = exportChannelListPdf(file, window_.session_.database(), name, QDate::currentDate(), &written);
     if (pages) *pages = written;
     if (!status.ok()) {
-        editorPrompts().message(&window_, tr("File write failed!"), PromptIcon::Exclamation);
+        prompts_.message(&window_, tr("File write failed!"), PromptIcon::Exclamation);
         return false;
     }
     window_.status_->setText(tr("%1 pages written to %2").arg(written).arg(file));

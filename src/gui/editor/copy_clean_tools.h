@@ -15,6 +15,7 @@ namespace dorvane {
 
 class CReceiverDataDialog;
 class CopySourcePanel;
+class Prompts;
 class ReportListView;
 
 // The rows of a list as tab-separated text for a spreadsheet: the column
@@ -30,7 +31,8 @@ QString rowsAsTabText(const QAbstractItemModel& model, const std::vector<int>& r
 class CopyCleanTools : public QObject {
     Q_OBJECT
 public:
-    explicit CopyCleanTools(CReceiverDataDialog& window);
+    // Asks through `prompts` (the window's).
+    CopyCleanTools(CReceiverDataDialog& window, Prompts& prompts);
 
     // The entries for a list's context menu (1..3).
     void addMenuEntries(QMenu* menu, int list);
@@ -66,6 +68,7 @@ private:
     bool editing() const;
 
     CReceiverDataDialog& window_;
+    Prompts& prompts_;
     CopySourcePanel* panel_ = nullptr;
     QSplitter* splitter_ = nullptr;
     QPushButton* tools_ = nullptr;

@@ -16,14 +16,14 @@
 
 #include "core/database/receiver_database.h"
 #include "gui/editor/cell_texts.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/integer_edit.h"
+#include "gui/ui/prompts.h"
 #include "qtcore/exchange/field_bytes.h"
 
 namespace dorvane {
 
-CEditChannelDialog::CEditChannelDialog(ReceiverDatabase& database, int channel, QWidget* parent)
-    : QDialog(parent), database_(database), channel_(channel) {
+CEditChannelDialog::CEditChannelDialog(ReceiverDatabase& database, int channel, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts_(prompts), database_(database), channel_(channel) {
     setWindowTitle(tr("Edit Channel"));
     const ChannelRecord& record = database_.channel(channel_);
 
@@ -101,7 +101,7 @@ bool CEditChannelDialog::nameAccepted() {
     if (!problem) return true;
     QString text = *problem + QLatin1Char('.');
     text[0] = text[0].toUpper();
-    editorPrompts().message(this, text, PromptIcon::Exclamation);
+    prompts_.message(this, text, PromptIcon::Exclamation);
     name_->setFocus(Qt::OtherFocusReason);
     return false;
 }
@@ -114,13 +114,13 @@ std::optional<std::array<int, 5>> CEditChannelDialog::takeNumbers() {
                                                                     {teletextPid_, QT_TR_NOOP("Teletext PID")},
                                                                     {serviceId_, QT_TR_NOOP("Service ID")}}};
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const auto value = readIntegerEdit(this, fields[i].first);
+        const auto value = readIntegerEdit(prompts_, this, fields[i].first);
         if (!value) return std::nullopt;
         numbers[i] = *value;
     }
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (numbers[i] >= 0 && numbers[i] <= 65535) continue;
-        editorPrompts().message(this, tr("%1 must be 0 to 65535.").arg(tr(fields[i].second)), PromptIcon::Exclamation);
+        prompts_.message(this, tr("%1 must be 0 to 65535.").arg(tr(fields[i].second)), PromptIcon::Exclamation);
         return std::nullopt;
     }
     return numbers;
@@ -170,7 +170,7 @@ bool CEditChannelDialog::serviceIdAccepted(int service) {
     // service id: a shared one is allowed, but said.
     const int other = channelSharing(chosenTransponder(), service);
     if (other >= 0) {
-        const bool keep = editorPrompts().ask(
+        const bool keep = prompts_.ask(
             this,
             QStringLiteral("Service ID %1 is already used on this transponder by \"%2\" (channel %3). The STB and the "
                            "file cannot tell such channels apart.")

@@ -11,6 +11,7 @@ class QLineEdit;
 
 namespace dorvane {
 
+class Prompts;
 class ReceiverDatabase;
 
 // "Edit Channel": name, satellite, transponder, service id and the video,
@@ -23,7 +24,8 @@ public:
     // Characters a name holds (its 19-byte field ends with a NUL).
     static constexpr int kNameLength = 18;
 
-    CEditChannelDialog(ReceiverDatabase& database, int channel, QWidget* parent = nullptr);
+    // Says what it refuses, and asks, through `prompts`.
+    CEditChannelDialog(ReceiverDatabase& database, int channel, Prompts& prompts, QWidget* parent = nullptr);
 
     QLineEdit* nameEdit() const { return name_; }
     QComboBox* satelliteList() const { return satellite_; }
@@ -52,6 +54,7 @@ private:
     // Another channel on `transponder` with `serviceId`, or -1.
     int channelSharing(int transponder, int serviceId) const;
 
+    Prompts& prompts_;
     ReceiverDatabase& database_;
     int channel_;
     QLineEdit* name_;

@@ -13,8 +13,8 @@
 
 #include "core/database/records.h"
 #include "gui/editor/cell_texts.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/integer_edit.h"
+#include "gui/ui/prompts.h"
 
 namespace dorvane {
 
@@ -74,8 +74,8 @@ void storeSatelliteDialogValues(const SatelliteDialogValues& values, SatelliteRe
     if (values.dishPosition != shown.dishPosition) record.dishPosition = static_cast<std::uint8_t>(values.dishPosition);
 }
 
-CEditSatelliteDialog::CEditSatelliteDialog(const SatelliteDialogValues& values, QWidget* parent)
-    : QDialog(parent), values_(values) {
+CEditSatelliteDialog::CEditSatelliteDialog(const SatelliteDialogValues& values, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts_(prompts), values_(values) {
     setWindowTitle(tr("Edit Satellite"));
     buildControls();
 
@@ -211,7 +211,7 @@ bool CEditSatelliteDialog::takeLocation(SatelliteDialogValues& taken) {
         taken.location = *location;
         return true;
     }
-    editorPrompts().message(this, tr("Location must be 0.0 to 180.0 degrees East or West."), PromptIcon::Exclamation);
+    prompts_.message(this, tr("Location must be 0.0 to 180.0 degrees East or West."), PromptIcon::Exclamation);
     location_->setFocus(Qt::OtherFocusReason);
     location_->selectAll();
     return false;
@@ -224,7 +224,7 @@ std::optional<SatelliteDialogValues> CEditSatelliteDialog::takeValues() {
     taken.lnbType = lnbType_->currentIndex();
     taken.frequencyChoice = frequency_->currentIndex();
     // "LNB freq Low" is never stored and cannot be typed into: not read.
-    const auto high = readIntegerEdit(this, lnbHigh_);
+    const auto high = readIntegerEdit(prompts_, this, lnbHigh_);
     if (!high) return std::nullopt;
     taken.lnbHigh = *high;
     taken.lnbPower = lnbPower_->currentIndex();
@@ -232,7 +232,7 @@ std::optional<SatelliteDialogValues> CEditSatelliteDialog::takeValues() {
     taken.diseqcType = diseqcType_->currentIndex();
     // No port list (DiSEqC off, motor, USALS): the port stays as it was.
     taken.diseqcPort = diseqcPort_->currentIndex() >= 0 ? diseqcPort_->currentIndex() : values_.diseqcPort;
-    const auto dish = readIntegerEdit(this, dishPosition_);
+    const auto dish = readIntegerEdit(prompts_, this, dishPosition_);
     if (!dish) return std::nullopt;
     taken.dishPosition = *dish;
     return taken;

@@ -11,6 +11,7 @@ class QLineEdit;
 
 namespace dorvane {
 
+class Prompts;
 struct SatelliteRecord;
 
 // The values the "Edit Satellite" dialog exchanges with its controls. List
@@ -51,7 +52,8 @@ class CEditSatelliteDialog : public QDialog {
 public:
     static constexpr int kNameLength = 15;
 
-    explicit CEditSatelliteDialog(const SatelliteDialogValues& values, QWidget* parent = nullptr);
+    // Says what it refuses through `prompts`.
+    CEditSatelliteDialog(const SatelliteDialogValues& values, Prompts& prompts, QWidget* parent = nullptr);
 
     // The values taken from the controls by "OK".
     const SatelliteDialogValues& values() const { return values_; }
@@ -86,6 +88,7 @@ private:
     std::optional<SatelliteDialogValues> takeValues();
     bool takeLocation(SatelliteDialogValues& taken);
 
+    Prompts& prompts_;
     SatelliteDialogValues values_;
     QLineEdit* name_;
     QLineEdit* location_;

@@ -11,8 +11,8 @@
 #include "core/database/integrity_check.h"
 #include "core/database/receiver_database.h"
 #include "gui/editor/cell_texts.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/integer_edit.h"
+#include "gui/ui/prompts.h"
 
 namespace dorvane {
 
@@ -46,8 +46,8 @@ void storeTransponderDialogValues(const TransponderDialogValues& values, Transpo
     if (values.satellite > 0) record.satellite = static_cast<std::uint8_t>(values.satellite);
 }
 
-CEditTpDialog::CEditTpDialog(const TransponderDialogValues& values, QWidget* parent)
-    : QDialog(parent), values_(values) {
+CEditTpDialog::CEditTpDialog(const TransponderDialogValues& values, Prompts& prompts, QWidget* parent)
+    : QDialog(parent), prompts_(prompts), values_(values) {
     setWindowTitle(tr("Edit TP"));
 
     frequency_ = new QLineEdit(QString::number(values_.frequency));
@@ -111,18 +111,18 @@ bool CEditTpDialog::confirmNoCollision(const TransponderDialogValues& taken) {
                                  .arg(t)
                                  .arg(other.frequency)
                                  .arg(QString::fromLatin1(polarisationText(other.polarisation).data()));
-        return editorPrompts().ask(this, text, tr("Keep"), tr("Change"));
+        return prompts_.ask(this, text, tr("Keep"), tr("Change"));
     }
     return true;
 }
 
 void CEditTpDialog::accept() {
     TransponderDialogValues taken;
-    const auto frequency = readIntegerEdit(this, frequency_);
+    const auto frequency = readIntegerEdit(prompts_, this, frequency_);
     if (!frequency) return;
     taken.frequency = *frequency;
     taken.polarisation = polarisation_->currentIndex();
-    const auto symbolRate = readIntegerEdit(this, symbolRate_);
+    const auto symbolRate = readIntegerEdit(prompts_, this, symbolRate_);
     if (!symbolRate) return;
     taken.symbolRate = *symbolRate;
     taken.fec = fec_->currentIndex();
@@ -131,12 +131,12 @@ void CEditTpDialog::accept() {
     if (satellite_ && satellite_->currentIndex() >= 0) taken.satellite = satellite_->currentData().toInt();
     // A transponder of 0 MHz is not written to the file with its channels.
     if (taken.frequency < 1 || taken.frequency > 65535) {
-        editorPrompts().message(this, tr("Frequency must be 1 to 65535 MHz."), PromptIcon::Exclamation);
+        prompts_.message(this, tr("Frequency must be 1 to 65535 MHz."), PromptIcon::Exclamation);
         frequency_->setFocus();
         return;
     }
     if (taken.symbolRate < 0 || taken.symbolRate > 65535) {
-        editorPrompts().message(this, tr("Symbol Rate must be 0 to 65535."), PromptIcon::Exclamation);
+        prompts_.message(this, tr("Symbol Rate must be 0 to 65535."), PromptIcon::Exclamation);
         symbolRate_->setFocus();
         return;
     }

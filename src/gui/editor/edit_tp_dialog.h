@@ -8,6 +8,7 @@ class QLineEdit;
 
 namespace dorvane {
 
+class Prompts;
 class ReceiverDatabase;
 struct TransponderRecord;
 
@@ -39,7 +40,8 @@ void storeTransponderDialogValues(const TransponderDialogValues& values, Transpo
 class CEditTpDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CEditTpDialog(const TransponderDialogValues& values, QWidget* parent = nullptr);
+    // Says what it refuses, and asks, through `prompts`.
+    CEditTpDialog(const TransponderDialogValues& values, Prompts& prompts, QWidget* parent = nullptr);
 
     // Offers the satellites in use as a "Satellite" choice (so a transponder
     // can be put on a satellite that has none yet) and warns on "OK" when
@@ -63,6 +65,7 @@ public slots:
 private:
     bool confirmNoCollision(const TransponderDialogValues& taken);
 
+    Prompts& prompts_;
     TransponderDialogValues values_;
     const ReceiverDatabase* database_ = nullptr;
     int transponder_ = -1;

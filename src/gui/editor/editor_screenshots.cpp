@@ -26,12 +26,12 @@
 #include "core/database/channel_data_document.h"
 #include "core/database/demo_data.h"
 #include "gui/app/app_language.h"
+#include "gui/app/dialog_prompts.h"
 #include "gui/editor/copy_clean_tools.h"
 #include "gui/editor/copy_source_panel.h"
 #include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/edit_satellite_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/reference_preview_dialog.h"
@@ -44,6 +44,14 @@ bool saveHistoryScreenshot(const ReceiverDatabase& demo, const QDir& dir,
 }  // namespace dorvane
 
 namespace {
+
+// The real boxes, but a dialog the editor runs goes to `onRun` when one is
+// set (the print preview is pictured, not run).
+class ShotPrompts : public dorvane::DialogPrompts {
+public:
+    std::function<int(QDialog&)> onRun;
+    int run(QDialog& dialog) override { return onRun ? onRun(dialog) : DialogPrompts::run(dialog); }
+};
 
 // The widget under a caption bar with its window title (the virtual screen
 // has no window manager to draw one).
@@ -126,7 +134,7 @@ bool saveMove(dorvane::CReceiverDataDialog& editor, const QDir& dir) {
 
 // A second file beside the demo in the side panel, a satellite of it open
 // and chosen; then the print preview of the channel list.
-bool saveSidePanelAndPrint(dorvane::CReceiverDataDialog& editor, const QDir& dir) {
+bool saveSidePanelAndPrint(dorvane::CReceiverDataDialog& editor, ShotPrompts& prompts, const QDir& dir) {
     using namespace dorvane;
     auto second = std::make_unique<ReceiverDatabase>();
     fillFullDatabase(*second, 5);
@@ -146,13 +154,13 @@ bool saveSidePanelAndPrint(dorvane::CReceiverDataDialog& editor, const QDir& dir
     file.remove();
     tools->sidePanel()->closeButton()->click();
 
-    editorPrompts().run = [&dir, &ok](QDialog& dialog) {
+    prompts.onRun = [&dir, &ok](QDialog& dialog) {
         dialog.resize(900, 700);
         ok = save(dialog, dir, "editor_print_preview.png") && ok;
         return 0;
     };
     tools->printClicked();
-    resetEditorPrompts();
+    prompts.onRun = nullptr;
     return ok;
 }
 
@@ -232,7 +240,8 @@ int main(int argc, char** argv) {
     if (packBackup(*demo, document.buffer()) != PackResult::Ok) return 1;
     document.setPath(dir.filePath(QStringLiteral("stbdata.irz")).toStdString());
     ReceiverDatabase* db = &document.database();
-    CReceiverDataDialog editor(document);
+    ShotPrompts prompts;
+    CReceiverDataDialog editor(document, prompts);
     if (!editor.initialise()) return 1;
     if (argc > 2 && QByteArray(argv[2]) == "scaled") return save(editor, dir, "editor_200_percent.png") ? 0 : 1;
     // "window NAME.png": only the window, under that name.
@@ -256,17 +265,17 @@ int main(int argc, char** argv) {
     ok = save(editor, dir, "editor_fav_radio.png") && ok;
     editor.viewCombo()->setCurrentIndex(CReceiverDataDialog::SatelliteView);
     emit editor.viewCombo()->activated(CReceiverDataDialog::SatelliteView);
-    ok = saveSidePanelAndPrint(editor, dir) && ok;
+    ok = saveSidePanelAndPrint(editor, prompts, dir) && ok;
 
     const int satellite = editor.leftList()->listModel()->idAt(0);
-    CEditSatelliteDialog satelliteDialog(satelliteDialogValues(db->satellite(satellite)), &editor);
+    CEditSatelliteDialog satelliteDialog(satelliteDialogValues(db->satellite(satellite)), prompts, &editor);
     ok = save(satelliteDialog, dir, "edit_satellite.png") && ok;
     const int transponder = editor.middleList()->listModel()->idAt(0);
-    CEditTpDialog tpDialog(transponderDialogValues(db->transponder(transponder)), &editor);
+    CEditTpDialog tpDialog(transponderDialogValues(db->transponder(transponder)), prompts, &editor);
     tpDialog.useDatabase(*db, transponder);
     ok = save(tpDialog, dir, "edit_tp.png") && ok;
     const int channel = editor.channelList()->listModel()->idAt(0);
-    CEditChannelDialog channelDialog(*db, channel, &editor);
+    CEditChannelDialog channelDialog(*db, channel, prompts, &editor);
     ok = save(channelDialog, dir, "edit_channel.png") && ok;
     ok = saveHistoryScreenshot(*demo, dir, [&](QWidget& w, const char* name) { return save(w, dir, name); }) && ok;
     return ok ? 0 : 1;

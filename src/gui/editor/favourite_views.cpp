@@ -12,10 +12,10 @@
 
 #include "core/database/receiver_database.h"
 #include "gui/editor/cell_texts.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/report_list_view.h"
+#include "gui/ui/prompts.h"
 
 namespace dorvane {
 
@@ -87,7 +87,7 @@ void CReceiverDataDialog::renameGroupClicked() {
     auto* form = new QFormLayout(&dialog);
     form->addRow(tv ? tr("&TV name:") : tr("&Radio name:"), name);
     form->addRow(buttons);
-    if (editorPrompts().run(dialog) != QDialog::Accepted) return;
+    if (prompts_.run(dialog) != QDialog::Accepted) return;
     Change changed = session_.renameGroup(group, fieldBytes(name->text()).toStdString());
     changed.list = EditorList::Left;
     changed.focusId = group;

@@ -5,9 +5,9 @@
 #include <QPushButton>
 
 #include "core/database/channel_data_document.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/history_dialog.h"
 #include "gui/editor/receiver_data_dialog.h"
+#include "gui/ui/prompts.h"
 #include "qtcore/app/core_text.h"
 #include "qtcore/app/history_location.h"
 #include "qtcore/app/path_text.h"
@@ -31,12 +31,11 @@ void CReceiverDataDialog::historyClicked() {
         openName += QStringLiteral(" (%1%2)").arg(QFileInfo(textFromPath(session_.document().path())).fileName(),
                                                   session_.isDirty() ? tr(", unsaved edits") : QString());
     HistoryDialog dialog(history, session_.database(), openName, this);
-    if (editorPrompts().run(dialog) != QDialog::Accepted || !dialog.chosenForRestore()) return;
+    if (prompts_.run(dialog) != QDialog::Accepted || !dialog.chosenForRestore()) return;
     Change changed;
     const Status restored = restoreHistoryEntry(session_, history, *dialog.chosenForRestore(), &changed);
     render(changed);
-    if (!restored.ok() && !changed.any())
-        editorPrompts().message(this, coreText(restored.message()), PromptIcon::Exclamation);
+    if (!restored.ok() && !changed.any()) prompts_.message(this, coreText(restored.message()), PromptIcon::Exclamation);
 }
 
 }  // namespace dorvane

@@ -5,16 +5,16 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include "gui/editor/editor_prompts.h"
+#include "gui/ui/prompts.h"
 
 namespace dorvane {
 
-std::optional<int> readIntegerEdit(QWidget* dialog, QLineEdit* edit) {
+std::optional<int> readIntegerEdit(Prompts& prompts, QWidget* dialog, QLineEdit* edit) {
     bool ok = false;
     const int value = edit->text().trimmed().toInt(&ok, 10);
     if (ok) return value;
-    editorPrompts().message(dialog, QCoreApplication::translate("dorvane::IntegerEdit", "Please enter an integer."),
-                            PromptIcon::Exclamation);
+    prompts.message(dialog, QCoreApplication::translate("dorvane::IntegerEdit", "Please enter an integer."),
+                    PromptIcon::Exclamation);
     edit->setFocus(Qt::OtherFocusReason);
     edit->selectAll();
     return std::nullopt;

@@ -10,11 +10,13 @@ class QWidget;
 
 namespace dorvane {
 
+class Prompts;
+
 // Reads a signed decimal integer from an edit the way the dialogs exchange
 // their numeric fields. Text that is not an integer shows "Please enter an
-// integer.", gives the edit the focus with its text selected and yields
-// nothing, so the dialog can stay open.
-std::optional<int> readIntegerEdit(QWidget* dialog, QLineEdit* edit);
+// integer." (through `prompts`), gives the edit the focus with its text
+// selected and yields nothing, so the dialog can stay open.
+std::optional<int> readIntegerEdit(Prompts& prompts, QWidget* dialog, QLineEdit* edit);
 
 // The list index of a stored byte: the index when the list has that entry,
 // otherwise -1 (no selection).

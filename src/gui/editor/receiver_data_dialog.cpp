@@ -16,9 +16,9 @@
 #include "core/database/replace_file.h"
 #include "gui/editor/channel_order_actions.h"
 #include "gui/editor/copy_clean_tools.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/report_list_view.h"
+#include "gui/ui/prompts.h"
 #include "qtcore/app/core_text.h"
 #include "qtcore/app/path_text.h"
 #include "qtcore/exchange/channel_data_json.h"
@@ -36,43 +36,47 @@ QString q(const std::string& text) { return coreText(text); }
 
 // ---- the session's questions ------------------------------------------------------
 
-bool PromptQuestions::confirm(const std::string& text) { return editorPrompts().confirm(parent_, q(text)); }
+bool PromptQuestions::confirm(const std::string& text) { return prompts_.confirm(parent_, q(text)); }
 
 bool PromptQuestions::ask(const std::string& text, const std::string& yes, const std::string& no) {
-    return editorPrompts().ask(parent_, q(text), q(yes), q(no));
+    return prompts_.ask(parent_, q(text), q(yes), q(no));
 }
 
 SessionQuestions::SaveChoice PromptQuestions::askToSave(const std::string& text) {
-    const int choice =
-        editorPrompts().choose(parent_, q(text),
-                               {QCoreApplication::translate("dorvane::CReceiverDataDialog", "&Save"),
-                                QCoreApplication::translate("dorvane::CReceiverDataDialog", "Do&n't Save"),
-                                QCoreApplication::translate("dorvane::CReceiverDataDialog", "Cancel")});
+    const int choice = prompts_.choose(parent_, q(text),
+                                       {QCoreApplication::translate("dorvane::CReceiverDataDialog", "&Save"),
+                                        QCoreApplication::translate("dorvane::CReceiverDataDialog", "Do&n't Save"),
+                                        QCoreApplication::translate("dorvane::CReceiverDataDialog", "Cancel")});
     if (choice == 0) return SaveChoice::Save;
     return choice == 1 ? SaveChoice::DontSave : SaveChoice::Cancel;
 }
 
 void PromptQuestions::tell(const std::string& text, bool warning) {
-    editorPrompts().message(parent_, q(text), warning ? PromptIcon::Exclamation : PromptIcon::None);
+    prompts_.message(parent_, q(text), warning ? PromptIcon::Exclamation : PromptIcon::None);
 }
 
 int PromptQuestions::choose(const std::string& text, const std::vector<std::string>& buttons) {
     QStringList texts;
     for (const std::string& button : buttons) texts << q(button);
-    const int choice = editorPrompts().choose(parent_, q(text), texts);
+    const int choice = prompts_.choose(parent_, q(text), texts);
     return choice < 0 ? static_cast<int>(buttons.size()) - 1 : choice;
 }
 
 // ---- start-up ------------------------------------------------------------------------
 
-CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent, SessionQuestions* questions)
-    : QDialog(parent), questions_(this), session_(document, questions ? *questions : questions_) {
+CReceiverDataDialog::CReceiverDataDialog(ChannelDataDocument& document, Prompts& prompts, EditorOptions options,
+                                         QWidget* parent, SessionQuestions* questions)
+    : QDialog(parent),
+      prompts_(prompts),
+      options_(options),
+      questions_(prompts, this),
+      session_(document, questions ? *questions : questions_) {
     setWindowTitle(tr("Edit Receiver Data"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     buildControls();
-    copyClean_ = new CopyCleanTools(*this);
+    copyClean_ = new CopyCleanTools(*this, prompts_);
     restoreSettings();
-    orderActions_ = new ChannelOrderActions(*this);
+    orderActions_ = new ChannelOrderActions(*this, prompts_);
     updateButtons();
 }
 
@@ -84,7 +88,7 @@ void CReceiverDataDialog::showOrderChange(const Change& change, const QString& s
 bool CReceiverDataDialog::initialise() {
     viewCombo_->setCurrentIndex(SatelliteView);
     if (const Status opened = session_.open(); !opened.ok()) {
-        editorPrompts().message(this, q(opened.message()), PromptIcon::None);
+        prompts_.message(this, q(opened.message()), PromptIcon::None);
         return false;
     }
     render({Change::Everything});
@@ -244,7 +248,7 @@ void CReceiverDataDialog::saveClicked() {
 
 bool CReceiverDataDialog::saveAs() {
     const QString suggested = textFromPath(session_.document().path().filename());
-    const QString file = editorPrompts().saveFileName(this, tr("Save As"), suggested, tr("Channel data (*.irz)"));
+    const QString file = prompts_.saveFileName(this, tr("Save As"), suggested, tr("Channel data (*.irz)"));
     if (file.isEmpty()) return false;
     Change changed;
     const bool saved = session_.saveAs(pathFromText(file), &changed);
@@ -304,23 +308,23 @@ bool isCsv(const QString& file) { return file.endsWith(QLatin1String(".csv"), Qt
 void CReceiverDataDialog::exportClicked() {
     if (session_.isMovePending()) return;
     const QString suggested = textFromPath(session_.document().path().stem()) + QStringLiteral(".json");
-    const QString file = editorPrompts().saveFileName(this, tr("Export"), suggested, kExchangeFilter);
+    const QString file = prompts_.saveFileName(this, tr("Export"), suggested, kExchangeFilter);
     if (file.isEmpty()) return;
     const ReceiverDatabase& db = session_.database();
     const QByteArray bytes = isCsv(file) ? channelTableCsv(db) : databaseToJson(db);
     const Status written = replaceFileAtomically(
         pathFromText(file),
         {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
-    if (!written.ok()) editorPrompts().message(this, tr("File write failed!"), PromptIcon::Exclamation);
+    if (!written.ok()) prompts_.message(this, tr("File write failed!"), PromptIcon::Exclamation);
 }
 
 void CReceiverDataDialog::importClicked() {
     if (session_.isMovePending()) return;
-    const QString file = editorPrompts().openFileName(this, tr("Import"), kExchangeFilter);
+    const QString file = prompts_.openFileName(this, tr("Import"), kExchangeFilter);
     if (file.isEmpty()) return;
     QFile input(file);
     if (!input.open(QIODevice::ReadOnly)) {
-        editorPrompts().message(this, tr("File open failed!"), PromptIcon::Exclamation);
+        prompts_.message(this, tr("File open failed!"), PromptIcon::Exclamation);
         return;
     }
     const QByteArray bytes = input.readAll();
@@ -336,7 +340,7 @@ void CReceiverDataDialog::importClicked() {
         },
         false, &imported));
     if (imported.ok() && !reported.isEmpty())
-        editorPrompts().message(this, reported.join(QLatin1Char('\n')), PromptIcon::None);
+        prompts_.message(this, reported.join(QLatin1Char('\n')), PromptIcon::None);
 }
 
 }  // namespace dorvane

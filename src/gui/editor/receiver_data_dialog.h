@@ -9,6 +9,7 @@
 #include "core/editor/edit_history.h"
 #include "core/editor/editor_session.h"
 #include "core/editor/editor_state.h"
+#include "gui/editor/editor_options.h"
 
 class QComboBox;
 class QLabel;
@@ -23,14 +24,15 @@ namespace dorvane {
 class ChannelDataDocument;
 class CopyCleanTools;
 class ChannelOrderActions;
+class Prompts;
 class ReceiverDatabase;
 class RecordListModel;
 class ReportListView;
 
-// The session's questions as the editor's boxes (editorPrompts()).
+// The session's questions as the editor's boxes.
 class PromptQuestions : public SessionQuestions {
 public:
-    explicit PromptQuestions(QWidget* parent) : parent_(parent) {}
+    PromptQuestions(Prompts& prompts, QWidget* parent) : prompts_(prompts), parent_(parent) {}
     bool confirm(const std::string& text) override;
     bool ask(const std::string& text, const std::string& yes, const std::string& no) override;
     SaveChoice askToSave(const std::string& text) override;
@@ -38,6 +40,7 @@ public:
     int choose(const std::string& text, const std::vector<std::string>& buttons) override;
 
 private:
+    Prompts& prompts_;
     QWidget* parent_;
 };
 
@@ -57,10 +60,11 @@ public:
     // The window edits the document's database, which it fills from the
     // document's buffer; "Save" checks the database, packs it and replaces
     // the document's file (keeping NAME.bak).
-    // The session's questions go to `questions` when given, else to the
-    // editor's boxes.
-    explicit CReceiverDataDialog(ChannelDataDocument& document, QWidget* parent = nullptr,
-                                 SessionQuestions* questions = nullptr);
+    // The window asks through `prompts`, and so do the dialogs and actions
+    // it opens. The session's questions go to `questions` when given, else
+    // to the editor's boxes.
+    CReceiverDataDialog(ChannelDataDocument& document, Prompts& prompts, EditorOptions options = {},
+                        QWidget* parent = nullptr, SessionQuestions* questions = nullptr);
 
     // Fills the database from the document's buffer (from empty tables) and
     // lists it. On a refused blob it shows why and returns false; the dialog
@@ -237,6 +241,8 @@ private:
     bool saveAs();
     void cancelPendingMove();
 
+    Prompts& prompts_;
+    EditorOptions options_;
     PromptQuestions questions_;
     EditorSession session_;
     bool rendering_ = false;

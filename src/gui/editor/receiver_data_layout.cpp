@@ -24,7 +24,6 @@
 #include "gui/editor/cell_texts.h"
 #include "gui/editor/channel_order_actions.h"
 #include "gui/editor/copy_clean_tools.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/report_list_view.h"
@@ -397,7 +396,7 @@ void CReceiverDataDialog::showEvent(QShowEvent* event) {
 }
 
 void CReceiverDataDialog::restoreSettings() {
-    if (!editorPrompts().rememberLayout) return;
+    if (!options_.rememberLayout) return;
     QSettings settings = editorSettings();
     settings.beginGroup(QStringLiteral("Editor"));
     session_.restoreSort(settings.value(QStringLiteral("SortColumn"), session_.sortColumn()).toInt(),
@@ -413,7 +412,7 @@ void CReceiverDataDialog::restoreSettings() {
 }
 
 void CReceiverDataDialog::storeSettings() const {
-    if (!editorPrompts().rememberLayout) return;
+    if (!options_.rememberLayout) return;
     QSettings settings = editorSettings();
     settings.beginGroup(QStringLiteral("Editor"));
     settings.setValue(QStringLiteral("SortColumn"), session_.sortColumn());

@@ -9,10 +9,10 @@
 #include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/edit_satellite_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/report_list_view.h"
+#include "gui/ui/prompts.h"
 
 namespace dorvane {
 
@@ -86,8 +86,8 @@ void CReceiverDataDialog::channelListDoubleClicked() {
 
 bool CReceiverDataDialog::editSatellite(int slot) {
     SatelliteRecord record = session_.database().satellite(slot);
-    CEditSatelliteDialog dialog(satelliteDialogValues(record), this);
-    if (editorPrompts().run(dialog) != QDialog::Accepted) return false;
+    CEditSatelliteDialog dialog(satelliteDialogValues(record), prompts_, this);
+    if (prompts_.run(dialog) != QDialog::Accepted) return false;
     storeSatelliteDialogValues(dialog.values(), record);
     Change changed = session_.editSatellite(slot, record);
     changed.list = EditorList::Left;
@@ -98,9 +98,9 @@ bool CReceiverDataDialog::editSatellite(int slot) {
 
 bool CReceiverDataDialog::editTransponder(int transponder) {
     TransponderRecord record = session_.database().transponder(transponder);
-    CEditTpDialog dialog(transponderDialogValues(record), this);
+    CEditTpDialog dialog(transponderDialogValues(record), prompts_, this);
     dialog.useDatabase(session_.database(), transponder);
-    if (editorPrompts().run(dialog) != QDialog::Accepted) return false;
+    if (prompts_.run(dialog) != QDialog::Accepted) return false;
     storeTransponderDialogValues(dialog.values(), record);
     Change changed = session_.editTransponder(transponder, record);
     changed.list = EditorList::Middle;
@@ -112,8 +112,8 @@ bool CReceiverDataDialog::editTransponder(int transponder) {
 // The dialog works on a copy of the tables; the session takes the record.
 bool CReceiverDataDialog::editChannel(int channel) {
     auto scratch = std::make_unique<ReceiverDatabase>(session_.database());
-    CEditChannelDialog dialog(*scratch, channel, this);
-    if (editorPrompts().run(dialog) != QDialog::Accepted) return false;
+    CEditChannelDialog dialog(*scratch, channel, prompts_, this);
+    if (prompts_.run(dialog) != QDialog::Accepted) return false;
     Change changed = session_.editChannel(channel, scratch->channel(channel));
     changed.list = EditorList::Channels;
     changed.focusId = channel;

@@ -17,14 +17,15 @@
 
 #include "gui/app/main_dialog.h"
 #include "gui/app/serial_config_dialog.h"
+#include "gui/support/scripted_prompts.h"
 #include "gui/ui/skin_button.h"
 #include "gui/ui/text_progress_bar.h"
 #include "ui/contrast.h"
-#include "ui/scripted_prompts.h"
 #include "ui/test_languages.h"
 
 using namespace dorvane;
 using test::contrastRatio;
+using test::ScriptedPrompts;
 
 namespace {
 
@@ -118,9 +119,8 @@ private slots:
         ScriptedPrompts prompts;
         CMainDialog::Options options;
         options.portName = QStringLiteral("/dev/ttyUSB0");
-        options.prompts = &prompts;
         options.settingsApplication = QStringLiteral("dorvane-contrast-test");
-        CMainDialog window(options);
+        CMainDialog window(options, prompts);
         window.control(CMainDialog::kEditor)->show();
         window.control(CMainDialog::kForced)->setEnabled(true);
         static_cast<QLabel*>(window.control(CMainDialog::kThroughput))->setText(QStringLiteral("115200 bps"));
@@ -163,9 +163,8 @@ private slots:
         ScriptedPrompts prompts;
         CMainDialog::Options options;
         options.portName = QStringLiteral("/dev/ttyUSB0");
-        options.prompts = &prompts;
         options.settingsApplication = QStringLiteral("dorvane-contrast-test");
-        CMainDialog window(options);
+        CMainDialog window(options, prompts);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto* label = new QLabel(QStringLiteral("Elapsed :"), &window);

@@ -21,13 +21,14 @@
 #include "gui/app/main_dialog.h"
 #include "gui/app/serial_config_dialog.h"
 #include "gui/station/station_window.h"
+#include "gui/support/scripted_prompts.h"
 #include "gui/ui/skin_button.h"
 #include "gui/ui/text_progress_bar.h"
 #include "qtcore/app/core_text.h"
-#include "ui/scripted_prompts.h"
 #include "ui/test_languages.h"
 
 using namespace dorvane;
+using test::ScriptedPrompts;
 
 namespace {
 
@@ -172,9 +173,8 @@ private slots:
         ScriptedPrompts prompts;
         CMainDialog::Options options;
         options.portName = port;  // not there: the window starts with its port closed
-        options.prompts = &prompts;
         options.settingsApplication = QStringLiteral("dorvane-label-fit-test");
-        CMainDialog window(options);
+        CMainDialog window(options, prompts);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.fontInfo().family(), family);

@@ -28,7 +28,7 @@
 #include "gui/app/connection_check_dialog.h"
 #include "gui/app/main_dialog.h"
 #include "gui/app/serial_config_dialog.h"
-#include "gui/editor/editor_prompts.h"
+#include "gui/support/scripted_prompts.h"
 #include "gui/ui/skin_button.h"
 #include "gui/ui/text_progress_bar.h"
 #include "qtcore/app/settings.h"
@@ -37,9 +37,9 @@
 #include "support/channel_blob.h"
 #include "support/image_builder.h"
 #include "support/temp_dir.h"
-#include "ui/scripted_prompts.h"
 
 using namespace dorvane;
+using test::ScriptedPrompts;
 namespace fs = std::filesystem;
 
 namespace {
@@ -136,11 +136,10 @@ class MainWindowTest : public QObject {
         // A silent sender is asked again every uploadSilence, six times.
         o.engineTimeouts.uploadSilence = std::min<Millis>(replyTimeout, 3000);
         o.portName = port;
-        o.prompts = &prompts;
         o.settingsApplication = QStringLiteral("dorvane-window-test");
         o.flowTimes.startTimeout = startTimeout;
         o.transfersFolder = QString::fromStdString(dir_->file("transfers").string());
-        auto w = std::make_unique<CMainDialog>(o);
+        auto w = std::make_unique<CMainDialog>(o, prompts);
         w->show();
         return w;
     }
@@ -242,10 +241,9 @@ private slots:
         auto deferred = [&](const QString& port, ScriptedPrompts& prompts) {
             CMainDialog::Options o;
             o.portName = port;
-            o.prompts = &prompts;
             o.settingsApplication = QStringLiteral("dorvane-window-test");
             o.deferPort = true;
-            auto w = std::make_unique<CMainDialog>(o);
+            auto w = std::make_unique<CMainDialog>(o, prompts);
             w->show();
             return w;
         };
@@ -257,12 +255,11 @@ private slots:
             QVERIFY(w->logLines().isEmpty());
             QVERIFY(!w->portRetryRunning());
             bool portTriedDuringEditor = true;
-            editorPrompts().run = [&](QDialog&) {
+            prompts.onDialog = [&](QDialog&) {
                 portTriedDuringEditor = !w->logLines().filter(QStringLiteral("Port(")).isEmpty();
                 return int(QDialog::Rejected);
             };
             w->openFileForEditing(qpath(demoFile));
-            resetEditorPrompts();
             QVERIFY(!portTriedDuringEditor);
             // Back in the window: tried, said in the log, no box.
             QVERIFY(prompts.messages.isEmpty());
@@ -375,7 +372,7 @@ private slots:
         ScriptedPrompts prompts;
         auto w = window(sim.path(), prompts);
         QStringList shown;
-        editorPrompts().run = [&shown](QDialog& dialog) {
+        prompts.onDialog = [&shown](QDialog& dialog) {
             shown << dialog.windowTitle();
             return int(QDialog::Accepted);
         };
@@ -393,7 +390,6 @@ private slots:
         QCOMPARE(static_cast<QLineEdit*>(w->control(CMainDialog::kFilePath))->text(), qpath(demoFile));
         w->openFileForEditing(qpath(smallImage_));
         QCOMPARE(shown.size(), 1);
-        resetEditorPrompts();
     }
 
     void openingChannelDataShowsEditAndAnImageHidesIt() {

@@ -31,7 +31,6 @@
 #include "gui/ui/skin_button.h"
 #include "gui/ui/text_progress_bar.h"
 #include "ui/contrast.h"
-#include "ui/scripted_prompts.h"
 #include "ui/test_languages.h"
 
 using namespace dorvane;
@@ -128,14 +127,13 @@ std::unique_ptr<ReceiverDatabase> demoDatabase() {
 }
 
 struct MainWindow {
-    ::ScriptedPrompts prompts;
+    test::ScriptedPrompts prompts;
     std::unique_ptr<CMainDialog> window;
     MainWindow() {
         CMainDialog::Options options;
         options.portName = QStringLiteral("/dev/dorvane-no-such-port");
-        options.prompts = &prompts;
         options.settingsApplication = QStringLiteral("dorvane-accessibility-test");
-        window = std::make_unique<CMainDialog>(options);
+        window = std::make_unique<CMainDialog>(options, prompts);
         window->control(CMainDialog::kEditor)->show();
         window->control(CMainDialog::kForced)->setEnabled(true);
         window->show();
@@ -258,7 +256,7 @@ private slots:
 
     void everyControlOfTheEditorIsNamedAndReached() {
         test::ScriptedPrompts prompts;
-        test::EditorWindow editor(*demoDatabase());
+        test::EditorWindow editor(*demoDatabase(), prompts);
         QVERIFY(editor.opened());
         CReceiverDataDialog& dialog = editor.dialog();
         dialog.show();
@@ -313,7 +311,7 @@ private slots:
         dark.setColor(QPalette::ButtonText, QColor(0xee, 0xee, 0xee));
         QApplication::setPalette(dark);
         test::ScriptedPrompts prompts;
-        test::EditorWindow editor(*demoDatabase());
+        test::EditorWindow editor(*demoDatabase(), prompts);
         QVERIFY(editor.opened());
         editor.dialog().show();
         QStringList bad;

@@ -73,7 +73,7 @@ private slots:
 
     void moveAndSelectDestinationCrossSatellitesWithEverySatelliteChosen() {
         ScriptedPrompts prompts;
-        EditorWindow s(*demo_);
+        EditorWindow s(*demo_, prompts);
         auto& w = s.dialog();
         QCOMPARE(w.leftList()->selectedRowCount(), w.leftList()->model()->rowCount());
         const QString moving = nameOf(s.database(), 0);
@@ -96,7 +96,7 @@ private slots:
 
     void moveToNumberAndSwapByTheirKeys() {
         ScriptedPrompts prompts;
-        EditorWindow s(*demo_);
+        EditorWindow s(*demo_, prompts);
         auto& w = s.dialog();
         showActive(w);
         const QStringList names{nameOf(s.database(), 5), nameOf(s.database(), 60), nameOf(s.database(), 99)};
@@ -133,7 +133,7 @@ private slots:
     // all chosen ones when it is among them.
     void typingANewNumberMovesTheChannels() {
         ScriptedPrompts prompts;
-        EditorWindow s(*demo_);
+        EditorWindow s(*demo_, prompts);
         auto& w = s.dialog();
         showActive(w);
         RecordListModel* model = w.channelList()->listModel();
@@ -176,7 +176,7 @@ private slots:
 
     void sortAndKeepFromTheContextMenu() {
         ScriptedPrompts prompts;
-        EditorWindow s(*demo_);
+        EditorWindow s(*demo_, prompts);
         auto& w = s.dialog();
         w.channelList()->selectAllRows();
         clickList(w.channelList());
@@ -201,7 +201,7 @@ private slots:
     // The same files and counts as the command line's test.
     void applyOrderFromATextListShowsThePreviewFirst() {
         ScriptedPrompts prompts;
-        EditorWindow s(*demo_);
+        EditorWindow s(*demo_, prompts);
         auto& w = s.dialog();
         showActive(w);
         prompts.files = {reference("demo_names.txt"), reference("demo_names.txt")};
@@ -256,7 +256,7 @@ private slots:
         out.write(packed(*other));
         out.close();
 
-        EditorWindow s(*demo_);
+        EditorWindow s(*demo_, prompts);
         auto& w = s.dialog();
         prompts.files = {file};
         prompts.onDialog = [](QDialog& d) {

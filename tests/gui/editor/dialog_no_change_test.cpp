@@ -162,7 +162,7 @@ private slots:
         for (int s = 0; s < kEditableSatellites; ++s) {
             if (!satelliteInUse(db->satellite(s))) continue;
             const SatelliteRecord was = db->satellite(s);
-            CEditSatelliteDialog dialog(satelliteDialogValues(db->satellite(s)));
+            CEditSatelliteDialog dialog(satelliteDialogValues(db->satellite(s)), prompts);
             dialog.accept();
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
             storeSatelliteDialogValues(dialog.values(), db->satellite(s));
@@ -172,7 +172,7 @@ private slots:
         for (int t = 0; t < kTransponderSlots; ++t) {
             if (transponderFree(db->transponder(t))) continue;
             const TransponderRecord was = db->transponder(t);
-            CEditTpDialog dialog(transponderDialogValues(db->transponder(t)));
+            CEditTpDialog dialog(transponderDialogValues(db->transponder(t)), prompts);
             dialog.useDatabase(*db, t);
             dialog.accept();
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
@@ -183,7 +183,7 @@ private slots:
         for (int n = 0; n < kChannelSlots; ++n) {
             if (channelFree(db->channel(n))) continue;
             const ChannelRecord was = db->channel(n);
-            CEditChannelDialog dialog(*db, n);
+            CEditChannelDialog dialog(*db, n, prompts);
             dialog.accept();
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
             QVERIFY2(std::memcmp(&was, &db->channel(n), sizeof was) == 0, qPrintable(QString::number(n)));
@@ -204,7 +204,7 @@ private slots:
     void okWithoutAChangeInTheWindowRecordsNoEdit() {
         QFETCH(int, which);
         ScriptedPrompts prompts;
-        EditorWindow session(*database(which));
+        EditorWindow session(*database(which), prompts);
         auto& w = session.dialog();
         const auto opened = std::make_unique<ReceiverDatabase>(session.database());
         QStringList shownFrequencies;
@@ -264,7 +264,7 @@ private slots:
     // takes them so (typed, the side chosen with the keys).
     void locationsAsDegreesEastOrWest() {
         ScriptedPrompts prompts;
-        EditorWindow session(*database(0));
+        EditorWindow session(*database(0), prompts);
         auto& w = session.dialog();
         auto* model = w.leftList()->listModel();
         QStringList shown;
@@ -297,7 +297,7 @@ private slots:
     // "Add" and "OK" without a change keeps the new record as one edit.
     void addedChannelKeptByOkWithoutAChange() {
         ScriptedPrompts prompts;
-        EditorWindow session(*database(0));
+        EditorWindow session(*database(0), prompts);
         auto& w = session.dialog();
         selectRows(w.leftList(), {0});
         clickList(w.leftList());

@@ -87,7 +87,8 @@ class EditDialogsTest : public QObject {
     Q_OBJECT
 private slots:
     void satelliteLnbListsFollowTheLnbType() {
-        CEditSatelliteDialog dialog(satelliteDialogValues(universalSatellite()));
+        ScriptedPrompts prompts;
+        CEditSatelliteDialog dialog(satelliteDialogValues(universalSatellite()), prompts);
         showActive(dialog);
         QCOMPARE(dialog.lnbLowEdit()->text(), QStringLiteral("9750"));
         QVERIFY(!dialog.lnbLowEdit()->isEnabled());
@@ -140,6 +141,7 @@ private slots:
     // names the stored frequency, not the entry its position byte would
     // give; a list left without a selection writes nothing.
     void frequencyListShowsTheStoredFrequency() {
+        ScriptedPrompts prompts;
         SatelliteRecord sat = universalSatellite();
         sat.lnbType = 1;
         sat.lnbFrequency = 10750;
@@ -148,7 +150,7 @@ private slots:
         sat.diseqcPort = 0;
         const SatelliteRecord stored = sat;
         {
-            CEditSatelliteDialog dialog(satelliteDialogValues(sat));
+            CEditSatelliteDialog dialog(satelliteDialogValues(sat), prompts);
             showActive(dialog);
             QCOMPARE(dialog.frequencyList()->currentText(), QStringLiteral("10750"));
             QCOMPARE(dialog.lnbHighEdit()->text(), QStringLiteral("10750"));
@@ -160,7 +162,7 @@ private slots:
         }
         {
             // Choosing an entry sets the frequency and its position.
-            CEditSatelliteDialog dialog(satelliteDialogValues(sat));
+            CEditSatelliteDialog dialog(satelliteDialogValues(sat), prompts);
             showActive(dialog);
             choose(dialog.frequencyList(), 1);
             QCOMPARE(dialog.lnbHighEdit()->text(), QStringLiteral("5750"));
@@ -175,7 +177,7 @@ private slots:
         {
             // To Universal: 9750 is no high oscillator, nothing selected,
             // and the position byte stays.
-            CEditSatelliteDialog dialog(satelliteDialogValues(sat));
+            CEditSatelliteDialog dialog(satelliteDialogValues(sat), prompts);
             showActive(dialog);
             choose(dialog.lnbTypeList(), 0);
             QCOMPARE(dialog.frequencyList()->currentIndex(), -1);
@@ -191,7 +193,7 @@ private slots:
     void satelliteNameAndLocationAreCutToTheirFields() {
         ScriptedPrompts prompts;
         SatelliteRecord sat = universalSatellite();
-        CEditSatelliteDialog dialog(satelliteDialogValues(sat));
+        CEditSatelliteDialog dialog(satelliteDialogValues(sat), prompts);
         showActive(dialog);
         QCOMPARE(dialog.locationEdit()->text(), QStringLiteral("19.2"));
         QCOMPARE(dialog.sideList()->currentText(), QStringLiteral("East"));
@@ -216,7 +218,7 @@ private slots:
 
         // Stored values the degrees cannot show stay when not touched.
         sat.location = -1;
-        CEditSatelliteDialog odd(satelliteDialogValues(sat));
+        CEditSatelliteDialog odd(satelliteDialogValues(sat), prompts);
         odd.accept();
         storeSatelliteDialogValues(odd.values(), sat);
         QCOMPARE(int(sat.location), -1);
@@ -253,7 +255,7 @@ private slots:
         ScriptedPrompts prompts;
         SatelliteRecord single = universalSatellite();
         single.lnbType = 1;
-        CEditSatelliteDialog dialog(satelliteDialogValues(single));
+        CEditSatelliteDialog dialog(satelliteDialogValues(single), prompts);
         showActive(dialog);
         type(dialog.lnbHighEdit(), QStringLiteral("10.6G"));
         dialog.nameEdit()->setFocus();
@@ -268,7 +270,7 @@ private slots:
         QCOMPARE(dialog.values().lnbHigh, 10600);
 
         TransponderRecord tp{};
-        CEditTpDialog tpDialog(transponderDialogValues(tp));
+        CEditTpDialog tpDialog(transponderDialogValues(tp), prompts);
         showActive(tpDialog);
         tpDialog.symbolRateEdit()->setText(QStringLiteral("27.5k"));
         tpDialog.accept();
@@ -288,7 +290,7 @@ private slots:
         tp.transmission = 0;  // neither
         tp.modulation = 1;    // neither
         tp.carried12[2] = 0x77;
-        CEditTpDialog dialog(transponderDialogValues(tp));
+        CEditTpDialog dialog(transponderDialogValues(tp), prompts);
         QCOMPARE(dialog.fecList()->count(), 13);
         QCOMPARE(dialog.fecList()->itemText(12), QStringLiteral("Auto"));
         QCOMPARE(dialog.fecList()->currentIndex(), -1);
@@ -307,7 +309,7 @@ private slots:
         tp.transmission = 2;
         tp.modulation = 4;
         tp.fec = 3;
-        CEditTpDialog again(transponderDialogValues(tp));
+        CEditTpDialog again(transponderDialogValues(tp), prompts);
         QCOMPARE(again.transmissionList()->currentText(), QStringLiteral("DVB-S2"));
         QCOMPARE(again.modulationList()->currentText(), QStringLiteral("8PSK"));
         QCOMPARE(again.fecList()->currentText(), QStringLiteral("3/4"));
@@ -348,7 +350,7 @@ private slots:
         setTransponder(*db, 0, 0, 11778, 0);
         setTransponder(*db, 1, 0, 12000, 0);
 
-        CEditTpDialog dialog(transponderDialogValues(db->transponder(1)));
+        CEditTpDialog dialog(transponderDialogValues(db->transponder(1)), prompts);
         dialog.useDatabase(*db, 1);
         QVERIFY(dialog.satelliteList());
         QCOMPARE(entries(dialog.satelliteList()), QStringList({"East (19.2\u00B0E)", "West (30.0\u00B0W)"}));
@@ -372,7 +374,7 @@ private slots:
         QCOMPARE(int(db->transponder(1).frequency), 11779);
 
         // "Keep" takes the colliding frequency.
-        CEditTpDialog again(transponderDialogValues(db->transponder(1)));
+        CEditTpDialog again(transponderDialogValues(db->transponder(1)), prompts);
         again.useDatabase(*db, 1);
         again.satelliteList()->setCurrentIndex(0);
         prompts.answers = {true};
@@ -404,7 +406,7 @@ private slots:
         ch.pcrPid = 103;
         ch.serviceId = 777;
 
-        CEditChannelDialog dialog(*db, 3);
+        CEditChannelDialog dialog(*db, 3, prompts);
         QCOMPARE(entries(dialog.satelliteList()), QStringList({"East (19.2\u00B0E)", "West (30.0\u00B0W)",
                                                                "Edge (180.0\u00B0E)", "Over (179.9\u00B0W)"}));
         QCOMPARE(dialog.satelliteList()->currentIndex(), 0);
@@ -445,7 +447,7 @@ private slots:
 
         // A satellite without transponders: nothing to choose, the channel
         // stays on its transponder.
-        CEditChannelDialog second(*db, 3);
+        CEditChannelDialog second(*db, 3, prompts);
         second.satelliteList()->setCurrentIndex(2);
         QCOMPARE(second.transponderList()->count(), 0);
         second.accept();
@@ -453,7 +455,7 @@ private slots:
         QCOMPARE(int(ch.satellite), 1);
 
         // Cancel writes nothing.
-        CEditChannelDialog third(*db, 3);
+        CEditChannelDialog third(*db, 3, prompts);
         third.nameEdit()->setText(QStringLiteral("Changed"));
         third.reject();
         QCOMPARE(fixedText(ch.name), std::string("A name of twenty-f"));
@@ -464,7 +466,7 @@ private slots:
         other = ch;
         setFixedText(other.name, "Other");
         other.serviceId = 900;
-        CEditChannelDialog fourth(*db, 3);
+        CEditChannelDialog fourth(*db, 3, prompts);
         QCOMPARE(fourth.serviceIdEdit()->text(), QStringLiteral("777"));
         fourth.teletextPidEdit()->setText(QStringLiteral("70000"));
         fourth.accept();
@@ -486,7 +488,7 @@ private slots:
         // On another transponder the same id is no question.
         const int asked = int(prompts.questions.size());
         other.transponder = 7;
-        CEditChannelDialog fifth(*db, 3);
+        CEditChannelDialog fifth(*db, 3, prompts);
         fifth.serviceIdEdit()->setText(QStringLiteral("900"));
         fifth.accept();
         QCOMPARE(int(prompts.questions.size()), asked);
@@ -506,14 +508,14 @@ private slots:
         ch.carried34 = 0xBEEF;
         const ChannelRecord before = ch;
 
-        CEditChannelDialog dialog(*db, 0);
+        CEditChannelDialog dialog(*db, 0, prompts);
         dialog.accept();
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(std::memcmp(&before, &ch, sizeof ch), 0);
         QCOMPARE(fixedText(ch.name), std::string("Nineteen characters"));
 
         // A new name takes the first 18 bytes; the 19th stays as it was.
-        CEditChannelDialog renamed(*db, 0);
+        CEditChannelDialog renamed(*db, 0, prompts);
         renamed.nameEdit()->setText(QStringLiteral("Short"));
         renamed.accept();
         QCOMPARE(fixedText(ch.name), std::string("Short"));

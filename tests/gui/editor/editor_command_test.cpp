@@ -12,26 +12,10 @@
 #include "core/database/demo_data.h"
 #include "editor_test_support.h"
 #include "gui/app/main_dialog.h"
-#include "gui/app/window_prompts.h"
 #include "gui/editor/record_list_model.h"
 
 using namespace dorvane;
 using namespace dorvane::test;
-
-namespace {
-
-class QuietWindowPrompts : public WindowPrompts {
-public:
-    QStringList messages;
-    void message(QWidget*, const QString& text) override { messages << text; }
-    bool question(QWidget*, const QString&) override { return false; }
-    QString openFileName(QWidget*, const QString&) override { return {}; }
-    QString saveFileName(QWidget*, const QString&, const QString&) override { return {}; }
-    std::optional<QString> choosePort(QWidget*, const QString&) override { return std::nullopt; }
-    void about(QWidget*) override {}
-};
-
-}  // namespace
 
 class EditorCommandTest : public QObject {
     Q_OBJECT
@@ -46,19 +30,19 @@ private slots:
             QCOMPARE(packBackup(*demo, *buffer, 53736), PackResult::Ok);
             QVERIFY(writeChannelDataFile(*buffer, path.toStdString()).ok());
         }
-        QuietWindowPrompts windowPrompts;
+        // The window and the editor it opens ask through the same prompts.
+        ScriptedPrompts prompts;
         CMainDialog::Options options;
         options.portName = dir.filePath(QStringLiteral("no-such-port"));
-        options.prompts = &windowPrompts;
         options.portRetryMs = 60000;
-        CMainDialog window(options);
+        options.editor = kTestEditor;
+        CMainDialog window(options, prompts);
         window.openFile(path);
         auto* edit = qobject_cast<QAbstractButton*>(window.control(CMainDialog::kEditor));
         QVERIFY(edit);
         QVERIFY(!edit->isHidden());
         const int logged = int(window.logLines().size());
 
-        ScriptedPrompts prompts;
         int channelsListed = 0;
         prompts.onDialog = [&](QDialog& d) {
             auto* editor = qobject_cast<CReceiverDataDialog*>(&d);
@@ -91,13 +75,13 @@ private slots:
         QFile backup(path + QStringLiteral(".bak"));
         QVERIFY(backup.open(QIODevice::ReadOnly));
         QCOMPARE(backup.readAll(), before);
-        QVERIFY(windowPrompts.messages.filter(QStringLiteral("File open failed!")).isEmpty());
+        QVERIFY(prompts.messages.filter(QStringLiteral("File open failed!")).isEmpty());
 
         // The file gone: the box, and no editor.
         QVERIFY(QFile::remove(path));
         edit->click();
         QCOMPARE(prompts.dialogsRun, 1);
-        QCOMPARE(windowPrompts.messages.last(), QStringLiteral("File open failed!"));
+        QCOMPARE(prompts.messages.last(), QStringLiteral("File open failed!"));
     }
 };
 

@@ -62,10 +62,10 @@ QTreeWidgetItem* itemNamed(QTreeWidget* tree, const QString& text) {
 // The side panel open on the full demo file beside a window whose file
 // lacks satellite 1 (Meridan 13E).
 struct TwoFiles {
-    TwoFiles() : target(demo()) {
+    explicit TwoFiles(Prompts& prompts) : target(demo()) {
         target->deleteSatellite(1);
         target->orderEntry(2) = 0;
-        window = std::make_unique<EditorWindow>(*target);
+        window = std::make_unique<EditorWindow>(*target, prompts);
         second = writeFile(dir, QStringLiteral("second.irz"), *demo());
     }
     QTemporaryDir dir;
@@ -90,7 +90,7 @@ class EditorCopyCleanTest : public QObject {
 private slots:
     void secondFileCopiesBySideButtonInOneUndoStep() {
         ScriptedPrompts prompts;
-        TwoFiles files;
+        TwoFiles files(prompts);
         auto& w = files.window->dialog();
         CopySourcePanel* panel = w.copyCleanTools()->sidePanel();
         QVERIFY(!panel->isVisible());
@@ -129,7 +129,7 @@ private slots:
 
     void droppingTheSidePanelsChoiceOnAListCopiesIt() {
         ScriptedPrompts prompts;
-        TwoFiles files;
+        TwoFiles files(prompts);
         auto& w = files.window->dialog();
         QVERIFY(w.copyCleanTools()->openSecondFile(files.second));
         QTreeWidget* tree = w.copyCleanTools()->sidePanel()->tree();
@@ -160,7 +160,7 @@ private slots:
         ScriptedPrompts prompts;
         auto db = demo();
         db->channel(5).serviceId = db->channel(4).serviceId;
-        EditorWindow window(*db);
+        EditorWindow window(*db, prompts);
         auto& w = window.dialog();
         QTest::keyClick(&w, Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(w.copyCleanTools()->duplicatesAction()->isChecked());
@@ -179,7 +179,7 @@ private slots:
         ScriptedPrompts prompts;
         auto db = demo();
         for (int n = 0; n < 4; ++n) db->deleteChannel(n);
-        EditorWindow window(*db);
+        EditorWindow window(*db, prompts);
         auto& w = window.dialog();
         std::unique_ptr<QMenu> menu(w.contextMenuFor(CReceiverDataDialog::MiddleList));
         QAction* remove = nullptr;
@@ -199,7 +199,7 @@ private slots:
         ScriptedPrompts prompts;
         auto db = demo();
         setFixedText(db->channel(0).name, "Tab\there");
-        EditorWindow window(*db);
+        EditorWindow window(*db, prompts);
         auto& w = window.dialog();
         ReportListView* list = w.channelList();
         const int first = list->listModel()->rowOf(0);
@@ -231,7 +231,7 @@ private slots:
         ScriptedPrompts prompts;
         QTemporaryDir dir;
         auto small = demo();
-        EditorWindow window(*small);
+        EditorWindow window(*small, prompts);
         prompts.files = {dir.filePath(QStringLiteral("list"))};
         w(window).copyCleanTools()->exportPdfClicked();
         const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
@@ -257,7 +257,7 @@ private slots:
         QCOMPARE(previewed, smallPages);
 #endif
 
-        EditorWindow full(*makeFullDatabase());
+        EditorWindow full(*makeFullDatabase(), prompts);
         int pages = 0;
         QVERIFY(w(full).copyCleanTools()->exportPdf(dir.filePath(QStringLiteral("full.pdf")), &pages));
         QCOMPARE(pdfPages(dir.filePath(QStringLiteral("full.pdf"))), pages);

@@ -59,8 +59,8 @@ private slots:
 
     void draggingChannelsIsMoveThenSelectDestination() {
         ScriptedPrompts prompts;
-        EditorWindow byButtons(*source_);
-        EditorWindow byDrag(*source_);
+        EditorWindow byButtons(*source_, prompts);
+        EditorWindow byDrag(*source_, prompts);
         for (EditorWindow* s : {&byButtons, &byDrag}) {
             auto& w = s->dialog();
             selectRows(w.leftList(), {1});
@@ -101,8 +101,8 @@ private slots:
 
     void draggingIntoAndWithinFavouriteGroups() {
         ScriptedPrompts prompts;
-        EditorWindow byButtons(*source_);
-        EditorWindow byDrag(*source_);
+        EditorWindow byButtons(*source_, prompts);
+        EditorWindow byDrag(*source_, prompts);
         for (EditorWindow* s : {&byButtons, &byDrag}) chooseView(s->dialog(), CReceiverDataDialog::FavRadioView);
 
         // Reordering members: as Move, then Select Destination.
@@ -132,8 +132,8 @@ private slots:
         // Channels into a group: as Add; onto a group name, into that group.
         auto small = std::make_unique<ReceiverDatabase>(*source_);
         for (int s = 0; s < kGroupSlots; ++s) small->groupSlot(5, s) = -1;
-        EditorWindow addByButtons(*small);
-        EditorWindow addByDrag(*small);
+        EditorWindow addByButtons(*small, prompts);
+        EditorWindow addByDrag(*small, prompts);
         for (EditorWindow* s : {&addByButtons, &addByDrag}) {
             chooseView(s->dialog(), CReceiverDataDialog::FavRadioView);
             s->dialog().leftList()->selectRow(5, true);

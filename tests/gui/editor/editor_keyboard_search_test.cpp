@@ -17,7 +17,6 @@
 #include "editor_test_support.h"
 #include "gui/editor/cell_texts.h"
 #include "gui/editor/edit_channel_dialog.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/record_list_model.h"
 
 using namespace dorvane;
@@ -62,7 +61,7 @@ private slots:
 
     void searchNarrowsTogetherWithFiltersAndSorting() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         const ReceiverDatabase& db = session.database();
         const int all = w.counterValue(1036);
@@ -147,7 +146,7 @@ private slots:
 
     void headersSortInStepWithTheSortButtons() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         const ReceiverDatabase& db = session.database();
         QHeaderView* header = w.channelList()->horizontalHeader();
@@ -184,7 +183,7 @@ private slots:
 
     void keyboardDoesWhatTheMouseDoes() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         const ReceiverDatabase& db = session.database();
 
@@ -252,11 +251,10 @@ private slots:
     void columnWidthsAndSortAreRemembered() {
         QStandardPaths::setTestModeEnabled(true);
         ScriptedPrompts prompts;
-        editorPrompts().rememberLayout = true;
         QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavro Technology, Inc."),
                   QCoreApplication::applicationName())
             .remove(QStringLiteral("Editor"));
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts, EditorOptions{.rememberLayout = true});
         auto& w = session.dialog();
         clickHeader(w.channelList(), 1);  // "PPid"
         clickHeader(w.channelList(), 1);
@@ -280,7 +278,7 @@ private slots:
 
     void fitsTheScreen() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         const QRect available = w.screen()->availableGeometry();
         w.hide();

@@ -67,7 +67,7 @@ class EditorSafetyTest : public QObject {
 private slots:
     void addedSatelliteIsListedAndTakesATransponder() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         ReceiverDatabase& db = session.database();
         clickRadio(w.allSatButton());
@@ -108,7 +108,7 @@ private slots:
 
     void cancelledAddsLeaveNothingBehind() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         ReceiverDatabase& db = session.database();
         const auto before = tables(db);
@@ -141,7 +141,7 @@ private slots:
 
     void editChannelOntoAnotherSatelliteListsTheChannelsAgain() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         ReceiverDatabase& db = session.database();
         selectRows(w.leftList(), {0});
@@ -164,7 +164,7 @@ private slots:
 
     void aSaveThatWouldDropChannelsIsRefused() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         ReceiverDatabase& db = session.database();
         const QByteArray original = fileBytes(session.path());
@@ -194,7 +194,7 @@ private slots:
         source->channel(1).transponder = source->channel(0).transponder;
         source->channel(1).satellite = source->channel(0).satellite;
         source->channel(1).serviceId = source->channel(0).serviceId;
-        EditorWindow session(*source);
+        EditorWindow session(*source, prompts);
         auto& w = session.dialog();
         const QByteArray original = fileBytes(session.path());
         selectRows(w.channelList(), {w.channelList()->listModel()->rowCount() - 1});
@@ -214,7 +214,7 @@ private slots:
 
     void aPendingFavouriteMoveKeepsItsGroupAndCanBeCancelled() {
         ScriptedPrompts prompts;
-        EditorWindow session(*makeFullDatabase());
+        EditorWindow session(*makeFullDatabase(), prompts);
         auto& w = session.dialog();
         ReceiverDatabase& db = session.database();
         chooseView(w, CReceiverDataDialog::FavTvView);
@@ -256,7 +256,7 @@ private slots:
         source->channel(1).transponder = source->channel(0).transponder;
         source->channel(1).satellite = source->channel(0).satellite;
         source->channel(1).serviceId = source->channel(0).serviceId;
-        EditorWindow session(*source);
+        EditorWindow session(*source, prompts);
         auto& w = session.dialog();
         chooseView(w, CReceiverDataDialog::FavTvView);
         selectRows(w.leftList(), {7});
@@ -273,7 +273,7 @@ private slots:
         auto db = demo();
         auto buffer = std::make_unique<ChannelDataBuffer>();
         QCOMPARE(packBackup(*db, *buffer, 1), PackResult::Ok);
-        EditorWindow session(*db);
+        EditorWindow session(*db, prompts);
         session.dialog().close();
         BackupHeader h;
         std::memcpy(&h, buffer->data(), sizeof h);
@@ -301,7 +301,7 @@ private slots:
 
     void exportAndImportInTheEditor() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         ReceiverDatabase& db = session.database();
         QTemporaryDir dir;

@@ -1,68 +1,19 @@
 #include "editor_test_support.h"
 
 #include <QAbstractButton>
-#include <QDialog>
 #include <QFile>
 #include <QTest>
 
 #include "core/database/backup_blob.h"
 #include "core/database/channel_data_file.h"
 #include "core/database/demo_data.h"
-#include "gui/editor/editor_prompts.h"
 #include "gui/editor/record_list_model.h"
 #include "gui/editor/report_list_view.h"
 
 namespace dorvane::test {
 
-ScriptedPrompts::ScriptedPrompts() {
-    EditorPrompts& p = editorPrompts();
-    p.rememberLayout = false;
-    p.message = [this](QWidget*, const QString& text, PromptIcon) { messages << text; };
-    p.confirm = [this](QWidget*, const QString& text) {
-        questions << text;
-        if (answers.empty()) return true;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    };
-    p.run = [this](QDialog& dialog) {
-        ++dialogsRun;
-        return onDialog ? onDialog(dialog) : int(QDialog::Rejected);
-    };
-    p.ask = [this](QWidget*, const QString& text, const QString&, const QString&) {
-        questions << text;
-        if (answers.empty()) return true;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    };
-    // Save / Don't Save / Cancel: from `choices`, else true from `answers`
-    // is the first button and false the last.
-    p.choose = [this](QWidget*, const QString& text, const QStringList& buttons) {
-        questions << text;
-        if (!choices.empty()) {
-            const int choice = choices.front();
-            choices.pop_front();
-            return choice;
-        }
-        if (answers.empty()) return 0;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer ? 0 : static_cast<int>(buttons.size()) - 1;
-    };
-    auto nextFile = [this] {
-        if (files.empty()) return QString();
-        const QString file = files.front();
-        files.pop_front();
-        return file;
-    };
-    p.openFileName = [nextFile](QWidget*, const QString&, const QString&) { return nextFile(); };
-    p.saveFileName = [nextFile](QWidget*, const QString&, const QString&, const QString&) { return nextFile(); };
-}
-
-ScriptedPrompts::~ScriptedPrompts() { resetEditorPrompts(); }
-
-EditorWindow::EditorWindow(const ReceiverDatabase& source) : document_(std::make_unique<ChannelDataDocument>()) {
+EditorWindow::EditorWindow(const ReceiverDatabase& source, Prompts& prompts, EditorOptions options)
+    : prompts_(prompts), options_(options), document_(std::make_unique<ChannelDataDocument>()) {
     path_ = dir_.filePath(QStringLiteral("stbdata.irz"));
     auto packed = std::make_unique<ChannelDataBuffer>();
     if (packBackup(source, *packed, 53736) != PackResult::Ok) qFatal("the test database does not pack");
@@ -70,7 +21,8 @@ EditorWindow::EditorWindow(const ReceiverDatabase& source) : document_(std::make
     reopen();
 }
 
-EditorWindow::EditorWindow(const QByteArray& fileBytes) : document_(std::make_unique<ChannelDataDocument>()) {
+EditorWindow::EditorWindow(const QByteArray& fileBytes, Prompts& prompts, EditorOptions options)
+    : prompts_(prompts), options_(options), document_(std::make_unique<ChannelDataDocument>()) {
     path_ = dir_.filePath(QStringLiteral("stbdata.irz"));
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly) || file.write(fileBytes) != fileBytes.size())
@@ -83,7 +35,7 @@ void EditorWindow::reopen() {
     dialog_.reset();
     const Status read = document_->read(path_.toStdString());
     if (!read.ok()) qFatal("cannot read the test file");
-    dialog_ = std::make_unique<CReceiverDataDialog>(*document_);
+    dialog_ = std::make_unique<CReceiverDataDialog>(*document_, prompts_, options_);
     opened_ = dialog_->initialise();
     // Shown, as the operator sees it, so that clicks reach its controls.
     if (opened_) {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <deque>
-#include <functional>
 #include <memory>
 
 #include <QString>
@@ -11,41 +9,24 @@
 #include "core/database/channel_data_document.h"
 #include "gui/editor/receiver_data_dialog.h"
 #include "gui/editor/report_list_view.h"
+#include "gui/support/scripted_prompts.h"
 
 class QAbstractButton;
-class QDialog;
 
 namespace dorvane::test {
 
-// Answers the editor's boxes and modal runs: records every message and
-// question (two-button questions too), answers questions from a queue (OK
-// when it is empty) and hands
-// every dialog to `onDialog` (which returns the dialog's result; by default
-// the dialog is cancelled).
-class ScriptedPrompts {
-public:
-    ScriptedPrompts();
-    ~ScriptedPrompts();
-
-    QStringList messages;
-    QStringList questions;
-    std::deque<bool> answers;
-    // Answers to the three-button questions (the index of the button).
-    std::deque<int> choices;
-    std::function<int(QDialog&)> onDialog;
-    int dialogsRun = 0;
-    // Files the choosers return, in turn (empty: cancelled).
-    std::deque<QString> files;
-};
+// The editor as the tests open it: the user's settings are left alone.
+inline constexpr EditorOptions kTestEditor{.rememberLayout = false};
 
 // A channel-data file in a temporary directory, made from a database, and an
-// editor window opened on it the way the main window opens one.
+// editor window opened on it the way the main window opens one, asking
+// through `prompts`.
 class EditorWindow {
 public:
     // Packs `source` into a file and opens the editor on it.
-    explicit EditorWindow(const ReceiverDatabase& source);
+    EditorWindow(const ReceiverDatabase& source, Prompts& prompts, EditorOptions options = kTestEditor);
     // Opens the editor on the given file as it is.
-    explicit EditorWindow(const QByteArray& fileBytes);
+    EditorWindow(const QByteArray& fileBytes, Prompts& prompts, EditorOptions options = kTestEditor);
 
     // Closes the window and opens the file again (as a new "Edit" would).
     void reopen();
@@ -58,6 +39,8 @@ public:
     bool opened() const { return opened_; }
 
 private:
+    Prompts& prompts_;
+    EditorOptions options_;
     QTemporaryDir dir_;
     QString path_;
     std::unique_ptr<ChannelDataDocument> document_;

@@ -83,7 +83,7 @@ private slots:
 
     void editDialogsAddsAndDeletes() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         QVERIFY(!w.undoButton()->isEnabled());
 
@@ -142,7 +142,7 @@ private slots:
 
     void movesFavouritesRenamesAndImports() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         checkUndoRedo(session, "channel move", [&] {
             selectRows(w.leftList(), {0});
@@ -208,7 +208,7 @@ private slots:
 
     void undoingToTheSavedStateIsClean() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         selectRows(w.channelList(), {0});
         clickList(w.channelList());

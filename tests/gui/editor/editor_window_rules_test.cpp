@@ -59,7 +59,7 @@ class EditorWindowRulesTest : public QObject {
 private slots:
     void enterInFindGoesToTheFirstHitAndNeverCloses() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         for (QPushButton* b : w.findChildren<QPushButton*>()) QVERIFY2(!b->isDefault(), qPrintable(b->text()));
         const QString word = textFromField(session.database().channel(30).name).left(4);
@@ -85,7 +85,7 @@ private slots:
     // the lowest-numbered one.
     void enterInFindGoesToTheTopHitAsSortedByAnyColumn() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         QHeaderView* header = w.channelList()->horizontalHeader();
         const QPoint vpid(header->sectionViewportPosition(2) + 4, header->height() / 2);
@@ -109,7 +109,7 @@ private slots:
 
     void aSearchInPartOfTheViewSaysHowManyItHides() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         w.searchEdit()->setText(QStringLiteral("a"));
         const int everywhere = w.counterValue(1036);
@@ -125,7 +125,7 @@ private slots:
 
     void addOnAnEmptyChannelListMakesTheFirstChannel() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         clickRow(w.leftList(), 0);
         clickRow(w.middleList(), 0);
@@ -153,7 +153,7 @@ private slots:
 
     void disabledActionsSayWhy() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         clickRow(w.leftList(), 0);
         QVERIFY(!w.addButton()->isEnabled() && !w.deleteButton()->isEnabled());
@@ -172,7 +172,7 @@ private slots:
 
     void theCurrentRowStaysWhereTheOperatorWas() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         clickRow(w.leftList(), 0);
         const std::vector<int> rows = listed(w.channelList());
@@ -196,7 +196,7 @@ private slots:
 
     void aPendingMoveShowsItsChannels() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         clickRow(w.leftList(), 0);
         clickRow(w.channelList(), 1);
@@ -217,7 +217,7 @@ private slots:
 
     void everyMnemonicIsUnique() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         QStringList texts;
         for (QPushButton* b : w.findChildren<QPushButton*>()) texts << b->text();
@@ -239,7 +239,7 @@ private slots:
     // Two commands on one key: Qt runs neither ("ambiguous shortcut").
     void everyShortcutKeyRunsOneCommand() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         QMap<QString, QString> seen;
         const auto add = [&](const QKeySequence& keys, const QString& what) {
@@ -258,7 +258,7 @@ private slots:
 
     void homeAndEndGoToTheFirstAndLastRow() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         clickRow(w.channelList(), 5);
         QTest::keyClick(w.channelList(), Qt::Key_End);
@@ -276,7 +276,7 @@ private slots:
 
     void ctrlZInFindUndoesTheLastEditWhenItHasNothingToUndo() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         clickRow(w.channelList(), 0);
         QTest::keyClick(w.channelList(), Qt::Key_Delete);
@@ -296,7 +296,7 @@ private slots:
 
     void theTitleNamesTheFileAndMarksEdits() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         QCOMPARE(w.windowTitle(), QStringLiteral("Edit Receiver Data - stbdata.irz"));
         clickRow(w.channelList(), 0);
@@ -313,7 +313,7 @@ private slots:
 
     void afterSaveTheListShowsTheNumbersTheFileHas() {
         ScriptedPrompts prompts;
-        EditorWindow session(*demo());
+        EditorWindow session(*demo(), prompts);
         auto& w = session.dialog();
         const QString third = textFromField(session.database().channel(2).name);
         w.channelList()->setFocus();
@@ -331,7 +331,7 @@ private slots:
         ScriptedPrompts prompts;
         auto db = demo();
         const int member = db->groupSlot(0, 0);
-        EditorWindow session(*db);
+        EditorWindow session(*db, prompts);
         auto& w = session.dialog();
         w.viewCombo()->setCurrentIndex(CReceiverDataDialog::FavTvView);
         emit w.viewCombo()->activated(CReceiverDataDialog::FavTvView);

@@ -72,7 +72,7 @@ private slots:
 
     void listsGroupsMembersAndThePool() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         const ReceiverDatabase& db = session.database();
         chooseView(w, CReceiverDataDialog::FavRadioView);
@@ -123,7 +123,7 @@ private slots:
 
     void addStopsAt144MembersOfBothKinds() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         ReceiverDatabase& db = session.database();
         chooseView(w, CReceiverDataDialog::FavTvView);
@@ -173,7 +173,7 @@ private slots:
 
     void deleteEmptiesAGroupAndSaysSo() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         ReceiverDatabase& db = session.database();
         chooseView(w, CReceiverDataDialog::FavTvView);
@@ -201,7 +201,7 @@ private slots:
 
     void movesMarkedMembersBehindTheDestination() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         ReceiverDatabase& db = session.database();
         chooseView(w, CReceiverDataDialog::FavTvView);
@@ -247,7 +247,7 @@ private slots:
 
     void changingTheViewTakesBackAPendingMove() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         ReceiverDatabase& db = session.database();
         chooseView(w, CReceiverDataDialog::FavTvView);

@@ -105,7 +105,7 @@ private slots:
     // unsaved edits, and Undo brings the open one back.
     void editorRestoresAnEntry() {
         ScriptedPrompts prompts;
-        EditorWindow window(*moved_);
+        EditorWindow window(*moved_, prompts);
         auto& editor = window.dialog();
         auto* button = editor.findChild<QPushButton*>(QStringLiteral("historyButton"));
         QVERIFY(button);

@@ -123,7 +123,7 @@ private slots:
         const QString file = write(name, bytes);
 
         ScriptedPrompts prompts;
-        EditorWindow session(*demo_);
+        EditorWindow session(*demo_, prompts);
         const QString out = dir_.filePath(name + QStringLiteral(".irz"));
         QFile::remove(out);
         QVERIFY(QFile::copy(session.path(), out));

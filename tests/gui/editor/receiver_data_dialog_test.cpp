@@ -90,7 +90,7 @@ private slots:
 
     void listsEverySearchedSatelliteWithItsCounters() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         QVERIFY(session.opened());
         auto& w = session.dialog();
         const ReceiverDatabase& db = *source_;
@@ -164,7 +164,7 @@ private slots:
 
     void filtersChangeOnlyTheListedCounter() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         const auto counts = [&] {
             std::vector<int> values;
@@ -192,7 +192,7 @@ private slots:
 
     void sortsByNumberSatelliteOrderAndNameBytes() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         const ReceiverDatabase& db = session.database();
         const auto ids = [&] { return w.channelList()->listModel()->ids(); };
@@ -231,7 +231,7 @@ private slots:
 
     void clickOnARowSelectsItAndSetsTheButtons() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         ReportListView* middle = w.middleList();
         const QRect cell = middle->visualRect(middle->model()->index(1, 0));
@@ -269,7 +269,7 @@ private slots:
 
     void addsAndDeletesTranspondersAndChannels() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         ReceiverDatabase& db = session.database();
         const int slot = chooseSatellite(w, 3);
@@ -375,7 +375,7 @@ private slots:
 
     void movesMarkedChannelsInFrontOfTheDestination() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         ReceiverDatabase& db = session.database();
         chooseSatellite(w, 1);
@@ -444,7 +444,7 @@ private slots:
 
     void editedSatelliteLeavesTheListWhenItsDishPositionBecomesZero() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         const int rows = w.leftList()->listModel()->rowCount();
         const int slot = w.leftList()->listModel()->idAt(2);
@@ -470,7 +470,7 @@ private slots:
 
     void savedChangesAreThereAfterReopening() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         auto& w = session.dialog();
         chooseSatellite(w, 0);
         const int tp = w.middleList()->listModel()->idAt(0);
@@ -514,7 +514,7 @@ private slots:
     // the window is closed.
     void nothingIsDiscardedWithoutAsking() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         const QByteArray original = fileBytes(session.path());
         auto& w = session.dialog();
 
@@ -593,7 +593,7 @@ private slots:
         ScriptedPrompts prompts;
         auto db = std::make_unique<ReceiverDatabase>(*source_);
         db->deleteSatellite(160);
-        EditorWindow session(*db);
+        EditorWindow session(*db, prompts);
         auto& w = session.dialog();
         // With "Searched Sat" the satellite list takes no "Add".
         selectRows(w.leftList(), {0});
@@ -646,22 +646,22 @@ private slots:
 
     void aRefusedBlobOpensNoWindow() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         const auto length = session.buffer().length();
         session.buffer().setLength(length / 2);  // shorter than the blob it holds
-        CReceiverDataDialog w(session.document());
+        CReceiverDataDialog w(session.document(), prompts, kTestEditor);
         QVERIFY(!w.initialise());
         QCOMPARE(prompts.messages.size(), 1);
         session.buffer().setLength(length);
         session.buffer().data()[0] = 'X';
-        CReceiverDataDialog w2(session.document());
+        CReceiverDataDialog w2(session.document(), prompts, kTestEditor);
         QVERIFY(!w2.initialise());
         QCOMPARE(prompts.messages.last(), QStringLiteral("Invalid Backup Data"));
     }
 
     void aFailedSaveSaysSoAndKeepsTheChanges() {
         ScriptedPrompts prompts;
-        EditorWindow session(*source_);
+        EditorWindow session(*source_, prompts);
         const QByteArray original = fileBytes(session.path());
         auto& w = session.dialog();
         selectRows(w.channelList(), {0});

@@ -25,7 +25,6 @@
 #include "gui/ui/skin_button.h"
 #include "qtcore/app/language.h"
 #include "qtcore/doctor/connection_doctor.h"
-#include "ui/scripted_prompts.h"
 #include "ui/test_languages.h"
 #include "ui/visible_texts.h"
 
@@ -110,11 +109,11 @@ std::unique_ptr<ReceiverDatabase> demoDatabase() {
 }
 
 // The dialogs of the editor, on the demo database's first records.
-std::vector<std::unique_ptr<QDialog>> editDialogs(ReceiverDatabase& db) {
+std::vector<std::unique_ptr<QDialog>> editDialogs(ReceiverDatabase& db, Prompts& prompts) {
     std::vector<std::unique_ptr<QDialog>> dialogs;
-    dialogs.push_back(std::make_unique<CEditSatelliteDialog>(satelliteDialogValues(db.satellite(0))));
-    dialogs.push_back(std::make_unique<CEditTpDialog>(transponderDialogValues(db.transponder(0))));
-    dialogs.push_back(std::make_unique<CEditChannelDialog>(db, 0));
+    dialogs.push_back(std::make_unique<CEditSatelliteDialog>(satelliteDialogValues(db.satellite(0)), prompts));
+    dialogs.push_back(std::make_unique<CEditTpDialog>(transponderDialogValues(db.transponder(0)), prompts));
+    dialogs.push_back(std::make_unique<CEditChannelDialog>(db, 0, prompts));
     return dialogs;
 }
 
@@ -127,12 +126,11 @@ private slots:
 
     void everyShownTextIsTranslated() {
         QVERIFY(test::useLanguage(test::kPseudoLanguage));
-        ::ScriptedPrompts prompts;
+        test::ScriptedPrompts prompts;
         CMainDialog::Options options;
         options.portName = QStringLiteral("/dev/ttyUSB0");
-        options.prompts = &prompts;
         options.settingsApplication = QStringLiteral("dorvane-window-language-test");
-        CMainDialog window(options);
+        CMainDialog window(options, prompts);
         window.control(CMainDialog::kEditor)->show();
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -145,12 +143,11 @@ private slots:
         CConnectionCheckDialog check(QStringLiteral("/dev/ttyUSB0"), {}, &window);
         bad += untranslated(*station) + untranslated(check);
 
-        test::ScriptedPrompts editorPrompts;
-        test::EditorWindow editor(*demoDatabase());
+        test::EditorWindow editor(*demoDatabase(), prompts);
         QVERIFY(editor.opened());
         editor.dialog().show();
         bad += untranslated(editor.dialog());
-        for (const auto& dialog : editDialogs(editor.database())) bad += untranslated(*dialog);
+        for (const auto& dialog : editDialogs(editor.database(), prompts)) bad += untranslated(*dialog);
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
     }
 
@@ -202,13 +199,13 @@ private slots:
         QFETCH(QString, language);
         QVERIFY(test::useLanguage(language));
         test::ScriptedPrompts prompts;
-        test::EditorWindow editor(*demoDatabase());
+        test::EditorWindow editor(*demoDatabase(), prompts);
         QVERIFY(editor.opened());
         editor.dialog().show();
         QStringList bad = sharedMnemonics(editor.dialog());
         CSerialConfigDialog config(QList<SerialPortEntry>{}, nullptr);
         bad += sharedMnemonics(config);
-        for (const auto& dialog : editDialogs(editor.database())) bad += sharedMnemonics(*dialog);
+        for (const auto& dialog : editDialogs(editor.database(), prompts)) bad += sharedMnemonics(*dialog);
         const auto station = stationView(nullptr);
         CConnectionCheckDialog check(QStringLiteral("/dev/ttyUSB0"), {});
         bad += sharedMnemonics(*station) + sharedMnemonics(check);
@@ -309,7 +306,7 @@ private slots:
 
         // The editor: its buttons' column sits on the other side of its lists.
         test::ScriptedPrompts prompts;
-        test::EditorWindow editor(*demoDatabase());
+        test::EditorWindow editor(*demoDatabase(), prompts);
         QVERIFY(editor.opened());
         editor.dialog().show();
         QVERIFY(QTest::qWaitForWindowExposed(&editor.dialog()));
@@ -320,7 +317,8 @@ private slots:
         QVERIFY(save);
         const bool saveLeft = save->mapTo(&editor.dialog(), QPoint(0, 0)).x() < editor.dialog().width() / 2;
         QCOMPARE(saveLeft, mirrored);
-        for (const auto& dialog : editDialogs(editor.database())) QCOMPARE(dialog->layoutDirection(), expected);
+        for (const auto& dialog : editDialogs(editor.database(), prompts))
+            QCOMPARE(dialog->layoutDirection(), expected);
     }
 };
 

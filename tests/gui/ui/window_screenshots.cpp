@@ -19,10 +19,11 @@
 #include "gui/app/connection_check_dialog.h"
 #include "gui/app/main_dialog.h"
 #include "gui/app/serial_config_dialog.h"
+#include "gui/support/scripted_prompts.h"
 #include "gui/ui/text_progress_bar.h"
-#include "scripted_prompts.h"
 
 using namespace dorvane;
+using test::ScriptedPrompts;
 
 namespace {
 
@@ -87,9 +88,8 @@ int main(int argc, char* argv[]) {
     prompts.answers = {true, true, true};
     CMainDialog::Options options;
     options.portName = args.at(2);
-    options.prompts = &prompts;
     options.settingsApplication = QStringLiteral("dorvane-screenshots");
-    CMainDialog window(options);
+    CMainDialog window(options, prompts);
     window.move(40, 40);
     window.show();
     window.raise();
