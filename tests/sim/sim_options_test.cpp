@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/sim_option_table.h"
 #include "sim/sim_options.h"
 
 using namespace dorvane::sim;
@@ -162,4 +163,43 @@ TEST(SimOptions, RandomSwitchOnTimesAreRepeatableAndSpread) {
         EXPECT_GT(thisRun.size(), 4u);
     }
     EXPECT_GT(seen.size(), 100u);
+}
+
+// The table makes both the parser and --help: every option --help shows is
+// one the parser knows, a value option given last is refused for the
+// missing value (not taken for a switch), a switch alone runs, and every
+// line of the help but the usage line fits 79 columns.
+TEST(SimOptions, TheHelpAndTheParserComeFromOneTable) {
+    const std::string help = simUsage();
+    int options = 0;
+    for (const SimOption& option : simOptions()) {
+        if (!option.name) {
+            EXPECT_NE(help.find(std::string(option.help) + "\n"), std::string::npos) << option.help;
+            continue;
+        }
+        ++options;
+        SCOPED_TRACE(option.name);
+        const std::string shown =
+            std::string("\n  ") + option.name + (option.value ? " " : "") + (option.value ? option.value : "");
+        const auto at = help.find(shown);
+        ASSERT_NE(at, std::string::npos);
+        EXPECT_TRUE(help[at + shown.size()] == ' ' || help[at + shown.size()] == '\n');
+        EXPECT_EQ(findSimOption(option.name), &option);
+        const ParsedArgs alone = parse({option.name});
+        if (option.value) {
+            EXPECT_EQ(alone.action, ParsedArgs::Action::Error);
+            EXPECT_EQ(alone.error, std::string(option.name) + " needs a value");
+        } else if (alone.action == ParsedArgs::Action::Error) {
+            EXPECT_EQ(alone.error, "--relay needs a program after --");  // a relay option without its program
+        }
+    }
+    EXPECT_GT(options, 50);
+    EXPECT_EQ(parse({"-h"}).action, ParsedArgs::Action::Help);
+    EXPECT_EQ(parse({"--version"}).action, ParsedArgs::Action::Version);
+    EXPECT_EQ(findSimOption("--no-such-option"), nullptr);
+    EXPECT_EQ(parse({"--no-such-option"}).error, "unknown option --no-such-option");
+
+    std::size_t start = help.find('\n') + 1;
+    for (std::size_t end; (end = help.find('\n', start)) != std::string::npos; start = end + 1)
+        EXPECT_LE(end - start, 79u) << help.substr(start, end - start);
 }
