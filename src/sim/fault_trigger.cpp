@@ -16,9 +16,9 @@ constexpr std::size_t kInfoCutMost = 127;
 
 }  // namespace
 
-FaultTrigger::FaultTrigger(std::optional<Fault> fault, StbLine& line, StbControl& control,
+FaultTrigger::FaultTrigger(const std::optional<Fault>& fault, StbLine& line, StbControl& control,
                            std::function<void()> closeLine)
-    : fault_(std::move(fault)), line_(line), control_(control), closeLine_(std::move(closeLine)) {}
+    : fault_(fault), line_(line), control_(control), closeLine_(std::move(closeLine)) {}
 
 bool FaultTrigger::armedAt(const FaultPoint& point) const {
     if (!fault_ || fault_->point != point) return false;

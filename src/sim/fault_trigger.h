@@ -15,7 +15,8 @@ namespace dorvane::sim {
 // noise, closes its line, or restarts (once a run).
 class FaultTrigger {
 public:
-    FaultTrigger(std::optional<Fault> fault, StbLine& line, StbControl& control, std::function<void()> closeLine);
+    FaultTrigger(const std::optional<Fault>& fault, StbLine& line, StbControl& control,
+                 std::function<void()> closeLine);
 
     // Whether the fault goes off at this point (a restart only once a run).
     bool armedAt(const FaultPoint& point) const;
