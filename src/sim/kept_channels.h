@@ -4,6 +4,10 @@
 
 namespace dorvane::sim {
 
+// A small channel-data blob ("IRZ", an empty database packed with LZO1X-1):
+// what the application sends when it was given none.
+Bytes builtInChannelData();
+
 // Whether a downloaded file is channel data (begins with "IRZ").
 bool isChannelData(const Bytes& file);
 

@@ -28,7 +28,7 @@ volatile sig_atomic_t gStop = 0;
 void onSignal(int) { gStop = 1; }
 
 [[noreturn]] void usage(const std::string& message) {
-    std::fprintf(stderr, "dorvane-sim: %s\n%s", message.c_str(), kSimUsage);
+    std::fprintf(stderr, "dorvane-sim: %s\n%s", message.c_str(), simUsage().c_str());
     std::exit(2);
 }
 
@@ -191,7 +191,7 @@ void Bench::run(bool stdinOpen) {
 int main(int argc, char** argv) {
     ParsedArgs parsed = parseSimArgs(std::vector<std::string>(argv + 1, argv + argc));
     if (parsed.action == ParsedArgs::Action::Help) {
-        std::fputs(kSimUsage, stdout);
+        std::fputs(simUsage().c_str(), stdout);
         return 0;
     }
     if (parsed.action == ParsedArgs::Action::Version) {

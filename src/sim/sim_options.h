@@ -6,12 +6,10 @@
 #include <vector>
 
 #include "sim/line_pacer.h"
-#include "sim/receiver.h"
+#include "sim/receiver_options.h"
 #include "sim/relay.h"
 
 namespace dorvane::sim {
-
-extern const char kSimUsage[];
 
 struct Config {
     ReceiverOptions receiver;
@@ -40,5 +38,8 @@ struct ParsedArgs {
 // With --boxes N, the options before the first --box K are every box's;
 // those after --box K are box K's alone (from 1).
 ParsedArgs parseSimArgs(const std::vector<std::string>& args);
+
+// The --help text, made from the option table.
+std::string simUsage();
 
 }  // namespace dorvane::sim

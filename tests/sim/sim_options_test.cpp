@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "sim/sim_option_table.h"
 #include "sim/sim_options.h"
 
 using namespace dorvane::sim;
@@ -18,24 +19,24 @@ ParsedArgs parse(std::vector<std::string> args) { return parseSimArgs(args); }
 
 TEST(SimOptions, BootLoaderAnswersAndWritingReports) {
     const ReceiverOptions defaults = parse({}).config.receiver;
-    EXPECT_EQ(defaults.dc1Answer, ReceiverOptions::Dc1Answer::Ack);
-    EXPECT_EQ(defaults.dc1DelayMs, 500);
-    EXPECT_EQ(defaults.writeProgress, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
+    EXPECT_EQ(defaults.boot.dc1Answer, BootLoaderOptions::Dc1Answer::Ack);
+    EXPECT_EQ(defaults.boot.dc1DelayMs, 500);
+    EXPECT_EQ(defaults.boot.writeProgress, (std::vector<int>{10, 20, 30, 40, 50, 60, 70, 80, 90, 100}));
     EXPECT_FALSE(defaults.splitAnswers);
 
     const ParsedArgs p = parse({"--dc1", "nak", "--dc1-delay", "1000", "--write-progress", "40,100,100",
                                 "--split-answers", "--upload-fault", "bad-crc:4"});
     ASSERT_EQ(p.action, ParsedArgs::Action::Run) << p.error;
-    EXPECT_EQ(p.config.receiver.dc1Answer, ReceiverOptions::Dc1Answer::Nak);
-    EXPECT_EQ(p.config.receiver.dc1DelayMs, 1000);
-    EXPECT_EQ(p.config.receiver.writeProgress, (std::vector<int>{40, 100, 100}));
+    EXPECT_EQ(p.config.receiver.boot.dc1Answer, BootLoaderOptions::Dc1Answer::Nak);
+    EXPECT_EQ(p.config.receiver.boot.dc1DelayMs, 1000);
+    EXPECT_EQ(p.config.receiver.boot.writeProgress, (std::vector<int>{40, 100, 100}));
     EXPECT_TRUE(p.config.receiver.splitAnswers);
-    EXPECT_EQ(p.config.receiver.badCrcBlock, 4);
+    EXPECT_EQ(p.config.receiver.app.badCrcBlock, 4);
 
-    EXPECT_TRUE(parse({"--write-progress", "none"}).config.receiver.writeProgress.empty());
+    EXPECT_TRUE(parse({"--write-progress", "none"}).config.receiver.boot.writeProgress.empty());
     // A faulty STB's report beyond 100 %: any byte.
-    EXPECT_EQ(parse({"--write-progress", "40,250"}).config.receiver.writeProgress, (std::vector<int>{40, 250}));
-    EXPECT_EQ(parse({"--dc1", "none"}).config.receiver.dc1Answer, ReceiverOptions::Dc1Answer::None);
+    EXPECT_EQ(parse({"--write-progress", "40,250"}).config.receiver.boot.writeProgress, (std::vector<int>{40, 250}));
+    EXPECT_EQ(parse({"--dc1", "none"}).config.receiver.boot.dc1Answer, BootLoaderOptions::Dc1Answer::None);
 
     for (const auto& bad : std::vector<std::vector<std::string>>{{"--dc1", "maybe"},
                                                                  {"--dc1"},
@@ -58,17 +59,17 @@ TEST(SimOptions, UploadSendersOfOtherShapesAndTheirFaults) {
                "600000", "--upload-pair", "a=1", "--upload-pair", "b=2"});
     ASSERT_EQ(p.action, ParsedArgs::Action::Run) << p.error;
     const ReceiverOptions& r = p.config.receiver;
-    EXPECT_EQ(r.badHeaderCrcTimes, 1);
-    EXPECT_EQ(r.cutBlock, 2);
-    EXPECT_EQ(r.cutBlockBytes, 300u);
-    EXPECT_EQ(r.badCrcOnceBlock, 3);
-    EXPECT_TRUE(r.deafToNak);
-    EXPECT_TRUE(r.uploadHeader1K);
-    EXPECT_FALSE(r.uploadNoHeader);
-    EXPECT_EQ(r.uploadLengthText, "600000");
+    EXPECT_EQ(r.app.badHeaderCrcTimes, 1);
+    EXPECT_EQ(r.app.cutBlock, 2);
+    EXPECT_EQ(r.app.cutBlockBytes, 300u);
+    EXPECT_EQ(r.app.badCrcOnceBlock, 3);
+    EXPECT_TRUE(r.app.deafToNak);
+    EXPECT_TRUE(r.app.uploadHeader1K);
+    EXPECT_FALSE(r.app.uploadNoHeader);
+    EXPECT_EQ(r.app.uploadLengthText, "600000");
     using Pair = std::pair<std::string, std::string>;
-    EXPECT_EQ(r.uploadExtraPairs, (std::vector<Pair>{{"a", "1"}, {"b", "2"}}));
-    EXPECT_EQ(parse({"--upload-fault", "bad-header-crc:3"}).config.receiver.badHeaderCrcTimes, 3);
+    EXPECT_EQ(r.app.uploadExtraPairs, (std::vector<Pair>{{"a", "1"}, {"b", "2"}}));
+    EXPECT_EQ(parse({"--upload-fault", "bad-header-crc:3"}).config.receiver.app.badHeaderCrcTimes, 3);
 }
 
 // Every point the simulator knows reads back as the name it was given (the
@@ -100,9 +101,9 @@ TEST(SimOptions, ABenchSharesOptionsAndGivesEachBoxItsOwn) {
     ASSERT_EQ(p.action, ParsedArgs::Action::Run) << p.error;
     ASSERT_EQ(p.boxes.size(), 3u);
     for (const Config& box : p.boxes) EXPECT_EQ(box.rate, 0);
-    EXPECT_EQ(p.boxes[0].receiver.buyer[1], 'Y');
-    EXPECT_EQ(p.boxes[1].receiver.buyer[1], 'Z');  // its own option wins
-    EXPECT_EQ(p.boxes[2].receiver.buyer[1], 'Y');
+    EXPECT_EQ(p.boxes[0].receiver.boot.buyer[1], 'Y');
+    EXPECT_EQ(p.boxes[1].receiver.boot.buyer[1], 'Z');  // its own option wins
+    EXPECT_EQ(p.boxes[2].receiver.boot.buyer[1], 'Y');
     EXPECT_FALSE(p.boxes[0].receiver.fault.has_value());
     ASSERT_TRUE(p.boxes[1].receiver.fault.has_value());
     EXPECT_EQ(p.boxes[1].receiver.fault->point.text(), "block:20");
@@ -115,9 +116,9 @@ TEST(SimOptions, ABenchSharesOptionsAndGivesEachBoxItsOwn) {
     // Boxes that keep downloaded channel data, whole or with a byte changed.
     const ParsedArgs kept = parse({"--boxes", "2", "--keep-channels", "--box", "2", "--upload-fault", "changed-byte"});
     ASSERT_EQ(kept.action, ParsedArgs::Action::Run) << kept.error;
-    EXPECT_TRUE(kept.boxes[0].receiver.keepChannels && !kept.boxes[0].receiver.changeKeptByte);
-    EXPECT_TRUE(kept.boxes[1].receiver.keepChannels && kept.boxes[1].receiver.changeKeptByte);
-    EXPECT_FALSE(parse({}).config.receiver.keepChannels);
+    EXPECT_TRUE(kept.boxes[0].receiver.boot.keepChannels && !kept.boxes[0].receiver.boot.changeKeptByte);
+    EXPECT_TRUE(kept.boxes[1].receiver.boot.keepChannels && kept.boxes[1].receiver.boot.changeKeptByte);
+    EXPECT_FALSE(parse({}).config.receiver.boot.keepChannels);
 
     // One box: the options as ever.
     const ParsedArgs one = parse({"--buyer", "XY", "--on-after", "40"});
@@ -162,4 +163,43 @@ TEST(SimOptions, RandomSwitchOnTimesAreRepeatableAndSpread) {
         EXPECT_GT(thisRun.size(), 4u);
     }
     EXPECT_GT(seen.size(), 100u);
+}
+
+// The table makes both the parser and --help: every option --help shows is
+// one the parser knows, a value option given last is refused for the
+// missing value (not taken for a switch), a switch alone runs, and every
+// line of the help but the usage line fits 79 columns.
+TEST(SimOptions, TheHelpAndTheParserComeFromOneTable) {
+    const std::string help = simUsage();
+    int options = 0;
+    for (const SimOption& option : simOptions()) {
+        if (!option.name) {
+            EXPECT_NE(help.find(std::string(option.help) + "\n"), std::string::npos) << option.help;
+            continue;
+        }
+        ++options;
+        SCOPED_TRACE(option.name);
+        const std::string shown =
+            std::string("\n  ") + option.name + (option.value ? " " : "") + (option.value ? option.value : "");
+        const auto at = help.find(shown);
+        ASSERT_NE(at, std::string::npos);
+        EXPECT_TRUE(help[at + shown.size()] == ' ' || help[at + shown.size()] == '\n');
+        EXPECT_EQ(findSimOption(option.name), &option);
+        const ParsedArgs alone = parse({option.name});
+        if (option.value) {
+            EXPECT_EQ(alone.action, ParsedArgs::Action::Error);
+            EXPECT_EQ(alone.error, std::string(option.name) + " needs a value");
+        } else if (alone.action == ParsedArgs::Action::Error) {
+            EXPECT_EQ(alone.error, "--relay needs a program after --");  // a relay option without its program
+        }
+    }
+    EXPECT_GT(options, 50);
+    EXPECT_EQ(parse({"-h"}).action, ParsedArgs::Action::Help);
+    EXPECT_EQ(parse({"--version"}).action, ParsedArgs::Action::Version);
+    EXPECT_EQ(findSimOption("--no-such-option"), nullptr);
+    EXPECT_EQ(parse({"--no-such-option"}).error, "unknown option --no-such-option");
+
+    std::size_t start = help.find('\n') + 1;
+    for (std::size_t end; (end = help.find('\n', start)) != std::string::npos; start = end + 1)
+        EXPECT_LE(end - start, 79u) << help.substr(start, end - start);
 }

@@ -22,6 +22,7 @@
 #include "core/flow/operator_flow.h"
 #include "core/image/image_file.h"
 #include "core/transfer/transfer_engine.h"
+#include "sim/kept_channels.h"
 #include "support/channel_blob.h"
 #include "support/simulated_stb.h"
 #include "support/virtual_event_loop.h"
