@@ -106,6 +106,13 @@ Status replaceFileAtomically(const std::filesystem::path& target, std::span<cons
             GetFileAttributesW(backup.c_str()) != INVALID_FILE_ATTRIBUTES && !isRegularFile(backup);
         return fileFailure(errnoFrom(error), backupBlocked ? backup : target);
     }
+    // An existing target is replaced in place by ReplaceFileW, which, unlike a
+    // rename over it, also works while another handle (the file the window
+    // showed last) holds it open with delete sharing.
+    if (isRegularFile(target) &&
+        ReplaceFileW(target.c_str(), work.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        return {};
+    }
     if (!MoveFileExW(work.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
         removeQuietly(work);

@@ -2,7 +2,51 @@
 
 #include <cerrno>
 
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 namespace dorvane {
+
+#ifdef _WIN32
+namespace {
+
+// The file open for reading while others may still rename, replace or
+// delete it: the program keeps the file it showed last open, and an upload
+// into that same file (or the user's own tools) must not find it locked.
+FILE* openSharedForRead(const std::filesystem::path& path) {
+    const HANDLE handle =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        switch (GetLastError()) {
+            case ERROR_FILE_NOT_FOUND:
+            case ERROR_PATH_NOT_FOUND: errno = ENOENT; break;
+            case ERROR_ACCESS_DENIED: errno = EACCES; break;
+            case ERROR_SHARING_VIOLATION: errno = EBUSY; break;
+            default: errno = EIO; break;
+        }
+        return nullptr;
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY);
+    if (fd < 0) {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    FILE* file = _fdopen(fd, "rb");
+    if (!file) _close(fd);
+    return file;
+}
+
+}  // namespace
+#endif
 
 BinaryFile::~BinaryFile() {
     if (handle_) std::fclose(handle_);
@@ -12,7 +56,7 @@ Status BinaryFile::openForRead(const std::filesystem::path& path) {
     close();
     errno = 0;
 #ifdef _WIN32
-    handle_ = _wfopen(path.c_str(), L"rb");
+    handle_ = openSharedForRead(path);
 #else
     handle_ = std::fopen(path.c_str(), "rb");
 #endif

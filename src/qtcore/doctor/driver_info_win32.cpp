@@ -1,7 +1,9 @@
 #include "qtcore/doctor/driver_info.h"
 
-#include <setupapi.h>
+// windows.h first: setupapi.h needs its types.
 #include <windows.h>
+
+#include <setupapi.h>
 
 #include <vector>
 

@@ -10,6 +10,7 @@
 #include "core/database/channel_data_file.h"
 #include "core/database/demo_data.h"
 #include "core/database/replace_file.h"
+#include "core/image/binary_file.h"
 #include "database/database_fixture.h"
 #include "support/temp_dir.h"
 
@@ -130,6 +131,27 @@ TEST(ReplaceFileTest, KeepsOnePreviousGenerationWhenAsked) {
     ASSERT_TRUE(replaceFileAtomically(target, bytesOf(first)).ok());
     EXPECT_EQ(test::readFile(backupPathFor(target)), second);
     EXPECT_EQ(filesIn(dir.path()), 2);
+}
+
+// The window keeps the file it showed last open; an upload into that same
+// file must still replace it (on Windows an open file is easily locked).
+TEST(ReplaceFileTest, AFileOpenForReadingIsStillReplaced) {
+    test::TempDir dir;
+    const auto target = dir.file("list.irz");
+    const std::vector<std::uint8_t> first(100, 1), second(50, 2), third(70, 3);
+    ASSERT_TRUE(replaceFileAtomically(target, bytesOf(first)).ok());
+    for (const bool keepBackup : {true, false}) {
+        SCOPED_TRACE(keepBackup ? "keeping a backup" : "without a backup");
+        BinaryFile reader;
+        ASSERT_TRUE(reader.openForRead(target).ok());
+        ReplaceOptions options;
+        options.keepBackup = keepBackup;
+        const auto& next = keepBackup ? second : third;
+        const Status replaced = replaceFileAtomically(target, bytesOf(next), options);
+        ASSERT_TRUE(replaced.ok()) << replaced.message();
+        EXPECT_EQ(test::readFile(target), next);
+    }
+    EXPECT_EQ(test::readFile(backupPathFor(target)), first);
 }
 
 TEST(ReplaceFileTest, AFailureLeavesTheTargetAndItsBackupWholeAndNoWorkFile) {
