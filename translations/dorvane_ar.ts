@@ -1067,7 +1067,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Switch the STB off and on during the check</source>
-        <translation>إطفاء &amp;STB وتشغيله أثناء الفحص</translation>
+        <translation>إطفاء STB وتشغيله أثناء الفحص (&amp;S)</translation>
     </message>
     <message>
         <source>When the STB does not answer, wait up to 30 s for its boot loader</source>
@@ -1075,7 +1075,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>A &amp;loop-back plug is fitted instead of the STB (TX joined to RX)</source>
-        <translation>قابس &amp;حلقة راجعة مركّب بدلًا من STB (TX موصول بـ RX)</translation>
+        <translation>قابس حلقة راجعة مركّب بدلًا من STB (TX موصول بـ RX) (&amp;L)</translation>
     </message>
     <message>
         <source>Send a pattern and count what comes back</source>
@@ -1083,7 +1083,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>Check &amp;again</source>
-        <translation>افحص &amp;مجددًا</translation>
+        <translation>افحص مجددًا (&amp;A)</translation>
     </message>
     <message>
         <source>A loop-back plug is fitted</source>
@@ -1561,15 +1561,15 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;TV name:</source>
-        <translation>اسم الت&amp;لفاز:</translation>
+        <translation>اسم التلفاز (&amp;T):</translation>
     </message>
     <message>
         <source>&amp;Radio name:</source>
-        <translation>اسم الإ&amp;ذاعة:</translation>
+        <translation>اسم الإذاعة (&amp;R):</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation>ال&amp;محفوظات...</translation>
+        <translation>المحفوظات (&amp;H)...</translation>
     </message>
     <message>
         <source>The lists kept from uploads and earlier saves: compare or restore one</source>
@@ -1585,11 +1585,11 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>ح&amp;فظ</translation>
+        <translation>حفظ (&amp;S)</translation>
     </message>
     <message>
         <source>Do&amp;n&apos;t Save</source>
-        <translation>&amp;عدم الحفظ</translation>
+        <translation>عدم الحفظ (&amp;N)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1657,11 +1657,11 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation>&amp;بحث:</translation>
+        <translation>بحث (&amp;F):</translation>
     </message>
     <message>
         <source>&amp;View:</source>
-        <translation>&amp;عرض:</translation>
+        <translation>عرض (&amp;V):</translation>
     </message>
     <message>
         <source>TPs:</source>
@@ -1721,51 +1721,51 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;إضافة</translation>
+        <translation>إضافة (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;حذف</translation>
+        <translation>حذف (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation>&amp;نقل</translation>
+        <translation>نقل (&amp;M)</translation>
     </message>
     <message>
         <source>Select Desti&amp;nation</source>
-        <translation>اختيار ال&amp;وجهة</translation>
+        <translation>اختيار الوجهة (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Cancel Move</source>
-        <translation>إ&amp;لغاء النقل</translation>
+        <translation>إلغاء النقل (&amp;C)</translation>
     </message>
     <message>
         <source>Sav&amp;e As...</source>
-        <translation>حفظ با&amp;سم...</translation>
+        <translation>حفظ باسم (&amp;E)...</translation>
     </message>
     <message>
         <source>Exi&amp;t</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;T)</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation>ت&amp;صدير...</translation>
+        <translation>تصدير (&amp;X)...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation>استي&amp;راد...</translation>
+        <translation>استيراد (&amp;I)...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>ترا&amp;جع</translation>
+        <translation>تراجع (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>إعا&amp;دة</translation>
+        <translation>إعادة (&amp;R)</translation>
     </message>
     <message>
         <source>Rename &amp;Group...</source>
-        <translation>إعادة &amp;تسمية المجموعة...</translation>
+        <translation>إعادة تسمية المجموعة (&amp;G)...</translation>
     </message>
     <message>
         <source>Undo the last edit (Ctrl+Z)</source>
@@ -1777,7 +1777,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;تحرير...</translation>
+        <translation>تحرير (&amp;E)...</translation>
     </message>
     <message>
         <source>In group</source>
@@ -1836,7 +1836,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>Take the &amp;favourite groups and their names along</source>
-        <translation>خذ مجموعات ال&amp;مفضلة وأسماءها معها</translation>
+        <translation>خذ مجموعات المفضلة وأسماءها معها (&amp;F)</translation>
     </message>
     <message>
         <source>A text list has no favourite groups</source>
@@ -1844,7 +1844,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>ت&amp;طبيق</translation>
+        <translation>تطبيق (&amp;A)</translation>
     </message>
     <message>
         <source>Reference entries that found no channel: %1</source>
@@ -1917,7 +1917,7 @@ Not listed by the system</source>
     </message>
     <message>
         <source>&amp;Language :</source>
-        <translation>ال&amp;لغة :</translation>
+        <translation>اللغة (&amp;L):</translation>
     </message>
     <message>
         <source>System language</source>
@@ -1930,7 +1930,7 @@ Not listed by the system</source>
     </message>
     <message>
         <source>Check &amp;connection</source>
-        <translation>فحص الا&amp;تصال</translation>
+        <translation>فحص الاتصال (&amp;C)</translation>
     </message>
     <message>
         <source>Check the chosen port, its adapter and the STB step by step</source>
@@ -1948,27 +1948,27 @@ Not listed by the system</source>
     <name>dorvane::ChannelOrderActions</name>
     <message>
         <source>Sort the selected channels by &amp;name and keep it as the order</source>
-        <translation>رتّب القنوات المحددة حسب ال&amp;اسم واحتفظ به ترتيبًا</translation>
+        <translation>رتّب القنوات المحددة حسب الاسم واحتفظ به ترتيبًا (&amp;N)</translation>
     </message>
     <message>
         <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
-        <translation>رتّب القنوات المحددة حسب ال&amp;قمر والتردد واحتفظ به ترتيبًا</translation>
+        <translation>رتّب القنوات المحددة حسب القمر والتردد واحتفظ به ترتيبًا (&amp;S)</translation>
     </message>
     <message>
         <source>Sort the selected channels by service &amp;id and keep it as the order</source>
-        <translation>رتّب القنوات المحددة حسب م&amp;عرّف الخدمة واحتفظ به ترتيبًا</translation>
+        <translation>رتّب القنوات المحددة حسب معرّف الخدمة واحتفظ به ترتيبًا (&amp;I)</translation>
     </message>
     <message>
         <source>Move to &amp;number...</source>
-        <translation>النقل إلى &amp;رقم...</translation>
+        <translation>النقل إلى رقم (&amp;N)...</translation>
     </message>
     <message>
         <source>S&amp;wap</source>
-        <translation>ت&amp;بديل</translation>
+        <translation>تبديل (&amp;W)</translation>
     </message>
     <message>
         <source>Apply &amp;order from...</source>
-        <translation>تطبيق ال&amp;ترتيب من...</translation>
+        <translation>تطبيق الترتيب من (&amp;O)...</translation>
     </message>
     <message>
         <source>New No.</source>
@@ -1984,7 +1984,7 @@ Not listed by the system</source>
     </message>
     <message>
         <source>The %1 chosen channels from &amp;number:</source>
-        <translation>القنوات المحددة (%1) بدءًا من ال&amp;رقم:</translation>
+        <translation>القنوات المحددة (%1) بدءًا من الرقم (&amp;N):</translation>
     </message>
     <message>
         <source>Apply order from</source>
@@ -1999,39 +1999,39 @@ Not listed by the system</source>
     <name>dorvane::CopyCleanTools</name>
     <message>
         <source>&amp;Open Second File...</source>
-        <translation>&amp;فتح ملف ثانٍ...</translation>
+        <translation>فتح ملف ثانٍ (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation>ن&amp;سخ الصفوف</translation>
+        <translation>نسخ الصفوف (&amp;C)</translation>
     </message>
     <message>
         <source>Show D&amp;uplicates Only</source>
-        <translation>إظهار الم&amp;كررات فقط</translation>
+        <translation>إظهار المكررات فقط (&amp;U)</translation>
     </message>
     <message>
         <source>Select &amp;All Duplicates</source>
-        <translation>تحديد &amp;كل المكررات</translation>
+        <translation>تحديد كل المكررات (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Remove Unused Transponders...</source>
-        <translation>إ&amp;زالة المرسلات غير المستخدمة...</translation>
+        <translation>إزالة المرسلات غير المستخدمة (&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;طباعة...</translation>
+        <translation>طباعة (&amp;P)...</translation>
     </message>
     <message>
         <source>Export to P&amp;DF...</source>
-        <translation>تصدير إلى &amp;PDF...</translation>
+        <translation>تصدير إلى PDF (&amp;D)...</translation>
     </message>
     <message>
         <source>T&amp;ools</source>
-        <translation>&amp;أدوات</translation>
+        <translation>أدوات (&amp;O)</translation>
     </message>
     <message>
         <source>Copy from Second &amp;File</source>
-        <translation>نسخ من ال&amp;ملف الثاني</translation>
+        <translation>نسخ من الملف الثاني (&amp;F)</translation>
     </message>
     <message>
         <source>Open Second File</source>
@@ -2106,11 +2106,11 @@ Not listed by the system</source>
     </message>
     <message>
         <source>&lt;&lt; Co&amp;py into this file</source>
-        <translation>&lt;&lt; انسخ إلى &amp;هذا الملف</translation>
+        <translation>&lt;&lt; انسخ إلى هذا الملف (&amp;P)</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation>أ&amp;غلق</translation>
+        <translation>أغلق (&amp;L)</translation>
     </message>
     <message>
         <source>%1 channels</source>
@@ -2164,15 +2164,15 @@ Not listed by the system</source>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation>&amp;قارن</translation>
+        <translation>قارن (&amp;C)</translation>
     </message>
     <message>
         <source>Compare with &amp;open list</source>
-        <translation>قارن بالقائمة ال&amp;مفتوحة</translation>
+        <translation>قارن بالقائمة المفتوحة (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation>ا&amp;ستعد</translation>
+        <translation>استعد (&amp;R)</translation>
     </message>
     <message>
         <source>Open the selected list in the editor; the present one is kept first</source>

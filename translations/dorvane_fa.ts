@@ -1067,7 +1067,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Switch the STB off and on during the check</source>
-        <translation>خاموش و روشن کردن &amp;STB هنگام بررسی</translation>
+        <translation>خاموش و روشن کردن STB هنگام بررسی (&amp;S)</translation>
     </message>
     <message>
         <source>When the STB does not answer, wait up to 30 s for its boot loader</source>
@@ -1075,7 +1075,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>A &amp;loop-back plug is fitted instead of the STB (TX joined to RX)</source>
-        <translation>یک دوشاخهٔ &amp;حلقهٔ برگشتی به‌جای STB وصل است (TX به RX وصل)</translation>
+        <translation>یک دوشاخهٔ حلقهٔ برگشتی به‌جای STB وصل است (TX به RX وصل) (&amp;L)</translation>
     </message>
     <message>
         <source>Send a pattern and count what comes back</source>
@@ -1083,7 +1083,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>Check &amp;again</source>
-        <translation>&amp;دوباره بررسی کن</translation>
+        <translation>دوباره بررسی کن (&amp;A)</translation>
     </message>
     <message>
         <source>A loop-back plug is fitted</source>
@@ -1561,15 +1561,15 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;TV name:</source>
-        <translation>نام &amp;تلویزیون:</translation>
+        <translation>نام تلویزیون (&amp;T):</translation>
     </message>
     <message>
         <source>&amp;Radio name:</source>
-        <translation>نام &amp;رادیو:</translation>
+        <translation>نام رادیو (&amp;R):</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation>تاریخ&amp;چه...</translation>
+        <translation>تاریخچه (&amp;H)...</translation>
     </message>
     <message>
         <source>The lists kept from uploads and earlier saves: compare or restore one</source>
@@ -1585,11 +1585,11 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;ذخیره</translation>
+        <translation>ذخیره (&amp;S)</translation>
     </message>
     <message>
         <source>Do&amp;n&apos;t Save</source>
-        <translation>ذخیره &amp;نکن</translation>
+        <translation>ذخیره نکن (&amp;N)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1657,11 +1657,11 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation>&amp;یافتن:</translation>
+        <translation>یافتن (&amp;F):</translation>
     </message>
     <message>
         <source>&amp;View:</source>
-        <translation>&amp;نمایش:</translation>
+        <translation>نمایش (&amp;V):</translation>
     </message>
     <message>
         <source>TPs:</source>
@@ -1721,51 +1721,51 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;افزودن</translation>
+        <translation>افزودن (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;حذف</translation>
+        <translation>حذف (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation>&amp;جابه‌جایی</translation>
+        <translation>جابه‌جایی (&amp;M)</translation>
     </message>
     <message>
         <source>Select Desti&amp;nation</source>
-        <translation>انتخاب &amp;مقصد</translation>
+        <translation>انتخاب مقصد (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Cancel Move</source>
-        <translation>ل&amp;غو جابه‌جایی</translation>
+        <translation>لغو جابه‌جایی (&amp;C)</translation>
     </message>
     <message>
         <source>Sav&amp;e As...</source>
-        <translation>ذخیره &amp;به‌نام...</translation>
+        <translation>ذخیره به‌نام (&amp;E)...</translation>
     </message>
     <message>
         <source>Exi&amp;t</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;T)</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation>&amp;صدور...</translation>
+        <translation>صدور (&amp;X)...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation>&amp;ورود...</translation>
+        <translation>ورود (&amp;I)...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>وا&amp;گرد</translation>
+        <translation>واگرد (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>ا&amp;زنو</translation>
+        <translation>ازنو (&amp;R)</translation>
     </message>
     <message>
         <source>Rename &amp;Group...</source>
-        <translation>&amp;تغییر نام گروه...</translation>
+        <translation>تغییر نام گروه (&amp;G)...</translation>
     </message>
     <message>
         <source>Undo the last edit (Ctrl+Z)</source>
@@ -1777,7 +1777,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;ویرایش...</translation>
+        <translation>ویرایش (&amp;E)...</translation>
     </message>
     <message>
         <source>In group</source>
@@ -1836,7 +1836,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>Take the &amp;favourite groups and their names along</source>
-        <translation>گروه‌های &amp;محبوب و نامشان را هم ببر</translation>
+        <translation>گروه‌های محبوب و نامشان را هم ببر (&amp;F)</translation>
     </message>
     <message>
         <source>A text list has no favourite groups</source>
@@ -1844,7 +1844,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>&amp;اعمال</translation>
+        <translation>اعمال (&amp;A)</translation>
     </message>
     <message>
         <source>Reference entries that found no channel: %1</source>
@@ -1917,7 +1917,7 @@ Not listed by the system</source>
     </message>
     <message>
         <source>&amp;Language :</source>
-        <translation>&amp;زبان :</translation>
+        <translation>زبان (&amp;L):</translation>
     </message>
     <message>
         <source>System language</source>
@@ -1930,7 +1930,7 @@ Not listed by the system</source>
     </message>
     <message>
         <source>Check &amp;connection</source>
-        <translation>بررسی ا&amp;تصال</translation>
+        <translation>بررسی اتصال (&amp;C)</translation>
     </message>
     <message>
         <source>Check the chosen port, its adapter and the STB step by step</source>
@@ -1948,27 +1948,27 @@ Not listed by the system</source>
     <name>dorvane::ChannelOrderActions</name>
     <message>
         <source>Sort the selected channels by &amp;name and keep it as the order</source>
-        <translation>کانال‌های برگزیده را بر پایهٔ &amp;نام مرتب و آن را به‌عنوان ترتیب نگه دار</translation>
+        <translation>کانال‌های برگزیده را بر پایهٔ نام مرتب و آن را به‌عنوان ترتیب نگه دار (&amp;N)</translation>
     </message>
     <message>
         <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
-        <translation>کانال‌های برگزیده را بر پایهٔ &amp;ماهواره و فرکانس مرتب و آن را به‌عنوان ترتیب نگه دار</translation>
+        <translation>کانال‌های برگزیده را بر پایهٔ ماهواره و فرکانس مرتب و آن را به‌عنوان ترتیب نگه دار (&amp;S)</translation>
     </message>
     <message>
         <source>Sort the selected channels by service &amp;id and keep it as the order</source>
-        <translation>کانال‌های برگزیده را بر پایهٔ &amp;شناسهٔ سرویس مرتب و آن را به‌عنوان ترتیب نگه دار</translation>
+        <translation>کانال‌های برگزیده را بر پایهٔ شناسهٔ سرویس مرتب و آن را به‌عنوان ترتیب نگه دار (&amp;I)</translation>
     </message>
     <message>
         <source>Move to &amp;number...</source>
-        <translation>جابه‌جایی به &amp;شماره...</translation>
+        <translation>جابه‌جایی به شماره (&amp;N)...</translation>
     </message>
     <message>
         <source>S&amp;wap</source>
-        <translation>&amp;جابه‌جایی دوتایی</translation>
+        <translation>جابه‌جایی دوتایی (&amp;W)</translation>
     </message>
     <message>
         <source>Apply &amp;order from...</source>
-        <translation>اعمال &amp;ترتیب از...</translation>
+        <translation>اعمال ترتیب از (&amp;O)...</translation>
     </message>
     <message>
         <source>New No.</source>
@@ -1984,7 +1984,7 @@ Not listed by the system</source>
     </message>
     <message>
         <source>The %1 chosen channels from &amp;number:</source>
-        <translation>%1 کانال برگزیده از &amp;شمارهٔ:</translation>
+        <translation>%1 کانال برگزیده از شمارهٔ (&amp;N):</translation>
     </message>
     <message>
         <source>Apply order from</source>
@@ -1999,39 +1999,39 @@ Not listed by the system</source>
     <name>dorvane::CopyCleanTools</name>
     <message>
         <source>&amp;Open Second File...</source>
-        <translation>باز کردن پروندهٔ &amp;دوم...</translation>
+        <translation>باز کردن پروندهٔ دوم (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation>&amp;رونوشت ردیف‌ها</translation>
+        <translation>رونوشت ردیف‌ها (&amp;C)</translation>
     </message>
     <message>
         <source>Show D&amp;uplicates Only</source>
-        <translation>فقط &amp;تکراری‌ها را نشان بده</translation>
+        <translation>فقط تکراری‌ها را نشان بده (&amp;U)</translation>
     </message>
     <message>
         <source>Select &amp;All Duplicates</source>
-        <translation>گزینش &amp;همهٔ تکراری‌ها</translation>
+        <translation>گزینش همهٔ تکراری‌ها (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Remove Unused Transponders...</source>
-        <translation>&amp;حذف ترنسپاندرهای بی‌استفاده...</translation>
+        <translation>حذف ترنسپاندرهای بی‌استفاده (&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;چاپ...</translation>
+        <translation>چاپ (&amp;P)...</translation>
     </message>
     <message>
         <source>Export to P&amp;DF...</source>
-        <translation>صدور به &amp;PDF...</translation>
+        <translation>صدور به PDF (&amp;D)...</translation>
     </message>
     <message>
         <source>T&amp;ools</source>
-        <translation>ابزا&amp;رها</translation>
+        <translation>ابزارها (&amp;O)</translation>
     </message>
     <message>
         <source>Copy from Second &amp;File</source>
-        <translation>رونوشت از &amp;پروندهٔ دوم</translation>
+        <translation>رونوشت از پروندهٔ دوم (&amp;F)</translation>
     </message>
     <message>
         <source>Open Second File</source>
@@ -2106,11 +2106,11 @@ Not listed by the system</source>
     </message>
     <message>
         <source>&lt;&lt; Co&amp;py into this file</source>
-        <translation>&lt;&lt; رونوشت در این &amp;پرونده</translation>
+        <translation>&lt;&lt; رونوشت در این پرونده (&amp;P)</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation>ب&amp;ستن</translation>
+        <translation>بستن (&amp;L)</translation>
     </message>
     <message>
         <source>%1 channels</source>
@@ -2164,15 +2164,15 @@ Not listed by the system</source>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation>&amp;مقایسه</translation>
+        <translation>مقایسه (&amp;C)</translation>
     </message>
     <message>
         <source>Compare with &amp;open list</source>
-        <translation>مقایسه با فهرست &amp;باز</translation>
+        <translation>مقایسه با فهرست باز (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation>&amp;بازیابی</translation>
+        <translation>بازیابی (&amp;R)</translation>
     </message>
     <message>
         <source>Open the selected list in the editor; the present one is kept first</source>

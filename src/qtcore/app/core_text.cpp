@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -16,6 +17,7 @@ struct Pattern {
     const char* source;
     QRegularExpression match;
     std::vector<int> placeholders;  // the number of each captured part
+    std::vector<bool> names;        // a part in quotes ("%2"): a name, kept as it is
     int literal;                    // how many of its characters are fixed
 };
 
@@ -43,6 +45,13 @@ struct Table {
     std::vector<Pattern> patterns;  // the most specific first
 };
 
+// Whether placeholder n of source is a name without quotes.
+bool unquotedName(const char* source, int n) {
+    for (const CoreTextNames& entry : coreTextNames())
+        if (std::strcmp(entry.source, source) == 0) return std::strchr(entry.names, '0' + n) != nullptr;
+    return false;
+}
+
 const Table& table() {
     static const Table t = [] {
         Table built;
@@ -55,6 +64,7 @@ const Table& table() {
             }
             QString expression;
             std::vector<int> placeholders;
+            std::vector<bool> names;
             int literal = 0;
             qsizetype at = 0;
             for (auto it = slot.globalMatch(text); it.hasNext();) {
@@ -62,6 +72,10 @@ const Table& table() {
                 expression +=
                     QRegularExpression::escape(text.mid(at, m.capturedStart() - at)) + QStringLiteral("(.+?)");
                 placeholders.push_back(m.captured().mid(1).toInt());
+                const qsizetype before = m.capturedStart() - 1;
+                const bool quoted = before >= 0 && text[before] == QLatin1Char('"') && m.capturedEnd() < text.size() &&
+                                    text[m.capturedEnd()] == QLatin1Char('"');
+                names.push_back(quoted || unquotedName(source, placeholders.back()));
                 literal += static_cast<int>(m.capturedStart() - at);
                 at = m.capturedEnd();
             }
@@ -69,7 +83,7 @@ const Table& table() {
             literal += static_cast<int>(text.size() - at);
             // One line at a time: a text of several lines is split first.
             built.patterns.push_back({source, QRegularExpression(QStringLiteral("\\A(?:%1)\\z").arg(expression)),
-                                      std::move(placeholders), literal});
+                                      std::move(placeholders), std::move(names), literal});
         }
         std::stable_sort(built.patterns.begin(), built.patterns.end(),
                          [](const Pattern& a, const Pattern& b) { return a.literal > b.literal; });
@@ -103,7 +117,8 @@ std::optional<QString> matchPattern(const QString& text, int depth) {
             const int n = p.placeholders[static_cast<std::size_t>(i - 1)];
             if (taken[static_cast<std::size_t>(n)]) continue;
             taken[static_cast<std::size_t>(n)] = true;
-            parts[n - 1] = translateTrimmed(m.captured(i), depth + 1);
+            const bool name = p.names[static_cast<std::size_t>(i - 1)];
+            parts[n - 1] = name ? m.captured(i) : translateTrimmed(m.captured(i), depth + 1);
         }
         return fill(QCoreApplication::translate(kCoreTextContext, p.source), parts);
     }
@@ -124,18 +139,81 @@ std::optional<QString> matchSentences(const QString& text, int depth) {
     return std::nullopt;
 }
 
+// The items of a list ("3 channels added, 1 renamed", "VPid 101 -> 102,
+// other bytes"): split at ", " outside quotes, so that a name keeps its
+// commas.
+QStringList listItems(const QString& text) {
+    QStringList items;
+    bool quoted = false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('"')) quoted = !quoted;
+        if (quoted || text[i] != QLatin1Char(',') || i + 1 >= text.size() || text[i + 1] != QLatin1Char(' ')) continue;
+        items << text.mid(start, i - start);
+        start = i + 2;
+    }
+    items << text.mid(start);
+    return items;
+}
+
+// An item that a translation leaves as it is: numbers, codes, names of
+// standards ("0:05", "VPid 101 -> 102", "DVB-S -> DVB-S2"), no word in
+// small letters.
+bool needsNoTranslation(const QString& item) {
+    static const QRegularExpression word(QStringLiteral("(?<![\\w\"])[a-z]{2,}(?![\\w\"])"));
+    return !item.contains(word);
+}
+
+// A list whose items are all known, item by item (within a text, items
+// that need no translation may stand among them: "VPid 101 -> 102, other
+// bytes"); with `partly`, the known items of any list.
+std::optional<QString> translateList(const QString& text, int depth, bool partly) {
+    if (text.contains(QLatin1Char('\n'))) return std::nullopt;
+    QStringList items = listItems(text);
+    if (items.size() < 2) return std::nullopt;
+    bool any = false;
+    for (QString& item : items) {
+        std::optional<QString> translated = translateText(item, depth + 1);
+        if (translated) {
+            item = *translated;
+            any = true;
+        } else if (!partly && (depth == 0 || !needsNoTranslation(item))) {
+            return std::nullopt;
+        }
+    }
+    if (!any) return std::nullopt;
+    return items.join(QStringLiteral(", "));
+}
+
+// A known text with a full stop after it ("Application.").
+std::optional<QString> withFullStop(const QString& text, int depth) {
+    if (!text.endsWith(QLatin1Char('.')) || text.endsWith(QStringLiteral(".."))) return std::nullopt;
+    const std::optional<QString> translated = translateText(text.chopped(1), depth + 1);
+    if (!translated) return std::nullopt;
+    return *translated + QLatin1Char('.');
+}
+
 std::optional<QString> translateText(const QString& text, int depth) {
     const Table& t = table();
     if (const auto it = t.whole.constFind(text); it != t.whole.constEnd())
         return QCoreApplication::translate(kCoreTextContext, it.value());
     if (depth > 4) return std::nullopt;
+    // A whole text is a pattern before it is a list ("Favourite group 2:
+    // - A, - B"); a part is a list before it is a pattern ("VPid 101 ->
+    // 102, other bytes" is no "%1 bytes").
+    if (depth > 0)
+        if (auto list = translateList(text, depth, false)) return list;
     if (auto matched = matchPattern(text, depth)) return matched;
+    if (depth == 0)
+        if (auto list = translateList(text, depth, false)) return list;
     if (text.contains(QLatin1Char('\n'))) {
         QStringList lines = text.split(QLatin1Char('\n'));
         for (QString& line : lines) line = translateTrimmed(line, depth + 1);
         return lines.join(QLatin1Char('\n'));
     }
-    return matchSentences(text, depth);
+    if (auto sentences = matchSentences(text, depth)) return sentences;
+    if (auto stopped = withFullStop(text, depth)) return stopped;
+    return translateList(text, depth, true);
 }
 
 }  // namespace

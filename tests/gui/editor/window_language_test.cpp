@@ -25,6 +25,7 @@
 #include "gui/ui/skin_button.h"
 #include "qtcore/app/language.h"
 #include "qtcore/doctor/connection_doctor.h"
+#include "qtcore/doctor/doctor_shown_text.h"
 #include "ui/scripted_prompts.h"
 #include "ui/test_languages.h"
 #include "ui/visible_texts.h"
@@ -33,28 +34,11 @@ using namespace dorvane;
 
 namespace {
 
-// Words that are the same in every language: the product, units, the
-// names of signals, standards and files, device names, data.
-const QRegularExpression kUntranslated(QStringLiteral(
-    "\\b(Dorvane_QX|dorvane|STB|PID|PPid|VPid|APid|ttxt|VTyp|ATyp|SID|CAS|FTA|FEC|LNB|DiSEqC|22KHz|USALS|QPSK|8PSK|"
-    "DVB-S2?|MPEG4|Sat_id|Tp_id|Ch_id|Fav|TV|TPs|CHs|bps|MHz|Ctrl|Shift|Hz|COM\\d*|tty\\w*|dev|irz|img|bin|csv|json|"
-    "pdf|PDF|"
-    "USB|UART|CP2102N|Silicon|Labs|Bridge|Controller|v\\d[\\w.]*)\\b"));
-
-// True when text has words that a translation would change.
-bool hasWords(const QString& text) {
-    static const QRegularExpression path(QStringLiteral("/[\\w/.-]*"));
-    QString rest = text;
-    rest.remove(path).remove(kUntranslated);
-    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
-    return rest.contains(word);
-}
-
 // The texts of top that have words and did not go through a translation.
 QStringList untranslated(QWidget& top) {
     QStringList bad;
     for (const test::ShownText& t : test::shownTexts(top))
-        if (hasWords(t.text) && !t.text.contains(test::kPseudoOpen))
+        if (test::hasWords(t.text) && !t.text.contains(test::kPseudoOpen))
             bad << QStringLiteral("%1: \"%2\"").arg(t.where, t.text);
     return bad;
 }
@@ -76,14 +60,6 @@ QStringList sharedMnemonics(QWidget& top) {
     for (const auto& [key, texts] : owners)
         if (texts.size() > 1) bad << QStringLiteral("%1: %2").arg(key, texts.join(QStringLiteral(", ")));
     return bad;
-}
-
-// What is left of text once every translated part (⟪...⟫, one inside
-// another) is taken out.
-QString withoutTranslatedParts(QString text) {
-    static const QRegularExpression innermost(QStringLiteral("\u27EA[^\u27EA\u27EB]*\u27EB"));
-    while (text.contains(innermost)) text.remove(innermost);
-    return text;
 }
 
 // The check's dialog on a port that is not there, its steps all shown.
@@ -236,7 +212,7 @@ private slots:
         QVERIFY(test::useLanguage(test::kPseudoLanguage));
         const QString shown = checkResult(port);
         QVERIFY(shown.count(QLatin1Char('\n')) >= english.count(QLatin1Char('\n')));
-        QVERIFY2(!hasWords(withoutTranslatedParts(shown)), qPrintable(shown));
+        QVERIFY2(!test::leftInEnglish(shown), qPrintable(shown));
         QVERIFY(test::useLanguage(QStringLiteral("de")));
         QVERIFY(!checkResult(port).contains(QStringLiteral("does not exist")));
     }
@@ -265,7 +241,7 @@ private slots:
         QVERIFY(test::useLanguage(test::kPseudoLanguage));
         for (const DoctorStep& step : {port, link}) {
             const QString shown = shownStepText(step);
-            QVERIFY2(!hasWords(withoutTranslatedParts(shown).remove(options.powerCycleHow)), qPrintable(shown));
+            QVERIFY2(!test::hasWords(test::withoutTranslatedParts(shown).remove(options.powerCycleHow)), qPrintable(shown));
             // Every line after the first starts at the column of the first's text.
             const QStringList lines = shown.chopped(1).split(QLatin1Char('\n'));
             qsizetype column = lines[0].indexOf(QLatin1Char(']')) + 1;
