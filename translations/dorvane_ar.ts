@@ -976,6 +976,446 @@
         <source>serial number %1</source>
         <translation>الرقم التسلسلي %1</translation>
     </message>
+    <message>
+        <source>idle</source>
+        <extracomment>A transfer&apos;s phase, in its figures: &quot;transferring 3/10 blocks&quot;.</extracomment>
+        <translation>خامل</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>انتظار</translation>
+    </message>
+    <message>
+        <source>transferring</source>
+        <translation>نقل</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>كتابة</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>انتهى</translation>
+    </message>
+    <message>
+        <source>%1 %2% %3/%4 blocks</source>
+        <extracomment>The phase, how far the STB has written, blocks sent of all.</extracomment>
+        <translation>%1 %2% %3/%4 كتلة</translation>
+    </message>
+    <message>
+        <source>%1 %2/%3 blocks</source>
+        <translation>%1 %2/%3 كتلة</translation>
+    </message>
+    <message>
+        <source>%1 %2 blocks</source>
+        <translation>%1 %2 كتلة</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes</source>
+        <translation>%1/%2 بايت</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 بايت</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 بايت/ث</translation>
+    </message>
+    <message>
+        <source>ETA %1</source>
+        <extracomment>The time a transfer still needs.</extracomment>
+        <translation>المتبقي %1</translation>
+    </message>
+    <message>
+        <source>%1 resent</source>
+        <translation>%1 أُعيد إرسالها</translation>
+    </message>
+    <message>
+        <source>%1 time-outs</source>
+        <translation>%1 انتهاء مهلة</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <extracomment>An image type: what a firmware file holds.</extracomment>
+        <translation>غير محدد</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>محمّل الإقلاع</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>التطبيق</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>IRZ Data</source>
+        <translation>بيانات IRZ</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>المصنع</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload</source>
+        <extracomment>An image made to be received from the STB (an image type, not the command).</extracomment>
+        <translation>نوع الصورة : رفع</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload.</source>
+        <translation>نوع الصورة : رفع.</translation>
+    </message>
+    <message>
+        <source>Buyer :</source>
+        <extracomment>An image without a buyer code.</extracomment>
+        <translation>المشتري :</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service id (%4) of channel %5 &quot;%6&quot;; favourites of it come back as the other one</source>
+        <translation>القناة %1 «%2» لها المرسل (%3) ومعرّف الخدمة (%4) نفسهما للقناة %5 «%6»؛ مفضّلاتها تعود على أنها الأخرى</translation>
+    </message>
+    <message>
+        <source>transponders %1 (%2 MHz) and %3 (%4 MHz) collide on satellite %5, %6</source>
+        <translation>المرسلان %1 (%2 MHz) و%3 (%4 MHz) يتداخلان على القمر %5، %6</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which is not in use</source>
+        <translation>القناة %1 «%2» على المرسل %3 وهو غير مستخدم</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which has no frequency (0 MHz)</source>
+        <translation>القناة %1 «%2» على المرسل %3 الذي لا تردد له (0 MHz)</translation>
+    </message>
+    <message>
+        <source>favourite group %1 place %2 names channel %3, which holds no channel</source>
+        <translation>المجموعة المفضلة %1، الموضع %2، تشير إلى القناة %3 التي لا تحوي قناة</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is in use but not in the satellite order list, so the editor does not show it</source>
+        <translation>القمر %1 «%2» مستخدم لكنه ليس في قائمة ترتيب الأقمار، لذا لا يعرضه المحرر</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is beyond the %3 satellites the file holds and is not written</source>
+        <translation>القمر %1 «%2» يتجاوز الأقمار %3 التي يحملها الملف ولا يُكتب</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 is beyond the %2 places the file holds and is not written</source>
+        <translation>الموضع %1 في ترتيب الأقمار يتجاوز المواضع %2 التي يحملها الملف ولا يُكتب</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2, beyond the receiver&apos;s %3</source>
+        <translation>الموضع %1 في ترتيب الأقمار يشير إلى القمر %2، أبعد من أقمار جهاز الاستقبال الـ%3</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2 a second time</source>
+        <translation>الموضع %1 في ترتيب الأقمار يشير إلى القمر %2 مرة ثانية</translation>
+    </message>
+    <message>
+        <source>transponder %1 is on satellite %2, beyond the %3 satellites the file holds</source>
+        <translation>المرسل %1 على القمر %2، أبعد من الأقمار %3 التي يحملها الملف</translation>
+    </message>
+    <message>
+        <source>1 channel would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>ستُفقد قناة واحدة عند الحفظ: المرسل مفقود أو لا تردد له (0 MHz).</translation>
+    </message>
+    <message>
+        <source>%1 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>ستُفقد %1 قنوات عند الحفظ: المرسل مفقود أو لا تردد له (0 MHz).</translation>
+    </message>
+    <message>
+        <source>- %1</source>
+        <extracomment>A line of a list of findings.</extracomment>
+        <translation>- %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be written back without losing data: %1</source>
+        <translation>لا يمكن إعادة كتابة الملف دون فقدان بيانات: %1</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>لا توجد فروق.</translation>
+    </message>
+    <message>
+        <source>1 channel added</source>
+        <translation>أُضيفت قناة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 channels added</source>
+        <translation>أُضيفت %1 قنوات</translation>
+    </message>
+    <message>
+        <source>1 channel removed</source>
+        <translation>أُزيلت قناة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 channels removed</source>
+        <translation>أُزيلت %1 قنوات</translation>
+    </message>
+    <message>
+        <source>%1 renamed</source>
+        <extracomment>Channels, in the summary of a comparison: &quot;3 renamed&quot;.</extracomment>
+        <translation>أُعيدت تسمية %1</translation>
+    </message>
+    <message>
+        <source>%1 moved</source>
+        <translation>نُقل %1</translation>
+    </message>
+    <message>
+        <source>%1 with PIDs changed</source>
+        <translation>%1 بمعرّفات PID متغيرة</translation>
+    </message>
+    <message>
+        <source>%1 with other changes</source>
+        <translation>%1 بتغييرات أخرى</translation>
+    </message>
+    <message>
+        <source>1 favourite group changed</source>
+        <translation>تغيّرت مجموعة مفضلة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 favourite groups changed</source>
+        <translation>تغيّرت %1 مجموعات مفضلة</translation>
+    </message>
+    <message>
+        <source>1 satellite added</source>
+        <translation>أُضيف قمر واحد</translation>
+    </message>
+    <message>
+        <source>%1 satellites added</source>
+        <translation>أُضيفت %1 أقمار</translation>
+    </message>
+    <message>
+        <source>1 satellite removed</source>
+        <translation>أُزيل قمر واحد</translation>
+    </message>
+    <message>
+        <source>%1 satellites removed</source>
+        <translation>أُزيلت %1 أقمار</translation>
+    </message>
+    <message>
+        <source>1 satellite changed</source>
+        <translation>تغيّر قمر واحد</translation>
+    </message>
+    <message>
+        <source>%1 satellites changed</source>
+        <translation>تغيّرت %1 أقمار</translation>
+    </message>
+    <message>
+        <source>satellite order changed</source>
+        <translation>تغيّر ترتيب الأقمار</translation>
+    </message>
+    <message>
+        <source>1 transponder added</source>
+        <translation>أُضيف مرسل واحد</translation>
+    </message>
+    <message>
+        <source>%1 transponders added</source>
+        <translation>أُضيفت %1 مرسلات</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>أُزيل مرسل واحد</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>أُزيلت %1 مرسلات</translation>
+    </message>
+    <message>
+        <source>1 transponder changed</source>
+        <translation>تغيّر مرسل واحد</translation>
+    </message>
+    <message>
+        <source>%1 transponders changed</source>
+        <translation>تغيّرت %1 مرسلات</translation>
+    </message>
+    <message>
+        <source>Added channel %1</source>
+        <translation>أُضيفت القناة %1</translation>
+    </message>
+    <message>
+        <source>Removed channel %1</source>
+        <translation>أُزيلت القناة %1</translation>
+    </message>
+    <message>
+        <source>Renamed channel %1 to &quot;%2&quot;</source>
+        <translation>أُعيدت تسمية القناة %1 إلى «%2»</translation>
+    </message>
+    <message>
+        <source>Moved channel %1 to %2</source>
+        <translation>نُقلت القناة %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>PIDs of channel %1: %2</source>
+        <translation>معرّفات PID للقناة %1: %2</translation>
+    </message>
+    <message>
+        <source>Changed channel %1: %2</source>
+        <translation>تغيّرت القناة %1: %2</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2</source>
+        <translation>المجموعة المفضلة %1: %2</translation>
+    </message>
+    <message>
+        <source>Added satellite %1</source>
+        <translation>أُضيف القمر %1</translation>
+    </message>
+    <message>
+        <source>Removed satellite %1</source>
+        <translation>أُزيل القمر %1</translation>
+    </message>
+    <message>
+        <source>Changed satellite %1: %2</source>
+        <translation>تغيّر القمر %1: %2</translation>
+    </message>
+    <message>
+        <source>The satellite order changed</source>
+        <translation>تغيّر ترتيب الأقمار</translation>
+    </message>
+    <message>
+        <source>Added transponder %1</source>
+        <translation>أُضيف المرسل %1</translation>
+    </message>
+    <message>
+        <source>Removed transponder %1</source>
+        <translation>أُزيل المرسل %1</translation>
+    </message>
+    <message>
+        <source>Changed transponder %1: %2</source>
+        <translation>تغيّر المرسل %1: %2</translation>
+    </message>
+    <message>
+        <source>video type %1 -&gt; %2</source>
+        <extracomment>What changed in a record: &quot;video type 1 -&gt; 2&quot;.</extracomment>
+        <translation>نوع الفيديو %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>flags %1 -&gt; %2</source>
+        <translation>الأعلام %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>ttxt %1 -&gt; %2</source>
+        <extracomment>A teletext PID changed.</extracomment>
+        <translation>نص المعلومات %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>other bytes</source>
+        <translation>بايتات أخرى</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>الاسم «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>location %1 -&gt; %2</source>
+        <translation>الموقع %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB frequency %1 -&gt; %2</source>
+        <translation>تردد LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB type %1 -&gt; %2</source>
+        <translation>نوع LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB power %1 -&gt; %2</source>
+        <translation>تغذية LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC port %1 -&gt; %2</source>
+        <translation>منفذ DiSEqC %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>dish position %1 -&gt; %2</source>
+        <translation>موضع الطبق %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>symbol rate %1 -&gt; %2</source>
+        <translation>معدل الرموز %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>TV name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>اسم التلفاز «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>radio name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>اسم الإذاعة «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>order changed</source>
+        <extracomment>The places of a favourite group&apos;s members changed.</extracomment>
+        <translation>تغيّر الترتيب</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2 / %3</source>
+        <translation>المجموعة المفضلة %1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (تابع)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>الصفحة %1 من %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups</source>
+        <translation>%1، %2: %3 قنوات (%4 تلفاز، %5 إذاعة)، %6 مرسلات، %7 أقمار، %8 مجموعات مفضلة</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <extracomment>A column of the printed list: the channel&apos;s name.</extracomment>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <extracomment>A column of the printed list: the frequency (MHz), abbreviated.</extracomment>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <extracomment>A column of the printed list: the polarisation, abbreviated.</extracomment>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>معرّف الخدمة</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <extracomment>A column of the printed list: TV or radio.</extracomment>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>A column of the printed list: the channel&apos;s place in its favourite group.</extracomment>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>إذاعة</translation>
+    </message>
+    <message>
+        <source>Checking %1: %2 (--port chooses another).</source>
+        <translation>يجري فحص %1: %2 (يختار --port منفذًا آخر).</translation>
+    </message>
+    <message>
+        <source>no serial port found: plug in the adapter, or name the port with --port.</source>
+        <translation>لم يُعثر على منفذ تسلسلي: صِل المحوّل، أو سمِّ المنفذ بـ --port.</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -2181,6 +2621,65 @@ Not listed by the system</source>
     <message>
         <source>Can&apos;t compare: %1</source>
         <translation>تعذّرت المقارنة: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryListModel</name>
+    <message>
+        <source>Boot %1, App %2</source>
+        <extracomment>The STB&apos;s versions a kept list came with: its boot loader&apos;s and its application&apos;s.</extracomment>
+        <translation>الإقلاع %1، التطبيق %2</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <extracomment>A comparison of two kept lists: from the older to the newer.</extracomment>
+        <translation>من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>The columns of the kept lists: when a list was kept, where it came from, ...</extracomment>
+        <translation>حُفظت</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>المصدر</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>الملف</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>الأقمار</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>المرسلات</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>STB versions</source>
+        <translation>إصدارات STB</translation>
+    </message>
+    <message>
+        <source>Received from the STB</source>
+        <extracomment>Where a kept list came from.</extracomment>
+        <translation>مستلمة من STB</translation>
+    </message>
+    <message>
+        <source>Replaced by a save</source>
+        <translation>استُبدلت بحفظ</translation>
+    </message>
+    <message>
+        <source>Open before a restore</source>
+        <translation>مفتوحة قبل الاستعادة</translation>
     </message>
 </context>
 <context>

@@ -976,6 +976,446 @@
         <source>serial number %1</source>
         <translation>شمارهٔ سریال %1</translation>
     </message>
+    <message>
+        <source>idle</source>
+        <extracomment>A transfer&apos;s phase, in its figures: &quot;transferring 3/10 blocks&quot;.</extracomment>
+        <translation>بیکار</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>در انتظار</translation>
+    </message>
+    <message>
+        <source>transferring</source>
+        <translation>انتقال</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>نوشتن</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>پایان</translation>
+    </message>
+    <message>
+        <source>%1 %2% %3/%4 blocks</source>
+        <extracomment>The phase, how far the STB has written, blocks sent of all.</extracomment>
+        <translation>%1 %2% %3/%4 بلوک</translation>
+    </message>
+    <message>
+        <source>%1 %2/%3 blocks</source>
+        <translation>%1 %2/%3 بلوک</translation>
+    </message>
+    <message>
+        <source>%1 %2 blocks</source>
+        <translation>%1 %2 بلوک</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes</source>
+        <translation>%1/%2 بایت</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 بایت</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 بایت/ث</translation>
+    </message>
+    <message>
+        <source>ETA %1</source>
+        <extracomment>The time a transfer still needs.</extracomment>
+        <translation>باقی‌مانده %1</translation>
+    </message>
+    <message>
+        <source>%1 resent</source>
+        <translation>%1 ارسال دوباره</translation>
+    </message>
+    <message>
+        <source>%1 time-outs</source>
+        <translation>%1 پایان مهلت</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <extracomment>An image type: what a firmware file holds.</extracomment>
+        <translation>نامشخص</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>بوت‌لودر</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>برنامه</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>پایگاه داده</translation>
+    </message>
+    <message>
+        <source>IRZ Data</source>
+        <translation>دادهٔ IRZ</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>کارخانه</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload</source>
+        <extracomment>An image made to be received from the STB (an image type, not the command).</extracomment>
+        <translation>نوع ایمیج : بارگذاری</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload.</source>
+        <translation>نوع ایمیج : بارگذاری.</translation>
+    </message>
+    <message>
+        <source>Buyer :</source>
+        <extracomment>An image without a buyer code.</extracomment>
+        <translation>خریدار :</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service id (%4) of channel %5 &quot;%6&quot;; favourites of it come back as the other one</source>
+        <translation>کانال %1 «%2» ترنسپاندر (%3) و شناسهٔ سرویس (%4) کانال %5 «%6» را دارد؛ محبوب‌های آن به‌صورت دیگری برمی‌گردند</translation>
+    </message>
+    <message>
+        <source>transponders %1 (%2 MHz) and %3 (%4 MHz) collide on satellite %5, %6</source>
+        <translation>ترنسپاندرهای %1 (%2 MHz) و %3 (%4 MHz) روی ماهوارهٔ %5 هم‌پوشانی دارند، %6</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which is not in use</source>
+        <translation>کانال %1 «%2» روی ترنسپاندر %3 است که استفاده نمی‌شود</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which has no frequency (0 MHz)</source>
+        <translation>کانال %1 «%2» روی ترنسپاندر %3 است که فرکانس ندارد (0 MHz)</translation>
+    </message>
+    <message>
+        <source>favourite group %1 place %2 names channel %3, which holds no channel</source>
+        <translation>گروه محبوب %1، جایگاه %2، به کانال %3 اشاره می‌کند که کانالی ندارد</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is in use but not in the satellite order list, so the editor does not show it</source>
+        <translation>ماهوارهٔ %1 «%2» استفاده می‌شود اما در فهرست ترتیب ماهواره‌ها نیست، پس ویرایشگر آن را نشان نمی‌دهد</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is beyond the %3 satellites the file holds and is not written</source>
+        <translation>ماهوارهٔ %1 «%2» فراتر از %3 ماهواره‌ای است که پرونده نگه می‌دارد و نوشته نمی‌شود</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 is beyond the %2 places the file holds and is not written</source>
+        <translation>جایگاه %1 ترتیب ماهواره‌ها فراتر از %2 جایگاهی است که پرونده نگه می‌دارد و نوشته نمی‌شود</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2, beyond the receiver&apos;s %3</source>
+        <translation>جایگاه %1 ترتیب ماهواره‌ها به ماهوارهٔ %2 اشاره می‌کند، فراتر از %3 ماهوارهٔ گیرنده</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2 a second time</source>
+        <translation>جایگاه %1 ترتیب ماهواره‌ها برای بار دوم به ماهوارهٔ %2 اشاره می‌کند</translation>
+    </message>
+    <message>
+        <source>transponder %1 is on satellite %2, beyond the %3 satellites the file holds</source>
+        <translation>ترنسپاندر %1 روی ماهوارهٔ %2 است، فراتر از %3 ماهواره‌ای که پرونده نگه می‌دارد</translation>
+    </message>
+    <message>
+        <source>1 channel would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>با ذخیره ۱ کانال از دست می‌رود: ترنسپاندر نیست یا فرکانس ندارد (0 MHz).</translation>
+    </message>
+    <message>
+        <source>%1 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>با ذخیره %1 کانال از دست می‌رود: ترنسپاندر نیست یا فرکانس ندارد (0 MHz).</translation>
+    </message>
+    <message>
+        <source>- %1</source>
+        <extracomment>A line of a list of findings.</extracomment>
+        <translation>- %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be written back without losing data: %1</source>
+        <translation>پرونده را نمی‌توان بدون از دست دادن داده دوباره نوشت: %1</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>تفاوتی نیست.</translation>
+    </message>
+    <message>
+        <source>1 channel added</source>
+        <translation>۱ کانال افزوده شد</translation>
+    </message>
+    <message>
+        <source>%1 channels added</source>
+        <translation>%1 کانال افزوده شد</translation>
+    </message>
+    <message>
+        <source>1 channel removed</source>
+        <translation>۱ کانال برداشته شد</translation>
+    </message>
+    <message>
+        <source>%1 channels removed</source>
+        <translation>%1 کانال برداشته شد</translation>
+    </message>
+    <message>
+        <source>%1 renamed</source>
+        <extracomment>Channels, in the summary of a comparison: &quot;3 renamed&quot;.</extracomment>
+        <translation>%1 تغییر نام یافت</translation>
+    </message>
+    <message>
+        <source>%1 moved</source>
+        <translation>%1 جابه‌جا شد</translation>
+    </message>
+    <message>
+        <source>%1 with PIDs changed</source>
+        <translation>%1 با PID تغییریافته</translation>
+    </message>
+    <message>
+        <source>%1 with other changes</source>
+        <translation>%1 با تغییرات دیگر</translation>
+    </message>
+    <message>
+        <source>1 favourite group changed</source>
+        <translation>۱ گروه محبوب تغییر کرد</translation>
+    </message>
+    <message>
+        <source>%1 favourite groups changed</source>
+        <translation>%1 گروه محبوب تغییر کرد</translation>
+    </message>
+    <message>
+        <source>1 satellite added</source>
+        <translation>۱ ماهواره افزوده شد</translation>
+    </message>
+    <message>
+        <source>%1 satellites added</source>
+        <translation>%1 ماهواره افزوده شد</translation>
+    </message>
+    <message>
+        <source>1 satellite removed</source>
+        <translation>۱ ماهواره برداشته شد</translation>
+    </message>
+    <message>
+        <source>%1 satellites removed</source>
+        <translation>%1 ماهواره برداشته شد</translation>
+    </message>
+    <message>
+        <source>1 satellite changed</source>
+        <translation>۱ ماهواره تغییر کرد</translation>
+    </message>
+    <message>
+        <source>%1 satellites changed</source>
+        <translation>%1 ماهواره تغییر کرد</translation>
+    </message>
+    <message>
+        <source>satellite order changed</source>
+        <translation>ترتیب ماهواره‌ها تغییر کرد</translation>
+    </message>
+    <message>
+        <source>1 transponder added</source>
+        <translation>۱ ترنسپاندر افزوده شد</translation>
+    </message>
+    <message>
+        <source>%1 transponders added</source>
+        <translation>%1 ترنسپاندر افزوده شد</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>۱ ترنسپاندر برداشته شد</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>%1 ترنسپاندر برداشته شد</translation>
+    </message>
+    <message>
+        <source>1 transponder changed</source>
+        <translation>۱ ترنسپاندر تغییر کرد</translation>
+    </message>
+    <message>
+        <source>%1 transponders changed</source>
+        <translation>%1 ترنسپاندر تغییر کرد</translation>
+    </message>
+    <message>
+        <source>Added channel %1</source>
+        <translation>کانال افزوده‌شده %1</translation>
+    </message>
+    <message>
+        <source>Removed channel %1</source>
+        <translation>کانال برداشته‌شده %1</translation>
+    </message>
+    <message>
+        <source>Renamed channel %1 to &quot;%2&quot;</source>
+        <translation>نام کانال %1 به «%2» تغییر کرد</translation>
+    </message>
+    <message>
+        <source>Moved channel %1 to %2</source>
+        <translation>کانال %1 به %2 جابه‌جا شد</translation>
+    </message>
+    <message>
+        <source>PIDs of channel %1: %2</source>
+        <translation>PIDهای کانال %1: %2</translation>
+    </message>
+    <message>
+        <source>Changed channel %1: %2</source>
+        <translation>کانال تغییریافته %1: %2</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2</source>
+        <translation>گروه محبوب %1: %2</translation>
+    </message>
+    <message>
+        <source>Added satellite %1</source>
+        <translation>ماهوارهٔ افزوده‌شده %1</translation>
+    </message>
+    <message>
+        <source>Removed satellite %1</source>
+        <translation>ماهوارهٔ برداشته‌شده %1</translation>
+    </message>
+    <message>
+        <source>Changed satellite %1: %2</source>
+        <translation>ماهوارهٔ تغییریافته %1: %2</translation>
+    </message>
+    <message>
+        <source>The satellite order changed</source>
+        <translation>ترتیب ماهواره‌ها تغییر کرد</translation>
+    </message>
+    <message>
+        <source>Added transponder %1</source>
+        <translation>ترنسپاندر افزوده‌شده %1</translation>
+    </message>
+    <message>
+        <source>Removed transponder %1</source>
+        <translation>ترنسپاندر برداشته‌شده %1</translation>
+    </message>
+    <message>
+        <source>Changed transponder %1: %2</source>
+        <translation>ترنسپاندر تغییریافته %1: %2</translation>
+    </message>
+    <message>
+        <source>video type %1 -&gt; %2</source>
+        <extracomment>What changed in a record: &quot;video type 1 -&gt; 2&quot;.</extracomment>
+        <translation>نوع ویدئو %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>flags %1 -&gt; %2</source>
+        <translation>پرچم‌ها %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>ttxt %1 -&gt; %2</source>
+        <extracomment>A teletext PID changed.</extracomment>
+        <translation>تله‌تکست %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>other bytes</source>
+        <translation>بایت‌های دیگر</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>نام «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>location %1 -&gt; %2</source>
+        <translation>موقعیت %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB frequency %1 -&gt; %2</source>
+        <translation>فرکانس LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB type %1 -&gt; %2</source>
+        <translation>نوع LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB power %1 -&gt; %2</source>
+        <translation>تغذیهٔ LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC port %1 -&gt; %2</source>
+        <translation>درگاه DiSEqC %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>dish position %1 -&gt; %2</source>
+        <translation>موقعیت دیش %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>symbol rate %1 -&gt; %2</source>
+        <translation>نرخ سمبل %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>TV name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>نام تلویزیون «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>radio name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>نام رادیو «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>order changed</source>
+        <extracomment>The places of a favourite group&apos;s members changed.</extracomment>
+        <translation>ترتیب تغییر کرد</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2 / %3</source>
+        <translation>گروه محبوب %1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (ادامه)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>صفحهٔ %1 از %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups</source>
+        <translation>%1، %2: %3 کانال (%4 تلویزیون، %5 رادیو)، %6 ترنسپاندر، %7 ماهواره، %8 گروه محبوب</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <extracomment>A column of the printed list: the channel&apos;s name.</extracomment>
+        <translation>کانال</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <extracomment>A column of the printed list: the frequency (MHz), abbreviated.</extracomment>
+        <translation>فرکانس</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <extracomment>A column of the printed list: the polarisation, abbreviated.</extracomment>
+        <translation>قطبش</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>شناسهٔ سرویس</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <extracomment>A column of the printed list: TV or radio.</extracomment>
+        <translation>نوع</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>A column of the printed list: the channel&apos;s place in its favourite group.</extracomment>
+        <translation>جایگاه</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>رادیو</translation>
+    </message>
+    <message>
+        <source>Checking %1: %2 (--port chooses another).</source>
+        <translation>در حال بررسی %1: %2 (--port درگاه دیگری برمی‌گزیند).</translation>
+    </message>
+    <message>
+        <source>no serial port found: plug in the adapter, or name the port with --port.</source>
+        <translation>هیچ درگاه سریالی یافت نشد: مبدل را وصل کنید یا درگاه را با --port نام ببرید.</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -2181,6 +2621,65 @@ Not listed by the system</source>
     <message>
         <source>Can&apos;t compare: %1</source>
         <translation>مقایسه ممکن نیست: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryListModel</name>
+    <message>
+        <source>Boot %1, App %2</source>
+        <extracomment>The STB&apos;s versions a kept list came with: its boot loader&apos;s and its application&apos;s.</extracomment>
+        <translation>بوت %1، برنامه %2</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <extracomment>A comparison of two kept lists: from the older to the newer.</extracomment>
+        <translation>از %1 تا %2</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>The columns of the kept lists: when a list was kept, where it came from, ...</extracomment>
+        <translation>نگه‌داشته</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>منبع</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>پرونده</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>ماهواره‌ها</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>ترنسپاندرها</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>محبوب‌ها</translation>
+    </message>
+    <message>
+        <source>STB versions</source>
+        <translation>نسخه‌های STB</translation>
+    </message>
+    <message>
+        <source>Received from the STB</source>
+        <extracomment>Where a kept list came from.</extracomment>
+        <translation>دریافت‌شده از STB</translation>
+    </message>
+    <message>
+        <source>Replaced by a save</source>
+        <translation>با ذخیره جایگزین شد</translation>
+    </message>
+    <message>
+        <source>Open before a restore</source>
+        <translation>باز پیش از بازگردانی</translation>
     </message>
 </context>
 <context>
