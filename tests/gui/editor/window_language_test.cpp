@@ -5,12 +5,16 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <map>
 
+#include "core/database/backup_blob.h"
 #include "core/database/demo_data.h"
 #include "core/database/receiver_database.h"
 #include "editor_test_support.h"
@@ -21,6 +25,7 @@
 #include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/edit_satellite_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
+#include "gui/editor/history_dialog.h"
 #include "gui/station/station_window.h"
 #include "gui/ui/skin_button.h"
 #include "qtcore/app/language.h"
@@ -94,6 +99,40 @@ std::vector<std::unique_ptr<QDialog>> editDialogs(ReceiverDatabase& db) {
     return dialogs;
 }
 
+std::vector<std::uint8_t> packed(const ReceiverDatabase& db) {
+    auto buffer = std::make_unique<ChannelDataBuffer>();
+    if (packBackup(db, *buffer, 20000) != PackResult::Ok) return {};
+    return {buffer->contents().begin(), buffer->contents().end()};
+}
+
+// A kept list of every origin, the later ones with a renamed channel, a
+// changed transponder, a favourite group renamed and a channel deleted; the
+// first has the STB's versions.
+bool keepThreeLists(ListHistory& history, const ReceiverDatabase& first) {
+    auto second = std::make_unique<ReceiverDatabase>(first);
+    setFixedText(second->channel(4).name, "Moved Name");
+    second->transponder(second->channel(4).transponder).symbolRate += 500;
+    second->setTvGroupName(0, "Sports");
+    const auto a = packed(first);
+    const auto b = packed(*second);
+    KeptList list;
+    list.bytes = a;
+    list.origin = "upload";
+    list.bootVersion = 0x01020300;
+    list.appVersion = 0x02000100;
+    bool kept = history.keep(list, ListHistory::Clock::now() - std::chrono::hours(3)).ok();
+    list.bytes = b;
+    list.origin = "replaced";
+    list.bootVersion.reset();
+    list.appVersion.reset();
+    kept = kept && history.keep(list, ListHistory::Clock::now() - std::chrono::hours(2)).ok();
+    second->deleteChannel(7);
+    const auto c = packed(*second);
+    list.bytes = c;
+    list.origin = "restore";
+    return kept && history.keep(list, ListHistory::Clock::now() - std::chrono::hours(1)).ok();
+}
+
 }  // namespace
 
 class WindowLanguageTest : public QObject {
@@ -127,6 +166,38 @@ private slots:
         editor.dialog().show();
         bad += untranslated(editor.dialog());
         for (const auto& dialog : editDialogs(editor.database())) bad += untranslated(*dialog);
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+    }
+
+    void theHistoryWindowIsTranslated() {
+        // Its list's headings and origins, the versions, and a comparison's
+        // title and every line (what the core compared, said in the language).
+        QTemporaryDir dir;
+        ListHistory history(dir.filePath(QStringLiteral("history")).toStdString());
+        const auto db = demoDatabase();
+        QVERIFY(keepThreeLists(history, *db));
+        QVERIFY(test::useLanguage(test::kPseudoLanguage));
+        HistoryDialog dialog(history, *db, QStringLiteral("1.irz"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QStringList bad = untranslated(dialog);
+        const QAbstractItemModel* rows = dialog.list()->model();
+        QCOMPARE(rows->rowCount(), 3);
+        for (int r = 0; r < rows->rowCount(); ++r) {
+            for (int c : {HistoryListModel::Origin, HistoryListModel::Versions}) {
+                const QString cell = rows->index(r, c).data().toString();
+                if (test::leftInEnglish(cell)) bad << QStringLiteral("row %1: \"%2\"").arg(r).arg(cell);
+            }
+        }
+        for (const std::vector<int>& pair : {std::vector<int>{0, 2}, std::vector<int>{1, 2}}) {
+            dialog.selectRows(pair);
+            QTest::mouseClick(dialog.compareButton(), Qt::LeftButton);
+            const QString title = dialog.comparisonTitle()->text();
+            const QStringList lines = dialog.comparisonText()->toPlainText().split(QLatin1Char('\n'));
+            QVERIFY(lines.size() >= 3);
+            for (const QString& line : QStringList{title} + lines)
+                if (test::leftInEnglish(line)) bad << QStringLiteral("comparison: \"%1\"").arg(line);
+        }
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
     }
 
