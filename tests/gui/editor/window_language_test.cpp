@@ -48,22 +48,46 @@ QStringList untranslated(QWidget& top) {
     return bad;
 }
 
+// The texts of top's controls that carry a mnemonic: buttons, labels of a
+// box, and the actions of the buttons' menus.
+QStringList mnemonicTexts(QWidget& top, bool withMenus) {
+    QStringList texts;
+    for (QWidget* w : top.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&top)) continue;
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            texts << b->text();
+        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
+            texts << l->text();
+        if (auto* push = qobject_cast<QPushButton*>(w); withMenus && push && push->menu())
+            for (const QAction* a : push->menu()->actions()) texts << a->text();
+    }
+    return texts;
+}
+
 // The mnemonics that two controls of top share.
 QStringList sharedMnemonics(QWidget& top) {
     std::map<QString, QStringList> owners;
-    for (QWidget* w : top.findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(&top)) continue;
-        QString text;
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
-            text = b->text();
-        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
-            text = l->text();
+    for (const QString& text : mnemonicTexts(top, false)) {
         const QKeySequence key = QKeySequence::mnemonic(text);
         if (!key.isEmpty()) owners[key.toString().toLower()] << text;
     }
     QStringList bad;
     for (const auto& [key, texts] : owners)
         if (texts.size() > 1) bad << QStringLiteral("%1: %2").arg(key, texts.join(QStringLiteral(", ")));
+    return bad;
+}
+
+// In a right-to-left language, the mnemonics that underline a letter of a
+// word (which breaks the joining of Arabic letters): each stands apart, a
+// Latin letter in parentheses ("ملف (&F)").
+QStringList mnemonicsInWords(QWidget& top) {
+    static const QRegularExpression apart(QStringLiteral("\\(&[A-Z0-9]\\)"));
+    QStringList bad;
+    for (const QString& text : mnemonicTexts(top, true)) {
+        const QString single = QString(text).remove(QStringLiteral("&&"));
+        if (single.contains(QLatin1Char('&')) && (single.count(QLatin1Char('&')) > 1 || !single.contains(apart)))
+            bad << text;
+    }
     return bad;
 }
 
@@ -252,14 +276,30 @@ private slots:
         test::EditorWindow editor(*demoDatabase());
         QVERIFY(editor.opened());
         editor.dialog().show();
-        QStringList bad = sharedMnemonics(editor.dialog());
         CSerialConfigDialog config(QList<SerialPortEntry>{}, nullptr);
-        bad += sharedMnemonics(config);
-        for (const auto& dialog : editDialogs(editor.database())) bad += sharedMnemonics(*dialog);
         const auto station = stationView(nullptr);
         CConnectionCheckDialog check(QStringLiteral("/dev/ttyUSB0"), {});
-        bad += sharedMnemonics(*station) + sharedMnemonics(check);
+        QTemporaryDir dir;
+        const ListHistory history(dir.filePath(QStringLiteral("history")).toStdString());
+        HistoryDialog historyDialog(history, editor.database(), QStringLiteral("1.irz"));
+        std::vector<QWidget*> windows{&editor.dialog(), &config, station.get(), &check, &historyDialog};
+        const auto dialogs = editDialogs(editor.database());
+        for (const auto& dialog : dialogs) windows.push_back(dialog.get());
+        const bool rightToLeft = QApplication::layoutDirection() == Qt::RightToLeft;
+        QStringList bad;
+        for (QWidget* window : windows) {
+            bad += sharedMnemonics(*window);
+            if (rightToLeft) bad += mnemonicsInWords(*window);
+        }
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+    }
+
+    void theCheckFindsAMnemonicInAWord() {
+        QWidget top;
+        auto* inWord = new QPushButton(QStringLiteral("ح&فظ"), &top);
+        new QPushButton(QStringLiteral("فتح (&O)"), &top);
+        new QPushButton(QStringLiteral("Drag && drop"), &top);
+        QCOMPARE(mnemonicsInWords(top), QStringList{inWord->text()});
     }
 
     void theConnectionCheckSaysItsStepsInTheLanguage() {
