@@ -52,6 +52,30 @@ public:
     bool isEmpty() const override { return false; }
 };
 
+// The pseudo-language with its marks around the fixed parts of a text
+// only: what fills a placeholder stands outside them ("⟪Fiilee Naame : ⟫%1"),
+// so that a part left in English shows. A placeholder in quotes ("%2", a
+// name) keeps its quotes outside the marks.
+inline QString segmentedPseudoText(const QString& text) {
+    static const QRegularExpression placeholder(QStringLiteral("\"%[1-9]\"|%[1-9]"));
+    QString out;
+    qsizetype at = 0;
+    for (auto it = placeholder.globalMatch(text); it.hasNext();) {
+        const auto m = it.next();
+        out += pseudoText(text.mid(at, m.capturedStart() - at)) + m.captured();
+        at = m.capturedEnd();
+    }
+    return out + pseudoText(text.mid(at));
+}
+
+class SegmentedPseudoTranslator : public QTranslator {
+public:
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return segmentedPseudoText(QString::fromUtf8(source));
+    }
+    bool isEmpty() const override { return false; }
+};
+
 // Words that are the same in every language: the product, units, the
 // names of signals, standards and files, device names, data.
 inline const QRegularExpression& untranslatedWords() {
@@ -72,15 +96,18 @@ inline bool hasWords(const QString& text) {
 }
 
 // What is left of text once every translated part (⟪...⟫, one inside
-// another) is taken out.
+// another) is taken out (a space in its place).
 inline QString withoutTranslatedParts(QString text) {
     static const QRegularExpression innermost(QStringLiteral("\u27EA[^\u27EA\u27EB]*\u27EB"));
-    while (text.contains(innermost)) text.remove(innermost);
+    while (text.contains(innermost)) text.replace(innermost, QStringLiteral(" "));
     return text;
 }
 
 // True when text, as shown under the pseudo-language, has English words
-// outside its translated parts.
-inline bool leftInEnglish(const QString& text) { return hasWords(withoutTranslatedParts(text)); }
+// outside its translated parts (names in quotes aside).
+inline bool leftInEnglish(const QString& text) {
+    static const QRegularExpression quoted(QStringLiteral("\"[^\"]*\""));
+    return hasWords(withoutTranslatedParts(text).remove(quoted));
+}
 
 }  // namespace dorvane::test

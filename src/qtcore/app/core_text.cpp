@@ -92,49 +92,84 @@ const Table& table() {
     return t;
 }
 
-std::optional<QString> translateText(const QString& text, int depth);
+// A text translated, and whether all of it was: a text put together from
+// parts is whole when each part is known or needs no translation.
+struct Said {
+    QString text;
+    bool whole = true;
+};
+
+std::optional<Said> translateText(const QString& text, int depth);
+
+// An item that a translation leaves as it is: numbers, codes, names of
+// standards ("0:05", "VPid 101 -> 102", "DVB-S -> DVB-S2"), no word in
+// small letters.
+bool needsNoTranslation(const QString& item) {
+    static const QRegularExpression word(QStringLiteral("(?<![\\w\"/.-])[a-z]{2,}(?![\\w\"/.-])"));
+    return !item.contains(word);
+}
 
 // The text with the white space around it kept as it is; what is not known
 // stays as it is.
-QString translateTrimmed(const QString& text, int depth) {
+Said translateTrimmed(const QString& text, int depth) {
     qsizetype start = 0;
     qsizetype end = text.size();
     while (start < end && text[start].isSpace()) ++start;
     while (end > start && text[end - 1].isSpace()) --end;
-    if (start == end) return text;
+    if (start == end) return {text, true};
     const QString inner = text.mid(start, end - start);
-    return text.left(start) + translateText(inner, depth).value_or(inner) + text.mid(end);
+    const std::optional<Said> said = translateText(inner, depth);
+    const Said kept = said.value_or(Said{inner, needsNoTranslation(inner)});
+    return {text.left(start) + kept.text + text.mid(end), kept.whole};
 }
 
-std::optional<QString> matchPattern(const QString& text, int depth) {
+// The pattern's translation filled with m's parts in turn.
+Said fillPattern(const Pattern& p, const QRegularExpressionMatch& m, int depth) {
+    // A placeholder that stands twice takes what its first place holds.
+    QStringList parts(9);
+    std::vector<bool> taken(10, false);
+    bool whole = true;
+    for (int i = 1; i <= m.lastCapturedIndex(); ++i) {
+        const int n = p.placeholders[static_cast<std::size_t>(i - 1)];
+        if (taken[static_cast<std::size_t>(n)]) continue;
+        taken[static_cast<std::size_t>(n)] = true;
+        if (p.names[static_cast<std::size_t>(i - 1)]) {
+            parts[n - 1] = m.captured(i);
+            continue;
+        }
+        const Said part = translateTrimmed(m.captured(i), depth + 1);
+        parts[n - 1] = part.text;
+        whole = whole && part.whole;
+    }
+    return {fill(QCoreApplication::translate(kCoreTextContext, p.source), parts), whole};
+}
+
+// The most specific pattern whose parts are all known; else the most
+// specific that matches at all ("not tried: the port does not exist." is
+// "not tried: %1" of a known text, not "%1 does not exist." of an unknown).
+std::optional<Said> matchPattern(const QString& text, int depth) {
+    std::optional<Said> first;
     for (const Pattern& p : table().patterns) {
         const QRegularExpressionMatch m = p.match.match(text);
         if (!m.hasMatch()) continue;
-        // A placeholder that stands twice takes what its first place holds.
-        QStringList parts(9);
-        std::vector<bool> taken(10, false);
-        for (int i = 1; i <= m.lastCapturedIndex(); ++i) {
-            const int n = p.placeholders[static_cast<std::size_t>(i - 1)];
-            if (taken[static_cast<std::size_t>(n)]) continue;
-            taken[static_cast<std::size_t>(n)] = true;
-            const bool name = p.names[static_cast<std::size_t>(i - 1)];
-            parts[n - 1] = name ? m.captured(i) : translateTrimmed(m.captured(i), depth + 1);
-        }
-        return fill(QCoreApplication::translate(kCoreTextContext, p.source), parts);
+        Said said = fillPattern(p, m, depth);
+        if (said.whole) return said;
+        if (!first) first = std::move(said);
     }
-    return std::nullopt;
+    return first;
 }
 
 // Sentences put together ("Port(X) open failed. X does not exist: ..."):
 // a known first sentence and the rest, translated in turn.
-std::optional<QString> matchSentences(const QString& text, int depth) {
+std::optional<Said> matchSentences(const QString& text, int depth) {
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
         if (!QStringLiteral(".!?:").contains(text[i]) || text[i + 1] != QLatin1Char(' ')) continue;
-        const std::optional<QString> first = translateText(text.left(i + 1), depth + 1);
+        const std::optional<Said> first = translateText(text.left(i + 1), depth + 1);
         if (!first) continue;
         qsizetype rest = i + 1;
         while (rest < text.size() && text[rest] == QLatin1Char(' ')) ++rest;
-        return *first + text.mid(i + 1, rest - i - 1) + translateTrimmed(text.mid(rest), depth + 1);
+        const Said after = translateTrimmed(text.mid(rest), depth + 1);
+        return Said{first->text + text.mid(i + 1, rest - i - 1) + after.text, first->whole && after.whole};
     }
     return std::nullopt;
 }
@@ -156,47 +191,53 @@ QStringList listItems(const QString& text) {
     return items;
 }
 
-// An item that a translation leaves as it is: numbers, codes, names of
-// standards ("0:05", "VPid 101 -> 102", "DVB-S -> DVB-S2"), no word in
-// small letters.
-bool needsNoTranslation(const QString& item) {
-    static const QRegularExpression word(QStringLiteral("(?<![\\w\"])[a-z]{2,}(?![\\w\"])"));
-    return !item.contains(word);
-}
-
 // A list whose items are all known, item by item (within a text, items
 // that need no translation may stand among them: "VPid 101 -> 102, other
 // bytes"); with `partly`, the known items of any list.
-std::optional<QString> translateList(const QString& text, int depth, bool partly) {
+std::optional<Said> translateList(const QString& text, int depth, bool partly) {
     if (text.contains(QLatin1Char('\n'))) return std::nullopt;
     QStringList items = listItems(text);
     if (items.size() < 2) return std::nullopt;
     bool any = false;
+    bool whole = true;
     for (QString& item : items) {
-        std::optional<QString> translated = translateText(item, depth + 1);
-        if (translated) {
-            item = *translated;
+        if (const std::optional<Said> translated = translateText(item, depth + 1)) {
+            item = translated->text;
             any = true;
+            whole = whole && translated->whole;
         } else if (!partly && (depth == 0 || !needsNoTranslation(item))) {
             return std::nullopt;
+        } else {
+            whole = whole && needsNoTranslation(item);
         }
     }
     if (!any) return std::nullopt;
-    return items.join(QStringLiteral(", "));
+    return Said{items.join(QStringLiteral(", ")), whole};
 }
 
 // A known text with a full stop after it ("Application.").
-std::optional<QString> withFullStop(const QString& text, int depth) {
+std::optional<Said> withFullStop(const QString& text, int depth) {
     if (!text.endsWith(QLatin1Char('.')) || text.endsWith(QStringLiteral(".."))) return std::nullopt;
-    const std::optional<QString> translated = translateText(text.chopped(1), depth + 1);
-    if (!translated) return std::nullopt;
-    return *translated + QLatin1Char('.');
+    std::optional<Said> translated = translateText(text.chopped(1), depth + 1);
+    if (translated) translated->text += QLatin1Char('.');
+    return translated;
 }
 
-std::optional<QString> translateText(const QString& text, int depth) {
+Said translateLines(const QString& text, int depth) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    bool whole = true;
+    for (QString& line : lines) {
+        const Said said = translateTrimmed(line, depth + 1);
+        line = said.text;
+        whole = whole && said.whole;
+    }
+    return {lines.join(QLatin1Char('\n')), whole};
+}
+
+std::optional<Said> translateText(const QString& text, int depth) {
     const Table& t = table();
     if (const auto it = t.whole.constFind(text); it != t.whole.constEnd())
-        return QCoreApplication::translate(kCoreTextContext, it.value());
+        return Said{QCoreApplication::translate(kCoreTextContext, it.value()), true};
     if (depth > 4) return std::nullopt;
     // A whole text is a pattern before it is a list ("Favourite group 2:
     // - A, - B"); a part is a list before it is a pattern ("VPid 101 ->
@@ -206,11 +247,7 @@ std::optional<QString> translateText(const QString& text, int depth) {
     if (auto matched = matchPattern(text, depth)) return matched;
     if (depth == 0)
         if (auto list = translateList(text, depth, false)) return list;
-    if (text.contains(QLatin1Char('\n'))) {
-        QStringList lines = text.split(QLatin1Char('\n'));
-        for (QString& line : lines) line = translateTrimmed(line, depth + 1);
-        return lines.join(QLatin1Char('\n'));
-    }
+    if (text.contains(QLatin1Char('\n'))) return translateLines(text, depth);
     if (auto sentences = matchSentences(text, depth)) return sentences;
     if (auto stopped = withFullStop(text, depth)) return stopped;
     return translateList(text, depth, true);
@@ -218,7 +255,7 @@ std::optional<QString> translateText(const QString& text, int depth) {
 
 }  // namespace
 
-QString coreText(const QString& text) { return translateTrimmed(text, 0); }
+QString coreText(const QString& text) { return translateTrimmed(text, 0).text; }
 
 QString coreText(const std::string& text) { return coreText(QString::fromStdString(text)); }
 

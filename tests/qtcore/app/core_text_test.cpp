@@ -1,11 +1,13 @@
 // The core's texts as the window shows them: under a pseudo-language that
-// marks every translated text, nothing the core says for display is left in
+// marks the fixed parts of every translated text (so that a part filled in
+// and left in English shows), nothing the core says for display is left in
 // English (the image types, the check of a list, the comparison of two, the
-// printed list, the transfer's figures), and the names it quotes stay as
-// they are.
+// printed list, the transfer's figures, the connection check), and the names
+// it quotes stay as they are.
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cstring>
@@ -22,6 +24,8 @@
 #include "core/image/inspection.h"
 #include "core/transfer/transfer_monitor.h"
 #include "qtcore/app/core_text.h"
+#include "qtcore/doctor/connection_doctor.h"
+#include "qtcore/doctor/doctor_shown_text.h"
 #include "support/image_builder.h"
 #include "support/pseudo_language.h"
 #include "support/temp_dir.h"
@@ -52,6 +56,21 @@ int usedSatellite(const ReceiverDatabase& db, int from = 0) {
     return -1;
 }
 
+// The demo list with names that are no words (satellites and favourite
+// groups are named without quotes in some texts).
+std::unique_ptr<ReceiverDatabase> plainDemo() {
+    auto db = std::make_unique<ReceiverDatabase>();
+    fillDemoDatabase(*db);
+    for (int s = 0; s < kSatelliteSlots; ++s)
+        if (satelliteInUse(db->satellite(s))) setFixedText(db->satellite(s).name, "S" + std::to_string(s));
+    for (int g = 0; g < kFavoriteGroups; ++g) {
+        db->setTvGroupName(g, "T" + std::to_string(g));
+        db->setRadioGroupName(g, "R" + std::to_string(g));
+    }
+    db->recount();
+    return db;
+}
+
 using Edit = void (*)(ReceiverDatabase&);
 
 // Edits that a comparison tells apart, each of one kind or a few.
@@ -77,15 +96,15 @@ const Edit kEdits[] = {
     },
     [](ReceiverDatabase& db) { moveChannelsKeepingFavourites(db, {usedChannel(db, 2)}, usedChannel(db, 40) + 1); },
     [](ReceiverDatabase& db) {  // names, members and their order
-        db.setTvGroupName(11, "Sports");
-        db.setRadioGroupName(11, "Music");
+        db.setTvGroupName(11, "T99");
+        db.setRadioGroupName(11, "R99");
         db.addToGroup(11, usedChannel(db, 30), db.groupSize(11));
         for (int g = 0; g < 11; ++g)
             if (db.groupSize(g) >= 2) std::swap(db.groupSlot(g, 0), db.groupSlot(g, 1));
     },
     [](ReceiverDatabase& db) {  // every field of a satellite but its place in the sky
         SatelliteRecord& s = db.satellite(usedSatellite(db));
-        setFixedText(s.name, "Renamed");
+        setFixedText(s.name, "S9");
         s.lnbFrequency += 100;
         s.lnbType ^= 1;
         s.lnbPower ^= 1;
@@ -115,9 +134,7 @@ const Edit kEdits[] = {
 // The lines of a comparison of each edit alone, and of all of them at once
 // (a summary of many kinds); `kinds` gets every kind of difference seen.
 std::vector<std::string> comparisonLines(std::set<std::string>* kinds = nullptr) {
-    auto a = std::make_unique<ReceiverDatabase>();
-    fillDemoDatabase(*a);
-    a->recount();
+    const auto a = plainDemo();
     auto all = std::make_unique<ReceiverDatabase>(*a);
     std::vector<std::string> lines;
     const auto add = [&](const DatabaseDiff& d) {
@@ -151,7 +168,7 @@ std::vector<std::string> comparisonLines(std::set<std::string>* kinds = nullptr)
 
 class CoreTextTest : public QObject {
     Q_OBJECT
-    test::PseudoTranslator pseudo_;
+    test::SegmentedPseudoTranslator pseudo_;
 
 private slots:
     void initTestCase() { QVERIFY(QCoreApplication::installTranslator(&pseudo_)); }
@@ -162,17 +179,20 @@ private slots:
         // is left in English, a known one is marked.
         QCOMPARE(leftInEnglish({"Something the translations never heard of"}).size(), 1);
         QVERIFY(leftInEnglish({"Transferring ended."}).isEmpty());
+        // A part filled in stands outside the marks: known, or shown.
+        QCOMPARE(leftInEnglish({"Image Type : Something unknown"}).size(), 1);
+        QVERIFY(leftInEnglish({"Uploading failed! Transferring canceled!"}).isEmpty());
     }
 
     void everyImageTypeIsTranslated() {
         test::TempDir dir;
         const std::vector<test::Bytes> images{
-            test::xprImage({}, test::patternBytes(100)),
-            test::xprImage({.kind = "XYZ"}, test::patternBytes(100)),
-            test::yfwImage(test::xprImage({}, test::patternBytes(100))),
-            test::cnxtImage(0x20060203, 0x01020300, "AB"),
-            test::cnxtImage(0x20060106, 0x01020300, "AB"),
-            test::cnxtImage(0x12345678, 0x01020300, "AB"),
+            test::xprImage({.buyer = "12"}, test::patternBytes(100)),
+            test::xprImage({.kind = "XYZ", .buyer = "12"}, test::patternBytes(100)),
+            test::yfwImage(test::xprImage({.buyer = "12"}, test::patternBytes(100))),
+            test::cnxtImage(0x20060203, 0x01020300, "12"),
+            test::cnxtImage(0x20060106, 0x01020300, "12"),
+            test::cnxtImage(0x12345678, 0x01020300, "12"),
             {'I', 'R', 'Z', 0, 1, 2, 3, 4},
             {'C', 'M', 'D', '0', 1, 2, 3},
             {'C', 'M', 'D', '1', 1, 2, 3},
@@ -253,8 +273,7 @@ private slots:
     }
 
     void thePrintedListIsTranslated() {
-        auto db = std::make_unique<ReceiverDatabase>();
-        fillDemoDatabase(*db);
+        const auto db = plainDemo();
         std::vector<std::string> texts{printHeading(*db, "1.irz", "2026-12-10")};
         for (const PrintPage& page : paginate(printTables(*db), texts.front(), 20)) {
             texts.push_back(page.title);
@@ -283,6 +302,27 @@ private slots:
             texts.push_back(summaryText(f));
         }
         const QStringList bad = leftInEnglish(texts);
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+    }
+
+    void theConnectionCheckIsTranslated() {
+        // Every step of a check of a port that is not there, and its verdict,
+        // as the window and "dorvane doctor --lang" show them.
+        DoctorOptions options;
+        options.port = QStringLiteral("/dev/dorvane-no-such-port");
+        options.loopbackHow = QStringLiteral("--loopback");
+        options.powerCycleHow = QStringLiteral("--power-cycle-wait");
+        ConnectionDoctor doctor(options);
+        QSignalSpy done(&doctor, &ConnectionDoctor::finished);
+        doctor.start();
+        QVERIFY(done.count() == 1 || done.wait(10000));
+        QStringList bad;
+        QVERIFY(doctor.report().steps.size() >= 5);
+        for (const DoctorStep& step : doctor.report().steps) {
+            const QString shown = shownStepText(step);
+            if (test::leftInEnglish(shown)) bad << shown;
+        }
+        if (test::leftInEnglish(shownVerdict(doctor.report()))) bad << shownVerdict(doctor.report());
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
     }
 
