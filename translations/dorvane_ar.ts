@@ -1416,6 +1416,125 @@
         <source>no serial port found: plug in the adapter, or name the port with --port.</source>
         <translation>لم يُعثر على منفذ تسلسلي: صِل المحوّل، أو سمِّ المنفذ بـ --port.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>فشل فتح الملف!</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>لا توجد ذاكرة كافية لبيانات النسخة الاحتياطية</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>بيانات النسخة الاحتياطية تالفة (فشل فك الضغط)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>بيانات النسخة الاحتياطية مقطوعة</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>بيانات نسخة احتياطية غير صالحة</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1 بحجم %2 بايت، لا %3</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>يعلن الملف عن %1 %2، أكثر من %3 التي يتسع لها الجدول</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>البادئة بحجم %1 بايت، لا 96</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>سجلات الأقمار</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>سجلات المرسلات</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>سجلات القنوات</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>أسماء المفضلة</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>أقمار</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>مرسلات</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>قنوات</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>%1 سجل قناة يشير إلى مرسل لا يحويه الملف</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>تحوي البيانات %1 بايت بعد أقسامها</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>%1 إدخال مفضلة لا يشير إلى أي قناة في الملف وتُرك</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>طوبقت %1 من %2 قناة (%3 بالهوية، %4 بالاسم)؛ %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>لم يتبقَّ شيء</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>%1 غير مطابقة تذهب إلى النهاية بدءًا من الرقم %2</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>إدخال مرجعي واحد لم يجد قناة</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>%1 إدخالات مرجعية لم تجد قناة</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>أكبر من أن يكون قائمة مرجعية (أكثر من 16 MiB)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>السطر %1: لا اسم ولا تردد ومعرّف خدمة</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>ليست قائمة نصية (تحوي بايتات NUL)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>لا تسمّي القائمة أي قناة</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>«%1» (القناة %2) لها المرسل ومعرّف الخدمة نفسهما لـ«%3» (القناة %4).</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

@@ -1416,6 +1416,125 @@
         <source>no serial port found: plug in the adapter, or name the port with --port.</source>
         <translation>kein serieller Port gefunden: stecken Sie den Adapter ein oder nennen Sie den Port mit --port.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Öffnen der Datei fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>Nicht genug Speicher für die Sicherungsdaten</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>Die Sicherungsdaten sind beschädigt (Entpacken fehlgeschlagen)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>Die Sicherungsdaten sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>Ungültige Sicherungsdaten</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1 sind %2 Bytes groß, nicht %3</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>die Datei gibt %1 %2 an, mehr als die %3, die die Tabelle fasst</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>der Vorspann ist %1 Bytes groß, nicht 96</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>die Satellitendatensätze</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>die Transponderdatensätze</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>die Kanaldatensätze</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>die Favoriten</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>die Favoritennamen</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>%1 Kanaldatensätze nennen einen Transponder, den die Datei nicht enthält</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>die Nutzdaten enthalten %1 Bytes hinter ihren Abschnitten</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>%1 Favoriteneinträge nennen keinen Kanal der Datei und wurden weggelassen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>%1 von %2 Kanälen zugeordnet (%3 nach Kennung, %4 nach Name); %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>keiner übrig</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>%1 nicht zugeordnete kommen ans Ende ab Nummer %2</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>1 Eintrag der Vorlage fand keinen Kanal</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>%1 Einträge der Vorlage fanden keinen Kanal</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>zu groß für eine Vorlage (mehr als 16 MiB)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>Zeile %1: weder ein Name noch Frequenz und Service-ID</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>keine Textliste (sie enthält NUL-Bytes)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>die Liste nennt keinen Kanal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>„%1“ (Kanal %2) hat den Transponder und die Service-ID von „%3“ (Kanal %4).</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

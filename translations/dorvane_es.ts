@@ -1416,6 +1416,125 @@
         <source>no serial port found: plug in the adapter, or name the port with --port.</source>
         <translation>no se encontró ningún puerto serie: conecte el adaptador o indique el puerto con --port.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>¡No se pudo abrir el archivo!</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>No hay memoria suficiente para los datos de la copia</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>Los datos de la copia están dañados (falló la descompresión)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>Los datos de la copia están truncados</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>Datos de copia no válidos</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1 ocupan %2 bytes, no %3</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>el archivo declara %1 %2, más de los %3 que admite la tabla</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>el prefijo ocupa %1 bytes, no 96</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>los registros de satélites</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>los registros de transpondedores</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>los registros de canales</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>los favoritos</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>los nombres de favoritos</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>satélites</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>transpondedores</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>canales</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>%1 registro(s) de canal nombran un transpondedor que el archivo no contiene</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>los datos contienen %1 byte(s) tras sus secciones</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>%1 entrada(s) de favoritos no nombran ningún canal del archivo y se omitieron</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>%1 de %2 canales emparejados (%3 por identidad, %4 por nombre); %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>no sobra ninguno</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>%1 sin emparejar van al final desde el número %2</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>1 entrada de referencia no encontró canal</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>%1 entradas de referencia no encontraron canal</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>demasiado grande para una lista de referencia (más de 16 MiB)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>línea %1: ni nombre ni frecuencia e ID de servicio</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>no es una lista de texto (contiene bytes NUL)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>la lista no nombra ningún canal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>&quot;%1&quot; (canal %2) tiene el transpondedor y el ID de servicio de &quot;%3&quot; (canal %4).</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

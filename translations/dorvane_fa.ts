@@ -1416,6 +1416,125 @@
         <source>no serial port found: plug in the adapter, or name the port with --port.</source>
         <translation>هیچ درگاه سریالی یافت نشد: مبدل را وصل کنید یا درگاه را با --port نام ببرید.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>باز کردن پرونده ناموفق بود!</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>حافظهٔ کافی برای دادهٔ پشتیبان نیست</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>دادهٔ پشتیبان خراب است (باز کردن فشرده‌سازی ناموفق بود)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>دادهٔ پشتیبان ناقص است</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>دادهٔ پشتیبان نامعتبر</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1 %2 بایت است، نه %3</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>پرونده %1 %2 اعلام می‌کند، بیش از %3 که جدول جا دارد</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>پیشوند %1 بایت است، نه 96</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>رکوردهای ماهواره</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>رکوردهای ترنسپاندر</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>رکوردهای کانال</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>محبوب‌ها</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>نام‌های محبوب</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>ترنسپاندر</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>کانال</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>%1 رکورد کانال به ترنسپاندری اشاره می‌کند که در پرونده نیست</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>داده پس از بخش‌هایش %1 بایت دارد</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>%1 مدخل محبوب به هیچ کانالی از پرونده اشاره نمی‌کند و کنار گذاشته شد</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>%1 از %2 کانال تطبیق یافت (%3 با شناسه، %4 با نام)؛ %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>چیزی باقی نماند</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>%1 کانال تطبیق‌نیافته از شمارهٔ %2 به انتها می‌روند</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>۱ مدخل مرجع کانالی نیافت</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>%1 مدخل مرجع کانالی نیافتند</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>برای فهرست مرجع بیش از حد بزرگ است (بیش از 16 MiB)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>سطر %1: نه نامی دارد و نه فرکانس و شناسهٔ سرویس</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>فهرست متنی نیست (بایت‌های NUL دارد)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>فهرست هیچ کانالی را نام نمی‌برد</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>«%1» (کانال %2) ترنسپاندر و شناسهٔ سرویس «%3» (کانال %4) را دارد.</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

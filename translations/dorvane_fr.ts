@@ -1416,6 +1416,125 @@
         <source>no serial port found: plug in the adapter, or name the port with --port.</source>
         <translation>aucun port série trouvé : branchez l&apos;adaptateur ou nommez le port avec --port.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Échec de l&apos;ouverture du fichier !</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>Mémoire insuffisante pour les données de sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>Les données de sauvegarde sont corrompues (échec de la décompression)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>Les données de sauvegarde sont tronquées</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>Données de sauvegarde non valides</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1 font %2 octets, et non %3</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>le fichier déclare %1 %2, plus que les %3 que contient la table</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>le préfixe fait %1 octets, et non 96</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>les enregistrements de satellites</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>les enregistrements de transpondeurs</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>les enregistrements de chaînes</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>les favoris</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>les noms des favoris</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>satellites</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>transpondeurs</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>chaînes</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>%1 enregistrement(s) de chaîne désignent un transpondeur absent du fichier</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>les données contiennent %1 octet(s) après leurs sections</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>%1 entrée(s) de favoris ne désignent aucune chaîne du fichier et ont été ignorées</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>%1 chaînes sur %2 associées (%3 par identité, %4 par nom) ; %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>aucune restante</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>%1 non associées vont à la fin à partir du numéro %2</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>1 entrée de référence n&apos;a trouvé aucune chaîne</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>%1 entrées de référence n&apos;ont trouvé aucune chaîne</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>trop grand pour une liste de référence (plus de 16 Mio)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>ligne %1 : ni nom, ni fréquence et ID de service</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>pas une liste texte (elle contient des octets NUL)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>la liste ne désigne aucune chaîne</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>« %1 » (chaîne %2) a le transpondeur et l&apos;ID de service de « %3 » (chaîne %4).</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

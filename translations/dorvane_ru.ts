@@ -1416,6 +1416,125 @@
         <source>no serial port found: plug in the adapter, or name the port with --port.</source>
         <translation>последовательный порт не найден: подключите адаптер или укажите порт через --port.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Не удалось открыть файл!</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>Недостаточно памяти для данных резервной копии</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>Данные резервной копии повреждены (ошибка распаковки)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>Данные резервной копии обрезаны</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>Недопустимые данные резервной копии</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1: %2 байт, а не %3</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>файл объявляет %2: %1, больше, чем %3 в таблице</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>префикс занимает %1 байт, а не 96</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>записи спутников</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>записи транспондеров</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>записи каналов</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>избранное</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>имена избранного</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>спутников</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>транспондеров</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>каналов</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>записей каналов с транспондером, которого нет в файле: %1</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>после разделов данных лежит байт: %1</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>записей избранного без канала в файле, они пропущены: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>сопоставлено каналов: %1 из %2 (%3 по идентификатору, %4 по имени); %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>не осталось ни одного</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>несопоставленные (%1) уходят в конец, начиная с номера %2</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>1 запись образца не нашла канала</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>записей образца без канала: %1</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>слишком велик для списка-образца (больше 16 МиБ)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>строка %1: нет ни имени, ни частоты с ID службы</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>не текстовый список (в нём есть байты NUL)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>в списке нет ни одного канала</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>«%1» (канал %2) имеет транспондер и ID службы «%3» (канал %4).</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

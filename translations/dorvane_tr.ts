@@ -1416,6 +1416,125 @@
         <source>no serial port found: plug in the adapter, or name the port with --port.</source>
         <translation>seri port bulunamadı: adaptörü takın ya da portu --port ile belirtin.</translation>
     </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Dosya açılamadı!</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>Yedek verisi için yeterli bellek yok</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>Yedek verisi bozuk (açma başarısız)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>Yedek verisi eksik</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>Geçersiz Yedek Verisi</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1 %2 bayt, %3 değil</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>dosya %1 %2 bildiriyor, tablonun tuttuğu %3 sayısından fazla</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>önek %1 bayt, 96 değil</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>uydu kayıtları</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>transponder kayıtları</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>kanal kayıtları</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>favoriler</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>favori adları</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>uydu</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>transponder</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>kanal</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>%1 kanal kaydı dosyada olmayan bir transponderi gösteriyor</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>veri, bölümlerinin ardında %1 bayt içeriyor</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>%1 favori girişi dosyanın hiçbir kanalını göstermiyor ve dışarıda bırakıldı</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>%2 kanalın %1 tanesi eşleşti (%3 kimlikle, %4 adla); %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>hiç kalmadı</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>eşleşmeyen %1 kanal %2 numarasından itibaren sona gider</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>1 referans girişi kanal bulamadı</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>%1 referans girişi kanal bulamadı</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>referans listesi için çok büyük (16 MiB üzeri)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>satır %1: ne ad ne de frekans ve servis kimliği var</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>metin listesi değil (NUL baytları içeriyor)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>liste hiçbir kanal belirtmiyor</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>&quot;%1&quot; (kanal %2), &quot;%3&quot; (kanal %4) ile aynı transponder ve servis kimliğine sahip.</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstring>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace dorvane {
@@ -144,17 +145,18 @@ Said fillPattern(const Pattern& p, const QRegularExpressionMatch& m, int depth) 
     return {fill(QCoreApplication::translate(kCoreTextContext, p.source), parts), whole};
 }
 
-// The most specific pattern whose parts are all known; else the most
-// specific that matches at all ("not tried: the port does not exist." is
-// "not tried: %1" of a known text, not "%1 does not exist." of an unknown).
-std::optional<Said> matchPattern(const QString& text, int depth) {
+// The most specific pattern whose parts are all known ("not tried: the
+// port does not exist." is "not tried: %1" of a known text, not "%1 does
+// not exist." of an unknown); with `wholeOnly` false, else the most
+// specific that matches at all.
+std::optional<Said> matchPattern(const QString& text, int depth, bool wholeOnly) {
     std::optional<Said> first;
     for (const Pattern& p : table().patterns) {
         const QRegularExpressionMatch m = p.match.match(text);
         if (!m.hasMatch()) continue;
         Said said = fillPattern(p, m, depth);
         if (said.whole) return said;
-        if (!first) first = std::move(said);
+        if (!first && !wholeOnly) first = std::move(said);
     }
     return first;
 }
@@ -175,15 +177,15 @@ std::optional<Said> matchSentences(const QString& text, int depth) {
 }
 
 // The items of a list ("3 channels added, 1 renamed", "VPid 101 -> 102,
-// other bytes"): split at ", " outside quotes, so that a name keeps its
-// commas.
-QStringList listItems(const QString& text) {
+// other bytes"; reasons "a; b"): split at the separator outside quotes, so
+// that a name keeps its commas.
+QStringList listItems(const QString& text, QLatin1Char separator) {
     QStringList items;
     bool quoted = false;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == QLatin1Char('"')) quoted = !quoted;
-        if (quoted || text[i] != QLatin1Char(',') || i + 1 >= text.size() || text[i + 1] != QLatin1Char(' ')) continue;
+        if (quoted || text[i] != separator || i + 1 >= text.size() || text[i + 1] != QLatin1Char(' ')) continue;
         items << text.mid(start, i - start);
         start = i + 2;
     }
@@ -191,17 +193,19 @@ QStringList listItems(const QString& text) {
     return items;
 }
 
-// A list whose items are all known, item by item (within a text, items
-// that need no translation may stand among them: "VPid 101 -> 102, other
-// bytes"); with `partly`, the known items of any list.
-std::optional<Said> translateList(const QString& text, int depth, bool partly) {
+// A list whose items are all known through and through, item by item
+// (within a text, items that need no translation may stand among them:
+// "VPid 101 -> 102, other bytes"); with `partly`, the known items of any
+// list.
+std::optional<Said> translateList(const QString& text, int depth, bool partly, QLatin1Char separator) {
     if (text.contains(QLatin1Char('\n'))) return std::nullopt;
-    QStringList items = listItems(text);
+    QStringList items = listItems(text, separator);
     if (items.size() < 2) return std::nullopt;
     bool any = false;
     bool whole = true;
     for (QString& item : items) {
-        if (const std::optional<Said> translated = translateText(item, depth + 1)) {
+        const std::optional<Said> translated = translateText(item, depth + 1);
+        if (translated && (translated->whole || partly)) {
             item = translated->text;
             any = true;
             whole = whole && translated->whole;
@@ -212,7 +216,7 @@ std::optional<Said> translateList(const QString& text, int depth, bool partly) {
         }
     }
     if (!any) return std::nullopt;
-    return Said{items.join(QStringLiteral(", ")), whole};
+    return Said{items.join(QString(separator) + QLatin1Char(' ')), whole};
 }
 
 // A known text with a full stop after it ("Application.").
@@ -234,28 +238,56 @@ Said translateLines(const QString& text, int depth) {
     return {lines.join(QLatin1Char('\n')), whole};
 }
 
-std::optional<Said> translateText(const QString& text, int depth) {
+constexpr QLatin1Char kComma(',');
+constexpr QLatin1Char kSemicolon(';');
+
+std::optional<Said> translateAnew(const QString& text, int depth) {
     const Table& t = table();
     if (const auto it = t.whole.constFind(text); it != t.whole.constEnd())
         return Said{QCoreApplication::translate(kCoreTextContext, it.value()), true};
-    if (depth > 4) return std::nullopt;
+    if (depth > 6) return std::nullopt;
     // A whole text is a pattern before it is a list ("Favourite group 2:
     // - A, - B"); a part is a list before it is a pattern ("VPid 101 ->
-    // 102, other bytes" is no "%1 bytes").
+    // 102, other bytes" is no "%1 bytes"). A pattern whose parts are not
+    // all known comes after the lists ("a; b; 3 favourite entr(ies) ..."
+    // is a list, not "%1 favourite entr(ies) ..." of "a; b; 3").
     if (depth > 0)
-        if (auto list = translateList(text, depth, false)) return list;
-    if (auto matched = matchPattern(text, depth)) return matched;
+        if (auto list = translateList(text, depth, false, kComma)) return list;
+    if (auto matched = matchPattern(text, depth, true)) return matched;
     if (depth == 0)
-        if (auto list = translateList(text, depth, false)) return list;
+        if (auto list = translateList(text, depth, false, kComma)) return list;
+    if (auto list = translateList(text, depth, false, kSemicolon)) return list;
+    if (auto matched = matchPattern(text, depth, false)) return matched;
     if (text.contains(QLatin1Char('\n'))) return translateLines(text, depth);
     if (auto sentences = matchSentences(text, depth)) return sentences;
     if (auto stopped = withFullStop(text, depth)) return stopped;
-    return translateList(text, depth, true);
+    if (auto list = translateList(text, depth, true, kSemicolon)) return list;
+    return translateList(text, depth, true, kComma);
+}
+
+// What one coreText() call has worked out already, by depth and text: the
+// same parts come up again and again as the patterns and lists are tried.
+using Memo = QHash<QString, std::optional<Said>>;
+thread_local Memo* memo = nullptr;
+
+std::optional<Said> translateText(const QString& text, int depth) {
+    if (!memo) return translateAnew(text, depth);
+    const QString key = QString::number(depth) + QChar(0x1F) + text;
+    if (const auto it = memo->constFind(key); it != memo->constEnd()) return *it;
+    std::optional<Said> said = translateAnew(text, depth);
+    memo->insert(key, said);
+    return said;
 }
 
 }  // namespace
 
-QString coreText(const QString& text) { return translateTrimmed(text, 0).text; }
+QString coreText(const QString& text) {
+    Memo worked;
+    Memo* const outer = std::exchange(memo, &worked);
+    const QString said = translateTrimmed(text, 0).text;
+    memo = outer;
+    return said;
+}
 
 QString coreText(const std::string& text) { return coreText(QString::fromStdString(text)); }
 

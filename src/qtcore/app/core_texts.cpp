@@ -454,6 +454,40 @@ const char* const kTexts[] = {
     //: A column of the printed list: the channel's place in its favourite group.
     QT_TRANSLATE_NOOP("CoreText", "Place"),
     QT_TRANSLATE_NOOP("CoreText", "Radio"),
+    // A channel-data file that cannot be read, or not written back whole.
+    QT_TRANSLATE_NOOP("CoreText", "File open failed!"),
+    QT_TRANSLATE_NOOP("CoreText", "Not enough memory for the backup data"),
+    QT_TRANSLATE_NOOP("CoreText", "Backup data is corrupted (decompression failed)"),
+    QT_TRANSLATE_NOOP("CoreText", "Backup data is truncated"),
+    QT_TRANSLATE_NOOP("CoreText", "Invalid Backup Data"),
+    //: A part of a file's layout that is not the receiver's: "channel records are 40 bytes, not 44".
+    QT_TRANSLATE_NOOP("CoreText", "%1 are %2 bytes, not %3"),
+    QT_TRANSLATE_NOOP("CoreText", "the file declares %1 %2, more than the %3 the table holds"),
+    QT_TRANSLATE_NOOP("CoreText", "the prefix is %1 bytes, not 96"),
+    QT_TRANSLATE_NOOP("CoreText", "satellite records"),
+    QT_TRANSLATE_NOOP("CoreText", "transponder records"),
+    QT_TRANSLATE_NOOP("CoreText", "channel records"),
+    QT_TRANSLATE_NOOP("CoreText", "the favourites"),
+    QT_TRANSLATE_NOOP("CoreText", "the favourite names"),
+    //: What a file declares more of than the receiver's table holds.
+    QT_TRANSLATE_NOOP("CoreText", "satellites"),
+    QT_TRANSLATE_NOOP("CoreText", "transponders"),
+    QT_TRANSLATE_NOOP("CoreText", "channels"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 channel record(s) name a transponder the file does not hold"),
+    QT_TRANSLATE_NOOP("CoreText", "the payload holds %1 byte(s) behind its sections"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 favourite entr(ies) name no channel of the file and were left out"),
+    // Ordering the channels after a reference list.
+    QT_TRANSLATE_NOOP("CoreText", "%1 of %2 channels matched (%3 by identity, %4 by name); %5"),
+    QT_TRANSLATE_NOOP("CoreText", "none left over"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 not matched go to the end from number %2"),
+    QT_TRANSLATE_NOOP("CoreText", "1 reference entry found no channel"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 reference entries found no channel"),
+    QT_TRANSLATE_NOOP("CoreText", "too large for a reference list (more than 16 MiB)"),
+    QT_TRANSLATE_NOOP("CoreText", "line %1: neither a name nor frequency and service id"),
+    QT_TRANSLATE_NOOP("CoreText", "not a text list (it holds NUL bytes)"),
+    QT_TRANSLATE_NOOP("CoreText", "the list names no channel"),
+    //: Two channels the file cannot tell apart (a favourite of either comes back as the first).
+    QT_TRANSLATE_NOOP("CoreText", "\"%1\" (channel %2) has the transponder and service id of \"%3\" (channel %4)."),
     // The command line's connection check.
     QT_TRANSLATE_NOOP("CoreText", "Checking %1: %2 (--port chooses another)."),
     QT_TRANSLATE_NOOP("CoreText", "no serial port found: plug in the adapter, or name the port with --port."),

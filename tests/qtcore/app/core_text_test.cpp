@@ -14,6 +14,10 @@
 #include <memory>
 #include <set>
 
+#include "core/database/backup_blob.h"
+#include "core/database/channel_data_document.h"
+#include "core/database/blob_shape.h"
+#include "core/database/channel_order.h"
 #include "core/database/database_diff.h"
 #include "core/database/demo_data.h"
 #include "core/database/integrity_check.h"
@@ -270,6 +274,52 @@ private slots:
             if (!english.endsWith(QLatin1Char('.')) || line.find('"') != std::string::npos) continue;
             QCOMPARE(coreText(line).count(QStringLiteral(", ")), english.count(QStringLiteral(", ")));
         }
+    }
+
+    void theEditorsFileMessagesAreTranslated() {
+        // A file that does not unpack, one laid out unlike the receiver's,
+        // a reference list that cannot be read, and what ordering after one
+        // did.
+        std::vector<std::string> texts{"File open failed!"};
+        for (UnpackResult r : {UnpackResult::NoMemory, UnpackResult::DecompressionFailed, UnpackResult::Truncated,
+                               UnpackResult::BadMagic})
+            texts.push_back(unpackStatus(r).message());
+        BackupHeader odd{};
+        odd.prefixLength = 50;
+        odd.satelliteCount = 500;
+        odd.satelliteRecordSize = 10;
+        odd.transponderCount = 5000;
+        odd.transponderRecordSize = 10;
+        odd.channelCount = 9000;
+        odd.channelRecordSize = 10;
+        BlobLosses losses;
+        losses.shape = unwritableShape(odd);
+        QVERIFY(losses.shape.size() >= 8);
+        losses.channelRecordsWithoutTransponder = 2;
+        losses.bytesBehindSections = 7;
+        losses.favouriteEntriesWithoutChannel = 3;
+        texts.push_back(joinReasons(losses.notRead()));
+        texts.push_back("This file cannot be written back without losing data: " + joinReasons(losses.unwritable()) +
+                        ".");
+        for (std::string_view list : {std::string_view("a\0b", 3), std::string_view(),
+                                      std::string_view("satellite;frequency;serviceid;name\n19.2E;;;\n")}) {
+            const Result<ChannelReference> parsed = parseReferenceText(list);
+            if (!parsed.ok()) texts.push_back(parsed.message());
+        }
+        QVERIFY(texts.size() >= 9);
+        ReferencePlan plan;
+        plan.matched.resize(3);
+        plan.usedChannels = 5;
+        plan.byIdentity = 2;
+        plan.byName = 1;
+        texts.push_back(referenceSummary(plan));
+        plan.unmatched = {3, 4};
+        plan.missing = {1};
+        texts.push_back(referenceSummary(plan));
+        plan.missing = {1, 2};
+        texts.push_back(referenceSummary(plan));
+        const QStringList bad = leftInEnglish(texts);
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
     }
 
     void thePrintedListIsTranslated() {
