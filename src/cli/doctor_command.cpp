@@ -46,7 +46,8 @@ int runDoctor(const QStringList& args, const CommandLine& options) {
                   << Qt::endl;
     }
     if (doctorOptions.port.isEmpty()) {
-        err() << "dorvane: " << human(QStringLiteral("no serial port found: plug in the adapter, or name the port with --port."))
+        err() << "dorvane: "
+              << human(QStringLiteral("no serial port found: plug in the adapter, or name the port with --port."))
               << Qt::endl;
         return kExitFailure;
     }

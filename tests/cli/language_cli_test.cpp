@@ -78,10 +78,12 @@ private slots:
         QVERIFY(english.out.endsWith(QStringLiteral("No transfer can start yet: see the problems above.\n")));
         const CliRun german = runCli(QStringList{QStringLiteral("--lang"), QStringLiteral("de")} + args);
         QCOMPARE(german.status, 1);
-        QVERIFY2(german.out.startsWith(QStringLiteral("[Problem]      Port: /dev/dorvane-no-such-port existiert nicht.\n")),
-                 qPrintable(german.out));
+        QVERIFY2(
+            german.out.startsWith(QStringLiteral("[Problem]      Port: /dev/dorvane-no-such-port existiert nicht.\n")),
+            qPrintable(german.out));
         QVERIFY(german.out.contains(QStringLiteral("nicht versucht: der Port existiert nicht.")));
-        QVERIFY(german.out.endsWith(QStringLiteral("Noch kann keine Übertragung beginnen: siehe die Probleme oben.\n")));
+        QVERIFY(
+            german.out.endsWith(QStringLiteral("Noch kann keine Übertragung beginnen: siehe die Probleme oben.\n")));
         for (const QString& line : german.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
             QVERIFY2(line.startsWith(QLatin1Char('[')) || line.startsWith(QStringLiteral("               ")) ||
                          line.startsWith(QStringLiteral("Noch")),

@@ -362,8 +362,7 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP(
         "CoreText",
         "satellite %1 \"%2\" is in use but not in the satellite order list, so the editor does not show it"),
-    QT_TRANSLATE_NOOP("CoreText",
-                      "satellite %1 \"%2\" is beyond the %3 satellites the file holds and is not written"),
+    QT_TRANSLATE_NOOP("CoreText", "satellite %1 \"%2\" is beyond the %3 satellites the file holds and is not written"),
     QT_TRANSLATE_NOOP("CoreText", "satellite order place %1 is beyond the %2 places the file holds and is not written"),
     QT_TRANSLATE_NOOP("CoreText", "satellite order place %1 names satellite %2, beyond the receiver's %3"),
     QT_TRANSLATE_NOOP("CoreText", "satellite order place %1 names satellite %2 a second time"),
@@ -438,9 +437,8 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "Favourite group %1: %2 / %3"),
     QT_TRANSLATE_NOOP("CoreText", "%1 (continued)"),
     QT_TRANSLATE_NOOP("CoreText", "Page %1 of %2"),
-    QT_TRANSLATE_NOOP(
-        "CoreText",
-        "%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups"),
     //: A column of the printed list: the channel's name.
     QT_TRANSLATE_NOOP("CoreText", "Channel"),
     QT_TRANSLATE_NOOP("CoreText", "Satellite"),

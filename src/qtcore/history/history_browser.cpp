@@ -79,9 +79,8 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const {
 QVariant HistoryListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     //: The columns of the kept lists: when a list was kept, where it came from, ...
-    static const char* const names[] = {QT_TR_NOOP("Kept"),       QT_TR_NOOP("From"),
-                                        QT_TR_NOOP("File"),       QT_TR_NOOP("Channels"),
-                                        QT_TR_NOOP("Satellites"), QT_TR_NOOP("Transponders"),
+    static const char* const names[] = {QT_TR_NOOP("Kept"),       QT_TR_NOOP("From"),        QT_TR_NOOP("File"),
+                                        QT_TR_NOOP("Channels"),   QT_TR_NOOP("Satellites"),  QT_TR_NOOP("Transponders"),
                                         QT_TR_NOOP("Favourites"), QT_TR_NOOP("STB versions")};
     return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
 }

@@ -6,10 +6,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPlainTextEdit>
-#include <QTableView>
-#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
@@ -352,7 +352,8 @@ private slots:
         QVERIFY(test::useLanguage(test::kPseudoLanguage));
         for (const DoctorStep& step : {port, link}) {
             const QString shown = shownStepText(step);
-            QVERIFY2(!test::hasWords(test::withoutTranslatedParts(shown).remove(options.powerCycleHow)), qPrintable(shown));
+            QVERIFY2(!test::hasWords(test::withoutTranslatedParts(shown).remove(options.powerCycleHow)),
+                     qPrintable(shown));
             // Every line after the first starts at the column of the first's text.
             const QStringList lines = shown.chopped(1).split(QLatin1Char('\n'));
             qsizetype column = lines[0].indexOf(QLatin1Char(']')) + 1;

@@ -15,8 +15,8 @@
 #include <set>
 
 #include "core/database/backup_blob.h"
-#include "core/database/channel_data_document.h"
 #include "core/database/blob_shape.h"
+#include "core/database/channel_data_document.h"
 #include "core/database/channel_order.h"
 #include "core/database/database_diff.h"
 #include "core/database/demo_data.h"
@@ -145,15 +145,20 @@ std::vector<std::string> comparisonLines(std::set<std::string>* kinds = nullptr)
         const std::vector<std::string> more = diffLines(d);
         lines.insert(lines.end(), more.begin(), more.end());
         if (!kinds) return;
-        const std::pair<bool, const char*> seen[] = {
-            {!d.channelsAdded.empty(), "channels added"},   {!d.channelsRemoved.empty(), "channels removed"},
-            {!d.renamed.empty(), "renamed"},                {!d.moved.empty(), "moved"},
-            {!d.pidsChanged.empty(), "PIDs"},               {!d.otherChanged.empty(), "other"},
-            {!d.favouritesChanged.empty(), "favourites"},   {!d.satellitesAdded.empty(), "satellites added"},
-            {!d.satellitesRemoved.empty(), "satellites removed"}, {!d.satellitesChanged.empty(), "satellites"},
-            {d.satelliteOrderChanged, "order"},             {!d.transpondersAdded.empty(), "transponders added"},
-            {!d.transpondersRemoved.empty(), "transponders removed"},
-            {!d.transpondersChanged.empty(), "transponders"}};
+        const std::pair<bool, const char*> seen[] = {{!d.channelsAdded.empty(), "channels added"},
+                                                     {!d.channelsRemoved.empty(), "channels removed"},
+                                                     {!d.renamed.empty(), "renamed"},
+                                                     {!d.moved.empty(), "moved"},
+                                                     {!d.pidsChanged.empty(), "PIDs"},
+                                                     {!d.otherChanged.empty(), "other"},
+                                                     {!d.favouritesChanged.empty(), "favourites"},
+                                                     {!d.satellitesAdded.empty(), "satellites added"},
+                                                     {!d.satellitesRemoved.empty(), "satellites removed"},
+                                                     {!d.satellitesChanged.empty(), "satellites"},
+                                                     {d.satelliteOrderChanged, "order"},
+                                                     {!d.transpondersAdded.empty(), "transponders added"},
+                                                     {!d.transpondersRemoved.empty(), "transponders removed"},
+                                                     {!d.transpondersChanged.empty(), "transponders"}};
         for (const auto& [yes, kind] : seen)
             if (yes) kinds->insert(kind);
     };
@@ -190,17 +195,16 @@ private slots:
 
     void everyImageTypeIsTranslated() {
         test::TempDir dir;
-        const std::vector<test::Bytes> images{
-            test::xprImage({.buyer = "12"}, test::patternBytes(100)),
-            test::xprImage({.kind = "XYZ", .buyer = "12"}, test::patternBytes(100)),
-            test::yfwImage(test::xprImage({.buyer = "12"}, test::patternBytes(100))),
-            test::cnxtImage(0x20060203, 0x01020300, "12"),
-            test::cnxtImage(0x20060106, 0x01020300, "12"),
-            test::cnxtImage(0x12345678, 0x01020300, "12"),
-            {'I', 'R', 'Z', 0, 1, 2, 3, 4},
-            {'C', 'M', 'D', '0', 1, 2, 3},
-            {'C', 'M', 'D', '1', 1, 2, 3},
-            test::patternBytes(300)};
+        const std::vector<test::Bytes> images{test::xprImage({.buyer = "12"}, test::patternBytes(100)),
+                                              test::xprImage({.kind = "XYZ", .buyer = "12"}, test::patternBytes(100)),
+                                              test::yfwImage(test::xprImage({.buyer = "12"}, test::patternBytes(100))),
+                                              test::cnxtImage(0x20060203, 0x01020300, "12"),
+                                              test::cnxtImage(0x20060106, 0x01020300, "12"),
+                                              test::cnxtImage(0x12345678, 0x01020300, "12"),
+                                              {'I', 'R', 'Z', 0, 1, 2, 3, 4},
+                                              {'C', 'M', 'D', '0', 1, 2, 3},
+                                              {'C', 'M', 'D', '1', 1, 2, 3},
+                                              test::patternBytes(300)};
         std::vector<std::string> lines;
         CImageFile image;
         for (std::size_t i = 0; i < images.size(); ++i) {
@@ -388,8 +392,7 @@ private slots:
             const std::vector<std::string> texts{
                 "channel 5 \"" + name + "\" stands on transponder 7, which is not in use",
                 "Renamed channel 3 \"" + name + "\" (19.2E 11494 H(L) sid 1) to \"" + name + "\"",
-                "Favourite group 2: " + name + " / " + name,
-                "File Name : " + file,
+                "Favourite group 2: " + name + " / " + name, "File Name : " + file,
                 file + ", 2026-12-10: 3 channels (2 TV, 1 radio), 1 transponders, 1 satellites, 0 favourite groups"};
             for (const std::string& text : texts) {
                 const QString shown = coreText(text);
