@@ -1535,6 +1535,59 @@
         <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
         <translation>«%1» (القناة %2) لها المرسل ومعرّف الخدمة نفسهما لـ«%3» (القناة %4).</translation>
     </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>طُبّق: %1 من %2 صفًا غيّرت قناة</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>طُبّق: %1 من %2 صفًا غيّرت قناة (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>عمود مُتجاهَل: %1 (ليس عمودًا في الجدول)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>عمود مُتجاهَل: %1 (بها يُعثر على القناة؛ لا تتغيّر)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>عمود مُتجاهَل: number (تلميح إلى موضع القناة؛ لا يتغيّر)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>عمود مُتجاهَل: %1 (لا يُستورد)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>تُجوهل: %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>ترتيب الصفوف: السطر %1 (القناة %2) يأتي بعد القناة %3؛ تحتفظ القنوات بأرقامها (يغيّر «نقل» في المحرر الترتيب)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>ملاحظة: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>ملاحظة: %1 أخرى</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>السطر %1: الرقم %2 صار القناة %3 (وُجدت بقمرها وترددها واستقطابها ومعرّف خدمتها)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>السطر %1، %2: «%3» يختلف عن «%4» في القناة: لم يُستورد</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

@@ -1535,6 +1535,59 @@
         <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
         <translation>„%1“ (Kanal %2) hat den Transponder und die Service-ID von „%3“ (Kanal %4).</translation>
     </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>Übernommen: %1 von %2 Zeilen änderten einen Kanal</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>Übernommen: %1 von %2 Zeilen änderten einen Kanal (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>Übergangene Spalte: %1 (keine Spalte der Tabelle)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>Übergangene Spalte: %1 (sie finden den Kanal; nicht geändert)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>Übergangene Spalte: number (ein Hinweis, wo der Kanal steht; nicht geändert)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>Übergangene Spalte: %1 (nicht importiert)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Übergangen: %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>Zeilenfolge: Zeile %1 (Kanal %2) steht nach Kanal %3; die Kanäle behalten ihre Nummern (Verschieben im Editor ändert die Reihenfolge)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>Hinweis: %1 weitere</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>Zeile %1: Nummer %2 ist jetzt Kanal %3 (gefunden über Satellit, Frequenz, Polarisation und Service-ID)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>Zeile %1, %2: „%3“ weicht vom Wert des Kanals „%4“ ab: nicht importiert</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

@@ -1535,6 +1535,59 @@
         <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
         <translation>&quot;%1&quot; (canal %2) tiene el transpondedor y el ID de servicio de &quot;%3&quot; (canal %4).</translation>
     </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>Aplicado: %1 de %2 filas cambiaron un canal</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>Aplicado: %1 de %2 filas cambiaron un canal (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>Columna ignorada: %1 (no es una columna de la tabla)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>Columna ignorada: %1 (encuentran el canal; no se cambian)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>Columna ignorada: number (una pista de dónde está el canal; no se cambia)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>Columna ignorada: %1 (no se importa)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Ignorado: %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>orden de filas: la línea %1 (canal %2) va después del canal %3; los canales conservan sus números (Mover en el editor cambia el orden)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>Nota: %1 más</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>línea %1: el número %2 es ahora el canal %3 (encontrado por su satélite, frecuencia, polarización e ID de servicio)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>línea %1, %2: &quot;%3&quot; difiere del &quot;%4&quot; del canal: no se importa</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

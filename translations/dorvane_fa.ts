@@ -1535,6 +1535,59 @@
         <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
         <translation>«%1» (کانال %2) ترنسپاندر و شناسهٔ سرویس «%3» (کانال %4) را دارد.</translation>
     </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>اعمال شد: %1 از %2 سطر کانالی را تغییر داد</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>اعمال شد: %1 از %2 سطر کانالی را تغییر داد (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>ستون نادیده‌گرفته: %1 (ستونی از جدول نیست)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>ستون نادیده‌گرفته: %1 (کانال را با آن‌ها می‌یابند؛ تغییر نمی‌کنند)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>ستون نادیده‌گرفته: number (نشانی از جای کانال؛ تغییر نمی‌کند)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>ستون نادیده‌گرفته: %1 (وارد نمی‌شود)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>نادیده گرفته شد: %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>ترتیب سطرها: سطر %1 (کانال %2) پس از کانال %3 آمده است؛ کانال‌ها شماره‌هایشان را نگه می‌دارند («جابه‌جایی» در ویرایشگر ترتیب را تغییر می‌دهد)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>یادداشت: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>یادداشت: %1 مورد دیگر</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>سطر %1: شمارهٔ %2 اکنون کانال %3 است (با ماهواره، فرکانس، قطبش و شناسهٔ سرویسش یافت شد)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>سطر %1، %2: «%3» با «%4» کانال فرق دارد: وارد نشد</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

@@ -1535,6 +1535,59 @@
         <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
         <translation>« %1 » (chaîne %2) a le transpondeur et l&apos;ID de service de « %3 » (chaîne %4).</translation>
     </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>Appliqué : %1 lignes sur %2 ont modifié une chaîne</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>Appliqué : %1 lignes sur %2 ont modifié une chaîne (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>Colonne ignorée : %1 (pas une colonne de la table)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>Colonne ignorée : %1 (elles trouvent la chaîne ; non modifiées)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>Colonne ignorée : number (une indication de la place de la chaîne ; non modifiée)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>Colonne ignorée : %1 (non importée)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Ignoré : %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>ordre des lignes : la ligne %1 (chaîne %2) suit la chaîne %3 ; les chaînes gardent leurs numéros (Déplacer dans l&apos;éditeur change l&apos;ordre)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Remarque : %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>Remarque : %1 de plus</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>ligne %1 : le numéro %2 est maintenant la chaîne %3 (trouvée par son satellite, sa fréquence, sa polarisation et son ID de service)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>ligne %1, %2 : « %3 » diffère de « %4 » de la chaîne : non importé</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

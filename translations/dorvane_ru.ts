@@ -1535,6 +1535,59 @@
         <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
         <translation>«%1» (канал %2) имеет транспондер и ID службы «%3» (канал %4).</translation>
     </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>Применено: строк, изменивших канал: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>Применено: строк, изменивших канал: %1 из %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>Пропущен столбец: %1 (не столбец таблицы)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>Пропущен столбец: %1 (по ним ищется канал; не меняются)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>Пропущен столбец: number (подсказка, где стоит канал; не меняется)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>Пропущен столбец: %1 (не импортируется)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Пропущено: %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>порядок строк: строка %1 (канал %2) стоит после канала %3; каналы сохраняют номера (порядок меняет «Переместить» в редакторе)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Примечание: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>Примечание: ещё %1</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>строка %1: номер %2 теперь канал %3 (найден по спутнику, частоте, поляризации и ID службы)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>строка %1, %2: «%3» отличается от «%4» канала: не импортировано</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

@@ -1535,6 +1535,59 @@
         <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
         <translation>&quot;%1&quot; (kanal %2), &quot;%3&quot; (kanal %4) ile aynı transponder ve servis kimliğine sahip.</translation>
     </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>Uygulandı: %2 satırın %1 tanesi bir kanalı değiştirdi</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>Uygulandı: %2 satırın %1 tanesi bir kanalı değiştirdi (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>Yok sayılan sütun: %1 (tablonun bir sütunu değil)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>Yok sayılan sütun: %1 (kanalı bulurlar; değiştirilmez)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>Yok sayılan sütun: number (kanalın nerede durduğuna dair ipucu; değiştirilmez)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>Yok sayılan sütun: %1 (içe aktarılmaz)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Yok sayıldı: %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>satır sırası: satır %1 (kanal %2), kanal %3 sonrasında duruyor; kanallar numaralarını korur (düzenleyicideki Taşı sırayı değiştirir)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Not: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>Not: %1 tane daha</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>satır %1: %2 numarası artık kanal %3 (uydusu, frekansı, polarizasyonu ve servis kimliğiyle bulundu)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>satır %1, %2: &quot;%3&quot;, kanalın &quot;%4&quot; değerinden farklı: içe aktarılmadı</translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

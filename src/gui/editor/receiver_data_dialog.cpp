@@ -336,7 +336,7 @@ void CReceiverDataDialog::importClicked() {
         },
         false, &imported));
     if (imported.ok() && !reported.isEmpty())
-        editorPrompts().message(this, reported.join(QLatin1Char('\n')), PromptIcon::None);
+        editorPrompts().message(this, coreText(reported.join(QLatin1Char('\n'))), PromptIcon::None);
 }
 
 }  // namespace dorvane

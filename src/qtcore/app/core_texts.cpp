@@ -486,6 +486,28 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "the list names no channel"),
     //: Two channels the file cannot tell apart (a favourite of either comes back as the first).
     QT_TRANSLATE_NOOP("CoreText", "\"%1\" (channel %2) has the transponder and service id of \"%3\" (channel %4)."),
+    // What an import of a channel table did (the editor shows it after the import).
+    QT_TRANSLATE_NOOP("CoreText", "Applied: %1 of %2 rows changed a channel"),
+    //: %3: the columns that changed and how often ("name 2, videoPid 1").
+    QT_TRANSLATE_NOOP("CoreText", "Applied: %1 of %2 rows changed a channel (%3)"),
+    //: %1: a column's name as the table has it.
+    QT_TRANSLATE_NOOP("CoreText", "Ignored column: %1 (not a column of the table)"),
+    //: %1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).
+    QT_TRANSLATE_NOOP("CoreText", "Ignored column: %1 (they find the channel; not changed)"),
+    QT_TRANSLATE_NOOP("CoreText", "Ignored column: number (a hint where the channel stands; not changed)"),
+    //: %1: columns shown for reading only (transponder, cas, kind).
+    QT_TRANSLATE_NOOP("CoreText", "Ignored column: %1 (not imported)"),
+    QT_TRANSLATE_NOOP("CoreText", "Ignored: %1"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers "
+                      "(Move in the editor changes the order)"),
+    QT_TRANSLATE_NOOP("CoreText", "Note: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Note: %1 more"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and "
+                      "service id)"),
+    //: %2: a column's name.
+    QT_TRANSLATE_NOOP("CoreText", "line %1, %2: \"%3\" differs from the channel's \"%4\": not imported"),
     // The command line's connection check.
     QT_TRANSLATE_NOOP("CoreText", "Checking %1: %2 (--port chooses another)."),
     QT_TRANSLATE_NOOP("CoreText", "no serial port found: plug in the adapter, or name the port with --port."),
@@ -495,6 +517,11 @@ const char* const kTexts[] = {
 // does not put them in quotes: they stay as they are.
 const CoreTextNames kNames[] = {
     {"File Name : %1", "1"},
+    {"Applied: %1 of %2 rows changed a channel (%3)", "3"},
+    {"Ignored column: %1 (not a column of the table)", "1"},
+    {"Ignored column: %1 (they find the channel; not changed)", "1"},
+    {"Ignored column: %1 (not imported)", "1"},
+    {"line %1, %2: \"%3\" differs from the channel's \"%4\": not imported", "2"},
     {"Favourite group %1: %2 / %3", "23"},
     {"%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups", "12"},
 };

@@ -30,6 +30,7 @@
 #include "qtcore/app/core_text.h"
 #include "qtcore/doctor/connection_doctor.h"
 #include "qtcore/doctor/doctor_shown_text.h"
+#include "qtcore/exchange/channel_table_csv.h"
 #include "support/image_builder.h"
 #include "support/pseudo_language.h"
 #include "support/temp_dir.h"
@@ -324,6 +325,34 @@ private slots:
         texts.push_back(referenceSummary(plan));
         const QStringList bad = leftInEnglish(texts);
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+    }
+
+    void aTableImportsReportIsTranslated() {
+        // The list's own table with a column it does not know, a name
+        // changed, a read-only column changed, a number that no longer
+        // fits and two rows swapped: every line the editor shows after it.
+        auto db = plainDemo();
+        QStringList rows = QString::fromUtf8(channelTableCsv(*db)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QVERIFY(rows.size() > 4);
+        for (QString& row : rows) row += rows.indexOf(row) == 0 ? QStringLiteral(",extra") : QStringLiteral(",1");
+        QStringList second = rows[2].split(QLatin1Char(','));
+        second[1] = QStringLiteral("Other Name");
+        second[0] = QStringLiteral("4000");
+        second[second.size() - 2] =
+            second[second.size() - 2] == QStringLiteral("tv") ? QStringLiteral("radio") : QStringLiteral("tv");
+        rows[2] = second.join(QLatin1Char(','));
+        rows.swapItemsAt(3, 4);
+        const Result<CsvImportReport> applied = applyChannelTableCsv(rows.join(QStringLiteral("\r\n")).toUtf8(), *db);
+        QVERIFY2(applied.ok(), applied.message().c_str());
+        const QStringList lines = applied->lines();
+        QVERIFY2(lines.size() >= 7, qPrintable(lines.join(QLatin1Char('\n'))));
+        // The table's column names are names, as the file has them.
+        static const QRegularExpression columns(QStringLiteral(
+            "\\b(number|name|satellite|transponder|frequency|polarisation|serviceId|cas|kind|extra)\\b"));
+        for (const QString& english : QStringList{lines.join(QLatin1Char('\n'))} + lines) {
+            const QString shown = coreText(english);
+            QVERIFY2(!test::leftInEnglish(QString(shown).remove(columns)), qPrintable(shown));
+        }
     }
 
     void thePrintedListIsTranslated() {
