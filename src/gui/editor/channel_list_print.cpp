@@ -48,11 +48,13 @@ ShownPage shownPage(const PrintPage& page) {
     return shown;
 }
 
-// Column widths from the widest text of each column, scaled to the page.
-std::vector<int> columnWidths(const ShownPage& page, const QFontMetrics& metrics, int width) {
+// Column widths from the widest text of each column (its head in bold),
+// scaled to the page.
+std::vector<int> columnWidths(const ShownPage& page, const QFontMetrics& metrics, const QFontMetrics& heads,
+                              int width) {
     std::vector<int> widths;
     for (qsizetype c = 0; c < page.columns.size(); ++c) {
-        int widest = metrics.horizontalAdvance(page.columns[c]);
+        int widest = heads.horizontalAdvance(page.columns[c]);
         for (const auto& row : page.rows) widest = std::max(widest, metrics.horizontalAdvance(row[c]));
         widths.push_back(widest + metrics.averageCharWidth() * 2);
     }
@@ -83,7 +85,8 @@ void drawPage(QPainter& painter, const ShownPage& page, const QRect& area, int l
     painter.drawText(QRect(0, 0, area.width(), line), Qt::AlignLeft | Qt::AlignVCenter, page.heading);
     painter.drawText(QRect(0, line * 2, area.width(), line), Qt::AlignLeft | Qt::AlignVCenter, page.title);
     painter.setFont(plain);
-    const std::vector<int> widths = columnWidths(page, painter.fontMetrics(), area.width());
+    const std::vector<int> widths =
+        columnWidths(page, painter.fontMetrics(), QFontMetrics(bold, painter.device()), area.width());
     painter.setFont(bold);
     drawRow(painter, page.columns, widths, line * 3, line);
     painter.setFont(plain);
