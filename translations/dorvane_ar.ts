@@ -1588,6 +1588,16 @@
         <extracomment>%2: a column&apos;s name.</extracomment>
         <translation>السطر %1، %2: «%3» يختلف عن «%4» في القناة: لم يُستورد</translation>
     </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list the core put together (&quot;3 channels added, 1 renamed&quot;).</extracomment>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the reasons of a list the core put together (&quot;a; b&quot;).</extracomment>
+        <translation>؛ </translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>

@@ -216,7 +216,9 @@ std::optional<Said> translateList(const QString& text, int depth, bool partly, Q
         }
     }
     if (!any) return std::nullopt;
-    return Said{items.join(QString(separator) + QLatin1Char(' ')), whole};
+    // The separator in the language's own punctuation (Arabic "، ").
+    const QByteArray source = QByteArray(1, separator.toLatin1()) + ' ';
+    return Said{items.join(QCoreApplication::translate(kCoreTextContext, source.constData())), whole};
 }
 
 // A known text with a full stop after it ("Application.").
