@@ -95,10 +95,6 @@ const char* const kTexts[] = {
         "download: after the start; for an upload: with its 'PC COM' item active)."),
     // The transfer's figures.
     QT_TRANSLATE_NOOP("CoreText", "%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs"),
-    //: Between the items of a list the core put together ("3 channels added, 1 renamed").
-    QT_TRANSLATE_NOOP("CoreText", ", "),
-    //: Between the reasons of a list the core put together ("a; b").
-    QT_TRANSLATE_NOOP("CoreText", "; "),
     // The transfer's figures over the progress bar, item by item.
     //: A transfer's phase, in its figures: "transferring 3/10 blocks".
     QT_TRANSLATE_NOOP("CoreText", "idle"),
@@ -515,6 +511,15 @@ const char* const kTexts[] = {
     // The command line's connection check.
     QT_TRANSLATE_NOOP("CoreText", "Checking %1: %2 (--port chooses another)."),
     QT_TRANSLATE_NOOP("CoreText", "no serial port found: plug in the adapter, or name the port with --port."),
+};
+
+// What joins the items of a list the core put together; coreText() puts
+// them in the language's own punctuation. Not texts of their own.
+[[maybe_unused]] const char* const kSeparators[] = {
+    //: Between the items of a list the core put together ("3 channels added, 1 renamed").
+    QT_TRANSLATE_NOOP("CoreText", ", "),
+    //: Between the reasons of a list the core put together ("a; b").
+    QT_TRANSLATE_NOOP("CoreText", "; "),
 };
 
 // The parts that are names (a file's, a favourite group's) where the text
