@@ -976,6 +976,628 @@
         <source>serial number %1</source>
         <translation>الرقم التسلسلي %1</translation>
     </message>
+    <message>
+        <source>idle</source>
+        <extracomment>A transfer&apos;s phase, in its figures: &quot;transferring 3/10 blocks&quot;.</extracomment>
+        <translation>خامل</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>انتظار</translation>
+    </message>
+    <message>
+        <source>transferring</source>
+        <translation>نقل</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>كتابة</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>انتهى</translation>
+    </message>
+    <message>
+        <source>%1 %2% %3/%4 blocks</source>
+        <extracomment>The phase, how far the STB has written, blocks sent of all.</extracomment>
+        <translation>%1 %2% %3/%4 كتلة</translation>
+    </message>
+    <message>
+        <source>%1 %2/%3 blocks</source>
+        <translation>%1 %2/%3 كتلة</translation>
+    </message>
+    <message>
+        <source>%1 %2 blocks</source>
+        <translation>%1 %2 كتلة</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes</source>
+        <translation>%1/%2 بايت</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 بايت</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 بايت/ث</translation>
+    </message>
+    <message>
+        <source>ETA %1</source>
+        <extracomment>The time a transfer still needs.</extracomment>
+        <translation>المتبقي %1</translation>
+    </message>
+    <message>
+        <source>%1 resent</source>
+        <translation>%1 أُعيد إرسالها</translation>
+    </message>
+    <message>
+        <source>%1 time-outs</source>
+        <translation>%1 انتهاء مهلة</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <extracomment>An image type: what a firmware file holds.</extracomment>
+        <translation>غير محدد</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>محمّل الإقلاع</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>التطبيق</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>قاعدة البيانات</translation>
+    </message>
+    <message>
+        <source>IRZ Data</source>
+        <translation>بيانات IRZ</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>المصنع</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload</source>
+        <extracomment>An image made to be received from the STB (an image type, not the command).</extracomment>
+        <translation>نوع الصورة : رفع</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload.</source>
+        <translation>نوع الصورة : رفع.</translation>
+    </message>
+    <message>
+        <source>Buyer :</source>
+        <extracomment>An image without a buyer code.</extracomment>
+        <translation>المشتري :</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service id (%4) of channel %5 &quot;%6&quot;; favourites of it come back as the other one</source>
+        <translation>القناة %1 «%2» لها المرسل (%3) ومعرّف الخدمة (%4) نفسهما للقناة %5 «%6»؛ مفضّلاتها تعود على أنها الأخرى</translation>
+    </message>
+    <message>
+        <source>transponders %1 (%2 MHz) and %3 (%4 MHz) collide on satellite %5, %6</source>
+        <translation>المرسلان %1 (%2 MHz) و%3 (%4 MHz) يتداخلان على القمر %5، %6</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which is not in use</source>
+        <translation>القناة %1 «%2» على المرسل %3 وهو غير مستخدم</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which has no frequency (0 MHz)</source>
+        <translation>القناة %1 «%2» على المرسل %3 الذي لا تردد له (0 MHz)</translation>
+    </message>
+    <message>
+        <source>favourite group %1 place %2 names channel %3, which holds no channel</source>
+        <translation>المجموعة المفضلة %1، الموضع %2، تشير إلى القناة %3 التي لا تحوي قناة</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is in use but not in the satellite order list, so the editor does not show it</source>
+        <translation>القمر %1 «%2» مستخدم لكنه ليس في قائمة ترتيب الأقمار، لذا لا يعرضه المحرر</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is beyond the %3 satellites the file holds and is not written</source>
+        <translation>القمر %1 «%2» يتجاوز الأقمار %3 التي يحملها الملف ولا يُكتب</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 is beyond the %2 places the file holds and is not written</source>
+        <translation>الموضع %1 في ترتيب الأقمار يتجاوز المواضع %2 التي يحملها الملف ولا يُكتب</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2, beyond the receiver&apos;s %3</source>
+        <translation>الموضع %1 في ترتيب الأقمار يشير إلى القمر %2، أبعد من أقمار جهاز الاستقبال الـ%3</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2 a second time</source>
+        <translation>الموضع %1 في ترتيب الأقمار يشير إلى القمر %2 مرة ثانية</translation>
+    </message>
+    <message>
+        <source>transponder %1 is on satellite %2, beyond the %3 satellites the file holds</source>
+        <translation>المرسل %1 على القمر %2، أبعد من الأقمار %3 التي يحملها الملف</translation>
+    </message>
+    <message>
+        <source>1 channel would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>ستُفقد قناة واحدة عند الحفظ: المرسل مفقود أو لا تردد له (0 MHz).</translation>
+    </message>
+    <message>
+        <source>%1 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>ستُفقد %1 قنوات عند الحفظ: المرسل مفقود أو لا تردد له (0 MHz).</translation>
+    </message>
+    <message>
+        <source>- %1</source>
+        <extracomment>A line of a list of findings.</extracomment>
+        <translation>- %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be written back without losing data: %1</source>
+        <translation>لا يمكن إعادة كتابة الملف دون فقدان بيانات: %1</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>لا توجد فروق.</translation>
+    </message>
+    <message>
+        <source>1 channel added</source>
+        <translation>أُضيفت قناة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 channels added</source>
+        <translation>أُضيفت %1 قنوات</translation>
+    </message>
+    <message>
+        <source>1 channel removed</source>
+        <translation>أُزيلت قناة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 channels removed</source>
+        <translation>أُزيلت %1 قنوات</translation>
+    </message>
+    <message>
+        <source>%1 renamed</source>
+        <extracomment>Channels, in the summary of a comparison: &quot;3 renamed&quot;.</extracomment>
+        <translation>أُعيدت تسمية %1</translation>
+    </message>
+    <message>
+        <source>%1 moved</source>
+        <translation>نُقل %1</translation>
+    </message>
+    <message>
+        <source>%1 with PIDs changed</source>
+        <translation>%1 بمعرّفات PID متغيرة</translation>
+    </message>
+    <message>
+        <source>%1 with other changes</source>
+        <translation>%1 بتغييرات أخرى</translation>
+    </message>
+    <message>
+        <source>1 favourite group changed</source>
+        <translation>تغيّرت مجموعة مفضلة واحدة</translation>
+    </message>
+    <message>
+        <source>%1 favourite groups changed</source>
+        <translation>تغيّرت %1 مجموعات مفضلة</translation>
+    </message>
+    <message>
+        <source>1 satellite added</source>
+        <translation>أُضيف قمر واحد</translation>
+    </message>
+    <message>
+        <source>%1 satellites added</source>
+        <translation>أُضيفت %1 أقمار</translation>
+    </message>
+    <message>
+        <source>1 satellite removed</source>
+        <translation>أُزيل قمر واحد</translation>
+    </message>
+    <message>
+        <source>%1 satellites removed</source>
+        <translation>أُزيلت %1 أقمار</translation>
+    </message>
+    <message>
+        <source>1 satellite changed</source>
+        <translation>تغيّر قمر واحد</translation>
+    </message>
+    <message>
+        <source>%1 satellites changed</source>
+        <translation>تغيّرت %1 أقمار</translation>
+    </message>
+    <message>
+        <source>satellite order changed</source>
+        <translation>تغيّر ترتيب الأقمار</translation>
+    </message>
+    <message>
+        <source>1 transponder added</source>
+        <translation>أُضيف مرسل واحد</translation>
+    </message>
+    <message>
+        <source>%1 transponders added</source>
+        <translation>أُضيفت %1 مرسلات</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>أُزيل مرسل واحد</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>أُزيلت %1 مرسلات</translation>
+    </message>
+    <message>
+        <source>1 transponder changed</source>
+        <translation>تغيّر مرسل واحد</translation>
+    </message>
+    <message>
+        <source>%1 transponders changed</source>
+        <translation>تغيّرت %1 مرسلات</translation>
+    </message>
+    <message>
+        <source>Added channel %1</source>
+        <translation>أُضيفت القناة %1</translation>
+    </message>
+    <message>
+        <source>Removed channel %1</source>
+        <translation>أُزيلت القناة %1</translation>
+    </message>
+    <message>
+        <source>Renamed channel %1 to &quot;%2&quot;</source>
+        <translation>أُعيدت تسمية القناة %1 إلى «%2»</translation>
+    </message>
+    <message>
+        <source>Moved channel %1 to %2</source>
+        <translation>نُقلت القناة %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>PIDs of channel %1: %2</source>
+        <translation>معرّفات PID للقناة %1: %2</translation>
+    </message>
+    <message>
+        <source>Changed channel %1: %2</source>
+        <translation>تغيّرت القناة %1: %2</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2</source>
+        <translation>المجموعة المفضلة %1: %2</translation>
+    </message>
+    <message>
+        <source>Added satellite %1</source>
+        <translation>أُضيف القمر %1</translation>
+    </message>
+    <message>
+        <source>Removed satellite %1</source>
+        <translation>أُزيل القمر %1</translation>
+    </message>
+    <message>
+        <source>Changed satellite %1: %2</source>
+        <translation>تغيّر القمر %1: %2</translation>
+    </message>
+    <message>
+        <source>The satellite order changed</source>
+        <translation>تغيّر ترتيب الأقمار</translation>
+    </message>
+    <message>
+        <source>Added transponder %1</source>
+        <translation>أُضيف المرسل %1</translation>
+    </message>
+    <message>
+        <source>Removed transponder %1</source>
+        <translation>أُزيل المرسل %1</translation>
+    </message>
+    <message>
+        <source>Changed transponder %1: %2</source>
+        <translation>تغيّر المرسل %1: %2</translation>
+    </message>
+    <message>
+        <source>video type %1 -&gt; %2</source>
+        <extracomment>What changed in a record: &quot;video type 1 -&gt; 2&quot;.</extracomment>
+        <translation>نوع الفيديو %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>flags %1 -&gt; %2</source>
+        <translation>الأعلام %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>ttxt %1 -&gt; %2</source>
+        <extracomment>A teletext PID changed.</extracomment>
+        <translation>نص المعلومات %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>other bytes</source>
+        <translation>بايتات أخرى</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>الاسم «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>location %1 -&gt; %2</source>
+        <translation>الموقع %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB frequency %1 -&gt; %2</source>
+        <translation>تردد LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB type %1 -&gt; %2</source>
+        <translation>نوع LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB power %1 -&gt; %2</source>
+        <translation>تغذية LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC port %1 -&gt; %2</source>
+        <translation>منفذ DiSEqC %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>dish position %1 -&gt; %2</source>
+        <translation>موضع الطبق %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>symbol rate %1 -&gt; %2</source>
+        <translation>معدل الرموز %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>TV name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>اسم التلفاز «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>radio name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>اسم الإذاعة «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>order changed</source>
+        <extracomment>The places of a favourite group&apos;s members changed.</extracomment>
+        <translation>تغيّر الترتيب</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2 / %3</source>
+        <translation>المجموعة المفضلة %1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (تابع)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>الصفحة %1 من %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups</source>
+        <translation>%1، %2: %3 قنوات (%4 تلفاز، %5 إذاعة)، %6 مرسلات، %7 أقمار، %8 مجموعات مفضلة</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <extracomment>A column of the printed list: the channel&apos;s name.</extracomment>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <extracomment>A column of the printed list: the frequency (MHz), abbreviated.</extracomment>
+        <translation>التردد</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <extracomment>A column of the printed list: the polarisation, abbreviated.</extracomment>
+        <translation>الاستقطاب</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>معرّف الخدمة</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <extracomment>A column of the printed list: TV or radio.</extracomment>
+        <translation>النوع</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>A column of the printed list: the channel&apos;s place in its favourite group.</extracomment>
+        <translation>الموضع</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>إذاعة</translation>
+    </message>
+    <message>
+        <source>Checking %1: %2 (--port chooses another).</source>
+        <translation>يجري فحص %1: %2 (يختار --port منفذًا آخر).</translation>
+    </message>
+    <message>
+        <source>no serial port found: plug in the adapter, or name the port with --port.</source>
+        <translation>لم يُعثر على منفذ تسلسلي: صِل المحوّل، أو سمِّ المنفذ بـ --port.</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>فشل فتح الملف!</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>لا توجد ذاكرة كافية لبيانات النسخة الاحتياطية</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>بيانات النسخة الاحتياطية تالفة (فشل فك الضغط)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>بيانات النسخة الاحتياطية مقطوعة</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>بيانات نسخة احتياطية غير صالحة</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1 بحجم %2 بايت، لا %3</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>يعلن الملف عن %1 %2، أكثر من %3 التي يتسع لها الجدول</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>البادئة بحجم %1 بايت، لا 96</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>سجلات الأقمار</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>سجلات المرسلات</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>سجلات القنوات</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>أسماء المفضلة</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>أقمار</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>مرسلات</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>قنوات</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>%1 سجل قناة يشير إلى مرسل لا يحويه الملف</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>تحوي البيانات %1 بايت بعد أقسامها</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>%1 إدخال مفضلة لا يشير إلى أي قناة في الملف وتُرك</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>طوبقت %1 من %2 قناة (%3 بالهوية، %4 بالاسم)؛ %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>لم يتبقَّ شيء</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>%1 غير مطابقة تذهب إلى النهاية بدءًا من الرقم %2</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>إدخال مرجعي واحد لم يجد قناة</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>%1 إدخالات مرجعية لم تجد قناة</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>أكبر من أن يكون قائمة مرجعية (أكثر من 16 MiB)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>السطر %1: لا اسم ولا تردد ومعرّف خدمة</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>ليست قائمة نصية (تحوي بايتات NUL)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>لا تسمّي القائمة أي قناة</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>«%1» (القناة %2) لها المرسل ومعرّف الخدمة نفسهما لـ«%3» (القناة %4).</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>طُبّق: %1 من %2 صفًا غيّرت قناة</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>طُبّق: %1 من %2 صفًا غيّرت قناة (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>عمود مُتجاهَل: %1 (ليس عمودًا في الجدول)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>عمود مُتجاهَل: %1 (بها يُعثر على القناة؛ لا تتغيّر)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>عمود مُتجاهَل: number (تلميح إلى موضع القناة؛ لا يتغيّر)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>عمود مُتجاهَل: %1 (لا يُستورد)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>تُجوهل: %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>ترتيب الصفوف: السطر %1 (القناة %2) يأتي بعد القناة %3؛ تحتفظ القنوات بأرقامها (يغيّر «نقل» في المحرر الترتيب)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>ملاحظة: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>ملاحظة: %1 أخرى</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>السطر %1: الرقم %2 صار القناة %3 (وُجدت بقمرها وترددها واستقطابها ومعرّف خدمتها)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>السطر %1، %2: «%3» يختلف عن «%4» في القناة: لم يُستورد</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list the core put together (&quot;3 channels added, 1 renamed&quot;).</extracomment>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the reasons of a list the core put together (&quot;a; b&quot;).</extracomment>
+        <translation>؛ </translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -1067,7 +1689,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Switch the STB off and on during the check</source>
-        <translation>إطفاء &amp;STB وتشغيله أثناء الفحص</translation>
+        <translation>إطفاء STB وتشغيله أثناء الفحص (&amp;S)</translation>
     </message>
     <message>
         <source>When the STB does not answer, wait up to 30 s for its boot loader</source>
@@ -1075,7 +1697,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>A &amp;loop-back plug is fitted instead of the STB (TX joined to RX)</source>
-        <translation>قابس &amp;حلقة راجعة مركّب بدلًا من STB (TX موصول بـ RX)</translation>
+        <translation>قابس حلقة راجعة مركّب بدلًا من STB (TX موصول بـ RX) (&amp;L)</translation>
     </message>
     <message>
         <source>Send a pattern and count what comes back</source>
@@ -1083,7 +1705,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>Check &amp;again</source>
-        <translation>افحص &amp;مجددًا</translation>
+        <translation>افحص مجددًا (&amp;A)</translation>
     </message>
     <message>
         <source>A loop-back plug is fitted</source>
@@ -1561,15 +2183,15 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;TV name:</source>
-        <translation>اسم الت&amp;لفاز:</translation>
+        <translation>اسم التلفاز (&amp;T):</translation>
     </message>
     <message>
         <source>&amp;Radio name:</source>
-        <translation>اسم الإ&amp;ذاعة:</translation>
+        <translation>اسم الإذاعة (&amp;R):</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation>ال&amp;محفوظات...</translation>
+        <translation>المحفوظات (&amp;H)...</translation>
     </message>
     <message>
         <source>The lists kept from uploads and earlier saves: compare or restore one</source>
@@ -1585,11 +2207,11 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>ح&amp;فظ</translation>
+        <translation>حفظ (&amp;S)</translation>
     </message>
     <message>
         <source>Do&amp;n&apos;t Save</source>
-        <translation>&amp;عدم الحفظ</translation>
+        <translation>عدم الحفظ (&amp;N)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1657,11 +2279,11 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation>&amp;بحث:</translation>
+        <translation>بحث (&amp;F):</translation>
     </message>
     <message>
         <source>&amp;View:</source>
-        <translation>&amp;عرض:</translation>
+        <translation>عرض (&amp;V):</translation>
     </message>
     <message>
         <source>TPs:</source>
@@ -1721,51 +2343,51 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;إضافة</translation>
+        <translation>إضافة (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;حذف</translation>
+        <translation>حذف (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation>&amp;نقل</translation>
+        <translation>نقل (&amp;M)</translation>
     </message>
     <message>
         <source>Select Desti&amp;nation</source>
-        <translation>اختيار ال&amp;وجهة</translation>
+        <translation>اختيار الوجهة (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Cancel Move</source>
-        <translation>إ&amp;لغاء النقل</translation>
+        <translation>إلغاء النقل (&amp;C)</translation>
     </message>
     <message>
         <source>Sav&amp;e As...</source>
-        <translation>حفظ با&amp;سم...</translation>
+        <translation>حفظ باسم (&amp;E)...</translation>
     </message>
     <message>
         <source>Exi&amp;t</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;T)</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation>ت&amp;صدير...</translation>
+        <translation>تصدير (&amp;X)...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation>استي&amp;راد...</translation>
+        <translation>استيراد (&amp;I)...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>ترا&amp;جع</translation>
+        <translation>تراجع (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>إعا&amp;دة</translation>
+        <translation>إعادة (&amp;R)</translation>
     </message>
     <message>
         <source>Rename &amp;Group...</source>
-        <translation>إعادة &amp;تسمية المجموعة...</translation>
+        <translation>إعادة تسمية المجموعة (&amp;G)...</translation>
     </message>
     <message>
         <source>Undo the last edit (Ctrl+Z)</source>
@@ -1777,7 +2399,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;تحرير...</translation>
+        <translation>تحرير (&amp;E)...</translation>
     </message>
     <message>
         <source>In group</source>
@@ -1836,7 +2458,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>Take the &amp;favourite groups and their names along</source>
-        <translation>خذ مجموعات ال&amp;مفضلة وأسماءها معها</translation>
+        <translation>خذ مجموعات المفضلة وأسماءها معها (&amp;F)</translation>
     </message>
     <message>
         <source>A text list has no favourite groups</source>
@@ -1844,7 +2466,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>ت&amp;طبيق</translation>
+        <translation>تطبيق (&amp;A)</translation>
     </message>
     <message>
         <source>Reference entries that found no channel: %1</source>
@@ -1917,7 +2539,7 @@ Not listed by the system</source>
     </message>
     <message>
         <source>&amp;Language :</source>
-        <translation>ال&amp;لغة :</translation>
+        <translation>اللغة (&amp;L):</translation>
     </message>
     <message>
         <source>System language</source>
@@ -1930,7 +2552,7 @@ Not listed by the system</source>
     </message>
     <message>
         <source>Check &amp;connection</source>
-        <translation>فحص الا&amp;تصال</translation>
+        <translation>فحص الاتصال (&amp;C)</translation>
     </message>
     <message>
         <source>Check the chosen port, its adapter and the STB step by step</source>
@@ -1948,27 +2570,27 @@ Not listed by the system</source>
     <name>dorvane::ChannelOrderActions</name>
     <message>
         <source>Sort the selected channels by &amp;name and keep it as the order</source>
-        <translation>رتّب القنوات المحددة حسب ال&amp;اسم واحتفظ به ترتيبًا</translation>
+        <translation>رتّب القنوات المحددة حسب الاسم واحتفظ به ترتيبًا (&amp;N)</translation>
     </message>
     <message>
         <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
-        <translation>رتّب القنوات المحددة حسب ال&amp;قمر والتردد واحتفظ به ترتيبًا</translation>
+        <translation>رتّب القنوات المحددة حسب القمر والتردد واحتفظ به ترتيبًا (&amp;S)</translation>
     </message>
     <message>
         <source>Sort the selected channels by service &amp;id and keep it as the order</source>
-        <translation>رتّب القنوات المحددة حسب م&amp;عرّف الخدمة واحتفظ به ترتيبًا</translation>
+        <translation>رتّب القنوات المحددة حسب معرّف الخدمة واحتفظ به ترتيبًا (&amp;I)</translation>
     </message>
     <message>
         <source>Move to &amp;number...</source>
-        <translation>النقل إلى &amp;رقم...</translation>
+        <translation>النقل إلى رقم (&amp;N)...</translation>
     </message>
     <message>
         <source>S&amp;wap</source>
-        <translation>ت&amp;بديل</translation>
+        <translation>تبديل (&amp;W)</translation>
     </message>
     <message>
         <source>Apply &amp;order from...</source>
-        <translation>تطبيق ال&amp;ترتيب من...</translation>
+        <translation>تطبيق الترتيب من (&amp;O)...</translation>
     </message>
     <message>
         <source>New No.</source>
@@ -1984,7 +2606,7 @@ Not listed by the system</source>
     </message>
     <message>
         <source>The %1 chosen channels from &amp;number:</source>
-        <translation>القنوات المحددة (%1) بدءًا من ال&amp;رقم:</translation>
+        <translation>القنوات المحددة (%1) بدءًا من الرقم (&amp;N):</translation>
     </message>
     <message>
         <source>Apply order from</source>
@@ -1999,39 +2621,39 @@ Not listed by the system</source>
     <name>dorvane::CopyCleanTools</name>
     <message>
         <source>&amp;Open Second File...</source>
-        <translation>&amp;فتح ملف ثانٍ...</translation>
+        <translation>فتح ملف ثانٍ (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation>ن&amp;سخ الصفوف</translation>
+        <translation>نسخ الصفوف (&amp;C)</translation>
     </message>
     <message>
         <source>Show D&amp;uplicates Only</source>
-        <translation>إظهار الم&amp;كررات فقط</translation>
+        <translation>إظهار المكررات فقط (&amp;U)</translation>
     </message>
     <message>
         <source>Select &amp;All Duplicates</source>
-        <translation>تحديد &amp;كل المكررات</translation>
+        <translation>تحديد كل المكررات (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Remove Unused Transponders...</source>
-        <translation>إ&amp;زالة المرسلات غير المستخدمة...</translation>
+        <translation>إزالة المرسلات غير المستخدمة (&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;طباعة...</translation>
+        <translation>طباعة (&amp;P)...</translation>
     </message>
     <message>
         <source>Export to P&amp;DF...</source>
-        <translation>تصدير إلى &amp;PDF...</translation>
+        <translation>تصدير إلى PDF (&amp;D)...</translation>
     </message>
     <message>
         <source>T&amp;ools</source>
-        <translation>&amp;أدوات</translation>
+        <translation>أدوات (&amp;O)</translation>
     </message>
     <message>
         <source>Copy from Second &amp;File</source>
-        <translation>نسخ من ال&amp;ملف الثاني</translation>
+        <translation>نسخ من الملف الثاني (&amp;F)</translation>
     </message>
     <message>
         <source>Open Second File</source>
@@ -2106,11 +2728,11 @@ Not listed by the system</source>
     </message>
     <message>
         <source>&lt;&lt; Co&amp;py into this file</source>
-        <translation>&lt;&lt; انسخ إلى &amp;هذا الملف</translation>
+        <translation>&lt;&lt; انسخ إلى هذا الملف (&amp;P)</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation>أ&amp;غلق</translation>
+        <translation>أغلق (&amp;L)</translation>
     </message>
     <message>
         <source>%1 channels</source>
@@ -2164,15 +2786,15 @@ Not listed by the system</source>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation>&amp;قارن</translation>
+        <translation>قارن (&amp;C)</translation>
     </message>
     <message>
         <source>Compare with &amp;open list</source>
-        <translation>قارن بالقائمة ال&amp;مفتوحة</translation>
+        <translation>قارن بالقائمة المفتوحة (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation>ا&amp;ستعد</translation>
+        <translation>استعد (&amp;R)</translation>
     </message>
     <message>
         <source>Open the selected list in the editor; the present one is kept first</source>
@@ -2181,6 +2803,65 @@ Not listed by the system</source>
     <message>
         <source>Can&apos;t compare: %1</source>
         <translation>تعذّرت المقارنة: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryListModel</name>
+    <message>
+        <source>Boot %1, App %2</source>
+        <extracomment>The STB&apos;s versions a kept list came with: its boot loader&apos;s and its application&apos;s.</extracomment>
+        <translation>الإقلاع %1، التطبيق %2</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <extracomment>A comparison of two kept lists: from the older to the newer.</extracomment>
+        <translation>من %1 إلى %2</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>The columns of the kept lists: when a list was kept, where it came from, ...</extracomment>
+        <translation>حُفظت</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>المصدر</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>الملف</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>القنوات</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>الأقمار</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>المرسلات</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>المفضلة</translation>
+    </message>
+    <message>
+        <source>STB versions</source>
+        <translation>إصدارات STB</translation>
+    </message>
+    <message>
+        <source>Received from the STB</source>
+        <extracomment>Where a kept list came from.</extracomment>
+        <translation>مستلمة من STB</translation>
+    </message>
+    <message>
+        <source>Replaced by a save</source>
+        <translation>استُبدلت بحفظ</translation>
+    </message>
+    <message>
+        <source>Open before a restore</source>
+        <translation>مفتوحة قبل الاستعادة</translation>
     </message>
 </context>
 <context>

@@ -976,6 +976,628 @@
         <source>serial number %1</source>
         <translation>Seriennummer %1</translation>
     </message>
+    <message>
+        <source>idle</source>
+        <extracomment>A transfer&apos;s phase, in its figures: &quot;transferring 3/10 blocks&quot;.</extracomment>
+        <translation>bereit</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>transferring</source>
+        <translation>überträgt</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>schreibt</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>%1 %2% %3/%4 blocks</source>
+        <extracomment>The phase, how far the STB has written, blocks sent of all.</extracomment>
+        <translation>%1 %2% %3/%4 Blöcke</translation>
+    </message>
+    <message>
+        <source>%1 %2/%3 blocks</source>
+        <translation>%1 %2/%3 Blöcke</translation>
+    </message>
+    <message>
+        <source>%1 %2 blocks</source>
+        <translation>%1 %2 Blöcke</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes</source>
+        <translation>%1/%2 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 Bytes/s</translation>
+    </message>
+    <message>
+        <source>ETA %1</source>
+        <extracomment>The time a transfer still needs.</extracomment>
+        <translation>Rest %1</translation>
+    </message>
+    <message>
+        <source>%1 resent</source>
+        <translation>%1 wiederholt</translation>
+    </message>
+    <message>
+        <source>%1 time-outs</source>
+        <translation>%1 Zeitüberschreitungen</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <extracomment>An image type: what a firmware file holds.</extracomment>
+        <translation>Unbestimmt</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Bootloader</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Anwendung</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Datenbank</translation>
+    </message>
+    <message>
+        <source>IRZ Data</source>
+        <translation>IRZ-Daten</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Werksimage</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload</source>
+        <extracomment>An image made to be received from the STB (an image type, not the command).</extracomment>
+        <translation>Image-Typ : Upload-Image</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload.</source>
+        <translation>Image-Typ : Upload-Image.</translation>
+    </message>
+    <message>
+        <source>Buyer :</source>
+        <extracomment>An image without a buyer code.</extracomment>
+        <translation>Käufer :</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service id (%4) of channel %5 &quot;%6&quot;; favourites of it come back as the other one</source>
+        <translation>Kanal %1 „%2“ hat den Transponder (%3) und die Service-ID (%4) von Kanal %5 „%6“; Favoriten davon kommen als der andere zurück</translation>
+    </message>
+    <message>
+        <source>transponders %1 (%2 MHz) and %3 (%4 MHz) collide on satellite %5, %6</source>
+        <translation>Transponder %1 (%2 MHz) und %3 (%4 MHz) überschneiden sich auf Satellit %5, %6</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which is not in use</source>
+        <translation>Kanal %1 „%2“ liegt auf Transponder %3, der nicht belegt ist</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which has no frequency (0 MHz)</source>
+        <translation>Kanal %1 „%2“ liegt auf Transponder %3, der keine Frequenz hat (0 MHz)</translation>
+    </message>
+    <message>
+        <source>favourite group %1 place %2 names channel %3, which holds no channel</source>
+        <translation>Favoritengruppe %1, Platz %2 nennt Kanal %3, der keinen Kanal enthält</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is in use but not in the satellite order list, so the editor does not show it</source>
+        <translation>Satellit %1 „%2“ ist belegt, steht aber nicht in der Satellitenreihenfolge, daher zeigt der Editor ihn nicht</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is beyond the %3 satellites the file holds and is not written</source>
+        <translation>Satellit %1 „%2“ liegt jenseits der %3 Satelliten, die die Datei fasst, und wird nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 is beyond the %2 places the file holds and is not written</source>
+        <translation>Platz %1 der Satellitenreihenfolge liegt jenseits der %2 Plätze, die die Datei fasst, und wird nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2, beyond the receiver&apos;s %3</source>
+        <translation>Platz %1 der Satellitenreihenfolge nennt Satellit %2, jenseits der %3 des Empfängers</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2 a second time</source>
+        <translation>Platz %1 der Satellitenreihenfolge nennt Satellit %2 ein zweites Mal</translation>
+    </message>
+    <message>
+        <source>transponder %1 is on satellite %2, beyond the %3 satellites the file holds</source>
+        <translation>Transponder %1 liegt auf Satellit %2, jenseits der %3 Satelliten, die die Datei fasst</translation>
+    </message>
+    <message>
+        <source>1 channel would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>1 Kanal ginge beim Speichern verloren: der Transponder fehlt oder hat keine Frequenz (0 MHz).</translation>
+    </message>
+    <message>
+        <source>%1 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>%1 Kanäle gingen beim Speichern verloren: der Transponder fehlt oder hat keine Frequenz (0 MHz).</translation>
+    </message>
+    <message>
+        <source>- %1</source>
+        <extracomment>A line of a list of findings.</extracomment>
+        <translation>- %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be written back without losing data: %1</source>
+        <translation>die Datei kann nicht ohne Datenverlust zurückgeschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Keine Unterschiede.</translation>
+    </message>
+    <message>
+        <source>1 channel added</source>
+        <translation>1 Kanal hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 channels added</source>
+        <translation>%1 Kanäle hinzugefügt</translation>
+    </message>
+    <message>
+        <source>1 channel removed</source>
+        <translation>1 Kanal entfernt</translation>
+    </message>
+    <message>
+        <source>%1 channels removed</source>
+        <translation>%1 Kanäle entfernt</translation>
+    </message>
+    <message>
+        <source>%1 renamed</source>
+        <extracomment>Channels, in the summary of a comparison: &quot;3 renamed&quot;.</extracomment>
+        <translation>%1 umbenannt</translation>
+    </message>
+    <message>
+        <source>%1 moved</source>
+        <translation>%1 verschoben</translation>
+    </message>
+    <message>
+        <source>%1 with PIDs changed</source>
+        <translation>%1 mit geänderten PIDs</translation>
+    </message>
+    <message>
+        <source>%1 with other changes</source>
+        <translation>%1 mit anderen Änderungen</translation>
+    </message>
+    <message>
+        <source>1 favourite group changed</source>
+        <translation>1 Favoritengruppe geändert</translation>
+    </message>
+    <message>
+        <source>%1 favourite groups changed</source>
+        <translation>%1 Favoritengruppen geändert</translation>
+    </message>
+    <message>
+        <source>1 satellite added</source>
+        <translation>1 Satellit hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 satellites added</source>
+        <translation>%1 Satelliten hinzugefügt</translation>
+    </message>
+    <message>
+        <source>1 satellite removed</source>
+        <translation>1 Satellit entfernt</translation>
+    </message>
+    <message>
+        <source>%1 satellites removed</source>
+        <translation>%1 Satelliten entfernt</translation>
+    </message>
+    <message>
+        <source>1 satellite changed</source>
+        <translation>1 Satellit geändert</translation>
+    </message>
+    <message>
+        <source>%1 satellites changed</source>
+        <translation>%1 Satelliten geändert</translation>
+    </message>
+    <message>
+        <source>satellite order changed</source>
+        <translation>Satellitenreihenfolge geändert</translation>
+    </message>
+    <message>
+        <source>1 transponder added</source>
+        <translation>1 Transponder hinzugefügt</translation>
+    </message>
+    <message>
+        <source>%1 transponders added</source>
+        <translation>%1 Transponder hinzugefügt</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>1 Transponder entfernt</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>%1 Transponder entfernt</translation>
+    </message>
+    <message>
+        <source>1 transponder changed</source>
+        <translation>1 Transponder geändert</translation>
+    </message>
+    <message>
+        <source>%1 transponders changed</source>
+        <translation>%1 Transponder geändert</translation>
+    </message>
+    <message>
+        <source>Added channel %1</source>
+        <translation>Kanal %1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Removed channel %1</source>
+        <translation>Kanal %1 entfernt</translation>
+    </message>
+    <message>
+        <source>Renamed channel %1 to &quot;%2&quot;</source>
+        <translation>Kanal %1 umbenannt in „%2“</translation>
+    </message>
+    <message>
+        <source>Moved channel %1 to %2</source>
+        <translation>Kanal %1 nach %2 verschoben</translation>
+    </message>
+    <message>
+        <source>PIDs of channel %1: %2</source>
+        <translation>PIDs von Kanal %1: %2</translation>
+    </message>
+    <message>
+        <source>Changed channel %1: %2</source>
+        <translation>Kanal %1 geändert: %2</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2</source>
+        <translation>Favoritengruppe %1: %2</translation>
+    </message>
+    <message>
+        <source>Added satellite %1</source>
+        <translation>Satellit %1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Removed satellite %1</source>
+        <translation>Satellit %1 entfernt</translation>
+    </message>
+    <message>
+        <source>Changed satellite %1: %2</source>
+        <translation>Satellit %1 geändert: %2</translation>
+    </message>
+    <message>
+        <source>The satellite order changed</source>
+        <translation>Die Satellitenreihenfolge hat sich geändert</translation>
+    </message>
+    <message>
+        <source>Added transponder %1</source>
+        <translation>Transponder %1 hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Removed transponder %1</source>
+        <translation>Transponder %1 entfernt</translation>
+    </message>
+    <message>
+        <source>Changed transponder %1: %2</source>
+        <translation>Transponder %1 geändert: %2</translation>
+    </message>
+    <message>
+        <source>video type %1 -&gt; %2</source>
+        <extracomment>What changed in a record: &quot;video type 1 -&gt; 2&quot;.</extracomment>
+        <translation>Videotyp %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>flags %1 -&gt; %2</source>
+        <translation>Flags %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>ttxt %1 -&gt; %2</source>
+        <extracomment>A teletext PID changed.</extracomment>
+        <translation>Videotext %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>other bytes</source>
+        <translation>andere Bytes</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>Name „%1“ -&gt; „%2“</translation>
+    </message>
+    <message>
+        <source>location %1 -&gt; %2</source>
+        <translation>Position %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB frequency %1 -&gt; %2</source>
+        <translation>LNB-Frequenz %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB type %1 -&gt; %2</source>
+        <translation>LNB-Typ %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB power %1 -&gt; %2</source>
+        <translation>LNB-Speisung %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC port %1 -&gt; %2</source>
+        <translation>DiSEqC-Port %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>dish position %1 -&gt; %2</source>
+        <translation>Schüsselposition %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>symbol rate %1 -&gt; %2</source>
+        <translation>Symbolrate %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>TV name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>TV-Name „%1“ -&gt; „%2“</translation>
+    </message>
+    <message>
+        <source>radio name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>Radioname „%1“ -&gt; „%2“</translation>
+    </message>
+    <message>
+        <source>order changed</source>
+        <extracomment>The places of a favourite group&apos;s members changed.</extracomment>
+        <translation>Reihenfolge geändert</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2 / %3</source>
+        <translation>Favoritengruppe %1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups</source>
+        <translation>%1, %2: %3 Kanäle (%4 TV, %5 Radio), %6 Transponder, %7 Satelliten, %8 Favoritengruppen</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <extracomment>A column of the printed list: the channel&apos;s name.</extracomment>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <extracomment>A column of the printed list: the frequency (MHz), abbreviated.</extracomment>
+        <translation>Freq.</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <extracomment>A column of the printed list: the polarisation, abbreviated.</extracomment>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <extracomment>A column of the printed list: TV or radio.</extracomment>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>A column of the printed list: the channel&apos;s place in its favourite group.</extracomment>
+        <translation>Platz</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Checking %1: %2 (--port chooses another).</source>
+        <translation>Prüfe %1: %2 (--port wählt einen anderen).</translation>
+    </message>
+    <message>
+        <source>no serial port found: plug in the adapter, or name the port with --port.</source>
+        <translation>kein serieller Port gefunden: stecken Sie den Adapter ein oder nennen Sie den Port mit --port.</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Öffnen der Datei fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>Nicht genug Speicher für die Sicherungsdaten</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>Die Sicherungsdaten sind beschädigt (Entpacken fehlgeschlagen)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>Die Sicherungsdaten sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>Ungültige Sicherungsdaten</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1 sind %2 Bytes groß, nicht %3</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>die Datei gibt %1 %2 an, mehr als die %3, die die Tabelle fasst</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>der Vorspann ist %1 Bytes groß, nicht 96</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>die Satellitendatensätze</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>die Transponderdatensätze</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>die Kanaldatensätze</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>die Favoriten</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>die Favoritennamen</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>%1 Kanaldatensätze nennen einen Transponder, den die Datei nicht enthält</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>die Nutzdaten enthalten %1 Bytes hinter ihren Abschnitten</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>%1 Favoriteneinträge nennen keinen Kanal der Datei und wurden weggelassen</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>%1 von %2 Kanälen zugeordnet (%3 nach Kennung, %4 nach Name); %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>keiner übrig</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>%1 nicht zugeordnete kommen ans Ende ab Nummer %2</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>1 Eintrag der Vorlage fand keinen Kanal</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>%1 Einträge der Vorlage fanden keinen Kanal</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>zu groß für eine Vorlage (mehr als 16 MiB)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>Zeile %1: weder ein Name noch Frequenz und Service-ID</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>keine Textliste (sie enthält NUL-Bytes)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>die Liste nennt keinen Kanal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>„%1“ (Kanal %2) hat den Transponder und die Service-ID von „%3“ (Kanal %4).</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>Übernommen: %1 von %2 Zeilen änderten einen Kanal</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>Übernommen: %1 von %2 Zeilen änderten einen Kanal (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>Übergangene Spalte: %1 (keine Spalte der Tabelle)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>Übergangene Spalte: %1 (sie finden den Kanal; nicht geändert)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>Übergangene Spalte: number (ein Hinweis, wo der Kanal steht; nicht geändert)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>Übergangene Spalte: %1 (nicht importiert)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Übergangen: %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>Zeilenfolge: Zeile %1 (Kanal %2) steht nach Kanal %3; die Kanäle behalten ihre Nummern (Verschieben im Editor ändert die Reihenfolge)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Hinweis: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>Hinweis: %1 weitere</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>Zeile %1: Nummer %2 ist jetzt Kanal %3 (gefunden über Satellit, Frequenz, Polarisation und Service-ID)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>Zeile %1, %2: „%3“ weicht vom Wert des Kanals „%4“ ab: nicht importiert</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list the core put together (&quot;3 channels added, 1 renamed&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the reasons of a list the core put together (&quot;a; b&quot;).</extracomment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -2181,6 +2803,65 @@ Nicht vom System gelistet</translation>
     <message>
         <source>Can&apos;t compare: %1</source>
         <translation>Vergleich nicht möglich: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryListModel</name>
+    <message>
+        <source>Boot %1, App %2</source>
+        <extracomment>The STB&apos;s versions a kept list came with: its boot loader&apos;s and its application&apos;s.</extracomment>
+        <translation>Bootloader %1, Anwendung %2</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <extracomment>A comparison of two kept lists: from the older to the newer.</extracomment>
+        <translation>Von %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>The columns of the kept lists: when a list was kept, where it came from, ...</extracomment>
+        <translation>Aufbewahrt</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Herkunft</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>STB versions</source>
+        <translation>STB-Versionen</translation>
+    </message>
+    <message>
+        <source>Received from the STB</source>
+        <extracomment>Where a kept list came from.</extracomment>
+        <translation>Vom STB empfangen</translation>
+    </message>
+    <message>
+        <source>Replaced by a save</source>
+        <translation>Durch Speichern ersetzt</translation>
+    </message>
+    <message>
+        <source>Open before a restore</source>
+        <translation>Vor dem Wiederherstellen offen</translation>
     </message>
 </context>
 <context>

@@ -976,6 +976,628 @@
         <source>serial number %1</source>
         <translation>número de serie %1</translation>
     </message>
+    <message>
+        <source>idle</source>
+        <extracomment>A transfer&apos;s phase, in its figures: &quot;transferring 3/10 blocks&quot;.</extracomment>
+        <translation>inactivo</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>esperando</translation>
+    </message>
+    <message>
+        <source>transferring</source>
+        <translation>transfiriendo</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>escribiendo</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminado</translation>
+    </message>
+    <message>
+        <source>%1 %2% %3/%4 blocks</source>
+        <extracomment>The phase, how far the STB has written, blocks sent of all.</extracomment>
+        <translation>%1 %2% %3/%4 bloques</translation>
+    </message>
+    <message>
+        <source>%1 %2/%3 blocks</source>
+        <translation>%1 %2/%3 bloques</translation>
+    </message>
+    <message>
+        <source>%1 %2 blocks</source>
+        <translation>%1 %2 bloques</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes</source>
+        <translation>%1/%2 bytes</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 bytes/s</translation>
+    </message>
+    <message>
+        <source>ETA %1</source>
+        <extracomment>The time a transfer still needs.</extracomment>
+        <translation>restante %1</translation>
+    </message>
+    <message>
+        <source>%1 resent</source>
+        <translation>%1 reenviados</translation>
+    </message>
+    <message>
+        <source>%1 time-outs</source>
+        <translation>%1 tiempos agotados</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <extracomment>An image type: what a firmware file holds.</extracomment>
+        <translation>Indefinido</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Arranque</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Aplicación</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Base de datos</translation>
+    </message>
+    <message>
+        <source>IRZ Data</source>
+        <translation>Datos IRZ</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>De fábrica</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload</source>
+        <extracomment>An image made to be received from the STB (an image type, not the command).</extracomment>
+        <translation>Tipo de imagen : Subida</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload.</source>
+        <translation>Tipo de imagen : Subida.</translation>
+    </message>
+    <message>
+        <source>Buyer :</source>
+        <extracomment>An image without a buyer code.</extracomment>
+        <translation>Comprador :</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service id (%4) of channel %5 &quot;%6&quot;; favourites of it come back as the other one</source>
+        <translation>el canal %1 &quot;%2&quot; tiene el transpondedor (%3) y el ID de servicio (%4) del canal %5 &quot;%6&quot;; sus favoritos vuelven como el otro</translation>
+    </message>
+    <message>
+        <source>transponders %1 (%2 MHz) and %3 (%4 MHz) collide on satellite %5, %6</source>
+        <translation>los transpondedores %1 (%2 MHz) y %3 (%4 MHz) coinciden en el satélite %5, %6</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which is not in use</source>
+        <translation>el canal %1 &quot;%2&quot; está en el transpondedor %3, que no está en uso</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which has no frequency (0 MHz)</source>
+        <translation>el canal %1 &quot;%2&quot; está en el transpondedor %3, que no tiene frecuencia (0 MHz)</translation>
+    </message>
+    <message>
+        <source>favourite group %1 place %2 names channel %3, which holds no channel</source>
+        <translation>el grupo de favoritos %1, posición %2, nombra el canal %3, que no contiene ningún canal</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is in use but not in the satellite order list, so the editor does not show it</source>
+        <translation>el satélite %1 &quot;%2&quot; está en uso pero no en el orden de satélites, así que el editor no lo muestra</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is beyond the %3 satellites the file holds and is not written</source>
+        <translation>el satélite %1 &quot;%2&quot; queda fuera de los %3 satélites que contiene el archivo y no se escribe</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 is beyond the %2 places the file holds and is not written</source>
+        <translation>la posición %1 del orden de satélites queda fuera de las %2 posiciones que contiene el archivo y no se escribe</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2, beyond the receiver&apos;s %3</source>
+        <translation>la posición %1 del orden de satélites nombra el satélite %2, más allá de los %3 del receptor</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2 a second time</source>
+        <translation>la posición %1 del orden de satélites nombra el satélite %2 por segunda vez</translation>
+    </message>
+    <message>
+        <source>transponder %1 is on satellite %2, beyond the %3 satellites the file holds</source>
+        <translation>el transpondedor %1 está en el satélite %2, fuera de los %3 satélites que contiene el archivo</translation>
+    </message>
+    <message>
+        <source>1 channel would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>Se perdería 1 canal al guardar: falta el transpondedor o no tiene frecuencia (0 MHz).</translation>
+    </message>
+    <message>
+        <source>%1 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>Se perderían %1 canales al guardar: falta el transpondedor o no tiene frecuencia (0 MHz).</translation>
+    </message>
+    <message>
+        <source>- %1</source>
+        <extracomment>A line of a list of findings.</extracomment>
+        <translation>- %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be written back without losing data: %1</source>
+        <translation>el archivo no se puede volver a escribir sin perder datos: %1</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Sin diferencias.</translation>
+    </message>
+    <message>
+        <source>1 channel added</source>
+        <translation>1 canal añadido</translation>
+    </message>
+    <message>
+        <source>%1 channels added</source>
+        <translation>%1 canales añadidos</translation>
+    </message>
+    <message>
+        <source>1 channel removed</source>
+        <translation>1 canal quitado</translation>
+    </message>
+    <message>
+        <source>%1 channels removed</source>
+        <translation>%1 canales quitados</translation>
+    </message>
+    <message>
+        <source>%1 renamed</source>
+        <extracomment>Channels, in the summary of a comparison: &quot;3 renamed&quot;.</extracomment>
+        <translation>%1 renombrados</translation>
+    </message>
+    <message>
+        <source>%1 moved</source>
+        <translation>%1 movidos</translation>
+    </message>
+    <message>
+        <source>%1 with PIDs changed</source>
+        <translation>%1 con PID cambiados</translation>
+    </message>
+    <message>
+        <source>%1 with other changes</source>
+        <translation>%1 con otros cambios</translation>
+    </message>
+    <message>
+        <source>1 favourite group changed</source>
+        <translation>1 grupo de favoritos cambiado</translation>
+    </message>
+    <message>
+        <source>%1 favourite groups changed</source>
+        <translation>%1 grupos de favoritos cambiados</translation>
+    </message>
+    <message>
+        <source>1 satellite added</source>
+        <translation>1 satélite añadido</translation>
+    </message>
+    <message>
+        <source>%1 satellites added</source>
+        <translation>%1 satélites añadidos</translation>
+    </message>
+    <message>
+        <source>1 satellite removed</source>
+        <translation>1 satélite quitado</translation>
+    </message>
+    <message>
+        <source>%1 satellites removed</source>
+        <translation>%1 satélites quitados</translation>
+    </message>
+    <message>
+        <source>1 satellite changed</source>
+        <translation>1 satélite cambiado</translation>
+    </message>
+    <message>
+        <source>%1 satellites changed</source>
+        <translation>%1 satélites cambiados</translation>
+    </message>
+    <message>
+        <source>satellite order changed</source>
+        <translation>orden de satélites cambiado</translation>
+    </message>
+    <message>
+        <source>1 transponder added</source>
+        <translation>1 transpondedor añadido</translation>
+    </message>
+    <message>
+        <source>%1 transponders added</source>
+        <translation>%1 transpondedores añadidos</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>1 transpondedor quitado</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>%1 transpondedores quitados</translation>
+    </message>
+    <message>
+        <source>1 transponder changed</source>
+        <translation>1 transpondedor cambiado</translation>
+    </message>
+    <message>
+        <source>%1 transponders changed</source>
+        <translation>%1 transpondedores cambiados</translation>
+    </message>
+    <message>
+        <source>Added channel %1</source>
+        <translation>Canal añadido %1</translation>
+    </message>
+    <message>
+        <source>Removed channel %1</source>
+        <translation>Canal quitado %1</translation>
+    </message>
+    <message>
+        <source>Renamed channel %1 to &quot;%2&quot;</source>
+        <translation>Canal %1 renombrado a &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>Moved channel %1 to %2</source>
+        <translation>Canal %1 movido a %2</translation>
+    </message>
+    <message>
+        <source>PIDs of channel %1: %2</source>
+        <translation>PID del canal %1: %2</translation>
+    </message>
+    <message>
+        <source>Changed channel %1: %2</source>
+        <translation>Canal cambiado %1: %2</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2</source>
+        <translation>Grupo de favoritos %1: %2</translation>
+    </message>
+    <message>
+        <source>Added satellite %1</source>
+        <translation>Satélite añadido %1</translation>
+    </message>
+    <message>
+        <source>Removed satellite %1</source>
+        <translation>Satélite quitado %1</translation>
+    </message>
+    <message>
+        <source>Changed satellite %1: %2</source>
+        <translation>Satélite cambiado %1: %2</translation>
+    </message>
+    <message>
+        <source>The satellite order changed</source>
+        <translation>El orden de satélites cambió</translation>
+    </message>
+    <message>
+        <source>Added transponder %1</source>
+        <translation>Transpondedor añadido %1</translation>
+    </message>
+    <message>
+        <source>Removed transponder %1</source>
+        <translation>Transpondedor quitado %1</translation>
+    </message>
+    <message>
+        <source>Changed transponder %1: %2</source>
+        <translation>Transpondedor cambiado %1: %2</translation>
+    </message>
+    <message>
+        <source>video type %1 -&gt; %2</source>
+        <extracomment>What changed in a record: &quot;video type 1 -&gt; 2&quot;.</extracomment>
+        <translation>tipo de vídeo %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>flags %1 -&gt; %2</source>
+        <translation>indicadores %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>ttxt %1 -&gt; %2</source>
+        <extracomment>A teletext PID changed.</extracomment>
+        <translation>teletexto %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>other bytes</source>
+        <translation>otros bytes</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>nombre &quot;%1&quot; -&gt; &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>location %1 -&gt; %2</source>
+        <translation>posición %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB frequency %1 -&gt; %2</source>
+        <translation>frecuencia LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB type %1 -&gt; %2</source>
+        <translation>tipo de LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB power %1 -&gt; %2</source>
+        <translation>alimentación LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC port %1 -&gt; %2</source>
+        <translation>puerto DiSEqC %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>dish position %1 -&gt; %2</source>
+        <translation>posición de la antena %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>symbol rate %1 -&gt; %2</source>
+        <translation>tasa de símbolos %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>TV name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>nombre TV &quot;%1&quot; -&gt; &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>radio name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>nombre radio &quot;%1&quot; -&gt; &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>order changed</source>
+        <extracomment>The places of a favourite group&apos;s members changed.</extracomment>
+        <translation>orden cambiado</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2 / %3</source>
+        <translation>Grupo de favoritos %1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (continuación)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups</source>
+        <translation>%1, %2: %3 canales (%4 TV, %5 radio), %6 transpondedores, %7 satélites, %8 grupos de favoritos</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <extracomment>A column of the printed list: the channel&apos;s name.</extracomment>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satélite</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <extracomment>A column of the printed list: the frequency (MHz), abbreviated.</extracomment>
+        <translation>Frec.</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <extracomment>A column of the printed list: the polarisation, abbreviated.</extracomment>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>ID de servicio</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <extracomment>A column of the printed list: TV or radio.</extracomment>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>A column of the printed list: the channel&apos;s place in its favourite group.</extracomment>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Checking %1: %2 (--port chooses another).</source>
+        <translation>Comprobando %1: %2 (--port elige otro).</translation>
+    </message>
+    <message>
+        <source>no serial port found: plug in the adapter, or name the port with --port.</source>
+        <translation>no se encontró ningún puerto serie: conecte el adaptador o indique el puerto con --port.</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>¡No se pudo abrir el archivo!</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>No hay memoria suficiente para los datos de la copia</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>Los datos de la copia están dañados (falló la descompresión)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>Los datos de la copia están truncados</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>Datos de copia no válidos</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1 ocupan %2 bytes, no %3</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>el archivo declara %1 %2, más de los %3 que admite la tabla</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>el prefijo ocupa %1 bytes, no 96</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>los registros de satélites</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>los registros de transpondedores</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>los registros de canales</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>los favoritos</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>los nombres de favoritos</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>satélites</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>transpondedores</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>canales</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>%1 registro(s) de canal nombran un transpondedor que el archivo no contiene</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>los datos contienen %1 byte(s) tras sus secciones</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>%1 entrada(s) de favoritos no nombran ningún canal del archivo y se omitieron</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>%1 de %2 canales emparejados (%3 por identidad, %4 por nombre); %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>no sobra ninguno</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>%1 sin emparejar van al final desde el número %2</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>1 entrada de referencia no encontró canal</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>%1 entradas de referencia no encontraron canal</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>demasiado grande para una lista de referencia (más de 16 MiB)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>línea %1: ni nombre ni frecuencia e ID de servicio</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>no es una lista de texto (contiene bytes NUL)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>la lista no nombra ningún canal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>&quot;%1&quot; (canal %2) tiene el transpondedor y el ID de servicio de &quot;%3&quot; (canal %4).</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>Aplicado: %1 de %2 filas cambiaron un canal</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>Aplicado: %1 de %2 filas cambiaron un canal (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>Columna ignorada: %1 (no es una columna de la tabla)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>Columna ignorada: %1 (encuentran el canal; no se cambian)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>Columna ignorada: number (una pista de dónde está el canal; no se cambia)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>Columna ignorada: %1 (no se importa)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Ignorado: %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>orden de filas: la línea %1 (canal %2) va después del canal %3; los canales conservan sus números (Mover en el editor cambia el orden)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Nota: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>Nota: %1 más</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>línea %1: el número %2 es ahora el canal %3 (encontrado por su satélite, frecuencia, polarización e ID de servicio)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>línea %1, %2: &quot;%3&quot; difiere del &quot;%4&quot; del canal: no se importa</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list the core put together (&quot;3 channels added, 1 renamed&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the reasons of a list the core put together (&quot;a; b&quot;).</extracomment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -2181,6 +2803,65 @@ No listado por el sistema</translation>
     <message>
         <source>Can&apos;t compare: %1</source>
         <translation>No se puede comparar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryListModel</name>
+    <message>
+        <source>Boot %1, App %2</source>
+        <extracomment>The STB&apos;s versions a kept list came with: its boot loader&apos;s and its application&apos;s.</extracomment>
+        <translation>Arranque %1, aplicación %2</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <extracomment>A comparison of two kept lists: from the older to the newer.</extracomment>
+        <translation>De %1 a %2</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>The columns of the kept lists: when a list was kept, where it came from, ...</extracomment>
+        <translation>Guardada</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Origen</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Archivo</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satélites</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondedores</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoritos</translation>
+    </message>
+    <message>
+        <source>STB versions</source>
+        <translation>Versiones del STB</translation>
+    </message>
+    <message>
+        <source>Received from the STB</source>
+        <extracomment>Where a kept list came from.</extracomment>
+        <translation>Recibida del STB</translation>
+    </message>
+    <message>
+        <source>Replaced by a save</source>
+        <translation>Reemplazada al guardar</translation>
+    </message>
+    <message>
+        <source>Open before a restore</source>
+        <translation>Abierta antes de restaurar</translation>
     </message>
 </context>
 <context>

@@ -976,6 +976,628 @@
         <source>serial number %1</source>
         <translation>شمارهٔ سریال %1</translation>
     </message>
+    <message>
+        <source>idle</source>
+        <extracomment>A transfer&apos;s phase, in its figures: &quot;transferring 3/10 blocks&quot;.</extracomment>
+        <translation>بیکار</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>در انتظار</translation>
+    </message>
+    <message>
+        <source>transferring</source>
+        <translation>انتقال</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>نوشتن</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>پایان</translation>
+    </message>
+    <message>
+        <source>%1 %2% %3/%4 blocks</source>
+        <extracomment>The phase, how far the STB has written, blocks sent of all.</extracomment>
+        <translation>%1 %2% %3/%4 بلوک</translation>
+    </message>
+    <message>
+        <source>%1 %2/%3 blocks</source>
+        <translation>%1 %2/%3 بلوک</translation>
+    </message>
+    <message>
+        <source>%1 %2 blocks</source>
+        <translation>%1 %2 بلوک</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes</source>
+        <translation>%1/%2 بایت</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 بایت</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 بایت/ث</translation>
+    </message>
+    <message>
+        <source>ETA %1</source>
+        <extracomment>The time a transfer still needs.</extracomment>
+        <translation>باقی‌مانده %1</translation>
+    </message>
+    <message>
+        <source>%1 resent</source>
+        <translation>%1 ارسال دوباره</translation>
+    </message>
+    <message>
+        <source>%1 time-outs</source>
+        <translation>%1 پایان مهلت</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <extracomment>An image type: what a firmware file holds.</extracomment>
+        <translation>نامشخص</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>بوت‌لودر</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>برنامه</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>پایگاه داده</translation>
+    </message>
+    <message>
+        <source>IRZ Data</source>
+        <translation>دادهٔ IRZ</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>کارخانه</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload</source>
+        <extracomment>An image made to be received from the STB (an image type, not the command).</extracomment>
+        <translation>نوع ایمیج : بارگذاری</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload.</source>
+        <translation>نوع ایمیج : بارگذاری.</translation>
+    </message>
+    <message>
+        <source>Buyer :</source>
+        <extracomment>An image without a buyer code.</extracomment>
+        <translation>خریدار :</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service id (%4) of channel %5 &quot;%6&quot;; favourites of it come back as the other one</source>
+        <translation>کانال %1 «%2» ترنسپاندر (%3) و شناسهٔ سرویس (%4) کانال %5 «%6» را دارد؛ محبوب‌های آن به‌صورت دیگری برمی‌گردند</translation>
+    </message>
+    <message>
+        <source>transponders %1 (%2 MHz) and %3 (%4 MHz) collide on satellite %5, %6</source>
+        <translation>ترنسپاندرهای %1 (%2 MHz) و %3 (%4 MHz) روی ماهوارهٔ %5 هم‌پوشانی دارند، %6</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which is not in use</source>
+        <translation>کانال %1 «%2» روی ترنسپاندر %3 است که استفاده نمی‌شود</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which has no frequency (0 MHz)</source>
+        <translation>کانال %1 «%2» روی ترنسپاندر %3 است که فرکانس ندارد (0 MHz)</translation>
+    </message>
+    <message>
+        <source>favourite group %1 place %2 names channel %3, which holds no channel</source>
+        <translation>گروه محبوب %1، جایگاه %2، به کانال %3 اشاره می‌کند که کانالی ندارد</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is in use but not in the satellite order list, so the editor does not show it</source>
+        <translation>ماهوارهٔ %1 «%2» استفاده می‌شود اما در فهرست ترتیب ماهواره‌ها نیست، پس ویرایشگر آن را نشان نمی‌دهد</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is beyond the %3 satellites the file holds and is not written</source>
+        <translation>ماهوارهٔ %1 «%2» فراتر از %3 ماهواره‌ای است که پرونده نگه می‌دارد و نوشته نمی‌شود</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 is beyond the %2 places the file holds and is not written</source>
+        <translation>جایگاه %1 ترتیب ماهواره‌ها فراتر از %2 جایگاهی است که پرونده نگه می‌دارد و نوشته نمی‌شود</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2, beyond the receiver&apos;s %3</source>
+        <translation>جایگاه %1 ترتیب ماهواره‌ها به ماهوارهٔ %2 اشاره می‌کند، فراتر از %3 ماهوارهٔ گیرنده</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2 a second time</source>
+        <translation>جایگاه %1 ترتیب ماهواره‌ها برای بار دوم به ماهوارهٔ %2 اشاره می‌کند</translation>
+    </message>
+    <message>
+        <source>transponder %1 is on satellite %2, beyond the %3 satellites the file holds</source>
+        <translation>ترنسپاندر %1 روی ماهوارهٔ %2 است، فراتر از %3 ماهواره‌ای که پرونده نگه می‌دارد</translation>
+    </message>
+    <message>
+        <source>1 channel would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>با ذخیره ۱ کانال از دست می‌رود: ترنسپاندر نیست یا فرکانس ندارد (0 MHz).</translation>
+    </message>
+    <message>
+        <source>%1 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>با ذخیره %1 کانال از دست می‌رود: ترنسپاندر نیست یا فرکانس ندارد (0 MHz).</translation>
+    </message>
+    <message>
+        <source>- %1</source>
+        <extracomment>A line of a list of findings.</extracomment>
+        <translation>- %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be written back without losing data: %1</source>
+        <translation>پرونده را نمی‌توان بدون از دست دادن داده دوباره نوشت: %1</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>تفاوتی نیست.</translation>
+    </message>
+    <message>
+        <source>1 channel added</source>
+        <translation>۱ کانال افزوده شد</translation>
+    </message>
+    <message>
+        <source>%1 channels added</source>
+        <translation>%1 کانال افزوده شد</translation>
+    </message>
+    <message>
+        <source>1 channel removed</source>
+        <translation>۱ کانال برداشته شد</translation>
+    </message>
+    <message>
+        <source>%1 channels removed</source>
+        <translation>%1 کانال برداشته شد</translation>
+    </message>
+    <message>
+        <source>%1 renamed</source>
+        <extracomment>Channels, in the summary of a comparison: &quot;3 renamed&quot;.</extracomment>
+        <translation>%1 تغییر نام یافت</translation>
+    </message>
+    <message>
+        <source>%1 moved</source>
+        <translation>%1 جابه‌جا شد</translation>
+    </message>
+    <message>
+        <source>%1 with PIDs changed</source>
+        <translation>%1 با PID تغییریافته</translation>
+    </message>
+    <message>
+        <source>%1 with other changes</source>
+        <translation>%1 با تغییرات دیگر</translation>
+    </message>
+    <message>
+        <source>1 favourite group changed</source>
+        <translation>۱ گروه محبوب تغییر کرد</translation>
+    </message>
+    <message>
+        <source>%1 favourite groups changed</source>
+        <translation>%1 گروه محبوب تغییر کرد</translation>
+    </message>
+    <message>
+        <source>1 satellite added</source>
+        <translation>۱ ماهواره افزوده شد</translation>
+    </message>
+    <message>
+        <source>%1 satellites added</source>
+        <translation>%1 ماهواره افزوده شد</translation>
+    </message>
+    <message>
+        <source>1 satellite removed</source>
+        <translation>۱ ماهواره برداشته شد</translation>
+    </message>
+    <message>
+        <source>%1 satellites removed</source>
+        <translation>%1 ماهواره برداشته شد</translation>
+    </message>
+    <message>
+        <source>1 satellite changed</source>
+        <translation>۱ ماهواره تغییر کرد</translation>
+    </message>
+    <message>
+        <source>%1 satellites changed</source>
+        <translation>%1 ماهواره تغییر کرد</translation>
+    </message>
+    <message>
+        <source>satellite order changed</source>
+        <translation>ترتیب ماهواره‌ها تغییر کرد</translation>
+    </message>
+    <message>
+        <source>1 transponder added</source>
+        <translation>۱ ترنسپاندر افزوده شد</translation>
+    </message>
+    <message>
+        <source>%1 transponders added</source>
+        <translation>%1 ترنسپاندر افزوده شد</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>۱ ترنسپاندر برداشته شد</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>%1 ترنسپاندر برداشته شد</translation>
+    </message>
+    <message>
+        <source>1 transponder changed</source>
+        <translation>۱ ترنسپاندر تغییر کرد</translation>
+    </message>
+    <message>
+        <source>%1 transponders changed</source>
+        <translation>%1 ترنسپاندر تغییر کرد</translation>
+    </message>
+    <message>
+        <source>Added channel %1</source>
+        <translation>کانال افزوده‌شده %1</translation>
+    </message>
+    <message>
+        <source>Removed channel %1</source>
+        <translation>کانال برداشته‌شده %1</translation>
+    </message>
+    <message>
+        <source>Renamed channel %1 to &quot;%2&quot;</source>
+        <translation>نام کانال %1 به «%2» تغییر کرد</translation>
+    </message>
+    <message>
+        <source>Moved channel %1 to %2</source>
+        <translation>کانال %1 به %2 جابه‌جا شد</translation>
+    </message>
+    <message>
+        <source>PIDs of channel %1: %2</source>
+        <translation>PIDهای کانال %1: %2</translation>
+    </message>
+    <message>
+        <source>Changed channel %1: %2</source>
+        <translation>کانال تغییریافته %1: %2</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2</source>
+        <translation>گروه محبوب %1: %2</translation>
+    </message>
+    <message>
+        <source>Added satellite %1</source>
+        <translation>ماهوارهٔ افزوده‌شده %1</translation>
+    </message>
+    <message>
+        <source>Removed satellite %1</source>
+        <translation>ماهوارهٔ برداشته‌شده %1</translation>
+    </message>
+    <message>
+        <source>Changed satellite %1: %2</source>
+        <translation>ماهوارهٔ تغییریافته %1: %2</translation>
+    </message>
+    <message>
+        <source>The satellite order changed</source>
+        <translation>ترتیب ماهواره‌ها تغییر کرد</translation>
+    </message>
+    <message>
+        <source>Added transponder %1</source>
+        <translation>ترنسپاندر افزوده‌شده %1</translation>
+    </message>
+    <message>
+        <source>Removed transponder %1</source>
+        <translation>ترنسپاندر برداشته‌شده %1</translation>
+    </message>
+    <message>
+        <source>Changed transponder %1: %2</source>
+        <translation>ترنسپاندر تغییریافته %1: %2</translation>
+    </message>
+    <message>
+        <source>video type %1 -&gt; %2</source>
+        <extracomment>What changed in a record: &quot;video type 1 -&gt; 2&quot;.</extracomment>
+        <translation>نوع ویدئو %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>flags %1 -&gt; %2</source>
+        <translation>پرچم‌ها %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>ttxt %1 -&gt; %2</source>
+        <extracomment>A teletext PID changed.</extracomment>
+        <translation>تله‌تکست %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>other bytes</source>
+        <translation>بایت‌های دیگر</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>نام «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>location %1 -&gt; %2</source>
+        <translation>موقعیت %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB frequency %1 -&gt; %2</source>
+        <translation>فرکانس LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB type %1 -&gt; %2</source>
+        <translation>نوع LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB power %1 -&gt; %2</source>
+        <translation>تغذیهٔ LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC port %1 -&gt; %2</source>
+        <translation>درگاه DiSEqC %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>dish position %1 -&gt; %2</source>
+        <translation>موقعیت دیش %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>symbol rate %1 -&gt; %2</source>
+        <translation>نرخ سمبل %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>TV name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>نام تلویزیون «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>radio name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>نام رادیو «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>order changed</source>
+        <extracomment>The places of a favourite group&apos;s members changed.</extracomment>
+        <translation>ترتیب تغییر کرد</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2 / %3</source>
+        <translation>گروه محبوب %1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (ادامه)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>صفحهٔ %1 از %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups</source>
+        <translation>%1، %2: %3 کانال (%4 تلویزیون، %5 رادیو)، %6 ترنسپاندر، %7 ماهواره، %8 گروه محبوب</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <extracomment>A column of the printed list: the channel&apos;s name.</extracomment>
+        <translation>کانال</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <extracomment>A column of the printed list: the frequency (MHz), abbreviated.</extracomment>
+        <translation>فرکانس</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <extracomment>A column of the printed list: the polarisation, abbreviated.</extracomment>
+        <translation>قطبش</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>شناسهٔ سرویس</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <extracomment>A column of the printed list: TV or radio.</extracomment>
+        <translation>نوع</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>A column of the printed list: the channel&apos;s place in its favourite group.</extracomment>
+        <translation>جایگاه</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>رادیو</translation>
+    </message>
+    <message>
+        <source>Checking %1: %2 (--port chooses another).</source>
+        <translation>در حال بررسی %1: %2 (--port درگاه دیگری برمی‌گزیند).</translation>
+    </message>
+    <message>
+        <source>no serial port found: plug in the adapter, or name the port with --port.</source>
+        <translation>هیچ درگاه سریالی یافت نشد: مبدل را وصل کنید یا درگاه را با --port نام ببرید.</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>باز کردن پرونده ناموفق بود!</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>حافظهٔ کافی برای دادهٔ پشتیبان نیست</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>دادهٔ پشتیبان خراب است (باز کردن فشرده‌سازی ناموفق بود)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>دادهٔ پشتیبان ناقص است</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>دادهٔ پشتیبان نامعتبر</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1 %2 بایت است، نه %3</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>پرونده %1 %2 اعلام می‌کند، بیش از %3 که جدول جا دارد</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>پیشوند %1 بایت است، نه 96</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>رکوردهای ماهواره</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>رکوردهای ترنسپاندر</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>رکوردهای کانال</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>محبوب‌ها</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>نام‌های محبوب</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>ماهواره</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>ترنسپاندر</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>کانال</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>%1 رکورد کانال به ترنسپاندری اشاره می‌کند که در پرونده نیست</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>داده پس از بخش‌هایش %1 بایت دارد</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>%1 مدخل محبوب به هیچ کانالی از پرونده اشاره نمی‌کند و کنار گذاشته شد</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>%1 از %2 کانال تطبیق یافت (%3 با شناسه، %4 با نام)؛ %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>چیزی باقی نماند</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>%1 کانال تطبیق‌نیافته از شمارهٔ %2 به انتها می‌روند</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>۱ مدخل مرجع کانالی نیافت</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>%1 مدخل مرجع کانالی نیافتند</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>برای فهرست مرجع بیش از حد بزرگ است (بیش از 16 MiB)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>سطر %1: نه نامی دارد و نه فرکانس و شناسهٔ سرویس</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>فهرست متنی نیست (بایت‌های NUL دارد)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>فهرست هیچ کانالی را نام نمی‌برد</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>«%1» (کانال %2) ترنسپاندر و شناسهٔ سرویس «%3» (کانال %4) را دارد.</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>اعمال شد: %1 از %2 سطر کانالی را تغییر داد</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>اعمال شد: %1 از %2 سطر کانالی را تغییر داد (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>ستون نادیده‌گرفته: %1 (ستونی از جدول نیست)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>ستون نادیده‌گرفته: %1 (کانال را با آن‌ها می‌یابند؛ تغییر نمی‌کنند)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>ستون نادیده‌گرفته: number (نشانی از جای کانال؛ تغییر نمی‌کند)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>ستون نادیده‌گرفته: %1 (وارد نمی‌شود)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>نادیده گرفته شد: %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>ترتیب سطرها: سطر %1 (کانال %2) پس از کانال %3 آمده است؛ کانال‌ها شماره‌هایشان را نگه می‌دارند («جابه‌جایی» در ویرایشگر ترتیب را تغییر می‌دهد)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>یادداشت: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>یادداشت: %1 مورد دیگر</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>سطر %1: شمارهٔ %2 اکنون کانال %3 است (با ماهواره، فرکانس، قطبش و شناسهٔ سرویسش یافت شد)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>سطر %1، %2: «%3» با «%4» کانال فرق دارد: وارد نشد</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list the core put together (&quot;3 channels added, 1 renamed&quot;).</extracomment>
+        <translation>، </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the reasons of a list the core put together (&quot;a; b&quot;).</extracomment>
+        <translation>؛ </translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -1067,7 +1689,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Switch the STB off and on during the check</source>
-        <translation>خاموش و روشن کردن &amp;STB هنگام بررسی</translation>
+        <translation>خاموش و روشن کردن STB هنگام بررسی (&amp;S)</translation>
     </message>
     <message>
         <source>When the STB does not answer, wait up to 30 s for its boot loader</source>
@@ -1075,7 +1697,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>A &amp;loop-back plug is fitted instead of the STB (TX joined to RX)</source>
-        <translation>یک دوشاخهٔ &amp;حلقهٔ برگشتی به‌جای STB وصل است (TX به RX وصل)</translation>
+        <translation>یک دوشاخهٔ حلقهٔ برگشتی به‌جای STB وصل است (TX به RX وصل) (&amp;L)</translation>
     </message>
     <message>
         <source>Send a pattern and count what comes back</source>
@@ -1083,7 +1705,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>Check &amp;again</source>
-        <translation>&amp;دوباره بررسی کن</translation>
+        <translation>دوباره بررسی کن (&amp;A)</translation>
     </message>
     <message>
         <source>A loop-back plug is fitted</source>
@@ -1561,15 +2183,15 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;TV name:</source>
-        <translation>نام &amp;تلویزیون:</translation>
+        <translation>نام تلویزیون (&amp;T):</translation>
     </message>
     <message>
         <source>&amp;Radio name:</source>
-        <translation>نام &amp;رادیو:</translation>
+        <translation>نام رادیو (&amp;R):</translation>
     </message>
     <message>
         <source>&amp;History...</source>
-        <translation>تاریخ&amp;چه...</translation>
+        <translation>تاریخچه (&amp;H)...</translation>
     </message>
     <message>
         <source>The lists kept from uploads and earlier saves: compare or restore one</source>
@@ -1585,11 +2207,11 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;ذخیره</translation>
+        <translation>ذخیره (&amp;S)</translation>
     </message>
     <message>
         <source>Do&amp;n&apos;t Save</source>
-        <translation>ذخیره &amp;نکن</translation>
+        <translation>ذخیره نکن (&amp;N)</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1657,11 +2279,11 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Find:</source>
-        <translation>&amp;یافتن:</translation>
+        <translation>یافتن (&amp;F):</translation>
     </message>
     <message>
         <source>&amp;View:</source>
-        <translation>&amp;نمایش:</translation>
+        <translation>نمایش (&amp;V):</translation>
     </message>
     <message>
         <source>TPs:</source>
@@ -1721,51 +2343,51 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation>&amp;افزودن</translation>
+        <translation>افزودن (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>&amp;حذف</translation>
+        <translation>حذف (&amp;D)</translation>
     </message>
     <message>
         <source>&amp;Move</source>
-        <translation>&amp;جابه‌جایی</translation>
+        <translation>جابه‌جایی (&amp;M)</translation>
     </message>
     <message>
         <source>Select Desti&amp;nation</source>
-        <translation>انتخاب &amp;مقصد</translation>
+        <translation>انتخاب مقصد (&amp;N)</translation>
     </message>
     <message>
         <source>&amp;Cancel Move</source>
-        <translation>ل&amp;غو جابه‌جایی</translation>
+        <translation>لغو جابه‌جایی (&amp;C)</translation>
     </message>
     <message>
         <source>Sav&amp;e As...</source>
-        <translation>ذخیره &amp;به‌نام...</translation>
+        <translation>ذخیره به‌نام (&amp;E)...</translation>
     </message>
     <message>
         <source>Exi&amp;t</source>
-        <translation>&amp;خروج</translation>
+        <translation>خروج (&amp;T)</translation>
     </message>
     <message>
         <source>E&amp;xport...</source>
-        <translation>&amp;صدور...</translation>
+        <translation>صدور (&amp;X)...</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation>&amp;ورود...</translation>
+        <translation>ورود (&amp;I)...</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>وا&amp;گرد</translation>
+        <translation>واگرد (&amp;U)</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>ا&amp;زنو</translation>
+        <translation>ازنو (&amp;R)</translation>
     </message>
     <message>
         <source>Rename &amp;Group...</source>
-        <translation>&amp;تغییر نام گروه...</translation>
+        <translation>تغییر نام گروه (&amp;G)...</translation>
     </message>
     <message>
         <source>Undo the last edit (Ctrl+Z)</source>
@@ -1777,7 +2399,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Edit...</source>
-        <translation>&amp;ویرایش...</translation>
+        <translation>ویرایش (&amp;E)...</translation>
     </message>
     <message>
         <source>In group</source>
@@ -1836,7 +2458,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>Take the &amp;favourite groups and their names along</source>
-        <translation>گروه‌های &amp;محبوب و نامشان را هم ببر</translation>
+        <translation>گروه‌های محبوب و نامشان را هم ببر (&amp;F)</translation>
     </message>
     <message>
         <source>A text list has no favourite groups</source>
@@ -1844,7 +2466,7 @@ firmware download and channel data backup.</source>
     </message>
     <message>
         <source>&amp;Apply</source>
-        <translation>&amp;اعمال</translation>
+        <translation>اعمال (&amp;A)</translation>
     </message>
     <message>
         <source>Reference entries that found no channel: %1</source>
@@ -1917,7 +2539,7 @@ Not listed by the system</source>
     </message>
     <message>
         <source>&amp;Language :</source>
-        <translation>&amp;زبان :</translation>
+        <translation>زبان (&amp;L):</translation>
     </message>
     <message>
         <source>System language</source>
@@ -1930,7 +2552,7 @@ Not listed by the system</source>
     </message>
     <message>
         <source>Check &amp;connection</source>
-        <translation>بررسی ا&amp;تصال</translation>
+        <translation>بررسی اتصال (&amp;C)</translation>
     </message>
     <message>
         <source>Check the chosen port, its adapter and the STB step by step</source>
@@ -1948,27 +2570,27 @@ Not listed by the system</source>
     <name>dorvane::ChannelOrderActions</name>
     <message>
         <source>Sort the selected channels by &amp;name and keep it as the order</source>
-        <translation>کانال‌های برگزیده را بر پایهٔ &amp;نام مرتب و آن را به‌عنوان ترتیب نگه دار</translation>
+        <translation>کانال‌های برگزیده را بر پایهٔ نام مرتب و آن را به‌عنوان ترتیب نگه دار (&amp;N)</translation>
     </message>
     <message>
         <source>Sort the selected channels by &amp;satellite and frequency and keep it as the order</source>
-        <translation>کانال‌های برگزیده را بر پایهٔ &amp;ماهواره و فرکانس مرتب و آن را به‌عنوان ترتیب نگه دار</translation>
+        <translation>کانال‌های برگزیده را بر پایهٔ ماهواره و فرکانس مرتب و آن را به‌عنوان ترتیب نگه دار (&amp;S)</translation>
     </message>
     <message>
         <source>Sort the selected channels by service &amp;id and keep it as the order</source>
-        <translation>کانال‌های برگزیده را بر پایهٔ &amp;شناسهٔ سرویس مرتب و آن را به‌عنوان ترتیب نگه دار</translation>
+        <translation>کانال‌های برگزیده را بر پایهٔ شناسهٔ سرویس مرتب و آن را به‌عنوان ترتیب نگه دار (&amp;I)</translation>
     </message>
     <message>
         <source>Move to &amp;number...</source>
-        <translation>جابه‌جایی به &amp;شماره...</translation>
+        <translation>جابه‌جایی به شماره (&amp;N)...</translation>
     </message>
     <message>
         <source>S&amp;wap</source>
-        <translation>&amp;جابه‌جایی دوتایی</translation>
+        <translation>جابه‌جایی دوتایی (&amp;W)</translation>
     </message>
     <message>
         <source>Apply &amp;order from...</source>
-        <translation>اعمال &amp;ترتیب از...</translation>
+        <translation>اعمال ترتیب از (&amp;O)...</translation>
     </message>
     <message>
         <source>New No.</source>
@@ -1984,7 +2606,7 @@ Not listed by the system</source>
     </message>
     <message>
         <source>The %1 chosen channels from &amp;number:</source>
-        <translation>%1 کانال برگزیده از &amp;شمارهٔ:</translation>
+        <translation>%1 کانال برگزیده از شمارهٔ (&amp;N):</translation>
     </message>
     <message>
         <source>Apply order from</source>
@@ -1999,39 +2621,39 @@ Not listed by the system</source>
     <name>dorvane::CopyCleanTools</name>
     <message>
         <source>&amp;Open Second File...</source>
-        <translation>باز کردن پروندهٔ &amp;دوم...</translation>
+        <translation>باز کردن پروندهٔ دوم (&amp;O)...</translation>
     </message>
     <message>
         <source>&amp;Copy Rows</source>
-        <translation>&amp;رونوشت ردیف‌ها</translation>
+        <translation>رونوشت ردیف‌ها (&amp;C)</translation>
     </message>
     <message>
         <source>Show D&amp;uplicates Only</source>
-        <translation>فقط &amp;تکراری‌ها را نشان بده</translation>
+        <translation>فقط تکراری‌ها را نشان بده (&amp;U)</translation>
     </message>
     <message>
         <source>Select &amp;All Duplicates</source>
-        <translation>گزینش &amp;همهٔ تکراری‌ها</translation>
+        <translation>گزینش همهٔ تکراری‌ها (&amp;A)</translation>
     </message>
     <message>
         <source>&amp;Remove Unused Transponders...</source>
-        <translation>&amp;حذف ترنسپاندرهای بی‌استفاده...</translation>
+        <translation>حذف ترنسپاندرهای بی‌استفاده (&amp;R)...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>&amp;چاپ...</translation>
+        <translation>چاپ (&amp;P)...</translation>
     </message>
     <message>
         <source>Export to P&amp;DF...</source>
-        <translation>صدور به &amp;PDF...</translation>
+        <translation>صدور به PDF (&amp;D)...</translation>
     </message>
     <message>
         <source>T&amp;ools</source>
-        <translation>ابزا&amp;رها</translation>
+        <translation>ابزارها (&amp;O)</translation>
     </message>
     <message>
         <source>Copy from Second &amp;File</source>
-        <translation>رونوشت از &amp;پروندهٔ دوم</translation>
+        <translation>رونوشت از پروندهٔ دوم (&amp;F)</translation>
     </message>
     <message>
         <source>Open Second File</source>
@@ -2106,11 +2728,11 @@ Not listed by the system</source>
     </message>
     <message>
         <source>&lt;&lt; Co&amp;py into this file</source>
-        <translation>&lt;&lt; رونوشت در این &amp;پرونده</translation>
+        <translation>&lt;&lt; رونوشت در این پرونده (&amp;P)</translation>
     </message>
     <message>
         <source>C&amp;lose</source>
-        <translation>ب&amp;ستن</translation>
+        <translation>بستن (&amp;L)</translation>
     </message>
     <message>
         <source>%1 channels</source>
@@ -2164,15 +2786,15 @@ Not listed by the system</source>
     </message>
     <message>
         <source>&amp;Compare</source>
-        <translation>&amp;مقایسه</translation>
+        <translation>مقایسه (&amp;C)</translation>
     </message>
     <message>
         <source>Compare with &amp;open list</source>
-        <translation>مقایسه با فهرست &amp;باز</translation>
+        <translation>مقایسه با فهرست باز (&amp;O)</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation>&amp;بازیابی</translation>
+        <translation>بازیابی (&amp;R)</translation>
     </message>
     <message>
         <source>Open the selected list in the editor; the present one is kept first</source>
@@ -2181,6 +2803,65 @@ Not listed by the system</source>
     <message>
         <source>Can&apos;t compare: %1</source>
         <translation>مقایسه ممکن نیست: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryListModel</name>
+    <message>
+        <source>Boot %1, App %2</source>
+        <extracomment>The STB&apos;s versions a kept list came with: its boot loader&apos;s and its application&apos;s.</extracomment>
+        <translation>بوت %1، برنامه %2</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <extracomment>A comparison of two kept lists: from the older to the newer.</extracomment>
+        <translation>از %1 تا %2</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>The columns of the kept lists: when a list was kept, where it came from, ...</extracomment>
+        <translation>نگه‌داشته</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>منبع</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>پرونده</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>کانال‌ها</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>ماهواره‌ها</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>ترنسپاندرها</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>محبوب‌ها</translation>
+    </message>
+    <message>
+        <source>STB versions</source>
+        <translation>نسخه‌های STB</translation>
+    </message>
+    <message>
+        <source>Received from the STB</source>
+        <extracomment>Where a kept list came from.</extracomment>
+        <translation>دریافت‌شده از STB</translation>
+    </message>
+    <message>
+        <source>Replaced by a save</source>
+        <translation>با ذخیره جایگزین شد</translation>
+    </message>
+    <message>
+        <source>Open before a restore</source>
+        <translation>باز پیش از بازگردانی</translation>
     </message>
 </context>
 <context>

@@ -976,6 +976,628 @@
         <source>serial number %1</source>
         <translation>numéro de série %1</translation>
     </message>
+    <message>
+        <source>idle</source>
+        <extracomment>A transfer&apos;s phase, in its figures: &quot;transferring 3/10 blocks&quot;.</extracomment>
+        <translation>inactif</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>en attente</translation>
+    </message>
+    <message>
+        <source>transferring</source>
+        <translation>transfert</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>écriture</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>%1 %2% %3/%4 blocks</source>
+        <extracomment>The phase, how far the STB has written, blocks sent of all.</extracomment>
+        <translation>%1 %2% %3/%4 blocs</translation>
+    </message>
+    <message>
+        <source>%1 %2/%3 blocks</source>
+        <translation>%1 %2/%3 blocs</translation>
+    </message>
+    <message>
+        <source>%1 %2 blocks</source>
+        <translation>%1 %2 blocs</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes</source>
+        <translation>%1/%2 octets</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 octets/s</translation>
+    </message>
+    <message>
+        <source>ETA %1</source>
+        <extracomment>The time a transfer still needs.</extracomment>
+        <translation>reste %1</translation>
+    </message>
+    <message>
+        <source>%1 resent</source>
+        <translation>%1 renvoyés</translation>
+    </message>
+    <message>
+        <source>%1 time-outs</source>
+        <translation>%1 délais dépassés</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <extracomment>An image type: what a firmware file holds.</extracomment>
+        <translation>Indéfini</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Amorçage</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Application</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Base de données</translation>
+    </message>
+    <message>
+        <source>IRZ Data</source>
+        <translation>Données IRZ</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Usine</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload</source>
+        <extracomment>An image made to be received from the STB (an image type, not the command).</extracomment>
+        <translation>Type d&apos;image : Envoi</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload.</source>
+        <translation>Type d&apos;image : Envoi.</translation>
+    </message>
+    <message>
+        <source>Buyer :</source>
+        <extracomment>An image without a buyer code.</extracomment>
+        <translation>Acheteur :</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service id (%4) of channel %5 &quot;%6&quot;; favourites of it come back as the other one</source>
+        <translation>la chaîne %1 « %2 » a le transpondeur (%3) et l&apos;ID de service (%4) de la chaîne %5 « %6 » ; ses favoris reviennent comme l&apos;autre</translation>
+    </message>
+    <message>
+        <source>transponders %1 (%2 MHz) and %3 (%4 MHz) collide on satellite %5, %6</source>
+        <translation>les transpondeurs %1 (%2 MHz) et %3 (%4 MHz) se chevauchent sur le satellite %5, %6</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which is not in use</source>
+        <translation>la chaîne %1 « %2 » est sur le transpondeur %3, qui n&apos;est pas utilisé</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which has no frequency (0 MHz)</source>
+        <translation>la chaîne %1 « %2 » est sur le transpondeur %3, qui n&apos;a pas de fréquence (0 MHz)</translation>
+    </message>
+    <message>
+        <source>favourite group %1 place %2 names channel %3, which holds no channel</source>
+        <translation>le groupe de favoris %1, place %2, désigne la chaîne %3, qui ne contient aucune chaîne</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is in use but not in the satellite order list, so the editor does not show it</source>
+        <translation>le satellite %1 « %2 » est utilisé mais absent de l&apos;ordre des satellites, l&apos;éditeur ne l&apos;affiche donc pas</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is beyond the %3 satellites the file holds and is not written</source>
+        <translation>le satellite %1 « %2 » dépasse les %3 satellites que contient le fichier et n&apos;est pas écrit</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 is beyond the %2 places the file holds and is not written</source>
+        <translation>la place %1 de l&apos;ordre des satellites dépasse les %2 places que contient le fichier et n&apos;est pas écrite</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2, beyond the receiver&apos;s %3</source>
+        <translation>la place %1 de l&apos;ordre des satellites désigne le satellite %2, au-delà des %3 du récepteur</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2 a second time</source>
+        <translation>la place %1 de l&apos;ordre des satellites désigne le satellite %2 une seconde fois</translation>
+    </message>
+    <message>
+        <source>transponder %1 is on satellite %2, beyond the %3 satellites the file holds</source>
+        <translation>le transpondeur %1 est sur le satellite %2, au-delà des %3 satellites que contient le fichier</translation>
+    </message>
+    <message>
+        <source>1 channel would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>1 chaîne serait perdue à l&apos;enregistrement : le transpondeur manque ou n&apos;a pas de fréquence (0 MHz).</translation>
+    </message>
+    <message>
+        <source>%1 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>%1 chaînes seraient perdues à l&apos;enregistrement : le transpondeur manque ou n&apos;a pas de fréquence (0 MHz).</translation>
+    </message>
+    <message>
+        <source>- %1</source>
+        <extracomment>A line of a list of findings.</extracomment>
+        <translation>- %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be written back without losing data: %1</source>
+        <translation>le fichier ne peut pas être réécrit sans perte de données : %1</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Aucune différence.</translation>
+    </message>
+    <message>
+        <source>1 channel added</source>
+        <translation>1 chaîne ajoutée</translation>
+    </message>
+    <message>
+        <source>%1 channels added</source>
+        <translation>%1 chaînes ajoutées</translation>
+    </message>
+    <message>
+        <source>1 channel removed</source>
+        <translation>1 chaîne supprimée</translation>
+    </message>
+    <message>
+        <source>%1 channels removed</source>
+        <translation>%1 chaînes supprimées</translation>
+    </message>
+    <message>
+        <source>%1 renamed</source>
+        <extracomment>Channels, in the summary of a comparison: &quot;3 renamed&quot;.</extracomment>
+        <translation>%1 renommée(s)</translation>
+    </message>
+    <message>
+        <source>%1 moved</source>
+        <translation>%1 déplacée(s)</translation>
+    </message>
+    <message>
+        <source>%1 with PIDs changed</source>
+        <translation>%1 avec PID modifiés</translation>
+    </message>
+    <message>
+        <source>%1 with other changes</source>
+        <translation>%1 avec d&apos;autres modifications</translation>
+    </message>
+    <message>
+        <source>1 favourite group changed</source>
+        <translation>1 groupe de favoris modifié</translation>
+    </message>
+    <message>
+        <source>%1 favourite groups changed</source>
+        <translation>%1 groupes de favoris modifiés</translation>
+    </message>
+    <message>
+        <source>1 satellite added</source>
+        <translation>1 satellite ajouté</translation>
+    </message>
+    <message>
+        <source>%1 satellites added</source>
+        <translation>%1 satellites ajoutés</translation>
+    </message>
+    <message>
+        <source>1 satellite removed</source>
+        <translation>1 satellite supprimé</translation>
+    </message>
+    <message>
+        <source>%1 satellites removed</source>
+        <translation>%1 satellites supprimés</translation>
+    </message>
+    <message>
+        <source>1 satellite changed</source>
+        <translation>1 satellite modifié</translation>
+    </message>
+    <message>
+        <source>%1 satellites changed</source>
+        <translation>%1 satellites modifiés</translation>
+    </message>
+    <message>
+        <source>satellite order changed</source>
+        <translation>ordre des satellites modifié</translation>
+    </message>
+    <message>
+        <source>1 transponder added</source>
+        <translation>1 transpondeur ajouté</translation>
+    </message>
+    <message>
+        <source>%1 transponders added</source>
+        <translation>%1 transpondeurs ajoutés</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>1 transpondeur supprimé</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>%1 transpondeurs supprimés</translation>
+    </message>
+    <message>
+        <source>1 transponder changed</source>
+        <translation>1 transpondeur modifié</translation>
+    </message>
+    <message>
+        <source>%1 transponders changed</source>
+        <translation>%1 transpondeurs modifiés</translation>
+    </message>
+    <message>
+        <source>Added channel %1</source>
+        <translation>Chaîne ajoutée %1</translation>
+    </message>
+    <message>
+        <source>Removed channel %1</source>
+        <translation>Chaîne supprimée %1</translation>
+    </message>
+    <message>
+        <source>Renamed channel %1 to &quot;%2&quot;</source>
+        <translation>Chaîne %1 renommée en « %2 »</translation>
+    </message>
+    <message>
+        <source>Moved channel %1 to %2</source>
+        <translation>Chaîne %1 déplacée en %2</translation>
+    </message>
+    <message>
+        <source>PIDs of channel %1: %2</source>
+        <translation>PID de la chaîne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Changed channel %1: %2</source>
+        <translation>Chaîne modifiée %1 : %2</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2</source>
+        <translation>Groupe de favoris %1 : %2</translation>
+    </message>
+    <message>
+        <source>Added satellite %1</source>
+        <translation>Satellite ajouté %1</translation>
+    </message>
+    <message>
+        <source>Removed satellite %1</source>
+        <translation>Satellite supprimé %1</translation>
+    </message>
+    <message>
+        <source>Changed satellite %1: %2</source>
+        <translation>Satellite modifié %1 : %2</translation>
+    </message>
+    <message>
+        <source>The satellite order changed</source>
+        <translation>L&apos;ordre des satellites a changé</translation>
+    </message>
+    <message>
+        <source>Added transponder %1</source>
+        <translation>Transpondeur ajouté %1</translation>
+    </message>
+    <message>
+        <source>Removed transponder %1</source>
+        <translation>Transpondeur supprimé %1</translation>
+    </message>
+    <message>
+        <source>Changed transponder %1: %2</source>
+        <translation>Transpondeur modifié %1 : %2</translation>
+    </message>
+    <message>
+        <source>video type %1 -&gt; %2</source>
+        <extracomment>What changed in a record: &quot;video type 1 -&gt; 2&quot;.</extracomment>
+        <translation>type vidéo %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>flags %1 -&gt; %2</source>
+        <translation>indicateurs %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>ttxt %1 -&gt; %2</source>
+        <extracomment>A teletext PID changed.</extracomment>
+        <translation>télétexte %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>other bytes</source>
+        <translation>autres octets</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>nom « %1 » -&gt; « %2 »</translation>
+    </message>
+    <message>
+        <source>location %1 -&gt; %2</source>
+        <translation>position %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB frequency %1 -&gt; %2</source>
+        <translation>fréquence LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB type %1 -&gt; %2</source>
+        <translation>type de LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB power %1 -&gt; %2</source>
+        <translation>alimentation LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC port %1 -&gt; %2</source>
+        <translation>port DiSEqC %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>dish position %1 -&gt; %2</source>
+        <translation>position de la parabole %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>symbol rate %1 -&gt; %2</source>
+        <translation>débit symbole %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>TV name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>nom TV « %1 » -&gt; « %2 »</translation>
+    </message>
+    <message>
+        <source>radio name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>nom radio « %1 » -&gt; « %2 »</translation>
+    </message>
+    <message>
+        <source>order changed</source>
+        <extracomment>The places of a favourite group&apos;s members changed.</extracomment>
+        <translation>ordre modifié</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Chaînes</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2 / %3</source>
+        <translation>Groupe de favoris %1 : %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (suite)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups</source>
+        <translation>%1, %2 : %3 chaînes (%4 TV, %5 radio), %6 transpondeurs, %7 satellites, %8 groupes de favoris</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <extracomment>A column of the printed list: the channel&apos;s name.</extracomment>
+        <translation>Chaîne</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellite</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <extracomment>A column of the printed list: the frequency (MHz), abbreviated.</extracomment>
+        <translation>Fréq.</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <extracomment>A column of the printed list: the polarisation, abbreviated.</extracomment>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>ID de service</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <extracomment>A column of the printed list: TV or radio.</extracomment>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>A column of the printed list: the channel&apos;s place in its favourite group.</extracomment>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Checking %1: %2 (--port chooses another).</source>
+        <translation>Vérification de %1 : %2 (--port en choisit un autre).</translation>
+    </message>
+    <message>
+        <source>no serial port found: plug in the adapter, or name the port with --port.</source>
+        <translation>aucun port série trouvé : branchez l&apos;adaptateur ou nommez le port avec --port.</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Échec de l&apos;ouverture du fichier !</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>Mémoire insuffisante pour les données de sauvegarde</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>Les données de sauvegarde sont corrompues (échec de la décompression)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>Les données de sauvegarde sont tronquées</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>Données de sauvegarde non valides</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1 font %2 octets, et non %3</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>le fichier déclare %1 %2, plus que les %3 que contient la table</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>le préfixe fait %1 octets, et non 96</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>les enregistrements de satellites</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>les enregistrements de transpondeurs</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>les enregistrements de chaînes</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>les favoris</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>les noms des favoris</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>satellites</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>transpondeurs</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>chaînes</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>%1 enregistrement(s) de chaîne désignent un transpondeur absent du fichier</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>les données contiennent %1 octet(s) après leurs sections</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>%1 entrée(s) de favoris ne désignent aucune chaîne du fichier et ont été ignorées</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>%1 chaînes sur %2 associées (%3 par identité, %4 par nom) ; %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>aucune restante</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>%1 non associées vont à la fin à partir du numéro %2</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>1 entrée de référence n&apos;a trouvé aucune chaîne</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>%1 entrées de référence n&apos;ont trouvé aucune chaîne</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>trop grand pour une liste de référence (plus de 16 Mio)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>ligne %1 : ni nom, ni fréquence et ID de service</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>pas une liste texte (elle contient des octets NUL)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>la liste ne désigne aucune chaîne</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>« %1 » (chaîne %2) a le transpondeur et l&apos;ID de service de « %3 » (chaîne %4).</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>Appliqué : %1 lignes sur %2 ont modifié une chaîne</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>Appliqué : %1 lignes sur %2 ont modifié une chaîne (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>Colonne ignorée : %1 (pas une colonne de la table)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>Colonne ignorée : %1 (elles trouvent la chaîne ; non modifiées)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>Colonne ignorée : number (une indication de la place de la chaîne ; non modifiée)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>Colonne ignorée : %1 (non importée)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Ignoré : %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>ordre des lignes : la ligne %1 (chaîne %2) suit la chaîne %3 ; les chaînes gardent leurs numéros (Déplacer dans l&apos;éditeur change l&apos;ordre)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Remarque : %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>Remarque : %1 de plus</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>ligne %1 : le numéro %2 est maintenant la chaîne %3 (trouvée par son satellite, sa fréquence, sa polarisation et son ID de service)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>ligne %1, %2 : « %3 » diffère de « %4 » de la chaîne : non importé</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list the core put together (&quot;3 channels added, 1 renamed&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the reasons of a list the core put together (&quot;a; b&quot;).</extracomment>
+        <translation> ; </translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -2181,6 +2803,65 @@ Non listé par le système</translation>
     <message>
         <source>Can&apos;t compare: %1</source>
         <translation>Comparaison impossible : %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryListModel</name>
+    <message>
+        <source>Boot %1, App %2</source>
+        <extracomment>The STB&apos;s versions a kept list came with: its boot loader&apos;s and its application&apos;s.</extracomment>
+        <translation>Amorçage %1, appli %2</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <extracomment>A comparison of two kept lists: from the older to the newer.</extracomment>
+        <translation>De %1 à %2</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>The columns of the kept lists: when a list was kept, where it came from, ...</extracomment>
+        <translation>Conservée</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Chaînes</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transpondeurs</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoris</translation>
+    </message>
+    <message>
+        <source>STB versions</source>
+        <translation>Versions du STB</translation>
+    </message>
+    <message>
+        <source>Received from the STB</source>
+        <extracomment>Where a kept list came from.</extracomment>
+        <translation>Reçue du STB</translation>
+    </message>
+    <message>
+        <source>Replaced by a save</source>
+        <translation>Remplacée par un enregistrement</translation>
+    </message>
+    <message>
+        <source>Open before a restore</source>
+        <translation>Ouverte avant une restauration</translation>
     </message>
 </context>
 <context>

@@ -976,6 +976,628 @@
         <source>serial number %1</source>
         <translation>серийный номер %1</translation>
     </message>
+    <message>
+        <source>idle</source>
+        <extracomment>A transfer&apos;s phase, in its figures: &quot;transferring 3/10 blocks&quot;.</extracomment>
+        <translation>простой</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>ожидание</translation>
+    </message>
+    <message>
+        <source>transferring</source>
+        <translation>передача</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>запись</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>завершено</translation>
+    </message>
+    <message>
+        <source>%1 %2% %3/%4 blocks</source>
+        <extracomment>The phase, how far the STB has written, blocks sent of all.</extracomment>
+        <translation>%1 %2% блоков: %3/%4</translation>
+    </message>
+    <message>
+        <source>%1 %2/%3 blocks</source>
+        <translation>%1 блоков: %2/%3</translation>
+    </message>
+    <message>
+        <source>%1 %2 blocks</source>
+        <translation>%1 блоков: %2</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes</source>
+        <translation>%1/%2 байт</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 байт</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 байт/с</translation>
+    </message>
+    <message>
+        <source>ETA %1</source>
+        <extracomment>The time a transfer still needs.</extracomment>
+        <translation>осталось %1</translation>
+    </message>
+    <message>
+        <source>%1 resent</source>
+        <translation>повторов: %1</translation>
+    </message>
+    <message>
+        <source>%1 time-outs</source>
+        <translation>тайм-аутов: %1</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <extracomment>An image type: what a firmware file holds.</extracomment>
+        <translation>Не определён</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Загрузчик</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Приложение</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>База данных</translation>
+    </message>
+    <message>
+        <source>IRZ Data</source>
+        <translation>Данные IRZ</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Заводской</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload</source>
+        <extracomment>An image made to be received from the STB (an image type, not the command).</extracomment>
+        <translation>Тип образа : Выгрузка</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload.</source>
+        <translation>Тип образа : Выгрузка.</translation>
+    </message>
+    <message>
+        <source>Buyer :</source>
+        <extracomment>An image without a buyer code.</extracomment>
+        <translation>Покупатель :</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service id (%4) of channel %5 &quot;%6&quot;; favourites of it come back as the other one</source>
+        <translation>канал %1 «%2» имеет транспондер (%3) и ID службы (%4) канала %5 «%6»; его избранное вернётся как другой канал</translation>
+    </message>
+    <message>
+        <source>transponders %1 (%2 MHz) and %3 (%4 MHz) collide on satellite %5, %6</source>
+        <translation>транспондеры %1 (%2 МГц) и %3 (%4 МГц) совпадают на спутнике %5, %6</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which is not in use</source>
+        <translation>канал %1 «%2» стоит на транспондере %3, который не используется</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which has no frequency (0 MHz)</source>
+        <translation>канал %1 «%2» стоит на транспондере %3, у которого нет частоты (0 МГц)</translation>
+    </message>
+    <message>
+        <source>favourite group %1 place %2 names channel %3, which holds no channel</source>
+        <translation>группа избранного %1, место %2, указывает на канал %3, в котором нет канала</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is in use but not in the satellite order list, so the editor does not show it</source>
+        <translation>спутник %1 «%2» используется, но отсутствует в порядке спутников, поэтому редактор его не показывает</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is beyond the %3 satellites the file holds and is not written</source>
+        <translation>спутник %1 «%2» выходит за %3 спутников, которые вмещает файл, и не записывается</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 is beyond the %2 places the file holds and is not written</source>
+        <translation>место %1 порядка спутников выходит за %2 мест, которые вмещает файл, и не записывается</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2, beyond the receiver&apos;s %3</source>
+        <translation>место %1 порядка спутников указывает на спутник %2, за пределами %3 спутников приёмника</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2 a second time</source>
+        <translation>место %1 порядка спутников указывает на спутник %2 второй раз</translation>
+    </message>
+    <message>
+        <source>transponder %1 is on satellite %2, beyond the %3 satellites the file holds</source>
+        <translation>транспондер %1 на спутнике %2, за пределами %3 спутников, которые вмещает файл</translation>
+    </message>
+    <message>
+        <source>1 channel would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>При сохранении будет потерян 1 канал: транспондера нет или у него нет частоты (0 МГц).</translation>
+    </message>
+    <message>
+        <source>%1 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>При сохранении будут потеряны каналы (%1): транспондера нет или у него нет частоты (0 МГц).</translation>
+    </message>
+    <message>
+        <source>- %1</source>
+        <extracomment>A line of a list of findings.</extracomment>
+        <translation>- %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be written back without losing data: %1</source>
+        <translation>файл нельзя записать обратно без потери данных: %1</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Различий нет.</translation>
+    </message>
+    <message>
+        <source>1 channel added</source>
+        <translation>1 канал добавлен</translation>
+    </message>
+    <message>
+        <source>%1 channels added</source>
+        <translation>добавлено каналов: %1</translation>
+    </message>
+    <message>
+        <source>1 channel removed</source>
+        <translation>1 канал удалён</translation>
+    </message>
+    <message>
+        <source>%1 channels removed</source>
+        <translation>удалено каналов: %1</translation>
+    </message>
+    <message>
+        <source>%1 renamed</source>
+        <extracomment>Channels, in the summary of a comparison: &quot;3 renamed&quot;.</extracomment>
+        <translation>переименовано: %1</translation>
+    </message>
+    <message>
+        <source>%1 moved</source>
+        <translation>перемещено: %1</translation>
+    </message>
+    <message>
+        <source>%1 with PIDs changed</source>
+        <translation>с изменёнными PID: %1</translation>
+    </message>
+    <message>
+        <source>%1 with other changes</source>
+        <translation>с другими изменениями: %1</translation>
+    </message>
+    <message>
+        <source>1 favourite group changed</source>
+        <translation>1 группа избранного изменена</translation>
+    </message>
+    <message>
+        <source>%1 favourite groups changed</source>
+        <translation>изменено групп избранного: %1</translation>
+    </message>
+    <message>
+        <source>1 satellite added</source>
+        <translation>1 спутник добавлен</translation>
+    </message>
+    <message>
+        <source>%1 satellites added</source>
+        <translation>добавлено спутников: %1</translation>
+    </message>
+    <message>
+        <source>1 satellite removed</source>
+        <translation>1 спутник удалён</translation>
+    </message>
+    <message>
+        <source>%1 satellites removed</source>
+        <translation>удалено спутников: %1</translation>
+    </message>
+    <message>
+        <source>1 satellite changed</source>
+        <translation>1 спутник изменён</translation>
+    </message>
+    <message>
+        <source>%1 satellites changed</source>
+        <translation>изменено спутников: %1</translation>
+    </message>
+    <message>
+        <source>satellite order changed</source>
+        <translation>порядок спутников изменён</translation>
+    </message>
+    <message>
+        <source>1 transponder added</source>
+        <translation>1 транспондер добавлен</translation>
+    </message>
+    <message>
+        <source>%1 transponders added</source>
+        <translation>добавлено транспондеров: %1</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>1 транспондер удалён</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>удалено транспондеров: %1</translation>
+    </message>
+    <message>
+        <source>1 transponder changed</source>
+        <translation>1 транспондер изменён</translation>
+    </message>
+    <message>
+        <source>%1 transponders changed</source>
+        <translation>изменено транспондеров: %1</translation>
+    </message>
+    <message>
+        <source>Added channel %1</source>
+        <translation>Добавлен канал %1</translation>
+    </message>
+    <message>
+        <source>Removed channel %1</source>
+        <translation>Удалён канал %1</translation>
+    </message>
+    <message>
+        <source>Renamed channel %1 to &quot;%2&quot;</source>
+        <translation>Канал %1 переименован в «%2»</translation>
+    </message>
+    <message>
+        <source>Moved channel %1 to %2</source>
+        <translation>Канал %1 перемещён на %2</translation>
+    </message>
+    <message>
+        <source>PIDs of channel %1: %2</source>
+        <translation>PID канала %1: %2</translation>
+    </message>
+    <message>
+        <source>Changed channel %1: %2</source>
+        <translation>Изменён канал %1: %2</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2</source>
+        <translation>Группа избранного %1: %2</translation>
+    </message>
+    <message>
+        <source>Added satellite %1</source>
+        <translation>Добавлен спутник %1</translation>
+    </message>
+    <message>
+        <source>Removed satellite %1</source>
+        <translation>Удалён спутник %1</translation>
+    </message>
+    <message>
+        <source>Changed satellite %1: %2</source>
+        <translation>Изменён спутник %1: %2</translation>
+    </message>
+    <message>
+        <source>The satellite order changed</source>
+        <translation>Порядок спутников изменился</translation>
+    </message>
+    <message>
+        <source>Added transponder %1</source>
+        <translation>Добавлен транспондер %1</translation>
+    </message>
+    <message>
+        <source>Removed transponder %1</source>
+        <translation>Удалён транспондер %1</translation>
+    </message>
+    <message>
+        <source>Changed transponder %1: %2</source>
+        <translation>Изменён транспондер %1: %2</translation>
+    </message>
+    <message>
+        <source>video type %1 -&gt; %2</source>
+        <extracomment>What changed in a record: &quot;video type 1 -&gt; 2&quot;.</extracomment>
+        <translation>тип видео %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>flags %1 -&gt; %2</source>
+        <translation>флаги %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>ttxt %1 -&gt; %2</source>
+        <extracomment>A teletext PID changed.</extracomment>
+        <translation>телетекст %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>other bytes</source>
+        <translation>другие байты</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>имя «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>location %1 -&gt; %2</source>
+        <translation>позиция %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB frequency %1 -&gt; %2</source>
+        <translation>частота LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB type %1 -&gt; %2</source>
+        <translation>тип LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB power %1 -&gt; %2</source>
+        <translation>питание LNB %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC port %1 -&gt; %2</source>
+        <translation>порт DiSEqC %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>dish position %1 -&gt; %2</source>
+        <translation>позиция антенны %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>symbol rate %1 -&gt; %2</source>
+        <translation>символьная скорость %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>TV name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>имя ТВ «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>radio name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>имя радио «%1» -&gt; «%2»</translation>
+    </message>
+    <message>
+        <source>order changed</source>
+        <extracomment>The places of a favourite group&apos;s members changed.</extracomment>
+        <translation>порядок изменён</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2 / %3</source>
+        <translation>Группа избранного %1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (продолжение)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups</source>
+        <translation>%1, %2: каналов: %3 (ТВ: %4, радио: %5), транспондеров: %6, спутников: %7, групп избранного: %8</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <extracomment>A column of the printed list: the channel&apos;s name.</extracomment>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Спутник</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <extracomment>A column of the printed list: the frequency (MHz), abbreviated.</extracomment>
+        <translation>Част.</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <extracomment>A column of the printed list: the polarisation, abbreviated.</extracomment>
+        <translation>Пол.</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>ID службы</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <extracomment>A column of the printed list: TV or radio.</extracomment>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>A column of the printed list: the channel&apos;s place in its favourite group.</extracomment>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Радио</translation>
+    </message>
+    <message>
+        <source>Checking %1: %2 (--port chooses another).</source>
+        <translation>Проверяется %1: %2 (--port выбирает другой).</translation>
+    </message>
+    <message>
+        <source>no serial port found: plug in the adapter, or name the port with --port.</source>
+        <translation>последовательный порт не найден: подключите адаптер или укажите порт через --port.</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Не удалось открыть файл!</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>Недостаточно памяти для данных резервной копии</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>Данные резервной копии повреждены (ошибка распаковки)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>Данные резервной копии обрезаны</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>Недопустимые данные резервной копии</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1: %2 байт, а не %3</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>файл объявляет %2: %1, больше, чем %3 в таблице</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>префикс занимает %1 байт, а не 96</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>записи спутников</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>записи транспондеров</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>записи каналов</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>избранное</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>имена избранного</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>спутников</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>транспондеров</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>каналов</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>записей каналов с транспондером, которого нет в файле: %1</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>после разделов данных лежит байт: %1</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>записей избранного без канала в файле, они пропущены: %1</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>сопоставлено каналов: %1 из %2 (%3 по идентификатору, %4 по имени); %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>не осталось ни одного</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>несопоставленные (%1) уходят в конец, начиная с номера %2</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>1 запись образца не нашла канала</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>записей образца без канала: %1</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>слишком велик для списка-образца (больше 16 МиБ)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>строка %1: нет ни имени, ни частоты с ID службы</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>не текстовый список (в нём есть байты NUL)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>в списке нет ни одного канала</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>«%1» (канал %2) имеет транспондер и ID службы «%3» (канал %4).</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>Применено: строк, изменивших канал: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>Применено: строк, изменивших канал: %1 из %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>Пропущен столбец: %1 (не столбец таблицы)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>Пропущен столбец: %1 (по ним ищется канал; не меняются)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>Пропущен столбец: number (подсказка, где стоит канал; не меняется)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>Пропущен столбец: %1 (не импортируется)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Пропущено: %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>порядок строк: строка %1 (канал %2) стоит после канала %3; каналы сохраняют номера (порядок меняет «Переместить» в редакторе)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Примечание: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>Примечание: ещё %1</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>строка %1: номер %2 теперь канал %3 (найден по спутнику, частоте, поляризации и ID службы)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>строка %1, %2: «%3» отличается от «%4» канала: не импортировано</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list the core put together (&quot;3 channels added, 1 renamed&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the reasons of a list the core put together (&quot;a; b&quot;).</extracomment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -2181,6 +2803,65 @@ Not listed by the system</source>
     <message>
         <source>Can&apos;t compare: %1</source>
         <translation>Сравнение невозможно: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryListModel</name>
+    <message>
+        <source>Boot %1, App %2</source>
+        <extracomment>The STB&apos;s versions a kept list came with: its boot loader&apos;s and its application&apos;s.</extracomment>
+        <translation>Загрузчик %1, приложение %2</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <extracomment>A comparison of two kept lists: from the older to the newer.</extracomment>
+        <translation>С %1 по %2</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>The columns of the kept lists: when a list was kept, where it came from, ...</extracomment>
+        <translation>Сохранён</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Источник</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Файл</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Каналы</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Спутники</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Транспондеры</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Избранное</translation>
+    </message>
+    <message>
+        <source>STB versions</source>
+        <translation>Версии STB</translation>
+    </message>
+    <message>
+        <source>Received from the STB</source>
+        <extracomment>Where a kept list came from.</extracomment>
+        <translation>Получен от STB</translation>
+    </message>
+    <message>
+        <source>Replaced by a save</source>
+        <translation>Заменён при сохранении</translation>
+    </message>
+    <message>
+        <source>Open before a restore</source>
+        <translation>Открыт до восстановления</translation>
     </message>
 </context>
 <context>

@@ -976,6 +976,628 @@
         <source>serial number %1</source>
         <translation>seri numarası %1</translation>
     </message>
+    <message>
+        <source>idle</source>
+        <extracomment>A transfer&apos;s phase, in its figures: &quot;transferring 3/10 blocks&quot;.</extracomment>
+        <translation>boşta</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>bekliyor</translation>
+    </message>
+    <message>
+        <source>transferring</source>
+        <translation>aktarılıyor</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>yazılıyor</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>bitti</translation>
+    </message>
+    <message>
+        <source>%1 %2% %3/%4 blocks</source>
+        <extracomment>The phase, how far the STB has written, blocks sent of all.</extracomment>
+        <translation>%1 %2% %3/%4 blok</translation>
+    </message>
+    <message>
+        <source>%1 %2/%3 blocks</source>
+        <translation>%1 %2/%3 blok</translation>
+    </message>
+    <message>
+        <source>%1 %2 blocks</source>
+        <translation>%1 %2 blok</translation>
+    </message>
+    <message>
+        <source>%1/%2 bytes</source>
+        <translation>%1/%2 bayt</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bayt</translation>
+    </message>
+    <message>
+        <source>%1 bytes/s</source>
+        <translation>%1 bayt/sn</translation>
+    </message>
+    <message>
+        <source>ETA %1</source>
+        <extracomment>The time a transfer still needs.</extracomment>
+        <translation>kalan %1</translation>
+    </message>
+    <message>
+        <source>%1 resent</source>
+        <translation>%1 yeniden gönderim</translation>
+    </message>
+    <message>
+        <source>%1 time-outs</source>
+        <translation>%1 zaman aşımı</translation>
+    </message>
+    <message>
+        <source>Undefined</source>
+        <extracomment>An image type: what a firmware file holds.</extracomment>
+        <translation>Tanımsız</translation>
+    </message>
+    <message>
+        <source>Boot</source>
+        <translation>Önyükleyici</translation>
+    </message>
+    <message>
+        <source>Application</source>
+        <translation>Uygulama</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Veritabanı</translation>
+    </message>
+    <message>
+        <source>IRZ Data</source>
+        <translation>IRZ Verisi</translation>
+    </message>
+    <message>
+        <source>Factory</source>
+        <translation>Fabrika</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload</source>
+        <extracomment>An image made to be received from the STB (an image type, not the command).</extracomment>
+        <translation>İmaj Tipi : Yükleme</translation>
+    </message>
+    <message>
+        <source>Image Type : Upload.</source>
+        <translation>İmaj Tipi : Yükleme.</translation>
+    </message>
+    <message>
+        <source>Buyer :</source>
+        <extracomment>An image without a buyer code.</extracomment>
+        <translation>Alıcı :</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; has the transponder (%3) and service id (%4) of channel %5 &quot;%6&quot;; favourites of it come back as the other one</source>
+        <translation>%1 numaralı kanal &quot;%2&quot;, %5 numaralı kanal &quot;%6&quot; ile aynı transponder (%3) ve servis kimliğine (%4) sahip; favorileri diğeri olarak geri gelir</translation>
+    </message>
+    <message>
+        <source>transponders %1 (%2 MHz) and %3 (%4 MHz) collide on satellite %5, %6</source>
+        <translation>%1 (%2 MHz) ve %3 (%4 MHz) transponderleri %5 numaralı uyduda çakışıyor, %6</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which is not in use</source>
+        <translation>%1 numaralı kanal &quot;%2&quot;, kullanılmayan %3 numaralı transponderde duruyor</translation>
+    </message>
+    <message>
+        <source>channel %1 &quot;%2&quot; stands on transponder %3, which has no frequency (0 MHz)</source>
+        <translation>%1 numaralı kanal &quot;%2&quot;, frekansı olmayan (0 MHz) %3 numaralı transponderde duruyor</translation>
+    </message>
+    <message>
+        <source>favourite group %1 place %2 names channel %3, which holds no channel</source>
+        <translation>%1 numaralı favori grubunun %2. yeri, kanal içermeyen %3 numaralı kanalı gösteriyor</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is in use but not in the satellite order list, so the editor does not show it</source>
+        <translation>%1 numaralı uydu &quot;%2&quot; kullanımda ama uydu sırası listesinde değil, bu yüzden düzenleyici onu göstermiyor</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot; is beyond the %3 satellites the file holds and is not written</source>
+        <translation>%1 numaralı uydu &quot;%2&quot;, dosyanın tuttuğu %3 uydunun ötesinde ve yazılmıyor</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 is beyond the %2 places the file holds and is not written</source>
+        <translation>uydu sırasının %1. yeri, dosyanın tuttuğu %2 yerin ötesinde ve yazılmıyor</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2, beyond the receiver&apos;s %3</source>
+        <translation>uydu sırasının %1. yeri %2 numaralı uyduyu gösteriyor, alıcının %3 uydusunun ötesinde</translation>
+    </message>
+    <message>
+        <source>satellite order place %1 names satellite %2 a second time</source>
+        <translation>uydu sırasının %1. yeri %2 numaralı uyduyu ikinci kez gösteriyor</translation>
+    </message>
+    <message>
+        <source>transponder %1 is on satellite %2, beyond the %3 satellites the file holds</source>
+        <translation>%1 numaralı transponder %2 numaralı uyduda, dosyanın tuttuğu %3 uydunun ötesinde</translation>
+    </message>
+    <message>
+        <source>1 channel would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>Kaydederken 1 kanal kaybolur: transponder yok ya da frekansı yok (0 MHz).</translation>
+    </message>
+    <message>
+        <source>%1 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz).</source>
+        <translation>Kaydederken %1 kanal kaybolur: transponder yok ya da frekansı yok (0 MHz).</translation>
+    </message>
+    <message>
+        <source>- %1</source>
+        <extracomment>A line of a list of findings.</extracomment>
+        <translation>- %1</translation>
+    </message>
+    <message>
+        <source>the file cannot be written back without losing data: %1</source>
+        <translation>dosya veri kaybetmeden geri yazılamaz: %1</translation>
+    </message>
+    <message>
+        <source>No differences.</source>
+        <translation>Fark yok.</translation>
+    </message>
+    <message>
+        <source>1 channel added</source>
+        <translation>1 kanal eklendi</translation>
+    </message>
+    <message>
+        <source>%1 channels added</source>
+        <translation>%1 kanal eklendi</translation>
+    </message>
+    <message>
+        <source>1 channel removed</source>
+        <translation>1 kanal kaldırıldı</translation>
+    </message>
+    <message>
+        <source>%1 channels removed</source>
+        <translation>%1 kanal kaldırıldı</translation>
+    </message>
+    <message>
+        <source>%1 renamed</source>
+        <extracomment>Channels, in the summary of a comparison: &quot;3 renamed&quot;.</extracomment>
+        <translation>%1 yeniden adlandırıldı</translation>
+    </message>
+    <message>
+        <source>%1 moved</source>
+        <translation>%1 taşındı</translation>
+    </message>
+    <message>
+        <source>%1 with PIDs changed</source>
+        <translation>%1 kanalın PID&apos;leri değişti</translation>
+    </message>
+    <message>
+        <source>%1 with other changes</source>
+        <translation>%1 kanalda başka değişiklik</translation>
+    </message>
+    <message>
+        <source>1 favourite group changed</source>
+        <translation>1 favori grubu değişti</translation>
+    </message>
+    <message>
+        <source>%1 favourite groups changed</source>
+        <translation>%1 favori grubu değişti</translation>
+    </message>
+    <message>
+        <source>1 satellite added</source>
+        <translation>1 uydu eklendi</translation>
+    </message>
+    <message>
+        <source>%1 satellites added</source>
+        <translation>%1 uydu eklendi</translation>
+    </message>
+    <message>
+        <source>1 satellite removed</source>
+        <translation>1 uydu kaldırıldı</translation>
+    </message>
+    <message>
+        <source>%1 satellites removed</source>
+        <translation>%1 uydu kaldırıldı</translation>
+    </message>
+    <message>
+        <source>1 satellite changed</source>
+        <translation>1 uydu değişti</translation>
+    </message>
+    <message>
+        <source>%1 satellites changed</source>
+        <translation>%1 uydu değişti</translation>
+    </message>
+    <message>
+        <source>satellite order changed</source>
+        <translation>uydu sırası değişti</translation>
+    </message>
+    <message>
+        <source>1 transponder added</source>
+        <translation>1 transponder eklendi</translation>
+    </message>
+    <message>
+        <source>%1 transponders added</source>
+        <translation>%1 transponder eklendi</translation>
+    </message>
+    <message>
+        <source>1 transponder removed</source>
+        <translation>1 transponder kaldırıldı</translation>
+    </message>
+    <message>
+        <source>%1 transponders removed</source>
+        <translation>%1 transponder kaldırıldı</translation>
+    </message>
+    <message>
+        <source>1 transponder changed</source>
+        <translation>1 transponder değişti</translation>
+    </message>
+    <message>
+        <source>%1 transponders changed</source>
+        <translation>%1 transponder değişti</translation>
+    </message>
+    <message>
+        <source>Added channel %1</source>
+        <translation>Eklenen kanal %1</translation>
+    </message>
+    <message>
+        <source>Removed channel %1</source>
+        <translation>Kaldırılan kanal %1</translation>
+    </message>
+    <message>
+        <source>Renamed channel %1 to &quot;%2&quot;</source>
+        <translation>Kanal %1, &quot;%2&quot; olarak yeniden adlandırıldı</translation>
+    </message>
+    <message>
+        <source>Moved channel %1 to %2</source>
+        <translation>Kanal %1, %2 konumuna taşındı</translation>
+    </message>
+    <message>
+        <source>PIDs of channel %1: %2</source>
+        <translation>Kanal %1 PID&apos;leri: %2</translation>
+    </message>
+    <message>
+        <source>Changed channel %1: %2</source>
+        <translation>Değişen kanal %1: %2</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2</source>
+        <translation>Favori grubu %1: %2</translation>
+    </message>
+    <message>
+        <source>Added satellite %1</source>
+        <translation>Eklenen uydu %1</translation>
+    </message>
+    <message>
+        <source>Removed satellite %1</source>
+        <translation>Kaldırılan uydu %1</translation>
+    </message>
+    <message>
+        <source>Changed satellite %1: %2</source>
+        <translation>Değişen uydu %1: %2</translation>
+    </message>
+    <message>
+        <source>The satellite order changed</source>
+        <translation>Uydu sırası değişti</translation>
+    </message>
+    <message>
+        <source>Added transponder %1</source>
+        <translation>Eklenen transponder %1</translation>
+    </message>
+    <message>
+        <source>Removed transponder %1</source>
+        <translation>Kaldırılan transponder %1</translation>
+    </message>
+    <message>
+        <source>Changed transponder %1: %2</source>
+        <translation>Değişen transponder %1: %2</translation>
+    </message>
+    <message>
+        <source>video type %1 -&gt; %2</source>
+        <extracomment>What changed in a record: &quot;video type 1 -&gt; 2&quot;.</extracomment>
+        <translation>video tipi %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>flags %1 -&gt; %2</source>
+        <translation>bayraklar %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>ttxt %1 -&gt; %2</source>
+        <extracomment>A teletext PID changed.</extracomment>
+        <translation>teletekst %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>other bytes</source>
+        <translation>diğer baytlar</translation>
+    </message>
+    <message>
+        <source>name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>ad &quot;%1&quot; -&gt; &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>location %1 -&gt; %2</source>
+        <translation>konum %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB frequency %1 -&gt; %2</source>
+        <translation>LNB frekansı %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB type %1 -&gt; %2</source>
+        <translation>LNB tipi %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>LNB power %1 -&gt; %2</source>
+        <translation>LNB gücü %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>DiSEqC port %1 -&gt; %2</source>
+        <translation>DiSEqC portu %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>dish position %1 -&gt; %2</source>
+        <translation>çanak konumu %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>symbol rate %1 -&gt; %2</source>
+        <translation>sembol oranı %1 -&gt; %2</translation>
+    </message>
+    <message>
+        <source>TV name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>TV adı &quot;%1&quot; -&gt; &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>radio name &quot;%1&quot; -&gt; &quot;%2&quot;</source>
+        <translation>radyo adı &quot;%1&quot; -&gt; &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>order changed</source>
+        <extracomment>The places of a favourite group&apos;s members changed.</extracomment>
+        <translation>sıra değişti</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanallar</translation>
+    </message>
+    <message>
+        <source>Favourite group %1: %2 / %3</source>
+        <translation>Favori grubu %1: %2 / %3</translation>
+    </message>
+    <message>
+        <source>%1 (continued)</source>
+        <translation>%1 (devamı)</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Sayfa %1 / %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups</source>
+        <translation>%1, %2: %3 kanal (%4 TV, %5 radyo), %6 transponder, %7 uydu, %8 favori grubu</translation>
+    </message>
+    <message>
+        <source>Channel</source>
+        <extracomment>A column of the printed list: the channel&apos;s name.</extracomment>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Uydu</translation>
+    </message>
+    <message>
+        <source>Freq.</source>
+        <extracomment>A column of the printed list: the frequency (MHz), abbreviated.</extracomment>
+        <translation>Frek.</translation>
+    </message>
+    <message>
+        <source>Pol</source>
+        <extracomment>A column of the printed list: the polarisation, abbreviated.</extracomment>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>Service id</source>
+        <translation>Servis kimliği</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <extracomment>A column of the printed list: TV or radio.</extracomment>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <extracomment>A column of the printed list: the channel&apos;s place in its favourite group.</extracomment>
+        <translation>Yer</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radyo</translation>
+    </message>
+    <message>
+        <source>Checking %1: %2 (--port chooses another).</source>
+        <translation>%1 denetleniyor: %2 (--port başkasını seçer).</translation>
+    </message>
+    <message>
+        <source>no serial port found: plug in the adapter, or name the port with --port.</source>
+        <translation>seri port bulunamadı: adaptörü takın ya da portu --port ile belirtin.</translation>
+    </message>
+    <message>
+        <source>File open failed!</source>
+        <translation>Dosya açılamadı!</translation>
+    </message>
+    <message>
+        <source>Not enough memory for the backup data</source>
+        <translation>Yedek verisi için yeterli bellek yok</translation>
+    </message>
+    <message>
+        <source>Backup data is corrupted (decompression failed)</source>
+        <translation>Yedek verisi bozuk (açma başarısız)</translation>
+    </message>
+    <message>
+        <source>Backup data is truncated</source>
+        <translation>Yedek verisi eksik</translation>
+    </message>
+    <message>
+        <source>Invalid Backup Data</source>
+        <translation>Geçersiz Yedek Verisi</translation>
+    </message>
+    <message>
+        <source>%1 are %2 bytes, not %3</source>
+        <extracomment>A part of a file&apos;s layout that is not the receiver&apos;s: &quot;channel records are 40 bytes, not 44&quot;.</extracomment>
+        <translation>%1 %2 bayt, %3 değil</translation>
+    </message>
+    <message>
+        <source>the file declares %1 %2, more than the %3 the table holds</source>
+        <translation>dosya %1 %2 bildiriyor, tablonun tuttuğu %3 sayısından fazla</translation>
+    </message>
+    <message>
+        <source>the prefix is %1 bytes, not 96</source>
+        <translation>önek %1 bayt, 96 değil</translation>
+    </message>
+    <message>
+        <source>satellite records</source>
+        <translation>uydu kayıtları</translation>
+    </message>
+    <message>
+        <source>transponder records</source>
+        <translation>transponder kayıtları</translation>
+    </message>
+    <message>
+        <source>channel records</source>
+        <translation>kanal kayıtları</translation>
+    </message>
+    <message>
+        <source>the favourites</source>
+        <translation>favoriler</translation>
+    </message>
+    <message>
+        <source>the favourite names</source>
+        <translation>favori adları</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <extracomment>What a file declares more of than the receiver&apos;s table holds.</extracomment>
+        <translation>uydu</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>transponder</translation>
+    </message>
+    <message>
+        <source>channels</source>
+        <translation>kanal</translation>
+    </message>
+    <message>
+        <source>%1 channel record(s) name a transponder the file does not hold</source>
+        <translation>%1 kanal kaydı dosyada olmayan bir transponderi gösteriyor</translation>
+    </message>
+    <message>
+        <source>the payload holds %1 byte(s) behind its sections</source>
+        <translation>veri, bölümlerinin ardında %1 bayt içeriyor</translation>
+    </message>
+    <message>
+        <source>%1 favourite entr(ies) name no channel of the file and were left out</source>
+        <translation>%1 favori girişi dosyanın hiçbir kanalını göstermiyor ve dışarıda bırakıldı</translation>
+    </message>
+    <message>
+        <source>%1 of %2 channels matched (%3 by identity, %4 by name); %5</source>
+        <translation>%2 kanalın %1 tanesi eşleşti (%3 kimlikle, %4 adla); %5</translation>
+    </message>
+    <message>
+        <source>none left over</source>
+        <translation>hiç kalmadı</translation>
+    </message>
+    <message>
+        <source>%1 not matched go to the end from number %2</source>
+        <translation>eşleşmeyen %1 kanal %2 numarasından itibaren sona gider</translation>
+    </message>
+    <message>
+        <source>1 reference entry found no channel</source>
+        <translation>1 referans girişi kanal bulamadı</translation>
+    </message>
+    <message>
+        <source>%1 reference entries found no channel</source>
+        <translation>%1 referans girişi kanal bulamadı</translation>
+    </message>
+    <message>
+        <source>too large for a reference list (more than 16 MiB)</source>
+        <translation>referans listesi için çok büyük (16 MiB üzeri)</translation>
+    </message>
+    <message>
+        <source>line %1: neither a name nor frequency and service id</source>
+        <translation>satır %1: ne ad ne de frekans ve servis kimliği var</translation>
+    </message>
+    <message>
+        <source>not a text list (it holds NUL bytes)</source>
+        <translation>metin listesi değil (NUL baytları içeriyor)</translation>
+    </message>
+    <message>
+        <source>the list names no channel</source>
+        <translation>liste hiçbir kanal belirtmiyor</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; (channel %2) has the transponder and service id of &quot;%3&quot; (channel %4).</source>
+        <extracomment>Two channels the file cannot tell apart (a favourite of either comes back as the first).</extracomment>
+        <translation>&quot;%1&quot; (kanal %2), &quot;%3&quot; (kanal %4) ile aynı transponder ve servis kimliğine sahip.</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel</source>
+        <translation>Uygulandı: %2 satırın %1 tanesi bir kanalı değiştirdi</translation>
+    </message>
+    <message>
+        <source>Applied: %1 of %2 rows changed a channel (%3)</source>
+        <extracomment>%3: the columns that changed and how often (&quot;name 2, videoPid 1&quot;).</extracomment>
+        <translation>Uygulandı: %2 satırın %1 tanesi bir kanalı değiştirdi (%3)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not a column of the table)</source>
+        <extracomment>%1: a column&apos;s name as the table has it.</extracomment>
+        <translation>Yok sayılan sütun: %1 (tablonun bir sütunu değil)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (they find the channel; not changed)</source>
+        <extracomment>%1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>Yok sayılan sütun: %1 (kanalı bulurlar; değiştirilmez)</translation>
+    </message>
+    <message>
+        <source>Ignored column: number (a hint where the channel stands; not changed)</source>
+        <translation>Yok sayılan sütun: number (kanalın nerede durduğuna dair ipucu; değiştirilmez)</translation>
+    </message>
+    <message>
+        <source>Ignored column: %1 (not imported)</source>
+        <extracomment>%1: columns shown for reading only (transponder, cas, kind).</extracomment>
+        <translation>Yok sayılan sütun: %1 (içe aktarılmaz)</translation>
+    </message>
+    <message>
+        <source>Ignored: %1</source>
+        <translation>Yok sayıldı: %1</translation>
+    </message>
+    <message>
+        <source>row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers (Move in the editor changes the order)</source>
+        <translation>satır sırası: satır %1 (kanal %2), kanal %3 sonrasında duruyor; kanallar numaralarını korur (düzenleyicideki Taşı sırayı değiştirir)</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Not: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1 more</source>
+        <translation>Not: %1 tane daha</translation>
+    </message>
+    <message>
+        <source>line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and service id)</source>
+        <translation>satır %1: %2 numarası artık kanal %3 (uydusu, frekansı, polarizasyonu ve servis kimliğiyle bulundu)</translation>
+    </message>
+    <message>
+        <source>line %1, %2: &quot;%3&quot; differs from the channel&apos;s &quot;%4&quot;: not imported</source>
+        <extracomment>%2: a column&apos;s name.</extracomment>
+        <translation>satır %1, %2: &quot;%3&quot;, kanalın &quot;%4&quot; değerinden farklı: içe aktarılmadı</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the items of a list the core put together (&quot;3 channels added, 1 renamed&quot;).</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>; </source>
+        <extracomment>Between the reasons of a list the core put together (&quot;a; b&quot;).</extracomment>
+        <translation>; </translation>
+    </message>
 </context>
 <context>
     <name>DialogPrompts</name>
@@ -2181,6 +2803,65 @@ Sistem listesinde yok</translation>
     <message>
         <source>Can&apos;t compare: %1</source>
         <translation>Karşılaştırılamıyor: %1</translation>
+    </message>
+</context>
+<context>
+    <name>dorvane::HistoryListModel</name>
+    <message>
+        <source>Boot %1, App %2</source>
+        <extracomment>The STB&apos;s versions a kept list came with: its boot loader&apos;s and its application&apos;s.</extracomment>
+        <translation>Önyükleyici %1, uygulama %2</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <extracomment>A comparison of two kept lists: from the older to the newer.</extracomment>
+        <translation>%1 ile %2 arası</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <extracomment>The columns of the kept lists: when a list was kept, where it came from, ...</extracomment>
+        <translation>Saklandı</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Kaynak</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Dosya</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanallar</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Uydular</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponderler</translation>
+    </message>
+    <message>
+        <source>Favourites</source>
+        <translation>Favoriler</translation>
+    </message>
+    <message>
+        <source>STB versions</source>
+        <translation>STB sürümleri</translation>
+    </message>
+    <message>
+        <source>Received from the STB</source>
+        <extracomment>Where a kept list came from.</extracomment>
+        <translation>STB&apos;den alındı</translation>
+    </message>
+    <message>
+        <source>Replaced by a save</source>
+        <translation>Kaydetme ile değiştirildi</translation>
+    </message>
+    <message>
+        <source>Open before a restore</source>
+        <translation>Geri yüklemeden önce açıktı</translation>
     </message>
 </context>
 <context>

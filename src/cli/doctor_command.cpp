@@ -2,8 +2,11 @@
 #include <QJsonDocument>
 
 #include "cli/commands_all.h"
+#include "qtcore/app/core_text.h"
+#include "qtcore/app/language.h"
 #include "qtcore/app/settings.h"
 #include "qtcore/doctor/connection_doctor.h"
+#include "qtcore/doctor/doctor_shown_text.h"
 #include "qtcore/serial/serial_port.h"
 
 namespace dorvane::cli {
@@ -13,6 +16,16 @@ namespace {
 // The settings are the window's: both programs open the same port.
 constexpr char kWindowApplication[] = "Dorvane_QX";
 constexpr unsigned kLongestPowerCycleWait = 600;
+
+// The report in the language chosen with --lang; in English byte for byte
+// as the check writes it.
+bool translated() { return installedLanguage() != QLatin1String("en"); }
+
+QString human(const QString& text) { return translated() ? coreText(text) : text; }
+
+QString stepText(const DoctorStep& step) { return translated() ? shownStepText(step) : doctorStepText(step); }
+
+QString verdictText(const DoctorReport& report) { return translated() ? shownVerdict(report) : doctorVerdict(report); }
 
 int runDoctor(const QStringList& args, const CommandLine& options) {
     if (!args.isEmpty()) return usageError(doctorCommand(), QStringLiteral("unknown argument %1").arg(args.first()));
@@ -29,10 +42,13 @@ int runDoctor(const QStringList& args, const CommandLine& options) {
             chooseStartPort(Settings(QString::fromLatin1(kWindowApplication)), CSerialPort::availablePorts());
         doctorOptions.port = choice.name;
         if (!choice.reason.isEmpty() && !json)
-            err() << "Checking " << choice.name << ": " << choice.reason << " (--port chooses another)." << Qt::endl;
+            err() << human(QStringLiteral("Checking %1: %2 (--port chooses another).").arg(choice.name, choice.reason))
+                  << Qt::endl;
     }
     if (doctorOptions.port.isEmpty()) {
-        err() << "dorvane: no serial port found: plug in the adapter, or name the port with --port." << Qt::endl;
+        err() << "dorvane: "
+              << human(QStringLiteral("no serial port found: plug in the adapter, or name the port with --port."))
+              << Qt::endl;
         return kExitFailure;
     }
     doctorOptions.loopback = options.isSet("loopback");
@@ -41,10 +57,10 @@ int runDoctor(const QStringList& args, const CommandLine& options) {
     ConnectionDoctor doctor(doctorOptions);
     QObject::connect(&doctor, &ConnectionDoctor::stepDone, [json](const DoctorStep& step) {
         if (json) return;
-        out() << doctorStepText(step) << Qt::flush;
+        out() << stepText(step) << Qt::flush;
     });
     QObject::connect(&doctor, &ConnectionDoctor::powerCycleWanted,
-                     [](const QString& text) { err() << text << Qt::endl; });
+                     [](const QString& text) { err() << human(text) << Qt::endl; });
     QObject::connect(&doctor, &ConnectionDoctor::finished, [] { QCoreApplication::exit(0); });
     doctor.start();
     if (doctor.running()) QCoreApplication::exec();
@@ -53,7 +69,7 @@ int runDoctor(const QStringList& args, const CommandLine& options) {
     if (json)
         out() << QString::fromUtf8(QJsonDocument(doctorJson(report)).toJson(QJsonDocument::Indented));
     else
-        out() << doctorVerdict(report) << '\n';
+        out() << verdictText(report) << '\n';
     out().flush();
     return report.transferCouldStart() ? kExitOk : kExitFailure;
 }

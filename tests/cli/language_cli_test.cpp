@@ -66,6 +66,39 @@ private slots:
         QVERIFY(!(german.out + german.err).contains(QStringLiteral("Datei")));
     }
 
+    void doctorFollowsTheLanguage() {
+        // Its steps, findings and verdict in the language chosen; in English
+        // and with --json as before, word for word.
+        const QStringList args{QStringLiteral("doctor"), QStringLiteral("--port"),
+                               QStringLiteral("/dev/dorvane-no-such-port")};
+        const CliRun english = runCli(args);
+        QCOMPARE(english.status, 1);
+        QVERIFY2(english.out.startsWith(QStringLiteral("[problem]  port: /dev/dorvane-no-such-port does not exist.\n")),
+                 qPrintable(english.out));
+        QVERIFY(english.out.endsWith(QStringLiteral("No transfer can start yet: see the problems above.\n")));
+        const CliRun german = runCli(QStringList{QStringLiteral("--lang"), QStringLiteral("de")} + args);
+        QCOMPARE(german.status, 1);
+        QVERIFY2(
+            german.out.startsWith(QStringLiteral("[Problem]      Port: /dev/dorvane-no-such-port existiert nicht.\n")),
+            qPrintable(german.out));
+        QVERIFY(german.out.contains(QStringLiteral("nicht versucht: der Port existiert nicht.")));
+        QVERIFY(
+            german.out.endsWith(QStringLiteral("Noch kann keine Übertragung beginnen: siehe die Probleme oben.\n")));
+        for (const QString& line : german.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            QVERIFY2(line.startsWith(QLatin1Char('[')) || line.startsWith(QStringLiteral("               ")) ||
+                         line.startsWith(QStringLiteral("Noch")),
+                     qPrintable(german.out));
+        const CliRun arabic = runCli(QStringList{QStringLiteral("--lang"), QStringLiteral("ar")} + args);
+        QVERIFY2(arabic.out.contains(QStringLiteral("غير موجود")), qPrintable(arabic.out));
+        QVERIFY(!arabic.out.contains(QStringLiteral("does not exist")));
+
+        const QStringList json = args + QStringList{QStringLiteral("--json")};
+        const CliRun plain = runCli(json);
+        const CliRun germanJson = runCli(QStringList{QStringLiteral("--lang"), QStringLiteral("de")} + json);
+        QCOMPARE(germanJson.out, plain.out);
+        QVERIFY(plain.out.contains(QStringLiteral("does not exist")));
+    }
+
     void anUnknownLanguageIsBadUsage() {
         const CliRun r = runCli({QStringLiteral("--lang"), QStringLiteral("xx"), QStringLiteral("ports")});
         QCOMPARE(r.status, 2);

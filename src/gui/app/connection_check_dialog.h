@@ -12,11 +12,6 @@ class QPushButton;
 namespace dorvane {
 
 class ConnectionDoctor;
-struct DoctorStep;
-
-// A step of the check as the dialog shows it: its name, tag, finding and
-// advice in the language installed, laid out as "dorvane doctor" prints it.
-QString shownStepText(const DoctorStep& step);
 
 // "Check connection": runs the connection check on a port and shows each
 // step as it ends. Nothing waits in the window: the check runs on the

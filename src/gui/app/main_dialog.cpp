@@ -781,7 +781,7 @@ void CMainDialog::afterClick(bool wasIdle) {
 }
 
 void CMainDialog::figures(const TransferFigures& figures) {
-    if (recording_) progress_->setToolTip(QString::fromStdString(progressText(figures)));
+    if (recording_) progress_->setToolTip(q(progressText(figures)));
 }
 
 void CMainDialog::transferEnded(const SessionOutcome& outcome) {

@@ -15,20 +15,47 @@
 
 #include "core/database/replace_file.h"
 #include "core/editor/print_pages.h"
+#include "qtcore/app/core_text.h"
 #include "qtcore/app/path_text.h"
 
 namespace dorvane {
 
 namespace {
 
-QString q(const std::string& text) { return QString::fromStdString(text); }
+// A page in the language installed: its heading, title, column heads and
+// the kind of each channel ("Radio") translated; names and numbers stay.
+struct ShownPage {
+    QString heading;
+    QString title;
+    QStringList columns;
+    QList<QStringList> rows;
+    QString footer;
+};
 
-// Column widths from the widest text of each column, scaled to the page.
-std::vector<int> columnWidths(const PrintPage& page, const QFontMetrics& metrics, int width) {
+ShownPage shownPage(const PrintPage& page) {
+    ShownPage shown{coreText(page.heading), coreText(page.title), {}, {}, coreText(page.footer)};
+    std::vector<bool> translated;
+    for (const std::string& column : page.columns) {
+        shown.columns << coreText(column);
+        translated.push_back(column == "Type");
+    }
+    for (const auto& row : page.rows) {
+        QStringList cells;
+        for (std::size_t c = 0; c < row.size(); ++c)
+            cells << (c < translated.size() && translated[c] ? coreText(row[c]) : QString::fromStdString(row[c]));
+        shown.rows << cells;
+    }
+    return shown;
+}
+
+// Column widths from the widest text of each column (its head in bold),
+// scaled to the page.
+std::vector<int> columnWidths(const ShownPage& page, const QFontMetrics& metrics, const QFontMetrics& heads,
+                              int width) {
     std::vector<int> widths;
-    for (std::size_t c = 0; c < page.columns.size(); ++c) {
-        int widest = metrics.horizontalAdvance(q(page.columns[c]));
-        for (const auto& row : page.rows) widest = std::max(widest, metrics.horizontalAdvance(q(row[c])));
+    for (qsizetype c = 0; c < page.columns.size(); ++c) {
+        int widest = heads.horizontalAdvance(page.columns[c]);
+        for (const auto& row : page.rows) widest = std::max(widest, metrics.horizontalAdvance(row[c]));
         widths.push_back(widest + metrics.averageCharWidth() * 2);
     }
     int total = 0;
@@ -39,26 +66,27 @@ std::vector<int> columnWidths(const PrintPage& page, const QFontMetrics& metrics
     return widths;
 }
 
-void drawRow(QPainter& painter, const std::vector<std::string>& cells, const std::vector<int>& widths, int y,
-             int height) {
+void drawRow(QPainter& painter, const QStringList& cells, const std::vector<int>& widths, int y, int height) {
     int x = 0;
-    for (std::size_t c = 0; c < cells.size(); ++c) {
-        const QRect cell(x, y, widths[c], height);
+    for (qsizetype c = 0; c < cells.size(); ++c) {
+        const int width = widths[static_cast<std::size_t>(c)];
+        const QRect cell(x, y, width, height);
         painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                         painter.fontMetrics().elidedText(q(cells[c]), Qt::ElideRight, widths[c]));
-        x += widths[c];
+                         painter.fontMetrics().elidedText(cells[c], Qt::ElideRight, width));
+        x += width;
     }
 }
 
-void drawPage(QPainter& painter, const PrintPage& page, const QRect& area, int line) {
+void drawPage(QPainter& painter, const ShownPage& page, const QRect& area, int line) {
     QFont plain = painter.font();
     QFont bold = plain;
     bold.setBold(true);
     painter.setFont(bold);
-    painter.drawText(QRect(0, 0, area.width(), line), Qt::AlignLeft | Qt::AlignVCenter, q(page.heading));
-    painter.drawText(QRect(0, line * 2, area.width(), line), Qt::AlignLeft | Qt::AlignVCenter, q(page.title));
+    painter.drawText(QRect(0, 0, area.width(), line), Qt::AlignLeft | Qt::AlignVCenter, page.heading);
+    painter.drawText(QRect(0, line * 2, area.width(), line), Qt::AlignLeft | Qt::AlignVCenter, page.title);
     painter.setFont(plain);
-    const std::vector<int> widths = columnWidths(page, painter.fontMetrics(), area.width());
+    const std::vector<int> widths =
+        columnWidths(page, painter.fontMetrics(), QFontMetrics(bold, painter.device()), area.width());
     painter.setFont(bold);
     drawRow(painter, page.columns, widths, line * 3, line);
     painter.setFont(plain);
@@ -69,7 +97,7 @@ void drawPage(QPainter& painter, const PrintPage& page, const QRect& area, int l
         y += line;
     }
     painter.drawText(QRect(0, area.height() - line, area.width(), line), Qt::AlignRight | Qt::AlignVCenter,
-                     q(page.footer));
+                     page.footer);
 }
 
 }  // namespace
@@ -89,7 +117,7 @@ int printChannelList(QPagedPaintDevice& device, const ReceiverDatabase& db, cons
     const std::vector<PrintPage> pages = paginate(printTables(db), heading, rowsPerPage);
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0) device.newPage();
-        drawPage(painter, pages[i], area, line);
+        drawPage(painter, shownPage(pages[i]), area, line);
     }
     painter.end();
     return static_cast<int>(pages.size());

@@ -340,7 +340,7 @@ void CReceiverDataDialog::importClicked() {
         },
         false, &imported));
     if (imported.ok() && !reported.isEmpty())
-        prompts_.message(this, reported.join(QLatin1Char('\n')), PromptIcon::None);
+        prompts_.message(this, coreText(reported.join(QLatin1Char('\n'))), PromptIcon::None);
 }
 
 }  // namespace dorvane

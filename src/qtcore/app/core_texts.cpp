@@ -7,6 +7,8 @@
 
 #include <span>
 
+#include "qtcore/app/core_text.h"
+
 namespace dorvane {
 
 namespace {
@@ -93,6 +95,24 @@ const char* const kTexts[] = {
         "download: after the start; for an upload: with its 'PC COM' item active)."),
     // The transfer's figures.
     QT_TRANSLATE_NOOP("CoreText", "%1 bytes in %2 s (%3 bytes/s), %4 blocks, %5 resent, %6 time-outs"),
+    // The transfer's figures over the progress bar, item by item.
+    //: A transfer's phase, in its figures: "transferring 3/10 blocks".
+    QT_TRANSLATE_NOOP("CoreText", "idle"),
+    QT_TRANSLATE_NOOP("CoreText", "waiting"),
+    QT_TRANSLATE_NOOP("CoreText", "transferring"),
+    QT_TRANSLATE_NOOP("CoreText", "writing"),
+    QT_TRANSLATE_NOOP("CoreText", "ended"),
+    //: The phase, how far the STB has written, blocks sent of all.
+    QT_TRANSLATE_NOOP("CoreText", "%1 %2% %3/%4 blocks"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 %2/%3 blocks"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 %2 blocks"),
+    QT_TRANSLATE_NOOP("CoreText", "%1/%2 bytes"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 bytes"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 bytes/s"),
+    //: The time a transfer still needs.
+    QT_TRANSLATE_NOOP("CoreText", "ETA %1"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 resent"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 time-outs"),
     // The port.
     QT_TRANSLATE_NOOP("CoreText", "%1 port was opened successfully!"),
     QT_TRANSLATE_NOOP("CoreText", "Port(%1) open failed."),
@@ -123,12 +143,24 @@ const char* const kTexts[] = {
     // What an opened file holds.
     QT_TRANSLATE_NOOP("CoreText", "File Name : %1"),
     QT_TRANSLATE_NOOP("CoreText", "Image Type : %1"),
+    //: An image type: what a firmware file holds.
+    QT_TRANSLATE_NOOP("CoreText", "Undefined"),
+    QT_TRANSLATE_NOOP("CoreText", "Boot"),
+    QT_TRANSLATE_NOOP("CoreText", "Application"),
+    QT_TRANSLATE_NOOP("CoreText", "Database"),
+    QT_TRANSLATE_NOOP("CoreText", "IRZ Data"),
+    QT_TRANSLATE_NOOP("CoreText", "Factory"),
+    //: An image made to be received from the STB (an image type, not the command).
+    QT_TRANSLATE_NOOP("CoreText", "Image Type : Upload"),
+    QT_TRANSLATE_NOOP("CoreText", "Image Type : Upload."),
     QT_TRANSLATE_NOOP("CoreText", "File Size : %1 bytes"),
     QT_TRANSLATE_NOOP("CoreText", "Version : %1"),
     QT_TRANSLATE_NOOP("CoreText", "%1 (build #%2)"),
     QT_TRANSLATE_NOOP("CoreText", "Build Date : %1 (%2)"),
     //: The image's buyer code (who the firmware was made for).
     QT_TRANSLATE_NOOP("CoreText", "Buyer : %1"),
+    //: An image without a buyer code.
+    QT_TRANSLATE_NOOP("CoreText", "Buyer :"),
     //: The version in the About box: the version and the build number.
     QT_TRANSLATE_NOOP("CoreText", "v%1 (build #%2)"),
     // Files.
@@ -318,10 +350,195 @@ const char* const kTexts[] = {
     QT_TRANSLATE_NOOP("CoreText", "unknown error"),
     QT_TRANSLATE_NOOP("CoreText", "The STB does not report its writing: check its display."),
     QT_TRANSLATE_NOOP("CoreText", "Can't write the report to %1: %2"),
+    // What the check of a list finds (before saving, importing, and in
+    // "dorvane check"); a name in quotes stays as it is.
+    QT_TRANSLATE_NOOP("CoreText",
+                      "channel %1 \"%2\" has the transponder (%3) and service id (%4) of channel %5 \"%6\"; "
+                      "favourites of it come back as the other one"),
+    QT_TRANSLATE_NOOP("CoreText", "transponders %1 (%2 MHz) and %3 (%4 MHz) collide on satellite %5, %6"),
+    QT_TRANSLATE_NOOP("CoreText", "channel %1 \"%2\" stands on transponder %3, which is not in use"),
+    QT_TRANSLATE_NOOP("CoreText", "channel %1 \"%2\" stands on transponder %3, which has no frequency (0 MHz)"),
+    QT_TRANSLATE_NOOP("CoreText", "favourite group %1 place %2 names channel %3, which holds no channel"),
+    QT_TRANSLATE_NOOP(
+        "CoreText",
+        "satellite %1 \"%2\" is in use but not in the satellite order list, so the editor does not show it"),
+    QT_TRANSLATE_NOOP("CoreText", "satellite %1 \"%2\" is beyond the %3 satellites the file holds and is not written"),
+    QT_TRANSLATE_NOOP("CoreText", "satellite order place %1 is beyond the %2 places the file holds and is not written"),
+    QT_TRANSLATE_NOOP("CoreText", "satellite order place %1 names satellite %2, beyond the receiver's %3"),
+    QT_TRANSLATE_NOOP("CoreText", "satellite order place %1 names satellite %2 a second time"),
+    QT_TRANSLATE_NOOP("CoreText", "transponder %1 is on satellite %2, beyond the %3 satellites the file holds"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "1 channel would be lost on saving: the transponder is missing or has no frequency (0 MHz)."),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "%1 channels would be lost on saving: the transponder is missing or has no frequency (0 MHz)."),
+    //: A line of a list of findings.
+    QT_TRANSLATE_NOOP("CoreText", "- %1"),
+    QT_TRANSLATE_NOOP("CoreText", "the file cannot be written back without losing data: %1"),
+    // The comparison of two lists (the history window).
+    QT_TRANSLATE_NOOP("CoreText", "No differences."),
+    QT_TRANSLATE_NOOP("CoreText", "1 channel added"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 channels added"),
+    QT_TRANSLATE_NOOP("CoreText", "1 channel removed"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 channels removed"),
+    //: Channels, in the summary of a comparison: "3 renamed".
+    QT_TRANSLATE_NOOP("CoreText", "%1 renamed"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 moved"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 with PIDs changed"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 with other changes"),
+    QT_TRANSLATE_NOOP("CoreText", "1 favourite group changed"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 favourite groups changed"),
+    QT_TRANSLATE_NOOP("CoreText", "1 satellite added"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 satellites added"),
+    QT_TRANSLATE_NOOP("CoreText", "1 satellite removed"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 satellites removed"),
+    QT_TRANSLATE_NOOP("CoreText", "1 satellite changed"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 satellites changed"),
+    QT_TRANSLATE_NOOP("CoreText", "satellite order changed"),
+    QT_TRANSLATE_NOOP("CoreText", "1 transponder added"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 transponders added"),
+    QT_TRANSLATE_NOOP("CoreText", "1 transponder removed"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 transponders removed"),
+    QT_TRANSLATE_NOOP("CoreText", "1 transponder changed"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 transponders changed"),
+    QT_TRANSLATE_NOOP("CoreText", "Added channel %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Removed channel %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Renamed channel %1 to \"%2\""),
+    QT_TRANSLATE_NOOP("CoreText", "Moved channel %1 to %2"),
+    QT_TRANSLATE_NOOP("CoreText", "PIDs of channel %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Changed channel %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Favourite group %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "Added satellite %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Removed satellite %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Changed satellite %1: %2"),
+    QT_TRANSLATE_NOOP("CoreText", "The satellite order changed"),
+    QT_TRANSLATE_NOOP("CoreText", "Added transponder %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Removed transponder %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Changed transponder %1: %2"),
+    //: What changed in a record: "video type 1 -> 2".
+    QT_TRANSLATE_NOOP("CoreText", "video type %1 -> %2"),
+    QT_TRANSLATE_NOOP("CoreText", "flags %1 -> %2"),
+    //: A teletext PID changed.
+    QT_TRANSLATE_NOOP("CoreText", "ttxt %1 -> %2"),
+    QT_TRANSLATE_NOOP("CoreText", "other bytes"),
+    QT_TRANSLATE_NOOP("CoreText", "name \"%1\" -> \"%2\""),
+    QT_TRANSLATE_NOOP("CoreText", "location %1 -> %2"),
+    QT_TRANSLATE_NOOP("CoreText", "LNB frequency %1 -> %2"),
+    QT_TRANSLATE_NOOP("CoreText", "LNB type %1 -> %2"),
+    QT_TRANSLATE_NOOP("CoreText", "LNB power %1 -> %2"),
+    QT_TRANSLATE_NOOP("CoreText", "DiSEqC port %1 -> %2"),
+    QT_TRANSLATE_NOOP("CoreText", "dish position %1 -> %2"),
+    QT_TRANSLATE_NOOP("CoreText", "symbol rate %1 -> %2"),
+    QT_TRANSLATE_NOOP("CoreText", "TV name \"%1\" -> \"%2\""),
+    QT_TRANSLATE_NOOP("CoreText", "radio name \"%1\" -> \"%2\""),
+    //: The places of a favourite group's members changed.
+    QT_TRANSLATE_NOOP("CoreText", "order changed"),
+    // The printed channel list.
+    QT_TRANSLATE_NOOP("CoreText", "Channels"),
+    QT_TRANSLATE_NOOP("CoreText", "Favourite group %1: %2 / %3"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 (continued)"),
+    QT_TRANSLATE_NOOP("CoreText", "Page %1 of %2"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups"),
+    //: A column of the printed list: the channel's name.
+    QT_TRANSLATE_NOOP("CoreText", "Channel"),
+    QT_TRANSLATE_NOOP("CoreText", "Satellite"),
+    //: A column of the printed list: the frequency (MHz), abbreviated.
+    QT_TRANSLATE_NOOP("CoreText", "Freq."),
+    //: A column of the printed list: the polarisation, abbreviated.
+    QT_TRANSLATE_NOOP("CoreText", "Pol"),
+    QT_TRANSLATE_NOOP("CoreText", "Service id"),
+    //: A column of the printed list: TV or radio.
+    QT_TRANSLATE_NOOP("CoreText", "Type"),
+    //: A column of the printed list: the channel's place in its favourite group.
+    QT_TRANSLATE_NOOP("CoreText", "Place"),
+    QT_TRANSLATE_NOOP("CoreText", "Radio"),
+    // A channel-data file that cannot be read, or not written back whole.
+    QT_TRANSLATE_NOOP("CoreText", "File open failed!"),
+    QT_TRANSLATE_NOOP("CoreText", "Not enough memory for the backup data"),
+    QT_TRANSLATE_NOOP("CoreText", "Backup data is corrupted (decompression failed)"),
+    QT_TRANSLATE_NOOP("CoreText", "Backup data is truncated"),
+    QT_TRANSLATE_NOOP("CoreText", "Invalid Backup Data"),
+    //: A part of a file's layout that is not the receiver's: "channel records are 40 bytes, not 44".
+    QT_TRANSLATE_NOOP("CoreText", "%1 are %2 bytes, not %3"),
+    QT_TRANSLATE_NOOP("CoreText", "the file declares %1 %2, more than the %3 the table holds"),
+    QT_TRANSLATE_NOOP("CoreText", "the prefix is %1 bytes, not 96"),
+    QT_TRANSLATE_NOOP("CoreText", "satellite records"),
+    QT_TRANSLATE_NOOP("CoreText", "transponder records"),
+    QT_TRANSLATE_NOOP("CoreText", "channel records"),
+    QT_TRANSLATE_NOOP("CoreText", "the favourites"),
+    QT_TRANSLATE_NOOP("CoreText", "the favourite names"),
+    //: What a file declares more of than the receiver's table holds.
+    QT_TRANSLATE_NOOP("CoreText", "satellites"),
+    QT_TRANSLATE_NOOP("CoreText", "transponders"),
+    QT_TRANSLATE_NOOP("CoreText", "channels"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 channel record(s) name a transponder the file does not hold"),
+    QT_TRANSLATE_NOOP("CoreText", "the payload holds %1 byte(s) behind its sections"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 favourite entr(ies) name no channel of the file and were left out"),
+    // Ordering the channels after a reference list.
+    QT_TRANSLATE_NOOP("CoreText", "%1 of %2 channels matched (%3 by identity, %4 by name); %5"),
+    QT_TRANSLATE_NOOP("CoreText", "none left over"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 not matched go to the end from number %2"),
+    QT_TRANSLATE_NOOP("CoreText", "1 reference entry found no channel"),
+    QT_TRANSLATE_NOOP("CoreText", "%1 reference entries found no channel"),
+    QT_TRANSLATE_NOOP("CoreText", "too large for a reference list (more than 16 MiB)"),
+    QT_TRANSLATE_NOOP("CoreText", "line %1: neither a name nor frequency and service id"),
+    QT_TRANSLATE_NOOP("CoreText", "not a text list (it holds NUL bytes)"),
+    QT_TRANSLATE_NOOP("CoreText", "the list names no channel"),
+    //: Two channels the file cannot tell apart (a favourite of either comes back as the first).
+    QT_TRANSLATE_NOOP("CoreText", "\"%1\" (channel %2) has the transponder and service id of \"%3\" (channel %4)."),
+    // What an import of a channel table did (the editor shows it after the import).
+    QT_TRANSLATE_NOOP("CoreText", "Applied: %1 of %2 rows changed a channel"),
+    //: %3: the columns that changed and how often ("name 2, videoPid 1").
+    QT_TRANSLATE_NOOP("CoreText", "Applied: %1 of %2 rows changed a channel (%3)"),
+    //: %1: a column's name as the table has it.
+    QT_TRANSLATE_NOOP("CoreText", "Ignored column: %1 (not a column of the table)"),
+    //: %1: the columns that identify a channel (satellite, frequency, polarisation, serviceId).
+    QT_TRANSLATE_NOOP("CoreText", "Ignored column: %1 (they find the channel; not changed)"),
+    QT_TRANSLATE_NOOP("CoreText", "Ignored column: number (a hint where the channel stands; not changed)"),
+    //: %1: columns shown for reading only (transponder, cas, kind).
+    QT_TRANSLATE_NOOP("CoreText", "Ignored column: %1 (not imported)"),
+    QT_TRANSLATE_NOOP("CoreText", "Ignored: %1"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "row order: line %1 (channel %2) stands after channel %3; the channels keep their numbers "
+                      "(Move in the editor changes the order)"),
+    QT_TRANSLATE_NOOP("CoreText", "Note: %1"),
+    QT_TRANSLATE_NOOP("CoreText", "Note: %1 more"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "line %1: number %2 is channel %3 now (found by its satellite, frequency, polarisation and "
+                      "service id)"),
+    //: %2: a column's name.
+    QT_TRANSLATE_NOOP("CoreText", "line %1, %2: \"%3\" differs from the channel's \"%4\": not imported"),
+    // The command line's connection check.
+    QT_TRANSLATE_NOOP("CoreText", "Checking %1: %2 (--port chooses another)."),
+    QT_TRANSLATE_NOOP("CoreText", "no serial port found: plug in the adapter, or name the port with --port."),
+};
+
+// What joins the items of a list the core put together; coreText() puts
+// them in the language's own punctuation. Not texts of their own.
+[[maybe_unused]] const char* const kSeparators[] = {
+    //: Between the items of a list the core put together ("3 channels added, 1 renamed").
+    QT_TRANSLATE_NOOP("CoreText", ", "),
+    //: Between the reasons of a list the core put together ("a; b").
+    QT_TRANSLATE_NOOP("CoreText", "; "),
+};
+
+// The parts that are names (a file's, a favourite group's) where the text
+// does not put them in quotes: they stay as they are.
+const CoreTextNames kNames[] = {
+    {"File Name : %1", "1"},
+    {"Applied: %1 of %2 rows changed a channel (%3)", "3"},
+    {"Ignored column: %1 (not a column of the table)", "1"},
+    {"Ignored column: %1 (they find the channel; not changed)", "1"},
+    {"Ignored column: %1 (not imported)", "1"},
+    {"line %1, %2: \"%3\" differs from the channel's \"%4\": not imported", "2"},
+    {"Favourite group %1: %2 / %3", "23"},
+    {"%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups", "12"},
 };
 
 }  // namespace
 
 std::span<const char* const> coreTextSources() { return kTexts; }
+
+std::span<const CoreTextNames> coreTextNames() { return kNames; }
 
 }  // namespace dorvane

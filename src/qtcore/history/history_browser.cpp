@@ -7,6 +7,7 @@
 #include "core/database/backup_blob.h"
 #include "core/database/channel_data_document.h"
 #include "core/editor/editor_session.h"
+#include "qtcore/app/core_text.h"
 
 namespace dorvane {
 
@@ -22,7 +23,8 @@ QDateTime entryTime(const HistoryEntry& entry) {
 
 QString versionsText(const HistoryEntry& e) {
     if (e.bootVersion.empty() && e.appVersion.empty()) return {};
-    return QStringLiteral("Boot %1, App %2")
+    //: The STB's versions a kept list came with: its boot loader's and its application's.
+    return HistoryListModel::tr("Boot %1, App %2")
         .arg(e.bootVersion.empty() ? QStringLiteral("?") : fromStd(e.bootVersion),
              e.appVersion.empty() ? QStringLiteral("?") : fromStd(e.appVersion));
 }
@@ -31,8 +33,9 @@ HistoryComparison comparison(const ReceiverDatabase& a, const ReceiverDatabase& 
                              const QString& to) {
     const DatabaseDiff diff = compareDatabases(a, b);
     HistoryComparison out;
-    out.title = QStringLiteral("From %1 to %2").arg(from, to);
-    for (const std::string& line : diffLines(diff)) out.lines << fromStd(line);
+    //: A comparison of two kept lists: from the older to the newer.
+    out.title = HistoryListModel::tr("From %1 to %2").arg(from, to);
+    for (const std::string& line : diffLines(diff)) out.lines << coreText(line);
     out.equal = diff.equal();
     return out;
 }
@@ -75,15 +78,18 @@ QVariant HistoryListModel::data(const QModelIndex& index, int role) const {
 
 QVariant HistoryListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const names[] = {"Kept",       "From",         "File",       "Channels",
-                                        "Satellites", "Transponders", "Favourites", "STB versions"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+    //: The columns of the kept lists: when a list was kept, where it came from, ...
+    static const char* const names[] = {QT_TR_NOOP("Kept"),       QT_TR_NOOP("From"),        QT_TR_NOOP("File"),
+                                        QT_TR_NOOP("Channels"),   QT_TR_NOOP("Satellites"),  QT_TR_NOOP("Transponders"),
+                                        QT_TR_NOOP("Favourites"), QT_TR_NOOP("STB versions")};
+    return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
 }
 
 QString HistoryListModel::originText(const std::string& origin) {
-    if (origin == "upload") return QStringLiteral("Received from the STB");
-    if (origin == "replaced") return QStringLiteral("Replaced by a save");
-    if (origin == "restore") return QStringLiteral("Open before a restore");
+    //: Where a kept list came from.
+    if (origin == "upload") return tr("Received from the STB");
+    if (origin == "replaced") return tr("Replaced by a save");
+    if (origin == "restore") return tr("Open before a restore");
     return fromStd(origin);
 }
 

@@ -5,12 +5,16 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTableView>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
 
+#include "core/database/backup_blob.h"
 #include "core/database/demo_data.h"
 #include "core/database/receiver_database.h"
 #include "editor_test_support.h"
@@ -21,10 +25,12 @@
 #include "gui/editor/edit_channel_dialog.h"
 #include "gui/editor/edit_satellite_dialog.h"
 #include "gui/editor/edit_tp_dialog.h"
+#include "gui/editor/history_dialog.h"
 #include "gui/station/station_window.h"
 #include "gui/ui/skin_button.h"
 #include "qtcore/app/language.h"
 #include "qtcore/doctor/connection_doctor.h"
+#include "qtcore/doctor/doctor_shown_text.h"
 #include "ui/test_languages.h"
 #include "ui/visible_texts.h"
 
@@ -32,42 +38,35 @@ using namespace dorvane;
 
 namespace {
 
-// Words that are the same in every language: the product, units, the
-// names of signals, standards and files, device names, data.
-const QRegularExpression kUntranslated(QStringLiteral(
-    "\\b(Dorvane_QX|dorvane|STB|PID|PPid|VPid|APid|ttxt|VTyp|ATyp|SID|CAS|FTA|FEC|LNB|DiSEqC|22KHz|USALS|QPSK|8PSK|"
-    "DVB-S2?|MPEG4|Sat_id|Tp_id|Ch_id|Fav|TV|TPs|CHs|bps|MHz|Ctrl|Shift|Hz|COM\\d*|tty\\w*|dev|irz|img|bin|csv|json|"
-    "pdf|PDF|"
-    "USB|UART|CP2102N|Silicon|Labs|Bridge|Controller|v\\d[\\w.]*)\\b"));
-
-// True when text has words that a translation would change.
-bool hasWords(const QString& text) {
-    static const QRegularExpression path(QStringLiteral("/[\\w/.-]*"));
-    QString rest = text;
-    rest.remove(path).remove(kUntranslated);
-    static const QRegularExpression word(QStringLiteral("[A-Za-z]{2,}"));
-    return rest.contains(word);
-}
-
 // The texts of top that have words and did not go through a translation.
 QStringList untranslated(QWidget& top) {
     QStringList bad;
     for (const test::ShownText& t : test::shownTexts(top))
-        if (hasWords(t.text) && !t.text.contains(test::kPseudoOpen))
+        if (test::hasWords(t.text) && !t.text.contains(test::kPseudoOpen))
             bad << QStringLiteral("%1: \"%2\"").arg(t.where, t.text);
     return bad;
+}
+
+// The texts of top's controls that carry a mnemonic: buttons, labels of a
+// box, and the actions of the buttons' menus.
+QStringList mnemonicTexts(QWidget& top, bool withMenus) {
+    QStringList texts;
+    for (QWidget* w : top.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&top)) continue;
+        if (auto* b = qobject_cast<QAbstractButton*>(w))
+            texts << b->text();
+        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
+            texts << l->text();
+        if (auto* push = qobject_cast<QPushButton*>(w); withMenus && push && push->menu())
+            for (const QAction* a : push->menu()->actions()) texts << a->text();
+    }
+    return texts;
 }
 
 // The mnemonics that two controls of top share.
 QStringList sharedMnemonics(QWidget& top) {
     std::map<QString, QStringList> owners;
-    for (QWidget* w : top.findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(&top)) continue;
-        QString text;
-        if (auto* b = qobject_cast<QAbstractButton*>(w))
-            text = b->text();
-        else if (auto* l = qobject_cast<QLabel*>(w); l && l->buddy())
-            text = l->text();
+    for (const QString& text : mnemonicTexts(top, false)) {
         const QKeySequence key = QKeySequence::mnemonic(text);
         if (!key.isEmpty()) owners[key.toString().toLower()] << text;
     }
@@ -77,12 +76,18 @@ QStringList sharedMnemonics(QWidget& top) {
     return bad;
 }
 
-// What is left of text once every translated part (⟪...⟫, one inside
-// another) is taken out.
-QString withoutTranslatedParts(QString text) {
-    static const QRegularExpression innermost(QStringLiteral("\u27EA[^\u27EA\u27EB]*\u27EB"));
-    while (text.contains(innermost)) text.remove(innermost);
-    return text;
+// In a right-to-left language, the mnemonics that underline a letter of a
+// word (which breaks the joining of Arabic letters): each stands apart, a
+// Latin letter in parentheses ("ملف (&F)").
+QStringList mnemonicsInWords(QWidget& top) {
+    static const QRegularExpression apart(QStringLiteral("\\(&[A-Z0-9]\\)"));
+    QStringList bad;
+    for (const QString& text : mnemonicTexts(top, true)) {
+        const QString single = QString(text).remove(QStringLiteral("&&"));
+        if (single.contains(QLatin1Char('&')) && (single.count(QLatin1Char('&')) > 1 || !single.contains(apart)))
+            bad << text;
+    }
+    return bad;
 }
 
 // The check's dialog on a port that is not there, its steps all shown.
@@ -117,6 +122,40 @@ std::vector<std::unique_ptr<QDialog>> editDialogs(ReceiverDatabase& db, Prompts&
     return dialogs;
 }
 
+std::vector<std::uint8_t> packed(const ReceiverDatabase& db) {
+    auto buffer = std::make_unique<ChannelDataBuffer>();
+    if (packBackup(db, *buffer, 20000) != PackResult::Ok) return {};
+    return {buffer->contents().begin(), buffer->contents().end()};
+}
+
+// A kept list of every origin, the later ones with a renamed channel, a
+// changed transponder, a favourite group renamed and a channel deleted; the
+// first has the STB's versions.
+bool keepThreeLists(ListHistory& history, const ReceiverDatabase& first) {
+    auto second = std::make_unique<ReceiverDatabase>(first);
+    setFixedText(second->channel(4).name, "Moved Name");
+    second->transponder(second->channel(4).transponder).symbolRate += 500;
+    second->setTvGroupName(0, "Sports");
+    const auto a = packed(first);
+    const auto b = packed(*second);
+    KeptList list;
+    list.bytes = a;
+    list.origin = "upload";
+    list.bootVersion = 0x01020300;
+    list.appVersion = 0x02000100;
+    bool kept = history.keep(list, ListHistory::Clock::now() - std::chrono::hours(3)).ok();
+    list.bytes = b;
+    list.origin = "replaced";
+    list.bootVersion.reset();
+    list.appVersion.reset();
+    kept = kept && history.keep(list, ListHistory::Clock::now() - std::chrono::hours(2)).ok();
+    second->deleteChannel(7);
+    const auto c = packed(*second);
+    list.bytes = c;
+    list.origin = "restore";
+    return kept && history.keep(list, ListHistory::Clock::now() - std::chrono::hours(1)).ok();
+}
+
 }  // namespace
 
 class WindowLanguageTest : public QObject {
@@ -148,6 +187,38 @@ private slots:
         editor.dialog().show();
         bad += untranslated(editor.dialog());
         for (const auto& dialog : editDialogs(editor.database(), prompts)) bad += untranslated(*dialog);
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+    }
+
+    void theHistoryWindowIsTranslated() {
+        // Its list's headings and origins, the versions, and a comparison's
+        // title and every line (what the core compared, said in the language).
+        QTemporaryDir dir;
+        ListHistory history(dir.filePath(QStringLiteral("history")).toStdString());
+        const auto db = demoDatabase();
+        QVERIFY(keepThreeLists(history, *db));
+        QVERIFY(test::useLanguage(test::kPseudoLanguage));
+        HistoryDialog dialog(history, *db, QStringLiteral("1.irz"));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QStringList bad = untranslated(dialog);
+        const QAbstractItemModel* rows = dialog.list()->model();
+        QCOMPARE(rows->rowCount(), 3);
+        for (int r = 0; r < rows->rowCount(); ++r) {
+            for (int c : {HistoryListModel::Origin, HistoryListModel::Versions}) {
+                const QString cell = rows->index(r, c).data().toString();
+                if (test::leftInEnglish(cell)) bad << QStringLiteral("row %1: \"%2\"").arg(r).arg(cell);
+            }
+        }
+        for (const std::vector<int>& pair : {std::vector<int>{0, 2}, std::vector<int>{1, 2}}) {
+            dialog.selectRows(pair);
+            QTest::mouseClick(dialog.compareButton(), Qt::LeftButton);
+            const QString title = dialog.comparisonTitle()->text();
+            const QStringList lines = dialog.comparisonText()->toPlainText().split(QLatin1Char('\n'));
+            QVERIFY(lines.size() >= 3);
+            for (const QString& line : QStringList{title} + lines)
+                if (test::leftInEnglish(line)) bad << QStringLiteral("comparison: \"%1\"").arg(line);
+        }
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
     }
 
@@ -202,14 +273,30 @@ private slots:
         test::EditorWindow editor(*demoDatabase(), prompts);
         QVERIFY(editor.opened());
         editor.dialog().show();
-        QStringList bad = sharedMnemonics(editor.dialog());
         CSerialConfigDialog config(QList<SerialPortEntry>{}, nullptr);
-        bad += sharedMnemonics(config);
-        for (const auto& dialog : editDialogs(editor.database(), prompts)) bad += sharedMnemonics(*dialog);
         const auto station = stationView(nullptr);
         CConnectionCheckDialog check(QStringLiteral("/dev/ttyUSB0"), {});
-        bad += sharedMnemonics(*station) + sharedMnemonics(check);
+        QTemporaryDir dir;
+        const ListHistory history(dir.filePath(QStringLiteral("history")).toStdString());
+        HistoryDialog historyDialog(history, editor.database(), QStringLiteral("1.irz"));
+        std::vector<QWidget*> windows{&editor.dialog(), &config, station.get(), &check, &historyDialog};
+        const auto dialogs = editDialogs(editor.database(), prompts);
+        for (const auto& dialog : dialogs) windows.push_back(dialog.get());
+        const bool rightToLeft = QApplication::layoutDirection() == Qt::RightToLeft;
+        QStringList bad;
+        for (QWidget* window : windows) {
+            bad += sharedMnemonics(*window);
+            if (rightToLeft) bad += mnemonicsInWords(*window);
+        }
         QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+    }
+
+    void theCheckFindsAMnemonicInAWord() {
+        QWidget top;
+        auto* inWord = new QPushButton(QStringLiteral("ح&فظ"), &top);
+        new QPushButton(QStringLiteral("فتح (&O)"), &top);
+        new QPushButton(QStringLiteral("Drag && drop"), &top);
+        QCOMPARE(mnemonicsInWords(top), QStringList{inWord->text()});
     }
 
     void theConnectionCheckSaysItsStepsInTheLanguage() {
@@ -233,7 +320,7 @@ private slots:
         QVERIFY(test::useLanguage(test::kPseudoLanguage));
         const QString shown = checkResult(port);
         QVERIFY(shown.count(QLatin1Char('\n')) >= english.count(QLatin1Char('\n')));
-        QVERIFY2(!hasWords(withoutTranslatedParts(shown)), qPrintable(shown));
+        QVERIFY2(!test::leftInEnglish(shown), qPrintable(shown));
         QVERIFY(test::useLanguage(QStringLiteral("de")));
         QVERIFY(!checkResult(port).contains(QStringLiteral("does not exist")));
     }
@@ -262,7 +349,8 @@ private slots:
         QVERIFY(test::useLanguage(test::kPseudoLanguage));
         for (const DoctorStep& step : {port, link}) {
             const QString shown = shownStepText(step);
-            QVERIFY2(!hasWords(withoutTranslatedParts(shown).remove(options.powerCycleHow)), qPrintable(shown));
+            QVERIFY2(!test::hasWords(test::withoutTranslatedParts(shown).remove(options.powerCycleHow)),
+                     qPrintable(shown));
             // Every line after the first starts at the column of the first's text.
             const QStringList lines = shown.chopped(1).split(QLatin1Char('\n'));
             qsizetype column = lines[0].indexOf(QLatin1Char(']')) + 1;
