@@ -182,6 +182,16 @@ std::size_t TraceFormatter::takeText(Bytes bytes, std::size_t i, Parts& parts) {
     return j;
 }
 
+std::size_t TraceFormatter::takeControl(std::size_t d, bool fromReceiver, Bytes bytes, std::size_t i, Parts& parts) {
+    const std::uint8_t b = bytes[i];
+    parts.push_back(*controlName(b));
+    ++i;
+    if (b == ctl::EOT) inBatch_[d] = false;
+    if (b == ctl::RS && fromReceiver) afterRs_[d] = true;
+    if (b == ctl::ENQ && fromReceiver) i = startInfoRecord(pending_[d], bytes, i, parts);
+    return i;
+}
+
 std::string TraceFormatter::annotate(std::size_t d, bool fromReceiver, Bytes bytes) {
     Parts parts;
     std::size_t i = 0;
@@ -200,12 +210,8 @@ std::string TraceFormatter::annotate(std::size_t d, bool fromReceiver, Bytes byt
         } else if ((b == ctl::SOH || b == ctl::STX) &&
                    (n - i < 3 || static_cast<std::uint8_t>(~bytes[i + 1]) == bytes[i + 2])) {
             i = startFrame(d, bytes, i, parts);
-        } else if (const auto name = controlName(b)) {
-            parts.push_back(*name);
-            ++i;
-            if (b == ctl::EOT) inBatch_[d] = false;
-            if (b == ctl::RS && fromReceiver) afterRs_[d] = true;
-            if (b == ctl::ENQ && fromReceiver) i = startInfoRecord(pending_[d], bytes, i, parts);
+        } else if (controlName(b)) {
+            i = takeControl(d, fromReceiver, bytes, i, parts);
         } else {
             i = takeText(bytes, i, parts);
         }

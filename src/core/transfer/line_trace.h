@@ -65,6 +65,7 @@ private:
     std::size_t startFrame(std::size_t d, Bytes bytes, std::size_t i, Parts& parts);
     static std::size_t startInfoRecord(Pending& pending, Bytes bytes, std::size_t i, Parts& parts);
     static std::size_t takeText(Bytes bytes, std::size_t i, Parts& parts);
+    std::size_t takeControl(std::size_t d, bool fromReceiver, Bytes bytes, std::size_t i, Parts& parts);
     // The part of a frame's content among the take bytes at i, which are
     // the frame's bytes from offset before on, is left out of the hex.
     void hideContent(std::size_t i, std::size_t before, std::size_t take, std::size_t frameSize);
@@ -75,7 +76,7 @@ private:
     TraceDetail detail_;
     std::array<Pending, 2> pending_{};
     std::array<bool, 2> afterRs_{};
-    std::array<bool, 2> inBatch_{};  // data blocks went since the last header or EOT
+    std::array<bool, 2> inBatch_{};                            // data blocks went since the last header or EOT
     std::vector<std::pair<std::size_t, std::size_t>> hidden_;  // of the burst being formatted
 };
 

@@ -88,8 +88,8 @@ std::vector<LineBurst> uploadBursts(const Bytes& file) {
     SimulatedStb stb(rig.link, {"--start", "app", "--upload-file", rig.dir.write("stb.bin", file).string()});
     stb.command("upload");
     rig.engine.setState(EngineState::UploadArm);
-    EXPECT_TRUE(rig.loop.runUntil(
-        [&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 600000));
+    EXPECT_TRUE(
+        rig.loop.runUntil([&] { return rig.listener.has(EngineState::UploadEnd, EngineEvent::UploadEnded); }, 600000));
     const auto got = rig.buffer->contents();
     EXPECT_EQ(Bytes(got.begin(), got.end()), file);
     return rig.capture.bursts;
@@ -114,9 +114,9 @@ TraceRecorder recut(const std::vector<LineBurst>& bursts, std::mt19937& rng) {
 }
 
 struct TraceLine {
-    std::string prefix;                 // time and direction
-    std::vector<Bytes> shown;           // the runs of bytes in hex, between the counts
-    std::size_t counted = 0;            // bytes left out as "[N data bytes]"
+    std::string prefix;        // time and direction
+    std::vector<Bytes> shown;  // the runs of bytes in hex, between the counts
+    std::size_t counted = 0;   // bytes left out as "[N data bytes]"
     std::string annotation;
 };
 
@@ -211,8 +211,8 @@ TEST(TraceWithoutData, ADownloadedFileLeavesNoRunOfItsBytesInTheTrace) {
     std::mt19937 rng(20261210);
     // Sizes around a block, and (once) past the sequence's wrap: a block 0 of data.
     const std::size_t wrapped = 256 * 1024 + 1 + rng() % 3000;
-    for (const std::size_t size : {std::size_t{40}, std::size_t{1024}, std::size_t{2049},
-                                   std::size_t{1 + rng() % 20000}, wrapped}) {
+    for (const std::size_t size :
+         {std::size_t{40}, std::size_t{1024}, std::size_t{2049}, std::size_t{1 + rng() % 20000}, wrapped}) {
         for (const bool enq : {false, true}) {
             if (size == wrapped && enq) continue;
             SCOPED_TRACE(std::to_string(size) + (enq ? " ENQ" : " ACK"));
@@ -281,7 +281,8 @@ TEST(TraceWithoutData, ABlockInPiecesAndABlockZeroInsideTheBatchAreData) {
 TEST(TraceWithoutData, AFullTraceIsUnchanged) {
     TraceFormatter full, plain(TraceDetail::Full);
     const Bytes block = frameOf(9, 0x11);
-    EXPECT_EQ(full.line({1, LineDirection::ToReceiver, block}, 0), plain.line({1, LineDirection::ToReceiver, block}, 0));
+    EXPECT_EQ(full.line({1, LineDirection::ToReceiver, block}, 0),
+              plain.line({1, LineDirection::ToReceiver, block}, 0));
     EXPECT_THAT(full.line({2, LineDirection::ToReceiver, block}, 0), HasSubstr("02 09 f6 11 11 11"));
     EXPECT_EQ(TraceFormatter::header().find("data bytes"), std::string::npos);
 }
