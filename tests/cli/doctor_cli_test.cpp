@@ -349,7 +349,7 @@ private slots:
                     "      shown(open(sys.argv[3]).read()))\n",
                     zip, image, fullTrace});
         QVERIFY(scan.waitForFinished(30000));
-        const QStringList counts = QString::fromUtf8(scan.readAllStandardOutput()).split(' ');
+        const QStringList counts = QString::fromUtf8(scan.readAllStandardOutput()).trimmed().split(' ');
         QCOMPARE(counts.size(), 4);
         QVERIFY2(counts[0].toInt() > 1000 && counts[1].toInt() >= 10, qPrintable(counts.join(' ')));
         QCOMPARE(counts[2].toInt(), 0);
