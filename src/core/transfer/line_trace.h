@@ -103,7 +103,8 @@ public:
     std::size_t storedBytes() const { return stored_; }
     bool droppedAny() const { return dropped_; }
 
-    // The whole trace as text.
+    // The whole trace as text (WithoutData for what is kept for a support
+    // bundle: the file's content stays on the machine).
     std::string text(TraceDetail detail = TraceDetail::Full) const;
 
 private:
