@@ -21,7 +21,8 @@ void keepTransfer(const TransferRequest& request, const QString& port, const Rep
     r.fileSize = file.exists() ? file.size() : -1;
     r.summary = QString::fromStdString(view.summary());
     r.log = view.transcript();
-    const std::string text = trace.text();
+    // Nor in the trace: its data blocks without their content.
+    const std::string text = trace.text(TraceDetail::WithoutData);
     r.trace = QByteArray(text.data(), static_cast<qsizetype>(text.size()));
     TransferHistory(TransferHistory::defaultFolder()).record(r);
 }

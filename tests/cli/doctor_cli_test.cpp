@@ -288,6 +288,7 @@ private slots:
         QProcessEnvironment env = env_;
         env.insert("DORVANE_TRANSFERS_DIR", ring);
         const QString image = dir_.filePath("samples/app.img");
+        const QString fullTrace = dir_.filePath("cli-full.trace");  // asked for: every byte
         // Ten downloads on a port that is not there: kept (the port was
         // tried), and they fill the ring.
         for (int n = 0; n < 10; ++n) QCOMPARE(runCli({"download", "--port", "/dev/ttyNOWHERE9", image}, env).status, 1);
@@ -298,7 +299,7 @@ private slots:
             QVERIFY(fileBytes(ring + "/" + entry + "/receipt.txt").contains("File: app.img\n"));
         {
             SimProcess sim({"--rate", "0", "--at", "300:on", "--fault", "close@block:3"});
-            const CliRun r = runCli({"download", "--port", sim.path(), image}, env);
+            const CliRun r = runCli({"download", "--port", sim.path(), "--trace", fullTrace, image}, env);
             QCOMPARE(r.status, 1);
             QVERIFY2(r.err.contains("Serial Port Error!"), qPrintable(r.err));
         }
@@ -330,6 +331,29 @@ private slots:
         QVERIFY(listed.contains("\nTransfer port-error: 2048 bytes in "));
         QVERIFY(listed.contains("== trace.txt\n# line trace:"));
         QVERIFY(listed.contains("; STX block 2, CRC ok\n"));
+        QVERIFY(listed.contains(" [1024 data bytes] "));
+        // The image's bytes that went over the line (its first two blocks)
+        // are in the trace asked for, but in no trace of the bundle.
+        QProcess scan;
+        scan.start("python3",
+                   {"-c",
+                    "import sys, zipfile\n"
+                    "image = open(sys.argv[2], 'rb').read()[:2048]\n"
+                    "runs = {image[i:i + 16].hex(' ') for i in range(len(image) - 16)\n"
+                    "        if len(set(image[i:i + 16])) >= 8}\n"
+                    "def shown(text):\n"
+                    "    return sum(any(r in line.split(' ; ')[0] for r in runs) for line in text.splitlines())\n"
+                    "z = zipfile.ZipFile(sys.argv[1])\n"
+                    "traces = [n for n in z.namelist() if n.endswith('trace.txt')]\n"
+                    "print(len(runs), len(traces), sum(shown(z.read(n).decode()) for n in traces),\n"
+                    "      shown(open(sys.argv[3]).read()))\n",
+                    zip, image, fullTrace});
+        QVERIFY(scan.waitForFinished(30000));
+        const QStringList counts = QString::fromUtf8(scan.readAllStandardOutput()).trimmed().split(' ');
+        QCOMPARE(counts.size(), 4);
+        QVERIFY2(counts[0].toInt() > 1000 && counts[1].toInt() >= 10, qPrintable(counts.join(' ')));
+        QCOMPARE(counts[2].toInt(), 0);
+        QVERIFY2(counts[3].toInt() >= 2, qPrintable(counts.join(' ')));  // blocks 1 and 2
 
         // Switched off: nothing more is kept, here or in the data folder.
         const QDir data(dir_.filePath("data/Dorvane_QX/transfers"));

@@ -81,17 +81,50 @@ std::string describeFrame(std::span<const std::uint8_t> frame) {
     return s;
 }
 
-std::string TraceFormatter::header() {
-    return "# line trace: ms since the start, '>' to the STB, '<' from the STB, the bytes in hex ; what they are\n";
+std::string TraceFormatter::header(TraceDetail detail) {
+    std::string s =
+        "# line trace: ms since the start, '>' to the STB, '<' from the STB, the bytes in hex ; what they are\n";
+    if (detail == TraceDetail::WithoutData)
+        s += "# the data blocks' contents are left out: \"[N data bytes]\" stands for them\n";
+    return s;
 }
 
-std::size_t TraceFormatter::continuePending(Pending& pending, Bytes bytes, std::size_t i, Parts& parts) {
-    const std::size_t take = std::min(pending.expected - pending.bytes.size(), bytes.size() - i);
+void TraceFormatter::hideContent(std::size_t i, std::size_t before, std::size_t take, std::size_t frameSize) {
+    if (detail_ != TraceDetail::WithoutData) return;
+    const std::size_t from = std::max<std::size_t>(before, 3);
+    const std::size_t to = std::min(before + take, frameSize - 2);
+    if (from >= to) return;
+    const std::size_t begin = i + from - before, end = i + to - before;
+    if (!hidden_.empty() && hidden_.back().second == begin)
+        hidden_.back().second = end;
+    else
+        hidden_.emplace_back(begin, end);
+}
+
+bool TraceFormatter::batchHeader(std::size_t d, Bytes frame) const {
+    if (frame[1] != 0 || inBatch_[d]) return false;
+    // A name, NUL, its fields (size, ...), and zeros to the end; or only zeros.
+    const auto data = frame.subspan(3, frame.size() - 5);
+    auto it = std::find_if_not(data.begin(), data.end(), printable);
+    if (it != data.begin()) {
+        if (it == data.end() || *it != 0) return false;
+        it = std::find_if_not(it + 1, data.end(), printable);
+    }
+    return std::all_of(it, data.end(), [](std::uint8_t b) { return b == 0; });
+}
+
+std::size_t TraceFormatter::continuePending(std::size_t d, Bytes bytes, std::size_t i, Parts& parts) {
+    Pending& pending = pending_[d];
+    const std::size_t before = pending.bytes.size();
+    const std::size_t take = std::min(pending.expected - before, bytes.size() - i);
     pending.bytes.insert(pending.bytes.end(), bytes.begin() + static_cast<std::ptrdiff_t>(i),
                          bytes.begin() + static_cast<std::ptrdiff_t>(i + take));
+    // A block in pieces goes without its content, its header too.
+    if (!pending.record) hideContent(i, before, take, pending.expected);
     if (pending.bytes.size() == pending.expected) {
         parts.push_back(pending.record ? "information record ends (" + plural(pending.expected, "byte") + ")"
                                        : "end of " + describeFrame(pending.bytes));
+        if (!pending.record && pending.bytes[1] != 0) inBatch_[d] = true;
         pending = Pending{};
     } else {
         parts.push_back((pending.record ? "information record continues (" : "block continues (") +
@@ -100,16 +133,21 @@ std::size_t TraceFormatter::continuePending(Pending& pending, Bytes bytes, std::
     return i + take;
 }
 
-std::size_t TraceFormatter::startFrame(Pending& pending, Bytes bytes, std::size_t i, Parts& parts) {
+std::size_t TraceFormatter::startFrame(std::size_t d, Bytes bytes, std::size_t i, Parts& parts) {
     const std::size_t n = bytes.size();
     const std::uint8_t b = bytes[i];
     const std::size_t size = b == ctl::SOH ? kShortBlockFrameSize : kBlockFrameSize;
     if (n - i >= size) {
-        parts.push_back(describeFrame(bytes.subspan(i, size)));
+        const auto frame = bytes.subspan(i, size);
+        if (!batchHeader(d, frame)) hideContent(i, 0, size, size);
+        if (frame[1] != 0) inBatch_[d] = true;
+        parts.push_back(describeFrame(frame));
         return i + size;
     }
+    Pending& pending = pending_[d];
     pending.bytes.assign(bytes.begin() + static_cast<std::ptrdiff_t>(i), bytes.end());
     pending.expected = size;
+    hideContent(i, 0, n - i, size);
     std::string start = std::string(b == ctl::SOH ? "SOH" : "STX") + " block";
     if (n - i >= 2) start += " " + std::to_string(bytes[i + 1]);
     parts.push_back(start + " starts (" + std::to_string(n - i) + "/" + std::to_string(size) + " bytes)");
@@ -144,17 +182,24 @@ std::size_t TraceFormatter::takeText(Bytes bytes, std::size_t i, Parts& parts) {
     return j;
 }
 
-std::string TraceFormatter::annotate(LineDirection direction, std::span<const std::uint8_t> bytes) {
-    const std::size_t d = index(direction);
-    const bool fromReceiver = direction == LineDirection::FromReceiver;
-    Pending& pending = pending_[d];
+std::size_t TraceFormatter::takeControl(std::size_t d, bool fromReceiver, Bytes bytes, std::size_t i, Parts& parts) {
+    const std::uint8_t b = bytes[i];
+    parts.push_back(*controlName(b));
+    ++i;
+    if (b == ctl::EOT) inBatch_[d] = false;
+    if (b == ctl::RS && fromReceiver) afterRs_[d] = true;
+    if (b == ctl::ENQ && fromReceiver) i = startInfoRecord(pending_[d], bytes, i, parts);
+    return i;
+}
+
+std::string TraceFormatter::annotate(std::size_t d, bool fromReceiver, Bytes bytes) {
     Parts parts;
     std::size_t i = 0;
     const std::size_t n = bytes.size();
     while (i < n) {
         const std::uint8_t b = bytes[i];
-        if (pending.expected > 0) {
-            i = continuePending(pending, bytes, i, parts);
+        if (pending_[d].expected > 0) {
+            i = continuePending(d, bytes, i, parts);
         } else if (afterRs_[d]) {
             afterRs_[d] = false;
             if (parts.empty())
@@ -164,12 +209,9 @@ std::string TraceFormatter::annotate(LineDirection direction, std::span<const st
             ++i;
         } else if ((b == ctl::SOH || b == ctl::STX) &&
                    (n - i < 3 || static_cast<std::uint8_t>(~bytes[i + 1]) == bytes[i + 2])) {
-            i = startFrame(pending, bytes, i, parts);
-        } else if (const auto name = controlName(b)) {
-            parts.push_back(*name);
-            ++i;
-            if (b == ctl::RS && fromReceiver) afterRs_[d] = true;
-            if (b == ctl::ENQ && fromReceiver) i = startInfoRecord(pending, bytes, i, parts);
+            i = startFrame(d, bytes, i, parts);
+        } else if (controlName(b)) {
+            i = takeControl(d, fromReceiver, bytes, i, parts);
         } else {
             i = takeText(bytes, i, parts);
         }
@@ -179,11 +221,27 @@ std::string TraceFormatter::annotate(LineDirection direction, std::span<const st
     return joined;
 }
 
+// The hex of the burst, the hidden ranges as their count.
+std::string TraceFormatter::hexOf(Bytes bytes) const {
+    std::string s;
+    std::size_t at = 0;
+    for (const auto& [begin, end] : hidden_) {
+        if (begin > at) s += (s.empty() ? "" : " ") + hex(bytes.subspan(at, begin - at));
+        s += (s.empty() ? "[" : " [") + std::to_string(end - begin) + " data bytes]";
+        at = end;
+    }
+    if (at < bytes.size()) s += (s.empty() ? "" : " ") + hex(bytes.subspan(at));
+    return s;
+}
+
 std::string TraceFormatter::line(const LineBurst& burst, Millis origin) {
     char prefix[32];
     std::snprintf(prefix, sizeof prefix, "%8" PRId64 " %c ", static_cast<std::int64_t>(burst.at - origin),
                   burst.direction == LineDirection::ToReceiver ? '>' : '<');
-    return prefix + hex(burst.bytes) + " ; " + annotate(burst.direction, burst.bytes) + "\n";
+    hidden_.clear();
+    const std::string what =
+        annotate(index(burst.direction), burst.direction == LineDirection::FromReceiver, burst.bytes);
+    return prefix + hexOf(burst.bytes) + " ; " + what + "\n";
 }
 
 // ---------------------------------------------------------------------------
@@ -209,9 +267,9 @@ void TraceRecorder::onLineBytes(LineDirection direction, std::span<const std::ui
     }
 }
 
-std::string TraceRecorder::text() const {
-    TraceFormatter formatter;
-    std::string s = TraceFormatter::header();
+std::string TraceRecorder::text(TraceDetail detail) const {
+    TraceFormatter formatter(detail);
+    std::string s = TraceFormatter::header(detail);
     if (dropped_) s += "# the oldest bytes were dropped to keep the trace within its bound\n";
     for (const LineBurst& b : bursts_) s += formatter.line(b, origin_);
     return s;

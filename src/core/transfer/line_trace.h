@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/serial/tracing_link.h"
@@ -20,6 +21,12 @@ struct LineBurst {
     std::vector<std::uint8_t> bytes;
 };
 
+// How much of the line a trace shows.
+enum class TraceDetail {
+    Full,         // every byte
+    WithoutData,  // the data blocks' contents as "[1024 data bytes]": the file's content stays out
+};
+
 // Turns bursts into trace lines:
 //
 //   <ms since start> <'>' to the STB | '<' from it> <every byte in hex> ; <what they are>
@@ -28,9 +35,17 @@ struct LineBurst {
 // summarised by block number and CRC check (a block that spans several
 // bursts is summarised where it ends), the STB's information record and
 // text (the boot-console command) are marked.
+//
+// WithoutData keeps every line and its annotation but puts the count of a
+// data block's content bytes in place of their hex ("02 05 fa [1024 data
+// bytes] 3c 1a"); the frame's start, block number, complement and CRC
+// stay. A batch's header block (name and size) stays whole when it comes
+// in one burst; a block 0 inside a batch (the sequence wrapped) is data.
 class TraceFormatter {
 public:
-    static std::string header();
+    explicit TraceFormatter(TraceDetail detail = TraceDetail::Full) : detail_(detail) {}
+
+    static std::string header(TraceDetail detail = TraceDetail::Full);
     std::string line(const LineBurst& burst, Millis origin);
 
     // The name of a control byte ("ACK", "'C'"), or nothing.
@@ -42,16 +57,27 @@ private:
         std::size_t expected = 0;
         bool record = false;  // the information record after ENQ
     };
-    std::string annotate(LineDirection direction, std::span<const std::uint8_t> bytes);
-    // Each takes what it describes from bytes at i and returns where it stopped.
     using Bytes = std::span<const std::uint8_t>;
     using Parts = std::vector<std::string>;
-    static std::size_t continuePending(Pending& pending, Bytes bytes, std::size_t i, Parts& parts);
-    static std::size_t startFrame(Pending& pending, Bytes bytes, std::size_t i, Parts& parts);
+    std::string annotate(std::size_t d, bool fromReceiver, Bytes bytes);
+    // Each takes what it describes from bytes at i and returns where it stopped.
+    std::size_t continuePending(std::size_t d, Bytes bytes, std::size_t i, Parts& parts);
+    std::size_t startFrame(std::size_t d, Bytes bytes, std::size_t i, Parts& parts);
     static std::size_t startInfoRecord(Pending& pending, Bytes bytes, std::size_t i, Parts& parts);
     static std::size_t takeText(Bytes bytes, std::size_t i, Parts& parts);
+    std::size_t takeControl(std::size_t d, bool fromReceiver, Bytes bytes, std::size_t i, Parts& parts);
+    // The part of a frame's content among the take bytes at i, which are
+    // the frame's bytes from offset before on, is left out of the hex.
+    void hideContent(std::size_t i, std::size_t before, std::size_t take, std::size_t frameSize);
+    // A batch's header block (or its end), which may stay whole.
+    bool batchHeader(std::size_t d, Bytes frame) const;
+    std::string hexOf(Bytes bytes) const;
+
+    TraceDetail detail_;
     std::array<Pending, 2> pending_{};
     std::array<bool, 2> afterRs_{};
+    std::array<bool, 2> inBatch_{};                            // data blocks went since the last header or EOT
+    std::vector<std::pair<std::size_t, std::size_t>> hidden_;  // of the burst being formatted
 };
 
 // "SOH block 0 (header "app.img", 5120 bytes), CRC ok" for a whole frame.
@@ -77,8 +103,9 @@ public:
     std::size_t storedBytes() const { return stored_; }
     bool droppedAny() const { return dropped_; }
 
-    // The whole trace as text.
-    std::string text() const;
+    // The whole trace as text (WithoutData for what is kept for a support
+    // bundle: the file's content stays on the machine).
+    std::string text(TraceDetail detail = TraceDetail::Full) const;
 
 private:
     std::size_t limit_;

@@ -814,7 +814,8 @@ void CMainDialog::keepTransferRecord(TransferOutcome outcome, const QString& sum
     r.summary = summary;
     const QStringList all = logLines();
     r.log = all.mid(std::min<qsizetype>(logAtStart_, all.size()));
-    const std::string text = trace().text();
+    // The ring goes into support bundles: the line without the file's content.
+    const std::string text = trace().text(TraceDetail::WithoutData);
     r.trace = QByteArray(text.data(), static_cast<qsizetype>(text.size()));
     TransferHistory(transfersFolder()).record(r);
 }
@@ -881,7 +882,7 @@ void CMainDialog::saveSupportBundle() {
         options_.settingsApplication.isEmpty() ? Settings::defaultApplicationName() : options_.settingsApplication;
     inputs.transfersFolder = transfersFolder();
     inputs.windowLog = logLines();
-    const std::string trace = this->trace().text();
+    const std::string trace = this->trace().text(TraceDetail::WithoutData);
     if (!this->trace().bursts().empty())
         inputs.lastTrace = QByteArray(trace.data(), static_cast<qsizetype>(trace.size()));
     if (!filePath_.isEmpty()) inputs.userFiles << filePath_;
