@@ -7,9 +7,10 @@
 #   tools/idle_wakeups.sh [--settle S] [--seconds S] [--match NAME] -- COMMAND...
 #
 # COMMAND is started in the background (under Xvfb when no DISPLAY is set);
-# with --match the process measured is the newest one whose command line
-# holds NAME (under Wine the program runs in a process of its own, not the
-# one started), otherwise COMMAND's own process. Prints one line:
+# with --match the process measured is the newest one named NAME (its
+# first 15 characters, as the kernel keeps them; under Wine the program runs
+# in a process of its own, not the one started), otherwise COMMAND's own
+# process. Prints one line:
 #   wakeups/s=F threads=N seconds=S
 set -euo pipefail
 
@@ -40,7 +41,7 @@ fi
 started=$!
 cleanup() {
   kill "$started" 2> /dev/null || true
-  [ -n "$match" ] && pkill -f -- "$match" 2> /dev/null || true
+  [ -n "$match" ] && pkill -x -- "${match:0:15}" 2> /dev/null || true
   [ -n "$xvfb" ] && kill "$xvfb" 2> /dev/null || true
 }
 trap cleanup EXIT
@@ -48,7 +49,7 @@ trap cleanup EXIT
 sleep "$settle"
 pid=$started
 if [ -n "$match" ]; then
-  pid=$(pgrep -n -f -- "$match" || true)
+  pid=$(pgrep -n -x -- "${match:0:15}" || true)
   [ -n "$pid" ] || { echo "$0: no process matches $match" >&2; exit 1; }
 fi
 

@@ -86,8 +86,13 @@ public:
     static constexpr int kWriteErrorWindowMs = 1000;  // a second write error within this is fatal
     static constexpr int kDriverQueueSize = 4192;     // the driver's input and output queues (Windows)
     static constexpr int kWriteTimeoutMs = 2000;      // bound on one write (Windows)
-    static constexpr int kPollIntervalMs =
-        5;  // how often the driver's input queue is looked at where it is polled (Wine)
+    // Where the driver's input queue is polled (Wine): every kPollIntervalMs
+    // while the line is busy, every kIdlePollIntervalMs once nothing was
+    // sent or received for kQuietBeforeIdleMs (an idle window then wakes far
+    // less; the first byte after the quiet waits at most the longer interval).
+    static constexpr int kPollIntervalMs = 5;
+    static constexpr int kIdlePollIntervalMs = 50;
+    static constexpr int kQuietBeforeIdleMs = 300;
 
     explicit CSerialPort(QObject* parent = nullptr);
     ~CSerialPort() override;
@@ -145,7 +150,9 @@ private:
     std::unique_ptr<Device> device_;
     QTimer poll_;
     QWinEventNotifier* waitNotifier_ = nullptr;
-    bool polling_ = false;      // Wine: the queue is polled every kPollIntervalMs
+    bool polling_ = false;      // Wine: the queue is polled (see kPollIntervalMs)
+    QElapsedTimer lineActive_;  // since the last byte sent or received, where polled
+    void lineWasActive();
     bool waitPending_ = false;  // a WaitCommEvent is under way
 #else
     void onReadyRead();

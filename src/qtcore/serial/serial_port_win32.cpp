@@ -243,7 +243,8 @@ Status CSerialPort::open(const QString& name, const SerialLineSettings& line) {
     lastWriteError_.invalidate();
     open_ = true;
     if (polling_) {
-        poll_.start();
+        lineActive_.start();
+        poll_.start(kPollIntervalMs);
     } else {
         waitNotifier_->setEnabled(true);
         armWait();  // a wait the device refuses closes the port at once
@@ -275,6 +276,7 @@ std::size_t CSerialPort::write(std::span<const std::uint8_t> bytes) {
     OVERLAPPED& overlap = device_->write;
     ResetEvent(overlap.hEvent);
     DWORD written = 0;
+    lineWasActive();
     const BOOL started = WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, &overlap);
     if (finish(handle, overlap, started, written)) return written;
 
@@ -326,12 +328,23 @@ bool CSerialPort::readAvailable() {
         any = true;
         takeChunk(chunk.data(), got);
     }
+    if (any) lineWasActive();
     if (any && open_) notifyData();
     return more && open_;
 }
 
 void CSerialPort::poll() {
-    if (open_) readAvailable();
+    if (!open_) return;
+    readAvailable();
+    if (open_ && poll_.interval() != kIdlePollIntervalMs && lineActive_.isValid() &&
+        lineActive_.elapsed() > kQuietBeforeIdleMs)
+        poll_.setInterval(kIdlePollIntervalMs);
+}
+
+void CSerialPort::lineWasActive() {
+    if (!polling_) return;
+    lineActive_.start();
+    if (poll_.interval() != kPollIntervalMs) poll_.setInterval(kPollIntervalMs);
 }
 
 // Starts the wait for received characters. A wait that ends at once (the
