@@ -369,7 +369,7 @@ private slots:
         // Each input is refused, and for a reason of its own.
         QCOMPARE(std::set<std::string>(refusals.begin(), refusals.end()).size(), refusals.size());
         static const QRegularExpression places(QStringLiteral(
-            "\\$[\\w.\\[\\]]*|\\b(number|name|satellite|frequency|polarisation|serviceId|videoPid)\\b(?=:)"));
+            "(?<=[$\\x{27EB}])\\.[\\w.\\[\\]]+|\\$[\\w.\\[\\]]*|\\b(number|name|satellite|frequency|polarisation|serviceId|videoPid)\\b"));
         QStringList bad;
         for (const std::string& refused : refusals) {
             QVERIFY2(refused.rfind("not refused", 0) != 0, refused.c_str());

@@ -48,7 +48,7 @@ QByteArray csvBytes(const Rows& rows) {
 std::vector<std::string> csvImportRefusals(const ReceiverDatabase& database) {
     const Rows rows = csvRows(database);
     const QByteArray header = csvBytes(rows.mid(0, 1));
-    std::vector<std::string> out{refusal(header + "\r\n1,\xFF", ImportKind::Csv, database, "not UTF-8"),
+    std::vector<std::string> out{refusal(header + "\r\n1,\x80", ImportKind::Csv, database, "not UTF-8"),
                                  refusal("", ImportKind::Csv, database, "empty"),
                                  refusal(header + "\r\n\"1,a", ImportKind::Csv, database, "open quote"),
                                  refusal("number,name\r\n1,a", ImportKind::Csv, database, "no identity")};
@@ -162,7 +162,7 @@ const Edit kJsonEdits[] = {
 
 std::vector<std::string> jsonImportRefusals(const ReceiverDatabase& database) {
     const QByteArray json = databaseToJson(database);
-    std::vector<std::string> out{refusal("{\"a\": \"\xFF\"}", ImportKind::Json, database, "not UTF-8"),
+    std::vector<std::string> out{refusal("{\"a\": \"\x80\"}", ImportKind::Json, database, "not UTF-8"),
                                  refusal("{\"a\": ", ImportKind::Json, database, "not JSON"),
                                  refusal("[]", ImportKind::Json, database, "no object")};
     const QJsonObject root = QJsonDocument::fromJson(json).object();
