@@ -27,11 +27,11 @@
 #include "core/image/image_file.h"
 #include "core/image/inspection.h"
 #include "core/transfer/transfer_monitor.h"
+#include "import_refusals.h"
 #include "qtcore/app/core_text.h"
 #include "qtcore/doctor/connection_doctor.h"
 #include "qtcore/doctor/doctor_shown_text.h"
 #include "qtcore/exchange/channel_table_csv.h"
-#include "import_refusals.h"
 #include "support/image_builder.h"
 #include "support/pseudo_language.h"
 #include "support/temp_dir.h"
@@ -368,8 +368,9 @@ private slots:
         QCOMPARE(refusals.size(), std::size_t{46});
         // Each input is refused, and for a reason of its own.
         QCOMPARE(std::set<std::string>(refusals.begin(), refusals.end()).size(), refusals.size());
-        static const QRegularExpression places(QStringLiteral(
-            "(?<=[$\\x{27EB}])\\.[\\w.\\[\\]]+|\\$[\\w.\\[\\]]*|\\b(number|name|satellite|frequency|polarisation|serviceId|videoPid)\\b"));
+        static const QRegularExpression places(
+            QStringLiteral("(?<=[$\\x{27EB}])\\.[\\w.\\[\\]]+|\\$[\\w.\\[\\]]*|\\b(number|name|satellite|frequency|"
+                           "polarisation|serviceId|videoPid)\\b"));
         QStringList bad;
         for (const std::string& refused : refusals) {
             QVERIFY2(refused.rfind("not refused", 0) != 0, refused.c_str());
@@ -381,7 +382,8 @@ private slots:
         // Without a translation they are shown as the import said them.
         QCoreApplication::removeTranslator(&pseudo_);
         const std::vector<std::string> english = test::jsonImportRefusals(*db);
-        for (const std::string& refused : test::csvImportRefusals(*db)) QCOMPARE(coreText(refused).toStdString(), refused);
+        for (const std::string& refused : test::csvImportRefusals(*db))
+            QCOMPARE(coreText(refused).toStdString(), refused);
         for (const std::string& refused : english) QCOMPARE(coreText(refused).toStdString(), refused);
         QVERIFY(QCoreApplication::installTranslator(&pseudo_));
     }

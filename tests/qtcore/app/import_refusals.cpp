@@ -53,8 +53,8 @@ std::vector<std::string> csvImportRefusals(const ReceiverDatabase& database) {
                                  refusal(header + "\r\n\"1,a", ImportKind::Csv, database, "open quote"),
                                  refusal("number,name\r\n1,a", ImportKind::Csv, database, "no identity")};
     const std::pair<Column, QString> broken[] = {
-        {Satellite, QStringLiteral("x")},    {Frequency, QStringLiteral("x")},   {Polarisation, QStringLiteral("Q")},
-        {ServiceId, QStringLiteral("x")},    {Number, QStringLiteral("x")},      {ServiceId, QStringLiteral("65000")},
+        {Satellite, QStringLiteral("x")},       {Frequency, QStringLiteral("x")}, {Polarisation, QStringLiteral("Q")},
+        {ServiceId, QStringLiteral("x")},       {Number, QStringLiteral("x")},    {ServiceId, QStringLiteral("65000")},
         {Name, QString(100, QLatin1Char('n'))}, {Name, QStringLiteral("\u20AC")}, {VideoPid, QStringLiteral("x")}};
     for (const auto& [column, value] : broken) {
         Rows changed = rows.mid(0, 2);
