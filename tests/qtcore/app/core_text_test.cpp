@@ -365,7 +365,7 @@ private slots:
         std::vector<std::string> refusals = test::csvImportRefusals(*db);
         const std::vector<std::string> json = test::jsonImportRefusals(*db);
         refusals.insert(refusals.end(), json.begin(), json.end());
-        QCOMPARE(refusals.size(), std::size_t{46});
+        QCOMPARE(refusals.size(), std::size_t{47});
         // Each input is refused, and for a reason of its own.
         QCOMPARE(std::set<std::string>(refusals.begin(), refusals.end()).size(), refusals.size());
         static const QRegularExpression places(

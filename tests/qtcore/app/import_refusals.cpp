@@ -7,7 +7,9 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
+#include "core/database/blob_shape.h"
 #include "core/database/channel_data_document.h"
 #include "core/database/receiver_database.h"
 #include "qtcore/exchange/channel_data_json.h"
@@ -18,9 +20,11 @@ namespace dorvane::test {
 
 namespace {
 
-std::string refusal(const QByteArray& bytes, ImportKind kind, const ReceiverDatabase& database, const char* what) {
+std::string refusal(const QByteArray& bytes, ImportKind kind, const ReceiverDatabase& database, const char* what,
+                    BlobLosses losses = {}) {
     ChannelDataDocument document;
     document.database() = database;
+    document.setLosses(std::move(losses));
     const Result<ImportReport> imported = importChannelData(bytes, kind, document);
     return imported.ok() ? std::string("not refused: ") + what : imported.message();
 }
@@ -62,6 +66,10 @@ std::vector<std::string> csvImportRefusals(const ReceiverDatabase& database) {
         out.push_back(refusal(csvBytes(changed), ImportKind::Csv, database, "a bad field"));
     }
     out.push_back(refusal(csvBytes(rows.mid(0, 2) + rows.mid(1, 1)), ImportKind::Csv, database, "a row twice"));
+    // A sound table, but the open file cannot be written back whole.
+    BlobLosses losses;
+    losses.bytesBehindSections = 7;
+    out.push_back(refusal(csvBytes(rows), ImportKind::Csv, database, "a lossy file", losses));
     // Two channels in the same place: a row without a number cannot tell them apart.
     auto twins = std::make_unique<ReceiverDatabase>(database);
     const int first = rows[1][Number].toInt();
