@@ -1409,6 +1409,168 @@
         <translation>إذاعة</translation>
     </message>
     <message>
+        <source>line %1, column %2: not UTF-8 text (byte 0x%3); save the file as UTF-8</source>
+        <translation>السطر %1، العمود %2: ليس نصًا بترميز UTF-8 (البايت 0x%3)؛ احفظ الملف بترميز UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: no header row</source>
+        <translation>السطر 1: لا يوجد صف عناوين</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>السطر %1: حقل بين علامتي اقتباس لم يُغلق</translation>
+    </message>
+    <message>
+        <source>line 1: no &quot;%1&quot; column; a row finds its channel by satellite, frequency, polarisation and serviceId</source>
+        <extracomment>%1: a column&apos;s name (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>السطر 1: لا يوجد عمود «%1»؛ يجد الصف قناته بالأعمدة satellite وfrequency وpolarisation وserviceId</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <extracomment>%2: a column&apos;s name, %3: what is wrong with its value.</extracomment>
+        <translation>السطر %1، %2: %3</translation>
+    </message>
+    <message>
+        <source>expected a satellite number %1..%2</source>
+        <translation>المتوقع رقم قمر %1..%2</translation>
+    </message>
+    <message>
+        <source>expected a channel number %1..%2</source>
+        <translation>المتوقع رقم قناة %1..%2</translation>
+    </message>
+    <message>
+        <source>expected an integer %1..%2</source>
+        <translation>المتوقع عدد صحيح %1..%2</translation>
+    </message>
+    <message>
+        <source>expected V(R) or H(L)</source>
+        <translation>المتوقع V(R) أو H(L)</translation>
+    </message>
+    <message>
+        <source>line %1: no channel has %2; the channel data changed since the table was made, or the row was edited there</source>
+        <translation>السطر %1: لا قناة لها %2؛ تغيرت بيانات القنوات منذ إنشاء الجدول، أو عُدّل الصف فيه</translation>
+    </message>
+    <message>
+        <source>line %1: channels %2 all have %3; the number column must name one of them</source>
+        <translation>السطر %1: للقنوات %2 كلها %3؛ يجب أن يسمّي العمود number إحداها</translation>
+    </message>
+    <message>
+        <source>satellite %1, %2 MHz %3, service id %4</source>
+        <extracomment>Where a channel is: &quot;satellite 1, 11494 MHz H(L), service id 28006&quot;.</extracomment>
+        <translation>القمر %1، %2 MHz %3، معرّف الخدمة %4</translation>
+    </message>
+    <message>
+        <source>line %1: channel %2 given twice (line %3)</source>
+        <translation>السطر %1: القناة %2 مذكورة مرتين (السطر %3)</translation>
+    </message>
+    <message>
+        <source>the name holds a character the file cannot store (only Latin-1, no NUL)</source>
+        <translation>يحوي الاسم حرفًا لا يستطيع الملف حفظه (Latin-1 فقط، بلا NUL)</translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>الاسم أطول من %1 حرفًا</translation>
+    </message>
+    <message>
+        <source>an unterminated name fills all %1 bytes of its field and has no tail</source>
+        <translation>الاسم غير المنتهي يملأ كل بايتات حقله الـ %1 ولا ذيل له</translation>
+    </message>
+    <message>
+        <source>the name and its tail do not fit the %1-byte field</source>
+        <translation>لا يتسع الحقل ذو %1 بايت للاسم وذيله</translation>
+    </message>
+    <message>
+        <source>$: not valid JSON at byte %1 (line %2): %3</source>
+        <extracomment>%3: what Qt says is wrong with the JSON (Qt&apos;s own translation).</extracomment>
+        <translation>$: ليس JSON صالحًا عند البايت %1 (السطر %2): %3</translation>
+    </message>
+    <message>
+        <source>$: expected an object</source>
+        <translation>$: المتوقع كائن</translation>
+    </message>
+    <message>
+        <source>$%1: %2</source>
+        <extracomment>$%1: a place in the JSON (&quot;$.channels[3].name&quot;), %2: what is wrong there.</extracomment>
+        <translation>$%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <extracomment>A refusal and the line of the JSON file where its record begins.</extracomment>
+        <translation>%1 (السطر %2)</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>المتوقع كائن</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>المتوقع مصفوفة</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <extracomment>A value the JSON must have and does not.</extracomment>
+        <translation>مفقود</translation>
+    </message>
+    <message>
+        <source>expected a string</source>
+        <translation>المتوقع سلسلة نصية</translation>
+    </message>
+    <message>
+        <source>expected a string of hex digits</source>
+        <translation>المتوقع سلسلة من أرقام ست عشرية</translation>
+    </message>
+    <message>
+        <source>expected hex digits</source>
+        <translation>المتوقع أرقام ست عشرية</translation>
+    </message>
+    <message>
+        <source>expected an even number of hex digits</source>
+        <translation>المتوقع عدد زوجي من الأرقام الست عشرية</translation>
+    </message>
+    <message>
+        <source>expected %1 bytes</source>
+        <translation>المتوقع %1 بايت</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>المتوقع true أو false</translation>
+    </message>
+    <message>
+        <source>a kind-1 prefix holds at most 272 bytes</source>
+        <translation>البادئة من النوع 1 تسع 272 بايت على الأكثر</translation>
+    </message>
+    <message>
+        <source>this data cannot be written back whole: %1</source>
+        <translation>لا يمكن إعادة كتابة هذه البيانات كاملة: %1</translation>
+    </message>
+    <message>
+        <source>more entries than the header&apos;s satelliteCount (%1)</source>
+        <extracomment>satelliteCount: the key of the JSON&apos;s header, as the file has it.</extracomment>
+        <translation>مدخلات أكثر من satelliteCount في الترويسة (%1)</translation>
+    </message>
+    <message>
+        <source>given twice</source>
+        <translation>مذكور مرتين</translation>
+    </message>
+    <message>
+        <source>more than %1 members</source>
+        <translation>أكثر من %1 عضوًا</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not on satellite %5</source>
+        <extracomment>A channel&apos;s transponder is not where the channel says: %3 its polarisation (V(R) or H(L)).</extracomment>
+        <translation>المرسل %1 هو %2 MHz %3 على القمر %4، لا على القمر %5</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5 MHz</source>
+        <translation>المرسل %1 هو %2 MHz %3 على القمر %4، لا %5 MHz</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5</source>
+        <extracomment>%5: the polarisation the channel gives, as the file has it.</extracomment>
+        <translation>المرسل %1 هو %2 MHz %3 على القمر %4، لا %5</translation>
+    </message>
+    <message>
         <source>Checking %1: %2 (--port chooses another).</source>
         <translation>يجري فحص %1: %2 (يختار --port منفذًا آخر).</translation>
     </message>

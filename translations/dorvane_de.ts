@@ -1409,6 +1409,168 @@
         <translation>Radio</translation>
     </message>
     <message>
+        <source>line %1, column %2: not UTF-8 text (byte 0x%3); save the file as UTF-8</source>
+        <translation>Zeile %1, Spalte %2: kein UTF-8-Text (Byte 0x%3); speichern Sie die Datei als UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: no header row</source>
+        <translation>Zeile 1: keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>Zeile %1: ein Feld in Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>line 1: no &quot;%1&quot; column; a row finds its channel by satellite, frequency, polarisation and serviceId</source>
+        <extracomment>%1: a column&apos;s name (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>Zeile 1: keine Spalte „%1“; eine Zeile findet ihren Kanal über satellite, frequency, polarisation und serviceId</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <extracomment>%2: a column&apos;s name, %3: what is wrong with its value.</extracomment>
+        <translation>Zeile %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>expected a satellite number %1..%2</source>
+        <translation>erwartet: eine Satellitennummer %1..%2</translation>
+    </message>
+    <message>
+        <source>expected a channel number %1..%2</source>
+        <translation>erwartet: eine Kanalnummer %1..%2</translation>
+    </message>
+    <message>
+        <source>expected an integer %1..%2</source>
+        <translation>erwartet: eine ganze Zahl %1..%2</translation>
+    </message>
+    <message>
+        <source>expected V(R) or H(L)</source>
+        <translation>erwartet: V(R) oder H(L)</translation>
+    </message>
+    <message>
+        <source>line %1: no channel has %2; the channel data changed since the table was made, or the row was edited there</source>
+        <translation>Zeile %1: kein Kanal hat %2; die Kanaldaten haben sich geändert, seit die Tabelle erstellt wurde, oder die Zeile wurde dort bearbeitet</translation>
+    </message>
+    <message>
+        <source>line %1: channels %2 all have %3; the number column must name one of them</source>
+        <translation>Zeile %1: die Kanäle %2 haben alle %3; die Spalte number muss einen von ihnen nennen</translation>
+    </message>
+    <message>
+        <source>satellite %1, %2 MHz %3, service id %4</source>
+        <extracomment>Where a channel is: &quot;satellite 1, 11494 MHz H(L), service id 28006&quot;.</extracomment>
+        <translation>Satellit %1, %2 MHz %3, Service-ID %4</translation>
+    </message>
+    <message>
+        <source>line %1: channel %2 given twice (line %3)</source>
+        <translation>Zeile %1: Kanal %2 doppelt angegeben (Zeile %3)</translation>
+    </message>
+    <message>
+        <source>the name holds a character the file cannot store (only Latin-1, no NUL)</source>
+        <translation>der Name enthält ein Zeichen, das die Datei nicht speichern kann (nur Latin-1, kein NUL)</translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>der Name ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>an unterminated name fills all %1 bytes of its field and has no tail</source>
+        <translation>ein Name ohne Abschluss füllt alle %1 Bytes seines Felds und hat keinen Rest</translation>
+    </message>
+    <message>
+        <source>the name and its tail do not fit the %1-byte field</source>
+        <translation>der Name und sein Rest passen nicht in das %1-Byte-Feld</translation>
+    </message>
+    <message>
+        <source>$: not valid JSON at byte %1 (line %2): %3</source>
+        <extracomment>%3: what Qt says is wrong with the JSON (Qt&apos;s own translation).</extracomment>
+        <translation>$: kein gültiges JSON bei Byte %1 (Zeile %2): %3</translation>
+    </message>
+    <message>
+        <source>$: expected an object</source>
+        <translation>$: erwartet: ein Objekt</translation>
+    </message>
+    <message>
+        <source>$%1: %2</source>
+        <extracomment>$%1: a place in the JSON (&quot;$.channels[3].name&quot;), %2: what is wrong there.</extracomment>
+        <translation>$%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <extracomment>A refusal and the line of the JSON file where its record begins.</extracomment>
+        <translation>%1 (Zeile %2)</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>erwartet: ein Objekt</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>erwartet: ein Array</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <extracomment>A value the JSON must have and does not.</extracomment>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>expected a string</source>
+        <translation>erwartet: eine Zeichenkette</translation>
+    </message>
+    <message>
+        <source>expected a string of hex digits</source>
+        <translation>erwartet: eine Zeichenkette aus Hex-Ziffern</translation>
+    </message>
+    <message>
+        <source>expected hex digits</source>
+        <translation>erwartet: Hex-Ziffern</translation>
+    </message>
+    <message>
+        <source>expected an even number of hex digits</source>
+        <translation>erwartet: eine gerade Anzahl Hex-Ziffern</translation>
+    </message>
+    <message>
+        <source>expected %1 bytes</source>
+        <translation>erwartet: %1 Bytes</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>erwartet: true oder false</translation>
+    </message>
+    <message>
+        <source>a kind-1 prefix holds at most 272 bytes</source>
+        <translation>ein Vorspann der Art 1 fasst höchstens 272 Bytes</translation>
+    </message>
+    <message>
+        <source>this data cannot be written back whole: %1</source>
+        <translation>diese Daten können nicht vollständig zurückgeschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>more entries than the header&apos;s satelliteCount (%1)</source>
+        <extracomment>satelliteCount: the key of the JSON&apos;s header, as the file has it.</extracomment>
+        <translation>mehr Einträge als satelliteCount im Kopf (%1)</translation>
+    </message>
+    <message>
+        <source>given twice</source>
+        <translation>doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>more than %1 members</source>
+        <translation>mehr als %1 Mitglieder</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not on satellite %5</source>
+        <extracomment>A channel&apos;s transponder is not where the channel says: %3 its polarisation (V(R) or H(L)).</extracomment>
+        <translation>Transponder %1 ist %2 MHz %3 auf Satellit %4, nicht auf Satellit %5</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5 MHz</source>
+        <translation>Transponder %1 ist %2 MHz %3 auf Satellit %4, nicht %5 MHz</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5</source>
+        <extracomment>%5: the polarisation the channel gives, as the file has it.</extracomment>
+        <translation>Transponder %1 ist %2 MHz %3 auf Satellit %4, nicht %5</translation>
+    </message>
+    <message>
         <source>Checking %1: %2 (--port chooses another).</source>
         <translation>Prüfe %1: %2 (--port wählt einen anderen).</translation>
     </message>

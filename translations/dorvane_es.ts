@@ -1409,6 +1409,168 @@
         <translation>Radio</translation>
     </message>
     <message>
+        <source>line %1, column %2: not UTF-8 text (byte 0x%3); save the file as UTF-8</source>
+        <translation>línea %1, columna %2: no es texto UTF-8 (byte 0x%3); guarde el archivo como UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: no header row</source>
+        <translation>línea 1: no hay fila de encabezado</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>línea %1: un campo entre comillas no está cerrado</translation>
+    </message>
+    <message>
+        <source>line 1: no &quot;%1&quot; column; a row finds its channel by satellite, frequency, polarisation and serviceId</source>
+        <extracomment>%1: a column&apos;s name (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>línea 1: no hay columna &quot;%1&quot;; una fila encuentra su canal por satellite, frequency, polarisation y serviceId</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <extracomment>%2: a column&apos;s name, %3: what is wrong with its value.</extracomment>
+        <translation>línea %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>expected a satellite number %1..%2</source>
+        <translation>se esperaba un número de satélite %1..%2</translation>
+    </message>
+    <message>
+        <source>expected a channel number %1..%2</source>
+        <translation>se esperaba un número de canal %1..%2</translation>
+    </message>
+    <message>
+        <source>expected an integer %1..%2</source>
+        <translation>se esperaba un entero %1..%2</translation>
+    </message>
+    <message>
+        <source>expected V(R) or H(L)</source>
+        <translation>se esperaba V(R) o H(L)</translation>
+    </message>
+    <message>
+        <source>line %1: no channel has %2; the channel data changed since the table was made, or the row was edited there</source>
+        <translation>línea %1: ningún canal tiene %2; los datos de canales cambiaron desde que se hizo la tabla, o la fila se editó en ella</translation>
+    </message>
+    <message>
+        <source>line %1: channels %2 all have %3; the number column must name one of them</source>
+        <translation>línea %1: los canales %2 tienen todos %3; la columna number debe nombrar uno de ellos</translation>
+    </message>
+    <message>
+        <source>satellite %1, %2 MHz %3, service id %4</source>
+        <extracomment>Where a channel is: &quot;satellite 1, 11494 MHz H(L), service id 28006&quot;.</extracomment>
+        <translation>satélite %1, %2 MHz %3, ID de servicio %4</translation>
+    </message>
+    <message>
+        <source>line %1: channel %2 given twice (line %3)</source>
+        <translation>línea %1: canal %2 dado dos veces (línea %3)</translation>
+    </message>
+    <message>
+        <source>the name holds a character the file cannot store (only Latin-1, no NUL)</source>
+        <translation>el nombre contiene un carácter que el archivo no puede guardar (solo Latin-1, sin NUL)</translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>el nombre tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>an unterminated name fills all %1 bytes of its field and has no tail</source>
+        <translation>un nombre sin terminar llena los %1 bytes de su campo y no tiene cola</translation>
+    </message>
+    <message>
+        <source>the name and its tail do not fit the %1-byte field</source>
+        <translation>el nombre y su cola no caben en el campo de %1 bytes</translation>
+    </message>
+    <message>
+        <source>$: not valid JSON at byte %1 (line %2): %3</source>
+        <extracomment>%3: what Qt says is wrong with the JSON (Qt&apos;s own translation).</extracomment>
+        <translation>$: JSON no válido en el byte %1 (línea %2): %3</translation>
+    </message>
+    <message>
+        <source>$: expected an object</source>
+        <translation>$: se esperaba un objeto</translation>
+    </message>
+    <message>
+        <source>$%1: %2</source>
+        <extracomment>$%1: a place in the JSON (&quot;$.channels[3].name&quot;), %2: what is wrong there.</extracomment>
+        <translation>$%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <extracomment>A refusal and the line of the JSON file where its record begins.</extracomment>
+        <translation>%1 (línea %2)</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>se esperaba un objeto</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>se esperaba un array</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <extracomment>A value the JSON must have and does not.</extracomment>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>expected a string</source>
+        <translation>se esperaba una cadena</translation>
+    </message>
+    <message>
+        <source>expected a string of hex digits</source>
+        <translation>se esperaba una cadena de dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>expected hex digits</source>
+        <translation>se esperaban dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>expected an even number of hex digits</source>
+        <translation>se esperaba un número par de dígitos hexadecimales</translation>
+    </message>
+    <message>
+        <source>expected %1 bytes</source>
+        <translation>se esperaban %1 bytes</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>se esperaba true o false</translation>
+    </message>
+    <message>
+        <source>a kind-1 prefix holds at most 272 bytes</source>
+        <translation>un prefijo de tipo 1 contiene como máximo 272 bytes</translation>
+    </message>
+    <message>
+        <source>this data cannot be written back whole: %1</source>
+        <translation>estos datos no se pueden volver a escribir completos: %1</translation>
+    </message>
+    <message>
+        <source>more entries than the header&apos;s satelliteCount (%1)</source>
+        <extracomment>satelliteCount: the key of the JSON&apos;s header, as the file has it.</extracomment>
+        <translation>más entradas que el satelliteCount de la cabecera (%1)</translation>
+    </message>
+    <message>
+        <source>given twice</source>
+        <translation>dado dos veces</translation>
+    </message>
+    <message>
+        <source>more than %1 members</source>
+        <translation>más de %1 miembros</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not on satellite %5</source>
+        <extracomment>A channel&apos;s transponder is not where the channel says: %3 its polarisation (V(R) or H(L)).</extracomment>
+        <translation>el transpondedor %1 es %2 MHz %3 en el satélite %4, no en el satélite %5</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5 MHz</source>
+        <translation>el transpondedor %1 es %2 MHz %3 en el satélite %4, no %5 MHz</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5</source>
+        <extracomment>%5: the polarisation the channel gives, as the file has it.</extracomment>
+        <translation>el transpondedor %1 es %2 MHz %3 en el satélite %4, no %5</translation>
+    </message>
+    <message>
         <source>Checking %1: %2 (--port chooses another).</source>
         <translation>Comprobando %1: %2 (--port elige otro).</translation>
     </message>

@@ -1409,6 +1409,168 @@
         <translation>رادیو</translation>
     </message>
     <message>
+        <source>line %1, column %2: not UTF-8 text (byte 0x%3); save the file as UTF-8</source>
+        <translation>سطر %1، ستون %2: متن UTF-8 نیست (بایت 0x%3)؛ پرونده را با UTF-8 ذخیره کنید</translation>
+    </message>
+    <message>
+        <source>line 1: no header row</source>
+        <translation>سطر 1: سطر سرستون‌ها نیست</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>سطر %1: فیلدی داخل گیومه بسته نشده است</translation>
+    </message>
+    <message>
+        <source>line 1: no &quot;%1&quot; column; a row finds its channel by satellite, frequency, polarisation and serviceId</source>
+        <extracomment>%1: a column&apos;s name (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>سطر 1: ستون «%1» نیست؛ هر سطر کانالش را با satellite، frequency، polarisation و serviceId پیدا می‌کند</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <extracomment>%2: a column&apos;s name, %3: what is wrong with its value.</extracomment>
+        <translation>سطر %1، %2: %3</translation>
+    </message>
+    <message>
+        <source>expected a satellite number %1..%2</source>
+        <translation>شمارهٔ ماهواره‌ای در %1..%2 انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>expected a channel number %1..%2</source>
+        <translation>شمارهٔ کانالی در %1..%2 انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>expected an integer %1..%2</source>
+        <translation>عدد صحیحی در %1..%2 انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>expected V(R) or H(L)</source>
+        <translation>V(R) یا H(L) انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>line %1: no channel has %2; the channel data changed since the table was made, or the row was edited there</source>
+        <translation>سطر %1: هیچ کانالی %2 ندارد؛ داده‌های کانال از زمان ساخت جدول تغییر کرده یا سطر در آن ویرایش شده است</translation>
+    </message>
+    <message>
+        <source>line %1: channels %2 all have %3; the number column must name one of them</source>
+        <translation>سطر %1: کانال‌های %2 همه %3 دارند؛ ستون number باید یکی از آن‌ها را نام ببرد</translation>
+    </message>
+    <message>
+        <source>satellite %1, %2 MHz %3, service id %4</source>
+        <extracomment>Where a channel is: &quot;satellite 1, 11494 MHz H(L), service id 28006&quot;.</extracomment>
+        <translation>ماهوارهٔ %1، %2 MHz %3، شناسهٔ سرویس %4</translation>
+    </message>
+    <message>
+        <source>line %1: channel %2 given twice (line %3)</source>
+        <translation>سطر %1: کانال %2 دو بار آمده است (سطر %3)</translation>
+    </message>
+    <message>
+        <source>the name holds a character the file cannot store (only Latin-1, no NUL)</source>
+        <translation>نام نویسه‌ای دارد که پرونده نمی‌تواند نگه دارد (فقط Latin-1، بدون NUL)</translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>نام بلندتر از %1 نویسه است</translation>
+    </message>
+    <message>
+        <source>an unterminated name fills all %1 bytes of its field and has no tail</source>
+        <translation>نام بی‌پایان همهٔ %1 بایت فیلدش را پر می‌کند و دنباله ندارد</translation>
+    </message>
+    <message>
+        <source>the name and its tail do not fit the %1-byte field</source>
+        <translation>نام و دنباله‌اش در فیلد %1 بایتی جا نمی‌شوند</translation>
+    </message>
+    <message>
+        <source>$: not valid JSON at byte %1 (line %2): %3</source>
+        <extracomment>%3: what Qt says is wrong with the JSON (Qt&apos;s own translation).</extracomment>
+        <translation>$: JSON معتبر نیست در بایت %1 (سطر %2): %3</translation>
+    </message>
+    <message>
+        <source>$: expected an object</source>
+        <translation>$: یک شیء انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>$%1: %2</source>
+        <extracomment>$%1: a place in the JSON (&quot;$.channels[3].name&quot;), %2: what is wrong there.</extracomment>
+        <translation>$%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <extracomment>A refusal and the line of the JSON file where its record begins.</extracomment>
+        <translation>%1 (سطر %2)</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>یک شیء انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>یک آرایه انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <extracomment>A value the JSON must have and does not.</extracomment>
+        <translation>وجود ندارد</translation>
+    </message>
+    <message>
+        <source>expected a string</source>
+        <translation>یک رشته انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>expected a string of hex digits</source>
+        <translation>رشته‌ای از رقم‌های مبنای شانزده انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>expected hex digits</source>
+        <translation>رقم‌های مبنای شانزده انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>expected an even number of hex digits</source>
+        <translation>تعداد زوجی رقم مبنای شانزده انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>expected %1 bytes</source>
+        <translation>%1 بایت انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>true یا false انتظار می‌رفت</translation>
+    </message>
+    <message>
+        <source>a kind-1 prefix holds at most 272 bytes</source>
+        <translation>پیشوند نوع 1 حداکثر 272 بایت جا دارد</translation>
+    </message>
+    <message>
+        <source>this data cannot be written back whole: %1</source>
+        <translation>این داده‌ها را نمی‌توان کامل بازنویسی کرد: %1</translation>
+    </message>
+    <message>
+        <source>more entries than the header&apos;s satelliteCount (%1)</source>
+        <extracomment>satelliteCount: the key of the JSON&apos;s header, as the file has it.</extracomment>
+        <translation>مدخل‌هایی بیش از satelliteCount سرآیند (%1)</translation>
+    </message>
+    <message>
+        <source>given twice</source>
+        <translation>دو بار آمده است</translation>
+    </message>
+    <message>
+        <source>more than %1 members</source>
+        <translation>بیش از %1 عضو</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not on satellite %5</source>
+        <extracomment>A channel&apos;s transponder is not where the channel says: %3 its polarisation (V(R) or H(L)).</extracomment>
+        <translation>ترنسپاندر %1، %2 MHz %3 روی ماهوارهٔ %4 است، نه روی ماهوارهٔ %5</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5 MHz</source>
+        <translation>ترنسپاندر %1، %2 MHz %3 روی ماهوارهٔ %4 است، نه %5 MHz</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5</source>
+        <extracomment>%5: the polarisation the channel gives, as the file has it.</extracomment>
+        <translation>ترنسپاندر %1، %2 MHz %3 روی ماهوارهٔ %4 است، نه %5</translation>
+    </message>
+    <message>
         <source>Checking %1: %2 (--port chooses another).</source>
         <translation>در حال بررسی %1: %2 (--port درگاه دیگری برمی‌گزیند).</translation>
     </message>

@@ -1409,6 +1409,168 @@
         <translation>Radio</translation>
     </message>
     <message>
+        <source>line %1, column %2: not UTF-8 text (byte 0x%3); save the file as UTF-8</source>
+        <translation>ligne %1, colonne %2 : pas du texte UTF-8 (octet 0x%3) ; enregistrez le fichier en UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: no header row</source>
+        <translation>ligne 1 : pas de ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>ligne %1 : un champ entre guillemets n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>line 1: no &quot;%1&quot; column; a row finds its channel by satellite, frequency, polarisation and serviceId</source>
+        <extracomment>%1: a column&apos;s name (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>ligne 1 : pas de colonne « %1 » ; une ligne trouve sa chaîne par satellite, frequency, polarisation et serviceId</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <extracomment>%2: a column&apos;s name, %3: what is wrong with its value.</extracomment>
+        <translation>ligne %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>expected a satellite number %1..%2</source>
+        <translation>attendu : un numéro de satellite %1..%2</translation>
+    </message>
+    <message>
+        <source>expected a channel number %1..%2</source>
+        <translation>attendu : un numéro de chaîne %1..%2</translation>
+    </message>
+    <message>
+        <source>expected an integer %1..%2</source>
+        <translation>attendu : un entier %1..%2</translation>
+    </message>
+    <message>
+        <source>expected V(R) or H(L)</source>
+        <translation>attendu : V(R) ou H(L)</translation>
+    </message>
+    <message>
+        <source>line %1: no channel has %2; the channel data changed since the table was made, or the row was edited there</source>
+        <translation>ligne %1 : aucune chaîne n&apos;a %2 ; les données des chaînes ont changé depuis la création de la table, ou la ligne y a été modifiée</translation>
+    </message>
+    <message>
+        <source>line %1: channels %2 all have %3; the number column must name one of them</source>
+        <translation>ligne %1 : les chaînes %2 ont toutes %3 ; la colonne number doit nommer l&apos;une d&apos;elles</translation>
+    </message>
+    <message>
+        <source>satellite %1, %2 MHz %3, service id %4</source>
+        <extracomment>Where a channel is: &quot;satellite 1, 11494 MHz H(L), service id 28006&quot;.</extracomment>
+        <translation>satellite %1, %2 MHz %3, ID de service %4</translation>
+    </message>
+    <message>
+        <source>line %1: channel %2 given twice (line %3)</source>
+        <translation>ligne %1 : chaîne %2 donnée deux fois (ligne %3)</translation>
+    </message>
+    <message>
+        <source>the name holds a character the file cannot store (only Latin-1, no NUL)</source>
+        <translation>le nom contient un caractère que le fichier ne peut pas stocker (Latin-1 seulement, pas de NUL)</translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>le nom dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>an unterminated name fills all %1 bytes of its field and has no tail</source>
+        <translation>un nom non terminé remplit les %1 octets de son champ et n&apos;a pas de suite</translation>
+    </message>
+    <message>
+        <source>the name and its tail do not fit the %1-byte field</source>
+        <translation>le nom et sa suite ne tiennent pas dans le champ de %1 octets</translation>
+    </message>
+    <message>
+        <source>$: not valid JSON at byte %1 (line %2): %3</source>
+        <extracomment>%3: what Qt says is wrong with the JSON (Qt&apos;s own translation).</extracomment>
+        <translation>$ : JSON non valide à l&apos;octet %1 (ligne %2) : %3</translation>
+    </message>
+    <message>
+        <source>$: expected an object</source>
+        <translation>$ : attendu : un objet</translation>
+    </message>
+    <message>
+        <source>$%1: %2</source>
+        <extracomment>$%1: a place in the JSON (&quot;$.channels[3].name&quot;), %2: what is wrong there.</extracomment>
+        <translation>$%1 : %2</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <extracomment>A refusal and the line of the JSON file where its record begins.</extracomment>
+        <translation>%1 (ligne %2)</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>attendu : un objet</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>attendu : un tableau</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <extracomment>A value the JSON must have and does not.</extracomment>
+        <translation>manquant</translation>
+    </message>
+    <message>
+        <source>expected a string</source>
+        <translation>attendu : une chaîne de caractères</translation>
+    </message>
+    <message>
+        <source>expected a string of hex digits</source>
+        <translation>attendu : une chaîne de chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>expected hex digits</source>
+        <translation>attendu : des chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>expected an even number of hex digits</source>
+        <translation>attendu : un nombre pair de chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>expected %1 bytes</source>
+        <translation>attendu : %1 octets</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>attendu : true ou false</translation>
+    </message>
+    <message>
+        <source>a kind-1 prefix holds at most 272 bytes</source>
+        <translation>un préfixe de type 1 contient au plus 272 octets</translation>
+    </message>
+    <message>
+        <source>this data cannot be written back whole: %1</source>
+        <translation>ces données ne peuvent pas être réécrites entières : %1</translation>
+    </message>
+    <message>
+        <source>more entries than the header&apos;s satelliteCount (%1)</source>
+        <extracomment>satelliteCount: the key of the JSON&apos;s header, as the file has it.</extracomment>
+        <translation>plus d&apos;entrées que le satelliteCount de l&apos;en-tête (%1)</translation>
+    </message>
+    <message>
+        <source>given twice</source>
+        <translation>donné deux fois</translation>
+    </message>
+    <message>
+        <source>more than %1 members</source>
+        <translation>plus de %1 membres</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not on satellite %5</source>
+        <extracomment>A channel&apos;s transponder is not where the channel says: %3 its polarisation (V(R) or H(L)).</extracomment>
+        <translation>le transpondeur %1 est %2 MHz %3 sur le satellite %4, pas sur le satellite %5</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5 MHz</source>
+        <translation>le transpondeur %1 est %2 MHz %3 sur le satellite %4, pas %5 MHz</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5</source>
+        <extracomment>%5: the polarisation the channel gives, as the file has it.</extracomment>
+        <translation>le transpondeur %1 est %2 MHz %3 sur le satellite %4, pas %5</translation>
+    </message>
+    <message>
         <source>Checking %1: %2 (--port chooses another).</source>
         <translation>Vérification de %1 : %2 (--port en choisit un autre).</translation>
     </message>

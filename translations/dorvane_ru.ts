@@ -1409,6 +1409,168 @@
         <translation>Радио</translation>
     </message>
     <message>
+        <source>line %1, column %2: not UTF-8 text (byte 0x%3); save the file as UTF-8</source>
+        <translation>строка %1, столбец %2: не текст UTF-8 (байт 0x%3); сохраните файл в UTF-8</translation>
+    </message>
+    <message>
+        <source>line 1: no header row</source>
+        <translation>строка 1: нет строки заголовков</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>строка %1: поле в кавычках не закрыто</translation>
+    </message>
+    <message>
+        <source>line 1: no &quot;%1&quot; column; a row finds its channel by satellite, frequency, polarisation and serviceId</source>
+        <extracomment>%1: a column&apos;s name (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>строка 1: нет столбца «%1»; строка находит свой канал по satellite, frequency, polarisation и serviceId</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <extracomment>%2: a column&apos;s name, %3: what is wrong with its value.</extracomment>
+        <translation>строка %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>expected a satellite number %1..%2</source>
+        <translation>ожидался номер спутника %1..%2</translation>
+    </message>
+    <message>
+        <source>expected a channel number %1..%2</source>
+        <translation>ожидался номер канала %1..%2</translation>
+    </message>
+    <message>
+        <source>expected an integer %1..%2</source>
+        <translation>ожидалось целое число %1..%2</translation>
+    </message>
+    <message>
+        <source>expected V(R) or H(L)</source>
+        <translation>ожидалось V(R) или H(L)</translation>
+    </message>
+    <message>
+        <source>line %1: no channel has %2; the channel data changed since the table was made, or the row was edited there</source>
+        <translation>строка %1: ни у одного канала нет %2; данные каналов изменились после создания таблицы, или строку там правили</translation>
+    </message>
+    <message>
+        <source>line %1: channels %2 all have %3; the number column must name one of them</source>
+        <translation>строка %1: у всех каналов %2 одно и то же: %3; столбец number должен назвать один из них</translation>
+    </message>
+    <message>
+        <source>satellite %1, %2 MHz %3, service id %4</source>
+        <extracomment>Where a channel is: &quot;satellite 1, 11494 MHz H(L), service id 28006&quot;.</extracomment>
+        <translation>спутник %1, %2 МГц %3, ID службы %4</translation>
+    </message>
+    <message>
+        <source>line %1: channel %2 given twice (line %3)</source>
+        <translation>строка %1: канал %2 указан дважды (строка %3)</translation>
+    </message>
+    <message>
+        <source>the name holds a character the file cannot store (only Latin-1, no NUL)</source>
+        <translation>имя содержит символ, который файл не может хранить (только Latin-1, без NUL)</translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>имя длиннее %1 символов</translation>
+    </message>
+    <message>
+        <source>an unterminated name fills all %1 bytes of its field and has no tail</source>
+        <translation>неоконченное имя заполняет все %1 байт своего поля и не имеет хвоста</translation>
+    </message>
+    <message>
+        <source>the name and its tail do not fit the %1-byte field</source>
+        <translation>имя и его хвост не помещаются в поле из %1 байт</translation>
+    </message>
+    <message>
+        <source>$: not valid JSON at byte %1 (line %2): %3</source>
+        <extracomment>%3: what Qt says is wrong with the JSON (Qt&apos;s own translation).</extracomment>
+        <translation>$: недопустимый JSON в байте %1 (строка %2): %3</translation>
+    </message>
+    <message>
+        <source>$: expected an object</source>
+        <translation>$: ожидался объект</translation>
+    </message>
+    <message>
+        <source>$%1: %2</source>
+        <extracomment>$%1: a place in the JSON (&quot;$.channels[3].name&quot;), %2: what is wrong there.</extracomment>
+        <translation>$%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <extracomment>A refusal and the line of the JSON file where its record begins.</extracomment>
+        <translation>%1 (строка %2)</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>ожидался объект</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>ожидался массив</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <extracomment>A value the JSON must have and does not.</extracomment>
+        <translation>отсутствует</translation>
+    </message>
+    <message>
+        <source>expected a string</source>
+        <translation>ожидалась строка</translation>
+    </message>
+    <message>
+        <source>expected a string of hex digits</source>
+        <translation>ожидалась строка шестнадцатеричных цифр</translation>
+    </message>
+    <message>
+        <source>expected hex digits</source>
+        <translation>ожидались шестнадцатеричные цифры</translation>
+    </message>
+    <message>
+        <source>expected an even number of hex digits</source>
+        <translation>ожидалось чётное число шестнадцатеричных цифр</translation>
+    </message>
+    <message>
+        <source>expected %1 bytes</source>
+        <translation>ожидалось байт: %1</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>ожидалось true или false</translation>
+    </message>
+    <message>
+        <source>a kind-1 prefix holds at most 272 bytes</source>
+        <translation>префикс вида 1 вмещает не более 272 байт</translation>
+    </message>
+    <message>
+        <source>this data cannot be written back whole: %1</source>
+        <translation>эти данные нельзя записать обратно целиком: %1</translation>
+    </message>
+    <message>
+        <source>more entries than the header&apos;s satelliteCount (%1)</source>
+        <extracomment>satelliteCount: the key of the JSON&apos;s header, as the file has it.</extracomment>
+        <translation>записей больше, чем satelliteCount заголовка (%1)</translation>
+    </message>
+    <message>
+        <source>given twice</source>
+        <translation>указано дважды</translation>
+    </message>
+    <message>
+        <source>more than %1 members</source>
+        <translation>больше %1 участников</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not on satellite %5</source>
+        <extracomment>A channel&apos;s transponder is not where the channel says: %3 its polarisation (V(R) or H(L)).</extracomment>
+        <translation>транспондер %1 — %2 МГц %3 на спутнике %4, а не на спутнике %5</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5 MHz</source>
+        <translation>транспондер %1 — %2 МГц %3 на спутнике %4, а не %5 МГц</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5</source>
+        <extracomment>%5: the polarisation the channel gives, as the file has it.</extracomment>
+        <translation>транспондер %1 — %2 МГц %3 на спутнике %4, а не %5</translation>
+    </message>
+    <message>
         <source>Checking %1: %2 (--port chooses another).</source>
         <translation>Проверяется %1: %2 (--port выбирает другой).</translation>
     </message>

@@ -1409,6 +1409,168 @@
         <translation>Radyo</translation>
     </message>
     <message>
+        <source>line %1, column %2: not UTF-8 text (byte 0x%3); save the file as UTF-8</source>
+        <translation>satır %1, sütun %2: UTF-8 metin değil (bayt 0x%3); dosyayı UTF-8 olarak kaydedin</translation>
+    </message>
+    <message>
+        <source>line 1: no header row</source>
+        <translation>satır 1: başlık satırı yok</translation>
+    </message>
+    <message>
+        <source>line %1: a quoted field is not closed</source>
+        <translation>satır %1: tırnak içindeki bir alan kapatılmamış</translation>
+    </message>
+    <message>
+        <source>line 1: no &quot;%1&quot; column; a row finds its channel by satellite, frequency, polarisation and serviceId</source>
+        <extracomment>%1: a column&apos;s name (satellite, frequency, polarisation, serviceId).</extracomment>
+        <translation>satır 1: &quot;%1&quot; sütunu yok; bir satır kanalını satellite, frequency, polarisation ve serviceId ile bulur</translation>
+    </message>
+    <message>
+        <source>line %1, %2: %3</source>
+        <extracomment>%2: a column&apos;s name, %3: what is wrong with its value.</extracomment>
+        <translation>satır %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>expected a satellite number %1..%2</source>
+        <translation>%1..%2 arası bir uydu numarası bekleniyordu</translation>
+    </message>
+    <message>
+        <source>expected a channel number %1..%2</source>
+        <translation>%1..%2 arası bir kanal numarası bekleniyordu</translation>
+    </message>
+    <message>
+        <source>expected an integer %1..%2</source>
+        <translation>%1..%2 arası bir tam sayı bekleniyordu</translation>
+    </message>
+    <message>
+        <source>expected V(R) or H(L)</source>
+        <translation>V(R) ya da H(L) bekleniyordu</translation>
+    </message>
+    <message>
+        <source>line %1: no channel has %2; the channel data changed since the table was made, or the row was edited there</source>
+        <translation>satır %1: hiçbir kanalda %2 yok; tablo yapıldığından beri kanal verileri değişti ya da satır orada düzenlendi</translation>
+    </message>
+    <message>
+        <source>line %1: channels %2 all have %3; the number column must name one of them</source>
+        <translation>satır %1: %2 kanallarının hepsinde %3 var; number sütunu bunlardan birini belirtmeli</translation>
+    </message>
+    <message>
+        <source>satellite %1, %2 MHz %3, service id %4</source>
+        <extracomment>Where a channel is: &quot;satellite 1, 11494 MHz H(L), service id 28006&quot;.</extracomment>
+        <translation>uydu %1, %2 MHz %3, servis kimliği %4</translation>
+    </message>
+    <message>
+        <source>line %1: channel %2 given twice (line %3)</source>
+        <translation>satır %1: kanal %2 iki kez verildi (satır %3)</translation>
+    </message>
+    <message>
+        <source>the name holds a character the file cannot store (only Latin-1, no NUL)</source>
+        <translation>ad, dosyanın saklayamayacağı bir karakter içeriyor (yalnızca Latin-1, NUL olmadan)</translation>
+    </message>
+    <message>
+        <source>the name is longer than %1 characters</source>
+        <translation>ad %1 karakterden uzun</translation>
+    </message>
+    <message>
+        <source>an unterminated name fills all %1 bytes of its field and has no tail</source>
+        <translation>sonlandırılmamış bir ad, alanının %1 baytının hepsini doldurur ve kuyruğu olmaz</translation>
+    </message>
+    <message>
+        <source>the name and its tail do not fit the %1-byte field</source>
+        <translation>ad ve kuyruğu %1 baytlık alana sığmıyor</translation>
+    </message>
+    <message>
+        <source>$: not valid JSON at byte %1 (line %2): %3</source>
+        <extracomment>%3: what Qt says is wrong with the JSON (Qt&apos;s own translation).</extracomment>
+        <translation>$: %1. baytta geçerli JSON değil (satır %2): %3</translation>
+    </message>
+    <message>
+        <source>$: expected an object</source>
+        <translation>$: bir nesne bekleniyordu</translation>
+    </message>
+    <message>
+        <source>$%1: %2</source>
+        <extracomment>$%1: a place in the JSON (&quot;$.channels[3].name&quot;), %2: what is wrong there.</extracomment>
+        <translation>$%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 (line %2)</source>
+        <extracomment>A refusal and the line of the JSON file where its record begins.</extracomment>
+        <translation>%1 (satır %2)</translation>
+    </message>
+    <message>
+        <source>expected an object</source>
+        <translation>bir nesne bekleniyordu</translation>
+    </message>
+    <message>
+        <source>expected an array</source>
+        <translation>bir dizi bekleniyordu</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <extracomment>A value the JSON must have and does not.</extracomment>
+        <translation>eksik</translation>
+    </message>
+    <message>
+        <source>expected a string</source>
+        <translation>bir dizge bekleniyordu</translation>
+    </message>
+    <message>
+        <source>expected a string of hex digits</source>
+        <translation>onaltılık rakamlardan bir dizge bekleniyordu</translation>
+    </message>
+    <message>
+        <source>expected hex digits</source>
+        <translation>onaltılık rakamlar bekleniyordu</translation>
+    </message>
+    <message>
+        <source>expected an even number of hex digits</source>
+        <translation>çift sayıda onaltılık rakam bekleniyordu</translation>
+    </message>
+    <message>
+        <source>expected %1 bytes</source>
+        <translation>%1 bayt bekleniyordu</translation>
+    </message>
+    <message>
+        <source>expected true or false</source>
+        <translation>true ya da false bekleniyordu</translation>
+    </message>
+    <message>
+        <source>a kind-1 prefix holds at most 272 bytes</source>
+        <translation>1. türden bir önek en çok 272 bayt tutar</translation>
+    </message>
+    <message>
+        <source>this data cannot be written back whole: %1</source>
+        <translation>bu veri bütünüyle geri yazılamaz: %1</translation>
+    </message>
+    <message>
+        <source>more entries than the header&apos;s satelliteCount (%1)</source>
+        <extracomment>satelliteCount: the key of the JSON&apos;s header, as the file has it.</extracomment>
+        <translation>başlıktaki satelliteCount değerinden fazla girdi (%1)</translation>
+    </message>
+    <message>
+        <source>given twice</source>
+        <translation>iki kez verildi</translation>
+    </message>
+    <message>
+        <source>more than %1 members</source>
+        <translation>%1 üyeden fazla</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not on satellite %5</source>
+        <extracomment>A channel&apos;s transponder is not where the channel says: %3 its polarisation (V(R) or H(L)).</extracomment>
+        <translation>transponder %1, %4 numaralı uyduda %2 MHz %3; %5 numaralı uyduda değil</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5 MHz</source>
+        <translation>transponder %1, %4 numaralı uyduda %2 MHz %3; %5 MHz değil</translation>
+    </message>
+    <message>
+        <source>transponder %1 is %2 MHz %3 on satellite %4, not %5</source>
+        <extracomment>%5: the polarisation the channel gives, as the file has it.</extracomment>
+        <translation>transponder %1, %4 numaralı uyduda %2 MHz %3; %5 değil</translation>
+    </message>
+    <message>
         <source>Checking %1: %2 (--port chooses another).</source>
         <translation>%1 denetleniyor: %2 (--port başkasını seçer).</translation>
     </message>

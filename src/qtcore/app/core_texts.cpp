@@ -508,6 +508,61 @@ const char* const kTexts[] = {
                       "service id)"),
     //: %2: a column's name.
     QT_TRANSLATE_NOOP("CoreText", "line %1, %2: \"%3\" differs from the channel's \"%4\": not imported"),
+    // Why an import was refused ("Nothing was imported: %1"): the table's
+    // line and column, or the JSON path ("$.channels[3].name"), and what is
+    // wrong there.
+    QT_TRANSLATE_NOOP("CoreText", "line %1, column %2: not UTF-8 text (byte 0x%3); save the file as UTF-8"),
+    QT_TRANSLATE_NOOP("CoreText", "line 1: no header row"),
+    QT_TRANSLATE_NOOP("CoreText", "line %1: a quoted field is not closed"),
+    //: %1: a column's name (satellite, frequency, polarisation, serviceId).
+    QT_TRANSLATE_NOOP("CoreText",
+                      "line 1: no \"%1\" column; a row finds its channel by satellite, frequency, polarisation and "
+                      "serviceId"),
+    //: %2: a column's name, %3: what is wrong with its value.
+    QT_TRANSLATE_NOOP("CoreText", "line %1, %2: %3"),
+    QT_TRANSLATE_NOOP("CoreText", "expected a satellite number %1..%2"),
+    QT_TRANSLATE_NOOP("CoreText", "expected a channel number %1..%2"),
+    QT_TRANSLATE_NOOP("CoreText", "expected an integer %1..%2"),
+    QT_TRANSLATE_NOOP("CoreText", "expected V(R) or H(L)"),
+    QT_TRANSLATE_NOOP("CoreText",
+                      "line %1: no channel has %2; the channel data changed since the table was made, or the row was "
+                      "edited there"),
+    QT_TRANSLATE_NOOP("CoreText", "line %1: channels %2 all have %3; the number column must name one of them"),
+    //: Where a channel is: "satellite 1, 11494 MHz H(L), service id 28006".
+    QT_TRANSLATE_NOOP("CoreText", "satellite %1, %2 MHz %3, service id %4"),
+    QT_TRANSLATE_NOOP("CoreText", "line %1: channel %2 given twice (line %3)"),
+    QT_TRANSLATE_NOOP("CoreText", "the name holds a character the file cannot store (only Latin-1, no NUL)"),
+    QT_TRANSLATE_NOOP("CoreText", "the name is longer than %1 characters"),
+    QT_TRANSLATE_NOOP("CoreText", "an unterminated name fills all %1 bytes of its field and has no tail"),
+    QT_TRANSLATE_NOOP("CoreText", "the name and its tail do not fit the %1-byte field"),
+    //: %3: what Qt says is wrong with the JSON (Qt's own translation).
+    QT_TRANSLATE_NOOP("CoreText", "$: not valid JSON at byte %1 (line %2): %3"),
+    QT_TRANSLATE_NOOP("CoreText", "$: expected an object"),
+    //: $%1: a place in the JSON ("$.channels[3].name"), %2: what is wrong there.
+    QT_TRANSLATE_NOOP("CoreText", "$%1: %2"),
+    //: A refusal and the line of the JSON file where its record begins.
+    QT_TRANSLATE_NOOP("CoreText", "%1 (line %2)"),
+    QT_TRANSLATE_NOOP("CoreText", "expected an object"),
+    QT_TRANSLATE_NOOP("CoreText", "expected an array"),
+    //: A value the JSON must have and does not.
+    QT_TRANSLATE_NOOP("CoreText", "missing"),
+    QT_TRANSLATE_NOOP("CoreText", "expected a string"),
+    QT_TRANSLATE_NOOP("CoreText", "expected a string of hex digits"),
+    QT_TRANSLATE_NOOP("CoreText", "expected hex digits"),
+    QT_TRANSLATE_NOOP("CoreText", "expected an even number of hex digits"),
+    QT_TRANSLATE_NOOP("CoreText", "expected %1 bytes"),
+    QT_TRANSLATE_NOOP("CoreText", "expected true or false"),
+    QT_TRANSLATE_NOOP("CoreText", "a kind-1 prefix holds at most 272 bytes"),
+    QT_TRANSLATE_NOOP("CoreText", "this data cannot be written back whole: %1"),
+    //: satelliteCount: the key of the JSON's header, as the file has it.
+    QT_TRANSLATE_NOOP("CoreText", "more entries than the header's satelliteCount (%1)"),
+    QT_TRANSLATE_NOOP("CoreText", "given twice"),
+    QT_TRANSLATE_NOOP("CoreText", "more than %1 members"),
+    //: A channel's transponder is not where the channel says: %3 its polarisation (V(R) or H(L)).
+    QT_TRANSLATE_NOOP("CoreText", "transponder %1 is %2 MHz %3 on satellite %4, not on satellite %5"),
+    QT_TRANSLATE_NOOP("CoreText", "transponder %1 is %2 MHz %3 on satellite %4, not %5 MHz"),
+    //: %5: the polarisation the channel gives, as the file has it.
+    QT_TRANSLATE_NOOP("CoreText", "transponder %1 is %2 MHz %3 on satellite %4, not %5"),
     // The command line's connection check.
     QT_TRANSLATE_NOOP("CoreText", "Checking %1: %2 (--port chooses another)."),
     QT_TRANSLATE_NOOP("CoreText", "no serial port found: plug in the adapter, or name the port with --port."),
@@ -531,6 +586,10 @@ const CoreTextNames kNames[] = {
     {"Ignored column: %1 (they find the channel; not changed)", "1"},
     {"Ignored column: %1 (not imported)", "1"},
     {"line %1, %2: \"%3\" differs from the channel's \"%4\": not imported", "2"},
+    {"line %1, %2: %3", "2"},
+    {"$: not valid JSON at byte %1 (line %2): %3", "3"},
+    {"$%1: %2", "1"},
+    {"transponder %1 is %2 MHz %3 on satellite %4, not %5", "5"},
     {"Favourite group %1: %2 / %3", "23"},
     {"%1, %2: %3 channels (%4 TV, %5 radio), %6 transponders, %7 satellites, %8 favourite groups", "12"},
 };

@@ -2,8 +2,8 @@
 // marks the fixed parts of every translated text (so that a part filled in
 // and left in English shows), nothing the core says for display is left in
 // English (the image types, the check of a list, the comparison of two, the
-// printed list, the transfer's figures, the connection check), and the names
-// it quotes stay as they are.
+// printed list, the transfer's figures, the connection check, why an import
+// was refused), and the names it quotes stay as they are.
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -27,6 +27,7 @@
 #include "core/image/image_file.h"
 #include "core/image/inspection.h"
 #include "core/transfer/transfer_monitor.h"
+#include "import_refusals.h"
 #include "qtcore/app/core_text.h"
 #include "qtcore/doctor/connection_doctor.h"
 #include "qtcore/doctor/doctor_shown_text.h"
@@ -353,6 +354,38 @@ private slots:
             const QString shown = coreText(english);
             QVERIFY2(!test::leftInEnglish(QString(shown).remove(columns)), qPrintable(shown));
         }
+    }
+
+    void everyImportRefusalIsTranslated() {
+        // Every way a channel table or a JSON of the data is refused, from
+        // real imports of broken exports, in the box the editor shows. The
+        // place named (a JSON path, a column of the table) and Qt's own
+        // words on bad JSON (translated by Qt) stay as they are.
+        const auto db = plainDemo();
+        std::vector<std::string> refusals = test::csvImportRefusals(*db);
+        const std::vector<std::string> json = test::jsonImportRefusals(*db);
+        refusals.insert(refusals.end(), json.begin(), json.end());
+        QCOMPARE(refusals.size(), std::size_t{47});
+        // Each input is refused, and for a reason of its own.
+        QCOMPARE(std::set<std::string>(refusals.begin(), refusals.end()).size(), refusals.size());
+        static const QRegularExpression places(
+            QStringLiteral("(?<=[$\\x{27EB}])\\.[\\w.\\[\\]]+|\\$[\\w.\\[\\]]*|\\b(number|name|satellite|frequency|"
+                           "polarisation|serviceId|videoPid)\\b"));
+        QStringList bad;
+        for (const std::string& refused : refusals) {
+            QVERIFY2(refused.rfind("not refused", 0) != 0, refused.c_str());
+            const QString shown = coreText("Nothing was imported: " + refused);
+            if (test::leftInEnglish(QString(shown).remove(places)))
+                bad << QStringLiteral("%1\n    -> %2").arg(QString::fromStdString(refused), shown);
+        }
+        QVERIFY2(bad.isEmpty(), qPrintable(bad.join(QLatin1Char('\n'))));
+        // Without a translation they are shown as the import said them.
+        QCoreApplication::removeTranslator(&pseudo_);
+        const std::vector<std::string> english = test::jsonImportRefusals(*db);
+        for (const std::string& refused : test::csvImportRefusals(*db))
+            QCOMPARE(coreText(refused).toStdString(), refused);
+        for (const std::string& refused : english) QCOMPARE(coreText(refused).toStdString(), refused);
+        QVERIFY(QCoreApplication::installTranslator(&pseudo_));
     }
 
     void thePrintedListIsTranslated() {
