@@ -3,7 +3,7 @@
 #include <functional>
 #include <string>
 
-#include "core/transfer/event_loop.h"
+#include "core/common/event_loop.h"
 #include "sim/application.h"
 #include "sim/boot_loader.h"
 #include "sim/fault_trigger.h"

@@ -5,7 +5,7 @@
 #include <functional>
 #include <map>
 
-#include "core/transfer/event_loop.h"
+#include "core/common/event_loop.h"
 
 namespace dorvane::sim {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/transfer/event_loop.h"
+#include "core/common/event_loop.h"
 #include "core/transfer/lifetime_guard.h"
 #include "sim/frames.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/transfer/event_loop.h"
+#include "core/common/event_loop.h"
 
 namespace dorvane::test {
 

@@ -5,9 +5,9 @@
 #include <span>
 #include <vector>
 
+#include "core/common/event_loop.h"
 #include "core/serial/receive_queue.h"
 #include "core/serial/serial_link.h"
-#include "core/transfer/event_loop.h"
 
 namespace dorvane::test {
 

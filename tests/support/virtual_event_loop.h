@@ -4,7 +4,7 @@
 #include <map>
 #include <utility>
 
-#include "core/transfer/event_loop.h"
+#include "core/common/event_loop.h"
 
 namespace dorvane::test {
 

@@ -6,8 +6,8 @@
 #include <span>
 #include <string>
 
+#include "core/common/event_loop.h"
 #include "core/image/inspection.h"
-#include "core/transfer/event_loop.h"
 #include "core/transfer/transfer_engine.h"
 
 namespace dorvane {

@@ -21,11 +21,6 @@ enum class ImageType : std::int32_t {
 // The text of a refused image header (Error::Corrupt or Error::BadChecksum).
 inline constexpr char kImageCorrupted[] = "Image File corrupted!";
 
-// The buyer check's codes: the refusal code is also the byte that tells the
-// receiver, and the code the transfer engine reports the refusal with.
-inline constexpr int kBuyerAccepted = 254;
-inline constexpr int kBuyerRefused = 102;
-
 // A firmware image or channel-data file picked for a download. Opening it
 // reads and checks the header and classifies the file.
 class CImageFile : public BinaryFile {
@@ -54,8 +49,8 @@ public:
     std::string timeText() const;     // "%02d:%02d:%02d"
 
     // Whether this image may go to the receiver whose 128-byte information
-    // record is given (kBuyerAccepted): when its buyer code (offset 20) is 0
-    // or equals the image's. Otherwise it is refused (kBuyerRefused).
+    // record is given: when its buyer code (offset 20) is 0 or equals the
+    // image's. Otherwise the engine refuses it on the line (ctl::REJECT).
     bool checkBuyer(std::span<const std::uint8_t> infoRecord) const;
 
 private:

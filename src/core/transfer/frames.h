@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "core/image/image_file.h"
-
 namespace dorvane {
 
 // Control bytes on the line between the tool and the receiver.
@@ -31,8 +30,8 @@ inline constexpr std::uint8_t CAN = 0x18;
 inline constexpr std::uint8_t SUB = 0x1A;
 inline constexpr std::uint8_t RS = 0x1E;
 inline constexpr std::uint8_t C = 0x43;  // 'C': request to send, CRC mode
-inline constexpr std::uint8_t REJECT =
-    static_cast<std::uint8_t>(kBuyerRefused);  // 0x66, image refused by the buyer check
+// The buyer check's refusal (102): the image is not for this receiver.
+inline constexpr std::uint8_t REJECT = 0x66;
 }  // namespace ctl
 
 inline constexpr std::size_t kBlockData = 1024;

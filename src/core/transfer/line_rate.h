@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <deque>
 
-#include "core/transfer/event_loop.h"
+#include "core/common/event_loop.h"
 
 namespace dorvane {
 

@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/common/event_loop.h"
 #include "core/image/image_file.h"
-#include "core/transfer/event_loop.h"
 #include "core/transfer/frames.h"
 #include "core/transfer/lifetime_guard.h"
 

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <unordered_map>
 
-#include "core/transfer/event_loop.h"
+#include "core/common/event_loop.h"
 
 class QTimer;
 
