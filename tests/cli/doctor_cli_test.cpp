@@ -14,6 +14,7 @@
 
 #include "cli/cli_run.h"
 #include "sim/sim_process.h"
+#include "support/trace_scan.h"
 
 // "dorvane doctor" against what can be made here: names that are no port,
 // pseudo-terminals held, shut or looped, and the simulated STB.
@@ -334,22 +335,7 @@ private slots:
         QVERIFY(listed.contains(" [1024 data bytes] "));
         // The image's bytes that went over the line (its first two blocks)
         // are in the trace asked for, but in no trace of the bundle.
-        QProcess scan;
-        scan.start("python3",
-                   {"-c",
-                    "import sys, zipfile\n"
-                    "image = open(sys.argv[2], 'rb').read()[:2048]\n"
-                    "runs = {image[i:i + 16].hex(' ') for i in range(len(image) - 16)\n"
-                    "        if len(set(image[i:i + 16])) >= 8}\n"
-                    "def shown(text):\n"
-                    "    return sum(any(r in line.split(' ; ')[0] for r in runs) for line in text.splitlines())\n"
-                    "z = zipfile.ZipFile(sys.argv[1])\n"
-                    "traces = [n for n in z.namelist() if n.endswith('trace.txt')]\n"
-                    "print(len(runs), len(traces), sum(shown(z.read(n).decode()) for n in traces),\n"
-                    "      shown(open(sys.argv[3]).read()))\n",
-                    zip, image, fullTrace});
-        QVERIFY(scan.waitForFinished(30000));
-        const QStringList counts = QString::fromUtf8(scan.readAllStandardOutput()).trimmed().split(' ');
+        const QStringList counts = dorvane::test::scanTracesForFile(zip, image, 2048, fullTrace, 30000);
         QCOMPARE(counts.size(), 4);
         QVERIFY2(counts[0].toInt() > 1000 && counts[1].toInt() >= 10, qPrintable(counts.join(' ')));
         QCOMPARE(counts[2].toInt(), 0);

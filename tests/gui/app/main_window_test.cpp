@@ -37,6 +37,7 @@
 #include "support/channel_blob.h"
 #include "support/image_builder.h"
 #include "support/temp_dir.h"
+#include "support/trace_scan.h"
 
 using namespace dorvane;
 using test::ScriptedPrompts;
@@ -866,22 +867,7 @@ private slots:
         const QString bundle = prompts.saveFile;
         prompts.saveFile = qpath(dir_->file("asked.trace"));
         w->saveTrace();
-        QProcess scan;
-        scan.start("python3",
-                   {"-c",
-                    "import sys, zipfile\n"
-                    "data = open(sys.argv[2], 'rb').read()\n"
-                    "runs = {data[i:i + 16].hex(' ') for i in range(len(data) - 16)\n"
-                    "        if len(set(data[i:i + 16])) >= 8}\n"
-                    "def shown(text):\n"
-                    "    return sum(any(r in line.split(' ; ')[0] for r in runs) for line in text.splitlines())\n"
-                    "z = zipfile.ZipFile(sys.argv[1])\n"
-                    "traces = [n for n in z.namelist() if n.endswith('trace.txt')]\n"
-                    "print(len(runs), len(traces), sum(shown(z.read(n).decode()) for n in traces),\n"
-                    "      shown(open(sys.argv[3]).read()))\n",
-                    bundle, qpath(served), prompts.saveFile});
-        QVERIFY(scan.waitForFinished(60000));
-        const QStringList counts = QString::fromUtf8(scan.readAllStandardOutput()).trimmed().split(' ');
+        const QStringList counts = dorvane::test::scanTracesForFile(bundle, qpath(served), 0, prompts.saveFile, 60000);
         QCOMPARE(counts.size(), 4);
         QVERIFY2(counts[0].toInt() > 1000 && counts[1].toInt() >= 2, qPrintable(counts.join(' ')));
         QCOMPARE(counts[2].toInt(), 0);
